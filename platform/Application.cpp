@@ -1,0 +1,67 @@
+#include "Application.h"
+
+#include "TForm.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+class InteractiveHook final : public DialogHook {
+public:
+    void showMessage(const AnsiString& text) override {
+        QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(Application::Title()),
+                        QString::fromStdString(text), QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.exec();
+    }
+    int showModal(TForm& form) override { return form.ExecModal(); }
+    void showException(const AnsiString& message) override {
+        QMessageBox box(QMessageBox::Critical, QString::fromStdString(Application::Title()),
+                        QString::fromStdString(message), QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.exec();
+    }
+};
+
+InteractiveHook interactiveHook;
+DialogHook* currentHook = &interactiveHook;
+AnsiString title;
+TForm* mainForm = nullptr;
+
+} // namespace
+
+namespace Application {
+
+void SetTitle(const AnsiString& t) {
+    title = t;
+    QApplication::setApplicationDisplayName(QString());
+    QApplication::setApplicationName(QString::fromStdString(t));
+}
+
+const AnsiString& Title() { return title; }
+
+void SetMainForm(TForm* form) { mainForm = form; }
+TForm* MainForm() { return mainForm; }
+
+DialogHook* SetDialogHook(DialogHook* hook) {
+    DialogHook* previous = currentHook == &interactiveHook ? nullptr : currentHook;
+    currentHook = hook ? hook : &interactiveHook;
+    return previous;
+}
+
+void ShowMessage(const AnsiString& text) { currentHook->showMessage(text); }
+int ShowModal(TForm& form) { return currentHook->showModal(form); }
+void ShowException(const std::exception& e) { currentHook->showException(e.what()); }
+
+void HandleException() {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        ShowException(e);
+    } catch (...) {
+        currentHook->showException("Unknown error");
+    }
+}
+
+} // namespace Application

@@ -1,0 +1,160 @@
+#include "TForm.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+TForm::TForm(QWidget* owner) : QWidget(owner) {
+    setAutoFillBackground(true);
+    SetColor(color_);
+    SetFont(font_);
+}
+
+TForm::~TForm() {
+    if (modalLoop_)
+        modalLoop_->quit();
+}
+
+void TForm::SetCaption(const AnsiString& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+AnsiString TForm::Caption() const { return windowTitle().toStdString(); }
+
+void TForm::SetClientSize(int width, int height) {
+    if (borderStyle_ == bsSizeable)
+        resize(width, height);
+    else
+        setFixedSize(width, height);
+}
+
+void TForm::SetColor(TColor color) {
+    color_ = color;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(color));
+    setPalette(pal);
+    update();
+}
+
+void TForm::SetFont(const TFont& font) {
+    font_ = font;
+    setFont(font.toQFont());
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, toQColor(font.Color));
+    pal.setColor(QPalette::Text, toQColor(font.Color));
+    setPalette(pal);
+}
+
+void TForm::SetBorderStyle(TBorderStyle style) {
+    borderStyle_ = style;
+    if (!isWindow())
+        return;
+    Qt::WindowFlags flags = Qt::Window;
+    switch (style) {
+    case bsNone: flags |= Qt::FramelessWindowHint; break;
+    case bsSingle:
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+        break;
+    case bsDialog:
+        flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                Qt::WindowCloseButtonHint;
+        break;
+    case bsSizeable: break;
+    }
+    setWindowFlags(flags);
+    if (style != bsSizeable)
+        setFixedSize(size());
+}
+
+int TForm::ShowModal() { return Application::ShowModal(*this); }
+
+int TForm::ExecModal() {
+    modalResult_ = mrNone;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    if (modalResult_ == mrNone && isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    modalLoop_ = nullptr;
+    hide();
+    setWindowModality(Qt::NonModal);
+    return modalResult_ == mrNone ? int(mrCancel) : modalResult_;
+}
+
+void TForm::SetModalResult(int result) {
+    modalResult_ = result;
+    if (result != mrNone && modalLoop_)
+        modalLoop_->quit();
+}
+
+void TForm::Close() { close(); }
+
+void TForm::RunCreate() {
+    if (created_)
+        return;
+    created_ = true;
+    if (OnCreate)
+        OnCreate();
+}
+
+void TForm::Free(TForm* form) {
+    if (!form)
+        return;
+    if (!form->destroyed_) {
+        form->destroyed_ = true;
+        if (form->OnDestroy)
+            form->OnDestroy();
+    }
+    delete form;
+}
+
+void TForm::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (centred_ && !centredOnce_ && isWindow()) {
+        centredOnce_ = true;
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    if (OnShow && !e->spontaneous())
+        OnShow();
+}
+
+void TForm::closeEvent(QCloseEvent* e) {
+    TCloseAction action = caHide;
+    if (OnClose)
+        OnClose(action);
+    if (action == caNone) {
+        e->ignore();
+        return;
+    }
+    if (modalLoop_) {
+        if (modalResult_ == mrNone)
+            modalResult_ = mrCancel;
+        modalLoop_->quit();
+    }
+    e->accept();
+}
+
+void TForm::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && defaultButton_ &&
+        defaultButton_->isVisible() && defaultButton_->isEnabled()) {
+        defaultButton_->click();
+        return;
+    }
+    if (key == Qt::Key_Escape && cancelButton_ && cancelButton_->isEnabled()) {
+        cancelButton_->click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}

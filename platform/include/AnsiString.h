@@ -1,0 +1,6 @@
+#pragma once
+// Byte strings as the system's components exchange them (RTF, captions, file names).
+
+#include <string>
+
+using AnsiString = std::string;

@@ -1,0 +1,93 @@
+#pragma once
+// The form base: a window whose components are made by its form definition.
+// Creation is two-phase: every constructor runs first, then the form-created handler
+// (OnCreate) through CreateForm<T>(), so a handler can rely on every field that the
+// constructors set. Modal showing goes through the application's dialog hook.
+
+#include "AnsiString.h"
+#include "Application.h"
+#include "TColor.h"
+#include "TFont.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QAbstractButton;
+class QEventLoop;
+
+enum TBorderStyle { bsNone, bsSingle, bsDialog, bsSizeable };
+enum TCloseAction { caNone, caHide, caFree };
+
+class TForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm(QWidget* owner = nullptr);
+    ~TForm() override;
+
+    // Form events, bound by the form definitions.
+    std::function<void()> OnCreate;
+    std::function<void()> OnDestroy;
+    std::function<void()> OnShow;
+    std::function<void(TCloseAction&)> OnClose;
+
+    void SetCaption(const AnsiString& caption);
+    AnsiString Caption() const;
+
+    void SetClientSize(int width, int height);
+    int ClientWidth() const { return width(); }
+    int ClientHeight() const { return height(); }
+
+    void SetColor(TColor color);
+    TColor Color() const { return color_; }
+
+    // The form's font; child controls without a font of their own follow it.
+    void SetFont(const TFont& font);
+    const TFont& Font() const { return font_; }
+
+    void SetBorderStyle(TBorderStyle style);
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    // Centres the window on the screen when it is first shown.
+    void SetCentred(bool centred) { centred_ = centred; }
+
+    // Buttons that Enter and Esc activate.
+    void SetDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
+    void SetCancelButton(QAbstractButton* button) { cancelButton_ = button; }
+
+    // Modal showing; setting a non-zero ModalResult ends it.
+    int ShowModal();
+    int ExecModal();
+    void SetModalResult(int result);
+    int ModalResult() const { return modalResult_; }
+    void Close();
+
+    // Runs the form-created handler; called once, by CreateForm, after construction.
+    void RunCreate();
+    // Runs the destroy handler, then deletes the form.
+    static void Free(TForm* form);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    TColor color_ = clBtnFace;
+    TFont font_;
+    TBorderStyle borderStyle_ = bsSizeable;
+    bool centred_ = false;
+    bool created_ = false;
+    bool destroyed_ = false;
+    bool centredOnce_ = false;
+    int modalResult_ = mrNone;
+    QEventLoop* modalLoop_ = nullptr;
+    QAbstractButton* defaultButton_ = nullptr;
+    QAbstractButton* cancelButton_ = nullptr;
+};
+
+// Constructs the form, then runs its form-created handler.
+template <class T, class... Args> T* CreateForm(Args&&... args) {
+    T* form = new T(std::forward<Args>(args)...);
+    form->RunCreate();
+    return form;
+}

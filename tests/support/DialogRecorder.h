@@ -1,0 +1,27 @@
+#pragma once
+// Answers the application's dialogs during a test and records what was shown.
+
+#include "Application.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class DialogRecorder : public DialogHook {
+public:
+    DialogRecorder();
+    ~DialogRecorder() override;
+
+    std::vector<std::string> messages;
+    std::vector<std::string> exceptions;
+    std::vector<std::string> modalForms; // captions of the forms shown modally
+    // Decides a modal form's result; by default it is cancelled.
+    std::function<int(TForm&)> answerModal;
+
+    void showMessage(const AnsiString& text) override;
+    int showModal(TForm& form) override;
+    void showException(const AnsiString& message) override;
+
+private:
+    DialogHook* previous_;
+};
