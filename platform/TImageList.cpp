@@ -1,0 +1,21 @@
+#include "TImageList.h"
+
+#include "Precondition.h"
+#include "TCanvas.h"
+
+int TImageList::Add(const QImage& image) {
+    PRECONDITION(image.width() == width_ && image.height() == height_);
+    images_.push_back(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    return Count() - 1;
+}
+
+const QImage& TImageList::Image(int index) const {
+    PRECONDITION(index >= 0 && index < Count());
+    return images_[std::size_t(index)];
+}
+
+void TImageList::Draw(TCanvas& canvas, int x, int y, int index) const {
+    if (index < 0 || index >= Count())
+        return;
+    canvas.DrawImage(x, y, images_[std::size_t(index)]);
+}

@@ -1,0 +1,130 @@
+#pragma once
+// A drawing surface with persistent pen, brush, font and pen position, in the manner
+// the system's drawing code expects: integer device coordinates, rectangles whose
+// right and bottom edges are exclusive, text placed by its top-left corner unless the
+// alignment says otherwise. A canvas keeps its painter open between calls and batches
+// consecutive line-to calls with the same pen into one polyline, because orbit tracks
+// are tens of thousands of segments redrawn while the user drags.
+
+#include "AnsiString.h"
+#include "TColor.h"
+#include "TFont.h"
+
+#include <QPoint>
+#include <QPolygon>
+#include <QRect>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QPaintDevice;
+class QPainter;
+class QImage;
+class TGraphic;
+
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psClear };
+enum TPenMode { pmCopy, pmNot, pmXor };
+enum TBrushStyle { bsSolid, bsClear };
+
+struct TPen {
+    TColor Color = clBlack;
+    int Width = 1;
+    TPenStyle Style = psSolid;
+    TPenMode Mode = pmCopy;
+    bool operator==(const TPen&) const = default;
+};
+
+struct TBrush {
+    TColor Color = clWhite;
+    TBrushStyle Style = bsSolid;
+    bool operator==(const TBrush&) const = default;
+};
+
+// Horizontal and vertical text reference, combined with |.
+enum TTextAlign : unsigned {
+    TA_LEFT = 0,
+    TA_TOP = 0,
+    TA_RIGHT = 2,
+    TA_CENTER = 6,
+    TA_BOTTOM = 8,
+    TA_BASELINE = 24,
+};
+
+class TCanvas {
+public:
+    // A canvas on a device that outlives it; the painter opens on the first drawing call.
+    explicit TCanvas(QPaintDevice* device = nullptr);
+    // A canvas on a painter that someone else opened (a paint event, a printer job).
+    explicit TCanvas(QPainter* external);
+    ~TCanvas();
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
+
+    TPen Pen;
+    TBrush Brush;
+    TFont Font;
+    // Background mode for text: opaque text fills its cell with the brush colour.
+    bool TransparentText = true;
+    unsigned TextAlign = TA_LEFT | TA_TOP;
+
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    QPoint PenPos() const { return penPos_; }
+    void Polyline(const QPolygon& points);
+    void Polygon(const QPolygon& points);
+
+    void Rectangle(int x1, int y1, int x2, int y2);
+    void Rectangle(const QRect& r) { Rectangle(r.left(), r.top(), r.right() + 1, r.bottom() + 1); }
+    void RoundRect(int x1, int y1, int x2, int y2, int w, int h);
+    void Ellipse(int x1, int y1, int x2, int y2);
+    // Arcs run counter-clockwise from the ray through (x3, y3) to the ray through (x4, y4).
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void FillRect(const QRect& r);
+    void FrameRect(const QRect& r);
+    // Inverts a dotted one-pixel frame, as focus rectangles are drawn.
+    void DrawFocusRect(const QRect& r);
+
+    void TextOut(int x, int y, const AnsiString& text);
+    QSize TextExtent(const AnsiString& text);
+    int TextWidth(const AnsiString& text) { return TextExtent(text).width(); }
+    int TextHeight(const AnsiString& text) { return TextExtent(text).height(); }
+
+    void Draw(int x, int y, const TGraphic& graphic);
+    void StretchDraw(const QRect& r, const TGraphic& graphic);
+    void DrawImage(int x, int y, const QImage& image);
+    void StretchDrawImage(const QRect& r, const QImage& image);
+    void SetPixel(int x, int y, TColor c);
+
+    // Clipping to a rectangle until the matching RestoreState.
+    void ClipRect(const QRect& r);
+    void SaveState();
+    void RestoreState();
+
+    // Draws any pending polyline; call before reading the device's pixels.
+    void Flush();
+    // Ends the painter so that the device can be painted by someone else.
+    void Release();
+    // The painter, opened and with the pending polyline drawn; for code that needs Qt directly.
+    QPainter& Painter();
+
+    // Told after every drawing call, so a widget showing the device can schedule a repaint.
+    std::function<void()> OnChange;
+
+private:
+    QPainter& begin();
+    void applyPen(QPainter& p, const TPen& pen);
+    void applyBrush(QPainter& p);
+    void applyFont(QPainter& p);
+    void changed();
+    QRectF shapeRect(int x1, int y1, int x2, int y2) const;
+
+    QPaintDevice* device_ = nullptr;
+    std::unique_ptr<QPainter> own_;
+    QPainter* painter_ = nullptr;
+    QPoint penPos_;
+    QPolygon batch_;
+    TPen batchPen_;
+    int savedStates_ = 0;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// A list of equal-sized images drawn by index; buttons take their state faces from it.
+
+#include <QImage>
+#include <vector>
+
+class TCanvas;
+
+class TImageList {
+public:
+    TImageList(int width, int height) : width_(width), height_(height) {}
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int Count() const { return int(images_.size()); }
+
+    // Adds an image of the list's size and returns its index.
+    int Add(const QImage& image);
+    const QImage& Image(int index) const;
+    // Draws image `index` with its top-left corner at (x, y); an index outside the list
+    // draws nothing.
+    void Draw(TCanvas& canvas, int x, int y, int index) const;
+
+private:
+    int width_;
+    int height_;
+    std::vector<QImage> images_;
+};

@@ -1,0 +1,51 @@
+#pragma once
+// A paint box owns a persistent surface. Its canvas can be drawn on at any time (from a
+// timer tick as well as from a paint); the widget shows the surface, and OnPaint runs
+// when the surface must be produced afresh: on first show, after a resize and after
+// Invalidate().
+
+#include "TCanvas.h"
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+class TPaintBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPaintBox(QWidget* parent = nullptr);
+    ~TPaintBox() override;
+
+    TCanvas& Canvas();
+    // Asks for the surface to be produced afresh by OnPaint at the next paint.
+    void Invalidate();
+    // Produces the surface now if it needs it (for tests and off-screen rendering).
+    void PaintNow();
+    const QImage& Surface();
+
+    void SetBounds(int left, int top, int width, int height);
+
+    std::function<void()> OnPaint;
+    std::function<void(TMouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseDown;
+    std::function<void(Qt::KeyboardModifiers, int x, int y)> OnMouseMove;
+    std::function<void(TMouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseUp;
+    // Told after SetBounds or a resize has changed the size.
+    std::function<void()> OnResize;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    void ensureSurface();
+
+    QImage surface_;
+    std::unique_ptr<TCanvas> canvas_;
+    bool dirty_ = true;
+};
