@@ -2,6 +2,20 @@
 
 TBitmap::TBitmap(const QImage& image) : image_(image.convertToFormat(QImage::Format_RGB32)) {}
 
+TBitmap::TBitmap(TBitmap&& other) noexcept {
+    other.canvas_.reset();
+    image_ = std::move(other.image_);
+}
+
+TBitmap& TBitmap::operator=(TBitmap other) noexcept {
+    canvas_.reset();
+    other.canvas_.reset();
+    image_ = std::move(other.image_);
+    return *this;
+}
+
+TBitmap::~TBitmap() = default;
+
 void TBitmap::SetSize(int width, int height) {
     if (image_.width() == width && image_.height() == height)
         return;

@@ -244,7 +244,7 @@ void TCanvas::FrameRect(const QRect& r) {
     changed();
 }
 
-void TCanvas::DrawFocusRect(const QRect& r) {
+void TCanvas::DrawFocusRect(const QRect& r, TColor xorInk) {
     if (r.width() <= 0 || r.height() <= 0)
         return;
     QPainter& p = Painter();
@@ -253,7 +253,7 @@ void TCanvas::DrawFocusRect(const QRect& r) {
     p.setPen(Qt::NoPen);
     p.setCompositionMode(raster ? QPainter::RasterOp_SourceXorDestination
                                 : QPainter::CompositionMode_SourceOver);
-    const QColor ink = raster ? QColor(255, 255, 255) : QColor(0, 0, 0);
+    const QColor ink = raster ? toQColor(xorInk) : QColor(0, 0, 0);
     // Every other pixel along the frame, as the system's dotted focus frame.
     auto dot = [&](int x, int y) {
         if (((x + y) & 1) == 0)

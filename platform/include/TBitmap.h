@@ -13,6 +13,11 @@ public:
     TBitmap() = default;
     TBitmap(int width, int height) { SetSize(width, height); }
     explicit TBitmap(const QImage& image);
+    // Copies and moves take the picture; the canvas, which draws on one image, stays behind.
+    TBitmap(const TBitmap& other) : image_(other.Image()) {}
+    TBitmap(TBitmap&& other) noexcept;
+    TBitmap& operator=(TBitmap other) noexcept;
+    ~TBitmap() override;
 
     void SetSize(int width, int height);
     int Width() const override { return image_.width(); }

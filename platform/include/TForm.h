@@ -20,7 +20,6 @@ enum TBorderStyle { bsNone, bsSingle, bsDialog, bsSizeable };
 enum TCloseAction { caNone, caHide, caFree };
 
 class TForm : public QWidget {
-    Q_OBJECT
 public:
     explicit TForm(QWidget* owner = nullptr);
     ~TForm() override;

@@ -14,7 +14,6 @@
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 class TPaintBox : public QWidget {
-    Q_OBJECT
 public:
     explicit TPaintBox(QWidget* parent = nullptr);
     ~TPaintBox() override;
