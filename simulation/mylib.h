@@ -1,0 +1,7 @@
+#pragma once
+// Small numeric utilities of the book.
+
+// x rounded (nearest = true) or truncated (nearest = false) to the given number of
+// significant figures, 1 to 308. Magnitudes of exactly 10^figures keep figures + 1 digits.
+// Infinities are returned unchanged; a value that is not a number stops the program.
+double RoundToFigures(double x, int figures, bool nearest);
