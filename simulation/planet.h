@@ -50,7 +50,8 @@ public:
 
     // Derives period, p, h and the track from the elements and the star mass (solar masses)
     // and puts the planet at pericentre. An eccentricity outside 0..MaxEccentricity is first
-    // clamped into that range.
+    // clamped into that range. Needs a and the star mass within 1e-6..1e6 and the planet
+    // mass within 0..1e6.
     void SetUp(double starMass);
     // Stores the three angles (rad) and rebuilds AxisP, AxisQ and AxisN.
     void SetOrientation(double newInc, double newPhi, double newPsi);

@@ -1,0 +1,63 @@
+#pragma once
+// Drawing in world coordinates: maps a real world rectangle (the world port) onto an integer
+// device rectangle (the view port) of a canvas, and draws at the mapped pixels with the
+// canvas's own pen, brush and font, which it never changes. A negative world height makes
+// world y grow upward on the screen; a negative world width makes world x grow leftward.
+
+#include "AnsiString.h"
+#include "Scale.h"
+#include "dimension.h"
+
+class TCanvas;
+class TGraphic;
+
+class oWorldCanvas {
+public:
+    // Device units per world unit along x and y; 0 along an axis whose world size is 0.
+    oScale scale;
+    // The surface drawn on, not owned; may be null until set.
+    TCanvas* canvas;
+    // World rectangle: left, top, width, height in world units (a size may be negative).
+    oRealRect worldPort;
+    // Device rectangle in pixels.
+    oRect viewPort;
+
+    // Starts with the unit square, y up, on a 100 x 100 pixel view port.
+    explicit oWorldCanvas(TCanvas* canvas = nullptr);
+
+    void SetWorldPort(const oRealRect& world);
+    void SetViewPort(const oRect& view);
+    // Recomputes scale from the two ports.
+    void Rescale();
+
+    // The device pixel of a world point: offset, scale, add 0.5, truncate toward zero.
+    // Results are held within +-DeviceLimit so that nothing wraps.
+    oPoint I(const oRealPoint& p) const;
+    static constexpr int DeviceLimit = 1 << 28;
+
+    void MoveTo(const oRealPoint& p);
+    void LineTo(const oRealPoint& p);
+    // Text with the canvas's alignment reference (by default its top-left) at p.
+    void TextOut(const oRealPoint& p, const AnsiString& text);
+    // The graphic unscaled, its top-left corner at p.
+    void Draw(const oRealPoint& p, const TGraphic& graphic);
+    void Rectangle(const oRealPoint& p, const oRealPoint& q);
+    void Ellipse(const oRealPoint& p, const oRealPoint& q);
+    // Fills the device rectangle from I(p) to I(q), right and bottom edges excluded.
+    void FillRect(const oRealPoint& p, const oRealPoint& q);
+    // r is the corner ellipse's width and height in pixels, not mapped.
+    void RoundRect(const oRealPoint& p, const oRealPoint& q, int r);
+    // Bounding box p1-p2, from the ray through p3 counter-clockwise to the ray through p4.
+    void Arc(const oRealPoint& p1, const oRealPoint& p2, const oRealPoint& p3,
+             const oRealPoint& p4);
+    void Chord(const oRealPoint& p1, const oRealPoint& p2, const oRealPoint& p3,
+               const oRealPoint& p4);
+    void Pie(const oRealPoint& p1, const oRealPoint& p2, const oRealPoint& p3,
+             const oRealPoint& p4);
+    // The text's pixel extent in world units; a component is 0 where the scale is 0, and
+    // the height is negative when world y points up.
+    oRealVector TextExtent(const AnsiString& text) const;
+
+private:
+    TCanvas& surface() const;
+};
