@@ -1,0 +1,38 @@
+#pragma once
+// Drawing of the orbit view: the background picture (black field, axes, orbit tracks with
+// their normal arrows) into an off-screen bitmap, and each frame (the background, then the
+// star, the planets and their velocity arrows) onto the view's paint box. Both go through
+// the paint box's world canvas for the mapping from the view's world to pixels.
+//
+// Colours: field black; axes and their letters white; star yellow; planets white; velocity
+// arrows lime; a planet's track and its normal arrow in the planet's colour.
+
+#include "dimension.h"
+
+class oWorldCanvas;
+class oWorldPortPaintBox;
+class TBitmap;
+class TCanvas;
+class TOrbitView;
+class TSimulationModel;
+
+namespace orbitdrawing {
+
+// Redraws the background into the canvas that wp's world canvas draws on, at the view's
+// current zoom and angles; the canvas's font (italic, white) letters the axes. Tracks and
+// normal arrows are drawn for the visible planets when showTracks is set.
+void DrawBackground(oWorldPortPaintBox& wp, const TOrbitView& view, const TSimulationModel& sim,
+                    bool showTracks);
+
+// Copies background to wp's own canvas and draws the star and the visible planets on it,
+// with their velocity arrows when showVelocity is set.
+void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitView& view,
+               const TSimulationModel& sim, bool showVelocity);
+
+// A line with the canvas's current pen between two world points mapped by world, with a
+// head of two barbs at `to` reaching 7.5 pixels back and 3.75 to each side. An arrow of no
+// length has no head.
+void DrawArrow(TCanvas& canvas, const oWorldCanvas& world, const oRealPoint& from,
+               const oRealPoint& to);
+
+} // namespace orbitdrawing

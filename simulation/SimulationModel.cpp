@@ -1,0 +1,72 @@
+#include "simulation/SimulationModel.h"
+
+#include "simulation/starreflex.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+struct PlanetSetting {
+    const char* name;
+    std::int32_t colour; // r + 256 g + 65536 b
+    double a_AU;
+    bool visible;
+};
+
+constexpr PlanetSetting Settings[TSimulationModel::PlanetCount] = {
+    {"Mondas", 0xFFFF00, 5.2, true},  // aqua
+    {"Vulcan", 0x00FFFF, 2.6, false}, // yellow
+    {"Skyron", 0x0000FF, 7.8, false}, // red
+};
+
+} // namespace
+
+TSimulationModel::TSimulationModel() {
+    for (int k = 0; k < PlanetCount; ++k) {
+        TPlanet& planet = Planets[k];
+        planet.Colour = Settings[k].colour;
+        planet.a = Settings[k].a_AU;
+        planet.Visible = Settings[k].visible;
+        planet.Name = Settings[k].name;
+        planet.SetUp(StarMass);
+    }
+}
+
+bool TSimulationModel::Reset(int timeScale) {
+    StepCount = 0;
+    Time = 0.0;
+    MinStep = NoStep;
+    for (TPlanet& planet : Planets) {
+        planet.SetUp(StarMass);
+        if (planet.Visible)
+            MinStep = std::min(MinStep, planet.StepSize());
+    }
+    ApplyTimeScale(timeScale);
+    InvStarMass = 1.0 / StarMass;
+    SumStarReflex();
+    return AnyVisible();
+}
+
+void TSimulationModel::Advance() {
+    Time += TimeStep;
+    StepCount += 1;
+    for (TPlanet& planet : Planets)
+        if (planet.Visible)
+            planet.Step(TimeStep);
+    SumStarReflex();
+    RadialVelocity = StarVelocity.z;
+}
+
+void TSimulationModel::ApplyTimeScale(int timeScale) {
+    // With no planet visible MinStep is a placeholder; a step derived from it would carry a
+    // 10^27-day tick into a later reset at the last time-scale position.
+    if (timeScale <= LastStepScale && AnyVisible())
+        TimeStep = std::pow(10.0, timeScale - 3) * MinStep;
+}
+
+void TSimulationModel::SumStarReflex() {
+    const TStarReflex star = StarReflex(Planets, InvStarMass);
+    StarPosition = star.Position;
+    StarVelocity = star.Velocity;
+}

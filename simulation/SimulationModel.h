@@ -1,0 +1,50 @@
+#pragma once
+// The run of a simulation window without its widgets: the star, its three planets Mondas,
+// Vulcan and Skyron, the simulated time and the step per tick. A reset sets every planet up
+// again at pericentre; a tick moves the visible planets on by TimeStep and sums the star's
+// reflex position and velocity from them (starreflex.h), whose z velocity is the radial
+// velocity. Units: AU, days, solar masses, AU per day.
+
+#include "simulation/planet.h"
+
+#include <array>
+#include <cstdint>
+
+class TSimulationModel {
+public:
+    static constexpr int PlanetCount = 3;
+    // MinStep while no planet is visible.
+    static constexpr double NoStep = 1e30;
+    // The time-scale position from which on the step per tick no longer grows.
+    static constexpr int LastStepScale = 3;
+
+    // One solar mass; Mondas (visible, 5.2 AU), Vulcan (2.6 AU) and Skyron (7.8 AU) with the
+    // planet defaults otherwise, each set up at pericentre.
+    TSimulationModel();
+
+    double StarMass = 1.0;    // solar masses
+    double InvStarMass = 1.0; // 1 / StarMass as of the last reset
+    std::array<TPlanet, PlanetCount> Planets;
+    TVector StarPosition;        // star reflex position, AU
+    TVector StarVelocity;        // star reflex velocity, AU / day
+    double RadialVelocity = 0.0; // StarVelocity.z after the last tick, AU / day
+    double Time = 0.0;           // simulated days since the reset
+    double TimeStep = 0.0;       // simulated days per tick
+    double MinStep = NoStep;     // smallest StepSize of the visible planets, days
+    std::int32_t StepCount = 0;  // ticks since the reset
+
+    // Sets every planet up again from its elements, zeroes time and ticks, finds MinStep and
+    // the star's reflex state, and derives TimeStep for the time-scale position (-1 to 4).
+    // Returns whether any planet is visible.
+    bool Reset(int timeScale);
+    // One tick: every visible planet steps by TimeStep, then the star's reflex and the
+    // radial velocity are summed afresh.
+    void Advance();
+    // The step of a time-scale position: 10^(position - 3) x MinStep up to position 3; from
+    // position 4 on TimeStep stays, as it does while no planet is visible.
+    void ApplyTimeScale(int timeScale);
+    bool AnyVisible() const { return MinStep != NoStep; }
+
+private:
+    void SumStarReflex();
+};

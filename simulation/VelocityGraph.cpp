@@ -1,0 +1,58 @@
+#include "simulation/VelocityGraph.h"
+
+#include <cmath>
+
+void TVelocityGraph::SetGraphSpan(int timeScale) {
+    GraphSpan = std::pow(10.0, timeScale + 1) * GraphSpanFactor;
+}
+
+void TVelocityGraph::FitWindowToSpan() {
+    WorldLeft = -(GraphSpanFactor - 1.0) * GraphSpan / GraphSpanFactor;
+    WorldWidth = GraphSpan;
+}
+
+void TVelocityGraph::ChooseTicks(double vmax_AUperDay) {
+    if (const auto ticks = TVelocityTicks::For(vmax_AUperDay))
+        Ticks = *ticks;
+}
+
+void TVelocityGraph::Rescale() {
+    const double scale = Height * 0.5 * 0.9 / SweepMax;
+    if (SweepMax > 0.0 && std::isfinite(scale) && scale > 0.0) {
+        VelocityScale = scale;
+        ChooseTicks(SweepMax);
+    }
+    SweepMax = NoSweepMax;
+    RescaleRequested = false;
+}
+
+TVelocityGraph::Point TVelocityGraph::Plot(double time, std::int32_t stepCount,
+                                           double radialVelocity, bool autoScale) {
+    bool newAxes = false;
+    if (stepCount == 1) {
+        FitWindowToSpan();
+        PenX = 0.0;
+        RescaleRequested = false;
+        SweepStart = 0.0;
+        SweepMax = Height * 0.5 * 0.85 / VelocityScale;
+        ChooseTicks(SweepMax);
+        newAxes = true;
+        if (autoScale)
+            SweepMax = NoSweepMax;
+    }
+    PenX = time - SweepStart;
+    if (stepCount > 1 && (WorldWidth != GraphSpan || RescaleRequested || PenX > Right())) {
+        SweepStart = time;
+        FitWindowToSpan();
+        PenX = 0.0;
+        if (RescaleRequested || autoScale)
+            Rescale();
+        else
+            ChooseTicks(SweepMax);
+        newAxes = true;
+    }
+    const double y = Height * 0.5 - radialVelocity * VelocityScale;
+    if (std::fabs(radialVelocity) > SweepMax)
+        SweepMax = std::fabs(radialVelocity);
+    return Point{newAxes, stepCount > 1 && PenX != 0.0, PenX, y};
+}

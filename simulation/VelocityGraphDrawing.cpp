@@ -1,0 +1,76 @@
+#include "simulation/VelocityGraphDrawing.h"
+
+#include "oWorldPortPaintBox.h"
+
+#include <cstdio>
+#include <string>
+
+namespace graphdrawing {
+
+namespace {
+
+constexpr double H = TVelocityGraph::Height;
+// Just below the time axis, where the time numbers hang: H x 0.5263... = H / 1.9.
+constexpr double TimeNumberY = H * 0.5263157894736842;
+// The reciprocal of MpsPerAUPerDay.
+constexpr double AUPerDayPerMps = 5.800464037122969e-07;
+
+void Line(oWorldCanvas& world, const oRealPoint& from, const oRealPoint& to) {
+    world.MoveTo(from);
+    world.LineTo(to);
+}
+
+} // namespace
+
+void DrawGraphAxes(oWorldPortPaintBox& box, const TVelocityGraph& graph) {
+    oWorldCanvas& world = box.worldCanvas;
+    TCanvas& canvas = *world.canvas;
+    const double R = box.WorldWidth() + box.WorldLeft();
+    canvas.Brush.Color = clWhite;
+    canvas.Brush.Style = bsSolid;
+    canvas.Pen.Color = clBlack;
+    canvas.Rectangle(0, 0, box.width(), box.height());
+    Line(world, oRealPoint(0, H * 0.5), oRealPoint(R, H * 0.5));
+    for (int i = 0; i <= 9; ++i) {
+        const double x = i * 0.1 * R;
+        canvas.Pen.Color = clAqua;
+        if (i > 0)
+            Line(world, oRealPoint(x, 0), oRealPoint(x, H));
+        canvas.Pen.Color = clBlack;
+        world.TextOut(oRealPoint(x, TimeNumberY), std::to_string(i));
+    }
+    DrawVelocityTicks(box, graph);
+    char caption[64];
+    std::snprintf(caption, sizeof caption, "t/%g days", 0.1 * R);
+    world.TextOut(oRealPoint(0.75 * R, 0.4 * H), caption);
+}
+
+void DrawVelocityTicks(oWorldPortPaintBox& box, const TVelocityGraph& graph) {
+    oWorldCanvas& world = box.worldCanvas;
+    TCanvas& canvas = *world.canvas;
+    const double off = H * 0.05;
+    const double width = box.WorldWidth();
+    const TVelocityTicks& ticks = graph.Ticks;
+    for (int i = -ticks.Count; i <= ticks.Count; ++i) {
+        if (i == 0)
+            continue;
+        const double y = H * 0.5 - ticks.Velocity_mps(i) * graph.VelocityScale * AUPerDayPerMps;
+        canvas.Pen.Color = clAqua;
+        Line(world, oRealPoint(0, y), oRealPoint(width, y));
+        canvas.Pen.Color = clBlack;
+        world.TextOut(oRealPoint(-width * 0.06666666666666667, y - off), ticks.Label(i));
+    }
+}
+
+void PlotPoint(oWorldPortPaintBox& box, const TVelocityGraph::Point& point) {
+    oWorldCanvas& world = box.worldCanvas;
+    TCanvas& canvas = *world.canvas;
+    canvas.Pen.Color = clBlue;
+    if (point.Line)
+        world.LineTo(oRealPoint(point.X, point.Y));
+    else
+        world.MoveTo(oRealPoint(point.X, point.Y));
+    canvas.Pen.Color = clBlack;
+}
+
+} // namespace graphdrawing

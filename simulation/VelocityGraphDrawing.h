@@ -1,0 +1,24 @@
+#pragma once
+// Drawing of the radial-velocity graph into the off-screen bitmap that the graph box's
+// world canvas draws on: the white field with its frame, the time axis with its grid and
+// numbers, the velocity grid with its labels, and the curve point by point.
+//
+// Colours: field white with a black frame; time axis, numbers and labels black; grid lines
+// aqua; the curve blue.
+
+#include "simulation/VelocityGraph.h"
+
+class oWorldPortPaintBox;
+
+namespace graphdrawing {
+
+// Clears the graph and draws the axes for the graph's time window (taken from the box's
+// world rectangle) and its velocity ticks. The time axis is numbered 0 to 9 in tenths of
+// the right edge R, captioned "t/<R/10> days".
+void DrawGraphAxes(oWorldPortPaintBox& box, const TVelocityGraph& graph);
+// The velocity grid lines and their labels, just above each line in the left margin.
+void DrawVelocityTicks(oWorldPortPaintBox& box, const TVelocityGraph& graph);
+// Continues the curve in blue to the tick's point, or moves there to begin it.
+void PlotPoint(oWorldPortPaintBox& box, const TVelocityGraph::Point& point);
+
+} // namespace graphdrawing

@@ -1,0 +1,145 @@
+#include "simulation/SimulationModel.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Mondas on its own, stepped independently of the model.
+TPlanet ReferenceMondas() {
+    TPlanet planet;
+    planet.a = 5.2;
+    planet.SetUp(1.0);
+    return planet;
+}
+
+} // namespace
+
+TEST(SimulationModel, StartsWithMondasAloneAndTheThreeColours) {
+    const TSimulationModel sim;
+    EXPECT_EQ(sim.StarMass, 1.0);
+    const struct {
+        const char* name;
+        std::int32_t colour;
+        double a;
+        bool visible;
+    } expected[] = {{"Mondas", 0xFFFF00, 5.2, true},
+                    {"Vulcan", 0x00FFFF, 2.6, false},
+                    {"Skyron", 0x0000FF, 7.8, false}};
+    for (int k = 0; k < TSimulationModel::PlanetCount; ++k) {
+        SCOPED_TRACE(expected[k].name);
+        const TPlanet& planet = sim.Planets[k];
+        EXPECT_EQ(planet.Name, expected[k].name);
+        EXPECT_EQ(planet.Colour, expected[k].colour);
+        EXPECT_EQ(planet.a, expected[k].a);
+        EXPECT_EQ(planet.Visible, expected[k].visible);
+        EXPECT_EQ(planet.mass, JupiterMass);
+        EXPECT_FALSE(planet.Track.empty()) << "set up at creation";
+    }
+}
+
+TEST(SimulationModel, ResetDerivesTheStepFromTheTimeScale) {
+    const double mondasStep = ReferenceMondas().StepSize();
+    const struct {
+        const char* name;
+        int timeScale;
+        double step;
+    } cases[] = {
+        {"0.1 days a division", -1, mondasStep * 1e-4},
+        {"1 day", 0, mondasStep * 1e-3},
+        {"10 days", 1, mondasStep * 1e-2},
+        {"100 days", 2, mondasStep * 1e-1},
+        {"1000 days", 3, mondasStep},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TSimulationModel sim;
+        EXPECT_TRUE(sim.Reset(c.timeScale));
+        EXPECT_DOUBLE_EQ(sim.TimeStep, c.step);
+        EXPECT_EQ(sim.MinStep, mondasStep);
+    }
+}
+
+TEST(SimulationModel, ResetReturnsToPericentreAndTimeZero) {
+    TSimulationModel sim;
+    sim.Reset(3);
+    for (int i = 0; i < 7; ++i)
+        sim.Advance();
+    sim.Planets[1].Visible = true;
+    EXPECT_TRUE(sim.Reset(3));
+
+    EXPECT_EQ(sim.Time, 0.0);
+    EXPECT_EQ(sim.StepCount, 0);
+    EXPECT_EQ(sim.Planets[0].theta, 0.0);
+    EXPECT_EQ(sim.MinStep, sim.Planets[1].StepSize()) << "Vulcan, closer in, steps faster";
+    EXPECT_EQ(sim.TimeStep, sim.MinStep);
+    const double pull = -(sim.Planets[0].Position.x + sim.Planets[1].Position.x) * JupiterMass;
+    EXPECT_DOUBLE_EQ(sim.StarPosition.x, pull);
+}
+
+TEST(SimulationModel, TicksFollowTheOrbitModel) {
+    TSimulationModel sim;
+    sim.StarMass = 2.0;
+    sim.Reset(2);
+    TPlanet mondas;
+    mondas.a = 5.2;
+    mondas.SetUp(2.0);
+    for (int i = 1; i <= 25; ++i) {
+        sim.Advance();
+        mondas.Step(sim.TimeStep);
+        SCOPED_TRACE(i);
+        ASSERT_EQ(sim.StepCount, i);
+        ASSERT_DOUBLE_EQ(sim.Time, i * sim.TimeStep);
+        ASSERT_EQ(sim.Planets[0].Position.z, mondas.Position.z);
+        ASSERT_EQ(sim.RadialVelocity, sim.StarVelocity.z);
+        ASSERT_DOUBLE_EQ(sim.RadialVelocity, -mondas.Velocity.z * JupiterMass * 0.5);
+        ASSERT_EQ(sim.Planets[1].theta, 0.0) << "hidden planets stay put";
+    }
+}
+
+TEST(SimulationModel, EdgeOnMondasSwingsTheStarByTwelveMetresASecond) {
+    TSimulationModel sim;
+    sim.Reset(1);
+    double largest = 0.0;
+    while (sim.Time < sim.Planets[0].Period) {
+        sim.Advance();
+        largest = std::max(largest, std::fabs(sim.RadialVelocity));
+    }
+    EXPECT_NEAR(largest * MpsPerAUPerDay, 12.45, 0.05);
+}
+
+TEST(SimulationModel, TheLastTimeScaleKeepsTheStep) {
+    TSimulationModel sim;
+    sim.Reset(3);
+    const double step3 = sim.TimeStep;
+
+    sim.ApplyTimeScale(4);
+    EXPECT_EQ(sim.TimeStep, step3) << "moving to 4 keeps the step of 3";
+    sim.ApplyTimeScale(1);
+    EXPECT_DOUBLE_EQ(sim.TimeStep, step3 * 0.01);
+
+    sim.Planets[1].Visible = true;
+    sim.Reset(4);
+    EXPECT_DOUBLE_EQ(sim.TimeStep, step3 * 0.01)
+        << "a reset at 4 keeps the step even though Vulcan would step faster";
+}
+
+TEST(SimulationModel, NoPlanetVisibleKeepsASaneStep) {
+    TSimulationModel sim;
+    sim.Reset(3);
+    const double step = sim.TimeStep;
+    sim.Planets[0].Visible = false;
+
+    EXPECT_FALSE(sim.Reset(3));
+    EXPECT_FALSE(sim.AnyVisible());
+    EXPECT_EQ(sim.MinStep, TSimulationModel::NoStep);
+    EXPECT_EQ(sim.TimeStep, step) << "no step derived from the placeholder";
+    EXPECT_EQ(sim.StarVelocity.z, 0.0);
+
+    sim.ApplyTimeScale(2);
+    EXPECT_EQ(sim.TimeStep, step);
+    sim.ApplyTimeScale(4);
+    sim.Planets[0].Visible = true;
+    sim.Reset(4);
+    EXPECT_EQ(sim.TimeStep, step) << "a later reset at 4 still ticks a sane step";
+}

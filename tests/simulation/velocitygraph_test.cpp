@@ -1,0 +1,171 @@
+#include "simulation/VelocityGraph.h"
+
+#include "simulation/planet.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double Mps = 1.0 / MpsPerAUPerDay; // one m/s in AU/day
+
+std::vector<std::string> Labels(const TVelocityTicks& ticks) {
+    std::vector<std::string> labels;
+    for (int i = -ticks.Count; i <= ticks.Count; ++i)
+        if (i != 0)
+            labels.push_back(ticks.Label(i));
+    return labels;
+}
+
+// A graph at time scale 3 (R = 10 000 days) after its first tick at `time`.
+TVelocityGraph StartedGraph(bool autoScale, double rv = 5 * Mps, double time = 100.0) {
+    TVelocityGraph graph;
+    graph.SetGraphSpan(3);
+    graph.Plot(time, 1, rv, autoScale);
+    return graph;
+}
+
+} // namespace
+
+TEST(VelocityTicks, PicksAPowerOfTenAndAStep) {
+    using Labels_t = std::vector<std::string>;
+    const struct {
+        const char* name;
+        double vmax_mps;
+        int exponent;
+        double step;
+        Labels_t labels;
+    } cases[] = {
+        {"Mondas, 12.4 m/s", 12.4, 1, 0.5, {"-1", "-0.5", "0.5", "1"}},
+        {"just above 2 units", 25.0, 1, 1.0, {"-2", "-1", "1", "2"}},
+        {"above 3 units", 35.0, 1, 2.0, {"-2", "2"}},
+        {"9.9 units", 99.0, 1, 2.0, {"-8", "-6", "-4", "-2", "2", "4", "6", "8"}},
+        {"one and a half hundreds", 150.0, 2, 0.5, {"-1.5", "-1", "-0.5", "0.5", "1", "1.5"}},
+        {"below one m/s", 0.37, -1, 2.0, {"-2", "2"}},
+        {"fast", 4.2e4, 4, 2.0, {"-4", "-2", "2", "4"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto ticks = TVelocityTicks::For(c.vmax_mps * Mps);
+        ASSERT_TRUE(ticks.has_value());
+        EXPECT_EQ(ticks->Exponent, c.exponent);
+        EXPECT_EQ(ticks->Step, c.step);
+        EXPECT_EQ(Labels(*ticks), c.labels);
+        EXPECT_EQ(ticks->ExponentText(), std::to_string(c.exponent));
+    }
+    const auto mondas = TVelocityTicks::For(12.4 * Mps);
+    EXPECT_DOUBLE_EQ(mondas->Velocity_mps(2), 10.0);
+    EXPECT_DOUBLE_EQ(mondas->Velocity_mps(-1), -5.0);
+}
+
+TEST(VelocityTicks, NoLabelsWithoutAPositiveFiniteSpeed) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double vmax :
+         {0.0, -1.0, TVelocityGraph::NoSweepMax, inf, std::numeric_limits<double>::quiet_NaN(),
+          std::numeric_limits<double>::max()}) {
+        SCOPED_TRACE(vmax);
+        EXPECT_FALSE(TVelocityTicks::For(vmax).has_value());
+    }
+    const auto tiny = TVelocityTicks::For(std::numeric_limits<double>::denorm_min());
+    ASSERT_TRUE(tiny.has_value()) << "the smallest speed still has labels";
+    EXPECT_LE(tiny->Count, 5);
+}
+
+TEST(VelocityGraph, TheFirstTickStartsAFreshSweepWithAMove) {
+    for (bool autoScale : {false, true}) {
+        SCOPED_TRACE(autoScale ? "autoscaled" : "fixed scale");
+        TVelocityGraph graph;
+        graph.SetGraphSpan(3);
+        graph.RescaleRequested = true;
+        graph.SweepStart = 777.0;
+        const TVelocityGraph::Point p = graph.Plot(106.8, 1, 3 * Mps, autoScale);
+
+        EXPECT_TRUE(p.NewAxes);
+        EXPECT_FALSE(p.Line) << "no segment joins the old curve";
+        EXPECT_EQ(p.X, 106.8);
+        EXPECT_DOUBLE_EQ(p.Y, 50.0 - 3 * Mps * 6250000.0);
+        EXPECT_NEAR(graph.WorldLeft, -800.0, 1e-9) << "-0.08 x 10 000";
+        EXPECT_DOUBLE_EQ(graph.WorldWidth, 10800.0);
+        EXPECT_DOUBLE_EQ(graph.Right(), 10000.0);
+        EXPECT_FALSE(graph.RescaleRequested);
+        EXPECT_EQ(graph.SweepStart, 0.0);
+        // 42.5 units at 6 250 000 a unit: 11.7 m/s.
+        EXPECT_EQ(graph.Ticks.Exponent, 1);
+        EXPECT_EQ(graph.Ticks.Count, 2);
+        EXPECT_DOUBLE_EQ(graph.SweepMax, autoScale ? 3 * Mps : 42.5 / 6250000.0);
+    }
+}
+
+TEST(VelocityGraph, LaterTicksContinueTheCurveUntilTheRightEdge) {
+    TVelocityGraph graph = StartedGraph(true);
+    TVelocityGraph::Point p = graph.Plot(9999.0, 2, -2 * Mps, true);
+    EXPECT_FALSE(p.NewAxes);
+    EXPECT_TRUE(p.Line);
+    EXPECT_EQ(p.X, 9999.0);
+    EXPECT_DOUBLE_EQ(graph.SweepMax, 5 * Mps);
+
+    p = graph.Plot(10000.5, 3, 4 * Mps, true);
+    EXPECT_TRUE(p.NewAxes) << "beyond R";
+    EXPECT_FALSE(p.Line);
+    EXPECT_EQ(p.X, 0.0) << "the tick's point goes to the left edge";
+    EXPECT_EQ(graph.SweepStart, 10000.5);
+    EXPECT_DOUBLE_EQ(graph.VelocityScale, 45.0 / (5 * Mps)) << "5 m/s now reaches 90 %";
+    EXPECT_DOUBLE_EQ(p.Y, 50.0 - 4 * Mps * graph.VelocityScale);
+    EXPECT_EQ(graph.Ticks.Exponent, 0);
+    EXPECT_EQ(graph.Ticks.Step, 2.0);
+    EXPECT_DOUBLE_EQ(graph.SweepMax, 4 * Mps) << "the new sweep's own maximum";
+
+    p = graph.Plot(10100.5, 4, 1 * Mps, true);
+    EXPECT_TRUE(p.Line);
+    EXPECT_DOUBLE_EQ(p.X, 100.0);
+}
+
+TEST(VelocityGraph, ATimeScaleChangeOrARescaleStartsANewSweep) {
+    TVelocityGraph graph = StartedGraph(false);
+    graph.SetGraphSpan(1);
+    TVelocityGraph::Point p = graph.Plot(200.0, 2, 1 * Mps, false);
+    EXPECT_TRUE(p.NewAxes);
+    EXPECT_EQ(p.X, 0.0);
+    EXPECT_DOUBLE_EQ(graph.WorldWidth, 108.0);
+    EXPECT_DOUBLE_EQ(graph.Right(), 100.0);
+    EXPECT_EQ(graph.VelocityScale, 6250000.0) << "no autoscale, no rescale";
+
+    graph.RescaleRequested = true;
+    p = graph.Plot(210.0, 3, 1 * Mps, false);
+    EXPECT_TRUE(p.NewAxes);
+    EXPECT_FALSE(graph.RescaleRequested);
+    EXPECT_DOUBLE_EQ(graph.VelocityScale, 45.0 / (42.5 / 6250000.0))
+        << "a rescale forces the autoscaling step; the sweep's max was the initial range";
+}
+
+TEST(VelocityGraph, AFixedScaleRelabelsForTheLargestSpeedSinceTheRescale) {
+    TVelocityGraph graph = StartedGraph(false, 5 * Mps);
+    graph.Plot(5000.0, 2, 30 * Mps, false);
+    graph.Plot(10001.0, 3, 1 * Mps, false);
+    EXPECT_EQ(graph.VelocityScale, 6250000.0);
+    EXPECT_EQ(graph.Ticks.Exponent, 1);
+    EXPECT_EQ(graph.Ticks.Step, 1.0) << "30 m/s: 3 units of ten";
+    EXPECT_DOUBLE_EQ(graph.SweepMax, 30 * Mps) << "the maximum is kept across sweeps";
+}
+
+TEST(VelocityGraph, ASweepWithoutMotionKeepsTheScaleAndLabels) {
+    for (bool requested : {false, true}) {
+        SCOPED_TRACE(requested ? "rescale requested" : "autoscaled");
+        TVelocityGraph graph = StartedGraph(true, 0.0);
+        const TVelocityTicks before = graph.Ticks;
+        graph.Plot(5000.0, 2, 0.0, true);
+        graph.RescaleRequested = requested;
+        const TVelocityGraph::Point p = graph.Plot(10001.0, 3, 0.0, !requested);
+
+        EXPECT_TRUE(p.NewAxes);
+        EXPECT_EQ(graph.VelocityScale, 6250000.0);
+        EXPECT_EQ(graph.Ticks.Exponent, before.Exponent);
+        EXPECT_EQ(graph.Ticks.Count, before.Count);
+        EXPECT_EQ(p.Y, 50.0);
+        EXPECT_FALSE(graph.RescaleRequested);
+        EXPECT_EQ(graph.SweepMax, 0.0);
+    }
+}
