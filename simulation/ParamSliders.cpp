@@ -1,0 +1,140 @@
+#include "simulation/ParamSliders.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace paramsliders {
+
+namespace {
+
+constexpr double Pi = 3.141592653589793;
+
+// The fraction of its range at which a slider stands, 0 to 1.
+double Fraction(int position, TSliderRange range) {
+    return double(position - range.Min) / double(range.Max - range.Min);
+}
+
+// A position worked out from a value, truncated toward zero. A value the slider cannot show
+// (a mass of 0 has a logarithm of minus infinity) stops at the nearer end of the range.
+int Position(double p, TSliderRange range) {
+    if (!(p >= range.Min))
+        return range.Min;
+    if (p > range.Max)
+        return range.Max;
+    return static_cast<int>(p);
+}
+
+std::string Format(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// Whole degrees of an angle, truncated; angles beyond any slider stop at a million degrees.
+int TruncatedDegrees(double d) {
+    if (!(d == d))
+        return 0;
+    return static_cast<int>(std::fmax(-1e6, std::fmin(1e6, d)));
+}
+
+std::string FormatInt(const char* format, int value) {
+    char text[32];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// Two significant figures, or the top of the range once that would round up to it.
+std::string Rounded(double value, double roundsToTop, const char* topText) {
+    return value >= roundsToTop ? std::string(topText) : Format("%5.2g", value);
+}
+
+} // namespace
+
+double A_AU(int position, TSliderRange range) {
+    return std::pow(10.0, 4.0 * Fraction(position, range) - 2.0);
+}
+
+int APosition(double a_AU, TSliderRange range) {
+    return Position((std::log10(a_AU) + 2.0) * (range.Max - range.Min) * 0.25 + range.Min, range);
+}
+
+std::string ALabel(double a_AU) {
+    return Rounded(a_AU, 99.5, "100") + " AU";
+}
+
+double Ecc(int position, TSliderRange range) {
+    const double ecc = double(position) / range.Max;
+    return ecc >= 1.0 ? 0.99 : ecc;
+}
+
+int EccPosition(double ecc, TSliderRange range) {
+    return Position(range.Max * ecc, range);
+}
+
+std::string EccLabel(double ecc) {
+    return Format("%.15g", ecc);
+}
+
+int IncDegrees(int position, TSliderRange range) {
+    return (position - range.Min) * 180 / (range.Max - range.Min) - 90;
+}
+
+int IncDegreesOf(double inc_rad) {
+    return TruncatedDegrees(inc_rad * 180.0 * 0.3183098861837907);
+}
+
+int IncPosition(int degrees, TSliderRange range) {
+    return Position((range.Max - range.Min) * (degrees + 90) * (1.0 / 180.0) + range.Min, range);
+}
+
+std::string IncLabel(int degrees) {
+    return FormatInt(degrees >= 0 ? "+%2d" : "%2d", degrees) + "º";
+}
+
+int AzimuthDegrees(int position, TSliderRange range) {
+    return (position - range.Min) * 360 / (range.Max - range.Min);
+}
+
+int AzimuthDegreesOf(double angle_rad) {
+    return TruncatedDegrees(angle_rad * 180.0 / Pi);
+}
+
+int AzimuthPosition(int degrees, TSliderRange range) {
+    return Position((range.Max - range.Min) * degrees * (1.0 / 360.0) + range.Min, range);
+}
+
+std::string AzimuthLabel(int degrees) {
+    return FormatInt("%3d", degrees) + "º";
+}
+
+double Radians(int degrees) {
+    return degrees * Pi * (1.0 / 180.0);
+}
+
+double JupiterMasses(int position, TSliderRange range) {
+    return std::pow(10.0, 3.0 * Fraction(position, range) - 2.0);
+}
+
+int MassPosition(double mass_Jupiter, TSliderRange range) {
+    return Position((std::log10(mass_Jupiter) + 2.0) * (range.Max - range.Min) / 3.0 + range.Min,
+                    range);
+}
+
+std::string MassLabel(double mass_Jupiter) {
+    return Rounded(mass_Jupiter, 9.95, "10") + " Jupiter Masses";
+}
+
+double SolarMasses(int position, TSliderRange range) {
+    return std::pow(10.0, 3.0 * Fraction(position, range) - 1.0);
+}
+
+int StarMassPosition(double mass_Solar, TSliderRange range) {
+    return Position((std::log10(mass_Solar) + 1.0) * (range.Max - range.Min) / 3.0 + range.Min,
+                    range);
+}
+
+std::string StarMassLabel(double mass_Solar) {
+    return Rounded(mass_Solar, 99.5, "100") + " Solar Masses";
+}
+
+} // namespace paramsliders
