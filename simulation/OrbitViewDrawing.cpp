@@ -1,6 +1,7 @@
 #include "simulation/OrbitViewDrawing.h"
 
 #include "TBitmap.h"
+#include "VectorState.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/OrbitView.h"
 #include "simulation/SimulationModel.h"
@@ -34,6 +35,7 @@ void DrawTrack(oWorldCanvas& world, const TOrbitView& view, const TOrbitView::Pr
     if (track.empty())
         return;
     world.MoveTo(project(track.front() * scale));
+    ClearUpperVectorState();
     for (std::size_t i = 1; i < track.size(); ++i)
         world.LineTo(project(track[i] * scale));
 }

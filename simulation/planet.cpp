@@ -1,6 +1,7 @@
 #include "simulation/planet.h"
 
 #include "Precondition.h"
+#include "VectorState.h"
 
 #include <cmath>
 
@@ -84,6 +85,7 @@ void TPlanet::Step(double dt) {
 
 void TPlanet::MakeTrack() {
     PRECONDITION(h > 0.0); // set up first
+    ClearUpperVectorState();
     const double dt = StepSize();
     const auto n = static_cast<long>(Period / dt);
     Track.clear();
