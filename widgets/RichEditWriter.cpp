@@ -1,0 +1,114 @@
+#include "RichEditWriter.h"
+
+#include "FloatToStr.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kBulletIndent_twips = 200; // 10 points
+
+TRichEditControl& setStyle(TRichEditControl& edit, TFontStyle style, bool on) {
+    if (style > fsStrikeOut)
+        return edit;
+    TCharFormat cf = edit.SelCharFormat();
+    cf.Mask = CFM_EFFECTS;
+    const std::uint32_t bit = 1u << style;
+    cf.Effects = on ? cf.Effects | bit : cf.Effects & ~bit;
+    edit.SetSelCharFormat(cf);
+    return edit;
+}
+
+} // namespace
+
+TRichEditControl& operator<<(TRichEditControl& edit, const char* text) {
+    edit.ReplaceSel(text ? AnsiString(text) : AnsiString());
+    return edit;
+}
+
+TRichEditControl& operator<<(TRichEditControl& edit, const AnsiString& text) {
+    edit.ReplaceSel(text);
+    return edit;
+}
+
+TRichEditControl& operator<<(TRichEditControl& edit, int value) {
+    edit.ReplaceSel(std::to_string(value));
+    return edit;
+}
+
+TRichEditControl& operator<<(TRichEditControl& edit, double value) {
+    edit.ReplaceSel(FloatToStr(value));
+    return edit;
+}
+
+TRichEditControl& operator<<(TRichEditControl& edit, const TFont& font) {
+    edit.SetSelCharFormat(CharFormatOfFont(font));
+    return edit;
+}
+
+TRichEditControl& operator<<(TRichEditControl& edit, TextColor color) {
+    TCharFormat cf;
+    cf.Mask = CFM_COLOR;
+    cf.Color = color.color;
+    edit.SetSelCharFormat(cf);
+    return edit;
+}
+
+TRichEditControl& operator<<(TRichEditControl& edit, TNumberingStyle numbering) {
+    if (numbering == nsNone)
+        edit.SetSelLeftIndent_twips(0);
+    else if (numbering == nsBullet && edit.SelLeftIndent_twips() < kBulletIndent_twips)
+        edit.SetSelLeftIndent_twips(kBulletIndent_twips);
+    edit.SetSelNumbering(numbering);
+    return edit;
+}
+
+TRichEditControl& operator<<(TRichEditControl& edit, TFontStyle style) {
+    return setStyle(edit, style, true);
+}
+
+TRichEditControl& operator>>(TRichEditControl& edit, TFontStyle style) {
+    return setStyle(edit, style, false);
+}
+
+// The arithmetic is the control's own: 32-bit integer divisions, truncating, in this order,
+// so that a << and >> pair restores every whole-point size exactly.
+TRichEditControl& operator<<(TRichEditControl& edit, TExFontStyle style) {
+    TCharFormat cf;
+    switch (style) {
+    case fsSubscript:
+        cf = edit.SelCharFormat();
+        cf.Offset_twips = cf.Offset_twips - cf.Height_twips / 5;
+        cf.Height_twips = cf.Height_twips * 4 / 5;
+        cf.Mask = CFM_SIZE | CFM_OFFSET;
+        break;
+    case fsSuperscript:
+        cf = edit.SelCharFormat();
+        cf.Offset_twips = cf.Offset_twips + cf.Height_twips * 2 / 5;
+        cf.Height_twips = cf.Height_twips * 4 / 5;
+        cf.Mask = CFM_SIZE | CFM_OFFSET;
+        break;
+    case fsPlain:
+        cf = edit.DefaultCharFormat();
+        cf.Mask = CFM_ALL;
+        break;
+    default:
+        return edit;
+    }
+    edit.SetSelCharFormat(cf);
+    return edit;
+}
+
+TRichEditControl& operator>>(TRichEditControl& edit, TExFontStyle style) {
+    if (style != fsSubscript && style != fsSuperscript)
+        return edit;
+    TCharFormat cf = edit.SelCharFormat();
+    cf.Mask = CFM_SIZE | CFM_OFFSET;
+    cf.Height_twips = cf.Height_twips * 5 / 4;
+    if (style == fsSubscript)
+        cf.Offset_twips = cf.Offset_twips + cf.Height_twips / 5;
+    else
+        cf.Offset_twips = cf.Offset_twips - cf.Height_twips * 2 / 5;
+    edit.SetSelCharFormat(cf);
+    return edit;
+}

@@ -1,0 +1,15 @@
+#include "Textbuffer.h"
+
+void oTextBuffer::reset() {
+    str(AnsiString());
+    clear();
+}
+
+std::ostream& operator<<(std::ostream& out, oTextBuffer& buffer) {
+    buffer.clear();
+    buffer.seekg(0);
+    // Inserting an empty stream buffer would mark the target stream as failed.
+    if (buffer.rdbuf()->in_avail() > 0)
+        out << buffer.rdbuf();
+    return out;
+}

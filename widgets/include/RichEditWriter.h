@@ -1,0 +1,50 @@
+#pragma once
+// The rich edit writer: free stream operators that compose text in a rich edit control
+// at its insertion point, the way one writes to an output stream. Each returns the control,
+// so operations chain left to right:
+//
+//     box << BodyFont << "Mass " << fsItalic << "m" >> fsItalic
+//         << fsSubscript << "p" >> fsSubscript << " = " << 0.00095 << "\n";
+//
+// Pair every << style with the matching >> after the styled run.
+
+#include "TCharFormat.h"
+#include "TColor.h"
+#include "TFont.h"
+#include "TRichEditControl.h"
+
+#include <cstdint>
+
+// Extended character styles: subscript and superscript lower or raise the text and shrink
+// it to four fifths; plain applies the control's default format.
+enum TExFontStyle : std::uint8_t { fsSubscript = 0, fsSuperscript = 1, fsPlain = 2 };
+
+// A text colour for the writer. (TColor itself is an integer, which the writer prints.)
+struct TextColor {
+    TColor color;
+};
+
+// Text replaces the selection; a null pointer counts as empty.
+TRichEditControl& operator<<(TRichEditControl& edit, const char* text);
+TRichEditControl& operator<<(TRichEditControl& edit, const AnsiString& text);
+// A number as decimal text ("%i").
+TRichEditControl& operator<<(TRichEditControl& edit, int value);
+// A number in the general format with 15 significant digits.
+TRichEditControl& operator<<(TRichEditControl& edit, double value);
+// A character would print as its code; write a string instead.
+TRichEditControl& operator<<(TRichEditControl& edit, char) = delete;
+
+// Colour, face, character set, style, size and pitch of the font.
+TRichEditControl& operator<<(TRichEditControl& edit, const TFont& font);
+TRichEditControl& operator<<(TRichEditControl& edit, TextColor color);
+// Numbering of the selected paragraphs; a bullet raises the left indent to 10 points.
+TRichEditControl& operator<<(TRichEditControl& edit, TNumberingStyle numbering);
+
+// Adds or removes one style; other values change nothing.
+TRichEditControl& operator<<(TRichEditControl& edit, TFontStyle style);
+TRichEditControl& operator>>(TRichEditControl& edit, TFontStyle style);
+
+// Starts subscript or superscript, or applies the default format (fsPlain).
+TRichEditControl& operator<<(TRichEditControl& edit, TExFontStyle style);
+// Ends subscript or superscript; fsPlain changes nothing.
+TRichEditControl& operator>>(TRichEditControl& edit, TExFontStyle style);
