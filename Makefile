@@ -6,7 +6,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 PACKAGES := cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev libmuparser-dev fonts-liberation fonts-urw-base35 \
-            fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev
+            fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev poppler-utils xdotool
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test bench gallery fuzz install clean

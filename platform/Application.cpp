@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace {
 
@@ -21,6 +22,10 @@ public:
                         QString::fromStdString(message), QMessageBox::Ok,
                         QApplication::activeWindow());
         box.exec();
+    }
+    bool printDialog(QPrinter& printer) override {
+        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        return dialog.exec() == QDialog::Accepted;
     }
 };
 
@@ -53,6 +58,7 @@ DialogHook* SetDialogHook(DialogHook* hook) {
 void ShowMessage(const AnsiString& text) { currentHook->showMessage(text); }
 int ShowModal(TForm& form) { return currentHook->showModal(form); }
 void ShowException(const std::exception& e) { currentHook->showException(e.what()); }
+bool RunPrintDialog(QPrinter& printer) { return currentHook->printDialog(printer); }
 
 void HandleException() {
     try {

@@ -19,7 +19,9 @@ TBitmap::~TBitmap() = default;
 void TBitmap::SetSize(int width, int height) {
     if (image_.width() == width && image_.height() == height)
         return;
-    canvas_.reset();
+    // The canvas stays valid for its users; only its painter ends with the old image.
+    if (canvas_)
+        canvas_->Release();
     QImage resized(std::max(0, width), std::max(0, height), QImage::Format_RGB32);
     resized.fill(Qt::white);
     image_ = resized;

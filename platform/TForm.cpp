@@ -50,7 +50,9 @@ void TForm::SetFont(const TFont& font) {
 
 void TForm::SetBorderStyle(TBorderStyle style) {
     borderStyle_ = style;
-    if (!isWindow())
+    // A dialog is a window of its own even when it has an owner; other styles only
+    // apply to windows.
+    if (!isWindow() && style != bsDialog)
         return;
     Qt::WindowFlags flags = Qt::Window;
     switch (style) {

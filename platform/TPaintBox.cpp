@@ -25,7 +25,9 @@ void TPaintBox::ensureSurface() {
     const QSize want(std::max(1, width()), std::max(1, height()));
     if (surface_.size() == want)
         return;
-    canvas_.reset();
+    // The canvas object survives a resize, so pointers to it stay valid.
+    if (canvas_)
+        canvas_->Release();
     surface_ = QImage(want, QImage::Format_RGB32);
     surface_.fill(palette().color(QPalette::Window));
     dirty_ = true;

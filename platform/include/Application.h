@@ -7,6 +7,7 @@
 
 #include <exception>
 
+class QPrinter;
 class TForm;
 
 enum TModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2 };
@@ -20,6 +21,8 @@ public:
     virtual int showModal(TForm& form) = 0;
     // The standard exception display.
     virtual void showException(const AnsiString& message) = 0;
+    // The print dialog; true when the user chose to print with the printer's settings.
+    virtual bool printDialog(QPrinter& printer) = 0;
 };
 
 namespace Application {
@@ -36,6 +39,7 @@ DialogHook* SetDialogHook(DialogHook* hook);
 void ShowMessage(const AnsiString& text);
 int ShowModal(TForm& form);
 void ShowException(const std::exception& e);
+bool RunPrintDialog(QPrinter& printer);
 // Shows the exception being handled; call only inside a catch block.
 void HandleException();
 

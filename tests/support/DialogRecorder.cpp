@@ -14,3 +14,8 @@ int DialogRecorder::showModal(TForm& form) {
 }
 
 void DialogRecorder::showException(const AnsiString& message) { exceptions.push_back(message); }
+
+bool DialogRecorder::printDialog(QPrinter& printer) {
+    ++printDialogs;
+    return answerPrint ? answerPrint(printer) : false;
+}

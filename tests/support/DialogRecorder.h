@@ -17,10 +17,14 @@ public:
     std::vector<std::string> modalForms; // captions of the forms shown modally
     // Decides a modal form's result; by default it is cancelled.
     std::function<int(TForm&)> answerModal;
+    // Decides the print dialog; by default it is cancelled.
+    std::function<bool(QPrinter&)> answerPrint;
+    int printDialogs = 0;
 
     void showMessage(const AnsiString& text) override;
     int showModal(TForm& form) override;
     void showException(const AnsiString& message) override;
+    bool printDialog(QPrinter& printer) override;
 
 private:
     DialogHook* previous_;

@@ -1,0 +1,26 @@
+#pragma once
+// A coloured panel with an optional lowered bevel; OnResize lets a form keep anchored
+// children in place when the panel changes size.
+
+#include "TColor.h"
+
+#include <QFrame>
+#include <functional>
+
+class TPanel : public QFrame {
+public:
+    explicit TPanel(QWidget* parent = nullptr);
+
+    void SetColor(TColor colour);
+    TColor Color() const { return colour_; }
+    // A one-pixel lowered inner bevel.
+    void SetLoweredBevel(bool lowered);
+
+    std::function<void()> OnResize;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    TColor colour_ = clBtnFace;
+};
