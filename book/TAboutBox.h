@@ -1,0 +1,39 @@
+#pragma once
+// The About box: a title page, the acknowledgements and the contact details, switched
+// by three buttons. Each Help, About makes a new one, which opens on the title page.
+
+#include "TForm.h"
+#include "TImage.h"
+#include "TImageList.h"
+#include "oBitBtn.h"
+
+#include <QLabel>
+#include <QStackedWidget>
+#include <memory>
+
+class TRichEditControl;
+
+class TAboutBox : public TForm {
+public:
+    // Loads "Copyrght.rtf" and "Contacts.rtf"; raises EFOpenError when one is missing.
+    explicit TAboutBox(QWidget* owner);
+    ~TAboutBox() override;
+
+    QStackedWidget* Notebook = nullptr;
+    TImage* Image1 = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblCopyright = nullptr;
+    TRichEditControl* rtfCredits = nullptr;
+    TRichEditControl* rtfContacts = nullptr;
+    oBitBtn* btnOK = nullptr;
+    oBitBtn* CopyRightButton = nullptr;
+    oBitBtn* AcknowlButton = nullptr;
+    oBitBtn* ContactButton = nullptr;
+    std::unique_ptr<TImageList> ImageList1;
+    std::unique_ptr<TImageList> ImageList2;
+
+    void FormCreate();
+    void btnOKClick();
+    void btnPageClick(QObject* sender);
+};

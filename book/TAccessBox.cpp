@@ -1,0 +1,38 @@
+#include "TAccessBox.h"
+
+#include "colourmatch.h"
+#include "forms/AccessBoxForm.h"
+
+#include "DataFile.h"
+#include "TRichEditControl.h"
+#include "WidgetColour.h"
+
+#include <QAccessible>
+
+namespace {
+
+TAccessBox* theAccessBox = nullptr;
+
+} // namespace
+
+TAccessBox* AccessBox() { return theAccessBox; }
+
+TAccessBox::TAccessBox() : TForm(nullptr) {
+    DefineAccessBoxForm(*this);
+    rtfText->StreamIn(ReadDataFile("Access.rtf"));
+    theAccessBox = this;
+}
+
+TAccessBox::~TAccessBox() {
+    if (theAccessBox == this)
+        theAccessBox = nullptr;
+}
+
+void TAccessBox::FormCreate() {
+    SetColor(DisplayColour(213, 230, 227));
+    TFont font = Font();
+    font.Color = clBlack;
+    SetFont(font);
+    SetWidgetColour(*rtfText, Color());
+    TabCheck->setChecked(QAccessible::isActive());
+}

@@ -1,0 +1,144 @@
+#include "TCustomBook.h"
+
+#include "TAboutBox.h"
+#include "TAccessBox.h"
+#include "TCustomChapter.h"
+#include "TNavPanel.h"
+#include "colourmatch.h"
+#include "forms/CustomBookForm.h"
+
+#include "Printing.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QScreen>
+
+TCustomBook::TCustomBook(QWidget* owner) : TForm(owner) {
+    DefineCustomBookForm(*this);
+    ChapterNumber = 0;
+    CurrentChapter = nullptr;
+    ChapterCount = 1;
+    WindowsColours = false;
+    BookColour = DisplayColour(213, 230, 227);
+    SetColor(BookColour);
+}
+
+TCustomBook::~TCustomBook() {
+    if (!CurrentChapter && !NavPanel)
+        return;
+    FormDestroy();
+}
+
+void TCustomBook::FormCreate() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && screen->geometry().height() <= 600)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    NavPanel = CreateForm<TNavPanel>(this);
+    NavPanel->SetColor(BookColour);
+}
+
+void TCustomBook::FormShow() { ShowChapter(1); }
+
+void TCustomBook::FormDestroy() {
+    TForm::Free(CurrentChapter);
+    CurrentChapter = nullptr;
+    TForm::Free(NavPanel);
+    NavPanel = nullptr;
+}
+
+void TCustomBook::FormClose(TCloseAction&) { calculator_.EndIfStarted(); }
+
+void TCustomBook::PageForward() {
+    if (CurrentChapter && CurrentChapter->Page < CurrentChapter->PageCount) {
+        CurrentChapter->LeavePage();
+        ++CurrentChapter->Page;
+        CurrentChapter->RefreshPage();
+    } else if (ChapterNumber < ChapterCount) {
+        ++ChapterNumber;
+        ShowChapter(1);
+    }
+}
+
+void TCustomBook::PageBack() {
+    if (CurrentChapter && CurrentChapter->Page > 1) {
+        CurrentChapter->LeavePage();
+        --CurrentChapter->Page;
+        CurrentChapter->RefreshPage();
+    } else if (ChapterNumber > 0) {
+        --ChapterNumber;
+        ShowChapter(-1);
+    }
+}
+
+void TCustomBook::SetContentsCaption() { SetCaption(Application::Title() + " : Contents"); }
+
+void TCustomBook::mnitContentsClick() {
+    if (!CurrentChapter)
+        return;
+    CurrentChapter->hide();
+    GoBackButton->show();
+    NavPanel->hide();
+    ContentsPanel->show();
+    ContentsPanel->raise();
+    SetContentsCaption();
+}
+
+void TCustomBook::GoBackButtonClick() {
+    if (!CurrentChapter)
+        return;
+    CurrentChapter->show();
+    NavPanel->show();
+    NavPanel->raise();
+    ContentsPanel->hide();
+}
+
+QPrinter& TCustomBook::Printer() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void TCustomBook::mnitPrintClick() {
+    if (!ExecutePrintDialog(Printer()))
+        return;
+    repaint();
+    PrintClientArea(QPageLayout::Landscape);
+}
+
+void TCustomBook::PrintClientArea(QPageLayout::Orientation orientation) {
+    ::PrintClientArea(*Client, orientation, Printer());
+}
+
+void TCustomBook::mnitExitClick() { Close(); }
+
+void TCustomBook::mnitCalcClick() {
+    if (!calculator_.OpenOrRaise())
+        Application::ShowMessage("Unable to open calculator");
+}
+
+void TCustomBook::mnitAboutClick() {
+    try {
+        std::unique_ptr<TAboutBox, void (*)(TForm*)> about(new TAboutBox(this), TForm::Free);
+        about->ShowModal();
+    } catch (const std::exception& e) {
+        Application::ShowException(e);
+    }
+}
+
+void TCustomBook::Accessibility1Click() {
+    TAccessBox* box = AccessBox();
+    if (!box || box->ShowModal() != mrOk)
+        return;
+    WindowsColours = box->WinCheck->isChecked();
+    if (CurrentChapter) {
+        CurrentChapter->ApplyColours();
+        CurrentChapter->SetScreenReaderSupport(box->TabCheck->isChecked());
+    }
+}
+
+void TCustomBook::ReplaceChapter(TCustomChapter* next) {
+    TCustomChapter* old = CurrentChapter;
+    CurrentChapter = next;
+    TForm::Free(old);
+}

@@ -1,0 +1,83 @@
+#pragma once
+// The book window: a splash screen, a contents page and at most one embedded chapter
+// window, with the menus, the navigation panel and the reader's colour options. This
+// base knows nothing of the particular chapters; TThisBook adds them.
+
+#include "Calculator.h"
+#include "TForm.h"
+#include "TImageList.h"
+#include "oBitBtn.h"
+
+#include <QPageLayout>
+#include <memory>
+
+class QAction;
+class QFrame;
+class QMenu;
+class QMenuBar;
+class QPrinter;
+class TCustomChapter;
+class TNavPanel;
+
+class TCustomBook : public TForm {
+public:
+    explicit TCustomBook(QWidget* owner = nullptr);
+    ~TCustomBook() override;
+
+    // The client area below the menu bar; chapters and the contents page live in it.
+    QWidget* Client = nullptr;
+    QFrame* ContentsPanel = nullptr;
+    oBitBtn* GoBackButton = nullptr;
+    QMenuBar* MainMenu = nullptr;
+    QMenu* FileMenu = nullptr;
+    QMenu* SectionMenu = nullptr;
+    QMenu* ToolsMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QAction* mnitPrint = nullptr;
+    QAction* mnitExit = nullptr;
+    QAction* mnitContents = nullptr;
+    QAction* mnitCalc = nullptr;
+    QAction* Accessibility1 = nullptr;
+    QAction* mnitAbout = nullptr;
+    std::unique_ptr<TImageList> BackButtonImages;
+
+    // 0 = contents page, 1 .. ChapterCount = chapter.
+    int ChapterNumber = 0;
+    TCustomChapter* CurrentChapter = nullptr;
+    TNavPanel* NavPanel = nullptr;
+    int ChapterCount = 1;
+    TColor BookColour;
+    // The reader chose the system's colours instead of the book's own.
+    bool WindowsColours = false;
+
+    // Opens chapter ChapterNumber at `page`; a negative page is the chapter's last page.
+    virtual void ShowChapter(int page) = 0;
+    void PageBack();
+    void PageForward();
+
+    void FormCreate();
+    void FormShow();
+    void FormDestroy();
+    void FormClose(TCloseAction& action);
+    void mnitContentsClick();
+    void GoBackButtonClick();
+    void mnitPrintClick();
+    void mnitExitClick();
+    void mnitCalcClick();
+    void mnitAboutClick();
+    void Accessibility1Click();
+
+    void PrintClientArea(QPageLayout::Orientation orientation);
+    // The printer the print dialog configures.
+    QPrinter& Printer();
+    Calculator& TheCalculator() { return calculator_; }
+
+protected:
+    // Replaces the open chapter by `next` (or none), destroying the old one afterwards.
+    void ReplaceChapter(TCustomChapter* next);
+    void SetContentsCaption();
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+    Calculator calculator_;
+};

@@ -1,0 +1,79 @@
+#include "TCustomChapter.h"
+
+#include "TAccessBox.h"
+#include "TCustomBook.h"
+#include "TNavPanel.h"
+#include "forms/CustomChapterForm.h"
+
+TCustomChapter::TCustomChapter(TCustomBook*) : TForm(nullptr) {
+    DefineCustomChapterForm(*this);
+    if (TCustomBook* book = Book()) {
+        hide();
+        setParent(book->Client);
+        setGeometry(0, 0, book->Client->width(), book->Client->height());
+        ChapterColour = book->BookColour;
+    }
+    Page = PageCount = FirstPage = PageTotal = 1;
+}
+
+TCustomChapter::~TCustomChapter() = default;
+
+TCustomBook* TCustomChapter::Book() const {
+    auto* book = dynamic_cast<TCustomBook*>(Application::MainForm());
+    if (!book)
+        Application::ShowMessage("The main form must be of type TCustomBook");
+    return book;
+}
+
+void TCustomChapter::FormCreate() {
+    BodyFont = std::make_unique<TFont>(Font());
+    HeadingFont = std::make_unique<TFont>(*BodyFont);
+    HeadingFont->Height = int(BodyFont->Height * 14 * 0.1);
+    SymbolFont = std::make_unique<TFont>(*BodyFont);
+    SymbolFont->Height = int(BodyFont->Height * 12 * 0.1);
+    SymbolFont->Name = "Symbol";
+    FeedbackFont = std::make_unique<TFont>(*BodyFont);
+    ApplyColours();
+}
+
+void TCustomChapter::FormDestroy() {
+    SymbolFont.reset();
+    BodyFont.reset();
+    HeadingFont.reset();
+    FeedbackFont.reset();
+}
+
+void TCustomChapter::RefreshPage() {
+    TCustomBook* book = Book();
+    if (!book)
+        return;
+    book->SetCaption(Application::Title() + " : " + Caption() + " " +
+                     std::to_string(FirstPage + Page - 1) + "/" + std::to_string(PageTotal));
+    const bool lastPageOfBook = book->ChapterNumber == book->ChapterCount && Page == PageCount;
+    book->NavPanel->NextButton->setVisible(!lastPageOfBook);
+    TAccessBox* access = AccessBox();
+    SetScreenReaderSupport(access && access->TabCheck->isChecked());
+    ShowPage();
+    repaint();
+}
+
+void TCustomChapter::ApplyColours() {
+    TCustomBook* book = Book();
+    if (!book)
+        return;
+    TFont font = Font();
+    if (book->WindowsColours) {
+        SetColor(clWindow);
+        font.Color = clWindowText;
+        FeedbackFont->Color = font.Color;
+        book->NavPanel->SetColor(clWindow);
+    } else {
+        SetColor(ChapterColour);
+        font.Color = clBlack;
+        FeedbackFont->Color = RGB(0, 0, 157);
+        book->NavPanel->SetColor(ChapterColour);
+    }
+    SetFont(font);
+    BodyFont->Color = HeadingFont->Color = SymbolFont->Color = font.Color;
+    repaint();
+}

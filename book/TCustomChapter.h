@@ -1,0 +1,41 @@
+#pragma once
+// A chapter window: numbered pages, embedding in the book, the caption that shows the
+// page, the chapter fonts, the colour scheme, and the page protocol a chapter fills in.
+
+#include "TForm.h"
+
+#include <memory>
+
+class TCustomBook;
+
+class TCustomChapter : public TForm {
+public:
+    explicit TCustomChapter(TCustomBook* owner);
+    ~TCustomChapter() override;
+
+    int Page = 1;
+    int PageCount = 1;
+    // Number shown for page 1 in the caption, and the total shown there.
+    int FirstPage = 1;
+    int PageTotal = 1;
+    std::unique_ptr<TFont> SymbolFont;
+    std::unique_ptr<TFont> BodyFont;
+    std::unique_ptr<TFont> HeadingFont;
+    std::unique_ptr<TFont> FeedbackFont;
+    TColor ChapterColour;
+
+    // Sets up page Page: controls, simulation settings, question state, text.
+    virtual void ShowPage() = 0;
+    // Called before the page changes and before the chapter is replaced.
+    virtual void LeavePage() {}
+    // Caption, forward button, screen reader support, then ShowPage.
+    virtual void RefreshPage();
+    virtual void ApplyColours();
+    virtual void SetScreenReaderSupport(bool) {}
+
+    void FormCreate();
+    void FormDestroy();
+    // The application's main window as a book; shows a message and returns nullptr when
+    // the main window is something else.
+    TCustomBook* Book() const;
+};

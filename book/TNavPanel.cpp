@@ -1,0 +1,15 @@
+#include "TNavPanel.h"
+
+#include "TCustomBook.h"
+#include "forms/NavPanelForm.h"
+
+TNavPanel::TNavPanel(TCustomBook* owner) : TForm(owner->Client) {
+    DefineNavPanelForm(*this);
+    Book = owner;
+    hide();
+    move(0, 510);
+}
+
+void TNavPanel::BackButtonClick() { Book->PageBack(); }
+
+void TNavPanel::NextButtonClick() { Book->PageForward(); }

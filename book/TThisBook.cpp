@@ -1,0 +1,66 @@
+#include "TThisBook.h"
+
+#include "ChapterTable.h"
+#include "TCustomChapter.h"
+#include "TNavPanel.h"
+#include "forms/ThisBookForm.h"
+
+#include <QFrame>
+
+TThisBook::TThisBook(QWidget* owner) : TCustomBook(owner) {
+    DefineThisBookForm(*this);
+    ChapterCount = 6;
+}
+
+TThisBook::~TThisBook() = default;
+
+void TThisBook::ShowChapter(int page) {
+    if (CurrentChapter)
+        CurrentChapter->LeavePage();
+    TCustomChapter* next = CreateChapterWindow(ChapterNumber, *this);
+    if (next) {
+        if (page < 0)
+            page = next->PageCount;
+        next->Page = page;
+        ContentsPanel->hide();
+        repaint();
+        next->show();
+        NavPanel->show();
+        NavPanel->raise();
+        NavPanel->repaint();
+        next->repaint();
+        next->RefreshPage();
+    } else {
+        ContentsPanel->show();
+        NavPanel->hide();
+        GoBackButton->hide();
+        if (!SplashScreen->isHidden())
+            SetCaption(Application::Title());
+        else
+            SetContentsCaption();
+    }
+    ReplaceChapter(next);
+}
+
+void TThisBook::ButtonClick(oBitBtn* sender) {
+    ChapterNumber = sender->Tag;
+    ShowChapter(1);
+}
+
+void TThisBook::mnitClick(QAction* sender) {
+    ChapterNumber = sender->data().toInt();
+    if (!SplashScreen->isHidden())
+        LeaveSplash();
+    ShowChapter(1);
+}
+
+void TThisBook::LeaveSplash() {
+    SplashScreen->hide();
+    SplashButton->hide();
+    if (ChapterNumber == 0)
+        SetContentsCaption();
+    for (oBitBtn* button : Buttons)
+        button->setVisible(!ContentsPanel->isHidden());
+    if (!ContentsPanel->isHidden())
+        Buttons[0]->setFocus();
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The main window of this book: splash screen, contents page with one button per
+// chapter, and the chapter table from chapter number to chapter window.
+
+#include "TCustomBook.h"
+#include "TImage.h"
+
+#include <QPushButton>
+#include <array>
+
+class TThisBook : public TCustomBook {
+public:
+    explicit TThisBook(QWidget* owner = nullptr);
+    ~TThisBook() override;
+
+    TImage* Image1 = nullptr;
+    TImage* ContentsImage = nullptr;
+    TImage* SplashScreen = nullptr;
+    std::array<oBitBtn*, 5> Buttons{};
+    QPushButton* SplashButton = nullptr;
+    std::array<QAction*, 5> mnitChapters{};
+    std::unique_ptr<TImageList> ButtonImages;
+
+    void ShowChapter(int page) override;
+    void ButtonClick(oBitBtn* sender);
+    void mnitClick(QAction* sender);
+    void SplashScreenClick() { LeaveSplash(); }
+    void SplashButtonClick() { LeaveSplash(); }
+    void LeaveSplash();
+};

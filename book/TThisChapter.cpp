@@ -1,0 +1,95 @@
+#include "TThisChapter.h"
+
+#include "TCustomBook.h"
+#include "forms/ThisChapterForm.h"
+
+#include "WidgetColour.h"
+#include "RichEditWriter.h"
+#include "oRichEdit.h"
+
+TThisChapter::TThisChapter(TCustomBook* owner) : TCustomChapter(owner) {
+    DefineThisChapterForm(*this);
+    AnswerCorrect = false;
+    WrongAnswers = 0;
+    MaxAttempts = 3;
+    QuestionClosed = false;
+    ScreenReaderSupport = false;
+}
+
+TThisChapter::~TThisChapter() = default;
+
+void TThisChapter::ShowPage() { WritePageText(); }
+
+void TThisChapter::WritePageText() {
+    TextBox->Clear();
+    *TextBox << "Some text to go in here.";
+    TextBox->SetSelStart(0);
+}
+
+void TThisChapter::WriteCorrect() { *FeedbackBox << "This is the correct answer.\n"; }
+
+void TThisChapter::WriteIncorrect() {
+    *FeedbackBox << "Your answer is ";
+    if (WrongAnswers > 1)
+        *FeedbackBox << "still ";
+    *FeedbackBox << "incorrect.\n";
+}
+
+void TThisChapter::SetScreenReaderSupport(bool on) {
+    ScreenReaderSupport = on;
+    const Qt::FocusPolicy policy = on ? Qt::StrongFocus : Qt::NoFocus;
+    TextBox->setFocusPolicy(policy);
+    FeedbackBox->setFocusPolicy(policy);
+}
+
+void TThisChapter::ApplyColours() {
+    TCustomChapter::ApplyColours();
+    TCustomBook* book = Book();
+    if (!book)
+        return;
+    if (book->WindowsColours)
+        MessagePanel->SetColor(clWindow);
+    else
+        MessagePanel->SetColor(QuestionClosed ? RGB(255, 255, 255) : RGB(255, 255, 215));
+    SetWidgetColour(*TextBox, Color());
+    SetWidgetColour(*FeedbackBox, MessagePanel->Color());
+}
+
+void TThisChapter::JudgeAnswer() {
+    if (IsAnswerCorrect()) {
+        QuestionClosed = true;
+        AnswerCorrect = true;
+    } else {
+        AnswerCorrect = false;
+        ++WrongAnswers;
+        if (WrongAnswers == MaxAttempts)
+            QuestionClosed = true;
+    }
+    ApplyColours();
+    OKButton->setVisible(!QuestionClosed);
+    MessagePanel->show();
+    MessagePanel->raise();
+    if (!OKButton->isHidden())
+        OKButton->setFocus();
+    WriteFeedback();
+}
+
+void TThisChapter::WriteFeedback() {
+    FeedbackBox->Clear();
+    *FeedbackBox << *FeedbackFont;
+    if (AnswerCorrect)
+        WriteCorrect();
+    else
+        WriteIncorrect();
+    if (QuestionClosed)
+        WriteConclusion();
+    else
+        WriteHint();
+    FeedbackBox->SetSelStart(0);
+    if (FeedbackBox->focusPolicy() != Qt::NoFocus)
+        FeedbackBox->setFocus();
+    else if (!OKButton->isHidden())
+        OKButton->setFocus();
+}
+
+void TThisChapter::OKButtonClick() { MessagePanel->hide(); }

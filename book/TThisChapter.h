@@ -1,0 +1,55 @@
+#pragma once
+// The chapter window that the book's chapters derive from: the page text box, the
+// feedback panel with its OK button, and the question protocol (judging an answer,
+// counting attempts, composing the feedback).
+
+#include "TCustomChapter.h"
+#include "TImageList.h"
+#include "TPanel.h"
+#include "oBitBtn.h"
+
+#include <memory>
+
+class oRichEdit;
+
+class TThisChapter : public TCustomChapter {
+public:
+    explicit TThisChapter(TCustomBook* owner);
+    ~TThisChapter() override;
+
+    oRichEdit* TextBox = nullptr;
+    TPanel* MessagePanel = nullptr;
+    oRichEdit* FeedbackBox = nullptr;
+    oBitBtn* OKButton = nullptr;
+    std::unique_ptr<TImageList> ButtonImages;  // 65 x 36: Done, Start, Stop, Reset
+    std::unique_ptr<TImageList> ButtonImages2; // 110 x 36
+    std::unique_ptr<TImageList> ButtonImages3; // 150 x 36: the wide buttons
+    std::unique_ptr<TImageList> OKButtonImages;
+
+    // The last judged answer was right.
+    bool AnswerCorrect = false;
+    // Wrong answers given on this page.
+    int WrongAnswers = 0;
+    // Wrong answers after which the question closes.
+    int MaxAttempts = 3;
+    // Answered right, or the attempts are used up.
+    bool QuestionClosed = false;
+    // The text boxes take part in keyboard focus.
+    bool ScreenReaderSupport = false;
+
+    void ShowPage() override;
+    void ApplyColours() override;
+    void SetScreenReaderSupport(bool on) override;
+
+    virtual void WriteFeedback();
+    virtual bool IsAnswerCorrect() { return false; }
+    virtual void WritePageText();
+    virtual void WriteHint() {}
+    virtual void WriteConclusion() {}
+    virtual void WriteCorrect();
+    virtual void WriteIncorrect();
+
+    // Judges the current answer and shows the feedback.
+    void JudgeAnswer();
+    void OKButtonClick();
+};

@@ -1,0 +1,24 @@
+#include "TSummaryChapter.h"
+
+#include "RichEditWriter.h"
+#include "oRichEdit.h"
+
+TSummaryChapter::TSummaryChapter(TCustomBook* owner) : TThisChapter(owner) {
+    SetCaption("Summary");
+    TextBox->setGeometry(26, 26, 355, 301);
+    PageCount = PageTotal = 1;
+}
+
+void TSummaryChapter::ShowPage() { WritePageText(); }
+
+void TSummaryChapter::WritePageText() {
+    oRichEdit& t = *TextBox;
+    t.Clear();
+    t << "You have now reached the end of this program. You can return to any section by "
+         "choosing the appropriate section from the ";
+    t << fsBold << "Section" >> fsBold;
+    t << " menu, otherwise exit the program from the ";
+    t << fsBold << "File" >> fsBold;
+    t << " menu.";
+    t.SetSelStart(0);
+}

@@ -1,0 +1,92 @@
+#include "AboutBoxForm.h"
+
+#include "Artwork.h"
+#include "book/TAboutBox.h"
+
+#include "TRichEditControl.h"
+#include "WidgetColour.h"
+
+namespace {
+
+QLabel* centredLabel(QWidget* page, const char* text, int top, int height, int pixelSize) {
+    auto* label = new QLabel(text, page);
+    label->setGeometry(0, top, 632, height);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(TFont("Arial", -pixelSize, clBlack).toQFont());
+    SetWidgetTextColour(*label, clBlack);
+    return label;
+}
+
+TRichEditControl* textPage(QWidget* page) {
+    auto* box = new TRichEditControl(page);
+    box->setGeometry(14, 8, 605, 385);
+    box->setFrameShape(QFrame::NoFrame);
+    box->SetFont(TFont("Times New Roman", -16, clNavy));
+    box->setReadOnly(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setFocusPolicy(Qt::NoFocus);
+    SetWidgetColour(*box, RGB(219, 234, 232));
+    return box;
+}
+
+oBitBtn* pageButton(TAboutBox& f, const char* caption, int left, int tag) {
+    auto* button = new oBitBtn(&f);
+    button->setGeometry(left, 410, 150, 36);
+    button->SetCaption(caption);
+    button->Tag = tag;
+    button->SetImages(f.ImageList1.get());
+    button->NumGlyphs = 3;
+    QObject::connect(button, &QPushButton::clicked, [&f, button] { f.btnPageClick(button); });
+    return button;
+}
+
+} // namespace
+
+void DefineAboutBoxForm(TAboutBox& f) {
+    f.SetFont(TFont("Arial", -13));
+    f.SetClientSize(633, 454);
+    f.SetBorderStyle(bsDialog);
+    f.SetCentred(true);
+
+    f.Notebook = new QStackedWidget(&f);
+    f.Notebook->setGeometry(0, 0, 633, 454);
+    SetWidgetColour(*f.Notebook, RGB(219, 234, 232));
+    auto* copyright = new QWidget;
+    auto* credits = new QWidget;
+    auto* contacts = new QWidget;
+    copyright->setObjectName("Copyright");
+    credits->setObjectName("Credits");
+    contacts->setObjectName("Contacts");
+    for (QWidget* page : {copyright, credits, contacts})
+        f.Notebook->addWidget(page);
+
+    f.Image1 = new TImage(copyright);
+    f.Image1->setGeometry(1, 1, 124, 135);
+    f.Image1->SetPicture(artwork::AboutPicture());
+    f.lblTitle = centredLabel(copyright, "Doppler spectroscopy", 160, 27, 24);
+    f.lblVersion = centredLabel(copyright, "Version 1.0", 192, 19, 19);
+    f.lblCopyright =
+        centredLabel(copyright, "Copyright \xC2\xA9 2026 The Fernhill Institute", 232, 19, 13);
+    f.rtfCredits = textPage(credits);
+    f.rtfContacts = textPage(contacts);
+
+    f.ImageList1 = std::make_unique<TImageList>(150, 36);
+    artwork::AddBlankFaces(*f.ImageList1, 3);
+    f.ImageList2 = std::make_unique<TImageList>(63, 36);
+    artwork::AddBlankFaces(*f.ImageList2, 3);
+
+    f.btnOK = new oBitBtn(&f);
+    f.btnOK->setGeometry(561, 410, 63, 36);
+    f.btnOK->SetCaption("OK");
+    f.btnOK->SetImages(f.ImageList2.get());
+    f.btnOK->NumGlyphs = 3;
+    f.btnOK->setDefault(true);
+    QObject::connect(f.btnOK, &QPushButton::clicked, [&f] { f.btnOKClick(); });
+    f.SetDefaultButton(f.btnOK);
+    f.SetCancelButton(f.btnOK);
+
+    f.CopyRightButton = pageButton(f, "Copyright", 10, 0);
+    f.AcknowlButton = pageButton(f, "Acknowledgements", 170, 1);
+    f.ContactButton = pageButton(f, "Contacting the FI", 330, 2);
+    f.btnOK->setFocus();
+}

@@ -1,0 +1,53 @@
+#include "CustomBookForm.h"
+
+#include "Artwork.h"
+#include "book/TCustomBook.h"
+
+#include <QFrame>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+void DefineCustomBookForm(TCustomBook& f) {
+    f.SetFont(TFont("MS Sans Serif", -11));
+    auto* layout = new QVBoxLayout(&f);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    f.MainMenu = new QMenuBar(&f);
+    layout->setMenuBar(f.MainMenu);
+    f.Client = new QWidget(&f);
+    f.Client->setFixedSize(792, 554);
+    layout->addWidget(f.Client);
+    f.SetBorderStyle(bsSingle);
+    f.SetCentred(true);
+
+    f.ContentsPanel = new QFrame(f.Client);
+    f.ContentsPanel->setFrameShape(QFrame::NoFrame);
+    f.ContentsPanel->setGeometry(0, 0, 792, 554);
+
+    f.BackButtonImages = std::make_unique<TImageList>(52, 61);
+    artwork::AddBackArrowFaces(*f.BackButtonImages);
+    f.GoBackButton = new oBitBtn(f.ContentsPanel);
+    f.GoBackButton->move(729, 483);
+    f.GoBackButton->NumGlyphs = 3;
+    f.GoBackButton->SetImages(f.BackButtonImages.get());
+    f.GoBackButton->SetHint("Click |Return to previous section");
+    QObject::connect(f.GoBackButton, &QPushButton::clicked, [&f] { f.GoBackButtonClick(); });
+
+    f.FileMenu = f.MainMenu->addMenu("&File");
+    f.mnitPrint = f.FileMenu->addAction("&Print...", [&f] { f.mnitPrintClick(); });
+    f.mnitExit = f.FileMenu->addAction("E&xit", [&f] { f.mnitExitClick(); });
+    f.SectionMenu = f.MainMenu->addMenu("&Section");
+    f.mnitContents = f.SectionMenu->addAction("Contents", [&f] { f.mnitContentsClick(); });
+    f.ToolsMenu = f.MainMenu->addMenu("&Tools");
+    f.mnitCalc = f.ToolsMenu->addAction("Calculator", [&f] { f.mnitCalcClick(); });
+    f.HelpMenu = f.MainMenu->addMenu("&Help");
+    f.Accessibility1 =
+        f.HelpMenu->addAction("Accessibility...", [&f] { f.Accessibility1Click(); });
+    f.mnitAbout = f.HelpMenu->addAction("About...", [&f] { f.mnitAboutClick(); });
+
+    f.OnCreate = [&f] { f.FormCreate(); };
+    f.OnShow = [&f] { f.FormShow(); };
+    f.OnDestroy = [&f] { f.FormDestroy(); };
+    f.OnClose = [&f](TCloseAction& action) { f.FormClose(action); };
+}

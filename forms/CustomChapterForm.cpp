@@ -1,0 +1,14 @@
+#include "CustomChapterForm.h"
+
+#include "book/TCustomChapter.h"
+
+void DefineCustomChapterForm(TCustomChapter& f) {
+    f.SetBorderStyle(bsNone);
+    f.SetClientSize(792, 554);
+    f.SetColor(RGB(240, 242, 247));
+    TFont font("Times New Roman", -16, clWindowText);
+    font.Charset = ANSI_CHARSET;
+    f.SetFont(font);
+    f.OnCreate = [&f] { f.FormCreate(); };
+    f.OnDestroy = [&f] { f.FormDestroy(); };
+}

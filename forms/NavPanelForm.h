@@ -1,0 +1,6 @@
+#pragma once
+// Layout of the navigation panel: the back and forward buttons.
+
+class TNavPanel;
+
+void DefineNavPanelForm(TNavPanel& f);

@@ -1,0 +1,83 @@
+#include "ThisBookForm.h"
+
+#include "Artwork.h"
+#include "book/TThisBook.h"
+
+#include <QFrame>
+#include <QMenu>
+
+namespace {
+
+struct ChapterButton {
+    int top;
+    int spaces;
+    const char* title;
+    const char* menuCaption;
+};
+
+const ChapterButton chapterButtons[5] = {
+    {251, 47, "Doppler Spectroscopy", "&1 Doppler spectroscopy"},
+    {305, 35, "The Simulation", "&2 The simulation"},
+    {359, 29, "One planet", "&3 One planet"},
+    {413, 32, "Two planets", "&4 Two planets"},
+    {467, 37, "Free experiment", "&5 Free experiment"},
+};
+
+} // namespace
+
+void DefineThisBookForm(TThisBook& f) {
+    f.Image1 = new TImage(f.ContentsPanel);
+    f.Image1->setGeometry(0, 0, 792, 554);
+    f.Image1->SetPicture(artwork::ContentsPicture());
+    f.ContentsImage = new TImage(f.ContentsPanel);
+    f.ContentsImage->setGeometry(-1, -2, 792, 554);
+    f.ContentsImage->setAttribute(Qt::WA_TransparentForMouseEvents);
+    f.SplashScreen = new TImage(f.ContentsPanel);
+    f.SplashScreen->setGeometry(0, 0, 792, 554);
+    f.SplashScreen->SetPicture(artwork::SplashPicture());
+    f.SplashScreen->OnClick = [&f] { f.SplashScreenClick(); };
+
+    f.ButtonImages = std::make_unique<TImageList>(27, 29);
+    artwork::AddChapterButtonFaces(*f.ButtonImages);
+    for (int i = 0; i < 5; ++i) {
+        const ChapterButton& spec = chapterButtons[i];
+        auto* button = new oBitBtn(f.ContentsPanel);
+        button->move(95, spec.top);
+        button->Tag = i + 1;
+        button->SetImages(f.ButtonImages.get());
+        button->NumGlyphs = 3;
+        button->FocusMargin = 1;
+        button->SetCaption(std::string(std::size_t(spec.spaces), ' ') + spec.title);
+        button->hide();
+        QObject::connect(button, &QPushButton::clicked, [&f, button] { f.ButtonClick(button); });
+        f.Buttons[std::size_t(i)] = button;
+    }
+
+    f.BackButtonImages = std::make_unique<TImageList>(110, 32);
+    artwork::AddGoBackFaces(*f.BackButtonImages);
+    f.GoBackButton->SetImages(f.BackButtonImages.get());
+    f.GoBackButton->move(667, 509);
+    f.GoBackButton->SetFont(TFont(f.Font().Name, -12));
+    f.GoBackButton->FocusMargin = 2;
+    f.GoBackButton->SetCaption(std::string(49, ' ') + "Go back");
+    f.GoBackButton->raise();
+
+    f.SplashButton = new QPushButton("Click or press Enter to begin", f.ContentsPanel);
+    f.SplashButton->setGeometry(63, 1000, 10, 10);
+    f.SplashButton->setAutoDefault(true);
+    QObject::connect(f.SplashButton, &QPushButton::clicked, [&f] { f.SplashButtonClick(); });
+    f.SplashScreen->raise();
+    f.SplashButton->setFocus();
+
+    f.mnitContents->setText("&Contents");
+    f.SectionMenu->addSeparator();
+    for (int i = 0; i < 5; ++i) {
+        QAction* item = f.SectionMenu->addAction(chapterButtons[i].menuCaption);
+        item->setData(i + 1);
+        QObject::connect(item, &QAction::triggered, [&f, item] { f.mnitClick(item); });
+        f.mnitChapters[std::size_t(i)] = item;
+    }
+    f.mnitCalc->setText("&Calculator");
+    f.Accessibility1->setText("A&ccessibility...");
+    f.mnitAbout->setText("&About...");
+}

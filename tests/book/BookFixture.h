@@ -1,0 +1,50 @@
+#pragma once
+// A book window as start-up makes it, with its accessibility dialog, on the offscreen
+// platform; dialogs are recorded instead of shown.
+
+#include "DialogRecorder.h"
+#include "book/TAccessBox.h"
+#include "book/TCustomChapter.h"
+#include "book/TNavPanel.h"
+#include "book/TThisBook.h"
+#include "book/TThisChapter.h"
+
+#include "TRichEditControl.h"
+#include "oRichEdit.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <gtest/gtest.h>
+
+class BookTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Application::SetTitle("Doppler spectroscopy");
+        book = CreateForm<TThisBook>();
+        Application::SetMainForm(book);
+        access = CreateForm<TAccessBox>();
+        access->TabCheck->setChecked(false);
+        book->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override {
+        Application::SetMainForm(nullptr);
+        TForm::Free(access);
+        TForm::Free(book);
+    }
+
+    // Opens a chapter from the contents page as the chapter buttons do.
+    void open(int chapter, int page = 1) {
+        if (!book->SplashScreen->isHidden())
+            book->LeaveSplash();
+        book->ChapterNumber = chapter;
+        book->ShowChapter(page);
+    }
+    std::string caption() const { return book->Caption(); }
+    TCustomChapter* chapter() const { return book->CurrentChapter; }
+    bool nextShown() const { return !book->NavPanel->NextButton->isHidden(); }
+
+    DialogRecorder dialogs;
+    TThisBook* book = nullptr;
+    TAccessBox* access = nullptr;
+};

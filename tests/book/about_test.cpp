@@ -1,0 +1,89 @@
+#include "BookFixture.h"
+#include "book/TAboutBox.h"
+
+#include "DataFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Runs Help, About with `inside` acting on the box while it is shown.
+void showAbout(TThisBook& book, DialogRecorder& dialogs, std::function<int(TAboutBox&)> inside) {
+    dialogs.answerModal = [inside](TForm& form) { return inside(dynamic_cast<TAboutBox&>(form)); };
+    book.mnitAbout->trigger();
+}
+
+} // namespace
+
+TEST_F(BookTest, AboutBoxOpensOnTheTitlePageEveryTime) {
+    int pageSeen = -1;
+    std::string caption;
+    showAbout(*book, dialogs, [&](TAboutBox& about) {
+        pageSeen = about.Notebook->currentIndex();
+        caption = about.Caption();
+        EXPECT_EQ(about.Color(), RGB(239, 232, 255));
+        QTest::mouseClick(about.ContactButton, Qt::LeftButton);
+        EXPECT_EQ(about.Notebook->currentIndex(), 2);
+        EXPECT_TRUE(about.rtfContacts->toPlainText().contains("Observatory Lane"));
+        QTest::mouseClick(about.AcknowlButton, Qt::LeftButton);
+        EXPECT_EQ(about.Notebook->currentIndex(), 1);
+        EXPECT_TRUE(about.rtfCredits->toPlainText().startsWith("Acknowledgements"));
+        QTest::mouseClick(about.CopyRightButton, Qt::LeftButton);
+        EXPECT_EQ(about.Notebook->currentIndex(), 0);
+        QTest::mouseClick(about.ContactButton, Qt::LeftButton);
+        return int(mrOk);
+    });
+    EXPECT_EQ(pageSeen, 0);
+    EXPECT_EQ(caption, "About Doppler spectroscopy");
+    showAbout(*book, dialogs, [&](TAboutBox& about) {
+        pageSeen = about.Notebook->currentIndex();
+        return int(mrOk);
+    });
+    EXPECT_EQ(pageSeen, 0) << "a new box each time";
+    EXPECT_EQ(dialogs.modalForms.size(), 2u);
+}
+
+TEST_F(BookTest, AboutBoxClosesWithEnterAndWithEsc) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        TAboutBox about(book);
+        QTimer::singleShot(0, [&] { QTest::keyClick(&about, key); });
+        EXPECT_EQ(about.ExecModal(), mrOk);
+        EXPECT_FALSE(about.isVisible());
+    }
+}
+
+TEST_F(BookTest, AMissingAboutFileIsReportedAndTheBookCarriesOn) {
+    QTemporaryDir dir;
+    QFile::copy(QDir::current().filePath("Contacts.rtf"), dir.filePath("Contacts.rtf"));
+    SetDataFolders({dir.path().toStdString()});
+    open(2);
+    TCustomChapter* before = chapter();
+    book->mnitAbout->trigger();
+    SetDataFolders({});
+    EXPECT_TRUE(dialogs.modalForms.empty()) << "the box does not appear";
+    ASSERT_EQ(dialogs.exceptions.size(), 1u);
+    EXPECT_NE(dialogs.exceptions[0].find("Copyrght.rtf"), std::string::npos);
+    EXPECT_EQ(chapter(), before);
+    EXPECT_EQ(caption(), "Doppler spectroscopy : The simulation 1/10");
+}
+
+TEST(DataFiles, LookedUpInTheChosenFoldersInOrder) {
+    QTemporaryDir first, second;
+    QFile a(second.filePath("Notes.rtf"));
+    ASSERT_TRUE(a.open(QIODevice::WriteOnly));
+    a.write("{\\rtf1 second}");
+    a.close();
+    SetDataFolders({first.path().toStdString(), second.path().toStdString()});
+    EXPECT_EQ(ReadDataFile("Notes.rtf"), "{\\rtf1 second}");
+    QFile b(first.filePath("Notes.rtf"));
+    ASSERT_TRUE(b.open(QIODevice::WriteOnly));
+    b.write("first");
+    b.close();
+    EXPECT_EQ(ReadDataFile("Notes.rtf"), "first");
+    EXPECT_THROW(ReadDataFile("Missing.rtf"), EFOpenError);
+    SetDataFolders({});
+}

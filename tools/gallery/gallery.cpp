@@ -1,0 +1,89 @@
+// Renders the book offscreen, one PNG per state worth seeing: the splash screen, the
+// contents page, every page of every chapter and the dialogs. Usage: gallery OUTDIR
+
+#include "Application.h"
+#include "book/TAccessBox.h"
+#include "book/TCustomChapter.h"
+#include "book/TThisBook.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Dialogs never block the gallery: messages are printed, modal forms cancelled.
+class SilentDialogs : public DialogHook {
+public:
+    void showMessage(const AnsiString& text) override {
+        std::fprintf(stderr, "message: %s\n", text.c_str());
+    }
+    int showModal(TForm&) override { return mrCancel; }
+    void showException(const AnsiString& message) override {
+        std::fprintf(stderr, "error: %s\n", message.c_str());
+    }
+    bool printDialog(QPrinter&) override { return false; }
+};
+
+class Gallery {
+public:
+    explicit Gallery(QString dir) : dir_(std::move(dir)) { QDir().mkpath(dir_); }
+
+    void shoot(QWidget& w, const QString& name) {
+        QApplication::processEvents();
+        const QString path = QDir(dir_).filePath(name + ".png");
+        if (!w.grab().toImage().save(path))
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        else
+            ++written_;
+    }
+    int written() const { return written_; }
+
+private:
+    QString dir_;
+    int written_ = 0;
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    Gallery gallery(argc > 1 ? QString(argv[1]) : QString("gallery"));
+    SilentDialogs dialogs;
+    Application::SetDialogHook(&dialogs);
+    Application::SetTitle("Doppler spectroscopy");
+    try {
+        TThisBook* book = CreateForm<TThisBook>();
+        Application::SetMainForm(book);
+        TAccessBox* access = CreateForm<TAccessBox>();
+        book->show();
+        gallery.shoot(*book, "00-splash");
+        book->LeaveSplash();
+        gallery.shoot(*book, "01-contents");
+        for (int chapter = 1; chapter <= book->ChapterCount; ++chapter) {
+            book->ChapterNumber = chapter;
+            book->ShowChapter(1);
+            for (int page = 1; page <= book->CurrentChapter->PageCount; ++page) {
+                book->CurrentChapter->Page = page;
+                book->CurrentChapter->RefreshPage();
+                gallery.shoot(*book, QString("ch%1-p%2").arg(chapter).arg(page, 2, 10, QChar('0')));
+            }
+        }
+        access->show();
+        gallery.shoot(*access, "dialog-access");
+        access->hide();
+        TForm::Free(access);
+        Application::SetMainForm(nullptr);
+        TForm::Free(book);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "gallery failed: %s\n", e.what());
+        return 1;
+    }
+    std::printf("%d pictures in %s\n", gallery.written(), argc > 1 ? argv[1] : "gallery");
+    return 0;
+}
