@@ -3,6 +3,25 @@
 #include "Artwork.h"
 #include "book/TNavPanel.h"
 
+namespace {
+
+// One arrow button: its group of four faces starts at `firstImage`; the caption is
+// pushed off the face by leading spaces.
+oBitBtn* arrowButton(TNavPanel& f, int left, int firstImage, const std::string& caption,
+                     const char* hint) {
+    auto* button = new oBitBtn(&f);
+    button->move(left, 3);
+    button->SetImages(f.NavImages.get());
+    button->ImageIndex = firstImage;
+    button->NumGlyphs = 4;
+    button->FocusMargin = 2;
+    button->SetCaption(caption);
+    button->SetHint(hint);
+    return button;
+}
+
+} // namespace
+
 void DefineNavPanelForm(TNavPanel& f) {
     f.SetBorderStyle(bsNone);
     f.SetFont(TFont("MS Sans Serif", -11));
@@ -11,24 +30,10 @@ void DefineNavPanelForm(TNavPanel& f) {
     f.NavImages = std::make_unique<TImageList>(40, 36);
     artwork::AddNavFaces(*f.NavImages);
 
-    f.BackButton = new oBitBtn(&f);
-    f.BackButton->move(11, 3);
-    f.BackButton->SetImages(f.NavImages.get());
-    f.BackButton->ImageIndex = 0;
-    f.BackButton->NumGlyphs = 4;
-    f.BackButton->FocusMargin = 2;
-    f.BackButton->SetCaption(std::string(33, ' ') + "back");
-    f.BackButton->SetHint("hint|Click to move back");
+    f.BackButton = arrowButton(f, 11, 0, std::string(33, ' ') + "back", "hint|Click to move back");
     QObject::connect(f.BackButton, &QPushButton::clicked, [&f] { f.BackButtonClick(); });
-
-    f.NextButton = new oBitBtn(&f);
-    f.NextButton->move(51, 3);
-    f.NextButton->SetImages(f.NavImages.get());
-    f.NextButton->ImageIndex = 4;
-    f.NextButton->NumGlyphs = 4;
-    f.NextButton->FocusMargin = 2;
-    f.NextButton->SetCaption(std::string(27, ' ') + "forward");
-    f.NextButton->SetHint("hint|Click to move forward");
+    f.NextButton =
+        arrowButton(f, 51, 4, std::string(27, ' ') + "forward", "hint|Click to move forward");
     QObject::connect(f.NextButton, &QPushButton::clicked, [&f] { f.NextButtonClick(); });
 
     f.resize(105, 42);

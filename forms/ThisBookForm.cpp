@@ -40,14 +40,14 @@ void DefineThisBookForm(TThisBook& f) {
     f.ButtonImages = std::make_unique<TImageList>(27, 29);
     artwork::AddChapterButtonFaces(*f.ButtonImages);
     for (int i = 0; i < 5; ++i) {
-        const ChapterButton& spec = chapterButtons[i];
+        const ChapterButton& entry = chapterButtons[i];
         auto* button = new oBitBtn(f.ContentsPanel);
-        button->move(95, spec.top);
+        button->move(95, entry.top);
         button->Tag = i + 1;
         button->SetImages(f.ButtonImages.get());
         button->NumGlyphs = 3;
         button->FocusMargin = 1;
-        button->SetCaption(std::string(std::size_t(spec.spaces), ' ') + spec.title);
+        button->SetCaption(std::string(std::size_t(entry.spaces), ' ') + entry.title);
         button->hide();
         QObject::connect(button, &QPushButton::clicked, [&f, button] { f.ButtonClick(button); });
         f.Buttons[std::size_t(i)] = button;
