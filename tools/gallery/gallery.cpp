@@ -2,6 +2,7 @@
 // contents page, every page of every chapter and the dialogs. Usage: gallery OUTDIR
 
 #include "Application.h"
+#include "book/TAboutBox.h"
 #include "book/TAccessBox.h"
 #include "book/TCustomChapter.h"
 #include "book/TThisBook.h"
@@ -77,6 +78,14 @@ int main(int argc, char* argv[]) {
         access->show();
         gallery.shoot(*access, "dialog-access");
         access->hide();
+        {
+            TAboutBox about(book);
+            about.show();
+            for (int page = 0; page < about.Notebook->count(); ++page) {
+                about.Notebook->setCurrentIndex(page);
+                gallery.shoot(about, QString("dialog-about-%1").arg(page));
+            }
+        }
         TForm::Free(access);
         Application::SetMainForm(nullptr);
         TForm::Free(book);
