@@ -1,0 +1,5 @@
+#include "oEvalError.h"
+
+#include "oError.h"
+
+void oEvalError::raise(const char* message) { throw oError(message, oError::evaluator); }
