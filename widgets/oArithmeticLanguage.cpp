@@ -26,9 +26,9 @@ public:
 // it and a binary operator after one.
 template <class T> class signToken : public oToken<T> {
 public:
-    signToken(oLanguage* language, const char* name, bool binary)
+    signToken(oLanguage* language, const char* name, bool binary, oInlineOp inlineOp)
         : oToken<T>(language, name, binary ? oTokenBase::binaryOp : oTokenBase::unaryOp,
-                    binary ? 4 : 7) {}
+                    binary ? 4 : 7, inlineOp) {}
 
     int match(const char* text, const oTokenBase* previous) override {
         const bool afterLeftArg = oTokenBase::isLeftArg(previous);
@@ -37,45 +37,46 @@ public:
     }
 };
 
-template <class T> class unaryPlus : public signToken<T> {
+template <class T> class unaryPlus final : public signToken<T> {
 public:
-    explicit unaryPlus(oLanguage* language) : signToken<T>(language, "+", false) {}
+    explicit unaryPlus(oLanguage* language)
+        : signToken<T>(language, "+", false, oInlineOp::identity) {}
     T op1(T a) const override { return a; }
 };
 
-template <class T> class binaryPlus : public signToken<T> {
+template <class T> class binaryPlus final : public signToken<T> {
 public:
-    explicit binaryPlus(oLanguage* language) : signToken<T>(language, "+", true) {}
+    explicit binaryPlus(oLanguage* language)
+        : signToken<T>(language, "+", true, oInlineOp::add) {}
     T op2(T a, T b) const override { return a + b; }
 };
 
-template <class T> class unaryMinus : public signToken<T> {
+template <class T> class unaryMinus final : public signToken<T> {
 public:
-    explicit unaryMinus(oLanguage* language) : signToken<T>(language, "-", false) {}
+    explicit unaryMinus(oLanguage* language)
+        : signToken<T>(language, "-", false, oInlineOp::negate) {}
     T op1(T a) const override { return -a; }
 };
 
-template <class T> class binaryMinus : public signToken<T> {
+template <class T> class binaryMinus final : public signToken<T> {
 public:
-    explicit binaryMinus(oLanguage* language) : signToken<T>(language, "-", true) {}
+    explicit binaryMinus(oLanguage* language)
+        : signToken<T>(language, "-", true, oInlineOp::subtract) {}
     T op2(T a, T b) const override { return a - b; }
 };
 
-template <class T> class multiply : public oToken<T> {
+template <class T> class multiply final : public oToken<T> {
 public:
-    explicit multiply(oLanguage* language) : oToken<T>(language, "*", oTokenBase::binaryOp, 5) {}
+    explicit multiply(oLanguage* language)
+        : oToken<T>(language, "*", oTokenBase::binaryOp, 5, oInlineOp::multiply) {}
     T op2(T a, T b) const override { return a * b; }
 };
 
-template <class T> class divide : public oToken<T> {
+template <class T> class divide final : public oToken<T> {
 public:
-    explicit divide(oLanguage* language) : oToken<T>(language, "/", oTokenBase::binaryOp, 5) {}
-    T op2(T a, T b) const override {
-        // A divisor that is not a number is no better than zero.
-        if (!(b < T(0) || b > T(0)))
-            oEvalError::raise(oEvalError::DIV_ZERO);
-        return a / b;
-    }
+    explicit divide(oLanguage* language)
+        : oToken<T>(language, "/", oTokenBase::binaryOp, 5, oInlineOp::divide) {}
+    T op2(T a, T b) const override { return oEvalError::divide(a, b); }
 };
 
 template <class T> class pow : public oToken<T> {

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <typeinfo>
 
 namespace {
 
@@ -44,6 +45,9 @@ template <class T> void oCodeList<T>::parse(const char* expression) {
     PRECONDITION(expression != nullptr);
     errorPos = -1;
     std::vector<Node>().swap(nodes);
+    std::vector<Step>().swap(steps);
+    result = nullptr;
+    finalOperand = nullptr;
     try {
         const std::size_t length = std::strlen(expression);
         if (length > maxExpressionLength)
@@ -61,9 +65,13 @@ template <class T> void oCodeList<T>::parse(const char* expression) {
         insertImplicit();
         checkSyntax();
         parseCodeList();
+        link();
     } catch (...) {
         cleanup();
         std::vector<Node>().swap(nodes);
+        std::vector<Step>().swap(steps);
+        result = nullptr;
+        finalOperand = nullptr;
         throw;
     }
     cleanup();
@@ -313,39 +321,119 @@ template <class T> void oCodeList<T>::cleanup() {
     std::vector<StackEntry>().swap(stack);
 }
 
-template <class T> T oCodeList<T>::evaluate() {
-    if (nodes.empty())
-        oEvalError::raise(oEvalError::NO_CODELIST);
-    Node* const code = nodes.data();
-    const std::size_t count = nodes.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        Node& node = code[i];
+namespace {
+
+template <class Opcode> Opcode inlineOpcode(oInlineOp op, Opcode call) {
+    switch (op) {
+    case oInlineOp::add:
+        return Opcode::add;
+    case oInlineOp::subtract:
+        return Opcode::subtract;
+    case oInlineOp::multiply:
+        return Opcode::multiply;
+    case oInlineOp::divide:
+        return Opcode::divide;
+    case oInlineOp::negate:
+        return Opcode::negate;
+    case oInlineOp::identity:
+        return Opcode::copy;
+    case oInlineOp::none:
+        break;
+    }
+    return call;
+}
+
+} // namespace
+
+template <class T> void oCodeList<T>::link() {
+    try {
+        steps.reserve(nodes.size());
+    } catch (const std::bad_alloc&) {
+        oEvalError::raise(oEvalError::NO_MEM);
+    }
+    // Where each node's value is read from.
+    std::vector<const T*> valueOf(nodes.size());
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        Node& node = nodes[i];
+        valueOf[i] = &node.value;
+        Step step{Opcode::call0, node.token, nullptr, nullptr, nullptr, &node.value};
         switch (node.token->type) {
         case oTokenBase::unaryOp:
         case oTokenBase::function:
-        case oTokenBase::postfixOp: {
-            const Node& operand = code[node.right];
-            lang->currentOperand = operand.token;
-            node.value = node.token->op1(operand.value);
+        case oTokenBase::postfixOp:
+            step.opcode = inlineOpcode(node.token->inlineOp(), Opcode::call1);
+            step.operand = nodes[node.right].token;
+            step.a = valueOf[node.right];
+            finalOperand = step.operand;
             break;
-        }
-        case oTokenBase::binaryOp: {
-            const Node& left = code[node.left];
-            lang->currentOperand = left.token;
-            node.value = node.token->op2(left.value, code[node.right].value);
+        case oTokenBase::binaryOp:
+            step.opcode = inlineOpcode(node.token->inlineOp(), Opcode::call2);
+            step.operand = nodes[node.left].token;
+            step.a = valueOf[node.left];
+            step.b = valueOf[node.right];
+            finalOperand = step.operand;
             break;
-        }
         case oTokenBase::variable:
-            node.value = node.token->op0();
+            // A plain variable is read where it lives; a derived one may compute its value.
+            if (typeid(*node.token) == typeid(oVariable<T>)) {
+                valueOf[i] = &static_cast<oVariable<T>*>(node.token)->value;
+                continue;
+            }
             break;
         case oTokenBase::constant:
         case oTokenBase::number:
-            break;
+            continue;
         default:
             oEvalError::raise(oEvalError::CODE_ERROR);
         }
+        steps.push_back(step);
     }
-    return code[count - 1].value;
+    result = valueOf.back();
+}
+
+template <class T> T oCodeList<T>::evaluate() {
+    if (result == nullptr)
+        oEvalError::raise(oEvalError::NO_CODELIST);
+    // Operations computed in place cannot look at the current operand, so the language
+    // is told it only before a token's own operation runs, before an error and at the end.
+    for (const Step& step : steps) {
+        switch (step.opcode) {
+        case Opcode::add:
+            *step.out = *step.a + *step.b;
+            break;
+        case Opcode::subtract:
+            *step.out = *step.a - *step.b;
+            break;
+        case Opcode::multiply:
+            *step.out = *step.a * *step.b;
+            break;
+        case Opcode::divide:
+            if (!(*step.b < T(0) || *step.b > T(0)))
+                lang->currentOperand = step.operand;
+            *step.out = oEvalError::divide(*step.a, *step.b);
+            break;
+        case Opcode::negate:
+            *step.out = -*step.a;
+            break;
+        case Opcode::copy:
+            *step.out = *step.a;
+            break;
+        case Opcode::call0:
+            *step.out = step.token->op0();
+            break;
+        case Opcode::call1:
+            lang->currentOperand = step.operand;
+            *step.out = step.token->op1(*step.a);
+            break;
+        case Opcode::call2:
+            lang->currentOperand = step.operand;
+            *step.out = step.token->op2(*step.a, *step.b);
+            break;
+        }
+    }
+    if (finalOperand != nullptr)
+        lang->currentOperand = finalOperand;
+    return *result;
 }
 
 template class oCodeList<double>;

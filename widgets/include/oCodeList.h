@@ -3,7 +3,8 @@
 // implicit operator between juxtaposed operands, checks the sequence and converts it
 // into a postfix array of nodes, each holding the indices of its operands. Operations
 // on constants are computed while compiling, so a constant expression becomes a single
-// node. `evaluate` then walks the array once. Errors raise oError: code 103 with an
+// node. `evaluate` then walks the operations once, reading variables and constants in
+// place and computing the basic arithmetic without a call. Errors raise oError: code 103 with an
 // oEvalError message, or 102 from a mathematical function.
 
 #include "oLanguage.h"
@@ -37,6 +38,8 @@ public:
     virtual bool implicitCheck(const oTokenBase* left, const oTokenBase* right) const;
 
     std::int32_t errorPosition() const { return errorPos; }
+    // The program. After an evaluation the operation nodes hold their values; variable
+    // nodes are read in place and keep no copy.
     const std::vector<Node>& code() const { return nodes; }
     oLanguage* language() const { return lang; }
 
@@ -62,6 +65,29 @@ private:
     void addToCodeList(oToken<T>* token);
     void appendNode(T value, oToken<T>* token, std::int32_t left, std::int32_t right);
     void cleanup();
+    void link();
+
+    // One operation of the linked program: operands and result point at node values or,
+    // for plain variables, at the variable's own value.
+    enum class Opcode : std::uint8_t {
+        add,
+        subtract,
+        multiply,
+        divide,
+        negate,
+        copy,
+        call0, // op0 of a variable that computes its value
+        call1, // op1 of the token
+        call2, // op2 of the token
+    };
+    struct Step {
+        Opcode opcode;
+        oToken<T>* token;
+        const oTokenBase* operand; // becomes the language's current operand
+        const T* a;                // the only or the left operand
+        const T* b;                // the right operand
+        T* out;
+    };
 
     std::int32_t errorPos = -1;
     oLanguage* lang;
@@ -70,6 +96,10 @@ private:
     std::vector<ReadToken> tokens;
     std::size_t tokenCapacity = 0;
     std::vector<StackEntry> stack;
+    std::vector<Step> steps;
+    const T* result = nullptr;
+    // The current operand the last operation leaves in the language, or nullptr.
+    const oTokenBase* finalOperand = nullptr;
 };
 
 extern template class oCodeList<double>;

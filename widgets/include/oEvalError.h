@@ -20,4 +20,12 @@ struct oEvalError {
 
     // Raises the message as an oError with code 103.
     [[noreturn]] static void raise(const char* message);
+
+    // a / b, raising DIV_ZERO for a divisor that is neither below nor above zero (so a
+    // divisor that is not a number counts as zero too).
+    template <class T> static T divide(T a, T b) {
+        if (!(b < T(0) || b > T(0)))
+            raise(DIV_ZERO);
+        return a / b;
+    }
 };

@@ -44,6 +44,10 @@ public:
     bool caseSensitive;
 };
 
+// An operation the evaluator may compute in place instead of calling the token. Only a
+// final token class whose op1 or op2 is exactly that operation names one.
+enum class oInlineOp : std::uint8_t { none, add, subtract, multiply, divide, negate, identity };
+
 // A token computing values of type T. Operand tokens answer op0, one-operand operations
 // op1 and two-operand operations op2; each gives 0 unless overridden.
 template <class T> class oToken : public oTokenBase {
@@ -53,6 +57,16 @@ public:
     virtual T op0() const { return T(0); }
     virtual T op1(T) const { return T(0); }
     virtual T op2(T, T) const { return T(0); }
+
+    oInlineOp inlineOp() const { return inlined; }
+
+protected:
+    oToken(oLanguage* language, const char* name, tokenType type, std::int32_t precedence,
+           oInlineOp inlineOp)
+        : oTokenBase(language, name, type, precedence), inlined(inlineOp) {}
+
+private:
+    oInlineOp inlined = oInlineOp::none;
 };
 
 // A named variable whose value the caller sets before each evaluation.
