@@ -9,7 +9,9 @@ oLinkedListItem::oLinkedListItem(oLinkedList* list) : owner(list) {
     owner->append(this);
 }
 
-oLinkedListItem::~oLinkedListItem() { owner->remove(this); }
+oLinkedListItem::~oLinkedListItem() {
+    owner->remove(this);
+}
 
 oLinkedList::oLinkedList(bool ownsItems) : owning(ownsItems) {}
 
@@ -31,10 +33,19 @@ oLinkedListItem* oLinkedList::next(const oLinkedListItem* item) const {
     return *at;
 }
 
-void oLinkedList::append(oLinkedListItem* item) { items.push_back(item); }
+void oLinkedList::append(oLinkedListItem* item) {
+    items.push_back(item);
+}
 
 void oLinkedList::remove(const oLinkedListItem* item) {
     auto at = std::find(items.begin(), items.end(), item);
     if (at != items.end())
         items.erase(at);
+}
+
+void oLinkedList::moveBefore(const oLinkedListItem* item, const oLinkedListItem* before) {
+    auto from = std::find(items.begin(), items.end(), item);
+    auto to = std::find(items.begin(), items.end(), before);
+    PRECONDITION(from != items.end() && to != items.end());
+    items.splice(to, items, from);
 }

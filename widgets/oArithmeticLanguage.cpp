@@ -46,8 +46,7 @@ public:
 
 template <class T> class binaryPlus final : public signToken<T> {
 public:
-    explicit binaryPlus(oLanguage* language)
-        : signToken<T>(language, "+", true, oInlineOp::add) {}
+    explicit binaryPlus(oLanguage* language) : signToken<T>(language, "+", true, oInlineOp::add) {}
     T op2(T a, T b) const override { return a + b; }
 };
 
@@ -85,7 +84,9 @@ public:
     T op2(T a, T b) const override { return checkedMath::pow(a, b); }
 };
 
-bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool isDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 // The value of a literal that a double cannot hold: infinite when its leading digit
 // stands above the units place, else zero.
@@ -169,8 +170,8 @@ private:
 
 } // namespace arithmetic
 
-template <class T> oArithmeticLanguage<T>::oArithmeticLanguage(bool caseSensitive)
-    : oLanguage(caseSensitive) {
+template <class T>
+oArithmeticLanguage<T>::oArithmeticLanguage(bool caseSensitive) : oLanguage(caseSensitive) {
     // Each token joins this language's list, which owns it; the order is the matching
     // order.
     new arithmetic::openBracket<T>(this);

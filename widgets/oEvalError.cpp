@@ -2,4 +2,6 @@
 
 #include "oError.h"
 
-void oEvalError::raise(const char* message) { throw oError(message, oError::evaluator); }
+void oEvalError::raise(const char* message) {
+    throw oError(message, oError::evaluator);
+}

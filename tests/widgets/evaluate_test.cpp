@@ -23,7 +23,9 @@ public:
     oCodeList<double> code;
 };
 
-std::string caseName(const char* name) { return name; }
+std::string caseName(const char* name) {
+    return name;
+}
 
 // ---- Valid expressions ---------------------------------------------------------------
 
@@ -34,7 +36,9 @@ struct ValidCase {
     double expected;
 };
 
-std::ostream& operator<<(std::ostream& out, const ValidCase& c) { return out << c.expression; }
+std::ostream& operator<<(std::ostream& out, const ValidCase& c) {
+    return out << c.expression;
+}
 
 class ValidExpression : public testing::TestWithParam<ValidCase> {};
 
@@ -111,12 +115,13 @@ const ValidCase validCases[] = {
     {"HexIsNotRead", "0 x", 0x1A, 0},
     {"LiteralTooLargeIsInfinite", "1e400", 0, std::numeric_limits<double>::infinity()},
     {"LiteralTooSmallIsZero", "1e-400", 0, 0},
-    {"LongFractionTooSmall", "0.0000000000000000000000000000000000000000000000000000000000000"
-                             "0000000000000000000000000000000000000000000000000000000000000000"
-                             "0000000000000000000000000000000000000000000000000000000000000000"
-                             "0000000000000000000000000000000000000000000000000000000000000000"
-                             "0000000000000000000000000000000000000000000000000000000000000000"
-                             "0000000000000000000001",
+    {"LongFractionTooSmall",
+     "0.0000000000000000000000000000000000000000000000000000000000000"
+     "0000000000000000000000000000000000000000000000000000000000000000"
+     "0000000000000000000000000000000000000000000000000000000000000000"
+     "0000000000000000000000000000000000000000000000000000000000000000"
+     "0000000000000000000000000000000000000000000000000000000000000000"
+     "0000000000000000000001",
      0, 0},
     {"UnderflowIsNotAnError", "exp(x)", -1000, 0},
     {"WhiteSpaceAround", " \t x + 1 \n", 1, 2},
@@ -134,7 +139,9 @@ struct InvalidCase {
     int code;
 };
 
-std::ostream& operator<<(std::ostream& out, const InvalidCase& c) { return out << c.expression; }
+std::ostream& operator<<(std::ostream& out, const InvalidCase& c) {
+    return out << c.expression;
+}
 
 class InvalidExpression : public testing::TestWithParam<InvalidCase> {};
 
@@ -234,7 +241,8 @@ TEST_P(RuntimeError, CompilesButFailsAtTheValue) {
 
 const RuntimeErrorCase runtimeCases[] = {
     {"DivisionByZero", "1/x", 0, 1, oEvalError::DIV_ZERO, 103},
-    {"DivisionByNonNumber", "1/(x-x+1)", std::numeric_limits<double>::infinity(), 1, oEvalError::DIV_ZERO, 103},
+    {"DivisionByNonNumber", "1/(x-x+1)", std::numeric_limits<double>::infinity(), 1,
+     oEvalError::DIV_ZERO, 103},
     {"SqrtOfNegative", "sqrt(x-1)", 0, 1, "DOMAIN error in Math function 'sqrt'", 102},
     {"LnAtZero", "ln(x)", 0, 1, "SINGULARITY error in Math function 'log'", 102},
     {"ExpOverflow", "exp(1000x)", 1, 0, "OVERFLOW error in Math function 'exp'", 102},
@@ -250,8 +258,8 @@ TEST(CodeList, ConstantExpressionsFoldToOneNode) {
     const struct {
         const char* expression;
         double value;
-    } cases[] = {{"1+2*3", 7}, {"-2^2", -4}, {"2pi", 2 * pi}, {"sqrt(16)+sin(0)", 4},
-                 {"((1+2))(3-1)", 6}, {"--5", 5}};
+    } cases[] = {{"1+2*3", 7},           {"-2^2", -4},        {"2pi", 2 * pi},
+                 {"sqrt(16)+sin(0)", 4}, {"((1+2))(3-1)", 6}, {"--5", 5}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expression);
         Compiled compiled;
@@ -307,8 +315,8 @@ TEST(CodeList, RecompilingReplacesTheProgram) {
 TEST(CodeList, DeepNestingNeedsNoRecursion) {
     const std::size_t depth = 200000;
     // An even number of signs leaves the 1 positive.
-    const std::string expression = std::string(depth, '(') + "x" + std::string(depth, ')') +
-                                   "+" + std::string(depth, '-') + "1";
+    const std::string expression = std::string(depth, '(') + "x" + std::string(depth, ')') + "+" +
+                                   std::string(depth, '-') + "1";
     Compiled compiled;
     compiled.code.parse(expression.c_str());
     EXPECT_DOUBLE_EQ(compiled.at(5), 6);
@@ -333,7 +341,7 @@ TEST(Language, FirstMatchingTokenWins) {
         const char* name;
         int length;
     } cases[] = {{"sinh(1)", "sinh", 4}, {"sin(1)", "sin", 3}, {"sqrt(2)", "sqrt", 4},
-                 {"sqr(2)", "sqr", 3},   {"12.5e3+", "e", 6}, {"PI", "pi", 2}};
+                 {"sqr(2)", "sqr", 3},   {"12.5e3+", "e", 6},  {"PI", "pi", 2}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         const oTokenBase* token = language.find(c.text, length, nullptr);

@@ -40,6 +40,8 @@ public:
     bool ownsItems() const { return owning; }
     // The items in order, for walks that should not search from the front every step.
     const Items& contents() const { return items; }
+    // Moves an item of this list to just before another item of it.
+    void moveBefore(const oLinkedListItem* item, const oLinkedListItem* before);
 
 private:
     friend class oLinkedListItem;
