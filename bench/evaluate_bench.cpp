@@ -15,6 +15,7 @@ const char* const expressions[] = {
     "x+2*x",
     "sin(x)^2+cos(x)^2",
     "(x+1)*(x-1)/(x*x+2)",
+    "x*x+2*x",
 };
 
 void Tallowkit(benchmark::State& state) {
@@ -30,7 +31,7 @@ void Tallowkit(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
     state.SetLabel(expressions[state.range(0)]);
 }
-BENCHMARK(Tallowkit)->DenseRange(0, 2);
+BENCHMARK(Tallowkit)->DenseRange(0, 3);
 
 #ifdef HAVE_MUPARSER
 void Muparser(benchmark::State& state) {
@@ -46,7 +47,7 @@ void Muparser(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
     state.SetLabel(expressions[state.range(0)]);
 }
-BENCHMARK(Muparser)->DenseRange(0, 2);
+BENCHMARK(Muparser)->DenseRange(0, 3);
 #endif
 
 void Compile(benchmark::State& state) {

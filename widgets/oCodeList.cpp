@@ -391,44 +391,73 @@ template <class T> void oCodeList<T>::link() {
     result = valueOf.back();
 }
 
+template <class T> inline bool oCodeList<T>::arithmetic(const Step& step) {
+    switch (step.opcode) {
+    case Opcode::add:
+        *step.out = *step.a + *step.b;
+        return true;
+    case Opcode::subtract:
+        *step.out = *step.a - *step.b;
+        return true;
+    case Opcode::multiply:
+        *step.out = *step.a * *step.b;
+        return true;
+    case Opcode::divide:
+        // A zero divisor is left to the caller, which raises the error.
+        if (!(*step.b < T(0) || *step.b > T(0)))
+            return false;
+        *step.out = *step.a / *step.b;
+        return true;
+    case Opcode::negate:
+        *step.out = -*step.a;
+        return true;
+    case Opcode::copy:
+        *step.out = *step.a;
+        return true;
+    default:
+        return false;
+    }
+}
+
 template <class T> T oCodeList<T>::evaluate() {
     if (result == nullptr)
         oEvalError::raise(oEvalError::NO_CODELIST);
-    // Operations computed in place cannot look at the current operand, so the language
-    // is told it only before a token's own operation runs, before an error and at the end.
-    for (const Step& step : steps) {
-        switch (step.opcode) {
-        case Opcode::add:
-            *step.out = *step.a + *step.b;
-            break;
-        case Opcode::subtract:
-            *step.out = *step.a - *step.b;
-            break;
-        case Opcode::multiply:
-            *step.out = *step.a * *step.b;
-            break;
+    const Step* step = steps.data();
+    const Step* const end = step + steps.size();
+    // This loop does only arithmetic, which needs no call and so no saved registers; the
+    // first step that calls a token or may raise an error hands the rest over.
+    while (step != end && arithmetic(*step))
+        ++step;
+    if (step != end)
+        return evaluateFrom(step, end);
+    if (finalOperand != nullptr)
+        lang->currentOperand = finalOperand;
+    return *result;
+}
+
+template <class T> T oCodeList<T>::evaluateFrom(const Step* step, const Step* end) {
+    // Steps computed in place cannot look at the current operand, so the language is
+    // told it only before a token's own operation runs, before an error and at the end.
+    for (; step != end; ++step) {
+        if (arithmetic(*step))
+            continue;
+        switch (step->opcode) {
         case Opcode::divide:
-            if (!(*step.b < T(0) || *step.b > T(0)))
-                lang->currentOperand = step.operand;
-            *step.out = oEvalError::divide(*step.a, *step.b);
-            break;
-        case Opcode::negate:
-            *step.out = -*step.a;
-            break;
-        case Opcode::copy:
-            *step.out = *step.a;
-            break;
+            lang->currentOperand = step->operand;
+            oEvalError::raise(oEvalError::DIV_ZERO);
         case Opcode::call0:
-            *step.out = step.token->op0();
+            *step->out = step->token->op0();
             break;
         case Opcode::call1:
-            lang->currentOperand = step.operand;
-            *step.out = step.token->op1(*step.a);
+            lang->currentOperand = step->operand;
+            *step->out = step->token->op1(*step->a);
             break;
         case Opcode::call2:
-            lang->currentOperand = step.operand;
-            *step.out = step.token->op2(*step.a, *step.b);
+            lang->currentOperand = step->operand;
+            *step->out = step->token->op2(*step->a, *step->b);
             break;
+        default:
+            oEvalError::raise(oEvalError::CODE_ERROR);
         }
     }
     if (finalOperand != nullptr)

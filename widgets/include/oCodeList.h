@@ -96,6 +96,11 @@ private:
     std::vector<ReadToken> tokens;
     std::size_t tokenCapacity = 0;
     std::vector<StackEntry> stack;
+    // Computes an arithmetic step in place; false for a step that needs a call or raises
+    // an error.
+    static bool arithmetic(const Step& step);
+    T evaluateFrom(const Step* step, const Step* end);
+
     std::vector<Step> steps;
     const T* result = nullptr;
     // The current operand the last operation leaves in the language, or nullptr.
