@@ -47,7 +47,6 @@ template <class T> void oCodeList<T>::parse(const char* expression) {
     std::vector<Node>().swap(nodes);
     std::vector<Step>().swap(steps);
     result = nullptr;
-    finalOperand = nullptr;
     try {
         const std::size_t length = std::strlen(expression);
         if (length > maxExpressionLength)
@@ -71,7 +70,6 @@ template <class T> void oCodeList<T>::parse(const char* expression) {
         std::vector<Node>().swap(nodes);
         std::vector<Step>().swap(steps);
         result = nullptr;
-        finalOperand = nullptr;
         throw;
     }
     cleanup();
@@ -364,14 +362,12 @@ template <class T> void oCodeList<T>::link() {
             step.opcode = inlineOpcode(node.token->inlineOp(), Opcode::call1);
             step.operand = nodes[node.right].token;
             step.a = valueOf[node.right];
-            finalOperand = step.operand;
             break;
         case oTokenBase::binaryOp:
             step.opcode = inlineOpcode(node.token->inlineOp(), Opcode::call2);
             step.operand = nodes[node.left].token;
             step.a = valueOf[node.left];
             step.b = valueOf[node.right];
-            finalOperand = step.operand;
             break;
         case oTokenBase::variable:
             // A plain variable is read where it lives; a derived one may compute its value.
@@ -385,6 +381,18 @@ template <class T> void oCodeList<T>::link() {
             continue;
         default:
             oEvalError::raise(oEvalError::CODE_ERROR);
+        }
+        // A sum with a product just computed is one step: the commonest pattern of formulas.
+        if (step.opcode == Opcode::add && !steps.empty() &&
+            steps.back().opcode == Opcode::multiply &&
+            (step.a == steps.back().out || step.b == steps.back().out)) {
+            Step& product = steps.back();
+            product.opcode = Opcode::addProduct;
+            product.addend = step.a == product.out ? step.b : step.a;
+            product.sum = step.out;
+            product.token = step.token;
+            product.operand = step.operand;
+            continue;
         }
         steps.push_back(step);
     }
@@ -402,6 +410,12 @@ template <class T> inline bool oCodeList<T>::arithmetic(const Step& step) {
     case Opcode::multiply:
         *step.out = *step.a * *step.b;
         return true;
+    case Opcode::addProduct: {
+        const T product = *step.a * *step.b;
+        *step.out = product;
+        *step.sum = *step.addend + product;
+        return true;
+    }
     case Opcode::divide:
         // A zero divisor is left to the caller, which raises the error.
         if (!(*step.b < T(0) || *step.b > T(0)))
@@ -430,14 +444,12 @@ template <class T> T oCodeList<T>::evaluate() {
         ++step;
     if (step != end)
         return evaluateFrom(step, end);
-    if (finalOperand != nullptr)
-        lang->currentOperand = finalOperand;
     return *result;
 }
 
 template <class T> T oCodeList<T>::evaluateFrom(const Step* step, const Step* end) {
     // Steps computed in place cannot look at the current operand, so the language is
-    // told it only before a token's own operation runs, before an error and at the end.
+    // told it only before a token's own operation runs and before an error.
     for (; step != end; ++step) {
         if (arithmetic(*step))
             continue;
@@ -460,8 +472,6 @@ template <class T> T oCodeList<T>::evaluateFrom(const Step* step, const Step* en
             oEvalError::raise(oEvalError::CODE_ERROR);
         }
     }
-    if (finalOperand != nullptr)
-        lang->currentOperand = finalOperand;
     return *result;
 }
 

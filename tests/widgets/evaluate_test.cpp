@@ -323,12 +323,34 @@ TEST(CodeList, DeepNestingNeedsNoRecursion) {
     EXPECT_THROW(compiled.code.parse((std::string(depth, '(') + "x").c_str()), oError);
 }
 
-TEST(CodeList, CurrentOperandIsTheLeftOperandOfTheLastOperation) {
-    Compiled compiled;
-    compiled.code.parse("x*2+1");
-    compiled.at(1);
-    // The last node is "+", whose left operand is the product node.
-    EXPECT_EQ(compiled.language.currentOperand->name, std::string("*"));
+// A binary operator "?" that answers its right operand and notes the token of its
+// left operand, as an assignment would check for a variable there.
+class operandRecorder : public oToken<double> {
+public:
+    explicit operandRecorder(oLanguage* language)
+        : oToken<double>(language, "?", oTokenBase::binaryOp, 3), language(language) {}
+    double op2(double, double b) const override {
+        seen = language->currentOperand;
+        return b;
+    }
+    oLanguage* language;
+    mutable const oTokenBase* seen = nullptr;
+};
+
+TEST(CodeList, AnOperatorSeesTheTokenOfItsLeftOperand) {
+    const struct {
+        const char* expression;
+        const char* operandName;
+    } cases[] = {{"x?2", "x"}, {"(x+1)?2", "+"}, {"sin(x)?x", "sin"}, {"x?x?1", "?"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expression);
+        Compiled compiled;
+        auto* recorder = new operandRecorder(&compiled.language); // owned by the language
+        compiled.code.parse(c.expression);
+        compiled.at(1);
+        ASSERT_NE(recorder->seen, nullptr);
+        EXPECT_STREQ(recorder->seen->name, c.operandName);
+    }
 }
 
 // ---- Languages and their token lists -------------------------------------------------

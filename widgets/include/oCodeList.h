@@ -76,9 +76,10 @@ private:
         divide,
         negate,
         copy,
-        call0, // op0 of a variable that computes its value
-        call1, // op1 of the token
-        call2, // op2 of the token
+        call0,      // op0 of a variable that computes its value
+        call1,      // op1 of the token
+        call2,      // op2 of the token
+        addProduct, // a product and a sum of it, as two steps would compute them
     };
     struct Step {
         Opcode opcode;
@@ -87,6 +88,8 @@ private:
         const T* a;                // the only or the left operand
         const T* b;                // the right operand
         T* out;
+        const T* addend = nullptr; // addProduct: the other term of the sum
+        T* sum = nullptr;          // addProduct: where the sum goes
     };
 
     std::int32_t errorPos = -1;
@@ -103,8 +106,6 @@ private:
 
     std::vector<Step> steps;
     const T* result = nullptr;
-    // The current operand the last operation leaves in the language, or nullptr.
-    const oTokenBase* finalOperand = nullptr;
 };
 
 extern template class oCodeList<double>;
