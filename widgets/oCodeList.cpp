@@ -344,13 +344,14 @@ template <class Opcode> Opcode inlineOpcode(oInlineOp op, Opcode call) {
 } // namespace
 
 template <class T> void oCodeList<T>::link() {
+    // Where each node's value is read from.
+    std::vector<const T*> valueOf;
     try {
         steps.reserve(nodes.size());
+        valueOf.resize(nodes.size());
     } catch (const std::bad_alloc&) {
         oEvalError::raise(oEvalError::NO_MEM);
     }
-    // Where each node's value is read from.
-    std::vector<const T*> valueOf(nodes.size());
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         Node& node = nodes[i];
         valueOf[i] = &node.value;
