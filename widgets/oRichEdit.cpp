@@ -27,6 +27,10 @@ AnsiString oRichEdit::GetRtf() const {
     return parentWidget() ? StreamOut() : AnsiString();
 }
 
+AnsiString oRichEdit::GetMatchString() const {
+    return rtfParser_.Parse(GetRtf());
+}
+
 void oRichEdit::SetRtfLoader(oRtfLoader*) {
     Application::ShowMessage("This property can only be set via the property editor.");
 }

@@ -217,6 +217,21 @@ TEST_F(RichEditWriter, WrittenTextSurvivesTheRtfRoundTrip) {
     EXPECT_EQ(copy.GetRtf(), box->GetRtf());
 }
 
+TEST_F(RichEditWriter, MatchStringMarksScriptsAndSymbols) {
+    TFont symbol = body;
+    symbol.Name = "Symbol";
+    *box << "x" << fsSuperscript << "2" >> fsSuperscript << " + H" << fsSubscript << "2" >>
+        fsSubscript << "O";
+    EXPECT_EQ(box->GetMatchString(), "x\xACsuper\xAC"
+                                     "2 + H\xACsub\xAC"
+                                     "2O");
+    box->Clear();
+    *box << "\n" << symbol << "y" << body << " \u00e9\n";
+    EXPECT_EQ(box->GetMatchString(), "\xACsymbol\xACy \xE9");
+    oRichEdit orphan;
+    EXPECT_EQ(orphan.GetMatchString(), "");
+}
+
 // --- oRichEdit ------------------------------------------------------------------------
 
 TEST(oRichEditTest, StartsWithThePlaceholderText) {

@@ -6,6 +6,7 @@
 
 #include "AnsiString.h"
 #include "TRichEditControl.h"
+#include "oRTFParser.h"
 #include "oRtfLoader.h"
 
 #include <memory>
@@ -25,6 +26,9 @@ public:
     // The whole content as RTF (or plain text when PlainText is set); "" without a parent.
     AnsiString GetRtf() const;
 
+    // The content reduced to its match string: text with sub/superscript and Symbol markers.
+    AnsiString GetMatchString() const;
+
     // The loader property; it is never replaced.
     oRtfLoader* RtfLoader() const { return rtfLoader_.get(); }
     // Refuses with a message: the loader is only set through the property editor.
@@ -42,5 +46,6 @@ protected:
 private:
     std::unique_ptr<oRtfLoader> rtfLoader_;
     AnsiString storedRtf_;
-    bool loadPending_ = false; // stored RTF waits for a parent
+    mutable oRTFParser rtfParser_; // kept between calls, as the reader keeps its font table
+    bool loadPending_ = false;     // stored RTF waits for a parent
 };
