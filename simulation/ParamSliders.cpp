@@ -58,7 +58,7 @@ int APosition(double a_AU, TSliderRange range) {
     return Position((std::log10(a_AU) + 2.0) * (range.Max - range.Min) * 0.25 + range.Min, range);
 }
 
-std::string ALabel(double a_AU) {
+std::string ALabelText(double a_AU) {
     return Rounded(a_AU, 99.5, "100") + " AU";
 }
 
@@ -71,7 +71,7 @@ int EccPosition(double ecc, TSliderRange range) {
     return Position(range.Max * ecc, range);
 }
 
-std::string EccLabel(double ecc) {
+std::string EccLabelText(double ecc) {
     return Format("%.15g", ecc);
 }
 
@@ -87,7 +87,7 @@ int IncPosition(int degrees, TSliderRange range) {
     return Position((range.Max - range.Min) * (degrees + 90) * (1.0 / 180.0) + range.Min, range);
 }
 
-std::string IncLabel(int degrees) {
+std::string IncLabelText(int degrees) {
     return FormatInt(degrees >= 0 ? "+%2d" : "%2d", degrees) + "º";
 }
 
@@ -103,7 +103,7 @@ int AzimuthPosition(int degrees, TSliderRange range) {
     return Position((range.Max - range.Min) * degrees * (1.0 / 360.0) + range.Min, range);
 }
 
-std::string AzimuthLabel(int degrees) {
+std::string AzimuthLabelText(int degrees) {
     return FormatInt("%3d", degrees) + "º";
 }
 
@@ -120,7 +120,7 @@ int MassPosition(double mass_Jupiter, TSliderRange range) {
                     range);
 }
 
-std::string MassLabel(double mass_Jupiter) {
+std::string MassLabelText(double mass_Jupiter) {
     return Rounded(mass_Jupiter, 9.95, "10") + " Jupiter Masses";
 }
 
@@ -133,7 +133,7 @@ int StarMassPosition(double mass_Solar, TSliderRange range) {
                     range);
 }
 
-std::string StarMassLabel(double mass_Solar) {
+std::string StarMassLabelText(double mass_Solar) {
     return Rounded(mass_Solar, 99.5, "100") + " Solar Masses";
 }
 

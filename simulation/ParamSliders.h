@@ -20,27 +20,27 @@ namespace paramsliders {
 double A_AU(int position, TSliderRange range);
 int APosition(double a_AU, TSliderRange range);
 // "100 AU" from 99.5 AU on, otherwise "%5.2g" and " AU" ("  5.2 AU").
-std::string ALabel(double a_AU);
+std::string ALabelText(double a_AU);
 
 // Eccentricity: position / max, 1 becoming 0.99.
 double Ecc(int position, TSliderRange range);
 int EccPosition(double ecc, TSliderRange range);
 // General format with 15 significant digits: "0", "0.37", "0.99".
-std::string EccLabel(double ecc);
+std::string EccLabelText(double ecc);
 
 // Inclination in whole degrees, -90 to 90, and back from radians (truncated).
 int IncDegrees(int position, TSliderRange range);
 int IncDegreesOf(double inc_rad);
 int IncPosition(int degrees, TSliderRange range);
 // "+90º", "+ 0º", "-45º".
-std::string IncLabel(int degrees);
+std::string IncLabelText(int degrees);
 
 // An azimuth (phi or psi) in whole degrees, 0 to 360, and back from radians (truncated).
 int AzimuthDegrees(int position, TSliderRange range);
 int AzimuthDegreesOf(double angle_rad);
 int AzimuthPosition(int degrees, TSliderRange range);
 // "%3d" and "º": "  0º", "180º".
-std::string AzimuthLabel(int degrees);
+std::string AzimuthLabelText(int degrees);
 
 // Whole degrees to radians.
 double Radians(int degrees);
@@ -49,12 +49,12 @@ double Radians(int degrees);
 double JupiterMasses(int position, TSliderRange range);
 int MassPosition(double mass_Jupiter, TSliderRange range);
 // "10" from 9.95 on, otherwise "%5.2g"; then " Jupiter Masses" ("    1 Jupiter Masses").
-std::string MassLabel(double mass_Jupiter);
+std::string MassLabelText(double mass_Jupiter);
 
 // Star mass in solar masses.
 double SolarMasses(int position, TSliderRange range);
 int StarMassPosition(double mass_Solar, TSliderRange range);
 // "100" from 99.5 on, otherwise "%5.2g"; then " Solar Masses".
-std::string StarMassLabel(double mass_Solar);
+std::string StarMassLabelText(double mass_Solar);
 
 } // namespace paramsliders

@@ -25,21 +25,21 @@ TEST(ParamSliders, SemiMajorAxisRunsLogarithmically) {
         SCOPED_TRACE(c.position);
         const double a = A_AU(c.position, ARange);
         EXPECT_NEAR(a, c.a, c.a * 1e-3);
-        EXPECT_EQ(ALabel(a), c.label);
+        EXPECT_EQ(ALabelText(a), c.label);
     }
     EXPECT_EQ(APosition(5.2, ARange), 67) << "the default Mondas sits just below 68";
     EXPECT_EQ(APosition(100.0, ARange), 100);
-    EXPECT_EQ(ALabel(99.5), "100 AU");
-    EXPECT_EQ(ALabel(99.4), "   99 AU");
+    EXPECT_EQ(ALabelText(99.5), "100 AU");
+    EXPECT_EQ(ALabelText(99.4), "   99 AU");
 }
 
 TEST(ParamSliders, EccentricityStopsShortOfOne) {
     EXPECT_EQ(Ecc(0, EccRange), 0.0);
     EXPECT_EQ(Ecc(37, EccRange), 0.37);
     EXPECT_EQ(Ecc(100, EccRange), 0.99);
-    EXPECT_EQ(EccLabel(0.0), "0");
-    EXPECT_EQ(EccLabel(0.37), "0.37");
-    EXPECT_EQ(EccLabel(0.99), "0.99");
+    EXPECT_EQ(EccLabelText(0.0), "0");
+    EXPECT_EQ(EccLabelText(0.37), "0.37");
+    EXPECT_EQ(EccLabelText(0.99), "0.99");
     EXPECT_EQ(EccPosition(0.99, EccRange), 99);
     EXPECT_EQ(EccPosition(0.5, EccRange), 50);
 }
@@ -52,7 +52,7 @@ TEST(ParamSliders, AnglesInWholeDegrees) {
     for (const auto& c : inclinations) {
         SCOPED_TRACE(c.label);
         EXPECT_EQ(IncDegrees(c.position, IncRange), c.degrees);
-        EXPECT_EQ(IncLabel(c.degrees), c.label);
+        EXPECT_EQ(IncLabelText(c.degrees), c.label);
         EXPECT_EQ(IncPosition(c.degrees, IncRange), c.position);
     }
     EXPECT_EQ(IncDegreesOf(Pi / 2), 90);
@@ -61,8 +61,8 @@ TEST(ParamSliders, AnglesInWholeDegrees) {
     EXPECT_EQ(IncDegreesOf(0.5), 28) << "28.6 degrees truncates";
 
     EXPECT_EQ(AzimuthDegrees(270, AzimuthRange), 270);
-    EXPECT_EQ(AzimuthLabel(0), "  0º");
-    EXPECT_EQ(AzimuthLabel(270), "270º");
+    EXPECT_EQ(AzimuthLabelText(0), "  0º");
+    EXPECT_EQ(AzimuthLabelText(270), "270º");
     EXPECT_EQ(AzimuthPosition(AzimuthDegreesOf(Radians(180)), AzimuthRange), 180);
     EXPECT_DOUBLE_EQ(Radians(90), Pi / 2);
 }
@@ -71,16 +71,16 @@ TEST(ParamSliders, MassesRunThreeDecades) {
     EXPECT_NEAR(JupiterMasses(0, MassRange), 0.01, 1e-15);
     EXPECT_DOUBLE_EQ(JupiterMasses(60, MassRange), 1.0);
     EXPECT_DOUBLE_EQ(JupiterMasses(90, MassRange), 10.0);
-    EXPECT_EQ(MassLabel(1.0), "    1 Jupiter Masses");
-    EXPECT_EQ(MassLabel(0.01), " 0.01 Jupiter Masses");
-    EXPECT_EQ(MassLabel(9.95), "10 Jupiter Masses");
+    EXPECT_EQ(MassLabelText(1.0), "    1 Jupiter Masses");
+    EXPECT_EQ(MassLabelText(0.01), " 0.01 Jupiter Masses");
+    EXPECT_EQ(MassLabelText(9.95), "10 Jupiter Masses");
     EXPECT_EQ(MassPosition(1.0, MassRange), 60);
 
     EXPECT_DOUBLE_EQ(SolarMasses(30, StarMassRange), 1.0);
     EXPECT_NEAR(SolarMasses(0, StarMassRange), 0.1, 1e-15);
     EXPECT_DOUBLE_EQ(SolarMasses(90, StarMassRange), 100.0);
-    EXPECT_EQ(StarMassLabel(1.0), "    1 Solar Masses");
-    EXPECT_EQ(StarMassLabel(100.0), "100 Solar Masses");
+    EXPECT_EQ(StarMassLabelText(1.0), "    1 Solar Masses");
+    EXPECT_EQ(StarMassLabelText(100.0), "100 Solar Masses");
     EXPECT_EQ(StarMassPosition(1.0, StarMassRange), 30);
 }
 

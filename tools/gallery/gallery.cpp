@@ -6,8 +6,11 @@
 #include "book/TAccessBox.h"
 #include "book/TCustomChapter.h"
 #include "book/TThisBook.h"
+#include "simulation/TBaseChapter.h"
+#include "simulation/TPlanetParamForm.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QImage>
 #include <QWidget>
@@ -74,6 +77,18 @@ int main(int argc, char* argv[]) {
                 book->CurrentChapter->RefreshPage();
                 gallery.shoot(*book, QString("ch%1-p%2").arg(chapter).arg(page, 2, 10, QChar('0')));
             }
+        }
+        // The simulation running with its arrows on, and its parameter dialog.
+        book->ChapterNumber = 2;
+        book->ShowChapter(6);
+        if (auto* sim = dynamic_cast<TBaseChapter*>(book->CurrentChapter)) {
+            sim->ShowVelocity->setChecked(true);
+            for (int tick = 0; tick < 90; ++tick)
+                sim->Timer1Timer();
+            gallery.shoot(*book, "ch2-running");
+            sim->PlanetParamButtonClick();
+            gallery.shoot(*sim->ParamForm, "dialog-parameters");
+            sim->ParamForm->hide();
         }
         access->show();
         gallery.shoot(*access, "dialog-access");

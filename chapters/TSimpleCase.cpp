@@ -1,0 +1,277 @@
+#include "TSimpleCase.h"
+
+#include "RichEditWriter.h"
+#include "TKeyEdit.h"
+#include "book/TCustomBook.h"
+#include "book/TNavPanel.h"
+#include "forms/SimpleCaseForm.h"
+#include "oRichEdit.h"
+#include "simulation/TPlanetParamForm.h"
+#include "simulation/mylib.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLocale>
+#include <QSlider>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr int PeriodQuestionPage = 7;
+constexpr int ZeroVelocityQuestionPage = 8;
+// How far a typed period may lie from the true one, days.
+constexpr double PeriodTolerance_days = 300.0;
+
+} // namespace
+
+TSimpleCase::TSimpleCase(TCustomBook* owner) : TBaseChapter(owner) {
+    DefineSimpleCaseForm(*this);
+    PageCount = PageTotal = 10;
+}
+
+void TSimpleCase::ShowNextButton(bool shown) {
+    if (TCustomBook* book = Book())
+        book->NavPanel->NextButton->setVisible(shown);
+}
+
+void TSimpleCase::ShowPage() {
+    ChBoxPlanet2->setEnabled(false);
+    ChBoxPlanet3->setEnabled(false);
+    ShowVelocity->setChecked(false);
+    ShowVelocity->setEnabled(false);
+    TimeSlider->setEnabled(false);
+    AutoScaleVelocity->setEnabled(false);
+    PlanetParamButton->setEnabled(false);
+
+    for (QWidget* w : {static_cast<QWidget*>(QChoice1), static_cast<QWidget*>(QChoice2),
+                       static_cast<QWidget*>(QChoice3), static_cast<QWidget*>(QChoiceIntro)})
+        w->hide();
+    ResetChoices();
+
+    MaxAttempts = 3;
+    QuestionClosed = false;
+    WrongAnswers = 0;
+    AnswerCorrect = false;
+
+    MessagePanel->hide();
+    Q7Answer->hide();
+    Q7DoneButton->hide();
+    Q7Label->hide();
+
+    if (Page >= 5) {
+        ShowVelocity->setChecked(false);
+        ShowVelocity->setEnabled(true);
+    }
+    if (Page >= 6) {
+        TimeSlider->setEnabled(true);
+        AutoScaleVelocity->setEnabled(true);
+    }
+    if (Page == PeriodQuestionPage) {
+        MessagePanel->setGeometry(MessagePanel->x(), 420, 350, 80);
+        Q7Answer->clear();
+        Q7Answer->show();
+        Q7Label->show();
+        Q7DoneButton->show();
+        ShowNextButton(false);
+    }
+    if (Page == ZeroVelocityQuestionPage) {
+        MessagePanel->setGeometry(MessagePanel->x(), 382, 200, 118);
+        ShowNextButton(false);
+        QChoice1->show();
+        QChoice2->show();
+        QChoice3->show();
+        QChoiceIntro->show();
+    }
+    WritePageText();
+}
+
+void TSimpleCase::WritePageText() {
+    oRichEdit& t = *TextBox;
+    t.Clear();
+    switch (Page) {
+    case 1:
+        t << *HeadingFont << "The simulation ";
+        t << *BodyFont
+          << "\n\nWe start with a simple system: a star of one solar mass (the yellow dot) "
+             "and a single planet of one Jupiter mass, Mondas (the white dot). The light-blue "
+             "line is the orbit of Mondas. Its semimajor axis is 5.2 AU and its eccentricity "
+             "is 0, so Mondas moves on a circle of radius 5.2 AU.\n\nAt first you see the "
+             "orbit edge-on, so the circle looks like a straight line.";
+        break;
+    case 2:
+        t << *BodyFont
+          << "\n\nYou can turn the view to look at the orbit from any direction: drag the "
+             "mouse across the black pane, or move the ";
+        t << fsBold << "Rotate axes " >> fsBold;
+        t << "sliders. The ";
+        t << fsBold << "Zoom " >> fsBold;
+        t << "slider makes the picture larger or smaller.\n\n";
+        t << "Click the ";
+        t << fsBold << "Start " >> fsBold;
+        t << "button to begin the simulation.";
+        break;
+    case 3:
+        t << *BodyFont
+          << "\n\nThe star and Mondas both orbit their common centre of mass, which lies at "
+             "the origin, where the ";
+        t << fsItalic << "x, y " >> fsItalic;
+        t << "and ";
+        t << fsItalic << "z " >> fsItalic;
+        t << "axes meet. The star is much heavier than the planet, so its orbit is much "
+             "smaller.\n\n";
+        t << fsBold
+          << "NOTE: The star's motion will always be magnified by a factor of 1000 so you can "
+             "see it move." >>
+            fsBold;
+        break;
+    case 4:
+        t << *BodyFont << "\n\nObservers on Earth are a very long way off along the ";
+        t << fsItalic << "z " >> fsItalic;
+        t << "axis. They cannot see the star wobble across the sky; all they can measure is "
+             "the ";
+        t << fsItalic << "radial velocity " >> fsItalic;
+        t << "of the star, ";
+        t << fsItalic << "v" << fsSubscript << "r" >> fsSubscript >> fsItalic;
+        t << ", the part of its velocity directed towards or away from them.\n\n";
+        t << fsBold << "The radial velocity is always measured along the ";
+        t << fsItalic << "z " >> fsItalic;
+        t << "axis." >> fsBold;
+        break;
+    case 5:
+        t << *BodyFont << "\n\nTick the ";
+        t << fsBold << "Velocity vector " >> fsBold;
+        t << "check box to show the velocities of the star and the planet as arrows. The "
+             "length of each arrow is proportional to the speed. The star's arrow is again "
+             "magnified 1000 times.";
+        break;
+    case 6:
+        t << *BodyFont
+          << "\n\nThe graph on the right plots the radial velocity of the star against time. "
+             "The timescale slider below the graph sets the length of time the graph shows. "
+             "When the curve reaches the end of the displayed time range, the velocity axis "
+             "is rescaled automatically to fit it; untick ";
+        t << fsBold << "Autoscale velocity " >> fsBold;
+        t << "to switch this off. The ";
+        t << fsBold << "Rescale velocity" >> fsBold;
+        t << " button rescales the velocity axis at any time.";
+        break;
+    case 7:
+        t << *BodyFont;
+        t << fsBold << "What is the orbital period?\n" >> fsBold;
+        t << "Enter your answer below to 2 sig figs.";
+        break;
+    case 8:
+        t << fsBold << "When is the star's radial velocity zero?\n" >> fsBold;
+        t << "Click on one of the following answers.";
+        break;
+    case 9:
+        t << *BodyFont
+          << "\n\nWhen the radial velocity is greatest, the star's velocity vector (the green "
+             "arrow) is parallel to the ";
+        t << fsItalic << "z" >> fsItalic;
+        t << " axis: the star is moving straight towards or away from the Earth. When the "
+             "radial velocity is zero, the star's velocity is perpendicular to the ";
+        t << fsItalic << "z" >> fsItalic;
+        t << " axis, and the star moves across our line of sight.";
+        break;
+    case 10:
+        t << *BodyFont
+          << "\n\nYou should now see why the radial velocity of the star varies as the planet "
+             "and the star orbit their centre of mass. Next we investigate how the "
+             "orientation of the orbit and the other parameters affect the amplitude of the "
+             "radial velocity curve.";
+        break;
+    default:
+        break;
+    }
+    t.SetSelStart(0);
+}
+
+void TSimpleCase::ResetChoices() {
+    for (oBitBtn* b : {QChoice1, QChoice2, QChoice3}) {
+        b->SetChecked(false);
+        TFont font = b->Font();
+        font.Color = clWindowText;
+        b->SetFont(font);
+    }
+}
+
+void TSimpleCase::QChoiceClick(oBitBtn* sender) {
+    ResetChoices();
+    TFont font = sender->Font();
+    font.Color = RGB(255, 0, 0);
+    sender->SetFont(font);
+    sender->SetChecked(true);
+    JudgeAnswer();
+}
+
+void TSimpleCase::Q7AnswerKeyPress(char& key) {
+    if (key == '\r') {
+        key = 0;
+        JudgeAnswer();
+        return;
+    }
+    const bool numeric = key == '\b' || (key >= '0' && key <= '9') || key == '\0' ||
+                         std::strchr("+-.Ee", key) != nullptr;
+    if (!numeric)
+        key = 0;
+}
+
+bool TSimpleCase::ReadPeriod(double& days) const {
+    bool ok = false;
+    days = QLocale::system().toDouble(Q7Answer->text(), &ok);
+    // A number too large for a double ("1e999") is no number either.
+    if (ok && std::isfinite(days))
+        return true;
+    Application::ShowMessage("Please type a valid number!");
+    days = 0.0;
+    return false;
+}
+
+bool TSimpleCase::IsAnswerCorrect() {
+    switch (Page) {
+    case PeriodQuestionPage: {
+        if (Q7Answer->text().isEmpty())
+            return false;
+        double days = 0.0;
+        if (!ReadPeriod(days))
+            return false;
+        const double period = RoundToFigures(Planets[0].Period, 3, true);
+        return std::fabs(days - period) <= PeriodTolerance_days;
+    }
+    case ZeroVelocityQuestionPage:
+        return QChoice3->Checked();
+    default:
+        return false;
+    }
+}
+
+void TSimpleCase::WriteHint() {
+    if (WrongAnswers <= 1)
+        return;
+    oRichEdit& t = *FeedbackBox;
+    if (Page == PeriodQuestionPage) {
+        t << "\nHint: Measure between maxima or minima,\n";
+        t << "and note the scale of the time axis.";
+    } else if (Page == ZeroVelocityQuestionPage) {
+        t << "\nHint: Press ";
+        t << fsBold << "Stop" >> fsBold;
+        t << " when the graph\ncrosses zero.\n";
+    }
+}
+
+void TSimpleCase::WriteConclusion() {
+    oRichEdit& t = *FeedbackBox;
+    if (Page == PeriodQuestionPage) {
+        const double period = Planets[0].Period;
+        t << "\nThe period to two sig figs is " << RoundToFigures(period, 2, true) << " days.\n";
+        t << "(The precise period  is " << RoundToFigures(period, 4, true) << " days.)";
+    } else if (Page == ZeroVelocityQuestionPage && !AnswerCorrect) {
+        t << "\nThe correct answer is when it crosses the ";
+        t << fsItalic << "z" >> fsItalic;
+        t << " axis.";
+    }
+    if (Page == PeriodQuestionPage || Page == ZeroVelocityQuestionPage)
+        ShowNextButton(true);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Chapter 2, "The simulation": ten pages that introduce the simulation window with one
+// planet, Mondas, around a star of one solar mass. The pages unlock the controls one by one
+// and then ask two questions: the orbital period, typed in days (page 7), and when the star's
+// radial velocity is zero, chosen from three buttons (page 8).
+
+#include "simulation/TBaseChapter.h"
+
+class QLabel;
+class TKeyEdit;
+
+class TSimpleCase : public TBaseChapter {
+public:
+    explicit TSimpleCase(TCustomBook* owner);
+
+    oBitBtn* QChoice1 = nullptr; // "crosses the x axis"
+    oBitBtn* QChoice2 = nullptr; // "crosses the y axis"
+    oBitBtn* QChoice3 = nullptr; // "crosses the z axis", the right answer
+    QLabel* QChoiceIntro = nullptr;
+    TKeyEdit* Q7Answer = nullptr; // the period in days
+    QLabel* Q7Label = nullptr;
+    oBitBtn* Q7DoneButton = nullptr;
+
+    void ShowPage() override;
+    void WritePageText() override;
+    bool IsAnswerCorrect() override;
+    void WriteHint() override;
+    void WriteConclusion() override;
+
+    // Releases the three choice buttons and gives them the window-text caption colour.
+    void ResetChoices();
+
+    // Handlers.
+    void QChoiceClick(oBitBtn* sender);
+    void Q7DoneButtonClick() { JudgeAnswer(); }
+    // Lets through only what a number is typed with; Enter judges the answer.
+    void Q7AnswerKeyPress(char& key);
+
+private:
+    // The period answer as a number; false (after telling the user) when it is none.
+    bool ReadPeriod(double& days) const;
+    void ShowNextButton(bool shown);
+};

@@ -1,0 +1,221 @@
+#include "BaseChapterForm.h"
+
+#include "Artwork.h"
+#include "SimulationArtwork.h"
+#include "TImage.h"
+#include "WidgetColour.h"
+#include "oRichEdit.h"
+#include "oWorldPortPaintBox.h"
+#include "simulation/TBaseChapter.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+
+const TFont ArialBold("Arial", -13, clWindowText, TFontStyles{}.with(fsBold));
+
+QLabel* label(QWidget* parent, int x, int y, const char* text, const TFont* font = nullptr) {
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    if (font)
+        l->setFont(font->toQFont());
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+// A label whose right edge stands at x.
+QLabel* labelEndingAt(QWidget* parent, int x, int y, const char* text,
+                      const TFont* font = nullptr) {
+    QLabel* l = label(parent, x, y, text, font);
+    l->move(x - l->width(), y);
+    return l;
+}
+
+QSlider* slider(QWidget* parent, Qt::Orientation orientation, QRect place, int min, int max,
+                int page, int tick, int position) {
+    auto* s = new QSlider(orientation, parent);
+    s->setGeometry(place);
+    s->setRange(min, max);
+    s->setPageStep(page);
+    s->setTickInterval(tick);
+    s->setTickPosition(tick > 0 ? QSlider::TicksBelow : QSlider::NoTicks);
+    s->setValue(position);
+    return s;
+}
+
+QCheckBox* checkBox(QWidget* parent, QRect place, const char* caption, bool checked,
+                    TColor background = clNone) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setGeometry(place);
+    box->setChecked(checked);
+    if (background != clNone) {
+        // Buttons fill with their Button role unless told to use the window colour.
+        box->setBackgroundRole(QPalette::Window);
+        SetWidgetColour(*box, background);
+    }
+    return box;
+}
+
+oBitBtn* button(QWidget* parent, QRect place, const char* caption, const TImageList* faces) {
+    auto* b = new oBitBtn(parent);
+    b->setGeometry(place);
+    b->SetImages(faces);
+    b->NumGlyphs = 4;
+    b->SetCaption(caption);
+    b->SetFont(TFont("Arial", -13, clBlack, TFontStyles{}.with(fsBold)));
+    return b;
+}
+
+TPanel* panel(QWidget* parent, QRect place, TColor colour) {
+    auto* p = new TPanel(parent);
+    p->setGeometry(place);
+    p->SetLoweredBevel(true);
+    p->SetColor(colour);
+    return p;
+}
+
+oWorldPortPaintBox* paintBox(TPanel* parent, const oRealRect& world) {
+    auto* box = new oWorldPortPaintBox(parent);
+    box->SetBounds(2, 2, parent->width() - 4, parent->height() - 4);
+    box->worldCanvas.SetWorldPort(world);
+    return box;
+}
+
+// The graph's axis title, v_r / 10^n m s^-1, set piece by piece in a serif face.
+void defineAxisTitle(TBaseChapter& f) {
+    const TFont big("Times New Roman", -13, clBlack);
+    TFont italic = big;
+    italic.Style = italic.Style.with(fsItalic);
+    TFont small("Times New Roman", -9, clBlack);
+    TFont smallItalic = small;
+    smallItalic.Style = smallItalic.Style.with(fsItalic);
+    const QFontMetrics bigMetrics(big.toQFont());
+
+    const int top = 11;
+    f.StaticText5 = label(f.Panel1, 5, top, "v", &italic);
+    f.StaticText9 = label(f.Panel1, f.StaticText5->x() + f.StaticText5->width() - 1, top + 6, "r",
+                          &smallItalic);
+    const int x = f.StaticText9->x() + f.StaticText9->width() + 3;
+    f.StaticText7 = label(f.Panel1, x, top, "/ 10     m s", &big);
+    f.RVExp = label(f.Panel1, x + bigMetrics.horizontalAdvance("/ 10"), top - 3, "1", &small);
+    f.StaticText8 =
+        label(f.Panel1, x + bigMetrics.horizontalAdvance("/ 10     m s"), top - 3, "-1", &small);
+}
+
+void defineViewControls(TBaseChapter& f) {
+    f.ControlPanel = panel(&f, QRect(14, 8, 207, 140), f.Color());
+    f.ControlPanel->setAutoFillBackground(false);
+    f.Label21 = label(f.ControlPanel, 15, 3, "Rotate axes", &ArialBold);
+    f.Label15 = label(f.ControlPanel, 157, 3, "Zoom", &ArialBold);
+    f.Image2 = new TImage(f.ControlPanel);
+    f.Image2->setGeometry(19, 25, 15, 39);
+    f.Image2->SetPicture(artwork::TiltPicture());
+    f.Image1 = new TImage(f.ControlPanel);
+    f.Image1->setGeometry(5, 88, 39, 14);
+    f.Image1->SetPicture(artwork::TurnPicture());
+
+    f.omegatrack =
+        slider(f.ControlPanel, Qt::Horizontal, QRect(44, 28, 90, 30), 0, 157, 10, 18, 157);
+    f.StaticText1 = label(f.ControlPanel, 46, 58, "0º");
+    f.StaticText2 = labelEndingAt(f.ControlPanel, 134, 58, "90º");
+    f.thetatrack = slider(f.ControlPanel, Qt::Horizontal, QRect(40, 84, 97, 30), 0, 628, 10, 78, 0);
+    f.StaticText3 = label(f.ControlPanel, 42, 114, "0º");
+    f.StaticText4 = labelEndingAt(f.ControlPanel, 137, 114, "360º");
+    f.ZoomSlider = slider(f.ControlPanel, Qt::Vertical, QRect(162, 23, 25, 90), 1, 100, 10, 0, 50);
+    // Position 1, the closest view, stands at the top.
+    f.ZoomSlider->setInvertedAppearance(true);
+    f.ZoomSlider->setInvertedControls(true);
+}
+
+void defineGraph(TBaseChapter& f) {
+    f.GraphPanel = panel(&f, QRect(388, 320, 393, 197), clWhite);
+    f.wpGraph = paintBox(f.GraphPanel, oRealRect(0, 1.0, 10000.0, 100.0));
+    f.wpGraphFont = TFont("Arial", -13, clBlack);
+    f.Panel1 = panel(&f, QRect(299, 321, 89, 37), clWhite);
+    defineAxisTitle(f);
+
+    f.TimeSlider = slider(&f, Qt::Horizontal, QRect(284, 508, 90, 30), -1, 4, 1, 1, 3);
+    f.Label1 = labelEndingAt(&f, 280, 512, "Timescale (days)", &ArialBold);
+    f.Label2 = label(&f, 284, 536, "0.1");
+    f.Label3 = labelEndingAt(&f, 374, 536, "10 000");
+    f.AutoScaleVelocity = checkBox(&f, QRect(440, 528, 137, 17), "Autoscale velocity", true);
+    f.ReScaleVelocity =
+        button(&f, QRect(596, 518, 150, 36), "Rescale velocity", f.ButtonImages3.get());
+    f.ReScaleVelocity->SetHint("Click rescale y-axis to its current maximum");
+}
+
+void bindHandlers(TBaseChapter& f) {
+    using B = TBaseChapter;
+    auto onClick = [&f](oBitBtn* b, void (B::*handler)()) {
+        QObject::connect(b, &QPushButton::clicked, [&f, handler] { (f.*handler)(); });
+    };
+    auto onToggle = [&f](QCheckBox* box, void (B::*handler)()) {
+        QObject::connect(box, &QCheckBox::toggled, [&f, handler] { (f.*handler)(); });
+    };
+    auto onChange = [&f](QSlider* s, void (B::*handler)()) {
+        QObject::connect(s, &QSlider::valueChanged, [&f, handler] { (f.*handler)(); });
+    };
+    onClick(f.StartButton, &B::StartButtonClick);
+    onClick(f.StopButton, &B::StopButtonClick);
+    onClick(f.ResetButton, &B::ResetButtonClick);
+    onClick(f.PlanetParamButton, &B::PlanetParamButtonClick);
+    onClick(f.ReScaleVelocity, &B::ReScaleVelocityClick);
+    onToggle(f.ShowTracks, &B::ShowTracksClick);
+    onToggle(f.ShowVelocity, &B::ShowVelocityClick);
+    onToggle(f.ChBoxPlanet1, &B::ChBoxPlanet1Click);
+    onToggle(f.ChBoxPlanet2, &B::ChBoxPlanet2Click);
+    onToggle(f.ChBoxPlanet3, &B::ChBoxPlanet3Click);
+    onChange(f.ZoomSlider, &B::ZoomSliderChange);
+    onChange(f.thetatrack, &B::thetatrackChange);
+    onChange(f.omegatrack, &B::omegatrackChange);
+    onChange(f.TimeSlider, &B::TimeSliderChange);
+    QObject::connect(f.Timer1, &QTimer::timeout, [&f] { f.Timer1Timer(); });
+
+    f.wp->OnPaint = [&f] { f.wpPaint(); };
+    f.wp->OnMouseDown = [&f](TMouseButton, Qt::KeyboardModifiers, int x, int y) {
+        f.wpMouseDown(x, y);
+    };
+    f.wp->OnMouseMove = [&f](Qt::KeyboardModifiers, int x, int y) { f.wpMouseMove(x, y); };
+    f.wp->OnMouseUp = [&f](TMouseButton, Qt::KeyboardModifiers, int, int) { f.wpMouseUp(); };
+    f.wpGraph->OnPaint = [&f] { f.wpGraphPaint(); };
+    f.OnCreate = [&f] { f.FormCreate(); };
+    f.OnDestroy = [&f] { f.FormDestroy(); };
+}
+
+} // namespace
+
+void DefineBaseChapterForm(TBaseChapter& f) {
+    f.SetCaption("BaseChapter");
+    f.TextBox->setGeometry(12, 332, 361, 173);
+    f.MessagePanel->setGeometry(18, 420, 350, 80);
+
+    f.wpPanel = panel(&f, QRect(237, 8, 544, 304), clBlack);
+    f.wp = paintBox(f.wpPanel, oRealRect(-2.7, 1.5, 5.4, -3.0));
+    f.wp->setCursor(Qt::PointingHandCursor);
+    f.wpFont = TFont("Times New Roman", -16, clWhite);
+
+    defineViewControls(f);
+    f.ShowTracks = checkBox(&f, QRect(16, 159, 110, 17), "Orbits", true);
+    f.ShowVelocity = checkBox(&f, QRect(16, 183, 120, 17), "Velocity vector", true, clLime);
+    f.ChBoxPlanet1 = checkBox(&f, QRect(16, 207, 120, 17), "Mondas", true, clAqua);
+    f.ChBoxPlanet2 = checkBox(&f, QRect(16, 231, 120, 17), "Vulcan", false, clYellow);
+    f.ChBoxPlanet3 = checkBox(&f, QRect(16, 255, 120, 17), "Skyron", false, clRed);
+    f.StartButton = button(&f, QRect(162, 162, 65, 36), "Start", f.ButtonImages.get());
+    f.StopButton = button(&f, QRect(162, 198, 65, 36), "Stop", f.ButtonImages.get());
+    f.ResetButton = button(&f, QRect(162, 235, 65, 36), "Reset", f.ButtonImages.get());
+    f.PlanetParamButton =
+        button(&f, QRect(11, 284, 150, 36), "Edit parameters", f.ButtonImages3.get());
+
+    defineGraph(f);
+    f.Timer1 = new QTimer(&f);
+    f.Timer1->setInterval(50);
+    f.QButtons = std::make_unique<TImageList>(147, 27);
+    artwork::AddBlankFaces(*f.QButtons, 4);
+
+    f.MessagePanel->raise();
+    bindHandlers(f);
+}

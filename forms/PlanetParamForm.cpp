@@ -1,0 +1,183 @@
+#include "PlanetParamForm.h"
+
+#include "WidgetColour.h"
+#include "simulation/TPlanetParamForm.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <initializer_list>
+
+namespace {
+
+const TFont Arial13("Arial", -13, clWindowText);
+const TFont Arial10("Arial", -10, clWindowText);
+
+QLabel* label(QWidget* parent, QRect place, const QString& text, const TFont& font) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(place);
+    l->setFont(font.toQFont());
+    return l;
+}
+
+QRadioButton* radio(TPlanetParamForm& f, QRect place, const char* caption, TColor colour,
+                    bool checked) {
+    auto* r = new QRadioButton(caption, &f);
+    r->setGeometry(place);
+    r->setFont(Arial13.toQFont());
+    r->setChecked(checked);
+    // Buttons fill with their Button role unless told to use the window colour.
+    r->setBackgroundRole(QPalette::Window);
+    SetWidgetColour(*r, colour);
+    return r;
+}
+
+// One slider row: the quantity's symbol in italics with its hint, the value label, the
+// slider and the numbers under its ticks.
+struct Row {
+    const char* symbol;     // the symbol and " =", spaces kept
+    const char* subscript;  // set below the symbol's letter, or null
+    const char* symbolFont; // face of the symbol
+    const char* hint;
+    const char* value; // design text of the value label
+    int top, height, min, max, tick, position;
+    std::initializer_list<const char*> ends; // spread evenly under the slider
+};
+
+QSlider* defineRow(TPlanetParamForm& f, const Row& row, QLabel*& valueLabel) {
+    TFont symbolFont(row.symbolFont, -16, clWindowText, TFontStyles{}.with(fsItalic));
+    QLabel* symbol = label(&f, QRect(22, row.top + 3, 48, 22), row.symbol, symbolFont);
+    symbol->setTextFormat(Qt::PlainText);
+    symbol->setToolTip(row.hint);
+    if (row.subscript) {
+        TFont small = symbolFont;
+        small.Height = -11;
+        label(&f, QRect(22 + 11, row.top + 12, 10, 14), row.subscript, small)->setToolTip(row.hint);
+    }
+    valueLabel = label(&f, QRect(72, row.top + 6, 134, 18), QString::fromUtf8(row.value), Arial13);
+
+    auto* s = new QSlider(Qt::Horizontal, &f);
+    s->setGeometry(209, row.top, 91, row.height);
+    s->setRange(row.min, row.max);
+    s->setPageStep(10);
+    s->setTickInterval(row.tick);
+    s->setTickPosition(QSlider::TicksBelow);
+    s->setValue(row.position);
+
+    // Numbers stand under the ticks they name (the handle's travel leaves about 6 pixels
+    // at either end); the outer two keep within the slider.
+    const int n = int(row.ends.size());
+    int i = 0;
+    for (const char* end : row.ends) {
+        const int centre = 209 + 6 + (91 - 12) * i / (n - 1);
+        const int left = i == 0 ? 209 : i == n - 1 ? 209 + 91 - 40 : centre - 20;
+        QLabel* l = label(&f, QRect(left, row.top + row.height - 2, 40, 13), end, Arial10);
+        l->setAlignment(i == 0 ? Qt::AlignLeft : i == n - 1 ? Qt::AlignRight : Qt::AlignHCenter);
+        ++i;
+    }
+    QObject::connect(s, &QSlider::valueChanged, [&f] { f.SliderChange(); });
+    return s;
+}
+
+} // namespace
+
+void DefinePlanetParamForm(TPlanetParamForm& f) {
+    f.setWindowFlags(Qt::Window);
+    f.SetCaption("Edit parameters");
+    f.SetBorderStyle(bsSingle);
+    f.SetClientSize(347, 465);
+    f.move(294, 94);
+    f.SetFont(TFont("Times New Roman", -16, clWindowText));
+    f.SetColor(RGB(239, 232, 255));
+    f.hide();
+
+    f.PlanRadioButton1 = radio(f, QRect(28, 7, 90, 15), "Mondas", clAqua, true);
+    f.PlanRadioButton2 = radio(f, QRect(28, 35, 90, 14), "Vulcan", clYellow, false);
+    f.PlanRadioButton3 = radio(f, QRect(28, 62, 90, 15), "Skyron", clRed, false);
+    f.PlanName = new QLineEdit("Planet 1", &f);
+    f.PlanName->setGeometry(214, 28, 77, 24);
+    f.PlanName->setFont(Arial13.toQFont());
+    f.PlanName->setMaxLength(999);
+
+    const Row rows[] = {
+        {" a =",
+         nullptr,
+         "Times New Roman",
+         "semi-major axis",
+         "5.2 AU",
+         83,
+         30,
+         0,
+         100,
+         25,
+         68,
+         {"0.01", " 1", "100"}},
+        {"e =",
+         nullptr,
+         "Times New Roman",
+         "Eccentricity",
+         "0",
+         137,
+         30,
+         0,
+         100,
+         10,
+         0,
+         {"0", "1"}},
+        {"i  =",
+         nullptr,
+         "Times New Roman",
+         "Orbit Inclination",
+         "+90º",
+         191,
+         30,
+         -90,
+         90,
+         45,
+         90,
+         {"-90", "+90"}},
+        {"f  =", nullptr, "Symbol", "Orbit Azimuth", "0º", 245, 31, 0, 360, 90, 0, {"0", "360"}},
+        {"y  =", nullptr, "Symbol", "Orbit Azimuth", "0º", 299, 30, 0, 360, 90, 0, {"0", "360"}},
+        {"m   =",
+         nullptr,
+         "Times New Roman",
+         "Planet Mass",
+         "1.00 Jupiter masses",
+         353,
+         31,
+         0,
+         90,
+         30,
+         60,
+         {"0.01", "0.1", "1", "  10"}},
+        {"m   =",
+         "s",
+         "Times New Roman",
+         "Star Mass",
+         "1.00 Solar masses",
+         407,
+         30,
+         0,
+         90,
+         30,
+         30,
+         {"0.1", " 1", "  10", " 100"}},
+    };
+    f.aSlider = defineRow(f, rows[0], f.aLabel);
+    f.EccSlider = defineRow(f, rows[1], f.EccLabel);
+    f.incSlider = defineRow(f, rows[2], f.incLabel);
+    f.phiSlider = defineRow(f, rows[3], f.phiLabel);
+    f.psiSlider = defineRow(f, rows[4], f.psiLabel);
+    f.massSlider = defineRow(f, rows[5], f.massLabel);
+    f.SmassSlider = defineRow(f, rows[6], f.SmassLabel);
+
+    QObject::connect(f.PlanName, &QLineEdit::textChanged, [&f] { f.PlanNameChange(); });
+    QObject::connect(f.PlanRadioButton1, &QRadioButton::clicked,
+                     [&f] { f.PlanRadioButton1Click(); });
+    QObject::connect(f.PlanRadioButton2, &QRadioButton::clicked,
+                     [&f] { f.PlanRadioButton2Click(); });
+    QObject::connect(f.PlanRadioButton3, &QRadioButton::clicked,
+                     [&f] { f.PlanRadioButton3Click(); });
+    f.OnCreate = [&f] { f.FormCreate(); };
+}

@@ -1,0 +1,6 @@
+#pragma once
+// Layout of chapter 2: the three choice buttons of page 8 and the answer field of page 7.
+
+class TSimpleCase;
+
+void DefineSimpleCaseForm(TSimpleCase& f);

@@ -1,0 +1,216 @@
+#include "simulation/TBaseChapter.h"
+
+#include "TBitmap.h"
+#include "forms/BaseChapterForm.h"
+#include "oWorldPortPaintBox.h"
+#include "simulation/OrbitViewDrawing.h"
+#include "simulation/TPlanetParamForm.h"
+#include "simulation/VelocityGraphDrawing.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSlider>
+#include <QTimer>
+#include <algorithm>
+
+TBaseChapter::TBaseChapter(TCustomBook* owner) : TThisChapter(owner) {
+    DefineBaseChapterForm(*this);
+}
+
+TBaseChapter::~TBaseChapter() = default;
+
+void TBaseChapter::FormCreate() {
+    // The star and the planets are set up by the model's construction.
+    ParamForm = CreateForm<TPlanetParamForm>(this);
+    TThisChapter::FormCreate();
+    NoDraw = false;
+    RescaleRequested = false;
+
+    Background = std::make_unique<TBitmap>(wp->width(), wp->height());
+    Background->Canvas().Font = wpFont;
+    Background->Canvas().Font.Style = wpFont.Style.with(fsItalic);
+    wp->worldCanvas.canvas = &Background->Canvas();
+
+    GraphBitmap = std::make_unique<TBitmap>(wpGraph->width(), wpGraph->height());
+    GraphBitmap->Canvas().Font = wpGraphFont;
+    GraphBitmap->Canvas().Font.Color = clBlack;
+    wpGraph->worldCanvas.canvas = &GraphBitmap->Canvas();
+
+    GraphSpanFactor = 1.08;
+    SetGraphSpan(TimeSlider->value());
+    wpGraph->SetWorldWidth(GraphSpan);
+    // An empty graph shows its axes until the first tick draws them afresh.
+    FitWindowToSpan();
+    wpGraph->SetWorldLeft(WorldLeft);
+    DrawGraphAxes(Height * 0.5 * 0.85 / VelocityScale);
+
+    DragX = DragY = 0;
+    Dragging = false;
+    Theta = thetatrack->value() * 0.01;
+    Omega = omegatrack->value() * 0.01;
+    Zoom = ZoomFor(ZoomSlider->value());
+    ResetSimulation();
+}
+
+void TBaseChapter::FormDestroy() {
+    Timer1->stop();
+    TForm::Free(ParamForm);
+    ParamForm = nullptr;
+    wp->worldCanvas.canvas = &wp->Canvas();
+    wpGraph->worldCanvas.canvas = &wpGraph->Canvas();
+    Background.reset();
+    GraphBitmap.reset();
+    TThisChapter::FormDestroy();
+}
+
+void TBaseChapter::ApplyColours() {
+    TThisChapter::ApplyColours();
+    if (ParamForm)
+        ParamForm->MatchColour();
+}
+
+void TBaseChapter::ResetSimulation() {
+    if (!Reset(TimeSlider->value()))
+        Timer1->stop();
+    RedrawView();
+}
+
+void TBaseChapter::AdvanceTime() {
+    Advance();
+    PlotVelocity();
+}
+
+void TBaseChapter::DrawBackground() {
+    if (NoDraw || !Background)
+        return;
+    orbitdrawing::DrawBackground(*wp, *this, *this, ShowTracks->isChecked());
+}
+
+void TBaseChapter::DrawFrame() {
+    if (NoDraw || !Background)
+        return;
+    orbitdrawing::DrawFrame(*wp, *Background, *this, *this, ShowVelocity->isChecked());
+}
+
+void TBaseChapter::RedrawView() {
+    DrawBackground();
+    DrawFrame();
+}
+
+void TBaseChapter::DrawGraphAxes(double vmax_AUperDay) {
+    ChooseTicks(vmax_AUperDay);
+    RedrawGraphAxes();
+}
+
+void TBaseChapter::RedrawGraphAxes() {
+    graphdrawing::DrawGraphAxes(*wpGraph, *this);
+    RVExp->setText(QString::fromStdString(Ticks.ExponentText()));
+}
+
+void TBaseChapter::PlotVelocity() {
+    const TVelocityGraph::Point point =
+        Plot(Time, StepCount, RadialVelocity, AutoScaleVelocity->isChecked());
+    if (point.NewAxes) {
+        wpGraph->SetWorldLeft(WorldLeft);
+        wpGraph->SetWorldWidth(WorldWidth);
+        RedrawGraphAxes();
+    }
+    graphdrawing::PlotPoint(*wpGraph, point);
+    wpGraph->Canvas().Draw(0, 0, *GraphBitmap);
+}
+
+void TBaseChapter::Timer1Timer() {
+    AdvanceTime();
+    DrawFrame();
+}
+
+void TBaseChapter::StartButtonClick() {
+    if (std::any_of(Planets.begin(), Planets.end(), [](const TPlanet& p) { return p.Visible; }))
+        Timer1->start();
+}
+
+void TBaseChapter::StopButtonClick() {
+    Timer1->stop();
+}
+
+void TBaseChapter::ResetButtonClick() {
+    Timer1->stop();
+    ResetSimulation();
+}
+
+void TBaseChapter::PlanetBoxClick(int k, const QCheckBox* box) {
+    Planets[k].Visible = box->isChecked();
+    ResetSimulation();
+}
+
+void TBaseChapter::TimeSliderChange() {
+    SetGraphSpan(TimeSlider->value());
+    ApplyTimeScale(TimeSlider->value());
+}
+
+void TBaseChapter::ZoomSliderChange() {
+    Zoom = ZoomFor(ZoomSlider->value());
+    RedrawView();
+}
+
+void TBaseChapter::thetatrackChange() {
+    const double theta = thetatrack->value() * 0.01;
+    if (Theta == theta)
+        return;
+    Theta = theta;
+    RedrawView();
+}
+
+void TBaseChapter::omegatrackChange() {
+    const double omega = omegatrack->value() * 0.01;
+    if (Omega == omega)
+        return;
+    Omega = omega;
+    RedrawView();
+}
+
+void TBaseChapter::ShowTracksClick() {
+    RedrawView();
+}
+
+void TBaseChapter::ShowVelocityClick() {
+    DrawFrame();
+}
+
+void TBaseChapter::PlanetParamButtonClick() {
+    if (ParamForm->isMinimized()) {
+        ParamForm->showNormal();
+        return;
+    }
+    ParamForm->show();
+    ParamForm->raise();
+}
+
+void TBaseChapter::ReScaleVelocityClick() {
+    RescaleRequested = true;
+}
+
+void TBaseChapter::wpPaint() {
+    DrawFrame();
+}
+
+void TBaseChapter::wpGraphPaint() {
+    if (GraphBitmap)
+        wpGraph->Canvas().Draw(0, 0, *GraphBitmap);
+}
+
+void TBaseChapter::wpMouseDown(int x, int y) {
+    BeginDrag(x, y);
+}
+
+void TBaseChapter::wpMouseMove(int x, int y) {
+    if (MoveDrag(x, y))
+        RedrawView();
+}
+
+void TBaseChapter::wpMouseUp() {
+    thetatrack->setValue(static_cast<int>(Theta * 100));
+    omegatrack->setValue(static_cast<int>(Omega * 100));
+    EndDrag();
+    RedrawView();
+}

@@ -1,0 +1,139 @@
+#pragma once
+// The chapter window that carries the orbit simulation: the base of the four simulation
+// chapters, which drive it page by page. It is the run itself (TSimulationModel: the star,
+// the planets Mondas, Vulcan and Skyron, time and step), the orbit view's angles and zoom
+// (TOrbitView) and the velocity graph's sweep state (TVelocityGraph), so the chapters reach
+// Planets, TimeStep, GraphSpan and the rest by their names; it adds the pictures, the
+// controls, the 50 ms timer that advances time, and the planet parameter dialog.
+//
+// Every change of a planet's elements or visibility, of the star's mass, and Reset, set
+// every planet up again at pericentre with time 0 (ResetSimulation). A tick steps the
+// visible planets, plots the star's radial velocity and redraws the view from its
+// background bitmap. Chapters switch the timer with Timer1->start() and stop().
+
+#include "book/TThisChapter.h"
+#include "simulation/OrbitView.h"
+#include "simulation/SimulationModel.h"
+#include "simulation/VelocityGraph.h"
+
+#include <Qt>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QSlider;
+class QTimer;
+class TBitmap;
+class TImage;
+class TPanel;
+class TPlanetParamForm;
+class oBitBtn;
+class oWorldPortPaintBox;
+
+class TBaseChapter : public TThisChapter,
+                     public TSimulationModel,
+                     public TOrbitView,
+                     public TVelocityGraph {
+public:
+    explicit TBaseChapter(TCustomBook* owner);
+    ~TBaseChapter() override;
+
+    // The orbit view and its panel.
+    TPanel* wpPanel = nullptr;
+    oWorldPortPaintBox* wp = nullptr;
+    // The view controls.
+    TPanel* ControlPanel = nullptr;
+    QLabel* Label21 = nullptr;
+    QLabel* Label15 = nullptr;
+    TImage* Image2 = nullptr; // beside the tilt slider
+    TImage* Image1 = nullptr; // beside the turn slider
+    QSlider* omegatrack = nullptr;
+    QSlider* thetatrack = nullptr;
+    QLabel* StaticText1 = nullptr;
+    QLabel* StaticText2 = nullptr;
+    QLabel* StaticText3 = nullptr;
+    QLabel* StaticText4 = nullptr;
+    QSlider* ZoomSlider = nullptr;
+    QCheckBox* ShowTracks = nullptr;
+    QCheckBox* ShowVelocity = nullptr;
+    QCheckBox* ChBoxPlanet1 = nullptr;
+    QCheckBox* ChBoxPlanet2 = nullptr;
+    QCheckBox* ChBoxPlanet3 = nullptr;
+    oBitBtn* StartButton = nullptr;
+    oBitBtn* StopButton = nullptr;
+    oBitBtn* ResetButton = nullptr;
+    oBitBtn* PlanetParamButton = nullptr;
+    // The velocity graph, its axis title and its controls.
+    TPanel* GraphPanel = nullptr;
+    oWorldPortPaintBox* wpGraph = nullptr;
+    TPanel* Panel1 = nullptr;
+    QLabel* StaticText5 = nullptr;
+    QLabel* StaticText9 = nullptr;
+    QLabel* StaticText7 = nullptr;
+    QLabel* RVExp = nullptr; // the power of ten of the velocity unit
+    QLabel* StaticText8 = nullptr;
+    QSlider* TimeSlider = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QCheckBox* AutoScaleVelocity = nullptr;
+    oBitBtn* ReScaleVelocity = nullptr;
+    QTimer* Timer1 = nullptr;
+    // Faces of the chapters' question buttons, 147 x 27.
+    std::unique_ptr<TImageList> QButtons;
+
+    // The paint boxes' fonts: white italic letters on the view, black numbers on the graph.
+    TFont wpFont;
+    TFont wpGraphFont;
+
+    std::unique_ptr<TBitmap> Background;   // the orbit view without its moving bodies
+    std::unique_ptr<TBitmap> GraphBitmap;  // the velocity graph
+    bool NoDraw = false;                   // freezes the orbit view
+    TPlanetParamForm* ParamForm = nullptr; // owned
+
+    // Sets every planet up again from its elements at time 0 and redraws the view. Stops the
+    // timer when no planet is visible; otherwise a running simulation runs on.
+    void ResetSimulation();
+    // One tick of simulated time: the planets step, the star's reflex is summed, the graph
+    // gets its next point.
+    void AdvanceTime();
+    // Redraws the view's background (axes, orbit tracks) without showing it.
+    void DrawBackground();
+    // Shows the background with the star, the planets and their arrows.
+    virtual void DrawFrame();
+    // Clears the graph and draws its axes with labels for the velocity range vmax (AU/day).
+    void DrawGraphAxes(double vmax_AUperDay);
+
+    // Form-created and destroy handlers; each runs the framework's own step within.
+    void FormCreate();
+    void FormDestroy();
+    void ApplyColours() override;
+
+    // Handlers.
+    void Timer1Timer();
+    void StartButtonClick();
+    void StopButtonClick();
+    void ResetButtonClick();
+    void ZoomSliderChange();
+    void thetatrackChange();
+    void omegatrackChange();
+    void ShowTracksClick();
+    void ShowVelocityClick();
+    void ChBoxPlanet1Click() { PlanetBoxClick(0, ChBoxPlanet1); }
+    void ChBoxPlanet2Click() { PlanetBoxClick(1, ChBoxPlanet2); }
+    void ChBoxPlanet3Click() { PlanetBoxClick(2, ChBoxPlanet3); }
+    void TimeSliderChange();
+    void PlanetParamButtonClick();
+    void ReScaleVelocityClick();
+    void wpPaint();
+    void wpGraphPaint();
+    void wpMouseDown(int x, int y);
+    void wpMouseMove(int x, int y);
+    void wpMouseUp();
+
+private:
+    void PlanetBoxClick(int k, const QCheckBox* box);
+    void PlotVelocity();
+    void RedrawGraphAxes();
+    void RedrawView();
+};

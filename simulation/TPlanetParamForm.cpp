@@ -1,0 +1,135 @@
+#include "simulation/TPlanetParamForm.h"
+
+#include "forms/PlanetParamForm.h"
+#include "simulation/ParamSliders.h"
+#include "simulation/TBaseChapter.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+
+using namespace paramsliders;
+
+namespace {
+
+TSliderRange RangeOf(const QSlider& slider) {
+    return TSliderRange{slider.minimum(), slider.maximum()};
+}
+
+void SetText(QLabel& label, const std::string& text) {
+    label.setText(QString::fromStdString(text));
+}
+
+} // namespace
+
+TPlanetParamForm::TPlanetParamForm(TBaseChapter* owner) : TForm(owner), Chapter(owner) {
+    DefinePlanetParamForm(*this);
+}
+
+void TPlanetParamForm::FormCreate() {
+    Planet = &Chapter->Planets[0];
+    ShowPlanet();
+    MatchColour();
+}
+
+void TPlanetParamForm::MatchColour() {
+    SetColor(Chapter->Color());
+}
+
+void TPlanetParamForm::ShowPlanet() {
+    Updating = true;
+    TPlanet& planet = *Planet;
+
+    aSlider->setValue(APosition(planet.a, RangeOf(*aSlider)));
+    SetText(*aLabel, ALabelText(planet.a));
+
+    EccSlider->setValue(EccPosition(planet.ecc, RangeOf(*EccSlider)));
+    if (planet.ecc >= 1.0)
+        planet.ecc = 0.99;
+    SetText(*EccLabel, EccLabelText(planet.ecc));
+
+    const int inc = IncDegreesOf(planet.inc);
+    incSlider->setValue(IncPosition(inc, RangeOf(*incSlider)));
+    SetText(*incLabel, IncLabelText(inc));
+
+    const int phi = AzimuthDegreesOf(planet.phi);
+    phiSlider->setValue(AzimuthPosition(phi, RangeOf(*phiSlider)));
+    SetText(*phiLabel, AzimuthLabelText(phi));
+    const int psi = AzimuthDegreesOf(planet.psi);
+    psiSlider->setValue(AzimuthPosition(psi, RangeOf(*psiSlider)));
+    SetText(*psiLabel, AzimuthLabelText(psi));
+
+    const double jupiters = planet.mass * JupiterMassesPerSolarMass;
+    massSlider->setValue(MassPosition(jupiters, RangeOf(*massSlider)));
+    SetText(*massLabel, MassLabelText(jupiters));
+
+    SmassSlider->setValue(StarMassPosition(Chapter->StarMass, RangeOf(*SmassSlider)));
+    SetText(*SmassLabel, StarMassLabelText(Chapter->StarMass));
+
+    PlanName->setText(QString::fromStdString(planet.Name.str()));
+    Updating = false;
+}
+
+void TPlanetParamForm::ApplySliders() {
+    TPlanet& planet = *Planet;
+
+    planet.a = A_AU(aSlider->value(), RangeOf(*aSlider));
+    SetText(*aLabel, ALabelText(planet.a));
+
+    planet.ecc = Ecc(EccSlider->value(), RangeOf(*EccSlider));
+    SetText(*EccLabel, EccLabelText(planet.ecc));
+
+    const int inc = IncDegrees(incSlider->value(), RangeOf(*incSlider));
+    planet.inc = Radians(inc);
+    SetText(*incLabel, IncLabelText(inc));
+
+    const int phi = AzimuthDegrees(phiSlider->value(), RangeOf(*phiSlider));
+    planet.phi = Radians(phi);
+    SetText(*phiLabel, AzimuthLabelText(phi));
+    const int psi = AzimuthDegrees(psiSlider->value(), RangeOf(*psiSlider));
+    planet.psi = Radians(psi);
+    SetText(*psiLabel, AzimuthLabelText(psi));
+
+    const double jupiters = JupiterMasses(massSlider->value(), RangeOf(*massSlider));
+    planet.mass = jupiters * JupiterMass;
+    SetText(*massLabel, MassLabelText(jupiters));
+
+    Chapter->StarMass = SolarMasses(SmassSlider->value(), RangeOf(*SmassSlider));
+    SetText(*SmassLabel, StarMassLabelText(Chapter->StarMass));
+
+    // The reset that follows derives the step afresh, except at the last time scale.
+    Chapter->TimeStep = planet.StepSize();
+}
+
+void TPlanetParamForm::SliderChange() {
+    if (Updating)
+        return;
+    ApplySliders();
+    Chapter->ResetSimulation();
+}
+
+void TPlanetParamForm::PlanNameChange() {
+    if (Updating)
+        return;
+    Planet->Name = PlanName->text().toStdString();
+    QCheckBox* boxes[] = {Chapter->ChBoxPlanet1, Chapter->ChBoxPlanet2, Chapter->ChBoxPlanet3};
+    for (int k = 0; k < TSimulationModel::PlanetCount; ++k) {
+        const QString name = QString::fromStdString(Chapter->Planets[k].Name.str());
+        RadioButton(k)->setText(name);
+        boxes[k]->setText(name);
+    }
+}
+
+void TPlanetParamForm::SelectPlanet(int k) {
+    Planet = &Chapter->Planets[k];
+    ShowPlanet();
+    for (int i = 0; i < TSimulationModel::PlanetCount; ++i)
+        RadioButton(i)->setChecked(i == k);
+}
+
+QRadioButton* TPlanetParamForm::RadioButton(int k) const {
+    QRadioButton* const buttons[] = {PlanRadioButton1, PlanRadioButton2, PlanRadioButton3};
+    return buttons[k];
+}
