@@ -1,0 +1,180 @@
+#include "../book/BookFixture.h"
+
+#include "TKeyEdit.h"
+#include "chapters/TSimpleCase.h"
+#include "simulation/mylib.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <cstring>
+#include <string>
+
+class SimpleCaseTest : public BookTest {
+protected:
+    TSimpleCase* chapter2() const { return dynamic_cast<TSimpleCase*>(chapter()); }
+    void openPage(int page) {
+        open(2, page);
+        ASSERT_NE(chapter2(), nullptr);
+    }
+    std::string text() const { return chapter2()->TextBox->toPlainText().toStdString(); }
+    std::string feedback() const { return chapter2()->FeedbackBox->toPlainText().toStdString(); }
+    // Types into the answer field as the reader does, then presses Enter.
+    void answer(const char* typed) {
+        TKeyEdit* field = chapter2()->Q7Answer;
+        field->clear();
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+};
+
+TEST_F(SimpleCaseTest, EachPageUnlocksItsControls) {
+    struct PageCase {
+        int page;
+        const char* opening;
+        bool velocity, timeScale, question;
+    };
+    const PageCase pages[] = {
+        {1, "The simulation", false, false, false},
+        {2, "You can turn the view", false, false, false},
+        {3, "The star and Mondas both orbit", false, false, false},
+        {4, "Observers on Earth", false, false, false},
+        {5, "Tick the Velocity vector", true, false, false},
+        {6, "The graph on the right", true, true, false},
+        {7, "What is the orbital period?", true, true, true},
+        {8, "When is the star's radial velocity zero?", true, true, true},
+        {9, "When the radial velocity is greatest", true, true, false},
+        {10, "You should now see why", true, true, false},
+    };
+    for (const PageCase& p : pages) {
+        SCOPED_TRACE(p.page);
+        openPage(p.page);
+        TSimpleCase& c = *chapter2();
+        EXPECT_EQ(caption(),
+                  "Doppler spectroscopy : The simulation " + std::to_string(p.page) + "/10");
+        const std::string body = text();
+        EXPECT_EQ(body.substr(body.find_first_not_of('\n'), std::strlen(p.opening)), p.opening);
+        EXPECT_EQ(c.ShowVelocity->isEnabled(), p.velocity);
+        EXPECT_FALSE(c.ShowVelocity->isChecked());
+        EXPECT_EQ(c.TimeSlider->isEnabled(), p.timeScale);
+        EXPECT_EQ(c.AutoScaleVelocity->isEnabled(), p.timeScale);
+        EXPECT_FALSE(c.PlanetParamButton->isEnabled());
+        EXPECT_FALSE(c.ChBoxPlanet2->isEnabled());
+        EXPECT_EQ(nextShown(), !p.question);
+        EXPECT_EQ(c.Q7Answer->isHidden(), p.page != 7);
+        EXPECT_EQ(c.QChoice3->isHidden(), p.page != 8);
+        EXPECT_TRUE(c.MessagePanel->isHidden());
+    }
+}
+
+TEST_F(SimpleCaseTest, ThePeriodIsAcceptedWithin300DaysOf4330) {
+    openPage(7);
+    const struct {
+        const char* typed;
+        bool right;
+    } cases[] = {{"4030", true},  {"4630", true},  {"4.3e3", true}, {"4329", true},
+                 {"4029", false}, {"4631", false}, {"433", false},  {"-4330", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        openPage(7);
+        answer(c.typed);
+        EXPECT_EQ(chapter2()->AnswerCorrect, c.right);
+        EXPECT_EQ(chapter2()->QuestionClosed, c.right);
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(RoundToFigures(chapter2()->Planets[0].Period, 3, true), 4330.0);
+}
+
+TEST_F(SimpleCaseTest, TheAnswerFieldTakesOnlyWhatANumberIsTypedWith) {
+    openPage(7);
+    QTest::keyClicks(chapter2()->Q7Answer, "4a3,0x0 5 6");
+    EXPECT_EQ(chapter2()->Q7Answer->text().toStdString(), "43005") << "five characters at most";
+    chapter2()->Q7Answer->clear();
+    QTest::keyClicks(chapter2()->Q7Answer, "+1.E-");
+    EXPECT_EQ(chapter2()->Q7Answer->text().toStdString(), "+1.E-");
+}
+
+TEST_F(SimpleCaseTest, ANonNumberIsToldAndCountsAsWrong) {
+    openPage(7);
+    for (const char* typed : {"4..3", "1e999", "-"}) {
+        SCOPED_TRACE(typed);
+        openPage(7);
+        dialogs.messages.clear();
+        answer(typed);
+        EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Please type a valid number!"});
+        EXPECT_EQ(chapter2()->WrongAnswers, 1);
+        EXPECT_FALSE(chapter2()->MessagePanel->isHidden());
+    }
+    openPage(7);
+    dialogs.messages.clear();
+    chapter2()->Q7DoneButton->click();
+    EXPECT_TRUE(dialogs.messages.empty()) << "an empty answer is wrong without a message";
+    EXPECT_EQ(chapter2()->WrongAnswers, 1);
+}
+
+TEST_F(SimpleCaseTest, ThePeriodQuestionHintsThenConcludes) {
+    openPage(7);
+    answer("1000");
+    EXPECT_EQ(feedback(), "Your answer is incorrect.\n");
+    answer("2000");
+    EXPECT_EQ(feedback(), "Your answer is still incorrect.\n\nHint: Measure between maxima or "
+                          "minima,\nand note the scale of the time axis.");
+    EXPECT_FALSE(nextShown());
+    answer("3000");
+    EXPECT_EQ(feedback(), "Your answer is still incorrect.\n\nThe period to two sig figs is 4300 "
+                          "days.\n(The precise period  is 4329 days.)");
+    EXPECT_TRUE(chapter2()->QuestionClosed);
+    EXPECT_TRUE(nextShown());
+
+    book->PageForward();
+    book->PageBack();
+    EXPECT_FALSE(chapter2()->QuestionClosed) << "coming back opens the question afresh";
+    EXPECT_TRUE(chapter2()->Q7Answer->text().isEmpty());
+    EXPECT_FALSE(nextShown());
+    answer("4300");
+    EXPECT_EQ(feedback(), "This is the correct answer.\n\nThe period to two sig figs is 4300 "
+                          "days.\n(The precise period  is 4329 days.)");
+}
+
+TEST_F(SimpleCaseTest, TheChoiceQuestionLatchesTheChosenButton) {
+    openPage(8);
+    TSimpleCase& c = *chapter2();
+    c.QChoice1->click();
+    EXPECT_EQ(feedback(), "Your answer is incorrect.\n");
+    EXPECT_TRUE(c.QChoice1->Checked());
+    EXPECT_EQ(c.QChoice1->Font().Color, RGB(255, 0, 0));
+    c.QChoice2->click();
+    EXPECT_FALSE(c.QChoice1->Checked());
+    EXPECT_EQ(c.QChoice1->Font().Color, clWindowText);
+    EXPECT_EQ(feedback(), "Your answer is still incorrect.\n\nHint: Press Stop when the graph\n"
+                          "crosses zero.\n");
+    c.QChoice1->click();
+    EXPECT_EQ(feedback(), "Your answer is still incorrect.\n\nThe correct answer is when it "
+                          "crosses the z axis.");
+    EXPECT_TRUE(nextShown());
+
+    openPage(8);
+    EXPECT_FALSE(chapter2()->QChoice1->Checked()) << "arriving releases the choices";
+    chapter2()->QChoice3->click();
+    EXPECT_EQ(feedback(), "This is the correct answer.\n");
+    EXPECT_TRUE(chapter2()->QChoice3->Checked());
+    EXPECT_EQ(chapter2()->QChoice3->Font().Color, RGB(255, 0, 0));
+    EXPECT_TRUE(chapter2()->OKButton->isHidden());
+    EXPECT_TRUE(nextShown());
+}
+
+TEST_F(SimpleCaseTest, TheSimulationRunsOnAcrossPages) {
+    openPage(2);
+    TSimpleCase& c = *chapter2();
+    c.StartButton->click();
+    c.Timer1Timer();
+    c.Timer1Timer();
+    book->PageForward();
+    EXPECT_EQ(chapter2(), &c);
+    EXPECT_TRUE(c.Timer1->isActive());
+    EXPECT_EQ(c.StepCount, 2);
+    EXPECT_TRUE(c.Planets[0].Visible);
+    EXPECT_FALSE(c.Planets[1].Visible);
+}
