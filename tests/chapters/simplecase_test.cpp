@@ -164,17 +164,3 @@ TEST_F(SimpleCaseTest, TheChoiceQuestionLatchesTheChosenButton) {
     EXPECT_TRUE(chapter2()->OKButton->isHidden());
     EXPECT_TRUE(nextShown());
 }
-
-TEST_F(SimpleCaseTest, TheSimulationRunsOnAcrossPages) {
-    openPage(2);
-    TSimpleCase& c = *chapter2();
-    c.StartButton->click();
-    c.Timer1Timer();
-    c.Timer1Timer();
-    book->PageForward();
-    EXPECT_EQ(chapter2(), &c);
-    EXPECT_TRUE(c.Timer1->isActive());
-    EXPECT_EQ(c.StepCount, 2);
-    EXPECT_TRUE(c.Planets[0].Visible);
-    EXPECT_FALSE(c.Planets[1].Visible);
-}

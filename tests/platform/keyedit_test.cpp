@@ -28,18 +28,3 @@ TEST(KeyEdit, TheHandlerSeesEachCharacterAndMaySwallowOrReplaceIt) {
     QTest::keyClick(&edit, '9');
     EXPECT_EQ(edit.text().toStdString(), "49.") << "arrows move the caret unfiltered";
 }
-
-TEST(KeyEdit, SwallowingEnterKeepsItFromTheField) {
-    TKeyEdit edit;
-    int returns = 0;
-    QObject::connect(&edit, &QLineEdit::returnPressed, [&] { ++returns; });
-    edit.OnKeyPress = [](QObject*, char& key) {
-        if (key == '\r' || key == '\b')
-            key = 0;
-    };
-    QTest::keyClicks(&edit, "12");
-    QTest::keyClick(&edit, Qt::Key_Backspace);
-    QTest::keyClick(&edit, Qt::Key_Enter);
-    EXPECT_EQ(edit.text().toStdString(), "12");
-    EXPECT_EQ(returns, 0);
-}
