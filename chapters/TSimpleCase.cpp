@@ -212,8 +212,8 @@ void TSimpleCase::Q7AnswerKeyPress(char& key) {
         JudgeAnswer();
         return;
     }
-    const bool numeric = key == '\b' || (key >= '0' && key <= '9') || key == '\0' ||
-                         std::strchr("+-.Ee", key) != nullptr;
+    const bool numeric =
+        key == '\b' || (key >= '0' && key <= '9') || std::strchr("+-.Ee", key) != nullptr;
     if (!numeric)
         key = 0;
 }
