@@ -42,9 +42,12 @@ void TForm::SetColor(TColor color) {
 void TForm::SetFont(const TFont& font) {
     font_ = font;
     setFont(font.toQFont());
+    // Disabled controls keep the style's greyed text.
     QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, toQColor(font.Color));
-    pal.setColor(QPalette::Text, toQColor(font.Color));
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(group, QPalette::WindowText, toQColor(font.Color));
+        pal.setColor(group, QPalette::Text, toQColor(font.Color));
+    }
     setPalette(pal);
 }
 
