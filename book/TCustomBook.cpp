@@ -54,6 +54,7 @@ void TCustomBook::PageForward() {
         CurrentChapter->LeavePage();
         ++CurrentChapter->Page;
         CurrentChapter->RefreshPage();
+        KeepFocusVisible(NavFocus());
     } else if (ChapterNumber < ChapterCount) {
         ++ChapterNumber;
         ShowChapter(1);
@@ -65,6 +66,7 @@ void TCustomBook::PageBack() {
         CurrentChapter->LeavePage();
         --CurrentChapter->Page;
         CurrentChapter->RefreshPage();
+        KeepFocusVisible(NavFocus());
     } else if (ChapterNumber > 0) {
         --ChapterNumber;
         ShowChapter(-1);
@@ -82,15 +84,35 @@ void TCustomBook::mnitContentsClick() {
     ContentsPanel->show();
     ContentsPanel->raise();
     SetContentsCaption();
+    KeepFocusVisible(GoBackButton);
 }
 
 void TCustomBook::GoBackButtonClick() {
     if (!CurrentChapter)
         return;
+    // Hiding the contents would hand the focus on to the back button; forward is the
+    // better guess for a reader returning to the chapter.
+    const bool focusOnContents = ContentsPanel->isAncestorOf(focusWidget());
     CurrentChapter->show();
     NavPanel->show();
     NavPanel->raise();
     ContentsPanel->hide();
+    if (focusOnContents)
+        NavFocus()->setFocus();
+}
+
+void TCustomBook::KeepFocusVisible(QWidget* preferred) {
+    const QWidget* focus = focusWidget();
+    if (focus && focus->isVisibleTo(this))
+        return;
+    if (preferred && preferred->isVisibleTo(this))
+        preferred->setFocus();
+}
+
+QWidget* TCustomBook::NavFocus() const {
+    if (NavPanel->NextButton->isHidden())
+        return NavPanel->BackButton;
+    return NavPanel->NextButton;
 }
 
 QPrinter& TCustomBook::Printer() {
@@ -103,7 +125,11 @@ void TCustomBook::mnitPrintClick() {
     if (!ExecutePrintDialog(Printer()))
         return;
     repaint();
-    PrintClientArea(QPageLayout::Landscape);
+    try {
+        PrintClientArea(QPageLayout::Landscape);
+    } catch (const std::exception& e) {
+        Application::ShowException(e);
+    }
 }
 
 void TCustomBook::PrintClientArea(QPageLayout::Orientation orientation) {

@@ -76,6 +76,11 @@ protected:
     // Replaces the open chapter by `next` (or none), destroying the old one afterwards.
     void ReplaceChapter(TCustomChapter* next);
     void SetContentsCaption();
+    // Hiding the page that held the keyboard focus leaves the focus on a hidden control,
+    // where keys do nothing; `preferred` takes it instead.
+    void KeepFocusVisible(QWidget* preferred);
+    // The navigation button that takes the focus when a chapter page shows.
+    QWidget* NavFocus() const;
 
 private:
     std::unique_ptr<QPrinter> printer_;

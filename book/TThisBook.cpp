@@ -40,6 +40,10 @@ void TThisBook::ShowChapter(int page) {
             SetContentsCaption();
     }
     ReplaceChapter(next);
+    if (next)
+        KeepFocusVisible(NavFocus());
+    else
+        KeepFocusVisible(SplashScreen->isHidden() ? Buttons[0] : SplashButton);
 }
 
 void TThisBook::ButtonClick(oBitBtn* sender) {

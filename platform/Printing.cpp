@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QWidget>
 #include <algorithm>
+#include <stdexcept>
 
 QRect PrintPlacement(QSize picture, int offX, int offY, int pageWidth, int pageHeight) {
     // Viewport origin (offX, offY) and extent (W - 4 offX, H - 4 offY), window extent the

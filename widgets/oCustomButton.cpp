@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -157,4 +158,17 @@ void oCustomButton::focusInEvent(QFocusEvent* e) {
 void oCustomButton::focusOutEvent(QFocusEvent* e) {
     QPushButton::focusOutEvent(e);
     SetButtonStyle(isDefault());
+}
+
+void oCustomButton::keyPressEvent(QKeyEvent* e) {
+    // The focused button holds the default role, so Enter presses it rather than the
+    // form's default button; a held key presses it once.
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!e->isAutoRepeat())
+            click();
+        e->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
 }

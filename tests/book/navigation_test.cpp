@@ -132,3 +132,43 @@ TEST(BookLookup, AChapterWithoutABookAsMainFormSaysSo) {
     EXPECT_EQ(dialogs.messages.back(), "The main form must be of type TCustomBook");
     TForm::Free(orphan);
 }
+
+TEST_F(BookTest, TheKeyboardAloneOpensChaptersTurnsPagesAndReturns) {
+    auto press = [](Qt::Key key) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        ASSERT_TRUE(focus->isVisible()) << "the focus never stays on a hidden control";
+        QTest::keyClick(focus, key);
+    };
+    auto focused = [] { return QApplication::focusWidget(); };
+    press(Qt::Key_Return);
+    EXPECT_EQ(focused(), book->Buttons[0]);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), book->Buttons[1]);
+    press(Qt::Key_Return);
+    ASSERT_EQ(book->ChapterNumber, 2) << "Enter presses the focused chapter button";
+    EXPECT_EQ(focused(), book->NavPanel->NextButton);
+    press(Qt::Key_Space);
+    press(Qt::Key_Return);
+    EXPECT_EQ(chapter()->Page, 3);
+
+    book->mnitContents->trigger();
+    EXPECT_EQ(focused(), book->GoBackButton);
+    press(Qt::Key_Return);
+    EXPECT_EQ(chapter()->Page, 3);
+    EXPECT_EQ(focused(), book->NavPanel->NextButton);
+
+    book->PageBack();
+    book->PageBack();
+    book->PageBack();
+    EXPECT_EQ(book->ChapterNumber, 1);
+    book->NavPanel->BackButton->setFocus();
+    press(Qt::Key_Space);
+    EXPECT_EQ(book->ChapterNumber, 0);
+    EXPECT_EQ(focused(), book->Buttons[0]);
+
+    open(5, -1);
+    press(Qt::Key_Return);
+    EXPECT_EQ(book->ChapterNumber, 6);
+    EXPECT_EQ(focused(), book->NavPanel->BackButton) << "forward is hidden on the last page";
+}

@@ -1,6 +1,9 @@
 #include "BookFixture.h"
 #include "book/TThisChapter.h"
 
+#include <QTest>
+#include <QTimer>
+
 namespace {
 
 // Answers the accessibility dialog by setting its boxes and pressing a button.
@@ -52,4 +55,24 @@ TEST_F(BookTest, CancelKeepsTheBoxesButAppliesNothingUntilThePageTurns) {
     EXPECT_TRUE(page->ScreenReaderSupport) << "a page refresh reads the box itself";
     EXPECT_FALSE(book->WindowsColours) << "colours only change with OK";
     EXPECT_EQ(page->TextBox->focusPolicy(), Qt::StrongFocus);
+}
+
+TEST_F(BookTest, EnterPressesTheFocusedDialogButtonAndOtherwiseOk) {
+    struct EnterCase {
+        const char* name;
+        QWidget* target;
+        int result;
+    };
+    const EnterCase cases[] = {
+        {"focused Cancel cancels", access->CancelButton, mrCancel},
+        {"focused OK accepts", access->OKButton, mrOk},
+        {"a check box leaves it to OK", access->WinCheck, mrOk},
+    };
+    for (const auto& [name, target, result] : cases) {
+        SCOPED_TRACE(name);
+        // The key goes to the control as it would with the focus there.
+        QTimer::singleShot(0, [target] { QTest::keyClick(target, Qt::Key_Return); });
+        QTimer::singleShot(2000, access, [this] { access->SetModalResult(-1); });
+        EXPECT_EQ(access->ExecModal(), result);
+    }
 }

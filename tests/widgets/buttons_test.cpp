@@ -2,6 +2,8 @@
 #include "oBitBtn.h"
 #include "oColourButton.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -195,4 +197,30 @@ TEST(ColourButton, SwatchInItsColourWithRaisedEdgeAndFocusDotsInFontColour) {
     EXPECT_NE(bmp.Pixel(0, 0), RGB(10, 120, 200)) << "edge drawn";
     bmp = paint(button, ODS_FOCUS);
     EXPECT_EQ(bmp.Pixel(4, 4), clBlack) << "dot in the font colour";
+}
+
+TEST(ButtonWidget, EnterPressesTheFocusedButtonOnce) {
+    struct KeyCase {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool autoRepeat;
+        int clicks;
+    };
+    const KeyCase cases[] = {
+        {"return", Qt::Key_Return, Qt::NoModifier, false, 1},
+        {"keypad enter", Qt::Key_Enter, Qt::KeypadModifier, false, 1},
+        {"held return repeats nothing", Qt::Key_Return, Qt::NoModifier, true, 0},
+        {"shift return is not a press", Qt::Key_Return, Qt::ShiftModifier, false, 0},
+        {"other keys are not a press", Qt::Key_A, Qt::NoModifier, false, 0},
+    };
+    for (const KeyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        oBitBtn button;
+        int clicks = 0;
+        QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, QString(), c.autoRepeat);
+        QApplication::sendEvent(&button, &press);
+        EXPECT_EQ(clicks, c.clicks);
+    }
 }

@@ -53,6 +53,7 @@ protected:
     void changeEvent(QEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
     struct State {
         bool pressed, disabled, checked, isDefault;
