@@ -29,7 +29,7 @@ void TIntro::WritePageText() {
          "precisely. Comparing it with the wavelength of the same line measured in the "
          "laboratory gives the star's radial velocity. Once the effects of the Earth's own "
          "orbit around the Sun and of the star's steady motion through space are removed, any "
-         "periodic variation that remains means the star is moving around an unseen "
+         "periodic variation that remains means the star is orbiting with an unseen "
          "companion. The companion is often another star, but sometimes it is a planet. This "
          "way of finding unseen companions is often called";
     t << fsBold << " Doppler spectroscopy." >> fsBold;

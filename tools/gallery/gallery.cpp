@@ -90,6 +90,8 @@ int main(int argc, char* argv[]) {
             gallery.shoot(*sim->ParamForm, "dialog-parameters");
             sim->ParamForm->hide();
         }
+        book->mnitContentsClick();
+        gallery.shoot(*book, "01-contents-over-chapter");
         access->show();
         gallery.shoot(*access, "dialog-access");
         access->hide();
