@@ -74,6 +74,8 @@ void TSimpleCase::ShowPage() {
         Q7Label->show();
         Q7DoneButton->show();
         ShowNextButton(false);
+        // The reader's next step is to type the period.
+        Q7Answer->setFocus();
     }
     if (Page == ZeroVelocityQuestionPage) {
         MessagePanel->setGeometry(MessagePanel->x(), 382, 200, 118);

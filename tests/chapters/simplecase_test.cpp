@@ -96,6 +96,15 @@ TEST_F(SimpleCaseTest, TheAnswerFieldTakesOnlyWhatANumberIsTypedWith) {
     EXPECT_EQ(chapter2()->Q7Answer->text().toStdString(), "+1.E-");
 }
 
+TEST_F(SimpleCaseTest, TurningToThePeriodQuestionPutsTheCaretInTheAnswerField) {
+    openPage(6);
+    book->PageForward();
+    EXPECT_EQ(QApplication::focusWidget(), chapter2()->Q7Answer);
+    QTest::keyClicks(QApplication::focusWidget(), "4330");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(chapter2()->QuestionClosed) << "the keyboard alone answers the question";
+}
+
 TEST_F(SimpleCaseTest, ANonNumberIsToldAndCountsAsWrong) {
     openPage(7);
     for (const char* typed : {"4..3", "1e999", "-"}) {
