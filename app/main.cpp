@@ -18,8 +18,7 @@ int main(int argc, char* argv[]) {
         QApplication::setWindowIcon(QIcon(QPixmap::fromImage(artwork::AboutPicture())));
         std::unique_ptr<TThisBook, void (*)(TForm*)> book(CreateForm<TThisBook>(), TForm::Free);
         Application::SetMainForm(book.get());
-        std::unique_ptr<TAccessBox, void (*)(TForm*)> access(CreateForm<TAccessBox>(),
-                                                             TForm::Free);
+        std::unique_ptr<TAccessBox, void (*)(TForm*)> access(CreateForm<TAccessBox>(), TForm::Free);
         book->show();
         app.exec();
         Application::SetMainForm(nullptr);

@@ -36,7 +36,10 @@ void BM_StartToContents(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_StartToContents)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_StartToContents)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 void BM_PageTurn(benchmark::State& state) {
     TThisBook* book = CreateForm<TThisBook>();

@@ -3,8 +3,8 @@
 #include "TCustomBook.h"
 #include "forms/ThisChapterForm.h"
 
-#include "WidgetColour.h"
 #include "RichEditWriter.h"
+#include "WidgetColour.h"
 #include "oRichEdit.h"
 
 TThisChapter::TThisChapter(TCustomBook* owner) : TCustomChapter(owner) {

@@ -22,12 +22,19 @@ int ChapterTableSize() { return 6; }
 
 TCustomChapter* CreateChapterWindow(int number, TCustomBook& owner) {
     switch (number) {
-    case 1: return CreateForm<TIntro>(&owner);
-    case 2: return CreateForm<TSimpleCase>(&owner);
-    case 3: return interimChapter(owner, "One planet", 15);
-    case 4: return interimChapter(owner, "Two planets", 9);
-    case 5: return interimChapter(owner, "Free experiment", 4);
-    case 6: return CreateForm<TSummaryChapter>(&owner);
-    default: return nullptr;
+    case 1:
+        return CreateForm<TIntro>(&owner);
+    case 2:
+        return CreateForm<TSimpleCase>(&owner);
+    case 3:
+        return interimChapter(owner, "One planet", 15);
+    case 4:
+        return interimChapter(owner, "Two planets", 9);
+    case 5:
+        return interimChapter(owner, "Free experiment", 4);
+    case 6:
+        return CreateForm<TSummaryChapter>(&owner);
+    default:
+        return nullptr;
     }
 }

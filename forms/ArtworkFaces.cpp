@@ -81,11 +81,13 @@ void paintBlankFace(QPainter& p, const QRectF& bounds, FaceState s) {
     p.drawRoundedRect(r, radius, radius);
     if (s == FaceState::Normal) {
         p.setPen(QPen(QColor(255, 255, 255, 200), 1.0));
-        p.drawLine(QPointF(r.left() + radius, r.top() + 1.5), QPointF(r.right() - radius, r.top() + 1.5));
+        p.drawLine(QPointF(r.left() + radius, r.top() + 1.5),
+                   QPointF(r.right() - radius, r.top() + 1.5));
     }
 }
 
-template <class Paint> void addFaces(TImageList& list, const FaceState* states, int count, Paint paint) {
+template <class Paint>
+void addFaces(TImageList& list, const FaceState* states, int count, Paint paint) {
     for (int i = 0; i < count; ++i) {
         QImage img = transparentImage(list.Width(), list.Height());
         QPainter p(&img);
@@ -100,7 +102,8 @@ template <class Paint> void addFaces(TImageList& list, const FaceState* states, 
 
 void AddChapterButtonFaces(TImageList& list) {
     addFaces(list, threeStates, 3, [&](QPainter& p, FaceState s) {
-        const QRectF r = QRectF(0.5, 0.5, list.Width() - 2, list.Height() - 2).translated(sink(s), sink(s));
+        const QRectF r =
+            QRectF(0.5, 0.5, list.Width() - 2, list.Height() - 2).translated(sink(s), sink(s));
         paintInkBody(p, r, 6, s);
         paintChevron(p, r.center() + QPointF(1, 0), 12, 1, markColour(s), 2.6);
     });
@@ -121,7 +124,8 @@ void AddNavFaces(TImageList& list) {
 
 void AddGoBackFaces(TImageList& list) {
     addFaces(list, threeStates, 3, [&](QPainter& p, FaceState s) {
-        const QRectF r = QRectF(0.5, 0.5, list.Width() - 2, list.Height() - 2).translated(sink(s), sink(s));
+        const QRectF r =
+            QRectF(0.5, 0.5, list.Width() - 2, list.Height() - 2).translated(sink(s), sink(s));
         paintInkBody(p, r, 8, s);
         paintArrow(p, QPointF(r.left() + 20, r.center().y()), 14, -1, markColour(s), 2.4);
         p.setPen(markColour(s));
@@ -132,7 +136,8 @@ void AddGoBackFaces(TImageList& list) {
 
 void AddBackArrowFaces(TImageList& list) {
     addFaces(list, threeStates, 3, [&](QPainter& p, FaceState s) {
-        const QRectF r = QRectF(0.5, 0.5, list.Width() - 2, list.Height() - 2).translated(sink(s), sink(s));
+        const QRectF r =
+            QRectF(0.5, 0.5, list.Width() - 2, list.Height() - 2).translated(sink(s), sink(s));
         paintInkBody(p, r, 9, s);
         paintArrow(p, QPointF(r.center().x(), r.top() + 22), 24, -1, markColour(s), 3.0);
         p.setPen(markColour(s));

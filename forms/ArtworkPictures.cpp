@@ -34,8 +34,8 @@ void paintSystem(QPainter& p, QPointF centre, double a, double b, double tilt_de
 // A band of spectrum with absorption lines shifted by `shift` pixels.
 void paintSpectrum(QPainter& p, const QRectF& r, double shift) {
     QLinearGradient g(r.topLeft(), r.topRight());
-    const QColor stops[] = {QColor(120, 40, 200), QColor(40, 80, 255), QColor(0, 200, 230),
-                            QColor(60, 220, 80), QColor(250, 240, 60), QColor(255, 150, 30),
+    const QColor stops[] = {QColor(120, 40, 200), QColor(40, 80, 255),  QColor(0, 200, 230),
+                            QColor(60, 220, 80),  QColor(250, 240, 60), QColor(255, 150, 30),
                             QColor(220, 30, 30)};
     for (int i = 0; i < 7; ++i)
         g.setColorAt(i / 6.0, stops[i]);
@@ -72,7 +72,8 @@ QImage SplashPicture() {
     // The measured signal: the star's radial velocity and its shifting spectral lines.
     const QRectF curve(56, 330, 680, 90);
     p.setPen(QPen(QColor(255, 255, 255, 60), 1.0));
-    p.drawLine(QPointF(curve.left(), curve.center().y()), QPointF(curve.right(), curve.center().y()));
+    p.drawLine(QPointF(curve.left(), curve.center().y()),
+               QPointF(curve.right(), curve.center().y()));
     paintVelocityCurve(p, curve, 2.5, 3.0);
     paintSpectrum(p, QRectF(56, 448, 330, 16), -4);
     paintSpectrum(p, QRectF(406, 448, 330, 16), 5);

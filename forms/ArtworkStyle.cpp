@@ -35,7 +35,7 @@ void paintNightSky(QPainter& p, const QRect& area, int stars, unsigned seed) {
         const double bright = 0.35 + 0.65 * rng.next() * rng.next();
         const double r = 0.45 + 1.1 * rng.next() * rng.next() * rng.next();
         const double warm = rng.next();
-        QColor c = warm < 0.15   ? QColor(255, 225, 190)
+        QColor c = warm < 0.15  ? QColor(255, 225, 190)
                    : warm < 0.3 ? QColor(200, 215, 255)
                                 : QColor(255, 255, 255);
         c.setAlphaF(bright);

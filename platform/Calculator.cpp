@@ -8,7 +8,7 @@
 #include <sys/types.h>
 
 QStringList Calculator::Candidates() {
-    return {"gnome-calculator", "kcalc",   "galculator", "mate-calc",
+    return {"gnome-calculator", "kcalc",       "galculator", "mate-calc",
             "qalculate-gtk",    "speedcrunch", "xcalc"};
 }
 

@@ -19,9 +19,7 @@ struct FontKey {
     bool operator==(const FontKey&) const = default;
 };
 
-FontKey fontKey(const CharFormat& f) {
-    return {f.face, f.charset, f.pitchAndFamily};
-}
+FontKey fontKey(const CharFormat& f) { return {f.face, f.charset, f.pitchAndFamily}; }
 
 const char* const kFamilyWords[] = {"",          "\\froman",  "\\fswiss",
                                     "\\fmodern", "\\fscript", "\\fdecor"};
@@ -276,8 +274,6 @@ private:
 
 } // namespace
 
-std::string write(const Document& document) {
-    return Writer(document).run();
-}
+std::string write(const Document& document) { return Writer(document).run(); }
 
 } // namespace rtf

@@ -229,9 +229,7 @@ const std::unordered_map<std::string_view, KeywordInfo>& keywords() {
     return table;
 }
 
-int clampTo(long long value, int limit) {
-    return int(std::clamp<long long>(value, -limit, limit));
-}
+int clampTo(long long value, int limit) { return int(std::clamp<long long>(value, -limit, limit)); }
 
 std::string trimmed(const std::string& s) {
     const auto first = s.find_first_not_of(' ');
@@ -240,12 +238,8 @@ std::string trimmed(const std::string& s) {
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Characters that a text document takes for paragraph or frame boundaries, and NUL.
 bool breaksParagraph(char32_t code) {
@@ -776,9 +770,7 @@ std::size_t rtfStart(std::string_view bytes) {
 
 } // namespace
 
-bool looksLikeRtf(std::string_view bytes) {
-    return rtfStart(bytes) != std::string_view::npos;
-}
+bool looksLikeRtf(std::string_view bytes) { return rtfStart(bytes) != std::string_view::npos; }
 
 std::optional<Document> parse(std::string_view bytes) {
     const std::size_t start = rtfStart(bytes);

@@ -22,9 +22,7 @@ QString runText(const std::string& utf8) {
     return decoder(QByteArrayView(utf8.data(), qsizetype(utf8.size())));
 }
 
-int toTwips(qreal px) {
-    return int(std::lround(px * kTwipsPerPixel));
-}
+int toTwips(qreal px) { return int(std::lround(px * kTwipsPerPixel)); }
 
 QTextBlockFormat blockFormat(const ParaFormat& p) {
     QTextBlockFormat f;

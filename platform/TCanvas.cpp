@@ -71,10 +71,17 @@ void TCanvas::applyPen(QPainter& p, const TPen& pen) {
         q.setWidth(pen.Width <= 1 ? 1 : pen.Width);
         q.setCosmetic(pen.Width <= 1);
         switch (pen.Style) {
-        case psDash: q.setStyle(Qt::DashLine); break;
-        case psDot: q.setDashPattern({1.0, 2.0}); break;
-        case psDashDot: q.setStyle(Qt::DashDotLine); break;
-        default: break;
+        case psDash:
+            q.setStyle(Qt::DashLine);
+            break;
+        case psDot:
+            q.setDashPattern({1.0, 2.0});
+            break;
+        case psDashDot:
+            q.setStyle(Qt::DashDotLine);
+            break;
+        default:
+            break;
         }
         q.setCapStyle(Qt::FlatCap);
         q.setJoinStyle(Qt::MiterJoin);

@@ -9,13 +9,27 @@ TColor ColorToRGB(TColor c) {
     const QPalette pal = QApplication::palette();
     QColor q;
     switch (c & 0xFF) {
-    case 5: q = pal.color(QPalette::Active, QPalette::Base); break;
-    case 6: q = pal.color(QPalette::Active, QPalette::Shadow); break;
-    case 8: q = pal.color(QPalette::Active, QPalette::Text); break;
-    case 13: q = pal.color(QPalette::Active, QPalette::Highlight); break;
-    case 14: q = pal.color(QPalette::Active, QPalette::HighlightedText); break;
-    case 15: q = pal.color(QPalette::Active, QPalette::Button); break;
-    default: q = pal.color(QPalette::Active, QPalette::Window); break;
+    case 5:
+        q = pal.color(QPalette::Active, QPalette::Base);
+        break;
+    case 6:
+        q = pal.color(QPalette::Active, QPalette::Shadow);
+        break;
+    case 8:
+        q = pal.color(QPalette::Active, QPalette::Text);
+        break;
+    case 13:
+        q = pal.color(QPalette::Active, QPalette::Highlight);
+        break;
+    case 14:
+        q = pal.color(QPalette::Active, QPalette::HighlightedText);
+        break;
+    case 15:
+        q = pal.color(QPalette::Active, QPalette::Button);
+        break;
+    default:
+        q = pal.color(QPalette::Active, QPalette::Window);
+        break;
     }
     return fromQColor(q);
 }

@@ -59,16 +59,19 @@ void TForm::SetBorderStyle(TBorderStyle style) {
         return;
     Qt::WindowFlags flags = Qt::Window;
     switch (style) {
-    case bsNone: flags |= Qt::FramelessWindowHint; break;
+    case bsNone:
+        flags |= Qt::FramelessWindowHint;
+        break;
     case bsSingle:
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
         break;
     case bsDialog:
-        flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                Qt::WindowCloseButtonHint;
+        flags =
+            Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
         break;
-    case bsSizeable: break;
+    case bsSizeable:
+        break;
     }
     setWindowFlags(flags);
     if (style != bsSizeable)

@@ -166,9 +166,7 @@ void TRichEditControl::SetDefaultCharFormat(const TCharFormat& cf) {
     }
 }
 
-void TRichEditControl::SetFont(const TFont& font) {
-    SetDefaultCharFormat(CharFormatOfFont(font));
-}
+void TRichEditControl::SetFont(const TFont& font) { SetDefaultCharFormat(CharFormatOfFont(font)); }
 
 TNumberingStyle TRichEditControl::SelNumbering() const {
     const QTextBlock first = document()->findBlock(textCursor().selectionStart());
@@ -217,9 +215,7 @@ void TRichEditControl::SetSelLeftIndent_twips(int indent_twips) {
     textCursor().mergeBlockFormat(f);
 }
 
-int TRichEditControl::SelStart() const {
-    return textCursor().selectionStart();
-}
+int TRichEditControl::SelStart() const { return textCursor().selectionStart(); }
 
 void TRichEditControl::SetSelStart(int start) {
     QTextCursor c = textCursor();
@@ -241,9 +237,7 @@ void TRichEditControl::SetSelLength(int length) {
     setTextCursor(c);
 }
 
-AnsiString TRichEditControl::Text() const {
-    return toPlainText().toStdString();
-}
+AnsiString TRichEditControl::Text() const { return toPlainText().toStdString(); }
 
 void TRichEditControl::Clear() {
     replaceContent([this] { document()->clear(); });

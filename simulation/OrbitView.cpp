@@ -12,9 +12,7 @@ constexpr double ThreeHalvesPi = 4.71238898038469;
 
 } // namespace
 
-double TOrbitView::ZoomFor(int position) {
-    return std::pow(10.0, position * 0.04 - 2.0);
-}
+double TOrbitView::ZoomFor(int position) { return std::pow(10.0, position * 0.04 - 2.0); }
 
 oRealRect TOrbitView::WorldRect() const {
     return oRealRect(-2.7 * Zoom, 1.5 * Zoom, 5.4 * Zoom, -3.0 * Zoom);

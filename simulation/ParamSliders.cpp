@@ -58,30 +58,22 @@ int APosition(double a_AU, TSliderRange range) {
     return Position((std::log10(a_AU) + 2.0) * (range.Max - range.Min) * 0.25 + range.Min, range);
 }
 
-std::string ALabelText(double a_AU) {
-    return Rounded(a_AU, 99.5, "100") + " AU";
-}
+std::string ALabelText(double a_AU) { return Rounded(a_AU, 99.5, "100") + " AU"; }
 
 double Ecc(int position, TSliderRange range) {
     const double ecc = double(position) / range.Max;
     return ecc >= 1.0 ? 0.99 : ecc;
 }
 
-int EccPosition(double ecc, TSliderRange range) {
-    return Position(range.Max * ecc, range);
-}
+int EccPosition(double ecc, TSliderRange range) { return Position(range.Max * ecc, range); }
 
-std::string EccLabelText(double ecc) {
-    return Format("%.15g", ecc);
-}
+std::string EccLabelText(double ecc) { return Format("%.15g", ecc); }
 
 int IncDegrees(int position, TSliderRange range) {
     return (position - range.Min) * 180 / (range.Max - range.Min) - 90;
 }
 
-int IncDegreesOf(double inc_rad) {
-    return TruncatedDegrees(inc_rad * 180.0 * 0.3183098861837907);
-}
+int IncDegreesOf(double inc_rad) { return TruncatedDegrees(inc_rad * 180.0 * 0.3183098861837907); }
 
 int IncPosition(int degrees, TSliderRange range) {
     return Position((range.Max - range.Min) * (degrees + 90) * (1.0 / 180.0) + range.Min, range);
@@ -95,21 +87,15 @@ int AzimuthDegrees(int position, TSliderRange range) {
     return (position - range.Min) * 360 / (range.Max - range.Min);
 }
 
-int AzimuthDegreesOf(double angle_rad) {
-    return TruncatedDegrees(angle_rad * 180.0 / Pi);
-}
+int AzimuthDegreesOf(double angle_rad) { return TruncatedDegrees(angle_rad * 180.0 / Pi); }
 
 int AzimuthPosition(int degrees, TSliderRange range) {
     return Position((range.Max - range.Min) * degrees * (1.0 / 360.0) + range.Min, range);
 }
 
-std::string AzimuthLabelText(int degrees) {
-    return FormatInt("%3d", degrees) + "º";
-}
+std::string AzimuthLabelText(int degrees) { return FormatInt("%3d", degrees) + "º"; }
 
-double Radians(int degrees) {
-    return degrees * Pi * (1.0 / 180.0);
-}
+double Radians(int degrees) { return degrees * Pi * (1.0 / 180.0); }
 
 double JupiterMasses(int position, TSliderRange range) {
     return std::pow(10.0, 3.0 * Fraction(position, range) - 2.0);

@@ -129,9 +129,7 @@ void TBaseChapter::StartButtonClick() {
         Timer1->start();
 }
 
-void TBaseChapter::StopButtonClick() {
-    Timer1->stop();
-}
+void TBaseChapter::StopButtonClick() { Timer1->stop(); }
 
 void TBaseChapter::ResetButtonClick() {
     Timer1->stop();
@@ -169,13 +167,9 @@ void TBaseChapter::omegatrackChange() {
     RedrawView();
 }
 
-void TBaseChapter::ShowTracksClick() {
-    RedrawView();
-}
+void TBaseChapter::ShowTracksClick() { RedrawView(); }
 
-void TBaseChapter::ShowVelocityClick() {
-    DrawFrame();
-}
+void TBaseChapter::ShowVelocityClick() { DrawFrame(); }
 
 void TBaseChapter::PlanetParamButtonClick() {
     if (ParamForm->isMinimized()) {
@@ -186,22 +180,16 @@ void TBaseChapter::PlanetParamButtonClick() {
     ParamForm->raise();
 }
 
-void TBaseChapter::ReScaleVelocityClick() {
-    RescaleRequested = true;
-}
+void TBaseChapter::ReScaleVelocityClick() { RescaleRequested = true; }
 
-void TBaseChapter::wpPaint() {
-    DrawFrame();
-}
+void TBaseChapter::wpPaint() { DrawFrame(); }
 
 void TBaseChapter::wpGraphPaint() {
     if (GraphBitmap)
         wpGraph->Canvas().Draw(0, 0, *GraphBitmap);
 }
 
-void TBaseChapter::wpMouseDown(int x, int y) {
-    BeginDrag(x, y);
-}
+void TBaseChapter::wpMouseDown(int x, int y) { BeginDrag(x, y); }
 
 void TBaseChapter::wpMouseMove(int x, int y) {
     if (MoveDrag(x, y))

@@ -34,9 +34,7 @@ void TPlanetParamForm::FormCreate() {
     MatchColour();
 }
 
-void TPlanetParamForm::MatchColour() {
-    SetColor(Chapter->Color());
-}
+void TPlanetParamForm::MatchColour() { SetColor(Chapter->Color()); }
 
 void TPlanetParamForm::ShowPlanet() {
     Updating = true;

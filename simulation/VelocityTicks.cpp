@@ -18,9 +18,7 @@ std::optional<TVelocityTicks> TVelocityTicks::For(double vmax_AUperDay) {
     return ticks;
 }
 
-double TVelocityTicks::Velocity_mps(int i) const {
-    return std::pow(10.0, Exponent) * (i * Step);
-}
+double TVelocityTicks::Velocity_mps(int i) const { return std::pow(10.0, Exponent) * (i * Step); }
 
 std::string TVelocityTicks::Label(int i) const {
     char text[32];

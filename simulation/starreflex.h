@@ -12,12 +12,8 @@ struct TStarReflex {
 };
 
 namespace starreflex_detail {
-inline const TPlanet& planetOf(const TPlanet& planet) {
-    return planet;
-}
-template <class Pointer> const TPlanet& planetOf(const Pointer& planet) {
-    return *planet;
-}
+inline const TPlanet& planetOf(const TPlanet& planet) { return planet; }
+template <class Pointer> const TPlanet& planetOf(const Pointer& planet) { return *planet; }
 } // namespace starreflex_detail
 
 // Sums the reflex of the visible planets in the range (planets, or pointers to planets);

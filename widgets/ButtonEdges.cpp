@@ -24,10 +24,14 @@ Pair colours(unsigned border, unsigned flags) {
     if (flags & Flat)
         return {shadow, shadow};
     switch (border) {
-    case RaisedOuter: return {light, darkShadow};
-    case RaisedInner: return {highlight, shadow};
-    case SunkenOuter: return {shadow, highlight};
-    default: return {darkShadow, light};
+    case RaisedOuter:
+        return {light, darkShadow};
+    case RaisedInner:
+        return {highlight, shadow};
+    case SunkenOuter:
+        return {shadow, highlight};
+    default:
+        return {darkShadow, light};
     }
 }
 

@@ -60,21 +60,11 @@ double acos(double a) {
     return std::acos(a);
 }
 
-double atan(double a) {
-    return std::atan(a);
-}
-double sinh(double a) {
-    return requireFiniteResult(std::sinh(a), a, "sinh");
-}
-double cosh(double a) {
-    return requireFiniteResult(std::cosh(a), a, "cosh");
-}
-double tanh(double a) {
-    return std::tanh(a);
-}
-double exp(double a) {
-    return requireFiniteResult(std::exp(a), a, "exp");
-}
+double atan(double a) { return std::atan(a); }
+double sinh(double a) { return requireFiniteResult(std::sinh(a), a, "sinh"); }
+double cosh(double a) { return requireFiniteResult(std::cosh(a), a, "cosh"); }
+double tanh(double a) { return std::tanh(a); }
+double exp(double a) { return requireFiniteResult(std::exp(a), a, "exp"); }
 
 double log(double a) {
     requirePositive(a, "log");

@@ -9,9 +9,7 @@ oLinkedListItem::oLinkedListItem(oLinkedList* list) : owner(list) {
     owner->append(this);
 }
 
-oLinkedListItem::~oLinkedListItem() {
-    owner->remove(this);
-}
+oLinkedListItem::~oLinkedListItem() { owner->remove(this); }
 
 oLinkedList::oLinkedList(bool ownsItems) : owning(ownsItems) {}
 
@@ -33,9 +31,7 @@ oLinkedListItem* oLinkedList::next(const oLinkedListItem* item) const {
     return *at;
 }
 
-void oLinkedList::append(oLinkedListItem* item) {
-    items.push_back(item);
-}
+void oLinkedList::append(oLinkedListItem* item) { items.push_back(item); }
 
 void oLinkedList::remove(const oLinkedListItem* item) {
     auto at = std::find(items.begin(), items.end(), item);

@@ -84,9 +84,7 @@ public:
     T op2(T a, T b) const override { return checkedMath::pow(a, b); }
 };
 
-bool isDigit(char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
+bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
 // The value of a literal that a double cannot hold: infinite when its leading digit
 // stands above the units place, else zero.

@@ -107,9 +107,9 @@ void oCustomButton::DrawCaption(TCanvas& canvas, const TDrawItemStruct& item) {
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     const QFontMetrics fm(p.font());
     // Measure without word wrap; only line breaks start new lines.
-    const QRect measured = fm.boundingRect(QRect(item.rcItem.topLeft(), QSize(1, 1)),
-                                           Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
-                                           caption);
+    const QRect measured =
+        fm.boundingRect(QRect(item.rcItem.topLeft(), QSize(1, 1)),
+                        Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, caption);
     QRect textRect(item.rcItem.topLeft(), measured.size());
     const int itemRight = item.rcItem.left() + item.rcItem.width();
     const int itemBottom = item.rcItem.top() + item.rcItem.height();

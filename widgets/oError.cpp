@@ -31,6 +31,4 @@ oError::oError(const oMathError& error)
               (error.name ? error.name : "") + "'"),
       code(mathLibrary) {}
 
-void raiseMathError(int type, const char* name) {
-    throw oError(oMathError{type, name});
-}
+void raiseMathError(int type, const char* name) { throw oError(oMathError{type, name}); }

@@ -2,6 +2,4 @@
 
 #include "oError.h"
 
-void oEvalError::raise(const char* message) {
-    throw oError(message, oError::evaluator);
-}
+void oEvalError::raise(const char* message) { throw oError(message, oError::evaluator); }

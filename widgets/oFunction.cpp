@@ -26,9 +26,7 @@ oFunction::oFunction(const char* expression, double x1, double x2, std::int32_t 
     calculatePoints(expression, x1, x2, steps);
 }
 
-oFunction::~oFunction() {
-    cleanup();
-}
+oFunction::~oFunction() { cleanup(); }
 
 oFunction::operator double() {
     PRECONDITION(variable != nullptr);
@@ -106,9 +104,7 @@ void oFunction::show(oWorldCanvas& canvas) const {
     }
 }
 
-void oFunction::deletePoints() {
-    samples.reset();
-}
+void oFunction::deletePoints() { samples.reset(); }
 
 void oFunction::cleanup() {
     variable.reset();

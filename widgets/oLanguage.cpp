@@ -8,13 +8,9 @@
 
 namespace {
 
-bool isLetter(char c) {
-    return std::isalpha(static_cast<unsigned char>(c)) != 0;
-}
+bool isLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
-bool isSpace(char c) {
-    return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
+bool isSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
 
 } // namespace
 

@@ -59,18 +59,12 @@ constexpr std::string_view markerSuperscript = "\254super\254";
 constexpr std::string_view markerSubscript = "\254sub\254";
 constexpr std::string_view markerSymbol = "\254symbol\254";
 
-bool isLetter(unsigned char ch) {
-    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
-}
+bool isLetter(unsigned char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
 
-bool isDigit(unsigned char ch) {
-    return ch >= '0' && ch <= '9';
-}
+bool isDigit(unsigned char ch) { return ch >= '0' && ch <= '9'; }
 
 // White space of the C locale, whatever the process locale is.
-bool isWhiteSpace(unsigned char ch) {
-    return ch == ' ' || (ch >= '\t' && ch <= '\r');
-}
+bool isWhiteSpace(unsigned char ch) { return ch == ' ' || (ch >= '\t' && ch <= '\r'); }
 
 int hexDigitValue(unsigned char ch) {
     if (isDigit(ch))

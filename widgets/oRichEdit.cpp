@@ -23,13 +23,9 @@ void oRichEdit::SetRtf(const AnsiString& rtf) {
         StreamIn(rtf);
 }
 
-AnsiString oRichEdit::GetRtf() const {
-    return parentWidget() ? StreamOut() : AnsiString();
-}
+AnsiString oRichEdit::GetRtf() const { return parentWidget() ? StreamOut() : AnsiString(); }
 
-AnsiString oRichEdit::GetMatchString() const {
-    return rtfParser_.Parse(GetRtf());
-}
+AnsiString oRichEdit::GetMatchString() const { return rtfParser_.Parse(GetRtf()); }
 
 void oRichEdit::SetRtfLoader(oRtfLoader*) {
     Application::ShowMessage("This property can only be set via the property editor.");
@@ -62,18 +58,10 @@ void oRichEdit::mousePressEvent(QMouseEvent* e) {
     TRichEditControl::mousePressEvent(e);
 }
 
-void oRichEdit::contextMenuEvent(QContextMenuEvent* e) {
-    e->ignore();
-}
+void oRichEdit::contextMenuEvent(QContextMenuEvent* e) { e->ignore(); }
 
-void oRichEdit::dragEnterEvent(QDragEnterEvent* e) {
-    e->ignore();
-}
+void oRichEdit::dragEnterEvent(QDragEnterEvent* e) { e->ignore(); }
 
-void oRichEdit::dragMoveEvent(QDragMoveEvent* e) {
-    e->ignore();
-}
+void oRichEdit::dragMoveEvent(QDragMoveEvent* e) { e->ignore(); }
 
-void oRichEdit::dropEvent(QDropEvent* e) {
-    e->ignore();
-}
+void oRichEdit::dropEvent(QDropEvent* e) { e->ignore(); }

@@ -2,10 +2,6 @@
 
 #include "oRichEdit.h"
 
-AnsiString oRtfLoader::GetText() const {
-    return owner_.GetRtf();
-}
+AnsiString oRtfLoader::GetText() const { return owner_.GetRtf(); }
 
-void oRtfLoader::SetText(const AnsiString& rtf) {
-    owner_.SetRtf(rtf);
-}
+void oRtfLoader::SetText(const AnsiString& rtf) { owner_.SetRtf(rtf); }

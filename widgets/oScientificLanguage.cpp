@@ -25,19 +25,13 @@ double truncate64(double a) {
     return a;
 }
 
-double absolute(double a) {
-    return std::fabs(a);
-}
+double absolute(double a) { return std::fabs(a); }
 
 // Nearest integer, halves away from zero.
-double nearest(double a) {
-    return a >= 0.0 ? truncate64(a + 0.5) : truncate64(a - 0.5);
-}
+double nearest(double a) { return a >= 0.0 ? truncate64(a + 0.5) : truncate64(a - 0.5); }
 
 // 1 above zero, -1 below, 0 at zero and for a non-number.
-double signOf(double a) {
-    return a > 0.0 ? 1.0 : (a < 0.0 ? -1.0 : 0.0);
-}
+double signOf(double a) { return a > 0.0 ? 1.0 : (a < 0.0 ? -1.0 : 0.0); }
 
 using sinh = mathFunction<checkedMath::sinh>;
 using cosh = mathFunction<checkedMath::cosh>;

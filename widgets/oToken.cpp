@@ -15,9 +15,7 @@ oTokenBase::oTokenBase(oLanguage* language, const char* name, tokenType type,
     PRECONDITION(type != dummy);
 }
 
-bool oTokenBase::precedes(const oTokenBase* other) const {
-    return precedence >= other->precedence;
-}
+bool oTokenBase::precedes(const oTokenBase* other) const { return precedence >= other->precedence; }
 
 int oTokenBase::match(const char* text, const oTokenBase*) {
     const std::size_t length = std::strlen(name);

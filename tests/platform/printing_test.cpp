@@ -37,9 +37,9 @@ TEST(PrintClientArea, PdfPictureStartsAtTwiceTheMargin) {
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     PrintClientArea(window, QPageLayout::Landscape, printer);
 
-    ASSERT_EQ(QProcess::execute(pdftoppm, {"-r", "72", "-png", "-singlefile", pdf,
-                                            dir.filePath("page")}),
-              0);
+    ASSERT_EQ(
+        QProcess::execute(pdftoppm, {"-r", "72", "-png", "-singlefile", pdf, dir.filePath("page")}),
+        0);
     const QImage page(dir.filePath("page.png"));
     ASSERT_EQ(page.size(), QSize(842, 595)) << "A4 landscape at 72 dpi";
     QRect red;

@@ -18,14 +18,10 @@ namespace {
 
 constexpr double Pi = 3.141592653589793;
 
-TColor PixelOf(const QImage& image, int x, int y) {
-    return fromQColor(QColor(image.pixel(x, y)));
-}
+TColor PixelOf(const QImage& image, int x, int y) { return fromQColor(QColor(image.pixel(x, y))); }
 
 // Mondas as a fresh simulation sets it up, to be stepped on its own.
-TPlanet ReferenceMondas() {
-    return TSimulationModel().Planets[0];
-}
+TPlanet ReferenceMondas() { return TSimulationModel().Planets[0]; }
 
 } // namespace
 

@@ -10,9 +10,7 @@
 
 namespace {
 
-TColor PixelOf(const QImage& image, int x, int y) {
-    return fromQColor(QColor(image.pixel(x, y)));
-}
+TColor PixelOf(const QImage& image, int x, int y) { return fromQColor(QColor(image.pixel(x, y))); }
 
 // Whether any pixel of the box around (x, y) reaching `radius` has the colour.
 bool ColourNear(const QImage& image, int x, int y, int radius, TColor colour) {

@@ -23,9 +23,7 @@ public:
     oCodeList<double> code;
 };
 
-std::string caseName(const char* name) {
-    return name;
-}
+std::string caseName(const char* name) { return name; }
 
 // ---- Valid expressions ---------------------------------------------------------------
 
@@ -36,9 +34,7 @@ struct ValidCase {
     double expected;
 };
 
-std::ostream& operator<<(std::ostream& out, const ValidCase& c) {
-    return out << c.expression;
-}
+std::ostream& operator<<(std::ostream& out, const ValidCase& c) { return out << c.expression; }
 
 class ValidExpression : public testing::TestWithParam<ValidCase> {};
 
@@ -139,9 +135,7 @@ struct InvalidCase {
     int code;
 };
 
-std::ostream& operator<<(std::ostream& out, const InvalidCase& c) {
-    return out << c.expression;
-}
+std::ostream& operator<<(std::ostream& out, const InvalidCase& c) { return out << c.expression; }
 
 class InvalidExpression : public testing::TestWithParam<InvalidCase> {};
 

@@ -36,12 +36,8 @@ template <class T> T stored(long double v) {
     }
 }
 
-template <class T> T product(T a, double b) {
-    return stored<T>(static_cast<long double>(a) * b);
-}
-template <class T> T quotient(T a, double b) {
-    return stored<T>(static_cast<long double>(a) / b);
-}
+template <class T> T product(T a, double b) { return stored<T>(static_cast<long double>(a) * b); }
+template <class T> T quotient(T a, double b) { return stored<T>(static_cast<long double>(a) / b); }
 
 // What vectors and points share: two components, per-axis scaling, projections and the
 // componentwise partial order. Derived is the vector or point type itself.
