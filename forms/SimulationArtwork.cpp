@@ -37,6 +37,18 @@ double tangent(double rx, double ry, double angle) {
     return std::atan2(ry * std::cos(angle), -rx * std::sin(angle));
 }
 
+// Strokes the part of an ellipse from angle `from` to `to` in `steps` straight pieces.
+void strokeArc(QPainter& p, QPointF c, double rx, double ry, double from, double to, int steps) {
+    QPainterPath arc;
+    for (int i = 0; i <= steps; ++i) {
+        const QPointF pt = onEllipse(c, rx, ry, from + (to - from) * i / steps);
+        i == 0 ? arc.moveTo(pt) : arc.lineTo(pt);
+    }
+    p.setPen(QPen(Ink, 2.0, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(arc);
+}
+
 } // namespace
 
 QImage TiltPicture() {
@@ -51,15 +63,7 @@ QImage TiltPicture() {
     p.drawEllipse(c, 2.2, 2.2);
     // A swing from above round to below, with heads at both ends.
     const double from = -1.25, to = 1.25;
-    QPainterPath arc;
-    for (int i = 0; i <= 40; ++i) {
-        const double a = from + (to - from) * i / 40.0;
-        const QPointF pt = onEllipse(c, rx, ry, a);
-        i == 0 ? arc.moveTo(pt) : arc.lineTo(pt);
-    }
-    p.setPen(QPen(Ink, 2.0, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(arc);
+    strokeArc(p, c, rx, ry, from, to, 40);
     paintHead(p, onEllipse(c, rx, ry, to + 0.15), tangent(rx, ry, to + 0.15), 6.0);
     paintHead(p, onEllipse(c, rx, ry, from - 0.15), tangent(rx, ry, from - 0.15) + M_PI, 6.0);
     return img;
@@ -76,15 +80,7 @@ QImage TurnPicture() {
     p.drawLine(QPointF(c.x(), 0.5), QPointF(c.x(), 13.5));
     // Most of a turn, front half drawn over the axis, ending in a head.
     const double from = -M_PI * 0.85, to = M_PI * 0.78;
-    QPainterPath arc;
-    for (int i = 0; i <= 60; ++i) {
-        const double a = from + (to - from) * i / 60.0;
-        const QPointF pt = onEllipse(c, rx, ry, a);
-        i == 0 ? arc.moveTo(pt) : arc.lineTo(pt);
-    }
-    p.setPen(QPen(Ink, 2.0, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(arc);
+    strokeArc(p, c, rx, ry, from, to, 60);
     paintHead(p, onEllipse(c, rx, ry, to + 0.2), tangent(rx, ry, to + 0.2), 6.0);
     return img;
 }
