@@ -1,6 +1,7 @@
 #include "TThisChapter.h"
 
 #include "TCustomBook.h"
+#include "TNavPanel.h"
 #include "forms/ThisChapterForm.h"
 
 #include "RichEditWriter.h"
@@ -93,3 +94,16 @@ void TThisChapter::WriteFeedback() {
 }
 
 void TThisChapter::OKButtonClick() { MessagePanel->hide(); }
+
+void TThisChapter::OpenQuestion() {
+    MaxAttempts = 3;
+    QuestionClosed = false;
+    WrongAnswers = 0;
+    AnswerCorrect = false;
+    MessagePanel->hide();
+}
+
+void TThisChapter::ShowNextButton(bool shown) {
+    if (TCustomBook* book = Book())
+        book->NavPanel->NextButton->setVisible(shown);
+}

@@ -52,4 +52,11 @@ public:
     // Judges the current answer and shows the feedback.
     void JudgeAnswer();
     void OKButtonClick();
+
+protected:
+    // Opens the page's question afresh: three attempts, none used, feedback hidden.
+    void OpenQuestion();
+    // Shows or hides the navigation panel's forward button, which a page with an open
+    // question hides until the question closes.
+    void ShowNextButton(bool shown);
 };

@@ -1,22 +1,11 @@
 #include "book/ChapterTable.h"
 
+#include "TFreeExperiment.h"
 #include "TIntro.h"
+#include "TOnePlanet.h"
 #include "TSimpleCase.h"
 #include "TSummaryChapter.h"
-
-namespace {
-
-// A chapter whose own window has not been written yet: the framework's page text under
-// the chapter's caption and page count.
-TCustomChapter* interimChapter(TCustomBook& owner, const char* caption, int pages) {
-    auto* chapter = new TThisChapter(&owner);
-    chapter->SetCaption(caption);
-    chapter->PageCount = chapter->PageTotal = pages;
-    chapter->RunCreate();
-    return chapter;
-}
-
-} // namespace
+#include "TTwoPlanets.h"
 
 int ChapterTableSize() { return 6; }
 
@@ -27,11 +16,11 @@ TCustomChapter* CreateChapterWindow(int number, TCustomBook& owner) {
     case 2:
         return CreateForm<TSimpleCase>(&owner);
     case 3:
-        return interimChapter(owner, "One planet", 15);
+        return CreateForm<TOnePlanet>(&owner);
     case 4:
-        return interimChapter(owner, "Two planets", 9);
+        return CreateForm<TTwoPlanets>(&owner);
     case 5:
-        return interimChapter(owner, "Free experiment", 4);
+        return CreateForm<TFreeExperiment>(&owner);
     case 6:
         return CreateForm<TSummaryChapter>(&owner);
     default:

@@ -1,20 +1,16 @@
 #include "TSimpleCase.h"
 
+#include "QuestionInput.h"
 #include "RichEditWriter.h"
 #include "TKeyEdit.h"
-#include "book/TCustomBook.h"
-#include "book/TNavPanel.h"
 #include "forms/SimpleCaseForm.h"
 #include "oRichEdit.h"
-#include "simulation/TPlanetParamForm.h"
 #include "simulation/mylib.h"
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLocale>
 #include <QSlider>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -30,11 +26,6 @@ TSimpleCase::TSimpleCase(TCustomBook* owner) : TBaseChapter(owner) {
     PageCount = PageTotal = 10;
 }
 
-void TSimpleCase::ShowNextButton(bool shown) {
-    if (TCustomBook* book = Book())
-        book->NavPanel->NextButton->setVisible(shown);
-}
-
 void TSimpleCase::ShowPage() {
     ChBoxPlanet2->setEnabled(false);
     ChBoxPlanet3->setEnabled(false);
@@ -48,13 +39,7 @@ void TSimpleCase::ShowPage() {
                        static_cast<QWidget*>(QChoice3), static_cast<QWidget*>(QChoiceIntro)})
         w->hide();
     ResetChoices();
-
-    MaxAttempts = 3;
-    QuestionClosed = false;
-    WrongAnswers = 0;
-    AnswerCorrect = false;
-
-    MessagePanel->hide();
+    OpenQuestion();
     Q7Answer->hide();
     Q7DoneButton->hide();
     Q7Label->hide();
@@ -190,45 +175,17 @@ void TSimpleCase::WritePageText() {
     t.SetSelStart(0);
 }
 
-void TSimpleCase::ResetChoices() {
-    for (oBitBtn* b : {QChoice1, QChoice2, QChoice3}) {
-        b->SetChecked(false);
-        TFont font = b->Font();
-        font.Color = clWindowText;
-        b->SetFont(font);
-    }
-}
+void TSimpleCase::ResetChoices() { ReleaseChoices({QChoice1, QChoice2, QChoice3}); }
 
 void TSimpleCase::QChoiceClick(oBitBtn* sender) {
     ResetChoices();
-    TFont font = sender->Font();
-    font.Color = RGB(255, 0, 0);
-    sender->SetFont(font);
-    sender->SetChecked(true);
+    LatchChoice(*sender);
     JudgeAnswer();
 }
 
 void TSimpleCase::Q7AnswerKeyPress(char& key) {
-    if (key == '\r') {
-        key = 0;
+    if (FilterAnswerKey(key))
         JudgeAnswer();
-        return;
-    }
-    const bool numeric =
-        key == '\b' || (key >= '0' && key <= '9') || std::strchr("+-.Ee", key) != nullptr;
-    if (!numeric)
-        key = 0;
-}
-
-bool TSimpleCase::ReadPeriod(double& days) const {
-    bool ok = false;
-    days = QLocale::system().toDouble(Q7Answer->text(), &ok);
-    // A number too large for a double ("1e999") is no number either.
-    if (ok && std::isfinite(days))
-        return true;
-    Application::ShowMessage("Please type a valid number!");
-    days = 0.0;
-    return false;
 }
 
 bool TSimpleCase::IsAnswerCorrect() {
@@ -237,7 +194,7 @@ bool TSimpleCase::IsAnswerCorrect() {
         if (Q7Answer->text().isEmpty())
             return false;
         double days = 0.0;
-        if (!ReadPeriod(days))
+        if (!ReadAnswer(Q7Answer->text(), days))
             return false;
         const double period = RoundToFigures(Planets[0].Period, 3, true);
         return std::fabs(days - period) <= PeriodTolerance_days;

@@ -35,9 +35,4 @@ public:
     void Q7DoneButtonClick() { JudgeAnswer(); }
     // Lets through only what a number is typed with; Enter judges the answer.
     void Q7AnswerKeyPress(char& key);
-
-private:
-    // The period answer as a number; false (after telling the user) when it is none.
-    bool ReadPeriod(double& days) const;
-    void ShowNextButton(bool shown);
 };

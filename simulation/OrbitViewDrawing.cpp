@@ -110,6 +110,13 @@ void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitVi
     }
 }
 
+void DrawBlank(oWorldPortPaintBox& wp) {
+    TCanvas& canvas = wp.Canvas();
+    canvas.Brush.Color = clBlack;
+    canvas.Brush.Style = bsSolid;
+    canvas.FillRect(QRect(0, 0, wp.width(), wp.height()));
+}
+
 void DrawArrow(TCanvas& canvas, const oWorldCanvas& world, const oRealPoint& from,
                const oRealPoint& to) {
     const oPoint p1 = world.I(from), p2 = world.I(to);

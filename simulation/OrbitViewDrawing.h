@@ -29,6 +29,10 @@ void DrawBackground(oWorldPortPaintBox& wp, const TOrbitView& view, const TSimul
 void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitView& view,
                const TSimulationModel& sim, bool showVelocity);
 
+// Fills wp's own canvas with the view's black field and nothing on it: the view of a
+// simulation whose animation is hidden.
+void DrawBlank(oWorldPortPaintBox& wp);
+
 // A line with the canvas's current pen between two world points mapped by world, with a
 // head of two barbs at `to` reaching 7.5 pixels back and 3.75 to each side. An arrow of no
 // length has no head.

@@ -182,7 +182,12 @@ void TBaseChapter::PlanetParamButtonClick() {
 
 void TBaseChapter::ReScaleVelocityClick() { RescaleRequested = true; }
 
-void TBaseChapter::wpPaint() { DrawFrame(); }
+void TBaseChapter::wpPaint() {
+    if (NoDraw)
+        orbitdrawing::DrawBlank(*wp);
+    else
+        DrawFrame();
+}
 
 void TBaseChapter::wpGraphPaint() {
     if (GraphBitmap)

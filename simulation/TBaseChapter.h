@@ -88,7 +88,7 @@ public:
 
     std::unique_ptr<TBitmap> Background;   // the orbit view without its moving bodies
     std::unique_ptr<TBitmap> GraphBitmap;  // the velocity graph
-    bool NoDraw = false;                   // freezes the orbit view
+    bool NoDraw = false;                   // freezes the orbit view; a repaint shows it black
     TPlanetParamForm* ParamForm = nullptr; // owned
 
     // Sets every planet up again from its elements at time 0 and redraws the view. Stops the

@@ -48,3 +48,21 @@ protected:
     TThisBook* book = nullptr;
     TAccessBox* access = nullptr;
 };
+
+// A book with chapter `Number`, of class TChapter, open on a chosen page.
+template <class TChapter, int Number> class ChapterTest : public BookTest {
+protected:
+    TChapter* current() const { return dynamic_cast<TChapter*>(chapter()); }
+    void openPage(int page) {
+        open(Number, page);
+        ASSERT_NE(current(), nullptr);
+    }
+    std::string text() const { return current()->TextBox->toPlainText().toStdString(); }
+    std::string feedback() const { return current()->FeedbackBox->toPlainText().toStdString(); }
+    // The page text from its first line that is not empty.
+    std::string opening() const {
+        const std::string body = text();
+        const std::size_t start = body.find_first_not_of('\n');
+        return start == std::string::npos ? std::string() : body.substr(start);
+    }
+};

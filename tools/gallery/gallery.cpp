@@ -2,17 +2,22 @@
 // contents page, every page of every chapter and the dialogs. Usage: gallery OUTDIR
 
 #include "Application.h"
+#include "TKeyEdit.h"
 #include "book/TAboutBox.h"
 #include "book/TAccessBox.h"
 #include "book/TCustomChapter.h"
 #include "book/TThisBook.h"
+#include "chapters/TOnePlanet.h"
+#include "chapters/TTwoPlanets.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -32,6 +37,13 @@ public:
     bool printDialog(QPrinter&) override { return false; }
 };
 
+// Runs a simulation chapter's clock by hand, as its timer would.
+void RunTicks(TCustomChapter* chapter, int ticks) {
+    if (auto* sim = dynamic_cast<TBaseChapter*>(chapter))
+        for (int tick = 0; tick < ticks; ++tick)
+            sim->Timer1Timer();
+}
+
 class Gallery {
 public:
     explicit Gallery(QString dir) : dir_(std::move(dir)) { QDir().mkpath(dir_); }
@@ -50,6 +62,35 @@ private:
     QString dir_;
     int written_ = 0;
 };
+
+// The question pages of chapters 3 and 4 with feedback showing.
+void ShootQuestions(Gallery& gallery, TThisBook& book) {
+    book.ChapterNumber = 3;
+    book.ShowChapter(6);
+    if (auto* one = dynamic_cast<TOnePlanet*>(book.CurrentChapter)) {
+        one->QChoice2->click();
+        one->QChoice3->click();
+        gallery.shoot(book, "ch3-p06-hint");
+    }
+    book.ChapterNumber = 4;
+    book.ShowChapter(3);
+    if (auto* two = dynamic_cast<TTwoPlanets*>(book.CurrentChapter)) {
+        RunTicks(two, 200);
+        two->MondasAnswer->setText("11500");
+        two->VulcanAnswer->setText("1500");
+        two->QDoneButtonClick();
+        gallery.shoot(book, "ch4-p03-answered");
+    }
+    book.ShowChapter(6);
+    if (auto* two = dynamic_cast<TTwoPlanets*>(book.CurrentChapter)) {
+        RunTicks(two, 600);
+        gallery.shoot(book, "ch4-p06-running");
+        two->ParamComboBox->setCurrentIndex(5);
+        two->PlanComboBox->setCurrentIndex(1);
+        two->QDoneButtonClick();
+        gallery.shoot(book, "ch4-p06-answered");
+    }
+}
 
 } // namespace
 
@@ -75,6 +116,8 @@ int main(int argc, char* argv[]) {
             for (int page = 1; page <= book->CurrentChapter->PageCount; ++page) {
                 book->CurrentChapter->Page = page;
                 book->CurrentChapter->RefreshPage();
+                // A simulation page is shown with some of its curve on the graph.
+                RunTicks(book->CurrentChapter, 120);
                 gallery.shoot(*book, QString("ch%1-p%2").arg(chapter).arg(page, 2, 10, QChar('0')));
             }
         }
@@ -90,6 +133,18 @@ int main(int argc, char* argv[]) {
             gallery.shoot(*sim->ParamForm, "dialog-parameters");
             sim->ParamForm->hide();
         }
+        // The parameter dialog as "One planet" restricts it on pages 3 and 13.
+        for (int page : {3, 13}) {
+            book->ChapterNumber = 3;
+            book->ShowChapter(page);
+            auto* sim = dynamic_cast<TBaseChapter*>(book->CurrentChapter);
+            if (!sim)
+                break;
+            sim->PlanetParamButtonClick();
+            gallery.shoot(*sim->ParamForm, QString("dialog-parameters-ch3-p%1").arg(page));
+            sim->ParamForm->hide();
+        }
+        ShootQuestions(gallery, *book);
         book->mnitContentsClick();
         gallery.shoot(*book, "01-contents-over-chapter");
         access->show();

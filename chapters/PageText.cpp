@@ -1,0 +1,13 @@
+#include "PageText.h"
+
+#include "RichEditWriter.h"
+
+void WriteInclination(TRichEditControl& t) {
+    t << fsItalic << "i" >> fsItalic << fsSubscript << "0" >> fsSubscript;
+}
+
+void WriteMassTimesSine(TRichEditControl& t) {
+    // Non-breaking spaces: a line break inside the product would part m from its sine.
+    t << fsItalic << "m" >> fsItalic << "\u00A0sin\u00A0";
+    WriteInclination(t);
+}

@@ -1,0 +1,9 @@
+#pragma once
+// Symbols the chapters' page texts share, written at the insertion point.
+
+class TRichEditControl;
+
+// The inclination: an italic i with a subscript 0.
+void WriteInclination(TRichEditControl& t);
+// m sin i0, the one mass the radial velocity reveals, kept on one line.
+void WriteMassTimesSine(TRichEditControl& t);

@@ -1,0 +1,28 @@
+#pragma once
+// What the chapters' questions share: the key filter of an answer field that takes a
+// number, the reading of that number, the latching of a choice button and the reading of
+// a drop-down choice.
+
+#include <initializer_list>
+
+class QComboBox;
+class QString;
+class oBitBtn;
+
+// Lets through Backspace and the characters a number is typed with (digits, sign, point,
+// exponent) and swallows every other key (key = 0). Enter is swallowed too; the result
+// says whether it was Enter, on which the caller judges the answer.
+bool FilterAnswerKey(char& key);
+
+// The typed number. When the text is no finite number the reader is told "Please type a
+// valid number!" and the value is 0, so that the answer is judged, and counted, as wrong.
+bool ReadAnswer(const QString& text, double& value);
+
+// Releases the choice buttons and gives their captions the window-text colour.
+void ReleaseChoices(std::initializer_list<oBitBtn*> choices);
+// Latches the chosen button: its checked face shows, with a red caption.
+void LatchChoice(oBitBtn& chosen);
+
+// The item chosen in a drop-down list whose field can be typed in; -1 when none is chosen
+// or the field no longer shows the chosen item (the reader typed over it).
+int ChosenItem(const QComboBox& list);

@@ -1,0 +1,65 @@
+#include "TFreeExperiment.h"
+
+#include "PageText.h"
+#include "RichEditWriter.h"
+#include "oRichEdit.h"
+
+#include <QCheckBox>
+
+TFreeExperiment::TFreeExperiment(TCustomBook* owner) : TBaseChapter(owner) {
+    SetCaption("Free experiment");
+    PageCount = PageTotal = 4;
+}
+
+void TFreeExperiment::ShowPage() {
+    ChBoxPlanet2->setEnabled(true);
+    ChBoxPlanet3->setEnabled(true);
+    // Vulcan takes part on every page; ticking it again resets the simulation.
+    ChBoxPlanet2->setChecked(true);
+    WritePageText();
+}
+
+void TFreeExperiment::WritePageText() {
+    oRichEdit& t = *TextBox;
+    t.Clear();
+    switch (Page) {
+    case 1:
+        t << *HeadingFont << "Free experiment" << *BodyFont;
+        t << "\n\nYou are now free to experiment with all the parameters of all three "
+             "planets. The following pages suggest a few interesting investigations.";
+        break;
+    case 2:
+        t << *HeadingFont << "Selection Effects" << *BodyFont;
+        t << "\n\nSuppose you have daily access to a telescope for a year, and its "
+             "spectrometer cannot measure the wavelength shifts of radial velocities below "
+             "10 m s";
+        t << fsSuperscript << "-1" >> fsSuperscript << ".\n\n";
+        t << fsBold << "What restrictions does that place on the planets that you can discover?" >>
+            fsBold;
+        break;
+    case 3:
+        t << *HeadingFont << "Reconstruct reality" << *BodyFont;
+        t << "\n\nSet the parameters to those of real planetary systems that have been "
+             "discovered, and you will see the work that planet-hunting astronomers do.\n\n"
+             "Note: set ";
+        WriteInclination(t);
+        t << " = 90º and " << fsItalic << "m" >> fsItalic << " to the given ";
+        WriteMassTimesSine(t);
+        t << ".";
+        break;
+    case 4:
+        t << *HeadingFont << "Challenge other students" << *BodyFont;
+        t << "\n\nCreate a planetary system of your own, then print the screen with ";
+        t << fsBold << "Print" >> fsBold;
+        t << " in the File menu, or use the ";
+        t << fsBold << "Print Screen " >> fsBold;
+        t << "key to make an electronic file to send to other students. Can they discover the "
+             "parameters you chose?\n\nNote: the ";
+        t << fsBold << "Zoom" >> fsBold;
+        t << " slider can hide the animation graphics.";
+        break;
+    default:
+        break;
+    }
+    t.SetSelStart(0);
+}

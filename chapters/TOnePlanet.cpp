@@ -1,0 +1,235 @@
+#include "TOnePlanet.h"
+
+#include "PageText.h"
+#include "QuestionInput.h"
+#include "RichEditWriter.h"
+#include "forms/OnePlanetForm.h"
+#include "oRichEdit.h"
+#include "simulation/TPlanetParamForm.h"
+
+#include <QCheckBox>
+#include <QSlider>
+
+namespace {
+
+constexpr int MassQuestionPage = 6;
+// From this page on the "Edit parameters" button opens the dialog.
+constexpr int FirstEditPage = 3;
+
+// The dialog's sliders in the order the pages release them.
+struct Release {
+    int fromPage;
+    QSlider* TPlanetParamForm::*slider;
+};
+constexpr Release Releases[] = {
+    {3, &TPlanetParamForm::incSlider},    {6, &TPlanetParamForm::massSlider},
+    {8, &TPlanetParamForm::aSlider},      {9, &TPlanetParamForm::EccSlider},
+    {11, &TPlanetParamForm::psiSlider},   {12, &TPlanetParamForm::phiSlider},
+    {13, &TPlanetParamForm::SmassSlider},
+};
+
+} // namespace
+
+TOnePlanet::TOnePlanet(TCustomBook* owner) : TBaseChapter(owner) {
+    DefineOnePlanetForm(*this);
+    PageCount = PageTotal = 15;
+}
+
+void TOnePlanet::UnlockParameters() {
+    PlanetParamButton->setEnabled(Page >= FirstEditPage);
+    for (const Release& r : Releases)
+        (ParamForm->*r.slider)->setEnabled(Page >= r.fromPage);
+}
+
+void TOnePlanet::ShowPage() {
+    UnlockParameters();
+    ChBoxPlanet2->setEnabled(false);
+    ChBoxPlanet3->setEnabled(false);
+    // The amplitude changes the pages discuss show only on an unchanging scale.
+    AutoScaleVelocity->setChecked(false);
+
+    for (oBitBtn* b : {QChoice1, QChoice2, QChoice3})
+        b->hide();
+    ResetChoices();
+    OpenQuestion();
+
+    if (Page == MassQuestionPage) {
+        ShowNextButton(false);
+        for (oBitBtn* b : {QChoice1, QChoice2, QChoice3})
+            b->show();
+    }
+    WritePageText();
+}
+
+void TOnePlanet::WritePageText() {
+    oRichEdit& t = *TextBox;
+    t.Clear();
+    switch (Page) {
+    case 1:
+        t << *HeadingFont << "One planet ";
+        t << *BodyFont
+          << "\n\nThis section shows what the radial velocity profile of a star can tell us "
+             "about a single planet orbiting it, and what it cannot. We keep one planet, "
+             "Mondas, and change its orbit and its mass one parameter at a time.";
+        break;
+    case 2:
+        t << *BodyFont << "\n\nFirst we look at how changing the inclination ";
+        WriteInclination(t);
+        t << " of the orbit changes the amplitude of the radial velocity. ";
+        WriteInclination(t);
+        t << " is the angle between the line of sight (the ";
+        t << fsItalic << "z" >> fsItalic;
+        t << " axis) and the orbit's normal vector, the arrow drawn at right angles to the "
+             "orbit in the orbit's own colour, here light blue.\n\nAt the moment we see the "
+             "orbit edge-on: ";
+        WriteInclination(t);
+        t << " is 90º.";
+        break;
+    case 3:
+        t << *BodyFont << "\n\nPress ";
+        t << fsBold << "Start" >> fsBold;
+        t << ". The masses and the orbit are the same as in the last section, so the radial "
+             "velocity profile is the same too.\n\nNow click ";
+        t << fsBold << "Edit parameters" >> fsBold;
+        t << " and, in the window that opens, use the slider to change the inclination of "
+             "the orbit of Mondas to about 30º.\n\n(Sliders will be enabled when you first "
+             "need them.)";
+        break;
+    case 4:
+        t << *BodyFont
+          << "\n\nThe amplitude of the radial velocity is reduced: the maxima and minima are "
+             "smaller. (Automatic rescaling has been turned off so that you can see this.)"
+             "\n\nDrag the orbit view to look at the orbit from different angles, and notice "
+             "that the star orbits in the same plane as the planet.";
+        break;
+    case 5:
+        t << *BodyFont << "\n\nNow set ";
+        WriteInclination(t);
+        t << " to zero. The orbit then lies in the plane of the sky, at right angles to the "
+             "line of sight, and the star's radial velocity is always zero: the star never "
+             "moves towards or away from us.\n\nPlanets whose orbits we see face-on like this "
+             "cannot be detected by Doppler spectroscopy.";
+        break;
+    case 6:
+        t << *BodyFont;
+        t << fsBold
+          << "Decrease the planet's mass.\nHow does the radial velocity\namplitude change?" >>
+            fsBold;
+        break;
+    case 7:
+        t << *BodyFont
+          << "\n\nA lighter planet pulls less on the star, so the star moves more slowly "
+             "around the centre of mass and the amplitude of its radial velocity is smaller. "
+             "A heavier planet gives a larger amplitude.";
+        break;
+    case 8:
+        t << *BodyFont
+          << "\n\nChanging the inclination and the mass did not change the period of the "
+             "radial velocity curve. Now vary the semimajor axis ";
+        t << fsItalic << "a. " >> fsItalic;
+        t << "You may need the graph's scaling controls below to see the whole curve: the "
+             "timescale slider and the ";
+        t << fsBold << "Rescale velocity" >> fsBold;
+        t << " button.";
+        break;
+    case 9:
+        t << *BodyFont << "\n\nThe semimajor axis ";
+        t << fsItalic << "a " >> fsItalic;
+        t << "affects both the period and the amplitude. A planet with a smaller ";
+        t << fsItalic << "a " >> fsItalic;
+        t << "is closer to the star and moves faster, so the amplitude is larger and the "
+             "period shorter.\n\nNow try an eccentricity ";
+        t << fsItalic << "e " >> fsItalic;
+        t << "of about 0.5.";
+        break;
+    case 10:
+        t << *BodyFont
+          << "\n\nAn ellipse has an eccentricity between 0 (a circle) and 1. On an elliptical "
+             "orbit the speed is no longer constant, so the radial velocity profile looks "
+             "skewed. The speed is greatest when the star and the planet are closest "
+             "together.\n\nThe period has not changed: it depends on the semimajor axis, not "
+             "on the eccentricity.";
+        break;
+    case 11:
+        t << *BodyFont << "\n\nNow try altering the angle ";
+        t << *SymbolFont << fsItalic << "y. " >> fsItalic << *BodyFont;
+        t << "It rotates the orbit about its normal, turning the ellipse within its own "
+             "plane. For a circular orbit this makes no difference, but for an elliptical "
+             "orbit it changes the shape of the radial velocity profile.";
+        break;
+    case 12:
+        t << *BodyFont << "\n\nThe azimuth ";
+        t << *SymbolFont << fsItalic << "f" >> fsItalic << *BodyFont;
+        t << " of the orbit rotates the orbit's normal about the ";
+        t << fsItalic << "z" >> fsItalic;
+        t << " axis. The radial velocity profile does not depend on ";
+        t << *SymbolFont << fsItalic << "f" >> fsItalic << *BodyFont;
+        t << " at all, so Doppler spectroscopy tells us nothing about the azimuth of an "
+             "orbit.";
+        break;
+    case 13:
+        t << *BodyFont
+          << "\n\nThe mass of the star can be found by other methods, from its spectrum and its "
+             "brightness, so we treat it as known.\n\nYou may now vary it as well. The period "
+             "follows from the star's mass and the semimajor axis.";
+        break;
+    case 14:
+        t << *BodyFont << "So, for one planet: \n\n";
+        t << "- the amplitude tells us about the semimajor axis ";
+        t << fsItalic << "a, " >> fsItalic;
+        t << "the inclination ";
+        WriteInclination(t);
+        t << " and the planet's mass ";
+        t << fsItalic << "m." >> fsItalic;
+        t << "\n- the period determines the semimajor axis.\n";
+        t << "- the shape of the profile determines the eccentricity ";
+        t << fsItalic << "e." >> fsItalic;
+        break;
+    case 15:
+        t << *HeadingFont << "Conclusions";
+        t << *BodyFont << "\n\nWith one planet, the semimajor axis ";
+        t << fsItalic << "a" >> fsItalic;
+        t << " and the eccentricity ";
+        t << fsItalic << "e" >> fsItalic;
+        t << " follow from the radial velocity profile. But the amplitude depends on both the "
+             "mass ";
+        t << fsItalic << "m" >> fsItalic;
+        t << " and the inclination ";
+        WriteInclination(t);
+        t << ", so the two cannot be found separately: the best we can find is ";
+        WriteMassTimesSine(t);
+        t << ".";
+        break;
+    default:
+        break;
+    }
+    t.SetSelStart(0);
+}
+
+void TOnePlanet::ResetChoices() { ReleaseChoices({QChoice1, QChoice2, QChoice3}); }
+
+void TOnePlanet::QChoiceClick(oBitBtn* sender) {
+    ResetChoices();
+    LatchChoice(*sender);
+    JudgeAnswer();
+}
+
+bool TOnePlanet::IsAnswerCorrect() { return QChoice1->Checked(); }
+
+void TOnePlanet::WriteHint() {
+    if (WrongAnswers <= 1)
+        return;
+    oRichEdit& t = *FeedbackBox;
+    t << "\nMake sure ";
+    WriteInclination(t);
+    t << " is not zero.";
+}
+
+void TOnePlanet::WriteConclusion() {
+    if (!AnswerCorrect) {
+        oRichEdit& t = *FeedbackBox;
+        t << "\nThe radial velocity amplitude " << fsItalic << "decreases" >> fsItalic;
+        t << " as the planet's mass is decreased.";
+    }
+    ShowNextButton(true);
+}

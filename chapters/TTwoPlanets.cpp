@@ -1,0 +1,295 @@
+#include "TTwoPlanets.h"
+
+#include "PageText.h"
+#include "QuestionInput.h"
+#include "RichEditWriter.h"
+#include "TKeyEdit.h"
+#include "WidgetColour.h"
+#include "book/TCustomBook.h"
+#include "book/TNavPanel.h"
+#include "forms/TwoPlanetsForm.h"
+#include "oRichEdit.h"
+#include "oWorldPortPaintBox.h"
+#include "simulation/TPlanetParamForm.h"
+#include "simulation/mylib.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSlider>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+
+constexpr int Mondas = 0;
+constexpr int Vulcan = 1;
+constexpr int PeriodQuestionPage = 3;
+constexpr int ParameterQuestionPage = 6;
+// How far typed periods may lie from the true ones, days.
+constexpr double MondasTolerance_days = 3000.0;
+constexpr double VulcanTolerance_days = 300.0;
+// The time-scale positions of grid lines every 1000 and every 10 000 days.
+constexpr int Scale1000Days = 3;
+constexpr int Scale10000Days = 4;
+constexpr double EdgeOn_rad = 1.5707963267948966;
+constexpr double NearlyFaceOn_rad = 0.17453292519943295; // 10 degrees
+// Mondas's semimajor axis on pages 1 and 2, and from page 3 on, AU.
+constexpr double MondasNear_AU = 5.2;
+constexpr double MondasFar_AU = 10.0;
+// The right answer of page 6: "inclination or mass" of "Vulcan".
+constexpr int InclinationOrMass = 5;
+
+} // namespace
+
+TTwoPlanets::TTwoPlanets(TCustomBook* owner) : TBaseChapter(owner) {
+    DefineTwoPlanetsForm(*this);
+    PageCount = PageTotal = 9;
+}
+
+void TTwoPlanets::SetUpPlanets() {
+    ChBoxPlanet2->setEnabled(true);
+    ChBoxPlanet2->setChecked(true);
+    ChBoxPlanet3->setEnabled(false);
+    AutoScaleVelocity->setChecked(false);
+    TimeSlider->setValue(Scale1000Days);
+    SetGraphSpan(Scale1000Days);
+    Planets[Vulcan].inc = EdgeOn_rad;
+    ResetSimulation();
+}
+
+void TTwoPlanets::ShowLongestTimescale() {
+    TimeSlider->setValue(Scale10000Days);
+    SetGraphSpan(Scale10000Days);
+}
+
+void TTwoPlanets::TiltVulcan() {
+    Planets[Vulcan].inc = NearlyFaceOn_rad;
+    ResetSimulation();
+    ShowLongestTimescale();
+}
+
+void TTwoPlanets::HideAnswerFields() {
+    for (QWidget* w : {static_cast<QWidget*>(MondasAnswer), static_cast<QWidget*>(MondasLabel),
+                       static_cast<QWidget*>(MondasDays), static_cast<QWidget*>(VulcanAnswer),
+                       static_cast<QWidget*>(VulcanLabel), static_cast<QWidget*>(VulcanDays),
+                       static_cast<QWidget*>(QDoneButton)})
+        w->hide();
+}
+
+void TTwoPlanets::ShowPage() {
+    SetUpPlanets();
+    OpenQuestion();
+    HideAnswerFields();
+    MondasLabel->setText(QString::fromStdString(Planets[Mondas].Name.str()));
+    VulcanLabel->setText(QString::fromStdString(Planets[Vulcan].Name.str()));
+    SetWidgetColour(*MondasLabel, Planets[Mondas].Colour);
+    SetWidgetColour(*VulcanLabel, Planets[Vulcan].Colour);
+
+    NoDraw = false;
+    for (QWidget* w : {static_cast<QWidget*>(ParamComboBox), static_cast<QWidget*>(ofLabel),
+                       static_cast<QWidget*>(PlanComboBox)})
+        w->hide();
+    Planets[Mondas].a = Page >= PeriodQuestionPage ? MondasFar_AU : MondasNear_AU;
+    ResetSimulation();
+
+    switch (Page) {
+    case PeriodQuestionPage:
+        ShowPeriodQuestion();
+        break;
+    case 4:
+        Timer1->start();
+        break;
+    case 5:
+        ShowLongestTimescale();
+        Timer1->start();
+        break;
+    case ParameterQuestionPage:
+        ShowParameterQuestion();
+        break;
+    case 7:
+        TiltVulcan();
+        break;
+    default:
+        break;
+    }
+    // The dialog shows the elements the page has just set, so that moving one slider does
+    // not put back the values it showed before.
+    ParamForm->ShowPlanet();
+    WritePageText();
+}
+
+void TTwoPlanets::ShowPeriodQuestion() {
+    MondasAnswer->clear();
+    VulcanAnswer->clear();
+    for (QWidget* w : {static_cast<QWidget*>(MondasAnswer), static_cast<QWidget*>(MondasLabel),
+                       static_cast<QWidget*>(MondasDays), static_cast<QWidget*>(VulcanAnswer),
+                       static_cast<QWidget*>(VulcanLabel), static_cast<QWidget*>(VulcanDays)})
+        w->show();
+    MessagePanel->setGeometry(MessagePanel->x(), 440, 350, 60);
+    QDoneButton->move(QDoneButton->x(), 398);
+    QDoneButton->show();
+    ShowNextButton(false);
+    // The reader's next step is to type Mondas's period.
+    MondasAnswer->setFocus();
+}
+
+void TTwoPlanets::ShowParameterQuestion() {
+    NoDraw = true;
+    TiltVulcan();
+    ParamForm->hide();
+    PlanetParamButton->setEnabled(false);
+    for (QComboBox* list : {ParamComboBox, PlanComboBox}) {
+        list->setCurrentIndex(-1);
+        list->show();
+    }
+    ParamComboBox->setEditText("Parameter");
+    PlanComboBox->setEditText("Planet");
+    ofLabel->show();
+    QDoneButton->move(QDoneButton->x(), 440);
+    MessagePanel->setGeometry(MessagePanel->x(), 440, 290, 60);
+    QDoneButton->show();
+    ShowNextButton(false);
+    wp->Invalidate();
+}
+
+void TTwoPlanets::WritePageText() {
+    oRichEdit& t = *TextBox;
+    t.Clear();
+    switch (Page) {
+    case 1:
+        t << *HeadingFont << "Two planets ";
+        t << *BodyFont
+          << "\n\nWorking out the orbits when more than one planet circles a star is a "
+             "problem that real planet hunters face. Here a second planet, Vulcan, joins "
+             "Mondas.\n\nClick ";
+        t << fsBold << "Start" >> fsBold;
+        t << " to see why it is a problem.";
+        break;
+    case 2:
+        t << *BodyFont
+          << "\n\nThe radial velocity profile is now much more complicated. Each planet has a "
+             "fixed period, but their combined effect does not repeat itself after any fixed "
+             "time: the profile is not periodic.\n\nYou can see at once, though, that there "
+             "is more than one planet.";
+        break;
+    case 3:
+        t << *BodyFont;
+        t << fsBold
+          << "The orbits now have very different\nsemimajor axes. What are the periods?" >>
+            fsBold;
+        break;
+    case 4:
+        t << *BodyFont
+          << "\n\nThe timescale is now set to 1000 days. On this scale the period of Vulcan is "
+             "clear, but that of Mondas is not.";
+        break;
+    case 5:
+        t << *BodyFont
+          << "\n\nThe timescale is now set to 10000 days. Now the much longer period of Mondas "
+             "shows, with the shorter variations of Vulcan superimposed on it.";
+        break;
+    case 6:
+        t << *BodyFont;
+        t << fsBold
+          << "One parameter has been changed from\nthe last page. From the radial velocity\n"
+             "profile alone, what parameter(s) could have been changed? (Animation has been "
+             "disabled.)" >>
+            fsBold;
+        break;
+    case 7:
+        t << *BodyFont
+          << "\n\nThe animation shows that the yellow orbit of Vulcan is now greatly "
+             "inclined: it is only 10º from face-on. The radial velocity alone did not "
+             "reveal this.\n\nIn the ";
+        t << fsBold << "Edit parameters" >> fsBold;
+        t << " window choose Vulcan, then try setting ";
+        WriteInclination(t);
+        t << " to 90º and the mass to 0.17 Jupiter masses. The graph should look the same.";
+        break;
+    case 8:
+        t << *BodyFont
+          << "\n\nThere are two lessons here. Even when several planets orbit a star, their "
+             "properties can still be worked out, because their periods are different. But "
+             "the mass of a planet and the inclination of its orbit cannot be determined "
+             "separately.";
+        break;
+    case 9:
+        t << *BodyFont
+          << "\n\nAstronomers find the planets' parameters from the radial velocity profile "
+             "by an automated trial-and-error procedure called ";
+        t << fsItalic << "fitting" >> fsItalic;
+        t << ". It fits ";
+        WriteMassTimesSine(t);
+        t << " as one parameter. The number of planets can itself be fitted, although it is "
+             "often guessed from the profile.";
+        break;
+    default:
+        break;
+    }
+    t.SetSelStart(0);
+}
+
+void TTwoPlanets::MondasAnswerKeyPress(char& key) {
+    if (FilterAnswerKey(key))
+        JudgeAnswer();
+}
+
+void TTwoPlanets::VulcanAnswerKeyPress(char& key) {
+    if (FilterAnswerKey(key))
+        JudgeAnswer();
+}
+
+bool TTwoPlanets::PeriodsCorrect() {
+    if (MondasAnswer->text().isEmpty() || VulcanAnswer->text().isEmpty())
+        return false;
+    double mondas = 0.0, vulcan = 0.0;
+    ReadAnswer(MondasAnswer->text(), mondas);
+    ReadAnswer(VulcanAnswer->text(), vulcan);
+    const double pm = RoundToFigures(Planets[Mondas].Period, 3, true);
+    const double pv = RoundToFigures(Planets[Vulcan].Period, 3, true);
+    if (std::fabs(mondas - pm) > MondasTolerance_days)
+        return false;
+    // Whole days count: the difference is cut to an integer before it is compared.
+    return std::fabs(std::trunc(vulcan - pv)) <= VulcanTolerance_days;
+}
+
+bool TTwoPlanets::IsAnswerCorrect() {
+    switch (Page) {
+    case PeriodQuestionPage:
+        return PeriodsCorrect();
+    case ParameterQuestionPage:
+        return ChosenItem(*PlanComboBox) == Vulcan &&
+               ChosenItem(*ParamComboBox) == InclinationOrMass;
+    default:
+        return false;
+    }
+}
+
+void TTwoPlanets::WriteHint() {
+    if (WrongAnswers <= 1)
+        return;
+    if (Page == PeriodQuestionPage)
+        *FeedbackBox << "\nHint: Try the largest timescale for Mondas.\n";
+    else if (Page == ParameterQuestionPage)
+        *FeedbackBox << "Hint: Compare the graph with the one on\nthe previous page\n";
+}
+
+void TTwoPlanets::WriteConclusion() {
+    oRichEdit& t = *FeedbackBox;
+    if (Page == PeriodQuestionPage) {
+        t << "\nThe periods are " << RoundToFigures(Planets[Mondas].Period, 3, true);
+        t << " and " << RoundToFigures(Planets[Vulcan].Period, 3, true) << " days.";
+    } else if (Page == ParameterQuestionPage && !AnswerCorrect) {
+        t << "The correct answer is the " << fsItalic << "inclination or\nmass of Vulcan." >>
+            fsItalic;
+    }
+    ShowNextButton(true);
+    if (TCustomBook* book = Book())
+        book->NavPanel->BackButton->show();
+    PlanetParamButton->setEnabled(true);
+    NoDraw = false;
+    // Drawn at once, not at the next tick, so that a stopped simulation shows its view too.
+    DrawBackground();
+    DrawFrame();
+}

@@ -1,0 +1,53 @@
+#pragma once
+// Chapter 4, "Two planets": nine pages with Mondas and Vulcan, showing that the sum of two
+// periodic signals is not periodic, that two very different periods can still be read
+// from the curve at suitable timescales, and that a planet's mass and its orbit's
+// inclination cannot be told apart from the radial velocity alone. Page 3 asks for both
+// periods; page 6 changes a hidden parameter, blanks the orbit view and asks which planet
+// and which parameter changed.
+
+#include "simulation/TBaseChapter.h"
+
+class QComboBox;
+class TKeyEdit;
+
+class TTwoPlanets : public TBaseChapter {
+public:
+    explicit TTwoPlanets(TCustomBook* owner);
+
+    QLabel* MondasLabel = nullptr; // the planet's name on its colour
+    TKeyEdit* MondasAnswer = nullptr;
+    QLabel* MondasDays = nullptr;
+    QLabel* VulcanLabel = nullptr;
+    TKeyEdit* VulcanAnswer = nullptr;
+    QLabel* VulcanDays = nullptr;
+    oBitBtn* QDoneButton = nullptr;
+    QComboBox* ParamComboBox = nullptr; // which parameter changed
+    QLabel* ofLabel = nullptr;
+    QComboBox* PlanComboBox = nullptr; // of which planet
+
+    void ShowPage() override;
+    void WritePageText() override;
+    bool IsAnswerCorrect() override;
+    void WriteHint() override;
+    void WriteConclusion() override;
+
+    // Handlers.
+    void QDoneButtonClick() { JudgeAnswer(); }
+    // Let through only what a number is typed with; Enter judges the answer.
+    void MondasAnswerKeyPress(char& key);
+    void VulcanAnswerKeyPress(char& key);
+
+private:
+    // Puts Vulcan edge-on, Mondas at the page's distance and the time scale at 1000 days,
+    // and restarts the simulation from time zero.
+    void SetUpPlanets();
+    // The time scale at position 4: a window of 100 000 days at the step of position 3.
+    void ShowLongestTimescale();
+    // Vulcan's orbit turned to 10 degrees from face-on, the change page 6 asks about.
+    void TiltVulcan();
+    void HideAnswerFields();
+    void ShowPeriodQuestion();
+    void ShowParameterQuestion();
+    bool PeriodsCorrect();
+};

@@ -1,0 +1,57 @@
+#include "QuestionParts.h"
+
+#include "TKeyEdit.h"
+#include "simulation/TBaseChapter.h"
+
+#include <QLabel>
+
+namespace questionparts {
+
+namespace {
+
+const TFont ArialBold("Arial", -13, clWindowText, TFontStyles{}.with(fsBold));
+
+} // namespace
+
+oBitBtn* ChoiceButton(TBaseChapter& f, int top, const char* caption,
+                      std::function<void(oBitBtn*)> onClick) {
+    auto* b = new oBitBtn(&f);
+    b->setGeometry(230, top, 147, 27);
+    b->SetImages(f.QButtons.get());
+    b->NumGlyphs = 4;
+    b->SetCaption(caption);
+    b->SetFont(TFont("Arial", -13, clWindowText));
+    b->hide();
+    QObject::connect(b, &QPushButton::clicked, [b, onClick = std::move(onClick)] { onClick(b); });
+    return b;
+}
+
+QLabel* BoldText(QWidget* parent, QRect place, const char* text) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(place);
+    l->setFont(ArialBold.toQFont());
+    return l;
+}
+
+TKeyEdit* AnswerField(QWidget* parent, QRect place, std::function<void(char&)> onKey) {
+    auto* field = new TKeyEdit(parent);
+    field->setGeometry(place);
+    field->setMaxLength(5);
+    field->hide();
+    field->OnKeyPress = [onKey = std::move(onKey)](QObject*, char& key) { onKey(key); };
+    return field;
+}
+
+oBitBtn* DoneButton(TBaseChapter& f, QRect place, std::function<void()> onClick) {
+    auto* b = new oBitBtn(&f);
+    b->setGeometry(place);
+    b->SetImages(f.ButtonImages.get());
+    b->NumGlyphs = 4;
+    b->SetCaption("Done");
+    b->SetFont(ArialBold);
+    b->hide();
+    QObject::connect(b, &QPushButton::clicked, [onClick = std::move(onClick)] { onClick(); });
+    return b;
+}
+
+} // namespace questionparts

@@ -1,0 +1,26 @@
+#pragma once
+// The parts the simulation chapters build their questions from: choice buttons, bold
+// captions, answer fields and the Done button, each hidden until its page shows it.
+
+#include <QRect>
+#include <functional>
+
+class QLabel;
+class QWidget;
+class TBaseChapter;
+class TKeyEdit;
+class oBitBtn;
+
+namespace questionparts {
+
+// A 147 x 27 choice button on the chapter's question faces, at (230, top).
+oBitBtn* ChoiceButton(TBaseChapter& f, int top, const char* caption,
+                      std::function<void(oBitBtn*)> onClick);
+// A caption in Arial bold 13 px, shown.
+QLabel* BoldText(QWidget* parent, QRect place, const char* text);
+// A field for a number of at most five characters; every typed key goes through onKey.
+TKeyEdit* AnswerField(QWidget* parent, QRect place, std::function<void(char&)> onKey);
+// The 65 x 36 "Done" button on the chapter's button faces.
+oBitBtn* DoneButton(TBaseChapter& f, QRect place, std::function<void()> onClick);
+
+} // namespace questionparts

@@ -1,0 +1,63 @@
+#include "TwoPlanetsForm.h"
+
+#include "QuestionParts.h"
+#include "TKeyEdit.h"
+#include "chapters/TTwoPlanets.h"
+#include "oRichEdit.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+using namespace questionparts;
+
+namespace {
+
+// A drop-down list whose field can be typed in; typed text never becomes an item.
+QComboBox* dropDown(QWidget* parent, QRect place, const char* text,
+                    std::initializer_list<const char*> items) {
+    auto* list = new QComboBox(parent);
+    list->setGeometry(place);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setFont(TFont("Arial", -13, clWindowText).toQFont());
+    for (const char* item : items)
+        list->addItem(item);
+    list->setMaxVisibleItems(int(items.size()));
+    list->setCurrentIndex(-1);
+    list->setEditText(text);
+    list->hide();
+    return list;
+}
+
+QLabel* hiddenText(QWidget* parent, QRect place, const char* text) {
+    QLabel* l = BoldText(parent, place, text);
+    l->hide();
+    return l;
+}
+
+} // namespace
+
+void DefineTwoPlanetsForm(TTwoPlanets& f) {
+    f.SetCaption("Two planets");
+    f.TextBox->move(15, f.TextBox->y());
+    f.MessagePanel->setGeometry(f.MessagePanel->x(), 440, 290, 60);
+
+    f.MondasLabel = hiddenText(&f, QRect(28, 379, 51, 20), "planet1");
+    f.MondasAnswer =
+        AnswerField(&f, QRect(100, 376, 73, 24), [&f](char& key) { f.MondasAnswerKeyPress(key); });
+    f.MondasDays = hiddenText(&f, QRect(185, 379, 33, 20), "days");
+    f.VulcanLabel = hiddenText(&f, QRect(28, 411, 51, 20), "planet2");
+    f.VulcanAnswer =
+        AnswerField(&f, QRect(100, 408, 73, 24), [&f](char& key) { f.VulcanAnswerKeyPress(key); });
+    f.VulcanDays = hiddenText(&f, QRect(185, 411, 33, 20), "days");
+    for (QLabel* name : {f.MondasLabel, f.VulcanLabel})
+        name->setAutoFillBackground(true);
+    f.QDoneButton = DoneButton(f, QRect(310, 440, 65, 36), [&f] { f.QDoneButtonClick(); });
+
+    f.ParamComboBox = dropDown(&f, QRect(28, 408, 193, 24), "Parameter",
+                               {"semimajor axis", "eccentricity", "inclination", "orbit azimuth",
+                                "mass", "inclination or mass", "eccentricity or mass"});
+    f.ofLabel = hiddenText(&f, QRect(237, 411, 16, 20), "of");
+    f.PlanComboBox = dropDown(&f, QRect(268, 408, 89, 24), "Planet", {"Mondas", "Vulcan"});
+    f.MessagePanel->raise();
+}
