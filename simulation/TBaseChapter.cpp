@@ -8,6 +8,7 @@
 #include "simulation/VelocityGraphDrawing.h"
 
 #include <QCheckBox>
+#include <QHideEvent>
 #include <QLabel>
 #include <QSlider>
 #include <QTimer>
@@ -67,6 +68,26 @@ void TBaseChapter::ApplyColours() {
     TThisChapter::ApplyColours();
     if (ParamForm)
         ParamForm->MatchColour();
+}
+
+void TBaseChapter::hideEvent(QHideEvent* e) {
+    TThisChapter::hideEvent(e);
+    // Only a hide of this window itself, not of the book around it: a minimized book takes
+    // the dialog along through the window system.
+    if (e->spontaneous() || !isHidden() || !ParamForm || ParamForm->isHidden())
+        return;
+    ParamFormCovered = CoveredDialog{ParamForm->pos(), ParamForm->windowState()};
+    ParamForm->hide();
+}
+
+void TBaseChapter::showEvent(QShowEvent* e) {
+    TThisChapter::showEvent(e);
+    if (e->spontaneous() || !ParamFormCovered || !ParamForm)
+        return;
+    ParamForm->move(ParamFormCovered->Position);
+    ParamForm->setWindowState(ParamFormCovered->State);
+    ParamForm->show();
+    ParamFormCovered.reset();
 }
 
 void TBaseChapter::ResetSimulation() {

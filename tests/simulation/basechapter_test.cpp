@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
@@ -216,4 +217,46 @@ TEST_F(BaseChapterTest, RenamingAPlanetRenamesItsButtons) {
     form.showMinimized();
     sim->PlanetParamButtonClick();
     EXPECT_FALSE(form.isMinimized());
+}
+
+// Chapter 2 as the book opens it; its "Edit parameters" button stays disabled, so the tests
+// open the dialog as the button would.
+class ChapterDialogTest : public BookTest {
+protected:
+    TBaseChapter& sim() const { return *dynamic_cast<TBaseChapter*>(chapter()); }
+    TPlanetParamForm& dialog() const { return *sim().ParamForm; }
+};
+
+TEST_F(ChapterDialogTest, TheDialogLeavesWithItsChapterAndReturnsAsItWas) {
+    const struct {
+        const char* name;
+        bool shown, minimized;
+    } cases[] = {{"shown", true, false}, {"minimized", true, true}, {"closed", false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        open(2, 3);
+        if (c.shown) {
+            sim().PlanetParamButtonClick();
+            dialog().move(321, 123);
+        }
+        if (c.minimized)
+            dialog().showMinimized();
+        book->mnitContents->trigger();
+        EXPECT_TRUE(dialog().isHidden()) << "no dialog drives a chapter out of sight";
+        QTest::mouseClick(book->GoBackButton, Qt::LeftButton);
+        EXPECT_EQ(dialog().isVisible(), c.shown);
+        EXPECT_EQ(dialog().isMinimized(), c.minimized);
+        if (c.shown)
+            EXPECT_EQ(dialog().pos(), QPoint(321, 123));
+    }
+}
+
+TEST_F(ChapterDialogTest, ACoveredChapterRestartedFromTheContentsTakesItsDialogAlong) {
+    open(2, 3);
+    sim().PlanetParamButtonClick();
+    const QPointer<TPlanetParamForm> old = &dialog();
+    book->mnitContents->trigger();
+    QTest::mouseClick(book->Buttons[1], Qt::LeftButton);
+    EXPECT_TRUE(old.isNull());
+    EXPECT_TRUE(dialog().isHidden()) << "the new chapter's dialog waits for its button";
 }
