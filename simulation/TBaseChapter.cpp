@@ -126,6 +126,7 @@ void TBaseChapter::DrawGraphAxes(double vmax_AUperDay) {
 void TBaseChapter::RedrawGraphAxes() {
     graphdrawing::DrawGraphAxes(*wpGraph, *this);
     RVExp->setText(QString::fromStdString(Ticks.ExponentText()));
+    LayOutAxisTitle(*this);
 }
 
 void TBaseChapter::PlotVelocity() {

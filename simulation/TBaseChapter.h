@@ -72,7 +72,8 @@ public:
     QLabel* StaticText5 = nullptr;
     QLabel* StaticText9 = nullptr;
     QLabel* StaticText7 = nullptr;
-    QLabel* RVExp = nullptr; // the power of ten of the velocity unit
+    QLabel* RVExp = nullptr;  // the power of ten of the velocity unit
+    QLabel* RVUnit = nullptr; // "m s" after it
     QLabel* StaticText8 = nullptr;
     QSlider* TimeSlider = nullptr;
     QLabel* Label1 = nullptr;
