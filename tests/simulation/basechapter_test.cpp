@@ -73,7 +73,7 @@ TEST_F(BaseChapterTest, FormCreateLeavesAStoppedRunAtPericentre) {
 }
 
 TEST_F(BaseChapterTest, TheAxisTitleShowsEveryPowerOfTenWhole) {
-    // Velocities from centimetres to kilometres a second, and a text wider than the gap.
+    // Exponents across the sliders' reach, and a text wider than the gap left for it.
     const struct {
         double vmax_mps;
         const char* exponent;
@@ -102,7 +102,7 @@ TEST_F(BaseChapterTest, TheAxisTitleShowsEveryPowerOfTenWhole) {
             EXPECT_TRUE(sim->Panel1->contentsRect().contains(piece->geometry()))
                 << piece->text().toStdString() << " leaves the panel";
 
-        // Ink on either side of the minus sign's advance: the sign and the digits after it.
+        // Ink of the first character (the minus sign) and of the rest: nothing is cut off.
         const QImage panel = sim->Panel1->grab().toImage();
         const int split = exponent.left() + metrics.horizontalAdvance(sim->RVExp->text().left(1));
         auto inkBetween = [&](int left, int right) {
