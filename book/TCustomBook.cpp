@@ -94,6 +94,7 @@ void TCustomBook::GoBackButtonClick() {
     // better guess for a reader returning to the chapter.
     const bool focusOnContents = ContentsPanel->isAncestorOf(focusWidget());
     CurrentChapter->show();
+    CurrentChapter->ShowCaption();
     NavPanel->show();
     NavPanel->raise();
     ContentsPanel->hide();

@@ -43,12 +43,17 @@ void TCustomChapter::FormDestroy() {
     FeedbackFont.reset();
 }
 
+void TCustomChapter::ShowCaption() {
+    if (TCustomBook* book = Book())
+        book->SetCaption(Application::Title() + " : " + Caption() + " " +
+                         std::to_string(FirstPage + Page - 1) + "/" + std::to_string(PageTotal));
+}
+
 void TCustomChapter::RefreshPage() {
     TCustomBook* book = Book();
     if (!book)
         return;
-    book->SetCaption(Application::Title() + " : " + Caption() + " " +
-                     std::to_string(FirstPage + Page - 1) + "/" + std::to_string(PageTotal));
+    ShowCaption();
     const bool lastPageOfBook = book->ChapterNumber == book->ChapterCount && Page == PageCount;
     book->NavPanel->NextButton->setVisible(!lastPageOfBook);
     TAccessBox* access = AccessBox();

@@ -30,6 +30,8 @@ public:
     virtual void LeavePage() {}
     // Caption, forward button, screen reader support, then ShowPage.
     virtual void RefreshPage();
+    // Writes the book's caption: title, chapter and page ("... : The simulation 3/10").
+    void ShowCaption();
     virtual void ApplyColours();
     virtual void SetScreenReaderSupport(bool) {}
 

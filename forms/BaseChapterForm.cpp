@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -85,7 +86,7 @@ oWorldPortPaintBox* paintBox(TPanel* parent, const oRealRect& world) {
     return box;
 }
 
-// The graph's axis title, v_r / 10^n m s^-1, set piece by piece in a serif face.
+// The graph's axis title, v_r / 10^e m s^-1, set piece by piece in a serif face.
 void defineAxisTitle(TBaseChapter& f) {
     const TFont big("Times New Roman", -13, clBlack);
     TFont italic = big;
@@ -93,17 +94,14 @@ void defineAxisTitle(TBaseChapter& f) {
     TFont small("Times New Roman", -9, clBlack);
     TFont smallItalic = small;
     smallItalic.Style = smallItalic.Style.with(fsItalic);
-    const QFontMetrics bigMetrics(big.toQFont());
 
-    const int top = 11;
-    f.StaticText5 = label(f.Panel1, 5, top, "v", &italic);
-    f.StaticText9 = label(f.Panel1, f.StaticText5->x() + f.StaticText5->width() - 1, top + 6, "r",
-                          &smallItalic);
-    const int x = f.StaticText9->x() + f.StaticText9->width() + 3;
-    f.StaticText7 = label(f.Panel1, x, top, "/ 10     m s", &big);
-    f.RVExp = label(f.Panel1, x + bigMetrics.horizontalAdvance("/ 10"), top - 3, "1", &small);
-    f.StaticText8 =
-        label(f.Panel1, x + bigMetrics.horizontalAdvance("/ 10     m s"), top - 3, "-1", &small);
+    f.StaticText5 = label(f.Panel1, 0, 0, "v", &italic);
+    f.StaticText9 = label(f.Panel1, 0, 0, "r", &smallItalic);
+    f.StaticText7 = label(f.Panel1, 0, 0, "/ 10", &big);
+    f.RVExp = label(f.Panel1, 0, 0, "1", &small);
+    f.RVUnit = label(f.Panel1, 0, 0, "m s", &big);
+    f.StaticText8 = label(f.Panel1, 0, 0, "-1", &small);
+    LayOutAxisTitle(f);
 }
 
 void defineViewControls(TBaseChapter& f) {
@@ -187,6 +185,36 @@ void bindHandlers(TBaseChapter& f) {
 }
 
 } // namespace
+
+void LayOutAxisTitle(TBaseChapter& f) {
+    f.RVExp->adjustSize();
+    // The exponent stands in a gap of five spaces, wider when its text needs more.
+    const int gap = std::max(QFontMetrics(f.StaticText7->font()).horizontalAdvance("     "),
+                             f.RVExp->width() + 1);
+    const int line = 11;
+    const struct {
+        QLabel* label;
+        int y;
+        int advance; // to the next piece
+    } pieces[] = {
+        {f.StaticText5, line, f.StaticText5->width() - 1}, // the subscript tucks under the v
+        {f.StaticText9, line + 6, f.StaticText9->width() + 3},
+        {f.StaticText7, line, f.StaticText7->width()},
+        {f.RVExp, line - 3, gap},
+        {f.RVUnit, line, f.RVUnit->width()},
+        {f.StaticText8, line - 3, f.StaticText8->width()},
+    };
+    int width = 0;
+    for (const auto& piece : pieces)
+        width += piece.advance;
+    // A title too wide for its place moves left, as far as the panel's edge.
+    const QRect inside = f.Panel1->contentsRect();
+    int x = std::clamp(inside.right() + 1 - width, inside.left(), 5);
+    for (const auto& piece : pieces) {
+        piece.label->move(x, piece.y);
+        x += piece.advance;
+    }
+}
 
 void DefineBaseChapterForm(TBaseChapter& f) {
     f.SetCaption("BaseChapter");

@@ -5,3 +5,7 @@
 class TBaseChapter;
 
 void DefineBaseChapterForm(TBaseChapter& f);
+
+// Places the pieces of the velocity axis title after its exponent (RVExp) changed: the
+// exponent gets room for its whole text, and no piece overlaps another or leaves the panel.
+void LayOutAxisTitle(TBaseChapter& f);

@@ -8,6 +8,7 @@
 #include "simulation/VelocityGraphDrawing.h"
 
 #include <QCheckBox>
+#include <QHideEvent>
 #include <QLabel>
 #include <QSlider>
 #include <QTimer>
@@ -69,6 +70,26 @@ void TBaseChapter::ApplyColours() {
         ParamForm->MatchColour();
 }
 
+void TBaseChapter::hideEvent(QHideEvent* e) {
+    TThisChapter::hideEvent(e);
+    // Only a hide of this window itself, not of the book around it: a minimized book takes
+    // the dialog along through the window system.
+    if (e->spontaneous() || !isHidden() || !ParamForm || ParamForm->isHidden())
+        return;
+    ParamFormCovered = CoveredDialog{ParamForm->pos(), ParamForm->windowState()};
+    ParamForm->hide();
+}
+
+void TBaseChapter::showEvent(QShowEvent* e) {
+    TThisChapter::showEvent(e);
+    if (e->spontaneous() || !ParamFormCovered || !ParamForm)
+        return;
+    ParamForm->move(ParamFormCovered->Position);
+    ParamForm->setWindowState(ParamFormCovered->State);
+    ParamForm->show();
+    ParamFormCovered.reset();
+}
+
 void TBaseChapter::ResetSimulation() {
     if (!Reset(TimeSlider->value()))
         Timer1->stop();
@@ -105,6 +126,7 @@ void TBaseChapter::DrawGraphAxes(double vmax_AUperDay) {
 void TBaseChapter::RedrawGraphAxes() {
     graphdrawing::DrawGraphAxes(*wpGraph, *this);
     RVExp->setText(QString::fromStdString(Ticks.ExponentText()));
+    LayOutAxisTitle(*this);
 }
 
 void TBaseChapter::PlotVelocity() {

@@ -16,8 +16,10 @@
 #include "simulation/SimulationModel.h"
 #include "simulation/VelocityGraph.h"
 
+#include <QPoint>
 #include <Qt>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -70,7 +72,8 @@ public:
     QLabel* StaticText5 = nullptr;
     QLabel* StaticText9 = nullptr;
     QLabel* StaticText7 = nullptr;
-    QLabel* RVExp = nullptr; // the power of ten of the velocity unit
+    QLabel* RVExp = nullptr;  // the power of ten of the velocity unit
+    QLabel* RVUnit = nullptr; // "m s" after it
     QLabel* StaticText8 = nullptr;
     QSlider* TimeSlider = nullptr;
     QLabel* Label1 = nullptr;
@@ -131,7 +134,21 @@ public:
     void wpMouseMove(int x, int y);
     void wpMouseUp();
 
+protected:
+    // The parameter dialog drives this chapter, so it leaves when the chapter window is
+    // hidden (the contents page covers it) and comes back as it was when the window shows.
+    void hideEvent(QHideEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
 private:
+    // Where and in what state the dialog stood when the chapter's hiding took it away; the
+    // window system may forget both while the dialog is withdrawn.
+    struct CoveredDialog {
+        QPoint Position;
+        Qt::WindowStates State;
+    };
+    std::optional<CoveredDialog> ParamFormCovered;
+
     void PlanetBoxClick(int k, const QCheckBox* box);
     void PlotVelocity();
     void RedrawGraphAxes();

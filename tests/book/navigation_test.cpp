@@ -74,6 +74,9 @@ TEST_F(BookTest, GoBackReturnsToTheKeptChapterAndAChapterButtonRestartsIt) {
     open(2);
     book->PageForward();
     TCustomChapter* kept = chapter();
+    oRichEdit* pageText = dynamic_cast<TThisChapter*>(kept)->TextBox;
+    pageText->moveCursor(QTextCursor::End);
+    pageText->insertPlainText("[read so far]");
     book->mnitContents->trigger();
     EXPECT_TRUE(kept->isHidden());
     EXPECT_FALSE(book->GoBackButton->isHidden());
@@ -84,7 +87,9 @@ TEST_F(BookTest, GoBackReturnsToTheKeptChapterAndAChapterButtonRestartsIt) {
     EXPECT_EQ(chapter()->Page, 2);
     EXPECT_FALSE(kept->isHidden());
     EXPECT_FALSE(book->NavPanel->isHidden());
-    EXPECT_EQ(caption(), "Doppler spectroscopy : Contents") << "the caption does not change";
+    EXPECT_EQ(caption(), "Doppler spectroscopy : The simulation 2/10");
+    EXPECT_TRUE(pageText->toPlainText().endsWith("[read so far]"))
+        << "the page is not set up again";
 
     book->mnitContents->trigger();
     QTest::mouseClick(book->Buttons[1], Qt::LeftButton);

@@ -1,13 +1,16 @@
 #include "../book/BookFixture.h"
 
 #include "TBitmap.h"
+#include "forms/BaseChapterForm.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
@@ -67,6 +70,52 @@ TEST_F(BaseChapterTest, FormCreateLeavesAStoppedRunAtPericentre) {
     EXPECT_TRUE(sim->ParamForm->isHidden());
     EXPECT_EQ(sim->ParamForm->Planet, &sim->Planets[0]);
     EXPECT_EQ(sim->ParamForm->Color(), sim->Color());
+}
+
+TEST_F(BaseChapterTest, TheAxisTitleShowsEveryPowerOfTenWhole) {
+    // Exponents across the sliders' reach, and a text wider than the gap left for it.
+    const struct {
+        double vmax_mps;
+        const char* exponent;
+    } cases[] = {{1.24e-5, "-5"}, {1.24e-1, "-1"}, {1.24, "0"},
+                 {1.24e1, "1"},   {1.24e3, "3"},   {0.0, "-12345"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.exponent);
+        if (c.vmax_mps > 0.0) {
+            sim->DrawGraphAxes(c.vmax_mps / MpsPerAUPerDay);
+        } else {
+            sim->RVExp->setText(c.exponent);
+            LayOutAxisTitle(*sim);
+        }
+        ASSERT_EQ(sim->RVExp->text(), c.exponent);
+        const QRect exponent = sim->RVExp->geometry();
+        const QFontMetrics metrics(sim->RVExp->font());
+        EXPECT_GE(exponent.width(), metrics.horizontalAdvance(sim->RVExp->text()));
+        const QLabel* row[] = {sim->StaticText7, sim->RVExp, sim->RVUnit, sim->StaticText8};
+        for (int i = 0; i + 1 < 4; ++i)
+            EXPECT_LE(row[i]->geometry().right(), row[i + 1]->geometry().left() - 1)
+                << row[i]->text().toStdString() << " runs into "
+                << row[i + 1]->text().toStdString();
+        const QLabel* title[] = {sim->StaticText5, sim->StaticText9, sim->StaticText7,
+                                 sim->RVExp,       sim->RVUnit,      sim->StaticText8};
+        for (const QLabel* piece : title)
+            EXPECT_TRUE(sim->Panel1->contentsRect().contains(piece->geometry()))
+                << piece->text().toStdString() << " leaves the panel";
+
+        // Ink of the first character (the minus sign) and of the rest: nothing is cut off.
+        const QImage panel = sim->Panel1->grab().toImage();
+        const int split = exponent.left() + metrics.horizontalAdvance(sim->RVExp->text().left(1));
+        auto inkBetween = [&](int left, int right) {
+            int dark = 0;
+            for (int x = left; x < right; ++x)
+                for (int y = exponent.top(); y <= exponent.bottom(); ++y)
+                    dark += qGray(panel.pixel(x, y)) < 128;
+            return dark;
+        };
+        EXPECT_GT(inkBetween(exponent.left(), split), 0);
+        if (sim->RVExp->text().size() > 1)
+            EXPECT_GT(inkBetween(split, exponent.right() + 1), 0);
+    }
 }
 
 TEST_F(BaseChapterTest, TicksDrawTheCurve) {
@@ -216,4 +265,46 @@ TEST_F(BaseChapterTest, RenamingAPlanetRenamesItsButtons) {
     form.showMinimized();
     sim->PlanetParamButtonClick();
     EXPECT_FALSE(form.isMinimized());
+}
+
+// Chapter 2 as the book opens it; its "Edit parameters" button stays disabled, so the tests
+// open the dialog as the button would.
+class ChapterDialogTest : public BookTest {
+protected:
+    TBaseChapter& sim() const { return *dynamic_cast<TBaseChapter*>(chapter()); }
+    TPlanetParamForm& dialog() const { return *sim().ParamForm; }
+};
+
+TEST_F(ChapterDialogTest, TheDialogLeavesWithItsChapterAndReturnsAsItWas) {
+    const struct {
+        const char* name;
+        bool shown, minimized;
+    } cases[] = {{"shown", true, false}, {"minimized", true, true}, {"closed", false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        open(2, 3);
+        if (c.shown) {
+            sim().PlanetParamButtonClick();
+            dialog().move(321, 123);
+        }
+        if (c.minimized)
+            dialog().showMinimized();
+        book->mnitContents->trigger();
+        EXPECT_TRUE(dialog().isHidden()) << "no dialog drives a chapter out of sight";
+        QTest::mouseClick(book->GoBackButton, Qt::LeftButton);
+        EXPECT_EQ(dialog().isVisible(), c.shown);
+        EXPECT_EQ(dialog().isMinimized(), c.minimized);
+        if (c.shown)
+            EXPECT_EQ(dialog().pos(), QPoint(321, 123));
+    }
+}
+
+TEST_F(ChapterDialogTest, ACoveredChapterRestartedFromTheContentsTakesItsDialogAlong) {
+    open(2, 3);
+    sim().PlanetParamButtonClick();
+    const QPointer<TPlanetParamForm> old = &dialog();
+    book->mnitContents->trigger();
+    QTest::mouseClick(book->Buttons[1], Qt::LeftButton);
+    EXPECT_TRUE(old.isNull());
+    EXPECT_TRUE(dialog().isHidden()) << "the new chapter's dialog waits for its button";
 }
