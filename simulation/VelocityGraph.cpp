@@ -1,5 +1,6 @@
 #include "simulation/VelocityGraph.h"
 
+#include <algorithm>
 #include <cmath>
 
 void TVelocityGraph::SetGraphSpan(int timeScale) {
@@ -17,10 +18,10 @@ void TVelocityGraph::ChooseTicks(double vmax_AUperDay) {
 }
 
 void TVelocityGraph::Rescale() {
-    const double scale = Height * 0.5 * 0.9 / SweepMax;
-    if (SweepMax > 0.0 && std::isfinite(scale) && scale > 0.0) {
+    const double scale = Height * 0.5 * 0.9 / SweepPeak;
+    if (SweepPeak > 0.0 && std::isfinite(scale) && scale > 0.0) {
         VelocityScale = scale;
-        ChooseTicks(SweepMax);
+        ChooseTicks(SweepPeak);
     }
     SweepMax = NoSweepMax;
     RescaleRequested = false;
@@ -35,6 +36,7 @@ TVelocityGraph::Point TVelocityGraph::Plot(double time, std::int32_t stepCount,
         RescaleRequested = false;
         SweepStart = 0.0;
         SweepMax = Height * 0.5 * 0.85 / VelocityScale;
+        SweepPeak = NoSweepMax;
         ChooseTicks(SweepMax);
         newAxes = true;
         if (autoScale)
@@ -49,10 +51,11 @@ TVelocityGraph::Point TVelocityGraph::Plot(double time, std::int32_t stepCount,
             Rescale();
         else
             ChooseTicks(SweepMax);
+        SweepPeak = NoSweepMax;
         newAxes = true;
     }
     const double y = Height * 0.5 - radialVelocity * VelocityScale;
-    if (std::fabs(radialVelocity) > SweepMax)
-        SweepMax = std::fabs(radialVelocity);
+    SweepMax = std::max(SweepMax, std::fabs(radialVelocity));
+    SweepPeak = std::max(SweepPeak, std::fabs(radialVelocity));
     return Point{newAxes, stepCount > 1 && PenX != 0.0, PenX, y};
 }

@@ -5,7 +5,8 @@
 // starts sweep 1 at time 0, and a new sweep starts, at the left edge, when the time scale
 // changed, when a rescale was asked for, or when the point would lie beyond the right
 // edge. With autoscaling (or on request) a new sweep takes the scale at which the finished
-// sweep's largest speed reaches 90 % of the half height.
+// sweep's largest speed reaches 90 % of the half height. Without autoscaling the labels
+// cover the larger of the initial range and the largest speed since the last rescale.
 //
 // The world window of time scale n runs from -0.08 x 10^(n+1) to 10^(n+1) days: GraphSpan is
 // 1.08 x 10^(n+1) days and the left edge is -(GraphSpanFactor - 1) x GraphSpan / factor.
@@ -27,7 +28,8 @@ public:
     bool RescaleRequested = false;    // rescale when the next tick starts a sweep
     double SweepStart = 0.0;          // time at which the current sweep began, days
     double PenX = 0.0;                // time of the current point within the sweep, days
-    double SweepMax = NoSweepMax;     // largest |radial velocity| of the sweep, AU/day
+    double SweepMax = NoSweepMax;     // velocity range the labels cover, AU/day
+    double SweepPeak = NoSweepMax;    // largest |radial velocity| of the sweep, AU/day
     double WorldLeft = 0.0;           // the time window last applied, days
     double WorldWidth = 10000.0;
     TVelocityTicks Ticks; // the velocity labels of the axes last drawn
@@ -56,6 +58,8 @@ public:
 
 private:
     // Takes the scale at which the finished sweep's largest speed reaches 90 % of the half
-    // height; a sweep whose largest speed is 0 keeps the scale and the labels.
+    // height; a sweep whose largest speed is 0 keeps the scale and the labels. On a fixed
+    // scale the label range never falls below the initial range, so the sweep's own peak
+    // is what a rescale fits: asked for after a reset, it must also zoom in.
     void Rescale();
 };

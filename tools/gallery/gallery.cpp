@@ -12,6 +12,8 @@
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
 
+#include <QSlider>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -68,6 +70,13 @@ void ShootQuestions(Gallery& gallery, TThisBook& book) {
     book.ChapterNumber = 3;
     book.ShowChapter(6);
     if (auto* one = dynamic_cast<TOnePlanet*>(book.CurrentChapter)) {
+        // The lesson of the page: a lighter planet, its curve rescaled to the small power
+        // of ten it now needs.
+        one->ParamForm->massSlider->setValue(0);
+        RunTicks(one, 100);
+        one->ReScaleVelocity->click();
+        RunTicks(one, 100);
+        gallery.shoot(book, "ch3-p06-light-planet");
         one->QChoice2->click();
         one->QChoice3->click();
         gallery.shoot(book, "ch3-p06-hint");
