@@ -54,19 +54,18 @@ void TTwoPlanets::SetUpPlanets() {
     AutoScaleVelocity->setChecked(false);
     TimeSlider->setValue(Scale1000Days);
     SetGraphSpan(Scale1000Days);
-    Planets[Vulcan].inc = EdgeOn_rad;
+    // Both elements are set before the one reset they need; pages 6 and 7 keep the change
+    // page 6 asks about. The hidden view must not draw the tilted orbit even once.
+    const bool tilted = Page == ParameterQuestionPage || Page == 7;
+    Planets[Vulcan].inc = tilted ? NearlyFaceOn_rad : EdgeOn_rad;
+    Planets[Mondas].a = Page >= PeriodQuestionPage ? MondasFar_AU : MondasNear_AU;
+    NoDraw = Page == ParameterQuestionPage;
     ResetSimulation();
 }
 
 void TTwoPlanets::ShowLongestTimescale() {
     TimeSlider->setValue(Scale10000Days);
     SetGraphSpan(Scale10000Days);
-}
-
-void TTwoPlanets::TiltVulcan() {
-    Planets[Vulcan].inc = NearlyFaceOn_rad;
-    ResetSimulation();
-    ShowLongestTimescale();
 }
 
 void TTwoPlanets::HideAnswerFields() {
@@ -86,12 +85,9 @@ void TTwoPlanets::ShowPage() {
     SetWidgetColour(*MondasLabel, Planets[Mondas].Colour);
     SetWidgetColour(*VulcanLabel, Planets[Vulcan].Colour);
 
-    NoDraw = false;
     for (QWidget* w : {static_cast<QWidget*>(ParamComboBox), static_cast<QWidget*>(ofLabel),
                        static_cast<QWidget*>(PlanComboBox)})
         w->hide();
-    Planets[Mondas].a = Page >= PeriodQuestionPage ? MondasFar_AU : MondasNear_AU;
-    ResetSimulation();
 
     switch (Page) {
     case PeriodQuestionPage:
@@ -108,7 +104,7 @@ void TTwoPlanets::ShowPage() {
         ShowParameterQuestion();
         break;
     case 7:
-        TiltVulcan();
+        ShowLongestTimescale();
         break;
     default:
         break;
@@ -135,8 +131,7 @@ void TTwoPlanets::ShowPeriodQuestion() {
 }
 
 void TTwoPlanets::ShowParameterQuestion() {
-    NoDraw = true;
-    TiltVulcan();
+    ShowLongestTimescale();
     ParamForm->hide();
     PlanetParamButton->setEnabled(false);
     for (QComboBox* list : {ParamComboBox, PlanComboBox}) {
@@ -171,7 +166,8 @@ void TTwoPlanets::WritePageText() {
           << "\n\nThe radial velocity profile is now much more complicated. Each planet has a "
              "fixed period, but their combined effect does not repeat itself after any fixed "
              "time: the profile is not periodic.\n\nYou can see at once, though, that there "
-             "is more than one planet.";
+             "is more than one planet. (If the curve runs off the graph, click ";
+        t << fsBold << "Rescale velocity" >> fsBold << ".)";
         break;
     case 3:
         t << *BodyFont;

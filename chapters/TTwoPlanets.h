@@ -39,13 +39,11 @@ public:
     void VulcanAnswerKeyPress(char& key);
 
 private:
-    // Puts Vulcan edge-on, Mondas at the page's distance and the time scale at 1000 days,
-    // and restarts the simulation from time zero.
+    // Vulcan edge-on (10 degrees from face-on on pages 6 and 7), Mondas at the page's
+    // distance, the time scale at 1000 days, and the simulation restarted from time zero.
     void SetUpPlanets();
     // The time scale at position 4: a window of 100 000 days at the step of position 3.
     void ShowLongestTimescale();
-    // Vulcan's orbit turned to 10 degrees from face-on, the change page 6 asks about.
-    void TiltVulcan();
     void HideAnswerFields();
     void ShowPeriodQuestion();
     void ShowParameterQuestion();
