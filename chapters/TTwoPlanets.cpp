@@ -25,7 +25,10 @@ namespace {
 constexpr int Mondas = 0;
 constexpr int Vulcan = 1;
 constexpr int PeriodQuestionPage = 3;
+constexpr int ShortScalePage = 4; // runs by itself at 1000 days a division
+constexpr int LongScalePage = 5;  // runs by itself at 10 000 days a division
 constexpr int ParameterQuestionPage = 6;
+constexpr int RevealPage = 7; // shows the change page 6 asked about
 // How far typed periods may lie from the true ones, days.
 constexpr double MondasTolerance_days = 3000.0;
 constexpr double VulcanTolerance_days = 300.0;
@@ -56,7 +59,7 @@ void TTwoPlanets::SetUpPlanets() {
     SetGraphSpan(Scale1000Days);
     // Both elements are set before the one reset they need; pages 6 and 7 keep the change
     // page 6 asks about. The hidden view must not draw the tilted orbit even once.
-    const bool tilted = Page == ParameterQuestionPage || Page == 7;
+    const bool tilted = Page == ParameterQuestionPage || Page == RevealPage;
     Planets[Vulcan].inc = tilted ? NearlyFaceOn_rad : EdgeOn_rad;
     Planets[Mondas].a = Page >= PeriodQuestionPage ? MondasFar_AU : MondasNear_AU;
     NoDraw = Page == ParameterQuestionPage;
@@ -68,42 +71,43 @@ void TTwoPlanets::ShowLongestTimescale() {
     SetGraphSpan(Scale10000Days);
 }
 
-void TTwoPlanets::HideAnswerFields() {
-    for (QWidget* w : {static_cast<QWidget*>(MondasAnswer), static_cast<QWidget*>(MondasLabel),
-                       static_cast<QWidget*>(MondasDays), static_cast<QWidget*>(VulcanAnswer),
-                       static_cast<QWidget*>(VulcanLabel), static_cast<QWidget*>(VulcanDays),
-                       static_cast<QWidget*>(QDoneButton)})
-        w->hide();
+std::array<QWidget*, 6> TTwoPlanets::PeriodFields() const {
+    return {MondasLabel, MondasAnswer, MondasDays, VulcanLabel, VulcanAnswer, VulcanDays};
+}
+
+std::array<QWidget*, 3> TTwoPlanets::ParameterFields() const {
+    return {ParamComboBox, ofLabel, PlanComboBox};
 }
 
 void TTwoPlanets::ShowPage() {
     SetUpPlanets();
     OpenQuestion();
-    HideAnswerFields();
+    for (QWidget* w : PeriodFields())
+        w->hide();
+    QDoneButton->hide();
     MondasLabel->setText(QString::fromStdString(Planets[Mondas].Name.str()));
     VulcanLabel->setText(QString::fromStdString(Planets[Vulcan].Name.str()));
     SetWidgetColour(*MondasLabel, Planets[Mondas].Colour);
     SetWidgetColour(*VulcanLabel, Planets[Vulcan].Colour);
 
-    for (QWidget* w : {static_cast<QWidget*>(ParamComboBox), static_cast<QWidget*>(ofLabel),
-                       static_cast<QWidget*>(PlanComboBox)})
+    for (QWidget* w : ParameterFields())
         w->hide();
 
     switch (Page) {
     case PeriodQuestionPage:
         ShowPeriodQuestion();
         break;
-    case 4:
+    case ShortScalePage:
         Timer1->start();
         break;
-    case 5:
+    case LongScalePage:
         ShowLongestTimescale();
         Timer1->start();
         break;
     case ParameterQuestionPage:
         ShowParameterQuestion();
         break;
-    case 7:
+    case RevealPage:
         ShowLongestTimescale();
         break;
     default:
@@ -118,9 +122,7 @@ void TTwoPlanets::ShowPage() {
 void TTwoPlanets::ShowPeriodQuestion() {
     MondasAnswer->clear();
     VulcanAnswer->clear();
-    for (QWidget* w : {static_cast<QWidget*>(MondasAnswer), static_cast<QWidget*>(MondasLabel),
-                       static_cast<QWidget*>(MondasDays), static_cast<QWidget*>(VulcanAnswer),
-                       static_cast<QWidget*>(VulcanLabel), static_cast<QWidget*>(VulcanDays)})
+    for (QWidget* w : PeriodFields())
         w->show();
     MessagePanel->setGeometry(MessagePanel->x(), 440, 350, 60);
     QDoneButton->move(QDoneButton->x(), 398);
@@ -134,13 +136,12 @@ void TTwoPlanets::ShowParameterQuestion() {
     ShowLongestTimescale();
     ParamForm->hide();
     PlanetParamButton->setEnabled(false);
-    for (QComboBox* list : {ParamComboBox, PlanComboBox}) {
+    for (QComboBox* list : {ParamComboBox, PlanComboBox})
         list->setCurrentIndex(-1);
-        list->show();
-    }
     ParamComboBox->setEditText("Parameter");
     PlanComboBox->setEditText("Planet");
-    ofLabel->show();
+    for (QWidget* w : ParameterFields())
+        w->show();
     QDoneButton->move(QDoneButton->x(), 440);
     MessagePanel->setGeometry(MessagePanel->x(), 440, 290, 60);
     QDoneButton->show();

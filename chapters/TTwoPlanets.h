@@ -8,6 +8,8 @@
 
 #include "simulation/TBaseChapter.h"
 
+#include <array>
+
 class QComboBox;
 class TKeyEdit;
 
@@ -44,7 +46,9 @@ private:
     void SetUpPlanets();
     // The time scale at position 4: a window of 100 000 days at the step of position 3.
     void ShowLongestTimescale();
-    void HideAnswerFields();
+    // The labelled fields of the period question and the lists of the parameter question.
+    std::array<QWidget*, 6> PeriodFields() const;
+    std::array<QWidget*, 3> ParameterFields() const;
     void ShowPeriodQuestion();
     void ShowParameterQuestion();
     bool PeriodsCorrect();
