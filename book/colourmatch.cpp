@@ -7,29 +7,33 @@
 
 namespace {
 
-// A 24-bit source pixel drawn onto a pixel in the display's own format, made once.
-struct MatchPair {
-    QImage source{1, 1, QImage::Format_RGB888};
-    QImage display;
-    MatchPair() {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const int depth = screen ? screen->depth() : 32;
-        const QImage::Format format = depth >= 24   ? QImage::Format_RGB32
-                                      : depth >= 16 ? QImage::Format_RGB16
-                                                    : QImage::Format_Indexed8;
-        display = QImage(1, 1, format == QImage::Format_Indexed8 ? QImage::Format_RGB444 : format);
-    }
-};
+// The pixel format that stands for a display of `depth` bits per pixel; a palette display
+// is taken as 12-bit colour, the nearest a paletted picture can promise.
+QImage::Format DisplayFormat(int depth) {
+    if (depth >= 24)
+        return QImage::Format_RGB32;
+    if (depth >= 16)
+        return QImage::Format_RGB16;
+    if (depth == 15)
+        return QImage::Format_RGB555;
+    return QImage::Format_RGB444;
+}
 
 } // namespace
 
-TColor DisplayColour(int red, int green, int blue) {
-    static MatchPair pair;
-    pair.source.setPixelColor(0, 0, QColor(red & 0xFF, green & 0xFF, blue & 0xFF));
+TColor DisplayColourAtDepth(int red, int green, int blue, int depth) {
+    QImage source(1, 1, QImage::Format_RGB888);
+    source.setPixelColor(0, 0, QColor(red & 0xFF, green & 0xFF, blue & 0xFF));
+    QImage display(1, 1, DisplayFormat(depth));
     {
-        QPainter p(&pair.display);
+        QPainter p(&display);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(0, 0, pair.source);
+        p.drawImage(0, 0, source);
     }
-    return fromQColor(pair.display.pixelColor(0, 0));
+    return fromQColor(display.pixelColor(0, 0));
+}
+
+TColor DisplayColour(int red, int green, int blue) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return DisplayColourAtDepth(red, green, blue, screen ? screen->depth() : 32);
 }

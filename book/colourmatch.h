@@ -4,4 +4,8 @@
 
 #include "TColor.h"
 
+// At the primary screen's depth.
 TColor DisplayColour(int red, int green, int blue);
+// On a display of `depth` bits per pixel: 24 and more show every colour, 16 and 15 keep
+// 5 or 6 bits a component, a palette display (fewer bits) about 4.
+TColor DisplayColourAtDepth(int red, int green, int blue, int depth);

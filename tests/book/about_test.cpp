@@ -70,20 +70,3 @@ TEST_F(BookTest, AMissingAboutFileIsReportedAndTheBookCarriesOn) {
     EXPECT_EQ(chapter(), before);
     EXPECT_EQ(caption(), "Doppler spectroscopy : The simulation 1/10");
 }
-
-TEST(DataFiles, LookedUpInTheChosenFoldersInOrder) {
-    QTemporaryDir first, second;
-    QFile a(second.filePath("Notes.rtf"));
-    ASSERT_TRUE(a.open(QIODevice::WriteOnly));
-    a.write("{\\rtf1 second}");
-    a.close();
-    SetDataFolders({first.path().toStdString(), second.path().toStdString()});
-    EXPECT_EQ(ReadDataFile("Notes.rtf"), "{\\rtf1 second}");
-    QFile b(first.filePath("Notes.rtf"));
-    ASSERT_TRUE(b.open(QIODevice::WriteOnly));
-    b.write("first");
-    b.close();
-    EXPECT_EQ(ReadDataFile("Notes.rtf"), "first");
-    EXPECT_THROW(ReadDataFile("Missing.rtf"), EFOpenError);
-    SetDataFolders({});
-}

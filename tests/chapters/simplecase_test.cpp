@@ -85,6 +85,11 @@ TEST_F(SimpleCaseTest, TheAnswerFieldTakesOnlyWhatANumberIsTypedWith) {
     current()->Q7Answer->clear();
     QTest::keyClicks(current()->Q7Answer, "+1.E-");
     EXPECT_EQ(current()->Q7Answer->text().toStdString(), "+1.E-");
+    current()->Q7Answer->clear();
+    QTest::keyClicks(current()->Q7Answer, "4339");
+    QTest::keyClick(current()->Q7Answer, Qt::Key_Backspace);
+    QTest::keyClicks(current()->Q7Answer, "0");
+    EXPECT_EQ(current()->Q7Answer->text().toStdString(), "4330") << "Backspace corrects a typo";
 }
 
 TEST_F(SimpleCaseTest, TurningToThePeriodQuestionPutsTheCaretInTheAnswerField) {

@@ -23,6 +23,8 @@ TEST(RoundToFigures, RoundsOrTruncatesToSignificantFigures) {
         {"period to two", 4329.08, 2, true, 4300.0},
         {"period to four", 4329.08, 4, true, 4329.0},
         {"period truncated", 4329.08, 3, false, 4320.0},
+        {"middle of the range truncated", 123.7, 3, false, 123.0},
+        {"middle of the range rounded", 123.7, 3, true, 124.0},
         {"negative truncated toward zero", -0.0789, 1, false, -0.07},
         {"huge", 6.02214e23, 3, true, 6.02e23},
         {"infinity", std::numeric_limits<double>::infinity(), 3, true,

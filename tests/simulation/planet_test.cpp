@@ -170,6 +170,19 @@ TEST(Planet, SetUpRestoresPericentreSoSteppingRetracesTheTrack) {
     }
 }
 
+TEST(Planet, SetUpStartsAtPericentreOnTheApsidalAxis) {
+    for (double ecc : {0.0, 0.5, 0.9}) {
+        SCOPED_TRACE(ecc);
+        const TPlanet planet = SetUpPlanet(1.0, ecc);
+        const TVector& at = planet.Position;
+        EXPECT_NEAR(std::sqrt(at.x * at.x + at.y * at.y + at.z * at.z), 1.0 - ecc, 1e-12)
+            << "pericentre, not apocentre";
+        EXPECT_NEAR(planet.r, 1.0 - ecc, 1e-12);
+        ExpectNearVector(planet.Position, planet.AxisP * (1.0 - ecc));
+        ExpectSameVector(planet.Track.front(), planet.Position);
+    }
+}
+
 TEST(Planet, VelocityAfterSetUpIsTheFirstChordNotTheTangent) {
     TPlanet planet = SetUpPlanet(1.0, 0.5);
     const double dt = planet.StepSize();

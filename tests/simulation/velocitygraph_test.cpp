@@ -169,3 +169,11 @@ TEST(VelocityGraph, ASweepWithoutMotionKeepsTheScaleAndLabels) {
         EXPECT_EQ(graph.SweepMax, 0.0);
     }
 }
+
+TEST(VelocityGraph, ANegativeExcursionRaisesTheSweepMaximumToo) {
+    TVelocityGraph graph = StartedGraph(true, 2 * Mps);
+    graph.Plot(200.0, 2, -8 * Mps, true);
+    EXPECT_DOUBLE_EQ(graph.SweepMax, 8 * Mps);
+    graph.Plot(10001.0, 3, 0.0, true);
+    EXPECT_DOUBLE_EQ(graph.VelocityScale, 45.0 / (8 * Mps)) << "the rescale fits -8 m/s";
+}

@@ -66,6 +66,7 @@ TEST(BitBtnFace, StateSelectsImageAndShift) {
         {"checked with three images shows pressed", 3, 0, true, 2, 0},
         {"pressed with one image shifts", 1, ODS_SELECTED, false, 0, 1},
         {"checked with two images shifts", 2, 0, true, 0, 1},
+        {"pressed with two images shifts the first", 2, ODS_SELECTED, false, 0, 1},
         {"disabled with two images", 2, ODS_DISABLED, false, 1, 0},
         {"disabled with one image", 1, ODS_DISABLED, false, 0, 0},
     };

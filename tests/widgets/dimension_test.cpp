@@ -23,6 +23,9 @@ TEST(Dimension, RectangleExamples) {
     oRect flipped(10, 10, -4, 6);
     flipped.canonize();
     EXPECT_EQ(flipped, oRect(6, 10, 4, 6));
+    oRect upsideDown(10, 10, 6, -4);
+    upsideDown.canonize();
+    EXPECT_EQ(upsideDown, oRect(10, 6, 6, 4));
 
     const oRect a(0, 0, 5, 5), b(10, 10, 2, 2);
     EXPECT_EQ(a & b, oRect(10, 10, 0, 0));
