@@ -9,7 +9,7 @@ PACKAGES := cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgm
             fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev poppler-utils xdotool
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench gallery fuzz install clean
+.PHONY: all deps configure build run test bench gallery fuzz mutate install clean
 
 all: build
 
@@ -51,8 +51,13 @@ fuzz: deps
 	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZBUILD)/corpus/$$(basename $$f) || exit 1; \
 	done
 
+# Applies each slip of tools/mutate/mutants.txt to a scratch copy and reports which the
+# tests catch.
+mutate: deps
+	tools/mutate/mutate
+
 install: build
 	cmake --install $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(FUZZBUILD)
+	rm -rf $(BUILD) $(FUZZBUILD) build-mutate
