@@ -76,6 +76,8 @@ TEST(OrbitView, DraggingTiltsWithinItsLimits) {
     EXPECT_NEAR(view.Omega, 1.57 - 10 * Pi / 400, 1e-12) << "downwards lowers the view";
     view.MoveDrag(50, 600);
     EXPECT_EQ(view.Omega, 0.0);
+    view.MoveDrag(50, 300);
+    EXPECT_EQ(view.Omega, Pi / 2) << "three quarters of a turn up stops at the top";
     view.MoveDrag(50, -600);
     EXPECT_EQ(view.Omega, Pi / 2);
     EXPECT_EQ(view.DragY, -600);
