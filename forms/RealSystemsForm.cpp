@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace {
 
@@ -84,6 +85,8 @@ QLabel* wrappedLabel(TRealSystemsForm& f, QRect place, const char* text) {
     label->setGeometry(place);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // As high as the wrapped text needs, whatever the font.
+    label->setFixedHeight(std::max(place.height(), label->heightForWidth(place.width())));
     return label;
 }
 
@@ -130,13 +133,13 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
 
     int top = 12 + tableHeight + 8;
     f.NoteLabel = wrappedLabel(
-        f, QRect(12, top, tableWidth, 52),
+        f, QRect(12, top, tableWidth, 0),
         "m sin i is the least mass the planet can have: the spectrum gives its mass times the "
         "sine of the orbit's inclination. The values are rounded from published orbital "
-        "solutions, so a period simulated from them differs from the catalogue's by up to about "
-        "2 %. The parameter sliders move in steps; Set up takes the positions that come "
-        "closest, within 2 % for a planet alone and up to 3.3 % for planets sharing a star.");
-    top += 60;
+        "solutions, so periods simulated from them differ from the catalogue's by up to about "
+        "2 %. The parameter sliders move in steps: Set up comes within 2 % for a planet alone, "
+        "and within 3.3 % for planets sharing a star.");
+    top += f.NoteLabel->height() + 10;
 
     f.ButtonImages = std::make_unique<TImageList>(110, 36);
     artwork::AddBlankFaces(*f.ButtonImages, 3);

@@ -180,7 +180,9 @@ TEST_F(RealSystemsTest, ChoosingAnyRowOfASystemChoosesTheSystem) {
     for (int row = 0; row < c.SystemTable->rowCount(); ++row) {
         if (c.RowSystem[std::size_t(row)] != upsAnd)
             continue;
-        c.SystemTable->setCurrentCell(row, 3);
+        QTableWidget& table = *c.SystemTable;
+        const QRect cell = table.visualRect(table.model()->index(row, 3));
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cell.center());
         EXPECT_EQ(c.SelectedSystem(), upsAnd);
         EXPECT_EQ(c.SystemTable->selectionModel()->selectedRows().size(), 4)
             << "three planets and the line on why it matters";
