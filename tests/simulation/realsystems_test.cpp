@@ -7,12 +7,6 @@
 
 using namespace realfit;
 
-namespace {
-
-constexpr TParamRanges DialogRanges{{0, 100}, {0, 100}, {0, 90}, {0, 90}};
-
-} // namespace
-
 // A typo in the table shows as a period that Kepler's third law does not give.
 TEST(RealSystems, RoundedValuesKeepKeplersLaw) {
     for (const TRealSystem& system : RealSystems()) {
@@ -27,12 +21,6 @@ TEST(RealSystems, RoundedValuesKeepKeplersLaw) {
             EXPECT_LT(planet.Ecc, 0.99);
         }
     }
-}
-
-TEST(RealSystems, PlanetsAreNamedAfterTheirSystem) {
-    const auto& systems = RealSystems();
-    EXPECT_EQ(SimulationName(systems.front(), systems.front().Planets[0]), "51 Peg b");
-    EXPECT_EQ(SimulationName(systems.back(), systems.back().Planets[1]), "Saturn");
 }
 
 // The catalogue amplitude is the textbook K = 28.43 m/s for one Jupiter mass on a one-year
@@ -72,20 +60,6 @@ TEST(RealSystemFit, FineSlidersReproduceTheTable) {
                         1.0, 1e-3);
         }
     }
-}
-
-// On the dialog's coarse sliders the nearest values would leave HD 80606 b's period 5.6 %
-// short and Saturn's 7 % long; the fit must do better by trading a against the star mass.
-TEST(RealSystemFit, CoarseSlidersTradeStepsForPeriods) {
-    const TRealSystem& hd80606 = RealSystems()[2];
-    ASSERT_EQ(hd80606.Name, "HD 80606");
-    const TSystemPositions p = FitPositions(hd80606, DialogRanges);
-    const double period =
-        ModelPeriod_days(paramsliders::A_AU(p.Planets[0].a, DialogRanges.a),
-                         paramsliders::JupiterMasses(p.Planets[0].Mass, DialogRanges.Mass),
-                         paramsliders::SolarMasses(p.StarMass, DialogRanges.StarMass));
-    EXPECT_NEAR(period / hd80606.Planets[0].Period_days, 1.0, PeriodTolerance);
-    EXPECT_EQ(p.Planets[0].Ecc, 93);
 }
 
 TEST(RealSystemFit, TimeScaleShowsTwoPeriodsOfTheFastestPlanet) {
