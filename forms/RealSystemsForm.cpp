@@ -96,6 +96,7 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     f.setWindowFlags(Qt::Window);
     f.SetCaption("Real planetary systems");
     f.SetBorderStyle(bsSingle);
+    f.SetCentred(true);
     f.SetFont(TFont("Arial", -13, clBlack));
     f.SetColor(RGB(213, 230, 227));
     f.hide();
