@@ -116,7 +116,9 @@ void ShootRealSystems(Gallery& gallery, TThisBook& book) {
     gallery.shoot(card, "dialog-real-systems");
     card.SetUpButton->click();
     card.hide();
-    sim->ShowVelocity->setChecked(true);
+    // Tilted away from the line of sight, the edge-on orbits open into ellipses.
+    sim->omegatrack->setValue(40);
+    sim->ShowVelocity->setChecked(false);
     while (sim->Time < 9.3)
         sim->AdvanceTime();
     sim->Timer1Timer();
