@@ -138,8 +138,8 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
         "m sin i is the least mass the planet can have: the spectrum gives its mass times the "
         "sine of the orbit's inclination. The values are rounded from published orbital "
         "solutions, so periods simulated from them differ from the catalogue's by up to about "
-        "2 %. The parameter sliders move in steps: Set up comes within 2 % for a planet alone, "
-        "and within 3.3 % for planets sharing a star.");
+        "2 %. Set up puts these values into the simulation exactly; moving a slider afterwards "
+        "takes that slider's steps.");
     top += f.NoteLabel->height() + 10;
 
     f.ButtonImages = std::make_unique<TImageList>(110, 36);
