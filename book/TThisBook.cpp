@@ -3,6 +3,7 @@
 #include "ChapterTable.h"
 #include "TCustomChapter.h"
 #include "TNavPanel.h"
+#include "TRealSystemsForm.h"
 #include "forms/ThisBookForm.h"
 
 #include <QFrame>
@@ -44,6 +45,8 @@ void TThisBook::ShowChapter(int page) {
         KeepFocusVisible(NavFocus());
     else
         KeepFocusVisible(SplashScreen->isHidden() ? Buttons[0] : SplashButton);
+    if (RealSystemsCard)
+        RealSystemsCard->FollowChapter();
 }
 
 void TThisBook::ButtonClick(oBitBtn* sender) {
@@ -67,4 +70,12 @@ void TThisBook::LeaveSplash() {
         button->setVisible(!ContentsPanel->isHidden());
     if (!ContentsPanel->isHidden())
         Buttons[0]->setFocus();
+}
+
+void TThisBook::mnitRealSystemsClick() {
+    if (!RealSystemsCard)
+        RealSystemsCard = CreateForm<TRealSystemsForm>(this);
+    RealSystemsCard->FollowChapter();
+    RealSystemsCard->show();
+    RealSystemsCard->raise();
 }

@@ -3,6 +3,7 @@
 #include "PageText.h"
 #include "RichEditWriter.h"
 #include "oRichEdit.h"
+#include "simulation/RealSystemSetUp.h"
 
 #include <QCheckBox>
 
@@ -18,6 +19,8 @@ void TFreeExperiment::ShowPage() {
     ChBoxPlanet2->setChecked(true);
     WritePageText();
 }
+
+void TFreeExperiment::SetUpSystem(const TRealSystem& system) { SetUpRealSystem(*this, system); }
 
 void TFreeExperiment::WritePageText() {
     oRichEdit& t = *TextBox;

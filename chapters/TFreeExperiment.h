@@ -1,14 +1,17 @@
 #pragma once
 // Chapter 5, "Free experiment": four pages of suggestions while every control of the
 // simulation is left free. Vulcan joins Mondas, Skyron can be switched on, and the
-// parameter dialog offers all its sliders. There is no question.
+// parameter dialog offers all its sliders. There is no question. Being free, it is where a
+// real planetary system can be set up from outside.
 
+#include "simulation/SystemSetUpTarget.h"
 #include "simulation/TBaseChapter.h"
 
-class TFreeExperiment : public TBaseChapter {
+class TFreeExperiment : public TBaseChapter, public TSystemSetUpTarget {
 public:
     explicit TFreeExperiment(TCustomBook* owner);
 
     void ShowPage() override;
     void WritePageText() override;
+    void SetUpSystem(const TRealSystem& system) override;
 };

@@ -80,4 +80,7 @@ void DefineThisBookForm(TThisBook& f) {
     f.mnitCalc->setText("&Calculator");
     f.Accessibility1->setText("A&ccessibility...");
     f.mnitAbout->setText("&About...");
+    f.mnitRealSystems = new QAction("&Real planetary systems", f.HelpMenu);
+    f.HelpMenu->insertAction(f.mnitAbout, f.mnitRealSystems);
+    QObject::connect(f.mnitRealSystems, &QAction::triggered, [&f] { f.mnitRealSystemsClick(); });
 }

@@ -6,6 +6,7 @@
 #include "book/TAboutBox.h"
 #include "book/TAccessBox.h"
 #include "book/TCustomChapter.h"
+#include "book/TRealSystemsForm.h"
 #include "book/TThisBook.h"
 #include "chapters/TOnePlanet.h"
 #include "chapters/TTwoPlanets.h"
@@ -101,6 +102,37 @@ void ShootQuestions(Gallery& gallery, TThisBook& book) {
     }
 }
 
+// The card of real systems, and the free experiment running Upsilon Andromedae set up
+// from it until the graph shows two periods of its fastest planet.
+void ShootRealSystems(Gallery& gallery, TThisBook& book) {
+    book.ChapterNumber = 5;
+    book.ShowChapter(3);
+    auto* sim = dynamic_cast<TBaseChapter*>(book.CurrentChapter);
+    if (!sim)
+        return;
+    book.mnitRealSystemsClick();
+    TRealSystemsForm& card = *book.RealSystemsCard;
+    card.SelectSystem(4);
+    gallery.shoot(card, "dialog-real-systems");
+    card.SetUpButton->click();
+    card.hide();
+    // Tilted away from the line of sight, the edge-on orbits open into ellipses.
+    sim->omegatrack->setValue(40);
+    sim->ShowVelocity->setChecked(false);
+    while (sim->Time < 9.3)
+        sim->AdvanceTime();
+    sim->Timer1Timer();
+    gallery.shoot(book, "ch5-upsilon-andromedae");
+    sim->PlanetParamButtonClick();
+    gallery.shoot(*sim->ParamForm, "dialog-parameters-upsilon-andromedae");
+    sim->ParamForm->hide();
+    book.ChapterNumber = 3;
+    book.ShowChapter(1);
+    book.mnitRealSystemsClick();
+    gallery.shoot(card, "dialog-real-systems-reading");
+    card.hide();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -154,6 +186,7 @@ int main(int argc, char* argv[]) {
             sim->ParamForm->hide();
         }
         ShootQuestions(gallery, *book);
+        ShootRealSystems(gallery, *book);
         book->mnitContentsClick();
         gallery.shoot(*book, "01-contents-over-chapter");
         access->show();

@@ -1,0 +1,66 @@
+#include "book/TRealSystemsForm.h"
+
+#include "book/TCustomBook.h"
+#include "book/TCustomChapter.h"
+#include "forms/RealSystemsForm.h"
+#include "simulation/RealSystems.h"
+#include "simulation/SystemSetUpTarget.h"
+
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <algorithm>
+
+TRealSystemsForm::TRealSystemsForm(TCustomBook* book) : TForm(book), Book(book) {
+    DefineRealSystemsForm(*this);
+}
+
+TRealSystemsForm::~TRealSystemsForm() = default;
+
+TSystemSetUpTarget* TRealSystemsForm::Target() const {
+    return dynamic_cast<TSystemSetUpTarget*>(Book->CurrentChapter);
+}
+
+void TRealSystemsForm::FollowChapter() {
+    const bool free = Target() != nullptr;
+    SetUpButton->setEnabled(free && SelectedSystem() >= 0);
+    SetUpLabel->setText(free ? "Choose a system, then press Set up: its planets replace those of "
+                               "the simulation, seen edge-on, with m = m sin i."
+                             : "Here the card is for reading. In the chapter \"Free "
+                               "experiment\", Set up puts the chosen system into the simulation.");
+}
+
+int TRealSystemsForm::SelectedSystem() const {
+    const int row = SystemTable->currentRow();
+    return row >= 0 && row < int(RowSystem.size()) ? RowSystem[std::size_t(row)] : -1;
+}
+
+void TRealSystemsForm::SelectSystem(int system) {
+    const auto row = std::find(RowSystem.begin(), RowSystem.end(), system);
+    if (row != RowSystem.end())
+        SystemTable->setCurrentCell(int(row - RowSystem.begin()), 0);
+}
+
+void TRealSystemsForm::SystemTableSelectionChange() {
+    const int system = SelectedSystem();
+    if (system >= 0) {
+        // A click selects one row; the choice is the whole system, so all its rows show it.
+        const auto first = std::find(RowSystem.begin(), RowSystem.end(), system);
+        const auto last =
+            std::find_if(first, RowSystem.end(), [system](int s) { return s != system; });
+        const QSignalBlocker quiet(SystemTable);
+        SystemTable->clearSelection();
+        SystemTable->setRangeSelected(QTableWidgetSelectionRange(int(first - RowSystem.begin()), 0,
+                                                                 int(last - RowSystem.begin()) - 1,
+                                                                 SystemTable->columnCount() - 1),
+                                      true);
+    }
+    FollowChapter();
+}
+
+void TRealSystemsForm::SetUpButtonClick() {
+    TSystemSetUpTarget* target = Target();
+    const int system = SelectedSystem();
+    if (target && system >= 0)
+        target->SetUpSystem(RealSystems()[std::size_t(system)]);
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The reference card "Real planetary systems": a table of systems found by radial
+// velocities, with a line on why each matters. A modeless window of the book; when the
+// open chapter can take a system (TSystemSetUpTarget), "Set up" puts the chosen one into
+// its simulation, and elsewhere the card says where that works.
+
+#include "TForm.h"
+#include "TImageList.h"
+#include "oBitBtn.h"
+
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QTableWidget;
+class TCustomBook;
+class TSystemSetUpTarget;
+
+class TRealSystemsForm : public TForm {
+public:
+    // A card of `book`, hidden until shown.
+    explicit TRealSystemsForm(TCustomBook* book);
+    ~TRealSystemsForm() override;
+
+    QTableWidget* SystemTable = nullptr;
+    QLabel* NoteLabel = nullptr;
+    QLabel* SetUpLabel = nullptr;
+    oBitBtn* SetUpButton = nullptr;
+    std::unique_ptr<TImageList> ButtonImages;
+
+    TCustomBook* Book;
+    // The system (index into RealSystems()) of each table row.
+    std::vector<int> RowSystem;
+
+    // Enables Set up exactly when the book's open chapter can take a system, and says so.
+    void FollowChapter();
+    // The chosen system, or -1.
+    int SelectedSystem() const;
+    // Chooses a system as a click on one of its rows does.
+    void SelectSystem(int system);
+
+    // Handlers.
+    void SystemTableSelectionChange();
+    void SetUpButtonClick();
+
+private:
+    TSystemSetUpTarget* Target() const;
+};

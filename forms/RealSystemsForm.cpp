@@ -1,0 +1,159 @@
+#include "RealSystemsForm.h"
+
+#include "Artwork.h"
+#include "book/TRealSystemsForm.h"
+#include "simulation/RealSystems.h"
+
+#include "WidgetColour.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <algorithm>
+
+namespace {
+
+constexpr int RowHeight = 21;
+constexpr int HeaderHeight = 38;
+constexpr int ColumnWidths[] = {158, 74, 68, 64, 56, 80, 72};
+constexpr const char* Headings[] = {"System", "Star mass\n(solar)", "Planet",  "a (AU)",
+                                    "e",      "m sin i\n(Jupiter)", "P (days)"};
+
+// Up to five significant figures, as the table gives them; thousands apart from 10 000 on.
+QString Number(double value) {
+    QString text = QString::number(value, 'g', 5);
+    if (value >= 10000.0)
+        text.insert(text.size() - 3, ' ');
+    return text;
+}
+
+QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+// One row per planet, the system's name and star mass spanning them, then the line on
+// why the system matters across the whole table.
+void fillTable(TRealSystemsForm& f) {
+    QTableWidget& table = *f.SystemTable;
+    const auto& systems = RealSystems();
+    int rows = 0;
+    for (const TRealSystem& system : systems)
+        rows += int(system.Planets.size()) + 1;
+    table.setRowCount(rows);
+
+    QFont italic = table.font();
+    italic.setItalic(true);
+    QFont bold = table.font();
+    bold.setBold(true);
+    int row = 0;
+    for (std::size_t s = 0; s < systems.size(); ++s) {
+        const TRealSystem& system = systems[s];
+        const int planets = int(system.Planets.size());
+        QTableWidgetItem* name = cell(QString::fromStdString(system.Name), Qt::AlignLeft);
+        name->setFont(bold);
+        table.setItem(row, 0, name);
+        table.setItem(row, 1, cell(Number(system.StarMass_Solar), Qt::AlignHCenter));
+        if (planets > 1) {
+            table.setSpan(row, 0, planets, 1);
+            table.setSpan(row, 1, planets, 1);
+        }
+        for (const TRealPlanet& planet : system.Planets) {
+            table.setItem(row, 2, cell(QString::fromStdString(planet.Letter), Qt::AlignHCenter));
+            table.setItem(row, 3, cell(Number(planet.a_AU), Qt::AlignRight));
+            table.setItem(row, 4, cell(Number(planet.Ecc), Qt::AlignRight));
+            table.setItem(row, 5, cell(Number(planet.MassSinI_Jupiter), Qt::AlignRight));
+            table.setItem(row, 6, cell(Number(planet.Period_days), Qt::AlignRight));
+            f.RowSystem.push_back(int(s));
+            ++row;
+        }
+        QTableWidgetItem* why =
+            cell("    " + QString::fromStdString(system.Significance), Qt::AlignLeft);
+        why->setFont(italic);
+        why->setForeground(artwork::Ink);
+        table.setItem(row, 0, why);
+        table.setSpan(row, 0, 1, table.columnCount());
+        f.RowSystem.push_back(int(s));
+        ++row;
+    }
+}
+
+QLabel* wrappedLabel(TRealSystemsForm& f, QRect place, const char* text) {
+    auto* label = new QLabel(text, &f);
+    label->setGeometry(place);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // As high as the wrapped text needs, whatever the font.
+    label->setFixedHeight(std::max(place.height(), label->heightForWidth(place.width())));
+    return label;
+}
+
+} // namespace
+
+void DefineRealSystemsForm(TRealSystemsForm& f) {
+    f.setWindowFlags(Qt::Window);
+    f.SetCaption("Real planetary systems");
+    f.SetBorderStyle(bsSingle);
+    f.SetCentred(true);
+    f.SetFont(TFont("Arial", -13, clBlack));
+    f.SetColor(RGB(213, 230, 227));
+    f.hide();
+
+    int tableWidth = 2;
+    for (int width : ColumnWidths)
+        tableWidth += width;
+    f.SystemTable = new QTableWidget(0, int(std::size(ColumnWidths)), &f);
+    QTableWidget& table = *f.SystemTable;
+    for (int c = 0; c < table.columnCount(); ++c) {
+        table.setColumnWidth(c, ColumnWidths[c]);
+        table.setHorizontalHeaderItem(c, new QTableWidgetItem(Headings[c]));
+    }
+    table.horizontalHeader()->setFixedHeight(HeaderHeight);
+    table.horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table.horizontalHeader()->setHighlightSections(false);
+    table.verticalHeader()->hide();
+    table.verticalHeader()->setDefaultSectionSize(RowHeight);
+    table.setSelectionBehavior(QAbstractItemView::SelectRows);
+    table.setSelectionMode(QAbstractItemView::SingleSelection);
+    table.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table.setGridStyle(Qt::DotLine);
+    QPalette colours = table.palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::Base, artwork::Note);
+        colours.setColor(group, QPalette::Highlight, artwork::Ink);
+        colours.setColor(group, QPalette::HighlightedText, Qt::white);
+    }
+    table.setPalette(colours);
+    fillTable(f);
+    const int tableHeight = HeaderHeight + table.rowCount() * RowHeight + 2;
+    table.setGeometry(12, 12, tableWidth, tableHeight);
+
+    int top = 12 + tableHeight + 8;
+    f.NoteLabel = wrappedLabel(
+        f, QRect(12, top, tableWidth, 0),
+        "m sin i is the least mass the planet can have: the spectrum gives its mass times the "
+        "sine of the orbit's inclination. The values are rounded from published orbital "
+        "solutions, so periods simulated from them differ from the catalogue's by up to about "
+        "2 %. Set up puts these values into the simulation exactly; moving a slider afterwards "
+        "takes that slider's steps.");
+    top += f.NoteLabel->height() + 10;
+
+    f.ButtonImages = std::make_unique<TImageList>(110, 36);
+    artwork::AddBlankFaces(*f.ButtonImages, 3);
+    f.SetUpButton = new oBitBtn(&f);
+    f.SetUpButton->setGeometry(12, top, 110, 36);
+    f.SetUpButton->SetCaption("Set up");
+    f.SetUpButton->SetImages(f.ButtonImages.get());
+    f.SetUpButton->NumGlyphs = 3;
+    f.SetUpLabel = wrappedLabel(f, QRect(134, top, tableWidth - 122, 36), "");
+    f.SetClientSize(tableWidth + 24, top + 36 + 12);
+
+    QObject::connect(&table, &QTableWidget::itemSelectionChanged,
+                     [&f] { f.SystemTableSelectionChange(); });
+    QObject::connect(f.SetUpButton, &QPushButton::clicked, [&f] { f.SetUpButtonClick(); });
+    f.FollowChapter();
+}

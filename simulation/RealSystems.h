@@ -1,0 +1,30 @@
+#pragma once
+// A table of real planetary systems found by radial velocities, with values rounded from
+// published orbital solutions: the reference card shows it and the free experiment can put
+// a system into its simulation. Masses in solar masses (star) and Jupiter masses (planet,
+// the minimum mass m sin i), distances in AU, periods in days.
+
+#include <string>
+#include <vector>
+
+struct TRealPlanet {
+    std::string Letter;      // "b", or the planet's own name
+    double a_AU;             // semi-major axis
+    double Ecc;              // eccentricity
+    double MassSinI_Jupiter; // minimum mass m sin i
+    double Period_days;      // the catalogue's period
+};
+
+struct TRealSystem {
+    std::string Name;      // "51 Pegasi"
+    std::string ShortName; // "51 Peg"; empty where the planets go by their own names
+    double StarMass_Solar;
+    std::string Significance;         // one line: why the system matters
+    std::vector<TRealPlanet> Planets; // one to three
+};
+
+// The systems in the order the card lists them.
+const std::vector<TRealSystem>& RealSystems();
+
+// The name a planet takes in the simulation: "51 Peg b", or "Jupiter".
+std::string SimulationName(const TRealSystem& system, const TRealPlanet& planet);

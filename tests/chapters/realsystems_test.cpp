@@ -1,0 +1,210 @@
+// The reference card of real planetary systems, and setting a system up in the free
+// experiment through the parameter dialog.
+#include "../book/BookFixture.h"
+
+#include "book/TRealSystemsForm.h"
+#include "chapters/TFreeExperiment.h"
+#include "simulation/RealSystems.h"
+#include "simulation/TPlanetParamForm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr double Pi = 3.141592653589793;
+
+// The textbook semi-amplitude, m/s, from the catalogue's values.
+double TextbookK_mps(double starMass_Solar, const TRealPlanet& p) {
+    const double m_Solar = p.MassSinI_Jupiter * JupiterMass;
+    return 28.43 * p.MassSinI_Jupiter * std::pow(starMass_Solar + m_Solar, -2.0 / 3.0) *
+           std::pow(p.Period_days / 365.25, -1.0 / 3.0) / std::sqrt(1.0 - p.Ecc * p.Ecc);
+}
+
+struct RunFigures {
+    double Period_days;
+    double K_mps;
+};
+
+// How far each set-up row may miss the catalogue: the table's rounding leaves 2 % in period,
+// and a fixed step can pass the sharp velocity peak of an orbit with e >= 0.9.
+struct Row {
+    const char* planet;
+    double periodTolerance;
+    double amplitudeTolerance;
+};
+const Row Rows[] = {
+    {"51 Peg b", 0.02, 0.03},  {"70 Vir b", 0.02, 0.03},  {"HD 80606 b", 0.02, 0.05},
+    {"47 UMa b", 0.02, 0.03},  {"Ups And b", 0.02, 0.03}, {"Ups And c", 0.02, 0.03},
+    {"Ups And d", 0.02, 0.03}, {"Jupiter", 0.02, 0.03},   {"Saturn", 0.02, 0.03}};
+
+} // namespace
+
+class RealSystemsTest : public ChapterTest<TFreeExperiment, 5> {
+protected:
+    TRealSystemsForm& card() {
+        book->mnitRealSystems->trigger();
+        return *book->RealSystemsCard;
+    }
+    void setUp(int system) {
+        TRealSystemsForm& c = card();
+        c.SelectSystem(system);
+        ASSERT_TRUE(c.SetUpButton->isEnabled());
+        QTest::mouseClick(c.SetUpButton, Qt::LeftButton);
+    }
+    // Runs planet k alone, from pericentre, until it comes round again: the time its true
+    // anomaly takes to reach 2 pi, and half the star's radial velocity range on the way.
+    RunFigures runAlone(int k) {
+        TFreeExperiment& c = *current();
+        QCheckBox* boxes[] = {c.ChBoxPlanet1, c.ChBoxPlanet2, c.ChBoxPlanet3};
+        c.TimeSlider->setValue(2);
+        for (int j = 0; j < 3; ++j)
+            boxes[j]->setChecked(j == k);
+        c.ResetSimulation();
+        const TPlanet& planet = c.Planets[std::size_t(k)];
+        double vmin = 1e30, vmax = -1e30, before = 0.0, thetaBefore = 0.0;
+        while (planet.theta < 2 * Pi) {
+            before = c.Time;
+            thetaBefore = planet.theta;
+            c.AdvanceTime();
+            vmin = std::min(vmin, c.RadialVelocity);
+            vmax = std::max(vmax, c.RadialVelocity);
+        }
+        const double crossing =
+            before + (c.Time - before) * (2 * Pi - thetaBefore) / (planet.theta - thetaBefore);
+        return {crossing, 0.5 * (vmax - vmin) * MpsPerAUPerDay};
+    }
+};
+
+TEST_F(RealSystemsTest, EverySystemSetUpThroughTheDialogRunsAsCatalogued) {
+    openPage(3);
+    TFreeExperiment& c = *current();
+    const auto& systems = RealSystems();
+    const Row* row = Rows;
+    for (int s = 0; s < int(systems.size()); ++s) {
+        const TRealSystem& system = systems[std::size_t(s)];
+        SCOPED_TRACE(system.Name);
+        setUp(s);
+        const std::size_t count = system.Planets.size();
+        QRadioButton* radios[] = {c.ParamForm->PlanRadioButton1, c.ParamForm->PlanRadioButton2,
+                                  c.ParamForm->PlanRadioButton3};
+        QCheckBox* boxes[] = {c.ChBoxPlanet1, c.ChBoxPlanet2, c.ChBoxPlanet3};
+        double shortest = 1e30;
+        for (std::size_t k = 0; k < 3; ++k) {
+            EXPECT_EQ(c.Planets[k].Visible, k < count) << k;
+            if (k >= count)
+                continue;
+            const std::string name = SimulationName(system, system.Planets[k]);
+            EXPECT_EQ(c.Planets[k].Name.str(), name);
+            EXPECT_EQ(radios[k]->text().toStdString(), name);
+            EXPECT_EQ(boxes[k]->text().toStdString(), name);
+            EXPECT_DOUBLE_EQ(c.Planets[k].inc, Pi / 2);
+            EXPECT_EQ(c.Planets[k].phi, 0.0);
+            EXPECT_EQ(c.Planets[k].psi, 0.0);
+            shortest = std::min(shortest, system.Planets[k].Period_days);
+        }
+        EXPECT_EQ(c.Time, 0.0);
+        EXPECT_TRUE(radios[0]->isChecked()) << "the dialog shows the first planet";
+        const double window_days = std::pow(10.0, c.TimeSlider->value() + 1);
+        EXPECT_GE(window_days, 2 * shortest) << "the graph shows a few periods";
+        EXPECT_LE(window_days, 20 * shortest);
+
+        // The new curve fills the graph from its first sweep, and the widest orbit the view.
+        const double halfHeight = TVelocityGraph::Height / 2;
+        EXPECT_LE(std::fabs(c.StarVelocity.z) * c.VelocityScale, halfHeight);
+        EXPECT_GE(std::fabs(c.StarVelocity.z) * c.VelocityScale, 0.8 * halfHeight);
+        double widest_AU = 0;
+        for (std::size_t k = 0; k < count; ++k)
+            widest_AU = std::max(widest_AU, system.Planets[k].a_AU * (1 + system.Planets[k].Ecc));
+        const double viewHalfHeight = 0.5 * std::fabs(c.WorldRect().size().y);
+        EXPECT_LE(widest_AU * c.OrbitScale, viewHalfHeight);
+        EXPECT_GE(widest_AU * c.OrbitScale, 0.5 * viewHalfHeight);
+
+        const double starMass = c.StarMass;
+        EXPECT_EQ(starMass, system.StarMass_Solar);
+        for (std::size_t k = 0; k < count; ++k, ++row) {
+            const TRealPlanet& planet = system.Planets[k];
+            ASSERT_EQ(SimulationName(system, planet), row->planet);
+            SCOPED_TRACE(row->planet);
+            const RunFigures run = runAlone(int(k));
+            const double periodError = run.Period_days / planet.Period_days - 1.0;
+            const double kError = run.K_mps / TextbookK_mps(system.StarMass_Solar, planet) - 1.0;
+            EXPECT_LE(std::fabs(periodError), row->periodTolerance)
+                << "simulated " << run.Period_days << " days";
+            EXPECT_LE(std::fabs(kError), row->amplitudeTolerance)
+                << "simulated K " << run.K_mps << " m/s";
+        }
+    }
+}
+
+TEST_F(RealSystemsTest, SetUpWorksOnlyInTheFreeExperiment) {
+    for (int chapter : {2, 3, 4, 5}) {
+        SCOPED_TRACE(chapter);
+        open(chapter);
+        TRealSystemsForm& c = card();
+        c.SelectSystem(0);
+        EXPECT_EQ(c.SetUpButton->isEnabled(), chapter == 5);
+        EXPECT_NE(c.SetUpLabel->text().contains("Free experiment"), chapter == 5)
+            << c.SetUpLabel->text().toStdString();
+    }
+    // The open card follows the reader from chapter to chapter.
+    TRealSystemsForm& c = card();
+    ASSERT_TRUE(c.SetUpButton->isEnabled());
+    book->PageBack();
+    EXPECT_FALSE(c.SetUpButton->isEnabled()) << "back into 'Two planets'";
+    book->PageForward();
+    EXPECT_TRUE(c.SetUpButton->isEnabled());
+    book->ChapterNumber = 0;
+    book->ShowChapter(1);
+    EXPECT_FALSE(c.SetUpButton->isEnabled()) << "on the contents page";
+}
+
+TEST_F(RealSystemsTest, ChoosingAnyRowOfASystemChoosesTheSystem) {
+    openPage(1);
+    TRealSystemsForm& c = card();
+    EXPECT_FALSE(c.SetUpButton->isEnabled()) << "nothing chosen yet";
+    const int upsAnd = 4;
+    for (int row = 0; row < c.SystemTable->rowCount(); ++row) {
+        if (c.RowSystem[std::size_t(row)] != upsAnd)
+            continue;
+        QTableWidget& table = *c.SystemTable;
+        const QRect cell = table.visualRect(table.model()->index(row, 3));
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cell.center());
+        EXPECT_EQ(c.SelectedSystem(), upsAnd);
+        EXPECT_EQ(c.SystemTable->selectionModel()->selectedRows().size(), 4)
+            << "three planets and the line on why it matters";
+    }
+    EXPECT_TRUE(c.SetUpButton->isEnabled());
+}
+
+TEST_F(RealSystemsTest, ASetUpSystemSurvivesPageTurns) {
+    openPage(3);
+    TFreeExperiment& c = *current();
+    setUp(4); // Upsilon Andromedae: all three planets in use
+    c.StartButton->click();
+    for (int i = 0; i < 20; ++i)
+        c.Timer1Timer();
+    const double a = c.Planets[2].a, time = c.Time;
+    book->PageForward();
+    EXPECT_EQ(c.Planets[2].Name.str(), "Ups And d");
+    EXPECT_EQ(c.Planets[2].a, a);
+    EXPECT_EQ(c.Time, time) << "Vulcan is already in: nothing restarts";
+    book->PageBack();
+    book->PageBack();
+    EXPECT_EQ(c.Planets[0].Name.str(), "Ups And b");
+
+    setUp(0); // 51 Pegasi: one planet
+    EXPECT_FALSE(c.Planets[1].Visible);
+    book->PageForward();
+    EXPECT_TRUE(c.Planets[1].Visible) << "each page brings Vulcan back";
+    EXPECT_EQ(c.Planets[0].Name.str(), "51 Peg b");
+    EXPECT_EQ(c.Planets[1].Name.str(), "Ups And c") << "with the elements it had";
+}
