@@ -4,6 +4,7 @@
 #include "TCustomChapter.h"
 #include "TNavPanel.h"
 #include "forms/ThisBookForm.h"
+#include "simulation/TSpectrumForm.h"
 
 #include <QFrame>
 
@@ -40,6 +41,8 @@ void TThisBook::ShowChapter(int page) {
             SetContentsCaption();
     }
     ReplaceChapter(next);
+    if (SpectrumForm)
+        SpectrumForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
     if (next)
         KeepFocusVisible(NavFocus());
     else
@@ -67,4 +70,13 @@ void TThisBook::LeaveSplash() {
         button->setVisible(!ContentsPanel->isHidden());
     if (!ContentsPanel->isHidden())
         Buttons[0]->setFocus();
+}
+
+void TThisBook::mnitSpectrumClick() {
+    if (!SpectrumForm)
+        SpectrumForm = CreateForm<TSpectrumForm>(this);
+    SpectrumForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
+    SpectrumForm->show();
+    SpectrumForm->raise();
+    SpectrumForm->activateWindow();
 }

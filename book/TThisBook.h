@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <array>
 
+class TSpectrumForm;
+
 class TThisBook : public TCustomBook {
 public:
     explicit TThisBook(QWidget* owner = nullptr);
@@ -20,6 +22,9 @@ public:
     QPushButton* SplashButton = nullptr;
     std::array<QAction*, 5> mnitChapters{};
     std::unique_ptr<TImageList> ButtonImages;
+    QAction* mnitSpectrum = nullptr;
+    // The spectrum window, made when first asked for; it follows the open simulation chapter.
+    TSpectrumForm* SpectrumForm = nullptr;
 
     void ShowChapter(int page) override;
     void ButtonClick(oBitBtn* sender);
@@ -27,4 +32,5 @@ public:
     void SplashScreenClick() { LeaveSplash(); }
     void SplashButtonClick() { LeaveSplash(); }
     void LeaveSplash();
+    void mnitSpectrumClick();
 };
