@@ -36,7 +36,9 @@ double Fade(double lambda_nm) {
 TRgb WavelengthColour(double lambda_nm) {
     if (!(lambda_nm >= 380.0 && lambda_nm <= 780.0))
         return {0.0, 0.0, 0.0};
-    const double l = lambda_nm;
+    // Below 400 nm the fit's tails lose the red lobe that makes violet violet, so the hue of
+    // 400 nm is kept there and only the brightness fades.
+    const double l = std::max(lambda_nm, 400.0);
     const double x = 1.056 * Lobe(l, 599.8, 37.9, 31.0) + 0.362 * Lobe(l, 442.0, 16.0, 26.7) -
                      0.065 * Lobe(l, 501.1, 20.4, 26.2);
     const double y = 0.821 * Lobe(l, 568.8, 46.9, 40.5) + 0.286 * Lobe(l, 530.9, 16.3, 31.1);
@@ -51,7 +53,7 @@ TRgb WavelengthColour(double lambda_nm) {
     const double peak = std::max({r, g, b});
     if (peak <= 0.0)
         return {0.0, 0.0, 0.0};
-    const double scale = Fade(l) / peak;
+    const double scale = Fade(lambda_nm) / peak;
     return {Encode(r * scale), Encode(g * scale), Encode(b * scale)};
 }
 

@@ -3,8 +3,8 @@
 // functions (in the multi-lobe Gaussian fit of Wyman, Sloan and Shirley, 2013) give XYZ,
 // which goes to linear sRGB; the spectral colours lie outside the sRGB gamut, so the
 // negative primary is clipped after a little white is added, the brightest primary is
-// scaled to full, the ends of the visible range fade towards the eye's limits, and the
-// result is sRGB-encoded.
+// scaled to full, the ends of the visible range fade towards the eye's limits (below 400 nm
+// with the hue of 400 nm), and the result is sRGB-encoded.
 
 namespace spectrum {
 

@@ -153,6 +153,7 @@ TEST(WavelengthColour, ShowsTheHuesOfTheRainbowAndFadesAtTheEnds) {
         const char* hue;
         bool (*is)(TRgb);
     } cases[] = {
+        {385.0, "dim violet", [](TRgb c) { return c.B < 0.8 && c.B > c.G && c.R > c.G; }},
         {400.0, "violet", [](TRgb c) { return c.B > c.G && c.R > c.G; }},
         {450.0, "blue", [](TRgb c) { return c.B > 0.9 && c.B > c.R && c.B > c.G; }},
         {490.0, "cyan", [](TRgb c) { return c.G > 0.5 && c.B > 0.5 && c.R < c.G; }},

@@ -9,9 +9,11 @@
 #include "book/TThisBook.h"
 #include "chapters/TOnePlanet.h"
 #include "chapters/TTwoPlanets.h"
+#include "simulation/SpectrumDrawing.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
 #include "simulation/TSpectrumForm.h"
+#include "simulation/TSpectrumView.h"
 
 #include <QSlider>
 
@@ -73,7 +75,6 @@ public:
     }
     int written() const { return written_; }
 
-private:
     void save(const QImage& image, const QString& name) {
         const QString path = QDir(dir_).filePath(name + ".png");
         if (!image.save(path))
@@ -81,6 +82,8 @@ private:
         else
             ++written_;
     }
+
+private:
     QString dir_;
     int written_ = 0;
 };
@@ -157,6 +160,14 @@ void ShootSpectrum(Gallery& gallery, TThisBook& book) {
         star.Hold(-12.4);
         gallery.shoot(spectrum, "spectrum-na-d");
         spectrum.LineBox->setCurrentIndex(0);
+        // The picture on a screen of device pixel ratio 2.
+        QImage sharp(spectrum.View->size() * 2, QImage::Format_RGB32);
+        sharp.setDevicePixelRatio(2.0);
+        sharp.fill(spectrum.palette().color(QPalette::Window));
+        QPainter p(&sharp);
+        spectrumdrawing::Draw(p, spectrum.View->rect(), spectrum.View->Scene());
+        p.end();
+        gallery.save(sharp, "spectrum-picture-ratio2");
     }
     gallery.shoot(spectrum, "spectrum-no-simulation");
     book.ShowChapter(6);
