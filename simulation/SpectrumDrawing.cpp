@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 namespace spectrumdrawing {
 
@@ -50,9 +52,10 @@ QFont LabelFont(int pixels, bool bold = false) {
     return font;
 }
 
-QColor ColourOf(double lambda_nm) {
+QRgb RgbOf(double lambda_nm) {
     const spectrum::TRgb c = spectrum::WavelengthColour(lambda_nm);
-    return QColor::fromRgbF(float(c.R), float(c.G), float(c.B));
+    return qRgb(int(std::lround(255 * c.R)), int(std::lround(255 * c.G)),
+                int(std::lround(255 * c.B)));
 }
 
 const spectrum::TLineGroup& GroupOf(int group) {
@@ -102,8 +105,6 @@ template <class ColourAt> void DrawColumns(QPainter& p, const QRectF& rect, Colo
 }
 
 QRgb Black(double darkness) { return qRgba(0, 0, 0, int(std::lround(255 * darkness))); }
-
-QRgb RgbOf(double lambda_nm) { return ColourOf(lambda_nm).rgb(); }
 
 void Text(QPainter& p, const QRectF& box, int flags, const char* utf8) {
     p.drawText(box, flags, QString::fromUtf8(utf8));
@@ -265,7 +266,6 @@ void DrawStill(QPainter& p, const QRectF& area, const TScene& scene) {
 void DrawMoving(QPainter& p, const QRectF& area, const TScene& scene) {
     const TLayout l(area);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
 
     // The band: every line at its true wavelength, a bar at least a pixel and a half wide;
     // a column darkens by the part of each bar that covers it. Bars are in fractions of the
