@@ -73,8 +73,10 @@ void TThisBook::LeaveSplash() {
 }
 
 void TThisBook::mnitSpectrumClick() {
-    if (!SpectrumForm)
+    if (!SpectrumForm) {
         SpectrumForm = CreateForm<TSpectrumForm>(this);
+        SpectrumForm->PlaceBeside(*this);
+    }
     SpectrumForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
     SpectrumForm->show();
     SpectrumForm->raise();

@@ -63,17 +63,21 @@ std::string RatioText(double elements) {
     return "1/" + Figures(1.0 / size) + " of it";
 }
 
-std::string MagnificationText(double magnification) {
+std::string GroupedText(double whole) {
     char digits[32];
-    std::snprintf(digits, sizeof digits, "%.0f", std::fabs(magnification));
-    std::string grouped;
+    std::snprintf(digits, sizeof digits, "%.0f", std::fabs(whole));
     const std::string plain = digits;
+    std::string grouped;
     for (std::size_t i = 0; i < plain.size(); ++i) {
         if (i > 0 && (plain.size() - i) % 3 == 0)
             grouped += "\u2009";
         grouped += plain[i];
     }
-    return grouped + "\u00d7";
+    return grouped;
+}
+
+std::string MagnificationText(double magnification) {
+    return GroupedText(magnification) + "\u00d7";
 }
 
 std::string CaptionText(double v_mps) {

@@ -17,6 +17,8 @@ std::string LengthText(double length_nm);
 // How a shift compares with one resolution element, from their ratio: "1/242 of it",
 // "2.42 times it", "none of it".
 std::string RatioText(double elements);
+// A whole number with its digits grouped by threes: "100 000".
+std::string GroupedText(double whole);
 // A magnification with its digits grouped by threes: "100 000×".
 std::string MagnificationText(double magnification);
 // What the student sees at radial velocity v (m/s).

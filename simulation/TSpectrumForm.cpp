@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -78,6 +79,16 @@ void TSpectrumForm::SimulationClosed() {
     ShowStatus();
 }
 
+void TSpectrumForm::PlaceBeside(const QWidget& other) {
+    QPoint place = other.frameGeometry().topRight() + QPoint(8, 0);
+    if (const QScreen* screen = other.screen()) {
+        const QRect free = screen->availableGeometry();
+        place.setX(std::max(free.left(), std::min(place.x(), free.right() - width())));
+        place.setY(std::max(free.top(), std::min(place.y(), free.bottom() - height())));
+    }
+    move(place);
+}
+
 void TSpectrumForm::LineBoxChange() { ShowSpectrum(); }
 
 void TSpectrumForm::CloseButtonClick() { hide(); }
@@ -106,6 +117,7 @@ void TSpectrumForm::ShowSpectrum() {
                ShiftText(shift) + towards + " at " + Lines()[std::size_t(lines.First)].Name);
     SetReadout(*ResolutionCaption, *ResolutionValue,
                "λ/R = " + LengthText(ResolutionElement_nm(rest)) +
-                   " at R = 100 000; the shift is " + RatioText(ShiftInResolutionElements(v_mps_)));
+                   " at R = " + GroupedText(ResolvingPower) + "; the shift is " +
+                   RatioText(ShiftInResolutionElements(v_mps_)));
     SetText(*Caption, CaptionText(v_mps_));
 }

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <string>
@@ -48,6 +49,8 @@ TEST_F(SpectrumWindowTest, FollowsARunningChaptersTicksWithTheGraphsSignAndStops
     TSpectrumForm* spectrum = openSpectrum();
     ASSERT_NE(spectrum, nullptr);
     EXPECT_FALSE(spectrum->isHidden());
+    EXPECT_TRUE(book->screen()->availableGeometry().contains(spectrum->pos()))
+        << "placed beside the book, but never off the screen";
     ASSERT_EQ(spectrum->Followed(), feed());
     EXPECT_EQ(TextOf(spectrum->StatusLabel), Stopped);
 
@@ -148,7 +151,7 @@ TEST_F(SpectrumWindowTest, ReadsOutTheShiftAndIsUsableByKeyboard) {
                   std::string("Line shift Δλ: ") + c.shift);
     }
     EXPECT_EQ(TextOf(spectrum->ResolutionValue),
-              "λ/R = 6.56 pm at R = 100 000; the shift is none of it");
+              "λ/R = 6.56 pm at R = 100\u2009000; the shift is none of it");
 
     EXPECT_EQ(spectrum->LineLabel->buddy(), spectrum->LineBox);
     EXPECT_NE(TextOf(spectrum->LineLabel).find('&'), std::string::npos) << "needs a mnemonic";
