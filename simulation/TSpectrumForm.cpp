@@ -65,6 +65,13 @@ void TSpectrumForm::SimulationTick(double time_days, double v_mps) {
     time_days_ = time_days;
     v_mps_ = v_mps;
     magnifier_.Observe(v_mps);
+    // A closed window costs the tick nothing; showing it brings it up to date.
+    if (isVisible())
+        ShowSpectrum();
+}
+
+void TSpectrumForm::showEvent(QShowEvent* e) {
+    TForm::showEvent(e);
     ShowSpectrum();
 }
 
@@ -119,5 +126,7 @@ void TSpectrumForm::ShowSpectrum() {
                "λ/R = " + LengthText(ResolutionElement_nm(rest)) +
                    " at R = " + GroupedText(ResolvingPower) + "; the shift is " +
                    RatioText(ShiftInResolutionElements(v_mps_)));
-    SetText(*Caption, CaptionText(v_mps_));
+    SetText(*Caption, seen_ ? CaptionText(v_mps_)
+                            : "While a simulation runs, the lines here swing to the red and to "
+                              "the blue as the star's radial velocity changes.");
 }

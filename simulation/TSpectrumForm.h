@@ -48,6 +48,9 @@ public:
     void LineBoxChange();
     void CloseButtonClick();
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     void ShowStatus();
     void ShowSpectrum();

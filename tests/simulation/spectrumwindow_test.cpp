@@ -165,4 +165,8 @@ TEST_F(SpectrumWindowTest, ReadsOutTheShiftAndIsUsableByKeyboard) {
     QTest::keyClick(spectrum, Qt::Key_Escape);
     EXPECT_TRUE(spectrum->isHidden());
     EXPECT_EQ(spectrum->Followed(), feed()) << "a closed window still follows, ready to reopen";
+    ticks(3);
+    spectrum->show();
+    EXPECT_DOUBLE_EQ(spectrum->View->Scene().V_mps, feed()->CurrentVelocity_mps())
+        << "reopened, it shows the tick it missed";
 }
