@@ -5,6 +5,7 @@
 #include "TNavPanel.h"
 #include "TRealSystemsForm.h"
 #include "forms/ThisBookForm.h"
+#include "simulation/TSpectrumForm.h"
 
 #include <QFrame>
 
@@ -41,6 +42,8 @@ void TThisBook::ShowChapter(int page) {
             SetContentsCaption();
     }
     ReplaceChapter(next);
+    if (SpectrumForm)
+        SpectrumForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
     if (next)
         KeepFocusVisible(NavFocus());
     else
@@ -78,4 +81,15 @@ void TThisBook::mnitRealSystemsClick() {
     RealSystemsCard->FollowChapter();
     RealSystemsCard->show();
     RealSystemsCard->raise();
+}
+
+void TThisBook::mnitSpectrumClick() {
+    if (!SpectrumForm) {
+        SpectrumForm = CreateForm<TSpectrumForm>(this);
+        SpectrumForm->PlaceBeside(*this);
+    }
+    SpectrumForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
+    SpectrumForm->show();
+    SpectrumForm->raise();
+    SpectrumForm->activateWindow();
 }

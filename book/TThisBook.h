@@ -9,6 +9,7 @@
 #include <array>
 
 class TRealSystemsForm;
+class TSpectrumForm;
 
 class TThisBook : public TCustomBook {
 public:
@@ -25,6 +26,9 @@ public:
     QAction* mnitRealSystems = nullptr;
     // The reference card of real systems; made when first opened, owned as a child.
     TRealSystemsForm* RealSystemsCard = nullptr;
+    QAction* mnitSpectrum = nullptr;
+    // The spectrum window, made when first asked for; it follows the open simulation chapter.
+    TSpectrumForm* SpectrumForm = nullptr;
 
     void ShowChapter(int page) override;
     void ButtonClick(oBitBtn* sender);
@@ -33,4 +37,5 @@ public:
     void SplashButtonClick() { LeaveSplash(); }
     void LeaveSplash();
     void mnitRealSystemsClick();
+    void mnitSpectrumClick();
 };

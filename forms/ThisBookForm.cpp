@@ -78,6 +78,7 @@ void DefineThisBookForm(TThisBook& f) {
         f.mnitChapters[std::size_t(i)] = item;
     }
     f.mnitCalc->setText("&Calculator");
+    f.mnitSpectrum = f.ToolsMenu->addAction("&Spectrum", [&f] { f.mnitSpectrumClick(); });
     f.Accessibility1->setText("A&ccessibility...");
     f.mnitAbout->setText("&About...");
     f.mnitRealSystems = new QAction("&Real planetary systems", f.HelpMenu);

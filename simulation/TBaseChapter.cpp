@@ -51,9 +51,11 @@ void TBaseChapter::FormCreate() {
     Omega = omegatrack->value() * 0.01;
     Zoom = ZoomFor(ZoomSlider->value());
     ResetSimulation();
+    TimerWatch = Timer1->bindableActive().addNotifier([this] { NotifyRunning(IsRunning()); });
 }
 
 void TBaseChapter::FormDestroy() {
+    NotifyClosed();
     Timer1->stop();
     TForm::Free(ParamForm);
     ParamForm = nullptr;
@@ -69,6 +71,8 @@ void TBaseChapter::ApplyColours() {
     if (ParamForm)
         ParamForm->MatchColour();
 }
+
+bool TBaseChapter::IsRunning() const { return Timer1->isActive(); }
 
 void TBaseChapter::hideEvent(QHideEvent* e) {
     TThisChapter::hideEvent(e);
@@ -144,6 +148,7 @@ void TBaseChapter::PlotVelocity() {
 void TBaseChapter::Timer1Timer() {
     AdvanceTime();
     DrawFrame();
+    NotifyTick(Time, CurrentVelocity_mps());
 }
 
 void TBaseChapter::StartButtonClick() {

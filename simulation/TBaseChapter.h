@@ -10,13 +10,18 @@
 // every planet up again at pericentre with time 0 (ResetSimulation). A tick steps the
 // visible planets, plots the star's radial velocity and redraws the view from its
 // background bitmap. Chapters switch the timer with Timer1->start() and stop().
+//
+// As a TSimulationFeed it tells followers such as the spectrum window every tick's time and
+// radial velocity, when the timer starts or stops, and that it closes.
 
 #include "book/TThisChapter.h"
 #include "simulation/OrbitView.h"
+#include "simulation/SimulationFeed.h"
 #include "simulation/SimulationModel.h"
 #include "simulation/VelocityGraph.h"
 
 #include <QPoint>
+#include <QProperty>
 #include <Qt>
 #include <memory>
 #include <optional>
@@ -35,7 +40,8 @@ class oWorldPortPaintBox;
 class TBaseChapter : public TThisChapter,
                      public TSimulationModel,
                      public TOrbitView,
-                     public TVelocityGraph {
+                     public TVelocityGraph,
+                     public TSimulationFeed {
 public:
     explicit TBaseChapter(TCustomBook* owner);
     ~TBaseChapter() override;
@@ -112,6 +118,11 @@ public:
     void FormDestroy();
     void ApplyColours() override;
 
+    // The feed its followers read.
+    bool IsRunning() const override;
+    double CurrentTime_days() const override { return Time; }
+    double CurrentVelocity_mps() const override { return RadialVelocity * MpsPerAUPerDay; }
+
     // Handlers.
     void Timer1Timer();
     void StartButtonClick();
@@ -148,6 +159,8 @@ private:
         Qt::WindowStates State;
     };
     std::optional<CoveredDialog> ParamFormCovered;
+    // Tells the followers when Timer1 starts or stops, whoever switches it.
+    QPropertyNotifier TimerWatch;
 
     void PlanetBoxClick(int k, const QCheckBox* box);
     void PlotVelocity();

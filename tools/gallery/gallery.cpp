@@ -10,8 +10,11 @@
 #include "book/TThisBook.h"
 #include "chapters/TOnePlanet.h"
 #include "chapters/TTwoPlanets.h"
+#include "simulation/SpectrumDrawing.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
+#include "simulation/TSpectrumForm.h"
+#include "simulation/TSpectrumView.h"
 
 #include <QSlider>
 
@@ -21,7 +24,9 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -53,13 +58,31 @@ public:
 
     void shoot(QWidget& w, const QString& name) {
         QApplication::processEvents();
+        save(w.grab().toImage(), name);
+    }
+    // Two windows side by side on one picture, as they stand on a screen.
+    void shootSideBySide(QWidget& left, QWidget& right, const QString& name) {
+        QApplication::processEvents();
+        const QImage a = left.grab().toImage();
+        const QImage b = right.grab().toImage();
+        QImage both(a.width() + 16 + b.width(), std::max(a.height(), b.height()),
+                    QImage::Format_RGB32);
+        both.fill(QColor(60, 64, 72));
+        QPainter p(&both);
+        p.drawImage(0, 0, a);
+        p.drawImage(a.width() + 16, 0, b);
+        p.end();
+        save(both, name);
+    }
+    int written() const { return written_; }
+
+    void save(const QImage& image, const QString& name) {
         const QString path = QDir(dir_).filePath(name + ".png");
-        if (!w.grab().toImage().save(path))
+        if (!image.save(path))
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         else
             ++written_;
     }
-    int written() const { return written_; }
 
 private:
     QString dir_;
@@ -133,6 +156,63 @@ void ShootRealSystems(Gallery& gallery, TThisBook& book) {
     card.hide();
 }
 
+// A star held at chosen radial velocities, for pictures of the spectrum window.
+class HeldStar : public TSimulationFeed {
+public:
+    ~HeldStar() { NotifyClosed(); }
+    bool IsRunning() const override { return true; }
+    double CurrentTime_days() const override { return time_; }
+    double CurrentVelocity_mps() const override { return v_mps_; }
+    void Hold(double v_mps) {
+        v_mps_ = v_mps;
+        time_ += 1.0;
+        NotifyTick(time_, v_mps_);
+    }
+
+private:
+    double time_ = 0.0;
+    double v_mps_ = 0.0;
+};
+
+// The spectrum window at -12.4, 0 and +12.4 m/s (a Jupiter at 5.2 AU), with Na D magnified
+// once, and beside the simulation chapter's running page.
+void ShootSpectrum(Gallery& gallery, TThisBook& book) {
+    book.ChapterNumber = 2;
+    book.ShowChapter(6);
+    book.mnitSpectrum->trigger();
+    TSpectrumForm& spectrum = *book.SpectrumForm;
+    {
+        HeldStar star;
+        spectrum.Follow(&star);
+        for (double v : {-12.4, 0.0, 12.4}) {
+            star.Hold(v);
+            gallery.shoot(spectrum, QString("spectrum-%1mps").arg(v, 0, 'f', 1));
+        }
+        spectrum.LineBox->setCurrentIndex(2);
+        star.Hold(-12.4);
+        gallery.shoot(spectrum, "spectrum-na-d");
+        spectrum.LineBox->setCurrentIndex(0);
+        // The picture on a screen of device pixel ratio 2.
+        QImage sharp(spectrum.View->size() * 2, QImage::Format_RGB32);
+        sharp.setDevicePixelRatio(2.0);
+        sharp.fill(spectrum.palette().color(QPalette::Window));
+        QPainter p(&sharp);
+        spectrumdrawing::Draw(p, spectrum.View->rect(), spectrum.View->Scene());
+        p.end();
+        gallery.save(sharp, "spectrum-picture-ratio2");
+    }
+    gallery.shoot(spectrum, "spectrum-no-simulation");
+    book.ShowChapter(6);
+    if (auto* sim = dynamic_cast<TBaseChapter*>(book.CurrentChapter)) {
+        sim->StartButton->click();
+        RunTicks(sim, 150);
+        gallery.shootSideBySide(book, spectrum, "spectrum-beside-ch2-running");
+        sim->StopButton->click();
+        gallery.shoot(spectrum, "spectrum-stopped");
+    }
+    spectrum.hide();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -187,6 +267,7 @@ int main(int argc, char* argv[]) {
         }
         ShootQuestions(gallery, *book);
         ShootRealSystems(gallery, *book);
+        ShootSpectrum(gallery, *book);
         book->mnitContentsClick();
         gallery.shoot(*book, "01-contents-over-chapter");
         access->show();

@@ -1,0 +1,81 @@
+#include "SpectrumForm.h"
+
+#include "book/colourmatch.h"
+#include "simulation/Spectrum.h"
+#include "simulation/TSpectrumForm.h"
+#include "simulation/TSpectrumView.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const TFont Arial13("Arial", -13, clWindowText);
+const TFont Arial13Bold("Arial", -13, clWindowText, TFontStyles{}.with(fsBold));
+
+QLabel* label(TSpectrumForm& f, QRect place, const char* text, const TFont& font) {
+    auto* l = new QLabel(QString::fromUtf8(text), &f);
+    l->setGeometry(place);
+    l->setFont(font.toQFont());
+    return l;
+}
+
+// One readout row: its caption and the value beside it.
+void readout(TSpectrumForm& f, int top, const char* caption, QLabel*& c, QLabel*& value) {
+    c = label(f, QRect(16, top, 150, 20), caption, Arial13Bold);
+    value = label(f, QRect(170, top, 474, 20), "", Arial13);
+}
+
+} // namespace
+
+void DefineSpectrumForm(TSpectrumForm& f) {
+    f.setWindowFlags(Qt::Window);
+    f.SetCaption("Spectrum of the star");
+    f.SetBorderStyle(bsSingle);
+    f.SetClientSize(660, 530);
+    f.SetFont(TFont("Times New Roman", -16, clWindowText));
+    f.SetColor(DisplayColour(213, 230, 227));
+    f.setAccessibleName("Spectrum of the star");
+
+    f.StatusLabel = label(f, QRect(16, 8, 628, 20), "", Arial13Bold);
+    f.StatusLabel->setStyleSheet("color: rgb(0, 0, 157)");
+
+    f.View = new TSpectrumView(&f);
+    f.View->setGeometry(16, 32, 628, 292);
+    f.View->setAccessibleName("Spectrum of the star");
+    f.View->setAccessibleDescription(
+        "The visible spectrum from 380 to 700 nm with its dark absorption lines, and a panel "
+        "that magnifies the shift of one line, its rest wavelength marked by a dashed line.");
+
+    f.LineLabel = label(f, QRect(16, 336, 70, 22), "&Magnify:", Arial13Bold);
+    f.LineBox = new QComboBox(&f);
+    f.LineBox->setGeometry(90, 334, 220, 26);
+    f.LineBox->setFont(Arial13.toQFont());
+    for (const spectrum::TLineGroup& group : spectrum::MagnifiedGroups()) {
+        QString item = QString::fromUtf8(group.Name) + "  (";
+        for (int i = 0; i < group.Count; ++i)
+            item +=
+                (i ? ", " : "") +
+                QString::number(spectrum::Lines()[std::size_t(group.First + i)].Rest_nm, 'f', 3);
+        f.LineBox->addItem(item + " nm)");
+    }
+    f.LineBox->setAccessibleName("Line to magnify");
+    f.LineLabel->setBuddy(f.LineBox);
+
+    f.CloseButton = new QPushButton("&Close", &f);
+    f.CloseButton->setGeometry(564, 334, 80, 26);
+    f.CloseButton->setFont(Arial13.toQFont());
+    f.SetCancelButton(f.CloseButton);
+
+    readout(f, 372, "Radial velocity v", f.VelocityCaption, f.VelocityValue);
+    readout(f, 396, "Line shift Δλ", f.ShiftCaption, f.ShiftValue);
+    readout(f, 420, "Resolution element", f.ResolutionCaption, f.ResolutionValue);
+
+    f.Caption = label(f, QRect(16, 452, 628, 66), "", TFont("Times New Roman", -16, clWindowText));
+    f.Caption->setWordWrap(true);
+    f.Caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QObject::connect(f.LineBox, &QComboBox::currentIndexChanged, [&f] { f.LineBoxChange(); });
+    QObject::connect(f.CloseButton, &QPushButton::clicked, [&f] { f.CloseButtonClick(); });
+}

@@ -1,0 +1,7 @@
+#pragma once
+// Layout of the spectrum window: status line, the spectrum picture, the line choice, the
+// three readouts and the caption.
+
+class TSpectrumForm;
+
+void DefineSpectrumForm(TSpectrumForm& f);

@@ -1,0 +1,42 @@
+#pragma once
+// What a simulation chapter tells a window that follows it (the spectrum window): the
+// simulated time and the star's radial velocity after every tick, when its clock starts or
+// stops, and that it is closing. A listener is told at most once that its feed closes and is
+// detached then, so it can never reach a destroyed chapter; a listener that goes first
+// detaches itself.
+
+#include <vector>
+
+class TSimulationListener {
+public:
+    // After a tick: time in days since the reset, radial velocity in m/s (positive receding,
+    // as the velocity graph plots it).
+    virtual void SimulationTick(double time_days, double v_mps) = 0;
+    // The clock started (true) or stopped (false).
+    virtual void SimulationRunning(bool running) = 0;
+    // The feed is closing; the listener is already detached.
+    virtual void SimulationClosed() = 0;
+
+protected:
+    ~TSimulationListener() = default;
+};
+
+class TSimulationFeed {
+public:
+    virtual bool IsRunning() const = 0;
+    virtual double CurrentTime_days() const = 0;
+    virtual double CurrentVelocity_mps() const = 0;
+
+    void Attach(TSimulationListener* listener);
+    void Detach(TSimulationListener* listener);
+
+protected:
+    ~TSimulationFeed();
+    void NotifyTick(double time_days, double v_mps);
+    void NotifyRunning(bool running);
+    // Detaches every listener and tells it; call before the feed stops being whole.
+    void NotifyClosed();
+
+private:
+    std::vector<TSimulationListener*> listeners_;
+};

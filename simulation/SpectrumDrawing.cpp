@@ -1,0 +1,334 @@
+#include "simulation/SpectrumDrawing.h"
+
+#include "simulation/Spectrum.h"
+#include "simulation/SpectrumText.h"
+#include "simulation/WavelengthColour.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPolygonF>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace spectrumdrawing {
+
+namespace {
+
+using spectrum::BandEnd_nm;
+using spectrum::BandStart_nm;
+
+const QColor Field(10, 14, 38);
+const QColor Ink(200, 210, 230);
+const QColor Faint(110, 122, 150);
+const QColor Highlight(255, 255, 215); // the book's pale yellow
+const QColor Curve(255, 255, 255);
+
+constexpr double Margin = 14.0;
+
+// Labels above the band, in two rows so that close lines keep their names apart.
+struct BandLabel {
+    const char* Text;
+    double Lambda_nm;
+    int Row;
+};
+constexpr std::array<BandLabel, 7> bandLabels{{
+    {"Ca II H & K", 395.1, 0},
+    {"Hδ", 410.175, 1},
+    {"Hγ", 434.047, 0},
+    {"Hβ", 486.135, 1},
+    {"Mg b", 517.5, 0},
+    {"Na D", 589.3, 1},
+    {"Hα", 656.281, 0},
+}};
+
+QFont LabelFont(int pixels, bool bold = false) {
+    QFont font("Arial");
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QRgb RgbOf(double lambda_nm) {
+    const spectrum::TRgb c = spectrum::WavelengthColour(lambda_nm);
+    return qRgb(int(std::lround(255 * c.R)), int(std::lround(255 * c.G)),
+                int(std::lround(255 * c.B)));
+}
+
+const spectrum::TLineGroup& GroupOf(int group) {
+    const auto groups = spectrum::MagnifiedGroups();
+    return groups[std::size_t(std::clamp(group, 0, int(groups.size()) - 1))];
+}
+
+double PanelStart_nm(int group) { return GroupOf(group).Centre_nm - GroupOf(group).HalfSpan_nm; }
+double PanelEnd_nm(int group) { return GroupOf(group).Centre_nm + GroupOf(group).HalfSpan_nm; }
+
+// Where each line of Lines() lies, nm.
+using TCentres = std::array<double, spectrum::LineCount>;
+
+// The continuum-normalised flux at lambda with the lines at `centres`.
+double Flux(double lambda_nm, const TCentres& centres) {
+    double absorbed = 0.0;
+    const auto lines = spectrum::Lines();
+    for (std::size_t i = 0; i < centres.size(); ++i) {
+        const double t = (lambda_nm - centres[i]) / lines[i].HalfWidth_nm;
+        absorbed += lines[i].Depth / (1.0 + t * t);
+    }
+    return std::max(0.0, 1.0 - absorbed);
+}
+
+double FluxY(const TLayout& l, double flux) {
+    const double top = l.Profile.top() + 16.0;
+    return l.Profile.bottom() - 4.0 - flux * (l.Profile.bottom() - 4.0 - top);
+}
+
+// Paints `rect` one column of device pixels at a time, colourAt(from, to) giving the
+// premultiplied colour of the column between those fractions of the width: crisp at any
+// pixel ratio, and exact where Qt's gradients place their colours a few tenths of a percent
+// of their length off. The image is as large as the rectangle, so drawing it is a plain
+// copy, far cheaper than antialiased fills.
+template <class ColourAt> void DrawColumns(QPainter& p, const QRectF& rect, ColourAt colourAt) {
+    const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    const int columns = std::max(1, int(std::lround(rect.width() * ratio)));
+    const int rows = std::max(1, int(std::lround(rect.height() * ratio)));
+    QImage image(columns, rows, QImage::Format_ARGB32_Premultiplied);
+    auto* first = reinterpret_cast<QRgb*>(image.scanLine(0));
+    for (int i = 0; i < columns; ++i)
+        first[i] = colourAt(double(i) / columns, double(i + 1) / columns);
+    for (int row = 1; row < rows; ++row)
+        std::copy(first, first + columns, reinterpret_cast<QRgb*>(image.scanLine(row)));
+    image.setDevicePixelRatio(ratio);
+    p.drawImage(rect.topLeft(), image);
+}
+
+QRgb Black(double darkness) { return qRgba(0, 0, 0, int(std::lround(255 * darkness))); }
+
+void Text(QPainter& p, const QRectF& box, int flags, const char* utf8) {
+    p.drawText(box, flags, QString::fromUtf8(utf8));
+}
+
+void DrawBandStill(QPainter& p, const TLayout& l, int group) {
+    DrawColumns(p, l.Band, [](double from, double to) {
+        return RgbOf(BandStart_nm + (from + to) / 2 * (BandEnd_nm - BandStart_nm));
+    });
+
+    p.setFont(LabelFont(10));
+    for (int lambda = 380; lambda <= 700; lambda += 10) {
+        const double x = BandX(l, lambda);
+        const bool major = lambda % 50 == 0;
+        p.setPen(QPen(major ? Ink : Faint, 1.0));
+        p.drawLine(QPointF(x, l.Band.bottom() + 1), QPointF(x, l.Band.bottom() + (major ? 6 : 3)));
+        if (major)
+            Text(p, QRectF(x - 30, l.Band.bottom() + 6, 60, 14), Qt::AlignHCenter | Qt::AlignTop,
+                 std::to_string(lambda).c_str());
+    }
+
+    p.setFont(LabelFont(11));
+    for (const BandLabel& label : bandLabels) {
+        const double x = BandX(l, label.Lambda_nm);
+        const double baseline = l.Band.top() - 6 - (1 - label.Row) * 15;
+        p.setPen(QPen(Faint, 1.0));
+        p.drawLine(QPointF(x, baseline + 2), QPointF(x, l.Band.top() - 1));
+        p.setPen(Ink);
+        Text(p, QRectF(x - 40, baseline - 13, 80, 14), Qt::AlignHCenter | Qt::AlignBottom,
+             label.Text);
+    }
+
+    // The stretch the panel magnifies, and faint lines that lead from under its numbers down
+    // to the panel.
+    const double left = BandX(l, PanelStart_nm(group));
+    const double right = BandX(l, PanelEnd_nm(group));
+    p.setPen(QPen(Highlight, 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(left, l.Band.top() - 1, right - left, l.Band.height() + 2));
+    QColor lead = Highlight;
+    lead.setAlpha(70);
+    p.setPen(QPen(lead, 1.0));
+    const double from = l.Band.bottom() + 22;
+    const double to = l.Strip.top() - 26;
+    p.drawLine(QPointF(left, from), QPointF(l.Strip.left(), to));
+    p.drawLine(QPointF(right, from), QPointF(l.Strip.right(), to));
+}
+
+void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
+    const spectrum::TLineGroup& group = GroupOf(scene.Group);
+    DrawColumns(p, l.Strip, [&](double from, double to) {
+        return RgbOf(PanelStart_nm(scene.Group) + (from + to) / 2 * 2.0 * group.HalfSpan_nm);
+    });
+    p.fillRect(l.Profile, QColor(18, 24, 56));
+
+    const double header = l.Strip.top() - 22;
+    p.setPen(Ink);
+    p.setFont(LabelFont(12, true));
+    Text(p, QRectF(l.Strip.left(), header, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,
+         (std::string("Magnified around ") + group.Name).c_str());
+    p.setPen(Highlight);
+    p.setFont(LabelFont(12));
+    const std::string magnified =
+        scene.Magnification == 1.0
+            ? std::string("shift drawn to scale")
+            : "shift drawn " + spectrum::MagnificationText(scene.Magnification) + " larger";
+    Text(p, QRectF(l.Strip.right() - 260, header, 260, 18), Qt::AlignRight | Qt::AlignVCenter,
+         magnified.c_str());
+
+    // The continuum level, and each line's rest wavelength dashed across strip and profile.
+    p.setPen(QPen(Faint, 1.0, Qt::DotLine));
+    p.drawLine(QPointF(l.Profile.left(), FluxY(l, 1.0)), QPointF(l.Profile.right(), FluxY(l, 1.0)));
+    std::string rest = "rest ";
+    for (int i = 0; i < group.Count; ++i) {
+        const spectrum::TSpectralLine& line = spectrum::Lines()[std::size_t(group.First + i)];
+        const double x = PanelX(l, scene.Group, line.Rest_nm);
+        p.setPen(QPen(Highlight, 1.0, Qt::DashLine));
+        p.drawLine(QPointF(x, l.Strip.top() - 3), QPointF(x, l.Profile.bottom()));
+        char number[32];
+        std::snprintf(number, sizeof number, "%s%.3f", i ? ", " : "", line.Rest_nm);
+        rest += number;
+    }
+    p.setPen(Highlight);
+    p.setFont(LabelFont(11));
+    Text(p, QRectF(l.Strip.center().x() - 110, header, 220, 18), Qt::AlignCenter,
+         (rest + " nm").c_str());
+
+    // The wavelength axis: a tick every 0.2 nm, numbered every whole nm.
+    p.setFont(LabelFont(10));
+    const double first = std::ceil(PanelStart_nm(scene.Group) * 5.0) / 5.0;
+    for (double lambda = first; lambda <= PanelEnd_nm(scene.Group); lambda += 0.2) {
+        const double x = PanelX(l, scene.Group, lambda);
+        const bool whole = std::fabs(lambda - std::round(lambda)) < 1e-6;
+        p.setPen(QPen(whole ? Ink : Faint, 1.0));
+        p.drawLine(QPointF(x, l.Profile.bottom()),
+                   QPointF(x, l.Profile.bottom() + (whole ? 5 : 3)));
+        if (whole && x < l.Profile.right() - 40)
+            Text(p, QRectF(x - 30, l.Profile.bottom() + 5, 60, 14), Qt::AlignHCenter | Qt::AlignTop,
+                 std::to_string(int(std::round(lambda))).c_str());
+    }
+    p.setPen(Ink);
+    Text(p, QRectF(l.Profile.right() - 40, l.Profile.bottom() + 5, 40, 14),
+         Qt::AlignRight | Qt::AlignTop, "λ / nm");
+    p.setPen(QPen(Faint, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(l.Profile);
+}
+
+void DrawArrow(QPainter& p, double from, double to, double y) {
+    if (std::fabs(to - from) < 4.0)
+        return;
+    const double head = to > from ? -5.0 : 5.0;
+    p.setPen(QPen(Curve, 1.4));
+    p.drawLine(QPointF(from, y), QPointF(to, y));
+    const QPointF tip(to, y);
+    p.setBrush(Curve);
+    p.drawPolygon(QPolygonF{tip, QPointF(to + head, y - 3.5), QPointF(to + head, y + 3.5)});
+}
+
+} // namespace
+
+TLayout::TLayout(const QRectF& area) : Area(area) {
+    const double left = area.left() + Margin;
+    const double width = area.width() - 2 * Margin;
+    Band = QRectF(left, area.top() + 58, width, 34);
+    Strip = QRectF(left, area.top() + 148, width, 32);
+    Profile = QRectF(left, area.top() + 184, width, area.bottom() - 22 - (area.top() + 184));
+}
+
+double BandX(const TLayout& layout, double lambda_nm) {
+    return layout.Band.left() +
+           (lambda_nm - BandStart_nm) / (BandEnd_nm - BandStart_nm) * layout.Band.width();
+}
+
+double PanelX(const TLayout& layout, int group, double lambda_nm) {
+    return layout.Strip.left() + (lambda_nm - PanelStart_nm(group)) /
+                                     (PanelEnd_nm(group) - PanelStart_nm(group)) *
+                                     layout.Strip.width();
+}
+
+double MagnifiedWavelength_nm(double rest_nm, double v_mps, double magnification) {
+    return rest_nm + magnification * spectrum::Shift_nm(rest_nm, v_mps);
+}
+
+void DrawStill(QPainter& p, const QRectF& area, const TScene& scene) {
+    const TLayout l(area);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Field);
+    p.drawRoundedRect(area, 6, 6);
+    p.setPen(Ink);
+    p.setFont(LabelFont(12, true));
+    Text(p, QRectF(l.Band.left(), area.top() + 4, 300, 16), Qt::AlignLeft | Qt::AlignVCenter,
+         "The visible spectrum, 380 to 700 nm");
+    DrawBandStill(p, l, scene.Group);
+    DrawPanelStill(p, l, scene);
+}
+
+void DrawMoving(QPainter& p, const QRectF& area, const TScene& scene) {
+    const TLayout l(area);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // The band: every line at its true wavelength, a bar at least a pixel and a half wide;
+    // a column darkens by the part of each bar that covers it. Bars are in fractions of the
+    // band's width.
+    struct Bar {
+        double From, To, Depth;
+    };
+    std::array<Bar, spectrum::LineCount> bars;
+    const double pixel = 1.0 / l.Band.width();
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        const spectrum::TSpectralLine& line = spectrum::Lines()[i];
+        const double x = (spectrum::Shifted_nm(line.Rest_nm, scene.V_mps) - BandStart_nm) /
+                         (BandEnd_nm - BandStart_nm);
+        const double half = std::max(0.75 * pixel, line.HalfWidth_nm / (BandEnd_nm - BandStart_nm));
+        bars[i] = {x - half, x + half, line.Depth};
+    }
+    DrawColumns(p, l.Band, [&](double from, double to) {
+        double light = 1.0;
+        for (const Bar& bar : bars) {
+            const double covered = std::min(to, bar.To) - std::max(from, bar.From);
+            if (covered > 0.0)
+                light *= 1.0 - bar.Depth * covered / (to - from);
+        }
+        return Black(1.0 - light);
+    });
+
+    // The panel, the lines moved by the magnified shift: the strip darkened column by
+    // column, the profile sampled every 2 pixels.
+    const auto at = [&](double rest_nm) {
+        return MagnifiedWavelength_nm(rest_nm, scene.V_mps, scene.Magnification);
+    };
+    TCentres centres;
+    for (std::size_t i = 0; i < centres.size(); ++i)
+        centres[i] = at(spectrum::Lines()[i].Rest_nm);
+    const double start = PanelStart_nm(scene.Group);
+    const double span = PanelEnd_nm(scene.Group) - start;
+    DrawColumns(p, l.Strip, [&](double from, double to) {
+        return Black(1.0 - Flux(start + (from + to) / 2 * span, centres));
+    });
+    const int samples = std::max(2, int(l.Profile.width() / 2.0));
+    QPolygonF profile;
+    profile.reserve(samples + 1);
+    for (int i = 0; i <= samples; ++i) {
+        const double f = double(i) / samples;
+        profile << QPointF(l.Profile.left() + f * l.Profile.width(),
+                           FluxY(l, Flux(start + f * span, centres)));
+    }
+    // A pen of one pixel keeps Qt on its fast path for thin lines.
+    p.setPen(QPen(Curve, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(profile);
+
+    const spectrum::TLineGroup& group = GroupOf(scene.Group);
+    for (int i = 0; i < group.Count; ++i) {
+        const double rest = spectrum::Lines()[std::size_t(group.First + i)].Rest_nm;
+        DrawArrow(p, PanelX(l, scene.Group, rest), PanelX(l, scene.Group, at(rest)),
+                  l.Profile.top() + 7 + 6 * i);
+    }
+}
+
+void Draw(QPainter& p, const QRectF& area, const TScene& scene) {
+    DrawStill(p, area, scene);
+    DrawMoving(p, area, scene);
+}
+
+} // namespace spectrumdrawing

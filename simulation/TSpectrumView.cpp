@@ -1,0 +1,29 @@
+#include "simulation/TSpectrumView.h"
+
+#include <QPainter>
+
+TSpectrumView::TSpectrumView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TSpectrumView::SetScene(const spectrumdrawing::TScene& scene) {
+    scene_ = scene;
+    update();
+}
+
+void TSpectrumView::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (still_.size() != pixels || still_.devicePixelRatio() != ratio ||
+        stillScene_.Group != scene_.Group || stillScene_.Magnification != scene_.Magnification) {
+        still_ = QImage(pixels, QImage::Format_RGB32);
+        still_.setDevicePixelRatio(ratio);
+        still_.fill(palette().color(QPalette::Window));
+        QPainter p(&still_);
+        spectrumdrawing::DrawStill(p, rect(), scene_);
+        stillScene_ = scene_;
+    }
+    QPainter p(this);
+    p.drawImage(QPointF(0, 0), still_);
+    spectrumdrawing::DrawMoving(p, rect(), scene_);
+}

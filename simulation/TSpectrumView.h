@@ -1,0 +1,26 @@
+#pragma once
+// The spectrum picture as a widget. Painting keeps the still part of the picture in an image
+// made at the screen's device pixel ratio, so a tick repaints only what moves and the
+// picture stays crisp on any screen; the image is made afresh when the size, the pixel
+// ratio, the line group or the magnification changes.
+
+#include "simulation/SpectrumDrawing.h"
+
+#include <QImage>
+#include <QWidget>
+
+class TSpectrumView : public QWidget {
+public:
+    explicit TSpectrumView(QWidget* parent = nullptr);
+
+    void SetScene(const spectrumdrawing::TScene& scene);
+    const spectrumdrawing::TScene& Scene() const { return scene_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    spectrumdrawing::TScene scene_;
+    QImage still_;
+    spectrumdrawing::TScene stillScene_;
+};

@@ -1,0 +1,178 @@
+#include "simulation/ShiftMagnifier.h"
+#include "simulation/Spectrum.h"
+#include "simulation/SpectrumText.h"
+#include "simulation/WavelengthColour.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+
+using namespace spectrum;
+
+namespace {
+
+const TSpectralLine& LineNamed(const std::string& name) {
+    for (const TSpectralLine& line : Lines())
+        if (line.Name == name)
+            return line;
+    ADD_FAILURE() << "no line " << name;
+    return Lines()[0];
+}
+
+} // namespace
+
+TEST(SpectrumLines, LieInTheBandBlueToRedAndStayInTheirPanelWhenSwungFully) {
+    double previous = BandStart_nm;
+    for (const TSpectralLine& line : Lines()) {
+        SCOPED_TRACE(line.Name);
+        EXPECT_GT(line.Rest_nm, previous) << "out of order or outside the band";
+        previous = line.Rest_nm;
+        EXPECT_GT(line.Depth, 0.0);
+        EXPECT_LT(line.Depth, 1.0);
+    }
+    EXPECT_LT(previous, BandEnd_nm);
+    // The magnifier lets a line swing through Reach of the half span about its rest
+    // wavelength; every line of a group must stay inside the panel then.
+    for (const TLineGroup& group : MagnifiedGroups()) {
+        SCOPED_TRACE(group.Name);
+        for (int i = 0; i < group.Count; ++i) {
+            const double rest = Lines()[std::size_t(group.First + i)].Rest_nm;
+            EXPECT_LE(std::fabs(rest - group.Centre_nm) +
+                          TShiftMagnifier::Reach * group.HalfSpan_nm,
+                      group.HalfSpan_nm);
+        }
+    }
+}
+
+TEST(SpectrumShift, IsTheRestWavelengthTimesVOverC) {
+    // Reference shifts worked by hand from λ0 v / c, c = 299 792 458 m/s.
+    const struct {
+        const char* line;
+        double v_mps;
+        double shift_pm;
+        const char* text;
+    } cases[] = {
+        {"Hα", 12.4, 0.0271451, "+0.0271 pm"},      {"Hα", -12.4, -0.0271451, "\u22120.0271 pm"},
+        {"Hβ", 12.4, 0.0201075, "+0.0201 pm"},      {"Na D2", 1000.0, 1.96468, "+1.96 pm"},
+        {"Ca II K", 0.5, 0.000656064, "+0.656 fm"}, {"Hα", 0.0, 0.0, "0 pm"},
+        {"Hα", 500e3, 1094.56, "+1.09 nm"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.line) + " at " + std::to_string(c.v_mps) + " m/s");
+        const double rest = LineNamed(c.line).Rest_nm;
+        EXPECT_NEAR(Shift_nm(rest, c.v_mps) * 1e3, c.shift_pm,
+                    1e-5 * std::fabs(c.shift_pm) + 1e-12);
+        EXPECT_NEAR(Shifted_nm(rest, c.v_mps) - rest, Shift_nm(rest, c.v_mps), 1e-12);
+        EXPECT_EQ(ShiftText(Shift_nm(rest, c.v_mps)), c.text);
+        EXPECT_EQ(c.v_mps > 0, Shifted_nm(rest, c.v_mps) > rest) << "receding must go to the red";
+    }
+}
+
+TEST(SpectrumShift, ComparesWithTheResolutionElementTheSameForEveryLine) {
+    EXPECT_NEAR(ResolutionElement_nm(656.281) * 1e3, 6.56281, 1e-9);
+    for (const TSpectralLine& line : Lines())
+        EXPECT_NEAR(Shift_nm(line.Rest_nm, 12.4) / ResolutionElement_nm(line.Rest_nm),
+                    ShiftInResolutionElements(12.4), 1e-15);
+    EXPECT_EQ(RatioText(ShiftInResolutionElements(12.4)), "1/242 of it");
+    EXPECT_EQ(RatioText(-ShiftInResolutionElements(12.4)), "1/242 of it");
+    EXPECT_EQ(RatioText(ShiftInResolutionElements(7500.0)), "2.50 times it");
+    EXPECT_EQ(RatioText(0.99996), "1.00 times it") << "rounds up to a whole element";
+    EXPECT_EQ(RatioText(0.0), "none of it");
+}
+
+TEST(SpectrumText, KeepsThreeFiguresInAReadableUnit) {
+    const struct {
+        double value;
+        const char* velocity; // value as m/s
+        const char* shift;    // value as pm
+    } cases[] = {
+        {12.4, "+12.4 m/s", "+12.4 pm"},
+        {-0.05, "\u22120.0500 m/s", "\u22120.0500 pm"},
+        {0.009996, "+0.0100 m/s", "+0.0100 pm"}, // rounding crosses into the larger unit
+        {0.00999, "+0.00999 m/s", "+9.99 fm"},
+        {999.6, "+1.00 km/s", "+1.00 nm"},
+        {123456.0, "+123 km/s", "+123 nm"},
+        {0.0, "0 m/s", "0 pm"},
+        {std::numeric_limits<double>::quiet_NaN(), "0 m/s", "0 pm"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(VelocityText(c.value), c.velocity);
+        EXPECT_EQ(ShiftText(c.value * 1e-3), c.shift);
+    }
+    EXPECT_EQ(LengthText(-6.56281e-3), "6.56 pm");
+    EXPECT_EQ(MagnificationText(1e5), "100\u2009000\u00d7");
+    EXPECT_EQ(MagnificationText(1e3), "1\u2009000\u00d7");
+    EXPECT_EQ(MagnificationText(10.0), "10\u00d7");
+}
+
+TEST(SpectrumText, TheCaptionFollowsTheSign) {
+    EXPECT_NE(CaptionText(12.4).find("away from us"), std::string::npos);
+    EXPECT_NE(CaptionText(12.4).find("to the red"), std::string::npos);
+    EXPECT_NE(CaptionText(-12.4).find("towards us"), std::string::npos);
+    EXPECT_NE(CaptionText(-12.4).find("to the blue"), std::string::npos);
+    EXPECT_NE(CaptionText(0.0).find("at its rest wavelength"), std::string::npos);
+}
+
+TEST(ShiftMagnifier, TakesTheLargestPowerOfTenThatKeepsTheSwingInsideThePanel) {
+    const struct {
+        double peak_mps;
+        double magnification;
+    } cases[] = {
+        {12.4, 1e5}, // a Jupiter at 5.2 AU: 0.0271 pm drawn 2.7 nm from rest
+        {28.4, 1e4}, // 6.2e-5 nm; 1e5 would draw it 6.2 nm away, beyond the 4 nm half span
+        {0.09, 1e7},  {3000.0, 100.0}, {1e8, 1.0}, // no smaller than true
+        {1e-9, 1e12},                              // and no larger than 10^12
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.peak_mps);
+        TShiftMagnifier magnifier;
+        magnifier.Observe(c.peak_mps / 3);
+        magnifier.Observe(-c.peak_mps);
+        magnifier.Observe(c.peak_mps / 2);
+        EXPECT_EQ(magnifier.Magnification(656.281, 4.0), c.magnification);
+    }
+}
+
+TEST(ShiftMagnifier, KeepsItsChoiceWithoutSpeedAndForgetsThePeakOnRestart) {
+    TShiftMagnifier magnifier;
+    EXPECT_EQ(magnifier.Magnification(656.281, 4.0), TShiftMagnifier::Initial);
+    magnifier.Observe(3000.0);
+    EXPECT_EQ(magnifier.Magnification(656.281, 4.0), 100.0);
+    magnifier.Observe(std::numeric_limits<double>::quiet_NaN());
+    magnifier.Restart();
+    EXPECT_EQ(magnifier.Magnification(656.281, 4.0), 100.0) << "no speed seen yet: keep it";
+    magnifier.Observe(12.4);
+    EXPECT_EQ(magnifier.Magnification(656.281, 4.0), 1e5);
+}
+
+TEST(WavelengthColour, ShowsTheHuesOfTheRainbowAndFadesAtTheEnds) {
+    const struct {
+        double lambda_nm;
+        const char* hue;
+        bool (*is)(TRgb);
+    } cases[] = {
+        {385.0, "dim violet", [](TRgb c) { return c.B < 0.8 && c.B > c.G && c.R > c.G; }},
+        {400.0, "violet", [](TRgb c) { return c.B > c.G && c.R > c.G; }},
+        {450.0, "blue", [](TRgb c) { return c.B > 0.9 && c.B > c.R && c.B > c.G; }},
+        {490.0, "cyan", [](TRgb c) { return c.G > 0.5 && c.B > 0.5 && c.R < c.G; }},
+        {530.0, "green", [](TRgb c) { return c.G > 0.9 && c.G > c.R && c.G > c.B; }},
+        {580.0, "yellow", [](TRgb c) { return c.R > 0.8 && c.G > 0.7 && c.B < 0.5; }},
+        {620.0, "orange-red", [](TRgb c) { return c.R > 0.9 && c.G < 0.7 && c.B < 0.4; }},
+        {690.0, "dim red", [](TRgb c) { return c.R > 0.2 && c.R < 0.8 && c.G < 0.3; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.hue);
+        const TRgb rgb = WavelengthColour(c.lambda_nm);
+        EXPECT_TRUE(c.is(rgb)) << rgb.R << " " << rgb.G << " " << rgb.B;
+        for (double v : {rgb.R, rgb.G, rgb.B}) {
+            EXPECT_GE(v, 0.0);
+            EXPECT_LE(v, 1.0);
+        }
+    }
+    for (double outside : {300.0, 379.0, 800.0, std::numeric_limits<double>::quiet_NaN()}) {
+        const TRgb black = WavelengthColour(outside);
+        EXPECT_EQ(black.R + black.G + black.B, 0.0) << outside;
+    }
+}
