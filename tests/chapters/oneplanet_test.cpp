@@ -96,6 +96,16 @@ TEST_F(OnePlanetTest, TheMassQuestionHintsAtTheInclinationThenConcludes) {
     EXPECT_TRUE(c.OKButton->isHidden());
 }
 
+TEST_F(OnePlanetTest, TheFeedbackStandsBesideTheChoicesItJudges) {
+    openPage(6);
+    TOnePlanet& c = *current();
+    c.QChoice2->click();
+    ASSERT_FALSE(c.MessagePanel->isHidden());
+    for (oBitBtn* choice : {c.QChoice1, c.QChoice2, c.QChoice3})
+        EXPECT_FALSE(c.MessagePanel->geometry().intersects(choice->geometry()))
+            << choice->Caption();
+}
+
 TEST_F(OnePlanetTest, TheRightChoiceClosesAtOnceWithTheVerdictOnly) {
     openPage(6);
     current()->QChoice1->click();

@@ -224,6 +224,20 @@ TEST_F(TwoPlanetsTest, TheParameterQuestionTakesOnlyTheChosenItems) {
     EXPECT_EQ(feedback(), "This is the correct answer.\n");
 }
 
+TEST_F(TwoPlanetsTest, TheFeedbackCoversNoControlOfItsQuestion) {
+    for (int page : {3, 6}) {
+        SCOPED_TRACE(page);
+        openPage(page);
+        TTwoPlanets& c = *current();
+        c.QDoneButton->click();
+        ASSERT_FALSE(c.MessagePanel->isHidden());
+        for (QWidget* w : c.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w != c.MessagePanel && w->isVisibleTo(&c) && w->y() > 360 && w->x() < 380)
+                EXPECT_FALSE(c.MessagePanel->geometry().intersects(w->geometry()))
+                    << w->metaObject()->className() << " at " << w->x() << ", " << w->y();
+    }
+}
+
 TEST_F(TwoPlanetsTest, TheLastWrongChoiceNamesTheAnswer) {
     openPage(6);
     for (int attempt = 0; attempt < 3; ++attempt)
