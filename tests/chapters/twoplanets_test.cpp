@@ -208,6 +208,7 @@ TEST_F(TwoPlanetsTest, TheParameterQuestionTakesOnlyTheChosenItems) {
     openPage(6);
     TTwoPlanets& again = *current();
     QTest::keyClicks(again.ParamComboBox->lineEdit(), " or mass");
+    QTest::keyClick(again.ParamComboBox->lineEdit(), Qt::Key_Return);
     again.PlanComboBox->setCurrentIndex(1);
     again.QDoneButton->click();
     EXPECT_FALSE(again.AnswerCorrect) << "typed text is no choice";
