@@ -80,8 +80,8 @@ void TOnePlanet::WritePageText() {
         t << " is the angle between the line of sight (the ";
         t << fsItalic << "z" >> fsItalic;
         t << " axis) and the orbit's normal vector, the arrow drawn at right angles to the "
-             "orbit in the orbit's own colour, here light blue.\n\nAt the moment we see the "
-             "orbit edge-on: ";
+             "orbit in the orbit's own colour, here light blue.\n\nThe orbit starts edge-on, "
+             "seen from the side: ";
         WriteInclination(t);
         t << " is 90º.";
         break;
