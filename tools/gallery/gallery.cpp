@@ -15,6 +15,8 @@
 #include "simulation/TPlanetParamForm.h"
 #include "simulation/TSpectrumForm.h"
 #include "simulation/TSpectrumView.h"
+#include "DemoTabs.h"
+#include "DemoWindow.h"
 
 #include <QSlider>
 
@@ -215,6 +217,17 @@ void ShootSpectrum(Gallery& gallery, TThisBook& book) {
 
 } // namespace
 
+// Every tab of the widget library's demonstration window.
+void ShootDemo(Gallery& gallery) {
+    DemoWindow demo;
+    demo.show();
+    const auto tabs = DemoTabs();
+    for (int tab = 0; tab < demo.count(); ++tab) {
+        demo.setCurrentIndex(tab);
+        gallery.shoot(demo, QString("demo-%1").arg(tabs[tab].name));
+    }
+}
+
 int main(int argc, char* argv[]) {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -284,6 +297,7 @@ int main(int argc, char* argv[]) {
         TForm::Free(access);
         Application::SetMainForm(nullptr);
         TForm::Free(book);
+        ShootDemo(gallery);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "gallery failed: %s\n", e.what());
         return 1;

@@ -1,0 +1,8 @@
+#include "DemoTabs.h"
+
+// Each tab lives in its own unit; this table is the only place that lists them.
+std::span<const DemoTab> DemoTabs() {
+    static const DemoTab tabs[] = {
+    };
+    return tabs;
+}

@@ -1,0 +1,15 @@
+// The tabs of the widget library's demonstration window: one per component that no form of
+// the book places. The gallery renders the same tabs to PNG.
+#pragma once
+
+#include <span>
+
+class QWidget;
+
+struct DemoTab {
+    const char* title;  // the tab's caption
+    const char* name;   // file-name stem of its gallery picture
+    QWidget* (*make)(QWidget* parent);
+};
+
+std::span<const DemoTab> DemoTabs();
