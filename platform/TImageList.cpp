@@ -6,7 +6,25 @@
 int TImageList::Add(const QImage& image) {
     PRECONDITION(image.width() == width_ && image.height() == height_);
     images_.push_back(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    Change();
     return Count() - 1;
+}
+
+void TImageList::Clear() {
+    if (images_.empty())
+        return;
+    images_.clear();
+    Change();
+}
+
+void TImageList::SetSize(int width, int height) {
+    PRECONDITION(width > 0 && height > 0);
+    if (width == width_ && height == height_)
+        return;
+    width_ = width;
+    height_ = height;
+    images_.clear();
+    Change();
 }
 
 const QImage& TImageList::Image(int index) const {

@@ -9,6 +9,9 @@ class TCanvas;
 class TImageList {
 public:
     TImageList(int width, int height) : width_(width), height_(height) {}
+    virtual ~TImageList() = default;
+    TImageList(const TImageList&) = delete;
+    TImageList& operator=(const TImageList&) = delete;
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -16,10 +19,18 @@ public:
 
     // Adds an image of the list's size and returns its index.
     int Add(const QImage& image);
+    // Empties the list.
+    void Clear();
+    // A new image size empties the list, whose images all share one size.
+    void SetSize(int width, int height);
     const QImage& Image(int index) const;
     // Draws image `index` with its top-left corner at (x, y); an index outside the list
     // draws nothing.
     void Draw(TCanvas& canvas, int x, int y, int index) const;
+
+protected:
+    // Told after every change of the images or their size.
+    virtual void Change() {}
 
 private:
     int width_;
