@@ -102,15 +102,15 @@ void oBitmapTrackBar::DrawTickSet(TCanvas& canvas, bool topLeft) {
     if (TickStyle() == tsNone)
         return;
     const bool horizontal = Orientation() == trHorizontal;
-    // Ticks point away from the bar and start just outside the tick rectangle.
+    // Ticks point away from the bar from just outside the tick rectangle.
+    const TColor brush = canvas.Brush.Color;
+    canvas.Brush.Color = pen_.Color;
     auto tick = [&](int value, int length) {
         const QPoint at = TickPoint(value, topLeft);
-        const int away = topLeft ? -1 : 1;
-        const QPoint start = at + (topLeft ? (horizontal ? QPoint(0, -1) : QPoint(-1, 0))
-                                           : QPoint(0, 0));
-        const QPoint end = start + (horizontal ? QPoint(0, away * length) : QPoint(away * length, 0));
-        canvas.MoveTo(start.x(), start.y());
-        canvas.LineTo(end.x(), end.y());
+        if (horizontal)
+            canvas.FillRect(QRect(at.x(), topLeft ? at.y() - length : at.y(), 1, length));
+        else
+            canvas.FillRect(QRect(topLeft ? at.x() - length : at.x(), at.y(), length, 1));
     };
     tick(Min(), endTick);
     tick(Max(), endTick);
@@ -118,6 +118,7 @@ void oBitmapTrackBar::DrawTickSet(TCanvas& canvas, bool topLeft) {
     if (TickStyle() == tsAuto && Frequency() > 0)
         for (long long v = (long long)Min() + Frequency(); v < Max(); v += Frequency())
             tick(int(v), innerTick);
+    canvas.Brush.Color = brush;
 }
 
 void oBitmapTrackBar::DrawSelection(TCanvas& canvas) {
