@@ -1,8 +1,17 @@
 #include "DemoTabs.h"
 
+QWidget* MakePaintBoxTab(QWidget* parent);
+QWidget* MakeMaskedButtonTab(QWidget* parent);
+QWidget* MakeBevelTab(QWidget* parent);
+QWidget* MakeBitmapTrackBarTab(QWidget* parent);
+
 // Each tab lives in its own unit; this table is the only place that lists them.
 std::span<const DemoTab> DemoTabs() {
     static const DemoTab tabs[] = {
+        {"Double-buffered paint box", "paintbox", MakePaintBoxTab},
+        {"Masked buttons", "maskedbuttons", MakeMaskedButtonTab},
+        {"Bevels", "bevels", MakeBevelTab},
+        {"Bitmap track bars", "trackbars", MakeBitmapTrackBarTab},
     };
     return tabs;
 }
