@@ -93,7 +93,7 @@ TMaskedButton::~TMaskedButton() {
 
 void TMaskedButton::relink(TMskBtnImgLst* old) {
     // A list used as both images and masks stays linked while either use remains.
-    if (old && old != images_ && old != masks_)
+    if (old)
         old->UnlinkButton(this);
     if (images_)
         images_->LinkButton(this);
