@@ -4,9 +4,7 @@
 
 #include <QPainter>
 
-TGraphicControl::TGraphicControl(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::NoFocus);
-}
+TGraphicControl::TGraphicControl(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
 
 void TGraphicControl::SetBounds(int left, int top, int width, int height) {
     setGeometry(left, top, width, height);

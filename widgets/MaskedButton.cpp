@@ -321,8 +321,7 @@ void TMaskedButton::keyPressEvent(QKeyEvent* e) {
 
 bool TMaskedButton::event(QEvent* e) {
     // The focused button takes Enter itself, before any default button's shortcut.
-    if (e->type() == QEvent::ShortcutOverride &&
-        isClickKey(static_cast<QKeyEvent*>(e)->key())) {
+    if (e->type() == QEvent::ShortcutOverride && isClickKey(static_cast<QKeyEvent*>(e)->key())) {
         e->accept();
         return true;
     }

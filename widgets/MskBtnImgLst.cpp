@@ -121,9 +121,7 @@ void TMskBtnImgLst::LinkButton(TMaskedButton* button) {
         buttons_.push_back(button);
 }
 
-void TMskBtnImgLst::UnlinkButton(TMaskedButton* button) {
-    std::erase(buttons_, button);
-}
+void TMskBtnImgLst::UnlinkButton(TMaskedButton* button) { std::erase(buttons_, button); }
 
 void TMskBtnImgLst::Change() {
     const std::vector<TMaskedButton*> buttons = buttons_;

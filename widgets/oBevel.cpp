@@ -39,9 +39,8 @@ void oBevel::SetupTiles() {
     }
     const int mw = w - 2 * b, mh = h - 2 * b;
     const QRect regions[9] = {
-        {0, 0, b, b},      {w - b, 0, b, b}, {0, h - b, b, b}, {w - b, h - b, b, b},
-        {b, 0, mw, b},     {b, h - b, mw, b}, {0, b, b, mh},   {w - b, b, b, mh},
-        {b, b, mw, mh},
+        {0, 0, b, b},      {w - b, 0, b, b}, {0, h - b, b, b},  {w - b, h - b, b, b}, {b, 0, mw, b},
+        {b, h - b, mw, b}, {0, b, b, mh},    {w - b, b, b, mh}, {b, b, mw, mh},
     };
     for (int i = 0; i < 9; ++i)
         tiles_[std::size_t(i)] = source_.copy(regions[i]);
@@ -71,7 +70,9 @@ void oBevel::SetupImageBuffer() {
     QPainter p(&buffer_);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    auto span = [](int x1, int y1, int x2, int y2) { return QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)); };
+    auto span = [](int x1, int y1, int x2, int y2) {
+        return QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
+    };
     p.drawImage(0, 0, tiles_[0]);
     DrawScaledTile(p, span(b, 0, w - b, b), tiles_[4]);
     DrawScaledTile(p, span(0, b, b, h - b), tiles_[6]);

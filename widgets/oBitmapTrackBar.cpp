@@ -128,12 +128,14 @@ void oBitmapTrackBar::DrawSelection(TCanvas& canvas) {
     QRect band = ChannelRect() & TickRect();
     // Three pixels in from each side, but never thinner than a visible band.
     if (horizontal) {
-        const int inset = std::max(0, std::min(selectionInset, (band.height() - thinnestSelection) / 2));
+        const int inset =
+            std::max(0, std::min(selectionInset, (band.height() - thinnestSelection) / 2));
         band.adjust(0, inset, 0, -inset);
         band.setLeft(TickPoint(SelStart(), false).x());
         band.setRight(TickPoint(SelEnd(), false).x());
     } else {
-        const int inset = std::max(0, std::min(selectionInset, (band.width() - thinnestSelection) / 2));
+        const int inset =
+            std::max(0, std::min(selectionInset, (band.width() - thinnestSelection) / 2));
         band.adjust(inset, 0, -inset, 0);
         band.setTop(TickPoint(SelStart(), false).y());
         band.setBottom(TickPoint(SelEnd(), false).y());

@@ -44,14 +44,12 @@ TEST(BevelTiles, CornersStayEdgesAndMiddleRepeat) {
         QRgb expected;
     };
     const Probe probes[] = {
-        {0, 0, marker},          {5, 5, region(0, 0)},   {84, 0, marker},
-        {99, 15, region(2, 0)},  {0, 44, marker},        {99, 59, region(2, 2)},
-        {84, 44, marker},        {16, 0, marker},        {32, 0, marker},
-        {80, 0, marker},         {83, 3, region(1, 0)},  {0, 16, marker},
-        {0, 32, marker},         {3, 43, region(0, 1)},  {84, 16, marker},
-        {84, 32, marker},        {16, 44, marker},       {64, 44, marker},
-        {16, 16, marker},        {32, 16, marker},       {80, 32, marker},
-        {83, 43, region(1, 1)},  {50, 30, region(1, 1)},
+        {0, 0, marker},   {5, 5, region(0, 0)},   {84, 0, marker},        {99, 15, region(2, 0)},
+        {0, 44, marker},  {99, 59, region(2, 2)}, {84, 44, marker},       {16, 0, marker},
+        {32, 0, marker},  {80, 0, marker},        {83, 3, region(1, 0)},  {0, 16, marker},
+        {0, 32, marker},  {3, 43, region(0, 1)},  {84, 16, marker},       {84, 32, marker},
+        {16, 44, marker}, {64, 44, marker},       {16, 16, marker},       {32, 16, marker},
+        {80, 32, marker}, {83, 43, region(1, 1)}, {50, 30, region(1, 1)},
     };
     for (const Probe& p : probes)
         EXPECT_EQ(img.pixel(p.x, p.y), p.expected) << "at " << p.x << ", " << p.y;

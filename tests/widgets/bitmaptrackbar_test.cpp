@@ -116,7 +116,8 @@ TEST(BitmapTrackBarSelection, BandAndMarkersOnPixels) {
     setUp(bar);
     const QRgb highlight = QApplication::palette().color(QPalette::Highlight).rgb();
     EXPECT_NE(paint(bar).pixel(bar.TickPoint(10, false).x(), bar.ChannelRect().center().y()),
-              highlight) << "no selection at 0 .. 0";
+              highlight)
+        << "no selection at 0 .. 0";
     bar.SetSelStart(5);
     bar.SetSelEnd(15);
     const QImage img = paint(bar);

@@ -10,7 +10,8 @@ namespace {
 // A non-windowed control that fills itself with one colour.
 class Swatch : public TGraphicControl {
 public:
-    Swatch(QWidget* parent, QRect bounds, TColor colour) : TGraphicControl(parent), colour_(colour) {
+    Swatch(QWidget* parent, QRect bounds, TColor colour)
+        : TGraphicControl(parent), colour_(colour) {
         setGeometry(bounds);
     }
 

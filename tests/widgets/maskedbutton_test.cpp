@@ -68,10 +68,10 @@ TEST(MskBtnImgLstTable, PushedOnlyHasTwoImagesAndIgnoresHovering) {
 TEST(MskBtnImgLstTable, AllFiveStatesGiveTwelveImagesInOrder) {
     TMskBtnImgLst list;
     list.SetAllowedSet(allFive);
-    const MBImageType roles[] = {imNormal,          imRolled,         imFocusedNormal,
-                                 imFocusedRolled,   imPushed,         imChecked,
-                                 imCheckedRolled,   imCheckedFocused, imCheckedFocusedRolled,
-                                 imCheckedPushed,   imDisabled,       imCheckedDisabled};
+    const MBImageType roles[] = {imNormal,        imRolled,         imFocusedNormal,
+                                 imFocusedRolled, imPushed,         imChecked,
+                                 imCheckedRolled, imCheckedFocused, imCheckedFocusedRolled,
+                                 imCheckedPushed, imDisabled,       imCheckedDisabled};
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(list.ImageType(i), roles[i]) << "image " << i;
     EXPECT_EQ(list.StateImage(24), 11);

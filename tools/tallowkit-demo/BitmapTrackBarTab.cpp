@@ -65,12 +65,13 @@ QWidget* MakeBitmapTrackBarTab(QWidget* parent) {
 
     skinpage::AddCaption(page, "Selection 5 to 14, ticks every 5 on both sides",
                          QRect(20, 186, 320, 18));
-    oBitmapTrackBar* second = makeBar(
-        page, {trHorizontal, QRect(20, 208, 320, 52), 20, 5, tsAuto, tmBoth, 5, 14, 9});
+    oBitmapTrackBar* second =
+        makeBar(page, {trHorizontal, QRect(20, 208, 320, 52), 20, 5, tsAuto, tmBoth, 5, 14, 9});
     addReadout(page, second, QRect(350, 224, 100, 20));
 
-    skinpage::AddCaption(page, "Disabled: its own picture and no thumb; manual ticks show only "
-                               "the ends",
+    skinpage::AddCaption(page,
+                         "Disabled: its own picture and no thumb; manual ticks show only "
+                         "the ends",
                          QRect(20, 284, 320, 34));
     oBitmapTrackBar* third = makeBar(
         page, {trHorizontal, QRect(20, 322, 320, 40), 20, 1, tsManual, tmBottomRight, 0, 0, 12});

@@ -114,11 +114,11 @@ QWidget* MakeMaskedButtonTab(QWidget* parent) {
         button->move(14 + i * 84, 24);
         const QString name = specs[i].name;
         button->OnClick = [readout, button, name] {
-            readout->setText(QString("%1 clicked; it shows image %2 (%3).")
-                                 .arg(name)
-                                 .arg(button->ActiveImage())
-                                 .arg(skinart::RoleName(
-                                     button->Images()->ImageType(button->ActiveImage()))));
+            readout->setText(
+                QString("%1 clicked; it shows image %2 (%3).")
+                    .arg(name)
+                    .arg(button->ActiveImage())
+                    .arg(skinart::RoleName(button->Images()->ImageType(button->ActiveImage()))));
         };
         buttons[i] = button;
     }

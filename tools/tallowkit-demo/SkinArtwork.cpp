@@ -67,8 +67,7 @@ void paintGlyph(QPainter& p, QPointF c, double r, Glyph glyph, QColor colour) {
         break;
     }
     case Glyph::Stop:
-        p.drawRoundedRect(QRectF(c.x() - r * 0.34, c.y() - r * 0.34, r * 0.68, r * 0.68), 2.5,
-                          2.5);
+        p.drawRoundedRect(QRectF(c.x() - r * 0.34, c.y() - r * 0.34, r * 0.68, r * 0.68), 2.5, 2.5);
         break;
     case Glyph::Reset: {
         p.setBrush(Qt::NoBrush);
