@@ -35,8 +35,8 @@ bool FilterAnswerKey(char& key) {
 }
 
 bool ReadAnswer(const QString& text, double& value) {
-    // A point or the locale's separator both mark the decimals; no separator groups
-    // digits, so "4,330" is never read as four thousand in a comma locale.
+    // A point or the locale's separator both mark the decimals, and nothing groups
+    // digits: in a comma locale "4.330" is 4.33, as the reader who typed a point meant.
     QString plain = text.trimmed();
     plain.replace(QLocale().decimalPoint(), QLatin1String("."));
     QLocale c = QLocale::c();
