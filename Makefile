@@ -43,6 +43,11 @@ bench: build
 gallery: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/gallery/gallery $(BUILD)/gallery
 
+# The README's screenshots under docs/, rendered with the gallery.
+.PHONY: docs-pictures
+docs-pictures: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/gallery/gallery $(BUILD)/gallery --docs docs
+
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZBUILD) -G Ninja -DDOPPLER_FUZZ=ON
 	cmake --build $(FUZZBUILD) -j2

@@ -6,6 +6,29 @@
 #include "DataFile.h"
 #include "TRichEditControl.h"
 
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+// Empty paragraphs and the space after the last one are no content, yet they count in the
+// text's height: left in, a page that fits shows a scroll bar.
+void DropTrailingSpace(TRichEditControl& box) {
+    QTextDocument& doc = *box.document();
+    QTextCursor c(&doc);
+    c.movePosition(QTextCursor::End);
+    while (doc.blockCount() > 1 && c.block().text().trimmed().isEmpty()) {
+        c.deletePreviousChar();
+        c.movePosition(QTextCursor::End);
+    }
+    QTextBlockFormat last = c.blockFormat();
+    last.setBottomMargin(0);
+    c.setBlockFormat(last);
+}
+
+} // namespace
+
 TAboutBox::TAboutBox(QWidget* owner) : TForm(owner) {
     // The form-created handler runs while the form is built, before the rest of the
     // constructor, as the platform does for this dialog.
@@ -15,6 +38,8 @@ TAboutBox::TAboutBox(QWidget* owner) : TForm(owner) {
     Notebook->setCurrentIndex(0);
     rtfCredits->StreamIn(ReadDataFile("Copyrght.rtf"));
     rtfContacts->StreamIn(ReadDataFile("Contacts.rtf"));
+    DropTrailingSpace(*rtfCredits);
+    DropTrailingSpace(*rtfContacts);
     SetColor(DisplayColour(239, 232, 255));
 }
 

@@ -1,5 +1,6 @@
 #include "TCustomBook.h"
 
+#include "PageKeys.h"
 #include "TAboutBox.h"
 #include "TAccessBox.h"
 #include "TCustomChapter.h"
@@ -9,8 +10,10 @@
 
 #include "Printing.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPrinter>
 #include <QScreen>
 
@@ -22,6 +25,9 @@ TCustomBook::TCustomBook(QWidget* owner) : TForm(owner) {
     WindowsColours = false;
     BookColour = DisplayColour(213, 230, 227);
     SetColor(BookColour);
+    // The page keys work wherever the focus stands in the window, and a control that
+    // moves the focus with the arrow keys would otherwise eat Alt+Left and Alt+Right.
+    qApp->installEventFilter(this);
 }
 
 TCustomBook::~TCustomBook() {
@@ -100,6 +106,23 @@ void TCustomBook::GoBackButtonClick() {
     ContentsPanel->hide();
     if (focusOnContents)
         NavFocus()->setFocus();
+}
+
+bool TCustomBook::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::KeyPress || !NavPanel || !NavPanel->isVisibleTo(this))
+        return false;
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (!target || target->window() != this)
+        return false;
+    const auto& key = static_cast<const QKeyEvent&>(*e);
+    const TPageTurn turn = PageTurnOf(key);
+    if (turn == TPageTurn::None)
+        return false;
+    oBitBtn* button = turn == TPageTurn::Forward ? NavPanel->NextButton : NavPanel->BackButton;
+    if (button->isHidden() || !button->isEnabled() || WouldTakeKey(*target, key))
+        return false;
+    button->click();
+    return true;
 }
 
 void TCustomBook::KeepFocusVisible(QWidget* preferred) {

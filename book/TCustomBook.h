@@ -67,6 +67,10 @@ public:
     void mnitAboutClick();
     void Accessibility1Click();
 
+    // Page Down / Alt+Right and Page Up / Alt+Left press the forward and back buttons while
+    // they are shown, unless the focused control takes the key.
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
     void PrintClientArea(QPageLayout::Orientation orientation);
     // The printer the print dialog configures.
     QPrinter& Printer();

@@ -20,6 +20,8 @@ public:
     TImage* ContentsImage = nullptr;
     TImage* SplashScreen = nullptr;
     std::array<oBitBtn*, 5> Buttons{};
+    // The clickable titles and summaries of the chapters on the contents picture.
+    std::array<TImage*, 5> ChapterEntries{};
     QPushButton* SplashButton = nullptr;
     std::array<QAction*, 5> mnitChapters{};
     std::unique_ptr<TImageList> ButtonImages;

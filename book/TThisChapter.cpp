@@ -8,6 +8,9 @@
 #include "WidgetColour.h"
 #include "oRichEdit.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+
 TThisChapter::TThisChapter(TCustomBook* owner) : TCustomChapter(owner) {
     DefineThisChapterForm(*this);
     AnswerCorrect = false;
@@ -93,7 +96,26 @@ void TThisChapter::WriteFeedback() {
         OKButton->setFocus();
 }
 
-void TThisChapter::OKButtonClick() { MessagePanel->hide(); }
+void TThisChapter::OKButtonClick() {
+    MessagePanel->hide();
+    if (QWidget* next = FocusAfterFeedback())
+        next->setFocus();
+}
+
+QWidget* TThisChapter::FocusAfterFeedback() const {
+    TCustomBook* book = Book();
+    if (book && book->NavPanel->NextButton->isVisibleTo(book))
+        return book->NavPanel->NextButton;
+    // Otherwise the question again: its answer field or first choice, in tab order.
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (!isAncestorOf(w) || w->window() != window() || !w->isVisibleTo(this) || !w->isEnabled())
+            continue;
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+            w->property(AnswerChoiceProperty).toBool())
+            return w;
+    }
+    return nullptr;
+}
 
 void TThisChapter::OpenQuestion() {
     MaxAttempts = 3;

@@ -51,9 +51,15 @@ public:
 
     // Judges the current answer and shows the feedback.
     void JudgeAnswer();
+    // Hides the feedback and hands the focus to the forward button when it shows, else to
+    // the question's answer field or first choice, so that the next Enter never turns back.
     void OKButtonClick();
 
+    // The property that marks a question's choice buttons.
+    static constexpr const char* AnswerChoiceProperty = "answerChoice";
+
 protected:
+    QWidget* FocusAfterFeedback() const;
     // Opens the page's question afresh: three attempts, none used, feedback hidden.
     void OpenQuestion();
     // Shows or hides the navigation panel's forward button, which a page with an open

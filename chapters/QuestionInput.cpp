@@ -9,21 +9,40 @@
 #include <cmath>
 #include <cstring>
 
+namespace {
+
+// The decimal separator of the reader's locale when a key types it, otherwise 0.
+char LocaleSeparator() {
+    const QString point = QLocale().decimalPoint();
+    if (point.size() != 1 || point[0].unicode() < 0x20 || point[0].unicode() > 0x7E)
+        return 0;
+    return char(point[0].unicode());
+}
+
+} // namespace
+
 bool FilterAnswerKey(char& key) {
     if (key == '\r') {
         key = 0;
         return true;
     }
     const bool numeric = key == '\b' || (key >= '0' && key <= '9') ||
-                         (key != 0 && std::strchr("+-.Ee", key) != nullptr);
+                         (key != 0 && std::strchr("+-.Ee", key) != nullptr) ||
+                         (key != 0 && key == LocaleSeparator());
     if (!numeric)
         key = 0;
     return false;
 }
 
 bool ReadAnswer(const QString& text, double& value) {
+    // A point or the locale's separator both mark the decimals, and nothing groups
+    // digits: in a comma locale "4.330" is 4.33, as the reader who typed a point meant.
+    QString plain = text.trimmed();
+    plain.replace(QLocale().decimalPoint(), QLatin1String("."));
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
-    value = QLocale::system().toDouble(text, &ok);
+    value = c.toDouble(plain, &ok);
     // A number too large for a double ("1e999") is no number either.
     if (ok && std::isfinite(value))
         return true;

@@ -9,13 +9,15 @@ class QComboBox;
 class QString;
 class oBitBtn;
 
-// Lets through Backspace and the characters a number is typed with (digits, sign, point,
-// exponent) and swallows every other key (key = 0). Enter is swallowed too; the result
-// says whether it was Enter, on which the caller judges the answer.
+// Lets through Backspace and the characters a number is typed with (digits, sign, point
+// or the locale's decimal separator, exponent) and swallows every other key (key = 0).
+// Enter is swallowed too; the result says whether it was Enter, on which the caller
+// judges the answer.
 bool FilterAnswerKey(char& key);
 
-// The typed number. When the text is no finite number the reader is told "Please type a
-// valid number!" and the value is 0, so that the answer is judged, and counted, as wrong.
+// The typed number, with a point or the locale's decimal separator before the decimals.
+// When the text is no finite number the reader is told "Please type a valid number!" and
+// the value is 0, so that the answer is judged, and counted, as wrong.
 bool ReadAnswer(const QString& text, double& value);
 
 // Releases the choice buttons and gives their captions the window-text colour.

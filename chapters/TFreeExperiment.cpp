@@ -46,7 +46,7 @@ void TFreeExperiment::WritePageText() {
              "discovered, and you will see the work that planet-hunting astronomers do.\n\n"
              "Note: set ";
         WriteInclination(t);
-        t << " = 90º and " << fsItalic << "m" >> fsItalic << " to the given ";
+        t << " = 90° and " << fsItalic << "m" >> fsItalic << " to the given ";
         WriteMassTimesSine(t);
         t << ".";
         break;

@@ -83,7 +83,7 @@ void TOnePlanet::WritePageText() {
              "orbit in the orbit's own colour, here light blue.\n\nThe orbit starts edge-on, "
              "seen from the side: ";
         WriteInclination(t);
-        t << " is 90º.";
+        t << " is 90°.";
         break;
     case 3:
         t << *BodyFont << "\n\nPress ";
@@ -92,7 +92,7 @@ void TOnePlanet::WritePageText() {
              "velocity profile is the same too.\n\nNow click ";
         t << fsBold << "Edit parameters" >> fsBold;
         t << " and, in the window that opens, use the slider to change the inclination of "
-             "the orbit of Mondas to about 30º.\n\n(Sliders will be enabled when you first "
+             "the orbit of Mondas to about 30°.\n\n(Sliders will be enabled when you first "
              "need them.)";
         break;
     case 4:

@@ -5,6 +5,7 @@
 #include "TKeyEdit.h"
 #include "forms/SimpleCaseForm.h"
 #include "oRichEdit.h"
+#include "simulation/OrbitView.h"
 #include "simulation/mylib.h"
 
 #include <QCheckBox>
@@ -18,6 +19,9 @@ constexpr int PeriodQuestionPage = 7;
 constexpr int ZeroVelocityQuestionPage = 8;
 // How far a typed period may lie from the true one, days.
 constexpr double PeriodTolerance_days = 300.0;
+
+// A magnification factor as the pages state it: a whole number.
+int Times(double factor) { return int(std::lround(factor)); }
 
 } // namespace
 
@@ -107,9 +111,9 @@ void TSimpleCase::WritePageText() {
         t << fsItalic << "z " >> fsItalic;
         t << "axes meet. The star is much heavier than the planet, so its orbit is much "
              "smaller.\n\n";
-        t << fsBold
-          << "NOTE: The star's motion will always be magnified by a factor of 1000 so you can "
-             "see it move." >>
+        t << fsBold << "NOTE: The star's motion is always drawn "
+          << Times(TOrbitView::StarMagnification)
+          << " times larger than the planet's, so that you can see it move." >>
             fsBold;
         break;
     case 4:
@@ -129,8 +133,9 @@ void TSimpleCase::WritePageText() {
         t << *BodyFont << "\n\nTick the ";
         t << fsBold << "Velocity vector " >> fsBold;
         t << "check box to show the velocities of the star and the planet as arrows. The "
-             "length of each arrow is proportional to the speed. The star's arrow is again "
-             "magnified 1000 times.";
+             "length of each arrow is proportional to the speed. The star's arrow is drawn ";
+        t << Times(TOrbitView::StarArrowMagnification)
+          << " times longer than the planet's would be at the same speed.";
         break;
     case 6:
         t << *BodyFont
@@ -153,9 +158,10 @@ void TSimpleCase::WritePageText() {
         t << "Click on one of the following answers.";
         break;
     case 9:
-        t << *BodyFont
-          << "\n\nWhen the radial velocity is greatest, the star's velocity vector (the green "
-             "arrow) is parallel to the ";
+        t << *BodyFont << "\n\nTick the ";
+        t << fsBold << "Velocity vector " >> fsBold;
+        t << "check box and watch the star's velocity vector (the green arrow). When the "
+             "radial velocity is greatest, the arrow is parallel to the ";
         t << fsItalic << "z" >> fsItalic;
         t << " axis: the star is moving straight towards or away from the Earth. When the "
              "radial velocity is zero, the star's velocity is perpendicular to the ";

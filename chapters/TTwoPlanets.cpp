@@ -197,12 +197,12 @@ void TTwoPlanets::WritePageText() {
     case 7:
         t << *BodyFont
           << "\n\nThe animation shows that the yellow orbit of Vulcan is now greatly "
-             "inclined: it is only 10º from face-on. The radial velocity alone did not "
+             "inclined: it is only 10° from face-on. The radial velocity alone did not "
              "reveal this.\n\nIn the ";
         t << fsBold << "Edit parameters" >> fsBold;
         t << " window choose Vulcan, then try setting ";
         WriteInclination(t);
-        t << " to 90º and the mass to 0.17 Jupiter masses. The graph should look the same.";
+        t << " to 90° and the mass to 0.17 Jupiter masses. The graph should look the same.";
         break;
     case 8:
         t << *BodyFont

@@ -23,7 +23,7 @@ TRichEditControl* textPage(QWidget* page) {
     box->setFrameShape(QFrame::NoFrame);
     box->SetFont(TFont("Times New Roman", -16, clNavy));
     box->setReadOnly(true);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     box->setFocusPolicy(Qt::NoFocus);
     SetWidgetColour(*box, RGB(219, 234, 232));
     return box;

@@ -34,7 +34,7 @@ void DefineAccessBoxForm(TAccessBox& f) {
     f.rtfText->setReadOnly(true);
     f.rtfText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    f.WinCheck = new QCheckBox("Use Windows colours", &f);
+    f.WinCheck = new QCheckBox("Use system colours", &f);
     f.WinCheck->setGeometry(17, 319, 237, 21);
     f.TabCheck = new QCheckBox("Include support for screen reader users", &f);
     f.TabCheck->setGeometry(17, 347, 250, 21);

@@ -29,7 +29,7 @@ QRadioButton* radio(TPlanetParamForm& f, QRect place, const char* caption, TColo
     r->setChecked(checked);
     // Buttons fill with their Button role unless told to use the window colour.
     r->setBackgroundRole(QPalette::Window);
-    SetWidgetColour(*r, colour);
+    SetColouredControl(*r, colour);
     return r;
 }
 
@@ -65,14 +65,14 @@ QSlider* defineRow(TPlanetParamForm& f, const Row& row, QLabel*& valueLabel) {
     s->setTickPosition(QSlider::TicksBelow);
     s->setValue(row.position);
 
-    // Numbers stand under the ticks they name (the handle's travel leaves about 6 pixels
-    // at either end); the outer two keep within the slider.
+    // Numbers stand under the ticks they name, clear of the tick marks (the handle's travel
+    // leaves about 6 pixels at either end); the outer two keep within the slider.
     const int n = int(row.ends.size());
     int i = 0;
     for (const char* end : row.ends) {
         const int centre = 209 + 6 + (91 - 12) * i / (n - 1);
         const int left = i == 0 ? 209 : i == n - 1 ? 209 + 91 - 40 : centre - 20;
-        QLabel* l = label(&f, QRect(left, row.top + row.height - 2, 40, 13), end, Arial10);
+        QLabel* l = label(&f, QRect(left, row.top + row.height + 1, 40, 13), end, Arial10);
         l->setAlignment(i == 0 ? Qt::AlignLeft : i == n - 1 ? Qt::AlignRight : Qt::AlignHCenter);
         ++i;
     }
@@ -129,7 +129,7 @@ void DefinePlanetParamForm(TPlanetParamForm& f) {
          nullptr,
          "Times New Roman",
          "Orbit Inclination",
-         "+90º",
+         "+90°",
          191,
          30,
          -90,
@@ -137,8 +137,8 @@ void DefinePlanetParamForm(TPlanetParamForm& f) {
          45,
          90,
          {"-90", "+90"}},
-        {"f  =", nullptr, "Symbol", "Orbit Azimuth", "0º", 245, 31, 0, 360, 90, 0, {"0", "360"}},
-        {"y  =", nullptr, "Symbol", "Orbit Azimuth", "0º", 299, 30, 0, 360, 90, 0, {"0", "360"}},
+        {"f  =", nullptr, "Symbol", "Orbit Azimuth", "0°", 245, 31, 0, 360, 90, 0, {"0", "360"}},
+        {"y  =", nullptr, "Symbol", "Orbit Azimuth", "0°", 299, 30, 0, 360, 90, 0, {"0", "360"}},
         {"m   =",
          nullptr,
          "Times New Roman",

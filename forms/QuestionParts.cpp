@@ -21,6 +21,7 @@ oBitBtn* ChoiceButton(TBaseChapter& f, int top, const char* caption,
     b->NumGlyphs = 4;
     b->SetCaption(caption);
     b->SetFont(TFont("Arial", -13, clWindowText));
+    b->setProperty(TThisChapter::AnswerChoiceProperty, true);
     b->hide();
     QObject::connect(b, &QPushButton::clicked, [b, onClick = std::move(onClick)] { onClick(b); });
     return b;

@@ -23,6 +23,10 @@ const ChapterButton chapterButtons[5] = {
     {467, 37, "Free experiment", "&5 Free experiment"},
 };
 
+// Where the contents picture writes a chapter's number, title and summary, from the top of
+// its button.
+const QRect TitleArea(122, -5, 350, 45);
+
 } // namespace
 
 void DefineThisBookForm(TThisBook& f) {
@@ -51,6 +55,12 @@ void DefineThisBookForm(TThisBook& f) {
         button->hide();
         QObject::connect(button, &QPushButton::clicked, [&f, button] { f.ButtonClick(button); });
         f.Buttons[std::size_t(i)] = button;
+        // The chapter's title and summary on the picture beside the button open it too.
+        auto* area = new TImage(f.ContentsPanel);
+        area->setGeometry(TitleArea.translated(0, entry.top));
+        area->setCursor(Qt::PointingHandCursor);
+        area->OnClick = [button] { button->click(); };
+        f.ChapterEntries[std::size_t(i)] = area;
     }
 
     f.BackButtonImages = std::make_unique<TImageList>(110, 32);

@@ -16,13 +16,22 @@ public:
     // View width in pixels: one drag across it turns Theta a full turn.
     static constexpr int DragWidth = 540;
 
+    // World units per AU of a planet position and of the star's reflex.
+    static constexpr double OrbitScale = 0.2;
+    static constexpr double StarScale = 20.0;
+    // A planet's and the star's velocity arrow per AU/day, in the position's scaled units.
+    static constexpr double PlanetArrowScale = 200.0;
+    static constexpr double StarArrowScale = 1000.0;
+    // How many times larger than a planet's the view draws the star's reflex motion, and
+    // the star's velocity arrow than a planet's arrow of the same speed; the chapters tell
+    // the reader these factors.
+    static constexpr double StarMagnification = StarScale / OrbitScale;
+    static constexpr double StarArrowMagnification =
+        StarScale * StarArrowScale / (OrbitScale * PlanetArrowScale);
+
     double Theta = 0.0;              // rotation about the y axis, rad, in [0, 2 pi)
     double Omega = 1.57;             // tilt of the view, rad, 0 (side) to pi/2 (from above)
     double Zoom = 1.0;               // world window factor; larger shows the orbits smaller
-    double OrbitScale = 0.2;         // world units per AU of a planet position
-    double StarScale = 20.0;         // world units per AU of the star's reflex (100 x larger)
-    double PlanetArrowScale = 200.0; // a planet's velocity arrow per AU/day, in scaled units
-    double StarArrowScale = 1000.0;  // the star's velocity arrow per AU/day, in scaled units
     int DragX = 0, DragY = 0;        // last mouse position of a drag, pixels
     bool Dragging = false;
 

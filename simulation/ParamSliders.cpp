@@ -80,7 +80,7 @@ int IncPosition(int degrees, TSliderRange range) {
 }
 
 std::string IncLabelText(int degrees) {
-    return FormatInt(degrees >= 0 ? "+%2d" : "%2d", degrees) + "º";
+    return FormatInt(degrees >= 0 ? "+%2d" : "%2d", degrees) + "°";
 }
 
 int AzimuthDegrees(int position, TSliderRange range) {
@@ -93,7 +93,7 @@ int AzimuthPosition(int degrees, TSliderRange range) {
     return Position((range.Max - range.Min) * degrees * (1.0 / 360.0) + range.Min, range);
 }
 
-std::string AzimuthLabelText(int degrees) { return FormatInt("%3d", degrees) + "º"; }
+std::string AzimuthLabelText(int degrees) { return FormatInt("%3d", degrees) + "°"; }
 
 double Radians(int degrees) { return degrees * Pi * (1.0 / 180.0); }
 

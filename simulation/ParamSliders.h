@@ -32,14 +32,14 @@ std::string EccLabelText(double ecc);
 int IncDegrees(int position, TSliderRange range);
 int IncDegreesOf(double inc_rad);
 int IncPosition(int degrees, TSliderRange range);
-// "+90º", "+ 0º", "-45º".
+// "+90°", "+ 0°", "-45°".
 std::string IncLabelText(int degrees);
 
 // An azimuth (phi or psi) in whole degrees, 0 to 360, and back from radians (truncated).
 int AzimuthDegrees(int position, TSliderRange range);
 int AzimuthDegreesOf(double angle_rad);
 int AzimuthPosition(int degrees, TSliderRange range);
-// "%3d" and "º": "  0º", "180º".
+// "%3d" and "°": "  0°", "180°".
 std::string AzimuthLabelText(int degrees);
 
 // Whole degrees to radians.

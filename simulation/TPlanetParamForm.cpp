@@ -18,8 +18,11 @@ TSliderRange RangeOf(const QSlider& slider) {
     return TSliderRange{slider.minimum(), slider.maximum()};
 }
 
+// The value texts pad their numbers with leading spaces for a fixed-width face; in the
+// dialog's face that only staggers the column, so every value starts at its left edge.
 void SetText(QLabel& label, const std::string& text) {
-    label.setText(QString::fromStdString(text));
+    const std::size_t first = text.find_first_not_of(' ');
+    label.setText(QString::fromStdString(first == std::string::npos ? text : text.substr(first)));
 }
 
 } // namespace

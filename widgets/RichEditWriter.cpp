@@ -1,12 +1,22 @@
 #include "RichEditWriter.h"
 
 #include "FloatToStr.h"
+#include "TextCodec.h"
 
+#include <QLocale>
 #include <string>
 
 namespace {
 
 constexpr int kBulletIndent_twips = 200; // 10 points
+
+// The reader's decimal separator as the control's text takes it; a point where the code
+// page has no such character.
+char DecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    const int byte = point.size() == 1 ? textcodec::toCp1252(point[0].unicode()) : -1;
+    return byte > 0 ? char(byte) : '.';
+}
 
 TRichEditControl& setStyle(TRichEditControl& edit, TFontStyle style, bool on) {
     if (style > fsStrikeOut)
@@ -37,7 +47,10 @@ TRichEditControl& operator<<(TRichEditControl& edit, int value) {
 }
 
 TRichEditControl& operator<<(TRichEditControl& edit, double value) {
-    edit.ReplaceSel(FloatToStr(value));
+    AnsiString text = FloatToStr(value);
+    if (const std::size_t point = text.find('.'); point != AnsiString::npos)
+        text[point] = DecimalSeparator();
+    edit.ReplaceSel(text);
     return edit;
 }
 

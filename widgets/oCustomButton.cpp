@@ -1,6 +1,7 @@
 #include "oCustomButton.h"
 
 #include "ButtonEdges.h"
+#include "TForm.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -14,10 +15,7 @@ constexpr int maxCaptionLength = 79;
 
 } // namespace
 
-oCustomButton::oCustomButton(QWidget* owner) : QPushButton(owner) {
-    setAutoDefault(false);
-    SetFont(font_);
-}
+oCustomButton::oCustomButton(QWidget* owner) : QPushButton(owner) { setAutoDefault(false); }
 
 void oCustomButton::SetCaption(const AnsiString& caption) {
     setText(QString::fromStdString(caption));
@@ -28,8 +26,17 @@ AnsiString oCustomButton::Caption() const { return text().toStdString(); }
 
 void oCustomButton::SetFont(const TFont& font) {
     font_ = font;
+    parentFont_ = false;
     setFont(font.toQFont());
     update();
+}
+
+TFont oCustomButton::Font() const {
+    if (parentFont_)
+        for (const QWidget* w = parentWidget(); w; w = w->parentWidget())
+            if (const auto* form = dynamic_cast<const TForm*>(w))
+                return form->Font();
+    return font_;
 }
 
 void oCustomButton::SetHint(const AnsiString& hint) {
@@ -71,7 +78,7 @@ void oCustomButton::paintEvent(QPaintEvent*) {
 void oCustomButton::DrawItem(const TDrawItemStruct& item) {
     TCanvas& canvas = *item.canvas;
     canvas.Brush.Color = fromQColor(palette().color(QPalette::Button));
-    canvas.Font = font_;
+    canvas.Font = Font();
     DrawFace(canvas, item);
     DrawCaption(canvas, item);
     DrawFocus(canvas, item);

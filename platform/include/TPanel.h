@@ -13,13 +13,16 @@ public:
 
     void SetColor(TColor colour);
     TColor Color() const { return colour_; }
-    // A one-pixel lowered inner bevel.
+    // A one-pixel lowered inner bevel. Its light edges give way to a grey where they would
+    // vanish into what surrounds the panel (a white window in the system colours), so the
+    // frame keeps all four edges.
     void SetLoweredBevel(bool lowered);
 
     std::function<void()> OnResize;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     TColor colour_ = clBtnFace;

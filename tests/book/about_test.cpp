@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -69,4 +70,25 @@ TEST_F(BookTest, AMissingAboutFileIsReportedAndTheBookCarriesOn) {
     EXPECT_NE(dialogs.exceptions[0].find("Copyrght.rtf"), std::string::npos);
     EXPECT_EQ(chapter(), before);
     EXPECT_EQ(caption(), "Doppler spectroscopy : The simulation 1/10");
+}
+
+TEST_F(BookTest, AboutTextPagesShowAScrollBarOnlyWithSomethingToScroll) {
+    TAboutBox about(book);
+    about.show();
+    for (int page : {1, 2}) {
+        SCOPED_TRACE(page);
+        about.Notebook->setCurrentIndex(page);
+        TRichEditControl* box = page == 1 ? about.rtfCredits : about.rtfContacts;
+        QApplication::processEvents();
+        const QScrollBar* bar = box->verticalScrollBar();
+        EXPECT_EQ(bar->isVisible(), bar->maximum() > bar->minimum());
+        EXPECT_FALSE(bar->isVisible()) << "the installed page fits";
+    }
+    QString longer;
+    for (int line = 0; line < 60; ++line)
+        longer += "A line of thanks.\n";
+    about.rtfCredits->setPlainText(longer);
+    about.Notebook->setCurrentIndex(1);
+    QApplication::processEvents();
+    EXPECT_TRUE(about.rtfCredits->verticalScrollBar()->isVisible());
 }

@@ -1,5 +1,9 @@
 #include "BookFixture.h"
+#include "simulation/TBaseChapter.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
 #include <QTest>
 
 TEST_F(BookTest, StartsOnTheSplashWithEnterLeadingToTheContents) {
@@ -176,4 +180,81 @@ TEST_F(BookTest, TheKeyboardAloneOpensChaptersTurnsPagesAndReturns) {
     press(Qt::Key_Return);
     EXPECT_EQ(book->ChapterNumber, 6);
     EXPECT_EQ(focused(), book->NavPanel->BackButton) << "forward is hidden on the last page";
+}
+
+TEST_F(BookTest, PageKeysTurnExactlyWhenTheirButtonShowsAndTheFocusLeavesThemAlone) {
+    auto page = [this] { return chapter() ? chapter()->Page : 0; };
+    auto press = [](QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(target, key, modifiers);
+    };
+    book->LeaveSplash();
+    press(book->Buttons[0], Qt::Key_PageDown);
+    EXPECT_EQ(book->ChapterNumber, 0) << "the contents page has no forward button";
+
+    open(2, 5);
+    QWidget* next = book->NavPanel->NextButton;
+    press(next, Qt::Key_PageDown);
+    EXPECT_EQ(page(), 6);
+    press(next, Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(page(), 7) << "even on a button, which moves the focus with the arrow keys";
+    ASSERT_FALSE(nextShown()) << "the open question hides forward";
+    auto* sim = dynamic_cast<TBaseChapter*>(chapter());
+    ASSERT_NE(sim, nullptr);
+    QWidget* field = QApplication::focusWidget();
+    ASSERT_TRUE(qobject_cast<QLineEdit*>(field)) << "the page puts the caret in its answer field";
+    press(field, Qt::Key_PageDown);
+    press(field, Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(page(), 7) << "a closed gate stays closed from the keyboard";
+
+    sim->ZoomSlider->setFocus();
+    const int zoom = sim->ZoomSlider->value();
+    press(sim->ZoomSlider, Qt::Key_PageUp);
+    EXPECT_EQ(page(), 7) << "a slider steps with Page Up itself";
+    EXPECT_NE(sim->ZoomSlider->value(), zoom);
+    field->setFocus();
+    press(field, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(page(), 6) << "back shows, and the field has no use for Alt+Left";
+    press(book->NavPanel->BackButton, Qt::Key_PageUp);
+    EXPECT_EQ(page(), 5);
+}
+
+TEST_F(BookTest, AChaptersTitleOrSummaryOnTheContentsOpensIt) {
+    book->LeaveSplash();
+    for (int chapter = 1; chapter <= 5; ++chapter) {
+        SCOPED_TRACE(chapter);
+        TImage* entry = book->ChapterEntries[std::size_t(chapter - 1)];
+        oBitBtn* button = book->Buttons[std::size_t(chapter - 1)];
+        EXPECT_GT(entry->x(), button->x() + button->width() - 1) << "right of its button";
+        EXPECT_LE(entry->y(), button->y());
+        EXPECT_GE(entry->y() + entry->height(), button->y() + button->height());
+        // The title's line, then the summary's below it.
+        const QPoint where = chapter % 2 ? QPoint(60, 12) : QPoint(200, 36);
+        QTest::mouseClick(entry, Qt::LeftButton, {}, where);
+        EXPECT_EQ(book->ChapterNumber, chapter);
+        ASSERT_NE(this->chapter(), nullptr);
+        EXPECT_EQ(this->chapter()->Page, 1);
+        book->mnitContents->trigger();
+    }
+}
+
+TEST_F(BookTest, AnglesAreWrittenWithTheDegreeSignEverywhere) {
+    const QChar ordinal(0x00BA), degree(0x00B0);
+    int degreesSeen = 0;
+    for (int number = 1; number <= book->ChapterCount; ++number) {
+        open(number);
+        for (int page = 1; page <= chapter()->PageCount; ++page) {
+            SCOPED_TRACE(std::to_string(number) + "/" + std::to_string(page));
+            open(number, page);
+            for (const QLabel* label : chapter()->findChildren<QLabel*>()) {
+                EXPECT_FALSE(label->text().contains(ordinal)) << label->text().toStdString();
+                degreesSeen += label->text().count(degree);
+            }
+            if (auto* c = dynamic_cast<TThisChapter*>(chapter())) {
+                const QString text = c->TextBox->toPlainText();
+                EXPECT_FALSE(text.contains(ordinal));
+                degreesSeen += text.count(degree);
+            }
+        }
+    }
+    EXPECT_GT(degreesSeen, 0);
 }

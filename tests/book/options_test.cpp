@@ -1,6 +1,12 @@
 #include "BookFixture.h"
+#include "WidgetColour.h"
 #include "book/TThisChapter.h"
+#include "simulation/TBaseChapter.h"
+#include "simulation/TPlanetParamForm.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -21,7 +27,7 @@ std::function<int(TForm&)> answer(bool windowsColours, bool screenReader, int re
 TEST_F(BookTest, AccessibilityDialogIsLaidOutWithItsExplanation) {
     EXPECT_EQ(access->Caption(), "Accessibility options");
     EXPECT_EQ(access->Color(), RGB(213, 230, 227));
-    EXPECT_EQ(access->WinCheck->text().toStdString(), "Use Windows colours");
+    EXPECT_EQ(access->WinCheck->text().toStdString(), "Use system colours");
     EXPECT_FALSE(access->WinCheck->isChecked());
     EXPECT_EQ(access->TabCheck->text().toStdString(), "Include support for screen reader users");
     EXPECT_TRUE(access->rtfText->toPlainText().contains("screen reader"));
@@ -74,5 +80,61 @@ TEST_F(BookTest, EnterPressesTheFocusedDialogButtonAndOtherwiseOk) {
         QTimer::singleShot(0, [target] { QTest::keyClick(target, Qt::Key_Return); });
         QTimer::singleShot(2000, access, [this] { access->SetModalResult(-1); });
         EXPECT_EQ(access->ExecModal(), result);
+    }
+}
+
+TEST_F(BookTest, DisabledColouredControlsStayReadableAndLookDisabledInBothSchemes) {
+    for (bool system : {false, true}) {
+        SCOPED_TRACE(system ? "system colours" : "own colours");
+        dialogs.answerModal = answer(system, false, mrOk);
+        book->Accessibility1->trigger();
+        open(2);
+        auto* sim = dynamic_cast<TBaseChapter*>(chapter());
+        ASSERT_NE(sim, nullptr);
+        QWidget* coloured[] = {sim->ShowVelocity,
+                               sim->ChBoxPlanet1,
+                               sim->ChBoxPlanet2,
+                               sim->ChBoxPlanet3,
+                               sim->ParamForm->PlanRadioButton1,
+                               sim->ParamForm->PlanRadioButton2,
+                               sim->ParamForm->PlanRadioButton3};
+        for (QWidget* w : coloured) {
+            SCOPED_TRACE(qobject_cast<QAbstractButton*>(w)->text().toStdString());
+            w->setEnabled(false);
+            const QPalette& pal = w->palette();
+            const QColor text = pal.color(QPalette::Disabled, w->foregroundRole());
+            const QColor ground = pal.color(QPalette::Disabled, w->backgroundRole());
+            EXPECT_GE(ContrastRatio(text, ground), MinimumTextContrast);
+            const QColor enabledText = pal.color(QPalette::Active, w->foregroundRole());
+            const QColor enabledGround = pal.color(QPalette::Active, w->backgroundRole());
+            EXPECT_GE(ContrastRatio(enabledText, enabledGround), MinimumTextContrast);
+            EXPECT_NE(text, enabledText) << "the text dims";
+            EXPECT_NE(ground, enabledGround) << "the swatch fades";
+            w->setEnabled(true);
+        }
+    }
+    EXPECT_NEAR(ContrastRatio(clBlack, clWhite), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(clYellow, clYellow), 1.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(clRed, clBlack), 5.25, 0.01);
+}
+
+TEST_F(BookTest, WithSystemColoursThePanelFramesKeepAllFourEdges) {
+    dialogs.answerModal = answer(true, false, mrOk);
+    book->Accessibility1->trigger();
+    open(2);
+    auto* sim = dynamic_cast<TBaseChapter*>(chapter());
+    ASSERT_NE(sim, nullptr);
+    const QImage shot = sim->grab().toImage();
+    for (TPanel* panel : {sim->ControlPanel, sim->GraphPanel}) {
+        const QRect r = panel->geometry();
+        const QColor outside = shot.pixelColor(r.right() + 2, r.center().y());
+        // The middle of each edge, as the reader sees it on the chapter.
+        const QPoint edges[] = {{r.center().x(), r.top()},
+                                {r.left(), r.center().y()},
+                                {r.center().x(), r.bottom()},
+                                {r.right(), r.center().y()}};
+        for (const QPoint& at : edges)
+            EXPECT_GE(ContrastRatio(shot.pixelColor(at), outside), 1.15)
+                << "edge at " << at.x() << ", " << at.y();
     }
 }

@@ -4,6 +4,8 @@
 #include "RichEditWriter.h"
 #include "oRichEdit.h"
 
+#include <QTest>
+
 namespace {
 
 // A one-question chapter whose answer the test decides.
@@ -74,6 +76,14 @@ TEST_F(QuestionTest, ARightAnswerClosesAtOnceAndOkHidesAnOpenPanel) {
     EXPECT_TRUE(quiz->OKButton->isHidden());
     quiz->MessagePanel->hide();
     EXPECT_EQ(quiz->MessagePanel->Color(), clWhite) << "white until the next judgement";
+}
+
+TEST_F(QuestionTest, OkHandsTheFocusToForwardWhenItShows) {
+    ASSERT_TRUE(nextShown());
+    quiz->JudgeAnswer();
+    QTest::keyClick(quiz->OKButton, Qt::Key_Return);
+    EXPECT_TRUE(quiz->MessagePanel->isHidden());
+    EXPECT_EQ(QApplication::focusWidget(), book->NavPanel->NextButton);
 }
 
 TEST_F(QuestionTest, WithScreenReaderSupportTheFeedbackTakesTheFocus) {

@@ -6,9 +6,12 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLocale>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
+#include <regex>
 #include <string>
 
 class SimpleCaseTest : public ChapterTest<TSimpleCase, 2> {
@@ -37,7 +40,7 @@ TEST_F(SimpleCaseTest, EachPageUnlocksItsControls) {
         {6, "The graph on the right", true, true, false},
         {7, "What is the orbital period?", true, true, true},
         {8, "When is the star's radial velocity zero?", true, true, true},
-        {9, "When the radial velocity is greatest", true, true, false},
+        {9, "Tick the Velocity vector check box and watch", true, true, false},
         {10, "You should now see why", true, true, false},
     };
     for (const PageCase& p : pages) {
@@ -168,4 +171,68 @@ TEST_F(SimpleCaseTest, TheChoiceQuestionLatchesTheChosenButton) {
     EXPECT_EQ(current()->QChoice3->Font().Color, RGB(255, 0, 0));
     EXPECT_TRUE(current()->OKButton->isHidden());
     EXPECT_TRUE(nextShown());
+}
+
+TEST_F(SimpleCaseTest, TheTextsStateTheMagnificationsTheViewDraws) {
+    // The factor a page states before `phrase`.
+    auto statedFactor = [this](int page, const char* phrase) {
+        openPage(page);
+        std::smatch m;
+        const std::string body = text();
+        if (!std::regex_search(body, m, std::regex(std::string("(\\d+) ") + phrase)))
+            return -1L;
+        return std::stol(m[1]);
+    };
+    EXPECT_EQ(statedFactor(3, "times larger than the planet's"),
+              std::lround(TOrbitView::StarMagnification));
+    EXPECT_EQ(statedFactor(5, "times longer than the planet's"),
+              std::lround(TOrbitView::StarArrowMagnification));
+    EXPECT_EQ(TOrbitView::StarMagnification, TOrbitView::StarScale / TOrbitView::OrbitScale);
+    EXPECT_NEAR(TOrbitView::StarArrowMagnification,
+                TOrbitView::StarScale * TOrbitView::StarArrowScale /
+                    (TOrbitView::OrbitScale * TOrbitView::PlanetArrowScale),
+                1e-9);
+}
+
+TEST_F(SimpleCaseTest, ACommaLocaleTakesEitherDecimalMarkAndTheCLocaleOnlyThePoint) {
+    const QLocale saved;
+    struct Case {
+        QLocale locale;
+        const char* typed;
+        const char* field;
+        bool right;
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::German, QLocale::Germany), "4,3e3", "4,3e3", true},
+        {QLocale(QLocale::German, QLocale::Germany), "4.3e3", "4.3e3", true},
+        {QLocale(QLocale::German, QLocale::Germany), "4,329", "4,329", false},
+        {QLocale::c(), "4,3e3", "43e3", false},
+        {QLocale::c(), "4.3e3", "4.3e3", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString() + " " + c.typed);
+        QLocale::setDefault(c.locale);
+        openPage(7);
+        dialogs.messages.clear();
+        answer(c.typed);
+        EXPECT_EQ(current()->Q7Answer->text().toStdString(), c.field);
+        EXPECT_EQ(current()->AnswerCorrect, c.right);
+        EXPECT_TRUE(dialogs.messages.empty()) << "every typed text is a number";
+    }
+    QLocale::setDefault(saved);
+}
+
+TEST_F(SimpleCaseTest, AfterOkTheFocusReturnsToTheQuestionNeverToBack) {
+    openPage(7);
+    answer("1000");
+    ASSERT_TRUE(current()->OKButton->hasFocus());
+    QTest::keyClick(current()->OKButton, Qt::Key_Return);
+    EXPECT_TRUE(current()->MessagePanel->isHidden());
+    EXPECT_EQ(QApplication::focusWidget(), current()->Q7Answer);
+
+    openPage(8);
+    current()->QChoice2->click();
+    current()->OKButton->click();
+    EXPECT_EQ(QApplication::focusWidget(), current()->QChoice1) << "the first choice";
+    EXPECT_EQ(chapter()->Page, 8);
 }

@@ -214,31 +214,57 @@ TEST_F(BaseChapterTest, TheDialogMapsSlidersToElements) {
     ticks(4);
     form.aSlider->setValue(68);
     EXPECT_NEAR(sim->Planets[0].a, 5.248, 5e-4);
-    EXPECT_EQ(form.aLabel->text().toStdString(), "  5.2 AU");
+    EXPECT_EQ(form.aLabel->text().toStdString(), "5.2 AU") << "values start flush left";
     EXPECT_EQ(sim->StepCount, 0) << "every slider movement resets";
 
     form.EccSlider->setValue(100);
     EXPECT_EQ(sim->Planets[0].ecc, 0.99);
     form.incSlider->setValue(0);
     EXPECT_EQ(sim->Planets[0].inc, 0.0);
-    EXPECT_EQ(form.incLabel->text().toStdString(), "+ 0º");
+    EXPECT_EQ(form.incLabel->text().toStdString(), "+ 0°");
     form.massSlider->setValue(90);
     EXPECT_DOUBLE_EQ(sim->Planets[0].mass, 10 * JupiterMass);
     form.SmassSlider->setValue(60);
     EXPECT_DOUBLE_EQ(sim->StarMass, 10.0);
-    EXPECT_EQ(form.SmassLabel->text().toStdString(), "   10 Solar Masses");
+    EXPECT_EQ(form.SmassLabel->text().toStdString(), "10 Solar Masses");
     EXPECT_DOUBLE_EQ(sim->InvStarMass, 0.1);
 
     form.PlanRadioButton2->click();
     EXPECT_EQ(form.Planet, &sim->Planets[1]);
     EXPECT_EQ(form.aSlider->value(), 60) << "2.6 AU";
-    EXPECT_EQ(form.aLabel->text().toStdString(), "  2.6 AU");
+    EXPECT_EQ(form.aLabel->text().toStdString(), "2.6 AU");
     EXPECT_EQ(form.massSlider->value(), 60);
     EXPECT_EQ(form.PlanName->text(), "Vulcan");
     EXPECT_EQ(sim->Planets[1].a, 2.6) << "loading the controls changes nothing";
     form.PlanRadioButton1->click();
     EXPECT_EQ(form.aSlider->value(), 68);
     EXPECT_EQ(form.EccSlider->value(), 99) << "0.99 comes back a position lower";
+}
+
+TEST_F(BaseChapterTest, TheDialogsNumbersStandClearOfTheTicksAndItsValuesLineUp) {
+    TPlanetParamForm& form = *sim->ParamForm;
+    const QSlider* sliders[] = {form.aSlider,   form.EccSlider,  form.incSlider,  form.phiSlider,
+                                form.psiSlider, form.massSlider, form.SmassSlider};
+    const QLabel* values[] = {form.aLabel,   form.EccLabel,  form.incLabel,  form.phiLabel,
+                              form.psiLabel, form.massLabel, form.SmassLabel};
+    for (const QSlider* slider : sliders) {
+        const QRect track = slider->geometry();
+        int numbers = 0;
+        for (const QLabel* label : form.findChildren<QLabel*>()) {
+            const QRect r = label->geometry();
+            // The numbers under this slider: across its width, just below its middle.
+            if (r.right() < track.left() || r.left() > track.right() ||
+                r.top() <= track.center().y() || r.top() > track.bottom() + 15)
+                continue;
+            ++numbers;
+            EXPECT_GT(r.top(), track.bottom()) << label->text().toStdString();
+        }
+        EXPECT_GE(numbers, 2);
+    }
+    for (const QLabel* value : values) {
+        EXPECT_EQ(value->x(), form.aLabel->x());
+        EXPECT_FALSE(value->text().startsWith(' ')) << value->text().toStdString();
+    }
 }
 
 TEST_F(BaseChapterTest, TheDialogStepAppliesAtTheLastTimeScale) {

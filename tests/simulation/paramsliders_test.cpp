@@ -48,7 +48,7 @@ TEST(ParamSliders, AnglesInWholeDegrees) {
     const struct {
         int position, degrees;
         const char* label;
-    } inclinations[] = {{90, 90, "+90º"}, {0, 0, "+ 0º"}, {-45, -45, "-45º"}, {-90, -90, "-90º"}};
+    } inclinations[] = {{90, 90, "+90°"}, {0, 0, "+ 0°"}, {-45, -45, "-45°"}, {-90, -90, "-90°"}};
     for (const auto& c : inclinations) {
         SCOPED_TRACE(c.label);
         EXPECT_EQ(IncDegrees(c.position, IncRange), c.degrees);
@@ -61,8 +61,8 @@ TEST(ParamSliders, AnglesInWholeDegrees) {
     EXPECT_EQ(IncDegreesOf(0.5), 28) << "28.6 degrees truncates";
 
     EXPECT_EQ(AzimuthDegrees(270, AzimuthRange), 270);
-    EXPECT_EQ(AzimuthLabelText(0), "  0º");
-    EXPECT_EQ(AzimuthLabelText(270), "270º");
+    EXPECT_EQ(AzimuthLabelText(0), "  0°");
+    EXPECT_EQ(AzimuthLabelText(270), "270°");
     EXPECT_EQ(AzimuthPosition(AzimuthDegreesOf(Radians(180)), AzimuthRange), 180);
     EXPECT_DOUBLE_EQ(Radians(90), Pi / 2);
 }

@@ -1,4 +1,5 @@
 #include "TBitmap.h"
+#include "TForm.h"
 #include "oBitBtn.h"
 #include "oColourButton.h"
 
@@ -146,6 +147,29 @@ TEST(ButtonCaption, LeadingSpacesPushTheWordsOffANarrowFace) {
     EXPECT_TRUE(inkBox(paint(button, 0)).isEmpty());
     button.SetCaption("back");
     EXPECT_FALSE(inkBox(paint(button, 0)).isEmpty());
+}
+
+TEST(ButtonCaption, TakesTheFontOfTheFormItSitsOnUntilGivenItsOwn) {
+    auto white = std::make_unique<TImageList>(100, 40);
+    QImage img(100, 40, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    white->Add(img);
+    TForm form;
+    form.SetFont(TFont("Arial", -24, clBlack));
+    auto* panel = new QWidget(&form);
+    auto* button = new oBitBtn(panel);
+    button->SetImages(white.get());
+    button->SetCaption("H");
+    EXPECT_EQ(button->Font(), form.Font()) << "through a panel between them";
+    const int formHeight = inkBox(paint(*button, 0)).height();
+    EXPECT_GE(formHeight, 15) << "a 24-pixel H, not the 8-point default";
+
+    form.SetFont(TFont("Arial", -13, clBlack));
+    EXPECT_EQ(button->Font().Height, -13) << "it follows the form";
+    button->SetFont(TFont("Arial", -32, clBlack));
+    form.SetFont(TFont("Arial", -11, clBlack));
+    EXPECT_EQ(button->Font().Height, -32) << "a font of its own stays";
+    EXPECT_GT(inkBox(paint(*button, 0)).height(), formHeight);
 }
 
 TEST(ButtonCaption, CutToSeventyNineCharacters) {

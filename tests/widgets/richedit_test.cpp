@@ -9,6 +9,7 @@
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLocale>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTextBlock>
@@ -121,6 +122,17 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"Negative", -0.5, "-0.5"}, NumberCase{"NegativeExponent", -2.5e-20, "-2.5E-20"},
         NumberCase{"Large", 6.02e23, "6.02E23"}, NumberCase{"Period", 4332.59, "4332.59"}),
     [](const auto& info) { return info.param.name; });
+
+TEST_F(RichEditWriter, NumbersTakeTheLocalesDecimalSeparator) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    *box << 2.5 << " " << 4329.0 << " " << -2.5e-20 << " " << 1234567.0;
+    EXPECT_EQ(box->Text(), "2,5 4329 -2,5E-20 1234567") << "no digit grouping";
+    QLocale::setDefault(QLocale::c());
+    *box << " " << 2.5;
+    QLocale::setDefault(saved);
+    EXPECT_EQ(box->Text(), "2,5 4329 -2,5E-20 1234567 2.5");
+}
 
 TEST_F(RichEditWriter, IntegersAndTextPieces) {
     const char* none = nullptr;

@@ -1,5 +1,6 @@
 // Renders the book offscreen, one PNG per state worth seeing: the splash screen, the
 // contents page, every page of every chapter and the dialogs. Usage: gallery OUTDIR
+// [--docs DOCSDIR]; with --docs the README's screenshots are written to DOCSDIR as well.
 
 #include "Application.h"
 #include "TKeyEdit.h"
@@ -29,6 +30,7 @@
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 #include <cstdio>
 #include <cstdlib>
 
@@ -54,9 +56,19 @@ void RunTicks(TCustomChapter* chapter, int ticks) {
             sim->Timer1Timer();
 }
 
+// The pictures the README shows, by gallery name.
+const std::pair<const char*, const char*> docsPictures[] = {
+    {"ch3-p06-hint", "screenshot-chapter-page"},
+    {"ch5-upsilon-andromedae", "screenshot-simulation"},
+};
+
 class Gallery {
 public:
     explicit Gallery(QString dir) : dir_(std::move(dir)) { QDir().mkpath(dir_); }
+    void setDocsDir(QString dir) {
+        docsDir_ = std::move(dir);
+        QDir().mkpath(docsDir_);
+    }
 
     void shoot(QWidget& w, const QString& name) {
         QApplication::processEvents();
@@ -79,15 +91,24 @@ public:
     int written() const { return written_; }
 
     void save(const QImage& image, const QString& name) {
-        const QString path = QDir(dir_).filePath(name + ".png");
+        write(image, QDir(dir_).filePath(name + ".png"));
+        if (docsDir_.isEmpty())
+            return;
+        for (const auto& [galleryName, docsName] : docsPictures)
+            if (name == galleryName)
+                write(image, QDir(docsDir_).filePath(QString(docsName) + ".png"));
+    }
+
+private:
+    void write(const QImage& image, const QString& path) {
         if (!image.save(path))
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         else
             ++written_;
     }
 
-private:
     QString dir_;
+    QString docsDir_;
     int written_ = 0;
 };
 
@@ -156,6 +177,17 @@ void ShootRealSystems(Gallery& gallery, TThisBook& book) {
     book.mnitRealSystemsClick();
     gallery.shoot(card, "dialog-real-systems-reading");
     card.hide();
+}
+
+// A running simulation page in the system's colours, with its coloured check boxes
+// disabled as the chapter's first pages have them.
+void ShootSystemColours(Gallery& gallery, TThisBook& book) {
+    book.WindowsColours = true;
+    book.ChapterNumber = 2;
+    book.ShowChapter(3);
+    RunTicks(book.CurrentChapter, 120);
+    gallery.shoot(book, "ch2-p03-system-colours");
+    book.WindowsColours = false;
 }
 
 // A star held at chosen radial velocities, for pictures of the spectrum window.
@@ -233,6 +265,8 @@ int main(int argc, char* argv[]) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     Gallery gallery(argc > 1 ? QString(argv[1]) : QString("gallery"));
+    if (argc > 3 && QString(argv[2]) == "--docs")
+        gallery.setDocsDir(argv[3]);
     SilentDialogs dialogs;
     Application::SetDialogHook(&dialogs);
     Application::SetTitle("Doppler spectroscopy");
@@ -278,6 +312,7 @@ int main(int argc, char* argv[]) {
             gallery.shoot(*sim->ParamForm, QString("dialog-parameters-ch3-p%1").arg(page));
             sim->ParamForm->hide();
         }
+        ShootSystemColours(gallery, *book);
         ShootQuestions(gallery, *book);
         ShootRealSystems(gallery, *book);
         ShootSpectrum(gallery, *book);

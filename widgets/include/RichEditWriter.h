@@ -29,7 +29,8 @@ TRichEditControl& operator<<(TRichEditControl& edit, const char* text);
 TRichEditControl& operator<<(TRichEditControl& edit, const AnsiString& text);
 // A number as decimal text ("%i").
 TRichEditControl& operator<<(TRichEditControl& edit, int value);
-// A number in the general format with 15 significant digits.
+// A number in the general format with 15 significant digits, with the locale's decimal
+// separator.
 TRichEditControl& operator<<(TRichEditControl& edit, double value);
 // A character would print as its code; write a string instead.
 TRichEditControl& operator<<(TRichEditControl& edit, char) = delete;

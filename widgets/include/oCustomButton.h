@@ -27,9 +27,10 @@ public:
 
     void SetCaption(const AnsiString& caption);
     AnsiString Caption() const;
-    // The caption font, including its colour.
+    // The caption font, including its colour. Until a font is set the button takes the
+    // font of the form it sits on, as the platform's controls do.
     void SetFont(const TFont& font);
-    const TFont& Font() const { return font_; }
+    TFont Font() const;
     // Two-part hint "short|long": the tooltip shows the long part.
     void SetHint(const AnsiString& hint);
 
@@ -65,5 +66,6 @@ protected:
 private:
     bool defaultStyle_ = false;
     bool checked_ = false;
+    bool parentFont_ = true;
     TFont font_;
 };
