@@ -28,14 +28,17 @@ std::unique_ptr<oTextRuler::Face> makeFace(const TFont& font) {
 } // namespace
 
 const oTextRuler::Face& oTextRuler::Of(const TFont& font) {
+    // The colour takes no part in the measures.
+    TFont key = font;
+    key.Color = clBlack;
     auto it = std::find_if(faces_.begin(), faces_.end(),
-                           [&](const std::unique_ptr<Face>& f) { return f->key == font; });
+                           [&](const std::unique_ptr<Face>& f) { return f->key == key; });
     if (it == faces_.begin() && it != faces_.end())
         return **it;
     if (it == faces_.end()) {
         if (faces_.size() == FaceLimit)
             faces_.pop_back();
-        faces_.insert(faces_.begin(), makeFace(font));
+        faces_.insert(faces_.begin(), makeFace(key));
     } else {
         std::rotate(faces_.begin(), it, it + 1);
     }

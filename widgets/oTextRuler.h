@@ -15,7 +15,7 @@
 class oTextRuler {
 public:
     struct Face {
-        TFont key;
+        TFont key; // the font, colour aside
         QFont font;
         QFontMetricsF metrics;
         int ascent;

@@ -67,7 +67,7 @@ oTextPort::~oTextPort() = default;
 
 void oTextPort::Init(TCanvas* canvas, const oRect& frame, int) {
     PRECONDITION(canvas != nullptr);
-    font_ = TFont("Arial", 16, clBlack);
+    font_ = TFont("Arial", 16);
     canvas_ = canvas;
     frame_ = frame;
     leading_ = 0;

@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -221,6 +222,12 @@ TEST_F(TextPortTest, StyleColourFontAndHeightActions) {
     EXPECT_EQ(port.Font().Height, -30);
     out << symbol << std::flush;
     EXPECT_EQ(port.Font(), symbol);
+    // Actions composed in another stream take effect when it is copied into the port.
+    std::stringstream composed;
+    composed << "x" << tpBoldOn << ::size(22);
+    out << composed << std::flush;
+    EXPECT_TRUE(port.Font().Style.contains(fsBold));
+    EXPECT_EQ(port.Font().Height, 22);
     // A zero byte before a letter that is no action is dropped; the letter is text.
     oTextPortPosition after;
     out << std::string("\0Z", 2) << whereat(after) << std::flush;
