@@ -7,7 +7,8 @@
 // of the fonts and pictures on it and draws it on one baseline, left, right or centre
 // aligned. The pen stays where the text ended, so text can be written in several flushes:
 //
-//     port.Stream() << "E = mc" << power("2") << " with " << fsBold ... << std::flush;
+//     port.Stream() << "E = mc" << power("2") << ", " << tpBoldOn << "bold" << tpBoldOff
+//                   << std::flush;
 //
 // Text is UTF-8. The frame's height takes no part: text below it is still drawn.
 //
