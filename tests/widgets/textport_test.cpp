@@ -259,6 +259,15 @@ TEST_F(TextPortTest, NarrowAndEmptyFramesEndEveryFlush) {
     // One character a line; the space between the words starts no line of its own.
     EXPECT_EQ(end.pen.y, 5 * arial.height);
 
+    // A picture wider than the frame fits no line better than the one it comes to; text
+    // after it goes to the next line, below the picture's height.
+    TBitmap wide = Block(150, 10);
+    oTextPort small(&page.Canvas(), oRect(0, 0, 100, 200));
+    oTextPortPosition first, second;
+    small.Stream() << wide << whereat(first) << "ab" << wide << whereat(second) << std::flush;
+    EXPECT_EQ(first.pen, oPoint(150, 0));
+    EXPECT_EQ(second.pen, oPoint(arial.width("ab") + 150, 10));
+
     for (int width : {0, -50}) {
         SCOPED_TRACE(width);
         TBitmap blank = Paper(50, 50);
