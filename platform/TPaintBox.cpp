@@ -52,11 +52,15 @@ void TPaintBox::PaintNow() {
     ensureSurface();
     if (dirty_) {
         dirty_ = false;
-        if (OnPaint)
-            OnPaint();
+        Paint();
     }
     if (canvas_)
         canvas_->Flush();
+}
+
+void TPaintBox::Paint() {
+    if (OnPaint)
+        OnPaint();
 }
 
 const QImage& TPaintBox::Surface() {

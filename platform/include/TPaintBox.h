@@ -35,6 +35,8 @@ public:
     std::function<void()> OnResize;
 
 protected:
+    // Produces the surface afresh; runs OnPaint. Subclasses draw around the handler.
+    virtual void Paint();
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;

@@ -12,6 +12,7 @@
 #include "TColor.h"
 #include "TFont.h"
 #include "TRichEditControl.h"
+#include "TextColor.h"
 
 #include <cstdint>
 
@@ -19,10 +20,6 @@
 // it to four fifths; plain applies the control's default format.
 enum TExFontStyle : std::uint8_t { fsSubscript = 0, fsSuperscript = 1, fsPlain = 2 };
 
-// A text colour for the writer. (TColor itself is an integer, which the writer prints.)
-struct TextColor {
-    TColor color;
-};
 
 // Text replaces the selection; a null pointer counts as empty.
 TRichEditControl& operator<<(TRichEditControl& edit, const char* text);

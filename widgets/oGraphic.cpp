@@ -1,0 +1,3 @@
+#include "oGraphic.h"
+
+void oGraphic::Measure(TCanvas&) {}
