@@ -8,6 +8,8 @@
 #include "Scale.h"
 #include "dimension.h"
 
+#include <vector>
+
 class TCanvas;
 class TGraphic;
 
@@ -37,6 +39,11 @@ public:
 
     void MoveTo(const oRealPoint& p);
     void LineTo(const oRealPoint& p);
+    // A move to the first point and lines through the rest, the same pixels as MoveTo and
+    // LineTo point by point, for the tens of thousands of points of an orbit track: the
+    // points are mapped in one pass in double precision, repeated pixels dropped, and the
+    // line is drawn at once.
+    void Polyline(const std::vector<oRealPoint>& points);
     // Text with the canvas's alignment reference (by default its top-left) at p.
     void TextOut(const oRealPoint& p, const AnsiString& text);
     // The graphic unscaled, its top-left corner at p.
