@@ -1,5 +1,7 @@
 // Renders the book offscreen, one PNG per state worth seeing: the splash screen, the
-// contents page, every page of every chapter and the dialogs. Usage: gallery OUTDIR
+// contents page, every page of every chapter and the dialogs. Usage: gallery OUTDIR [PREFIX]
+// writes only the pictures whose names begin with PREFIX when one is given (a second run at
+// another scale factor needs only a few).
 
 #include "Application.h"
 #include "TKeyEdit.h"
@@ -54,7 +56,9 @@ void RunTicks(TCustomChapter* chapter, int ticks) {
 
 class Gallery {
 public:
-    explicit Gallery(QString dir) : dir_(std::move(dir)) { QDir().mkpath(dir_); }
+    Gallery(QString dir, QString only) : dir_(std::move(dir)), only_(std::move(only)) {
+        QDir().mkpath(dir_);
+    }
 
     void shoot(QWidget& w, const QString& name) {
         QApplication::processEvents();
@@ -77,6 +81,8 @@ public:
     int written() const { return written_; }
 
     void save(const QImage& image, const QString& name) {
+        if (!name.startsWith(only_))
+            return;
         const QString path = QDir(dir_).filePath(name + ".png");
         if (!image.save(path))
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -86,6 +92,7 @@ public:
 
 private:
     QString dir_;
+    QString only_;
     int written_ = 0;
 };
 
@@ -219,7 +226,8 @@ int main(int argc, char* argv[]) {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    Gallery gallery(argc > 1 ? QString(argv[1]) : QString("gallery"));
+    Gallery gallery(argc > 1 ? QString(argv[1]) : QString("gallery"),
+                    argc > 2 ? QString(argv[2]) : QString());
     SilentDialogs dialogs;
     Application::SetDialogHook(&dialogs);
     Application::SetTitle("Doppler spectroscopy");
