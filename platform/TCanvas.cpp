@@ -151,7 +151,7 @@ void TCanvas::beginBatch(qsizetype reserve) {
     batch_.reserve(reserve);
     batch_ << penPos_;
     batchBounds_ = QRect(penPos_, QSize(1, 1));
-    changed(QRect());
+    changed(batchBounds_);
 }
 
 void TCanvas::LineTo(int x, int y) {
@@ -179,11 +179,12 @@ void TCanvas::Polyline(QPolygon points) {
         return;
     beginBatch(0);
     // The points become the batch, repeats dropped in place.
-    qsizetype kept = 1;
-    for (qsizetype i = 1; i < points.size(); ++i)
-        if (points[i] != points[kept - 1])
-            points[kept++] = points[i];
-    points.resize(kept);
+    QPoint* const first = points.data();
+    QPoint* kept = first + 1;
+    for (const QPoint* p = first + 1; p != first + points.size(); ++p)
+        if (*p != kept[-1])
+            *kept++ = *p;
+    points.resize(kept - first);
     batch_ = std::move(points);
     batchBounds_ = batch_.boundingRect();
     penPos_ = batch_.constLast();

@@ -46,26 +46,6 @@ TCanvas& TPaintBox::Canvas() {
     return *canvas_;
 }
 
-void TPaintBox::touched(const QRect& r) {
-    if (!r.isNull()) {
-        update(r);
-        return;
-    }
-    if (flushPosted_)
-        return;
-    flushPosted_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            flushPosted_ = false;
-            if (canvas_)
-                canvas_->Flush();
-            if (shownBitmap_)
-                shownBitmap_->Canvas().Flush();
-        },
-        Qt::QueuedConnection);
-}
-
 void TPaintBox::ShowBitmap(TBitmap* bitmap) {
     if (shownBitmap_)
         shownBitmap_->Canvas().OnChange = nullptr;

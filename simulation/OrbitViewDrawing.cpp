@@ -34,12 +34,9 @@ void DrawTrack(oWorldCanvas& world, const TOrbitView& view, const TOrbitView::Pr
               project(planet.AxisN * (view.OrbitScale * planet.a)));
     canvas.Pen.Width = 1;
     const double scale = view.OrbitScale;
+    const std::vector<TVector>& track = planet.Track;
     ClearUpperVectorState();
-    std::vector<oRealPoint> points;
-    points.reserve(planet.Track.size());
-    for (const TVector& v : planet.Track)
-        points.push_back(project(v * scale));
-    world.Polyline(points);
+    world.Polyline(track.size(), [&](std::size_t i) { return project(track[i] * scale); });
 }
 
 void DrawBody(TCanvas& canvas, const oPoint& centre, TColor colour) {
@@ -178,6 +175,8 @@ void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitVi
             canvas.Pen.Width = 1;
         }
     }
+    // Drawn now, so that the view learns all it must repaint before it paints.
+    canvas.Flush();
 }
 
 void DrawBlank(oWorldPortPaintBox& wp) {

@@ -16,7 +16,7 @@ double quotientOrZero(long double dividend, double divisor) {
     return divisor == 0 ? 0.0 : static_cast<double>(dividend / divisor);
 }
 
-template <class Real> int toDevice(Real v) {
+int toDevice(long double v) {
     if (v != v)
         return 0;
     if (v > oWorldCanvas::DeviceLimit)
@@ -72,24 +72,10 @@ void oWorldCanvas::LineTo(const oRealPoint& p) {
 }
 
 void oWorldCanvas::Polyline(const std::vector<oRealPoint>& points) {
-    TCanvas& target = surface();
-    if (points.empty())
-        return;
-    // The mapping of I, in double: over the view's whole zoom range it lands on the same
-    // pixels as the extended precision of single points.
-    const double left = viewPort.pos().x, top = viewPort.pos().y;
-    const double worldLeft = worldPort.pos().x, worldTop = worldPort.pos().y;
-    const double sx = scale.x, sy = scale.y;
-    QPolygon device;
-    device.reserve(qsizetype(points.size()));
-    for (const oRealPoint& p : points) {
-        const QPoint d(toDevice(left + (p.x - worldLeft) * sx + 0.5),
-                       toDevice(top + (p.y - worldTop) * sy + 0.5));
-        if (device.isEmpty() || d != device.constLast())
-            device << d;
-    }
-    target.Polyline(std::move(device));
+    Polyline(points.size(), [&points](std::size_t i) { return points[i]; });
 }
+
+void oWorldCanvas::drawPolyline(QPolygon&& device) { surface().Polyline(std::move(device)); }
 
 void oWorldCanvas::TextOut(const oRealPoint& p, const AnsiString& text) {
     const oPoint d = I(p);

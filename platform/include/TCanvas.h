@@ -121,8 +121,9 @@ public:
     QPainter& Painter();
 
     // Told after every drawing call with the rectangle it may have touched, so that a widget
-    // showing the device can repaint just that. Lines are told when they are drawn (at the
-    // end of their batch); a null rectangle tells that a batch of lines has begun.
+    // showing the device can repaint just that. A batch of lines tells its first point when
+    // it begins and its whole extent when it is drawn: a widget that paints the device
+    // flushes it first and so learns the rest then.
     std::function<void(const QRect& touched)> OnChange;
 
 private:

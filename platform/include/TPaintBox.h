@@ -50,14 +50,12 @@ protected:
 
 private:
     void ensureSurface();
-    // Schedules the repaint of a rectangle a drawing call touched; a null one means lines
-    // have begun, which are drawn and told at the latest when control returns to the loop.
-    void touched(const QRect& r);
+    // Schedules the repaint of a rectangle a drawing call touched.
+    void touched(const QRect& r) { update(r); }
     const QImage& shown();
 
     QImage surface_;
     TBitmap* shownBitmap_ = nullptr;
-    bool flushPosted_ = false;
     std::unique_ptr<TCanvas> canvas_;
     bool dirty_ = true;
 };

@@ -112,7 +112,7 @@ TEST(WorldCanvas, ConsecutiveLinesReachTheSurfaceAsOnePolyline) {
     TBitmap bitmap(540, 300);
     TCanvas& canvas = bitmap.Canvas();
     int batches = 0;
-    canvas.OnChange = [&batches](const QRect& touched) { batches += touched.isNull(); };
+    canvas.OnChange = [&batches](const QRect& touched) { batches += touched.size() == QSize(1, 1); };
     oWorldCanvas world = OrbitView(&canvas);
     world.MoveTo(oRealPoint(0, 0));
     for (int i = 0; i < 1000; ++i)
