@@ -42,6 +42,9 @@ bench: build
 
 gallery: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/gallery/gallery $(BUILD)/gallery
+	# The running chapter again at scale factor 2, on a screen large enough for the book.
+	QT_QPA_PLATFORM=offscreen:configfile=tools/gallery/screen.json QT_SCALE_FACTOR=2 \
+	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/scale2 ch2-running
 
 # The README's screenshots under docs/, rendered with the gallery.
 .PHONY: docs-pictures

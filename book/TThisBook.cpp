@@ -4,6 +4,7 @@
 #include "TCustomChapter.h"
 #include "TNavPanel.h"
 #include "TRealSystemsForm.h"
+#include "forms/Artwork.h"
 #include "forms/ThisBookForm.h"
 #include "simulation/TSpectrumForm.h"
 
@@ -65,6 +66,10 @@ void TThisBook::mnitClick(QAction* sender) {
 }
 
 void TThisBook::LeaveSplash() {
+    // The splash covers the contents picture until now, so it is painted only now: the
+    // first frame comes sooner without it.
+    if (Image1->Picture().isNull())
+        Image1->SetPicture(artwork::ContentsPicture());
     SplashScreen->hide();
     SplashButton->hide();
     if (ChapterNumber == 0)

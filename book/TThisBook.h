@@ -16,7 +16,7 @@ public:
     explicit TThisBook(QWidget* owner = nullptr);
     ~TThisBook() override;
 
-    TImage* Image1 = nullptr;
+    TImage* Image1 = nullptr; // the contents picture, painted when the splash is left
     TImage* ContentsImage = nullptr;
     TImage* SplashScreen = nullptr;
     std::array<oBitBtn*, 5> Buttons{};

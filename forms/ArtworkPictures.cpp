@@ -54,10 +54,10 @@ void paintSpectrum(QPainter& p, const QRectF& r, double shift) {
 } // namespace
 
 QImage SplashPicture() {
-    QImage img(792, 554, QImage::Format_RGB32);
+    QImage img = screenImage(792, 554, QImage::Format_RGB32, NightTop);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    paintNightSky(p, img.rect(), 260, 1997u);
+    paintNightSky(p, QRect(0, 0, 792, 554), 260, 1997u);
 
     paintSystem(p, QPointF(575, 215), 165, 58, -14, 28, 24);
 
@@ -107,8 +107,7 @@ const ContentsEntry contentsEntries[5] = {
 } // namespace
 
 QImage ContentsPicture() {
-    QImage img(792, 554, QImage::Format_RGB32);
-    img.fill(Page);
+    QImage img = screenImage(792, 554, QImage::Format_RGB32, Page);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -184,7 +183,7 @@ QImage AboutPicture() {
     QPainterPath frame;
     frame.addRoundedRect(QRectF(2, 2, 120, 131), 12, 12);
     p.setClipPath(frame);
-    paintNightSky(p, img.rect(), 45, 31u);
+    paintNightSky(p, QRect(0, 0, 124, 135), 45, 31u);
     paintSystem(p, QPointF(62, 58), 44, 16, -18, 35, 10);
     paintVelocityCurve(p, QRectF(12, 98, 100, 22), 1.5, 2.0);
     p.setClipping(false);

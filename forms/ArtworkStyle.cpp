@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QRadialGradient>
 #include <cmath>
@@ -16,10 +17,16 @@ const QColor NightBottom(22, 42, 98);
 
 namespace style {
 
-QImage transparentImage(int width, int height) {
-    QImage img(width, height, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+QImage screenImage(int width, int height, QImage::Format format, const QColor& fill) {
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QImage img(qRound(width * ratio), qRound(height * ratio), format);
+    img.setDevicePixelRatio(ratio);
+    img.fill(fill);
     return img;
+}
+
+QImage transparentImage(int width, int height) {
+    return screenImage(width, height, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
 }
 
 void paintNightSky(QPainter& p, const QRect& area, int stars, unsigned seed) {

@@ -10,7 +10,10 @@ namespace artwork::style {
 
 enum class FaceState { Normal, Disabled, Pressed, Checked };
 
-// A transparent image of the given size with an antialiased painter ready on it.
+// An image of width x height logical pixels made at the screen's device pixel ratio, so
+// that it shows crisp; a painter on it draws in logical pixels.
+QImage screenImage(int width, int height, QImage::Format format, const QColor& fill);
+// A transparent screen image of the given size.
 QImage transparentImage(int width, int height);
 // Small deterministic generator for star fields.
 class Lcg {

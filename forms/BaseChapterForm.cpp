@@ -179,7 +179,6 @@ void bindHandlers(TBaseChapter& f) {
     };
     f.wp->OnMouseMove = [&f](Qt::KeyboardModifiers, int x, int y) { f.wpMouseMove(x, y); };
     f.wp->OnMouseUp = [&f](TMouseButton, Qt::KeyboardModifiers, int, int) { f.wpMouseUp(); };
-    f.wpGraph->OnPaint = [&f] { f.wpGraphPaint(); };
     f.OnCreate = [&f] { f.FormCreate(); };
     f.OnDestroy = [&f] { f.FormDestroy(); };
 }

@@ -31,8 +31,8 @@ const QRect TitleArea(122, -5, 350, 45);
 
 void DefineThisBookForm(TThisBook& f) {
     f.Image1 = new TImage(f.ContentsPanel);
+    // The contents picture is painted when the splash is left (LeaveSplash).
     f.Image1->setGeometry(0, 0, 792, 554);
-    f.Image1->SetPicture(artwork::ContentsPicture());
     f.ContentsImage = new TImage(f.ContentsPanel);
     f.ContentsImage->setGeometry(-1, -2, 792, 554);
     f.ContentsImage->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -8,6 +8,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QtMath>
+#include <algorithm>
 #include <cmath>
 
 TCanvas::TCanvas(QPaintDevice* device) : device_(device) {}
@@ -41,9 +42,19 @@ void TCanvas::Flush() {
     QPainter& p = begin();
     applyPen(p, batchPen_);
     // A single point is a line to where the pen already stands: it draws nothing.
-    if (batch_.size() > 1)
+    if (batch_.size() > 1) {
+        const bool hinted = p.testRenderHint(QPainter::Antialiasing);
+        if (batchSmooth_)
+            p.setRenderHint(QPainter::Antialiasing, true);
+        const QTransform placed = p.worldTransform();
+        const qreal shift = strokeShift(p, batchPen_, batchSmooth_);
+        p.translate(shift, shift);
         p.drawPolyline(batch_);
+        p.setWorldTransform(placed);
+        p.setRenderHint(QPainter::Antialiasing, hinted);
+    }
     batch_.clear();
+    changed(withPen(batchBounds_, batchPen_));
 }
 
 void TCanvas::Release() {
@@ -58,9 +69,24 @@ void TCanvas::Release() {
     }
 }
 
-void TCanvas::changed() {
+void TCanvas::changed(const QRect& touched) {
     if (OnChange)
-        OnChange();
+        OnChange(touched);
+}
+
+qreal TCanvas::strokeShift(const QPainter& p, const TPen& pen, bool smooth) const {
+    // An aliased one-pixel line on a device of ratio 1 covers the pixels right of and below
+    // its points. Every other stroke is centred on them, so one of odd width moves by half
+    // a pixel to cover those same pixels; an even width covers them already.
+    if (pen.Width > 1 && pen.Width % 2 == 0)
+        return 0.0;
+    const qreal ratio = p.device() ? p.device()->devicePixelRatio() : 1.0;
+    return smooth || ratio > 1.0 ? 0.5 : 0.0;
+}
+
+QRect TCanvas::withPen(const QRect& r, const TPen& pen) const {
+    const int margin = std::max(1, pen.Width) + 1;
+    return r.adjusted(-margin, -margin, margin, margin);
 }
 
 void TCanvas::applyPen(QPainter& p, const TPen& pen) {
@@ -68,8 +94,13 @@ void TCanvas::applyPen(QPainter& p, const TPen& pen) {
         p.setPen(Qt::NoPen);
     } else {
         QPen q(toQColor(pen.Color));
-        q.setWidth(pen.Width <= 1 ? 1 : pen.Width);
-        q.setCosmetic(pen.Width <= 1);
+        if (pen.Width <= 1) {
+            // One logical pixel, however many device pixels that is.
+            q.setCosmetic(true);
+            q.setWidthF(p.device() ? p.device()->devicePixelRatio() : 1.0);
+        } else {
+            q.setWidth(pen.Width);
+        }
         switch (pen.Style) {
         case psDash:
             q.setStyle(Qt::DashLine);
@@ -114,28 +145,49 @@ void TCanvas::MoveTo(int x, int y) {
     penPos_ = QPoint(x, y);
 }
 
+void TCanvas::beginBatch(qsizetype reserve) {
+    batchPen_ = Pen;
+    batchSmooth_ = SmoothLines;
+    batch_.reserve(reserve);
+    batch_ << penPos_;
+    batchBounds_ = QRect(penPos_, QSize(1, 1));
+    changed(batchBounds_);
+}
+
 void TCanvas::LineTo(int x, int y) {
     const QPoint to(x, y);
-    if (!batch_.isEmpty() && !(Pen == batchPen_))
+    if (!batch_.isEmpty() && (!(Pen == batchPen_) || SmoothLines != batchSmooth_))
         Flush();
-    if (batch_.isEmpty()) {
-        batchPen_ = Pen;
-        batch_.reserve(256);
-        batch_ << penPos_;
-        changed();
-    }
+    if (batch_.isEmpty())
+        beginBatch(256);
     // A segment of no length draws nothing, so the point need not be kept.
-    if (to != batch_.constLast())
+    if (to != batch_.constLast()) {
         batch_ << to;
+        batchBounds_.setLeft(std::min(batchBounds_.left(), x));
+        batchBounds_.setRight(std::max(batchBounds_.right(), x));
+        batchBounds_.setTop(std::min(batchBounds_.top(), y));
+        batchBounds_.setBottom(std::max(batchBounds_.bottom(), y));
+    }
     penPos_ = to;
 }
 
-void TCanvas::Polyline(const QPolygon& points) {
+void TCanvas::Polyline(QPolygon points) {
     if (points.isEmpty())
         return;
     MoveTo(points[0].x(), points[0].y());
-    for (int i = 1; i < points.size(); ++i)
-        LineTo(points[i].x(), points[i].y());
+    if (points.size() == 1)
+        return;
+    beginBatch(0);
+    // The points become the batch, repeats dropped in place.
+    QPoint* const first = points.data();
+    QPoint* kept = first + 1;
+    for (const QPoint* p = first + 1; p != first + points.size(); ++p)
+        if (*p != kept[-1])
+            *kept++ = *p;
+    points.resize(kept - first);
+    batch_ = std::move(points);
+    batchBounds_ = batch_.boundingRect();
+    penPos_ = batch_.constLast();
 }
 
 void TCanvas::Polygon(const QPolygon& points) {
@@ -143,7 +195,7 @@ void TCanvas::Polygon(const QPolygon& points) {
     applyPen(p, Pen);
     applyBrush(p);
     p.drawPolygon(points);
-    changed();
+    changed(withPen(points.boundingRect(), Pen));
 }
 
 QRectF TCanvas::shapeRect(int x1, int y1, int x2, int y2) const {
@@ -162,9 +214,13 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
         p.fillRect(r, toQColor(Brush.Color));
     if (Pen.Style != psClear && r.width() > 0 && r.height() > 0) {
         p.setBrush(Qt::NoBrush);
+        const QTransform placed = p.worldTransform();
+        const qreal shift = strokeShift(p, Pen, false);
+        p.translate(shift, shift);
         p.drawRect(r.adjusted(0, 0, -1, -1));
+        p.setWorldTransform(placed);
     }
-    changed();
+    changed(withPen(r, Pen));
 }
 
 void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h) {
@@ -172,7 +228,7 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h) {
     applyPen(p, Pen);
     applyBrush(p);
     p.drawRoundedRect(shapeRect(x1, y1, x2, y2), w / 2.0, h / 2.0);
-    changed();
+    changed(withPen(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized(), Pen));
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
@@ -180,7 +236,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     applyPen(p, Pen);
     applyBrush(p);
     p.drawEllipse(shapeRect(x1, y1, x2, y2));
-    changed();
+    changed(withPen(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized(), Pen));
 }
 
 namespace {
@@ -206,7 +262,7 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     const QRectF r = shapeRect(x1, y1, x2, y2);
     const int a = rayAngle16(r, x3, y3);
     p.drawArc(r, a, span16(a, rayAngle16(r, x4, y4)));
-    changed();
+    changed(withPen(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized(), Pen));
 }
 
 void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
@@ -216,7 +272,7 @@ void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int 
     const QRectF r = shapeRect(x1, y1, x2, y2);
     const int a = rayAngle16(r, x3, y3);
     p.drawChord(r, a, span16(a, rayAngle16(r, x4, y4)));
-    changed();
+    changed(withPen(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized(), Pen));
 }
 
 void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
@@ -226,7 +282,7 @@ void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     const QRectF r = shapeRect(x1, y1, x2, y2);
     const int a = rayAngle16(r, x3, y3);
     p.drawPie(r, a, span16(a, rayAngle16(r, x4, y4)));
-    changed();
+    changed(withPen(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized(), Pen));
 }
 
 void TCanvas::FillRect(const QRect& r) {
@@ -235,7 +291,7 @@ void TCanvas::FillRect(const QRect& r) {
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         p.fillRect(r, toQColor(Brush.Color));
     }
-    changed();
+    changed(r);
 }
 
 void TCanvas::FrameRect(const QRect& r) {
@@ -248,7 +304,7 @@ void TCanvas::FrameRect(const QRect& r) {
     p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), c);
     p.fillRect(QRect(r.left(), r.top(), 1, r.height()), c);
     p.fillRect(QRect(r.right(), r.top(), 1, r.height()), c);
-    changed();
+    changed(r);
 }
 
 void TCanvas::DrawFocusRect(const QRect& r, TColor xorInk) {
@@ -277,7 +333,7 @@ void TCanvas::DrawFocusRect(const QRect& r, TColor xorInk) {
             dot(r.right(), y);
     }
     p.restore();
-    changed();
+    changed(r);
 }
 
 void TCanvas::TextOut(int x, int y, const AnsiString& text) {
@@ -299,7 +355,10 @@ void TCanvas::TextOut(int x, int y, const AnsiString& text) {
     if (!TransparentText && Brush.Style != bsClear)
         p.fillRect(QRect(left, baseline - fm.ascent(), w, fm.height()), toQColor(Brush.Color));
     p.drawText(QPoint(left, baseline), s);
-    changed();
+    // Room for italic overhangs and glyphs that reach out of their cell.
+    const int margin = fm.height() / 2 + 2;
+    changed(QRect(left, baseline - fm.ascent(), w, fm.height())
+                .adjusted(-margin, -margin, margin, margin));
 }
 
 QSize TCanvas::TextExtent(const AnsiString& text) {
@@ -317,7 +376,16 @@ void TCanvas::DrawImage(int x, int y, const QImage& image) {
     QPainter& p = Painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.drawImage(x, y, image);
-    changed();
+    changed(QRect(QPoint(x, y), image.deviceIndependentSize().toSize()));
+}
+
+void TCanvas::DrawImagePart(const QRect& r, const QImage& image) {
+    QPainter& p = Painter();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const qreal ratio = image.devicePixelRatio();
+    p.drawImage(QRectF(r), image,
+                QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+    changed(r);
 }
 
 void TCanvas::StretchDrawImage(const QRect& r, const QImage& image) {
@@ -325,14 +393,14 @@ void TCanvas::StretchDrawImage(const QRect& r, const QImage& image) {
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     p.drawImage(r, image);
-    changed();
+    changed(r);
 }
 
 void TCanvas::SetPixel(int x, int y, TColor c) {
     QPainter& p = Painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.fillRect(QRect(x, y, 1, 1), toQColor(c));
-    changed();
+    changed(QRect(x, y, 1, 1));
 }
 
 void TCanvas::ClipRect(const QRect& r) { Painter().setClipRect(r, Qt::IntersectClip); }

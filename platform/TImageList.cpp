@@ -4,7 +4,7 @@
 #include "TCanvas.h"
 
 int TImageList::Add(const QImage& image) {
-    PRECONDITION(image.width() == width_ && image.height() == height_);
+    PRECONDITION(image.deviceIndependentSize().toSize() == QSize(width_, height_));
     images_.push_back(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     Change();
     return Count() - 1;

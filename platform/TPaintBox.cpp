@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -23,13 +24,15 @@ TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_Op
 TPaintBox::~TPaintBox() = default;
 
 void TPaintBox::ensureSurface() {
+    const qreal ratio = devicePixelRatio();
     const QSize want(std::max(1, width()), std::max(1, height()));
-    if (surface_.size() == want)
+    if (surface_.deviceIndependentSize().toSize() == want && surface_.devicePixelRatio() == ratio)
         return;
     // The canvas object survives a resize, so pointers to it stay valid.
     if (canvas_)
         canvas_->Release();
-    surface_ = QImage(want, QImage::Format_RGB32);
+    surface_ = QImage(want * ratio, QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(ratio);
     surface_.fill(palette().color(QPalette::Window));
     dirty_ = true;
 }
@@ -38,10 +41,25 @@ TCanvas& TPaintBox::Canvas() {
     ensureSurface();
     if (!canvas_) {
         canvas_ = std::make_unique<TCanvas>(&surface_);
-        canvas_->OnChange = [this] { update(); };
+        canvas_->OnChange = [this](const QRect& r) { touched(r); };
     }
     return *canvas_;
 }
+
+void TPaintBox::ShowBitmap(TBitmap* bitmap) {
+    if (shownBitmap_)
+        shownBitmap_->Canvas().OnChange = nullptr;
+    shownBitmap_ = bitmap;
+    // The bitmap may outlive the box.
+    if (shownBitmap_)
+        shownBitmap_->Canvas().OnChange = [box = QPointer<TPaintBox>(this)](const QRect& r) {
+            if (box)
+                box->touched(r);
+        };
+    update();
+}
+
+const QImage& TPaintBox::shown() { return shownBitmap_ ? shownBitmap_->Image() : surface_; }
 
 void TPaintBox::Invalidate() {
     dirty_ = true;
@@ -65,7 +83,7 @@ void TPaintBox::Paint() {
 
 const QImage& TPaintBox::Surface() {
     PaintNow();
-    return surface_;
+    return shown();
 }
 
 void TPaintBox::SetBounds(int left, int top, int width, int height) {
@@ -74,8 +92,12 @@ void TPaintBox::SetBounds(int left, int top, int width, int height) {
 
 void TPaintBox::paintEvent(QPaintEvent* e) {
     PaintNow();
+    const QImage& image = shown();
+    const qreal ratio = image.devicePixelRatio();
     QPainter p(this);
-    p.drawImage(e->rect(), surface_, e->rect());
+    for (const QRect& r : e->region())
+        p.drawImage(QRectF(r), image,
+                    QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
 }
 
 void TPaintBox::resizeEvent(QResizeEvent* e) {

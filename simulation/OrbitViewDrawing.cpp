@@ -6,7 +6,10 @@
 #include "simulation/OrbitView.h"
 #include "simulation/SimulationModel.h"
 
+#include <QRegion>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 namespace orbitdrawing {
 
@@ -32,12 +35,8 @@ void DrawTrack(oWorldCanvas& world, const TOrbitView& view, const TOrbitView::Pr
     canvas.Pen.Width = 1;
     const double scale = view.OrbitScale;
     const std::vector<TVector>& track = planet.Track;
-    if (track.empty())
-        return;
-    world.MoveTo(project(track.front() * scale));
     ClearUpperVectorState();
-    for (std::size_t i = 1; i < track.size(); ++i)
-        world.LineTo(project(track[i] * scale));
+    world.Polyline(track.size(), [&](std::size_t i) { return project(track[i] * scale); });
 }
 
 void DrawBody(TCanvas& canvas, const oPoint& centre, TColor colour) {
@@ -48,12 +47,53 @@ void DrawBody(TCanvas& canvas, const oPoint& centre, TColor colour) {
                    centre.y + DotRadius);
 }
 
-void DrawVelocityArrow(TCanvas& canvas, const oWorldCanvas& world, const oRealPoint& from,
-                       const oRealPoint& to) {
-    canvas.Pen.Color = clLime;
-    canvas.Pen.Width = 2;
-    DrawArrow(canvas, world, from, to);
-    canvas.Pen.Width = 1;
+// The pixels of an arrow: its shaft from p1 to p2 and, unless it has no length, the two
+// barbs from p2 to a and to b.
+struct ArrowPixels {
+    oPoint p1, p2, a, b;
+    bool head;
+};
+
+ArrowPixels ArrowAt(const oWorldCanvas& world, const oRealPoint& from, const oRealPoint& to) {
+    ArrowPixels arrow{world.I(from), world.I(to), {}, {}, false};
+    const oPoint& p1 = arrow.p1;
+    const oPoint& p2 = arrow.p2;
+    const double dx = double(p1.x) - p2.x, dy = double(p1.y) - p2.y;
+    double len = std::sqrt(dx * dx + dy * dy);
+    if (len < 0.0001)
+        len = 1.0;
+    const double ux = 30.0 * dx / len, uy = 30.0 * dy / len;
+    arrow.head = std::fabs(ux) > 0.00001 || std::fabs(uy) > 0.00001;
+    arrow.a = oPoint(int(p2.x + 0.25 * ux - 0.125 * uy), int(p2.y + 0.125 * ux + 0.25 * uy));
+    arrow.b = oPoint(int(p2.x + 0.125 * uy + 0.25 * ux), int(p2.y + 0.25 * uy - 0.125 * ux));
+    return arrow;
+}
+
+void Draw(TCanvas& canvas, const ArrowPixels& arrow) {
+    canvas.MoveTo(arrow.p1.x, arrow.p1.y);
+    canvas.LineTo(arrow.p2.x, arrow.p2.y);
+    if (!arrow.head)
+        return;
+    canvas.MoveTo(arrow.p2.x, arrow.p2.y);
+    canvas.LineTo(arrow.a.x, arrow.a.y);
+    canvas.MoveTo(arrow.p2.x, arrow.p2.y);
+    canvas.LineTo(arrow.b.x, arrow.b.y);
+}
+
+constexpr int ArrowWidth = 2;
+
+// The box of pixels an arrow may colour, its pen's width and antialiased fringe included.
+QRect BoxOf(const ArrowPixels& arrow) {
+    const QRect shaft = QRect(QPoint(arrow.p1.x, arrow.p1.y), QPoint(arrow.p2.x, arrow.p2.y));
+    QRect box = shaft.normalized();
+    if (arrow.head)
+        box |= QRect(QPoint(arrow.a.x, arrow.a.y), QPoint(arrow.b.x, arrow.b.y)).normalized();
+    return box.adjusted(-ArrowWidth - 1, -ArrowWidth - 1, ArrowWidth + 1, ArrowWidth + 1);
+}
+
+QRect BoxOfBody(const oPoint& centre) {
+    return QRect(centre.x - DotRadius - 1, centre.y - DotRadius - 1, 2 * DotRadius + 2,
+                 2 * DotRadius + 2);
 }
 
 } // namespace
@@ -70,6 +110,7 @@ void DrawBackground(oWorldPortPaintBox& wp, const TOrbitView& view, const TSimul
 
     canvas.Pen.Color = clWhite;
     canvas.Brush.Style = bsClear;
+    canvas.SmoothLines = true;
     const TOrbitView::Projection project(view);
     const double zoom = view.Zoom;
     DrawAxis(world, project, TVector(0, 0, 10 * zoom), TVector(0.03 * zoom, 0, 2.5 * zoom), "z");
@@ -84,30 +125,58 @@ void DrawBackground(oWorldPortPaintBox& wp, const TOrbitView& view, const TSimul
 }
 
 void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitView& view,
-               const TSimulationModel& sim, bool showVelocity) {
+               const TSimulationModel& sim, bool showVelocity, QRegion& drawn) {
     const oWorldCanvas& world = wp.worldCanvas;
-    TCanvas& canvas = wp.Canvas();
-    canvas.Draw(0, 0, background);
-
+    struct Body {
+        oPoint centre;
+        TColor colour;
+        std::optional<ArrowPixels> arrow;
+    };
+    std::vector<Body> bodies;
     const TVector star = sim.StarPosition * view.StarScale;
     const TVector starVelocity = sim.StarVelocity * view.StarScale;
     const oRealPoint starAt = view.Project(star);
-    DrawBody(canvas, world.I(starAt), clYellow);
+    bodies.push_back({world.I(starAt), clYellow, std::nullopt});
     if (showVelocity)
-        DrawVelocityArrow(canvas, world, starAt,
-                          view.Project(star + starVelocity * view.StarArrowScale));
-
+        bodies.back().arrow =
+            ArrowAt(world, starAt, view.Project(star + starVelocity * view.StarArrowScale));
     for (const TPlanet& planet : sim.Planets) {
         if (!planet.Visible)
             continue;
         const TVector at = planet.Position * view.OrbitScale;
         const TVector velocity = planet.Velocity * view.OrbitScale;
         const oRealPoint planetAt = view.Project(at);
-        DrawBody(canvas, world.I(planetAt), clWhite);
+        bodies.push_back({world.I(planetAt), clWhite, std::nullopt});
         if (showVelocity)
-            DrawVelocityArrow(canvas, world, planetAt,
-                              view.Project(at + velocity * view.PlanetArrowScale));
+            bodies.back().arrow =
+                ArrowAt(world, planetAt, view.Project(at + velocity * view.PlanetArrowScale));
     }
+
+    // The background comes back where the last frame drew and where this one draws.
+    QRegion covers;
+    for (const Body& body : bodies) {
+        covers += BoxOfBody(body.centre);
+        if (body.arrow)
+            covers += BoxOf(*body.arrow);
+    }
+    TCanvas& canvas = wp.Canvas();
+    const QRect field(0, 0, background.Width(), background.Height());
+    for (const QRect& r : (drawn | covers) & field)
+        canvas.DrawImagePart(r, background.Image());
+    drawn = covers;
+
+    canvas.SmoothLines = true;
+    for (const Body& body : bodies) {
+        DrawBody(canvas, body.centre, body.colour);
+        if (body.arrow) {
+            canvas.Pen.Color = clLime;
+            canvas.Pen.Width = ArrowWidth;
+            Draw(canvas, *body.arrow);
+            canvas.Pen.Width = 1;
+        }
+    }
+    // Drawn now, so that the view learns all it must repaint before it paints.
+    canvas.Flush();
 }
 
 void DrawBlank(oWorldPortPaintBox& wp) {
@@ -119,22 +188,7 @@ void DrawBlank(oWorldPortPaintBox& wp) {
 
 void DrawArrow(TCanvas& canvas, const oWorldCanvas& world, const oRealPoint& from,
                const oRealPoint& to) {
-    const oPoint p1 = world.I(from), p2 = world.I(to);
-    canvas.MoveTo(p1.x, p1.y);
-    canvas.LineTo(p2.x, p2.y);
-    const double dx = double(p1.x) - p2.x, dy = double(p1.y) - p2.y;
-    double len = std::sqrt(dx * dx + dy * dy);
-    if (len < 0.0001)
-        len = 1.0;
-    const double ux = 30.0 * dx / len, uy = 30.0 * dy / len;
-    if (std::fabs(ux) <= 0.00001 && std::fabs(uy) <= 0.00001)
-        return;
-    const int ax = int(p2.x + 0.25 * ux - 0.125 * uy), ay = int(p2.y + 0.125 * ux + 0.25 * uy);
-    const int bx = int(p2.x + 0.125 * uy + 0.25 * ux), by = int(p2.y + 0.25 * uy - 0.125 * ux);
-    canvas.MoveTo(p2.x, p2.y);
-    canvas.LineTo(ax, ay);
-    canvas.MoveTo(p2.x, p2.y);
-    canvas.LineTo(bx, by);
+    Draw(canvas, ArrowAt(world, from, to));
 }
 
 } // namespace orbitdrawing

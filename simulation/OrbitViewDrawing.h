@@ -5,10 +5,12 @@
 // the paint box's world canvas for the mapping from the view's world to pixels.
 //
 // Colours: field black; axes and their letters white; star yellow; planets white; velocity
-// arrows lime; a planet's track and its normal arrow in the planet's colour.
+// arrows lime; a planet's track and its normal arrow in the planet's colour. Lines are
+// antialiased.
 
 #include "dimension.h"
 
+class QRegion;
 class oWorldCanvas;
 class oWorldPortPaintBox;
 class TBitmap;
@@ -24,10 +26,13 @@ namespace orbitdrawing {
 void DrawBackground(oWorldPortPaintBox& wp, const TOrbitView& view, const TSimulationModel& sim,
                     bool showTracks);
 
-// Copies background to wp's own canvas and draws the star and the visible planets on it,
-// with their velocity arrows when showVelocity is set.
+// Draws the star and the visible planets, with their velocity arrows when showVelocity is
+// set, over background on wp's own canvas. `drawn` is where the canvas differs from the
+// background: what the last frame drew, or the whole view when the background or the
+// canvas is new. Only that and what this frame draws are copied from the background; on
+// return `drawn` holds what this frame drew.
 void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitView& view,
-               const TSimulationModel& sim, bool showVelocity);
+               const TSimulationModel& sim, bool showVelocity, QRegion& drawn);
 
 // Fills wp's own canvas with the view's black field and nothing on it: the view of a
 // simulation whose animation is hidden.

@@ -27,15 +27,18 @@ void TBaseChapter::FormCreate() {
     NoDraw = false;
     RescaleRequested = false;
 
-    Background = std::make_unique<TBitmap>(wp->width(), wp->height());
+    // Both pictures are made at the screen's resolution; they are drawn in logical pixels.
+    Background = std::make_unique<TBitmap>(wp->width(), wp->height(), wp->devicePixelRatio());
     Background->Canvas().Font = wpFont;
     Background->Canvas().Font.Style = wpFont.Style.with(fsItalic);
     wp->worldCanvas.canvas = &Background->Canvas();
 
-    GraphBitmap = std::make_unique<TBitmap>(wpGraph->width(), wpGraph->height());
+    GraphBitmap = std::make_unique<TBitmap>(wpGraph->width(), wpGraph->height(),
+                                            wpGraph->devicePixelRatio());
     GraphBitmap->Canvas().Font = wpGraphFont;
     GraphBitmap->Canvas().Font.Color = clBlack;
     wpGraph->worldCanvas.canvas = &GraphBitmap->Canvas();
+    wpGraph->ShowBitmap(GraphBitmap.get());
 
     GraphSpanFactor = 1.08;
     SetGraphSpan(TimeSlider->value());
@@ -61,6 +64,7 @@ void TBaseChapter::FormDestroy() {
     ParamForm = nullptr;
     wp->worldCanvas.canvas = &wp->Canvas();
     wpGraph->worldCanvas.canvas = &wpGraph->Canvas();
+    wpGraph->ShowBitmap(nullptr);
     Background.reset();
     GraphBitmap.reset();
     TThisChapter::FormDestroy();
@@ -109,12 +113,14 @@ void TBaseChapter::DrawBackground() {
     if (NoDraw || !Background)
         return;
     orbitdrawing::DrawBackground(*wp, *this, *this, ShowTracks->isChecked());
+    ViewDiffers = QRegion(wp->rect());
 }
 
 void TBaseChapter::DrawFrame() {
     if (NoDraw || !Background)
         return;
-    orbitdrawing::DrawFrame(*wp, *Background, *this, *this, ShowVelocity->isChecked());
+    orbitdrawing::DrawFrame(*wp, *Background, *this, *this, ShowVelocity->isChecked(),
+                            ViewDiffers);
 }
 
 void TBaseChapter::RedrawView() {
@@ -142,7 +148,8 @@ void TBaseChapter::PlotVelocity() {
         RedrawGraphAxes();
     }
     graphdrawing::PlotPoint(*wpGraph, point);
-    wpGraph->Canvas().Draw(0, 0, *GraphBitmap);
+    // The segment is drawn now, and the graph repaints the little it covers.
+    GraphBitmap->Canvas().Flush();
 }
 
 void TBaseChapter::Timer1Timer() {
@@ -210,15 +217,12 @@ void TBaseChapter::PlanetParamButtonClick() {
 void TBaseChapter::ReScaleVelocityClick() { RescaleRequested = true; }
 
 void TBaseChapter::wpPaint() {
+    // A fresh surface: nothing of the background is on it yet.
+    ViewDiffers = QRegion(wp->rect());
     if (NoDraw)
         orbitdrawing::DrawBlank(*wp);
     else
         DrawFrame();
-}
-
-void TBaseChapter::wpGraphPaint() {
-    if (GraphBitmap)
-        wpGraph->Canvas().Draw(0, 0, *GraphBitmap);
 }
 
 void TBaseChapter::wpMouseDown(int x, int y) { BeginDrag(x, y); }

@@ -22,6 +22,7 @@
 
 #include <QPoint>
 #include <QProperty>
+#include <QRegion>
 #include <Qt>
 #include <memory>
 #include <optional>
@@ -96,7 +97,7 @@ public:
     TFont wpGraphFont;
 
     std::unique_ptr<TBitmap> Background;   // the orbit view without its moving bodies
-    std::unique_ptr<TBitmap> GraphBitmap;  // the velocity graph
+    std::unique_ptr<TBitmap> GraphBitmap;  // the velocity graph, shown by wpGraph directly
     bool NoDraw = false;                   // freezes the orbit view; a repaint shows it black
     TPlanetParamForm* ParamForm = nullptr; // owned
 
@@ -140,7 +141,6 @@ public:
     void PlanetParamButtonClick();
     void ReScaleVelocityClick();
     void wpPaint();
-    void wpGraphPaint();
     void wpMouseDown(int x, int y);
     void wpMouseMove(int x, int y);
     void wpMouseUp();
@@ -159,6 +159,10 @@ private:
         Qt::WindowStates State;
     };
     std::optional<CoveredDialog> ParamFormCovered;
+    // Where the view's surface differs from Background: what the last frame drew over it,
+    // or all of it after the background or the surface changed. A frame copies back only
+    // that and what it draws itself.
+    QRegion ViewDiffers;
     // Tells the followers when Timer1 starts or stops, whoever switches it.
     QPropertyNotifier TimerWatch;
 

@@ -29,6 +29,7 @@ void DrawGraphAxes(oWorldPortPaintBox& box, const TVelocityGraph& graph) {
     canvas.Brush.Color = clWhite;
     canvas.Brush.Style = bsSolid;
     canvas.Pen.Color = clBlack;
+    canvas.SmoothLines = true;
     canvas.Rectangle(0, 0, box.width(), box.height());
     Line(world, oRealPoint(0, H * 0.5), oRealPoint(R, H * 0.5));
     for (int i = 0; i <= 9; ++i) {
@@ -66,6 +67,7 @@ void PlotPoint(oWorldPortPaintBox& box, const TVelocityGraph::Point& point) {
     oWorldCanvas& world = box.worldCanvas;
     TCanvas& canvas = *world.canvas;
     canvas.Pen.Color = clBlue;
+    canvas.SmoothLines = true;
     if (point.Line)
         world.LineTo(oRealPoint(point.X, point.Y));
     else

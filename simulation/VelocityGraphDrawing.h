@@ -4,7 +4,7 @@
 // numbers, the velocity grid with its labels, and the curve point by point.
 //
 // Colours: field white with a black frame; time axis, numbers and labels black; grid lines
-// aqua; the curve blue.
+// aqua; the curve blue. Lines are antialiased.
 
 #include "simulation/VelocityGraph.h"
 

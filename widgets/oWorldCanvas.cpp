@@ -4,7 +4,9 @@
 #include "TCanvas.h"
 #include "TGraphic.h"
 
+#include <QPolygon>
 #include <QRect>
+#include <utility>
 
 namespace {
 
@@ -68,6 +70,12 @@ void oWorldCanvas::LineTo(const oRealPoint& p) {
     const oPoint d = I(p);
     surface().LineTo(d.x, d.y);
 }
+
+void oWorldCanvas::Polyline(const std::vector<oRealPoint>& points) {
+    Polyline(points.size(), [&points](std::size_t i) { return points[i]; });
+}
+
+void oWorldCanvas::drawPolyline(QPolygon&& device) { surface().Polyline(std::move(device)); }
 
 void oWorldCanvas::TextOut(const oRealPoint& p, const AnsiString& text) {
     const oPoint d = I(p);

@@ -5,6 +5,10 @@
 // alignment says otherwise. A canvas keeps its painter open between calls and batches
 // consecutive line-to calls with the same pen into one polyline, because orbit tracks
 // are tens of thousands of segments redrawn while the user drags.
+//
+// Coordinates are logical pixels; on a device of a higher pixel ratio (an image made for a
+// HiDPI screen) everything is drawn at the device's resolution, and a one-pixel pen draws
+// one logical pixel wide.
 
 #include "AnsiString.h"
 #include "TColor.h"
@@ -66,11 +70,15 @@ public:
     // Background mode for text: opaque text fills its cell with the brush colour.
     bool TransparentText = true;
     unsigned TextAlign = TA_LEFT | TA_TOP;
+    // Lines and polylines drawn antialiased, centred on the pixels that the aliased line
+    // covers, so that they keep their place and a level or upright line keeps its pixels.
+    bool SmoothLines = false;
 
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
     QPoint PenPos() const { return penPos_; }
-    void Polyline(const QPolygon& points);
+    // A move to the first point and lines through the rest, taking the points over.
+    void Polyline(QPolygon points);
     void Polygon(const QPolygon& points);
 
     void Rectangle(int x1, int y1, int x2, int y2);
@@ -95,6 +103,8 @@ public:
     void Draw(int x, int y, const TGraphic& graphic);
     void StretchDraw(const QRect& r, const TGraphic& graphic);
     void DrawImage(int x, int y, const QImage& image);
+    // Copies the part r of an image of this canvas's size to the same place.
+    void DrawImagePart(const QRect& r, const QImage& image);
     void StretchDrawImage(const QRect& r, const QImage& image);
     void SetPixel(int x, int y, TColor c);
 
@@ -110,15 +120,25 @@ public:
     // The painter, opened and with the pending polyline drawn; for code that needs Qt directly.
     QPainter& Painter();
 
-    // Told after every drawing call, so a widget showing the device can schedule a repaint.
-    std::function<void()> OnChange;
+    // Told after every drawing call with the rectangle it may have touched, so that a widget
+    // showing the device can repaint just that. A batch of lines tells its first point when
+    // it begins and its whole extent when it is drawn: a widget that paints the device
+    // flushes it first and so learns the rest then.
+    std::function<void(const QRect& touched)> OnChange;
 
 private:
     QPainter& begin();
     void applyPen(QPainter& p, const TPen& pen);
     void applyBrush(QPainter& p);
     void applyFont(QPainter& p);
-    void changed();
+    void changed(const QRect& touched);
+    // Starts a batch of lines at the pen position with the current pen.
+    void beginBatch(qsizetype reserve);
+    // How far a stroke with the pen moves right and down to cover the pixels that an
+    // aliased one-pixel line covers on a plain screen.
+    qreal strokeShift(const QPainter& p, const TPen& pen, bool smooth) const;
+    // The rectangle r with room for the pen's width and an antialiased fringe.
+    QRect withPen(const QRect& r, const TPen& pen) const;
     QRectF shapeRect(int x1, int y1, int x2, int y2) const;
 
     QPaintDevice* device_ = nullptr;
@@ -127,5 +147,7 @@ private:
     QPoint penPos_;
     QPolygon batch_;
     TPen batchPen_;
+    bool batchSmooth_ = false;
+    QRect batchBounds_;
     int savedStates_ = 0;
 };

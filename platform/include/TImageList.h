@@ -1,5 +1,7 @@
 #pragma once
 // A list of equal-sized images drawn by index; buttons take their state faces from it.
+// Sizes are logical pixels: an image made for a screen of a higher device pixel ratio
+// holds more pixels and is drawn at the screen's resolution.
 
 #include <QImage>
 #include <vector>

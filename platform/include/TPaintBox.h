@@ -2,8 +2,11 @@
 // A paint box owns a persistent surface. Its canvas can be drawn on at any time (from a
 // timer tick as well as from a paint); the widget shows the surface, and OnPaint runs
 // when the surface must be produced afresh: on first show, after a resize and after
-// Invalidate().
+// Invalidate(). The surface is made at the screen's device pixel ratio, so drawing in
+// logical pixels comes out at the screen's resolution; only what a drawing call touched
+// is repainted.
 
+#include "TBitmap.h"
 #include "TCanvas.h"
 
 #include <QImage>
@@ -24,6 +27,10 @@ public:
     // Produces the surface now if it needs it (for tests and off-screen rendering).
     void PaintNow();
     const QImage& Surface();
+    // Shows `bitmap`, which the owner draws on, in place of the own surface: what is drawn
+    // there is repainted from it directly. Null returns to the own surface. The bitmap must
+    // outlive the box or be taken back first.
+    void ShowBitmap(TBitmap* bitmap);
 
     void SetBounds(int left, int top, int width, int height);
 
@@ -45,8 +52,12 @@ protected:
 
 private:
     void ensureSurface();
+    // Schedules the repaint of a rectangle a drawing call touched.
+    void touched(const QRect& r) { update(r); }
+    const QImage& shown();
 
     QImage surface_;
+    TBitmap* shownBitmap_ = nullptr;
     std::unique_ptr<TCanvas> canvas_;
     bool dirty_ = true;
 };

@@ -11,7 +11,11 @@
 
 namespace graphreading {
 
-inline bool IsCurve(QColor c) { return c.blue() > 150 && c.red() < 110 && c.green() < 110; }
+// Curve ink: the curve's blue outweighs what it was drawn over by at least 100. The curve
+// is antialiased, so its edges blend into the white field and the aqua grid.
+inline bool IsCurve(QColor c) {
+    return c.blue() > 150 && c.blue() - std::max(c.red(), c.green()) > 100;
+}
 inline bool IsGrid(QColor c) { return c.green() > 150 && c.blue() > 150 && c.red() < 110; }
 
 // Mean distance in pixels between neighbouring vertical grid lines: columns that are

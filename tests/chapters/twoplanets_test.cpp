@@ -1,5 +1,6 @@
 #include "../book/BookFixture.h"
 
+#include "GraphReading.h"
 #include "TKeyEdit.h"
 #include "chapters/TTwoPlanets.h"
 #include "oWorldPortPaintBox.h"
@@ -30,11 +31,12 @@ int DrawnPixels(const QImage& image) {
     return drawn;
 }
 
+// Pixels of the blue curve's ink.
 int BluePixels(const QImage& image) {
     int blue = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            blue += QColor(image.pixel(x, y)) == Qt::blue;
+            blue += graphreading::IsCurve(QColor(image.pixel(x, y)));
     return blue;
 }
 

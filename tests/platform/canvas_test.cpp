@@ -2,7 +2,12 @@
 #include "TImageList.h"
 #include "TPaintBox.h"
 
+#include <QApplication>
+#include <QPaintEvent>
+#include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -118,4 +123,135 @@ TEST(PaintBox, ProducesItsSurfaceOnFirstPaintAndAfterInvalidate) {
     box.resize(40, 20);
     box.PaintNow();
     EXPECT_EQ(painted, 3) << "a resize asks for a fresh surface";
+}
+
+TEST(Canvas, SmoothLinesKeepThePlaceOfTheirAliasedPixels) {
+    TBitmap aliased = whiteBitmap(60, 60), smooth = whiteBitmap(60, 60);
+    for (TBitmap* bmp : {&aliased, &smooth}) {
+        TCanvas& c = bmp->Canvas();
+        c.SmoothLines = bmp == &smooth;
+        c.Pen.Color = clBlack;
+        c.MoveTo(5, 10);
+        c.LineTo(50, 10); // level
+        c.MoveTo(20, 5);
+        c.LineTo(20, 40); // upright
+        c.MoveTo(5, 50);
+        c.LineTo(55, 30); // slanting
+        c.Pen.Width = 2;
+        c.MoveTo(30, 55);
+        c.LineTo(58, 55);
+    }
+    for (int x = 8; x < 48; ++x)
+        EXPECT_EQ(smooth.Pixel(x, 10), clBlack) << "a level line keeps its pixels, x " << x;
+    EXPECT_EQ(smooth.Pixel(30, 9), clWhite);
+    EXPECT_EQ(smooth.Pixel(30, 11), clWhite);
+    EXPECT_EQ(smooth.Pixel(20, 25), clBlack);
+    EXPECT_EQ(smooth.Pixel(19, 25), clWhite);
+    for (int x = 40; x < 56; ++x) {
+        EXPECT_EQ(smooth.Pixel(x, 54), clBlack) << "an even width stays centred, x " << x;
+        EXPECT_EQ(smooth.Pixel(x, 55), clBlack);
+    }
+
+    // Along the slanting line each column's ink is centred on the line that joins the
+    // centres of its end pixels, never more than a pixel from the aliased line's pixel,
+    // and the smooth line blends into grey beside it.
+    const QImage& a = aliased.Image();
+    const QImage& s = smooth.Image();
+    auto inkCentre = [](const QImage& image, int x) {
+        double ink = 0, moment = 0;
+        for (int y = 26; y < 54; ++y) {
+            const double w = 255 - qGray(image.pixel(x, y));
+            ink += w;
+            moment += w * y;
+        }
+        return moment / ink;
+    };
+    int grey = 0;
+    for (int x = 23; x < 52; ++x) {
+        const double centre = inkCentre(s, x);
+        EXPECT_NEAR(centre, 50 - 0.4 * (x - 5), 0.25) << "column " << x;
+        EXPECT_LT(std::abs(centre - inkCentre(a, x)), 1.0) << "column " << x;
+        for (int y = 26; y < 54; ++y)
+            grey += qGray(s.pixel(x, y)) > 40 && qGray(s.pixel(x, y)) < 215;
+    }
+    EXPECT_GT(grey, 20) << "the slanting line is antialiased";
+}
+
+TEST(Canvas, DrawingCallsTellTheRectangleTheyTouched) {
+    TBitmap bmp = whiteBitmap(100, 100);
+    TCanvas& c = bmp.Canvas();
+    std::vector<QRect> told;
+    c.OnChange = [&told](const QRect& r) { told.push_back(r); };
+    c.SmoothLines = true;
+    c.MoveTo(10, 20);
+    c.LineTo(40, 25);
+    c.LineTo(30, 60);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], QRect(10, 20, 1, 1)) << "lines begun, their extent told when drawn";
+    c.Flush();
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_TRUE(told[1].contains(QRect(QPoint(10, 20), QPoint(40, 60))));
+    EXPECT_TRUE(QRect(5, 15, 41, 51).contains(told[1])) << "and little more";
+
+    // Every pixel the lines coloured lies inside what was told.
+    const QImage& image = bmp.Image();
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                EXPECT_TRUE(told[1].contains(x, y)) << x << ", " << y;
+
+    c.Brush.Color = clRed;
+    c.FillRect(QRect(70, 70, 5, 6));
+    EXPECT_EQ(told.back(), QRect(70, 70, 5, 6));
+    c.Pen.Color = clBlue;
+    c.Ellipse(50, 50, 60, 58);
+    EXPECT_TRUE(told.back().contains(QRect(50, 50, 10, 8)));
+}
+
+namespace {
+
+// A paint box that records the regions its paint events ask for.
+class WatchedBox : public TPaintBox {
+public:
+    QRegion asked;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        asked += e->region();
+        TPaintBox::paintEvent(e);
+    }
+};
+
+} // namespace
+
+TEST(PaintBox, RepaintsOnlyWhatIsDrawnAndCanShowAnotherBitmap) {
+    WatchedBox box;
+    box.resize(200, 100);
+    box.show();
+    QTest::qWaitFor([&] { return !box.asked.isEmpty(); }, 1000);
+    box.asked = QRegion();
+
+    box.Canvas().Pen.Color = clRed;
+    box.Canvas().MoveTo(10, 10);
+    box.Canvas().LineTo(30, 12);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !box.asked.isEmpty(); }, 1000))
+        << "lines reach the screen without anyone flushing them";
+    EXPECT_TRUE(QRect(0, 0, 40, 20).contains(box.asked.boundingRect()))
+        << "only round the line, not the whole box";
+    EXPECT_EQ(QColor(box.grab().toImage().pixel(20, 11)), QColor(255, 0, 0));
+
+    TBitmap graph = whiteBitmap(200, 100);
+    box.ShowBitmap(&graph);
+    QApplication::processEvents();
+    EXPECT_EQ(QColor(box.grab().toImage().pixel(20, 11)), QColor(255, 255, 255))
+        << "the box shows the bitmap";
+    box.asked = QRegion();
+    graph.Canvas().Brush.Color = clBlue;
+    graph.Canvas().FillRect(QRect(150, 50, 10, 10));
+    QTest::qWaitFor([&] { return !box.asked.isEmpty(); }, 1000);
+    EXPECT_EQ(box.asked.boundingRect(), QRect(150, 50, 10, 10));
+    EXPECT_EQ(QColor(box.grab().toImage().pixel(155, 55)), QColor(0, 0, 255));
+    EXPECT_EQ(&box.Surface(), &graph.Image());
+    box.ShowBitmap(nullptr);
+    EXPECT_FALSE(graph.Canvas().OnChange) << "the bitmap is let go";
 }

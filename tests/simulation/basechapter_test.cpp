@@ -15,6 +15,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -22,6 +23,9 @@ namespace {
 constexpr double Pi = 3.141592653589793;
 
 TColor PixelOf(const QImage& image, int x, int y) { return fromQColor(QColor(image.pixel(x, y))); }
+
+// The blue of the antialiased curve outweighs the field it blends into.
+bool IsCurveInk(QColor c) { return c.blue() > 150 && c.blue() - std::max(c.red(), c.green()) > 100; }
 
 // Mondas as a fresh simulation sets it up, to be stepped on its own.
 TPlanet ReferenceMondas() { return TSimulationModel().Planets[0]; }
@@ -127,8 +131,40 @@ TEST_F(BaseChapterTest, TicksDrawTheCurve) {
     int blue = 0;
     for (int y = 0; y < graph.height(); ++y)
         for (int x = 0; x < graph.width(); ++x)
-            blue += PixelOf(graph, x, y) == clBlue;
+            blue += IsCurveInk(QColor(graph.pixel(x, y)));
     EXPECT_GT(blue, 40) << "eleven segments of the curve";
+}
+
+TEST_F(BaseChapterTest, EveryFrameShowsWhatAWholeRedrawShows) {
+    sim->ShowVelocity->setChecked(true);
+    sim->ChBoxPlanet2->setChecked(true);
+    sim->ChBoxPlanet3->setChecked(true);
+    // A frame copies back only where the last one drew; a whole redraw copies everything.
+    auto matchesWholeRedraw = [&] {
+        const QImage frame = sim->wp->Surface().copy();
+        sim->wp->Invalidate();
+        sim->wp->PaintNow();
+        return frame == sim->wp->Surface();
+    };
+    for (int round = 0; round < 5; ++round) {
+        ticks(7);
+        EXPECT_TRUE(matchesWholeRedraw()) << "after round " << round << " of ticks";
+    }
+    ticks(3);
+    sim->ShowVelocity->setChecked(false);
+    EXPECT_TRUE(matchesWholeRedraw()) << "arrows taken away leave no trace";
+    ticks(3);
+    sim->wpMouseDown(100, 100);
+    sim->wpMouseMove(140, 90);
+    ticks(2);
+    EXPECT_TRUE(matchesWholeRedraw()) << "after a turn of the view";
+}
+
+TEST_F(BaseChapterTest, TheGraphIsShownStraightFromItsBitmap) {
+    ticks(12);
+    QApplication::processEvents();
+    const QImage shown = sim->wpGraph->grab().toImage();
+    EXPECT_EQ(shown, sim->GraphBitmap->Image().convertToFormat(shown.format()));
 }
 
 TEST_F(BaseChapterTest, TheTimeScaleSetsStepAndSpan) {

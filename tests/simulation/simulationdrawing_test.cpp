@@ -6,6 +6,7 @@
 #include "simulation/VelocityGraphDrawing.h"
 
 #include <QImage>
+#include <QRegion>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,7 +47,8 @@ struct OrbitScene {
     }
     const QImage& Draw(bool showTracks, bool showVelocity) {
         orbitdrawing::DrawBackground(wp, view, sim, showTracks);
-        orbitdrawing::DrawFrame(wp, background, view, sim, showVelocity);
+        QRegion wholeView(0, 0, 540, 300);
+        orbitdrawing::DrawFrame(wp, background, view, sim, showVelocity, wholeView);
         wp.Canvas().Flush();
         return wp.Surface();
     }

@@ -3,7 +3,9 @@
 #include "oWorldPortPaintBox.h"
 
 #include <gtest/gtest.h>
+#include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -110,7 +112,7 @@ TEST(WorldCanvas, ConsecutiveLinesReachTheSurfaceAsOnePolyline) {
     TBitmap bitmap(540, 300);
     TCanvas& canvas = bitmap.Canvas();
     int batches = 0;
-    canvas.OnChange = [&batches] { ++batches; };
+    canvas.OnChange = [&batches](const QRect& touched) { batches += touched.size() == QSize(1, 1); };
     oWorldCanvas world = OrbitView(&canvas);
     world.MoveTo(oRealPoint(0, 0));
     for (int i = 0; i < 1000; ++i)
@@ -204,4 +206,70 @@ TEST(WorldPortPaintBox, DrawsOnItsOwnSurfaceAfterAResize) {
     box.worldCanvas.LineTo(oRealPoint(2.7, -1.5));
     EXPECT_EQ(offScreen.Pixel(135, 150), clBlack) << "the world spans the box's 270 pixels";
     EXPECT_EQ(offScreen.Pixel(270, 150), clWhite);
+}
+
+namespace {
+
+// Tracks seen as the orbit view sees them: ellipses of several shapes and tilts, sampled
+// finely enough that neighbouring points often map to the same pixel.
+std::vector<std::vector<oRealPoint>> TestTracks() {
+    std::vector<std::vector<oRealPoint>> tracks;
+    for (const double ecc : {0.0, 0.6, 0.99}) {
+        for (const double tilt : {0.0, 0.7, 1.5}) {
+            std::vector<oRealPoint> track;
+            const double a = 0.4 + ecc, b = a * std::sqrt(1 - ecc * ecc);
+            for (int i = 0; i <= 20000; ++i) {
+                const double t = 6.283185307179586 * i / 20000;
+                const double x = a * (std::cos(t) - ecc), y = b * std::sin(t);
+                track.emplace_back(x * std::cos(tilt) - 0.3 * y, y * std::sin(tilt) + 0.01 * x);
+            }
+            tracks.push_back(std::move(track));
+        }
+    }
+    return tracks;
+}
+
+} // namespace
+
+TEST(WorldCanvas, APolylineDrawsThePixelsOfItsPointsDrawnOneByOne) {
+    const auto tracks = TestTracks();
+    for (const bool smooth : {false, true}) {
+        // The view's zoom range: a factor of 10^(0.04 position - 2) on the world window.
+        for (int position = 0; position <= 100; position += 5) {
+            const double zoom = std::pow(10.0, position * 0.04 - 2.0);
+            const oRealRect world(-2.7 * zoom, 1.5 * zoom, 5.4 * zoom, -3.0 * zoom);
+            TBitmap oneByOne(540, 300), bulk(540, 300);
+            for (TBitmap* bitmap : {&oneByOne, &bulk}) {
+                bitmap->Canvas().SmoothLines = smooth;
+                bitmap->Canvas().Pen.Color = clBlue;
+            }
+            oWorldCanvas a(&oneByOne.Canvas()), b(&bulk.Canvas());
+            for (oWorldCanvas* w : {&a, &b}) {
+                w->SetViewPort(oRect(0, 0, 540, 300));
+                w->SetWorldPort(world);
+            }
+            for (const auto& track : tracks) {
+                a.MoveTo(track.front());
+                for (std::size_t i = 1; i < track.size(); ++i)
+                    a.LineTo(track[i]);
+                b.Polyline(track);
+            }
+            ASSERT_EQ(oneByOne.Image(), bulk.Image())
+                << "zoom position " << position << (smooth ? ", smooth" : ", aliased");
+        }
+    }
+}
+
+TEST(WorldCanvas, APolylineOfOnePointOrNoneDrawsNothing) {
+    TBitmap bitmap(100, 100);
+    TCanvas& canvas = bitmap.Canvas();
+    oWorldCanvas world(&canvas);
+    const QImage before = bitmap.Image();
+    world.Polyline({});
+    world.Polyline({oRealPoint(0.5, 0.5)});
+    world.Polyline({oRealPoint(0.5, 0.5), oRealPoint(0.501, 0.501)});
+    EXPECT_EQ(bitmap.Image(), before) << "points on one pixel make no line";
+    world.Polyline({oRealPoint(0.1, 0.5), oRealPoint(0.9, 0.5)});
+    EXPECT_EQ(bitmap.Pixel(50, 50), clBlack);
+    EXPECT_EQ(canvas.PenPos(), QPoint(90, 50)) << "the pen stands at the last point";
 }

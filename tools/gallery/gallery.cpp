@@ -1,6 +1,8 @@
 // Renders the book offscreen, one PNG per state worth seeing: the splash screen, the
-// contents page, every page of every chapter and the dialogs. Usage: gallery OUTDIR
-// [--docs DOCSDIR]; with --docs the README's screenshots are written to DOCSDIR as well.
+// contents page, every page of every chapter and the dialogs. Usage: gallery OUTDIR [PREFIX]
+// [--docs DOCSDIR]. With PREFIX only the pictures whose names begin with it are written (a
+// second run at another scale factor needs only a few); with --docs the README's screenshots
+// are written to DOCSDIR as well.
 
 #include "Application.h"
 #include "TKeyEdit.h"
@@ -64,7 +66,9 @@ const std::pair<const char*, const char*> docsPictures[] = {
 
 class Gallery {
 public:
-    explicit Gallery(QString dir) : dir_(std::move(dir)) { QDir().mkpath(dir_); }
+    Gallery(QString dir, QString only) : dir_(std::move(dir)), only_(std::move(only)) {
+        QDir().mkpath(dir_);
+    }
     void setDocsDir(QString dir) {
         docsDir_ = std::move(dir);
         QDir().mkpath(docsDir_);
@@ -91,6 +95,8 @@ public:
     int written() const { return written_; }
 
     void save(const QImage& image, const QString& name) {
+        if (!name.startsWith(only_))
+            return;
         write(image, QDir(dir_).filePath(name + ".png"));
         if (docsDir_.isEmpty())
             return;
@@ -109,6 +115,7 @@ private:
 
     QString dir_;
     QString docsDir_;
+    QString only_;
     int written_ = 0;
 };
 
@@ -264,9 +271,18 @@ int main(int argc, char* argv[]) {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    Gallery gallery(argc > 1 ? QString(argv[1]) : QString("gallery"));
-    if (argc > 3 && QString(argv[2]) == "--docs")
-        gallery.setDocsDir(argv[3]);
+    QString outDir = "gallery", only, docsDir;
+    for (int arg = 1, plain = 0; arg < argc; ++arg) {
+        if (QString(argv[arg]) == "--docs" && arg + 1 < argc)
+            docsDir = argv[++arg];
+        else if (plain++ == 0)
+            outDir = argv[arg];
+        else
+            only = argv[arg];
+    }
+    Gallery gallery(outDir, only);
+    if (!docsDir.isEmpty())
+        gallery.setDocsDir(docsDir);
     SilentDialogs dialogs;
     Application::SetDialogHook(&dialogs);
     Application::SetTitle("Doppler spectroscopy");
@@ -337,6 +353,6 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "gallery failed: %s\n", e.what());
         return 1;
     }
-    std::printf("%d pictures in %s\n", gallery.written(), argc > 1 ? argv[1] : "gallery");
+    std::printf("%d pictures in %s\n", gallery.written(), qPrintable(outDir));
     return 0;
 }

@@ -8,6 +8,10 @@
 #include "Scale.h"
 #include "dimension.h"
 
+#include <QPolygon>
+#include <cstddef>
+#include <vector>
+
 class TCanvas;
 class TGraphic;
 
@@ -37,6 +41,13 @@ public:
 
     void MoveTo(const oRealPoint& p);
     void LineTo(const oRealPoint& p);
+    // A move to the first point and lines through the rest, the same pixels as MoveTo and
+    // LineTo point by point, for the tens of thousands of points of an orbit track: the
+    // points are mapped in one pass in double precision, repeated pixels dropped, and the
+    // line is drawn at once.
+    void Polyline(const std::vector<oRealPoint>& points);
+    // The same for `count` points that pointAt(i) gives, which need not be stored.
+    template <class PointAt> void Polyline(std::size_t count, const PointAt& pointAt);
     // Text with the canvas's alignment reference (by default its top-left) at p.
     void TextOut(const oRealPoint& p, const AnsiString& text);
     // The graphic unscaled, its top-left corner at p.
@@ -60,4 +71,35 @@ public:
 
 private:
     TCanvas& surface() const;
+    // Truncation toward zero, held within +-DeviceLimit; NaN maps to 0.
+    static int clampToDevice(double v) {
+        if (v != v)
+            return 0;
+        if (v > DeviceLimit)
+            return DeviceLimit;
+        if (v < -DeviceLimit)
+            return -DeviceLimit;
+        return static_cast<int>(v);
+    }
+    void drawPolyline(QPolygon&& device);
 };
+
+template <class PointAt> void oWorldCanvas::Polyline(std::size_t count, const PointAt& pointAt) {
+    // The mapping of I, in double: over the view's whole zoom range it lands on the same
+    // pixels as the extended precision of single points.
+    const double left = viewPort.pos().x, top = viewPort.pos().y;
+    const double worldLeft = worldPort.pos().x, worldTop = worldPort.pos().y;
+    const double sx = scale.x, sy = scale.y;
+    QPolygon device(static_cast<qsizetype>(count));
+    QPoint* const first = device.data();
+    QPoint* last = first;
+    for (std::size_t i = 0; i < count; ++i) {
+        const oRealPoint p = pointAt(i);
+        const QPoint d(clampToDevice(left + (p.x - worldLeft) * sx + 0.5),
+                       clampToDevice(top + (p.y - worldTop) * sy + 0.5));
+        if (last == first || d != last[-1])
+            *last++ = d;
+    }
+    device.resize(last - first);
+    drawPolyline(std::move(device));
+}
