@@ -1,6 +1,7 @@
 #include "BookFixture.h"
 #include "book/TThisChapter.h"
 
+#include <QAccessible>
 #include <QTest>
 #include <QTimer>
 
@@ -75,4 +76,18 @@ TEST_F(BookTest, EnterPressesTheFocusedDialogButtonAndOtherwiseOk) {
         QTimer::singleShot(2000, access, [this] { access->SetModalResult(-1); });
         EXPECT_EQ(access->ExecModal(), result);
     }
+}
+
+TEST_F(BookTest, TheScreenReaderOptionFollowsTheAccessibilityBridge) {
+    open(2);
+    auto* page = dynamic_cast<TThisChapter*>(chapter());
+    ASSERT_NE(page, nullptr);
+    ASSERT_FALSE(page->ScreenReaderSupport);
+    // The bridge reports a screen reader after start-up, and later loses it.
+    QAccessible::setActive(true);
+    EXPECT_TRUE(access->TabCheck->isChecked());
+    EXPECT_TRUE(page->ScreenReaderSupport) << "applies to the open page at once";
+    QAccessible::setActive(false);
+    EXPECT_FALSE(access->TabCheck->isChecked());
+    EXPECT_FALSE(page->ScreenReaderSupport);
 }

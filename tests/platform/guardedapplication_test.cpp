@@ -1,0 +1,36 @@
+#include "DialogRecorder.h"
+#include "GuardedApplication.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+class ThrowingWidget : public QWidget {
+protected:
+    void mousePressEvent(QMouseEvent*) override { throw std::runtime_error("press failed"); }
+    void keyPressEvent(QKeyEvent*) override { throw 42; }
+};
+
+} // namespace
+
+TEST(GuardedApplication, ExceptionsFromHandlersReachTheExceptionDisplayAndTheProgramGoesOn) {
+    ASSERT_NE(dynamic_cast<GuardedApplication*>(qApp), nullptr);
+    DialogRecorder dialogs;
+    ThrowingWidget widget;
+    widget.show();
+
+    QTest::mouseClick(&widget, Qt::LeftButton);
+    QTest::keyClick(&widget, Qt::Key_A);
+    QTimer::singleShot(0, [] { throw std::logic_error("tick failed"); });
+    QTest::qWait(20);
+
+    EXPECT_EQ(dialogs.exceptions,
+              (std::vector<std::string>{"press failed", "Unknown error", "tick failed"}));
+    QTest::mouseClick(&widget, Qt::LeftButton);
+    EXPECT_EQ(dialogs.exceptions.size(), 4u) << "the widget still answers";
+}
