@@ -51,7 +51,7 @@ TEST_F(BookTest, AnOversizedAboutFileIsRefusedAndTheBookCarriesOn) {
     DataFolder data;
     QByteArray noise(int(MaxDataFileBytes) + 1, '\0');
     for (int i = 0; i < noise.size(); ++i)
-        noise[i] = char((i * 7919) >> 3);
+        noise[i] = char((unsigned(i) * 7919u) >> 3);
     data.replace("Contacts.rtf", noise);
     const std::string error = aboutCredits(*book, dialogs);
     EXPECT_NE(error.find("Contacts.rtf\". File too large"), std::string::npos) << error;
