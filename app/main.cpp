@@ -1,29 +1,42 @@
 // Start-up: the application title, the book window, the accessibility dialog, then the
-// message loop until the book window closes.
+// message loop until the book window closes. A failed start-up is shown and ends the
+// program with a failure status.
 
 #include "Application.h"
+#include "GuardedApplication.h"
+#include "TerminationSignals.h"
 #include "book/TAccessBox.h"
 #include "book/TThisBook.h"
 #include "forms/Artwork.h"
 
-#include <QApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <memory>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
+    std::unique_ptr<TThisBook, void (*)(TForm*)> book(nullptr, TForm::Free);
+    // A signal closes the book, so that its closing handler runs, and ends every event loop,
+    // an open dialog's (the start-up failure's message among them) included.
+    CloseOnTerminationSignals([&book] {
+        if (book)
+            book->close();
+        QCoreApplication::exit(0);
+    });
+    int status = 1;
     try {
         Application::SetTitle("Doppler spectroscopy");
         QApplication::setWindowIcon(QIcon(QPixmap::fromImage(artwork::AboutPicture())));
-        std::unique_ptr<TThisBook, void (*)(TForm*)> book(CreateForm<TThisBook>(), TForm::Free);
+        book.reset(CreateForm<TThisBook>());
         Application::SetMainForm(book.get());
         std::unique_ptr<TAccessBox, void (*)(TForm*)> access(CreateForm<TAccessBox>(), TForm::Free);
         book->show();
-        app.exec();
-        Application::SetMainForm(nullptr);
+        status = app.exec();
     } catch (...) {
         Application::HandleException();
     }
-    return 0;
+    CloseOnTerminationSignals(nullptr);
+    Application::SetMainForm(nullptr);
+    book.reset();
+    return status;
 }

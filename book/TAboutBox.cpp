@@ -3,7 +3,7 @@
 #include "colourmatch.h"
 #include "forms/AboutBoxForm.h"
 
-#include "DataFile.h"
+#include "DataFileText.h"
 #include "TRichEditControl.h"
 
 #include <QTextBlock>
@@ -36,8 +36,8 @@ TAboutBox::TAboutBox(QWidget* owner) : TForm(owner) {
     FormCreate();
     SetCaption("About " + Application::Title());
     Notebook->setCurrentIndex(0);
-    rtfCredits->StreamIn(ReadDataFile("Copyrght.rtf"));
-    rtfContacts->StreamIn(ReadDataFile("Contacts.rtf"));
+    StreamInDataFile(*rtfCredits, "Copyrght.rtf");
+    StreamInDataFile(*rtfContacts, "Contacts.rtf");
     DropTrailingSpace(*rtfCredits);
     DropTrailingSpace(*rtfContacts);
     SetColor(DisplayColour(239, 232, 255));

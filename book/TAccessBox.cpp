@@ -3,7 +3,7 @@
 #include "colourmatch.h"
 #include "forms/AccessBoxForm.h"
 
-#include "DataFile.h"
+#include "DataFileText.h"
 #include "TRichEditControl.h"
 #include "WidgetColour.h"
 
@@ -19,7 +19,7 @@ TAccessBox* AccessBox() { return theAccessBox; }
 
 TAccessBox::TAccessBox() : TForm(nullptr) {
     DefineAccessBoxForm(*this);
-    rtfText->StreamIn(ReadDataFile("Access.rtf"));
+    StreamInDataFile(*rtfText, "Access.rtf");
     theAccessBox = this;
 }
 

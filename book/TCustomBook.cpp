@@ -10,6 +10,7 @@
 
 #include "Printing.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
@@ -17,7 +18,20 @@
 #include <QPrinter>
 #include <QScreen>
 
-TCustomBook::TCustomBook(QWidget* owner) : TForm(owner) {
+class TCustomBook::ScreenReaderWatch final : public QAccessible::ActivationObserver {
+public:
+    explicit ScreenReaderWatch(TCustomBook& book) : book_(book) {
+        QAccessible::installActivationObserver(this);
+    }
+    ~ScreenReaderWatch() override { QAccessible::removeActivationObserver(this); }
+    void accessibilityActiveChanged(bool active) override { book_.ScreenReaderChanged(active); }
+
+private:
+    TCustomBook& book_;
+};
+
+TCustomBook::TCustomBook(QWidget* owner)
+    : TForm(owner), screenReaderWatch_(std::make_unique<ScreenReaderWatch>(*this)) {
     DefineCustomBookForm(*this);
     ChapterNumber = 0;
     CurrentChapter = nullptr;
@@ -185,6 +199,15 @@ void TCustomBook::Accessibility1Click() {
         CurrentChapter->ApplyColours();
         CurrentChapter->SetScreenReaderSupport(box->TabCheck->isChecked());
     }
+}
+
+void TCustomBook::ScreenReaderChanged(bool active) {
+    TAccessBox* box = AccessBox();
+    if (!box)
+        return;
+    box->TabCheck->setChecked(active);
+    if (CurrentChapter)
+        CurrentChapter->SetScreenReaderSupport(active);
 }
 
 void TCustomBook::ReplaceChapter(TCustomChapter* next) {

@@ -87,6 +87,12 @@ protected:
     QWidget* NavFocus() const;
 
 private:
+    class ScreenReaderWatch;
+    // The accessibility bridge may report a screen reader only after start-up, or come and
+    // go: the screen reader option and the open chapter follow it.
+    void ScreenReaderChanged(bool active);
+
     std::unique_ptr<QPrinter> printer_;
     Calculator calculator_;
+    std::unique_ptr<ScreenReaderWatch> screenReaderWatch_;
 };

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <cstdio>
 
 namespace {
 
@@ -18,6 +19,9 @@ public:
     }
     int showModal(TForm& form) override { return form.ExecModal(); }
     void showException(const AnsiString& message) override {
+        // Also for the log of a book started from a desktop entry, where no one may see the box.
+        std::fprintf(stderr, "%s: %s\n", Application::Title().c_str(), message.c_str());
+        std::fflush(stderr);
         QMessageBox box(QMessageBox::Critical, QString::fromStdString(Application::Title()),
                         QString::fromStdString(message), QMessageBox::Ok,
                         QApplication::activeWindow());

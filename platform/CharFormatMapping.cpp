@@ -1,6 +1,7 @@
 #include "CharFormatMapping.h"
 
 #include <QFont>
+#include <QStringDecoder>
 #include <cmath>
 
 namespace charformat {
@@ -24,6 +25,11 @@ void setEffect(TCharFormat& cf, std::uint32_t bit, bool on) {
 }
 
 } // namespace
+
+QString fromUtf8(const std::string& utf8) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(QByteArrayView(utf8.data(), qsizetype(utf8.size())));
+}
 
 TCharFormat fromQt(const QTextCharFormat& f, const TCharFormat& defaults) {
     TCharFormat cf = defaults;
@@ -65,7 +71,7 @@ void applyToQt(const TCharFormat& cf, QTextCharFormat& f, const TCharFormat& def
         f.setFontPointSize(cf.Height_twips / 20.0);
     }
     if (cf.Mask & CFM_FACE) {
-        f.setFontFamilies(QStringList{QString::fromStdString(cf.FaceName)});
+        f.setFontFamilies(QStringList{fromUtf8(cf.FaceName)});
         f.setProperty(kPitchAndFamilyProperty, int(cf.PitchAndFamily));
         f.setFontFixedPitch((cf.PitchAndFamily & 3) == FIXED_PITCH);
     }

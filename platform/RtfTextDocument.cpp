@@ -2,7 +2,6 @@
 
 #include "CharFormatMapping.h"
 
-#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -14,13 +13,6 @@ namespace rtf {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
-
-// UTF-8 to text; unlike QString::fromUtf8 this keeps a leading U+FEFF, which is a
-// character of the run here, not a byte order mark.
-QString runText(const std::string& utf8) {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    return decoder(QByteArrayView(utf8.data(), qsizetype(utf8.size())));
-}
 
 int toTwips(qreal px) { return int(std::lround(px * kTwipsPerPixel)); }
 
@@ -148,7 +140,7 @@ void load(QTextDocument& target, const Document& content, const TCharFormat& def
         else
             list = cursor.createList(bullets);
         for (const Run& r : p.runs)
-            cursor.insertText(runText(r.text), qtFormat(r.format, defaults));
+            cursor.insertText(charformat::fromUtf8(r.text), qtFormat(r.format, defaults));
     }
     cursor.endEditBlock();
 }

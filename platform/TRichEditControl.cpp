@@ -63,6 +63,18 @@ QTextListFormat bulletListFormat() {
     return f;
 }
 
+// Longer than any word of a text meant to be read.
+constexpr int kLongestWord = 1000;
+
+int LongestUnbrokenRun(const QString& text) {
+    int longest = 0, run = 0;
+    for (const QChar ch : text) {
+        run = ch.isSpace() ? 0 : run + 1;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
 } // namespace
 
 TRichEditControl::TRichEditControl(QWidget* parent) : QTextEdit(parent) {
@@ -254,6 +266,12 @@ void TRichEditControl::StreamIn(const AnsiString& data) {
         else
             document()->setPlainText(decodedText(data).remove(QChar(0)));
     });
+    // Looking for a word boundary in a run without one takes time that grows with the square
+    // of its length (a damaged file of a million braces would hold the book for a minute);
+    // such text breaks anywhere instead, in time that grows with its length.
+    setWordWrapMode(LongestUnbrokenRun(toPlainText()) > kLongestWord
+                        ? QTextOption::WrapAnywhere
+                        : QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 AnsiString TRichEditControl::StreamOut() const {

@@ -59,10 +59,12 @@ void TSimulationModel::Advance() {
 }
 
 void TSimulationModel::ApplyTimeScale(int timeScale) {
-    // With no planet visible MinStep is a placeholder; a step derived from it would carry a
-    // 10^27-day tick into a later reset at the last time-scale position.
-    if (timeScale <= LastStepScale && AnyVisible())
-        TimeStep = std::pow(10.0, timeScale - 3) * MinStep;
+    // With no planet visible MinStep is a placeholder; the step stays as it was. Positions
+    // past LastStepScale widen the graph only: they take LastStepScale's step of the planets
+    // now visible, never a step left over from planets before a reset, which could be
+    // thousands of times too coarse for an eccentric planet.
+    if (AnyVisible())
+        TimeStep = std::pow(10.0, std::min(timeScale, LastStepScale) - 3) * MinStep;
 }
 
 void TSimulationModel::SumStarReflex() {

@@ -40,8 +40,8 @@ public:
     // One tick: every visible planet steps by TimeStep, then the star's reflex and the
     // radial velocity are summed afresh.
     void Advance();
-    // The step of a time-scale position: 10^(position - 3) x MinStep up to position 3; from
-    // position 4 on TimeStep stays, as it does while no planet is visible.
+    // The step of a time-scale position: 10^(position - 3) x MinStep up to position 3, and
+    // position 3's step from position 4 on. While no planet is visible TimeStep stays.
     void ApplyTimeScale(int timeScale);
     bool AnyVisible() const { return MinStep != NoStep; }
 

@@ -99,9 +99,6 @@ void TPlanetParamForm::ApplySliders() {
 
     Chapter->StarMass = SolarMasses(SmassSlider->value(), RangeOf(*SmassSlider));
     SetText(*SmassLabel, StarMassLabelText(Chapter->StarMass));
-
-    // The reset that follows derives the step afresh, except at the last time scale.
-    Chapter->TimeStep = planet.StepSize();
 }
 
 void TPlanetParamForm::SliderChange() {

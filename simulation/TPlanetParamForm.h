@@ -47,8 +47,7 @@ public:
     void MatchColour();
     // Loads every slider, label and the name from Planet and the chapter's star mass.
     void ShowPlanet();
-    // Stores every slider's value into Planet and the chapter, with the label texts, and
-    // gives the chapter Planet's step as its TimeStep.
+    // Stores every slider's value into Planet and the chapter, with the label texts.
     void ApplySliders();
 
     // Handlers.

@@ -5,6 +5,7 @@
 
 #include "AnsiString.h"
 
+#include <QByteArray>
 #include <QStringList>
 
 class Calculator {
@@ -15,8 +16,16 @@ public:
     // Raises the calculator the book started if it still runs; otherwise starts one.
     // Returns false when no calculator could be started.
     bool OpenOrRaise();
-    // Whether the book started a calculator that is still running.
+    // Whether the book started a calculator that is still running: the process it started
+    // is alive and still runs the calculator program.
     bool Running() const;
+    // Whether a process command line (/proc's form: arguments each ended by a NUL) is that of
+    // the program started without arguments, directly or, when it is a script, under the
+    // interpreter of that name.
+    static bool IsCommandLineOf(const QByteArray& cmdline, const QString& program,
+                                const QString& interpreter);
+    // The name of the program that runs a script ("sh" for "#!/bin/sh"), or empty.
+    static QString ScriptInterpreter(const QString& program);
     bool Started() const { return pid_ > 0; }
     // Asks the calculator the book started to end; does not wait for it.
     void EndIfStarted();
@@ -28,4 +37,5 @@ private:
 
     qint64 pid_ = 0;
     QString program_;
+    QString interpreter_;
 };

@@ -6,8 +6,13 @@
 #include "TCharFormat.h"
 
 #include <QTextCharFormat>
+#include <string>
 
 namespace charformat {
+
+// UTF-8 to text; unlike QString::fromUtf8 this keeps a leading U+FEFF, which is a character
+// of a run or a face name here, not a byte order mark.
+QString fromUtf8(const std::string& utf8);
 
 // The complete format of text with the Qt format; members it leaves unset come from defaults.
 TCharFormat fromQt(const QTextCharFormat& format, const TCharFormat& defaults);

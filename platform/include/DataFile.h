@@ -1,21 +1,28 @@
 #pragma once
-// Finds the book's data files: in the current directory, then beside the executable,
-// then in the installed data folder, so the book starts from any directory.
+// Finds the book's data files: beside the executable, then in the installed data folder,
+// and only then in the current directory, so that a stray file where the book happens to
+// be started cannot replace the installed one.
 
 #include "AnsiString.h"
 
+#include <cstddef>
 #include <stdexcept>
 #include <vector>
 
-// The platform's file error, raised when a data file is found nowhere.
+// The platform's file error, raised when a data file cannot be read.
 class EFOpenError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-// The path of the first existing file of that name; raises EFOpenError when none exists.
+// The book's data files are a few kilobytes; a larger one is refused rather than laid out.
+inline constexpr std::size_t MaxDataFileBytes = 1024 * 1024;
+
+// The path of the first folder's entry of that name, whatever it is; raises EFOpenError,
+// naming the folders searched, when no folder has one.
 AnsiString FindDataFile(const AnsiString& name);
-// The whole content of a data file, as bytes.
+// The whole content of a data file, as bytes. Raises EFOpenError naming the cause when the
+// entry found is no readable regular file or is larger than MaxDataFileBytes.
 AnsiString ReadDataFile(const AnsiString& name);
 // Replaces the folders searched, in order; an empty list restores the usual three.
 void SetDataFolders(const std::vector<AnsiString>& folders);

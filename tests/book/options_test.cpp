@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QAccessible>
 #include <QTest>
 #include <QTimer>
 
@@ -137,4 +138,18 @@ TEST_F(BookTest, WithSystemColoursThePanelFramesKeepAllFourEdges) {
             EXPECT_GE(ContrastRatio(shot.pixelColor(at), outside), 1.15)
                 << "edge at " << at.x() << ", " << at.y();
     }
+}
+
+TEST_F(BookTest, TheScreenReaderOptionFollowsTheAccessibilityBridge) {
+    open(2);
+    auto* page = dynamic_cast<TThisChapter*>(chapter());
+    ASSERT_NE(page, nullptr);
+    ASSERT_FALSE(page->ScreenReaderSupport);
+    // The bridge reports a screen reader after start-up, and later loses it.
+    QAccessible::setActive(true);
+    EXPECT_TRUE(access->TabCheck->isChecked());
+    EXPECT_TRUE(page->ScreenReaderSupport) << "applies to the open page at once";
+    QAccessible::setActive(false);
+    EXPECT_FALSE(access->TabCheck->isChecked());
+    EXPECT_FALSE(page->ScreenReaderSupport);
 }

@@ -1,6 +1,8 @@
-// Test entry point: one QApplication on the offscreen platform for every suite.
+// Test entry point: one application object, as the book has, on the offscreen platform for
+// every suite.
 
-#include <QApplication>
+#include "GuardedApplication.h"
+
 #include <cstdlib>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,6 +13,6 @@ int main(int argc, char** argv) {
     // Death tests re-run the binary; a forked Qt application is not safe to continue.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     testing::InitGoogleMock(&argc, argv);
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,10 @@
+#pragma once
+// Fills a dialog's text box from one of the book's data files.
+
+#include "AnsiString.h"
+
+class TRichEditControl;
+
+// Streams the data file into the box; an empty file shows a line saying so rather than a
+// blank box. Raises EFOpenError when the file cannot be read.
+void StreamInDataFile(TRichEditControl& box, const AnsiString& name);
