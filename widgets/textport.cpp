@@ -146,8 +146,12 @@ int oTextPort::sync() {
     canvas_->TextAlign = align;
     canvas_->TransparentText = transparent;
     canvas_->Font = canvasFont;
-    if (canvas_->OnChange)
-        canvas_->OnChange();
+    // The pieces are drawn straight through the painter, so the canvas cannot know where;
+    // a flush may have written anywhere on the device, the frame's lower edge included.
+    if (canvas_->OnChange) {
+        const QPaintDevice& device = *canvas_->Painter().device();
+        canvas_->OnChange(QRect(0, 0, device.width(), device.height()));
+    }
     return 0;
 }
 

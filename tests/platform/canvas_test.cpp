@@ -228,7 +228,7 @@ TEST(PaintBox, RepaintsOnlyWhatIsDrawnAndCanShowAnotherBitmap) {
     WatchedBox box;
     box.resize(200, 100);
     box.show();
-    QTest::qWaitFor([&] { return !box.asked.isEmpty(); }, 1000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !box.asked.isEmpty(); }, 1000));
     box.asked = QRegion();
 
     box.Canvas().Pen.Color = clRed;
@@ -248,7 +248,7 @@ TEST(PaintBox, RepaintsOnlyWhatIsDrawnAndCanShowAnotherBitmap) {
     box.asked = QRegion();
     graph.Canvas().Brush.Color = clBlue;
     graph.Canvas().FillRect(QRect(150, 50, 10, 10));
-    QTest::qWaitFor([&] { return !box.asked.isEmpty(); }, 1000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !box.asked.isEmpty(); }, 1000));
     EXPECT_EQ(box.asked.boundingRect(), QRect(150, 50, 10, 10));
     EXPECT_EQ(QColor(box.grab().toImage().pixel(155, 55)), QColor(0, 0, 255));
     EXPECT_EQ(&box.Surface(), &graph.Image());
