@@ -12,14 +12,6 @@
 
 namespace {
 
-class SilentDialogs : public DialogHook {
-public:
-    void showMessage(const AnsiString&) override {}
-    int showModal(TForm&) override { return mrCancel; }
-    void showException(const AnsiString&) override {}
-    bool printDialog(QPrinter&) override { return false; }
-};
-
 void BM_StartToContents(benchmark::State& state) {
     for (auto _ : state) {
         TThisBook* book = CreateForm<TThisBook>();
@@ -83,16 +75,3 @@ BENCHMARK(BM_PageTurn)
     ->ReportAggregatesOnly();
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    SilentDialogs dialogs;
-    Application::SetDialogHook(&dialogs);
-    Application::SetTitle("Doppler spectroscopy");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -29,14 +29,6 @@ constexpr int RunMilliseconds = 6000;
 constexpr int IdleMilliseconds = 2000;
 constexpr double PeriodSeconds = 0.05;
 
-class SilentDialogs : public DialogHook {
-public:
-    void showMessage(const AnsiString&) override {}
-    int showModal(TForm&) override { return mrCancel; }
-    void showException(const AnsiString&) override {}
-    bool printDialog(QPrinter&) override { return false; }
-};
-
 double ProcessCpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -107,16 +99,3 @@ BENCHMARK(BM_ProcessTickThreeVisiblePlanets)
     ->ReportAggregatesOnly();
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    SilentDialogs dialogs;
-    Application::SetDialogHook(&dialogs);
-    Application::SetTitle("Doppler spectroscopy");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -116,14 +116,3 @@ void BM_ResetThreeMostEccentric(benchmark::State& state) {
 BENCHMARK(BM_ResetThreeMostEccentric)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    Application::SetTitle("Doppler spectroscopy");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

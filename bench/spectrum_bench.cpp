@@ -56,12 +56,3 @@ void BM_SpectrumWindowTick(benchmark::State& state) {
 BENCHMARK(BM_SpectrumWindowTick)->Unit(benchmark::kMicrosecond)->Repetitions(9);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
