@@ -4,21 +4,6 @@
 #include <QPainter>
 #include <QPointer>
 
-namespace {
-
-TMouseButton buttonOf(Qt::MouseButton b) {
-    switch (b) {
-    case Qt::RightButton:
-        return mbRight;
-    case Qt::MiddleButton:
-        return mbMiddle;
-    default:
-        return mbLeft;
-    }
-}
-
-} // namespace
-
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 TPaintBox::~TPaintBox() = default;
@@ -109,7 +94,7 @@ void TPaintBox::resizeEvent(QResizeEvent* e) {
 
 void TPaintBox::mousePressEvent(QMouseEvent* e) {
     if (OnMouseDown)
-        OnMouseDown(buttonOf(e->button()), e->modifiers(), int(e->position().x()),
+        OnMouseDown(MouseButtonOf(e->button()), e->modifiers(), int(e->position().x()),
                     int(e->position().y()));
 }
 
@@ -120,6 +105,17 @@ void TPaintBox::mouseMoveEvent(QMouseEvent* e) {
 
 void TPaintBox::mouseReleaseEvent(QMouseEvent* e) {
     if (OnMouseUp)
-        OnMouseUp(buttonOf(e->button()), e->modifiers(), int(e->position().x()),
+        OnMouseUp(MouseButtonOf(e->button()), e->modifiers(), int(e->position().x()),
                   int(e->position().y()));
+}
+
+TMouseButton MouseButtonOf(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::RightButton:
+        return mbRight;
+    case Qt::MiddleButton:
+        return mbMiddle;
+    default:
+        return mbLeft;
+    }
 }

@@ -12,17 +12,6 @@ namespace {
 
 constexpr int opaqueAlpha = 128;
 
-TMouseButton buttonOf(Qt::MouseButton b) {
-    switch (b) {
-    case Qt::RightButton:
-        return mbRight;
-    case Qt::MiddleButton:
-        return mbMiddle;
-    default:
-        return mbLeft;
-    }
-}
-
 bool isClickKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
@@ -280,7 +269,7 @@ void TMaskedButton::mousePressEvent(QMouseEvent* e) {
         captured_ = true;
     SetPushed(true);
     if (OnMouseDown)
-        OnMouseDown(buttonOf(e->button()), e->modifiers(), at.x(), at.y());
+        OnMouseDown(MouseButtonOf(e->button()), e->modifiers(), at.x(), at.y());
 }
 
 void TMaskedButton::mouseMoveEvent(QMouseEvent* e) {
@@ -306,7 +295,7 @@ void TMaskedButton::mouseReleaseEvent(QMouseEvent* e) {
     // A release anywhere ends the press, so a button never stays down.
     SetPushed(false);
     if (on && OnMouseUp)
-        OnMouseUp(buttonOf(e->button()), e->modifiers(), at.x(), at.y());
+        OnMouseUp(MouseButtonOf(e->button()), e->modifiers(), at.x(), at.y());
 }
 
 void TMaskedButton::keyPressEvent(QKeyEvent* e) {

@@ -15,6 +15,8 @@
 #include <memory>
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
+// The button of a Qt mouse event; any other than right and middle counts as left.
+TMouseButton MouseButtonOf(Qt::MouseButton b);
 
 class TPaintBox : public QWidget {
 public:
