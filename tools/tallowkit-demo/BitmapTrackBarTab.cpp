@@ -9,7 +9,7 @@
 
 namespace {
 
-struct BarSpec {
+struct BarLayout {
     TTrackBarOrientation orientation;
     QRect bounds;
     int max;
@@ -20,17 +20,17 @@ struct BarSpec {
     int position;
 };
 
-oBitmapTrackBar* makeBar(QWidget* page, const BarSpec& spec) {
+oBitmapTrackBar* makeBar(QWidget* page, const BarLayout& layout) {
     auto* bar = new oBitmapTrackBar(page);
-    bar->SetOrientation(spec.orientation);
-    bar->SetMax(spec.max);
-    bar->SetFrequency(spec.frequency);
-    bar->SetTickStyle(spec.style);
-    bar->SetTickMarks(spec.marks);
-    bar->SetSelStart(spec.selStart);
-    bar->SetSelEnd(spec.selEnd);
-    bar->SetPosition(spec.position);
-    bar->setGeometry(spec.bounds);
+    bar->SetOrientation(layout.orientation);
+    bar->SetMax(layout.max);
+    bar->SetFrequency(layout.frequency);
+    bar->SetTickStyle(layout.style);
+    bar->SetTickMarks(layout.marks);
+    bar->SetSelStart(layout.selStart);
+    bar->SetSelEnd(layout.selEnd);
+    bar->SetPosition(layout.position);
+    bar->setGeometry(layout.bounds);
     // The pictures are painted for the bar's own channel, so they go on last.
     bar->SetPictureBar(skinart::TrackBarPicture(*bar, false));
     bar->SetPictureDisabled(skinart::TrackBarPicture(*bar, true));

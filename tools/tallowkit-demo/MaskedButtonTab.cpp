@@ -101,18 +101,18 @@ QWidget* MakeMaskedButtonTab(QWidget* parent) {
     readout->setGeometry(20, 228, 350, 20);
     readout->setText("Click a button, or press Enter or Esc.");
 
-    struct Spec {
+    struct Face {
         TMskBtnImgLst* images;
         const char* name;
     };
-    const Spec specs[] = {{play, "Start"}, {stop, "Stop"}, {reset, "Reset"}, {play, "Disabled"}};
+    const Face faces[] = {{play, "Start"}, {stop, "Stop"}, {reset, "Reset"}, {play, "Disabled"}};
     TMaskedButton* buttons[4] = {};
     for (int i = 0; i < 4; ++i) {
         auto* button = new TMaskedButton(console);
         button->SetMasked(true);
-        button->SetButtonImages(specs[i].images);
+        button->SetButtonImages(faces[i].images);
         button->move(14 + i * 84, 24);
-        const QString name = specs[i].name;
+        const QString name = faces[i].name;
         button->OnClick = [readout, button, name] {
             readout->setText(
                 QString("%1 clicked; it shows image %2 (%3).")
