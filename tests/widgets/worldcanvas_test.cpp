@@ -61,6 +61,10 @@ TEST(WorldCanvas, MapsWorldPointsToPixels) {
         world.SetViewPort(c.viewPort);
         world.SetWorldPort(c.worldPort);
         EXPECT_EQ(world.I(c.world), c.device);
+        // The bulk mapping of polylines lands on the same pixel.
+        const QPolygon bulk = world.DevicePoints(1, [&c](std::size_t) { return c.world; });
+        ASSERT_EQ(bulk.size(), 1);
+        EXPECT_EQ(bulk[0], QPoint(c.device.x, c.device.y)) << "in a polyline";
     }
 }
 
