@@ -10,6 +10,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 TCanvas::TCanvas(QPaintDevice* device) : device_(device) {}
 
@@ -43,15 +44,22 @@ void TCanvas::Flush() {
     applyPen(p, batchPen_);
     // A single point is a line to where the pen already stands: it draws nothing.
     if (batch_.size() > 1) {
+        // Each change of the painter's state costs more than a short line, so only the
+        // changes that make a difference are made.
         const bool hinted = p.testRenderHint(QPainter::Antialiasing);
-        if (batchSmooth_)
+        if (batchSmooth_ && !hinted)
             p.setRenderHint(QPainter::Antialiasing, true);
-        const QTransform placed = p.worldTransform();
         const qreal shift = strokeShift(p, batchPen_, batchSmooth_);
-        p.translate(shift, shift);
-        p.drawPolyline(batch_);
-        p.setWorldTransform(placed);
-        p.setRenderHint(QPainter::Antialiasing, hinted);
+        if (shift != 0.0) {
+            const QTransform placed = p.worldTransform();
+            p.translate(shift, shift);
+            p.drawPolyline(batch_);
+            p.setWorldTransform(placed);
+        } else {
+            p.drawPolyline(batch_);
+        }
+        if (batchSmooth_ && !hinted)
+            p.setRenderHint(QPainter::Antialiasing, false);
     }
     batch_.clear();
     changed(withPen(batchBounds_, batchPen_));
@@ -382,10 +390,34 @@ void TCanvas::DrawImage(int x, int y, const QImage& image) {
 void TCanvas::DrawImagePart(const QRect& r, const QImage& image) {
     QPainter& p = Painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    const qreal ratio = image.devicePixelRatio();
-    p.drawImage(QRectF(r), image,
-                QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+    if (!copyRows(p, r, image)) {
+        const qreal ratio = image.devicePixelRatio();
+        p.drawImage(QRectF(r), image,
+                    QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+    }
     changed(r);
+}
+
+bool TCanvas::copyRows(const QPainter& p, const QRect& r, const QImage& image) {
+    auto* target = dynamic_cast<QImage*>(device_);
+    if (!target || image.format() != QImage::Format_RGB32 ||
+        target->format() != QImage::Format_RGB32)
+        return false;
+    const qreal ratio = image.devicePixelRatio();
+    if (ratio != target->devicePixelRatio() || ratio != std::floor(ratio) || p.hasClipping() ||
+        !p.worldTransform().isIdentity() || p.opacity() != 1.0)
+        return false;
+    const int scale = int(ratio);
+    const QRect rows = QRect(r.topLeft() * scale, r.size() * scale)
+                           .intersected(image.rect())
+                           .intersected(target->rect());
+    if (rows.isEmpty())
+        return true;
+    const std::size_t bytes = std::size_t(rows.width()) * sizeof(QRgb);
+    for (int y = rows.top(); y <= rows.bottom(); ++y)
+        std::memcpy(reinterpret_cast<QRgb*>(target->scanLine(y)) + rows.left(),
+                    reinterpret_cast<const QRgb*>(image.constScanLine(y)) + rows.left(), bytes);
+    return true;
 }
 
 void TCanvas::StretchDrawImage(const QRect& r, const QImage& image) {

@@ -44,6 +44,34 @@ void TPaintBox::ShowBitmap(TBitmap* bitmap) {
     update();
 }
 
+void TPaintBox::touched(const QRect& r) {
+    if (r.isEmpty())
+        return;
+    if (touched_.empty())
+        QMetaObject::invokeMethod(this, [this] { repaintTouched(); }, Qt::QueuedConnection);
+    QRect merged = r;
+    // Merging can make the rectangle meet others it did not meet before.
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (auto it = touched_.begin(); it != touched_.end();) {
+            if (it->intersects(merged)) {
+                merged |= *it;
+                it = touched_.erase(it);
+                grew = true;
+            } else {
+                ++it;
+            }
+        }
+    }
+    touched_.push_back(merged);
+}
+
+void TPaintBox::repaintTouched() {
+    for (const QRect& r : touched_)
+        update(r);
+    touched_.clear();
+}
+
 const QImage& TPaintBox::shown() { return shownBitmap_ ? shownBitmap_->Image() : surface_; }
 
 void TPaintBox::Invalidate() {

@@ -6,7 +6,6 @@
 #include "simulation/OrbitView.h"
 #include "simulation/SimulationModel.h"
 
-#include <QRegion>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -125,7 +124,7 @@ void DrawBackground(oWorldPortPaintBox& wp, const TOrbitView& view, const TSimul
 }
 
 void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitView& view,
-               const TSimulationModel& sim, bool showVelocity, QRegion& drawn) {
+               const TSimulationModel& sim, bool showVelocity, std::vector<QRect>& drawn) {
     const oWorldCanvas& world = wp.worldCanvas;
     struct Body {
         oPoint centre;
@@ -152,18 +151,21 @@ void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitVi
                 ArrowAt(world, planetAt, view.Project(at + velocity * view.PlanetArrowScale));
     }
 
-    // The background comes back where the last frame drew and where this one draws.
-    QRegion covers;
+    // The background comes back where the last frame drew and where this one draws. Where
+    // boxes overlap it is copied twice, which costs less than working out their union.
+    std::vector<QRect> covers;
     for (const Body& body : bodies) {
-        covers += BoxOfBody(body.centre);
+        covers.push_back(BoxOfBody(body.centre));
         if (body.arrow)
-            covers += BoxOf(*body.arrow);
+            covers.push_back(BoxOf(*body.arrow));
     }
     TCanvas& canvas = wp.Canvas();
     const QRect field(0, 0, background.Width(), background.Height());
-    for (const QRect& r : (drawn | covers) & field)
-        canvas.DrawImagePart(r, background.Image());
-    drawn = covers;
+    for (const std::vector<QRect>* boxes : {&drawn, &covers})
+        for (const QRect& box : *boxes)
+            if (const QRect r = box & field; !r.isEmpty())
+                canvas.DrawImagePart(r, background.Image());
+    drawn = std::move(covers);
 
     canvas.SmoothLines = true;
     for (const Body& body : bodies) {

@@ -10,7 +10,9 @@
 
 #include "dimension.h"
 
-class QRegion;
+#include <QRect>
+#include <vector>
+
 class oWorldCanvas;
 class oWorldPortPaintBox;
 class TBitmap;
@@ -30,9 +32,9 @@ void DrawBackground(oWorldPortPaintBox& wp, const TOrbitView& view, const TSimul
 // set, over background on wp's own canvas. `drawn` is where the canvas differs from the
 // background: what the last frame drew, or the whole view when the background or the
 // canvas is new. Only that and what this frame draws are copied from the background; on
-// return `drawn` holds what this frame drew.
+// return `drawn` holds what this frame drew. The rectangles may overlap.
 void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitView& view,
-               const TSimulationModel& sim, bool showVelocity, QRegion& drawn);
+               const TSimulationModel& sim, bool showVelocity, std::vector<QRect>& drawn);
 
 // Fills wp's own canvas with the view's black field and nothing on it: the view of a
 // simulation whose animation is hidden.

@@ -113,7 +113,7 @@ void TBaseChapter::DrawBackground() {
     if (NoDraw || !Background)
         return;
     orbitdrawing::DrawBackground(*wp, *this, *this, ShowTracks->isChecked());
-    ViewDiffers = QRegion(wp->rect());
+    ViewDiffers = {wp->rect()};
 }
 
 void TBaseChapter::DrawFrame() {
@@ -218,7 +218,7 @@ void TBaseChapter::ReScaleVelocityClick() { RescaleRequested = true; }
 
 void TBaseChapter::wpPaint() {
     // A fresh surface: nothing of the background is on it yet.
-    ViewDiffers = QRegion(wp->rect());
+    ViewDiffers = {wp->rect()};
     if (NoDraw)
         orbitdrawing::DrawBlank(*wp);
     else

@@ -22,10 +22,11 @@
 
 #include <QPoint>
 #include <QProperty>
-#include <QRegion>
+#include <QRect>
 #include <Qt>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -162,7 +163,7 @@ private:
     // Where the view's surface differs from Background: what the last frame drew over it,
     // or all of it after the background or the surface changed. A frame copies back only
     // that and what it draws itself.
-    QRegion ViewDiffers;
+    std::vector<QRect> ViewDiffers;
     // Tells the followers when Timer1 starts or stops, whoever switches it.
     QPropertyNotifier TimerWatch;
 

@@ -140,6 +140,10 @@ private:
     // The rectangle r with room for the pen's width and an antialiased fringe.
     QRect withPen(const QRect& r, const TPen& pen) const;
     QRectF shapeRect(int x1, int y1, int x2, int y2) const;
+    // Copies the part r of an opaque image of the device's own format and resolution row by
+    // row, which is what drawing it through the painter does, only without the painter's
+    // set-up; false, having done nothing, when the painter's state would make a difference.
+    bool copyRows(const QPainter& p, const QRect& r, const QImage& image);
 
     QPaintDevice* device_ = nullptr;
     std::unique_ptr<QPainter> own_;

@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 // The button of a Qt mouse event; any other than right and middle counts as left.
@@ -54,12 +55,19 @@ protected:
 
 private:
     void ensureSurface();
-    // Schedules the repaint of a rectangle a drawing call touched.
-    void touched(const QRect& r) { update(r); }
+    // Schedules the repaint of a rectangle a drawing call touched. A frame makes dozens of
+    // drawing calls, and asking the window for each of their small rectangles costs more
+    // than the drawing, so they are gathered and asked for once control returns to the
+    // event loop.
+    void touched(const QRect& r);
+    void repaintTouched();
     const QImage& shown();
 
     QImage surface_;
     TBitmap* shownBitmap_ = nullptr;
     std::unique_ptr<TCanvas> canvas_;
     bool dirty_ = true;
+    // What was touched since the repaint was last asked for: a few rectangles, each new
+    // one merged with those it meets.
+    std::vector<QRect> touched_;
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -208,6 +209,54 @@ TEST(Canvas, DrawingCallsTellTheRectangleTheyTouched) {
     EXPECT_TRUE(told.back().contains(QRect(50, 50, 10, 8)));
 }
 
+// A part of an image copied to the same place, at the resolutions a screen has, leaves
+// exactly what the painter would: the source inside the part, the target elsewhere, and a
+// painter that goes on drawing into the same pixels.
+TEST(Canvas, APartOfAnImageLandsAsThePainterWouldDrawIt) {
+    for (const qreal ratio : {1.0, 2.0, 1.5}) {
+        SCOPED_TRACE(ratio);
+        const int w = 40, h = 30;
+        QImage source(QSize(w, h) * ratio, QImage::Format_RGB32);
+        for (int y = 0; y < source.height(); ++y)
+            for (int x = 0; x < source.width(); ++x)
+                source.setPixel(x, y, qRgb(x * 5, y * 7, 90));
+        source.setDevicePixelRatio(ratio);
+        const std::vector<QRect> parts = {QRect(3, 4, 10, 6), QRect(-5, 25, 12, 10),
+                                          QRect(35, -2, 10, 5)};
+
+        TBitmap copied(w, h, ratio), drawn(w, h, ratio);
+        for (TBitmap* b : {&copied, &drawn}) {
+            b->Canvas().Brush.Color = clWhite;
+            b->Canvas().FillRect(QRect(0, 0, w, h));
+        }
+        for (const QRect& r : parts) {
+            copied.Canvas().DrawImagePart(r, source);
+            // The painter's way, for comparison.
+            QPainter& p = drawn.Canvas().Painter();
+            p.drawImage(QRectF(r), source,
+                        QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio,
+                               r.height() * ratio));
+        }
+        for (TBitmap* b : {&copied, &drawn}) {
+            b->Canvas().Pen.Color = clRed;
+            b->Canvas().MoveTo(0, 8);
+            b->Canvas().LineTo(w, 8);
+        }
+        ASSERT_EQ(copied.Image(), drawn.Image());
+        EXPECT_EQ(copied.Pixel(20, 8), clRed) << "the painter still draws into the copy";
+        EXPECT_NE(copied.Pixel(5, 6), clWhite) << "the part was copied";
+    }
+
+    // A clipped canvas keeps the part outside its clip.
+    TBitmap clipped = whiteBitmap(40, 30);
+    QImage black(40, 30, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    clipped.Canvas().ClipRect(QRect(0, 0, 10, 30));
+    clipped.Canvas().DrawImagePart(QRect(0, 0, 40, 30), black);
+    EXPECT_EQ(clipped.Pixel(5, 5), clBlack);
+    EXPECT_EQ(clipped.Pixel(20, 5), clWhite);
+}
+
 namespace {
 
 // A paint box that records the regions its paint events ask for.
@@ -236,6 +285,10 @@ TEST(PaintBox, RepaintsOnlyWhatIsDrawnAndCanShowAnotherBitmap) {
     box.Canvas().LineTo(30, 12);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !box.asked.isEmpty(); }, 1000))
         << "lines reach the screen without anyone flushing them";
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return (QRegion(QRect(QPoint(10, 10), QPoint(30, 12))) - box.asked).isEmpty(); },
+        1000))
+        << "all of the line is repainted";
     EXPECT_TRUE(QRect(0, 0, 40, 20).contains(box.asked.boundingRect()))
         << "only round the line, not the whole box";
     EXPECT_EQ(QColor(box.grab().toImage().pixel(20, 11)), QColor(255, 0, 0));
@@ -248,8 +301,10 @@ TEST(PaintBox, RepaintsOnlyWhatIsDrawnAndCanShowAnotherBitmap) {
     box.asked = QRegion();
     graph.Canvas().Brush.Color = clBlue;
     graph.Canvas().FillRect(QRect(150, 50, 10, 10));
+    graph.Canvas().FillRect(QRect(155, 55, 10, 10));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !box.asked.isEmpty(); }, 1000));
-    EXPECT_EQ(box.asked.boundingRect(), QRect(150, 50, 10, 10));
+    EXPECT_EQ(box.asked.boundingRect(), QRect(150, 50, 15, 15))
+        << "two overlapping calls, repainted together";
     EXPECT_EQ(QColor(box.grab().toImage().pixel(155, 55)), QColor(0, 0, 255));
     EXPECT_EQ(&box.Surface(), &graph.Image());
     box.ShowBitmap(nullptr);

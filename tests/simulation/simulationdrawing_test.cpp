@@ -6,7 +6,6 @@
 #include "simulation/VelocityGraphDrawing.h"
 
 #include <QImage>
-#include <QRegion>
 #include <gtest/gtest.h>
 
 namespace {
@@ -47,7 +46,7 @@ struct OrbitScene {
     }
     const QImage& Draw(bool showTracks, bool showVelocity) {
         orbitdrawing::DrawBackground(wp, view, sim, showTracks);
-        QRegion wholeView(0, 0, 540, 300);
+        std::vector<QRect> wholeView = {QRect(0, 0, 540, 300)};
         orbitdrawing::DrawFrame(wp, background, view, sim, showVelocity, wholeView);
         wp.Canvas().Flush();
         return wp.Surface();
