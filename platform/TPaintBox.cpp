@@ -45,10 +45,12 @@ void TPaintBox::ShowBitmap(TBitmap* bitmap) {
 }
 
 void TPaintBox::touched(const QRect& r) {
+    if (batches_ == 0) {
+        update(r);
+        return;
+    }
     if (r.isEmpty())
         return;
-    if (touched_.empty())
-        QMetaObject::invokeMethod(this, [this] { repaintTouched(); }, Qt::QueuedConnection);
     QRect merged = r;
     // Merging can make the rectangle meet others it did not meet before.
     for (bool grew = true; grew;) {
@@ -66,10 +68,14 @@ void TPaintBox::touched(const QRect& r) {
     touched_.push_back(merged);
 }
 
-void TPaintBox::repaintTouched() {
-    for (const QRect& r : touched_)
-        update(r);
-    touched_.clear();
+TPaintBox::RepaintBatch::RepaintBatch(TPaintBox& box) : box_(&box) { ++box.batches_; }
+
+TPaintBox::RepaintBatch::~RepaintBatch() {
+    if (!box_ || --box_->batches_ > 0)
+        return;
+    for (const QRect& r : box_->touched_)
+        box_->update(r);
+    box_->touched_.clear();
 }
 
 const QImage& TPaintBox::shown() { return shownBitmap_ ? shownBitmap_->Image() : surface_; }

@@ -153,6 +153,7 @@ void TBaseChapter::PlotVelocity() {
 }
 
 void TBaseChapter::Timer1Timer() {
+    const TPaintBox::RepaintBatch view(*wp), graph(*wpGraph);
     AdvanceTime();
     DrawFrame();
     NotifyTick(Time, CurrentVelocity_mps());

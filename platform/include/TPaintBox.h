@@ -10,6 +10,7 @@
 #include "TCanvas.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -37,6 +38,21 @@ public:
 
     void SetBounds(int left, int top, int width, int height);
 
+    // While one lives, what the drawing calls touch is gathered, and its repaint is asked
+    // for when the last one ends, in a few merged rectangles. A frame makes dozens of
+    // drawing calls, and the window takes their small rectangles one by one at a cost
+    // greater than the drawing's.
+    class RepaintBatch {
+    public:
+        explicit RepaintBatch(TPaintBox& box);
+        ~RepaintBatch();
+        RepaintBatch(const RepaintBatch&) = delete;
+        RepaintBatch& operator=(const RepaintBatch&) = delete;
+
+    private:
+        QPointer<TPaintBox> box_;
+    };
+
     std::function<void()> OnPaint;
     std::function<void(TMouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseDown;
     std::function<void(Qt::KeyboardModifiers, int x, int y)> OnMouseMove;
@@ -55,19 +71,17 @@ protected:
 
 private:
     void ensureSurface();
-    // Schedules the repaint of a rectangle a drawing call touched. A frame makes dozens of
-    // drawing calls, and asking the window for each of their small rectangles costs more
-    // than the drawing, so they are gathered and asked for once control returns to the
-    // event loop.
+    // Schedules the repaint of a rectangle a drawing call touched, or keeps it for the end
+    // of the batch.
     void touched(const QRect& r);
-    void repaintTouched();
     const QImage& shown();
 
     QImage surface_;
     TBitmap* shownBitmap_ = nullptr;
     std::unique_ptr<TCanvas> canvas_;
     bool dirty_ = true;
-    // What was touched since the repaint was last asked for: a few rectangles, each new
-    // one merged with those it meets.
+    // What was touched during the open batches: a few rectangles, each new one merged with
+    // those it meets.
     std::vector<QRect> touched_;
+    int batches_ = 0;
 };
