@@ -414,8 +414,11 @@ bool TCanvas::copyRows(const QPainter& p, const QRect& r, const QImage& image) {
     if (rows.isEmpty())
         return true;
     const std::size_t bytes = std::size_t(rows.width()) * sizeof(QRgb);
+    // Written into the buffer the open painter draws into, as the painter would: the
+    // non-const scanLine could detach the image from that buffer.
     for (int y = rows.top(); y <= rows.bottom(); ++y)
-        std::memcpy(reinterpret_cast<QRgb*>(target->scanLine(y)) + rows.left(),
+        std::memcpy(const_cast<QRgb*>(reinterpret_cast<const QRgb*>(target->constScanLine(y))) +
+                        rows.left(),
                     reinterpret_cast<const QRgb*>(image.constScanLine(y)) + rows.left(), bytes);
     return true;
 }
