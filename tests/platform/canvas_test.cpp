@@ -1,3 +1,4 @@
+#include "Paper.h"
 #include "TBitmap.h"
 #include "TImageList.h"
 #include "TPaintBox.h"
@@ -12,17 +13,10 @@
 
 namespace {
 
-TBitmap whiteBitmap(int w, int h) {
-    TBitmap bmp(w, h);
-    bmp.Canvas().Brush.Color = clWhite;
-    bmp.Canvas().FillRect(QRect(0, 0, w, h));
-    return bmp;
-}
-
 } // namespace
 
 TEST(Canvas, RectangleRightAndBottomEdgesAreExclusive) {
-    TBitmap bmp = whiteBitmap(20, 20);
+    TBitmap bmp = Paper(20, 20);
     TCanvas& c = bmp.Canvas();
     c.Pen.Color = clRed;
     c.Brush.Color = clBlue;
@@ -35,7 +29,7 @@ TEST(Canvas, RectangleRightAndBottomEdgesAreExclusive) {
 }
 
 TEST(Canvas, ConsecutiveLinesChangeColourWhereThePenChanges) {
-    TBitmap bmp = whiteBitmap(30, 10);
+    TBitmap bmp = Paper(30, 10);
     TCanvas& c = bmp.Canvas();
     c.MoveTo(0, 5);
     c.Pen.Color = clRed;
@@ -49,7 +43,7 @@ TEST(Canvas, ConsecutiveLinesChangeColourWhereThePenChanges) {
 }
 
 TEST(Canvas, MoveToBreaksThePolyline) {
-    TBitmap bmp = whiteBitmap(30, 10);
+    TBitmap bmp = Paper(30, 10);
     TCanvas& c = bmp.Canvas();
     c.MoveTo(0, 2);
     c.LineTo(8, 2);
@@ -61,7 +55,7 @@ TEST(Canvas, MoveToBreaksThePolyline) {
 }
 
 TEST(Canvas, FocusRectangleIsDrawnByInversionSoTwiceRestores) {
-    TBitmap bmp = whiteBitmap(12, 12);
+    TBitmap bmp = Paper(12, 12);
     TCanvas& c = bmp.Canvas();
     c.DrawFocusRect(QRect(1, 1, 10, 10));
     EXPECT_EQ(bmp.Pixel(1, 1), clBlack);
@@ -72,7 +66,7 @@ TEST(Canvas, FocusRectangleIsDrawnByInversionSoTwiceRestores) {
 }
 
 TEST(Canvas, TextIsPlacedByItsTopLeftOrCentredOnItsReference) {
-    TBitmap bmp = whiteBitmap(200, 40);
+    TBitmap bmp = Paper(200, 40);
     TCanvas& c = bmp.Canvas();
     c.Font = TFont("Arial", -20, clBlack);
     const QSize extent = c.TextExtent("WWWW");
@@ -96,7 +90,7 @@ TEST(ImageList, DrawsByIndexAndIgnoresIndicesOutsideTheList) {
     QImage red(4, 4, QImage::Format_RGB32);
     red.fill(Qt::red);
     EXPECT_EQ(list.Add(red), 0);
-    TBitmap bmp = whiteBitmap(10, 10);
+    TBitmap bmp = Paper(10, 10);
     list.Draw(bmp.Canvas(), 3, 3, 0);
     list.Draw(bmp.Canvas(), 0, 0, 1);
     list.Draw(bmp.Canvas(), 0, 0, -1);
@@ -127,7 +121,7 @@ TEST(PaintBox, ProducesItsSurfaceOnFirstPaintAndAfterInvalidate) {
 }
 
 TEST(Canvas, SmoothLinesKeepThePlaceOfTheirAliasedPixels) {
-    TBitmap aliased = whiteBitmap(60, 60), smooth = whiteBitmap(60, 60);
+    TBitmap aliased = Paper(60, 60), smooth = Paper(60, 60);
     for (TBitmap* bmp : {&aliased, &smooth}) {
         TCanvas& c = bmp->Canvas();
         c.SmoothLines = bmp == &smooth;
@@ -179,7 +173,7 @@ TEST(Canvas, SmoothLinesKeepThePlaceOfTheirAliasedPixels) {
 }
 
 TEST(Canvas, DrawingCallsTellTheRectangleTheyTouched) {
-    TBitmap bmp = whiteBitmap(100, 100);
+    TBitmap bmp = Paper(100, 100);
     TCanvas& c = bmp.Canvas();
     std::vector<QRect> told;
     c.OnChange = [&told](const QRect& r) { told.push_back(r); };
@@ -224,11 +218,7 @@ TEST(Canvas, APartOfAnImageLandsAsThePainterWouldDrawIt) {
         const std::vector<QRect> parts = {QRect(3, 4, 10, 6), QRect(-5, 25, 12, 10),
                                           QRect(35, -2, 10, 5)};
 
-        TBitmap copied(w, h, ratio), drawn(w, h, ratio);
-        for (TBitmap* b : {&copied, &drawn}) {
-            b->Canvas().Brush.Color = clWhite;
-            b->Canvas().FillRect(QRect(0, 0, w, h));
-        }
+        TBitmap copied = Paper(w, h, ratio), drawn = Paper(w, h, ratio);
         for (const QRect& r : parts) {
             copied.Canvas().DrawImagePart(r, source);
             // The painter's way, for comparison.
@@ -248,7 +238,7 @@ TEST(Canvas, APartOfAnImageLandsAsThePainterWouldDrawIt) {
     }
 
     // A clipped canvas keeps the part outside its clip.
-    TBitmap clipped = whiteBitmap(40, 30);
+    TBitmap clipped = Paper(40, 30);
     QImage black(40, 30, QImage::Format_RGB32);
     black.fill(Qt::black);
     clipped.Canvas().ClipRect(QRect(0, 0, 10, 30));
@@ -293,7 +283,7 @@ TEST(PaintBox, RepaintsOnlyWhatIsDrawnAndCanShowAnotherBitmap) {
         << "only round the line, not the whole box";
     EXPECT_EQ(QColor(box.grab().toImage().pixel(20, 11)), QColor(255, 0, 0));
 
-    TBitmap graph = whiteBitmap(200, 100);
+    TBitmap graph = Paper(200, 100);
     box.ShowBitmap(&graph);
     QApplication::processEvents();
     EXPECT_EQ(QColor(box.grab().toImage().pixel(20, 11)), QColor(255, 255, 255))

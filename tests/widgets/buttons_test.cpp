@@ -1,3 +1,4 @@
+#include "Paper.h"
 #include "TBitmap.h"
 #include "TForm.h"
 #include "oBitBtn.h"
@@ -25,9 +26,7 @@ std::unique_ptr<TImageList> solidList(int w, int h, int count) {
 
 // Paints the button through DrawItem onto a white bitmap with the given state bits.
 TBitmap paint(oCustomButton& button, unsigned state) {
-    TBitmap bmp(button.width(), button.height());
-    bmp.Canvas().Brush.Color = clWhite;
-    bmp.Canvas().FillRect(QRect(0, 0, bmp.Width(), bmp.Height()));
+    TBitmap bmp = Paper(button.width(), button.height());
     TDrawItemStruct item{&bmp.Canvas(), QRect(0, 0, button.width(), button.height()), state};
     button.DrawItem(item);
     return bmp;

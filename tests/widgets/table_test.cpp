@@ -1,3 +1,4 @@
+#include "Paper.h"
 #include "TBitmap.h"
 #include "oFraction.h"
 #include "oTable.h"
@@ -27,14 +28,6 @@ protected:
 };
 
 bool Ink(const TBitmap& bitmap, int x, int y) { return bitmap.Pixel(x, y) != clWhite; }
-
-TBitmap Paper(int width, int height) {
-    TBitmap bitmap(width, height);
-    bitmap.Canvas().Brush.Color = clWhite;
-    bitmap.Canvas().FillRect(QRect(0, 0, width, height));
-    bitmap.Canvas().Pen.Color = clBlack;
-    return bitmap;
-}
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "Paper.h"
 #include "TBitmap.h"
 #include "oFraction.h"
 #include "textport.h"
@@ -8,13 +9,6 @@
 #include <string>
 
 namespace {
-
-TBitmap Paper(int width, int height) {
-    TBitmap bitmap(width, height);
-    bitmap.Canvas().Brush.Color = clWhite;
-    bitmap.Canvas().FillRect(QRect(0, 0, width, height));
-    return bitmap;
-}
 
 // A solid black block: a picture of known size.
 TBitmap Block(int width, int height) {
