@@ -1,6 +1,6 @@
 // Cost of setting a planet up (the track is rebuilt on every reset) and of stepping it.
 
-#include "simulation/planet.h"
+#include "model/planet.h"
 
 #include <benchmark/benchmark.h>
 

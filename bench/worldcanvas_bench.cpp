@@ -2,8 +2,8 @@
 // as happens on every redraw while the user drags the view.
 
 #include "TBitmap.h"
+#include "model/planet.h"
 #include "oWorldCanvas.h"
-#include "simulation/planet.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

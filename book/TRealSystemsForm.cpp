@@ -3,7 +3,7 @@
 #include "book/TCustomBook.h"
 #include "book/TCustomChapter.h"
 #include "forms/RealSystemsForm.h"
-#include "simulation/RealSystems.h"
+#include "model/RealSystems.h"
 #include "simulation/SystemSetUpTarget.h"
 
 #include <QLabel>

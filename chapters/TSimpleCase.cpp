@@ -4,9 +4,9 @@
 #include "RichEditWriter.h"
 #include "TKeyEdit.h"
 #include "forms/SimpleCaseForm.h"
+#include "model/mylib.h"
 #include "oRichEdit.h"
 #include "simulation/OrbitView.h"
-#include "simulation/mylib.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -8,10 +8,10 @@
 #include "book/TCustomBook.h"
 #include "book/TNavPanel.h"
 #include "forms/TwoPlanetsForm.h"
+#include "model/mylib.h"
 #include "oRichEdit.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/TPlanetParamForm.h"
-#include "simulation/mylib.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -10,5 +10,5 @@ endforeach()
 add_library(doppler STATIC ${_doppler_sources})
 target_include_directories(doppler PUBLIC
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
-target_link_libraries(doppler PUBLIC tallowkit platform Qt6::Widgets Qt6::PrintSupport)
+target_link_libraries(doppler PUBLIC model tallowkit platform Qt6::Widgets Qt6::PrintSupport)
 target_compile_options(doppler PRIVATE -Wall -Wextra)

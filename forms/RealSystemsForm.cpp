@@ -2,7 +2,7 @@
 
 #include "Artwork.h"
 #include "book/TRealSystemsForm.h"
-#include "simulation/RealSystems.h"
+#include "model/RealSystems.h"
 
 #include "WidgetColour.h"
 

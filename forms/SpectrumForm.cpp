@@ -1,7 +1,7 @@
 #include "SpectrumForm.h"
 
 #include "book/colourmatch.h"
-#include "simulation/Spectrum.h"
+#include "model/Spectrum.h"
 #include "simulation/TSpectrumForm.h"
 #include "simulation/TSpectrumView.h"
 

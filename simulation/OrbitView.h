@@ -9,7 +9,7 @@
 // screen; Omega = 0 shows the view from the side with z pointing down the screen.
 
 #include "dimension.h"
-#include "simulation/vector.h"
+#include "model/vector.h"
 
 class TOrbitView {
 public:

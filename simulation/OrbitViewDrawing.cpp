@@ -2,9 +2,9 @@
 
 #include "TBitmap.h"
 #include "VectorState.h"
+#include "model/SimulationModel.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/OrbitView.h"
-#include "simulation/SimulationModel.h"
 
 #include <cmath>
 #include <optional>

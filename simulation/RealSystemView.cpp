@@ -1,24 +1,12 @@
 #include "simulation/RealSystemView.h"
 
 #include "simulation/OrbitView.h"
-#include "simulation/planet.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace realview {
-
-namespace {
-
-constexpr double TwoPi = 6.283185307179586;
-
-} // namespace
-
-double ModelPeriod_days(double a_AU, double mass_Jupiter, double starMass_Solar) {
-    const double mu = (starMass_Solar + mass_Jupiter * JupiterMass) * SolarGM;
-    return TwoPi * std::sqrt(a_AU * a_AU * a_AU / mu);
-}
 
 int TimeScaleFor(const TRealSystem& system, TSliderRange range, int last) {
     double shortest = std::numeric_limits<double>::infinity();

@@ -1,15 +1,11 @@
 #pragma once
 // How a real system is shown once set up: the time scale whose graph window holds a few
-// periods of its fastest planet and the zoom that shows its widest orbit; and the period
-// the model gives an orbit, by which the table's rounded values are checked.
+// periods of its fastest planet and the zoom that shows its widest orbit.
 
-#include "simulation/ParamSliders.h"
-#include "simulation/RealSystems.h"
+#include "model/ParamSliders.h"
+#include "model/RealSystems.h"
 
 namespace realview {
-
-// The period of the model's orbit, days.
-double ModelPeriod_days(double a_AU, double mass_Jupiter, double starMass_Solar);
 
 // The time-scale position (within `range`, at most `last`) whose graph window of
 // 10^(n+1) days is the first to hold two periods of the fastest planet.

@@ -1,8 +1,8 @@
 #include "simulation/SpectrumDrawing.h"
 
-#include "simulation/Spectrum.h"
-#include "simulation/SpectrumText.h"
-#include "simulation/WavelengthColour.h"
+#include "model/Spectrum.h"
+#include "model/SpectrumText.h"
+#include "model/WavelengthColour.h"
 
 #include <QFont>
 #include <QImage>

@@ -15,9 +15,9 @@
 // radial velocity, when the timer starts or stops, and that it closes.
 
 #include "book/TThisChapter.h"
+#include "model/SimulationModel.h"
 #include "simulation/OrbitView.h"
 #include "simulation/SimulationFeed.h"
-#include "simulation/SimulationModel.h"
 #include "simulation/VelocityGraph.h"
 
 #include <QPoint>

@@ -1,7 +1,7 @@
 #include "simulation/TPlanetParamForm.h"
 
 #include "forms/PlanetParamForm.h"
-#include "simulation/ParamSliders.h"
+#include "model/ParamSliders.h"
 #include "simulation/TBaseChapter.h"
 
 #include <QCheckBox>

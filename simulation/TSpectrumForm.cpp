@@ -1,8 +1,8 @@
 #include "simulation/TSpectrumForm.h"
 
 #include "forms/SpectrumForm.h"
-#include "simulation/Spectrum.h"
-#include "simulation/SpectrumText.h"
+#include "model/Spectrum.h"
+#include "model/SpectrumText.h"
 #include "simulation/TSpectrumView.h"
 
 #include <QComboBox>

@@ -6,7 +6,7 @@
 // simulation, or while it is stopped, it says so and keeps the last spectrum.
 
 #include "TForm.h"
-#include "simulation/ShiftMagnifier.h"
+#include "model/ShiftMagnifier.h"
 #include "simulation/SimulationFeed.h"
 
 class QComboBox;

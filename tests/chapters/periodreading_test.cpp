@@ -7,8 +7,8 @@
 #include "TKeyEdit.h"
 #include "chapters/TSimpleCase.h"
 #include "chapters/TTwoPlanets.h"
+#include "model/mylib.h"
 #include "oWorldPortPaintBox.h"
-#include "simulation/mylib.h"
 
 #include <QSlider>
 #include <QTest>

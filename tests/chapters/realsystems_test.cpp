@@ -4,7 +4,7 @@
 
 #include "book/TRealSystemsForm.h"
 #include "chapters/TFreeExperiment.h"
-#include "simulation/RealSystems.h"
+#include "model/RealSystems.h"
 #include "simulation/TPlanetParamForm.h"
 
 #include <QAction>

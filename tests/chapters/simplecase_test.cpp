@@ -2,7 +2,7 @@
 
 #include "TKeyEdit.h"
 #include "chapters/TSimpleCase.h"
-#include "simulation/mylib.h"
+#include "model/mylib.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -3,9 +3,9 @@
 #include "GraphReading.h"
 #include "TKeyEdit.h"
 #include "chapters/TTwoPlanets.h"
+#include "model/mylib.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/TPlanetParamForm.h"
-#include "simulation/mylib.h"
 
 #include <QCheckBox>
 #include <QComboBox>

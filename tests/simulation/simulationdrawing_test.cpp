@@ -1,8 +1,8 @@
 #include "TBitmap.h"
+#include "model/SimulationModel.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/OrbitView.h"
 #include "simulation/OrbitViewDrawing.h"
-#include "simulation/SimulationModel.h"
 #include "simulation/VelocityGraphDrawing.h"
 
 #include <QImage>

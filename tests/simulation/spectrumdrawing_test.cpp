@@ -1,4 +1,4 @@
-#include "simulation/Spectrum.h"
+#include "model/Spectrum.h"
 #include "simulation/SpectrumDrawing.h"
 
 #include <QImage>

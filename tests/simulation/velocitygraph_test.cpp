@@ -1,6 +1,6 @@
 #include "simulation/VelocityGraph.h"
 
-#include "simulation/planet.h"
+#include "model/planet.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "simulation/ShiftMagnifier.h"
+#include "model/ShiftMagnifier.h"
 
-#include "simulation/Spectrum.h"
+#include "model/Spectrum.h"
 
 #include <algorithm>
 #include <cmath>

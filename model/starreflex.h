@@ -4,7 +4,7 @@
 // mass, so the star's origin is the barycentre only to first order in the planet masses).
 // Its z velocity is the radial velocity; times MpsPerAUPerDay it is in m/s.
 
-#include "simulation/planet.h"
+#include "model/planet.h"
 
 struct TStarReflex {
     TVector Position; // AU

@@ -1,7 +1,7 @@
-#include "simulation/ShiftMagnifier.h"
-#include "simulation/Spectrum.h"
-#include "simulation/SpectrumText.h"
-#include "simulation/WavelengthColour.h"
+#include "model/ShiftMagnifier.h"
+#include "model/Spectrum.h"
+#include "model/SpectrumText.h"
+#include "model/WavelengthColour.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

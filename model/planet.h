@@ -4,8 +4,8 @@
 // distance from the polar equation r = p / (1 + e cos theta); its velocity is the chord
 // velocity of the last step. Units: AU, days, solar masses, radians, AU per day.
 
-#include "simulation/planetname.h"
-#include "simulation/vector.h"
+#include "model/planetname.h"
+#include "model/vector.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "simulation/SpectrumText.h"
+#include "model/SpectrumText.h"
 
-#include "simulation/mylib.h"
+#include "model/mylib.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "simulation/SimulationModel.h"
+#include "model/SimulationModel.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

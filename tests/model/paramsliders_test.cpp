@@ -1,4 +1,4 @@
-#include "simulation/ParamSliders.h"
+#include "model/ParamSliders.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

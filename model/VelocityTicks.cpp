@@ -1,6 +1,6 @@
-#include "simulation/VelocityTicks.h"
+#include "model/VelocityTicks.h"
 
-#include "simulation/planet.h"
+#include "model/planet.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "simulation/ParamSliders.h"
+#include "model/ParamSliders.h"
 
 #include <cmath>
 #include <cstdio>
@@ -22,6 +22,17 @@ int Position(double p, TSliderRange range) {
     if (p > range.Max)
         return range.Max;
     return static_cast<int>(p);
+}
+
+// A slider that runs logarithmically over `decades` powers of ten from 10^low: the value at
+// a position, and the position of a value.
+double LogValue(int position, TSliderRange range, double low, double decades) {
+    return std::pow(10.0, decades * Fraction(position, range) + low);
+}
+
+int LogPosition(double value, TSliderRange range, double low, double decades) {
+    return Position((std::log10(value) - low) * (range.Max - range.Min) / decades + range.Min,
+                    range);
 }
 
 std::string Format(const char* format, double value) {
@@ -50,13 +61,9 @@ std::string Rounded(double value, double roundsToTop, const char* topText) {
 
 } // namespace
 
-double A_AU(int position, TSliderRange range) {
-    return std::pow(10.0, 4.0 * Fraction(position, range) - 2.0);
-}
+double A_AU(int position, TSliderRange range) { return LogValue(position, range, -2.0, 4.0); }
 
-int APosition(double a_AU, TSliderRange range) {
-    return Position((std::log10(a_AU) + 2.0) * (range.Max - range.Min) * 0.25 + range.Min, range);
-}
+int APosition(double a_AU, TSliderRange range) { return LogPosition(a_AU, range, -2.0, 4.0); }
 
 std::string ALabelText(double a_AU) { return Rounded(a_AU, 99.5, "100") + " AU"; }
 
@@ -98,12 +105,11 @@ std::string AzimuthLabelText(int degrees) { return FormatInt("%3d", degrees) + "
 double Radians(int degrees) { return degrees * Pi * (1.0 / 180.0); }
 
 double JupiterMasses(int position, TSliderRange range) {
-    return std::pow(10.0, 3.0 * Fraction(position, range) - 2.0);
+    return LogValue(position, range, -2.0, 3.0);
 }
 
 int MassPosition(double mass_Jupiter, TSliderRange range) {
-    return Position((std::log10(mass_Jupiter) + 2.0) * (range.Max - range.Min) / 3.0 + range.Min,
-                    range);
+    return LogPosition(mass_Jupiter, range, -2.0, 3.0);
 }
 
 std::string MassLabelText(double mass_Jupiter) {
@@ -111,12 +117,11 @@ std::string MassLabelText(double mass_Jupiter) {
 }
 
 double SolarMasses(int position, TSliderRange range) {
-    return std::pow(10.0, 3.0 * Fraction(position, range) - 1.0);
+    return LogValue(position, range, -1.0, 3.0);
 }
 
 int StarMassPosition(double mass_Solar, TSliderRange range) {
-    return Position((std::log10(mass_Solar) + 1.0) * (range.Max - range.Min) / 3.0 + range.Min,
-                    range);
+    return LogPosition(mass_Solar, range, -1.0, 3.0);
 }
 
 std::string StarMassLabelText(double mass_Solar) {

@@ -1,6 +1,6 @@
-#include "simulation/SimulationModel.h"
+#include "model/SimulationModel.h"
 
-#include "simulation/starreflex.h"
+#include "model/starreflex.h"
 
 #include <algorithm>
 #include <cmath>

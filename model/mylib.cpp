@@ -1,4 +1,4 @@
-#include "simulation/mylib.h"
+#include "model/mylib.h"
 
 #include "Precondition.h"
 

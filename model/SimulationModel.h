@@ -5,7 +5,7 @@
 // reflex position and velocity from them (starreflex.h), whose z velocity is the radial
 // velocity. Units: AU, days, solar masses, AU per day.
 
-#include "simulation/planet.h"
+#include "model/planet.h"
 
 #include <array>
 #include <cstdint>

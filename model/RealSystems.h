@@ -26,5 +26,10 @@ struct TRealSystem {
 // The systems in the order the card lists them.
 const std::vector<TRealSystem>& RealSystems();
 
+// The period the model gives an orbit, by Kepler's third law on the model's constants:
+// P = 2 pi sqrt(a^3 / (G (M_star + m))), days, for a in AU, m in Jupiter masses and M_star in
+// solar masses; the table's rounded values are checked by it.
+double ModelPeriod_days(double a_AU, double mass_Jupiter, double starMass_Solar);
+
 // The name a planet takes in the simulation: "51 Peg b", or "Jupiter".
 std::string SimulationName(const TRealSystem& system, const TRealPlanet& planet);

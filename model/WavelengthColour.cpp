@@ -1,4 +1,4 @@
-#include "simulation/WavelengthColour.h"
+#include "model/WavelengthColour.h"
 
 #include <algorithm>
 #include <cmath>

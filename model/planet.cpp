@@ -1,4 +1,4 @@
-#include "simulation/planet.h"
+#include "model/planet.h"
 
 #include "Precondition.h"
 #include "VectorState.h"

@@ -1,4 +1,14 @@
-#include "simulation/RealSystems.h"
+#include "model/RealSystems.h"
+
+#include "model/planet.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double TwoPi = 6.283185307179586;
+
+} // namespace
 
 const std::vector<TRealSystem>& RealSystems() {
     static const std::vector<TRealSystem> systems = {
@@ -40,4 +50,9 @@ const std::vector<TRealSystem>& RealSystems() {
 
 std::string SimulationName(const TRealSystem& system, const TRealPlanet& planet) {
     return system.ShortName.empty() ? planet.Letter : system.ShortName + " " + planet.Letter;
+}
+
+double ModelPeriod_days(double a_AU, double mass_Jupiter, double starMass_Solar) {
+    const double mu = (starMass_Solar + mass_Jupiter * JupiterMass) * SolarGM;
+    return TwoPi * std::sqrt(a_AU * a_AU * a_AU / mu);
 }

@@ -1,5 +1,5 @@
-#include "simulation/planet.h"
-#include "simulation/starreflex.h"
+#include "model/planet.h"
+#include "model/starreflex.h"
 
 #include <array>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "simulation/planetname.h"
+#include "model/planetname.h"
 
 TPlanetName& TPlanetName::assign(std::string_view text) {
     std::size_t length = text.size();

@@ -1,0 +1,21 @@
+#include "model/RealSystems.h"
+#include "simulation/RealSystemView.h"
+
+#include <gtest/gtest.h>
+
+using namespace realview;
+
+TEST(RealSystemView, TimeScaleShowsTwoPeriodsOfTheFastestPlanet) {
+    const struct {
+        double period_days;
+        int scale;
+    } cases[] = {{0.3, -1},  {0.5, -1},   {0.6, 0},    {4.231, 0},  {5.1, 1},
+                 {116.7, 2}, {1078.0, 3}, {4333.0, 3}, {60000.0, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.period_days);
+        const TRealSystem system{"s", "s", 1.0, "-", {{"b", 1.0, 0.0, 1.0, c.period_days}}};
+        EXPECT_EQ(TimeScaleFor(system, TSliderRange{-1, 4}, 3), c.scale);
+    }
+    const TRealSystem& upsAnd = RealSystems()[4];
+    EXPECT_EQ(TimeScaleFor(upsAnd, TSliderRange{-1, 4}, 3), 0) << "b's 4.6 days, not d's 1276";
+}
