@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 # What an installation carries besides the program and its data (desktop entry, icon,
 # AppStream metadata, licences), and the Debian package that `make package` builds with CPack.
 

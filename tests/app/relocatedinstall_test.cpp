@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The book installed into a prefix other than the configured one and started from a third
 // folder: it finds its files in the installation it sits in and opens its contents page.
 
