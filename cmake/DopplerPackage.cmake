@@ -45,7 +45,7 @@ set(CPACK_PACKAGE_CONTACT "The Doppler spectroscopy book authors")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "interactive book on finding planets from their star's radial velocity")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Five chapters and a summary for students of physics and astronomy, with a live
+    "Five chapters for students of physics and astronomy, with a live
 simulation of a star and up to three planets: a rotatable orbit view, a radial-velocity
 graph and questions with hints and feedback.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
