@@ -11,6 +11,8 @@ PACKAGES := cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgm
             libbenchmark-dev libmuparser-dev fonts-liberation fonts-urw-base35 \
             fonts-dejavu-core xvfb xauth poppler-utils xdotool
 FUZZ_PACKAGES := clang libclang-rt-14-dev
+# What `make package` needs besides: CPack's dependency lookup and the metadata checks.
+PACKAGE_PACKAGES := dpkg-dev file appstream desktop-file-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Installs the packages of $(1) that are missing.
@@ -25,8 +27,8 @@ define install_packages
 	fi
 endef
 
-.PHONY: all deps fuzz-deps configure build run test bench gallery fuzz sanitize soak mutate \
-        install clean
+.PHONY: all deps fuzz-deps package-deps configure build run test bench gallery fuzz sanitize \
+        soak mutate install package clean
 
 all: build
 
@@ -35,6 +37,9 @@ deps:
 
 fuzz-deps: deps
 	$(call install_packages,$(FUZZ_PACKAGES))
+
+package-deps: deps
+	$(call install_packages,$(PACKAGE_PACKAGES))
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
@@ -97,8 +102,20 @@ soak: build
 mutate: deps
 	tools/mutate/mutate
 
+# Into CMAKE_INSTALL_PREFIX (/usr/local unless configured otherwise), or into PREFIX when
+# given: `make install PREFIX=/opt/doppler-spectroscopy`.
+PREFIX ?=
 install: build
-	cmake --install $(BUILD)
+	$(SUDO) cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# The Debian package $(BUILD)/doppler-spectroscopy_<version>_<arch>.deb, its desktop entry
+# and AppStream metadata checked first. The metadata's id is the package's own name: a
+# reverse domain name would need a domain the project does not have.
+package: build package-deps
+	desktop-file-validate app/doppler-spectroscopy.desktop
+	appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info \
+	  $(BUILD)/app/doppler-spectroscopy.metainfo.xml
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(FUZZBUILD) $(SANBUILD) build-mutate

@@ -3,12 +3,14 @@
 #include "PageKeys.h"
 #include "TAboutBox.h"
 #include "TAccessBox.h"
+#include "TCalculatorForm.h"
 #include "TCustomChapter.h"
 #include "TNavPanel.h"
 #include "colourmatch.h"
 #include "forms/CustomBookForm.h"
 
 #include "Printing.h"
+#include "WindowPlace.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -177,8 +179,20 @@ void TCustomBook::PrintClientArea(QPageLayout::Orientation orientation) {
 void TCustomBook::mnitExitClick() { Close(); }
 
 void TCustomBook::mnitCalcClick() {
-    if (!calculator_.OpenOrRaise())
-        Application::ShowMessage("Unable to open calculator");
+    if (calculator_.Running() || Calculator::AnyInstalled()) {
+        if (!calculator_.OpenOrRaise())
+            Application::ShowMessage("Unable to open calculator");
+        return;
+    }
+    if (!OwnCalculator) {
+        OwnCalculator = CreateForm<TCalculatorForm>(this);
+        // Placed once shown, when its frame is known.
+        OwnCalculator->show();
+        PlaceBeside(*OwnCalculator, *this);
+    }
+    OwnCalculator->show();
+    OwnCalculator->raise();
+    OwnCalculator->activateWindow();
 }
 
 void TCustomBook::mnitAboutClick() {

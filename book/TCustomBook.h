@@ -16,6 +16,7 @@ class QFrame;
 class QMenu;
 class QMenuBar;
 class QPrinter;
+class TCalculatorForm;
 class TCustomChapter;
 class TNavPanel;
 
@@ -45,6 +46,8 @@ public:
     int ChapterNumber = 0;
     TCustomChapter* CurrentChapter = nullptr;
     TNavPanel* NavPanel = nullptr;
+    // The book's own calculator, made the first time a desktop without one asks for it.
+    TCalculatorForm* OwnCalculator = nullptr;
     int ChapterCount = 1;
     TColor BookColour;
     // The reader chose the system's colours instead of the book's own.

@@ -66,7 +66,8 @@ void DefineAboutBoxForm(TAboutBox& f) {
     f.lblTitle = centredLabel(copyright, "Doppler spectroscopy", 160, 27, 24);
     f.lblVersion = centredLabel(copyright, "Version 1.0", 192, 19, 19);
     f.lblCopyright =
-        centredLabel(copyright, "Copyright \xC2\xA9 2026 The Fernhill Institute", 232, 19, 13);
+        centredLabel(copyright, "Copyright \xC2\xA9 2026 The Doppler spectroscopy book authors", 232,
+                     19, 13);
     f.rtfCredits = textPage(credits);
     f.rtfContacts = textPage(contacts);
 
@@ -87,6 +88,6 @@ void DefineAboutBoxForm(TAboutBox& f) {
 
     f.CopyRightButton = pageButton(f, "Copyright", 10, 0);
     f.AcknowlButton = pageButton(f, "Acknowledgements", 170, 1);
-    f.ContactButton = pageButton(f, "Contacting the FI", 330, 2);
+    f.ContactButton = pageButton(f, "Contacts", 330, 2);
     f.btnOK->setFocus();
 }

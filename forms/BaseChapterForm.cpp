@@ -101,6 +101,8 @@ void defineAxisTitle(TBaseChapter& f) {
     f.RVExp = label(f.Panel1, 0, 0, "1", &small);
     f.RVUnit = label(f.Panel1, 0, 0, "m s", &big);
     f.StaticText8 = label(f.Panel1, 0, 0, "-1", &small);
+    f.TimeTitle = label(f.Panel1, 0, 0, "", &big);
+    f.TimeTitle->setTextFormat(Qt::RichText);
     LayOutAxisTitle(f);
 }
 
@@ -190,7 +192,8 @@ void LayOutAxisTitle(TBaseChapter& f) {
     // The exponent stands in a gap of five spaces, wider when its text needs more.
     const int gap = std::max(QFontMetrics(f.StaticText7->font()).horizontalAdvance("     "),
                              f.RVExp->width() + 1);
-    const int line = 11;
+    // Two lines: the velocity's title, then the time's.
+    const int line = 4;
     const struct {
         QLabel* label;
         int y;
@@ -213,6 +216,9 @@ void LayOutAxisTitle(TBaseChapter& f) {
         piece.label->move(x, piece.y);
         x += piece.advance;
     }
+    f.TimeTitle->adjustSize();
+    f.TimeTitle->move(std::clamp(inside.right() + 1 - f.TimeTitle->width(), inside.left(), 5),
+                      line + 16);
 }
 
 void DefineBaseChapterForm(TBaseChapter& f) {

@@ -59,6 +59,12 @@ std::string Rounded(double value, double roundsToTop, const char* topText) {
     return value >= roundsToTop ? std::string(topText) : Format("%5.2g", value);
 }
 
+// The number as shown, then the unit, singular when the number shows as 1.
+std::string WithUnit(const std::string& number, const char* one, const char* many) {
+    const bool single = number.substr(number.find_first_not_of(' ')) == "1";
+    return number + (single ? one : many);
+}
+
 } // namespace
 
 double A_AU(int position, TSliderRange range) { return LogValue(position, range, -2.0, 4.0); }
@@ -113,7 +119,7 @@ int MassPosition(double mass_Jupiter, TSliderRange range) {
 }
 
 std::string MassLabelText(double mass_Jupiter) {
-    return Rounded(mass_Jupiter, 9.95, "10") + " Jupiter Masses";
+    return WithUnit(Rounded(mass_Jupiter, 9.95, "10"), " Jupiter mass", " Jupiter masses");
 }
 
 double SolarMasses(int position, TSliderRange range) {
@@ -125,7 +131,7 @@ int StarMassPosition(double mass_Solar, TSliderRange range) {
 }
 
 std::string StarMassLabelText(double mass_Solar) {
-    return Rounded(mass_Solar, 99.5, "100") + " Solar Masses";
+    return WithUnit(Rounded(mass_Solar, 99.5, "100"), " solar mass", " solar masses");
 }
 
 } // namespace paramsliders

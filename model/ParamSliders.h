@@ -48,13 +48,15 @@ double Radians(int degrees);
 // Planet mass in Jupiter masses.
 double JupiterMasses(int position, TSliderRange range);
 int MassPosition(double mass_Jupiter, TSliderRange range);
-// "10" from 9.95 on, otherwise "%5.2g"; then " Jupiter Masses" ("    1 Jupiter Masses").
+// "10" from 9.95 on, otherwise "%5.2g"; then " Jupiter masses", or " Jupiter mass" when the
+// number shows as 1 ("    1 Jupiter mass").
 std::string MassLabelText(double mass_Jupiter);
 
 // Star mass in solar masses.
 double SolarMasses(int position, TSliderRange range);
 int StarMassPosition(double mass_Solar, TSliderRange range);
-// "100" from 99.5 on, otherwise "%5.2g"; then " Solar Masses".
+// "100" from 99.5 on, otherwise "%5.2g"; then " solar masses", or " solar mass" when the
+// number shows as 1.
 std::string StarMassLabelText(double mass_Solar);
 
 } // namespace paramsliders

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 #include <csignal>
 #include <sys/types.h>
 
@@ -17,6 +18,13 @@ constexpr int kRaiseWaitMs = 2000;
 QStringList Calculator::Candidates() {
     return {"gnome-calculator", "kcalc",       "galculator", "mate-calc",
             "qalculate-gtk",    "speedcrunch", "xcalc"};
+}
+
+bool Calculator::AnyInstalled() {
+    const QStringList names = Candidates();
+    return std::any_of(names.begin(), names.end(), [](const QString& name) {
+        return !QStandardPaths::findExecutable(name).isEmpty();
+    });
 }
 
 QString Calculator::ScriptInterpreter(const QString& program) {

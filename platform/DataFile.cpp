@@ -11,15 +11,20 @@
 #ifndef DOPPLER_DATA_DIR
 #define DOPPLER_DATA_DIR "/usr/local/share/doppler-spectroscopy"
 #endif
+#ifndef DOPPLER_DATA_FROM_BIN
+#define DOPPLER_DATA_FROM_BIN "../share/doppler-spectroscopy"
+#endif
 
 namespace {
 
 std::vector<AnsiString> chosenFolders;
 
 QStringList searchFolders() {
-    if (chosenFolders.empty())
-        return {QCoreApplication::applicationDirPath(), QStringLiteral(DOPPLER_DATA_DIR),
-                QDir::currentPath()};
+    if (chosenFolders.empty()) {
+        const QDir program(QCoreApplication::applicationDirPath());
+        return {program.path(), QDir::cleanPath(program.filePath(DOPPLER_DATA_FROM_BIN)),
+                QStringLiteral(DOPPLER_DATA_DIR), QDir::currentPath()};
+    }
     QStringList folders;
     for (const AnsiString& f : chosenFolders)
         folders << QString::fromStdString(f);

@@ -83,6 +83,9 @@ public:
     QLabel* RVExp = nullptr;  // the power of ten of the velocity unit
     QLabel* RVUnit = nullptr; // "m s" after it
     QLabel* StaticText8 = nullptr;
+    // "t / 1000 days" below the velocity title: outside the graph, so the curve never
+    // runs through it.
+    QLabel* TimeTitle = nullptr;
     QSlider* TimeSlider = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -41,9 +41,12 @@ void DrawGraphAxes(oWorldPortPaintBox& box, const TVelocityGraph& graph) {
         world.TextOut(oRealPoint(x, TimeNumberY), std::to_string(i));
     }
     DrawVelocityTicks(box, graph);
-    char caption[64];
-    std::snprintf(caption, sizeof caption, "t/%g days", 0.1 * R);
-    world.TextOut(oRealPoint(0.75 * R, 0.4 * H), caption);
+}
+
+std::string TimeDivisionText(const oWorldPortPaintBox& box) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%g days", 0.1 * (box.WorldWidth() + box.WorldLeft()));
+    return text;
 }
 
 void DrawVelocityTicks(oWorldPortPaintBox& box, const TVelocityGraph& graph) {

@@ -8,14 +8,18 @@
 
 #include "simulation/VelocityGraph.h"
 
+#include <string>
+
 class oWorldPortPaintBox;
 
 namespace graphdrawing {
 
 // Clears the graph and draws the axes for the graph's time window (taken from the box's
 // world rectangle) and its velocity ticks. The time axis is numbered 0 to 9 in tenths of
-// the right edge R, captioned "t/<R/10> days".
+// the right edge R; its unit is TimeDivisionText, shown beside the graph.
 void DrawGraphAxes(oWorldPortPaintBox& box, const TVelocityGraph& graph);
+// One division of the time axis, R/10: "1000 days".
+std::string TimeDivisionText(const oWorldPortPaintBox& box);
 // The velocity grid lines and their labels, just above each line in the left margin.
 void DrawVelocityTicks(oWorldPortPaintBox& box, const TVelocityGraph& graph);
 // Continues the curve in blue to the tick's point, or moves there to begin it.

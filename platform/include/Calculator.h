@@ -12,6 +12,8 @@ class Calculator {
 public:
     // Calculator programs looked for on the PATH, in order of preference.
     static QStringList Candidates();
+    // Whether any of them is on the PATH.
+    static bool AnyInstalled();
 
     // Raises the calculator the book started if it still runs; otherwise starts one.
     // Returns false when no calculator could be started.

@@ -1,7 +1,9 @@
 #pragma once
-// Finds the book's data files: beside the executable, then in the installed data folder,
-// and only then in the current directory, so that a stray file where the book happens to
-// be started cannot replace the installed one.
+// Finds the book's data files: beside the executable, then in the data folder of the
+// installation the executable sits in (so an installation moved to another prefix keeps
+// working), then in the data folder configured at build time, and only then in the current
+// directory, so that a stray file where the book happens to be started cannot replace the
+// installed one.
 
 #include "AnsiString.h"
 
@@ -24,5 +26,5 @@ AnsiString FindDataFile(const AnsiString& name);
 // The whole content of a data file, as bytes. Raises EFOpenError naming the cause when the
 // entry found is no readable regular file or is larger than MaxDataFileBytes.
 AnsiString ReadDataFile(const AnsiString& name);
-// Replaces the folders searched, in order; an empty list restores the usual three.
+// Replaces the folders searched, in order; an empty list restores the usual four.
 void SetDataFolders(const std::vector<AnsiString>& folders);

@@ -2,6 +2,7 @@
 #include "book/TAboutBox.h"
 
 #include "DataFile.h"
+#include "simulation/RealSystems.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,7 @@ TEST_F(BookTest, AboutBoxOpensOnTheTitlePageEveryTime) {
         EXPECT_EQ(about.Color(), RGB(239, 232, 255));
         QTest::mouseClick(about.ContactButton, Qt::LeftButton);
         EXPECT_EQ(about.Notebook->currentIndex(), 2);
-        EXPECT_TRUE(about.rtfContacts->toPlainText().contains("Observatory Lane"));
+        EXPECT_TRUE(about.rtfContacts->toPlainText().contains("issue tracker"));
         QTest::mouseClick(about.AcknowlButton, Qt::LeftButton);
         EXPECT_EQ(about.Notebook->currentIndex(), 1);
         EXPECT_TRUE(about.rtfCredits->toPlainText().startsWith("Acknowledgements"));
@@ -46,6 +47,24 @@ TEST_F(BookTest, AboutBoxOpensOnTheTitlePageEveryTime) {
     });
     EXPECT_EQ(pageSeen, 0) << "a new box each time";
     EXPECT_EQ(dialogs.modalForms.size(), 2u);
+}
+
+TEST_F(BookTest, AcknowledgementsNameTheLibrariesAndTheSourceOfEverySystemOnTheCard) {
+    TAboutBox about(book);
+    const QString credits = about.rtfCredits->toPlainText();
+    EXPECT_TRUE(credits.contains("Qt 6")) << credits.toStdString();
+    EXPECT_TRUE(credits.contains("GNU LGPL version 3")) << "with its licence";
+    EXPECT_TRUE(credits.contains("The Doppler spectroscopy book authors"));
+    EXPECT_EQ(about.lblCopyright->text(), "Copyright \u00A9 2026 The Doppler spectroscopy book authors");
+    // A system added to the card is credited with where its values come from.
+    for (const TRealSystem& system : RealSystems()) {
+        SCOPED_TRACE(system.Name);
+        if (!system.ShortName.empty())
+            EXPECT_TRUE(credits.contains(QString::fromStdString(system.Name)));
+        else
+            for (const TRealPlanet& planet : system.Planets)
+                EXPECT_TRUE(credits.contains(QString::fromStdString(planet.Letter)));
+    }
 }
 
 TEST_F(BookTest, AboutBoxClosesWithEnterAndWithEsc) {

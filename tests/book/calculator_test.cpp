@@ -1,10 +1,12 @@
 #include "BookFixture.h"
 
 #include "TerminationSignals.h"
+#include "book/TCalculatorForm.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -46,11 +48,33 @@ bool alive(qint64 pid) { return pid > 0 && ::kill(pid_t(pid), 0) == 0; }
 
 } // namespace
 
-TEST_F(BookTest, NoCalculatorOnThePathSaysSo) {
+TEST_F(BookTest, WithoutACalculatorOnThePathTheBookOpensItsOwn) {
     FakePath path;
     book->mnitCalc->trigger();
-    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Unable to open calculator"});
+    EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_FALSE(book->TheCalculator().Started());
+    ASSERT_NE(book->OwnCalculator, nullptr);
+    TCalculatorForm* own = book->OwnCalculator;
+    EXPECT_TRUE(own->isVisible());
+    EXPECT_TRUE(book->screen()->availableGeometry().contains(own->frameGeometry()))
+        << "wholly on screen";
+    own->hide();
+    book->mnitCalc->trigger();
+    EXPECT_EQ(book->OwnCalculator, own) << "the same window again";
+    EXPECT_TRUE(own->isVisible());
+}
+
+TEST_F(BookTest, ACalculatorThatCannotBeStartedIsReportedAndTheBooksOwnStaysShut) {
+    FakePath path;
+    path.addProgram("xcalc", "").clear();
+    // Its interpreter does not exist, so the program is there but does not start.
+    QFile script(QDir(path.dir.path()).filePath("xcalc"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/nonexistent/interpreter\n");
+    script.close();
+    book->mnitCalc->trigger();
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Unable to open calculator"});
+    EXPECT_EQ(book->OwnCalculator, nullptr);
 }
 
 TEST_F(BookTest, TheBookStartsOneCalculatorAndEndsItOnClose) {

@@ -71,16 +71,20 @@ TEST(ParamSliders, MassesRunThreeDecades) {
     EXPECT_NEAR(JupiterMasses(0, MassRange), 0.01, 1e-15);
     EXPECT_DOUBLE_EQ(JupiterMasses(60, MassRange), 1.0);
     EXPECT_DOUBLE_EQ(JupiterMasses(90, MassRange), 10.0);
-    EXPECT_EQ(MassLabelText(1.0), "    1 Jupiter Masses");
-    EXPECT_EQ(MassLabelText(0.01), " 0.01 Jupiter Masses");
-    EXPECT_EQ(MassLabelText(9.95), "10 Jupiter Masses");
+    EXPECT_EQ(MassLabelText(1.0), "    1 Jupiter mass");
+    EXPECT_EQ(MassLabelText(1.04), "    1 Jupiter mass") << "singular as the number shows";
+    EXPECT_EQ(MassLabelText(1.2), "  1.2 Jupiter masses");
+    EXPECT_EQ(MassLabelText(0.01), " 0.01 Jupiter masses");
+    EXPECT_EQ(MassLabelText(9.95), "10 Jupiter masses");
     EXPECT_EQ(MassPosition(1.0, MassRange), 60);
 
     EXPECT_DOUBLE_EQ(SolarMasses(30, StarMassRange), 1.0);
     EXPECT_NEAR(SolarMasses(0, StarMassRange), 0.1, 1e-15);
     EXPECT_DOUBLE_EQ(SolarMasses(90, StarMassRange), 100.0);
-    EXPECT_EQ(StarMassLabelText(1.0), "    1 Solar Masses");
-    EXPECT_EQ(StarMassLabelText(100.0), "100 Solar Masses");
+    EXPECT_EQ(StarMassLabelText(1.0), "    1 solar mass");
+    EXPECT_EQ(StarMassLabelText(0.1), "  0.1 solar masses");
+    EXPECT_EQ(StarMassLabelText(11.0), "   11 solar masses") << "a 1 among other digits";
+    EXPECT_EQ(StarMassLabelText(100.0), "100 solar masses");
     EXPECT_EQ(StarMassPosition(1.0, StarMassRange), 30);
 }
 

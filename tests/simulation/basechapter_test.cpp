@@ -122,6 +122,28 @@ TEST_F(BaseChapterTest, TheAxisTitleShowsEveryPowerOfTenWhole) {
     }
 }
 
+TEST_F(BaseChapterTest, TheTimeUnitStandsBesideTheGraphAtEveryTimeScale) {
+    const struct {
+        int position;
+        const char* division;
+    } cases[] = {{-1, "0.1"}, {0, "1"}, {1, "10"}, {3, "1000"}, {4, "10000"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.division);
+        sim->TimeSlider->setValue(c.position);
+        ticks(1); // the graph takes the new span with its next point
+        EXPECT_EQ(sim->TimeTitle->text().toStdString(),
+                  std::string("<i>t</i> / ") + c.division + " days");
+        const QRect title = sim->TimeTitle->geometry();
+        EXPECT_GE(title.width(), sim->TimeTitle->sizeHint().width()) << "shown whole";
+        EXPECT_TRUE(sim->Panel1->contentsRect().contains(title)) << "inside its box";
+        const QRect onForm(sim->Panel1->mapTo(sim, title.topLeft()), title.size());
+        EXPECT_FALSE(onForm.intersects(sim->GraphPanel->geometry()))
+            << "never where the curve runs";
+        for (const QLabel* piece : {sim->StaticText7, sim->RVUnit, sim->StaticText8})
+            EXPECT_FALSE(title.intersects(piece->geometry())) << "below the velocity's title";
+    }
+}
+
 TEST_F(BaseChapterTest, TicksDrawTheCurve) {
     ticks(12);
     EXPECT_EQ(sim->StepCount, 12);
@@ -262,7 +284,7 @@ TEST_F(BaseChapterTest, TheDialogMapsSlidersToElements) {
     EXPECT_DOUBLE_EQ(sim->Planets[0].mass, 10 * JupiterMass);
     form.SmassSlider->setValue(60);
     EXPECT_DOUBLE_EQ(sim->StarMass, 10.0);
-    EXPECT_EQ(form.SmassLabel->text().toStdString(), "10 Solar Masses");
+    EXPECT_EQ(form.SmassLabel->text().toStdString(), "10 solar masses");
     EXPECT_DOUBLE_EQ(sim->InvStarMass, 0.1);
 
     form.PlanRadioButton2->click();

@@ -8,6 +8,7 @@
 #include "TKeyEdit.h"
 #include "book/TAboutBox.h"
 #include "book/TAccessBox.h"
+#include "book/TCalculatorForm.h"
 #include "book/TCustomChapter.h"
 #include "book/TRealSystemsForm.h"
 #include "book/TThisBook.h"
@@ -344,6 +345,17 @@ int main(int argc, char* argv[]) {
                 about.Notebook->setCurrentIndex(page);
                 gallery.shoot(about, QString("dialog-about-%1").arg(page));
             }
+        }
+        {
+            // The book's own calculator, with a value and with the evaluator's message.
+            TCalculatorForm calculator(book);
+            calculator.show();
+            calculator.ExpressionEdit->setText("2 pi sqrt(5.2^3)");
+            calculator.EqualsButtonClick();
+            gallery.shoot(calculator, "dialog-calculator");
+            calculator.ExpressionEdit->setText("x/(1-1)");
+            calculator.EqualsButtonClick();
+            gallery.shoot(calculator, "dialog-calculator-message");
         }
         TForm::Free(access);
         Application::SetMainForm(nullptr);

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#pragma once
+// The book's own calculator, for a desktop that has none installed: a field for an
+// expression in the book's expression language, its value, and the evaluator's own message
+// when the expression has none. x stands for the last value, so that a result can be
+// carried into the next sum. Enter works it out, Esc closes the window.
+
+#include "TForm.h"
+#include "TImageList.h"
+#include "oBitBtn.h"
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+
+class TCalculatorForm : public TForm {
+public:
+    // A window of `owner`, hidden until shown.
+    explicit TCalculatorForm(QWidget* owner);
+    ~TCalculatorForm() override;
+
+    QLineEdit* ExpressionEdit = nullptr;
+    // Read-only, so that the value can be selected and copied.
+    QLineEdit* ValueEdit = nullptr;
+    QLabel* MessageLabel = nullptr;
+    QLabel* HintLabel = nullptr;
+    oBitBtn* EqualsButton = nullptr;
+    oBitBtn* CloseButton = nullptr;
+    std::unique_ptr<TImageList> ButtonImages;
+
+    // The value of the last expression that had one: x in the next.
+    double LastValue = 0.0;
+
+    // Works the expression out: its value, or the evaluator's message with the value
+    // cleared and LastValue kept. An empty field clears both.
+    void EqualsButtonClick();
+    void CloseButtonClick();
+};

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "CalculatorForm.h"
+
+#include "Artwork.h"
+#include "book/TCalculatorForm.h"
+
+#include "WidgetColour.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int Width = 320;
+constexpr int FieldWidth = Width - 24;
+
+QLabel* label(TCalculatorForm& f, QRect place, const char* text) {
+    auto* label = new QLabel(text, &f);
+    label->setGeometry(place);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit* field(TCalculatorForm& f, int top, QLabel* caption) {
+    auto* edit = new QLineEdit(&f);
+    edit->setGeometry(12, top, FieldWidth, 24);
+    caption->setBuddy(edit);
+    return edit;
+}
+
+oBitBtn* button(TCalculatorForm& f, int left, int top, const char* caption) {
+    auto* button = new oBitBtn(&f);
+    button->setGeometry(left, top, 110, 36);
+    button->SetCaption(caption);
+    button->SetImages(f.ButtonImages.get());
+    button->NumGlyphs = 3;
+    return button;
+}
+
+} // namespace
+
+void DefineCalculatorForm(TCalculatorForm& f) {
+    f.setWindowFlags(Qt::Window);
+    f.SetCaption("Calculator");
+    f.SetBorderStyle(bsSingle);
+    f.SetFont(TFont("Arial", -13, clBlack));
+    f.SetColor(RGB(213, 230, 227));
+    f.hide();
+
+    f.ExpressionEdit = field(f, 30, label(f, QRect(12, 12, FieldWidth, 16), "&Expression"));
+    f.ExpressionEdit->setPlaceholderText("such as 2 pi sqrt(5.2^3)");
+    f.ValueEdit = field(f, 80, label(f, QRect(12, 62, FieldWidth, 16), "&Value"));
+    f.ValueEdit->setReadOnly(true);
+    f.MessageLabel = label(f, QRect(12, 108, FieldWidth, 18), "");
+    SetWidgetTextColour(*f.MessageLabel, clMaroon);
+    f.HintLabel = label(f, QRect(12, 130, FieldWidth, 64),
+                        "Enter works it out. x is the last value; pi, sqrt, sin, cos, tan "
+                        "(in radians), exp, ln and log10 are known, ^ raises to a power.");
+    SetWidgetTextColour(*f.HintLabel, RGB(0, 0, 157)); // the book's ink
+
+    f.ButtonImages = std::make_unique<TImageList>(110, 36);
+    artwork::AddBlankFaces(*f.ButtonImages, 3);
+    f.EqualsButton = button(f, 12, 198, "=");
+    f.EqualsButton->setAccessibleName("Work out");
+    f.CloseButton = button(f, Width - 12 - 110, 198, "Close");
+    f.SetDefaultButton(f.EqualsButton);
+    f.SetCancelButton(f.CloseButton);
+    f.SetClientSize(Width, 198 + 36 + 12);
+    QObject::connect(f.EqualsButton, &QPushButton::clicked, [&f] { f.EqualsButtonClick(); });
+    QObject::connect(f.CloseButton, &QPushButton::clicked, [&f] { f.CloseButtonClick(); });
+    f.ExpressionEdit->setFocus();
+}
