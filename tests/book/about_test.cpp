@@ -2,7 +2,7 @@
 #include "book/TAboutBox.h"
 
 #include "DataFile.h"
-#include "simulation/RealSystems.h"
+#include "model/RealSystems.h"
 
 #include <QDir>
 #include <QFile>
