@@ -9,6 +9,7 @@
 #include "oBitBtn.h"
 
 #include <QPageLayout>
+#include <array>
 #include <memory>
 
 class QAction;
@@ -30,11 +31,17 @@ public:
     oBitBtn* GoBackButton = nullptr;
     QMenuBar* MainMenu = nullptr;
     QMenu* FileMenu = nullptr;
+    QMenu* ViewMenu = nullptr;
+    QMenu* ZoomMenu = nullptr;
     QMenu* SectionMenu = nullptr;
     QMenu* ToolsMenu = nullptr;
     QMenu* HelpMenu = nullptr;
     QAction* mnitPrint = nullptr;
     QAction* mnitExit = nullptr;
+    // The zoom levels in zoom::MenuLevels order, then one level up and one down.
+    std::array<QAction*, 5> mnitZoom{};
+    QAction* mnitZoomIn = nullptr;
+    QAction* mnitZoomOut = nullptr;
     QAction* mnitContents = nullptr;
     QAction* mnitCalc = nullptr;
     QAction* Accessibility1 = nullptr;
@@ -49,6 +56,16 @@ public:
     TColor BookColour;
     // The reader chose the system's colours instead of the book's own.
     bool WindowsColours = false;
+    // A zoom the reader chose, in percent: the window has closed so that the program
+    // reopens the book at it. 0 while none is chosen.
+    int ZoomRequested = 0;
+
+    // The window's frame at 100 %: the client area, the menu bar and an allowance for the
+    // window system's title bar and borders.
+    static QSize DesignFrame();
+    // What a window opening over the book should leave clear: the book's frame, then what
+    // the open chapter names.
+    std::vector<TKeepClear> KeepClearAreas() const;
 
     // Opens chapter ChapterNumber at `page`; a negative page is the chapter's last page.
     virtual void ShowChapter(int page) = 0;
@@ -66,6 +83,12 @@ public:
     void mnitCalcClick();
     void mnitAboutClick();
     void Accessibility1Click();
+    // A zoom level other than the one in force closes the window to reopen at it.
+    void mnitZoomClick(int percent);
+    void mnitZoomInClick();
+    void mnitZoomOutClick();
+    // Ticks the level in force and enables the levels at which the window fits the screen.
+    void ShowZoomLevels();
 
     // Page Down / Alt+Right and Page Up / Alt+Left press the forward and back buttons while
     // they are shown, unless the focused control takes the key.

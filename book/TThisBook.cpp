@@ -1,6 +1,7 @@
 #include "TThisBook.h"
 
 #include "ChapterTable.h"
+#include "TAccessBox.h"
 #include "TCustomChapter.h"
 #include "TNavPanel.h"
 #include "TRealSystemsForm.h"
@@ -9,6 +10,7 @@
 #include "simulation/TSpectrumForm.h"
 
 #include <QFrame>
+#include <algorithm>
 
 TThisBook::TThisBook(QWidget* owner) : TCustomBook(owner) {
     DefineThisBookForm(*this);
@@ -22,7 +24,7 @@ void TThisBook::ShowChapter(int page) {
         CurrentChapter->LeavePage();
     TCustomChapter* next = CreateChapterWindow(ChapterNumber, *this);
     if (next) {
-        if (page < 0)
+        if (page < 0 || page > next->PageCount)
             page = next->PageCount;
         next->Page = page;
         ContentsPanel->hide();
@@ -81,8 +83,10 @@ void TThisBook::LeaveSplash() {
 }
 
 void TThisBook::mnitRealSystemsClick() {
-    if (!RealSystemsCard)
+    if (!RealSystemsCard) {
         RealSystemsCard = CreateForm<TRealSystemsForm>(this);
+        RealSystemsCard->KeepClear = [this] { return KeepClearAreas(); };
+    }
     RealSystemsCard->FollowChapter();
     RealSystemsCard->show();
     RealSystemsCard->raise();
@@ -91,10 +95,40 @@ void TThisBook::mnitRealSystemsClick() {
 void TThisBook::mnitSpectrumClick() {
     if (!SpectrumForm) {
         SpectrumForm = CreateForm<TSpectrumForm>(this);
-        SpectrumForm->PlaceBeside(*this);
+        SpectrumForm->KeepClear = [this] { return KeepClearAreas(); };
     }
     SpectrumForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
     SpectrumForm->show();
     SpectrumForm->raise();
     SpectrumForm->activateWindow();
+}
+
+TBookPlace TThisBook::Place() const {
+    TBookPlace place;
+    place.Chapter = CurrentChapter ? ChapterNumber : 0;
+    place.Page = CurrentChapter ? CurrentChapter->Page : 1;
+    place.ChapterUnderContents = CurrentChapter && !ContentsPanel->isHidden();
+    place.SplashLeft = SplashScreen->isHidden();
+    place.SystemColours = WindowsColours;
+    const TAccessBox* box = AccessBox();
+    place.ScreenReader = box && box->TabCheck->isChecked();
+    return place;
+}
+
+void TThisBook::Resume(const TBookPlace& place) {
+    WindowsColours = place.SystemColours;
+    if (TAccessBox* box = AccessBox()) {
+        box->WinCheck->setChecked(place.SystemColours);
+        box->TabCheck->setChecked(place.ScreenReader);
+    }
+    if (place.SplashLeft && !SplashScreen->isHidden())
+        LeaveSplash();
+    if (place.Chapter < 1 || place.Chapter > ChapterCount)
+        return;
+    if (!SplashScreen->isHidden())
+        LeaveSplash();
+    ChapterNumber = place.Chapter;
+    ShowChapter(std::max(place.Page, 1));
+    if (place.ChapterUnderContents)
+        mnitContentsClick();
 }

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <initializer_list>
@@ -86,7 +87,7 @@ void DefinePlanetParamForm(TPlanetParamForm& f) {
     f.setWindowFlags(Qt::Window);
     f.SetCaption("Edit parameters");
     f.SetBorderStyle(bsSingle);
-    f.SetClientSize(347, 465);
+    f.SetClientSize(347, 503);
     f.move(294, 94);
     f.SetFont(TFont("Times New Roman", -16, clWindowText));
     f.SetColor(RGB(239, 232, 255));
@@ -171,6 +172,12 @@ void DefinePlanetParamForm(TPlanetParamForm& f) {
     f.psiSlider = defineRow(f, rows[4], f.psiLabel);
     f.massSlider = defineRow(f, rows[5], f.massLabel);
     f.SmassSlider = defineRow(f, rows[6], f.SmassLabel);
+
+    f.CloseButton = new QPushButton("&Close", &f);
+    f.CloseButton->setGeometry(347 - 16 - 80, 465, 80, 26);
+    f.CloseButton->setFont(Arial13.toQFont());
+    f.SetCancelButton(f.CloseButton);
+    QObject::connect(f.CloseButton, &QPushButton::clicked, [&f] { f.CloseButtonClick(); });
 
     QObject::connect(f.PlanName, &QLineEdit::textChanged, [&f] { f.PlanNameChange(); });
     QObject::connect(f.PlanRadioButton1, &QRadioButton::clicked,

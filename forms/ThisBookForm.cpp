@@ -89,9 +89,8 @@ void DefineThisBookForm(TThisBook& f) {
     }
     f.mnitCalc->setText("&Calculator");
     f.mnitSpectrum = f.ToolsMenu->addAction("&Spectrum", [&f] { f.mnitSpectrumClick(); });
+    f.mnitRealSystems =
+        f.ToolsMenu->addAction("&Real planetary systems", [&f] { f.mnitRealSystemsClick(); });
     f.Accessibility1->setText("A&ccessibility...");
     f.mnitAbout->setText("&About...");
-    f.mnitRealSystems = new QAction("&Real planetary systems", f.HelpMenu);
-    f.HelpMenu->insertAction(f.mnitAbout, f.mnitRealSystems);
-    QObject::connect(f.mnitRealSystems, &QAction::triggered, [&f] { f.mnitRealSystemsClick(); });
 }

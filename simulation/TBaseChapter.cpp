@@ -1,5 +1,6 @@
 #include "simulation/TBaseChapter.h"
 
+#include "ScreenPlacement.h"
 #include "TBitmap.h"
 #include "forms/BaseChapterForm.h"
 #include "oWorldPortPaintBox.h"
@@ -96,6 +97,13 @@ void TBaseChapter::showEvent(QShowEvent* e) {
     ParamForm->setWindowState(ParamFormCovered->State);
     ParamForm->show();
     ParamFormCovered.reset();
+}
+
+std::vector<TKeepClear> TBaseChapter::KeepClearAreas() const {
+    std::vector<TKeepClear> areas = TThisChapter::KeepClearAreas();
+    areas.push_back({ScreenArea(*wp), 4});
+    areas.push_back({ScreenArea(*wpGraph), 2});
+    return areas;
 }
 
 void TBaseChapter::ResetSimulation() {

@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -84,16 +83,6 @@ void TSpectrumForm::SimulationClosed() {
     feed_ = nullptr;
     running_ = false;
     ShowStatus();
-}
-
-void TSpectrumForm::PlaceBeside(const QWidget& other) {
-    QPoint place = other.frameGeometry().topRight() + QPoint(8, 0);
-    if (const QScreen* screen = other.screen()) {
-        const QRect free = screen->availableGeometry();
-        place.setX(std::max(free.left(), std::min(place.x(), free.right() - width())));
-        place.setY(std::max(free.top(), std::min(place.y(), free.bottom() - height())));
-    }
-    move(place);
 }
 
 void TSpectrumForm::LineBoxChange() { ShowSpectrum(); }
