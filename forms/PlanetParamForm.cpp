@@ -87,7 +87,7 @@ void DefinePlanetParamForm(TPlanetParamForm& f) {
     f.setWindowFlags(Qt::Window);
     f.SetCaption("Edit parameters");
     f.SetBorderStyle(bsSingle);
-    f.SetClientSize(347, 503);
+    f.SetClientSize(347, 465);
     f.move(294, 94);
     f.SetFont(TFont("Times New Roman", -16, clWindowText));
     f.SetColor(RGB(239, 232, 255));
@@ -173,8 +173,9 @@ void DefinePlanetParamForm(TPlanetParamForm& f) {
     f.massSlider = defineRow(f, rows[5], f.massLabel);
     f.SmassSlider = defineRow(f, rows[6], f.SmassLabel);
 
+    // Above the name, where the dialog has room without growing over more of the page.
     f.CloseButton = new QPushButton("&Close", &f);
-    f.CloseButton->setGeometry(347 - 16 - 80, 465, 80, 26);
+    f.CloseButton->setGeometry(214, 3, 77, 23);
     f.CloseButton->setFont(Arial13.toQFont());
     f.SetCancelButton(f.CloseButton);
     QObject::connect(f.CloseButton, &QPushButton::clicked, [&f] { f.CloseButtonClick(); });
