@@ -65,6 +65,8 @@ gallery: build
 	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/zoom200 ch2-running,ch3-p06,spectrum-na-d --zoom 200
 	QT_QPA_PLATFORM=offscreen:configfile=tools/gallery/screen-1024x768.json \
 	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/screen1024 screen
+	# The printed pages, as pictures.
+	for pdf in $(BUILD)/gallery/print-*.pdf; do pdftoppm -r 100 -png "$$pdf" "$${pdf%.pdf}"; done
 
 # The README's screenshots under docs/, rendered with the gallery.
 .PHONY: docs-pictures

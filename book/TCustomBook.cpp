@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QPrinter>
 #include <QScreen>
+#include <QTextDocument>
 
 class TCustomBook::ScreenReaderWatch final : public QAccessible::ActivationObserver {
 public:
@@ -217,7 +218,7 @@ QPrinter& TCustomBook::Printer() {
 }
 
 void TCustomBook::mnitPrintClick() {
-    if (!ExecutePrintDialog(Printer()))
+    if (!ExecutePrintDialog(Printer(), PrintOptions))
         return;
     repaint();
     try {
@@ -228,7 +229,25 @@ void TCustomBook::mnitPrintClick() {
 }
 
 void TCustomBook::PrintClientArea(QPageLayout::Orientation orientation) {
-    ::PrintClientArea(*Client, orientation, Printer());
+    std::vector<QWidget*> onWhite;
+    if (PrintOptions.OnWhite && CurrentChapter && CurrentChapter->isVisible())
+        onWhite = CurrentChapter->DarkPictures();
+    ::PrintClientArea(*Client, orientation, Printer(), onWhite);
+}
+
+void TCustomBook::mnitPrintTextClick() {
+    if (!CurrentChapter)
+        return;
+    TPrintOptions options; // the text has no dark pictures
+    if (!ExecutePrintDialog(Printer(), options))
+        return;
+    try {
+        const std::unique_ptr<QTextDocument> text = ChapterText();
+        if (text)
+            PrintDocument(*text, QPageLayout::Portrait, Printer());
+    } catch (const std::exception& e) {
+        Application::ShowException(e);
+    }
 }
 
 void TCustomBook::mnitExitClick() { Close(); }

@@ -3,6 +3,7 @@
 // window, with the menus, the navigation panel and the reader's colour options. This
 // base knows nothing of the particular chapters; TThisBook adds them.
 
+#include "Application.h"
 #include "Calculator.h"
 #include "TForm.h"
 #include "TImageList.h"
@@ -17,6 +18,7 @@ class QFrame;
 class QMenu;
 class QMenuBar;
 class QPrinter;
+class QTextDocument;
 class TCustomChapter;
 class TNavPanel;
 
@@ -37,6 +39,7 @@ public:
     QMenu* ToolsMenu = nullptr;
     QMenu* HelpMenu = nullptr;
     QAction* mnitPrint = nullptr;
+    QAction* mnitPrintText = nullptr; // "Print chapter text..."
     QAction* mnitExit = nullptr;
     // The zoom levels in zoom::MenuLevels order, then one level up and one down.
     std::array<QAction*, 5> mnitZoom{};
@@ -79,6 +82,8 @@ public:
     void mnitContentsClick();
     void GoBackButtonClick();
     void mnitPrintClick();
+    // Prints the open chapter's pages as text, each under its heading.
+    void mnitPrintTextClick();
     void mnitExitClick();
     void mnitCalcClick();
     void mnitAboutClick();
@@ -95,6 +100,10 @@ public:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
     void PrintClientArea(QPageLayout::Orientation orientation);
+    // The print dialog's choices, kept for the run; "Print on white" starts unticked.
+    TPrintOptions PrintOptions{.OffersOnWhite = true};
+    // Every page of the open chapter as text with its heading, or nullptr when none is open.
+    virtual std::unique_ptr<QTextDocument> ChapterText() = 0;
     // The printer the print dialog configures.
     QPrinter& Printer();
     Calculator& TheCalculator() { return calculator_; }

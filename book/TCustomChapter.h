@@ -37,6 +37,8 @@ public:
     virtual void SetScreenReaderSupport(bool) {}
     // What of the page a window opening over it should leave clear, on the screen.
     virtual std::vector<TKeepClear> KeepClearAreas() const { return {}; }
+    // The dark pictures of the page, which "Print on white" prints on white.
+    virtual std::vector<QWidget*> DarkPictures() const { return {}; }
 
     void FormCreate();
     void FormDestroy();

@@ -5,11 +5,17 @@
 #include "TCustomChapter.h"
 #include "TNavPanel.h"
 #include "TRealSystemsForm.h"
+#include "TThisChapter.h"
+#include "oRichEdit.h"
 #include "forms/Artwork.h"
 #include "forms/ThisBookForm.h"
 #include "simulation/TSpectrumForm.h"
 
 #include <QFrame>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <algorithm>
 
 TThisBook::TThisBook(QWidget* owner) : TCustomBook(owner) {
@@ -131,4 +137,44 @@ void TThisBook::Resume(const TBookPlace& place) {
     ShowChapter(std::max(place.Page, 1));
     if (place.ChapterUnderContents)
         mnitContentsClick();
+}
+
+std::unique_ptr<QTextDocument> TThisBook::ChapterText() {
+    if (!CurrentChapter)
+        return nullptr;
+    std::unique_ptr<TCustomChapter, void (*)(TForm*)> copy(
+        CreateChapterWindow(ChapterNumber, *this), TForm::Free);
+    auto* chapter = dynamic_cast<TThisChapter*>(copy.get());
+    if (!chapter)
+        return nullptr;
+    auto text = std::make_unique<QTextDocument>();
+    QTextCursor cursor(text.get());
+    QTextCharFormat heading;
+    heading.setFontFamilies({"Arial"});
+    heading.setFontWeight(QFont::Bold);
+    QTextBlockFormat block;
+    block.setTopMargin(0);
+    heading.setFontPointSize(16);
+    cursor.setBlockFormat(block);
+    cursor.insertText(QString::fromStdString(Application::Title() + " : " + chapter->Caption()),
+                      heading);
+    heading.setFontPointSize(12);
+    for (int page = 1; page <= chapter->PageCount; ++page) {
+        chapter->Page = page;
+        chapter->WritePageText();
+        block.setTopMargin(page == 1 ? 12 : 24);
+        cursor.insertBlock(block);
+        cursor.insertText(QString("Page %1/%2")
+                              .arg(chapter->FirstPage + page - 1)
+                              .arg(chapter->PageTotal),
+                          heading);
+        cursor.insertBlock(QTextBlockFormat());
+        // Without the empty lines that keep the text clear of the window's top.
+        const std::unique_ptr<QTextDocument> body(chapter->TextBox->document()->clone());
+        QTextCursor trim(body.get());
+        while (trim.block().length() == 1 && trim.block().next().isValid())
+            trim.deleteChar();
+        cursor.insertFragment(QTextDocumentFragment(body.get()));
+    }
+    return text;
 }

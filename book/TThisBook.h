@@ -47,4 +47,7 @@ public:
     // Takes the reader to `place` with its options, as the reader would get there; a page
     // past the chapter's last opens its last.
     void Resume(const TBookPlace& place);
+    // Writes every page of a fresh copy of the open chapter, so that the reader's own
+    // simulation and answers stay as they are.
+    std::unique_ptr<QTextDocument> ChapterText() override;
 };

@@ -39,6 +39,10 @@ void DefineCustomBookForm(TCustomBook& f) {
 
     f.FileMenu = f.MainMenu->addMenu("&File");
     f.mnitPrint = f.FileMenu->addAction("&Print...", [&f] { f.mnitPrintClick(); });
+    f.mnitPrintText =
+        f.FileMenu->addAction("Print &chapter text...", [&f] { f.mnitPrintTextClick(); });
+    QObject::connect(f.FileMenu, &QMenu::aboutToShow,
+                     [&f] { f.mnitPrintText->setEnabled(f.CurrentChapter != nullptr); });
     f.mnitExit = f.FileMenu->addAction("E&xit", [&f] { f.mnitExitClick(); });
     f.ViewMenu = f.MainMenu->addMenu("&View");
     f.ZoomMenu = f.ViewMenu->addMenu("&Zoom");

@@ -106,6 +106,8 @@ std::vector<TKeepClear> TBaseChapter::KeepClearAreas() const {
     return areas;
 }
 
+std::vector<QWidget*> TBaseChapter::DarkPictures() const { return {wp}; }
+
 void TBaseChapter::ResetSimulation() {
     if (!Reset(TimeSlider->value()))
         Timer1->stop();

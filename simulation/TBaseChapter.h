@@ -121,6 +121,8 @@ public:
     void ApplyColours() override;
     // The page text, the orbit view and the graph.
     std::vector<TKeepClear> KeepClearAreas() const override;
+    // The orbit view.
+    std::vector<QWidget*> DarkPictures() const override;
 
     // The feed its followers read.
     bool IsRunning() const override;

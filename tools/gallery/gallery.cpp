@@ -32,6 +32,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPrinter>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -51,7 +52,17 @@ public:
     void showException(const AnsiString& message) override {
         std::fprintf(stderr, "error: %s\n", message.c_str());
     }
-    bool printDialog(QPrinter&) override { return false; }
+    // Prints to a PDF file when one is named, on white when it is offered.
+    bool printDialog(QPrinter& printer, TPrintOptions& options) override {
+        if (printFile.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFile);
+        options.OnWhite = options.OffersOnWhite;
+        printFile.clear();
+        return true;
+    }
+    QString printFile;
 };
 
 // Runs a simulation chapter's clock by hand, as its timer would.
@@ -97,6 +108,13 @@ public:
         save(both, name);
     }
     int written() const { return written_; }
+    // Whether a picture of this name is wanted; a PDF counts as written.
+    QString pdf(const QString& name) {
+        if (!wanted(name))
+            return QString();
+        ++written_;
+        return QDir(dir_).filePath(name + ".pdf");
+    }
     // The screen's available area with the windows on it where they stand, the first
     // undermost.
     void shootScreen(const std::vector<QWidget*>& windows, const QString& name) {
@@ -118,9 +136,7 @@ public:
     }
 
     void save(const QImage& image, const QString& name) {
-        if (!only_.isEmpty() &&
-            std::none_of(only_.begin(), only_.end(),
-                         [&name](const QString& prefix) { return name.startsWith(prefix); }))
+        if (!wanted(name))
             return;
         write(image, QDir(dir_).filePath(name + ".png"));
         if (docsDir_.isEmpty())
@@ -131,6 +147,11 @@ public:
     }
 
 private:
+    bool wanted(const QString& name) const {
+        return only_.isEmpty() ||
+               std::any_of(only_.begin(), only_.end(),
+                           [&name](const QString& prefix) { return name.startsWith(prefix); });
+    }
     void write(const QImage& image, const QString& path) {
         if (!image.save(path))
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -200,6 +221,18 @@ void ShootPlacement(Gallery& gallery, TThisBook& book) {
     book.mnitRealSystems->trigger();
     gallery.shootScreen({&book, book.RealSystemsCard}, "screen-real-systems-ch5-p03");
     book.RealSystemsCard->hide();
+}
+
+// The running simulation printed on white, and the chapter "One planet" printed as text,
+// as PDF files (make gallery turns them into pictures).
+void ShootPrints(Gallery& gallery, SilentDialogs& dialogs, TThisBook& book) {
+    book.ChapterNumber = 3;
+    book.ShowChapter(6);
+    RunTicks(book.CurrentChapter, 150);
+    dialogs.printFile = gallery.pdf("print-ch3-p06-on-white");
+    book.mnitPrint->trigger();
+    dialogs.printFile = gallery.pdf("print-ch3-text");
+    book.mnitPrintText->trigger();
 }
 
 // The card of real systems, and the free experiment running Upsilon Andromedae set up
@@ -364,6 +397,7 @@ int main(int argc, char* argv[]) {
             }
         }
         ShootPlacement(gallery, *book);
+        ShootPrints(gallery, dialogs, *book);
         // The simulation running with its arrows on, and its parameter dialog.
         book->ChapterNumber = 2;
         book->ShowChapter(6);
