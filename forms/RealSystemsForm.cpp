@@ -105,6 +105,7 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     for (int width : ColumnWidths)
         tableWidth += width;
     f.SystemTable = new QTableWidget(0, int(std::size(ColumnWidths)), &f);
+    f.SystemTable->setAccessibleName("Real planetary systems");
     QTableWidget& table = *f.SystemTable;
     for (int c = 0; c < table.columnCount(); ++c) {
         table.setColumnWidth(c, ColumnWidths[c]);

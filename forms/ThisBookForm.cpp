@@ -59,6 +59,7 @@ void DefineThisBookForm(TThisBook& f) {
         auto* area = new TImage(f.ContentsPanel);
         area->setGeometry(TitleArea.translated(0, entry.top));
         area->setCursor(Qt::PointingHandCursor);
+        area->setAccessibleName(QString("Chapter %1: %2").arg(i + 1).arg(entry.title));
         area->OnClick = [button] { button->click(); };
         f.ChapterEntries[std::size_t(i)] = area;
     }
