@@ -63,6 +63,15 @@ gallery: build
 	# The running chapter again at scale factor 2, on a screen large enough for the book.
 	QT_QPA_PLATFORM=offscreen:configfile=tools/gallery/screen.json QT_SCALE_FACTOR=2 \
 	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/scale2 ch2-running
+	# Zoomed pages and dialogs, and the dialogs' places on a 1024 x 768 screen.
+	QT_QPA_PLATFORM=offscreen:configfile=tools/gallery/screen.json \
+	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/zoom150 ch3-p13,dialog-parameters-ch3 --zoom 150
+	QT_QPA_PLATFORM=offscreen:configfile=tools/gallery/screen.json \
+	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/zoom200 ch2-running,ch3-p06,spectrum-na-d --zoom 200
+	QT_QPA_PLATFORM=offscreen:configfile=tools/gallery/screen-1024x768.json \
+	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/screen1024 screen
+	# The printed pages, as pictures.
+	for pdf in $(BUILD)/gallery/print-*.pdf; do pdftoppm -r 100 -png "$$pdf" "$${pdf%.pdf}"; done
 
 # The README's screenshots under docs/, rendered with the gallery.
 .PHONY: docs-pictures

@@ -11,6 +11,7 @@
 
 #include "Printing.h"
 #include "WindowPlace.h"
+#include "Zoom.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QKeyEvent>
 #include <QPrinter>
 #include <QScreen>
+#include <QTextDocument>
 
 class TCustomBook::ScreenReaderWatch final : public QAccessible::ActivationObserver {
 public:
@@ -58,6 +60,62 @@ void TCustomBook::FormCreate() {
         setWindowState(windowState() | Qt::WindowMaximized);
     NavPanel = CreateForm<TNavPanel>(this);
     NavPanel->SetColor(BookColour);
+    ShowZoomLevels();
+}
+
+std::vector<TKeepClear> TCustomBook::KeepClearAreas() const {
+    std::vector<TKeepClear> areas{{frameGeometry(), 1}};
+    if (CurrentChapter && CurrentChapter->isVisible())
+        for (const TKeepClear& area : CurrentChapter->KeepClearAreas())
+            areas.push_back(area);
+    return areas;
+}
+
+QSize TCustomBook::DesignFrame() {
+    // 792 x 554 of client area under a menu bar of about 22 pixels, in a frame of a few
+    // pixels with a title bar of about 30.
+    return QSize(792 + 8, 554 + 22 + 34);
+}
+
+void TCustomBook::ShowZoomLevels() {
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    // The screen's area in the pixels of a book at 100 %.
+    const QSize free = shown ? shown->availableGeometry().size() * zoom::Current() / 100 : QSize();
+    for (std::size_t i = 0; i < zoom::MenuLevels.size(); ++i) {
+        const int percent = zoom::MenuLevels[i];
+        mnitZoom[i]->setChecked(percent == zoom::Current());
+        mnitZoom[i]->setEnabled(percent == zoom::Current() ||
+                                zoom::Fits(DesignFrame(), free, percent));
+    }
+    const auto enabled = [this](int step) {
+        for (std::size_t i = 0; i < zoom::MenuLevels.size(); ++i)
+            if ((zoom::MenuLevels[i] - zoom::Current()) * step > 0 && mnitZoom[i]->isEnabled())
+                return true;
+        return false;
+    };
+    mnitZoomIn->setEnabled(enabled(1));
+    mnitZoomOut->setEnabled(enabled(-1));
+}
+
+void TCustomBook::mnitZoomClick(int percent) {
+    if (percent == zoom::Current())
+        return;
+    ZoomRequested = percent;
+    Close();
+}
+
+void TCustomBook::mnitZoomInClick() {
+    ShowZoomLevels();
+    for (std::size_t i = 0; i < zoom::MenuLevels.size(); ++i)
+        if (zoom::MenuLevels[i] > zoom::Current() && mnitZoom[i]->isEnabled())
+            return mnitZoomClick(zoom::MenuLevels[i]);
+}
+
+void TCustomBook::mnitZoomOutClick() {
+    ShowZoomLevels();
+    for (std::size_t i = zoom::MenuLevels.size(); i-- > 0;)
+        if (zoom::MenuLevels[i] < zoom::Current() && mnitZoom[i]->isEnabled())
+            return mnitZoomClick(zoom::MenuLevels[i]);
 }
 
 void TCustomBook::FormShow() { ShowChapter(1); }
@@ -162,7 +220,7 @@ QPrinter& TCustomBook::Printer() {
 }
 
 void TCustomBook::mnitPrintClick() {
-    if (!ExecutePrintDialog(Printer()))
+    if (!ExecutePrintDialog(Printer(), PrintOptions))
         return;
     repaint();
     try {
@@ -173,7 +231,25 @@ void TCustomBook::mnitPrintClick() {
 }
 
 void TCustomBook::PrintClientArea(QPageLayout::Orientation orientation) {
-    ::PrintClientArea(*Client, orientation, Printer());
+    std::vector<QWidget*> onWhite;
+    if (PrintOptions.OnWhite && CurrentChapter && CurrentChapter->isVisible())
+        onWhite = CurrentChapter->DarkPictures();
+    ::PrintClientArea(*Client, orientation, Printer(), onWhite);
+}
+
+void TCustomBook::mnitPrintTextClick() {
+    if (!CurrentChapter)
+        return;
+    TPrintOptions options; // the text has no dark pictures
+    if (!ExecutePrintDialog(Printer(), options))
+        return;
+    try {
+        const std::unique_ptr<QTextDocument> text = ChapterText();
+        if (text)
+            PrintDocument(*text, QPageLayout::Portrait, Printer());
+    } catch (const std::exception& e) {
+        Application::ShowException(e);
+    }
 }
 
 void TCustomBook::mnitExitClick() { Close(); }

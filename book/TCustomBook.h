@@ -3,12 +3,14 @@
 // window, with the menus, the navigation panel and the reader's colour options. This
 // base knows nothing of the particular chapters; TThisBook adds them.
 
+#include "Application.h"
 #include "Calculator.h"
 #include "TForm.h"
 #include "TImageList.h"
 #include "oBitBtn.h"
 
 #include <QPageLayout>
+#include <array>
 #include <memory>
 
 class QAction;
@@ -17,6 +19,7 @@ class QMenu;
 class QMenuBar;
 class QPrinter;
 class TCalculatorForm;
+class QTextDocument;
 class TCustomChapter;
 class TNavPanel;
 
@@ -31,11 +34,18 @@ public:
     oBitBtn* GoBackButton = nullptr;
     QMenuBar* MainMenu = nullptr;
     QMenu* FileMenu = nullptr;
+    QMenu* ViewMenu = nullptr;
+    QMenu* ZoomMenu = nullptr;
     QMenu* SectionMenu = nullptr;
     QMenu* ToolsMenu = nullptr;
     QMenu* HelpMenu = nullptr;
     QAction* mnitPrint = nullptr;
+    QAction* mnitPrintText = nullptr; // "Print chapter text..."
     QAction* mnitExit = nullptr;
+    // The zoom levels in zoom::MenuLevels order, then one level up and one down.
+    std::array<QAction*, 5> mnitZoom{};
+    QAction* mnitZoomIn = nullptr;
+    QAction* mnitZoomOut = nullptr;
     QAction* mnitContents = nullptr;
     QAction* mnitCalc = nullptr;
     QAction* Accessibility1 = nullptr;
@@ -52,6 +62,16 @@ public:
     TColor BookColour;
     // The reader chose the system's colours instead of the book's own.
     bool WindowsColours = false;
+    // A zoom the reader chose, in percent: the window has closed so that the program
+    // reopens the book at it. 0 while none is chosen.
+    int ZoomRequested = 0;
+
+    // The window's frame at 100 %: the client area, the menu bar and an allowance for the
+    // window system's title bar and borders.
+    static QSize DesignFrame();
+    // What a window opening over the book should leave clear: the book's frame, then what
+    // the open chapter names.
+    std::vector<TKeepClear> KeepClearAreas() const;
 
     // Opens chapter ChapterNumber at `page`; a negative page is the chapter's last page.
     virtual void ShowChapter(int page) = 0;
@@ -65,16 +85,28 @@ public:
     void mnitContentsClick();
     void GoBackButtonClick();
     void mnitPrintClick();
+    // Prints the open chapter's pages as text, each under its heading.
+    void mnitPrintTextClick();
     void mnitExitClick();
     void mnitCalcClick();
     void mnitAboutClick();
     void Accessibility1Click();
+    // A zoom level other than the one in force closes the window to reopen at it.
+    void mnitZoomClick(int percent);
+    void mnitZoomInClick();
+    void mnitZoomOutClick();
+    // Ticks the level in force and enables the levels at which the window fits the screen.
+    void ShowZoomLevels();
 
     // Page Down / Alt+Right and Page Up / Alt+Left press the forward and back buttons while
     // they are shown, unless the focused control takes the key.
     bool eventFilter(QObject* watched, QEvent* e) override;
 
     void PrintClientArea(QPageLayout::Orientation orientation);
+    // The print dialog's choices, kept for the run; "Print on white" starts unticked.
+    TPrintOptions PrintOptions{.OffersOnWhite = true};
+    // Every page of the open chapter as text with its heading, or nullptr when none is open.
+    virtual std::unique_ptr<QTextDocument> ChapterText() = 0;
     // The printer the print dialog configures.
     QPrinter& Printer();
     Calculator& TheCalculator() { return calculator_; }

@@ -29,9 +29,9 @@ void TCustomChapter::FormCreate() {
     BodyFont = std::make_unique<TFont>(Font());
     HeadingFont = std::make_unique<TFont>(*BodyFont);
     HeadingFont->Height = int(BodyFont->Height * 14 * 0.1);
+    // Greek letters are written as the letters themselves, which the body face has, so
+    // that a screen reader and the clipboard take them for what they are.
     SymbolFont = std::make_unique<TFont>(*BodyFont);
-    SymbolFont->Height = int(BodyFont->Height * 12 * 0.1);
-    SymbolFont->Name = "Symbol";
     FeedbackFont = std::make_unique<TFont>(*BodyFont);
     ApplyColours();
 }

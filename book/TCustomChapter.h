@@ -5,6 +5,7 @@
 #include "TForm.h"
 
 #include <memory>
+#include <vector>
 
 class TCustomBook;
 
@@ -34,6 +35,10 @@ public:
     void ShowCaption();
     virtual void ApplyColours();
     virtual void SetScreenReaderSupport(bool) {}
+    // What of the page a window opening over it should leave clear, on the screen.
+    virtual std::vector<TKeepClear> KeepClearAreas() const { return {}; }
+    // The dark pictures of the page, which "Print on white" prints on white.
+    virtual std::vector<QWidget*> DarkPictures() const { return {}; }
 
     void FormCreate();
     void FormDestroy();

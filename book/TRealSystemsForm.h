@@ -26,6 +26,7 @@ public:
     QLabel* NoteLabel = nullptr;
     QLabel* SetUpLabel = nullptr;
     oBitBtn* SetUpButton = nullptr;
+    oBitBtn* CloseButton = nullptr; // and Esc
     std::unique_ptr<TImageList> ButtonImages;
 
     TCustomBook* Book;
@@ -42,6 +43,7 @@ public:
     // Handlers.
     void SystemTableSelectionChange();
     void SetUpButtonClick();
+    void CloseButtonClick() { hide(); }
 
 private:
     TSystemSetUpTarget* Target() const;

@@ -2,6 +2,7 @@
 // The main window of this book: splash screen, contents page with one button per
 // chapter, and the chapter table from chapter number to chapter window.
 
+#include "BookPlace.h"
 #include "TCustomBook.h"
 #include "TImage.h"
 
@@ -40,4 +41,13 @@ public:
     void LeaveSplash();
     void mnitRealSystemsClick();
     void mnitSpectrumClick();
+
+    // Where the reader is and the reader's options.
+    TBookPlace Place() const;
+    // Takes the reader to `place` with its options, as the reader would get there; a page
+    // past the chapter's last opens its last.
+    void Resume(const TBookPlace& place);
+    // Writes every page of a fresh copy of the open chapter, so that the reader's own
+    // simulation and answers stay as they are.
+    std::unique_ptr<QTextDocument> ChapterText() override;
 };

@@ -1,5 +1,7 @@
 #include "TThisChapter.h"
 
+#include "ScreenPlacement.h"
+
 #include "TCustomBook.h"
 #include "TNavPanel.h"
 #include "forms/ThisChapterForm.h"
@@ -128,4 +130,8 @@ void TThisChapter::OpenQuestion() {
 void TThisChapter::ShowNextButton(bool shown) {
     if (TCustomBook* book = Book())
         book->NavPanel->NextButton->setVisible(shown);
+}
+
+std::vector<TKeepClear> TThisChapter::KeepClearAreas() const {
+    return {{ScreenArea(*TextBox), 4}};
 }

@@ -40,6 +40,8 @@ public:
     void ShowPage() override;
     void ApplyColours() override;
     void SetScreenReaderSupport(bool on) override;
+    // The page text.
+    std::vector<TKeepClear> KeepClearAreas() const override;
 
     virtual void WriteFeedback();
     virtual bool IsAnswerCorrect() { return false; }

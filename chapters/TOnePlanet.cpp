@@ -152,18 +152,18 @@ void TOnePlanet::WritePageText() {
         break;
     case 11:
         t << *BodyFont << "\n\nNow try altering the angle ";
-        t << *SymbolFont << fsItalic << "y. " >> fsItalic << *BodyFont;
+        t << *SymbolFont << fsItalic << "ψ" >> fsItalic << *BodyFont << ". ";
         t << "It rotates the orbit about its normal, turning the ellipse within its own "
              "plane. For a circular orbit this makes no difference, but for an elliptical "
              "orbit it changes the shape of the radial velocity profile.";
         break;
     case 12:
         t << *BodyFont << "\n\nThe azimuth ";
-        t << *SymbolFont << fsItalic << "f" >> fsItalic << *BodyFont;
+        t << *SymbolFont << fsItalic << "φ" >> fsItalic << *BodyFont;
         t << " of the orbit rotates the orbit's normal about the ";
         t << fsItalic << "z" >> fsItalic;
         t << " axis. The radial velocity profile does not depend on ";
-        t << *SymbolFont << fsItalic << "f" >> fsItalic << *BodyFont;
+        t << *SymbolFont << fsItalic << "φ" >> fsItalic << *BodyFont;
         t << " at all, so Doppler spectroscopy tells us nothing about the azimuth of an "
              "orbit.";
         break;

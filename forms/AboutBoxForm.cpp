@@ -17,8 +17,9 @@ QLabel* centredLabel(QWidget* page, const char* text, int top, int height, int p
     return label;
 }
 
-TRichEditControl* textPage(QWidget* page) {
+TRichEditControl* textPage(QWidget* page, const char* name) {
     auto* box = new TRichEditControl(page);
+    box->setAccessibleName(name);
     box->setGeometry(14, 8, 605, 385);
     box->setFrameShape(QFrame::NoFrame);
     box->SetFont(TFont("Times New Roman", -16, clNavy));
@@ -68,8 +69,8 @@ void DefineAboutBoxForm(TAboutBox& f) {
     f.lblCopyright =
         centredLabel(copyright, "Copyright \xC2\xA9 2026 The Doppler spectroscopy book authors", 232,
                      19, 13);
-    f.rtfCredits = textPage(credits);
-    f.rtfContacts = textPage(contacts);
+    f.rtfCredits = textPage(credits, "Acknowledgements and copyright");
+    f.rtfContacts = textPage(contacts, "Contacts");
 
     f.ImageList1 = std::make_unique<TImageList>(150, 36);
     artwork::AddBlankFaces(*f.ImageList1, 3);

@@ -29,6 +29,7 @@ void DefineAccessBoxForm(TAccessBox& f) {
 
     f.rtfText = new TRichEditControl(&f);
     f.rtfText->setGeometry(6, 5, 367, 300);
+    f.rtfText->setAccessibleName("About these options");
     f.rtfText->setFrameShape(QFrame::NoFrame);
     f.rtfText->SetFont(TFont("Arial", -13, clNavy));
     f.rtfText->setReadOnly(true);

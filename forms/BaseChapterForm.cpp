@@ -129,6 +129,16 @@ void defineViewControls(TBaseChapter& f) {
     // Position 1, the closest view, stands at the top.
     f.ZoomSlider->setInvertedAppearance(true);
     f.ZoomSlider->setInvertedControls(true);
+    const auto describe = [](QWidget* control, const char* name, const char* description) {
+        control->setAccessibleName(name);
+        control->setAccessibleDescription(description);
+        control->setToolTip(description);
+    };
+    describe(f.omegatrack, "Tilt of the view",
+             "Tilts the view from looking along the line of sight (0°) to looking down on the "
+             "sky (90°).");
+    describe(f.thetatrack, "Turn of the view", "Turns the view about the vertical axis.");
+    describe(f.ZoomSlider, "Zoom of the view", "Brings the view closer (up) or farther (down).");
 }
 
 void defineGraph(TBaseChapter& f) {
@@ -139,6 +149,9 @@ void defineGraph(TBaseChapter& f) {
     defineAxisTitle(f);
 
     f.TimeSlider = slider(&f, Qt::Horizontal, QRect(284, 508, 90, 30), -1, 4, 1, 1, 3);
+    f.TimeSlider->setAccessibleName("Timescale (days)");
+    f.TimeSlider->setAccessibleDescription(
+        "The simulated days per tick, from 0.1 to 10 000: also the span of the graph.");
     f.Label1 = labelEndingAt(&f, 280, 512, "Timescale (days)", &ArialBold);
     f.Label2 = label(&f, 284, 536, "0.1");
     f.Label3 = labelEndingAt(&f, 374, 536, "10 000");
@@ -229,6 +242,9 @@ void DefineBaseChapterForm(TBaseChapter& f) {
     f.wpPanel = panel(&f, QRect(237, 8, 544, 304), clBlack);
     f.wp = paintBox(f.wpPanel, oRealRect(-2.7, 1.5, 5.4, -3.0));
     f.wp->setCursor(Qt::PointingHandCursor);
+    f.wp->setAccessibleName("Orbit view");
+    f.wp->setAccessibleDescription(
+        "The star and its planets on their orbits; drag to turn the view.");
     f.wpFont = TFont("Times New Roman", -16, clWhite);
 
     defineViewControls(f);

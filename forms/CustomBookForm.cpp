@@ -3,6 +3,9 @@
 #include "Artwork.h"
 #include "book/TCustomBook.h"
 
+#include "Zoom.h"
+
+#include <QActionGroup>
 #include <QFrame>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -36,7 +39,31 @@ void DefineCustomBookForm(TCustomBook& f) {
 
     f.FileMenu = f.MainMenu->addMenu("&File");
     f.mnitPrint = f.FileMenu->addAction("&Print...", [&f] { f.mnitPrintClick(); });
+    f.mnitPrintText =
+        f.FileMenu->addAction("Print &chapter text...", [&f] { f.mnitPrintTextClick(); });
+    QObject::connect(f.FileMenu, &QMenu::aboutToShow,
+                     [&f] { f.mnitPrintText->setEnabled(f.CurrentChapter != nullptr); });
     f.mnitExit = f.FileMenu->addAction("E&xit", [&f] { f.mnitExitClick(); });
+    f.ViewMenu = f.MainMenu->addMenu("&View");
+    f.ZoomMenu = f.ViewMenu->addMenu("&Zoom");
+    auto* levels = new QActionGroup(f.ZoomMenu);
+    for (std::size_t i = 0; i < zoom::MenuLevels.size(); ++i) {
+        const int percent = zoom::MenuLevels[i];
+        QAction* item = f.ZoomMenu->addAction(QString::fromStdString(zoom::LevelCaption(percent)),
+                                              [&f, percent] { f.mnitZoomClick(percent); });
+        item->setCheckable(true);
+        levels->addAction(item);
+        if (percent == 100)
+            item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+        f.mnitZoom[i] = item;
+    }
+    f.ViewMenu->addSeparator();
+    f.mnitZoomIn = f.ViewMenu->addAction("Zoom &in", [&f] { f.mnitZoomInClick(); });
+    f.mnitZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                                QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    f.mnitZoomOut = f.ViewMenu->addAction("Zoom &out", [&f] { f.mnitZoomOutClick(); });
+    f.mnitZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    QObject::connect(f.ViewMenu, &QMenu::aboutToShow, [&f] { f.ShowZoomLevels(); });
     f.SectionMenu = f.MainMenu->addMenu("&Section");
     f.mnitContents = f.SectionMenu->addAction("Contents", [&f] { f.mnitContentsClick(); });
     f.ToolsMenu = f.MainMenu->addMenu("&Tools");

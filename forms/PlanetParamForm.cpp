@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <initializer_list>
@@ -34,20 +35,23 @@ QRadioButton* radio(TPlanetParamForm& f, QRect place, const char* caption, TColo
 }
 
 // One slider row: the quantity's symbol in italics with its hint, the value label, the
-// slider and the numbers under its ticks.
+// slider with its name and description, and the numbers under its ticks.
 struct Row {
-    const char* symbol;     // the symbol and " =", spaces kept
-    const char* subscript;  // set below the symbol's letter, or null
-    const char* symbolFont; // face of the symbol
+    const char* symbol;    // the symbol and " =", spaces kept
+    const char* subscript; // set below the symbol's letter, or null
     const char* hint;
-    const char* value; // design text of the value label
+    const char* name;        // what a screen reader calls the slider
+    const char* description; // what it does, read out and shown as its tooltip
+    const char* value;       // design text of the value label
     int top, height, min, max, tick, position;
     std::initializer_list<const char*> ends; // spread evenly under the slider
 };
 
 QSlider* defineRow(TPlanetParamForm& f, const Row& row, QLabel*& valueLabel) {
-    TFont symbolFont(row.symbolFont, -16, clWindowText, TFontStyles{}.with(fsItalic));
-    QLabel* symbol = label(&f, QRect(22, row.top + 3, 48, 22), row.symbol, symbolFont);
+    // Greek letters are written as themselves, in a face that has them.
+    TFont symbolFont("Times New Roman", -16, clWindowText, TFontStyles{}.with(fsItalic));
+    QLabel* symbol =
+        label(&f, QRect(22, row.top + 3, 48, 22), QString::fromUtf8(row.symbol), symbolFont);
     symbol->setTextFormat(Qt::PlainText);
     symbol->setToolTip(row.hint);
     if (row.subscript) {
@@ -64,6 +68,9 @@ QSlider* defineRow(TPlanetParamForm& f, const Row& row, QLabel*& valueLabel) {
     s->setTickInterval(row.tick);
     s->setTickPosition(QSlider::TicksBelow);
     s->setValue(row.position);
+    s->setAccessibleName(QString::fromUtf8(row.name));
+    s->setAccessibleDescription(QString::fromUtf8(row.description));
+    s->setToolTip(QString::fromUtf8(row.description));
 
     // Numbers stand under the ticks they name, clear of the tick marks (the handle's travel
     // leaves about 6 pixels at either end); the outer two keep within the slider.
@@ -99,70 +106,31 @@ void DefinePlanetParamForm(TPlanetParamForm& f) {
     f.PlanName->setGeometry(214, 28, 77, 24);
     f.PlanName->setFont(Arial13.toQFont());
     f.PlanName->setMaxLength(999);
+    f.PlanName->setAccessibleName("Planet name");
 
     const Row rows[] = {
-        {" a =",
-         nullptr,
-         "Times New Roman",
-         "semi-major axis",
-         "5.2 AU",
-         83,
-         30,
-         0,
-         100,
-         25,
-         68,
-         {"0.01", " 1", "100"}},
-        {"e =",
-         nullptr,
-         "Times New Roman",
-         "Eccentricity",
-         "0",
-         137,
-         30,
-         0,
-         100,
-         10,
-         0,
-         {"0", "1"}},
-        {"i  =",
-         nullptr,
-         "Times New Roman",
-         "Orbit Inclination",
-         "+90°",
-         191,
-         30,
-         -90,
-         90,
-         45,
-         90,
-         {"-90", "+90"}},
-        {"f  =", nullptr, "Symbol", "Orbit Azimuth", "0°", 245, 31, 0, 360, 90, 0, {"0", "360"}},
-        {"y  =", nullptr, "Symbol", "Orbit Azimuth", "0°", 299, 30, 0, 360, 90, 0, {"0", "360"}},
-        {"m   =",
-         nullptr,
-         "Times New Roman",
-         "Planet Mass",
-         "1.00 Jupiter masses",
-         353,
-         31,
-         0,
-         90,
-         30,
-         60,
-         {"0.01", "0.1", "1", "  10"}},
-        {"m   =",
-         "s",
-         "Times New Roman",
-         "Star Mass",
-         "1.00 Solar masses",
-         407,
-         30,
-         0,
-         90,
-         30,
-         30,
-         {"0.1", " 1", "  10", " 100"}},
+        {" a =", nullptr, "semi-major axis", "Semi-major axis a",
+         "The size of the orbit: half its longest diameter, from 0.01 to 100 AU.", "5.2 AU", 83,
+         30, 0, 100, 25, 68, {"0.01", " 1", "100"}},
+        {"e =", nullptr, "Eccentricity", "Eccentricity e",
+         "How far the orbit is from a circle: 0 is a circle, near 1 a long, thin ellipse.", "0",
+         137, 30, 0, 100, 10, 0, {"0", "1"}},
+        {"i  =", nullptr, "Orbit Inclination", "Inclination i",
+         "The angle between the line of sight and the orbit's normal: 90° is edge-on, 0° "
+         "face-on.",
+         "+90°", 191, 30, -90, 90, 45, 90, {"-90", "+90"}},
+        {"φ  =", nullptr, "Orbit Azimuth", "Azimuth φ",
+         "φ turns the plane of the orbit about the line of sight.", "0°", 245, 31, 0, 360, 90,
+         0, {"0", "360"}},
+        {"ψ  =", nullptr, "Orientation of the ellipse", "Orientation ψ",
+         "ψ turns the ellipse within its own plane.", "0°", 299, 30, 0, 360, 90, 0,
+         {"0", "360"}},
+        {"m   =", nullptr, "Planet Mass", "Planet mass m",
+         "The planet's mass, from 0.01 to 10 Jupiter masses.", "1.00 Jupiter masses", 353, 31, 0,
+         90, 30, 60, {"0.01", "0.1", "1", "  10"}},
+        {"m   =", "s", "Star Mass", "Star mass ms",
+         "The star's mass, from 0.1 to 100 solar masses.", "1.00 Solar masses", 407, 30, 0, 90,
+         30, 30, {"0.1", " 1", "  10", " 100"}},
     };
     f.aSlider = defineRow(f, rows[0], f.aLabel);
     f.EccSlider = defineRow(f, rows[1], f.EccLabel);
@@ -171,6 +139,13 @@ void DefinePlanetParamForm(TPlanetParamForm& f) {
     f.psiSlider = defineRow(f, rows[4], f.psiLabel);
     f.massSlider = defineRow(f, rows[5], f.massLabel);
     f.SmassSlider = defineRow(f, rows[6], f.SmassLabel);
+
+    // Above the name, where the dialog has room without growing over more of the page.
+    f.CloseButton = new QPushButton("&Close", &f);
+    f.CloseButton->setGeometry(214, 3, 77, 23);
+    f.CloseButton->setFont(Arial13.toQFont());
+    f.SetCancelButton(f.CloseButton);
+    QObject::connect(f.CloseButton, &QPushButton::clicked, [&f] { f.CloseButtonClick(); });
 
     QObject::connect(f.PlanName, &QLineEdit::textChanged, [&f] { f.PlanNameChange(); });
     QObject::connect(f.PlanRadioButton1, &QRadioButton::clicked,

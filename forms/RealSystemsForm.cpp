@@ -105,6 +105,7 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     for (int width : ColumnWidths)
         tableWidth += width;
     f.SystemTable = new QTableWidget(0, int(std::size(ColumnWidths)), &f);
+    f.SystemTable->setAccessibleName("Real planetary systems");
     QTableWidget& table = *f.SystemTable;
     for (int c = 0; c < table.columnCount(); ++c) {
         table.setColumnWidth(c, ColumnWidths[c]);
@@ -149,11 +150,18 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     f.SetUpButton->SetCaption("Set up");
     f.SetUpButton->SetImages(f.ButtonImages.get());
     f.SetUpButton->NumGlyphs = 3;
-    f.SetUpLabel = wrappedLabel(f, QRect(134, top, tableWidth - 122, 36), "");
+    f.SetUpLabel = wrappedLabel(f, QRect(134, top, tableWidth - 122 - 122, 36), "");
+    f.CloseButton = new oBitBtn(&f);
+    f.CloseButton->setGeometry(12 + tableWidth - 110, top, 110, 36);
+    f.CloseButton->SetCaption("Close");
+    f.CloseButton->SetImages(f.ButtonImages.get());
+    f.CloseButton->NumGlyphs = 3;
+    f.SetCancelButton(f.CloseButton);
     f.SetClientSize(tableWidth + 24, top + 36 + 12);
 
     QObject::connect(&table, &QTableWidget::itemSelectionChanged,
                      [&f] { f.SystemTableSelectionChange(); });
     QObject::connect(f.SetUpButton, &QPushButton::clicked, [&f] { f.SetUpButtonClick(); });
+    QObject::connect(f.CloseButton, &QPushButton::clicked, [&f] { f.CloseButtonClick(); });
     f.FollowChapter();
 }

@@ -19,6 +19,7 @@ void DefineSimpleCaseForm(TSimpleCase& f) {
     f.Q7Answer =
         AnswerField(&f, QRect(32, 376, 73, 24), [&f](char& key) { f.Q7AnswerKeyPress(key); });
     f.Q7Label = BoldText(&f, QRect(109, 379, 33, 20), "days");
+    f.Q7Answer->setAccessibleName("Period of Mondas in days");
     f.Q7DoneButton = DoneButton(f, QRect(150, 369, 65, 36), [&f] { f.Q7DoneButtonClick(); });
     f.MessagePanel->raise();
 }

@@ -59,6 +59,7 @@ void DefineThisBookForm(TThisBook& f) {
         auto* area = new TImage(f.ContentsPanel);
         area->setGeometry(TitleArea.translated(0, entry.top));
         area->setCursor(Qt::PointingHandCursor);
+        area->setAccessibleName(QString("Chapter %1: %2").arg(i + 1).arg(entry.title));
         area->OnClick = [button] { button->click(); };
         f.ChapterEntries[std::size_t(i)] = area;
     }
@@ -89,9 +90,8 @@ void DefineThisBookForm(TThisBook& f) {
     }
     f.mnitCalc->setText("&Calculator");
     f.mnitSpectrum = f.ToolsMenu->addAction("&Spectrum", [&f] { f.mnitSpectrumClick(); });
+    f.mnitRealSystems =
+        f.ToolsMenu->addAction("&Real planetary systems", [&f] { f.mnitRealSystemsClick(); });
     f.Accessibility1->setText("A&ccessibility...");
     f.mnitAbout->setText("&About...");
-    f.mnitRealSystems = new QAction("&Real planetary systems", f.HelpMenu);
-    f.HelpMenu->insertAction(f.mnitAbout, f.mnitRealSystems);
-    QObject::connect(f.mnitRealSystems, &QAction::triggered, [&f] { f.mnitRealSystemsClick(); });
 }

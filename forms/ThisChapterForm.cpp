@@ -29,6 +29,7 @@ void DefineThisChapterForm(TThisChapter& f) {
     f.SetFont(TFont("Arial", -13, clWindowText));
 
     f.TextBox = readOnlyBox(&f);
+    f.TextBox->setAccessibleName("Page text");
     f.TextBox->setGeometry(28, 20, 301, 301);
 
     f.MessagePanel = new TPanel(&f);
@@ -37,6 +38,7 @@ void DefineThisChapterForm(TThisChapter& f) {
     f.MessagePanel->SetColor(RGB(255, 255, 215));
     f.MessagePanel->hide();
     f.FeedbackBox = readOnlyBox(f.MessagePanel);
+    f.FeedbackBox->setAccessibleName("Feedback");
 
     f.ButtonImages = blankFaces(65, 36);
     f.ButtonImages2 = blankFaces(110, 36);

@@ -6,6 +6,7 @@
 #include "oRichEdit.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 
 using namespace questionparts;
@@ -25,6 +26,8 @@ QComboBox* dropDown(QWidget* parent, QRect place, const char* text,
     list->setMaxVisibleItems(int(items.size()));
     list->setCurrentIndex(-1);
     list->setEditText(text);
+    list->setAccessibleName(text);
+    list->lineEdit()->setAccessibleName(text);
     list->hide();
     return list;
 }
@@ -52,6 +55,9 @@ void DefineTwoPlanetsForm(TTwoPlanets& f) {
     f.VulcanDays = hiddenText(&f, QRect(185, 411, 33, 20), "days");
     for (QLabel* name : {f.MondasLabel, f.VulcanLabel})
         name->setAutoFillBackground(true);
+    // The field is read out with its planet's name, which the page writes into the label.
+    f.MondasLabel->setBuddy(f.MondasAnswer);
+    f.VulcanLabel->setBuddy(f.VulcanAnswer);
     f.QDoneButton = DoneButton(f, QRect(310, 440, 65, 36), [&f] { f.QDoneButtonClick(); });
 
     f.ParamComboBox = dropDown(&f, QRect(28, 408, 193, 24), "Parameter",

@@ -3,6 +3,8 @@
 #include "TForm.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QVBoxLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <cstdio>
@@ -27,9 +29,25 @@ public:
                         QApplication::activeWindow());
         box.exec();
     }
-    bool printDialog(QPrinter& printer) override {
+    bool printDialog(QPrinter& printer, TPrintOptions& options) override {
         QPrintDialog dialog(&printer, QApplication::activeWindow());
-        return dialog.exec() == QDialog::Accepted;
+        QCheckBox* onWhite = nullptr;
+        if (options.OffersOnWhite) {
+            auto* tab = new QWidget;
+            tab->setWindowTitle("Book");
+            onWhite = new QCheckBox("Print on &white", tab);
+            onWhite->setToolTip("Prints the black orbit view on white paper, its lines dark.");
+            onWhite->setChecked(options.OnWhite);
+            auto* layout = new QVBoxLayout(tab);
+            layout->addWidget(onWhite);
+            layout->addStretch();
+            dialog.setOptionTabs({tab});
+        }
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        if (onWhite)
+            options.OnWhite = onWhite->isChecked();
+        return true;
     }
 };
 
@@ -62,7 +80,9 @@ DialogHook* SetDialogHook(DialogHook* hook) {
 void ShowMessage(const AnsiString& text) { currentHook->showMessage(text); }
 int ShowModal(TForm& form) { return currentHook->showModal(form); }
 void ShowException(const std::exception& e) { currentHook->showException(e.what()); }
-bool RunPrintDialog(QPrinter& printer) { return currentHook->printDialog(printer); }
+bool RunPrintDialog(QPrinter& printer, TPrintOptions& options) {
+    return currentHook->printDialog(printer, options);
+}
 
 void HandleException() {
     try {

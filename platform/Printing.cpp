@@ -1,13 +1,27 @@
 #include "Printing.h"
 
-#include "Application.h"
-
+#include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QPrinter>
+#include <QTextDocument>
 #include <QWidget>
 #include <algorithm>
+#include <memory>
 #include <stdexcept>
+
+namespace {
+
+// The resolution page texts and forms are designed at.
+constexpr double ScreenDpi = 96.0;
+
+void Begin(QPainter& painter, QPrinter& printer) {
+    if (!painter.begin(&printer))
+        throw std::runtime_error("Printing failed: the printer could not be opened.");
+}
+
+} // namespace
 
 QRect PrintPlacement(QSize picture, int offX, int offY, int pageWidth, int pageHeight) {
     // Viewport origin (offX, offY) and extent (W - 4 offX, H - 4 offY), window extent the
@@ -21,26 +35,99 @@ QRect PrintPlacement(QSize picture, int offX, int offY, int pageWidth, int pageH
     return QRect(offX, offY, int(picture.width() * scale), int(picture.height() * scale));
 }
 
-bool ExecutePrintDialog(QPrinter& printer) { return Application::RunPrintDialog(printer); }
+bool ExecutePrintDialog(QPrinter& printer, TPrintOptions& options) {
+    return Application::RunPrintDialog(printer, options);
+}
 
-void PrintClientArea(QWidget& client, QPageLayout::Orientation orientation, QPrinter& printer) {
-    QImage picture(client.size(), QImage::Format_RGB32);
-    picture.fill(client.palette().color(QPalette::Window));
-    {
-        QPainter p(&picture);
-        client.render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
+QImage OnWhite(const QImage& picture) {
+    QImage out = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const QColor c(row[x]);
+            float h = 0, s = 0, l = 0;
+            c.getHslF(&h, &s, &l);
+            float turned = 1.0f - l;
+            // A light colour turned over stays light; on white it needs depth to show.
+            if (s > 0.2f)
+                turned = std::min(turned, 0.4f);
+            row[x] = QColor::fromHslF(h, s, turned).rgb();
+        }
     }
+    out.setDevicePixelRatio(picture.devicePixelRatio());
+    return out;
+}
+
+void PrintClientArea(QWidget& client, QPageLayout::Orientation orientation, QPrinter& printer,
+                     const std::vector<QWidget*>& onWhite) {
     printer.setPageOrientation(orientation);
     printer.setFullPage(false);
     QPainter painter;
-    if (!painter.begin(&printer))
-        throw std::runtime_error("Printing failed: the printer could not be opened.");
+    Begin(painter, printer);
     const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
     const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
     const int offX = printable.left() - paper.left();
     const int offY = printable.top() - paper.top();
+    const QRect place =
+        PrintPlacement(client.size(), offX, offY, paper.width(), paper.height());
+    painter.translate(place.topLeft());
+    painter.scale(double(place.width()) / client.width(), double(place.height()) / client.height());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(PrintPlacement(picture.size(), offX, offY, paper.width(), paper.height()),
-                      picture);
+    painter.fillRect(client.rect(), client.palette().color(QPalette::Window));
+    // The widgets paint themselves onto the printer: text and lines stay vectors.
+    QRegion drawn(client.rect());
+    std::vector<std::pair<QRect, QImage>> turned;
+    for (QWidget* picture : onWhite) {
+        if (!picture->isVisibleTo(&client))
+            continue;
+        const QRect area(picture->mapTo(&client, QPoint()), picture->size());
+        drawn -= area;
+        turned.emplace_back(area, OnWhite(picture->grab().toImage()));
+    }
+    // Qt draws a widget straight onto a printer only through a picture of pixels; recorded
+    // first, its drawing commands reach the printer as they are.
+    QPicture recorded;
+    {
+        QPainter recorder(&recorded);
+        client.render(&recorder, QPoint(), drawn, QWidget::DrawChildren);
+    }
+    // A picture plays at its own resolution's size on the printer; the mapping above
+    // already scales to the printer.
+    painter.save();
+    painter.scale(double(recorded.logicalDpiX()) / printer.logicalDpiX(),
+                  double(recorded.logicalDpiY()) / printer.logicalDpiY());
+    painter.drawPicture(0, 0, recorded);
+    painter.restore();
+    for (const auto& [area, image] : turned)
+        painter.drawImage(area, image);
+    painter.end();
+}
+
+void PrintDocument(const QTextDocument& document, QPageLayout::Orientation orientation,
+                   QPrinter& printer) {
+    printer.setPageOrientation(orientation);
+    printer.setFullPage(false);
+    QPainter painter;
+    Begin(painter, printer);
+    const double scale = printer.resolution() / ScreenDpi;
+    const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
+    // Laid out on pages of the printable area's size in screen pixels, lines kept whole.
+    std::unique_ptr<QTextDocument> paged(document.clone());
+    const QSizeF page(printable.width() / scale, printable.height() / scale);
+    paged->setPageSize(page);
+    const int pages = paged->pageCount();
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0 && !printer.newPage())
+            throw std::runtime_error("Printing failed: the printer took no further page.");
+        painter.save();
+        painter.scale(scale, scale);
+        painter.translate(0, -i * page.height());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(0, i * page.height(), page.width(), page.height());
+        context.palette.setColor(QPalette::Text, Qt::black);
+        painter.setClipRect(context.clip);
+        paged->documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
     painter.end();
 }

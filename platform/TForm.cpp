@@ -1,5 +1,7 @@
 #include "TForm.h"
 
+#include "ScreenPlacement.h"
+
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -132,6 +134,19 @@ void TForm::showEvent(QShowEvent* e) {
             frame.moveCenter(screen->availableGeometry().center());
             move(frame.topLeft());
         }
+    }
+    if (isWindow() && !e->spontaneous()) {
+        const bool place = KeepClear && !placedOnce_;
+        placedOnce_ = placedOnce_ || place;
+        const auto settle = [this, place] {
+            if (place)
+                PlaceWindow(*this, KeepClear());
+            else
+                KeepOnScreen(*this);
+        };
+        settle();
+        // The window system tells the frame's size only once the window is up.
+        QMetaObject::invokeMethod(this, settle, Qt::QueuedConnection);
     }
     if (OnShow && !e->spontaneous())
         OnShow();

@@ -1,5 +1,6 @@
 #include "simulation/TBaseChapter.h"
 
+#include "ScreenPlacement.h"
 #include "TBitmap.h"
 #include "forms/BaseChapterForm.h"
 #include "oWorldPortPaintBox.h"
@@ -97,6 +98,15 @@ void TBaseChapter::showEvent(QShowEvent* e) {
     ParamForm->show();
     ParamFormCovered.reset();
 }
+
+std::vector<TKeepClear> TBaseChapter::KeepClearAreas() const {
+    std::vector<TKeepClear> areas = TThisChapter::KeepClearAreas();
+    areas.push_back({ScreenArea(*wp), 4});
+    areas.push_back({ScreenArea(*wpGraph), 2});
+    return areas;
+}
+
+std::vector<QWidget*> TBaseChapter::DarkPictures() const { return {wp}; }
 
 void TBaseChapter::ResetSimulation() {
     if (!Reset(TimeSlider->value()))

@@ -122,6 +122,10 @@ public:
     void FormCreate();
     void FormDestroy();
     void ApplyColours() override;
+    // The page text, the orbit view and the graph.
+    std::vector<TKeepClear> KeepClearAreas() const override;
+    // The orbit view.
+    std::vector<QWidget*> DarkPictures() const override;
 
     // The feed its followers read.
     bool IsRunning() const override;

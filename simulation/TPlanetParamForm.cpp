@@ -29,6 +29,13 @@ void SetText(QLabel& label, const std::string& text) {
 
 TPlanetParamForm::TPlanetParamForm(TBaseChapter* owner) : TForm(owner), Chapter(owner) {
     DefinePlanetParamForm(*this);
+    // Beside the book, or over what of it the student needs least while moving the sliders.
+    KeepClear = [this] {
+        std::vector<TKeepClear> areas{{Chapter->window()->frameGeometry(), 1}};
+        for (const TKeepClear& area : Chapter->KeepClearAreas())
+            areas.push_back(area);
+        return areas;
+    };
 }
 
 void TPlanetParamForm::FormCreate() {

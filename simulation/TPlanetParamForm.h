@@ -9,6 +9,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class QSlider;
 class TBaseChapter;
@@ -37,6 +38,7 @@ public:
     QLabel* psiLabel = nullptr;
     QLabel* massLabel = nullptr;
     QLabel* SmassLabel = nullptr;
+    QPushButton* CloseButton = nullptr; // and Esc
 
     TBaseChapter* Chapter;     // the owning chapter window
     TPlanet* Planet = nullptr; // the planet being edited, one of Chapter's Planets
@@ -53,6 +55,7 @@ public:
     // Handlers.
     void SliderChange();
     void PlanNameChange();
+    void CloseButtonClick() { hide(); }
     void PlanRadioButton1Click() { SelectPlanet(0); }
     void PlanRadioButton2Click() { SelectPlanet(1); }
     void PlanRadioButton3Click() { SelectPlanet(2); }

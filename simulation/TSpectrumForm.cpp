@@ -87,8 +87,6 @@ void TSpectrumForm::SimulationClosed() {
     ShowStatus();
 }
 
-void TSpectrumForm::PlaceBeside(const QWidget& other) { ::PlaceBeside(*this, other); }
-
 void TSpectrumForm::LineBoxChange() { ShowSpectrum(); }
 
 void TSpectrumForm::CloseButtonClick() { hide(); }

@@ -35,8 +35,6 @@ public:
     // Follows `feed` from now on (nullptr: none), showing its current state at once.
     void Follow(TSimulationFeed* feed);
     TSimulationFeed* Followed() const { return feed_; }
-    // Moves the window beside `other` (the book), as far as the screen allows.
-    void PlaceBeside(const QWidget& other);
     // The radial velocity shown, m/s.
     double Velocity_mps() const { return v_mps_; }
 

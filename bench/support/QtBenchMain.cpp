@@ -15,7 +15,7 @@ public:
     void showMessage(const AnsiString&) override {}
     int showModal(TForm&) override { return mrCancel; }
     void showException(const AnsiString&) override {}
-    bool printDialog(QPrinter&) override { return false; }
+    bool printDialog(QPrinter&, TPrintOptions&) override { return false; }
 };
 
 } // namespace

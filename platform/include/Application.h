@@ -12,6 +12,14 @@ class TForm;
 
 enum TModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2 };
 
+// The choices the print dialog offers beside the printer's own settings.
+struct TPrintOptions {
+    // The dialog offers "Print on white".
+    bool OffersOnWhite = false;
+    // Dark pictures are printed on white: their black ground white, their light lines dark.
+    bool OnWhite = false;
+};
+
 class DialogHook {
 public:
     virtual ~DialogHook() = default;
@@ -21,8 +29,9 @@ public:
     virtual int showModal(TForm& form) = 0;
     // The standard exception display.
     virtual void showException(const AnsiString& message) = 0;
-    // The print dialog; true when the user chose to print with the printer's settings.
-    virtual bool printDialog(QPrinter& printer) = 0;
+    // The print dialog; true when the user chose to print with the printer's settings and
+    // the options.
+    virtual bool printDialog(QPrinter& printer, TPrintOptions& options) = 0;
 };
 
 namespace Application {
@@ -39,7 +48,7 @@ DialogHook* SetDialogHook(DialogHook* hook);
 void ShowMessage(const AnsiString& text);
 int ShowModal(TForm& form);
 void ShowException(const std::exception& e);
-bool RunPrintDialog(QPrinter& printer);
+bool RunPrintDialog(QPrinter& printer, TPrintOptions& options);
 // Shows the exception being handled; call only inside a catch block.
 void HandleException();
 

@@ -1,19 +1,36 @@
 #pragma once
-// Printing a window's picture: the client area as it shows on the screen, scaled with
-// equal x and y scale onto the page, starting at twice the printer's physical offset
-// from the paper's top-left edge and staying at least that far from the other edges.
+// Printing a window as it shows, and a document of text. The window is drawn at the
+// printer's resolution, its controls and texts as vector drawing, scaled with equal x and y
+// scale onto the page, starting at twice the printer's physical offset from the paper's
+// top-left edge and staying at least that far from the other edges.
 
+#include "Application.h"
+
+#include <QImage>
 #include <QPageLayout>
+#include <vector>
 
 class QPrinter;
+class QTextDocument;
 class QWidget;
 
 // Runs the print dialog through the application's dialog hook; true when the user chose
 // to print.
-bool ExecutePrintDialog(QPrinter& printer);
+bool ExecutePrintDialog(QPrinter& printer, TPrintOptions& options);
 
-// Prints the widget's picture on its own page.
-void PrintClientArea(QWidget& client, QPageLayout::Orientation orientation, QPrinter& printer);
+// Prints the widget with its children as they show, on its own page; each widget of
+// `onWhite` (a dark picture among them) is printed as OnWhite turns it.
+void PrintClientArea(QWidget& client, QPageLayout::Orientation orientation, QPrinter& printer,
+                     const std::vector<QWidget*>& onWhite = {});
+
+// Prints the document over as many pages as it takes, its sizes in the screen's pixels
+// (96 per inch) scaled to the printer's resolution.
+void PrintDocument(const QTextDocument& document, QPageLayout::Orientation orientation,
+                   QPrinter& printer);
+
+// A dark picture made for white paper: its lightness turned over, so that the black ground
+// is white and white lines black, and colours kept but deep enough to show on white.
+QImage OnWhite(const QImage& picture);
 
 // Where the picture lands on the page, in device units measured from the printable
 // area's corner: offX and offY are the physical offsets, W and H the paper size.

@@ -6,6 +6,7 @@
 
 #include "AnsiString.h"
 #include "Application.h"
+#include "ScreenPlacement.h"
 #include "TColor.h"
 #include "TFont.h"
 
@@ -29,6 +30,9 @@ public:
     std::function<void()> OnDestroy;
     std::function<void()> OnShow;
     std::function<void(TCloseAction&)> OnClose;
+    // The parts of the screen a window should leave clear when it first shows; it opens
+    // where it covers least of them. Unset, it opens where it was put.
+    std::function<std::vector<TKeepClear>()> KeepClear;
 
     void SetCaption(const AnsiString& caption);
     AnsiString Caption() const;
@@ -46,7 +50,8 @@ public:
 
     void SetBorderStyle(TBorderStyle style);
     TBorderStyle BorderStyle() const { return borderStyle_; }
-    // Centres the window on the screen when it is first shown.
+    // Centres the window on the screen when it is first shown. A window always opens
+    // wholly on the screen's available area.
     void SetCentred(bool centred) { centred_ = centred; }
 
     // Buttons that Enter and Esc activate.
@@ -78,6 +83,7 @@ private:
     bool created_ = false;
     bool destroyed_ = false;
     bool centredOnce_ = false;
+    bool placedOnce_ = false;
     int modalResult_ = mrNone;
     QEventLoop* modalLoop_ = nullptr;
     QAbstractButton* defaultButton_ = nullptr;

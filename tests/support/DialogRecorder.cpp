@@ -15,7 +15,10 @@ int DialogRecorder::showModal(TForm& form) {
 
 void DialogRecorder::showException(const AnsiString& message) { exceptions.push_back(message); }
 
-bool DialogRecorder::printDialog(QPrinter& printer) {
+bool DialogRecorder::printDialog(QPrinter& printer, TPrintOptions& options) {
     ++printDialogs;
+    offeredOnWhite = options.OffersOnWhite;
+    if (options.OffersOnWhite)
+        options.OnWhite = answerOnWhite;
     return answerPrint ? answerPrint(printer) : false;
 }

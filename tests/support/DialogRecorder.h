@@ -20,11 +20,14 @@ public:
     // Decides the print dialog; by default it is cancelled.
     std::function<bool(QPrinter&)> answerPrint;
     int printDialogs = 0;
+    // Whether the last print dialog offered "Print on white", and the answer given to it.
+    bool offeredOnWhite = false;
+    bool answerOnWhite = false;
 
     void showMessage(const AnsiString& text) override;
     int showModal(TForm& form) override;
     void showException(const AnsiString& message) override;
-    bool printDialog(QPrinter& printer) override;
+    bool printDialog(QPrinter& printer, TPrintOptions& options) override;
 
 private:
     DialogHook* previous_;

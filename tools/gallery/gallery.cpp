@@ -1,10 +1,12 @@
 // Renders the book offscreen, one PNG per state worth seeing: the splash screen, the
-// contents page, every page of every chapter and the dialogs. Usage: gallery OUTDIR [PREFIX]
-// [--docs DOCSDIR]. With PREFIX only the pictures whose names begin with it are written (a
-// second run at another scale factor needs only a few); with --docs the README's screenshots
-// are written to DOCSDIR as well.
+// contents page, every page of every chapter and the dialogs, and the screen with the book and
+// each dialog where it opens. Usage: gallery OUTDIR [PREFIXES] [--zoom PERCENT] [--docs
+// DOCSDIR]. With PREFIXES (separated by commas) only the pictures whose names begin with one
+// of them are written (a second run at another zoom needs only a few); --zoom renders at that
+// zoom, as the book's own; with --docs the README's screenshots are written to DOCSDIR as well.
 
 #include "Application.h"
+#include "Zoom.h"
 #include "TKeyEdit.h"
 #include "book/TAboutBox.h"
 #include "book/TAccessBox.h"
@@ -31,6 +33,8 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPrinter>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
@@ -49,7 +53,17 @@ public:
     void showException(const AnsiString& message) override {
         std::fprintf(stderr, "error: %s\n", message.c_str());
     }
-    bool printDialog(QPrinter&) override { return false; }
+    // Prints to a PDF file when one is named, on white when it is offered.
+    bool printDialog(QPrinter& printer, TPrintOptions& options) override {
+        if (printFile.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFile);
+        options.OnWhite = options.OffersOnWhite;
+        printFile.clear();
+        return true;
+    }
+    QString printFile;
 };
 
 // Runs a simulation chapter's clock by hand, as its timer would.
@@ -67,7 +81,8 @@ const std::pair<const char*, const char*> docsPictures[] = {
 
 class Gallery {
 public:
-    Gallery(QString dir, QString only) : dir_(std::move(dir)), only_(std::move(only)) {
+    Gallery(QString dir, QString only)
+        : dir_(std::move(dir)), only_(only.split(',', Qt::SkipEmptyParts)) {
         QDir().mkpath(dir_);
     }
     void setDocsDir(QString dir) {
@@ -94,9 +109,35 @@ public:
         save(both, name);
     }
     int written() const { return written_; }
+    // Whether a picture of this name is wanted; a PDF counts as written.
+    QString pdf(const QString& name) {
+        if (!wanted(name))
+            return QString();
+        ++written_;
+        return QDir(dir_).filePath(name + ".pdf");
+    }
+    // The screen's available area with the windows on it where they stand, the first
+    // undermost.
+    void shootScreen(const std::vector<QWidget*>& windows, const QString& name) {
+        QApplication::processEvents();
+        const QScreen* screen = windows.front()->screen();
+        const QRect free = screen->availableGeometry();
+        const qreal ratio = windows.front()->devicePixelRatio();
+        QImage desk((free.size() * ratio), QImage::Format_RGB32);
+        desk.setDevicePixelRatio(ratio);
+        desk.fill(QColor(60, 64, 72));
+        QPainter p(&desk);
+        for (QWidget* w : windows) {
+            const QRect frame = w->frameGeometry().translated(-free.topLeft());
+            p.fillRect(frame, QColor(30, 32, 36));
+            p.drawPixmap(w->geometry().topLeft() - free.topLeft(), w->grab());
+        }
+        p.end();
+        save(desk, name);
+    }
 
     void save(const QImage& image, const QString& name) {
-        if (!name.startsWith(only_))
+        if (!wanted(name))
             return;
         write(image, QDir(dir_).filePath(name + ".png"));
         if (docsDir_.isEmpty())
@@ -107,6 +148,11 @@ public:
     }
 
 private:
+    bool wanted(const QString& name) const {
+        return only_.isEmpty() ||
+               std::any_of(only_.begin(), only_.end(),
+                           [&name](const QString& prefix) { return name.startsWith(prefix); });
+    }
     void write(const QImage& image, const QString& path) {
         if (!image.save(path))
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -116,7 +162,7 @@ private:
 
     QString dir_;
     QString docsDir_;
-    QString only_;
+    QStringList only_;
     int written_ = 0;
 };
 
@@ -154,6 +200,40 @@ void ShootQuestions(Gallery& gallery, TThisBook& book) {
         two->QDoneButtonClick();
         gallery.shoot(book, "ch4-p06-answered");
     }
+}
+
+// The screen with the book and each of its dialogs as it first opens over a page.
+void ShootPlacement(Gallery& gallery, TThisBook& book) {
+    book.ChapterNumber = 3;
+    book.ShowChapter(13);
+    if (auto* sim = dynamic_cast<TBaseChapter*>(book.CurrentChapter)) {
+        sim->PlanetParamButtonClick();
+        gallery.shootScreen({&book, sim->ParamForm}, "screen-parameters-ch3-p13");
+        sim->ParamForm->hide();
+    }
+    book.ChapterNumber = 2;
+    book.ShowChapter(6);
+    RunTicks(book.CurrentChapter, 120);
+    book.mnitSpectrum->trigger();
+    gallery.shootScreen({&book, book.SpectrumForm}, "screen-spectrum-ch2-p06");
+    book.SpectrumForm->hide();
+    book.ChapterNumber = 5;
+    book.ShowChapter(3);
+    book.mnitRealSystems->trigger();
+    gallery.shootScreen({&book, book.RealSystemsCard}, "screen-real-systems-ch5-p03");
+    book.RealSystemsCard->hide();
+}
+
+// The running simulation printed on white, and the chapter "One planet" printed as text,
+// as PDF files (make gallery turns them into pictures).
+void ShootPrints(Gallery& gallery, SilentDialogs& dialogs, TThisBook& book) {
+    book.ChapterNumber = 3;
+    book.ShowChapter(6);
+    RunTicks(book.CurrentChapter, 150);
+    dialogs.printFile = gallery.pdf("print-ch3-p06-on-white");
+    book.mnitPrint->trigger();
+    dialogs.printFile = gallery.pdf("print-ch3-text");
+    book.mnitPrintText->trigger();
 }
 
 // The card of real systems, and the free experiment running Upsilon Andromedae set up
@@ -271,11 +351,22 @@ void ShootDemo(Gallery& gallery) {
 int main(int argc, char* argv[]) {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    try {
+        if (const int percent = zoom::ZoomArgument(argc, argv))
+            zoom::Apply(percent);
+    } catch (const std::invalid_argument& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 2;
+    }
     QApplication app(argc, argv);
     QString outDir = "gallery", only, docsDir;
     for (int arg = 1, plain = 0; arg < argc; ++arg) {
         if (QString(argv[arg]) == "--docs" && arg + 1 < argc)
             docsDir = argv[++arg];
+        else if (QString(argv[arg]) == "--zoom" && arg + 1 < argc)
+            ++arg;
+        else if (QString(argv[arg]).startsWith("--zoom="))
+            continue;
         else if (plain++ == 0)
             outDir = argv[arg];
         else
@@ -306,6 +397,8 @@ int main(int argc, char* argv[]) {
                 gallery.shoot(*book, QString("ch%1-p%2").arg(chapter).arg(page, 2, 10, QChar('0')));
             }
         }
+        ShootPlacement(gallery, *book);
+        ShootPrints(gallery, dialogs, *book);
         // The simulation running with its arrows on, and its parameter dialog.
         book->ChapterNumber = 2;
         book->ShowChapter(6);

@@ -32,7 +32,7 @@ public:
         std::printf("error: %s\n", message.c_str());
         ++errors;
     }
-    bool printDialog(QPrinter&) override { return false; }
+    bool printDialog(QPrinter&, TPrintOptions&) override { return false; }
     int errors = 0;
 };
 

@@ -1,0 +1,90 @@
+// The book on a small HiDPI screen, 1024 x 768 device pixels at a scale factor of 2 set by
+// the user: start-up measures the screen, chooses its zoom and opens the window and its
+// dialogs wholly on it.
+
+#include "Application.h"
+#include "GuardedApplication.h"
+#include "Zoom.h"
+#include "book/TAccessBox.h"
+#include "book/TRealSystemsForm.h"
+#include "book/TThisBook.h"
+#include "simulation/TBaseChapter.h"
+#include "simulation/TPlanetParamForm.h"
+#include "simulation/TSpectrumForm.h"
+
+#include <QFile>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+int argCount = 1;
+char programName[] = "doppler-spectroscopy";
+char* args[] = {programName, nullptr};
+
+// The frame in device pixels lies on the screen's 1024 x 768.
+void ExpectOnScreen(const QWidget& window, const char* what) {
+    SCOPED_TRACE(what);
+    const QRect free = window.screen()->availableGeometry();
+    EXPECT_TRUE(free.contains(window.frameGeometry()))
+        << "frame at " << window.frameGeometry().x() << ", " << window.frameGeometry().y()
+        << " of " << window.frameGeometry().width() << " x " << window.frameGeometry().height();
+    const qreal ratio = window.devicePixelRatio();
+    EXPECT_LE(window.frameGeometry().right() * ratio, 1024);
+    EXPECT_LE(window.frameGeometry().bottom() * ratio, 768);
+}
+
+} // namespace
+
+TEST(ScreenFit, TheBookChoosesAZoomAtWhichItAndItsDialogsFitTheScreen) {
+    const QRect measured = zoom::ProbeAvailableArea(argCount, args);
+    ASSERT_EQ(measured.size(), QSize(512, 384)) << "1024 x 768 at scale factor 2";
+    const int percent = zoom::FittingZoom(TCustomBook::DesignFrame(), measured.size());
+    EXPECT_EQ(percent, 60);
+    zoom::Apply(percent);
+
+    GuardedApplication app(argCount, args);
+    zoom::RestoreEnvironment();
+    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "2") << "the user's own, for programs the book starts";
+    Application::SetTitle("Doppler spectroscopy");
+    auto* book = CreateForm<TThisBook>();
+    Application::SetMainForm(book);
+    auto* access = CreateForm<TAccessBox>();
+    book->show();
+    QApplication::processEvents();
+    EXPECT_NEAR(book->devicePixelRatio(), 1.2, 1e-4);
+    ExpectOnScreen(*book, "the book");
+    EXPECT_FALSE(book->mnitZoom[1]->isEnabled()) << "100 % would not fit";
+    EXPECT_FALSE(book->mnitZoomIn->isEnabled());
+
+    book->Resume({.Chapter = 3, .Page = 13, .SplashLeft = true});
+    auto* sim = dynamic_cast<TBaseChapter*>(book->CurrentChapter);
+    ASSERT_NE(sim, nullptr);
+    sim->PlanetParamButtonClick();
+    book->mnitSpectrumClick();
+    book->mnitRealSystems->trigger();
+    QApplication::processEvents();
+    ExpectOnScreen(*sim->ParamForm, "the parameter dialog");
+    ExpectOnScreen(*book->SpectrumForm, "the spectrum window");
+    ExpectOnScreen(*book->RealSystemsCard, "the real systems card");
+
+    Application::SetMainForm(nullptr);
+    TForm::Free(access);
+    TForm::Free(book);
+}
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    QTemporaryDir dir;
+    QFile screen(dir.filePath("screen.json"));
+    if (!screen.open(QIODevice::WriteOnly))
+        return 1;
+    screen.write(R"({ "screens": [ { "name": "small", "x": 0, "y": 0, "width": 1024,)"
+                 R"( "height": 768, "dpi": 96 } ] })");
+    screen.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screen.fileName()).toLocal8Bit());
+    qputenv("QT_SCALE_FACTOR", "2");
+    return RUN_ALL_TESTS();
+}
