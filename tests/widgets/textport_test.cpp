@@ -153,7 +153,7 @@ TEST_F(TextPortTest, RightAlignedLinesEndAtTheFrameWithoutTheirTrailingSpaces) {
         void (*write)(std::ostream&);
     };
     const Case cases[] = {
-        {"broken at a space inside the run", [](std::ostream& o) { o << "one two three"; }},
+        {"broken at spaces inside the run", [](std::ostream& o) { o << "one two   three"; }},
         {"ended after an earlier run", [](std::ostream& o) { o << "one two " << tpBoldOn << "three"; }},
     };
     for (const Case& c : cases) {
