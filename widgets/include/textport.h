@@ -177,6 +177,7 @@ private:
         int width = 0;
     };
     enum class LineEnd { AtSpace, AtCandidate, InsideWord, BeforeRun };
+    // Puts a run that fits on the line, and notes where the line could end after it.
     void TakeRun(const Run& run, int width, Line& line);
     // Ends the line inside a run that does not fit into the space left.
     Piece Wrap(const Run& run, char* end, const Line& line);
