@@ -1,8 +1,9 @@
 // Fuzzes the text port: the input chooses a frame (0 to 2000 pixels wide), the port's
 // settings and a well-formed sequence of writes (text with spaces, long words, line feeds,
-// UTF-8 letters, every action with valid arguments, pictures and tables of any size,
-// flushes). Every flush must end (the run's timeout catches one that does not) and leave
-// the pen within bounds that the written text can explain.
+// UTF-8 letters, every action with valid arguments, pictures and tables of any size, pen
+// moves inside and outside the frame, flushes). Every flush must end (the run's timeout
+// catches one that does not) and leave the pen within bounds that the written text can
+// explain.
 
 #include "TBitmap.h"
 #include "fuzz/ByteReader.h"
@@ -165,6 +166,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 14:
             out << std::string(in.ConsumeIntegralInRange<std::size_t>(1, 30), ' ');
             break;
+        case 15: {
+            // Moving the pen flushes; the pen may be put anywhere, outside the frame too.
+            written += long(out.tellp());
+            const int x = in.ConsumeIntegralInRange<int>(-300, frameWidth + 300);
+            port.SetAt(oVector(x, in.ConsumeIntegralInRange<int>(0, 200)));
+            break;
+        }
         default:
             break;
         }

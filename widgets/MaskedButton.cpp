@@ -150,10 +150,15 @@ void TMaskedButton::MaskImages() {
                                        : image.convertToFormat(QImage::Format_RGB32));
         }
     }
-    if (maskedImages_->Count() == 0)
+    // New sources are shown even when the index stays; a state without an image keeps
+    // the index shown before while the new list has it.
+    int index = StateImage();
+    if (index < 0 && active_ < maskedImages_->Count())
+        index = active_;
+    if (index < 0)
         dropImage();
     else
-        showImage(true);
+        ShowImage(index);
 }
 
 void TMaskedButton::dropImage() {
@@ -163,28 +168,28 @@ void TMaskedButton::dropImage() {
     update();
 }
 
-void TMaskedButton::showImage(bool sourcesChanged) {
-    if (!images_ || !maskedImages_ || maskedImages_->Count() == 0)
-        return;
-    const int count = maskedImages_->Count();
-    int index = images_->ImageIndex(rolled_, hasFocus(), pushed_, checked_, !isEnabled());
-    if (index < 0 || index >= count) {
-        // A state without an image keeps the image shown before.
-        if (!sourcesChanged)
-            return;
-        index = active_;
-        if (index < 0 || index >= count) {
-            dropImage();
-            return;
-        }
-    } else if (index == active_ && !sourcesChanged) {
-        return;
-    }
+int TMaskedButton::StateImage() const {
+    if (!images_ || !maskedImages_)
+        return -1;
+    const int index = images_->ImageIndex(rolled_, hasFocus(), pushed_, checked_, !isEnabled());
+    return index < maskedImages_->Count() ? index : -1;
+}
+
+void TMaskedButton::SetActiveImage() {
+    const int index = StateImage();
+    if (index >= 0 && index != active_)
+        ShowImage(index);
+}
+
+void TMaskedButton::ShowImage(int index) {
     active_ = index;
-    if (designing::IsDesigning(this)) {
-        update();
-        return;
-    }
+    // The designer never clicks, so it needs no hit mask.
+    if (!designing::IsDesigning(this))
+        RenderHitMask();
+    update();
+}
+
+void TMaskedButton::RenderHitMask() {
     const QImage& image = maskedImages_->Image(active_);
     hitMask_ = QImage(size(), QImage::Format_RGB32);
     hitMask_.fill(Qt::white);
@@ -192,7 +197,6 @@ void TMaskedButton::showImage(bool sourcesChanged) {
         for (int x = 0; x < std::min(image.width(), hitMask_.width()); ++x)
             if (qAlpha(image.pixel(x, y)) >= opaqueAlpha)
                 hitMask_.setPixel(x, y, qRgb(0, 0, 0));
-    update();
 }
 
 bool TMaskedButton::IsMouseOnButton(int x, int y) const {

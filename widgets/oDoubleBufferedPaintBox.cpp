@@ -56,10 +56,12 @@ void oDoubleBufferedPaintBox::PaintSiblings() {
     QWidget* parent = parentWidget();
     if (!parent || !buffer_ || buffer_->Empty())
         return;
-    const QObjectList& siblings = parent->children();
-    const qsizetype self = siblings.indexOf(this);
-    if (self < 0 || self + 1 >= siblings.size())
+    const QWidget* first = FirstSiblingAbove();
+    if (!first) {
+        // A composite made while something lay above would go on showing it.
+        composite_.reset();
         return;
+    }
     if (!composite_)
         composite_ = std::make_unique<TBitmap>();
     *composite_ = *buffer_;
@@ -67,8 +69,18 @@ void oDoubleBufferedPaintBox::PaintSiblings() {
     canvas.SaveState();
     // The parent paints in its own client coordinates.
     canvas.Painter().translate(-x(), -y());
-    PaintControls(*parent, canvas, siblings[self + 1]);
+    PaintControls(*parent, canvas, first);
     canvas.RestoreState();
+}
+
+const QWidget* oDoubleBufferedPaintBox::FirstSiblingAbove() const {
+    // The parent's children run bottom to top; timers, shortcuts, button groups and
+    // layouts among them are no widgets and lie nowhere.
+    const QObjectList& children = parentWidget()->children();
+    for (qsizetype i = children.indexOf(this) + 1; i > 0 && i < children.size(); ++i)
+        if (children[i]->isWidgetType())
+            return static_cast<const QWidget*>(children[i]);
+    return nullptr;
 }
 
 void oDoubleBufferedPaintBox::Visualize() {

@@ -1,5 +1,7 @@
 #include "oTextRuler.h"
 
+#include "Utf8.h"
+
 #include <QFontMetrics>
 #include <QString>
 #include <algorithm>
@@ -11,8 +13,6 @@ namespace {
 // sub- and superscripts and a symbol face.
 constexpr std::size_t FaceLimit = 12;
 constexpr std::ptrdiff_t ChunkBytes = 120;
-
-bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 std::unique_ptr<oTextRuler::Face> makeFace(const TFont& font) {
     QFont q = font.toQFont();
@@ -49,10 +49,8 @@ int oTextRuler::Width(const Face& face, const char* from, const char* to, int li
     double sum = 0.0;
     const char* p = from;
     while (p < to) {
-        const char* q = to - p > ChunkBytes ? p + ChunkBytes : to;
         // A chunk never splits a character's bytes.
-        while (q < to && continuationByte(*q))
-            ++q;
+        const char* q = utf8::CharacterStart(to - p > ChunkBytes ? p + ChunkBytes : to, to);
         bool ascii = true;
         double chunk = 0.0;
         for (const char* c = p; c < q; ++c) {

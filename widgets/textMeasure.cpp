@@ -2,6 +2,7 @@
 // on the current line, and where the next piece starts.
 
 #include "Precondition.h"
+#include "Utf8.h"
 #include "textport.h"
 
 #include <algorithm>
@@ -10,9 +11,7 @@
 
 namespace {
 
-bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-// Characters measured for the first estimate of how many fit.
+// Bytes measured for the first estimate of how much fits.
 constexpr std::ptrdiff_t EstimateBytes = 20;
 
 // Break positions are the first spaces of runs of spaces: the prefix before one leaves
@@ -21,6 +20,7 @@ bool isBreak(const char* runStart, const char* p) {
     return *p == ' ' && (p == runStart || p[-1] != ' ');
 }
 
+// The first break position at or after `from`, or null.
 char* nextBreak(char* runStart, char* from, char* runEnd) {
     for (char* p = from; p < runEnd; ++p)
         if (isBreak(runStart, p))
@@ -28,6 +28,7 @@ char* nextBreak(char* runStart, char* from, char* runEnd) {
     return nullptr;
 }
 
+// The last break position at or before `from`, or null.
 char* previousBreak(char* runStart, char* from) {
     for (char* p = from; p >= runStart; --p)
         if (isBreak(runStart, p))
@@ -47,141 +48,154 @@ oTextPort::Piece oTextPort::textMeasure(char* start, char* end, int space) {
     PRECONDITION(start <= end);
     const int portMax = frame_.size().x;
     PRECONDITION(space <= portMax);
-    oTextPortSpacer spacer;
-    // Where the piece may end if a later run does not fit: after a run that ended in
-    // spaces (before those spaces), or after a picture.
-    char* candidate = nullptr;
-    oTextPortSpacer atCandidate;
+    Line line;
+    line.space = space;
     char* p = start;
     for (;;) {
-        char* runEnd = runEndFrom(p, end);
-        if (runEnd > p) {
-            const int width = MeasureText(p, runEnd, space);
-            if (width > space)
-                return Wrap(p, runEnd, end, space, spacer, candidate, atCandidate);
-            if (runEnd[-1] == ' ') {
-                char* spaces = runEnd;
-                while (spaces > p && spaces[-1] == ' ')
-                    --spaces;
-                if (spaces > p) {
-                    candidate = spaces;
-                    atCandidate = spacer;
-                    atCandidate.Merge(RunSpacer(MeasureText(p, spaces, width)));
-                }
-            } else {
-                candidate = nullptr;
-            }
-            spacer.Merge(RunSpacer(width));
-            space -= width;
-            p = runEnd;
+        const Run run{p, runEndFrom(p, end)};
+        if (run.end > run.start) {
+            const int width = MeasureText(run.start, run.end, line.space);
+            if (width > line.space)
+                return Wrap(run, end, line);
+            TakeRun(run, width, line);
+            p = run.end;
         }
         if (p == end || *p == '\n')
-            return Piece{p, p, spacer, false};
+            return Piece{p, p, line.spacer, false};
         const int used = HandleEscape(p + 1, end);
         if (used > 0 && p[1] == tpPicture && graphic_.width > 0) {
             const int g = graphic_.width;
-            if (g > space && g <= portMax)
-                return Piece{p, p, spacer, true};
-            spacer.Merge(graphic_);
-            space -= g;
-            candidate = p + 1 + used;
-            atCandidate = spacer;
+            if (g > line.space && g <= portMax)
+                return Piece{p, p, line.spacer, true};
+            line.spacer.Merge(graphic_);
+            line.space -= g;
+            line.candidate = p + 1 + used;
+            line.atCandidate = line.spacer;
         }
         p += 1 + used;
     }
 }
 
-oTextPort::Piece oTextPort::Wrap(char* runStart, char* runEnd, char* end, int space,
-                                 const oTextPortSpacer& before, char* candidate,
-                                 const oTextPortSpacer& atCandidate) {
-    const std::ptrdiff_t length = runEnd - runStart;
-    const std::ptrdiff_t sample = std::min(EstimateBytes, length);
-    const int sampleWidth = MeasureText(runStart, runStart + sample, space);
-    std::ptrdiff_t estimate =
-        sampleWidth > 0 ? std::ptrdiff_t(double(sample) * space / sampleWidth) : length;
-    estimate = std::clamp<std::ptrdiff_t>(estimate, 0, length - 1);
-    char* guess = runStart + estimate;
-
-    // The longest prefix ending at a break position that fits, searched from the guess.
-    char* best = nullptr;
-    int bestWidth = 0;
-    auto fits = [&](char* at) {
-        const int width = MeasureText(runStart, at, space);
-        if (width > space)
-            return false;
-        best = at;
-        bestWidth = width;
-        return true;
-    };
-    auto searchForward = [&](char* from) {
-        for (char* b = nextBreak(runStart, from, runEnd); b && fits(b);
-             b = nextBreak(runStart, b + 1, runEnd)) {
-        }
-    };
-    if (char* b = previousBreak(runStart, guess)) {
-        if (fits(b)) {
-            searchForward(b + 1);
-        } else {
-            for (b = previousBreak(runStart, b - 1); b && !fits(b); b = previousBreak(runStart, b - 1)) {
-            }
+void oTextPort::TakeRun(const Run& run, int width, Line& line) {
+    if (run.end[-1] == ' ') {
+        char* spaces = run.end;
+        while (spaces > run.start && spaces[-1] == ' ')
+            --spaces;
+        // A run of spaces only leaves the candidate where it was.
+        if (spaces > run.start) {
+            line.candidate = spaces;
+            line.atCandidate = line.spacer;
+            line.atCandidate.Merge(RunSpacer(MeasureText(run.start, spaces, width)));
         }
     } else {
-        searchForward(guess);
+        line.candidate = nullptr;
     }
+    line.spacer.Merge(RunSpacer(width));
+    line.space -= width;
+}
 
+oTextPort::Piece oTextPort::Wrap(const Run& run, char* end, const Line& line) {
+    char* guess = GuessFit(run, line.space);
+    const Break atSpace = LastSpaceThatFits(run, line.space, guess);
     Piece piece;
     piece.newline = true;
-    piece.spacer = before;
-    char* breakAt = nullptr;
-    if (best && !(best == runStart && candidate)) {
-        breakAt = best;
-        piece.spacer.Merge(RunSpacer(bestWidth));
-    } else if (candidate && (best || space != frame_.size().x)) {
-        breakAt = candidate;
-        piece.spacer = atCandidate;
-    } else if (space == frame_.size().x) {
-        // Nothing is on the line yet: the word is broken between characters, keeping at
-        // least one character so that every line makes progress.
-        char* cut = runStart + std::max<std::ptrdiff_t>(estimate, 1);
-        while (cut < runEnd && continuationByte(*cut))
-            ++cut;
-        auto nextChar = [&](char* c) {
-            ++c;
-            while (c < runEnd && continuationByte(*c))
-                ++c;
-            return c;
-        };
-        auto previousChar = [&](char* c) {
-            --c;
-            while (c > runStart && continuationByte(*c))
-                --c;
-            return c;
-        };
-        int width = MeasureText(runStart, cut, space);
-        while (width > space && previousChar(cut) > runStart) {
-            cut = previousChar(cut);
-            width = MeasureText(runStart, cut, space);
-        }
-        while (width <= space && cut < runEnd) {
-            char* longer = nextChar(cut);
-            const int longerWidth = MeasureText(runStart, longer, space);
-            if (longerWidth > space)
-                break;
-            cut = longer;
-            width = longerWidth;
-        }
-        piece.spacer.Merge(RunSpacer(width));
+    piece.spacer = line.spacer;
+    switch (ChooseLineEnd(run, line, atSpace)) {
+    case LineEnd::AtSpace:
+        piece.spacer.Merge(RunSpacer(atSpace.width));
+        piece.next = SkipBreakSpaces(atSpace.at, end, &piece.end);
+        break;
+    case LineEnd::AtCandidate:
+        piece.spacer = line.atCandidate;
+        piece.next = SkipBreakSpaces(line.candidate, end, &piece.end);
+        break;
+    case LineEnd::InsideWord: {
+        const Break cut = BreakInsideWord(run, line.space, guess);
+        piece.spacer.Merge(RunSpacer(cut.width));
+        piece.end = piece.next = cut.at;
         // A cut just before spaces would otherwise start the next line with a blank piece.
-        piece.end = piece.next = cut;
-        if (cut < end && *cut == ' ')
-            piece.next = SkipBreakSpaces(cut, end, &piece.end);
-        return piece;
-    } else {
-        piece.end = piece.next = runStart;
-        return piece;
+        if (cut.at < end && *cut.at == ' ')
+            piece.next = SkipBreakSpaces(cut.at, end, &piece.end);
+        break;
     }
-    piece.next = SkipBreakSpaces(breakAt, end, &piece.end);
+    case LineEnd::BeforeRun:
+        piece.end = piece.next = run.start;
+        break;
+    }
     return piece;
+}
+
+oTextPort::LineEnd oTextPort::ChooseLineEnd(const Run& run, const Line& line,
+                                            const Break& atSpace) const {
+    if (atSpace.at) {
+        // A space at the very start of the run would leave nothing of it on the line; the
+        // line's own end before the run, which leaves out the spaces there, does the same.
+        return atSpace.at == run.start && line.candidate ? LineEnd::AtCandidate
+                                                         : LineEnd::AtSpace;
+    }
+    // Nothing on the line yet: only breaking the word makes progress.
+    if (line.space == frame_.size().x)
+        return LineEnd::InsideWord;
+    return line.candidate ? LineEnd::AtCandidate : LineEnd::BeforeRun;
+}
+
+char* oTextPort::GuessFit(const Run& run, int space) {
+    const std::ptrdiff_t length = run.end - run.start;
+    char* sampleEnd = utf8::CharacterStart(run.start + std::min(EstimateBytes, length), run.end);
+    const std::ptrdiff_t sample = sampleEnd - run.start;
+    const int sampleWidth = MeasureText(run.start, sampleEnd, space);
+    const std::ptrdiff_t estimate =
+        sampleWidth > 0 ? std::ptrdiff_t(double(sample) * space / sampleWidth) : length;
+    return run.start + std::clamp<std::ptrdiff_t>(estimate, 0, length - 1);
+}
+
+oTextPort::Break oTextPort::LastSpaceThatFits(const Run& run, int space, char* guess) {
+    char* b = previousBreak(run.start, guess);
+    if (!b)
+        return ExtendWhileFits(run, space, guess, Break{});
+    const int width = MeasureText(run.start, b, space);
+    if (width <= space)
+        return ExtendWhileFits(run, space, b + 1, Break{b, width});
+    // The guess was too long: the first break back from it that fits.
+    while (b > run.start && (b = previousBreak(run.start, b - 1))) {
+        const int shorter = MeasureText(run.start, b, space);
+        if (shorter <= space)
+            return Break{b, shorter};
+    }
+    return Break{};
+}
+
+// The last break position from `from` on whose prefix still fits; `fitting` if none does.
+oTextPort::Break oTextPort::ExtendWhileFits(const Run& run, int space, char* from,
+                                            Break fitting) {
+    for (char* b = nextBreak(run.start, from, run.end); b; b = nextBreak(run.start, b + 1, run.end)) {
+        const int width = MeasureText(run.start, b, space);
+        if (width > space)
+            break;
+        fitting = Break{b, width};
+    }
+    return fitting;
+}
+
+oTextPort::Break oTextPort::BreakInsideWord(const Run& run, int space, char* guess) {
+    char* cut = utf8::CharacterStart(std::max(guess, run.start + 1), run.end);
+    int width = MeasureText(run.start, cut, space);
+    while (width > space) {
+        char* shorter = utf8::Previous(cut, run.start);
+        if (shorter == run.start)
+            break;
+        cut = shorter;
+        width = MeasureText(run.start, cut, space);
+    }
+    while (width <= space && cut < run.end) {
+        char* longer = utf8::Next(cut, run.end);
+        const int longerWidth = MeasureText(run.start, longer, space);
+        if (longerWidth > space)
+            break;
+        cut = longer;
+        width = longerWidth;
+    }
+    return Break{cut, width};
 }
 
 char* oTextPort::SkipBreakSpaces(char* at, char* end, char** pieceEnd) {

@@ -7,6 +7,7 @@
 #include "oTextRuler.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -121,9 +122,9 @@ int oTextPort::sync() {
 
     char* p = pbase();
     char* const end = pptr();
-    if (frame_.size().x <= 0) {
-        // No character fits a frame without width: nothing is drawn, the actions still
-        // take effect.
+    touched_ = QRect();
+    const int portMax = frame_.size().x;
+    if (portMax <= 0) {
         ApplyActionsOnly(p, end);
     } else {
         while (p < end) {
@@ -134,7 +135,7 @@ int oTextPort::sync() {
             }
             const ActionState state = SaveActionState();
             measuring_ = true;
-            const Piece piece = textMeasure(p, end, frame_.size().x - at_.x);
+            const Piece piece = textMeasure(p, end, std::min(portMax - at_.x, portMax));
             measuring_ = false;
             RestoreActionState(state);
             Deliver(piece.spacer, p, piece.end, piece.newline);
@@ -146,19 +147,19 @@ int oTextPort::sync() {
     canvas_->TextAlign = align;
     canvas_->TransparentText = transparent;
     canvas_->Font = canvasFont;
-    // The pieces are drawn straight through the painter, so the canvas cannot know where;
-    // a flush may have written anywhere on the device, the frame's lower edge included.
-    if (canvas_->OnChange) {
-        const QPaintDevice& device = *canvas_->Painter().device();
-        canvas_->OnChange(QRect(0, 0, device.width(), device.height()));
-    }
+    // The text is drawn straight through the painter, past the canvas's own reports.
+    if (canvas_->OnChange && !touched_.isEmpty())
+        canvas_->OnChange(touched_);
     return 0;
 }
 
 void oTextPort::ApplyActionsOnly(const char* p, const char* end) {
     measuring_ = true;
     while (p < end) {
-        if (*p++ == '\0')
+        const char c = *p++;
+        if (c == '\n')
+            NewLine();
+        else if (c == '\0')
             p += HandleEscape(p, end);
     }
     measuring_ = false;
@@ -211,6 +212,10 @@ char* oTextPort::PutText(char* text, char* end) {
         painter.setFont(face.font);
         painter.setPen(toQColor(font_.Color));
         painter.drawText(QPoint(x, baseline), QString::fromUtf8(text, stop - text));
+        // Room for italic overhangs and glyphs that reach out of their cell.
+        const int margin = face.height / 2 + 2;
+        touched_ |= QRect(x, baseline - face.ascent, width, face.ascent + face.descent)
+                        .adjusted(-margin, -margin, margin, margin);
     }
     at_.x += width;
     return stop;

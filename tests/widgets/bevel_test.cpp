@@ -53,6 +53,18 @@ TEST(BevelTiles, CornersStayEdgesAndMiddleRepeat) {
     };
     for (const Probe& p : probes)
         EXPECT_EQ(img.pixel(p.x, p.y), p.expected) << "at " << p.x << ", " << p.y;
+
+    // Every tile's own colour, in every copy of it: markers alone would not tell a tile
+    // cut from the wrong edge.
+    const Probe tiles[] = {
+        {8, 8, region(0, 0)},   {92, 8, region(2, 0)},  {8, 52, region(0, 2)},
+        {92, 52, region(2, 2)}, {24, 8, region(1, 0)},  {76, 8, region(1, 0)},
+        {24, 52, region(1, 2)}, {76, 52, region(1, 2)}, {8, 24, region(0, 1)},
+        {8, 40, region(0, 1)},  {92, 24, region(2, 1)}, {92, 40, region(2, 1)},
+        {24, 24, region(1, 1)}, {76, 40, region(1, 1)},
+    };
+    for (const Probe& p : tiles)
+        EXPECT_EQ(img.pixel(p.x, p.y), p.expected) << "inside the tile at " << p.x << ", " << p.y;
 }
 
 TEST(BevelTiles, StretchDrawsOneCopyOfEachEdgeAndTheMiddle) {

@@ -2,8 +2,12 @@
 #include "TLabel.h"
 #include "oDoubleBufferedPaintBox.h"
 
+#include <QButtonGroup>
+#include <QShortcut>
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -48,9 +52,11 @@ TEST(DoubleBufferedPaintBoxSize, AResizeRefitsTheBufferDropsTheSnapshotAndTellsO
     EXPECT_EQ(box.Buffer()->Width(), 200);
     EXPECT_EQ(box.Buffer()->Height(), 50);
     EXPECT_EQ(box.Saved(), nullptr);
+    box.Save();
     box.SetBounds(0, 0, 200, 50);
     box.SetBounds(30, 40, 200, 50);
     EXPECT_EQ(told, 1) << "the same size or a move tells nothing";
+    EXPECT_NE(box.Saved(), nullptr) << "and keeps the snapshot";
 }
 
 TEST(DoubleBufferedPaintBoxSize, AShownBoxResizedWithoutSetBoundsRefitsToo) {
@@ -77,6 +83,22 @@ TEST(DoubleBufferedPaintBoxSnapshot, ReloadRestoresTheSnapshotAndDoesNothingWith
     fill(*box.Buffer(), clRed);
     box.ReloadSaved();
     EXPECT_EQ(box.Buffer()->Pixel(50, 50), clRed);
+}
+
+TEST(DoubleBufferedPaintBoxSnapshot, ReloadPutsTheSnapshotBackPixelForPixel) {
+    oDoubleBufferedPaintBox box;
+    TBitmap& buffer = *box.Buffer();
+    fill(buffer, clWhite);
+    const QPoint corners[] = {{0, 0}, {99, 0}, {0, 99}, {99, 99}};
+    for (QPoint c : corners)
+        buffer.Canvas().SetPixel(c.x(), c.y(), clMaroon);
+    box.Save();
+    fill(buffer, clRed);
+    box.ReloadSaved();
+    for (QPoint c : corners) {
+        EXPECT_EQ(buffer.Pixel(c.x(), c.y()), clMaroon) << c.x() << ", " << c.y();
+        EXPECT_EQ(buffer.Pixel(c.x() == 0 ? 1 : 98, c.y()), clWhite) << c.x() << ", " << c.y();
+    }
 }
 
 TEST(DoubleBufferedPaintBoxSiblings, OnlyTheVisibleNonWindowedControlsAboveAreComposited) {
@@ -110,6 +132,40 @@ TEST(DoubleBufferedPaintBoxSiblings, OnlyTheVisibleNonWindowedControlsAboveAreCo
     box.Visualize();
     EXPECT_EQ(box.Composite()->Pixel(50, 50), clYellow);
     EXPECT_EQ(box.Composite()->Pixel(20, 30), clRed);
+}
+
+TEST(DoubleBufferedPaintBoxSiblings, ChildrenThatAreNoWidgetsLieNowhere) {
+    QWidget parent;
+    parent.resize(200, 200);
+    oDoubleBufferedPaintBox box(&parent);
+    new QTimer(&parent);
+    new QButtonGroup(&parent);
+    new QShortcut(QKeySequence(Qt::Key_F5), &parent);
+    fill(*box.Buffer(), clWhite);
+    box.PaintSiblings();
+    EXPECT_EQ(box.Composite(), nullptr) << "nothing lies above the box";
+    fill(*box.Buffer(), clYellow);
+    box.Visualize();
+    EXPECT_EQ(fromQColor(box.grab().toImage().pixelColor(50, 50)), clYellow)
+        << "what is drawn later shows";
+}
+
+TEST(DoubleBufferedPaintBoxSiblings, AControlAboveThatGoesTakesTheCompositeWithIt) {
+    QWidget parent;
+    parent.resize(200, 200);
+    oDoubleBufferedPaintBox box(&parent);
+    auto above = std::make_unique<Swatch>(&parent, QRect(10, 10, 20, 20), clRed);
+    box.AutoPaintSiblings = true;
+    fill(*box.Buffer(), clWhite);
+    box.Visualize();
+    ASSERT_NE(box.Composite(), nullptr);
+    above.reset();
+    fill(*box.Buffer(), clYellow);
+    box.Visualize();
+    EXPECT_EQ(box.Composite(), nullptr);
+    const QImage shown = box.grab().toImage();
+    EXPECT_EQ(fromQColor(shown.pixelColor(20, 20)), clYellow) << "no trace of the control";
+    EXPECT_EQ(fromQColor(shown.pixelColor(50, 50)), clYellow) << "nor of the old buffer";
 }
 
 TEST(DoubleBufferedPaintBoxSiblings, ALabelAboveIsWrittenIntoTheComposite) {

@@ -15,7 +15,8 @@ constexpr int side = 40;
 
 QColor shade(int i) { return QColor(QColor::fromHsv((i * 29) % 360, 200, 80 + 12 * i).rgb()); }
 
-// A list of `count` discs of distinct colours on a transparent square.
+// A list of `count` discs of distinct colours on a transparent square. The corners differ:
+// only the bottom-left one, which gives the transparent colour, is transparent.
 std::unique_ptr<TMskBtnImgLst> discs(unsigned allowed, int count) {
     auto list = std::make_unique<TMskBtnImgLst>();
     list->SetAllowedSet(allowed);
@@ -28,9 +29,31 @@ std::unique_ptr<TMskBtnImgLst> discs(unsigned allowed, int count) {
         p.setBrush(shade(i));
         p.drawEllipse(QRectF(0, 0, side, side));
         p.end();
+        img.setPixel(0, 0, qRgb(200, 0, 0));
+        img.setPixel(side - 1, 0, qRgb(0, 200, 0));
+        img.setPixel(side - 1, side - 1, qRgb(0, 0, 200));
         list->Add(img);
     }
     return list;
+}
+
+// A list of opaque red squares.
+std::unique_ptr<TMskBtnImgLst> squares(int count) {
+    auto list = std::make_unique<TMskBtnImgLst>();
+    list->SetSize(side, side);
+    QImage opaque(side, side, QImage::Format_RGB32);
+    opaque.fill(Qt::red);
+    for (int i = 0; i < count; ++i)
+        list->Add(opaque);
+    return list;
+}
+
+// A mask, black where the image is opaque, with `black` filled black on white.
+QImage maskOf(QRect black) {
+    QImage mask(side, side, QImage::Format_RGB32);
+    mask.fill(Qt::white);
+    QPainter(&mask).fillRect(black, Qt::black);
+    return mask;
 }
 
 constexpr unsigned allFive = asPushed | asFocused | asChecked | asRolled | asDisabled;
@@ -121,6 +144,40 @@ TEST(MaskedButtonState, ImagesFollowTheStateAndAMissingImageKeepsTheLast) {
     EXPECT_EQ(partial.ActiveImage(), 1) << "no image for checked and rolled";
 }
 
+TEST(MaskedButtonState, LeavingClearsRolledAndPushed) {
+    auto list = discs(allFive, 12);
+    TMaskedButton button;
+    button.SetButtonImages(list.get());
+    button.SetRolled(true);
+    EXPECT_EQ(button.ActiveImage(), 1);
+    button.SetPushed(true);
+    EXPECT_EQ(button.ActiveImage(), 4);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&button, &leave);
+    EXPECT_FALSE(button.Rolled());
+    EXPECT_FALSE(button.Pushed());
+    EXPECT_EQ(button.ActiveImage(), 0);
+}
+
+TEST(MaskedButtonState, AFocusChangeShowsTheFocusedImage) {
+    Window w;
+    auto list = discs(allFive, 12);
+    TMaskedButton button(&w.form), other(&w.form);
+    button.SetButtonImages(list.get());
+    other.SetButtonImages(list.get());
+    other.move(50, 0);
+    button.show();
+    other.show();
+    button.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(button.hasFocus());
+    EXPECT_EQ(button.ActiveImage(), 2);
+    EXPECT_EQ(centre(button), shade(2));
+    other.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(other.hasFocus());
+    EXPECT_EQ(button.ActiveImage(), 0);
+    EXPECT_EQ(other.ActiveImage(), 2);
+}
+
 TEST(MaskedButtonState, SizeFollowsTheImagesAndAListChangeReachesTheButton) {
     auto list = discs(asPushed, 0);
     TMaskedButton button;
@@ -179,6 +236,19 @@ TEST(MaskedButtonMouse, TransparentPartsShowTheParent) {
     shot = w.form.grab().toImage();
     EXPECT_EQ(shot.pixelColor(21, 21), QColor(Qt::green));
     EXPECT_EQ(shot.pixelColor(20 + side / 2, 20 + side / 2), shade(0));
+}
+
+TEST(MaskedButtonMouse, TheBottomLeftPixelGivesTheTransparentColour) {
+    auto list = discs(asPushed, 2);
+    TMaskedButton button;
+    button.SetButtonImages(list.get());
+    button.SetMasked(true);
+    EXPECT_FALSE(button.IsMouseOnButton(0, side - 1));
+    EXPECT_FALSE(button.IsMouseOnButton(1, 1)) << "every pixel of that colour";
+    EXPECT_TRUE(button.IsMouseOnButton(0, 0)) << "the other corners keep their colours";
+    EXPECT_TRUE(button.IsMouseOnButton(side - 1, 0));
+    EXPECT_TRUE(button.IsMouseOnButton(side - 1, side - 1));
+    EXPECT_TRUE(button.IsMouseOnButton(side / 2, side / 2));
 }
 
 TEST(MaskedButtonMouse, WithoutImagesABlackFrameThatClicksEverywhere) {
@@ -260,18 +330,10 @@ TEST(MaskedButtonLifetime, ListsAndButtonsLetGoOfEachOther) {
 }
 
 TEST(MaskedButtonMasks, OneMaskServesEveryImage) {
-    auto images = discs(asPushed, 2);
-    QImage opaque(side, side, QImage::Format_RGB32);
-    opaque.fill(Qt::red);
-    images->Clear();
-    images->Add(opaque);
-    images->Add(opaque);
+    auto images = squares(2);
     TMskBtnImgLst masks;
     masks.SetSize(side, side);
-    QImage left(side, side, QImage::Format_RGB32);
-    left.fill(Qt::white);
-    QPainter(&left).fillRect(0, 0, side / 2, side, Qt::black);
-    masks.Add(left);
+    masks.Add(maskOf(QRect(0, 0, side / 2, side)));
     TMaskedButton button;
     button.SetButtonImages(images.get());
     button.SetButtonMasks(&masks);
@@ -281,4 +343,21 @@ TEST(MaskedButtonMasks, OneMaskServesEveryImage) {
     EXPECT_FALSE(button.IsMouseOnButton(side - 1, 1));
     button.SetPushed(true);
     EXPECT_FALSE(button.IsMouseOnButton(side - 1, 1));
+}
+
+TEST(MaskedButtonMasks, EachImageTakesItsOwnMask) {
+    auto images = squares(2);
+    TMskBtnImgLst masks;
+    masks.SetSize(side, side);
+    masks.Add(maskOf(QRect(0, 0, side / 2, side)));
+    masks.Add(maskOf(QRect(0, 0, side, side / 2)));
+    TMaskedButton button;
+    button.SetButtonImages(images.get());
+    button.SetButtonMasks(&masks);
+    button.SetMasked(true);
+    EXPECT_TRUE(button.IsMouseOnButton(1, side - 2)) << "the normal image: its left half";
+    EXPECT_FALSE(button.IsMouseOnButton(side - 2, 1));
+    button.SetPushed(true);
+    EXPECT_TRUE(button.IsMouseOnButton(side - 2, 1)) << "the pushed image: its top half";
+    EXPECT_FALSE(button.IsMouseOnButton(1, side - 2));
 }

@@ -2,6 +2,7 @@
 #include "TBitmap.h"
 #include "oFraction.h"
 #include "oTable.h"
+#include "textport.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -113,6 +114,53 @@ TEST(Table, MeasuresCellsInTheCanvasFont) {
     const QSize text = bitmap.Canvas().TextExtent("Mass");
     EXPECT_EQ(table.Width(), text.width() + 4);
     EXPECT_EQ(table.Height(), text.height() + 4);
+}
+
+TEST(Table, TextStaysInsideItsCellsWhateverAlignmentTheCanvasWasLeftWith) {
+    oTable table(2, 1);
+    table.Cell(0, 0).Text = "Mg";
+    table.Cell(1, 0).Text = "yj";
+    struct Case {
+        const char* name;
+        // Draws the table on a white bitmap; returns where it went.
+        QRect (*draw)(TBitmap&, oTable&);
+    };
+    const Case cases[] = {
+        {"on a canvas left with baseline alignment",
+         [](TBitmap& bitmap, oTable& t) {
+             TCanvas& canvas = bitmap.Canvas();
+             canvas.Font = TFont("Arial", -20);
+             canvas.TextAlign = TA_BASELINE | TA_LEFT;
+             t.Measure(canvas);
+             const QRect at(10, 30, t.Width(), t.Height());
+             t.Draw(canvas, at);
+             return at;
+         }},
+        {"inside a text port",
+         [](TBitmap& bitmap, oTable& t) {
+             oTextPort port(&bitmap.Canvas(), oRect(10, 30, 200, 100));
+             port.Stream() << size(-20) << t << std::flush;
+             // Alone on its line, the table's top is the line's top.
+             return QRect(10, 30, t.Width(), t.Height());
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TBitmap bitmap = Paper(200, 120);
+        const QRect at = c.draw(bitmap, table);
+        ASSERT_GT(table.Height(), 20);
+        int inside = 0;
+        for (int y = 0; y < bitmap.Height(); ++y) {
+            for (int x = 0; x < bitmap.Width(); ++x) {
+                if (!Ink(bitmap, x, y))
+                    continue;
+                // The grid's right and bottom lines run just outside the measured size.
+                ASSERT_TRUE(at.adjusted(0, 0, 1, 1).contains(x, y)) << "ink at " << x << ", " << y;
+                inside += at.adjusted(2, 2, -2, -2).contains(x, y);
+            }
+        }
+        EXPECT_GT(inside, 40) << "the letters are drawn within the cells";
+    }
 }
 
 TEST(TableDeathTest, RefusesATableWithoutRowsOrColumns) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -123,10 +124,15 @@ TEST_F(TextPortTest, ActionsAmongTrailingSpacesStillTakeEffect) {
 
 TEST_F(TextPortTest, AlignsRightAndCentre) {
     TBitmap block = Block(40, 10);
-    for (auto [alignment, left] : {std::pair{0, 0}, {1, 60}, {2, 30}}) {
-        SCOPED_TRACE(alignment);
+    struct Case {
+        int alignment, frame, left;
+    };
+    // An odd spare width centres a pixel to the left: 61 / 2 = 30.
+    for (auto [alignment, frame, left] :
+         {Case{0, 100, 0}, {1, 100, 60}, {2, 100, 30}, {1, 101, 61}, {2, 101, 30}}) {
+        SCOPED_TRACE(::testing::Message() << "alignment " << alignment << ", frame " << frame);
         TBitmap bitmap = Paper(120, 40);
-        oTextPort aligned(&bitmap.Canvas(), oRect(0, 0, 100, 40));
+        oTextPort aligned(&bitmap.Canvas(), oRect(0, 0, frame, 40));
         aligned.Alignment = std::uint8_t(alignment);
         oTextPortPosition start;
         aligned.Stream() << whereat(start) << block << std::flush;
@@ -139,6 +145,29 @@ TEST_F(TextPortTest, AlignsRightAndCentre) {
     }
 }
 
+TEST_F(TextPortTest, RightAlignedLinesEndAtTheFrameWithoutTheirTrailingSpaces) {
+    const int frame = arial.width("one two ") + 2;
+    const int left = frame - arial.width("one two");
+    struct Case {
+        const char* name;
+        void (*write)(std::ostream&);
+    };
+    const Case cases[] = {
+        {"broken at spaces inside the run", [](std::ostream& o) { o << "one two   three"; }},
+        {"ended after an earlier run", [](std::ostream& o) { o << "one two " << tpBoldOn << "three"; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        oTextPort right(&page.Canvas(), oRect(0, 0, frame, 200));
+        right.Alignment = 1;
+        oTextPortPosition start;
+        right.Stream() << whereat(start);
+        c.write(right.Stream());
+        right.Stream() << std::flush;
+        EXPECT_EQ(start.pen, oPoint(left, 0));
+    }
+}
+
 TEST_F(TextPortTest, PowerAndIndexShrinkAndShiftTheText) {
     out << "x" << tpSuperscriptOn << std::flush;
     EXPECT_EQ(port.Font().Height, 12);
@@ -146,17 +175,26 @@ TEST_F(TextPortTest, PowerAndIndexShrinkAndShiftTheText) {
     out << "2" << tpSuperscriptOff << std::flush;
     EXPECT_EQ(port.Font().Height, 16);
     EXPECT_EQ(port.Shift(), 0);
-    out << index("i") << std::flush;
+    out << tpSubscriptOn << std::flush;
+    EXPECT_EQ(port.Font().Height, 12);
+    EXPECT_EQ(port.Shift(), 4) << "a subscript goes down";
+    out << "i" << tpSubscriptOff << std::flush;
     EXPECT_EQ(port.Font().Height, 16);
+    EXPECT_EQ(port.Shift(), 0);
 
-    // The raised digit's ink ends a quarter of the height above the normal digit's.
-    TBitmap normal = Paper(100, 40), raised = Paper(100, 40);
-    oTextPort a(&normal.Canvas(), oRect(0, 0, 100, 40)), b(&raised.Canvas(), oRect(0, 0, 100, 40));
+    // The raised digit's ink ends a quarter of the height above the normal digit's, the
+    // lowered one's as far below.
+    TBitmap normal = Paper(100, 40), raised = Paper(100, 40), lowered = Paper(100, 40);
+    oTextPort a(&normal.Canvas(), oRect(0, 0, 100, 40)), b(&raised.Canvas(), oRect(0, 0, 100, 40)),
+        c(&lowered.Canvas(), oRect(0, 0, 100, 40));
     a.Stream() << "2" << std::flush;
     b.Stream() << power("2") << std::flush;
+    c.Stream() << "x" << index("2") << std::flush;
     const QRect plain = InkIn(normal, 0, 40), up = InkIn(raised, 0, 40);
     EXPECT_NEAR(plain.bottom() - up.bottom(), 4, 1);
     EXPECT_LT(up.height(), plain.height());
+    const QRect down = InkIn(lowered, 0, 40);
+    EXPECT_NEAR(down.bottom() - plain.bottom(), 4, 1);
 }
 
 TEST_F(TextPortTest, DrawingOffLeavesABlankOfTheSameWidth) {
@@ -262,16 +300,93 @@ TEST_F(TextPortTest, NarrowAndEmptyFramesEndEveryFlush) {
     EXPECT_EQ(first.pen, oPoint(150, 0));
     EXPECT_EQ(second.pen, oPoint(arial.width("ab") + 150, 10));
 
+    // A frame without width sets no text, but its line feeds still move the pen down.
     for (int width : {0, -50}) {
         SCOPED_TRACE(width);
         TBitmap blank = Paper(50, 50);
         oTextPort none(&blank.Canvas(), oRect(0, 0, width, 50));
         oTextPortPosition where;
-        none.Stream() << "some text\nmore" << tpBoldOn << whereat(where) << std::flush;
+        none.Stream() << "some\ntext\nmore" << tpBoldOn << whereat(where) << std::flush;
         EXPECT_TRUE(InkIn(blank, 0, 50).isNull());
-        EXPECT_EQ(none.At(), oVector(0, 0));
+        EXPECT_EQ(none.At(), oVector(0, 2 * arial.height));
+        EXPECT_EQ(where.pen, oPoint(0, 2 * arial.height));
         EXPECT_TRUE(none.Font().Style.contains(fsBold));
     }
+}
+
+TEST_F(TextPortTest, APenLeftOfTheFrameFitsAFrameWidthOnItsLine) {
+    const std::string word(12, 'W');
+    const int w = arial.width("W");
+    for (int x : {0, -10, -500}) {
+        SCOPED_TRACE(x);
+        oTextPort left(&page.Canvas(), oRect(0, 0, 5 * w + 2, 200));
+        left.SetAt(oVector(x, 0));
+        oTextPortPosition first, end;
+        left.Stream() << whereat(first) << word << whereat(end) << std::flush;
+        EXPECT_EQ(first.pen, oPoint(x, 0)) << "the text starts where the pen was put";
+        EXPECT_EQ(end.pen, oPoint(2 * w, 2 * arial.height)) << "five W a line, as from the edge";
+    }
+}
+
+TEST_F(TextPortTest, MultiByteCharactersAreNeverCut) {
+    // Letters of two and three bytes, wider than the replacement character that the bytes
+    // of a cut letter measure and draw as: a cut inside one would fit where it does not.
+    const std::string letters[] = {"\xc7\x84", "\xe2\x85\xa7"};
+    for (const std::string& letter : letters) {
+        const QString one = QString::fromStdString(letter);
+        QFontMetricsF metrics(arial.font);
+        auto width = [&](int n) { return int(std::lround(metrics.horizontalAdvance(one.repeated(n)))); };
+        std::string word;
+        for (int i = 0; i < 23; ++i)
+            word += letter;
+        for (int frame = width(1); frame < width(9); ++frame) {
+            SCOPED_TRACE(::testing::Message() << "letter of " << letter.size() << " bytes, frame " << frame);
+            int perLine = 1;
+            while (width(perLine + 1) <= frame)
+                ++perLine;
+            TBitmap bitmap = Paper(200, 20);
+            oTextPort port(&bitmap.Canvas(), oRect(0, 0, frame, 20));
+            oTextPortPosition end;
+            port.Stream() << word << whereat(end) << std::flush;
+            const int lines = (23 + perLine - 1) / perLine;
+            ASSERT_EQ(end.pen, oPoint(width(23 - (lines - 1) * perLine), (lines - 1) * arial.height));
+        }
+    }
+
+    SCOPED_TRACE("a run longer than a measuring chunk, whose boundary falls inside a letter");
+    const std::string dashes = "a" + [] {
+        std::string d;
+        for (int i = 0; i < 60; ++i)
+            d += "\xe2\x80\x94";
+        return d;
+    }();
+    TBitmap wide = Paper(300, 20);
+    oTextPort port(&wide.Canvas(), oRect(0, 0, 2000, 20));
+    oTextPortPosition end;
+    port.Stream() << dashes << whereat(end) << std::flush;
+    EXPECT_NEAR(end.pen.x, QFontMetricsF(arial.font).horizontalAdvance(QString::fromStdString(dashes)), 1);
+}
+
+TEST_F(TextPortTest, AFlushReportsWhereItsTextLiesNotTheWholePage) {
+    std::vector<QRect> reports;
+    page.Canvas().OnChange = [&](const QRect& r) { reports.push_back(r); };
+    port.SetAt(oVector(40, 50));
+    out << tpItalicOn << "Wavelength" << tpItalicOff << " shift" << std::flush;
+    ASSERT_EQ(reports.size(), 1u);
+    const QRect ink = InkIn(page, 0, 200);
+    ASSERT_FALSE(ink.isNull());
+    EXPECT_TRUE(reports[0].contains(ink)) << "every pixel drawn is repainted";
+    EXPECT_LT(reports[0].height(), 3 * arial.height) << "the line, not the page";
+    EXPECT_LT(reports[0].width(), ink.width() + 2 * arial.height);
+
+    reports.clear();
+    out << tpDrawOff << "hidden" << tpDrawOn << std::flush;
+    EXPECT_TRUE(reports.empty()) << "nothing drawn, nothing to repaint";
+
+    TBitmap block = Block(20, 10);
+    out << "\n" << block << std::flush;
+    ASSERT_FALSE(reports.empty());
+    EXPECT_EQ(reports.back(), QRect(0, 50 + arial.height, 20, 10)) << "a picture reports itself";
 }
 
 TEST(TextPortFormat, StringfFormatsIntoItsSharedBuffer) {

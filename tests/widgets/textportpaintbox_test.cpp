@@ -1,5 +1,6 @@
 #include "oTextPortRepaintBox.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -30,12 +31,17 @@ TEST(TextPortPaintBox, EveryPaintStartsAtTheTopLeftInTheBoxFont) {
     box.Font = TFont("Arial", -20, clRed);
     oTextPortPosition start;
     int paints = 0;
+    // The handler leaves a baseline shift behind, which the next paint must not inherit:
+    // "Hello" would sit lower than the rest of its line.
     box.OnPaint = [&] {
         ++paints;
-        box.Port().Stream() << whereat(start) << "Hello" << drop(3) << std::flush;
+        box.Port().Stream() << whereat(start) << "Hello" << drop(0) << " there" << drop(3)
+                            << std::flush;
     };
     const QImage first = box.Surface();
+    const int ascent = QFontMetrics(box.Font.toQFont()).ascent();
     EXPECT_EQ(start.pen, oPoint(0, 0));
+    EXPECT_EQ(start.baseline, oPoint(0, ascent));
     EXPECT_EQ(box.Port().Font(), box.Font);
     EXPECT_GT(first.pixelColor(Ink(first).center()).red(), 128) << "drawn in the box's red";
 
@@ -43,8 +49,26 @@ TEST(TextPortPaintBox, EveryPaintStartsAtTheTopLeftInTheBoxFont) {
     const QImage second = box.Surface();
     EXPECT_EQ(paints, 2);
     EXPECT_EQ(start.pen, oPoint(0, 0)) << "the pen went back to the top left";
+    EXPECT_EQ(start.baseline, oPoint(0, ascent)) << "and the baseline shift to zero";
     EXPECT_EQ(box.Port().Shift(), 3) << "the handler's drop after the reset";
     EXPECT_EQ(Ink(second), Ink(first));
+}
+
+TEST(TextPortPaintBox, EveryPaintFillsTheWholeBoxWithItsColourFirst) {
+    oTextPortPaintBox box;
+    box.resize(200, 60);
+    box.Color = Page;
+    const char* text = "A first, longer text";
+    box.OnPaint = [&] { box.Port().Stream() << text << std::flush; };
+    const QRect longer = Ink(box.Surface());
+    ASSERT_FALSE(longer.isNull());
+    EXPECT_LT(longer.width(), 200);
+    EXPECT_LT(longer.height(), 60) << "only the text differs from the box's colour";
+
+    text = "Short";
+    box.Invalidate();
+    const QRect shorter = Ink(box.Surface());
+    EXPECT_LT(shorter.width(), longer.width() / 2) << "the longer text is gone";
 }
 
 TEST(TextPortRepaintBox, KeepsItsTextAndRewrapsItOnResize) {

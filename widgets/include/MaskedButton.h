@@ -91,9 +91,13 @@ protected:
 private:
     void relink(TMskBtnImgLst* old);
     void MaskImages();
-    void SetActiveImage() { showImage(false); }
-    // After new sources the shown image is rendered again even when its index stays.
-    void showImage(bool sourcesChanged);
+    // The image of the current state, or -1 when the state has none.
+    int StateImage() const;
+    // Shows the image of the current state; a state without one keeps the image shown.
+    void SetActiveImage();
+    // Makes `index` the shown image and draws its hit mask.
+    void ShowImage(int index);
+    void RenderHitMask();
     void dropImage();
 
     TMskBtnImgLst* images_ = nullptr;

@@ -30,6 +30,7 @@ public:
     void ReloadSaved();
     void DeleteSaved();
     // Paints the non-windowed controls above the box into Composite, a copy of Buffer.
+    // With no widget above the box there is no Composite, and the buffer shows.
     void PaintSiblings();
     // Shows the buffer now (with the siblings above it when AutoPaintSiblings is set).
     void Visualize();
@@ -43,6 +44,8 @@ protected:
 
 private:
     void fit(int width, int height);
+    // The first widget stacked above the box among its parent's children, or null.
+    const QWidget* FirstSiblingAbove() const;
 
     std::unique_ptr<TBitmap> composite_;
     std::unique_ptr<TBitmap> buffer_;

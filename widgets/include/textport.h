@@ -10,7 +10,9 @@
 //     port.Stream() << "E = mc" << power("2") << ", " << tpBoldOn << "bold" << tpBoldOff
 //                   << std::flush;
 //
-// Text is UTF-8. The frame's height takes no part: text below it is still drawn.
+// Text is UTF-8. The frame's height takes no part: text below it is still drawn. A pen left
+// of the frame (SetAt takes any position) still fits at most a frame's width on its line.
+// A flush tells the canvas's OnChange where the text it drew lies.
 //
 // An action is a zero byte and a letter, some followed by a raw argument: a 32-bit value,
 // or the address of a font, picture or position record, which must live until the text
@@ -149,10 +151,47 @@ private:
     // Width of the text in the port's font, summed over chunks, stopping past `limit`.
     int MeasureText(const char* from, const char* to, int limit);
     oTextPortSpacer RunSpacer(int width);
+    // A frame without width sets no text; line feeds and actions still take effect.
     void ApplyActionsOnly(const char* from, const char* end);
     char* SkipBreakSpaces(char* at, char* end, char** pieceEnd);
-    Piece Wrap(char* runStart, char* runEnd, char* end, int space, const oTextPortSpacer& before,
-               char* candidate, const oTextPortSpacer& atCandidate);
+
+    // The steps of line fitting (textMeasure.cpp). A run is text between actions and line
+    // feeds; the line holds what the fitting has taken so far.
+    struct Run {
+        char* start;
+        char* end;
+    };
+    struct Line {
+        oTextPortSpacer spacer;
+        // Pixels still free.
+        int space = 0;
+        // Where the line may end if the run being fitted does not fit: after an earlier run
+        // that ended in spaces (before those spaces), or after a picture; with the measures
+        // of the line up to there.
+        char* candidate = nullptr;
+        oTextPortSpacer atCandidate;
+    };
+    // The text of a run before `at` and its width.
+    struct Break {
+        char* at = nullptr;
+        int width = 0;
+    };
+    enum class LineEnd { AtSpace, AtCandidate, InsideWord, BeforeRun };
+    // Puts a run that fits on the line, and notes where the line could end after it.
+    void TakeRun(const Run& run, int width, Line& line);
+    // Ends the line inside a run that does not fit into the space left.
+    Piece Wrap(const Run& run, char* end, const Line& line);
+    // Where in the run the text that fits is likely to end, from the width of its start.
+    char* GuessFit(const Run& run, int space);
+    // The longest prefix of the run that ends before a space and fits, or none.
+    Break LastSpaceThatFits(const Run& run, int space, char* guess);
+    Break ExtendWhileFits(const Run& run, int space, char* from, Break fitting);
+    // The longest prefix of whole characters that fits, and at least one character.
+    Break BreakInsideWord(const Run& run, int space, char* guess);
+    // The rule: at the last space that fits, unless it leaves nothing of the run on a line
+    // that could end earlier; failing a space, a line with nothing on it breaks the word,
+    // any other ends where it could end earlier, or else before the run.
+    LineEnd ChooseLineEnd(const Run& run, const Line& line, const Break& atSpace) const;
 
     std::ostream out_;
     std::unique_ptr<oTextRuler> ruler_;
@@ -170,6 +209,8 @@ private:
     int indexHeight_ = 0;
     oTextPortSpacer graphic_;
     bool measuring_ = false;
+    // What the text of the flush in progress covers; the canvas reports pictures itself.
+    QRect touched_;
 };
 
 // Manipulators. Each writes one action into any stream, so that text for a port can also
