@@ -195,7 +195,8 @@ void DrawPeriodogram(QPainter& p, const QRectF& area, const TPeriodogramScene& s
         return DrawMessage(p, area, "The periodogram shows here once there are measurements.");
     p.setRenderHint(QPainter::Antialiasing);
     const observing::TFrequencyGrid& grid = pg->grid;
-    TFrame f{PlotIn(area), 1.0 / grid.At(grid.count - 1), 1.0 / grid.first, 0.0, 1.0, true};
+    // Headroom above a power of 1 for the peak's marker and label.
+    TFrame f{PlotIn(area), 1.0 / grid.At(grid.count - 1), 1.0 / grid.first, 0.0, 1.12, true};
     if (f.x1 <= f.x0)
         f.x1 = f.x0 * 1.01;
     DrawAxes(p, f, "period (days)", "power");
@@ -234,8 +235,9 @@ void DrawPeriodogram(QPainter& p, const QRectF& area, const TPeriodogramScene& s
     p.setFont(AxisFont());
     const QString label = PeakText(pg->peak);
     const double width = QFontMetricsF(p.font()).horizontalAdvance(label);
-    const double x = std::clamp(px - width / 2, f.plot.left() + 2, f.plot.right() - width - 2);
-    p.drawText(QPointF(x, std::max(f.plot.top() + 12, py - 15)), label);
+    // Beside the marker, on the side with room.
+    const double x = px + 8 + width < f.plot.right() ? px + 8 : px - 8 - width;
+    p.drawText(QPointF(x, py - 4), label);
     p.restore();
 }
 

@@ -202,7 +202,7 @@ bool TObservingRunForm::ImportFile(const QString& path) {
     QString refusal;
     TCsvReading reading;
     if (!file.open(QIODevice::ReadOnly)) {
-        refusal = "the file cannot be opened";
+        refusal = "it cannot be opened";
     } else if (file.size() > qint64(MaxCsvBytes)) {
         reading = ReadMeasurementsCsv(std::string(MaxCsvBytes + 1, ' '));
         refusal = QString::fromStdString(reading.message);
@@ -213,6 +213,8 @@ bool TObservingRunForm::ImportFile(const QString& path) {
             refusal = QString::fromStdString(reading.message);
     }
     if (!refusal.isEmpty()) {
+        if (!refusal.endsWith('.'))
+            refusal += '.';
         fault_ = "The file was not read: " + refusal +
                  (set_.data.empty() ? QString() : " The measurements shown are kept.");
         ShowStatus();
