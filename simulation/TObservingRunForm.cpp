@@ -7,6 +7,7 @@
 #include "model/PhaseFold.h"
 #include "simulation/ObservingDrawing.h"
 #include "simulation/TObservingPlot.h"
+#include "simulation/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -19,7 +20,6 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -114,15 +114,7 @@ void TObservingRunForm::SimulationClosed() {
     ShowStatus();
 }
 
-void TObservingRunForm::PlaceBeside(const QWidget& other) {
-    QPoint place = other.frameGeometry().topRight() + QPoint(8, 0);
-    if (const QScreen* screen = other.screen()) {
-        const QRect free = screen->availableGeometry();
-        place.setX(std::max(free.left(), std::min(place.x(), free.right() - width())));
-        place.setY(std::max(free.top(), std::min(place.y(), free.bottom() - height())));
-    }
-    move(place);
-}
+void TObservingRunForm::PlaceBeside(const QWidget& other) { ::PlaceBeside(*this, other); }
 
 TObservingPlan TObservingRunForm::Plan() const {
     TObservingPlan plan;
