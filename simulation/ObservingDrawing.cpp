@@ -77,8 +77,9 @@ void DrawAxes(QPainter& p, const TFrame& f, const QString& xTitle, const QString
              decade <= static_cast<int>(std::ceil(std::log10(f.x1))); ++decade)
             for (int m : {1, 2, 5}) {
                 const double x = m * std::pow(10.0, decade);
-                if (x >= f.x0 * (1 - 1e-9) && x <= f.x1 * (1 + 1e-9))
-                    xTick(x, true, std::pow(10.0, decade));
+                // The grid may stop a hair short of a round shortest period.
+                if (x >= f.x0 * (1 - 1e-2) && x <= f.x1 * (1 + 1e-9))
+                    xTick(std::max(x, f.x0), true, std::pow(10.0, decade));
             }
     } else {
         const double xStep = NiceStep(f.x1 - f.x0, 8);

@@ -303,7 +303,8 @@ void TObservingRunForm::FinishJob() {
     const std::shared_ptr<TJob> job = std::move(job_);
     if (worker_) {
         worker_->wait();
-        delete worker_;
+        // Possibly called from the thread's own finished signal: deleted once that is done.
+        worker_->deleteLater();
         worker_ = nullptr;
         ProgressTimer->stop();
     }
