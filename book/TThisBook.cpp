@@ -9,6 +9,7 @@
 #include "oRichEdit.h"
 #include "forms/Artwork.h"
 #include "forms/ThisBookForm.h"
+#include "simulation/TObservingRunForm.h"
 #include "simulation/TSpectrumForm.h"
 
 #include <QFrame>
@@ -53,6 +54,8 @@ void TThisBook::ShowChapter(int page) {
     ReplaceChapter(next);
     if (SpectrumForm)
         SpectrumForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
+    if (ObservingRunForm)
+        ObservingRunForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
     if (next)
         KeepFocusVisible(NavFocus());
     else
@@ -177,4 +180,15 @@ std::unique_ptr<QTextDocument> TThisBook::ChapterText() {
         cursor.insertFragment(QTextDocumentFragment(body.get()));
     }
     return text;
+}
+
+void TThisBook::mnitObservingRunClick() {
+    if (!ObservingRunForm) {
+        ObservingRunForm = CreateForm<TObservingRunForm>(this);
+        ObservingRunForm->PlaceBeside(*this);
+    }
+    ObservingRunForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
+    ObservingRunForm->show();
+    ObservingRunForm->raise();
+    ObservingRunForm->activateWindow();
 }

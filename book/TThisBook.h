@@ -10,6 +10,7 @@
 #include <array>
 
 class TRealSystemsForm;
+class TObservingRunForm;
 class TSpectrumForm;
 
 class TThisBook : public TCustomBook {
@@ -32,6 +33,10 @@ public:
     QAction* mnitSpectrum = nullptr;
     // The spectrum window, made when first asked for; it follows the open simulation chapter.
     TSpectrumForm* SpectrumForm = nullptr;
+    QAction* mnitObservingRun = nullptr;
+    // The observing run window, made when first asked for; it observes the open simulation
+    // chapter's star.
+    TObservingRunForm* ObservingRunForm = nullptr;
 
     void ShowChapter(int page) override;
     void ButtonClick(oBitBtn* sender);
@@ -50,4 +55,5 @@ public:
     // Writes every page of a fresh copy of the open chapter, so that the reader's own
     // simulation and answers stay as they are.
     std::unique_ptr<QTextDocument> ChapterText() override;
+    void mnitObservingRunClick();
 };

@@ -92,6 +92,8 @@ void DefineThisBookForm(TThisBook& f) {
     f.mnitSpectrum = f.ToolsMenu->addAction("&Spectrum", [&f] { f.mnitSpectrumClick(); });
     f.mnitRealSystems =
         f.ToolsMenu->addAction("&Real planetary systems", [&f] { f.mnitRealSystemsClick(); });
+    f.mnitObservingRun =
+        f.ToolsMenu->addAction("&Observing run", [&f] { f.mnitObservingRunClick(); });
     f.Accessibility1->setText("A&ccessibility...");
     f.mnitAbout->setText("&About...");
 }
