@@ -1,8 +1,10 @@
 // Start-up: the application title, the book window, the accessibility dialog, then the
 // message loop until the book window closes. A failed start-up is shown and ends the
-// program with a failure status.
+// program with a failure status, as does the lack of any display to show it on. A
+// termination signal closes the book; the status is then 128 + the signal's number.
 
 #include "Application.h"
+#include "DisplayCheck.h"
 #include "GuardedApplication.h"
 #include "TerminationSignals.h"
 #include "book/TAccessBox.h"
@@ -11,17 +13,24 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    if (!DisplayAvailable(argc, argv)) {
+        std::fputs("Doppler spectroscopy needs a graphical display (no DISPLAY or WAYLAND_DISPLAY "
+                   "is set)\n",
+                   stderr);
+        return 1;
+    }
     GuardedApplication app(argc, argv);
     std::unique_ptr<TThisBook, void (*)(TForm*)> book(nullptr, TForm::Free);
     // A signal closes the book, so that its closing handler runs, and ends every event loop,
     // an open dialog's (the start-up failure's message among them) included.
-    CloseOnTerminationSignals([&book] {
+    CloseOnTerminationSignals([&book](int signal) {
         if (book)
             book->close();
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(128 + signal);
     });
     int status = 1;
     try {
