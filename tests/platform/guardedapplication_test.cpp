@@ -83,11 +83,12 @@ TEST(GuardedApplication, AnExceptionDisplayThatFailsLeavesTheMessageOnStandardEr
         SCOPED_TRACE(outOfMemory ? "out of memory" : "a throwing hook");
         FailingDisplay display(outOfMemory);
         DialogHook* previous = Application::SetDialogHook(&display);
-        ThrowingWidget widget;
-        widget.show();
         testing::internal::CaptureStderr();
         {
+            // The widget too: what Qt made for it before the unwound event is never freed.
             const IgnoringUnwoundEvents ignoring;
+            ThrowingWidget widget;
+            widget.show();
             QTest::mouseClick(&widget, Qt::LeftButton);
         }
         try {
