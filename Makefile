@@ -2,7 +2,7 @@
 BUILD     ?= build
 FUZZBUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_PARALLEL ?=
+FUZZ_PARALLEL ?= 1
 SANBUILD  ?= build-sanitize
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
@@ -78,8 +78,8 @@ gallery: build
 docs-pictures: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/gallery/gallery $(BUILD)/gallery --docs docs
 
-# Every fuzz/*_fuzz harness for FUZZ_SECONDS with its word list and seeds; FUZZ_PARALLEL=1
-# runs them side by side. Findings land in fuzz/regressions/, which `make test` replays.
+# Every fuzz/*_fuzz harness for FUZZ_SECONDS with its word list and seeds; FUZZ_PARALLEL=N
+# runs that many of them side by side. Findings land in fuzz/regressions/, which `make test` replays.
 fuzz: fuzz-deps
 	[ -f $(FUZZBUILD)/build.ninja ] || \
 	  CXX=clang++ cmake -S . -B $(FUZZBUILD) -G Ninja -DDOPPLER_FUZZ=ON

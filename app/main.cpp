@@ -1,9 +1,12 @@
 // Start-up: the zoom, the application title, the book window, the accessibility dialog,
 // then the message loop until the book window closes. A failed start-up is shown and ends
-// the program with a failure status. A zoom chosen in the View menu takes a new
-// application object, so the program starts itself afresh at it, at the reader's place.
+// the program with a failure status, as does the lack of any display to show it on. A
+// termination signal closes the book; the status is then 128 + the signal's number. A zoom
+// chosen in the View menu takes a new application object, so the program starts itself
+// afresh at it, at the reader's place.
 
 #include "Application.h"
+#include "DisplayCheck.h"
 #include "GuardedApplication.h"
 #include "TerminationSignals.h"
 #include "Zoom.h"
@@ -33,10 +36,10 @@ int RunBook(int argc, char* argv[], std::optional<std::vector<std::string>>& reo
     std::unique_ptr<TThisBook, void (*)(TForm*)> book(nullptr, TForm::Free);
     // A signal closes the book, so that its closing handler runs, and ends every event loop,
     // an open dialog's (the start-up failure's message among them) included.
-    CloseOnTerminationSignals([&book] {
+    CloseOnTerminationSignals([&book](int signal) {
         if (book)
             book->close();
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(128 + signal);
     });
     int status = 1;
     try {
@@ -63,6 +66,13 @@ int RunBook(int argc, char* argv[], std::optional<std::vector<std::string>>& reo
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Before any application object, the zoom's screen probe included: Qt aborts without one.
+    if (!DisplayAvailable(argc, argv)) {
+        std::fputs("Doppler spectroscopy needs a graphical display (no DISPLAY or WAYLAND_DISPLAY "
+                   "is set)\n",
+                   stderr);
+        return 1;
+    }
     int percent = 0;
     try {
         percent = zoom::ZoomArgument(argc, argv);

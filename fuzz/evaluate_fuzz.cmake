@@ -8,6 +8,3 @@ doppler_add_fuzzer(evaluate_fuzz ${PROJECT_SOURCE_DIR}/fuzz/evaluate_fuzz.cpp
   ${PROJECT_SOURCE_DIR}/widgets/oArithmeticLanguage.cpp
   ${PROJECT_SOURCE_DIR}/widgets/oScientificLanguage.cpp
   ${PROJECT_SOURCE_DIR}/widgets/oCodeList.cpp)
-# muparser is the differential oracle for the subset both languages share.
-find_library(MUPARSER_LIBRARY muparser REQUIRED)
-target_link_libraries(evaluate_fuzz PRIVATE ${MUPARSER_LIBRARY})

@@ -7,6 +7,7 @@
 
 #include "TBitmap.h"
 #include "fuzz/ByteReader.h"
+#include "fuzz/LeaksIgnored.h"
 #include "oFraction.h"
 #include "textport.h"
 
@@ -16,22 +17,6 @@
 #include <cstdlib>
 #include <deque>
 #include <string>
-
-// The leak checker exists only in sanitized builds; the replay test builds without it.
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define LEAK_CHECKER 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define LEAK_CHECKER 1
-#endif
-#ifdef LEAK_CHECKER
-#include <sanitizer/lsan_interface.h>
-using LeaksIgnored = __lsan::ScopedDisabler;
-#else
-struct LeaksIgnored {};
-#endif
 
 namespace {
 

@@ -79,7 +79,31 @@ DialogHook* SetDialogHook(DialogHook* hook) {
 
 void ShowMessage(const AnsiString& text) { currentHook->showMessage(text); }
 int ShowModal(TForm& form) { return currentHook->showModal(form); }
-void ShowException(const std::exception& e) { currentHook->showException(e.what()); }
+
+namespace {
+
+void WriteToStandardError(const char* message, const char* failure) noexcept {
+    std::fprintf(stderr, "%s: %s\n(The error could not be shown: %s.)\n", Title().c_str(), message,
+                 failure);
+    std::fflush(stderr);
+}
+
+// The exception display must not fail in turn and end the program: when it throws (a hook,
+// or memory running out while the message box is built) the message goes to standard error
+// and the program carries on. Only C strings here, which need no memory.
+void Display(const char* message) noexcept {
+    try {
+        currentHook->showException(message);
+    } catch (const std::exception& e) {
+        WriteToStandardError(message, e.what());
+    } catch (...) {
+        WriteToStandardError(message, "an unknown error");
+    }
+}
+
+} // namespace
+
+void ShowException(const std::exception& e) { Display(e.what()); }
 bool RunPrintDialog(QPrinter& printer, TPrintOptions& options) {
     return currentHook->printDialog(printer, options);
 }
@@ -88,9 +112,9 @@ void HandleException() {
     try {
         throw;
     } catch (const std::exception& e) {
-        ShowException(e);
+        Display(e.what());
     } catch (...) {
-        currentHook->showException("Unknown error");
+        Display("Unknown error");
     }
 }
 

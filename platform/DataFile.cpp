@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -19,15 +20,31 @@ namespace {
 
 std::vector<AnsiString> chosenFolders;
 
+// The same folder, however it is spelt, gives the same text.
+QString folderIdentity(const QString& folder) {
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(QDir(folder).absolutePath()) : canonical;
+}
+
+// The folders in the order they are searched, each once: the program's folder is often the
+// current one.
 QStringList searchFolders() {
+    QStringList given;
     if (chosenFolders.empty()) {
         const QDir program(QCoreApplication::applicationDirPath());
-        return {program.path(), QDir::cleanPath(program.filePath(DOPPLER_DATA_FROM_BIN)),
-                QStringLiteral(DOPPLER_DATA_DIR), QDir::currentPath()};
+        given = {program.path(), QDir::cleanPath(program.filePath(DOPPLER_DATA_FROM_BIN)),
+                 QStringLiteral(DOPPLER_DATA_DIR), QDir::currentPath()};
     }
-    QStringList folders;
     for (const AnsiString& f : chosenFolders)
-        folders << QString::fromStdString(f);
+        given << QString::fromStdString(f);
+    QStringList folders, seen;
+    for (const QString& folder : given) {
+        const QString identity = folderIdentity(folder);
+        if (seen.contains(identity))
+            continue;
+        seen << identity;
+        folders << folder;
+    }
     return folders;
 }
 

@@ -20,7 +20,9 @@ constexpr std::size_t kMaxFonts = 1000;
 constexpr std::size_t kMaxColors = 1000;
 constexpr std::size_t kMaxFaceBytes = 200;
 constexpr int kMaxIndent_twips = 31680; // 22 inches, the largest RTF page
-constexpr int kMaxHeight_twips = 32767;
+// 144 pt: more than any heading a page of the book can use. Larger letters gain nothing and
+// make the text layout take minutes over a few kilobytes of words wider than the page.
+constexpr int kMaxHeight_twips = 2880;
 constexpr int kMaxOffset_twips = 32767;
 constexpr int kMaxWordLetters = 32;
 

@@ -7,6 +7,7 @@
 #include "TextCodec.h"
 
 #include <QTextBlock>
+#include <QTextBoundaryFinder>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
@@ -66,11 +67,15 @@ QTextListFormat bulletListFormat() {
 // Longer than any word of a text meant to be read.
 constexpr int kLongestWord = 1000;
 
+// The longest stretch between two places where the text layout may break a line. The
+// layout's own rules decide (a no-break space, a figure space or a narrow no-break space
+// joins words, though each counts as a space), so no spelling of a space defeats the guard.
 int LongestUnbrokenRun(const QString& text) {
-    int longest = 0, run = 0;
-    for (const QChar ch : text) {
-        run = ch.isSpace() ? 0 : run + 1;
-        longest = std::max(longest, run);
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    int longest = 0, previous = 0;
+    for (qsizetype at = breaks.toNextBoundary(); at >= 0; at = breaks.toNextBoundary()) {
+        longest = std::max(longest, int(at) - previous);
+        previous = int(at);
     }
     return longest;
 }
@@ -268,8 +273,9 @@ void TRichEditControl::StreamIn(const AnsiString& data) {
     });
     // Looking for a word boundary in a run without one takes time that grows with the square
     // of its length (a damaged file of a million braces would hold the book for a minute);
-    // such text breaks anywhere instead, in time that grows with its length.
-    setWordWrapMode(LongestUnbrokenRun(toPlainText()) > kLongestWord
+    // such text breaks anywhere instead, in time that grows with its length. The raw text,
+    // since the plain text shows no-break spaces as spaces.
+    setWordWrapMode(LongestUnbrokenRun(document()->toRawText()) > kLongestWord
                         ? QTextOption::WrapAnywhere
                         : QTextOption::WrapAtWordBoundaryOrAnywhere);
 }

@@ -9,19 +9,30 @@
 
 namespace {
 
-// The handler writes a byte to one end; the event loop reads the other.
-int signalPipe[2] = {-1, -1};
-std::function<void()> closeAction;
-QSocketNotifier* notifier = nullptr; // lives as long as the process
+constexpr int Signals[] = {SIGTERM, SIGINT, SIGHUP};
 
-void onTerminationSignal(int) {
-    const char byte = 1;
+// The handler writes the signal's number to one end; the event loop reads the other.
+int signalPipe[2] = {-1, -1};
+std::function<void(int)> closeAction;
+QSocketNotifier* notifier = nullptr; // lives as long as the process
+// The number of the signal being handled; 0 once its action has run.
+volatile std::sig_atomic_t received = 0;
+
+void onTerminationSignal(int signal) {
+    if (received != 0) {
+        // The first is still being handled, or cannot be: the default action ends the program.
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+        return;
+    }
+    received = signal;
+    const char byte = char(signal);
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
 }
 
 } // namespace
 
-void CloseOnTerminationSignals(std::function<void()> close) {
+void CloseOnTerminationSignals(std::function<void(int signal)> close) {
     closeAction = std::move(close);
     if (notifier)
         return;
@@ -29,14 +40,14 @@ void CloseOnTerminationSignals(std::function<void()> close) {
     notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read);
     QObject::connect(notifier, &QSocketNotifier::activated, [] {
         char byte = 0;
-        [[maybe_unused]] const ssize_t got = ::read(signalPipe[1], &byte, 1);
-        if (closeAction)
-            closeAction();
+        if (::read(signalPipe[1], &byte, 1) == 1 && closeAction)
+            closeAction(static_cast<unsigned char>(byte));
+        received = 0;
     });
     struct sigaction action {};
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
+    for (const int signal : Signals)
+        ::sigaction(signal, &action, nullptr);
 }

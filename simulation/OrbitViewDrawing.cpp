@@ -5,6 +5,7 @@
 #include "model/SimulationModel.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/OrbitView.h"
+#include "simulation/ViewClip.h"
 
 #include <cmath>
 #include <optional>
@@ -13,6 +14,12 @@
 namespace orbitdrawing {
 
 namespace {
+
+// The view's pixels grown by the clipping margin: what any line drawn is cut to.
+QRect ClipRectOf(const oWorldCanvas& world) {
+    const oRect& v = world.viewPort;
+    return viewclip::ClipRect(QRect(v.pos().x, v.pos().y, v.size().x, v.size().y).normalized());
+}
 
 constexpr int DotRadius = 3; // pixels around a body's centre
 
@@ -35,7 +42,10 @@ void DrawTrack(oWorldCanvas& world, const TOrbitView& view, const TOrbitView::Pr
     const double scale = view.OrbitScale;
     const std::vector<TVector>& track = planet.Track;
     ClearUpperVectorState();
-    world.Polyline(track.size(), [&](std::size_t i) { return project(track[i] * scale); });
+    const QPolygon points =
+        world.DevicePoints(track.size(), [&](std::size_t i) { return project(track[i] * scale); });
+    for (const QPolygon& run : viewclip::ClipPolyline(points, ClipRectOf(world)))
+        canvas.Polyline(run);
 }
 
 void DrawBody(TCanvas& canvas, const oPoint& centre, TColor colour) {
@@ -46,11 +56,13 @@ void DrawBody(TCanvas& canvas, const oPoint& centre, TColor colour) {
                    centre.y + DotRadius);
 }
 
-// The pixels of an arrow: its shaft from p1 to p2 and, unless it has no length, the two
-// barbs from p2 to a and to b.
+// The pixels of an arrow: its shaft from p1 to p2 and, unless it has no length or its tip
+// lies beyond the clipping margin, the two barbs from p2 to a and to b. An arrow wholly
+// beyond the margin has no shaft either.
 struct ArrowPixels {
     oPoint p1, p2, a, b;
     bool head;
+    bool shaft = true;
 };
 
 ArrowPixels ArrowAt(const oWorldCanvas& world, const oRealPoint& from, const oRealPoint& to) {
@@ -65,10 +77,23 @@ ArrowPixels ArrowAt(const oWorldCanvas& world, const oRealPoint& from, const oRe
     arrow.head = std::fabs(ux) > 0.00001 || std::fabs(uy) > 0.00001;
     arrow.a = oPoint(int(p2.x + 0.25 * ux - 0.125 * uy), int(p2.y + 0.125 * ux + 0.25 * uy));
     arrow.b = oPoint(int(p2.x + 0.125 * uy + 0.25 * ux), int(p2.y + 0.25 * uy - 0.125 * ux));
+
+    const auto cut = viewclip::ClipSegment(QPoint(p1.x, p1.y), QPoint(p2.x, p2.y),
+                                           ClipRectOf(world));
+    if (!cut) {
+        arrow.shaft = arrow.head = false;
+        return arrow;
+    }
+    if (cut->second != QPoint(p2.x, p2.y))
+        arrow.head = false; // the tip is far beyond the view, and its barbs with it
+    arrow.p1 = oPoint(cut->first.x(), cut->first.y());
+    arrow.p2 = oPoint(cut->second.x(), cut->second.y());
     return arrow;
 }
 
 void Draw(TCanvas& canvas, const ArrowPixels& arrow) {
+    if (!arrow.shaft)
+        return;
     canvas.MoveTo(arrow.p1.x, arrow.p1.y);
     canvas.LineTo(arrow.p2.x, arrow.p2.y);
     if (!arrow.head)
@@ -83,6 +108,8 @@ constexpr int ArrowWidth = 2;
 
 // The box of pixels an arrow may colour, its pen's width and antialiased fringe included.
 QRect BoxOf(const ArrowPixels& arrow) {
+    if (!arrow.shaft)
+        return QRect();
     const QRect shaft = QRect(QPoint(arrow.p1.x, arrow.p1.y), QPoint(arrow.p2.x, arrow.p2.y));
     QRect box = shaft.normalized();
     if (arrow.head)
@@ -156,7 +183,7 @@ void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitVi
     std::vector<QRect> covers;
     for (const Body& body : bodies) {
         covers.push_back(BoxOfBody(body.centre));
-        if (body.arrow)
+        if (body.arrow && body.arrow->shaft)
             covers.push_back(BoxOf(*body.arrow));
     }
     TCanvas& canvas = wp.Canvas();

@@ -473,7 +473,8 @@ void TObservingRunForm::PrintAnswersTo(QPrinter& printer) {
 }
 
 void TObservingRunForm::mnitPrintClick() {
-    if (!ExecutePrintDialog(Printer()))
+    TPrintOptions options; // the window's plots are already drawn on white
+    if (!ExecutePrintDialog(Printer(), options))
         return;
     try {
         PrintTo(Printer());
@@ -483,6 +484,7 @@ void TObservingRunForm::mnitPrintClick() {
 }
 
 void TObservingRunForm::mnitAnswersClick() {
-    if (ExecutePrintDialog(Printer()))
+    TPrintOptions options;
+    if (ExecutePrintDialog(Printer(), options))
         PrintAnswersTo(Printer());
 }

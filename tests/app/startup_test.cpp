@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,9 +20,14 @@ public:
             QFile::copy(QDir::current().filePath(name), dir.filePath(name));
     }
 
-    void start(QProcess& process) {
+    void start(QProcess& process, bool withDisplay = true) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        if (withDisplay) {
+            env.insert("QT_QPA_PLATFORM", "offscreen");
+        } else {
+            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                env.remove(name);
+        }
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(dir.path());
         process.start(program, {});
@@ -63,14 +69,29 @@ TEST(StartUp, AFailedStartUpIsShownAndEndsWithAFailureStatus) {
     EXPECT_EQ(process.exitCode(), 1);
 }
 
-TEST(StartUp, ATerminationSignalEndsTheBookCleanly) {
+TEST(StartUp, ATerminationSignalEndsTheBookCleanlyWithTheSignalsStatus) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        Installed book;
+        QProcess process;
+        book.start(process);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return listensForSignals(process.processId()); }, 30000));
+        QTest::qWait(500);
+        ::kill(pid_t(process.processId()), signal);
+        ASSERT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "ended by its own handler";
+        EXPECT_EQ(process.exitCode(), 128 + signal);
+    }
+}
+
+TEST(StartUp, WithoutADisplayTheBookSaysSoAndEnds) {
     Installed book;
     QProcess process;
-    book.start(process);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return listensForSignals(process.processId()); }, 30000));
-    QTest::qWait(500);
-    process.terminate();
+    book.start(process, false);
     ASSERT_TRUE(process.waitForFinished(10000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "ended by its own handler";
-    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.readAllStandardError().toStdString(),
+              "Doppler spectroscopy needs a graphical display (no DISPLAY or WAYLAND_DISPLAY is "
+              "set)\n");
 }

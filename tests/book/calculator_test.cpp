@@ -181,7 +181,7 @@ TEST_F(BookTest, ATerminationSignalClosesTheBookAndItsCalculator) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return book->TheCalculator().Running(); }, 2000));
     for (int signal : {SIGTERM, SIGINT}) {
         bool closed = false;
-        CloseOnTerminationSignals([&] {
+        CloseOnTerminationSignals([&](int) {
             closed = true;
             book->close();
         });

@@ -4,6 +4,7 @@
 #include "book/TAboutBox.h"
 
 #include "DataFile.h"
+#include "Watchdog.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -84,6 +85,67 @@ TEST_F(BookTest, AnAccessibilityFileOfOneEndlessWordBreaksIntoLines) {
     EXPECT_GT(layout->lineCount(), 1000);
     EXPECT_LE(layout->lineAt(0).naturalTextWidth(), box->rtfText->viewport()->width());
     TForm::Free(box);
+}
+
+// Lays the text of a rich edit out at its width, as showing it would.
+int layOut(TRichEditControl& edit) {
+    QTextDocument* doc = edit.document();
+    doc->setTextWidth(edit.viewport()->width());
+    doc->documentLayout()->documentSize();
+    int lines = 0;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+        lines += b.layout()->lineCount();
+    return lines;
+}
+
+// Words joined by spaces where no line may break: every spelling the text layout knows.
+struct JoinedWords {
+    const char* name;
+    QByteArray join;
+};
+
+TEST_F(BookTest, WordsJoinedByNoBreakSpacesBreakIntoLinesAtOnce) {
+    const JoinedWords joins[] = {
+        {"no-break space in Windows-1252", "\xa0"},
+        {"no-break space in UTF-8", "\xc2\xa0"},
+        {"figure space", "\xe2\x80\x87"},
+        {"narrow no-break space", "\xe2\x80\xaf"},
+        {"word joiner", "\xe2\x81\xa0"},
+        // Not UTF-8, so read as Windows-1252: each byte a letter, 0xA0 a no-break space.
+        {"broken UTF-8 around 0xA0", "\xc3\xa0\xa0\xe2"},
+    };
+    for (const JoinedWords& join : joins) {
+        SCOPED_TRACE(join.name);
+        DataFolder data;
+        QByteArray text;
+        while (text.size() < int(MaxDataFileBytes) - 16)
+            text += "word" + join.join;
+        data.replace("Access.rtf", text);
+        const Watchdog watchdog(std::string("laying out ") + join.name, std::chrono::seconds(120));
+        TAccessBox* box = CreateForm<TAccessBox>();
+        EXPECT_EQ(box->rtfText->wordWrapMode(), QTextOption::WrapAnywhere);
+        EXPECT_GT(layOut(*box->rtfText), 1000);
+        TForm::Free(box);
+    }
+}
+
+TEST_F(BookTest, HugeLettersAreReadAtAPageSizeAndLaidOutAtOnce) {
+    DataFolder data;
+    QByteArray rtf = "{\\rtf1\\fs32767 ";
+    for (int i = 0; i < 5000; ++i)
+        rtf += "W ";
+    data.replace("Copyrght.rtf", rtf);
+    const Watchdog watchdog("laying out 5000 huge letters", std::chrono::seconds(120));
+    dialogs.answerModal = [&](TForm& form) {
+        TRichEditControl& credits = *dynamic_cast<TAboutBox&>(form).rtfCredits;
+        credits.SetSelStart(0);
+        credits.SetSelLength(1);
+        EXPECT_EQ(credits.SelCharFormat().Height_twips, 144 * 20);
+        EXPECT_GT(layOut(credits), 100);
+        return int(mrOk);
+    };
+    book->mnitAbout->trigger();
+    EXPECT_TRUE(dialogs.exceptions.empty());
 }
 
 TEST_F(BookTest, AnAccessibilityFileThatIsAFolderNamesTheCause) {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -55,6 +56,32 @@ TEST(DataFiles, TheProgramsFolderComesFirstAndTheCurrentDirectoryLast) {
     EXPECT_NE(error.find(QCoreApplication::applicationDirPath().toStdString()), std::string::npos)
         << "names the folders searched: " << error;
     QDir::setCurrent(home);
+}
+
+TEST(DataFiles, AFolderSearchedTwiceIsNamedOnce) {
+    const QString home = QDir::currentPath();
+    const std::string program = QCoreApplication::applicationDirPath().toStdString();
+    const auto count = [](const std::string& text, const std::string& part) {
+        int n = 0;
+        for (std::size_t at = text.find(part); at != std::string::npos;
+             at = text.find(part, at + part.size()))
+            ++n;
+        return n;
+    };
+    // Run from the program's own folder, spelt with a trailing slash and a detour.
+    ASSERT_TRUE(QDir::setCurrent(QCoreApplication::applicationDirPath() + "/../" +
+                                 QFileInfo(QCoreApplication::applicationDirPath()).fileName() + "/"));
+    const std::string error = ErrorReading("NoSuchProbe.rtf");
+    QDir::setCurrent(home);
+    EXPECT_EQ(count(error, program + ","), 1) << error;
+    EXPECT_EQ(count(error, program + "."), 0) << error;
+
+    QTemporaryDir chosen;
+    SetDataFolders({chosen.path().toStdString(), chosen.path().toStdString() + "/./"});
+    const std::string twice = ErrorReading("NoSuchProbe.rtf");
+    SetDataFolders({});
+    EXPECT_EQ(twice, "Cannot open file \"NoSuchProbe.rtf\". No such file or directory. Looked in: " +
+                         chosen.path().toStdString() + ".");
 }
 
 TEST(DataFiles, LookedUpInTheChosenFoldersInOrder) {

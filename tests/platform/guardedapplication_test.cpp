@@ -53,3 +53,57 @@ TEST(GuardedApplication, ExceptionsFromHandlersReachTheExceptionDisplayAndThePro
     }
     EXPECT_EQ(dialogs.exceptions.size(), 4u) << "the widget still answers";
 }
+
+namespace {
+
+// An exception display that fails in turn, as a hook may, or as building a message box does
+// when memory runs out.
+class FailingDisplay : public DialogHook {
+public:
+    explicit FailingDisplay(bool outOfMemory) : outOfMemory_(outOfMemory) {}
+    void showMessage(const AnsiString&) override {}
+    int showModal(TForm&) override { return mrCancel; }
+    void showException(const AnsiString&) override {
+        ++calls;
+        if (outOfMemory_)
+            throw std::bad_alloc();
+        throw std::runtime_error("display broken");
+    }
+    bool printDialog(QPrinter&) override { return false; }
+    int calls = 0;
+
+private:
+    bool outOfMemory_;
+};
+
+} // namespace
+
+TEST(GuardedApplication, AnExceptionDisplayThatFailsLeavesTheMessageOnStandardError) {
+    for (const bool outOfMemory : {false, true}) {
+        SCOPED_TRACE(outOfMemory ? "out of memory" : "a throwing hook");
+        FailingDisplay display(outOfMemory);
+        DialogHook* previous = Application::SetDialogHook(&display);
+        testing::internal::CaptureStderr();
+        {
+            // The widget too: what Qt made for it before the unwound event is never freed.
+            const IgnoringUnwoundEvents ignoring;
+            ThrowingWidget widget;
+            widget.show();
+            QTest::mouseClick(&widget, Qt::LeftButton);
+        }
+        try {
+            throw std::runtime_error("direct failure");
+        } catch (...) {
+            Application::HandleException();
+        }
+        Application::ShowException(std::runtime_error("shown failure"));
+        const std::string written = testing::internal::GetCapturedStderr();
+        Application::SetDialogHook(previous);
+        EXPECT_EQ(display.calls, 3) << "the program carried on";
+        for (const char* message : {"press failed", "direct failure", "shown failure"})
+            EXPECT_NE(written.find(message), std::string::npos) << message << " in " << written;
+        EXPECT_NE(written.find(outOfMemory ? "std::bad_alloc" : "display broken"),
+                  std::string::npos)
+            << written;
+    }
+}

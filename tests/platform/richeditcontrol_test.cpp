@@ -155,6 +155,22 @@ INSTANTIATE_TEST_SUITE_P(
                     ImportCase{"LeadingWhiteSpaceAndMark", "\xEF\xBB\xBF \r\n{\\rtf1 a}", "a"}),
     [](const testing::TestParamInfo<ImportCase>& info) { return info.param.name; });
 
+TEST(RtfImport, FontSizesBeyondAPageAreClampedTo144Points) {
+    const struct {
+        const char* rtf;
+        int height_twips;
+    } sizes[] = {
+        {"{\\rtf1\\fs24 a}", 240},         {"{\\rtf1\\fs288 a}", 2880},
+        {"{\\rtf1\\fs289 a}", 2880},       {"{\\rtf1\\fs32767 a}", 2880},
+        {"{\\rtf1\\fs99999999999 a}", 2880}, {"{\\rtf1\\fstw2879 a}", 2879},
+        {"{\\rtf1\\fstw40000 a}", 2880},   {"{\\rtf1\\fs-5 a}", 0},
+    };
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(size.rtf);
+        EXPECT_EQ(runWith(parsed(size.rtf), "a").format.height_twips, size.height_twips);
+    }
+}
+
 TEST(RtfImport, TextThatIsNotRtfIsRefused) {
     EXPECT_FALSE(rtf::parse("Plain text").has_value());
     EXPECT_FALSE(rtf::parse("").has_value());

@@ -4,6 +4,7 @@
 #include "simulation/OrbitView.h"
 #include "simulation/OrbitViewDrawing.h"
 #include "simulation/VelocityGraphDrawing.h"
+#include "simulation/ViewClip.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -46,11 +47,12 @@ struct OrbitScene {
     }
     const QImage& Draw(bool showTracks, bool showVelocity) {
         orbitdrawing::DrawBackground(wp, view, sim, showTracks);
-        std::vector<QRect> wholeView = {QRect(0, 0, 540, 300)};
-        orbitdrawing::DrawFrame(wp, background, view, sim, showVelocity, wholeView);
+        drawn = {QRect(0, 0, 540, 300)};
+        orbitdrawing::DrawFrame(wp, background, view, sim, showVelocity, drawn);
         wp.Canvas().Flush();
         return wp.Surface();
     }
+    std::vector<QRect> drawn; // what the last frame drew
 };
 
 } // namespace
@@ -116,6 +118,75 @@ TEST(OrbitDrawing, AFarOrbitAtTheSmallestZoomDrawsNoWrappedLines) {
     for (int y : {30, 270})
         for (int x : {30, 500})
             EXPECT_EQ(PixelOf(image, x, y), clBlack) << x << ", " << y;
+}
+
+TEST(OrbitDrawing, TheMostExtremeSystemDrawsWithinTheMargin) {
+    OrbitScene scene;
+    const double incs[] = {-M_PI / 2, 0.0, M_PI / 2};
+    for (int k = 0; k < 3; ++k) {
+        TPlanet& planet = scene.sim.Planets[k];
+        planet.Visible = true;
+        planet.a = 0.01;
+        planet.ecc = MaxEccentricity;
+        planet.mass = 20 * JupiterMass;
+        planet.inc = incs[k];
+    }
+    scene.sim.StarMass = 0.1;
+    scene.sim.Reset(3);
+    scene.sim.Advance(); // away from pericentre at the highest speed
+    scene.view.Zoom = TOrbitView::ZoomFor(1);
+    const QImage& image = scene.Draw(true, true);
+    // The arrows leave the view hundreds of thousands of pixels away; what the painter got
+    // reaches no further than the margin and the pen's width.
+    const QRect bound = viewclip::ClipRect(QRect(0, 0, 540, 300)).adjusted(-8, -8, 8, 8);
+    ASSERT_FALSE(scene.drawn.empty());
+    for (const QRect& box : scene.drawn)
+        EXPECT_TRUE(bound.contains(box)) << box.x() << ", " << box.y() << " size "
+                                         << box.width() << " x " << box.height();
+    EXPECT_GT(CountColour(image, clLime), 100) << "the arrows cross the view";
+}
+
+// An arrow whose tip lies far outside the view shows the same pixels inside it as the
+// painter draws for the whole line, to within the antialiasing of a line moved by a few
+// thousandths of a pixel.
+TEST(OrbitDrawing, ArrowsCutAtTheMarginLookTheSameInsideTheView) {
+    const struct {
+        const char* name;
+        oRealPoint from, to;
+    } arrows[] = {
+        {"slanted, tip far right", {270, 150}, {3.3e5, 1.1e5}},
+        {"steep, tip far up", {100, 250}, {-2.0e4, -9.7e6}},
+        {"through the view from afar", {-399730, 150150}, {390270, -146201}},
+        {"beyond the coordinate limit", {30, 30}, {7.0e9, 2.0e9}},
+    };
+    for (const auto& arrow : arrows) {
+        SCOPED_TRACE(arrow.name);
+        TBitmap cut(540, 300), whole(540, 300);
+        oWorldCanvas world(&cut.Canvas());
+        world.SetWorldPort(oRealRect(0, 0, 540, 300));
+        world.SetViewPort(oRect(0, 0, 540, 300));
+        for (TBitmap* b : {&cut, &whole}) {
+            b->Canvas().Pen.Color = clBlack;
+            b->Canvas().Pen.Width = 2;
+            b->Canvas().SmoothLines = true;
+        }
+        orbitdrawing::DrawArrow(cut.Canvas(), world, arrow.from, arrow.to);
+        const oPoint p1 = world.I(arrow.from), p2 = world.I(arrow.to);
+        whole.Canvas().MoveTo(p1.x, p1.y);
+        whole.Canvas().LineTo(p2.x, p2.y);
+        cut.Canvas().Flush();
+        whole.Canvas().Flush();
+        int inked = 0, worst = 0;
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 540; ++x) {
+                const int a = qGray(cut.Image().pixel(x, y));
+                const int b = qGray(whole.Image().pixel(x, y));
+                inked += b < 128;
+                worst = std::max(worst, std::abs(a - b));
+            }
+        EXPECT_GT(inked, 100) << "the line crosses the view";
+        EXPECT_LE(worst, 4) << "grey levels apart";
+    }
 }
 
 TEST(OrbitDrawing, ArrowHeadsHaveTwoBarbs) {
