@@ -8,6 +8,7 @@
 #include "book/TCustomBook.h"
 #include "book/TNavPanel.h"
 #include "forms/TwoPlanetsForm.h"
+#include "model/RadialSpeed.h"
 #include "model/mylib.h"
 #include "oRichEdit.h"
 #include "oWorldPortPaintBox.h"
@@ -63,7 +64,16 @@ void TTwoPlanets::SetUpPlanets() {
     Planets[Vulcan].inc = tilted ? NearlyFaceOn_rad : EdgeOn_rad;
     Planets[Mondas].a = Page >= PeriodQuestionPage ? MondasFar_AU : MondasNear_AU;
     NoDraw = Page == ParameterQuestionPage;
+    FitScaleToPlanets();
     ResetSimulation();
+}
+
+void TTwoPlanets::FitScaleToPlanets() {
+    // Vulcan counts edge-on, so that the tilted pages keep the scale of the page before
+    // and the two graphs can be compared.
+    std::array<TPlanet, PlanetCount> untilted = Planets;
+    untilted[Vulcan].inc = EdgeOn_rad;
+    FitScale(LargestRadialSpeed_AUperDay(untilted, StarMass));
 }
 
 void TTwoPlanets::ShowLongestTimescale() {
@@ -175,6 +185,8 @@ void TTwoPlanets::WritePageText() {
         t << fsBold
           << "The orbits now have very different\nsemimajor axes. What are the periods?" >>
             fsBold;
+        t << "\n\nVulcan's period shows at 1000 days a division; Mondas's needs the largest "
+             "timescale, 10000 days a division.";
         break;
     case 4:
         t << *BodyFont

@@ -105,8 +105,10 @@ void TBaseChapter::ResetSimulation() {
 }
 
 void TBaseChapter::AdvanceTime() {
-    Advance();
-    PlotVelocity();
+    for (int i = 0; i < StepsPerTick; ++i) {
+        Advance();
+        PlotVelocity();
+    }
 }
 
 void TBaseChapter::DrawBackground() {
