@@ -279,9 +279,9 @@ void TTwoPlanets::WriteHint() {
     if (WrongAnswers <= 1)
         return;
     if (Page == PeriodQuestionPage)
-        *FeedbackBox << "\nHint: Try the largest timescale for Mondas.\n";
+        *FeedbackBox << "\nHint: Try the largest timescale for Mondas.";
     else if (Page == ParameterQuestionPage)
-        *FeedbackBox << "Hint: Compare the graph with the one on\nthe previous page\n";
+        *FeedbackBox << "Hint: Compare the graph with the one on\nthe previous page";
 }
 
 void TTwoPlanets::WriteConclusion() {

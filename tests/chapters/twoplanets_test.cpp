@@ -178,7 +178,7 @@ TEST_F(TwoPlanetsTest, ThePeriodQuestionHintsThenGivesBothPeriods) {
     EXPECT_EQ(feedback(), "Your answer is incorrect.\n");
     answer("11500", "1000");
     EXPECT_EQ(feedback(),
-              "Your answer is still incorrect.\n\nHint: Try the largest timescale for Mondas.\n");
+              "Your answer is still incorrect.\n\nHint: Try the largest timescale for Mondas.");
     EXPECT_FALSE(nextShown());
     answer("11500", "1000");
     EXPECT_EQ(feedback(),
@@ -207,7 +207,7 @@ TEST_F(TwoPlanetsTest, TheParameterQuestionTakesOnlyTheChosenItems) {
     c.QDoneButton->click();
     EXPECT_FALSE(c.AnswerCorrect);
     EXPECT_EQ(feedback(), "Your answer is still incorrect.\nHint: Compare the graph with the one "
-                          "on\nthe previous page\n");
+                          "on\nthe previous page");
 
     openPage(6);
     TTwoPlanets& again = *current();
