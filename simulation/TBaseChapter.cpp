@@ -2,6 +2,7 @@
 
 #include "TBitmap.h"
 #include "forms/BaseChapterForm.h"
+#include "model/RadialSpeed.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/OrbitViewDrawing.h"
 #include "simulation/TPlanetParamForm.h"
@@ -77,6 +78,10 @@ void TBaseChapter::ApplyColours() {
 }
 
 bool TBaseChapter::IsRunning() const { return Timer1->isActive(); }
+
+double TBaseChapter::LargestVelocity_mps() const {
+    return LargestRadialSpeed_AUperDay(Planets, StarMass) * MpsPerAUPerDay;
+}
 
 void TBaseChapter::hideEvent(QHideEvent* e) {
     TThisChapter::hideEvent(e);

@@ -125,6 +125,7 @@ public:
     bool IsRunning() const override;
     double CurrentTime_days() const override { return Time; }
     double CurrentVelocity_mps() const override { return RadialVelocity * MpsPerAUPerDay; }
+    double LargestVelocity_mps() const override;
 
     // Handlers.
     void Timer1Timer();

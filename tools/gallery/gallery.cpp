@@ -204,6 +204,7 @@ public:
     bool IsRunning() const override { return true; }
     double CurrentTime_days() const override { return time_; }
     double CurrentVelocity_mps() const override { return v_mps_; }
+    double LargestVelocity_mps() const override { return 12.4; }
     void Hold(double v_mps) {
         v_mps_ = v_mps;
         time_ += 1.0;
