@@ -185,8 +185,6 @@ void TTwoPlanets::WritePageText() {
         t << fsBold
           << "The orbits now have very different\nsemimajor axes. What are the periods?" >>
             fsBold;
-        t << "\n\nVulcan's period shows at 1000 days a division; Mondas's needs the largest "
-             "timescale, 10000 days a division.";
         break;
     case 4:
         t << *BodyFont

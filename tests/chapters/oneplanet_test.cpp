@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QSlider>
 #include <cmath>
 #include <string>
@@ -93,6 +94,17 @@ TEST_F(OnePlanetTest, ASliderMovesOnlyItsOwnElement) {
     EXPECT_EQ(c.Planets[0].a, 5.2);
     EXPECT_NEAR(c.Planets[0].inc * 180 / M_PI, 20.0, 1e-9) << "the mass leaves the tilt";
     EXPECT_NEAR(c.Planets[0].Period, period, period * 1e-3) << "only through m in G(M + m)";
+}
+
+TEST_F(OnePlanetTest, TheDialogEditsOnlyMondasAndPageElevenSaysWhatPsiDoes) {
+    openPage(11);
+    TOnePlanet& c = *current();
+    EXPECT_TRUE(c.ParamForm->PlanRadioButton1->isEnabled());
+    EXPECT_FALSE(c.ParamForm->PlanRadioButton2->isEnabled()) << "Vulcan is hidden here";
+    EXPECT_FALSE(c.ParamForm->PlanRadioButton3->isEnabled()) << "and so is Skyron";
+    const std::string page = text();
+    EXPECT_NE(page.find("does not change the shape"), std::string::npos) << page;
+    EXPECT_NE(page.find("only shifts it in time"), std::string::npos) << page;
 }
 
 TEST_F(OnePlanetTest, TheMassQuestionHintsAtTheInclinationThenConcludes) {

@@ -304,6 +304,14 @@ int main(int argc, char* argv[]) {
                 // A simulation page is shown with some of its curve on the graph.
                 RunTicks(book->CurrentChapter, 120);
                 gallery.shoot(*book, QString("ch%1-p%2").arg(chapter).arg(page, 2, 10, QChar('0')));
+                // "Two planets" leads on only once its page-6 question is answered, which
+                // also gives the parameter dialog back: pages 7 to 9 as a student sees them.
+                if (auto* two = dynamic_cast<TTwoPlanets*>(book->CurrentChapter); two && page == 6) {
+                    two->ParamComboBox->setCurrentIndex(5);
+                    two->PlanComboBox->setCurrentIndex(1);
+                    two->QDoneButtonClick();
+                    two->OKButtonClick();
+                }
             }
         }
         // The simulation running with its arrows on, and its parameter dialog.
