@@ -98,6 +98,15 @@ std::vector<std::string> RealSystemSources() {
     return sources;
 }
 
+void SetElements(TPlanet& planet, const TRealPlanet& real) {
+    planet.a = real.a_AU;
+    planet.ecc = real.Ecc.Value;
+    planet.inc = 0.25 * TwoPi;
+    planet.phi = 0.0;
+    planet.psi = std::isnan(real.Omega.Value) ? 0.0 : real.Omega.Value * TwoPi / 360.0;
+    planet.mass = real.Mass.Value * JupiterMass;
+}
+
 std::string SimulationName(const TRealSystem& system, const TRealPlanet& planet) {
     return system.ShortName.empty() ? planet.Letter : system.ShortName + " " + planet.Letter;
 }

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+class TPlanet;
+
 // A value with the number of decimals its source gives it.
 struct TPublished {
     double Value;
@@ -55,6 +57,11 @@ double SemiMajorAxis_AU(double period_days, double mass_Jupiter, double starMass
 // P = 2 pi sqrt(a^3 / (G (M_star + m))), days, for a in AU, m in Jupiter masses and M_star in
 // solar masses.
 double ModelPeriod_days(double a_AU, double mass_Jupiter, double starMass_Solar);
+
+// Gives a model planet the elements of a real one as the simulation shows it: a, e and the
+// mass (m sin i) as published, the orbit edge-on and turned so that psi, the model's argument
+// of periastron, is the published omega (0 where omega is undefined).
+void SetElements(TPlanet& planet, const TRealPlanet& real);
 
 // The name a planet takes in the simulation: "51 Peg b", or "Jupiter".
 std::string SimulationName(const TRealSystem& system, const TRealPlanet& planet);

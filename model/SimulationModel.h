@@ -24,7 +24,7 @@ public:
     static constexpr double SweepTicks = 600.0;
     // Steps one tick may take at most, so that a tick stays far within its 50 ms even for
     // the tightest orbit the sliders allow (whose sweep then takes longer than 30 s).
-    static constexpr int MaxStepsPerTick = 20000;
+    static constexpr int MaxStepsPerTick = 10000;
 
     // One solar mass; Mondas (visible, 5.2 AU), Vulcan (2.6 AU) and Skyron (7.8 AU) with the
     // planet defaults otherwise, each set up at pericentre.

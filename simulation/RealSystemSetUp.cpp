@@ -13,9 +13,6 @@
 
 namespace {
 
-constexpr double EdgeOn_rad = 1.5707963267948966;
-constexpr double Degree_rad = 0.017453292519943295;
-
 TSliderRange RangeOf(const QSlider& slider) {
     return TSliderRange{slider.minimum(), slider.maximum()};
 }
@@ -30,22 +27,15 @@ void SetUpRealSystem(TBaseChapter& chapter, const TRealSystem& system) {
     const std::size_t count = system.Planets.size();
 
     // The sliders move in steps too coarse for a catalogue (the semi-major axis by 15 % of
-    // the period), so the values go into the planets as the chapters write elements, and
-    // the dialog, which chose and named each planet, shows them. The orbit is seen edge-on
-    // and turned so that the argument of periastron is the published one: psi is the
-    // model's omega. Where omega is undefined the pericentre stays on the line of nodes.
+    // the period), so the values go into the planets as the chapters write elements
+    // (edge-on, psi the published omega), and the dialog, which chose and named each
+    // planet, shows them.
     chapter.StarMass = system.StarMass.Value;
     for (std::size_t k = 0; k < count; ++k) {
         const TRealPlanet& real = system.Planets[k];
         radios[k]->click();
         dialog.PlanName->setText(QString::fromStdString(SimulationName(system, real)));
-        TPlanet& planet = *dialog.Planet;
-        planet.a = real.a_AU;
-        planet.ecc = real.Ecc.Value;
-        planet.inc = EdgeOn_rad;
-        planet.phi = 0.0;
-        planet.psi = std::isnan(real.Omega.Value) ? 0.0 : real.Omega.Value * Degree_rad;
-        planet.mass = real.Mass.Value * JupiterMass;
+        SetElements(*dialog.Planet, real);
         dialog.ShowPlanet();
     }
     for (std::size_t k = 0; k < std::size(boxes); ++k)

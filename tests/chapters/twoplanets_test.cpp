@@ -174,6 +174,8 @@ TEST_F(TwoPlanetsTest, EmptyAndInvalidAnswersAreWrongAttempts) {
 
 TEST_F(TwoPlanetsTest, ThePeriodQuestionHintsThenGivesBothPeriods) {
     openPage(3);
+    EXPECT_EQ(current()->MondasDays->text(), "days (largest timescale)")
+        << "the page says where Mondas's period shows";
     answer("11500", "1000");
     EXPECT_EQ(feedback(), "Your answer is incorrect.\n");
     answer("11500", "1000");

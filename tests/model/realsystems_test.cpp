@@ -1,4 +1,5 @@
 #include "model/RealSystems.h"
+#include "model/planet.h"
 #include "model/SimulationModel.h"
 
 #include <cmath>
@@ -9,20 +10,14 @@ namespace {
 
 constexpr double Pi = 3.141592653589793;
 
-// A planet of the table alone in the model, edge-on with the published argument of
-// periastron, as Set up puts it there.
+// A planet of the table alone in the model, as Set up puts it there.
 TSimulationModel Alone(const TRealSystem& system, const TRealPlanet& real) {
     TSimulationModel sim;
     sim.StarMass = system.StarMass.Value;
     for (TPlanet& planet : sim.Planets)
         planet.Visible = false;
-    TPlanet& planet = sim.Planets[0];
-    planet.Visible = true;
-    planet.a = real.a_AU;
-    planet.ecc = real.Ecc.Value;
-    planet.inc = Pi / 2;
-    planet.psi = std::isnan(real.Omega.Value) ? 0.0 : real.Omega.Value * Pi / 180;
-    planet.mass = real.Mass.Value * JupiterMass;
+    sim.Planets[0].Visible = true;
+    SetElements(sim.Planets[0], real);
     sim.Reset(0);
     return sim;
 }
@@ -83,6 +78,18 @@ TEST(RealSystems, EveryPlanetSimulatesAsPublished) {
             EXPECT_LE(worst, 0.03 * K) << "m/s off the published curve";
         }
     }
+}
+
+TEST(RealSystems, APlanetIsSetUpEdgeOnWithThePublishedOmega) {
+    TPlanet planet;
+    const TRealPlanet& hd80606b = RealSystems()[2].Planets[0];
+    SetElements(planet, hd80606b);
+    EXPECT_DOUBLE_EQ(planet.psi, 300.651 * Pi / 180);
+    EXPECT_DOUBLE_EQ(planet.inc, Pi / 2);
+    EXPECT_EQ(planet.phi, 0.0);
+    EXPECT_DOUBLE_EQ(planet.mass, 3.94 * JupiterMass);
+    SetElements(planet, RealSystems()[0].Planets[0]);
+    EXPECT_EQ(planet.psi, 0.0) << "51 Peg b's omega is undefined";
 }
 
 TEST(RealSystems, TheCardsNumbersAreThoseOfTheLiterature) {
