@@ -165,8 +165,12 @@ void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
     const double header = l.Strip.top() - 22;
     p.setPen(Ink);
     p.setFont(LabelFont(12, true));
+    const std::string title = std::string("Magnified around ") + group.Name;
     Text(p, QRectF(l.Strip.left(), header, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,
-         (std::string("Magnified around ") + group.Name).c_str());
+         title.c_str());
+    // The rest wavelengths follow the title, clear of the note on the right.
+    const double restLeft =
+        l.Strip.left() + p.fontMetrics().horizontalAdvance(QString::fromUtf8(title.c_str())) + 14;
     p.setPen(Highlight);
     p.setFont(LabelFont(12));
     const std::string magnified =
@@ -174,7 +178,7 @@ void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
             ? std::string("shift drawn to scale")
             : "shift drawn " + spectrum::MagnificationText(scene.Magnification) +
                   " larger; widths not to scale";
-    Text(p, QRectF(l.Strip.right() - 260, header, 260, 18), Qt::AlignRight | Qt::AlignVCenter,
+    Text(p, QRectF(l.Strip.right() - 300, header, 300, 18), Qt::AlignRight | Qt::AlignVCenter,
          magnified.c_str());
 
     // The continuum level, and each line's rest wavelength dashed across strip and profile.
@@ -192,7 +196,7 @@ void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
     }
     p.setPen(Highlight);
     p.setFont(LabelFont(11));
-    Text(p, QRectF(l.Strip.center().x() - 110, header, 220, 18), Qt::AlignCenter,
+    Text(p, QRectF(restLeft, header, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,
          (rest + " nm").c_str());
 
     // The axis: the true shift from the first line's rest wavelength that each place stands
