@@ -25,7 +25,7 @@ void TRealSystemsForm::FollowChapter() {
     const bool free = Target() != nullptr;
     SetUpButton->setEnabled(free && SelectedSystem() >= 0);
     SetUpLabel->setText(free ? "Choose a system, then press Set up: its planets replace those of "
-                               "the simulation, seen edge-on, with m = m sin i."
+                               "the simulation, seen edge-on, with m = m sin i and the published ω."
                              : "Here the card is for reading. In the chapter \"Free "
                                "experiment\", Set up puts the chosen system into the simulation.");
 }

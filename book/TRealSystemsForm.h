@@ -1,6 +1,6 @@
 #pragma once
 // The reference card "Real planetary systems": a table of systems found by radial
-// velocities, with a line on why each matters. A modeless window of the book; when the
+// velocities as published, with a line on why each matters and the sources under it. A modeless window of the book; when the
 // open chapter can take a system (TSystemSetUpTarget), "Set up" puts the chosen one into
 // its simulation, and elsewhere the card says where that works.
 
@@ -24,6 +24,7 @@ public:
 
     QTableWidget* SystemTable = nullptr;
     QLabel* NoteLabel = nullptr;
+    QLabel* SourcesLabel = nullptr; // the orbital solutions the table quotes
     QLabel* SetUpLabel = nullptr;
     oBitBtn* SetUpButton = nullptr;
     oBitBtn* CloseButton = nullptr; // and Esc

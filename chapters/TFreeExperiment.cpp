@@ -15,12 +15,17 @@ TFreeExperiment::TFreeExperiment(TCustomBook* owner) : TBaseChapter(owner) {
 void TFreeExperiment::ShowPage() {
     ChBoxPlanet2->setEnabled(true);
     ChBoxPlanet3->setEnabled(true);
-    // Vulcan takes part on every page; ticking it again resets the simulation.
-    ChBoxPlanet2->setChecked(true);
+    // Vulcan takes part on every page (ticking it again resets the simulation), unless a
+    // real system was set up: that stays as it was set up.
+    if (!RealSystemInUse)
+        ChBoxPlanet2->setChecked(true);
     WritePageText();
 }
 
-void TFreeExperiment::SetUpSystem(const TRealSystem& system) { SetUpRealSystem(*this, system); }
+void TFreeExperiment::SetUpSystem(const TRealSystem& system) {
+    SetUpRealSystem(*this, system);
+    RealSystemInUse = true;
+}
 
 void TFreeExperiment::WritePageText() {
     oRichEdit& t = *TextBox;
@@ -44,7 +49,13 @@ void TFreeExperiment::WritePageText() {
         t << *HeadingFont << "Reconstruct reality" << *BodyFont;
         t << "\n\nSet the parameters to those of real planetary systems that have been "
              "discovered, and you will see the work that planet-hunting astronomers do.\n\n"
-             "Note: set ";
+             "Open the card ";
+        t << fsBold << "Real planetary systems" >> fsBold;
+        t << " from the ";
+        t << fsBold << "Tools" >> fsBold;
+        t << " menu, choose a system and press ";
+        t << fsBold << "Set up" >> fsBold;
+        t << ". Or set them yourself: ";
         WriteInclination(t);
         t << " = 90° and " << fsItalic << "m" >> fsItalic << " to the given ";
         WriteMassTimesSine(t);

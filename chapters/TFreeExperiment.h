@@ -14,4 +14,8 @@ public:
     void ShowPage() override;
     void WritePageText() override;
     void SetUpSystem(const TRealSystem& system) override;
+
+private:
+    // A real system was set up; page turns leave the planets as it put them.
+    bool RealSystemInUse = false;
 };

@@ -8,6 +8,7 @@
 #include "simulation/TPlanetParamForm.h"
 
 #include <QCheckBox>
+#include <QRadioButton>
 #include <QSlider>
 
 namespace {
@@ -45,6 +46,9 @@ void TOnePlanet::ShowPage() {
     UnlockParameters();
     ChBoxPlanet2->setEnabled(false);
     ChBoxPlanet3->setEnabled(false);
+    // Only Mondas takes part: the dialog must not edit the hidden planets.
+    ParamForm->PlanRadioButton2->setEnabled(false);
+    ParamForm->PlanRadioButton3->setEnabled(false);
     // The amplitude changes the pages discuss show only on an unchanging scale.
     AutoScaleVelocity->setChecked(false);
 
@@ -154,8 +158,9 @@ void TOnePlanet::WritePageText() {
         t << *BodyFont << "\n\nNow try altering the angle ";
         t << *SymbolFont << fsItalic << "ψ" >> fsItalic << *BodyFont << ". ";
         t << "It rotates the orbit about its normal, turning the ellipse within its own "
-             "plane. For a circular orbit this makes no difference, but for an elliptical "
-             "orbit it changes the shape of the radial velocity profile.";
+             "plane. For a circular orbit this does not change the shape of the radial "
+             "velocity profile, only shifts it in time (the planet starts from another "
+             "place); for an elliptical orbit it changes the shape itself.";
         break;
     case 12:
         t << *BodyFont << "\n\nThe azimuth ";

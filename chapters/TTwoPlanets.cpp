@@ -8,6 +8,7 @@
 #include "book/TCustomBook.h"
 #include "book/TNavPanel.h"
 #include "forms/TwoPlanetsForm.h"
+#include "model/RadialSpeed.h"
 #include "model/mylib.h"
 #include "oRichEdit.h"
 #include "oWorldPortPaintBox.h"
@@ -63,7 +64,16 @@ void TTwoPlanets::SetUpPlanets() {
     Planets[Vulcan].inc = tilted ? NearlyFaceOn_rad : EdgeOn_rad;
     Planets[Mondas].a = Page >= PeriodQuestionPage ? MondasFar_AU : MondasNear_AU;
     NoDraw = Page == ParameterQuestionPage;
+    FitScaleToPlanets();
     ResetSimulation();
+}
+
+void TTwoPlanets::FitScaleToPlanets() {
+    // Vulcan counts edge-on, so that the tilted pages keep the scale of the page before
+    // and the two graphs can be compared.
+    std::array<TPlanet, PlanetCount> untilted = Planets;
+    untilted[Vulcan].inc = EdgeOn_rad;
+    FitScale(LargestRadialSpeed_AUperDay(untilted, StarMass));
 }
 
 void TTwoPlanets::ShowLongestTimescale() {
@@ -267,9 +277,9 @@ void TTwoPlanets::WriteHint() {
     if (WrongAnswers <= 1)
         return;
     if (Page == PeriodQuestionPage)
-        *FeedbackBox << "\nHint: Try the largest timescale for Mondas.\n";
+        *FeedbackBox << "\nHint: Try the largest timescale for Mondas.";
     else if (Page == ParameterQuestionPage)
-        *FeedbackBox << "Hint: Compare the graph with the one on\nthe previous page\n";
+        *FeedbackBox << "Hint: Compare the graph with the one on\nthe previous page";
 }
 
 void TTwoPlanets::WriteConclusion() {

@@ -44,6 +44,8 @@ private:
     // Vulcan edge-on (10 degrees from face-on on pages 6 and 7), Mondas at the page's
     // distance, the time scale at 1000 days, and the simulation restarted from time zero.
     void SetUpPlanets();
+    // The fixed velocity scale that holds both planets' largest speeds together.
+    void FitScaleToPlanets();
     // The time scale at position 4: a window of 100 000 days at the step of position 3.
     void ShowLongestTimescale();
     // The labelled fields of the period question and the lists of the parameter question.

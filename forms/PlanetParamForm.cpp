@@ -83,7 +83,7 @@ QSlider* defineRow(TPlanetParamForm& f, const Row& row, QLabel*& valueLabel) {
         l->setAlignment(i == 0 ? Qt::AlignLeft : i == n - 1 ? Qt::AlignRight : Qt::AlignHCenter);
         ++i;
     }
-    QObject::connect(s, &QSlider::valueChanged, [&f] { f.SliderChange(); });
+    QObject::connect(s, &QSlider::valueChanged, [&f, s] { f.SliderChange(*s); });
     return s;
 }
 

@@ -15,17 +15,22 @@ namespace {
 
 constexpr int RowHeight = 21;
 constexpr int HeaderHeight = 38;
-constexpr int ColumnWidths[] = {158, 74, 68, 64, 56, 80, 72};
-constexpr const char* Headings[] = {"System", "Star mass\n(solar)", "Planet",  "a (AU)",
-                                    "e",      "m sin i\n(Jupiter)", "P (days)"};
+constexpr int ColumnWidths[] = {150, 66, 58, 84, 62, 66, 64, 72, 56};
+constexpr const char* Headings[] = {"System",  "Star mass\n(solar)", "Planet",
+                                    "P (days)", "K (m/s)",            "e",
+                                    "ω (°)",    "m sin i\n(Jupiter)", "a (AU)"};
 
-// Up to five significant figures, as the table gives them; thousands apart from 10 000 on.
-QString Number(double value) {
-    QString text = QString::number(value, 'g', 5);
-    if (value >= 10000.0)
-        text.insert(text.size() - 3, ' ');
+// A value as its source gives it; thousands apart from 10 000 on.
+QString Number(const TPublished& value) {
+    QString text = QString::fromStdString(value.Text());
+    const int point = text.contains('.') ? int(text.indexOf('.')) : int(text.size());
+    if (value.Value >= 10000.0)
+        text.insert(point - 3, ' ');
     return text;
 }
+
+// The derived semi-major axis, to three significant figures.
+QString Derived(double a_AU) { return QString::number(a_AU, 'g', 3); }
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment) {
     auto* item = new QTableWidgetItem(text);
@@ -55,17 +60,21 @@ void fillTable(TRealSystemsForm& f) {
         QTableWidgetItem* name = cell(QString::fromStdString(system.Name), Qt::AlignLeft);
         name->setFont(bold);
         table.setItem(row, 0, name);
-        table.setItem(row, 1, cell(Number(system.StarMass_Solar), Qt::AlignHCenter));
+        table.setItem(row, 1, cell(Number(system.StarMass), Qt::AlignHCenter));
         if (planets > 1) {
             table.setSpan(row, 0, planets, 1);
             table.setSpan(row, 1, planets, 1);
         }
         for (const TRealPlanet& planet : system.Planets) {
             table.setItem(row, 2, cell(QString::fromStdString(planet.Letter), Qt::AlignHCenter));
-            table.setItem(row, 3, cell(Number(planet.a_AU), Qt::AlignRight));
-            table.setItem(row, 4, cell(Number(planet.Ecc), Qt::AlignRight));
-            table.setItem(row, 5, cell(Number(planet.MassSinI_Jupiter), Qt::AlignRight));
-            table.setItem(row, 6, cell(Number(planet.Period_days), Qt::AlignRight));
+            table.setItem(row, 3, cell(Number(planet.Period), Qt::AlignRight));
+            table.setItem(row, 4, cell(Number(planet.K) + (planet.KComputed ? "*" : " "),
+                                       Qt::AlignRight));
+            table.setItem(row, 5, cell(Number(planet.Ecc), Qt::AlignRight));
+            table.setItem(row, 6, cell(Number(planet.Omega), Qt::AlignRight));
+            table.setItem(row, 7, cell(Number(planet.Mass) + (planet.TrueMass ? "†" : " "),
+                                       Qt::AlignRight));
+            table.setItem(row, 8, cell(Derived(planet.a_AU), Qt::AlignRight));
             f.RowSystem.push_back(int(s));
             ++row;
         }
@@ -80,7 +89,7 @@ void fillTable(TRealSystemsForm& f) {
     }
 }
 
-QLabel* wrappedLabel(TRealSystemsForm& f, QRect place, const char* text) {
+QLabel* wrappedLabel(TRealSystemsForm& f, QRect place, const QString& text) {
     auto* label = new QLabel(text, &f);
     label->setGeometry(place);
     label->setWordWrap(true);
@@ -137,11 +146,22 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     f.NoteLabel = wrappedLabel(
         f, QRect(12, top, tableWidth, 0),
         "m sin i is the least mass the planet can have: the spectrum gives its mass times the "
-        "sine of the orbit's inclination. The values are rounded from published orbital "
-        "solutions, so periods simulated from them differ from the catalogue's by up to about "
-        "2 %. Set up puts these values into the simulation exactly; moving a slider afterwards "
-        "takes that slider's steps.");
-    top += f.NoteLabel->height() + 10;
+        "sine of the orbit's inclination († marks a true mass, where the inclination is "
+        "known). Astrometry gives Upsilon Andromedae c and d true masses of about 14 and 10 "
+        "Jupiter masses, far above m sin i. ω, the argument of periastron, sets the shape of "
+        "the curve; it is undefined (—) for a nearly circular orbit. * marks a K computed "
+        "from the source's elements. a is derived from P and the masses, so the simulated "
+        "periods are the catalogue's. Every planet starts at periastron at time 0, so the "
+        "curves of several planets add up to an offset at the start. Set up puts these values "
+        "into the simulation exactly; moving a slider afterwards takes that slider's steps.");
+    top += f.NoteLabel->height() + 6;
+
+    QString sources = "Sources: ";
+    const std::vector<std::string> cited = RealSystemSources();
+    for (std::size_t i = 0; i < cited.size(); ++i)
+        sources += QString::fromStdString(cited[i]) + (i + 1 < cited.size() ? "; " : ".");
+    f.SourcesLabel = wrappedLabel(f, QRect(12, top, tableWidth, 0), sources);
+    top += f.SourcesLabel->height() + 10;
 
     f.ButtonImages = std::make_unique<TImageList>(110, 36);
     artwork::AddBlankFaces(*f.ButtonImages, 3);

@@ -13,6 +13,7 @@ namespace {
 
 const TFont Arial13("Arial", -13, clWindowText);
 const TFont Arial13Bold("Arial", -13, clWindowText, TFontStyles{}.with(fsBold));
+const TFont Arial12("Arial", -12, clWindowText);
 
 QLabel* label(TSpectrumForm& f, QRect place, const char* text, const TFont& font) {
     auto* l = new QLabel(QString::fromUtf8(text), &f);
@@ -33,7 +34,7 @@ void DefineSpectrumForm(TSpectrumForm& f) {
     f.setWindowFlags(Qt::Window);
     f.SetCaption("Spectrum of the star");
     f.SetBorderStyle(bsSingle);
-    f.SetClientSize(660, 530);
+    f.SetClientSize(660, 586);
     f.SetFont(TFont("Times New Roman", -16, clWindowText));
     f.SetColor(DisplayColour(213, 230, 227));
     f.setAccessibleName("Spectrum of the star");
@@ -75,6 +76,17 @@ void DefineSpectrumForm(TSpectrumForm& f) {
     f.Caption = label(f, QRect(16, 452, 628, 66), "", TFont("Times New Roman", -16, clWindowText));
     f.Caption->setWordWrap(true);
     f.Caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    f.MeasureNote = label(
+        f, QRect(16, 522, 628, 54),
+        "How so small a shift is really measured: no single line shows a shift of a small "
+        "fraction of a resolution element. Thousands of lines are cross-correlated with a "
+        "reference recorded through the same spectrograph at the same time (an iodine cell, a "
+        "thorium–argon lamp or a laser frequency comb); the shift that best matches them all "
+        "is found to within a thousandth of a resolution element.",
+        Arial12);
+    f.MeasureNote->setWordWrap(true);
+    f.MeasureNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     QObject::connect(f.LineBox, &QComboBox::currentIndexChanged, [&f] { f.LineBoxChange(); });
     QObject::connect(f.CloseButton, &QPushButton::clicked, [&f] { f.CloseButtonClick(); });

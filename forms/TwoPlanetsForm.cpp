@@ -48,7 +48,8 @@ void DefineTwoPlanetsForm(TTwoPlanets& f) {
     f.MondasLabel = hiddenText(&f, QRect(28, 379, 51, 20), "planet1");
     f.MondasAnswer =
         AnswerField(&f, QRect(100, 376, 73, 24), [&f](char& key) { f.MondasAnswerKeyPress(key); });
-    f.MondasDays = hiddenText(&f, QRect(185, 379, 33, 20), "days");
+    // Which timescale shows Mondas's period, beside the field that asks for it.
+    f.MondasDays = hiddenText(&f, QRect(185, 379, 188, 20), "days (largest timescale)");
     f.VulcanLabel = hiddenText(&f, QRect(28, 411, 51, 20), "planet2");
     f.VulcanAnswer =
         AnswerField(&f, QRect(100, 408, 73, 24), [&f](char& key) { f.VulcanAnswerKeyPress(key); });

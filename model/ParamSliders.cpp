@@ -108,6 +108,10 @@ int AzimuthPosition(int degrees, TSliderRange range) {
 
 std::string AzimuthLabelText(int degrees) { return FormatInt("%3d", degrees) + "°"; }
 
+int NearestDegreesOf(double angle_rad) {
+    return TruncatedDegrees(std::round(angle_rad * 180.0 / Pi));
+}
+
 double Radians(int degrees) { return degrees * Pi * (1.0 / 180.0); }
 
 double JupiterMasses(int position, TSliderRange range) {

@@ -5,7 +5,8 @@
 // from 0.01 to 100 AU, the eccentricity from 0 to 0.99, the inclination from -90 to +90 and
 // the two azimuths from 0 to 360 whole degrees, the planet mass from 0.01 to 10 Jupiter
 // masses and the star mass from 0.1 to 100 solar masses. Back from a value the position is
-// truncated, so a value read off a slider may come back one position lower.
+// truncated, so a value read off a slider may come back one position lower; the labels
+// show the element's own value.
 
 #include <string>
 
@@ -41,6 +42,10 @@ int AzimuthDegreesOf(double angle_rad);
 int AzimuthPosition(int degrees, TSliderRange range);
 // "%3d" and "°": "  0°", "180°".
 std::string AzimuthLabelText(int degrees);
+
+// Whole degrees of an angle (radians), rounded to the nearest: what a value label shows of an
+// angle that a chapter or a catalogue set.
+int NearestDegreesOf(double angle_rad);
 
 // Whole degrees to radians.
 double Radians(int degrees);

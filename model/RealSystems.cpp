@@ -2,54 +2,119 @@
 
 #include "model/planet.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <limits>
 
 namespace {
 
 constexpr double TwoPi = 6.283185307179586;
+constexpr TPublished Undefined{std::numeric_limits<double>::quiet_NaN(), 0};
+
+// Sources of the orbital solutions.
+const char* const Butler2006 = "Butler et al. 2006, ApJ 646, 505";
+const char* const Kane2015 = "Kane et al. 2015, ApJ 806, 60";
+const char* const Hebrard2010 = "Hébrard et al. 2010, A&A 516, A95";
+const char* const Gregory2010 = "Gregory & Fischer 2010, MNRAS 403, 731";
+const char* const McArthur2010 = "McArthur et al. 2010, ApJ 715, 1203";
+const char* const FactSheet = "Williams, NASA Planetary Fact Sheets (Jupiter, Saturn)";
+
+std::vector<TRealSystem> Table() {
+    std::vector<TRealSystem> systems = {
+        {"51 Pegasi",
+         "51 Peg",
+         {1.11, 2},
+         "The first planet found around a Sun-like star: a giant closer to its star than Mercury.",
+         {{"b", {4.230785, 6}, {55.94, 2}, false, {0.013, 3}, Undefined, {0.472, 3}, false,
+           Butler2006}}},
+        {"70 Virginis",
+         "70 Vir",
+         {1.09, 2},
+         "A heavy planet on a clearly eccentric orbit: the curve is no longer a sine wave.",
+         {{"b", {116.6926, 4}, {315.7, 1}, false, {0.399, 3}, {358.8, 1}, {7.40, 2}, false,
+           Kane2015}}},
+        {"HD 80606",
+         "HD 80606",
+         {0.97, 2},
+         "A very eccentric orbit: the velocity hardly changes for weeks, then swings in days.",
+         {{"b", {111.4367, 4}, {474.9, 1}, false, {0.93366, 5}, {300.651, 3}, {3.94, 2}, true,
+           Hebrard2010}}},
+        {"47 Ursae Majoris",
+         "47 UMa",
+         {1.03, 2},
+         "Two giants on nearly circular orbits of years, like Jupiter and Saturn.",
+         {{"b", {1078, 0}, {49.00, 2}, false, {0.032, 3}, {334, 0}, {2.53, 2}, false,
+           Gregory2010},
+          {"c", {2391, 0}, {8.1, 1}, true, {0.098, 3}, {295, 0}, {0.540, 3}, false,
+           Gregory2010}}},
+        {"Upsilon Andromedae",
+         "Ups And",
+         {1.31, 2},
+         "The first system of several planets found around a Sun-like star this way.",
+         {{"b", {4.617111, 6}, {70.51, 2}, false, {0.012, 3}, Undefined, {0.69, 2}, false,
+           McArthur2010},
+          {"c", {241.258, 3}, {56.26, 2}, false, {0.260, 3}, {247.66, 2}, {1.98, 2}, false,
+           McArthur2010},
+          {"d", {1276.46, 2}, {68.14, 2}, false, {0.299, 3}, {252.99, 2}, {4.1, 1}, false,
+           McArthur2010}}},
+        {"The Sun, seen from afar",
+         "",
+         {1.00, 2},
+         "What our own Jupiter does to the Sun: about 12 m/s, repeating every twelve years.",
+         {{"Jupiter", {4332.59, 2}, {12.5, 1}, true, {0.0489, 4}, Undefined, {1.000, 3}, true,
+           FactSheet},
+          {"Saturn", {10759.22, 2}, {2.8, 1}, true, {0.0565, 4}, Undefined, {0.299, 3}, true,
+           FactSheet}}},
+    };
+    for (TRealSystem& system : systems)
+        for (TRealPlanet& planet : system.Planets)
+            planet.a_AU = SemiMajorAxis_AU(planet.Period.Value, planet.Mass.Value,
+                                           system.StarMass.Value);
+    return systems;
+}
 
 } // namespace
 
+std::string TPublished::Text() const {
+    if (std::isnan(Value))
+        return "—";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", Decimals, Value);
+    return text;
+}
+
 const std::vector<TRealSystem>& RealSystems() {
-    static const std::vector<TRealSystem> systems = {
-        {"51 Pegasi",
-         "51 Peg",
-         1.11,
-         "The first planet found around a Sun-like star: a giant closer to its star than Mercury.",
-         {{"b", 0.0527, 0.0, 0.47, 4.231}}},
-        {"70 Virginis",
-         "70 Vir",
-         1.09,
-         "A heavy planet on a clearly eccentric orbit: the curve is no longer a sine wave.",
-         {{"b", 0.481, 0.40, 7.4, 116.7}}},
-        {"HD 80606",
-         "HD 80606",
-         0.97,
-         "A very eccentric orbit: the velocity hardly changes for weeks, then swings in days.",
-         {{"b", 0.449, 0.93, 3.9, 111.4}}},
-        {"47 Ursae Majoris",
-         "47 UMa",
-         1.03,
-         "One of the first planets found with a period of years, on a nearly circular orbit.",
-         {{"b", 2.10, 0.03, 2.5, 1078.0}}},
-        {"Upsilon Andromedae",
-         "Ups And",
-         1.27,
-         "The first system of several planets found around a Sun-like star this way.",
-         {{"b", 0.059, 0.01, 0.69, 4.617},
-          {"c", 0.83, 0.26, 1.98, 241.3},
-          {"d", 2.51, 0.30, 4.1, 1276.0}}},
-        {"The Sun, seen from afar",
-         "",
-         1.00,
-         "What our own Jupiter does to the Sun: about 12 m/s, repeating every twelve years.",
-         {{"Jupiter", 5.20, 0.048, 1.00, 4333.0}, {"Saturn", 9.58, 0.056, 0.299, 10759.0}}},
-    };
+    static const std::vector<TRealSystem> systems = Table();
     return systems;
+}
+
+std::vector<std::string> RealSystemSources() {
+    std::vector<std::string> sources;
+    for (const TRealSystem& system : RealSystems())
+        for (const TRealPlanet& planet : system.Planets)
+            if (std::find(sources.begin(), sources.end(), planet.Source) == sources.end())
+                sources.push_back(planet.Source);
+    return sources;
+}
+
+void SetElements(TPlanet& planet, const TRealPlanet& real) {
+    planet.a = real.a_AU;
+    planet.ecc = real.Ecc.Value;
+    planet.inc = 0.25 * TwoPi;
+    planet.phi = 0.0;
+    planet.psi = std::isnan(real.Omega.Value) ? 0.0 : real.Omega.Value * TwoPi / 360.0;
+    planet.mass = real.Mass.Value * JupiterMass;
 }
 
 std::string SimulationName(const TRealSystem& system, const TRealPlanet& planet) {
     return system.ShortName.empty() ? planet.Letter : system.ShortName + " " + planet.Letter;
+}
+
+double SemiMajorAxis_AU(double period_days, double mass_Jupiter, double starMass_Solar) {
+    const double mu = (starMass_Solar + mass_Jupiter * JupiterMass) * SolarGM;
+    const double n = period_days / TwoPi;
+    return std::cbrt(mu * n * n);
 }
 
 double ModelPeriod_days(double a_AU, double mass_Jupiter, double starMass_Solar) {

@@ -20,6 +20,9 @@ constexpr PlanetSetting Settings[TSimulationModel::PlanetCount] = {
     {"Skyron", 0x0000FF, 7.8, false}, // red
 };
 
+// The window's timer interval, s.
+constexpr double TickSeconds = 0.05;
+
 } // namespace
 
 TSimulationModel::TSimulationModel() {
@@ -63,8 +66,16 @@ void TSimulationModel::ApplyTimeScale(int timeScale) {
     // past LastStepScale widen the graph only: they take LastStepScale's step of the planets
     // now visible, never a step left over from planets before a reset, which could be
     // thousands of times too coarse for an eccentric planet.
-    if (AnyVisible())
-        TimeStep = std::pow(10.0, std::min(timeScale, LastStepScale) - 3) * MinStep;
+    if (!AnyVisible())
+        return;
+    TimeStep = std::pow(10.0, std::min(timeScale, LastStepScale) - 3) * MinStep;
+    const double sweepSteps = std::pow(10.0, timeScale + 1) / TimeStep;
+    StepsPerTick = static_cast<int>(
+        std::clamp(std::ceil(sweepSteps / SweepTicks), 1.0, double(MaxStepsPerTick)));
+}
+
+double TSimulationModel::RealSeconds(double days) const {
+    return days / (TimeStep * StepsPerTick) * TickSeconds;
 }
 
 void TSimulationModel::SumStarReflex() {

@@ -11,7 +11,7 @@ namespace realview {
 int TimeScaleFor(const TRealSystem& system, TSliderRange range, int last) {
     double shortest = std::numeric_limits<double>::infinity();
     for (const TRealPlanet& planet : system.Planets)
-        shortest = std::min(shortest, planet.Period_days);
+        shortest = std::min(shortest, planet.Period.Value);
     const int top = std::min(range.Max, last);
     for (int n = range.Min; n < top; ++n)
         if (std::pow(10.0, n + 1) >= 2.0 * shortest)
@@ -22,7 +22,7 @@ int TimeScaleFor(const TRealSystem& system, TSliderRange range, int last) {
 int ZoomFor(const TRealSystem& system, TSliderRange range) {
     double apocentre_AU = 0.0;
     for (const TRealPlanet& planet : system.Planets)
-        apocentre_AU = std::max(apocentre_AU, planet.a_AU * (1.0 + planet.Ecc));
+        apocentre_AU = std::max(apocentre_AU, planet.a_AU * (1.0 + planet.Ecc.Value));
     const TOrbitView view;
     const double halfHeight = 0.5 * std::fabs(view.WorldRect().size().y); // at zoom 1
     for (int position = range.Min; position < range.Max; ++position)

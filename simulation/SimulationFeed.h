@@ -1,6 +1,7 @@
 #pragma once
 // What a simulation chapter tells a window that follows it (the spectrum window): the
-// simulated time and the star's radial velocity after every tick, when its clock starts or
+// simulated time and the star's radial velocity after every tick, the largest velocity its
+// planets can give the star, when its clock starts or
 // stops, and that it is closing. A listener is told at most once that its feed closes and is
 // detached then, so it can never reach a destroyed chapter; a listener that goes first
 // detaches itself. A window that works with the system itself (the observing run) reads the
@@ -37,6 +38,8 @@ public:
     virtual double CurrentVelocity_mps() const = 0;
     // The system as now set; a feed that follows no planets tells none.
     virtual TSystemElements SystemElements() const { return {}; }
+    // The largest radial velocity the star can reach with its planets as they are, m/s.
+    virtual double LargestVelocity_mps() const = 0;
 
     void Attach(TSimulationListener* listener);
     void Detach(TSimulationListener* listener);

@@ -1,5 +1,7 @@
 #include "simulation/SpectrumDrawing.h"
 
+#include "model/ShiftMagnifier.h"
+
 #include "model/Spectrum.h"
 #include "model/SpectrumText.h"
 #include "model/WavelengthColour.h"
@@ -163,15 +165,20 @@ void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
     const double header = l.Strip.top() - 22;
     p.setPen(Ink);
     p.setFont(LabelFont(12, true));
+    const std::string title = std::string("Magnified around ") + group.Name;
     Text(p, QRectF(l.Strip.left(), header, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,
-         (std::string("Magnified around ") + group.Name).c_str());
+         title.c_str());
+    // The rest wavelengths follow the title, clear of the note on the right.
+    const double restLeft =
+        l.Strip.left() + p.fontMetrics().horizontalAdvance(QString::fromUtf8(title.c_str())) + 14;
     p.setPen(Highlight);
     p.setFont(LabelFont(12));
     const std::string magnified =
         scene.Magnification == 1.0
             ? std::string("shift drawn to scale")
-            : "shift drawn " + spectrum::MagnificationText(scene.Magnification) + " larger";
-    Text(p, QRectF(l.Strip.right() - 260, header, 260, 18), Qt::AlignRight | Qt::AlignVCenter,
+            : "shift drawn " + spectrum::MagnificationText(scene.Magnification) +
+                  " larger; widths not to scale";
+    Text(p, QRectF(l.Strip.right() - 300, header, 300, 18), Qt::AlignRight | Qt::AlignVCenter,
          magnified.c_str());
 
     // The continuum level, and each line's rest wavelength dashed across strip and profile.
@@ -189,25 +196,24 @@ void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
     }
     p.setPen(Highlight);
     p.setFont(LabelFont(11));
-    Text(p, QRectF(l.Strip.center().x() - 110, header, 220, 18), Qt::AlignCenter,
+    Text(p, QRectF(restLeft, header, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,
          (rest + " nm").c_str());
 
-    // The wavelength axis: a tick every 0.2 nm, numbered every whole nm.
+    // The axis: the true shift from the first line's rest wavelength that each place stands
+    // for, the magnification taken off.
     p.setFont(LabelFont(10));
-    const double first = std::ceil(PanelStart_nm(scene.Group) * 5.0) / 5.0;
-    for (double lambda = first; lambda <= PanelEnd_nm(scene.Group); lambda += 0.2) {
-        const double x = PanelX(l, scene.Group, lambda);
-        const bool whole = std::fabs(lambda - std::round(lambda)) < 1e-6;
-        p.setPen(QPen(whole ? Ink : Faint, 1.0));
-        p.drawLine(QPointF(x, l.Profile.bottom()),
-                   QPointF(x, l.Profile.bottom() + (whole ? 5 : 3)));
-        if (whole && x < l.Profile.right() - 40)
-            Text(p, QRectF(x - 30, l.Profile.bottom() + 5, 60, 14), Qt::AlignHCenter | Qt::AlignTop,
-                 std::to_string(int(std::round(lambda))).c_str());
+    for (const TPanelTick& tick : PanelTicks(l, scene)) {
+        const bool numbered = !tick.Label.empty();
+        p.setPen(QPen(numbered ? Ink : Faint, 1.0));
+        p.drawLine(QPointF(tick.X, l.Profile.bottom()),
+                   QPointF(tick.X, l.Profile.bottom() + (numbered ? 5 : 3)));
+        if (numbered && tick.X < l.Profile.right() - 70)
+            Text(p, QRectF(tick.X - 30, l.Profile.bottom() + 5, 60, 14),
+                 Qt::AlignHCenter | Qt::AlignTop, tick.Label.c_str());
     }
     p.setPen(Ink);
-    Text(p, QRectF(l.Profile.right() - 40, l.Profile.bottom() + 5, 40, 14),
-         Qt::AlignRight | Qt::AlignTop, "λ / nm");
+    Text(p, QRectF(l.Profile.right() - 70, l.Profile.bottom() + 5, 70, 14),
+         Qt::AlignRight | Qt::AlignTop, "true shift / pm");
     p.setPen(QPen(Faint, 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(l.Profile);
@@ -243,6 +249,28 @@ double PanelX(const TLayout& layout, int group, double lambda_nm) {
     return layout.Strip.left() + (lambda_nm - PanelStart_nm(group)) /
                                      (PanelEnd_nm(group) - PanelStart_nm(group)) *
                                      layout.Strip.width();
+}
+
+std::vector<TPanelTick> PanelTicks(const TLayout& layout, const TScene& scene) {
+    const spectrum::TLineGroup& group = GroupOf(scene.Group);
+    const double rest = spectrum::Lines()[std::size_t(group.First)].Rest_nm;
+    const spectrum::TShiftTicks ticks = spectrum::ShiftTicks(group.HalfSpan_nm, scene.Magnification);
+    // The decimals the step needs: 0.002 pm takes three.
+    const int decimals = std::max(0, int(std::ceil(-std::log10(ticks.Step_pm) - 1e-9)));
+    std::vector<TPanelTick> result;
+    // Ticks run across the whole panel, which need not be centred on the first line.
+    const int last = 2 * ticks.Count + 1;
+    for (int i = -last; i <= last; ++i) {
+        const double shift_pm = i * ticks.Step_pm;
+        const double x = PanelX(layout, scene.Group, rest + scene.Magnification * shift_pm * 1e-3);
+        if (x < layout.Profile.left() - 0.5 || x > layout.Profile.right() + 0.5)
+            continue;
+        char label[32];
+        std::snprintf(label, sizeof label, "%+.*f", decimals, shift_pm);
+        const bool numbered = i % (ticks.Count > 5 ? 2 : 1) == 0;
+        result.push_back({x, !numbered ? std::string() : i == 0 ? std::string("0") : std::string(label)});
+    }
+    return result;
 }
 
 double MagnifiedWavelength_nm(double rest_nm, double v_mps, double magnification) {

@@ -4,13 +4,17 @@
 // around one line or line group, as a strip of spectrum above its flux profile. The band
 // draws every line at its true wavelength λ0 (1 + v/c); the panel draws the shift M times
 // larger, at λ0 (1 + M v/c), marks each rest wavelength with a dashed line and says "shift
-// drawn M× larger". The panel's wavelength axis itself is true.
+// drawn M× larger" (the lines' widths are not magnified). The panel's axis is numbered in
+// the true shift from the first line's rest wavelength, in pm: the magnification is taken
+// off, so a line standing over a number is shifted by that much.
 //
 // The picture splits into what stays while the star moves (DrawStill: frame, band colours,
 // scales, labels) and what moves each tick (DrawMoving: the lines, the strip, the profile,
 // the shift arrows), so that a view can keep the still part and repaint only the rest.
 
 #include <QRectF>
+#include <string>
+#include <vector>
 
 class QPainter;
 
@@ -36,6 +40,13 @@ struct TLayout {
 double BandX(const TLayout& layout, double lambda_nm);
 // The x of a wavelength on the magnified panel of line group `group`.
 double PanelX(const TLayout& layout, int group, double lambda_nm);
+// A tick of the panel's axis: its x and its number, the true shift in pm ("+0.02", "0"),
+// or no number on the minor ticks between numbered ones.
+struct TPanelTick {
+    double X;
+    std::string Label;
+};
+std::vector<TPanelTick> PanelTicks(const TLayout& layout, const TScene& scene);
 // Where the panel draws a line of rest wavelength rest_nm: λ0 (1 + M v/c), nm.
 double MagnifiedWavelength_nm(double rest_nm, double v_mps, double magnification);
 

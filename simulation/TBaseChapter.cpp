@@ -3,6 +3,7 @@
 #include "ScreenPlacement.h"
 #include "TBitmap.h"
 #include "forms/BaseChapterForm.h"
+#include "model/RadialSpeed.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/OrbitViewDrawing.h"
 #include "simulation/TPlanetParamForm.h"
@@ -88,6 +89,10 @@ TSystemElements TBaseChapter::SystemElements() const {
 
 bool TBaseChapter::IsRunning() const { return Timer1->isActive(); }
 
+double TBaseChapter::LargestVelocity_mps() const {
+    return LargestRadialSpeed_AUperDay(Planets, StarMass) * MpsPerAUPerDay;
+}
+
 void TBaseChapter::hideEvent(QHideEvent* e) {
     TThisChapter::hideEvent(e);
     // Only a hide of this window itself, not of the book around it: a minimized book takes
@@ -124,8 +129,10 @@ void TBaseChapter::ResetSimulation() {
 }
 
 void TBaseChapter::AdvanceTime() {
-    Advance();
-    PlotVelocity();
+    for (int i = 0; i < StepsPerTick; ++i) {
+        Advance();
+        PlotVelocity();
+    }
 }
 
 void TBaseChapter::DrawBackground() {

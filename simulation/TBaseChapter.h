@@ -9,7 +9,8 @@
 // Every change of a planet's elements or visibility, of the star's mass, and Reset, set
 // every planet up again at pericentre with time 0 (ResetSimulation). A tick steps the
 // visible planets, plots the star's radial velocity and redraws the view from its
-// background bitmap. Chapters switch the timer with Timer1->start() and stop().
+// background bitmap; a tick takes as many steps as keep a sweep of the graph within 30 s,
+// and the graph plots every one. Chapters switch the timer with Timer1->start() and stop().
 //
 // As a TSimulationFeed it tells followers such as the spectrum window every tick's time and
 // radial velocity, when the timer starts or stops, and that it closes.
@@ -108,8 +109,8 @@ public:
     // Sets every planet up again from its elements at time 0 and redraws the view. Stops the
     // timer when no planet is visible; otherwise a running simulation runs on.
     void ResetSimulation();
-    // One tick of simulated time: the planets step, the star's reflex is summed, the graph
-    // gets its next point.
+    // One tick of simulated time: StepsPerTick steps, each summing the star's reflex and
+    // giving the graph its next point; the view then shows the last.
     void AdvanceTime();
     // Redraws the view's background (axes, orbit tracks) without showing it.
     void DrawBackground();
@@ -132,6 +133,7 @@ public:
     double CurrentTime_days() const override { return Time; }
     double CurrentVelocity_mps() const override { return RadialVelocity * MpsPerAUPerDay; }
     TSystemElements SystemElements() const override;
+    double LargestVelocity_mps() const override;
 
     // Handlers.
     void Timer1Timer();

@@ -1,6 +1,7 @@
 #include "simulation/TPlanetParamForm.h"
 
 #include "forms/PlanetParamForm.h"
+#include "Precondition.h"
 #include "model/ParamSliders.h"
 #include "simulation/TBaseChapter.h"
 
@@ -58,16 +59,13 @@ void TPlanetParamForm::ShowPlanet() {
         planet.ecc = 0.99;
     SetText(*EccLabel, EccLabelText(planet.ecc));
 
-    const int inc = IncDegreesOf(planet.inc);
-    incSlider->setValue(IncPosition(inc, RangeOf(*incSlider)));
-    SetText(*incLabel, IncLabelText(inc));
+    incSlider->setValue(IncPosition(IncDegreesOf(planet.inc), RangeOf(*incSlider)));
+    SetText(*incLabel, IncLabelText(NearestDegreesOf(planet.inc)));
 
-    const int phi = AzimuthDegreesOf(planet.phi);
-    phiSlider->setValue(AzimuthPosition(phi, RangeOf(*phiSlider)));
-    SetText(*phiLabel, AzimuthLabelText(phi));
-    const int psi = AzimuthDegreesOf(planet.psi);
-    psiSlider->setValue(AzimuthPosition(psi, RangeOf(*psiSlider)));
-    SetText(*psiLabel, AzimuthLabelText(psi));
+    phiSlider->setValue(AzimuthPosition(AzimuthDegreesOf(planet.phi), RangeOf(*phiSlider)));
+    SetText(*phiLabel, AzimuthLabelText(NearestDegreesOf(planet.phi)));
+    psiSlider->setValue(AzimuthPosition(AzimuthDegreesOf(planet.psi), RangeOf(*psiSlider)));
+    SetText(*psiLabel, AzimuthLabelText(NearestDegreesOf(planet.psi)));
 
     const double jupiters = planet.mass * JupiterMassesPerSolarMass;
     massSlider->setValue(MassPosition(jupiters, RangeOf(*massSlider)));
@@ -80,38 +78,44 @@ void TPlanetParamForm::ShowPlanet() {
     Updating = false;
 }
 
-void TPlanetParamForm::ApplySliders() {
+void TPlanetParamForm::ApplySlider(const QSlider& slider) {
     TPlanet& planet = *Planet;
+    const TSliderRange range = RangeOf(slider);
+    const int position = slider.value();
 
-    planet.a = A_AU(aSlider->value(), RangeOf(*aSlider));
-    SetText(*aLabel, ALabelText(planet.a));
-
-    planet.ecc = Ecc(EccSlider->value(), RangeOf(*EccSlider));
-    SetText(*EccLabel, EccLabelText(planet.ecc));
-
-    const int inc = IncDegrees(incSlider->value(), RangeOf(*incSlider));
-    planet.inc = Radians(inc);
-    SetText(*incLabel, IncLabelText(inc));
-
-    const int phi = AzimuthDegrees(phiSlider->value(), RangeOf(*phiSlider));
-    planet.phi = Radians(phi);
-    SetText(*phiLabel, AzimuthLabelText(phi));
-    const int psi = AzimuthDegrees(psiSlider->value(), RangeOf(*psiSlider));
-    planet.psi = Radians(psi);
-    SetText(*psiLabel, AzimuthLabelText(psi));
-
-    const double jupiters = JupiterMasses(massSlider->value(), RangeOf(*massSlider));
-    planet.mass = jupiters * JupiterMass;
-    SetText(*massLabel, MassLabelText(jupiters));
-
-    Chapter->StarMass = SolarMasses(SmassSlider->value(), RangeOf(*SmassSlider));
-    SetText(*SmassLabel, StarMassLabelText(Chapter->StarMass));
+    if (&slider == aSlider) {
+        planet.a = A_AU(position, range);
+        SetText(*aLabel, ALabelText(planet.a));
+    } else if (&slider == EccSlider) {
+        planet.ecc = Ecc(position, range);
+        SetText(*EccLabel, EccLabelText(planet.ecc));
+    } else if (&slider == incSlider) {
+        const int inc = IncDegrees(position, range);
+        planet.inc = Radians(inc);
+        SetText(*incLabel, IncLabelText(inc));
+    } else if (&slider == phiSlider) {
+        const int phi = AzimuthDegrees(position, range);
+        planet.phi = Radians(phi);
+        SetText(*phiLabel, AzimuthLabelText(phi));
+    } else if (&slider == psiSlider) {
+        const int psi = AzimuthDegrees(position, range);
+        planet.psi = Radians(psi);
+        SetText(*psiLabel, AzimuthLabelText(psi));
+    } else if (&slider == massSlider) {
+        const double jupiters = JupiterMasses(position, range);
+        planet.mass = jupiters * JupiterMass;
+        SetText(*massLabel, MassLabelText(jupiters));
+    } else {
+        PRECONDITION(&slider == SmassSlider);
+        Chapter->StarMass = SolarMasses(position, range);
+        SetText(*SmassLabel, StarMassLabelText(Chapter->StarMass));
+    }
 }
 
-void TPlanetParamForm::SliderChange() {
+void TPlanetParamForm::SliderChange(const QSlider& slider) {
     if (Updating)
         return;
-    ApplySliders();
+    ApplySlider(slider);
     Chapter->ResetSimulation();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // The modeless dialog "Edit parameters" of a simulation chapter window: the user picks one
 // of the three planets and sets its semi-major axis, eccentricity, inclination, the two
-// azimuths of its orbit and its mass, and the star's mass, with sliders. Every slider
-// movement is applied at once and resets the chapter's simulation. The chapters enable or
-// disable single sliders to restrict what may be changed.
+// azimuths of its orbit and its mass, and the star's mass, with sliders. A slider movement
+// writes only the element of that slider, at once, and resets the chapter's simulation; the
+// other elements keep their exact values, which the labels show (a slider stands only near
+// a value it cannot hit). The chapters enable or disable single sliders to restrict what may
+// be changed.
 
 #include "TForm.h"
 
@@ -49,11 +51,12 @@ public:
     void MatchColour();
     // Loads every slider, label and the name from Planet and the chapter's star mass.
     void ShowPlanet();
-    // Stores every slider's value into Planet and the chapter, with the label texts.
-    void ApplySliders();
+    // Stores the value of `slider`, one of the seven, into its element of Planet or the
+    // chapter, with its label text.
+    void ApplySlider(const QSlider& slider);
 
     // Handlers.
-    void SliderChange();
+    void SliderChange(const QSlider& slider);
     void PlanNameChange();
     void CloseButtonClick() { hide(); }
     void PlanRadioButton1Click() { SelectPlanet(0); }

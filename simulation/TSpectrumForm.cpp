@@ -49,23 +49,19 @@ void TSpectrumForm::Follow(TSimulationFeed* feed) {
     if (feed_) {
         feed_->Attach(this);
         running_ = feed_->IsRunning();
-        time_days_ = feed_->CurrentTime_days();
         v_mps_ = feed_->CurrentVelocity_mps();
         seen_ = true;
-        magnifier_.Restart();
-        magnifier_.Observe(v_mps_);
+        magnifier_.SetLargestSpeed(feed_->LargestVelocity_mps());
         ShowSpectrum();
     }
     ShowStatus();
 }
 
-void TSpectrumForm::SimulationTick(double time_days, double v_mps) {
-    // Time running backwards means the chapter reset its run: the swing starts afresh.
-    if (time_days < time_days_)
-        magnifier_.Restart();
-    time_days_ = time_days;
+void TSpectrumForm::SimulationTick(double, double v_mps) {
     v_mps_ = v_mps;
-    magnifier_.Observe(v_mps);
+    // The planets may have changed since the last tick; their largest speed is cheap to ask.
+    if (feed_)
+        magnifier_.SetLargestSpeed(feed_->LargestVelocity_mps());
     // A closed window costs the tick nothing; showing it brings it up to date.
     if (isVisible())
         ShowSpectrum();

@@ -1,8 +1,9 @@
 #pragma once
 // The modeless window "Spectrum of the star": it follows one simulation chapter through its
 // TSimulationFeed, tick by tick on the chapter's own timer, and shows the star's spectrum
-// with the lines where the radial velocity puts them, a magnified line, the velocity, the
-// shift and how the shift compares with a spectrograph's resolution element. Without a
+// with the lines where the radial velocity puts them, a magnified line (magnified by what
+// the largest velocity the planets can give the star allows), the velocity, the shift and
+// how the shift compares with a spectrograph's resolution element. Without a
 // simulation, or while it is stopped, it says so and keeps the last spectrum.
 
 #include "TForm.h"
@@ -31,6 +32,7 @@ public:
     QLabel* ResolutionCaption = nullptr;
     QLabel* ResolutionValue = nullptr;
     QLabel* Caption = nullptr;
+    QLabel* MeasureNote = nullptr; // how real spectrographs measure such small shifts
 
     // Follows `feed` from now on (nullptr: none), showing its current state at once.
     void Follow(TSimulationFeed* feed);
@@ -56,7 +58,6 @@ private:
     TSimulationFeed* feed_ = nullptr;
     bool running_ = false;
     bool seen_ = false; // some star's spectrum is showing
-    double time_days_ = 0.0;
     double v_mps_ = 0.0;
     spectrum::TShiftMagnifier magnifier_;
 };

@@ -17,12 +17,17 @@ void TVelocityGraph::ChooseTicks(double vmax_AUperDay) {
         Ticks = *ticks;
 }
 
+bool TVelocityGraph::FitScale(double vmax_AUperDay) {
+    const double scale = Height * 0.5 * 0.9 / vmax_AUperDay;
+    if (!(vmax_AUperDay > 0.0 && std::isfinite(scale) && scale > 0.0))
+        return false;
+    VelocityScale = scale;
+    return true;
+}
+
 void TVelocityGraph::Rescale() {
-    const double scale = Height * 0.5 * 0.9 / SweepPeak;
-    if (SweepPeak > 0.0 && std::isfinite(scale) && scale > 0.0) {
-        VelocityScale = scale;
+    if (FitScale(SweepPeak))
         ChooseTicks(SweepPeak);
-    }
     SweepMax = NoSweepMax;
     RescaleRequested = false;
 }

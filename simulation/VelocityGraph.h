@@ -41,6 +41,11 @@ public:
     // The time window that matches GraphSpan; applied when a sweep starts.
     void FitWindowToSpan();
 
+    // Takes the scale at which a speed of vmax (AU/day) reaches 90 % of the half height, as
+    // a rescale would; the labels follow at the next sweep. A vmax of 0 keeps the scale.
+    // Returns whether the scale was taken.
+    bool FitScale(double vmax_AUperDay);
+
     // Chooses the velocity labels for the range vmax (AU/day). A range without labels (a
     // largest speed of 0) keeps the previous ones.
     void ChooseTicks(double vmax_AUperDay);

@@ -4,6 +4,8 @@
 #include "simulation/TPlanetParamForm.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
 #include <QSlider>
 #include <cmath>
 #include <string>
@@ -73,6 +75,36 @@ TEST_F(OnePlanetTest, TurningPagesKeepsTheElementsButRecomputesTheLocks) {
     book->PageForward();
     EXPECT_TRUE(c.PlanetParamButton->isEnabled());
     EXPECT_EQ(c.ParamForm->incSlider->value(), 30);
+}
+
+TEST_F(OnePlanetTest, ASliderMovesOnlyItsOwnElement) {
+    openPage(3);
+    TOnePlanet& c = *current();
+    const double period = c.Planets[0].Period;
+    c.PlanetParamButton->click();
+    c.ParamForm->incSlider->setValue(20);
+    EXPECT_EQ(c.Planets[0].a, 5.2) << "the slider stands at 4.79 AU, the planet does not";
+    EXPECT_EQ(c.Planets[0].Period, period) << "tilting leaves the period as page 8 says";
+    EXPECT_EQ(c.ParamForm->aLabel->text().toStdString(), "5.2 AU");
+
+    for (int page = 3; page < 6; ++page)
+        book->PageForward();
+    ASSERT_EQ(c.Page, 6);
+    c.ParamForm->massSlider->setValue(45);
+    EXPECT_EQ(c.Planets[0].a, 5.2);
+    EXPECT_NEAR(c.Planets[0].inc * 180 / M_PI, 20.0, 1e-9) << "the mass leaves the tilt";
+    EXPECT_NEAR(c.Planets[0].Period, period, period * 1e-3) << "only through m in G(M + m)";
+}
+
+TEST_F(OnePlanetTest, TheDialogEditsOnlyMondasAndPageElevenSaysWhatPsiDoes) {
+    openPage(11);
+    TOnePlanet& c = *current();
+    EXPECT_TRUE(c.ParamForm->PlanRadioButton1->isEnabled());
+    EXPECT_FALSE(c.ParamForm->PlanRadioButton2->isEnabled()) << "Vulcan is hidden here";
+    EXPECT_FALSE(c.ParamForm->PlanRadioButton3->isEnabled()) << "and so is Skyron";
+    const std::string page = text();
+    EXPECT_NE(page.find("does not change the shape"), std::string::npos) << page;
+    EXPECT_NE(page.find("only shifts it in time"), std::string::npos) << page;
 }
 
 TEST_F(OnePlanetTest, TheMassQuestionHintsAtTheInclinationThenConcludes) {

@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <cmath>
 #include <string>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -172,11 +174,13 @@ TEST_F(TwoPlanetsTest, EmptyAndInvalidAnswersAreWrongAttempts) {
 
 TEST_F(TwoPlanetsTest, ThePeriodQuestionHintsThenGivesBothPeriods) {
     openPage(3);
+    EXPECT_EQ(current()->MondasDays->text(), "days (largest timescale)")
+        << "the page says where Mondas's period shows";
     answer("11500", "1000");
     EXPECT_EQ(feedback(), "Your answer is incorrect.\n");
     answer("11500", "1000");
     EXPECT_EQ(feedback(),
-              "Your answer is still incorrect.\n\nHint: Try the largest timescale for Mondas.\n");
+              "Your answer is still incorrect.\n\nHint: Try the largest timescale for Mondas.");
     EXPECT_FALSE(nextShown());
     answer("11500", "1000");
     EXPECT_EQ(feedback(),
@@ -205,7 +209,7 @@ TEST_F(TwoPlanetsTest, TheParameterQuestionTakesOnlyTheChosenItems) {
     c.QDoneButton->click();
     EXPECT_FALSE(c.AnswerCorrect);
     EXPECT_EQ(feedback(), "Your answer is still incorrect.\nHint: Compare the graph with the one "
-                          "on\nthe previous page\n");
+                          "on\nthe previous page");
 
     openPage(6);
     TTwoPlanets& again = *current();
@@ -303,4 +307,67 @@ TEST_F(TwoPlanetsTest, TheDialogShowsTheElementsThePageSet) {
     EXPECT_EQ(c.ParamForm->incSlider->value(), 90) << "Vulcan is edge-on again";
     c.ParamForm->massSlider->setValue(30);
     EXPECT_NEAR(c.Planets[1].inc, 90 * Degree, 1e-15) << "moving another slider keeps it";
+}
+
+// Page 7's experiment: Vulcan edge-on with 0.17 Jupiter masses has the m sin i of the page's
+// 1 Jupiter mass 10 degrees from face-on, so the curve must agree with the page's own.
+TEST_F(TwoPlanetsTest, ThePageSevenExperimentGivesTheSameCurve) {
+    openPage(6);
+    TTwoPlanets& c = *current();
+    c.ParamComboBox->setCurrentIndex(5);
+    c.PlanComboBox->setCurrentIndex(1);
+    c.QDoneButton->click();
+    book->PageForward();
+    ASSERT_EQ(c.Page, 7);
+    const auto curve = [&c] {
+        std::vector<double> mps;
+        c.ResetSimulation();
+        while (c.Time < 2 * c.Planets[1].Period) {
+            c.Advance();
+            mps.push_back(c.RadialVelocity * MpsPerAUPerDay);
+        }
+        return mps;
+    };
+    const std::vector<double> before = curve();
+    const double a = c.Planets[1].a;
+
+    c.PlanetParamButton->click();
+    c.ParamForm->PlanRadioButton2->click();
+    c.ParamForm->incSlider->setValue(90);
+    c.ParamForm->massSlider->setValue(37);
+    ASSERT_EQ(c.ParamForm->massLabel->text().toStdString(), "0.17 Jupiter Masses");
+    EXPECT_EQ(c.Planets[1].a, a) << "no slider for a moved";
+    const std::vector<double> after = curve();
+
+    ASSERT_GT(before.size(), 20u);
+    double worst = 0.0;
+    for (std::size_t i = 0; i < std::min(before.size(), after.size()); ++i)
+        worst = std::max(worst, std::fabs(after[i] - before[i]));
+    EXPECT_LT(worst, 1.0) << "m/s";
+}
+
+// On arrival at each page the fixed scale holds the two planets' curve at its largest, and
+// pages 5 and 6, which the question compares, share one scale.
+TEST_F(TwoPlanetsTest, TheCurveFitsTheFixedScaleOnEveryPage) {
+    double scaleOfPage5 = 0.0;
+    for (int page = 1; page <= 6; ++page) {
+        SCOPED_TRACE(page);
+        openPage(page);
+        TTwoPlanets& c = *current();
+        EXPECT_FALSE(c.AutoScaleVelocity->isChecked());
+        const double scale = c.VelocityScale;
+        c.ResetSimulation();
+        double peak = 0.0;
+        while (c.Time < 2 * c.Planets[0].Period) {
+            c.Advance();
+            peak = std::max(peak, std::fabs(c.RadialVelocity));
+        }
+        EXPECT_LE(peak * scale, 0.5 * TVelocityGraph::Height) << "the curve stays on the graph";
+        if (page != 6)
+            EXPECT_GE(peak * scale, 0.3 * TVelocityGraph::Height) << "and fills it";
+        if (page == 5)
+            scaleOfPage5 = scale;
+        if (page == 6)
+            EXPECT_EQ(scale, scaleOfPage5);
+    }
 }

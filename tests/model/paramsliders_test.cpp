@@ -59,6 +59,11 @@ TEST(ParamSliders, AnglesInWholeDegrees) {
     EXPECT_EQ(IncDegreesOf(Radians(30)), 30);
     EXPECT_EQ(IncDegreesOf(0.17453292519943295), 10);
     EXPECT_EQ(IncDegreesOf(0.5), 28) << "28.6 degrees truncates";
+    // The value labels show an element as it is: the nearest whole degree.
+    EXPECT_EQ(NearestDegreesOf(0.5), 29);
+    EXPECT_EQ(NearestDegreesOf(Pi / 2), 90);
+    EXPECT_EQ(NearestDegreesOf(300.651 * Pi / 180), 301);
+    EXPECT_EQ(NearestDegreesOf(-0.5), -29);
 
     EXPECT_EQ(AzimuthDegrees(270, AzimuthRange), 270);
     EXPECT_EQ(AzimuthLabelText(0), "  0°");

@@ -1,6 +1,9 @@
+#include "model/RadialSpeed.h"
 #include "model/SimulationModel.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 #include <gtest/gtest.h>
 
 namespace {
@@ -129,4 +132,86 @@ TEST(SimulationModel, NoPlanetVisibleKeepsASaneStep) {
     sim.Planets[0].Visible = true;
     sim.Reset(4);
     EXPECT_EQ(sim.TimeStep, step) << "a later reset at 4 still ticks a sane step";
+}
+
+// A sweep crosses the time scale's window of 10^(n+1) days; at 50 ms a tick it must take
+// no more than 30 s, and where one step a tick already manages that, a tick stays one step.
+TEST(SimulationModel, NoSweepTakesLongerThanThirtySeconds) {
+    const struct {
+        const char* name;
+        double a_AU, ecc, starMass;
+    } orbits[] = {
+        {"Mondas", 5.2, 0.0, 1.0},
+        {"a hot giant like 51 Peg b", 0.0527, 0.0, 1.11},
+        {"an eccentric hot giant", 0.05, 0.6, 1.0},
+        {"a wide orbit", 50.0, 0.0, 1.0},
+    };
+    for (const auto& o : orbits) {
+        for (int timeScale = -1; timeScale <= 4; ++timeScale) {
+            SCOPED_TRACE(std::string(o.name) + " at time scale " + std::to_string(timeScale));
+            TSimulationModel sim;
+            sim.StarMass = o.starMass;
+            sim.Planets[0].a = o.a_AU;
+            sim.Planets[0].ecc = o.ecc;
+            sim.Reset(timeScale);
+            const double window = std::pow(10.0, timeScale + 1);
+            const double oneStepATick = window / sim.TimeStep * 0.05;
+            EXPECT_LE(sim.RealSeconds(window), 30.0 + 1e-9);
+            if (oneStepATick <= 30.0)
+                EXPECT_EQ(sim.StepsPerTick, 1) << "a sweep of " << oneStepATick << " s";
+            else
+                EXPECT_GT(window / (sim.TimeStep * (sim.StepsPerTick - 1)) * 0.05, 30.0)
+                    << "one step fewer a tick would be too slow";
+        }
+    }
+}
+
+TEST(SimulationModel, TheTightestOrbitTakesAtMostTheMostStepsATick) {
+    TSimulationModel sim;
+    sim.StarMass = 100.0;
+    sim.Planets[0].a = 0.01;
+    sim.Planets[0].ecc = 0.99;
+    sim.Reset(4);
+    EXPECT_EQ(sim.StepsPerTick, TSimulationModel::MaxStepsPerTick);
+    sim.Planets[0].Visible = false;
+    sim.Reset(0);
+    EXPECT_EQ(sim.StepsPerTick, TSimulationModel::MaxStepsPerTick) << "no planet: it stays";
+}
+
+// The peak from the elements bounds every speed a run reaches (within the stepping's own
+// error) and is reached where the planet passes its node: over one period the run comes
+// within 1 %.
+TEST(SimulationModel, TheLargestRadialSpeedBoundsTheRun) {
+    const struct {
+        const char* name;
+        double ecc, inc_deg, psi_deg;
+    } orbits[] = {
+        {"circular, edge-on", 0.0, 90, 0},
+        {"eccentric, pericentre towards us", 0.6, 90, 0},
+        {"eccentric, turned 60 degrees", 0.6, 90, 60},
+        {"eccentric, turned 90 degrees", 0.6, 90, 90},
+        {"tilted 30 degrees from face-on", 0.3, 30, 200},
+    };
+    for (const auto& o : orbits) {
+        SCOPED_TRACE(o.name);
+        TSimulationModel sim;
+        TPlanet& planet = sim.Planets[0];
+        planet.ecc = o.ecc;
+        planet.inc = o.inc_deg * M_PI / 180;
+        planet.psi = o.psi_deg * M_PI / 180;
+        sim.Reset(1);
+        double seen = 0.0;
+        while (sim.Time < planet.Period) {
+            sim.Advance();
+            seen = std::max(seen, std::fabs(sim.RadialVelocity));
+        }
+        const double peak = LargestRadialSpeed_AUperDay(sim.Planets, sim.StarMass);
+        EXPECT_LE(seen, peak * 1.001) << "the stepping's own error is smaller";
+        EXPECT_GE(seen, peak * 0.99);
+    }
+    TSimulationModel two;
+    two.Planets[1].Visible = true;
+    EXPECT_DOUBLE_EQ(LargestRadialSpeed_AUperDay(two.Planets, 1.0),
+                     PeakRadialSpeed_AUperDay(two.Planets[0], 1.0) +
+                         PeakRadialSpeed_AUperDay(two.Planets[1], 1.0));
 }

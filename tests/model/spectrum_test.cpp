@@ -124,27 +124,47 @@ TEST(ShiftMagnifier, TakesTheLargestPowerOfTenThatKeepsTheSwingInsideThePanel) {
         {28.4, 1e4}, // 6.2e-5 nm; 1e5 would draw it 6.2 nm away, beyond the 4 nm half span
         {0.09, 1e7},  {3000.0, 100.0}, {1e8, 1.0}, // no smaller than true
         {1e-9, 1e12},                              // and no larger than 10^12
+        {-28.4, 1e4},                              // either way
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.peak_mps);
         TShiftMagnifier magnifier;
-        magnifier.Observe(c.peak_mps / 3);
-        magnifier.Observe(-c.peak_mps);
-        magnifier.Observe(c.peak_mps / 2);
+        magnifier.SetLargestSpeed(c.peak_mps);
         EXPECT_EQ(magnifier.Magnification(656.281, 4.0), c.magnification);
     }
 }
 
-TEST(ShiftMagnifier, KeepsItsChoiceWithoutSpeedAndForgetsThePeakOnRestart) {
+TEST(ShiftMagnifier, KeepsItsChoiceWhileNoLargestSpeedIsKnown) {
     TShiftMagnifier magnifier;
     EXPECT_EQ(magnifier.Magnification(656.281, 4.0), TShiftMagnifier::Initial);
-    magnifier.Observe(3000.0);
+    magnifier.SetLargestSpeed(3000.0);
     EXPECT_EQ(magnifier.Magnification(656.281, 4.0), 100.0);
-    magnifier.Observe(std::numeric_limits<double>::quiet_NaN());
-    magnifier.Restart();
-    EXPECT_EQ(magnifier.Magnification(656.281, 4.0), 100.0) << "no speed seen yet: keep it";
-    magnifier.Observe(12.4);
+    magnifier.SetLargestSpeed(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(magnifier.Magnification(656.281, 4.0), 100.0);
+    magnifier.SetLargestSpeed(0.0);
+    EXPECT_EQ(magnifier.Magnification(656.281, 4.0), 100.0) << "no planet: keep it";
+    magnifier.SetLargestSpeed(12.4);
     EXPECT_EQ(magnifier.Magnification(656.281, 4.0), 1e5);
+}
+
+// The axis spans the panel's half span in true pm with four to ten round steps.
+TEST(ShiftMagnifier, TicksNumberTheTrueShiftInRoundSteps) {
+    const struct {
+        double halfSpan_nm, magnification, step_pm;
+        int count;
+    } cases[] = {
+        {4.0, 1e5, 0.01, 4},   // ±0.04 pm
+        {4.0, 1e4, 0.1, 4},    // ±0.4 pm
+        {1.5, 1e5, 0.002, 7},  // ±0.015 pm
+        {4.0, 1.0, 1000.0, 4}, // drawn true: ±4000 pm
+        {3.0, 1e6, 0.0005, 6}, // ±0.003 pm
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.step_pm);
+        const TShiftTicks ticks = ShiftTicks(c.halfSpan_nm, c.magnification);
+        EXPECT_NEAR(ticks.Step_pm, c.step_pm, c.step_pm * 1e-9);
+        EXPECT_EQ(ticks.Count, c.count);
+    }
 }
 
 TEST(WavelengthColour, ShowsTheHuesOfTheRainbowAndFadesAtTheEnds) {

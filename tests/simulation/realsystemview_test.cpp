@@ -13,7 +13,9 @@ TEST(RealSystemView, TimeScaleShowsTwoPeriodsOfTheFastestPlanet) {
                  {116.7, 2}, {1078.0, 3}, {4333.0, 3}, {60000.0, 3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.period_days);
-        const TRealSystem system{"s", "s", 1.0, "-", {{"b", 1.0, 0.0, 1.0, c.period_days}}};
+        TRealPlanet planet{"b", {c.period_days, 3}, {1.0, 1}, false, {0.0, 1}, {0.0, 1},
+                           {1.0, 1}, false, "-"};
+        const TRealSystem system{"s", "s", {1.0, 1}, "-", {planet}};
         EXPECT_EQ(TimeScaleFor(system, TSliderRange{-1, 4}, 3), c.scale);
     }
     const TRealSystem& upsAnd = RealSystems()[4];

@@ -170,3 +170,24 @@ TEST_F(SpectrumWindowTest, ReadsOutTheShiftAndIsUsableByKeyboard) {
     EXPECT_DOUBLE_EQ(spectrum->View->Scene().V_mps, feed()->CurrentVelocity_mps())
         << "reopened, it shows the tick it missed";
 }
+
+// The magnification follows from the planets' elements: it is right before the first tick,
+// stays put through the swing and changes at once with the planets.
+TEST_F(SpectrumWindowTest, TheMagnificationComesFromTheElementsAndNeverJumps) {
+    open(2, 6);
+    TSpectrumForm* spectrum = openSpectrum();
+    EXPECT_EQ(spectrum->View->Scene().Magnification, 1e5) << "Mondas can reach 12.5 m/s";
+    sim()->Planets[0].mass = 3 * JupiterMass; // 37 m/s: 1e5 would leave the panel
+    sim()->Planets[0].psi = M_PI / 2;         // starting at rest, reaching 37 m/s later
+    sim()->ResetSimulation();
+    ticks(1);
+    EXPECT_EQ(spectrum->View->Scene().Magnification, 1e4) << "at the very first tick";
+    for (int tick = 0; tick < 300; ++tick) {
+        ticks(1);
+        ASSERT_EQ(spectrum->View->Scene().Magnification, 1e4) << tick;
+    }
+    const std::string note = TextOf(spectrum->MeasureNote);
+    for (const char* words : {"cross-correlated", "iodine cell", "thorium–argon lamp",
+                              "laser frequency comb", "resolution element"})
+        EXPECT_NE(note.find(words), std::string::npos) << words;
+}

@@ -341,6 +341,7 @@ public:
     bool IsRunning() const override { return true; }
     double CurrentTime_days() const override { return time_; }
     double CurrentVelocity_mps() const override { return v_mps_; }
+    double LargestVelocity_mps() const override { return 12.4; }
     void Hold(double v_mps) {
         v_mps_ = v_mps;
         time_ += 1.0;
@@ -451,6 +452,14 @@ int main(int argc, char* argv[]) {
                 // A simulation page is shown with some of its curve on the graph.
                 RunTicks(book->CurrentChapter, 120);
                 gallery.shoot(*book, QString("ch%1-p%2").arg(chapter).arg(page, 2, 10, QChar('0')));
+                // "Two planets" leads on only once its page-6 question is answered, which
+                // also gives the parameter dialog back: pages 7 to 9 as a student sees them.
+                if (auto* two = dynamic_cast<TTwoPlanets*>(book->CurrentChapter); two && page == 6) {
+                    two->ParamComboBox->setCurrentIndex(5);
+                    two->PlanComboBox->setCurrentIndex(1);
+                    two->QDoneButtonClick();
+                    two->OKButtonClick();
+                }
             }
         }
         ShootPlacement(gallery, *book);
