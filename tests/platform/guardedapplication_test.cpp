@@ -69,7 +69,7 @@ public:
             throw std::bad_alloc();
         throw std::runtime_error("display broken");
     }
-    bool printDialog(QPrinter&) override { return false; }
+    bool printDialog(QPrinter&, TPrintOptions&) override { return false; }
     int calls = 0;
 
 private:
