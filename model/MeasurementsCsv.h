@@ -1,0 +1,45 @@
+#pragma once
+// Radial-velocity measurements as text: three columns, time (days), velocity (m/s) and its
+// error (m/s), separated by commas, semicolons, tabs or spaces, the separator taken from the
+// first row of numbers. With semicolons a decimal comma is read as a point. Lines starting
+// with "#" and blank lines are skipped, as is one header line before the first row. The times
+// are kept relative to the earliest one, which is returned as the offset, so Julian dates keep
+// their precision. A file is refused, naming the line and the cause where there is one, if it
+// is over MaxCsvBytes, has over MaxCsvRows rows, a row that is not three finite numbers with a
+// positive error, or fewer than MinCsvRows rows.
+
+#include "model/ObservingRun.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace observing {
+
+constexpr std::size_t MaxCsvBytes = 1'000'000;
+constexpr std::size_t MaxCsvRows = 100'000;
+constexpr std::size_t MinCsvRows = 3;
+
+struct TMeasurementSet {
+    std::vector<TMeasurement> data; // ascending in time, times relative to timeOffset_days
+    double timeOffset_days = 0.0;
+};
+
+struct TCsvReading {
+    bool ok = false;
+    TMeasurementSet set;  // when ok
+    int line = 0;         // of the fault, 1-based; 0 when the fault is the whole file's
+    std::string message;  // when not ok: the user's message, with the line number if any
+};
+
+TCsvReading ReadMeasurementsCsv(std::string_view text);
+
+// A comment line with the given text (line breaks become spaces), the header line and one row
+// a measurement, each number in the shortest form that reads back to the same double. Times
+// are written with the offset added back.
+std::string WriteMeasurementsCsv(std::span<const TMeasurement> data, double timeOffset_days,
+                                 std::string_view comment);
+
+} // namespace observing

@@ -1,0 +1,32 @@
+#pragma once
+// Three data sets for a class to solve, made by the observing-run generator with fixed seeds
+// from planets of the book's own orbit model: one planet, an eccentric planet, two planets.
+// The answer sheet gives each planet's elements and its minimum mass
+// m sin i = K M* sqrt(p / (G M*)) / MpsPerAUPerDay (p the semi-latus rectum, m << M*).
+// Units: days, m/s, AU, solar and Jupiter masses.
+
+#include "model/ObservingRun.h"
+#include "model/planet.h"
+
+#include <string>
+#include <vector>
+
+namespace observing {
+
+struct TMysteryStar {
+    const char* name;           // shown to the student
+    double starMass;            // solar masses
+    std::vector<TPlanet> planets;
+    TObservingPlan plan;
+};
+
+// The three stars, in the order offered.
+const std::vector<TMysteryStar>& MysteryStars();
+
+// The star's measurements.
+std::vector<TMeasurement> Observe(const TMysteryStar& star);
+
+// The teacher's answer sheet for every star, plain text, one block a star.
+std::string AnswerSheet();
+
+} // namespace observing

@@ -1,0 +1,115 @@
+#include "model/MeasurementsCsv.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+using namespace observing;
+
+namespace {
+
+struct Accepted {
+    const char* name;
+    std::string text;
+    double offset;
+    std::vector<TMeasurement> data;
+};
+
+struct Refusal {
+    const char* name;
+    std::string text;
+    std::string message;
+};
+
+std::string Rows(std::size_t n) {
+    std::string text;
+    for (std::size_t i = 0; i < n; ++i)
+        text += "1,1,1\n";
+    return text;
+}
+
+} // namespace
+
+TEST(MeasurementsCsv, ReadsEveryAcceptedForm) {
+    const std::vector<TMeasurement> three = {{0.0, 1.5, 2.0}, {1.0, -3.0, 1.0}, {2.5, 4.0, 0.5}};
+    const Accepted cases[] = {
+        {"commas with a header and comments",
+         "# run of 3 nights\ntime_days,velocity_mps,error_mps\n0,1.5,2\n1,-3,1\n# note\n2.5,4,0.5\n",
+         0.0, three},
+        {"semicolons with decimal commas", "0;1,5;2\n1;-3;1\n2,5;4;0,5\n", 0.0, three},
+        {"tabs", "0\t1.5\t2\n1\t-3\t1\n2.5\t4\t0.5\n", 0.0, three},
+        {"runs of spaces", "  0   1.5 2\n1 -3    1\n 2.5 4 0.5  \n", 0.0, three},
+        {"Windows line ends, a byte-order mark, blank lines",
+         "\xEF\xBB\xBFt,v,e\r\n\r\n0,1.5,2\r\n1,-3,1\r\n2.5,4,0.5\r\n", 0.0, three},
+        {"spaces round the commas and a plus sign", "0 , +1.5 , 2\n1,-3,1\n2.5, 4,0.5,\n", 0.0,
+         three},
+        {"Julian dates, out of order, shown from the first point",
+         "2450001.5,-3,1\n2450000.5,1.5,2\n2450003,4,0.5\n", 2450000.5, three},
+        {"quoted numbers and exponents", "\"0\",\"1.5\",\"2\"\n1e0,-3,1\n2.5,4E0,5e-1\n", 0.0,
+         three},
+        {"no line end at the end", "0,1.5,2\n1,-3,1\n2.5,4,0.5", 0.0, three},
+    };
+    for (const Accepted& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TCsvReading reading = ReadMeasurementsCsv(c.text);
+        ASSERT_TRUE(reading.ok) << reading.message;
+        EXPECT_EQ(reading.set.timeOffset_days, c.offset);
+        EXPECT_EQ(reading.set.data, c.data);
+    }
+}
+
+TEST(MeasurementsCsv, RefusesBadFilesNamingTheLineAndCause) {
+    const Refusal cases[] = {
+        {"a non-positive error", "0,1,2\n1,2,3\n2,3,0\n", "line 3: the error must be a positive number"},
+        {"a negative error", "# c\n\n0,1,-2\n1,2,3\n2,3,1\n", "line 3: the error must be a positive number"},
+        {"an infinite error", "0,1,inf\n1,2,3\n2,3,1\n", "line 1: the error must be a positive number"},
+        {"a missing error", "0,1,2\n1,2,\n2,3,1\n", "line 2: expected three columns (time, velocity, error), found 2"},
+        {"a fourth column", "0,1,2,5\n", "line 1: expected three columns (time, velocity, error), found 4"},
+        {"a NaN velocity", "t,v,e\n0,NaN,2\n", "line 2: the velocity must be a finite number"},
+        {"a NaN time first", "nan,1,2\n1,2,3\n2,3,1\n", "line 1: the time must be a finite number"},
+        {"an infinite time", "0,1,2\n-Infinity,2,3\n", "line 2: the time must be a finite number"},
+        {"a time too large for a double", "0,1,2\n1e999,2,3\n", "line 2: the time must be a finite number"},
+        {"a word among the numbers", "0,1,2\n1,two,3\n", "line 2: the velocity is not a number"},
+        {"a second header", "t,v,e\n0,1,2\nt,v,e\n", "line 3: the time is not a number"},
+        {"a decimal comma with commas between", "0,5,1,2\n", "line 1: expected three columns (time, velocity, error), found 4"},
+        {"trailing garbage in a number", "0,1.5x,2\n", "line 1: the velocity is not a number"},
+        {"a nul byte", std::string("0,1,2\n1,\0,2\n", 12), "line 2: the velocity is not a number"},
+        {"two points", "0,1,2\n1,2,3\n", "The file holds 2 measurements; at least 3 are needed."},
+        {"only comments", "# nothing\n", "The file holds 0 measurements; at least 3 are needed."},
+        {"empty", "", "The file holds 0 measurements; at least 3 are needed."},
+        {"over 100 000 rows", Rows(100001), "The file has more than 100 000 rows; the book reads up to 100 000 measurements."},
+        {"over 1 MB", std::string(1000001, '#'), "The file is larger than 1 MB; the book reads up to 1 MB of measurements."},
+    };
+    for (const Refusal& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TCsvReading reading = ReadMeasurementsCsv(c.text);
+        EXPECT_FALSE(reading.ok);
+        EXPECT_EQ(reading.message, c.message);
+        EXPECT_TRUE(reading.set.data.empty());
+    }
+    EXPECT_TRUE(ReadMeasurementsCsv(Rows(100000)).ok) << "exactly the limit is read";
+}
+
+TEST(MeasurementsCsv, WrittenDataReadBackExactly) {
+    TObservingPlan plan;
+    plan.seed = 987654321;
+    const std::vector<TMeasurement> data = {
+        {0.1234567890123, 12.3456789, 5.0}, {3.3, -0.1, 5.0}, {7.0 / 3.0, 1e-7, 0.75}};
+    const std::string text = WriteMeasurementsCsv(data, 2450000.0, DescribePlan(plan) + "\nmore");
+    EXPECT_EQ(text.substr(0, text.find('\n')),
+              "# Observing run: 40 nights over 60 days, precision 5 m/s, jitter 0 m/s, "
+              "observable 100 % of the year, 0 % of nights lost to weather, seed 987654321 more");
+    EXPECT_NE(text.find("\ntime_days,velocity_mps,error_mps\n"), std::string::npos);
+    const TCsvReading reading = ReadMeasurementsCsv(text);
+    ASSERT_TRUE(reading.ok) << reading.message;
+    EXPECT_EQ(reading.set.timeOffset_days, 2450000.1234567890123);
+    ASSERT_EQ(reading.set.data.size(), 3u);
+    EXPECT_EQ(reading.set.data[1].v_mps, 1e-7);
+    EXPECT_EQ(reading.set.data[2].v_mps, -0.1);
+    EXPECT_NEAR(reading.set.data[2].t_days, 3.3 - 0.1234567890123, 1e-9);
+
+    const std::string plain = WriteMeasurementsCsv(data, 0.0, "x");
+    const TCsvReading again = ReadMeasurementsCsv(plain);
+    ASSERT_TRUE(again.ok);
+    EXPECT_EQ(again.set.timeOffset_days, data[0].t_days);
+    EXPECT_EQ(again.set.data[1].v_mps, data[2].v_mps) << "sorted by time";
+}

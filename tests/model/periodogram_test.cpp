@@ -1,0 +1,148 @@
+#include "model/Periodogram.h"
+
+#include "fixtures/LombScargleReference.h"
+
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+
+using namespace observing;
+
+namespace {
+
+constexpr double TwoPi = 2.0 * std::numbers::pi;
+
+std::vector<TMeasurement> Reference() {
+    namespace ref = lombscargle_reference;
+    std::vector<TMeasurement> data;
+    for (std::size_t i = 0; i < std::size(ref::Time); ++i)
+        data.push_back({ref::Time[i], ref::Velocity[i], ref::Error[i]});
+    return data;
+}
+
+// n points at random times within the span, v = amplitude sin(2 pi t / period) + noise.
+std::vector<TMeasurement> Sine(int n, double span, double period, double amplitude,
+                               double noise, std::uint64_t seed) {
+    TDeviates deviates(seed);
+    std::vector<TMeasurement> data;
+    for (int i = 0; i < n; ++i) {
+        const double t = span * deviates.Uniform();
+        data.push_back({t, amplitude * std::sin(TwoPi * t / period) + noise * deviates.Normal(),
+                        std::max(noise, 0.5)});
+    }
+    return data;
+}
+
+} // namespace
+
+TEST(Periodogram, AgreesWithTheReferenceLibrary) {
+    namespace ref = lombscargle_reference;
+    const auto data = Reference();
+    const std::size_t n = std::size(ref::Frequency);
+    TFrequencyGrid grid;
+    grid.first = ref::Frequency[0];
+    grid.step = (ref::Frequency[n - 1] - ref::Frequency[0]) / static_cast<double>(n - 1);
+    grid.count = n;
+    const std::vector<double> power = Powers(data, grid);
+    ASSERT_EQ(power.size(), n);
+    for (std::size_t i = 0; i < n; ++i) {
+        SCOPED_TRACE(ref::Frequency[i]);
+        ASSERT_NEAR(grid.At(i), ref::Frequency[i], 1e-13);
+        EXPECT_NEAR(power[i], ref::Power[i], 1e-9);
+        EXPECT_NEAR(PowerAt(data, ref::Frequency[i]), ref::Power[i], 1e-9);
+    }
+    TPeriodogram result;
+    ASSERT_TRUE(Compute(data, grid, false, result));
+    EXPECT_EQ(grid.At(result.peak.index), ref::PeakFrequency);
+    EXPECT_NEAR(result.falseAlarm, ref::PeakFalseAlarm, 1e-6 * ref::PeakFalseAlarm);
+    for (std::size_t i = 0; i < std::size(ref::FalseAlarmPower); ++i) {
+        SCOPED_TRACE(ref::FalseAlarmPower[i]);
+        EXPECT_NEAR(FalseAlarmProbability(ref::FalseAlarmPower[i], ref::Frequency[n - 1], data),
+                    ref::FalseAlarm[i], 1e-9 + 1e-6 * ref::FalseAlarm[i]);
+    }
+}
+
+TEST(Periodogram, ThePowerDoesNotDependOnTheTimeOrigin) {
+    auto data = Reference();
+    const TFrequencyGrid grid = GridFor(Span(data), 1.0);
+    const auto power = Powers(data, grid);
+    for (TMeasurement& m : data)
+        m.t_days += 2456789.5;
+    const auto shifted = Powers(data, grid);
+    for (std::size_t i = 0; i < grid.count; i += 37)
+        EXPECT_NEAR(shifted[i], power[i], 1e-7) << grid.At(i);
+}
+
+TEST(Periodogram, APureSineOfTenDaysPeaksAtTenDays) {
+    for (std::uint64_t seed : {1u, 2u, 3u, 4u}) {
+        SCOPED_TRACE(seed);
+        const auto data = Sine(50, 100.0, 10.0, 30.0, 0.0, seed);
+        TPeriodogram result;
+        ASSERT_TRUE(Compute(data, GridFor(Span(data), 1.0), false, result));
+        EXPECT_NEAR(result.peak.period_days, 10.0, 0.05);
+        EXPECT_GT(result.peak.power, 0.99);
+        EXPECT_LT(result.falseAlarm, 0.001);
+    }
+}
+
+TEST(Periodogram, FalseAlarmIsHighForPureNoise) {
+    int highAlarms = 0;
+    for (std::uint64_t seed = 10; seed < 30; ++seed) {
+        const auto data = Sine(40, 60.0, 5.0, 0.0, 5.0, seed);
+        TPeriodogram result;
+        ASSERT_TRUE(Compute(data, GridFor(Span(data), 1.0), false, result));
+        highAlarms += result.falseAlarm > 0.1;
+    }
+    // Under pure noise the chance of a false alarm under 10 % is itself 10 %.
+    EXPECT_GE(highAlarms, 14);
+    const auto signal = Sine(40, 60.0, 5.0, 8.0, 5.0, 10);
+    TPeriodogram result;
+    ASSERT_TRUE(Compute(signal, GridFor(Span(signal), 1.0), false, result));
+    EXPECT_LT(result.falseAlarm, 0.001);
+}
+
+TEST(Periodogram, TheGridRunsFromTheSpanToTheShortestPeriod) {
+    const TFrequencyGrid grid = GridFor(60.0, 1.0);
+    EXPECT_DOUBLE_EQ(grid.first, 1.0 / 60.0);
+    EXPECT_DOUBLE_EQ(grid.step, 1.0 / 600.0);
+    EXPECT_LE(grid.At(grid.count - 1), 1.0 + 1e-12);
+    EXPECT_GT(grid.At(grid.count - 1) + grid.step, 1.0);
+    const TFrequencyGrid huge = GridFor(20000.0, 0.01);
+    EXPECT_EQ(huge.count, TFrequencyGrid::MaxCount) << "capped, the step widened";
+    EXPECT_NEAR(huge.At(huge.count - 1), 100.0, 1e-9);
+}
+
+TEST(Periodogram, TheWindowShowsTheSamplingAlone) {
+    // Nightly sampling at the same hour: the window has its alias at one cycle a day.
+    std::vector<TMeasurement> nightly;
+    for (int i = 0; i < 30; ++i)
+        nightly.push_back({i + 0.01 * (i % 3), 5.0 * (i % 2), 1.0});
+    const TFrequencyGrid grid = GridFor(29.0, 0.8);
+    const auto window = Window(nightly, grid);
+    const TPeak alias = HighestPeak(grid, window);
+    EXPECT_NEAR(alias.frequency, 1.0, 0.01);
+    EXPECT_GT(alias.power, 0.9);
+    EXPECT_LT(window[grid.count / 4], 0.1);
+}
+
+TEST(Periodogram, WorkCanBeStopped) {
+    const auto data = Sine(100, 1000.0, 10.0, 30.0, 1.0, 5);
+    const TFrequencyGrid grid = GridFor(Span(data), 0.5);
+    ASSERT_GT(grid.count, 4096u);
+    int calls = 0;
+    double last = -1.0;
+    TPeriodogram result;
+    result.falseAlarm = 0.25;
+    EXPECT_FALSE(Compute(data, grid, true, result, [&](double done) {
+        EXPECT_GE(done, last);
+        last = done;
+        return ++calls < 3;
+    }));
+    EXPECT_EQ(calls, 3);
+    EXPECT_TRUE(result.power.empty()) << "left untouched";
+    EXPECT_EQ(result.falseAlarm, 0.25);
+    EXPECT_TRUE(Compute(data, grid, true, result, [&](double done) { return done >= 0.0; }));
+    EXPECT_EQ(result.power.size(), grid.count);
+    EXPECT_EQ(result.window.size(), grid.count);
+}
