@@ -141,7 +141,7 @@ public:
     TKeplerResiduals(std::span<const TMeasurement> data, int planets, double t0, double jitter)
         : data_(data), planets_(planets), t0_(t0), weight_(data.size()) {
         for (std::size_t i = 0; i < data.size(); ++i)
-            weight_[i] = 1.0 / std::sqrt(data[i].sigma_mps * data[i].sigma_mps + jitter * jitter);
+            weight_[i] = 1.0 / std::sqrt(data[i].error_mps * data[i].error_mps + jitter * jitter);
     }
 
     int ParameterCount() const override { return PerPlanet * planets_ + 1; }
@@ -316,7 +316,7 @@ private:
         const auto chiSquare = [&](double s) {
             double chi2 = 0.0;
             for (std::size_t i = 0; i < data_.size(); ++i)
-                chi2 += r2[i] / (data_[i].sigma_mps * data_[i].sigma_mps + s * s);
+                chi2 += r2[i] / (data_[i].error_mps * data_[i].error_mps + s * s);
             return chi2;
         };
         if (chiSquare(0.0) <= dof)
@@ -375,7 +375,7 @@ TOrbitSolution TFitRun::Describe(std::vector<double> free) const {
             model += PlanetVelocity(p, m.t_days - t0_, nullptr);
         const double r = m.v_mps - model;
         sumSquares += r * r;
-        solution.chiSquare += r * r / (m.sigma_mps * m.sigma_mps + jitter_ * jitter_);
+        solution.chiSquare += r * r / (m.error_mps * m.error_mps + jitter_ * jitter_);
     }
     solution.rms_mps = std::sqrt(sumSquares / static_cast<double>(data_.size()));
     solution.reducedChiSquare = solution.chiSquare / std::max(1, solution.degreesOfFreedom);
@@ -453,7 +453,7 @@ void CheckData(std::span<const TMeasurement> data) {
     PRECONDITION(!data.empty());
     for (const TMeasurement& m : data)
         PRECONDITION(std::isfinite(m.t_days) && std::isfinite(m.v_mps) &&
-                     std::isfinite(m.sigma_mps) && m.sigma_mps > 0.0);
+                     std::isfinite(m.error_mps) && m.error_mps > 0.0);
 }
 
 // The refusal of a fit of `planets` to too few measurements, or an empty text.
@@ -600,7 +600,7 @@ TResidualSpread SpreadAbout(std::span<const TMeasurement> data,
     const std::vector<double> left = Residuals(data, planets);
     double mean = 0.0, weights = 0.0;
     for (std::size_t i = 0; i < data.size(); ++i) {
-        const double w = 1.0 / (data[i].sigma_mps * data[i].sigma_mps);
+        const double w = 1.0 / (data[i].error_mps * data[i].error_mps);
         mean += w * left[i];
         weights += w;
     }

@@ -11,6 +11,7 @@
 // Units: days, m/s, radians, solar masses unless a name says otherwise.
 
 #include "model/Kepler.h"
+#include "model/ObservingRun.h"
 
 #include <atomic>
 #include <functional>
@@ -20,11 +21,7 @@
 
 namespace fit {
 
-struct TMeasurement {
-    double t_days = 0.0;
-    double v_mps = 0.0;
-    double sigma_mps = 1.0; // standard error, > 0
-};
+using observing::TMeasurement;
 
 constexpr double MaxFitEccentricity = 0.95;
 constexpr int MaxFitPlanets = 3;

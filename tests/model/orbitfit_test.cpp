@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <numbers>
-#include <random>
 
 namespace {
 
@@ -21,31 +20,15 @@ constexpr double TwoPi = 2.0 * std::numbers::pi;
 
 // Seeded measurements: times spread at random over the span, velocities from the planets
 // plus an offset, with normal errors of sigma (none when noiseFree).
-struct TDataSet {
-    std::vector<fit::TMeasurement> points;
-};
-
-double Uniform(std::mt19937_64& random) {
-    return static_cast<double>(random() >> 11) * 0x1.0p-53;
-}
-
-// Box and Muller's normal deviate, the same on every library.
-double Normal(std::mt19937_64& random) {
-    double u = 0.0;
-    while (u == 0.0)
-        u = Uniform(random);
-    return std::sqrt(-2.0 * std::log(u)) * std::cos(TwoPi * Uniform(random));
-}
-
 std::vector<fit::TMeasurement> Observe(std::span<const TRadialVelocityElements> planets, int count,
                                        double span_days, double sigma, std::uint64_t seed,
                                        bool noiseFree = false, double offset = 3.0,
                                        double start_days = 2450000.0) {
-    std::mt19937_64 random(seed);
+    observing::TDeviates random(seed);
     std::vector<fit::TMeasurement> data;
     for (int i = 0; i < count; ++i) {
-        const double t = start_days + span_days * Uniform(random);
-        const double noise = noiseFree ? 0.0 : sigma * Normal(random);
+        const double t = start_days + span_days * random.Uniform();
+        const double noise = noiseFree ? 0.0 : sigma * random.Normal();
         data.push_back({t, offset + kepler::RadialVelocity_mps(planets, t) + noise, sigma});
     }
     return data;
@@ -97,8 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TNoiseFreeCase{"Eccentric08Edge", {30.0, 15.0, 0.8, 3.14, 2450029.0}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The quoted 1-sigma uncertainties must mean what they say: over 200 seeded runs of 40
-// nights at sigma = 5 m/s the truth lies within 3 sigma of the fit in at least 95 % of them
+// The quoted 1-sigma uncertainties must mean what they say: over 200 seeded observing runs
+// of 40 nights in 60 days at sigma = 5 m/s the truth lies within 3 sigma of the fit in at least 95 % of them
 // (for Gaussian errors 99.7 %). Too small an uncertainty (a dropped scale factor, a wrong
 // derivative in the propagation) fails this; so does a fit that misses the minimum.
 TEST(OrbitFit, TruthLiesWithinThreeSigmaInNineteenRunsOfTwenty) {
@@ -113,7 +96,9 @@ TEST(OrbitFit, TruthLiesWithinThreeSigmaInNineteenRunsOfTwenty) {
     const char* names[6] = {"P", "K", "e", "omega", "tPeri", "m sin i"};
     constexpr int Runs = 200;
     for (int run = 0; run < Runs; ++run) {
-        const auto data = Observe(std::span(&truth, 1), 40, 60.0, 5.0, 1000 + run);
+        observing::TObservingPlan plan;
+        plan.seed = 1000 + run;
+        const auto data = observing::Observe(plan, std::span(&truth, 1));
         const fit::TFitResult result =
             fit::FitOneMorePlanet(data, {}, truth.period_days * 1.004, settings);
         ASSERT_EQ(result.outcome, fit::TFitOutcome::Done);
@@ -271,7 +256,7 @@ TEST(OrbitFit, UnderstatedErrorsAreScaledOrTakenUpByTheJitter) {
     auto honest = Observe(std::span(&truth, 1), 60, 90.0, scatter, 77);
     auto understated = honest;
     for (fit::TMeasurement& m : understated)
-        m.sigma_mps = 2.0;
+        m.error_mps = 2.0;
     const double P0 = truth.period_days * 1.003;
     const fit::TOrbitSolution h = fit::FitOneMorePlanet(honest, {}, P0, {}).solution;
     const fit::TOrbitSolution u = fit::FitOneMorePlanet(understated, {}, P0, {}).solution;
