@@ -24,8 +24,8 @@ constexpr int PerPlanet = 5; // P, K, sqrt(e) cos omega, sqrt(e) sin omega, lamb
 constexpr double StartEccentricities[] = {0.3, 0.6, 0.85};
 constexpr double StartOmegas[] = {0.0, 0.5 * Pi, Pi, 1.5 * Pi};
 // A start is cut short here; only the best is then carried on to convergence.
-constexpr int StartEvaluations = 150;
-constexpr int FinalEvaluations = 2000;
+constexpr int StartEvaluations = 100;
+constexpr int FinalEvaluations = 500;
 constexpr int MaxJitterRounds = 20;
 
 double Wrapped2Pi(double x) {
