@@ -1,11 +1,13 @@
 #include "model/PlanetSearch.h"
 
+#include "fixtures/CurveFitReference.h"
 #include "model/Kepler.h"
 #include "model/RealSystems.h"
 #include "model/planet.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 
@@ -136,4 +138,69 @@ TEST(PlanetSearch, CancelDuringThePeriodogram) {
     EXPECT_EQ(search.fit.outcome, fit::TFitOutcome::Cancelled);
     EXPECT_TRUE(search.fit.solution.planets.empty());
     EXPECT_LE(last, 0.1);
+}
+
+namespace {
+
+template <std::size_t N>
+std::vector<fit::TMeasurement> Measurements(const double (&t)[N], const double (&v)[N],
+                                            const double (&error)[N]) {
+    std::vector<fit::TMeasurement> data;
+    for (std::size_t i = 0; i < N; ++i)
+        data.push_back({t[i], v[i], error[i]});
+    return data;
+}
+
+// Our planet-by-planet fit of a set of measurements against SciPy's curve_fit on the same
+// file: the same optimum to a hundredth of an uncertainty, and the same uncertainties (ours
+// scaled by sqrt(reduced chi^2) when that exceeds 1).
+void ExpectAgreement(const std::vector<fit::TMeasurement>& data, int planets,
+                     std::span<const double> value, std::span<const double> sigma, double offset,
+                     double offsetSigma, double reducedChiSquare) {
+    std::vector<kepler::TRadialVelocityElements> found;
+    fit::TOrbitSolution solution;
+    for (int step = 0; step < planets; ++step) {
+        const fit::TPlanetSearch search = fit::FitNextPlanet(data, found, 1.0, {});
+        ASSERT_EQ(search.fit.outcome, fit::TFitOutcome::Done);
+        solution = search.fit.solution;
+        found.clear();
+        for (const fit::TFittedPlanet& p : solution.planets)
+            found.push_back(p.elements);
+    }
+    const double scale = std::sqrt(std::max(1.0, reducedChiSquare));
+    EXPECT_NEAR(solution.reducedChiSquare, reducedChiSquare, 1e-6 * reducedChiSquare);
+    EXPECT_NEAR(solution.offset_mps.value, offset, 0.01 * offsetSigma);
+    EXPECT_NEAR(solution.offset_mps.sigma, offsetSigma * scale, 0.01 * offsetSigma * scale);
+    for (int j = 0; j < planets; ++j) {
+        const double* reference = &value[4 * j];
+        const double* referenceSigma = &sigma[4 * j];
+        SCOPED_TRACE(reference[0]);
+        const auto ours = std::find_if(solution.planets.begin(), solution.planets.end(), [&](auto& p) {
+            return std::abs(p.period_days.value / reference[0] - 1.0) < 0.01;
+        });
+        ASSERT_NE(ours, solution.planets.end());
+        const fit::TEstimate got[] = {ours->period_days, ours->K_mps, ours->ecc, ours->omega_rad};
+        for (int q = 0; q < 4; ++q) {
+            SCOPED_TRACE(q);
+            EXPECT_NEAR(got[q].value, reference[q], 0.01 * referenceSigma[q]);
+            EXPECT_NEAR(got[q].sigma, referenceSigma[q] * scale, 0.01 * referenceSigma[q] * scale);
+        }
+    }
+}
+
+} // namespace
+
+TEST(PlanetSearch, AgreesWithSciPysCurveFit) {
+    {
+        SCOPED_TRACE("one planet");
+        namespace ref = curvefit_reference::OnePlanet;
+        ExpectAgreement(Measurements(ref::Time, ref::Velocity, ref::Error), 1, ref::Value,
+                        ref::Sigma, ref::Offset, ref::OffsetSigma, ref::ReducedChiSquare);
+    }
+    {
+        SCOPED_TRACE("two planets");
+        namespace ref = curvefit_reference::TwoPlanets;
+        ExpectAgreement(Measurements(ref::Time, ref::Velocity, ref::Error), 2, ref::Value,
+                        ref::Sigma, ref::Offset, ref::OffsetSigma, ref::ReducedChiSquare);
+    }
 }
