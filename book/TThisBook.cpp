@@ -6,6 +6,7 @@
 #include "TRealSystemsForm.h"
 #include "forms/Artwork.h"
 #include "forms/ThisBookForm.h"
+#include "simulation/TObservingRunForm.h"
 #include "simulation/TSpectrumForm.h"
 
 #include <QFrame>
@@ -45,6 +46,8 @@ void TThisBook::ShowChapter(int page) {
     ReplaceChapter(next);
     if (SpectrumForm)
         SpectrumForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
+    if (ObservingRunForm)
+        ObservingRunForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
     if (next)
         KeepFocusVisible(NavFocus());
     else
@@ -97,4 +100,15 @@ void TThisBook::mnitSpectrumClick() {
     SpectrumForm->show();
     SpectrumForm->raise();
     SpectrumForm->activateWindow();
+}
+
+void TThisBook::mnitObservingRunClick() {
+    if (!ObservingRunForm) {
+        ObservingRunForm = CreateForm<TObservingRunForm>(this);
+        ObservingRunForm->PlaceBeside(*this);
+    }
+    ObservingRunForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
+    ObservingRunForm->show();
+    ObservingRunForm->raise();
+    ObservingRunForm->activateWindow();
 }

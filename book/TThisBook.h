@@ -9,6 +9,7 @@
 #include <array>
 
 class TRealSystemsForm;
+class TObservingRunForm;
 class TSpectrumForm;
 
 class TThisBook : public TCustomBook {
@@ -31,6 +32,10 @@ public:
     QAction* mnitSpectrum = nullptr;
     // The spectrum window, made when first asked for; it follows the open simulation chapter.
     TSpectrumForm* SpectrumForm = nullptr;
+    QAction* mnitObservingRun = nullptr;
+    // The observing run window, made when first asked for; it observes the open simulation
+    // chapter's star.
+    TObservingRunForm* ObservingRunForm = nullptr;
 
     void ShowChapter(int page) override;
     void ButtonClick(oBitBtn* sender);
@@ -40,4 +45,5 @@ public:
     void LeaveSplash();
     void mnitRealSystemsClick();
     void mnitSpectrumClick();
+    void mnitObservingRunClick();
 };

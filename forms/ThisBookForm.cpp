@@ -89,6 +89,8 @@ void DefineThisBookForm(TThisBook& f) {
     }
     f.mnitCalc->setText("&Calculator");
     f.mnitSpectrum = f.ToolsMenu->addAction("&Spectrum", [&f] { f.mnitSpectrumClick(); });
+    f.mnitObservingRun =
+        f.ToolsMenu->addAction("&Observing run", [&f] { f.mnitObservingRunClick(); });
     f.Accessibility1->setText("A&ccessibility...");
     f.mnitAbout->setText("&About...");
     f.mnitRealSystems = new QAction("&Real planetary systems", f.HelpMenu);

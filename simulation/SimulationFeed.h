@@ -3,9 +3,18 @@
 // simulated time and the star's radial velocity after every tick, when its clock starts or
 // stops, and that it is closing. A listener is told at most once that its feed closes and is
 // detached then, so it can never reach a destroyed chapter; a listener that goes first
-// detaches itself.
+// detaches itself. A window that works with the system itself (the observing run) reads the
+// star's mass and the planets' elements as they are set at the moment.
+
+#include "model/planet.h"
 
 #include <vector>
+
+// The star and its visible planets as a chapter has them set.
+struct TSystemElements {
+    double starMass = 1.0;        // solar masses
+    std::vector<TPlanet> planets; // the visible ones, their elements as set
+};
 
 class TSimulationListener {
 public:
@@ -26,6 +35,8 @@ public:
     virtual bool IsRunning() const = 0;
     virtual double CurrentTime_days() const = 0;
     virtual double CurrentVelocity_mps() const = 0;
+    // The system as now set; a feed that follows no planets tells none.
+    virtual TSystemElements SystemElements() const { return {}; }
 
     void Attach(TSimulationListener* listener);
     void Detach(TSimulationListener* listener);

@@ -76,6 +76,15 @@ void TBaseChapter::ApplyColours() {
         ParamForm->MatchColour();
 }
 
+TSystemElements TBaseChapter::SystemElements() const {
+    TSystemElements system;
+    system.starMass = StarMass;
+    for (const TPlanet& planet : Planets)
+        if (planet.Visible)
+            system.planets.push_back(planet);
+    return system;
+}
+
 bool TBaseChapter::IsRunning() const { return Timer1->isActive(); }
 
 void TBaseChapter::hideEvent(QHideEvent* e) {

@@ -124,6 +124,7 @@ public:
     bool IsRunning() const override;
     double CurrentTime_days() const override { return Time; }
     double CurrentVelocity_mps() const override { return RadialVelocity * MpsPerAUPerDay; }
+    TSystemElements SystemElements() const override;
 
     // Handlers.
     void Timer1Timer();

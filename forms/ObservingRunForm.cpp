@@ -1,0 +1,212 @@
+#include "ObservingRunForm.h"
+
+#include "book/colourmatch.h"
+#include "model/MysteryStars.h"
+#include "model/ObservingRun.h"
+#include "simulation/TObservingPlot.h"
+#include "simulation/TObservingRunForm.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+const TFont Arial13("Arial", -13, clWindowText);
+const TFont Arial13Bold("Arial", -13, clWindowText, TFontStyles{}.with(fsBold));
+
+QLabel* label(QWidget& parent, QRect place, const char* text, const TFont& font = Arial13) {
+    auto* l = new QLabel(QString::fromUtf8(text), &parent);
+    l->setGeometry(place);
+    l->setFont(font.toQFont());
+    return l;
+}
+
+template <class Box> Box* box(QWidget& parent, QLabel* caption, QRect place, const char* name) {
+    auto* b = new Box(&parent);
+    b->setGeometry(place);
+    b->setFont(Arial13.toQFont());
+    b->setAccessibleName(QString::fromUtf8(name));
+    caption->setBuddy(b);
+    return b;
+}
+
+QPushButton* button(QWidget& parent, QRect place, const char* text, const char* name) {
+    auto* b = new QPushButton(QString::fromUtf8(text), &parent);
+    b->setGeometry(place);
+    b->setFont(Arial13.toQFont());
+    b->setAccessibleName(QString::fromUtf8(name));
+    return b;
+}
+
+QCheckBox* check(QWidget& parent, QRect place, const char* text) {
+    auto* b = new QCheckBox(QString::fromUtf8(text), &parent);
+    b->setGeometry(place);
+    b->setFont(Arial13.toQFont());
+    b->setAccessibleName(QString(text).remove('&'));
+    return b;
+}
+
+constexpr int PlanLeft = 12, PlanWidth = 230, FieldLeft = 150, FieldWidth = 90;
+constexpr int PageWidth = 640, PlotHeight = 400;
+
+// One row of the plan: its caption and its field.
+template <class Box>
+Box* planRow(TObservingRunForm& f, int row, const char* caption, const char* name) {
+    const int top = 70 + row * 34;
+    QLabel* l = label(f, QRect(PlanLeft, top + 3, FieldLeft - PlanLeft, 20), caption);
+    return box<Box>(f, l, QRect(FieldLeft, top, FieldWidth, 26), name);
+}
+
+} // namespace
+
+void DefineObservingRunForm(TObservingRunForm& f) {
+    using observing::TObservingPlan;
+    f.setWindowFlags(Qt::Window);
+    f.SetCaption("Observing run");
+    f.SetBorderStyle(bsSingle);
+    f.SetClientSize(PlanLeft + PlanWidth + 20 + PageWidth + 12, 560);
+    f.SetFont(TFont("Times New Roman", -16, clWindowText));
+    f.SetColor(DisplayColour(213, 230, 227));
+    f.setAccessibleName("Observing run");
+
+    f.MenuBar = new QMenuBar(&f);
+    f.MenuBar->setGeometry(0, 0, f.width(), 24);
+    QMenu* file = f.MenuBar->addMenu("&File");
+    f.mnitImport = file->addAction("&Import measurements...", [&f] { f.mnitImportClick(); });
+    f.mnitExport = file->addAction("&Export measurements...", [&f] { f.mnitExportClick(); });
+    QMenu* mystery = file->addMenu("Open a &mystery star");
+    for (int k = 0; k < 3; ++k)
+        f.mnitMystery[std::size_t(k)] =
+            mystery->addAction(QString("&%1. ").arg(k + 1) + observing::MysteryStars()[std::size_t(k)].name,
+                               [&f, k] { f.OpenMystery(k); });
+    file->addSeparator();
+    f.mnitPrint = file->addAction("&Print...", [&f] { f.mnitPrintClick(); });
+    f.mnitAnswers = file->addAction("Print the &answer sheet...", [&f] { f.mnitAnswersClick(); });
+    file->addSeparator();
+    f.mnitClose = file->addAction("&Close", [&f] { f.hide(); });
+
+    f.StatusLabel = label(f, QRect(PlanLeft, 30, f.width() - 2 * PlanLeft, 34), "", Arial13Bold);
+    f.StatusLabel->setWordWrap(true);
+    f.StatusLabel->setAccessibleName("Status");
+
+    f.NightsBox = planRow<QSpinBox>(f, 0, "&Nights", "Number of nights");
+    f.NightsBox->setRange(TObservingPlan::MinNights, TObservingPlan::MaxNights);
+    f.NightsBox->setValue(40);
+    f.RunLengthBox = planRow<QDoubleSpinBox>(f, 1, "&Run length (days)", "Run length in days");
+    f.RunLengthBox->setRange(TObservingPlan::MinRunLength_days, TObservingPlan::MaxRunLength_days);
+    f.RunLengthBox->setDecimals(0);
+    f.RunLengthBox->setValue(60);
+    f.PrecisionBox = planRow<QDoubleSpinBox>(f, 2, "Prec&ision σ (m/s)", "Measurement precision in metres per second");
+    f.PrecisionBox->setRange(TObservingPlan::MinPrecision_mps, TObservingPlan::MaxPrecision_mps);
+    f.PrecisionBox->setDecimals(1);
+    f.PrecisionBox->setSingleStep(0.5);
+    f.PrecisionBox->setValue(5);
+    f.JitterBox = planRow<QDoubleSpinBox>(f, 3, "Stellar &jitter (m/s)", "Stellar jitter in metres per second");
+    f.JitterBox->setRange(0, TObservingPlan::MaxJitter_mps);
+    f.JitterBox->setDecimals(1);
+    f.JitterBox->setValue(0);
+    f.ObservableBox = planRow<QSpinBox>(f, 4, "Obser&vable (% of year)", "Share of the year the star is observable, per cent");
+    f.ObservableBox->setRange(5, 100);
+    f.ObservableBox->setValue(100);
+    f.WeatherBox = planRow<QSpinBox>(f, 5, "Lost to &weather (%)", "Share of nights lost to weather, per cent");
+    f.WeatherBox->setRange(0, 95);
+    f.WeatherBox->setValue(0);
+    f.SeedEdit = planRow<QLineEdit>(f, 6, "&Seed", "Random seed");
+    f.SeedEdit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{1,18}"), f.SeedEdit));
+    f.NewSeedButton = button(f, QRect(FieldLeft, 70 + 7 * 34, FieldWidth, 26), "New s&eed", "New random seed");
+    f.ObserveButton = button(f, QRect(PlanLeft, 70 + 8 * 34 + 6, PlanWidth, 32), "&Observe", "Observe");
+    f.ObserveButton->setFont(Arial13Bold.toQFont());
+    QLabel* hint = label(f, QRect(PlanLeft, 70 + 9 * 34 + 12, PlanWidth, 120),
+                         "One measurement a clear night at most. The same seed and plan give the "
+                         "same measurements on every computer, so a class can share one run.");
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    const int pageLeft = PlanLeft + PlanWidth + 20;
+    f.Tabs = new QTabWidget(&f);
+    f.Tabs->setGeometry(pageLeft, 66, PageWidth, 482);
+    f.Tabs->setFont(Arial13.toQFont());
+    f.Tabs->setAccessibleName("Pictures");
+    f.Tabs->tabBar()->setAccessibleName("Pages: data, periodogram, phase fold");
+
+    auto* data = new QWidget;
+    f.DataPlot = new TObservingPlot(data);
+    f.DataPlot->setGeometry(4, 4, PageWidth - 12, PlotHeight);
+    f.DataPlot->setAccessibleName("Measurements against time");
+    f.DataPlot->setAccessibleDescription("Each measured radial velocity with its error bar against the time of the measurement; with Show the truth, the star's true velocity as a line.");
+    f.TruthBox = check(*data, QRect(8, PlotHeight + 14, 200, 22), "Show the &truth");
+    f.Tabs->addTab(data, "&Data");
+
+    auto* periodogram = new QWidget;
+    f.PeriodogramPlot = new TObservingPlot(periodogram);
+    f.PeriodogramPlot->setGeometry(4, 4, PageWidth - 12, PlotHeight - 30);
+    f.PeriodogramPlot->setAccessibleName("Periodogram");
+    f.PeriodogramPlot->setAccessibleDescription("The power of a sine fitted at each trial period, periods on a logarithmic axis, the highest peak marked.");
+    f.PeakLabel = label(*periodogram, QRect(8, PlotHeight - 22, PageWidth - 20, 20), "", Arial13Bold);
+    QLabel* shortest = label(*periodogram, QRect(8, PlotHeight + 14, 150, 20), "Shor&test period (days)");
+    f.ShortestBox = box<QDoubleSpinBox>(*periodogram, shortest, QRect(160, PlotHeight + 11, 80, 26), "Shortest period in days");
+    f.ShortestBox->setRange(0.1, 1000.0);
+    f.ShortestBox->setDecimals(1);
+    f.ShortestBox->setValue(1.0);
+    f.WindowBox = check(*periodogram, QRect(256, PlotHeight + 14, 200, 22), "Show the window f&unction");
+    f.ComputeButton = button(*periodogram, QRect(470, PlotHeight + 11, 74, 26), "Wor&k out", "Work out the periodogram");
+    f.CancelButton = button(*periodogram, QRect(550, PlotHeight + 11, 74, 26), "C&ancel", "Cancel the periodogram");
+    f.Progress = new QProgressBar(periodogram);
+    f.Progress->setGeometry(8, PlotHeight + 44, PageWidth - 28, 14);
+    f.Progress->setRange(0, 1000);
+    f.Progress->setTextVisible(false);
+    f.Progress->setAccessibleName("Periodogram progress");
+    f.Tabs->addTab(periodogram, "&Periodogram");
+
+    auto* fold = new QWidget;
+    f.FoldPlot = new TObservingPlot(fold);
+    f.FoldPlot->setGeometry(4, 4, PageWidth - 12, PlotHeight);
+    f.FoldPlot->setAccessibleName("Measurements folded on the trial period");
+    f.FoldPlot->setAccessibleDescription("Each measurement at its phase on the trial period, from -0.2 to 1.2; the ends are repeated, shaded.");
+    QLabel* trial = label(*fold, QRect(8, PlotHeight + 14, 110, 20), "Tria&l period");
+    f.PeriodSlider = new QSlider(Qt::Horizontal, fold);
+    f.PeriodSlider->setGeometry(110, PlotHeight + 12, 250, 24);
+    f.PeriodSlider->setRange(0, 1000);
+    f.PeriodSlider->setAccessibleName("Trial period, logarithmic");
+    trial->setBuddy(f.PeriodSlider);
+    f.PeriodBox = new QDoubleSpinBox(fold);
+    f.PeriodBox->setGeometry(370, PlotHeight + 11, 100, 26);
+    f.PeriodBox->setFont(Arial13.toQFont());
+    f.PeriodBox->setDecimals(4);
+    f.PeriodBox->setRange(0.05, 100000.0);
+    f.PeriodBox->setValue(10.0);
+    f.PeriodBox->setSuffix(" d");
+    f.PeriodBox->setAccessibleName("Trial period in days");
+    f.UsePeakButton = button(*fold, QRect(478, PlotHeight + 11, 148, 26), "Use the hi&ghest peak", "Use the highest peak");
+    f.Tabs->addTab(fold, "P&hase fold");
+
+    f.CloseButton = button(f, QRect(PlanLeft, 524, 90, 26), "&Close", "Close");
+    f.SetCancelButton(f.CloseButton);
+
+    f.ProgressTimer = new QTimer(&f);
+    f.ProgressTimer->setInterval(50);
+
+    QObject::connect(f.ObserveButton, &QPushButton::clicked, [&f] { f.ObserveButtonClick(); });
+    QObject::connect(f.NewSeedButton, &QPushButton::clicked, [&f] { f.NewSeedButtonClick(); });
+    QObject::connect(f.TruthBox, &QCheckBox::toggled, [&f] { f.TruthBoxClick(); });
+    QObject::connect(f.WindowBox, &QCheckBox::toggled, [&f] { f.WindowBoxClick(); });
+    QObject::connect(f.ShortestBox, &QDoubleSpinBox::valueChanged, [&f] { f.ShortestBoxChange(); });
+    QObject::connect(f.ComputeButton, &QPushButton::clicked, [&f] { f.ComputeButtonClick(); });
+    QObject::connect(f.CancelButton, &QPushButton::clicked, [&f] { f.CancelButtonClick(); });
+    QObject::connect(f.PeriodSlider, &QSlider::valueChanged, [&f] { f.PeriodSliderChange(); });
+    QObject::connect(f.PeriodBox, &QDoubleSpinBox::valueChanged, [&f] { f.PeriodBoxChange(); });
+    QObject::connect(f.UsePeakButton, &QPushButton::clicked, [&f] { f.UsePeakButtonClick(); });
+    QObject::connect(f.CloseButton, &QPushButton::clicked, [&f] { f.hide(); });
+    QObject::connect(f.ProgressTimer, &QTimer::timeout, [&f] { f.ProgressTimerTimer(); });
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The observing run's three pictures, drawn with a painter into a rectangle so the same code
+// paints the window at any pixel ratio and the printed page: the measurements against time
+// with their error bars and, if asked, the true curve; the periodogram against period on a
+// logarithmic axis, its highest peak marked and the window function behind it if asked; and
+// the measurements folded on a trial period from phase -0.2 to 1.2. Axes in the style of the
+// book's graphs: white plot, black frame, aqua grid lines, numbers in Arial.
+
+#include "model/Kepler.h"
+#include "model/Periodogram.h"
+#include "model/PhaseFold.h"
+
+#include <QRectF>
+#include <QString>
+#include <span>
+
+class QPainter;
+
+namespace observingdrawing {
+
+struct TDataScene {
+    std::span<const observing::TMeasurement> data;
+    std::span<const kepler::TRadialVelocityElements> truth; // none: no curve
+    double timeOffset_days = 0.0;                            // shown in the time axis title
+};
+
+struct TPeriodogramScene {
+    const observing::TPeriodogram* periodogram = nullptr; // none: the axes alone
+    bool showWindow = false;
+};
+
+struct TFoldScene {
+    std::span<const observing::TFoldedPoint> points;
+    double period_days = 1.0;
+};
+
+void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene);
+void DrawPeriodogram(QPainter& p, const QRectF& area, const TPeriodogramScene& scene);
+void DrawFold(QPainter& p, const QRectF& area, const TFoldScene& scene);
+// A plot area with a message in it, when there is nothing to draw yet.
+void DrawMessage(QPainter& p, const QRectF& area, const QString& message);
+
+// Round steps of 1, 2 or 5 times a power of ten giving about `count` divisions of the range.
+double NiceStep(double range, int count);
+// The period and power of the highest peak as the plot labels it.
+QString PeakText(const observing::TPeak& peak);
+
+} // namespace observingdrawing

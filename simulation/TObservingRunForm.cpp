@@ -1,0 +1,493 @@
+#include "simulation/TObservingRunForm.h"
+
+#include "Application.h"
+#include "Printing.h"
+#include "forms/ObservingRunForm.h"
+#include "model/MysteryStars.h"
+#include "model/PhaseFold.h"
+#include "simulation/ObservingDrawing.h"
+#include "simulation/TObservingPlot.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <random>
+
+using namespace observing;
+
+// One periodogram being worked out: the worker reads its own copy of the measurements and
+// writes the result; the window reads the share done and may ask it to stop.
+struct TObservingRunForm::TJob {
+    std::vector<TMeasurement> data;
+    TFrequencyGrid grid;
+    std::atomic<double> done{0.0};
+    std::atomic<bool> cancel{false};
+    TPeriodogram result;
+    bool finished = false;
+
+    void Run() {
+        finished = Compute(data, grid, true, result, [this](double share) {
+            done.store(share);
+            return !cancel.load();
+        });
+    }
+};
+
+namespace {
+
+// The fold slider runs logarithmically over its 1000 positions from the shortest period to
+// the span of the measurements.
+constexpr int SliderSteps = 1000;
+
+QString Percent(double p) {
+    if (p < 1e-4)
+        return "below 0.01 %";
+    return QString::number(100.0 * p, 'g', p < 0.01 ? 2 : 3) + " %";
+}
+
+} // namespace
+
+TObservingRunForm::TObservingRunForm(QWidget* owner) : TForm(owner) {
+    DefineObservingRunForm(*this);
+    DataPlot->SetDraw([this](QPainter& p, const QRectF& area) {
+        observingdrawing::DrawData(
+            p, area,
+            {set_.data,
+             TruthBox->isChecked() ? std::span<const kepler::TRadialVelocityElements>(truth_)
+                                   : std::span<const kepler::TRadialVelocityElements>(),
+             set_.timeOffset_days});
+    });
+    PeriodogramPlot->SetDraw([this](QPainter& p, const QRectF& area) {
+        if (Working())
+            return observingdrawing::DrawMessage(p, area, "Working out the periodogram…");
+        if (cancelled_)
+            return observingdrawing::DrawMessage(
+                p, area, "The periodogram was cancelled. Press Work out to start it again.");
+        observingdrawing::DrawPeriodogram(p, area,
+                                          {Periodogram(), WindowBox->isChecked()});
+    });
+    FoldPlot->SetDraw([this](QPainter& p, const QRectF& area) {
+        observingdrawing::DrawFold(p, area, {folded_, PeriodBox->value()});
+    });
+    NewSeedButtonClick();
+    ShowStatus();
+    ShowPeak();
+}
+
+TObservingRunForm::~TObservingRunForm() {
+    StopWorker();
+    if (feed_)
+        feed_->Detach(this);
+}
+
+void TObservingRunForm::Follow(TSimulationFeed* feed) {
+    if (feed == feed_)
+        return;
+    if (feed_)
+        feed_->Detach(this);
+    feed_ = feed;
+    if (feed_)
+        feed_->Attach(this);
+    ShowStatus();
+}
+
+void TObservingRunForm::SimulationClosed() {
+    feed_ = nullptr;
+    ShowStatus();
+}
+
+void TObservingRunForm::PlaceBeside(const QWidget& other) {
+    QPoint place = other.frameGeometry().topRight() + QPoint(8, 0);
+    if (const QScreen* screen = other.screen()) {
+        const QRect free = screen->availableGeometry();
+        place.setX(std::max(free.left(), std::min(place.x(), free.right() - width())));
+        place.setY(std::max(free.top(), std::min(place.y(), free.bottom() - height())));
+    }
+    move(place);
+}
+
+TObservingPlan TObservingRunForm::Plan() const {
+    TObservingPlan plan;
+    plan.nights = NightsBox->value();
+    plan.runLength_days = RunLengthBox->value();
+    plan.precision_mps = PrecisionBox->value();
+    plan.jitter_mps = JitterBox->value();
+    plan.observableShare = ObservableBox->value() / 100.0;
+    plan.weatherLoss = WeatherBox->value() / 100.0;
+    plan.seed = SeedEdit->text().toULongLong();
+    return plan;
+}
+
+void TObservingRunForm::ShowStatus() {
+    QString text;
+    if (!fault_.isEmpty())
+        text = fault_;
+    else if (!sourceText_.isEmpty())
+        text = sourceText_;
+    else if (feed_) {
+        const TSystemElements system = feed_->SystemElements();
+        text = system.planets.empty()
+                   ? "The open chapter's star has no planet in use: Observe measures a quiet star."
+                   : "Plan a run on the open chapter's star and press Observe.";
+    } else {
+        text = "No simulation chapter is open: import measurements or open a mystery star.";
+    }
+    StatusLabel->setText(text);
+    StatusLabel->setStyleSheet(fault_.isEmpty() ? "color: rgb(0, 0, 157)" : "color: rgb(180, 0, 0)");
+    ObserveButton->setEnabled(feed_ != nullptr);
+    mnitExport->setEnabled(!set_.data.empty());
+}
+
+void TObservingRunForm::ObserveButtonClick() {
+    if (!feed_)
+        return;
+    const TObservingPlan plan = Plan();
+    const TSystemElements system = feed_->SystemElements();
+    std::vector<kepler::TRadialVelocityElements> elements;
+    for (const TPlanet& planet : system.planets)
+        elements.push_back(kepler::ElementsOf(planet, system.starMass));
+    TMeasurementSet set;
+    set.data = Observe(plan, elements);
+    if (set.data.size() < MinCsvRows) {
+        fault_ = QString("Only %1 nights were clear: too few for a periodogram. Ask for more "
+                         "nights, a longer run or better weather.")
+                     .arg(set.data.size());
+        ShowStatus();
+        return;
+    }
+    truth_ = std::move(elements);
+    const QString status = QString("Observed %1 clear nights of the %2 asked for, seed %3.")
+                               .arg(set.data.size())
+                               .arg(plan.nights)
+                               .arg(plan.seed);
+    ShowMeasurements(std::move(set), TSource::Observed, status);
+}
+
+void TObservingRunForm::NewSeedButtonClick() {
+    // A fresh seed from the system; the seed is then shown and can be shared.
+    std::random_device device;
+    SeedEdit->setText(QString::number(device() % 1000000u));
+}
+
+void TObservingRunForm::OpenMystery(int k) {
+    const TMysteryStar& star = MysteryStars()[std::size_t(k)];
+    TMeasurementSet set;
+    set.data = Observe(star);
+    truth_.clear(); // the answers are on the teacher's sheet, not here
+    const QString status =
+        QString("%1: %2 measurements. What orbits it?").arg(star.name).arg(set.data.size());
+    ShowMeasurements(std::move(set), TSource::Mystery, status);
+}
+
+bool TObservingRunForm::ImportFile(const QString& path) {
+    QFile file(path);
+    QString refusal;
+    TCsvReading reading;
+    if (!file.open(QIODevice::ReadOnly)) {
+        refusal = "the file cannot be opened";
+    } else if (file.size() > qint64(MaxCsvBytes)) {
+        reading = ReadMeasurementsCsv(std::string(MaxCsvBytes + 1, ' '));
+        refusal = QString::fromStdString(reading.message);
+    } else {
+        const QByteArray bytes = file.readAll();
+        reading = ReadMeasurementsCsv(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        if (!reading.ok)
+            refusal = QString::fromStdString(reading.message);
+    }
+    if (!refusal.isEmpty()) {
+        fault_ = "The file was not read: " + refusal +
+                 (set_.data.empty() ? QString() : " The measurements shown are kept.");
+        ShowStatus();
+        return false;
+    }
+    truth_.clear();
+    const QString status = QString("Read %1 measurements from %2.")
+                               .arg(reading.set.data.size())
+                               .arg(QFileInfo(path).fileName());
+    ShowMeasurements(std::move(reading.set), TSource::Imported, status);
+    return true;
+}
+
+bool TObservingRunForm::ExportFile(const QString& path) {
+    QString comment;
+    switch (source_) {
+    case TSource::Observed:
+        comment = QString::fromStdString(DescribePlan(Plan()));
+        break;
+    case TSource::Mystery:
+        comment = sourceText_.section(':', 0, 0);
+        break;
+    default:
+        comment = "Measurements: " + sourceText_;
+    }
+    const std::string text =
+        WriteMeasurementsCsv(set_.data, set_.timeOffset_days, comment.toStdString());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.flush()) {
+        fault_ = "The measurements were not written: " + file.errorString() + ".";
+        ShowStatus();
+        return false;
+    }
+    return true;
+}
+
+void TObservingRunForm::ShowMeasurements(TMeasurementSet set, TSource source,
+                                         const QString& status) {
+    set_ = std::move(set);
+    source_ = source;
+    sourceText_ = status;
+    fault_.clear();
+    TruthBox->setEnabled(!truth_.empty());
+    if (truth_.empty())
+        TruthBox->setChecked(false);
+    ShowStatus();
+    DataPlot->update();
+    StartPeriodogram();
+}
+
+void TObservingRunForm::StartPeriodogram() {
+    StopWorker();
+    hasPeriodogram_ = false;
+    cancelled_ = false;
+    const double span = Span(set_.data);
+    if (set_.data.size() < MinCsvRows || !(span > 0.0)) {
+        ShowPeak();
+        return;
+    }
+    auto job = std::make_shared<TJob>();
+    job->data = set_.data;
+    job->grid = GridFor(span, ShortestBox->value());
+    if (double(job->data.size()) * double(job->grid.count) <= ThreadedWork) {
+        job->Run();
+        job_ = job;
+        FinishJob();
+        return;
+    }
+    job_ = job;
+    worker_ = QThread::create([job] { job->Run(); });
+    connect(worker_, &QThread::finished, this, [this, job] {
+        if (job == job_)
+            FinishJob();
+    });
+    Progress->setValue(0);
+    worker_->start();
+    ProgressTimer->start();
+    ShowPeak();
+}
+
+void TObservingRunForm::StopWorker() {
+    if (!worker_)
+        return;
+    job_->cancel.store(true);
+    worker_->wait();
+    ProgressTimer->stop();
+    delete worker_;
+    worker_ = nullptr;
+    job_.reset();
+}
+
+void TObservingRunForm::FinishJob() {
+    const std::shared_ptr<TJob> job = std::move(job_);
+    if (worker_) {
+        worker_->wait();
+        delete worker_;
+        worker_ = nullptr;
+        ProgressTimer->stop();
+    }
+    if (job->finished) {
+        pg_ = std::move(job->result);
+        hasPeriodogram_ = true;
+        SetFoldPeriod(pg_.peak.period_days);
+    } else {
+        cancelled_ = true;
+    }
+    ShowPeak();
+}
+
+void TObservingRunForm::WaitForPeriodogram() {
+    if (worker_) {
+        worker_->wait();
+        FinishJob();
+    }
+}
+
+void TObservingRunForm::ShowPeak() {
+    const bool working = Working();
+    Progress->setVisible(working);
+    CancelButton->setEnabled(working);
+    ComputeButton->setEnabled(!working && set_.data.size() >= MinCsvRows);
+    UsePeakButton->setEnabled(hasPeriodogram_);
+    QString text;
+    if (working)
+        text = "Working out the periodogram…";
+    else if (cancelled_)
+        text = "Cancelled.";
+    else if (hasPeriodogram_)
+        text = "Highest peak: " + observingdrawing::PeakText(pg_.peak) +
+               "; false-alarm probability " + Percent(pg_.falseAlarm) + ".";
+    else
+        text = "No periodogram yet.";
+    PeakLabel->setText(text);
+    PeakLabel->setAccessibleName(text);
+    PeriodogramPlot->update();
+    ShowFold();
+}
+
+void TObservingRunForm::ShowFold() {
+    const double span = std::max(Span(set_.data), 2.0 * ShortestBox->value());
+    settingPeriod_ = true;
+    PeriodBox->setMaximum(std::max(span, PeriodBox->minimum() * 2));
+    const double lo = ShortestBox->value(), hi = PeriodBox->maximum();
+    const double ratio = std::log(PeriodBox->value() / lo) / std::log(hi / lo);
+    PeriodSlider->setValue(int(std::lround(std::clamp(ratio, 0.0, 1.0) * SliderSteps)));
+    settingPeriod_ = false;
+    folded_ = set_.data.empty() ? std::vector<TFoldedPoint>{}
+                                : Fold(set_.data, PeriodBox->value(), set_.data.front().t_days);
+    FoldPlot->update();
+}
+
+void TObservingRunForm::SetFoldPeriod(double period_days) {
+    settingPeriod_ = true;
+    PeriodBox->setMaximum(std::max({PeriodBox->maximum(), period_days, Span(set_.data)}));
+    PeriodBox->setValue(period_days);
+    settingPeriod_ = false;
+    ShowFold();
+}
+
+void TObservingRunForm::TruthBoxClick() { DataPlot->update(); }
+
+void TObservingRunForm::WindowBoxClick() { PeriodogramPlot->update(); }
+
+void TObservingRunForm::ShortestBoxChange() {
+    PeriodBox->setMinimum(ShortestBox->value() / 2);
+    StartPeriodogram();
+}
+
+void TObservingRunForm::ComputeButtonClick() { StartPeriodogram(); }
+
+void TObservingRunForm::CancelButtonClick() {
+    if (!worker_)
+        return;
+    job_->cancel.store(true);
+    WaitForPeriodogram();
+}
+
+void TObservingRunForm::ProgressTimerTimer() {
+    if (job_)
+        Progress->setValue(int(std::lround(job_->done.load() * Progress->maximum())));
+}
+
+void TObservingRunForm::PeriodSliderChange() {
+    if (settingPeriod_)
+        return;
+    const double lo = ShortestBox->value(), hi = PeriodBox->maximum();
+    const double period = lo * std::pow(hi / lo, double(PeriodSlider->value()) / SliderSteps);
+    settingPeriod_ = true;
+    PeriodBox->setValue(period);
+    settingPeriod_ = false;
+    folded_ = set_.data.empty() ? std::vector<TFoldedPoint>{}
+                                : Fold(set_.data, PeriodBox->value(), set_.data.front().t_days);
+    FoldPlot->update();
+}
+
+void TObservingRunForm::PeriodBoxChange() {
+    if (!settingPeriod_)
+        ShowFold();
+}
+
+void TObservingRunForm::UsePeakButtonClick() {
+    if (hasPeriodogram_)
+        SetFoldPeriod(pg_.peak.period_days);
+}
+
+void TObservingRunForm::mnitImportClick() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, "Import measurements", QString(), "Measurements (*.csv *.txt *.dat);;All files (*)");
+    if (!path.isEmpty())
+        ImportFile(path);
+}
+
+void TObservingRunForm::mnitExportClick() {
+    const QString path = QFileDialog::getSaveFileName(this, "Export measurements",
+                                                      "measurements.csv", "CSV files (*.csv)");
+    if (!path.isEmpty())
+        ExportFile(path);
+}
+
+QPrinter& TObservingRunForm::Printer() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void TObservingRunForm::PrintTo(QPrinter& printer) {
+    WaitForPeriodogram();
+    QPainter p;
+    if (!p.begin(&printer))
+        throw std::runtime_error("Printing failed: the printer cannot be opened.");
+    // The page laid out in the window's own pixels, scaled to the paper.
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const double width = 720.0;
+    const double scale = page.width() / width;
+    const double height = page.height() / scale;
+    p.scale(scale, scale);
+    QFont title("Arial");
+    title.setPixelSize(16);
+    title.setBold(true);
+    p.setFont(title);
+    p.drawText(QRectF(0, 0, width, 24), "Observing run");
+    QFont body("Arial");
+    body.setPixelSize(11);
+    p.setFont(body);
+    p.drawText(QRectF(0, 24, width, 32), Qt::TextWordWrap,
+               StatusLabel->text() + "  " + PeakLabel->text());
+    const double plotHeight = (height - 64) / 3;
+    const TObservingPlot* plots[] = {DataPlot, PeriodogramPlot, FoldPlot};
+    for (int i = 0; i < 3; ++i)
+        plots[i]->DrawInto(p, QRectF(0, 60 + i * plotHeight, width, plotHeight - 6));
+    if (!p.end())
+        throw std::runtime_error("Printing failed.");
+}
+
+void TObservingRunForm::PrintAnswersTo(QPrinter& printer) {
+    QTextDocument sheet;
+    QFont font("Arial");
+    font.setPointSize(11);
+    sheet.setDefaultFont(font);
+    sheet.setPlainText(QString::fromStdString(AnswerSheet()));
+    sheet.print(&printer);
+}
+
+void TObservingRunForm::mnitPrintClick() {
+    if (!ExecutePrintDialog(Printer()))
+        return;
+    try {
+        PrintTo(Printer());
+    } catch (const std::exception& e) {
+        Application::ShowException(e);
+    }
+}
+
+void TObservingRunForm::mnitAnswersClick() {
+    if (ExecutePrintDialog(Printer()))
+        PrintAnswersTo(Printer());
+}

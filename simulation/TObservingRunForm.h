@@ -1,0 +1,152 @@
+#pragma once
+// The modeless window "Observing run": it measures the star of the open simulation chapter as
+// a planet hunter would, on a few dozen clear nights with noise, and finds the period with a
+// periodogram checked by folding the measurements on a trial period. It reads the chapter's
+// star and planets through the chapter's TSimulationFeed at the moment it observes; without a
+// chapter it works on imported measurements and the mystery stars. A periodogram that would
+// take long is worked out on a thread of its own, with progress shown and a Cancel button.
+
+#include "TForm.h"
+#include "model/Kepler.h"
+#include "model/MeasurementsCsv.h"
+#include "model/Periodogram.h"
+#include "model/PhaseFold.h"
+#include "simulation/SimulationFeed.h"
+
+#include <QString>
+#include <array>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPrinter;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+class QTabWidget;
+class QThread;
+class QTimer;
+class TObservingPlot;
+
+class TObservingRunForm : public TForm, public TSimulationListener {
+public:
+    // Above this many measurement-frequency pairs (some 10 ms of work) the periodogram is
+    // worked out on its own thread.
+    static constexpr double ThreadedWork = 4e6;
+
+    explicit TObservingRunForm(QWidget* owner = nullptr);
+    ~TObservingRunForm() override;
+
+    QMenuBar* MenuBar = nullptr;
+    QAction* mnitImport = nullptr;
+    QAction* mnitExport = nullptr;
+    std::array<QAction*, 3> mnitMystery{};
+    QAction* mnitPrint = nullptr;
+    QAction* mnitAnswers = nullptr;
+    QAction* mnitClose = nullptr;
+    QLabel* StatusLabel = nullptr;
+    QSpinBox* NightsBox = nullptr;
+    QDoubleSpinBox* RunLengthBox = nullptr;
+    QDoubleSpinBox* PrecisionBox = nullptr;
+    QDoubleSpinBox* JitterBox = nullptr;
+    QSpinBox* ObservableBox = nullptr; // per cent of the year
+    QSpinBox* WeatherBox = nullptr;    // per cent of the nights
+    QLineEdit* SeedEdit = nullptr;
+    QPushButton* NewSeedButton = nullptr;
+    QPushButton* ObserveButton = nullptr;
+    QTabWidget* Tabs = nullptr;
+    TObservingPlot* DataPlot = nullptr;
+    QCheckBox* TruthBox = nullptr;
+    TObservingPlot* PeriodogramPlot = nullptr;
+    QDoubleSpinBox* ShortestBox = nullptr;
+    QCheckBox* WindowBox = nullptr;
+    QLabel* PeakLabel = nullptr;
+    QProgressBar* Progress = nullptr;
+    QPushButton* ComputeButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+    TObservingPlot* FoldPlot = nullptr;
+    QSlider* PeriodSlider = nullptr;
+    QDoubleSpinBox* PeriodBox = nullptr;
+    QPushButton* UsePeakButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+    QTimer* ProgressTimer = nullptr;
+
+    // Follows `feed` from now on (nullptr: none).
+    void Follow(TSimulationFeed* feed);
+    TSimulationFeed* Followed() const { return feed_; }
+    void PlaceBeside(const QWidget& other);
+
+    // The plan the controls show.
+    observing::TObservingPlan Plan() const;
+    const observing::TMeasurementSet& Measurements() const { return set_; }
+    // The periodogram of the measurements shown, or none while it is being worked out.
+    const observing::TPeriodogram* Periodogram() const { return hasPeriodogram_ ? &pg_ : nullptr; }
+    bool Working() const { return worker_ != nullptr; }
+    // Reads a file of measurements; a refused file leaves everything shown as it was and says
+    // why in the status line. Returns whether the file was read.
+    bool ImportFile(const QString& path);
+    // Writes the measurements; returns whether it worked, saying why not in the status line.
+    bool ExportFile(const QString& path);
+    // Shows mystery star k (0 to 2).
+    void OpenMystery(int k);
+    // Waits for a periodogram being worked out (for tests and printing).
+    void WaitForPeriodogram();
+    // Draws the window's three pictures and its settings onto a printer's page.
+    void PrintTo(QPrinter& printer);
+    void PrintAnswersTo(QPrinter& printer);
+
+    void SimulationTick(double, double) override {}
+    void SimulationRunning(bool) override {}
+    void SimulationClosed() override;
+
+    // Handlers.
+    void ObserveButtonClick();
+    void NewSeedButtonClick();
+    void TruthBoxClick();
+    void WindowBoxClick();
+    void ShortestBoxChange();
+    void ComputeButtonClick();
+    void CancelButtonClick();
+    void PeriodSliderChange();
+    void PeriodBoxChange();
+    void UsePeakButtonClick();
+    void ProgressTimerTimer();
+    void mnitImportClick();
+    void mnitExportClick();
+    void mnitPrintClick();
+    void mnitAnswersClick();
+
+private:
+    struct TJob;
+    enum class TSource { None, Observed, Imported, Mystery };
+
+    void ShowStatus();
+    void ShowMeasurements(observing::TMeasurementSet set, TSource source, const QString& status);
+    void StartPeriodogram();
+    void StopWorker();
+    void FinishJob();
+    void ShowPeak();
+    void ShowFold();
+    void SetFoldPeriod(double period_days);
+    QPrinter& Printer();
+
+    TSimulationFeed* feed_ = nullptr;
+    observing::TMeasurementSet set_;
+    std::vector<kepler::TRadialVelocityElements> truth_;
+    std::vector<observing::TFoldedPoint> folded_;
+    TSource source_ = TSource::None;
+    QString sourceText_;
+    QString fault_; // the last refusal, shown until the next change
+    observing::TPeriodogram pg_;
+    bool hasPeriodogram_ = false;
+    bool cancelled_ = false;
+    std::shared_ptr<TJob> job_;
+    QThread* worker_ = nullptr;
+    bool settingPeriod_ = false;
+    std::unique_ptr<QPrinter> printer_;
+};

@@ -1,0 +1,277 @@
+#include "../book/BookFixture.h"
+
+#include "model/MysteryStars.h"
+#include "simulation/ObservingDrawing.h"
+#include "simulation/TBaseChapter.h"
+#include "simulation/TObservingPlot.h"
+#include "simulation/TObservingRunForm.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <algorithm>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void Write(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+// Pixels of a clear red within the picture.
+int CountRed(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            n += qRed(c) > 150 && qGreen(c) < 110 && qBlue(c) < 110;
+        }
+    return n;
+}
+
+} // namespace
+
+class ObservingWindowTest : public BookTest {
+protected:
+    TObservingRunForm& window() {
+        book->mnitObservingRun->trigger();
+        return *book->ObservingRunForm;
+    }
+    TBaseChapter* sim() const { return dynamic_cast<TBaseChapter*>(chapter()); }
+};
+
+TEST_F(ObservingWindowTest, WithoutAChapterItSaysSoAndStillReadsFiles) {
+    TObservingRunForm& w = window();
+    EXPECT_EQ(w.Followed(), nullptr);
+    EXPECT_EQ(w.StatusLabel->text(),
+              "No simulation chapter is open: import measurements or open a mystery star.");
+    EXPECT_FALSE(w.ObserveButton->isEnabled());
+    QTemporaryDir dir;
+    Write(dir.filePath("hd.csv"), "# published\nJD;RV;err\n2450000,5;10,5;2\n2450003,1;-4;2\n"
+                                  "2450007,9;3;1,5\n2450011;8;2\n");
+    ASSERT_TRUE(w.ImportFile(dir.filePath("hd.csv")));
+    EXPECT_EQ(w.Measurements().timeOffset_days, 2450000.5);
+    EXPECT_EQ(w.Measurements().data.size(), 4u);
+    EXPECT_NE(w.Periodogram(), nullptr);
+    EXPECT_FALSE(w.TruthBox->isEnabled()) << "no truth for imported measurements";
+
+    open(2, 6);
+    EXPECT_EQ(w.Followed(), dynamic_cast<TSimulationFeed*>(chapter()));
+    EXPECT_TRUE(w.ObserveButton->isEnabled());
+    book->ChapterNumber = 0;
+    book->ShowChapter(1);
+    EXPECT_EQ(w.Followed(), nullptr) << "the book tells it the chapter went";
+    EXPECT_FALSE(w.ObserveButton->isEnabled());
+}
+
+TEST_F(ObservingWindowTest, ARefusedFileLosesNothingAndSaysWhy) {
+    open(2, 6);
+    TObservingRunForm& w = window();
+    w.SeedEdit->setText("7");
+    w.ObserveButton->click();
+    const auto shown = w.Measurements().data;
+    ASSERT_FALSE(shown.empty());
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        QByteArray text;
+        const char* cause;
+    } cases[] = {
+        {"error", "0,1,2\n1,2,3\n2,3,-1\n", "line 3: the error must be a positive number"},
+        {"few", "0,1,2\n", "The file holds 1 measurement; at least 3 are needed."},
+        {"big", QByteArray(1000001, '#'), "larger than 1 MB"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Write(dir.filePath(c.name), c.text);
+        EXPECT_FALSE(w.ImportFile(dir.filePath(c.name)));
+        EXPECT_TRUE(w.StatusLabel->text().contains(c.cause)) << w.StatusLabel->text().toStdString();
+        EXPECT_TRUE(w.StatusLabel->text().endsWith("The measurements shown are kept."));
+        EXPECT_EQ(w.Measurements().data, shown);
+    }
+    EXPECT_FALSE(w.ImportFile(dir.filePath("no such file.csv")));
+    EXPECT_EQ(w.Measurements().data, shown);
+}
+
+TEST_F(ObservingWindowTest, TheSameSeedGivesTheSameRunAndTheTruthIsTheChaptersCurve) {
+    open(2, 6);
+    TObservingRunForm& w = window();
+    w.RunLengthBox->setValue(4000);
+    w.SeedEdit->setText("2024");
+    w.ObserveButton->click();
+    const auto first = w.Measurements().data;
+    w.NewSeedButton->click();
+    w.SeedEdit->setText("2024");
+    w.ObserveButton->click();
+    EXPECT_EQ(w.Measurements().data, first);
+    EXPECT_TRUE(w.TruthBox->isEnabled());
+
+    // The truth line is drawn only when asked for.
+    const auto redPixels = [&] {
+        QImage image(w.DataPlot->size(), QImage::Format_RGB32);
+        QPainter p(&image);
+        w.DataPlot->DrawInto(p, QRectF(image.rect()));
+        p.end();
+        return CountRed(image);
+    };
+    EXPECT_EQ(redPixels(), 0);
+    w.TruthBox->setChecked(true);
+    EXPECT_GT(redPixels(), 300);
+}
+
+TEST_F(ObservingWindowTest, AMysteryStarHidesItsAnswers) {
+    open(2, 6);
+    TObservingRunForm& w = window();
+    w.ObserveButton->click();
+    w.TruthBox->setChecked(true);
+    w.mnitMystery[1]->trigger();
+    EXPECT_EQ(w.Measurements().data, observing::Observe(observing::MysteryStars()[1]));
+    EXPECT_FALSE(w.TruthBox->isEnabled());
+    EXPECT_FALSE(w.TruthBox->isChecked());
+    EXPECT_TRUE(w.StatusLabel->text().startsWith("Mystery star B:"));
+
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("answers.pdf"));
+    dialogs.answerPrint = [&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(dir.filePath("answers.pdf"));
+        return true;
+    };
+    w.mnitAnswers->trigger();
+    EXPECT_GT(QFileInfo(dir.filePath("answers.pdf")).size(), 1000);
+    dialogs.answerPrint = [&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(dir.filePath("window.pdf"));
+        return true;
+    };
+    w.mnitPrint->trigger();
+    EXPECT_GT(QFileInfo(dir.filePath("window.pdf")).size(), 1000);
+    EXPECT_TRUE(dialogs.exceptions.empty());
+}
+
+TEST_F(ObservingWindowTest, LongWorkRunsOffTheInterfaceThreadAndCanBeCancelled) {
+    open(2, 6);
+    TObservingRunForm& w = window();
+    w.NightsBox->setValue(500);
+    w.RunLengthBox->setValue(20000);
+    w.ShortestBox->setValue(0.1);
+    w.ObserveButton->click();
+    ASSERT_TRUE(w.Working()) << "500 points on 2 000 000 frequencies";
+    EXPECT_FALSE(w.Progress->isHidden());
+    EXPECT_TRUE(w.CancelButton->isEnabled());
+    EXPECT_EQ(w.Periodogram(), nullptr);
+    EXPECT_EQ(w.PeakLabel->text(), "Working out the periodogram…");
+    QTest::qWait(120);
+    w.ProgressTimerTimer();
+    w.CancelButton->click();
+    EXPECT_FALSE(w.Working());
+    EXPECT_EQ(w.PeakLabel->text(), "Cancelled.");
+    EXPECT_EQ(w.Periodogram(), nullptr);
+    EXPECT_TRUE(w.ComputeButton->isEnabled());
+
+    // A smaller one on the thread runs to its end and is shown.
+    w.ShortestBox->setValue(2.0);
+    ASSERT_TRUE(w.Working());
+    w.WaitForPeriodogram();
+    ASSERT_NE(w.Periodogram(), nullptr);
+    EXPECT_TRUE(w.PeakLabel->text().startsWith("Highest peak:"));
+    EXPECT_TRUE(w.Progress->isHidden());
+}
+
+TEST_F(ObservingWindowTest, TheFoldFollowsTheTrialPeriod) {
+    open(2, 6);
+    TObservingRunForm& w = window();
+    w.RunLengthBox->setValue(12000);
+    w.NightsBox->setValue(120);
+    w.ObserveButton->click();
+    w.WaitForPeriodogram();
+    ASSERT_NE(w.Periodogram(), nullptr);
+    EXPECT_DOUBLE_EQ(w.PeriodBox->value(),
+                     std::round(w.Periodogram()->peak.period_days * 1e4) / 1e4)
+        << "new measurements fold on their highest peak";
+    const int position = w.PeriodSlider->value();
+    w.PeriodSlider->setValue(position / 2);
+    EXPECT_LT(w.PeriodBox->value(), w.Periodogram()->peak.period_days);
+    w.UsePeakButton->click();
+    EXPECT_EQ(w.PeriodSlider->value(), position);
+}
+
+TEST_F(ObservingWindowTest, EveryControlHasANameAndTheKeyboardReachesIt) {
+    TObservingRunForm& w = window();
+    for (QWidget* control : w.findChildren<QWidget*>()) {
+        if (!control->isEnabled() || control->focusPolicy() == Qt::NoFocus ||
+            qobject_cast<QMenuBar*>(control) || qobject_cast<QAbstractSpinBox*>(control->parent()))
+            continue;
+        SCOPED_TRACE(control->metaObject()->className());
+        EXPECT_FALSE(control->accessibleName().isEmpty())
+            << control->objectName().toStdString() << " " << control->geometry().x() << ","
+            << control->geometry().y();
+    }
+    // Each page's shortcuts, with the window's and the pages' own, are distinct letters, and
+    // every label with one hands the focus to a control.
+    const auto letterOf = [](const QString& text) {
+        const int at = text.indexOf('&');
+        return at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
+    };
+    const auto lettersIn = [&](QWidget* root, bool skipPages) {
+        std::vector<QChar> letters;
+        for (QWidget* child : root->findChildren<QWidget*>()) {
+            if (skipPages && w.Tabs->isAncestorOf(child))
+                continue;
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(child)) {
+                text = label->text();
+                if (!letterOf(text).isNull())
+                    EXPECT_NE(label->buddy(), nullptr) << text.toStdString();
+            } else if (auto* button = qobject_cast<QAbstractButton*>(child)) {
+                text = button->text();
+            }
+            if (!letterOf(text).isNull())
+                letters.push_back(letterOf(text));
+        }
+        return letters;
+    };
+    std::vector<QChar> shared = lettersIn(&w, true);
+    shared.push_back('f'); // the File menu
+    for (int i = 0; i < w.Tabs->count(); ++i)
+        shared.push_back(letterOf(w.Tabs->tabText(i)));
+    for (int i = 0; i < w.Tabs->count(); ++i) {
+        SCOPED_TRACE(w.Tabs->tabText(i).toStdString());
+        std::vector<QChar> all = shared;
+        const std::vector<QChar> page = lettersIn(w.Tabs->widget(i), false);
+        all.insert(all.end(), page.begin(), page.end());
+        EXPECT_GE(page.size(), 1u);
+        std::sort(all.begin(), all.end());
+        EXPECT_EQ(std::adjacent_find(all.begin(), all.end()), all.end());
+    }
+}
+
+TEST(ObservingDrawing, NiceStepsAreOneTwoOrFiveTimesAPowerOfTen) {
+    const struct {
+        double range;
+        int count;
+        double step;
+    } cases[] = {{10, 5, 2}, {100, 8, 20}, {0.9, 6, 0.2}, {4.2, 6, 1}, {1e-3, 4, 5e-4}, {0, 5, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.range);
+        EXPECT_DOUBLE_EQ(observingdrawing::NiceStep(c.range, c.count), c.step);
+    }
+}
