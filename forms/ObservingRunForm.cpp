@@ -195,7 +195,8 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     f.FitPage = new TOrbitFitPage;
     f.ByHandPage = new TFitByHandPage(*f.FitPage);
     f.Tabs->addTab(f.ByHandPage, "&By hand");
-    f.Tabs->addTab(f.FitPage, "&Fit");
+    // Every letter of "Fit" already opens something else; Ctrl+Tab reaches it.
+    f.Tabs->addTab(f.FitPage, "Fit");
 
     f.CloseButton = button(f, QRect(PlanLeft, 524, 90, 26), "&Close", "Close");
     f.SetCancelButton(f.CloseButton);

@@ -35,8 +35,8 @@ TFitByHandPage::TFitByHandPage(TOrbitFitPage& fitPage, QWidget* parent)
     CurvePlot->setGeometry(4, 2, 624, 270);
     CurvePlot->setAccessibleName("Measurements with the curve set by hand");
     CurvePlot->setAccessibleDescription("The measurements less the best offset, with their error bars, and the curve the sliders set, in green.");
-    const char* captions[] = {"&Period", "&Amplitude K", "&Eccentricity", "&Omega \u03c9",
-                              "Peria&stron T"};
+    const char* captions[] = {"Orbi&t period", "&Amplitude K", "Eccentricit&y", "Ome&ga \u03c9",
+                              "Periastron ti&me T"};
     const char* names[] = {"Period, logarithmic", "Semi-amplitude K", "Eccentricity",
                            "Argument of periastron omega", "Time of periastron"};
     for (int i = 0; i < 5; ++i) {
@@ -59,10 +59,10 @@ TFitByHandPage::TFitByHandPage(TOrbitFitPage& fitPage, QWidget* parent)
     RmsLabel->setGeometry(8, 424, 400, 22);
     RmsLabel->setFont(Arial(14, true));
     RmsLabel->setAccessibleName("rms of the residuals");
-    FitButton = new QPushButton("Fit &from here", this);
+    FitButton = new QPushButton("Fit &using these", this);
     FitButton->setGeometry(488, 420, 140, 28);
     FitButton->setFont(Arial(13, true));
-    FitButton->setAccessibleName("Fit from here");
+    FitButton->setAccessibleName("Fit using these elements");
     connect(FitButton, &QPushButton::clicked, this, [this] { FitButtonClick(); });
 
     CurvePlot->SetDraw([this](QPainter& p, const QRectF& area) {

@@ -2,7 +2,7 @@
 // The observing run's page "By hand": one planet's curve moved over the measurements with
 // sliders for P, K, e, omega and the time of periastron, as orbits were first fitted, with
 // the rms of what is left shown as the sliders move. The offset is the residuals' weighted
-// mean. "Fit from here" hands the elements to the Fit page, which fits from them.
+// mean. "Fit using these" hands the elements to the Fit page, which fits from them.
 
 #include "model/Kepler.h"
 #include "model/MeasurementsCsv.h"
@@ -18,7 +18,7 @@ class TOrbitFitPage;
 
 class TFitByHandPage : public QWidget {
 public:
-    // fitPage: where "Fit from here" sends the elements; it must outlive this page.
+    // fitPage: where "Fit using these" sends the elements; it must outlive this page.
     explicit TFitByHandPage(TOrbitFitPage& fitPage, QWidget* parent = nullptr);
 
     enum TElement { Period, Amplitude, Eccentricity, Omega, Periastron };

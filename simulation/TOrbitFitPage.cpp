@@ -116,9 +116,9 @@ TOrbitFitPage::TOrbitFitPage(QWidget* parent) : QWidget(parent) {
 
     NextPlanetButton = Button(*this, QRect(4, 298, 156, 26), "Fit one &more planet", "Fit one more planet");
     NextPlanetButton->setFont(Arial(13, true));
-    RemovePlanetButton = Button(*this, QRect(164, 298, 138, 26), "Remo&ve the last", "Remove the last planet fitted");
-    CancelButton = Button(*this, QRect(306, 298, 70, 26), "Ca&ncel", "Cancel the fit");
-    JitterBox = new QCheckBox("Fit a &jitter", this);
+    RemovePlanetButton = Button(*this, QRect(164, 298, 138, 26), "Remove the &last", "Remove the last planet fitted");
+    CancelButton = Button(*this, QRect(306, 298, 70, 26), "C&ancel", "Cancel the fit");
+    JitterBox = new QCheckBox("Fit a ji&tter", this);
     JitterBox->setGeometry(384, 301, 100, 20);
     JitterBox->setFont(Arial(13));
     JitterBox->setAccessibleName("Fit a jitter added to every error");
@@ -154,7 +154,7 @@ TOrbitFitPage::TOrbitFitPage(QWidget* parent) : QWidget(parent) {
     Summary->setGeometry(4, 430, 470, 20);
     Summary->setFont(Arial(12, true));
     Summary->setAccessibleName("Fit summary");
-    CompareButton = Button(*this, QRect(478, 428, 150, 24), "Compare with the &truth", "Compare with the truth");
+    CompareButton = Button(*this, QRect(478, 428, 150, 24), "Compare with the tr&uth", "Compare with the truth");
 
     ProgressTimer = new QTimer(this);
     ProgressTimer->setInterval(50);
@@ -370,7 +370,7 @@ void TOrbitFitPage::ShowState() {
     RemovePlanetButton->setEnabled(!working && planets > 0);
     CancelButton->setEnabled(working);
     CompareButton->setEnabled(!truth_.empty() && planets > 0);
-    CompareButton->setText(comparing_ ? "Show the &fit" : "Compare with the &truth");
+    CompareButton->setText(comparing_ ? "Show the res&ults" : "Compare with the tr&uth");
     QString summary = status_;
     if (summary.isEmpty()) {
         if (const fit::TOrbitSolution* s = Solution()) {

@@ -119,7 +119,7 @@ TEST_F(RobotFitTest, CancelKeepsTheLastFit) {
 }
 
 // By hand: the curve that the sliders set near 51 Peg b's leaves an rms near the noise, one
-// moved away leaves more; each readout shows its unit; "Fit from here" fits from it.
+// moved away leaves more; each readout shows its unit; "Fit using these" fits from them.
 TEST_F(RobotFitTest, FitsByHandThenFromThere) {
     TObservingRunForm& w = observe(0, 40, 60, 5, 100, "51");
     TFitByHandPage& hand = *w.ByHandPage;
