@@ -456,16 +456,6 @@ void CheckData(std::span<const TMeasurement> data) {
                      std::isfinite(m.error_mps) && m.error_mps > 0.0);
 }
 
-// The refusal of a fit of `planets` to too few measurements, or an empty text.
-std::string TooFew(std::span<const TMeasurement> data, int planets, bool fitJitter) {
-    const int needed = MeasurementsNeeded(planets, fitJitter);
-    if (static_cast<int>(data.size()) >= needed)
-        return {};
-    return "Fitting " + std::to_string(planets) + (planets == 1 ? " planet" : " planets") +
-           " needs at least " + std::to_string(needed) + " measurements; there are " +
-           std::to_string(data.size()) + ".";
-}
-
 TPlanetParameters ParametersOf(const kepler::TRadialVelocityElements& elements, double t0) {
     PRECONDITION(elements.period_days > 0.0 && std::isfinite(elements.period_days));
     PRECONDITION(std::isfinite(elements.K_mps) && std::isfinite(elements.omega_rad) &&
@@ -503,6 +493,17 @@ int MeasurementsNeeded(int planets, bool fitJitter) {
     return PerPlanet * planets + 1 + (fitJitter ? 1 : 0) + 1;
 }
 
+std::string Refusal(std::size_t measurements, int planets, bool fitJitter) {
+    if (planets > MaxFitPlanets)
+        return "At most three planets can be fitted.";
+    const int needed = MeasurementsNeeded(planets, fitJitter);
+    if (measurements >= static_cast<std::size_t>(needed))
+        return {};
+    return "Fitting " + std::to_string(planets) + (planets == 1 ? " planet" : " planets") +
+           " needs at least " + std::to_string(needed) + " measurements; there are " +
+           std::to_string(measurements) + ".";
+}
+
 TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
                             std::span<const kepler::TRadialVelocityElements> known,
                             double newPeriod_days, const TFitSettings& settings,
@@ -512,11 +513,7 @@ TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
     CheckData(data);
     const int planets = static_cast<int>(known.size()) + 1;
     TFitResult refused;
-    if (planets > MaxFitPlanets) {
-        refused.message = "At most three planets can be fitted.";
-        return refused;
-    }
-    refused.message = TooFew(data, planets, settings.fitJitter);
+    refused.message = Refusal(data.size(), planets, settings.fitJitter);
     if (!refused.message.empty())
         return refused;
 
@@ -567,11 +564,7 @@ TFitResult FitFrom(std::span<const TMeasurement> data,
     CheckData(data);
     const int planets = static_cast<int>(start.size());
     TFitResult refused;
-    if (planets > MaxFitPlanets) {
-        refused.message = "At most three planets can be fitted.";
-        return refused;
-    }
-    refused.message = TooFew(data, planets, settings.fitJitter);
+    refused.message = Refusal(data.size(), planets, settings.fitJitter);
     if (!refused.message.empty())
         return refused;
 

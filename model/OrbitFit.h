@@ -76,6 +76,9 @@ struct TFitResult {
 // The fewest measurements a fit of n planets takes: one more than it has parameters.
 int MeasurementsNeeded(int planets, bool fitJitter);
 
+// Why a fit of n planets to this many measurements cannot be made, or an empty text.
+std::string Refusal(std::size_t measurements, int planets, bool fitJitter);
+
 // Fits the planets of `known` together with one more, whose period starts at
 // newPeriod_days (from a periodogram's peak). The known planets start from their elements; the new one from a circular orbit and then several eccentricities and
 // orientations, and the best fit of them all is kept. Refused, with the message, when there

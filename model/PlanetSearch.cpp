@@ -66,16 +66,10 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
                             const TFitControl& control) {
     PRECONDITION(shortestPeriod_days > 0.0);
     TPlanetSearch search;
-    if (known.size() >= static_cast<std::size_t>(MaxFitPlanets)) {
-        search.fit.message = "At most three planets can be fitted.";
+    search.fit.message =
+        Refusal(data.size(), static_cast<int>(known.size()) + 1, settings.fitJitter);
+    if (!search.fit.message.empty())
         return search;
-    }
-    const int planets = static_cast<int>(known.size()) + 1;
-    if (static_cast<int>(data.size()) < MeasurementsNeeded(planets, settings.fitJitter)) {
-        // The fit words the refusal; the period it is given does not matter.
-        search.fit = FitOneMorePlanet(data, known, 1.0, settings, control);
-        return search;
-    }
     const double span = observing::Span(data);
     if (!(span > 0.0)) {
         search.fit.message = "All measurements were taken at the same time, so no period "
