@@ -164,6 +164,8 @@ TCsvReading ReadMeasurementsCsv(std::string_view text) {
     TCsvReading reading;
     reading.ok = true;
     reading.set.timeOffset_days = rows.front().t_days;
+    if (!std::isfinite(rows.back().t_days - rows.front().t_days))
+        return Refused(0, "The times span too wide a range to be shown.");
     for (TMeasurement& m : rows)
         m.t_days -= reading.set.timeOffset_days;
     reading.set.data = std::move(rows);

@@ -6,7 +6,7 @@
 // are kept relative to the earliest one, which is returned as the offset, so Julian dates keep
 // their precision. A file is refused, naming the line and the cause where there is one, if it
 // is over MaxCsvBytes, has over MaxCsvRows rows, a row that is not three finite numbers with a
-// positive error, or fewer than MinCsvRows rows.
+// positive error, fewer than MinCsvRows rows, or times spanning more than a double holds.
 
 #include "model/ObservingRun.h"
 

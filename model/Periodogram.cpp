@@ -31,20 +31,29 @@ bool Usable(std::span<const TMeasurement> data) {
 
 TWeighted Weighted(std::span<const TMeasurement> data) {
     PRECONDITION(Usable(data));
+    // The power is unchanged by scaling the weights or the velocities, so both are scaled to
+    // at most 1 first: no error or velocity a file may hold can overflow the sums.
+    double smallestError = data[0].error_mps, largestSpeed = 0.0;
+    for (const TMeasurement& m : data) {
+        smallestError = std::min(smallestError, m.error_mps);
+        largestSpeed = std::max(largestSpeed, std::abs(m.v_mps));
+    }
+    const double speedScale = largestSpeed > 0.0 ? 1.0 / largestSpeed : 1.0;
     TWeighted d;
     double sum = 0.0;
     for (const TMeasurement& m : data) {
         d.t.push_back(m.t_days);
-        d.w.push_back(1.0 / (m.error_mps * m.error_mps));
+        const double ratio = smallestError / m.error_mps;
+        d.w.push_back(ratio * ratio);
         sum += d.w.back();
     }
     double mean = 0.0;
     for (std::size_t k = 0; k < data.size(); ++k) {
         d.w[k] /= sum;
-        mean += d.w[k] * data[k].v_mps;
+        mean += d.w[k] * data[k].v_mps * speedScale;
     }
     for (std::size_t k = 0; k < data.size(); ++k) {
-        d.y.push_back(data[k].v_mps - mean);
+        d.y.push_back(data[k].v_mps * speedScale - mean);
         d.yy += d.w[k] * d.y[k] * d.y[k];
     }
     return d;
@@ -59,7 +68,8 @@ double PowerFromSums(double yy, double C, double S, double YC, double YS, double
     const double D = CC * SS - CS * CS;
     if (!(D > 0.0) || !(yy > 0.0))
         return 0.0; // the sine and cosine are not independent here, or the data are flat
-    return std::clamp((SS * YC * YC + CC * YS * YS - 2.0 * CS * YC * YS) / (yy * D), 0.0, 1.0);
+    const double power = (SS * YC * YC + CC * YS * YS - 2.0 * CS * YC * YS) / (yy * D);
+    return std::isfinite(power) ? std::clamp(power, 0.0, 1.0) : 0.0;
 }
 
 // Powers and optionally the window for the frequencies [begin, end) of the grid.

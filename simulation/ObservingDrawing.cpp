@@ -46,14 +46,17 @@ QString Number(double x, double step) {
 }
 
 // Frame, grid and numbers; y ticks linear, x ticks linear or at 1, 2, 5 per decade.
+// Lines of one logical pixel on whole logical coordinates: drawn without antialiasing they
+// cover whole device pixels at any pixel ratio, so the frame and grid stay crisp.
 void DrawAxes(QPainter& p, const TFrame& f, const QString& xTitle, const QString& yTitle) {
+    p.setRenderHint(QPainter::Antialiasing, false);
     p.setFont(AxisFont());
     const QFontMetricsF metrics(p.font());
     p.fillRect(f.plot, Qt::white);
     p.setPen(QPen(Aqua, 0));
     const double yStep = NiceStep(f.y1 - f.y0, 6);
     for (double y = std::ceil(f.y0 / yStep) * yStep; y <= f.y1 + 1e-9 * yStep; y += yStep) {
-        p.setPen(QPen(Aqua, 0));
+        p.setPen(QPen(Aqua, 1.0));
         p.drawLine(QPointF(f.plot.left(), f.Y(y)), QPointF(f.plot.right(), f.Y(y)));
         p.setPen(Qt::black);
         const QString text = Number(y, yStep);
@@ -62,7 +65,7 @@ void DrawAxes(QPainter& p, const TFrame& f, const QString& xTitle, const QString
                    text);
     }
     const auto xTick = [&](double x, bool label, double step) {
-        p.setPen(QPen(Aqua, 0));
+        p.setPen(QPen(Aqua, 1.0));
         p.drawLine(QPointF(f.X(x), f.plot.top()), QPointF(f.X(x), f.plot.bottom()));
         if (!label)
             return;
@@ -77,15 +80,16 @@ void DrawAxes(QPainter& p, const TFrame& f, const QString& xTitle, const QString
              decade <= static_cast<int>(std::ceil(std::log10(f.x1))); ++decade)
             for (int m : {1, 2, 5}) {
                 const double x = m * std::pow(10.0, decade);
-                if (x >= f.x0 * (1 - 1e-9) && x <= f.x1 * (1 + 1e-9))
-                    xTick(x, true, std::pow(10.0, decade));
+                // The grid may stop a hair short of a round shortest period.
+                if (x >= f.x0 * (1 - 1e-2) && x <= f.x1 * (1 + 1e-9))
+                    xTick(std::max(x, f.x0), true, std::pow(10.0, decade));
             }
     } else {
         const double xStep = NiceStep(f.x1 - f.x0, 8);
         for (double x = std::ceil(f.x0 / xStep) * xStep; x <= f.x1 + 1e-9 * xStep; x += xStep)
             xTick(x, true, xStep);
     }
-    p.setPen(QPen(Qt::black, 0));
+    p.setPen(QPen(Qt::black, 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(f.plot);
     p.drawText(QRectF(f.plot.left(), f.plot.bottom() + 4 + metrics.height(), f.plot.width(),
@@ -99,8 +103,11 @@ void DrawAxes(QPainter& p, const TFrame& f, const QString& xTitle, const QString
     p.restore();
 }
 
+// On whole logical pixels, so the frame is crisp.
 QRectF PlotIn(const QRectF& area) {
-    return area.adjusted(LeftMargin, TopMargin, -RightMargin, -BottomMargin);
+    const QRectF plot = area.adjusted(LeftMargin, TopMargin, -RightMargin, -BottomMargin);
+    return QRectF(QPointF(std::round(plot.left()), std::round(plot.top())),
+                  QPointF(std::round(plot.right()), std::round(plot.bottom())));
 }
 
 // The velocity range of measurements with their error bars, widened by a tenth.
@@ -147,7 +154,8 @@ QString PeakText(const observing::TPeak& peak) {
 void DrawMessage(QPainter& p, const QRectF& area, const QString& message) {
     const QRectF plot = PlotIn(area);
     p.fillRect(plot, Qt::white);
-    p.setPen(QPen(Qt::black, 0));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(Qt::black, 1.0));
     p.drawRect(plot);
     p.setFont(AxisFont());
     p.drawText(plot.adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap, message);
@@ -157,7 +165,6 @@ void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene) {
     if (scene.data.empty())
         return DrawMessage(p, area, "No measurements yet: plan a run and press Observe, or "
                                     "import a file.");
-    p.setRenderHint(QPainter::Antialiasing);
     TFrame f{PlotIn(area), 0, 1, 0, 1};
     f.x0 = scene.data.front().t_days;
     f.x1 = scene.data.back().t_days;
@@ -171,6 +178,7 @@ void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene) {
             : QString("time (days)");
     DrawAxes(p, f, timeTitle, scene.velocityTitle);
     p.save();
+    p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(f.plot);
     if (!scene.truth.empty()) {
         QPainterPath curve;
@@ -193,13 +201,14 @@ void DrawPeriodogram(QPainter& p, const QRectF& area, const TPeriodogramScene& s
     const observing::TPeriodogram* pg = scene.periodogram;
     if (!pg || pg->power.empty())
         return DrawMessage(p, area, "The periodogram shows here once there are measurements.");
-    p.setRenderHint(QPainter::Antialiasing);
     const observing::TFrequencyGrid& grid = pg->grid;
-    TFrame f{PlotIn(area), 1.0 / grid.At(grid.count - 1), 1.0 / grid.first, 0.0, 1.0, true};
+    // Headroom above a power of 1 for the peak's marker and label.
+    TFrame f{PlotIn(area), 1.0 / grid.At(grid.count - 1), 1.0 / grid.first, 0.0, 1.12, true};
     if (f.x1 <= f.x0)
         f.x1 = f.x0 * 1.01;
     DrawAxes(p, f, "period (days)", "power");
     p.save();
+    p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(f.plot);
     // Many frequencies fall on one pixel column; each column shows its highest value.
     const auto trace = [&](const std::vector<double>& values, const QColor& colour) {
@@ -234,15 +243,15 @@ void DrawPeriodogram(QPainter& p, const QRectF& area, const TPeriodogramScene& s
     p.setFont(AxisFont());
     const QString label = PeakText(pg->peak);
     const double width = QFontMetricsF(p.font()).horizontalAdvance(label);
-    const double x = std::clamp(px - width / 2, f.plot.left() + 2, f.plot.right() - width - 2);
-    p.drawText(QPointF(x, std::max(f.plot.top() + 12, py - 15)), label);
+    // Beside the marker, on the side with room.
+    const double x = px + 8 + width < f.plot.right() ? px + 8 : px - 8 - width;
+    p.drawText(QPointF(x, py - 4), label);
     p.restore();
 }
 
 void DrawFold(QPainter& p, const QRectF& area, const TFoldScene& scene) {
     if (scene.points.empty())
         return DrawMessage(p, area, "The measurements fold here on the trial period.");
-    p.setRenderHint(QPainter::Antialiasing);
     TFrame f{PlotIn(area), -observing::FoldMargin, 1.0 + observing::FoldMargin, 0, 1};
     f.y0 = 1e300;
     f.y1 = -1e300;
@@ -257,6 +266,7 @@ void DrawFold(QPainter& p, const QRectF& area, const TFoldScene& scene) {
              "radial velocity (m/s)");
     p.save();
     p.setClipRect(f.plot);
+    p.setRenderHint(QPainter::Antialiasing);
     // The repeated ends are shaded so the wrap is seen.
     p.fillRect(QRectF(QPointF(f.X(f.x0), f.plot.top()), QPointF(f.X(0.0), f.plot.bottom())),
                OutsideColour);
@@ -265,6 +275,11 @@ void DrawFold(QPainter& p, const QRectF& area, const TFoldScene& scene) {
     for (const observing::TFoldedPoint& m : scene.points)
         ErrorBar(p, f, m.phase, m.v_mps, m.error_mps);
     p.restore();
+    // The frame again, over the shading.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(Qt::black, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(f.plot);
 }
 
 } // namespace observingdrawing

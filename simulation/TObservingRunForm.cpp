@@ -9,6 +9,7 @@
 #include "simulation/TObservingPlot.h"
 #include "simulation/TFitByHandPage.h"
 #include "simulation/TOrbitFitPage.h"
+#include "simulation/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -21,7 +22,6 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -116,15 +116,7 @@ void TObservingRunForm::SimulationClosed() {
     ShowStatus();
 }
 
-void TObservingRunForm::PlaceBeside(const QWidget& other) {
-    QPoint place = other.frameGeometry().topRight() + QPoint(8, 0);
-    if (const QScreen* screen = other.screen()) {
-        const QRect free = screen->availableGeometry();
-        place.setX(std::max(free.left(), std::min(place.x(), free.right() - width())));
-        place.setY(std::max(free.top(), std::min(place.y(), free.bottom() - height())));
-    }
-    move(place);
-}
+void TObservingRunForm::PlaceBeside(const QWidget& other) { ::PlaceBeside(*this, other); }
 
 TObservingPlan TObservingRunForm::Plan() const {
     TObservingPlan plan;
@@ -205,7 +197,7 @@ bool TObservingRunForm::ImportFile(const QString& path) {
     QString refusal;
     TCsvReading reading;
     if (!file.open(QIODevice::ReadOnly)) {
-        refusal = "the file cannot be opened";
+        refusal = "it cannot be opened";
     } else if (file.size() > qint64(MaxCsvBytes)) {
         reading = ReadMeasurementsCsv(std::string(MaxCsvBytes + 1, ' '));
         refusal = QString::fromStdString(reading.message);
@@ -216,6 +208,8 @@ bool TObservingRunForm::ImportFile(const QString& path) {
             refusal = QString::fromStdString(reading.message);
     }
     if (!refusal.isEmpty()) {
+        if (!refusal.endsWith('.'))
+            refusal += '.';
         fault_ = "The file was not read: " + refusal +
                  (set_.data.empty() ? QString() : " The measurements shown are kept.");
         ShowStatus();
@@ -314,7 +308,8 @@ void TObservingRunForm::FinishJob() {
     const std::shared_ptr<TJob> job = std::move(job_);
     if (worker_) {
         worker_->wait();
-        delete worker_;
+        // Possibly called from the thread's own finished signal: deleted once that is done.
+        worker_->deleteLater();
         worker_ = nullptr;
         ProgressTimer->stop();
     }

@@ -4,10 +4,10 @@
 #include "model/Spectrum.h"
 #include "model/SpectrumText.h"
 #include "simulation/TSpectrumView.h"
+#include "simulation/WindowPlacement.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -86,15 +86,7 @@ void TSpectrumForm::SimulationClosed() {
     ShowStatus();
 }
 
-void TSpectrumForm::PlaceBeside(const QWidget& other) {
-    QPoint place = other.frameGeometry().topRight() + QPoint(8, 0);
-    if (const QScreen* screen = other.screen()) {
-        const QRect free = screen->availableGeometry();
-        place.setX(std::max(free.left(), std::min(place.x(), free.right() - width())));
-        place.setY(std::max(free.top(), std::min(place.y(), free.bottom() - height())));
-    }
-    move(place);
-}
+void TSpectrumForm::PlaceBeside(const QWidget& other) { ::PlaceBeside(*this, other); }
 
 void TSpectrumForm::LineBoxChange() { ShowSpectrum(); }
 

@@ -77,6 +77,7 @@ TEST(MeasurementsCsv, RefusesBadFilesNamingTheLineAndCause) {
         {"only comments", "# nothing\n", "The file holds 0 measurements; at least 3 are needed."},
         {"empty", "", "The file holds 0 measurements; at least 3 are needed."},
         {"over 100 000 rows", Rows(100001), "The file has more than 100 000 rows; the book reads up to 100 000 measurements."},
+        {"times too far apart", "-1e308,1,1\n0,1,1\n1e308,1,1\n", "The times span too wide a range to be shown."},
         {"over 1 MB", std::string(1000001, '#'), "The file is larger than 1 MB; the book reads up to 1 MB of measurements."},
     };
     for (const Refusal& c : cases) {

@@ -102,6 +102,25 @@ TEST(Periodogram, FalseAlarmIsHighForPureNoise) {
     EXPECT_LT(result.falseAlarm, 0.001);
 }
 
+// A file may hold any finite numbers; the sums must not overflow into a power that is not one.
+TEST(Periodogram, ExtremeValuesGiveTrueNumbers) {
+    auto data = Sine(30, 50.0, 7.0, 20.0, 2.0, 3);
+    const TFrequencyGrid grid = GridFor(Span(data), 1.0);
+    const auto plain = Powers(data, grid);
+    data[4].error_mps = 1e-200; // its weight alone would overflow
+    data[5].v_mps = 1e300;
+    for (double p : Powers(data, grid))
+        ASSERT_TRUE(p >= 0.0 && p <= 1.0) << p;
+    auto scaled = Sine(30, 50.0, 7.0, 20.0, 2.0, 3);
+    for (TMeasurement& m : scaled) {
+        m.v_mps *= 1e290;
+        m.error_mps *= 1e-250;
+    }
+    const auto same = Powers(scaled, grid);
+    for (std::size_t i = 0; i < grid.count; i += 13)
+        EXPECT_NEAR(same[i], plain[i], 1e-9);
+}
+
 TEST(Periodogram, TheGridRunsFromTheSpanToTheShortestPeriod) {
     const TFrequencyGrid grid = GridFor(60.0, 1.0);
     EXPECT_DOUBLE_EQ(grid.first, 1.0 / 60.0);

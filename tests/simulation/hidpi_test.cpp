@@ -7,6 +7,10 @@
 #include "TImage.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/TBaseChapter.h"
+#include "simulation/TObservingPlot.h"
+#include "simulation/TObservingRunForm.h"
+
+#include <QPushButton>
 
 #include <QCheckBox>
 #include <cstdlib>
@@ -61,4 +65,31 @@ TEST_F(HiDpiBook, PicturesAreMadeAtTheScreensResolution) {
     const QImage shown = sim->wp->grab().toImage();
     EXPECT_EQ(shown.size(), QSize(1080, 600));
     EXPECT_EQ(shown, view.convertToFormat(shown.format()));
+}
+
+// The observing run's pictures are drawn at the screen's resolution, their frame a crisp line
+// of two device pixels with nothing grey beside it.
+TEST_F(HiDpiBook, TheObservingRunsPicturesAreCrisp) {
+    open(2, 6);
+    book->mnitObservingRun->trigger();
+    TObservingRunForm& w = *book->ObservingRunForm;
+    w.ObserveButton->click();
+    for (TObservingPlot* plot : {w.DataPlot, w.PeriodogramPlot, w.FoldPlot}) {
+        SCOPED_TRACE(plot->accessibleName().toStdString());
+        const QImage image = plot->grab().toImage();
+        ASSERT_EQ(image.devicePixelRatio(), 2.0);
+        ASSERT_EQ(image.width(), 2 * plot->width());
+        // Down through the top of the frame, which the data never reach.
+        const int column = image.width() / 2 + 3;
+        int black = 0;
+        for (int y = 14; y <= 26; ++y) {
+            const QColor c(image.pixel(column, y));
+            black += c == QColor(Qt::black);
+            EXPECT_TRUE(c == QColor(Qt::black) || c == QColor(Qt::white) ||
+                        c == QColor(0, 255, 255) || c == QColor(236, 236, 236) ||
+                        c == plot->palette().color(QPalette::Window))
+                << y << ": " << c.name().toStdString();
+        }
+        EXPECT_EQ(black, 2) << "the top of the frame";
+    }
 }

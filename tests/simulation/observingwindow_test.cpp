@@ -147,21 +147,17 @@ TEST_F(ObservingWindowTest, AMysteryStarHidesItsAnswers) {
     EXPECT_TRUE(w.StatusLabel->text().startsWith("Mystery star B:"));
 
     QTemporaryDir dir;
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath("answers.pdf"));
-    dialogs.answerPrint = [&](QPrinter& p) {
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(dir.filePath("answers.pdf"));
-        return true;
+    const auto printTo = [&](const char* name) {
+        dialogs.answerPrint = [&dir, name](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(dir.filePath(name));
+            return true;
+        };
     };
+    printTo("answers.pdf");
     w.mnitAnswers->trigger();
     EXPECT_GT(QFileInfo(dir.filePath("answers.pdf")).size(), 1000);
-    dialogs.answerPrint = [&](QPrinter& p) {
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(dir.filePath("window.pdf"));
-        return true;
-    };
+    printTo("window.pdf");
     w.mnitPrint->trigger();
     EXPECT_GT(QFileInfo(dir.filePath("window.pdf")).size(), 1000);
     EXPECT_TRUE(dialogs.exceptions.empty());

@@ -31,8 +31,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
@@ -190,6 +192,56 @@ void ShootRealSystems(Gallery& gallery, TThisBook& book) {
     book.mnitRealSystemsClick();
     gallery.shoot(card, "dialog-real-systems-reading");
     card.hide();
+}
+
+// The observing run on 51 Peg b set up in the free experiment: planned, observed with the
+// truth, its periodogram with the window function, the fold at the peak, a refused file and a
+// mystery star.
+void ShootObservingRun(Gallery& gallery, TThisBook& book) {
+    book.ChapterNumber = 5;
+    book.ShowChapter(1);
+    book.mnitRealSystemsClick();
+    TRealSystemsForm& card = *book.RealSystemsCard;
+    card.SelectSystem(0);
+    card.SetUpButton->click();
+    card.hide();
+    book.mnitObservingRunClick();
+    TObservingRunForm& run = *book.ObservingRunForm;
+    run.NightsBox->setValue(40);
+    run.RunLengthBox->setValue(60);
+    run.PrecisionBox->setValue(5);
+    run.JitterBox->setValue(2);
+    run.ObservableBox->setValue(80);
+    run.WeatherBox->setValue(20);
+    run.SeedEdit->setText("51");
+    gallery.shoot(run, "observing-planned");
+    run.ObserveButton->click();
+    run.WaitForPeriodogram();
+    run.TruthBox->setChecked(true);
+    gallery.shoot(run, "observing-data-truth");
+    run.Tabs->setCurrentIndex(1);
+    run.WindowBox->setChecked(true);
+    gallery.shoot(run, "observing-periodogram-window");
+    run.Tabs->setCurrentIndex(2);
+    gallery.shoot(run, "observing-fold");
+    QTemporaryDir dir;
+    QFile bad(dir.filePath("published.csv"));
+    if (bad.open(QIODevice::WriteOnly)) {
+        bad.write("# a published star\ntime,rv,err\n2450000.5,12.1,3\n2450001.5,8.4,3\n"
+                  "2450002.5,-3.9,3\n2450003.5,-10.2,3\n2450004.5,2.2,3\n2450005.5,9.6,3\n"
+                  "2450006.5,5.5,3\n2450007.5,-7.1,3\n2450008.5,-9.0,3\n2450009.5,1.3,3\n"
+                  "2450010.5,10.8,3\n2450011.5,6.7,3\n2450012.5,-2.4,0\n");
+        bad.close();
+    }
+    run.Tabs->setCurrentIndex(0);
+    run.ImportFile(bad.fileName());
+    gallery.shoot(run, "observing-refused-csv");
+    run.OpenMystery(2);
+    run.WaitForPeriodogram();
+    run.Tabs->setCurrentIndex(1);
+    run.WindowBox->setChecked(false);
+    gallery.shoot(run, "observing-mystery-star");
+    run.hide();
 }
 
 // A running simulation page in the system's colours, with its coloured check boxes
@@ -386,6 +438,7 @@ int main(int argc, char* argv[]) {
         ShootQuestions(gallery, *book);
         ShootRealSystems(gallery, *book);
         ShootSpectrum(gallery, *book);
+        ShootObservingRun(gallery, *book);
         ShootOrbitFit(gallery, *book);
         book->mnitContentsClick();
         gallery.shoot(*book, "01-contents-over-chapter");
