@@ -5,6 +5,8 @@
 #include "model/ObservingRun.h"
 #include "simulation/TObservingPlot.h"
 #include "simulation/TObservingRunForm.h"
+#include "simulation/TFitByHandPage.h"
+#include "simulation/TOrbitFitPage.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -138,7 +140,7 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     f.Tabs->setGeometry(pageLeft, 66, PageWidth, 482);
     f.Tabs->setFont(Arial13.toQFont());
     f.Tabs->setAccessibleName("Pictures");
-    f.Tabs->tabBar()->setAccessibleName("Pages: data, periodogram, phase fold");
+    f.Tabs->tabBar()->setAccessibleName("Pages: data, periodogram, phase fold, fit by hand, fit");
 
     auto* data = new QWidget;
     f.DataPlot = new TObservingPlot(data);
@@ -190,6 +192,11 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     f.PeriodBox->setAccessibleName("Trial period in days");
     f.UsePeakButton = button(*fold, QRect(478, PlotHeight + 11, 148, 26), "Use the hi&ghest peak", "Use the highest peak");
     f.Tabs->addTab(fold, "P&hase fold");
+    f.FitPage = new TOrbitFitPage;
+    f.ByHandPage = new TFitByHandPage(*f.FitPage);
+    f.Tabs->addTab(f.ByHandPage, "&By hand");
+    // Every letter of "Fit" already opens something else; Ctrl+Tab reaches it.
+    f.Tabs->addTab(f.FitPage, "Fit");
 
     f.CloseButton = button(f, QRect(PlanLeft, 524, 90, 26), "&Close", "Close");
     f.SetCancelButton(f.CloseButton);

@@ -176,7 +176,7 @@ void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene) {
         scene.timeOffset_days != 0.0
             ? QString("time since the first point, %1 (days)").arg(scene.timeOffset_days, 0, 'f', 4)
             : QString("time (days)");
-    DrawAxes(p, f, timeTitle, "radial velocity (m/s)");
+    DrawAxes(p, f, timeTitle, scene.velocityTitle);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(f.plot);
@@ -188,7 +188,7 @@ void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene) {
             const QPointF point(f.X(t), f.Y(kepler::RadialVelocity_mps(scene.truth, t)));
             i == 0 ? curve.moveTo(point) : curve.lineTo(point);
         }
-        p.setPen(QPen(TruthColour, 1.2));
+        p.setPen(QPen(scene.curveColour, 1.2));
         p.setBrush(Qt::NoBrush);
         p.drawPath(curve);
     }

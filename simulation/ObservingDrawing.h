@@ -10,6 +10,7 @@
 #include "model/Periodogram.h"
 #include "model/PhaseFold.h"
 
+#include <QColor>
 #include <QRectF>
 #include <QString>
 #include <span>
@@ -22,6 +23,8 @@ struct TDataScene {
     std::span<const observing::TMeasurement> data;
     std::span<const kepler::TRadialVelocityElements> truth; // none: no curve
     double timeOffset_days = 0.0;                            // shown in the time axis title
+    QString velocityTitle = "radial velocity (m/s)";
+    QColor curveColour = QColor(200, 0, 0);
 };
 
 struct TPeriodogramScene {

@@ -7,7 +7,9 @@
 #include "model/MysteryStars.h"
 #include "model/PhaseFold.h"
 #include "simulation/ObservingDrawing.h"
+#include "simulation/TFitByHandPage.h"
 #include "simulation/TObservingPlot.h"
+#include "simulation/TOrbitFitPage.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -166,6 +168,7 @@ void TObservingRunForm::ObserveButtonClick() {
         return;
     }
     truth_ = std::move(elements);
+    FitPage->SetStarMass(system.starMass);
     const QString status = QString("Observed %1 clear nights of the %2 asked for, seed %3.")
                                .arg(set.data.size())
                                .arg(plan.nights)
@@ -255,6 +258,8 @@ void TObservingRunForm::ShowMeasurements(TMeasurementSet set, TSource source,
         TruthBox->setChecked(false);
     ShowStatus();
     DataPlot->update();
+    ByHandPage->SetMeasurements(set_);
+    FitPage->SetMeasurements(set_, truth_);
     StartPeriodogram();
 }
 
@@ -374,6 +379,7 @@ void TObservingRunForm::WindowBoxClick() { PeriodogramPlot->update(); }
 
 void TObservingRunForm::ShortestBoxChange() {
     PeriodBox->setMinimum(ShortestBox->value() / 2);
+    FitPage->SetShortestPeriod(ShortestBox->value());
     StartPeriodogram();
 }
 

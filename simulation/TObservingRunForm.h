@@ -32,6 +32,8 @@ class QTabWidget;
 class QThread;
 class QTimer;
 class TObservingPlot;
+class TFitByHandPage;
+class TOrbitFitPage;
 
 class TObservingRunForm : public TForm, public TSimulationListener {
 public:
@@ -73,6 +75,8 @@ public:
     QSlider* PeriodSlider = nullptr;
     QDoubleSpinBox* PeriodBox = nullptr;
     QPushButton* UsePeakButton = nullptr;
+    TFitByHandPage* ByHandPage = nullptr;
+    TOrbitFitPage* FitPage = nullptr;
     QPushButton* CloseButton = nullptr;
     QTimer* ProgressTimer = nullptr;
 

@@ -19,6 +19,8 @@
 #include "simulation/SpectrumDrawing.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TObservingRunForm.h"
+#include "simulation/TFitByHandPage.h"
+#include "simulation/TOrbitFitPage.h"
 #include "simulation/TPlanetParamForm.h"
 #include "simulation/TSpectrumForm.h"
 #include "simulation/TSpectrumView.h"
@@ -392,6 +394,54 @@ void ShootSpectrum(Gallery& gallery, TThisBook& book) {
     spectrum.hide();
 }
 
+// Upsilon Andromedae observed on 150 nights over five seasons: its outer planet's curve set
+// by hand, then fitted planet by planet: the first planet with the residuals' periodogram
+// showing the next, all three, and the comparison with the truth.
+void ShootOrbitFit(Gallery& gallery, TThisBook& book) {
+    book.ChapterNumber = 5;
+    book.ShowChapter(1);
+    book.mnitRealSystemsClick();
+    TRealSystemsForm& card = *book.RealSystemsCard;
+    card.SelectSystem(4);
+    card.SetUpButton->click();
+    card.hide();
+    book.mnitObservingRunClick();
+    TObservingRunForm& run = *book.ObservingRunForm;
+    run.NightsBox->setValue(150);
+    run.RunLengthBox->setValue(1826);
+    run.PrecisionBox->setValue(3);
+    run.JitterBox->setValue(0);
+    run.ObservableBox->setValue(60);
+    run.WeatherBox->setValue(0);
+    run.SeedEdit->setText("2024");
+    run.ObserveButton->click();
+    run.WaitForPeriodogram();
+    TFitByHandPage& hand = *run.ByHandPage;
+    run.Tabs->setCurrentWidget(&hand);
+    hand.Sliders[TFitByHandPage::Period]->setValue(883);
+    hand.Sliders[TFitByHandPage::Amplitude]->setValue(190);
+    hand.Sliders[TFitByHandPage::Eccentricity]->setValue(316);
+    hand.Sliders[TFitByHandPage::Omega]->setValue(0);
+    hand.Sliders[TFitByHandPage::Periastron]->setValue(0);
+    gallery.shoot(run, "fit-by-hand");
+    TOrbitFitPage& page = *run.FitPage;
+    run.Tabs->setCurrentWidget(&page);
+    page.WaitForFit();
+    page.NextPlanetButton->click();
+    page.WaitForFit();
+    gallery.shoot(run, "fit-one-planet-residual-periodogram");
+    for (int more = 0; more < 2; ++more) {
+        page.NextPlanetButton->click();
+        page.WaitForFit();
+    }
+    gallery.shoot(run, "fit-three-planets");
+    page.CompareButton->click();
+    gallery.shoot(run, "fit-compare-truth");
+    page.CompareButton->click();
+    run.Tabs->setCurrentIndex(0);
+    run.hide();
+}
+
 } // namespace
 
 // Every tab of the widget library's demonstration window.
@@ -492,6 +542,7 @@ int main(int argc, char* argv[]) {
         ShootRealSystems(gallery, *book);
         ShootSpectrum(gallery, *book);
         ShootObservingRun(gallery, *book);
+        ShootOrbitFit(gallery, *book);
         book->mnitContentsClick();
         gallery.shoot(*book, "01-contents-over-chapter");
         access->show();

@@ -1,0 +1,34 @@
+#include "model/FitText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace fit {
+
+namespace {
+
+std::string Format(const char* format, int decimals, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, decimals, value);
+    return text;
+}
+
+} // namespace
+
+std::string WithUncertainty(const TEstimate& x) {
+    if (std::isinf(x.sigma))
+        return Format("%.*g", 6, x.value) + " (unconstrained)";
+    if (!(x.sigma > 0.0))
+        return Format("%.*g", 6, x.value);
+    const int decimals = std::clamp(1 - static_cast<int>(std::floor(std::log10(x.sigma))), 0, 12);
+    return Format("%.*f", decimals, x.value) + " ± " + Format("%.*f", decimals, x.sigma);
+}
+
+std::string SigmaDistance(double truth, const TEstimate& fitted) {
+    if (!(fitted.sigma > 0.0) || std::isinf(fitted.sigma))
+        return "–";
+    return Format("%.*f", 1, std::abs(truth - fitted.value) / fitted.sigma) + "σ";
+}
+
+} // namespace fit

@@ -1,0 +1,18 @@
+#pragma once
+// The fit's numbers as the results tables write them: a value with its 1-sigma uncertainty,
+// the uncertainty rounded to two significant figures and the value to the same decimal place
+// ("4.23115 ± 0.00047"); "(unconstrained)" after a value the data do not fix. And how far a
+// true value lies from the fitted one, in units of the uncertainty ("1.3σ").
+
+#include "model/OrbitFit.h"
+
+#include <string>
+
+namespace fit {
+
+std::string WithUncertainty(const TEstimate& x);
+
+// |truth - fitted| / sigma to one decimal; "–" when the uncertainty is infinite or 0.
+std::string SigmaDistance(double truth, const TEstimate& fitted);
+
+} // namespace fit

@@ -1,0 +1,147 @@
+#include "model/PlanetSearch.h"
+
+#include "Precondition.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace fit {
+
+namespace {
+
+// The shares of the work reported as progress: the periodogram, the fits at its peaks, and
+// the fits with one period doubled or halved.
+constexpr double PeriodogramShare = 0.1;
+constexpr double PeaksShare = 0.6;
+constexpr double HarmonicFactors[] = {2.0, 0.5};
+
+// A control that reports its progress into [from, from + share) of the caller's.
+TFitControl Part(const TFitControl& whole, double from, double share) {
+    TFitControl part;
+    part.cancel = whole.cancel;
+    if (whole.progress)
+        part.progress = [&whole, from, share](double done) { whole.progress(from + share * done); };
+    return part;
+}
+
+// -2 ln(likelihood) of a solution up to a constant: chi^2 + sum ln(sigma_i^2 + s^2), so
+// that fits with different jitters compare fairly; without jitter it orders as chi^2.
+double Misfit(const TOrbitSolution& solution, std::span<const TMeasurement> data) {
+    double misfit = solution.chiSquare;
+    const double s2 = solution.jitter_mps * solution.jitter_mps;
+    for (const TMeasurement& m : data)
+        misfit += std::log(m.error_mps * m.error_mps + s2);
+    return misfit;
+}
+
+} // namespace
+
+std::vector<TMeasurement> ResidualMeasurements(
+    std::span<const TMeasurement> data, std::span<const kepler::TRadialVelocityElements> planets) {
+    const std::vector<double> left = Residuals(data, planets);
+    std::vector<TMeasurement> residuals(data.begin(), data.end());
+    for (std::size_t i = 0; i < residuals.size(); ++i)
+        residuals[i].v_mps = left[i];
+    return residuals;
+}
+
+std::vector<std::size_t> HighestPeaks(std::span<const double> power, int count) {
+    PRECONDITION(count >= 0);
+    std::vector<std::size_t> peaks;
+    const std::size_t n = power.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if ((i == 0 || power[i] > power[i - 1]) && (i + 1 == n || power[i] >= power[i + 1]))
+            peaks.push_back(i);
+    }
+    const std::size_t kept = std::min(peaks.size(), static_cast<std::size_t>(count));
+    std::partial_sort(peaks.begin(), peaks.begin() + kept, peaks.end(),
+                      [&](std::size_t a, std::size_t b) { return power[a] > power[b]; });
+    peaks.resize(kept);
+    return peaks;
+}
+
+TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
+                            std::span<const kepler::TRadialVelocityElements> known,
+                            double shortestPeriod_days, const TFitSettings& settings,
+                            const TFitControl& control) {
+    PRECONDITION(shortestPeriod_days > 0.0);
+    TPlanetSearch search;
+    search.fit.message =
+        Refusal(data.size(), static_cast<int>(known.size()) + 1, settings.fitJitter);
+    if (!search.fit.message.empty())
+        return search;
+    const double span = observing::Span(data);
+    if (!(span > 0.0)) {
+        search.fit.message = "All measurements were taken at the same time, so no period "
+                             "can be sought.";
+        return search;
+    }
+
+    const std::vector<TMeasurement> residuals = ResidualMeasurements(data, known);
+    const observing::TFrequencyGrid grid = observing::GridFor(span, shortestPeriod_days);
+    const TFitControl periodogramPart = Part(control, 0.0, PeriodogramShare);
+    const bool computed = observing::Compute(
+        residuals, grid, false, search.periodogram, [&](double done) {
+            if (periodogramPart.progress)
+                periodogramPart.progress(done);
+            return !(control.cancel && control.cancel->load());
+        });
+    if (!computed) {
+        search.fit.outcome = TFitOutcome::Cancelled;
+        return search;
+    }
+
+    const std::vector<std::size_t> peaks = HighestPeaks(search.periodogram.power, PeaksTried);
+    const double share = PeaksShare / static_cast<double>(peaks.size());
+    double best = 0.0;
+    for (std::size_t i = 0; i < peaks.size(); ++i) {
+        const double period = 1.0 / grid.At(peaks[i]);
+        const TFitResult tried =
+            FitOneMorePlanet(data, known, i == 0 ? search.periodogram.peak.period_days : period,
+                             settings, Part(control, PeriodogramShare + share * i, share));
+        if (tried.outcome != TFitOutcome::Done) {
+            search.fit = tried;
+            return search;
+        }
+        const double misfit = Misfit(tried.solution, data);
+        if (i == 0 || misfit < best) {
+            search.fit = tried;
+            best = misfit;
+        }
+    }
+
+    // An eccentric orbit puts much of its signal into its second harmonic, and a planet may
+    // first be caught there (or at twice its period from an alias); each planet's period is
+    // tried doubled and halved, the others kept, and a better fit replaces the best. A period
+    // beyond the run can run away to where the planet is a mere trend; it is tried at the
+    // run's length instead of doubled.
+    const std::vector<TFittedPlanet> fitted = search.fit.solution.planets;
+    std::vector<kepler::TRadialVelocityElements> elements;
+    for (const TFittedPlanet& p : fitted)
+        elements.push_back(p.elements);
+    const double harmonicShare = (1.0 - PeriodogramShare - PeaksShare) /
+                                 static_cast<double>(fitted.size() * std::size(HarmonicFactors));
+    double from = PeriodogramShare + PeaksShare;
+    for (std::size_t j = 0; j < fitted.size(); ++j)
+        for (double factor : HarmonicFactors) {
+            std::vector<kepler::TRadialVelocityElements> start = elements;
+            start[j].period_days *= factor;
+            if (factor > 1.0 && elements[j].period_days > span)
+                start[j].period_days = span;
+            const TFitResult tried =
+                FitFrom(data, start, settings, Part(control, from, harmonicShare));
+            from += harmonicShare;
+            if (tried.outcome != TFitOutcome::Done) {
+                search.fit = tried;
+                return search;
+            }
+            const double misfit = Misfit(tried.solution, data);
+            if (misfit < best) {
+                search.fit = tried;
+                best = misfit;
+            }
+        }
+    return search;
+}
+
+} // namespace fit

@@ -1,0 +1,140 @@
+#include "simulation/TFitByHandPage.h"
+
+#include "model/OrbitFit.h"
+#include "model/Periodogram.h"
+#include "simulation/ObservingDrawing.h"
+#include "simulation/TObservingPlot.h"
+#include "simulation/TOrbitFitPage.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+QFont Arial(int pixels, bool bold = false) {
+    QFont font("Arial");
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+double Share(const QSlider* slider) {
+    return static_cast<double>(slider->value()) / TFitByHandPage::SliderSteps;
+}
+
+} // namespace
+
+TFitByHandPage::TFitByHandPage(TOrbitFitPage& fitPage, QWidget* parent)
+    : QWidget(parent), fitPage_(fitPage) {
+    setAccessibleName("Fit by hand");
+    CurvePlot = new TObservingPlot(this);
+    CurvePlot->setGeometry(4, 2, 624, 270);
+    CurvePlot->setAccessibleName("Measurements with the curve set by hand");
+    CurvePlot->setAccessibleDescription("The measurements less the best offset, with their error bars, and the curve the sliders set, in green.");
+    const char* captions[] = {"Orbi&t period", "&Amplitude K", "Eccentricit&y", "Ome&ga \u03c9",
+                              "Periastron ti&me T"};
+    const char* names[] = {"Period, logarithmic", "Semi-amplitude K", "Eccentricity",
+                           "Argument of periastron omega", "Time of periastron"};
+    for (int i = 0; i < 5; ++i) {
+        const int top = 280 + i * 28;
+        auto* caption = new QLabel(QString::fromUtf8(captions[i]), this);
+        caption->setGeometry(8, top + 2, 110, 20);
+        caption->setFont(Arial(13));
+        Sliders[i] = new QSlider(Qt::Horizontal, this);
+        Sliders[i]->setGeometry(120, top, 360, 24);
+        Sliders[i]->setRange(0, SliderSteps);
+        Sliders[i]->setAccessibleName(QString::fromUtf8(names[i]));
+        caption->setBuddy(Sliders[i]);
+        Readouts[i] = new QLabel(this);
+        Readouts[i]->setGeometry(488, top + 2, 140, 20);
+        Readouts[i]->setFont(Arial(13, true));
+        Readouts[i]->setAccessibleName(QString::fromUtf8(names[i]) + " readout");
+        connect(Sliders[i], &QSlider::valueChanged, this, [this] { SliderChange(); });
+    }
+    RmsLabel = new QLabel(this);
+    RmsLabel->setGeometry(8, 424, 400, 22);
+    RmsLabel->setFont(Arial(14, true));
+    RmsLabel->setAccessibleName("rms of the residuals");
+    FitButton = new QPushButton("Fit &using these", this);
+    FitButton->setGeometry(488, 420, 140, 28);
+    FitButton->setFont(Arial(13, true));
+    FitButton->setAccessibleName("Fit using these elements");
+    connect(FitButton, &QPushButton::clicked, this, [this] { FitButtonClick(); });
+
+    CurvePlot->SetDraw([this](QPainter& p, const QRectF& area) {
+        const kepler::TRadialVelocityElements planet = Elements();
+        std::vector<observing::TMeasurement> shifted = set_.data;
+        if (!shifted.empty()) {
+            const double offset = fit::SpreadAbout(set_.data, std::span(&planet, 1)).offset_mps;
+            for (observing::TMeasurement& m : shifted)
+                m.v_mps -= offset;
+        }
+        observingdrawing::TDataScene scene;
+        scene.data = shifted;
+        scene.truth = std::span(&planet, 1);
+        scene.timeOffset_days = set_.timeOffset_days;
+        scene.velocityTitle = "v \u2212 offset (m/s)";
+        scene.curveColour = QColor(0, 130, 0);
+        observingdrawing::DrawData(p, area, scene);
+    });
+    SliderChange();
+}
+
+void TFitByHandPage::SetMeasurements(const observing::TMeasurementSet& set) {
+    set_ = set;
+    const double span = observing::Span(set_.data);
+    shortest_days_ = 0.5;
+    longest_days_ = std::max(2.0 * span, 10.0);
+    double lo = 0.0, hi = 0.0;
+    for (const observing::TMeasurement& m : set_.data) {
+        lo = std::min(lo, m.v_mps);
+        hi = std::max(hi, m.v_mps);
+    }
+    largestK_mps_ = std::max(1.0, hi - lo);
+    for (QSlider* slider : Sliders)
+        slider->blockSignals(true);
+    Sliders[Period]->setValue(SliderSteps / 2);
+    Sliders[Amplitude]->setValue(SliderSteps / 4);
+    Sliders[Eccentricity]->setValue(0);
+    Sliders[Omega]->setValue(0);
+    Sliders[Periastron]->setValue(0);
+    for (QSlider* slider : Sliders)
+        slider->blockSignals(false);
+    SliderChange();
+}
+
+kepler::TRadialVelocityElements TFitByHandPage::Elements() const {
+    kepler::TRadialVelocityElements e;
+    e.period_days = shortest_days_ * std::pow(longest_days_ / shortest_days_, Share(Sliders[Period]));
+    e.K_mps = largestK_mps_ * Share(Sliders[Amplitude]);
+    e.ecc = fit::MaxFitEccentricity * Share(Sliders[Eccentricity]);
+    e.omega_rad = 2.0 * std::numbers::pi * Share(Sliders[Omega]);
+    const double first = set_.data.empty() ? 0.0 : set_.data.front().t_days;
+    e.tPeri_days = first + e.period_days * Share(Sliders[Periastron]);
+    return e;
+}
+
+void TFitByHandPage::SliderChange() {
+    const kepler::TRadialVelocityElements e = Elements();
+    const double first = set_.data.empty() ? 0.0 : set_.data.front().t_days;
+    Readouts[Period]->setText(QString("%1 days").arg(e.period_days, 0, 'g', 5));
+    Readouts[Amplitude]->setText(QString("%1 m/s").arg(e.K_mps, 0, 'f', 1));
+    Readouts[Eccentricity]->setText(QString::number(e.ecc, 'f', 3));
+    Readouts[Omega]->setText(QString("%1\u00b0").arg(e.omega_rad * 180.0 / std::numbers::pi, 0, 'f', 0));
+    Readouts[Periastron]->setText(QString("day %1").arg(e.tPeri_days - first, 0, 'f', 2));
+    const bool any = set_.data.size() >= observing::MinCsvRows;
+    RmsLabel->setText(any ? QString("rms of the residuals: %1 m/s")
+                                .arg(fit::SpreadAbout(set_.data, std::span(&e, 1)).rms_mps, 0, 'f', 2)
+                          : QString("No measurements yet."));
+    FitButton->setEnabled(any);
+    CurvePlot->update();
+}
+
+void TFitByHandPage::FitButtonClick() {
+    if (set_.data.size() >= observing::MinCsvRows)
+        fitPage_.FitFromHand(Elements());
+}

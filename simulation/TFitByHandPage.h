@@ -1,0 +1,44 @@
+#pragma once
+// The observing run's page "By hand": one planet's curve moved over the measurements with
+// sliders for P, K, e, omega and the time of periastron, as orbits were first fitted, with
+// the rms of what is left shown as the sliders move. The offset is the residuals' weighted
+// mean. "Fit using these" hands the elements to the Fit page, which fits from them.
+
+#include "model/Kepler.h"
+#include "model/MeasurementsCsv.h"
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QSlider;
+class TObservingPlot;
+class TOrbitFitPage;
+
+class TFitByHandPage : public QWidget {
+public:
+    // fitPage: where "Fit using these" sends the elements; it must outlive this page.
+    explicit TFitByHandPage(TOrbitFitPage& fitPage, QWidget* parent = nullptr);
+
+    enum TElement { Period, Amplitude, Eccentricity, Omega, Periastron };
+    static constexpr int SliderSteps = 1000;
+
+    TObservingPlot* CurvePlot = nullptr;
+    std::array<QSlider*, 5> Sliders{};
+    std::array<QLabel*, 5> Readouts{};
+    QLabel* RmsLabel = nullptr;
+    QPushButton* FitButton = nullptr;
+
+    // New measurements: the sliders' ranges follow them and start at a middle curve.
+    void SetMeasurements(const observing::TMeasurementSet& set);
+    // The elements the sliders give.
+    kepler::TRadialVelocityElements Elements() const;
+    void SliderChange();
+    void FitButtonClick();
+
+private:
+    TOrbitFitPage& fitPage_;
+    observing::TMeasurementSet set_;
+    double shortest_days_ = 1.0, longest_days_ = 100.0, largestK_mps_ = 100.0;
+};

@@ -1,0 +1,98 @@
+#pragma once
+// The observing run's page "Fit": the measurements fitted planet by planet. "Fit one more
+// planet" seeks the next planet at the peaks of the residuals' periodogram and refits all
+// planets together; the work runs on a thread of its own with progress and Cancel, and a
+// cancelled fit leaves the last one shown. The page shows the fitted curve over the
+// measurements (less the fitted offset) with the residuals below it, the residuals'
+// periodogram, and the results with their uncertainties; for a simulated run the true values
+// are shown beside the fitted ones only when asked for.
+
+#include "model/Kepler.h"
+#include "model/MeasurementsCsv.h"
+#include "model/OrbitFit.h"
+#include "model/Periodogram.h"
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QDoubleSpinBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QThread;
+class QTimer;
+class TObservingPlot;
+
+class TOrbitFitPage : public QWidget {
+public:
+    explicit TOrbitFitPage(QWidget* parent = nullptr);
+    ~TOrbitFitPage() override;
+
+    TObservingPlot* CurvePlot = nullptr;
+    TObservingPlot* ResidualPlot = nullptr;
+    TObservingPlot* ResidualPeriodogramPlot = nullptr;
+    QPushButton* NextPlanetButton = nullptr;
+    QPushButton* RemovePlanetButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+    QCheckBox* JitterBox = nullptr;
+    QDoubleSpinBox* StarMassBox = nullptr;
+    QProgressBar* Progress = nullptr;
+    QTableWidget* Results = nullptr;
+    QLabel* Summary = nullptr;
+    QPushButton* CompareButton = nullptr;
+    QTimer* ProgressTimer = nullptr;
+
+    // New measurements: every fit is dropped. truth: the planets that made a simulated run
+    // (none for other data).
+    void SetMeasurements(const observing::TMeasurementSet& set,
+                         std::vector<kepler::TRadialVelocityElements> truth);
+    // The star's mass in solar masses, as the field shows it, without a new fit.
+    void SetStarMass(double starMass_Solar);
+    // Fits one planet from the elements set by hand; the fit replaces every fit shown.
+    void FitFromHand(const kepler::TRadialVelocityElements& start);
+    // The shortest period the periodograms search, days.
+    void SetShortestPeriod(double period_days);
+
+    // The fit shown, or none.
+    const fit::TOrbitSolution* Solution() const;
+    const observing::TPeriodogram* ResidualPeriodogram() const;
+    bool Working() const { return worker_ != nullptr; }
+    bool Comparing() const { return comparing_; }
+    // Waits for the work in progress (for tests and the gallery).
+    void WaitForFit();
+
+    void NextPlanetButtonClick();
+    void RemovePlanetButtonClick();
+    void CancelButtonClick();
+    void CompareButtonClick();
+    void JitterBoxClick();
+    void StarMassBoxChange();
+    void ProgressTimerTimer();
+
+private:
+    struct TJob;
+    enum class TWork { Periodogram, NextPlanet, Refit, FromHand };
+
+    void Start(TWork work, std::vector<kepler::TRadialVelocityElements> start = {});
+    void StopWorker();
+    void Finish();
+    void ShowResults();
+    void ShowFitTable();
+    void ShowComparisonTable();
+    void ShowState();
+    fit::TFitSettings Settings() const;
+
+    observing::TMeasurementSet set_;
+    std::vector<kepler::TRadialVelocityElements> truth_;
+    std::vector<fit::TOrbitSolution> fits_; // fits_[n - 1] holds n planets; the last is shown
+    observing::TPeriodogram residualPeriodogram_;
+    bool hasResidualPeriodogram_ = false;
+    double shortestPeriod_days_ = 1.0;
+    bool comparing_ = false;
+    QString status_;
+    std::shared_ptr<TJob> job_;
+    QThread* worker_ = nullptr;
+};

@@ -1,0 +1,30 @@
+#include "model/FitText.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+TEST(FitText, ValueRoundedToItsUncertainty) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        fit::TEstimate x;
+        const char* text;
+    } cases[] = {
+        {{4.2311527, 0.000473}, "4.23115 ± 0.00047"},
+        {{1290.4, 18.3}, "1290 ± 18"},
+        {{1290.4, 183.0}, "1290 ± 183"},
+        {{0.3176, 0.0266}, "0.318 ± 0.027"},
+        {{-3.05, 0.8}, "-3.05 ± 0.80"},
+        {{2511.9, inf}, "2511.9 (unconstrained)"},
+        {{0.47, 0.0}, "0.47"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(fit::WithUncertainty(c.x), c.text) << c.x.value << " +- " << c.x.sigma;
+}
+
+TEST(FitText, DistanceInUnitsOfTheUncertainty) {
+    EXPECT_EQ(fit::SigmaDistance(4.25, {4.23, 0.02}), "1.0σ");
+    EXPECT_EQ(fit::SigmaDistance(4.20, {4.23, 0.02}), "1.5σ");
+    EXPECT_EQ(fit::SigmaDistance(4.20, {4.23, std::numeric_limits<double>::infinity()}), "–");
+    EXPECT_EQ(fit::SigmaDistance(4.20, {4.23, 0.0}), "–");
+}
