@@ -19,9 +19,9 @@ std::vector<kepler::TRadialVelocityElements> UpsilonAndromedae() {
             for (const TRealPlanet& real : system.Planets) {
                 TPlanet planet;
                 planet.a = real.a_AU;
-                planet.ecc = real.Ecc;
-                planet.mass = real.MassSinI_Jupiter * JupiterMass;
-                elements.push_back(kepler::ElementsOf(planet, system.StarMass_Solar));
+                planet.ecc = real.Ecc.Value;
+                planet.mass = real.Mass.Value * JupiterMass;
+                elements.push_back(kepler::ElementsOf(planet, system.StarMass.Value));
             }
     return elements;
 }

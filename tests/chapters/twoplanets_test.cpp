@@ -335,7 +335,7 @@ TEST_F(TwoPlanetsTest, ThePageSevenExperimentGivesTheSameCurve) {
     c.ParamForm->PlanRadioButton2->click();
     c.ParamForm->incSlider->setValue(90);
     c.ParamForm->massSlider->setValue(37);
-    ASSERT_EQ(c.ParamForm->massLabel->text().toStdString(), "0.17 Jupiter Masses");
+    ASSERT_EQ(c.ParamForm->massLabel->text().toStdString(), "0.17 Jupiter masses");
     EXPECT_EQ(c.Planets[1].a, a) << "no slider for a moved";
     const std::vector<double> after = curve();
 

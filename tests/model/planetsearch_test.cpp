@@ -13,8 +13,8 @@
 
 namespace {
 
-// The planets of a system of the real systems' table as the free experiment sets them up:
-// edge-on, periastron on the line of nodes, all at periastron at time 0.
+// The planets of a system of the real systems' table with its periods, eccentricities and
+// masses, edge-on, each at periastron at time 0 and with its orientation in the plane left at 0.
 std::vector<kepler::TRadialVelocityElements> ElementsOfSystem(const std::string& name) {
     for (const TRealSystem& system : RealSystems())
         if (system.Name == name) {
@@ -22,9 +22,9 @@ std::vector<kepler::TRadialVelocityElements> ElementsOfSystem(const std::string&
             for (const TRealPlanet& real : system.Planets) {
                 TPlanet planet;
                 planet.a = real.a_AU;
-                planet.ecc = real.Ecc;
-                planet.mass = real.MassSinI_Jupiter * JupiterMass;
-                elements.push_back(kepler::ElementsOf(planet, system.StarMass_Solar));
+                planet.ecc = real.Ecc.Value;
+                planet.mass = real.Mass.Value * JupiterMass;
+                elements.push_back(kepler::ElementsOf(planet, system.StarMass.Value));
             }
             return elements;
         }
