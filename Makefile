@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 # The two commands a fresh Debian 12 machine needs: `make run` and `make test`.
 BUILD     ?= build
 FUZZBUILD ?= build-fuzz

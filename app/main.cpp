@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Start-up: the zoom, the application title, the book window, the accessibility dialog,
 // then the message loop until the book window closes. A failed start-up is shown and ends
 // the program with a failure status, as does the lack of any display to show it on. A

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Start-up to a shown contents page, and one page turn inside a chapter.
 
 #include "Application.h"

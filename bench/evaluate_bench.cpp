@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Evaluations per second of compiled expressions, side by side with muparser when it is
 // installed. Each pair evaluates the same formula at a slowly moving x.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // What a tick costs the most extreme system the controls allow: "Free experiment" with three
 // planets at the smallest semi-major axis and the largest eccentricity and planet mass, the
 // smallest star mass, inclinations -90, 0 and +90 degrees, velocity arrows shown and the zoom

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // What one tick of the simulation costs when it must take many steps to keep a sweep of the
 // graph within 30 s: the free experiment with a hot giant like 51 Peg b (about 160 steps a
 // tick) and with the tightest orbit the sliders allow (a = 0.01 AU, e = 0.99 about 100 solar

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Cost of setting a planet up (the track is rebuilt on every reset) and of stepping it.
 
 #include "model/planet.h"

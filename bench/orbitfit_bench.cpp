@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // What a fit costs the student's wait: one planet on 100 measurements, and the third planet
 // of Upsilon Andromedae on 300, each as the fit alone from a periodogram's peak and as the
 // whole "one more planet" step (the residuals' periodogram, fits at its highest peaks and at

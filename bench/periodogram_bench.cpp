@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The observing run's periodogram: 100 measurements on 20 000 frequencies (goal 10 ms) and
 // 1 000 on 100 000 (goal 0.5 s), the trigonometric recurrences along the grid against a plain
 // double loop over the same formula (PowerAt at every frequency: a sine and a cosine per

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // What a simulation tick costs the whole process: the book shown offscreen with "The
 // simulation" open, three visible planets with their velocity arrows, started with its Start
 // button and left to the real 50 ms timer and the event loop for several seconds. The

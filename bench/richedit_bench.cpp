@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The rich edit: composing a chapter page through the writer, and streaming in 100 kB of
 // RTF (the import alone and into the control).
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Throughput of the RTF reader's match string on a generated document of about 1 MB, shaped
 // like the rich edit's own output: a font table, paragraphs of text with bold and italic runs,
 // sub- and superscripts as groups and as raised or lowered text, Symbol-font Greek letters and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Cost of the simulation window's work, measured on the window itself inside the book: one
 // timer tick (the planets' step, the graph's point, the orbit view's frame), a background
 // redraw as while the user drags the view, and a reset, which rebuilds every track. All

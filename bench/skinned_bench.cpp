@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The per-frame work of the picture-skinned controls: a double-buffered paint box frame
 // with labels above it, a bevel repainted after a resize, and a masked button taking new
 // images.

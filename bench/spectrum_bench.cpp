@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Cost the spectrum window adds to a simulation tick: the spectrum view repainted for a new
 // radial velocity (the still part kept, as on screen), the whole picture drawn afresh (when
 // the line or the magnification changes), and the shown window's whole tick, its readouts

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Whole-process start-up: the time from starting a process to its first shown frame,
 // measured by running this program again as a child, once as the book (as the application
 // starts it: title, window icon, book window, accessibility dialog) and once as an empty Qt

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The text port against Qt's own layout: 100 kB of prose laid out into a 400-pixel frame
 // and drawn onto an image tall enough to hold all of it. The port's text changes style
 // (bold, italic, colour) every 20 characters or so; QTextLayout gets the same text plain,

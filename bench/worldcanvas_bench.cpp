@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Cost of drawing an orbit track through the world canvas onto the orbit view's bitmap,
 // as happens on every redraw while the user drags the view.
 

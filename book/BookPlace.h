@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Where the reader is in the book and the reader's options: what a book reopened at another
 // zoom takes over from the one it replaces. It travels as one command-line argument,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The chapter table: from a chapter number (1 .. ChapterTableSize()) to a new chapter
 // window owned by the book. Number 0, the contents page, has no window.

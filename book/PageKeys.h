@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The keys that turn the book's pages, and whether the focused control would use such a
 // key itself, in which case it is the control's and turns nothing.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The About box: a title page, the acknowledgements and the contact details, switched
 // by three buttons. Each Help, About makes a new one, which opens on the title page.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The accessibility options dialog: the system's colours instead of the book's own, and
 // text boxes that the keyboard focus (and so a screen reader) can enter. One dialog

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The book window: a splash screen, a contents page and at most one embedded chapter
 // window, with the menus, the navigation panel and the reader's colour options. This

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A chapter window: numbered pages, embedding in the book, the caption that shows the
 // page, the chapter fonts, the colour scheme, and the page protocol a chapter fills in.

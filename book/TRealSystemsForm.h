@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The reference card "Real planetary systems": a table of systems found by radial
 // velocities as published, with a line on why each matters and the sources under it. A modeless window of the book; when the

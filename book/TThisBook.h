@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The main window of this book: splash screen, contents page with one button per
 // chapter, and the chapter table from chapter number to chapter window.

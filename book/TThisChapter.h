@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The chapter window that the book's chapters derive from: the page text box, the
 // feedback panel with its OK button, and the question protocol (judging an answer,

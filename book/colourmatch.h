@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The colour the display really shows for a design colour. On a true-colour display
 // this is the triple itself; on a display with fewer colours, the colour it would use.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // What the chapters' questions share: the key filter of an answer field that takes a
 // number, the reading of that number, the latching of a choice button and the reading of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Chapter 5, "Free experiment": four pages of suggestions while every control of the
 // simulation is left free. Vulcan joins Mondas, Skyron can be switched on, and the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TIntro.h"
 
 #include "RichEditWriter.h"

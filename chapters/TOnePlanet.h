@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Chapter 3, "One planet": fifteen pages on how each orbital element of a single planet,
 // Mondas, shows (or does not show) in the star's radial velocity curve. The pages release

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Chapter 2, "The simulation": ten pages that introduce the simulation window with one
 // planet, Mondas, around a star of one solar mass. The pages unlock the controls one by one

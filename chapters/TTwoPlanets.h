@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Chapter 4, "Two planets": nine pages with Mondas and Vulcan, showing that the sum of two
 // periodic signals is not periodic, that two very different periods can still be read

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 # The book looks for its rich-text files beside the running program, so every program
 # that opens book windows (the book, the tests, the gallery) gets a copy in its folder.
 file(GLOB DOPPLER_DATA_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*.rtf)

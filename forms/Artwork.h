@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The book's pictures and button faces, painted in code at start-up in one visual
 // language: the pale green-grey page, pale yellow notes, dark blue ink, night-sky

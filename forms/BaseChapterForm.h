@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Layout of the simulation chapter window: the orbit view with its controls, the velocity
 // graph with its axis title and time scale, the run buttons and the timer.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The parts the simulation chapters build their questions from: choice buttons, bold
 // captions, answer fields and the Done button, each hidden until its page shows it.

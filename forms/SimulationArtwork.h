@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The small pictures beside the orbit view's two rotation sliders, painted in the book's
 // ink on a transparent ground: a tilting arrow for the tilt slider and a turning arrow for

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Turns a fuzz input into choices: integers in a range and yes/no, taken byte by byte from
 // the front. When the input runs out every choice is its smallest value, so a harness always
 // ends. Used instead of the fuzzing toolchain's reader so that the harnesses also build with

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // An expression in + - * / ^, sin, cos, sqrt, numbers and x, fully bracketed, whose shape the
 // bytes of a fuzz input choose (one byte an operator, two a number), kept as a tree. The tree
 // evaluates itself in plain double arithmetic and bounds the rounding error of every step to

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // LeaksIgnored: while one lives, the leak checker does not count what is allocated. For the
 // harnesses that go through Qt's fonts, whose caches (and fontconfig's) keep what they
 // allocate for each new face and size. The leak checker exists only in sanitized builds; the

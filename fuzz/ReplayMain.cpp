@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Runs a harness's checks on kept inputs, without libFuzzer: every file named on the command
 // line, and every file in a folder named there. A failed check aborts, which fails the test.
 

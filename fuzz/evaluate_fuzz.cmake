@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 doppler_add_fuzzer(evaluate_fuzz ${PROJECT_SOURCE_DIR}/fuzz/evaluate_fuzz.cpp
   ${PROJECT_SOURCE_DIR}/widgets/linklist.cpp
   ${PROJECT_SOURCE_DIR}/widgets/oError.cpp

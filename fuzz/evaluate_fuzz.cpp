@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Compiles arbitrary text as an expression and evaluates it at a few values of x
 // (run with -dict=fuzz/evaluate_fuzz.dict to reach the vocabulary quickly).
 // Every input must either compile or raise oError, and every evaluation must either

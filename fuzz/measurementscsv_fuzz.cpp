@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Feeds arbitrary bytes to the measurements reader. Besides the sanitizers' checks: a file is
 // read exactly when it holds at least three rows; what is read is finite, in time order from
 // zero, with positive errors; a refusal has a message, naming its line when it has one; the

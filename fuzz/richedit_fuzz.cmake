@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 # The rich edit's RTF stream-in: the Qt-free import and export, and the step into a Qt
 # text document, which needs Qt's GUI libraries (uninstrumented).
 find_package(Qt6 REQUIRED COMPONENTS Widgets)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Fuzzes the rich edit's RTF stream-in: the Qt-free import, the export of what was read
 // (which must read back to the same document), and the step into and out of a Qt text
 // document (which must be stable after one pass).

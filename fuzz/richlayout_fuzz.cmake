@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 # A data file shown in the rich edit and laid out, which needs Qt's GUI libraries
 # (uninstrumented).
 find_package(Qt6 REQUIRED COMPONENTS Widgets)

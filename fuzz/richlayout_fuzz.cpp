@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Fuzzes what showing a data file costs: the input is streamed into a rich edit as the book
 // reads its data files (RTF, or plain text in Windows-1252 or UTF-8) and laid out at the
 // width of a dialog's page. The layout must end in time that the size of the input explains;

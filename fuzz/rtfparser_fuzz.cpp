@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Feeds arbitrary bytes to the RTF reader. The first byte also chooses the marker options and
 // the white-space option, so every marker path is reached. Besides the sanitizers' checks, the
 // result code must be one of the documented ones, the match string must come back trimmed,

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 # The text port: line fitting, actions and inline pictures, drawn on an off-screen bitmap
 # through the canvas (Qt's GUI libraries, uninstrumented).
 find_package(Qt6 REQUIRED COMPONENTS Widgets)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Fuzzes the text port: the input chooses a frame (0 to 2000 pixels wide), the port's
 // settings and a well-formed sequence of writes (text with spaces, long words, line feeds,
 // UTF-8 letters, every action with valid arguments, pictures and tables of any size, pen

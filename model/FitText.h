@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The fit's numbers as the results tables write them: a value with its 1-sigma uncertainty,
 // the uncertainty rounded to two significant figures and the value to the same decimal place

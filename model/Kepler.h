@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The star's radial velocity at any time from Kepler's equation, for planets on fixed
 // ellipses: mean anomaly M = 2 pi (t - tPeri) / P, eccentric anomaly E from M = E - e sin E,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Nonlinear least squares: the parameters x that minimise S(x) = sum_i r_i(x)^2 by the
 // Levenberg-Marquardt method, and the linear propagation of the parameters' uncertainty,

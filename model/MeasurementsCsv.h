@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Radial-velocity measurements as text: three columns, time (days), velocity (m/s) and its
 // error (m/s), separated by commas, semicolons, tabs or spaces, the separator taken from the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Three data sets for a class to solve, made by the observing-run generator with fixed seeds
 // from planets of the book's own orbit model: one planet, an eccentric planet, two planets.

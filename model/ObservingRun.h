@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A simulated observing run: the nights on which the star is measured, and one noisy radial
 // velocity on each. The run starts on the first night of the star's observing season; the star

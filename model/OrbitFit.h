@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The Keplerian fit of one to three planets to radial-velocity measurements. The model is
 // v(t) = gamma + sum_j K_j [cos(nu_j + omega_j) + e_j cos omega_j] (Kepler.h), fitted by

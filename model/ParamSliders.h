@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The planet parameter dialog's sliders as numbers: from a slider position to an element's
 // value and back, and the value labels beside the sliders. Every mapping is linear in the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The generalised Lomb-Scargle periodogram (Zechmeister & Kuerster 2009, A&A 496, 577): at each
 // trial frequency a sine, a cosine and a constant are fitted to the data by weighted least

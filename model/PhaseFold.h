@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Measurements folded on a trial period: phase = frac((t - epoch) / period), 0 to 1, with the
 // points near either end repeated one cycle over so that phases -0.2 to 1.2 show the wrap.

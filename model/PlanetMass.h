@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A planet's minimum mass and orbit size from the star's radial-velocity elements. The mass
 // function f = (m sin i)^3 / (M* + m sin i)^2 = P K^3 (1 - e^2)^(3/2) / (2 pi G) is solved

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Planet by planet: the periodogram of what the planets fitted so far leave over (the data
 // themselves before the first planet), its highest peaks, and at each of them the fit of one

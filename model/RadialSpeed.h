@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The largest radial velocity the star can reach, from the planets' elements alone. A planet
 // of mass m on an ellipse (a, e) about a star of mass M moves the star along the line of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A table of real planetary systems found by radial velocities, as their orbital solutions
 // were published: the reference card shows it and the free experiment can put a system into

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // How many times larger than true the magnified panel draws a line's shift. The
 // magnification is the largest power of ten at which the largest speed the star can reach,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The run of a simulation window without its widgets: the star, its three planets Mondas,
 // Vulcan and Skyron, the simulated time, the step and the steps per tick. A reset sets every

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The visible absorption lines of a Sun-like star and their Doppler shift. A star receding
 // at v (m/s, positive away from us, as the velocity graph plots it) shows a line of rest

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The spectrum window's readouts and caption as text (UTF-8): numbers to three significant
 // figures in a unit that keeps them readable, signs spelt out, and the sentence that says

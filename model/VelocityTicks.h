@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The velocity labels of the graph: for a velocity range it picks a power of ten 10^e m/s
 // as the unit of the axis title (v_r / 10^e m s^-1) and a grid step of 0.5, 1 or 2 such

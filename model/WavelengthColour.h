@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The colour of monochromatic light as a screen shows it: the CIE 1931 colour matching
 // functions (in the multi-lobe Gaussian fit of Wyman, Sloan and Shirley, 2013) give XYZ,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // One planet on a fixed Keplerian ellipse about its star. The planet is moved by stepping
 // its true anomaly with the angular-momentum law, dtheta = h dt / r^2, and taking the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A planet's name: text of at most 999 bytes. Longer text is cut on assignment, at the
 // start of a UTF-8 character, so a name typed into the parameter dialog can never overrun.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The star's reflex motion: each visible planet pulls the star by minus its own position
 // and velocity times its mass, and the sums are scaled by 1 / star mass (not the total

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A three-dimensional vector of the orbit model: positions in AU, velocities in AU per day.
 // The z axis is the line of sight from the observer; x and y span the sky plane.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The observing run's three pictures, drawn with a painter into a rectangle so the same code
 // paints the window at any pixel ratio and the printed page: the measurements against time

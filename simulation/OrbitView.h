@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // How the orbit view looks at the model: the two view angles, the zoom and the scales from
 // model units to view world units, the projection of a scaled model point onto the view's

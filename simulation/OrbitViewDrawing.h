@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Drawing of the orbit view: the background picture (black field, axes, orbit tracks with
 // their normal arrows) into an off-screen bitmap, and each frame (the background, then the

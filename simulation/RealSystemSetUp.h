@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Puts a real planetary system into a simulation chapter through the parameter dialog: for
 // each planet its radio button and its name, the catalogue's values (edge-on, m = m sin i,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // How a real system is shown once set up: the time scale whose graph window holds a few
 // periods of its fastest planet and the zoom that shows its widest orbit.

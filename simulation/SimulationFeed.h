@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // What a simulation chapter tells a window that follows it (the spectrum window): the
 // simulated time and the star's radial velocity after every tick, the largest velocity its

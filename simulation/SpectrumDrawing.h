@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Drawing of the star's spectrum on any QPainter: the visible band from 380 to 700 nm in
 // the colours of its wavelengths with the absorption lines dark on it, and a magnified panel

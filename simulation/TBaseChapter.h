@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The chapter window that carries the orbit simulation: the base of the four simulation
 // chapters, which drive it page by page. It is the run itself (TSimulationModel: the star,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The observing run's page "By hand": one planet's curve moved over the measurements with
 // sliders for P, K, e, omega and the time of periastron, as orbits were first fitted, with

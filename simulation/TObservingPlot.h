@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // One of the observing run's pictures as a widget: it paints straight onto the widget with the
 // drawing function it is given, so it is crisp at any device pixel ratio.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The modeless window "Observing run": it measures the star of the open simulation chapter as
 // a planet hunter would, on a few dozen clear nights with noise, and finds the period with a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The observing run's page "Fit": the measurements fitted planet by planet. "Fit one more
 // planet" seeks the next planet at the peaks of the residuals' periodogram and refits all

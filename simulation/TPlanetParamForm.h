@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The modeless dialog "Edit parameters" of a simulation chapter window: the user picks one
 // of the three planets and sets its semi-major axis, eccentricity, inclination, the two

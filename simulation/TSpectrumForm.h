@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The modeless window "Spectrum of the star": it follows one simulation chapter through its
 // TSimulationFeed, tick by tick on the chapter's own timer, and shows the star's spectrum

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The spectrum picture as a widget. Painting keeps the still part of the picture in an image
 // made at the screen's device pixel ratio, so a tick repaints only what moves and the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The sweep and scale rules of the radial-velocity graph, without its drawing. The graph
 // shows time (days) across and velocity down a world 100 units high whose zero line is at

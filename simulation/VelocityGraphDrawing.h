@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Drawing of the radial-velocity graph into the off-screen bitmap that the graph box's
 // world canvas draws on: the white field with its frame, the time axis with its grid and

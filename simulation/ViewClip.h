@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Lines cut to what a view can show. At the smallest zoom a planet's velocity arrow or its
 // orbit track may end hundreds of millions of pixels outside the view; the painter's own

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Three-dimensional button edges drawn with a canvas, in the system's classic scheme:
 // an outer and an inner one-pixel border, raised or sunken, on chosen sides.

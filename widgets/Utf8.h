@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Stepping through UTF-8 text by whole characters, so that measuring, chunking and line
 // breaking never cut a character's bytes apart. Works on char and const char alike.

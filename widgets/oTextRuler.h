@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The text port's font measures. Style changes every few words would otherwise build a Qt
 // font and its metrics for every run; the ruler keeps the few faces in use, each with the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Line fitting: how much of the pending text, from a given start, fits into the space left
 // on the current line, and where the next piece starts.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The main of every benchmark that opens widgets: a QApplication on the offscreen platform
 // (unless another is asked for), the book's title, and dialogs answered at once so that no
 // message box can stop a run.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The always-on precondition check. A failed precondition is a programming error:
 // it prints the condition text and the source unit, then stops the program.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Qt's raster painting (6.4 on x86-64) returns with the upper halves of the AVX registers
 // still marked in use. Until they are cleared, the SSE arithmetic that follows waits on them

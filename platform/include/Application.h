@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The application object as the book uses it: title, main form, the standard
 // exception display, and the user-facing dialogs routed through a replaceable hook

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The desktop's calculator, started from the Tools menu. The book remembers the process
 // it started itself, brings that one to the front when asked again, and asks only that

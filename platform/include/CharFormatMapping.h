@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Between the rich edit's format record and Qt's character format. The offset in twips,
 // the character set and the pitch travel in properties of their own so that they read back

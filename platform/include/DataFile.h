@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Finds the book's data files: beside the executable, then in the data folder of the
 // installation the executable sits in (so an installation moved to another prefix keeps

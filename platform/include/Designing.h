@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Whether a form designer is showing a control. A designer marks the form it edits;
 // components that hold run-time resources (buffers, hit masks) leave them out there and

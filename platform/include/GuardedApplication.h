@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The application object of every program that opens book windows. An exception that
 // escapes an event handler goes to the application's exception display and the program

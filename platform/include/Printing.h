@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Printing a window as it shows, and a document of text. The window is drawn at the
 // printer's resolution, its controls and texts as vector drawing, scaled with equal x and y

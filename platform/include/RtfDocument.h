@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Rich text as the RTF import produces it and the RTF export consumes it: paragraphs of
 // runs of UTF-8 text, each with its character format. Qt-free; the rich edit control

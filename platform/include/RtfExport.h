@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Writes paragraphs and runs as RTF: a font table of plain "{\fN\fcharsetC Name;}"
 // entries, a colour table, then the text with character formats as changes from run to

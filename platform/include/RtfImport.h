@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Reads Rich Text Format into paragraphs and runs: the common hand-written subset
 // (font and colour tables, character and paragraph properties, escapes, Unicode,

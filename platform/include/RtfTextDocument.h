@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Moves imported rich text into a Qt text document and takes it back out for export.
 // Formats not given by the rich text take the rich edit's default format; bullets become

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Where a window opens: always wholly within the screen's available area, and, for a
 // dialog, where it covers least of what the reader is looking at, beside its owner when

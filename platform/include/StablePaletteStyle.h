@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The application's style, drawing with palettes whose cache keys stay the same for the same
 // colours. The style keeps pictures of sliders, scroll bars and buttons in Qt's pixmap cache

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // An off-screen image with its own canvas. The canvas stays open between calls; the
 // image is read through Image(), which first draws whatever the canvas still holds.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A drawing surface with persistent pen, brush, font and pen position, in the manner
 // the system's drawing code expects: integer device coordinates, rectangles whose

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A run's character format as one record, the way the rich edit exchanges it: effects,
 // height and vertical offset in twips, colour, character set, pitch and family, face name,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Colours as 24-bit values r + 256*g + 65536*b, plus the system colours, which are
 // resolved through the application palette when drawn.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A windowed control that paints itself through Paint() on its canvas, which is valid
 // only while it paints. With TabStop (the default) the Tab key reaches it; a mouse press

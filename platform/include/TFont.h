@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A font as the forms describe it: face name, height (negative = pixel height of the
 // characters, positive = cell height), style set, colour, character set and pitch.

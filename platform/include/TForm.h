@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The form base: a window whose components are made by its form definition.
 // Creation is two-phase: every constructor runs first, then the form-created handler

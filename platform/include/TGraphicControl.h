@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A non-windowed control: it takes no focus and paints through Paint() on a canvas that
 // is valid only while it paints. Its parent can paint its non-windowed controls onto any

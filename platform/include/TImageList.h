@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A list of equal-sized images drawn by index; buttons take their state faces from it.
 // Sizes are logical pixels: an image made for a screen of a higher device pixel ratio

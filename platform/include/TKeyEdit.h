@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A single-line edit whose OnKeyPress handler sees every typed character before the field
 // does and may change it or swallow it (key = 0), as answer fields that accept only a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A caption drawn straight onto its parent: a non-windowed control, so a control below it
 // that composes its own image (a double-buffered paint box) can show it too. The label

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A paint box owns a persistent surface. Its canvas can be drawn on at any time (from a
 // timer tick as well as from a paint); the widget shows the surface, and OnPaint runs

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A coloured panel with an optional lowered bevel; OnResize lets a form keep anchored
 // children in place when the panel changes size.

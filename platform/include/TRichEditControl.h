@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The platform rich edit control: a text edit offering what the rich edit writer and the
 // book's rich text boxes need. Text replaces the selection and takes the insertion point's

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A track bar: a slider with a tick style, the side its ticks are on, a tick frequency and
 // a selection range. A vertical bar has its minimum at the top. The channel and thumb

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // SIGTERM, SIGINT and SIGHUP (a logout, a kill, Ctrl+C, a closed terminal) end the book the
 // way its Exit command does, so that closing handlers run: the calculator the book started

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Conversions between the byte strings the system exchanges (Windows-1252 or UTF-8)
 // and Unicode code points. Qt-free, so that the RTF import and export can be fuzzed alone.

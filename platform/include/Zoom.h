@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The zoom of the whole program, in percent. It is Qt's own scale factor: every window,
 // layout, font, pen and picture scales alike, the forms keep their design coordinates, and

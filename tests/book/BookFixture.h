@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A book window as start-up makes it, with its accessibility dialog, on the offscreen
 // platform; dialogs are recorded instead of shown.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Greek letters are written as the Unicode letters in faces that have them, so that a screen
 // reader and the clipboard take ψ and φ for what they are; each parameter slider says what
 // it does.

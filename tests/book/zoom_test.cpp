@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The View menu's zoom: a new level closes the book to reopen at it, where the reader was.
 
 #include "BookFixture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Every page at 150 %: the text of each page, question and control lies inside its box, as
 // measured by the layout, not only as it looks.
 

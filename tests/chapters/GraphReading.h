@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Reads a period off the velocity graph's pixels the way a student reads it off the
 // screen: find the time grid, follow the blue curve, measure between its extremes.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Every hint and conclusion of every chapter fits the feedback box it is written in, at the
 // book's fonts: no line runs past the box's foot or under its OK button.
 #include "../book/BookFixture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The robot astronomer: 51 Peg b set up from the real systems card in the free experiment,
 // observed through the observing run window, its period read off the periodogram, and the
 // measurements exported and imported again.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The robot astronomer goes on: it weighs 51 Peg b, then takes Upsilon Andromedae apart
 // planet by planet, through the free experiment, the real systems card and the observing
 // run window's Fit page; and the page keeps its last fit when a fit is cancelled.

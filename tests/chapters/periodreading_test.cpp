@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // A student must be able to read each period a question asks for off the graph itself:
 // these tests run the simulation, read the period from the graph's pixels and type the
 // answer as a student would.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The reference card of real planetary systems, and setting a system up in the free
 // experiment through the parameter dialog.
 #include "../book/BookFixture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/PlanetSearch.h"
 
 #include "fixtures/CurveFitReference.h"

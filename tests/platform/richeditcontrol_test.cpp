@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The platform rich edit: RTF import and export, and the control's selection, format,
 // numbering and streaming operations.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The book on a screen of device pixel ratio 2: the pictures are made at the screen's
 // resolution, while the world mapping and every position stay in logical pixels.
 

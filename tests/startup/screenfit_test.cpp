@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The book on a small HiDPI screen, 1024 x 768 device pixels at a scale factor of 2 set by
 // the user: start-up measures the screen, chooses its zoom and opens the window and its
 // dialogs wholly on it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Turns a hang into a failure: when the guarded scope has not ended within its limit, the
 // watchdog names what it guarded and ends the test program with a failure status. The limit
 // is far above any honest run, so the test times nothing; it only refuses to wait forever.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Renders the book offscreen, one PNG per state worth seeing: the splash screen, the
 // contents page, every page of every chapter and the dialogs, and the screen with the book and
 // each dialog where it opens. Usage: gallery OUTDIR [PREFIXES] [--zoom PERCENT] [--docs

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 """Writes tests/model/fixtures/CurveFitReference.h: Keplerian fits of the measurement files
 tests/model/fixtures/CurveFit*.csv (written by the book's observing-run generator and CSV
 writer) by SciPy's curve_fit, with the 1-sigma uncertainties from its covariance.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 """Writes tests/model/fixtures/LombScargleReference.h: a generalised Lomb-Scargle periodogram
 (floating mean, weights 1/error^2, standard normalisation) of a fixed uneven data set, and the
 Baluev false-alarm probability of its highest peak, computed by astropy's LombScargle.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // A long run of the book as a student could drive it: a million steps of three planets at
 // e = 0.99 on the largest time scale (ticks of as many steps as keep a sweep within 30 s),
 // then every chapter opened and closed 200 times. Checks that every value of the simulation

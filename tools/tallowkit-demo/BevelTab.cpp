@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Bevels cut from one 48 x 48 source at several sizes, tiled and stretched.
 
 #include "SkinArtwork.h"

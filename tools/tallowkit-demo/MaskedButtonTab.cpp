@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Round masked buttons with all twelve state images, and the images themselves.
 
 #include "MaskedButton.h"

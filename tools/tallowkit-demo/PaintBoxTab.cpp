@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The double-buffered paint box: a body moving over a saved background, with labels
 // lying above the box painted into what it shows.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Pictures for the picture-skinned controls' tabs, painted in code in the book's colours:
 // pale green-grey pages, pale yellow notes, dark blue ink.
 #pragma once

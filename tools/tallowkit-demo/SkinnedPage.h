@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The page look shared by the picture-skinned controls' tabs: the book's pale page, a
 // serif heading in ink, notes and captions in a plain face.
 #pragma once

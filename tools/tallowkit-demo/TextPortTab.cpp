@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The text port tab: a page of formatted text set by the text port, with sub- and
 // superscripts, Greek letters from the symbol face, an inline fraction and table, a choice
 // of alignment and an answer written with drawing off until the reader shows it. The page

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The expression evaluator: a small language of arithmetic expressions in one real
 // variable ('2x^2 - 3sin(x)/(1+x)'), compiled once into a code list and then evaluated

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A push button of any shape: it shows one image of a TMskBtnImgLst per visual state,
 // lets its parent show through where the image is transparent, and answers the mouse only

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The image list of masked buttons. It knows which state bits its images distinguish
 // (AllowedStates) and from them which image shows each state combination, and it tells the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The rich edit writer: free stream operators that compose text in a rich edit control
 // at its insertion point, the way one writes to an output stream. Each returns the control,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A pair of per-axis factors, shared by the integer and the real geometry types: the world
 // canvas keeps its device units per world unit in one, and rectangles are stretched by one.

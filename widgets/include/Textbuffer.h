@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // An in-memory character stream: text is written into it with <<, read back as one string
 // and emptied with reset(). Writing a buffer into another stream replays its whole text,

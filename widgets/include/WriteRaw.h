@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Writes a value's bytes into a stream as they lie in memory: the arguments of the text
 // port's in-band actions. Only for trivially copyable values read back by the same process.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The mathematical library functions of the expression language, each checking its
 // argument and result. A call outside a function's domain, at a pole or with a result

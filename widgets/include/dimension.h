@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Two-dimensional geometry values: vectors (displacements and sizes), points (positions) and
 // rectangles stored as position and size. One generic definition yields the integer family

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // An ordered, doubly linked list of items that know the list they belong to. A language
 // keeps its tokens in one: a token joins the list when it is made and leaves it when it

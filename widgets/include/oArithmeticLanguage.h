@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The arithmetic core of the standard expression language: brackets, the four basic
 // operations, powers, signs and numeric literals, with juxtaposed operands multiplied

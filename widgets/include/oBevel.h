@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A decorative frame cut from one source picture: the picture's corners stay at the
 // corners, its edges and middle are repeated (or stretched) to fill the control at any

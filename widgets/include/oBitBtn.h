@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A push button whose face is an image from an image list, one image per visual state:
 // normal, disabled, pressed and checked, in that order from ImageIndex.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A track bar painted entirely from pictures: one for the bar, one for the disabled bar,
 // one for the thumb, with the ticks and the selection range drawn over them. Every track

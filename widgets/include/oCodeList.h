@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A compiled expression. `parse` reads the text into tokens of a language, inserts the
 // implicit operator between juxtaposed operands, checks the sequence and converts it

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A push button whose face is a flat swatch of its own colour with a drawn 3-D edge,
 // for picking colours.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A push button whose painting is split into three overridable steps: face, caption and
 // focus rectangle. It keeps the platform button's behaviour (click, keyboard activation,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A non-windowed control that shows an off-screen image. Its owner draws into Buffer at any
 // time and shows it with Visualize, without flicker. A snapshot of the buffer (Save) can be

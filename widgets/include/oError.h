@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The in-house exception record: a message for the user and a numeric code telling
 // where it came from. The mathematical functions of the expression language report

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A non-visual component that shows the value of a typed formula: setting its
 // expression evaluates it at once with x = 0 and keeps the value as the read-only result.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A numerator over a denominator with a fraction bar between them: a one-column table whose
 // lower cell draws only its top edge. A third of it hangs below the text baseline.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A function of x given as expression text. It can be evaluated at one x (convert it to
 // double), or sampled at evenly spaced points over an interval and drawn as a polyline

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A picture that can sit in a line of text: it measures itself on the canvas it will be
 // drawn on, and says how much of its height hangs below the text's baseline. The text

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The vocabulary of an expression language: an ordered list of tokens, searched front
 // to back so that the first token that matches wins. The language owns its tokens.

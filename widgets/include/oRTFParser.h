@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // oRTFParser reduces a Rich Text Format document held in memory to its match string: the plain
 // text in which every visible character that carries one of a chosen set of character properties

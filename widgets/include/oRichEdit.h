@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The rich edit that every text area of the book uses: the platform rich edit with its RTF
 // kept as a property (set before the control has a parent, it is loaded once it has one),

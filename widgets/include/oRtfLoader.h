@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The companion of an oRichEdit that carries its RTF as one text property, so that a form
 // definition can give a text box its initial content: RtfLoader().SetText("{\rtf1 ...}").

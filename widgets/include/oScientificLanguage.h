@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The standard expression language: the arithmetic core plus the circular, inverse and
 // hyperbolic functions, square root, absolute value, exponential and logarithms, sign,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A grid of text cells with optional edges, drawn in the canvas's current font and pen.
 // Each column is as wide as its widest cell and each row as tall as its tallest; every

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A paint box whose whole client area is a text port. Every paint fills the box with its
 // colour, puts the port's pen back at the top left in the box's font and runs OnPaint,

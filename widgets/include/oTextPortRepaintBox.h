@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A text port paint box that keeps its text: what is written into Text() is laid out
 // afresh on every paint, so it re-wraps when the box is resized and survives being covered.

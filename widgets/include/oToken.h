@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The words of an expression language. Each operator, function, constant or literal kind
 // is one token object in a language's list: it recognises itself in the text and

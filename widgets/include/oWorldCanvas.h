@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // Drawing in world coordinates: maps a real world rectangle (the world port) onto an integer
 // device rectangle (the view port) of a canvas, and draws at the mapped pixels with the

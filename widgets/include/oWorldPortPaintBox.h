@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // A paint box that draws in world coordinates: it owns an oWorldCanvas whose view port is
 // always the box's client area, and publishes the world rectangle as WorldLeft, WorldTop,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The text port: an output stream that sets formatted text on a canvas. Text, line feeds
 // and in-band actions (style, size, colour, font, sub- and superscript, baseline shift,
