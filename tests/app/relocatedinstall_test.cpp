@@ -45,6 +45,12 @@ protected:
         env.insert("QT_QPA_PLATFORM", platform);
         if (!display.isEmpty())
             env.insert("DISPLAY", display);
+        // In a sanitized build, the X keyboard library that a real display loads copies a
+        // fixed-length name with strndup, which the strict string check reports although
+        // strndup stops at the length; the book's own code stays checked strictly elsewhere.
+        if (env.contains("ASAN_OPTIONS"))
+            env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS")
+                                           .replace("strict_string_checks=1", "strict_string_checks=0"));
         book.setProcessEnvironment(env);
         book.setWorkingDirectory(elsewhere.path());
         book.start(program, {});
