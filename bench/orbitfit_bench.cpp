@@ -8,24 +8,16 @@
 #include "model/OrbitFit.h"
 #include "model/PlanetSearch.h"
 #include "model/RealSystems.h"
-#include "model/planet.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 std::vector<kepler::TRadialVelocityElements> UpsilonAndromedae() {
-    std::vector<kepler::TRadialVelocityElements> elements;
     for (const TRealSystem& system : RealSystems())
         if (system.ShortName == "Ups And")
-            for (const TRealPlanet& real : system.Planets) {
-                TPlanet planet;
-                planet.a = real.a_AU;
-                planet.ecc = real.Ecc.Value;
-                planet.mass = real.Mass.Value * JupiterMass;
-                elements.push_back(kepler::ElementsOf(planet, system.StarMass.Value));
-            }
-    return elements;
+            return EdgeOnElements(system);
+    return {};
 }
 
 std::vector<observing::TMeasurement> OnePlanetRun() {

@@ -123,3 +123,15 @@ double ModelPeriod_days(double a_AU, double mass_Jupiter, double starMass_Solar)
     const double mu = (starMass_Solar + mass_Jupiter * JupiterMass) * SolarGM;
     return TwoPi * std::sqrt(a_AU * a_AU * a_AU / mu);
 }
+
+std::vector<kepler::TRadialVelocityElements> EdgeOnElements(const TRealSystem& system) {
+    std::vector<kepler::TRadialVelocityElements> elements;
+    for (const TRealPlanet& real : system.Planets) {
+        TPlanet planet;
+        planet.a = real.a_AU;
+        planet.ecc = real.Ecc.Value;
+        planet.mass = real.Mass.Value * JupiterMass;
+        elements.push_back(kepler::ElementsOf(planet, system.StarMass.Value));
+    }
+    return elements;
+}

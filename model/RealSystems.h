@@ -10,6 +10,8 @@
 // Masses in solar masses (star) and Jupiter masses (planet), periods in days, K in m/s,
 // angles in degrees, distances in AU.
 
+#include "model/Kepler.h"
+
 #include <string>
 #include <vector>
 
@@ -47,6 +49,10 @@ struct TRealSystem {
 
 // The systems in the order the card lists them.
 const std::vector<TRealSystem>& RealSystems();
+
+// The radial-velocity elements of the system's planets seen edge-on, each at periastron at
+// time 0, with its orientation in the plane left at 0 (the table's ω not applied).
+std::vector<kepler::TRadialVelocityElements> EdgeOnElements(const TRealSystem& system);
 
 // The distinct sources of the table, in the order they first appear.
 std::vector<std::string> RealSystemSources();

@@ -5,7 +5,6 @@
 #include "fixtures/CurveFitReference.h"
 #include "model/Kepler.h"
 #include "model/RealSystems.h"
-#include "model/planet.h"
 
 #include <gtest/gtest.h>
 
@@ -15,21 +14,11 @@
 
 namespace {
 
-// The planets of a system of the real systems' table with its periods, eccentricities and
-// masses, edge-on, each at periastron at time 0 and with its orientation in the plane left at 0.
+// The planets of a system of the real systems' table, edge-on, all at periastron at time 0.
 std::vector<kepler::TRadialVelocityElements> ElementsOfSystem(const std::string& name) {
     for (const TRealSystem& system : RealSystems())
-        if (system.Name == name) {
-            std::vector<kepler::TRadialVelocityElements> elements;
-            for (const TRealPlanet& real : system.Planets) {
-                TPlanet planet;
-                planet.a = real.a_AU;
-                planet.ecc = real.Ecc.Value;
-                planet.mass = real.Mass.Value * JupiterMass;
-                elements.push_back(kepler::ElementsOf(planet, system.StarMass.Value));
-            }
-            return elements;
-        }
+        if (system.Name == name)
+            return EdgeOnElements(system);
     ADD_FAILURE() << name << " is not in the table";
     return {};
 }
