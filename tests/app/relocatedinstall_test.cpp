@@ -70,7 +70,9 @@ protected:
 class VirtualScreen {
 public:
     VirtualScreen() {
-        server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0",
+        // -noreset: the book's screen probe connects and leaves before the book itself
+        // connects, and a server that resets when its last client leaves refuses meanwhile.
+        server.start("Xvfb", {"-displayfd", "1", "-noreset", "-nolisten", "tcp", "-screen", "0",
                               "1024x768x24"});
         (void)QTest::qWaitFor([this] {
             server.waitForReadyRead(100);
