@@ -5,9 +5,9 @@
 // the line or the magnification changes), and the shown window's whole tick, its readouts
 // and view repainted as the event loop repaints them.
 
-#include "simulation/SpectrumDrawing.h"
-#include "simulation/TSpectrumForm.h"
-#include "simulation/TSpectrumView.h"
+#include "spectrum/SpectrumDrawing.h"
+#include "spectrum/TSpectrumForm.h"
+#include "spectrum/TSpectrumView.h"
 
 #include <QApplication>
 #include <QImage>

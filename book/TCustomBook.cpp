@@ -5,7 +5,7 @@
 #include "PageKeys.h"
 #include "TAboutBox.h"
 #include "TAccessBox.h"
-#include "TCalculatorForm.h"
+#include "calculator/TCalculatorForm.h"
 #include "TCustomChapter.h"
 #include "TNavPanel.h"
 #include "colourmatch.h"

@@ -6,13 +6,13 @@
 #include "TAccessBox.h"
 #include "TCustomChapter.h"
 #include "TNavPanel.h"
-#include "TRealSystemsForm.h"
+#include "realsystems/TRealSystemsForm.h"
 #include "TThisChapter.h"
 #include "oRichEdit.h"
 #include "forms/Artwork.h"
 #include "forms/ThisBookForm.h"
-#include "simulation/TObservingRunForm.h"
-#include "simulation/TSpectrumForm.h"
+#include "observing/TObservingRunForm.h"
+#include "spectrum/TSpectrumForm.h"
 
 #include <QFrame>
 #include <QTextBlock>

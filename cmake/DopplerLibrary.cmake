@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 # The book itself: windows, simulation, chapters and form definitions.
-set(_doppler_dirs book simulation chapters forms)
+set(_doppler_dirs book simulation observing spectrum realsystems calculator chapters forms)
 set(_doppler_sources)
 foreach(dir IN LISTS _doppler_dirs)
   file(GLOB _found CONFIGURE_DEPENDS

@@ -3,7 +3,7 @@
 #include "CalculatorForm.h"
 
 #include "Artwork.h"
-#include "book/TCalculatorForm.h"
+#include "calculator/TCalculatorForm.h"
 
 #include "WidgetColour.h"
 

@@ -5,10 +5,10 @@
 #include "book/colourmatch.h"
 #include "model/MysteryStars.h"
 #include "model/ObservingRun.h"
-#include "simulation/TObservingPlot.h"
-#include "simulation/TObservingRunForm.h"
-#include "simulation/TFitByHandPage.h"
-#include "simulation/TOrbitFitPage.h"
+#include "observing/TObservingPlot.h"
+#include "observing/TObservingRunForm.h"
+#include "observing/TFitByHandPage.h"
+#include "observing/TOrbitFitPage.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>

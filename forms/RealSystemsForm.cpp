@@ -3,7 +3,7 @@
 #include "RealSystemsForm.h"
 
 #include "Artwork.h"
-#include "book/TRealSystemsForm.h"
+#include "realsystems/TRealSystemsForm.h"
 #include "model/RealSystems.h"
 
 #include "WidgetColour.h"

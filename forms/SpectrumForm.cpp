@@ -4,8 +4,8 @@
 
 #include "book/colourmatch.h"
 #include "model/Spectrum.h"
-#include "simulation/TSpectrumForm.h"
-#include "simulation/TSpectrumView.h"
+#include "spectrum/TSpectrumForm.h"
+#include "spectrum/TSpectrumView.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -6,10 +6,10 @@
 #include "BookFixture.h"
 
 #include "book/TAboutBox.h"
-#include "book/TRealSystemsForm.h"
+#include "realsystems/TRealSystemsForm.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
-#include "simulation/TSpectrumForm.h"
+#include "spectrum/TSpectrumForm.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>

@@ -3,7 +3,7 @@
 #include "BookFixture.h"
 
 #include "TerminationSignals.h"
-#include "book/TCalculatorForm.h"
+#include "calculator/TCalculatorForm.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,10 +4,10 @@
 
 #include "BookFixture.h"
 
-#include "book/TRealSystemsForm.h"
+#include "realsystems/TRealSystemsForm.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
-#include "simulation/TSpectrumForm.h"
+#include "spectrum/TSpectrumForm.h"
 
 #include <QMenu>
 #include <QPushButton>

@@ -9,8 +9,8 @@
 #include "TImage.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/TBaseChapter.h"
-#include "simulation/TObservingPlot.h"
-#include "simulation/TObservingRunForm.h"
+#include "observing/TObservingPlot.h"
+#include "observing/TObservingRunForm.h"
 
 #include <QPushButton>
 

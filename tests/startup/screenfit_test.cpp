@@ -8,11 +8,11 @@
 #include "GuardedApplication.h"
 #include "Zoom.h"
 #include "book/TAccessBox.h"
-#include "book/TRealSystemsForm.h"
+#include "realsystems/TRealSystemsForm.h"
 #include "book/TThisBook.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
-#include "simulation/TSpectrumForm.h"
+#include "spectrum/TSpectrumForm.h"
 
 #include <QFile>
 #include <QScreen>

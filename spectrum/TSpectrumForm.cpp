@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "simulation/TSpectrumForm.h"
+#include "spectrum/TSpectrumForm.h"
 
 #include "forms/SpectrumForm.h"
 #include "model/Spectrum.h"
 #include "model/SpectrumText.h"
-#include "simulation/TSpectrumView.h"
+#include "spectrum/TSpectrumView.h"
 
 #include "WindowPlace.h"
 

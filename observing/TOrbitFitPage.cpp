@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "simulation/TOrbitFitPage.h"
+#include "observing/TOrbitFitPage.h"
 
 #include "model/FitText.h"
 #include "model/PlanetMass.h"
 #include "model/PlanetSearch.h"
 #include "model/planet.h"
-#include "simulation/ObservingDrawing.h"
-#include "simulation/TObservingPlot.h"
+#include "observing/ObservingDrawing.h"
+#include "observing/TObservingPlot.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "simulation/TFitByHandPage.h"
+#include "observing/TFitByHandPage.h"
 
 #include "model/OrbitFit.h"
 #include "model/Periodogram.h"
-#include "simulation/ObservingDrawing.h"
-#include "simulation/TObservingPlot.h"
-#include "simulation/TOrbitFitPage.h"
+#include "observing/ObservingDrawing.h"
+#include "observing/TObservingPlot.h"
+#include "observing/TOrbitFitPage.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "simulation/SpectrumDrawing.h"
+#include "spectrum/SpectrumDrawing.h"
 
 #include "model/ShiftMagnifier.h"
 

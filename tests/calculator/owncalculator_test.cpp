@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The book's own calculator, driven from the keyboard as a student would.
 
-#include "book/TCalculatorForm.h"
+#include "calculator/TCalculatorForm.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/Spectrum.h"
-#include "simulation/SpectrumDrawing.h"
+#include "spectrum/SpectrumDrawing.h"
 
 #include <QImage>
 #include <QPainter>

@@ -5,10 +5,10 @@
 // measurements exported and imported again.
 #include "../book/BookFixture.h"
 
-#include "book/TRealSystemsForm.h"
+#include "realsystems/TRealSystemsForm.h"
 #include "chapters/TFreeExperiment.h"
 #include "model/Kepler.h"
-#include "simulation/TObservingRunForm.h"
+#include "observing/TObservingRunForm.h"
 
 #include <QAction>
 #include <QDoubleSpinBox>

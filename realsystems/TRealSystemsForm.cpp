@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "book/TRealSystemsForm.h"
+#include "realsystems/TRealSystemsForm.h"
 
 #include "book/TCustomBook.h"
 #include "book/TCustomChapter.h"

@@ -6,7 +6,7 @@
 // picture stays crisp on any screen; the image is made afresh when the size, the pixel
 // ratio, the line group or the magnification changes.
 
-#include "simulation/SpectrumDrawing.h"
+#include "spectrum/SpectrumDrawing.h"
 
 #include <QImage>
 #include <QWidget>

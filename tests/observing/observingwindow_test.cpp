@@ -3,10 +3,10 @@
 #include "../book/BookFixture.h"
 
 #include "model/MysteryStars.h"
-#include "simulation/ObservingDrawing.h"
+#include "observing/ObservingDrawing.h"
 #include "simulation/TBaseChapter.h"
-#include "simulation/TObservingPlot.h"
-#include "simulation/TObservingRunForm.h"
+#include "observing/TObservingPlot.h"
+#include "observing/TObservingRunForm.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -4,7 +4,7 @@
 // experiment through the parameter dialog.
 #include "../book/BookFixture.h"
 
-#include "book/TRealSystemsForm.h"
+#include "realsystems/TRealSystemsForm.h"
 #include "chapters/TFreeExperiment.h"
 #include "model/RadialSpeed.h"
 #include "model/RealSystems.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "simulation/TObservingRunForm.h"
+#include "observing/TObservingRunForm.h"
 
 #include "Application.h"
 #include "Printing.h"
@@ -8,10 +8,10 @@
 #include "forms/ObservingRunForm.h"
 #include "model/MysteryStars.h"
 #include "model/PhaseFold.h"
-#include "simulation/ObservingDrawing.h"
-#include "simulation/TFitByHandPage.h"
-#include "simulation/TObservingPlot.h"
-#include "simulation/TOrbitFitPage.h"
+#include "observing/ObservingDrawing.h"
+#include "observing/TFitByHandPage.h"
+#include "observing/TObservingPlot.h"
+#include "observing/TOrbitFitPage.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>

@@ -5,11 +5,11 @@
 // run window's Fit page; and the page keeps its last fit when a fit is cancelled.
 #include "../book/BookFixture.h"
 
-#include "book/TRealSystemsForm.h"
+#include "realsystems/TRealSystemsForm.h"
 #include "chapters/TFreeExperiment.h"
-#include "simulation/TObservingRunForm.h"
-#include "simulation/TFitByHandPage.h"
-#include "simulation/TOrbitFitPage.h"
+#include "observing/TObservingRunForm.h"
+#include "observing/TFitByHandPage.h"
+#include "observing/TOrbitFitPage.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>

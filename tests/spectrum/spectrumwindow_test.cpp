@@ -3,8 +3,8 @@
 #include "../book/BookFixture.h"
 
 #include "simulation/TBaseChapter.h"
-#include "simulation/TSpectrumForm.h"
-#include "simulation/TSpectrumView.h"
+#include "spectrum/TSpectrumForm.h"
+#include "spectrum/TSpectrumView.h"
 
 #include <QComboBox>
 #include <QLabel>
