@@ -53,8 +53,9 @@ QString Percent(double p) {
 } // namespace
 
 TObservingRunForm::TObservingRunForm(QWidget* owner) : TForm(owner) {
-    DefineObservingRunForm(*this);
+    // Before the controls, whose first values may already start a periodogram.
     work_ = new TBackgroundWork(this);
+    DefineObservingRunForm(*this);
     work_->OnProgress([this](double share) {
         Progress->setValue(int(std::lround(share * Progress->maximum())));
     });
