@@ -121,31 +121,43 @@ struct alignas(sizeof(TLanes)) TLanesOf {
     TLanes v;
 };
 
-// The cosines and sines of one thread's block for every measurement: at the next Lanes
-// frequencies, and of the turn by Lanes grid steps that moves them on.
+// The turns of one grid step and of Lanes grid steps at each measurement's time, the same for
+// every block.
+struct TSteps {
+    std::vector<double> c1, s1, cd, sd;
+
+    TSteps(const TWeighted& d, const TFrequencyGrid& grid) {
+        for (const double t : d.t) {
+            // Phases reduced in cycles before the angle is formed keep large times exact.
+            const double stepCycles = std::fmod(grid.step * t, 1.0);
+            c1.push_back(std::cos(TwoPi * stepCycles));
+            s1.push_back(std::sin(TwoPi * stepCycles));
+            const double turnCycles = std::fmod(Lanes * stepCycles, 1.0);
+            cd.push_back(std::cos(TwoPi * turnCycles));
+            sd.push_back(std::sin(TwoPi * turnCycles));
+        }
+    }
+};
+
+// The cosines and sines of one thread's block for every measurement, at the next Lanes
+// frequencies.
 struct TPhases {
     std::vector<TLanesOf> c, s;
-    std::vector<double> cd, sd;
 
-    explicit TPhases(std::size_t n) : c(n), s(n), cd(n), sd(n) {}
+    explicit TPhases(std::size_t n) : c(n), s(n) {}
 
-    void Start(const TWeighted& d, const TFrequencyGrid& grid, std::size_t begin) {
+    void Start(const TWeighted& d, const TSteps& steps, const TFrequencyGrid& grid,
+               std::size_t begin) {
         for (std::size_t k = 0; k < c.size(); ++k) {
-            // Phases reduced in cycles before the angle is formed keep large times exact.
             const double cycles = std::fmod(grid.At(begin) * d.t[k], 1.0);
-            const double stepCycles = std::fmod(grid.step * d.t[k], 1.0);
-            const double c1 = std::cos(TwoPi * stepCycles), s1 = std::sin(TwoPi * stepCycles);
             double cl = std::cos(TwoPi * cycles), sl = std::sin(TwoPi * cycles);
             for (std::size_t l = 0; l < Lanes; ++l) {
                 c[k].v[l] = cl;
                 s[k].v[l] = sl;
-                const double next = cl * c1 - sl * s1;
-                sl = sl * c1 + cl * s1;
+                const double next = cl * steps.c1[k] - sl * steps.s1[k];
+                sl = sl * steps.c1[k] + cl * steps.s1[k];
                 cl = next;
             }
-            const double turnCycles = std::fmod(Lanes * stepCycles, 1.0);
-            cd[k] = std::cos(TwoPi * turnCycles);
-            sd[k] = std::sin(TwoPi * turnCycles);
         }
     }
 };
@@ -161,15 +173,15 @@ struct TPhases {
 
 // Powers and optionally the window for the frequencies [begin, end), begin at the phases'
 // frequencies; the phases advance past end to the next multiple of Lanes.
-WIDEST_VECTORS void Sweep(const TWeighted& d, TPhases& p, std::size_t begin, std::size_t end,
-                          double* power, double* window) {
+WIDEST_VECTORS void Sweep(const TWeighted& d, const TSteps& steps, TPhases& p,
+                          std::size_t begin, std::size_t end, double* power, double* window) {
     const std::size_t n = d.t.size();
     const double* w = d.w.data();
     const double* wy = d.wy.data();
     TLanesOf* c = p.c.data();
     TLanesOf* s = p.s.data();
-    const double* cd = p.cd.data();
-    const double* sd = p.sd.data();
+    const double* cd = steps.cd.data();
+    const double* sd = steps.sd.data();
     for (std::size_t i = begin; i < end; i += Lanes) {
         TLanes C{}, S{}, YC{}, YS{}, CC{}, CS{};
         for (std::size_t k = 0; k < n; ++k) {
@@ -201,6 +213,7 @@ WIDEST_VECTORS void Sweep(const TWeighted& d, TPhases& p, std::size_t begin, std
 bool Run(std::span<const TMeasurement> data, const TFrequencyGrid& grid, double* power,
          double* window, const TProgress& progress) {
     const TWeighted d = Weighted(data);
+    const TSteps steps(d, grid);
     const std::size_t n = d.t.size();
     const std::size_t piece =
         std::clamp<std::size_t>(PairsBetweenChecks / n / Lanes, 1, Block / Lanes) * Lanes;
@@ -231,13 +244,13 @@ bool Run(std::span<const TMeasurement> data, const TFrequencyGrid& grid, double*
             if (stop.load())
                 continue;
             const std::size_t end = std::min(grid.count, (b + 1) * Block);
-            phases.Start(d, grid, b * Block);
+            phases.Start(d, steps, grid, b * Block);
             for (std::size_t i = b * Block; i < end && !stop.load(); i += piece) {
                 if (caller)
                     ask();
                 const std::size_t last = std::min(end, i + piece);
                 if (!stop.load())
-                    Sweep(d, phases, i, last, power, window);
+                    Sweep(d, steps, phases, i, last, power, window);
                 if (done.fetch_add(last - i) + (last - i) == grid.count) {
                     const std::lock_guard lock(waiting);
                     finished.notify_one();
