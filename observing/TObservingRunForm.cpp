@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "Printing.h"
+#include "RegularFile.h"
 #include "WindowPlace.h"
 #include "forms/ObservingRunForm.h"
 #include "model/MysteryStars.h"
@@ -23,6 +24,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QSaveFile>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -46,12 +48,17 @@ struct TObservingRunForm::TJob {
     std::atomic<bool> cancel{false};
     TPeriodogram result;
     bool finished = false;
+    std::string failure; // what stopped the work, reported instead of ending the book
 
     void Run() {
-        finished = Compute(data, grid, true, result, [this](double share) {
-            done.store(share);
-            return !cancel.load();
-        });
+        try {
+            finished = Compute(data, grid, true, result, [this](double share) {
+                done.store(share);
+                return !cancel.load();
+            });
+        } catch (const std::exception& e) {
+            failure = e.what();
+        }
     }
 };
 
@@ -195,19 +202,17 @@ void TObservingRunForm::OpenMystery(int k) {
 }
 
 bool TObservingRunForm::ImportFile(const QString& path) {
-    QFile file(path);
     QString refusal;
     TCsvReading reading;
-    if (!file.open(QIODevice::ReadOnly)) {
-        refusal = "it cannot be opened";
-    } else if (file.size() > qint64(MaxCsvBytes)) {
-        reading = ReadMeasurementsCsv(std::string(MaxCsvBytes + 1, ' '));
-        refusal = QString::fromStdString(reading.message);
-    } else {
-        const QByteArray bytes = file.readAll();
-        reading = ReadMeasurementsCsv(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    try {
+        reading = ReadMeasurementsCsv(
+            ReadRegularFile(QFile::encodeName(path).toStdString(), MaxCsvBytes));
         if (!reading.ok)
             refusal = QString::fromStdString(reading.message);
+    } catch (const EFOpenError& e) {
+        // The system's cause continues the sentence: "…not read: permission denied."
+        refusal = QString::fromStdString(e.Cause());
+        refusal[0] = refusal[0].toLower();
     }
     if (!refusal.isEmpty()) {
         if (!refusal.endsWith('.'))
@@ -239,13 +244,18 @@ bool TObservingRunForm::ExportFile(const QString& path) {
     }
     const std::string text =
         WriteMeasurementsCsv(set_.data, set_.timeOffset_days, comment.toStdString());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.flush()) {
+    // Written beside the file and renamed over it once whole, so a failure leaves any earlier
+    // file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit()) {
         fault_ = "The measurements were not written: " + file.errorString() + ".";
         ShowStatus();
         return false;
     }
+    // An earlier failure no longer describes the window.
+    fault_.clear();
+    ShowStatus();
     return true;
 }
 
@@ -315,7 +325,11 @@ void TObservingRunForm::FinishJob() {
         worker_ = nullptr;
         ProgressTimer->stop();
     }
-    if (job->finished) {
+    if (!job->failure.empty()) {
+        fault_ = "The periodogram could not be worked out: " +
+                 QString::fromStdString(job->failure) + ".";
+        ShowStatus();
+    } else if (job->finished) {
         pg_ = std::move(job->result);
         hasPeriodogram_ = true;
         SetFoldPeriod(pg_.peak.period_days);

@@ -74,7 +74,18 @@ struct TOrbitFitPage::TJob {
     TPeriodogram residualPeriodogram;
     bool hasPeriodogram = false;
 
+    // A failure on the worker thread is reported as a refusal, never left to end the book.
     void Run() {
+        try {
+            RunSteps();
+        } catch (const std::exception& e) {
+            result = {};
+            result.message = std::string("The work stopped: ") + e.what() + ".";
+            hasPeriodogram = false;
+        }
+    }
+
+    void RunSteps() {
         fit::TFitControl control;
         control.cancel = &cancel;
         control.progress = [this](double share) { done.store(share); };
