@@ -11,6 +11,7 @@
 #include "observing/TOrbitFitPage.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -124,4 +125,25 @@ TEST_F(HostileFilesTest, MeasurementsAtTheBoundsAreDrawnPeriodogrammedAndFitted)
     }
     qInstallMessageHandler(previous);
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+}
+
+TEST_F(HostileFilesTest, AFailedExportSaysSoUntilOneSucceeds) {
+    TObservingRunForm& w = window();
+    QTemporaryDir dir;
+    Write(dir.filePath("in.csv"), "0,1,1\n1,2,1\n2,3,1\n");
+    ASSERT_TRUE(w.ImportFile(dir.filePath("in.csv")));
+    EXPECT_FALSE(w.ExportFile(dir.filePath("no such folder/out.csv")));
+    EXPECT_TRUE(w.StatusLabel->text().startsWith("The measurements were not written: "))
+        << w.StatusLabel->text().toStdString();
+
+    const QString out = dir.filePath("out.csv");
+    Write(out, QByteArray(5000, '#'));
+    ASSERT_TRUE(w.ExportFile(out));
+    EXPECT_EQ(w.StatusLabel->text(), "Read 3 measurements from in.csv.");
+    QFile written(out);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray text = written.readAll();
+    EXPECT_FALSE(text.contains("###")) << "the earlier file is replaced whole";
+    EXPECT_TRUE(text.endsWith("\n2,3,1\n")) << text.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left";
 }
