@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/ObservingDrawing.h"
 
+#include "simulation/ViewClip.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -70,34 +72,6 @@ double Kept(double px, double from, double to) {
     return px >= from - FarOutside_px ? std::min(px, to + FarOutside_px) : from - FarOutside_px;
 }
 
-// Cuts the segment from a to b to the rectangle (Liang and Barsky's parametric clipping), so
-// that a steep stretch of curve keeps its slope where it shows; false when none of it lies
-// inside. The ends must be finite.
-bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r) {
-    double t0 = 0.0, t1 = 1.0;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    if (t0 > t1)
-        return false;
-    const QPointF from = a;
-    a = from + t0 * QPointF(dx, dy);
-    b = from + t1 * QPointF(dx, dy);
-    return true;
-}
-
 QString Number(double x, double step) {
     const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
     return QString::number(std::abs(x) < 1e-9 * step ? 0.0 : x, 'f', decimals);
@@ -111,8 +85,9 @@ std::vector<double> LinearTicks(double lo, double hi, double step) {
     const double first = std::ceil(lo / step), last = std::floor(hi / step + 1e-9);
     if (!(last - first < MaxTicks))
         return {};
+    // Counted in whole steps: beyond 2^53 adding one to `first` may change nothing.
     std::vector<double> ticks;
-    for (int i = 0; first + i <= last; ++i) {
+    for (int i = 0; i <= static_cast<int>(last - first); ++i) {
         const double tick = (first + i) * step;
         if (ticks.empty() || tick > ticks.back())
             ticks.push_back(tick);
@@ -340,12 +315,13 @@ void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene) {
             const double t = f.x0 + (f.x1 - f.x0) * i / samples;
             const QPointF point(f.X(t), f.Y(kepler::RadialVelocity_mps(scene.truth, t)));
             const bool finite = std::isfinite(point.x()) && std::isfinite(point.y());
-            QPointF a = last, b = point;
-            if (finite && lastFinite && ClipSegment(a, b, shown)) {
-                if (!joined || curve.currentPosition() != a)
-                    curve.moveTo(a);
-                curve.lineTo(b);
-                joined = b == point;
+            const auto cut = finite && lastFinite ? viewclip::ClipSegment(last, point, shown)
+                                                  : std::nullopt;
+            if (cut) {
+                if (!joined || curve.currentPosition() != cut->first)
+                    curve.moveTo(cut->first);
+                curve.lineTo(cut->second);
+                joined = cut->second == point;
             } else {
                 joined = false;
             }

@@ -76,6 +76,7 @@ TEST(ObservingDrawing, TicksAreFewDistinctAndWithinTheRange) {
         {"ends on a tick", 0.5, 1.5, 0.5, {0.5, 1.0, 1.5}},
         {"a range the step no longer changes", 1e16, 1e16 + 4, 0.5, {1e16, 1e16 + 2, 1e16 + 4}},
         {"more than a plot can show", 0.0, 1e6, 1.0, {}},
+        {"steps too small to count", 1e300, 1e300, 1.0, {1e300}},
         {"from minus infinity", -INFINITY, 1.0, 1.0, {}},
         {"a step of 0", 0.0, 1.0, 0.0, {}},
         {"NaN", std::nan(""), 1.0, 0.1, {}},
