@@ -27,11 +27,9 @@ std::string ErrorRefusal(double error_mps) {
 }
 
 std::string SpanRefusal(double span_days) {
-    if (span_days >= MinSpan_days)
+    // All at one time is a set the window can show, saying why it has no periodogram.
+    if (span_days >= MinSpan_days || span_days == 0.0)
         return {};
-    if (span_days == 0.0)
-        return "All the measurements are at the same time; a period can only be sought in "
-               "measurements spread over at least 0.001 days.";
     return "The measurements span less than 0.001 days (86 seconds); a period can only be "
            "sought in measurements spread over more.";
 }

@@ -7,7 +7,7 @@
 // largest value 1.8e308), with room to spare:
 // - a time is within MaxAbsTime_days of zero: there a double still resolves 1.5e-8 days
 //   (1.3 ms), so times taken relative to the first keep their precision; any Julian date fits;
-// - the times span at least MinSpan_days, 100 000 times that resolution, so the lowest trial
+// - the times span nothing (all at one time) or at least MinSpan_days, 100 000 times that resolution, so the lowest trial
 //   frequency 1 / span and the grid's steps are finite and the times distinct;
 // - a velocity is at most the speed of light, which no star's reflex reaches;
 // - an error lies from MinError_mps to the speed of light: weights 1 / error^2 then differ by

@@ -9,8 +9,8 @@
 // one, which is returned as the offset, so Julian dates keep their precision. A file is
 // refused, naming the line and the cause where there is one, if it is over MaxCsvBytes, is
 // UTF-16, has over MaxCsvRows rows, a row that is not three finite numbers within the
-// bounds of MeasurementLimits.h, fewer than MinCsvRows rows, or times spanning less than
-// MinSpan_days.
+// bounds of MeasurementLimits.h, fewer than MinCsvRows rows, or times spanning more than nothing but less
+// than MinSpan_days.
 
 #include "model/ObservingRun.h"
 

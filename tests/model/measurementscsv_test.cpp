@@ -49,6 +49,8 @@ TEST(MeasurementsCsv, ReadsEveryAcceptedForm) {
         {"quoted numbers and exponents", "\"0\",\"1.5\",\"2\"\n1e0,-3,1\n2.5,4E0,5e-1\n", 0.0,
          three},
         {"no line end at the end", "0,1.5,2\n1,-3,1\n2.5,4,0.5", 0.0, three},
+        {"all at one time", "5,1.5,2\n5,-3,1\n5,4,0.5\n", 5.0,
+         {{0.0, 1.5, 2.0}, {0.0, -3.0, 1.0}, {0.0, 4.0, 0.5}}},
         {"carriage returns alone", "t,v,e\r0,1.5,2\r1,-3,1\r\r2.5,4,0.5\r", 0.0, three},
     };
     for (const Accepted& c : cases) {
@@ -84,9 +86,7 @@ TEST(MeasurementsCsv, RefusesBadFilesNamingTheLineAndCause) {
          "The file is written in UTF-16; save it as plain text (UTF-8 or ASCII) and import it again."},
         {"UTF-16 without a mark", std::string("\0" "0\0,\0" "1\0,\0" "1", 9),
          "The file is written in UTF-16; save it as plain text (UTF-8 or ASCII) and import it again."},
-        {"all at one time", "5,1,1\n5,2,1\n5,3,1\n",
-         "All the measurements are at the same time; a period can only be sought in measurements "
-         "spread over at least 0.001 days."},
+
         {"over 1 MB", std::string(1000001, '#'), "The file is larger than 1 MB; the book reads up to 1 MB of measurements."},
     };
     for (const Refusal& c : cases) {
