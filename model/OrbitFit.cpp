@@ -593,9 +593,14 @@ TResidualSpread SpreadAbout(std::span<const TMeasurement> data,
                             std::span<const kepler::TRadialVelocityElements> planets) {
     PRECONDITION(!data.empty());
     const std::vector<double> left = Residuals(data, planets);
+    // Weights relative to the smallest error's: the mean is the same, and no error a file
+    // may hold overflows them.
+    double smallest = data[0].error_mps;
+    for (const TMeasurement& m : data)
+        smallest = std::min(smallest, m.error_mps);
     double mean = 0.0, weights = 0.0;
     for (std::size_t i = 0; i < data.size(); ++i) {
-        const double w = 1.0 / (data[i].error_mps * data[i].error_mps);
+        const double w = (smallest / data[i].error_mps) * (smallest / data[i].error_mps);
         mean += w * left[i];
         weights += w;
     }

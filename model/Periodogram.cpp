@@ -10,6 +10,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <exception>
+#include <math.h>
 #include <mutex>
 #include <numbers>
 
@@ -274,23 +275,32 @@ bool Run(std::span<const TMeasurement> data, const TFrequencyGrid& grid, double*
     return !progress || progress(1.0);
 }
 
+// ln Gamma(x) for x > 0. std::lgamma stores the sign in the global signgam, a data race when
+// two threads work out false alarms at once; the reentrant form returns it instead.
+double LogGamma(double x) {
+    int sign = 0;
+    return ::lgamma_r(x, &sign);
+}
+
 // sqrt(2 / n) Gamma(n / 2) / Gamma((n - 1) / 2), Baluev's gamma_n.
 double GammaFactor(double n) {
-    return std::sqrt(2.0 / n) * std::exp(std::lgamma(0.5 * n) - std::lgamma(0.5 * (n - 1.0)));
+    return std::sqrt(2.0 / n) * std::exp(LogGamma(0.5 * n) - LogGamma(0.5 * (n - 1.0)));
 }
 
 } // namespace
 
 TFrequencyGrid GridFor(double span_days, double shortestPeriod_days, double oversampling) {
     PRECONDITION(span_days > 0.0 && shortestPeriod_days > 0.0);
-    PRECONDITION(oversampling >= TFrequencyGrid::MinOversampling);
+    PRECONDITION(std::isfinite(1.0 / span_days) && std::isfinite(1.0 / shortestPeriod_days));
+    PRECONDITION(oversampling >= TFrequencyGrid::MinOversampling && std::isfinite(oversampling));
     TFrequencyGrid grid;
     grid.first = 1.0 / span_days;
     const double last = std::max(grid.first, 1.0 / shortestPeriod_days);
     grid.step = 1.0 / (oversampling * span_days);
-    // A hair of slack keeps the shortest period on the grid when it falls on a step.
+    // A hair of slack keeps the shortest period on the grid when it falls on a step. A step
+    // too small to count in (a span of 1e300 days) widens like one giving too many.
     const double steps = std::floor((last - grid.first) / grid.step + 1e-9);
-    if (steps + 1.0 > static_cast<double>(TFrequencyGrid::MaxCount)) {
+    if (!(steps + 1.0 <= static_cast<double>(TFrequencyGrid::MaxCount))) {
         grid.step = (last - grid.first) / static_cast<double>(TFrequencyGrid::MaxCount - 1);
         grid.count = TFrequencyGrid::MaxCount;
     } else {

@@ -33,7 +33,8 @@ struct TFrequencyGrid {
 
 // The grid from one cycle in the run's span to one cycle in the shortest period, oversampled
 // the given number of times per 1 / span; at most MaxCount frequencies, the step widened to
-// fit if need be. Needs span and shortest period > 0 and oversampling >= MinOversampling.
+// fit if need be. Needs span and shortest period > 0 with finite reciprocals (as
+// MinSpan_days gives) and a finite oversampling >= MinOversampling.
 TFrequencyGrid GridFor(double span_days, double shortestPeriod_days,
                        double oversampling = TFrequencyGrid::MinOversampling);
 

@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "Printing.h"
+#include "RegularFile.h"
 #include "WindowPlace.h"
 #include "forms/ObservingRunForm.h"
 #include "model/MysteryStars.h"
@@ -26,6 +27,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QSaveFile>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSlider>
@@ -187,19 +189,17 @@ void TObservingRunForm::OpenMystery(int k) {
 }
 
 bool TObservingRunForm::ImportFile(const QString& path) {
-    QFile file(path);
     QString refusal;
     TCsvReading reading;
-    if (!file.open(QIODevice::ReadOnly)) {
-        refusal = "it cannot be opened";
-    } else if (file.size() > qint64(MaxCsvBytes)) {
-        reading = ReadMeasurementsCsv(std::string(MaxCsvBytes + 1, ' '));
-        refusal = QString::fromStdString(reading.message);
-    } else {
-        const QByteArray bytes = file.readAll();
-        reading = ReadMeasurementsCsv(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    try {
+        reading = ReadMeasurementsCsv(
+            ReadRegularFile(QFile::encodeName(path).toStdString(), MaxCsvBytes));
         if (!reading.ok)
             refusal = QString::fromStdString(reading.message);
+    } catch (const EFOpenError& e) {
+        // The system's cause continues the sentence: "…not read: permission denied."
+        refusal = QString::fromStdString(e.Cause());
+        refusal[0] = refusal[0].toLower();
     }
     if (!refusal.isEmpty()) {
         if (!refusal.endsWith('.'))
@@ -231,13 +231,18 @@ bool TObservingRunForm::ExportFile(const QString& path) {
     }
     const std::string text =
         WriteMeasurementsCsv(set_.data, set_.timeOffset_days, comment.toStdString());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.flush()) {
+    // Written beside the file and renamed over it once whole, so a failure leaves any earlier
+    // file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit()) {
         fault_ = "The measurements were not written: " + file.errorString() + ".";
         ShowStatus();
         return false;
     }
+    // An earlier failure no longer describes the window.
+    fault_.clear();
+    ShowStatus();
     return true;
 }
 

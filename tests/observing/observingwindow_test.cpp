@@ -97,7 +97,7 @@ TEST_F(ObservingWindowTest, ARefusedFileLosesNothingAndSaysWhy) {
     } cases[] = {
         {"error", "0,1,2\n1,2,3\n2,3,-1\n", "line 3: the error must be a positive number"},
         {"few", "0,1,2\n", "The file holds 1 measurement; at least 3 are needed."},
-        {"big", QByteArray(1000001, '#'), "larger than 1 MB"},
+        {"big", QByteArray(1000001, '#'), "file too large (over 1 MB)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
