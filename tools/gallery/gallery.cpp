@@ -461,8 +461,16 @@ int main(int argc, char* argv[]) {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     try {
-        if (const int percent = zoom::ZoomArgument(argc, argv))
+        if (const int percent = zoom::ZoomArgument(argc, argv)) {
+            // The screen's size does not matter here, only whether it draws the zoom whole.
+            zoom::TScreenMeasure screen = zoom::ProbeScreen(argc, argv);
+            screen.Available = QSize(100000, 100000);
+            if (const auto refusal = zoom::Refusal(percent, TCustomBook::DesignFrame(), screen)) {
+                std::fprintf(stderr, "%s\n", refusal->c_str());
+                return 2;
+            }
             zoom::Apply(percent);
+        }
     } catch (const std::invalid_argument& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
