@@ -72,6 +72,16 @@ gallery: build
 	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/zoom200 ch2-running,ch3-p06,spectrum-na-d --zoom 200
 	QT_QPA_PLATFORM=offscreen:configfile=tools/gallery/screen-1024x768.json \
 	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/screen1024 screen
+	# "Fit to screen" on the screens schools have, 175 % on 1920 x 1080, and 75 % on the
+	# same screen with doubled pixels (the least a zoom below 100 % needs).
+	for s in 800x600 1024x768 1920x1080; do \
+	  QT_QPA_PLATFORM=offscreen:configfile=tools/gallery/screen-$$s.json \
+	    $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/fit$$s 01-contents,ch3-p06,screen --fit || exit 1; \
+	done
+	QT_QPA_PLATFORM=offscreen:configfile=tools/gallery/screen-1920x1080.json \
+	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/zoom175 01-contents,ch3-p06,screen --zoom 175
+	QT_QPA_PLATFORM=offscreen:configfile=tools/gallery/screen-1920x1080.json QT_SCALE_FACTOR=2 \
+	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/zoom75 01-contents,ch3-p06,screen --zoom 75
 	# The printed pages, as pictures.
 	for pdf in $(BUILD)/gallery/print-*.pdf; do pdftoppm -r 100 -png "$$pdf" "$${pdf%.pdf}"; done
 
