@@ -127,16 +127,24 @@ mutate: deps
 # given: `make install PREFIX=/opt/doppler-spectroscopy`.
 PREFIX ?=
 install: build
-	$(SUDO) cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+	$(SUDO) cmake --install $(BUILD) --strip $(if $(PREFIX),--prefix $(PREFIX))
 
 # The Debian package $(BUILD)/doppler-spectroscopy_<version>_<arch>.deb, its desktop entry
 # and AppStream metadata checked first. The metadata's id is the package's own name: a
 # reverse domain name would need a domain the project does not have.
-package: build package-deps
+# It is built in a folder of its own with only what ships: no tests, benchmarks or tools.
+# MAINTAINER names whoever answers for the package, "Name <address>"; without it the
+# Maintainer field says it was never set.
+PKGBUILD ?= build-package
+MAINTAINER ?=
+package: package-deps
+	cmake -S . -B $(PKGBUILD) -G Ninja $(CMAKE_FLAGS) -DBUILD_TESTING=OFF -DDOPPLER_BENCH=OFF \
+	  -DDOPPLER_TOOLS=OFF $(if $(MAINTAINER),"-DDOPPLER_MAINTAINER=$(MAINTAINER)")
+	cmake --build $(PKGBUILD) -j2
 	desktop-file-validate app/doppler-spectroscopy.desktop
 	appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info \
-	  $(BUILD)/app/doppler-spectroscopy.metainfo.xml
-	cd $(BUILD) && cpack -G DEB
+	  $(PKGBUILD)/app/doppler-spectroscopy.metainfo.xml
+	cd $(PKGBUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(FUZZBUILD) $(SANBUILD) build-mutate
+	rm -rf $(BUILD) $(FUZZBUILD) $(SANBUILD) $(PKGBUILD) build-mutate
