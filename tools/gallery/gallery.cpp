@@ -2,10 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Renders the book offscreen, one PNG per state worth seeing: the splash screen, the
 // contents page, every page of every chapter and the dialogs, and the screen with the book and
-// each dialog where it opens. Usage: gallery OUTDIR [PREFIXES] [--zoom PERCENT] [--docs
-// DOCSDIR]. With PREFIXES (separated by commas) only the pictures whose names begin with one
-// of them are written (a second run at another zoom needs only a few); --zoom renders at that
-// zoom, as the book's own; with --docs the README's screenshots are written to DOCSDIR as well.
+// each dialog where it opens. Usage: gallery OUTDIR [PREFIXES] [--zoom PERCENT | --fit]
+// [--docs DOCSDIR]. With PREFIXES (separated by commas) only the pictures whose names begin
+// with one of them are written (a second run at another zoom needs only a few); --zoom
+// renders at that zoom, as the book's own, --fit at "Fit to screen" on the screen in use;
+// with --docs the README's screenshots are written to DOCSDIR as well.
 
 #include "Application.h"
 #include "Zoom.h"
@@ -461,8 +462,20 @@ int main(int argc, char* argv[]) {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     try {
-        if (const int percent = zoom::ZoomArgument(argc, argv))
+        const bool fit = std::any_of(argv + 1, argv + argc,
+                                     [](const char* arg) { return QString(arg) == "--fit"; });
+        if (fit) {
+            zoom::Apply(zoom::StartZoom(TCustomBook::DesignFrame(), zoom::ProbeScreen(argc, argv)));
+        } else if (const int percent = zoom::ZoomArgument(argc, argv)) {
+            // The screen's size does not matter here, only whether it draws the zoom whole.
+            zoom::TScreenMeasure screen = zoom::ProbeScreen(argc, argv);
+            screen.Available = QSize(100000, 100000);
+            if (const auto refusal = zoom::Refusal(percent, TCustomBook::DesignFrame(), screen)) {
+                std::fprintf(stderr, "%s\n", refusal->c_str());
+                return 2;
+            }
             zoom::Apply(percent);
+        }
     } catch (const std::invalid_argument& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
@@ -474,7 +487,7 @@ int main(int argc, char* argv[]) {
             docsDir = argv[++arg];
         else if (QString(argv[arg]) == "--zoom" && arg + 1 < argc)
             ++arg;
-        else if (QString(argv[arg]).startsWith("--zoom="))
+        else if (QString(argv[arg]).startsWith("--zoom=") || QString(argv[arg]) == "--fit")
             continue;
         else if (plain++ == 0)
             outDir = argv[arg];
