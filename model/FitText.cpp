@@ -19,11 +19,26 @@ std::string Format(const char* format, int decimals, double value) {
 } // namespace
 
 std::string WithUncertainty(const TEstimate& x) {
-    if (std::isinf(x.sigma))
+    if (x.fixed)
+        return Format("%.*g", 6, x.value) + " (fixed)";
+    const double below = x.value - x.low;
+    const double above = x.high - x.value;
+    // A value whose 1-sigma interval reaches past a bound with nothing beyond the other, or
+    // past both bounds, is not told by the data.
+    const bool crossesLow = x.sigma > below;
+    const bool crossesHigh = x.sigma > above;
+    if (!std::isfinite(x.sigma) || (crossesLow && (crossesHigh || std::isinf(above))) ||
+        (crossesHigh && std::isinf(below)))
         return Format("%.*g", 6, x.value) + " (unconstrained)";
     if (!(x.sigma > 0.0))
         return Format("%.*g", 6, x.value);
     const int decimals = std::clamp(1 - static_cast<int>(std::floor(std::log10(x.sigma))), 0, 12);
+    if (crossesLow || crossesHigh) {
+        // The interval stops at the bound it would cross.
+        return Format("%.*f", decimals, x.value) + " +" +
+               Format("%.*f", decimals, std::min(x.sigma, above)) + " −" +
+               Format("%.*f", decimals, std::min(x.sigma, below));
+    }
     return Format("%.*f", decimals, x.value) + " ± " + Format("%.*f", decimals, x.sigma);
 }
 

@@ -17,6 +17,10 @@ constexpr double TwoPi = 2.0 * std::numbers::pi;
 // one rounding per step, so 1024 steps keep the phases good to 1e-13.
 constexpr std::size_t Block = 1024;
 
+// The weighted variance, in units of the largest speed squared, below which the velocities
+// count as constant: a spread of 1e-12 of the largest speed is rounding, not signal.
+constexpr double FlatVariance = 1e-24;
+
 struct TWeighted {
     std::vector<double> t, w, y; // y about the weighted mean, w summing to 1
     double yy = 0.0;             // weighted variance of y
@@ -58,6 +62,10 @@ TWeighted Weighted(std::span<const TMeasurement> data) {
         d.y.push_back(data[k].v_mps * speedScale - mean);
         d.yy += d.w[k] * d.y[k] * d.y[k];
     }
+    // Velocities that differ only by rounding are flat: what is left of them is noise of the
+    // last bits, which any sine would fit as well as the next, and no signal.
+    if (d.yy <= FlatVariance)
+        d.yy = 0.0;
     return d;
 }
 
@@ -190,6 +198,7 @@ TPeak HighestPeak(const TFrequencyGrid& grid, std::span<const double> power) {
     peak.index = static_cast<std::size_t>(std::max_element(power.begin(), power.end()) -
                                           power.begin());
     peak.power = power[peak.index];
+    peak.found = peak.power > 0.0;
     double offset = 0.0;
     if (peak.index > 0 && peak.index + 1 < power.size()) {
         const double before = power[peak.index - 1], after = power[peak.index + 1];

@@ -19,6 +19,14 @@ TEST(FitText, ValueRoundedToItsUncertainty) {
         {{-3.05, 0.8}, "-3.05 ± 0.80"},
         {{2511.9, inf}, "2511.9 (unconstrained)"},
         {{0.47, 0.0}, "0.47"},
+        // Bounded values: a period or amplitude (0 up) the data cannot tell from 0, an
+        // eccentricity (0 to 0.99) whose interval stops at a bound or covers the range.
+        {{3.0, 46658746785734.0, 0.0}, "3 (unconstrained)"},
+        {{55.9, 0.7, 0.0}, "55.90 ± 0.70"},
+        {{0.8, 5.0, 0.0, 0.99}, "0.8 (unconstrained)"},
+        {{0.03, 0.05, 0.0, 0.99}, "0.030 +0.050 −0.030"},
+        {{0.97, 0.04, 0.0, 0.99}, "0.970 +0.020 −0.040"},
+        {{0.0, 0.0, 0.0, 0.99, true}, "0 (fixed)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(fit::WithUncertainty(c.x), c.text) << c.x.value << " +- " << c.x.sigma;
