@@ -29,7 +29,9 @@ constexpr double StartOmegas[] = {0.0, 0.5 * Pi, Pi, 1.5 * Pi};
 // A start is cut short here; only the best is then carried on to convergence.
 constexpr int StartEvaluations = 100;
 constexpr int FinalEvaluations = 500;
-constexpr int MaxJitterRounds = 50;
+constexpr int MaxJitterRounds = 30;
+// Each round after a jitter step starts at the last minimum, which it moves a little.
+constexpr int JitterRoundEvaluations = 100;
 // A circular start whose eccentricity is free starts here instead (see FitFrom).
 constexpr double CircularStart = 0.01;
 
@@ -333,6 +335,8 @@ public:
         layout_.trend = settings.trendOrder;
         free_ = FreeIndices(layout_, settings);
         jitters_.assign(layout_.instruments, 0.0);
+        for (std::size_t j = 0; j < jitters_.size() && j < settings.startJitters_mps.size(); ++j)
+            jitters_[j] = std::max(0.0, settings.startJitters_mps[j]);
         t0_ = data.front().t_days;
         double last = t0_;
         for (const TMeasurement& m : data) {
@@ -375,7 +379,7 @@ public:
         for (int round = 0; round < MaxJitterRounds; ++round) {
             const std::vector<double> previous = jitters_;
             jitters_ = MaximumLikelihoodJitters(best);
-            if (!Minimise(best, FinalEvaluations))
+            if (!Minimise(best, JitterRoundEvaluations))
                 return false;
             bool settled = true;
             for (int j = 0; j < layout_.instruments; ++j)

@@ -99,6 +99,9 @@ struct TFitSettings {
     int trendOrder = 0;          // 0 none, 1 linear, 2 quadratic
     // Per planet, the known ones first and then the new one; planets beyond hold nothing.
     std::vector<TFixedElements> fixed;
+    // Each instrument's jitter to start from (a fit with one planet fewer); 0 for those not
+    // given. Held there without fitJitter.
+    std::vector<double> startJitters_mps;
 
     const TFixedElements& FixedOf(int planet) const;
 };

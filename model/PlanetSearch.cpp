@@ -56,28 +56,20 @@ std::vector<std::size_t> HighestPeaks(std::span<const double> power, int count) 
 
 namespace {
 
-// The fit without the new planet and its residuals' periodogram; false, with the search's
-// outcome and message set, when the search cannot go on.
-bool Prepare(std::span<const TMeasurement> data,
-             std::span<const kepler::TRadialVelocityElements> known, double shortestPeriod_days,
-             const TFitSettings& settings, const TFitControl& control, TPlanetSearch& search) {
-    PRECONDITION(shortestPeriod_days > 0.0);
-    search.fit.message = Refusal(data, static_cast<int>(known.size()) + 1, settings);
-    if (!search.fit.message.empty())
-        return false;
-    const double span = observing::Span(data);
-    if (!(span > 0.0)) {
-        search.fit.message = "All measurements were taken at the same time, so no period "
-                             "can be sought.";
-        return false;
-    }
-    const TFitResult before = FitFrom(data, known, settings, Part(control, 0.0, BeforeShare));
-    if (before.outcome != TFitOutcome::Done) {
-        search.fit = before;
-        return false;
-    }
-    search.before = before.solution;
+// The settings of the fits with one more planet: the jitters start where the fit without it
+// left them, so that every start is weighed as the data deserve and the jitters settle soon.
+TFitSettings WithJittersOf(const TFitSettings& settings, const TOrbitSolution& before) {
+    TFitSettings next = settings;
+    next.startJitters_mps.clear();
+    for (const TEstimate& s : before.jitters_mps)
+        next.startJitters_mps.push_back(s.value);
+    return next;
+}
 
+// The periodogram of what the fit without the new planet leaves.
+bool PeriodogramOf(std::span<const TMeasurement> data, double shortestPeriod_days,
+                   const TFitControl& control, TPlanetSearch& search) {
+    const double span = observing::Span(data);
     const std::vector<TMeasurement> residuals = SolutionResiduals(data, search.before);
     const observing::TFrequencyGrid grid = observing::GridFor(span, shortestPeriod_days);
     const TFitControl periodogramPart = Part(control, BeforeShare, PeriodogramShare);
@@ -99,6 +91,30 @@ bool Prepare(std::span<const TMeasurement> data,
     return true;
 }
 
+// The fit without the new planet and its residuals' periodogram; false, with the search's
+// outcome and message set, when the search cannot go on.
+bool Prepare(std::span<const TMeasurement> data,
+             std::span<const kepler::TRadialVelocityElements> known, double shortestPeriod_days,
+             const TFitSettings& settings, const TFitControl& control, TPlanetSearch& search) {
+    PRECONDITION(shortestPeriod_days > 0.0);
+    search.fit.message = Refusal(data, static_cast<int>(known.size()) + 1, settings);
+    if (!search.fit.message.empty())
+        return false;
+    const double span = observing::Span(data);
+    if (!(span > 0.0)) {
+        search.fit.message = "All measurements were taken at the same time, so no period "
+                             "can be sought.";
+        return false;
+    }
+    const TFitResult before = FitFrom(data, known, settings, Part(control, 0.0, BeforeShare));
+    if (before.outcome != TFitOutcome::Done) {
+        search.fit = before;
+        return false;
+    }
+    search.before = before.solution;
+    return PeriodogramOf(data, shortestPeriod_days, control, search);
+}
+
 void Judge(TPlanetSearch& search) {
     if (search.fit.outcome == TFitOutcome::Done)
         search.deltaBic = search.fit.solution.bic - search.before.bic;
@@ -116,6 +132,7 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
     const observing::TFrequencyGrid& grid = search.periodogram.grid;
     search.falseAlarm = search.periodogram.falseAlarm;
     const double span = observing::Span(data);
+    const TFitSettings next = WithJittersOf(settings, search.before);
 
     const std::vector<std::size_t> peaks = HighestPeaks(search.periodogram.power, PeaksTried);
     const double share = PeaksShare / static_cast<double>(peaks.size());
@@ -124,7 +141,7 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
         const double period = 1.0 / grid.At(peaks[i]);
         const TFitResult tried =
             FitOneMorePlanet(data, known, i == 0 ? search.periodogram.peak.period_days : period,
-                             settings, Part(control, SearchShare + share * i, share));
+                             next, Part(control, SearchShare + share * i, share));
         if (tried.outcome != TFitOutcome::Done) {
             search.fit = tried;
             return search;
@@ -155,7 +172,7 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
             if (factor > 1.0 && elements[j].period_days > span)
                 start[j].period_days = span;
             const TFitResult tried =
-                FitFrom(data, start, settings, Part(control, from, harmonicShare));
+                FitFrom(data, start, next, Part(control, from, harmonicShare));
             from += harmonicShare;
             if (tried.outcome != TFitOutcome::Done) {
                 search.fit = tried;
@@ -183,7 +200,7 @@ TPlanetSearch FitPlanetAtPeriod(std::span<const TMeasurement> data,
     const observing::TFrequencyGrid& grid = search.periodogram.grid;
     search.falseAlarm = observing::FalseAlarmProbability(
         observing::PowerAt(residuals, 1.0 / period_days), grid.At(grid.count - 1), residuals);
-    search.fit = FitOneMorePlanet(data, known, period_days, settings,
+    search.fit = FitOneMorePlanet(data, known, period_days, WithJittersOf(settings, search.before),
                                   Part(control, SearchShare, 1.0 - SearchShare));
     Judge(search);
     return search;
