@@ -48,4 +48,23 @@ std::string SigmaDistance(double truth, const TEstimate& fitted) {
     return Format("%.*f", 1, std::abs(truth - fitted.value) / fitted.sigma) + "σ";
 }
 
+std::string BoundNote(const TFittedPlanet& planet) {
+    if (!planet.eccentricityAtBound)
+        return {};
+    return "The eccentricity sits at the model's bound of " +
+           Format("%.*f", 2, MaxFitEccentricity) +
+           ": the data may want more, and its uncertainty says little.";
+}
+
+std::string EvidenceLine(double deltaBic, double falseAlarm) {
+    const char* verdict = deltaBic < -10.0 ? "strong evidence for the planet"
+                          : deltaBic < -2.0 ? "some evidence for the planet"
+                                            : "no evidence for the planet";
+    const char* peak = falseAlarm < 0.01 ? "noise seldom makes such a peak"
+                                         : "noise often makes such a peak";
+    return "ΔBIC " + Format("%.*f", 1, deltaBic) + " (" + verdict +
+           "; below −10 is strong), false-alarm probability " +
+           Format("%.*g", 2, falseAlarm) + " (" + peak + ").";
+}
+
 } // namespace fit

@@ -20,4 +20,14 @@ std::string WithUncertainty(const TEstimate& x);
 // |truth - fitted| / sigma to one decimal; "–" when the uncertainty is infinite or 0.
 std::string SigmaDistance(double truth, const TEstimate& fitted);
 
+// The note shown beside a planet whose eccentricity sits at the model's bound, or an empty
+// text.
+std::string BoundNote(const TFittedPlanet& planet);
+
+// One line on whether an added planet is believable: its delta BIC and the false-alarm
+// probability of the peak it was sought at, with what they mean (a delta BIC below -10 is
+// strong evidence, Kass & Raftery 1995, JASA 90, 773; a false-alarm probability below 1 %
+// is a peak noise seldom makes).
+std::string EvidenceLine(double deltaBic, double falseAlarm);
+
 } // namespace fit

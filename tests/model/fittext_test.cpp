@@ -38,3 +38,20 @@ TEST(FitText, DistanceInUnitsOfTheUncertainty) {
     EXPECT_EQ(fit::SigmaDistance(4.20, {4.23, std::numeric_limits<double>::infinity()}), "–");
     EXPECT_EQ(fit::SigmaDistance(4.20, {4.23, 0.0}), "–");
 }
+
+// The notes a fit page shows: the bound, only when a planet sits there; the evidence line's
+// verdict follows delta BIC and the false-alarm probability across their thresholds.
+TEST(FitText, BoundAndEvidenceNotes) {
+    fit::TFittedPlanet planet;
+    EXPECT_EQ(fit::BoundNote(planet), "");
+    planet.eccentricityAtBound = true;
+    EXPECT_EQ(fit::BoundNote(planet), "The eccentricity sits at the model's bound of 0.99: the "
+                                      "data may want more, and its uncertainty says little.");
+    EXPECT_EQ(fit::EvidenceLine(-823.4, 1e-12),
+              "ΔBIC -823.4 (strong evidence for the planet; below −10 is strong), false-alarm "
+              "probability 1e-12 (noise seldom makes such a peak).");
+    EXPECT_EQ(fit::EvidenceLine(-4.3, 0.45),
+              "ΔBIC -4.3 (some evidence for the planet; below −10 is strong), false-alarm "
+              "probability 0.45 (noise often makes such a peak).");
+    EXPECT_NE(fit::EvidenceLine(3.0, 0.9).find("no evidence"), std::string::npos);
+}
