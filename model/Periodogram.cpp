@@ -39,6 +39,10 @@ constexpr std::size_t PairsBetweenChecks = std::size_t{1} << 17;
 // Below this many pairs the work is over before a second thread would have started.
 constexpr std::size_t PairsWorthThreads = std::size_t{1} << 18;
 
+// The weighted variance, in units of the largest speed squared, below which the velocities
+// count as constant: a spread of 1e-12 of the largest speed is rounding, not signal.
+constexpr double FlatVariance = 1e-24;
+
 struct TWeighted {
     std::vector<double> t, w, y; // y about the weighted mean, w summing to 1
     std::vector<double> wy;      // w y, the weight the velocity sums take
@@ -82,6 +86,10 @@ TWeighted Weighted(std::span<const TMeasurement> data) {
         d.wy.push_back(d.w[k] * d.y.back());
         d.yy += d.wy[k] * d.y[k];
     }
+    // Velocities that differ only by rounding are flat: what is left of them is noise of the
+    // last bits, which any sine would fit as well as the next, and no signal.
+    if (d.yy <= FlatVariance)
+        d.yy = 0.0;
     return d;
 }
 
@@ -354,6 +362,7 @@ TPeak HighestPeak(const TFrequencyGrid& grid, std::span<const double> power) {
     peak.index = static_cast<std::size_t>(std::max_element(power.begin(), power.end()) -
                                           power.begin());
     peak.power = power[peak.index];
+    peak.found = peak.power > 0.0;
     double offset = 0.0;
     if (peak.index > 0 && peak.index + 1 < power.size()) {
         const double before = power[peak.index - 1], after = power[peak.index + 1];
