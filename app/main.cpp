@@ -5,7 +5,8 @@
 // the program with a failure status, as does the lack of any display to show it on. A
 // termination signal closes the book; the status is then 128 + the signal's number. A zoom
 // chosen in the View menu takes a new application object, so the program starts itself
-// afresh at it, at the reader's place.
+// afresh at it, at the reader's place. With --teacher-guide FILE it writes the teacher's
+// guide to FILE as a PDF, on the offscreen platform, and ends.
 
 #include "Application.h"
 #include "DisplayCheck.h"
@@ -15,6 +16,7 @@
 #include "book/BookPlace.h"
 #include "book/TAccessBox.h"
 #include "book/TThisBook.h"
+#include "book/TeacherGuide.h"
 #include "forms/Artwork.h"
 
 #include <QIcon>
@@ -24,11 +26,35 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <string>
 #include <stdexcept>
 #include <unistd.h>
 #include <vector>
 
 namespace {
+
+// The file named after --teacher-guide, or an empty text when the option is absent.
+std::string TeacherGuideArgument(int argc, char* argv[]) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--teacher-guide") == 0)
+            return argv[i + 1];
+    return {};
+}
+
+// Writes the teacher's guide without showing a window; the status says whether it was written.
+int WriteGuide(int argc, char* argv[], const std::string& path) {
+    GuardedApplication app(argc, argv);
+    Application::SetTitle("Doppler spectroscopy");
+    std::unique_ptr<TThisBook, void (*)(TForm*)> book(CreateForm<TThisBook>(), TForm::Free);
+    Application::SetMainForm(book.get());
+    const QString fault = WriteTeacherGuide(*book, QString::fromStdString(path));
+    Application::SetMainForm(nullptr);
+    if (!fault.isEmpty()) {
+        std::fprintf(stderr, "%s\n", fault.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
 
 // Runs the book; `reopen` receives the command line that reopens it at a zoom the reader
 // chose.
@@ -68,6 +94,11 @@ int RunBook(int argc, char* argv[], std::optional<std::vector<std::string>>& reo
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::string guide = TeacherGuideArgument(argc, argv); !guide.empty()) {
+        // The guide needs no display: it is drawn for the printer alone.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return WriteGuide(argc, argv, guide);
+    }
     // Before any application object, the zoom's screen probe included: Qt aborts without one.
     if (!DisplayAvailable(argc, argv)) {
         std::fputs("Doppler spectroscopy needs a graphical display (no DISPLAY or WAYLAND_DISPLAY "

@@ -1,0 +1,487 @@
+// SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "TFindingPlanet.h"
+
+#include "FindingPlanetQuestions.h"
+#include "QuestionInput.h"
+#include "RichEditWriter.h"
+#include "TKeyEdit.h"
+#include "forms/FindingPlanetForm.h"
+#include "model/Bic.h"
+#include "model/FitText.h"
+#include "model/PeakWidth.h"
+#include "model/PlanetMass.h"
+#include "model/planet.h"
+#include "model/PhaseFold.h"
+#include "model/PlanetSearch.h"
+#include "oRichEdit.h"
+#include "observing/ObservingDrawing.h"
+#include "observing/TObservingPlot.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QThread>
+#include <cmath>
+#include <random>
+
+using namespace observing;
+namespace draw = observingdrawing;
+namespace q = findingplanet;
+
+struct TFindingPlanet::TFitJob {
+    std::vector<TMeasurement> data;
+    fit::TFitSettings settings;
+    std::atomic<bool> cancel{false};
+    fit::TFitResult one, two;
+};
+
+namespace {
+
+QString Days(double period_days) { return draw::PeakText(TPeak{0, 0.0, period_days, 0.0}); }
+
+// Small probabilities as powers of ten, so that a rise from one tiny value to another shows.
+QString Probability(double p) {
+    if (p >= 1e-3)
+        return QString::number(100.0 * p, 'g', 2) + " %";
+    if (p < 1e-16)
+        return "below 10⁻¹⁶";
+    const int exponent = int(std::floor(std::log10(p)));
+    const double mantissa = p / std::pow(10.0, exponent);
+    static const char* const digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    QString power;
+    for (QChar c : QString::number(-exponent))
+        power += digits[c.digitValue()];
+    return QString("%1 × 10⁻%2").arg(mantissa, 0, 'f', 1).arg(power);
+}
+
+} // namespace
+
+TFindingPlanet::TFindingPlanet(TCustomBook* owner) : TThisChapter(owner) {
+    DefineFindingPlanetForm(*this);
+    PageCount = PageTotal = q::PageCount;
+    std::random_device device;
+    seed_ = 1 + device() % MaxHiddenSeed;
+}
+
+TFindingPlanet::~TFindingPlanet() { StopFits(); }
+
+// ---- the run and its views ----
+
+void TFindingPlanet::Observe(std::uint64_t seed, THiddenRunChoice choice) {
+    const bool ownRun = !choice.fewerNights && !choice.moreNoise;
+    if (ownRun && (seed != seed_ || !observed_)) {
+        seed_ = seed;
+        observed_ = true;
+        choice_ = choice;
+        data_ = ObserveHidden(seed_, choice_);
+        Compute(data_, GridFor(Span(data_), HiddenShortestPeriod_days), true, pg_);
+        ownPeak_ = pg_.peak;
+        ownHalfWidth_days_ = PeakHalfWidth_days(pg_);
+        FoldPeriodBox->setValue(ownPeak_.period_days);
+        StartFits();
+    } else if (choice.fewerNights != choice_.fewerNights || choice.moreNoise != choice_.moreNoise) {
+        choice_ = choice;
+        data_ = ObserveHidden(seed_, choice_);
+        Compute(data_, GridFor(Span(data_), HiddenShortestPeriod_days), true, pg_);
+    }
+    SeedEdit->setText(QString::number(seed_));
+    ShowRun();
+    ShowPeriodogram();
+}
+
+void TFindingPlanet::ShowRun() {
+    const THiddenSystem& star = HiddenSystemFor(seed_);
+    const TObservingPlan plan = HiddenPlan(seed_, choice_);
+    // The last page reveals the hidden planets: their curve and their elements.
+    const bool reveal = Page == q::PageCount && !choice_.fewerNights && !choice_.moreNoise;
+    DataPlot->SetDraw([this, reveal, &star](QPainter& p, const QRectF& area) {
+        draw::DrawData(p, area,
+                       {data_, reveal ? std::span(star.planets)
+                                      : std::span<const kepler::TRadialVelocityElements>()});
+    });
+    QString hidden;
+    for (const kepler::TRadialVelocityElements& planet : reveal ? star.planets
+                                                                : decltype(star.planets){}) {
+        const fit::TPlanetMass mass =
+            fit::PlanetMass(planet.period_days, planet.K_mps, planet.ecc, star.starMass_Solar);
+        hidden += QString("\nHidden planet: P = %1 days, K = %2 m/s, e = %3, m sin i = %4 "
+                          "Jupiter masses.")
+                      .arg(planet.period_days, 0, 'f', 3)
+                      .arg(planet.K_mps, 0, 'f', 1)
+                      .arg(planet.ecc, 0, 'f', 2)
+                      .arg(mass.massSinI_Solar * JupiterMassesPerSolarMass, 0, 'f', 2);
+    }
+    RunLabel->setText(
+        QString("Seed %1: %2 measurements in %3 days, each ± %4 m/s; the star, of %5 solar "
+                "masses, jitters by about %6 m/s.%7")
+            .arg(seed_)
+            .arg(data_.size())
+            .arg(std::lround(Span(data_)))
+            .arg(plan.precision_mps, 0, 'f', 0)
+            .arg(star.starMass_Solar, 0, 'f', 2)
+            .arg(plan.jitter_mps, 0, 'f', 0)
+            .arg(choice_.fewerNights ? "  (Only 12 nights planned.)"
+                 : choice_.moreNoise ? "  (A noisier instrument.)"
+                                     : "") +
+        hidden);
+}
+
+void TFindingPlanet::ShowPeriodogram() {
+    PeriodogramPlot->SetDraw([this](QPainter& p, const QRectF& area) {
+        draw::DrawPeriodogram(p, area, {&pg_, WindowBox->isChecked()});
+    });
+    QString text = QString("Highest peak: %1 (power %2), half width %3 days.\n"
+                           "False-alarm probability: %4.")
+                       .arg(Days(pg_.peak.period_days))
+                       .arg(pg_.peak.power, 0, 'f', 2)
+                       .arg(PeakHalfWidth_days(pg_), 0, 'f', 3)
+                       .arg(Probability(pg_.falseAlarm));
+    if (WindowBox->isChecked())
+        text += "\nThe grey curve, the window function, is the periodogram of the nights alone.";
+    PeakLabel->setText(text);
+}
+
+void TFindingPlanet::ShowFold(double period_days) {
+    auto folded = std::make_shared<std::vector<TFoldedPoint>>(Fold(data_, period_days, 0.0));
+    FoldPlot->SetDraw([folded, period_days](QPainter& p, const QRectF& area) {
+        draw::DrawFold(p, area, {*folded, period_days});
+    });
+}
+
+// ---- the fits ----
+
+void TFindingPlanet::StartFits() {
+    StopFits();
+    job_ = std::make_shared<TFitJob>();
+    job_->data = ObserveHidden(seed_);
+    job_->settings.starMass_Solar = HiddenSystemFor(seed_).starMass_Solar;
+    fit::TFitControl control;
+    control.cancel = &job_->cancel;
+    worker_ = QThread::create([job = job_, control] {
+        job->one = fit::FitNextPlanet(job->data, {}, HiddenShortestPeriod_days, job->settings,
+                                      control)
+                       .fit;
+        if (job->one.outcome != fit::TFitOutcome::Done)
+            return;
+        std::vector<kepler::TRadialVelocityElements> known;
+        for (const fit::TFittedPlanet& planet : job->one.solution.planets)
+            known.push_back(planet.elements);
+        job->two = fit::FitNextPlanet(job->data, known, HiddenShortestPeriod_days, job->settings,
+                                      control)
+                       .fit;
+    });
+    // Owned by the chapter, which waits for it before it goes; a finished thread deletes
+    // itself once its end has been handled.
+    worker_->setParent(this);
+    QThread* thread = worker_;
+    connect(thread, &QThread::finished, this, [this, thread] {
+        if (worker_ == thread)
+            FitsDone();
+        thread->deleteLater();
+    });
+    worker_->start();
+    ShowFit();
+    ShowResiduals();
+}
+
+void TFindingPlanet::StopFits() {
+    if (!worker_)
+        return;
+    job_->cancel = true;
+    worker_->wait();
+    worker_ = nullptr;
+}
+
+void TFindingPlanet::WaitForFits() {
+    if (!worker_)
+        return;
+    worker_->wait();
+    FitsDone();
+}
+
+void TFindingPlanet::FitsDone() {
+    worker_ = nullptr;
+    ShowFit();
+    ShowResiduals();
+    EnableAnswers();
+}
+
+void TFindingPlanet::EnableAnswers() {
+    // The questions on the fit wait for it, so that no attempt is judged against a fit not
+    // yet made.
+    const bool ready = !worker_ || !q::NeedsFit(Page);
+    for (QWidget* w : {static_cast<QWidget*>(AnswerEdit), static_cast<QWidget*>(DoneButton),
+                       static_cast<QWidget*>(Choices[0]), static_cast<QWidget*>(Choices[1]),
+                       static_cast<QWidget*>(Choices[2])})
+        w->setEnabled(ready);
+}
+
+const fit::TOrbitSolution* TFindingPlanet::OnePlanetFit() const {
+    if (worker_ || !job_ || job_->one.outcome != fit::TFitOutcome::Done)
+        return nullptr;
+    return &job_->one.solution;
+}
+
+const fit::TOrbitSolution* TFindingPlanet::TwoPlanetFit() const {
+    if (worker_ || !job_ || job_->two.outcome != fit::TFitOutcome::Done)
+        return nullptr;
+    return &job_->two.solution;
+}
+
+void TFindingPlanet::ShowFit() {
+    const fit::TOrbitSolution* one = OnePlanetFit();
+    if (!one) {
+        const QString message = worker_ ? "Fitting the orbit…" : "No fit could be made.";
+        for (TObservingPlot* plot : {FitPlot, ResidualPlot})
+            plot->SetDraw([message](QPainter& p, const QRectF& area) {
+                draw::DrawMessage(p, area, message);
+            });
+        FitLabel->setText(message);
+        return;
+    }
+    // The measurements less the fitted offset, under the fitted curve; the residuals below.
+    auto shifted = std::make_shared<std::vector<TMeasurement>>(job_->data);
+    auto residuals = std::make_shared<std::vector<TMeasurement>>(job_->data);
+    auto curve = std::make_shared<std::vector<kepler::TRadialVelocityElements>>();
+    for (const fit::TFittedPlanet& planet : one->planets)
+        curve->push_back(planet.elements);
+    for (std::size_t i = 0; i < shifted->size(); ++i) {
+        (*shifted)[i].v_mps -= one->offset_mps.value;
+        (*residuals)[i].v_mps -= one->Velocity_mps((*residuals)[i].t_days);
+    }
+    FitPlot->SetDraw([shifted, curve](QPainter& p, const QRectF& area) {
+        draw::DrawData(p, area, {*shifted, *curve, 0.0, "velocity less the offset (m/s)"});
+    });
+    ResidualPlot->SetDraw([residuals](QPainter& p, const QRectF& area) {
+        draw::DrawData(p, area, {*residuals, {}, 0.0, "residual (m/s)"});
+    });
+    const fit::TFittedPlanet& planet = one->planets.front();
+    auto text = [](const fit::TEstimate& x) { return QString::fromStdString(fit::WithUncertainty(x)); };
+    FitLabel->setText(QString("One planet fitted:\nP = %1 days\nK = %2 m/s\ne = %3,  "
+                              "ω = %4°\nrms about the fit %5 m/s, reduced χ² %6")
+                          .arg(text(planet.period_days), text(planet.K_mps), text(planet.ecc))
+                          .arg(planet.omega_rad.value * 180.0 / M_PI, 0, 'f', 0)
+                          .arg(one->rms_mps, 0, 'f', 1)
+                          .arg(one->reducedChiSquare, 0, 'f', 2));
+}
+
+void TFindingPlanet::ShowResiduals() {
+    const fit::TOrbitSolution* one = OnePlanetFit();
+    if (!one) {
+        const QString message = worker_ ? "Fitting the orbit…" : "No fit could be made.";
+        ResidualPeriodogramPlot->SetDraw([message](QPainter& p, const QRectF& area) {
+            draw::DrawMessage(p, area, message);
+        });
+        ResidualLabel->setText(message);
+        return;
+    }
+    std::vector<kepler::TRadialVelocityElements> planets;
+    for (const fit::TFittedPlanet& planet : one->planets)
+        planets.push_back(planet.elements);
+    const auto residuals = fit::ResidualMeasurements(job_->data, planets);
+    auto pg = std::make_shared<TPeriodogram>();
+    Compute(residuals, GridFor(Span(residuals), HiddenShortestPeriod_days), false, *pg);
+    ResidualPeriodogramPlot->SetDraw([pg](QPainter& p, const QRectF& area) {
+        draw::DrawPeriodogram(p, area, {pg.get(), false});
+    });
+    const std::size_t n = job_->data.size();
+    QString text = QString("Highest peak of the residuals: %1, false-alarm probability %2.\n"
+                           "BIC with one planet: %3\n")
+                       .arg(Days(pg->peak.period_days))
+                       .arg(Probability(pg->falseAlarm))
+                       .arg(fit::Bic(*one, n), 0, 'f', 1);
+    if (const fit::TOrbitSolution* two = TwoPlanetFit()) {
+        const fit::TFittedPlanet& second = two->planets.back();
+        text += QString("BIC with two planets: %1 (the second at %2 days, K = %3 m/s)\n"
+                        "The second planet lowers the BIC by %4.")
+                    .arg(fit::Bic(*two, n), 0, 'f', 1)
+                    .arg(second.period_days.value, 0, 'f', 2)
+                    .arg(second.K_mps.value, 0, 'f', 1)
+                    .arg(fit::Bic(*one, n) - fit::Bic(*two, n), 0, 'f', 1);
+    } else {
+        text += "No fit with two planets could be made.";
+    }
+    ResidualLabel->setText(text);
+}
+
+// ---- the pages ----
+
+void TFindingPlanet::ShowPage() {
+    if (!observed_)
+        Observe(seed_, {});
+    else if (Page != q::FalseAlarmPage && (choice_.fewerNights || choice_.moreNoise))
+        Observe(seed_, {});
+    ShowRun();
+    const int unlocked = q::TabsUnlocked(Page);
+    for (int tab = 0; tab < Views->count(); ++tab)
+        Views->setTabEnabled(tab, tab < unlocked);
+    Views->setCurrentIndex(q::TabShown(Page));
+    const bool poorerRuns = Page == q::FalseAlarmPage;
+    FewerNightsButton->setVisible(poorerRuns);
+    MoreNoiseButton->setVisible(poorerRuns);
+    OwnRunButton->setVisible(poorerRuns);
+    WindowBox->setEnabled(Page >= q::AliasPage);
+    if (Page < q::AliasPage)
+        WindowBox->setChecked(false);
+    ShowPeriodogram();
+    if (Page == q::FoldPage)
+        FoldPeriodBox->setValue(ownPeak_.period_days);
+    ShowFold(FoldPeriodBox->value());
+    SetQuestion();
+    WritePageText();
+}
+
+void TFindingPlanet::SetQuestion() {
+    OpenQuestion();
+    ReleaseChoices({Choices[0], Choices[1], Choices[2]});
+    const q::TQuestion* question = q::QuestionOn(Page);
+    const bool choice = question && !question->unit;
+    for (std::size_t i = 0; i < Choices.size(); ++i) {
+        Choices[i]->setVisible(choice);
+        if (choice)
+            Choices[i]->SetCaption(q::ChoiceCaption(*question, int(i), ownPeak_.period_days));
+    }
+    AnswerEdit->setVisible(question && question->unit);
+    UnitLabel->setVisible(question && question->unit);
+    DoneButton->setVisible(question && question->unit);
+    EnableAnswers();
+    if (!question)
+        return;
+    if (question->unit) {
+        AnswerEdit->clear();
+        AnswerEdit->setAccessibleName(question->label);
+        UnitLabel->setText(question->unit);
+        AnswerEdit->setFocus();
+    }
+    ShowNextButton(false);
+}
+
+void TFindingPlanet::ChoiceClick(oBitBtn* sender) {
+    ReleaseChoices({Choices[0], Choices[1], Choices[2]});
+    LatchChoice(*sender);
+    JudgeAnswer();
+}
+
+void TFindingPlanet::AnswerEditKeyPress(char& key) {
+    if (FilterAnswerKey(key))
+        JudgeAnswer();
+}
+
+int TFindingPlanet::ChosenChoice() const {
+    for (std::size_t i = 0; i < Choices.size(); ++i)
+        if (Choices[i]->Checked())
+            return int(i);
+    return -1;
+}
+
+int TFindingPlanet::RightChoice() const {
+    const q::TQuestion* question = q::QuestionOn(Page);
+    if (!question)
+        return -1;
+    if (Page == q::SecondPlanetPage) {
+        const fit::TOrbitSolution* one = OnePlanetFit();
+        const fit::TOrbitSolution* two = TwoPlanetFit();
+        const std::size_t n = job_ ? job_->data.size() : 0;
+        const bool believed =
+            one && two && fit::Bic(*one, n) - fit::Bic(*two, n) > fit::BelievedDrop;
+        return believed ? 0 : 1;
+    }
+    return question->right;
+}
+
+bool TFindingPlanet::ReadNumber(double& value) const {
+    return !AnswerEdit->text().isEmpty() && ReadAnswer(AnswerEdit->text(), value);
+}
+
+bool TFindingPlanet::IsAnswerCorrect() {
+    const q::TQuestion* question = q::QuestionOn(Page);
+    if (!question)
+        return false;
+    if (!question->unit)
+        return ChosenChoice() >= 0 && ChosenChoice() == RightChoice();
+    double typed = 0.0;
+    if (!ReadNumber(typed))
+        return false;
+    const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, OnePlanetFit());
+    return accepted.valid && std::fabs(typed - accepted.value) <= accepted.tolerance;
+}
+
+void TFindingPlanet::WriteHint() {
+    if (WrongAnswers <= 1)
+        return;
+    if (const q::TQuestion* question = q::QuestionOn(Page))
+        *FeedbackBox << "\nHint: " << question->hint;
+}
+
+void TFindingPlanet::WriteConclusion() {
+    const q::TQuestion* question = q::QuestionOn(Page);
+    if (!question)
+        return;
+    oRichEdit& t = *FeedbackBox;
+    t << "\n";
+    if (question->unit) {
+        const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, OnePlanetFit());
+        t << q::AcceptedText(Page, accepted) << " ";
+    } else if (!AnswerCorrect && RightChoice() >= 0) {
+        t << "The answer: " << q::ChoiceCaption(*question, RightChoice(), ownPeak_.period_days)
+          << ". ";
+    }
+    t << question->conclusion;
+    ShowNextButton(true);
+}
+
+// ---- the handlers ----
+
+void TFindingPlanet::ObserveButtonClick() {
+    const std::uint64_t seed = SeedEdit->text().toULongLong();
+    if (seed < 1 || seed > MaxHiddenSeed) {
+        RunLabel->setText(QString("A seed is a whole number from 1 to %1.").arg(MaxHiddenSeed));
+        return;
+    }
+    Observe(seed, {});
+    ShowFold(FoldPeriodBox->value());
+    SetQuestion();
+}
+
+void TFindingPlanet::FewerNightsButtonClick() { Observe(seed_, {true, false}); }
+void TFindingPlanet::MoreNoiseButtonClick() { Observe(seed_, {false, true}); }
+void TFindingPlanet::OwnRunButtonClick() { Observe(seed_, {}); }
+void TFindingPlanet::WindowBoxClick() { ShowPeriodogram(); }
+void TFindingPlanet::FoldPeriodBoxChange() { ShowFold(FoldPeriodBox->value()); }
+void TFindingPlanet::FoldPeakButtonClick() { FoldPeriodBox->setValue(ownPeak_.period_days); }
+void TFindingPlanet::FoldWrongButtonClick() { FoldPeriodBox->setValue(1.1 * ownPeak_.period_days); }
+
+// ---- the teacher's guide ----
+
+void TFindingPlanet::WriteTeacherNotes(TRichEditControl& t) {
+    t << fsBold << "Aims: " >> fsBold
+      << "to find a planet in a season of noisy, nightly measurements as astronomers do: the "
+         "periodogram and its false-alarm probability, daily aliases and the window function, "
+         "folding, the Keplerian fit, the planet's m sin i, and whether a second planet is "
+         "believed (BIC). Each student's star is chosen by the seed shown under the "
+         "measurements; the hidden stars are listed at the end of this guide.\n";
+    t << fsBold << "Misconceptions:" >> fsBold;
+    for (const q::TQuestion& question : q::Questions())
+        t << "\n  page " << question.page << ": " << question.misconception << ";";
+    t << "\n";
+}
+
+std::string TFindingPlanet::AcceptedAnswer() {
+    const q::TQuestion* question = q::QuestionOn(Page);
+    if (!question)
+        return {};
+    WaitForFits();
+    std::string text = question->accepted;
+    if (question->unit) {
+        const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, OnePlanetFit());
+        text += ". For seed " + std::to_string(seed_) + ": " + q::AcceptedText(Page, accepted);
+    } else if (RightChoice() >= 0) {
+        text += ". For seed " + std::to_string(seed_) + ": “" +
+                q::ChoiceCaption(*question, RightChoice(), ownPeak_.period_days) + "”.";
+    }
+    return text;
+}
