@@ -140,15 +140,17 @@ void WriteHiddenStars(TGuideWriter& out) {
     }
 }
 
+// The answer sheet, a block a star, each followed by the fit its measurements support.
 void WriteMysteryStars(TGuideWriter& out) {
     out.Heading("The observing run's mystery stars", 14);
-    for (const observing::TMysteryStar& star : observing::MysteryStars()) {
-        out.Heading(QString("%1, star of %2 solar masses").arg(star.name).arg(star.starMass, 0, 'f', 2), 11);
-        out.Para("Run:", QString::fromStdString(observing::DescribePlan(star.plan)));
-        for (const TPlanet& planet : star.planets)
-            out.Para(QString::fromStdString(planet.Name) + ":",
-                     Elements(kepler::ElementsOf(planet, star.starMass), star.starMass));
-        WriteFit(out, observing::Observe(star), star.starMass);
+    const QStringList blocks = QString::fromStdString(observing::AnswerSheet())
+                                   .split("\n\n", Qt::SkipEmptyParts);
+    const auto& stars = observing::MysteryStars();
+    for (std::size_t k = 0; k < stars.size(); ++k) {
+        // The sheet's title comes first, then one block a star.
+        for (const QString& line : blocks.value(qsizetype(k) + 1).split('\n', Qt::SkipEmptyParts))
+            out.Para("", line.trimmed());
+        WriteFit(out, observing::Observe(stars[k]), stars[k].starMass);
     }
 }
 

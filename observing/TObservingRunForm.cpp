@@ -27,7 +27,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTextDocument>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
@@ -471,15 +470,6 @@ void TObservingRunForm::PrintTo(QPrinter& printer) {
         throw std::runtime_error("Printing failed.");
 }
 
-void TObservingRunForm::PrintAnswersTo(QPrinter& printer) {
-    QTextDocument sheet;
-    QFont font("Arial");
-    font.setPointSize(11);
-    sheet.setDefaultFont(font);
-    sheet.setPlainText(QString::fromStdString(AnswerSheet()));
-    sheet.print(&printer);
-}
-
 void TObservingRunForm::mnitPrintClick() {
     TPrintOptions options; // the window's plots are already drawn on white
     if (!ExecutePrintDialog(Printer(), options))
@@ -491,8 +481,3 @@ void TObservingRunForm::mnitPrintClick() {
     }
 }
 
-void TObservingRunForm::mnitAnswersClick() {
-    TPrintOptions options;
-    if (ExecutePrintDialog(Printer(), options))
-        PrintAnswersTo(Printer());
-}

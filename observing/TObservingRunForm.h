@@ -51,7 +51,6 @@ public:
     QAction* mnitExport = nullptr;
     std::array<QAction*, 3> mnitMystery{};
     QAction* mnitPrint = nullptr;
-    QAction* mnitAnswers = nullptr;
     QAction* mnitClose = nullptr;
     QLabel* StatusLabel = nullptr;
     QSpinBox* NightsBox = nullptr;
@@ -104,7 +103,6 @@ public:
     void WaitForPeriodogram();
     // Draws the window's three pictures and its settings onto a printer's page.
     void PrintTo(QPrinter& printer);
-    void PrintAnswersTo(QPrinter& printer);
 
     void SimulationTick(double, double) override {}
     void SimulationRunning(bool) override {}
@@ -125,7 +123,6 @@ public:
     void mnitImportClick();
     void mnitExportClick();
     void mnitPrintClick();
-    void mnitAnswersClick();
 
 private:
     struct TJob;
