@@ -442,9 +442,12 @@ void TFindingPlanet::ObserveButtonClick() {
         RunLabel->setText(QString("A seed is a whole number from 1 to %1.").arg(MaxHiddenSeed));
         return;
     }
+    const bool anotherStar = seed != seed_;
     Observe(seed, {});
     ShowFold(FoldPeriodBox->value());
-    SetQuestion();
+    // Another run asks the page's question afresh; observing the same run again does not.
+    if (anotherStar)
+        SetQuestion();
 }
 
 void TFindingPlanet::FewerNightsButtonClick() { Observe(seed_, {true, false}); }

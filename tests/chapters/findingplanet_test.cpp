@@ -169,7 +169,8 @@ TEST_F(FindingPlanetTest, ViewsUnlockPageByPage) {
 TEST_F(FindingPlanetTest, QuestionsOnTheFitWaitForIt) {
     openPage(2);
     observe(31);
-    book->ShowChapter(7);
+    current()->Page = 7;
+    current()->RefreshPage();
     const bool fitting = current()->OnePlanetFit() == nullptr;
     EXPECT_EQ(current()->DoneButton->isEnabled(), !fitting);
     current()->WaitForFits();

@@ -255,8 +255,14 @@ void ShootFindingPlanet(Gallery& gallery, TThisBook& book) {
             choose("noise alone");
             break;
         case 5: {
-            const QString alias = QString::number(1.0 / std::fabs(1.0 / peak - 1.0), 'f', 3);
-            choose(alias.toLatin1().constData());
+            // The choice nearest the alias the page's formula gives.
+            const double alias = 1.0 / std::fabs(1.0 / peak - 1.0);
+            oBitBtn* nearest = ch->Choices[0];
+            for (oBitBtn* b : ch->Choices)
+                if (std::fabs(std::stod(b->Caption()) - alias) <
+                    std::fabs(std::stod(nearest->Caption()) - alias))
+                    nearest = b;
+            nearest->click();
             ch->WindowBox->setChecked(true);
             ch->WindowBoxClick();
             break;
