@@ -102,6 +102,8 @@ void DefineFindingPlanetForm(TFindingPlanet& f) {
     f.FoldPeriodBox->setRange(observing::HiddenShortestPeriod_days, 1000.0);
     f.FoldPeriodBox->setSingleStep(0.01);
     f.FoldPeriodBox->setAccessibleName("Fold period in days");
+    // The field inside the spin box is what a screen reader lands on.
+    f.FoldPeriodBox->findChild<QLineEdit*>()->setAccessibleName("Fold period in days");
     QObject::connect(f.FoldPeriodBox, &QDoubleSpinBox::valueChanged,
                      [&f] { f.FoldPeriodBoxChange(); });
     f.FoldPeakButton = Button(fold, QRect(214, 309, 96, 28), "The peak", [&f] { f.FoldPeakButtonClick(); });
