@@ -14,9 +14,14 @@
 #include "model/planet.h"
 #include "model/PhaseFold.h"
 #include "model/PlanetSearch.h"
+#include "TBackgroundWork.h"
 #include "oRichEdit.h"
 #include "observing/ObservingDrawing.h"
-#include "observing/TObservingPlot.h"
+#include "observing/TDataPlot.h"
+#include "observing/TFitPlot.h"
+#include "observing/TFoldPlot.h"
+#include "observing/TPeriodogramPlot.h"
+#include "observing/TResidualPlot.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -24,7 +29,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QThread>
 #include <cmath>
 #include <random>
 
@@ -33,9 +37,8 @@ namespace draw = observingdrawing;
 namespace q = findingplanet;
 
 struct TFindingPlanet::TFitJob {
-    std::vector<TMeasurement> data;
+    TMeasurementSet set;
     fit::TFitSettings settings;
-    std::atomic<bool> cancel{false};
     fit::TFitResult one, two;
 };
 
@@ -63,11 +66,13 @@ QString Probability(double p) {
 TFindingPlanet::TFindingPlanet(TCustomBook* owner) : TThisChapter(owner) {
     DefineFindingPlanetForm(*this);
     PageCount = PageTotal = q::PageCount;
+    work_ = new TBackgroundWork(this);
     std::random_device device;
     seed_ = 1 + device() % MaxHiddenSeed;
 }
 
-TFindingPlanet::~TFindingPlanet() { StopFits(); }
+// The fits' end must not reach a half-destroyed chapter.
+TFindingPlanet::~TFindingPlanet() { work_->Stop(); }
 
 // ---- the run and its views ----
 
@@ -98,11 +103,8 @@ void TFindingPlanet::ShowRun() {
     const TObservingPlan plan = HiddenPlan(seed_, choice_);
     // The last page reveals the hidden planets: their curve and their elements.
     const bool reveal = Page == q::PageCount && !choice_.fewerNights && !choice_.moreNoise;
-    DataPlot->SetDraw([this, reveal, &star](QPainter& p, const QRectF& area) {
-        draw::DrawData(p, area,
-                       {data_, reveal ? std::span(star.planets)
-                                      : std::span<const kepler::TRadialVelocityElements>()});
-    });
+    DataPlot->SetMeasurements({data_, 0.0});
+    DataPlot->SetCurve(reveal ? star.planets : std::vector<kepler::TRadialVelocityElements>{});
     QString hidden;
     for (const kepler::TRadialVelocityElements& planet : reveal ? star.planets
                                                                 : decltype(star.planets){}) {
@@ -131,9 +133,8 @@ void TFindingPlanet::ShowRun() {
 }
 
 void TFindingPlanet::ShowPeriodogram() {
-    PeriodogramPlot->SetDraw([this](QPainter& p, const QRectF& area) {
-        draw::DrawPeriodogram(p, area, {&pg_, WindowBox->isChecked()});
-    });
+    PeriodogramPlot->SetPeriodogram(pg_);
+    PeriodogramPlot->SetShowWindow(WindowBox->isChecked());
     QString text = QString("Highest peak: %1 (power %2), half width %3 days.\n"
                            "False-alarm probability: %4.")
                        .arg(Days(pg_.peak.period_days))
@@ -146,65 +147,44 @@ void TFindingPlanet::ShowPeriodogram() {
 }
 
 void TFindingPlanet::ShowFold(double period_days) {
-    auto folded = std::make_shared<std::vector<TFoldedPoint>>(Fold(data_, period_days, 0.0));
-    FoldPlot->SetDraw([folded, period_days](QPainter& p, const QRectF& area) {
-        draw::DrawFold(p, area, {*folded, period_days});
-    });
+    FoldPlot->SetMeasurements({data_, 0.0});
+    FoldPlot->SetPeriod(period_days);
 }
 
 // ---- the fits ----
 
 void TFindingPlanet::StartFits() {
-    StopFits();
-    job_ = std::make_shared<TFitJob>();
-    job_->data = ObserveHidden(seed_);
-    job_->settings.starMass_Solar = HiddenSystemFor(seed_).starMass_Solar;
-    fit::TFitControl control;
-    control.cancel = &job_->cancel;
-    worker_ = QThread::create([job = job_, control] {
-        job->one = fit::FitNextPlanet(job->data, {}, HiddenShortestPeriod_days, job->settings,
-                                      control)
-                       .fit;
-        if (job->one.outcome != fit::TFitOutcome::Done)
-            return;
-        std::vector<kepler::TRadialVelocityElements> known;
-        for (const fit::TFittedPlanet& planet : job->one.solution.planets)
-            known.push_back(planet.elements);
-        job->two = fit::FitNextPlanet(job->data, known, HiddenShortestPeriod_days, job->settings,
-                                      control)
-                       .fit;
-    });
-    // Owned by the chapter, which waits for it before it goes; a finished thread deletes
-    // itself once its end has been handled.
-    worker_->setParent(this);
-    QThread* thread = worker_;
-    connect(thread, &QThread::finished, this, [this, thread] {
-        if (worker_ == thread)
-            FitsDone();
-        thread->deleteLater();
-    });
-    worker_->start();
+    auto job = std::make_shared<TFitJob>();
+    job->set.data = ObserveHidden(seed_);
+    job->settings.starMass_Solar = HiddenSystemFor(seed_).starMass_Solar;
+    job_ = job;
+    work_->Start(
+        [job](TBackgroundWork::TControl& run) {
+            fit::TFitControl control;
+            control.cancel = run.StopFlag();
+            job->one = fit::FitNextPlanet(job->set.data, {}, HiddenShortestPeriod_days,
+                                          job->settings, control)
+                           .fit;
+            if (job->one.outcome != fit::TFitOutcome::Done)
+                return;
+            std::vector<kepler::TRadialVelocityElements> known;
+            for (const fit::TFittedPlanet& planet : job->one.solution.planets)
+                known.push_back(planet.elements);
+            job->two = fit::FitNextPlanet(job->set.data, known, HiddenShortestPeriod_days,
+                                          job->settings, control)
+                           .fit;
+        },
+        [this](TBackgroundWork::TEnd, const QString&) { FitsDone(); });
     ShowFit();
     ShowResiduals();
 }
 
-void TFindingPlanet::StopFits() {
-    if (!worker_)
-        return;
-    job_->cancel = true;
-    worker_->wait();
-    worker_ = nullptr;
-}
-
 void TFindingPlanet::WaitForFits() {
-    if (!worker_)
-        return;
-    worker_->wait();
-    FitsDone();
+    while (work_->Running())
+        work_->Wait();
 }
 
 void TFindingPlanet::FitsDone() {
-    worker_ = nullptr;
     ShowFit();
     ShowResiduals();
     EnableAnswers();
@@ -213,7 +193,7 @@ void TFindingPlanet::FitsDone() {
 void TFindingPlanet::EnableAnswers() {
     // The questions on the fit wait for it, so that no attempt is judged against a fit not
     // yet made.
-    const bool ready = !worker_ || !q::NeedsFit(Page);
+    const bool ready = !work_->Running() || !q::NeedsFit(Page);
     for (QWidget* w : {static_cast<QWidget*>(AnswerEdit), static_cast<QWidget*>(DoneButton),
                        static_cast<QWidget*>(Choices[0]), static_cast<QWidget*>(Choices[1]),
                        static_cast<QWidget*>(Choices[2])})
@@ -221,44 +201,32 @@ void TFindingPlanet::EnableAnswers() {
 }
 
 const fit::TOrbitSolution* TFindingPlanet::OnePlanetFit() const {
-    if (worker_ || !job_ || job_->one.outcome != fit::TFitOutcome::Done)
+    if (work_->Running() || !job_ || job_->one.outcome != fit::TFitOutcome::Done)
         return nullptr;
     return &job_->one.solution;
 }
 
 const fit::TOrbitSolution* TFindingPlanet::TwoPlanetFit() const {
-    if (worker_ || !job_ || job_->two.outcome != fit::TFitOutcome::Done)
+    if (work_->Running() || !job_ || job_->two.outcome != fit::TFitOutcome::Done)
         return nullptr;
     return &job_->two.solution;
 }
 
 void TFindingPlanet::ShowFit() {
     const fit::TOrbitSolution* one = OnePlanetFit();
+    FitPlot->SetMeasurements(job_->set);
+    ResidualPlot->SetMeasurements(job_->set);
+    FitPlot->SetSolution(one);
+    ResidualPlot->SetSolution(one);
+    const QString message = one                  ? QString()
+                            : work_->Running()   ? QString("Fitting the orbit…")
+                                                 : QString("No fit could be made.");
+    FitPlot->SetMessage(message);
+    ResidualPlot->SetMessage(message);
     if (!one) {
-        const QString message = worker_ ? "Fitting the orbit…" : "No fit could be made.";
-        for (TObservingPlot* plot : {FitPlot, ResidualPlot})
-            plot->SetDraw([message](QPainter& p, const QRectF& area) {
-                draw::DrawMessage(p, area, message);
-            });
         FitLabel->setText(message);
         return;
     }
-    // The measurements less the fitted offset, under the fitted curve; the residuals below.
-    auto shifted = std::make_shared<std::vector<TMeasurement>>(job_->data);
-    auto residuals = std::make_shared<std::vector<TMeasurement>>(job_->data);
-    auto curve = std::make_shared<std::vector<kepler::TRadialVelocityElements>>();
-    for (const fit::TFittedPlanet& planet : one->planets)
-        curve->push_back(planet.elements);
-    for (std::size_t i = 0; i < shifted->size(); ++i) {
-        (*shifted)[i].v_mps -= one->offset_mps.value;
-        (*residuals)[i].v_mps -= one->Velocity_mps((*residuals)[i].t_days);
-    }
-    FitPlot->SetDraw([shifted, curve](QPainter& p, const QRectF& area) {
-        draw::DrawData(p, area, {*shifted, *curve, 0.0, "velocity less the offset (m/s)"});
-    });
-    ResidualPlot->SetDraw([residuals](QPainter& p, const QRectF& area) {
-        draw::DrawData(p, area, {*residuals, {}, 0.0, "residual (m/s)"});
-    });
     const fit::TFittedPlanet& planet = one->planets.front();
     auto text = [](const fit::TEstimate& x) { return QString::fromStdString(fit::WithUncertainty(x)); };
     FitLabel->setText(QString("One planet fitted:\nP = %1 days\nK = %2 m/s\ne = %3,  "
@@ -272,23 +240,21 @@ void TFindingPlanet::ShowFit() {
 void TFindingPlanet::ShowResiduals() {
     const fit::TOrbitSolution* one = OnePlanetFit();
     if (!one) {
-        const QString message = worker_ ? "Fitting the orbit…" : "No fit could be made.";
-        ResidualPeriodogramPlot->SetDraw([message](QPainter& p, const QRectF& area) {
-            draw::DrawMessage(p, area, message);
-        });
+        const QString message =
+            work_->Running() ? QString("Fitting the orbit…") : QString("No fit could be made.");
+        ResidualPeriodogramPlot->SetMessage(message);
         ResidualLabel->setText(message);
         return;
     }
     std::vector<kepler::TRadialVelocityElements> planets;
     for (const fit::TFittedPlanet& planet : one->planets)
         planets.push_back(planet.elements);
-    const auto residuals = fit::ResidualMeasurements(job_->data, planets);
+    const auto residuals = fit::ResidualMeasurements(job_->set.data, planets);
     auto pg = std::make_shared<TPeriodogram>();
     Compute(residuals, GridFor(Span(residuals), HiddenShortestPeriod_days), false, *pg);
-    ResidualPeriodogramPlot->SetDraw([pg](QPainter& p, const QRectF& area) {
-        draw::DrawPeriodogram(p, area, {pg.get(), false});
-    });
-    const std::size_t n = job_->data.size();
+    ResidualPeriodogramPlot->SetMessage({});
+    ResidualPeriodogramPlot->SetPeriodogram(*pg);
+    const std::size_t n = job_->set.data.size();
     QString text = QString("Highest peak of the residuals: %1, false-alarm probability %2.\n"
                            "BIC with one planet: %3\n")
                        .arg(Days(pg->peak.period_days))
@@ -385,7 +351,7 @@ int TFindingPlanet::RightChoice() const {
     if (Page == q::SecondPlanetPage) {
         const fit::TOrbitSolution* one = OnePlanetFit();
         const fit::TOrbitSolution* two = TwoPlanetFit();
-        const std::size_t n = job_ ? job_->data.size() : 0;
+        const std::size_t n = job_ ? job_->set.data.size() : 0;
         const bool believed =
             one && two && fit::Bic(*one, n) - fit::Bic(*two, n) > fit::BelievedDrop;
         return believed ? 0 : 1;

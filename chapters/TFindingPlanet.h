@@ -7,8 +7,8 @@
 // weighs the planet and asks whether a second one is there. Beside the text, where the other
 // chapters have the simulation, the observing run's plots: the measurements, the periodogram,
 // the fold, the fit and the residuals, unlocked page by page. Every answer that depends on the
-// student's data is judged against the numbers the plots and labels show. The fits run on a
-// thread of their own as soon as the measurements are made.
+// student's data is judged against the numbers the plots and labels show. The fits run in the
+// background as soon as the measurements are made.
 
 #include "book/TThisChapter.h"
 #include "model/HiddenSystems.h"
@@ -16,7 +16,6 @@
 #include "model/Periodogram.h"
 
 #include <array>
-#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -26,9 +25,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class QThread;
+class TBackgroundWork;
+class TDataPlot;
+class TFitPlot;
+class TFoldPlot;
 class TKeyEdit;
-class TObservingPlot;
+class TPeriodogramPlot;
+class TResidualPlot;
 
 class TFindingPlanet : public TThisChapter {
 public:
@@ -39,24 +42,24 @@ public:
 
     // The views beside the text.
     QTabWidget* Views = nullptr;
-    TObservingPlot* DataPlot = nullptr;
+    TDataPlot* DataPlot = nullptr;
     QLabel* RunLabel = nullptr;
     QLineEdit* SeedEdit = nullptr;
     QPushButton* ObserveButton = nullptr;
     QPushButton* FewerNightsButton = nullptr;
     QPushButton* MoreNoiseButton = nullptr;
     QPushButton* OwnRunButton = nullptr;
-    TObservingPlot* PeriodogramPlot = nullptr;
+    TPeriodogramPlot* PeriodogramPlot = nullptr;
     QCheckBox* WindowBox = nullptr;
     QLabel* PeakLabel = nullptr;
-    TObservingPlot* FoldPlot = nullptr;
+    TFoldPlot* FoldPlot = nullptr;
     QDoubleSpinBox* FoldPeriodBox = nullptr;
     QPushButton* FoldPeakButton = nullptr;
     QPushButton* FoldWrongButton = nullptr;
-    TObservingPlot* FitPlot = nullptr;
-    TObservingPlot* ResidualPlot = nullptr;
+    TFitPlot* FitPlot = nullptr;
+    TResidualPlot* ResidualPlot = nullptr;
     QLabel* FitLabel = nullptr;
-    TObservingPlot* ResidualPeriodogramPlot = nullptr;
+    TPeriodogramPlot* ResidualPeriodogramPlot = nullptr;
     QLabel* ResidualLabel = nullptr;
 
     // The question parts.
@@ -104,7 +107,6 @@ private:
 
     void Observe(std::uint64_t seed, observing::THiddenRunChoice choice);
     void StartFits();
-    void StopFits();
     void FitsDone();
     void ShowRun();
     void ShowPeriodogram();
@@ -125,6 +127,6 @@ private:
     observing::TPeak ownPeak_;
     double ownHalfWidth_days_ = 0.0;
     std::shared_ptr<TFitJob> job_;
-    QThread* worker_ = nullptr;
+    TBackgroundWork* work_ = nullptr;
     bool observed_ = false;
 };

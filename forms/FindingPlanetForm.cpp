@@ -7,7 +7,11 @@
 #include "TKeyEdit.h"
 #include "chapters/TFindingPlanet.h"
 #include "model/HiddenSystems.h"
-#include "observing/TObservingPlot.h"
+#include "observing/TDataPlot.h"
+#include "observing/TFitPlot.h"
+#include "observing/TFoldPlot.h"
+#include "observing/TPeriodogramPlot.h"
+#include "observing/TResidualPlot.h"
 #include "oRichEdit.h"
 
 #include <QCheckBox>
@@ -32,8 +36,8 @@ QWidget* Tab(TFindingPlanet& f, const char* title) {
     return page;
 }
 
-TObservingPlot* Plot(QWidget* parent, QRect place, const char* name) {
-    auto* plot = new TObservingPlot(parent);
+template <class TPlot> TPlot* Plot(QWidget* parent, QRect place, const char* name) {
+    auto* plot = new TPlot(parent);
     plot->setGeometry(place);
     plot->setAccessibleName(name);
     return plot;
@@ -67,7 +71,7 @@ void DefineFindingPlanetForm(TFindingPlanet& f) {
     f.Views->setAccessibleName("Observing views");
 
     QWidget* data = Tab(f, "Measurements");
-    f.DataPlot = Plot(data, QRect(4, 4, PlotWidth, 300), "Measurements");
+    f.DataPlot = Plot<TDataPlot>(data, QRect(4, 4, PlotWidth, 300), "Measurements");
     f.RunLabel = Readout(data, QRect(6, 308, PlotWidth - 4, 124));
     auto* seedCaption = new QLabel("Seed:", data);
     seedCaption->setGeometry(6, 438, 40, 24);
@@ -79,7 +83,7 @@ void DefineFindingPlanetForm(TFindingPlanet& f) {
     f.ObserveButton = Button(data, QRect(126, 435, 96, 28), "Observe", [&f] { f.ObserveButtonClick(); });
 
     QWidget* periodogram = Tab(f, "Periodogram");
-    f.PeriodogramPlot = Plot(periodogram, QRect(4, 4, PlotWidth, 300), "Periodogram");
+    f.PeriodogramPlot = Plot<TPeriodogramPlot>(periodogram, QRect(4, 4, PlotWidth, 300), "Periodogram");
     f.WindowBox = new QCheckBox("Show the window function", periodogram);
     f.WindowBox->setGeometry(6, 310, 260, 22);
     QObject::connect(f.WindowBox, &QCheckBox::clicked, [&f] { f.WindowBoxClick(); });
@@ -93,7 +97,7 @@ void DefineFindingPlanetForm(TFindingPlanet& f) {
                             [&f] { f.OwnRunButtonClick(); });
 
     QWidget* fold = Tab(f, "Fold");
-    f.FoldPlot = Plot(fold, QRect(4, 4, PlotWidth, 300), "Folded measurements");
+    f.FoldPlot = Plot<TFoldPlot>(fold, QRect(4, 4, PlotWidth, 300), "Folded measurements");
     auto* periodCaption = new QLabel("Fold on (days):", fold);
     periodCaption->setGeometry(6, 312, 100, 24);
     f.FoldPeriodBox = new QDoubleSpinBox(fold);
@@ -111,13 +115,13 @@ void DefineFindingPlanetForm(TFindingPlanet& f) {
         Button(fold, QRect(316, 309, 100, 28), "Peak × 1.1", [&f] { f.FoldWrongButtonClick(); });
 
     QWidget* fitted = Tab(f, "Fit");
-    f.FitPlot = Plot(fitted, QRect(4, 4, PlotWidth, 210), "Fitted curve");
-    f.ResidualPlot = Plot(fitted, QRect(4, 214, PlotWidth, 120), "Residuals");
+    f.FitPlot = Plot<TFitPlot>(fitted, QRect(4, 4, PlotWidth, 210), "Fitted curve");
+    f.ResidualPlot = Plot<TResidualPlot>(fitted, QRect(4, 214, PlotWidth, 120), "Residuals");
     f.FitLabel = Readout(fitted, QRect(6, 338, PlotWidth - 4, 120));
 
     QWidget* residuals = Tab(f, "Residuals");
     f.ResidualPeriodogramPlot =
-        Plot(residuals, QRect(4, 4, PlotWidth, 300), "Periodogram of the residuals");
+        Plot<TPeriodogramPlot>(residuals, QRect(4, 4, PlotWidth, 300), "Periodogram of the residuals");
     f.ResidualLabel = Readout(residuals, QRect(6, 310, PlotWidth - 4, 140));
 
     // The question parts, below the text that asks: three choices or a typed number with its Done button.
