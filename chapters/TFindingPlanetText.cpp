@@ -77,8 +77,8 @@ void TFindingPlanet::WritePageText() {
         break;
     case q::FoldPage:
         t << fsBold << "Folding" >> fsBold;
-        t << "\n\nFolding puts every measurement at its phase: its time divided by the trial "
-             "period, keeping only the fraction. On the right period the points of every orbit "
+        t << "\n\nFolding puts every measurement at its phase: its time since the first "
+             "measurement divided by the trial period, keeping only the fraction. On the right period the points of every orbit "
              "fall onto one curve, and the phases from 1 to 1.2 repeat those from 0 to 0.2.\n\n"
              "Type a period beside ";
         t << fsBold << "Fold on" >> fsBold << ", or press ";
@@ -98,6 +98,8 @@ void TFindingPlanet::WritePageText() {
              "when the points scatter as their error bars say, more when jitter adds to them.";
         break;
     case q::MassPage:
+        // K = 28.4329 m/s for one Jupiter mass on a one-year circular orbit about one solar
+        // mass: Lovis & Fischer 2010, in Exoplanets (ed. Seager), eq. 14.
         t << fsBold << "Weighing the planet" >> fsBold;
         t << "\n\nFor a planet much lighter than its star of mass ";
         t << fsItalic << "M" >> fsItalic << "★";
@@ -133,6 +135,7 @@ void TFindingPlanet::WritePageText() {
         t << fsItalic << "N" >> fsItalic << " measurements: the lower, the better.";
         break;
     case q::PageCount:
+        // 51 Pegasi b: Mayor & Queloz 1995, Nature 378, 355.
         t << fsBold << "How planets are found" >> fsBold;
         t << "\n\nMeasuring a star on a few dozen nights, searching the periodogram, ruling out "
              "false alarms and aliases, folding, fitting and weighing: this is how 51 Pegasi b, "
