@@ -126,7 +126,9 @@ TEST_F(ObservingWindowTest, TheSameSeedGivesTheSameRunAndTheTruthIsTheChaptersCu
 
     // The truth line is drawn only when asked for.
     const auto redPixels = [&] {
+        // DrawInto paints no background, and a new image's pixels are whatever the memory held.
         QImage image(w.DataPlot->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
         QPainter p(&image);
         w.DataPlot->DrawInto(p, QRectF(image.rect()));
         p.end();
