@@ -29,7 +29,7 @@ define install_packages
 	fi
 endef
 
-.PHONY: all deps fuzz-deps package-deps configure build run test bench gallery fuzz sanitize \
+.PHONY: all deps fuzz-deps package-deps configure build run test bench gallery teacher-guide fuzz sanitize \
         soak mutate install package clean
 
 all: build
@@ -59,6 +59,11 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+
+# The teacher's guide: every question with its accepted answers, and the hidden stars.
+teacher-guide: build
+	$(BUILD)/app/doppler-spectroscopy --teacher-guide $(BUILD)/teacher-guide.pdf
+	@echo "Written: $(BUILD)/teacher-guide.pdf"
 
 gallery: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/gallery/gallery $(BUILD)/gallery

@@ -5,7 +5,8 @@
 // the program with a failure status, as does the lack of any display to show it on. A
 // termination signal closes the book; the status is then 128 + the signal's number. A zoom
 // chosen in the View menu takes a new application object, so the program starts itself
-// afresh at it, at the reader's place.
+// afresh at it, at the reader's place. With --teacher-guide FILE it writes the teacher's
+// guide to FILE as a PDF, on the offscreen platform, and ends.
 
 #include "Application.h"
 #include "DisplayCheck.h"
@@ -16,6 +17,7 @@
 #include "book/BookSettings.h"
 #include "book/TAccessBox.h"
 #include "book/TThisBook.h"
+#include "book/TeacherGuide.h"
 #include "forms/Artwork.h"
 
 #include <QIcon>
@@ -28,6 +30,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <string>
 #include <stdexcept>
 #include <string_view>
 #include <unistd.h>
@@ -41,8 +44,32 @@ const char* const Usage =
     "\n"
     "  --zoom PERCENT  open at this zoom (25 to 400, as far as the screen allows); without it\n"
     "                  the book opens at the zoom last chosen in View, Zoom, or fits the screen\n"
+    "  --teacher-guide FILE.pdf  write the teacher's guide to FILE.pdf and end\n"
     "  --help          print this text and end\n"
     "  --version       print the version and end\n";
+
+// The file named after --teacher-guide, or an empty text when the option is absent.
+std::string TeacherGuideArgument(int argc, char* argv[]) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--teacher-guide") == 0)
+            return argv[i + 1];
+    return {};
+}
+
+// Writes the teacher's guide without showing a window; the status says whether it was written.
+int WriteGuide(int argc, char* argv[], const std::string& path) {
+    GuardedApplication app(argc, argv);
+    Application::SetTitle("Doppler spectroscopy");
+    std::unique_ptr<TThisBook, void (*)(TForm*)> book(CreateForm<TThisBook>(), TForm::Free);
+    Application::SetMainForm(book.get());
+    const QString fault = WriteTeacherGuide(*book, QString::fromStdString(path));
+    Application::SetMainForm(nullptr);
+    if (!fault.isEmpty()) {
+        std::fprintf(stderr, "%s\n", fault.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
 
 // Runs the book; `reopen` receives the command line that reopens it at a zoom the reader
 // chose. `original` is the command line before Qt took its own options out of it.
@@ -112,6 +139,11 @@ std::string ProgramPath() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::string guide = TeacherGuideArgument(argc, argv); !guide.empty()) {
+        // The guide needs no display: it is drawn for the printer alone.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return WriteGuide(argc, argv, guide);
+    }
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg(argv[i]);
         if (arg == "--help" || arg == "-h") {

@@ -23,7 +23,7 @@
 
 TThisBook::TThisBook(QWidget* owner) : TCustomBook(owner) {
     DefineThisBookForm(*this);
-    ChapterCount = 6;
+    ChapterCount = ChapterTableSize();
 }
 
 TThisBook::~TThisBook() = default;

@@ -23,11 +23,11 @@ public:
     TImage* Image1 = nullptr; // the contents picture, painted when the splash is left
     TImage* ContentsImage = nullptr;
     TImage* SplashScreen = nullptr;
-    std::array<oBitBtn*, 5> Buttons{};
+    std::array<oBitBtn*, 6> Buttons{};
     // The clickable titles and summaries of the chapters on the contents picture.
-    std::array<TImage*, 5> ChapterEntries{};
+    std::array<TImage*, 6> ChapterEntries{};
     QPushButton* SplashButton = nullptr;
-    std::array<QAction*, 5> mnitChapters{};
+    std::array<QAction*, 6> mnitChapters{};
     std::unique_ptr<TImageList> ButtonImages;
     QAction* mnitRealSystems = nullptr;
     // The reference card of real systems; made when first opened, owned as a child.

@@ -79,3 +79,13 @@ void TFreeExperiment::WritePageText() {
     }
     t.SetSelStart(0);
 }
+
+void TFreeExperiment::WriteTeacherNotes(TRichEditControl& t) {
+    t << fsBold << "Aims: " >> fsBold
+      << "to predict, then check, how each element of up to three planets shapes the star's "
+         "velocity curve; to set up a real system from the card and compare it with its "
+         "published curve.\n";
+    t << fsBold << "Misconceptions: " >> fsBold
+      << "that the curves of several planets cannot be told apart; that a face-on orbit still "
+         "shows a signal. The chapter asks no questions.\n";
+}

@@ -35,6 +35,8 @@ public:
     bool IsAnswerCorrect() override;
     void WriteHint() override;
     void WriteConclusion() override;
+    void WriteTeacherNotes(TRichEditControl& t) override;
+    std::string AcceptedAnswer() override;
 
     // Handlers.
     void QDoneButtonClick() { JudgeAnswer(); }

@@ -33,7 +33,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTextDocument>
 #include <algorithm>
 #include <cmath>
 #include <random>
@@ -458,15 +457,6 @@ void TObservingRunForm::PrintTo(QPrinter& printer) {
         throw std::runtime_error("Printing failed.");
 }
 
-void TObservingRunForm::PrintAnswersTo(QPrinter& printer) {
-    QTextDocument sheet;
-    QFont font("Arial");
-    font.setPointSize(11);
-    sheet.setDefaultFont(font);
-    sheet.setPlainText(QString::fromStdString(AnswerSheet()));
-    sheet.print(&printer);
-}
-
 void TObservingRunForm::mnitPrintClick() {
     TPrintOptions options; // the window's plots are already drawn on white
     if (!ExecutePrintDialog(Printer(), options))
@@ -478,8 +468,3 @@ void TObservingRunForm::mnitPrintClick() {
     }
 }
 
-void TObservingRunForm::mnitAnswersClick() {
-    TPrintOptions options;
-    if (ExecutePrintDialog(Printer(), options))
-        PrintAnswersTo(Printer());
-}

@@ -157,5 +157,5 @@ TEST_F(BookTest, AtTheZoomEveryPageIsDrawnWholeWithItsTextInsideItsBoxes) {
             }
         }
     }
-    EXPECT_EQ(pages, 1 + 10 + 15 + 9 + 4 + 1);
+    EXPECT_EQ(pages, 1 + 10 + 15 + 9 + 4 + 10 + 1);
 }

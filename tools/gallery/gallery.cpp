@@ -17,6 +17,7 @@
 #include "book/TCustomChapter.h"
 #include "realsystems/TRealSystemsForm.h"
 #include "book/TThisBook.h"
+#include "chapters/TFindingPlanet.h"
 #include "chapters/TOnePlanet.h"
 #include "chapters/TTwoPlanets.h"
 #include "spectrum/SpectrumDrawing.h"
@@ -30,7 +31,10 @@
 #include "DemoTabs.h"
 #include "DemoWindow.h"
 
+#include <QLabel>
+#include <QRegularExpression>
 #include <QSlider>
+#include <cmath>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -210,6 +214,76 @@ void ShootQuestions(Gallery& gallery, TThisBook& book) {
         two->PlanComboBox->setCurrentIndex(1);
         two->QDoneButtonClick();
         gallery.shoot(book, "ch4-p06-answered");
+    }
+}
+
+// The first number after `label` in one of the chapter's readouts.
+double ReadoutNumber(const QLabel& readout, const QString& label) {
+    const QRegularExpression number(QRegularExpression::escape(label) + R"(\s*(-?[0-9.]+))");
+    return number.match(readout.text()).captured(1).toDouble();
+}
+
+// "Finding a planet" worked through by a student who reads the screen, each question page
+// shown with its answer accepted.
+void ShootFindingPlanet(Gallery& gallery, TThisBook& book) {
+    book.ChapterNumber = 6;
+    book.ShowChapter(2);
+    auto* ch = dynamic_cast<TFindingPlanet*>(book.CurrentChapter);
+    if (!ch)
+        return;
+    ch->SeedEdit->setText("2024");
+    ch->ObserveButtonClick();
+    ch->WaitForFits();
+    auto choose = [ch](const char* start) {
+        for (oBitBtn* b : ch->Choices)
+            if (QString::fromStdString(b->Caption()).startsWith(start))
+                b->click();
+    };
+    auto type = [ch](double value) {
+        ch->AnswerEdit->setText(QString::number(value, 'g', 4));
+        ch->DoneButtonClick();
+    };
+    const double peak = ReadoutNumber(*ch->PeakLabel, "Highest peak:");
+    const double starMass = ReadoutNumber(*ch->RunLabel, "of");
+    for (int page = 2; page <= 9; ++page) {
+        ch->Page = page;
+        ch->RefreshPage();
+        switch (page) {
+        case 2: choose("No"); break;
+        case 3: type(ReadoutNumber(*ch->PeakLabel, "Highest peak:")); break;
+        case 4:
+            ch->FewerNightsButtonClick();
+            choose("noise alone");
+            break;
+        case 5: {
+            // The choice nearest the alias the page's formula gives.
+            const double alias = 1.0 / std::fabs(1.0 / peak - 1.0);
+            oBitBtn* nearest = ch->Choices[0];
+            for (oBitBtn* b : ch->Choices)
+                if (std::fabs(std::stod(b->Caption()) - alias) <
+                    std::fabs(std::stod(nearest->Caption()) - alias))
+                    nearest = b;
+            nearest->click();
+            ch->WindowBox->setChecked(true);
+            ch->WindowBoxClick();
+            break;
+        }
+        case 6:
+            ch->FoldWrongButtonClick();
+            choose("scatter");
+            break;
+        case 7: type(ReadoutNumber(*ch->FitLabel, "K =")); break;
+        case 8: {
+            const double P = ReadoutNumber(*ch->FitLabel, "P ="), K = ReadoutNumber(*ch->FitLabel, "K ="),
+                         e = ReadoutNumber(*ch->FitLabel, "e =");
+            type(K / 28.4 * std::sqrt(1 - e * e) * std::cbrt(P / 365.25) * std::pow(starMass, 2.0 / 3.0));
+            break;
+        }
+        case 9:
+            choose(ReadoutNumber(*ch->ResidualLabel, "lowers the BIC by") > 10 ? "Yes: two" : "No");
+            break;
+        }
+        gallery.shoot(book, QString("ch6-p%1-answered").arg(page, 2, 10, QChar('0')));
     }
 }
 
@@ -527,6 +601,7 @@ int main(int argc, char* argv[]) {
                 }
             }
         }
+        ShootFindingPlanet(gallery, *book);
         ShootPlacement(gallery, *book);
         ShootPrints(gallery, dialogs, *book);
         // The simulation running with its arrows on, and its parameter dialog.
