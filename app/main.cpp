@@ -14,7 +14,7 @@
 #include "Zoom.h"
 #include "book/BookPlace.h"
 #include "book/TAccessBox.h"
-#include "book/TThisBook.h"
+#include "thisbook/TThisBook.h"
 #include "forms/Artwork.h"
 
 #include <QIcon>

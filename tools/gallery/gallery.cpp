@@ -15,7 +15,7 @@
 #include "calculator/TCalculatorForm.h"
 #include "book/TCustomChapter.h"
 #include "realsystems/TRealSystemsForm.h"
-#include "book/TThisBook.h"
+#include "thisbook/TThisBook.h"
 #include "chapters/TOnePlanet.h"
 #include "chapters/TTwoPlanets.h"
 #include "spectrum/SpectrumDrawing.h"
