@@ -3,9 +3,10 @@
 #pragma once
 // Planet by planet: the periodogram of what the planets fitted so far leave over (the data
 // themselves before the first planet), its highest peaks, and at each of them the fit of one
-// more planet with all planets refitted together. The peak whose fit leaves the least chi^2
-// is kept, so that an alias of the true period that stands a little higher in the
-// periodogram does not win. Units: days, m/s.
+// more planet with all planets refitted together, started from the amplitude and phase of
+// the peak's sine and its first harmonic (the highest peak also from a range of orbit
+// shapes). The peak whose fit leaves the least chi^2 is kept, so that an alias of the true
+// period that stands a little higher in the periodogram does not win. Units: days, m/s.
 
 #include "model/OrbitFit.h"
 #include "model/Periodogram.h"

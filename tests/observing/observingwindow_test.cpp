@@ -5,7 +5,7 @@
 #include "model/MysteryStars.h"
 #include "observing/ObservingDrawing.h"
 #include "simulation/TBaseChapter.h"
-#include "observing/TObservingPlot.h"
+#include "observing/TDataPlot.h"
 #include "observing/TObservingRunForm.h"
 
 #include <QAbstractButton>
@@ -126,7 +126,9 @@ TEST_F(ObservingWindowTest, TheSameSeedGivesTheSameRunAndTheTruthIsTheChaptersCu
 
     // The truth line is drawn only when asked for.
     const auto redPixels = [&] {
+        // DrawInto paints no background, and a new image's pixels are whatever the memory held.
         QImage image(w.DataPlot->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
         QPainter p(&image);
         w.DataPlot->DrawInto(p, QRectF(image.rect()));
         p.end();
@@ -177,9 +179,13 @@ TEST_F(ObservingWindowTest, LongWorkRunsOffTheInterfaceThreadAndCanBeCancelled) 
     EXPECT_TRUE(w.CancelButton->isEnabled());
     EXPECT_EQ(w.Periodogram(), nullptr);
     EXPECT_EQ(w.PeakLabel->text(), "Working out the periodogram…");
-    QTest::qWait(120);
-    w.ProgressTimerTimer();
+    // The bar follows the work, and Cancel is told back without the window waiting for it.
+    for (int i = 0; i < 200 && w.Progress->value() == 0; ++i)
+        QTest::qWait(25);
+    EXPECT_GT(w.Progress->value(), 0);
     w.CancelButton->click();
+    for (int i = 0; i < 200 && w.Working(); ++i)
+        QTest::qWait(25);
     EXPECT_FALSE(w.Working());
     EXPECT_EQ(w.PeakLabel->text(), "Cancelled.");
     EXPECT_EQ(w.Periodogram(), nullptr);
