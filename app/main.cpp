@@ -16,8 +16,8 @@
 #include "book/BookPlace.h"
 #include "book/BookSettings.h"
 #include "book/TAccessBox.h"
-#include "book/TThisBook.h"
-#include "book/TeacherGuide.h"
+#include "thisbook/TThisBook.h"
+#include "thisbook/TeacherGuide.h"
 #include "forms/Artwork.h"
 
 #include <QIcon>

@@ -3,7 +3,7 @@
 #include "ThisBookForm.h"
 
 #include "Artwork.h"
-#include "book/TThisBook.h"
+#include "thisbook/TThisBook.h"
 
 #include <QFrame>
 #include <QMenu>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/OrbitFit.h"
+#include "model/Angles.h"
 
 #include "Precondition.h"
 #include "model/Jitter.h"
@@ -17,8 +18,6 @@ namespace fit {
 
 namespace {
 
-constexpr double Pi = std::numbers::pi;
-constexpr double TwoPi = 2.0 * std::numbers::pi;
 constexpr double Infinity = std::numeric_limits<double>::infinity();
 constexpr int PerPlanet = 5; // P, K, sqrt(e) cos omega, sqrt(e) sin omega, lambda
 

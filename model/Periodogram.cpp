@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/Periodogram.h"
+#include "model/Angles.h"
 
 #include "Precondition.h"
 
@@ -22,13 +23,12 @@ namespace observing {
 
 namespace {
 
-constexpr double TwoPi = 2.0 * std::numbers::pi;
-
 #ifdef _OPENMP
 int ThreadNumber() { return omp_get_thread_num(); }
 #else
 int ThreadNumber() { return 0; }
 #endif
+
 // Frequencies between exact re-evaluations of the phases; the recurrence drifts by about
 // one rounding per step, so 1024 steps keep the phases good to 1e-13. The blocks are also
 // the share of work handed to one thread at a time.

@@ -5,7 +5,7 @@
 #include "BookFixture.h"
 
 #include "book/ChapterTable.h"
-#include "book/TeacherGuide.h"
+#include "thisbook/TeacherGuide.h"
 #include "model/HiddenSystems.h"
 #include "model/MysteryStars.h"
 

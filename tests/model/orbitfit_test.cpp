@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/OrbitFit.h"
+#include "model/Angles.h"
 
 #include "model/Kepler.h"
 #include "model/PlanetMass.h"
@@ -18,7 +19,6 @@
 namespace {
 
 using kepler::TRadialVelocityElements;
-constexpr double TwoPi = 2.0 * std::numbers::pi;
 
 // Seeded measurements: times spread at random over the span, velocities from the planets
 // plus an offset, with normal errors of sigma (none when noiseFree).

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/Periodogram.h"
+#include "model/Angles.h"
 
 #include "fixtures/LombScargleReference.h"
 
@@ -13,7 +14,6 @@ using namespace observing;
 
 namespace {
 
-constexpr double TwoPi = 2.0 * std::numbers::pi;
 
 std::vector<TMeasurement> Reference() {
     namespace ref = lombscargle_reference;

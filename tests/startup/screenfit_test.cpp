@@ -9,7 +9,7 @@
 #include "Zoom.h"
 #include "book/TAccessBox.h"
 #include "realsystems/TRealSystemsForm.h"
-#include "book/TThisBook.h"
+#include "thisbook/TThisBook.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
 #include "spectrum/TSpectrumForm.h"

@@ -4,8 +4,8 @@
 // The main window of this book: splash screen, contents page with one button per
 // chapter, and the chapter table from chapter number to chapter window.
 
-#include "BookPlace.h"
-#include "TCustomBook.h"
+#include "book/BookPlace.h"
+#include "book/TCustomBook.h"
 #include "TImage.h"
 
 #include <QPushButton>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "TThisBook.h"
+#include "thisbook/TThisBook.h"
 
-#include "ChapterTable.h"
-#include "TAccessBox.h"
-#include "TCustomChapter.h"
-#include "TNavPanel.h"
+#include "book/ChapterTable.h"
+#include "book/TAccessBox.h"
+#include "book/TCustomChapter.h"
+#include "book/TNavPanel.h"
 #include "realsystems/TRealSystemsForm.h"
-#include "TThisChapter.h"
+#include "book/TThisChapter.h"
 #include "oRichEdit.h"
 #include "forms/Artwork.h"
 #include "forms/ThisBookForm.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "TeacherGuide.h"
+#include "thisbook/TeacherGuide.h"
 
-#include "ChapterTable.h"
-#include "TThisBook.h"
-#include "TThisChapter.h"
+#include "book/ChapterTable.h"
+#include "thisbook/TThisBook.h"
+#include "book/TThisChapter.h"
 #include "model/HiddenSystems.h"
 #include "model/MysteryStars.h"
 #include "model/PlanetMass.h"
