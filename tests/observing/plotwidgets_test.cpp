@@ -108,6 +108,7 @@ TEST(PlotWidgets, TheFoldPlotFoldsOnItsPeriodAndRefusesNone) {
 TEST(PlotWidgets, TheFitAndResidualPlotsTakeTheSolutionsOffsetAndCurve) {
     fit::TOrbitSolution solution;
     solution.offset_mps = {7.0, 0.1};
+    solution.offsets_mps = {{7.0, 0.1}};
     fit::TFittedPlanet planet;
     planet.elements = Planet;
     solution.planets.push_back(planet);
