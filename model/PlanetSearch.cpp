@@ -2,10 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/PlanetSearch.h"
 
+#include "model/LeastSquares.h"
+
 #include "Precondition.h"
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace fit {
 
@@ -18,6 +21,9 @@ constexpr double PeriodogramShare = 0.05;
 constexpr double SearchShare = BeforeShare + PeriodogramShare;
 constexpr double PeaksShare = 0.6;
 constexpr double HarmonicFactors[] = {2.0, 0.5};
+// How much more a doubled or halved period's two harmonics may leave than the planet's own
+// period's before it is not worth a fit.
+constexpr double HarmonicSlack = 1.5;
 
 // A control that reports its progress into [from, from + share) of the caller's.
 TFitControl Part(const TFitControl& whole, double from, double share) {
@@ -26,6 +32,62 @@ TFitControl Part(const TFitControl& whole, double from, double share) {
     if (whole.progress)
         part.progress = [&whole, from, share](double done) { whole.progress(from + share * done); };
     return part;
+}
+
+// A constant and the first two harmonics of a frequency, fitted by weighted least squares:
+// v = c + a1 cos x + b1 sin x + a2 cos 2x + b2 sin 2x with x = 2 pi f t.
+class THarmonics final : public TResidualFunction {
+public:
+    THarmonics(std::span<const TMeasurement> data, double frequency)
+        : data_(data), frequency_(frequency) {}
+    int ParameterCount() const override { return 5; }
+    int ResidualCount() const override { return static_cast<int>(data_.size()); }
+    void Residuals(std::span<const double> x, std::span<double> r) const override {
+        for (std::size_t i = 0; i < data_.size(); ++i) {
+            double basis[5];
+            Basis(i, basis);
+            double v = 0.0;
+            for (int j = 0; j < 5; ++j)
+                v += x[j] * basis[j];
+            r[i] = (data_[i].v_mps - v) / data_[i].error_mps;
+        }
+    }
+    void Jacobian(std::span<const double>, std::span<double> J) const override {
+        for (std::size_t i = 0; i < data_.size(); ++i) {
+            double basis[5];
+            Basis(i, basis);
+            for (int j = 0; j < 5; ++j)
+                J[5 * i + j] = -basis[j] / data_[i].error_mps;
+        }
+    }
+
+private:
+    void Basis(std::size_t i, double* basis) const {
+        const double x = 2.0 * std::numbers::pi * std::fmod(frequency_ * data_[i].t_days, 1.0);
+        basis[0] = 1.0;
+        basis[1] = std::cos(x);
+        basis[2] = std::sin(x);
+        basis[3] = std::cos(2.0 * x);
+        basis[4] = std::sin(2.0 * x);
+    }
+
+    std::span<const TMeasurement> data_;
+    double frequency_;
+};
+
+TLeastSquaresResult FitHarmonics(std::span<const TMeasurement> data, double period_days) {
+    return MinimiseSumOfSquares(THarmonics(data, 1.0 / period_days), std::vector<double>(5, 0.0),
+                                {});
+}
+
+// What the fitted model leaves with planet j's own curve put back: the signal that planet
+// explains, and the noise.
+std::vector<TMeasurement> LeftForPlanet(std::span<const TMeasurement> data,
+                                        const TOrbitSolution& solution, std::size_t j) {
+    std::vector<TMeasurement> left = SolutionResiduals(data, solution);
+    for (TMeasurement& m : left)
+        m.v_mps += kepler::RadialVelocity_mps(solution.planets[j].elements, m.t_days);
+    return left;
 }
 
 } // namespace
@@ -37,6 +99,21 @@ std::vector<TMeasurement> ResidualMeasurements(
     for (std::size_t i = 0; i < residuals.size(); ++i)
         residuals[i].v_mps = left[i];
     return residuals;
+}
+
+kepler::TRadialVelocityElements StartFromHarmonics(std::span<const TMeasurement> residuals,
+                                                    double period_days) {
+    const std::vector<double> h = FitHarmonics(residuals, period_days).x;
+    const double K = std::max(std::hypot(h[1], h[2]), 1e-3);
+    const double phi1 = std::atan2(h[2], h[1]), phi2 = std::atan2(h[4], h[3]);
+    kepler::TRadialVelocityElements planet;
+    planet.period_days = period_days;
+    planet.K_mps = K;
+    planet.ecc = std::clamp(std::hypot(h[3], h[4]) / K, 0.05, 0.6);
+    planet.omega_rad = std::remainder(phi2 - 2.0 * phi1, 2.0 * std::numbers::pi);
+    planet.tPeri_days = period_days * std::remainder(phi2 - phi1, 2.0 * std::numbers::pi) /
+                        (2.0 * std::numbers::pi);
+    return planet;
 }
 
 std::vector<std::size_t> HighestPeaks(std::span<const double> power, int count) {
@@ -135,22 +212,35 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
     const TFitSettings next = WithJittersOf(settings, search.before);
 
     const std::vector<std::size_t> peaks = HighestPeaks(search.periodogram.power, PeaksTried);
+    const std::vector<TMeasurement> residuals = SolutionResiduals(data, search.before);
     const double share = PeaksShare / static_cast<double>(peaks.size());
     double best = 0.0;
-    for (std::size_t i = 0; i < peaks.size(); ++i) {
-        const double period = 1.0 / grid.At(peaks[i]);
-        const TFitResult tried =
-            FitOneMorePlanet(data, known, i == 0 ? search.periodogram.peak.period_days : period,
-                             next, Part(control, SearchShare + share * i, share));
+    bool first = true;
+    // False when the tried fit ends the search (cancelled or refused).
+    const auto keep = [&](const TFitResult& tried) {
         if (tried.outcome != TFitOutcome::Done) {
             search.fit = tried;
-            return search;
+            return false;
         }
-        const double misfit = tried.solution.minusTwoLnL;
-        if (i == 0 || misfit < best) {
+        if (first || tried.solution.minusTwoLnL < best) {
             search.fit = tried;
-            best = misfit;
+            best = tried.solution.minusTwoLnL;
         }
+        first = false;
+        return true;
+    };
+    for (std::size_t i = 0; i < peaks.size(); ++i) {
+        const double period =
+            i == 0 ? search.periodogram.peak.period_days : 1.0 / grid.At(peaks[i]);
+        const TFitControl part = Part(control, SearchShare + share * i, share);
+        std::vector<kepler::TRadialVelocityElements> start(known.begin(), known.end());
+        start.push_back(StartFromHarmonics(residuals, period));
+        if (!keep(FitFrom(data, start, next, part)))
+            return search;
+        // A very eccentric orbit is far from its first-order picture: the highest peak is
+        // also fitted from the full range of shapes.
+        if (i == 0 && !keep(FitOneMorePlanet(data, known, period, next, part)))
+            return search;
     }
 
     // An eccentric orbit puts much of its signal into its second harmonic, and a planet may
@@ -158,7 +248,8 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
     // tried doubled and halved, the others kept, and a better fit replaces the best. A period
     // beyond the run can run away to where the planet is a mere trend; it is tried at the
     // run's length instead of doubled.
-    const std::vector<TFittedPlanet> fitted = search.fit.solution.planets;
+    const TOrbitSolution solution = search.fit.solution;
+    const std::vector<TFittedPlanet>& fitted = solution.planets;
     std::vector<kepler::TRadialVelocityElements> elements;
     for (const TFittedPlanet& p : fitted)
         elements.push_back(p.elements);
@@ -171,18 +262,18 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
             start[j].period_days *= factor;
             if (factor > 1.0 && elements[j].period_days > span)
                 start[j].period_days = span;
-            const TFitResult tried =
-                FitFrom(data, start, next, Part(control, from, harmonicShare));
+            // Only a period whose two harmonics explain what the others leave about as well as
+            // the planet's own period does can hold a better fit; the others are not tried.
+            const std::vector<TMeasurement> left = LeftForPlanet(data, solution, j);
+            if (FitHarmonics(left, start[j].period_days).sumOfSquares >
+                HarmonicSlack * FitHarmonics(left, elements[j].period_days).sumOfSquares) {
+                from += harmonicShare;
+                continue;
+            }
+            const TFitControl part = Part(control, from, harmonicShare);
             from += harmonicShare;
-            if (tried.outcome != TFitOutcome::Done) {
-                search.fit = tried;
+            if (!keep(FitFrom(data, start, next, part)))
                 return search;
-            }
-            const double misfit = tried.solution.minusTwoLnL;
-            if (misfit < best) {
-                search.fit = tried;
-                best = misfit;
-            }
         }
     Judge(search);
     return search;

@@ -4,7 +4,8 @@
 // Planet by planet: the periodogram of what the fit of the planets found so far leaves over
 // (with the instruments' offsets, the trend and the jitters: before the first planet, the
 // fit of those alone), its highest peaks, and at each of them the fit of one more planet with
-// all planets refitted together. The peak whose fit has the highest likelihood is kept, so
+// all planets refitted together, started from the amplitude and phase of the peak's sine and
+// its first harmonic (the highest peak also from a range of orbit shapes). The peak whose fit has the highest likelihood is kept, so
 // that an alias of the true period that stands a little higher in the periodogram does not
 // win. Or the fit of one more planet at a period the user chose. Whether the planet is
 // believable: the change of the Bayesian information criterion, delta BIC = BIC(with it) -
@@ -27,6 +28,16 @@ constexpr int PeaksTried = 3;
 // The measurements with the planets' curve taken off, each keeping its time and error.
 std::vector<TMeasurement> ResidualMeasurements(
     std::span<const TMeasurement> data, std::span<const kepler::TRadialVelocityElements> planets);
+
+// A planet of the given period whose curve, to first order in e, is the constant, sine and
+// first harmonic fitted by weighted least squares to the measurements:
+// K [cos(M + w) + e cos(2M + w)] is the fundamental of amplitude K and phase phi1
+// (M + w = x - phi1, x = 2 pi t / P) and the harmonic of amplitude e K and phase phi2
+// (2M + w = 2x - phi2). A fit started there begins next to its minimum. The eccentricity is
+// kept within 0.05 to 0.6: at a circle the fit's shape parameters have no gradient to follow,
+// and beyond 0.6 the first-order picture no longer holds.
+kepler::TRadialVelocityElements StartFromHarmonics(std::span<const TMeasurement> data,
+                                                   double period_days);
 
 // The indices of the highest local maxima of power (an end counts when it exceeds its one
 // neighbour), highest first, at most count of them.

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -98,6 +99,27 @@ TEST(PlanetSearch, TakesUpsilonAndromedaeApartPlanetByPlanet) {
                    std::abs(std::log(b.period_days / planet.period_days));
         });
         EXPECT_NEAR(match->period_days / planet.period_days, 1.0, 0.02);
+    }
+}
+
+// The start read off the sine and first harmonic: a mildly eccentric orbit comes back with
+// its amplitude, shape and phase to first order in e, whatever the orientation.
+TEST(PlanetSearch, StartsFromTheSineAndItsHarmonic) {
+    for (const double omega : {0.4, 2.0, 4.5}) {
+        SCOPED_TRACE(omega);
+        const kepler::TRadialVelocityElements truth{12.0, 40.0, 0.15, omega, 5.0};
+        observing::TObservingPlan plan;
+        plan.nights = 60;
+        plan.runLength_days = 90;
+        plan.precision_mps = 1.0;
+        plan.seed = 9;
+        const auto data = observing::Observe(plan, std::span(&truth, 1));
+        const kepler::TRadialVelocityElements start = fit::StartFromHarmonics(data, 12.0);
+        EXPECT_EQ(start.period_days, 12.0);
+        EXPECT_NEAR(start.K_mps, 40.0, 2.0);
+        EXPECT_NEAR(start.ecc, 0.15, 0.03);
+        EXPECT_NEAR(std::remainder(start.omega_rad - omega, 2 * std::numbers::pi), 0.0, 0.15);
+        EXPECT_NEAR(std::remainder(start.tPeri_days - 5.0, 12.0), 0.0, 0.3);
     }
 }
 
