@@ -24,6 +24,8 @@ constexpr double HarmonicFactors[] = {2.0, 0.5};
 // How much more a doubled or halved period's two harmonics may leave than the planet's own
 // period's before it is not worth a fit.
 constexpr double HarmonicSlack = 1.5;
+// Beyond this eccentricity a start from the first two harmonics may miss the orbit.
+constexpr double FirstOrderEccentricity = 0.3;
 
 // A control that reports its progress into [from, from + share) of the caller's.
 TFitControl Part(const TFitControl& whole, double from, double share) {
@@ -214,7 +216,7 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
     const std::vector<std::size_t> peaks = HighestPeaks(search.periodogram.power, PeaksTried);
     const std::vector<TMeasurement> residuals = SolutionResiduals(data, search.before);
     const double share = PeaksShare / static_cast<double>(peaks.size());
-    double best = 0.0;
+    double best = 0.0, highestMisfit = 0.0;
     bool first = true;
     // False when the tried fit ends the search (cancelled or refused).
     const auto keep = [&](const TFitResult& tried) {
@@ -233,13 +235,22 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
         const double period =
             i == 0 ? search.periodogram.peak.period_days : 1.0 / grid.At(peaks[i]);
         const TFitControl part = Part(control, SearchShare + share * i, share);
+        // A lower peak whose two harmonics leave much more than the highest peak's cannot
+        // hold the better fit; it is not tried.
+        const double misfit = FitHarmonics(residuals, period).sumOfSquares;
+        if (i == 0)
+            highestMisfit = misfit;
+        else if (misfit > HarmonicSlack * highestMisfit)
+            continue;
         std::vector<kepler::TRadialVelocityElements> start(known.begin(), known.end());
         start.push_back(StartFromHarmonics(residuals, period));
-        if (!keep(FitFrom(data, start, next, part)))
+        const TFitResult fromHarmonics = FitFrom(data, start, next, part);
+        if (!keep(fromHarmonics))
             return search;
-        // A very eccentric orbit is far from its first-order picture: the highest peak is
-        // also fitted from the full range of shapes.
-        if (i == 0 && !keep(FitOneMorePlanet(data, known, period, next, part)))
+        // An eccentric orbit is far from its first-order picture: where the fit from it ends
+        // eccentric, the highest peak is also fitted from the full range of shapes.
+        if (i == 0 && fromHarmonics.solution.planets.back().ecc.value >= FirstOrderEccentricity &&
+            !keep(FitOneMorePlanet(data, known, period, next, part)))
             return search;
     }
 
