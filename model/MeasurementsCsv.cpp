@@ -105,11 +105,6 @@ TCsvReading Refused(int line, std::string message) {
     return reading;
 }
 
-std::string Shortest(double x) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
-    return std::string(buffer, result.ptr);
-}
 
 // UTF-16 marks its order, or spells ASCII with a zero byte beside each letter.
 bool LooksLikeUtf16(std::string_view text) {
@@ -198,6 +193,12 @@ TCsvReading ReadMeasurementsCsv(std::string_view text) {
         m.t_days -= reading.set.timeOffset_days;
     reading.set.data = std::move(rows);
     return reading;
+}
+
+std::string Shortest(double x) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
+    return std::string(buffer, result.ptr);
 }
 
 std::string WriteMeasurementsCsv(std::span<const TMeasurement> data, double timeOffset_days,

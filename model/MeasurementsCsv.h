@@ -29,6 +29,9 @@ constexpr std::size_t MinCsvRows = 3;
 struct TMeasurementSet {
     std::vector<TMeasurement> data; // ascending in time, times relative to timeOffset_days
     double timeOffset_days = 0.0;
+    // The instruments' names, indexed by each measurement's instrument; empty for one
+    // instrument without a name.
+    std::vector<std::string> instruments;
 };
 
 struct TCsvReading {
@@ -39,6 +42,9 @@ struct TCsvReading {
 };
 
 TCsvReading ReadMeasurementsCsv(std::string_view text);
+
+// The shortest decimal text that reads back as x exactly.
+std::string Shortest(double x);
 
 // A comment line with the given text (line breaks become spaces), the header line and one row
 // a measurement, each number in the shortest form that reads back to the same double. Times

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/RvDataSet.h"
 
+#include "Precondition.h"
+
 #include <algorithm>
 #include <cctype>
 #include <limits>
@@ -151,10 +153,33 @@ TRvDataSetReading ReadDataSet(std::span<const TRvFile> files) {
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return all[a].t_days < all[b].t_days; });
     set.measurements.timeOffset_days = first;
+    for (const TRvInstrument& instrument : set.instruments)
+        set.measurements.instruments.push_back(instrument.name);
     for (std::size_t i : order)
         set.measurements.data.push_back(all[i]);
     reading.ok = true;
     return reading;
+}
+
+std::vector<observing::TMeasurement> OnCommonZeroPoint(
+    std::span<const observing::TMeasurement> data) {
+    std::vector<observing::TMeasurement> shifted(data.begin(), data.end());
+    std::vector<double> sum, weights;
+    for (const observing::TMeasurement& m : data) {
+        PRECONDITION(m.instrument >= 0 && m.error_mps > 0.0);
+        if (static_cast<std::size_t>(m.instrument) >= sum.size()) {
+            sum.resize(m.instrument + 1, 0.0);
+            weights.resize(m.instrument + 1, 0.0);
+        }
+        const double w = 1.0 / (m.error_mps * m.error_mps);
+        sum[m.instrument] += w * m.v_mps;
+        weights[m.instrument] += w;
+    }
+    if (sum.size() <= 1)
+        return shifted;
+    for (observing::TMeasurement& m : shifted)
+        m.v_mps -= sum[m.instrument] / weights[m.instrument];
+    return shifted;
 }
 
 } // namespace rvdata

@@ -58,6 +58,12 @@ struct TRvDataSetReading {
 // mixed, or when all of them hold fewer than observing::MinCsvRows measurements.
 TRvDataSetReading ReadDataSet(std::span<const TRvFile> files);
 
+// Each instrument's measurements less their weighted mean (weights 1 / sigma^2): instruments
+// of different zero points on one scale, to be shown and searched together before a fit
+// gives each its own offset. One instrument's measurements are returned as they are.
+std::vector<observing::TMeasurement> OnCommonZeroPoint(
+    std::span<const observing::TMeasurement> data);
+
 // A reference as the headers write it ("BUTLER ET AL. 2006 (APJ, 646, 505)") in the case
 // readers expect ("Butler et al. 2006 (ApJ, 646, 505)").
 std::string ReadableReference(std::string_view reference);

@@ -205,15 +205,65 @@ void Runs(std::vector<double>& values, Each&& each) {
     }
 }
 
+// How one instrument's measurements are marked: its colour and the shape of its points.
+enum class TShape { Disc, Square, Triangle, Diamond, Ring, Box };
+
+struct TSymbol {
+    QColor colour;
+    TShape shape;
+};
+
+// Shapes differ as well as colours, so that the instruments stay apart in print and for
+// readers who do not tell the colours apart.
+TSymbol SymbolOf(int instrument) {
+    static const TSymbol symbols[] = {
+        {PointColour, TShape::Disc},           {QColor(205, 95, 0), TShape::Square},
+        {QColor(0, 125, 0), TShape::Triangle}, {QColor(150, 0, 150), TShape::Diamond},
+        {QColor(0, 125, 160), TShape::Ring},   {QColor(110, 80, 0), TShape::Box}};
+    return symbols[static_cast<std::size_t>(instrument) % std::size(symbols)];
+}
+
+void DrawSymbol(QPainter& p, const TSymbol& symbol, QPointF at) {
+    const double r = 3.0;
+    const bool open = symbol.shape == TShape::Ring || symbol.shape == TShape::Box;
+    p.setPen(QPen(symbol.colour, open ? 1.4 : 1.0));
+    p.setBrush(open ? QBrush(Qt::NoBrush) : QBrush(symbol.colour));
+    switch (symbol.shape) {
+    case TShape::Disc:
+    case TShape::Ring:
+        p.drawEllipse(at, 2.6, 2.6);
+        break;
+    case TShape::Square:
+    case TShape::Box:
+        p.drawRect(QRectF(at.x() - r + 0.5, at.y() - r + 0.5, 2 * r - 1, 2 * r - 1));
+        break;
+    case TShape::Triangle: {
+        const QPointF corners[] = {{at.x(), at.y() - r - 0.5}, {at.x() - r, at.y() + r - 0.5},
+                                   {at.x() + r, at.y() + r - 0.5}};
+        p.drawPolygon(corners, 3);
+        break;
+    }
+    case TShape::Diamond: {
+        const QPointF corners[] = {
+            {at.x(), at.y() - r - 0.5}, {at.x() + r, at.y()}, {at.x(), at.y() + r + 0.5},
+            {at.x() - r, at.y()}};
+        p.drawPolygon(corners, 4);
+        break;
+    }
+    }
+}
+
 // The error bars and points, each pixel column drawn once: within a column, bars that meet
 // are one line, caps and points that touch are one stroke. A column with one measurement
 // draws it exactly, so sparse data look as drawn one by one, and 100 000 rows cost what the
-// pixels can show rather than what the file holds.
-void DrawErrorBars(QPainter& p, std::vector<TBarPixels> bars) {
+// pixels can show rather than what the file holds. Points of a shape other than the disc are
+// drawn one by one.
+void DrawErrorBars(QPainter& p, std::vector<TBarPixels> bars, const TSymbol& symbol = SymbolOf(0)) {
     std::sort(bars.begin(), bars.end(), [](const TBarPixels& a, const TBarPixels& b) {
         return std::floor(a.x) < std::floor(b.x);
     });
-    const QPen line(PointColour, 1.0), dot(PointColour, 6.2, Qt::SolidLine, Qt::RoundCap);
+    const QColor colour = symbol.colour;
+    const QPen line(colour, 1.0), dot(colour, 6.2, Qt::SolidLine, Qt::RoundCap);
     std::vector<std::pair<double, double>> spans;
     std::vector<double> caps, points;
     for (std::size_t i = 0; i < bars.size();) {
@@ -239,9 +289,14 @@ void DrawErrorBars(QPainter& p, std::vector<TBarPixels> bars) {
             if (top == bottom)
                 p.drawLine(QPointF(px - 2.5, top), QPointF(px + 2.5, top));
             else
-                p.fillRect(QRectF(px - 3.0, top - 0.5, 6.0, bottom - top + 1.0), PointColour);
+                p.fillRect(QRectF(px - 3.0, top - 0.5, 6.0, bottom - top + 1.0), colour);
         });
-        p.setBrush(PointColour);
+        if (symbol.shape != TShape::Disc) {
+            for (double y : points)
+                DrawSymbol(p, symbol, QPointF(px, y));
+            continue;
+        }
+        p.setBrush(colour);
         Runs(points, [&](double top, double bottom) {
             if (top == bottom) {
                 p.setPen(line);
@@ -252,6 +307,47 @@ void DrawErrorBars(QPainter& p, std::vector<TBarPixels> bars) {
             }
         });
     }
+}
+
+// The bars of several instruments, each in its own symbol; one instrument as always.
+void DrawInstruments(QPainter& p, std::vector<TBarPixels> bars, std::span<const int> instrumentOf) {
+    int count = 1;
+    for (int j : instrumentOf)
+        count = std::max(count, j + 1);
+    if (count == 1)
+        return DrawErrorBars(p, std::move(bars));
+    std::vector<std::vector<TBarPixels>> groups(static_cast<std::size_t>(count));
+    for (std::size_t i = 0; i < bars.size(); ++i)
+        groups[static_cast<std::size_t>(instrumentOf[i])].push_back(bars[i]);
+    for (int j = 0; j < count; ++j)
+        DrawErrorBars(p, std::move(groups[static_cast<std::size_t>(j)]), SymbolOf(j));
+}
+
+// Which instrument's symbol marks each entry of the legend, with its name, in the plot's
+// upper right corner.
+void DrawLegend(QPainter& p, const QRectF& plot, std::span<const std::string> instruments) {
+    if (instruments.size() < 2)
+        return;
+    p.save();
+    p.setFont(AxisFont());
+    const QFontMetricsF metrics(p.font());
+    double width = 0.0;
+    for (const std::string& name : instruments)
+        width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(name)));
+    const double row = metrics.height() + 1.0;
+    const QRectF box(plot.right() - width - 28, plot.top() + 4, width + 24,
+                     row * static_cast<double>(instruments.size()) + 6);
+    p.setPen(QPen(QColor(160, 160, 160), 1.0));
+    p.setBrush(QColor(255, 255, 255, 230));
+    p.drawRect(box);
+    for (std::size_t j = 0; j < instruments.size(); ++j) {
+        const double y = box.top() + 3 + row * (static_cast<double>(j) + 0.5);
+        DrawSymbol(p, SymbolOf(static_cast<int>(j)), QPointF(box.left() + 10, y));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(box.left() + 19, y - row / 2, width + 4, row), Qt::AlignVCenter,
+                   QString::fromStdString(instruments[j]));
+    }
+    p.restore();
 }
 
 } // namespace
@@ -333,11 +429,16 @@ void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene) {
         p.drawPath(curve);
     }
     std::vector<TBarPixels> bars;
+    std::vector<int> instrumentOf;
     bars.reserve(scene.data.size());
-    for (const observing::TMeasurement& m : scene.data)
+    instrumentOf.reserve(scene.data.size());
+    for (const observing::TMeasurement& m : scene.data) {
         bars.push_back(PixelsOf(f, m.t_days, m.v_mps, m.error_mps));
-    DrawErrorBars(p, std::move(bars));
+        instrumentOf.push_back(m.instrument);
+    }
+    DrawInstruments(p, std::move(bars), instrumentOf);
     p.restore();
+    DrawLegend(p, f.plot, scene.instruments);
 }
 
 void DrawPeriodogram(QPainter& p, const QRectF& area, const TPeriodogramScene& scene) {
@@ -419,11 +520,18 @@ void DrawFold(QPainter& p, const QRectF& area, const TFoldScene& scene) {
     p.fillRect(QRectF(QPointF(f.X(1.0), f.plot.top()), QPointF(f.X(f.x1), f.plot.bottom())),
                OutsideColour);
     std::vector<TBarPixels> bars;
+    std::vector<int> instrumentOf;
     bars.reserve(scene.points.size());
-    for (const observing::TFoldedPoint& m : scene.points)
+    instrumentOf.reserve(scene.points.size());
+    for (const observing::TFoldedPoint& m : scene.points) {
         bars.push_back(PixelsOf(f, m.phase, m.v_mps, m.error_mps));
-    DrawErrorBars(p, std::move(bars));
+        instrumentOf.push_back(m.index < scene.measurements.size()
+                                   ? scene.measurements[m.index].instrument
+                                   : 0);
+    }
+    DrawInstruments(p, std::move(bars), instrumentOf);
     p.restore();
+    DrawLegend(p, f.plot, scene.instruments);
     // The frame again, over the shading.
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(Qt::black, 1.0));

@@ -5,7 +5,8 @@
 // paints the window at any pixel ratio and the printed page: the measurements against time
 // with their error bars and, if asked, the true curve; the periodogram against period on a
 // logarithmic axis, its highest peak marked and the window function behind it if asked; and
-// the measurements folded on a trial period from phase -0.2 to 1.2. Axes in the style of the
+// the measurements folded on a trial period from phase -0.2 to 1.2. Measurements of several
+// instruments are marked with a symbol and colour each and named in a legend. Axes in the style of the
 // book's graphs: white plot, black frame, aqua grid lines, numbers in Arial.
 
 #include "model/Kepler.h"
@@ -16,6 +17,7 @@
 #include <QRectF>
 #include <QString>
 #include <span>
+#include <string>
 #include <vector>
 
 class QPainter;
@@ -28,6 +30,9 @@ struct TDataScene {
     double timeOffset_days = 0.0;                            // shown in the time axis title
     QString velocityTitle = "radial velocity (m/s)";
     QColor curveColour = QColor(200, 0, 0);
+    // With two or more, each instrument's points have a symbol of their own and a legend
+    // names them.
+    std::span<const std::string> instruments;
 };
 
 struct TPeriodogramScene {
@@ -38,6 +43,8 @@ struct TPeriodogramScene {
 struct TFoldScene {
     std::span<const observing::TFoldedPoint> points;
     double period_days = 1.0;
+    std::span<const observing::TMeasurement> measurements; // the points' instruments, by index
+    std::span<const std::string> instruments;              // as in TDataScene
 };
 
 void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene);

@@ -33,5 +33,6 @@ void TDataPlot::Draw(QPainter& p, const QRectF& area) const {
     scene.timeOffset_days = set_.timeOffset_days;
     scene.velocityTitle = title_;
     scene.curveColour = colour_;
+    scene.instruments = set_.instruments;
     observingdrawing::DrawData(p, area, scene);
 }

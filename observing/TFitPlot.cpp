@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/TFitPlot.h"
 
+#include <algorithm>
+
 #include "observing/ObservingDrawing.h"
 
 TFitPlot::TFitPlot(QWidget* parent) : TObservingPlot(parent) {}
@@ -12,35 +14,45 @@ void TFitPlot::SetMeasurements(const observing::TMeasurementSet& set) {
 }
 
 void TFitPlot::SetFit(double offset_mps, std::vector<kepler::TRadialVelocityElements> planets) {
-    offset_mps_ = offset_mps;
+    offsets_mps_.assign(1, offset_mps);
+    trend_mps_per_day_ = curvature_mps_per_day2_ = 0.0;
     planets_ = std::move(planets);
     update();
 }
 
 void TFitPlot::SetSolution(const fit::TOrbitSolution* solution) {
-    if (!solution) {
-        offset_mps_.reset();
-        planets_.clear();
-        update();
-        return;
+    offsets_mps_.clear();
+    planets_.clear();
+    trend_mps_per_day_ = curvature_mps_per_day2_ = 0.0;
+    if (solution) {
+        for (const fit::TEstimate& offset : solution->offsets_mps)
+            offsets_mps_.push_back(offset.value);
+        trend_mps_per_day_ = solution->trend_mps_per_day.value;
+        curvature_mps_per_day2_ = solution->curvature_mps_per_day2.value;
+        referenceTime_days_ = solution->referenceTime_days;
+        for (const fit::TFittedPlanet& planet : solution->planets)
+            planets_.push_back(planet.elements);
     }
-    std::vector<kepler::TRadialVelocityElements> planets;
-    for (const fit::TFittedPlanet& planet : solution->planets)
-        planets.push_back(planet.elements);
-    SetFit(solution->offset_mps.value, std::move(planets));
+    update();
 }
 
 void TFitPlot::Draw(QPainter& p, const QRectF& area) const {
     std::vector<observing::TMeasurement> shifted = set_.data;
     observingdrawing::TDataScene scene;
-    if (offset_mps_) {
-        for (observing::TMeasurement& m : shifted)
-            m.v_mps -= *offset_mps_;
-        scene.velocityTitle = "v \u2212 offset (m/s)";
+    if (!offsets_mps_.empty()) {
+        const std::size_t last = offsets_mps_.size() - 1;
+        for (observing::TMeasurement& m : shifted) {
+            const double since = m.t_days - referenceTime_days_;
+            m.v_mps -= offsets_mps_[std::min(static_cast<std::size_t>(m.instrument), last)] +
+                       trend_mps_per_day_ * since + curvature_mps_per_day2_ * since * since;
+        }
+        const bool trend = trend_mps_per_day_ != 0.0 || curvature_mps_per_day2_ != 0.0;
+        scene.velocityTitle = trend ? "v \u2212 offset \u2212 trend (m/s)" : "v \u2212 offset (m/s)";
     }
     scene.data = shifted;
     scene.truth = planets_;
     scene.timeOffset_days = set_.timeOffset_days;
     scene.curveColour = QColor(0, 130, 0);
+    scene.instruments = set_.instruments;
     observingdrawing::DrawData(p, area, scene);
 }

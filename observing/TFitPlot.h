@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
-// A fitted curve over the measurements: the measurements less the fit's offset, with their
-// error bars, and the planets' summed curve in green. Without a fit it shows the measurements
+// A fitted curve over the measurements: the measurements less the fit's offset (each
+// instrument's own) and trend, with their error bars, and the planets' summed curve in green. Without a fit it shows the measurements
 // as they are. The curve may be any planets with an offset (one set by hand, say) or a fit.
 
 #include "model/Kepler.h"
@@ -10,7 +10,6 @@
 #include "model/OrbitFit.h"
 #include "observing/TObservingPlot.h"
 
-#include <optional>
 #include <vector>
 
 class TFitPlot : public TObservingPlot {
@@ -24,9 +23,9 @@ public:
     void SetSolution(const fit::TOrbitSolution* solution);
 
     const observing::TMeasurementSet& Measurements() const { return set_; }
-    bool HasFit() const { return offset_mps_.has_value(); }
-    // The offset taken off the measurements, m/s (0 without a fit).
-    double Offset_mps() const { return offset_mps_.value_or(0.0); }
+    bool HasFit() const { return !offsets_mps_.empty(); }
+    // The offset taken off the first instrument's measurements, m/s (0 without a fit).
+    double Offset_mps() const { return offsets_mps_.empty() ? 0.0 : offsets_mps_.front(); }
     const std::vector<kepler::TRadialVelocityElements>& Planets() const { return planets_; }
 
 protected:
@@ -34,6 +33,7 @@ protected:
 
 private:
     observing::TMeasurementSet set_;
-    std::optional<double> offset_mps_;
+    std::vector<double> offsets_mps_; // by instrument; none without a fit
+    double trend_mps_per_day_ = 0.0, curvature_mps_per_day2_ = 0.0, referenceTime_days_ = 0.0;
     std::vector<kepler::TRadialVelocityElements> planets_;
 };

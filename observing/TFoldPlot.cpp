@@ -10,6 +10,7 @@ TFoldPlot::TFoldPlot(QWidget* parent) : TObservingPlot(parent) {}
 
 void TFoldPlot::SetMeasurements(const observing::TMeasurementSet& set) {
     data_ = set.data;
+    instruments_ = set.instruments;
     Refold();
 }
 
@@ -27,5 +28,5 @@ void TFoldPlot::Refold() {
 }
 
 void TFoldPlot::Draw(QPainter& p, const QRectF& area) const {
-    observingdrawing::DrawFold(p, area, {folded_, period_days_});
+    observingdrawing::DrawFold(p, area, {folded_, period_days_, data_, instruments_});
 }

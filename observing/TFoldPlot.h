@@ -9,6 +9,7 @@
 #include "model/PhaseFold.h"
 #include "observing/TObservingPlot.h"
 
+#include <string>
 #include <vector>
 
 class TFoldPlot : public TObservingPlot {
@@ -28,6 +29,7 @@ private:
     void Refold();
 
     std::vector<observing::TMeasurement> data_;
+    std::vector<std::string> instruments_;
     double period_days_ = 1.0;
     std::vector<observing::TFoldedPoint> folded_;
 };

@@ -23,7 +23,7 @@ void TResidualPlot::Update() {
     if (hasFit_) {
         residuals_ = set_.data;
         for (observing::TMeasurement& m : residuals_)
-            m.v_mps -= solution_.Velocity_mps(m.t_days);
+            m.v_mps -= solution_.Velocity_mps(m.t_days, m.instrument);
     }
     SetMessage(hasFit_ ? QString() : QString("The residuals show here after a fit."));
     update();
@@ -33,5 +33,6 @@ void TResidualPlot::Draw(QPainter& p, const QRectF& area) const {
     observingdrawing::TDataScene scene;
     scene.data = residuals_;
     scene.velocityTitle = "residual (m/s)";
+    scene.instruments = set_.instruments;
     observingdrawing::DrawData(p, area, scene);
 }

@@ -137,3 +137,48 @@ TEST(PlotWidgets, TheFitAndResidualPlotsTakeTheSolutionsOffsetAndCurve) {
     residuals.SetSolution(nullptr);
     EXPECT_TRUE(residuals.Residuals().empty());
 }
+
+// Two instruments of different zero points: the residuals take each instrument's own offset,
+// and every plot marks the second instrument in its own colour with a legend naming both.
+TEST(PlotWidgets, EachInstrumentHasItsOwnOffsetSymbolAndLegend) {
+    observing::TMeasurementSet set = OneRun();
+    for (std::size_t i = 1; i < set.data.size(); i += 2) {
+        set.data[i].instrument = 1;
+        set.data[i].v_mps += -300.0 - 7.0;
+    }
+    fit::TOrbitSolution solution;
+    solution.offsets_mps = {{7.0, 0.1}, {-300.0, 0.1}};
+    solution.jitters_mps = {{}, {}};
+    solution.offset_mps = solution.offsets_mps[0];
+    fit::TFittedPlanet planet;
+    planet.elements = Planet;
+    solution.planets.push_back(planet);
+
+    TResidualPlot residuals;
+    residuals.SetMeasurements(set);
+    residuals.SetSolution(&solution);
+    for (const observing::TMeasurement& m : residuals.Residuals())
+        EXPECT_NEAR(m.v_mps, 0.0, 1e-9) << "instrument " << m.instrument;
+
+    const auto orange = [](QRgb c) { return qRed(c) > 180 && qGreen(c) > 70 && qGreen(c) < 120 && qBlue(c) < 40; };
+    TDataPlot data;
+    set.instruments = {"LICK", "ELODIE"};
+    data.SetMeasurements(set);
+    const QImage named = Picture(data);
+    EXPECT_GT(Count(named, orange), 20);
+    // The legend's box sits in the plot's upper right corner and holds the orange square.
+    int legendOrange = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 300; x < named.width(); ++x)
+            legendOrange += orange(named.pixel(x, y));
+    EXPECT_GT(legendOrange, 5);
+
+    TFitPlot fitPlot;
+    fitPlot.SetMeasurements(set);
+    fitPlot.SetSolution(&solution);
+    EXPECT_GT(Count(Picture(fitPlot), orange), 20);
+    TFoldPlot fold;
+    fold.SetMeasurements(set);
+    fold.SetPeriod(Planet.period_days);
+    EXPECT_GT(Count(Picture(fold), orange), 20);
+}

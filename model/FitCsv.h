@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#pragma once
+// An orbit fit kept as CSV text (RFC 4180: fields holding a comma, a quote or a line break are
+// quoted, quotes doubled). The fit: comment lines naming the data set and its papers, then
+// one row per quantity, "quantity,value,uncertainty,unit": each planet's P, K, e, omega
+// (degrees), time of periastron (the data set's time scale), m sin i (Jupiter and Earth
+// masses) and a; each instrument's offset and jitter; the trend and its curvature when
+// fitted; chi^2, reduced chi^2, -2 ln L, BIC, the rms and the numbers of measurements and
+// parameters. The uncertainty is 1 sigma, "fixed" for a value held, "unconstrained" for one
+// the data do not fix. The residuals: one row per measurement, "time,instrument,velocity,
+// error,model,residual,error_with_jitter", the model being the whole fit as that instrument
+// sees it (offset and trend included). Numbers are written in their shortest exact form.
+// Units: days, m/s, degrees where named.
+
+#include "model/MeasurementsCsv.h"
+#include "model/OrbitFit.h"
+
+#include <string>
+#include <vector>
+
+namespace fit {
+
+// What the fit was made of: the data set's name and papers, and its instruments' names.
+struct TFitSource {
+    std::string name;
+    std::vector<std::string> papers;
+    std::vector<std::string> instruments; // by index; "instrument N" for those not named
+};
+
+// The planets' letters in the order of the solution, given by period: b for the shortest.
+std::vector<std::string> PlanetLetters(const TOrbitSolution& solution);
+
+std::string WriteFitCsv(const TOrbitSolution& solution, const TFitSource& source,
+                        double timeOffset_days);
+
+// The measurements (times relative to timeOffset_days) against the fit.
+std::string WriteResidualsCsv(const observing::TMeasurementSet& set,
+                              const TOrbitSolution& solution, const TFitSource& source);
+
+} // namespace fit
