@@ -5,6 +5,7 @@
 #include "book/colourmatch.h"
 #include "model/MysteryStars.h"
 #include "model/ObservingRun.h"
+#include "model/RvBundle.h"
 #include "observing/TDataPlot.h"
 #include "observing/TFoldPlot.h"
 #include "observing/TPeriodogramPlot.h"
@@ -90,6 +91,18 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     QMenu* file = f.MenuBar->addMenu("&File");
     f.mnitImport = file->addAction("&Import measurements...", [&f] { f.mnitImportClick(); });
     f.mnitExport = file->addAction("&Export measurements...", [&f] { f.mnitExportClick(); });
+    f.mnitSaveFit = file->addAction("Save the &fit...", [&f] { f.mnitSaveFitClick(); });
+    f.mnitSaveResiduals = file->addAction("Save the resi&duals...", [&f] { f.mnitSaveResidualsClick(); });
+    QObject::connect(file, &QMenu::aboutToShow, [&f] { f.FileMenuShow(); });
+    file->addSeparator();
+    QMenu* real = file->addMenu("Open &real data");
+    for (const rvdata::TBundledStar& star : rvdata::BundledStars()) {
+        const std::string name = star.name;
+        f.mnitRealData.push_back(real->addAction(QString::fromStdString(name),
+                                                 [&f, name] { f.OpenRealData(name); }));
+    }
+    f.mnitOnCard = file->addAction("Show on the &card of real systems", [&f] { f.mnitOnCardClick(); });
+    f.mnitOnCard->setEnabled(false);
     QMenu* mystery = file->addMenu("Open a &mystery star");
     for (int k = 0; k < 3; ++k)
         f.mnitMystery[std::size_t(k)] =
@@ -131,11 +144,18 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     f.NewSeedButton = button(f, QRect(FieldLeft, 70 + 7 * 34, FieldWidth, 26), "New s&eed", "New random seed");
     f.ObserveButton = button(f, QRect(PlanLeft, 70 + 8 * 34 + 6, PlanWidth, 32), "&Observe", "Observe");
     f.ObserveButton->setFont(Arial13Bold.toQFont());
-    QLabel* hint = label(f, QRect(PlanLeft, 70 + 9 * 34 + 12, PlanWidth, 120),
-                         "One measurement a clear night at most. The same seed and plan give the "
-                         "same measurements on every computer, so a class can share one run.");
-    hint->setWordWrap(true);
-    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    f.HintLabel = label(f, QRect(PlanLeft, 70 + 9 * 34 + 12, PlanWidth, 120),
+                        "One measurement a clear night at most. The same seed and plan give the "
+                        "same measurements on every computer, so a class can share one run.");
+    f.HintLabel->setWordWrap(true);
+    f.HintLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const TFont Arial11("Arial", -11, clWindowText);
+    f.SourceLabel = label(f, QRect(PlanLeft, 70 + 9 * 34 + 8, PlanWidth, 130), "", Arial11);
+    f.SourceLabel->setWordWrap(true);
+    f.SourceLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    f.SourceLabel->setAccessibleName("Papers of the published measurements");
+    f.SourceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    f.SourceLabel->hide();
 
     const int pageLeft = PlanLeft + PlanWidth + 20;
     f.Tabs = new QTabWidget(&f);

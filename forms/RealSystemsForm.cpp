@@ -172,7 +172,13 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     f.SetUpButton->SetCaption("Set up");
     f.SetUpButton->SetImages(f.ButtonImages.get());
     f.SetUpButton->NumGlyphs = 3;
-    f.SetUpLabel = wrappedLabel(f, QRect(134, top, tableWidth - 122 - 122, 36), "");
+    f.SetUpLabel = wrappedLabel(f, QRect(134, top, tableWidth - 122 - 122 - 122, 36), "");
+    f.DataButton = new oBitBtn(&f);
+    f.DataButton->setGeometry(12 + tableWidth - 110 - 122, top, 110, 36);
+    f.DataButton->SetCaption("Measurements");
+    f.DataButton->setAccessibleName("Open the published measurements of the chosen star");
+    f.DataButton->SetImages(f.ButtonImages.get());
+    f.DataButton->NumGlyphs = 3;
     f.CloseButton = new oBitBtn(&f);
     f.CloseButton->setGeometry(12 + tableWidth - 110, top, 110, 36);
     f.CloseButton->SetCaption("Close");
@@ -184,6 +190,7 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     QObject::connect(&table, &QTableWidget::itemSelectionChanged,
                      [&f] { f.SystemTableSelectionChange(); });
     QObject::connect(f.SetUpButton, &QPushButton::clicked, [&f] { f.SetUpButtonClick(); });
+    QObject::connect(f.DataButton, &QPushButton::clicked, [&f] { f.DataButtonClick(); });
     QObject::connect(f.CloseButton, &QPushButton::clicked, [&f] { f.CloseButtonClick(); });
     f.FollowChapter();
 }

@@ -4,6 +4,8 @@
 
 #include "model/MeasurementLimits.h"
 
+#include "Precondition.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -202,19 +204,28 @@ std::string Shortest(double x) {
 }
 
 std::string WriteMeasurementsCsv(std::span<const TMeasurement> data, double timeOffset_days,
-                                 std::string_view comment) {
+                                 std::string_view comment,
+                                 std::span<const std::string> instruments) {
+    const bool named = instruments.size() > 1;
     std::string text = "# ";
     for (char c : comment)
         text += c == '\n' || c == '\r' ? ' ' : c;
     text += '\n';
     text += Header;
-    text += '\n';
+    text += named ? ",instrument\n" : "\n";
     for (const TMeasurement& m : data) {
         text += Shortest(m.t_days + timeOffset_days);
         text += ',';
         text += Shortest(m.v_mps);
         text += ',';
         text += Shortest(m.error_mps);
+        if (named) {
+            PRECONDITION(static_cast<std::size_t>(m.instrument) < instruments.size());
+            text += ',';
+            // A name is one field: the separators a reader splits on become spaces.
+            for (char c : instruments[static_cast<std::size_t>(m.instrument)])
+                text += c == ',' || c == ';' || c == '"' || c == '\n' || c == '\r' ? ' ' : c;
+        }
         text += '\n';
     }
     return text;

@@ -48,8 +48,10 @@ std::string Shortest(double x);
 
 // A comment line with the given text (line breaks become spaces), the header line and one row
 // a measurement, each number in the shortest form that reads back to the same double. Times
-// are written with the offset added back.
+// are written with the offset added back. With two or more instruments' names a fourth
+// column names each measurement's instrument, as the import reads it back.
 std::string WriteMeasurementsCsv(std::span<const TMeasurement> data, double timeOffset_days,
-                                 std::string_view comment);
+                                 std::string_view comment,
+                                 std::span<const std::string> instruments = {});
 
 } // namespace observing

@@ -244,6 +244,9 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
             continue;
         std::vector<kepler::TRadialVelocityElements> start(known.begin(), known.end());
         start.push_back(StartFromHarmonics(residuals, period));
+        // A held eccentricity is held at the start's: a circle.
+        if (next.FixedOf(static_cast<int>(known.size())).eccentricity)
+            start.back().ecc = 0.0;
         const TFitResult fromHarmonics = FitFrom(data, start, next, part);
         if (!keep(fromHarmonics))
             return search;
@@ -269,6 +272,11 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
     double from = SearchShare + PeaksShare;
     for (std::size_t j = 0; j < fitted.size(); ++j)
         for (double factor : HarmonicFactors) {
+            // A held period stays where the user put it.
+            if (next.FixedOf(static_cast<int>(j)).period) {
+                from += harmonicShare;
+                continue;
+            }
             std::vector<kepler::TRadialVelocityElements> start = elements;
             start[j].period_days *= factor;
             if (factor > 1.0 && elements[j].period_days > span)

@@ -121,10 +121,16 @@ TRvDataSetReading LoadSystem(const std::string& folder, const std::string& syste
     return reading;
 }
 
-TRvDataSetReading LoadBundledStar(const std::string& folder, std::string_view star) {
+const TBundledStar* FindBundledStar(std::string_view star) {
     for (const TBundledStar& s : Stars)
         if (Key(s.name) == Key(star))
-            return LoadSystem(folder, s.systemFile);
+            return &s;
+    return nullptr;
+}
+
+TRvDataSetReading LoadBundledStar(const std::string& folder, std::string_view star) {
+    if (const TBundledStar* s = FindBundledStar(star))
+        return LoadSystem(folder, s->systemFile);
     TRvDataSetReading reading;
     reading.message = "No data come with the book for " + std::string(star) + ".";
     return reading;

@@ -23,6 +23,10 @@ struct TBundledStar {
 };
 std::span<const TBundledStar> BundledStars();
 
+// The bundled star of that name (case and spaces do not matter: "Ups And" is "ups And"), or
+// none.
+const TBundledStar* FindBundledStar(std::string_view star);
+
 struct TSystemFile {
     std::string name;
     double starMass_Solar = 0.0; // 0 when not given

@@ -3,16 +3,20 @@
 #include "observing/TObservingRunForm.h"
 
 #include "Application.h"
+#include "DataFile.h"
 #include "Printing.h"
 #include "RegularFile.h"
 #include "WindowPlace.h"
 #include "forms/ObservingRunForm.h"
 #include "model/MysteryStars.h"
+#include "model/OrbitFit.h"
 #include "model/PhaseFold.h"
+#include "model/RvBundle.h"
 #include "observing/ObservingDrawing.h"
 #include "observing/TDataPlot.h"
 #include "observing/TFitByHandPage.h"
 #include "observing/TFoldPlot.h"
+#include "observing/TImportDialog.h"
 #include "observing/TOrbitFitPage.h"
 #include "observing/TPeriodogramPlot.h"
 
@@ -61,8 +65,39 @@ TObservingRunForm::TObservingRunForm(QWidget* owner) : TForm(owner) {
         Progress->setValue(int(std::lround(share * Progress->maximum())));
     });
     NewSeedButtonClick();
+    DescribeRealData();
     ShowStatus();
     ShowPeak();
+}
+
+void TObservingRunForm::DescribeRealData() {
+    std::string folder;
+    try {
+        folder = FindDataFile("rv");
+    } catch (const EFOpenError&) {
+        // Each entry then says its files are missing.
+    }
+    for (std::size_t k = 0; k < mnitRealData.size(); ++k) {
+        const rvdata::TBundledStar& star = rvdata::BundledStars()[k];
+        const rvdata::TRvDataSetReading reading =
+            folder.empty() ? rvdata::TRvDataSetReading{} : rvdata::LoadBundledStar(folder, star.name);
+        QString text = QString::fromStdString(star.name);
+        if (!reading.ok) {
+            mnitRealData[k]->setText(text + ": its files are missing");
+            mnitRealData[k]->setEnabled(false);
+            continue;
+        }
+        QStringList instruments, papers;
+        for (const rvdata::TRvInstrument& instrument : reading.set.instruments)
+            instruments << QString::fromStdString(instrument.name);
+        // The authors and year, without the journal: "Butler et al. 2006".
+        for (const std::string& paper : reading.set.Papers())
+            papers << QString::fromStdString(paper.substr(0, paper.find(" (")));
+        mnitRealData[k]->setText(QString("%1: %2, %3 measurements (%4)")
+                                     .arg(text, instruments.join(", "))
+                                     .arg(reading.set.measurements.data.size())
+                                     .arg(papers.join("; ")));
+    }
 }
 
 TObservingRunForm::~TObservingRunForm() {
@@ -201,11 +236,7 @@ bool TObservingRunForm::ImportFile(const QString& path) {
         refusal[0] = refusal[0].toLower();
     }
     if (!refusal.isEmpty()) {
-        if (!refusal.endsWith('.'))
-            refusal += '.';
-        fault_ = "The file was not read: " + refusal +
-                 (set_.data.empty() ? QString() : " The measurements shown are kept.");
-        ShowStatus();
+        Refuse("The file was not read: " + refusal);
         return false;
     }
     truth_.clear();
@@ -213,6 +244,59 @@ bool TObservingRunForm::ImportFile(const QString& path) {
                                .arg(reading.set.data.size())
                                .arg(QFileInfo(path).fileName());
     ShowMeasurements(std::move(reading.set), TSource::Imported, status);
+    return true;
+}
+
+void TObservingRunForm::Refuse(QString refusal) {
+    if (!refusal.endsWith('.'))
+        refusal += '.';
+    fault_ = refusal + (set_.data.empty() ? QString() : " The measurements shown are kept.");
+    ShowStatus();
+}
+
+bool TObservingRunForm::ImportDataSet(std::span<const rvdata::TRvFile> files) {
+    const rvdata::TRvDataSetReading reading = rvdata::ReadDataSet(files);
+    if (!reading.ok) {
+        Refuse("The measurements were not read: " + QString::fromStdString(reading.message));
+        return false;
+    }
+    truth_.clear();
+    QString status = QString("Read %1 measurements").arg(reading.set.measurements.data.size());
+    if (reading.set.instruments.size() > 1)
+        status += QString(" of %1 instruments").arg(reading.set.instruments.size());
+    status += files.size() == 1 ? " from " + QString::fromStdString(files.front().name) + "."
+                                : QString(" from %1 files.").arg(files.size());
+    for (const std::string& note : reading.set.notes)
+        status += " " + QString::fromStdString(note);
+    ShowMeasurements(reading.set.measurements, TSource::Imported, status, &reading.set);
+    return true;
+}
+
+bool TObservingRunForm::OpenRealData(const std::string& star) {
+    rvdata::TRvDataSetReading reading;
+    try {
+        reading = rvdata::LoadBundledStar(FindDataFile("rv"), star);
+    } catch (const EFOpenError& e) {
+        reading.message = e.Cause();
+    }
+    if (!reading.ok) {
+        Refuse("The published measurements of " + QString::fromStdString(star) +
+               " were not read: " + QString::fromStdString(reading.message));
+        return false;
+    }
+    truth_.clear();
+    if (reading.set.starMass_Solar > 0.0)
+        FitPage->SetStarMass(reading.set.starMass_Solar);
+    QStringList instruments;
+    for (const rvdata::TRvInstrument& instrument : reading.set.instruments)
+        instruments << QString("%1 (%2)").arg(QString::fromStdString(instrument.name)).arg(instrument.count);
+    const QString status = QString("%1, published: %2 measurements from %3.")
+                               .arg(QString::fromStdString(reading.set.star))
+                               .arg(reading.set.measurements.data.size())
+                               .arg(instruments.join(", "));
+    ShowMeasurements(reading.set.measurements, TSource::Published, status, &reading.set);
+    realStar_ = star;
+    mnitOnCard->setEnabled(true);
     return true;
 }
 
@@ -228,8 +312,10 @@ bool TObservingRunForm::ExportFile(const QString& path) {
     default:
         comment = "Measurements: " + sourceText_;
     }
-    const std::string text =
-        WriteMeasurementsCsv(set_.data, set_.timeOffset_days, comment.toStdString());
+    if (source_ == TSource::Published && !SourceLabel->text().isEmpty())
+        comment += " " + SourceLabel->text();
+    const std::string text = WriteMeasurementsCsv(set_.data, set_.timeOffset_days,
+                                                  comment.toStdString(), set_.instruments);
     // Written beside the file and renamed over it once whole, so a failure leaves any earlier
     // file as it was.
     QSaveFile file(path);
@@ -246,20 +332,38 @@ bool TObservingRunForm::ExportFile(const QString& path) {
 }
 
 void TObservingRunForm::ShowMeasurements(TMeasurementSet set, TSource source,
-                                         const QString& status) {
+                                         const QString& status,
+                                         const rvdata::TRvDataSet* published) {
     set_ = std::move(set);
+    view_ = set_;
+    view_.data = rvdata::OnCommonZeroPoint(set_.data);
+    const bool several = fit::InstrumentCount(set_.data) > 1;
+    DataPlot->SetVelocityTitle(several ? "v less each instrument's mean (m/s)"
+                                       : "radial velocity (m/s)");
     source_ = source;
     sourceText_ = status;
+    realStar_.clear();
+    mnitOnCard->setEnabled(false);
+    std::vector<std::string> papers;
+    if (published)
+        papers = published->Papers();
+    QStringList cited;
+    for (const std::string& paper : papers)
+        cited << QString::fromStdString(paper);
+    SourceLabel->setText(cited.isEmpty() ? QString() : "Data: " + cited.join("; ") + ".");
+    SourceLabel->setVisible(!cited.isEmpty());
+    HintLabel->setVisible(cited.isEmpty());
     fault_.clear();
     TruthBox->setEnabled(!truth_.empty());
     if (truth_.empty())
         TruthBox->setChecked(false);
     ShowStatus();
-    DataPlot->SetMeasurements(set_);
+    DataPlot->SetMeasurements(view_);
     TruthBoxClick();
-    FoldPlot->SetMeasurements(set_);
-    ByHandPage->SetMeasurements(set_);
+    FoldPlot->SetMeasurements(view_);
+    ByHandPage->SetMeasurements(view_);
     FitPage->SetMeasurements(set_, truth_);
+    FitPage->SetSource(published ? published->star : std::string(), papers);
     StartPeriodogram();
 }
 
@@ -286,7 +390,7 @@ void TObservingRunForm::StartPeriodogram() {
         bool complete = false;
     };
     auto job = std::make_shared<TJob>();
-    job->data = set_.data;
+    job->data = view_.data;
     job->grid = GridFor(span, ShortestBox->value());
     const bool quick = double(job->data.size()) * double(job->grid.count) <= ThreadedWork;
     work_->Start(
@@ -410,10 +514,58 @@ void TObservingRunForm::UsePeakButtonClick() {
 }
 
 void TObservingRunForm::mnitImportClick() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, "Import measurements", QString(), "Measurements (*.csv *.txt *.dat);;All files (*)");
+    const QStringList paths = QFileDialog::getOpenFileNames(
+        this, "Import measurements: one file, or one per instrument", QString(),
+        "Measurements (*.csv *.tsv *.txt *.dat *.vels *.rdb);;All files (*)");
+    if (paths.isEmpty())
+        return;
+    std::vector<rvdata::TRvFile> files;
+    for (const QString& path : paths) {
+        rvdata::TRvFile file;
+        file.name = QFileInfo(path).fileName().toStdString();
+        try {
+            file.text = ReadRegularFile(QFile::encodeName(path).toStdString(), MaxCsvBytes);
+        } catch (const EFOpenError& e) {
+            QString cause = QString::fromStdString(e.Cause());
+            cause[0] = cause[0].toLower();
+            Refuse("The file was not read: " + cause);
+            return;
+        }
+        files.push_back(std::move(file));
+    }
+    std::unique_ptr<TImportDialog, void (*)(TForm*)> dialog(new TImportDialog(this), TForm::Free);
+    dialog->SetFiles(std::move(files));
+    if (Application::ShowModal(*dialog) == mrOk)
+        ImportDataSet(dialog->Files());
+}
+
+void TObservingRunForm::FileMenuShow() {
+    const bool fitted = FitPage->Solution() != nullptr;
+    mnitSaveFit->setEnabled(fitted);
+    mnitSaveResiduals->setEnabled(fitted);
+}
+
+void TObservingRunForm::mnitSaveFitClick() {
+    if (!FitPage->Solution())
+        return;
+    const QString path =
+        QFileDialog::getSaveFileName(this, "Save the fit", "fit.csv", "CSV files (*.csv)");
     if (!path.isEmpty())
-        ImportFile(path);
+        FitPage->SaveFit(path);
+}
+
+void TObservingRunForm::mnitSaveResidualsClick() {
+    if (!FitPage->Solution())
+        return;
+    const QString path = QFileDialog::getSaveFileName(this, "Save the residuals",
+                                                      "residuals.csv", "CSV files (*.csv)");
+    if (!path.isEmpty())
+        FitPage->SaveResiduals(path);
+}
+
+void TObservingRunForm::mnitOnCardClick() {
+    if (!realStar_.empty() && OnShowOnCard)
+        OnShowOnCard(realStar_);
 }
 
 void TObservingRunForm::mnitExportClick() {
@@ -448,7 +600,7 @@ void TObservingRunForm::PrintTo(QPrinter& printer) {
     body.setPixelSize(11);
     p.setFont(body);
     p.drawText(QRectF(0, 24, width, 32), Qt::TextWordWrap,
-               StatusLabel->text() + "  " + PeakLabel->text());
+               StatusLabel->text() + "  " + PeakLabel->text() + "  " + SourceLabel->text());
     const double plotHeight = (height - 64) / 3;
     const TObservingPlot* plots[] = {DataPlot, PeriodogramPlot, FoldPlot};
     for (int i = 0; i < 3; ++i)

@@ -5,7 +5,11 @@
 // a planet hunter would, on a few dozen clear nights with noise, and finds the period with a
 // periodogram checked by folding the measurements on a trial period. It reads the chapter's
 // star and planets through the chapter's TSimulationFeed at the moment it observes; without a
-// chapter it works on imported measurements and the mystery stars. A periodogram that would
+// chapter it works on imported measurements (one file or several, through the import
+// dialog), the published data sets that come with the book and the mystery stars. Data of
+// several instruments are shown, folded and searched with each instrument's weighted mean
+// taken off; the fit gives each its own offset. A published data set's papers are named
+// wherever it is shown. A periodogram that would
 // take long is worked out on a thread of its own (TBackgroundWork), with progress shown and a
 // Cancel button; the window's plots are the observing run's plot widgets.
 
@@ -14,11 +18,16 @@
 #include "model/Kepler.h"
 #include "model/MeasurementsCsv.h"
 #include "model/Periodogram.h"
+#include "model/RvDataSet.h"
 #include "simulation/SimulationFeed.h"
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
+#include <span>
+#include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -50,10 +59,18 @@ public:
     QMenuBar* MenuBar = nullptr;
     QAction* mnitImport = nullptr;
     QAction* mnitExport = nullptr;
+    QAction* mnitSaveFit = nullptr;
+    QAction* mnitSaveResiduals = nullptr;
+    // One a bundled star, in the card's order, each naming its instruments, measurements and
+    // papers.
+    std::vector<QAction*> mnitRealData;
+    QAction* mnitOnCard = nullptr;
     std::array<QAction*, 3> mnitMystery{};
     QAction* mnitPrint = nullptr;
     QAction* mnitClose = nullptr;
     QLabel* StatusLabel = nullptr;
+    QLabel* HintLabel = nullptr;   // how a run is planned
+    QLabel* SourceLabel = nullptr; // in its place: the papers of the published data shown
     QSpinBox* NightsBox = nullptr;
     QDoubleSpinBox* RunLengthBox = nullptr;
     QDoubleSpinBox* PrecisionBox = nullptr;
@@ -95,6 +112,17 @@ public:
     // Reads a file of measurements; a refused file leaves everything shown as it was and says
     // why in the status line. Returns whether the file was read.
     bool ImportFile(const QString& path);
+    // Reads one file or several (one per instrument) as the import dialog chose their
+    // columns and units; a refused set leaves everything shown as it was and says why, with
+    // the file and the line, in the status line. Returns whether the set was read.
+    bool ImportDataSet(std::span<const rvdata::TRvFile> files);
+    // Opens the published data set of a star on the card ("51 Peg"); false, saying why in
+    // the status line, when its files cannot be read.
+    bool OpenRealData(const std::string& star);
+    // The bundled star shown, or an empty text.
+    const std::string& RealDataStar() const { return realStar_; }
+    // Asked to show a star on the card of real systems (set by the book).
+    std::function<void(const std::string& star)> OnShowOnCard;
     // Writes the measurements; returns whether it worked, saying why not in the status line.
     bool ExportFile(const QString& path);
     // Shows mystery star k (0 to 2).
@@ -128,14 +156,21 @@ public:
     void PeriodBoxChange();
     void UsePeakButtonClick();
     void mnitImportClick();
+    void mnitOnCardClick();
+    void mnitSaveFitClick();
+    void mnitSaveResidualsClick();
+    void FileMenuShow();
     void mnitExportClick();
     void mnitPrintClick();
 
 private:
-    enum class TSource { None, Observed, Imported, Mystery };
+    enum class TSource { None, Observed, Imported, Mystery, Published };
 
     void ShowStatus();
-    void ShowMeasurements(observing::TMeasurementSet set, TSource source, const QString& status);
+    void DescribeRealData();
+    void ShowMeasurements(observing::TMeasurementSet set, TSource source, const QString& status,
+                          const rvdata::TRvDataSet* published = nullptr);
+    void Refuse(QString refusal);
     void StartPeriodogram();
     void PeriodogramEnded(TBackgroundWork::TEnd end, const QString& failure,
                           observing::TPeriodogram* result);
@@ -146,6 +181,9 @@ private:
 
     TSimulationFeed* feed_ = nullptr;
     observing::TMeasurementSet set_;
+    // set_ on one zero point: what the data, periodogram, fold and fit by hand show.
+    observing::TMeasurementSet view_;
+    std::string realStar_;
     std::vector<kepler::TRadialVelocityElements> truth_;
     TSource source_ = TSource::None;
     QString sourceText_;

@@ -2,15 +2,21 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/TOrbitFitPage.h"
 
+#include "Precondition.h"
+#include "forms/OrbitFitPageForm.h"
+#include "model/FitCsv.h"
 #include "model/FitText.h"
 #include "model/PlanetMass.h"
 #include "model/PlanetSearch.h"
+#include "model/RvDataSet.h"
 #include "model/planet.h"
 #include "observing/TFitPlot.h"
 #include "observing/TPeriodogramPlot.h"
 #include "observing/TResidualPlot.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QSaveFile>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,34 +32,14 @@ namespace {
 
 constexpr double Degrees = 180.0 / std::numbers::pi;
 
-QFont Arial(int pixels, bool bold = false) {
-    QFont font("Arial");
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QPushButton* Button(QWidget& parent, QRect place, const char* text, const char* name) {
-    auto* b = new QPushButton(QString::fromUtf8(text), &parent);
-    b->setGeometry(place);
-    b->setFont(Arial(13));
-    b->setAccessibleName(QString::fromUtf8(name));
-    return b;
-}
-
 fit::TEstimate InDegrees(const fit::TEstimate& x) { return {x.value * Degrees, x.sigma * Degrees}; }
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
-// The fitted planets' letters, in the order of their periods: b for the shortest.
 std::vector<QString> Letters(const fit::TOrbitSolution& solution) {
-    std::vector<QString> letters(solution.planets.size());
-    for (std::size_t j = 0; j < letters.size(); ++j) {
-        int shorter = 0;
-        for (const fit::TFittedPlanet& other : solution.planets)
-            shorter += other.period_days.value < solution.planets[j].period_days.value;
-        letters[j] = QString(QChar('b' + shorter));
-    }
+    std::vector<QString> letters;
+    for (const std::string& letter : fit::PlanetLetters(solution))
+        letters.push_back(QString::fromStdString(letter));
     return letters;
 }
 
@@ -63,9 +49,12 @@ struct TOrbitFitPage::TJob {
     TWork work = TWork::Periodogram;
     std::vector<TMeasurement> data;
     std::vector<kepler::TRadialVelocityElements> known;
+    std::optional<fit::TOrbitSolution> shown; // the fit shown, whose residuals a periodogram takes
     fit::TFitSettings settings;
     double shortestPeriod_days = 1.0;
+    double period_days = 0.0; // of a fit at a typed period
     fit::TFitResult result;
+    std::optional<TEvidence> evidence;
     TPeriodogram residualPeriodogram;
     bool hasPeriodogram = false;
 
@@ -73,96 +62,39 @@ struct TOrbitFitPage::TJob {
         fit::TFitControl control;
         control.cancel = run.StopFlag();
         control.progress = [&run](double share) { run.Progress(share); };
-        std::vector<kepler::TRadialVelocityElements> planets = known;
-        if (work == TWork::NextPlanet)
-            result = fit::FitNextPlanet(data, known, shortestPeriod_days, settings, control).fit;
-        else if (work == TWork::Refit || work == TWork::FromHand)
+        if (work == TWork::NextPlanet || work == TWork::AtPeriod) {
+            const fit::TPlanetSearch search =
+                work == TWork::NextPlanet
+                    ? fit::FitNextPlanet(data, known, shortestPeriod_days, settings, control)
+                    : fit::FitPlanetAtPeriod(data, known, period_days, shortestPeriod_days,
+                                             settings, control);
+            result = search.fit;
+            if (result.outcome == fit::TFitOutcome::Done)
+                evidence = TEvidence{search.deltaBic, search.falseAlarm};
+        } else if (work == TWork::Refit || work == TWork::FromHand) {
             result = fit::FitFrom(data, known, settings, control);
+        }
         if (work != TWork::Periodogram) {
             if (result.outcome != fit::TFitOutcome::Done)
                 return;
-            planets.clear();
-            for (const fit::TFittedPlanet& p : result.solution.planets)
-                planets.push_back(p.elements);
+            shown = result.solution;
         }
-        // What is left for the next planet: the residuals' periodogram.
+        // What is left for the next planet: the residuals' periodogram, each instrument's
+        // offset and the trend taken off with the planets.
         const double span = Span(data);
         if (!(span > 0.0))
             return;
-        hasPeriodogram = Compute(fit::ResidualMeasurements(data, planets),
-                                 GridFor(span, shortestPeriod_days), false, residualPeriodogram,
-                                 [&run](double) { return !run.StopAsked(); });
+        const std::vector<TMeasurement> left =
+            shown ? fit::SolutionResiduals(data, *shown) : rvdata::OnCommonZeroPoint(data);
+        hasPeriodogram = Compute(left, GridFor(span, shortestPeriod_days), false,
+                                 residualPeriodogram, [&run](double) { return !run.StopAsked(); });
     }
 };
 
 TOrbitFitPage::TOrbitFitPage(QWidget* parent) : QWidget(parent) {
-    setAccessibleName("Fit");
-    constexpr int Width = 624;
-    CurvePlot = new TFitPlot(this);
-    CurvePlot->setGeometry(4, 2, Width, 170);
-    CurvePlot->setAccessibleName("Measurements with the fitted curve");
-    CurvePlot->setAccessibleDescription("The measurements less the fitted offset, with their error bars, and the fitted planets' curve in green.");
-    ResidualPlot = new TResidualPlot(this);
-    ResidualPlot->setGeometry(4, 174, 370, 120);
-    ResidualPlot->setAccessibleName("Residuals");
-    ResidualPlot->setAccessibleDescription("Each measurement less the fitted curve, with its error bar, against time.");
-    ResidualPeriodogramPlot = new TPeriodogramPlot(this);
-    ResidualPeriodogramPlot->setGeometry(376, 174, Width - 372, 120);
-    ResidualPeriodogramPlot->setAccessibleName("Periodogram of the residuals");
-    ResidualPeriodogramPlot->setAccessibleDescription("Where the next planet would be sought: the periodogram of what the fitted planets leave.");
-
-    NextPlanetButton = Button(*this, QRect(4, 298, 156, 26), "Fit one &more planet", "Fit one more planet");
-    NextPlanetButton->setFont(Arial(13, true));
-    RemovePlanetButton = Button(*this, QRect(164, 298, 138, 26), "Remove the &last", "Remove the last planet fitted");
-    CancelButton = Button(*this, QRect(306, 298, 70, 26), "C&ancel", "Cancel the fit");
-    JitterBox = new QCheckBox("Fit a ji&tter", this);
-    JitterBox->setGeometry(384, 301, 100, 20);
-    JitterBox->setFont(Arial(13));
-    JitterBox->setAccessibleName("Fit a jitter added to every error");
-    auto* massLabel = new QLabel("Star (M\u2609)", this);
-    massLabel->setGeometry(488, 301, 70, 20);
-    massLabel->setFont(Arial(13));
-    StarMassBox = new QDoubleSpinBox(this);
-    StarMassBox->setGeometry(560, 298, 68, 26);
-    StarMassBox->setFont(Arial(13));
-    StarMassBox->setRange(0.08, 10.0);
-    StarMassBox->setDecimals(2);
-    StarMassBox->setSingleStep(0.05);
-    StarMassBox->setValue(1.0);
-    StarMassBox->setAccessibleName("Star's mass in solar masses");
-    massLabel->setBuddy(StarMassBox);
-    Progress = new QProgressBar(this);
-    Progress->setGeometry(4, 328, Width, 6);
-    Progress->setRange(0, 1000);
-    Progress->setTextVisible(false);
-    Progress->setAccessibleName("Fit progress");
-
-    Results = new QTableWidget(this);
-    Results->setGeometry(4, 338, Width, 90);
-    Results->setFont(Arial(11));
-    Results->horizontalHeader()->setFont(Arial(11, true));
-    Results->verticalHeader()->setFont(Arial(11, true));
-    Results->verticalHeader()->setDefaultSectionSize(17);
-    Results->horizontalHeader()->setMinimumSectionSize(40);
-    Results->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Results->setAccessibleName("Fitted planets");
-
-    Summary = new QLabel(this);
-    Summary->setGeometry(4, 430, 470, 20);
-    Summary->setFont(Arial(12, true));
-    Summary->setAccessibleName("Fit summary");
-    CompareButton = Button(*this, QRect(478, 428, 150, 24), "Compare with the tr&uth", "Compare with the truth");
-
     work_ = new TBackgroundWork(this);
+    DefineOrbitFitPage(*this);
     work_->OnProgress([this](double share) { Progress->setValue(int(1000.0 * share)); });
-
-    connect(NextPlanetButton, &QPushButton::clicked, this, [this] { NextPlanetButtonClick(); });
-    connect(RemovePlanetButton, &QPushButton::clicked, this, [this] { RemovePlanetButtonClick(); });
-    connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButtonClick(); });
-    connect(CompareButton, &QPushButton::clicked, this, [this] { CompareButtonClick(); });
-    connect(JitterBox, &QCheckBox::toggled, this, [this] { JitterBoxClick(); });
-    connect(StarMassBox, &QDoubleSpinBox::valueChanged, this, [this] { StarMassBoxChange(); });
-
     ShowResults();
 }
 
@@ -177,6 +109,8 @@ void TOrbitFitPage::SetMeasurements(const TMeasurementSet& set,
     set_ = set;
     truth_ = std::move(truth);
     fits_.clear();
+    evidence_.clear();
+    fixed_.clear();
     comparing_ = false;
     ResidualPeriodogramPlot->ClearPeriodogram();
     CurvePlot->SetMeasurements(set_);
@@ -213,7 +147,52 @@ fit::TFitSettings TOrbitFitPage::Settings() const {
     fit::TFitSettings settings;
     settings.starMass_Solar = StarMassBox->value();
     settings.fitJitter = JitterBox->isChecked();
+    settings.trendOrder = TrendBox->currentIndex();
+    settings.fixed = fixed_;
     return settings;
+}
+
+fit::TFixedElements TOrbitFitPage::NewPlanetHeld(TWork work) const {
+    fit::TFixedElements held;
+    held.eccentricity = CircularBox->isChecked();
+    held.period = work == TWork::AtPeriod && FixPeriodBox->isChecked();
+    return held;
+}
+
+void TOrbitFitPage::SetSource(std::string name, std::vector<std::string> papers) {
+    source_.name = std::move(name);
+    source_.papers = std::move(papers);
+}
+
+fit::TFitSource TOrbitFitPage::Source() const {
+    fit::TFitSource source = source_;
+    source.instruments = set_.instruments;
+    return source;
+}
+
+bool TOrbitFitPage::Save(const QString& path, const std::string& text, const char* what) {
+    // Written beside the file and renamed over it once whole, so a failure leaves any earlier
+    // file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit()) {
+        status_ = QString("The %1 was not written: %2.").arg(what, file.errorString());
+        ShowState();
+        return false;
+    }
+    return true;
+}
+
+bool TOrbitFitPage::SaveFit(const QString& path) {
+    const fit::TOrbitSolution* s = Solution();
+    PRECONDITION(s != nullptr);
+    return Save(path, fit::WriteFitCsv(*s, Source(), set_.timeOffset_days), "fit");
+}
+
+bool TOrbitFitPage::SaveResiduals(const QString& path) {
+    const fit::TOrbitSolution* s = Solution();
+    PRECONDITION(s != nullptr);
+    return Save(path, fit::WriteResidualsCsv(set_, *s, Source()), "residuals file");
 }
 
 void TOrbitFitPage::Start(TWork work, std::vector<kepler::TRadialVelocityElements> start) {
@@ -224,7 +203,16 @@ void TOrbitFitPage::Start(TWork work, std::vector<kepler::TRadialVelocityElement
     if (const fit::TOrbitSolution* s = Solution(); s && work != TWork::FromHand)
         for (const fit::TFittedPlanet& p : s->planets)
             job->known.push_back(p.elements);
+    if (const fit::TOrbitSolution* s = Solution(); s && work == TWork::Periodogram)
+        job->shown = *s;
     job->settings = Settings();
+    if (work == TWork::FromHand)
+        job->settings.fixed.clear();
+    if (work == TWork::NextPlanet || work == TWork::AtPeriod) {
+        job->settings.fixed.resize(job->known.size());
+        job->settings.fixed.push_back(NewPlanetHeld(work));
+    }
+    job->period_days = PeriodBox->value();
     job->shortestPeriod_days = shortestPeriod_days_;
     working_ = work;
     owed_.reset();
@@ -246,12 +234,17 @@ void TOrbitFitPage::Finish(const TJob& job, TBackgroundWork::TEnd end, const QSt
     } else {
         switch (job.result.outcome) {
         case fit::TFitOutcome::Done:
-            if (job.work == TWork::NextPlanet)
+            if (job.work == TWork::NextPlanet || job.work == TWork::AtPeriod) {
                 fits_.push_back(job.result.solution);
-            else if (job.work == TWork::Refit && !fits_.empty())
+                evidence_.push_back(job.evidence);
+                fixed_ = job.settings.fixed;
+            } else if (job.work == TWork::Refit && !fits_.empty()) {
                 fits_.back() = job.result.solution;
-            else if (job.work == TWork::FromHand)
+            } else if (job.work == TWork::FromHand) {
                 fits_.assign(1, job.result.solution);
+                evidence_.assign(1, std::nullopt);
+                fixed_.clear();
+            }
             status_.clear();
             break;
         case fit::TFitOutcome::Cancelled:
@@ -316,6 +309,8 @@ void TOrbitFitPage::RemovePlanetButtonClick() {
     if (fits_.empty())
         return;
     fits_.pop_back();
+    evidence_.pop_back();
+    fixed_.resize(fits_.empty() ? 0 : fits_.back().planets.size());
     status_.clear();
     Start(TWork::Periodogram);
     ShowResults();
@@ -328,7 +323,14 @@ void TOrbitFitPage::CompareButtonClick() {
     ShowResults();
 }
 
+void TOrbitFitPage::AtPeriodButtonClick() {
+    if (!set_.data.empty())
+        Start(TWork::AtPeriod);
+}
+
 void TOrbitFitPage::JitterBoxClick() { SettingsChanged(); }
+
+void TOrbitFitPage::TrendBoxChange() { SettingsChanged(); }
 
 void TOrbitFitPage::StarMassBoxChange() { SettingsChanged(); }
 
@@ -352,6 +354,7 @@ void TOrbitFitPage::ShowState() {
     const std::size_t planets = fits_.empty() ? 0 : fits_.back().planets.size();
     NextPlanetButton->setEnabled(!working && set_.data.size() >= MinCsvRows &&
                                  planets < static_cast<std::size_t>(fit::MaxFitPlanets));
+    AtPeriodButton->setEnabled(NextPlanetButton->isEnabled());
     RemovePlanetButton->setEnabled(!working && planets > 0);
     CancelButton->setEnabled(working);
     CompareButton->setEnabled(!truth_.empty() && planets > 0);
@@ -362,15 +365,32 @@ void TOrbitFitPage::ShowState() {
             summary = QString("rms %1 m/s, reduced \u03c7\u00b2 %2")
                           .arg(s->rms_mps, 0, 'f', 2)
                           .arg(s->reducedChiSquare, 0, 'f', 2);
-            if (JitterBox->isChecked())
-                summary += QString(", jitter %1 m/s").arg(s->jitter_mps, 0, 'f', 2);
-            summary += QString(", %1 measurements").arg(set_.data.size());
+            if (JitterBox->isChecked()) {
+                QStringList jitters;
+                for (const fit::TEstimate& jitter : s->jitters_mps)
+                    jitters << QString::number(jitter.value, 'f', 2);
+                summary += QString(", jitter %1 m/s").arg(jitters.join(" / "));
+            }
+            if (s->trendOrder >= 1)
+                summary += ", trend " + Text(fit::WithUncertainty(s->trend_mps_per_day)) + " m/s/d";
+            summary += QString(", BIC %1, %2 measurements").arg(s->bic, 0, 'f', 1).arg(set_.data.size());
         } else {
             summary = set_.data.empty() ? "No measurements to fit."
                                         : "Press \u201cFit one more planet\u201d.";
         }
     }
     Summary->setText(summary);
+    QString evidence;
+    if (const fit::TOrbitSolution* s = Solution()) {
+        if (!evidence_.empty() && evidence_.back())
+            evidence = Text(fit::EvidenceLine(evidence_.back()->deltaBic, evidence_.back()->falseAlarm));
+        const std::vector<QString> letters = Letters(*s);
+        for (std::size_t j = 0; j < s->planets.size(); ++j)
+            if (const std::string note = fit::BoundNote(s->planets[j]); !note.empty())
+                evidence += (evidence.isEmpty() ? "" : " ") + letters[j] + ": " + Text(note);
+    }
+    EvidenceLabel->setText(evidence);
+    EvidenceLabel->setAccessibleName(evidence.isEmpty() ? "Evidence for the last planet" : evidence);
 }
 
 void TOrbitFitPage::ShowResults() {

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
-// The observing run's page "Fit": the measurements fitted planet by planet. "Fit one more
-// planet" seeks the next planet at the peaks of the residuals' periodogram and refits all
-// planets together; the work runs on a thread of its own (TBackgroundWork) with progress and
+// The observing run's page "Fit": the measurements fitted planet by planet, each instrument
+// with its own offset (and jitter, when asked), with a linear or quadratic trend when asked.
+// "Fit one more planet" seeks the next planet at the peaks of the residuals' periodogram,
+// "Fit at this period" at the period typed, and all planets are refitted together; the new
+// planet may be held circular and the typed period held. Beside the last planet added stand
+// its delta BIC and false-alarm probability with what they mean, and a note on any
+// eccentricity pressed against its bound. The fit and its residuals can be saved as CSV; the work runs on a thread of its own (TBackgroundWork) with progress and
 // Cancel, and a cancelled fit leaves the last one shown. Changing the jitter or the star's mass
 // during a search refits once the search has ended. The page shows the fitted curve over the
 // measurements (less the fitted offset) with the residuals below it, the residuals'
@@ -11,17 +15,21 @@
 // are shown beside the fitted ones only when asked for.
 
 #include "TBackgroundWork.h"
+#include "model/FitCsv.h"
 #include "model/Kepler.h"
 #include "model/MeasurementsCsv.h"
 #include "model/OrbitFit.h"
 #include "model/Periodogram.h"
 
+#include <QString>
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QProgressBar;
@@ -44,6 +52,12 @@ public:
     QPushButton* CancelButton = nullptr;
     QCheckBox* JitterBox = nullptr;
     QDoubleSpinBox* StarMassBox = nullptr;
+    QComboBox* TrendBox = nullptr;    // none, linear, quadratic: the trend's order
+    QCheckBox* CircularBox = nullptr; // the next planet's orbit held circular
+    QDoubleSpinBox* PeriodBox = nullptr; // the period typed, days
+    QCheckBox* FixPeriodBox = nullptr;   // held there
+    QPushButton* AtPeriodButton = nullptr;
+    QLabel* EvidenceLabel = nullptr;
     QProgressBar* Progress = nullptr;
     QTableWidget* Results = nullptr;
     QLabel* Summary = nullptr;
@@ -59,6 +73,12 @@ public:
     void FitFromHand(const kepler::TRadialVelocityElements& start);
     // The shortest period the periodograms search, days.
     void SetShortestPeriod(double period_days);
+    // The data set's name and papers, which a saved fit names.
+    void SetSource(std::string name, std::vector<std::string> papers);
+    // Write the fit shown (there must be one) or its residuals as CSV, replacing the file
+    // only once it is whole; false, saying why under the results, when it cannot be written.
+    bool SaveFit(const QString& path);
+    bool SaveResiduals(const QString& path);
 
     // The fit shown, or none.
     const fit::TOrbitSolution* Solution() const;
@@ -78,12 +98,19 @@ public:
     void RemovePlanetButtonClick();
     void CancelButtonClick();
     void CompareButtonClick();
+    void AtPeriodButtonClick();
     void JitterBoxClick();
+    void TrendBoxChange();
     void StarMassBoxChange();
 
 private:
     struct TJob;
-    enum class TWork { Periodogram, NextPlanet, Refit, FromHand };
+    enum class TWork { Periodogram, NextPlanet, AtPeriod, Refit, FromHand };
+    // How believable the last planet added is.
+    struct TEvidence {
+        double deltaBic = 0.0;
+        double falseAlarm = 1.0;
+    };
 
     void Start(TWork work, std::vector<kepler::TRadialVelocityElements> start = {});
     void Finish(const TJob& job, TBackgroundWork::TEnd end, const QString& failure);
@@ -93,10 +120,16 @@ private:
     void ShowComparisonTable();
     void ShowState();
     fit::TFitSettings Settings() const;
+    fit::TFixedElements NewPlanetHeld(TWork work) const;
+    fit::TFitSource Source() const;
+    bool Save(const QString& path, const std::string& text, const char* what);
 
     observing::TMeasurementSet set_;
     std::vector<kepler::TRadialVelocityElements> truth_;
     std::vector<fit::TOrbitSolution> fits_; // fits_[n - 1] holds n planets; the last is shown
+    std::vector<std::optional<TEvidence>> evidence_; // of the planet each fit added
+    std::vector<fit::TFixedElements> fixed_;         // each planet's held elements
+    fit::TFitSource source_;
     double shortestPeriod_days_ = 1.0;
     bool comparing_ = false;
     QString status_;

@@ -6,6 +6,7 @@
 #include "book/TCustomChapter.h"
 #include "forms/RealSystemsForm.h"
 #include "model/RealSystems.h"
+#include "model/RvBundle.h"
 #include "simulation/SystemSetUpTarget.h"
 
 #include <QLabel>
@@ -23,9 +24,22 @@ TSystemSetUpTarget* TRealSystemsForm::Target() const {
     return dynamic_cast<TSystemSetUpTarget*>(Book->CurrentChapter);
 }
 
+namespace {
+
+// The bundled data of a system's star, or none.
+const rvdata::TBundledStar* DataOf(int system) {
+    if (system < 0)
+        return nullptr;
+    const TRealSystem& s = RealSystems()[std::size_t(system)];
+    return rvdata::FindBundledStar(s.ShortName.empty() ? s.Name : s.ShortName);
+}
+
+} // namespace
+
 void TRealSystemsForm::FollowChapter() {
     const bool free = Target() != nullptr;
     SetUpButton->setEnabled(free && SelectedSystem() >= 0);
+    DataButton->setEnabled(DataOf(SelectedSystem()) != nullptr);
     SetUpLabel->setText(free ? "Choose a system, then press Set up: its planets replace those of "
                                "the simulation, seen edge-on, with m = m sin i and the published ω."
                              : "Here the card is for reading. In the chapter \"Free "
@@ -65,4 +79,19 @@ void TRealSystemsForm::SetUpButtonClick() {
     const int system = SelectedSystem();
     if (target && system >= 0)
         target->SetUpSystem(RealSystems()[std::size_t(system)]);
+}
+
+bool TRealSystemsForm::SelectStar(const std::string& star) {
+    const rvdata::TBundledStar* wanted = rvdata::FindBundledStar(star);
+    for (std::size_t system = 0; wanted && system < RealSystems().size(); ++system)
+        if (DataOf(int(system)) == wanted) {
+            SelectSystem(int(system));
+            return true;
+        }
+    return false;
+}
+
+void TRealSystemsForm::DataButtonClick() {
+    if (const rvdata::TBundledStar* star = DataOf(SelectedSystem()); star && OnOpenData)
+        OnOpenData(star->name);
 }

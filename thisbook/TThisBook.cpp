@@ -97,6 +97,10 @@ void TThisBook::mnitRealSystemsClick() {
     if (!RealSystemsCard) {
         RealSystemsCard = CreateForm<TRealSystemsForm>(this);
         RealSystemsCard->KeepClear = [this] { return KeepClearAreas(); };
+        RealSystemsCard->OnOpenData = [this](const std::string& star) {
+            mnitObservingRunClick();
+            ObservingRunForm->OpenRealData(star);
+        };
     }
     RealSystemsCard->FollowChapter();
     RealSystemsCard->show();
@@ -188,6 +192,10 @@ void TThisBook::mnitObservingRunClick() {
     if (!ObservingRunForm) {
         ObservingRunForm = CreateForm<TObservingRunForm>(this);
         ObservingRunForm->PlaceBeside(*this);
+        ObservingRunForm->OnShowOnCard = [this](const std::string& star) {
+            mnitRealSystemsClick();
+            RealSystemsCard->SelectStar(star);
+        };
     }
     ObservingRunForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
     ObservingRunForm->show();

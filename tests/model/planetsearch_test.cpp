@@ -142,6 +142,29 @@ TEST(PlanetSearch, FindsAVeryEccentricOrbit) {
     EXPECT_LT(search.fit.solution.reducedChiSquare, 1.5);
 }
 
+// Held elements stay held through the whole search: a circular orbit asked for comes back
+// circular, not at the harmonics' start, and a held period is never doubled or halved.
+TEST(PlanetSearch, HeldElementsStayHeld) {
+    const kepler::TRadialVelocityElements truth{12.0, 40.0, 0.3, 1.0, 3.0};
+    observing::TObservingPlan plan;
+    plan.nights = 50;
+    plan.runLength_days = 120;
+    plan.seed = 12;
+    const auto data = observing::Observe(plan, std::span(&truth, 1));
+    fit::TFitSettings circular;
+    circular.fixed = {{.eccentricity = true}};
+    const fit::TPlanetSearch round = fit::FitNextPlanet(data, {}, 1.0, circular);
+    ASSERT_EQ(round.fit.outcome, fit::TFitOutcome::Done);
+    EXPECT_EQ(round.fit.solution.planets.at(0).ecc.value, 0.0);
+    EXPECT_TRUE(round.fit.solution.planets.at(0).ecc.fixed);
+
+    fit::TFitSettings heldPeriod;
+    heldPeriod.fixed = {{.period = true}};
+    const fit::TPlanetSearch atSix = fit::FitPlanetAtPeriod(data, {}, 6.0, 1.0, heldPeriod);
+    ASSERT_EQ(atSix.fit.outcome, fit::TFitOutcome::Done);
+    EXPECT_EQ(atSix.fit.solution.planets.at(0).period_days.value, 6.0);
+}
+
 TEST(PlanetSearch, RefusesDataWithoutTimeSpan) {
     std::vector<fit::TMeasurement> data(10, {100.0, 3.0, 1.0});
     data[3].v_mps = 9.0;

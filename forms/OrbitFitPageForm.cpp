@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "OrbitFitPageForm.h"
+
+#include "observing/TFitPlot.h"
+#include "observing/TOrbitFitPage.h"
+#include "observing/TPeriodogramPlot.h"
+#include "observing/TResidualPlot.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QAbstractItemView>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int Width = 624;
+
+QFont Arial(int pixels, bool bold = false) {
+    QFont font("Arial");
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QPushButton* button(QWidget& parent, QRect place, const char* text, const char* name) {
+    auto* b = new QPushButton(QString::fromUtf8(text), &parent);
+    b->setGeometry(place);
+    b->setFont(Arial(13));
+    b->setAccessibleName(QString::fromUtf8(name));
+    return b;
+}
+
+QCheckBox* check(QWidget& parent, QRect place, const char* text, const char* name) {
+    auto* b = new QCheckBox(QString::fromUtf8(text), &parent);
+    b->setGeometry(place);
+    b->setFont(Arial(13));
+    b->setAccessibleName(QString::fromUtf8(name));
+    return b;
+}
+
+QLabel* label(QWidget& parent, QRect place, const char* text, QWidget* buddy) {
+    auto* l = new QLabel(QString::fromUtf8(text), &parent);
+    l->setGeometry(place);
+    l->setFont(Arial(13));
+    l->setBuddy(buddy);
+    return l;
+}
+
+} // namespace
+
+void DefineOrbitFitPage(TOrbitFitPage& f) {
+    f.setAccessibleName("Fit");
+    f.CurvePlot = new TFitPlot(&f);
+    f.CurvePlot->setGeometry(4, 2, Width, 150);
+    f.CurvePlot->setAccessibleName("Measurements with the fitted curve");
+    f.CurvePlot->setAccessibleDescription("The measurements less each instrument's fitted offset and the trend, with their error bars, and the fitted planets' curve in green.");
+    f.ResidualPlot = new TResidualPlot(&f);
+    f.ResidualPlot->setGeometry(4, 154, 370, 104);
+    f.ResidualPlot->setAccessibleName("Residuals");
+    f.ResidualPlot->setAccessibleDescription("Each measurement less the fitted curve, with its error bar, against time.");
+    f.ResidualPeriodogramPlot = new TPeriodogramPlot(&f);
+    f.ResidualPeriodogramPlot->setGeometry(376, 154, Width - 372, 104);
+    f.ResidualPeriodogramPlot->setAccessibleName("Periodogram of the residuals");
+    f.ResidualPeriodogramPlot->setAccessibleDescription("Where the next planet would be sought: the periodogram of what the fitted planets leave.");
+
+    f.NextPlanetButton = button(f, QRect(4, 262, 156, 26), "Fit one &more planet", "Fit one more planet");
+    f.NextPlanetButton->setFont(Arial(13, true));
+    f.RemovePlanetButton = button(f, QRect(164, 262, 138, 26), "Remove the &last", "Remove the last planet fitted");
+    f.CancelButton = button(f, QRect(306, 262, 70, 26), "C&ancel", "Cancel the fit");
+    f.JitterBox = check(f, QRect(384, 265, 100, 20), "Fit a ji&tter", "Fit a jitter for each instrument");
+    f.StarMassBox = new QDoubleSpinBox(&f);
+    f.StarMassBox->setGeometry(560, 262, 68, 26);
+    f.StarMassBox->setFont(Arial(13));
+    f.StarMassBox->setRange(0.08, 10.0);
+    f.StarMassBox->setDecimals(2);
+    f.StarMassBox->setSingleStep(0.05);
+    f.StarMassBox->setValue(1.0);
+    f.StarMassBox->setAccessibleName("Star's mass in solar masses");
+    label(f, QRect(488, 265, 70, 20), "Star (M\u2609)", f.StarMassBox);
+
+    f.TrendBox = new QComboBox(&f);
+    f.TrendBox->setGeometry(50, 292, 96, 26);
+    f.TrendBox->setFont(Arial(13));
+    f.TrendBox->addItems({"none", "linear", "quadratic"});
+    f.TrendBox->setAccessibleName("Trend fitted with the planets");
+    f.TrendBox->view()->setAccessibleName("Trends");
+    label(f, QRect(4, 295, 44, 20), "Trend", f.TrendBox);
+    f.CircularBox = check(f, QRect(154, 295, 118, 20), "Circular orbit", "Hold the next planet's orbit circular");
+    f.PeriodBox = new QDoubleSpinBox(&f);
+    f.PeriodBox->setGeometry(348, 292, 92, 26);
+    f.PeriodBox->setFont(Arial(13));
+    f.PeriodBox->setRange(0.1, 100000.0);
+    f.PeriodBox->setDecimals(3);
+    f.PeriodBox->setValue(10.0);
+    f.PeriodBox->setAccessibleName("Period of the next planet in days");
+    label(f, QRect(276, 295, 72, 20), "Period (da&ys)", f.PeriodBox);
+    f.FixPeriodBox = check(f, QRect(446, 295, 52, 20), "Hold", "Hold the typed period");
+    f.AtPeriodButton = button(f, QRect(500, 292, 128, 26), "Fit at this period", "Fit one more planet at the typed period");
+
+    f.Progress = new QProgressBar(&f);
+    f.Progress->setGeometry(4, 322, Width, 6);
+    f.Progress->setRange(0, 1000);
+    f.Progress->setTextVisible(false);
+    f.Progress->setAccessibleName("Fit progress");
+
+    f.Results = new QTableWidget(&f);
+    f.Results->setGeometry(4, 330, Width, 72);
+    f.Results->setFont(Arial(11));
+    f.Results->horizontalHeader()->setFont(Arial(11, true));
+    f.Results->verticalHeader()->setFont(Arial(11, true));
+    f.Results->verticalHeader()->setDefaultSectionSize(17);
+    f.Results->horizontalHeader()->setMinimumSectionSize(40);
+    f.Results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    f.Results->setAccessibleName("Fitted planets");
+
+    f.Summary = new QLabel(&f);
+    f.Summary->setGeometry(4, 404, Width, 18);
+    f.Summary->setFont(Arial(12, true));
+    f.Summary->setAccessibleName("Fit summary");
+    f.EvidenceLabel = new QLabel(&f);
+    f.EvidenceLabel->setGeometry(4, 422, 466, 30);
+    f.EvidenceLabel->setFont(Arial(11));
+    f.EvidenceLabel->setWordWrap(true);
+    f.EvidenceLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    f.CompareButton = button(f, QRect(478, 426, 150, 24), "Compare with the tr&uth", "Compare with the truth");
+
+    QObject::connect(f.NextPlanetButton, &QPushButton::clicked, &f, [&f] { f.NextPlanetButtonClick(); });
+    QObject::connect(f.RemovePlanetButton, &QPushButton::clicked, &f, [&f] { f.RemovePlanetButtonClick(); });
+    QObject::connect(f.CancelButton, &QPushButton::clicked, &f, [&f] { f.CancelButtonClick(); });
+    QObject::connect(f.CompareButton, &QPushButton::clicked, &f, [&f] { f.CompareButtonClick(); });
+    QObject::connect(f.AtPeriodButton, &QPushButton::clicked, &f, [&f] { f.AtPeriodButtonClick(); });
+    QObject::connect(f.JitterBox, &QCheckBox::toggled, &f, [&f] { f.JitterBoxClick(); });
+    QObject::connect(f.TrendBox, &QComboBox::currentIndexChanged, &f, [&f] { f.TrendBoxChange(); });
+    QObject::connect(f.StarMassBox, &QDoubleSpinBox::valueChanged, &f, [&f] { f.StarMassBoxChange(); });
+}
