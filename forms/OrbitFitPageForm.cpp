@@ -57,15 +57,15 @@ QLabel* label(QWidget& parent, QRect place, const char* text, QWidget* buddy) {
 void DefineOrbitFitPage(TOrbitFitPage& f) {
     f.setAccessibleName("Fit");
     f.CurvePlot = new TFitPlot(&f);
-    f.CurvePlot->setGeometry(4, 2, Width, 150);
+    f.CurvePlot->setGeometry(4, 2, Width, 140);
     f.CurvePlot->setAccessibleName("Measurements with the fitted curve");
     f.CurvePlot->setAccessibleDescription("The measurements less each instrument's fitted offset and the trend, with their error bars, and the fitted planets' curve in green.");
     f.ResidualPlot = new TResidualPlot(&f);
-    f.ResidualPlot->setGeometry(4, 154, 370, 104);
+    f.ResidualPlot->setGeometry(4, 144, 370, 116);
     f.ResidualPlot->setAccessibleName("Residuals");
     f.ResidualPlot->setAccessibleDescription("Each measurement less the fitted curve, with its error bar, against time.");
     f.ResidualPeriodogramPlot = new TPeriodogramPlot(&f);
-    f.ResidualPeriodogramPlot->setGeometry(376, 154, Width - 372, 104);
+    f.ResidualPeriodogramPlot->setGeometry(376, 144, Width - 372, 116);
     f.ResidualPeriodogramPlot->setAccessibleName("Periodogram of the residuals");
     f.ResidualPeriodogramPlot->setAccessibleDescription("Where the next planet would be sought: the periodogram of what the fitted planets leave.");
 
@@ -91,15 +91,15 @@ void DefineOrbitFitPage(TOrbitFitPage& f) {
     f.TrendBox->setAccessibleName("Trend fitted with the planets");
     f.TrendBox->view()->setAccessibleName("Trends");
     label(f, QRect(4, 295, 44, 20), "Trend", f.TrendBox);
-    f.CircularBox = check(f, QRect(154, 295, 118, 20), "Circular orbit", "Hold the next planet's orbit circular");
+    f.CircularBox = check(f, QRect(152, 295, 116, 20), "Circular orbit", "Hold the next planet's orbit circular");
     f.PeriodBox = new QDoubleSpinBox(&f);
-    f.PeriodBox->setGeometry(348, 292, 92, 26);
+    f.PeriodBox->setGeometry(362, 292, 80, 26);
     f.PeriodBox->setFont(Arial(13));
     f.PeriodBox->setRange(0.1, 100000.0);
     f.PeriodBox->setDecimals(3);
     f.PeriodBox->setValue(10.0);
     f.PeriodBox->setAccessibleName("Period of the next planet in days");
-    label(f, QRect(276, 295, 72, 20), "Period (da&ys)", f.PeriodBox);
+    label(f, QRect(272, 295, 88, 20), "Period (da&ys)", f.PeriodBox);
     f.FixPeriodBox = check(f, QRect(446, 295, 52, 20), "Hold", "Hold the typed period");
     f.AtPeriodButton = button(f, QRect(500, 292, 128, 26), "Fit at this period", "Fit one more planet at the typed period");
 
@@ -110,7 +110,7 @@ void DefineOrbitFitPage(TOrbitFitPage& f) {
     f.Progress->setAccessibleName("Fit progress");
 
     f.Results = new QTableWidget(&f);
-    f.Results->setGeometry(4, 330, Width, 72);
+    f.Results->setGeometry(4, 330, Width, 70);
     f.Results->setFont(Arial(11));
     f.Results->horizontalHeader()->setFont(Arial(11, true));
     f.Results->verticalHeader()->setFont(Arial(11, true));
@@ -120,15 +120,17 @@ void DefineOrbitFitPage(TOrbitFitPage& f) {
     f.Results->setAccessibleName("Fitted planets");
 
     f.Summary = new QLabel(&f);
-    f.Summary->setGeometry(4, 404, Width, 18);
-    f.Summary->setFont(Arial(12, true));
+    f.Summary->setGeometry(4, 401, Width, 28);
+    f.Summary->setFont(Arial(11, true));
+    f.Summary->setWordWrap(true);
+    f.Summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     f.Summary->setAccessibleName("Fit summary");
     f.EvidenceLabel = new QLabel(&f);
-    f.EvidenceLabel->setGeometry(4, 422, 466, 30);
+    f.EvidenceLabel->setGeometry(4, 428, 466, 26);
     f.EvidenceLabel->setFont(Arial(11));
     f.EvidenceLabel->setWordWrap(true);
     f.EvidenceLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    f.CompareButton = button(f, QRect(478, 426, 150, 24), "Compare with the tr&uth", "Compare with the truth");
+    f.CompareButton = button(f, QRect(478, 429, 150, 24), "Compare with the tr&uth", "Compare with the truth");
 
     QObject::connect(f.NextPlanetButton, &QPushButton::clicked, &f, [&f] { f.NextPlanetButtonClick(); });
     QObject::connect(f.RemovePlanetButton, &QPushButton::clicked, &f, [&f] { f.RemovePlanetButtonClick(); });

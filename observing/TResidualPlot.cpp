@@ -8,6 +8,9 @@ TResidualPlot::TResidualPlot(QWidget* parent) : TObservingPlot(parent) { Update(
 
 void TResidualPlot::SetMeasurements(const observing::TMeasurementSet& set) {
     set_ = set;
+    // A fit belongs to the measurements it was made of; it may not know the new ones'
+    // instruments.
+    hasFit_ = false;
     Update();
 }
 

@@ -14,8 +14,9 @@ class TResidualPlot : public TObservingPlot {
 public:
     explicit TResidualPlot(QWidget* parent = nullptr);
 
+    // New measurements drop the fit shown.
     void SetMeasurements(const observing::TMeasurementSet& set);
-    // The fit whose residuals are shown; none: the message alone.
+    // The fit whose residuals are shown (of these measurements); none: the message alone.
     void SetSolution(const fit::TOrbitSolution* solution);
 
     bool HasFit() const { return hasFit_; }

@@ -159,6 +159,11 @@ TEST(PlotWidgets, EachInstrumentHasItsOwnOffsetSymbolAndLegend) {
     residuals.SetSolution(&solution);
     for (const observing::TMeasurement& m : residuals.Residuals())
         EXPECT_NEAR(m.v_mps, 0.0, 1e-9) << "instrument " << m.instrument;
+    // New measurements drop the fit, which knows none of a third instrument.
+    observing::TMeasurementSet three = set;
+    three.data.back().instrument = 2;
+    residuals.SetMeasurements(three);
+    EXPECT_FALSE(residuals.HasFit());
 
     const auto orange = [](QRgb c) { return qRed(c) > 180 && qGreen(c) > 70 && qGreen(c) < 120 && qBlue(c) < 40; };
     TDataPlot data;

@@ -24,6 +24,7 @@
 #include "simulation/TBaseChapter.h"
 #include "observing/TObservingRunForm.h"
 #include "observing/TFitByHandPage.h"
+#include "observing/TImportDialog.h"
 #include "observing/TOrbitFitPage.h"
 #include "simulation/TPlanetParamForm.h"
 #include "spectrum/TSpectrumForm.h"
@@ -519,6 +520,46 @@ void ShootOrbitFit(Gallery& gallery, TThisBook& book) {
     run.hide();
 }
 
+// Published measurements: 51 Peg's two instruments with their legend and papers, folded, and
+// fitted with a jitter each; ups And planet by planet with a trend, and the import dialog.
+void ShootRealData(Gallery& gallery, TThisBook& book) {
+    book.mnitObservingRunClick();
+    TObservingRunForm& run = *book.ObservingRunForm;
+    run.OpenRealData("51 Peg");
+    run.WaitForPeriodogram();
+    run.Tabs->setCurrentIndex(0);
+    gallery.shoot(run, "realdata-51peg-data");
+    run.Tabs->setCurrentIndex(2);
+    gallery.shoot(run, "realdata-51peg-fold");
+    TOrbitFitPage& page = *run.FitPage;
+    run.Tabs->setCurrentWidget(&page);
+    page.WaitForFit();
+    page.JitterBox->setChecked(true);
+    page.NextPlanetButton->click();
+    page.WaitForFit();
+    gallery.shoot(run, "realdata-51peg-fit");
+    run.OpenRealData("ups And");
+    page.WaitForFit();
+    page.TrendBox->setCurrentIndex(1);
+    for (int planet = 0; planet < 3; ++planet) {
+        page.NextPlanetButton->click();
+        page.WaitForFit();
+    }
+    gallery.shoot(run, "realdata-upsand-three-planets");
+    page.TrendBox->setCurrentIndex(0);
+    page.JitterBox->setChecked(false);
+    run.Tabs->setCurrentIndex(0);
+    run.hide();
+
+    TImportDialog dialog(&book);
+    dialog.SetFiles({{"star_HARPS.rdb",
+                      "rjd\tvrad\tsvrad\n---\t----\t-----\n55000.1\t-10.0012\t0.0031\n"
+                      "55001.2\t-10.0051\t0.0042\n55002.3\t-9.9987\t0.0029\n",
+                      {}}});
+    dialog.show();
+    gallery.shoot(dialog, "dialog-import");
+}
+
 } // namespace
 
 // Every tab of the widget library's demonstration window.
@@ -633,6 +674,7 @@ int main(int argc, char* argv[]) {
         ShootSpectrum(gallery, *book);
         ShootObservingRun(gallery, *book);
         ShootOrbitFit(gallery, *book);
+        ShootRealData(gallery, *book);
         book->mnitContentsClick();
         gallery.shoot(*book, "01-contents-over-chapter");
         access->show();
