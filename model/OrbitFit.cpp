@@ -101,18 +101,40 @@ TPlanetParameters FromFree(const double* free) {
 // derivatives with respect to P, K, h, k and lambda. The derivatives with respect to h and
 // k pass through omega = atan2(k, h), whose 1/e is cancelled analytically, so that they stay
 // finite and exact down to e = 0.
-double PlanetVelocity(const TPlanetParameters& p, double tau, double* gradient) {
+// What the velocity of every measurement shares: the orbit's shape and turn, worked out once
+// a planet rather than once a measurement.
+struct TOrbitShape {
+    double e, cosW, sinW, n, meanAtReference, beta;
+};
+
+TOrbitShape ShapeOf(const TPlanetParameters& p) {
     const double e = p.h * p.h + p.k * p.k;
     const double sqrtE = std::sqrt(e);
-    const double cosW = sqrtE > 0.0 ? p.h / sqrtE : 1.0;
-    const double sinW = sqrtE > 0.0 ? p.k / sqrtE : 0.0;
-    const double n = TwoPi / p.P;
     const double omega = sqrtE > 0.0 ? std::atan2(p.k, p.h) : 0.0;
-    const double E = kepler::EccentricAnomaly(p.lambda - omega + n * tau, e);
+    return {e,
+            sqrtE > 0.0 ? p.h / sqrtE : 1.0,
+            sqrtE > 0.0 ? p.k / sqrtE : 0.0,
+            TwoPi / p.P,
+            p.lambda - omega,
+            std::sqrt(1.0 - e * e)};
+}
+
+std::vector<TOrbitShape> ShapesOf(std::span<const TPlanetParameters> planets) {
+    std::vector<TOrbitShape> shapes;
+    shapes.reserve(planets.size());
+    for (const TPlanetParameters& p : planets)
+        shapes.push_back(ShapeOf(p));
+    return shapes;
+}
+
+double PlanetVelocity(const TPlanetParameters& p, const TOrbitShape& shape, double tau,
+                      double* gradient) {
+    const double e = shape.e, cosW = shape.cosW, sinW = shape.sinW, n = shape.n;
+    const double E = kepler::EccentricAnomaly(shape.meanAtReference + n * tau, e);
     const double cosE = std::cos(E);
     const double sinE = std::sin(E);
     const double den = 1.0 - e * cosE;
-    const double beta = std::sqrt(1.0 - e * e);
+    const double beta = shape.beta;
     const double cosNu = (cosE - e) / den;
     const double sinNu = beta * sinE / den;
     const double C = cosNu * cosW - sinNu * sinW; // cos(nu + omega)
@@ -210,10 +232,11 @@ public:
             std::fill(r.begin(), r.end(), std::numeric_limits<double>::quiet_NaN());
             return;
         }
+        const std::vector<TOrbitShape> shapes = ShapesOf(planets);
         for (std::size_t i = 0; i < data_.size(); ++i) {
             double model = Baseline(full, i);
-            for (const TPlanetParameters& p : planets)
-                model += PlanetVelocity(p, data_[i].t_days - t0_, nullptr);
+            for (std::size_t j = 0; j < planets.size(); ++j)
+                model += PlanetVelocity(planets[j], shapes[j], data_[i].t_days - t0_, nullptr);
             r[i] = (data_[i].v_mps - model) * weight_[i];
         }
     }
@@ -229,12 +252,13 @@ public:
         for (int j = 0; j < layout_.planets; ++j)
             squash[j] = Squash(std::hypot(full[PerPlanet * j + 2], full[PerPlanet * j + 3]));
         std::vector<double> row(layout_.Size());
+        const std::vector<TOrbitShape> shapes = ShapesOf(planets);
         double g[PerPlanet];
         const int n = ParameterCount();
         for (std::size_t i = 0; i < data_.size(); ++i) {
             const double w = -weight_[i];
             for (int j = 0; j < layout_.planets; ++j) {
-                PlanetVelocity(planets[j], data_[i].t_days - t0_, g);
+                PlanetVelocity(planets[j], shapes[j], data_[i].t_days - t0_, g);
                 const double fx = full[PerPlanet * j + 2], fy = full[PerPlanet * j + 3];
                 const double c = squash[j].c, q = squash[j].slopeOverRho;
                 double* cell = &row[PerPlanet * j];
@@ -256,9 +280,10 @@ public:
         const int n = ParameterCount();
         std::vector<double> J(data_.size() * n);
         std::vector<double> row(layout_.Size());
+        const std::vector<TOrbitShape> shapes = ShapesOf(planets);
         for (std::size_t i = 0; i < data_.size(); ++i) {
             for (int j = 0; j < layout_.planets; ++j) {
-                PlanetVelocity(planets[j], data_[i].t_days - t0_, &row[PerPlanet * j]);
+                PlanetVelocity(planets[j], shapes[j], data_[i].t_days - t0_, &row[PerPlanet * j]);
                 for (int c = 0; c < PerPlanet; ++c)
                     row[PerPlanet * j + c] *= -weight_[i];
             }
@@ -408,10 +433,11 @@ private:
         std::vector<TPlanetParameters> planets;
         model.Unpack(full, planets);
         std::vector<double> r2(data_.size());
+        const std::vector<TOrbitShape> shapes = ShapesOf(planets);
         for (std::size_t i = 0; i < data_.size(); ++i) {
             double v = model.Baseline(full, i);
-            for (const TPlanetParameters& p : planets)
-                v += PlanetVelocity(p, data_[i].t_days - t0_, nullptr);
+            for (std::size_t j = 0; j < planets.size(); ++j)
+                v += PlanetVelocity(planets[j], shapes[j], data_[i].t_days - t0_, nullptr);
             r2[i] = (data_[i].v_mps - v) * (data_[i].v_mps - v);
         }
         return r2;

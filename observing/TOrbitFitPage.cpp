@@ -286,7 +286,7 @@ void TOrbitFitPage::Suspend() {
     else if (working_ == TWork::Periodogram)
         owed_ = TWork::Periodogram;
     refitQueued_ = false;
-    if (working_ == TWork::NextPlanet || working_ == TWork::FromHand)
+    if (working_ == TWork::NextPlanet || working_ == TWork::AtPeriod || working_ == TWork::FromHand)
         status_ = "Cancelled when the window closed: the last fit is kept.";
     ShowResults();
 }
