@@ -5,9 +5,11 @@
 #include "PageText.h"
 #include "RichEditWriter.h"
 #include "oRichEdit.h"
+#include "simulation/OrbitView.h"
 #include "simulation/RealSystemSetUp.h"
 
 #include <QCheckBox>
+#include <cmath>
 
 TFreeExperiment::TFreeExperiment(TCustomBook* owner) : TBaseChapter(owner) {
     SetCaption("Free experiment");
@@ -42,8 +44,7 @@ void TFreeExperiment::WritePageText() {
         t << *HeadingFont << "Selection Effects" << *BodyFont;
         t << "\n\nSuppose you have daily access to a telescope for a year, and its "
              "spectrometer cannot measure the wavelength shifts of radial velocities below "
-             "10 m s";
-        t << fsSuperscript << "-1" >> fsSuperscript << ".\n\n";
+             "10 m s⁻¹.\n\n";
         t << fsBold << "What restrictions does that place on the planets that you can discover?" >>
             fsBold;
         break;
@@ -61,7 +62,12 @@ void TFreeExperiment::WritePageText() {
         WriteInclination(t);
         t << " = 90° and " << fsItalic << "m" >> fsItalic << " to the given ";
         WriteMassTimesSine(t);
-        t << ".";
+        t << ".\n\nA real system's speeds are so large next to the size of its orbits that "
+             "Set up shortens the velocity arrows to fit the view. Each arrow still points "
+             "the way its body moves, and their lengths compare the speeds as before: the "
+             "star's arrow is ";
+        t << int(std::lround(TOrbitView::StarArrowMagnification))
+          << " times longer than a planet's would be at the same speed.";
         break;
     case 4:
         t << *HeadingFont << "Challenge other students" << *BodyFont;

@@ -62,7 +62,9 @@ void fillTable(TRealSystemsForm& f) {
         QTableWidgetItem* name = cell(QString::fromStdString(system.Name), Qt::AlignLeft);
         name->setFont(bold);
         table.setItem(row, 0, name);
-        table.setItem(row, 1, cell(Number(system.StarMass), Qt::AlignHCenter));
+        QTableWidgetItem* mass = cell(Number(system.StarMass), Qt::AlignHCenter);
+        mass->setToolTip(QString::fromStdString(system.StarMassWhere));
+        table.setItem(row, 1, mass);
         if (planets > 1) {
             table.setSpan(row, 0, planets, 1);
             table.setSpan(row, 1, planets, 1);
@@ -77,6 +79,9 @@ void fillTable(TRealSystemsForm& f) {
             table.setItem(row, 7, cell(Number(planet.Mass) + (planet.TrueMass ? "†" : " "),
                                        Qt::AlignRight));
             table.setItem(row, 8, cell(Derived(planet.a_AU), Qt::AlignRight));
+            // Where the row's values stand in their source, for the reader who checks them.
+            for (int column = 2; column < 8; ++column)
+                table.item(row, column)->setToolTip(QString::fromStdString(planet.Where));
             f.RowSystem.push_back(int(s));
             ++row;
         }

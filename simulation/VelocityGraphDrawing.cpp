@@ -4,6 +4,7 @@
 
 #include "oWorldPortPaintBox.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -46,8 +47,12 @@ void DrawGraphAxes(oWorldPortPaintBox& box, const TVelocityGraph& graph) {
 }
 
 std::string TimeDivisionText(const oWorldPortPaintBox& box) {
+    const double division_days = 0.1 * (box.WorldWidth() + box.WorldLeft());
+    // A division of one day is the unit itself: "t / days", never "t / 1 days".
+    if (std::fabs(division_days - 1.0) < 1e-9)
+        return "days";
     char text[64];
-    std::snprintf(text, sizeof text, "%g days", 0.1 * (box.WorldWidth() + box.WorldLeft()));
+    std::snprintf(text, sizeof text, "%g days", division_days);
     return text;
 }
 
