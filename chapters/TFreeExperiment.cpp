@@ -62,12 +62,10 @@ void TFreeExperiment::WritePageText() {
         WriteInclination(t);
         t << " = 90° and " << fsItalic << "m" >> fsItalic << " to the given ";
         WriteMassTimesSine(t);
-        t << ".\n\nA real system's speeds are so large next to the size of its orbits that "
-             "Set up shortens the velocity arrows to fit the view. Each arrow still points "
-             "the way its body moves, and their lengths compare the speeds as before: the "
-             "star's arrow is ";
+        t << ".\n\nSet up draws a real system's velocity arrows shorter, to fit its view; "
+             "each still points the way its body moves, the star's ";
         t << int(std::lround(TOrbitView::StarArrowMagnification))
-          << " times longer than a planet's would be at the same speed.";
+          << " times a planet's at the same speed.";
         break;
     case 4:
         t << *HeadingFont << "Challenge other students" << *BodyFont;

@@ -169,11 +169,7 @@ void TSimpleCase::WritePageText() {
         break;
     case 8:
         t << fsBold << "When is the star's radial velocity zero?\n" >> fsBold;
-        t << "The view has been turned so that the ";
-        t << fsItalic << "x" >> fsItalic << ", ";
-        t << fsItalic << "y" >> fsItalic << " and ";
-        t << fsItalic << "z" >> fsItalic;
-        t << " axes show apart. Click on one of the following answers.";
+        t << "Click on one of the following answers.\nThe view is turned: the axes show apart.";
         break;
     case 9:
         t << *BodyFont << "\n\nTick the ";

@@ -156,8 +156,8 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
         "sine of the orbit's inclination († marks a true mass, where the inclination is "
         "known). Astrometry gives Upsilon Andromedae c and d true masses of about 14 and 10 "
         "Jupiter masses, far above m sin i. ω, the argument of periastron, sets the shape of "
-        "the curve; it is undefined (—) for a nearly circular orbit. * marks a K computed "
-        "from the source's elements. a is derived from P and the masses, so the simulated "
+        "the curve; for the Sun's planets it depends on where the Sun is seen from (—). "
+        "* marks a K computed from the source's elements. a is derived from P and the masses, so the simulated "
         "periods are the catalogue's. Every planet starts at periastron at time 0, so the "
         "curves of several planets add up to an offset at the start. Set up puts these values "
         "into the simulation exactly; moving a slider afterwards takes that slider's steps.");
