@@ -5,7 +5,9 @@
 #include "book/colourmatch.h"
 #include "model/MysteryStars.h"
 #include "model/ObservingRun.h"
-#include "observing/TObservingPlot.h"
+#include "observing/TDataPlot.h"
+#include "observing/TFoldPlot.h"
+#include "observing/TPeriodogramPlot.h"
 #include "observing/TObservingRunForm.h"
 #include "observing/TFitByHandPage.h"
 #include "observing/TOrbitFitPage.h"
@@ -22,7 +24,6 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 
 namespace {
 
@@ -145,7 +146,7 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     f.Tabs->tabBar()->setAccessibleName("Pages: data, periodogram, phase fold, fit by hand, fit");
 
     auto* data = new QWidget;
-    f.DataPlot = new TObservingPlot(data);
+    f.DataPlot = new TDataPlot(data);
     f.DataPlot->setGeometry(4, 4, PageWidth - 12, PlotHeight);
     f.DataPlot->setAccessibleName("Measurements against time");
     f.DataPlot->setAccessibleDescription("Each measured radial velocity with its error bar against the time of the measurement; with Show the truth, the star's true velocity as a line.");
@@ -153,7 +154,7 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     f.Tabs->addTab(data, "&Data");
 
     auto* periodogram = new QWidget;
-    f.PeriodogramPlot = new TObservingPlot(periodogram);
+    f.PeriodogramPlot = new TPeriodogramPlot(periodogram);
     f.PeriodogramPlot->setGeometry(4, 4, PageWidth - 12, PlotHeight - 30);
     f.PeriodogramPlot->setAccessibleName("Periodogram");
     f.PeriodogramPlot->setAccessibleDescription("The power of a sine fitted at each trial period, periods on a logarithmic axis, the highest peak marked.");
@@ -174,7 +175,7 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     f.Tabs->addTab(periodogram, "&Periodogram");
 
     auto* fold = new QWidget;
-    f.FoldPlot = new TObservingPlot(fold);
+    f.FoldPlot = new TFoldPlot(fold);
     f.FoldPlot->setGeometry(4, 4, PageWidth - 12, PlotHeight);
     f.FoldPlot->setAccessibleName("Measurements folded on the trial period");
     f.FoldPlot->setAccessibleDescription("Each measurement at its phase on the trial period, from -0.2 to 1.2; the ends are repeated, shaded.");
@@ -203,9 +204,6 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     f.CloseButton = button(f, QRect(PlanLeft, 524, 90, 26), "&Close", "Close");
     f.SetCancelButton(f.CloseButton);
 
-    f.ProgressTimer = new QTimer(&f);
-    f.ProgressTimer->setInterval(50);
-
     QObject::connect(f.ObserveButton, &QPushButton::clicked, [&f] { f.ObserveButtonClick(); });
     QObject::connect(f.NewSeedButton, &QPushButton::clicked, [&f] { f.NewSeedButtonClick(); });
     QObject::connect(f.TruthBox, &QCheckBox::toggled, [&f] { f.TruthBoxClick(); });
@@ -217,5 +215,4 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     QObject::connect(f.PeriodBox, &QDoubleSpinBox::valueChanged, [&f] { f.PeriodBoxChange(); });
     QObject::connect(f.UsePeakButton, &QPushButton::clicked, [&f] { f.UsePeakButtonClick(); });
     QObject::connect(f.CloseButton, &QPushButton::clicked, [&f] { f.hide(); });
-    QObject::connect(f.ProgressTimer, &QTimer::timeout, [&f] { f.ProgressTimerTimer(); });
 }

@@ -4,8 +4,7 @@
 
 #include "model/OrbitFit.h"
 #include "model/Periodogram.h"
-#include "observing/ObservingDrawing.h"
-#include "observing/TObservingPlot.h"
+#include "observing/TFitPlot.h"
 #include "observing/TOrbitFitPage.h"
 
 #include <QLabel>
@@ -33,7 +32,7 @@ double Share(const QSlider* slider) {
 TFitByHandPage::TFitByHandPage(TOrbitFitPage& fitPage, QWidget* parent)
     : QWidget(parent), fitPage_(fitPage) {
     setAccessibleName("Fit by hand");
-    CurvePlot = new TObservingPlot(this);
+    CurvePlot = new TFitPlot(this);
     CurvePlot->setGeometry(4, 2, 624, 270);
     CurvePlot->setAccessibleName("Measurements with the curve set by hand");
     CurvePlot->setAccessibleDescription("The measurements less the best offset, with their error bars, and the curve the sliders set, in green.");
@@ -67,27 +66,12 @@ TFitByHandPage::TFitByHandPage(TOrbitFitPage& fitPage, QWidget* parent)
     FitButton->setAccessibleName("Fit using these elements");
     connect(FitButton, &QPushButton::clicked, this, [this] { FitButtonClick(); });
 
-    CurvePlot->SetDraw([this](QPainter& p, const QRectF& area) {
-        const kepler::TRadialVelocityElements planet = Elements();
-        std::vector<observing::TMeasurement> shifted = set_.data;
-        if (!shifted.empty()) {
-            const double offset = fit::SpreadAbout(set_.data, std::span(&planet, 1)).offset_mps;
-            for (observing::TMeasurement& m : shifted)
-                m.v_mps -= offset;
-        }
-        observingdrawing::TDataScene scene;
-        scene.data = shifted;
-        scene.truth = std::span(&planet, 1);
-        scene.timeOffset_days = set_.timeOffset_days;
-        scene.velocityTitle = "v \u2212 offset (m/s)";
-        scene.curveColour = QColor(0, 130, 0);
-        observingdrawing::DrawData(p, area, scene);
-    });
     SliderChange();
 }
 
 void TFitByHandPage::SetMeasurements(const observing::TMeasurementSet& set) {
     set_ = set;
+    CurvePlot->SetMeasurements(set_);
     const double span = observing::Span(set_.data);
     shortest_days_ = 0.5;
     longest_days_ = std::max(2.0 * span, 10.0);
@@ -129,11 +113,13 @@ void TFitByHandPage::SliderChange() {
     Readouts[Omega]->setText(QString("%1\u00b0").arg(e.omega_rad * 180.0 / std::numbers::pi, 0, 'f', 0));
     Readouts[Periastron]->setText(QString("day %1").arg(e.tPeri_days - first, 0, 'f', 2));
     const bool any = set_.data.size() >= observing::MinCsvRows;
-    RmsLabel->setText(any ? QString("rms of the residuals: %1 m/s")
-                                .arg(fit::SpreadAbout(set_.data, std::span(&e, 1)).rms_mps, 0, 'f', 2)
+    // The curve is drawn over the measurements less the residuals' weighted mean.
+    const fit::TResidualSpread spread = set_.data.empty() ? fit::TResidualSpread{}
+                                                  : fit::SpreadAbout(set_.data, std::span(&e, 1));
+    RmsLabel->setText(any ? QString("rms of the residuals: %1 m/s").arg(spread.rms_mps, 0, 'f', 2)
                           : QString("No measurements yet."));
     FitButton->setEnabled(any);
-    CurvePlot->update();
+    CurvePlot->SetFit(spread.offset_mps, {e});
 }
 
 void TFitByHandPage::FitButtonClick() {

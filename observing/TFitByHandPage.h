@@ -15,7 +15,7 @@
 class QLabel;
 class QPushButton;
 class QSlider;
-class TObservingPlot;
+class TFitPlot;
 class TOrbitFitPage;
 
 class TFitByHandPage : public QWidget {
@@ -26,7 +26,7 @@ public:
     enum TElement { Period, Amplitude, Eccentricity, Omega, Periastron };
     static constexpr int SliderSteps = 1000;
 
-    TObservingPlot* CurvePlot = nullptr;
+    TFitPlot* CurvePlot = nullptr;
     std::array<QSlider*, 5> Sliders{};
     std::array<QLabel*, 5> Readouts{};
     QLabel* RmsLabel = nullptr;

@@ -1,26 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
-// One of the observing run's pictures as a widget: it paints straight onto the widget with the
-// drawing function it is given, so it is crisp at any device pixel ratio.
+// What the observing run's plot widgets share: each paints its picture straight onto the
+// widget, so it is crisp at any device pixel ratio, and draws the same picture into any
+// painter's rectangle for the printed page. A message set on the plot (work in progress,
+// nothing to show yet) is drawn in place of the picture until it is cleared.
 
+#include <QString>
 #include <QWidget>
-#include <functional>
 
 class QPainter;
 
 class TObservingPlot : public QWidget {
 public:
-    using TDraw = std::function<void(QPainter&, const QRectF&)>;
-
     explicit TObservingPlot(QWidget* parent = nullptr);
-    void SetDraw(TDraw draw);
-    // Draws the picture into `area` of any painter, as the window paints it.
+
+    // Shows `message` in place of the picture; an empty one shows the picture again.
+    void SetMessage(const QString& message);
+    const QString& Message() const { return message_; }
+    // Draws the picture (or the message) into `area` of any painter, as the widget paints it.
     void DrawInto(QPainter& p, const QRectF& area) const;
 
 protected:
+    virtual void Draw(QPainter& p, const QRectF& area) const = 0;
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    TDraw draw_;
+    QString message_;
 };

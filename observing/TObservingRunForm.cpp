@@ -9,51 +9,34 @@
 #include "model/MysteryStars.h"
 #include "model/PhaseFold.h"
 #include "observing/ObservingDrawing.h"
+#include "observing/TDataPlot.h"
 #include "observing/TFitByHandPage.h"
-#include "observing/TObservingPlot.h"
+#include "observing/TFoldPlot.h"
 #include "observing/TOrbitFitPage.h"
+#include "observing/TPeriodogramPlot.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTextDocument>
-#include <QThread>
-#include <QTimer>
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <random>
 
 using namespace observing;
-
-// One periodogram being worked out: the worker reads its own copy of the measurements and
-// writes the result; the window reads the share done and may ask it to stop.
-struct TObservingRunForm::TJob {
-    std::vector<TMeasurement> data;
-    TFrequencyGrid grid;
-    std::atomic<double> done{0.0};
-    std::atomic<bool> cancel{false};
-    TPeriodogram result;
-    bool finished = false;
-
-    void Run() {
-        finished = Compute(data, grid, true, result, [this](double share) {
-            done.store(share);
-            return !cancel.load();
-        });
-    }
-};
 
 namespace {
 
@@ -71,25 +54,9 @@ QString Percent(double p) {
 
 TObservingRunForm::TObservingRunForm(QWidget* owner) : TForm(owner) {
     DefineObservingRunForm(*this);
-    DataPlot->SetDraw([this](QPainter& p, const QRectF& area) {
-        observingdrawing::DrawData(
-            p, area,
-            {set_.data,
-             TruthBox->isChecked() ? std::span<const kepler::TRadialVelocityElements>(truth_)
-                                   : std::span<const kepler::TRadialVelocityElements>(),
-             set_.timeOffset_days});
-    });
-    PeriodogramPlot->SetDraw([this](QPainter& p, const QRectF& area) {
-        if (Working())
-            return observingdrawing::DrawMessage(p, area, "Working out the periodogram…");
-        if (cancelled_)
-            return observingdrawing::DrawMessage(
-                p, area, "The periodogram was cancelled. Press Work out to start it again.");
-        observingdrawing::DrawPeriodogram(p, area,
-                                          {Periodogram(), WindowBox->isChecked()});
-    });
-    FoldPlot->SetDraw([this](QPainter& p, const QRectF& area) {
-        observingdrawing::DrawFold(p, area, {folded_, PeriodBox->value()});
+    work_ = new TBackgroundWork(this);
+    work_->OnProgress([this](double share) {
+        Progress->setValue(int(std::lround(share * Progress->maximum())));
     });
     NewSeedButtonClick();
     ShowStatus();
@@ -97,7 +64,8 @@ TObservingRunForm::TObservingRunForm(QWidget* owner) : TForm(owner) {
 }
 
 TObservingRunForm::~TObservingRunForm() {
-    StopWorker();
+    // The work's end must not reach this half-destroyed window.
+    work_->Stop();
     if (feed_)
         feed_->Detach(this);
 }
@@ -116,6 +84,29 @@ void TObservingRunForm::Follow(TSimulationFeed* feed) {
 void TObservingRunForm::SimulationClosed() {
     feed_ = nullptr;
     ShowStatus();
+}
+
+void TObservingRunForm::hideEvent(QHideEvent* e) {
+    TForm::hideEvent(e);
+    if (e->spontaneous())
+        return; // minimised: the work goes on
+    if (Working()) {
+        work_->Stop();
+        stoppedByClose_ = true;
+        ShowPeak();
+    }
+    FitPage->Suspend();
+}
+
+void TObservingRunForm::showEvent(QShowEvent* e) {
+    TForm::showEvent(e);
+    if (e->spontaneous())
+        return;
+    if (stoppedByClose_) {
+        stoppedByClose_ = false;
+        StartPeriodogram();
+    }
+    FitPage->Resume();
 }
 
 void TObservingRunForm::PlaceBeside(const QWidget& other) { ::PlaceBeside(*this, other); }
@@ -259,98 +250,100 @@ void TObservingRunForm::ShowMeasurements(TMeasurementSet set, TSource source,
     if (truth_.empty())
         TruthBox->setChecked(false);
     ShowStatus();
-    DataPlot->update();
+    DataPlot->SetMeasurements(set_);
+    TruthBoxClick();
+    FoldPlot->SetMeasurements(set_);
     ByHandPage->SetMeasurements(set_);
     FitPage->SetMeasurements(set_, truth_);
     StartPeriodogram();
 }
 
+const TPeriodogram* TObservingRunForm::Periodogram() const { return PeriodogramPlot->Periodogram(); }
+
+bool TObservingRunForm::Working() const { return work_->Running(); }
+
 void TObservingRunForm::StartPeriodogram() {
-    StopWorker();
-    hasPeriodogram_ = false;
+    work_->Stop();
+    stoppedByClose_ = false;
+    PeriodogramPlot->ClearPeriodogram();
     cancelled_ = false;
+    failure_.clear();
     const double span = Span(set_.data);
     if (set_.data.size() < MinCsvRows || !(span > 0.0)) {
         ShowPeak();
         return;
     }
+    // The work reads its own copy of the measurements and writes its own result.
+    struct TJob {
+        std::vector<TMeasurement> data;
+        TFrequencyGrid grid;
+        TPeriodogram result;
+        bool complete = false;
+    };
     auto job = std::make_shared<TJob>();
     job->data = set_.data;
     job->grid = GridFor(span, ShortestBox->value());
-    if (double(job->data.size()) * double(job->grid.count) <= ThreadedWork) {
-        job->Run();
-        job_ = job;
-        FinishJob();
-        return;
-    }
-    job_ = job;
-    worker_ = QThread::create([job] { job->Run(); });
-    connect(worker_, &QThread::finished, this, [this, job] {
-        if (job == job_)
-            FinishJob();
-    });
-    Progress->setValue(0);
-    worker_->start();
-    ProgressTimer->start();
+    const bool quick = double(job->data.size()) * double(job->grid.count) <= ThreadedWork;
+    work_->Start(
+        [job](TBackgroundWork::TControl& control) {
+            job->complete = Compute(job->data, job->grid, true, job->result, [&control](double share) {
+                control.Progress(share);
+                return !control.StopAsked();
+            });
+        },
+        [this, job](TBackgroundWork::TEnd end, const QString& failure) {
+            PeriodogramEnded(end, failure, job->complete ? &job->result : nullptr);
+        },
+        quick ? TBackgroundWork::TWhere::Here : TBackgroundWork::TWhere::OwnThread);
     ShowPeak();
 }
 
-void TObservingRunForm::StopWorker() {
-    if (!worker_)
-        return;
-    job_->cancel.store(true);
-    worker_->wait();
-    ProgressTimer->stop();
-    delete worker_;
-    worker_ = nullptr;
-    job_.reset();
-}
-
-void TObservingRunForm::FinishJob() {
-    const std::shared_ptr<TJob> job = std::move(job_);
-    if (worker_) {
-        worker_->wait();
-        // Possibly called from the thread's own finished signal: deleted once that is done.
-        worker_->deleteLater();
-        worker_ = nullptr;
-        ProgressTimer->stop();
-    }
-    if (job->finished) {
-        pg_ = std::move(job->result);
-        hasPeriodogram_ = true;
-        SetFoldPeriod(pg_.peak.period_days);
+void TObservingRunForm::PeriodogramEnded(TBackgroundWork::TEnd end, const QString& failure,
+                                         TPeriodogram* result) {
+    if (end == TBackgroundWork::TEnd::Failed) {
+        failure_ = failure;
+    } else if (end == TBackgroundWork::TEnd::Finished && result) {
+        PeriodogramPlot->SetPeriodogram(std::move(*result));
+        SetFoldPeriod(Periodogram()->peak.period_days);
     } else {
         cancelled_ = true;
     }
     ShowPeak();
 }
 
-void TObservingRunForm::WaitForPeriodogram() {
-    if (worker_) {
-        worker_->wait();
-        FinishJob();
-    }
-}
+void TObservingRunForm::WaitForPeriodogram() { work_->Wait(); }
 
 void TObservingRunForm::ShowPeak() {
     const bool working = Working();
+    const bool enough = set_.data.size() >= MinCsvRows;
+    // Measurements all taken at one time span no period: there is nothing to search.
+    const bool oneTime = enough && !(Span(set_.data) > 0.0);
+    const TPeriodogram* pg = Periodogram();
     Progress->setVisible(working);
     CancelButton->setEnabled(working);
-    ComputeButton->setEnabled(!working && set_.data.size() >= MinCsvRows);
-    UsePeakButton->setEnabled(hasPeriodogram_);
-    QString text;
-    if (working)
-        text = "Working out the periodogram…";
-    else if (cancelled_)
+    ComputeButton->setEnabled(!working && enough && !oneTime);
+    UsePeakButton->setEnabled(pg != nullptr);
+    QString text, message;
+    if (working) {
+        text = message = "Working out the periodogram…";
+    } else if (!failure_.isEmpty()) {
+        text = "The periodogram could not be worked out: " + failure_ + ".";
+        message = "The periodogram could not be worked out.";
+    } else if (cancelled_) {
         text = "Cancelled.";
-    else if (hasPeriodogram_)
-        text = "Highest peak: " + observingdrawing::PeakText(pg_.peak) +
-               "; false-alarm probability " + Percent(pg_.falseAlarm) + ".";
-    else
+        message = "The periodogram was cancelled. Press Work out to start it again.";
+    } else if (pg) {
+        text = "Highest peak: " + observingdrawing::PeakText(pg->peak) +
+               "; false-alarm probability " + Percent(pg->falseAlarm) + ".";
+    } else if (oneTime) {
+        text = "No periodogram: every measurement was taken at the same time, so there is no "
+               "time span in which to look for a period.";
+    } else {
         text = "No periodogram yet.";
+    }
     PeakLabel->setText(text);
     PeakLabel->setAccessibleName(text);
-    PeriodogramPlot->update();
+    PeriodogramPlot->SetMessage(message);
     ShowFold();
 }
 
@@ -362,9 +355,7 @@ void TObservingRunForm::ShowFold() {
     const double ratio = std::log(PeriodBox->value() / lo) / std::log(hi / lo);
     PeriodSlider->setValue(int(std::lround(std::clamp(ratio, 0.0, 1.0) * SliderSteps)));
     settingPeriod_ = false;
-    folded_ = set_.data.empty() ? std::vector<TFoldedPoint>{}
-                                : Fold(set_.data, PeriodBox->value(), set_.data.front().t_days);
-    FoldPlot->update();
+    FoldPlot->SetPeriod(PeriodBox->value());
 }
 
 void TObservingRunForm::SetFoldPeriod(double period_days) {
@@ -375,9 +366,12 @@ void TObservingRunForm::SetFoldPeriod(double period_days) {
     ShowFold();
 }
 
-void TObservingRunForm::TruthBoxClick() { DataPlot->update(); }
+void TObservingRunForm::TruthBoxClick() {
+    DataPlot->SetCurve(TruthBox->isChecked() ? truth_
+                                             : std::vector<kepler::TRadialVelocityElements>{});
+}
 
-void TObservingRunForm::WindowBoxClick() { PeriodogramPlot->update(); }
+void TObservingRunForm::WindowBoxClick() { PeriodogramPlot->SetShowWindow(WindowBox->isChecked()); }
 
 void TObservingRunForm::ShortestBoxChange() {
     PeriodBox->setMinimum(ShortestBox->value() / 2);
@@ -387,17 +381,7 @@ void TObservingRunForm::ShortestBoxChange() {
 
 void TObservingRunForm::ComputeButtonClick() { StartPeriodogram(); }
 
-void TObservingRunForm::CancelButtonClick() {
-    if (!worker_)
-        return;
-    job_->cancel.store(true);
-    WaitForPeriodogram();
-}
-
-void TObservingRunForm::ProgressTimerTimer() {
-    if (job_)
-        Progress->setValue(int(std::lround(job_->done.load() * Progress->maximum())));
-}
+void TObservingRunForm::CancelButtonClick() { work_->Cancel(); }
 
 void TObservingRunForm::PeriodSliderChange() {
     if (settingPeriod_)
@@ -407,9 +391,7 @@ void TObservingRunForm::PeriodSliderChange() {
     settingPeriod_ = true;
     PeriodBox->setValue(period);
     settingPeriod_ = false;
-    folded_ = set_.data.empty() ? std::vector<TFoldedPoint>{}
-                                : Fold(set_.data, PeriodBox->value(), set_.data.front().t_days);
-    FoldPlot->update();
+    FoldPlot->SetPeriod(PeriodBox->value());
 }
 
 void TObservingRunForm::PeriodBoxChange() {
@@ -418,8 +400,8 @@ void TObservingRunForm::PeriodBoxChange() {
 }
 
 void TObservingRunForm::UsePeakButtonClick() {
-    if (hasPeriodogram_)
-        SetFoldPeriod(pg_.peak.period_days);
+    if (const TPeriodogram* pg = Periodogram())
+        SetFoldPeriod(pg->peak.period_days);
 }
 
 void TObservingRunForm::mnitImportClick() {
@@ -443,7 +425,6 @@ QPrinter& TObservingRunForm::Printer() {
 }
 
 void TObservingRunForm::PrintTo(QPrinter& printer) {
-    WaitForPeriodogram();
     QPainter p;
     if (!p.begin(&printer))
         throw std::runtime_error("Printing failed: the printer cannot be opened.");

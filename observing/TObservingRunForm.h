@@ -6,13 +6,14 @@
 // periodogram checked by folding the measurements on a trial period. It reads the chapter's
 // star and planets through the chapter's TSimulationFeed at the moment it observes; without a
 // chapter it works on imported measurements and the mystery stars. A periodogram that would
-// take long is worked out on a thread of its own, with progress shown and a Cancel button.
+// take long is worked out on a thread of its own (TBackgroundWork), with progress shown and a
+// Cancel button; the window's plots are the observing run's plot widgets.
 
+#include "TBackgroundWork.h"
 #include "TForm.h"
 #include "model/Kepler.h"
 #include "model/MeasurementsCsv.h"
 #include "model/Periodogram.h"
-#include "model/PhaseFold.h"
 #include "simulation/SimulationFeed.h"
 
 #include <QString>
@@ -31,11 +32,11 @@ class QPushButton;
 class QSlider;
 class QSpinBox;
 class QTabWidget;
-class QThread;
-class QTimer;
-class TObservingPlot;
+class TDataPlot;
 class TFitByHandPage;
+class TFoldPlot;
 class TOrbitFitPage;
+class TPeriodogramPlot;
 
 class TObservingRunForm : public TForm, public TSimulationListener {
 public:
@@ -64,23 +65,22 @@ public:
     QPushButton* NewSeedButton = nullptr;
     QPushButton* ObserveButton = nullptr;
     QTabWidget* Tabs = nullptr;
-    TObservingPlot* DataPlot = nullptr;
+    TDataPlot* DataPlot = nullptr;
     QCheckBox* TruthBox = nullptr;
-    TObservingPlot* PeriodogramPlot = nullptr;
+    TPeriodogramPlot* PeriodogramPlot = nullptr;
     QDoubleSpinBox* ShortestBox = nullptr;
     QCheckBox* WindowBox = nullptr;
     QLabel* PeakLabel = nullptr;
     QProgressBar* Progress = nullptr;
     QPushButton* ComputeButton = nullptr;
     QPushButton* CancelButton = nullptr;
-    TObservingPlot* FoldPlot = nullptr;
+    TFoldPlot* FoldPlot = nullptr;
     QSlider* PeriodSlider = nullptr;
     QDoubleSpinBox* PeriodBox = nullptr;
     QPushButton* UsePeakButton = nullptr;
     TFitByHandPage* ByHandPage = nullptr;
     TOrbitFitPage* FitPage = nullptr;
     QPushButton* CloseButton = nullptr;
-    QTimer* ProgressTimer = nullptr;
 
     // Follows `feed` from now on (nullptr: none).
     void Follow(TSimulationFeed* feed);
@@ -91,8 +91,8 @@ public:
     observing::TObservingPlan Plan() const;
     const observing::TMeasurementSet& Measurements() const { return set_; }
     // The periodogram of the measurements shown, or none while it is being worked out.
-    const observing::TPeriodogram* Periodogram() const { return hasPeriodogram_ ? &pg_ : nullptr; }
-    bool Working() const { return worker_ != nullptr; }
+    const observing::TPeriodogram* Periodogram() const;
+    bool Working() const;
     // Reads a file of measurements; a refused file leaves everything shown as it was and says
     // why in the status line. Returns whether the file was read.
     bool ImportFile(const QString& path);
@@ -100,9 +100,10 @@ public:
     bool ExportFile(const QString& path);
     // Shows mystery star k (0 to 2).
     void OpenMystery(int k);
-    // Waits for a periodogram being worked out (for tests and printing).
+    // Waits for a periodogram being worked out (for tests and pictures).
     void WaitForPeriodogram();
-    // Draws the window's three pictures and its settings onto a printer's page.
+    // Draws the window's three pictures and its settings onto a printer's page, as they are:
+    // a periodogram still being worked out is printed as such, never waited for.
     void PrintTo(QPrinter& printer);
     void PrintAnswersTo(QPrinter& printer);
 
@@ -110,6 +111,13 @@ public:
     void SimulationRunning(bool) override {}
     void SimulationClosed() override;
 
+protected:
+    // Closing the window stops its work, so no result is written into it while it is closed;
+    // the periodogram is worked out again when it opens.
+    void hideEvent(QHideEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+public:
     // Handlers.
     void ObserveButtonClick();
     void NewSeedButtonClick();
@@ -121,21 +129,19 @@ public:
     void PeriodSliderChange();
     void PeriodBoxChange();
     void UsePeakButtonClick();
-    void ProgressTimerTimer();
     void mnitImportClick();
     void mnitExportClick();
     void mnitPrintClick();
     void mnitAnswersClick();
 
 private:
-    struct TJob;
     enum class TSource { None, Observed, Imported, Mystery };
 
     void ShowStatus();
     void ShowMeasurements(observing::TMeasurementSet set, TSource source, const QString& status);
     void StartPeriodogram();
-    void StopWorker();
-    void FinishJob();
+    void PeriodogramEnded(TBackgroundWork::TEnd end, const QString& failure,
+                          observing::TPeriodogram* result);
     void ShowPeak();
     void ShowFold();
     void SetFoldPeriod(double period_days);
@@ -144,15 +150,13 @@ private:
     TSimulationFeed* feed_ = nullptr;
     observing::TMeasurementSet set_;
     std::vector<kepler::TRadialVelocityElements> truth_;
-    std::vector<observing::TFoldedPoint> folded_;
     TSource source_ = TSource::None;
     QString sourceText_;
     QString fault_; // the last refusal, shown until the next change
-    observing::TPeriodogram pg_;
-    bool hasPeriodogram_ = false;
     bool cancelled_ = false;
-    std::shared_ptr<TJob> job_;
-    QThread* worker_ = nullptr;
+    bool stoppedByClose_ = false;
+    QString failure_; // why the last periodogram could not be worked out
+    TBackgroundWork* work_ = nullptr;
     bool settingPeriod_ = false;
     std::unique_ptr<QPrinter> printer_;
 };

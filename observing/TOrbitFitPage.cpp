@@ -6,8 +6,9 @@
 #include "model/PlanetMass.h"
 #include "model/PlanetSearch.h"
 #include "model/planet.h"
-#include "observing/ObservingDrawing.h"
-#include "observing/TObservingPlot.h"
+#include "observing/TFitPlot.h"
+#include "observing/TPeriodogramPlot.h"
+#include "observing/TResidualPlot.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -16,9 +17,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QThread>
-#include <QTimer>
-#include <atomic>
 #include <cmath>
 #include <numbers>
 
@@ -26,7 +24,6 @@ using namespace observing;
 
 namespace {
 
-const QColor FitColour(0, 130, 0);
 constexpr double Degrees = 180.0 / std::numbers::pi;
 
 QFont Arial(int pixels, bool bold = false) {
@@ -68,16 +65,14 @@ struct TOrbitFitPage::TJob {
     std::vector<kepler::TRadialVelocityElements> known;
     fit::TFitSettings settings;
     double shortestPeriod_days = 1.0;
-    std::atomic<double> done{0.0};
-    std::atomic<bool> cancel{false};
     fit::TFitResult result;
     TPeriodogram residualPeriodogram;
     bool hasPeriodogram = false;
 
-    void Run() {
+    void Run(TBackgroundWork::TControl& run) {
         fit::TFitControl control;
-        control.cancel = &cancel;
-        control.progress = [this](double share) { done.store(share); };
+        control.cancel = run.StopFlag();
+        control.progress = [&run](double share) { run.Progress(share); };
         std::vector<kepler::TRadialVelocityElements> planets = known;
         if (work == TWork::NextPlanet)
             result = fit::FitNextPlanet(data, known, shortestPeriod_days, settings, control).fit;
@@ -96,22 +91,22 @@ struct TOrbitFitPage::TJob {
             return;
         hasPeriodogram = Compute(fit::ResidualMeasurements(data, planets),
                                  GridFor(span, shortestPeriod_days), false, residualPeriodogram,
-                                 [this](double) { return !cancel.load(); });
+                                 [&run](double) { return !run.StopAsked(); });
     }
 };
 
 TOrbitFitPage::TOrbitFitPage(QWidget* parent) : QWidget(parent) {
     setAccessibleName("Fit");
     constexpr int Width = 624;
-    CurvePlot = new TObservingPlot(this);
+    CurvePlot = new TFitPlot(this);
     CurvePlot->setGeometry(4, 2, Width, 170);
     CurvePlot->setAccessibleName("Measurements with the fitted curve");
     CurvePlot->setAccessibleDescription("The measurements less the fitted offset, with their error bars, and the fitted planets' curve in green.");
-    ResidualPlot = new TObservingPlot(this);
+    ResidualPlot = new TResidualPlot(this);
     ResidualPlot->setGeometry(4, 174, 370, 120);
     ResidualPlot->setAccessibleName("Residuals");
     ResidualPlot->setAccessibleDescription("Each measurement less the fitted curve, with its error bar, against time.");
-    ResidualPeriodogramPlot = new TObservingPlot(this);
+    ResidualPeriodogramPlot = new TPeriodogramPlot(this);
     ResidualPeriodogramPlot->setGeometry(376, 174, Width - 372, 120);
     ResidualPeriodogramPlot->setAccessibleName("Periodogram of the residuals");
     ResidualPeriodogramPlot->setAccessibleDescription("Where the next planet would be sought: the periodogram of what the fitted planets leave.");
@@ -158,8 +153,8 @@ TOrbitFitPage::TOrbitFitPage(QWidget* parent) : QWidget(parent) {
     Summary->setAccessibleName("Fit summary");
     CompareButton = Button(*this, QRect(478, 428, 150, 24), "Compare with the tr&uth", "Compare with the truth");
 
-    ProgressTimer = new QTimer(this);
-    ProgressTimer->setInterval(50);
+    work_ = new TBackgroundWork(this);
+    work_->OnProgress([this](double share) { Progress->setValue(int(1000.0 * share)); });
 
     connect(NextPlanetButton, &QPushButton::clicked, this, [this] { NextPlanetButtonClick(); });
     connect(RemovePlanetButton, &QPushButton::clicked, this, [this] { RemovePlanetButtonClick(); });
@@ -167,53 +162,25 @@ TOrbitFitPage::TOrbitFitPage(QWidget* parent) : QWidget(parent) {
     connect(CompareButton, &QPushButton::clicked, this, [this] { CompareButtonClick(); });
     connect(JitterBox, &QCheckBox::toggled, this, [this] { JitterBoxClick(); });
     connect(StarMassBox, &QDoubleSpinBox::valueChanged, this, [this] { StarMassBoxChange(); });
-    connect(ProgressTimer, &QTimer::timeout, this, [this] { ProgressTimerTimer(); });
 
-    CurvePlot->SetDraw([this](QPainter& p, const QRectF& area) {
-        std::vector<TMeasurement> shifted = set_.data;
-        std::vector<kepler::TRadialVelocityElements> planets;
-        observingdrawing::TDataScene scene;
-        if (const fit::TOrbitSolution* s = Solution()) {
-            for (TMeasurement& m : shifted)
-                m.v_mps -= s->offset_mps.value;
-            for (const fit::TFittedPlanet& planet : s->planets)
-                planets.push_back(planet.elements);
-            scene.velocityTitle = "v \u2212 offset (m/s)";
-        }
-        scene.data = shifted;
-        scene.truth = planets;
-        scene.timeOffset_days = set_.timeOffset_days;
-        scene.curveColour = FitColour;
-        observingdrawing::DrawData(p, area, scene);
-    });
-    ResidualPlot->SetDraw([this](QPainter& p, const QRectF& area) {
-        const fit::TOrbitSolution* s = Solution();
-        if (!s)
-            return observingdrawing::DrawMessage(p, area, "The residuals show here after a fit.");
-        std::vector<TMeasurement> left = set_.data;
-        for (TMeasurement& m : left)
-            m.v_mps -= s->Velocity_mps(m.t_days);
-        observingdrawing::TDataScene scene;
-        scene.data = left;
-        scene.velocityTitle = "residual (m/s)";
-        observingdrawing::DrawData(p, area, scene);
-    });
-    ResidualPeriodogramPlot->SetDraw([this](QPainter& p, const QRectF& area) {
-        observingdrawing::DrawPeriodogram(p, area, {ResidualPeriodogram(), false});
-    });
     ShowResults();
 }
 
-TOrbitFitPage::~TOrbitFitPage() { StopWorker(); }
+// The work's end must not reach this half-destroyed page.
+TOrbitFitPage::~TOrbitFitPage() { work_->Stop(); }
 
 void TOrbitFitPage::SetMeasurements(const TMeasurementSet& set,
                                     std::vector<kepler::TRadialVelocityElements> truth) {
-    StopWorker();
+    work_->Stop();
+    refitQueued_ = false;
+    owed_.reset();
     set_ = set;
     truth_ = std::move(truth);
     fits_.clear();
     comparing_ = false;
-    hasResidualPeriodogram_ = false;
+    ResidualPeriodogramPlot->ClearPeriodogram();
+    CurvePlot->SetMeasurements(set_);
+    ResidualPlot->SetMeasurements(set_);
     status_.clear();
     if (set_.data.size() >= MinCsvRows)
         Start(TWork::Periodogram);
@@ -239,7 +206,7 @@ const fit::TOrbitSolution* TOrbitFitPage::Solution() const {
 }
 
 const TPeriodogram* TOrbitFitPage::ResidualPeriodogram() const {
-    return hasResidualPeriodogram_ ? &residualPeriodogram_ : nullptr;
+    return ResidualPeriodogramPlot->Periodogram();
 }
 
 fit::TFitSettings TOrbitFitPage::Settings() const {
@@ -250,7 +217,6 @@ fit::TFitSettings TOrbitFitPage::Settings() const {
 }
 
 void TOrbitFitPage::Start(TWork work, std::vector<kepler::TRadialVelocityElements> start) {
-    StopWorker();
     auto job = std::make_shared<TJob>();
     job->work = work;
     job->data = set_.data;
@@ -260,68 +226,83 @@ void TOrbitFitPage::Start(TWork work, std::vector<kepler::TRadialVelocityElement
             job->known.push_back(p.elements);
     job->settings = Settings();
     job->shortestPeriod_days = shortestPeriod_days_;
-    job_ = job;
-    worker_ = QThread::create([job] { job->Run(); });
-    connect(worker_, &QThread::finished, this, [this, job] {
-        if (job == job_)
-            Finish();
-    });
-    Progress->setValue(0);
+    working_ = work;
+    owed_.reset();
     if (work != TWork::Periodogram)
         status_ = work == TWork::NextPlanet ? "Seeking one more planet..." : "Fitting...";
-    worker_->start();
-    ProgressTimer->start();
+    work_->Start([job](TBackgroundWork::TControl& run) { job->Run(run); },
+                 [this, job](TBackgroundWork::TEnd end, const QString& failure) {
+                     Finish(*job, end, failure);
+                 });
     ShowState();
 }
 
-void TOrbitFitPage::StopWorker() {
-    if (!worker_)
-        return;
-    job_->cancel.store(true);
-    worker_->wait();
-    ProgressTimer->stop();
-    delete worker_;
-    worker_ = nullptr;
-    job_.reset();
-}
-
-void TOrbitFitPage::Finish() {
-    const std::shared_ptr<TJob> job = std::move(job_);
-    worker_->wait();
-    delete worker_;
-    worker_ = nullptr;
-    ProgressTimer->stop();
+void TOrbitFitPage::Finish(const TJob& job, TBackgroundWork::TEnd end, const QString& failure) {
     Progress->setValue(0);
-    switch (job->result.outcome) {
-    case fit::TFitOutcome::Done:
-        if (job->work == TWork::NextPlanet)
-            fits_.push_back(job->result.solution);
-        else if (job->work == TWork::Refit && !fits_.empty())
-            fits_.back() = job->result.solution;
-        else if (job->work == TWork::FromHand)
-            fits_.assign(1, job->result.solution);
-        status_.clear();
-        break;
-    case fit::TFitOutcome::Cancelled:
-        status_ = job->work == TWork::Periodogram ? QString()
-                                                  : "Cancelled: the last fit is kept.";
-        break;
-    case fit::TFitOutcome::Refused:
-        status_ = job->work == TWork::Periodogram ? QString() : Text(job->result.message);
-        break;
+    if (end == TBackgroundWork::TEnd::Failed) {
+        status_ = "The fit stopped: " + failure + ".";
+    } else {
+        switch (job.result.outcome) {
+        case fit::TFitOutcome::Done:
+            if (job.work == TWork::NextPlanet)
+                fits_.push_back(job.result.solution);
+            else if (job.work == TWork::Refit && !fits_.empty())
+                fits_.back() = job.result.solution;
+            else if (job.work == TWork::FromHand)
+                fits_.assign(1, job.result.solution);
+            status_.clear();
+            break;
+        case fit::TFitOutcome::Cancelled:
+            status_ = job.work == TWork::Periodogram ? QString()
+                                                     : "Cancelled: the last fit is kept.";
+            break;
+        case fit::TFitOutcome::Refused:
+            status_ = job.work == TWork::Periodogram ? QString() : Text(job.result.message);
+            break;
+        }
+        if (job.hasPeriodogram)
+            ResidualPeriodogramPlot->SetPeriodogram(job.residualPeriodogram);
     }
-    if (job->hasPeriodogram) {
-        residualPeriodogram_ = std::move(job->residualPeriodogram);
-        hasResidualPeriodogram_ = true;
+    // Settings changed during the search: the fit shown follows them.
+    if (refitQueued_) {
+        refitQueued_ = false;
+        if (!fits_.empty()) {
+            Start(TWork::Refit);
+            return;
+        }
     }
     ShowResults();
 }
 
 void TOrbitFitPage::WaitForFit() {
-    if (worker_) {
-        worker_->wait();
-        Finish();
-    }
+    // A refit queued behind the search runs once it has ended; wait for that too.
+    while (work_->Running())
+        work_->Wait();
+}
+
+void TOrbitFitPage::Suspend() {
+    if (!work_->Running())
+        return;
+    work_->Stop();
+    Progress->setValue(0);
+    owed_.reset();
+    if (refitQueued_ || working_ == TWork::Refit)
+        owed_ = TWork::Refit;
+    else if (working_ == TWork::Periodogram)
+        owed_ = TWork::Periodogram;
+    refitQueued_ = false;
+    if (working_ == TWork::NextPlanet || working_ == TWork::FromHand)
+        status_ = "Cancelled when the window closed: the last fit is kept.";
+    ShowResults();
+}
+
+void TOrbitFitPage::Resume() {
+    if (!owed_)
+        return;
+    const TWork work = *owed_;
+    owed_.reset();
+    if (work == TWork::Periodogram || !fits_.empty())
+        Start(work);
 }
 
 void TOrbitFitPage::NextPlanetButtonClick() {
@@ -332,40 +313,40 @@ void TOrbitFitPage::NextPlanetButtonClick() {
 void TOrbitFitPage::RemovePlanetButtonClick() {
     if (fits_.empty())
         return;
-    StopWorker();
     fits_.pop_back();
     status_.clear();
     Start(TWork::Periodogram);
     ShowResults();
 }
 
-void TOrbitFitPage::CancelButtonClick() {
-    if (job_)
-        job_->cancel.store(true);
-}
+void TOrbitFitPage::CancelButtonClick() { work_->Cancel(); }
 
 void TOrbitFitPage::CompareButtonClick() {
     comparing_ = !comparing_;
     ShowResults();
 }
 
-void TOrbitFitPage::JitterBoxClick() {
+void TOrbitFitPage::JitterBoxClick() { SettingsChanged(); }
+
+void TOrbitFitPage::StarMassBoxChange() { SettingsChanged(); }
+
+void TOrbitFitPage::SettingsChanged() {
+    // A search or a fit from the hand's elements is not thrown away: it ends with the settings
+    // it began with, then the fit is redone with the new ones.
+    if (work_->Running() && working_ != TWork::Periodogram && working_ != TWork::Refit) {
+        refitQueued_ = true;
+        status_ = working_ == TWork::NextPlanet
+                      ? "Seeking one more planet... then refitting with the new settings."
+                      : "Fitting... then refitting with the new settings.";
+        ShowState();
+        return;
+    }
     if (!fits_.empty())
         Start(TWork::Refit);
-}
-
-void TOrbitFitPage::StarMassBoxChange() {
-    if (!fits_.empty())
-        Start(TWork::Refit);
-}
-
-void TOrbitFitPage::ProgressTimerTimer() {
-    if (job_)
-        Progress->setValue(static_cast<int>(1000.0 * job_->done.load()));
 }
 
 void TOrbitFitPage::ShowState() {
-    const bool working = worker_ != nullptr && job_ && job_->work != TWork::Periodogram;
+    const bool working = work_->Running() && working_ != TWork::Periodogram;
     const std::size_t planets = fits_.empty() ? 0 : fits_.back().planets.size();
     NextPlanetButton->setEnabled(!working && set_.data.size() >= MinCsvRows &&
                                  planets < static_cast<std::size_t>(fit::MaxFitPlanets));
@@ -396,9 +377,8 @@ void TOrbitFitPage::ShowResults() {
     else
         ShowFitTable();
     ShowState();
-    CurvePlot->update();
-    ResidualPlot->update();
-    ResidualPeriodogramPlot->update();
+    CurvePlot->SetSolution(Solution());
+    ResidualPlot->SetSolution(Solution());
 }
 
 void TOrbitFitPage::ShowFitTable() {

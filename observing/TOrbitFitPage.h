@@ -3,12 +3,14 @@
 #pragma once
 // The observing run's page "Fit": the measurements fitted planet by planet. "Fit one more
 // planet" seeks the next planet at the peaks of the residuals' periodogram and refits all
-// planets together; the work runs on a thread of its own with progress and Cancel, and a
-// cancelled fit leaves the last one shown. The page shows the fitted curve over the
+// planets together; the work runs on a thread of its own (TBackgroundWork) with progress and
+// Cancel, and a cancelled fit leaves the last one shown. Changing the jitter or the star's mass
+// during a search refits once the search has ended. The page shows the fitted curve over the
 // measurements (less the fitted offset) with the residuals below it, the residuals'
 // periodogram, and the results with their uncertainties; for a simulated run the true values
 // are shown beside the fitted ones only when asked for.
 
+#include "TBackgroundWork.h"
 #include "model/Kepler.h"
 #include "model/MeasurementsCsv.h"
 #include "model/OrbitFit.h"
@@ -16,6 +18,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -24,18 +27,18 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
-class QThread;
-class QTimer;
-class TObservingPlot;
+class TFitPlot;
+class TPeriodogramPlot;
+class TResidualPlot;
 
 class TOrbitFitPage : public QWidget {
 public:
     explicit TOrbitFitPage(QWidget* parent = nullptr);
     ~TOrbitFitPage() override;
 
-    TObservingPlot* CurvePlot = nullptr;
-    TObservingPlot* ResidualPlot = nullptr;
-    TObservingPlot* ResidualPeriodogramPlot = nullptr;
+    TFitPlot* CurvePlot = nullptr;
+    TResidualPlot* ResidualPlot = nullptr;
+    TPeriodogramPlot* ResidualPeriodogramPlot = nullptr;
     QPushButton* NextPlanetButton = nullptr;
     QPushButton* RemovePlanetButton = nullptr;
     QPushButton* CancelButton = nullptr;
@@ -45,7 +48,6 @@ public:
     QTableWidget* Results = nullptr;
     QLabel* Summary = nullptr;
     QPushButton* CompareButton = nullptr;
-    QTimer* ProgressTimer = nullptr;
 
     // New measurements: every fit is dropped. truth: the planets that made a simulated run
     // (none for other data).
@@ -61,10 +63,16 @@ public:
     // The fit shown, or none.
     const fit::TOrbitSolution* Solution() const;
     const observing::TPeriodogram* ResidualPeriodogram() const;
-    bool Working() const { return worker_ != nullptr; }
+    bool Working() const { return work_->Running(); }
+    // Whether a refit waits for the search in progress to end.
+    bool RefitQueued() const { return refitQueued_; }
     bool Comparing() const { return comparing_; }
     // Waits for the work in progress (for tests and the gallery).
     void WaitForFit();
+    // The window closes: the work stops, a search or fit as cancelled; what the page owes
+    // (its residuals' periodogram, a refit after new settings) is done again on Resume.
+    void Suspend();
+    void Resume();
 
     void NextPlanetButtonClick();
     void RemovePlanetButtonClick();
@@ -72,15 +80,14 @@ public:
     void CompareButtonClick();
     void JitterBoxClick();
     void StarMassBoxChange();
-    void ProgressTimerTimer();
 
 private:
     struct TJob;
     enum class TWork { Periodogram, NextPlanet, Refit, FromHand };
 
     void Start(TWork work, std::vector<kepler::TRadialVelocityElements> start = {});
-    void StopWorker();
-    void Finish();
+    void Finish(const TJob& job, TBackgroundWork::TEnd end, const QString& failure);
+    void SettingsChanged();
     void ShowResults();
     void ShowFitTable();
     void ShowComparisonTable();
@@ -90,11 +97,11 @@ private:
     observing::TMeasurementSet set_;
     std::vector<kepler::TRadialVelocityElements> truth_;
     std::vector<fit::TOrbitSolution> fits_; // fits_[n - 1] holds n planets; the last is shown
-    observing::TPeriodogram residualPeriodogram_;
-    bool hasResidualPeriodogram_ = false;
     double shortestPeriod_days_ = 1.0;
     bool comparing_ = false;
     QString status_;
-    std::shared_ptr<TJob> job_;
-    QThread* worker_ = nullptr;
+    TBackgroundWork* work_ = nullptr;
+    TWork working_ = TWork::Periodogram; // what the work running does
+    bool refitQueued_ = false;
+    std::optional<TWork> owed_; // stopped by Suspend, to be done again on Resume
 };

@@ -9,7 +9,9 @@
 #include "TImage.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/TBaseChapter.h"
-#include "observing/TObservingPlot.h"
+#include "observing/TDataPlot.h"
+#include "observing/TFoldPlot.h"
+#include "observing/TPeriodogramPlot.h"
 #include "observing/TObservingRunForm.h"
 
 #include <QPushButton>
@@ -76,7 +78,8 @@ TEST_F(HiDpiBook, TheObservingRunsPicturesAreCrisp) {
     book->mnitObservingRun->trigger();
     TObservingRunForm& w = *book->ObservingRunForm;
     w.ObserveButton->click();
-    for (TObservingPlot* plot : {w.DataPlot, w.PeriodogramPlot, w.FoldPlot}) {
+    for (TObservingPlot* plot :
+         std::initializer_list<TObservingPlot*>{w.DataPlot, w.PeriodogramPlot, w.FoldPlot}) {
         SCOPED_TRACE(plot->accessibleName().toStdString());
         const QImage image = plot->grab().toImage();
         ASSERT_EQ(image.devicePixelRatio(), 2.0);

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "observing/TFoldPlot.h"
+
+#include "observing/ObservingDrawing.h"
+
+#include <cmath>
+
+TFoldPlot::TFoldPlot(QWidget* parent) : TObservingPlot(parent) {}
+
+void TFoldPlot::SetMeasurements(const observing::TMeasurementSet& set) {
+    data_ = set.data;
+    Refold();
+}
+
+void TFoldPlot::SetPeriod(double period_days) {
+    period_days_ = period_days;
+    Refold();
+}
+
+void TFoldPlot::Refold() {
+    // A period that is not a positive number folds nothing.
+    folded_ = data_.empty() || !(period_days_ > 0.0 && std::isfinite(period_days_))
+                  ? std::vector<observing::TFoldedPoint>{}
+                  : observing::Fold(data_, period_days_, data_.front().t_days);
+    update();
+}
+
+void TFoldPlot::Draw(QPainter& p, const QRectF& area) const {
+    observingdrawing::DrawFold(p, area, {folded_, period_days_});
+}

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "observing/TPeriodogramPlot.h"
+
+#include "observing/ObservingDrawing.h"
+
+TPeriodogramPlot::TPeriodogramPlot(QWidget* parent) : TObservingPlot(parent) {}
+
+void TPeriodogramPlot::SetPeriodogram(const observing::TPeriodogram& periodogram) {
+    periodogram_ = periodogram;
+    update();
+}
+
+void TPeriodogramPlot::ClearPeriodogram() {
+    periodogram_.reset();
+    update();
+}
+
+void TPeriodogramPlot::SetShowWindow(bool show) {
+    showWindow_ = show;
+    update();
+}
+
+const observing::TPeriodogram* TPeriodogramPlot::Periodogram() const {
+    return periodogram_ ? &*periodogram_ : nullptr;
+}
+
+const observing::TPeak* TPeriodogramPlot::Peak() const {
+    return periodogram_ ? &periodogram_->peak : nullptr;
+}
+
+void TPeriodogramPlot::Draw(QPainter& p, const QRectF& area) const {
+    observingdrawing::DrawPeriodogram(p, area, {Periodogram(), showWindow_});
+}

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "observing/TResidualPlot.h"
+
+#include "observing/ObservingDrawing.h"
+
+TResidualPlot::TResidualPlot(QWidget* parent) : TObservingPlot(parent) { Update(); }
+
+void TResidualPlot::SetMeasurements(const observing::TMeasurementSet& set) {
+    set_ = set;
+    Update();
+}
+
+void TResidualPlot::SetSolution(const fit::TOrbitSolution* solution) {
+    hasFit_ = solution != nullptr;
+    if (solution)
+        solution_ = *solution;
+    Update();
+}
+
+void TResidualPlot::Update() {
+    residuals_.clear();
+    if (hasFit_) {
+        residuals_ = set_.data;
+        for (observing::TMeasurement& m : residuals_)
+            m.v_mps -= solution_.Velocity_mps(m.t_days);
+    }
+    SetMessage(hasFit_ ? QString() : QString("The residuals show here after a fit."));
+    update();
+}
+
+void TResidualPlot::Draw(QPainter& p, const QRectF& area) const {
+    observingdrawing::TDataScene scene;
+    scene.data = residuals_;
+    scene.velocityTitle = "residual (m/s)";
+    observingdrawing::DrawData(p, area, scene);
+}
