@@ -180,8 +180,13 @@ void TObservingRunForm::OpenMystery(int k) {
     TMeasurementSet set;
     set.data = Observe(star);
     truth_.clear(); // the answers are on the teacher's sheet, not here
-    const QString status =
-        QString("%1: %2 measurements. What orbits it?").arg(star.name).arg(set.data.size());
+    // The student needs the star's mass to weigh its planets: it is told and goes into the
+    // fit.
+    FitPage->SetStarMass(star.starMass);
+    const QString status = QString("%1: %2 measurements. What orbits it? (The plan on the left "
+                                   "is for the chapter's star, not these data.)")
+                               .arg(QString::fromStdString(Introduction(star)))
+                               .arg(set.data.size());
     ShowMeasurements(std::move(set), TSource::Mystery, status);
 }
 
@@ -209,7 +214,8 @@ bool TObservingRunForm::ImportFile(const QString& path) {
         return false;
     }
     truth_.clear();
-    const QString status = QString("Read %1 measurements from %2.")
+    const QString status = QString("Read %1 measurements from %2. (The plan on the left is for "
+                                   "the chapter's star, not these data.)")
                                .arg(reading.set.data.size())
                                .arg(QFileInfo(path).fileName());
     ShowMeasurements(std::move(reading.set), TSource::Imported, status);
