@@ -29,7 +29,7 @@ define install_packages
 	fi
 endef
 
-.PHONY: all deps fuzz-deps package-deps configure build run test bench gallery fuzz sanitize \
+.PHONY: all deps fuzz-deps package-deps configure build run test bench gallery teacher-guide fuzz sanitize \
         soak mutate install package clean
 
 all: build
@@ -60,6 +60,11 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
 
+# The teacher's guide: every question with its accepted answers, and the hidden stars.
+teacher-guide: build
+	$(BUILD)/app/doppler-spectroscopy --teacher-guide $(BUILD)/teacher-guide.pdf
+	@echo "Written: $(BUILD)/teacher-guide.pdf"
+
 gallery: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/gallery/gallery $(BUILD)/gallery
 	# The running chapter again at scale factor 2, on a screen large enough for the book.
@@ -72,6 +77,16 @@ gallery: build
 	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/zoom200 ch2-running,ch3-p06,spectrum-na-d --zoom 200
 	QT_QPA_PLATFORM=offscreen:configfile=tools/gallery/screen-1024x768.json \
 	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/screen1024 screen
+	# "Fit to screen" on the screens schools have, 175 % on 1920 x 1080, and 75 % on the
+	# same screen with doubled pixels (the least a zoom below 100 % needs).
+	for s in 800x600 1024x768 1920x1080; do \
+	  QT_QPA_PLATFORM=offscreen:configfile=tools/gallery/screen-$$s.json \
+	    $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/fit$$s 01-contents,ch3-p06,screen --fit || exit 1; \
+	done
+	QT_QPA_PLATFORM=offscreen:configfile=tools/gallery/screen-1920x1080.json \
+	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/zoom175 01-contents,ch3-p06,screen --zoom 175
+	QT_QPA_PLATFORM=offscreen:configfile=tools/gallery/screen-1920x1080.json QT_SCALE_FACTOR=2 \
+	  $(BUILD)/tools/gallery/gallery $(BUILD)/gallery/zoom75 01-contents,ch3-p06,screen --zoom 75
 	# The printed pages, as pictures.
 	for pdf in $(BUILD)/gallery/print-*.pdf; do pdftoppm -r 100 -png "$$pdf" "$${pdf%.pdf}"; done
 
@@ -117,16 +132,24 @@ mutate: deps
 # given: `make install PREFIX=/opt/doppler-spectroscopy`.
 PREFIX ?=
 install: build
-	$(SUDO) cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+	$(SUDO) cmake --install $(BUILD) --strip $(if $(PREFIX),--prefix $(PREFIX))
 
 # The Debian package $(BUILD)/doppler-spectroscopy_<version>_<arch>.deb, its desktop entry
 # and AppStream metadata checked first. The metadata's id is the package's own name: a
 # reverse domain name would need a domain the project does not have.
-package: build package-deps
+# It is built in a folder of its own with only what ships: no tests, benchmarks or tools.
+# MAINTAINER names whoever answers for the package, "Name <address>"; without it the
+# Maintainer field says it was never set.
+PKGBUILD ?= build-package
+MAINTAINER ?=
+package: package-deps
+	cmake -S . -B $(PKGBUILD) -G Ninja $(CMAKE_FLAGS) -DBUILD_TESTING=OFF -DDOPPLER_BENCH=OFF \
+	  -DDOPPLER_TOOLS=OFF $(if $(MAINTAINER),"-DDOPPLER_MAINTAINER=$(MAINTAINER)")
+	cmake --build $(PKGBUILD) -j2
 	desktop-file-validate app/doppler-spectroscopy.desktop
 	appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info \
-	  $(BUILD)/app/doppler-spectroscopy.metainfo.xml
-	cd $(BUILD) && cpack -G DEB
+	  $(PKGBUILD)/app/doppler-spectroscopy.metainfo.xml
+	cd $(PKGBUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(FUZZBUILD) $(SANBUILD) build-mutate
+	rm -rf $(BUILD) $(FUZZBUILD) $(SANBUILD) $(PKGBUILD) build-mutate

@@ -5,7 +5,8 @@
 // the program with a failure status, as does the lack of any display to show it on. A
 // termination signal closes the book; the status is then 128 + the signal's number. A zoom
 // chosen in the View menu takes a new application object, so the program starts itself
-// afresh at it, at the reader's place.
+// afresh at it, at the reader's place. With --teacher-guide FILE it writes the teacher's
+// guide to FILE as a PDF, on the offscreen platform, and ends.
 
 #include "Application.h"
 #include "DisplayCheck.h"
@@ -13,28 +14,74 @@
 #include "TerminationSignals.h"
 #include "Zoom.h"
 #include "book/BookPlace.h"
+#include "book/BookSettings.h"
 #include "book/TAccessBox.h"
-#include "book/TThisBook.h"
+#include "thisbook/TThisBook.h"
+#include "thisbook/TeacherGuide.h"
 #include "forms/Artwork.h"
 
 #include <QIcon>
 #include <QPixmap>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <string>
 #include <stdexcept>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
+const char* const Usage =
+    "Usage: doppler-spectroscopy [--zoom PERCENT] [Qt options such as -style NAME or -reverse]\n"
+    "An interactive book on finding planets by the Doppler shift of their star's light.\n"
+    "\n"
+    "  --zoom PERCENT  open at this zoom (25 to 400, as far as the screen allows); without it\n"
+    "                  the book opens at the zoom last chosen in View, Zoom, or fits the screen\n"
+    "  --teacher-guide FILE.pdf  write the teacher's guide to FILE.pdf and end\n"
+    "  --help          print this text and end\n"
+    "  --version       print the version and end\n";
+
+// The file named after --teacher-guide, or an empty text when the option is absent.
+std::string TeacherGuideArgument(int argc, char* argv[]) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--teacher-guide") == 0)
+            return argv[i + 1];
+    return {};
+}
+
+// Writes the teacher's guide without showing a window; the status says whether it was written.
+int WriteGuide(int argc, char* argv[], const std::string& path) {
+    GuardedApplication app(argc, argv);
+    Application::SetTitle("Doppler spectroscopy");
+    std::unique_ptr<TThisBook, void (*)(TForm*)> book(CreateForm<TThisBook>(), TForm::Free);
+    Application::SetMainForm(book.get());
+    const QString fault = WriteTeacherGuide(*book, QString::fromStdString(path));
+    Application::SetMainForm(nullptr);
+    if (!fault.isEmpty()) {
+        std::fprintf(stderr, "%s\n", fault.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+
 // Runs the book; `reopen` receives the command line that reopens it at a zoom the reader
-// chose.
-int RunBook(int argc, char* argv[], std::optional<std::vector<std::string>>& reopen) {
+// chose. `original` is the command line before Qt took its own options out of it.
+int RunBook(int argc, char* argv[], const std::vector<char*>& original, bool zoomFitsScreen,
+            TBookSettings& settings, std::optional<std::vector<std::string>>& reopen) {
     GuardedApplication app(argc, argv);
     zoom::RestoreEnvironment();
+    // Qt's own file dialog keeps its history in a settings file of Qt's; it goes to a folder
+    // that lives as long as this run, so that the book writes no settings but its own.
+    QTemporaryDir qtSettings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, qtSettings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, qtSettings.path());
     std::unique_ptr<TThisBook, void (*)(TForm*)> book(nullptr, TForm::Free);
     // A signal closes the book, so that its closing handler runs, and ends every event loop,
     // an open dialog's (the start-up failure's message among them) included.
@@ -48,14 +95,27 @@ int RunBook(int argc, char* argv[], std::optional<std::vector<std::string>>& reo
         Application::SetTitle("Doppler spectroscopy");
         QApplication::setWindowIcon(QIcon(QPixmap::fromImage(artwork::AboutPicture())));
         book.reset(CreateForm<TThisBook>());
+        book->ZoomFitsScreen = zoomFitsScreen;
         Application::SetMainForm(book.get());
         std::unique_ptr<TAccessBox, void (*)(TForm*)> access(CreateForm<TAccessBox>(), TForm::Free);
         book->show();
         if (const std::optional<TBookPlace> place = ResumeArgumentOf(argc, argv))
             book->Resume(*place);
+        else
+            book->Resume({.SystemColours = settings.SystemColours,
+                          .ScreenReader = settings.ScreenReader});
         status = app.exec();
+        const TBookPlace place = book->Place();
+        settings.SystemColours = place.SystemColours;
+        settings.ScreenReader = place.ScreenReader;
+        if (book->ZoomChosen)
+            settings.Zoom = book->ZoomFitsScreen
+                                ? std::nullopt
+                                : std::optional<int>(book->ZoomRequested ? book->ZoomRequested
+                                                                         : zoom::Current());
         if (book->ZoomRequested)
-            reopen = ReopenArguments(argc, argv, book->ZoomRequested, book->Place());
+            reopen = ReopenArguments(int(original.size()), const_cast<char**>(original.data()),
+                                     book->ZoomRequested, place);
     } catch (...) {
         Application::HandleException();
     }
@@ -65,9 +125,36 @@ int RunBook(int argc, char* argv[], std::optional<std::vector<std::string>>& reo
     return status;
 }
 
+// The program's own file, so that a restart keeps its name (not "exe").
+std::string ProgramPath() {
+    char path[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0)
+        return "/proc/self/exe";
+    const std::string resolved(path, std::size_t(length));
+    // A program replaced on disk while it runs (an upgrade) is only reachable through /proc.
+    return resolved.ends_with(" (deleted)") ? "/proc/self/exe" : resolved;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::string guide = TeacherGuideArgument(argc, argv); !guide.empty()) {
+        // The guide needs no display: it is drawn for the printer alone.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return WriteGuide(argc, argv, guide);
+    }
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg(argv[i]);
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(Usage, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::puts("doppler-spectroscopy " DOPPLER_VERSION);
+            return 0;
+        }
+    }
     // Before any application object, the zoom's screen probe included: Qt aborts without one.
     if (!DisplayAvailable(argc, argv)) {
         std::fputs("Doppler spectroscopy needs a graphical display (no DISPLAY or WAYLAND_DISPLAY "
@@ -82,20 +169,41 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
     }
-    if (percent == 0)
-        percent = zoom::FittingZoom(TCustomBook::DesignFrame(),
-                                    zoom::ProbeAvailableArea(argc, argv).size());
+    const QString settingsFile = BookSettingsFile();
+    TBookSettings settings = ReadBookSettings(settingsFile);
+    const zoom::TScreenMeasure screen = zoom::ProbeScreen(argc, argv);
+    const QSize frame = TCustomBook::DesignFrame();
+    bool fitsScreen = false;
+    if (percent != 0) {
+        if (const std::optional<std::string> refusal = zoom::Refusal(percent, frame, screen)) {
+            std::fprintf(stderr, "%s\n", refusal->c_str());
+            return 2;
+        }
+    } else if (settings.Zoom && !zoom::Refusal(*settings.Zoom, frame, screen)) {
+        percent = *settings.Zoom;
+    } else {
+        percent = zoom::StartZoom(frame, screen);
+        fitsScreen = !settings.Zoom;
+    }
     zoom::Apply(percent);
+    const std::vector<char*> original(argv, argv + argc);
     std::optional<std::vector<std::string>> reopen;
-    const int status = RunBook(argc, argv, reopen);
+    const int status = RunBook(argc, argv, original, fitsScreen, settings, reopen);
+    WriteBookSettings(settingsFile, settings);
     if (!reopen)
         return status;
+    // A signal that comes from now on waits for the restarted book; one that came since the
+    // book closed ends the program instead.
+    HoldTerminationSignals();
+    if (const int signal = UnhandledTerminationSignal())
+        return 128 + signal;
     // The same program, the same process: whoever started the book keeps waiting for it.
     std::vector<char*> args;
     for (std::string& arg : *reopen)
         args.push_back(arg.data());
     args.push_back(nullptr);
-    ::execv("/proc/self/exe", args.data());
+    const std::string program = ProgramPath();
+    ::execv(program.c_str(), args.data());
     std::fprintf(stderr, "The book could not reopen at the new zoom: %s\n", std::strerror(errno));
     return 1;
 }

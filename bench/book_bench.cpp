@@ -5,7 +5,7 @@
 #include "Application.h"
 #include "book/TAccessBox.h"
 #include "book/TCustomChapter.h"
-#include "book/TThisBook.h"
+#include "thisbook/TThisBook.h"
 #include "simulation/TBaseChapter.h"
 
 #include <QApplication>

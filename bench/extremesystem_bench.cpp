@@ -8,7 +8,7 @@
 
 #include "Application.h"
 #include "book/TAccessBox.h"
-#include "book/TThisBook.h"
+#include "thisbook/TThisBook.h"
 #include "chapters/TFreeExperiment.h"
 #include "simulation/TPlanetParamForm.h"
 

@@ -19,7 +19,7 @@
 
 #include "Application.h"
 #include "book/TAccessBox.h"
-#include "book/TThisBook.h"
+#include "thisbook/TThisBook.h"
 #include "oBitBtn.h"
 #include "simulation/TBaseChapter.h"
 

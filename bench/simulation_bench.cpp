@@ -10,7 +10,7 @@
 #include "Application.h"
 #include "TBitmap.h"
 #include "VectorState.h"
-#include "book/TThisBook.h"
+#include "thisbook/TThisBook.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/TBaseChapter.h"
 

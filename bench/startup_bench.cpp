@@ -11,7 +11,7 @@
 
 #include "Application.h"
 #include "book/TAccessBox.h"
-#include "book/TThisBook.h"
+#include "thisbook/TThisBook.h"
 #include "forms/Artwork.h"
 #include "TImage.h"
 

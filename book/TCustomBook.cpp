@@ -79,16 +79,31 @@ QSize TCustomBook::DesignFrame() {
     return QSize(792 + 8, 554 + 22 + 34);
 }
 
+namespace {
+
+// The book's screen as a program at 100 % would measure it.
+zoom::TScreenMeasure MeasureAt100(const QWidget& book) {
+    const QScreen* shown = book.screen() ? book.screen() : QGuiApplication::primaryScreen();
+    if (!shown)
+        return {};
+    const int percent = zoom::Current();
+    return {shown->availableGeometry().size() * percent / 100,
+            shown->devicePixelRatio() * 100 / percent};
+}
+
+} // namespace
+
+int TCustomBook::FitZoom() const { return zoom::StartZoom(DesignFrame(), MeasureAt100(*this)); }
+
 void TCustomBook::ShowZoomLevels() {
-    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
-    // The screen's area in the pixels of a book at 100 %.
-    const QSize free = shown ? shown->availableGeometry().size() * zoom::Current() / 100 : QSize();
+    const zoom::TScreenMeasure screen = MeasureAt100(*this);
     for (std::size_t i = 0; i < zoom::MenuLevels.size(); ++i) {
         const int percent = zoom::MenuLevels[i];
         mnitZoom[i]->setChecked(percent == zoom::Current());
         mnitZoom[i]->setEnabled(percent == zoom::Current() ||
-                                zoom::Fits(DesignFrame(), free, percent));
+                                !zoom::Refusal(percent, DesignFrame(), screen));
     }
+    mnitZoomFit->setText(QString("&Fit to screen (%1 %)").arg(FitZoom()));
     const auto enabled = [this](int step) {
         for (std::size_t i = 0; i < zoom::MenuLevels.size(); ++i)
             if ((zoom::MenuLevels[i] - zoom::Current()) * step > 0 && mnitZoom[i]->isEnabled())
@@ -100,9 +115,20 @@ void TCustomBook::ShowZoomLevels() {
 }
 
 void TCustomBook::mnitZoomClick(int percent) {
+    ZoomChosen = true;
+    ZoomFitsScreen = false;
     if (percent == zoom::Current())
         return;
     ZoomRequested = percent;
+    Close();
+}
+
+void TCustomBook::mnitZoomFitClick() {
+    ZoomChosen = true;
+    ZoomFitsScreen = true;
+    if (FitZoom() == zoom::Current())
+        return;
+    ZoomRequested = FitZoom();
     Close();
 }
 

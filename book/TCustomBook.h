@@ -10,6 +10,7 @@
 #include "TForm.h"
 #include "TImageList.h"
 #include "oBitBtn.h"
+#include "Zoom.h"
 
 #include <QPageLayout>
 #include <array>
@@ -44,8 +45,10 @@ public:
     QAction* mnitPrint = nullptr;
     QAction* mnitPrintText = nullptr; // "Print chapter text..."
     QAction* mnitExit = nullptr;
-    // The zoom levels in zoom::MenuLevels order, then one level up and one down.
-    std::array<QAction*, 5> mnitZoom{};
+    // The zoom levels in zoom::MenuLevels order, "Fit to screen", then one level up and one
+    // down.
+    std::array<QAction*, zoom::MenuLevels.size()> mnitZoom{};
+    QAction* mnitZoomFit = nullptr;
     QAction* mnitZoomIn = nullptr;
     QAction* mnitZoomOut = nullptr;
     QAction* mnitContents = nullptr;
@@ -67,6 +70,11 @@ public:
     // A zoom the reader chose, in percent: the window has closed so that the program
     // reopens the book at it. 0 while none is chosen.
     int ZoomRequested = 0;
+    // The zoom follows the screen ("Fit to screen"), to be fitted afresh at the next start,
+    // rather than a level the reader chose.
+    bool ZoomFitsScreen = false;
+    // The reader chose a zoom (a level or "Fit to screen") in this run, to be remembered.
+    bool ZoomChosen = false;
 
     // The window's frame at 100 %: the client area, the menu bar and an allowance for the
     // window system's title bar and borders.
@@ -97,7 +105,12 @@ public:
     void mnitZoomClick(int percent);
     void mnitZoomInClick();
     void mnitZoomOutClick();
-    // Ticks the level in force and enables the levels at which the window fits the screen.
+    // "Fit to screen": the largest zoom at which the window fits its screen, no smaller than
+    // what the screen draws whole.
+    int FitZoom() const;
+    void mnitZoomFitClick();
+    // Ticks the level in force and enables the levels at which the window fits the screen
+    // and which the screen draws whole.
     void ShowZoomLevels();
 
     // Page Down / Alt+Right and Page Up / Alt+Left press the forward and back buttons while

@@ -11,7 +11,9 @@
 #include "oBitBtn.h"
 
 #include <memory>
+#include <string>
 
+class TRichEditControl;
 class oRichEdit;
 
 class TThisChapter : public TCustomChapter {
@@ -55,6 +57,12 @@ public:
     // What the reader has still to give before the answer can be judged ("Choose a
     // planet."), or null when the answer is complete. An incomplete answer costs no attempt.
     virtual const char* MissingAnswer() const { return nullptr; }
+    // For the teacher's guide: what the chapter sets out to teach and the misconceptions it
+    // meets.
+    virtual void WriteTeacherNotes(TRichEditControl&) {}
+    // For the teacher's guide, on a page that ShowPage has set up: the answer accepted, with
+    // its tolerance; empty on a page that asks nothing.
+    virtual std::string AcceptedAnswer() { return {}; }
 
     // Judges the current answer and shows the feedback.
     void JudgeAnswer();

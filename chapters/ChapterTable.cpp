@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "book/ChapterTable.h"
 
+#include "TFindingPlanet.h"
 #include "TFreeExperiment.h"
 #include "TIntro.h"
 #include "TOnePlanet.h"
@@ -9,7 +10,7 @@
 #include "TSummaryChapter.h"
 #include "TTwoPlanets.h"
 
-int ChapterTableSize() { return 6; }
+int ChapterTableSize() { return 7; }
 
 TCustomChapter* CreateChapterWindow(int number, TCustomBook& owner) {
     switch (number) {
@@ -24,6 +25,8 @@ TCustomChapter* CreateChapterWindow(int number, TCustomBook& owner) {
     case 5:
         return CreateForm<TFreeExperiment>(&owner);
     case 6:
+        return CreateForm<TFindingPlanet>(&owner);
+    case 7:
         return CreateForm<TSummaryChapter>(&owner);
     default:
         return nullptr;

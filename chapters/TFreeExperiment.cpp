@@ -50,9 +50,8 @@ void TFreeExperiment::WritePageText() {
         break;
     case 3:
         t << *HeadingFont << "Reconstruct reality" << *BodyFont;
-        t << "\n\nSet the parameters to those of real planetary systems that have been "
-             "discovered, and you will see the work that planet-hunting astronomers do.\n\n"
-             "Open the card ";
+        t << "\n\nGive the planets the parameters of a real system, and you will see the "
+             "work planet hunters do.\n\nOpen the card ";
         t << fsBold << "Real planetary systems" >> fsBold;
         t << " from the ";
         t << fsBold << "Tools" >> fsBold;
@@ -62,8 +61,7 @@ void TFreeExperiment::WritePageText() {
         WriteInclination(t);
         t << " = 90° and " << fsItalic << "m" >> fsItalic << " to the given ";
         WriteMassTimesSine(t);
-        t << ".\n\nSet up draws a real system's velocity arrows shorter, to fit its view; "
-             "each still points the way its body moves, the star's ";
+        t << ". Set up shortens the velocity arrows to fit the view; the star's is ";
         t << int(std::lround(TOrbitView::StarArrowMagnification))
           << " times a planet's at the same speed.";
         break;
@@ -82,4 +80,14 @@ void TFreeExperiment::WritePageText() {
         break;
     }
     t.SetSelStart(0);
+}
+
+void TFreeExperiment::WriteTeacherNotes(TRichEditControl& t) {
+    t << fsBold << "Aims: " >> fsBold
+      << "to predict, then check, how each element of up to three planets shapes the star's "
+         "velocity curve; to set up a real system from the card and compare it with its "
+         "published curve.\n";
+    t << fsBold << "Misconceptions: " >> fsBold
+      << "that the curves of several planets cannot be told apart; that a face-on orbit still "
+         "shows a signal. The chapter asks no questions.\n";
 }

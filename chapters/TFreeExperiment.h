@@ -15,6 +15,7 @@ public:
 
     void ShowPage() override;
     void WritePageText() override;
+    void WriteTeacherNotes(TRichEditControl& t) override;
     void SetUpSystem(const TRealSystem& system) override;
 
 private:

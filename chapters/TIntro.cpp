@@ -37,3 +37,12 @@ void TIntro::WritePageText() {
     t << fsBold << " Doppler spectroscopy." >> fsBold;
     t.SetSelStart(0);
 }
+
+void TIntro::WriteTeacherNotes(TRichEditControl& t) {
+    t << fsBold << "Aims: " >> fsBold
+      << "the Doppler effect of light; that a star and its planet orbit their common centre of "
+         "mass, so an unseen planet shows in the periodic shift of its star's lines.\n";
+    t << fsBold << "Misconceptions: " >> fsBold
+      << "that the planet is seen or its own light measured; that the star stands still while "
+         "the planet orbits it; that a shift to the red means a redder star.\n";
+}

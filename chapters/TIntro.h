@@ -10,4 +10,5 @@ public:
     explicit TIntro(TCustomBook* owner);
     void ShowPage() override;
     void WritePageText() override;
+    void WriteTeacherNotes(TRichEditControl& t) override;
 };

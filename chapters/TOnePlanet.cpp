@@ -240,3 +240,18 @@ void TOnePlanet::WriteConclusion() {
     }
     ShowNextButton(true);
 }
+
+void TOnePlanet::WriteTeacherNotes(TRichEditControl& t) {
+    t << fsBold << "Aims: " >> fsBold
+      << "how the planet's mass, the size and shape of its orbit and the orbit's tilt change the "
+         "amplitude and shape of the velocity curve; that only m sin i can be measured.\n";
+    t << fsBold << "Misconceptions: " >> fsBold
+      << "that a heavier planet gives a longer period; that a face-on orbit shows its full "
+         "signal; that an eccentric orbit's curve is a sine.\n";
+}
+
+std::string TOnePlanet::AcceptedAnswer() {
+    if (Page == MassQuestionPage)
+        return "“it decreases” (the first choice).";
+    return {};
+}

@@ -22,6 +22,8 @@ public:
     bool IsAnswerCorrect() override;
     void WriteHint() override;
     void WriteConclusion() override;
+    void WriteTeacherNotes(TRichEditControl& t) override;
+    std::string AcceptedAnswer() override;
 
     // Releases the three choice buttons and gives them the window-text caption colour.
     void ResetChoices();

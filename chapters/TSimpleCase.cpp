@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QSlider>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace {
@@ -266,4 +267,26 @@ void TSimpleCase::WriteConclusion() {
     }
     if (Page == PeriodQuestionPage || Page == ZeroVelocityQuestionPage)
         ShowNextButton(true);
+}
+
+void TSimpleCase::WriteTeacherNotes(TRichEditControl& t) {
+    t << fsBold << "Aims: " >> fsBold
+      << "to read the orbit view and the velocity graph together: the period from the graph, "
+         "and when the radial velocity is zero or greatest.\n";
+    t << fsBold << "Misconceptions: " >> fsBold
+      << "that the velocity is greatest when the star is farthest from us (it is zero there); "
+         "that the graph's time axis is the same at every timescale.\n";
+}
+
+std::string TSimpleCase::AcceptedAnswer() {
+    if (Page == PeriodQuestionPage) {
+        char text[160];
+        std::snprintf(text, sizeof text,
+                      "Mondas's period to three figures, %g days; answers within %g days count.",
+                      RoundToFigures(Planets[0].Period, 3, true), PeriodTolerance_days);
+        return text;
+    }
+    if (Page == ZeroVelocityQuestionPage)
+        return "“crosses the z axis” (the third choice).";
+    return {};
 }

@@ -22,6 +22,7 @@
 #include <QSlider>
 #include <QTimer>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -314,4 +315,29 @@ void TTwoPlanets::WriteConclusion() {
     // Drawn at once, not at the next tick, so that a stopped simulation shows its view too.
     DrawBackground();
     DrawFrame();
+}
+
+void TTwoPlanets::WriteTeacherNotes(TRichEditControl& t) {
+    t << fsBold << "Aims: " >> fsBold
+      << "to untangle a velocity curve made by two planets: each period from the timescale "
+         "that shows it, and which element of a planet changed the curve.\n";
+    t << fsBold << "Misconceptions: " >> fsBold
+      << "that the curve of two planets repeats with either period; that the inclination and "
+         "the mass of a planet can be told apart from the velocity alone.\n";
+}
+
+std::string TTwoPlanets::AcceptedAnswer() {
+    if (Page == PeriodQuestionPage) {
+        char text[200];
+        std::snprintf(text, sizeof text,
+                      "Mondas %g days (within %g days) and Vulcan %g days (within %g whole "
+                      "days), each to three figures.",
+                      RoundToFigures(Planets[Mondas].Period, 3, true), MondasTolerance_days,
+                      RoundToFigures(Planets[Vulcan].Period, 3, true), VulcanTolerance_days);
+        return text;
+    }
+    if (Page == ParameterQuestionPage)
+        return "planet “" + PlanComboBox->itemText(Vulcan).toStdString() + "”, parameter “" +
+               ParamComboBox->itemText(InclinationOrMass).toStdString() + "”.";
+    return {};
 }

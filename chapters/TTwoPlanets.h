@@ -36,6 +36,8 @@ public:
     const char* MissingAnswer() const override;
     void WriteHint() override;
     void WriteConclusion() override;
+    void WriteTeacherNotes(TRichEditControl& t) override;
+    std::string AcceptedAnswer() override;
 
     // Handlers.
     void QDoneButtonClick() { JudgeAnswer(); }

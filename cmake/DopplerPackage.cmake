@@ -37,11 +37,18 @@ install(FILES ${PROJECT_SOURCE_DIR}/app/doppler-spectroscopy.svg
 install(FILES ${DOPPLER_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/doppler-spectroscopy)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/LICENSES DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/doppler-spectroscopy)
+# The licences in Debian's machine-readable form, where Debian looks for them.
+install(FILES ${PROJECT_SOURCE_DIR}/app/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/doppler-spectroscopy)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME doppler-spectroscopy)
 set(CPACK_PACKAGE_VENDOR "The Doppler spectroscopy book authors")
 set(CPACK_PACKAGE_CONTACT "The Doppler spectroscopy book authors")
+# Whoever builds a package answers for it: the placeholder's reserved domain (.invalid)
+# cannot receive mail, so a package built without setting it says so plainly.
+set(DOPPLER_MAINTAINER "Unset Packager <packager@maintainer.invalid>" CACHE STRING
+    "The Debian package's Maintainer field: a name and an address the packager answers at")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${DOPPLER_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "interactive book on finding planets from their star's radial velocity")
 set(CPACK_PACKAGE_DESCRIPTION

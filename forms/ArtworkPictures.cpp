@@ -98,12 +98,13 @@ struct ContentsEntry {
     const char* summary;
 };
 
-const ContentsEntry contentsEntries[5] = {
+const ContentsEntry contentsEntries[6] = {
     {"1", "Doppler spectroscopy", "How a star's motion shifts the light we receive"},
     {"2", "The simulation", "A star and one planet: reading the velocity curve"},
     {"3", "One planet", "How mass, distance, shape and tilt change the signal"},
     {"4", "Two planets", "Untangling the velocity curve of two planets"},
     {"5", "Free experiment", "Build a planetary system of your own"},
+    {"6", "Finding a planet", "Observe, search, fold, fit and weigh, as astronomers do"},
 };
 
 } // namespace
@@ -134,8 +135,8 @@ QImage ContentsPicture() {
     p.setPen(QPen(QColor(0, 0, 157, 90), 1.0));
     p.drawLine(QPointF(95, 240), QPointF(440, 240));
 
-    for (int i = 0; i < 5; ++i) {
-        const int top = 251 + 54 * i;
+    for (int i = 0; i < int(std::size(contentsEntries)); ++i) {
+        const int top = 251 + 45 * i;
         const ContentsEntry& e = contentsEntries[i];
         p.setPen(Ink);
         p.setFont(serif(20, true));

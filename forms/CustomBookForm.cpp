@@ -59,6 +59,8 @@ void DefineCustomBookForm(TCustomBook& f) {
             item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
         f.mnitZoom[i] = item;
     }
+    f.ZoomMenu->addSeparator();
+    f.mnitZoomFit = f.ZoomMenu->addAction("&Fit to screen", [&f] { f.mnitZoomFitClick(); });
     f.ViewMenu->addSeparator();
     f.mnitZoomIn = f.ViewMenu->addAction("Zoom &in", [&f] { f.mnitZoomInClick(); });
     f.mnitZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus),

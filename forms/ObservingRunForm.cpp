@@ -97,7 +97,6 @@ void DefineObservingRunForm(TObservingRunForm& f) {
                                [&f, k] { f.OpenMystery(k); });
     file->addSeparator();
     f.mnitPrint = file->addAction("&Print...", [&f] { f.mnitPrintClick(); });
-    f.mnitAnswers = file->addAction("Print the &answer sheet...", [&f] { f.mnitAnswersClick(); });
     file->addSeparator();
     f.mnitClose = file->addAction("&Close", [&f] { f.hide(); });
 

@@ -17,9 +17,14 @@ const TFont ArialBold("Arial", -13, clWindowText, TFontStyles{}.with(fsBold));
 
 oBitBtn* ChoiceButton(TBaseChapter& f, int top, const char* caption,
                       std::function<void(oBitBtn*)> onClick) {
+    return ChoiceButton(f, *f.QButtons, QRect(230, top, 147, 27), caption, std::move(onClick));
+}
+
+oBitBtn* ChoiceButton(TThisChapter& f, const TImageList& faces, QRect place, const char* caption,
+                      std::function<void(oBitBtn*)> onClick) {
     auto* b = new oBitBtn(&f);
-    b->setGeometry(230, top, 147, 27);
-    b->SetImages(f.QButtons.get());
+    b->setGeometry(place);
+    b->SetImages(&faces);
     b->NumGlyphs = 4;
     b->SetCaption(caption);
     b->SetFont(TFont("Arial", -13, clWindowText));
@@ -45,7 +50,7 @@ TKeyEdit* AnswerField(QWidget* parent, QRect place, std::function<void(char&)> o
     return field;
 }
 
-oBitBtn* DoneButton(TBaseChapter& f, QRect place, std::function<void()> onClick) {
+oBitBtn* DoneButton(TThisChapter& f, QRect place, std::function<void()> onClick) {
     auto* b = new oBitBtn(&f);
     b->setGeometry(place);
     b->SetImages(f.ButtonImages.get());

@@ -10,7 +10,9 @@
 class QLabel;
 class QWidget;
 class TBaseChapter;
+class TImageList;
 class TKeyEdit;
+class TThisChapter;
 class oBitBtn;
 
 namespace questionparts {
@@ -18,11 +20,14 @@ namespace questionparts {
 // A 147 x 27 choice button on the chapter's question faces, at (230, top).
 oBitBtn* ChoiceButton(TBaseChapter& f, int top, const char* caption,
                       std::function<void(oBitBtn*)> onClick);
+// A choice button on the given faces at `place`, for a chapter without a simulation.
+oBitBtn* ChoiceButton(TThisChapter& f, const TImageList& faces, QRect place, const char* caption,
+                      std::function<void(oBitBtn*)> onClick);
 // A caption in Arial bold 13 px, shown.
 QLabel* BoldText(QWidget* parent, QRect place, const char* text);
 // A field for a number of at most five characters; every typed key goes through onKey.
 TKeyEdit* AnswerField(QWidget* parent, QRect place, std::function<void(char&)> onKey);
 // The 65 x 36 "Done" button on the chapter's button faces.
-oBitBtn* DoneButton(TBaseChapter& f, QRect place, std::function<void()> onClick);
+oBitBtn* DoneButton(TThisChapter& f, QRect place, std::function<void()> onClick);
 
 } // namespace questionparts

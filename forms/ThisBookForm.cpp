@@ -3,7 +3,7 @@
 #include "ThisBookForm.h"
 
 #include "Artwork.h"
-#include "book/TThisBook.h"
+#include "thisbook/TThisBook.h"
 
 #include <QFrame>
 #include <QMenu>
@@ -17,12 +17,13 @@ struct ChapterButton {
     const char* menuCaption;
 };
 
-const ChapterButton chapterButtons[5] = {
+const ChapterButton chapterButtons[6] = {
     {251, 47, "Doppler Spectroscopy", "&1 Doppler spectroscopy"},
-    {305, 35, "The Simulation", "&2 The simulation"},
-    {359, 29, "One planet", "&3 One planet"},
-    {413, 32, "Two planets", "&4 Two planets"},
-    {467, 37, "Free experiment", "&5 Free experiment"},
+    {296, 35, "The Simulation", "&2 The simulation"},
+    {341, 29, "One planet", "&3 One planet"},
+    {386, 32, "Two planets", "&4 Two planets"},
+    {431, 37, "Free experiment", "&5 Free experiment"},
+    {476, 37, "Finding a planet", "&6 Finding a planet"},
 };
 
 // Where the contents picture writes a chapter's number, title and summary, from the top of
@@ -45,7 +46,7 @@ void DefineThisBookForm(TThisBook& f) {
 
     f.ButtonImages = std::make_unique<TImageList>(27, 29);
     artwork::AddChapterButtonFaces(*f.ButtonImages);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < int(std::size(chapterButtons)); ++i) {
         const ChapterButton& entry = chapterButtons[i];
         auto* button = new oBitBtn(f.ContentsPanel);
         button->move(95, entry.top);
@@ -84,7 +85,7 @@ void DefineThisBookForm(TThisBook& f) {
 
     f.mnitContents->setText("&Contents");
     f.SectionMenu->addSeparator();
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < int(std::size(chapterButtons)); ++i) {
         QAction* item = f.SectionMenu->addAction(chapterButtons[i].menuCaption);
         item->setData(i + 1);
         QObject::connect(item, &QAction::triggered, [&f, item] { f.mnitClick(item); });

@@ -19,11 +19,26 @@ std::string Format(const char* format, int decimals, double value) {
 } // namespace
 
 std::string WithUncertainty(const TEstimate& x) {
-    if (std::isinf(x.sigma))
+    if (x.fixed)
+        return Format("%.*g", 6, x.value) + " (fixed)";
+    const double below = x.value - x.low;
+    const double above = x.high - x.value;
+    // A value whose 1-sigma interval reaches past a bound with nothing beyond the other, or
+    // past both bounds, is not told by the data.
+    const bool crossesLow = x.sigma > below;
+    const bool crossesHigh = x.sigma > above;
+    if (!std::isfinite(x.sigma) || (crossesLow && (crossesHigh || std::isinf(above))) ||
+        (crossesHigh && std::isinf(below)))
         return Format("%.*g", 6, x.value) + " (unconstrained)";
     if (!(x.sigma > 0.0))
         return Format("%.*g", 6, x.value);
     const int decimals = std::clamp(1 - static_cast<int>(std::floor(std::log10(x.sigma))), 0, 12);
+    if (crossesLow || crossesHigh) {
+        // The interval stops at the bound it would cross.
+        return Format("%.*f", decimals, x.value) + " +" +
+               Format("%.*f", decimals, std::min(x.sigma, above)) + " −" +
+               Format("%.*f", decimals, std::min(x.sigma, below));
+    }
     return Format("%.*f", decimals, x.value) + " ± " + Format("%.*f", decimals, x.sigma);
 }
 
@@ -31,6 +46,25 @@ std::string SigmaDistance(double truth, const TEstimate& fitted) {
     if (!(fitted.sigma > 0.0) || std::isinf(fitted.sigma))
         return "–";
     return Format("%.*f", 1, std::abs(truth - fitted.value) / fitted.sigma) + "σ";
+}
+
+std::string BoundNote(const TFittedPlanet& planet) {
+    if (!planet.eccentricityAtBound)
+        return {};
+    return "The eccentricity sits at the model's bound of " +
+           Format("%.*f", 2, MaxFitEccentricity) +
+           ": the data may want more, and its uncertainty says little.";
+}
+
+std::string EvidenceLine(double deltaBic, double falseAlarm) {
+    const char* verdict = deltaBic < -10.0 ? "strong evidence for the planet"
+                          : deltaBic < -2.0 ? "some evidence for the planet"
+                                            : "no evidence for the planet";
+    const char* peak = falseAlarm < 0.01 ? "noise seldom makes such a peak"
+                                         : "noise often makes such a peak";
+    return "ΔBIC " + Format("%.*f", 1, deltaBic) + " (" + verdict +
+           "; below −10 is strong), false-alarm probability " +
+           Format("%.*g", 2, falseAlarm) + " (" + peak + ").";
 }
 
 } // namespace fit

@@ -3,8 +3,11 @@
 #pragma once
 // The fit's numbers as the results tables write them: a value with its 1-sigma uncertainty,
 // the uncertainty rounded to two significant figures and the value to the same decimal place
-// ("4.23115 ± 0.00047"); "(unconstrained)" after a value the data do not fix. And how far a
-// true value lies from the fitted one, in units of the uncertainty ("1.3σ").
+// ("4.23115 ± 0.00047"); "(unconstrained)" after a value the data do not fix: one with an
+// infinite uncertainty, or whose 1-sigma interval reaches past a bound of its range with no
+// bound on the other side, or past both; "(fixed)" after one held fixed. An interval that
+// crosses one bound of a range bounded on both sides stops there ("0.03 +0.05 −0.03"). And
+// how far a true value lies from the fitted one, in units of the uncertainty ("1.3σ").
 
 #include "model/OrbitFit.h"
 
@@ -16,5 +19,15 @@ std::string WithUncertainty(const TEstimate& x);
 
 // |truth - fitted| / sigma to one decimal; "–" when the uncertainty is infinite or 0.
 std::string SigmaDistance(double truth, const TEstimate& fitted);
+
+// The note shown beside a planet whose eccentricity sits at the model's bound, or an empty
+// text.
+std::string BoundNote(const TFittedPlanet& planet);
+
+// One line on whether an added planet is believable: its delta BIC and the false-alarm
+// probability of the peak it was sought at, with what they mean (a delta BIC below -10 is
+// strong evidence, Kass & Raftery 1995, JASA 90, 773; a false-alarm probability below 1 %
+// is a peak noise seldom makes).
+std::string EvidenceLine(double deltaBic, double falseAlarm);
 
 } // namespace fit

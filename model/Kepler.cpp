@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/Kepler.h"
+#include "model/Angles.h"
 
 #include "Precondition.h"
 #include "model/planet.h"
@@ -13,8 +14,6 @@ namespace kepler {
 
 namespace {
 
-constexpr double Pi = std::numbers::pi;
-constexpr double TwoPi = 2.0 * std::numbers::pi;
 // Newton's step halves the error's digits each time; with the bracket, 60 rounds are far
 // more than the 6 or so it needs even at e = 0.99 near M = 0.
 constexpr int MaxIterations = 60;

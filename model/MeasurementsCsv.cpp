@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/MeasurementsCsv.h"
 
+#include "model/MeasurementLimits.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -109,12 +111,30 @@ std::string Shortest(double x) {
     return std::string(buffer, result.ptr);
 }
 
+// UTF-16 marks its order, or spells ASCII with a zero byte beside each letter.
+bool LooksLikeUtf16(std::string_view text) {
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
+        return true;
+    return text.size() >= 2 && (text[0] == '\0') != (text[1] == '\0');
+}
+
+// The end of the line that starts at pos, and where the next one starts: a line ends with a
+// line feed, a carriage return and line feed, or a carriage return alone.
+std::size_t LineEnd(std::string_view text, std::size_t pos, std::size_t& next) {
+    const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+    next = end + (text.substr(end).starts_with("\r\n") ? 2 : 1);
+    return end;
+}
+
 } // namespace
 
 TCsvReading ReadMeasurementsCsv(std::string_view text) {
     if (text.size() > MaxCsvBytes)
         return Refused(0, "The file is larger than 1 MB; the book reads up to 1 MB of "
                           "measurements.");
+    if (LooksLikeUtf16(text))
+        return Refused(0, "The file is written in UTF-16; save it as plain text (UTF-8 or "
+                          "ASCII) and import it again.");
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
     std::vector<TMeasurement> rows;
@@ -123,9 +143,10 @@ TCsvReading ReadMeasurementsCsv(std::string_view text) {
     int lineNumber = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const std::size_t end = std::min(text.find('\n', pos), text.size());
+        std::size_t next = 0;
+        const std::size_t end = LineEnd(text, pos, next);
         const std::string_view line = Trimmed(text.substr(pos, end - pos));
-        pos = end + 1;
+        pos = next;
         ++lineNumber;
         if (line.empty() || line.front() == '#')
             continue;
@@ -154,6 +175,10 @@ TCsvReading ReadMeasurementsCsv(std::string_view text) {
             if (number == TNumber::NotFinite)
                 return Refused(lineNumber, "the " + name + " must be a finite number");
         }
+        for (const std::string& refusal :
+             {TimeRefusal(values[0]), VelocityRefusal(values[1]), ErrorRefusal(values[2])})
+            if (!refusal.empty())
+                return Refused(lineNumber, refusal);
         rows.push_back({values[0], values[1], values[2]});
     }
     if (rows.size() < MinCsvRows)
@@ -163,11 +188,12 @@ TCsvReading ReadMeasurementsCsv(std::string_view text) {
     std::stable_sort(rows.begin(), rows.end(), [](const TMeasurement& a, const TMeasurement& b) {
         return a.t_days < b.t_days;
     });
+    if (const std::string refusal = SpanRefusal(rows.back().t_days - rows.front().t_days);
+        !refusal.empty())
+        return Refused(0, refusal);
     TCsvReading reading;
     reading.ok = true;
     reading.set.timeOffset_days = rows.front().t_days;
-    if (!std::isfinite(rows.back().t_days - rows.front().t_days))
-        return Refused(0, "The times span too wide a range to be shown.");
     for (TMeasurement& m : rows)
         m.t_days -= reading.set.timeOffset_days;
     reading.set.data = std::move(rows);

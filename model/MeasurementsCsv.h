@@ -3,12 +3,14 @@
 #pragma once
 // Radial-velocity measurements as text: three columns, time (days), velocity (m/s) and its
 // error (m/s), separated by commas, semicolons, tabs or spaces, the separator taken from the
-// first row of numbers. With semicolons a decimal comma is read as a point. Lines starting
-// with "#" and blank lines are skipped, as is one header line before the first row. The times
-// are kept relative to the earliest one, which is returned as the offset, so Julian dates keep
-// their precision. A file is refused, naming the line and the cause where there is one, if it
-// is over MaxCsvBytes, has over MaxCsvRows rows, a row that is not three finite numbers with a
-// positive error, fewer than MinCsvRows rows, or times spanning more than a double holds.
+// first row of numbers. With semicolons a decimal comma is read as a point. Lines end with a
+// line feed, a carriage return or both. Lines starting with "#" and blank lines are skipped,
+// as is one header line before the first row. The times are kept relative to the earliest
+// one, which is returned as the offset, so Julian dates keep their precision. A file is
+// refused, naming the line and the cause where there is one, if it is over MaxCsvBytes, is
+// UTF-16, has over MaxCsvRows rows, a row that is not three finite numbers within the
+// bounds of MeasurementLimits.h, fewer than MinCsvRows rows, or times spanning more than nothing but less
+// than MinSpan_days.
 
 #include "model/ObservingRun.h"
 

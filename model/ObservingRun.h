@@ -57,11 +57,14 @@ bool CoversTwoCycles(const TObservingPlan& plan,
 // The settings and seed in one line, for a file's comment and the answer sheet.
 std::string DescribePlan(const TObservingPlan& plan);
 
-// One measurement: the time of the measurement, the measured velocity and its stated error.
+// One measurement: the time of the measurement, the measured velocity and its stated error,
+// and which instrument made it (0, 1, ... in the order of the data set's instruments; each
+// has its own zero point and jitter).
 struct TMeasurement {
     double t_days = 0.0;
     double v_mps = 0.0;
     double error_mps = 1.0;
+    int instrument = 0;
 
     bool operator==(const TMeasurement&) const = default;
 };

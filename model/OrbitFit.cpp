@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/OrbitFit.h"
+#include "model/Angles.h"
 
 #include "Precondition.h"
+#include "model/Jitter.h"
 #include "model/LeastSquares.h"
 #include "model/PlanetMass.h"
 #include "model/planet.h"
@@ -16,19 +18,21 @@ namespace fit {
 
 namespace {
 
-constexpr double Pi = std::numbers::pi;
-constexpr double TwoPi = 2.0 * std::numbers::pi;
 constexpr double Infinity = std::numeric_limits<double>::infinity();
 constexpr int PerPlanet = 5; // P, K, sqrt(e) cos omega, sqrt(e) sin omega, lambda
 
 // The eccentricities and periastron directions tried for a new planet after its circular
-// start: enough that one start lies in the basin of every orbit up to e = 0.95.
-constexpr double StartEccentricities[] = {0.3, 0.6, 0.85};
+// start: enough that one start lies in the basin of every orbit up to e = 0.99.
+constexpr double StartEccentricities[] = {0.3, 0.6, 0.85, 0.95};
 constexpr double StartOmegas[] = {0.0, 0.5 * Pi, Pi, 1.5 * Pi};
 // A start is cut short here; only the best is then carried on to convergence.
 constexpr int StartEvaluations = 100;
 constexpr int FinalEvaluations = 500;
-constexpr int MaxJitterRounds = 20;
+constexpr int MaxJitterRounds = 30;
+// Each round after a jitter step starts at the last minimum, which it moves a little.
+constexpr int JitterRoundEvaluations = 100;
+// A circular start whose eccentricity is free starts here instead (see FitFrom).
+constexpr double CircularStart = 0.01;
 
 double Wrapped2Pi(double x) {
     const double r = std::fmod(x, TwoPi);
@@ -136,28 +140,78 @@ bool Usable(const TPlanetParameters& p) {
            std::isfinite(p.k) && std::isfinite(p.lambda) && std::abs(p.lambda) < 1e6;
 }
 
-// The whitened residuals (v_i - model_i) / sigma_i of the minimiser's parameters: each
-// planet's five, then gamma.
+// Where each parameter sits in the full vector: each planet's five, each instrument's
+// offset, the trend's terms.
+struct TLayout {
+    int planets = 0;
+    int instruments = 1;
+    int trend = 0;
+
+    int Size() const { return PerPlanet * planets + instruments + trend; }
+    int Offset(int instrument) const { return PerPlanet * planets + instrument; }
+    int Trend(int power) const { return PerPlanet * planets + instruments + power; }
+};
+
+// The full parameter vector's entries that the minimiser moves: all but the fixed elements.
+std::vector<int> FreeIndices(const TLayout& layout, const TFitSettings& settings) {
+    std::vector<int> free;
+    for (int j = 0; j < layout.planets; ++j) {
+        const TFixedElements& fixed = settings.FixedOf(j);
+        const bool held[PerPlanet] = {fixed.period, fixed.semiAmplitude, fixed.eccentricity,
+                                      fixed.eccentricity, fixed.phase};
+        for (int c = 0; c < PerPlanet; ++c)
+            if (!held[c])
+                free.push_back(PerPlanet * j + c);
+    }
+    for (int c = PerPlanet * layout.planets; c < layout.Size(); ++c)
+        free.push_back(c);
+    return free;
+}
+
+// The whitened residuals (v_i - model_i) / sqrt(sigma_i^2 + s_j^2) of the minimiser's
+// parameters: the free entries of the full vector, the others held at their values in it.
 class TKeplerResiduals final : public TResidualFunction {
 public:
-    TKeplerResiduals(std::span<const TMeasurement> data, int planets, double t0, double jitter)
-        : data_(data), planets_(planets), t0_(t0), weight_(data.size()) {
-        for (std::size_t i = 0; i < data.size(); ++i)
-            weight_[i] = 1.0 / std::sqrt(data[i].error_mps * data[i].error_mps + jitter * jitter);
+    TKeplerResiduals(std::span<const TMeasurement> data, const TLayout& layout, double t0,
+                     double span, std::span<const double> jitters, std::vector<double> full,
+                     std::vector<int> free)
+        : data_(data), layout_(layout), t0_(t0), span_(span), weight_(data.size()),
+          full_(std::move(full)), free_(std::move(free)) {
+        for (std::size_t i = 0; i < data.size(); ++i) {
+            const double s = jitters[data[i].instrument];
+            weight_[i] = 1.0 / std::sqrt(data[i].error_mps * data[i].error_mps + s * s);
+        }
     }
 
-    int ParameterCount() const override { return PerPlanet * planets_ + 1; }
+    int ParameterCount() const override { return static_cast<int>(free_.size()); }
     int ResidualCount() const override { return static_cast<int>(data_.size()); }
 
+    std::vector<double> Full(std::span<const double> x) const {
+        std::vector<double> full = full_;
+        for (std::size_t c = 0; c < free_.size(); ++c)
+            full[free_[c]] = x[c];
+        return full;
+    }
+
+    // The model's velocity at measurement i of the full parameters, without the planets.
+    double Baseline(std::span<const double> full, std::size_t i) const {
+        double v = full[layout_.Offset(data_[i].instrument)];
+        const double u = Scaled(i);
+        double power = u;
+        for (int k = 0; k < layout_.trend; ++k, power *= u)
+            v += full[layout_.Trend(k)] * power;
+        return v;
+    }
+
     void Residuals(std::span<const double> x, std::span<double> r) const override {
+        const std::vector<double> full = Full(x);
         std::vector<TPlanetParameters> planets;
-        if (!Unpack(x, planets)) {
+        if (!Unpack(full, planets)) {
             std::fill(r.begin(), r.end(), std::numeric_limits<double>::quiet_NaN());
             return;
         }
-        const double gamma = x[PerPlanet * planets_];
         for (std::size_t i = 0; i < data_.size(); ++i) {
-            double model = gamma;
+            double model = Baseline(full, i);
             for (const TPlanetParameters& p : planets)
                 model += PlanetVelocity(p, data_[i].t_days - t0_, nullptr);
             r[i] = (data_[i].v_mps - model) * weight_[i];
@@ -165,74 +219,108 @@ public:
     }
 
     void Jacobian(std::span<const double> x, std::span<double> J) const override {
+        const std::vector<double> full = Full(x);
         std::vector<TPlanetParameters> planets;
-        const int n = ParameterCount();
-        if (!Unpack(x, planets)) {
+        if (!Unpack(full, planets)) {
             std::fill(J.begin(), J.end(), 0.0);
             return;
         }
-        std::vector<TSquash> squash(planets_);
-        for (int j = 0; j < planets_; ++j)
-            squash[j] = Squash(std::hypot(x[PerPlanet * j + 2], x[PerPlanet * j + 3]));
+        std::vector<TSquash> squash(layout_.planets);
+        for (int j = 0; j < layout_.planets; ++j)
+            squash[j] = Squash(std::hypot(full[PerPlanet * j + 2], full[PerPlanet * j + 3]));
+        std::vector<double> row(layout_.Size());
         double g[PerPlanet];
+        const int n = ParameterCount();
         for (std::size_t i = 0; i < data_.size(); ++i) {
-            double* row = &J[i * n];
             const double w = -weight_[i];
-            for (int j = 0; j < planets_; ++j) {
+            for (int j = 0; j < layout_.planets; ++j) {
                 PlanetVelocity(planets[j], data_[i].t_days - t0_, g);
-                const double fx = x[PerPlanet * j + 2], fy = x[PerPlanet * j + 3];
+                const double fx = full[PerPlanet * j + 2], fy = full[PerPlanet * j + 3];
                 const double c = squash[j].c, q = squash[j].slopeOverRho;
-                double* cell = row + PerPlanet * j;
+                double* cell = &row[PerPlanet * j];
                 cell[0] = w * g[0] * planets[j].P;
                 cell[1] = w * g[1];
                 cell[2] = w * (g[2] * (c + q * fx * fx) + g[3] * q * fx * fy);
                 cell[3] = w * (g[2] * q * fx * fy + g[3] * (c + q * fy * fy));
                 cell[4] = w * g[4];
             }
-            row[n - 1] = w;
+            BaselineRow(i, w, row);
+            for (int c = 0; c < n; ++c)
+                J[i * n + c] = row[free_[c]];
         }
     }
 
-    // The Jacobian with respect to P, K, h, k, lambda of each planet and gamma.
+    // The Jacobian with respect to P, K, h, k, lambda of each planet, the offsets and the
+    // trend, in the free columns only: what the covariance is taken from.
     std::vector<double> PhysicalJacobian(std::span<const TPlanetParameters> planets) const {
         const int n = ParameterCount();
         std::vector<double> J(data_.size() * n);
+        std::vector<double> row(layout_.Size());
         for (std::size_t i = 0; i < data_.size(); ++i) {
-            for (int j = 0; j < planets_; ++j) {
-                PlanetVelocity(planets[j], data_[i].t_days - t0_, &J[i * n + PerPlanet * j]);
+            for (int j = 0; j < layout_.planets; ++j) {
+                PlanetVelocity(planets[j], data_[i].t_days - t0_, &row[PerPlanet * j]);
                 for (int c = 0; c < PerPlanet; ++c)
-                    J[i * n + PerPlanet * j + c] *= -weight_[i];
+                    row[PerPlanet * j + c] *= -weight_[i];
             }
-            J[i * n + n - 1] = -weight_[i];
+            BaselineRow(i, -weight_[i], row);
+            for (int c = 0; c < n; ++c)
+                J[i * n + c] = row[free_[c]];
         }
         return J;
     }
 
-private:
-    bool Unpack(std::span<const double> x, std::vector<TPlanetParameters>& planets) const {
-        for (double v : x)
+    // A gradient over the full vector reduced to the free parameters.
+    std::vector<double> FreeGradient(std::span<const double> full) const {
+        std::vector<double> g(free_.size());
+        for (std::size_t c = 0; c < free_.size(); ++c)
+            g[c] = full[free_[c]];
+        return g;
+    }
+
+    bool IsFree(int index) const {
+        return std::find(free_.begin(), free_.end(), index) != free_.end();
+    }
+
+    bool Unpack(std::span<const double> full, std::vector<TPlanetParameters>& planets) const {
+        for (double v : full)
             if (!std::isfinite(v))
                 return false;
         // ln P beyond this range gives no period a measurement could tell.
-        for (int j = 0; j < planets_; ++j) {
-            if (std::abs(x[PerPlanet * j]) > 40.0)
+        for (int j = 0; j < layout_.planets; ++j) {
+            if (std::abs(full[PerPlanet * j]) > 40.0)
                 return false;
-            planets.push_back(FromFree(&x[PerPlanet * j]));
+            planets.push_back(FromFree(&full[PerPlanet * j]));
             if (!Usable(planets.back()))
                 return false;
         }
         return true;
     }
 
+private:
+    double Scaled(std::size_t i) const { return (data_[i].t_days - t0_) / span_; }
+
+    void BaselineRow(std::size_t i, double w, std::vector<double>& row) const {
+        for (int j = 0; j < layout_.instruments; ++j)
+            row[layout_.Offset(j)] = 0.0;
+        row[layout_.Offset(data_[i].instrument)] = w;
+        const double u = Scaled(i);
+        double power = u;
+        for (int k = 0; k < layout_.trend; ++k, power *= u)
+            row[layout_.Trend(k)] = w * power;
+    }
+
     std::span<const TMeasurement> data_;
-    int planets_;
+    TLayout layout_;
     double t0_;
+    double span_;
     std::vector<double> weight_;
+    std::vector<double> full_;
+    std::vector<int> free_;
 };
 
-// A fit in progress: the minimiser's parameters and what they cost.
+// A fit in progress: the full parameter vector and what it costs.
 struct TCandidate {
-    std::vector<double> free;
+    std::vector<double> full;
     double sumOfSquares = Infinity;
 };
 
@@ -240,33 +328,47 @@ class TFitRun {
 public:
     TFitRun(std::span<const TMeasurement> data, int planets, const TFitSettings& settings,
             const TFitControl& control, int steps)
-        : data_(data), planets_(planets), settings_(settings), control_(control), steps_(steps) {
+        : data_(data), settings_(settings), control_(control), steps_(steps) {
+        layout_.planets = planets;
+        layout_.instruments = InstrumentCount(data);
+        layout_.trend = settings.trendOrder;
+        free_ = FreeIndices(layout_, settings);
+        jitters_.assign(layout_.instruments, 0.0);
+        for (std::size_t j = 0; j < jitters_.size() && j < settings.startJitters_mps.size(); ++j)
+            jitters_[j] = std::max(0.0, settings.startJitters_mps[j]);
         t0_ = data.front().t_days;
-        for (const TMeasurement& m : data)
+        double last = t0_;
+        for (const TMeasurement& m : data) {
             t0_ = std::min(t0_, m.t_days);
+            last = std::max(last, m.t_days);
+        }
+        // A trend over no time is no trend; its unit then stays a day.
+        span_ = last > t0_ ? last - t0_ : 1.0;
     }
 
+    const TLayout& Layout() const { return layout_; }
     double ReferenceTime() const { return t0_; }
     bool Cancelled() const { return control_.cancel && control_.cancel->load(); }
 
     // Minimises from start; false when cancelled.
     bool Minimise(TCandidate& candidate, int evaluations) {
-        const TKeplerResiduals residuals(data_, planets_, t0_, jitter_);
+        const TKeplerResiduals residuals = ResidualsAt(candidate);
         TLeastSquaresSettings lsq;
         lsq.maxEvaluations = evaluations;
         const TLeastSquaresResult result = MinimiseSumOfSquares(
-            residuals, candidate.free, lsq, [this] { return !Cancelled(); });
+            residuals, residuals.FreeGradient(candidate.full), lsq,
+            [this] { return !Cancelled(); });
         StepDone();
         if (result.stop == TLeastSquaresStop::Cancelled)
             return false;
         if (result.stop != TLeastSquaresStop::InvalidStart) {
-            candidate.free = result.x;
+            candidate.full = residuals.Full(result.x);
             candidate.sumOfSquares = result.sumOfSquares;
         }
         return true;
     }
 
-    // Carries the best start to convergence, then fits the jitter if asked; false when
+    // Carries the best start to convergence, then fits the jitters if asked; false when
     // cancelled.
     bool Finish(TCandidate& best) {
         if (!Minimise(best, FinalEvaluations))
@@ -274,85 +376,89 @@ public:
         if (!settings_.fitJitter)
             return true;
         for (int round = 0; round < MaxJitterRounds; ++round) {
-            const double previous = jitter_;
-            jitter_ = JitterForUnitChiSquare(best);
-            if (!Minimise(best, FinalEvaluations))
+            const std::vector<double> previous = jitters_;
+            jitters_ = MaximumLikelihoodJitters(best);
+            if (!Minimise(best, JitterRoundEvaluations))
                 return false;
-            if (std::abs(jitter_ - previous) <= 1e-6 * (1.0 + jitter_))
+            bool settled = true;
+            for (int j = 0; j < layout_.instruments; ++j)
+                settled = settled && std::abs(jitters_[j] - previous[j]) <= 1e-7 * (1.0 + jitters_[j]);
+            if (settled)
                 break;
         }
         return true;
     }
 
-    TOrbitSolution Describe(std::vector<double> free) const;
+    TOrbitSolution Describe(std::vector<double> full) const;
 
 private:
+    TKeplerResiduals ResidualsAt(const TCandidate& candidate) const {
+        return TKeplerResiduals(data_, layout_, t0_, span_, jitters_, candidate.full, free_);
+    }
+
     void StepDone() {
         ++done_;
         if (control_.progress)
             control_.progress(std::min(1.0, static_cast<double>(done_) / steps_));
     }
 
-    int DegreesOfFreedom() const {
-        return static_cast<int>(data_.size()) - (PerPlanet * planets_ + 1) -
-               (settings_.fitJitter ? 1 : 0);
+    // The squared residuals of the model at full, measurement by measurement.
+    std::vector<double> ResidualSquares(const std::vector<double>& full) const {
+        const TKeplerResiduals model = TKeplerResiduals(data_, layout_, t0_, span_, jitters_, full, free_);
+        std::vector<TPlanetParameters> planets;
+        model.Unpack(full, planets);
+        std::vector<double> r2(data_.size());
+        for (std::size_t i = 0; i < data_.size(); ++i) {
+            double v = model.Baseline(full, i);
+            for (const TPlanetParameters& p : planets)
+                v += PlanetVelocity(p, data_[i].t_days - t0_, nullptr);
+            r2[i] = (data_[i].v_mps - v) * (data_[i].v_mps - v);
+        }
+        return r2;
     }
 
-    // The jitter s >= 0 for which sum r_i^2 / (sigma_i^2 + s^2) equals the degrees of
-    // freedom, by bisection; 0 when the errors alone already explain the scatter.
-    double JitterForUnitChiSquare(const TCandidate& fit) const {
-        std::vector<TPlanetParameters> planets;
-        for (int j = 0; j < planets_; ++j)
-            planets.push_back(FromFree(&fit.free[PerPlanet * j]));
-        const double gamma = fit.free.back();
-        std::vector<double> r2(data_.size());
-        double sum = 0.0;
-        for (std::size_t i = 0; i < data_.size(); ++i) {
-            double model = gamma;
-            for (const TPlanetParameters& p : planets)
-                model += PlanetVelocity(p, data_[i].t_days - t0_, nullptr);
-            r2[i] = (data_[i].v_mps - model) * (data_[i].v_mps - model);
-            sum += r2[i];
-        }
-        const double dof = DegreesOfFreedom();
-        const auto chiSquare = [&](double s) {
-            double chi2 = 0.0;
+    std::vector<double> MaximumLikelihoodJitters(const TCandidate& fit) const {
+        const std::vector<double> r2 = ResidualSquares(fit.full);
+        std::vector<double> jitters(layout_.instruments);
+        for (int j = 0; j < layout_.instruments; ++j) {
+            std::vector<double> mine, errors;
             for (std::size_t i = 0; i < data_.size(); ++i)
-                chi2 += r2[i] / (data_[i].error_mps * data_[i].error_mps + s * s);
-            return chi2;
-        };
-        if (chiSquare(0.0) <= dof)
-            return 0.0;
-        // chi^2(s) < sum / s^2, so at s = sqrt(sum / dof) it is already below dof.
-        double lo = 0.0, hi = std::sqrt(sum / dof);
-        for (int i = 0; i < 100 && hi - lo > 1e-12 * hi; ++i) {
-            const double mid = 0.5 * (lo + hi);
-            (chiSquare(mid) > dof ? lo : hi) = mid;
+                if (data_[i].instrument == j) {
+                    mine.push_back(r2[i]);
+                    errors.push_back(data_[i].error_mps * data_[i].error_mps);
+                }
+            jitters[j] = MaximumLikelihoodJitter(mine, errors);
         }
-        return 0.5 * (lo + hi);
+        return jitters;
     }
 
     std::span<const TMeasurement> data_;
-    int planets_;
     const TFitSettings& settings_;
     const TFitControl& control_;
+    TLayout layout_;
+    std::vector<int> free_;
     int steps_;
     int done_ = 0;
     double t0_ = 0.0;
-    double jitter_ = 0.0;
+    double span_ = 1.0;
+    std::vector<double> jitters_;
 };
 
-// The estimate of a quantity with the given gradient over the parameters.
+// The estimate of a quantity with the given gradient over the full parameters.
 TEstimate Estimate(double value, std::span<const double> gradient,
-                   const TParameterCovariance& covariance, double scale) {
-    return {value, std::sqrt(covariance.Variance(gradient)) * scale};
+                   const TKeplerResiduals& model, const TParameterCovariance& covariance,
+                   double scale, double low = -Infinity, double high = Infinity) {
+    const std::vector<double> g = model.FreeGradient(gradient);
+    TEstimate estimate{value, std::sqrt(covariance.Variance(g)) * scale, low, high};
+    estimate.fixed = std::all_of(g.begin(), g.end(), [](double x) { return x == 0.0; });
+    return estimate;
 }
 
-TOrbitSolution TFitRun::Describe(std::vector<double> free) const {
-    const int n = PerPlanet * planets_ + 1;
-    std::vector<TPlanetParameters> planets;
-    for (int j = 0; j < planets_; ++j) {
-        TPlanetParameters p = FromFree(&free[PerPlanet * j]);
+TOrbitSolution TFitRun::Describe(std::vector<double> full) const {
+    const int n = layout_.Size();
+    const int planetCount = layout_.planets;
+    for (int j = 0; j < planetCount; ++j) {
+        TPlanetParameters p = FromFree(&full[PerPlanet * j]);
         // K < 0 draws the same curve as -K with the periastron turned by half a turn.
         if (p.K < 0.0) {
             p.K = -p.K;
@@ -361,38 +467,51 @@ TOrbitSolution TFitRun::Describe(std::vector<double> free) const {
             p.lambda += Pi;
         }
         p.lambda = Wrapped2Pi(p.lambda);
-        planets.push_back(p);
+        ToFree(p, &full[PerPlanet * j]);
     }
-    const double gamma = free.back();
+    const TKeplerResiduals model(data_, layout_, t0_, span_, jitters_, full, free_);
+    std::vector<TPlanetParameters> planets;
+    model.Unpack(full, planets);
 
     TOrbitSolution solution;
     solution.referenceTime_days = t0_;
+    solution.span_days = span_;
     solution.starMass_Solar = settings_.starMass_Solar;
-    solution.jitter_mps = jitter_;
-    solution.degreesOfFreedom = DegreesOfFreedom();
+    solution.trendOrder = layout_.trend;
+    solution.parameters = static_cast<int>(free_.size()) +
+                          (settings_.fitJitter ? layout_.instruments : 0);
+    solution.degreesOfFreedom = static_cast<int>(data_.size()) - solution.parameters;
+    const std::vector<double> r2 = ResidualSquares(full);
     double sumSquares = 0.0;
-    for (const TMeasurement& m : data_) {
-        double model = gamma;
-        for (const TPlanetParameters& p : planets)
-            model += PlanetVelocity(p, m.t_days - t0_, nullptr);
-        const double r = m.v_mps - model;
-        sumSquares += r * r;
-        solution.chiSquare += r * r / (m.error_mps * m.error_mps + jitter_ * jitter_);
+    for (std::size_t i = 0; i < data_.size(); ++i) {
+        const double s = jitters_[data_[i].instrument];
+        const double variance = data_[i].error_mps * data_[i].error_mps + s * s;
+        sumSquares += r2[i];
+        solution.chiSquare += r2[i] / variance;
+        solution.minusTwoLnL += r2[i] / variance + std::log(TwoPi * variance);
     }
+    solution.bic = solution.minusTwoLnL +
+                   solution.parameters * std::log(static_cast<double>(data_.size()));
     solution.rms_mps = std::sqrt(sumSquares / static_cast<double>(data_.size()));
     solution.reducedChiSquare = solution.chiSquare / std::max(1, solution.degreesOfFreedom);
 
-    const TKeplerResiduals residuals(data_, planets_, t0_, jitter_);
-    const TParameterCovariance covariance(residuals.PhysicalJacobian(planets), data_.size(), n);
-    const double scale = std::sqrt(std::max(1.0, solution.reducedChiSquare));
+    const TParameterCovariance covariance(model.PhysicalJacobian(planets), data_.size(),
+                                          model.ParameterCount());
+    // Fitted jitters already bring chi^2 to its expectation; without them an underestimated
+    // error shows as chi^2 above it, and the uncertainties widen to match.
+    const double scale =
+        settings_.fitJitter ? 1.0 : std::sqrt(std::max(1.0, solution.reducedChiSquare));
     std::vector<double> g(n);
     const auto only = [&](int index, double slope) {
         std::fill(g.begin(), g.end(), 0.0);
         g[index] = slope;
         return std::span<const double>(g);
     };
+    const auto estimate = [&](double value, double low = -Infinity, double high = Infinity) {
+        return Estimate(value, g, model, covariance, scale, low, high);
+    };
 
-    for (int j = 0; j < planets_; ++j) {
+    for (int j = 0; j < planetCount; ++j) {
         const TPlanetParameters& p = planets[j];
         const int at = PerPlanet * j;
         const int iP = at, iK = at + 1, iH = at + 2, iKk = at + 3, iL = at + 4;
@@ -403,25 +522,28 @@ TOrbitSolution TFitRun::Describe(std::vector<double> free) const {
         const double M0 = Wrapped2Pi(p.lambda - omega);
         const double sinceReference = M0 > 0.0 ? (TwoPi - M0) / TwoPi * p.P : 0.0;
         planet.elements = {p.P, p.K, e, omega, t0_ + sinceReference};
+        planet.eccentricityAtBound = e > EccentricityNearBound;
 
-        planet.period_days = Estimate(p.P, only(iP, 1.0), covariance, scale);
-        planet.K_mps = Estimate(p.K, only(iK, 1.0), covariance, scale);
+        only(iP, 1.0);
+        planet.period_days = estimate(p.P, 0.0);
+        only(iK, 1.0);
+        planet.K_mps = estimate(p.K, 0.0);
         std::fill(g.begin(), g.end(), 0.0);
         g[iH] = 2.0 * p.h;
         g[iKk] = 2.0 * p.k;
-        planet.ecc = Estimate(e, g, covariance, scale);
+        planet.ecc = estimate(e, 0.0, MaxFitEccentricity);
         if (e > 0.0) {
             std::fill(g.begin(), g.end(), 0.0);
             g[iH] = -p.k / e;
             g[iKk] = p.h / e;
-            planet.omega_rad = Estimate(omega, g, covariance, scale);
+            planet.omega_rad = estimate(omega);
             // dT = (P / 2 pi) (d omega - d lambda) + (T - t0) / P dP.
             const double turn = p.P / TwoPi;
             g[iH] *= turn;
             g[iKk] *= turn;
             g[iL] = -turn;
             g[iP] = sinceReference / p.P;
-            planet.tPeri_days = Estimate(planet.elements.tPeri_days, g, covariance, scale);
+            planet.tPeri_days = estimate(planet.elements.tPeri_days);
         } else {
             planet.omega_rad = {omega, Infinity};
             planet.tPeri_days = {planet.elements.tPeri_days, Infinity};
@@ -434,28 +556,58 @@ TOrbitSolution TFitRun::Describe(std::vector<double> free) const {
             g[iK] = dK;
             g[iH] = de * 2.0 * p.h;
             g[iKk] = de * 2.0 * p.k;
-            return std::span<const double>(g);
         };
-        const TEstimate massSolar =
-            Estimate(mass.massSinI_Solar, weighed(mass.dMass_dP, mass.dMass_dK, mass.dMass_de),
-                     covariance, scale);
-        planet.massSinI_Jupiter = {massSolar.value * JupiterMassesPerSolarMass,
-                                   massSolar.sigma * JupiterMassesPerSolarMass};
-        planet.massSinI_Earth = {massSolar.value * EarthMassesPerSolarMass,
-                                 massSolar.sigma * EarthMassesPerSolarMass};
-        planet.a_AU = Estimate(mass.a_AU, weighed(mass.dA_dP, mass.dA_dK, mass.dA_de),
-                               covariance, scale);
+        weighed(mass.dMass_dP, mass.dMass_dK, mass.dMass_de);
+        const TEstimate massSolar = estimate(mass.massSinI_Solar, 0.0);
+        const auto inUnits = [&](double factor) {
+            TEstimate x = massSolar;
+            x.value *= factor;
+            x.sigma *= factor;
+            return x;
+        };
+        planet.massSinI_Jupiter = inUnits(JupiterMassesPerSolarMass);
+        planet.massSinI_Earth = inUnits(EarthMassesPerSolarMass);
+        weighed(mass.dA_dP, mass.dA_dK, mass.dA_de);
+        planet.a_AU = estimate(mass.a_AU, 0.0);
         solution.planets.push_back(planet);
     }
-    solution.offset_mps = Estimate(gamma, only(n - 1, 1.0), covariance, scale);
+    for (int j = 0; j < layout_.instruments; ++j) {
+        only(layout_.Offset(j), 1.0);
+        solution.offsets_mps.push_back(estimate(full[layout_.Offset(j)]));
+        std::vector<double> errors;
+        for (const TMeasurement& m : data_)
+            if (m.instrument == j)
+                errors.push_back(m.error_mps * m.error_mps);
+        TEstimate jitter{jitters_[j], 0.0, 0.0};
+        jitter.fixed = !settings_.fitJitter;
+        if (settings_.fitJitter)
+            jitter.sigma = JitterUncertainty(jitters_[j], errors);
+        solution.jitters_mps.push_back(jitter);
+    }
+    solution.offset_mps = solution.offsets_mps.front();
+    solution.jitter_mps = jitters_.front();
+    if (layout_.trend >= 1) {
+        only(layout_.Trend(0), 1.0 / span_);
+        solution.trend_mps_per_day = estimate(full[layout_.Trend(0)] / span_);
+    }
+    if (layout_.trend >= 2) {
+        only(layout_.Trend(1), 1.0 / (span_ * span_));
+        solution.curvature_mps_per_day2 = estimate(full[layout_.Trend(1)] / (span_ * span_));
+    }
     return solution;
 }
 
 void CheckData(std::span<const TMeasurement> data) {
     PRECONDITION(!data.empty());
-    for (const TMeasurement& m : data)
+    std::vector<bool> seen;
+    for (const TMeasurement& m : data) {
         PRECONDITION(std::isfinite(m.t_days) && std::isfinite(m.v_mps) &&
-                     std::isfinite(m.error_mps) && m.error_mps > 0.0);
+                     std::isfinite(m.error_mps) && m.error_mps > 0.0 && m.instrument >= 0);
+        if (static_cast<std::size_t>(m.instrument) >= seen.size())
+            seen.resize(m.instrument + 1);
+        seen[m.instrument] = true;
+    }
+    PRECONDITION(std::all_of(seen.begin(), seen.end(), [](bool b) { return b; }));
 }
 
 TPlanetParameters ParametersOf(const kepler::TRadialVelocityElements& elements, double t0) {
@@ -467,6 +619,35 @@ TPlanetParameters ParametersOf(const kepler::TRadialVelocityElements& elements, 
     return {elements.period_days, elements.K_mps, sqrtE * std::cos(elements.omega_rad),
             sqrtE * std::sin(elements.omega_rad),
             kepler::MeanAnomaly(elements, t0) + elements.omega_rad};
+}
+
+// The offsets that best fit what the planets leave, instrument by instrument (their
+// weighted means), into the full vector.
+void StartOffsets(std::span<const TMeasurement> data,
+                  std::span<const kepler::TRadialVelocityElements> planets, const TLayout& layout,
+                  std::vector<double>& full) {
+    const std::vector<double> left = Residuals(data, planets);
+    std::vector<double> sum(layout.instruments, 0.0), weights(layout.instruments, 0.0);
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        const double w = 1.0 / (data[i].error_mps * data[i].error_mps);
+        sum[data[i].instrument] += w * left[i];
+        weights[data[i].instrument] += w;
+    }
+    for (int j = 0; j < layout.instruments; ++j)
+        full[layout.Offset(j)] = sum[j] / weights[j];
+}
+
+// The rms of what the planets leave about each instrument's own mean, m/s.
+double SpreadPerInstrument(std::span<const TMeasurement> data,
+                           std::span<const kepler::TRadialVelocityElements> planets,
+                           const TLayout& layout, const std::vector<double>& full) {
+    const std::vector<double> left = Residuals(data, planets);
+    double sum = 0.0;
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        const double r = left[i] - full[layout.Offset(data[i].instrument)];
+        sum += r * r;
+    }
+    return std::sqrt(sum / static_cast<double>(data.size()));
 }
 
 TFitResult Cancelled() {
@@ -484,26 +665,51 @@ TFitResult Done(TOrbitSolution solution) {
 
 } // namespace
 
-double TOrbitSolution::Velocity_mps(double t_days) const {
-    double v = offset_mps.value;
+double TOrbitSolution::Velocity_mps(double t_days, int instrument) const {
+    PRECONDITION(instrument >= 0 && static_cast<std::size_t>(instrument) < offsets_mps.size());
+    const double since = t_days - referenceTime_days;
+    double v = offsets_mps[instrument].value + trend_mps_per_day.value * since +
+               curvature_mps_per_day2.value * since * since;
     for (const TFittedPlanet& planet : planets)
         v += kepler::RadialVelocity_mps(planet.elements, t_days);
     return v;
 }
 
-int MeasurementsNeeded(int planets, bool fitJitter) {
-    return PerPlanet * planets + 1 + (fitJitter ? 1 : 0) + 1;
+const TFixedElements& TFitSettings::FixedOf(int planet) const {
+    static const TFixedElements none;
+    return planet >= 0 && static_cast<std::size_t>(planet) < fixed.size() ? fixed[planet] : none;
 }
 
-std::string Refusal(std::size_t measurements, int planets, bool fitJitter) {
+int InstrumentCount(std::span<const TMeasurement> data) {
+    int count = 1;
+    for (const TMeasurement& m : data)
+        count = std::max(count, m.instrument + 1);
+    return count;
+}
+
+int ParameterCount(int planets, int instruments, const TFitSettings& settings) {
+    TLayout layout;
+    layout.planets = planets;
+    layout.instruments = instruments;
+    layout.trend = settings.trendOrder;
+    return static_cast<int>(FreeIndices(layout, settings).size()) +
+           (settings.fitJitter ? instruments : 0);
+}
+
+int MeasurementsNeeded(int planets, const TFitSettings& settings, int instruments) {
+    return ParameterCount(planets, instruments, settings) + 1;
+}
+
+std::string Refusal(std::span<const TMeasurement> data, int planets,
+                    const TFitSettings& settings) {
     if (planets > MaxFitPlanets)
         return "At most three planets can be fitted.";
-    const int needed = MeasurementsNeeded(planets, fitJitter);
-    if (measurements >= static_cast<std::size_t>(needed))
+    const int needed = MeasurementsNeeded(planets, settings, InstrumentCount(data));
+    if (data.size() >= static_cast<std::size_t>(needed))
         return {};
     return "Fitting " + std::to_string(planets) + (planets == 1 ? " planet" : " planets") +
            " needs at least " + std::to_string(needed) + " measurements; there are " +
-           std::to_string(measurements) + ".";
+           std::to_string(data.size()) + ".";
 }
 
 TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
@@ -512,73 +718,97 @@ TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
                             const TFitControl& control) {
     PRECONDITION(newPeriod_days > 0.0 && std::isfinite(newPeriod_days));
     PRECONDITION(settings.starMass_Solar > 0.0);
+    PRECONDITION(settings.trendOrder >= 0 && settings.trendOrder <= MaxTrendOrder);
     CheckData(data);
     const int planets = static_cast<int>(known.size()) + 1;
     TFitResult refused;
-    refused.message = Refusal(data.size(), planets, settings.fitJitter);
+    refused.message = Refusal(data, planets, settings);
     if (!refused.message.empty())
         return refused;
 
-    const int starts = 1 + std::size(StartEccentricities) * std::size(StartOmegas);
-    TFitRun run(data, planets, settings, control,
-                starts + 1 + (settings.fitJitter ? 4 : 0));
+    const bool eccentricStarts = !settings.FixedOf(planets - 1).eccentricity;
+    const int starts =
+        1 + (eccentricStarts ? std::size(StartEccentricities) * std::size(StartOmegas) : 0);
+    TFitRun run(data, planets, settings, control, starts + 1 + (settings.fitJitter ? 4 : 0));
+    const TLayout& layout = run.Layout();
     const double t0 = run.ReferenceTime();
 
-    // With the known planets' curve taken off, what is left sets the offset and the new
+    // With the known planets' curve taken off, what is left sets the offsets and the new
     // planet's amplitude.
-    const TResidualSpread left = SpreadAbout(data, known);
     TCandidate circular;
-    circular.free.resize(PerPlanet * planets + 1);
+    circular.full.assign(layout.Size(), 0.0);
     for (std::size_t j = 0; j < known.size(); ++j)
-        ToFree(ParametersOf(known[j], t0), &circular.free[PerPlanet * j]);
+        ToFree(ParametersOf(known[j], t0), &circular.full[PerPlanet * j]);
+    StartOffsets(data, known, layout, circular.full);
     // A sine's amplitude is sqrt(2) times its rms; a little amplitude even on flat data,
     // so that the phase has something to turn.
-    const double K0 = std::max(std::sqrt(2.0) * left.rms_mps, 1e-3);
-    ToFree({newPeriod_days, K0, 0.0, 0.0, 0.0}, &circular.free[PerPlanet * (planets - 1)]);
-    circular.free.back() = left.offset_mps;
+    const double K0 =
+        std::max(std::sqrt(2.0) * SpreadPerInstrument(data, known, layout, circular.full), 1e-3);
+    ToFree({newPeriod_days, K0, 0.0, 0.0, 0.0}, &circular.full[PerPlanet * (planets - 1)]);
     if (!run.Minimise(circular, StartEvaluations))
         return Cancelled();
 
     TCandidate best = circular;
-    const TPlanetParameters round = FromFree(&circular.free[PerPlanet * (planets - 1)]);
-    for (double e : StartEccentricities)
+    const TPlanetParameters round = FromFree(&circular.full[PerPlanet * (planets - 1)]);
+    for (double e : StartEccentricities) {
+        if (!eccentricStarts)
+            break;
         for (double omega : StartOmegas) {
             TCandidate start = circular;
             const double sqrtE = std::sqrt(e);
             ToFree({round.P, round.K, sqrtE * std::cos(omega), sqrtE * std::sin(omega),
                     round.lambda},
-                   &start.free[PerPlanet * (planets - 1)]);
+                   &start.full[PerPlanet * (planets - 1)]);
             if (!run.Minimise(start, StartEvaluations))
                 return Cancelled();
             if (start.sumOfSquares < best.sumOfSquares)
                 best = start;
         }
+    }
     if (!run.Finish(best))
         return Cancelled();
-    return Done(run.Describe(best.free));
+    return Done(run.Describe(best.full));
 }
 
 TFitResult FitFrom(std::span<const TMeasurement> data,
                    std::span<const kepler::TRadialVelocityElements> start,
                    const TFitSettings& settings, const TFitControl& control) {
-    PRECONDITION(!start.empty());
     PRECONDITION(settings.starMass_Solar > 0.0);
+    PRECONDITION(settings.trendOrder >= 0 && settings.trendOrder <= MaxTrendOrder);
     CheckData(data);
     const int planets = static_cast<int>(start.size());
     TFitResult refused;
-    refused.message = Refusal(data.size(), planets, settings.fitJitter);
+    refused.message = Refusal(data, planets, settings);
     if (!refused.message.empty())
         return refused;
 
     TFitRun run(data, planets, settings, control, 1 + (settings.fitJitter ? 4 : 0));
+    const TLayout& layout = run.Layout();
     TCandidate candidate;
-    candidate.free.resize(PerPlanet * planets + 1);
-    for (int j = 0; j < planets; ++j)
-        ToFree(ParametersOf(start[j], run.ReferenceTime()), &candidate.free[PerPlanet * j]);
-    candidate.free.back() = SpreadAbout(data, start).offset_mps;
+    candidate.full.assign(layout.Size(), 0.0);
+    for (int j = 0; j < planets; ++j) {
+        TPlanetParameters p = ParametersOf(start[j], run.ReferenceTime());
+        if (!settings.FixedOf(j).eccentricity && p.h * p.h + p.k * p.k < CircularStart) {
+            p.h = std::sqrt(CircularStart) * std::cos(start[j].omega_rad);
+            p.k = std::sqrt(CircularStart) * std::sin(start[j].omega_rad);
+        }
+        ToFree(p, &candidate.full[PerPlanet * j]);
+    }
+    StartOffsets(data, start, layout, candidate.full);
     if (!run.Finish(candidate))
         return Cancelled();
-    return Done(run.Describe(candidate.free));
+    return Done(run.Describe(candidate.full));
+}
+
+std::vector<TMeasurement> SolutionResiduals(std::span<const TMeasurement> data,
+                                            const TOrbitSolution& solution) {
+    std::vector<TMeasurement> left(data.begin(), data.end());
+    for (TMeasurement& m : left) {
+        const double s = solution.jitters_mps[m.instrument].value;
+        m.v_mps -= solution.Velocity_mps(m.t_days, m.instrument);
+        m.error_mps = std::sqrt(m.error_mps * m.error_mps + s * s);
+    }
+    return left;
 }
 
 std::vector<double> Residuals(std::span<const TMeasurement> data,
@@ -593,9 +823,14 @@ TResidualSpread SpreadAbout(std::span<const TMeasurement> data,
                             std::span<const kepler::TRadialVelocityElements> planets) {
     PRECONDITION(!data.empty());
     const std::vector<double> left = Residuals(data, planets);
+    // Weights relative to the smallest error's: the mean is the same, and no error a file
+    // may hold overflows them.
+    double smallest = data[0].error_mps;
+    for (const TMeasurement& m : data)
+        smallest = std::min(smallest, m.error_mps);
     double mean = 0.0, weights = 0.0;
     for (std::size_t i = 0; i < data.size(); ++i) {
-        const double w = 1.0 / (data[i].error_mps * data[i].error_mps);
+        const double w = (smallest / data[i].error_mps) * (smallest / data[i].error_mps);
         mean += w * left[i];
         weights += w;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/ParamSliders.h"
+#include "model/planet.h"
 
 #include <cmath>
 #include <cstdio>
@@ -77,7 +78,7 @@ std::string ALabelText(double a_AU) { return Rounded(a_AU, 99.5, "100") + " AU";
 
 double Ecc(int position, TSliderRange range) {
     const double ecc = double(position) / range.Max;
-    return ecc >= 1.0 ? 0.99 : ecc;
+    return ecc >= 1.0 ? MaxEccentricity : ecc;
 }
 
 int EccPosition(double ecc, TSliderRange range) { return Position(range.Max * ecc, range); }

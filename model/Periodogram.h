@@ -33,7 +33,8 @@ struct TFrequencyGrid {
 
 // The grid from one cycle in the run's span to one cycle in the shortest period, oversampled
 // the given number of times per 1 / span; at most MaxCount frequencies, the step widened to
-// fit if need be. Needs span and shortest period > 0 and oversampling >= MinOversampling.
+// fit if need be. Needs span and shortest period > 0 with finite reciprocals (as
+// MinSpan_days gives) and a finite oversampling >= MinOversampling.
 TFrequencyGrid GridFor(double span_days, double shortestPeriod_days,
                        double oversampling = TFrequencyGrid::MinOversampling);
 
@@ -48,6 +49,7 @@ struct TPeak {
     double frequency = 0.0; // cycles per day, refined between the grid points
     double period_days = 0.0;
     double power = 0.0;
+    bool found = false;     // false when every power is 0 (constant velocities): no peak
 };
 
 struct TPeriodogram {
@@ -69,7 +71,9 @@ double PowerAt(std::span<const TMeasurement> data, double frequency);
 // The spectral window on the grid.
 std::vector<double> Window(std::span<const TMeasurement> data, const TFrequencyGrid& grid);
 
-// The highest power, its frequency refined by a parabola through it and its neighbours.
+// The highest power, its frequency refined by a parabola through it and its neighbours;
+// not found when all power is 0. Velocities that differ by no more than rounding (a spread
+// below 1e-12 of the largest) have power 0 everywhere.
 TPeak HighestPeak(const TFrequencyGrid& grid, std::span<const double> power);
 
 // Baluev's false-alarm probability of a peak of the given power found searching frequencies

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/PlanetMass.h"
+#include "model/Angles.h"
 
 #include "Precondition.h"
 #include "model/planet.h"
@@ -12,7 +13,6 @@ namespace fit {
 
 namespace {
 
-constexpr double TwoPi = 2.0 * std::numbers::pi;
 constexpr int MaxNewtonSteps = 100;
 
 // The root x > 0 of x^3 = f (M + x)^2. The root exceeds f (x^3 > f x^2), and

@@ -11,9 +11,11 @@ namespace fit {
 
 namespace {
 
-// The shares of the work reported as progress: the periodogram, the fits at its peaks, and
-// the fits with one period doubled or halved.
-constexpr double PeriodogramShare = 0.1;
+// The shares of the work reported as progress: the fit without the new planet, the
+// periodogram, the fits at its peaks, and the fits with one period doubled or halved.
+constexpr double BeforeShare = 0.05;
+constexpr double PeriodogramShare = 0.05;
+constexpr double SearchShare = BeforeShare + PeriodogramShare;
 constexpr double PeaksShare = 0.6;
 constexpr double HarmonicFactors[] = {2.0, 0.5};
 
@@ -24,16 +26,6 @@ TFitControl Part(const TFitControl& whole, double from, double share) {
     if (whole.progress)
         part.progress = [&whole, from, share](double done) { whole.progress(from + share * done); };
     return part;
-}
-
-// -2 ln(likelihood) of a solution up to a constant: chi^2 + sum ln(sigma_i^2 + s^2), so
-// that fits with different jitters compare fairly; without jitter it orders as chi^2.
-double Misfit(const TOrbitSolution& solution, std::span<const TMeasurement> data) {
-    double misfit = solution.chiSquare;
-    const double s2 = solution.jitter_mps * solution.jitter_mps;
-    for (const TMeasurement& m : data)
-        misfit += std::log(m.error_mps * m.error_mps + s2);
-    return misfit;
 }
 
 } // namespace
@@ -62,26 +54,25 @@ std::vector<std::size_t> HighestPeaks(std::span<const double> power, int count) 
     return peaks;
 }
 
-TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
-                            std::span<const kepler::TRadialVelocityElements> known,
-                            double shortestPeriod_days, const TFitSettings& settings,
-                            const TFitControl& control) {
-    PRECONDITION(shortestPeriod_days > 0.0);
-    TPlanetSearch search;
-    search.fit.message =
-        Refusal(data.size(), static_cast<int>(known.size()) + 1, settings.fitJitter);
-    if (!search.fit.message.empty())
-        return search;
-    const double span = observing::Span(data);
-    if (!(span > 0.0)) {
-        search.fit.message = "All measurements were taken at the same time, so no period "
-                             "can be sought.";
-        return search;
-    }
+namespace {
 
-    const std::vector<TMeasurement> residuals = ResidualMeasurements(data, known);
+// The settings of the fits with one more planet: the jitters start where the fit without it
+// left them, so that every start is weighed as the data deserve and the jitters settle soon.
+TFitSettings WithJittersOf(const TFitSettings& settings, const TOrbitSolution& before) {
+    TFitSettings next = settings;
+    next.startJitters_mps.clear();
+    for (const TEstimate& s : before.jitters_mps)
+        next.startJitters_mps.push_back(s.value);
+    return next;
+}
+
+// The periodogram of what the fit without the new planet leaves.
+bool PeriodogramOf(std::span<const TMeasurement> data, double shortestPeriod_days,
+                   const TFitControl& control, TPlanetSearch& search) {
+    const double span = observing::Span(data);
+    const std::vector<TMeasurement> residuals = SolutionResiduals(data, search.before);
     const observing::TFrequencyGrid grid = observing::GridFor(span, shortestPeriod_days);
-    const TFitControl periodogramPart = Part(control, 0.0, PeriodogramShare);
+    const TFitControl periodogramPart = Part(control, BeforeShare, PeriodogramShare);
     const bool computed = observing::Compute(
         residuals, grid, false, search.periodogram, [&](double done) {
             if (periodogramPart.progress)
@@ -90,8 +81,58 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
         });
     if (!computed) {
         search.fit.outcome = TFitOutcome::Cancelled;
-        return search;
+        return false;
     }
+    if (!search.periodogram.peak.found) {
+        search.fit.message = "What is left of the velocities does not vary at all, so no "
+                             "period can be sought.";
+        return false;
+    }
+    return true;
+}
+
+// The fit without the new planet and its residuals' periodogram; false, with the search's
+// outcome and message set, when the search cannot go on.
+bool Prepare(std::span<const TMeasurement> data,
+             std::span<const kepler::TRadialVelocityElements> known, double shortestPeriod_days,
+             const TFitSettings& settings, const TFitControl& control, TPlanetSearch& search) {
+    PRECONDITION(shortestPeriod_days > 0.0);
+    search.fit.message = Refusal(data, static_cast<int>(known.size()) + 1, settings);
+    if (!search.fit.message.empty())
+        return false;
+    const double span = observing::Span(data);
+    if (!(span > 0.0)) {
+        search.fit.message = "All measurements were taken at the same time, so no period "
+                             "can be sought.";
+        return false;
+    }
+    const TFitResult before = FitFrom(data, known, settings, Part(control, 0.0, BeforeShare));
+    if (before.outcome != TFitOutcome::Done) {
+        search.fit = before;
+        return false;
+    }
+    search.before = before.solution;
+    return PeriodogramOf(data, shortestPeriod_days, control, search);
+}
+
+void Judge(TPlanetSearch& search) {
+    if (search.fit.outcome == TFitOutcome::Done)
+        search.deltaBic = search.fit.solution.bic - search.before.bic;
+}
+
+} // namespace
+
+TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
+                            std::span<const kepler::TRadialVelocityElements> known,
+                            double shortestPeriod_days, const TFitSettings& settings,
+                            const TFitControl& control) {
+    TPlanetSearch search;
+    if (!Prepare(data, known, shortestPeriod_days, settings, control, search))
+        return search;
+    const observing::TFrequencyGrid& grid = search.periodogram.grid;
+    search.falseAlarm = search.periodogram.falseAlarm;
+    const double span = observing::Span(data);
+    const TFitSettings next = WithJittersOf(settings, search.before);
 
     const std::vector<std::size_t> peaks = HighestPeaks(search.periodogram.power, PeaksTried);
     const double share = PeaksShare / static_cast<double>(peaks.size());
@@ -100,12 +141,12 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
         const double period = 1.0 / grid.At(peaks[i]);
         const TFitResult tried =
             FitOneMorePlanet(data, known, i == 0 ? search.periodogram.peak.period_days : period,
-                             settings, Part(control, PeriodogramShare + share * i, share));
+                             next, Part(control, SearchShare + share * i, share));
         if (tried.outcome != TFitOutcome::Done) {
             search.fit = tried;
             return search;
         }
-        const double misfit = Misfit(tried.solution, data);
+        const double misfit = tried.solution.minusTwoLnL;
         if (i == 0 || misfit < best) {
             search.fit = tried;
             best = misfit;
@@ -121,9 +162,9 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
     std::vector<kepler::TRadialVelocityElements> elements;
     for (const TFittedPlanet& p : fitted)
         elements.push_back(p.elements);
-    const double harmonicShare = (1.0 - PeriodogramShare - PeaksShare) /
+    const double harmonicShare = (1.0 - SearchShare - PeaksShare) /
                                  static_cast<double>(fitted.size() * std::size(HarmonicFactors));
-    double from = PeriodogramShare + PeaksShare;
+    double from = SearchShare + PeaksShare;
     for (std::size_t j = 0; j < fitted.size(); ++j)
         for (double factor : HarmonicFactors) {
             std::vector<kepler::TRadialVelocityElements> start = elements;
@@ -131,18 +172,37 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
             if (factor > 1.0 && elements[j].period_days > span)
                 start[j].period_days = span;
             const TFitResult tried =
-                FitFrom(data, start, settings, Part(control, from, harmonicShare));
+                FitFrom(data, start, next, Part(control, from, harmonicShare));
             from += harmonicShare;
             if (tried.outcome != TFitOutcome::Done) {
                 search.fit = tried;
                 return search;
             }
-            const double misfit = Misfit(tried.solution, data);
+            const double misfit = tried.solution.minusTwoLnL;
             if (misfit < best) {
                 search.fit = tried;
                 best = misfit;
             }
         }
+    Judge(search);
+    return search;
+}
+
+TPlanetSearch FitPlanetAtPeriod(std::span<const TMeasurement> data,
+                                std::span<const kepler::TRadialVelocityElements> known,
+                                double period_days, double shortestPeriod_days,
+                                const TFitSettings& settings, const TFitControl& control) {
+    PRECONDITION(period_days > 0.0 && std::isfinite(period_days));
+    TPlanetSearch search;
+    if (!Prepare(data, known, shortestPeriod_days, settings, control, search))
+        return search;
+    const std::vector<TMeasurement> residuals = SolutionResiduals(data, search.before);
+    const observing::TFrequencyGrid& grid = search.periodogram.grid;
+    search.falseAlarm = observing::FalseAlarmProbability(
+        observing::PowerAt(residuals, 1.0 / period_days), grid.At(grid.count - 1), residuals);
+    search.fit = FitOneMorePlanet(data, known, period_days, WithJittersOf(settings, search.before),
+                                  Part(control, SearchShare, 1.0 - SearchShare));
+    Judge(search);
     return search;
 }
 

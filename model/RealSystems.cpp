@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/RealSystems.h"
+#include "model/Angles.h"
 
 #include "model/planet.h"
 
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr double TwoPi = 6.283185307179586;
 constexpr TPublished Undefined{std::numeric_limits<double>::quiet_NaN(), 0};
 
 // Sources of the orbital solutions.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/planet.h"
+#include "model/Angles.h"
 
 #include "Precondition.h"
 #include "VectorState.h"
@@ -8,8 +9,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr double TwoPi = 6.283185307179586;
 
 // Bounds of the semi-major axis (AU) and the star mass (solar masses) the model is set up
 // with: far beyond any slider, and narrow enough that period and step size stay finite

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/ObservingDrawing.h"
 
+#include "simulation/ViewClip.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -21,6 +23,14 @@ const QColor OutsideColour(236, 236, 236);
 
 // Room for the numbers and titles round the plot.
 constexpr double LeftMargin = 58, RightMargin = 12, TopMargin = 10, BottomMargin = 40;
+// More grid lines than this would fill the plot; an axis asking for more draws none.
+constexpr int MaxTicks = 100;
+// Values are kept within this before they are mapped, so that every difference the mapping
+// forms stays finite.
+constexpr double LargestShown = 1e300;
+// Points farther outside the plot are drawn at this distance: the clip hides them alike, and
+// the painter never rasterises far beyond what it shows.
+constexpr double FarOutside_px = 1000;
 
 QFont AxisFont() {
     QFont font("Arial");
@@ -42,10 +52,50 @@ struct TFrame {
     double Y(double y) const { return plot.bottom() - (y - y0) / (y1 - y0) * plot.height(); }
 };
 
+// A range that holds lo and hi, finite and wide enough that its tick steps still change the
+// values they are added to: at least `least` and a billionth of the largest magnitude.
+void Widened(double& lo, double& hi, double least) {
+    lo = std::isfinite(lo) ? std::clamp(lo, -LargestShown, LargestShown) : -LargestShown;
+    hi = std::isfinite(hi) ? std::clamp(hi, -LargestShown, LargestShown) : LargestShown;
+    if (hi < lo)
+        std::swap(lo, hi);
+    const double needed = std::max(least, 1e-9 * std::max(std::abs(lo), std::abs(hi)));
+    if (hi - lo < needed) {
+        const double middle = 0.5 * lo + 0.5 * hi;
+        lo = middle - 0.5 * needed;
+        hi = middle + 0.5 * needed;
+    }
+}
+
+// Within a distance of the plot that the painter handles; NaN goes to the far side.
+double Kept(double px, double from, double to) {
+    return px >= from - FarOutside_px ? std::min(px, to + FarOutside_px) : from - FarOutside_px;
+}
+
 QString Number(double x, double step) {
     const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
     return QString::number(std::abs(x) < 1e-9 * step ? 0.0 : x, 'f', decimals);
 }
+
+} // namespace
+
+std::vector<double> LinearTicks(double lo, double hi, double step) {
+    if (!std::isfinite(lo) || !std::isfinite(hi) || !std::isfinite(step) || !(step > 0.0))
+        return {};
+    const double first = std::ceil(lo / step), last = std::floor(hi / step + 1e-9);
+    if (!(last - first < MaxTicks))
+        return {};
+    // Counted in whole steps: beyond 2^53 adding one to `first` may change nothing.
+    std::vector<double> ticks;
+    for (int i = 0; i <= static_cast<int>(last - first); ++i) {
+        const double tick = (first + i) * step;
+        if (ticks.empty() || tick > ticks.back())
+            ticks.push_back(tick);
+    }
+    return ticks;
+}
+
+namespace {
 
 // Frame, grid and numbers; y ticks linear, x ticks linear or at 1, 2, 5 per decade.
 // Lines of one logical pixel on whole logical coordinates: drawn without antialiasing they
@@ -57,7 +107,7 @@ void DrawAxes(QPainter& p, const TFrame& f, const QString& xTitle, const QString
     p.fillRect(f.plot, Qt::white);
     p.setPen(QPen(Aqua, 0));
     const double yStep = NiceStep(f.y1 - f.y0, 6);
-    for (double y = std::ceil(f.y0 / yStep) * yStep; y <= f.y1 + 1e-9 * yStep; y += yStep) {
+    for (const double y : LinearTicks(f.y0, f.y1, yStep)) {
         p.setPen(QPen(Aqua, 1.0));
         p.drawLine(QPointF(f.plot.left(), f.Y(y)), QPointF(f.plot.right(), f.Y(y)));
         p.setPen(Qt::black);
@@ -78,8 +128,10 @@ void DrawAxes(QPainter& p, const TFrame& f, const QString& xTitle, const QString
                    text);
     };
     if (f.logX) {
-        for (int decade = static_cast<int>(std::floor(std::log10(f.x0)));
-             decade <= static_cast<int>(std::ceil(std::log10(f.x1))); ++decade)
+        const double firstDecade = std::floor(std::log10(f.x0)),
+                     lastDecade = std::ceil(std::log10(f.x1));
+        if (lastDecade - firstDecade < MaxTicks / 3)
+            for (int decade = static_cast<int>(firstDecade); decade <= int(lastDecade); ++decade)
             for (int m : {1, 2, 5}) {
                 const double x = m * std::pow(10.0, decade);
                 // The grid may stop a hair short of a round shortest period.
@@ -88,7 +140,7 @@ void DrawAxes(QPainter& p, const TFrame& f, const QString& xTitle, const QString
             }
     } else {
         const double xStep = NiceStep(f.x1 - f.x0, 8);
-        for (double x = std::ceil(f.x0 / xStep) * xStep; x <= f.x1 + 1e-9 * xStep; x += xStep)
+        for (const double x : LinearTicks(f.x0, f.x1, xStep))
             xTick(x, true, xStep);
     }
     p.setPen(QPen(Qt::black, 1.0));
@@ -120,19 +172,86 @@ void VelocityRange(std::span<const observing::TMeasurement> data, double& lo, do
         lo = std::min(lo, m.v_mps - m.error_mps);
         hi = std::max(hi, m.v_mps + m.error_mps);
     }
+    Widened(lo, hi, 0.0);
     const double pad = std::max(0.1 * (hi - lo), 1.0);
     lo -= pad;
     hi += pad;
+    Widened(lo, hi, 2.0);
 }
 
-void ErrorBar(QPainter& p, const TFrame& f, double x, double v, double error) {
-    const double px = f.X(x);
-    p.setPen(QPen(PointColour, 1.0));
-    p.drawLine(QPointF(px, f.Y(v - error)), QPointF(px, f.Y(v + error)));
-    p.drawLine(QPointF(px - 2.5, f.Y(v - error)), QPointF(px + 2.5, f.Y(v - error)));
-    p.drawLine(QPointF(px - 2.5, f.Y(v + error)), QPointF(px + 2.5, f.Y(v + error)));
-    p.setBrush(PointColour);
-    p.drawEllipse(QPointF(px, f.Y(v)), 2.6, 2.6);
+// A measurement's place in pixels: the point and the ends of its error bar.
+struct TBarPixels {
+    double x, y, top, bottom;
+};
+
+TBarPixels PixelsOf(const TFrame& f, double x, double v, double error) {
+    const auto y = [&](double value) {
+        return Kept(f.Y(value), f.plot.top(), f.plot.bottom());
+    };
+    return {Kept(f.X(x), f.plot.left(), f.plot.right()), y(v), y(v + error), y(v - error)};
+}
+
+// Runs of values, sorted, whose neighbours lie within a pixel of each other, as first and
+// last: on the screen each run is one unbroken stroke.
+template <typename Each>
+void Runs(std::vector<double>& values, Each&& each) {
+    std::sort(values.begin(), values.end());
+    for (std::size_t i = 0; i < values.size();) {
+        std::size_t j = i;
+        while (j + 1 < values.size() && values[j + 1] - values[j] <= 1.0)
+            ++j;
+        each(values[i], values[j]);
+        i = j + 1;
+    }
+}
+
+// The error bars and points, each pixel column drawn once: within a column, bars that meet
+// are one line, caps and points that touch are one stroke. A column with one measurement
+// draws it exactly, so sparse data look as drawn one by one, and 100 000 rows cost what the
+// pixels can show rather than what the file holds.
+void DrawErrorBars(QPainter& p, std::vector<TBarPixels> bars) {
+    std::sort(bars.begin(), bars.end(), [](const TBarPixels& a, const TBarPixels& b) {
+        return std::floor(a.x) < std::floor(b.x);
+    });
+    const QPen line(PointColour, 1.0), dot(PointColour, 6.2, Qt::SolidLine, Qt::RoundCap);
+    std::vector<std::pair<double, double>> spans;
+    std::vector<double> caps, points;
+    for (std::size_t i = 0; i < bars.size();) {
+        const double column = std::floor(bars[i].x), px = bars[i].x;
+        spans.clear();
+        caps.clear();
+        points.clear();
+        for (; i < bars.size() && std::floor(bars[i].x) == column; ++i) {
+            spans.emplace_back(bars[i].top, bars[i].bottom);
+            caps.push_back(bars[i].top);
+            caps.push_back(bars[i].bottom);
+            points.push_back(bars[i].y);
+        }
+        p.setPen(line);
+        std::sort(spans.begin(), spans.end());
+        for (std::size_t k = 0; k < spans.size();) {
+            double top = spans[k].first, bottom = spans[k].second;
+            for (++k; k < spans.size() && spans[k].first <= bottom + 1.0; ++k)
+                bottom = std::max(bottom, spans[k].second);
+            p.drawLine(QPointF(px, top), QPointF(px, bottom));
+        }
+        Runs(caps, [&](double top, double bottom) {
+            if (top == bottom)
+                p.drawLine(QPointF(px - 2.5, top), QPointF(px + 2.5, top));
+            else
+                p.fillRect(QRectF(px - 3.0, top - 0.5, 6.0, bottom - top + 1.0), PointColour);
+        });
+        p.setBrush(PointColour);
+        Runs(points, [&](double top, double bottom) {
+            if (top == bottom) {
+                p.setPen(line);
+                p.drawEllipse(QPointF(px, top), 2.6, 2.6);
+            } else {
+                p.setPen(dot);
+                p.drawLine(QPointF(px, top), QPointF(px, bottom));
+            }
+        });
+    }
 }
 
 } // namespace
@@ -170,9 +289,11 @@ void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene) {
     TFrame f{PlotIn(area), 0, 1, 0, 1};
     f.x0 = scene.data.front().t_days;
     f.x1 = scene.data.back().t_days;
+    Widened(f.x0, f.x1, 0.0);
     const double pad = std::max(0.02 * (f.x1 - f.x0), 0.5);
     f.x0 -= pad;
     f.x1 += pad;
+    Widened(f.x0, f.x1, 1.0);
     VelocityRange(scene.data, f.y0, f.y1);
     const QString timeTitle =
         scene.timeOffset_days != 0.0
@@ -183,19 +304,39 @@ void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(f.plot);
     if (!scene.truth.empty()) {
+        // The path holds only what shows: each step cut to the plot and a little over, and
+        // broken off where the arithmetic cannot give the curve.
         QPainterPath curve;
+        const QRectF shown = f.plot.adjusted(-2, -2, 2, 2);
         const int samples = std::max(400, static_cast<int>(f.plot.width() * 2));
+        QPointF last;
+        bool lastFinite = false, joined = false;
         for (int i = 0; i <= samples; ++i) {
             const double t = f.x0 + (f.x1 - f.x0) * i / samples;
             const QPointF point(f.X(t), f.Y(kepler::RadialVelocity_mps(scene.truth, t)));
-            i == 0 ? curve.moveTo(point) : curve.lineTo(point);
+            const bool finite = std::isfinite(point.x()) && std::isfinite(point.y());
+            const auto cut = finite && lastFinite ? viewclip::ClipSegment(last, point, shown)
+                                                  : std::nullopt;
+            if (cut) {
+                if (!joined || curve.currentPosition() != cut->first)
+                    curve.moveTo(cut->first);
+                curve.lineTo(cut->second);
+                joined = cut->second == point;
+            } else {
+                joined = false;
+            }
+            last = point;
+            lastFinite = finite;
         }
         p.setPen(QPen(scene.curveColour, 1.2));
         p.setBrush(Qt::NoBrush);
         p.drawPath(curve);
     }
+    std::vector<TBarPixels> bars;
+    bars.reserve(scene.data.size());
     for (const observing::TMeasurement& m : scene.data)
-        ErrorBar(p, f, m.t_days, m.v_mps, m.error_mps);
+        bars.push_back(PixelsOf(f, m.t_days, m.v_mps, m.error_mps));
+    DrawErrorBars(p, std::move(bars));
     p.restore();
 }
 
@@ -218,7 +359,8 @@ void DrawPeriodogram(QPainter& p, const QRectF& area, const TPeriodogramScene& s
         std::vector<double> top(static_cast<std::size_t>(columns) + 1, -1.0);
         for (std::size_t i = 0; i < grid.count; ++i) {
             const double x = f.X(1.0 / grid.At(i)) - f.plot.left();
-            const auto column = static_cast<std::size_t>(std::clamp(x, 0.0, double(columns)));
+            const auto column =
+                static_cast<std::size_t>(x > 0.0 ? std::min(x, double(columns)) : 0.0);
             top[column] = std::max(top[column], values[i]);
         }
         QPainterPath path;
@@ -261,9 +403,11 @@ void DrawFold(QPainter& p, const QRectF& area, const TFoldScene& scene) {
         f.y0 = std::min(f.y0, m.v_mps - m.error_mps);
         f.y1 = std::max(f.y1, m.v_mps + m.error_mps);
     }
+    Widened(f.y0, f.y1, 0.0);
     const double pad = std::max(0.1 * (f.y1 - f.y0), 1.0);
     f.y0 -= pad;
     f.y1 += pad;
+    Widened(f.y0, f.y1, 2.0);
     DrawAxes(p, f, QString("phase at a period of %1 days").arg(scene.period_days, 0, 'g', 6),
              "radial velocity (m/s)");
     p.save();
@@ -274,8 +418,11 @@ void DrawFold(QPainter& p, const QRectF& area, const TFoldScene& scene) {
                OutsideColour);
     p.fillRect(QRectF(QPointF(f.X(1.0), f.plot.top()), QPointF(f.X(f.x1), f.plot.bottom())),
                OutsideColour);
+    std::vector<TBarPixels> bars;
+    bars.reserve(scene.points.size());
     for (const observing::TFoldedPoint& m : scene.points)
-        ErrorBar(p, f, m.phase, m.v_mps, m.error_mps);
+        bars.push_back(PixelsOf(f, m.phase, m.v_mps, m.error_mps));
+    DrawErrorBars(p, std::move(bars));
     p.restore();
     // The frame again, over the shading.
     p.setRenderHint(QPainter::Antialiasing, false);

@@ -16,6 +16,7 @@
 #include <QRectF>
 #include <QString>
 #include <span>
+#include <vector>
 
 class QPainter;
 
@@ -45,6 +46,9 @@ void DrawFold(QPainter& p, const QRectF& area, const TFoldScene& scene);
 // A plot area with a message in it, when there is nothing to draw yet.
 void DrawMessage(QPainter& p, const QRectF& area, const QString& message);
 
+// The multiples of step from lo to hi, ascending and distinct; none when they would be more
+// than a plot can show or the range is not finite.
+std::vector<double> LinearTicks(double lo, double hi, double step);
 // Round steps of 1, 2 or 5 times a power of ten giving about `count` divisions of the range.
 double NiceStep(double range, int count);
 // The period and power of the highest peak as the plot labels it.

@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "Printing.h"
+#include "RegularFile.h"
 #include "WindowPlace.h"
 #include "forms/ObservingRunForm.h"
 #include "model/MysteryStars.h"
@@ -26,12 +27,12 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QSaveFile>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTextDocument>
 #include <algorithm>
 #include <cmath>
 #include <random>
@@ -53,8 +54,9 @@ QString Percent(double p) {
 } // namespace
 
 TObservingRunForm::TObservingRunForm(QWidget* owner) : TForm(owner) {
-    DefineObservingRunForm(*this);
+    // Before the controls, whose first values may already start a periodogram.
     work_ = new TBackgroundWork(this);
+    DefineObservingRunForm(*this);
     work_->OnProgress([this](double share) {
         Progress->setValue(int(std::lround(share * Progress->maximum())));
     });
@@ -127,8 +129,12 @@ void TObservingRunForm::ShowStatus() {
     QString text;
     if (!fault_.isEmpty())
         text = fault_;
-    else if (!sourceText_.isEmpty())
+    else if (!sourceText_.isEmpty()) {
         text = sourceText_;
+        // The plan panel goes on showing the chapter's plan beside data it did not make.
+        if (feed_ && (source_ == TSource::Imported || source_ == TSource::Mystery))
+            text += " (The plan on the left is for the chapter's star, not these data.)";
+    }
     else if (feed_) {
         const TSystemElements system = feed_->SystemElements();
         text = system.planets.empty()
@@ -183,27 +189,24 @@ void TObservingRunForm::OpenMystery(int k) {
     // The student needs the star's mass to weigh its planets: it is told and goes into the
     // fit.
     FitPage->SetStarMass(star.starMass);
-    const QString status = QString("%1: %2 measurements. What orbits it? (The plan on the left "
-                                   "is for the chapter's star, not these data.)")
+    const QString status = QString("%1: %2 measurements. What orbits it?")
                                .arg(QString::fromStdString(Introduction(star)))
                                .arg(set.data.size());
     ShowMeasurements(std::move(set), TSource::Mystery, status);
 }
 
 bool TObservingRunForm::ImportFile(const QString& path) {
-    QFile file(path);
     QString refusal;
     TCsvReading reading;
-    if (!file.open(QIODevice::ReadOnly)) {
-        refusal = "it cannot be opened";
-    } else if (file.size() > qint64(MaxCsvBytes)) {
-        reading = ReadMeasurementsCsv(std::string(MaxCsvBytes + 1, ' '));
-        refusal = QString::fromStdString(reading.message);
-    } else {
-        const QByteArray bytes = file.readAll();
-        reading = ReadMeasurementsCsv(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    try {
+        reading = ReadMeasurementsCsv(
+            ReadRegularFile(QFile::encodeName(path).toStdString(), MaxCsvBytes));
         if (!reading.ok)
             refusal = QString::fromStdString(reading.message);
+    } catch (const EFOpenError& e) {
+        // The system's cause continues the sentence: "…not read: permission denied."
+        refusal = QString::fromStdString(e.Cause());
+        refusal[0] = refusal[0].toLower();
     }
     if (!refusal.isEmpty()) {
         if (!refusal.endsWith('.'))
@@ -214,8 +217,7 @@ bool TObservingRunForm::ImportFile(const QString& path) {
         return false;
     }
     truth_.clear();
-    const QString status = QString("Read %1 measurements from %2. (The plan on the left is for "
-                                   "the chapter's star, not these data.)")
+    const QString status = QString("Read %1 measurements from %2.")
                                .arg(reading.set.data.size())
                                .arg(QFileInfo(path).fileName());
     ShowMeasurements(std::move(reading.set), TSource::Imported, status);
@@ -236,13 +238,18 @@ bool TObservingRunForm::ExportFile(const QString& path) {
     }
     const std::string text =
         WriteMeasurementsCsv(set_.data, set_.timeOffset_days, comment.toStdString());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.flush()) {
+    // Written beside the file and renamed over it once whole, so a failure leaves any earlier
+    // file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit()) {
         fault_ = "The measurements were not written: " + file.errorString() + ".";
         ShowStatus();
         return false;
     }
+    // An earlier failure no longer describes the window.
+    fault_.clear();
+    ShowStatus();
     return true;
 }
 
@@ -458,15 +465,6 @@ void TObservingRunForm::PrintTo(QPrinter& printer) {
         throw std::runtime_error("Printing failed.");
 }
 
-void TObservingRunForm::PrintAnswersTo(QPrinter& printer) {
-    QTextDocument sheet;
-    QFont font("Arial");
-    font.setPointSize(11);
-    sheet.setDefaultFont(font);
-    sheet.setPlainText(QString::fromStdString(AnswerSheet()));
-    sheet.print(&printer);
-}
-
 void TObservingRunForm::mnitPrintClick() {
     TPrintOptions options; // the window's plots are already drawn on white
     if (!ExecutePrintDialog(Printer(), options))
@@ -478,8 +476,3 @@ void TObservingRunForm::mnitPrintClick() {
     }
 }
 
-void TObservingRunForm::mnitAnswersClick() {
-    TPrintOptions options;
-    if (ExecutePrintDialog(Printer(), options))
-        PrintAnswersTo(Printer());
-}

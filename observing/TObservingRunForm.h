@@ -52,7 +52,6 @@ public:
     QAction* mnitExport = nullptr;
     std::array<QAction*, 3> mnitMystery{};
     QAction* mnitPrint = nullptr;
-    QAction* mnitAnswers = nullptr;
     QAction* mnitClose = nullptr;
     QLabel* StatusLabel = nullptr;
     QSpinBox* NightsBox = nullptr;
@@ -105,7 +104,6 @@ public:
     // Draws the window's three pictures and its settings onto a printer's page, as they are:
     // a periodogram still being worked out is printed as such, never waited for.
     void PrintTo(QPrinter& printer);
-    void PrintAnswersTo(QPrinter& printer);
 
     void SimulationTick(double, double) override {}
     void SimulationRunning(bool) override {}
@@ -132,7 +130,6 @@ public:
     void mnitImportClick();
     void mnitExportClick();
     void mnitPrintClick();
-    void mnitAnswersClick();
 
 private:
     enum class TSource { None, Observed, Imported, Mystery };

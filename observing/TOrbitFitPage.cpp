@@ -241,7 +241,9 @@ void TOrbitFitPage::Start(TWork work, std::vector<kepler::TRadialVelocityElement
 void TOrbitFitPage::Finish(const TJob& job, TBackgroundWork::TEnd end, const QString& failure) {
     Progress->setValue(0);
     if (end == TBackgroundWork::TEnd::Failed) {
-        status_ = "The fit stopped: " + failure + ".";
+        status_ = (job.work == TWork::Periodogram ? "The residuals' periodogram stopped: "
+                                                  : "The fit stopped: ") +
+                  failure + ".";
     } else {
         switch (job.result.outcome) {
         case fit::TFitOutcome::Done:

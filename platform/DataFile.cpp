@@ -5,11 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #ifndef DOPPLER_DATA_DIR
 #define DOPPLER_DATA_DIR "/usr/local/share/doppler-spectroscopy"
@@ -50,28 +46,6 @@ QStringList searchFolders() {
     return folders;
 }
 
-[[noreturn]] void refuse(const AnsiString& file, const AnsiString& cause) {
-    throw EFOpenError("Cannot open file \"" + file + "\". " + cause);
-}
-
-// strerror's text as a sentence.
-AnsiString causeOf(int error) { return AnsiString(std::strerror(error)) + "."; }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 } // namespace
 
 void SetDataFolders(const std::vector<AnsiString>& folders) { chosenFolders = folders; }
@@ -87,36 +61,9 @@ AnsiString FindDataFile(const AnsiString& name) {
             return path;
         searched += (searched.empty() ? "" : ", ") + folder.toStdString();
     }
-    refuse(name, "No such file or directory. Looked in: " + searched + ".");
+    throw EFOpenError(name, "No such file or directory. Looked in: " + searched + ".");
 }
 
 AnsiString ReadDataFile(const AnsiString& name) {
-    const AnsiString path = FindDataFile(name);
-    // Non-blocking, so that a named pipe cannot hold the book; it is refused below.
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0)
-        refuse(path, causeOf(errno));
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0)
-        refuse(path, causeOf(errno));
-    if (S_ISDIR(st.st_mode))
-        refuse(path, causeOf(EISDIR));
-    if (!S_ISREG(st.st_mode))
-        refuse(path, "Not a regular file.");
-    if (std::size_t(st.st_size) > MaxDataFileBytes)
-        refuse(path, "File too large (over 1 MB).");
-    AnsiString content(std::size_t(st.st_size), '\0');
-    std::size_t done = 0;
-    while (done < content.size()) {
-        const ssize_t got = ::read(fd.get(), content.data() + done, content.size() - done);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            refuse(path, causeOf(errno));
-        if (got == 0)
-            break;
-        done += std::size_t(got);
-    }
-    content.resize(done);
-    return content;
+    return ReadRegularFile(FindDataFile(name), MaxDataFileBytes);
 }

@@ -34,8 +34,11 @@ private:
 StablePaletteStyle::StablePaletteStyle(QStyle* base) : QProxyStyle(base) {}
 
 const QPalette& StablePaletteStyle::Stable(const QPalette& p) const {
+    // Equal palettes may differ in the group they draw with (a disabled control's is
+    // Disabled), which their comparison does not look at: lending one of another group
+    // would draw a disabled control as an enabled one.
     for (const QPalette& kept : palettes_)
-        if (kept == p)
+        if (kept == p && kept.currentColorGroup() == p.currentColorGroup())
             return kept;
     if (palettes_.size() == MaxPalettes)
         palettes_.pop_front();

@@ -52,4 +52,20 @@ void CloseOnTerminationSignals(std::function<void(int signal)> close) {
     action.sa_flags = SA_RESTART;
     for (const int signal : Signals)
         ::sigaction(signal, &action, nullptr);
+    // A program restarted while they were held gets those that came meanwhile now.
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signal : Signals)
+        sigaddset(&held, signal);
+    ::sigprocmask(SIG_UNBLOCK, &held, nullptr);
 }
+
+void HoldTerminationSignals() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signal : Signals)
+        sigaddset(&held, signal);
+    ::sigprocmask(SIG_BLOCK, &held, nullptr);
+}
+
+int UnhandledTerminationSignal() { return received; }

@@ -2,8 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "Zoom.h"
 
+#include "Precondition.h"
+
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -64,14 +67,40 @@ bool Fits(QSize frame, QSize available, int percent) {
            frame.height() * percent <= available.height() * 100;
 }
 
-int FittingZoom(QSize frame, QSize available) {
-    for (int percent = FitLargest; percent > FitSmallest; percent -= FitStep)
-        if (Fits(frame, available, percent))
-            return percent;
-    return FitSmallest;
+int SmallestDrawable(double ratio) {
+    PRECONDITION(ratio > 0.0);
+    // A ratio measured back from a zoomed screen carries rounding: 1.24 / 0.62 may come out
+    // a hair below 2, which still allows 50 %.
+    return std::max(ArgumentSmallest, int(std::ceil(100.0 / ratio - 1e-6)));
 }
 
-QRect ProbeAvailableArea(int argc, char** argv) {
+int FittingZoom(QSize frame, QSize available) {
+    PRECONDITION(frame.width() > 0 && frame.height() > 0);
+    const int across = available.width() * 100 / frame.width();
+    const int down = available.height() * 100 / frame.height();
+    return std::clamp(std::min(across, down), LevelSmallest, LevelLargest);
+}
+
+int StartZoom(QSize frame, const TScreenMeasure& screen) {
+    return std::max(FittingZoom(frame, screen.Available), SmallestDrawable(screen.Ratio));
+}
+
+std::optional<std::string> Refusal(int percent, QSize frame, const TScreenMeasure& screen) {
+    const int smallest = SmallestDrawable(screen.Ratio);
+    if (percent < smallest)
+        return "The zoom " + std::to_string(percent) +
+               " % is too small for this screen to draw; the smallest it draws whole is " +
+               std::to_string(smallest) + " %.";
+    if (!Fits(frame, screen.Available, percent)) {
+        const int largest = std::max(FittingZoom(frame, screen.Available), smallest);
+        return "The zoom " + std::to_string(percent) +
+               " % does not fit this screen; the largest that fits is " +
+               std::to_string(largest) + " %.";
+    }
+    return std::nullopt;
+}
+
+TScreenMeasure ProbeScreen(int argc, char** argv) {
     // The application object takes the options it knows out of the list it is given: a copy
     // keeps them for the application that follows.
     std::vector<char*> args(argv, argv + argc);
@@ -79,7 +108,9 @@ QRect ProbeAvailableArea(int argc, char** argv) {
     int count = argc;
     QGuiApplication probe(count, args.data());
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
+    if (!screen)
+        return {};
+    return {screen->availableGeometry().size(), screen->devicePixelRatio()};
 }
 
 void Apply(int percent) {

@@ -2,13 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "simulation/OrbitView.h"
 
+#include "model/Angles.h"
+
 #include <cmath>
 
 namespace {
 
-constexpr double Pi = 3.141592653589793;
-constexpr double TwoPi = 2.0 * Pi;
-constexpr double HalfPi = 0.5 * Pi;
 // 3 pi / 2: the projection turns Theta by this before taking its sine and cosine.
 constexpr double ThreeHalvesPi = 4.71238898038469;
 

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
+#include <algorithm>
 
 using namespace paramsliders;
 
@@ -57,9 +58,7 @@ void TPlanetParamForm::ShowPlanet() {
     SetText(*aLabel, ALabelText(planet.a));
 
     EccSlider->setValue(EccPosition(planet.ecc, RangeOf(*EccSlider)));
-    if (planet.ecc >= 1.0)
-        planet.ecc = 0.99;
-    SetText(*EccLabel, EccLabelText(planet.ecc));
+    SetText(*EccLabel, EccLabelText(std::min(planet.ecc, MaxEccentricity)));
 
     incSlider->setValue(IncPosition(IncDegreesOf(planet.inc), RangeOf(*incSlider)));
     SetText(*incLabel, IncLabelText(NearestDegreesOf(planet.inc)));

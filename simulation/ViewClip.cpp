@@ -42,18 +42,18 @@ QPoint nearestPixelOnLine(const QPoint& a, double dx, double dy, double t, doubl
 
 } // namespace
 
-// Liang and Barsky's parametric clipping: the segment a + t (b - a), t in [0, 1], narrowed
-// by each of the rectangle's four edges in turn.
-std::optional<std::pair<QPoint, QPoint>> ClipSegment(const QPoint& a, const QPoint& b,
-                                                     const QRect& r) {
-    if (r.contains(a) && r.contains(b))
-        return std::make_pair(a, b);
-    const double dx = double(b.x()) - a.x(), dy = double(b.y()) - a.y();
+namespace {
+
+// Liang and Barsky's parametric clipping: the interval [enter, leave] of t for which
+// a + t (dx, dy) lies inside the rectangle, narrowed by each of its four edges in turn;
+// nothing when the segment (t in [0, 1]) misses it.
+std::optional<std::pair<double, double>> Inside(double ax, double ay, double dx, double dy,
+                                                double left, double right, double top,
+                                                double bottom) {
     double enter = 0.0, leave = 1.0;
     // Each edge as p t <= q: the part of the segment on the rectangle's side of it.
     const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {double(a.x()) - r.left(), double(r.right()) - a.x(),
-                        double(a.y()) - r.top(), double(r.bottom()) - a.y()};
+    const double q[] = {ax - left, right - ax, ay - top, bottom - ay};
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0.0) {
             if (q[i] < 0.0)
@@ -68,9 +68,34 @@ std::optional<std::pair<QPoint, QPoint>> ClipSegment(const QPoint& a, const QPoi
         if (enter > leave)
             return std::nullopt;
     }
+    return std::make_pair(enter, leave);
+}
+
+} // namespace
+
+std::optional<std::pair<QPoint, QPoint>> ClipSegment(const QPoint& a, const QPoint& b,
+                                                     const QRect& r) {
+    if (r.contains(a) && r.contains(b))
+        return std::make_pair(a, b);
+    const double dx = double(b.x()) - a.x(), dy = double(b.y()) - a.y();
+    const auto inside = Inside(a.x(), a.y(), dx, dy, r.left(), r.right(), r.top(), r.bottom());
+    if (!inside)
+        return std::nullopt;
+    const auto [enter, leave] = *inside;
     const QPoint from = enter == 0.0 ? a : nearestPixelOnLine(a, dx, dy, enter, leave);
     const QPoint to = leave == 1.0 ? b : nearestPixelOnLine(a, dx, dy, leave, enter);
     return std::make_pair(from, to);
+}
+
+std::optional<std::pair<QPointF, QPointF>> ClipSegment(const QPointF& a, const QPointF& b,
+                                                       const QRectF& r) {
+    const QPointF d = b - a;
+    const auto inside = Inside(a.x(), a.y(), d.x(), d.y(), r.left(), r.right(), r.top(),
+                               r.bottom());
+    if (!inside)
+        return std::nullopt;
+    return std::make_pair(inside->first == 0.0 ? a : a + inside->first * d,
+                          inside->second == 1.0 ? b : a + inside->second * d);
 }
 
 std::vector<QPolygon> ClipPolyline(const QPolygon& points, const QRect& r) {

@@ -8,8 +8,10 @@
 // among a few hundred at the cut, which moves the line by a few thousandths of a pixel.
 
 #include <QPoint>
+#include <QPointF>
 #include <QPolygon>
 #include <QRect>
+#include <QRectF>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -27,6 +29,11 @@ QRect ClipRect(const QRect& view);
 // misses r. An end inside r stays exactly as it is.
 std::optional<std::pair<QPoint, QPoint>> ClipSegment(const QPoint& a, const QPoint& b,
                                                      const QRect& r);
+
+// The part of the segment from a to b inside r, exactly, for drawing in logical coordinates;
+// the ends must be finite. Nothing when the segment misses r.
+std::optional<std::pair<QPointF, QPointF>> ClipSegment(const QPointF& a, const QPointF& b,
+                                                       const QRectF& r);
 
 // The runs of a polyline inside r: every segment cut as ClipSegment cuts it, segments that
 // miss r left out, and the polyline broken where one is left out or leaves r.

@@ -8,16 +8,10 @@
 // installed one.
 
 #include "AnsiString.h"
+#include "RegularFile.h"
 
 #include <cstddef>
-#include <stdexcept>
 #include <vector>
-
-// The platform's file error, raised when a data file cannot be read.
-class EFOpenError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // The book's data files are a few kilobytes; a larger one is refused rather than laid out.
 inline constexpr std::size_t MaxDataFileBytes = 1024 * 1024;
@@ -25,8 +19,9 @@ inline constexpr std::size_t MaxDataFileBytes = 1024 * 1024;
 // The path of the first folder's entry of that name, whatever it is; raises EFOpenError,
 // naming the folders searched, when no folder has one.
 AnsiString FindDataFile(const AnsiString& name);
-// The whole content of a data file, as bytes. Raises EFOpenError naming the cause when the
-// entry found is no readable regular file or is larger than MaxDataFileBytes.
+// The whole content of a data file, as bytes, read by ReadRegularFile. Raises EFOpenError
+// naming the cause when the entry found is no readable regular file or is larger than
+// MaxDataFileBytes.
 AnsiString ReadDataFile(const AnsiString& name);
 // Replaces the folders searched, in order; an empty list restores the usual four.
 void SetDataFolders(const std::vector<AnsiString>& folders);

@@ -14,3 +14,10 @@
 // event loop (a signal handler itself may do next to nothing); one that comes before the
 // last one's `close` has returned ends the program. Installing again replaces the action.
 void CloseOnTerminationSignals(std::function<void(int signal)> close);
+
+// Blocks the three signals, so that one that comes now stays pending, across a restart of
+// the program (execv) too, until CloseOnTerminationSignals takes them again.
+void HoldTerminationSignals();
+
+// The signal that came after the last one handled and has not been handled, or 0.
+int UnhandledTerminationSignal();

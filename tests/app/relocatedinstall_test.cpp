@@ -43,6 +43,7 @@ protected:
     void start(QProcess& book, const QString& platform, const QString& display = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", platform);
+        env.insert("XDG_CONFIG_HOME", elsewhere.filePath("config"));
         if (!display.isEmpty())
             env.insert("DISPLAY", display);
         // In a sanitized build, the X keyboard library that a real display loads copies a

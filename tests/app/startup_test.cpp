@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,8 +23,10 @@ public:
             QFile::copy(QDir::current().filePath(name), dir.filePath(name));
     }
 
-    void start(QProcess& process, bool withDisplay = true) {
+    void start(QProcess& process, bool withDisplay = true, const QStringList& args = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // The reader's settings are the test's own, not those of whoever runs it.
+        env.insert("XDG_CONFIG_HOME", config());
         if (withDisplay) {
             env.insert("QT_QPA_PLATFORM", "offscreen");
         } else {
@@ -32,9 +35,11 @@ public:
         }
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(dir.path());
-        process.start(program, {});
+        process.start(program, args);
         ASSERT_TRUE(process.waitForStarted(10000));
     }
+
+    QString config() const { return dir.filePath("config"); }
 
     QTemporaryDir dir;
     QString program;
@@ -96,4 +101,43 @@ TEST(StartUp, WithoutADisplayTheBookSaysSoAndEnds) {
     EXPECT_EQ(process.readAllStandardError().toStdString(),
               "Doppler spectroscopy needs a graphical display (no DISPLAY or WAYLAND_DISPLAY is "
               "set)\n");
+}
+
+TEST(StartUp, HelpAndVersionPrintAndEndWithoutADisplay) {
+    Installed book;
+    for (const char* option : {"--help", "--version"}) {
+        SCOPED_TRACE(option);
+        QProcess process;
+        book.start(process, false, {option});
+        ASSERT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitCode(), 0);
+        const QByteArray printed = process.readAllStandardOutput();
+        EXPECT_TRUE(printed.startsWith(QString(option) == "--help" ? "Usage: doppler-spectroscopy"
+                                                                   : "doppler-spectroscopy 1."))
+            << printed.toStdString();
+    }
+}
+
+TEST(StartUp, AZoomLargerThanTheScreenIsRefusedNamingTheLargestThatFits) {
+    Installed book;
+    QProcess process;
+    book.start(process, true, {"--zoom", "150"});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_TRUE(process.readAllStandardError().contains(
+        "The zoom 150 % does not fit this screen; the largest that fits is 100 %."));
+}
+
+TEST(StartUp, TheBookWritesNoSettingsButItsOwnFile) {
+    Installed book;
+    QProcess process;
+    book.start(process);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listensForSignals(process.processId()); }, 30000));
+    ::kill(pid_t(process.processId()), SIGTERM);
+    ASSERT_TRUE(process.waitForFinished(10000));
+    QStringList written;
+    QDirIterator files(book.config(), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        written << QDir(book.config()).relativeFilePath(files.next());
+    EXPECT_EQ(written, QStringList{"doppler-spectroscopy/doppler-spectroscopy.conf"});
 }

@@ -8,7 +8,7 @@
 #include "book/TAccessBox.h"
 #include "book/TCustomChapter.h"
 #include "book/TNavPanel.h"
-#include "book/TThisBook.h"
+#include "thisbook/TThisBook.h"
 #include "book/TThisChapter.h"
 
 #include "TRichEditControl.h"

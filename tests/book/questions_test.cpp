@@ -118,7 +118,7 @@ TEST_F(BookTest, IntroAndSummaryTextsAreReadOnlyAndShownFromTheTop) {
     EXPECT_TRUE(intro->TextBox->isReadOnly());
     EXPECT_EQ(intro->TextBox->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(intro->TextBox->textCursor().position(), 0);
-    open(6);
+    open(7);
     auto* summary = dynamic_cast<TThisChapter*>(chapter());
     EXPECT_TRUE(summary->TextBox->toPlainText().startsWith("You have now reached the end"));
 }

@@ -28,39 +28,61 @@ TEST_F(BookTest, TheViewMenuOffersTheZoomLevelsWithTheirKeys) {
     std::vector<std::string> captions;
     for (QAction* item : book->mnitZoom)
         captions.push_back(item->text().toStdString());
-    EXPECT_EQ(captions, (std::vector<std::string>{"&75 %", "&100 %", "&125 %", "&150 %", "&200 %"}));
-    EXPECT_TRUE(book->mnitZoom[1]->isChecked());
-    EXPECT_EQ(book->mnitZoom[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
+    EXPECT_EQ(captions, (std::vector<std::string>{"&50 %", "&75 %", "&100 %", "&125 %", "&150 %",
+                                                  "&175 %", "&200 %", "&225 %", "&250 %",
+                                                  "&275 %", "&300 %"}));
+    EXPECT_TRUE(book->mnitZoom[2]->isChecked());
+    EXPECT_EQ(book->mnitZoom[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
     EXPECT_EQ(book->mnitZoomIn->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Plus));
     EXPECT_EQ(book->mnitZoomOut->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Minus));
     EXPECT_TRUE(book->ViewMenu->actions().contains(book->ZoomMenu->menuAction()));
+    EXPECT_TRUE(book->ZoomMenu->actions().contains(book->mnitZoomFit));
+}
+
+// The offscreen screen, 800 x 600 at a ratio of 1, is smaller than the book at 100 %, which
+// is also the least it draws whole.
+TEST_F(BookTest, OnAScreenSmallerThanTheBookNoOtherLevelIsOffered) {
+    book->ShowZoomLevels();
+    for (std::size_t i = 0; i < book->mnitZoom.size(); ++i)
+        EXPECT_EQ(book->mnitZoom[i]->isEnabled(), zoom::MenuLevels[i] == 100)
+            << zoom::MenuLevels[i];
+    EXPECT_FALSE(book->mnitZoomIn->isEnabled());
+    EXPECT_FALSE(book->mnitZoomOut->isEnabled());
+    EXPECT_EQ(book->mnitZoomFit->text(), "&Fit to screen (100 %)");
+    QApplication::setActiveWindow(book);
+    QTest::keyClick(book, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(book, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(book->ZoomRequested, 0);
+    EXPECT_TRUE(book->isVisible());
+}
+
+TEST_F(BookTest, FitToScreenAtTheZoomInForceIsRememberedWithoutReopening) {
+    ASSERT_FALSE(book->ZoomFitsScreen);
+    book->mnitZoomFit->trigger();
+    EXPECT_TRUE(book->ZoomChosen);
+    EXPECT_TRUE(book->ZoomFitsScreen);
+    EXPECT_EQ(book->ZoomRequested, 0);
+    EXPECT_TRUE(book->isVisible());
+    book->mnitZoom[2]->trigger();
+    EXPECT_FALSE(book->ZoomFitsScreen) << "a level chosen replaces the fit";
 }
 
 TEST_F(BookTest, ChoosingTheLevelInForceChangesNothing) {
     open(2, 3);
-    book->mnitZoom[1]->trigger();
+    book->mnitZoom[2]->trigger();
     EXPECT_EQ(book->ZoomRequested, 0);
     EXPECT_TRUE(book->isVisible());
 }
 
 TEST_F(BookTest, ANewLevelClosesTheBookAndKeepsThePlaceToReopenAt) {
     open(3, 5);
-    book->mnitZoom[0]->trigger();
-    EXPECT_EQ(book->ZoomRequested, 75);
+    book->mnitZoomClick(125);
+    EXPECT_EQ(book->ZoomRequested, 125);
     EXPECT_FALSE(book->isVisible()) << "closed, for the program to reopen it";
     const TBookPlace place = book->Place();
     EXPECT_EQ(place.Chapter, 3);
     EXPECT_EQ(place.Page, 5);
     EXPECT_TRUE(place.SplashLeft);
-}
-
-TEST_F(BookTest, ZoomingOutWithTheKeyStepsToTheNextLevelDown) {
-    open(2, 1);
-    QApplication::setActiveWindow(book);
-    book->ShowZoomLevels();
-    ASSERT_TRUE(book->mnitZoomOut->isEnabled());
-    QTest::keyClick(book, Qt::Key_Minus, Qt::ControlModifier);
-    EXPECT_EQ(book->ZoomRequested, 75);
 }
 
 TEST_F(BookTest, AReopenedBookResumesThePlaceAndOptions) {

@@ -19,6 +19,14 @@ TEST(FitText, ValueRoundedToItsUncertainty) {
         {{-3.05, 0.8}, "-3.05 ± 0.80"},
         {{2511.9, inf}, "2511.9 (unconstrained)"},
         {{0.47, 0.0}, "0.47"},
+        // Bounded values: a period or amplitude (0 up) the data cannot tell from 0, an
+        // eccentricity (0 to 0.99) whose interval stops at a bound or covers the range.
+        {{3.0, 46658746785734.0, 0.0}, "3 (unconstrained)"},
+        {{55.9, 0.7, 0.0}, "55.90 ± 0.70"},
+        {{0.8, 5.0, 0.0, 0.99}, "0.8 (unconstrained)"},
+        {{0.03, 0.05, 0.0, 0.99}, "0.030 +0.050 −0.030"},
+        {{0.97, 0.04, 0.0, 0.99}, "0.970 +0.020 −0.040"},
+        {{0.0, 0.0, 0.0, 0.99, true}, "0 (fixed)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(fit::WithUncertainty(c.x), c.text) << c.x.value << " +- " << c.x.sigma;
@@ -29,4 +37,21 @@ TEST(FitText, DistanceInUnitsOfTheUncertainty) {
     EXPECT_EQ(fit::SigmaDistance(4.20, {4.23, 0.02}), "1.5σ");
     EXPECT_EQ(fit::SigmaDistance(4.20, {4.23, std::numeric_limits<double>::infinity()}), "–");
     EXPECT_EQ(fit::SigmaDistance(4.20, {4.23, 0.0}), "–");
+}
+
+// The notes a fit page shows: the bound, only when a planet sits there; the evidence line's
+// verdict follows delta BIC and the false-alarm probability across their thresholds.
+TEST(FitText, BoundAndEvidenceNotes) {
+    fit::TFittedPlanet planet;
+    EXPECT_EQ(fit::BoundNote(planet), "");
+    planet.eccentricityAtBound = true;
+    EXPECT_EQ(fit::BoundNote(planet), "The eccentricity sits at the model's bound of 0.99: the "
+                                      "data may want more, and its uncertainty says little.");
+    EXPECT_EQ(fit::EvidenceLine(-823.4, 1e-12),
+              "ΔBIC -823.4 (strong evidence for the planet; below −10 is strong), false-alarm "
+              "probability 1e-12 (noise seldom makes such a peak).");
+    EXPECT_EQ(fit::EvidenceLine(-4.3, 0.45),
+              "ΔBIC -4.3 (some evidence for the planet; below −10 is strong), false-alarm "
+              "probability 0.45 (noise often makes such a peak).");
+    EXPECT_NE(fit::EvidenceLine(3.0, 0.9).find("no evidence"), std::string::npos);
 }

@@ -25,7 +25,7 @@ struct Refusal {
 std::string Rows(std::size_t n) {
     std::string text;
     for (std::size_t i = 0; i < n; ++i)
-        text += "1,1,1\n";
+        text += std::to_string(i) + ",1,1\n";
     return text;
 }
 
@@ -49,6 +49,9 @@ TEST(MeasurementsCsv, ReadsEveryAcceptedForm) {
         {"quoted numbers and exponents", "\"0\",\"1.5\",\"2\"\n1e0,-3,1\n2.5,4E0,5e-1\n", 0.0,
          three},
         {"no line end at the end", "0,1.5,2\n1,-3,1\n2.5,4,0.5", 0.0, three},
+        {"all at one time", "5,1.5,2\n5,-3,1\n5,4,0.5\n", 5.0,
+         {{0.0, 1.5, 2.0}, {0.0, -3.0, 1.0}, {0.0, 4.0, 0.5}}},
+        {"carriage returns alone", "t,v,e\r0,1.5,2\r1,-3,1\r\r2.5,4,0.5\r", 0.0, three},
     };
     for (const Accepted& c : cases) {
         SCOPED_TRACE(c.name);
@@ -79,7 +82,11 @@ TEST(MeasurementsCsv, RefusesBadFilesNamingTheLineAndCause) {
         {"only comments", "# nothing\n", "The file holds 0 measurements; at least 3 are needed."},
         {"empty", "", "The file holds 0 measurements; at least 3 are needed."},
         {"over 100 000 rows", Rows(100001), "The file has more than 100 000 rows; the book reads up to 100 000 measurements."},
-        {"times too far apart", "-1e308,1,1\n0,1,1\n1e308,1,1\n", "The times span too wide a range to be shown."},
+        {"UTF-16 with its mark", std::string("\xFF\xFE" "0\0,\0" "1\0,\0" "1\0", 12),
+         "The file is written in UTF-16; save it as plain text (UTF-8 or ASCII) and import it again."},
+        {"UTF-16 without a mark", std::string("\0" "0\0,\0" "1\0,\0" "1", 9),
+         "The file is written in UTF-16; save it as plain text (UTF-8 or ASCII) and import it again."},
+
         {"over 1 MB", std::string(1000001, '#'), "The file is larger than 1 MB; the book reads up to 1 MB of measurements."},
     };
     for (const Refusal& c : cases) {
@@ -115,4 +122,40 @@ TEST(MeasurementsCsv, WrittenDataReadBackExactly) {
     ASSERT_TRUE(again.ok);
     EXPECT_EQ(again.set.timeOffset_days, data[0].t_days);
     EXPECT_EQ(again.set.data[1].v_mps, data[2].v_mps) << "sorted by time";
+}
+
+// Each bound of MeasurementLimits.h read from a file: the value at the bound is taken, the
+// next one beyond it refused with the bound in the message.
+TEST(MeasurementsCsv, ValuesUpToEachBoundAreReadAndThoseBeyondRefused) {
+    const struct {
+        const char* name;
+        std::string inside, outside;
+        std::string message;
+    } cases[] = {
+        {"latest time", "0,1,1\n1,1,1\n1e8,1,1\n", "0,1,1\n1,1,1\n1.0000001e8,1,1\n",
+         "line 3: the time must lie between -100 000 000 and 100 000 000 days"},
+        {"earliest time", "-1e8,1,1\n1,1,1\n2,1,1\n", "-1.0000001e8,1,1\n1,1,1\n2,1,1\n",
+         "line 1: the time must lie between -100 000 000 and 100 000 000 days"},
+        {"fastest receding", "0,299792458,1\n1,1,1\n2,1,1\n", "0,299792459,1\n1,1,1\n2,1,1\n",
+         "line 1: the velocity must lie between -299 792 458 and 299 792 458 m/s (the speed of light)"},
+        {"fastest approaching", "0,1,1\n1,-299792458,1\n2,1,1\n", "0,1,1\n1,-299792459,1\n2,1,1\n",
+         "line 2: the velocity must lie between -299 792 458 and 299 792 458 m/s (the speed of light)"},
+        {"smallest error", "0,1,1e-6\n1,1,1\n2,1,1\n", "0,1,0.9e-6\n1,1,1\n2,1,1\n",
+         "line 1: the error must lie between 0.000001 m/s and 299 792 458 m/s (the speed of light)"},
+        {"largest error", "0,1,1\n1,1,299792458\n2,1,1\n", "0,1,1\n1,1,3e8\n2,1,1\n",
+         "line 2: the error must lie between 0.000001 m/s and 299 792 458 m/s (the speed of light)"},
+        {"shortest span", "5,1,1\n5.0005,2,1\n5.001,3,1\n", "5,1,1\n5.0005,2,1\n5.0009,3,1\n",
+         "The measurements span less than 0.001 days (86 seconds); a period can only be sought "
+         "in measurements spread over more."},
+        {"widest span", "-1e8,1,1\n0,1,1\n1e8,1,1\n", "-1e8,1,1\n0,1,1\n1e300,1,1\n",
+         "line 3: the time must lie between -100 000 000 and 100 000 000 days"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TCsvReading inside = ReadMeasurementsCsv(c.inside);
+        EXPECT_TRUE(inside.ok) << inside.message;
+        const TCsvReading outside = ReadMeasurementsCsv(c.outside);
+        EXPECT_FALSE(outside.ok);
+        EXPECT_EQ(outside.message, c.message);
+    }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/OrbitFit.h"
+#include "model/Angles.h"
 
 #include "model/Kepler.h"
 #include "model/PlanetMass.h"
@@ -18,7 +19,6 @@
 namespace {
 
 using kepler::TRadialVelocityElements;
-constexpr double TwoPi = 2.0 * std::numbers::pi;
 
 // Seeded measurements: times spread at random over the span, velocities from the planets
 // plus an offset, with normal errors of sigma (none when noiseFree).
@@ -250,8 +250,9 @@ TEST(OrbitFit, TooFewMeasurementsAreRefusedWithTheCount) {
 }
 
 // Errors quoted too small (2 m/s against a scatter of about 6.3 m/s): the uncertainties are
-// scaled by sqrt(reduced chi^2) to what honest errors give; or, with the jitter fitted, the
-// jitter added in quadrature brings the reduced chi^2 to exactly 1.
+// scaled by sqrt(reduced chi^2) to what honest errors give; or, with the jitter fitted by
+// maximum likelihood, the jitter added in quadrature brings chi^2 to the number of
+// measurements.
 TEST(OrbitFit, UnderstatedErrorsAreScaledOrTakenUpByTheJitter) {
     const TRadialVelocityElements truth{8.4, 25.0, 0.1, 1.0, 2450002.0};
     const double scatter = std::sqrt(40.0);
@@ -275,9 +276,9 @@ TEST(OrbitFit, UnderstatedErrorsAreScaledOrTakenUpByTheJitter) {
     settings.fitJitter = true;
     const fit::TOrbitSolution j = fit::FitOneMorePlanet(understated, {}, P0, settings).solution;
     EXPECT_EQ(j.degreesOfFreedom, 60 - 7);
-    EXPECT_NEAR(j.reducedChiSquare, 1.0, 1e-6);
-    // With equal errors the jitter solves N rms^2 / (2^2 + s^2) = dof exactly.
-    EXPECT_NEAR(j.jitter_mps, std::sqrt(60.0 * j.rms_mps * j.rms_mps / (60 - 7) - 4.0), 1e-6);
+    EXPECT_NEAR(j.chiSquare, 60.0, 1e-6);
+    // With equal errors the likelihood is largest where 2^2 + s^2 = rms^2.
+    EXPECT_NEAR(j.jitter_mps, std::sqrt(j.rms_mps * j.rms_mps - 4.0), 1e-6);
     EXPECT_NEAR(j.jitter_mps, std::sqrt(40.0 - 4.0), 1.0);
 }
 

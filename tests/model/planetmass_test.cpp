@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/PlanetMass.h"
+#include "model/Angles.h"
 
 #include "model/planet.h"
 
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr double TwoPi = 2.0 * std::numbers::pi;
 
 // K (m/s) of a companion of mass m about a star of mass M (solar masses) by the exact
 // two-body law K = (2 pi G / P)^(1/3) m / (M + m)^(2/3) / sqrt(1 - e^2), with the model's G.

@@ -3,12 +3,18 @@
 #include "StablePaletteStyle.h"
 
 #include <QCommonStyle>
+#include <QImage>
 #include <QPainter>
+#include <QPushButton>
+#include <QStyleFactory>
 #include <QPixmap>
 #include <QSlider>
 #include <QStyleOption>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -76,3 +82,45 @@ TEST(StablePaletteStyle, TheOptionKeepsItsOwnPaletteAndTheKeptPalettesAreBounded
 }
 
 } // namespace
+
+// The darkest and the brightest pixel of a button drawn by `style`, each as the sum of its
+// channels: on a light face its text is the darkest, on a dark face the brightest.
+std::pair<int, int> ExtremesOfButton(QStyle& style, const QPalette& colours, bool enabled) {
+    QPushButton button("Compare with the truth");
+    button.setStyle(&style);
+    button.setPalette(colours);
+    button.setEnabled(enabled);
+    button.resize(180, 30);
+    QImage image(button.size(), QImage::Format_RGB32);
+    button.render(&image);
+    int darkest = 3 * 255, brightest = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            const int sum = qRed(pixel) + qGreen(pixel) + qBlue(pixel);
+            darkest = std::min(darkest, sum);
+            brightest = std::max(brightest, sum);
+        }
+    return {darkest, brightest};
+}
+
+TEST(StablePaletteStyle, ADisabledControlDrawsGreyedInEveryPalette) {
+    StablePaletteStyle style(QStyleFactory::create("Fusion"));
+    QPalette book = style.standardPalette();
+    book.setColor(QPalette::Window, QColor(213, 230, 227));
+    QPalette system = style.standardPalette();
+    system.setColor(QPalette::Window, Qt::black);
+    system.setColor(QPalette::Button, Qt::black);
+    system.setColor(QPalette::Active, QPalette::ButtonText, Qt::white);
+    system.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::white);
+    system.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::gray);
+    for (const QPalette& colours : {book, system}) {
+        // Enabled first, so that its palette is the one kept when the disabled one comes.
+        const auto [enabledDark, enabledBright] = ExtremesOfButton(style, colours, true);
+        const auto [disabledDark, disabledBright] = ExtremesOfButton(style, colours, false);
+        EXPECT_GT(std::abs(disabledDark - enabledDark) + std::abs(disabledBright - enabledBright),
+                  60)
+            << enabledDark << " " << disabledDark << " / " << enabledBright << " "
+            << disabledBright;
+    }
+}

@@ -9,7 +9,7 @@
 #include "Zoom.h"
 #include "book/TAccessBox.h"
 #include "realsystems/TRealSystemsForm.h"
-#include "book/TThisBook.h"
+#include "thisbook/TThisBook.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
 #include "spectrum/TSpectrumForm.h"
@@ -41,10 +41,11 @@ void ExpectOnScreen(const QWidget& window, const char* what) {
 } // namespace
 
 TEST(ScreenFit, TheBookChoosesAZoomAtWhichItAndItsDialogsFitTheScreen) {
-    const QRect measured = zoom::ProbeAvailableArea(argCount, args);
-    ASSERT_EQ(measured.size(), QSize(512, 384)) << "1024 x 768 at scale factor 2";
-    const int percent = zoom::FittingZoom(TCustomBook::DesignFrame(), measured.size());
-    EXPECT_EQ(percent, 60);
+    const zoom::TScreenMeasure measured = zoom::ProbeScreen(argCount, args);
+    ASSERT_EQ(measured.Available, QSize(512, 384)) << "1024 x 768 at scale factor 2";
+    EXPECT_EQ(measured.Ratio, 2.0);
+    const int percent = zoom::StartZoom(TCustomBook::DesignFrame(), measured);
+    EXPECT_EQ(percent, 62) << "384 / 610 of the design";
     zoom::Apply(percent);
 
     GuardedApplication app(argCount, args);
@@ -56,9 +57,12 @@ TEST(ScreenFit, TheBookChoosesAZoomAtWhichItAndItsDialogsFitTheScreen) {
     auto* access = CreateForm<TAccessBox>();
     book->show();
     QApplication::processEvents();
-    EXPECT_NEAR(book->devicePixelRatio(), 1.2, 1e-4);
+    EXPECT_NEAR(book->devicePixelRatio(), 1.24, 1e-4);
     ExpectOnScreen(*book, "the book");
-    EXPECT_FALSE(book->mnitZoom[1]->isEnabled()) << "100 % would not fit";
+    EXPECT_TRUE(book->mnitZoom[0]->isEnabled()) << "50 % fits and draws at a ratio of 1";
+    EXPECT_FALSE(book->mnitZoom[2]->isEnabled()) << "100 % would not fit";
+    book->ShowZoomLevels();
+    EXPECT_EQ(book->mnitZoomFit->text(), "&Fit to screen (62 %)");
     EXPECT_FALSE(book->mnitZoomIn->isEnabled());
 
     book->Resume({.Chapter = 3, .Page = 13, .SplashLeft = true});

@@ -2,10 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Renders the book offscreen, one PNG per state worth seeing: the splash screen, the
 // contents page, every page of every chapter and the dialogs, and the screen with the book and
-// each dialog where it opens. Usage: gallery OUTDIR [PREFIXES] [--zoom PERCENT] [--docs
-// DOCSDIR]. With PREFIXES (separated by commas) only the pictures whose names begin with one
-// of them are written (a second run at another zoom needs only a few); --zoom renders at that
-// zoom, as the book's own; with --docs the README's screenshots are written to DOCSDIR as well.
+// each dialog where it opens. Usage: gallery OUTDIR [PREFIXES] [--zoom PERCENT | --fit]
+// [--docs DOCSDIR]. With PREFIXES (separated by commas) only the pictures whose names begin
+// with one of them are written (a second run at another zoom needs only a few); --zoom
+// renders at that zoom, as the book's own, --fit at "Fit to screen" on the screen in use;
+// with --docs the README's screenshots are written to DOCSDIR as well.
 
 #include "Application.h"
 #include "Zoom.h"
@@ -15,7 +16,8 @@
 #include "calculator/TCalculatorForm.h"
 #include "book/TCustomChapter.h"
 #include "realsystems/TRealSystemsForm.h"
-#include "book/TThisBook.h"
+#include "chapters/TFindingPlanet.h"
+#include "thisbook/TThisBook.h"
 #include "chapters/TOnePlanet.h"
 #include "chapters/TTwoPlanets.h"
 #include "spectrum/SpectrumDrawing.h"
@@ -29,7 +31,10 @@
 #include "DemoTabs.h"
 #include "DemoWindow.h"
 
+#include <QLabel>
+#include <QRegularExpression>
 #include <QSlider>
+#include <cmath>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -209,6 +214,76 @@ void ShootQuestions(Gallery& gallery, TThisBook& book) {
         two->PlanComboBox->setCurrentIndex(1);
         two->QDoneButtonClick();
         gallery.shoot(book, "ch4-p06-answered");
+    }
+}
+
+// The first number after `label` in one of the chapter's readouts.
+double ReadoutNumber(const QLabel& readout, const QString& label) {
+    const QRegularExpression number(QRegularExpression::escape(label) + R"(\s*(-?[0-9.]+))");
+    return number.match(readout.text()).captured(1).toDouble();
+}
+
+// "Finding a planet" worked through by a student who reads the screen, each question page
+// shown with its answer accepted.
+void ShootFindingPlanet(Gallery& gallery, TThisBook& book) {
+    book.ChapterNumber = 6;
+    book.ShowChapter(2);
+    auto* ch = dynamic_cast<TFindingPlanet*>(book.CurrentChapter);
+    if (!ch)
+        return;
+    ch->SeedEdit->setText("2024");
+    ch->ObserveButtonClick();
+    ch->WaitForFits();
+    auto choose = [ch](const char* start) {
+        for (oBitBtn* b : ch->Choices)
+            if (QString::fromStdString(b->Caption()).startsWith(start))
+                b->click();
+    };
+    auto type = [ch](double value) {
+        ch->AnswerEdit->setText(QString::number(value, 'g', 4));
+        ch->DoneButtonClick();
+    };
+    const double peak = ReadoutNumber(*ch->PeakLabel, "Highest peak:");
+    const double starMass = ReadoutNumber(*ch->RunLabel, "of");
+    for (int page = 2; page <= 9; ++page) {
+        ch->Page = page;
+        ch->RefreshPage();
+        switch (page) {
+        case 2: choose("No"); break;
+        case 3: type(ReadoutNumber(*ch->PeakLabel, "Highest peak:")); break;
+        case 4:
+            ch->FewerNightsButtonClick();
+            choose("noise alone");
+            break;
+        case 5: {
+            // The choice nearest the alias the page's formula gives.
+            const double alias = 1.0 / std::fabs(1.0 / peak - 1.0);
+            oBitBtn* nearest = ch->Choices[0];
+            for (oBitBtn* b : ch->Choices)
+                if (std::fabs(std::stod(b->Caption()) - alias) <
+                    std::fabs(std::stod(nearest->Caption()) - alias))
+                    nearest = b;
+            nearest->click();
+            ch->WindowBox->setChecked(true);
+            ch->WindowBoxClick();
+            break;
+        }
+        case 6:
+            ch->FoldWrongButtonClick();
+            choose("scatter");
+            break;
+        case 7: type(ReadoutNumber(*ch->FitLabel, "K =")); break;
+        case 8: {
+            const double P = ReadoutNumber(*ch->FitLabel, "P ="), K = ReadoutNumber(*ch->FitLabel, "K ="),
+                         e = ReadoutNumber(*ch->FitLabel, "e =");
+            type(K / 28.4 * std::sqrt(1 - e * e) * std::cbrt(P / 365.25) * std::pow(starMass, 2.0 / 3.0));
+            break;
+        }
+        case 9:
+            choose(ReadoutNumber(*ch->ResidualLabel, "lowers the BIC by") > 10 ? "Yes: two" : "No");
+            break;
+        }
+        gallery.shoot(book, QString("ch6-p%1-answered").arg(page, 2, 10, QChar('0')));
     }
 }
 
@@ -461,8 +536,20 @@ int main(int argc, char* argv[]) {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     try {
-        if (const int percent = zoom::ZoomArgument(argc, argv))
+        const bool fit = std::any_of(argv + 1, argv + argc,
+                                     [](const char* arg) { return QString(arg) == "--fit"; });
+        if (fit) {
+            zoom::Apply(zoom::StartZoom(TCustomBook::DesignFrame(), zoom::ProbeScreen(argc, argv)));
+        } else if (const int percent = zoom::ZoomArgument(argc, argv)) {
+            // The screen's size does not matter here, only whether it draws the zoom whole.
+            zoom::TScreenMeasure screen = zoom::ProbeScreen(argc, argv);
+            screen.Available = QSize(100000, 100000);
+            if (const auto refusal = zoom::Refusal(percent, TCustomBook::DesignFrame(), screen)) {
+                std::fprintf(stderr, "%s\n", refusal->c_str());
+                return 2;
+            }
             zoom::Apply(percent);
+        }
     } catch (const std::invalid_argument& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
@@ -474,7 +561,7 @@ int main(int argc, char* argv[]) {
             docsDir = argv[++arg];
         else if (QString(argv[arg]) == "--zoom" && arg + 1 < argc)
             ++arg;
-        else if (QString(argv[arg]).startsWith("--zoom="))
+        else if (QString(argv[arg]).startsWith("--zoom=") || QString(argv[arg]) == "--fit")
             continue;
         else if (plain++ == 0)
             outDir = argv[arg];
@@ -514,6 +601,7 @@ int main(int argc, char* argv[]) {
                 }
             }
         }
+        ShootFindingPlanet(gallery, *book);
         ShootPlacement(gallery, *book);
         ShootPrints(gallery, dialogs, *book);
         // The simulation running with its arrows on, and its parameter dialog.

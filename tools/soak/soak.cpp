@@ -12,7 +12,7 @@
 #include "Application.h"
 #include "GuardedApplication.h"
 #include "book/TAccessBox.h"
-#include "book/TThisBook.h"
+#include "thisbook/TThisBook.h"
 #include "simulation/TBaseChapter.h"
 
 #include <QApplication>

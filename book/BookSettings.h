@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#pragma once
+// What the book remembers between starts, in a settings file of its own: the zoom ("Fit to
+// screen" or a level the reader chose) and the accessibility options. A value that does not
+// read (a hand-edited file) counts as never written.
+
+#include <QString>
+#include <optional>
+
+struct TBookSettings {
+    // A zoom level in percent the reader chose; none: "Fit to screen".
+    std::optional<int> Zoom;
+    bool SystemColours = false;
+    bool ScreenReader = false;
+
+    bool operator==(const TBookSettings&) const = default;
+};
+
+// The book's settings file: doppler-spectroscopy/doppler-spectroscopy.conf in the user's
+// configuration folder.
+QString BookSettingsFile();
+
+TBookSettings ReadBookSettings(const QString& file);
+void WriteBookSettings(const QString& file, const TBookSettings& settings);

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#pragma once
+// The pages and questions of the chapter "Finding a planet", as one table: what each page
+// unlocks and shows, and each question's wording, choices, hint, conclusion and the
+// misconception it meets. The chapter asks and judges from it, and the teacher's guide prints
+// it, so the two cannot drift. Accepted answers that depend on the student's data are worked
+// out here from the numbers the chapter's views show.
+
+#include "model/OrbitFit.h"
+#include "model/Periodogram.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace findingplanet {
+
+constexpr int PageCount = 10;
+constexpr int ObservePage = 2;
+constexpr int PeakPage = 3;
+constexpr int FalseAlarmPage = 4;
+constexpr int AliasPage = 5;
+constexpr int FoldPage = 6;
+constexpr int FitPage = 7;
+constexpr int MassPage = 8;
+constexpr int SecondPlanetPage = 9;
+
+// Whether the page's question is judged against the fits.
+constexpr bool NeedsFit(int page) {
+    return page == FitPage || page == MassPage || page == SecondPlanetPage;
+}
+
+// How many of the views' tabs a page has unlocked, and the tab it shows.
+int TabsUnlocked(int page);
+int TabShown(int page);
+
+struct TQuestion {
+    int page;
+    const char* label; // the question, as the page asks it
+    const char* unit;  // of a typed number; nullptr for a choice of three
+    std::array<const char*, 3> choices; // captions; empty where the page works them out
+    int right;                          // the right choice; -1 where the data decide
+    const char* hint;
+    const char* conclusion;
+    const char* accepted;      // what is accepted, for the teacher
+    const char* misconception; // what the question is there to catch
+};
+
+const std::vector<TQuestion>& Questions();
+// The question on a page, or nullptr.
+const TQuestion* QuestionOn(int page);
+
+// A choice's caption; on the alias page worked out from the peak's period (days).
+std::string ChoiceCaption(const TQuestion& question, int choice, double peak_days);
+
+struct TAccepted {
+    bool valid = false; // false while the fit it needs is being worked out
+    double value = 0.0;
+    double tolerance = 0.0;
+};
+
+// The accepted value of a typed answer on `page`: the peak's period within its half width,
+// the fit's K and m sin i within their uncertainty but at least 10 %.
+TAccepted Accepted(int page, const observing::TPeak& peak, double halfWidth_days,
+                   const fit::TOrbitSolution* onePlanet);
+// The accepted value as the conclusion states it.
+std::string AcceptedText(int page, const TAccepted& accepted);
+
+} // namespace findingplanet

@@ -1,0 +1,456 @@
+// SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "TFindingPlanet.h"
+
+#include "FindingPlanetQuestions.h"
+#include "QuestionInput.h"
+#include "RichEditWriter.h"
+#include "TKeyEdit.h"
+#include "forms/FindingPlanetForm.h"
+#include "model/Bic.h"
+#include "model/FitText.h"
+#include "model/PeakWidth.h"
+#include "model/PlanetMass.h"
+#include "model/planet.h"
+#include "model/PhaseFold.h"
+#include "model/PlanetSearch.h"
+#include "TBackgroundWork.h"
+#include "oRichEdit.h"
+#include "observing/ObservingDrawing.h"
+#include "observing/TDataPlot.h"
+#include "observing/TFitPlot.h"
+#include "observing/TFoldPlot.h"
+#include "observing/TPeriodogramPlot.h"
+#include "observing/TResidualPlot.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <cmath>
+#include <random>
+
+using namespace observing;
+namespace draw = observingdrawing;
+namespace q = findingplanet;
+
+struct TFindingPlanet::TFitJob {
+    TMeasurementSet set;
+    fit::TFitSettings settings;
+    fit::TFitResult one, two;
+};
+
+namespace {
+
+QString Days(double period_days) { return draw::PeakText(TPeak{0, 0.0, period_days, 0.0}); }
+
+// Small probabilities as powers of ten, so that a rise from one tiny value to another shows.
+QString Probability(double p) {
+    if (p >= 1e-3)
+        return QString::number(100.0 * p, 'g', 2) + " %";
+    if (p < 1e-16)
+        return "below 10⁻¹⁶";
+    const int exponent = int(std::floor(std::log10(p)));
+    const double mantissa = p / std::pow(10.0, exponent);
+    static const char* const digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    QString power;
+    for (QChar c : QString::number(-exponent))
+        power += digits[c.digitValue()];
+    return QString("%1 × 10⁻%2").arg(mantissa, 0, 'f', 1).arg(power);
+}
+
+} // namespace
+
+TFindingPlanet::TFindingPlanet(TCustomBook* owner) : TThisChapter(owner) {
+    DefineFindingPlanetForm(*this);
+    PageCount = PageTotal = q::PageCount;
+    work_ = new TBackgroundWork(this);
+    std::random_device device;
+    seed_ = 1 + device() % MaxHiddenSeed;
+}
+
+// The fits' end must not reach a half-destroyed chapter.
+TFindingPlanet::~TFindingPlanet() { work_->Stop(); }
+
+// ---- the run and its views ----
+
+void TFindingPlanet::Observe(std::uint64_t seed, THiddenRunChoice choice) {
+    const bool ownRun = !choice.fewerNights && !choice.moreNoise;
+    if (ownRun && (seed != seed_ || !observed_)) {
+        seed_ = seed;
+        observed_ = true;
+        choice_ = choice;
+        data_ = ObserveHidden(seed_, choice_);
+        Compute(data_, GridFor(Span(data_), HiddenShortestPeriod_days), true, pg_);
+        ownPeak_ = pg_.peak;
+        ownHalfWidth_days_ = PeakHalfWidth_days(pg_);
+        FoldPeriodBox->setValue(ownPeak_.period_days);
+        StartFits();
+    } else if (choice.fewerNights != choice_.fewerNights || choice.moreNoise != choice_.moreNoise) {
+        choice_ = choice;
+        data_ = ObserveHidden(seed_, choice_);
+        Compute(data_, GridFor(Span(data_), HiddenShortestPeriod_days), true, pg_);
+    }
+    SeedEdit->setText(QString::number(seed_));
+    ShowRun();
+    ShowPeriodogram();
+}
+
+void TFindingPlanet::ShowRun() {
+    const THiddenSystem& star = HiddenSystemFor(seed_);
+    const TObservingPlan plan = HiddenPlan(seed_, choice_);
+    // The last page reveals the hidden planets: their curve and their elements.
+    const bool reveal = Page == q::PageCount && !choice_.fewerNights && !choice_.moreNoise;
+    DataPlot->SetMeasurements({data_, 0.0});
+    DataPlot->SetCurve(reveal ? star.planets : std::vector<kepler::TRadialVelocityElements>{});
+    QString hidden;
+    for (const kepler::TRadialVelocityElements& planet : reveal ? star.planets
+                                                                : decltype(star.planets){}) {
+        const fit::TPlanetMass mass =
+            fit::PlanetMass(planet.period_days, planet.K_mps, planet.ecc, star.starMass_Solar);
+        hidden += QString("\nHidden planet: P = %1 days, K = %2 m/s, e = %3, m sin i = %4 "
+                          "Jupiter masses.")
+                      .arg(planet.period_days, 0, 'f', 3)
+                      .arg(planet.K_mps, 0, 'f', 1)
+                      .arg(planet.ecc, 0, 'f', 2)
+                      .arg(mass.massSinI_Solar * JupiterMassesPerSolarMass, 0, 'f', 2);
+    }
+    RunLabel->setText(
+        QString("Seed %1: %2 measurements in %3 days, each ± %4 m/s; the star, of %5 solar "
+                "masses, jitters by about %6 m/s.%7")
+            .arg(seed_)
+            .arg(data_.size())
+            .arg(std::lround(Span(data_)))
+            .arg(plan.precision_mps, 0, 'f', 0)
+            .arg(star.starMass_Solar, 0, 'f', 2)
+            .arg(plan.jitter_mps, 0, 'f', 0)
+            .arg(choice_.fewerNights ? "  (Only 12 nights planned.)"
+                 : choice_.moreNoise ? "  (A noisier instrument.)"
+                                     : "") +
+        hidden);
+}
+
+void TFindingPlanet::ShowPeriodogram() {
+    PeriodogramPlot->SetPeriodogram(pg_);
+    PeriodogramPlot->SetShowWindow(WindowBox->isChecked());
+    QString text = QString("Highest peak: %1 (power %2), half width %3 days.\n"
+                           "False-alarm probability: %4.")
+                       .arg(Days(pg_.peak.period_days))
+                       .arg(pg_.peak.power, 0, 'f', 2)
+                       .arg(PeakHalfWidth_days(pg_), 0, 'f', 3)
+                       .arg(Probability(pg_.falseAlarm));
+    if (WindowBox->isChecked())
+        text += "\nThe grey curve, the window function, is the periodogram of the nights alone.";
+    PeakLabel->setText(text);
+}
+
+void TFindingPlanet::ShowFold(double period_days) {
+    FoldPlot->SetMeasurements({data_, 0.0});
+    FoldPlot->SetPeriod(period_days);
+}
+
+// ---- the fits ----
+
+void TFindingPlanet::StartFits() {
+    auto job = std::make_shared<TFitJob>();
+    job->set.data = ObserveHidden(seed_);
+    job->settings.starMass_Solar = HiddenSystemFor(seed_).starMass_Solar;
+    job_ = job;
+    work_->Start(
+        [job](TBackgroundWork::TControl& run) {
+            fit::TFitControl control;
+            control.cancel = run.StopFlag();
+            job->one = fit::FitNextPlanet(job->set.data, {}, HiddenShortestPeriod_days,
+                                          job->settings, control)
+                           .fit;
+            if (job->one.outcome != fit::TFitOutcome::Done)
+                return;
+            std::vector<kepler::TRadialVelocityElements> known;
+            for (const fit::TFittedPlanet& planet : job->one.solution.planets)
+                known.push_back(planet.elements);
+            job->two = fit::FitNextPlanet(job->set.data, known, HiddenShortestPeriod_days,
+                                          job->settings, control)
+                           .fit;
+        },
+        [this](TBackgroundWork::TEnd, const QString&) { FitsDone(); });
+    ShowFit();
+    ShowResiduals();
+}
+
+void TFindingPlanet::WaitForFits() {
+    while (work_->Running())
+        work_->Wait();
+}
+
+void TFindingPlanet::FitsDone() {
+    ShowFit();
+    ShowResiduals();
+    EnableAnswers();
+}
+
+void TFindingPlanet::EnableAnswers() {
+    // The questions on the fit wait for it, so that no attempt is judged against a fit not
+    // yet made.
+    const bool ready = !work_->Running() || !q::NeedsFit(Page);
+    for (QWidget* w : {static_cast<QWidget*>(AnswerEdit), static_cast<QWidget*>(DoneButton),
+                       static_cast<QWidget*>(Choices[0]), static_cast<QWidget*>(Choices[1]),
+                       static_cast<QWidget*>(Choices[2])})
+        w->setEnabled(ready);
+}
+
+const fit::TOrbitSolution* TFindingPlanet::OnePlanetFit() const {
+    if (work_->Running() || !job_ || job_->one.outcome != fit::TFitOutcome::Done)
+        return nullptr;
+    return &job_->one.solution;
+}
+
+const fit::TOrbitSolution* TFindingPlanet::TwoPlanetFit() const {
+    if (work_->Running() || !job_ || job_->two.outcome != fit::TFitOutcome::Done)
+        return nullptr;
+    return &job_->two.solution;
+}
+
+void TFindingPlanet::ShowFit() {
+    const fit::TOrbitSolution* one = OnePlanetFit();
+    FitPlot->SetMeasurements(job_->set);
+    ResidualPlot->SetMeasurements(job_->set);
+    FitPlot->SetSolution(one);
+    ResidualPlot->SetSolution(one);
+    const QString message = one                  ? QString()
+                            : work_->Running()   ? QString("Fitting the orbit…")
+                                                 : QString("No fit could be made.");
+    FitPlot->SetMessage(message);
+    ResidualPlot->SetMessage(message);
+    if (!one) {
+        FitLabel->setText(message);
+        return;
+    }
+    const fit::TFittedPlanet& planet = one->planets.front();
+    auto text = [](const fit::TEstimate& x) { return QString::fromStdString(fit::WithUncertainty(x)); };
+    FitLabel->setText(QString("One planet fitted:\nP = %1 days\nK = %2 m/s\ne = %3,  "
+                              "ω = %4°\nrms about the fit %5 m/s, reduced χ² %6")
+                          .arg(text(planet.period_days), text(planet.K_mps), text(planet.ecc))
+                          .arg(planet.omega_rad.value * 180.0 / M_PI, 0, 'f', 0)
+                          .arg(one->rms_mps, 0, 'f', 1)
+                          .arg(one->reducedChiSquare, 0, 'f', 2));
+}
+
+void TFindingPlanet::ShowResiduals() {
+    const fit::TOrbitSolution* one = OnePlanetFit();
+    if (!one) {
+        const QString message =
+            work_->Running() ? QString("Fitting the orbit…") : QString("No fit could be made.");
+        ResidualPeriodogramPlot->SetMessage(message);
+        ResidualLabel->setText(message);
+        return;
+    }
+    std::vector<kepler::TRadialVelocityElements> planets;
+    for (const fit::TFittedPlanet& planet : one->planets)
+        planets.push_back(planet.elements);
+    const auto residuals = fit::ResidualMeasurements(job_->set.data, planets);
+    auto pg = std::make_shared<TPeriodogram>();
+    Compute(residuals, GridFor(Span(residuals), HiddenShortestPeriod_days), false, *pg);
+    ResidualPeriodogramPlot->SetMessage({});
+    ResidualPeriodogramPlot->SetPeriodogram(*pg);
+    const std::size_t n = job_->set.data.size();
+    QString text = QString("Highest peak of the residuals: %1, false-alarm probability %2.\n"
+                           "BIC with one planet: %3\n")
+                       .arg(Days(pg->peak.period_days))
+                       .arg(Probability(pg->falseAlarm))
+                       .arg(fit::Bic(*one, n), 0, 'f', 1);
+    if (const fit::TOrbitSolution* two = TwoPlanetFit()) {
+        const fit::TFittedPlanet& second = two->planets.back();
+        text += QString("BIC with two planets: %1 (the second at %2 days, K = %3 m/s)\n"
+                        "The second planet lowers the BIC by %4.")
+                    .arg(fit::Bic(*two, n), 0, 'f', 1)
+                    .arg(second.period_days.value, 0, 'f', 2)
+                    .arg(second.K_mps.value, 0, 'f', 1)
+                    .arg(fit::Bic(*one, n) - fit::Bic(*two, n), 0, 'f', 1);
+    } else {
+        text += "No fit with two planets could be made.";
+    }
+    ResidualLabel->setText(text);
+}
+
+// ---- the pages ----
+
+void TFindingPlanet::ShowPage() {
+    if (!observed_)
+        Observe(seed_, {});
+    else if (Page != q::FalseAlarmPage && (choice_.fewerNights || choice_.moreNoise))
+        Observe(seed_, {});
+    ShowRun();
+    const int unlocked = q::TabsUnlocked(Page);
+    for (int tab = 0; tab < Views->count(); ++tab)
+        Views->setTabEnabled(tab, tab < unlocked);
+    Views->setCurrentIndex(q::TabShown(Page));
+    const bool poorerRuns = Page == q::FalseAlarmPage;
+    FewerNightsButton->setVisible(poorerRuns);
+    MoreNoiseButton->setVisible(poorerRuns);
+    OwnRunButton->setVisible(poorerRuns);
+    WindowBox->setEnabled(Page >= q::AliasPage);
+    if (Page < q::AliasPage)
+        WindowBox->setChecked(false);
+    ShowPeriodogram();
+    if (Page == q::FoldPage)
+        FoldPeriodBox->setValue(ownPeak_.period_days);
+    ShowFold(FoldPeriodBox->value());
+    SetQuestion();
+    WritePageText();
+}
+
+void TFindingPlanet::SetQuestion() {
+    OpenQuestion();
+    ReleaseChoices({Choices[0], Choices[1], Choices[2]});
+    const q::TQuestion* question = q::QuestionOn(Page);
+    const bool choice = question && !question->unit;
+    for (std::size_t i = 0; i < Choices.size(); ++i) {
+        Choices[i]->setVisible(choice);
+        if (choice)
+            Choices[i]->SetCaption(q::ChoiceCaption(*question, int(i), ownPeak_.period_days));
+    }
+    AnswerEdit->setVisible(question && question->unit);
+    UnitLabel->setVisible(question && question->unit);
+    DoneButton->setVisible(question && question->unit);
+    EnableAnswers();
+    if (!question)
+        return;
+    if (question->unit) {
+        AnswerEdit->clear();
+        AnswerEdit->setAccessibleName(question->label);
+        UnitLabel->setText(question->unit);
+        AnswerEdit->setFocus();
+    }
+    ShowNextButton(false);
+}
+
+void TFindingPlanet::ChoiceClick(oBitBtn* sender) {
+    ReleaseChoices({Choices[0], Choices[1], Choices[2]});
+    LatchChoice(*sender);
+    JudgeAnswer();
+}
+
+void TFindingPlanet::AnswerEditKeyPress(char& key) {
+    if (FilterAnswerKey(key))
+        JudgeAnswer();
+}
+
+int TFindingPlanet::ChosenChoice() const {
+    for (std::size_t i = 0; i < Choices.size(); ++i)
+        if (Choices[i]->Checked())
+            return int(i);
+    return -1;
+}
+
+int TFindingPlanet::RightChoice() const {
+    const q::TQuestion* question = q::QuestionOn(Page);
+    if (!question)
+        return -1;
+    if (Page == q::SecondPlanetPage) {
+        const fit::TOrbitSolution* one = OnePlanetFit();
+        const fit::TOrbitSolution* two = TwoPlanetFit();
+        const std::size_t n = job_ ? job_->set.data.size() : 0;
+        const bool believed =
+            one && two && fit::Bic(*one, n) - fit::Bic(*two, n) > fit::BelievedDrop;
+        return believed ? 0 : 1;
+    }
+    return question->right;
+}
+
+bool TFindingPlanet::ReadNumber(double& value) const {
+    return !AnswerEdit->text().isEmpty() && ReadAnswer(AnswerEdit->text(), value);
+}
+
+bool TFindingPlanet::IsAnswerCorrect() {
+    const q::TQuestion* question = q::QuestionOn(Page);
+    if (!question)
+        return false;
+    if (!question->unit)
+        return ChosenChoice() >= 0 && ChosenChoice() == RightChoice();
+    double typed = 0.0;
+    if (!ReadNumber(typed))
+        return false;
+    const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, OnePlanetFit());
+    return accepted.valid && std::fabs(typed - accepted.value) <= accepted.tolerance;
+}
+
+void TFindingPlanet::WriteHint() {
+    if (WrongAnswers <= 1)
+        return;
+    if (const q::TQuestion* question = q::QuestionOn(Page))
+        *FeedbackBox << "\nHint: " << question->hint;
+}
+
+void TFindingPlanet::WriteConclusion() {
+    const q::TQuestion* question = q::QuestionOn(Page);
+    if (!question)
+        return;
+    oRichEdit& t = *FeedbackBox;
+    t << "\n";
+    if (question->unit) {
+        const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, OnePlanetFit());
+        t << q::AcceptedText(Page, accepted) << " ";
+    } else if (!AnswerCorrect && RightChoice() >= 0) {
+        t << "The answer: " << q::ChoiceCaption(*question, RightChoice(), ownPeak_.period_days)
+          << ". ";
+    }
+    t << question->conclusion;
+    ShowNextButton(true);
+}
+
+// ---- the handlers ----
+
+void TFindingPlanet::ObserveButtonClick() {
+    const std::uint64_t seed = SeedEdit->text().toULongLong();
+    if (seed < 1 || seed > MaxHiddenSeed) {
+        RunLabel->setText(QString("A seed is a whole number from 1 to %1.").arg(MaxHiddenSeed));
+        return;
+    }
+    const bool anotherStar = seed != seed_;
+    Observe(seed, {});
+    ShowFold(FoldPeriodBox->value());
+    // Another run asks the page's question afresh; observing the same run again does not.
+    if (anotherStar)
+        SetQuestion();
+}
+
+void TFindingPlanet::FewerNightsButtonClick() { Observe(seed_, {true, false}); }
+void TFindingPlanet::MoreNoiseButtonClick() { Observe(seed_, {false, true}); }
+void TFindingPlanet::OwnRunButtonClick() { Observe(seed_, {}); }
+void TFindingPlanet::WindowBoxClick() { ShowPeriodogram(); }
+void TFindingPlanet::FoldPeriodBoxChange() { ShowFold(FoldPeriodBox->value()); }
+void TFindingPlanet::FoldPeakButtonClick() { FoldPeriodBox->setValue(ownPeak_.period_days); }
+void TFindingPlanet::FoldWrongButtonClick() { FoldPeriodBox->setValue(1.1 * ownPeak_.period_days); }
+
+// ---- the teacher's guide ----
+
+void TFindingPlanet::WriteTeacherNotes(TRichEditControl& t) {
+    t << fsBold << "Aims: " >> fsBold
+      << "to find a planet in a season of noisy, nightly measurements as astronomers do: the "
+         "periodogram and its false-alarm probability, daily aliases and the window function, "
+         "folding, the Keplerian fit, the planet's m sin i, and whether a second planet is "
+         "believed (BIC). Each student's star is chosen by the seed shown under the "
+         "measurements; the hidden stars are listed at the end of this guide.\n";
+    t << fsBold << "Misconceptions:" >> fsBold;
+    for (const q::TQuestion& question : q::Questions())
+        t << "\n  page " << question.page << ": " << question.misconception << ";";
+    t << "\n";
+}
+
+std::string TFindingPlanet::AcceptedAnswer() {
+    const q::TQuestion* question = q::QuestionOn(Page);
+    if (!question)
+        return {};
+    WaitForFits();
+    std::string text = question->accepted;
+    if (question->unit) {
+        const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, OnePlanetFit());
+        text += ". For seed " + std::to_string(seed_) + ": " + q::AcceptedText(Page, accepted);
+    } else if (RightChoice() >= 0) {
+        text += ". For seed " + std::to_string(seed_) + ": “" +
+                q::ChoiceCaption(*question, RightChoice(), ownPeak_.period_days) + "”.";
+    }
+    return text;
+}

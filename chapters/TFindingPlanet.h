@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#pragma once
+// Chapter 6, "Finding a planet": ten pages on which the student observes a star whose planet
+// the book keeps hidden (chosen by a seed shown beside the measurements), finds its period with
+// a periodogram, meets false alarms and daily aliases, folds the measurements, fits the orbit,
+// weighs the planet and asks whether a second one is there. Beside the text, where the other
+// chapters have the simulation, the observing run's plots: the measurements, the periodogram,
+// the fold, the fit and the residuals, unlocked page by page. Every answer that depends on the
+// student's data is judged against the numbers the plots and labels show. The fits run in the
+// background as soon as the measurements are made.
+
+#include "book/TThisChapter.h"
+#include "model/HiddenSystems.h"
+#include "model/OrbitFit.h"
+#include "model/Periodogram.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class TBackgroundWork;
+class TDataPlot;
+class TFitPlot;
+class TFoldPlot;
+class TKeyEdit;
+class TPeriodogramPlot;
+class TResidualPlot;
+
+class TFindingPlanet : public TThisChapter {
+public:
+    explicit TFindingPlanet(TCustomBook* owner);
+    ~TFindingPlanet() override;
+
+    enum TTab { MeasurementsTab, PeriodogramTab, FoldTab, FitTab, ResidualsTab };
+
+    // The views beside the text.
+    QTabWidget* Views = nullptr;
+    TDataPlot* DataPlot = nullptr;
+    QLabel* RunLabel = nullptr;
+    QLineEdit* SeedEdit = nullptr;
+    QPushButton* ObserveButton = nullptr;
+    QPushButton* FewerNightsButton = nullptr;
+    QPushButton* MoreNoiseButton = nullptr;
+    QPushButton* OwnRunButton = nullptr;
+    TPeriodogramPlot* PeriodogramPlot = nullptr;
+    QCheckBox* WindowBox = nullptr;
+    QLabel* PeakLabel = nullptr;
+    TFoldPlot* FoldPlot = nullptr;
+    QDoubleSpinBox* FoldPeriodBox = nullptr;
+    QPushButton* FoldPeakButton = nullptr;
+    QPushButton* FoldWrongButton = nullptr;
+    TFitPlot* FitPlot = nullptr;
+    TResidualPlot* ResidualPlot = nullptr;
+    QLabel* FitLabel = nullptr;
+    TPeriodogramPlot* ResidualPeriodogramPlot = nullptr;
+    QLabel* ResidualLabel = nullptr;
+
+    // The question parts.
+    std::unique_ptr<TImageList> ChoiceFaces;
+    std::array<oBitBtn*, 3> Choices{};
+    TKeyEdit* AnswerEdit = nullptr;
+    QLabel* UnitLabel = nullptr;
+    oBitBtn* DoneButton = nullptr;
+
+    void ShowPage() override;
+    void WritePageText() override;
+    bool IsAnswerCorrect() override;
+    void WriteHint() override;
+    void WriteConclusion() override;
+    void WriteTeacherNotes(TRichEditControl& t) override;
+    std::string AcceptedAnswer() override;
+
+    // The seed of the run shown, 1 to observing::MaxHiddenSeed.
+    std::uint64_t Seed() const { return seed_; }
+    // The run shown and its periodogram.
+    const std::vector<observing::TMeasurement>& Data() const { return data_; }
+    const observing::TPeriodogram& Periodogram() const { return pg_; }
+    // The fits of the student's own run: one planet, and two planets; none while they are
+    // being worked out.
+    const fit::TOrbitSolution* OnePlanetFit() const;
+    const fit::TOrbitSolution* TwoPlanetFit() const;
+    // Waits for the fits in progress (for tests, the gallery and the teacher's guide).
+    void WaitForFits();
+
+    // Handlers.
+    void ObserveButtonClick();
+    void FewerNightsButtonClick();
+    void MoreNoiseButtonClick();
+    void OwnRunButtonClick();
+    void WindowBoxClick();
+    void FoldPeriodBoxChange();
+    void FoldPeakButtonClick();
+    void FoldWrongButtonClick();
+    void ChoiceClick(oBitBtn* sender);
+    void DoneButtonClick() { JudgeAnswer(); }
+    void AnswerEditKeyPress(char& key);
+
+private:
+    struct TFitJob;
+
+    void Observe(std::uint64_t seed, observing::THiddenRunChoice choice);
+    void StartFits();
+    void FitsDone();
+    void ShowRun();
+    void ShowPeriodogram();
+    void ShowFold(double period_days);
+    void ShowFit();
+    void ShowResiduals();
+    void SetQuestion();
+    void EnableAnswers();
+    int RightChoice() const;
+    int ChosenChoice() const;
+    bool ReadNumber(double& value) const;
+
+    std::uint64_t seed_ = 1;
+    observing::THiddenRunChoice choice_;
+    std::vector<observing::TMeasurement> data_;
+    observing::TPeriodogram pg_;
+    // The peak of the student's own run, which the later pages ask about.
+    observing::TPeak ownPeak_;
+    double ownHalfWidth_days_ = 0.0;
+    std::shared_ptr<TFitJob> job_;
+    TBackgroundWork* work_ = nullptr;
+    bool observed_ = false;
+};

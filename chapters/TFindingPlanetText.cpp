@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+// The page texts of "Finding a planet". They state nothing that depends on the student's run:
+// the numbers of the run are written beside the views, so a printed copy of the chapter is
+// true of every seed.
+#include "TFindingPlanet.h"
+
+#include "FindingPlanetQuestions.h"
+#include "PageText.h"
+#include "RichEditWriter.h"
+#include "model/HiddenSystems.h"
+#include "oRichEdit.h"
+
+namespace q = findingplanet;
+
+void TFindingPlanet::WritePageText() {
+    oRichEdit& t = *TextBox;
+    t.Clear();
+    switch (Page) {
+    case 1:
+        t << *HeadingFont << "Finding a planet" << *BodyFont;
+        t << "\n\nIn the simulation you could watch the star's velocity all the time. An "
+             "astronomer cannot. A star is measured only on clear nights, in the months when it "
+             "is up at night: a few dozen velocities in a season. Each has an error, the "
+             "instrument's precision, and the star's restless surface adds a ";
+        t << fsItalic << "jitter" >> fsItalic;
+        t << " of a few m/s that no instrument removes.\n\nThe plot on the right shows such "
+             "measurements, each with its error bar, of a star whose planet you do not know "
+             "yet.";
+        break;
+    case q::ObservePage:
+        t << fsBold << "Your star" >> fsBold;
+        t << "\n\nThe book has hidden a planet around this star. The ";
+        t << fsBold << "seed" >> fsBold;
+        t << " below the plot picks the star and the nights: note it, and your teacher can "
+             "make the very same measurements. Type another seed and press ";
+        t << fsBold << "Observe" >> fsBold;
+        t << " for another star.\n\nLook at the points before you answer.";
+        break;
+    case q::PeakPage:
+        t << fsBold << "The periodogram" >> fsBold;
+        t << "\n\nFor every trial period from half a day to the length of the run, the "
+             "periodogram fits a sine of that period to the measurements and plots how much "
+             "of their scatter it explains: its ";
+        t << fsItalic << "power" >> fsItalic;
+        t << ", from 0 to 1. A planet shows as a high, narrow peak at its period.\n\nThe red "
+             "marker shows the highest peak. The narrower a peak, the better it fixes the "
+             "period: its half width is written below the plot.";
+        break;
+    case q::FalseAlarmPage:
+        t << fsBold << "False alarms" >> fsBold;
+        t << "\n\nNoise alone makes peaks too: among thousands of trial periods, a sine fits "
+             "random numbers a little at some of them. The ";
+        t << fsItalic << "false-alarm probability" >> fsItalic;
+        t << " is the chance that noise alone would raise a peak as high as the highest one "
+             "anywhere in the search. Astronomers trust a peak when it is below about 1 %.\n\n"
+             "Press ";
+        t << fsBold << "Only 12 nights" >> fsBold << ", then ";
+        t << fsBold << "Noisier instrument" >> fsBold;
+        t << ", and watch the false-alarm probability below the plot rise; ";
+        t << fsBold << "My run again" >> fsBold << " brings your own run back.";
+        break;
+    case q::AliasPage:
+        t << fsBold << "Aliases" >> fsBold;
+        t << "\n\nThe star is measured only at night, at about the same hour. Tick ";
+        t << fsBold << "Show the window function" >> fsBold;
+        t << ": the grey curve is the periodogram of the nights alone, and it peaks at a "
+             "period of 1 day. Every signal is echoed by that peak: a planet of period ";
+        t << fsItalic << "P" >> fsItalic;
+        t << " also makes peaks, called ";
+        t << fsItalic << "aliases" >> fsItalic;
+        t << ", at 1/|1/";
+        t << fsItalic << "P" >> fsItalic << " − 1| and 1/(1/";
+        t << fsItalic << "P" >> fsItalic;
+        t << " + 1) days. An alias can even stand higher than the true peak; folding and "
+             "fitting tell them apart.";
+        break;
+    case q::FoldPage:
+        t << fsBold << "Folding" >> fsBold;
+        t << "\n\nFolding puts every measurement at its phase: its time since the first "
+             "measurement divided by the trial period, keeping only the fraction. On the right period the points of every orbit "
+             "fall onto one curve, and the phases from 1 to 1.2 repeat those from 0 to 0.2.\n\n"
+             "Type a period beside ";
+        t << fsBold << "Fold on" >> fsBold << ", or press ";
+        t << fsBold << "The peak" >> fsBold << " or ";
+        t << fsBold << "Peak × 1.1" >> fsBold << ".";
+        break;
+    case q::FitPage:
+        t << fsBold << "The fit" >> fsBold;
+        t << "\n\nA planet on an eccentric orbit moves its star in a curve sharper than a "
+             "sine. The fit adjusts the period ";
+        t << fsItalic << "P" >> fsItalic << ", the semi-amplitude ";
+        t << fsItalic << "K" >> fsItalic << ", the eccentricity ";
+        t << fsItalic << "e" >> fsItalic << ", the argument of periastron ω, the time of "
+             "periastron and the star's own mean velocity until the curve passes as close to "
+             "the points as it can, each weighed by its error. It starts from the "
+             "periodogram's highest peaks and keeps the best.\n\nThe reduced χ² is about 1 "
+             "when the points scatter as their error bars say, more when jitter adds to them.";
+        break;
+    case q::MassPage:
+        // K = 28.4329 m/s for one Jupiter mass on a one-year circular orbit about one solar
+        // mass: Lovis & Fischer 2010, in Exoplanets (ed. Seager), eq. 14.
+        t << fsBold << "Weighing the planet" >> fsBold;
+        t << "\n\nFor a planet much lighter than its star of mass ";
+        t << fsItalic << "M" >> fsItalic << "★";
+        t << ",\n\n   ";
+        WriteMassTimesSine(t);
+        t << " ≈ (";
+        t << fsItalic << "K" >> fsItalic << " / 28.4 m/s) √(1 − ";
+        t << fsItalic << "e" >> fsItalic << fsSuperscript << "2" >> fsSuperscript << ")\n"
+          << "      × (";
+        t << fsItalic << "P" >> fsItalic << " / 365.25 d)" << fsSuperscript << "1/3" >>
+            fsSuperscript;
+        t << " (";
+        t << fsItalic << "M" >> fsItalic << "★ / 1 solar mass)" << fsSuperscript << "2/3" >>
+            fsSuperscript;
+        t << "\n\nin Jupiter masses. The star's mass is under the measurements; ";
+        t << fsBold << "Tools, Calculator" >> fsBold;
+        t << " helps. The tilt ";
+        WriteInclination(t);
+        t << " of the orbit is unknown, so the velocity gives only ";
+        WriteMassTimesSine(t);
+        t << ", the least the planet's mass can be.";
+        break;
+    case q::SecondPlanetPage:
+        t << fsBold << "Another planet?" >> fsBold;
+        t << "\n\nTake the fitted curve away and what is left, the residuals, may hide a second "
+             "planet: it would make a peak in their periodogram with a small false-alarm "
+             "probability. The book has also fitted two planets together. Any extra planet "
+             "lowers χ² a little, so the fits are compared by\n\n   BIC = χ² + ";
+        t << fsItalic << "k" >> fsItalic << " ln ";
+        t << fsItalic << "N" >> fsItalic;
+        t << "\n\nfor ";
+        t << fsItalic << "k" >> fsItalic << " parameters and ";
+        t << fsItalic << "N" >> fsItalic << " measurements: the lower, the better.";
+        break;
+    case q::PageCount:
+        // 51 Pegasi b: Mayor & Queloz 1995, Nature 378, 355.
+        t << fsBold << "How planets are found" >> fsBold;
+        t << "\n\nMeasuring a star on a few dozen nights, searching the periodogram, ruling out "
+             "false alarms and aliases, folding, fitting and weighing: this is how 51 Pegasi b, "
+             "the first planet found around a star like the Sun, was found in 1995, and how "
+             "most planets since have been found by their stars' velocity.\n\nThe Measurements "
+             "tab now shows, in red, the curve of the planets the book hid around your star, "
+             "and their true values. How close did you come?";
+        break;
+    default:
+        break;
+    }
+    if (const q::TQuestion* question = q::QuestionOn(Page))
+        t << "\n\n" << fsBold << question->label >> fsBold;
+    t.SetSelStart(0);
+}

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "FindingPlanetForm.h"
+
+#include "Artwork.h"
+#include "QuestionParts.h"
+#include "TKeyEdit.h"
+#include "chapters/TFindingPlanet.h"
+#include "model/HiddenSystems.h"
+#include "observing/TDataPlot.h"
+#include "observing/TFitPlot.h"
+#include "observing/TFoldPlot.h"
+#include "observing/TPeriodogramPlot.h"
+#include "observing/TResidualPlot.h"
+#include "oRichEdit.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+using namespace questionparts;
+
+namespace {
+
+// The views' tab area: beside the text, where the other chapters show the simulation.
+constexpr int ViewsLeft = 350, ViewsTop = 10, ViewsWidth = 432, ViewsHeight = 494;
+constexpr int PlotWidth = ViewsWidth - 14;
+
+QWidget* Tab(TFindingPlanet& f, const char* title) {
+    auto* page = new QWidget;
+    f.Views->addTab(page, title);
+    return page;
+}
+
+template <class TPlot> TPlot* Plot(QWidget* parent, QRect place, const char* name) {
+    auto* plot = new TPlot(parent);
+    plot->setGeometry(place);
+    plot->setAccessibleName(name);
+    return plot;
+}
+
+QLabel* Readout(QWidget* parent, QRect place) {
+    auto* l = new QLabel(parent);
+    l->setGeometry(place);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return l;
+}
+
+QPushButton* Button(QWidget* parent, QRect place, const char* caption,
+                    std::function<void()> onClick) {
+    auto* b = new QPushButton(caption, parent);
+    b->setGeometry(place);
+    QObject::connect(b, &QPushButton::clicked, [onClick = std::move(onClick)] { onClick(); });
+    return b;
+}
+
+} // namespace
+
+void DefineFindingPlanetForm(TFindingPlanet& f) {
+    f.SetCaption("Finding a planet");
+    f.TextBox->setGeometry(20, 16, 318, 290);
+
+    f.Views = new QTabWidget(&f);
+    f.Views->setGeometry(ViewsLeft, ViewsTop, ViewsWidth, ViewsHeight);
+    f.Views->setAccessibleName("Observing views");
+
+    QWidget* data = Tab(f, "Measurements");
+    f.DataPlot = Plot<TDataPlot>(data, QRect(4, 4, PlotWidth, 300), "Measurements");
+    f.RunLabel = Readout(data, QRect(6, 308, PlotWidth - 4, 124));
+    auto* seedCaption = new QLabel("Seed:", data);
+    seedCaption->setGeometry(6, 438, 40, 24);
+    f.SeedEdit = new QLineEdit(data);
+    f.SeedEdit->setGeometry(48, 436, 70, 26);
+    f.SeedEdit->setValidator(new QIntValidator(1, int(observing::MaxHiddenSeed), f.SeedEdit));
+    f.SeedEdit->setAccessibleName("Seed");
+    QObject::connect(f.SeedEdit, &QLineEdit::returnPressed, [&f] { f.ObserveButtonClick(); });
+    f.ObserveButton = Button(data, QRect(126, 435, 96, 28), "Observe", [&f] { f.ObserveButtonClick(); });
+
+    QWidget* periodogram = Tab(f, "Periodogram");
+    f.PeriodogramPlot = Plot<TPeriodogramPlot>(periodogram, QRect(4, 4, PlotWidth, 300), "Periodogram");
+    f.WindowBox = new QCheckBox("Show the window function", periodogram);
+    f.WindowBox->setGeometry(6, 310, 260, 22);
+    QObject::connect(f.WindowBox, &QCheckBox::clicked, [&f] { f.WindowBoxClick(); });
+    f.PeakLabel = Readout(periodogram, QRect(6, 336, PlotWidth - 4, 66));
+    // The page on false alarms observes the same star worse, and then as before.
+    f.FewerNightsButton = Button(periodogram, QRect(6, 408, 132, 28), "Only 12 nights",
+                                 [&f] { f.FewerNightsButtonClick(); });
+    f.MoreNoiseButton = Button(periodogram, QRect(144, 408, 132, 28), "Noisier instrument",
+                               [&f] { f.MoreNoiseButtonClick(); });
+    f.OwnRunButton = Button(periodogram, QRect(282, 408, 132, 28), "My run again",
+                            [&f] { f.OwnRunButtonClick(); });
+
+    QWidget* fold = Tab(f, "Fold");
+    f.FoldPlot = Plot<TFoldPlot>(fold, QRect(4, 4, PlotWidth, 300), "Folded measurements");
+    auto* periodCaption = new QLabel("Fold on (days):", fold);
+    periodCaption->setGeometry(6, 312, 100, 24);
+    f.FoldPeriodBox = new QDoubleSpinBox(fold);
+    f.FoldPeriodBox->setGeometry(106, 310, 100, 26);
+    f.FoldPeriodBox->setDecimals(3);
+    f.FoldPeriodBox->setRange(observing::HiddenShortestPeriod_days, 1000.0);
+    f.FoldPeriodBox->setSingleStep(0.01);
+    f.FoldPeriodBox->setAccessibleName("Fold period in days");
+    // The field inside the spin box is what a screen reader lands on.
+    f.FoldPeriodBox->findChild<QLineEdit*>()->setAccessibleName("Fold period in days");
+    QObject::connect(f.FoldPeriodBox, &QDoubleSpinBox::valueChanged,
+                     [&f] { f.FoldPeriodBoxChange(); });
+    f.FoldPeakButton = Button(fold, QRect(214, 309, 96, 28), "The peak", [&f] { f.FoldPeakButtonClick(); });
+    f.FoldWrongButton =
+        Button(fold, QRect(316, 309, 100, 28), "Peak × 1.1", [&f] { f.FoldWrongButtonClick(); });
+
+    QWidget* fitted = Tab(f, "Fit");
+    f.FitPlot = Plot<TFitPlot>(fitted, QRect(4, 4, PlotWidth, 210), "Fitted curve");
+    f.ResidualPlot = Plot<TResidualPlot>(fitted, QRect(4, 214, PlotWidth, 120), "Residuals");
+    f.FitLabel = Readout(fitted, QRect(6, 338, PlotWidth - 4, 120));
+
+    QWidget* residuals = Tab(f, "Residuals");
+    f.ResidualPeriodogramPlot =
+        Plot<TPeriodogramPlot>(residuals, QRect(4, 4, PlotWidth, 300), "Periodogram of the residuals");
+    f.ResidualLabel = Readout(residuals, QRect(6, 310, PlotWidth - 4, 140));
+
+    // The question parts, below the text that asks: three choices or a typed number with its Done button.
+    f.ChoiceFaces = std::make_unique<TImageList>(300, 27);
+    artwork::AddBlankFaces(*f.ChoiceFaces, 4);
+    auto choose = [&f](oBitBtn* b) { f.ChoiceClick(b); };
+    for (int i = 0; i < 3; ++i)
+        f.Choices[std::size_t(i)] =
+            ChoiceButton(f, *f.ChoiceFaces, QRect(28, 314 + 30 * i, 300, 27), "", choose);
+    f.AnswerEdit =
+        AnswerField(&f, QRect(28, 318, 90, 24), [&f](char& key) { f.AnswerEditKeyPress(key); });
+    f.AnswerEdit->setMaxLength(10);
+    f.UnitLabel = BoldText(&f, QRect(124, 321, 130, 20), "");
+    f.DoneButton = DoneButton(f, QRect(262, 311, 65, 36), [&f] { f.DoneButtonClick(); });
+    f.MessagePanel->setGeometry(20, 406, 318, 102);
+    f.MessagePanel->raise();
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#pragma once
+// The measurements the observing run accepts from a file, and the reason it gives for one it
+// refuses. The bounds keep every value the plots, the frequency grid, the periodogram and the
+// fit form from the measurements finite and resolved in double arithmetic (53-bit mantissa,
+// largest value 1.8e308), with room to spare:
+// - a time is within MaxAbsTime_days of zero: there a double still resolves 1.5e-8 days
+//   (1.3 ms), so times taken relative to the first keep their precision; any Julian date fits;
+// - the times span nothing (all at one time) or at least MinSpan_days, 100 000 times that resolution, so the lowest trial
+//   frequency 1 / span and the grid's steps are finite and the times distinct;
+// - a velocity is at most the speed of light, which no star's reflex reaches;
+// - an error lies from MinError_mps to the speed of light: weights 1 / error^2 then differ by
+//   at most 1e29 and a squared residual over its error stays below 1e35, so sums over
+//   100 000 rows cannot overflow.
+// Units: days, m/s.
+
+#include <string>
+
+namespace observing {
+
+// The speed of light in vacuum, exact by the definition of the metre (SI Brochure, 9th
+// edition, BIPM 2019).
+constexpr double SpeedOfLight_mps = 299'792'458.0;
+
+constexpr double MaxAbsTime_days = 1e8;
+constexpr double MinSpan_days = 1e-3;
+constexpr double MaxAbsVelocity_mps = SpeedOfLight_mps;
+constexpr double MinError_mps = 1e-6;
+constexpr double MaxError_mps = SpeedOfLight_mps;
+
+// Why a finite value is refused, as a clause that follows "line N: ", or empty when it is
+// accepted.
+std::string TimeRefusal(double t_days);
+std::string VelocityRefusal(double v_mps);
+std::string ErrorRefusal(double error_mps);
+// Why measurements spanning that many days are refused, as a sentence, or empty.
+std::string SpanRefusal(double span_days);
+
+} // namespace observing

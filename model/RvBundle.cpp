@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "model/RvBundle.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <fstream>
+#include <sstream>
+
+namespace rvdata {
+
+namespace {
+
+constexpr TBundledStar Stars[] = {
+    {"51 Peg", "51peg.sys"},      {"70 Vir", "70vir.sys"}, {"HD 80606", "HD80606.sys"},
+    {"47 UMa", "47uma.sys"},      {"ups And", "upsand.sys"}, {"GJ 876", "gj876.sys"},
+    {"HD 209458", "HD209458.sys"},
+};
+
+std::string Key(std::string_view name) {
+    std::string key;
+    for (char c : name)
+        if (!std::isspace(static_cast<unsigned char>(c)))
+            key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
+}
+
+std::string_view Trimmed(std::string_view s) {
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
+        s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+        s.remove_suffix(1);
+    return s;
+}
+
+// The file's text, or a message saying why it cannot be read.
+bool ReadFile(const std::string& path, std::string& text, std::string& message) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        message = "cannot be opened.";
+        return false;
+    }
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size < 0 || static_cast<std::size_t>(size) > observing::MaxCsvBytes) {
+        message = size < 0 ? "cannot be read." : "is too large for a table of measurements.";
+        return false;
+    }
+    in.seekg(0);
+    text.assign(static_cast<std::size_t>(size), '\0');
+    if (!in.read(text.data(), size)) {
+        message = "cannot be read.";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::span<const TBundledStar> BundledStars() { return Stars; }
+
+TSystemFile ReadSystemFile(std::string_view text) {
+    TSystemFile system;
+    std::istringstream lines{std::string(text)};
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::string_view entry = Trimmed(line);
+        const std::size_t split = entry.find_first_of(" \t");
+        if (entry.empty() || entry.front() == '#' || split == std::string_view::npos)
+            continue;
+        const std::string_view key = entry.substr(0, split);
+        const std::string_view value = Trimmed(entry.substr(split));
+        if (key == "Name") {
+            system.name = value;
+        } else if (key == "Mass") {
+            double mass = 0.0;
+            if (ParseNumber(value, false, mass) && mass > 0.0)
+                system.starMass_Solar = mass;
+        } else if (key == "RV[]" && !value.empty()) {
+            system.files.emplace_back(value);
+        }
+    }
+    if (system.files.empty())
+        system.name.clear();
+    return system;
+}
+
+TRvDataSetReading LoadSystem(const std::string& folder, const std::string& systemFile) {
+    TRvDataSetReading reading;
+    std::string text, why;
+    if (!ReadFile(folder + "/" + systemFile, text, why)) {
+        reading.message = systemFile + " " + why;
+        return reading;
+    }
+    const TSystemFile system = ReadSystemFile(text);
+    if (system.name.empty()) {
+        reading.message = systemFile + " names no star or no file of measurements.";
+        return reading;
+    }
+    std::vector<TRvFile> files;
+    for (const std::string& name : system.files) {
+        // A system file names files beside it, never a path elsewhere.
+        if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos) {
+            reading.message = systemFile + " names " + name + ", which is not a file beside it.";
+            return reading;
+        }
+        TRvFile file;
+        file.name = name;
+        if (!ReadFile(folder + "/" + name, file.text, why)) {
+            reading.message = name + " " + why;
+            return reading;
+        }
+        files.push_back(std::move(file));
+    }
+    reading = ReadDataSet(files);
+    if (reading.ok) {
+        reading.set.star = system.name;
+        reading.set.starMass_Solar = system.starMass_Solar;
+    }
+    return reading;
+}
+
+TRvDataSetReading LoadBundledStar(const std::string& folder, std::string_view star) {
+    for (const TBundledStar& s : Stars)
+        if (Key(s.name) == Key(star))
+            return LoadSystem(folder, s.systemFile);
+    TRvDataSetReading reading;
+    reading.message = "No data come with the book for " + std::string(star) + ".";
+    return reading;
+}
+
+} // namespace rvdata

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#pragma once
+// The published radial velocities that come with the book: one system file per star
+// ("51peg.sys": lines "Name<TAB>51 Peg", "Mass<TAB>1.12" in solar masses, and one
+// "RV[]<TAB>file" per instrument's file) beside the instruments' ".vels" files, in the
+// folder data/rv of the installation. Units: days, m/s, solar masses.
+
+#include "model/RvDataSet.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rvdata {
+
+// The stars with bundled data, in the order of the card of real systems, each with its
+// system file.
+struct TBundledStar {
+    const char* name;
+    const char* systemFile;
+};
+std::span<const TBundledStar> BundledStars();
+
+struct TSystemFile {
+    std::string name;
+    double starMass_Solar = 0.0; // 0 when not given
+    std::vector<std::string> files;
+};
+
+// The entries of a system file; refused (empty name) when it names no star or no file.
+TSystemFile ReadSystemFile(std::string_view text);
+
+// The data set of a system file and its instruments' files in the same folder. Refused,
+// naming the file, when one is missing, unreadable, over observing::MaxCsvBytes or refused.
+TRvDataSetReading LoadSystem(const std::string& folder, const std::string& systemFile);
+
+// The bundled data set of a star by its name on the card ("51 Peg", "ups And"; case and
+// spaces do not matter) from the folder that holds the bundled files.
+TRvDataSetReading LoadBundledStar(const std::string& folder, std::string_view star);
+
+} // namespace rvdata

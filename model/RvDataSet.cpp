@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "model/RvDataSet.h"
+
+#include <algorithm>
+#include <cctype>
+#include <limits>
+#include <map>
+
+namespace rvdata {
+
+namespace {
+
+// "51Peg_2_ELODIE.vels" -> "ELODIE"; "harps.rdb" -> "harps".
+std::string InstrumentFromFileName(const std::string& file) {
+    std::string stem = file.substr(0, file.find_last_of('.'));
+    const std::size_t underscore = stem.find_last_of('_');
+    if (underscore != std::string::npos && underscore + 1 < stem.size())
+        stem = stem.substr(underscore + 1);
+    return stem.empty() ? "Instrument" : stem;
+}
+
+std::string Unique(std::string name, const std::vector<TRvInstrument>& taken) {
+    const auto used = [&](const std::string& n) {
+        return std::any_of(taken.begin(), taken.end(),
+                           [&](const TRvInstrument& i) { return i.name == n; });
+    };
+    if (!used(name))
+        return name;
+    for (int k = 2;; ++k)
+        if (const std::string candidate = name + " #" + std::to_string(k); !used(candidate))
+            return candidate;
+}
+
+} // namespace
+
+std::string ReadableReference(std::string_view reference) {
+    // Words of capitals become capitalised words, "ET AL." becomes "et al.", and the journal
+    // abbreviations keep their usual form.
+    static const std::map<std::string, std::string> Journals = {
+        {"APJ", "ApJ"}, {"APJS", "ApJS"}, {"A&A", "A&A"}, {"MNRAS", "MNRAS"},
+        {"AJ", "AJ"},   {"PASP", "PASP"}, {"ET", "et"},   {"AL.", "al."}};
+    std::string out;
+    std::size_t i = 0;
+    while (i < reference.size()) {
+        if (!std::isalpha(static_cast<unsigned char>(reference[i])) && reference[i] != '&') {
+            out += reference[i++];
+            continue;
+        }
+        std::size_t end = i;
+        while (end < reference.size() &&
+               (std::isalpha(static_cast<unsigned char>(reference[end])) ||
+                reference[end] == '&' || reference[end] == '.'))
+            ++end;
+        std::string word(reference.substr(i, end - i));
+        std::string upper = word;
+        std::transform(upper.begin(), upper.end(), upper.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        if (const auto j = Journals.find(upper); j != Journals.end()) {
+            out += j->second;
+        } else {
+            for (std::size_t k = 1; k < word.size(); ++k)
+                word[k] = static_cast<char>(std::tolower(static_cast<unsigned char>(word[k])));
+            out += word;
+        }
+        i = end;
+    }
+    return out;
+}
+
+std::vector<std::string> TRvDataSet::Papers() const {
+    std::vector<std::string> papers;
+    for (const TRvInstrument& i : instruments)
+        if (!i.reference.empty() &&
+            std::find(papers.begin(), papers.end(), i.reference) == papers.end())
+            papers.push_back(i.reference);
+    return papers;
+}
+
+TRvDataSetReading ReadDataSet(std::span<const TRvFile> files) {
+    TRvDataSetReading reading;
+    TRvDataSet& set = reading.set;
+    const auto refuse = [&](const std::string& file, const std::string& message) {
+        reading.ok = false;
+        reading.message = file + ": " + message;
+        return reading;
+    };
+    std::vector<observing::TMeasurement> all;
+    std::vector<double> times;
+    std::optional<bool> julian;
+    for (const TRvFile& file : files) {
+        const TRvTableReading table = ReadRvTable(file.text);
+        if (!table.ok)
+            return refuse(file.name, table.message);
+        TColumnChoice choice;
+        if (file.choice) {
+            choice = *file.choice;
+        } else {
+            TColumnGuess guess = GuessColumns(table.table);
+            choice = guess.choice;
+            for (std::string& note : guess.notes)
+                set.notes.push_back(file.name + ": " + note);
+        }
+        const TRvRowsReading rows = ReadRows(table.table, choice);
+        if (!rows.ok)
+            return refuse(file.name, rows.message);
+        const bool fileJulian = choice.scale != TTimeScale::Days;
+        if (julian && *julian != fileJulian)
+            return refuse(file.name, "its times are " +
+                                         std::string(fileJulian ? "dates" : "days of an epoch of its own") +
+                                         " and those of the files before are not; choose the same "
+                                         "kind of time for every file.");
+        julian = fileJulian;
+
+        TRvInstrument meta;
+        meta.file = file.name;
+        meta.reference = ReadableReference(table.table.Header("reference"));
+        meta.bibcode = table.table.Header("bibcode");
+        meta.telescope = table.table.Header("telescope");
+        std::map<std::string, int> indexOf; // this file's instruments by name
+        for (const TRvRow& row : rows.rows) {
+            const std::string name =
+                row.instrument.empty() ? InstrumentFromFileName(file.name) : row.instrument;
+            auto found = indexOf.find(name);
+            if (found == indexOf.end()) {
+                TRvInstrument instrument = meta;
+                instrument.name = Unique(name, set.instruments);
+                set.instruments.push_back(instrument);
+                found = indexOf.emplace(name, static_cast<int>(set.instruments.size()) - 1).first;
+            }
+            ++set.instruments[found->second].count;
+            all.push_back({0.0, row.v_mps, row.error_mps, found->second});
+            times.push_back(row.t_days);
+        }
+        if (set.star.empty())
+            set.star = table.table.Header("star");
+    }
+    if (all.size() < observing::MinCsvRows)
+        return refuse(files.empty() ? std::string("The data set") : files.back().name,
+                      "there are " + std::to_string(all.size()) +
+                          " measurements; a data set needs at least " +
+                          std::to_string(observing::MinCsvRows) + ".");
+    double first = std::numeric_limits<double>::infinity();
+    for (double t : times)
+        first = std::min(first, t);
+    std::vector<std::size_t> order(all.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+        all[i].t_days = times[i] - first;
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return all[a].t_days < all[b].t_days; });
+    set.measurements.timeOffset_days = first;
+    for (std::size_t i : order)
+        set.measurements.data.push_back(all[i]);
+    reading.ok = true;
+    return reading;
+}
+
+} // namespace rvdata

@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "model/RvImport.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+namespace rvdata {
+
+namespace {
+
+std::string Lower(std::string_view s) {
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+bool Has(const std::string& name, std::initializer_list<const char*> parts) {
+    return std::any_of(parts.begin(), parts.end(),
+                       [&](const char* p) { return name.find(p) != std::string::npos; });
+}
+
+enum TRole { Time, Velocity, Error, Instrument, Roles };
+constexpr const char* RoleNames[Roles] = {"time", "velocity", "error", "instrument"};
+
+// The role a column's name gives it, or Roles for none. The error is asked first, since its
+// names ("e_rv", "svrad", "rv_err") contain the velocity's.
+TRole RoleOfName(const std::string& name) {
+    if (Has(name, {"err", "sig", "unc", "svrad", "e_rv", "e_v"}))
+        return Error;
+    if (Has(name, {"inst", "tel", "spectro", "source"}))
+        return Instrument;
+    if (Has(name, {"rv", "vel", "vrad", "mnvel"}) || name == "v")
+        return Velocity;
+    if (Has(name, {"jd", "time", "date", "day", "epoch"}) || name == "t")
+        return Time;
+    return Roles;
+}
+
+bool NumericColumn(const TRvTable& table, int column) {
+    double ignored = 0.0;
+    return ParseNumber(table.rows.front()[column], table.decimalComma, ignored);
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty())
+        return 0.0;
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+std::vector<double> NumbersOf(const TRvTable& table, int column) {
+    std::vector<double> numbers;
+    double value = 0.0;
+    for (const auto& row : table.rows)
+        if (ParseNumber(row[column], table.decimalComma, value))
+            numbers.push_back(std::abs(value));
+    return numbers;
+}
+
+std::string Quoted(const std::string& s) { return "\u201c" + s + "\u201d"; }
+
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    return text;
+}
+
+} // namespace
+
+const char* UnitName(TVelocityUnit unit) {
+    return unit == TVelocityUnit::KilometresPerSecond ? "km/s" : "m/s";
+}
+
+const char* ScaleName(TTimeScale scale) {
+    switch (scale) {
+    case TTimeScale::BJD: return "BJD";
+    case TTimeScale::JD: return "JD";
+    case TTimeScale::MJD: return "MJD";
+    case TTimeScale::Days: return "days";
+    }
+    return "";
+}
+
+TColumnGuess GuessColumns(const TRvTable& table) {
+    TColumnGuess guess;
+    TColumnChoice& choice = guess.choice;
+    const int columns = table.Columns();
+    std::array<int, Roles> column;
+    column.fill(-1);
+    std::vector<std::string> names(columns);
+    for (int c = 0; c < columns && c < static_cast<int>(table.names.size()); ++c) {
+        names[c] = Lower(table.names[c]);
+        const TRole role = RoleOfName(names[c]);
+        if (role != Roles && column[role] < 0)
+            column[role] = c;
+    }
+    bool named = column[Time] >= 0 && column[Velocity] >= 0 && column[Error] >= 0;
+    if (!named) {
+        // The first three numeric columns not claimed by name, and a column of words.
+        std::fill(column.begin(), column.end(), -1);
+        int role = Time;
+        for (int c = 0; c < columns; ++c) {
+            if (!table.rows.empty() && !NumericColumn(table, c)) {
+                if (column[Instrument] < 0)
+                    column[Instrument] = c;
+            } else if (role <= Error) {
+                column[role++] = c;
+            }
+        }
+    }
+    choice.time = column[Time];
+    choice.velocity = column[Velocity];
+    choice.error = column[Error];
+    choice.instrument = column[Instrument];
+    if (choice.time < 0 || choice.velocity < 0 || choice.error < 0) {
+        guess.notes.push_back("The columns could not be told apart; choose them.");
+        choice.time = std::max(choice.time, 0);
+        choice.velocity = std::max(choice.velocity, std::min(1, columns - 1));
+        choice.error = std::max(choice.error, std::min(2, columns - 1));
+        return guess;
+    }
+    const auto describe = [&](TRole role) {
+        const int c = column[role];
+        return std::string(RoleNames[role]) + " " +
+               (c < static_cast<int>(table.names.size()) ? "from " + Quoted(table.names[c])
+                                                         : "in column " + std::to_string(c + 1));
+    };
+    std::string columnsNote = std::string(named ? "Columns by their names: " : "Columns by their order: ") +
+                              describe(Time) + ", " + describe(Velocity) + ", " + describe(Error);
+    if (choice.instrument >= 0)
+        columnsNote += ", " + describe(Instrument);
+    guess.notes.push_back(columnsNote + ".");
+
+    // The velocity unit: the names or the header say it, else the errors' size.
+    const std::string units = Lower(table.Header("value_units"));
+    const std::string velocityName = names[choice.velocity] + " " + names[choice.error];
+    if (Has(velocityName, {"km/s", "kms", "km_s", "[km"}) || Has(units, {"km/s", "km s"})) {
+        choice.unit = TVelocityUnit::KilometresPerSecond;
+        guess.notes.push_back("Velocities in km/s, as the file says.");
+    } else if (Has(velocityName, {"m/s", "m_s", "[m", "(m"}) || Has(units, {"m/s", "m s"})) {
+        guess.notes.push_back("Velocities in m/s, as the file says.");
+    } else {
+        const double error = Median(NumbersOf(table, choice.error));
+        if (error < MaxKilometreError) {
+            choice.unit = TVelocityUnit::KilometresPerSecond;
+            guess.notes.push_back("Velocities in km/s: the errors are about " + Number(error) +
+                                  ", too small for m/s.");
+        } else {
+            guess.notes.push_back("Velocities in m/s: the errors are about " + Number(error) +
+                                  ".");
+        }
+    }
+
+    // The time scale: the name says it, else the size of the times.
+    const std::string& timeName = names[choice.time];
+    const double time = Median(NumbersOf(table, choice.time));
+    if (Has(timeName, {"mjd"})) {
+        choice.scale = TTimeScale::MJD;
+        guess.notes.push_back("Times are MJD, as the column's name says.");
+    } else if (Has(timeName, {"bjd"}) && time > FirstJulianDate) {
+        choice.scale = TTimeScale::BJD;
+        guess.notes.push_back("Times are BJD, as the column's name says.");
+    } else if (time > FirstJulianDate) {
+        choice.scale = TTimeScale::JD;
+        guess.notes.push_back("Times are Julian dates (about " + Number(time) + ").");
+    } else if (time > FirstMjd && time < LastMjd) {
+        choice.scale = TTimeScale::MJD;
+        guess.notes.push_back("Times are taken as MJD (about " + Number(time) +
+                              "); if they are JD - 2 400 000, choose days.");
+    } else {
+        choice.scale = TTimeScale::Days;
+        guess.notes.push_back("Times are taken as days from an epoch of the file's own.");
+    }
+    return guess;
+}
+
+TRvRowsReading ReadRows(const TRvTable& table, const TColumnChoice& choice) {
+    TRvRowsReading reading;
+    const int columns = table.Columns();
+    const auto refuse = [&](int line, std::string message) {
+        reading.ok = false;
+        reading.rows.clear();
+        reading.line = line;
+        reading.message =
+            line > 0 ? "Line " + std::to_string(line) + ": " + std::move(message) : std::move(message);
+        return reading;
+    };
+    for (int c : {choice.time, choice.velocity, choice.error})
+        if (c < 0 || c >= columns)
+            return refuse(0, "The table has " + std::to_string(columns) +
+                                 " columns; choose the time, velocity and error among them.");
+    if (choice.instrument >= columns)
+        return refuse(0, "The table has no column " + std::to_string(choice.instrument + 1) +
+                             " for the instrument.");
+    const double scale = choice.unit == TVelocityUnit::KilometresPerSecond ? 1000.0 : 1.0;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const auto& fields = table.rows[r];
+        const int line = table.lines[r];
+        TRvRow row;
+        const auto number = [&](int column, const char* what, double& value) {
+            if (ParseNumber(fields[column], table.decimalComma, value))
+                return true;
+            refuse(line, "the " + std::string(what) + " " + Quoted(fields[column]) +
+                             " is not a finite number.");
+            return false;
+        };
+        if (!number(choice.time, "time", row.t_days) ||
+            !number(choice.velocity, "velocity", row.v_mps) ||
+            !number(choice.error, "error", row.error_mps))
+            return reading;
+        if (!(row.error_mps > 0.0))
+            return refuse(line, "the error " + fields[choice.error] + " is not above 0.");
+        if (std::abs(row.t_days) > LatestTime_days)
+            return refuse(line, "the time " + fields[choice.time] +
+                                    " is beyond any date in days; are the times in seconds?");
+        const bool julian = choice.scale == TTimeScale::JD || choice.scale == TTimeScale::BJD;
+        if (julian && row.t_days < FirstJulianDate)
+            return refuse(line, "the time " + fields[choice.time] +
+                                    " is no Julian date (those are above 2 400 000); choose "
+                                    "MJD or days.");
+        if (choice.scale == TTimeScale::MJD) {
+            if (row.t_days > FirstJulianDate)
+                return refuse(line, "the time " + fields[choice.time] +
+                                        " is a Julian date, not MJD; choose JD or BJD.");
+            row.t_days += MjdToJd_days;
+        }
+        row.v_mps *= scale;
+        row.error_mps *= scale;
+        if (choice.instrument >= 0) {
+            row.instrument = fields[choice.instrument];
+            if (row.instrument.empty())
+                return refuse(line, "the instrument's name is empty.");
+        }
+        reading.rows.push_back(std::move(row));
+    }
+    reading.ok = true;
+    return reading;
+}
+
+} // namespace rvdata

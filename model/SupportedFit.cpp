@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "model/SupportedFit.h"
+
+#include "model/Bic.h"
+#include "model/PlanetSearch.h"
+
+namespace fit {
+
+TFitResult SupportedFit(std::span<const TMeasurement> data, double shortestPeriod_days,
+                        double starMass_Solar) {
+    TFitSettings settings;
+    settings.starMass_Solar = starMass_Solar;
+    TFitResult best = FitNextPlanet(data, {}, shortestPeriod_days, settings).fit;
+    while (best.outcome == TFitOutcome::Done &&
+           int(best.solution.planets.size()) < MaxFitPlanets) {
+        std::vector<kepler::TRadialVelocityElements> known;
+        for (const TFittedPlanet& planet : best.solution.planets)
+            known.push_back(planet.elements);
+        TFitResult more = FitNextPlanet(data, known, shortestPeriod_days, settings).fit;
+        if (more.outcome != TFitOutcome::Done ||
+            Bic(best.solution, data.size()) - Bic(more.solution, data.size()) <= BelievedDrop)
+            break;
+        best = std::move(more);
+    }
+    return best;
+}
+
+} // namespace fit

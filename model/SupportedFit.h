@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#pragma once
+// The fit the data support: planets are added one by one (PlanetSearch) for as long as each
+// lowers the BIC by more than fit::BelievedDrop (Bic.h), up to MaxFitPlanets; no jitter is
+// fitted. Units: days, m/s, solar masses.
+
+#include "model/OrbitFit.h"
+
+#include <span>
+
+namespace fit {
+
+// Needs at least MeasurementsNeeded(1, false) measurements spanning some time; the outcome is
+// Refused, with the message, when not even one planet can be fitted.
+TFitResult SupportedFit(std::span<const TMeasurement> data, double shortestPeriod_days,
+                        double starMass_Solar);
+
+} // namespace fit

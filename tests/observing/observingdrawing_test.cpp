@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "observing/ObservingDrawing.h"
+
+#include "Watchdog.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QStringList>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <random>
+
+using observing::TMeasurement;
+
+namespace {
+
+QStringList warnings;
+
+void Keep(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        warnings << message;
+}
+
+bool Blue(QRgb c) { return qBlue(c) > 100 && qRed(c) < 120 && qGreen(c) < 120; }
+
+} // namespace
+
+// Values no file may now hold still reach the drawing through the fit pages' residuals and
+// offsets; each is drawn in bounded time, without a warning from the painter.
+TEST(ObservingDrawing, ExtremeValuesDrawAtOnceAndQuietly) {
+    const double huge = std::numeric_limits<double>::max();
+    const struct {
+        const char* name;
+        std::vector<TMeasurement> data;
+    } cases[] = {
+        {"an error of 1e308 (the range overflows)", {{0, -10, 2}, {2, 5, 1e308}, {3, 1, 1}}},
+        {"velocities dwarfing their spread", {{0, 1e16, 1}, {1, 1e16 + 2, 1}, {2, 1e16, 1}}},
+        {"the largest doubles", {{0, -huge, huge}, {1, huge, huge}, {2, 0, 1}}},
+        {"times 5e307 apart", {{0, 1, 1}, {5e307, 2, 1}, {1e308, 3, 1}}},
+        {"times 1e-300 apart", {{0, 1, 1}, {1e-300, 2, 1}, {2e-300, 3, 1}}},
+        {"an error of 1e-160", {{0, 1, 1e-160}, {1, 2, 1}, {2, 3, 1}}},
+        {"a NaN among them", {{0, 1, 1}, {1, std::nan(""), 1}, {2, 3, 1}}},
+    };
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(Keep);
+    QImage image(400, 220, QImage::Format_ARGB32_Premultiplied);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Watchdog watchdog(c.name, std::chrono::seconds(20));
+        const kepler::TRadialVelocityElements curve{2.0 * c.data.back().t_days, 1e300, 0.5};
+        image.fill(Qt::gray);
+        {
+            QPainter p(&image);
+            observingdrawing::DrawData(p, QRectF(image.rect()), {c.data, std::span(&curve, 1)});
+        }
+        EXPECT_EQ(image.pixel(58, 100), qRgb(0, 0, 0)) << "the plot's frame is drawn";
+        std::vector<observing::TFoldedPoint> folded;
+        for (const TMeasurement& m : c.data)
+            folded.push_back({0.5, m.v_mps, m.error_mps});
+        QPainter p(&image);
+        observingdrawing::DrawFold(p, QRectF(image.rect()), {folded, 3.0});
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+}
+
+TEST(ObservingDrawing, TicksAreFewDistinctAndWithinTheRange) {
+    const struct {
+        const char* name;
+        double lo, hi, step;
+        std::vector<double> ticks;
+    } cases[] = {
+        {"round", -1.0, 10.5, 2.0, {0, 2, 4, 6, 8, 10}},
+        {"ends on a tick", 0.5, 1.5, 0.5, {0.5, 1.0, 1.5}},
+        {"a range the step no longer changes", 1e16, 1e16 + 4, 0.5, {1e16, 1e16 + 2, 1e16 + 4}},
+        {"more than a plot can show", 0.0, 1e6, 1.0, {}},
+        {"steps too small to count", 1e300, 1e300, 1.0, {1e300}},
+        {"from minus infinity", -INFINITY, 1.0, 1.0, {}},
+        {"a step of 0", 0.0, 1.0, 0.0, {}},
+        {"NaN", std::nan(""), 1.0, 0.1, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(observingdrawing::LinearTicks(c.lo, c.hi, c.step), c.ticks);
+    }
+}
+
+// 20 000 measurements crowd each pixel column; drawn a column at a time, every one still shows
+// where it lies, and nothing shows where none lies.
+TEST(ObservingDrawing, CrowdedMeasurementsEachShowWhereTheyLie) {
+    std::mt19937_64 random(3);
+    std::uniform_real_distribution<double> phase(0.3, 0.7), speed(10.0, 90.0);
+    std::vector<observing::TFoldedPoint> points = {{0.5, 5.0, 5.0}, {0.5, 95.0, 5.0}};
+    for (int i = 0; i < 20000; ++i)
+        points.push_back({phase(random), speed(random), 0.25});
+    QImage image(470, 260, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        observingdrawing::DrawFold(p, QRectF(image.rect()), {points, 1.0});
+    }
+    // The plot runs from (58, 10) to (458, 220): phase -0.2 to 1.2 across, and the velocities
+    // with their bars, 0 to 100 m/s, widened by a tenth each way, up.
+    const auto x = [](double phase) { return 58.0 + (phase + 0.2) / 1.4 * 400.0; };
+    const auto y = [](double v) { return 220.0 - (v + 10.0) / 120.0 * 210.0; };
+    int missing = 0;
+    for (const auto& m : points)
+        missing += !Blue(image.pixel(int(std::floor(x(m.phase))), int(std::floor(y(m.v_mps)))));
+    EXPECT_EQ(missing, 0);
+    for (double v : {0.0, 50.0, 100.0})
+        EXPECT_TRUE(Blue(image.pixel(int(x(0.5)), int(y(v))))) << "the bars' ends at " << v;
+    int stray = 0;
+    for (int px = int(x(0.0)) + 1; px < int(x(0.28)); ++px)
+        for (int py = 12; py < 218; ++py)
+            stray += Blue(image.pixel(px, py));
+    EXPECT_EQ(stray, 0) << "no measurement lies at phase 0 to 0.28";
+}
