@@ -7,6 +7,7 @@
 #include "model/FitCsv.h"
 #include "model/FitText.h"
 #include "model/PlanetMass.h"
+#include "model/SimulatedMass.h"
 #include "model/PlanetSearch.h"
 #include "model/RvDataSet.h"
 #include "model/planet.h"
@@ -456,7 +457,7 @@ void TOrbitFitPage::ShowComparisonTable() {
         used[best] = true;
         const kepler::TRadialVelocityElements& t = truth_[best];
         const double trueMass =
-            fit::PlanetMass(t.period_days, t.K_mps, t.ecc, s.starMass_Solar).massSinI_Solar *
+            fit::SimulatedMassSinI_Solar(t.period_days, t.K_mps, t.ecc, s.starMass_Solar) *
             JupiterMassesPerSolarMass;
         // The angle's distance is taken the short way round the circle.
         const double turn = 2 * std::numbers::pi;
