@@ -5,7 +5,6 @@
 
 #include "DataFile.h"
 #include "model/RealSystems.h"
-#include "model/RvBundle.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,28 +66,6 @@ TEST_F(BookTest, AcknowledgementsNameTheLibrariesAndTheSourceOfEverySystemOnTheC
         else
             for (const TRealPlanet& planet : system.Planets)
                 EXPECT_TRUE(credits.contains(QString::fromStdString(planet.Letter)));
-    }
-}
-
-// Every paper of the published measurements that come with the book is credited, under the
-// star whose data it gave.
-TEST_F(BookTest, AcknowledgementsCreditEveryPaperOfTheBundledMeasurements) {
-    TAboutBox about(book);
-    const QString credits = about.rtfCredits->toPlainText();
-    const std::string folder = FindDataFile("rv");
-    for (const rvdata::TBundledStar& star : rvdata::BundledStars()) {
-        SCOPED_TRACE(star.name);
-        const rvdata::TRvDataSetReading reading = rvdata::LoadBundledStar(folder, star.name);
-        ASSERT_TRUE(reading.ok) << reading.message;
-        const QString named = QString::fromStdString(star.name) + ":";
-        const bool onCard = credits.contains(named);
-        const qsizetype from = onCard ? credits.indexOf(named) : -1;
-        for (const std::string& paper : reading.set.Papers()) {
-            const QString authors = QString::fromStdString(paper.substr(0, paper.find(" (")));
-            EXPECT_TRUE(credits.contains(authors)) << paper;
-            EXPECT_TRUE(onCard) << "the papers stand under the star's name";
-            EXPECT_GE(credits.indexOf(authors, from), from) << paper;
-        }
     }
 }
 
