@@ -38,6 +38,10 @@ struct TFrequencyGrid {
 TFrequencyGrid GridFor(double span_days, double shortestPeriod_days,
                        double oversampling = TFrequencyGrid::MinOversampling);
 
+// The shortest period a search starts from, days: below a day, so that an ultra-short
+// period (0.5 to 1 day, as some known planets have) is found and a period's daily aliases show.
+constexpr double DefaultShortestPeriod_days = 0.5;
+
 // The time from the first to the last measurement, days.
 double Span(std::span<const TMeasurement> data);
 
