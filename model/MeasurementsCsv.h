@@ -12,6 +12,7 @@
 // bounds of MeasurementLimits.h, fewer than MinCsvRows rows, or times spanning more than nothing but less
 // than MinSpan_days.
 
+#include "model/MeasurementLimits.h"
 #include "model/ObservingRun.h"
 
 #include <cstddef>
@@ -21,10 +22,6 @@
 #include <vector>
 
 namespace observing {
-
-constexpr std::size_t MaxCsvBytes = 1'000'000;
-constexpr std::size_t MaxCsvRows = 100'000;
-constexpr std::size_t MinCsvRows = 3;
 
 struct TMeasurementSet {
     std::vector<TMeasurement> data; // ascending in time, times relative to timeOffset_days

@@ -10,6 +10,8 @@
 // it is over observing::MaxCsvBytes, has over observing::MaxCsvRows rows or none at all.
 // The fields stay text: which column is what, and in which unit, is the import's business.
 
+#include "model/TextFields.h"
+
 #include <string>
 #include <string_view>
 #include <utility>
@@ -40,8 +42,6 @@ struct TRvTableReading {
 
 TRvTableReading ReadRvTable(std::string_view text);
 
-// A field as a finite number; false when it is none. A decimal comma is read as a point when
-// decimalComma is set; quotes around the number are taken off.
-bool ParseNumber(std::string_view field, bool decimalComma, double& value);
+using textfields::ParseNumber;
 
 } // namespace rvdata

@@ -27,6 +27,13 @@ bool NotesSay(const rvdata::TRvDataSet& set, const std::string& words) {
     return false;
 }
 
+std::string RowsOfThree(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += std::to_string(i) + " 1 1\n";
+    return text;
+}
+
 } // namespace
 
 struct TAcceptedForm {
@@ -101,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct TRefusedForm {
     const char* name;
-    const char* text;
+    std::string text;
     const char* message; // the whole message: file, line and cause
 };
 
@@ -131,6 +138,13 @@ INSTANTIATE_TEST_SUITE_P(
         TRefusedForm{"too_few", "1 2 3\n2 3 4\n",
                      "star.csv: there are 2 measurements; a data set needs at least 3."},
         TRefusedForm{"no_rows", "# only\n\n", "star.csv: The file holds no rows of measurements."},
+        // The limits are the measurement reader's, in its words.
+        TRefusedForm{"over_1_MB", std::string(1'000'001, '#'),
+                     "star.csv: The file is larger than 1 MB; the book reads up to 1 MB of "
+                     "measurements."},
+        TRefusedForm{"over_100000_rows", RowsOfThree(100'001),
+                     "star.csv: The file has more than 100 000 rows; the book reads up to "
+                     "100 000 measurements."},
         TRefusedForm{"dashes_short", "t\tv\te\n--\t--\n1\t2\t3\n",
                      "star.csv: Line 2: the line of dashes has 2 columns where the names above "
                      "have 3."}),
