@@ -358,7 +358,7 @@ private:
 class TFitRun {
 public:
     TFitRun(std::span<const TMeasurement> data, int planets, const TFitSettings& settings,
-            const TFitControl& control, int steps)
+            const TWorkControl& control, int steps)
         : data_(data), settings_(settings), control_(control), steps_(steps) {
         layout_.planets = planets;
         layout_.instruments = InstrumentCount(data);
@@ -379,7 +379,6 @@ public:
 
     const TLayout& Layout() const { return layout_; }
     double ReferenceTime() const { return t0_; }
-    bool Cancelled() const { return control_.cancel && control_.cancel->load(); }
 
     // Minimises from start; false when cancelled.
     bool Minimise(TCandidate& candidate, int evaluations) {
@@ -387,8 +386,7 @@ public:
         TLeastSquaresSettings lsq;
         lsq.maxEvaluations = evaluations;
         const TLeastSquaresResult result = MinimiseSumOfSquares(
-            residuals, residuals.FreeGradient(candidate.full), lsq,
-            [this] { return !Cancelled(); });
+            residuals, residuals.FreeGradient(candidate.full), lsq, control_);
         StepDone();
         if (result.stop == TLeastSquaresStop::Cancelled)
             return false;
@@ -435,8 +433,7 @@ private:
 
     void StepDone() {
         ++done_;
-        if (control_.progress)
-            control_.progress(std::min(1.0, static_cast<double>(done_) / steps_));
+        control_.Report(std::min(1.0, static_cast<double>(done_) / steps_));
     }
 
     // The squared residuals of the model at full, measurement by measurement.
@@ -469,7 +466,7 @@ private:
 
     std::span<const TMeasurement> data_;
     const TFitSettings& settings_;
-    const TFitControl& control_;
+    const TWorkControl& control_;
     TLayout layout_;
     std::vector<int> free_;
     int steps_;
@@ -749,7 +746,7 @@ std::string Refusal(std::span<const TMeasurement> data, int planets,
 TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
                             std::span<const kepler::TRadialVelocityElements> known,
                             double newPeriod_days, const TFitSettings& settings,
-                            const TFitControl& control) {
+                            const TWorkControl& control) {
     PRECONDITION(newPeriod_days > 0.0 && std::isfinite(newPeriod_days));
     PRECONDITION(settings.starMass_Solar > 0.0);
     PRECONDITION(settings.trendOrder >= 0 && settings.trendOrder <= MaxTrendOrder);
@@ -806,7 +803,7 @@ TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
 
 TFitResult FitFrom(std::span<const TMeasurement> data,
                    std::span<const kepler::TRadialVelocityElements> start,
-                   const TFitSettings& settings, const TFitControl& control) {
+                   const TFitSettings& settings, const TWorkControl& control) {
     PRECONDITION(settings.starMass_Solar > 0.0);
     PRECONDITION(settings.trendOrder >= 0 && settings.trendOrder <= MaxTrendOrder);
     CheckData(data);
