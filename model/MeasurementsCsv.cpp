@@ -38,10 +38,9 @@ bool LooksLikeHeader(std::string_view line) {
     return lower != "nan" && lower != "inf";
 }
 
-TCsvReading Refused(int line, std::string message) {
+TCsvReading Refused(int line, const std::string& cause) {
     TCsvReading reading;
-    reading.line = line;
-    reading.message = line > 0 ? "line " + std::to_string(line) + ": " + message : message;
+    Refuse(reading, line, cause);
     return reading;
 }
 

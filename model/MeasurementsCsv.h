@@ -12,6 +12,7 @@
 // bounds of MeasurementLimits.h, fewer than MinCsvRows rows, or times spanning more than nothing but less
 // than MinSpan_days.
 
+#include "model/Answer.h"
 #include "model/MeasurementLimits.h"
 #include "model/ObservingRun.h"
 
@@ -28,11 +29,8 @@ struct TMeasurementSet {
     double timeOffset_days = 0.0;
 };
 
-struct TCsvReading {
-    bool ok = false;
-    TMeasurementSet set;  // when ok
-    int line = 0;         // of the fault, 1-based; 0 when the fault is the whole file's
-    std::string message;  // when not ok: the user's message, with the line number if any
+struct TCsvReading : TAnswer {
+    TMeasurementSet set; // when ok
 };
 
 TCsvReading ReadMeasurementsCsv(std::string_view text);

@@ -185,12 +185,9 @@ TColumnGuess GuessColumns(const TRvTable& table) {
 TRvRowsReading ReadRows(const TRvTable& table, const TColumnChoice& choice) {
     TRvRowsReading reading;
     const int columns = table.Columns();
-    const auto refuse = [&](int line, std::string message) {
-        reading.ok = false;
+    const auto refuse = [&](int line, const std::string& cause) {
         reading.rows.clear();
-        reading.line = line;
-        reading.message =
-            line > 0 ? "Line " + std::to_string(line) + ": " + std::move(message) : std::move(message);
+        Refuse(reading, line, cause);
         return reading;
     };
     for (int c : {choice.time, choice.velocity, choice.error})

@@ -36,8 +36,6 @@ bool IsDashes(const std::vector<std::string>& fields) {
     });
 }
 
-std::string Line(int line) { return "Line " + std::to_string(line) + ": "; }
-
 // "# key = value" as a header entry.
 std::optional<std::pair<std::string, std::string>> HeaderEntry(std::string_view comment) {
     const std::size_t equals = comment.find('=');
@@ -66,10 +64,8 @@ std::string TRvTable::Header(std::string_view key) const {
 TRvTableReading ReadRvTable(std::string_view text) {
     TRvTableReading reading;
     TRvTable& table = reading.table;
-    const auto refuse = [&](int line, std::string message) {
-        reading.ok = false;
-        reading.line = line;
-        reading.message = line > 0 ? Line(line) + message : std::move(message);
+    const auto refuse = [&](int line, const std::string& cause) {
+        Refuse(reading, line, cause);
         return reading;
     };
     if (text.size() > observing::MaxCsvBytes)
