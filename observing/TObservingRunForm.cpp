@@ -351,10 +351,7 @@ void TObservingRunForm::StartPeriodogram() {
     const bool quick = double(job->data.size()) * double(job->grid.count) <= ThreadedWork;
     work_->Start(
         [job](TBackgroundWork::TControl& control) {
-            job->complete = Compute(job->data, job->grid, true, job->result, [&control](double share) {
-                control.Progress(share);
-                return !control.StopAsked();
-            });
+            job->complete = Compute(job->data, job->grid, true, job->result, control.Work());
         },
         [this, job](TBackgroundWork::TEnd end, const QString& failure) {
             PeriodogramEnded(end, failure, job->complete ? &job->result : nullptr);

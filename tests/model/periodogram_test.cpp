@@ -6,6 +6,7 @@
 #include "fixtures/LombScargleReference.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <cstdint>
@@ -156,17 +157,19 @@ TEST(Periodogram, WorkCanBeStopped) {
     ASSERT_GT(grid.count, 4096u);
     int calls = 0;
     double last = -1.0;
+    std::atomic<bool> cancel{false};
     TPeriodogram result;
     result.falseAlarm = 0.25;
-    EXPECT_FALSE(Compute(data, grid, true, result, [&](double done) {
-        EXPECT_GE(done, last);
-        last = done;
-        return ++calls < 3;
-    }));
+    EXPECT_FALSE(Compute(data, grid, true, result, {&cancel, [&](double done) {
+                                                         EXPECT_GE(done, last);
+                                                         last = done;
+                                                         cancel = ++calls == 3;
+                                                     }}));
     EXPECT_EQ(calls, 3);
     EXPECT_TRUE(result.power.empty()) << "left untouched";
     EXPECT_EQ(result.falseAlarm, 0.25);
-    EXPECT_TRUE(Compute(data, grid, true, result, [&](double done) { return done >= 0.0; }));
+    cancel = false;
+    EXPECT_TRUE(Compute(data, grid, true, result, {&cancel, {}}));
     EXPECT_EQ(result.power.size(), grid.count);
     EXPECT_EQ(result.window.size(), grid.count);
 }
@@ -204,10 +207,7 @@ TEST(Periodogram, ProgressIsAskedOftenAndAStopHolds) {
     const auto data = Sine(1000, 1500.0, 10.0, 30.0, 1.0, 6);
     const TFrequencyGrid grid = GridFor(Span(data), 0.5); // 30 000 frequencies
     std::vector<double> shares;
-    ASSERT_EQ(Powers(data, grid, [&](double done) {
-                  shares.push_back(done);
-                  return true;
-              }).size(),
+    ASSERT_EQ(Powers(data, grid, {nullptr, [&](double done) { shares.push_back(done); }}).size(),
               grid.count);
     // 30 million pairs; a look every 131 072 of them comes to some 110 for the calling
     // thread alone when it does half the work, against some 40 if it looked once a block.
@@ -215,7 +215,8 @@ TEST(Periodogram, ProgressIsAskedOftenAndAStopHolds) {
     EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
     EXPECT_EQ(shares.back(), 1.0);
     int calls = 0;
-    EXPECT_TRUE(Powers(data, grid, [&](double) { return ++calls < 5; }).empty());
+    std::atomic<bool> cancel{false};
+    EXPECT_TRUE(Powers(data, grid, {&cancel, [&](double) { cancel = ++calls == 5; }}).empty());
     EXPECT_EQ(calls, 5);
 }
 

@@ -85,35 +85,6 @@ TEST_F(ObservingWindowTest, WithoutAChapterItSaysSoAndStillReadsFiles) {
     EXPECT_FALSE(w.ObserveButton->isEnabled());
 }
 
-TEST_F(ObservingWindowTest, ARefusedFileLosesNothingAndSaysWhy) {
-    open(2, 6);
-    TObservingRunForm& w = window();
-    w.SeedEdit->setText("7");
-    w.ObserveButton->click();
-    const auto shown = w.Measurements().data;
-    ASSERT_FALSE(shown.empty());
-    QTemporaryDir dir;
-    const struct {
-        const char* name;
-        QByteArray text;
-        const char* cause;
-    } cases[] = {
-        {"error", "0,1,2\n1,2,3\n2,3,-1\n", "line 3: the error must be a positive number"},
-        {"few", "0,1,2\n", "The file holds 1 measurement; at least 3 are needed."},
-        {"big", QByteArray(1000001, '#'), "file too large (over 1 MB)"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Write(dir.filePath(c.name), c.text);
-        EXPECT_FALSE(w.ImportFile(dir.filePath(c.name)));
-        EXPECT_TRUE(w.StatusLabel->text().contains(c.cause)) << w.StatusLabel->text().toStdString();
-        EXPECT_TRUE(w.StatusLabel->text().endsWith("The measurements shown are kept."));
-        EXPECT_EQ(w.Measurements().data, shown);
-    }
-    EXPECT_FALSE(w.ImportFile(dir.filePath("no such file.csv")));
-    EXPECT_EQ(w.Measurements().data, shown);
-}
-
 TEST_F(ObservingWindowTest, TheSameSeedGivesTheSameRunAndTheTruthIsTheChaptersCurve) {
     open(2, 6);
     TObservingRunForm& w = window();
