@@ -27,15 +27,6 @@ constexpr double HarmonicSlack = 1.5;
 // Beyond this eccentricity a start from the first two harmonics may miss the orbit.
 constexpr double FirstOrderEccentricity = 0.3;
 
-// A control that reports its progress into [from, from + share) of the caller's.
-TFitControl Part(const TFitControl& whole, double from, double share) {
-    TFitControl part;
-    part.cancel = whole.cancel;
-    if (whole.progress)
-        part.progress = [&whole, from, share](double done) { whole.progress(from + share * done); };
-    return part;
-}
-
 // A constant and the first two harmonics of a frequency, fitted by weighted least squares:
 // v = c + a1 cos x + b1 sin x + a2 cos 2x + b2 sin 2x with x = 2 pi f t.
 class THarmonics final : public TResidualFunction {
@@ -147,17 +138,12 @@ TFitSettings WithJittersOf(const TFitSettings& settings, const TOrbitSolution& b
 
 // The periodogram of what the fit without the new planet leaves.
 bool PeriodogramOf(std::span<const TMeasurement> data, double shortestPeriod_days,
-                   const TFitControl& control, TPlanetSearch& search) {
+                   const TWorkControl& control, TPlanetSearch& search) {
     const double span = observing::Span(data);
     const std::vector<TMeasurement> residuals = SolutionResiduals(data, search.before);
     const observing::TFrequencyGrid grid = observing::GridFor(span, shortestPeriod_days);
-    const TFitControl periodogramPart = Part(control, BeforeShare, PeriodogramShare);
-    const bool computed = observing::Compute(
-        residuals, grid, false, search.periodogram, [&](double done) {
-            if (periodogramPart.progress)
-                periodogramPart.progress(done);
-            return !(control.cancel && control.cancel->load());
-        });
+    const bool computed = observing::Compute(residuals, grid, false, search.periodogram,
+                                             control.Part(BeforeShare, PeriodogramShare));
     if (!computed) {
         search.fit.outcome = TFitOutcome::Cancelled;
         return false;
@@ -174,7 +160,7 @@ bool PeriodogramOf(std::span<const TMeasurement> data, double shortestPeriod_day
 // outcome and message set, when the search cannot go on.
 bool Prepare(std::span<const TMeasurement> data,
              std::span<const kepler::TRadialVelocityElements> known, double shortestPeriod_days,
-             const TFitSettings& settings, const TFitControl& control, TPlanetSearch& search) {
+             const TFitSettings& settings, const TWorkControl& control, TPlanetSearch& search) {
     PRECONDITION(shortestPeriod_days > 0.0);
     search.fit.message = Refusal(data, static_cast<int>(known.size()) + 1, settings);
     if (!search.fit.message.empty())
@@ -185,7 +171,7 @@ bool Prepare(std::span<const TMeasurement> data,
                              "can be sought.";
         return false;
     }
-    const TFitResult before = FitFrom(data, known, settings, Part(control, 0.0, BeforeShare));
+    const TFitResult before = FitFrom(data, known, settings, control.Part(0.0, BeforeShare));
     if (before.outcome != TFitOutcome::Done) {
         search.fit = before;
         return false;
@@ -204,7 +190,7 @@ void Judge(TPlanetSearch& search) {
 TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
                             std::span<const kepler::TRadialVelocityElements> known,
                             double shortestPeriod_days, const TFitSettings& settings,
-                            const TFitControl& control) {
+                            const TWorkControl& control) {
     TPlanetSearch search;
     if (!Prepare(data, known, shortestPeriod_days, settings, control, search))
         return search;
@@ -234,7 +220,7 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
     for (std::size_t i = 0; i < peaks.size(); ++i) {
         const double period =
             i == 0 ? search.periodogram.peak.period_days : 1.0 / grid.At(peaks[i]);
-        const TFitControl part = Part(control, SearchShare + share * i, share);
+        const TWorkControl part = control.Part(SearchShare + share * i, share);
         // A lower peak whose two harmonics leave much more than the highest peak's cannot
         // hold the better fit; it is not tried.
         const double misfit = FitHarmonics(residuals, period).sumOfSquares;
@@ -289,7 +275,7 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
                 from += harmonicShare;
                 continue;
             }
-            const TFitControl part = Part(control, from, harmonicShare);
+            const TWorkControl part = control.Part(from, harmonicShare);
             from += harmonicShare;
             if (!keep(FitFrom(data, start, next, part)))
                 return search;
@@ -301,7 +287,7 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
 TPlanetSearch FitPlanetAtPeriod(std::span<const TMeasurement> data,
                                 std::span<const kepler::TRadialVelocityElements> known,
                                 double period_days, double shortestPeriod_days,
-                                const TFitSettings& settings, const TFitControl& control) {
+                                const TFitSettings& settings, const TWorkControl& control) {
     PRECONDITION(period_days > 0.0 && std::isfinite(period_days));
     TPlanetSearch search;
     if (!Prepare(data, known, shortestPeriod_days, settings, control, search))
@@ -311,7 +297,7 @@ TPlanetSearch FitPlanetAtPeriod(std::span<const TMeasurement> data,
     search.falseAlarm = observing::FalseAlarmProbability(
         observing::PowerAt(residuals, 1.0 / period_days), grid.At(grid.count - 1), residuals);
     search.fit = FitOneMorePlanet(data, known, period_days, WithJittersOf(settings, search.before),
-                                  Part(control, SearchShare, 1.0 - SearchShare));
+                                  control.Part(SearchShare, 1.0 - SearchShare));
     Judge(search);
     return search;
 }

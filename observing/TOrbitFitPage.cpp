@@ -60,9 +60,7 @@ struct TOrbitFitPage::TJob {
     bool hasPeriodogram = false;
 
     void Run(TBackgroundWork::TControl& run) {
-        fit::TFitControl control;
-        control.cancel = run.StopFlag();
-        control.progress = [&run](double share) { run.Progress(share); };
+        const TWorkControl control = run.Work();
         if (work == TWork::NextPlanet || work == TWork::AtPeriod) {
             const fit::TPlanetSearch search =
                 work == TWork::NextPlanet
@@ -88,7 +86,8 @@ struct TOrbitFitPage::TJob {
         const std::vector<TMeasurement> left =
             shown ? fit::SolutionResiduals(data, *shown) : rvdata::OnCommonZeroPoint(data);
         hasPeriodogram = Compute(left, GridFor(span, shortestPeriod_days), false,
-                                 residualPeriodogram, [&run](double) { return !run.StopAsked(); });
+                                 residualPeriodogram,
+                                 TWorkControl{run.StopFlag(), {}});
     }
 };
 
