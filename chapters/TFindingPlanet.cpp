@@ -3,6 +3,7 @@
 #include "TFindingPlanet.h"
 
 #include "FindingPlanetQuestions.h"
+#include "FindingPlanetReadouts.h"
 #include "QuestionInput.h"
 #include "RichEditWriter.h"
 #include "TKeyEdit.h"
@@ -35,7 +36,6 @@
 #include <random>
 
 using namespace observing;
-namespace draw = observingdrawing;
 namespace q = findingplanet;
 
 struct TFindingPlanet::TFitJob {
@@ -43,29 +43,6 @@ struct TFindingPlanet::TFitJob {
     double starMass_Solar = 1.0;
     fit::TOneOrTwoPlanets fits;
 };
-
-namespace findingplanetviews {
-
-QString Days(double period_days) { return draw::PeakText(TPeak{0, 0.0, period_days, 0.0}); }
-
-// Small probabilities as powers of ten, so that a rise from one tiny value to another shows.
-QString Probability(double p) {
-    if (p >= 1e-3)
-        return QString::number(100.0 * p, 'g', 2) + " %";
-    if (p < 1e-16)
-        return "below 10⁻¹⁶";
-    const int exponent = int(std::floor(std::log10(p)));
-    const double mantissa = p / std::pow(10.0, exponent);
-    static const char* const digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-    QString power;
-    for (QChar c : QString::number(-exponent))
-        power += digits[c.digitValue()];
-    return QString("%1 × 10⁻%2").arg(mantissa, 0, 'f', 1).arg(power);
-}
-
-QString WithSigma(const fit::TEstimate& x) { return QString::fromStdString(fit::WithUncertainty(x)); }
-
-} // namespace findingplanetviews
 
 using namespace findingplanetviews;
 

@@ -8,6 +8,7 @@
 
 #include "DataFile.h"
 #include "FindingPlanetQuestions.h"
+#include "FindingPlanetReadouts.h"
 #include "TBackgroundWork.h"
 #include "model/FitText.h"
 #include "model/PlanetSearch.h"
@@ -33,12 +34,6 @@ struct TFindingPlanet::TRealJob {
     double starMass_Solar = 1.0;
     fit::TPlanetSearch search;
 };
-
-namespace findingplanetviews {
-QString Days(double period_days);
-QString Probability(double p);
-QString WithSigma(const fit::TEstimate& x);
-} // namespace findingplanetviews
 
 using namespace findingplanetviews;
 
