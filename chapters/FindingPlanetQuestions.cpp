@@ -27,30 +27,33 @@ std::string DaysText(double days) {
 
 } // namespace
 
-int TabsUnlocked(int page) {
+bool TabOpen(int page, int tab) {
+    // The published data have no fit by hand and no second planet to look for.
+    if (ShowsRealData(page))
+        return tab != ByHandTab && tab != ResidualsTab;
     if (page < PeakPage)
-        return 1;
+        return tab == DataTab;
     if (page < FoldPage)
-        return 2;
+        return tab <= PeriodogramTab;
     if (page < FitPage)
-        return 3;
+        return tab <= FoldTab;
     if (page < SecondPlanetPage)
-        return 4;
-    return 5;
+        return tab <= FitTab;
+    return true;
 }
 
 int TabShown(int page) {
-    if (page < PeakPage)
-        return 0;
+    if (page < PeakPage || page == RealDataPage || page == PageCount)
+        return DataTab;
     if (page < FoldPage)
-        return 1;
+        return PeriodogramTab;
     if (page < FitPage)
-        return 2;
-    if (page < SecondPlanetPage)
-        return 3;
+        return FoldTab;
+    if (page == FitPage)
+        return ByHandTab;
     if (page == SecondPlanetPage)
-        return 4;
-    return 0;
+        return ResidualsTab;
+    return FitTab;
 }
 
 const std::vector<TQuestion>& Questions() {
@@ -88,13 +91,14 @@ const std::vector<TQuestion>& Questions() {
          "the true one folds into one curve.",
          "the second choice", "that any period near the peak folds as well"},
         {FitPage, "What is K, the semi-amplitude of your fit?", "m/s", {}, -1,
-         "K is the fit's semi-amplitude, written below the plots with its uncertainty.",
+         "K is the fit's semi-amplitude, written below the plots of the Fit tab with its "
+         "uncertainty.",
          "K is half the swing of the star's velocity; the fit also gives e and ω, which a sine "
          "cannot.",
          "the fitted K, within its uncertainty but at least 10 %",
          "that K is the full swing from the lowest to the highest point"},
         {MassPage, "What is the m sin i of your planet?", "Jupiter masses", {}, -1,
-         "Use P in days, K in m/s, e, and the star's mass from the Measurements tab.",
+         "Use P in days, K in m/s, e, and the star's mass from the Data tab.",
          "The tilt i is unknown, so the velocity gives only m sin i, the least the mass can be.",
          "the fit's m sin i (mass function solved with the star's stated mass), within its "
          "uncertainty but at least 10 %",
@@ -102,10 +106,24 @@ const std::vector<TQuestion>& Questions() {
         {SecondPlanetPage, "Does your star have a second planet?", nullptr,
          {"Yes: two planets fit much better", "No: one planet is enough", "Yes: every residual peak is a planet"},
          -1, "A second planet is believed when it lowers the BIC by more than 10.",
-         "Any extra planet lowers χ² a little; the BIC charges each parameter ln N, so only a "
-         "real signal pays for itself.",
+         "Any extra planet fits the noise a little better; the BIC charges each parameter "
+         "ln N, so only a real signal pays for itself.",
          "yes exactly when the two-planet fit lowers the BIC by more than 10",
          "that a lower χ² alone proves another planet"},
+        {RealDataPage, "What is the period of 51 Peg b?", "days", {}, -1,
+         "Open the Periodogram tab: the period of the highest peak is written below the plot.",
+         "Both instruments, each from its own zero point, show the 4.23-day orbit that Mayor "
+         "and Queloz found in 1995.",
+         "4.2308 days (Butler et al. 2006), within 0.01 days",
+         "that data from two instruments can be joined without their own zero points"},
+        {RealMassPage, "What is the m sin i of 51 Peg b?", "Jupiter masses", {}, -1,
+         "Use P, K and e from the Fit tab and the star's mass from the Data tab in the "
+         "formula of the page on weighing the planet.",
+         "About half a Jupiter mass, seven times closer to its star than Mercury is to the Sun: "
+         "the first hot Jupiter.",
+         "the fit's m sin i (mass function solved with the star's stated mass), within its "
+         "uncertainty but at least 10 %",
+         "that a planet so close to its star must be small"},
     };
     return questions;
 }
@@ -129,7 +147,10 @@ TAccepted Accepted(int page, const observing::TPeak& peak, double halfWidth_days
                    const fit::TOrbitSolution* onePlanet) {
     if (page == PeakPage)
         return {true, peak.period_days, halfWidth_days};
-    if ((page != FitPage && page != MassPage) || !onePlanet || onePlanet->planets.empty())
+    if (page == RealDataPage)
+        return {true, RealPeriod_days, RealPeriodTolerance_days};
+    if ((page != FitPage && page != MassPage && page != RealMassPage) || !onePlanet ||
+        onePlanet->planets.empty())
         return {};
     const fit::TFittedPlanet& planet = onePlanet->planets.front();
     const fit::TEstimate& x = page == FitPage ? planet.K_mps : planet.massSinI_Jupiter;
@@ -148,6 +169,12 @@ std::string AcceptedText(int page, const TAccepted& accepted) {
                       accepted.tolerance);
     case MassPage:
         return Format("Your planet's m sin i is %.2f Jupiter masses; answers within %.2f count.",
+                      accepted.value, accepted.tolerance);
+    case RealDataPage:
+        return Format("51 Peg b's period is %.4f days; answers within %.2f days count.",
+                      accepted.value, accepted.tolerance);
+    case RealMassPage:
+        return Format("51 Peg b's m sin i is %.2f Jupiter masses; answers within %.2f count.",
                       accepted.value, accepted.tolerance);
     default:
         return {};

@@ -16,7 +16,7 @@
 
 namespace findingplanet {
 
-constexpr int PageCount = 10;
+constexpr int PageCount = 12;
 constexpr int ObservePage = 2;
 constexpr int PeakPage = 3;
 constexpr int FalseAlarmPage = 4;
@@ -25,14 +25,28 @@ constexpr int FoldPage = 6;
 constexpr int FitPage = 7;
 constexpr int MassPage = 8;
 constexpr int SecondPlanetPage = 9;
+constexpr int RealDataPage = 10;
+constexpr int RealMassPage = 11;
+
+// 51 Peg b's period, days: Butler et al. 2006, ApJ 646, 505 (4.230785 d); the page
+// on real data accepts it within RealPeriodTolerance_days, as the periodogram shows it.
+constexpr double RealPeriod_days = 4.2308;
+constexpr double RealPeriodTolerance_days = 0.01;
 
 // Whether the page's question is judged against the fits.
 constexpr bool NeedsFit(int page) {
-    return page == FitPage || page == MassPage || page == SecondPlanetPage;
+    return page == FitPage || page == MassPage || page == SecondPlanetPage ||
+           page == RealMassPage;
 }
 
-// How many of the views' tabs a page has unlocked, and the tab it shows.
-int TabsUnlocked(int page);
+// Whether a page shows the published data of 51 Peg rather than the student's own run.
+constexpr bool ShowsRealData(int page) { return page == RealDataPage || page == RealMassPage; }
+
+// The views' tabs, in their order.
+enum TTab { DataTab, PeriodogramTab, FoldTab, ByHandTab, FitTab, ResidualsTab, TabCount };
+
+// Whether a page has unlocked a tab, and the tab it shows.
+bool TabOpen(int page, int tab);
 int TabShown(int page);
 
 struct TQuestion {
@@ -61,7 +75,8 @@ struct TAccepted {
 };
 
 // The accepted value of a typed answer on `page`: the peak's period within its half width,
-// the fit's K and m sin i within their uncertainty but at least 10 %.
+// the fit's K and m sin i within their uncertainty but at least 10 %, 51 Peg b's period
+// within RealPeriodTolerance_days. `onePlanet` is the fit the page shows.
 TAccepted Accepted(int page, const observing::TPeak& peak, double halfWidth_days,
                    const fit::TOrbitSolution* onePlanet);
 // The accepted value as the conclusion states it.

@@ -3,6 +3,7 @@
 #include "TFindingPlanet.h"
 
 #include "FindingPlanetQuestions.h"
+#include "FindingPlanetReadouts.h"
 #include "QuestionInput.h"
 #include "RichEditWriter.h"
 #include "TKeyEdit.h"
@@ -14,10 +15,12 @@
 #include "model/planet.h"
 #include "model/PhaseFold.h"
 #include "model/PlanetSearch.h"
+#include "model/SecondPlanet.h"
 #include "TBackgroundWork.h"
 #include "oRichEdit.h"
 #include "observing/ObservingDrawing.h"
 #include "observing/TDataPlot.h"
+#include "observing/TFitByHandPage.h"
 #include "observing/TFitPlot.h"
 #include "observing/TFoldPlot.h"
 #include "observing/TPeriodogramPlot.h"
@@ -33,46 +36,30 @@
 #include <random>
 
 using namespace observing;
-namespace draw = observingdrawing;
 namespace q = findingplanet;
 
 struct TFindingPlanet::TFitJob {
     TMeasurementSet set;
-    fit::TFitSettings settings;
-    fit::TFitResult one, two;
+    double starMass_Solar = 1.0;
+    fit::TOneOrTwoPlanets fits;
 };
 
-namespace {
-
-QString Days(double period_days) { return draw::PeakText(TPeak{0, 0.0, period_days, 0.0}); }
-
-// Small probabilities as powers of ten, so that a rise from one tiny value to another shows.
-QString Probability(double p) {
-    if (p >= 1e-3)
-        return QString::number(100.0 * p, 'g', 2) + " %";
-    if (p < 1e-16)
-        return "below 10⁻¹⁶";
-    const int exponent = int(std::floor(std::log10(p)));
-    const double mantissa = p / std::pow(10.0, exponent);
-    static const char* const digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-    QString power;
-    for (QChar c : QString::number(-exponent))
-        power += digits[c.digitValue()];
-    return QString("%1 × 10⁻%2").arg(mantissa, 0, 'f', 1).arg(power);
-}
-
-} // namespace
+using namespace findingplanetviews;
 
 TFindingPlanet::TFindingPlanet(TCustomBook* owner) : TThisChapter(owner) {
     DefineFindingPlanetForm(*this);
     PageCount = PageTotal = q::PageCount;
     work_ = new TBackgroundWork(this);
+    realWork_ = new TBackgroundWork(this);
     std::random_device device;
     seed_ = 1 + device() % MaxHiddenSeed;
 }
 
 // The fits' end must not reach a half-destroyed chapter.
-TFindingPlanet::~TFindingPlanet() { work_->Stop(); }
+TFindingPlanet::~TFindingPlanet() {
+    work_->Stop();
+    realWork_->Stop();
+}
 
 // ---- the run and its views ----
 
@@ -87,6 +74,7 @@ void TFindingPlanet::Observe(std::uint64_t seed, THiddenRunChoice choice) {
         ownPeak_ = pg_.peak;
         ownHalfWidth_days_ = PeakHalfWidth_days(pg_);
         FoldPeriodBox->setValue(ownPeak_.period_days);
+        ByHandPage->SetMeasurements({data_, 0.0});
         StartFits();
     } else if (choice.fewerNights != choice_.fewerNights || choice.moreNoise != choice_.moreNoise) {
         choice_ = choice;
@@ -99,6 +87,15 @@ void TFindingPlanet::Observe(std::uint64_t seed, THiddenRunChoice choice) {
 }
 
 void TFindingPlanet::ShowRun() {
+    const bool real = q::ShowsRealData(Page);
+    DataPlot->setVisible(!real);
+    for (TDataPlot* plot : InstrumentPlots)
+        plot->setVisible(real);
+    for (QWidget* w : {static_cast<QWidget*>(SeedCaption), static_cast<QWidget*>(SeedEdit),
+                       static_cast<QWidget*>(ObserveButton)})
+        w->setVisible(!real);
+    if (real)
+        return ShowRealData();
     const THiddenSystem& star = HiddenSystemFor(seed_);
     const TObservingPlan plan = HiddenPlan(seed_, choice_);
     // The last page reveals the hidden planets: their curve and their elements.
@@ -133,6 +130,9 @@ void TFindingPlanet::ShowRun() {
 }
 
 void TFindingPlanet::ShowPeriodogram() {
+    if (q::ShowsRealData(Page))
+        return ShowRealPeriodogram();
+    PeriodogramPlot->SetMessage({});
     PeriodogramPlot->SetPeriodogram(pg_);
     PeriodogramPlot->SetShowWindow(WindowBox->isChecked());
     QString text = QString("Highest peak: %1 (power %2), half width %3 days.\n"
@@ -147,8 +147,15 @@ void TFindingPlanet::ShowPeriodogram() {
 }
 
 void TFindingPlanet::ShowFold(double period_days) {
-    FoldPlot->SetMeasurements({data_, 0.0});
+    if (!q::ShowsRealData(Page)) {
+        FoldPlot->SetMessage({});
+        FoldPlot->SetMeasurements({data_, 0.0});
+    }
     FoldPlot->SetPeriod(period_days);
+}
+
+const fit::TOrbitSolution* TFindingPlanet::PageFit() const {
+    return q::ShowsRealData(Page) ? RealFit() : OnePlanetFit();
 }
 
 // ---- the fits ----
@@ -156,22 +163,13 @@ void TFindingPlanet::ShowFold(double period_days) {
 void TFindingPlanet::StartFits() {
     auto job = std::make_shared<TFitJob>();
     job->set.data = ObserveHidden(seed_);
-    job->settings.starMass_Solar = HiddenSystemFor(seed_).starMass_Solar;
+    job->starMass_Solar = HiddenSystemFor(seed_).starMass_Solar;
     job_ = job;
     work_->Start(
         [job](TBackgroundWork::TControl& run) {
             const TWorkControl control = run.Work();
-            job->one = fit::FitNextPlanet(job->set.data, {}, HiddenShortestPeriod_days,
-                                          job->settings, control)
-                           .fit;
-            if (job->one.outcome != fit::TFitOutcome::Done)
-                return;
-            std::vector<kepler::TRadialVelocityElements> known;
-            for (const fit::TFittedPlanet& planet : job->one.solution.planets)
-                known.push_back(planet.elements);
-            job->two = fit::FitNextPlanet(job->set.data, known, HiddenShortestPeriod_days,
-                                          job->settings, control)
-                           .fit;
+            job->fits = fit::FitOneAndTwoPlanets(job->set.data, HiddenShortestPeriod_days,
+                                                 job->starMass_Solar, control);
         },
         [this](TBackgroundWork::TEnd, const QString&) { FitsDone(); });
     ShowFit();
@@ -181,6 +179,8 @@ void TFindingPlanet::StartFits() {
 void TFindingPlanet::WaitForFits() {
     while (work_->Running())
         work_->Wait();
+    while (realWork_->Running())
+        realWork_->Wait();
 }
 
 void TFindingPlanet::FitsDone() {
@@ -192,7 +192,8 @@ void TFindingPlanet::FitsDone() {
 void TFindingPlanet::EnableAnswers() {
     // The questions on the fit wait for it, so that no attempt is judged against a fit not
     // yet made.
-    const bool ready = !work_->Running() || !q::NeedsFit(Page);
+    const TBackgroundWork* fitting = q::ShowsRealData(Page) ? realWork_ : work_;
+    const bool ready = !fitting->Running() || !q::NeedsFit(Page);
     for (QWidget* w : {static_cast<QWidget*>(AnswerEdit), static_cast<QWidget*>(DoneButton),
                        static_cast<QWidget*>(Choices[0]), static_cast<QWidget*>(Choices[1]),
                        static_cast<QWidget*>(Choices[2])})
@@ -200,18 +201,20 @@ void TFindingPlanet::EnableAnswers() {
 }
 
 const fit::TOrbitSolution* TFindingPlanet::OnePlanetFit() const {
-    if (work_->Running() || !job_ || job_->one.outcome != fit::TFitOutcome::Done)
+    if (work_->Running() || !job_ || job_->fits.one.outcome != fit::TFitOutcome::Done)
         return nullptr;
-    return &job_->one.solution;
+    return &job_->fits.one.solution;
 }
 
 const fit::TOrbitSolution* TFindingPlanet::TwoPlanetFit() const {
-    if (work_->Running() || !job_ || job_->two.outcome != fit::TFitOutcome::Done)
+    if (work_->Running() || !job_ || job_->fits.two.outcome != fit::TFitOutcome::Done)
         return nullptr;
-    return &job_->two.solution;
+    return &job_->fits.two.solution;
 }
 
 void TFindingPlanet::ShowFit() {
+    if (q::ShowsRealData(Page))
+        return ShowRealFit();
     const fit::TOrbitSolution* one = OnePlanetFit();
     FitPlot->SetMeasurements(job_->set);
     ResidualPlot->SetMeasurements(job_->set);
@@ -227,11 +230,13 @@ void TFindingPlanet::ShowFit() {
         return;
     }
     const fit::TFittedPlanet& planet = one->planets.front();
-    auto text = [](const fit::TEstimate& x) { return QString::fromStdString(fit::WithUncertainty(x)); };
     FitLabel->setText(QString("One planet fitted:\nP = %1 days\nK = %2 m/s\ne = %3,  "
-                              "ω = %4°\nrms about the fit %5 m/s, reduced χ² %6")
-                          .arg(text(planet.period_days), text(planet.K_mps), text(planet.ecc))
+                              "ω = %4°\nthe star's jitter %5 m/s\n"
+                              "rms about the fit %6 m/s, reduced χ² %7")
+                          .arg(WithSigma(planet.period_days), WithSigma(planet.K_mps),
+                               WithSigma(planet.ecc))
                           .arg(planet.omega_rad.value * 180.0 / M_PI, 0, 'f', 0)
+                          .arg(one->jitter_mps, 0, 'f', 1)
                           .arg(one->rms_mps, 0, 'f', 1)
                           .arg(one->reducedChiSquare, 0, 'f', 2));
 }
@@ -253,20 +258,19 @@ void TFindingPlanet::ShowResiduals() {
     Compute(residuals, GridFor(Span(residuals), HiddenShortestPeriod_days), false, *pg);
     ResidualPeriodogramPlot->SetMessage({});
     ResidualPeriodogramPlot->SetPeriodogram(*pg);
-    const std::size_t n = job_->set.data.size();
     QString text = QString("Highest peak of the residuals: %1, false-alarm probability %2.\n"
                            "BIC with one planet: %3\n")
                        .arg(Days(pg->peak.period_days))
                        .arg(Probability(pg->falseAlarm))
-                       .arg(fit::Bic(*one, n), 0, 'f', 1);
+                       .arg(one->bic, 0, 'f', 1);
     if (const fit::TOrbitSolution* two = TwoPlanetFit()) {
         const fit::TFittedPlanet& second = two->planets.back();
         text += QString("BIC with two planets: %1 (the second at %2 days, K = %3 m/s)\n"
                         "The second planet lowers the BIC by %4.")
-                    .arg(fit::Bic(*two, n), 0, 'f', 1)
+                    .arg(two->bic, 0, 'f', 1)
                     .arg(second.period_days.value, 0, 'f', 2)
                     .arg(second.K_mps.value, 0, 'f', 1)
-                    .arg(fit::Bic(*one, n) - fit::Bic(*two, n), 0, 'f', 1);
+                    .arg(fit::BicDrop(*one, *two), 0, 'f', 1);
     } else {
         text += "No fit with two planets could be made.";
     }
@@ -276,25 +280,30 @@ void TFindingPlanet::ShowResiduals() {
 // ---- the pages ----
 
 void TFindingPlanet::ShowPage() {
+    // The views of the published data need their job before anything is shown.
+    if (q::ShowsRealData(Page) && !realJob_)
+        StartRealFit();
     if (!observed_)
         Observe(seed_, {});
     else if (Page != q::FalseAlarmPage && (choice_.fewerNights || choice_.moreNoise))
         Observe(seed_, {});
     ShowRun();
-    const int unlocked = q::TabsUnlocked(Page);
     for (int tab = 0; tab < Views->count(); ++tab)
-        Views->setTabEnabled(tab, tab < unlocked);
+        Views->setTabEnabled(tab, q::TabOpen(Page, tab));
     Views->setCurrentIndex(q::TabShown(Page));
     const bool poorerRuns = Page == q::FalseAlarmPage;
     FewerNightsButton->setVisible(poorerRuns);
     MoreNoiseButton->setVisible(poorerRuns);
     OwnRunButton->setVisible(poorerRuns);
-    WindowBox->setEnabled(Page >= q::AliasPage);
-    if (Page < q::AliasPage)
+    // The published data's periodogram is worked out without its window.
+    WindowBox->setEnabled(Page >= q::AliasPage && !q::ShowsRealData(Page));
+    if (Page < q::AliasPage || q::ShowsRealData(Page))
         WindowBox->setChecked(false);
     ShowPeriodogram();
-    if (Page == q::FoldPage)
-        FoldPeriodBox->setValue(ownPeak_.period_days);
+    ShowFit();
+    if (Page == q::FoldPage || q::ShowsRealData(Page) != realShown_)
+        FoldPeriodBox->setValue(ShownPeak().period_days);
+    realShown_ = q::ShowsRealData(Page);
     ShowFold(FoldPeriodBox->value());
     SetQuestion();
     WritePageText();
@@ -347,14 +356,8 @@ int TFindingPlanet::RightChoice() const {
     const q::TQuestion* question = q::QuestionOn(Page);
     if (!question)
         return -1;
-    if (Page == q::SecondPlanetPage) {
-        const fit::TOrbitSolution* one = OnePlanetFit();
-        const fit::TOrbitSolution* two = TwoPlanetFit();
-        const std::size_t n = job_ ? job_->set.data.size() : 0;
-        const bool believed =
-            one && two && fit::Bic(*one, n) - fit::Bic(*two, n) > fit::BelievedDrop;
-        return believed ? 0 : 1;
-    }
+    if (Page == q::SecondPlanetPage)
+        return !work_->Running() && job_ && job_->fits.SecondBelieved() ? 0 : 1;
     return question->right;
 }
 
@@ -371,7 +374,7 @@ bool TFindingPlanet::IsAnswerCorrect() {
     double typed = 0.0;
     if (!ReadNumber(typed))
         return false;
-    const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, OnePlanetFit());
+    const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, PageFit());
     return accepted.valid && std::fabs(typed - accepted.value) <= accepted.tolerance;
 }
 
@@ -389,7 +392,7 @@ void TFindingPlanet::WriteConclusion() {
     oRichEdit& t = *FeedbackBox;
     t << "\n";
     if (question->unit) {
-        const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, OnePlanetFit());
+        const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, PageFit());
         t << q::AcceptedText(Page, accepted) << " ";
     } else if (!AnswerCorrect && RightChoice() >= 0) {
         t << "The answer: " << q::ChoiceCaption(*question, RightChoice(), ownPeak_.period_days)
@@ -420,8 +423,8 @@ void TFindingPlanet::MoreNoiseButtonClick() { Observe(seed_, {false, true}); }
 void TFindingPlanet::OwnRunButtonClick() { Observe(seed_, {}); }
 void TFindingPlanet::WindowBoxClick() { ShowPeriodogram(); }
 void TFindingPlanet::FoldPeriodBoxChange() { ShowFold(FoldPeriodBox->value()); }
-void TFindingPlanet::FoldPeakButtonClick() { FoldPeriodBox->setValue(ownPeak_.period_days); }
-void TFindingPlanet::FoldWrongButtonClick() { FoldPeriodBox->setValue(1.1 * ownPeak_.period_days); }
+void TFindingPlanet::FoldPeakButtonClick() { FoldPeriodBox->setValue(ShownPeak().period_days); }
+void TFindingPlanet::FoldWrongButtonClick() { FoldPeriodBox->setValue(1.1 * ShownPeak().period_days); }
 
 // ---- the teacher's guide ----
 
@@ -429,9 +432,19 @@ void TFindingPlanet::WriteTeacherNotes(TRichEditControl& t) {
     t << fsBold << "Aims: " >> fsBold
       << "to find a planet in a season of noisy, nightly measurements as astronomers do: the "
          "periodogram and its false-alarm probability, daily aliases and the window function, "
-         "folding, the Keplerian fit, the planet's m sin i, and whether a second planet is "
-         "believed (BIC). Each student's star is chosen by the seed shown under the "
-         "measurements; the hidden stars are listed at the end of this guide.\n";
+         "folding, the fit by hand and the Keplerian fit with the star's jitter, the planet's "
+         "m sin i, and whether a second planet is believed (BIC). Each student's star is "
+         "chosen by the seed shown under the measurements; the hidden stars are listed at the "
+         "end of this guide.\n";
+    t << fsBold << "Real data (pages 10 and 11): " >> fsBold
+      << "the published velocities of 51 Pegasi from two instruments, LICK (Butler et al. "
+         "2006, ApJ 646, 505) and ELODIE at Haute-Provence (Naef et al. 2004, A&A 414, 351), "
+         "read from the book's data folder and shown an instrument a plot. The book fits each "
+         "instrument's zero point and jitter with the planet; the periodogram is of the "
+         "measurements less each zero point, and the fold and the fit show every measurement "
+         "less its instrument's zero point. Page 10 asks the period (4.2308 days within "
+         "0.01), page 11 the m sin i from the fit shown. Every student sees the same "
+         "numbers.\n";
     t << fsBold << "Misconceptions:" >> fsBold;
     for (const q::TQuestion& question : q::Questions())
         t << "\n  page " << question.page << ": " << question.misconception << ";";
@@ -445,8 +458,9 @@ std::string TFindingPlanet::AcceptedAnswer() {
     WaitForFits();
     std::string text = question->accepted;
     if (question->unit) {
-        const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, OnePlanetFit());
-        text += ". For seed " + std::to_string(seed_) + ": " + q::AcceptedText(Page, accepted);
+        const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, PageFit());
+        text += q::ShowsRealData(Page) ? ". " : ". For seed " + std::to_string(seed_) + ": ";
+        text += q::AcceptedText(Page, accepted);
     } else if (RightChoice() >= 0) {
         text += ". For seed " + std::to_string(seed_) + ": “" +
                 q::ChoiceCaption(*question, RightChoice(), ownPeak_.period_days) + "”.";

@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
-// Chapter 6, "Finding a planet": ten pages on which the student observes a star whose planet
-// the book keeps hidden (chosen by a seed shown beside the measurements), finds its period with
-// a periodogram, meets false alarms and daily aliases, folds the measurements, fits the orbit,
-// weighs the planet and asks whether a second one is there. Beside the text, where the other
-// chapters have the simulation, the observing run's plots: the measurements, the periodogram,
-// the fold, the fit and the residuals, unlocked page by page. Every answer that depends on the
-// student's data is judged against the numbers the plots and labels show. The fits run in the
-// background as soon as the measurements are made.
+// Chapter 6, "Finding a planet": twelve pages on which the student observes a star whose
+// planet the book keeps hidden (chosen by a seed shown beside the measurements), finds its
+// period with a periodogram, meets false alarms and daily aliases, folds the measurements,
+// fits the orbit by hand and by the book, weighs the planet, asks whether a second one is
+// there, and then does the same with the published velocities of 51 Pegasi from two
+// instruments. Beside the text, where the other chapters have the simulation, the observing
+// run's plots: the measurements, the periodogram, the fold, the fit by hand, the fit and the
+// residuals, unlocked page by page. Every answer that depends on the data is judged against
+// the numbers the plots and labels show. The fits, each instrument's jitter fitted, run in
+// the background as soon as the measurements are made or the published ones read.
 
 #include "book/TThisChapter.h"
 #include "model/HiddenSystems.h"
 #include "model/OrbitFit.h"
 #include "model/Periodogram.h"
+#include "model/RvDataSet.h"
 
 #include <array>
 #include <memory>
@@ -27,6 +30,7 @@ class QPushButton;
 class QTabWidget;
 class TBackgroundWork;
 class TDataPlot;
+class TFitByHandPage;
 class TFitPlot;
 class TFoldPlot;
 class TKeyEdit;
@@ -38,12 +42,14 @@ public:
     explicit TFindingPlanet(TCustomBook* owner);
     ~TFindingPlanet() override;
 
-    enum TTab { MeasurementsTab, PeriodogramTab, FoldTab, FitTab, ResidualsTab };
-
     // The views beside the text.
     QTabWidget* Views = nullptr;
     TDataPlot* DataPlot = nullptr;
+    // The published measurements, an instrument a plot, in place of DataPlot on the pages
+    // of real data.
+    std::array<TDataPlot*, 2> InstrumentPlots{};
     QLabel* RunLabel = nullptr;
+    QLabel* SeedCaption = nullptr;
     QLineEdit* SeedEdit = nullptr;
     QPushButton* ObserveButton = nullptr;
     QPushButton* FewerNightsButton = nullptr;
@@ -56,6 +62,7 @@ public:
     QDoubleSpinBox* FoldPeriodBox = nullptr;
     QPushButton* FoldPeakButton = nullptr;
     QPushButton* FoldWrongButton = nullptr;
+    TFitByHandPage* ByHandPage = nullptr;
     TFitPlot* FitPlot = nullptr;
     TResidualPlot* ResidualPlot = nullptr;
     QLabel* FitLabel = nullptr;
@@ -86,6 +93,11 @@ public:
     // being worked out.
     const fit::TOrbitSolution* OnePlanetFit() const;
     const fit::TOrbitSolution* TwoPlanetFit() const;
+    // The published measurements of 51 Peg once read (empty name while not), why they could
+    // not be, and the fit of one planet to them; none while it is being worked out.
+    const rvdata::TRvDataSet& RealData() const { return real_; }
+    const std::string& RealDataFault() const { return realFault_; }
+    const fit::TOrbitSolution* RealFit() const;
     // Waits for the fits in progress (for tests, the gallery and the teacher's guide).
     void WaitForFits();
 
@@ -104,6 +116,7 @@ public:
 
 private:
     struct TFitJob;
+    struct TRealJob;
 
     void Observe(std::uint64_t seed, observing::THiddenRunChoice choice);
     void StartFits();
@@ -113,6 +126,16 @@ private:
     void ShowFold(double period_days);
     void ShowFit();
     void ShowResiduals();
+    void ShowRealData();
+    void ShowRealPeriodogram();
+    void ShowRealFit();
+    void StartRealFit();
+    void RealFitDone();
+    // The highest peak of what the page shows: the student's own run or, once worked out,
+    // the published data.
+    const observing::TPeak& ShownPeak() const;
+    // The one-planet fit of what the page shows.
+    const fit::TOrbitSolution* PageFit() const;
     void SetQuestion();
     void EnableAnswers();
     int RightChoice() const;
@@ -129,4 +152,10 @@ private:
     std::shared_ptr<TFitJob> job_;
     TBackgroundWork* work_ = nullptr;
     bool observed_ = false;
+    rvdata::TRvDataSet real_;
+    std::string realFault_;
+    std::shared_ptr<TRealJob> realJob_;
+    TBackgroundWork* realWork_ = nullptr;
+    // Whether the views last showed the published data, so that the fold follows a change.
+    bool realShown_ = false;
 };

@@ -88,14 +88,19 @@ void TFindingPlanet::WritePageText() {
     case q::FitPage:
         t << fsBold << "The fit" >> fsBold;
         t << "\n\nA planet on an eccentric orbit moves its star in a curve sharper than a "
-             "sine. The fit adjusts the period ";
-        t << fsItalic << "P" >> fsItalic << ", the semi-amplitude ";
-        t << fsItalic << "K" >> fsItalic << ", the eccentricity ";
-        t << fsItalic << "e" >> fsItalic << ", the argument of periastron ω, the time of "
-             "periastron and the star's own mean velocity until the curve passes as close to "
-             "the points as it can, each weighed by its error. It starts from the "
-             "periodogram's highest peaks and keeps the best.\n\nThe reduced χ² is about 1 "
-             "when the points scatter as their error bars say, more when jitter adds to them.";
+             "sine. On the ";
+        t << fsBold << "By hand" >> fsBold;
+        t << " tab, move the sliders until the green curve runs through the points and the "
+             "rms is small. On the ";
+        t << fsBold << "Fit" >> fsBold;
+        t << " tab the book has done it properly: starting from the periodogram's highest "
+             "peaks it adjusts ";
+        t << fsItalic << "P" >> fsItalic << ", ";
+        t << fsItalic << "K" >> fsItalic << ", ";
+        t << fsItalic << "e" >> fsItalic << ", ω, the time of periastron and the star's mean "
+             "velocity, each point weighed by its error. It also finds the star's jitter, the "
+             "scatter the error bars leave unexplained, and adds it to every error, so the "
+             "reduced χ² comes out near 1.";
         break;
     case q::MassPage:
         // K = 28.4329 m/s for one Jupiter mass on a one-year circular orbit about one solar
@@ -126,13 +131,35 @@ void TFindingPlanet::WritePageText() {
         t << fsBold << "Another planet?" >> fsBold;
         t << "\n\nTake the fitted curve away and what is left, the residuals, may hide a second "
              "planet: it would make a peak in their periodogram with a small false-alarm "
-             "probability. The book has also fitted two planets together. Any extra planet "
-             "lowers χ² a little, so the fits are compared by\n\n   BIC = χ² + ";
+             "probability. The book has also fitted two planets together. An extra planet "
+             "always fits the noise a little better, so the fits are compared by\n\n   BIC = "
+             "−2 ln ";
+        t << fsItalic << "L" >> fsItalic << " + ";
         t << fsItalic << "k" >> fsItalic << " ln ";
         t << fsItalic << "N" >> fsItalic;
         t << "\n\nfor ";
         t << fsItalic << "k" >> fsItalic << " parameters and ";
-        t << fsItalic << "N" >> fsItalic << " measurements: the lower, the better.";
+        t << fsItalic << "N" >> fsItalic;
+        t << " measurements: the lower, the better. −2 ln ";
+        t << fsItalic << "L" >> fsItalic;
+        t << " is χ² plus a charge for the jitter each fit needs.";
+        break;
+    case q::RealDataPage:
+        // 51 Pegasi b: Mayor & Queloz 1995, Nature 378, 355. The data's papers are those the
+        // bundled files' headers name.
+        t << fsBold << "Real data: 51 Pegasi" >> fsBold;
+        t << "\n\nNow a real star. The Data tab shows published velocities of 51 Pegasi, "
+             "an instrument a plot: LICK, from Lick Observatory (Butler et al. 2006, ApJ 646, "
+             "505), and ELODIE, from Haute-Provence (Naef et al. 2004, A&A 414, 351). Each "
+             "instrument measures from a zero point of its own, so the book takes each one's "
+             "zero point and jitter off before the periodogram.";
+        break;
+    case q::RealMassPage:
+        t << fsBold << "Weighing 51 Peg b" >> fsBold;
+        t << "\n\nThe Fit tab shows one planet fitted to both instruments at once, each with "
+             "its own zero point and jitter, and every point at its time since periastron: "
+             "years of nights fall onto one orbit. The star's mass is under the "
+             "measurements. Weigh the planet as on page 8 of this chapter.";
         break;
     case q::PageCount:
         // 51 Pegasi b: Mayor & Queloz 1995, Nature 378, 355.
@@ -140,9 +167,9 @@ void TFindingPlanet::WritePageText() {
         t << "\n\nMeasuring a star on a few dozen nights, searching the periodogram, ruling out "
              "false alarms and aliases, folding, fitting and weighing: this is how 51 Pegasi b, "
              "the first planet found around a star like the Sun, was found in 1995, and how "
-             "most planets since have been found by their stars' velocity.\n\nThe Measurements "
-             "tab now shows, in red, the curve of the planets the book hid around your star, "
-             "and their true values. How close did you come?";
+             "most planets since have been found by their stars' velocity.\n\nThe Data "
+             "tab now shows your own star again with, in red, the curve of the planets the book "
+             "hid around it, and their true values. How close did you come?";
         break;
     default:
         break;

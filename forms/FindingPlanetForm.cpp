@@ -8,6 +8,7 @@
 #include "chapters/TFindingPlanet.h"
 #include "model/HiddenSystems.h"
 #include "observing/TDataPlot.h"
+#include "observing/TFitByHandPage.h"
 #include "observing/TFitPlot.h"
 #include "observing/TFoldPlot.h"
 #include "observing/TPeriodogramPlot.h"
@@ -70,11 +71,17 @@ void DefineFindingPlanetForm(TFindingPlanet& f) {
     f.Views->setGeometry(ViewsLeft, ViewsTop, ViewsWidth, ViewsHeight);
     f.Views->setAccessibleName("Observing views");
 
-    QWidget* data = Tab(f, "Measurements");
+    QWidget* data = Tab(f, "Data");
     f.DataPlot = Plot<TDataPlot>(data, QRect(4, 4, PlotWidth, 300), "Measurements");
+    // The published data's instruments, one above the other in the same place.
+    for (std::size_t i = 0; i < f.InstrumentPlots.size(); ++i) {
+        f.InstrumentPlots[i] = Plot<TDataPlot>(data, QRect(4, 4 + 150 * int(i), PlotWidth, 150),
+                                               "Measurements of one instrument");
+        f.InstrumentPlots[i]->hide();
+    }
     f.RunLabel = Readout(data, QRect(6, 308, PlotWidth - 4, 124));
-    auto* seedCaption = new QLabel("Seed:", data);
-    seedCaption->setGeometry(6, 438, 40, 24);
+    f.SeedCaption = new QLabel("Seed:", data);
+    f.SeedCaption->setGeometry(6, 438, 40, 24);
     f.SeedEdit = new QLineEdit(data);
     f.SeedEdit->setGeometry(48, 436, 70, 26);
     f.SeedEdit->setValidator(new QIntValidator(1, int(observing::MaxHiddenSeed), f.SeedEdit));
@@ -113,6 +120,10 @@ void DefineFindingPlanetForm(TFindingPlanet& f) {
     f.FoldPeakButton = Button(fold, QRect(214, 309, 96, 28), "The peak", [&f] { f.FoldPeakButtonClick(); });
     f.FoldWrongButton =
         Button(fold, QRect(316, 309, 100, 28), "Peak × 1.1", [&f] { f.FoldWrongButtonClick(); });
+
+    // The chapter fits the orbit itself; the fit by hand is there to be tried.
+    f.ByHandPage = new TFitByHandPage(TFitByHandPage::TFitFromHand{});
+    f.Views->addTab(f.ByHandPage, "By hand");
 
     QWidget* fitted = Tab(f, "Fit");
     f.FitPlot = Plot<TFitPlot>(fitted, QRect(4, 4, PlotWidth, 210), "Fitted curve");

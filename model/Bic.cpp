@@ -4,15 +4,15 @@
 
 #include "Precondition.h"
 
-#include <cmath>
-
 namespace fit {
 
-int FreeParameters(const TOrbitSolution& solution) { return 5 * int(solution.planets.size()) + 1; }
+double BicDrop(const TOrbitSolution& fewer, const TOrbitSolution& more) {
+    PRECONDITION(more.planets.size() > fewer.planets.size());
+    return fewer.bic - more.bic;
+}
 
-double Bic(const TOrbitSolution& solution, std::size_t measurements) {
-    PRECONDITION(measurements > 0 && solution.jitter_mps == 0.0);
-    return solution.chiSquare + FreeParameters(solution) * std::log(double(measurements));
+bool MorePlanetsBelieved(const TOrbitSolution& fewer, const TOrbitSolution& more) {
+    return BicDrop(fewer, more) > BelievedDrop;
 }
 
 } // namespace fit

@@ -4,13 +4,13 @@
 
 #include "model/Bic.h"
 #include "model/PlanetSearch.h"
+#include "model/SecondPlanet.h"
 
 namespace fit {
 
 TFitResult SupportedFit(std::span<const TMeasurement> data, double shortestPeriod_days,
                         double starMass_Solar) {
-    TFitSettings settings;
-    settings.starMass_Solar = starMass_Solar;
+    const TFitSettings settings = JitterFitSettings(starMass_Solar);
     TFitResult best = FitNextPlanet(data, {}, shortestPeriod_days, settings).fit;
     while (best.outcome == TFitOutcome::Done &&
            int(best.solution.planets.size()) < MaxFitPlanets) {
@@ -19,7 +19,7 @@ TFitResult SupportedFit(std::span<const TMeasurement> data, double shortestPerio
             known.push_back(planet.elements);
         TFitResult more = FitNextPlanet(data, known, shortestPeriod_days, settings).fit;
         if (more.outcome != TFitOutcome::Done ||
-            Bic(best.solution, data.size()) - Bic(more.solution, data.size()) <= BelievedDrop)
+            !MorePlanetsBelieved(best.solution, more.solution))
             break;
         best = std::move(more);
     }

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The fit the data support: planets are added one by one (PlanetSearch) for as long as each
-// lowers the BIC by more than fit::BelievedDrop (Bic.h), up to MaxFitPlanets; no jitter is
-// fitted. Units: days, m/s, solar masses.
+// is believed by the BIC (Bic.h), up to MaxFitPlanets; each instrument's jitter is fitted
+// (SecondPlanet.h says why). Units: days, m/s, solar masses.
 
 #include "model/OrbitFit.h"
 
@@ -11,7 +11,7 @@
 
 namespace fit {
 
-// Needs at least MeasurementsNeeded(1, false) measurements spanning some time; the outcome is
+// Needs at least MeasurementsNeeded(1, ...) measurements spanning some time; the outcome is
 // Refused, with the message, when not even one planet can be fitted.
 TFitResult SupportedFit(std::span<const TMeasurement> data, double shortestPeriod_days,
                         double starMass_Solar);

@@ -30,10 +30,13 @@ double Share(const QSlider* slider) {
 } // namespace
 
 TFitByHandPage::TFitByHandPage(TOrbitFitPage& fitPage, QWidget* parent)
-    : QWidget(parent), fitPage_(fitPage) {
+    : TFitByHandPage([&fitPage](const kepler::TRadialVelocityElements& e) { fitPage.FitFromHand(e); },
+                     parent) {}
+
+TFitByHandPage::TFitByHandPage(TFitFromHand fitFromHand, QWidget* parent)
+    : QWidget(parent), fitFromHand_(std::move(fitFromHand)) {
     setAccessibleName("Fit by hand");
     CurvePlot = new TFitPlot(this);
-    CurvePlot->setGeometry(4, 2, 624, 270);
     CurvePlot->setAccessibleName("Measurements with the curve set by hand");
     CurvePlot->setAccessibleDescription("The measurements less the best offset, with their error bars, and the curve the sliders set, in green.");
     const char* captions[] = {"Orbi&t period", "&Amplitude K", "Eccentricit&y", "Ome&ga \u03c9",
@@ -41,32 +44,51 @@ TFitByHandPage::TFitByHandPage(TOrbitFitPage& fitPage, QWidget* parent)
     const char* names[] = {"Period, logarithmic", "Semi-amplitude K", "Eccentricity",
                            "Argument of periastron omega", "Time of periastron"};
     for (int i = 0; i < 5; ++i) {
-        const int top = 280 + i * 28;
         auto* caption = new QLabel(QString::fromUtf8(captions[i]), this);
-        caption->setGeometry(8, top + 2, 110, 20);
+        caption->setGeometry(8, 282 + i * 28, 110, 20);
         caption->setFont(Arial(13));
         Sliders[i] = new QSlider(Qt::Horizontal, this);
-        Sliders[i]->setGeometry(120, top, 360, 24);
         Sliders[i]->setRange(0, SliderSteps);
         Sliders[i]->setAccessibleName(QString::fromUtf8(names[i]));
         caption->setBuddy(Sliders[i]);
         Readouts[i] = new QLabel(this);
-        Readouts[i]->setGeometry(488, top + 2, 140, 20);
         Readouts[i]->setFont(Arial(13, true));
         Readouts[i]->setAccessibleName(QString::fromUtf8(names[i]) + " readout");
         connect(Sliders[i], &QSlider::valueChanged, this, [this] { SliderChange(); });
     }
     RmsLabel = new QLabel(this);
-    RmsLabel->setGeometry(8, 424, 400, 22);
     RmsLabel->setFont(Arial(14, true));
     RmsLabel->setAccessibleName("rms of the residuals");
     FitButton = new QPushButton("Fit &using these", this);
-    FitButton->setGeometry(488, 420, 140, 28);
     FitButton->setFont(Arial(13, true));
     FitButton->setAccessibleName("Fit using these elements");
+    FitButton->setVisible(bool(fitFromHand_));
     connect(FitButton, &QPushButton::clicked, this, [this] { FitButtonClick(); });
 
+    resize(632, 450);
+    Layout();
     SliderChange();
+}
+
+void TFitByHandPage::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    Layout();
+}
+
+// The plot and the sliders take the width; the captions keep theirs, and the readouts and
+// the button theirs at the right.
+void TFitByHandPage::Layout() {
+    const int w = width();
+    const int readoutWidth = w >= 600 ? 140 : 104;
+    const int readoutLeft = w - 4 - readoutWidth;
+    CurvePlot->setGeometry(4, 2, w - 8, 270);
+    for (int i = 0; i < 5; ++i) {
+        const int top = 280 + i * 28;
+        Sliders[i]->setGeometry(120, top, std::max(40, readoutLeft - 128), 24);
+        Readouts[i]->setGeometry(readoutLeft, top + 2, readoutWidth, 20);
+    }
+    FitButton->setGeometry(w - 144, 420, 140, 28);
+    RmsLabel->setGeometry(8, 424, std::min(400, (fitFromHand_ ? w - 144 : w) - 16), 22);
 }
 
 void TFitByHandPage::SetMeasurements(const observing::TMeasurementSet& set) {
@@ -123,6 +145,6 @@ void TFitByHandPage::SliderChange() {
 }
 
 void TFitByHandPage::FitButtonClick() {
-    if (set_.data.size() >= observing::MinCsvRows)
-        fitPage_.FitFromHand(Elements());
+    if (fitFromHand_ && set_.data.size() >= observing::MinCsvRows)
+        fitFromHand_(Elements());
 }

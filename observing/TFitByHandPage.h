@@ -4,13 +4,15 @@
 // The observing run's page "By hand": one planet's curve moved over the measurements with
 // sliders for P, K, e, omega and the time of periastron, as orbits were first fitted, with
 // the rms of what is left shown as the sliders move. The offset is the residuals' weighted
-// mean. "Fit using these" hands the elements to the Fit page, which fits from them.
+// mean. "Fit using these" hands the elements on (to the Fit page, which fits from them); a
+// page with nobody to hand them to has no such button. The page lays itself out to its width.
 
 #include "model/Kepler.h"
 #include "model/MeasurementsCsv.h"
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -20,8 +22,11 @@ class TOrbitFitPage;
 
 class TFitByHandPage : public QWidget {
 public:
+    using TFitFromHand = std::function<void(const kepler::TRadialVelocityElements&)>;
     // fitPage: where "Fit using these" sends the elements; it must outlive this page.
     explicit TFitByHandPage(TOrbitFitPage& fitPage, QWidget* parent = nullptr);
+    // fitFromHand: what "Fit using these" does with the elements; none: no such button.
+    explicit TFitByHandPage(TFitFromHand fitFromHand, QWidget* parent = nullptr);
 
     enum TElement { Period, Amplitude, Eccentricity, Omega, Periastron };
     static constexpr int SliderSteps = 1000;
@@ -39,8 +44,13 @@ public:
     void SliderChange();
     void FitButtonClick();
 
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
-    TOrbitFitPage& fitPage_;
+    void Layout();
+
+    TFitFromHand fitFromHand_;
     observing::TMeasurementSet set_;
     double shortest_days_ = 1.0, longest_days_ = 100.0, largestK_mps_ = 100.0;
 };

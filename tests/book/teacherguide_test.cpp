@@ -10,13 +10,17 @@
 #include "model/MysteryStars.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
 namespace {
 
 // Whitespace squeezed and hyphens dropped: pdftotext joins a word hyphenated at a line's end.
-QString Squeezed(QString text) { return text.remove('-').simplified(); }
+// The page numbers at the foot of each page go too, so a sentence broken by a page reads whole.
+QString Squeezed(QString text) {
+    return text.replace(QRegularExpression(R"(\n\d+\n*\f)"), " ").remove('-').simplified();
+}
 
 // The question a page asks: its text's last paragraph.
 QString QuestionOf(const TThisChapter& chapter) {

@@ -4,13 +4,21 @@
 // under the plots, the choices' captions and the feedback.
 #include "../book/BookFixture.h"
 
+#include "DataFile.h"
 #include "TKeyEdit.h"
+#include "chapters/FindingPlanetQuestions.h"
 #include "chapters/TFindingPlanet.h"
+#include "observing/TDataPlot.h"
+#include "observing/TFitPlot.h"
+#include "observing/TFitByHandPage.h"
+#include "observing/TFoldPlot.h"
+#include "observing/TPeriodogramPlot.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <regex>
@@ -65,18 +73,26 @@ protected:
         EXPECT_EQ(current()->Seed(), seed);
     }
     std::string run() const { return current()->RunLabel->text().toStdString(); }
+    // m sin i by the formula of the page on weighing, from the fit's readout, Jupiter masses.
+    double weighed(double starMass_Solar) const {
+        const double P = Read(current()->FitLabel, "P =");
+        const double K = Read(current()->FitLabel, "K =");
+        const double e = Read(current()->FitLabel, "e =");
+        return K / 28.4 * std::sqrt(1 - e * e) * std::cbrt(P / 365.25) *
+               std::pow(starMass_Solar, 2.0 / 3.0);
+    }
 };
 
 TEST_F(FindingPlanetTest, TheChapterStandsBetweenFreeExperimentAndTheSummary) {
     open(Chapter - 1, -1);
     forward();
     ASSERT_NE(current(), nullptr);
-    EXPECT_EQ(caption(), "Doppler spectroscopy : Finding a planet 1/10");
+    EXPECT_EQ(caption(), "Doppler spectroscopy : Finding a planet 1/12");
     open(1);
     book->mnitChapters[Chapter - 1]->trigger();
     ASSERT_NE(current(), nullptr);
     EXPECT_EQ(book->mnitChapters[Chapter - 1]->text(), "&6 Finding a planet");
-    open(Chapter, 10);
+    open(Chapter, 12);
     forward();
     EXPECT_EQ(caption(), "Doppler spectroscopy : Summary 1/1");
 }
@@ -131,15 +147,10 @@ TEST_F(FindingPlanetTest, AStudentReadingTheScreenIsAcceptedOnEveryQuestion) {
 
         // Pages 7 and 8: K as the fit shows it, then m sin i by the page's formula.
         current()->WaitForFits();
-        const double P = Read(current()->FitLabel, "P =");
-        const double K = Read(current()->FitLabel, "K =");
-        const double e = Read(current()->FitLabel, "e =");
-        type(K);
+        type(Read(current()->FitLabel, "K ="));
         expectAccepted();
         forward();
-        const double mass = K / 28.4 * std::sqrt(1 - e * e) * std::cbrt(P / 365.25) *
-                            std::pow(starMass, 2.0 / 3.0);
-        type(mass);
+        type(weighed(starMass));
         expectAccepted();
         forward();
 
@@ -148,19 +159,109 @@ TEST_F(FindingPlanetTest, AStudentReadingTheScreenIsAcceptedOnEveryQuestion) {
         choose(drop > 10 ? "Yes: two" : "No");
         expectAccepted();
         forward();
-        EXPECT_EQ(current()->Page, 10);
+
+        // Pages 10 and 11: 51 Peg b's period off the periodogram, its m sin i by the formula.
+        current()->WaitForFits();
+        type(Read(current()->PeakLabel, "Highest peak:"));
+        expectAccepted();
+        forward();
+        type(weighed(Read(current()->RunLabel, "of")));
+        expectAccepted();
+        forward();
+        EXPECT_EQ(current()->Page, 12);
         EXPECT_NE(run().find("Hidden planet: P ="), std::string::npos) << run();
     }
 }
 
+// The page on real data: each instrument in a plot of its own, the papers the page cites
+// those its files name, the periodogram's peak at 51 Peg b's period, and the fit's points
+// one orbit long.
+TEST_F(FindingPlanetTest, ThePublishedDataOf51PegShowAsThePageSays) {
+    openPage(findingplanet::RealDataPage);
+    current()->WaitForFits();
+    const rvdata::TRvDataSet& real = current()->RealData();
+    ASSERT_EQ(real.instruments.size(), 2u) << current()->RealDataFault();
+    const std::string text = current()->TextBox->toPlainText().toStdString();
+    std::size_t shown = 0;
+    for (std::size_t i = 0; i < 2; ++i) {
+        SCOPED_TRACE(real.instruments[i].name);
+        const TDataPlot* plot = current()->InstrumentPlots[i];
+        EXPECT_TRUE(plot->isVisibleTo(current()));
+        for (const observing::TMeasurement& m : plot->Measurements().data)
+            EXPECT_EQ(m.instrument, int(i));
+        shown += plot->Measurements().data.size();
+        // "Butler et al. 2006 (ApJ, 646, 505)" is cited as "Butler et al. 2006, ApJ 646, 505".
+        const std::string& paper = real.instruments[i].reference;
+        EXPECT_NE(text.find(paper.substr(0, paper.find(" ("))), std::string::npos) << paper;
+        EXPECT_NE(text.find(real.instruments[i].name), std::string::npos);
+        EXPECT_NE(run().find(paper), std::string::npos) << run();
+    }
+    EXPECT_EQ(shown, real.measurements.data.size());
+    EXPECT_FALSE(current()->DataPlot->isVisibleTo(current()));
+    EXPECT_FALSE(current()->SeedEdit->isVisibleTo(current()));
+
+    const double peak = Read(current()->PeakLabel, "Highest peak:");
+    EXPECT_NEAR(peak, findingplanet::RealPeriod_days, findingplanet::RealPeriodTolerance_days);
+    ASSERT_NE(current()->PeriodogramPlot->Peak(), nullptr);
+    EXPECT_NEAR(current()->PeriodogramPlot->Peak()->period_days, peak, 0.001);
+    EXPECT_NEAR(current()->FoldPlot->Period_days(), peak, 0.001 * peak);
+    const fit::TOrbitSolution* fitted = current()->RealFit();
+    ASSERT_NE(fitted, nullptr);
+    ASSERT_EQ(fitted->offsets_mps.size(), 2u);
+    EXPECT_GT(fitted->jitters_mps[0].value + fitted->jitters_mps[1].value, 0.0);
+    const double P = fitted->planets[0].period_days.value;
+    for (const observing::TMeasurement& m : current()->FitPlot->Measurements().data) {
+        EXPECT_GE(m.t_days, 0.0);
+        EXPECT_LT(m.t_days, P);
+    }
+    // Each instrument's points, less its zero point, scatter about the one curve.
+    const auto& folded = current()->FitPlot->Measurements().data;
+    double squares = 0.0;
+    for (const observing::TMeasurement& m : folded) {
+        const double left = m.v_mps - kepler::RadialVelocity_mps(current()->FitPlot->Planets(), m.t_days);
+        squares += left * left;
+    }
+    EXPECT_NEAR(std::sqrt(squares / double(folded.size())), fitted->rms_mps, 0.01);
+    EXPECT_NEAR(fitted->planets[0].massSinI_Jupiter.value, 0.47, 0.03) << "Butler et al. 2006";
+
+    // Back on the student's own run, the fold and the plots are the run's again.
+    current()->Page = findingplanet::SecondPlanetPage;
+    current()->RefreshPage();
+    EXPECT_FALSE(current()->DataPlot->isHidden());
+    EXPECT_TRUE(current()->InstrumentPlots[0]->isHidden());
+    EXPECT_EQ(current()->FitPlot->Measurements().data, current()->Data());
+    const double ownPeak = Read(current()->PeakLabel, "Highest peak:");
+    EXPECT_NE(ownPeak, peak);
+    EXPECT_NEAR(current()->FoldPlot->Period_days(), ownPeak, 0.001 * ownPeak);
+}
+
+TEST_F(FindingPlanetTest, DataThatCannotBeFoundAreSaidSoAndTheOtherPagesWork) {
+    QTemporaryDir empty;
+    SetDataFolders({empty.path().toStdString()});
+    openPage(findingplanet::RealDataPage);
+    SetDataFolders({});
+    current()->WaitForFits();
+    EXPECT_NE(run().find("The published measurements of 51 Peg cannot be read"), std::string::npos)
+        << run();
+    EXPECT_EQ(current()->RealFit(), nullptr);
+    EXPECT_NE(current()->PeakLabel->text().indexOf("cannot be read"), -1);
+    current()->Page = findingplanet::RealMassPage;
+    current()->RefreshPage();
+    type("0.47");
+    EXPECT_FALSE(current()->AnswerCorrect) << "no fit, so nothing to be judged against";
+}
+
 TEST_F(FindingPlanetTest, ViewsUnlockPageByPage) {
-    const int unlocked[] = {1, 1, 2, 2, 2, 3, 4, 4, 5, 5};
-    for (int page = 1; page <= 10; ++page) {
+    // The tabs open on each page, as bits from the Data tab up.
+    const int open[] = {0b1, 0b1, 0b11, 0b11, 0b11, 0b111, 0b11111, 0b11111, 0b111111,
+                        0b10111, 0b10111, 0b111111};
+    for (int page = 1; page <= 12; ++page) {
         SCOPED_TRACE(page);
         openPage(page);
         QTabWidget* views = current()->Views;
+        ASSERT_EQ(views->count(), findingplanet::TabCount);
         for (int tab = 0; tab < views->count(); ++tab)
-            EXPECT_EQ(views->isTabEnabled(tab), tab < unlocked[page - 1]) << tab;
+            EXPECT_EQ(views->isTabEnabled(tab), bool(open[page - 1] & (1 << tab))) << tab;
         EXPECT_TRUE(views->isTabEnabled(views->currentIndex()));
         EXPECT_EQ(current()->FewerNightsButton->isVisibleTo(current()), page == 4);
     }

@@ -6,6 +6,7 @@
 #include "model/HiddenSystems.h"
 #include "model/PeakWidth.h"
 #include "model/PlanetMass.h"
+#include "model/SecondPlanet.h"
 #include "model/SupportedFit.h"
 #include "model/planet.h"
 
@@ -132,28 +133,63 @@ TEST(PeakWidth, DailyAliasesOfKnownPeriods) {
     EXPECT_TRUE(std::isinf(DailyAliases(1.0).above_days));
 }
 
-// Page 9's decision: the BIC rule recovers the number of hidden planets in most runs (the
-// star's jitter, which the fit does not model, now and then lets a spurious planet through).
-TEST(Bic, TheSupportedFitFindsTheHiddenPlanetsInMostRuns) {
+// Page 9's decision over six runs of every hidden star, fitted as the chapter fits them: the
+// star's jitter, fitted, is never taken for a second planet (without it two of these runs
+// show one), and the weaker second planets of the stars that have one are found in most runs.
+TEST(SecondPlanet, NoRunOfAOnePlanetStarIsGivenASecond) {
     const auto& systems = HiddenSystems();
-    int right = 0;
-    for (std::uint64_t seed = 1; seed <= 2 * systems.size(); ++seed) {
+    int falsePositives = 0, twoPlanetRuns = 0, found = 0;
+    for (std::uint64_t seed = 1; seed <= 6 * systems.size(); ++seed) {
+        const THiddenSystem& star = HiddenSystemFor(seed);
+        SCOPED_TRACE(seed);
+        const fit::TOneOrTwoPlanets fits = fit::FitOneAndTwoPlanets(
+            ObserveHidden(seed), HiddenShortestPeriod_days, star.starMass_Solar);
+        ASSERT_EQ(fits.one.outcome, fit::TFitOutcome::Done);
+        ASSERT_EQ(fits.two.outcome, fit::TFitOutcome::Done);
+        EXPECT_NEAR(fits.one.solution.planets[0].period_days.value, star.planets[0].period_days,
+                    0.02 * star.planets[0].period_days);
+        // Page 7: with the jitter added to the errors the reduced chi^2 comes out near 1.
+        EXPECT_NEAR(fits.one.solution.reducedChiSquare, 1.0, 0.5);
+        if (star.planets.size() == 1) {
+            falsePositives += fits.SecondBelieved();
+            EXPECT_FALSE(fits.SecondBelieved())
+                << "a false second planet at "
+                << fits.two.solution.planets.back().period_days.value << " days";
+        } else {
+            ++twoPlanetRuns;
+            found += fits.SecondBelieved() &&
+                     std::fabs(fits.two.solution.planets.back().period_days.value -
+                               star.planets[1].period_days) < 0.05 * star.planets[1].period_days;
+        }
+    }
+    EXPECT_EQ(falsePositives, 0);
+    EXPECT_GE(found, twoPlanetRuns - 2);
+}
+
+// The teacher's guide's fit: planets added while the BIC believes them.
+TEST(SecondPlanet, TheSupportedFitFindsEveryHiddenPlanet) {
+    const auto& systems = HiddenSystems();
+    for (std::uint64_t seed = 1; seed <= systems.size(); ++seed) {
         const THiddenSystem& star = HiddenSystemFor(seed);
         SCOPED_TRACE(seed);
         const fit::TFitResult fit =
             fit::SupportedFit(ObserveHidden(seed), HiddenShortestPeriod_days, star.starMass_Solar);
         ASSERT_EQ(fit.outcome, fit::TFitOutcome::Done);
-        if (fit.solution.planets.size() != star.planets.size())
-            continue;
-        ++right;
+        ASSERT_EQ(fit.solution.planets.size(), star.planets.size());
         for (std::size_t i = 0; i < star.planets.size(); ++i)
             EXPECT_NEAR(fit.solution.planets[i].period_days.value, star.planets[i].period_days,
                         0.02 * star.planets[i].period_days);
     }
-    EXPECT_GE(right, int(2 * systems.size()) - 2);
-    EXPECT_EQ(systems[3].planets.size(), 2u);
-    fit::TOrbitSolution one;
+}
+
+TEST(SecondPlanet, ABicDropOfTenIsNotYetBelieved) {
+    fit::TOrbitSolution one, two;
     one.planets.resize(1);
-    one.chiSquare = 40.0;
-    EXPECT_DOUBLE_EQ(fit::Bic(one, 100), 40.0 + 6 * std::log(100.0));
+    two.planets.resize(2);
+    one.bic = 250.0;
+    two.bic = 240.0;
+    EXPECT_DOUBLE_EQ(fit::BicDrop(one, two), 10.0);
+    EXPECT_FALSE(fit::MorePlanetsBelieved(one, two));
+    two.bic = 239.9;
+    EXPECT_TRUE(fit::MorePlanetsBelieved(one, two));
 }

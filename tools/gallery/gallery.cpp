@@ -16,6 +16,7 @@
 #include "calculator/TCalculatorForm.h"
 #include "book/TCustomChapter.h"
 #include "realsystems/TRealSystemsForm.h"
+#include "chapters/FindingPlanetQuestions.h"
 #include "chapters/TFindingPlanet.h"
 #include "thisbook/TThisBook.h"
 #include "chapters/TOnePlanet.h"
@@ -246,9 +247,15 @@ void ShootFindingPlanet(Gallery& gallery, TThisBook& book) {
     };
     const double peak = ReadoutNumber(*ch->PeakLabel, "Highest peak:");
     const double starMass = ReadoutNumber(*ch->RunLabel, "of");
-    for (int page = 2; page <= 9; ++page) {
+    auto weigh = [ch](double starMass) {
+        const double P = ReadoutNumber(*ch->FitLabel, "P ="), K = ReadoutNumber(*ch->FitLabel, "K ="),
+                     e = ReadoutNumber(*ch->FitLabel, "e =");
+        return K / 28.4 * std::sqrt(1 - e * e) * std::cbrt(P / 365.25) * std::pow(starMass, 2.0 / 3.0);
+    };
+    for (int page = 2; page <= 11; ++page) {
         ch->Page = page;
         ch->RefreshPage();
+        ch->WaitForFits();
         switch (page) {
         case 2: choose("No"); break;
         case 3: type(ReadoutNumber(*ch->PeakLabel, "Highest peak:")); break;
@@ -273,19 +280,28 @@ void ShootFindingPlanet(Gallery& gallery, TThisBook& book) {
             ch->FoldWrongButtonClick();
             choose("scatter");
             break;
-        case 7: type(ReadoutNumber(*ch->FitLabel, "K =")); break;
-        case 8: {
-            const double P = ReadoutNumber(*ch->FitLabel, "P ="), K = ReadoutNumber(*ch->FitLabel, "K ="),
-                         e = ReadoutNumber(*ch->FitLabel, "e =");
-            type(K / 28.4 * std::sqrt(1 - e * e) * std::cbrt(P / 365.25) * std::pow(starMass, 2.0 / 3.0));
+        case 7:
+            gallery.shoot(book, "ch6-p07-by-hand");
+            ch->Views->setCurrentIndex(findingplanet::FitTab);
+            type(ReadoutNumber(*ch->FitLabel, "K ="));
             break;
-        }
+        case 8: type(weigh(starMass)); break;
         case 9:
             choose(ReadoutNumber(*ch->ResidualLabel, "lowers the BIC by") > 10 ? "Yes: two" : "No");
             break;
+        case 10:
+            gallery.shoot(book, "ch6-p10-instruments");
+            ch->Views->setCurrentIndex(findingplanet::PeriodogramTab);
+            type(ReadoutNumber(*ch->PeakLabel, "Highest peak:"));
+            break;
+        case 11: type(weigh(ReadoutNumber(*ch->RunLabel, "of"))); break;
         }
         gallery.shoot(book, QString("ch6-p%1-answered").arg(page, 2, 10, QChar('0')));
     }
+    ch->Page = 10;
+    ch->RefreshPage();
+    ch->Views->setCurrentIndex(findingplanet::FoldTab);
+    gallery.shoot(book, "ch6-p10-fold");
 }
 
 // The screen with the book and each of its dialogs as it first opens over a page.

@@ -1,0 +1,232 @@
+// SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+// The pages of "Finding a planet" on the published velocities of 51 Peg: read from the
+// book's bundled data, an instrument a plot, and fitted with each instrument's own zero point
+// and jitter. The fold and the fit show every measurement less its instrument's zero point,
+// so that the two instruments' points fall on one curve.
+#include "TFindingPlanet.h"
+
+#include "DataFile.h"
+#include "FindingPlanetQuestions.h"
+#include "FindingPlanetReadouts.h"
+#include "TBackgroundWork.h"
+#include "model/FitText.h"
+#include "model/PlanetSearch.h"
+#include "model/RvBundle.h"
+#include "model/SecondPlanet.h"
+#include "observing/ObservingDrawing.h"
+#include "observing/TDataPlot.h"
+#include "observing/TFitPlot.h"
+#include "observing/TFoldPlot.h"
+#include "observing/TPeriodogramPlot.h"
+#include "observing/TResidualPlot.h"
+
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <algorithm>
+#include <cmath>
+
+using namespace observing;
+namespace q = findingplanet;
+
+struct TFindingPlanet::TRealJob {
+    std::vector<TMeasurement> data;
+    double starMass_Solar = 1.0;
+    fit::TPlanetSearch search;
+};
+
+using namespace findingplanetviews;
+
+namespace {
+
+// The star the pages show and the shortest period they search, days.
+constexpr const char* RealStar = "51 Peg";
+constexpr double RealShortestPeriod_days = 0.5;
+
+// Each measurement less its instrument's fitted zero point, all as one instrument, at its
+// time since the planet's last periastron; and the solution as it then reads: zero points 0,
+// periastron at time 0. So a plot of time shows one orbit with every point on it.
+struct TFoldedFit {
+    std::vector<TMeasurement> data;
+    fit::TOrbitSolution solution;
+};
+
+TFoldedFit FoldedOnFit(std::span<const TMeasurement> data, const fit::TOrbitSolution& fitted) {
+    TFoldedFit folded{{data.begin(), data.end()}, fitted};
+    const kepler::TRadialVelocityElements& planet = fitted.planets.front().elements;
+    for (TMeasurement& m : folded.data) {
+        m.v_mps -= fitted.offsets_mps[std::size_t(m.instrument)].value;
+        m.t_days -= planet.tPeri_days;
+        m.t_days -= planet.period_days * std::floor(m.t_days / planet.period_days);
+        m.instrument = 0;
+    }
+    std::sort(folded.data.begin(), folded.data.end(),
+              [](const TMeasurement& a, const TMeasurement& b) { return a.t_days < b.t_days; });
+    folded.solution.offsets_mps.assign(1, {});
+    folded.solution.offset_mps = {};
+    folded.solution.planets.front().elements.tPeri_days = 0.0;
+    return folded;
+}
+
+// The measurements of one instrument.
+TMeasurementSet OfInstrument(const TMeasurementSet& set, int instrument) {
+    TMeasurementSet one{{}, set.timeOffset_days};
+    for (const TMeasurement& m : set.data)
+        if (m.instrument == instrument)
+            one.data.push_back(m);
+    return one;
+}
+
+// Why there is no fit to show: it is being made, or what stopped it.
+QString NoFitMessage(bool running, const std::string& why) {
+    if (running)
+        return "Working out the periodogram and the fit…";
+    return why.empty() ? QString("No fit could be made.") : QString::fromStdString(why);
+}
+
+} // namespace
+
+const fit::TOrbitSolution* TFindingPlanet::RealFit() const {
+    if (realWork_->Running() || !realJob_ ||
+        realJob_->search.fit.outcome != fit::TFitOutcome::Done)
+        return nullptr;
+    return &realJob_->search.fit.solution;
+}
+
+const TPeak& TFindingPlanet::ShownPeak() const {
+    return q::ShowsRealData(Page) && RealFit() ? realJob_->search.periodogram.peak : ownPeak_;
+}
+
+void TFindingPlanet::StartRealFit() {
+    auto job = std::make_shared<TRealJob>();
+    realJob_ = job;
+    rvdata::TRvDataSetReading reading;
+    try {
+        reading = rvdata::LoadBundledStar(FindDataFile("rv"), RealStar);
+    } catch (const EFOpenError& e) {
+        reading.message = e.what();
+    }
+    if (!reading.ok) {
+        realFault_ = "The published measurements of 51 Peg cannot be read: " + reading.message;
+        job->search.fit.message = realFault_;
+        return;
+    }
+    real_ = reading.set;
+    job->data = real_.measurements.data;
+    job->starMass_Solar = real_.starMass_Solar;
+    realWork_->Start(
+        [job](TBackgroundWork::TControl& run) {
+            job->search = fit::FitNextPlanet(job->data, {}, RealShortestPeriod_days,
+                                             fit::JitterFitSettings(job->starMass_Solar),
+                                             run.Work());
+        },
+        [this](TBackgroundWork::TEnd, const QString&) { RealFitDone(); });
+}
+
+void TFindingPlanet::RealFitDone() {
+    if (!q::ShowsRealData(Page))
+        return;
+    ShowRealPeriodogram();
+    ShowRealFit();
+    FoldPeriodBox->setValue(ShownPeak().period_days);
+    ShowFold(FoldPeriodBox->value());
+    EnableAnswers();
+}
+
+void TFindingPlanet::ShowRealData() {
+    if (!realFault_.empty()) {
+        for (TDataPlot* plot : InstrumentPlots)
+            plot->SetMessage("No data");
+        RunLabel->setText(QString::fromStdString(realFault_));
+        return;
+    }
+    QString text = QString("%1, a star of %2 solar masses (from the data's system file):")
+                       .arg(QString::fromStdString(real_.star))
+                       .arg(real_.starMass_Solar, 0, 'f', 2);
+    for (std::size_t i = 0; i < InstrumentPlots.size(); ++i) {
+        TDataPlot* plot = InstrumentPlots[i];
+        if (i >= real_.instruments.size()) {
+            plot->hide();
+            continue;
+        }
+        const rvdata::TRvInstrument& instrument = real_.instruments[i];
+        const QString name = QString::fromStdString(instrument.name);
+        plot->SetMessage({});
+        plot->SetMeasurements(OfInstrument(real_.measurements, int(i)));
+        plot->SetVelocityTitle(name + " (m/s)");
+        plot->setAccessibleName("Measurements of " + name);
+        text += QString("\n%1: %2 measurements, %3.")
+                    .arg(name)
+                    .arg(instrument.count)
+                    .arg(QString::fromStdString(instrument.reference));
+    }
+    text += QString("\nThey span %1 days.").arg(std::lround(Span(real_.measurements.data)));
+    RunLabel->setText(text);
+}
+
+void TFindingPlanet::ShowRealPeriodogram() {
+    const fit::TOrbitSolution* fitted = RealFit();
+    if (!fitted) {
+        const QString message = NoFitMessage(realWork_->Running(), realJob_->search.fit.message);
+        PeriodogramPlot->SetMessage(message);
+        PeakLabel->setText(message);
+        return;
+    }
+    const TPeriodogram& pg = realJob_->search.periodogram;
+    PeriodogramPlot->SetMessage({});
+    PeriodogramPlot->SetPeriodogram(pg);
+    PeriodogramPlot->SetShowWindow(false);
+    PeakLabel->setText(QString("Each instrument's own zero point taken off first.\n"
+                               "Highest peak: %1 (power %2).\nFalse-alarm probability: %3.")
+                           .arg(Days(pg.peak.period_days))
+                           .arg(pg.peak.power, 0, 'f', 2)
+                           .arg(Probability(pg.falseAlarm)));
+}
+
+void TFindingPlanet::ShowRealFit() {
+    const fit::TOrbitSolution* fitted = RealFit();
+    if (!fitted) {
+        const QString message = NoFitMessage(realWork_->Running(), realJob_->search.fit.message);
+        for (TObservingPlot* plot : {static_cast<TObservingPlot*>(FitPlot),
+                                     static_cast<TObservingPlot*>(ResidualPlot),
+                                     static_cast<TObservingPlot*>(FoldPlot)})
+            plot->SetMessage(message);
+        FitLabel->setText(message);
+        return;
+    }
+    const TFoldedFit folded = FoldedOnFit(real_.measurements.data, *fitted);
+    const TMeasurementSet set{folded.data, 0.0};
+    for (TObservingPlot* plot : {static_cast<TObservingPlot*>(FitPlot),
+                                 static_cast<TObservingPlot*>(ResidualPlot),
+                                 static_cast<TObservingPlot*>(FoldPlot)})
+        plot->SetMessage({});
+    FitPlot->SetMeasurements(set);
+    FitPlot->SetSolution(&folded.solution);
+    ResidualPlot->SetMeasurements(set);
+    ResidualPlot->SetSolution(&folded.solution);
+    // The fold starts from the levelled measurements at their own times.
+    TMeasurementSet levelled = real_.measurements;
+    for (TMeasurement& m : levelled.data) {
+        m.v_mps -= fitted->offsets_mps[std::size_t(m.instrument)].value;
+        m.instrument = 0;
+    }
+    FoldPlot->SetMeasurements(levelled);
+
+    const fit::TFittedPlanet& planet = fitted->planets.front();
+    QString instruments;
+    for (std::size_t i = 0; i < real_.instruments.size(); ++i)
+        instruments += QString("%1%2: zero point %3 m/s, jitter %4 m/s")
+                           .arg(i == 0 ? "" : "\n")
+                           .arg(QString::fromStdString(real_.instruments[i].name))
+                           .arg(fitted->offsets_mps[i].value, 0, 'f', 1)
+                           .arg(fitted->jitters_mps[i].value, 0, 'f', 1);
+    FitLabel->setText(QString("51 Peg b, both instruments fitted together, each point shown "
+                              "at its time since periastron:\nP = %1 days,  K = %2 m/s\n"
+                              "e = %3,  ω = %4°\n%5\nrms %6 m/s, reduced χ² %7")
+                          .arg(WithSigma(planet.period_days), WithSigma(planet.K_mps),
+                               WithSigma(planet.ecc))
+                          .arg(planet.omega_rad.value * 180.0 / M_PI, 0, 'f', 0)
+                          .arg(instruments)
+                          .arg(fitted->rms_mps, 0, 'f', 1)
+                          .arg(fitted->reducedChiSquare, 0, 'f', 2));
+}

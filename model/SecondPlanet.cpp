@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "model/SecondPlanet.h"
+
+#include "model/Bic.h"
+#include "model/PlanetSearch.h"
+
+namespace fit {
+
+bool TOneOrTwoPlanets::SecondBelieved() const {
+    return one.outcome == TFitOutcome::Done && two.outcome == TFitOutcome::Done &&
+           MorePlanetsBelieved(one.solution, two.solution);
+}
+
+TFitSettings JitterFitSettings(double starMass_Solar) {
+    TFitSettings settings;
+    settings.starMass_Solar = starMass_Solar;
+    settings.fitJitter = true;
+    return settings;
+}
+
+TOneOrTwoPlanets FitOneAndTwoPlanets(std::span<const TMeasurement> data,
+                                     double shortestPeriod_days, double starMass_Solar,
+                                     const TWorkControl& control) {
+    TOneOrTwoPlanets fits;
+    TFitSettings settings = JitterFitSettings(starMass_Solar);
+    fits.one = FitNextPlanet(data, {}, shortestPeriod_days, settings, control).fit;
+    if (fits.one.outcome != TFitOutcome::Done) {
+        fits.two.message = fits.one.message;
+        return fits;
+    }
+    std::vector<kepler::TRadialVelocityElements> known;
+    for (const TFittedPlanet& planet : fits.one.solution.planets)
+        known.push_back(planet.elements);
+    fits.two = FitNextPlanet(data, known, shortestPeriod_days, settings, control).fit;
+    return fits;
+}
+
+} // namespace fit
