@@ -90,6 +90,8 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     QMenu* file = f.MenuBar->addMenu("&File");
     f.mnitImport = file->addAction("&Import measurements...", [&f] { f.mnitImportClick(); });
     f.mnitExport = file->addAction("&Export measurements...", [&f] { f.mnitExportClick(); });
+    f.mnitOpenRun = file->addAction("&Open run...", [&f] { f.mnitOpenRunClick(); });
+    f.mnitSaveRun = file->addAction("&Save run...", [&f] { f.mnitSaveRunClick(); });
     QMenu* mystery = file->addMenu("Open a &mystery star");
     for (int k = 0; k < 3; ++k)
         f.mnitMystery[std::size_t(k)] =

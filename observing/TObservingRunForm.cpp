@@ -143,6 +143,7 @@ void TObservingRunForm::ShowStatus() {
     StatusLabel->setStyleSheet(fault_.isEmpty() ? "color: rgb(0, 0, 157)" : "color: rgb(180, 0, 0)");
     ObserveButton->setEnabled(feed_ != nullptr);
     mnitExport->setEnabled(!set_.data.empty());
+    mnitSaveRun->setEnabled(!set_.data.empty());
 }
 
 void TObservingRunForm::ObserveButtonClick() {
@@ -247,6 +248,7 @@ bool TObservingRunForm::ExportFile(const QString& path) {
 
 void TObservingRunForm::ShowMeasurements(TMeasurementSet set, TSource source,
                                          const QString& status) {
+    keptFold_.reset();
     set_ = std::move(set);
     source_ = source;
     sourceText_ = status;
@@ -309,7 +311,8 @@ void TObservingRunForm::PeriodogramEnded(TBackgroundWork::TEnd end, const QStrin
         failure_ = failure;
     } else if (end == TBackgroundWork::TEnd::Finished && result) {
         PeriodogramPlot->SetPeriodogram(std::move(*result));
-        SetFoldPeriod(Periodogram()->peak.period_days);
+        SetFoldPeriod(keptFold_.value_or(Periodogram()->peak.period_days));
+        keptFold_.reset();
     } else {
         cancelled_ = true;
     }
