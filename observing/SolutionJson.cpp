@@ -20,10 +20,13 @@ QJsonObject EstimateToJson(const fit::TEstimate& e) {
             {"fixed", e.fixed}};
 }
 
-fit::TEstimate EstimateFromJson(const TWorkFields& parent, const char* key) {
+// `limit` bounds the value: the curve a solution gives is summed from its elements, offsets
+// and trend, which must stay far from overflowing.
+fit::TEstimate EstimateFromJson(const TWorkFields& parent, const char* key,
+                                double limit = Largest) {
     const TWorkFields f = parent.Object(key);
     fit::TEstimate e;
-    e.value = f.Number("value", -Largest, Largest);
+    e.value = f.Number("value", -limit, limit);
     e.sigma = f.ExtendedNumber("sigma");
     if (!(e.sigma >= 0.0))
         f.Refuse("sigma", "is below 0");
@@ -42,7 +45,8 @@ QJsonArray EstimatesToJson(const std::vector<fit::TEstimate>& list) {
     return array;
 }
 
-std::vector<fit::TEstimate> EstimatesFromJson(const TWorkFields& f, const char* key, int count) {
+std::vector<fit::TEstimate> EstimatesFromJson(const TWorkFields& f, const char* key, int count,
+                                              double limit) {
     const QJsonArray array = f.Array(key, count);
     if (array.size() != count)
         f.Refuse(key, QString("does not list %1 instruments").arg(count));
@@ -51,7 +55,7 @@ std::vector<fit::TEstimate> EstimatesFromJson(const TWorkFields& f, const char* 
         // An array element is read through an object holding it alone, for its path.
         const TWorkFields item(QJsonObject{{"estimate", array.at(i)}},
                                QString("%1[%2]").arg(f.PathOf(key)).arg(i));
-        list.push_back(EstimateFromJson(item, "estimate"));
+        list.push_back(EstimateFromJson(item, "estimate", limit));
     }
     return list;
 }
@@ -176,13 +180,14 @@ fit::TOrbitSolution SolutionFromJson(const TWorkFields& f, int instruments) {
         planet.eccentricityAtBound = p.Boolean("eccentricityAtBound");
         s.planets.push_back(planet);
     }
-    s.offsets_mps = EstimatesFromJson(f, "offsets", instruments);
-    s.jitters_mps = EstimatesFromJson(f, "jitters", instruments);
-    s.offset_mps = EstimateFromJson(f, "offset");
+    s.offsets_mps = EstimatesFromJson(f, "offsets", instruments, MaxAbsVelocity_mps);
+    s.jitters_mps = EstimatesFromJson(f, "jitters", instruments, MaxAbsVelocity_mps);
+    s.offset_mps = EstimateFromJson(f, "offset", MaxAbsVelocity_mps);
     s.jitter_mps = f.Number("jitter", 0.0, MaxAbsVelocity_mps);
     s.trendOrder = f.Integer("trendOrder", 0, fit::MaxTrendOrder);
-    s.trend_mps_per_day = EstimateFromJson(f, "trend");
-    s.curvature_mps_per_day2 = EstimateFromJson(f, "curvature");
+    // Bounded so that the curve stays finite over the longest span times allow.
+    s.trend_mps_per_day = EstimateFromJson(f, "trend", MaxAbsVelocity_mps);
+    s.curvature_mps_per_day2 = EstimateFromJson(f, "curvature", MaxAbsVelocity_mps);
     s.referenceTime_days = f.Number("referenceTime", -2 * MaxAbsTime_days, 2 * MaxAbsTime_days);
     s.span_days = f.Number("span", 0.0, 2 * MaxAbsTime_days);
     s.starMass_Solar = f.Number("starMass", 1e-3, 1e3);

@@ -5,6 +5,7 @@
 // book reopened at another zoom takes over.
 #include "BookFixture.h"
 
+#include "JsonFiles.h"
 #include "WorkFile.h"
 #include "observing/TObservingRunForm.h"
 #include "observing/TOrbitFitPage.h"
@@ -21,28 +22,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <functional>
-#include <set>
-
-namespace {
-
-QSet<QString> Keys(const QJsonObject& o) {
-    const QStringList keys = o.keys();
-    return QSet<QString>(keys.begin(), keys.end());
-}
-
-void Write(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-
-QJsonObject ReadJson(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return QJsonDocument::fromJson(file.readAll()).object();
-}
-
-} // namespace
 
 class KeptWorkTest : public BookTest {
 protected:
@@ -189,7 +168,7 @@ TEST_F(KeptWorkTest, ARefusedFileIsNamedWithItsReasonAndChangesNothing) {
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.name);
-        Write(path("bad.json"), k.text);
+        WriteBytes(path("bad.json"), k.text);
         dialogs.messages.clear();
         EXPECT_FALSE(book->OpenSystemFile(path("bad.json")));
         ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -198,7 +177,7 @@ TEST_F(KeptWorkTest, ARefusedFileIsNamedWithItsReasonAndChangesNothing) {
     }
     // From another chapter, a refused file leaves the reader on its page.
     open(3, 2);
-    Write(path("bad.json"), edited([](QJsonObject& s) { s["zoom"] = 100000; }));
+    WriteBytes(path("bad.json"), edited([](QJsonObject& s) { s["zoom"] = 100000; }));
     EXPECT_FALSE(book->OpenSystemFile(path("bad.json")));
     EXPECT_EQ(book->ChapterNumber, 3);
     EXPECT_EQ(chapter()->Page, 2);
@@ -234,7 +213,7 @@ TEST_F(KeptWorkTest, ABookReopenedAtAnotherZoomTakesOverTheSystemAndTheRun) {
     const double rms = run.FitPage->Solution()->rms_mps;
     const TBookPlace place = book->Place();
     // Through the file's text, as the restart carries it.
-    Write(path("restart.json"), WorkFileText(book->KeptWork()));
+    WriteBytes(path("restart.json"), WorkFileText(book->KeptWork()));
     book->close();
 
     TForm::Free(book);

@@ -4,6 +4,7 @@
 // file's fields; and the files the window refuses, keeping the run it shows.
 #include "../book/BookFixture.h"
 
+#include "JsonFiles.h"
 #include "WorkFile.h"
 #include "observing/TFitByHandPage.h"
 #include "observing/TObservingRunForm.h"
@@ -21,30 +22,9 @@
 #include <QTemporaryDir>
 #include <functional>
 
-namespace {
-
-QSet<QString> Keys(const QJsonObject& o) {
-    const QStringList keys = o.keys();
-    return QSet<QString>(keys.begin(), keys.end());
-}
-
-void Write(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-
-QJsonObject ReadJson(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return QJsonDocument::fromJson(file.readAll()).object();
-}
-
-} // namespace
-
 class KeptRunTest : public BookTest {
 protected:
-    // A run on chapter 3's star with two planets fitted, the student's choices made.
+    // A run on the two-planet chapter's star with two planets fitted, the student's choices made.
     TObservingRunForm& runWithFits() {
         open(4, 2);
         book->mnitObservingRun->trigger();
@@ -237,6 +217,13 @@ TEST_F(KeptRunTest, ARefusedRunIsNamedWithItsReasonAndTheRunShownStays) {
              fit["offsets"] = QJsonArray{};
              f[1] = fit;
          })), "offsets"},
+        {"a trend that would overflow the curve", edited(fits([](QJsonArray& f) {
+             QJsonObject fit = f[0].toObject();
+             QJsonObject trend = fit["trend"].toObject();
+             trend["value"] = 1e300;
+             fit["trend"] = trend;
+             f[0] = fit;
+         })), "fit.fits[0].trend.value"},
         {"a seed with letters", edited([](QJsonObject& run) {
              QJsonObject plan = run["plan"].toObject();
              plan["seed"] = "12ab";
@@ -252,7 +239,7 @@ TEST_F(KeptRunTest, ARefusedRunIsNamedWithItsReasonAndTheRunShownStays) {
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.name);
-        Write(path("bad.json"), k.text);
+        WriteBytes(path("bad.json"), k.text);
         EXPECT_FALSE(w.OpenRunFile(path("bad.json")));
         const std::string status = w.StatusLabel->text().toStdString();
         EXPECT_NE(status.find(k.reason), std::string::npos) << status;
