@@ -29,8 +29,8 @@ struct TSliderField {
 std::array<TSliderField, 4> SliderFields(const TBaseChapter& chapter, const TSystemState& s) {
     return {{{"time scale", chapter.TimeSlider, s.timeScale},
              {"zoom", chapter.ZoomSlider, s.zoom},
-             {"tilt", chapter.thetatrack, s.tilt},
-             {"turn", chapter.omegatrack, s.turn}}};
+             {"tilt", chapter.omegatrack, s.tilt},
+             {"turn", chapter.thetatrack, s.turn}}};
 }
 
 } // namespace
@@ -46,8 +46,8 @@ TSystemState CaptureSystem(const TBaseChapter& chapter) {
     }
     s.timeScale = chapter.TimeSlider->value();
     s.zoom = chapter.ZoomSlider->value();
-    s.tilt = chapter.thetatrack->value();
-    s.turn = chapter.omegatrack->value();
+    s.tilt = chapter.omegatrack->value();
+    s.turn = chapter.thetatrack->value();
     s.tracks = chapter.ShowTracks->isChecked();
     s.velocityArrows = chapter.ShowVelocity->isChecked();
     s.autoScale = chapter.AutoScaleVelocity->isChecked();

@@ -56,8 +56,8 @@ TEST_F(KeptWorkTest, ASystemSavedOpensAsItWasBuiltFromAnyPlaceInTheBook) {
     build(c);
     const TPlanet skyron = c.Planets[2];
     const double starMass = c.StarMass;
-    const int zoom = c.ZoomSlider->value(), tilt = c.thetatrack->value(),
-              turn = c.omegatrack->value(), scale = c.TimeSlider->value();
+    const int zoom = c.ZoomSlider->value(), tilt = c.omegatrack->value(),
+              turn = c.thetatrack->value(), scale = c.TimeSlider->value();
     const bool tracks = c.ShowTracks->isChecked();
     ASSERT_TRUE(book->SaveSystemFile(path("mine.json")));
 
@@ -79,8 +79,8 @@ TEST_F(KeptWorkTest, ASystemSavedOpensAsItWasBuiltFromAnyPlaceInTheBook) {
     EXPECT_FALSE(opened->Planets[1].Visible);
     EXPECT_EQ(opened->ChBoxPlanet3->text(), "Vesta");
     EXPECT_EQ(opened->ZoomSlider->value(), zoom);
-    EXPECT_EQ(opened->thetatrack->value(), tilt);
-    EXPECT_EQ(opened->omegatrack->value(), turn);
+    EXPECT_EQ(opened->omegatrack->value(), tilt);
+    EXPECT_EQ(opened->thetatrack->value(), turn);
     EXPECT_EQ(opened->TimeSlider->value(), scale);
     EXPECT_EQ(opened->ShowTracks->isChecked(), tracks);
     EXPECT_EQ(opened->ParamForm->Planet, &opened->Planets[2]) << "the planet being edited";
@@ -164,7 +164,7 @@ TEST_F(KeptWorkTest, ARefusedFileIsNamedWithItsReasonAndChangesNothing) {
          "system.editedPlanet"},
         {"a zoom off its slider", edited([](QJsonObject& s) { s["zoom"] = 100000; }),
          "zoom position 100000"},
-        {"half a step", edited([](QJsonObject& s) { s["tilt"] = 1.5; }), "whole number"},
+        {"half a step", edited([](QJsonObject& s) { s["tilt"] = 1.5; }), "system.tilt"},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.name);
