@@ -138,6 +138,7 @@ public:
     void NewSeedButtonClick();
     void TruthBoxClick();
     void WindowBoxClick();
+    void RunLengthBoxChange();
     void ShortestBoxChange();
     void ComputeButtonClick();
     void CancelButtonClick();
@@ -154,6 +155,11 @@ private:
     enum class TSource { None, Observed, Imported, Mystery };
 
     void ShowStatus();
+    // The chapter's planets as they are set now, none without a chapter.
+    std::vector<kepler::TRadialVelocityElements> ChapterPlanets() const;
+    // Sets the run length to the default plan's for the chapter's planets, unless the student
+    // has chosen one for this chapter.
+    void FollowDefaultPlan();
     void ShowMeasurements(observing::TMeasurementSet set, TSource source, const QString& status);
     void StartPeriodogram();
     void PeriodogramEnded(TBackgroundWork::TEnd end, const QString& failure,
@@ -178,5 +184,7 @@ private:
     // The fold period of a run taken from a file: the periodogram's end keeps it rather than
     // moving to the peak.
     std::optional<double> keptFold_;
+    bool settingPlan_ = false;
+    bool runLengthChosen_ = false; // the student has set the run length for this chapter
     std::unique_ptr<QPrinter> printer_;
 };
