@@ -11,3 +11,5 @@ int ChapterTableSize();
 // Creates the chapter window, constructors first and then its form-created handler;
 // nullptr for 0 or a number outside the table.
 TCustomChapter* CreateChapterWindow(int number, TCustomBook& owner);
+// The chapter in which a student builds a system to keep: where an opened system goes.
+int SystemChapter();

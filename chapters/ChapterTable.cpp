@@ -12,6 +12,8 @@
 
 int ChapterTableSize() { return 7; }
 
+int SystemChapter() { return 5; }
+
 TCustomChapter* CreateChapterWindow(int number, TCustomBook& owner) {
     switch (number) {
     case 1:

@@ -31,6 +31,17 @@ void TFreeExperiment::SetUpSystem(const TRealSystem& system) {
     RealSystemInUse = true;
 }
 
+TSystemState TFreeExperiment::KeptSystem() const { return CaptureSystem(*this); }
+
+QString TFreeExperiment::SystemRefused(const TSystemState& state) const {
+    return SystemRefusal(*this, state);
+}
+
+void TFreeExperiment::RestoreSystem(const TSystemState& state) {
+    ApplySystem(*this, state);
+    RealSystemInUse = true;
+}
+
 void TFreeExperiment::WritePageText() {
     oRichEdit& t = *TextBox;
     t.Clear();
@@ -67,12 +78,14 @@ void TFreeExperiment::WritePageText() {
         break;
     case 4:
         t << *HeadingFont << "Challenge other students" << *BodyFont;
-        t << "\n\nCreate a planetary system of your own, then print the screen with ";
+        t << "\n\nCreate a planetary system of your own, then print its velocity curve with ";
         t << fsBold << "Print" >> fsBold;
-        t << " in the File menu, or use the ";
-        t << fsBold << "Print Screen " >> fsBold;
-        t << "key to make an electronic file to send to other students. Can they discover the "
-             "parameters you chose?\n\nNote: the ";
+        t << " in the File menu to send to other students. Can they discover the parameters "
+             "you chose? ";
+        t << fsBold << "Save system" >> fsBold;
+        t << " in the File menu keeps your system, so that ";
+        t << fsBold << "Open system" >> fsBold;
+        t << " can show them the answer later.\n\nNote: the ";
         t << fsBold << "Zoom" >> fsBold;
         t << " slider can hide the animation graphics.";
         break;

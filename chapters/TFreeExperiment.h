@@ -6,10 +6,11 @@
 // parameter dialog offers all its sliders. There is no question. Being free, it is where a
 // real planetary system can be set up from outside.
 
+#include "simulation/SystemKeeper.h"
 #include "simulation/SystemSetUpTarget.h"
 #include "simulation/TBaseChapter.h"
 
-class TFreeExperiment : public TBaseChapter, public TSystemSetUpTarget {
+class TFreeExperiment : public TBaseChapter, public TSystemSetUpTarget, public TSystemKeeper {
 public:
     explicit TFreeExperiment(TCustomBook* owner);
 
@@ -17,8 +18,11 @@ public:
     void WritePageText() override;
     void WriteTeacherNotes(TRichEditControl& t) override;
     void SetUpSystem(const TRealSystem& system) override;
+    TSystemState KeptSystem() const override;
+    QString SystemRefused(const TSystemState& state) const override;
+    void RestoreSystem(const TSystemState& state) override;
 
 private:
-    // A real system was set up; page turns leave the planets as it put them.
+    // A real or kept system was set up; page turns leave the planets as it put them.
     bool RealSystemInUse = false;
 };

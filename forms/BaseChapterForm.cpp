@@ -148,6 +148,9 @@ void defineViewControls(TBaseChapter& f) {
 void defineGraph(TBaseChapter& f) {
     f.GraphPanel = panel(&f, QRect(388, 320, 393, 197), clWhite);
     f.wpGraph = paintBox(f.GraphPanel, oRealRect(0, 1.0, 10000.0, 100.0));
+    f.wpGraph->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(f.wpGraph, &QWidget::customContextMenuRequested,
+                     [&f](QPoint at) { f.PictureMenu(*f.wpGraph, "velocity-graph", at); });
     f.wpGraph->setAccessibleName("Radial velocity graph");
     f.wpGraph->setAccessibleDescription(
         "The star's radial velocity against time, drawn as the simulation runs; the titles "
@@ -256,6 +259,9 @@ void DefineBaseChapterForm(TBaseChapter& f) {
 
     f.wpPanel = panel(&f, QRect(237, 8, 544, 304), clBlack);
     f.wp = paintBox(f.wpPanel, oRealRect(-2.7, 1.5, 5.4, -3.0));
+    f.wp->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(f.wp, &QWidget::customContextMenuRequested,
+                     [&f](QPoint at) { f.PictureMenu(*f.wp, "orbit-view", at); });
     f.wp->setCursor(Qt::PointingHandCursor);
     f.wp->setAccessibleName("Orbit view");
     f.wp->setAccessibleDescription(

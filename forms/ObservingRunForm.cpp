@@ -94,6 +94,8 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     f.mnitExport = file->addAction("&Export measurements...", [&f] { f.mnitExportClick(); });
     f.mnitSaveFit = file->addAction("Save the &fit...", [&f] { f.mnitSaveFitClick(); });
     f.mnitSaveResiduals = file->addAction("Save the resi&duals...", [&f] { f.mnitSaveResidualsClick(); });
+    f.mnitOpenRun = file->addAction("&Open run...", [&f] { f.mnitOpenRunClick(); });
+    f.mnitSaveRun = file->addAction("&Save run...", [&f] { f.mnitSaveRunClick(); });
     QObject::connect(file, &QMenu::aboutToShow, [&f] { f.FileMenuShow(); });
     file->addSeparator();
     QMenu* real = file->addMenu("Open &real data");

@@ -3,8 +3,11 @@
 #include "ThisBookForm.h"
 
 #include "Artwork.h"
+#include "book/TCustomChapter.h"
+#include "simulation/SystemKeeper.h"
 #include "thisbook/TThisBook.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QMenu>
 
@@ -92,6 +95,15 @@ void DefineThisBookForm(TThisBook& f) {
         f.mnitChapters[std::size_t(i)] = item;
     }
     f.mnitCalc->setText("&Calculator");
+    f.mnitOpenSystem = new QAction("&Open system...", &f);
+    QObject::connect(f.mnitOpenSystem, &QAction::triggered, [&f] { f.mnitOpenSystemClick(); });
+    f.mnitSaveSystem = new QAction("&Save system...", &f);
+    QObject::connect(f.mnitSaveSystem, &QAction::triggered, [&f] { f.mnitSaveSystemClick(); });
+    f.FileMenu->insertActions(f.mnitPrint, {f.mnitOpenSystem, f.mnitSaveSystem});
+    f.FileMenu->insertSeparator(f.mnitPrint);
+    QObject::connect(f.FileMenu, &QMenu::aboutToShow, [&f] {
+        f.mnitSaveSystem->setEnabled(dynamic_cast<TSystemKeeper*>(f.CurrentChapter) != nullptr);
+    });
     f.mnitSpectrum = f.ToolsMenu->addAction("&Spectrum", [&f] { f.mnitSpectrumClick(); });
     f.mnitRealSystems =
         f.ToolsMenu->addAction("&Real planetary systems", [&f] { f.mnitRealSystemsClick(); });

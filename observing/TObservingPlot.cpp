@@ -4,6 +4,10 @@
 
 #include "observing/ObservingDrawing.h"
 
+#include "PictureExport.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPainter>
 
 TObservingPlot::TObservingPlot(QWidget* parent) : QWidget(parent) {
@@ -28,4 +32,23 @@ void TObservingPlot::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Window));
     DrawInto(p, QRectF(rect()));
+}
+
+void TObservingPlot::DrawPicture(QPainter& p) const {
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    DrawInto(p, QRectF(rect()));
+}
+
+QString TObservingPlot::SavePictureFile(const QString& path) const {
+    return SavePicture(path, size(), devicePixelRatioF(), [this](QPainter& p) { DrawPicture(p); });
+}
+
+void TObservingPlot::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu menu(this);
+    menu.addAction("Save &picture...", this, [this] {
+        const QString name = accessibleName().isEmpty() ? QString("plot") : accessibleName();
+        SavePictureAs(*this, name.toLower().replace(' ', '-').remove('\''), size(),
+                      [this](QPainter& p) { DrawPicture(p); }, true);
+    });
+    menu.exec(e->globalPos());
 }

@@ -20,11 +20,19 @@ public:
     const QString& Message() const { return message_; }
     // Draws the picture (or the message) into `area` of any painter, as the widget paints it.
     void DrawInto(QPainter& p, const QRectF& area) const;
+    // Saves the picture at the widget's size: SVG when the name ends in ".svg", else PNG. The
+    // reason it failed, or an empty text.
+    QString SavePictureFile(const QString& path) const;
 
 protected:
     virtual void Draw(QPainter& p, const QRectF& area) const = 0;
     void paintEvent(QPaintEvent* e) override;
+    // "Save picture...": the picture as PNG or as an SVG drawing.
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
+    // The widget's picture on its background, as a file holds it.
+    void DrawPicture(QPainter& p) const;
+
     QString message_;
 };

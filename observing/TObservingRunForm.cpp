@@ -232,6 +232,7 @@ void TObservingRunForm::ShowStatus() {
     StatusLabel->setStyleSheet(fault_.isEmpty() ? "color: rgb(0, 0, 157)" : "color: rgb(180, 0, 0)");
     ObserveButton->setEnabled(feed_ != nullptr);
     mnitExport->setEnabled(!set_.data.empty());
+    mnitSaveRun->setEnabled(!set_.data.empty());
 }
 
 void TObservingRunForm::ObserveButtonClick() {
@@ -393,8 +394,13 @@ bool TObservingRunForm::ExportFile(const QString& path) {
 }
 
 void TObservingRunForm::ShowMeasurements(TMeasurementSet set, TSource source,
+<<<<<<< HEAD
                                          const QString& status,
                                          const rvdata::TRvDataSet* published) {
+=======
+                                         const QString& status) {
+    keptFold_.reset();
+>>>>>>> screens
     set_ = std::move(set);
     view_ = set_;
     view_.data = rvdata::OnCommonZeroPoint(set_.data);
@@ -471,7 +477,8 @@ void TObservingRunForm::PeriodogramEnded(TBackgroundWork::TEnd end, const QStrin
         failure_ = failure;
     } else if (end == TBackgroundWork::TEnd::Finished && result) {
         PeriodogramPlot->SetPeriodogram(std::move(*result));
-        SetFoldPeriod(Periodogram()->peak.period_days);
+        SetFoldPeriod(keptFold_.value_or(Periodogram()->peak.period_days));
+        keptFold_.reset();
     } else {
         cancelled_ = true;
     }

@@ -19,12 +19,14 @@
 #include "model/MeasurementsCsv.h"
 #include "model/Periodogram.h"
 #include "model/RvDataSet.h"
+#include "observing/RunState.h"
 #include "simulation/SimulationFeed.h"
 
 #include <QString>
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -65,6 +67,8 @@ public:
     // papers.
     std::vector<QAction*> mnitRealData;
     QAction* mnitOnCard = nullptr;
+    QAction* mnitSaveRun = nullptr;
+    QAction* mnitOpenRun = nullptr;
     std::array<QAction*, 3> mnitMystery{};
     QAction* mnitPrint = nullptr;
     QAction* mnitClose = nullptr;
@@ -125,6 +129,19 @@ public:
     std::function<void(const std::string& star)> OnShowOnCard;
     // Writes the measurements; returns whether it worked, saying why not in the status line.
     bool ExportFile(const QString& path);
+    // The run as it stands, to keep.
+    TRunState SavedRun() const;
+    // Why `state` cannot go into this window (a value outside its control's range), or an
+    // empty text.
+    QString RunRefusal(const TRunState& state) const;
+    // Shows a run kept earlier in place of the one shown; RunRefusal must have accepted it.
+    void RestoreRun(const TRunState& state);
+    // Writes the run as a work file; returns whether it worked, saying why not in the status
+    // line.
+    bool SaveRunFile(const QString& path);
+    // Reads a work file's run; a refused file leaves the run shown as it was and says why in
+    // the status line. Returns whether the run was taken.
+    bool OpenRunFile(const QString& path);
     // Shows mystery star k (0 to 2).
     void OpenMystery(int k);
     // Waits for a periodogram being worked out (for tests and pictures).
@@ -163,6 +180,8 @@ public:
     void FileMenuShow();
     void mnitExportClick();
     void mnitPrintClick();
+    void mnitSaveRunClick();
+    void mnitOpenRunClick();
 
 private:
     enum class TSource { None, Observed, Imported, Mystery, Published };
@@ -183,6 +202,7 @@ private:
     void ShowPeak();
     void ShowFold();
     void SetFoldPeriod(double period_days);
+    void ShowRefusal(const QString& refusal);
     QPrinter& Printer();
 
     TSimulationFeed* feed_ = nullptr;
@@ -199,6 +219,9 @@ private:
     QString failure_; // why the last periodogram could not be worked out
     TBackgroundWork* work_ = nullptr;
     bool settingPeriod_ = false;
+    // The fold period of a run taken from a file: the periodogram's end keeps it rather than
+    // moving to the peak.
+    std::optional<double> keptFold_;
     bool settingPlan_ = false;
     bool runLengthChosen_ = false; // the student has set the run length for this chapter
     std::unique_ptr<QPrinter> printer_;

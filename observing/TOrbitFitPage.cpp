@@ -139,6 +139,25 @@ const fit::TOrbitSolution* TOrbitFitPage::Solution() const {
     return fits_.empty() ? nullptr : &fits_.back();
 }
 
+void TOrbitFitPage::RestoreFits(std::vector<fit::TOrbitSolution> fits, bool fitJitter,
+                                double starMass_Solar, bool comparing) {
+    work_->Stop();
+    refitQueued_ = false;
+    owed_.reset();
+    {
+        const QSignalBlocker quietJitter(JitterBox), quietMass(StarMassBox);
+        JitterBox->setChecked(fitJitter);
+        StarMassBox->setValue(starMass_Solar);
+    }
+    fits_ = std::move(fits);
+    comparing_ = comparing && !truth_.empty() && !fits_.empty();
+    status_.clear();
+    ResidualPeriodogramPlot->ClearPeriodogram();
+    if (set_.data.size() >= MinCsvRows)
+        Start(TWork::Periodogram);
+    ShowResults();
+}
+
 const TPeriodogram* TOrbitFitPage::ResidualPeriodogram() const {
     return ResidualPeriodogramPlot->Periodogram();
 }

@@ -82,6 +82,12 @@ public:
 
     // The fit shown, or none.
     const fit::TOrbitSolution* Solution() const;
+    // Every fit kept: fits[n - 1] holds n planets.
+    const std::vector<fit::TOrbitSolution>& Fits() const { return fits_; }
+    // Shows fits kept earlier for the measurements set last, with the settings they were
+    // made with, without fitting again; the residuals' periodogram is worked out afresh.
+    void RestoreFits(std::vector<fit::TOrbitSolution> fits, bool fitJitter, double starMass_Solar,
+                     bool comparing);
     const observing::TPeriodogram* ResidualPeriodogram() const;
     bool Working() const { return work_->Running(); }
     // Whether a refit waits for the search in progress to end.

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "simulation/TBaseChapter.h"
 
+#include "PictureExport.h"
 #include "ScreenPlacement.h"
 #include "TBitmap.h"
 #include "forms/BaseChapterForm.h"
@@ -14,6 +15,9 @@
 #include <QCheckBox>
 #include <QHideEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QSlider>
 #include <QTimer>
 #include <algorithm>
@@ -269,4 +273,14 @@ void TBaseChapter::wpMouseUp() {
     omegatrack->setValue(static_cast<int>(Omega * 100));
     EndDrag();
     RedrawView();
+}
+
+void TBaseChapter::PictureMenu(QWidget& box, const QString& name, QPoint at) {
+    QMenu menu(&box);
+    menu.addAction("Save &picture...", &box, [&box, name] {
+        const QPixmap shown = box.grab();
+        SavePictureAs(box, name, box.size(), [&shown](QPainter& p) { p.drawPixmap(0, 0, shown); },
+                      false);
+    });
+    menu.exec(box.mapToGlobal(at));
 }

@@ -157,6 +157,9 @@ public:
     void wpMouseDown(int x, int y);
     void wpMouseMove(int x, int y);
     void wpMouseUp();
+    // The context menu of the orbit view and the graph: "Save picture..." saves the box as
+    // it shows, as PNG.
+    void PictureMenu(QWidget& box, const QString& name, QPoint at);
 
 protected:
     // The parameter dialog drives this chapter, so it leaves when the chapter window is

@@ -8,6 +8,7 @@
 #include "book/TCustomBook.h"
 #include "TImage.h"
 
+#include <QJsonObject>
 #include <QPushButton>
 #include <array>
 
@@ -58,4 +59,21 @@ public:
     // simulation and answers stay as they are.
     std::unique_ptr<QTextDocument> ChapterText() override;
     void mnitObservingRunClick();
+
+    QAction* mnitOpenSystem = nullptr;
+    QAction* mnitSaveSystem = nullptr; // while the open chapter keeps a system
+    // Writes the open chapter's system as a work file; a failure is shown. Returns whether it
+    // was written.
+    bool SaveSystemFile(const QString& path);
+    // Reads a work file's system and opens it in the chapter that keeps systems; a refused
+    // file is shown with its reason and changes nothing. Returns whether it was taken.
+    bool OpenSystemFile(const QString& path);
+    void mnitSaveSystemClick();
+    void mnitOpenSystemClick();
+    // The reader's work that a reopened book takes over: the open chapter's system, if it
+    // keeps one, and the observing run, if it has measurements.
+    QJsonObject KeptWork() const;
+    // Takes over the work KeptWork gave, after Resume has opened the reader's place; the
+    // reason a part could not be taken, or an empty text.
+    QString RestoreWork(const QJsonObject& parts);
 };

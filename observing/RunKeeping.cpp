@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+// The observing run window's keeping of a run: what it saves, what it takes back from a
+// work file, and its Save run and Open run.
+#include "observing/TObservingRunForm.h"
+
+#include "WorkFile.h"
+#include "observing/TFitByHandPage.h"
+#include "observing/TOrbitFitPage.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+
+namespace {
+
+const char* const WorkFilter = "Saved work (*.json);;All files (*)";
+
+template <class Box> QString OutsideRange(const Box& box, double value, const char* what) {
+    if (value >= box.minimum() && value <= box.maximum())
+        return {};
+    return QString("The file cannot be used: its %1 %2 lies outside %3 to %4.")
+        .arg(what)
+        .arg(value)
+        .arg(box.minimum())
+        .arg(box.maximum());
+}
+
+} // namespace
+
+TRunState TObservingRunForm::SavedRun() const {
+    TRunState s;
+    s.nights = NightsBox->value();
+    s.runLength_days = RunLengthBox->value();
+    s.precision_mps = PrecisionBox->value();
+    s.jitter_mps = JitterBox->value();
+    s.observablePercent = ObservableBox->value();
+    s.weatherPercent = WeatherBox->value();
+    s.seed = SeedEdit->text().isEmpty() ? "0" : SeedEdit->text();
+    switch (source_) {
+    case TSource::Observed: s.source = "observed"; break;
+    case TSource::Imported: s.source = "imported"; break;
+    case TSource::Mystery: s.source = "mystery"; break;
+    default: s.source = "none";
+    }
+    s.status = sourceText_;
+    s.set = set_;
+    s.truth = truth_;
+    s.truthShown = TruthBox->isChecked();
+    s.shortestPeriod_days = ShortestBox->value();
+    s.windowShown = WindowBox->isChecked();
+    s.foldPeriod_days = PeriodBox->value();
+    for (std::size_t k = 0; k < s.byHand.size(); ++k)
+        s.byHand[k] = ByHandPage->Sliders[k]->value();
+    s.fitJitter = FitPage->JitterBox->isChecked();
+    s.fitStarMass_Solar = FitPage->StarMassBox->value();
+    s.comparing = FitPage->Comparing();
+    s.fits = FitPage->Fits();
+    return s;
+}
+
+QString TObservingRunForm::RunRefusal(const TRunState& s) const {
+    for (const QString& refusal :
+         {OutsideRange(*RunLengthBox, s.runLength_days, "run length"),
+          OutsideRange(*PrecisionBox, s.precision_mps, "precision"),
+          OutsideRange(*JitterBox, s.jitter_mps, "jitter"),
+          OutsideRange(*ShortestBox, s.shortestPeriod_days, "shortest period"),
+          OutsideRange(*FitPage->StarMassBox, s.fitStarMass_Solar, "star's mass for the fit")})
+        if (!refusal.isEmpty())
+            return refusal;
+    if (s.foldPeriod_days < ShortestBox->value() / 2)
+        return "The file cannot be used: its fold period is shorter than half its shortest period.";
+    return {};
+}
+
+void TObservingRunForm::RestoreRun(const TRunState& s) {
+    NightsBox->setValue(s.nights);
+    RunLengthBox->setValue(s.runLength_days);
+    PrecisionBox->setValue(s.precision_mps);
+    JitterBox->setValue(s.jitter_mps);
+    ObservableBox->setValue(s.observablePercent);
+    WeatherBox->setValue(s.weatherPercent);
+    SeedEdit->setText(s.seed);
+    {
+        // The measurements that follow start the one periodogram needed.
+        const QSignalBlocker quiet(ShortestBox);
+        ShortestBox->setValue(s.shortestPeriod_days);
+    }
+    PeriodBox->setMinimum(ShortestBox->value() / 2);
+    FitPage->SetShortestPeriod(ShortestBox->value());
+    WindowBox->setChecked(s.windowShown);
+    WindowBoxClick();
+    truth_ = s.truth;
+    TSource source = TSource::None;
+    if (s.source == "observed")
+        source = TSource::Observed;
+    else if (s.source == "imported")
+        source = TSource::Imported;
+    else if (s.source == "mystery")
+        source = TSource::Mystery;
+    ShowMeasurements(s.set, source, s.status);
+    TruthBox->setChecked(s.truthShown && !truth_.empty());
+    TruthBoxClick();
+    for (std::size_t k = 0; k < s.byHand.size(); ++k)
+        ByHandPage->Sliders[k]->setValue(s.byHand[k]);
+    FitPage->RestoreFits(s.fits, s.fitJitter, s.fitStarMass_Solar, s.comparing);
+    // A periodogram worked out on its own thread would otherwise fold on its peak at its end.
+    if (Working())
+        keptFold_ = s.foldPeriod_days;
+    SetFoldPeriod(s.foldPeriod_days);
+}
+
+void TObservingRunForm::ShowRefusal(const QString& refusal) {
+    fault_ = refusal + (set_.data.empty() ? QString() : " The run shown is kept.");
+    ShowStatus();
+}
+
+bool TObservingRunForm::SaveRunFile(const QString& path) {
+    const QString failure = WriteWorkFile(path, QJsonObject{{"observingRun", RunToJson(SavedRun())}});
+    if (!failure.isEmpty()) {
+        fault_ = failure;
+        ShowStatus();
+        return false;
+    }
+    fault_.clear();
+    ShowStatus();
+    return true;
+}
+
+bool TObservingRunForm::OpenRunFile(const QString& path) {
+    TRunState state;
+    try {
+        const QJsonObject parts = ReadWorkFile(path);
+        if (!parts.contains("observingRun"))
+            throw EWorkFileRefusal("The file holds no observing run.");
+        state = RunFromJson(parts.value("observingRun").toObject());
+    } catch (const EWorkFileRefusal& e) {
+        ShowRefusal(e.Reason());
+        return false;
+    }
+    if (const QString refusal = RunRefusal(state); !refusal.isEmpty()) {
+        ShowRefusal(refusal);
+        return false;
+    }
+    RestoreRun(state);
+    return true;
+}
+
+void TObservingRunForm::mnitSaveRunClick() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, "Save run", "observing-run.json", WorkFilter);
+    if (!path.isEmpty())
+        SaveRunFile(path);
+}
+
+void TObservingRunForm::mnitOpenRunClick() {
+    const QString path = QFileDialog::getOpenFileName(this, "Open run", QString(), WorkFilter);
+    if (!path.isEmpty())
+        OpenRunFile(path);
+}

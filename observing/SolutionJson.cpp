@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "observing/SolutionJson.h"
+
+#include "model/MeasurementLimits.h"
+
+#include <limits>
+
+using namespace observing;
+
+namespace {
+
+constexpr double Largest = std::numeric_limits<double>::max();
+
+QJsonObject EstimateToJson(const fit::TEstimate& e) {
+    return {{"value", e.value},
+            {"sigma", ExtendedNumberValue(e.sigma)},
+            {"low", ExtendedNumberValue(e.low)},
+            {"high", ExtendedNumberValue(e.high)},
+            {"fixed", e.fixed}};
+}
+
+// `limit` bounds the value: the curve a solution gives is summed from its elements, offsets
+// and trend, which must stay far from overflowing.
+fit::TEstimate EstimateFromJson(const TWorkFields& parent, const char* key,
+                                double limit = Largest) {
+    const TWorkFields f = parent.Object(key);
+    fit::TEstimate e;
+    e.value = f.Number("value", -limit, limit);
+    e.sigma = f.ExtendedNumber("sigma");
+    if (!(e.sigma >= 0.0))
+        f.Refuse("sigma", "is below 0");
+    e.low = f.ExtendedNumber("low");
+    e.high = f.ExtendedNumber("high");
+    if (!(e.low <= e.high))
+        f.Refuse("high", "is below \"low\"");
+    e.fixed = f.Boolean("fixed");
+    return e;
+}
+
+QJsonArray EstimatesToJson(const std::vector<fit::TEstimate>& list) {
+    QJsonArray array;
+    for (const fit::TEstimate& e : list)
+        array.append(EstimateToJson(e));
+    return array;
+}
+
+std::vector<fit::TEstimate> EstimatesFromJson(const TWorkFields& f, const char* key, int count,
+                                              double limit) {
+    const QJsonArray array = f.Array(key, count);
+    if (array.size() != count)
+        f.Refuse(key, QString("does not list %1 instruments").arg(count));
+    std::vector<fit::TEstimate> list;
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        // An array element is read through an object holding it alone, for its path.
+        const TWorkFields item(QJsonObject{{"estimate", array.at(i)}},
+                               QString("%1[%2]").arg(f.PathOf(key)).arg(i));
+        list.push_back(EstimateFromJson(item, "estimate", limit));
+    }
+    return list;
+}
+
+} // namespace
+
+QJsonObject ElementsToJson(const kepler::TRadialVelocityElements& e) {
+    return {{"period", e.period_days},
+            {"K", e.K_mps},
+            {"ecc", e.ecc},
+            {"omega", e.omega_rad},
+            {"tPeri", e.tPeri_days}};
+}
+
+kepler::TRadialVelocityElements ElementsFromJson(const TWorkFields& f) {
+    kepler::TRadialVelocityElements e;
+    e.period_days = f.Number("period", 0.0, MaxSavedPeriod_days);
+    if (!(e.period_days > 0.0))
+        f.Refuse("period", "is not above 0");
+    e.K_mps = f.Number("K", 0.0, MaxAbsVelocity_mps);
+    e.ecc = f.Number("ecc", 0.0, fit::MaxFitEccentricity);
+    e.omega_rad = f.Number("omega", -1e3, 1e3);
+    e.tPeri_days = f.Number("tPeri", -2 * MaxAbsTime_days, 2 * MaxAbsTime_days);
+    return e;
+}
+
+QJsonObject MeasurementsToJson(const TMeasurementSet& set) {
+    QJsonArray rows;
+    for (const TMeasurement& m : set.data)
+        rows.append(QJsonArray{m.t_days, m.v_mps, m.error_mps, m.instrument});
+    return {{"timeOffset", set.timeOffset_days}, {"rows", rows}};
+}
+
+TMeasurementSet MeasurementsFromJson(const TWorkFields& f) {
+    TMeasurementSet set;
+    set.timeOffset_days = f.Number("timeOffset", -MaxAbsTime_days, MaxAbsTime_days);
+    const QJsonArray rows = f.Array("rows", qsizetype(MaxCsvRows));
+    int instruments = 0;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QJsonArray row = rows.at(i).toArray();
+        const auto refuse = [&](const QString& why) {
+            f.Refuse("rows", QString("row %1%2").arg(i + 1).arg(why));
+        };
+        if (row.size() != 4 || !row[0].isDouble() || !row[1].isDouble() || !row[2].isDouble() ||
+            !row[3].isDouble())
+            refuse(" is not four numbers");
+        TMeasurement m{row[0].toDouble(), row[1].toDouble(), row[2].toDouble(),
+                       row[3].toInt(-1)};
+        std::string why = TimeRefusal(m.t_days);
+        if (why.empty())
+            why = TimeRefusal(m.t_days + set.timeOffset_days);
+        if (why.empty())
+            why = VelocityRefusal(m.v_mps);
+        if (why.empty())
+            why = ErrorRefusal(m.error_mps);
+        if (!why.empty())
+            refuse(": " + QString::fromStdString(why));
+        if (m.instrument < 0 || double(m.instrument) != row[3].toDouble() ||
+            m.instrument > instruments)
+            refuse(" names an instrument out of turn");
+        if (!set.data.empty() && m.t_days < set.data.back().t_days)
+            refuse(" is earlier than the row before it");
+        instruments = std::max(instruments, m.instrument + 1);
+        set.data.push_back(m);
+    }
+    if (!set.data.empty()) {
+        const std::string why = SpanRefusal(set.data.back().t_days - set.data.front().t_days);
+        if (!why.empty())
+            f.Refuse("rows", QString::fromStdString(why));
+    }
+    return set;
+}
+
+QJsonObject SolutionToJson(const fit::TOrbitSolution& s) {
+    QJsonArray planets;
+    for (const fit::TFittedPlanet& p : s.planets)
+        planets.append(QJsonObject{{"elements", ElementsToJson(p.elements)},
+                                   {"period", EstimateToJson(p.period_days)},
+                                   {"K", EstimateToJson(p.K_mps)},
+                                   {"ecc", EstimateToJson(p.ecc)},
+                                   {"omega", EstimateToJson(p.omega_rad)},
+                                   {"tPeri", EstimateToJson(p.tPeri_days)},
+                                   {"massSinIJupiter", EstimateToJson(p.massSinI_Jupiter)},
+                                   {"massSinIEarth", EstimateToJson(p.massSinI_Earth)},
+                                   {"a", EstimateToJson(p.a_AU)},
+                                   {"eccentricityAtBound", p.eccentricityAtBound}});
+    return {{"planets", planets},
+            {"offsets", EstimatesToJson(s.offsets_mps)},
+            {"jitters", EstimatesToJson(s.jitters_mps)},
+            {"offset", EstimateToJson(s.offset_mps)},
+            {"jitter", s.jitter_mps},
+            {"trendOrder", s.trendOrder},
+            {"trend", EstimateToJson(s.trend_mps_per_day)},
+            {"curvature", EstimateToJson(s.curvature_mps_per_day2)},
+            {"referenceTime", s.referenceTime_days},
+            {"span", s.span_days},
+            {"starMass", s.starMass_Solar},
+            {"rms", s.rms_mps},
+            {"chiSquare", s.chiSquare},
+            {"reducedChiSquare", s.reducedChiSquare},
+            {"degreesOfFreedom", s.degreesOfFreedom},
+            {"parameters", s.parameters},
+            {"minusTwoLnL", s.minusTwoLnL},
+            {"bic", s.bic}};
+}
+
+fit::TOrbitSolution SolutionFromJson(const TWorkFields& f, int instruments) {
+    fit::TOrbitSolution s;
+    const QJsonArray planets = f.Array("planets", fit::MaxFitPlanets);
+    for (qsizetype k = 0; k < planets.size(); ++k) {
+        const TWorkFields p = f.Element(planets, "planets", k);
+        fit::TFittedPlanet planet;
+        planet.elements = ElementsFromJson(p.Object("elements"));
+        planet.period_days = EstimateFromJson(p, "period");
+        planet.K_mps = EstimateFromJson(p, "K");
+        planet.ecc = EstimateFromJson(p, "ecc");
+        planet.omega_rad = EstimateFromJson(p, "omega");
+        planet.tPeri_days = EstimateFromJson(p, "tPeri");
+        planet.massSinI_Jupiter = EstimateFromJson(p, "massSinIJupiter");
+        planet.massSinI_Earth = EstimateFromJson(p, "massSinIEarth");
+        planet.a_AU = EstimateFromJson(p, "a");
+        planet.eccentricityAtBound = p.Boolean("eccentricityAtBound");
+        s.planets.push_back(planet);
+    }
+    s.offsets_mps = EstimatesFromJson(f, "offsets", instruments, MaxAbsVelocity_mps);
+    s.jitters_mps = EstimatesFromJson(f, "jitters", instruments, MaxAbsVelocity_mps);
+    s.offset_mps = EstimateFromJson(f, "offset", MaxAbsVelocity_mps);
+    s.jitter_mps = f.Number("jitter", 0.0, MaxAbsVelocity_mps);
+    s.trendOrder = f.Integer("trendOrder", 0, fit::MaxTrendOrder);
+    // Bounded so that the curve stays finite over the longest span times allow.
+    s.trend_mps_per_day = EstimateFromJson(f, "trend", MaxAbsVelocity_mps);
+    s.curvature_mps_per_day2 = EstimateFromJson(f, "curvature", MaxAbsVelocity_mps);
+    s.referenceTime_days = f.Number("referenceTime", -2 * MaxAbsTime_days, 2 * MaxAbsTime_days);
+    s.span_days = f.Number("span", 0.0, 2 * MaxAbsTime_days);
+    s.starMass_Solar = f.Number("starMass", 1e-3, 1e3);
+    s.rms_mps = f.Number("rms", 0.0, Largest);
+    s.chiSquare = f.Number("chiSquare", 0.0, Largest);
+    s.reducedChiSquare = f.Number("reducedChiSquare", 0.0, Largest);
+    s.degreesOfFreedom = f.Integer("degreesOfFreedom", 0, int(MaxCsvRows));
+    s.parameters = f.Integer("parameters", 0, int(MaxCsvRows));
+    s.minusTwoLnL = f.Number("minusTwoLnL", -Largest, Largest);
+    s.bic = f.Number("bic", -Largest, Largest);
+    return s;
+}

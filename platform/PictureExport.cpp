@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "PictureExport.h"
+
+#include "Application.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QWidget>
+
+namespace {
+
+QString Reason(const QSaveFile& file) {
+    QString text = file.errorString();
+    if (!text.isEmpty())
+        text[0] = text[0].toLower();
+    return "The picture was not saved: " + text + ".";
+}
+
+} // namespace
+
+QString SavePicture(const QString& path, QSize size, double pixelRatio, const TPictureDrawing& draw) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return Reason(file);
+    if (path.endsWith(".svg", Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(), size));
+        svg.setResolution(96);
+        svg.setTitle(QFileInfo(path).completeBaseName());
+        QPainter p;
+        if (!p.begin(&svg))
+            return "The picture was not saved: the SVG could not be begun.";
+        draw(p);
+        p.end();
+    } else {
+        QImage image((QSizeF(size) * pixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(pixelRatio);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            draw(p);
+        }
+        if (!image.save(&file, "PNG"))
+            return "The picture was not saved: it could not be written as PNG.";
+    }
+    if (!file.commit())
+        return Reason(file);
+    return {};
+}
+
+void SavePictureAs(QWidget& parent, const QString& name, QSize size, const TPictureDrawing& draw,
+                   bool drawn) {
+    const QString png = "PNG picture (*.png)", svg = "SVG drawing (*.svg)";
+    QString chosen = png;
+    QString path = QFileDialog::getSaveFileName(&parent, "Save picture", name + ".png",
+                                                drawn ? png + ";;" + svg : png, &chosen);
+    if (path.isEmpty())
+        return;
+    // A name typed without its ending takes the one of the kind chosen.
+    const QString ending = chosen == svg ? ".svg" : ".png";
+    if (!path.endsWith(".png", Qt::CaseInsensitive) && !path.endsWith(".svg", Qt::CaseInsensitive))
+        path += ending;
+    if (!drawn && !path.endsWith(".png", Qt::CaseInsensitive))
+        path += ".png";
+    if (const QString failure = SavePicture(path, size, parent.devicePixelRatioF(), draw);
+        !failure.isEmpty())
+        Application::ShowMessage(failure.toStdString());
+}

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "WorkFile.h"
+
+#include "RegularFile.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QSaveFile>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QString Sentence(QString text) {
+    if (!text.isEmpty())
+        text[0] = text[0].toLower();
+    if (!text.endsWith('.'))
+        text += '.';
+    return text;
+}
+
+} // namespace
+
+EWorkFileRefusal::EWorkFileRefusal(const QString& reason) : std::runtime_error(reason.toStdString()) {}
+
+QJsonObject ReadWorkFile(const QString& path) {
+    AnsiString bytes;
+    try {
+        bytes = ReadRegularFile(QFile::encodeName(path).toStdString(), std::size_t(MaxWorkFileBytes));
+    } catch (const EFOpenError& e) {
+        throw EWorkFileRefusal("The file was not read: " +
+                               Sentence(QString::fromStdString(e.Cause())));
+    }
+    QJsonParseError error;
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray(bytes.data(), qsizetype(bytes.size())), &error);
+    if (error.error != QJsonParseError::NoError)
+        throw EWorkFileRefusal(QString("The file is not a saved piece of work: at byte %1, %2.")
+                                   .arg(error.offset)
+                                   .arg(error.errorString()));
+    if (!document.isObject())
+        throw EWorkFileRefusal("The file is not a saved piece of work: it holds no JSON object.");
+    const QJsonObject root = document.object();
+    if (root.value("format").toString() != WorkFormatName)
+        throw EWorkFileRefusal(
+            QString("The file is not a saved piece of work: its \"format\" is not \"%1\".")
+                .arg(WorkFormatName));
+    const QJsonValue version = root.value("version");
+    if (!version.isDouble() || version.toDouble() != WorkFormatVersion)
+        throw EWorkFileRefusal(
+            QString("The file was saved by another version of the book (format version %1; "
+                    "this book reads version %2).")
+                .arg(version.isDouble() ? QString::number(version.toDouble())
+                                        : QString("unknown"))
+                .arg(WorkFormatVersion));
+    QJsonObject parts = root;
+    parts.remove("format");
+    parts.remove("version");
+    return parts;
+}
+
+QByteArray WorkFileText(const QJsonObject& parts) {
+    QJsonObject root = parts;
+    root.insert("format", WorkFormatName);
+    root.insert("version", WorkFormatVersion);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+QString WriteWorkFile(const QString& path, const QJsonObject& parts) {
+    const QByteArray text = WorkFileText(parts);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        return "The work was not saved: " + Sentence(file.errorString());
+    return {};
+}
+
+TWorkFields::TWorkFields(const QJsonObject& object, QString path)
+    : object_(object), path_(std::move(path)) {}
+
+QString TWorkFields::PathOf(const char* key) const {
+    return path_.isEmpty() ? QString(key) : path_ + '.' + key;
+}
+
+void TWorkFields::Refuse(const char* key, const QString& why) const {
+    throw EWorkFileRefusal(QString("The file cannot be used: \"%1\" %2.").arg(PathOf(key), why));
+}
+
+QJsonValue TWorkFields::Field(const char* key) const {
+    const QJsonValue value = object_.value(key);
+    if (value.isUndefined())
+        Refuse(key, "is missing");
+    return value;
+}
+
+double TWorkFields::Number(const char* key, double min, double max) const {
+    const QJsonValue value = Field(key);
+    if (!value.isDouble())
+        Refuse(key, "is not a number");
+    const double x = value.toDouble();
+    if (!(x >= min && x <= max))
+        Refuse(key, QString("is %1, outside %2 to %3").arg(x).arg(min).arg(max));
+    return x;
+}
+
+double TWorkFields::ExtendedNumber(const char* key) const {
+    const QJsonValue value = Field(key);
+    if (value.isString()) {
+        if (value.toString() == "inf")
+            return std::numeric_limits<double>::infinity();
+        if (value.toString() == "-inf")
+            return -std::numeric_limits<double>::infinity();
+    }
+    const double largest = std::numeric_limits<double>::max();
+    return Number(key, -largest, largest);
+}
+
+int TWorkFields::Integer(const char* key, int min, int max) const {
+    const double x = Number(key, min, max);
+    if (x != std::floor(x))
+        Refuse(key, "is not a whole number");
+    return int(x);
+}
+
+bool TWorkFields::Boolean(const char* key) const {
+    const QJsonValue value = Field(key);
+    if (!value.isBool())
+        Refuse(key, "is not true or false");
+    return value.toBool();
+}
+
+QString TWorkFields::Text(const char* key, qsizetype maxLength) const {
+    const QJsonValue value = Field(key);
+    if (!value.isString())
+        Refuse(key, "is not a text");
+    if (value.toString().size() > maxLength)
+        Refuse(key, QString("is longer than %1 characters").arg(maxLength));
+    return value.toString();
+}
+
+QJsonArray TWorkFields::Array(const char* key, qsizetype maxSize) const {
+    const QJsonValue value = Field(key);
+    if (!value.isArray())
+        Refuse(key, "is not a list");
+    if (value.toArray().size() > maxSize)
+        Refuse(key, QString("has more than %1 entries").arg(maxSize));
+    return value.toArray();
+}
+
+TWorkFields TWorkFields::Object(const char* key) const {
+    const QJsonValue value = Field(key);
+    if (!value.isObject())
+        Refuse(key, "is not an object");
+    return TWorkFields(value.toObject(), PathOf(key));
+}
+
+TWorkFields TWorkFields::Element(const QJsonArray& array, const char* key, qsizetype index) const {
+    const QString path = QString("%1[%2]").arg(PathOf(key)).arg(index);
+    if (index >= array.size() || !array.at(index).isObject())
+        throw EWorkFileRefusal(QString("The file cannot be used: \"%1\" is not an object.").arg(path));
+    return TWorkFields(array.at(index).toObject(), path);
+}
+
+QJsonValue ExtendedNumberValue(double value) {
+    if (std::isinf(value))
+        return value > 0 ? "inf" : "-inf";
+    return value;
+}

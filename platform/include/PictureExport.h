@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#pragma once
+// A picture saved as a file: SVG, whose lines and texts stay vectors and text, when the name
+// ends in ".svg", otherwise PNG. The picture is drawn by the caller on a painter whose
+// coordinates are the picture's logical pixels; a PNG has `pixelRatio` device pixels to each.
+// The file is written beside its place and renamed over it once whole, so a failure leaves
+// an earlier file as it was.
+
+#include <QSize>
+#include <QString>
+#include <functional>
+
+class QPainter;
+class QWidget;
+
+using TPictureDrawing = std::function<void(QPainter&)>;
+
+// The reason the picture was not saved, or an empty text.
+QString SavePicture(const QString& path, QSize size, double pixelRatio, const TPictureDrawing& draw);
+
+// Asks where to save the picture ("name.png" suggested), saves it and shows why when it could
+// not. SVG is offered only for a drawing of lines and text (`drawn`), not for a picture that
+// exists only as pixels.
+void SavePictureAs(QWidget& parent, const QString& name, QSize size, const TPictureDrawing& draw,
+                   bool drawn);

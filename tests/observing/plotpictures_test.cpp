@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+// A plot saved as a picture: an SVG drawing of lines with its labels as text, a PNG at the
+// screen's pixels, and a save that cannot be made.
+#include "PictureExport.h"
+#include "observing/TDataPlot.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+observing::TMeasurementSet Sample() {
+    observing::TMeasurementSet set;
+    for (int i = 0; i < 30; ++i)
+        set.data.push_back({i * 3.1, 40.0 * std::sin(i * 0.7), 2.0, 0});
+    return set;
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+} // namespace
+
+TEST(PlotPictures, AnSvgKeepsTheLinesAsDrawingAndTheLabelsAsText) {
+    QTemporaryDir dir;
+    TDataPlot plot;
+    plot.resize(400, 200);
+    plot.SetMeasurements(Sample());
+    const QString path = dir.filePath("data.svg");
+    ASSERT_EQ(plot.SavePictureFile(path), QString());
+    const QByteArray svg = Contents(path);
+    EXPECT_TRUE(svg.contains("<svg"));
+    EXPECT_FALSE(svg.contains("<image")) << "no picture of pixels inside";
+    EXPECT_TRUE(svg.contains("<text")) << "tick labels stay text";
+    EXPECT_TRUE(svg.contains("<polyline") || svg.contains("<path"));
+    EXPECT_TRUE(svg.contains("viewBox=\"0 0 400 200\""));
+}
+
+TEST(PlotPictures, APngHasTheWidgetsPixelsAndShowsTheData) {
+    QTemporaryDir dir;
+    TDataPlot plot;
+    plot.resize(300, 150);
+    const QString empty = dir.filePath("empty.png"), full = dir.filePath("full.png");
+    ASSERT_EQ(plot.SavePictureFile(empty), QString());
+    plot.SetMeasurements(Sample());
+    ASSERT_EQ(plot.SavePictureFile(full), QString());
+    const QImage a(empty), b(full);
+    ASSERT_EQ(b.size(), QSize(300, 150) * plot.devicePixelRatioF());
+    EXPECT_NE(a, b) << "the measurements are in the picture";
+}
+
+TEST(PlotPictures, ASaveThatCannotBeMadeSaysWhy) {
+    QTemporaryDir dir;
+    for (const char* name : {"no such folder/p.png", "no such folder/p.svg"}) {
+        const QString reason =
+            SavePicture(dir.filePath(name), QSize(10, 10), 1.0, [](QPainter&) {});
+        EXPECT_TRUE(reason.startsWith("The picture was not saved: ")) << reason.toStdString();
+    }
+}

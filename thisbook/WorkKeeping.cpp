@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+// The book's keeping of a student's work: File, Save system and Open system, and the work a
+// book reopened at another zoom takes over.
+#include "thisbook/TThisBook.h"
+
+#include "Application.h"
+#include "WorkFile.h"
+#include "book/ChapterTable.h"
+#include "book/TCustomChapter.h"
+#include "observing/TObservingRunForm.h"
+#include "simulation/SystemKeeper.h"
+
+#include <QFileDialog>
+#include <QFrame>
+
+namespace {
+
+const char* const WorkFilter = "Saved work (*.json);;All files (*)";
+
+} // namespace
+
+bool TThisBook::SaveSystemFile(const QString& path) {
+    const auto* keeper = dynamic_cast<const TSystemKeeper*>(CurrentChapter);
+    if (!keeper) {
+        Application::ShowMessage("Only a system built in the free experiment can be saved.");
+        return false;
+    }
+    const QString failure =
+        WriteWorkFile(path, QJsonObject{{"system", SystemToJson(keeper->KeptSystem())}});
+    if (!failure.isEmpty()) {
+        Application::ShowMessage(failure.toStdString());
+        return false;
+    }
+    return true;
+}
+
+bool TThisBook::OpenSystemFile(const QString& path) {
+    TSystemState state;
+    try {
+        const QJsonObject parts = ReadWorkFile(path);
+        if (!parts.contains("system"))
+            throw EWorkFileRefusal(parts.contains("observingRun")
+                                       ? "The file holds an observing run, not a system: open it "
+                                         "in the observing run's window."
+                                       : "The file holds no system.");
+        state = SystemFromJson(parts.value("system").toObject());
+    } catch (const EWorkFileRefusal& e) {
+        Application::ShowMessage(e.Reason().toStdString());
+        return false;
+    }
+    // The sliders' ranges are the chapter's, so they are checked on a chapter made for it
+    // before the reader's own chapter is left.
+    if (!dynamic_cast<TSystemKeeper*>(CurrentChapter)) {
+        std::unique_ptr<TCustomChapter, void (*)(TForm*)> probe(
+            CreateChapterWindow(SystemChapter(), *this), TForm::Free);
+        const auto* keeper = dynamic_cast<const TSystemKeeper*>(probe.get());
+        if (const QString refusal = keeper ? keeper->SystemRefused(state) : QString();
+            !refusal.isEmpty()) {
+            Application::ShowMessage(refusal.toStdString());
+            return false;
+        }
+        if (!SplashScreen->isHidden())
+            LeaveSplash();
+        ChapterNumber = SystemChapter();
+        ShowChapter(1);
+    }
+    auto* keeper = dynamic_cast<TSystemKeeper*>(CurrentChapter);
+    if (!keeper)
+        return false;
+    if (const QString refusal = keeper->SystemRefused(state); !refusal.isEmpty()) {
+        Application::ShowMessage(refusal.toStdString());
+        return false;
+    }
+    if (!ContentsPanel->isHidden())
+        GoBackButtonClick();
+    keeper->RestoreSystem(state);
+    return true;
+}
+
+void TThisBook::mnitSaveSystemClick() {
+    const QString path = QFileDialog::getSaveFileName(this, "Save system", "system.json", WorkFilter);
+    if (!path.isEmpty())
+        SaveSystemFile(path);
+}
+
+void TThisBook::mnitOpenSystemClick() {
+    const QString path = QFileDialog::getOpenFileName(this, "Open system", QString(), WorkFilter);
+    if (!path.isEmpty())
+        OpenSystemFile(path);
+}
+
+QJsonObject TThisBook::KeptWork() const {
+    QJsonObject parts;
+    if (const auto* keeper = dynamic_cast<const TSystemKeeper*>(CurrentChapter))
+        parts.insert("system", SystemToJson(keeper->KeptSystem()));
+    if (ObservingRunForm && !ObservingRunForm->Measurements().data.empty())
+        parts.insert("observingRun", RunToJson(ObservingRunForm->SavedRun()));
+    return parts;
+}
+
+QString TThisBook::RestoreWork(const QJsonObject& parts) {
+    try {
+        if (parts.contains("system")) {
+            const TSystemState state = SystemFromJson(parts.value("system").toObject());
+            auto* keeper = dynamic_cast<TSystemKeeper*>(CurrentChapter);
+            if (!keeper)
+                return "The system kept has no chapter to go into.";
+            if (const QString refusal = keeper->SystemRefused(state); !refusal.isEmpty())
+                return refusal;
+            keeper->RestoreSystem(state);
+        }
+        if (parts.contains("observingRun")) {
+            const TRunState run = RunFromJson(parts.value("observingRun").toObject());
+            mnitObservingRunClick();
+            if (const QString refusal = ObservingRunForm->RunRefusal(run); !refusal.isEmpty())
+                return refusal;
+            ObservingRunForm->RestoreRun(run);
+        }
+    } catch (const EWorkFileRefusal& e) {
+        return e.Reason();
+    }
+    return {};
+}
