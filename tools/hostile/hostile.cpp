@@ -13,6 +13,7 @@
 
 #include "Application.h"
 #include "GuardedApplication.h"
+#include "../support/PrintedDialogs.h"
 #include "book/TAccessBox.h"
 #include "observing/TFitByHandPage.h"
 #include "observing/TObservingRunForm.h"
@@ -34,17 +35,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Dialogs never block the run: they are printed and cancelled.
-class PrintedDialogs : public DialogHook {
-public:
-    void showMessage(const AnsiString& text) override { std::printf("message: %s\n", text.c_str()); }
-    int showModal(TForm&) override { return mrCancel; }
-    void showException(const AnsiString& message) override {
-        std::printf("error: %s\n", message.c_str());
-    }
-    bool printDialog(QPrinter&, TPrintOptions&) override { return false; }
-};
 
 // Ends the process when the run is not over by then: the book would be frozen.
 void StopAfter(int seconds) {
