@@ -64,6 +64,17 @@ void TThisChapter::ApplyColours() {
 }
 
 void TThisChapter::JudgeAnswer() {
+    if (const char* missing = MissingAnswer()) {
+        ApplyColours();
+        OKButton->show();
+        MessagePanel->show();
+        MessagePanel->raise();
+        FeedbackBox->Clear();
+        *FeedbackBox << *FeedbackFont << missing;
+        FeedbackBox->SetSelStart(0);
+        OKButton->setFocus();
+        return;
+    }
     if (IsAnswerCorrect()) {
         QuestionClosed = true;
         AnswerCorrect = true;

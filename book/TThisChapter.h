@@ -54,6 +54,9 @@ public:
     virtual void WriteConclusion() {}
     virtual void WriteCorrect();
     virtual void WriteIncorrect();
+    // What the reader has still to give before the answer can be judged ("Choose a
+    // planet."), or null when the answer is complete. An incomplete answer costs no attempt.
+    virtual const char* MissingAnswer() const { return nullptr; }
     // For the teacher's guide: what the chapter sets out to teach and the misconceptions it
     // meets.
     virtual void WriteTeacherNotes(TRichEditControl&) {}

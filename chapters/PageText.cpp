@@ -5,7 +5,7 @@
 #include "RichEditWriter.h"
 
 void WriteInclination(TRichEditControl& t) {
-    t << fsItalic << "i" >> fsItalic << fsSubscript << "0" >> fsSubscript;
+    t << fsItalic << "i" >> fsItalic;
 }
 
 void WriteMassTimesSine(TRichEditControl& t) {

@@ -5,7 +5,7 @@
 
 class TRichEditControl;
 
-// The inclination: an italic i with a subscript 0.
+// The inclination: an italic i, as the parameter dialog and the card write it.
 void WriteInclination(TRichEditControl& t);
-// m sin i0, the one mass the radial velocity reveals, kept on one line.
+// m sin i, the one mass the radial velocity reveals, kept on one line.
 void WriteMassTimesSine(TRichEditControl& t);

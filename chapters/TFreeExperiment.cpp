@@ -5,9 +5,11 @@
 #include "PageText.h"
 #include "RichEditWriter.h"
 #include "oRichEdit.h"
+#include "simulation/OrbitView.h"
 #include "simulation/RealSystemSetUp.h"
 
 #include <QCheckBox>
+#include <cmath>
 
 TFreeExperiment::TFreeExperiment(TCustomBook* owner) : TBaseChapter(owner) {
     SetCaption("Free experiment");
@@ -42,16 +44,14 @@ void TFreeExperiment::WritePageText() {
         t << *HeadingFont << "Selection Effects" << *BodyFont;
         t << "\n\nSuppose you have daily access to a telescope for a year, and its "
              "spectrometer cannot measure the wavelength shifts of radial velocities below "
-             "10 m s";
-        t << fsSuperscript << "-1" >> fsSuperscript << ".\n\n";
+             "10 m s⁻¹.\n\n";
         t << fsBold << "What restrictions does that place on the planets that you can discover?" >>
             fsBold;
         break;
     case 3:
         t << *HeadingFont << "Reconstruct reality" << *BodyFont;
-        t << "\n\nSet the parameters to those of real planetary systems that have been "
-             "discovered, and you will see the work that planet-hunting astronomers do.\n\n"
-             "Open the card ";
+        t << "\n\nGive the planets the parameters of a real system, and you will see the "
+             "work planet hunters do.\n\nOpen the card ";
         t << fsBold << "Real planetary systems" >> fsBold;
         t << " from the ";
         t << fsBold << "Tools" >> fsBold;
@@ -61,7 +61,9 @@ void TFreeExperiment::WritePageText() {
         WriteInclination(t);
         t << " = 90° and " << fsItalic << "m" >> fsItalic << " to the given ";
         WriteMassTimesSine(t);
-        t << ".";
+        t << ". Set up shortens the velocity arrows to fit the view; the star's is ";
+        t << int(std::lround(TOrbitView::StarArrowMagnification))
+          << " times a planet's at the same speed.";
         break;
     case 4:
         t << *HeadingFont << "Challenge other students" << *BodyFont;

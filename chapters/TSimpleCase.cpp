@@ -15,6 +15,7 @@
 #include <QSlider>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -22,6 +23,10 @@ constexpr int PeriodQuestionPage = 7;
 constexpr int ZeroVelocityQuestionPage = 8;
 // How far a typed period may lie from the true one, days.
 constexpr double PeriodTolerance_days = 300.0;
+// The view of the zero-velocity question, in the rotate sliders' hundredths of a radian:
+// turned by about 26° and tilted 63° from the side.
+constexpr int QuestionViewTheta = 45;
+constexpr int QuestionViewTilt = 110;
 
 // A magnification factor as the pages state it: a whole number.
 int Times(double factor) { return int(std::lround(factor)); }
@@ -70,6 +75,10 @@ void TSimpleCase::ShowPage() {
         Q7Answer->setFocus();
     }
     if (Page == ZeroVelocityQuestionPage) {
+        // Seen along the line of sight the z axis is a dot at the origin, where the y axis
+        // also runs: turned, the three axes show apart and the choices can be told apart.
+        thetatrack->setValue(QuestionViewTheta);
+        omegatrack->setValue(QuestionViewTilt);
         MessagePanel->setGeometry(MessagePanel->x(), 382, 200, 118);
         ShowNextButton(false);
         QChoice1->show();
@@ -143,7 +152,10 @@ void TSimpleCase::WritePageText() {
     case 6:
         t << *BodyFont
           << "\n\nThe graph on the right plots the radial velocity of the star against time. "
-             "The timescale slider below the graph sets the length of time the graph shows. "
+             "The timescale slider below the graph sets how much time one division of the "
+             "time axis stands for, as the unit beside the axis says (";
+        t << fsItalic << "t" >> fsItalic;
+        t << " / 1000 days: each division is 1000 days); the graph shows ten divisions. "
              "When the curve reaches the end of the displayed time range, the velocity axis "
              "is rescaled automatically to fit it; untick ";
         t << fsBold << "Autoscale velocity " >> fsBold;
@@ -158,7 +170,7 @@ void TSimpleCase::WritePageText() {
         break;
     case 8:
         t << fsBold << "When is the star's radial velocity zero?\n" >> fsBold;
-        t << "Click on one of the following answers.";
+        t << "Click on one of the following answers.\nThe view is turned: the axes show apart.";
         break;
     case 9:
         t << *BodyFont << "\n\nTick the ";
@@ -198,6 +210,7 @@ void TSimpleCase::Q7AnswerKeyPress(char& key) {
 }
 
 bool TSimpleCase::IsAnswerCorrect() {
+    TypedPeriod_days = std::numeric_limits<double>::quiet_NaN();
     switch (Page) {
     case PeriodQuestionPage: {
         if (Q7Answer->text().isEmpty())
@@ -205,6 +218,7 @@ bool TSimpleCase::IsAnswerCorrect() {
         double days = 0.0;
         if (!ReadAnswer(Q7Answer->text(), days))
             return false;
+        TypedPeriod_days = days;
         const double period = RoundToFigures(Planets[0].Period, 3, true);
         return std::fabs(days - period) <= PeriodTolerance_days;
     }
@@ -216,9 +230,20 @@ bool TSimpleCase::IsAnswerCorrect() {
 }
 
 void TSimpleCase::WriteHint() {
+    oRichEdit& t = *FeedbackBox;
+    // A period read in the axis's own unit (thousands of days) is told at once.
+    if (Page == PeriodQuestionPage) {
+        const double period = RoundToFigures(Planets[0].Period, 3, true);
+        for (const double factor : {1000.0, 0.001}) {
+            if (std::fabs(TypedPeriod_days * factor - period) <= PeriodTolerance_days) {
+                t << "\nHint: Your number is 1000 times too " << (factor > 1 ? "small" : "large")
+                  << ":\nread the unit beside the time axis.";
+                return;
+            }
+        }
+    }
     if (WrongAnswers <= 1)
         return;
-    oRichEdit& t = *FeedbackBox;
     if (Page == PeriodQuestionPage) {
         t << "\nHint: Measure between maxima or minima,\n";
         t << "and note the scale of the time axis.";
@@ -234,7 +259,7 @@ void TSimpleCase::WriteConclusion() {
     if (Page == PeriodQuestionPage) {
         const double period = Planets[0].Period;
         t << "\nThe period to two sig figs is " << RoundToFigures(period, 2, true) << " days.\n";
-        t << "(The precise period  is " << RoundToFigures(period, 4, true) << " days.)";
+        t << "(The precise period is " << RoundToFigures(period, 4, true) << " days.)";
     } else if (Page == ZeroVelocityQuestionPage && !AnswerCorrect) {
         t << "\nThe correct answer is when it crosses the ";
         t << fsItalic << "z" >> fsItalic;

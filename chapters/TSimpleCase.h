@@ -39,4 +39,8 @@ public:
     void Q7DoneButtonClick() { JudgeAnswer(); }
     // Lets through only what a number is typed with; Enter judges the answer.
     void Q7AnswerKeyPress(char& key);
+
+private:
+    // The period last judged, days; NaN when the field held no number.
+    double TypedPeriod_days = 0.0;
 };

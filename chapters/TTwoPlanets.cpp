@@ -180,8 +180,7 @@ void TTwoPlanets::WritePageText() {
           << "\n\nThe radial velocity profile is now much more complicated. Each planet has a "
              "fixed period, but their combined effect does not repeat itself after any fixed "
              "time: the profile is not periodic.\n\nYou can see at once, though, that there "
-             "is more than one planet. (If the curve runs off the graph, click ";
-        t << fsBold << "Rescale velocity" >> fsBold << ".)";
+             "is more than one planet.";
         break;
     case 3:
         t << *BodyFont;
@@ -274,6 +273,20 @@ bool TTwoPlanets::IsAnswerCorrect() {
     default:
         return false;
     }
+}
+
+const char* TTwoPlanets::MissingAnswer() const {
+    if (Page != ParameterQuestionPage)
+        return nullptr;
+    const bool parameter = ChosenItem(*ParamComboBox) >= 0;
+    const bool planet = ChosenItem(*PlanComboBox) >= 0;
+    if (!parameter && !planet)
+        return "Choose a parameter and a planet from the lists first.";
+    if (!parameter)
+        return "Choose a parameter from the list first.";
+    if (!planet)
+        return "Choose a planet from the list first.";
+    return nullptr;
 }
 
 void TTwoPlanets::WriteHint() {

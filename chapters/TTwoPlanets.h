@@ -33,6 +33,7 @@ public:
     void ShowPage() override;
     void WritePageText() override;
     bool IsAnswerCorrect() override;
+    const char* MissingAnswer() const override;
     void WriteHint() override;
     void WriteConclusion() override;
     void WriteTeacherNotes(TRichEditControl& t) override;

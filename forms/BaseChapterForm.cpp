@@ -5,6 +5,7 @@
 #include "Artwork.h"
 #include "SimulationArtwork.h"
 #include "TImage.h"
+#include "SpokenAsOne.h"
 #include "WidgetColour.h"
 #include "oRichEdit.h"
 #include "oWorldPortPaintBox.h"
@@ -106,6 +107,7 @@ void defineAxisTitle(TBaseChapter& f) {
     f.TimeTitle = label(f.Panel1, 0, 0, "", &big);
     f.TimeTitle->setTextFormat(Qt::RichText);
     LayOutAxisTitle(f);
+    NameAxisTitle(f);
 }
 
 void defineViewControls(TBaseChapter& f) {
@@ -146,6 +148,10 @@ void defineViewControls(TBaseChapter& f) {
 void defineGraph(TBaseChapter& f) {
     f.GraphPanel = panel(&f, QRect(388, 320, 393, 197), clWhite);
     f.wpGraph = paintBox(f.GraphPanel, oRealRect(0, 1.0, 10000.0, 100.0));
+    f.wpGraph->setAccessibleName("Radial velocity graph");
+    f.wpGraph->setAccessibleDescription(
+        "The star's radial velocity against time, drawn as the simulation runs; the titles "
+        "beside it give the units of both axes.");
     f.wpGraphFont = TFont("Arial", -13, clBlack);
     f.Panel1 = panel(&f, QRect(299, 321, 89, 37), clWhite);
     defineAxisTitle(f);
@@ -160,7 +166,8 @@ void defineGraph(TBaseChapter& f) {
     f.AutoScaleVelocity = checkBox(&f, QRect(440, 528, 137, 17), "Autoscale velocity", true);
     f.ReScaleVelocity =
         button(&f, QRect(596, 518, 150, 36), "Rescale velocity", f.ButtonImages3.get());
-    f.ReScaleVelocity->SetHint("Click rescale y-axis to its current maximum");
+    f.ReScaleVelocity->SetHint(
+        "Rescales the velocity axis so that the largest speed of the curve shown fills it");
 }
 
 void bindHandlers(TBaseChapter& f) {
@@ -234,6 +241,12 @@ void LayOutAxisTitle(TBaseChapter& f) {
     f.TimeTitle->adjustSize();
     f.TimeTitle->move(std::clamp(inside.right() + 1 - f.TimeTitle->width(), inside.left(), 5),
                       line + 16);
+}
+
+void NameAxisTitle(TBaseChapter& f) {
+    SpeakAsOne(*f.StaticText5, {f.StaticText9, f.StaticText7, f.RVExp, f.RVUnit, f.StaticText8},
+               "Radial velocity v r, in 10 to the power " + f.RVExp->text() +
+                   " metres per second");
 }
 
 void DefineBaseChapterForm(TBaseChapter& f) {

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 namespace {
 
@@ -53,21 +54,34 @@ void DefineCalculatorForm(TCalculatorForm& f) {
     f.ExpressionEdit->setPlaceholderText("such as 2 pi sqrt(5.2^3)");
     f.ValueEdit = field(f, 80, label(f, QRect(12, 62, FieldWidth, 16), "&Value"));
     f.ValueEdit->setReadOnly(true);
-    f.MessageLabel = label(f, QRect(12, 108, FieldWidth, 18), "");
+    // Angles: degrees, as a school calculator takes them, or radians.
+    auto* angles = label(f, QRect(12, 112, 60, 18), "Angles:");
+    f.DegreesButton = new QRadioButton("&Degrees", &f);
+    f.DegreesButton->setGeometry(76, 110, 100, 20);
+    f.DegreesButton->setChecked(true);
+    f.RadiansButton = new QRadioButton("&Radians", &f);
+    f.RadiansButton->setGeometry(180, 110, 100, 20);
+    f.DegreesButton->setAccessibleDescription("sin, cos and tan take degrees; asin, acos and "
+                                              "atan give degrees");
+    f.RadiansButton->setAccessibleDescription("sin, cos and tan take radians; asin, acos and "
+                                              "atan give radians");
+    angles->setBuddy(f.DegreesButton);
+    f.MessageLabel = label(f, QRect(12, 136, FieldWidth, 34), "");
     SetWidgetTextColour(*f.MessageLabel, clMaroon);
-    f.HintLabel = label(f, QRect(12, 130, FieldWidth, 64),
-                        "Enter works it out. x is the last value; pi, sqrt, sin, cos, tan "
-                        "(in radians), exp, ln and log10 are known, ^ raises to a power.");
+    f.HintLabel = label(f, QRect(12, 172, FieldWidth, 48),
+                        "Enter works it out. x is the last value; pi, sqrt, sin, cos, tan, "
+                        "exp, ln and log10 are known, ^ raises to a power.");
     SetWidgetTextColour(*f.HintLabel, RGB(0, 0, 157)); // the book's ink
 
     f.ButtonImages = std::make_unique<TImageList>(110, 36);
     artwork::AddBlankFaces(*f.ButtonImages, 3);
-    f.EqualsButton = button(f, 12, 198, "=");
+    constexpr int buttonsTop = 224;
+    f.EqualsButton = button(f, 12, buttonsTop, "=");
     f.EqualsButton->setAccessibleName("Work out");
-    f.CloseButton = button(f, Width - 12 - 110, 198, "Close");
+    f.CloseButton = button(f, Width - 12 - 110, buttonsTop, "Close");
     f.SetDefaultButton(f.EqualsButton);
     f.SetCancelButton(f.CloseButton);
-    f.SetClientSize(Width, 198 + 36 + 12);
+    f.SetClientSize(Width, buttonsTop + 36 + 12);
     QObject::connect(f.EqualsButton, &QPushButton::clicked, [&f] { f.EqualsButtonClick(); });
     QObject::connect(f.CloseButton, &QPushButton::clicked, [&f] { f.CloseButtonClick(); });
     f.ExpressionEdit->setFocus();

@@ -73,8 +73,8 @@ void DefineCustomBookForm(TCustomBook& f) {
     f.ToolsMenu = f.MainMenu->addMenu("&Tools");
     f.mnitCalc = f.ToolsMenu->addAction("Calculator", [&f] { f.mnitCalcClick(); });
     f.HelpMenu = f.MainMenu->addMenu("&Help");
-    f.Accessibility1 = f.HelpMenu->addAction("Accessibility...", [&f] { f.Accessibility1Click(); });
-    f.mnitAbout = f.HelpMenu->addAction("About...", [&f] { f.mnitAboutClick(); });
+    f.Accessibility1 = f.HelpMenu->addAction("&Accessibility...", [&f] { f.Accessibility1Click(); });
+    f.mnitAbout = f.HelpMenu->addAction("A&bout...", [&f] { f.mnitAboutClick(); });
 
     f.OnCreate = [&f] { f.FormCreate(); };
     f.OnShow = [&f] { f.FormShow(); };

@@ -62,7 +62,9 @@ void fillTable(TRealSystemsForm& f) {
         QTableWidgetItem* name = cell(QString::fromStdString(system.Name), Qt::AlignLeft);
         name->setFont(bold);
         table.setItem(row, 0, name);
-        table.setItem(row, 1, cell(Number(system.StarMass), Qt::AlignHCenter));
+        QTableWidgetItem* mass = cell(Number(system.StarMass), Qt::AlignHCenter);
+        mass->setToolTip(QString::fromStdString(system.StarMassWhere));
+        table.setItem(row, 1, mass);
         if (planets > 1) {
             table.setSpan(row, 0, planets, 1);
             table.setSpan(row, 1, planets, 1);
@@ -77,6 +79,9 @@ void fillTable(TRealSystemsForm& f) {
             table.setItem(row, 7, cell(Number(planet.Mass) + (planet.TrueMass ? "†" : " "),
                                        Qt::AlignRight));
             table.setItem(row, 8, cell(Derived(planet.a_AU), Qt::AlignRight));
+            // Where the row's values stand in their source, for the reader who checks them.
+            for (int column = 2; column < 8; ++column)
+                table.item(row, column)->setToolTip(QString::fromStdString(planet.Where));
             f.RowSystem.push_back(int(s));
             ++row;
         }
@@ -151,8 +156,8 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
         "sine of the orbit's inclination († marks a true mass, where the inclination is "
         "known). Astrometry gives Upsilon Andromedae c and d true masses of about 14 and 10 "
         "Jupiter masses, far above m sin i. ω, the argument of periastron, sets the shape of "
-        "the curve; it is undefined (—) for a nearly circular orbit. * marks a K computed "
-        "from the source's elements. a is derived from P and the masses, so the simulated "
+        "the curve; for the Sun's planets it depends on where the Sun is seen from (—). "
+        "* marks a K computed from the source's elements. a is derived from P and the masses, so the simulated "
         "periods are the catalogue's. Every planet starts at periastron at time 0, so the "
         "curves of several planets add up to an offset at the start. Set up puts these values "
         "into the simulation exactly; moving a slider afterwards takes that slider's steps.");

@@ -81,11 +81,11 @@ void DefineSpectrumForm(TSpectrumForm& f) {
 
     f.MeasureNote = label(
         f, QRect(16, 522, 628, 54),
-        "How so small a shift is really measured: no single line shows a shift of a small "
-        "fraction of a resolution element. Thousands of lines are cross-correlated with a "
-        "reference recorded through the same spectrograph at the same time (an iodine cell, a "
-        "thorium–argon lamp or a laser frequency comb); the shift that best matches them all "
-        "is found to within a thousandth of a resolution element.",
+        "How so small a shift is really measured: one line's centre can be found to a small "
+        "fraction of a resolution element only from a great deal of light, so thousands of "
+        "lines are cross-correlated with a reference recorded through the same spectrograph "
+        "at the same time (an iodine cell, a thorium–argon lamp or a laser frequency comb); "
+        "the shift that best matches them all is found to a thousandth of an element.",
         Arial12);
     f.MeasureNote->setWordWrap(true);
     f.MeasureNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -3,6 +3,7 @@
 #include "model/MysteryStars.h"
 
 #include "model/Kepler.h"
+#include "model/SimulatedMass.h"
 
 #include <cmath>
 #include <cstdio>
@@ -35,12 +36,16 @@ TObservingPlan Plan(int nights, double runLength, double precision, double jitte
     return plan;
 }
 
-double MinimumMass_MJ(const kepler::TRadialVelocityElements& e, double starMass) {
-    const double mu = starMass * SolarGM;
-    const double a = std::cbrt(mu * e.period_days * e.period_days /
-                               (4.0 * std::numbers::pi * std::numbers::pi));
-    const double p = a * (1.0 - e.ecc * e.ecc);
-    return e.K_mps * starMass * std::sqrt(p / mu) / MpsPerAUPerDay * JupiterMassesPerSolarMass;
+// The argument of periastron as the fit's table gives it, 0 to 360 degrees, and none for a
+// circular orbit, which has no periastron.
+std::string OmegaText(const kepler::TRadialVelocityElements& e) {
+    if (e.ecc == 0.0)
+        return "omega undefined (circular orbit)";
+    const double turn = 2.0 * std::numbers::pi;
+    char text[48];
+    std::snprintf(text, sizeof text, "omega %.0f degrees",
+                  std::fmod(std::fmod(e.omega_rad, turn) + turn, turn) * 180.0 / std::numbers::pi);
+    return text;
 }
 
 } // namespace
@@ -56,6 +61,12 @@ const std::vector<TMysteryStar>& MysteryStars() {
          Plan(120, 400.0, 3.0, 2.0, 0.65, 0.2, 5150519)},
     };
     return stars;
+}
+
+std::string Introduction(const TMysteryStar& star) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%s, a star of %.2f solar masses", star.name, star.starMass);
+    return text;
 }
 
 std::vector<TMeasurement> Observe(const TMysteryStar& star) {
@@ -75,11 +86,13 @@ std::string AnswerSheet() {
         for (const TPlanet& planet : star.planets) {
             const kepler::TRadialVelocityElements e = kepler::ElementsOf(planet, star.starMass);
             std::snprintf(line, sizeof line,
-                          "  %s: period %.3f days, K %.2f m/s, e %.2f, omega %.0f degrees, "
-                          "a %.3f AU, m sin i %.2f Jupiter masses\n",
+                          "  %s: period %.3f days, K %.2f m/s, e %.2f, %s, a %.3f AU, "
+                          "m sin i %.2f Jupiter masses\n",
                           planet.Name.c_str(), e.period_days, e.K_mps, e.ecc,
-                          e.omega_rad * 180.0 / std::numbers::pi, planet.a,
-                          MinimumMass_MJ(e, star.starMass));
+                          OmegaText(e).c_str(), planet.a,
+                          fit::SimulatedMassSinI_Solar(e.period_days, e.K_mps, e.ecc,
+                                                       star.starMass) *
+                              JupiterMassesPerSolarMass);
             sheet += line;
         }
         sheet += '\n';

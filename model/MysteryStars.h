@@ -3,9 +3,10 @@
 #pragma once
 // Three data sets for a class to solve, made by the observing-run generator with fixed seeds
 // from planets of the book's own orbit model: one planet, an eccentric planet, two planets.
-// The answer sheet gives each planet's elements and its minimum mass
-// m sin i = K M* sqrt(p / (G M*)) / MpsPerAUPerDay (p the semi-latus rectum, m << M*).
-// Units: days, m/s, AU, solar and Jupiter masses.
+// Each star's mass goes with its data (the student needs it to weigh the planets). The
+// answer sheet gives each planet's elements, ω from 0 to 360° as the fit's table does (none
+// for a circular orbit), and the m sin i the planet was made with (SimulatedMass.h), which
+// a fit at the star's mass should reproduce. Units: days, m/s, AU, solar and Jupiter masses.
 
 #include "model/ObservingRun.h"
 #include "model/planet.h"
@@ -24,6 +25,10 @@ struct TMysteryStar {
 
 // The three stars, in the order offered.
 const std::vector<TMysteryStar>& MysteryStars();
+
+// What the student is told with the star's data: "Mystery star A, a star of 1.05 solar
+// masses".
+std::string Introduction(const TMysteryStar& star);
 
 // The star's measurements.
 std::vector<TMeasurement> Observe(const TMysteryStar& star);

@@ -105,6 +105,22 @@ std::vector<TMeasurement> Observe(const TObservingPlan& plan,
     return data;
 }
 
+TObservingPlan DefaultPlan(std::span<const kepler::TRadialVelocityElements> planets) {
+    TObservingPlan plan;
+    for (const kepler::TRadialVelocityElements& planet : planets)
+        plan.runLength_days = std::max(plan.runLength_days, std::ceil(2.0 * planet.period_days));
+    plan.runLength_days = std::min(plan.runLength_days, TObservingPlan::MaxRunLength_days);
+    return plan;
+}
+
+bool CoversTwoCycles(const TObservingPlan& plan,
+                     std::span<const kepler::TRadialVelocityElements> planets) {
+    for (const kepler::TRadialVelocityElements& planet : planets)
+        if (plan.runLength_days < 2.0 * planet.period_days)
+            return false;
+    return true;
+}
+
 std::string DescribePlan(const TObservingPlan& plan) {
     char text[320];
     std::snprintf(text, sizeof text,

@@ -45,6 +45,15 @@ struct TObservingPlan {
 // Whether every setting lies in its range.
 bool IsValid(const TObservingPlan& plan);
 
+// The plan a run starts with for the given planets: the default settings over two cycles
+// of the longest period (a periodogram cannot tell a period from its data's span with less),
+// and never less than the default 60 days nor more than MaxRunLength_days.
+TObservingPlan DefaultPlan(std::span<const kepler::TRadialVelocityElements> planets);
+
+// Whether the plan's run covers two cycles of every planet's period.
+bool CoversTwoCycles(const TObservingPlan& plan,
+                     std::span<const kepler::TRadialVelocityElements> planets);
+
 // The settings and seed in one line, for a file's comment and the answer sheet.
 std::string DescribePlan(const TObservingPlan& plan);
 

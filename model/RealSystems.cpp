@@ -26,48 +26,79 @@ std::vector<TRealSystem> Table() {
     std::vector<TRealSystem> systems = {
         {"51 Pegasi",
          "51 Peg",
-         {1.11, 2},
+         {1.09, 2},
          "The first planet found around a Sun-like star: a giant closer to its star than Mercury.",
-         {{"b", {4.230785, 6}, {55.94, 2}, false, {0.013, 3}, Undefined, {0.472, 3}, false,
-           Butler2006}}},
+         {{"b", {4.230785, 6}, {55.94, 2}, false, {0.013, 3}, {58, 0}, {0.472, 3}, false,
+           Butler2006,
+           "Butler et al. 2006, table of orbital solutions, columns P, K, e, ω, M sin i; all "
+           "five confirmed against copies of that row (ω = 58°, 1.012291 rad)"}},
+         "the mass with which Butler et al. 2006's K gives their m sin i (mass function); "
+         "the 1.11 of later catalogues gives K 1.1 % below theirs"},
         {"70 Virginis",
          "70 Vir",
          {1.09, 2},
          "A heavy planet on a clearly eccentric orbit: the curve is no longer a sine wave.",
          {{"b", {116.6926, 4}, {315.7, 1}, false, {0.399, 3}, {358.8, 1}, {7.40, 2}, false,
-           Kane2015}}},
+           Kane2015,
+           "Kane et al. 2015, table of the Keplerian orbit, columns P, K, e, ω, M sin i; not "
+           "confirmed against a copy"}},
+         "Kane et al. 2015's stellar table; its K and m sin i agree with it"},
         {"HD 80606",
          "HD 80606",
          {0.97, 2},
          "A very eccentric orbit: the velocity hardly changes for weeks, then swings in days.",
-         {{"b", {111.4367, 4}, {474.9, 1}, false, {0.93366, 5}, {300.651, 3}, {3.94, 2}, true,
-           Hebrard2010}}},
+         {{"b", {111.4367, 4}, {474.9, 1}, false, {0.93366, 5}, {300.8, 1}, {3.94, 2}, true,
+           Hebrard2010,
+           "Hébrard et al. 2010, table of fitted and derived parameters, columns P, K, e, ω, "
+           "M_p; ω = 300.8° as a copy of that solution gives it (the 300.651° the card had "
+           "is not in it); P, e, K and M_p not confirmed against a copy of the table"}},
+         "Hébrard et al. 2010's stellar parameters; not confirmed against a copy"},
         {"47 Ursae Majoris",
          "47 UMa",
          {1.03, 2},
          "Two giants on nearly circular orbits of years, like Jupiter and Saturn.",
          {{"b", {1078, 0}, {49.00, 2}, false, {0.032, 3}, {334, 0}, {2.53, 2}, false,
-           Gregory2010},
+           Gregory2010,
+           "Gregory & Fischer 2010, table of the two-planet solution, columns P, K, e, ω, "
+           "M sin i; not confirmed against a copy"},
           {"c", {2391, 0}, {8.1, 1}, true, {0.098, 3}, {295, 0}, {0.540, 3}, false,
-           Gregory2010}}},
+           Gregory2010,
+           "Gregory & Fischer 2010, table of the two-planet solution, columns P, e, ω, "
+           "M sin i; K computed; not confirmed against a copy"}},
+         "Gregory & Fischer 2010; its K and m sin i agree with it"},
         {"Upsilon Andromedae",
          "Ups And",
          {1.31, 2},
          "The first system of several planets found around a Sun-like star this way.",
-         {{"b", {4.617111, 6}, {70.51, 2}, false, {0.012, 3}, Undefined, {0.69, 2}, false,
-           McArthur2010},
+         {{"b", {4.617111, 6}, {70.51, 2}, false, {0.012, 3}, {44, 0}, {0.69, 2}, false,
+           McArthur2010,
+           "McArthur et al. 2010, table of the orbital solution, columns P, K, e, ω, M sin i; "
+           "ω = 44° from a catalogue copy of that solution, the rest not confirmed"},
           {"c", {241.258, 3}, {56.26, 2}, false, {0.260, 3}, {247.66, 2}, {1.98, 2}, false,
-           McArthur2010},
+           McArthur2010,
+           "McArthur et al. 2010, table of the orbital solution, columns P, K, e, ω, M sin i; "
+           "not confirmed against a copy"},
           {"d", {1276.46, 2}, {68.14, 2}, false, {0.299, 3}, {252.99, 2}, {4.1, 1}, false,
-           McArthur2010}}},
+           McArthur2010,
+           "McArthur et al. 2010, table of the orbital solution, columns P, K, e, ω, M sin i; "
+           "P and e confirmed against an encyclopaedia copy citing it"}},
+         "McArthur et al. 2010, the primary's mass M★ = 1.31 their masses are computed with "
+         "(confirmed against the catalogue's abstract)"},
         {"The Sun, seen from afar",
          "",
          {1.00, 2},
          "What our own Jupiter does to the Sun: about 12 m/s, repeating every twelve years.",
          {{"Jupiter", {4332.59, 2}, {12.5, 1}, true, {0.0489, 4}, Undefined, {1.000, 3}, true,
-           FactSheet},
+           FactSheet,
+           "the fact sheet's columns sidereal period, eccentricity and mass, confirmed "
+           "against its current values; K computed; ω left undefined, as it depends on "
+           "where the Sun is seen from"},
           {"Saturn", {10759.22, 2}, {2.8, 1}, true, {0.0565, 4}, Undefined, {0.299, 3}, true,
-           FactSheet}}},
+           FactSheet,
+           "the fact sheet's columns sidereal period, eccentricity and mass, confirmed "
+           "against its current values; K computed; ω left undefined, as it depends on "
+           "where the Sun is seen from"}},
+         "the Sun's mass, by definition"},
     };
     for (TRealSystem& system : systems)
         for (TRealPlanet& planet : system.Planets)

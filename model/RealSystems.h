@@ -36,7 +36,10 @@ struct TRealPlanet {
     TPublished Mass;     // m sin i, Jupiter masses, unless TrueMass
     bool TrueMass;       // the inclination is known (a transit): Mass is the mass itself
     std::string Source;  // "Butler et al. 2006, ApJ 646, 505"
-    double a_AU = 0.0;   // derived from Period and the masses
+    // Where in the source each value stands (table, column), and which values were
+    // confirmed against a copy of that table.
+    std::string Where;
+    double a_AU = 0.0; // derived from Period and the masses
 };
 
 struct TRealSystem {
@@ -45,6 +48,7 @@ struct TRealSystem {
     TPublished StarMass;   // solar masses
     std::string Significance;         // one line: why the system matters
     std::vector<TRealPlanet> Planets; // one to three
+    std::string StarMassWhere;        // where the star's mass comes from
 };
 
 // The systems in the order the card lists them.

@@ -58,7 +58,7 @@ std::string LengthText(double length_nm) {
 
 std::string RatioText(double elements) {
     if (Nothing(elements))
-        return "none of it";
+        return "zero";
     const double size = std::fabs(elements);
     if (RoundToFigures(size, 3, true) >= 1.0)
         return Figures(size) + " times it";

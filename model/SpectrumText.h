@@ -17,7 +17,7 @@ std::string ShiftText(double shift_nm);
 // A length without sign in the same units: "6.56 pm".
 std::string LengthText(double length_nm);
 // How a shift compares with one resolution element, from their ratio: "1/242 of it",
-// "2.42 times it", "none of it".
+// "2.42 times it", "zero".
 std::string RatioText(double elements);
 // A whole number with its digits grouped by threes: "100 000".
 std::string GroupedText(double whole);

@@ -129,8 +129,12 @@ void TObservingRunForm::ShowStatus() {
     QString text;
     if (!fault_.isEmpty())
         text = fault_;
-    else if (!sourceText_.isEmpty())
+    else if (!sourceText_.isEmpty()) {
         text = sourceText_;
+        // The plan panel goes on showing the chapter's plan beside data it did not make.
+        if (feed_ && (source_ == TSource::Imported || source_ == TSource::Mystery))
+            text += " (The plan on the left is for the chapter's star, not these data.)";
+    }
     else if (feed_) {
         const TSystemElements system = feed_->SystemElements();
         text = system.planets.empty()
@@ -182,8 +186,12 @@ void TObservingRunForm::OpenMystery(int k) {
     TMeasurementSet set;
     set.data = Observe(star);
     truth_.clear(); // the answers are on the teacher's sheet, not here
-    const QString status =
-        QString("%1: %2 measurements. What orbits it?").arg(star.name).arg(set.data.size());
+    // The student needs the star's mass to weigh its planets: it is told and goes into the
+    // fit.
+    FitPage->SetStarMass(star.starMass);
+    const QString status = QString("%1: %2 measurements. What orbits it?")
+                               .arg(QString::fromStdString(Introduction(star)))
+                               .arg(set.data.size());
     ShowMeasurements(std::move(set), TSource::Mystery, status);
 }
 

@@ -4,6 +4,7 @@
 
 #include "model/FitText.h"
 #include "model/PlanetMass.h"
+#include "model/SimulatedMass.h"
 #include "model/PlanetSearch.h"
 #include "model/planet.h"
 #include "observing/TFitPlot.h"
@@ -436,7 +437,7 @@ void TOrbitFitPage::ShowComparisonTable() {
         used[best] = true;
         const kepler::TRadialVelocityElements& t = truth_[best];
         const double trueMass =
-            fit::PlanetMass(t.period_days, t.K_mps, t.ecc, s.starMass_Solar).massSinI_Solar *
+            fit::SimulatedMassSinI_Solar(t.period_days, t.K_mps, t.ecc, s.starMass_Solar) *
             JupiterMassesPerSolarMass;
         // The angle's distance is taken the short way round the circle.
         const double turn = 2 * std::numbers::pi;

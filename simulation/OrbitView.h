@@ -31,6 +31,9 @@ public:
     static constexpr double StarArrowMagnification =
         StarScale * StarArrowScale / (OrbitScale * PlanetArrowScale);
 
+    // The arrows' length per speed relative to the scales above; a real system set up in
+    // the view shortens them so that they stay within it (realview::ArrowFactorFor).
+    double ArrowFactor = 1.0;
     double Theta = 0.0;              // rotation about the y axis, rad, in [0, 2 pi)
     double Omega = 1.57;             // tilt of the view, rad, 0 (side) to pi/2 (from above)
     double Zoom = 1.0;               // world window factor; larger shows the orbits smaller

@@ -167,7 +167,7 @@ void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitVi
     bodies.push_back({world.I(starAt), clYellow, std::nullopt});
     if (showVelocity)
         bodies.back().arrow =
-            ArrowAt(world, starAt, view.Project(star + starVelocity * view.StarArrowScale));
+            ArrowAt(world, starAt, view.Project(star + starVelocity * (view.StarArrowScale * view.ArrowFactor)));
     for (const TPlanet& planet : sim.Planets) {
         if (!planet.Visible)
             continue;
@@ -177,7 +177,7 @@ void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitVi
         bodies.push_back({world.I(planetAt), clWhite, std::nullopt});
         if (showVelocity)
             bodies.back().arrow =
-                ArrowAt(world, planetAt, view.Project(at + velocity * view.PlanetArrowScale));
+                ArrowAt(world, planetAt, view.Project(at + velocity * (view.PlanetArrowScale * view.ArrowFactor)));
     }
 
     // The background comes back where the last frame drew and where this one draws. Where

@@ -40,6 +40,15 @@ void SetUpRealSystem(TBaseChapter& chapter, const TRealSystem& system) {
         SetElements(*dialog.Planet, real);
         dialog.ShowPlanet();
     }
+    // A planet the system does not use goes back to the chapter's own planet of that place,
+    // so that ticking its box never adds a planet of the system set up before.
+    const TSimulationModel defaults;
+    for (std::size_t k = count; k < std::size(radios); ++k) {
+        radios[k]->click();
+        dialog.PlanName->setText(QString::fromStdString(defaults.Planets[k].Name));
+        *dialog.Planet = defaults.Planets[k];
+        dialog.ShowPlanet();
+    }
     for (std::size_t k = 0; k < std::size(boxes); ++k)
         boxes[k]->setChecked(k < count);
     radios[0]->click();
@@ -47,6 +56,8 @@ void SetUpRealSystem(TBaseChapter& chapter, const TRealSystem& system) {
     chapter.TimeSlider->setValue(realview::TimeScaleFor(system, RangeOf(*chapter.TimeSlider),
                                                         TSimulationModel::LastStepScale));
     chapter.ZoomSlider->setValue(realview::ZoomFor(system, RangeOf(*chapter.ZoomSlider)));
+    chapter.ArrowFactor =
+        realview::ArrowFactorFor(system, TOrbitView::ZoomFor(chapter.ZoomSlider->value()));
     chapter.ResetSimulation();
     // The first sweep takes the scale that fits the system's largest speed rather than the
     // last system's, which could leave the curve off the graph.

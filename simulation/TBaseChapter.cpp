@@ -164,6 +164,7 @@ void TBaseChapter::DrawGraphAxes(double vmax_AUperDay) {
 void TBaseChapter::RedrawGraphAxes() {
     graphdrawing::DrawGraphAxes(*wpGraph, *this);
     RVExp->setText(QString::fromStdString(Ticks.ExponentText()));
+    NameAxisTitle(*this);
     TimeTitle->setText("<i>t</i> / " +
                        QString::fromStdString(graphdrawing::TimeDivisionText(*wpGraph)));
     LayOutAxisTitle(*this);

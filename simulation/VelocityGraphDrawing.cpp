@@ -4,6 +4,7 @@
 
 #include "oWorldPortPaintBox.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -14,6 +15,8 @@ namespace {
 constexpr double H = TVelocityGraph::Height;
 // Just below the time axis, where the time numbers hang: H x 0.5263... = H / 1.9.
 constexpr double TimeNumberY = H * 0.5263157894736842;
+// The gap between a vertical grid line and its time number, as a share of the window.
+constexpr double TimeNumberGap = 0.008;
 // The reciprocal of MpsPerAUPerDay.
 constexpr double AUPerDayPerMps = 5.800464037122969e-07;
 
@@ -40,14 +43,19 @@ void DrawGraphAxes(oWorldPortPaintBox& box, const TVelocityGraph& graph) {
         if (i > 0)
             Line(world, oRealPoint(x, 0), oRealPoint(x, H));
         canvas.Pen.Color = clBlack;
-        world.TextOut(oRealPoint(x, TimeNumberY), std::to_string(i));
+        // A few pixels right of its grid line, so that the line does not run through it.
+        world.TextOut(oRealPoint(x + TimeNumberGap * R, TimeNumberY), std::to_string(i));
     }
     DrawVelocityTicks(box, graph);
 }
 
 std::string TimeDivisionText(const oWorldPortPaintBox& box) {
+    const double division_days = 0.1 * (box.WorldWidth() + box.WorldLeft());
+    // A division of one day is the unit itself: "t / days", never "t / 1 days".
+    if (std::fabs(division_days - 1.0) < 1e-9)
+        return "days";
     char text[64];
-    std::snprintf(text, sizeof text, "%g days", 0.1 * (box.WorldWidth() + box.WorldLeft()));
+    std::snprintf(text, sizeof text, "%g days", division_days);
     return text;
 }
 

@@ -20,7 +20,8 @@ namespace graphdrawing {
 // world rectangle) and its velocity ticks. The time axis is numbered 0 to 9 in tenths of
 // the right edge R; its unit is TimeDivisionText, shown beside the graph.
 void DrawGraphAxes(oWorldPortPaintBox& box, const TVelocityGraph& graph);
-// One division of the time axis, R/10: "1000 days".
+// One division of the time axis, R/10, as the unit the axis counts in: "1000 days", and
+// "days" for a division of one day.
 std::string TimeDivisionText(const oWorldPortPaintBox& box);
 // The velocity grid lines and their labels, just above each line in the left margin.
 void DrawVelocityTicks(oWorldPortPaintBox& box, const TVelocityGraph& graph);

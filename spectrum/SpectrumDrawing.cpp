@@ -7,6 +7,7 @@
 #include "model/Spectrum.h"
 #include "model/SpectrumText.h"
 #include "model/WavelengthColour.h"
+#include "Precondition.h"
 
 #include <QFont>
 #include <QImage>
@@ -32,6 +33,8 @@ const QColor Highlight(255, 255, 215); // the book's pale yellow
 const QColor Curve(255, 255, 255);
 
 constexpr double Margin = 14.0;
+// The height of one line's shift axis below the profile, pixels.
+constexpr double AxisRow = 16.0;
 
 // Labels above the band, in two rows so that close lines keep their names apart.
 struct BandLabel {
@@ -186,7 +189,7 @@ void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
     // The continuum level, and each line's rest wavelength dashed across strip and profile.
     p.setPen(QPen(Faint, 1.0, Qt::DotLine));
     p.drawLine(QPointF(l.Profile.left(), FluxY(l, 1.0)), QPointF(l.Profile.right(), FluxY(l, 1.0)));
-    std::string rest = "rest ";
+    std::string rest = "rest in air ";
     for (int i = 0; i < group.Count; ++i) {
         const spectrum::TSpectralLine& line = spectrum::Lines()[std::size_t(group.First + i)];
         const double x = PanelX(l, scene.Group, line.Rest_nm);
@@ -198,24 +201,32 @@ void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
     }
     p.setPen(Highlight);
     p.setFont(LabelFont(11));
-    Text(p, QRectF(restLeft, header, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,
+    Text(p, QRectF(restLeft, header, 260, 18), Qt::AlignLeft | Qt::AlignVCenter,
          (rest + " nm").c_str());
 
-    // The axis: the true shift from the first line's rest wavelength that each place stands
-    // for, the magnification taken off.
+    // One axis a line: the true shift from that line's rest wavelength that each place
+    // stands for, the magnification taken off.
     p.setFont(LabelFont(10));
-    for (const TPanelTick& tick : PanelTicks(l, scene)) {
-        const bool numbered = !tick.Label.empty();
-        p.setPen(QPen(numbered ? Ink : Faint, 1.0));
-        p.drawLine(QPointF(tick.X, l.Profile.bottom()),
-                   QPointF(tick.X, l.Profile.bottom() + (numbered ? 5 : 3)));
-        if (numbered && tick.X < l.Profile.right() - 70)
-            Text(p, QRectF(tick.X - 30, l.Profile.bottom() + 5, 60, 14),
-                 Qt::AlignHCenter | Qt::AlignTop, tick.Label.c_str());
+    for (int line = 0; line < group.Count; ++line) {
+        const double top = l.Profile.bottom() + line * AxisRow;
+        const std::string unit =
+            group.Count == 1
+                ? std::string("true shift / pm")
+                : std::string(spectrum::Lines()[std::size_t(group.First + line)].Name) +
+                      " shift / pm";
+        const double unitWidth = p.fontMetrics().horizontalAdvance(QString::fromStdString(unit));
+        for (const TPanelTick& tick : PanelTicks(l, scene, line)) {
+            const bool numbered = !tick.Label.empty();
+            p.setPen(QPen(numbered ? Ink : Faint, 1.0));
+            p.drawLine(QPointF(tick.X, top), QPointF(tick.X, top + (numbered ? 5 : 3)));
+            if (numbered && tick.X < l.Profile.right() - unitWidth - 24)
+                Text(p, QRectF(tick.X - 30, top + 5, 60, 14), Qt::AlignHCenter | Qt::AlignTop,
+                     tick.Label.c_str());
+        }
+        p.setPen(Ink);
+        Text(p, QRectF(l.Profile.right() - unitWidth - 2, top + 5, unitWidth + 2, 14),
+             Qt::AlignRight | Qt::AlignTop, unit.c_str());
     }
-    p.setPen(Ink);
-    Text(p, QRectF(l.Profile.right() - 70, l.Profile.bottom() + 5, 70, 14),
-         Qt::AlignRight | Qt::AlignTop, "true shift / pm");
     p.setPen(QPen(Faint, 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(l.Profile);
@@ -239,7 +250,9 @@ TLayout::TLayout(const QRectF& area) : Area(area) {
     const double width = area.width() - 2 * Margin;
     Band = QRectF(left, area.top() + 58, width, 34);
     Strip = QRectF(left, area.top() + 148, width, 32);
-    Profile = QRectF(left, area.top() + 184, width, area.bottom() - 22 - (area.top() + 184));
+    // Below the profile, room for an axis for each line of a pair.
+    Profile = QRectF(left, area.top() + 184, width,
+                     area.bottom() - 22 - AxisRow - (area.top() + 184));
 }
 
 double BandX(const TLayout& layout, double lambda_nm) {
@@ -253,9 +266,10 @@ double PanelX(const TLayout& layout, int group, double lambda_nm) {
                                      layout.Strip.width();
 }
 
-std::vector<TPanelTick> PanelTicks(const TLayout& layout, const TScene& scene) {
+std::vector<TPanelTick> PanelTicks(const TLayout& layout, const TScene& scene, int line) {
     const spectrum::TLineGroup& group = GroupOf(scene.Group);
-    const double rest = spectrum::Lines()[std::size_t(group.First)].Rest_nm;
+    PRECONDITION(line >= 0 && line < group.Count);
+    const double rest = spectrum::Lines()[std::size_t(group.First + line)].Rest_nm;
     const spectrum::TShiftTicks ticks = spectrum::ShiftTicks(group.HalfSpan_nm, scene.Magnification);
     // The decimals the step needs: 0.002 pm takes three.
     const int decimals = std::max(0, int(std::ceil(-std::log10(ticks.Step_pm) - 1e-9)));
@@ -288,7 +302,7 @@ void DrawStill(QPainter& p, const QRectF& area, const TScene& scene) {
     p.setPen(Ink);
     p.setFont(LabelFont(12, true));
     Text(p, QRectF(l.Band.left(), area.top() + 4, 300, 16), Qt::AlignLeft | Qt::AlignVCenter,
-         "The visible spectrum, 380 to 700 nm");
+         "The visible spectrum, 380 to 700 nm in air");
     DrawBandStill(p, l, scene.Group);
     DrawPanelStill(p, l, scene);
 }

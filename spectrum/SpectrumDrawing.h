@@ -48,7 +48,10 @@ struct TPanelTick {
     double X;
     std::string Label;
 };
-std::vector<TPanelTick> PanelTicks(const TLayout& layout, const TScene& scene);
+// The ticks of the axis of the group's line `line` (0 for its first): each line of a group
+// has an axis of its own, numbered by the true shift from its own rest wavelength, since
+// the same velocity shifts lines of different wavelengths by different amounts.
+std::vector<TPanelTick> PanelTicks(const TLayout& layout, const TScene& scene, int line);
 // Where the panel draws a line of rest wavelength rest_nm: λ0 (1 + M v/c), nm.
 double MagnifiedWavelength_nm(double rest_nm, double v_mps, double magnification);
 

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -37,27 +39,82 @@ protected:
 
 } // namespace
 
-TEST_F(OwnCalculator, ShowsTheValueOrTheEvaluatorsOwnMessage) {
+// The value, or the evaluator's message in a student's words with the evaluator's own
+// text kept as the message's tooltip.
+TEST_F(OwnCalculator, ShowsTheValueOrTheMessageInAStudentsWords) {
     const struct {
         const char* expression;
         const char* value;
         const char* message;
+        const char* evaluator;
     } cases[] = {
-        {"2+3*4", "14", ""},
-        {"2 pi", "6.28318530717959", ""},
-        {"sqrt(5.2^3)", "11.857824421031", ""},
-        {"1/0", "", "Division by zero"},
-        {"(1+2", "", "Missing close bracket"},
-        {"2 +", "", "Missing operand or argument"},
-        {"sqrt(-1)", "", "DOMAIN error in Math function 'sqrt'"},
-        {"   ", "", ""},
+        {"2+3*4", "14", "", ""},
+        {"2 pi", "6.28318530717959", "", ""},
+        {"sqrt(5.2^3)", "11.857824421031", "", ""},
+        {"1/0", "", "You cannot divide by zero.", "Division by zero"},
+        {"(1+2", "", "A closing bracket ) is missing.", "Missing close bracket"},
+        {"2 +", "", "A number is missing after an operator or inside brackets.",
+         "Missing operand or argument"},
+        {"sqrt(-1)", "", "A negative number has no square root.",
+         "DOMAIN error in Math function 'sqrt'"},
+        {"ln(0)", "", "ln(0) and the ln of a negative number are undefined.", nullptr},
+        {"asin(2)", "", "asin takes only numbers from -1 to 1.", nullptr},
+        {"tan(90)", "", "tan is undefined there: the angle is an odd multiple of 90°.", nullptr},
+        {"   ", "", "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expression);
         work(c.expression);
         EXPECT_EQ(value(), c.value);
         EXPECT_EQ(message(), c.message);
+        if (c.evaluator)
+            EXPECT_EQ(calculator->MessageLabel->toolTip().toStdString(), c.evaluator);
+        else
+            EXPECT_FALSE(calculator->MessageLabel->toolTip().isEmpty());
     }
+}
+
+// Degrees by default, as at school, with exact values at the right angles; radians at the
+// switch.
+TEST_F(OwnCalculator, TakesDegreesUnlessRadiansAreChosen) {
+    EXPECT_TRUE(calculator->DegreesButton->isChecked());
+    const struct {
+        const char* expression;
+        const char* degrees;
+        const char* radians;
+    } cases[] = {
+        {"sin(30)", "0.5", "-0.988031624092862"},
+        {"sin(180)", "0", "-0.80115263573383"},
+        {"cos(90)", "0", "-0.44807361612917"},
+        {"cos(-360)", "1", "-0.283691091486527"},
+        {"tan(45)", "1", "1.61977519054386"},
+        {"asin(1)", "90", "1.5707963267949"},
+        {"atan(1)", "45", "0.785398163397448"},
+        {"sinh(0)", "0", "0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expression);
+        calculator->DegreesButton->click();
+        work(c.expression);
+        EXPECT_EQ(value(), c.degrees);
+        calculator->RadiansButton->click();
+        work(c.expression);
+        EXPECT_EQ(value(), c.radians);
+    }
+}
+
+// In a locale that writes a decimal comma the comma is read and written.
+TEST_F(OwnCalculator, ReadsAndWritesTheLocalesDecimalComma) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    work("2,5*3");
+    EXPECT_EQ(value(), "7,5");
+    work("1.5+1");
+    EXPECT_EQ(value(), "2,5") << "a point is still read";
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    work("2.5*3");
+    EXPECT_EQ(value(), "7.5");
+    QLocale::setDefault(before);
 }
 
 TEST_F(OwnCalculator, XIsTheLastValueAndAFailureKeepsIt) {
@@ -65,7 +122,7 @@ TEST_F(OwnCalculator, XIsTheLastValueAndAFailureKeepsIt) {
     work("2x");
     EXPECT_EQ(value(), "42");
     work("x/0");
-    EXPECT_EQ(message(), "Division by zero");
+    EXPECT_EQ(message(), "You cannot divide by zero.");
     work("x+1");
     EXPECT_EQ(value(), "43") << "the failed sum left x at 42";
     EXPECT_EQ(message(), "");

@@ -27,7 +27,7 @@ TEST_F(OnePlanetTest, EachPageReleasesTheSlidersItDiscusses) {
         {2, "First we look at how changing the inclination", "--------"},
         {3, "Press Start.", "XX------"},
         {4, "The amplitude of the radial velocity is reduced", "XX------"},
-        {5, "Now set i0 to zero.", "XX------"},
+        {5, "Now set i to zero.", "XX------"},
         {6, "Decrease the planet's mass.", "XXX-----"},
         {7, "A lighter planet pulls less", "XXX-----"},
         {8, "Changing the inclination and the mass", "XXXX----"},
@@ -120,7 +120,7 @@ TEST_F(OnePlanetTest, TheMassQuestionHintsAtTheInclinationThenConcludes) {
     c.QChoice3->click();
     EXPECT_FALSE(c.QChoice2->Checked()) << "one choice at a time";
     EXPECT_EQ(c.QChoice2->Font().Color, clWindowText);
-    EXPECT_EQ(feedback(), "Your answer is still incorrect.\n\nMake sure i0 is not zero.");
+    EXPECT_EQ(feedback(), "Your answer is still incorrect.\n\nMake sure i is not zero.");
     EXPECT_FALSE(nextShown());
     c.QChoice2->click();
     EXPECT_TRUE(c.QuestionClosed);

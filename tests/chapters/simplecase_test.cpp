@@ -124,6 +124,27 @@ TEST_F(SimpleCaseTest, ANonNumberIsToldAndCountsAsWrong) {
     EXPECT_EQ(current()->WrongAnswers, 1);
 }
 
+// The axis counts in thousands of days: a number read off it without the unit is told so
+// with the first wrong answer, either way round.
+TEST_F(SimpleCaseTest, APeriodAThousandTimesOffIsToldAtOnce) {
+    const struct {
+        const char* typed;
+        const char* size;
+    } cases[] = {{"4.3", "small"}, {"4.33", "small"}, {"4.3e6", "large"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        openPage(7);
+        answer(c.typed);
+        EXPECT_EQ(feedback(), std::string("Your answer is incorrect.\n\nHint: Your number is 1000 "
+                                          "times too ") +
+                                  c.size + ":\nread the unit beside the time axis.");
+        EXPECT_EQ(current()->WrongAnswers, 1) << "still an attempt";
+    }
+    openPage(7);
+    answer("43");
+    EXPECT_EQ(feedback(), "Your answer is incorrect.\n") << "a factor of 100 is no unit slip";
+}
+
 TEST_F(SimpleCaseTest, ThePeriodQuestionHintsThenConcludes) {
     openPage(7);
     answer("1000");
@@ -134,7 +155,7 @@ TEST_F(SimpleCaseTest, ThePeriodQuestionHintsThenConcludes) {
     EXPECT_FALSE(nextShown());
     answer("3000");
     EXPECT_EQ(feedback(), "Your answer is still incorrect.\n\nThe period to two sig figs is 4300 "
-                          "days.\n(The precise period  is 4329 days.)");
+                          "days.\n(The precise period is 4329 days.)");
     EXPECT_TRUE(current()->QuestionClosed);
     EXPECT_TRUE(nextShown());
 
@@ -145,7 +166,28 @@ TEST_F(SimpleCaseTest, ThePeriodQuestionHintsThenConcludes) {
     EXPECT_FALSE(nextShown());
     answer("4300");
     EXPECT_EQ(feedback(), "This is the correct answer.\n\nThe period to two sig figs is 4300 "
-                          "days.\n(The precise period  is 4329 days.)");
+                          "days.\n(The precise period is 4329 days.)");
+}
+
+// The zero-velocity question asks which axis the star crosses: in its view no axis may
+// shrink to a dot or run along another, or "crosses the z axis" would look like "crosses
+// the y axis".
+TEST_F(SimpleCaseTest, TheAxesOfTheZeroVelocityQuestionShowApart) {
+    openPage(8);
+    const TSimpleCase& c = *current();
+    const TVector axes[] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    oRealPoint seen[3];
+    for (int k = 0; k < 3; ++k) {
+        seen[k] = c.Project(axes[k]);
+        EXPECT_GT(std::hypot(seen[k].x, seen[k].y), 0.3) << "axis " << k << " shows as a line";
+    }
+    for (int j = 0; j < 3; ++j)
+        for (int k = j + 1; k < 3; ++k) {
+            const double cross = seen[j].x * seen[k].y - seen[j].y * seen[k].x;
+            const double sine = cross / (std::hypot(seen[j].x, seen[j].y) * std::hypot(seen[k].x, seen[k].y));
+            EXPECT_GT(std::fabs(sine), std::sin(20 * 3.141592653589793 / 180))
+                << "axes " << j << " and " << k << " at least 20 degrees apart";
+        }
 }
 
 TEST_F(SimpleCaseTest, TheChoiceQuestionLatchesTheChosenButton) {

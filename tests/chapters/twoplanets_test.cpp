@@ -201,6 +201,15 @@ TEST_F(TwoPlanetsTest, TheParameterQuestionTakesOnlyTheChosenItems) {
     EXPECT_EQ(c.PlanComboBox->currentText(), "Planet");
     EXPECT_EQ(c.ParamComboBox->count(), 7);
 
+    // Done before both lists are chosen says what is missing and costs no attempt.
+    c.QDoneButton->click();
+    EXPECT_EQ(feedback(), "Choose a parameter and a planet from the lists first.");
+    c.PlanComboBox->setCurrentIndex(1);
+    c.QDoneButton->click();
+    EXPECT_EQ(feedback(), "Choose a parameter from the list first.");
+    EXPECT_EQ(c.WrongAnswers, 0);
+    EXPECT_FALSE(c.QuestionClosed);
+
     c.PlanComboBox->setCurrentIndex(1);
     c.ParamComboBox->setCurrentIndex(4); // "mass"
     c.QDoneButton->click();
@@ -219,13 +228,15 @@ TEST_F(TwoPlanetsTest, TheParameterQuestionTakesOnlyTheChosenItems) {
     QTest::keyClick(again.ParamComboBox->lineEdit(), Qt::Key_Return);
     again.PlanComboBox->setCurrentIndex(1);
     again.QDoneButton->click();
-    EXPECT_FALSE(again.AnswerCorrect) << "typed text is no choice";
+    EXPECT_EQ(feedback(), "Choose a parameter from the list first.") << "typed text is no choice";
     EXPECT_EQ(again.ParamComboBox->count(), 7) << "typed text never becomes an item";
 
     again.ParamComboBox->setCurrentIndex(5);
     again.PlanComboBox->lineEdit()->setText("Vulcan's");
     again.QDoneButton->click();
-    EXPECT_FALSE(again.AnswerCorrect) << "a choice the reader typed over no longer counts";
+    EXPECT_EQ(feedback(), "Choose a planet from the list first.")
+        << "a choice the reader typed over no longer counts";
+    EXPECT_EQ(again.WrongAnswers, 0);
 
     again.PlanComboBox->setCurrentIndex(1);
     again.QDoneButton->click();
@@ -249,6 +260,8 @@ TEST_F(TwoPlanetsTest, TheFeedbackCoversNoControlOfItsQuestion) {
 
 TEST_F(TwoPlanetsTest, TheLastWrongChoiceNamesTheAnswer) {
     openPage(6);
+    current()->PlanComboBox->setCurrentIndex(0);
+    current()->ParamComboBox->setCurrentIndex(0);
     for (int attempt = 0; attempt < 3; ++attempt)
         current()->QDoneButton->click();
     EXPECT_EQ(feedback(), "Your answer is still incorrect.\nThe correct answer is the inclination "

@@ -37,6 +37,19 @@ TEST(MysteryStars, TheAnswerSheetNamesEveryPlanet) {
     const std::string sheet = AnswerSheet();
     for (const char* name : {"A b", "B b", "C b", "C c", "seed 20240611"})
         EXPECT_NE(sheet.find(name), std::string::npos) << name;
-    // A b: 0.9 Jupiter masses edge-on, so m sin i is its mass.
-    EXPECT_NE(sheet.find("m sin i 0.90 Jupiter masses"), std::string::npos) << sheet;
+    // Edge-on, so m sin i is the mass each planet was made with: C's 0.6 and 1.8 as set,
+    // not as a fit at another star mass or the exact mass function would weigh them.
+    for (const char* mass : {"m sin i 0.90 Jupiter", "m sin i 2.60 Jupiter",
+                             "m sin i 0.60 Jupiter", "m sin i 1.80 Jupiter"})
+        EXPECT_NE(sheet.find(mass), std::string::npos) << mass << " in\n" << sheet;
+    // omega as the fit's table gives it, 0 to 360 degrees, and none for C b's circle.
+    EXPECT_NE(sheet.find("C b: period"), std::string::npos);
+    const std::string cb = sheet.substr(sheet.find("C b: period"));
+    EXPECT_NE(cb.substr(0, cb.find('\n')).find("omega undefined"), std::string::npos) << cb;
+    EXPECT_NE(sheet.find("omega 229 degrees"), std::string::npos) << "C c's 4.0 rad: " << sheet;
+    EXPECT_EQ(sheet.find("omega -"), std::string::npos);
+}
+
+TEST(MysteryStars, EachStarsMassComesWithItsData) {
+    EXPECT_EQ(Introduction(MysteryStars()[2]), "Mystery star C, a star of 1.20 solar masses");
 }

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/Kepler.h"
 #include "model/ObservingRun.h"
+#include "model/Periodogram.h"
+#include "model/planet.h"
 
 #include <algorithm>
 #include <cmath>
@@ -164,4 +166,34 @@ TEST(ObservingRun, PlansOutsideTheirRangesAreInvalid) {
     EXPECT_FALSE(with([](TObservingPlan& p) { p.observableShare = 0.0; }));
     EXPECT_FALSE(with([](TObservingPlan& p) { p.weatherLoss = 1.0; }));
     EXPECT_FALSE(with([](TObservingPlan& p) { p.runLength_days = std::nan(""); }));
+}
+
+// The default plan spans two cycles of the longest period, so that a chapter's star of a
+// twelve-year planet is found (40 nights over 60 days gave a false-alarm probability of
+// 95 %); where even the longest run cannot, the plan says so.
+TEST(ObservingRun, TheDefaultPlanSpansTwoCyclesOfTheLongestPeriod) {
+    TPlanet mondas; // the chapters' own: 5.2 AU, one Jupiter mass, edge-on
+    mondas.a = 5.2;
+    mondas.mass = JupiterMass;
+    mondas.SetOrientation(1.5707963267948966, 0.0, 0.0);
+    const std::vector<kepler::TRadialVelocityElements> twelveYears{kepler::ElementsOf(mondas, 1.0)};
+    const TObservingPlan plan = DefaultPlan(twelveYears);
+    EXPECT_GE(plan.runLength_days, 2 * twelveYears[0].period_days);
+    EXPECT_TRUE(CoversTwoCycles(plan, twelveYears));
+    EXPECT_TRUE(IsValid(plan));
+    EXPECT_EQ(plan.nights, TObservingPlan().nights);
+    TPeriodogram result;
+    const auto data = Observe(plan, twelveYears);
+    ASSERT_TRUE(Compute(data, GridFor(Span(data), 1.0), false, result));
+    EXPECT_LT(result.falseAlarm, 0.01);
+    EXPECT_NEAR(result.peak.period_days / twelveYears[0].period_days, 1.0, 0.1);
+
+    kepler::TRadialVelocityElements hot = twelveYears[0];
+    hot.period_days = 4.23;
+    EXPECT_EQ(DefaultPlan(std::vector{hot}).runLength_days, 60.0) << "never shorter than 60 days";
+    kepler::TRadialVelocityElements saturn = twelveYears[0];
+    saturn.period_days = 10759.22;
+    const TObservingPlan longest = DefaultPlan(std::vector{hot, saturn});
+    EXPECT_EQ(longest.runLength_days, TObservingPlan::MaxRunLength_days);
+    EXPECT_FALSE(CoversTwoCycles(longest, std::vector{hot, saturn}));
 }

@@ -80,7 +80,7 @@ TEST(SpectrumShift, ComparesWithTheResolutionElementTheSameForEveryLine) {
     EXPECT_EQ(RatioText(-ShiftInResolutionElements(12.4)), "1/242 of it");
     EXPECT_EQ(RatioText(ShiftInResolutionElements(7500.0)), "2.50 times it");
     EXPECT_EQ(RatioText(0.99996), "1.00 times it") << "rounds up to a whole element";
-    EXPECT_EQ(RatioText(0.0), "none of it");
+    EXPECT_EQ(RatioText(0.0), "zero");
 }
 
 TEST(SpectrumText, KeepsThreeFiguresInAReadableUnit) {

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "../book/BookFixture.h"
 
+#include "model/Kepler.h"
 #include "model/MysteryStars.h"
+#include "observing/TOrbitFitPage.h"
 #include "observing/ObservingDrawing.h"
 #include "simulation/TBaseChapter.h"
 #include "observing/TDataPlot.h"
@@ -148,7 +150,10 @@ TEST_F(ObservingWindowTest, AMysteryStarHidesItsAnswers) {
     EXPECT_EQ(w.Measurements().data, observing::Observe(observing::MysteryStars()[1]));
     EXPECT_FALSE(w.TruthBox->isEnabled());
     EXPECT_FALSE(w.TruthBox->isChecked());
-    EXPECT_TRUE(w.StatusLabel->text().startsWith("Mystery star B:"));
+    EXPECT_TRUE(w.StatusLabel->text().startsWith("Mystery star B, a star of 0.92 solar masses:"))
+        << w.StatusLabel->text().toStdString();
+    EXPECT_EQ(w.FitPage->StarMassBox->value(), observing::MysteryStars()[1].starMass)
+        << "the fit weighs its planets at the star's own mass";
 
     QTemporaryDir dir;
     const auto printTo = [&](const char* name) {
@@ -217,6 +222,14 @@ TEST_F(ObservingWindowTest, TheFoldFollowsTheTrialPeriod) {
 
 TEST_F(ObservingWindowTest, EveryControlHasANameAndTheKeyboardReachesIt) {
     TObservingRunForm& w = window();
+    // Tab reaches Close from the first plan field.
+    QWidget* step = w.NightsBox;
+    bool closeReached = false;
+    for (int k = 0; k < 200 && !closeReached; ++k) {
+        step = step->nextInFocusChain();
+        closeReached = step == w.CloseButton && (step->focusPolicy() & Qt::TabFocus);
+    }
+    EXPECT_TRUE(closeReached) << "Close is in the Tab order";
     for (QWidget* control : w.findChildren<QWidget*>()) {
         if (!control->isEnabled() || control->focusPolicy() == Qt::NoFocus ||
             qobject_cast<QMenuBar*>(control) || qobject_cast<QAbstractSpinBox*>(control->parent()))

@@ -95,6 +95,14 @@ TEST_F(RobotFitTest, TakesUpsilonAndromedaeApart) {
             found = found || std::abs(p.period_days.value / period - 1.0) < 0.02;
         EXPECT_TRUE(found);
     }
+    // The truth is the m sin i that was set, which the fit should reproduce: d's 4.1, not
+    // the 4.1123 the exact mass function reads from the simulation's K.
+    QTest::mouseClick(page.CompareButton, Qt::LeftButton);
+    QStringList masses;
+    for (int row = 0; row < page.Results->rowCount(); ++row)
+        masses << page.Results->item(row, 4)->text().section("  ", 0, 0);
+    EXPECT_TRUE(masses.contains("4.1")) << masses.join(", ").toStdString();
+    EXPECT_TRUE(masses.contains("1.98")) << "ups And c";
 }
 
 // A cancelled fit leaves the last good one in place; removing a planet steps back.
@@ -143,6 +151,10 @@ TEST_F(RobotFitTest, FitsByHandThenFromThere) {
     };
     closest(TFitByHandPage::Period, [&] { return std::log(hand.Elements().period_days / truth.period_days); });
     closest(TFitByHandPage::Amplitude, [&] { return hand.Elements().K_mps - truth.K_mps; });
+    // 51 Peg b's published ω: the periastron is then timed from it.
+    closest(TFitByHandPage::Omega, [&] {
+        return std::remainder(hand.Elements().omega_rad - truth.omega_rad, 2 * 3.141592653589793);
+    });
     closest(TFitByHandPage::Periastron, [&] {
         return std::remainder(hand.Elements().tPeri_days - truth.tPeri_days, hand.Elements().period_days);
     });

@@ -114,6 +114,19 @@ TEST_F(RealSystemsTest, EverySystemSetUpThroughTheDialogRunsAsCatalogued) {
         EXPECT_LE(widest_AU * c.OrbitScale, viewHalfHeight);
         EXPECT_GE(widest_AU * c.OrbitScale, 0.5 * viewHalfHeight);
 
+        // At time 0 every planet is at pericentre, at its fastest: the arrows stay within
+        // a quarter of the view's width and the longest is still long enough to read.
+        const auto length = [](const TVector& v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); };
+        const double viewWidth = std::fabs(c.WorldRect().size().x);
+        double longestArrow = length(c.StarVelocity) * c.StarScale * c.StarArrowScale;
+        for (std::size_t k = 0; k < count; ++k)
+            longestArrow = std::max(longestArrow, length(c.Planets[k].Velocity) * c.OrbitScale *
+                                                      c.PlanetArrowScale);
+        longestArrow *= c.ArrowFactor;
+        EXPECT_LE(longestArrow, 0.25 * viewWidth);
+        if (c.ArrowFactor < 1)
+            EXPECT_GE(longestArrow, 0.1 * viewWidth) << "shortened no more than it must be";
+
         const double starMass = c.StarMass;
         EXPECT_EQ(starMass, system.StarMass.Value);
         for (std::size_t k = 0; k < count; ++k) {
@@ -126,6 +139,26 @@ TEST_F(RealSystemsTest, EverySystemSetUpThroughTheDialogRunsAsCatalogued) {
                 << "simulated K " << run.K_mps << " m/s against the published";
         }
     }
+}
+
+// After a system of three planets, a system of two gives the third place back to the
+// chapter's own planet: its box never adds a planet of the system set up before.
+TEST_F(RealSystemsTest, SetUpClearsThePlanetsASystemDoesNotUse) {
+    openPage(3);
+    TFreeExperiment& c = *current();
+    setUp(4); // ups And: three planets
+    ASSERT_EQ(c.ChBoxPlanet3->text().toStdString(), "Ups And d");
+    setUp(5); // the Sun: two
+    const TSimulationModel defaults;
+    EXPECT_FALSE(c.ChBoxPlanet3->isChecked());
+    EXPECT_EQ(c.ChBoxPlanet3->text().toStdString(), defaults.Planets[2].Name.str());
+    EXPECT_EQ(c.ParamForm->PlanRadioButton3->text().toStdString(), defaults.Planets[2].Name.str());
+    c.ChBoxPlanet3->setChecked(true);
+    EXPECT_EQ(c.Planets[2].Name.str(), defaults.Planets[2].Name.str());
+    EXPECT_EQ(c.Planets[2].a, defaults.Planets[2].a) << "not ups And d's 2.52 AU";
+    EXPECT_EQ(c.Planets[2].mass, defaults.Planets[2].mass);
+    EXPECT_EQ(c.Planets[2].ecc, defaults.Planets[2].ecc);
+    EXPECT_EQ(c.Planets[0].Name.str(), "Jupiter") << "the system's own planets stay";
 }
 
 TEST_F(RealSystemsTest, SetUpWorksOnlyInTheFreeExperiment) {

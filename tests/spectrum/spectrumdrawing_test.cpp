@@ -115,34 +115,39 @@ TEST(SpectrumDrawing, ThePanelMovesTheLineByTheMagnifiedShiftTheWayTheVelocityPo
     }
 }
 
-// A number on the panel's axis is the true shift of a line drawn over it: where the line of
-// a star with that shift stands, the magnification taken off.
-TEST(SpectrumDrawing, ThePanelsAxisNumbersTheTrueShiftAtItsPixel) {
+// A number on a line's axis is the true shift of that line drawn over it, from its own rest
+// wavelength: where the line of a star with that shift stands, the magnification taken off.
+// In the Na D pair D1 is numbered from D1's rest, not D2's.
+TEST(SpectrumDrawing, EachLinesAxisNumbersItsOwnTrueShiftAtItsPixel) {
     const TLayout layout(QRectF(QPointF(0, 0), Size));
     const auto groups = spectrum::MagnifiedGroups();
     for (int group = 0; group < int(groups.size()); ++group) {
-        const double rest = spectrum::Lines()[std::size_t(groups[std::size_t(group)].First)].Rest_nm;
-        for (double magnification : {1e4, 1e5, 1e7}) {
-            SCOPED_TRACE(std::string(groups[std::size_t(group)].Name) + " at " +
-                         std::to_string(magnification));
-            const TScene scene{0.0, group, magnification};
-            int numbered = 0;
-            bool zero = false;
-            for (const TPanelTick& tick : PanelTicks(layout, scene)) {
-                EXPECT_GE(tick.X, layout.Profile.left() - 0.5);
-                EXPECT_LE(tick.X, layout.Profile.right() + 0.5);
-                if (tick.Label.empty())
-                    continue;
-                ++numbered;
-                zero = zero || tick.Label == "0";
-                const double shift_pm = std::stod(tick.Label);
-                // The speed of a star whose line stands at this tick, and where it is drawn.
-                const double v = shift_pm * 1e-3 / rest * spectrum::SpeedOfLight_mps;
-                const double x = PanelX(layout, group, MagnifiedWavelength_nm(rest, v, magnification));
-                EXPECT_NEAR(tick.X, x, 0.01) << tick.Label;
+        for (int line = 0; line < groups[std::size_t(group)].Count; ++line) {
+            const double rest =
+                spectrum::Lines()[std::size_t(groups[std::size_t(group)].First + line)].Rest_nm;
+            for (double magnification : {1e4, 1e5, 1e7}) {
+                SCOPED_TRACE(std::string(groups[std::size_t(group)].Name) + " line " +
+                             std::to_string(line) + " at " + std::to_string(magnification));
+                const TScene scene{0.0, group, magnification};
+                int numbered = 0;
+                bool zero = false;
+                for (const TPanelTick& tick : PanelTicks(layout, scene, line)) {
+                    EXPECT_GE(tick.X, layout.Profile.left() - 0.5);
+                    EXPECT_LE(tick.X, layout.Profile.right() + 0.5);
+                    if (tick.Label.empty())
+                        continue;
+                    ++numbered;
+                    zero = zero || tick.Label == "0";
+                    const double shift_pm = std::stod(tick.Label);
+                    // The speed of a star whose line stands at this tick, and where it is drawn.
+                    const double v = shift_pm * 1e-3 / rest * spectrum::SpeedOfLight_mps;
+                    const double x =
+                        PanelX(layout, group, MagnifiedWavelength_nm(rest, v, magnification));
+                    EXPECT_NEAR(tick.X, x, 0.01) << tick.Label;
+                }
+                EXPECT_GE(numbered, 4);
+                EXPECT_TRUE(zero) << "rest is numbered 0";
             }
-            EXPECT_GE(numbered, 4);
-            EXPECT_TRUE(zero) << "rest is numbered 0";
         }
     }
 }

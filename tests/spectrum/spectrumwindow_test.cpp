@@ -153,7 +153,7 @@ TEST_F(SpectrumWindowTest, ReadsOutTheShiftAndIsUsableByKeyboard) {
                   std::string("Line shift Δλ: ") + c.shift);
     }
     EXPECT_EQ(TextOf(spectrum->ResolutionValue),
-              "λ/R = 6.56 pm at R = 100\u2009000; the shift is none of it");
+              "λ/R = 6.56 pm at R = 100\u2009000; the shift is zero");
 
     EXPECT_EQ(spectrum->LineLabel->buddy(), spectrum->LineBox);
     EXPECT_NE(TextOf(spectrum->LineLabel).find('&'), std::string::npos) << "needs a mnemonic";
