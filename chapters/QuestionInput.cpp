@@ -3,6 +3,7 @@
 #include "QuestionInput.h"
 
 #include "Application.h"
+#include "Precondition.h"
 #include "TColor.h"
 #include "oBitBtn.h"
 
@@ -69,9 +70,15 @@ void LatchChoice(oBitBtn& chosen) {
     chosen.SetChecked(true);
 }
 
-int ChosenItem(const QComboBox& list) {
+int ChosenMeaning(const QComboBox& list) {
     const int index = list.currentIndex();
     if (index < 0 || list.currentText() != list.itemText(index))
         return -1;
-    return index;
+    return list.itemData(index).toInt();
+}
+
+QString ItemTextOf(const QComboBox& list, int meaning) {
+    const int index = list.findData(meaning);
+    PRECONDITION(index >= 0);
+    return list.itemText(index);
 }

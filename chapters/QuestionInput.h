@@ -27,6 +27,9 @@ void ReleaseChoices(std::initializer_list<oBitBtn*> choices);
 // Latches the chosen button: its checked face shows, with a red caption.
 void LatchChoice(oBitBtn& chosen);
 
-// The item chosen in a drop-down list whose field can be typed in; -1 when none is chosen
-// or the field no longer shows the chosen item (the reader typed over it).
-int ChosenItem(const QComboBox& list);
+// What the item chosen in a drop-down list whose field can be typed in means (its data, a
+// whole number); -1 when none is chosen or the field no longer shows the chosen item (the
+// reader typed over it).
+int ChosenMeaning(const QComboBox& list);
+// The text of the item that means `meaning`.
+QString ItemTextOf(const QComboBox& list, int meaning);

@@ -160,8 +160,7 @@ void TFindingPlanet::StartFits() {
     job_ = job;
     work_->Start(
         [job](TBackgroundWork::TControl& run) {
-            fit::TFitControl control;
-            control.cancel = run.StopFlag();
+            const TWorkControl control = run.Work();
             job->one = fit::FitNextPlanet(job->set.data, {}, HiddenShortestPeriod_days,
                                           job->settings, control)
                            .fit;

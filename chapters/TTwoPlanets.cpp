@@ -45,7 +45,8 @@ constexpr double NearlyFaceOn_rad = 0.17453292519943295; // 10 degrees
 constexpr double MondasNear_AU = 5.2;
 constexpr double MondasFar_AU = 10.0;
 // The right answer of page 6: "inclination or mass" of "Vulcan".
-constexpr int InclinationOrMass = 5;
+constexpr int RightParameter = int(TTwoPlanets::TParameterItem::InclinationOrMass);
+constexpr int RightPlanet = int(TTwoPlanets::TPlanetItem::Vulcan);
 
 } // namespace
 
@@ -268,8 +269,8 @@ bool TTwoPlanets::IsAnswerCorrect() {
     case PeriodQuestionPage:
         return PeriodsCorrect();
     case ParameterQuestionPage:
-        return ChosenItem(*PlanComboBox) == Vulcan &&
-               ChosenItem(*ParamComboBox) == InclinationOrMass;
+        return ChosenMeaning(*PlanComboBox) == RightPlanet &&
+               ChosenMeaning(*ParamComboBox) == RightParameter;
     default:
         return false;
     }
@@ -278,8 +279,8 @@ bool TTwoPlanets::IsAnswerCorrect() {
 const char* TTwoPlanets::MissingAnswer() const {
     if (Page != ParameterQuestionPage)
         return nullptr;
-    const bool parameter = ChosenItem(*ParamComboBox) >= 0;
-    const bool planet = ChosenItem(*PlanComboBox) >= 0;
+    const bool parameter = ChosenMeaning(*ParamComboBox) >= 0;
+    const bool planet = ChosenMeaning(*PlanComboBox) >= 0;
     if (!parameter && !planet)
         return "Choose a parameter and a planet from the lists first.";
     if (!parameter)
@@ -337,7 +338,8 @@ std::string TTwoPlanets::AcceptedAnswer() {
         return text;
     }
     if (Page == ParameterQuestionPage)
-        return "planet “" + PlanComboBox->itemText(Vulcan).toStdString() + "”, parameter “" +
-               ParamComboBox->itemText(InclinationOrMass).toStdString() + "”.";
+        return "planet “" + ItemTextOf(*PlanComboBox, RightPlanet).toStdString() +
+               "”, parameter “" + ItemTextOf(*ParamComboBox, RightParameter).toStdString() +
+               "”.";
     return {};
 }

@@ -30,6 +30,14 @@ public:
     QLabel* ofLabel = nullptr;
     QComboBox* PlanComboBox = nullptr; // of which planet
 
+    // What each item of the drop-down lists means, carried by the item as its data, so that
+    // the answer does not hang on the order of the list.
+    enum class TParameterItem {
+        SemimajorAxis, Eccentricity, Inclination, OrbitAzimuth, Mass, InclinationOrMass,
+        EccentricityOrMass
+    };
+    enum class TPlanetItem { Mondas, Vulcan };
+
     void ShowPage() override;
     void WritePageText() override;
     bool IsAnswerCorrect() override;

@@ -5,6 +5,7 @@
 #include "book/colourmatch.h"
 #include "model/MysteryStars.h"
 #include "model/ObservingRun.h"
+#include "model/Periodogram.h"
 #include "observing/TDataPlot.h"
 #include "observing/TFoldPlot.h"
 #include "observing/TPeriodogramPlot.h"
@@ -110,7 +111,7 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     f.RunLengthBox = planRow<QDoubleSpinBox>(f, 1, "&Run length (days)", "Run length in days");
     f.RunLengthBox->setRange(TObservingPlan::MinRunLength_days, TObservingPlan::MaxRunLength_days);
     f.RunLengthBox->setDecimals(0);
-    f.RunLengthBox->setValue(60);
+    f.RunLengthBox->setValue(TObservingPlan().runLength_days);
     f.PrecisionBox = planRow<QDoubleSpinBox>(f, 2, "Prec&ision σ (m/s)", "Measurement precision in metres per second");
     f.PrecisionBox->setRange(TObservingPlan::MinPrecision_mps, TObservingPlan::MaxPrecision_mps);
     f.PrecisionBox->setDecimals(1);
@@ -162,7 +163,10 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     f.ShortestBox = box<QDoubleSpinBox>(*periodogram, shortest, QRect(160, PlotHeight + 11, 80, 26), "Shortest period in days");
     f.ShortestBox->setRange(0.1, 1000.0);
     f.ShortestBox->setDecimals(1);
-    f.ShortestBox->setValue(1.0);
+    f.ShortestBox->setValue(observing::DefaultShortestPeriod_days);
+    f.ShortestBox->setToolTip("Periods down to this are searched. It starts at half a day, so "
+                              "that a planet of a period under a day is found.");
+    f.ShortestBox->setAccessibleDescription(f.ShortestBox->toolTip());
     f.WindowBox = check(*periodogram, QRect(256, PlotHeight + 14, 200, 22), "Show the window f&unction");
     f.ComputeButton = button(*periodogram, QRect(470, PlotHeight + 11, 74, 26), "Wor&k out", "Work out the periodogram");
     f.CancelButton = button(*periodogram, QRect(550, PlotHeight + 11, 74, 26), "C&ancel", "Cancel the periodogram");
@@ -207,6 +211,7 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     QObject::connect(f.NewSeedButton, &QPushButton::clicked, [&f] { f.NewSeedButtonClick(); });
     QObject::connect(f.TruthBox, &QCheckBox::toggled, [&f] { f.TruthBoxClick(); });
     QObject::connect(f.WindowBox, &QCheckBox::toggled, [&f] { f.WindowBoxClick(); });
+    QObject::connect(f.RunLengthBox, &QDoubleSpinBox::valueChanged, [&f] { f.RunLengthBoxChange(); });
     QObject::connect(f.ShortestBox, &QDoubleSpinBox::valueChanged, [&f] { f.ShortestBoxChange(); });
     QObject::connect(f.ComputeButton, &QPushButton::clicked, [&f] { f.ComputeButtonClick(); });
     QObject::connect(f.CancelButton, &QPushButton::clicked, [&f] { f.CancelButtonClick(); });

@@ -15,16 +15,21 @@ using namespace questionparts;
 
 namespace {
 
+struct TItem {
+    const char* text;
+    int meaning; // the item's data
+};
+
 // A drop-down list whose field can be typed in; typed text never becomes an item.
 QComboBox* dropDown(QWidget* parent, QRect place, const char* text,
-                    std::initializer_list<const char*> items) {
+                    std::initializer_list<TItem> items) {
     auto* list = new QComboBox(parent);
     list->setGeometry(place);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setFont(TFont("Arial", -13, clWindowText).toQFont());
-    for (const char* item : items)
-        list->addItem(item);
+    for (const TItem& item : items)
+        list->addItem(item.text, item.meaning);
     list->setMaxVisibleItems(int(items.size()));
     list->setCurrentIndex(-1);
     list->setEditText(text);
@@ -63,10 +68,18 @@ void DefineTwoPlanetsForm(TTwoPlanets& f) {
     f.VulcanLabel->setBuddy(f.VulcanAnswer);
     f.QDoneButton = DoneButton(f, QRect(310, 440, 65, 36), [&f] { f.QDoneButtonClick(); });
 
+    using Parameter = TTwoPlanets::TParameterItem;
+    using Planet = TTwoPlanets::TPlanetItem;
     f.ParamComboBox = dropDown(&f, QRect(28, 408, 193, 24), "Parameter",
-                               {"semimajor axis", "eccentricity", "inclination", "orbit azimuth",
-                                "mass", "inclination or mass", "eccentricity or mass"});
+                               {{"semimajor axis", int(Parameter::SemimajorAxis)},
+                                {"eccentricity", int(Parameter::Eccentricity)},
+                                {"inclination", int(Parameter::Inclination)},
+                                {"orbit azimuth", int(Parameter::OrbitAzimuth)},
+                                {"mass", int(Parameter::Mass)},
+                                {"inclination or mass", int(Parameter::InclinationOrMass)},
+                                {"eccentricity or mass", int(Parameter::EccentricityOrMass)}});
     f.ofLabel = hiddenText(&f, QRect(237, 411, 16, 20), "of");
-    f.PlanComboBox = dropDown(&f, QRect(268, 408, 89, 24), "Planet", {"Mondas", "Vulcan"});
+    f.PlanComboBox = dropDown(&f, QRect(268, 408, 89, 24), "Planet",
+                              {{"Mondas", int(Planet::Mondas)}, {"Vulcan", int(Planet::Vulcan)}});
     f.MessagePanel->raise();
 }

@@ -7,6 +7,7 @@ find_package(Eigen3 REQUIRED NO_MODULE)
 set(_model ${PROJECT_SOURCE_DIR}/model)
 doppler_add_fuzzer(measurementscsv_fuzz ${PROJECT_SOURCE_DIR}/fuzz/measurementscsv_fuzz.cpp
                    ${_model}/MeasurementsCsv.cpp ${_model}/MeasurementLimits.cpp
+                   ${_model}/TextFields.cpp ${_model}/Answer.cpp
                    ${_model}/Periodogram.cpp ${_model}/ObservingRun.cpp ${_model}/Kepler.cpp
                    ${_model}/planet.cpp ${_model}/planetname.cpp ${_model}/PhaseFold.cpp
                    ${_model}/OrbitFit.cpp ${_model}/PlanetSearch.cpp ${_model}/PlanetMass.cpp

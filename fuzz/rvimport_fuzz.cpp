@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(guess.choice.instrument < columns, "a guessed instrument column the table lacks");
         check(!guess.notes.empty(), "a guess that says nothing");
     } else {
-        check((table.line > 0) == table.message.starts_with("Line "),
+        check((table.line > 0) == table.message.starts_with("line "),
               "the line number and the message disagree");
     }
     const std::vector<rvdata::TRvFile> one = {{"a.vels", text, std::nullopt}};

@@ -27,8 +27,8 @@ constexpr double RefusedResidual = 1e100;
 // The library's view of our problem: values, Jacobian, and -1 to stop when asked.
 class TFunctor {
 public:
-    TFunctor(const TResidualFunction& f, const std::function<bool()>& keepGoing)
-        : f_(f), keepGoing_(keepGoing), jacobian_(f.ResidualCount() * f.ParameterCount()) {}
+    TFunctor(const TResidualFunction& f, const TWorkControl& control)
+        : f_(f), control_(control), jacobian_(f.ResidualCount() * f.ParameterCount()) {}
 
     int inputs() const { return f_.ParameterCount(); }
     int values() const { return f_.ResidualCount(); }
@@ -56,13 +56,13 @@ public:
 
 private:
     bool Cancelled() {
-        if (!stopped_ && keepGoing_ && !keepGoing_())
+        if (!stopped_ && control_.Cancelled())
             stopped_ = true;
         return stopped_;
     }
 
     const TResidualFunction& f_;
-    const std::function<bool()>& keepGoing_;
+    const TWorkControl& control_;
     std::vector<double> jacobian_;
     bool stopped_ = false;
 };
@@ -71,7 +71,7 @@ private:
 
 TLeastSquaresResult MinimiseSumOfSquares(const TResidualFunction& f, std::vector<double> start,
                                          const TLeastSquaresSettings& settings,
-                                         const std::function<bool()>& keepGoing) {
+                                         const TWorkControl& control) {
     const int n = f.ParameterCount();
     const int m = f.ResidualCount();
     PRECONDITION(n > 0 && m >= n && static_cast<int>(start.size()) == n);
@@ -87,7 +87,7 @@ TLeastSquaresResult MinimiseSumOfSquares(const TResidualFunction& f, std::vector
         return result;
     }
 
-    TFunctor functor(f, keepGoing);
+    TFunctor functor(f, control);
     Eigen::LevenbergMarquardt<TFunctor> lm(functor);
     lm.parameters.maxfev = settings.maxEvaluations;
     lm.parameters.ftol = settings.tolerance;

@@ -7,7 +7,8 @@
 // its standard error) at the solution. Both come from a library; only this unit knows which,
 // so that it can be swapped. Units are the caller's.
 
-#include <functional>
+#include "WorkControl.h"
+
 #include <span>
 #include <vector>
 
@@ -37,7 +38,7 @@ enum class TLeastSquaresStop {
     Converged,       // the tolerance was met
     EvaluationLimit, // maxEvaluations were spent first
     Stalled,         // no step could lower S further
-    Cancelled,       // keepGoing answered false
+    Cancelled,       // the control was cancelled
     InvalidStart     // a residual at the start is not finite
 };
 
@@ -49,11 +50,12 @@ struct TLeastSquaresResult {
 };
 
 // Minimises from start (ParameterCount() values; ResidualCount() >= ParameterCount()).
-// keepGoing, when given, is asked before every evaluation; once it answers false the
-// minimisation stops with Cancelled and the best x so far.
+// The control's flag is looked at before every evaluation; once it is set the minimisation
+// stops with Cancelled and the best x so far. Nothing is reported as progress: the caller
+// knows how many minimisations its work takes.
 TLeastSquaresResult MinimiseSumOfSquares(const TResidualFunction& f, std::vector<double> start,
                                          const TLeastSquaresSettings& settings,
-                                         const std::function<bool()>& keepGoing = {});
+                                         const TWorkControl& control = {});
 
 // The parameters' covariance (J^T J)^-1 for a Jacobian J (m x n, row-major) of whitened
 // residuals, held in a form that gives the variance of any linear combination of the

@@ -13,8 +13,11 @@
 // - an error lies from MinError_mps to the speed of light: weights 1 / error^2 then differ by
 //   at most 1e29 and a squared residual over its error stays below 1e35, so sums over
 //   100 000 rows cannot overflow.
-// Units: days, m/s.
+// A file is read whole when it is at most MaxCsvBytes long and holds from MinCsvRows to
+// MaxCsvRows rows, which keeps a periodogram of the largest file within seconds.
+// Units: days, m/s; the refusals state the bounds as these constants hold them.
 
+#include <cstddef>
 #include <string>
 
 namespace observing {
@@ -22,6 +25,10 @@ namespace observing {
 // The speed of light in vacuum, exact by the definition of the metre (SI Brochure, 9th
 // edition, BIPM 2019).
 constexpr double SpeedOfLight_mps = 299'792'458.0;
+
+constexpr std::size_t MaxCsvBytes = 1'000'000;
+constexpr std::size_t MaxCsvRows = 100'000;
+constexpr std::size_t MinCsvRows = 3;
 
 constexpr double MaxAbsTime_days = 1e8;
 constexpr double MinSpan_days = 1e-3;
@@ -34,6 +41,14 @@ constexpr double MaxError_mps = SpeedOfLight_mps;
 std::string TimeRefusal(double t_days);
 std::string VelocityRefusal(double v_mps);
 std::string ErrorRefusal(double error_mps);
+// A whole number rounded, its digits grouped by threes as the messages write them: "100 000".
+std::string GroupedDigits(double whole);
+
+// Why a whole file is refused, as a sentence: over MaxCsvBytes, over MaxCsvRows rows, or
+// holding that many measurements, fewer than MinCsvRows.
+std::string TooLargeRefusal();
+std::string TooManyRowsRefusal();
+std::string TooFewRefusal(std::size_t rows);
 // Why measurements spanning that many days are refused, as a sentence, or empty.
 std::string SpanRefusal(double span_days);
 

@@ -3,90 +3,30 @@
 #include "model/MeasurementsCsv.h"
 
 #include "model/MeasurementLimits.h"
+#include "model/TextFields.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
-#include <cmath>
 
 namespace observing {
 
 namespace {
 
+using textfields::Fields;
+using textfields::TNumber;
+using textfields::Trimmed;
+
 constexpr std::string_view Header = "time_days,velocity_mps,error_mps";
 constexpr const char* ColumnNames[3] = {"time", "velocity", "error"};
 
-std::string_view Trimmed(std::string_view s) {
-    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f'; };
-    while (!s.empty() && isSpace(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isSpace(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-// 0 for runs of blanks.
-char SeparatorOf(std::string_view line) {
-    for (char c : {';', ',', '\t'})
-        if (line.find(c) != std::string_view::npos)
-            return c;
-    return 0;
-}
-
-std::vector<std::string_view> Fields(std::string_view line, char separator) {
-    std::vector<std::string_view> fields;
-    if (separator == 0) {
-        std::size_t i = 0;
-        while (i < line.size()) {
-            while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-                ++i;
-            const std::size_t start = i;
-            while (i < line.size() && line[i] != ' ' && line[i] != '\t')
-                ++i;
-            if (i > start)
-                fields.push_back(line.substr(start, i - start));
-        }
-        return fields;
-    }
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = line.find(separator, start);
-        fields.push_back(Trimmed(line.substr(start, end == std::string_view::npos ? end : end - start)));
-        if (end == std::string_view::npos)
-            break;
-        start = end + 1;
-    }
-    // A separator closing the row leaves an empty last field, which is no column.
-    if (fields.size() > 1 && fields.back().empty())
-        fields.pop_back();
-    return fields;
-}
-
-enum class TNumber { Fine, NotANumber, NotFinite };
-
-TNumber Parse(std::string_view field, bool decimalComma, double& value) {
-    std::string text(field.size() > 1 && field.front() == '"' && field.back() == '"'
-                         ? field.substr(1, field.size() - 2)
-                         : field);
-    if (decimalComma)
-        std::replace(text.begin(), text.end(), ',', '.');
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (first != last && *first == '+')
-        ++first;
-    if (first == last)
-        return TNumber::NotANumber;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (end != last || (error != std::errc() && error != std::errc::result_out_of_range))
-        return TNumber::NotANumber;
-    if (error == std::errc::result_out_of_range || !std::isfinite(value))
-        return TNumber::NotFinite;
-    return TNumber::Fine;
-}
+// A tab separates columns here, so an empty field between two tabs is a missing value.
+constexpr std::string_view Separators = ";,\t";
 
 // A header is a first line whose first field starts with a letter and is not a number
 // spelled out, like "nan" or "inf", which is a fault to be named instead.
 bool LooksLikeHeader(std::string_view line) {
-    const std::string_view first = Fields(line, SeparatorOf(line)).front();
+    const std::string_view first = Fields(line, textfields::SeparatorOf(line, Separators)).front();
     std::string_view word = first;
     if (!word.empty() && word.front() == '"')
         word.remove_prefix(1);
@@ -98,10 +38,9 @@ bool LooksLikeHeader(std::string_view line) {
     return lower != "nan" && lower != "inf";
 }
 
-TCsvReading Refused(int line, std::string message) {
+TCsvReading Refused(int line, const std::string& cause) {
     TCsvReading reading;
-    reading.line = line;
-    reading.message = line > 0 ? "line " + std::to_string(line) + ": " + message : message;
+    Refuse(reading, line, cause);
     return reading;
 }
 
@@ -130,8 +69,7 @@ std::size_t LineEnd(std::string_view text, std::size_t pos, std::size_t& next) {
 
 TCsvReading ReadMeasurementsCsv(std::string_view text) {
     if (text.size() > MaxCsvBytes)
-        return Refused(0, "The file is larger than 1 MB; the book reads up to 1 MB of "
-                          "measurements.");
+        return Refused(0, TooLargeRefusal());
     if (LooksLikeUtf16(text))
         return Refused(0, "The file is written in UTF-16; save it as plain text (UTF-8 or "
                           "ASCII) and import it again.");
@@ -155,18 +93,17 @@ TCsvReading ReadMeasurementsCsv(std::string_view text) {
             continue;
         }
         if (!seenRow)
-            separator = SeparatorOf(line);
+            separator = textfields::SeparatorOf(line, Separators);
         seenRow = true;
         if (rows.size() == MaxCsvRows)
-            return Refused(0, "The file has more than 100 000 rows; the book reads up to "
-                              "100 000 measurements.");
+            return Refused(0, TooManyRowsRefusal());
         const std::vector<std::string_view> fields = Fields(line, separator);
         if (fields.size() != 3)
             return Refused(lineNumber, "expected three columns (time, velocity, error), found " +
                                            std::to_string(fields.size()));
         double values[3];
         for (int c = 0; c < 3; ++c) {
-            const TNumber number = Parse(fields[c], separator == ';', values[c]);
+            const TNumber number = textfields::ReadNumber(fields[c], separator == ';', values[c]);
             const std::string name = ColumnNames[c];
             if (c == 2 && (number != TNumber::Fine || !(values[c] > 0.0)))
                 return Refused(lineNumber, "the error must be a positive number");
@@ -182,9 +119,7 @@ TCsvReading ReadMeasurementsCsv(std::string_view text) {
         rows.push_back({values[0], values[1], values[2]});
     }
     if (rows.size() < MinCsvRows)
-        return Refused(0, "The file holds " + std::to_string(rows.size()) +
-                              (rows.size() == 1 ? " measurement" : " measurements") +
-                              "; at least 3 are needed.");
+        return Refused(0, TooFewRefusal(rows.size()));
     std::stable_sort(rows.begin(), rows.end(), [](const TMeasurement& a, const TMeasurement& b) {
         return a.t_days < b.t_days;
     });

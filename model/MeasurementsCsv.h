@@ -12,6 +12,8 @@
 // bounds of MeasurementLimits.h, fewer than MinCsvRows rows, or times spanning more than nothing but less
 // than MinSpan_days.
 
+#include "model/Answer.h"
+#include "model/MeasurementLimits.h"
 #include "model/ObservingRun.h"
 
 #include <cstddef>
@@ -22,20 +24,13 @@
 
 namespace observing {
 
-constexpr std::size_t MaxCsvBytes = 1'000'000;
-constexpr std::size_t MaxCsvRows = 100'000;
-constexpr std::size_t MinCsvRows = 3;
-
 struct TMeasurementSet {
     std::vector<TMeasurement> data; // ascending in time, times relative to timeOffset_days
     double timeOffset_days = 0.0;
 };
 
-struct TCsvReading {
-    bool ok = false;
-    TMeasurementSet set;  // when ok
-    int line = 0;         // of the fault, 1-based; 0 when the fault is the whole file's
-    std::string message;  // when not ok: the user's message, with the line number if any
+struct TCsvReading : TAnswer {
+    TMeasurementSet set; // when ok
 };
 
 TCsvReading ReadMeasurementsCsv(std::string_view text);

@@ -39,13 +39,14 @@ double Wrapped2Pi(double x) {
     return r < 0.0 ? r + TwoPi : r;
 }
 
-// One planet's parameters as the model uses them.
+// One planet's parameters as the model uses them: secosw = sqrt(e) cos omega and
+// sesinw = sqrt(e) sin omega, which stay smooth through e = 0.
 struct TPlanetParameters {
-    double P = 1.0, K = 0.0, h = 0.0, k = 0.0, lambda = 0.0;
+    double P = 1.0, K = 0.0, secosw = 0.0, sesinw = 0.0, lambda = 0.0;
 };
 
 // sqrt(e) runs as sqrt(MaxFitEccentricity) tanh(rho) of the minimiser's free radius rho, so
-// that e < MaxFitEccentricity whatever step it takes: (h, k) = c(rho) (x, y) with
+// that e < MaxFitEccentricity whatever step it takes: (secosw, sesinw) = c(rho) (x, y) with
 // c = sqrt(emax) tanh(rho) / rho. Also c'(rho) / rho for the chain rule; both by their
 // series near 0. Beyond SquashLimit tanh is held, so that e cannot round up to the bound.
 struct TSquash {
@@ -73,21 +74,21 @@ TSquash Squash(double rho) {
 
 // Minimiser's parameters of one planet: ln P, K, x, y, lambda.
 void ToFree(const TPlanetParameters& p, double* free) {
-    double h = p.h, k = p.k;
-    double e = h * h + k * k;
+    double secosw = p.secosw, sesinw = p.sesinw;
+    double e = secosw * secosw + sesinw * sesinw;
     const double highest = 0.999 * MaxFitEccentricity * std::pow(std::tanh(SquashLimit), 2);
     if (e > highest) {
         const double shrink = std::sqrt(highest / e);
-        h *= shrink;
-        k *= shrink;
+        secosw *= shrink;
+        sesinw *= shrink;
         e = highest;
     }
     const double rho = std::atanh(std::sqrt(e / MaxFitEccentricity));
     const double c = Squash(rho).c;
     free[0] = std::log(p.P);
     free[1] = p.K;
-    free[2] = h / c;
-    free[3] = k / c;
+    free[2] = secosw / c;
+    free[3] = sesinw / c;
     free[4] = p.lambda;
 }
 
@@ -98,16 +99,16 @@ TPlanetParameters FromFree(const double* free) {
 }
 
 // The planet's velocity tau days after the reference time, m/s, and when asked its partial
-// derivatives with respect to P, K, h, k and lambda. The derivatives with respect to h and
-// k pass through omega = atan2(k, h), whose 1/e is cancelled analytically, so that they stay
-// finite and exact down to e = 0.
+// derivatives with respect to P, K, secosw, sesinw and lambda. The derivatives with respect
+// to secosw and sesinw pass through omega = atan2(sesinw, secosw), whose 1/e is cancelled
+// analytically, so that they stay finite and exact down to e = 0.
 double PlanetVelocity(const TPlanetParameters& p, double tau, double* gradient) {
-    const double e = p.h * p.h + p.k * p.k;
+    const double e = p.secosw * p.secosw + p.sesinw * p.sesinw;
     const double sqrtE = std::sqrt(e);
-    const double cosW = sqrtE > 0.0 ? p.h / sqrtE : 1.0;
-    const double sinW = sqrtE > 0.0 ? p.k / sqrtE : 0.0;
+    const double cosW = sqrtE > 0.0 ? p.secosw / sqrtE : 1.0;
+    const double sinW = sqrtE > 0.0 ? p.sesinw / sqrtE : 0.0;
     const double n = TwoPi / p.P;
-    const double omega = sqrtE > 0.0 ? std::atan2(p.k, p.h) : 0.0;
+    const double omega = sqrtE > 0.0 ? std::atan2(p.sesinw, p.secosw) : 0.0;
     const double E = kepler::EccentricAnomaly(p.lambda - omega + n * tau, e);
     const double cosE = std::cos(E);
     const double sinE = std::sin(E);
@@ -128,16 +129,16 @@ double PlanetVelocity(const TPlanetParameters& p, double tau, double* gradient) 
             p.K * sinW;
         gradient[0] = -dv_dM * n * tau / p.P;
         gradient[1] = C + e * cosW;
-        gradient[2] = 2.0 * p.h * dv_de - p.k * dv_dOmegaOverE;
-        gradient[3] = 2.0 * p.k * dv_de + p.h * dv_dOmegaOverE;
+        gradient[2] = 2.0 * p.secosw * dv_de - p.sesinw * dv_dOmegaOverE;
+        gradient[3] = 2.0 * p.sesinw * dv_de + p.secosw * dv_dOmegaOverE;
         gradient[4] = dv_dM;
     }
     return p.K * (C + e * cosW);
 }
 
 bool Usable(const TPlanetParameters& p) {
-    return std::isfinite(p.P) && p.P > 0.0 && std::isfinite(p.K) && std::isfinite(p.h) &&
-           std::isfinite(p.k) && std::isfinite(p.lambda) && std::abs(p.lambda) < 1e6;
+    return std::isfinite(p.P) && p.P > 0.0 && std::isfinite(p.K) && std::isfinite(p.secosw) &&
+           std::isfinite(p.sesinw) && std::isfinite(p.lambda) && std::abs(p.lambda) < 1e6;
 }
 
 // Where each parameter sits in the full vector: each planet's five, each instrument's
@@ -193,13 +194,17 @@ public:
         return full;
     }
 
-    // The model's velocity at measurement i of the full parameters, without the planets.
-    double Baseline(std::span<const double> full, std::size_t i) const {
+    // The model's velocity at measurement i: the instrument's offset, the trend and every
+    // planet's velocity, of the full parameters and the planets unpacked from them.
+    double Velocity(std::span<const double> full, std::span<const TPlanetParameters> planets,
+                    std::size_t i) const {
         double v = full[layout_.Offset(data_[i].instrument)];
         const double u = Scaled(i);
         double power = u;
-        for (int k = 0; k < layout_.trend; ++k, power *= u)
-            v += full[layout_.Trend(k)] * power;
+        for (int order = 0; order < layout_.trend; ++order, power *= u)
+            v += full[layout_.Trend(order)] * power;
+        for (const TPlanetParameters& p : planets)
+            v += PlanetVelocity(p, data_[i].t_days - t0_, nullptr);
         return v;
     }
 
@@ -210,12 +215,8 @@ public:
             std::fill(r.begin(), r.end(), std::numeric_limits<double>::quiet_NaN());
             return;
         }
-        for (std::size_t i = 0; i < data_.size(); ++i) {
-            double model = Baseline(full, i);
-            for (const TPlanetParameters& p : planets)
-                model += PlanetVelocity(p, data_[i].t_days - t0_, nullptr);
-            r[i] = (data_[i].v_mps - model) * weight_[i];
-        }
+        for (std::size_t i = 0; i < data_.size(); ++i)
+            r[i] = (data_[i].v_mps - Velocity(full, planets, i)) * weight_[i];
     }
 
     void Jacobian(std::span<const double> x, std::span<double> J) const override {
@@ -250,7 +251,7 @@ public:
         }
     }
 
-    // The Jacobian with respect to P, K, h, k, lambda of each planet, the offsets and the
+    // The Jacobian with respect to P, K, secosw, sesinw, lambda of each planet, the offsets and the
     // trend, in the free columns only: what the covariance is taken from.
     std::vector<double> PhysicalJacobian(std::span<const TPlanetParameters> planets) const {
         const int n = ParameterCount();
@@ -305,8 +306,8 @@ private:
         row[layout_.Offset(data_[i].instrument)] = w;
         const double u = Scaled(i);
         double power = u;
-        for (int k = 0; k < layout_.trend; ++k, power *= u)
-            row[layout_.Trend(k)] = w * power;
+        for (int order = 0; order < layout_.trend; ++order, power *= u)
+            row[layout_.Trend(order)] = w * power;
     }
 
     std::span<const TMeasurement> data_;
@@ -324,10 +325,40 @@ struct TCandidate {
     double sumOfSquares = Infinity;
 };
 
+// Estimates of quantities derived from the fitted parameters, each from its gradient over the
+// full parameter vector, which the describing code fills in before asking.
+class TEstimator {
+public:
+    TEstimator(const TKeplerResiduals& model, const TParameterCovariance& covariance,
+               double scale, int size)
+        : model_(model), covariance_(covariance), scale_(scale), gradient_(size, 0.0) {}
+
+    // A gradient of zeros, to fill in entry by entry.
+    std::vector<double>& Clear() {
+        std::fill(gradient_.begin(), gradient_.end(), 0.0);
+        return gradient_;
+    }
+    // The gradient of one parameter times slope.
+    void Only(int index, double slope) { Clear()[index] = slope; }
+
+    TEstimate Of(double value, double low = -Infinity, double high = Infinity) const {
+        const std::vector<double> g = model_.FreeGradient(gradient_);
+        TEstimate estimate{value, std::sqrt(covariance_.Variance(g)) * scale_, low, high};
+        estimate.fixed = std::all_of(g.begin(), g.end(), [](double x) { return x == 0.0; });
+        return estimate;
+    }
+
+private:
+    const TKeplerResiduals& model_;
+    const TParameterCovariance& covariance_;
+    double scale_;
+    std::vector<double> gradient_;
+};
+
 class TFitRun {
 public:
     TFitRun(std::span<const TMeasurement> data, int planets, const TFitSettings& settings,
-            const TFitControl& control, int steps)
+            const TWorkControl& control, int steps)
         : data_(data), settings_(settings), control_(control), steps_(steps) {
         layout_.planets = planets;
         layout_.instruments = InstrumentCount(data);
@@ -348,7 +379,6 @@ public:
 
     const TLayout& Layout() const { return layout_; }
     double ReferenceTime() const { return t0_; }
-    bool Cancelled() const { return control_.cancel && control_.cancel->load(); }
 
     // Minimises from start; false when cancelled.
     bool Minimise(TCandidate& candidate, int evaluations) {
@@ -356,8 +386,7 @@ public:
         TLeastSquaresSettings lsq;
         lsq.maxEvaluations = evaluations;
         const TLeastSquaresResult result = MinimiseSumOfSquares(
-            residuals, residuals.FreeGradient(candidate.full), lsq,
-            [this] { return !Cancelled(); });
+            residuals, residuals.FreeGradient(candidate.full), lsq, control_);
         StepDone();
         if (result.stop == TLeastSquaresStop::Cancelled)
             return false;
@@ -392,14 +421,19 @@ public:
     TOrbitSolution Describe(std::vector<double> full) const;
 
 private:
+    void Normalise(std::vector<double>& full) const;
+    void DescribeGoodness(const std::vector<double>& full, TOrbitSolution& solution) const;
+    TFittedPlanet DescribePlanet(const TPlanetParameters& p, int at, TEstimator& estimator) const;
+    void DescribeBaseline(const std::vector<double>& full, TEstimator& estimator,
+                          TOrbitSolution& solution) const;
+
     TKeplerResiduals ResidualsAt(const TCandidate& candidate) const {
         return TKeplerResiduals(data_, layout_, t0_, span_, jitters_, candidate.full, free_);
     }
 
     void StepDone() {
         ++done_;
-        if (control_.progress)
-            control_.progress(std::min(1.0, static_cast<double>(done_) / steps_));
+        control_.Report(std::min(1.0, static_cast<double>(done_) / steps_));
     }
 
     // The squared residuals of the model at full, measurement by measurement.
@@ -409,10 +443,8 @@ private:
         model.Unpack(full, planets);
         std::vector<double> r2(data_.size());
         for (std::size_t i = 0; i < data_.size(); ++i) {
-            double v = model.Baseline(full, i);
-            for (const TPlanetParameters& p : planets)
-                v += PlanetVelocity(p, data_[i].t_days - t0_, nullptr);
-            r2[i] = (data_[i].v_mps - v) * (data_[i].v_mps - v);
+            const double r = data_[i].v_mps - model.Velocity(full, planets, i);
+            r2[i] = r * r;
         }
         return r2;
     }
@@ -434,7 +466,7 @@ private:
 
     std::span<const TMeasurement> data_;
     const TFitSettings& settings_;
-    const TFitControl& control_;
+    const TWorkControl& control_;
     TLayout layout_;
     std::vector<int> free_;
     int steps_;
@@ -444,40 +476,24 @@ private:
     std::vector<double> jitters_;
 };
 
-// The estimate of a quantity with the given gradient over the full parameters.
-TEstimate Estimate(double value, std::span<const double> gradient,
-                   const TKeplerResiduals& model, const TParameterCovariance& covariance,
-                   double scale, double low = -Infinity, double high = Infinity) {
-    const std::vector<double> g = model.FreeGradient(gradient);
-    TEstimate estimate{value, std::sqrt(covariance.Variance(g)) * scale, low, high};
-    estimate.fixed = std::all_of(g.begin(), g.end(), [](double x) { return x == 0.0; });
-    return estimate;
-}
-
-TOrbitSolution TFitRun::Describe(std::vector<double> full) const {
-    const int n = layout_.Size();
-    const int planetCount = layout_.planets;
-    for (int j = 0; j < planetCount; ++j) {
+// Each planet with K >= 0 and its mean longitude within one turn.
+void TFitRun::Normalise(std::vector<double>& full) const {
+    for (int j = 0; j < layout_.planets; ++j) {
         TPlanetParameters p = FromFree(&full[PerPlanet * j]);
         // K < 0 draws the same curve as -K with the periastron turned by half a turn.
         if (p.K < 0.0) {
             p.K = -p.K;
-            p.h = -p.h;
-            p.k = -p.k;
+            p.secosw = -p.secosw;
+            p.sesinw = -p.sesinw;
             p.lambda += Pi;
         }
         p.lambda = Wrapped2Pi(p.lambda);
         ToFree(p, &full[PerPlanet * j]);
     }
-    const TKeplerResiduals model(data_, layout_, t0_, span_, jitters_, full, free_);
-    std::vector<TPlanetParameters> planets;
-    model.Unpack(full, planets);
+}
 
-    TOrbitSolution solution;
-    solution.referenceTime_days = t0_;
-    solution.span_days = span_;
-    solution.starMass_Solar = settings_.starMass_Solar;
-    solution.trendOrder = layout_.trend;
+// The counts, chi^2, likelihood, BIC and rms of the fit at full.
+void TFitRun::DescribeGoodness(const std::vector<double>& full, TOrbitSolution& solution) const {
     solution.parameters = static_cast<int>(free_.size()) +
                           (settings_.fitJitter ? layout_.instruments : 0);
     solution.degreesOfFreedom = static_cast<int>(data_.size()) - solution.parameters;
@@ -494,86 +510,76 @@ TOrbitSolution TFitRun::Describe(std::vector<double> full) const {
                    solution.parameters * std::log(static_cast<double>(data_.size()));
     solution.rms_mps = std::sqrt(sumSquares / static_cast<double>(data_.size()));
     solution.reducedChiSquare = solution.chiSquare / std::max(1, solution.degreesOfFreedom);
+}
 
-    const TParameterCovariance covariance(model.PhysicalJacobian(planets), data_.size(),
-                                          model.ParameterCount());
-    // Fitted jitters already bring chi^2 to its expectation; without them an underestimated
-    // error shows as chi^2 above it, and the uncertainties widen to match.
-    const double scale =
-        settings_.fitJitter ? 1.0 : std::sqrt(std::max(1.0, solution.reducedChiSquare));
-    std::vector<double> g(n);
-    const auto only = [&](int index, double slope) {
-        std::fill(g.begin(), g.end(), 0.0);
-        g[index] = slope;
-        return std::span<const double>(g);
-    };
-    const auto estimate = [&](double value, double low = -Infinity, double high = Infinity) {
-        return Estimate(value, g, model, covariance, scale, low, high);
-    };
+// One planet's elements, mass and orbit with their uncertainties; its parameters start at
+// index `at` of the full vector.
+TFittedPlanet TFitRun::DescribePlanet(const TPlanetParameters& p, int at,
+                                      TEstimator& estimator) const {
+    const int iP = at, iK = at + 1, iSecosw = at + 2, iSesinw = at + 3, iLambda = at + 4;
+    TFittedPlanet planet;
+    const double e = p.secosw * p.secosw + p.sesinw * p.sesinw;
+    const double omega = e > 0.0 ? Wrapped2Pi(std::atan2(p.sesinw, p.secosw)) : 0.0;
+    // The first periastron at or after the reference time: M = lambda - omega there.
+    const double M0 = Wrapped2Pi(p.lambda - omega);
+    const double sinceReference = M0 > 0.0 ? (TwoPi - M0) / TwoPi * p.P : 0.0;
+    planet.elements = {p.P, p.K, e, omega, t0_ + sinceReference};
+    planet.eccentricityAtBound = e > EccentricityNearBound;
 
-    for (int j = 0; j < planetCount; ++j) {
-        const TPlanetParameters& p = planets[j];
-        const int at = PerPlanet * j;
-        const int iP = at, iK = at + 1, iH = at + 2, iKk = at + 3, iL = at + 4;
-        TFittedPlanet planet;
-        const double e = p.h * p.h + p.k * p.k;
-        const double omega = e > 0.0 ? Wrapped2Pi(std::atan2(p.k, p.h)) : 0.0;
-        // The first periastron at or after the reference time: M = lambda - omega there.
-        const double M0 = Wrapped2Pi(p.lambda - omega);
-        const double sinceReference = M0 > 0.0 ? (TwoPi - M0) / TwoPi * p.P : 0.0;
-        planet.elements = {p.P, p.K, e, omega, t0_ + sinceReference};
-        planet.eccentricityAtBound = e > EccentricityNearBound;
-
-        only(iP, 1.0);
-        planet.period_days = estimate(p.P, 0.0);
-        only(iK, 1.0);
-        planet.K_mps = estimate(p.K, 0.0);
-        std::fill(g.begin(), g.end(), 0.0);
-        g[iH] = 2.0 * p.h;
-        g[iKk] = 2.0 * p.k;
-        planet.ecc = estimate(e, 0.0, MaxFitEccentricity);
-        if (e > 0.0) {
-            std::fill(g.begin(), g.end(), 0.0);
-            g[iH] = -p.k / e;
-            g[iKk] = p.h / e;
-            planet.omega_rad = estimate(omega);
-            // dT = (P / 2 pi) (d omega - d lambda) + (T - t0) / P dP.
-            const double turn = p.P / TwoPi;
-            g[iH] *= turn;
-            g[iKk] *= turn;
-            g[iL] = -turn;
-            g[iP] = sinceReference / p.P;
-            planet.tPeri_days = estimate(planet.elements.tPeri_days);
-        } else {
-            planet.omega_rad = {omega, Infinity};
-            planet.tPeri_days = {planet.elements.tPeri_days, Infinity};
-        }
-
-        const TPlanetMass mass = PlanetMass(p.P, p.K, e, settings_.starMass_Solar);
-        const auto weighed = [&](double dP, double dK, double de) {
-            std::fill(g.begin(), g.end(), 0.0);
-            g[iP] = dP;
-            g[iK] = dK;
-            g[iH] = de * 2.0 * p.h;
-            g[iKk] = de * 2.0 * p.k;
-        };
-        weighed(mass.dMass_dP, mass.dMass_dK, mass.dMass_de);
-        const TEstimate massSolar = estimate(mass.massSinI_Solar, 0.0);
-        const auto inUnits = [&](double factor) {
-            TEstimate x = massSolar;
-            x.value *= factor;
-            x.sigma *= factor;
-            return x;
-        };
-        planet.massSinI_Jupiter = inUnits(JupiterMassesPerSolarMass);
-        planet.massSinI_Earth = inUnits(EarthMassesPerSolarMass);
-        weighed(mass.dA_dP, mass.dA_dK, mass.dA_de);
-        planet.a_AU = estimate(mass.a_AU, 0.0);
-        solution.planets.push_back(planet);
+    estimator.Only(iP, 1.0);
+    planet.period_days = estimator.Of(p.P, 0.0);
+    estimator.Only(iK, 1.0);
+    planet.K_mps = estimator.Of(p.K, 0.0);
+    std::vector<double>& g = estimator.Clear();
+    g[iSecosw] = 2.0 * p.secosw;
+    g[iSesinw] = 2.0 * p.sesinw;
+    planet.ecc = estimator.Of(e, 0.0, MaxFitEccentricity);
+    if (e > 0.0) {
+        estimator.Clear();
+        g[iSecosw] = -p.sesinw / e;
+        g[iSesinw] = p.secosw / e;
+        planet.omega_rad = estimator.Of(omega);
+        // dT = (P / 2 pi) (d omega - d lambda) + (T - t0) / P dP.
+        const double turn = p.P / TwoPi;
+        g[iSecosw] *= turn;
+        g[iSesinw] *= turn;
+        g[iLambda] = -turn;
+        g[iP] = sinceReference / p.P;
+        planet.tPeri_days = estimator.Of(planet.elements.tPeri_days);
+    } else {
+        planet.omega_rad = {omega, Infinity};
+        planet.tPeri_days = {planet.elements.tPeri_days, Infinity};
     }
+
+    const TPlanetMass mass = PlanetMass(p.P, p.K, e, settings_.starMass_Solar);
+    const auto weighed = [&](double dP, double dK, double de) {
+        estimator.Clear();
+        g[iP] = dP;
+        g[iK] = dK;
+        g[iSecosw] = de * 2.0 * p.secosw;
+        g[iSesinw] = de * 2.0 * p.sesinw;
+    };
+    weighed(mass.dMass_dP, mass.dMass_dK, mass.dMass_de);
+    const TEstimate massSolar = estimator.Of(mass.massSinI_Solar, 0.0);
+    const auto inUnits = [&](double factor) {
+        TEstimate x = massSolar;
+        x.value *= factor;
+        x.sigma *= factor;
+        return x;
+    };
+    planet.massSinI_Jupiter = inUnits(JupiterMassesPerSolarMass);
+    planet.massSinI_Earth = inUnits(EarthMassesPerSolarMass);
+    weighed(mass.dA_dP, mass.dA_dK, mass.dA_de);
+    planet.a_AU = estimator.Of(mass.a_AU, 0.0);
+    return planet;
+}
+
+// Each instrument's offset and jitter, and the trend.
+void TFitRun::DescribeBaseline(const std::vector<double>& full, TEstimator& estimator,
+                               TOrbitSolution& solution) const {
     for (int j = 0; j < layout_.instruments; ++j) {
-        only(layout_.Offset(j), 1.0);
-        solution.offsets_mps.push_back(estimate(full[layout_.Offset(j)]));
+        estimator.Only(layout_.Offset(j), 1.0);
+        solution.offsets_mps.push_back(estimator.Of(full[layout_.Offset(j)]));
         std::vector<double> errors;
         for (const TMeasurement& m : data_)
             if (m.instrument == j)
@@ -587,13 +593,38 @@ TOrbitSolution TFitRun::Describe(std::vector<double> full) const {
     solution.offset_mps = solution.offsets_mps.front();
     solution.jitter_mps = jitters_.front();
     if (layout_.trend >= 1) {
-        only(layout_.Trend(0), 1.0 / span_);
-        solution.trend_mps_per_day = estimate(full[layout_.Trend(0)] / span_);
+        estimator.Only(layout_.Trend(0), 1.0 / span_);
+        solution.trend_mps_per_day = estimator.Of(full[layout_.Trend(0)] / span_);
     }
     if (layout_.trend >= 2) {
-        only(layout_.Trend(1), 1.0 / (span_ * span_));
-        solution.curvature_mps_per_day2 = estimate(full[layout_.Trend(1)] / (span_ * span_));
+        estimator.Only(layout_.Trend(1), 1.0 / (span_ * span_));
+        solution.curvature_mps_per_day2 = estimator.Of(full[layout_.Trend(1)] / (span_ * span_));
     }
+}
+
+TOrbitSolution TFitRun::Describe(std::vector<double> full) const {
+    Normalise(full);
+    const TKeplerResiduals model(data_, layout_, t0_, span_, jitters_, full, free_);
+    std::vector<TPlanetParameters> planets;
+    model.Unpack(full, planets);
+
+    TOrbitSolution solution;
+    solution.referenceTime_days = t0_;
+    solution.span_days = span_;
+    solution.starMass_Solar = settings_.starMass_Solar;
+    solution.trendOrder = layout_.trend;
+    DescribeGoodness(full, solution);
+
+    const TParameterCovariance covariance(model.PhysicalJacobian(planets), data_.size(),
+                                          model.ParameterCount());
+    // Fitted jitters already bring chi^2 to its expectation; without them an underestimated
+    // error shows as chi^2 above it, and the uncertainties widen to match.
+    const double scale =
+        settings_.fitJitter ? 1.0 : std::sqrt(std::max(1.0, solution.reducedChiSquare));
+    TEstimator estimator(model, covariance, scale, layout_.Size());
+    for (int j = 0; j < layout_.planets; ++j)
+        solution.planets.push_back(DescribePlanet(planets[j], PerPlanet * j, estimator));
+    DescribeBaseline(full, estimator, solution);
     return solution;
 }
 
@@ -715,7 +746,7 @@ std::string Refusal(std::span<const TMeasurement> data, int planets,
 TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
                             std::span<const kepler::TRadialVelocityElements> known,
                             double newPeriod_days, const TFitSettings& settings,
-                            const TFitControl& control) {
+                            const TWorkControl& control) {
     PRECONDITION(newPeriod_days > 0.0 && std::isfinite(newPeriod_days));
     PRECONDITION(settings.starMass_Solar > 0.0);
     PRECONDITION(settings.trendOrder >= 0 && settings.trendOrder <= MaxTrendOrder);
@@ -772,7 +803,7 @@ TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
 
 TFitResult FitFrom(std::span<const TMeasurement> data,
                    std::span<const kepler::TRadialVelocityElements> start,
-                   const TFitSettings& settings, const TFitControl& control) {
+                   const TFitSettings& settings, const TWorkControl& control) {
     PRECONDITION(settings.starMass_Solar > 0.0);
     PRECONDITION(settings.trendOrder >= 0 && settings.trendOrder <= MaxTrendOrder);
     CheckData(data);
@@ -788,9 +819,9 @@ TFitResult FitFrom(std::span<const TMeasurement> data,
     candidate.full.assign(layout.Size(), 0.0);
     for (int j = 0; j < planets; ++j) {
         TPlanetParameters p = ParametersOf(start[j], run.ReferenceTime());
-        if (!settings.FixedOf(j).eccentricity && p.h * p.h + p.k * p.k < CircularStart) {
-            p.h = std::sqrt(CircularStart) * std::cos(start[j].omega_rad);
-            p.k = std::sqrt(CircularStart) * std::sin(start[j].omega_rad);
+        if (!settings.FixedOf(j).eccentricity && p.secosw * p.secosw + p.sesinw * p.sesinw < CircularStart) {
+            p.secosw = std::sqrt(CircularStart) * std::cos(start[j].omega_rad);
+            p.sesinw = std::sqrt(CircularStart) * std::sin(start[j].omega_rad);
         }
         ToFree(p, &candidate.full[PerPlanet * j]);
     }

@@ -22,8 +22,8 @@
 #include "model/Kepler.h"
 #include "model/ObservingRun.h"
 
-#include <atomic>
-#include <functional>
+#include "WorkControl.h"
+
 #include <limits>
 #include <span>
 #include <string>
@@ -106,12 +106,6 @@ struct TFitSettings {
     const TFixedElements& FixedOf(int planet) const;
 };
 
-// How a long fit reports and how it is stopped; both work from another thread.
-struct TFitControl {
-    const std::atomic<bool>* cancel = nullptr; // once true, the fit stops soon
-    std::function<void(double)> progress;      // share of the work done, 0 to 1
-};
-
 enum class TFitOutcome { Done, Cancelled, Refused };
 
 struct TFitResult {
@@ -142,7 +136,7 @@ std::string Refusal(std::span<const TMeasurement> data, int planets,
 TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
                             std::span<const kepler::TRadialVelocityElements> known,
                             double newPeriod_days,
-                            const TFitSettings& settings, const TFitControl& control = {});
+                            const TFitSettings& settings, const TWorkControl& control = {});
 
 // Fits the planets together from the given elements (a fit by hand, or a previous fit), one
 // start only; with no planets, the offsets, trend and jitters alone. Eccentricities of
@@ -151,7 +145,7 @@ TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
 // sqrt(e) cos omega and sqrt(e) sin omega vanish there).
 TFitResult FitFrom(std::span<const TMeasurement> data,
                    std::span<const kepler::TRadialVelocityElements> start,
-                   const TFitSettings& settings, const TFitControl& control = {});
+                   const TFitSettings& settings, const TWorkControl& control = {});
 
 // The measurements with the whole fitted model taken off (offsets and trend too), each error
 // widened by its instrument's jitter: what a next planet is sought in.

@@ -33,7 +33,7 @@ int ThreadNumber() { return 0; }
 // one rounding per step, so 1024 steps keep the phases good to 1e-13. The blocks are also
 // the share of work handed to one thread at a time.
 constexpr std::size_t Block = 1024;
-// Measurement-frequency pairs between two looks at the progress callback: well under a
+// Measurement-frequency pairs between two looks at the work's control: well under a
 // millisecond of work, so a Cancel is answered long before the 50 ms a user notices.
 constexpr std::size_t PairsBetweenChecks = std::size_t{1} << 17;
 // Below this many pairs the work is over before a second thread would have started.
@@ -215,12 +215,12 @@ WIDEST_VECTORS void Sweep(const TWeighted& d, const TSteps& steps, TPhases& p,
     }
 }
 
-// The blocks go to the threads one at a time. Only the calling thread talks to progress (a
-// caller's callback need not be safe to call from elsewhere): between its own pieces of work
-// and, once its blocks are done, every millisecond until the others are, so that a stop is
-// seen as soon as from a single thread. Every thread looks at the stop flag between pieces.
+// The blocks go to the threads one at a time. Only the calling thread talks to the control
+// (a caller's progress function need not be safe to call from elsewhere): between its own
+// pieces of work and, once its blocks are done, every millisecond until the others are, so
+// that a stop is seen as soon as from a single thread. Every thread looks at the stop flag between pieces.
 bool Run(std::span<const TMeasurement> data, const TFrequencyGrid& grid, double* power,
-         double* window, const TProgress& progress) {
+         double* window, const TWorkControl& control) {
     const TWeighted d = Weighted(data);
     const TSteps steps(d, grid);
     const std::size_t n = d.t.size();
@@ -233,10 +233,11 @@ bool Run(std::span<const TMeasurement> data, const TFrequencyGrid& grid, double*
     std::condition_variable finished;
     std::exception_ptr failure;
     const auto ask = [&] {
-        if (!progress || stop.load())
+        if (stop.load())
             return;
         try {
-            if (!progress(static_cast<double>(done.load()) / static_cast<double>(grid.count)))
+            control.Report(static_cast<double>(done.load()) / static_cast<double>(grid.count));
+            if (control.Cancelled())
                 stop.store(true);
         } catch (...) { // an exception must not leave a parallel region
             failure = std::current_exception();
@@ -278,9 +279,10 @@ bool Run(std::span<const TMeasurement> data, const TFrequencyGrid& grid, double*
     }
     if (failure)
         std::rethrow_exception(failure);
-    if (stop.load())
+    if (stop.load() || control.Cancelled())
         return false;
-    return !progress || progress(1.0);
+    control.Report(1.0);
+    return true;
 }
 
 // ln Gamma(x) for x > 0. std::lgamma stores the sign in the global signgam, a data race when
@@ -327,9 +329,9 @@ double Span(std::span<const TMeasurement> data) {
 }
 
 std::vector<double> Powers(std::span<const TMeasurement> data, const TFrequencyGrid& grid,
-                           const TProgress& progress) {
+                           const TWorkControl& control) {
     std::vector<double> power(grid.count);
-    if (!Run(data, grid, power.data(), nullptr, progress))
+    if (!Run(data, grid, power.data(), nullptr, control))
         return {};
     return power;
 }
@@ -396,14 +398,14 @@ double FalseAlarmProbability(double power, double maxFrequency,
 }
 
 bool Compute(std::span<const TMeasurement> data, const TFrequencyGrid& grid, bool window,
-             TPeriodogram& result, const TProgress& progress) {
+             TPeriodogram& result, const TWorkControl& control) {
     PRECONDITION(grid.count > 0);
     TPeriodogram out;
     out.grid = grid;
     out.power.resize(grid.count);
     if (window)
         out.window.resize(grid.count);
-    if (!Run(data, grid, out.power.data(), window ? out.window.data() : nullptr, progress))
+    if (!Run(data, grid, out.power.data(), window ? out.window.data() : nullptr, control))
         return false;
     out.peak = HighestPeak(grid, out.power);
     out.falseAlarm = data.size() >= 4

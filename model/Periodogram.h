@@ -12,8 +12,9 @@
 
 #include "model/ObservingRun.h"
 
+#include "WorkControl.h"
+
 #include <cstddef>
-#include <functional>
 #include <span>
 #include <vector>
 
@@ -38,11 +39,12 @@ struct TFrequencyGrid {
 TFrequencyGrid GridFor(double span_days, double shortestPeriod_days,
                        double oversampling = TFrequencyGrid::MinOversampling);
 
+// The shortest period a search starts from, days: below a day, so that an ultra-short
+// period (0.5 to 1 day, as some known planets have) is found and a period's daily aliases show.
+constexpr double DefaultShortestPeriod_days = 0.5;
+
 // The time from the first to the last measurement, days.
 double Span(std::span<const TMeasurement> data);
-
-// Told the share done (0 to 1) now and then; returns false to stop the work.
-using TProgress = std::function<bool(double shareDone)>;
 
 struct TPeak {
     std::size_t index = 0;  // on the grid
@@ -61,9 +63,10 @@ struct TPeriodogram {
 };
 
 // The power at every grid frequency, by trigonometric recurrences along the grid. Needs at
-// least 3 measurements with positive errors. Returns an empty vector when progress asks to stop.
+// least 3 measurements with positive errors. Returns an empty vector when the work is
+// cancelled.
 std::vector<double> Powers(std::span<const TMeasurement> data, const TFrequencyGrid& grid,
-                           const TProgress& progress = {});
+                           const TWorkControl& control = {});
 
 // The power at one frequency, straight from the formula; for checks and single values.
 double PowerAt(std::span<const TMeasurement> data, double frequency);
@@ -82,8 +85,8 @@ double FalseAlarmProbability(double power, double maxFrequency,
                              std::span<const TMeasurement> data);
 
 // All of it; with window = true the window function too. Returns false, leaving result
-// untouched, when progress asks to stop.
+// untouched, when the work is cancelled.
 bool Compute(std::span<const TMeasurement> data, const TFrequencyGrid& grid, bool window,
-             TPeriodogram& result, const TProgress& progress = {});
+             TPeriodogram& result, const TWorkControl& control = {});
 
 } // namespace observing

@@ -19,15 +19,6 @@ constexpr double SearchShare = BeforeShare + PeriodogramShare;
 constexpr double PeaksShare = 0.6;
 constexpr double HarmonicFactors[] = {2.0, 0.5};
 
-// A control that reports its progress into [from, from + share) of the caller's.
-TFitControl Part(const TFitControl& whole, double from, double share) {
-    TFitControl part;
-    part.cancel = whole.cancel;
-    if (whole.progress)
-        part.progress = [&whole, from, share](double done) { whole.progress(from + share * done); };
-    return part;
-}
-
 } // namespace
 
 std::vector<TMeasurement> ResidualMeasurements(
@@ -68,17 +59,12 @@ TFitSettings WithJittersOf(const TFitSettings& settings, const TOrbitSolution& b
 
 // The periodogram of what the fit without the new planet leaves.
 bool PeriodogramOf(std::span<const TMeasurement> data, double shortestPeriod_days,
-                   const TFitControl& control, TPlanetSearch& search) {
+                   const TWorkControl& control, TPlanetSearch& search) {
     const double span = observing::Span(data);
     const std::vector<TMeasurement> residuals = SolutionResiduals(data, search.before);
     const observing::TFrequencyGrid grid = observing::GridFor(span, shortestPeriod_days);
-    const TFitControl periodogramPart = Part(control, BeforeShare, PeriodogramShare);
-    const bool computed = observing::Compute(
-        residuals, grid, false, search.periodogram, [&](double done) {
-            if (periodogramPart.progress)
-                periodogramPart.progress(done);
-            return !(control.cancel && control.cancel->load());
-        });
+    const bool computed = observing::Compute(residuals, grid, false, search.periodogram,
+                                             control.Part(BeforeShare, PeriodogramShare));
     if (!computed) {
         search.fit.outcome = TFitOutcome::Cancelled;
         return false;
@@ -95,7 +81,7 @@ bool PeriodogramOf(std::span<const TMeasurement> data, double shortestPeriod_day
 // outcome and message set, when the search cannot go on.
 bool Prepare(std::span<const TMeasurement> data,
              std::span<const kepler::TRadialVelocityElements> known, double shortestPeriod_days,
-             const TFitSettings& settings, const TFitControl& control, TPlanetSearch& search) {
+             const TFitSettings& settings, const TWorkControl& control, TPlanetSearch& search) {
     PRECONDITION(shortestPeriod_days > 0.0);
     search.fit.message = Refusal(data, static_cast<int>(known.size()) + 1, settings);
     if (!search.fit.message.empty())
@@ -106,7 +92,7 @@ bool Prepare(std::span<const TMeasurement> data,
                              "can be sought.";
         return false;
     }
-    const TFitResult before = FitFrom(data, known, settings, Part(control, 0.0, BeforeShare));
+    const TFitResult before = FitFrom(data, known, settings, control.Part(0.0, BeforeShare));
     if (before.outcome != TFitOutcome::Done) {
         search.fit = before;
         return false;
@@ -125,7 +111,7 @@ void Judge(TPlanetSearch& search) {
 TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
                             std::span<const kepler::TRadialVelocityElements> known,
                             double shortestPeriod_days, const TFitSettings& settings,
-                            const TFitControl& control) {
+                            const TWorkControl& control) {
     TPlanetSearch search;
     if (!Prepare(data, known, shortestPeriod_days, settings, control, search))
         return search;
@@ -141,7 +127,7 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
         const double period = 1.0 / grid.At(peaks[i]);
         const TFitResult tried =
             FitOneMorePlanet(data, known, i == 0 ? search.periodogram.peak.period_days : period,
-                             next, Part(control, SearchShare + share * i, share));
+                             next, control.Part(SearchShare + share * i, share));
         if (tried.outcome != TFitOutcome::Done) {
             search.fit = tried;
             return search;
@@ -172,7 +158,7 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
             if (factor > 1.0 && elements[j].period_days > span)
                 start[j].period_days = span;
             const TFitResult tried =
-                FitFrom(data, start, next, Part(control, from, harmonicShare));
+                FitFrom(data, start, next, control.Part(from, harmonicShare));
             from += harmonicShare;
             if (tried.outcome != TFitOutcome::Done) {
                 search.fit = tried;
@@ -191,7 +177,7 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
 TPlanetSearch FitPlanetAtPeriod(std::span<const TMeasurement> data,
                                 std::span<const kepler::TRadialVelocityElements> known,
                                 double period_days, double shortestPeriod_days,
-                                const TFitSettings& settings, const TFitControl& control) {
+                                const TFitSettings& settings, const TWorkControl& control) {
     PRECONDITION(period_days > 0.0 && std::isfinite(period_days));
     TPlanetSearch search;
     if (!Prepare(data, known, shortestPeriod_days, settings, control, search))
@@ -201,7 +187,7 @@ TPlanetSearch FitPlanetAtPeriod(std::span<const TMeasurement> data,
     search.falseAlarm = observing::FalseAlarmProbability(
         observing::PowerAt(residuals, 1.0 / period_days), grid.At(grid.count - 1), residuals);
     search.fit = FitOneMorePlanet(data, known, period_days, WithJittersOf(settings, search.before),
-                                  Part(control, SearchShare, 1.0 - SearchShare));
+                                  control.Part(SearchShare, 1.0 - SearchShare));
     Judge(search);
     return search;
 }

@@ -46,12 +46,12 @@ struct TPlanetSearch {
 TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
                             std::span<const kepler::TRadialVelocityElements> known,
                             double shortestPeriod_days, const TFitSettings& settings,
-                            const TFitControl& control = {});
+                            const TWorkControl& control = {});
 
 // The same periodogram, and the fit of one more planet whose period starts at period_days.
 TPlanetSearch FitPlanetAtPeriod(std::span<const TMeasurement> data,
                                 std::span<const kepler::TRadialVelocityElements> known,
                                 double period_days, double shortestPeriod_days,
-                                const TFitSettings& settings, const TFitControl& control = {});
+                                const TFitSettings& settings, const TWorkControl& control = {});
 
 } // namespace fit

@@ -80,8 +80,9 @@ std::vector<std::string> TRvDataSet::Papers() const {
 TRvDataSetReading ReadDataSet(std::span<const TRvFile> files) {
     TRvDataSetReading reading;
     TRvDataSet& set = reading.set;
-    const auto refuse = [&](const std::string& file, const std::string& message) {
+    const auto refuse = [&](const std::string& file, const std::string& message, int line = 0) {
         reading.ok = false;
+        reading.line = line;
         reading.message = file + ": " + message;
         return reading;
     };
@@ -91,7 +92,7 @@ TRvDataSetReading ReadDataSet(std::span<const TRvFile> files) {
     for (const TRvFile& file : files) {
         const TRvTableReading table = ReadRvTable(file.text);
         if (!table.ok)
-            return refuse(file.name, table.message);
+            return refuse(file.name, table.message, table.line);
         TColumnChoice choice;
         if (file.choice) {
             choice = *file.choice;
@@ -103,7 +104,7 @@ TRvDataSetReading ReadDataSet(std::span<const TRvFile> files) {
         }
         const TRvRowsReading rows = ReadRows(table.table, choice);
         if (!rows.ok)
-            return refuse(file.name, rows.message);
+            return refuse(file.name, rows.message, rows.line);
         const bool fileJulian = choice.scale != TTimeScale::Days;
         if (julian && *julian != fileJulian)
             return refuse(file.name, "its times are " +

@@ -47,10 +47,9 @@ struct TRvFile {
     std::optional<TColumnChoice> choice; // the columns and units; guessed when not given
 };
 
-struct TRvDataSetReading {
-    bool ok = false;
+// When refused, the message names the file, then the line and the cause.
+struct TRvDataSetReading : TAnswer {
     TRvDataSet set;
-    std::string message; // when not ok: the file, the line and the cause
 };
 
 // The data set of the files. Refused, naming the file and the line where there is one, when a

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/RvImport.h"
 
+#include "model/MeasurementLimits.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -183,12 +185,9 @@ TColumnGuess GuessColumns(const TRvTable& table) {
 TRvRowsReading ReadRows(const TRvTable& table, const TColumnChoice& choice) {
     TRvRowsReading reading;
     const int columns = table.Columns();
-    const auto refuse = [&](int line, std::string message) {
-        reading.ok = false;
+    const auto refuse = [&](int line, const std::string& cause) {
         reading.rows.clear();
-        reading.line = line;
-        reading.message =
-            line > 0 ? "Line " + std::to_string(line) + ": " + std::move(message) : std::move(message);
+        Refuse(reading, line, cause);
         return reading;
     };
     for (int c : {choice.time, choice.velocity, choice.error})
@@ -222,8 +221,9 @@ TRvRowsReading ReadRows(const TRvTable& table, const TColumnChoice& choice) {
         const bool julian = choice.scale == TTimeScale::JD || choice.scale == TTimeScale::BJD;
         if (julian && row.t_days < FirstJulianDate)
             return refuse(line, "the time " + fields[choice.time] +
-                                    " is no Julian date (those are above 2 400 000); choose "
-                                    "MJD or days.");
+                                    " is no Julian date (those are above " +
+                                    observing::GroupedDigits(FirstJulianDate) +
+                                    "); choose MJD or days.");
         if (choice.scale == TTimeScale::MJD) {
             if (row.t_days > FirstJulianDate)
                 return refuse(line, "the time " + fields[choice.time] +

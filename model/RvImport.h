@@ -59,11 +59,8 @@ struct TRvRow {
     std::string instrument;
 };
 
-struct TRvRowsReading {
-    bool ok = false;
+struct TRvRowsReading : TAnswer {
     std::vector<TRvRow> rows;
-    int line = 0;        // of the fault
-    std::string message; // when not ok, naming the line and the cause
 };
 
 // The rows of the table in the chosen columns and units. Refused, naming the line and the

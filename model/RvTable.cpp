@@ -2,26 +2,17 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/RvTable.h"
 
-#include "model/MeasurementsCsv.h"
+#include "model/MeasurementLimits.h"
+#include "model/TextFields.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <optional>
 
 namespace rvdata {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
-
-std::string_view Trimmed(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
+using textfields::Trimmed;
 
 std::string Lower(std::string_view s) {
     std::string out(s);
@@ -30,42 +21,13 @@ std::string Lower(std::string_view s) {
     return out;
 }
 
-// 0 for runs of blanks.
-char SeparatorOf(std::string_view line) {
-    for (char c : {';', ','})
-        if (line.find(c) != std::string_view::npos)
-            return c;
-    return 0;
-}
+// Tabs are blanks here: an .rdb table's rows are tab-separated, and a table of several
+// aligned columns may mix tabs and spaces.
+constexpr std::string_view Separators = ";,";
 
 std::vector<std::string> Fields(std::string_view line, char separator) {
-    std::vector<std::string> fields;
-    if (separator == 0) {
-        std::size_t i = 0;
-        while (i < line.size()) {
-            while (i < line.size() && IsBlank(line[i]))
-                ++i;
-            const std::size_t start = i;
-            while (i < line.size() && !IsBlank(line[i]))
-                ++i;
-            if (i > start)
-                fields.emplace_back(line.substr(start, i - start));
-        }
-        return fields;
-    }
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = line.find(separator, start);
-        fields.emplace_back(
-            Trimmed(line.substr(start, end == std::string_view::npos ? end : end - start)));
-        if (end == std::string_view::npos)
-            break;
-        start = end + 1;
-    }
-    // A separator closing the row leaves an empty last field, which is no column.
-    if (fields.size() > 1 && fields.back().empty())
-        fields.pop_back();
-    return fields;
+    const std::vector<std::string_view> views = textfields::Fields(line, separator);
+    return {views.begin(), views.end()};
 }
 
 bool IsDashes(const std::vector<std::string>& fields) {
@@ -73,8 +35,6 @@ bool IsDashes(const std::vector<std::string>& fields) {
         return !f.empty() && f.find_first_not_of('-') == std::string::npos;
     });
 }
-
-std::string Line(int line) { return "Line " + std::to_string(line) + ": "; }
 
 // "# key = value" as a header entry.
 std::optional<std::pair<std::string, std::string>> HeaderEntry(std::string_view comment) {
@@ -101,35 +61,15 @@ std::string TRvTable::Header(std::string_view key) const {
     return {};
 }
 
-bool ParseNumber(std::string_view field, bool decimalComma, double& value) {
-    if (field.size() > 1 && field.front() == '"' && field.back() == '"')
-        field = field.substr(1, field.size() - 2);
-    std::string text(field);
-    if (decimalComma)
-        std::replace(text.begin(), text.end(), ',', '.');
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (first != last && *first == '+')
-        ++first;
-    if (first == last)
-        return false;
-    const auto [end, error] = std::from_chars(first, last, value);
-    return end == last && error == std::errc() && std::isfinite(value);
-}
-
 TRvTableReading ReadRvTable(std::string_view text) {
     TRvTableReading reading;
     TRvTable& table = reading.table;
-    const auto refuse = [&](int line, std::string message) {
-        reading.ok = false;
-        reading.line = line;
-        reading.message = line > 0 ? Line(line) + message : std::move(message);
+    const auto refuse = [&](int line, const std::string& cause) {
+        Refuse(reading, line, cause);
         return reading;
     };
     if (text.size() > observing::MaxCsvBytes)
-        return refuse(0, "The file is larger than " +
-                             std::to_string(observing::MaxCsvBytes / 1'000'000) +
-                             " MB; it cannot be a table of measurements.");
+        return refuse(0, observing::TooLargeRefusal());
 
     bool separatorKnown = false;
     char separator = 0;
@@ -151,7 +91,7 @@ TRvTableReading ReadRvTable(std::string_view text) {
         }
         if (!separatorKnown) {
             separatorKnown = true;
-            separator = SeparatorOf(line);
+            separator = textfields::SeparatorOf(line, Separators);
             table.decimalComma = separator == ';';
         }
         std::vector<std::string> fields = Fields(line, separator);
@@ -192,8 +132,7 @@ TRvTableReading ReadRvTable(std::string_view text) {
                               "; are its values separated by something else?");
         }
         if (table.rows.size() == observing::MaxCsvRows)
-            return refuse(lineNumber, "the file has more than " +
-                                          std::to_string(observing::MaxCsvRows) + " rows.");
+            return refuse(0, observing::TooManyRowsRefusal());
         table.rows.push_back(std::move(fields));
         table.lines.push_back(lineNumber);
     }

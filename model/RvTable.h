@@ -10,6 +10,9 @@
 // it is over observing::MaxCsvBytes, has over observing::MaxCsvRows rows or none at all.
 // The fields stay text: which column is what, and in which unit, is the import's business.
 
+#include "model/Answer.h"
+#include "model/TextFields.h"
+
 #include <string>
 #include <string_view>
 #include <utility>
@@ -31,17 +34,12 @@ struct TRvTable {
     std::string Header(std::string_view key) const;
 };
 
-struct TRvTableReading {
-    bool ok = false;
+struct TRvTableReading : TAnswer {
     TRvTable table;
-    int line = 0;        // of the fault, 1-based; 0 when the fault is the whole file's
-    std::string message; // when not ok, with the line number if any
 };
 
 TRvTableReading ReadRvTable(std::string_view text);
 
-// A field as a finite number; false when it is none. A decimal comma is read as a point when
-// decimalComma is set; quotes around the number are taken off.
-bool ParseNumber(std::string_view field, bool decimalComma, double& value);
+using textfields::ParseNumber;
 
 } // namespace rvdata

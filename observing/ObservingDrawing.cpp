@@ -12,6 +12,8 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace observingdrawing {
 
@@ -33,6 +35,8 @@ constexpr double LargestShown = 1e300;
 // Points farther outside the plot are drawn at this distance: the clip hides them alike, and
 // the painter never rasterises far beyond what it shows.
 constexpr double FarOutside_px = 1000;
+// Room above a power of 1 for the peak's marker and the top of its label.
+constexpr double MarkerRoom_px = 16;
 
 QFont AxisFont() {
     QFont font("Arial");
@@ -130,6 +134,11 @@ void DrawAxes(QPainter& p, const TFrame& f, const QString& xTitle, const QString
                    text);
     };
     if (f.logX) {
+        struct TLogTick {
+            double x, step;
+            bool decade; // at a power of ten
+        };
+        std::vector<TLogTick> ticks;
         const double firstDecade = std::floor(std::log10(f.x0)),
                      lastDecade = std::ceil(std::log10(f.x1));
         if (lastDecade - firstDecade < MaxTicks / 3)
@@ -138,8 +147,27 @@ void DrawAxes(QPainter& p, const TFrame& f, const QString& xTitle, const QString
                 const double x = m * std::pow(10.0, decade);
                 // The grid may stop a hair short of a round shortest period.
                 if (x >= f.x0 * (1 - 1e-2) && x <= f.x1 * (1 + 1e-9))
-                    xTick(std::max(x, f.x0), true, std::pow(10.0, decade));
+                    ticks.push_back({std::max(x, f.x0), std::pow(10.0, decade), m == 1});
             }
+        // Numbers that would run into each other are left out: first the 2s and 5s, then
+        // whichever would touch the one before.
+        const auto extent = [&](const TLogTick& t) {
+            const double half = metrics.horizontalAdvance(Number(t.x, t.step)) / 2;
+            return std::pair(f.X(t.x) - half, f.X(t.x) + half);
+        };
+        constexpr double Gap = 4;
+        bool crowded = false;
+        for (std::size_t i = 1; i < ticks.size(); ++i)
+            crowded = crowded || extent(ticks[i]).first < extent(ticks[i - 1]).second + Gap;
+        double lastRight = -LargestShown;
+        for (std::size_t i = 0; i < ticks.size(); ++i) {
+            const TLogTick& t = ticks[i];
+            const bool wanted = !crowded || t.decade || i == 0;
+            const bool label = wanted && extent(t).first >= lastRight + Gap;
+            if (label)
+                lastRight = extent(t).second;
+            xTick(t.x, label, t.step);
+        }
     } else {
         const double xStep = NiceStep(f.x1 - f.x0, 8);
         for (const double x : LinearTicks(f.x0, f.x1, xStep))
@@ -313,6 +341,31 @@ void DrawErrorBars(QPainter& p, std::vector<TBarPixels> bars) {
     }
 }
 
+// The key to the periodogram's two traces, in the top corner on the right or the left.
+void DrawWindowLegend(QPainter& p, const QRectF& plot, bool right) {
+    const QFontMetricsF metrics(p.font());
+    const struct {
+        QColor colour;
+        const char* text;
+    } rows[] = {{PointColour, "periodogram"}, {WindowColour, "window function"}};
+    constexpr double Sample = 18, Pad = 4;
+    const double rowHeight = metrics.height();
+    const double width = Sample + 3 * Pad + metrics.horizontalAdvance(rows[1].text);
+    const QRectF box(right ? plot.right() - width - 6 : plot.left() + 6, plot.top() + 6, width,
+                     2 * rowHeight + 2 * Pad);
+    p.setPen(QPen(Qt::black, 0.5));
+    p.setBrush(Qt::white);
+    p.drawRect(box);
+    for (int i = 0; i < 2; ++i) {
+        const double y = box.top() + Pad + (i + 0.5) * rowHeight;
+        p.setPen(QPen(rows[i].colour, 1.5));
+        p.drawLine(QPointF(box.left() + Pad, y), QPointF(box.left() + Pad + Sample, y));
+        p.setPen(Qt::black);
+        p.drawText(QPointF(box.left() + 2 * Pad + Sample, y + metrics.ascent() / 2 - 1),
+                   rows[i].text);
+    }
+}
+
 } // namespace
 
 double NiceStep(double range, int count) {
@@ -404,8 +457,12 @@ void DrawPeriodogram(QPainter& p, const QRectF& area, const TPeriodogramScene& s
     if (!pg || pg->power.empty())
         return DrawMessage(p, area, "The periodogram shows here once there are measurements.");
     const observing::TFrequencyGrid& grid = pg->grid;
-    // Headroom above a power of 1 for the peak's marker and label.
-    TFrame f{PlotIn(area), 1.0 / grid.At(grid.count - 1), 1.0 / grid.first, 0.0, 1.12, true};
+    // Headroom above a power of 1 for the peak's marker and label, however small the plot.
+    const QRectF plot = PlotIn(area);
+    const double headroom =
+        plot.height() > 2 * MarkerRoom_px ? plot.height() / (plot.height() - MarkerRoom_px) : 1.5;
+    TFrame f{plot, 1.0 / grid.At(grid.count - 1), 1.0 / grid.first, 0.0, std::max(1.12, headroom),
+             true};
     if (f.x1 <= f.x0)
         f.x1 = f.x0 * 1.01;
     DrawAxes(p, f, "period (days)", "power");
@@ -435,7 +492,8 @@ void DrawPeriodogram(QPainter& p, const QRectF& area, const TPeriodogramScene& s
         p.setBrush(Qt::NoBrush);
         p.drawPath(path);
     };
-    if (scene.showWindow && pg->window.size() == grid.count)
+    const bool window = scene.showWindow && pg->window.size() == grid.count;
+    if (window)
         trace(pg->window, WindowColour);
     trace(pg->power, PointColour);
     const double px = f.X(pg->peak.period_days), py = f.Y(pg->peak.power);
@@ -445,10 +503,13 @@ void DrawPeriodogram(QPainter& p, const QRectF& area, const TPeriodogramScene& s
     p.drawPolygon(marker, 3);
     p.setFont(AxisFont());
     const QString label = PeakText(pg->peak);
-    const double width = QFontMetricsF(p.font()).horizontalAdvance(label);
-    // Beside the marker, on the side with room.
+    const QFontMetricsF metrics(p.font());
+    const double width = metrics.horizontalAdvance(label);
+    // Beside the marker, on the side with room, and below the plot's top edge.
     const double x = px + 8 + width < f.plot.right() ? px + 8 : px - 8 - width;
-    p.drawText(QPointF(x, py - 4), label);
+    p.drawText(QPointF(x, std::max(py - 4, f.plot.top() + metrics.ascent() + 2)), label);
+    if (window)
+        DrawWindowLegend(p, f.plot, px < f.plot.center().x());
     p.restore();
 }
 

@@ -36,6 +36,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <span>
 
 using namespace observing;
 
@@ -44,6 +45,23 @@ namespace {
 // The fold slider runs logarithmically over its 1000 positions from the shortest period to
 // the span of the measurements.
 constexpr int SliderSteps = 1000;
+
+// Why a run too short for the longest period finds nothing, or empty when the run covers
+// two of its cycles.
+QString CoverageNote(const TObservingPlan& plan,
+                     std::span<const kepler::TRadialVelocityElements> planets) {
+    if (CoversTwoCycles(plan, planets))
+        return {};
+    double longest = 0.0;
+    for (const kepler::TRadialVelocityElements& planet : planets)
+        longest = std::max(longest, planet.period_days);
+    const QString period = QString::number(longest, 'f', 0);
+    if (2.0 * longest > TObservingPlan::MaxRunLength_days)
+        return QString(" No run can cover two cycles of the longest period, %1 days: a "
+                       "periodogram cannot tell it well.").arg(period);
+    return QString(" The run covers less than two cycles of the longest period, %1 days: a "
+                   "periodogram cannot tell it well.").arg(period);
+}
 
 QString Percent(double p) {
     if (p < 1e-4)
@@ -57,6 +75,7 @@ TObservingRunForm::TObservingRunForm(QWidget* owner) : TForm(owner) {
     // Before the controls, whose first values may already start a periodogram.
     work_ = new TBackgroundWork(this);
     DefineObservingRunForm(*this);
+    FitPage->SetShortestPeriod(ShortestBox->value());
     work_->OnProgress([this](double share) {
         Progress->setValue(int(std::lround(share * Progress->maximum())));
     });
@@ -80,6 +99,33 @@ void TObservingRunForm::Follow(TSimulationFeed* feed) {
     feed_ = feed;
     if (feed_)
         feed_->Attach(this);
+    runLengthChosen_ = false;
+    FollowDefaultPlan();
+    ShowStatus();
+}
+
+std::vector<kepler::TRadialVelocityElements> TObservingRunForm::ChapterPlanets() const {
+    std::vector<kepler::TRadialVelocityElements> elements;
+    if (!feed_)
+        return elements;
+    const TSystemElements system = feed_->SystemElements();
+    for (const TPlanet& planet : system.planets)
+        elements.push_back(kepler::ElementsOf(planet, system.starMass));
+    return elements;
+}
+
+void TObservingRunForm::FollowDefaultPlan() {
+    if (!feed_ || runLengthChosen_)
+        return;
+    settingPlan_ = true;
+    RunLengthBox->setValue(DefaultPlan(ChapterPlanets()).runLength_days);
+    settingPlan_ = false;
+}
+
+void TObservingRunForm::RunLengthBoxChange() {
+    if (settingPlan_)
+        return;
+    runLengthChosen_ = true;
     ShowStatus();
 }
 
@@ -104,6 +150,8 @@ void TObservingRunForm::showEvent(QShowEvent* e) {
     TForm::showEvent(e);
     if (e->spontaneous())
         return;
+    FollowDefaultPlan();
+    ShowStatus();
     if (stoppedByClose_) {
         stoppedByClose_ = false;
         StartPeriodogram();
@@ -136,10 +184,11 @@ void TObservingRunForm::ShowStatus() {
             text += " (The plan on the left is for the chapter's star, not these data.)";
     }
     else if (feed_) {
-        const TSystemElements system = feed_->SystemElements();
-        text = system.planets.empty()
+        const std::vector<kepler::TRadialVelocityElements> planets = ChapterPlanets();
+        text = planets.empty()
                    ? "The open chapter's star has no planet in use: Observe measures a quiet star."
-                   : "Plan a run on the open chapter's star and press Observe.";
+                   : "Plan a run on the open chapter's star and press Observe." +
+                         CoverageNote(Plan(), planets);
     } else {
         text = "No simulation chapter is open: import measurements or open a mystery star.";
     }
@@ -152,11 +201,11 @@ void TObservingRunForm::ShowStatus() {
 void TObservingRunForm::ObserveButtonClick() {
     if (!feed_)
         return;
+    // The chapter's planets may have changed since the window last looked.
+    FollowDefaultPlan();
     const TObservingPlan plan = Plan();
     const TSystemElements system = feed_->SystemElements();
-    std::vector<kepler::TRadialVelocityElements> elements;
-    for (const TPlanet& planet : system.planets)
-        elements.push_back(kepler::ElementsOf(planet, system.starMass));
+    std::vector<kepler::TRadialVelocityElements> elements = ChapterPlanets();
     TMeasurementSet set;
     set.data = Observe(plan, elements);
     if (set.data.size() < MinCsvRows) {
@@ -168,10 +217,13 @@ void TObservingRunForm::ObserveButtonClick() {
     }
     truth_ = std::move(elements);
     FitPage->SetStarMass(system.starMass);
-    const QString status = QString("Observed %1 clear nights of the %2 asked for, seed %3.")
+    const QString status = QString("Observed %1 clear nights of the %2 asked for over %3 days, "
+                                   "seed %4.")
                                .arg(set.data.size())
                                .arg(plan.nights)
-                               .arg(plan.seed);
+                               .arg(plan.runLength_days)
+                               .arg(plan.seed) +
+                           CoverageNote(plan, truth_);
     ShowMeasurements(std::move(set), TSource::Observed, status);
 }
 
@@ -299,10 +351,7 @@ void TObservingRunForm::StartPeriodogram() {
     const bool quick = double(job->data.size()) * double(job->grid.count) <= ThreadedWork;
     work_->Start(
         [job](TBackgroundWork::TControl& control) {
-            job->complete = Compute(job->data, job->grid, true, job->result, [&control](double share) {
-                control.Progress(share);
-                return !control.StopAsked();
-            });
+            job->complete = Compute(job->data, job->grid, true, job->result, control.Work());
         },
         [this, job](TBackgroundWork::TEnd end, const QString& failure) {
             PeriodogramEnded(end, failure, job->complete ? &job->result : nullptr);

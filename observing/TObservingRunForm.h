@@ -121,6 +121,7 @@ public:
     void NewSeedButtonClick();
     void TruthBoxClick();
     void WindowBoxClick();
+    void RunLengthBoxChange();
     void ShortestBoxChange();
     void ComputeButtonClick();
     void CancelButtonClick();
@@ -135,6 +136,11 @@ private:
     enum class TSource { None, Observed, Imported, Mystery };
 
     void ShowStatus();
+    // The chapter's planets as they are set now, none without a chapter.
+    std::vector<kepler::TRadialVelocityElements> ChapterPlanets() const;
+    // Sets the run length to the default plan's for the chapter's planets, unless the student
+    // has chosen one for this chapter.
+    void FollowDefaultPlan();
     void ShowMeasurements(observing::TMeasurementSet set, TSource source, const QString& status);
     void StartPeriodogram();
     void PeriodogramEnded(TBackgroundWork::TEnd end, const QString& failure,
@@ -155,5 +161,7 @@ private:
     QString failure_; // why the last periodogram could not be worked out
     TBackgroundWork* work_ = nullptr;
     bool settingPeriod_ = false;
+    bool settingPlan_ = false;
+    bool runLengthChosen_ = false; // the student has set the run length for this chapter
     std::unique_ptr<QPrinter> printer_;
 };

@@ -71,9 +71,7 @@ struct TOrbitFitPage::TJob {
     bool hasPeriodogram = false;
 
     void Run(TBackgroundWork::TControl& run) {
-        fit::TFitControl control;
-        control.cancel = run.StopFlag();
-        control.progress = [&run](double share) { run.Progress(share); };
+        const TWorkControl control = run.Work();
         std::vector<kepler::TRadialVelocityElements> planets = known;
         if (work == TWork::NextPlanet)
             result = fit::FitNextPlanet(data, known, shortestPeriod_days, settings, control).fit;
@@ -86,13 +84,14 @@ struct TOrbitFitPage::TJob {
             for (const fit::TFittedPlanet& p : result.solution.planets)
                 planets.push_back(p.elements);
         }
-        // What is left for the next planet: the residuals' periodogram.
+        // What is left for the next planet: the residuals' periodogram, whose short work
+        // leaves the fit's progress shown.
         const double span = Span(data);
         if (!(span > 0.0))
             return;
         hasPeriodogram = Compute(fit::ResidualMeasurements(data, planets),
                                  GridFor(span, shortestPeriod_days), false, residualPeriodogram,
-                                 [&run](double) { return !run.StopAsked(); });
+                                 TWorkControl{run.StopFlag(), {}});
     }
 };
 

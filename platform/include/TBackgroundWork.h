@@ -11,6 +11,8 @@
 // window. A new Start stops the work before it without waiting: its end is never told. Work
 // that throws ends as Failed with the exception's text; it never reaches std::terminate.
 
+#include "WorkControl.h"
+
 #include <QObject>
 #include <QString>
 #include <atomic>
@@ -30,6 +32,11 @@ public:
         bool StopAsked() const { return stop_.load(std::memory_order_relaxed); }
         // The flag itself, for model code that takes a pointer to it.
         const std::atomic<bool>* StopFlag() const { return &stop_; }
+        // The control that the model's long computations take: stopped with this run, and
+        // recording their progress here.
+        TWorkControl Work() {
+            return {&stop_, [this](double share) { Progress(share); }};
+        }
 
     private:
         friend class TBackgroundWork;

@@ -210,15 +210,25 @@ TEST_F(TwoPlanetsTest, TheParameterQuestionTakesOnlyTheChosenItems) {
     EXPECT_EQ(c.WrongAnswers, 0);
     EXPECT_FALSE(c.QuestionClosed);
 
-    c.PlanComboBox->setCurrentIndex(1);
-    c.ParamComboBox->setCurrentIndex(4); // "mass"
-    c.QDoneButton->click();
-    EXPECT_FALSE(c.AnswerCorrect);
+    // Each item is judged by what it reads, wherever it stands in the list.
+    const int items = c.ParamComboBox->count();
+    for (int item = 0; item < items; ++item) {
+        TTwoPlanets& asked = *current();
+        SCOPED_TRACE(asked.ParamComboBox->itemText(item).toStdString());
+        asked.PlanComboBox->setCurrentIndex(asked.PlanComboBox->findText("Vulcan"));
+        asked.ParamComboBox->setCurrentIndex(item);
+        asked.QDoneButton->click();
+        EXPECT_EQ(asked.AnswerCorrect,
+                  asked.ParamComboBox->itemText(item) == "inclination or mass");
+        if (asked.AnswerCorrect)
+            openPage(6);
+    }
 
-    c.ParamComboBox->setCurrentIndex(5); // "inclination or mass"
-    c.PlanComboBox->setCurrentIndex(0);  // "Mondas"
-    c.QDoneButton->click();
-    EXPECT_FALSE(c.AnswerCorrect);
+    TTwoPlanets& d = *current();
+    d.ParamComboBox->setCurrentIndex(d.ParamComboBox->findText("inclination or mass"));
+    d.PlanComboBox->setCurrentIndex(d.PlanComboBox->findText("Mondas"));
+    d.QDoneButton->click();
+    EXPECT_FALSE(d.AnswerCorrect);
     EXPECT_EQ(feedback(), "Your answer is still incorrect.\nHint: Compare the graph with the one "
                           "on\nthe previous page");
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include <cmath>
 #include <limits>
 
@@ -109,11 +111,36 @@ TEST(LeastSquares, NaNAtTheStartIsReported) {
 // Cancelled after a few evaluations: the answer is the best point reached, never worse than
 // the start.
 TEST(LeastSquares, CancelKeepsTheBestPointSoFar) {
-    int asked = 0;
+    // The logarithm again, setting the flag at its fourth evaluation.
+    class TCancelling final : public fit::TResidualFunction {
+    public:
+        explicit TCancelling(std::atomic<bool>& cancel) : cancel_(cancel) {}
+        int ParameterCount() const override { return 1; }
+        int ResidualCount() const override { return 1; }
+        void Residuals(std::span<const double> p, std::span<double> r) const override {
+            log_.Residuals(p, r);
+            Count();
+        }
+        void Jacobian(std::span<const double> p, std::span<double> J) const override {
+            log_.Jacobian(p, J);
+            Count();
+        }
+        mutable int evaluations = 0;
+
+    private:
+        void Count() const {
+            if (++evaluations == 4)
+                cancel_ = true;
+        }
+        std::atomic<bool>& cancel_;
+        TLogarithm log_;
+    };
+    std::atomic<bool> cancel{false};
+    const TCancelling f(cancel);
     const fit::TLeastSquaresResult result = fit::MinimiseSumOfSquares(
-        TLogarithm(), {0.05}, fit::TLeastSquaresSettings{}, [&] { return ++asked < 4; });
+        f, {0.05}, fit::TLeastSquaresSettings{}, TWorkControl{&cancel, {}});
     EXPECT_EQ(result.stop, fit::TLeastSquaresStop::Cancelled);
-    EXPECT_EQ(asked, 4);
+    EXPECT_EQ(f.evaluations, 5) << "after the flag, only the sum at the best point";
     EXPECT_GT(result.x[0], 0.05);
     EXPECT_LT(result.sumOfSquares, std::pow(std::log(0.05 / 4.0), 2));
 }

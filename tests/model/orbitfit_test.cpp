@@ -289,7 +289,7 @@ TEST(OrbitFit, CancelStopsWithoutAResult) {
     const auto data = Observe(std::span(&truth, 1), 60, 90.0, 3.0, 78);
     std::atomic<bool> cancel{false};
     std::vector<double> reported;
-    fit::TFitControl control;
+    TWorkControl control;
     control.cancel = &cancel;
     control.progress = [&](double share) {
         reported.push_back(share);

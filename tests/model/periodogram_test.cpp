@@ -6,9 +6,12 @@
 #include "fixtures/LombScargleReference.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <cstdint>
 #include <numbers>
+#include <vector>
 
 using namespace observing;
 
@@ -154,17 +157,19 @@ TEST(Periodogram, WorkCanBeStopped) {
     ASSERT_GT(grid.count, 4096u);
     int calls = 0;
     double last = -1.0;
+    std::atomic<bool> cancel{false};
     TPeriodogram result;
     result.falseAlarm = 0.25;
-    EXPECT_FALSE(Compute(data, grid, true, result, [&](double done) {
-        EXPECT_GE(done, last);
-        last = done;
-        return ++calls < 3;
-    }));
+    EXPECT_FALSE(Compute(data, grid, true, result, {&cancel, [&](double done) {
+                                                         EXPECT_GE(done, last);
+                                                         last = done;
+                                                         cancel = ++calls == 3;
+                                                     }}));
     EXPECT_EQ(calls, 3);
     EXPECT_TRUE(result.power.empty()) << "left untouched";
     EXPECT_EQ(result.falseAlarm, 0.25);
-    EXPECT_TRUE(Compute(data, grid, true, result, [&](double done) { return done >= 0.0; }));
+    cancel = false;
+    EXPECT_TRUE(Compute(data, grid, true, result, {&cancel, {}}));
     EXPECT_EQ(result.power.size(), grid.count);
     EXPECT_EQ(result.window.size(), grid.count);
 }
@@ -202,10 +207,7 @@ TEST(Periodogram, ProgressIsAskedOftenAndAStopHolds) {
     const auto data = Sine(1000, 1500.0, 10.0, 30.0, 1.0, 6);
     const TFrequencyGrid grid = GridFor(Span(data), 0.5); // 30 000 frequencies
     std::vector<double> shares;
-    ASSERT_EQ(Powers(data, grid, [&](double done) {
-                  shares.push_back(done);
-                  return true;
-              }).size(),
+    ASSERT_EQ(Powers(data, grid, {nullptr, [&](double done) { shares.push_back(done); }}).size(),
               grid.count);
     // 30 million pairs; a look every 131 072 of them comes to some 110 for the calling
     // thread alone when it does half the work, against some 40 if it looked once a block.
@@ -213,6 +215,26 @@ TEST(Periodogram, ProgressIsAskedOftenAndAStopHolds) {
     EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
     EXPECT_EQ(shares.back(), 1.0);
     int calls = 0;
-    EXPECT_TRUE(Powers(data, grid, [&](double) { return ++calls < 5; }).empty());
+    std::atomic<bool> cancel{false};
+    EXPECT_TRUE(Powers(data, grid, {&cancel, [&](double) { cancel = ++calls == 5; }}).empty());
     EXPECT_EQ(calls, 5);
+}
+
+// A planet of a period under a day is found by the search as it starts: every run of the
+// default plan on a 0.8-day planet peaks at 0.8 days (a search from one day found it in one
+// run of forty).
+TEST(Periodogram, TheDefaultSearchFindsAnUltraShortPeriod) {
+    kepler::TRadialVelocityElements planet;
+    planet.period_days = 0.8;
+    planet.K_mps = 30.0;
+    int found = 0;
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+        TObservingPlan plan;
+        plan.seed = seed;
+        const auto data = Observe(plan, std::vector{planet});
+        TPeriodogram result;
+        ASSERT_TRUE(Compute(data, GridFor(Span(data), DefaultShortestPeriod_days), false, result));
+        found += std::abs(result.peak.period_days / planet.period_days - 1.0) < 0.01;
+    }
+    EXPECT_EQ(found, 20);
 }

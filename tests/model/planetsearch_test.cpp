@@ -137,7 +137,7 @@ TEST(PlanetSearch, CancelDuringThePeriodogram) {
     observing::TObservingPlan plan;
     const auto data = observing::Observe(plan, truth);
     std::atomic<bool> cancel{false};
-    fit::TFitControl control;
+    TWorkControl control;
     control.cancel = &cancel;
     double last = -1.0;
     control.progress = [&](double done) {

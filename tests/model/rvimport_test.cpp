@@ -27,6 +27,13 @@ bool NotesSay(const rvdata::TRvDataSet& set, const std::string& words) {
     return false;
 }
 
+std::string RowsOfThree(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += std::to_string(i) + " 1 1\n";
+    return text;
+}
+
 } // namespace
 
 struct TAcceptedForm {
@@ -101,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct TRefusedForm {
     const char* name;
-    const char* text;
+    std::string text;
     const char* message; // the whole message: file, line and cause
 };
 
@@ -117,22 +124,29 @@ INSTANTIATE_TEST_SUITE_P(
     Forms, RefusedForm,
     ::testing::Values(
         TRefusedForm{"mixed_separators", "1,2,3\n2,3,4\n3\t4\t5\n",
-                     "star.csv: Line 3: 1 column where line 1 has 3; are its values separated "
+                     "star.csv: line 3: 1 column where line 1 has 3; are its values separated "
                      "by something else?"},
         TRefusedForm{"unix_seconds", "1700000000 5 1\n1700086400 6 1\n1700172800 7 1\n",
-                     "star.csv: Line 1: the time 1700000000 is beyond any date in days; are "
+                     "star.csv: line 1: the time 1700000000 is beyond any date in days; are "
                      "the times in seconds?"},
         TRefusedForm{"zero_error", "# a comment\n2450000.5 5 1\n2450001.5 6 0\n2450002.5 7 1\n",
-                     "star.csv: Line 3: the error 0 is not above 0."},
+                     "star.csv: line 3: the error 0 is not above 0."},
         TRefusedForm{"text_in_velocity", "time rv err\n1 2 3\n2 x 3\n3 4 5\n",
-                     "star.csv: Line 3: the velocity \u201cx\u201d is not a finite number."},
+                     "star.csv: line 3: the velocity \u201cx\u201d is not a finite number."},
         TRefusedForm{"infinite", "1 2 3\n2 1e999 3\n3 4 5\n",
-                     "star.csv: Line 2: the velocity \u201c1e999\u201d is not a finite number."},
+                     "star.csv: line 2: the velocity \u201c1e999\u201d is not a finite number."},
         TRefusedForm{"too_few", "1 2 3\n2 3 4\n",
                      "star.csv: there are 2 measurements; a data set needs at least 3."},
         TRefusedForm{"no_rows", "# only\n\n", "star.csv: The file holds no rows of measurements."},
+        // The limits are the measurement reader's, in its words.
+        TRefusedForm{"over_1_MB", std::string(1'000'001, '#'),
+                     "star.csv: The file is larger than 1 MB; the book reads up to 1 MB of "
+                     "measurements."},
+        TRefusedForm{"over_100000_rows", RowsOfThree(100'001),
+                     "star.csv: The file has more than 100 000 rows; the book reads up to "
+                     "100 000 measurements."},
         TRefusedForm{"dashes_short", "t\tv\te\n--\t--\n1\t2\t3\n",
-                     "star.csv: Line 2: the line of dashes has 2 columns where the names above "
+                     "star.csv: line 2: the line of dashes has 2 columns where the names above "
                      "have 3."}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -141,13 +155,14 @@ TEST(RvImport, ChosenScaleThatTheTimesContradictIsRefused) {
     rvdata::TColumnChoice asJd;
     asJd.scale = rvdata::TTimeScale::JD;
     auto reading = Read({{"a.txt", "55000 1 1\n55001 2 1\n55002 3 1\n", asJd}});
-    EXPECT_EQ(reading.message, "a.txt: Line 1: the time 55000 is no Julian date (those are above "
+    EXPECT_EQ(reading.message, "a.txt: line 1: the time 55000 is no Julian date (those are above "
                                "2 400 000); choose MJD or days.");
     rvdata::TColumnChoice asMjd;
     asMjd.scale = rvdata::TTimeScale::MJD;
     reading = Read({{"b.txt", "2455000 1 1\n2455001 2 1\n2455002 3 1\n", asMjd}});
     EXPECT_EQ(reading.message,
-              "b.txt: Line 1: the time 2455000 is a Julian date, not MJD; choose JD or BJD.");
+              "b.txt: line 1: the time 2455000 is a Julian date, not MJD; choose JD or BJD.");
+    EXPECT_EQ(reading.line, 1) << "the set names the line at fault for the dialog too";
 }
 
 // Several files: one instrument each, told apart when they share a name, times merged in

@@ -61,6 +61,9 @@ TEST_F(HostileFilesTest, EachIsRefusedAtOnceWithItsCauseAndTheMeasurementsAreKep
         QString path;    // otherwise read from here
         const char* cause;
     } cases[] = {
+        {"a negative error", "0,1,2\n1,2,3\n2,3,-1\n", {}, "line 3: the error must be a positive number"},
+        {"one row", "0,1,2\n", {}, "The file holds 1 measurement; at least 3 are needed."},
+        {"missing", {}, dir.filePath("no such file.csv"), "no such file or directory."},
         {"an error of 1e308", "0,-10,2\n2,5,1e308\n3,1,1\n", {}, "line 2: the error must lie"},
         {"velocities of 1e16", "0,1e16,1\n1,1e16,1\n2,1e16,1\n", {}, "line 1: the velocity must lie"},
         {"errors of 1e-160", "0,1,1e-160\n1,2,1\n2,3,1\n", {}, "line 1: the error must lie"},

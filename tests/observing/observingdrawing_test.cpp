@@ -159,3 +159,41 @@ TEST(ObservingDrawing, PointsCopiedOntoTheScreenMatchThoseFilledOnPaper) {
         EXPECT_LT(differing, 80);
     }
 }
+
+// The peak's marker and number stand whole inside the plot however small it is drawn: a
+// small periodogram shows as much of them as a large one, none of it above the frame.
+TEST(ObservingDrawing, ThePeaksMarkerAndNumberStayInsideASmallPlot) {
+    observing::TPeriodogram pg;
+    pg.grid = observing::GridFor(100.0, 1.0);
+    pg.power.assign(pg.grid.count, 0.05);
+    pg.peak.index = pg.grid.count / 3;
+    pg.power[pg.peak.index] = 1.0;
+    pg.peak.frequency = pg.grid.At(pg.peak.index);
+    pg.peak.period_days = 1.0 / pg.peak.frequency;
+    pg.peak.power = 1.0;
+    pg.peak.found = true;
+    const auto red = [&](int width, int height, int& topRow) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            observingdrawing::DrawPeriodogram(p, QRectF(image.rect()), {&pg, false});
+        }
+        int n = 0;
+        topRow = height;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const QRgb c = image.pixel(x, y);
+                if (qRed(c) > 150 && qGreen(c) < 110 && qBlue(c) < 110) {
+                    ++n;
+                    topRow = std::min(topRow, y);
+                }
+            }
+        return n;
+    };
+    int largeTop = 0, smallTop = 0;
+    const int large = red(600, 400, largeTop);
+    const int small = red(240, 100, smallTop);
+    EXPECT_GT(smallTop, 11) << "below the frame's top line";
+    EXPECT_GT(small, 0.8 * large) << "the marker and the number whole";
+}

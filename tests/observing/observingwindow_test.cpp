@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <algorithm>
+#include <cmath>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -84,35 +85,6 @@ TEST_F(ObservingWindowTest, WithoutAChapterItSaysSoAndStillReadsFiles) {
     EXPECT_FALSE(w.ObserveButton->isEnabled());
 }
 
-TEST_F(ObservingWindowTest, ARefusedFileLosesNothingAndSaysWhy) {
-    open(2, 6);
-    TObservingRunForm& w = window();
-    w.SeedEdit->setText("7");
-    w.ObserveButton->click();
-    const auto shown = w.Measurements().data;
-    ASSERT_FALSE(shown.empty());
-    QTemporaryDir dir;
-    const struct {
-        const char* name;
-        QByteArray text;
-        const char* cause;
-    } cases[] = {
-        {"error", "0,1,2\n1,2,3\n2,3,-1\n", "line 3: the error must be a positive number"},
-        {"few", "0,1,2\n", "The file holds 1 measurement; at least 3 are needed."},
-        {"big", QByteArray(1000001, '#'), "file too large (over 1 MB)"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Write(dir.filePath(c.name), c.text);
-        EXPECT_FALSE(w.ImportFile(dir.filePath(c.name)));
-        EXPECT_TRUE(w.StatusLabel->text().contains(c.cause)) << w.StatusLabel->text().toStdString();
-        EXPECT_TRUE(w.StatusLabel->text().endsWith("The measurements shown are kept."));
-        EXPECT_EQ(w.Measurements().data, shown);
-    }
-    EXPECT_FALSE(w.ImportFile(dir.filePath("no such file.csv")));
-    EXPECT_EQ(w.Measurements().data, shown);
-}
-
 TEST_F(ObservingWindowTest, TheSameSeedGivesTheSameRunAndTheTruthIsTheChaptersCurve) {
     open(2, 6);
     TObservingRunForm& w = window();
@@ -139,6 +111,49 @@ TEST_F(ObservingWindowTest, TheSameSeedGivesTheSameRunAndTheTruthIsTheChaptersCu
     EXPECT_EQ(redPixels(), 0);
     w.TruthBox->setChecked(true);
     EXPECT_GT(redPixels(), 300);
+}
+
+// The plan starts over two cycles of the chapter's longest period and follows the planets as
+// they change, until the student chooses a run length; a shorter run is told why it fails.
+TEST_F(ObservingWindowTest, ThePlanSpansTwoCyclesOfTheLongestPeriodUntilTheStudentChoosesOne) {
+    open(2, 6);
+    TObservingRunForm& w = window();
+    const auto longest = [&] {
+        double period = 0.0;
+        for (const TPlanet& planet : w.Followed()->SystemElements().planets)
+            period = std::max(period, kepler::ElementsOf(planet, sim()->StarMass).period_days);
+        return period;
+    };
+    ASSERT_GT(longest(), 4000.0);
+    EXPECT_EQ(w.RunLengthBox->value(), std::ceil(2 * longest()));
+    EXPECT_EQ(w.StatusLabel->text(), "Plan a run on the open chapter's star and press Observe.");
+
+    const auto warns = [&] {
+        return w.StatusLabel->text().contains(
+            QString("less than two cycles of the longest period, %1 days").arg(longest(), 0, 'f', 0));
+    };
+    w.RunLengthBox->setValue(100);
+    EXPECT_TRUE(warns()) << w.StatusLabel->text().toStdString();
+    sim()->Planets[0].a = 2.0;
+    sim()->ResetSimulation();
+    w.SeedEdit->setText("7");
+    w.ObserveButton->click();
+    EXPECT_EQ(w.RunLengthBox->value(), 100) << "the student's choice stands";
+    EXPECT_TRUE(w.StatusLabel->text().startsWith("Observed 40 clear nights of the 40 asked for "
+                                                 "over 100 days"));
+    EXPECT_TRUE(warns()) << w.StatusLabel->text().toStdString();
+
+    // Another chapter starts from its own default, which follows its planets as they change.
+    open(4, 1);
+    ASSERT_EQ(w.Followed(), dynamic_cast<TSimulationFeed*>(sim()));
+    EXPECT_EQ(w.RunLengthBox->value(), std::min(std::ceil(2 * longest()), 20000.0));
+    for (TPlanet& planet : sim()->Planets)
+        planet.a = std::min(planet.a, 2.0);
+    sim()->ResetSimulation();
+    w.ObserveButton->click();
+    EXPECT_EQ(w.RunLengthBox->value(), std::ceil(2 * longest()));
+    EXPECT_FALSE(warns()) << w.StatusLabel->text().toStdString();
+    EXPECT_GE(w.Measurements().data.back().t_days, 1.5 * longest());
 }
 
 TEST_F(ObservingWindowTest, AMysteryStarHidesItsAnswers) {

@@ -41,7 +41,8 @@ struct Endless {
     TBackgroundWork::TWork Work() {
         return [this](TBackgroundWork::TControl& control) {
             started = true;
-            while (!control.StopAsked())
+            const TWorkControl model = control.Work();
+            while (!model.Cancelled())
                 QThread::msleep(1);
             sawStop = true;
         };
@@ -72,19 +73,21 @@ TEST(BackgroundWork, TheResultComesOnTheInterfaceThreadWithTheProgressOnTheWay) 
     work.Start(
         [result, &offThread, &go](TBackgroundWork::TControl& control) {
             offThread = QThread::currentThread() != QCoreApplication::instance()->thread();
-            control.Progress(0.5);
+            // The second half of the work, as a step of the model's would report it.
+            const TWorkControl secondHalf = control.Work().Part(0.5, 0.5);
+            secondHalf.Report(0.5);
             while (!go)
                 QThread::msleep(1);
             *result = 42;
-            control.Progress(1.0);
+            secondHalf.Report(1.0);
         },
         told.Done());
     EXPECT_TRUE(work.Running());
-    for (int i = 0; i < 400 && (shown.empty() || shown.back() < 0.5); ++i)
+    for (int i = 0; i < 400 && (shown.empty() || shown.back() < 0.75); ++i)
         QTest::qWait(5);
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(shown.front(), 0.0) << "a new run shows no progress at first";
-    EXPECT_EQ(shown.back(), 0.5);
+    EXPECT_EQ(shown.back(), 0.75) << "half of the second half";
     EXPECT_EQ(told.count, 0) << "nothing is told while the work runs";
     go = true;
     for (int i = 0; i < 400 && told.count == 0; ++i)
