@@ -14,6 +14,20 @@
 #include <cmath>
 #include <cstring>
 
+namespace {
+
+// A wide pen's single segment is drawn as a line: the raster engine fills its outline
+// directly, where a polyline goes through the general stroker, at many times the cost for the
+// same pixels. One-pixel pens keep the polyline, whose last pixel a line would draw differently.
+void StrokeBatch(QPainter& p, const QPolygon& batch, const TPen& pen) {
+    if (batch.size() == 2 && pen.Width > 1 && pen.Style == psSolid)
+        p.drawLine(batch[0], batch[1]);
+    else
+        p.drawPolyline(batch);
+}
+
+} // namespace
+
 TCanvas::TCanvas(QPaintDevice* device) : device_(device) {}
 
 TCanvas::TCanvas(QPainter* external) : painter_(external) {}
@@ -55,10 +69,10 @@ void TCanvas::Flush() {
         if (shift != 0.0) {
             const QTransform placed = p.worldTransform();
             p.translate(shift, shift);
-            p.drawPolyline(batch_);
+            StrokeBatch(p, batch_, batchPen_);
             p.setWorldTransform(placed);
         } else {
-            p.drawPolyline(batch_);
+            StrokeBatch(p, batch_, batchPen_);
         }
         if (batchSmooth_ && !hinted)
             p.setRenderHint(QPainter::Antialiasing, false);

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QStringList>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -116,6 +117,47 @@ TEST(ObservingDrawing, CrowdedMeasurementsEachShowWhereTheyLie) {
         for (int py = 12; py < 218; ++py)
             stray += Blue(image.pixel(px, py));
     EXPECT_EQ(stray, 0) << "no measurement lies at phase 0 to 0.28";
+}
+
+// On a screen each point is copied from a disc drawn beforehand at the nearest quarter pixel;
+// on paper it is filled where it lies. Both give the same picture, wherever the painter
+// starts on its device (as a widget does within its window), sparse points and crowded ones
+// alike.
+TEST(ObservingDrawing, PointsCopiedOntoTheScreenMatchThoseFilledOnPaper) {
+    std::vector<observing::TFoldedPoint> points = {{0.113, 20.0, 4.0}, {0.5, 61.3, 2.0}};
+    for (int i = 0; i < 400; ++i)
+        points.push_back({0.8 + 1e-4 * i, 40.0 + 0.05 * i, 0.5});
+    for (const QPoint shift : {QPoint(0, 0), QPoint(7, 3), QPoint(-5, 11)}) {
+        SCOPED_TRACE(shift.x());
+        const auto draw = [&](QPaintDevice& device) {
+            QPainter p(&device);
+            p.translate(shift);
+            observingdrawing::DrawFold(p, QRectF(0, 0, 300, 200), {points, 1.0});
+        };
+        QImage screen(300, 200, QImage::Format_ARGB32_Premultiplied);
+        screen.fill(Qt::white);
+        draw(screen);
+        QPicture paper;
+        draw(paper);
+        QImage replayed(300, 200, QImage::Format_ARGB32_Premultiplied);
+        replayed.fill(Qt::white);
+        {
+            QPainter p(&replayed);
+            paper.play(&p);
+        }
+        int worst = 0, differing = 0;
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x) {
+                const QRgb a = screen.pixel(x, y), b = replayed.pixel(x, y);
+                const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                        std::abs(qBlue(a) - qBlue(b))});
+                worst = std::max(worst, d);
+                differing += d > 8;
+            }
+        // A quarter pixel's shift changes only the shade of the discs' rims.
+        EXPECT_LE(worst, 90);
+        EXPECT_LT(differing, 80);
+    }
 }
 
 // The peak's marker and number stand whole inside the plot however small it is drawn: a

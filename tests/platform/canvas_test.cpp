@@ -308,3 +308,34 @@ TEST(PaintBox, RepaintsOnlyWhatIsDrawnAndCanShowAnotherBitmap) {
     box.ShowBitmap(nullptr);
     EXPECT_FALSE(graph.Canvas().OnChange) << "the bitmap is let go";
 }
+
+// A single segment of a wide pen, drawn smooth, lies on the line through its end points and
+// is as wide as its pen; one of odd width moves by half a pixel like every other stroke.
+TEST(Canvas, AWideSegmentIsCentredOnItsEndPixelsAndAsWideAsItsPen) {
+    for (const int width : {2, 3}) {
+        SCOPED_TRACE(width);
+        TBitmap bmp = Paper(60, 60);
+        TCanvas& c = bmp.Canvas();
+        c.SmoothLines = true;
+        c.Pen.Color = clBlack;
+        c.Pen.Width = width;
+        c.MoveTo(5, 50);
+        c.LineTo(55, 20);
+        c.Release();
+        const QImage& image = bmp.Image();
+        const double slope = -0.6, shift = width % 2 ? 0.5 : 0.0;
+        for (int x = 15; x < 45; ++x) {
+            double ink = 0, moment = 0;
+            for (int y = 10; y < 59; ++y) {
+                const double w = (255 - qGray(image.pixel(x, y))) / 255.0;
+                ink += w;
+                moment += w * (y + 0.5);
+            }
+            // Pixel x covers x to x + 1; the line runs through the corners of the end pixels,
+            // or through their centres once moved.
+            EXPECT_NEAR(moment / ink, 50 + shift + slope * (x + 0.5 - 5 - shift), 0.25)
+                << "column " << x;
+            EXPECT_NEAR(ink, width * std::sqrt(1 + slope * slope), 0.3) << "column " << x;
+        }
+    }
+}

@@ -11,6 +11,7 @@
 
 #include "Application.h"
 #include "GuardedApplication.h"
+#include "../support/PrintedDialogs.h"
 #include "book/TAccessBox.h"
 #include "thisbook/TThisBook.h"
 #include "simulation/TBaseChapter.h"
@@ -28,19 +29,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Dialogs never block the run: they are printed and cancelled.
-class PrintedDialogs : public DialogHook {
-public:
-    void showMessage(const AnsiString& text) override { std::printf("message: %s\n", text.c_str()); }
-    int showModal(TForm&) override { return mrCancel; }
-    void showException(const AnsiString& message) override {
-        std::printf("error: %s\n", message.c_str());
-        ++errors;
-    }
-    bool printDialog(QPrinter&, TPrintOptions&) override { return false; }
-    int errors = 0;
-};
 
 struct Memory {
     double heap_MB;     // allocated and not freed
