@@ -45,6 +45,10 @@ TRunState TObservingRunForm::SavedRun() const {
     case TSource::Observed: s.source = "observed"; break;
     case TSource::Imported: s.source = "imported"; break;
     case TSource::Mystery: s.source = "mystery"; break;
+    case TSource::Published:
+        s.source = "published";
+        s.star = QString::fromStdString(realStar_);
+        break;
     default: s.source = "none";
     }
     s.status = sourceText_;
@@ -74,6 +78,8 @@ QString TObservingRunForm::RunRefusal(const TRunState& s) const {
             return refusal;
     if (s.foldPeriod_days < ShortestBox->value() / 2)
         return "The file cannot be used: its fold period is shorter than half its shortest period.";
+    if (s.source == "published" && !PublishedSet(s.star))
+        return "The file cannot be used: the book has no published measurements of " + s.star + ".";
     return {};
 }
 
@@ -102,7 +108,16 @@ void TObservingRunForm::RestoreRun(const TRunState& s) {
         source = TSource::Imported;
     else if (s.source == "mystery")
         source = TSource::Mystery;
-    ShowMeasurements(s.set, source, s.status);
+    else if (s.source == "published")
+        source = TSource::Published;
+    // The papers are cited from the book's own copy of the data set, as when it was opened.
+    const std::optional<rvdata::TRvDataSet> published =
+        source == TSource::Published ? PublishedSet(s.star) : std::nullopt;
+    ShowMeasurements(s.set, source, s.status, published ? &*published : nullptr);
+    if (published) {
+        realStar_ = s.star.toStdString();
+        mnitOnCard->setEnabled(true);
+    }
     TruthBox->setChecked(s.truthShown && !truth_.empty());
     TruthBoxClick();
     for (std::size_t k = 0; k < s.byHand.size(); ++k)

@@ -16,7 +16,7 @@ using namespace observing;
 namespace {
 
 constexpr int SliderPositions = TFitByHandPage::SliderSteps;
-const char* const Sources[] = {"none", "observed", "imported", "mystery"};
+const char* const Sources[] = {"none", "observed", "imported", "mystery", "published"};
 
 } // namespace
 
@@ -38,6 +38,7 @@ QJsonObject RunToJson(const TRunState& s) {
     return {{"plan", plan},
             {"source", s.source},
             {"status", s.status},
+            {"star", s.star},
             {"measurements", MeasurementsToJson(s.set)},
             {"truth", truth},
             {"truthShown", s.truthShown},
@@ -69,8 +70,13 @@ TRunState RunFromJson(const QJsonObject& object) {
 
     s.source = f.Text("source", 16);
     if (std::find(std::begin(Sources), std::end(Sources), s.source) == std::end(Sources))
-        f.Refuse("source", "is none of \"none\", \"observed\", \"imported\", \"mystery\"");
+        f.Refuse("source", "is none of \"none\", \"observed\", \"imported\", \"mystery\", "
+                           "\"published\"");
     s.status = f.Text("status", 1000);
+    s.star = f.Text("star", 64);
+    if ((s.source == "published") == s.star.isEmpty())
+        f.Refuse("star", s.star.isEmpty() ? "is empty for published measurements"
+                                          : "is given for measurements that are not published");
     s.set = MeasurementsFromJson(f.Object("measurements"));
     const QJsonArray truth = f.Array("truth", fit::MaxFitPlanets);
     for (qsizetype k = 0; k < truth.size(); ++k)

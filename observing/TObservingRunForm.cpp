@@ -334,6 +334,17 @@ bool TObservingRunForm::ImportDataSet(std::span<const rvdata::TRvFile> files) {
     return true;
 }
 
+std::optional<rvdata::TRvDataSet> TObservingRunForm::PublishedSet(const QString& star) {
+    try {
+        rvdata::TRvDataSetReading reading =
+            rvdata::LoadBundledStar(FindDataFile("rv"), star.toStdString());
+        if (reading.ok)
+            return std::move(reading.set);
+    } catch (const EFOpenError&) {
+    }
+    return std::nullopt;
+}
+
 bool TObservingRunForm::OpenRealData(const std::string& star) {
     rvdata::TRvDataSetReading reading;
     try {
@@ -394,13 +405,9 @@ bool TObservingRunForm::ExportFile(const QString& path) {
 }
 
 void TObservingRunForm::ShowMeasurements(TMeasurementSet set, TSource source,
-<<<<<<< HEAD
                                          const QString& status,
                                          const rvdata::TRvDataSet* published) {
-=======
-                                         const QString& status) {
     keptFold_.reset();
->>>>>>> screens
     set_ = std::move(set);
     view_ = set_;
     view_.data = rvdata::OnCommonZeroPoint(set_.data);

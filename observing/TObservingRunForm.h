@@ -134,6 +134,8 @@ public:
     // Why `state` cannot go into this window (a value outside its control's range), or an
     // empty text.
     QString RunRefusal(const TRunState& state) const;
+    // The book's own published data set of a bundled star, none when it cannot be read.
+    static std::optional<rvdata::TRvDataSet> PublishedSet(const QString& star);
     // Shows a run kept earlier in place of the one shown; RunRefusal must have accepted it.
     void RestoreRun(const TRunState& state);
     // Writes the run as a work file; returns whether it worked, saying why not in the status

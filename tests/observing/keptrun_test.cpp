@@ -114,7 +114,7 @@ TEST_F(KeptRunTest, TheRunFileHoldsTheDocumentedFields) {
     const QJsonObject root = ReadJson(path("run.json"));
     EXPECT_EQ(Keys(root), (QSet<QString>{"format", "version", "observingRun"}));
     const QJsonObject run = root["observingRun"].toObject();
-    EXPECT_EQ(Keys(run), (QSet<QString>{"plan", "source", "status", "measurements", "truth",
+    EXPECT_EQ(Keys(run), (QSet<QString>{"plan", "source", "status", "star", "measurements", "truth",
                                         "truthShown", "shortestPeriod", "windowShown",
                                         "foldPeriod", "byHand", "fit"}));
     EXPECT_EQ(Keys(run["plan"].toObject()),
@@ -251,4 +251,37 @@ TEST_F(KeptRunTest, ARefusedRunIsNamedWithItsReasonAndTheRunShownStays) {
     }
     w.WaitForPeriodogram();
     w.FitPage->WaitForFit();
+}
+
+// Published measurements come back citing their papers from the book's own data set, and
+// lead to the card again; a run naming a star the book has no data of is refused.
+TEST_F(KeptRunTest, APublishedRunOpensCitingItsPapers) {
+    book->mnitObservingRun->trigger();
+    TObservingRunForm& w = *book->ObservingRunForm;
+    ASSERT_TRUE(w.OpenRealData("51 Peg"));
+    w.WaitForPeriodogram();
+    ASSERT_TRUE(w.SaveRunFile(path("run.json")));
+    EXPECT_EQ(ReadJson(path("run.json"))["observingRun"].toObject()["star"].toString(), "51 Peg");
+
+    w.ObserveButton->click();
+    w.WaitForPeriodogram();
+    ASSERT_TRUE(w.OpenRunFile(path("run.json"))) << w.StatusLabel->text().toStdString();
+    EXPECT_EQ(w.RealDataStar(), "51 Peg");
+    EXPECT_EQ(w.Measurements().data.size(), 409u);
+    EXPECT_TRUE(w.SourceLabel->isVisibleTo(&w));
+    EXPECT_TRUE(w.SourceLabel->text().contains("Butler et al. 2006"));
+    EXPECT_TRUE(w.SourceLabel->text().contains("Naef et al. 2004"));
+    EXPECT_TRUE(w.mnitOnCard->isEnabled());
+    w.WaitForPeriodogram();
+
+    QJsonObject root = ReadJson(path("run.json"));
+    QJsonObject run = root["observingRun"].toObject();
+    run["star"] = "Tau Ceti";
+    root["observingRun"] = run;
+    WriteBytes(path("bad.json"), QJsonDocument(root).toJson());
+    EXPECT_FALSE(w.OpenRunFile(path("bad.json")));
+    EXPECT_TRUE(w.StatusLabel->text().contains("no published measurements of Tau Ceti"))
+        << w.StatusLabel->text().toStdString();
+    EXPECT_EQ(w.RealDataStar(), "51 Peg");
+    w.WaitForPeriodogram();
 }
