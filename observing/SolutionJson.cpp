@@ -82,18 +82,32 @@ kepler::TRadialVelocityElements ElementsFromJson(const TWorkFields& f) {
     return e;
 }
 
+// More instruments than any published data set names; each costs the fit an offset.
+constexpr qsizetype MaxSavedInstruments = 64;
+
 QJsonObject MeasurementsToJson(const TMeasurementSet& set) {
     QJsonArray rows;
     for (const TMeasurement& m : set.data)
         rows.append(QJsonArray{m.t_days, m.v_mps, m.error_mps, m.instrument});
-    return {{"timeOffset", set.timeOffset_days}, {"rows", rows}};
+    QJsonArray instruments;
+    for (const std::string& name : set.instruments)
+        instruments.append(QString::fromStdString(name));
+    return {{"timeOffset", set.timeOffset_days}, {"instruments", instruments}, {"rows", rows}};
 }
 
 TMeasurementSet MeasurementsFromJson(const TWorkFields& f) {
     TMeasurementSet set;
     set.timeOffset_days = f.Number("timeOffset", -MaxAbsTime_days, MaxAbsTime_days);
+    // The instruments' names, in the order the rows number them; none for one instrument.
+    const QJsonArray names = f.Array("instruments", MaxSavedInstruments);
+    for (qsizetype k = 0; k < names.size(); ++k) {
+        if (!names.at(k).isString() || names.at(k).toString().isEmpty() ||
+            names.at(k).toString().size() > 64)
+            f.Refuse("instruments", QString("entry %1 is not a name").arg(k + 1));
+        set.instruments.push_back(names.at(k).toString().toStdString());
+    }
+    const int instruments = std::max<int>(1, int(names.size()));
     const QJsonArray rows = f.Array("rows", qsizetype(MaxCsvRows));
-    int instruments = 0;
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const QJsonArray row = rows.at(i).toArray();
         const auto refuse = [&](const QString& why) {
@@ -114,11 +128,10 @@ TMeasurementSet MeasurementsFromJson(const TWorkFields& f) {
         if (!why.empty())
             refuse(": " + QString::fromStdString(why));
         if (m.instrument < 0 || double(m.instrument) != row[3].toDouble() ||
-            m.instrument > instruments)
-            refuse(" names an instrument out of turn");
+            m.instrument >= instruments)
+            refuse(" names no instrument of the set");
         if (!set.data.empty() && m.t_days < set.data.back().t_days)
             refuse(" is earlier than the row before it");
-        instruments = std::max(instruments, m.instrument + 1);
         set.data.push_back(m);
     }
     if (!set.data.empty()) {

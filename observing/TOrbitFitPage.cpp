@@ -150,6 +150,9 @@ void TOrbitFitPage::RestoreFits(std::vector<fit::TOrbitSolution> fits, bool fitJ
         StarMassBox->setValue(starMass_Solar);
     }
     fits_ = std::move(fits);
+    // A saved fit keeps neither its evidence nor what was held: none is shown, nothing held.
+    evidence_.assign(fits_.size(), std::nullopt);
+    fixed_.assign(fits_.empty() ? 0 : fits_.back().planets.size(), {});
     comparing_ = comparing && !truth_.empty() && !fits_.empty();
     status_.clear();
     ResidualPeriodogramPlot->ClearPeriodogram();

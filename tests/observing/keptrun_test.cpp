@@ -121,7 +121,7 @@ TEST_F(KeptRunTest, TheRunFileHoldsTheDocumentedFields) {
               (QSet<QString>{"nights", "runLength", "precision", "jitter", "observablePercent",
                              "weatherPercent", "seed"}));
     EXPECT_EQ(run["source"].toString(), "observed");
-    EXPECT_EQ(Keys(run["measurements"].toObject()), (QSet<QString>{"timeOffset", "rows"}));
+    EXPECT_EQ(Keys(run["measurements"].toObject()), (QSet<QString>{"timeOffset", "instruments", "rows"}));
     const QJsonArray first = run["measurements"].toObject()["rows"].toArray()[0].toArray();
     ASSERT_EQ(first.size(), 4);
     EXPECT_EQ(first[1].toDouble(), w.Measurements().data[0].v_mps);
@@ -194,7 +194,7 @@ TEST_F(KeptRunTest, ARefusedRunIsNamedWithItsReasonAndTheRunShownStays) {
         {"an instrument skipped",
          edited(rows([](QJsonArray& r) { const QJsonArray row = r[2].toArray();
              r[2] = QJsonArray{row[0], row[1], row[2], 2}; })),
-         "out of turn"},
+         "row 3 names no instrument of the set"},
         {"fits without data", edited(rows([](QJsonArray& r) {
              while (r.size() > 2)
                  r.removeLast();
@@ -268,6 +268,7 @@ TEST_F(KeptRunTest, APublishedRunOpensCitingItsPapers) {
     ASSERT_TRUE(w.OpenRunFile(path("run.json"))) << w.StatusLabel->text().toStdString();
     EXPECT_EQ(w.RealDataStar(), "51 Peg");
     EXPECT_EQ(w.Measurements().data.size(), 409u);
+    EXPECT_EQ(w.Measurements().instruments, (std::vector<std::string>{"LICK", "ELODIE"}));
     EXPECT_TRUE(w.SourceLabel->isVisibleTo(&w));
     EXPECT_TRUE(w.SourceLabel->text().contains("Butler et al. 2006"));
     EXPECT_TRUE(w.SourceLabel->text().contains("Naef et al. 2004"));

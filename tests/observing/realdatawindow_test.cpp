@@ -168,7 +168,7 @@ TEST_F(RealDataWindowTest, TheImportDialogChoosesColumnsAndUnitsFilePerFile) {
 
     std::vector<rvdata::TRvFile> bad = {{"bad.csv", "1,2,3\n4,5,x\n7,8,9\n", {}}};
     EXPECT_FALSE(w.ImportDataSet(bad));
-    EXPECT_TRUE(w.StatusLabel->text().contains("bad.csv: Line 2")) << w.StatusLabel->text().toStdString();
+    EXPECT_TRUE(w.StatusLabel->text().contains("bad.csv: line 2")) << w.StatusLabel->text().toStdString();
     EXPECT_TRUE(w.StatusLabel->text().endsWith("The measurements shown are kept."));
     EXPECT_EQ(w.Measurements().data.size(), 6u);
 }
