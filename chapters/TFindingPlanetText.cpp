@@ -158,8 +158,8 @@ void TFindingPlanet::WritePageText() {
         t << fsBold << "Weighing 51 Peg b" >> fsBold;
         t << "\n\nThe Fit tab shows one planet fitted to both instruments at once, each with "
              "its own zero point and jitter, and every point at its time since periastron: "
-             "years of nights fall onto one orbit. The star's mass is under the "
-             "measurements. Weigh the planet as on page 8 of this chapter.";
+             "years of nights fall onto one orbit. The star's mass is on the Data tab, "
+             "under the measurements. Weigh the planet as on page 8 of this chapter.";
         break;
     case q::PageCount:
         // 51 Pegasi b: Mayor & Queloz 1995, Nature 378, 355.
