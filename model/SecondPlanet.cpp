@@ -24,7 +24,8 @@ TOneOrTwoPlanets FitOneAndTwoPlanets(std::span<const TMeasurement> data,
                                      const TWorkControl& control) {
     TOneOrTwoPlanets fits;
     TFitSettings settings = JitterFitSettings(starMass_Solar);
-    fits.one = FitNextPlanet(data, {}, shortestPeriod_days, settings, control).fit;
+    // Each fit reports its half of the progress, so that it never runs backwards.
+    fits.one = FitNextPlanet(data, {}, shortestPeriod_days, settings, control.Part(0.0, 0.5)).fit;
     if (fits.one.outcome != TFitOutcome::Done) {
         fits.two.message = fits.one.message;
         return fits;
@@ -32,7 +33,8 @@ TOneOrTwoPlanets FitOneAndTwoPlanets(std::span<const TMeasurement> data,
     std::vector<kepler::TRadialVelocityElements> known;
     for (const TFittedPlanet& planet : fits.one.solution.planets)
         known.push_back(planet.elements);
-    fits.two = FitNextPlanet(data, known, shortestPeriod_days, settings, control).fit;
+    fits.two =
+        FitNextPlanet(data, known, shortestPeriod_days, settings, control.Part(0.5, 0.5)).fit;
     return fits;
 }
 

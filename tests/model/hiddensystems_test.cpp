@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace observing;
@@ -192,4 +193,19 @@ TEST(SecondPlanet, ABicDropOfTenIsNotYetBelieved) {
     EXPECT_FALSE(fit::MorePlanetsBelieved(one, two));
     two.bic = 239.9;
     EXPECT_TRUE(fit::MorePlanetsBelieved(one, two));
+}
+
+// Both fits report into one progress, which never runs backwards: the second fit reports
+// into the second half.
+TEST(SecondPlanet, ProgressRunsForwardThroughBothFits) {
+    std::vector<double> shares;
+    TWorkControl control;
+    control.progress = [&shares](double share) { shares.push_back(share); };
+    const fit::TOneOrTwoPlanets fits = fit::FitOneAndTwoPlanets(
+        ObserveHidden(3), HiddenShortestPeriod_days, HiddenSystemFor(3).starMass_Solar, control);
+    ASSERT_EQ(fits.two.outcome, fit::TFitOutcome::Done);
+    ASSERT_FALSE(shares.empty());
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_GT(shares.back(), 0.5);
+    EXPECT_LE(shares.back(), 1.0);
 }
