@@ -260,9 +260,13 @@ void TCustomBook::mnitPrintClick() {
 
 void TCustomBook::PrintClientArea(QPageLayout::Orientation orientation) {
     std::vector<QWidget*> onWhite;
-    if (PrintOptions.OnWhite && CurrentChapter && CurrentChapter->isVisible())
-        onWhite = CurrentChapter->DarkPictures();
-    ::PrintClientArea(*Client, orientation, Printer(), onWhite);
+    std::vector<TPrintedDrawing> drawings;
+    if (CurrentChapter && CurrentChapter->isVisible()) {
+        if (PrintOptions.OnWhite)
+            onWhite = CurrentChapter->DarkPictures();
+        drawings = CurrentChapter->PrintedDrawings(PrintOptions.OnWhite);
+    }
+    ::PrintClientArea(*Client, orientation, Printer(), onWhite, drawings);
 }
 
 void TCustomBook::mnitPrintTextClick() {

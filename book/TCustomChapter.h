@@ -4,6 +4,7 @@
 // A chapter window: numbered pages, embedding in the book, the caption that shows the
 // page, the chapter fonts, the colour scheme, and the page protocol a chapter fills in.
 
+#include "Printing.h"
 #include "TForm.h"
 
 #include <memory>
@@ -41,6 +42,9 @@ public:
     virtual std::vector<TKeepClear> KeepClearAreas() const { return {}; }
     // The dark pictures of the page, which "Print on white" prints on white.
     virtual std::vector<QWidget*> DarkPictures() const { return {}; }
+    // The pictures of the page that print as drawings of their own, lines and text kept as
+    // such; `onWhite` when "Print on white" is chosen.
+    virtual std::vector<TPrintedDrawing> PrintedDrawings(bool /*onWhite*/) const { return {}; }
 
     void FormCreate();
     void FormDestroy();

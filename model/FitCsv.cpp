@@ -41,11 +41,6 @@ std::string Uncertainty(const TEstimate& x) {
     return observing::Shortest(x.sigma);
 }
 
-std::string InstrumentName(const TFitSource& source, std::size_t j) {
-    if (j < source.instruments.size() && !source.instruments[j].empty())
-        return source.instruments[j];
-    return "instrument " + std::to_string(j + 1);
-}
 
 class TRows {
 public:
@@ -66,6 +61,12 @@ private:
 };
 
 } // namespace
+
+std::string InstrumentName(const TFitSource& source, std::size_t j) {
+    if (j < source.instruments.size() && !source.instruments[j].empty())
+        return source.instruments[j];
+    return "instrument " + std::to_string(j + 1);
+}
 
 std::vector<std::string> PlanetLetters(const TOrbitSolution& solution) {
     std::vector<std::string> letters(solution.planets.size());

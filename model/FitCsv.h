@@ -28,6 +28,9 @@ struct TFitSource {
     std::vector<std::string> instruments; // by index; "instrument N" for those not named
 };
 
+// Instrument j's name, "instrument N" (counted from 1) when the source names none.
+std::string InstrumentName(const TFitSource& source, std::size_t j);
+
 // The planets' letters in the order of the solution, given by period: b for the shortest.
 std::vector<std::string> PlanetLetters(const TOrbitSolution& solution);
 

@@ -7,7 +7,6 @@
 #include "PictureExport.h"
 
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QPainter>
 
 TObservingPlot::TObservingPlot(QWidget* parent) : QWidget(parent) {
@@ -44,11 +43,7 @@ QString TObservingPlot::SavePictureFile(const QString& path) const {
 }
 
 void TObservingPlot::contextMenuEvent(QContextMenuEvent* e) {
-    QMenu menu(this);
-    menu.addAction("Save &picture...", this, [this] {
-        const QString name = accessibleName().isEmpty() ? QString("plot") : accessibleName();
-        SavePictureAs(*this, name.toLower().replace(' ', '-').remove('\''), size(),
-                      [this](QPainter& p) { DrawPicture(p); }, true);
-    });
-    menu.exec(e->globalPos());
+    QString name = accessibleName().isEmpty() ? QString("plot") : accessibleName();
+    ShowPictureMenu(*this, name.toLower().replace(' ', '-').remove('\''), e->globalPos(),
+                    [this](QPainter& p) { DrawPicture(p); });
 }

@@ -677,6 +677,11 @@ void TObservingRunForm::PrintTo(QPrinter& printer) {
     const TObservingPlot* plots[] = {DataPlot, PeriodogramPlot, FoldPlot};
     for (int i = 0; i < 3; ++i)
         plots[i]->DrawInto(p, QRectF(0, 60 + i * plotHeight, width, plotHeight - 6));
+    if (FitPage->Solution()) {
+        if (!printer.newPage())
+            throw std::runtime_error("Printing failed: the printer took no further page.");
+        FitPage->DrawPrintout(p, QRectF(0, 0, width, height));
+    }
     if (!p.end())
         throw std::runtime_error("Printing failed.");
 }

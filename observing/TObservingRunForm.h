@@ -149,7 +149,8 @@ public:
     // Waits for a periodogram being worked out (for tests and pictures).
     void WaitForPeriodogram();
     // Draws the window's three pictures and its settings onto a printer's page, as they are:
-    // a periodogram still being worked out is printed as such, never waited for.
+    // a periodogram still being worked out is printed as such, never waited for. When a fit
+    // is shown, a second page carries the Fit page's results, its curve and its residuals.
     void PrintTo(QPrinter& printer);
 
     void SimulationTick(double, double) override {}

@@ -11,6 +11,7 @@
 #include "model/PlanetSearch.h"
 #include "model/RvDataSet.h"
 #include "model/planet.h"
+#include "observing/PrintedTable.h"
 #include "observing/TFitPlot.h"
 #include "observing/TPeriodogramPlot.h"
 #include "observing/TResidualPlot.h"
@@ -19,11 +20,14 @@
 #include <QComboBox>
 #include <QSaveFile>
 #include <QDoubleSpinBox>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -413,6 +417,43 @@ void TOrbitFitPage::ShowState() {
     }
     EvidenceLabel->setText(evidence);
     EvidenceLabel->setAccessibleName(evidence.isEmpty() ? "Evidence for the last planet" : evidence);
+}
+
+void TOrbitFitPage::DrawPrintout(QPainter& p, const QRectF& area) const {
+    const QFont font = p.font();
+    QFont title = font;
+    title.setBold(true);
+    p.setFont(title);
+    const QFontMetricsF titleMetrics(title, p.device());
+    p.drawText(QPointF(area.left(), area.top() + titleMetrics.ascent()), "Orbit fit");
+    p.setFont(font);
+    double y = area.top() + titleMetrics.height() * 1.5;
+    y += DrawTable(p, QPointF(area.left(), y), area.width(), *Results);
+    QStringList lines{Summary->text(), EvidenceLabel->text()};
+    if (const fit::TOrbitSolution* s = Solution()) {
+        const fit::TFitSource source = Source();
+        for (std::size_t j = 0; j < s->offsets_mps.size(); ++j) {
+            QString line = Text(fit::InstrumentName(source, j)) + ": offset " +
+                           Text(fit::WithUncertainty(s->offsets_mps[j])) + " m/s";
+            if (JitterBox->isChecked() && j < s->jitters_mps.size())
+                line += ", jitter " + Text(fit::WithUncertainty(s->jitters_mps[j])) + " m/s";
+            lines << line;
+        }
+    }
+    const QFontMetricsF metrics(font, p.device());
+    for (const QString& line : lines) {
+        if (line.isEmpty())
+            continue;
+        const QRectF room(area.left(), y, area.width(), area.bottom() - y);
+        const QRectF used = p.boundingRect(room, Qt::TextWordWrap, line);
+        p.drawText(room, Qt::TextWordWrap, line);
+        y += used.height() + metrics.height() * 0.3;
+    }
+    y += metrics.height() * 0.5;
+    // The curve over the residuals, as the page stacks them, in what is left.
+    const double left = std::max(0.0, area.bottom() - y);
+    CurvePlot->DrawInto(p, QRectF(area.left(), y, area.width(), left * 0.62));
+    ResidualPlot->DrawInto(p, QRectF(area.left(), y + left * 0.65, area.width(), left * 0.35));
 }
 
 void TOrbitFitPage::ShowResults() {

@@ -30,6 +30,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QPainter;
 class QDoubleSpinBox;
 class QLabel;
 class QProgressBar;
@@ -82,6 +83,11 @@ public:
 
     // The fit shown, or none.
     const fit::TOrbitSolution* Solution() const;
+    // The page's results for a printed page, drawn into `area` as the page shows them: the
+    // results table, the line under it, the evidence for the last planet, each instrument's
+    // offset (and jitter, when fitted) with its uncertainty, then the fitted curve and the
+    // residuals. Texts are drawn as text; sizes are in the page's pixels.
+    void DrawPrintout(QPainter& p, const QRectF& area) const;
     // Every fit kept: fits[n - 1] holds n planets.
     const std::vector<fit::TOrbitSolution>& Fits() const { return fits_; }
     // Shows fits kept earlier for the measurements set last, with the settings they were

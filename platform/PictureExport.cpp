@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
+#include <QMenu>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
@@ -72,4 +73,13 @@ void SavePictureAs(QWidget& parent, const QString& name, QSize size, const TPict
     if (const QString failure = SavePicture(path, size, parent.devicePixelRatioF(), draw);
         !failure.isEmpty())
         Application::ShowMessage(failure.toStdString());
+}
+
+void ShowPictureMenu(QWidget& parent, const QString& name, QPoint globalAt,
+                     const TPictureDrawing& draw, bool drawn) {
+    QMenu menu(&parent);
+    menu.addAction("Save &picture...", &parent, [&parent, &name, &draw, drawn] {
+        SavePictureAs(parent, name, parent.size(), draw, drawn);
+    });
+    menu.exec(globalAt);
 }

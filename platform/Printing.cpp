@@ -41,27 +41,31 @@ bool ExecutePrintDialog(QPrinter& printer, TPrintOptions& options) {
     return Application::RunPrintDialog(printer, options);
 }
 
+QRgb OnWhiteColour(QRgb colour) {
+    const QColor c(colour);
+    float h = 0, s = 0, l = 0;
+    c.getHslF(&h, &s, &l);
+    float turned = 1.0f - l;
+    // A light colour turned over stays light; on white it needs depth to show.
+    if (s > 0.2f)
+        turned = std::min(turned, 0.4f);
+    return QColor::fromHslF(h, s, turned).rgb();
+}
+
 QImage OnWhite(const QImage& picture) {
     QImage out = picture.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < out.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            const QColor c(row[x]);
-            float h = 0, s = 0, l = 0;
-            c.getHslF(&h, &s, &l);
-            float turned = 1.0f - l;
-            // A light colour turned over stays light; on white it needs depth to show.
-            if (s > 0.2f)
-                turned = std::min(turned, 0.4f);
-            row[x] = QColor::fromHslF(h, s, turned).rgb();
-        }
+        for (int x = 0; x < out.width(); ++x)
+            row[x] = OnWhiteColour(row[x]);
     }
     out.setDevicePixelRatio(picture.devicePixelRatio());
     return out;
 }
 
 void PrintClientArea(QWidget& client, QPageLayout::Orientation orientation, QPrinter& printer,
-                     const std::vector<QWidget*>& onWhite) {
+                     const std::vector<QWidget*>& onWhite,
+                     const std::vector<TPrintedDrawing>& drawings) {
     printer.setPageOrientation(orientation);
     printer.setFullPage(false);
     QPainter painter;
@@ -78,9 +82,21 @@ void PrintClientArea(QWidget& client, QPageLayout::Orientation orientation, QPri
     painter.fillRect(client.rect(), client.palette().color(QPalette::Window));
     // The widgets paint themselves onto the printer: text and lines stay vectors.
     QRegion drawn(client.rect());
+    std::vector<std::pair<QRect, const TPrintedDrawing*>> own;
+    for (const TPrintedDrawing& drawing : drawings) {
+        if (!drawing.widget->isVisibleTo(&client))
+            continue;
+        const QRect area(drawing.widget->mapTo(&client, QPoint()), drawing.widget->size());
+        drawn -= area;
+        own.emplace_back(area, &drawing);
+    }
+    const auto drawnOwn = [&drawings](const QWidget* widget) {
+        return std::any_of(drawings.begin(), drawings.end(),
+                           [widget](const TPrintedDrawing& d) { return d.widget == widget; });
+    };
     std::vector<std::pair<QRect, QImage>> turned;
     for (QWidget* picture : onWhite) {
-        if (!picture->isVisibleTo(&client))
+        if (!picture->isVisibleTo(&client) || drawnOwn(picture))
             continue;
         const QRect area(picture->mapTo(&client, QPoint()), picture->size());
         drawn -= area;
@@ -102,6 +118,13 @@ void PrintClientArea(QWidget& client, QPageLayout::Orientation orientation, QPri
     painter.restore();
     for (const auto& [area, image] : turned)
         painter.drawImage(area, image);
+    for (const auto& [area, drawing] : own) {
+        painter.save();
+        painter.translate(area.topLeft());
+        painter.setClipRect(QRect(QPoint(), area.size()));
+        drawing->draw(painter);
+        painter.restore();
+    }
     painter.end();
 }
 

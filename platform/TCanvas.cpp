@@ -26,7 +26,13 @@ void StrokeBatch(QPainter& p, const QPolygon& batch, const TPen& pen) {
         p.drawPolyline(batch);
 }
 
+bool isRaster(const QPainter& p) {
+    return p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+}
+
 } // namespace
+
+QColor TCanvas::ink(TColor c) const { return toQColor(Ink ? Ink(c) : c); }
 
 TCanvas::TCanvas(QPaintDevice* device) : device_(device) {}
 
@@ -117,8 +123,12 @@ void TCanvas::applyPen(QPainter& p, const TPen& pen) {
     if (pen.Style == psClear) {
         p.setPen(Qt::NoPen);
     } else {
-        QPen q(toQColor(pen.Color));
-        if (pen.Width <= 1) {
+        QPen q(ink(pen.Color));
+        if (pen.Width <= 1 && !isRaster(p)) {
+            // On paper or in a drawing a hairline would be a device's dot wide: the line
+            // keeps one logical pixel, scaled with the page.
+            q.setWidthF(1.0);
+        } else if (pen.Width <= 1) {
             // One logical pixel, however many device pixels that is.
             q.setCosmetic(true);
             q.setWidthF(p.device() ? p.device()->devicePixelRatio() : 1.0);
@@ -142,7 +152,7 @@ void TCanvas::applyPen(QPainter& p, const TPen& pen) {
         q.setJoinStyle(Qt::MiterJoin);
         p.setPen(q);
     }
-    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+    const bool raster = isRaster(p);
     if (pen.Mode == pmXor && raster)
         p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     else if (pen.Mode == pmNot && raster)
@@ -155,12 +165,12 @@ void TCanvas::applyBrush(QPainter& p) {
     if (Brush.Style == bsClear)
         p.setBrush(Qt::NoBrush);
     else
-        p.setBrush(toQColor(Brush.Color));
+        p.setBrush(ink(Brush.Color));
 }
 
 void TCanvas::applyFont(QPainter& p) {
     p.setFont(Font.toQFont());
-    p.setPen(toQColor(Font.Color));
+    p.setPen(ink(Font.Color));
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
@@ -235,7 +245,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     applyPen(p, Pen);
     const QRect r = QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)).normalized();
     if (Brush.Style != bsClear)
-        p.fillRect(r, toQColor(Brush.Color));
+        p.fillRect(r, ink(Brush.Color));
     if (Pen.Style != psClear && r.width() > 0 && r.height() > 0) {
         p.setBrush(Qt::NoBrush);
         const QTransform placed = p.worldTransform();
@@ -313,7 +323,7 @@ void TCanvas::FillRect(const QRect& r) {
     QPainter& p = Painter();
     if (Brush.Style != bsClear) {
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        p.fillRect(r, toQColor(Brush.Color));
+        p.fillRect(r, ink(Brush.Color));
     }
     changed(r);
 }
@@ -323,7 +333,7 @@ void TCanvas::FrameRect(const QRect& r) {
         return;
     QPainter& p = Painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    const QColor c = toQColor(Brush.Color);
+    const QColor c = ink(Brush.Color);
     p.fillRect(QRect(r.left(), r.top(), r.width(), 1), c);
     p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), c);
     p.fillRect(QRect(r.left(), r.top(), 1, r.height()), c);
@@ -335,16 +345,16 @@ void TCanvas::DrawFocusRect(const QRect& r, TColor xorInk) {
     if (r.width() <= 0 || r.height() <= 0)
         return;
     QPainter& p = Painter();
-    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+    const bool raster = isRaster(p);
     p.save();
     p.setPen(Qt::NoPen);
     p.setCompositionMode(raster ? QPainter::RasterOp_SourceXorDestination
                                 : QPainter::CompositionMode_SourceOver);
-    const QColor ink = raster ? toQColor(xorInk) : QColor(0, 0, 0);
+    const QColor dotInk = raster ? toQColor(xorInk) : QColor(0, 0, 0);
     // Every other pixel along the frame, as the system's dotted focus frame.
     auto dot = [&](int x, int y) {
         if (((x + y) & 1) == 0)
-            p.fillRect(QRect(x, y, 1, 1), ink);
+            p.fillRect(QRect(x, y, 1, 1), dotInk);
     };
     for (int x = r.left(); x <= r.right(); ++x) {
         dot(x, r.top());
@@ -377,7 +387,7 @@ void TCanvas::TextOut(int x, int y, const AnsiString& text) {
     else if (TextAlign & TA_BOTTOM)
         baseline = y - fm.descent();
     if (!TransparentText && Brush.Style != bsClear)
-        p.fillRect(QRect(left, baseline - fm.ascent(), w, fm.height()), toQColor(Brush.Color));
+        p.fillRect(QRect(left, baseline - fm.ascent(), w, fm.height()), ink(Brush.Color));
     p.drawText(QPoint(left, baseline), s);
     // Room for italic overhangs and glyphs that reach out of their cell.
     const int margin = fm.height() / 2 + 2;
@@ -450,7 +460,7 @@ void TCanvas::StretchDrawImage(const QRect& r, const QImage& image) {
 void TCanvas::SetPixel(int x, int y, TColor c) {
     QPainter& p = Painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRect(x, y, 1, 1), toQColor(c));
+    p.fillRect(QRect(x, y, 1, 1), ink(c));
     changed(QRect(x, y, 1, 1));
 }
 

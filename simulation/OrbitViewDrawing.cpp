@@ -124,42 +124,16 @@ QRect BoxOfBody(const oPoint& centre) {
                  2 * DotRadius + 2);
 }
 
-} // namespace
+struct Body {
+    oPoint centre;
+    TColor colour;
+    std::optional<ArrowPixels> arrow;
+};
 
-void DrawBackground(oWorldPortPaintBox& wp, const TOrbitView& view, const TSimulationModel& sim,
-                    bool showTracks) {
-    oWorldCanvas& world = wp.worldCanvas;
-    world.SetWorldPort(view.WorldRect());
-    TCanvas& canvas = *world.canvas;
-    canvas.Brush.Color = clBlack;
-    canvas.Brush.Style = bsSolid;
-    canvas.Pen.Color = clBlack;
-    canvas.FillRect(QRect(0, 0, wp.width(), wp.height()));
-
-    canvas.Pen.Color = clWhite;
-    canvas.Brush.Style = bsClear;
-    canvas.SmoothLines = true;
-    const TOrbitView::Projection project(view);
-    const double zoom = view.Zoom;
-    DrawAxis(world, project, TVector(0, 0, 10 * zoom), TVector(0.03 * zoom, 0, 2.5 * zoom), "z");
-    DrawAxis(world, project, TVector(0, 10 * zoom, 0), TVector(0, 1.3 * zoom, 0), "y");
-    DrawAxis(world, project, TVector(10 * zoom, 0, 0), TVector(1.3 * zoom, 0, 0), "x");
-
-    if (!showTracks)
-        return;
-    for (const TPlanet& planet : sim.Planets)
-        if (planet.Visible)
-            DrawTrack(world, view, project, planet);
-}
-
-void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitView& view,
-               const TSimulationModel& sim, bool showVelocity, std::vector<QRect>& drawn) {
-    const oWorldCanvas& world = wp.worldCanvas;
-    struct Body {
-        oPoint centre;
-        TColor colour;
-        std::optional<ArrowPixels> arrow;
-    };
+// The star and the visible planets where the view shows them, each with its velocity arrow
+// when showVelocity is set.
+std::vector<Body> BodiesOf(const oWorldCanvas& world, const TOrbitView& view,
+                           const TSimulationModel& sim, bool showVelocity) {
     std::vector<Body> bodies;
     const TVector star = sim.StarPosition * view.StarScale;
     const TVector starVelocity = sim.StarVelocity * view.StarScale;
@@ -179,6 +153,57 @@ void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitVi
             bodies.back().arrow =
                 ArrowAt(world, planetAt, view.Project(at + velocity * (view.PlanetArrowScale * view.ArrowFactor)));
     }
+    return bodies;
+}
+
+void DrawBodies(TCanvas& canvas, const std::vector<Body>& bodies) {
+    canvas.SmoothLines = true;
+    for (const Body& body : bodies) {
+        DrawBody(canvas, body.centre, body.colour);
+        if (body.arrow) {
+            canvas.Pen.Color = clLime;
+            canvas.Pen.Width = ArrowWidth;
+            Draw(canvas, *body.arrow);
+            canvas.Pen.Width = 1;
+        }
+    }
+}
+
+void Background(oWorldCanvas& world, QSize size, const TOrbitView& view,
+                const TSimulationModel& sim, bool showTracks) {
+    world.SetWorldPort(view.WorldRect());
+    TCanvas& canvas = *world.canvas;
+    canvas.Brush.Color = clBlack;
+    canvas.Brush.Style = bsSolid;
+    canvas.Pen.Color = clBlack;
+    canvas.FillRect(QRect(QPoint(), size));
+
+    canvas.Pen.Color = clWhite;
+    canvas.Brush.Style = bsClear;
+    canvas.SmoothLines = true;
+    const TOrbitView::Projection project(view);
+    const double zoom = view.Zoom;
+    DrawAxis(world, project, TVector(0, 0, 10 * zoom), TVector(0.03 * zoom, 0, 2.5 * zoom), "z");
+    DrawAxis(world, project, TVector(0, 10 * zoom, 0), TVector(0, 1.3 * zoom, 0), "y");
+    DrawAxis(world, project, TVector(10 * zoom, 0, 0), TVector(1.3 * zoom, 0, 0), "x");
+
+    if (!showTracks)
+        return;
+    for (const TPlanet& planet : sim.Planets)
+        if (planet.Visible)
+            DrawTrack(world, view, project, planet);
+}
+
+} // namespace
+
+void DrawBackground(oWorldPortPaintBox& wp, const TOrbitView& view, const TSimulationModel& sim,
+                    bool showTracks) {
+    Background(wp.worldCanvas, wp.size(), view, sim, showTracks);
+}
+
+void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitView& view,
+               const TSimulationModel& sim, bool showVelocity, std::vector<QRect>& drawn) {
+    const std::vector<Body> bodies = BodiesOf(wp.worldCanvas, view, sim, showVelocity);
 
     // The background comes back where the last frame drew and where this one draws. Where
     // boxes overlap it is copied twice, which costs less than working out their union.
@@ -196,17 +221,17 @@ void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitVi
                 canvas.DrawImagePart(r, background.Image());
     drawn = std::move(covers);
 
-    canvas.SmoothLines = true;
-    for (const Body& body : bodies) {
-        DrawBody(canvas, body.centre, body.colour);
-        if (body.arrow) {
-            canvas.Pen.Color = clLime;
-            canvas.Pen.Width = ArrowWidth;
-            Draw(canvas, *body.arrow);
-            canvas.Pen.Width = 1;
-        }
-    }
+    DrawBodies(canvas, bodies);
     // Drawn now, so that the view learns all it must repaint before it paints.
+    canvas.Flush();
+}
+
+void DrawPicture(TCanvas& canvas, const oWorldPortPaintBox& wp, const TOrbitView& view,
+                 const TSimulationModel& sim, bool showTracks, bool showVelocity) {
+    oWorldCanvas world = wp.worldCanvas;
+    world.canvas = &canvas;
+    Background(world, wp.size(), view, sim, showTracks);
+    DrawBodies(canvas, BodiesOf(world, view, sim, showVelocity));
     canvas.Flush();
 }
 

@@ -38,6 +38,12 @@ void DrawBackground(oWorldPortPaintBox& wp, const TOrbitView& view, const TSimul
 void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitView& view,
                const TSimulationModel& sim, bool showVelocity, std::vector<QRect>& drawn);
 
+// The view as wp shows it, drawn afresh onto `canvas` (a printed page, an SVG drawing) in
+// wp's pixels: the background and the bodies over it, lines and letters drawn as lines and
+// text. The canvas's font letters the axes.
+void DrawPicture(TCanvas& canvas, const oWorldPortPaintBox& wp, const TOrbitView& view,
+                 const TSimulationModel& sim, bool showTracks, bool showVelocity);
+
 // Fills wp's own canvas with the view's black field and nothing on it: the view of a
 // simulation whose animation is hidden.
 void DrawBlank(oWorldPortPaintBox& wp);

@@ -3,6 +3,7 @@
 #include "simulation/TBaseChapter.h"
 
 #include "PictureExport.h"
+#include "Printing.h"
 #include "ScreenPlacement.h"
 #include "TBitmap.h"
 #include "forms/BaseChapterForm.h"
@@ -15,9 +16,7 @@
 #include <QCheckBox>
 #include <QHideEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QPainter>
-#include <QPixmap>
 #include <QSlider>
 #include <QTimer>
 #include <algorithm>
@@ -128,6 +127,34 @@ std::vector<TKeepClear> TBaseChapter::KeepClearAreas() const {
 
 std::vector<QWidget*> TBaseChapter::DarkPictures() const { return {wp}; }
 
+std::vector<TPrintedDrawing> TBaseChapter::PrintedDrawings(bool onWhite) const {
+    return {{wp, [this, onWhite](QPainter& p) { DrawViewPicture(p, onWhite); }},
+            {wpGraph, [this](QPainter& p) { DrawGraphPicture(p); }}};
+}
+
+void TBaseChapter::DrawViewPicture(QPainter& p, bool onWhite) const {
+    TCanvas canvas(&p);
+    canvas.Font = wpFont;
+    canvas.Font.Style = wpFont.Style.with(fsItalic);
+    if (onWhite)
+        canvas.Ink = [](TColor c) { return fromQColor(QColor(OnWhiteColour(toQColor(c).rgb()))); };
+    if (NoDraw) {
+        canvas.Brush.Color = clBlack;
+        canvas.Brush.Style = bsSolid;
+        canvas.FillRect(wp->rect());
+        return;
+    }
+    orbitdrawing::DrawPicture(canvas, *wp, *this, *this, ShowTracks->isChecked(),
+                              ShowVelocity->isChecked());
+}
+
+void TBaseChapter::DrawGraphPicture(QPainter& p) const {
+    TCanvas canvas(&p);
+    canvas.Font = wpGraphFont;
+    canvas.Font.Color = clBlack;
+    graphdrawing::DrawPicture(canvas, *wpGraph, GraphTrace);
+}
+
 void TBaseChapter::ResetSimulation() {
     if (!Reset(TimeSlider->value()))
         Timer1->stop();
@@ -167,6 +194,7 @@ void TBaseChapter::DrawGraphAxes(double vmax_AUperDay) {
 
 void TBaseChapter::RedrawGraphAxes() {
     graphdrawing::DrawGraphAxes(*wpGraph, *this);
+    GraphTrace.Clear(*this);
     RVExp->setText(QString::fromStdString(Ticks.ExponentText()));
     NameAxisTitle(*this);
     TimeTitle->setText("<i>t</i> / " +
@@ -183,6 +211,11 @@ void TBaseChapter::PlotVelocity() {
         RedrawGraphAxes();
     }
     graphdrawing::PlotPoint(*wpGraph, point);
+    const oPoint at = wpGraph->worldCanvas.I(oRealPoint(point.X, point.Y));
+    if (point.Line)
+        GraphTrace.LineTo(QPoint(at.x, at.y));
+    else
+        GraphTrace.MoveTo(QPoint(at.x, at.y));
     // The segment is drawn now, and the graph repaints the little it covers.
     GraphBitmap->Canvas().Flush();
 }
@@ -276,11 +309,8 @@ void TBaseChapter::wpMouseUp() {
 }
 
 void TBaseChapter::PictureMenu(QWidget& box, const QString& name, QPoint at) {
-    QMenu menu(&box);
-    menu.addAction("Save &picture...", &box, [&box, name] {
-        const QPixmap shown = box.grab();
-        SavePictureAs(box, name, box.size(), [&shown](QPainter& p) { p.drawPixmap(0, 0, shown); },
-                      false);
-    });
-    menu.exec(box.mapToGlobal(at));
+    TPictureDrawing draw = [this](QPainter& p) { DrawGraphPicture(p); };
+    if (&box == wp)
+        draw = [this](QPainter& p) { DrawViewPicture(p, false); };
+    ShowPictureMenu(box, name, box.mapToGlobal(at), draw);
 }

@@ -19,6 +19,7 @@
 
 #include "book/TThisChapter.h"
 #include "model/SimulationModel.h"
+#include "simulation/GraphTrace.h"
 #include "simulation/OrbitView.h"
 #include "simulation/SimulationFeed.h"
 #include "simulation/VelocityGraph.h"
@@ -33,6 +34,7 @@
 
 class QCheckBox;
 class QLabel;
+class QPainter;
 class QSlider;
 class QTimer;
 class TBitmap;
@@ -105,6 +107,7 @@ public:
 
     std::unique_ptr<TBitmap> Background;   // the orbit view without its moving bodies
     std::unique_ptr<TBitmap> GraphBitmap;  // the velocity graph, shown by wpGraph directly
+    TGraphTrace GraphTrace;                // what GraphBitmap shows, to draw it again as lines
     bool NoDraw = false;                   // freezes the orbit view; a repaint shows it black
     TPlanetParamForm* ParamForm = nullptr; // owned
 
@@ -129,6 +132,12 @@ public:
     std::vector<TKeepClear> KeepClearAreas() const override;
     // The orbit view.
     std::vector<QWidget*> DarkPictures() const override;
+    // The orbit view and the graph, drawn afresh as lines and text.
+    std::vector<TPrintedDrawing> PrintedDrawings(bool onWhite) const override;
+    // The orbit view's picture and the graph's as they show, drawn afresh onto any painter in
+    // the box's pixels; the view turned for white paper when `onWhite`.
+    void DrawViewPicture(QPainter& p, bool onWhite) const;
+    void DrawGraphPicture(QPainter& p) const;
 
     // The feed its followers read.
     bool IsRunning() const override;
@@ -157,8 +166,8 @@ public:
     void wpMouseDown(int x, int y);
     void wpMouseMove(int x, int y);
     void wpMouseUp();
-    // The context menu of the orbit view and the graph: "Save picture..." saves the box as
-    // it shows, as PNG.
+    // The context menu of the orbit view and the graph: "Save picture..." saves the box's
+    // picture as PNG or as an SVG drawing.
     void PictureMenu(QWidget& box, const QString& name, QPoint at);
 
 protected:

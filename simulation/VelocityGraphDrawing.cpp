@@ -3,10 +3,12 @@
 #include "simulation/VelocityGraphDrawing.h"
 
 #include "oWorldPortPaintBox.h"
+#include "simulation/GraphTrace.h"
 
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace graphdrawing {
 
@@ -25,10 +27,24 @@ void Line(oWorldCanvas& world, const oRealPoint& from, const oRealPoint& to) {
     world.LineTo(to);
 }
 
-} // namespace
+void DrawTicks(oWorldCanvas& world, const oWorldPortPaintBox& box, const TVelocityGraph& graph) {
+    TCanvas& canvas = *world.canvas;
+    const double off = H * 0.05;
+    const double width = box.WorldWidth();
+    const TVelocityTicks& ticks = graph.Ticks;
+    for (int i = -ticks.Count; i <= ticks.Count; ++i) {
+        if (i == 0)
+            continue;
+        const double y = H * 0.5 - ticks.Velocity_mps(i) * graph.VelocityScale * AUPerDayPerMps;
+        canvas.Pen.Color = clAqua;
+        Line(world, oRealPoint(0, y), oRealPoint(width, y));
+        canvas.Pen.Color = clBlack;
+        world.TextOut(oRealPoint(-width * 0.06666666666666667, y - off), ticks.Label(i));
+    }
+}
 
-void DrawGraphAxes(oWorldPortPaintBox& box, const TVelocityGraph& graph) {
-    oWorldCanvas& world = box.worldCanvas;
+// The axes of DrawGraphAxes through `world`, whatever canvas it draws on.
+void DrawAxes(oWorldCanvas& world, const oWorldPortPaintBox& box, const TVelocityGraph& graph) {
     TCanvas& canvas = *world.canvas;
     const double R = box.WorldWidth() + box.WorldLeft();
     canvas.Brush.Color = clWhite;
@@ -46,7 +62,13 @@ void DrawGraphAxes(oWorldPortPaintBox& box, const TVelocityGraph& graph) {
         // A few pixels right of its grid line, so that the line does not run through it.
         world.TextOut(oRealPoint(x + TimeNumberGap * R, TimeNumberY), std::to_string(i));
     }
-    DrawVelocityTicks(box, graph);
+    DrawTicks(world, box, graph);
+}
+
+} // namespace
+
+void DrawGraphAxes(oWorldPortPaintBox& box, const TVelocityGraph& graph) {
+    DrawAxes(box.worldCanvas, box, graph);
 }
 
 std::string TimeDivisionText(const oWorldPortPaintBox& box) {
@@ -60,20 +82,7 @@ std::string TimeDivisionText(const oWorldPortPaintBox& box) {
 }
 
 void DrawVelocityTicks(oWorldPortPaintBox& box, const TVelocityGraph& graph) {
-    oWorldCanvas& world = box.worldCanvas;
-    TCanvas& canvas = *world.canvas;
-    const double off = H * 0.05;
-    const double width = box.WorldWidth();
-    const TVelocityTicks& ticks = graph.Ticks;
-    for (int i = -ticks.Count; i <= ticks.Count; ++i) {
-        if (i == 0)
-            continue;
-        const double y = H * 0.5 - ticks.Velocity_mps(i) * graph.VelocityScale * AUPerDayPerMps;
-        canvas.Pen.Color = clAqua;
-        Line(world, oRealPoint(0, y), oRealPoint(width, y));
-        canvas.Pen.Color = clBlack;
-        world.TextOut(oRealPoint(-width * 0.06666666666666667, y - off), ticks.Label(i));
-    }
+    DrawTicks(box.worldCanvas, box, graph);
 }
 
 void PlotPoint(oWorldPortPaintBox& box, const TVelocityGraph::Point& point) {
@@ -86,6 +95,18 @@ void PlotPoint(oWorldPortPaintBox& box, const TVelocityGraph::Point& point) {
     else
         world.MoveTo(oRealPoint(point.X, point.Y));
     canvas.Pen.Color = clBlack;
+}
+
+void DrawPicture(TCanvas& canvas, const oWorldPortPaintBox& box, const TGraphTrace& trace) {
+    oWorldCanvas world = box.worldCanvas;
+    world.canvas = &canvas;
+    DrawAxes(world, box, trace.Axes());
+    canvas.Pen.Color = clBlue;
+    canvas.SmoothLines = true;
+    for (QPolygon& run : trace.Runs())
+        canvas.Polyline(std::move(run));
+    canvas.Pen.Color = clBlack;
+    canvas.Flush();
 }
 
 } // namespace graphdrawing

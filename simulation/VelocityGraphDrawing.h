@@ -12,6 +12,8 @@
 
 #include <string>
 
+class TCanvas;
+class TGraphTrace;
 class oWorldPortPaintBox;
 
 namespace graphdrawing {
@@ -27,5 +29,10 @@ std::string TimeDivisionText(const oWorldPortPaintBox& box);
 void DrawVelocityTicks(oWorldPortPaintBox& box, const TVelocityGraph& graph);
 // Continues the curve in blue to the tick's point, or moves there to begin it.
 void PlotPoint(oWorldPortPaintBox& box, const TVelocityGraph::Point& point);
+// The graph as the box shows it, drawn afresh onto `canvas` (a printed page, an SVG
+// drawing) in the box's pixels: the axes for the graph as the trace has them, then the
+// trace's curve, its lines and numbers drawn as lines and text. The canvas's font letters
+// the numbers.
+void DrawPicture(TCanvas& canvas, const oWorldPortPaintBox& box, const TGraphTrace& trace);
 
 } // namespace graphdrawing

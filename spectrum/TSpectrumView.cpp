@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "spectrum/TSpectrumView.h"
 
+#include "PictureExport.h"
+
+#include <QContextMenuEvent>
 #include <QPainter>
 
 TSpectrumView::TSpectrumView(QWidget* parent) : QWidget(parent) {
@@ -28,4 +31,17 @@ void TSpectrumView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(QPointF(0, 0), still_);
     spectrumdrawing::DrawMoving(p, rect(), scene_);
+}
+
+void TSpectrumView::DrawPicture(QPainter& p) const {
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    spectrumdrawing::Draw(p, rect(), scene_);
+}
+
+QString TSpectrumView::SavePictureFile(const QString& path) const {
+    return SavePicture(path, size(), devicePixelRatioF(), [this](QPainter& p) { DrawPicture(p); });
+}
+
+void TSpectrumView::contextMenuEvent(QContextMenuEvent* e) {
+    ShowPictureMenu(*this, "spectrum", e->globalPos(), [this](QPainter& p) { DrawPicture(p); });
 }

@@ -18,10 +18,18 @@ public:
     void SetScene(const spectrumdrawing::TScene& scene);
     const spectrumdrawing::TScene& Scene() const { return scene_; }
 
+    // Saves the picture at the widget's size: SVG when the name ends in ".svg", else PNG. The
+    // reason it failed, or an empty text.
+    QString SavePictureFile(const QString& path) const;
+
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
+    // The picture on its background, drawn afresh.
+    void DrawPicture(QPainter& p) const;
+
     spectrumdrawing::TScene scene_;
     QImage still_;
     spectrumdrawing::TScene stillScene_;

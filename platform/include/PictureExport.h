@@ -7,6 +7,7 @@
 // The file is written beside its place and renamed over it once whole, so a failure leaves
 // an earlier file as it was.
 
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -24,3 +25,7 @@ QString SavePicture(const QString& path, QSize size, double pixelRatio, const TP
 // exists only as pixels.
 void SavePictureAs(QWidget& parent, const QString& name, QSize size, const TPictureDrawing& draw,
                    bool drawn);
+
+// The context menu of a picture at `globalAt`, whose "Save picture..." runs SavePictureAs.
+void ShowPictureMenu(QWidget& parent, const QString& name, QPoint globalAt,
+                     const TPictureDrawing& draw, bool drawn = true);

@@ -10,8 +10,10 @@
 
 #include <QImage>
 #include <QPageLayout>
+#include <functional>
 #include <vector>
 
+class QPainter;
 class QPrinter;
 class QTextDocument;
 class QWidget;
@@ -20,10 +22,20 @@ class QWidget;
 // to print.
 bool ExecutePrintDialog(QPrinter& printer, TPrintOptions& options);
 
+// A widget that reaches the page as a drawing of its own rather than as it paints itself:
+// a picture the widget keeps as pixels, whose lines and texts are wanted as such on paper.
+// `draw` paints the widget's picture in the widget's own logical pixels.
+struct TPrintedDrawing {
+    QWidget* widget;
+    std::function<void(QPainter&)> draw;
+};
+
 // Prints the widget with its children as they show, on its own page; each widget of
-// `onWhite` (a dark picture among them) is printed as OnWhite turns it.
+// `onWhite` (a dark picture among them) is printed as OnWhite turns it, and each of
+// `drawings` through its drawing (which then answers for its colours on white itself).
 void PrintClientArea(QWidget& client, QPageLayout::Orientation orientation, QPrinter& printer,
-                     const std::vector<QWidget*>& onWhite = {});
+                     const std::vector<QWidget*>& onWhite = {},
+                     const std::vector<TPrintedDrawing>& drawings = {});
 
 // Prints the document over as many pages as it takes, its sizes in the screen's pixels
 // (96 per inch) scaled to the printer's resolution.
@@ -33,6 +45,8 @@ void PrintDocument(const QTextDocument& document, QPageLayout::Orientation orien
 // A dark picture made for white paper: its lightness turned over, so that the black ground
 // is white and white lines black, and colours kept but deep enough to show on white.
 QImage OnWhite(const QImage& picture);
+// What OnWhite makes of one colour.
+QRgb OnWhiteColour(QRgb colour);
 
 // Where the picture lands on the page, in device units measured from the printable
 // area's corner: offX and offY are the physical offsets, W and H the paper size.

@@ -23,6 +23,7 @@
 #include <memory>
 #include <vector>
 
+class QColor;
 class QPaintDevice;
 class QPainter;
 class QImage;
@@ -75,6 +76,9 @@ public:
     // Lines and polylines drawn antialiased, centred on the pixels that the aliased line
     // covers, so that they keep their place and a level or upright line keeps its pixels.
     bool SmoothLines = false;
+    // When set, every colour drawn passes through it first: a dark picture printed on white
+    // keeps its drawing and takes the turned colours.
+    std::function<TColor(TColor)> Ink;
 
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
@@ -130,6 +134,7 @@ public:
 
 private:
     QPainter& begin();
+    QColor ink(TColor c) const;
     void applyPen(QPainter& p, const TPen& pen);
     void applyBrush(QPainter& p);
     void applyFont(QPainter& p);

@@ -2,14 +2,22 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "BookFixture.h"
 
+#include "PictureExport.h"
+#include "Printing.h"
+#include "oWorldPortPaintBox.h"
 #include "simulation/TBaseChapter.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -133,4 +141,120 @@ TEST_F(BookTest, PrintChapterTextNeedsAChapter) {
     open(0);
     book->mnitPrintText->trigger();
     EXPECT_EQ(dialogs.printDialogs, 0);
+}
+
+namespace {
+
+QString Run(const QString& program, const QStringList& arguments) {
+    QProcess run;
+    run.start(QStandardPaths::findExecutable(program), arguments);
+    run.waitForFinished(30000);
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
+// The sizes of the raster images `pdfimages -list` finds in the PDF.
+std::vector<QSize> PdfImages(const QString& pdf) {
+    std::vector<QSize> sizes;
+    const QStringList lines = Run("pdfimages", {"-list", pdf}).split('\n');
+    for (const QString& line : lines.mid(2)) {
+        const QStringList fields = line.simplified().split(' ');
+        if (fields.size() > 4)
+            sizes.emplace_back(fields[3].toInt(), fields[4].toInt());
+    }
+    return sizes;
+}
+
+// The words of the printed page that lie within `widget`, the book's client area printed as
+// PrintClientArea places it.
+QStringList PrintedWordsWithin(const QString& pdf, QPrinter& printer, const QWidget& client,
+                               const QWidget& widget) {
+    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
+    const QRect place = PrintPlacement(client.size(), printable.left() - paper.left(),
+                                       printable.top() - paper.top(), paper.width(), paper.height());
+    const double toPoints = 72.0 / printer.resolution();
+    const double scale = double(place.width()) / client.width();
+    const QRectF area(QPointF(widget.mapTo(&client, QPoint())) * scale + QPointF(place.topLeft()),
+                      QSizeF(widget.size()) * scale);
+    const QRectF inPoints(area.topLeft() * toPoints, area.size() * toPoints);
+    static const QRegularExpression word(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>");
+    QStringList words;
+    for (const auto& m : word.globalMatch(Run("pdftotext", {"-bbox", pdf, "-"}))) {
+        const QPointF centre((m.captured(1).toDouble() + m.captured(3).toDouble()) / 2,
+                             (m.captured(2).toDouble() + m.captured(4).toDouble()) / 2);
+        if (inPoints.contains(centre))
+            words << m.captured(5);
+    }
+    return words;
+}
+
+} // namespace
+
+TEST_F(BookTest, TheOrbitViewAndTheGraphPrintAsLinesAndTextNotAsPictures) {
+    open(2, 3);
+    auto* sim = dynamic_cast<TBaseChapter*>(chapter());
+    ASSERT_NE(sim, nullptr);
+    sim->ShowVelocity->setChecked(true);
+    sim->Timer1->start();
+    for (int tick = 0; tick < 80; ++tick)
+        sim->Timer1Timer();
+    QTemporaryDir dir;
+    for (const bool onWhite : {false, true}) {
+        SCOPED_TRACE(onWhite ? "on white" : "as shown");
+        const QString pdf = dir.filePath(onWhite ? "white.pdf" : "dark.pdf");
+        dialogs.answerOnWhite = onWhite;
+        dialogs.answerPrint = printTo(pdf);
+        book->mnitPrint->trigger();
+        ASSERT_TRUE(dialogs.exceptions.empty());
+        // The page's buttons are small pictures; neither the view nor the graph is one.
+        for (const QSize& image : PdfImages(pdf))
+            EXPECT_TRUE(image.width() < sim->wpGraph->width() / 2 ||
+                        image.height() < sim->wpGraph->height() / 2)
+                << image.width() << " x " << image.height();
+        const QStringList graphWords = PrintedWordsWithin(pdf, book->Printer(), *book->Client,
+                                                          *sim->wpGraph);
+        const TVelocityTicks& ticks = sim->GraphTrace.Axes().Ticks;
+        ASSERT_GT(ticks.Count, 0);
+        for (int i = -ticks.Count; i <= ticks.Count; ++i)
+            if (i != 0)
+                EXPECT_TRUE(graphWords.contains(QString::fromStdString(ticks.Label(i))))
+                    << ticks.Label(i) << " in " << graphWords.join(' ').toStdString();
+        for (const char* number : {"1", "5", "9"})
+            EXPECT_TRUE(graphWords.contains(number)) << "the time axis's " << number;
+        const QStringList viewWords =
+            PrintedWordsWithin(pdf, book->Printer(), *book->Client, *sim->wp);
+        for (const char* axis : {"x", "y", "z"})
+            EXPECT_TRUE(viewWords.contains(axis)) << axis << " in " << viewWords.join(' ').toStdString();
+    }
+    sim->Timer1->stop();
+}
+
+TEST_F(BookTest, TheOrbitViewAndTheGraphSaveAsSvgDrawings) {
+    open(2, 3);
+    auto* sim = dynamic_cast<TBaseChapter*>(chapter());
+    ASSERT_NE(sim, nullptr);
+    for (int tick = 0; tick < 40; ++tick)
+        sim->Timer1Timer();
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        TPictureDrawing draw;
+        QSize size;
+    } pictures[] = {
+        {"view.svg", [sim](QPainter& p) { sim->DrawViewPicture(p, false); }, sim->wp->size()},
+        {"graph.svg", [sim](QPainter& p) { sim->DrawGraphPicture(p); }, sim->wpGraph->size()},
+    };
+    for (const auto& picture : pictures) {
+        SCOPED_TRACE(picture.name);
+        const QString path = dir.filePath(picture.name);
+        ASSERT_EQ(SavePicture(path, picture.size, 1.0, picture.draw), QString());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString svg = QString::fromUtf8(file.readAll());
+        EXPECT_FALSE(svg.contains("<image")) << "no picture of pixels inside";
+        EXPECT_GE(svg.count("<polyline") + svg.count("<path"), 3) << "lines as lines";
+        EXPECT_GE(svg.count("<text"), 3) << "letters and numbers as text";
+        EXPECT_TRUE(QSvgRenderer(path).isValid());
+    }
 }

@@ -9,17 +9,22 @@
 #include "chapters/TFreeExperiment.h"
 #include "observing/TObservingRunForm.h"
 #include "observing/TFitByHandPage.h"
+#include "model/FitText.h"
 #include "observing/TOrbitFitPage.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 class RobotFitTest : public ChapterTest<TFreeExperiment, 5> {
@@ -177,4 +182,49 @@ TEST_F(RobotFitTest, FitsByHandThenFromThere) {
     ASSERT_NE(w.FitPage->Solution(), nullptr);
     ASSERT_EQ(w.FitPage->Solution()->planets.size(), 1u);
     EXPECT_NEAR(w.FitPage->Solution()->planets[0].period_days.value / truth.period_days, 1.0, 0.002);
+}
+
+TEST_F(RobotFitTest, ThePrintoutCarriesTheFitTableAndTheResidualsOnceAFitIsShown) {
+    TObservingRunForm& w = observe(0, 40, 60, 5, 100, "51");
+    TOrbitFitPage& page = *w.FitPage;
+    QTemporaryDir dir;
+    const auto printed = [&](const QString& name) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(name));
+        w.PrintTo(printer);
+        QProcess run;
+        run.start(QStandardPaths::findExecutable("pdftotext"), {dir.filePath(name), "-"});
+        run.waitForFinished(30000);
+        return QString::fromUtf8(run.readAllStandardOutput());
+    };
+    const QString unfitted = printed("unfitted.pdf");
+    EXPECT_FALSE(unfitted.contains("Orbit fit"));
+    EXPECT_EQ(unfitted.count('\f'), 1) << "one page";
+
+    page.JitterBox->setChecked(true);
+    page.WaitForFit();
+    fitOneMore(page);
+    const fit::TOrbitSolution* s = page.Solution();
+    ASSERT_NE(s, nullptr);
+    const QString pages = printed("fitted.pdf");
+    EXPECT_EQ(pages.count('\f'), 2) << "the fit on a page of its own";
+    const QString text = pages.simplified();
+    EXPECT_TRUE(text.contains("Orbit fit"));
+    // The table as the page shows it: every header and cell.
+    for (int c = 0; c < page.Results->columnCount(); ++c) {
+        EXPECT_TRUE(text.contains(page.Results->horizontalHeaderItem(c)->text()))
+            << page.Results->horizontalHeaderItem(c)->text().toStdString();
+        EXPECT_TRUE(text.contains(page.Results->item(0, c)->text()))
+            << page.Results->item(0, c)->text().toStdString();
+    }
+    EXPECT_TRUE(text.contains(page.Summary->text().simplified())) << page.Summary->text().toStdString();
+    EXPECT_TRUE(page.Summary->text().contains("BIC"));
+    const QString offset =
+        "offset " + QString::fromStdString(fit::WithUncertainty(s->offsets_mps[0])) + " m/s";
+    const QString jitter =
+        "jitter " + QString::fromStdString(fit::WithUncertainty(s->jitters_mps[0])) + " m/s";
+    EXPECT_TRUE(text.contains(offset)) << offset.toStdString() << " in " << text.toStdString();
+    EXPECT_TRUE(text.contains(jitter)) << jitter.toStdString();
+    EXPECT_TRUE(text.contains("residual (m/s)")) << "the residual plot's axis";
 }

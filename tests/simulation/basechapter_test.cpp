@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QRadioButton>
 #include <QSlider>
@@ -391,4 +392,88 @@ TEST_F(ChapterDialogTest, ACoveredChapterRestartedFromTheContentsTakesItsDialogA
     QTest::mouseClick(book->Buttons[1], Qt::LeftButton);
     EXPECT_TRUE(old.isNull());
     EXPECT_TRUE(dialog().isHidden()) << "the new chapter's dialog waits for its button";
+}
+
+namespace {
+
+// Where `ink` marks a pixel of one picture and none of the other's pixels within one of it.
+int InkWithoutMatch(const QImage& one, const QImage& other, bool (*ink)(QColor)) {
+    int unmatched = 0;
+    for (int y = 0; y < one.height(); ++y)
+        for (int x = 0; x < one.width(); ++x) {
+            if (!ink(QColor(one.pixel(x, y))))
+                continue;
+            bool near = false;
+            for (int j = y - 1; j <= y + 1 && !near; ++j)
+                for (int i = x - 1; i <= x + 1 && !near; ++i)
+                    near = other.valid(i, j) && ink(QColor(other.pixel(i, j)));
+            unmatched += near ? 0 : 1;
+        }
+    return unmatched;
+}
+
+QImage PictureOf(const QWidget& box, const std::function<void(QPainter&)>& draw) {
+    QImage image(box.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    draw(p);
+    return image;
+}
+
+} // namespace
+
+TEST_F(BaseChapterTest, TheGraphDrawnAfreshShowsTheCurveOfItsBitmapOnly) {
+    // Past the first sweep, so that the picture must have dropped the curve the new axes
+    // cleared.
+    ticks(650);
+    ASSERT_GT(sim->SweepStart, 0.0);
+    const QImage bitmap = sim->GraphBitmap->Image().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(bitmap.devicePixelRatio(), 1.0);
+    const QImage picture = PictureOf(*sim->wpGraph, [&](QPainter& p) { sim->DrawGraphPicture(p); });
+    int curve = 0;
+    for (int y = 0; y < bitmap.height(); ++y)
+        for (int x = 0; x < bitmap.width(); ++x)
+            curve += IsCurveInk(QColor(bitmap.pixel(x, y)));
+    ASSERT_GT(curve, 100);
+    EXPECT_EQ(InkWithoutMatch(bitmap, picture, IsCurveInk), 0) << "none of the curve lost";
+    EXPECT_EQ(InkWithoutMatch(picture, bitmap, IsCurveInk), 0) << "nothing the screen lacks";
+    // The axes and their numbers are the same drawing.
+    const auto black = [](QColor c) { return qGray(c.rgb()) < 80; };
+    EXPECT_EQ(InkWithoutMatch(bitmap, picture, black), 0);
+}
+
+TEST_F(BaseChapterTest, TheViewDrawnAfreshIsTheViewShownAndTurnsForWhitePaper) {
+    sim->ShowVelocity->setChecked(true);
+    sim->ChBoxPlanet2->setChecked(true);
+    ticks(30);
+    const QImage shown = sim->wp->Surface().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), sim->wp->size());
+    const QImage picture = PictureOf(*sim->wp, [&](QPainter& p) { sim->DrawViewPicture(p, false); });
+    int differ = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor a(shown.pixel(x, y)), b(picture.pixel(x, y));
+            differ += std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                std::abs(a.blue() - b.blue())}) > 24;
+        }
+    EXPECT_LT(differ, shown.width() * shown.height() / 1000) << "axes, tracks, bodies, arrows";
+
+    const QImage white = PictureOf(*sim->wp, [&](QPainter& p) { sim->DrawViewPicture(p, true); });
+    EXPECT_EQ(QColor(white.pixel(3, 3)), QColor(Qt::white)) << "the black field turned white";
+    EXPECT_EQ(QColor(shown.pixel(3, 3)), QColor(Qt::black));
+    // Lime arrows deepen to a green that shows on white.
+    const auto count = [](const QImage& image, auto is) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += is(QColor(image.pixel(x, y)));
+        return n;
+    };
+    const auto lime = [](QColor c) { return c == QColor(0, 255, 0); };
+    const auto deep = [](QColor c) {
+        return c.red() < 40 && c.blue() < 40 && c.green() > 190 && c.green() < 215;
+    };
+    EXPECT_GT(count(shown, lime), 10);
+    EXPECT_EQ(count(white, lime), 0);
+    EXPECT_GT(count(white, deep), 10);
 }

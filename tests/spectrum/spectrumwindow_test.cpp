@@ -7,9 +7,12 @@
 #include "spectrum/TSpectrumView.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <string>
@@ -192,4 +195,29 @@ TEST_F(SpectrumWindowTest, TheMagnificationComesFromTheElementsAndNeverJumps) {
     for (const char* words : {"cross-correlated", "iodine cell", "thorium–argon lamp",
                               "laser frequency comb", "resolution element"})
         EXPECT_NE(note.find(words), std::string::npos) << words;
+}
+
+TEST_F(SpectrumWindowTest, TheSpectrumSavesAsAnSvgDrawingAndAsPng) {
+    open(2, 6);
+    TSpectrumForm* spectrum = openSpectrum();
+    ticks(20);
+    QTemporaryDir dir;
+    const QString svg = dir.filePath("spectrum.svg"), png = dir.filePath("spectrum.png");
+    ASSERT_EQ(spectrum->View->SavePictureFile(svg), QString());
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray drawing = file.readAll();
+    // The colour band is a picture of its colours; the lines and labels stay drawing.
+    EXPECT_GE(drawing.count("<text"), 5) << "the wavelengths stay text";
+    EXPECT_TRUE(drawing.contains("<path") || drawing.contains("<polyline"));
+
+    ASSERT_EQ(spectrum->View->SavePictureFile(png), QString());
+    QImage saved(png);
+    const QImage shown = spectrum->View->grab().toImage().convertToFormat(saved.format());
+    ASSERT_EQ(saved.size(), shown.size());
+    int differ = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            differ += qGray(saved.pixel(x, y)) != qGray(shown.pixel(x, y));
+    EXPECT_LT(differ, shown.width() * shown.height() / 100) << "the picture the window shows";
 }
