@@ -135,24 +135,20 @@ struct Body {
 std::vector<Body> BodiesOf(const oWorldCanvas& world, const TOrbitView& view,
                            const TSimulationModel& sim, bool showVelocity) {
     std::vector<Body> bodies;
-    const TVector star = sim.StarPosition * view.StarScale;
-    const TVector starVelocity = sim.StarVelocity * view.StarScale;
-    const oRealPoint starAt = view.Project(star);
-    bodies.push_back({world.I(starAt), clYellow, std::nullopt});
-    if (showVelocity)
-        bodies.back().arrow =
-            ArrowAt(world, starAt, view.Project(star + starVelocity * (view.StarArrowScale * view.ArrowFactor)));
-    for (const TPlanet& planet : sim.Planets) {
-        if (!planet.Visible)
-            continue;
-        const TVector at = planet.Position * view.OrbitScale;
-        const TVector velocity = planet.Velocity * view.OrbitScale;
-        const oRealPoint planetAt = view.Project(at);
-        bodies.push_back({world.I(planetAt), clWhite, std::nullopt});
+    const auto add = [&](const TVector& at, const TVector& velocity, double arrowScale,
+                         TColor colour) {
+        const oRealPoint shown = view.Project(at);
+        bodies.push_back({world.I(shown), colour, std::nullopt});
         if (showVelocity)
-            bodies.back().arrow =
-                ArrowAt(world, planetAt, view.Project(at + velocity * (view.PlanetArrowScale * view.ArrowFactor)));
-    }
+            bodies.back().arrow = ArrowAt(
+                world, shown, view.Project(at + velocity * (arrowScale * view.ArrowFactor)));
+    };
+    add(sim.StarPosition * view.StarScale, sim.StarVelocity * view.StarScale,
+        view.StarArrowScale, clYellow);
+    for (const TPlanet& planet : sim.Planets)
+        if (planet.Visible)
+            add(planet.Position * view.OrbitScale, planet.Velocity * view.OrbitScale,
+                view.PlanetArrowScale, clWhite);
     return bodies;
 }
 
