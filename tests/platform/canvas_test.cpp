@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPicture>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -338,4 +339,39 @@ TEST(Canvas, AWideSegmentIsCentredOnItsEndPixelsAndAsWideAsItsPen) {
             EXPECT_NEAR(ink, width * std::sqrt(1 + slope * slope), 0.3) << "column " << x;
         }
     }
+}
+
+TEST(Canvas, OnPaperAOnePixelLineScalesWithThePageAndEveryColourTakesTheInk) {
+    // Recorded as a printed page records it, then played four times larger: the line is a
+    // logical pixel wide, four dots, not a hairline of one.
+    QPicture page;
+    {
+        QPainter recorder(&page);
+        TCanvas canvas(&recorder);
+        canvas.Ink = [](TColor c) { return c == clBlack ? clRed : c; };
+        canvas.Pen.Color = clBlack;
+        canvas.MoveTo(2, 5);
+        canvas.LineTo(18, 5);
+    }
+    QImage played(80, 40, QImage::Format_RGB32);
+    played.fill(Qt::white);
+    {
+        QPainter p(&played);
+        p.scale(4, 4);
+        p.drawPicture(0, 0, page);
+    }
+    int thickness = 0;
+    for (int y = 0; y < played.height(); ++y)
+        thickness += QColor(played.pixel(40, y)) != QColor(Qt::white);
+    EXPECT_EQ(thickness, 4);
+    EXPECT_EQ(QColor(played.pixel(40, 21)), QColor(Qt::red)) << "black taken as red";
+
+    // On the screen's images the pen stays a cosmetic pixel.
+    TBitmap screen = Paper(20, 10);
+    screen.Canvas().Pen.Color = clBlack;
+    screen.Canvas().MoveTo(2, 5);
+    screen.Canvas().LineTo(18, 5);
+    EXPECT_EQ(screen.Pixel(10, 5), clBlack);
+    EXPECT_EQ(screen.Pixel(10, 4), clWhite);
+    EXPECT_EQ(screen.Pixel(10, 6), clWhite);
 }
