@@ -238,3 +238,26 @@ TEST(RvBundle, SystemFileNamesOnlyFilesBesideIt) {
     EXPECT_EQ(system.files, (std::vector<std::string>{"a.vels", "b.vels"}));
     EXPECT_TRUE(rvdata::ReadSystemFile("Name\tX\nMass\t1\n").name.empty());
 }
+
+// The headers' capitals read as a citation, and a header that drops the comma between volume
+// and page is cited with it, while a letter page and a journal's ampersand are kept.
+TEST(RvBundle, ReferencesReadAsCitations) {
+    EXPECT_EQ(rvdata::ReadableReference("RIVERA ET AL. 2005 (APJ, 634 625)"),
+              "Rivera et al. 2005 (ApJ, 634, 625)");
+    EXPECT_EQ(rvdata::ReadableReference("LAUGHLIN ET AL. 2005 (APJ, 629, L121)"),
+              "Laughlin et al. 2005 (ApJ, 629, L121)");
+    EXPECT_EQ(rvdata::ReadableReference("NAEF ET AL. 2001 (A&A, 375 L27)"),
+              "Naef et al. 2001 (A&A, 375, L27)");
+    EXPECT_EQ(rvdata::ReadableReference("GREGORY & FISCHER 2010 (MNRAS, 403, 731)"),
+              "Gregory & Fischer 2010 (MNRAS, 403, 731)");
+}
+
+TEST(RvBundle, OriginNoteIsTheReadmesOriginItemWhole) {
+    const std::string readme = "# Data\n\nIntro.\n\n- Origin: the archive's tables, as in\n"
+                               "  `repo/folder`, licensed GPL-3.0. Each file names\n"
+                               "  its paper.\n- Format: three columns.\n";
+    EXPECT_EQ(rvdata::OriginNote(readme), "Origin: the archive's tables, as in repo/folder, "
+                                          "licensed GPL-3.0. Each file names its paper.");
+    EXPECT_EQ(rvdata::OriginNote("- Origin: one line\n\nMore.\n"), "Origin: one line");
+    EXPECT_EQ(rvdata::OriginNote("# No origin here\n- Format: x\n"), "");
+}
