@@ -64,7 +64,9 @@ std::string EvidenceLine(double deltaBic, double falseAlarm) {
                                          : "noise often makes such a peak";
     return "ΔBIC " + Format("%.*f", 1, deltaBic) + " (" + verdict +
            "; below −10 is strong), false-alarm probability " +
-           Format("%.*g", 2, falseAlarm) + " (" + peak + ").";
+           (falseAlarm < SmallestFalseAlarmShown ? std::string("below 10⁻¹⁶")
+                                                 : Format("%.*g", 2, falseAlarm)) +
+           " (" + peak + ").";
 }
 
 } // namespace fit

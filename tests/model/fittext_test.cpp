@@ -54,4 +54,9 @@ TEST(FitText, BoundAndEvidenceNotes) {
               "ΔBIC -4.3 (some evidence for the planet; below −10 is strong), false-alarm "
               "probability 0.45 (noise often makes such a peak).");
     EXPECT_NE(fit::EvidenceLine(3.0, 0.9).find("no evidence"), std::string::npos);
+    // A peak far above any noise is bounded, never "probability 0".
+    for (double tiny : {0.0, 3e-17})
+        EXPECT_NE(fit::EvidenceLine(-861.4, tiny).find("false-alarm probability below 10⁻¹⁶ "),
+                  std::string::npos)
+            << tiny;
 }
