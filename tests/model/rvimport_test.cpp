@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "model/RealSystems.h"
 #include "model/RvBundle.h"
 #include "model/RvDataSet.h"
 #include "model/RvImport.h"
@@ -228,6 +229,23 @@ TEST(RvBundle, EveryStarLoadsWithItsInstrumentsAndPapers) {
     EXPECT_EQ(peg.set.Papers().front(), "Butler et al. 2006 (ApJ, 646, 505)");
     EXPECT_EQ(rvdata::LoadBundledStar(DOPPLER_RV_DIR, "Tau Boo").message,
               "No data come with the book for Tau Boo.");
+}
+
+// The observing window weighs a bundled star's planets with its system file's mass: it must be
+// the mass the card cites for that star, within the few per cent catalogues differ by, or
+// the same planet has two masses in the book.
+TEST(RvBundle, SystemFileMassesAgreeWithTheCard) {
+    int compared = 0;
+    for (const TRealSystem& system : RealSystems()) {
+        if (system.ShortName.empty() || !rvdata::FindBundledStar(system.ShortName))
+            continue;
+        const auto reading = rvdata::LoadBundledStar(DOPPLER_RV_DIR, system.ShortName);
+        ASSERT_TRUE(reading.ok) << reading.message;
+        EXPECT_NEAR(reading.set.starMass_Solar, system.StarMass.Value, 0.05 * system.StarMass.Value)
+            << system.Name << " (" << system.StarMassWhere << ")";
+        ++compared;
+    }
+    EXPECT_GE(compared, 5);
 }
 
 TEST(RvBundle, SystemFileNamesOnlyFilesBesideIt) {
