@@ -69,4 +69,11 @@ std::string EvidenceLine(double deltaBic, double falseAlarm) {
            " (" + peak + ").";
 }
 
+std::string UnresolvedNote(const TUnresolvedResiduals& unresolved) {
+    return "χ² and BIC not shown: an error of " + Format("%.*g", 2, unresolved.error_mps) +
+           " m/s is finer than the arithmetic resolves at these velocities and times (its "
+           "residual is rounded by about " +
+           Format("%.*g", 2, unresolved.rounding_mps) + " m/s), so they would measure rounding.";
+}
+
 } // namespace fit

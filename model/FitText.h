@@ -10,6 +10,7 @@
 // how far a true value lies from the fitted one, in units of the uncertainty ("1.3σ").
 
 #include "model/OrbitFit.h"
+#include "model/ResidualRounding.h"
 
 #include <string>
 
@@ -34,5 +35,9 @@ constexpr double SmallestFalseAlarmShown = 1e-16;
 // strong evidence, Kass & Raftery 1995, JASA 90, 773; a false-alarm probability below 1 %
 // is a peak noise seldom makes).
 std::string EvidenceLine(double deltaBic, double falseAlarm);
+
+// Why a fit's chi^2 and BIC are not shown when its residuals are not resolved
+// (ResidualRounding.h), in the words of the fit's summary.
+std::string UnresolvedNote(const TUnresolvedResiduals& unresolved);
 
 } // namespace fit
