@@ -211,6 +211,7 @@ void TFindingPlanet::ShowRealFit() {
         m.instrument = 0;
     }
     FoldPlot->SetMeasurements(levelled);
+    FoldPlot->SetVelocityTitle("v less each instrument's zero point (m/s)");
 
     const fit::TFittedPlanet& planet = fitted->planets.front();
     QString instruments;
