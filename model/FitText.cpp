@@ -64,7 +64,7 @@ std::string EvidenceLine(double deltaBic, double falseAlarm) {
                                          : "noise often makes such a peak";
     return "ΔBIC " + Format("%.*f", 1, deltaBic) + " (" + verdict +
            "; below −10 is strong), false-alarm probability " +
-           (falseAlarm < SmallestFalseAlarmShown ? std::string("below 10⁻¹⁶")
+           (falseAlarm < SmallestFalseAlarmShown ? std::string("below 1e-16")
                                                  : Format("%.*g", 2, falseAlarm)) +
            " (" + peak + ").";
 }

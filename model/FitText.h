@@ -25,7 +25,7 @@ std::string SigmaDistance(double truth, const TEstimate& fitted);
 // text.
 std::string BoundNote(const TFittedPlanet& planet);
 
-// A false-alarm probability below this is printed as the bound "below 10⁻¹⁶": smaller values
+// A false-alarm probability below this is printed as a bound ("below 1e-16"): smaller values
 // claim more than the periodogram's model of the noise (Gaussian, with the errors as stated)
 // can tell, and 0 would claim that noise never makes the peak.
 constexpr double SmallestFalseAlarmShown = 1e-16;

@@ -56,7 +56,7 @@ TEST(FitText, BoundAndEvidenceNotes) {
     EXPECT_NE(fit::EvidenceLine(3.0, 0.9).find("no evidence"), std::string::npos);
     // A peak far above any noise is bounded, never "probability 0".
     for (double tiny : {0.0, 3e-17})
-        EXPECT_NE(fit::EvidenceLine(-861.4, tiny).find("false-alarm probability below 10⁻¹⁶ "),
+        EXPECT_NE(fit::EvidenceLine(-861.4, tiny).find("false-alarm probability below 1e-16 "),
                   std::string::npos)
             << tiny;
 }
