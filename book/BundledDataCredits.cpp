@@ -62,12 +62,13 @@ AnsiString BundledDataCreditsRtf() {
             const rvdata::TRvDataSetReading reading = rvdata::LoadBundledStar(folder, star.name);
             body += "\\pard\\li240\\sa40 " +
                     (reading.ok ? StarLine(reading.set)
-                                : "\\b " + Escaped(star.name) + "\\b0 : its files are not read: " +
+                                : "\\b " + Escaped(star.name) + "\\b0 : its files cannot be read: " +
                                       Escaped(reading.message)) +
                     "\\par\n";
         }
     } catch (const EFOpenError& e) {
-        body += "\\pard The published measurements that come with the book are missing: " +
+        body += "\\pard The files of the published measurements that come with the book "
+                "cannot be read: " +
                 Escaped(e.what()) + "\\par\n";
     }
     return "{\\rtf1\\ansi\\ansicpg1252\\deff0\n"

@@ -111,7 +111,7 @@ TEST_F(BookTest, AboutBoxCreditsEveryPaperOfTheBundledDataAndTheirOrigin) {
         << text.toStdString();
 }
 
-TEST_F(BookTest, WithoutTheBundledDataTheirPageSaysTheyAreMissing) {
+TEST_F(BookTest, WithoutTheBundledDataTheirPageSaysSoAndTheBoxOpens) {
     QTemporaryDir dir;
     for (const char* name : {"Copyrght.rtf", "Contacts.rtf"})
         QFile::copy(QDir::current().filePath(name), dir.filePath(name));
@@ -119,7 +119,7 @@ TEST_F(BookTest, WithoutTheBundledDataTheirPageSaysTheyAreMissing) {
     TAboutBox about(book);
     SetDataFolders({});
     EXPECT_TRUE(about.rtfData->toPlainText().contains(
-        "The published measurements that come with the book are missing"))
+        "The files of the published measurements that come with the book cannot be read"))
         << about.rtfData->toPlainText().toStdString();
     EXPECT_TRUE(about.rtfCredits->toPlainText().startsWith("Acknowledgements"));
 }
