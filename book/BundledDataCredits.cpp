@@ -54,9 +54,8 @@ AnsiString BundledDataCreditsRtf() {
         const AnsiString folder = FindDataFile("rv");
         const AnsiString origin =
             rvdata::OriginNote(ReadRegularFile(folder + "/README.md", MaxDataFileBytes));
-        body += "\\pard\\sa80 The observing window's File menu opens the published radial "
-                "velocities of the stars on the card of real systems, with each instrument's "
-                "number of measurements in brackets. " +
+        body += "\\pard\\sa80 The observing window's File menu opens these published radial "
+                "velocities, with each instrument's number of measurements in brackets. " +
                 Escaped(origin) + "\\par\n";
         for (const rvdata::TBundledStar& star : rvdata::BundledStars()) {
             const rvdata::TRvDataSetReading reading = rvdata::LoadBundledStar(folder, star.name);
