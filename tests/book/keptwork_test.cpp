@@ -86,7 +86,8 @@ TEST_F(KeptWorkTest, ASystemSavedOpensAsItWasBuiltFromAnyPlaceInTheBook) {
     EXPECT_EQ(opened->ParamForm->Planet, &opened->Planets[2]) << "the planet being edited";
 
     // A page turn keeps the system, as it keeps one set up from the card.
-    book->PageBack();
+    book->PageForward();
+    ASSERT_EQ(chapter(), opened) << "the page turn stays in the free experiment";
     EXPECT_FALSE(opened->Planets[1].Visible) << "Vulcan is not ticked again";
 }
 
