@@ -19,8 +19,12 @@ namespace {
 // A wide pen's single segment is drawn as a line: the raster engine fills its outline
 // directly, where a polyline goes through the general stroker, at many times the cost for the
 // same pixels. One-pixel pens keep the polyline, whose last pixel a line would draw differently.
+bool IsSegment(const QPolygon& batch, const TPen& pen) {
+    return batch.size() == 2 && pen.Width > 1 && pen.Style == psSolid;
+}
+
 void StrokeBatch(QPainter& p, const QPolygon& batch, const TPen& pen) {
-    if (batch.size() == 2 && pen.Width > 1 && pen.Style == psSolid)
+    if (IsSegment(batch, pen))
         p.drawLine(batch[0], batch[1]);
     else
         p.drawPolyline(batch);
@@ -60,12 +64,12 @@ QPainter& TCanvas::Painter() {
 }
 
 void TCanvas::Flush() {
-    if (batch_.isEmpty())
+    if (batch_.isEmpty() && segments_.isEmpty())
         return;
     QPainter& p = begin();
     applyPen(p, batchPen_);
     // A single point is a line to where the pen already stands: it draws nothing.
-    if (batch_.size() > 1) {
+    if (batch_.size() > 1 || !segments_.isEmpty()) {
         // Each change of the painter's state costs more than a short line, so only the
         // changes that make a difference are made.
         const bool hinted = p.testRenderHint(QPainter::Antialiasing);
@@ -75,14 +79,38 @@ void TCanvas::Flush() {
         if (shift != 0.0) {
             const QTransform placed = p.worldTransform();
             p.translate(shift, shift);
-            StrokeBatch(p, batch_, batchPen_);
+            strokeAll(p);
             p.setWorldTransform(placed);
         } else {
-            StrokeBatch(p, batch_, batchPen_);
+            strokeAll(p);
         }
         if (batchSmooth_ && !hinted)
             p.setRenderHint(QPainter::Antialiasing, false);
     }
+    segments_.clear();
+    if (batch_.isEmpty())
+        return;
+    batch_.clear();
+    changed(withPen(batchBounds_, batchPen_));
+}
+
+void TCanvas::strokeAll(QPainter& p) {
+    // The raster engine draws the lines of one call one after the other, each blended before
+    // the next, exactly as separate calls would.
+    if (segments_.isEmpty()) {
+        StrokeBatch(p, batch_, batchPen_);
+        return;
+    }
+    const bool batchIsSegment = IsSegment(batch_, batchPen_);
+    if (batchIsSegment)
+        segments_.append(QLine(batch_[0], batch_[1]));
+    p.drawLines(segments_);
+    if (batch_.size() > 1 && !batchIsSegment)
+        StrokeBatch(p, batch_, batchPen_);
+}
+
+void TCanvas::parkSegment() {
+    segments_.append(QLine(batch_[0], batch_[1]));
     batch_.clear();
     changed(withPen(batchBounds_, batchPen_));
 }
@@ -175,11 +203,18 @@ void TCanvas::applyFont(QPainter& p) {
 }
 
 void TCanvas::MoveTo(int x, int y) {
-    Flush();
+    // Separate segments of one wide pen (an arrow's shaft and barbs) wait to be drawn in one
+    // call: the painter's set-up for a segment costs about as much as drawing it.
+    if (IsSegment(batch_, batchPen_))
+        parkSegment();
+    else
+        Flush();
     penPos_ = QPoint(x, y);
 }
 
 void TCanvas::beginBatch(qsizetype reserve) {
+    if (!segments_.isEmpty() && (!(Pen == batchPen_) || SmoothLines != batchSmooth_))
+        Flush();
     batchPen_ = Pen;
     batchSmooth_ = SmoothLines;
     batch_.reserve(reserve);

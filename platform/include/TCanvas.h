@@ -119,7 +119,7 @@ public:
     void SaveState();
     void RestoreState();
 
-    // Draws any pending polyline; call before reading the device's pixels.
+    // Draws any pending lines; call before reading the device's pixels.
     void Flush();
     // Ends the painter so that the device can be painted by someone else.
     void Release();
@@ -141,6 +141,10 @@ private:
     void changed(const QRect& touched);
     // Starts a batch of lines at the pen position with the current pen.
     void beginBatch(qsizetype reserve);
+    // Keeps the batch, one segment of a wide pen, to be drawn with the next ones of that pen.
+    void parkSegment();
+    // Draws the kept segments and the batch with the painter as set up for them.
+    void strokeAll(QPainter& p);
     // How far a stroke with the pen moves right and down to cover the pixels that an
     // aliased one-pixel line covers on a plain screen.
     qreal strokeShift(const QPainter& p, const TPen& pen, bool smooth) const;
@@ -157,6 +161,7 @@ private:
     QPainter* painter_ = nullptr;
     QPoint penPos_;
     QPolygon batch_;
+    QList<QLine> segments_; // drawn before the batch, with its pen
     TPen batchPen_;
     bool batchSmooth_ = false;
     QRect batchBounds_;

@@ -375,3 +375,47 @@ TEST(Canvas, OnPaperAOnePixelLineScalesWithThePageAndEveryColourTakesTheInk) {
     EXPECT_EQ(screen.Pixel(10, 4), clWhite);
     EXPECT_EQ(screen.Pixel(10, 6), clWhite);
 }
+
+// Separate segments of a wide pen wait to be drawn together; the picture is the one that
+// drawing each at once leaves, where they overlap, where the pen changes between them, where
+// a shape is drawn over them and where a polyline of the same pen follows, and the rectangles
+// told are the same.
+TEST(Canvas, WideSegmentsDrawnTogetherLeaveThePixelsOfSegmentsDrawnOneByOne) {
+    const auto draw = [](bool oneByOne, std::vector<QRect>& told) {
+        TBitmap bmp = Paper(80, 60);
+        TCanvas& c = bmp.Canvas();
+        c.OnChange = [&told](const QRect& r) { told.push_back(r); };
+        c.SmoothLines = true;
+        const auto segment = [&](QPoint from, QPoint to) {
+            c.MoveTo(from.x(), from.y());
+            c.LineTo(to.x(), to.y());
+            if (oneByOne)
+                c.Flush();
+        };
+        c.Pen.Color = clLime;
+        c.Pen.Width = 2;
+        segment({10, 50}, {40, 20}); // an arrow: shaft and two barbs meeting at its tip
+        segment({40, 20}, {31, 22});
+        segment({40, 20}, {38, 29});
+        c.Pen.Color = clRed; // a change of pen between segments
+        segment({40, 20}, {70, 45});
+        c.Pen.Width = 3;
+        segment({5, 5}, {70, 8});
+        c.Pen.Color = clBlue;
+        c.Pen.Width = 1;
+        c.Brush.Color = clBlue;
+        c.Ellipse(36, 16, 44, 24); // over the tip, so drawn after the segments
+        c.Pen.Color = clLime;
+        c.Pen.Width = 2;
+        segment({20, 55}, {60, 55});
+        c.Polyline(QPolygon({QPoint(60, 55), QPoint(75, 30), QPoint(50, 35)}));
+        c.Release();
+        return bmp.Image().copy();
+    };
+    std::vector<QRect> toldTogether, toldOneByOne;
+    const QImage together = draw(false, toldTogether);
+    const QImage oneByOne = draw(true, toldOneByOne);
+    EXPECT_EQ(together, oneByOne);
+    EXPECT_EQ(toldTogether, toldOneByOne);
+    EXPECT_NE(oneByOne.pixel(25, 35), qRgb(255, 255, 255)) << "the segments were drawn";
+}
