@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TAboutBox.h"
 
+#include "BundledDataCredits.h"
 #include "colourmatch.h"
 #include "forms/AboutBoxForm.h"
 
@@ -40,8 +41,9 @@ TAboutBox::TAboutBox(QWidget* owner) : TForm(owner) {
     Notebook->setCurrentIndex(0);
     StreamInDataFile(*rtfCredits, "Copyrght.rtf");
     StreamInDataFile(*rtfContacts, "Contacts.rtf");
-    DropTrailingSpace(*rtfCredits);
-    DropTrailingSpace(*rtfContacts);
+    rtfData->StreamIn(BundledDataCreditsRtf());
+    for (TRichEditControl* box : {rtfCredits, rtfContacts, rtfData})
+        DropTrailingSpace(*box);
     SetColor(DisplayColour(239, 232, 255));
 }
 

@@ -16,7 +16,7 @@ QString Days(double period_days) {
 QString Probability(double p) {
     if (p >= 1e-3)
         return QString::number(100.0 * p, 'g', 2) + " %";
-    if (p < 1e-16)
+    if (p < fit::SmallestFalseAlarmShown)
         return "below 10⁻¹⁶";
     const int exponent = int(std::floor(std::log10(p)));
     const double mantissa = p / std::pow(10.0, exponent);

@@ -150,6 +150,7 @@ void TFindingPlanet::ShowFold(double period_days) {
     if (!q::ShowsRealData(Page)) {
         FoldPlot->SetMessage({});
         FoldPlot->SetMeasurements({data_, 0.0});
+        FoldPlot->SetVelocityTitle("radial velocity (m/s)");
     }
     FoldPlot->SetPeriod(period_days);
 }

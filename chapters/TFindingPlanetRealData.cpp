@@ -204,13 +204,13 @@ void TFindingPlanet::ShowRealFit() {
     FitPlot->SetSolution(&folded.solution);
     ResidualPlot->SetMeasurements(set);
     ResidualPlot->SetSolution(&folded.solution);
-    // The fold starts from the levelled measurements at their own times.
+    // The fold starts from the levelled measurements at their own times, each with its
+    // instrument's symbol, as the legend names them.
     TMeasurementSet levelled = real_.measurements;
-    for (TMeasurement& m : levelled.data) {
+    for (TMeasurement& m : levelled.data)
         m.v_mps -= fitted->offsets_mps[std::size_t(m.instrument)].value;
-        m.instrument = 0;
-    }
     FoldPlot->SetMeasurements(levelled);
+    FoldPlot->SetVelocityTitle("v less each instrument's zero point (m/s)");
 
     const fit::TFittedPlanet& planet = fitted->planets.front();
     QString instruments;

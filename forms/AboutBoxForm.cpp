@@ -32,12 +32,12 @@ TRichEditControl* textPage(QWidget* page, const char* name) {
     return box;
 }
 
-oBitBtn* pageButton(TAboutBox& f, const char* caption, int left, int tag) {
+oBitBtn* pageButton(TAboutBox& f, const char* caption, int left, int tag, TImageList* faces) {
     auto* button = new oBitBtn(&f);
-    button->setGeometry(left, 410, 150, 36);
+    button->setGeometry(left, 410, faces->Width(), 36);
     button->SetCaption(caption);
     button->Tag = tag;
-    button->SetImages(f.ImageList1.get());
+    button->SetImages(faces);
     button->NumGlyphs = 3;
     QObject::connect(button, &QPushButton::clicked, [&f, button] { f.btnPageClick(button); });
     return button;
@@ -57,10 +57,12 @@ void DefineAboutBoxForm(TAboutBox& f) {
     auto* copyright = new QWidget;
     auto* credits = new QWidget;
     auto* contacts = new QWidget;
+    auto* data = new QWidget;
     copyright->setObjectName("Copyright");
     credits->setObjectName("Credits");
     contacts->setObjectName("Contacts");
-    for (QWidget* page : {copyright, credits, contacts})
+    data->setObjectName("Data");
+    for (QWidget* page : {copyright, credits, contacts, data})
         f.Notebook->addWidget(page);
 
     f.Image1 = new TImage(copyright);
@@ -73,6 +75,7 @@ void DefineAboutBoxForm(TAboutBox& f) {
                      19, 13);
     f.rtfCredits = textPage(credits, "Acknowledgements and copyright");
     f.rtfContacts = textPage(contacts, "Contacts");
+    f.rtfData = textPage(data, "Published measurements");
 
     f.ImageList1 = std::make_unique<TImageList>(150, 36);
     artwork::AddBlankFaces(*f.ImageList1, 3);
@@ -89,8 +92,10 @@ void DefineAboutBoxForm(TAboutBox& f) {
     f.SetDefaultButton(f.btnOK);
     f.SetCancelButton(f.btnOK);
 
-    f.CopyRightButton = pageButton(f, "Copyright", 10, 0);
-    f.AcknowlButton = pageButton(f, "Acknowledgements", 170, 1);
-    f.ContactButton = pageButton(f, "Contacts", 330, 2);
+    f.CopyRightButton = pageButton(f, "Copyright", 10, 0, f.ImageList1.get());
+    f.AcknowlButton = pageButton(f, "Acknowledgements", 170, 1, f.ImageList1.get());
+    f.ContactButton = pageButton(f, "Contacts", 330, 2, f.ImageList1.get());
+    // The fourth page's button takes the OK button's narrow faces to fit in the row.
+    f.DataButton = pageButton(f, "Data", 490, 3, f.ImageList2.get());
     f.btnOK->setFocus();
 }

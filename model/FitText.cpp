@@ -64,7 +64,16 @@ std::string EvidenceLine(double deltaBic, double falseAlarm) {
                                          : "noise often makes such a peak";
     return "ΔBIC " + Format("%.*f", 1, deltaBic) + " (" + verdict +
            "; below −10 is strong), false-alarm probability " +
-           Format("%.*g", 2, falseAlarm) + " (" + peak + ").";
+           (falseAlarm < SmallestFalseAlarmShown ? std::string("below 1e-16")
+                                                 : Format("%.*g", 2, falseAlarm)) +
+           " (" + peak + ").";
+}
+
+std::string UnresolvedNote(const TUnresolvedResiduals& unresolved) {
+    return "χ² and BIC not shown: an error of " + Format("%.*g", 2, unresolved.error_mps) +
+           " m/s is finer than the arithmetic resolves at these velocities and times (its "
+           "residual is rounded by about " +
+           Format("%.*g", 2, unresolved.rounding_mps) + " m/s), so they would measure rounding.";
 }
 
 } // namespace fit

@@ -10,6 +10,7 @@
 // how far a true value lies from the fitted one, in units of the uncertainty ("1.3σ").
 
 #include "model/OrbitFit.h"
+#include "model/ResidualRounding.h"
 
 #include <string>
 
@@ -24,10 +25,19 @@ std::string SigmaDistance(double truth, const TEstimate& fitted);
 // text.
 std::string BoundNote(const TFittedPlanet& planet);
 
+// A false-alarm probability below this is printed as a bound ("below 1e-16"): smaller values
+// claim more than the periodogram's model of the noise (Gaussian, with the errors as stated)
+// can tell, and 0 would claim that noise never makes the peak.
+constexpr double SmallestFalseAlarmShown = 1e-16;
+
 // One line on whether an added planet is believable: its delta BIC and the false-alarm
 // probability of the peak it was sought at, with what they mean (a delta BIC below -10 is
 // strong evidence, Kass & Raftery 1995, JASA 90, 773; a false-alarm probability below 1 %
 // is a peak noise seldom makes).
 std::string EvidenceLine(double deltaBic, double falseAlarm);
+
+// Why a fit's chi^2 and BIC are not shown when its residuals are not resolved
+// (ResidualRounding.h), in the words of the fit's summary.
+std::string UnresolvedNote(const TUnresolvedResiduals& unresolved);
 
 } // namespace fit

@@ -394,7 +394,9 @@ double FalseAlarmProbability(double power, double maxFrequency,
     const double single = std::pow(1.0 - z, 0.5 * nK);
     const double tau = GammaFactor(nH) * maxFrequency * effectiveSpan *
                        std::pow(1.0 - z, 0.5 * (nK - 1.0)) * std::sqrt(0.5 * nH * z);
-    return std::clamp(1.0 - (1.0 - single) * std::exp(-tau), 0.0, 1.0);
+    // 1 - (1 - single) e^-tau, written so that a tiny probability is not lost to rounding
+    // against 1.
+    return std::clamp(single * std::exp(-tau) - std::expm1(-tau), 0.0, 1.0);
 }
 
 bool Compute(std::span<const TMeasurement> data, const TFrequencyGrid& grid, bool window,

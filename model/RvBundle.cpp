@@ -136,4 +136,26 @@ TRvDataSetReading LoadBundledStar(const std::string& folder, std::string_view st
     return reading;
 }
 
+std::string OriginNote(std::string_view readme) {
+    std::istringstream lines{std::string(readme)};
+    std::string line, note;
+    bool inside = false;
+    while (std::getline(lines, line)) {
+        const std::string_view text = Trimmed(line);
+        if (!inside) {
+            inside = text.starts_with("- Origin:");
+            if (inside)
+                note = text.substr(2);
+            continue;
+        }
+        // The item ends at the next item or a blank line.
+        if (text.empty() || text.starts_with("- ") || line.front() != ' ')
+            break;
+        note += ' ';
+        note += text;
+    }
+    std::erase(note, '`');
+    return note;
+}
+
 } // namespace rvdata

@@ -44,4 +44,9 @@ TRvDataSetReading LoadSystem(const std::string& folder, const std::string& syste
 // spaces do not matter) from the folder that holds the bundled files.
 TRvDataSetReading LoadBundledStar(const std::string& folder, std::string_view star);
 
+// The origin and licence note of the bundled files' README: the text of its list item
+// "- Origin: ...", continuation lines joined and Markdown's code marks dropped; empty when it
+// has none.
+std::string OriginNote(std::string_view readme);
+
 } // namespace rvdata

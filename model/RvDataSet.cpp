@@ -67,6 +67,13 @@ std::string ReadableReference(std::string_view reference) {
         }
         i = end;
     }
+    // A header may drop the comma between volume and page ("(APJ, 634 625)"): a number
+    // followed by a space and another number or page inside the brackets gets it back.
+    const std::size_t open = out.find('(');
+    for (std::size_t k = open == std::string::npos ? out.size() : open + 1; k + 1 < out.size(); ++k)
+        if (out[k] == ' ' && std::isdigit(static_cast<unsigned char>(out[k - 1])) &&
+            std::isalnum(static_cast<unsigned char>(out[k + 1])))
+            out.insert(k++, 1, ',');
     return out;
 }
 

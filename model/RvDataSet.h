@@ -64,7 +64,8 @@ std::vector<observing::TMeasurement> OnCommonZeroPoint(
     std::span<const observing::TMeasurement> data);
 
 // A reference as the headers write it ("BUTLER ET AL. 2006 (APJ, 646, 505)") in the case
-// readers expect ("Butler et al. 2006 (ApJ, 646, 505)").
+// and punctuation readers expect ("Butler et al. 2006 (ApJ, 646, 505)"), a missing comma
+// between volume and page restored.
 std::string ReadableReference(std::string_view reference);
 
 } // namespace rvdata

@@ -179,11 +179,25 @@ void DrawAxes(QPainter& p, const TFrame& f, const QString& xTitle, const QString
     p.drawText(QRectF(f.plot.left(), f.plot.bottom() + 4 + metrics.height(), f.plot.width(),
                       metrics.height() + 2),
                Qt::AlignHCenter, xTitle);
+    // A title longer than the plot is high runs on into the margins above and below it,
+    // where nothing else stands at its left; only one longer than that is cut short, and
+    // then visibly.
+    const double top = f.plot.top() - TopMargin, bottom = f.plot.bottom() + BottomMargin;
+    const double length = metrics.horizontalAdvance(yTitle);
+    double centre = f.plot.center().y();
+    QString shownTitle = yTitle;
+    if (length > f.plot.height()) {
+        centre = std::clamp(centre, top + length / 2, std::max(top + length / 2, bottom - length / 2));
+        if (length > bottom - top) {
+            centre = 0.5 * (top + bottom);
+            shownTitle = metrics.elidedText(yTitle, Qt::ElideRight, bottom - top);
+        }
+    }
+    const double span = std::max(length, f.plot.height());
     p.save();
-    p.translate(f.plot.left() - LeftMargin + 2, f.plot.center().y());
+    p.translate(f.plot.left() - LeftMargin + 2, centre);
     p.rotate(-90);
-    p.drawText(QRectF(-f.plot.height() / 2, 0, f.plot.height(), metrics.height() + 2),
-               Qt::AlignHCenter, yTitle);
+    p.drawText(QRectF(-span / 2, 0, span, metrics.height() + 2), Qt::AlignHCenter, shownTitle);
     p.restore();
 }
 
@@ -630,7 +644,7 @@ void DrawFold(QPainter& p, const QRectF& area, const TFoldScene& scene) {
     f.y1 += pad;
     Widened(f.y0, f.y1, 2.0);
     DrawAxes(p, f, QString("phase at a period of %1 days").arg(scene.period_days, 0, 'g', 6),
-             "radial velocity (m/s)");
+             scene.velocityTitle);
     p.save();
     p.setClipRect(f.plot);
     p.setRenderHint(QPainter::Antialiasing);

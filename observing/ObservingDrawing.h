@@ -45,6 +45,7 @@ struct TFoldScene {
     double period_days = 1.0;
     std::span<const observing::TMeasurement> measurements; // the points' instruments, by index
     std::span<const std::string> instruments;              // as in TDataScene
+    QString velocityTitle = "radial velocity (m/s)";       // what the points' values are
 };
 
 void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene);

@@ -19,6 +19,11 @@ void TFoldPlot::SetPeriod(double period_days) {
     Refold();
 }
 
+void TFoldPlot::SetVelocityTitle(const QString& title) {
+    title_ = title;
+    update();
+}
+
 void TFoldPlot::Refold() {
     // A period that is not a positive number folds nothing.
     folded_ = data_.empty() || !(period_days_ > 0.0 && std::isfinite(period_days_))
@@ -28,5 +33,5 @@ void TFoldPlot::Refold() {
 }
 
 void TFoldPlot::Draw(QPainter& p, const QRectF& area) const {
-    observingdrawing::DrawFold(p, area, {folded_, period_days_, data_, instruments_});
+    observingdrawing::DrawFold(p, area, {folded_, period_days_, data_, instruments_, title_});
 }

@@ -18,8 +18,12 @@ public:
 
     void SetMeasurements(const observing::TMeasurementSet& set);
     void SetPeriod(double period_days);
+    // What the velocities are: "radial velocity (m/s)" unless told, say, that each
+    // instrument's zero point was taken off.
+    void SetVelocityTitle(const QString& title);
 
     double Period_days() const { return period_days_; }
+    const QString& VelocityTitle() const { return title_; }
     const std::vector<observing::TFoldedPoint>& Points() const { return folded_; }
 
 protected:
@@ -32,4 +36,5 @@ private:
     std::vector<std::string> instruments_;
     double period_days_ = 1.0;
     std::vector<observing::TFoldedPoint> folded_;
+    QString title_ = "radial velocity (m/s)";
 };

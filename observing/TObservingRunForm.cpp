@@ -412,8 +412,9 @@ void TObservingRunForm::ShowMeasurements(TMeasurementSet set, TSource source,
     view_ = set_;
     view_.data = rvdata::OnCommonZeroPoint(set_.data);
     const bool several = fit::InstrumentCount(set_.data) > 1;
-    DataPlot->SetVelocityTitle(several ? "v less each instrument's mean (m/s)"
-                                       : "radial velocity (m/s)");
+    const QString title = several ? "v less each instrument's mean (m/s)" : "radial velocity (m/s)";
+    DataPlot->SetVelocityTitle(title);
+    FoldPlot->SetVelocityTitle(title);
     source_ = source;
     sourceText_ = status;
     realStar_.clear();

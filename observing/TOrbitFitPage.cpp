@@ -382,11 +382,13 @@ void TOrbitFitPage::ShowState() {
     CompareButton->setEnabled(!truth_.empty() && planets > 0);
     CompareButton->setText(comparing_ ? "Show the res&ults" : "Compare with the tr&uth");
     QString summary = status_;
+    const fit::TUnresolvedResiduals unresolved =
+        Solution() ? fit::UnresolvedResiduals(set_.data, *Solution()) : fit::TUnresolvedResiduals{};
     if (summary.isEmpty()) {
         if (const fit::TOrbitSolution* s = Solution()) {
-            summary = QString("rms %1 m/s, reduced \u03c7\u00b2 %2")
-                          .arg(s->rms_mps, 0, 'f', 2)
-                          .arg(s->reducedChiSquare, 0, 'f', 2);
+            summary = QString("rms %1 m/s").arg(s->rms_mps, 0, 'f', 2);
+            if (!unresolved.any)
+                summary += QString(", reduced \u03c7\u00b2 %1").arg(s->reducedChiSquare, 0, 'f', 2);
             if (JitterBox->isChecked()) {
                 QStringList jitters;
                 for (const fit::TEstimate& jitter : s->jitters_mps)
@@ -395,7 +397,11 @@ void TOrbitFitPage::ShowState() {
             }
             if (s->trendOrder >= 1)
                 summary += ", trend " + Text(fit::WithUncertainty(s->trend_mps_per_day)) + " m/s/d";
-            summary += QString(", BIC %1, %2 measurements").arg(s->bic, 0, 'f', 1).arg(set_.data.size());
+            if (unresolved.any)
+                summary += QString(", %1 measurements; ").arg(set_.data.size()) +
+                           Text(fit::UnresolvedNote(unresolved));
+            else
+                summary += QString(", BIC %1, %2 measurements").arg(s->bic, 0, 'f', 1).arg(set_.data.size());
         } else {
             summary = set_.data.empty() ? "No measurements to fit."
                                         : "Press \u201cFit one more planet\u201d.";
@@ -404,7 +410,8 @@ void TOrbitFitPage::ShowState() {
     Summary->setText(summary);
     QString evidence;
     if (const fit::TOrbitSolution* s = Solution()) {
-        if (!evidence_.empty() && evidence_.back())
+        // Its delta BIC would measure rounding too.
+        if (!evidence_.empty() && evidence_.back() && !unresolved.any)
             evidence = Text(fit::EvidenceLine(evidence_.back()->deltaBic, evidence_.back()->falseAlarm));
         const std::vector<QString> letters = Letters(*s);
         for (std::size_t j = 0; j < s->planets.size(); ++j)

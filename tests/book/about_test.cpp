@@ -36,6 +36,9 @@ TEST_F(BookTest, AboutBoxOpensOnTheTitlePageEveryTime) {
         QTest::mouseClick(about.AcknowlButton, Qt::LeftButton);
         EXPECT_EQ(about.Notebook->currentIndex(), 1);
         EXPECT_TRUE(about.rtfCredits->toPlainText().startsWith("Acknowledgements"));
+        QTest::mouseClick(about.DataButton, Qt::LeftButton);
+        EXPECT_EQ(about.Notebook->currentIndex(), 3);
+        EXPECT_TRUE(about.rtfData->toPlainText().startsWith("Published measurements"));
         QTest::mouseClick(about.CopyRightButton, Qt::LeftButton);
         EXPECT_EQ(about.Notebook->currentIndex(), 0);
         QTest::mouseClick(about.ContactButton, Qt::LeftButton);
@@ -69,6 +72,58 @@ TEST_F(BookTest, AcknowledgementsNameTheLibrariesAndTheSourceOfEverySystemOnTheC
     }
 }
 
+namespace {
+
+// A paper as its header names it, reduced to its letters and digits, so that only the words
+// and numbers count, not their case or punctuation.
+QString Letters(const QString& text) {
+    QString letters;
+    for (QChar c : text.toLower())
+        if (c.isLetterOrNumber() || c == '&')
+            letters += c;
+    return letters;
+}
+
+} // namespace
+
+TEST_F(BookTest, AboutBoxCreditsEveryPaperOfTheBundledDataAndTheirOrigin) {
+    TAboutBox about(book);
+    const QString text = about.rtfData->toPlainText();
+    const QString letters = Letters(text);
+    const QDir folder(QString::fromStdString(FindDataFile("rv")));
+    const QStringList files = folder.entryList({"*.vels"}, QDir::Files);
+    ASSERT_GE(files.size(), 7);
+    for (const QString& name : files) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QString reference;
+        for (const QString& line : QString::fromUtf8(file.readAll()).split('\n'))
+            if (line.startsWith("# reference = "))
+                reference = line.mid(14).trimmed();
+        ASSERT_FALSE(reference.isEmpty()) << name.toStdString();
+        EXPECT_TRUE(letters.contains(Letters(reference)))
+            << name.toStdString() << ": " << reference.toStdString() << "\n" << text.toStdString();
+    }
+    EXPECT_TRUE(text.contains("Rivera et al. 2005 (ApJ, 634, 625)")) << text.toStdString();
+    EXPECT_TRUE(text.contains("NASA Exoplanet Archive")) << "the README's origin";
+    EXPECT_TRUE(text.contains("licensed GPL-3.0")) << "and licence";
+    EXPECT_TRUE(text.contains("ups And: Wright et al. 2009 (ApJ, 693, 1084), LICK (284)"))
+        << text.toStdString();
+}
+
+TEST_F(BookTest, WithoutTheBundledDataTheirPageSaysSoAndTheBoxOpens) {
+    QTemporaryDir dir;
+    for (const char* name : {"Copyrght.rtf", "Contacts.rtf"})
+        QFile::copy(QDir::current().filePath(name), dir.filePath(name));
+    SetDataFolders({dir.path().toStdString()});
+    TAboutBox about(book);
+    SetDataFolders({});
+    EXPECT_TRUE(about.rtfData->toPlainText().contains(
+        "The files of the published measurements that come with the book cannot be read"))
+        << about.rtfData->toPlainText().toStdString();
+    EXPECT_TRUE(about.rtfCredits->toPlainText().startsWith("Acknowledgements"));
+}
+
 TEST_F(BookTest, AboutBoxClosesWithEnterAndWithEsc) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         TAboutBox about(book);
@@ -93,17 +148,22 @@ TEST_F(BookTest, AMissingAboutFileIsReportedAndTheBookCarriesOn) {
     EXPECT_EQ(caption(), "Doppler spectroscopy : The simulation 1/10");
 }
 
+// The acknowledgements and contacts fit their pages; the list of published papers, which
+// grows with the data set, may scroll.
 TEST_F(BookTest, AboutTextPagesShowAScrollBarOnlyWithSomethingToScroll) {
     TAboutBox about(book);
     about.show();
-    for (int page : {1, 2}) {
+    for (int page : {1, 2, 3}) {
         SCOPED_TRACE(page);
         about.Notebook->setCurrentIndex(page);
-        TRichEditControl* box = page == 1 ? about.rtfCredits : about.rtfContacts;
+        TRichEditControl* box = page == 1 ? about.rtfCredits
+                                : page == 2 ? about.rtfContacts
+                                            : about.rtfData;
         QApplication::processEvents();
         const QScrollBar* bar = box->verticalScrollBar();
         EXPECT_EQ(bar->isVisible(), bar->maximum() > bar->minimum());
-        EXPECT_FALSE(bar->isVisible()) << "the installed page fits";
+        if (page != 3)
+            EXPECT_FALSE(bar->isVisible()) << "the installed page fits";
     }
     QString longer;
     for (int line = 0; line < 60; ++line)

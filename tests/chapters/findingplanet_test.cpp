@@ -205,6 +205,7 @@ TEST_F(FindingPlanetTest, ThePublishedDataOf51PegShowAsThePageSays) {
     ASSERT_NE(current()->PeriodogramPlot->Peak(), nullptr);
     EXPECT_NEAR(current()->PeriodogramPlot->Peak()->period_days, peak, 0.001);
     EXPECT_NEAR(current()->FoldPlot->Period_days(), peak, 0.001 * peak);
+    EXPECT_EQ(current()->FoldPlot->VelocityTitle(), "v less each instrument's zero point (m/s)");
     const fit::TOrbitSolution* fitted = current()->RealFit();
     ASSERT_NE(fitted, nullptr);
     ASSERT_EQ(fitted->offsets_mps.size(), 2u);
@@ -233,6 +234,7 @@ TEST_F(FindingPlanetTest, ThePublishedDataOf51PegShowAsThePageSays) {
     const double ownPeak = Read(current()->PeakLabel, "Highest peak:");
     EXPECT_NE(ownPeak, peak);
     EXPECT_NEAR(current()->FoldPlot->Period_days(), ownPeak, 0.001 * ownPeak);
+    EXPECT_EQ(current()->FoldPlot->VelocityTitle(), "radial velocity (m/s)");
 }
 
 TEST_F(FindingPlanetTest, DataThatCannotBeFoundAreSaidSoAndTheOtherPagesWork) {

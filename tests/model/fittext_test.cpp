@@ -54,4 +54,48 @@ TEST(FitText, BoundAndEvidenceNotes) {
               "ΔBIC -4.3 (some evidence for the planet; below −10 is strong), false-alarm "
               "probability 0.45 (noise often makes such a peak).");
     EXPECT_NE(fit::EvidenceLine(3.0, 0.9).find("no evidence"), std::string::npos);
+    // A peak far above any noise is bounded, never "probability 0".
+    for (double tiny : {0.0, 3e-17})
+        EXPECT_NE(fit::EvidenceLine(-861.4, tiny).find("false-alarm probability below 1e-16 "),
+                  std::string::npos)
+            << tiny;
+}
+
+// A chi^2 made of rounding is told apart from one of the fit: real data and a precise
+// simulated run are resolved; errors of 1e-6 m/s on velocities near the speed of light, or on
+// a planet's curve after a million turns, are not, unless a jitter widens them; the note
+// names the error and the rounding.
+TEST(FitText, ChiSquareOfRoundingIsToldApart) {
+    const auto solution = [](double K, double P, double ecc, double jitter) {
+        fit::TOrbitSolution s;
+        s.offsets_mps = {{-5.0, 1.0}};
+        s.jitters_mps = {{jitter, 0.0}};
+        fit::TFittedPlanet planet;
+        planet.elements = {P, K, ecc, 1.0, 0.0};
+        s.planets = {planet};
+        return s;
+    };
+    const std::vector<observing::TMeasurement> upsAnd{{0.0, 60.0, 3.0}, {5000.0, -70.0, 0.5}};
+    EXPECT_FALSE(fit::UnresolvedResiduals(upsAnd, solution(70.0, 4.617, 0.01, 0.0)).any);
+    const std::vector<observing::TMeasurement> precise{{0.0, 10.0, 1e-3}, {3650.0, -10.0, 1e-3}};
+    EXPECT_FALSE(fit::UnresolvedResiduals(precise, solution(12.0, 2.0, 0.9, 0.0)).any);
+
+    const double c = 299'792'458.0;
+    const std::vector<observing::TMeasurement> bounds{
+        {0.0, -c, c}, {1e3, 0.0, 1e-6}, {2e8, c, 1e-6}};
+    const fit::TUnresolvedResiduals atBounds =
+        fit::UnresolvedResiduals(bounds, solution(c, 1000.0, 0.3, 0.0));
+    ASSERT_TRUE(atBounds.any);
+    EXPECT_EQ(atBounds.error_mps, 1e-6);
+    EXPECT_GT(atBounds.rounding_mps, 1e-5);
+    EXPECT_FALSE(fit::UnresolvedResiduals(bounds, solution(c, 1000.0, 0.3, 1e4)).any)
+        << "a jitter of 10 km/s dwarfs the rounding";
+    const std::vector<observing::TMeasurement> manyTurns{{0.0, 1.0, 1e-6}, {1e6, 2.0, 1e-6}};
+    EXPECT_TRUE(fit::UnresolvedResiduals(manyTurns, solution(50.0, 1.0, 0.0, 0.0)).any)
+        << "the phase after a million turns";
+
+    EXPECT_EQ(fit::UnresolvedNote({true, 1e-6, 0.083}),
+              "χ² and BIC not shown: an error of 1e-06 m/s is finer than the arithmetic "
+              "resolves at these velocities and times (its residual is rounded by about "
+              "0.083 m/s), so they would measure rounding.");
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "model/RealSystems.h"
 #include "model/RvBundle.h"
 #include "model/RvDataSet.h"
 #include "model/RvImport.h"
@@ -230,6 +231,23 @@ TEST(RvBundle, EveryStarLoadsWithItsInstrumentsAndPapers) {
               "No data come with the book for Tau Boo.");
 }
 
+// The observing window weighs a bundled star's planets with its system file's mass: it must be
+// the mass the card cites for that star, within the few per cent catalogues differ by, or
+// the same planet has two masses in the book.
+TEST(RvBundle, SystemFileMassesAgreeWithTheCard) {
+    int compared = 0;
+    for (const TRealSystem& system : RealSystems()) {
+        if (system.ShortName.empty() || !rvdata::FindBundledStar(system.ShortName))
+            continue;
+        const auto reading = rvdata::LoadBundledStar(DOPPLER_RV_DIR, system.ShortName);
+        ASSERT_TRUE(reading.ok) << reading.message;
+        EXPECT_NEAR(reading.set.starMass_Solar, system.StarMass.Value, 0.05 * system.StarMass.Value)
+            << system.Name << " (" << system.StarMassWhere << ")";
+        ++compared;
+    }
+    EXPECT_GE(compared, 5);
+}
+
 TEST(RvBundle, SystemFileNamesOnlyFilesBesideIt) {
     const rvdata::TSystemFile system =
         rvdata::ReadSystemFile("Name\tX 1\nMass\t0.8\nRV[]\ta.vels\nRV[]\tb.vels\n");
@@ -237,4 +255,27 @@ TEST(RvBundle, SystemFileNamesOnlyFilesBesideIt) {
     EXPECT_DOUBLE_EQ(system.starMass_Solar, 0.8);
     EXPECT_EQ(system.files, (std::vector<std::string>{"a.vels", "b.vels"}));
     EXPECT_TRUE(rvdata::ReadSystemFile("Name\tX\nMass\t1\n").name.empty());
+}
+
+// The headers' capitals read as a citation, and a header that drops the comma between volume
+// and page is cited with it, while a letter page and a journal's ampersand are kept.
+TEST(RvBundle, ReferencesReadAsCitations) {
+    EXPECT_EQ(rvdata::ReadableReference("RIVERA ET AL. 2005 (APJ, 634 625)"),
+              "Rivera et al. 2005 (ApJ, 634, 625)");
+    EXPECT_EQ(rvdata::ReadableReference("LAUGHLIN ET AL. 2005 (APJ, 629, L121)"),
+              "Laughlin et al. 2005 (ApJ, 629, L121)");
+    EXPECT_EQ(rvdata::ReadableReference("NAEF ET AL. 2001 (A&A, 375 L27)"),
+              "Naef et al. 2001 (A&A, 375, L27)");
+    EXPECT_EQ(rvdata::ReadableReference("GREGORY & FISCHER 2010 (MNRAS, 403, 731)"),
+              "Gregory & Fischer 2010 (MNRAS, 403, 731)");
+}
+
+TEST(RvBundle, OriginNoteIsTheReadmesOriginItemWhole) {
+    const std::string readme = "# Data\n\nIntro.\n\n- Origin: the archive's tables, as in\n"
+                               "  `repo/folder`, licensed GPL-3.0. Each file names\n"
+                               "  its paper.\n- Format: three columns.\n";
+    EXPECT_EQ(rvdata::OriginNote(readme), "Origin: the archive's tables, as in repo/folder, "
+                                          "licensed GPL-3.0. Each file names its paper.");
+    EXPECT_EQ(rvdata::OriginNote("- Origin: one line\n\nMore.\n"), "Origin: one line");
+    EXPECT_EQ(rvdata::OriginNote("# No origin here\n- Format: x\n"), "");
 }

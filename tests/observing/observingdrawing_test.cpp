@@ -4,6 +4,8 @@
 
 #include "Watchdog.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
@@ -196,4 +198,43 @@ TEST(ObservingDrawing, ThePeaksMarkerAndNumberStayInsideASmallPlot) {
     const int small = red(240, 100, smallTop);
     EXPECT_GT(smallTop, 11) << "below the frame's top line";
     EXPECT_GT(small, 0.8 * large) << "the marker and the number whole";
+}
+
+// The velocity axis's title is drawn whole on a plot as low as the fit page's, running on
+// into the margins, and one too long even for them ends in an ellipsis rather than being cut
+// at both ends. The title stands alone in the leftmost strip, so its ink's extent there is
+// the drawn title's length.
+TEST(ObservingDrawing, TheVelocityTitleOfALowPlotIsDrawnWhole) {
+    const std::vector<TMeasurement> data{{0, -150, 5}, {1000, 120, 5}, {4000, 30, 5}};
+    QFont font("Arial");
+    font.setPixelSize(11);
+    const QFontMetricsF metrics(font);
+    const auto inkLength = [&](const QString& title, int height) {
+        QImage image(600, height, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            observingdrawing::TDataScene scene;
+            scene.data = data;
+            scene.velocityTitle = title;
+            observingdrawing::DrawData(p, QRectF(image.rect()), scene);
+        }
+        int first = height, last = -1;
+        for (int y = 0; y < height; ++y)
+            for (int x = 1; x < 17; ++x)
+                if (qGray(image.pixel(x, y)) < 128) {
+                    first = std::min(first, y);
+                    last = y;
+                }
+        return last < first ? 0 : last - first + 1;
+    };
+    const QString title = "v \u2212 offset \u2212 trend (m/s)";
+    const double length = metrics.horizontalAdvance(title);
+    const int low = 130; // the plot itself 80 pixels high
+    ASSERT_GT(length, low - 50) << "longer than the plot is high";
+    EXPECT_GE(inkLength(title, low), length - 4);
+    EXPECT_LE(inkLength(title, low), low);
+    const QString longer = title + title + title;
+    EXPECT_LE(inkLength(longer, low), low) << "cut to the margins";
+    EXPECT_GE(inkLength(longer, low), low - 20);
 }

@@ -8,6 +8,7 @@
 #include "model/RealSystems.h"
 #include "model/RvBundle.h"
 #include "observing/TDataPlot.h"
+#include "observing/TFoldPlot.h"
 #include "observing/TImportDialog.h"
 #include "observing/TObservingRunForm.h"
 #include "observing/TOrbitFitPage.h"
@@ -63,6 +64,8 @@ TEST_F(RealDataWindowTest, PublishedDataOpenFromTheMenuAndTheCard) {
     for (const observing::TMeasurement& m : w.DataPlot->Measurements().data)
         spread = std::max(spread, std::abs(m.v_mps));
     EXPECT_LT(spread, 200.0);
+    EXPECT_EQ(w.FoldPlot->VelocityTitle(), "v less each instrument's mean (m/s)")
+        << "the fold shows the same levelled velocities";
     w.WaitForPeriodogram();
     ASSERT_NE(w.Periodogram(), nullptr);
     EXPECT_NEAR(w.Periodogram()->peak.period_days, 4.2308, 0.01);
@@ -80,6 +83,8 @@ TEST_F(RealDataWindowTest, PublishedDataOpenFromTheMenuAndTheCard) {
     card.DataButton->click();
     EXPECT_EQ(w.RealDataStar(), "ups And");
     EXPECT_EQ(w.Measurements().instruments.size(), 4u);
+    EXPECT_DOUBLE_EQ(w.FitPage->StarMassBox->value(), 1.31)
+        << "its planets weighed with the star's mass on the card (McArthur et al. 2010)";
     // The Sun's row has no measurements to open.
     for (std::size_t system = 0; system < RealSystems().size(); ++system)
         if (RealSystems()[system].ShortName.empty()) {
