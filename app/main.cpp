@@ -16,16 +16,12 @@
 #include "book/BookPlace.h"
 #include "book/BookSettings.h"
 #include "book/TAccessBox.h"
+#include "thisbook/Reopening.h"
 #include "thisbook/TThisBook.h"
 #include "thisbook/TeacherGuide.h"
 #include "forms/Artwork.h"
-#include "WorkFile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QIcon>
-#include <QTemporaryFile>
 #include <QPixmap>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -52,59 +48,6 @@ const char* const Usage =
     "  --teacher-guide FILE.pdf  write the teacher's guide to FILE.pdf and end\n"
     "  --help          print this text and end\n"
     "  --version       print the version and end\n";
-
-// The reader's work travels to the book reopened at a new zoom in a file of its own in the
-// temporary folder, named by this option; the reopened book reads it and removes it.
-constexpr std::string_view ResumeWorkOption = "--resume-work=";
-
-QString TemporaryWorkPattern() {
-    return QDir(QDir::tempPath()).filePath("doppler-spectroscopy-work-XXXXXX.json");
-}
-
-// The file the last --resume-work= names, or an empty text.
-QString ResumeWorkArgument(int argc, char* argv[]) {
-    QString path;
-    for (int i = 1; i < argc; ++i)
-        if (std::string_view arg(argv[i]); arg.starts_with(ResumeWorkOption))
-            path = QFile::decodeName(argv[i] + ResumeWorkOption.size());
-    return path;
-}
-
-// Writes `work` for the reopened book; the option that names it, or an empty text when
-// there is nothing to keep or it could not be written (which is said).
-std::string KeepWorkForRestart(const QJsonObject& work) {
-    if (work.isEmpty())
-        return {};
-    QTemporaryFile file(TemporaryWorkPattern());
-    file.setAutoRemove(false);
-    const QByteArray text = WorkFileText(work);
-    if (!file.open() || file.write(text) != text.size() || !file.flush()) {
-        std::fprintf(stderr, "The open work could not be kept for the new zoom: %s\n",
-                     file.errorString().toLocal8Bit().constData());
-        file.remove();
-        return {};
-    }
-    return std::string(ResumeWorkOption) + QFile::encodeName(file.fileName()).toStdString();
-}
-
-// Gives the reopened book the work kept for it, then removes the file, if it is one this
-// program wrote (a path given by hand is read, never removed).
-void TakeOverWork(TThisBook& book, const QString& path) {
-    QString refusal;
-    try {
-        refusal = book.RestoreWork(ReadWorkFile(path));
-    } catch (const EWorkFileRefusal& e) {
-        refusal = e.Reason();
-    }
-    const QFileInfo info(path);
-    if (info.absolutePath() == QFileInfo(QDir::tempPath()).absoluteFilePath() &&
-        info.fileName().startsWith("doppler-spectroscopy-work-"))
-        QFile::remove(path);
-    if (!refusal.isEmpty())
-        Application::ShowMessage(("The work open before the new zoom was not taken over: " +
-                                  refusal)
-                                     .toStdString());
-}
 
 // The file named after --teacher-guide, or an empty text when the option is absent.
 std::string TeacherGuideArgument(int argc, char* argv[]) {
@@ -156,14 +99,7 @@ int RunBook(int argc, char* argv[], const std::vector<char*>& original, bool zoo
         book->ZoomFitsScreen = zoomFitsScreen;
         Application::SetMainForm(book.get());
         std::unique_ptr<TAccessBox, void (*)(TForm*)> access(CreateForm<TAccessBox>(), TForm::Free);
-        book->show();
-        if (const std::optional<TBookPlace> place = ResumeArgumentOf(argc, argv))
-            book->Resume(*place);
-        else
-            book->Resume({.SystemColours = settings.SystemColours,
-                          .ScreenReader = settings.ScreenReader});
-        if (const QString work = ResumeWorkArgument(argc, argv); !work.isEmpty())
-            TakeOverWork(*book, work);
+        OpenBook(*book, argc, argv, settings);
         status = app.exec();
         const TBookPlace place = book->Place();
         settings.SystemColours = place.SystemColours;

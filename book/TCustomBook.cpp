@@ -20,6 +20,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
 #include <QTextDocument>
@@ -67,6 +68,14 @@ void TCustomBook::FormCreate() {
 
 std::vector<TKeepClear> TCustomBook::KeepClearAreas() const {
     std::vector<TKeepClear> areas{{frameGeometry(), 1}};
+    // The page arrows and the menus are what a reader reaches for next on any page; the
+    // menus, which the keyboard reaches too, give way first where a window cannot miss both.
+    std::vector<std::pair<const QWidget*, int>> controls{{MainMenu, 1}};
+    if (NavPanel)
+        controls.insert(controls.end(), {{NavPanel->BackButton, 2}, {NavPanel->NextButton, 2}});
+    for (const auto& [control, weight] : controls)
+        for (const TKeepClear& area : NeverCover(*control, weight))
+            areas.push_back(area);
     if (CurrentChapter && CurrentChapter->isVisible())
         for (const TKeepClear& area : CurrentChapter->KeepClearAreas())
             areas.push_back(area);

@@ -79,8 +79,8 @@ public:
     // The window's frame at 100 %: the client area, the menu bar and an allowance for the
     // window system's title bar and borders.
     static QSize DesignFrame();
-    // What a window opening over the book should leave clear: the book's frame, then what
-    // the open chapter names.
+    // What a window opening over the book should leave clear: the book's frame, the menu
+    // bar and the page arrows shown, then what the open chapter names.
     std::vector<TKeepClear> KeepClearAreas() const;
 
     // Opens chapter ChapterNumber at `page`; a negative page is the chapter's last page.

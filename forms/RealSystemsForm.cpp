@@ -10,13 +10,17 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
 #include <QTableWidget>
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
 
 constexpr int RowHeight = 21;
 constexpr int HeaderHeight = 38;
+// The book's client area and menu bar at 100 %, in pixels.
+constexpr int MaxClientHeight = 554 + 22;
 constexpr int ColumnWidths[] = {150, 66, 58, 84, 62, 66, 64, 72, 56};
 constexpr const char* Headings[] = {"System",  "Star mass\n(solar)", "Planet",
                                     "P (days)", "K (m/s)",            "e",
@@ -190,7 +194,22 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     f.CloseButton->SetImages(f.ButtonImages.get());
     f.CloseButton->NumGlyphs = 3;
     f.SetCancelButton(f.CloseButton);
-    f.SetClientSize(tableWidth + 24, top + 36 + 12);
+    // The card fits wherever the book does: no higher than the book's client area and menu
+    // bar. The table gives up the rows that do not fit and scrolls, widened by its scroll bar.
+    const int excess = top + 36 + 12 - MaxClientHeight;
+    int width = tableWidth + 24;
+    if (excess > 0) {
+        const int scrollBar = table.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        table.setGeometry(12, 12, tableWidth + scrollBar, tableHeight - excess);
+        for (QWidget* below : std::initializer_list<QWidget*>{
+                 f.NoteLabel, f.SourcesLabel, f.SetUpButton, f.SetUpLabel, f.DataButton,
+                 f.CloseButton})
+            below->move(below->x(), below->y() - excess);
+        top -= excess;
+        width += scrollBar;
+    }
+    f.SetClientSize(width, top + 36 + 12);
 
     QObject::connect(&table, &QTableWidget::itemSelectionChanged,
                      [&f] { f.SystemTableSelectionChange(); });

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <compare>
 #include <cstdlib>
 #include <limits>
 
@@ -14,12 +15,25 @@ namespace {
 // The gap left between a window and the one it opens beside.
 constexpr int Gap = 8;
 
-long long Covered(const QRect& frame, const std::vector<TKeepClear>& keep) {
-    long long cost = 0;
+// What a frame covers: the weights of the controls never to be covered that it touches
+// (a control half covered is as lost as a whole one), then the weighted pixels of the rest;
+// compared in that order.
+struct TCover {
+    long long Never = 0;
+    long long Weighted = 0;
+    auto operator<=>(const TCover&) const = default;
+};
+
+TCover Covered(const QRect& frame, const std::vector<TKeepClear>& keep) {
+    TCover cost;
     for (const TKeepClear& k : keep) {
         const QRect both = frame.intersected(k.Area);
-        if (!both.isEmpty())
-            cost += (long long)both.width() * both.height() * k.Weight;
+        if (both.isEmpty())
+            continue;
+        if (k.Never)
+            cost.Never += k.Weight;
+        else
+            cost.Weighted += (long long)both.width() * both.height() * k.Weight;
     }
     return cost;
 }
@@ -31,7 +45,27 @@ QRect AvailableFor(const QWidget& window) {
     return screen ? screen->availableGeometry() : QRect();
 }
 
+// Whether the window system has put a frame around the window (a title bar at least).
+bool Framed(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    return frame.contains(window.geometry()) && frame.top() < window.geometry().top();
+}
+
 } // namespace
+
+QRect ExpectedFrame(const QWidget& window) {
+    if (Framed(window))
+        return window.frameGeometry();
+    // Not yet framed: the window manager will frame it as it framed its owner.
+    const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+    if (!owner || !Framed(*owner))
+        return window.geometry();
+    const QRect ownerFrame = owner->frameGeometry(), ownerClient = owner->geometry();
+    return window.geometry().adjusted(ownerFrame.left() - ownerClient.left(),
+                                      ownerFrame.top() - ownerClient.top(),
+                                      ownerFrame.right() - ownerClient.right(),
+                                      ownerFrame.bottom() - ownerClient.bottom());
+}
 
 QRect ScreenArea(const QWidget& widget) {
     return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size());
@@ -63,12 +97,12 @@ QPoint LeastCoveringPlace(QSize size, const QRect& available,
         keep.empty() ? available.topLeft()
                      : QPoint(keep.front().Area.right() + 1 + Gap, keep.front().Area.top());
     QPoint best;
-    long long bestCost = std::numeric_limits<long long>::max();
+    TCover bestCost{std::numeric_limits<long long>::max(), 0};
     int bestDistance = std::numeric_limits<int>::max();
     for (int x : xs) {
         for (int y : ys) {
             const QRect frame = FitOnScreen(QRect(QPoint(x, y), size), available);
-            const long long cost = Covered(frame, keep);
+            const TCover cost = Covered(frame, keep);
             const int distance = (frame.topLeft() - preferred).manhattanLength();
             if (cost < bestCost || (cost == bestCost && distance < bestDistance)) {
                 best = frame.topLeft();
@@ -80,17 +114,22 @@ QPoint LeastCoveringPlace(QSize size, const QRect& available,
     return best;
 }
 
+std::vector<TKeepClear> NeverCover(const QWidget& widget, int weight) {
+    if (!widget.isVisible())
+        return {};
+    return {{ScreenArea(widget), weight, true}};
+}
+
 void KeepOnScreen(QWidget& window) {
-    const QRect frame = window.frameGeometry();
+    const QRect frame = ExpectedFrame(window);
     const QRect fitted = FitOnScreen(frame, AvailableFor(window));
     if (fitted.topLeft() != frame.topLeft())
-        window.move(window.pos() + (fitted.topLeft() - frame.topLeft()));
+        window.move(fitted.topLeft()); // a window's move places its frame
 }
 
 void PlaceWindow(QWidget& window, const std::vector<TKeepClear>& keep) {
-    const QRect frame = window.frameGeometry();
+    const QRect frame = ExpectedFrame(window);
     const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : nullptr;
     const QRect available = AvailableFor(owner ? *owner : window);
-    const QPoint place = LeastCoveringPlace(frame.size(), available, keep);
-    window.move(window.pos() + (place - frame.topLeft()));
+    window.move(LeastCoveringPlace(frame.size(), available, keep));
 }

@@ -138,20 +138,40 @@ void TForm::showEvent(QShowEvent* e) {
         }
     }
     if (isWindow() && !e->spontaneous()) {
-        const bool place = KeepClear && !placedOnce_;
-        placedOnce_ = placedOnce_ || place;
-        const auto settle = [this, place] {
-            if (place)
-                PlaceWindow(*this, KeepClear());
-            else
-                KeepOnScreen(*this);
-        };
-        settle();
-        // The window system tells the frame's size only once the window is up.
-        QMetaObject::invokeMethod(this, settle, Qt::QueuedConnection);
+        placing_ = KeepClear && !placedOnce_;
+        placedOnce_ = placedOnce_ || placing_;
+        Settle();
+        // The window system may tell the frame only once the window is up.
+        QMetaObject::invokeMethod(this, [this] { Settle(); }, Qt::QueuedConnection);
     }
     if (OnShow && !e->spontaneous())
         OnShow();
+}
+
+namespace {
+
+QMargins FrameMargins(const QWidget& window) {
+    const QRect frame = window.frameGeometry(), client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+} // namespace
+
+void TForm::Settle() {
+    settledMargins_ = FrameMargins(*this);
+    if (placing_)
+        PlaceWindow(*this, KeepClear());
+    else
+        KeepOnScreen(*this);
+}
+
+void TForm::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    // A window manager frames a window some time after it is shown, and only then is its
+    // title bar known: the window is placed again by its whole frame.
+    if (isWindow() && isVisible() && FrameMargins(*this) != settledMargins_)
+        Settle();
 }
 
 void TForm::closeEvent(QCloseEvent* e) {

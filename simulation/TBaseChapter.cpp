@@ -122,6 +122,10 @@ std::vector<TKeepClear> TBaseChapter::KeepClearAreas() const {
     std::vector<TKeepClear> areas = TThisChapter::KeepClearAreas();
     areas.push_back({ScreenArea(*wp), 4});
     areas.push_back({ScreenArea(*wpGraph), 2});
+    // The buttons the pages ask the reader to press.
+    for (const QWidget* button : {StartButton, StopButton, ResetButton})
+        for (const TKeepClear& area : NeverCover(*button, 2))
+            areas.push_back(area);
     return areas;
 }
 

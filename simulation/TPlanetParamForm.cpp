@@ -4,6 +4,7 @@
 
 #include "forms/PlanetParamForm.h"
 #include "Precondition.h"
+#include "book/TCustomBook.h"
 #include "model/ParamSliders.h"
 #include "simulation/TBaseChapter.h"
 
@@ -35,6 +36,9 @@ TPlanetParamForm::TPlanetParamForm(TBaseChapter* owner) : TForm(owner), Chapter(
     DefinePlanetParamForm(*this);
     // Beside the book, or over what of it the student needs least while moving the sliders.
     KeepClear = [this] {
+        if (const auto* book = dynamic_cast<const TCustomBook*>(Chapter->window());
+            book && book->CurrentChapter == Chapter)
+            return book->KeepClearAreas();
         std::vector<TKeepClear> areas{{Chapter->window()->frameGeometry(), 1}};
         for (const TKeepClear& area : Chapter->KeepClearAreas())
             areas.push_back(area);

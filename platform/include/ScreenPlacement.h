@@ -12,10 +12,18 @@
 class QWidget;
 
 // A part of the screen that a window opening should leave uncovered, and how much it matters.
+// A control the reader uses next (a button the page asks for, the page arrows, the menus) is
+// `Never` covered where any place avoids it: a place touching controls of less weight wins
+// over any place covering less of the rest.
 struct TKeepClear {
     QRect Area;
     int Weight = 1;
+    bool Never = false;
 };
+
+// The window's frame on the screen, title bar and borders included. Until the window
+// manager has framed it, the frame its owner window has is expected.
+QRect ExpectedFrame(const QWidget& window);
 
 // Where the widget stands on the screen.
 QRect ScreenArea(const QWidget& widget);
@@ -24,12 +32,18 @@ QRect ScreenArea(const QWidget& widget);
 // area keeps its top-left corner on the area.
 QRect FitOnScreen(const QRect& frame, const QRect& available);
 
-// The top-left corner for a frame of `size` within `available` that covers least of `keep`
-// (the sum of each area covered times its weight); among equal places, the one nearest to
-// the right of the first area, top edges aligned.
+// The top-left corner for a frame of `size` within `available` that covers least of `keep`:
+// first the least sum of the weights of the controls never to be covered that it touches,
+// then the least sum of each other area covered times its weight; among equal places, the
+// one nearest to the right of the first area, top edges aligned.
 QPoint LeastCoveringPlace(QSize size, const QRect& available, const std::vector<TKeepClear>& keep);
 
-// Moves the window wholly onto the available area of its screen.
+// The area of a control on the screen, never to be covered by a window opening over it,
+// with its weight among such controls; nothing while it is hidden.
+std::vector<TKeepClear> NeverCover(const QWidget& widget, int weight);
+
+// Moves the window, by its frame (title bar and borders included), wholly onto the available
+// area of its screen.
 void KeepOnScreen(QWidget& window);
 
 // Moves the window, by its frame, to the least covering place on its owner's screen.

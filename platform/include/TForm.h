@@ -12,6 +12,7 @@
 #include "TColor.h"
 #include "TFont.h"
 
+#include <QMargins>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -76,8 +77,13 @@ protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
 
 private:
+    // Moves the window wholly onto its screen, or, at its first showing with KeepClear set,
+    // to where it covers least; by its frame as the window system knows it now.
+    void Settle();
+
     TColor color_ = clBtnFace;
     TFont font_;
     TBorderStyle borderStyle_ = bsSizeable;
@@ -86,6 +92,10 @@ private:
     bool destroyed_ = false;
     bool centredOnce_ = false;
     bool placedOnce_ = false;
+    // The showing places the window where it covers least (rather than only on the screen).
+    bool placing_ = false;
+    // The frame's margins when the window was last settled.
+    QMargins settledMargins_;
     int modalResult_ = mrNone;
     QEventLoop* modalLoop_ = nullptr;
     QAbstractButton* defaultButton_ = nullptr;

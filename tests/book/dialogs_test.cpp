@@ -3,25 +3,36 @@
 // The book's modeless windows: where they open, and how they close.
 
 #include "BookFixture.h"
+#include "ClearOfControls.h"
 
 #include "realsystems/TRealSystemsForm.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
+#include "book/TNavPanel.h"
 #include "spectrum/TSpectrumForm.h"
 
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <functional>
+#include <utility>
 
 namespace {
 
-long long Covered(const QRect& frame, const std::vector<TKeepClear>& keep) {
-    long long cost = 0;
+// The weight of the controls never to be covered that a frame touches, then the weighted
+// pixels it covers of the rest.
+std::pair<long long, long long> Covered(const QRect& frame, const std::vector<TKeepClear>& keep) {
+    std::pair<long long, long long> cost;
     for (const TKeepClear& k : keep) {
         const QRect both = frame.intersected(k.Area);
-        cost += both.isEmpty() ? 0 : (long long)both.width() * both.height() * k.Weight;
+        if (both.isEmpty())
+            continue;
+        if (k.Never)
+            cost.first += k.Weight;
+        else
+            cost.second += (long long)both.width() * both.height() * k.Weight;
     }
     return cost;
 }
@@ -74,7 +85,8 @@ TEST_F(DialogsTest, EachClosesWithEscapeAndWithItsCloseButton) {
 TEST_F(DialogsTest, EachOpensOnTheScreenCoveringLessOfThePageThanItsDesignPlace) {
     const QRect screen = book->screen()->availableGeometry();
     const std::vector<TKeepClear> page = book->KeepClearAreas();
-    ASSERT_EQ(page.size(), 4u) << "the book, the text, the view and the graph";
+    ASSERT_EQ(page.size(), 10u) << "the book, the menus, the page arrows, the text, the view, "
+                                   "the graph, and Start, Stop and Reset";
     for (const Window& w : windows()) {
         SCOPED_TRACE(w.name);
         w.open();
@@ -86,6 +98,29 @@ TEST_F(DialogsTest, EachOpensOnTheScreenCoveringLessOfThePageThanItsDesignPlace)
         if (w.form() != sim().ParamForm)
             design.moveCenter(screen.center());
         EXPECT_LE(Covered(frame, page), Covered(FitOnScreen(design, screen), page));
+        w.close()->click();
+    }
+}
+
+TEST_F(DialogsTest, NoneCoversTheControlsANextStepUsesWhereItCanMissThem) {
+    // At 1024 x 768 and 1920 x 1080 at the zoom that fits the screen, where ctest runs this
+    // suite again.
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
+        GTEST_SKIP() << "runs on the screens of the suite's zoomed runs";
+    const clear_of_controls::TControls controls{{"back", book->NavPanel->BackButton},
+                                                {"forward", book->NavPanel->NextButton},
+                                                {"Start", sim().StartButton},
+                                                {"Stop", sim().StopButton},
+                                                {"Reset", sim().ResetButton},
+                                                {"the menus", book->MainMenu}};
+    ASSERT_TRUE(sim().StartButton->isVisible());
+    for (const Window& w : windows()) {
+        SCOPED_TRACE(w.name);
+        w.open();
+        QApplication::processEvents();
+        EXPECT_EQ(clear_of_controls::Fault(w.form()->frameGeometry(),
+                                           book->screen()->availableGeometry(), controls),
+                  "");
         w.close()->click();
     }
 }

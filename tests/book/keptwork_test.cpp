@@ -7,6 +7,8 @@
 
 #include "JsonFiles.h"
 #include "WorkFile.h"
+#include "book/BookPlace.h"
+#include "thisbook/Reopening.h"
 #include "observing/TObservingRunForm.h"
 #include "observing/TOrbitFitPage.h"
 #include "simulation/SystemKeeper.h"
@@ -20,8 +22,11 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QDir>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <functional>
+#include <tuple>
 
 class KeptWorkTest : public BookTest {
 protected:
@@ -212,17 +217,28 @@ TEST_F(KeptWorkTest, ABookReopenedAtAnotherZoomTakesOverTheSystemAndTheRun) {
     const TSystemState system = CaptureSystem(c);
     const auto data = run.Measurements().data;
     const double rms = run.FitPage->Solution()->rms_mps;
-    const TBookPlace place = book->Place();
-    // Through the file's text, as the restart carries it.
-    WriteBytes(path("restart.json"), WorkFileText(book->KeptWork()));
+    // The command line the restart builds: the place, then the work in a file of its own.
+    char program[] = "doppler-spectroscopy";
+    char* before[] = {program, nullptr};
+    std::vector<std::string> line = ReopenArguments(1, before, 150, book->Place());
+    const std::string work = KeepWorkForRestart(book->KeptWork());
+    ASSERT_TRUE(work.starts_with(ResumeWorkOption)) << work;
+    const QString file = QFile::decodeName(work.substr(ResumeWorkOption.size()).c_str());
+    ASSERT_TRUE(QFile::exists(file));
+    line.push_back(work);
     book->close();
+    const std::size_t said = dialogs.messages.size();
 
     TForm::Free(book);
     book = CreateForm<TThisBook>();
     Application::SetMainForm(book);
-    book->show();
-    book->Resume(place);
-    EXPECT_EQ(book->RestoreWork(ReadWorkFile(path("restart.json"))), QString());
+    std::vector<char*> args;
+    for (std::string& arg : line)
+        args.push_back(arg.data());
+    OpenBook(*book, int(args.size()), args.data(), TBookSettings{});
+    EXPECT_EQ(dialogs.messages.size(), said) << dialogs.messages.back();
+    EXPECT_FALSE(QFile::exists(file)) << "the reopened book removes the file kept for it";
+    EXPECT_TRUE(book->isVisible());
     auto* reopened = dynamic_cast<TBaseChapter*>(chapter());
     ASSERT_NE(reopened, nullptr);
     EXPECT_EQ(CaptureSystem(*reopened), system);
@@ -234,4 +250,32 @@ TEST_F(KeptWorkTest, ABookReopenedAtAnotherZoomTakesOverTheSystemAndTheRun) {
     EXPECT_EQ(book->ObservingRunForm->FitPage->Solution()->rms_mps, rms);
     book->ObservingRunForm->WaitForPeriodogram();
     book->ObservingRunForm->FitPage->WaitForFit();
+}
+
+TEST_F(KeptWorkTest, AReopenedBookRemovesOnlyTheWorkFileItsRestartWrote) {
+    // A file of the restart's own name that is refused is said and removed all the same; a
+    // file given by hand is read and kept wherever it lies.
+    QTemporaryFile own(QDir(QDir::tempPath()).filePath("doppler-spectroscopy-work-XXXXXX.json"));
+    own.setAutoRemove(false);
+    ASSERT_TRUE(own.open());
+    own.write("{}");
+    own.close();
+    const QString ownFile = own.fileName();
+    const std::string kept = std::string(ResumeWorkOption) + ownFile.toStdString();
+    WriteBytes(path("mine.json"), "{}");
+    const std::string byHand = std::string(ResumeWorkOption) + path("mine.json").toStdString();
+    for (const auto& [option, file, removed] :
+         {std::tuple{kept, ownFile, true}, std::tuple{byHand, path("mine.json"), false}}) {
+        SCOPED_TRACE(option);
+        dialogs.messages.clear();
+        char program[] = "doppler-spectroscopy";
+        std::string argument = option;
+        char* args[] = {program, argument.data(), nullptr};
+        OpenBook(*book, 2, args, TBookSettings{});
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_TRUE(QString::fromStdString(dialogs.messages[0])
+                        .startsWith("The work open before the new zoom was not taken over: "))
+            << dialogs.messages[0];
+        EXPECT_EQ(QFile::exists(file), !removed);
+    }
 }

@@ -71,3 +71,32 @@ TEST(ScreenPlacement, WithoutRoomItCoversTheLeastOfWhatMatters) {
             ASSERT_GE(other, cost) << "at " << x << ", " << y;
         }
 }
+
+TEST(ScreenPlacement, ADialogMissesTheControlsANextStepUsesWhereAnyPlaceDoes) {
+    // Every place covers the book alike; the page text on its left matters more. By weight
+    // alone the dialog would stand at the top right, over the Start button.
+    const QRect screen(0, 0, 1000, 400);
+    const QRect text(0, 0, 500, 400);
+    const QRect start(800, 50, 60, 30);
+    const QSize dialog(300, 200);
+    const QPoint byWeight = LeastCoveringPlace(dialog, screen, {{screen, 1}, {text, 4}});
+    ASSERT_TRUE(QRect(byWeight, dialog).intersects(start)) << "the case tests nothing";
+    const QRect placed(
+        LeastCoveringPlace(dialog, screen, {{screen, 1}, {text, 4}, {start, 2, true}}), dialog);
+    EXPECT_FALSE(placed.intersects(start));
+    EXPECT_EQ(Overlap(placed, text), 0) << "and still clear of the text";
+}
+
+TEST(ScreenPlacement, WhereNoPlaceMissesEveryControlTheMenusGiveWayFirst) {
+    // A dialog nearly as high as the screen meets the menu bar or the page arrows.
+    const QRect screen(0, 0, 1000, 400);
+    const QRect menus(0, 0, 1000, 15);
+    const QRect back(0, 370, 100, 30), forward(100, 370, 900, 30);
+    const QRect placed(LeastCoveringPlace(QSize(300, 360), screen,
+                                          {{screen, 1}, {menus, 1, true}, {back, 2, true},
+                                           {forward, 2, true}}),
+                       QSize(300, 360));
+    EXPECT_TRUE(screen.contains(placed));
+    EXPECT_FALSE(placed.intersects(back));
+    EXPECT_FALSE(placed.intersects(forward));
+}
