@@ -24,41 +24,72 @@ double Wrapped(double x) {
     return r <= -Pi ? r + TwoPi : r;
 }
 
+// Turns (sin E, cos E) on by a small step d of E without calling sine and cosine: their
+// series to d^7 and d^8 are exact in doubles for |d| < 1e-3, and every Newton step after the
+// first few is that small.
+constexpr double SmallStep = 1e-3;
+
+void TurnBy(double d, double& s, double& c) {
+    const double d2 = d * d;
+    const double sinD = d * (1.0 - d2 / 6.0 * (1.0 - d2 / 20.0 * (1.0 - d2 / 42.0)));
+    const double cosD = 1.0 - d2 / 2.0 * (1.0 - d2 / 12.0 * (1.0 - d2 / 30.0));
+    const double turned = s * cosD + c * sinD;
+    c = c * cosD - s * sinD;
+    s = turned;
+}
+
 // E for 0 <= M <= pi. E - M = e sin E lies in [0, e], so [M, min(pi, M + e)] holds the
 // root; f(E) = E - e sin E - M rises there, so a Newton step that leaves the bracket is
 // replaced by bisection.
-double SolveHalfTurn(double M, double e) {
+TEccentricAnomaly SolveHalfTurn(double M, double e) {
     double lo = M;
     double hi = std::min(Pi, M + e);
     // Danby's start, good for every e; clamped into the bracket.
     double E = std::clamp(M + 0.85 * e, lo, hi);
+    double s = std::sin(E), c = std::cos(E);
     for (int i = 0; i < MaxIterations; ++i) {
-        const double f = E - e * std::sin(E) - M;
+        const double f = E - e * s - M;
         if (f == 0.0)
-            return E;
+            return {E, s, c};
         if (f > 0.0)
             hi = E;
         else
             lo = E;
-        const double slope = 1.0 - e * std::cos(E);
+        const double slope = 1.0 - e * c;
         double next = E - f / slope;
         if (!(next > lo && next < hi))
             next = 0.5 * (lo + hi);
-        if (std::abs(next - E) <= 4e-16 * std::max(1.0, std::abs(E)))
-            return next;
+        const double step = next - E;
         E = next;
+        if (std::abs(step) < SmallStep) {
+            TurnBy(step, s, c);
+        } else {
+            s = std::sin(E);
+            c = std::cos(E);
+        }
+        if (std::abs(step) <= 4e-16 * std::max(1.0, std::abs(E)))
+            return {E, s, c};
     }
-    return E;
+    return {E, s, c};
 }
 
 } // namespace
 
-double EccentricAnomaly(double meanAnomaly_rad, double ecc) {
+TEccentricAnomaly SolveKepler(double meanAnomaly_rad, double ecc) {
     PRECONDITION(std::isfinite(meanAnomaly_rad));
     PRECONDITION(ecc >= 0.0 && ecc < 1.0);
     const double M = Wrapped(meanAnomaly_rad);
-    const double E = M >= 0.0 ? SolveHalfTurn(M, ecc) : -SolveHalfTurn(-M, ecc);
-    return E + (meanAnomaly_rad - M);
+    TEccentricAnomaly solved = SolveHalfTurn(std::abs(M), ecc);
+    if (M < 0.0) {
+        solved.E_rad = -solved.E_rad;
+        solved.sinE = -solved.sinE;
+    }
+    solved.E_rad += meanAnomaly_rad - M;
+    return solved;
+}
+
+double EccentricAnomaly(double meanAnomaly_rad, double ecc) {
+    return SolveKepler(meanAnomaly_rad, ecc).E_rad;
 }
 
 double TrueAnomaly(double eccentricAnomaly_rad, double ecc) {
@@ -77,12 +108,11 @@ double MeanAnomaly(const TRadialVelocityElements& planet, double t_days) {
 
 double RadialVelocity_mps(const TRadialVelocityElements& planet, double t_days) {
     const double e = planet.ecc;
-    const double E = EccentricAnomaly(MeanAnomaly(planet, t_days), e);
+    const TEccentricAnomaly E = SolveKepler(MeanAnomaly(planet, t_days), e);
     // cos nu and sin nu straight from E, without an arctangent.
-    const double cosE = std::cos(E);
-    const double denominator = 1.0 - e * cosE;
-    const double cosNu = (cosE - e) / denominator;
-    const double sinNu = std::sqrt(1.0 - e * e) * std::sin(E) / denominator;
+    const double denominator = 1.0 - e * E.cosE;
+    const double cosNu = (E.cosE - e) / denominator;
+    const double sinNu = std::sqrt(1.0 - e * e) * E.sinE / denominator;
     const double cosW = std::cos(planet.omega_rad);
     const double sinW = std::sin(planet.omega_rad);
     return planet.K_mps * (cosNu * cosW - sinNu * sinW + e * cosW);

@@ -27,6 +27,15 @@ struct TRadialVelocityElements {
 // always holds the root, so it converges for every such e and M.
 double EccentricAnomaly(double meanAnomaly_rad, double ecc);
 
+// The eccentric anomaly as above with its sine and cosine, which the iteration has at hand:
+// the velocity needs them, and working them out again costs as much as the iteration.
+struct TEccentricAnomaly {
+    double E_rad = 0.0;
+    double sinE = 0.0;
+    double cosE = 1.0;
+};
+TEccentricAnomaly SolveKepler(double meanAnomaly_rad, double ecc);
+
 // The true anomaly (rad, -pi to pi) at eccentric anomaly E (rad) for 0 <= e < 1.
 double TrueAnomaly(double eccentricAnomaly_rad, double ecc);
 

@@ -131,9 +131,9 @@ std::vector<TOrbitShape> ShapesOf(std::span<const TPlanetParameters> planets) {
 double PlanetVelocity(const TPlanetParameters& p, const TOrbitShape& shape, double tau,
                       double* gradient) {
     const double e = shape.e, cosW = shape.cosW, sinW = shape.sinW, n = shape.n;
-    const double E = kepler::EccentricAnomaly(shape.meanAtReference + n * tau, e);
-    const double cosE = std::cos(E);
-    const double sinE = std::sin(E);
+    const kepler::TEccentricAnomaly E = kepler::SolveKepler(shape.meanAtReference + n * tau, e);
+    const double cosE = E.cosE;
+    const double sinE = E.sinE;
     const double den = 1.0 - e * cosE;
     const double beta = shape.beta;
     const double cosNu = (cosE - e) / den;

@@ -64,6 +64,21 @@ TEST(Kepler, EccentricAnomalySolvesTheEquationEverywhere) {
     }
 }
 
+// The sine and cosine handed out with E are those of E, in every turn, however many small
+// steps the iteration turned them on by.
+TEST(Kepler, TheSolutionsSineAndCosineAreThoseOfE) {
+    for (double e : {0.0, 0.01, 0.3, 0.9, 0.99}) {
+        for (int i = -1000; i <= 1000; ++i) {
+            const double M = i * 0.0377 + (i % 7) * 1e-5;
+            const TEccentricAnomaly solved = SolveKepler(M, e);
+            SCOPED_TRACE("e = " + std::to_string(e) + ", M = " + std::to_string(M));
+            ASSERT_EQ(solved.E_rad, EccentricAnomaly(M, e));
+            ASSERT_NEAR(solved.sinE, std::sin(solved.E_rad), 1e-14);
+            ASSERT_NEAR(solved.cosE, std::cos(solved.E_rad), 1e-14);
+        }
+    }
+}
+
 TEST(Kepler, TrueAnomalyFromTheEccentricAnomaly) {
     EXPECT_DOUBLE_EQ(TrueAnomaly(1.2, 0.0), 1.2);
     EXPECT_DOUBLE_EQ(TrueAnomaly(0.0, 0.9), 0.0);
