@@ -15,29 +15,6 @@ namespace {
 // The gap left between a window and the one it opens beside.
 constexpr int Gap = 8;
 
-// What a frame covers: the weights of the controls never to be covered that it touches
-// (a control half covered is as lost as a whole one), then the weighted pixels of the rest;
-// compared in that order.
-struct TCover {
-    long long Never = 0;
-    long long Weighted = 0;
-    auto operator<=>(const TCover&) const = default;
-};
-
-TCover Covered(const QRect& frame, const std::vector<TKeepClear>& keep) {
-    TCover cost;
-    for (const TKeepClear& k : keep) {
-        const QRect both = frame.intersected(k.Area);
-        if (both.isEmpty())
-            continue;
-        if (k.Never)
-            cost.Never += k.Weight;
-        else
-            cost.Weighted += (long long)both.width() * both.height() * k.Weight;
-    }
-    return cost;
-}
-
 QRect AvailableFor(const QWidget& window) {
     const QScreen* screen = window.screen();
     if (!screen)
@@ -80,6 +57,20 @@ QRect FitOnScreen(const QRect& frame, const QRect& available) {
     fitted.moveTop(std::max(available.top(),
                             std::min(frame.top(), available.bottom() + 1 - frame.height())));
     return fitted;
+}
+
+TCover Covered(const QRect& frame, const std::vector<TKeepClear>& keep) {
+    TCover cost;
+    for (const TKeepClear& k : keep) {
+        const QRect both = frame.intersected(k.Area);
+        if (both.isEmpty())
+            continue;
+        if (k.Never)
+            cost.Never += k.Weight;
+        else
+            cost.Weighted += (long long)both.width() * both.height() * k.Weight;
+    }
+    return cost;
 }
 
 QPoint LeastCoveringPlace(QSize size, const QRect& available,

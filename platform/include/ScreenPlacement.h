@@ -32,6 +32,17 @@ QRect ScreenArea(const QWidget& widget);
 // area keeps its top-left corner on the area.
 QRect FitOnScreen(const QRect& frame, const QRect& available);
 
+// What a frame covers: the weights of the controls never to be covered that it touches
+// (a control half covered is as lost as a whole one), then the weighted pixels of the rest;
+// compared in that order.
+struct TCover {
+    long long Never = 0;
+    long long Weighted = 0;
+    auto operator<=>(const TCover&) const = default;
+};
+
+TCover Covered(const QRect& frame, const std::vector<TKeepClear>& keep);
+
 // The top-left corner for a frame of `size` within `available` that covers least of `keep`:
 // first the least sum of the weights of the controls never to be covered that it touches,
 // then the least sum of each other area covered times its weight; among equal places, the

@@ -17,27 +17,6 @@
 #include <QScreen>
 #include <QTest>
 #include <functional>
-#include <utility>
-
-namespace {
-
-// The weight of the controls never to be covered that a frame touches, then the weighted
-// pixels it covers of the rest.
-std::pair<long long, long long> Covered(const QRect& frame, const std::vector<TKeepClear>& keep) {
-    std::pair<long long, long long> cost;
-    for (const TKeepClear& k : keep) {
-        const QRect both = frame.intersected(k.Area);
-        if (both.isEmpty())
-            continue;
-        if (k.Never)
-            cost.first += k.Weight;
-        else
-            cost.second += (long long)both.width() * both.height() * k.Weight;
-    }
-    return cost;
-}
-
-} // namespace
 
 class DialogsTest : public BookTest {
 protected:
