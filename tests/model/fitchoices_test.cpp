@@ -197,6 +197,14 @@ TEST(FitChoices, JitterMaximisesTheLikelihood) {
     EXPECT_TRUE(std::isinf(fit::JitterUncertainty(0.0, e2)));
 }
 
+// With n equal errors sigma the fitted variance v = sigma^2 + s^2 is a sample variance, whose
+// spread is v sqrt(2 / n); carried to s by ds = dv / (2 s) that is v / (s sqrt(2 n)).
+TEST(FitChoices, JitterUncertaintyIsThatOfASampleVariance) {
+    const std::vector<double> e2(8, 4.0);
+    const double s = 3.0, v = 4.0 + 9.0;
+    EXPECT_NEAR(fit::JitterUncertainty(s, e2), v / (s * std::sqrt(2.0 * 8.0)), 1e-12);
+}
+
 // Two circular planets at 2:1: the periodogram's peaks lead to one of them, and a period the
 // student types finds the other, each with a delta BIC and false-alarm probability that
 // call it real.

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "model/MeasurementLimits.h"
 #include "model/MeasurementsCsv.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -122,6 +124,13 @@ TEST(MeasurementsCsv, WrittenDataReadBackExactly) {
     ASSERT_TRUE(again.ok);
     EXPECT_EQ(again.set.timeOffset_days, data[0].t_days);
     EXPECT_EQ(again.set.data[1].v_mps, data[2].v_mps) << "sorted by time";
+}
+
+// The shortest span itself is accepted: a file can only come near it through decimals.
+TEST(MeasurementsCsv, SpanOfExactlyTheShortestIsAccepted) {
+    EXPECT_EQ(SpanRefusal(MinSpan_days), "");
+    EXPECT_EQ(SpanRefusal(0.0), "");
+    EXPECT_NE(SpanRefusal(std::nextafter(MinSpan_days, 0.0)), "");
 }
 
 // Each bound of MeasurementLimits.h read from a file: the value at the bound is taken, the
