@@ -107,8 +107,9 @@ int RunBook(int argc, char* argv[], const std::vector<char*>& original, bool zoo
         if (book->ZoomChosen)
             settings.Zoom = book->ZoomFitsScreen
                                 ? std::nullopt
-                                : std::optional<int>(book->ZoomRequested ? book->ZoomRequested
-                                                                         : zoom::Current());
+                                : std::optional<int>(book->ZoomRequested && !book->MaximiseRequested
+                                                         ? book->ZoomRequested
+                                                         : zoom::Current());
         if (book->ZoomRequested) {
             reopen = ReopenArguments(int(original.size()), const_cast<char**>(original.data()),
                                      book->ZoomRequested, place);

@@ -28,6 +28,7 @@ std::optional<TBookPlace> Parse(std::string_view text) {
         case 'p': place.SplashLeft = true; break;
         case 'c': place.SystemColours = true; break;
         case 's': place.ScreenReader = true; break;
+        case 'm': place.Maximised = true; break;
         default: return std::nullopt;
         }
     }
@@ -47,6 +48,8 @@ std::string ResumeArgument(const TBookPlace& place) {
         arg += 'c';
     if (place.ScreenReader)
         arg += 's';
+    if (place.Maximised)
+        arg += 'm';
     return arg;
 }
 

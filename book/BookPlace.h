@@ -4,7 +4,8 @@
 // Where the reader is in the book and the reader's options: what a book reopened at another
 // zoom takes over from the one it replaces. It travels as one command-line argument,
 // "--resume=<chapter>:<page>:<flags>", flags being letters: 'k' a chapter kept under the
-// contents page, 'c' the system's colours, 's' screen reader support, 'p' the splash passed.
+// contents page, 'c' the system's colours, 's' screen reader support, 'p' the splash passed,
+// 'm' the window maximised.
 
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@ struct TBookPlace {
     bool SplashLeft = false;
     bool SystemColours = false;
     bool ScreenReader = false;
+    bool Maximised = false;
 
     bool operator==(const TBookPlace&) const = default;
 };

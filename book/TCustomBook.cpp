@@ -24,6 +24,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QTextDocument>
+#include <QWindowStateChangeEvent>
 
 class TCustomBook::ScreenReaderWatch final : public QAccessible::ActivationObserver {
 public:
@@ -130,6 +131,19 @@ void TCustomBook::mnitZoomClick(int percent) {
         return;
     ZoomRequested = percent;
     Close();
+}
+
+void TCustomBook::changeEvent(QEvent* e) {
+    TForm::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange || !isVisible() || !isMaximized() ||
+        (static_cast<QWindowStateChangeEvent*>(e)->oldState() & Qt::WindowMaximized))
+        return;
+    if (FitZoom() <= zoom::Current())
+        return;
+    MaximiseRequested = true;
+    ZoomRequested = FitZoom();
+    // Not from inside the window system's event: the window closes once it is handled.
+    QMetaObject::invokeMethod(this, [this] { Close(); }, Qt::QueuedConnection);
 }
 
 void TCustomBook::mnitZoomFitClick() {

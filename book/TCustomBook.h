@@ -75,6 +75,9 @@ public:
     bool ZoomFitsScreen = false;
     // The reader chose a zoom (a level or "Fit to screen") in this run, to be remembered.
     bool ZoomChosen = false;
+    // The reader maximised the window, which closed to reopen maximised at the zoom that
+    // fills the screen (not remembered as a choice).
+    bool MaximiseRequested = false;
 
     // The window's frame at 100 %: the client area, the menu bar and an allowance for the
     // window system's title bar and borders.
@@ -116,6 +119,10 @@ public:
     // Page Down / Alt+Right and Page Up / Alt+Left press the forward and back buttons while
     // they are shown, unless the focused control takes the key.
     bool eventFilter(QObject* watched, QEvent* e) override;
+    // Maximising the shown window scales the book to fill the screen: the window closes to
+    // reopen at FitZoom(), when that is larger than the zoom in force; otherwise the page
+    // stays centred. The program's own maximising, before the window shows, does neither.
+    void changeEvent(QEvent* e) override;
 
     void PrintClientArea(QPageLayout::Orientation orientation);
     // The print dialog's choices, kept for the run; "Print on white" starts unticked.

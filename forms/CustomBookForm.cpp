@@ -17,13 +17,17 @@ void DefineCustomBookForm(TCustomBook& f) {
     auto* layout = new QVBoxLayout(&f);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // No smaller than the page; larger only when maximised, the page then centred until the
+    // book reopens at the zoom that fills the screen.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     f.MainMenu = new QMenuBar(&f);
     layout->setMenuBar(f.MainMenu);
     f.Client = new QWidget(&f);
     f.Client->setFixedSize(792, 554);
-    layout->addWidget(f.Client);
+    layout->addWidget(f.Client, 0, Qt::AlignCenter);
     f.SetBorderStyle(bsSingle);
+    f.setWindowFlag(Qt::WindowMaximizeButtonHint);
+    f.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     f.SetCentred(true);
 
     f.ContentsPanel = new QFrame(f.Client);

@@ -63,8 +63,12 @@ std::string KeepWorkForRestart(const QJsonObject& work) {
 }
 
 void OpenBook(TThisBook& book, int argc, char* argv[], const TBookSettings& settings) {
-    book.show();
-    if (const std::optional<TBookPlace> place = ResumeArgumentOf(argc, argv))
+    const std::optional<TBookPlace> place = ResumeArgumentOf(argc, argv);
+    if (place && place->Maximised)
+        book.showMaximized();
+    else
+        book.show();
+    if (place)
         book.Resume(*place);
     else
         book.Resume({.SystemColours = settings.SystemColours,

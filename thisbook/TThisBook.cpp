@@ -125,6 +125,7 @@ TBookPlace TThisBook::Place() const {
     place.ChapterUnderContents = CurrentChapter && !ContentsPanel->isHidden();
     place.SplashLeft = SplashScreen->isHidden();
     place.SystemColours = WindowsColours;
+    place.Maximised = isMaximized();
     const TAccessBox* box = AccessBox();
     place.ScreenReader = box && box->TabCheck->isChecked();
     return place;
