@@ -126,8 +126,9 @@ void defineViewControls(TBaseChapter& f) {
         slider(f.ControlPanel, Qt::Horizontal, QRect(44, 28, 90, 30), 0, 157, 10, 18, 157);
     f.StaticText1 = label(f.ControlPanel, 46, 58, "0°");
     f.StaticText2 = labelEndingAt(f.ControlPanel, 134, 58, "90°");
-    f.thetatrack = slider(f.ControlPanel, Qt::Horizontal, QRect(40, 84, 97, 30), 0, 628, 10, 78, 0);
-    f.StaticText3 = label(f.ControlPanel, 42, 114, "0°");
+    // Clear of the picture beside it, whose tip the handle at 0 would otherwise cover.
+    f.thetatrack = slider(f.ControlPanel, Qt::Horizontal, QRect(44, 84, 93, 30), 0, 628, 10, 78, 0);
+    f.StaticText3 = label(f.ControlPanel, 46, 114, "0°");
     f.StaticText4 = labelEndingAt(f.ControlPanel, 137, 114, "360°");
     f.ZoomSlider = slider(f.ControlPanel, Qt::Vertical, QRect(162, 23, 25, 90), 1, 100, 10, 0, 50);
     // Position 1, the closest view, stands at the top.

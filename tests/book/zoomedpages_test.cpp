@@ -4,21 +4,35 @@
 // level from 50 to 200 %): the text of each page, question and control lies inside its box,
 // as measured by the layout, every control inside the window and inside the control that
 // holds it, and the window is drawn whole
-// at its device pixels, as it is at one pixel a pixel. A zoom below 100 % runs on a screen
+// at its device pixels, as it is at one pixel a pixel, and no control stands on another (nor
+// on a text box's text); the same for every dialog. A zoom below 100 % runs on a screen
 // of doubled pixels, the only kind that draws it.
 
 #include "BookFixture.h"
 
+#include "book/TAboutBox.h"
+#include "observing/TObservingRunForm.h"
+#include "realsystems/TRealSystemsForm.h"
+#include "simulation/TBaseChapter.h"
+#include "simulation/TPlanetParamForm.h"
+#include "spectrum/TSpectrumForm.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <string>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -93,6 +107,66 @@ void ExpectDrawnWhole(QWidget& window, const QWidget* parked) {
     }
 }
 
+std::string Named(const QWidget& control) {
+    std::string name = control.metaObject()->className();
+    if (!control.objectName().isEmpty())
+        name += " " + control.objectName().toStdString();
+    if (!control.accessibleName().isEmpty())
+        name += " \"" + control.accessibleName().toStdString() + "\"";
+    return name;
+}
+
+// What `control` paints by itself, without its background: the pixels it covers. Of a text
+// box, whose controls may stand on it, only the lines of its text count.
+QImage Painted(const QWidget& control) {
+    QImage image(control.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (const auto* box = qobject_cast<const QTextEdit*>(control.parentWidget());
+        box && box->viewport() == &control) {
+        QPainter painter(&image);
+        const QPointF scrolled(box->horizontalScrollBar()->value(),
+                               box->verticalScrollBar()->value());
+        for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+            const QTextLayout* layout = block.layout();
+            for (int i = 0; i < layout->lineCount(); ++i)
+                painter.fillRect(layout->lineAt(i).naturalTextRect().translated(
+                                     layout->position() - scrolled),
+                                 Qt::black);
+        }
+        return image;
+    }
+    const_cast<QWidget&>(control).render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    return image;
+}
+
+// No two shown controls of `window` paint the same pixel, so that none hides part of
+// another: a question's buttons may stand on its text box, but not on its text.
+void ExpectNoOverlaps(const QWidget& window) {
+    const std::vector<const QWidget*> leaves = ShownLeaves(window);
+    std::vector<QRect> areas;
+    for (const QWidget* control : leaves)
+        areas.emplace_back(control->mapTo(&window, QPoint(0, 0)), control->size());
+    for (std::size_t i = 0; i < leaves.size(); ++i)
+        for (std::size_t j = i + 1; j < leaves.size(); ++j) {
+            const QRect both = areas[i] & areas[j];
+            if (both.isEmpty())
+                continue;
+            const QImage a = Painted(*leaves[i]);
+            const QImage b = Painted(*leaves[j]);
+            int shared = 0;
+            for (int y = both.top(); y <= both.bottom(); ++y)
+                for (int x = both.left(); x <= both.right(); ++x)
+                    if (qAlpha(a.pixel(x - areas[i].x(), y - areas[i].y())) > 0 &&
+                        qAlpha(b.pixel(x - areas[j].x(), y - areas[j].y())) > 0)
+                        ++shared;
+            EXPECT_EQ(shared, 0) << Named(*leaves[i]) << " at " << areas[i].x() << ", "
+                                 << areas[i].y() << " of " << areas[i].width() << " x "
+                                 << areas[i].height() << " and " << Named(*leaves[j]) << " at "
+                                 << areas[j].x() << ", " << areas[j].y() << " of "
+                                 << areas[j].width() << " x " << areas[j].height();
+        }
+}
+
 // Every shown control of `chapter` lies inside the control that holds it, so that none is cut
 // off by its parent's edge (a tab's page, say) where the window's edge would not show it.
 void ExpectInsideParents(const QWidget& chapter, const QWidget& book) {
@@ -154,6 +228,7 @@ TEST_F(BookTest, AtTheZoomEveryPageIsDrawnWholeWithItsTextInsideItsBoxes) {
             ++pages;
             ExpectDrawnWhole(*book, book->SplashButton);
             ExpectInsideParents(*chapter(), *book);
+            ExpectNoOverlaps(*book);
             for (const QTextEdit* box : chapter()->findChildren<QTextEdit*>()) {
                 if (!box->isVisibleTo(book))
                     continue;
@@ -175,4 +250,29 @@ TEST_F(BookTest, AtTheZoomEveryPageIsDrawnWholeWithItsTextInsideItsBoxes) {
         }
     }
     EXPECT_EQ(pages, 1 + 10 + 15 + 9 + 4 + 12 + 1);
+}
+
+TEST_F(BookTest, AtTheZoomEveryDialogIsDrawnWholeWithNoControlOverAnother) {
+    open(3, 6);
+    auto* sim = dynamic_cast<TBaseChapter*>(chapter());
+    ASSERT_NE(sim, nullptr);
+    sim->PlanetParamButtonClick();
+    book->mnitSpectrumClick();
+    book->mnitRealSystemsClick();
+    book->mnitObservingRunClick();
+    std::unique_ptr<TAboutBox, void (*)(TForm*)> about(new TAboutBox(book), TForm::Free);
+    about->show();
+    access->show();
+    QApplication::processEvents();
+    const std::pair<QWidget*, const char*> windows[] = {
+        {sim->ParamForm, "parameter dialog"},  {book->SpectrumForm, "spectrum window"},
+        {book->RealSystemsCard, "real systems card"}, {book->ObservingRunForm, "observing run"},
+        {about.get(), "about box"},            {access, "accessibility dialog"}};
+    for (const auto& [window, name] : windows) {
+        SCOPED_TRACE(name);
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(window->isVisible());
+        ExpectDrawnWhole(*window, nullptr);
+        ExpectNoOverlaps(*window);
+    }
 }
