@@ -10,6 +10,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
+#include <memory>
 
 TForm::TForm(QWidget* owner) : QWidget(owner) {
     setAutoFillBackground(true);
@@ -127,6 +129,21 @@ void TForm::Free(TForm* form) {
     delete form;
 }
 
+namespace {
+
+// How often and how long a shown window's place is checked against its frame: openbox, for
+// one, frames a window up to a second after it shows.
+constexpr int FrameCheck_ms = 100;
+constexpr int FrameChecks = 20;
+
+QMargins FrameMargins(const QWidget& window) {
+    const QRect frame = window.frameGeometry(), client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+} // namespace
+
 void TForm::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (centred_ && !centredOnce_ && isWindow()) {
@@ -141,22 +158,25 @@ void TForm::showEvent(QShowEvent* e) {
         placing_ = KeepClear && !placedOnce_;
         placedOnce_ = placedOnce_ || placing_;
         Settle();
-        // The window system may tell the frame only once the window is up.
+        // The window system may tell the frame only once the window is up, and a window
+        // manager may frame and move the window later still, while the toolkit learns the
+        // frame's size with no event: the place is checked again for a while.
         QMetaObject::invokeMethod(this, [this] { Settle(); }, Qt::QueuedConnection);
+        auto* watch = new QTimer(this);
+        auto checksLeft = std::make_shared<int>(FrameChecks);
+        connect(watch, &QTimer::timeout, this, [this, watch, checksLeft] {
+            if (isVisible() && FrameMargins(*this) != settledMargins_)
+                Settle();
+            else if (isVisible())
+                KeepOnScreen(*this);
+            if (--*checksLeft <= 0 || !isVisible())
+                watch->deleteLater();
+        });
+        watch->start(FrameCheck_ms);
     }
     if (OnShow && !e->spontaneous())
         OnShow();
 }
-
-namespace {
-
-QMargins FrameMargins(const QWidget& window) {
-    const QRect frame = window.frameGeometry(), client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
-}
-
-} // namespace
 
 void TForm::Settle() {
     settledMargins_ = FrameMargins(*this);
