@@ -179,8 +179,10 @@ struct TPhases {
 
 // The sum over measurements is the whole cost: 18 floating-point operations a pair. The
 // build targets every x86-64, so the loop is also compiled for processors with AVX2 and FMA
-// (one instruction a vector), picked when the program loads.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// (one instruction a vector), picked when the program loads. Not under the thread checker,
+// whose instrumented picker would run before the checker is ready.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && \
+    !defined(__SANITIZE_THREAD__)
 #define WIDEST_VECTORS __attribute__((target_clones("arch=x86-64-v3", "default")))
 #else
 #define WIDEST_VECTORS
