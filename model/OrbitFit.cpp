@@ -424,7 +424,16 @@ public:
 
     // Carries the best start to convergence, then fits the jitters if asked; false when
     // cancelled.
+    // Whether the parameters at full describe orbits (finite, of a period and shape the fit
+    // can work with); a start that does not is neither polished nor described.
+    bool Usable(const std::vector<double>& full) const {
+        std::vector<TPlanetParameters> planets;
+        return ResidualsAtFull(full).Unpack(full, planets);
+    }
+
     bool Finish(TCandidate& best) {
+        if (!Usable(best.full))
+            return true;
         if (!Minimise(best, FinalEvaluations))
             return false;
         if (!settings_.fitJitter)
@@ -453,7 +462,10 @@ private:
                           TOrbitSolution& solution) const;
 
     TKeplerResiduals ResidualsAt(const TCandidate& candidate) const {
-        return TKeplerResiduals(data_, layout_, t0_, span_, jitters_, candidate.full, free_);
+        return ResidualsAtFull(candidate.full);
+    }
+    TKeplerResiduals ResidualsAtFull(const std::vector<double>& full) const {
+        return TKeplerResiduals(data_, layout_, t0_, span_, jitters_, full, free_);
     }
 
     void StepDone() {
@@ -463,9 +475,9 @@ private:
 
     // The squared residuals of the model at full, measurement by measurement.
     std::vector<double> ResidualSquares(const std::vector<double>& full) const {
-        const TKeplerResiduals model = TKeplerResiduals(data_, layout_, t0_, span_, jitters_, full, free_);
+        const TKeplerResiduals model = ResidualsAtFull(full);
         std::vector<TPlanetParameters> planets;
-        model.Unpack(full, planets);
+        PRECONDITION(model.Unpack(full, planets));
         std::vector<double> r2(data_.size());
         const std::vector<TOrbitShape> shapes = ShapesOf(planets);
         for (std::size_t i = 0; i < data_.size(); ++i) {
@@ -630,9 +642,9 @@ void TFitRun::DescribeBaseline(const std::vector<double>& full, TEstimator& esti
 
 TOrbitSolution TFitRun::Describe(std::vector<double> full) const {
     Normalise(full);
-    const TKeplerResiduals model(data_, layout_, t0_, span_, jitters_, full, free_);
+    const TKeplerResiduals model = ResidualsAtFull(full);
     std::vector<TPlanetParameters> planets;
-    model.Unpack(full, planets);
+    PRECONDITION(model.Unpack(full, planets));
 
     TOrbitSolution solution;
     solution.referenceTime_days = t0_;
@@ -710,6 +722,14 @@ double SpreadPerInstrument(std::span<const TMeasurement> data,
 TFitResult Cancelled() {
     TFitResult result;
     result.outcome = TFitOutcome::Cancelled;
+    return result;
+}
+
+// A start, or every start, whose period or shape no fit can work from.
+TFitResult NoOrbit() {
+    TFitResult result;
+    result.message = "No orbit could be fitted: the search started from a period or shape "
+                     "beyond what these measurements can tell.";
     return result;
 }
 
@@ -824,6 +844,8 @@ TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
     }
     if (!run.Finish(best))
         return Cancelled();
+    if (!run.Usable(best.full))
+        return NoOrbit();
     return Done(run.Describe(best.full));
 }
 
@@ -854,6 +876,8 @@ TFitResult FitFrom(std::span<const TMeasurement> data,
     StartOffsets(data, start, layout, candidate.full);
     if (!run.Finish(candidate))
         return Cancelled();
+    if (!run.Usable(candidate.full))
+        return NoOrbit();
     return Done(run.Describe(candidate.full));
 }
 

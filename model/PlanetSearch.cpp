@@ -204,11 +204,17 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
     const double share = PeaksShare / static_cast<double>(peaks.size());
     double best = 0.0, highestMisfit = 0.0;
     bool first = true;
-    // False when the tried fit ends the search (cancelled or refused).
+    // False when the tried fit ends the search (cancelled).
     const auto keep = [&](const TFitResult& tried) {
-        if (tried.outcome != TFitOutcome::Done) {
+        if (tried.outcome == TFitOutcome::Cancelled) {
             search.fit = tried;
             return false;
+        }
+        // A start that leads to no orbit is passed over; the others may still find one.
+        if (tried.outcome == TFitOutcome::Refused) {
+            if (first)
+                search.fit = tried;
+            return true;
         }
         if (first || tried.solution.minusTwoLnL < best) {
             search.fit = tried;

@@ -249,6 +249,22 @@ TEST(OrbitFit, TooFewMeasurementsAreRefusedWithTheCount) {
               "At most three planets can be fitted.");
 }
 
+// A start whose period lies beyond any the fit can work from (e^40 times the span) leaves
+// nothing to polish or describe: a refusal with its reason, with and without the jitter.
+TEST(OrbitFit, AStartNoOrbitCanComeFromIsRefusedWithItsReason) {
+    const TRadialVelocityElements one{3.0, 10.0, 0.0, 0.0, 0.0};
+    const auto data = Observe(std::span(&one, 1), 30, 30.0, 1.0, 6);
+    const TRadialVelocityElements far{1e30, 10.0, 0.0, 0.0, 0.0};
+    for (const bool jitter : {false, true}) {
+        fit::TFitSettings settings;
+        settings.fitJitter = jitter;
+        const fit::TFitResult result = fit::FitFrom(data, std::span(&far, 1), settings);
+        EXPECT_EQ(result.outcome, fit::TFitOutcome::Refused);
+        EXPECT_EQ(result.message, "No orbit could be fitted: the search started from a period or "
+                                  "shape beyond what these measurements can tell.");
+    }
+}
+
 // Errors quoted too small (2 m/s against a scatter of about 6.3 m/s): the uncertainties are
 // scaled by sqrt(reduced chi^2) to what honest errors give; or, with the jitter fitted by
 // maximum likelihood, the jitter added in quadrature brings chi^2 to the number of
