@@ -104,7 +104,8 @@ fuzz: fuzz-deps
 	tools/fuzz/fuzz-all $(FUZZBUILD) $(FUZZ_SECONDS) $(FUZZ_PARALLEL)
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, leaks checked;
-# what system libraries keep until exit is suppressed in tools/sanitize/lsan.supp.
+# what system libraries keep until exit is suppressed in tools/sanitize/lsan.supp, and what the
+# strict string checks report inside system libraries in tools/sanitize/asan.supp.
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 sanitize: deps
 	[ -f $(SANBUILD)/build.ninja ] || \
@@ -113,7 +114,7 @@ sanitize: deps
 	    $(filter -DCMAKE_CXX_COMPILER_LAUNCHER=%,$(CMAKE_FLAGS))
 	cmake --build $(SANBUILD) -j2 -- tests/all
 	cd $(SANBUILD) && QT_QPA_PLATFORM=offscreen \
-	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1:suppressions=$(CURDIR)/tools/sanitize/asan.supp \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitize/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j2
