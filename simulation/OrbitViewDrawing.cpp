@@ -201,20 +201,30 @@ void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitVi
                const TSimulationModel& sim, bool showVelocity, std::vector<QRect>& drawn) {
     const std::vector<Body> bodies = BodiesOf(wp.worldCanvas, view, sim, showVelocity);
 
-    // The background comes back where the last frame drew and where this one draws. Where
-    // boxes overlap it is copied twice, which costs less than working out their union.
+    // The background comes back where the last frame drew and where this one draws. Each
+    // copy costs more than the few pixels a larger box adds, so a body's dot and arrow share
+    // one box, and a box of the last frame is copied together with the same body's box of this
+    // one (a body moves a few pixels a frame). Overlapping boxes are copied twice, which costs
+    // less than working out their union.
     std::vector<QRect> covers;
     for (const Body& body : bodies) {
-        covers.push_back(BoxOfBody(body.centre));
+        QRect box = BoxOfBody(body.centre);
         if (body.arrow && body.arrow->shaft)
-            covers.push_back(BoxOf(*body.arrow));
+            box |= BoxOf(*body.arrow);
+        covers.push_back(box);
+    }
+    std::vector<QRect> copies = covers;
+    if (drawn.size() == covers.size()) {
+        for (std::size_t i = 0; i < copies.size(); ++i)
+            copies[i] |= drawn[i];
+    } else {
+        copies.insert(copies.end(), drawn.begin(), drawn.end());
     }
     TCanvas& canvas = wp.Canvas();
     const QRect field(0, 0, background.Width(), background.Height());
-    for (const std::vector<QRect>* boxes : {&drawn, &covers})
-        for (const QRect& box : *boxes)
-            if (const QRect r = box & field; !r.isEmpty())
-                canvas.DrawImagePart(r, background.Image());
+    for (const QRect& box : copies)
+        if (const QRect r = box & field; !r.isEmpty())
+            canvas.DrawImagePart(r, background.Image());
     drawn = std::move(covers);
 
     DrawBodies(canvas, bodies);
