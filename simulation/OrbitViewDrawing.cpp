@@ -221,10 +221,11 @@ void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitVi
         copies.insert(copies.end(), drawn.begin(), drawn.end());
     }
     TCanvas& canvas = wp.Canvas();
+    const QImage& image = background.Image();
     const QRect field(0, 0, background.Width(), background.Height());
     for (const QRect& box : copies)
         if (const QRect r = box & field; !r.isEmpty())
-            canvas.DrawImagePart(r, background.Image());
+            canvas.DrawImagePart(r, image);
     drawn = std::move(covers);
 
     DrawBodies(canvas, bodies);
