@@ -57,6 +57,7 @@
 #include <utility>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -590,6 +591,15 @@ void ShootDemo(Gallery& gallery) {
 }
 
 int main(int argc, char* argv[]) {
+    if (std::any_of(argv + 1, argv + argc, [](const char* arg) {
+            return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0;
+        })) {
+        std::printf("Usage: gallery OUTDIR [PREFIXES] [--zoom PERCENT | --fit] [--docs DOCSDIR]\n"
+                    "Renders the book's pages and dialogs as PNG files into OUTDIR (default\n"
+                    "gallery); PREFIXES, separated by commas, keeps only the pictures whose\n"
+                    "names begin with one of them.\n");
+        return 0;
+    }
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     try {
