@@ -422,8 +422,6 @@ public:
         return true;
     }
 
-    // Carries the best start to convergence, then fits the jitters if asked; false when
-    // cancelled.
     // Whether the parameters at full describe orbits (finite, of a period and shape the fit
     // can work with); a start that does not is neither polished nor described.
     bool Usable(const std::vector<double>& full) const {
@@ -431,6 +429,8 @@ public:
         return ResidualsAtFull(full).Unpack(full, planets);
     }
 
+    // Carries the best start to convergence, then fits the jitters if asked; false when
+    // cancelled. An unusable start is left as it is, for the caller to refuse.
     bool Finish(TCandidate& best) {
         if (!Usable(best.full))
             return true;

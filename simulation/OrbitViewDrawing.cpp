@@ -9,6 +9,7 @@
 #include "simulation/OrbitView.h"
 #include "simulation/ViewClip.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -204,8 +205,9 @@ void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitVi
     // The background comes back where the last frame drew and where this one draws. Each
     // copy costs more than the few pixels a larger box adds, so a body's dot and arrow share
     // one box, and a box of the last frame is copied together with the same body's box of this
-    // one (a body moves a few pixels a frame). Overlapping boxes are copied twice, which costs
-    // less than working out their union.
+    // one while the two lie close (a body moves a few pixels a frame; one that jumps across
+    // the view would otherwise copy all the way between). Overlapping boxes are copied twice,
+    // which costs less than working out their union.
     std::vector<QRect> covers;
     for (const Body& body : bodies) {
         QRect box = BoxOfBody(body.centre);
@@ -213,12 +215,18 @@ void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitVi
             box |= BoxOf(*body.arrow);
         covers.push_back(box);
     }
-    std::vector<QRect> copies = covers;
-    if (drawn.size() == covers.size()) {
-        for (std::size_t i = 0; i < copies.size(); ++i)
-            copies[i] |= drawn[i];
-    } else {
-        copies.insert(copies.end(), drawn.begin(), drawn.end());
+    const auto area = [](const QRect& r) { return qint64(r.width()) * r.height(); };
+    std::vector<QRect> copies;
+    for (std::size_t i = 0; i < std::max(covers.size(), drawn.size()); ++i) {
+        const QRect now = i < covers.size() ? covers[i] : QRect();
+        const QRect last = i < drawn.size() ? drawn[i] : QRect();
+        const QRect joined = now | last;
+        if (area(joined) <= 2 * (area(now) + area(last))) {
+            copies.push_back(joined);
+        } else {
+            copies.push_back(now);
+            copies.push_back(last);
+        }
     }
     TCanvas& canvas = wp.Canvas();
     const QImage& image = background.Image();
