@@ -112,7 +112,7 @@ sanitize: deps
 	  cmake -S . -B $(SANBUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOPPLER_BENCH=OFF \
 	    -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
 	    $(filter -DCMAKE_CXX_COMPILER_LAUNCHER=%,$(CMAKE_FLAGS))
-	cmake --build $(SANBUILD) -j2 -- tests/all
+	cmake --build $(SANBUILD) -j2 -- tests/all gallery
 	cd $(SANBUILD) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1:suppressions=$(CURDIR)/tools/sanitize/asan.supp \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitize/lsan.supp:print_suppressions=0 \
