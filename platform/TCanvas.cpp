@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TCanvas.h"
 
+#include "ShapeStamps.h"
 #include "TGraphic.h"
 
 #include <QFontMetrics>
@@ -28,6 +29,10 @@ void StrokeBatch(QPainter& p, const QPolygon& batch, const TPen& pen) {
         p.drawLine(batch[0], batch[1]);
     else
         p.drawPolyline(batch);
+}
+
+bool IsStampTarget(QImage::Format f) {
+    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied;
 }
 
 bool isRaster(const QPainter& p) {
@@ -64,29 +69,30 @@ QPainter& TCanvas::Painter() {
 }
 
 void TCanvas::Flush() {
-    if (batch_.isEmpty() && segments_.isEmpty())
+    // A lone point is a line to where the pen already stands: it draws nothing, and the
+    // painter's set-up for it would cost as much as a line.
+    if (batch_.size() < 2 && segments_.isEmpty()) {
+        batch_.clear();
         return;
+    }
     QPainter& p = begin();
     applyPen(p, batchPen_);
-    // A single point is a line to where the pen already stands: it draws nothing.
-    if (batch_.size() > 1 || !segments_.isEmpty()) {
-        // Each change of the painter's state costs more than a short line, so only the
-        // changes that make a difference are made.
-        const bool hinted = p.testRenderHint(QPainter::Antialiasing);
-        if (batchSmooth_ && !hinted)
-            p.setRenderHint(QPainter::Antialiasing, true);
-        const qreal shift = strokeShift(p, batchPen_, batchSmooth_);
-        if (shift != 0.0) {
-            const QTransform placed = p.worldTransform();
-            p.translate(shift, shift);
-            strokeAll(p);
-            p.setWorldTransform(placed);
-        } else {
-            strokeAll(p);
-        }
-        if (batchSmooth_ && !hinted)
-            p.setRenderHint(QPainter::Antialiasing, false);
+    // Each change of the painter's state costs more than a short line, so only the
+    // changes that make a difference are made.
+    const bool hinted = p.testRenderHint(QPainter::Antialiasing);
+    if (batchSmooth_ && !hinted)
+        p.setRenderHint(QPainter::Antialiasing, true);
+    const qreal shift = strokeShift(p, batchPen_, batchSmooth_);
+    if (shift != 0.0) {
+        const QTransform placed = p.worldTransform();
+        p.translate(shift, shift);
+        strokeAll(p);
+        p.setWorldTransform(placed);
+    } else {
+        strokeAll(p);
     }
+    if (batchSmooth_ && !hinted)
+        p.setRenderHint(QPainter::Antialiasing, false);
     segments_.clear();
     if (batch_.isEmpty())
         return;
@@ -306,6 +312,46 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     applyBrush(p);
     p.drawEllipse(shapeRect(x1, y1, x2, y2));
     changed(withPen(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized(), Pen));
+}
+
+void TCanvas::StampEllipse(int x1, int y1, int x2, int y2) {
+    const QRect r = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
+    auto* target = dynamic_cast<QImage*>(device_);
+    constexpr int Largest = 32; // logical pixels; larger shapes are not drawn every frame
+    const qreal ratio = target ? target->devicePixelRatio() : 1.0;
+    if (!target || !IsStampTarget(target->format()) || ratio != std::floor(ratio) ||
+        r.width() > Largest || r.height() > Largest || Pen.Mode != pmCopy) {
+        Ellipse(x1, y1, x2, y2);
+        return;
+    }
+    QPainter& p = Painter();
+    if (p.hasClipping() || !p.worldTransform().isIdentity() || p.opacity() != 1.0) {
+        Ellipse(x1, y1, x2, y2);
+        return;
+    }
+    const QRect box = withPen(r, Pen);
+    const bool smooth = p.testRenderHint(QPainter::Antialiasing);
+    const auto rgb = [this](TColor c) { return std::uint64_t(ink(c).rgb() & 0xffffffu); };
+    const std::uint64_t look = rgb(Pen.Color) | rgb(Brush.Color) << 24 |
+                               std::uint64_t(std::min(Pen.Width, 255)) << 48 |
+                               std::uint64_t(Pen.Style) << 56 | std::uint64_t(Brush.Style) << 60 |
+                               std::uint64_t(smooth) << 63;
+    if (!stamps_)
+        stamps_ = std::make_unique<ShapeStamps>();
+    const ShapeStamps::Key key{box.size(), look, int(ratio)};
+    const QImage& picture = stamps_->Picture(key, [&](QImage& image) {
+        TCanvas drawn(&image);
+        drawn.Pen = Pen;
+        drawn.Brush = Brush;
+        drawn.Ink = Ink;
+        drawn.Painter().setRenderHint(QPainter::Antialiasing, smooth);
+        drawn.Ellipse(r.left() - box.left(), r.top() - box.top(), r.right() - box.left(),
+                      r.bottom() - box.top());
+    });
+    // Painter() flushed the pending lines, and the raster painter draws straight into the
+    // image, so its pixels are current.
+    BlendStamp(*target, picture, box.topLeft() * int(ratio));
+    changed(box);
 }
 
 namespace {

@@ -3,8 +3,11 @@
 #include "TPaintBox.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPointer>
+#include <cmath>
+#include <cstring>
 
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
@@ -111,11 +114,57 @@ void TPaintBox::SetBounds(int left, int top, int width, int height) {
     setGeometry(left, top, width, height);
 }
 
+namespace {
+
+// Copies the parts of an opaque RGB32 image that `region` (widget pixels) covers straight
+// into the image the painter's raster engine draws on (the window's backing store), row by
+// row, as drawing it would, when nothing in the painter's state would make a difference.
+// The painter's set-up for a drawn image costs more than copying a frame's few small boxes.
+// False, having done nothing, otherwise.
+bool CopyRows(QPainter& p, const QRegion& region, const QImage& image) {
+    QPaintEngine* engine = p.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice() ||
+        engine->paintDevice()->devType() != QInternal::Image)
+        return false;
+    auto* target = static_cast<QImage*>(engine->paintDevice());
+    const qreal ratio = image.devicePixelRatio();
+    const QTransform t = p.deviceTransform();
+    const bool wholeRatio = ratio == std::floor(ratio) && ratio >= 1.0;
+    if (image.format() != QImage::Format_RGB32 ||
+        (target->format() != QImage::Format_RGB32 &&
+         target->format() != QImage::Format_ARGB32_Premultiplied) ||
+        !wholeRatio || t.type() > QTransform::TxScale || t.m11() != ratio || t.m22() != ratio ||
+        t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy()) || p.hasClipping() ||
+        p.opacity() != 1.0 || p.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return false;
+    const int scale = int(ratio);
+    const QPoint offset(int(t.dx()), int(t.dy()));
+    QRegion allowed(target->rect());
+    if (const QRegion clip = engine->systemClip(); !clip.isEmpty())
+        allowed &= clip;
+    for (const QRect& r : region) {
+        const QRect source = QRect(r.topLeft() * scale, r.size() * scale) & image.rect();
+        for (const QRect& out : allowed & source.translated(offset)) {
+            const std::size_t bytes = std::size_t(out.width()) * sizeof(QRgb);
+            for (int y = out.top(); y <= out.bottom(); ++y)
+                // The non-const scanLine could detach the image from the engine's buffer.
+                std::memcpy(const_cast<uchar*>(target->constScanLine(y)) + out.left() * 4,
+                            image.constScanLine(y - offset.y()) + (out.left() - offset.x()) * 4,
+                            bytes);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 void TPaintBox::paintEvent(QPaintEvent* e) {
     PaintNow();
     const QImage& image = shown();
     const qreal ratio = image.devicePixelRatio();
     QPainter p(this);
+    if (CopyRows(p, e->region(), image))
+        return;
     for (const QRect& r : e->region())
         p.drawImage(QRectF(r), image,
                     QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));

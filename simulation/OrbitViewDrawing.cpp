@@ -51,12 +51,18 @@ void DrawTrack(oWorldCanvas& world, const TOrbitView& view, const TOrbitView::Pr
         canvas.Polyline(run);
 }
 
-void DrawBody(TCanvas& canvas, const oPoint& centre, TColor colour) {
+// A dot around centre; stamped, on a frame of the running view, or drawn as a shape, on a
+// picture for paper or a drawing.
+void DrawBody(TCanvas& canvas, const oPoint& centre, TColor colour, bool stamped) {
     canvas.Pen.Color = colour;
     canvas.Brush.Color = colour;
     canvas.Brush.Style = bsSolid;
-    canvas.Ellipse(centre.x - DotRadius, centre.y - DotRadius, centre.x + DotRadius,
-                   centre.y + DotRadius);
+    const int x1 = centre.x - DotRadius, y1 = centre.y - DotRadius;
+    const int x2 = centre.x + DotRadius, y2 = centre.y + DotRadius;
+    if (stamped)
+        canvas.StampEllipse(x1, y1, x2, y2);
+    else
+        canvas.Ellipse(x1, y1, x2, y2);
 }
 
 // The pixels of an arrow: its shaft from p1 to p2 and, unless it has no length or its tip
@@ -153,17 +159,18 @@ std::vector<Body> BodiesOf(const oWorldCanvas& world, const TOrbitView& view,
     return bodies;
 }
 
-void DrawBodies(TCanvas& canvas, const std::vector<Body>& bodies) {
+// The dots, then the arrows over them: the arrows share one pen, so the canvas draws them
+// in one call, and no dot hides another body's arrow.
+void DrawBodies(TCanvas& canvas, const std::vector<Body>& bodies, bool stamped) {
     canvas.SmoothLines = true;
-    for (const Body& body : bodies) {
-        DrawBody(canvas, body.centre, body.colour);
-        if (body.arrow) {
-            canvas.Pen.Color = clLime;
-            canvas.Pen.Width = ArrowWidth;
+    for (const Body& body : bodies)
+        DrawBody(canvas, body.centre, body.colour, stamped);
+    canvas.Pen.Color = clLime;
+    canvas.Pen.Width = ArrowWidth;
+    for (const Body& body : bodies)
+        if (body.arrow)
             Draw(canvas, *body.arrow);
-            canvas.Pen.Width = 1;
-        }
-    }
+    canvas.Pen.Width = 1;
 }
 
 void Background(oWorldCanvas& world, QSize size, const TOrbitView& view,
@@ -236,7 +243,7 @@ void DrawFrame(oWorldPortPaintBox& wp, const TBitmap& background, const TOrbitVi
             canvas.DrawImagePart(r, image);
     drawn = std::move(covers);
 
-    DrawBodies(canvas, bodies);
+    DrawBodies(canvas, bodies, true);
     // Drawn now, so that the view learns all it must repaint before it paints.
     canvas.Flush();
 }
@@ -246,7 +253,7 @@ void DrawPicture(TCanvas& canvas, const oWorldPortPaintBox& wp, const TOrbitView
     oWorldCanvas world = wp.worldCanvas;
     world.canvas = &canvas;
     Background(world, wp.size(), view, sim, showTracks);
-    DrawBodies(canvas, BodiesOf(world, view, sim, showVelocity));
+    DrawBodies(canvas, BodiesOf(world, view, sim, showVelocity), false);
     canvas.Flush();
 }
 
