@@ -197,12 +197,17 @@ void TBaseChapter::DrawGraphAxes(double vmax_AUperDay) {
 }
 
 void TBaseChapter::RedrawGraphAxes() {
-    graphdrawing::DrawGraphAxes(*wpGraph, *this);
+    GraphAxes.Draw(*wpGraph, *GraphBitmap, *this);
     GraphTrace.Clear(*this);
-    RVExp->setText(QString::fromStdString(Ticks.ExponentText()));
+    const QString exponent = QString::fromStdString(Ticks.ExponentText());
+    const QString timeTitle =
+        "<i>t</i> / " + QString::fromStdString(graphdrawing::TimeDivisionText(*wpGraph));
+    // Laying the titles out measures their rich text; a new sweep on the same axes keeps them.
+    if (RVExp->text() == exponent && TimeTitle->text() == timeTitle)
+        return;
+    RVExp->setText(exponent);
     NameAxisTitle(*this);
-    TimeTitle->setText("<i>t</i> / " +
-                       QString::fromStdString(graphdrawing::TimeDivisionText(*wpGraph)));
+    TimeTitle->setText(timeTitle);
     LayOutAxisTitle(*this);
 }
 

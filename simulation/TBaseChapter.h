@@ -19,6 +19,7 @@
 
 #include "book/TThisChapter.h"
 #include "model/SimulationModel.h"
+#include "simulation/GraphAxesPicture.h"
 #include "simulation/GraphTrace.h"
 #include "simulation/OrbitView.h"
 #include "simulation/SimulationFeed.h"
@@ -108,6 +109,7 @@ public:
     std::unique_ptr<TBitmap> Background;   // the orbit view without its moving bodies
     std::unique_ptr<TBitmap> GraphBitmap;  // the velocity graph, shown by wpGraph directly
     TGraphTrace GraphTrace;                // what GraphBitmap shows, to draw it again as lines
+    TGraphAxesPicture GraphAxes;           // GraphBitmap's empty axes, for the next sweep
     bool NoDraw = false;                   // freezes the orbit view; a repaint shows it black
     TPlanetParamForm* ParamForm = nullptr; // owned
 

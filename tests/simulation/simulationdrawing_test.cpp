@@ -4,6 +4,7 @@
 #include "model/SimulationModel.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/OrbitView.h"
+#include "simulation/GraphAxesPicture.h"
 #include "simulation/OrbitViewDrawing.h"
 #include "simulation/VelocityGraphDrawing.h"
 #include "simulation/ViewClip.h"
@@ -241,4 +242,67 @@ TEST(GraphDrawing, AxesGridAndCurve) {
     // The curve runs level at 12.4 m/s, 44.96 units up, from 100 to 5000 days.
     EXPECT_EQ(PixelOf(image, zeroX + 100, 8), clBlue);
     EXPECT_NE(PixelOf(image, zeroX + 190, 8), clBlue) << "the curve ends at 5000 days";
+}
+
+// A new sweep on the same axes gets the very pixels a fresh drawing gives, and any change
+// the axes are drawn from (the velocity ticks, the time window, the lettering) draws them
+// anew instead of bringing back the old ones.
+TEST(GraphDrawing, KeptAxesAreTheAxesAFreshDrawingGives) {
+    struct Graph {
+        oWorldPortPaintBox box;
+        TBitmap bitmap{389, 193};
+        TVelocityGraph graph;
+        Graph() {
+            box.SetBounds(0, 0, 389, 193);
+            box.worldCanvas.canvas = &bitmap.Canvas();
+            bitmap.Canvas().Font = TFont("Arial", -13, clBlack);
+            graph.SetGraphSpan(3);
+            graph.FitWindowToSpan();
+            box.worldCanvas.SetWorldPort(oRealRect(graph.WorldLeft, 1.0, graph.WorldWidth, 100.0));
+            graph.ChooseTicks(12.4 / MpsPerAUPerDay);
+        }
+    };
+    Graph kept, fresh;
+    TGraphAxesPicture axes;
+    // Each check scribbles a curve on the kept graph first, as a sweep would.
+    const auto keptEqualsFresh = [&] {
+        TCanvas& c = kept.bitmap.Canvas();
+        c.Pen.Color = clBlue;
+        c.MoveTo(10, 10);
+        c.LineTo(380, 180);
+        axes.Draw(kept.box, kept.bitmap, kept.graph);
+        graphdrawing::DrawGraphAxes(fresh.box, fresh.graph);
+        return kept.bitmap.Image() == fresh.bitmap.Image();
+    };
+    EXPECT_TRUE(keptEqualsFresh()) << "first drawing";
+    EXPECT_TRUE(keptEqualsFresh()) << "a new sweep on the same axes";
+
+    for (Graph* g : {&kept, &fresh})
+        g->graph.VelocityScale *= 0.5;
+    EXPECT_TRUE(keptEqualsFresh()) << "another velocity scale";
+
+    // The grid lines reach 15 m/s, inside the graph at this scale.
+    const TVelocityTicks before = kept.graph.Ticks;
+    for (Graph* g : {&kept, &fresh})
+        g->graph.ChooseTicks(17.0 / MpsPerAUPerDay);
+    ASSERT_EQ(kept.graph.Ticks.Exponent, before.Exponent);
+    ASSERT_EQ(kept.graph.Ticks.Step, before.Step);
+    ASSERT_NE(kept.graph.Ticks.Count, before.Count);
+    EXPECT_TRUE(keptEqualsFresh()) << "one more grid line a side";
+
+    for (Graph* g : {&kept, &fresh})
+        g->graph.ChooseTicks(57.0 / MpsPerAUPerDay);
+    EXPECT_TRUE(keptEqualsFresh()) << "other velocity ticks";
+
+    for (Graph* g : {&kept, &fresh}) {
+        g->graph.SetGraphSpan(2);
+        g->graph.FitWindowToSpan();
+        g->box.SetWorldWidth(g->graph.WorldWidth);
+        g->box.SetWorldLeft(g->graph.WorldLeft);
+    }
+    EXPECT_TRUE(keptEqualsFresh()) << "another time window";
+
+    for (Graph* g : {&kept, &fresh})
+        g->bitmap.Canvas().Font = TFont("Arial", -17, clBlack);
+    EXPECT_TRUE(keptEqualsFresh()) << "larger numbers";
 }
