@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "ShapeStamps.h"
 
+#include "ImageRows.h"
 #include "Precondition.h"
 
 #include <algorithm>
@@ -22,10 +23,6 @@ QRgb ByteMul(QRgb x, unsigned a) {
     return t | u;
 }
 
-bool IsPremultiplied32(QImage::Format f) {
-    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied;
-}
-
 } // namespace
 
 const QImage& ShapeStamps::Picture(const Key& key, const std::function<void(QImage&)>& draw) {
@@ -44,12 +41,11 @@ const QImage& ShapeStamps::Picture(const Key& key, const std::function<void(QIma
 }
 
 void BlendStamp(QImage& target, const QImage& stamp, QPoint at) {
-    PRECONDITION(IsPremultiplied32(target.format()) &&
+    PRECONDITION(TakesRows(target.format()) &&
                  stamp.format() == QImage::Format_ARGB32_Premultiplied);
     const QRect rows = QRect(at, stamp.size()).intersected(target.rect());
     for (int y = rows.top(); y <= rows.bottom(); ++y) {
-        // Written into the buffer an open painter may draw into, as the painter would: the
-        // non-const scanLine could detach the image from that buffer.
+        // Into the image's own buffer, as ImageRows writes.
         auto* out = const_cast<QRgb*>(reinterpret_cast<const QRgb*>(target.constScanLine(y)));
         const auto* in = reinterpret_cast<const QRgb*>(stamp.constScanLine(y - at.y()));
         for (int x = rows.left(); x <= rows.right(); ++x) {

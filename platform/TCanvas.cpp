@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TCanvas.h"
 
+#include "ImageRows.h"
 #include "ShapeStamps.h"
 #include "TGraphic.h"
 
@@ -13,7 +14,6 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -29,10 +29,6 @@ void StrokeBatch(QPainter& p, const QPolygon& batch, const TPen& pen) {
         p.drawLine(batch[0], batch[1]);
     else
         p.drawPolyline(batch);
-}
-
-bool IsStampTarget(QImage::Format f) {
-    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied;
 }
 
 bool isRaster(const QPainter& p) {
@@ -319,7 +315,7 @@ void TCanvas::StampEllipse(int x1, int y1, int x2, int y2) {
     auto* target = dynamic_cast<QImage*>(device_);
     constexpr int Largest = 32; // logical pixels; larger shapes are not drawn every frame
     const qreal ratio = target ? target->devicePixelRatio() : 1.0;
-    if (!target || !IsStampTarget(target->format()) || ratio != std::floor(ratio) ||
+    if (!target || !TakesRows(target->format()) || ratio != std::floor(ratio) ||
         r.width() > Largest || r.height() > Largest || Pen.Mode != pmCopy) {
         Ellipse(x1, y1, x2, y2);
         return;
@@ -330,6 +326,11 @@ void TCanvas::StampEllipse(int x1, int y1, int x2, int y2) {
         return;
     }
     const QRect box = withPen(r, Pen);
+    // Off the device it draws nothing either way; its device pixels could lie beyond int.
+    if (!box.intersects(QRect(QPoint(), target->deviceIndependentSize().toSize()))) {
+        Ellipse(x1, y1, x2, y2);
+        return;
+    }
     const bool smooth = p.testRenderHint(QPainter::Antialiasing);
     const auto rgb = [this](TColor c) { return std::uint64_t(ink(c).rgb() & 0xffffffu); };
     const std::uint64_t look = rgb(Pen.Color) | rgb(Brush.Color) << 24 |
@@ -507,26 +508,15 @@ void TCanvas::DrawImagePart(const QRect& r, const QImage& image) {
 
 bool TCanvas::copyRows(const QPainter& p, const QRect& r, const QImage& image) {
     auto* target = dynamic_cast<QImage*>(device_);
-    if (!target || image.format() != QImage::Format_RGB32 ||
-        target->format() != QImage::Format_RGB32)
+    if (!target || image.format() != QImage::Format_RGB32 || !TakesRows(target->format()))
         return false;
     const qreal ratio = image.devicePixelRatio();
     if (ratio != target->devicePixelRatio() || ratio != std::floor(ratio) || p.hasClipping() ||
         !p.worldTransform().isIdentity() || p.opacity() != 1.0)
         return false;
     const int scale = int(ratio);
-    const QRect rows = QRect(r.topLeft() * scale, r.size() * scale)
-                           .intersected(image.rect())
-                           .intersected(target->rect());
-    if (rows.isEmpty())
-        return true;
-    const std::size_t bytes = std::size_t(rows.width()) * sizeof(QRgb);
-    // Written into the buffer the open painter draws into, as the painter would: the
-    // non-const scanLine could detach the image from that buffer.
-    for (int y = rows.top(); y <= rows.bottom(); ++y)
-        std::memcpy(const_cast<QRgb*>(reinterpret_cast<const QRgb*>(target->constScanLine(y))) +
-                        rows.left(),
-                    reinterpret_cast<const QRgb*>(image.constScanLine(y)) + rows.left(), bytes);
+    const QRect rows = QRect(r.topLeft() * scale, r.size() * scale);
+    CopyRows(*target, rows.topLeft(), image, rows);
     return true;
 }
 

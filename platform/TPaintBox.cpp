@@ -2,12 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TPaintBox.h"
 
+#include "ImageRows.h"
+
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPointer>
 #include <cmath>
-#include <cstring>
 
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
@@ -121,7 +122,7 @@ namespace {
 // row, as drawing it would, when nothing in the painter's state would make a difference.
 // The painter's set-up for a drawn image costs more than copying a frame's few small boxes.
 // False, having done nothing, otherwise.
-bool CopyRows(QPainter& p, const QRegion& region, const QImage& image) {
+bool ShowRows(QPainter& p, const QRegion& region, const QImage& image) {
     QPaintEngine* engine = p.paintEngine();
     if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice() ||
         engine->paintDevice()->devType() != QInternal::Image)
@@ -130,10 +131,8 @@ bool CopyRows(QPainter& p, const QRegion& region, const QImage& image) {
     const qreal ratio = image.devicePixelRatio();
     const QTransform t = p.deviceTransform();
     const bool wholeRatio = ratio == std::floor(ratio) && ratio >= 1.0;
-    if (image.format() != QImage::Format_RGB32 ||
-        (target->format() != QImage::Format_RGB32 &&
-         target->format() != QImage::Format_ARGB32_Premultiplied) ||
-        !wholeRatio || t.type() > QTransform::TxScale || t.m11() != ratio || t.m22() != ratio ||
+    if (image.format() != QImage::Format_RGB32 || !TakesRows(target->format()) || !wholeRatio ||
+        t.type() > QTransform::TxScale || t.m11() != ratio || t.m22() != ratio ||
         t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy()) || p.hasClipping() ||
         p.opacity() != 1.0 || p.compositionMode() != QPainter::CompositionMode_SourceOver)
         return false;
@@ -144,14 +143,8 @@ bool CopyRows(QPainter& p, const QRegion& region, const QImage& image) {
         allowed &= clip;
     for (const QRect& r : region) {
         const QRect source = QRect(r.topLeft() * scale, r.size() * scale) & image.rect();
-        for (const QRect& out : allowed & source.translated(offset)) {
-            const std::size_t bytes = std::size_t(out.width()) * sizeof(QRgb);
-            for (int y = out.top(); y <= out.bottom(); ++y)
-                // The non-const scanLine could detach the image from the engine's buffer.
-                std::memcpy(const_cast<uchar*>(target->constScanLine(y)) + out.left() * 4,
-                            image.constScanLine(y - offset.y()) + (out.left() - offset.x()) * 4,
-                            bytes);
-        }
+        for (const QRect& out : allowed & source.translated(offset))
+            CopyRows(*target, out.topLeft(), image, out.translated(-offset));
     }
     return true;
 }
@@ -163,7 +156,7 @@ void TPaintBox::paintEvent(QPaintEvent* e) {
     const QImage& image = shown();
     const qreal ratio = image.devicePixelRatio();
     QPainter p(this);
-    if (CopyRows(p, e->region(), image))
+    if (ShowRows(p, e->region(), image))
         return;
     for (const QRect& r : e->region())
         p.drawImage(QRectF(r), image,

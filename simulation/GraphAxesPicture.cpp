@@ -9,16 +9,17 @@
 void TGraphAxesPicture::Draw(oWorldPortPaintBox& box, TBitmap& bitmap,
                              const TVelocityGraph& graph) {
     TCanvas& canvas = bitmap.Canvas();
+    const QImage& image = bitmap.Image();
     const Key key{{box.GetWorld(oWorldPortPaintBox::WorldX), box.GetWorld(oWorldPortPaintBox::WorldY),
                    box.GetWorld(oWorldPortPaintBox::WorldW), box.GetWorld(oWorldPortPaintBox::WorldH)},
-                  box.size(),
+                  image.size(),
                   graph.Ticks.Exponent,
                   graph.Ticks.Step,
                   graph.Ticks.Count,
                   graph.VelocityScale,
                   canvas.Font,
-                  bitmap.Image().devicePixelRatio()};
-    if (picture_.isNull() || !(key == key_) || picture_.size() != bitmap.Image().size()) {
+                  image.devicePixelRatio()};
+    if (picture_.isNull() || key != key_) {
         graphdrawing::DrawGraphAxes(box, graph);
         picture_ = bitmap.Image().copy();
         key_ = key;

@@ -23,8 +23,8 @@ public:
     void Draw(oWorldPortPaintBox& box, TBitmap& bitmap, const TVelocityGraph& graph);
 
 private:
-    // What the axes are drawn from: the box's world and size, the velocity ticks and
-    // scale, the lettering's font and the bitmap's resolution.
+    // What the axes are drawn from: the box's world, the velocity ticks and scale, the
+    // lettering's font, and the bitmap's size and resolution.
     struct Key {
         std::array<double, 4> world{};
         QSize size;

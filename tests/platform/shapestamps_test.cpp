@@ -163,6 +163,12 @@ TEST(ShapeStamps, AStampedEllipseIsDrawnAsSuchWhereAPictureWouldNotDo) {
     both(reference.Canvas(), between.Canvas(), ellipse);
     EXPECT_EQ(reference.Image(), between.Image()) << "no picture at a ratio of 1.5";
 
+    // The view holds body positions within 2^28 pixels; far off the device nothing is drawn.
+    TBitmap far = Paper(30, 30, 2.0);
+    const QImage before = far.Image().copy();
+    far.Canvas().StampEllipse(1 << 28, -(1 << 28), (1 << 28) + 6, -(1 << 28) + 6);
+    EXPECT_EQ(far.Image(), before);
+
     QPicture commands, expected;
     for (auto [picture, stamped] : {std::pair{&commands, true}, std::pair{&expected, false}}) {
         TCanvas c(picture);
