@@ -79,9 +79,11 @@ TPaintBox::RepaintBatch::RepaintBatch(TPaintBox& box) : box_(&box) { ++box.batch
 TPaintBox::RepaintBatch::~RepaintBatch() {
     if (!box_ || --box_->batches_ > 0)
         return;
+    QRegion region;
     for (const QRect& r : box_->touched_)
-        box_->update(r);
+        region += r;
     box_->touched_.clear();
+    box_->repaint(region);
 }
 
 const QImage& TPaintBox::shown() { return shownBitmap_ ? shownBitmap_->Image() : surface_; }
@@ -115,32 +117,26 @@ void TPaintBox::SetBounds(int left, int top, int width, int height) {
     setGeometry(left, top, width, height);
 }
 
-namespace {
-
-// Copies the parts of an opaque RGB32 image that `region` (widget pixels) covers straight
-// into the image the painter's raster engine draws on (the window's backing store), row by
-// row, as drawing it would, when nothing in the painter's state would make a difference.
-// The painter's set-up for a drawn image costs more than copying a frame's few small boxes.
-// False, having done nothing, otherwise.
-bool ShowRows(QPainter& p, const QRegion& region, const QImage& image) {
-    QPaintEngine* engine = p.paintEngine();
-    if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice() ||
-        engine->paintDevice()->devType() != QInternal::Image)
+bool TPaintBox::showRows(const QRegion& region, const QImage& image) {
+    if (sharedPainter())
         return false;
-    auto* target = static_cast<QImage*>(engine->paintDevice());
+    QPoint redirect;
+    QPaintDevice* device = redirected(&redirect);
+    if (!device || device->devType() != QInternal::Image)
+        return false;
+    auto* target = static_cast<QImage*>(device);
     const qreal ratio = image.devicePixelRatio();
-    const QTransform t = p.deviceTransform();
-    const bool wholeRatio = ratio == std::floor(ratio) && ratio >= 1.0;
-    if (image.format() != QImage::Format_RGB32 || !TakesRows(target->format()) || !wholeRatio ||
-        t.type() > QTransform::TxScale || t.m11() != ratio || t.m22() != ratio ||
-        t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy()) || p.hasClipping() ||
-        p.opacity() != 1.0 || p.compositionMode() != QPainter::CompositionMode_SourceOver)
+    if (image.format() != QImage::Format_RGB32 || !TakesRows(target->format()) ||
+        ratio != std::floor(ratio) || ratio < 1.0 || target->devicePixelRatio() != ratio)
         return false;
     const int scale = int(ratio);
-    const QPoint offset(int(t.dx()), int(t.dy()));
+    // The widget's origin sits at minus the redirection offset in the device.
+    const QPoint offset = -redirect * scale;
     QRegion allowed(target->rect());
-    if (const QRegion clip = engine->systemClip(); !clip.isEmpty())
-        allowed &= clip;
+    if (QPaintEngine* engine = device->paintEngine()) {
+        if (const QRegion clip = engine->systemClip(); !clip.isEmpty())
+            allowed &= clip;
+    }
     for (const QRect& r : region) {
         const QRect source = QRect(r.topLeft() * scale, r.size() * scale) & image.rect();
         for (const QRect& out : allowed & source.translated(offset))
@@ -149,15 +145,13 @@ bool ShowRows(QPainter& p, const QRegion& region, const QImage& image) {
     return true;
 }
 
-} // namespace
-
 void TPaintBox::paintEvent(QPaintEvent* e) {
     PaintNow();
     const QImage& image = shown();
+    if (showRows(e->region(), image))
+        return;
     const qreal ratio = image.devicePixelRatio();
     QPainter p(this);
-    if (ShowRows(p, e->region(), image))
-        return;
     for (const QRect& r : e->region())
         p.drawImage(QRectF(r), image,
                     QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));

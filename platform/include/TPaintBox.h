@@ -40,10 +40,11 @@ public:
 
     void SetBounds(int left, int top, int width, int height);
 
-    // While one lives, what the drawing calls touch is gathered, and its repaint is asked
-    // for when the last one ends, in a few merged rectangles. A frame makes dozens of
-    // drawing calls, and the window takes their small rectangles one by one at a cost
-    // greater than the drawing's.
+    // While one lives, what the drawing calls touch is gathered, and when the last one ends
+    // the window is repainted there at once, in a few merged rectangles. A frame makes
+    // dozens of drawing calls, and the window takes their small rectangles one by one at a
+    // cost greater than the drawing's; repainting at once spares the event loop a second
+    // pass for a repaint that is due anyway.
     class RepaintBatch {
     public:
         explicit RepaintBatch(TPaintBox& box);
@@ -77,6 +78,11 @@ private:
     // of the batch.
     void touched(const QRect& r);
     const QImage& shown();
+    // Copies the parts of an opaque RGB32 image that `region` (widget pixels) covers straight
+    // into the image this paint is redirected to (the window's backing store), row by row, as
+    // drawing it would. A painter's set-up costs more than copying a frame's few small boxes.
+    // False, having done nothing, when the paint goes elsewhere.
+    bool showRows(const QRegion& region, const QImage& image);
 
     QImage surface_;
     TBitmap* shownBitmap_ = nullptr;

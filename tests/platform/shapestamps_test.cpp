@@ -6,10 +6,9 @@
 #include "TPaintBox.h"
 
 #include <QApplication>
-#include <QGuiApplication>
+#include <QBackingStore>
 #include <QPainter>
 #include <QPicture>
-#include <QScreen>
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
@@ -179,7 +178,9 @@ TEST(ShapeStamps, AStampedEllipseIsDrawnAsSuchWhereAPictureWouldNotDo) {
 }
 
 // A paint box shows its surface in the window's backing store exactly, wherever it sits in
-// the window, after the first paint and after a small change.
+// the window, after the first paint and after a small change; a batch of drawing calls is in
+// the window as soon as the batch ends. The test runs again on a screen at twice the
+// resolution.
 TEST(PaintBox, TheWindowHoldsThePaintBoxsPixelsExactly) {
     QWidget window;
     window.resize(160, 120);
@@ -195,20 +196,36 @@ TEST(PaintBox, TheWindowHoldsThePaintBoxsPixelsExactly) {
     };
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const int ratio = int(window.devicePixelRatio());
+    ASSERT_EQ(ratio, window.devicePixelRatio());
+    ASSERT_EQ(window.backingStore()->paintDevice()->devType(), QInternal::Image);
+    // The window's own pixels; the store's image may be made anew at each paint.
     const auto shown = [&] {
-        return QGuiApplication::primaryScreen()
-            ->grabWindow(window.winId())
-            .toImage()
-            .copy(37, 21, 90, 70)
+        return static_cast<QImage*>(window.backingStore()->paintDevice())
+            ->copy(37 * ratio, 21 * ratio, 90 * ratio, 70 * ratio)
             .convertToFormat(QImage::Format_RGB32);
     };
-    ASSERT_TRUE(QTest::qWaitFor([&] { return shown() == box.Surface(); }, 1000));
+    const auto same = [&] {
+        QImage surface = box.Surface();
+        surface.setDevicePixelRatio(1);
+        return shown() == surface;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(same, 1000));
 
     box.Canvas().Pen.Color = clBlack;
     box.Canvas().Brush.Color = clWhite;
     box.Canvas().StampEllipse(40, 30, 47, 37);
     box.Canvas().Flush();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == box.Surface(); }, 1000))
+    EXPECT_TRUE(QTest::qWaitFor(same, 1000))
         << "the change reached the window, and nothing else moved";
-    EXPECT_EQ(QColor(shown().pixel(43, 33)), QColor(Qt::white));
+    EXPECT_EQ(QColor(shown().pixel(43 * ratio, 33 * ratio)), QColor(Qt::white));
+
+    {
+        const TPaintBox::RepaintBatch batch(box);
+        box.Canvas().Brush.Color = clBlue;
+        box.Canvas().FillRect(QRect(5, 5, 10, 10));
+        box.Canvas().FillRect(QRect(70, 50, 8, 8));
+    }
+    EXPECT_TRUE(same()) << "the batch's end repainted the window without waiting";
+    EXPECT_EQ(QColor(shown().pixel(72 * ratio, 52 * ratio)), QColor(Qt::blue));
 }
