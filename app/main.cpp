@@ -192,7 +192,8 @@ int main(int argc, char* argv[]) {
     const std::vector<char*> original(argv, argv + argc);
     std::optional<std::vector<std::string>> reopen;
     const int status = RunBook(argc, argv, original, fitsScreen, settings, reopen);
-    WriteBookSettings(settingsFile, settings);
+    if (const QString fault = WriteBookSettings(settingsFile, settings); !fault.isEmpty())
+        std::fprintf(stderr, "%s\n", fault.toLocal8Bit().constData());
     if (!reopen)
         return status;
     // A signal that comes from now on waits for the restarted book; one that came since the

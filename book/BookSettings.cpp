@@ -2,10 +2,17 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "BookSettings.h"
 
+#include "RegularFile.h"
+#include "SavedFile.h"
 #include "Zoom.h"
 
-#include <QSettings>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QRegularExpression>
+#include <QStringList>
+#include <map>
 
 namespace {
 
@@ -13,6 +20,22 @@ const char* const ZoomKey = "View/Zoom";
 const char* const FitValue = "fit";
 const char* const SystemColoursKey = "Accessibility/SystemColours";
 const char* const ScreenReaderKey = "Accessibility/ScreenReader";
+// Far more than the few lines the book writes; a larger file is not the book's.
+constexpr std::size_t MaxSettingsBytes = 64 * 1024;
+
+// The values of an INI file by "Section/Key", as the book writes them.
+std::map<QString, QString> IniValues(const QString& text) {
+    std::map<QString, QString> values;
+    QString section;
+    for (QString line : text.split(QRegularExpression("\r\n|\r|\n"))) {
+        line = line.trimmed();
+        if (line.startsWith('[') && line.endsWith(']'))
+            section = line.mid(1, line.size() - 2).trimmed();
+        else if (const qsizetype equals = line.indexOf('='); equals > 0 && !line.startsWith(';'))
+            values[section + '/' + line.left(equals).trimmed()] = line.mid(equals + 1).trimmed();
+    }
+    return values;
+}
 
 } // namespace
 
@@ -22,20 +45,38 @@ QString BookSettingsFile() {
 }
 
 TBookSettings ReadBookSettings(const QString& file) {
-    const QSettings stored(file, QSettings::IniFormat);
     TBookSettings settings;
+    AnsiString bytes;
+    try {
+        bytes = ReadRegularFile(QFile::encodeName(file).toStdString(), MaxSettingsBytes);
+    } catch (const EFOpenError&) {
+        return settings; // none, or not one the book can have written
+    }
+    const std::map<QString, QString> stored =
+        IniValues(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
+    const auto value = [&stored](const char* key) {
+        const auto found = stored.find(key);
+        return found == stored.end() ? QString() : found->second;
+    };
     bool ok = false;
-    const int percent = stored.value(ZoomKey).toString().toInt(&ok);
+    const int percent = value(ZoomKey).toInt(&ok);
     if (ok && percent >= zoom::ArgumentSmallest && percent <= zoom::ArgumentLargest)
         settings.Zoom = percent;
-    settings.SystemColours = stored.value(SystemColoursKey).toString() == "true";
-    settings.ScreenReader = stored.value(ScreenReaderKey).toString() == "true";
+    settings.SystemColours = value(SystemColoursKey) == "true";
+    settings.ScreenReader = value(ScreenReaderKey) == "true";
     return settings;
 }
 
-void WriteBookSettings(const QString& file, const TBookSettings& settings) {
-    QSettings stored(file, QSettings::IniFormat);
-    stored.setValue(ZoomKey, settings.Zoom ? QString::number(*settings.Zoom) : QString(FitValue));
-    stored.setValue(SystemColoursKey, settings.SystemColours ? "true" : "false");
-    stored.setValue(ScreenReaderKey, settings.ScreenReader ? "true" : "false");
+QString WriteBookSettings(const QString& file, const TBookSettings& settings) {
+    const QString text =
+        QString("[View]\nZoom=%1\n\n[Accessibility]\nSystemColours=%2\nScreenReader=%3\n")
+            .arg(settings.Zoom ? QString::number(*settings.Zoom) : QString(FitValue),
+                 settings.SystemColours ? "true" : "false",
+                 settings.ScreenReader ? "true" : "false");
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    const AnsiString cause = WriteRegularFile(QFile::encodeName(file).toStdString(),
+                                              text.toStdString(), TLinkRule::Refuse);
+    if (cause.empty())
+        return {};
+    return "The book's settings were not saved: " + CauseClause(cause) + ".";
 }

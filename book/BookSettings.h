@@ -21,5 +21,9 @@ struct TBookSettings {
 // configuration folder.
 QString BookSettingsFile();
 
+// Reads only a regular file, without waiting (a pipe at the path cannot hold the start); any
+// other entry, or none, counts as never written.
 TBookSettings ReadBookSettings(const QString& file);
-void WriteBookSettings(const QString& file, const TBookSettings& settings);
+// Written whole or not at all, never through a symbolic link nor over anything but a regular
+// file; the reason it was not written, or an empty text.
+QString WriteBookSettings(const QString& file, const TBookSettings& settings);

@@ -6,6 +6,7 @@
 #include "DataFile.h"
 #include "Printing.h"
 #include "RegularFile.h"
+#include "SavedFile.h"
 #include "WindowPlace.h"
 #include "forms/ObservingRunForm.h"
 #include "model/MysteryStars.h"
@@ -31,7 +32,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProgressBar>
-#include <QSaveFile>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSlider>
@@ -389,12 +389,8 @@ bool TObservingRunForm::ExportFile(const QString& path) {
         comment += " " + SourceLabel->text();
     const std::string text = WriteMeasurementsCsv(set_.data, set_.timeOffset_days,
                                                   comment.toStdString(), set_.instruments);
-    // Written beside the file and renamed over it once whole, so a failure leaves any earlier
-    // file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit()) {
-        fault_ = "The measurements were not written: " + file.errorString() + ".";
+    if (const QString cause = SaveWholeFile(path, text); !cause.isEmpty()) {
+        fault_ = "The measurements were not written: " + cause + ".";
         ShowStatus();
         return false;
     }
@@ -655,36 +651,38 @@ QPrinter& TObservingRunForm::Printer() {
 }
 
 void TObservingRunForm::PrintTo(QPrinter& printer) {
-    QPainter p;
-    if (!p.begin(&printer))
-        throw std::runtime_error("Printing failed: the printer cannot be opened.");
-    // The page laid out in the window's own pixels, scaled to the paper.
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double width = 720.0;
-    const double scale = page.width() / width;
-    const double height = page.height() / scale;
-    p.scale(scale, scale);
-    QFont title("Arial");
-    title.setPixelSize(16);
-    title.setBold(true);
-    p.setFont(title);
-    p.drawText(QRectF(0, 0, width, 24), "Observing run");
-    QFont body("Arial");
-    body.setPixelSize(11);
-    p.setFont(body);
-    p.drawText(QRectF(0, 24, width, 32), Qt::TextWordWrap,
-               StatusLabel->text() + "  " + PeakLabel->text() + "  " + SourceLabel->text());
-    const double plotHeight = (height - 64) / 3;
-    const TObservingPlot* plots[] = {DataPlot, PeriodogramPlot, FoldPlot};
-    for (int i = 0; i < 3; ++i)
-        plots[i]->DrawInto(p, QRectF(0, 60 + i * plotHeight, width, plotHeight - 6));
-    if (FitPage->Solution()) {
-        if (!printer.newPage())
-            throw std::runtime_error("Printing failed: the printer took no further page.");
-        FitPage->DrawPrintout(p, QRectF(0, 0, width, height));
-    }
-    if (!p.end())
-        throw std::runtime_error("Printing failed.");
+    PrintWhole(printer, [&] {
+        QPainter p;
+        if (!p.begin(&printer))
+            throw std::runtime_error("Printing failed: the printer cannot be opened.");
+        // The page laid out in the window's own pixels, scaled to the paper.
+        const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+        const double width = 720.0;
+        const double scale = page.width() / width;
+        const double height = page.height() / scale;
+        p.scale(scale, scale);
+        QFont title("Arial");
+        title.setPixelSize(16);
+        title.setBold(true);
+        p.setFont(title);
+        p.drawText(QRectF(0, 0, width, 24), "Observing run");
+        QFont body("Arial");
+        body.setPixelSize(11);
+        p.setFont(body);
+        p.drawText(QRectF(0, 24, width, 32), Qt::TextWordWrap,
+                   StatusLabel->text() + "  " + PeakLabel->text() + "  " + SourceLabel->text());
+        const double plotHeight = (height - 64) / 3;
+        const TObservingPlot* plots[] = {DataPlot, PeriodogramPlot, FoldPlot};
+        for (int i = 0; i < 3; ++i)
+            plots[i]->DrawInto(p, QRectF(0, 60 + i * plotHeight, width, plotHeight - 6));
+        if (FitPage->Solution()) {
+            if (!printer.newPage())
+                throw std::runtime_error("Printing failed: the printer took no further page.");
+            FitPage->DrawPrintout(p, QRectF(0, 0, width, height));
+        }
+        if (!p.end())
+            throw std::runtime_error("Printing failed.");
+    });
 }
 
 void TObservingRunForm::mnitPrintClick() {

@@ -3,6 +3,7 @@
 #include "observing/TOrbitFitPage.h"
 
 #include "Precondition.h"
+#include "SavedFile.h"
 #include "forms/OrbitFitPageForm.h"
 #include "model/FitCsv.h"
 #include "model/FitText.h"
@@ -18,7 +19,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QSaveFile>
 #include <QDoubleSpinBox>
 #include <QFontMetricsF>
 #include <QHeaderView>
@@ -197,12 +197,8 @@ fit::TFitSource TOrbitFitPage::Source() const {
 }
 
 bool TOrbitFitPage::Save(const QString& path, const std::string& text, const char* what) {
-    // Written beside the file and renamed over it once whole, so a failure leaves any earlier
-    // file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit()) {
-        status_ = QString("The %1 was not written: %2.").arg(what, file.errorString());
+    if (const QString cause = SaveWholeFile(path, text); !cause.isEmpty()) {
+        status_ = QString("The %1 was not written: %2.").arg(what, cause);
         ShowState();
         return false;
     }

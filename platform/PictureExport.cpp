@@ -3,31 +3,21 @@
 #include "PictureExport.h"
 
 #include "Application.h"
+#include "SavedFile.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QSvgGenerator>
 #include <QWidget>
 
-namespace {
-
-QString Reason(const QSaveFile& file) {
-    QString text = file.errorString();
-    if (!text.isEmpty())
-        text[0] = text[0].toLower();
-    return "The picture was not saved: " + text + ".";
-}
-
-} // namespace
-
 QString SavePicture(const QString& path, QSize size, double pixelRatio, const TPictureDrawing& draw) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Reason(file);
+    // Drawn in memory first, so that the file is written whole or not at all.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     if (path.endsWith(".svg", Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
@@ -51,8 +41,8 @@ QString SavePicture(const QString& path, QSize size, double pixelRatio, const TP
         if (!image.save(&file, "PNG"))
             return "The picture was not saved: it could not be written as PNG.";
     }
-    if (!file.commit())
-        return Reason(file);
+    if (const QString cause = SaveWholeFile(path, file.data()); !cause.isEmpty())
+        return "The picture was not saved: " + cause + ".";
     return {};
 }
 

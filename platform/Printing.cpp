@@ -2,11 +2,16 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "Printing.h"
 
+#include "RegularFile.h"
+#include "SavedFile.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QWidget>
 #include <algorithm>
@@ -63,9 +68,11 @@ QImage OnWhite(const QImage& picture) {
     return out;
 }
 
-void PrintClientArea(QWidget& client, QPageLayout::Orientation orientation, QPrinter& printer,
-                     const std::vector<QWidget*>& onWhite,
-                     const std::vector<TPrintedDrawing>& drawings) {
+namespace {
+
+void PrintClientAreaOnce(QWidget& client, QPageLayout::Orientation orientation, QPrinter& printer,
+                         const std::vector<QWidget*>& onWhite,
+                         const std::vector<TPrintedDrawing>& drawings) {
     printer.setPageOrientation(orientation);
     printer.setFullPage(false);
     QPainter painter;
@@ -128,8 +135,8 @@ void PrintClientArea(QWidget& client, QPageLayout::Orientation orientation, QPri
     painter.end();
 }
 
-void PrintDocument(const QTextDocument& document, QPageLayout::Orientation orientation,
-                   QPrinter& printer) {
+void PrintDocumentOnce(const QTextDocument& document, QPageLayout::Orientation orientation,
+                       QPrinter& printer) {
     printer.setPageOrientation(orientation);
     printer.setFullPage(false);
     QPainter painter;
@@ -155,4 +162,67 @@ void PrintDocument(const QTextDocument& document, QPageLayout::Orientation orien
         painter.restore();
     }
     painter.end();
+}
+
+// The file name a printer writes to, put back however the printout ends.
+class TOutputFileName {
+public:
+    TOutputFileName(QPrinter& printer, const QString& name)
+        : printer_(printer), kept_(printer.outputFileName()) {
+        printer_.setOutputFileName(name);
+    }
+    ~TOutputFileName() { printer_.setOutputFileName(kept_); }
+    TOutputFileName(const TOutputFileName&) = delete;
+    TOutputFileName& operator=(const TOutputFileName&) = delete;
+
+private:
+    QPrinter& printer_;
+    QString kept_;
+};
+
+} // namespace
+
+EPrintoutNotSaved::EPrintoutNotSaved(const QString& cause)
+    : std::runtime_error(("The printout was not saved: " + cause + ".").toStdString()),
+      cause_(cause) {}
+
+void PrintWhole(QPrinter& printer, const std::function<void()>& print) {
+    const QString target = printer.outputFileName();
+    if (target.isEmpty() || printer.outputFormat() != QPrinter::PdfFormat) {
+        print();
+        return;
+    }
+    // The printer's own file writing reports no failure, so it writes into a folder of the
+    // book's; what it made is checked whole and only then written to the chosen file.
+    const QTemporaryDir folder;
+    if (!folder.isValid())
+        throw EPrintoutNotSaved("no temporary folder could be made (" + folder.errorString() + ")");
+    const QString made = folder.filePath("printout.pdf");
+    {
+        const TOutputFileName into(printer, made);
+        print();
+    }
+    AnsiString bytes;
+    try {
+        bytes = ReadRegularFile(QFile::encodeName(made).toStdString(), MaxPrintoutBytes);
+    } catch (const EFOpenError& e) {
+        throw EPrintoutNotSaved(CauseClause(e.Cause()));
+    }
+    const std::size_t end = bytes.find_last_not_of(" \r\n");
+    if (end == AnsiString::npos || end < 4 || bytes.compare(end - 4, 5, "%%EOF") != 0)
+        throw EPrintoutNotSaved("it could not be made whole in the temporary folder, which may be "
+                                "full");
+    if (const QString cause = SaveWholeFile(target, bytes); !cause.isEmpty())
+        throw EPrintoutNotSaved(cause);
+}
+
+void PrintClientArea(QWidget& client, QPageLayout::Orientation orientation, QPrinter& printer,
+                     const std::vector<QWidget*>& onWhite,
+                     const std::vector<TPrintedDrawing>& drawings) {
+    PrintWhole(printer, [&] { PrintClientAreaOnce(client, orientation, printer, onWhite, drawings); });
+}
+
+void PrintDocument(const QTextDocument& document, QPageLayout::Orientation orientation,
+                   QPrinter& printer) {
+    PrintWhole(printer, [&] { PrintDocumentOnce(document, orientation, printer); });
 }

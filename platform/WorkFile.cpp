@@ -3,25 +3,13 @@
 #include "WorkFile.h"
 
 #include "RegularFile.h"
+#include "SavedFile.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QSaveFile>
 #include <cmath>
 #include <limits>
-
-namespace {
-
-QString Sentence(QString text) {
-    if (!text.isEmpty())
-        text[0] = text[0].toLower();
-    if (!text.endsWith('.'))
-        text += '.';
-    return text;
-}
-
-} // namespace
 
 EWorkFileRefusal::EWorkFileRefusal(const QString& reason) : std::runtime_error(reason.toStdString()) {}
 
@@ -30,8 +18,7 @@ QJsonObject ReadWorkFile(const QString& path) {
     try {
         bytes = ReadRegularFile(QFile::encodeName(path).toStdString(), std::size_t(MaxWorkFileBytes));
     } catch (const EFOpenError& e) {
-        throw EWorkFileRefusal("The file was not read: " +
-                               Sentence(QString::fromStdString(e.Cause())));
+        throw EWorkFileRefusal("The file was not read: " + CauseClause(e.Cause()) + ".");
     }
     QJsonParseError error;
     const QJsonDocument document =
@@ -69,10 +56,8 @@ QByteArray WorkFileText(const QJsonObject& parts) {
 }
 
 QString WriteWorkFile(const QString& path, const QJsonObject& parts) {
-    const QByteArray text = WorkFileText(parts);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        return "The work was not saved: " + Sentence(file.errorString());
+    if (const QString cause = SaveWholeFile(path, WorkFileText(parts)); !cause.isEmpty())
+        return "The work was not saved: " + cause + ".";
     return {};
 }
 

@@ -11,10 +11,12 @@
 #include "model/SupportedFit.h"
 #include "model/FitText.h"
 #include "model/planet.h"
+#include "SavedFile.h"
 #include "oRichEdit.h"
 
-#include <QFile>
-#include <QPrinter>
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QPdfWriter>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <cmath>
@@ -186,16 +188,19 @@ std::unique_ptr<QTextDocument> TeacherGuideText(TThisBook& book) {
 }
 
 QString WriteTeacherGuide(TThisBook& book, const QString& path) {
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly))
-        return QString("The teacher's guide cannot be written to %1: %2")
-            .arg(path, probe.errorString());
-    probe.close();
     const std::unique_ptr<QTextDocument> text = TeacherGuideText(book);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setDocName("Doppler spectroscopy: the teacher's guide");
-    text->print(&printer);
+    // Made in memory and then written whole, so a guide that cannot be written leaves an
+    // earlier one as it was.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(1200);
+        writer.setTitle("Doppler spectroscopy: the teacher's guide");
+        writer.setCreator(QCoreApplication::applicationName());
+        text->print(&writer);
+    }
+    if (const QString cause = SaveWholeFile(path, pdf.data()); !cause.isEmpty())
+        return QString("The teacher's guide cannot be written to %1: %2.").arg(path, cause);
     return {};
 }

@@ -10,7 +10,10 @@
 
 #include <QImage>
 #include <QPageLayout>
+#include <QString>
+#include <cstddef>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 class QPainter;
@@ -29,6 +32,26 @@ struct TPrintedDrawing {
     QWidget* widget;
     std::function<void(QPainter&)> draw;
 };
+
+// The largest printout file the book writes: a chapter's text and a window's pictures at the
+// printer's resolution take a few megabytes.
+constexpr std::size_t MaxPrintoutBytes = 512u * 1024 * 1024;
+
+// A printout that did not reach its file: "The printout was not saved: <cause>."
+class EPrintoutNotSaved : public std::runtime_error {
+public:
+    explicit EPrintoutNotSaved(const QString& cause);
+    // Why, as a clause: "no space left on device".
+    const QString& Cause() const { return cause_; }
+
+private:
+    QString cause_;
+};
+
+// Runs `print`, which paints onto printer. When the printer writes a PDF file, the file is
+// written whole or not at all, so a full disk leaves an earlier file as it was; raises
+// EPrintoutNotSaved when it was not written.
+void PrintWhole(QPrinter& printer, const std::function<void()>& print);
 
 // Prints the widget with its children as they show, on its own page; each widget of
 // `onWhite` (a dark picture among them) is printed as OnWhite turns it, and each of

@@ -4,9 +4,14 @@
 
 #include "book/BookSettings.h"
 
+#include "FileSizeLimit.h"
+#include "Watchdog.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TEST(BookSettings, TheZoomAndTheAccessibilityOptionsComeBackAsWritten) {
     QTemporaryDir dir;
@@ -15,7 +20,7 @@ TEST(BookSettings, TheZoomAndTheAccessibilityOptionsComeBackAsWritten) {
     for (const TBookSettings& settings :
          {TBookSettings{.Zoom = 175, .SystemColours = true, .ScreenReader = false},
           TBookSettings{.Zoom = std::nullopt, .SystemColours = false, .ScreenReader = true}}) {
-        WriteBookSettings(file, settings);
+        EXPECT_EQ(WriteBookSettings(file, settings), QString());
         EXPECT_EQ(ReadBookSettings(file), settings);
     }
 }
@@ -34,4 +39,41 @@ TEST(BookSettings, AValueThatDoesNotReadCountsAsNeverWritten) {
         EXPECT_FALSE(read.SystemColours);
         EXPECT_TRUE(read.ScreenReader);
     }
+}
+
+// The settings path is the user's to fill: a pipe there cannot hold the start, and on quitting
+// the book writes through no link and over nothing but a regular file, nor leaves a
+// part-written file where the disk is full.
+TEST(BookSettings, OnlyARegularFileIsReadOrReplaced) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.conf");
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const QString toDevice = dir.filePath("zero.conf");
+    ASSERT_EQ(::symlink("/dev/zero", toDevice.toLocal8Bit().constData()), 0);
+    const QString toFile = dir.filePath("link.conf"), target = dir.filePath("target.conf");
+    const TBookSettings chosen{.Zoom = 150, .SystemColours = true, .ScreenReader = true};
+    ASSERT_EQ(WriteBookSettings(target, chosen), QString());
+    ASSERT_EQ(::symlink("target.conf", toFile.toLocal8Bit().constData()), 0);
+    {
+        const Watchdog watchdog("reading a pipe as the settings", std::chrono::seconds(20));
+        EXPECT_EQ(ReadBookSettings(pipe), TBookSettings{});
+        EXPECT_EQ(WriteBookSettings(pipe, {}),
+                  "The book's settings were not saved: not a regular file.");
+    }
+    EXPECT_EQ(WriteBookSettings(toDevice, {}),
+              "The book's settings were not saved: it is a symbolic link, which the book does not "
+              "write through.");
+    EXPECT_EQ(WriteBookSettings(toFile, {}),
+              "The book's settings were not saved: it is a symbolic link, which the book does not "
+              "write through.");
+    EXPECT_EQ(ReadBookSettings(target), chosen) << "the file behind the link is as it was";
+    struct stat st {};
+    ASSERT_EQ(::stat("/dev/zero", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+    {
+        const FileSizeLimit disk(16);
+        EXPECT_EQ(WriteBookSettings(target, {}),
+                  "The book's settings were not saved: file too large.");
+    }
+    EXPECT_EQ(ReadBookSettings(target), chosen);
 }

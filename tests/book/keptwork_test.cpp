@@ -5,6 +5,7 @@
 // book reopened at another zoom takes over.
 #include "BookFixture.h"
 
+#include "FileSizeLimit.h"
 #include "JsonFiles.h"
 #include "WorkFile.h"
 #include "book/BookPlace.h"
@@ -193,12 +194,26 @@ TEST_F(KeptWorkTest, ARefusedFileIsNamedWithItsReasonAndChangesNothing) {
     EXPECT_NE(dialogs.messages[0].find("not read"), std::string::npos) << dialogs.messages[0];
 }
 
-TEST_F(KeptWorkTest, ASaveThatFailsSaysSo) {
+TEST_F(KeptWorkTest, ASaveThatFailsSaysSoAndKeepsTheEarlierFile) {
     free();
     EXPECT_FALSE(book->SaveSystemFile(path("no such folder/kept.json")));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(dialogs.messages[0].find("not saved"), std::string::npos) << dialogs.messages[0];
     EXPECT_FALSE(QFile::exists(path("no such folder")));
+
+    ASSERT_TRUE(book->SaveSystemFile(path("kept.json")));
+    QFile file(path("kept.json"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray old = file.readAll();
+    file.close();
+    {
+        const FileSizeLimit disk(64);
+        EXPECT_FALSE(book->SaveSystemFile(path("kept.json")));
+    }
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1], "The work was not saved: file too large.");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
 }
 
 TEST_F(KeptWorkTest, ABookReopenedAtAnotherZoomTakesOverTheSystemAndTheRun) {

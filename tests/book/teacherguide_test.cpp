@@ -3,12 +3,14 @@
 // The teacher's guide holds every question of every chapter with its accepted answer, and the
 // hidden and mystery stars; pdftotext reads the PDF back.
 #include "BookFixture.h"
+#include "FileSizeLimit.h"
 
 #include "book/ChapterTable.h"
 #include "thisbook/TeacherGuide.h"
 #include "model/HiddenSystems.h"
 #include "model/MysteryStars.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -72,8 +74,21 @@ TEST_F(TeacherGuideTest, ThePdfHoldsEveryQuestionWithItsAnswer) {
               int(observing::HiddenSystems().size() + observing::MysteryStars().size()));
 }
 
-TEST_F(TeacherGuideTest, AFileThatCannotBeWrittenIsReported) {
-    const QString fault = WriteTeacherGuide(*book, "/nonexistent-folder/guide.pdf");
-    EXPECT_TRUE(fault.startsWith("The teacher's guide cannot be written to /nonexistent-folder"))
-        << fault.toStdString();
+TEST_F(TeacherGuideTest, AFileThatCannotBeWrittenIsReportedAndAnEarlierOneKept) {
+    EXPECT_EQ(WriteTeacherGuide(*book, "/nonexistent-folder/guide.pdf"),
+              "The teacher's guide cannot be written to /nonexistent-folder/guide.pdf: no such "
+              "file or directory.");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("guide.pdf");
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("%PDF-1.4 an earlier guide");
+    file.close();
+    {
+        const FileSizeLimit disk(4096);
+        EXPECT_EQ(WriteTeacherGuide(*book, pdf),
+                  "The teacher's guide cannot be written to " + pdf + ": file too large.");
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "%PDF-1.4 an earlier guide");
 }

@@ -4,6 +4,7 @@
 // carried through the plots, the periodogram and the fit, promptly, and the book goes on.
 #include "../book/BookFixture.h"
 
+#include "FileSizeLimit.h"
 #include "Watchdog.h"
 #include "model/MeasurementLimits.h"
 #include "observing/TFitByHandPage.h"
@@ -25,6 +26,11 @@ void Write(const QString& path, const QByteArray& text) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(text);
+}
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
 QStringList warnings;
@@ -147,6 +153,12 @@ TEST_F(HostileFilesTest, AFailedExportSaysSoUntilOneSucceeds) {
 
     const QString out = dir.filePath("out.csv");
     Write(out, QByteArray(5000, '#'));
+    {
+        const FileSizeLimit disk(32);
+        EXPECT_FALSE(w.ExportFile(out));
+    }
+    EXPECT_EQ(w.StatusLabel->text(), "The measurements were not written: file too large.");
+    EXPECT_EQ(Read(out), QByteArray(5000, '#')) << "the earlier file is kept byte for byte";
     ASSERT_TRUE(w.ExportFile(out));
     EXPECT_EQ(w.StatusLabel->text(), "Read 3 measurements from in.csv.");
     QFile written(out);

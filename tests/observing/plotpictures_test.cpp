@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // A plot saved as a picture: an SVG drawing of lines with its labels as text, a PNG at the
 // screen's pixels, and a save that cannot be made.
+#include "FileSizeLimit.h"
 #include "PictureExport.h"
 #include "observing/TDataPlot.h"
 
@@ -56,11 +57,24 @@ TEST(PlotPictures, APngHasTheWidgetsPixelsAndShowsTheData) {
     EXPECT_NE(a, b) << "the measurements are in the picture";
 }
 
-TEST(PlotPictures, ASaveThatCannotBeMadeSaysWhy) {
+TEST(PlotPictures, ASaveThatCannotBeMadeSaysWhyAndKeepsTheOldPicture) {
     QTemporaryDir dir;
     for (const char* name : {"no such folder/p.png", "no such folder/p.svg"}) {
         const QString reason =
             SavePicture(dir.filePath(name), QSize(10, 10), 1.0, [](QPainter&) {});
-        EXPECT_TRUE(reason.startsWith("The picture was not saved: ")) << reason.toStdString();
+        EXPECT_EQ(reason, "The picture was not saved: no such file or directory.");
+    }
+    for (const char* name : {"p.png", "p.svg"}) {
+        const QString path = dir.filePath(name);
+        ASSERT_EQ(SavePicture(path, QSize(10, 10), 1.0, [](QPainter&) {}), QString());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray old = file.readAll();
+        file.close();
+        const FileSizeLimit disk(64);
+        EXPECT_EQ(SavePicture(path, QSize(10, 10), 1.0, [](QPainter& p) { p.drawLine(0, 0, 9, 9); }),
+                  "The picture was not saved: file too large.");
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), old) << name;
     }
 }

@@ -4,6 +4,7 @@
 // real systems, imported through the import dialog, fitted with the model's choices and kept
 // as CSV.
 #include "../book/BookFixture.h"
+#include "FileSizeLimit.h"
 
 #include "model/RealSystems.h"
 #include "model/RvBundle.h"
@@ -131,6 +132,13 @@ TEST_F(RealDataWindowTest, TheFitTakesTheModelsChoicesAndIsSaved) {
 
     EXPECT_FALSE(page.SaveFit(dir.filePath("no such folder/fit.csv")));
     EXPECT_TRUE(page.Summary->text().startsWith("The fit was not written")) << page.Summary->text().toStdString();
+    {
+        const FileSizeLimit disk(64);
+        EXPECT_FALSE(page.SaveFit(dir.filePath("fit.csv")));
+    }
+    EXPECT_TRUE(page.Summary->text().startsWith("The fit was not written: file too large."))
+        << page.Summary->text().toStdString();
+    EXPECT_EQ(Read(dir.filePath("fit.csv")), fit) << "the earlier fit is kept";
 }
 
 // The dialog starts from the guess of each file and says so; each file keeps its own choice;

@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "Printing.h"
 
+#include "FileSizeLimit.h"
+
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -174,5 +177,22 @@ TEST(PrintDocument, LongTextRunsOnOverPagesAsText) {
 
     QPrinter nowhere(QPrinter::HighResolution);
     PrintToPdf(nowhere, dir.filePath("no such folder/text.pdf"));
-    EXPECT_THROW(PrintDocument(text, QPageLayout::Portrait, nowhere), std::runtime_error);
+    try {
+        PrintDocument(text, QPageLayout::Portrait, nowhere);
+        ADD_FAILURE() << "printed into a folder that is not there";
+    } catch (const EPrintoutNotSaved& e) {
+        EXPECT_STREQ(e.what(), "The printout was not saved: no such file or directory.");
+    }
+    // A printout that cannot be written whole leaves the earlier file as it was.
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray earlier = file.readAll();
+    file.close();
+    {
+        const FileSizeLimit disk(4096);
+        EXPECT_THROW(PrintDocument(text, QPageLayout::Portrait, printer), EPrintoutNotSaved);
+    }
+    EXPECT_EQ(printer.outputFileName(), pdf) << "the printer still prints to the chosen file";
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), earlier);
 }

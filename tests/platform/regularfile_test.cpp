@@ -2,10 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "RegularFile.h"
 
+#include "FileSizeLimit.h"
 #include "Watchdog.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -79,4 +81,89 @@ TEST(RegularFile, TheCapCountsTheBytesReadNotTheStatedSize) {
     ASSERT_EQ(st.st_size, 0) << "the case this test stands for";
     EXPECT_NE(ReadRegularFile("/proc/self/status", 1'000'000).find("Name:"), std::string::npos);
     EXPECT_EQ(CauseReading("/proc/self/status", 20), "File too large (over 20 bytes).");
+}
+
+namespace {
+
+std::string Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(none)";
+}
+
+// The entries of a folder, hidden ones too: a failed write leaves no part-written file.
+QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+// A write that cannot finish (here the file-size limit stands in for a full disk: the kernel
+// refuses the bytes past it) says why and leaves the earlier file byte for byte as it was;
+// one that can replaces it whole and keeps its permissions.
+TEST(RegularFileWriting, AFailedWriteKeepsTheOldFileAndAWholeOneReplacesIt) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("work.json");
+    const std::string old(3000, 'o');
+    ASSERT_EQ(WriteRegularFile(path.toStdString(), old), "");
+    ASSERT_EQ(::chmod(path.toUtf8().constData(), 0640), 0);
+    for (const std::size_t size : {4097u, 100'000u}) {
+        SCOPED_TRACE(size);
+        const FileSizeLimit disk(4096);
+        EXPECT_EQ(WriteRegularFile(path.toStdString(), std::string(size, 'n')), "File too large.");
+    }
+    EXPECT_EQ(Bytes(path), old);
+    EXPECT_EQ(Entries(dir.path()), QStringList{"work.json"});
+
+    ASSERT_EQ(WriteRegularFile(path.toStdString(), "new"), "");
+    EXPECT_EQ(Bytes(path), "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.toUtf8().constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(Entries(dir.path()), QStringList{"work.json"});
+    EXPECT_EQ(WriteRegularFile(dir.filePath("no folder/work.json").toStdString(), "x"),
+              "No such file or directory.");
+}
+
+// A link the user chose is written through, the link kept; the book's own files are never
+// written through a link, and nothing but a regular file is ever replaced.
+TEST(RegularFileWriting, LinksAreFollowedOnlyWhenAskedAndNothingButAFileIsReplaced) {
+    QTemporaryDir dir;
+    const std::string target = dir.filePath("target.csv").toStdString();
+    const std::string link = dir.filePath("link.csv").toStdString();
+    ASSERT_EQ(WriteRegularFile(target, "old"), "");
+    ASSERT_EQ(::symlink("target.csv", link.c_str()), 0);
+    EXPECT_EQ(WriteRegularFile(link, "through", TLinkRule::Refuse),
+              "It is a symbolic link, which the book does not write through.");
+    EXPECT_EQ(Bytes(QString::fromStdString(target)), "old");
+    EXPECT_EQ(WriteRegularFile(link, "through"), "");
+    EXPECT_EQ(Bytes(QString::fromStdString(target)), "through");
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(link)).isSymLink());
+
+    const std::string fifo = dir.filePath("pipe").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string toDevice = dir.filePath("zero").toStdString();
+    ASSERT_EQ(::symlink("/dev/zero", toDevice.c_str()), 0);
+    const Watchdog watchdog("writing over special files", std::chrono::seconds(20));
+    EXPECT_EQ(WriteRegularFile(fifo, "x"), "Not a regular file.");
+    EXPECT_EQ(WriteRegularFile(toDevice, "x"), "Not a regular file.");
+    EXPECT_EQ(WriteRegularFile(dir.path().toStdString(), "x"), "Is a directory.");
+    struct stat st {};
+    ASSERT_EQ(::stat("/dev/zero", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+    ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+TEST(RegularFileWriting, AFolderThatMayNotBeWrittenSaysSo) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser writes in every folder";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("work.json");
+    ASSERT_EQ(WriteRegularFile(path.toStdString(), "old"), "");
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    EXPECT_EQ(WriteRegularFile(path.toStdString(), "new"), "Permission denied.");
+    EXPECT_EQ(Bytes(path), "old");
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
 }
