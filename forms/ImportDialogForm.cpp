@@ -67,7 +67,7 @@ void DefineImportDialog(TImportDialog& f) {
                          rvdata::UnitName(rvdata::TVelocityUnit::KilometresPerSecond)});
     f.ScaleBox = choice(f, 1, 1, "Time &scale", "Time scale of the times");
     for (auto scale : {rvdata::TTimeScale::BJD, rvdata::TTimeScale::JD, rvdata::TTimeScale::MJD,
-                       rvdata::TTimeScale::Days})
+                       rvdata::TTimeScale::RJD, rvdata::TTimeScale::Days})
         f.ScaleBox->addItem(rvdata::ScaleName(scale));
 
     f.NotesLabel = new QLabel(&f);

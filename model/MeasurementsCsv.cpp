@@ -54,14 +54,6 @@ bool LooksLikeUtf16(std::string_view text) {
     return text.size() >= 2 && (text[0] == '\0') != (text[1] == '\0');
 }
 
-// The end of the line that starts at pos, and where the next one starts: a line ends with a
-// line feed, a carriage return and line feed, or a carriage return alone.
-std::size_t LineEnd(std::string_view text, std::size_t pos, std::size_t& next) {
-    const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
-    next = end + (text.substr(end).starts_with("\r\n") ? 2 : 1);
-    return end;
-}
-
 } // namespace
 
 TCsvReading ReadMeasurementsCsv(std::string_view text) {
@@ -79,7 +71,7 @@ TCsvReading ReadMeasurementsCsv(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t next = 0;
-        const std::size_t end = LineEnd(text, pos, next);
+        const std::size_t end = textfields::LineEnd(text, pos, next);
         const std::string_view line = Trimmed(text.substr(pos, end - pos));
         pos = next;
         ++lineNumber;

@@ -34,6 +34,13 @@ std::string_view Trimmed(std::string_view s) {
     return s;
 }
 
+// "51Peg_2_ELODIE.vels" -> "ELODIE": the last part of the stem after an underscore.
+std::string InstrumentOfBundledFile(const std::string& file) {
+    const std::string stem = file.substr(0, file.find_last_of('.'));
+    const std::size_t underscore = stem.find_last_of('_');
+    return underscore == std::string::npos ? stem : stem.substr(underscore + 1);
+}
+
 // The file's text, or a message saying why it cannot be read.
 bool ReadFile(const std::string& path, std::string& text, std::string& message) {
     std::ifstream in(path, std::ios::binary);
@@ -107,6 +114,7 @@ TRvDataSetReading LoadSystem(const std::string& folder, const std::string& syste
         }
         TRvFile file;
         file.name = name;
+        file.instrument = InstrumentOfBundledFile(name);
         if (!ReadFile(folder + "/" + name, file.text, why)) {
             reading.message = name + " " + why;
             return reading;

@@ -4,7 +4,8 @@
 // The published radial velocities that come with the book: one system file per star
 // ("51peg.sys": lines "Name<TAB>51 Peg", "Mass<TAB>1.12" in solar masses, and one
 // "RV[]<TAB>file" per instrument's file) beside the instruments' ".vels" files, in the
-// folder data/rv of the installation. Units: days, m/s, solar masses.
+// folder data/rv of the installation. A file's name ends in its instrument's
+// ("51Peg_2_ELODIE.vels" holds ELODIE's measurements). Units: days, m/s, solar masses.
 
 #include "model/RvDataSet.h"
 

@@ -13,12 +13,14 @@ namespace rvdata {
 
 namespace {
 
-// "51Peg_2_ELODIE.vels" -> "ELODIE"; "harps.rdb" -> "harps".
-std::string InstrumentFromFileName(const std::string& file) {
-    std::string stem = file.substr(0, file.find_last_of('.'));
-    const std::size_t underscore = stem.find_last_of('_');
-    if (underscore != std::string::npos && underscore + 1 < stem.size())
-        stem = stem.substr(underscore + 1);
+// The name of a file's one instrument: its reader's, its header's, or its stem
+// ("harps.rdb" -> "harps").
+std::string InstrumentOfFile(const TRvFile& file, const TRvTable& table) {
+    if (!file.instrument.empty())
+        return file.instrument;
+    if (std::string header = table.Header("instrument"); !header.empty())
+        return header;
+    const std::string stem = file.name.substr(0, file.name.find_last_of('.'));
     return stem.empty() ? "Instrument" : stem;
 }
 
@@ -128,9 +130,9 @@ TRvDataSetReading ReadDataSet(std::span<const TRvFile> files) {
         meta.bibcode = table.table.Header("bibcode");
         meta.telescope = table.table.Header("telescope");
         std::map<std::string, int> indexOf; // this file's instruments by name
+        const std::string fileInstrument = InstrumentOfFile(file, table.table);
         for (const TRvRow& row : rows.rows) {
-            const std::string name =
-                row.instrument.empty() ? InstrumentFromFileName(file.name) : row.instrument;
+            const std::string name = row.instrument.empty() ? fileInstrument : row.instrument;
             auto found = indexOf.find(name);
             if (found == indexOf.end()) {
                 TRvInstrument instrument = meta;

@@ -3,9 +3,10 @@
 #pragma once
 // A star's radial velocities from one file or several: each file read as a table
 // (RvTable.h) and imported in its guessed or chosen columns and units (RvImport.h). A file
-// without an instrument column is one instrument, named from its file name
-// ("51Peg_2_ELODIE.vels" gives "ELODIE") or its header; a file with one gives an instrument
-// for every name in it. Instruments of the same name from different files are kept apart
+// without an instrument column is one instrument, named by its reader where it knows the
+// name, else by the file's "instrument" header, else by the file's name without its
+// extension ("e_kms_mjd.csv" gives "e_kms_mjd"); a file with one gives an instrument for
+// every name in it. Instruments of the same name from different files are kept apart
 // ("ELODIE", "ELODIE #2"), since each file may have its own zero point. The header's
 // "reference", "bibcode" and "telescope" name the paper and where the data come from.
 // Times are kept relative to the earliest, which is the set's offset (a Julian date, or days
@@ -45,6 +46,7 @@ struct TRvFile {
     std::string name; // the file's name, without folders
     std::string text;
     std::optional<TColumnChoice> choice; // the columns and units; guessed when not given
+    std::string instrument; // the name of the file's one instrument, when its reader knows it
 };
 
 // When refused, the message names the file, then the line and the cause.

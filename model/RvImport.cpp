@@ -84,6 +84,7 @@ const char* ScaleName(TTimeScale scale) {
     case TTimeScale::BJD: return "BJD";
     case TTimeScale::JD: return "JD";
     case TTimeScale::MJD: return "MJD";
+    case TTimeScale::RJD: return "JD \u2212 2 400 000";
     case TTimeScale::Days: return "days";
     }
     return "";
@@ -162,19 +163,27 @@ TColumnGuess GuessColumns(const TRvTable& table) {
     // The time scale: the name says it, else the size of the times.
     const std::string& timeName = names[choice.time];
     const double time = Median(NumbersOf(table, choice.time));
-    if (Has(timeName, {"mjd"})) {
+    const bool relative = time > FirstMjd && time < LastMjd;
+    if (Has(timeName, {"rjd"})) {
+        choice.scale = TTimeScale::RJD;
+        guess.notes.push_back("Times are JD \u2212 2 400 000, as the column's name says.");
+    } else if (Has(timeName, {"mjd"})) {
         choice.scale = TTimeScale::MJD;
         guess.notes.push_back("Times are MJD, as the column's name says.");
+    } else if (relative && table.format == "rdb") {
+        choice.scale = TTimeScale::RJD;
+        guess.notes.push_back("Times are taken as JD \u2212 2 400 000 (about " + Number(time) +
+                              "), as .rdb tables keep them.");
     } else if (Has(timeName, {"bjd"}) && time > FirstJulianDate) {
         choice.scale = TTimeScale::BJD;
         guess.notes.push_back("Times are BJD, as the column's name says.");
     } else if (time > FirstJulianDate) {
         choice.scale = TTimeScale::JD;
         guess.notes.push_back("Times are Julian dates (about " + Number(time) + ").");
-    } else if (time > FirstMjd && time < LastMjd) {
+    } else if (relative) {
         choice.scale = TTimeScale::MJD;
         guess.notes.push_back("Times are taken as MJD (about " + Number(time) +
-                              "); if they are JD - 2 400 000, choose days.");
+                              "); if they are JD \u2212 2 400 000, choose that scale.");
     } else {
         choice.scale = TTimeScale::Days;
         guess.notes.push_back("Times are taken as days from an epoch of the file's own.");
@@ -224,11 +233,11 @@ TRvRowsReading ReadRows(const TRvTable& table, const TColumnChoice& choice) {
                                     " is no Julian date (those are above " +
                                     observing::GroupedDigits(FirstJulianDate) +
                                     "); choose MJD or days.");
-        if (choice.scale == TTimeScale::MJD) {
+        if (choice.scale == TTimeScale::MJD || choice.scale == TTimeScale::RJD) {
             if (row.t_days > FirstJulianDate)
-                return refuse(line, "the time " + fields[choice.time] +
-                                        " is a Julian date, not MJD; choose JD or BJD.");
-            row.t_days += MjdToJd_days;
+                return refuse(line, "the time " + fields[choice.time] + " is a Julian date, not " +
+                                        ScaleName(choice.scale) + "; choose JD or BJD.");
+            row.t_days += choice.scale == TTimeScale::MJD ? MjdToJd_days : RjdToJd_days;
         }
         row.v_mps *= scale;
         row.error_mps *= scale;

@@ -7,12 +7,14 @@
 // "vrad", "vel", ...; error: "err", "sig", "svrad", "unc", ...; instrument: "inst", "tel",
 // ...), otherwise takes the first three numeric columns in that order and a column of words
 // as the instrument; it takes the velocity unit from the names or a "value_units" header, and
-// otherwise km/s when the errors' median is below MaxKilometreError (no spectrograph measures
-// to 5 cm/s); the time scale from the names, otherwise from the magnitude of the times:
-// above 2 400 000 Julian dates, 40 000 to 100 000 modified Julian dates (JD - 2 400 000.5),
-// days otherwise. It says in notes what it guessed. Times are converted to Julian dates:
-// MJD + 2 400 000.5; BJD and JD, a few minutes apart, are kept as they are; days stay days.
-// Velocities and errors are converted to m/s.
+// otherwise km/s when the errors' median is below MaxKilometreError (no instrument measuring
+// in m/s reports errors below about 0.1 m/s); the time scale from the names ("rjd" is
+// JD - 2 400 000, "mjd" JD - 2 400 000.5), otherwise from the magnitude of the times: above
+// 2 400 000 Julian dates, 40 000 to 100 000 JD - 2 400 000 in an .rdb table (that format's
+// convention) and modified Julian dates in any other, days otherwise. It says in notes what
+// it guessed. Times are converted to Julian dates: MJD + 2 400 000.5, RJD + 2 400 000; BJD
+// and JD, a few minutes apart, are kept as they are; days stay days. Velocities and errors
+// are converted to m/s.
 
 #include "model/RvTable.h"
 
@@ -23,10 +25,12 @@
 namespace rvdata {
 
 enum class TVelocityUnit { MetresPerSecond, KilometresPerSecond };
-enum class TTimeScale { BJD, JD, MJD, Days };
+// RJD: JD - 2 400 000, as .rdb tables keep their times.
+enum class TTimeScale { BJD, JD, MJD, RJD, Days };
 
-constexpr double MaxKilometreError = 0.05;  // errors below this are in km/s
+constexpr double MaxKilometreError = 0.1;   // errors below this are in km/s
 constexpr double MjdToJd_days = 2400000.5;  // JD = MJD + this (IAU 1973 definition)
+constexpr double RjdToJd_days = 2400000.0;  // JD = RJD + this
 constexpr double FirstJulianDate = 2400000.0; // times above are Julian dates
 constexpr double FirstMjd = 40000.0;        // modified Julian dates of 1968 onwards
 constexpr double LastMjd = 100000.0;        // to 2132

@@ -76,10 +76,11 @@ TRvTableReading ReadRvTable(std::string_view text) {
     bool expectDashes = false;
     int lineNumber = 0;
     std::size_t at = 0;
-    while (at <= text.size()) {
-        const std::size_t end = std::min(text.find('\n', at), text.size());
+    while (at < text.size()) {
+        std::size_t next = 0;
+        const std::size_t end = textfields::LineEnd(text, at, next);
         const std::string_view raw = text.substr(at, end - at);
-        at = end + 1;
+        at = next;
         ++lineNumber;
         const std::string_view line = Trimmed(raw);
         if (line.empty())

@@ -5,7 +5,7 @@
 // (then a decimal comma reads as a point) or runs of blanks (spaces and tabs alike), or an
 // .rdb table (a header line of names, a line of dashes, tab-separated rows). Lines starting
 // with "#" are comments, and those of the form "# key = value" are kept as the file's
-// header; blank lines are skipped. One line of names may precede the rows. Every row must
+// header; blank lines are skipped. Lines end as TextFields.h reads them (LF, CRLF or CR). One line of names may precede the rows. Every row must
 // have as many fields as the first; a table is refused, naming the line and the cause, when
 // it is over observing::MaxCsvBytes, has over observing::MaxCsvRows rows or none at all.
 // The fields stay text: which column is what, and in which unit, is the import's business.

@@ -11,6 +11,12 @@ namespace textfields {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
 
+std::size_t LineEnd(std::string_view text, std::size_t pos, std::size_t& next) {
+    const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+    next = end + (text.substr(end).starts_with("\r\n") ? 2 : 1);
+    return end;
+}
+
 std::string_view Trimmed(std::string_view s) {
     while (!s.empty() && IsBlank(s.front()))
         s.remove_prefix(1);

@@ -3,6 +3,8 @@
 #include "model/MeasurementLimits.h"
 #include "model/MeasurementsCsv.h"
 
+#include "LineEnds.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -100,6 +102,25 @@ TEST(MeasurementsCsv, RefusesBadFilesNamingTheLineAndCause) {
     }
     EXPECT_TRUE(ReadMeasurementsCsv(Rows(100000)).ok) << "exactly the limit is read";
 }
+
+class MeasurementsCsvLineEnds : public ::testing::TestWithParam<lineends::TEnds> {};
+
+// Every kind of line end reads alike, each line counted once: the header, a blank line and
+// comments are passed over and a refusal names its own line.
+TEST_P(MeasurementsCsvLineEnds, ReadAlikeAndCountLinesOnce) {
+    const auto joined = [this](std::vector<std::string> lines) {
+        return lineends::Joined(lines, GetParam());
+    };
+    const TCsvReading reading =
+        ReadMeasurementsCsv(joined({"# run", "t,v,e", "0,1.5,2", "", "1,-3,1", "# note", "2.5,4,0.5"}));
+    ASSERT_TRUE(reading.ok) << reading.message;
+    EXPECT_EQ(reading.set.data,
+              (std::vector<TMeasurement>{{0.0, 1.5, 2.0}, {1.0, -3.0, 1.0}, {2.5, 4.0, 0.5}}));
+    EXPECT_EQ(ReadMeasurementsCsv(joined({"t,v,e", "0,1,2", "", "1,2,0", "2,3,1"})).message,
+              "line 4: the error must be a positive number");
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, MeasurementsCsvLineEnds, lineends::Kinds(), lineends::Name);
 
 TEST(MeasurementsCsv, WrittenDataReadBackExactly) {
     TObservingPlan plan;

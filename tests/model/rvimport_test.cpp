@@ -6,6 +6,8 @@
 #include "model/RvImport.h"
 #include "model/RvTable.h"
 
+#include "LineEnds.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -79,6 +81,15 @@ INSTANTIATE_TEST_SUITE_P(
                       "time,rv,err\n2450002.5,-33.0529,0.0041\n2450003.5,-33.0458,0.0048\n"
                       "2450004.5,-33.0608,0.0046\n",
                       2450002.5, -33045.8, 4.8, 1, "too small for m/s"},
+        // Errors of 60 m/s: no instrument reporting in m/s claims 6 cm/s.
+        TAcceptedForm{"kms coarse", "star.csv",
+                      "time,rv,err\n2450002.5,-33.0529,0.061\n2450003.5,-33.0458,0.058\n"
+                      "2450004.5,-33.0608,0.064\n",
+                      2450002.5, -33045.8, 58.0, 1, "too small for m/s"},
+        TAcceptedForm{"ms fine", "star.csv",
+                      "time,rv,err\n2450002.5,-3.05,0.12\n2450003.5,-3.04,0.15\n"
+                      "2450004.5,-3.06,0.11\n",
+                      2450002.5, -3.04, 0.15, 1, "Velocities in m/s"},
         TAcceptedForm{"kms named", "star.csv",
                       "bjd;rv [km/s];e_rv [km/s]\n2450002,5;-33,0529;0,41\n"
                       "2450003,5;-33,0458;0,48\n2450004,5;-33,0608;0,46\n",
@@ -92,7 +103,11 @@ INSTANTIATE_TEST_SUITE_P(
                       "rjd\tvrad\tsvrad\tfwhm\n---\t----\t-----\t----\n"
                       "55000.0\t-33.0529\t0.0011\t7.1\n55001.0\t-33.0458\t0.0012\t7.1\n"
                       "55002.0\t-33.0608\t0.0010\t7.2\n",
-                      2455000.5, -33045.8, 1.2, 1, "from \u201csvrad\u201d"},
+                      2455000.0, -33045.8, 1.2, 1, "JD \u2212 2 400 000, as the column's name"},
+        TAcceptedForm{"rdb bjd", "star.rdb",
+                      "bjd\tvrad\tsvrad\n---\t----\t-----\n55000.0\t5\t1\n55001.0\t6\t2\n"
+                      "55002.0\t7\t1\n",
+                      2455000.0, 6.0, 2.0, 1, "as .rdb tables keep them"},
         TAcceptedForm{"instrument column", "both.csv",
                       "2450002.5,5,1,HARPS\n2450003.5,7,1,HIRES\n2450004.5,6,1,HARPS\n",
                       2450002.5, 7.0, 1.0, 2, "instrument in column 4"},
@@ -151,6 +166,29 @@ INSTANTIATE_TEST_SUITE_P(
                      "have 3."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+class LineEnds : public ::testing::TestWithParam<lineends::TEnds> {};
+
+// Every kind of line end reads alike, lines counted once each: an .rdb table (its header,
+// names and dashes) and a refusal naming its line.
+TEST_P(LineEnds, ReadAlikeAndCountLinesOnce) {
+    const auto joined = [this](std::vector<std::string> lines) {
+        return lineends::Joined(lines, GetParam());
+    };
+    const auto reading =
+        ReadOne("a.rdb", joined({"# instrument = HARPS", "rjd\tvrad\tsvrad", "---\t----\t-----",
+                                 "55000.0\t1.5\t0.5", "", "55001.0\t2.5\t0.5",
+                                 "55002.0\t3.5\t0.5"}));
+    ASSERT_TRUE(reading.ok) << reading.message;
+    ASSERT_EQ(reading.set.measurements.data.size(), 3u);
+    EXPECT_EQ(reading.set.measurements.timeOffset_days, 2455000.0);
+    EXPECT_EQ(reading.set.measurements.data[2].v_mps, 3.5);
+    EXPECT_EQ(reading.set.instruments.front().name, "HARPS");
+    EXPECT_EQ(ReadOne("b.txt", joined({"# c", "1 2 3", "", "2 3 x", "3 4 5"})).message,
+              "b.txt: line 4: the error \u201cx\u201d is not a finite number.");
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, LineEnds, lineends::Kinds(), lineends::Name);
+
 // A chosen scale that the numbers contradict is refused, not shifted by 2.4 million days.
 TEST(RvImport, ChosenScaleThatTheTimesContradictIsRefused) {
     rvdata::TColumnChoice asJd;
@@ -164,22 +202,29 @@ TEST(RvImport, ChosenScaleThatTheTimesContradictIsRefused) {
     EXPECT_EQ(reading.message,
               "b.txt: line 1: the time 2455000 is a Julian date, not MJD; choose JD or BJD.");
     EXPECT_EQ(reading.line, 1) << "the set names the line at fault for the dialog too";
+    rvdata::TColumnChoice asRjd;
+    asRjd.scale = rvdata::TTimeScale::RJD;
+    EXPECT_EQ(Read({{"c.txt", "2455000 1 1\n2455001 2 1\n2455002 3 1\n", asRjd}}).message,
+              "c.txt: line 1: the time 2455000 is a Julian date, not JD \u2212 2 400 000; "
+              "choose JD or BJD.");
 }
 
-// Several files: one instrument each, told apart when they share a name, times merged in
-// order, and a file of MJD put on the same scale as one of JD.
+// Several files: one instrument each, named by the header or the whole stem and told apart
+// when they share a name, times merged in order, and a file of MJD put on the same scale as
+// one of JD.
 TEST(RvImport, SeveralFilesKeepTheirInstrumentsApart) {
-    const auto reading = Read({{"S_1_ELODIE.vels", "2450001.5 10 2\n2450003.5 12 2\n", {}},
-                               {"S_2_ELODIE.vels", "# reference = NAEF ET AL. 2004 (A&A, 414, 351)\n"
-                                                   "2450002.5 -5 3\n",
-                                {}},
-                               {"hires.txt", "mjd vel err\n50001.0 100 1\n", {}}});
+    const auto reading =
+        Read({{"S_1_x.vels", "# instrument = ELODIE\n2450001.5 10 2\n2450003.5 12 2\n", {}},
+              {"S_2_y.vels", "# reference = NAEF ET AL. 2004 (A&A, 414, 351)\n"
+                             "# instrument = ELODIE\n2450002.5 -5 3\n",
+               {}},
+              {"e_kms_mjd.txt", "mjd vel err\n50001.0 100 1\n", {}}});
     ASSERT_TRUE(reading.ok) << reading.message;
     const auto& set = reading.set;
     ASSERT_EQ(set.instruments.size(), 3u);
     EXPECT_EQ(set.instruments[0].name, "ELODIE");
     EXPECT_EQ(set.instruments[1].name, "ELODIE #2");
-    EXPECT_EQ(set.instruments[2].name, "hires");
+    EXPECT_EQ(set.instruments[2].name, "e_kms_mjd");
     EXPECT_EQ(set.Papers(), std::vector<std::string>{"Naef et al. 2004 (A&A, 414, 351)"});
     // MJD 50001.0 is JD 2450001.5, the first ELODIE night.
     const std::vector<int> order = {0, 2, 1, 0};
@@ -226,6 +271,9 @@ TEST(RvBundle, EveryStarLoadsWithItsInstrumentsAndPapers) {
     }
     const auto peg = rvdata::LoadBundledStar(DOPPLER_RV_DIR, "51peg");
     EXPECT_EQ(peg.set.star, "51 Peg");
+    // The bundle names an instrument by its file's last part, not by the header's
+    // spectrograph.
+    EXPECT_EQ(peg.set.measurements.instruments, (std::vector<std::string>{"LICK", "ELODIE"}));
     EXPECT_EQ(peg.set.Papers().front(), "Butler et al. 2006 (ApJ, 646, 505)");
     EXPECT_EQ(rvdata::LoadBundledStar(DOPPLER_RV_DIR, "Tau Boo").message,
               "No data come with the book for Tau Boo.");
