@@ -48,6 +48,8 @@ QLabel* Readout(QWidget* parent, QRect place) {
     auto* l = new QLabel(parent);
     l->setGeometry(place);
     l->setWordWrap(true);
+    // Readouts quote the data files' papers and faults: shown as the text they are.
+    l->setTextFormat(Qt::PlainText);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return l;

@@ -74,6 +74,8 @@ void DefineImportDialog(TImportDialog& f) {
     f.NotesLabel->setGeometry(312, 342, 288, 80);
     f.NotesLabel->setFont(Arial(12));
     f.NotesLabel->setWordWrap(true);
+    // The notes quote file names and fields: shown as the text they are.
+    f.NotesLabel->setTextFormat(Qt::PlainText);
     f.NotesLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     f.NotesLabel->setAccessibleName("What the import guessed");
 

@@ -118,6 +118,8 @@ void DefineObservingRunForm(TObservingRunForm& f) {
 
     f.StatusLabel = label(f, QRect(PlanLeft, 30, f.width() - 2 * PlanLeft, 34), "", Arial13Bold);
     f.StatusLabel->setWordWrap(true);
+    // Status, papers and peak name files, stars and instruments: shown as the text they are.
+    f.StatusLabel->setTextFormat(Qt::PlainText);
     f.StatusLabel->setAccessibleName("Status");
 
     f.NightsBox = planRow<QSpinBox>(f, 0, "&Nights", "Number of nights");
@@ -155,6 +157,7 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     const TFont Arial11("Arial", -11, clWindowText);
     f.SourceLabel = label(f, QRect(PlanLeft, 70 + 9 * 34 + 8, PlanWidth, 130), "", Arial11);
     f.SourceLabel->setWordWrap(true);
+    f.SourceLabel->setTextFormat(Qt::PlainText);
     f.SourceLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     f.SourceLabel->setAccessibleName("Papers of the published measurements");
     f.SourceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -181,6 +184,7 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     f.PeriodogramPlot->setAccessibleName("Periodogram");
     f.PeriodogramPlot->setAccessibleDescription("The power of a sine fitted at each trial period, periods on a logarithmic axis, the highest peak marked.");
     f.PeakLabel = label(*periodogram, QRect(8, PlotHeight - 22, PageWidth - 20, 20), "", Arial13Bold);
+    f.PeakLabel->setTextFormat(Qt::PlainText);
     QLabel* shortest = label(*periodogram, QRect(8, PlotHeight + 14, 150, 20), "Shor&test period (days)");
     f.ShortestBox = box<QDoubleSpinBox>(*periodogram, shortest, QRect(160, PlotHeight + 11, 80, 26), "Shortest period in days");
     f.ShortestBox->setRange(0.1, 1000.0);

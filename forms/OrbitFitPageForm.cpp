@@ -123,12 +123,15 @@ void DefineOrbitFitPage(TOrbitFitPage& f) {
     f.Summary->setGeometry(4, 401, Width, 28);
     f.Summary->setFont(Arial(11, true));
     f.Summary->setWordWrap(true);
+    // A fit's summary and evidence name stars and instruments from files: shown as text.
+    f.Summary->setTextFormat(Qt::PlainText);
     f.Summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     f.Summary->setAccessibleName("Fit summary");
     f.EvidenceLabel = new QLabel(&f);
     f.EvidenceLabel->setGeometry(4, 428, 466, 26);
     f.EvidenceLabel->setFont(Arial(11));
     f.EvidenceLabel->setWordWrap(true);
+    f.EvidenceLabel->setTextFormat(Qt::PlainText);
     f.EvidenceLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     f.CompareButton = button(f, QRect(478, 429, 150, 24), "Compare with the tr&uth", "Compare with the truth");
 

@@ -77,6 +77,23 @@ std::string TooFewRefusal(std::size_t rows) {
            std::to_string(MinCsvRows) + " are needed.";
 }
 
+std::string TooManyMeasurementsRefusal() {
+    const std::string rows = GroupedDigits(double(MaxCsvRows));
+    return "with it the files hold more than " + rows + " measurements; the book reads up to " +
+           rows + ".";
+}
+
+std::string TooManyInstrumentsRefusal() {
+    const std::string count = std::to_string(MaxInstruments);
+    return "with it the files name more than " + count + " instruments; the book fits up to " +
+           count + ".";
+}
+
+std::string InstrumentNameRefusal() {
+    return "an instrument's name is longer than the " + std::to_string(MaxInstrumentNameBytes) +
+           " bytes the book keeps of a name.";
+}
+
 std::string SpanRefusal(double span_days) {
     // All at one time is a set the window can show, saying why it has no periodogram.
     if (span_days >= MinSpan_days || span_days == 0.0)

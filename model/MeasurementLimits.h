@@ -14,7 +14,11 @@
 //   at most 1e29 and a squared residual over its error stays below 1e35, so sums over
 //   100 000 rows cannot overflow.
 // A file is read whole when it is at most MaxCsvBytes long and holds from MinCsvRows to
-// MaxCsvRows rows, which keeps a periodogram of the largest file within seconds.
+// MaxCsvRows rows, which keeps a periodogram of the largest file within seconds. A data set of
+// several files holds at most MaxCsvRows measurements too, of at most MaxInstruments
+// instruments (each costs the fit an offset and a jitter, and the fit's matrices grow with
+// the square of their count), each named in at most MaxInstrumentNameBytes bytes of UTF-8:
+// what a saved run keeps, so that whatever the window shows opens again.
 // Units: days, m/s; the refusals state the bounds as these constants hold them.
 
 #include <cstddef>
@@ -29,6 +33,8 @@ constexpr double SpeedOfLight_mps = 299'792'458.0;
 constexpr std::size_t MaxCsvBytes = 1'000'000;
 constexpr std::size_t MaxCsvRows = 100'000;
 constexpr std::size_t MinCsvRows = 3;
+constexpr std::size_t MaxInstruments = 64;
+constexpr std::size_t MaxInstrumentNameBytes = 64;
 
 constexpr double MaxAbsTime_days = 1e8;
 constexpr double MinSpan_days = 1e-3;
@@ -49,6 +55,11 @@ std::string GroupedDigits(double whole);
 std::string TooLargeRefusal();
 std::string TooManyRowsRefusal();
 std::string TooFewRefusal(std::size_t rows);
+// Why a data set is refused at the file that brings it over a bound, as a clause that follows
+// "file: ".
+std::string TooManyMeasurementsRefusal();
+std::string TooManyInstrumentsRefusal();
+std::string InstrumentNameRefusal();
 // Why measurements spanning that many days are refused, as a sentence, or empty.
 std::string SpanRefusal(double span_days);
 

@@ -6,6 +6,7 @@
 #include "Precondition.h"
 #include "model/Jitter.h"
 #include "model/LeastSquares.h"
+#include "model/MeasurementLimits.h"
 #include "model/PlanetMass.h"
 #include "model/planet.h"
 
@@ -781,7 +782,13 @@ std::string Refusal(std::span<const TMeasurement> data, int planets,
                     const TFitSettings& settings) {
     if (planets > MaxFitPlanets)
         return "At most three planets can be fitted.";
-    const int needed = MeasurementsNeeded(planets, settings, InstrumentCount(data));
+    // The minimiser's and the covariance's decompositions grow with the cube of the
+    // parameters and look at no stop request inside: this bound keeps each within a second.
+    const int instruments = InstrumentCount(data);
+    if (instruments > static_cast<int>(observing::MaxInstruments))
+        return "At most " + std::to_string(observing::MaxInstruments) +
+               " instruments can be fitted; there are " + std::to_string(instruments) + ".";
+    const int needed = MeasurementsNeeded(planets, settings, instruments);
     if (data.size() >= static_cast<std::size_t>(needed))
         return {};
     return "Fitting " + std::to_string(planets) + (planets == 1 ? " planet" : " planets") +
@@ -842,7 +849,9 @@ TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
                 best = start;
         }
     }
-    if (!run.Finish(best))
+    // Describing the fit takes about as long as a step of it: a stop asked for meanwhile ends
+    // the work here.
+    if (!run.Finish(best) || control.Cancelled())
         return Cancelled();
     if (!run.Usable(best.full))
         return NoOrbit();
@@ -874,7 +883,7 @@ TFitResult FitFrom(std::span<const TMeasurement> data,
         ToFree(p, &candidate.full[PerPlanet * j]);
     }
     StartOffsets(data, start, layout, candidate.full);
-    if (!run.Finish(candidate))
+    if (!run.Finish(candidate) || control.Cancelled())
         return Cancelled();
     if (!run.Usable(candidate.full))
         return NoOrbit();

@@ -131,8 +131,9 @@ std::string Refusal(std::span<const TMeasurement> data, int planets,
 // newPeriod_days (a periodogram's peak, or a period the user chose). The known planets start
 // from their elements; the new one from a circular orbit and then several eccentricities and
 // orientations, and the best fit of them all is kept. Refused, with the message, when there
-// would be more than MaxFitPlanets or too few measurements. The measurements need finite
-// values, errors > 0 and instruments numbered from 0 without a gap.
+// would be more than MaxFitPlanets, more than observing::MaxInstruments instruments or too
+// few measurements. The measurements need finite values, errors > 0 and instruments numbered
+// from 0 without a gap.
 TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
                             std::span<const kepler::TRadialVelocityElements> known,
                             double newPeriod_days,

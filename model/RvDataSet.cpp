@@ -135,11 +135,17 @@ TRvDataSetReading ReadDataSet(std::span<const TRvFile> files) {
             const std::string name = row.instrument.empty() ? fileInstrument : row.instrument;
             auto found = indexOf.find(name);
             if (found == indexOf.end()) {
+                if (set.instruments.size() == observing::MaxInstruments)
+                    return refuse(file.name, observing::TooManyInstrumentsRefusal());
                 TRvInstrument instrument = meta;
                 instrument.name = Unique(name, set.instruments);
+                if (instrument.name.size() > observing::MaxInstrumentNameBytes)
+                    return refuse(file.name, observing::InstrumentNameRefusal());
                 set.instruments.push_back(instrument);
                 found = indexOf.emplace(name, static_cast<int>(set.instruments.size()) - 1).first;
             }
+            if (all.size() == observing::MaxCsvRows)
+                return refuse(file.name, observing::TooManyMeasurementsRefusal());
             ++set.instruments[found->second].count;
             all.push_back({0.0, row.v_mps, row.error_mps, found->second});
             times.push_back(row.t_days);
@@ -162,6 +168,12 @@ TRvDataSetReading ReadDataSet(std::span<const TRvFile> files) {
     }
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return all[a].t_days < all[b].t_days; });
+    // Measurements too close in time to seek a period in, as a saved run's reader refuses them.
+    double last = first;
+    for (double t : times)
+        last = std::max(last, t);
+    if (const std::string why = observing::SpanRefusal(last - first); !why.empty())
+        return refuse(files.back().name, why);
     set.measurements.timeOffset_days = first;
     for (const TRvInstrument& instrument : set.instruments)
         set.measurements.instruments.push_back(instrument.name);

@@ -56,7 +56,10 @@ struct TRvDataSetReading : TAnswer {
 
 // The data set of the files. Refused, naming the file and the line where there is one, when a
 // file is refused, when files with Julian dates and files with days of their own epoch are
-// mixed, or when all of them hold fewer than observing::MinCsvRows measurements.
+// mixed, when all of them hold fewer than observing::MinCsvRows measurements, and when a saved
+// run could not keep them (MeasurementLimits.h): more than MaxCsvRows measurements, more than
+// MaxInstruments instruments, a name over MaxInstrumentNameBytes, or a span below
+// MinSpan_days.
 TRvDataSetReading ReadDataSet(std::span<const TRvFile> files);
 
 // Each instrument's measurements less their weighted mean (weights 1 / sigma^2): instruments

@@ -10,6 +10,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -425,28 +426,45 @@ void DrawInstruments(QPainter& p, std::vector<TBarPixels> bars, std::span<const 
 }
 
 // Which instrument's symbol marks each entry of the legend, with its name, in the plot's
-// upper right corner.
+// upper right corner. The legend keeps within the plot: a name takes at most half its width,
+// and when the rows do not all fit, the last one says how many instruments are left out.
 void DrawLegend(QPainter& p, const QRectF& plot, std::span<const std::string> instruments) {
     if (instruments.size() < 2)
         return;
     p.save();
     p.setFont(AxisFont());
     const QFontMetricsF metrics(p.font());
-    double width = 0.0;
-    for (const std::string& name : instruments)
-        width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(name)));
     const double row = metrics.height() + 1.0;
-    const QRectF box(plot.right() - width - 28, plot.top() + 4, width + 24,
-                     row * static_cast<double>(instruments.size()) + 6);
+    const std::size_t fitting =
+        static_cast<std::size_t>(std::max(1.0, std::floor((plot.height() - 10.0) / row)));
+    const std::size_t shown = instruments.size() <= fitting ? instruments.size() : fitting - 1;
+    QStringList names;
+    for (std::size_t j = 0; j < shown; ++j)
+        names << metrics.elidedText(QString::fromStdString(instruments[j]), Qt::ElideRight,
+                                    plot.width() / 2);
+    const QString more =
+        shown == instruments.size() ? QString()
+        : shown == 0                ? QString("%1 instruments").arg(instruments.size())
+                                    : QString("%1 more").arg(instruments.size() - shown);
+    double width = metrics.horizontalAdvance(more);
+    for (const QString& name : names)
+        width = std::max(width, metrics.horizontalAdvance(name));
+    const double rows = static_cast<double>(names.size()) + (more.isEmpty() ? 0.0 : 1.0);
+    const QRectF box(plot.right() - width - 28, plot.top() + 4, width + 24, row * rows + 6);
     p.setPen(QPen(QColor(160, 160, 160), 1.0));
     p.setBrush(QColor(255, 255, 255, 230));
     p.drawRect(box);
-    for (std::size_t j = 0; j < instruments.size(); ++j) {
+    for (qsizetype j = 0; j < names.size(); ++j) {
         const double y = box.top() + 3 + row * (static_cast<double>(j) + 0.5);
         DrawSymbol(p, SymbolOf(static_cast<int>(j)), QPointF(box.left() + 10, y));
         p.setPen(Qt::black);
         p.drawText(QRectF(box.left() + 19, y - row / 2, width + 4, row), Qt::AlignVCenter,
-                   QString::fromStdString(instruments[j]));
+                   names[j]);
+    }
+    if (!more.isEmpty()) {
+        p.setPen(Qt::black);
+        p.drawText(QRectF(box.left() + 19, box.top() + 3 + row * (rows - 1), width + 4, row),
+                   Qt::AlignVCenter, more);
     }
     p.restore();
 }

@@ -5,6 +5,7 @@
 #include "observing/TObservingRunForm.h"
 
 #include "WorkFile.h"
+#include "observing/RunStatus.h"
 #include "observing/TFitByHandPage.h"
 #include "observing/TOrbitFitPage.h"
 
@@ -51,7 +52,6 @@ TRunState TObservingRunForm::SavedRun() const {
         break;
     default: s.source = "none";
     }
-    s.status = sourceText_;
     s.set = set_;
     s.truth = truth_;
     s.truthShown = TruthBox->isChecked();
@@ -113,7 +113,8 @@ void TObservingRunForm::RestoreRun(const TRunState& s) {
     // The papers are cited from the book's own copy of the data set, as when it was opened.
     const std::optional<rvdata::TRvDataSet> published =
         source == TSource::Published ? PublishedSet(s.star) : std::nullopt;
-    ShowMeasurements(s.set, source, s.status, published ? &*published : nullptr);
+    ShowMeasurements(s.set, source, KeptRunStatus(s, published ? published->star : std::string()),
+                     published ? &*published : nullptr);
     if (published) {
         realStar_ = s.star.toStdString();
         mnitOnCard->setEnabled(true);

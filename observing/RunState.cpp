@@ -37,7 +37,6 @@ QJsonObject RunToJson(const TRunState& s) {
                            {"seed", s.seed}};
     return {{"plan", plan},
             {"source", s.source},
-            {"status", s.status},
             {"star", s.star},
             {"measurements", MeasurementsToJson(s.set)},
             {"truth", truth},
@@ -65,14 +64,17 @@ TRunState RunFromJson(const QJsonObject& object) {
     s.observablePercent = plan.Integer("observablePercent", 5, 100);
     s.weatherPercent = plan.Integer("weatherPercent", 0, 95);
     s.seed = plan.Text("seed", 18);
-    if (!QRegularExpression("^[0-9]{1,18}$").match(s.seed).hasMatch())
+    // Anchored at the text's very ends: "$" alone would let a final line break through.
+    static const QRegularExpression Digits(QRegularExpression::anchoredPattern("[0-9]{1,18}"));
+    if (!Digits.match(s.seed).hasMatch())
         plan.Refuse("seed", "is not a whole number of 1 to 18 digits");
 
     s.source = f.Text("source", 16);
     if (std::find(std::begin(Sources), std::end(Sources), s.source) == std::end(Sources))
         f.Refuse("source", "is none of \"none\", \"observed\", \"imported\", \"mystery\", "
                            "\"published\"");
-    s.status = f.Text("status", 1000);
+    // Files saved before the status line was worded from the run hold it as "status", which
+    // is passed over.
     s.star = f.Text("star", 64);
     if ((s.source == "published") == s.star.isEmpty())
         f.Refuse("star", s.star.isEmpty() ? "is empty for published measurements"

@@ -26,9 +26,9 @@ struct TRunState {
     int observablePercent = 100;
     int weatherPercent = 0;
     QString seed = "1"; // decimal digits
-    // "none", "observed", "imported", "mystery" or "published", and the status line it gave.
+    // "none", "observed", "imported", "mystery" or "published". The status line it gave is
+    // not kept: it is worded again from the run (RunStatus.h).
     QString source = "none";
-    QString status;
     // The bundled star whose published measurements these are; empty for any other source.
     QString star;
     observing::TMeasurementSet set;

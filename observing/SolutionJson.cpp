@@ -34,6 +34,9 @@ fit::TEstimate EstimateFromJson(const TWorkFields& parent, const char* key,
     e.high = f.ExtendedNumber("high");
     if (!(e.low <= e.high))
         f.Refuse("high", "is below \"low\"");
+    // The texts and the interval drawn start from the value inside its own range.
+    if (!(e.low <= e.value && e.value <= e.high))
+        f.Refuse("value", "lies outside \"low\" to \"high\"");
     e.fixed = f.Boolean("fixed");
     return e;
 }
@@ -82,8 +85,6 @@ kepler::TRadialVelocityElements ElementsFromJson(const TWorkFields& f) {
     return e;
 }
 
-// More instruments than any published data set names; each costs the fit an offset.
-constexpr qsizetype MaxSavedInstruments = 64;
 
 QJsonObject MeasurementsToJson(const TMeasurementSet& set) {
     QJsonArray rows;
@@ -99,10 +100,12 @@ TMeasurementSet MeasurementsFromJson(const TWorkFields& f) {
     TMeasurementSet set;
     set.timeOffset_days = f.Number("timeOffset", -MaxAbsTime_days, MaxAbsTime_days);
     // The instruments' names, in the order the rows number them; none for one instrument.
-    const QJsonArray names = f.Array("instruments", MaxSavedInstruments);
+    // The import's bounds in bytes of UTF-8 are no tighter than these in UTF-16 units, which
+    // any text of that many bytes fits.
+    const QJsonArray names = f.Array("instruments", qsizetype(MaxInstruments));
     for (qsizetype k = 0; k < names.size(); ++k) {
         if (!names.at(k).isString() || names.at(k).toString().isEmpty() ||
-            names.at(k).toString().size() > 64)
+            names.at(k).toString().size() > qsizetype(MaxInstrumentNameBytes))
             f.Refuse("instruments", QString("entry %1 is not a name").arg(k + 1));
         set.instruments.push_back(names.at(k).toString().toStdString());
     }
@@ -118,9 +121,9 @@ TMeasurementSet MeasurementsFromJson(const TWorkFields& f) {
             refuse(" is not four numbers");
         TMeasurement m{row[0].toDouble(), row[1].toDouble(), row[2].toDouble(),
                        row[3].toInt(-1)};
-        std::string why = TimeRefusal(m.t_days);
-        if (why.empty())
-            why = TimeRefusal(m.t_days + set.timeOffset_days);
+        // Times relative to the earliest span up to twice the bound of one time, as any
+        // import's do; the time itself keeps within it.
+        std::string why = TimeRefusal(m.t_days + set.timeOffset_days);
         if (why.empty())
             why = VelocityRefusal(m.v_mps);
         if (why.empty())

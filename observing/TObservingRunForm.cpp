@@ -14,6 +14,7 @@
 #include "model/PhaseFold.h"
 #include "model/RvBundle.h"
 #include "observing/ObservingDrawing.h"
+#include "observing/RunStatus.h"
 #include "observing/TDataPlot.h"
 #include "observing/TFitByHandPage.h"
 #include "observing/TFoldPlot.h"
@@ -49,23 +50,6 @@ namespace {
 // The fold slider runs logarithmically over its 1000 positions from the shortest period to
 // the span of the measurements.
 constexpr int SliderSteps = 1000;
-
-// Why a run too short for the longest period finds nothing, or empty when the run covers
-// two of its cycles.
-QString CoverageNote(const TObservingPlan& plan,
-                     std::span<const kepler::TRadialVelocityElements> planets) {
-    if (CoversTwoCycles(plan, planets))
-        return {};
-    double longest = 0.0;
-    for (const kepler::TRadialVelocityElements& planet : planets)
-        longest = std::max(longest, planet.period_days);
-    const QString period = QString::number(longest, 'f', 0);
-    if (2.0 * longest > TObservingPlan::MaxRunLength_days)
-        return QString(" No run can cover two cycles of the longest period, %1 days: a "
-                       "periodogram cannot tell it well.").arg(period);
-    return QString(" The run covers less than two cycles of the longest period, %1 days: a "
-                   "periodogram cannot tell it well.").arg(period);
-}
 
 QString Percent(double p) {
     if (p < 1e-4)
@@ -254,13 +238,7 @@ void TObservingRunForm::ObserveButtonClick() {
     }
     truth_ = std::move(elements);
     FitPage->SetStarMass(system.starMass);
-    const QString status = QString("Observed %1 clear nights of the %2 asked for over %3 days, "
-                                   "seed %4.")
-                               .arg(set.data.size())
-                               .arg(plan.nights)
-                               .arg(plan.runLength_days)
-                               .arg(plan.seed) +
-                           CoverageNote(plan, truth_);
+    const QString status = ObservedStatus(set.data.size(), plan, truth_);
     ShowMeasurements(std::move(set), TSource::Observed, status);
 }
 
@@ -278,9 +256,7 @@ void TObservingRunForm::OpenMystery(int k) {
     // The student needs the star's mass to weigh its planets: it is told and goes into the
     // fit.
     FitPage->SetStarMass(star.starMass);
-    const QString status = QString("%1: %2 measurements. What orbits it?")
-                               .arg(QString::fromStdString(Introduction(star)))
-                               .arg(set.data.size());
+    const QString status = MysteryStatus(star, set.data.size());
     ShowMeasurements(std::move(set), TSource::Mystery, status);
 }
 
@@ -360,13 +336,7 @@ bool TObservingRunForm::OpenRealData(const std::string& star) {
     truth_.clear();
     if (reading.set.starMass_Solar > 0.0)
         FitPage->SetStarMass(reading.set.starMass_Solar);
-    QStringList instruments;
-    for (const rvdata::TRvInstrument& instrument : reading.set.instruments)
-        instruments << QString("%1 (%2)").arg(QString::fromStdString(instrument.name)).arg(instrument.count);
-    const QString status = QString("%1, published: %2 measurements from %3.")
-                               .arg(QString::fromStdString(reading.set.star))
-                               .arg(reading.set.measurements.data.size())
-                               .arg(instruments.join(", "));
+    const QString status = PublishedStatus(reading.set.star, reading.set.measurements);
     ShowMeasurements(reading.set.measurements, TSource::Published, status, &reading.set);
     realStar_ = star;
     mnitOnCard->setEnabled(true);

@@ -19,6 +19,8 @@ public:
         QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(Application::Title()),
                         QString::fromStdString(text), QMessageBox::Ok,
                         QApplication::activeWindow());
+        // Messages quote files, names and fields; none is meant as markup.
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     }
     int showModal(TForm& form) override { return form.ExecModal(); }
@@ -29,6 +31,7 @@ public:
         QMessageBox box(QMessageBox::Critical, QString::fromStdString(Application::Title()),
                         QString::fromStdString(message), QMessageBox::Ok,
                         QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     }
     bool printDialog(QPrinter& printer, TPrintOptions& options) override {

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QLocale>
 #include <cmath>
 #include <limits>
 
@@ -39,8 +40,10 @@ QJsonObject ReadWorkFile(const QString& path) {
         throw EWorkFileRefusal(
             QString("The file was saved by another version of the book (format version %1; "
                     "this book reads version %2).")
-                .arg(version.isDouble() ? QString::number(version.toDouble())
-                                        : QString("unknown"))
+                // In full: "1.0000001" is not version 1.
+                .arg(version.isDouble()
+                         ? QString::number(version.toDouble(), 'g', QLocale::FloatingPointShortest)
+                         : QString("unknown"))
                 .arg(WorkFormatVersion));
     QJsonObject parts = root;
     parts.remove("format");

@@ -244,9 +244,20 @@ TEST(OrbitFit, TooFewMeasurementsAreRefusedWithTheCount) {
     withJitter.fitJitter = true;
     EXPECT_EQ(fit::FitOneMorePlanet(data, std::span(&one, 1), 7.0, withJitter).message,
               "Fitting 2 planets needs at least 13 measurements; there are 12.");
+    EXPECT_EQ(fit::Refusal(Observe(std::span(&one, 1), 13, 30.0, 1.0, 5), 2, withJitter), "");
     const std::vector<TRadialVelocityElements> three(3, one);
     EXPECT_EQ(fit::FitOneMorePlanet(data, three, 7.0, fit::TFitSettings{}).message,
               "At most three planets can be fitted.");
+
+    // Each instrument costs an offset: at most as many as a data set may name.
+    std::vector<fit::TMeasurement> many;
+    for (int i = 0; i < 2 * 65; ++i)
+        many.push_back({double(i), double(i % 7), 1.0, i % 65});
+    EXPECT_EQ(fit::FitFrom(many, std::span(&one, 1), {}).message,
+              "At most 64 instruments can be fitted; there are 65.");
+    for (fit::TMeasurement& m : many)
+        m.instrument %= 64;
+    EXPECT_EQ(fit::Refusal(many, 1, {}), "");
 }
 
 // A start whose period lies beyond any the fit can work from (e^40 times the span) leaves
@@ -328,6 +339,15 @@ TEST(OrbitFit, CancelStopsWithoutAResult) {
 
     cancel = true;
     EXPECT_EQ(fit::FitFrom(data, std::span(&truth, 1), {}, control).outcome,
+              fit::TFitOutcome::Cancelled);
+
+    // A stop asked for as the last step ends is not followed by describing the fit.
+    cancel = false;
+    control.progress = [&](double share) { cancel = cancel || share == 1.0; };
+    EXPECT_EQ(fit::FitFrom(data, std::span(&truth, 1), {}, control).outcome,
+              fit::TFitOutcome::Cancelled);
+    cancel = false;
+    EXPECT_EQ(fit::FitOneMorePlanet(data, {}, 8.4, {}, control).outcome,
               fit::TFitOutcome::Cancelled);
 }
 

@@ -6,6 +6,7 @@
 
 #include "JsonFiles.h"
 #include "WorkFile.h"
+#include "model/RvDataSet.h"
 #include "observing/TFitByHandPage.h"
 #include "observing/TObservingRunForm.h"
 #include "observing/TOrbitFitPage.h"
@@ -20,7 +21,9 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <cmath>
 #include <functional>
+#include <span>
 
 class KeptRunTest : public BookTest {
 protected:
@@ -114,7 +117,7 @@ TEST_F(KeptRunTest, TheRunFileHoldsTheDocumentedFields) {
     const QJsonObject root = ReadJson(path("run.json"));
     EXPECT_EQ(Keys(root), (QSet<QString>{"format", "version", "observingRun"}));
     const QJsonObject run = root["observingRun"].toObject();
-    EXPECT_EQ(Keys(run), (QSet<QString>{"plan", "source", "status", "star", "measurements", "truth",
+    EXPECT_EQ(Keys(run), (QSet<QString>{"plan", "source", "star", "measurements", "truth",
                                         "truthShown", "shortestPeriod", "windowShown",
                                         "foldPeriod", "byHand", "fit"}));
     EXPECT_EQ(Keys(run["plan"].toObject()),
@@ -170,8 +173,9 @@ TEST_F(KeptRunTest, ARefusedRunIsNamedWithItsReasonAndTheRunShownStays) {
             run["fit"] = f;
         };
     };
-    QJsonObject oldVersion = good;
+    QJsonObject oldVersion = good, nearVersion = good;
     oldVersion["version"] = 0;
+    nearVersion["version"] = 1.0000001;
     const struct {
         const char* name;
         QByteArray text;
@@ -179,6 +183,7 @@ TEST_F(KeptRunTest, ARefusedRunIsNamedWithItsReasonAndTheRunShownStays) {
     } cases[] = {
         {"cut short", WorkFileText(good).left(200), "not a saved piece of work"},
         {"an older version", QJsonDocument(oldVersion).toJson(), "another version"},
+        {"a version near 1", QJsonDocument(nearVersion).toJson(), "format version 1.0000001;"},
         {"a system only", WorkFileText({{"system", QJsonObject{}}}), "no observing run"},
         {"rows out of time order", edited(rows([](QJsonArray& r) {
              const QJsonValue first = r[0];
@@ -229,6 +234,35 @@ TEST_F(KeptRunTest, ARefusedRunIsNamedWithItsReasonAndTheRunShownStays) {
              plan["seed"] = "12ab";
              run["plan"] = plan;
          }), "seed"},
+        {"a seed ending in a line break", edited([](QJsonObject& run) {
+             QJsonObject plan = run["plan"].toObject();
+             plan["seed"] = "12\n";
+             run["plan"] = plan;
+         }), "seed"},
+        {"an eccentricity beyond its own bound", edited(fits([](QJsonArray& f) {
+             QJsonObject fit = f[0].toObject();
+             QJsonArray planets = fit["planets"].toArray();
+             QJsonObject p = planets[0].toObject();
+             QJsonObject ecc = p["ecc"].toObject();
+             ecc["value"] = ecc["high"].toDouble() + 0.001;
+             p["ecc"] = ecc;
+             planets[0] = p;
+             fit["planets"] = planets;
+             f[0] = fit;
+         })), "fit.fits[0].planets[0].ecc.value"},
+        {"65 instruments", edited([](QJsonObject& run) {
+             QJsonObject m = run["measurements"].toObject();
+             QJsonArray names;
+             for (int k = 0; k < 65; ++k)
+                 names.append(QString("I%1").arg(k));
+             m["instruments"] = names;
+             run["measurements"] = m;
+         }), "has more than 64 entries"},
+        {"a name of 65 characters", edited([](QJsonObject& run) {
+             QJsonObject m = run["measurements"].toObject();
+             m["instruments"] = QJsonArray{QString(65, 'x')};
+             run["measurements"] = m;
+         }), "entry 1 is not a name"},
         {"a star the fit cannot weigh", edited([](QJsonObject& run) {
              QJsonObject f = run["fit"].toObject();
              f["starMass"] = 50.0;
@@ -285,4 +319,194 @@ TEST_F(KeptRunTest, APublishedRunOpensCitingItsPapers) {
         << w.StatusLabel->text().toStdString();
     EXPECT_EQ(w.RealDataStar(), "51 Peg");
     w.WaitForPeriodogram();
+}
+
+// Every field of a run, no two values alike (two instruments of their own names, errors and
+// offsets, planets and fits of their own elements), written and read back, writes the same
+// text again: a field read into another's place would show.
+TEST(KeptRunFields, EveryFieldComesBackInItsPlace) {
+    double next = 0.0;
+    const auto estimate = [&] {
+        next += 1.0;
+        return fit::TEstimate{next, next / 100.0, next - 0.5, next + 0.25, false};
+    };
+    const auto elements = [&] {
+        next += 1.0;
+        return kepler::TRadialVelocityElements{next, next + 0.1, 0.01 * next, 0.2 + next,
+                                               next + 0.3};
+    };
+    TRunState s;
+    s.nights = 41;
+    s.runLength_days = 61.5;
+    s.precision_mps = 4.5;
+    s.jitter_mps = 1.25;
+    s.observablePercent = 70;
+    s.weatherPercent = 15;
+    s.seed = "90210";
+    s.source = "imported";
+    s.set.timeOffset_days = 2450000.5;
+    s.set.instruments = {"LICK", "ELODIE"};
+    for (int i = 0; i < 8; ++i)
+        s.set.data.push_back({1.5 * i, 10.0 - i, 1.0 + 0.1 * i, i % 2});
+    s.truth = {elements(), elements()};
+    s.truthShown = true;
+    s.shortestPeriod_days = 1.75;
+    s.windowShown = true;
+    s.foldPeriod_days = 12.25;
+    s.byHand = {1, 2, 3, 4, 5};
+    s.fitJitter = true;
+    s.fitStarMass_Solar = 0.9;
+    s.comparing = true;
+    for (int n = 1; n <= 2; ++n) {
+        fit::TOrbitSolution solution;
+        for (int k = 0; k < n; ++k) {
+            fit::TFittedPlanet p;
+            p.elements = elements();
+            for (fit::TEstimate* e : {&p.period_days, &p.K_mps, &p.ecc, &p.omega_rad, &p.tPeri_days,
+                                      &p.massSinI_Jupiter, &p.massSinI_Earth, &p.a_AU})
+                *e = estimate();
+            p.eccentricityAtBound = k == 0;
+            solution.planets.push_back(p);
+        }
+        solution.offsets_mps = {estimate(), estimate()};
+        solution.jitters_mps = {estimate(), estimate()};
+        solution.offset_mps = solution.offsets_mps[0];
+        solution.jitter_mps = solution.jitters_mps[0].value;
+        solution.trendOrder = 2;
+        solution.trend_mps_per_day = estimate();
+        solution.curvature_mps_per_day2 = estimate();
+        solution.referenceTime_days = 0.5 + n;
+        solution.span_days = 10.5 + n;
+        solution.starMass_Solar = 0.9;
+        solution.rms_mps = 1.1 + n;
+        solution.chiSquare = 7.5 + n;
+        solution.reducedChiSquare = 1.3 + n;
+        solution.degreesOfFreedom = 2 + n;
+        solution.parameters = 5 + n;
+        solution.minusTwoLnL = -3.5 + n;
+        solution.bic = 4.75 + n;
+        s.fits.push_back(solution);
+    }
+    const QJsonObject written = RunToJson(s);
+    EXPECT_EQ(RunToJson(RunFromJson(written)), written);
+}
+
+// A run saved before the status line was worded from the run opens with its "status" passed
+// over; a file's name with markup shows as the text it is.
+TEST_F(KeptRunTest, AKeptStatusIsPassedOverAndNamesShowAsText) {
+    book->mnitObservingRun->trigger();
+    TObservingRunForm& w = *book->ObservingRunForm;
+    w.OpenMystery(1);
+    const QString status = w.StatusLabel->text();
+    ASSERT_TRUE(w.SaveRunFile(path("run.json")));
+    QJsonObject root = ReadJson(path("run.json"));
+    QJsonObject run = root["observingRun"].toObject();
+    run["status"] = "<h1 style=\"font-size:200px\">HUGE</h1>";
+    root["observingRun"] = run;
+    WriteBytes(path("old.json"), QJsonDocument(root).toJson());
+    w.OpenMystery(0);
+    ASSERT_TRUE(w.OpenRunFile(path("old.json"))) << w.StatusLabel->text().toStdString();
+    EXPECT_EQ(w.StatusLabel->text(), status) << "worded again from the mystery star's data";
+
+    const QString marked = dir.filePath("<h1>BIG<h1>.csv");
+    WriteBytes(marked, "0,1,1\n1,2,1\n2,3,1\n");
+    ASSERT_TRUE(w.ImportFile(marked));
+    EXPECT_TRUE(w.StatusLabel->text().contains("from <h1>BIG<h1>.csv."));
+    for (const QLabel* label : {w.StatusLabel, w.SourceLabel, w.PeakLabel, w.FitPage->Summary,
+                                w.FitPage->EvidenceLabel})
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->accessibleName().toStdString();
+    w.WaitForPeriodogram();
+    w.FitPage->WaitForFit();
+}
+
+namespace {
+
+rvdata::TRvFile InstrumentFile(const std::string& name, std::string text) {
+    rvdata::TRvFile file;
+    file.name = name + ".csv";
+    file.text = std::move(text);
+    rvdata::TColumnChoice choice;
+    choice.instrument = 3;
+    file.choice = choice;
+    return file;
+}
+
+std::string Row(double t, double v, double error, const std::string& instrument) {
+    return QString("%1,%2,%3,%4\n")
+        .arg(t, 0, 'f', 4)
+        .arg(v, 0, 'f', 3)
+        .arg(error, 0, 'f', 2)
+        .arg(QString::fromStdString(instrument))
+        .toStdString();
+}
+
+} // namespace
+
+// The largest import the book takes, one file per instrument with names as long as kept,
+// saves and opens again whole, each instrument with values of its own, and a zoom restart
+// carries it; one measurement, instrument or byte of a name more is refused at the import.
+TEST_F(KeptRunTest, TheLargestImportSavesAndOpensAgain) {
+    using namespace observing;
+    const int instruments = int(MaxInstruments);
+    const auto name = [](int j) {
+        return QString("Spectrograph %1 ")
+            .arg(j)
+            .leftJustified(int(MaxInstrumentNameBytes), 'x')
+            .toStdString();
+    };
+    std::vector<std::string> texts(std::size_t(instruments), "");
+    for (std::size_t i = 0; i < MaxCsvRows; ++i) {
+        const int j = int(i % std::size_t(instruments));
+        texts[std::size_t(j)] +=
+            Row(2450000.0 + 0.01 * double(i), 30.0 * std::sin(0.1 * double(i)) + j,
+                1.0 + 0.01 * j, name(j));
+    }
+    std::vector<rvdata::TRvFile> files;
+    for (int j = 0; j < instruments; ++j)
+        files.push_back(InstrumentFile(name(j), texts[std::size_t(j)]));
+
+    book->mnitObservingRun->trigger();
+    TObservingRunForm& w = *book->ObservingRunForm;
+    ASSERT_TRUE(w.ImportDataSet(files)) << w.StatusLabel->text().toStdString();
+    const TMeasurementSet saved = w.Measurements();
+    ASSERT_EQ(saved.data.size(), MaxCsvRows);
+    ASSERT_EQ(saved.instruments.size(), MaxInstruments);
+    EXPECT_EQ(saved.data[1].instrument, 1);
+    EXPECT_EQ(saved.data[1].error_mps, 1.01);
+    EXPECT_EQ(saved.data[1].v_mps, 3.995);
+    ASSERT_TRUE(w.SaveRunFile(path("largest.json")));
+
+    w.OpenMystery(0);
+    ASSERT_TRUE(w.OpenRunFile(path("largest.json"))) << w.StatusLabel->text().toStdString();
+    EXPECT_EQ(w.Measurements().data, saved.data);
+    EXPECT_EQ(w.Measurements().instruments, saved.instruments);
+    EXPECT_EQ(w.Measurements().timeOffset_days, saved.timeOffset_days);
+    EXPECT_EQ(w.StatusLabel->text(), "Read 100000 measurements of 64 instruments from a saved run.");
+    WriteBytes(path("restart.json"), WorkFileText(book->KeptWork()));
+    EXPECT_EQ(book->RestoreWork(ReadWorkFile(path("restart.json"))), "");
+    EXPECT_EQ(w.Measurements().data, saved.data);
+
+    files.back().text += Row(2451001.0, 1.0, 1.0, name(instruments - 1));
+    EXPECT_FALSE(rvdata::ReadDataSet(files).ok);
+    EXPECT_EQ(rvdata::ReadDataSet(files).message,
+              files.back().name + ": " + TooManyMeasurementsRefusal());
+
+    std::vector<rvdata::TRvFile> many;
+    for (int j = 0; j <= instruments; ++j)
+        many.push_back(InstrumentFile(name(j), Row(2450000.0 + j, 1.0, 1.0, name(j))));
+    EXPECT_EQ(rvdata::ReadDataSet(many).message, many.back().name + ": " + TooManyInstrumentsRefusal());
+    many.pop_back();
+    EXPECT_TRUE(rvdata::ReadDataSet(many).ok);
+
+    const std::string longer = name(0) + "x";
+    const rvdata::TRvFile named = InstrumentFile(
+        "long", Row(2450000.0, 1.0, 1.0, longer) + Row(2450001.0, 2.0, 1.0, longer) +
+                    Row(2450002.0, 3.0, 1.0, longer));
+    EXPECT_EQ(rvdata::ReadDataSet(std::span(&named, 1)).message,
+              "long.csv: " + InstrumentNameRefusal());
+    // Measurements closer in time than a period can be sought in, from two files.
+    const rvdata::TRvFile close[] = {
+        InstrumentFile("a", Row(2450000.0, 1.0, 1.0, "A") + Row(2450000.0, 2.0, 1.0, "A")),
+        InstrumentFile("b", Row(2450000.0001, 3.0, 1.0, "B"))};
+    EXPECT_EQ(rvdata::ReadDataSet(close).message, "b.csv: " + SpanRefusal(0.0001));
 }

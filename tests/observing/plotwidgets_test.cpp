@@ -187,3 +187,26 @@ TEST(PlotWidgets, EachInstrumentHasItsOwnOffsetSymbolAndLegend) {
     fold.SetPeriod(Planet.period_days);
     EXPECT_GT(Count(Picture(fold), orange), 20);
 }
+
+// A legend of more instruments than fit, with names as long as a data set keeps, stays within
+// the plot: the axes around it are drawn as with a legend of two.
+TEST(PlotWidgets, ALegendOfManyInstrumentsKeepsWithinThePlot) {
+    observing::TMeasurementSet two = OneRun();
+    for (std::size_t i = 1; i < two.data.size(); i += 2)
+        two.data[i].instrument = 1;
+    two.instruments = {"LICK", "ELODIE"};
+    observing::TMeasurementSet many = two;
+    many.instruments.clear();
+    for (int j = 0; j < 64; ++j)
+        many.instruments.push_back("Spectrograph " + std::to_string(j) + std::string(48, 'W'));
+    TDataPlot plot;
+    plot.SetMeasurements(two);
+    const QImage small = Picture(plot);
+    plot.SetMeasurements(many);
+    const QImage large = Picture(plot);
+    EXPECT_NE(small, large);
+    for (int y = 0; y < small.height(); ++y)
+        for (int x = 0; x < small.width(); ++x)
+            if (y >= small.height() - 12 || x < small.width() / 4)
+                ASSERT_EQ(small.pixel(x, y), large.pixel(x, y)) << x << ", " << y;
+}
