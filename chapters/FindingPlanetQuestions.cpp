@@ -64,7 +64,8 @@ const std::vector<TQuestion>& Questions() {
          1, "The points lie days apart. Could you join them into one smooth curve?",
          "A star is measured at most once a night, on clear nights, so the points fall at "
          "random moments of a short orbit. The period must be searched for.",
-         "the second choice", "that a velocity curve can always be traced point to point"},
+         "no: the points are too few and too far apart to join",
+         "that a velocity curve can always be traced point to point"},
         {PeakPage, "What is the period of the highest peak?", "days", {}, -1,
          "The period of the highest peak is written beside its marker and below the plot.",
          "A sine of that period fits your measurements better than any other.",
@@ -76,7 +77,7 @@ const std::vector<TQuestion>& Questions() {
          1, "Think of a star with no planet at all, observed on the same nights.",
          "It is the chance that noise alone makes so high a peak. Fewer nights or noisier "
          "data let noise peak higher.",
-         "the second choice",
+         "the chance that noise alone peaks so high",
          "that the false-alarm probability is the chance that the planet is real"},
         {AliasPage, "Which of these periods is a daily alias of your highest peak?", nullptr, {}, 1,
          "The window function peaks at 1 day. An alias lies at 1/|1/P − 1| days.",
@@ -89,7 +90,7 @@ const std::vector<TQuestion>& Questions() {
          1, "Press “Peak × 1.1” and look at the fold.",
          "On a wrong period the orbits' phases drift apart over a season: only a period near "
          "the true one folds into one curve.",
-         "the second choice", "that any period near the peak folds as well"},
+         "they scatter", "that any period near the peak folds as well"},
         {FitPage, "What is K, the semi-amplitude of your fit?", "m/s", {}, -1,
          "K is the fit's semi-amplitude, written below the plots of the Fit tab with its "
          "uncertainty.",
@@ -105,10 +106,11 @@ const std::vector<TQuestion>& Questions() {
          "that the radial velocity gives the planet's true mass"},
         {SecondPlanetPage, "Does your star have a second planet?", nullptr,
          {"Yes: two planets fit much better", "No: one planet is enough", "Yes: every residual peak is a planet"},
-         -1, "A second planet is believed when it lowers the BIC by more than 10.",
+         -1, "A second planet is supported when it lowers the BIC by more than 10: ΔBIC below "
+             "−10.",
          "Any extra planet fits the noise a little better; the BIC charges each parameter "
          "ln N, so only a real signal pays for itself.",
-         "yes exactly when the two-planet fit lowers the BIC by more than 10",
+         "yes exactly when the two-planet fit lowers the BIC by more than 10 (ΔBIC below −10)",
          "that a lower χ² alone proves another planet"},
         {RealDataPage, "What is the period of 51 Peg b?", "days", {}, -1,
          "Open the Periodogram tab: the period of the highest peak is written below the plot.",
@@ -126,6 +128,17 @@ const std::vector<TQuestion>& Questions() {
          "that a planet so close to its star must be small"},
     };
     return questions;
+}
+
+std::array<int, 3> ChoiceOrder(int page, std::uint64_t seed) {
+    // splitmix64 of the seed and the page: neighbouring seeds get unrelated orders.
+    std::uint64_t z = seed * 0x9E3779B97F4A7C15ull + std::uint64_t(page) * 0xD1B54A32D192ED03ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    static constexpr std::array<std::array<int, 3>, 6> Orders = {
+        {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}}};
+    return Orders[z % Orders.size()];
 }
 
 const TQuestion* QuestionOn(int page) {

@@ -11,6 +11,7 @@
 #include "model/Periodogram.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -54,7 +55,7 @@ struct TQuestion {
     const char* label; // the question, as the page asks it
     const char* unit;  // of a typed number; nullptr for a choice of three
     std::array<const char*, 3> choices; // captions; empty where the page works them out
-    int right;                          // the right choice; -1 where the data decide
+    int right; // the right choice, as `choices` lists it; -1 where the data decide
     const char* hint;
     const char* conclusion;
     const char* accepted;      // what is accepted, for the teacher
@@ -64,6 +65,11 @@ struct TQuestion {
 const std::vector<TQuestion>& Questions();
 // The question on a page, or nullptr.
 const TQuestion* QuestionOn(int page);
+
+// The choice shown at each of a choice page's three buttons, from the left: a shuffle that
+// the seed and the page decide, so that no button is always right and a teacher who types
+// a student's seed sees the student's order.
+std::array<int, 3> ChoiceOrder(int page, std::uint64_t seed);
 
 // A choice's caption; on the alias page worked out from the peak's period (days).
 std::string ChoiceCaption(const TQuestion& question, int choice, double peak_days);

@@ -32,6 +32,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -266,12 +267,16 @@ void TFindingPlanet::ShowResiduals() {
                        .arg(one->bic, 0, 'f', 1);
     if (const fit::TOrbitSolution* two = TwoPlanetFit()) {
         const fit::TFittedPlanet& second = two->planets.back();
+        // The observing window's sign: ΔBIC is the two-planet fit's BIC less the one's.
+        const double delta = -fit::BicDrop(*one, *two);
         text += QString("BIC with two planets: %1 (the second at %2 days, K = %3 m/s)\n"
-                        "The second planet lowers the BIC by %4.")
+                        "ΔBIC = BIC(two) − BIC(one) = %4: the second planet %5 the BIC by %6.")
                     .arg(two->bic, 0, 'f', 1)
                     .arg(second.period_days.value, 0, 'f', 2)
                     .arg(second.K_mps.value, 0, 'f', 1)
-                    .arg(fit::BicDrop(*one, *two), 0, 'f', 1);
+                    .arg(delta, 0, 'f', 1)
+                    .arg(delta > 0.0 ? "raises" : "lowers")
+                    .arg(std::fabs(delta), 0, 'f', 1);
     } else {
         text += "No fit with two planets could be made.";
     }
@@ -315,10 +320,11 @@ void TFindingPlanet::SetQuestion() {
     ReleaseChoices({Choices[0], Choices[1], Choices[2]});
     const q::TQuestion* question = q::QuestionOn(Page);
     const bool choice = question && !question->unit;
+    const std::array<int, 3> order = q::ChoiceOrder(Page, seed_);
     for (std::size_t i = 0; i < Choices.size(); ++i) {
         Choices[i]->setVisible(choice);
         if (choice)
-            Choices[i]->SetCaption(q::ChoiceCaption(*question, int(i), ownPeak_.period_days));
+            Choices[i]->SetCaption(q::ChoiceCaption(*question, order[i], ownPeak_.period_days));
     }
     AnswerEdit->setVisible(question && question->unit);
     UnitLabel->setVisible(question && question->unit);
@@ -347,9 +353,10 @@ void TFindingPlanet::AnswerEditKeyPress(char& key) {
 }
 
 int TFindingPlanet::ChosenChoice() const {
+    const std::array<int, 3> order = q::ChoiceOrder(Page, seed_);
     for (std::size_t i = 0; i < Choices.size(); ++i)
         if (Choices[i]->Checked())
-            return int(i);
+            return order[i];
     return -1;
 }
 
@@ -463,8 +470,12 @@ std::string TFindingPlanet::AcceptedAnswer() {
         text += q::ShowsRealData(Page) ? ". " : ". For seed " + std::to_string(seed_) + ": ";
         text += q::AcceptedText(Page, accepted);
     } else if (RightChoice() >= 0) {
+        const std::array<int, 3> order = q::ChoiceOrder(Page, seed_);
+        const auto button = std::find(order.begin(), order.end(), RightChoice()) - order.begin();
+        static const char* const places[] = {"first", "second", "third"};
         text += ". For seed " + std::to_string(seed_) + ": “" +
-                q::ChoiceCaption(*question, RightChoice(), ownPeak_.period_days) + "”.";
+                q::ChoiceCaption(*question, RightChoice(), ownPeak_.period_days) + "”, the " +
+                places[button] + " button.";
     }
     return text;
 }

@@ -142,7 +142,11 @@ void TFindingPlanet::WritePageText() {
         t << fsItalic << "N" >> fsItalic;
         t << " measurements: the lower, the better. −2 ln ";
         t << fsItalic << "L" >> fsItalic;
-        t << " is χ² plus a charge for the jitter each fit needs.";
+        t << " is χ² plus a charge for the jitter each fit needs.\n\nBelow the residuals' "
+             "plot, ΔBIC is the BIC with two planets less the BIC with one. The second planet "
+             "is supported only when it lowers the BIC by more than 10 (ΔBIC below −10). A "
+             "smaller fall is not enough, and a rise (ΔBIC above 0) means the second planet "
+             "costs more than it explains: one planet is enough.";
         break;
     case q::RealDataPage:
         // 51 Pegasi b: Mayor & Queloz 1995, Nature 378, 355. The data's papers are those the

@@ -288,7 +288,7 @@ void ShootFindingPlanet(Gallery& gallery, TThisBook& book) {
             break;
         case 8: type(weigh(starMass)); break;
         case 9:
-            choose(ReadoutNumber(*ch->ResidualLabel, "lowers the BIC by") > 10 ? "Yes: two" : "No");
+            choose(ReadoutNumber(*ch->ResidualLabel, "BIC(one) =") < -10 ? "Yes: two" : "No");
             break;
         case 10:
             gallery.shoot(book, "ch6-p10-instruments");
