@@ -116,8 +116,11 @@ void TFindingPlanet::StartRealFit() {
     job->starMass_Solar = real_.starMass_Solar;
     realWork_->Start(
         [job](TBackgroundWork::TControl& run) {
-            job->search = fit::FitNextPlanet(job->data, {}, RealShortestPeriod_days,
-                                             fit::JitterFitSettings(job->starMass_Solar),
+            // Measured velocities are weighed in the IAU's astronomical unit, not the
+            // simulation's.
+            fit::TFitSettings settings = fit::JitterFitSettings(job->starMass_Solar);
+            settings.astronomicalUnit = fit::TAstronomicalUnit::Iau;
+            job->search = fit::FitNextPlanet(job->data, {}, RealShortestPeriod_days, settings,
                                              run.Work());
         },
         [this](TBackgroundWork::TEnd, const QString&) { RealFitDone(); });

@@ -20,6 +20,10 @@
 namespace {
 
 constexpr int Width = 624;
+// The rows of buttons, the planets' table and the block under it (the instruments' table
+// beside the summary and the evidence), from the top of the page.
+constexpr int Row1 = 222, Row2 = 252, ResultsTop = 290, BottomTop = 368, BottomHeight = 86;
+constexpr int InstrumentsWidth = 256;
 
 QFont Arial(int pixels, bool bold = false) {
     QFont font("Arial");
@@ -57,60 +61,60 @@ QLabel* label(QWidget& parent, QRect place, const char* text, QWidget* buddy) {
 void DefineOrbitFitPage(TOrbitFitPage& f) {
     f.setAccessibleName("Fit");
     f.CurvePlot = new TFitPlot(&f);
-    f.CurvePlot->setGeometry(4, 2, Width, 140);
+    f.CurvePlot->setGeometry(4, 2, Width, 118);
     f.CurvePlot->setAccessibleName("Measurements with the fitted curve");
     f.CurvePlot->setAccessibleDescription("The measurements less each instrument's fitted offset and the trend, with their error bars, and the fitted planets' curve in green.");
     f.ResidualPlot = new TResidualPlot(&f);
-    f.ResidualPlot->setGeometry(4, 144, 370, 116);
+    f.ResidualPlot->setGeometry(4, 122, 370, 96);
     f.ResidualPlot->setAccessibleName("Residuals");
     f.ResidualPlot->setAccessibleDescription("Each measurement less the fitted curve, with its error bar, against time.");
     f.ResidualPeriodogramPlot = new TPeriodogramPlot(&f);
-    f.ResidualPeriodogramPlot->setGeometry(376, 144, Width - 372, 116);
+    f.ResidualPeriodogramPlot->setGeometry(376, 122, Width - 372, 96);
     f.ResidualPeriodogramPlot->setAccessibleName("Periodogram of the residuals");
     f.ResidualPeriodogramPlot->setAccessibleDescription("Where the next planet would be sought: the periodogram of what the fitted planets leave.");
 
-    f.NextPlanetButton = button(f, QRect(4, 262, 156, 26), "Fit one &more planet", "Fit one more planet");
+    f.NextPlanetButton = button(f, QRect(4, Row1, 156, 26), "Fit one &more planet", "Fit one more planet");
     f.NextPlanetButton->setFont(Arial(13, true));
-    f.RemovePlanetButton = button(f, QRect(164, 262, 138, 26), "Remove the &last", "Remove the last planet fitted");
-    f.CancelButton = button(f, QRect(306, 262, 70, 26), "C&ancel", "Cancel the fit");
-    f.JitterBox = check(f, QRect(384, 265, 100, 20), "Fit a ji&tter", "Fit a jitter for each instrument");
+    f.RemovePlanetButton = button(f, QRect(164, Row1, 138, 26), "Remove the &last", "Remove the last planet fitted");
+    f.CancelButton = button(f, QRect(306, Row1, 70, 26), "C&ancel", "Cancel the fit");
+    f.JitterBox = check(f, QRect(384, Row1 + 3, 100, 20), "Fit a ji&tter", "Fit a jitter for each instrument");
     f.StarMassBox = new QDoubleSpinBox(&f);
-    f.StarMassBox->setGeometry(560, 262, 68, 26);
+    f.StarMassBox->setGeometry(556, Row1, 72, 26);
     f.StarMassBox->setFont(Arial(13));
     f.StarMassBox->setRange(0.08, 10.0);
-    f.StarMassBox->setDecimals(2);
+    f.StarMassBox->setDecimals(3);
     f.StarMassBox->setSingleStep(0.05);
     f.StarMassBox->setValue(1.0);
     f.StarMassBox->setAccessibleName("Star's mass in solar masses");
-    label(f, QRect(488, 265, 70, 20), "Star (M\u2609)", f.StarMassBox);
+    label(f, QRect(486, Row1 + 3, 70, 20), "Star (M\u2609)", f.StarMassBox);
 
     f.TrendBox = new QComboBox(&f);
-    f.TrendBox->setGeometry(50, 292, 96, 26);
+    f.TrendBox->setGeometry(50, Row2, 96, 26);
     f.TrendBox->setFont(Arial(13));
     f.TrendBox->addItems({"none", "linear", "quadratic"});
     f.TrendBox->setAccessibleName("Trend fitted with the planets");
     f.TrendBox->view()->setAccessibleName("Trends");
-    label(f, QRect(4, 295, 44, 20), "Trend", f.TrendBox);
-    f.CircularBox = check(f, QRect(152, 295, 116, 20), "Circular orbit", "Hold the next planet's orbit circular");
+    label(f, QRect(4, Row2 + 3, 44, 20), "Trend", f.TrendBox);
+    f.CircularBox = check(f, QRect(152, Row2 + 3, 116, 20), "Circular orbit", "Hold the next planet's orbit circular");
     f.PeriodBox = new QDoubleSpinBox(&f);
-    f.PeriodBox->setGeometry(362, 292, 80, 26);
+    f.PeriodBox->setGeometry(362, Row2, 80, 26);
     f.PeriodBox->setFont(Arial(13));
     f.PeriodBox->setRange(0.1, 100000.0);
     f.PeriodBox->setDecimals(3);
     f.PeriodBox->setValue(10.0);
     f.PeriodBox->setAccessibleName("Period of the next planet in days");
-    label(f, QRect(272, 295, 88, 20), "Period (da&ys)", f.PeriodBox);
-    f.FixPeriodBox = check(f, QRect(446, 295, 52, 20), "Hold", "Hold the typed period");
-    f.AtPeriodButton = button(f, QRect(500, 292, 128, 26), "Fit at this period", "Fit one more planet at the typed period");
+    label(f, QRect(272, Row2 + 3, 88, 20), "Period (da&ys)", f.PeriodBox);
+    f.FixPeriodBox = check(f, QRect(446, Row2 + 3, 52, 20), "Hold", "Hold the typed period");
+    f.AtPeriodButton = button(f, QRect(500, Row2, 128, 26), "Fit at this period", "Fit one more planet at the typed period");
 
     f.Progress = new QProgressBar(&f);
-    f.Progress->setGeometry(4, 322, Width, 6);
+    f.Progress->setGeometry(4, Row2 + 30, Width, 6);
     f.Progress->setRange(0, 1000);
     f.Progress->setTextVisible(false);
     f.Progress->setAccessibleName("Fit progress");
 
     f.Results = new QTableWidget(&f);
-    f.Results->setGeometry(4, 330, Width, 70);
+    f.Results->setGeometry(4, ResultsTop, Width, 74);
     f.Results->setFont(Arial(11));
     f.Results->horizontalHeader()->setFont(Arial(11, true));
     f.Results->verticalHeader()->setFont(Arial(11, true));
@@ -119,8 +123,25 @@ void DefineOrbitFitPage(TOrbitFitPage& f) {
     f.Results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     f.Results->setAccessibleName("Fitted planets");
 
+    f.Results->horizontalHeader()->setStretchLastSection(true);
+
+    f.Instruments = new QTableWidget(0, 3, &f);
+    f.Instruments->setGeometry(4, BottomTop, InstrumentsWidth, BottomHeight);
+    f.Instruments->setFont(Arial(11));
+    f.Instruments->setHorizontalHeaderLabels({"Instrument", "Offset (m/s)", "Jitter (m/s)"});
+    f.Instruments->horizontalHeader()->setFont(Arial(11, true));
+    // The name as wide as it needs up to a bound (TOrbitFitPage), the offset as its text, the
+    // jitter the width left.
+    f.Instruments->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    f.Instruments->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    f.Instruments->verticalHeader()->hide();
+    f.Instruments->verticalHeader()->setDefaultSectionSize(16);
+    f.Instruments->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    f.Instruments->setAccessibleName("Each instrument's fitted offset and jitter");
+
+    const int right = 4 + InstrumentsWidth + 8, rightWidth = Width + 4 - right;
     f.Summary = new QLabel(&f);
-    f.Summary->setGeometry(4, 401, Width, 28);
+    f.Summary->setGeometry(right, BottomTop, rightWidth, 30);
     f.Summary->setFont(Arial(11, true));
     f.Summary->setWordWrap(true);
     // A fit's summary and evidence name stars and instruments from files: shown as text.
@@ -128,12 +149,13 @@ void DefineOrbitFitPage(TOrbitFitPage& f) {
     f.Summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     f.Summary->setAccessibleName("Fit summary");
     f.EvidenceLabel = new QLabel(&f);
-    f.EvidenceLabel->setGeometry(4, 428, 466, 26);
+    f.EvidenceLabel->setGeometry(right, BottomTop + 31, rightWidth, 36);
     f.EvidenceLabel->setFont(Arial(11));
     f.EvidenceLabel->setWordWrap(true);
     f.EvidenceLabel->setTextFormat(Qt::PlainText);
     f.EvidenceLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    f.CompareButton = button(f, QRect(478, 429, 150, 24), "Compare with the tr&uth", "Compare with the truth");
+    f.CompareButton = button(f, QRect(Width + 4 - 150, BottomTop + BottomHeight - 24, 150, 24),
+                             "Compare with the tr&uth", "Compare with the truth");
 
     QObject::connect(f.NextPlanetButton, &QPushButton::clicked, &f, [&f] { f.NextPlanetButtonClick(); });
     QObject::connect(f.RemovePlanetButton, &QPushButton::clicked, &f, [&f] { f.RemovePlanetButtonClick(); });

@@ -69,17 +69,10 @@ std::string InstrumentName(const TFitSource& source, std::size_t j) {
 }
 
 std::vector<std::string> PlanetLetters(const TOrbitSolution& solution) {
-    std::vector<std::string> letters(solution.planets.size());
-    for (std::size_t j = 0; j < letters.size(); ++j) {
-        int shorter = 0;
-        for (std::size_t k = 0; k < letters.size(); ++k) {
-            const double a = solution.planets[k].period_days.value,
-                         b = solution.planets[j].period_days.value;
-            // Equal periods take the solution's order, so no two planets share a letter.
-            shorter += a < b || (a == b && k < j);
-        }
-        letters[j] = std::string(1, static_cast<char>('b' + shorter));
-    }
+    PRECONDITION(solution.planets.size() <= 'z' - 'b' + 1);
+    std::vector<std::string> letters;
+    for (std::size_t j = 0; j < solution.planets.size(); ++j)
+        letters.push_back(std::string(1, static_cast<char>('b' + j)));
     return letters;
 }
 

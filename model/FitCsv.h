@@ -31,7 +31,9 @@ struct TFitSource {
 // Instrument j's name, "instrument N" (counted from 1) when the source names none.
 std::string InstrumentName(const TFitSource& source, std::size_t j);
 
-// The planets' letters in the order of the solution, given by period: b for the shortest.
+// The planets' letters in the order of the solution, which is the order they were added in:
+// b for the first, as papers name planets in the order of their discovery, so that a planet
+// keeps its letter when another is added.
 std::vector<std::string> PlanetLetters(const TOrbitSolution& solution);
 
 std::string WriteFitCsv(const TOrbitSolution& solution, const TFitSource& source,

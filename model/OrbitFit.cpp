@@ -590,7 +590,8 @@ TFittedPlanet TFitRun::DescribePlanet(const TPlanetParameters& p, int at,
         planet.tPeri_days = {planet.elements.tPeri_days, Infinity};
     }
 
-    const TPlanetMass mass = PlanetMass(p.P, p.K, e, settings_.starMass_Solar);
+    const TPlanetMass mass =
+        PlanetMass(p.P, p.K, e, settings_.starMass_Solar, settings_.astronomicalUnit);
     const auto weighed = [&](double dP, double dK, double de) {
         estimator.Clear();
         g[iP] = dP;

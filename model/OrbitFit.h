@@ -21,6 +21,7 @@
 
 #include "model/Kepler.h"
 #include "model/ObservingRun.h"
+#include "model/PlanetMass.h"
 
 #include "WorkControl.h"
 
@@ -59,7 +60,7 @@ struct TFittedPlanet {
 };
 
 struct TOrbitSolution {
-    std::vector<TFittedPlanet> planets;
+    std::vector<TFittedPlanet> planets; // known ones first, a new one last
     std::vector<TEstimate> offsets_mps; // gamma of each instrument
     std::vector<TEstimate> jitters_mps; // s of each instrument, 0 unless fitted
     TEstimate offset_mps;               // the first instrument's
@@ -96,6 +97,8 @@ struct TFixedElements {
 struct TFitSettings {
     double starMass_Solar = 1.0; // to weigh the planets
     bool fitJitter = false;      // one jitter per instrument, by maximum likelihood
+    // The AU per day the planets are weighed in: the IAU's for measured data.
+    TAstronomicalUnit astronomicalUnit = TAstronomicalUnit::Simulation;
     int trendOrder = 0;          // 0 none, 1 linear, 2 quadratic
     // Per planet, the known ones first and then the new one; planets beyond hold nothing.
     std::vector<TFixedElements> fixed;

@@ -36,13 +36,16 @@ double SolveMassFunction(double f, double M) {
 
 } // namespace
 
-TPlanetMass PlanetMass(double period_days, double K_mps, double ecc, double starMass_Solar) {
+TPlanetMass PlanetMass(double period_days, double K_mps, double ecc, double starMass_Solar,
+                       TAstronomicalUnit unit) {
     PRECONDITION(period_days > 0.0 && std::isfinite(period_days));
     PRECONDITION(K_mps >= 0.0 && std::isfinite(K_mps));
     PRECONDITION(ecc >= 0.0 && ecc < 1.0);
     PRECONDITION(starMass_Solar > 0.0 && std::isfinite(starMass_Solar));
 
-    const double K = K_mps / MpsPerAUPerDay; // AU per day
+    const double mpsPerAUPerDay =
+        unit == TAstronomicalUnit::Iau ? IauMpsPerAUPerDay : MpsPerAUPerDay;
+    const double K = K_mps / mpsPerAUPerDay; // AU per day
     const double oneMinusE2 = 1.0 - ecc * ecc;
     const double f = period_days * K * K * K * oneMinusE2 * std::sqrt(oneMinusE2) /
                      (TwoPi * SolarGM);

@@ -286,7 +286,8 @@ bool TObservingRunForm::ImportFile(const QString& path) {
 }
 
 void TObservingRunForm::Refuse(QString refusal) {
-    if (!refusal.endsWith('.'))
+    // A refusal that ends in a question ("…separated by something else?") is a sentence too.
+    if (!refusal.endsWith('.') && !refusal.endsWith('?'))
         refusal += '.';
     fault_ = refusal + (set_.data.empty() ? QString() : " The measurements shown are kept.");
     ShowStatus();
@@ -403,7 +404,12 @@ void TObservingRunForm::ShowMeasurements(TMeasurementSet set, TSource source,
     TruthBoxClick();
     FoldPlot->SetMeasurements(view_);
     ByHandPage->SetMeasurements(view_);
-    FitPage->SetMeasurements(set_, truth_);
+    // Measured velocities are weighed in the IAU's astronomical unit, simulated ones in the
+    // simulation's own.
+    const bool measured = source == TSource::Imported || source == TSource::Published;
+    FitPage->SetMeasurements(set_, truth_,
+                             measured ? fit::TAstronomicalUnit::Iau
+                                      : fit::TAstronomicalUnit::Simulation);
     FitPage->SetSource(published ? published->star : std::string(), papers);
     StartPeriodogram();
 }

@@ -37,6 +37,7 @@ namespace {
 
 constexpr double Degrees = 180.0 / std::numbers::pi;
 
+constexpr int MaxInstrumentColumn = 100; // pixels
 fit::TEstimate InDegrees(const fit::TEstimate& x) { return {x.value * Degrees, x.sigma * Degrees}; }
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
@@ -106,13 +107,15 @@ TOrbitFitPage::TOrbitFitPage(QWidget* parent) : QWidget(parent) {
 TOrbitFitPage::~TOrbitFitPage() { work_->Stop(); }
 
 void TOrbitFitPage::SetMeasurements(const TMeasurementSet& set,
-                                    std::vector<kepler::TRadialVelocityElements> truth) {
+                                    std::vector<kepler::TRadialVelocityElements> truth,
+                                    fit::TAstronomicalUnit unit) {
     work_->Stop();
     refitQueued_ = false;
     owed_.reset();
     set_ = set;
     truth_ = std::move(truth);
     fits_.clear();
+    astronomicalUnit_ = unit;
     evidence_.clear();
     fixed_.clear();
     comparing_ = false;
@@ -173,6 +176,7 @@ fit::TFitSettings TOrbitFitPage::Settings() const {
     fit::TFitSettings settings;
     settings.starMass_Solar = StarMassBox->value();
     settings.fitJitter = JitterBox->isChecked();
+    settings.astronomicalUnit = astronomicalUnit_;
     settings.trendOrder = TrendBox->currentIndex();
     settings.fixed = fixed_;
     return settings;
@@ -389,12 +393,6 @@ void TOrbitFitPage::ShowState() {
             summary = QString("rms %1 m/s").arg(s->rms_mps, 0, 'f', 2);
             if (!unresolved.any)
                 summary += QString(", reduced \u03c7\u00b2 %1").arg(s->reducedChiSquare, 0, 'f', 2);
-            if (JitterBox->isChecked()) {
-                QStringList jitters;
-                for (const fit::TEstimate& jitter : s->jitters_mps)
-                    jitters << QString::number(jitter.value, 'f', 2);
-                summary += QString(", jitter %1 m/s").arg(jitters.join(" / "));
-            }
             if (s->trendOrder >= 1)
                 summary += ", trend " + Text(fit::WithUncertainty(s->trend_mps_per_day)) + " m/s/d";
             if (unresolved.any)
@@ -465,6 +463,7 @@ void TOrbitFitPage::ShowResults() {
     else
         ShowFitTable();
     ShowState();
+    ShowInstrumentTable();
     CurvePlot->SetSolution(Solution());
     ResidualPlot->SetSolution(Solution());
 }
@@ -495,6 +494,31 @@ void TOrbitFitPage::ShowFitTable() {
 }
 
 void TOrbitFitPage::ShowComparisonTable() {
+void TOrbitFitPage::ShowInstrumentTable() {
+    Instruments->clearContents();
+    const fit::TOrbitSolution* s = Solution();
+    Instruments->setRowCount(s ? static_cast<int>(s->offsets_mps.size()) : 0);
+    if (!s)
+        return;
+    const fit::TFitSource source = Source();
+    for (std::size_t j = 0; j < s->offsets_mps.size(); ++j) {
+        const int row = static_cast<int>(j);
+        const QString name = Text(fit::InstrumentName(source, j));
+        auto* nameItem = new QTableWidgetItem(name);
+        // A tooltip takes markup; a name read from a file is shown as written.
+        nameItem->setToolTip(Qt::convertFromPlainText(name));
+        Instruments->setItem(row, 0, nameItem);
+        Instruments->setItem(row, 1, new QTableWidgetItem(Text(fit::WithUncertainty(s->offsets_mps[j]))));
+        const fit::TEstimate& jitter = s->jitters_mps[j];
+        Instruments->setItem(row, 2, new QTableWidgetItem(jitter.fixed && jitter.value == 0.0
+                                                              ? "not fitted"
+                                                              : Text(fit::WithUncertainty(jitter))));
+    }
+    // A long name is cut short (its tooltip holds it whole) before it pushes the numbers out.
+    Instruments->resizeColumnToContents(0);
+    Instruments->setColumnWidth(0, std::min(Instruments->columnWidth(0), MaxInstrumentColumn));
+}
+
     Results->clear();
     const QStringList columns{"P (days)", "K (m/s)", "e", "\u03c9 (\u00b0)", "m sin i (M\u2c7c)"};
     Results->setColumnCount(columns.size());

@@ -11,8 +11,10 @@
 // Cancel, and a cancelled fit leaves the last one shown. Changing the jitter or the star's mass
 // during a search refits once the search has ended. The page shows the fitted curve over the
 // measurements (less the fitted offset) with the residuals below it, the residuals'
-// periodogram, and the results with their uncertainties; for a simulated run the true values
-// are shown beside the fitted ones only when asked for.
+// periodogram, and the results with their uncertainties: each planet, lettered in the order
+// it was added (b first), and each instrument by name with its offset and jitter; for a
+// simulated run the true values are shown beside the fitted ones only when asked for.
+// Measured data weigh the planets in the IAU's astronomical unit (PlanetMass.h).
 
 #include "TBackgroundWork.h"
 #include "model/FitCsv.h"
@@ -61,13 +63,16 @@ public:
     QLabel* EvidenceLabel = nullptr;
     QProgressBar* Progress = nullptr;
     QTableWidget* Results = nullptr;
+    QTableWidget* Instruments = nullptr; // each instrument's name, offset and jitter
     QLabel* Summary = nullptr;
     QPushButton* CompareButton = nullptr;
 
     // New measurements: every fit is dropped. truth: the planets that made a simulated run
-    // (none for other data).
+    // (none for other data); unit: the AU per day the planets are weighed in, the IAU's for
+    // measured data.
     void SetMeasurements(const observing::TMeasurementSet& set,
-                         std::vector<kepler::TRadialVelocityElements> truth);
+                         std::vector<kepler::TRadialVelocityElements> truth,
+                         fit::TAstronomicalUnit unit = fit::TAstronomicalUnit::Simulation);
     // The star's mass in solar masses, as the field shows it, without a new fit.
     void SetStarMass(double starMass_Solar);
     // Fits one planet from the elements set by hand; the fit replaces every fit shown.
@@ -130,6 +135,7 @@ private:
     void ShowResults();
     void ShowFitTable();
     void ShowComparisonTable();
+    void ShowInstrumentTable();
     void ShowState();
     fit::TFitSettings Settings() const;
     fit::TFixedElements NewPlanetHeld(TWork work) const;
@@ -138,6 +144,7 @@ private:
 
     observing::TMeasurementSet set_;
     std::vector<kepler::TRadialVelocityElements> truth_;
+    fit::TAstronomicalUnit astronomicalUnit_ = fit::TAstronomicalUnit::Simulation;
     std::vector<fit::TOrbitSolution> fits_; // fits_[n - 1] holds n planets; the last is shown
     std::vector<std::optional<TEvidence>> evidence_; // of the planet each fit added
     std::vector<fit::TFixedElements> fixed_;         // each planet's held elements

@@ -85,14 +85,15 @@ TEST(FitCsv, ResidualsTakeEachInstrumentsOwnOffsetAndJitter) {
                             observing::Shortest(-second) + ",5");
 }
 
-TEST(FitCsv, LettersFollowThePeriodsAndNeverRepeat) {
+// Letters name planets in the order they were added, whatever their periods.
+TEST(FitCsv, LettersFollowTheOrderPlanetsWereAddedIn) {
     fit::TOrbitSolution s;
     for (double P : {300.0, 4.6, 300.0, 50.0}) {
         fit::TFittedPlanet p;
         p.period_days.value = P;
         s.planets.push_back(p);
     }
-    EXPECT_EQ(fit::PlanetLetters(s), (std::vector<std::string>{"d", "b", "e", "c"}));
+    EXPECT_EQ(fit::PlanetLetters(s), (std::vector<std::string>{"b", "c", "d", "e"}));
 }
 
 TEST(RvDataSet, CommonZeroPointTakesOffEachInstrumentsWeightedMean) {

@@ -29,6 +29,23 @@ TEST(PlanetMass, JupiterAroundTheSunWeighsOneJupiterMass) {
     EXPECT_NEAR(jupiter.a_AU, 5.2, 0.01);
 }
 
+// Measured data are weighed in the IAU's astronomical unit: the Sun's reflex to Jupiter,
+// worked out in SI from the IAU 2015 Resolution B3 nominal GM of the Sun (1.3271244e20) and
+// of Jupiter (1.2668653e17 m^3 s^-2) with P = 4332.59 days and e = 0.0489, weighs back
+// Jupiter's share of the Sun's mass; the simulation's unit, 0.43 % short, weighs it that much
+// heavier.
+TEST(PlanetMass, MeasuredVelocitiesAreWeighedInTheIauUnit) {
+    const double gmSun = 1.3271244e20, gmJupiter = 1.2668653e17, P = 4332.59, e = 0.0489;
+    const double K = std::cbrt(TwoPi * (gmSun + gmJupiter) / (P * 86400.0)) * gmJupiter /
+                     (gmSun + gmJupiter) / std::sqrt(1.0 - e * e);
+    const double share = gmJupiter / gmSun;
+    const auto weighed = [&](fit::TAstronomicalUnit unit) {
+        return fit::PlanetMass(P, K, e, 1.0, unit).massSinI_Solar / share;
+    };
+    EXPECT_NEAR(weighed(fit::TAstronomicalUnit::Iau), 1.0, 1e-5);
+    EXPECT_NEAR(weighed(fit::TAstronomicalUnit::Simulation), 1.0043, 1e-4);
+}
+
 // The companion's own mass counts: an equal-mass companion weighed as m << M* would come
 // out at (1/2)^(2/3) = 0.63 of itself.
 TEST(PlanetMass, SolvesTheMassFunctionForHeavyCompanions) {

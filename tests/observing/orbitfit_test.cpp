@@ -86,11 +86,26 @@ TEST_F(RobotFitTest, Weighs51PegB) {
 TEST_F(RobotFitTest, TakesUpsilonAndromedaeApart) {
     TObservingRunForm& w = observe(4, 150, 1826, 3, 60, "2024");
     TOrbitFitPage& page = *w.FitPage;
+    std::vector<double> added; // each planet's period as it was added
     for (int planets = 1; planets <= 3; ++planets) {
         fitOneMore(page);
         ASSERT_EQ(page.Solution()->planets.size(), static_cast<std::size_t>(planets));
         ASSERT_NE(page.ResidualPeriodogram(), nullptr);
+        added.push_back(page.Solution()->planets.back().period_days.value);
+        // Lettered in the order they were added, b first, each keeping its letter: the
+        // planet in row j is the one added j-th, nearest in period to what it was then.
+        for (int j = 0; j < planets; ++j) {
+            EXPECT_EQ(page.Results->verticalHeaderItem(j)->text(), QString(QChar('b' + j)));
+            const double P = page.Solution()->planets[std::size_t(j)].period_days.value;
+            const auto nearest =
+                std::min_element(added.begin(), added.end(), [&](double a, double b) {
+                    return std::abs(std::log(a / P)) < std::abs(std::log(b / P));
+                });
+            EXPECT_EQ(nearest - added.begin(), j) << P;
+        }
     }
+    EXPECT_FALSE(std::is_sorted(added.begin(), added.end()))
+        << "found out of the order of their periods, or the letters could follow either";
     EXPECT_FALSE(page.NextPlanetButton->isEnabled()) << "three planets at most";
     EXPECT_EQ(page.Results->rowCount(), 3);
     for (double period : {4.617, 241.3, 1276.0}) {

@@ -6,8 +6,11 @@
 #include "../book/BookFixture.h"
 #include "FileSizeLimit.h"
 
+#include "model/FitText.h"
+#include "model/PlanetMass.h"
 #include "model/RealSystems.h"
 #include "model/RvBundle.h"
+#include "model/planet.h"
 #include "observing/TDataPlot.h"
 #include "observing/TFoldPlot.h"
 #include "observing/TImportDialog.h"
@@ -119,6 +122,22 @@ TEST_F(RealDataWindowTest, TheFitTakesTheModelsChoicesAndIsSaved) {
     EXPECT_EQ(s->offsets_mps.size(), 2u);
     EXPECT_TRUE(page.EvidenceLabel->text().contains("BIC")) << page.EvidenceLabel->text().toStdString();
     EXPECT_TRUE(page.Summary->text().contains("trend"));
+    // Each instrument by name with its offset and jitter, each with its uncertainty.
+    ASSERT_EQ(page.Instruments->rowCount(), 2);
+    EXPECT_EQ(page.Instruments->item(1, 0)->text(), "ELODIE");
+    EXPECT_EQ(page.Instruments->item(1, 1)->text().toStdString(),
+              fit::WithUncertainty(s->offsets_mps[1]));
+    EXPECT_EQ(page.Instruments->item(1, 2)->text().toStdString(),
+              fit::WithUncertainty(s->jitters_mps[1]));
+    EXPECT_TRUE(page.Instruments->item(1, 2)->text().contains("\u00b1"));
+    // Published data are weighed in the IAU's astronomical unit.
+    const fit::TFittedPlanet& b = s->planets[0];
+    EXPECT_NEAR(b.massSinI_Jupiter.value,
+                fit::PlanetMass(b.period_days.value, b.K_mps.value, 0.0, page.StarMassBox->value(),
+                                fit::TAstronomicalUnit::Iau)
+                        .massSinI_Solar *
+                    JupiterMassesPerSolarMass,
+                1e-9);
 
     QTemporaryDir dir;
     ASSERT_TRUE(page.SaveFit(dir.filePath("fit.csv")));
@@ -146,8 +165,8 @@ TEST_F(RealDataWindowTest, TheFitTakesTheModelsChoicesAndIsSaved) {
 TEST_F(RealDataWindowTest, TheImportDialogChoosesColumnsAndUnitsFilePerFile) {
     TImportDialog dialog;
     std::vector<rvdata::TRvFile> files(3);
-    files[0] = {"star_HARPS.csv", "time,rv,err\n2455000.1,1.2,0.8\n2455001.2,3.4,0.9\n2455002.3,-2.0,0.7\n", {}};
-    files[1] = {"star_CORALIE.txt", "55003.1 -10.0012 0.003\n55004.2 -10.0051 0.004\n55005.3 -9.9987 0.003\n", {}};
+    files[0] = {"star_1.csv", "# instrument = HARPS\ntime,rv,err\n2455000.1,1.2,0.8\n2455001.2,3.4,0.9\n2455002.3,-2.0,0.7\n", {}};
+    files[1] = {"CORALIE.txt", "55003.1 -10.0012 0.003\n55004.2 -10.0051 0.004\n55005.3 -9.9987 0.003\n", {}};
     files[2] = {"broken.csv", "", {}};
     dialog.SetFiles(files);
     EXPECT_FALSE(dialog.OkButton->isEnabled()) << "the empty file cannot be read";
@@ -184,4 +203,11 @@ TEST_F(RealDataWindowTest, TheImportDialogChoosesColumnsAndUnitsFilePerFile) {
     EXPECT_TRUE(w.StatusLabel->text().contains("bad.csv: line 2")) << w.StatusLabel->text().toStdString();
     EXPECT_TRUE(w.StatusLabel->text().endsWith("The measurements shown are kept."));
     EXPECT_EQ(w.Measurements().data.size(), 6u);
+    std::vector<rvdata::TRvFile> mixed = {{"mixed.csv", "1,2,3\n2,3,4\n3\t4\t5\n", {}}};
+    EXPECT_FALSE(w.ImportDataSet(mixed));
+    EXPECT_TRUE(w.StatusLabel->text().endsWith("something else? The measurements shown are kept."))
+        << w.StatusLabel->text().toStdString();
+    // The star's mass as a catalogue gives it, to three decimals.
+    w.FitPage->SetStarMass(0.874);
+    EXPECT_DOUBLE_EQ(w.FitPage->StarMassBox->value(), 0.874);
 }
