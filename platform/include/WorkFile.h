@@ -16,8 +16,10 @@
 
 constexpr const char* WorkFormatName = "doppler-spectroscopy-work";
 constexpr int WorkFormatVersion = 1;
-// Room for the largest observing run the window takes (100 000 measurements) and its fits.
-constexpr qsizetype MaxWorkFileBytes = 64 * 1024 * 1024;
+// Room for the largest observing run the window takes, with a quarter to spare: 100 000
+// measurements of 64 instruments saved as 17.3 MB, and its fits. A larger file is refused
+// before it is parsed, which for junk of this size already takes the window seconds.
+constexpr qsizetype MaxWorkFileBytes = 24 * 1024 * 1024;
 
 // A file the book does not take, with the reason as a sentence for the user.
 class EWorkFileRefusal : public std::runtime_error {

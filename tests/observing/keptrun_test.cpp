@@ -434,8 +434,8 @@ rvdata::TRvFile InstrumentFile(const std::string& name, std::string text) {
 std::string Row(double t, double v, double error, const std::string& instrument) {
     return QString("%1,%2,%3,%4\n")
         .arg(t, 0, 'f', 4)
-        .arg(v, 0, 'f', 3)
-        .arg(error, 0, 'f', 2)
+        .arg(v, 0, 'g', 17)
+        .arg(error, 0, 'g', 17)
         .arg(QString::fromStdString(instrument))
         .toStdString();
 }
@@ -455,11 +455,13 @@ TEST_F(KeptRunTest, TheLargestImportSavesAndOpensAgain) {
             .toStdString();
     };
     std::vector<std::string> texts(std::size_t(instruments), "");
+    // Velocities and errors of 17 digits, as long as a saved number gets.
+    const auto velocity = [](std::size_t i, int j) { return 30.0 * std::sin(0.1 * double(i)) + j; };
+    const auto error = [](std::size_t i, int j) { return 1.0 + 0.01 * j + 1e-9 * double(i); };
     for (std::size_t i = 0; i < MaxCsvRows; ++i) {
         const int j = int(i % std::size_t(instruments));
         texts[std::size_t(j)] +=
-            Row(2450000.0 + 0.01 * double(i), 30.0 * std::sin(0.1 * double(i)) + j,
-                1.0 + 0.01 * j, name(j));
+            Row(2450000.0 + 0.01 * double(i), velocity(i, j), error(i, j), name(j));
     }
     std::vector<rvdata::TRvFile> files;
     for (int j = 0; j < instruments; ++j)
@@ -472,8 +474,8 @@ TEST_F(KeptRunTest, TheLargestImportSavesAndOpensAgain) {
     ASSERT_EQ(saved.data.size(), MaxCsvRows);
     ASSERT_EQ(saved.instruments.size(), MaxInstruments);
     EXPECT_EQ(saved.data[1].instrument, 1);
-    EXPECT_EQ(saved.data[1].error_mps, 1.01);
-    EXPECT_EQ(saved.data[1].v_mps, 3.995);
+    EXPECT_EQ(saved.data[1].error_mps, error(1, 1));
+    EXPECT_EQ(saved.data[1].v_mps, velocity(1, 1));
     ASSERT_TRUE(w.SaveRunFile(path("largest.json")));
 
     w.OpenMystery(0);
