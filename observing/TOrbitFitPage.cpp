@@ -27,6 +27,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -36,8 +37,8 @@ using namespace observing;
 namespace {
 
 constexpr double Degrees = 180.0 / std::numbers::pi;
-
 constexpr int MaxInstrumentColumn = 100; // pixels
+
 fit::TEstimate InDegrees(const fit::TEstimate& x) { return {x.value * Degrees, x.sigma * Degrees}; }
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
@@ -114,8 +115,8 @@ void TOrbitFitPage::SetMeasurements(const TMeasurementSet& set,
     owed_.reset();
     set_ = set;
     truth_ = std::move(truth);
-    fits_.clear();
     astronomicalUnit_ = unit;
+    fits_.clear();
     evidence_.clear();
     fixed_.clear();
     comparing_ = false;
@@ -175,8 +176,8 @@ const TPeriodogram* TOrbitFitPage::ResidualPeriodogram() const {
 fit::TFitSettings TOrbitFitPage::Settings() const {
     fit::TFitSettings settings;
     settings.starMass_Solar = StarMassBox->value();
-    settings.fitJitter = JitterBox->isChecked();
     settings.astronomicalUnit = astronomicalUnit_;
+    settings.fitJitter = JitterBox->isChecked();
     settings.trendOrder = TrendBox->currentIndex();
     settings.fixed = fixed_;
     return settings;
@@ -462,8 +463,8 @@ void TOrbitFitPage::ShowResults() {
         ShowComparisonTable();
     else
         ShowFitTable();
-    ShowState();
     ShowInstrumentTable();
+    ShowState();
     CurvePlot->SetSolution(Solution());
     ResidualPlot->SetSolution(Solution());
 }
@@ -493,7 +494,6 @@ void TOrbitFitPage::ShowFitTable() {
     Results->resizeColumnsToContents();
 }
 
-void TOrbitFitPage::ShowComparisonTable() {
 void TOrbitFitPage::ShowInstrumentTable() {
     Instruments->clearContents();
     const fit::TOrbitSolution* s = Solution();
@@ -519,6 +519,7 @@ void TOrbitFitPage::ShowInstrumentTable() {
     Instruments->setColumnWidth(0, std::min(Instruments->columnWidth(0), MaxInstrumentColumn));
 }
 
+void TOrbitFitPage::ShowComparisonTable() {
     Results->clear();
     const QStringList columns{"P (days)", "K (m/s)", "e", "\u03c9 (\u00b0)", "m sin i (M\u2c7c)"};
     Results->setColumnCount(columns.size());
