@@ -7,6 +7,7 @@
 #include "JsonFiles.h"
 #include "WorkFile.h"
 #include "model/RvDataSet.h"
+#include "observing/SolutionJson.h"
 #include "observing/TFitByHandPage.h"
 #include "observing/TObservingRunForm.h"
 #include "observing/TOrbitFitPage.h"
@@ -389,6 +390,17 @@ TEST(KeptRunFields, EveryFieldComesBackInItsPlace) {
     }
     const QJsonObject written = RunToJson(s);
     EXPECT_EQ(RunToJson(RunFromJson(written)), written);
+
+    // Rows at one time are kept; as many rows as a file may hold, and not one more.
+    QJsonArray rows;
+    for (std::size_t i = 0; i < observing::MaxCsvRows; ++i)
+        rows.append(QJsonArray{i < 2 ? 0.0 : double(i), 1.0, 1.0, 0});
+    QJsonObject measurements{{"timeOffset", 0.0}, {"instruments", QJsonArray{}}, {"rows", rows}};
+    EXPECT_EQ(MeasurementsFromJson(TWorkFields(measurements, "m")).data.size(),
+              observing::MaxCsvRows);
+    rows.append(QJsonArray{1e6, 1.0, 1.0, 0});
+    measurements["rows"] = rows;
+    EXPECT_THROW(MeasurementsFromJson(TWorkFields(measurements, "m")), EWorkFileRefusal);
 }
 
 // A run saved before the status line was worded from the run opens with its "status" passed
