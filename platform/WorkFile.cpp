@@ -12,6 +12,39 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+
+// The values of a JSON text, counted as the separators and containers outside strings: a
+// bound a parse would reach only after seconds of work on a text of tiny values.
+std::size_t JsonValuesAtLeast(const AnsiString& text) {
+    std::size_t values = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == ',' || c == '[' || c == '{') {
+            ++values;
+        }
+    }
+    return values;
+}
+
+// Digits grouped by threes, as the book writes counts: "1 000 000".
+QString Grouped(std::size_t count) {
+    QString digits = QString::number(count);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, ' ');
+    return digits;
+}
+
+} // namespace
+
 EWorkFileRefusal::EWorkFileRefusal(const QString& reason) : std::runtime_error(reason.toStdString()) {}
 
 QJsonObject ReadWorkFile(const QString& path) {
@@ -21,6 +54,11 @@ QJsonObject ReadWorkFile(const QString& path) {
     } catch (const EFOpenError& e) {
         throw EWorkFileRefusal("The file was not read: " + CauseClause(e.Cause()) + ".");
     }
+    if (JsonValuesAtLeast(bytes) > MaxWorkFileValues)
+        throw EWorkFileRefusal(
+            QString("The file is not a saved piece of work: it holds more than %1 values, more "
+                    "than any work the book saves.")
+                .arg(Grouped(MaxWorkFileValues)));
     QJsonParseError error;
     const QJsonDocument document =
         QJsonDocument::fromJson(QByteArray(bytes.data(), qsizetype(bytes.size())), &error);

@@ -3,8 +3,9 @@
 #pragma once
 // The file in which the book keeps a student's work: a JSON object with the format's name
 // and version beside the parts it holds, each an object of its own. Reading takes the whole
-// file through ReadRegularFile (at most MaxWorkFileBytes) and refuses another format or
-// version before any part is looked at; writing goes beside the file and is renamed over it
+// file through ReadRegularFile (at most MaxWorkFileBytes), refuses one of more than
+// MaxWorkFileValues values before it is parsed, and another format or version before any
+// part is looked at; writing goes beside the file and is renamed over it
 // once whole, so a failure leaves an earlier file as it was. The readers of the parts check
 // every field with TWorkFields, which names the field at fault in its refusal.
 
@@ -12,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
+#include <cstddef>
 #include <stdexcept>
 
 constexpr const char* WorkFormatName = "doppler-spectroscopy-work";
@@ -20,6 +22,9 @@ constexpr int WorkFormatVersion = 1;
 // measurements of 64 instruments saved as 17.3 MB, and its fits. A larger file is refused
 // before it is parsed, which for junk of this size already takes the window seconds.
 constexpr qsizetype MaxWorkFileBytes = 24 * 1024 * 1024;
+// Twice the values of that run (five a measurement): a file of more tiny values, which would
+// take seconds to parse, is refused after a scan of its bytes.
+constexpr std::size_t MaxWorkFileValues = 1'000'000;
 
 // A file the book does not take, with the reason as a sentence for the user.
 class EWorkFileRefusal : public std::runtime_error {

@@ -185,6 +185,10 @@ TEST_F(KeptRunTest, ARefusedRunIsNamedWithItsReasonAndTheRunShownStays) {
         {"cut short", WorkFileText(good).left(200), "not a saved piece of work"},
         {"an older version", QJsonDocument(oldVersion).toJson(), "another version"},
         {"a version near 1", QJsonDocument(nearVersion).toJson(), "format version 1.0000001;"},
+        {"a part of tiny values beyond any work",
+         "{\"format\": \"doppler-spectroscopy-work\", \"version\": 1, \"junk\": [" +
+             QByteArray("1,").repeated(qsizetype(MaxWorkFileValues)) + "1]}",
+         "more than 1 000 000 values"},
         {"a system only", WorkFileText({{"system", QJsonObject{}}}), "no observing run"},
         {"rows out of time order", edited(rows([](QJsonArray& r) {
              const QJsonValue first = r[0];
