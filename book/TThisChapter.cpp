@@ -84,6 +84,13 @@ void TThisChapter::JudgeAnswer() {
         if (WrongAnswers == MaxAttempts)
             QuestionClosed = true;
     }
+    if (const std::string given = GivenAnswer(); !given.empty()) {
+        // The question is the page text's last paragraph, as the page asks it.
+        const QStringList paragraphs = TextBox->toPlainText().split('\n', Qt::SkipEmptyParts);
+        RecordAttempt(Work, Page, DataSeed(),
+                      paragraphs.isEmpty() ? std::string() : paragraphs.last().trimmed().toStdString(),
+                      {given, AnswerCorrect}, QuestionClosed);
+    }
     ApplyColours();
     OKButton->setVisible(!QuestionClosed);
     MessagePanel->show();

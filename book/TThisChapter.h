@@ -5,6 +5,7 @@
 // feedback panel with its OK button, and the question protocol (judging an answer,
 // counting attempts, composing the feedback).
 
+#include "StudentWork.h"
 #include "TCustomChapter.h"
 #include "TImageList.h"
 #include "TPanel.h"
@@ -64,7 +65,19 @@ public:
     // its tolerance; empty on a page that asks nothing.
     virtual std::string AcceptedAnswer() { return {}; }
 
-    // Judges the current answer and shows the feedback.
+    // The answer as the reader gave it, for the record of the reader's work: the typed text
+    // or the chosen caption; empty where the chapter keeps no record.
+    virtual std::string GivenAnswer() const { return {}; }
+    // The seed of the data the page's question is about; 0 where the data have none.
+    virtual std::uint64_t DataSeed() const { return 0; }
+    // The seed of the chapter's own data, 0 where it has none; and, before its first page is
+    // shown, draws them from `seed` instead (a student's star kept, or a teacher's choice).
+    virtual std::uint64_t ChapterSeed() const { return 0; }
+    virtual void UseChapterSeed(std::uint64_t) {}
+    // Every answer given on the chapter's pages, with its verdict, in the order first asked.
+    std::vector<TAnsweredQuestion> Work;
+
+    // Judges the current answer and shows the feedback; an answer given is recorded in Work.
     void JudgeAnswer();
     // Hides the feedback and hands the focus to the forward button when it shows, else to
     // the question's answer field or first choice, so that the next Enter never turns back.

@@ -70,6 +70,15 @@ void LatchChoice(oBitBtn& chosen) {
     chosen.SetChecked(true);
 }
 
+void MarkChoice(oBitBtn& chosen, bool right) {
+    LatchChoice(chosen);
+    if (!right)
+        return;
+    TFont font = chosen.Font();
+    font.Color = RGB(0, 112, 0);
+    chosen.SetFont(font);
+}
+
 int ChosenMeaning(const QComboBox& list) {
     const int index = list.currentIndex();
     if (index < 0 || list.currentText() != list.itemText(index))

@@ -26,6 +26,9 @@ bool ReadAnswer(const QString& text, double& value);
 void ReleaseChoices(std::initializer_list<oBitBtn*> choices);
 // Latches the chosen button: its checked face shows, with a red caption.
 void LatchChoice(oBitBtn& chosen);
+// Latches the chosen button once judged: a right answer's caption dark green, a wrong one's
+// red.
+void MarkChoice(oBitBtn& chosen, bool right);
 
 // What the item chosen in a drop-down list whose field can be typed in means (its data, a
 // whole number); -1 when none is chosen or the field no longer shows the chosen item (the

@@ -16,6 +16,7 @@
 #include "model/PhaseFold.h"
 #include "model/PlanetSearch.h"
 #include "model/SecondPlanet.h"
+#include "Precondition.h"
 #include "TBackgroundWork.h"
 #include "oRichEdit.h"
 #include "observing/ObservingDrawing.h"
@@ -195,7 +196,7 @@ void TFindingPlanet::EnableAnswers() {
     // The questions on the fit wait for it, so that no attempt is judged against a fit not
     // yet made.
     const TBackgroundWork* fitting = q::ShowsRealData(Page) ? realWork_ : work_;
-    const bool ready = !fitting->Running() || !q::NeedsFit(Page);
+    const bool ready = (!fitting->Running() || !q::NeedsFit(Page)) && !QuestionClosed;
     for (QWidget* w : {static_cast<QWidget*>(AnswerEdit), static_cast<QWidget*>(DoneButton),
                        static_cast<QWidget*>(Choices[0]), static_cast<QWidget*>(Choices[1]),
                        static_cast<QWidget*>(Choices[2])})
@@ -329,27 +330,78 @@ void TFindingPlanet::SetQuestion() {
     AnswerEdit->setVisible(question && question->unit);
     UnitLabel->setVisible(question && question->unit);
     DoneButton->setVisible(question && question->unit);
-    EnableAnswers();
-    if (!question)
+    if (!question) {
+        EnableAnswers();
         return;
+    }
     if (question->unit) {
         AnswerEdit->clear();
         AnswerEdit->setAccessibleName(question->label);
         UnitLabel->setText(question->unit);
+    }
+    // A question answered before on these data shows as answered: its last answer, its
+    // verdict's attempts, and the way on.
+    const TAnsweredQuestion* done = AnsweredOn(Work, Page, DataSeed());
+    if (done) {
+        WrongAnswers = int(std::count_if(done->attempts.begin(), done->attempts.end(),
+                                         [](const TAnswerAttempt& a) { return !a.right; }));
+        QuestionClosed = done->closed;
+        AnswerCorrect = done->closed && done->attempts.back().right;
+    }
+    if (done && done->closed) {
+        const std::string& last = done->attempts.back().answer;
+        if (question->unit)
+            AnswerEdit->setText(QString::fromStdString(last));
+        for (oBitBtn* b : Choices)
+            if (!question->unit && b->Caption() == last)
+                MarkChoice(*b, AnswerCorrect);
+    } else if (question->unit) {
         AnswerEdit->setFocus();
     }
-    ShowNextButton(false);
+    EnableAnswers();
+    ShowNextButton(QuestionClosed);
 }
 
 void TFindingPlanet::ChoiceClick(oBitBtn* sender) {
     ReleaseChoices({Choices[0], Choices[1], Choices[2]});
     LatchChoice(*sender);
     JudgeAnswer();
+    MarkChoice(*sender, AnswerCorrect);
+    if (QuestionClosed)
+        EnableAnswers();
+}
+
+std::string TFindingPlanet::GivenAnswer() const {
+    const q::TQuestion* question = q::QuestionOn(Page);
+    if (!question)
+        return {};
+    if (question->unit)
+        return AnswerEdit->text().trimmed().toStdString();
+    for (const oBitBtn* b : Choices)
+        if (b->Checked())
+            return b->Caption();
+    return {};
+}
+
+void TFindingPlanet::UseChapterSeed(std::uint64_t seed) {
+    PRECONDITION(seed >= 1 && seed <= MaxHiddenSeed && !observed_);
+    seed_ = seed;
+}
+
+std::uint64_t TFindingPlanet::DataSeed() const { return q::ShowsRealData(Page) ? 0 : seed_; }
+
+void TFindingPlanet::DoneButtonClick() {
+    JudgeAnswer();
+    if (QuestionClosed)
+        EnableAnswers();
 }
 
 void TFindingPlanet::AnswerEditKeyPress(char& key) {
-    if (FilterAnswerKey(key))
+    if (FilterAnswerKey(key)) {
         JudgeAnswer();
+        if (QuestionClosed)
+            EnableAnswers();
+    }
 }
 
 int TFindingPlanet::ChosenChoice() const {

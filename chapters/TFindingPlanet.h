@@ -83,6 +83,10 @@ public:
     void WriteConclusion() override;
     void WriteTeacherNotes(TRichEditControl& t) override;
     std::string AcceptedAnswer() override;
+    std::string GivenAnswer() const override;
+    std::uint64_t DataSeed() const override;
+    std::uint64_t ChapterSeed() const override { return seed_; }
+    void UseChapterSeed(std::uint64_t seed) override;
 
     // The seed of the run shown, 1 to observing::MaxHiddenSeed.
     std::uint64_t Seed() const { return seed_; }
@@ -111,7 +115,7 @@ public:
     void FoldPeakButtonClick();
     void FoldWrongButtonClick();
     void ChoiceClick(oBitBtn* sender);
-    void DoneButtonClick() { JudgeAnswer(); }
+    void DoneButtonClick();
     void AnswerEditKeyPress(char& key);
 
 private:

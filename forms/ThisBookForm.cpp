@@ -99,7 +99,9 @@ void DefineThisBookForm(TThisBook& f) {
     QObject::connect(f.mnitOpenSystem, &QAction::triggered, [&f] { f.mnitOpenSystemClick(); });
     f.mnitSaveSystem = new QAction("&Save system...", &f);
     QObject::connect(f.mnitSaveSystem, &QAction::triggered, [&f] { f.mnitSaveSystemClick(); });
-    f.FileMenu->insertActions(f.mnitPrint, {f.mnitOpenSystem, f.mnitSaveSystem});
+    f.mnitMyAnswers = new QAction("My &answers...", &f);
+    QObject::connect(f.mnitMyAnswers, &QAction::triggered, [&f] { f.mnitMyAnswersClick(); });
+    f.FileMenu->insertActions(f.mnitPrint, {f.mnitOpenSystem, f.mnitSaveSystem, f.mnitMyAnswers});
     f.FileMenu->insertSeparator(f.mnitPrint);
     QObject::connect(f.FileMenu, &QMenu::aboutToShow, [&f] {
         f.mnitSaveSystem->setEnabled(dynamic_cast<TSystemKeeper*>(f.CurrentChapter) != nullptr);

@@ -13,6 +13,7 @@
 #include "forms/ThisBookForm.h"
 #include "observing/TObservingRunForm.h"
 #include "spectrum/TSpectrumForm.h"
+#include "thisbook/TMyAnswersForm.h"
 
 #include <QFrame>
 #include <QTextBlock>
@@ -31,7 +32,16 @@ TThisBook::~TThisBook() = default;
 void TThisBook::ShowChapter(int page) {
     if (CurrentChapter)
         CurrentChapter->LeavePage();
+    keptWork_ = StudentWork();
     TCustomChapter* next = CreateChapterWindow(ChapterNumber, *this);
+    openNumber_ = next ? ChapterNumber : 0;
+    // A chapter opened again takes up the student's answers and data where they were left.
+    if (auto* chapter = dynamic_cast<TThisChapter*>(next); chapter && keptWork_.contains(openNumber_)) {
+        const TChapterWork& kept = keptWork_.at(openNumber_);
+        chapter->Work = kept.answers;
+        if (kept.seed != 0)
+            chapter->UseChapterSeed(kept.seed);
+    }
     if (next) {
         if (page < 0 || page > next->PageCount)
             page = next->PageCount;
@@ -64,6 +74,20 @@ void TThisBook::ShowChapter(int page) {
         KeepFocusVisible(SplashScreen->isHidden() ? Buttons[0] : SplashButton);
     if (RealSystemsCard)
         RealSystemsCard->FollowChapter();
+}
+
+std::map<int, TChapterWork> TThisBook::StudentWork() const {
+    std::map<int, TChapterWork> work = keptWork_;
+    if (const auto* chapter = dynamic_cast<const TThisChapter*>(CurrentChapter);
+        chapter && openNumber_ != 0 &&
+        (!chapter->Work.empty() || chapter->ChapterSeed() != 0 || work.contains(openNumber_)))
+        work[openNumber_] = {chapter->Caption(), chapter->Work, chapter->ChapterSeed()};
+    return work;
+}
+
+void TThisBook::mnitMyAnswersClick() {
+    std::unique_ptr<TMyAnswersForm, void (*)(TForm*)> form(new TMyAnswersForm(*this), TForm::Free);
+    form->ShowModal();
 }
 
 void TThisBook::ButtonClick(oBitBtn* sender) {

@@ -5,12 +5,14 @@
 // chapter, and the chapter table from chapter number to chapter window.
 
 #include "book/BookPlace.h"
+#include "book/StudentWork.h"
 #include "book/TCustomBook.h"
 #include "TImage.h"
 
 #include <QJsonObject>
 #include <QPushButton>
 #include <array>
+#include <map>
 
 class TRealSystemsForm;
 class TObservingRunForm;
@@ -42,6 +44,13 @@ public:
     TObservingRunForm* ObservingRunForm = nullptr;
 
     void ShowChapter(int page) override;
+    // The student's answers in every chapter, the open one's as they stand, by chapter
+    // number; and the name the student gave them.
+    std::map<int, TChapterWork> StudentWork() const;
+    std::string StudentName;
+    QAction* mnitMyAnswers = nullptr;
+    // Shows the answers with the name and prints them.
+    void mnitMyAnswersClick();
     void ButtonClick(oBitBtn* sender);
     void mnitClick(QAction* sender);
     void SplashScreenClick() { LeaveSplash(); }
@@ -76,4 +85,9 @@ public:
     // Takes over the work KeptWork gave, after Resume has opened the reader's place; the
     // reason a part could not be taken, or an empty text.
     QString RestoreWork(const QJsonObject& parts);
+
+private:
+    // The work of the chapters closed, and the number of the one open.
+    std::map<int, TChapterWork> keptWork_;
+    int openNumber_ = 0;
 };

@@ -13,6 +13,7 @@
 #include "observing/TFitByHandPage.h"
 #include "observing/TFoldPlot.h"
 #include "observing/TPeriodogramPlot.h"
+#include "thisbook/AnswerReport.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -98,6 +99,7 @@ TEST_F(FindingPlanetTest, TheChapterStandsBetweenFreeExperimentAndTheSummary) {
 }
 
 TEST_F(FindingPlanetTest, AStudentReadingTheScreenIsAcceptedOnEveryQuestion) {
+    std::size_t runs = 0;
     for (std::uint64_t seed : {7u, 2024u, 99999u}) {
         SCOPED_TRACE(seed);
         openPage(2);
@@ -175,7 +177,61 @@ TEST_F(FindingPlanetTest, AStudentReadingTheScreenIsAcceptedOnEveryQuestion) {
         forward();
         EXPECT_EQ(current()->Page, 12);
         EXPECT_NE(run().find("Hidden planet: P ="), std::string::npos) << run();
+        // Every question of the run is kept, right, with its answers.
+        int kept = 0;
+        for (const TAnsweredQuestion& q : current()->Work)
+            if (q.seed == seed) {
+                EXPECT_TRUE(q.closed && q.attempts.back().right) << q.page;
+                ++kept;
+            }
+        EXPECT_EQ(kept, 8);
+        EXPECT_EQ(current()->Work.size(), 8 * ++runs + 2) << "51 Peg's two are kept once";
     }
+}
+
+// A page gone back to shows its question as answered: the answer given, latched, the
+// verdict kept and the way on shown; observing another star asks it afresh.
+TEST_F(FindingPlanetTest, GoingBackShowsAnAnsweredQuestionAsAnswered) {
+    openPage(2);
+    observe(7);
+    choose("Yes: by joining");
+    QTest::mouseClick(current()->OKButton, Qt::LeftButton);
+    choose("No");
+    ASSERT_TRUE(current()->AnswerCorrect);
+    forward();
+    QTest::mouseClick(book->NavPanel->BackButton, Qt::LeftButton);
+    ASSERT_EQ(current()->Page, 2);
+    EXPECT_TRUE(nextShown());
+    EXPECT_TRUE(current()->QuestionClosed);
+    for (oBitBtn* b : current()->Choices) {
+        EXPECT_FALSE(b->isEnabled());
+        EXPECT_EQ(b->Checked(), b->Caption().rfind("No", 0) == 0) << b->Caption();
+    }
+    const TAnsweredQuestion* kept = AnsweredOn(current()->Work, 2, 7);
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(kept->question, "Can you read the period off these points?");
+    ASSERT_EQ(kept->attempts.size(), 2u);
+    EXPECT_EQ(kept->attempts[0].answer, "Yes: by joining the dots");
+    EXPECT_EQ(kept->Verdict(), "right at attempt 2");
+    observe(8);
+    EXPECT_FALSE(current()->QuestionClosed);
+    EXPECT_FALSE(nextShown());
+    EXPECT_TRUE(current()->Choices[0]->isEnabled());
+
+    // Another chapter and back: the star and the answers are the student's still, and the
+    // report to hand in lists them.
+    open(Chapter + 1);
+    openPage(2);
+    EXPECT_EQ(current()->Seed(), 8u);
+    EXPECT_NE(AnsweredOn(current()->Work, 2, 7), nullptr);
+    book->StudentName = "Ada <Lovelace>";
+    const QString report = AnswerReportHtml(book->StudentName, book->StudentWork());
+    for (const char* part : {"Ada &lt;Lovelace&gt;", "Chapter 6: Finding a planet",
+                             "<b>Seed:</b> 8", "Can you read the period off these points? (seed 7)",
+                             "Attempt 1: Yes: by joining the dots (wrong)",
+                             "Attempt 2: No: too few points to join up (right)",
+                             "<b>Verdict:</b> right at attempt 2"})
+        EXPECT_TRUE(report.contains(part)) << part << "\n" << report.toStdString();
 }
 
 // The page on real data: each instrument in a plot of its own, the papers the page cites
