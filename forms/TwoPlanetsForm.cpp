@@ -61,8 +61,11 @@ void DefineTwoPlanetsForm(TTwoPlanets& f) {
     f.VulcanAnswer =
         AnswerField(&f, QRect(100, 408, 73, 24), [&f](char& key) { f.VulcanAnswerKeyPress(key); });
     f.VulcanDays = hiddenText(&f, QRect(185, 411, 33, 20), "days");
-    for (QLabel* name : {f.MondasLabel, f.VulcanLabel})
+    // The planets' names are the student's to type: shown as the text they are.
+    for (QLabel* name : {f.MondasLabel, f.VulcanLabel}) {
         name->setAutoFillBackground(true);
+        name->setTextFormat(Qt::PlainText);
+    }
     // The field is read out with its planet's name, which the page writes into the label.
     f.MondasLabel->setBuddy(f.MondasAnswer);
     f.VulcanLabel->setBuddy(f.VulcanAnswer);
