@@ -3,6 +3,7 @@
 #include "TForm.h"
 
 #include "ScreenPlacement.h"
+#include "ScrollToFit.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -180,6 +181,7 @@ void TForm::showEvent(QShowEvent* e) {
 
 void TForm::Settle() {
     settledMargins_ = FrameMargins(*this);
+    ScrollToFit(*this);
     if (placing_)
         PlaceWindow(*this, KeepClear());
     else

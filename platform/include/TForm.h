@@ -80,7 +80,8 @@ protected:
     void moveEvent(QMoveEvent* e) override;
 
 private:
-    // Moves the window wholly onto its screen, or, at its first showing with KeepClear set,
+    // Fits a fixed window larger than its screen by scrolling its controls (ScrollToFit), then
+    // moves the window wholly onto its screen, or, at its first showing with KeepClear set,
     // to where it covers least; by its frame as the window system knows it now.
     void Settle();
 

@@ -9,13 +9,17 @@
 #include "Zoom.h"
 #include "book/TAccessBox.h"
 #include "realsystems/TRealSystemsForm.h"
+#include "observing/TObservingRunForm.h"
 #include "thisbook/TThisBook.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
 #include "spectrum/TSpectrumForm.h"
 
 #include <QFile>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -75,6 +79,20 @@ TEST(ScreenFit, TheBookChoosesAZoomAtWhichItAndItsDialogsFitTheScreen) {
     ExpectOnScreen(*sim->ParamForm, "the parameter dialog");
     ExpectOnScreen(*book->SpectrumForm, "the spectrum window");
     ExpectOnScreen(*book->RealSystemsCard, "the real systems card");
+
+    // The observing run is wider than the screen at this zoom: it scrolls its controls in a
+    // window the screen holds and can be made no larger than it was laid out.
+    book->mnitObservingRunClick();
+    QApplication::processEvents();
+    TObservingRunForm& run = *book->ObservingRunForm;
+    ExpectOnScreen(run, "the observing run");
+    EXPECT_LT(run.minimumWidth(), run.maximumWidth()) << "resizable";
+    auto* scroll = run.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    scroll->ensureWidgetVisible(run.ComputeButton);
+    const QRect button(run.ComputeButton->mapTo(&run, QPoint()), run.ComputeButton->size());
+    EXPECT_TRUE(run.rect().contains(button)) << "the right-hand controls are reached";
+    EXPECT_EQ(run.MenuBar->parentWidget(), &run) << "the menu stays above the scrolled part";
 
     Application::SetMainForm(nullptr);
     TForm::Free(access);

@@ -325,6 +325,9 @@ void ShootPlacement(Gallery& gallery, TThisBook& book) {
     book.mnitRealSystems->trigger();
     gallery.shootScreen({&book, book.RealSystemsCard}, "screen-real-systems-ch5-p03");
     book.RealSystemsCard->hide();
+    book.mnitObservingRunClick();
+    gallery.shootScreen({&book, book.ObservingRunForm}, "screen-observing-ch5-p03");
+    book.ObservingRunForm->hide();
 }
 
 // The running simulation printed on white, and the chapter "One planet" printed as text,
