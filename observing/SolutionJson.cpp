@@ -75,10 +75,8 @@ QJsonObject ElementsToJson(const kepler::TRadialVelocityElements& e) {
 
 kepler::TRadialVelocityElements ElementsFromJson(const TWorkFields& f) {
     kepler::TRadialVelocityElements e;
-    e.period_days = f.Number("period", 0.0, MaxSavedPeriod_days);
-    if (!(e.period_days > 0.0))
-        f.Refuse("period", "is not above 0");
-    e.K_mps = f.Number("K", 0.0, MaxAbsVelocity_mps);
+    e.period_days = f.Number("period", MinSavedPlanetPeriod_days, MaxSavedPlanetPeriod_days);
+    e.K_mps = f.Number("K", 0.0, MaxSavedVelocity_mps);
     e.ecc = f.Number("ecc", 0.0, fit::MaxFitEccentricity);
     e.omega_rad = f.Number("omega", -1e3, 1e3);
     e.tPeri_days = f.Number("tPeri", -2 * MaxAbsTime_days, 2 * MaxAbsTime_days);
@@ -196,14 +194,14 @@ fit::TOrbitSolution SolutionFromJson(const TWorkFields& f, int instruments) {
         planet.eccentricityAtBound = p.Boolean("eccentricityAtBound");
         s.planets.push_back(planet);
     }
-    s.offsets_mps = EstimatesFromJson(f, "offsets", instruments, MaxAbsVelocity_mps);
-    s.jitters_mps = EstimatesFromJson(f, "jitters", instruments, MaxAbsVelocity_mps);
-    s.offset_mps = EstimateFromJson(f, "offset", MaxAbsVelocity_mps);
-    s.jitter_mps = f.Number("jitter", 0.0, MaxAbsVelocity_mps);
+    s.offsets_mps = EstimatesFromJson(f, "offsets", instruments, MaxSavedVelocity_mps);
+    s.jitters_mps = EstimatesFromJson(f, "jitters", instruments, MaxSavedVelocity_mps);
+    s.offset_mps = EstimateFromJson(f, "offset", MaxSavedVelocity_mps);
+    s.jitter_mps = f.Number("jitter", 0.0, MaxSavedVelocity_mps);
     s.trendOrder = f.Integer("trendOrder", 0, fit::MaxTrendOrder);
     // Bounded so that the curve stays finite over the longest span times allow.
-    s.trend_mps_per_day = EstimateFromJson(f, "trend", MaxAbsVelocity_mps);
-    s.curvature_mps_per_day2 = EstimateFromJson(f, "curvature", MaxAbsVelocity_mps);
+    s.trend_mps_per_day = EstimateFromJson(f, "trend", MaxSavedVelocity_mps);
+    s.curvature_mps_per_day2 = EstimateFromJson(f, "curvature", MaxSavedVelocity_mps);
     s.referenceTime_days = f.Number("referenceTime", -2 * MaxAbsTime_days, 2 * MaxAbsTime_days);
     s.span_days = f.Number("span", 0.0, 2 * MaxAbsTime_days);
     s.starMass_Solar = f.Number("starMass", 1e-3, 1e3);

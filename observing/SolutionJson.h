@@ -16,8 +16,16 @@
 #include <QJsonObject>
 #include <vector>
 
-// The longest period a kept planet may have, days: far beyond any data set's span.
+// The longest fold or search period a kept run may have, days: far beyond any data set's span.
 constexpr double MaxSavedPeriod_days = 1e9;
+// A kept planet's period, days: the fit keeps ln P within +-40 (e^40 = 2.4e17 days), where a
+// runaway planet stands for a mere trend, and a run saved with it must open again.
+constexpr double MinSavedPlanetPeriod_days = 1e-18, MaxSavedPlanetPeriod_days = 1e18;
+// Amplitudes, offsets, jitters and trends, m/s (per day, per day squared): far beyond any a
+// fit reaches (beyond some 1e16 m/s its curve no longer resolves a metre per second, as the
+// runaway planet's amplitude and the offset that cancels it grow), and small enough that a
+// curve summed from them over the longest span stays finite.
+constexpr double MaxSavedVelocity_mps = 1e30;
 
 QJsonObject ElementsToJson(const kepler::TRadialVelocityElements& e);
 kepler::TRadialVelocityElements ElementsFromJson(const TWorkFields& f);

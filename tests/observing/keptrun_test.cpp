@@ -392,8 +392,17 @@ TEST(KeptRunFields, EveryFieldComesBackInItsPlace) {
         solution.bic = 4.75 + n;
         s.fits.push_back(solution);
     }
+    // A planet run away to a mere trend, its amplitude and the offset that cancels it grown
+    // far beyond any velocity measured, is kept as fitted; a longer period than a fit reaches
+    // is refused.
+    fit::TFittedPlanet& runaway = s.fits[1].planets[1];
+    runaway.elements.period_days = 2e17;
+    runaway.elements.K_mps = 3e12;
+    s.fits[1].offsets_mps[0] = {-3e12, 1.0};
     const QJsonObject written = RunToJson(s);
     EXPECT_EQ(RunToJson(RunFromJson(written)), written);
+    runaway.elements.period_days = 2e18;
+    EXPECT_THROW(RunFromJson(RunToJson(s)), EWorkFileRefusal);
 
     // Rows at one time are kept; as many rows as a file may hold, and not one more.
     QJsonArray rows;
