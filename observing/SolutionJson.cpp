@@ -79,7 +79,9 @@ kepler::TRadialVelocityElements ElementsFromJson(const TWorkFields& f) {
     e.K_mps = f.Number("K", 0.0, MaxSavedVelocity_mps);
     e.ecc = f.Number("ecc", 0.0, fit::MaxFitEccentricity);
     e.omega_rad = f.Number("omega", -1e3, 1e3);
-    e.tPeri_days = f.Number("tPeri", -2 * MaxAbsTime_days, 2 * MaxAbsTime_days);
+    // A fit's periastron is the first after its first measurement: up to a period later.
+    const double latest = 2 * MaxAbsTime_days + MaxSavedPlanetPeriod_days;
+    e.tPeri_days = f.Number("tPeri", -latest, latest);
     return e;
 }
 

@@ -398,6 +398,7 @@ TEST(KeptRunFields, EveryFieldComesBackInItsPlace) {
     fit::TFittedPlanet& runaway = s.fits[1].planets[1];
     runaway.elements.period_days = 2e17;
     runaway.elements.K_mps = 3e12;
+    runaway.elements.tPeri_days = 1.5e17;
     s.fits[1].offsets_mps[0] = {-3e12, 1.0};
     const QJsonObject written = RunToJson(s);
     EXPECT_EQ(RunToJson(RunFromJson(written)), written);
