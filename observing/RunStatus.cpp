@@ -46,7 +46,9 @@ QString PublishedStatus(const std::string& star, const TMeasurementSet& set) {
             ++counts[std::size_t(m.instrument)];
     QStringList instruments;
     for (std::size_t k = 0; k < set.instruments.size(); ++k)
-        instruments << QString("%1 (%2)").arg(QString::fromStdString(set.instruments[k])).arg(counts[k]);
+        instruments << QString("%1 (%2)")
+                           .arg(QString::fromStdString(set.instruments[k]))
+                           .arg(counts[k]);
     return QString("%1, published: %2 measurements from %3.")
         .arg(QString::fromStdString(star))
         .arg(set.data.size())

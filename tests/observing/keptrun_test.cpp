@@ -509,7 +509,8 @@ TEST_F(KeptRunTest, TheLargestImportSavesAndOpensAgain) {
     EXPECT_EQ(w.Measurements().data, saved.data);
     EXPECT_EQ(w.Measurements().instruments, saved.instruments);
     EXPECT_EQ(w.Measurements().timeOffset_days, saved.timeOffset_days);
-    EXPECT_EQ(w.StatusLabel->text(), "Read 100000 measurements of 64 instruments from a saved run.");
+    EXPECT_EQ(w.StatusLabel->text(),
+              "Read 100000 measurements of 64 instruments from a saved run.");
     WriteBytes(path("restart.json"), WorkFileText(book->KeptWork()));
     EXPECT_EQ(book->RestoreWork(ReadWorkFile(path("restart.json"))), "");
     EXPECT_EQ(w.Measurements().data, saved.data);
@@ -522,7 +523,8 @@ TEST_F(KeptRunTest, TheLargestImportSavesAndOpensAgain) {
     std::vector<rvdata::TRvFile> many;
     for (int j = 0; j <= instruments; ++j)
         many.push_back(InstrumentFile(name(j), Row(2450000.0 + j, 1.0, 1.0, name(j))));
-    EXPECT_EQ(rvdata::ReadDataSet(many).message, many.back().name + ": " + TooManyInstrumentsRefusal());
+    EXPECT_EQ(rvdata::ReadDataSet(many).message,
+              many.back().name + ": " + TooManyInstrumentsRefusal());
     many.pop_back();
     EXPECT_TRUE(rvdata::ReadDataSet(many).ok);
 
