@@ -112,37 +112,49 @@ TOrbitPosterior::TPoint TOrbitPosterior::PointOf(std::span<const double> free) c
 double TOrbitPosterior::LogDensity(std::span<const double> free) const {
     PRECONDITION(free.size() == free_.size());
     // Called from every core for every move: the working space is each thread's own and kept.
-    thread_local std::vector<double> x;
-    thread_local std::vector<kepler::TRadialVelocityElements> planets;
+    thread_local std::vector<double> x, model;
     x = maximum_;
     for (std::size_t i = 0; i < free_.size(); ++i)
         x[std::size_t(free_[i])] = free[i];
-    planets.resize(std::size_t(planets_));
-    for (int k = 0; k < planets_; ++k) {
-        const double* p = x.data() + k * PerPlanet;
-        kepler::TRadialVelocityElements& e = planets[std::size_t(k)];
-        e.period_days = p[0];
-        e.K_mps = p[1];
-        e.ecc = p[2] * p[2] + p[3] * p[3];
-        if (!(e.period_days > 0.0 && e.K_mps >= 0.0 && e.ecc < fit::MaxFitEccentricity))
-            return Nothing;
-        e.omega_rad = e.ecc > 0.0 ? std::atan2(p[3], p[2]) : 0.0;
-        e.tPeri_days = reference_days_ - (p[4] - e.omega_rad) * e.period_days / TwoPi;
-    }
     const double* offsets = x.data() + planets_ * PerPlanet;
     const double* jitters = offsets + instruments_;
     const double trend = jitters[instruments_], curvature = jitters[instruments_ + 1];
     for (int j = 0; j < instruments_; ++j)
         if (!(jitters[j] >= 0.0))
             return Nothing;
+    model.resize(data_.size());
+    for (std::size_t i = 0; i < data_.size(); ++i) {
+        const double since = data_[i].t_days - reference_days_;
+        model[i] = offsets[data_[i].instrument] + trend * since + curvature * since * since;
+    }
+    // Planet by planet, so that what a planet's velocity shares over the measurements (the
+    // turn of its orbit, its shape) is worked out once (Kepler.h's velocity, term for term).
+    for (int k = 0; k < planets_; ++k) {
+        const double* p = x.data() + k * PerPlanet;
+        const double P = p[0], K = p[1], e = p[2] * p[2] + p[3] * p[3];
+        if (!(P > 0.0 && K >= 0.0 && e < fit::MaxFitEccentricity))
+            return Nothing;
+        const double sqrtE = std::sqrt(e);
+        const double cosW = sqrtE > 0.0 ? p[2] / sqrtE : 1.0, sinW = sqrtE > 0.0 ? p[3] / sqrtE : 0.0;
+        const double root = std::sqrt(1.0 - e * e);
+        const double omega = sqrtE > 0.0 ? std::atan2(p[3], p[2]) : 0.0;
+        const double tPeri = reference_days_ - (p[4] - omega) * P / TwoPi;
+        for (std::size_t i = 0; i < data_.size(); ++i) {
+            const double dt = std::fmod(data_[i].t_days - tPeri, P);
+            const kepler::TEccentricAnomaly E =
+                kepler::SolveKepler(std::remainder(TwoPi * dt / P, TwoPi), e);
+            const double denominator = 1.0 - e * E.cosE;
+            const double cosNu = (E.cosE - e) / denominator;
+            const double sinNu = root * E.sinE / denominator;
+            model[i] += K * (cosNu * cosW - sinNu * sinW + e * cosW);
+        }
+    }
     double minusTwoLnL = 0.0;
-    for (const fit::TMeasurement& m : data_) {
-        const double since = m.t_days - reference_days_;
-        const double model = offsets[m.instrument] + trend * since + curvature * since * since +
-                             kepler::RadialVelocity_mps(planets, m.t_days);
+    for (std::size_t i = 0; i < data_.size(); ++i) {
+        const fit::TMeasurement& m = data_[i];
         const double s = jitters[m.instrument];
         const double variance = m.error_mps * m.error_mps + s * s;
-        const double r = m.v_mps - model;
+        const double r = m.v_mps - model[i];
         minusTwoLnL += r * r / variance + std::log(TwoPi * variance);
     }
     return std::isfinite(minusTwoLnL) ? -0.5 * minusTwoLnL : Nothing;

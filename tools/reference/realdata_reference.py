@@ -102,7 +102,8 @@ def hessian(f, x, steps):
     return H
 
 
-def fit(name, files, starts):
+def optimum(files, starts):
+    """The maximum-likelihood parameters and the data they were fitted to."""
     t, v, err, inst = read(files)
     t0 = t.min()
     tau = t - t0
@@ -137,6 +138,13 @@ def fit(name, files, starts):
                      options={"maxfev": 20000, "xatol": 1e-8, "fatol": 1e-10, "adaptive": True}).x
         x = minimize(f, x, method="L-BFGS-B", bounds=bounds,
                      options={"ftol": 1e-15, "gtol": 1e-9, "maxiter": 100000}).x
+    return x, tau, v, err, inst
+
+
+def fit(name, files, starts):
+    x, tau, v, err, inst = optimum(files, starts)
+    planets, instruments = len(starts), len(files)
+    f = lambda y: minus_two_ln_l(y, tau, v, err, inst, planets, instruments)
     # Steps of a twentieth of each parameter's uncertainty: -2 ln L then changes by far more
     # than its rounding and far too little for its third derivatives to matter. The
     # uncertainties come from a first Hessian with small fixed steps.
