@@ -3,6 +3,7 @@
 #include "Reopening.h"
 
 #include "Application.h"
+#include "SavedFile.h"
 #include "WorkFile.h"
 #include "book/BookPlace.h"
 #include "thisbook/TThisBook.h"
@@ -50,12 +51,19 @@ void TakeOverWork(TThisBook& book, const QString& path) {
 std::string KeepWorkForRestart(const QJsonObject& work) {
     if (work.isEmpty())
         return {};
+    // The temporary file only reserves a name no other book takes; the work is written to it
+    // whole, as a save is.
     QTemporaryFile file(QDir(QDir::tempPath()).filePath(QString(WorkFilePrefix) + "XXXXXX.json"));
     file.setAutoRemove(false);
-    const QByteArray text = WorkFileText(work);
-    if (!file.open() || file.write(text) != text.size() || !file.flush()) {
+    if (!file.open()) {
         std::fprintf(stderr, "The open work could not be kept for the new zoom: %s\n",
                      file.errorString().toLocal8Bit().constData());
+        return {};
+    }
+    file.close();
+    if (const QString cause = SaveWholeFile(file.fileName(), WorkFileText(work)); !cause.isEmpty()) {
+        std::fprintf(stderr, "The open work could not be kept for the new zoom: %s.\n",
+                     cause.toLocal8Bit().constData());
         file.remove();
         return {};
     }
