@@ -6,7 +6,8 @@
 // termination signal closes the book; the status is then 128 + the signal's number. A zoom
 // chosen in the View menu takes a new application object, so the program starts itself
 // afresh at it, at the reader's place. With --teacher-guide FILE it writes the teacher's
-// guide to FILE as a PDF, on the offscreen platform, and ends.
+// guide to FILE as a PDF (with --seed and --seeds, for a student's or a class's seeds), with
+// --worksheet FILE the students' worksheet, on the offscreen platform, and ends.
 
 #include "Application.h"
 #include "DisplayCheck.h"
@@ -21,6 +22,7 @@
 #include "thisbook/TeacherGuide.h"
 #include "forms/Artwork.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QSettings>
@@ -45,25 +47,37 @@ const char* const Usage =
     "\n"
     "  --zoom PERCENT  open at this zoom (25 to 400, as far as the screen allows); without it\n"
     "                  the book opens at the zoom last chosen in View, Zoom, or fits the screen\n"
-    "  --teacher-guide FILE.pdf  write the teacher's guide to FILE.pdf and end\n"
+    "  --teacher-guide FILE.pdf  write the teacher's guide to FILE.pdf and end; with\n"
+    "                  --seed N its answers are those of seed N (1 without it), with\n"
+    "                  --seeds 101-130 it adds a table of each of those students' answers\n"
+    "  --worksheet FILE.pdf  write the students' worksheet to FILE.pdf and end\n"
     "  --help          print this text and end\n"
     "  --version       print the version and end\n";
 
-// The file named after --teacher-guide, or an empty text when the option is absent.
-std::string TeacherGuideArgument(int argc, char* argv[]) {
+// The file named after `option`, or an empty text when the option is absent.
+std::string FileArgument(int argc, char* argv[], const char* option) {
     for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--teacher-guide") == 0)
+        if (std::strcmp(argv[i], option) == 0)
             return argv[i + 1];
     return {};
 }
 
-// Writes the teacher's guide without showing a window; the status says whether it was written.
-int WriteGuide(int argc, char* argv[], const std::string& path) {
+// Writes the teacher's guide, or with `worksheet` the students' worksheet, without showing a
+// window; the status says whether it was written.
+int WriteGuide(int argc, char* argv[], const std::string& path, bool worksheet) {
     GuardedApplication app(argc, argv);
     Application::SetTitle("Doppler spectroscopy");
+    TGuideOptions options;
+    if (const QString refusal = ReadGuideOptions(QCoreApplication::arguments(), options);
+        !refusal.isEmpty()) {
+        std::fprintf(stderr, "%s\n", refusal.toLocal8Bit().constData());
+        return 2;
+    }
     std::unique_ptr<TThisBook, void (*)(TForm*)> book(CreateForm<TThisBook>(), TForm::Free);
     Application::SetMainForm(book.get());
-    const QString fault = WriteTeacherGuide(*book, QString::fromStdString(path));
+    const QString file = QString::fromStdString(path);
+    const QString fault =
+        worksheet ? WriteWorksheet(*book, file) : WriteTeacherGuide(*book, file, options);
     Application::SetMainForm(nullptr);
     if (!fault.isEmpty()) {
         std::fprintf(stderr, "%s\n", fault.toLocal8Bit().constData());
@@ -142,10 +156,14 @@ std::string ProgramPath() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const std::string guide = TeacherGuideArgument(argc, argv); !guide.empty()) {
+    if (const std::string guide = FileArgument(argc, argv, "--teacher-guide"); !guide.empty()) {
         // The guide needs no display: it is drawn for the printer alone.
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return WriteGuide(argc, argv, guide);
+        return WriteGuide(argc, argv, guide, false);
+    }
+    if (const std::string sheet = FileArgument(argc, argv, "--worksheet"); !sheet.empty()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return WriteGuide(argc, argv, sheet, true);
     }
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg(argv[i]);

@@ -13,6 +13,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 class TRichEditControl;
 class oRichEdit;
@@ -64,6 +66,9 @@ public:
     // For the teacher's guide, on a page that ShowPage has set up: the answer accepted, with
     // its tolerance; empty on a page that asks nothing.
     virtual std::string AcceptedAnswer() { return {}; }
+    // For the teacher's table of a class: the answers that the data of ChapterSeed() make
+    // right, as (heading, answer) pairs; none where they do not depend on a seed.
+    virtual std::vector<std::pair<std::string, std::string>> ClassAnswers() { return {}; }
 
     // The answer as the reader gave it, for the record of the reader's work: the typed text
     // or the chosen caption; empty where the chapter keeps no record.

@@ -25,6 +25,15 @@ std::string DaysText(double days) {
     return Format(days < 10 ? "%.3f days" : days < 100 ? "%.2f days" : "%.1f days", days, 0.0);
 }
 
+// What the conclusion adds about an answer that left out the star's mass.
+std::string ForgottenText(const TAccepted& accepted) {
+    if (std::fabs(accepted.forgotten - accepted.value) <= 0.0005)
+        return ".";
+    return Format(", but not those nearer %.3f, the mass without the star's (M★ / 1 solar "
+                  "mass)^(2/3).",
+                  accepted.forgotten, 0.0);
+}
+
 } // namespace
 
 bool TabOpen(int page, int tab) {
@@ -167,7 +176,15 @@ TAccepted Accepted(int page, const observing::TPeak& peak, double halfWidth_days
         return {};
     const fit::TFittedPlanet& planet = onePlanet->planets.front();
     const fit::TEstimate& x = page == FitPage ? planet.K_mps : planet.massSinI_Jupiter;
-    return {true, x.value, std::max(x.sigma, LeastTolerance * x.value)};
+    const double forgotten =
+        page == FitPage ? 0.0 : x.value / std::pow(onePlanet->starMass_Solar, 2.0 / 3.0);
+    return {true, x.value, std::max(x.sigma, LeastTolerance * x.value), forgotten};
+}
+
+bool IsAccepted(const TAccepted& accepted, double typed) {
+    const double miss = std::fabs(typed - accepted.value);
+    return accepted.valid && miss <= accepted.tolerance &&
+           !(accepted.forgotten > 0.0 && std::fabs(typed - accepted.forgotten) < miss);
 }
 
 std::string AcceptedText(int page, const TAccepted& accepted) {
@@ -181,14 +198,16 @@ std::string AcceptedText(int page, const TAccepted& accepted) {
         return Format("Your fit's K is %.1f m/s; answers within %.1f m/s count.", accepted.value,
                       accepted.tolerance);
     case MassPage:
-        return Format("Your planet's m sin i is %.2f Jupiter masses; answers within %.2f count.",
-                      accepted.value, accepted.tolerance);
+        return Format("Your planet's m sin i is %.3f Jupiter masses; answers within %.3f count",
+                      accepted.value, accepted.tolerance) +
+               ForgottenText(accepted);
     case RealDataPage:
         return Format("51 Peg b's period is %.4f days; answers within %.2f days count.",
                       accepted.value, accepted.tolerance);
     case RealMassPage:
-        return Format("51 Peg b's m sin i is %.2f Jupiter masses; answers within %.2f count.",
-                      accepted.value, accepted.tolerance);
+        return Format("51 Peg b's m sin i is %.3f Jupiter masses; answers within %.3f count",
+                      accepted.value, accepted.tolerance) +
+               ForgottenText(accepted);
     default:
         return {};
     }

@@ -78,7 +78,14 @@ struct TAccepted {
     bool valid = false; // false while the fit it needs is being worked out
     double value = 0.0;
     double tolerance = 0.0;
+    // On the pages that weigh a planet, the m sin i that leaving out the star's mass factor
+    // (M★ / 1 solar mass)^(2/3) gives; 0 elsewhere. For a star near 1 solar mass it lies
+    // within the tolerance, so an answer nearer it than `value` is not accepted.
+    double forgotten = 0.0;
 };
+
+// Whether `typed` is accepted.
+bool IsAccepted(const TAccepted& accepted, double typed);
 
 // The accepted value of a typed answer on `page`: the peak's period within its half width,
 // the fit's K and m sin i within their uncertainty but at least 10 %, 51 Peg b's period

@@ -35,6 +35,7 @@
 #include <QTabWidget>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <random>
 
 using namespace observing;
@@ -434,8 +435,7 @@ bool TFindingPlanet::IsAnswerCorrect() {
     double typed = 0.0;
     if (!ReadNumber(typed))
         return false;
-    const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, PageFit());
-    return accepted.valid && std::fabs(typed - accepted.value) <= accepted.tolerance;
+    return q::IsAccepted(q::Accepted(Page, ownPeak_, ownHalfWidth_days_, PageFit()), typed);
 }
 
 void TFindingPlanet::WriteHint() {
@@ -509,6 +509,51 @@ void TFindingPlanet::WriteTeacherNotes(TRichEditControl& t) {
     for (const q::TQuestion& question : q::Questions())
         t << "\n  page " << question.page << ": " << question.misconception << ";";
     t << "\n";
+    t << fsBold << "Lesson: " >> fsBold
+      << "two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, "
+         "aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). "
+         "Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a "
+         "calculator.\n";
+    t << fsBold << "Support: " >> fsBold
+      << "let pairs share one seed; after two wrong answers each page gives a hint; on page 8 "
+         "work out each bracket of the formula on its own first.\n";
+    t << fsBold << "Extension: " >> fsBold
+      << "observe a second seed and compare; on page 4 find how few nights still find the "
+         "planet; open the star in Tools, Observing run and plan a better season.\n";
+    t << fsBold << "The fitted jitter: " >> fsBold
+      << "the label under the measurements gives the jitter the book gave the star; the fit's "
+         "jitter is what its residuals leave unexplained by the error bars, found from a few "
+         "dozen points. It comes out at 0 when the error bars already explain the scatter, and "
+         "above the star's own jitter when the one-planet orbit leaves signal behind (a second "
+         "planet, or an orbit the data fix poorly). Both are honest results of the fit.\n";
+}
+
+std::vector<std::pair<std::string, std::string>> TFindingPlanet::ClassAnswers() {
+    WaitForFits();
+    auto within = [](const q::TAccepted& a, const char* format) {
+        char text[80];
+        std::snprintf(text, sizeof text, format, a.value, a.tolerance, a.forgotten);
+        return a.valid ? std::string(text) : std::string("no fit");
+    };
+    const q::TQuestion* alias = q::QuestionOn(q::AliasPage);
+    std::string verdict = "no fit";
+    if (const fit::TOrbitSolution* one = OnePlanetFit())
+        if (const fit::TOrbitSolution* two = TwoPlanetFit()) {
+            char text[80];
+            std::snprintf(text, sizeof text, "%s (ΔBIC %.1f)",
+                          job_->fits.SecondBelieved() ? "yes" : "no", -fit::BicDrop(*one, *two));
+            verdict = text;
+        }
+    return {
+        {"peak (days)", within(q::Accepted(q::PeakPage, ownPeak_, ownHalfWidth_days_, nullptr),
+                               "%.3f ± %.3f")},
+        {"alias", q::ChoiceCaption(*alias, alias->right, ownPeak_.period_days)},
+        {"K (m/s)", within(q::Accepted(q::FitPage, ownPeak_, 0.0, OnePlanetFit()), "%.1f ± %.1f")},
+        {"m sin i (MJ)",
+         within(q::Accepted(q::MassPage, ownPeak_, 0.0, OnePlanetFit()),
+                "%.3f ± %.3f, not nearer %.3f")},
+        {"second planet", verdict},
+    };
 }
 
 std::string TFindingPlanet::AcceptedAnswer() {

@@ -45,4 +45,12 @@ void TIntro::WriteTeacherNotes(TRichEditControl& t) {
     t << fsBold << "Misconceptions: " >> fsBold
       << "that the planet is seen or its own light measured; that the star stands still while "
          "the planet orbits it; that a shift to the red means a redder star.\n";
+    t << fsBold << "Lesson: " >> fsBold
+      << "about 20 minutes. Prerequisites: waves, wavelength and frequency.\n";
+    t << fsBold << "Support: " >> fsBold
+      << "first let the class hear the Doppler effect of sound: a siren or a phone on a "
+         "string passing by.\n";
+    t << fsBold << "Extension: " >> fsBold
+      << "how far does a speed of 10 m/s shift a line at 500 nm? (λ v / c = 1.7 × 10⁻⁵ "
+         "nm.)\n";
 }

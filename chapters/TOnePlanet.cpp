@@ -248,6 +248,14 @@ void TOnePlanet::WriteTeacherNotes(TRichEditControl& t) {
     t << fsBold << "Misconceptions: " >> fsBold
       << "that a heavier planet gives a longer period; that a face-on orbit shows its full "
          "signal; that an eccentric orbit's curve is a sine.\n";
+    t << fsBold << "Lesson: " >> fsBold
+      << "about 40 minutes. Prerequisites: chapters 1 and 2; Kepler's third law.\n";
+    t << fsBold << "Support: " >> fsBold
+      << "change one slider at a time, and sketch the curve before and after each "
+         "change.\n";
+    t << fsBold << "Extension: " >> fsBold
+      << "predict what doubling the planet's mass does to the curve's height, then check "
+         "it (it doubles).\n";
 }
 
 std::string TOnePlanet::AcceptedAnswer() {

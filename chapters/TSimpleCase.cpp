@@ -276,6 +276,15 @@ void TSimpleCase::WriteTeacherNotes(TRichEditControl& t) {
     t << fsBold << "Misconceptions: " >> fsBold
       << "that the velocity is greatest when the star is farthest from us (it is zero there); "
          "that the graph's time axis is the same at every timescale.\n";
+    t << fsBold << "Lesson: " >> fsBold
+      << "about 30 minutes. Prerequisites: chapter 1; reading the period off a repeating "
+         "graph.\n";
+    t << fsBold << "Support: " >> fsBold
+      << "stop the simulation at each quarter of the orbit and mark on the graph where the "
+         "star is.\n";
+    t << fsBold << "Extension: " >> fsBold
+      << "why is the radial velocity zero when the star is nearest to us or farthest from "
+         "us?\n";
 }
 
 std::string TSimpleCase::AcceptedAnswer() {

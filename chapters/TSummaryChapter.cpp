@@ -24,3 +24,11 @@ void TSummaryChapter::WritePageText() {
     t << " menu.";
     t.SetSelStart(0);
 }
+
+void TSummaryChapter::WriteTeacherNotes(TRichEditControl& t) {
+    t << fsBold << "Lesson: " >> fsBold << "5 minutes, to close the course.\n";
+    t << fsBold << "Collecting the work: " >> fsBold
+      << "File, My answers shows each student's name, the seed of chapter 6 and every answer "
+         "given, with its attempts and verdict, and prints it to paper or a PDF file to hand "
+         "in.\n";
+}

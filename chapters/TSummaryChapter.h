@@ -10,4 +10,5 @@ public:
     explicit TSummaryChapter(TCustomBook* owner);
     void ShowPage() override;
     void WritePageText() override;
+    void WriteTeacherNotes(TRichEditControl& t) override;
 };

@@ -325,6 +325,13 @@ void TTwoPlanets::WriteTeacherNotes(TRichEditControl& t) {
     t << fsBold << "Misconceptions: " >> fsBold
       << "that the curve of two planets repeats with either period; that the inclination and "
          "the mass of a planet can be told apart from the velocity alone.\n";
+    t << fsBold << "Lesson: " >> fsBold << "about 40 minutes. Prerequisites: chapter 3.\n";
+    t << fsBold << "Support: " >> fsBold
+      << "give one planet its least mass first, so that the other planet's curve shows "
+         "alone.\n";
+    t << fsBold << "Extension: " >> fsBold
+      << "find two periods for which the curve of both planets repeats (their ratio a "
+         "fraction of small whole numbers), and say after how long.\n";
 }
 
 std::string TTwoPlanets::AcceptedAnswer() {

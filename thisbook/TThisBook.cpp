@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "thisbook/TThisBook.h"
 
+#include "Precondition.h"
 #include "book/ChapterTable.h"
 #include "book/TAccessBox.h"
 #include "book/TCustomChapter.h"
@@ -83,6 +84,11 @@ std::map<int, TChapterWork> TThisBook::StudentWork() const {
         (!chapter->Work.empty() || chapter->ChapterSeed() != 0 || work.contains(openNumber_)))
         work[openNumber_] = {chapter->Caption(), chapter->Work, chapter->ChapterSeed()};
     return work;
+}
+
+void TThisBook::KeepChapterSeed(int number, std::uint64_t seed) {
+    PRECONDITION(number != openNumber_);
+    keptWork_[number].seed = seed;
 }
 
 void TThisBook::mnitMyAnswersClick() {

@@ -48,6 +48,9 @@ public:
     // number; and the name the student gave them.
     std::map<int, TChapterWork> StudentWork() const;
     std::string StudentName;
+    // Has chapter `number`, the next time it opens, draw its data from `seed` (the teacher's
+    // guide, for a student's seed). Call with another chapter open.
+    void KeepChapterSeed(int number, std::uint64_t seed);
     QAction* mnitMyAnswers = nullptr;
     // Shows the answers with the name and prints them.
     void mnitMyAnswersClick();

@@ -17,6 +17,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <cmath>
@@ -156,30 +157,121 @@ void WriteMysteryStars(TGuideWriter& out) {
     }
 }
 
+// Opens chapter `number` of `book`, its data drawn from `seed` where a seed draws them.
+TThisChapter* OpenChapter(TThisBook& book, int number, std::uint64_t seed) {
+    book.ChapterNumber = 0;
+    book.ShowChapter(1);
+    book.KeepChapterSeed(number, seed);
+    book.ChapterNumber = number;
+    book.ShowChapter(1);
+    return dynamic_cast<TThisChapter*>(book.CurrentChapter);
+}
+
+QString ChapterHeading(int number, const TThisChapter& chapter) {
+    return QString("Chapter %1: %2").arg(number).arg(QString::fromStdString(chapter.Caption()));
+}
+
+// A table of every student's answers, a row a seed, for each chapter whose data a seed draws.
+void WriteClassTable(QTextDocument& doc, TThisBook& book, const TGuideOptions& options) {
+    for (int number = 1; number <= ChapterTableSize(); ++number) {
+        TThisChapter* chapter = OpenChapter(book, number, options.firstSeed);
+        if (!chapter || chapter->ClassAnswers().empty())
+            continue;
+        QString html = "<h3>" + ChapterHeading(number, *chapter).toHtmlEscaped() +
+                       ": the class's answers</h3><table border=\"1\" cellpadding=\"3\" "
+                       "cellspacing=\"0\"><tr><th>seed</th>";
+        for (const auto& [heading, answer] : chapter->ClassAnswers())
+            html += "<th>" + QString::fromStdString(heading).toHtmlEscaped() + "</th>";
+        html += "</tr>";
+        for (std::uint64_t seed = options.firstSeed; seed <= options.lastSeed; ++seed) {
+            chapter = OpenChapter(book, number, seed);
+            html += QString("<tr><td>%1</td>").arg(seed);
+            for (const auto& [heading, answer] : chapter->ClassAnswers())
+                html += "<td>" + QString::fromStdString(answer).toHtmlEscaped() + "</td>";
+            html += "</tr>";
+        }
+        QTextCursor cursor(&doc);
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertBlock();
+        cursor.insertHtml(html + "</table>");
+    }
+}
+
+QByteArray PdfOf(const QTextDocument& text, const char* title) {
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(1200);
+        writer.setTitle(title);
+        writer.setCreator(QCoreApplication::applicationName());
+        text.print(&writer);
+    }
+    return pdf.data();
+}
+
 } // namespace
 
-std::unique_ptr<QTextDocument> TeacherGuideText(TThisBook& book) {
+QString ReadGuideOptions(const QStringList& arguments, TGuideOptions& options) {
+    const auto seed = [](const QString& text) {
+        bool ok = false;
+        const qulonglong value = text.toULongLong(&ok);
+        return ok && value >= 1 && value <= observing::MaxHiddenSeed ? std::uint64_t(value) : 0;
+    };
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString value = arguments.value(i + 1);
+        if (arguments[i] == "--seed") {
+            options.seed = seed(value);
+            if (options.seed == 0)
+                return QString("--seed wants a seed from 1 to %1.").arg(observing::MaxHiddenSeed);
+        } else if (arguments[i] == "--seeds") {
+            const QStringList ends = value.split('-');
+            options.firstSeed = seed(ends.value(0));
+            options.lastSeed = ends.size() == 2 ? seed(ends.value(1)) : 0;
+            // A class, not the whole range: the table's rows each take a fit.
+            if (options.firstSeed == 0 || options.lastSeed < options.firstSeed ||
+                options.lastSeed - options.firstSeed >= MaxClassSize)
+                return QString("--seeds wants two seeds from 1 to %1, the first no larger, at "
+                               "most %2 apart, as 101-130.")
+                    .arg(observing::MaxHiddenSeed)
+                    .arg(MaxClassSize - 1);
+        }
+    }
+    return {};
+}
+
+std::unique_ptr<QTextDocument> TeacherGuideText(TThisBook& book, const TGuideOptions& options) {
     auto doc = std::make_unique<QTextDocument>();
     TGuideWriter out(*doc);
     out.Heading("Doppler spectroscopy: the teacher's guide", 18);
-    out.Para("", "Every question of the book, with its accepted answer, hint and conclusion as "
-                 "the chapters write them. Answers that depend on a student's own data are "
-                 "worked out from the numbers the student's screen shows; the values given are "
-                 "those of one seed.");
+    out.Para("", QString("Every question of the book, with its accepted answer, hint and "
+                         "conclusion as the chapters write them. Answers that depend on a "
+                         "student's own data are worked out from the numbers the student's "
+                         "screen shows; the values given are those of seed %1, which a "
+                         "student gets by typing it beside Observe.")
+                     .arg(options.seed));
     oRichEdit notes;
     for (int number = 1; number <= ChapterTableSize(); ++number) {
-        book.ChapterNumber = number;
-        book.ShowChapter(1);
-        auto* chapter = dynamic_cast<TThisChapter*>(book.CurrentChapter);
+        TThisChapter* chapter = OpenChapter(book, number, options.seed);
         if (!chapter)
             continue;
-        out.Heading(QString("Chapter %1: %2").arg(number).arg(QString::fromStdString(chapter->Caption())), 14);
         notes.Clear();
         chapter->WriteTeacherNotes(notes);
-        if (!notes.toPlainText().isEmpty())
+        // A chapter with nothing to say gets no heading.
+        bool asks = false;
+        for (chapter->Page = 1; chapter->Page <= chapter->PageCount && !asks; ++chapter->Page) {
+            chapter->RefreshPage();
+            asks = !chapter->AcceptedAnswer().empty();
+        }
+        if (notes.toPlainText().trimmed().isEmpty() && !asks)
+            continue;
+        out.Heading(ChapterHeading(number, *chapter), 14);
+        if (!notes.toPlainText().trimmed().isEmpty())
             out.Para("", notes.toPlainText().trimmed());
         WriteQuestionPages(out, *chapter);
     }
+    if (options.firstSeed != 0)
+        WriteClassTable(*doc, book, options);
     book.ChapterNumber = 0;
     book.ShowChapter(1);
     WriteHiddenStars(out);
@@ -187,20 +279,54 @@ std::unique_ptr<QTextDocument> TeacherGuideText(TThisBook& book) {
     return doc;
 }
 
-QString WriteTeacherGuide(TThisBook& book, const QString& path) {
-    const std::unique_ptr<QTextDocument> text = TeacherGuideText(book);
+QString WriteTeacherGuide(TThisBook& book, const QString& path, const TGuideOptions& options) {
+    const std::unique_ptr<QTextDocument> text = TeacherGuideText(book, options);
     // Made in memory and then written whole, so a guide that cannot be written leaves an
     // earlier one as it was.
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        writer.setResolution(1200);
-        writer.setTitle("Doppler spectroscopy: the teacher's guide");
-        writer.setCreator(QCoreApplication::applicationName());
-        text->print(&writer);
-    }
-    if (const QString cause = SaveWholeFile(path, pdf.data()); !cause.isEmpty())
+    if (const QString cause =
+            SaveWholeFile(path, PdfOf(*text, "Doppler spectroscopy: the teacher's guide"));
+        !cause.isEmpty())
         return QString("The teacher's guide cannot be written to %1: %2.").arg(path, cause);
+    return {};
+}
+
+std::unique_ptr<QTextDocument> WorksheetText(TThisBook& book) {
+    auto doc = std::make_unique<QTextDocument>();
+    TGuideWriter out(*doc);
+    out.Heading("Doppler spectroscopy: worksheet", 18);
+    for (int number = 1; number <= ChapterTableSize(); ++number) {
+        TThisChapter* chapter = OpenChapter(book, number, DefaultGuideSeed);
+        if (!chapter)
+            continue;
+        bool headed = false;
+        for (int page = 1; page <= chapter->PageCount; ++page) {
+            chapter->Page = page;
+            chapter->RefreshPage();
+            if (chapter->AcceptedAnswer().empty())
+                continue;
+            if (!headed) {
+                out.Heading(ChapterHeading(number, *chapter), 14);
+                out.Para("Name:", "______________________________   Seed (chapter 6): ________");
+                headed = true;
+            }
+            // The question is the page text's last paragraph, which may run over lines.
+            const QStringList paragraphs = chapter->TextBox->toPlainText().split(
+                QRegularExpression("\\n\\s*\\n"), Qt::SkipEmptyParts);
+            out.Para(QString("Page %1:").arg(chapter->FirstPage + page - 1),
+                     paragraphs.isEmpty() ? QString() : paragraphs.last().simplified());
+            for (int line = 0; line < 3; ++line)
+                out.Para("", QString(78, QChar('_')));
+        }
+    }
+    book.ChapterNumber = 0;
+    book.ShowChapter(1);
+    return doc;
+}
+
+QString WriteWorksheet(TThisBook& book, const QString& path) {
+    const std::unique_ptr<QTextDocument> text = WorksheetText(book);
+    if (const QString cause = SaveWholeFile(path, PdfOf(*text, "Doppler spectroscopy: worksheet"));
+        !cause.isEmpty())
+        return QString("The worksheet cannot be written to %1: %2.").arg(path, cause);
     return {};
 }
