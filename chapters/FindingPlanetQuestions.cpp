@@ -85,7 +85,7 @@ const std::vector<TQuestion>& Questions() {
           "the period is 1 % uncertain"},
          1, "Think of a star with no planet at all, observed on the same nights.",
          "It is the chance that noise alone makes so high a peak. Fewer nights or noisier "
-         "data let noise peak higher.",
+         "data lower the signal's peak, and noise reaches so high more often.",
          "the chance that noise alone peaks so high",
          "that the false-alarm probability is the chance that the planet is real"},
         {AliasPage, "Which of these periods is a daily alias of your highest peak?", nullptr, {}, 1,

@@ -31,6 +31,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <algorithm>
@@ -116,6 +117,18 @@ void TFindingPlanet::ShowRun() {
                       .arg(planet.K_mps, 0, 'f', 1)
                       .arg(planet.ecc, 0, 'f', 2)
                       .arg(mass.massSinI_Solar * JupiterMassesPerSolarMass, 0, 'f', 2);
+    }
+    // Beside the truth, the student's own answers on this star.
+    if (reveal) {
+        QStringList yours;
+        const std::pair<int, const char*> asked[] = {{q::PeakPage, "P = %1 days"},
+                                                     {q::FitPage, "K = %1 m/s"},
+                                                     {q::MassPage, "m sin i = %1 Jupiter masses"}};
+        for (const auto& [page, format] : asked)
+            if (const TAnsweredQuestion* done = AnsweredOn(Work, page, seed_))
+                yours << QString(format).arg(QString::fromStdString(done->attempts.back().answer));
+        hidden += yours.isEmpty() ? QString("\nYou answered no question on this star.")
+                                  : "\nYour answers: " + yours.join(", ") + ".";
     }
     RunLabel->setText(
         QString("Seed %1: %2 measurements in %3 days, each ± %4 m/s; the star, of %5 solar "
@@ -397,7 +410,20 @@ void TFindingPlanet::DoneButtonClick() {
         EnableAnswers();
 }
 
+const char* TFindingPlanet::MissingAnswer() const {
+    const q::TQuestion* question = q::QuestionOn(Page);
+    if (question && question->unit && AnswerEdit->text().contains(',') &&
+        QLocale().decimalPoint() != ",")
+        return "Type the decimals after a point, as in 4.46: here a comma is no decimal mark. "
+               "This cost no attempt.";
+    return nullptr;
+}
+
 void TFindingPlanet::AnswerEditKeyPress(char& key) {
+    // A comma where the locale writes a point is let in, so that the answer is told what is
+    // wrong instead of being read as another number (4,46 as 446).
+    if (key == ',')
+        return;
     if (FilterAnswerKey(key)) {
         JudgeAnswer();
         if (QuestionClosed)

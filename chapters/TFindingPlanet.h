@@ -84,6 +84,7 @@ public:
     void WriteTeacherNotes(TRichEditControl& t) override;
     std::string AcceptedAnswer() override;
     std::string GivenAnswer() const override;
+    const char* MissingAnswer() const override;
     std::vector<std::pair<std::string, std::string>> ClassAnswers() override;
     std::uint64_t DataSeed() const override;
     std::uint64_t ChapterSeed() const override { return seed_; }

@@ -45,7 +45,8 @@ void TFindingPlanet::WritePageText() {
         t << fsItalic << "power" >> fsItalic;
         t << ", from 0 to 1. A planet shows as a high, narrow peak at its period.\n\nThe red "
              "marker shows the highest peak. The narrower a peak, the better it fixes the "
-             "period: its half width is written below the plot.";
+             "period: its half width is written below the plot. An answer within the half "
+             "width counts, so give the period to as many decimals as the half width has.";
         break;
     case q::FalseAlarmPage:
         t << fsBold << "False alarms" >> fsBold;
@@ -156,7 +157,9 @@ void TFindingPlanet::WritePageText() {
              "an instrument a plot: LICK, from Lick Observatory (Butler et al. 2006, ApJ 646, "
              "505), and ELODIE, from Haute-Provence (Naef et al. 2004, A&A 414, 351). Each "
              "instrument measures from a zero point of its own, so the book takes each one's "
-             "zero point and jitter off before the periodogram.";
+             "zero point off before the periodogram. An instrument's jitter is a scatter, not "
+             "an offset, so it cannot be taken off: the fit adds it to that instrument's error "
+             "bars.";
         break;
     case q::RealMassPage:
         t << fsBold << "Weighing 51 Peg b" >> fsBold;
@@ -173,7 +176,7 @@ void TFindingPlanet::WritePageText() {
              "the first planet found around a star like the Sun, was found in 1995, and how "
              "most planets since have been found by their stars' velocity.\n\nThe Data "
              "tab now shows your own star again with, in red, the curve of the planets the book "
-             "hid around it, and their true values. How close did you come?";
+             "hid around it, and their true values beside your answers. How close did you come?";
         break;
     default:
         break;

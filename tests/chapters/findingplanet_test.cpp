@@ -17,6 +17,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -110,7 +111,9 @@ TEST_F(FindingPlanetTest, AStudentReadingTheScreenIsAcceptedOnEveryQuestion) {
         expectAccepted();
         forward();
 
-        // Page 3, with a wrong answer first: the hint comes with the second.
+        // Page 3, which says how precisely to answer, with a wrong answer first: the hint
+        // comes with the second.
+        EXPECT_NE(text().find("as many decimals as the half width has"), std::string::npos);
         type("0.01");
         EXPECT_EQ(feedback().find("Hint"), std::string::npos);
         QTest::mouseClick(current()->OKButton, Qt::LeftButton);
@@ -183,6 +186,8 @@ TEST_F(FindingPlanetTest, AStudentReadingTheScreenIsAcceptedOnEveryQuestion) {
         forward();
         EXPECT_EQ(current()->Page, 12);
         EXPECT_NE(run().find("Hidden planet: P ="), std::string::npos) << run();
+        EXPECT_NE(run().find("Your answers: P = " + std::to_string(peak) + " days, K = "),
+                  std::string::npos) << run();
         // Every question of the run is kept, right, with its answers.
         int kept = 0;
         for (const TAnsweredQuestion& q : current()->Work)
@@ -205,6 +210,15 @@ TEST_F(FindingPlanetTest, GoingBackShowsAnAnsweredQuestionAsAnswered) {
     choose("No");
     ASSERT_TRUE(current()->AnswerCorrect);
     forward();
+    // A decimal comma where the locale writes a point is said to be wrong, at no attempt's cost.
+    const QLocale saved;
+    QLocale::setDefault(QLocale::c());
+    type("4,46");
+    QLocale::setDefault(saved);
+    EXPECT_EQ(current()->AnswerEdit->text(), "4,46");
+    EXPECT_EQ(current()->WrongAnswers, 0);
+    EXPECT_NE(feedback().find("decimals after a point"), std::string::npos) << feedback();
+    QTest::mouseClick(current()->OKButton, Qt::LeftButton);
     QTest::mouseClick(book->NavPanel->BackButton, Qt::LeftButton);
     ASSERT_EQ(current()->Page, 2);
     EXPECT_TRUE(nextShown());
