@@ -14,6 +14,7 @@
 #include <array>
 #include <map>
 
+struct TKeptAnswers;
 class TRealSystemsForm;
 class TObservingRunForm;
 class TSpectrumForm;
@@ -88,6 +89,11 @@ public:
     // Takes over the work KeptWork gave, after Resume has opened the reader's place; the
     // reason a part could not be taken, or an empty text.
     QString RestoreWork(const QJsonObject& parts);
+    // The student's name and answers as a work file's "answers" part; empty while there are
+    // none.
+    QJsonObject KeptAnswersPart() const;
+    // Takes over a name and answers read back, the open chapter reopened on its kept data.
+    void RestoreAnswers(const TKeptAnswers& kept);
 
 private:
     // The work of the chapters closed, and the number of the one open.

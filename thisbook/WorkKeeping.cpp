@@ -10,6 +10,7 @@
 #include "book/TCustomChapter.h"
 #include "observing/TObservingRunForm.h"
 #include "simulation/SystemKeeper.h"
+#include "thisbook/AnswersJson.h"
 
 #include <QFileDialog>
 #include <QFrame>
@@ -26,8 +27,10 @@ bool TThisBook::SaveSystemFile(const QString& path) {
         Application::ShowMessage("Only a system built in the free experiment can be saved.");
         return false;
     }
-    const QString failure =
-        WriteWorkFile(path, QJsonObject{{"system", SystemToJson(keeper->KeptSystem())}});
+    QJsonObject parts{{"system", SystemToJson(keeper->KeptSystem())}};
+    if (const QJsonObject answers = KeptAnswersPart(); !answers.isEmpty())
+        parts.insert("answers", answers);
+    const QString failure = WriteWorkFile(path, parts);
     if (!failure.isEmpty()) {
         Application::ShowMessage(failure.toStdString());
         return false;
@@ -90,8 +93,33 @@ void TThisBook::mnitOpenSystemClick() {
         OpenSystemFile(path);
 }
 
+QJsonObject TThisBook::KeptAnswersPart() const {
+    TKeptAnswers kept{StudentName, StudentWork()};
+    std::erase_if(kept.chapters, [](const auto& c) {
+        return c.second.answers.empty() && c.second.seed == 0;
+    });
+    if (kept.name.empty() && kept.chapters.empty())
+        return {};
+    return AnswersToJson(kept);
+}
+
+void TThisBook::RestoreAnswers(const TKeptAnswers& kept) {
+    StudentName = kept.name;
+    keptWork_ = kept.chapters;
+    // The open chapter opens again on its kept data: a seed can only be drawn before its
+    // first page.
+    if (openNumber_ != 0 && keptWork_.contains(openNumber_)) {
+        const int page = CurrentChapter->Page;
+        ChapterNumber = openNumber_;
+        openNumber_ = 0;
+        ShowChapter(page);
+    }
+}
+
 QJsonObject TThisBook::KeptWork() const {
     QJsonObject parts;
+    if (const QJsonObject answers = KeptAnswersPart(); !answers.isEmpty())
+        parts.insert("answers", answers);
     if (const auto* keeper = dynamic_cast<const TSystemKeeper*>(CurrentChapter))
         parts.insert("system", SystemToJson(keeper->KeptSystem()));
     if (ObservingRunForm && !ObservingRunForm->Measurements().data.empty())
@@ -101,6 +129,8 @@ QJsonObject TThisBook::KeptWork() const {
 
 QString TThisBook::RestoreWork(const QJsonObject& parts) {
     try {
+        if (parts.contains("answers"))
+            RestoreAnswers(AnswersFromJson(parts.value("answers").toObject()));
         if (parts.contains("system")) {
             const TSystemState state = SystemFromJson(parts.value("system").toObject());
             auto* keeper = dynamic_cast<TSystemKeeper*>(CurrentChapter);

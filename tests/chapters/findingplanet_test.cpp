@@ -15,6 +15,7 @@
 #include "observing/TPeriodogramPlot.h"
 #include "thisbook/AnswerReport.h"
 
+#include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -252,6 +253,29 @@ TEST_F(FindingPlanetTest, GoingBackShowsAnAnsweredQuestionAsAnswered) {
                              "Attempt 2: No: too few points to join up (right)",
                              "<b>Verdict:</b> right at attempt 2"})
         EXPECT_TRUE(report.contains(part)) << part << "\n" << report.toStdString();
+
+    // A book reopened at another zoom takes the name, the star and the answers over; a part
+    // with a field out of range is refused by its name.
+    const QJsonObject work = book->KeptWork();
+    ASSERT_TRUE(work.contains("answers"));
+    std::unique_ptr<TThisBook, void (*)(TForm*)> reopened(CreateForm<TThisBook>(), TForm::Free);
+    reopened->LeaveSplash();
+    reopened->ChapterNumber = Chapter;
+    reopened->ShowChapter(2);
+    EXPECT_EQ(reopened->RestoreWork(work), QString());
+    EXPECT_EQ(reopened->StudentName, book->StudentName);
+    EXPECT_EQ(reopened->StudentWork(), book->StudentWork());
+    auto* again = dynamic_cast<TFindingPlanet*>(reopened->CurrentChapter);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->Seed(), 8u);
+    EXPECT_EQ(again->Page, 2);
+    QJsonObject answers = work["answers"].toObject();
+    QJsonArray chapters = answers["chapters"].toArray();
+    QJsonObject first = chapters[0].toObject();
+    first["seed"] = -1;
+    chapters[0] = first;
+    answers["chapters"] = chapters;
+    EXPECT_TRUE(reopened->RestoreWork({{"answers", answers}}).contains("answers.chapters[0].seed"));
 }
 
 // The page on real data: each instrument in a plot of its own, the papers the page cites
