@@ -69,6 +69,35 @@ std::string EvidenceLine(double deltaBic, double falseAlarm) {
            " (" + peak + ").";
 }
 
+std::string EvidenceLine(double deltaBic, double falseAlarm, const TVerdict& verdict) {
+    if (verdict.Believed())
+        return EvidenceLine(deltaBic, falseAlarm);
+    return "ΔBIC " + Format("%.*f", 1, deltaBic) + ", false-alarm probability " +
+           (falseAlarm < SmallestFalseAlarmShown ? std::string("below 1e-16")
+                                                 : Format("%.*g", 2, falseAlarm)) +
+           ". Not evidence for a planet: " + verdict.reason;
+}
+
+std::string NoPlanetAdded(const TPlanetSearch& search) {
+    const TOrbitSolution& tried = search.fit.solution;
+    std::string note = "No planet added: the best period tried, " +
+                       Format("%.*g", 5, tried.planets.back().elements.period_days) +
+                       " days, fails a test. " + search.verdict.reason;
+    if (!search.refused.empty())
+        note += " " + std::to_string(search.refused.size()) +
+                (search.refused.size() == 1 ? " other period was" : " other periods were") +
+                " tried and refused too.";
+    return note;
+}
+
+std::string EccentricityBiasNote(const TFittedPlanet& planet) {
+    if (planet.K_mps.fixed || planet.ecc.fixed ||
+        !(planet.K_mps.value < MinAmplitudeSigmas * planet.K_mps.sigma))
+        return {};
+    return "K is within three uncertainties of zero, so its eccentricity is biased high: noise "
+           "makes a weak orbit look more eccentric than it is.";
+}
+
 std::string UnresolvedNote(const TUnresolvedResiduals& unresolved) {
     return "χ² and BIC not shown: an error of " + Format("%.*g", 2, unresolved.error_mps) +
            " m/s is finer than the arithmetic resolves at these velocities and times (its "

@@ -9,7 +9,9 @@
 // crosses one bound of a range bounded on both sides stops there ("0.03 +0.05 −0.03"). And
 // how far a true value lies from the fitted one, in units of the uncertainty ("1.3σ").
 
+#include "model/CandidateVetting.h"
 #include "model/OrbitFit.h"
+#include "model/PlanetSearch.h"
 #include "model/ResidualRounding.h"
 
 #include <string>
@@ -35,6 +37,18 @@ constexpr double SmallestFalseAlarmShown = 1e-16;
 // strong evidence, Kass & Raftery 1995, JASA 90, 773; a false-alarm probability below 1 %
 // is a peak noise seldom makes).
 std::string EvidenceLine(double deltaBic, double falseAlarm);
+
+// The same with the vetting's verdict (CandidateVetting.h): a planet that fails a test is
+// not called evidence; the line names the test it fails.
+std::string EvidenceLine(double deltaBic, double falseAlarm, const TVerdict& verdict);
+
+// What the page says when "one more planet" finds none the data support: the best period
+// tried, the test it fails, and how many others were refused.
+std::string NoPlanetAdded(const TPlanetSearch& search);
+
+// The caution beside a planet whose K lies within MinAmplitudeSigmas uncertainties of zero:
+// noise makes a weak orbit look more eccentric than it is. Empty otherwise.
+std::string EccentricityBiasNote(const TFittedPlanet& planet);
 
 // Why a fit's chi^2 and BIC are not shown when its residuals are not resolved
 // (ResidualRounding.h), in the words of the fit's summary.

@@ -5,6 +5,8 @@
 #include "Precondition.h"
 
 #include <Eigen/Core>
+#include <Eigen/Eigenvalues>
+#include <Eigen/QR>
 #include <Eigen/SVD>
 #include <unsupported/Eigen/NonLinearOptimization>
 
@@ -131,11 +133,61 @@ namespace {
 
 // Singular values below this share of the largest belong to directions the data do not fix.
 constexpr double NullSingularShare = 1e-10;
+// The same for the eigenvalues of an information matrix, which carry the rounding of its
+// differences: near the square of a Jacobian's share, but above what rounding can resolve.
+constexpr double NullEigenShare = 1e-14;
 // A gradient whose component along such a direction is below this share of its length
 // does not move along it; the component is rounding.
 constexpr double NullComponentShare = 1e-9;
 
 } // namespace
+
+TLinearFit LinearLeastSquares(std::span<const double> A, std::span<const double> y, int m,
+                              int n) {
+    PRECONDITION(n > 0 && m >= n && static_cast<int>(A.size()) == m * n &&
+                 static_cast<int>(y.size()) == m);
+    const Eigen::Map<const RowMajorMatrix> design(A.data(), m, n);
+    const Eigen::Map<const Vector> values(y.data(), m);
+    const Vector c = design.completeOrthogonalDecomposition().solve(values);
+    TLinearFit fit;
+    fit.c.assign(c.data(), c.data() + n);
+    fit.sumOfSquares = (values - design * c).squaredNorm();
+    return fit;
+}
+
+TParameterCovariance::TParameterCovariance(int n)
+    : n_(n), columnScale_(n, 1.0), directions_(n * n), inverseSingular_(n) {}
+
+TParameterCovariance TParameterCovariance::FromInformation(std::span<const double> information,
+                                                           int n) {
+    PRECONDITION(n > 0 && static_cast<int>(information.size()) == n * n);
+    TParameterCovariance covariance(n);
+    // Scaled to a unit diagonal first, as the Jacobian's columns are: D^-1/2 H D^-1/2 is the
+    // J^T J of unit columns, and its eigenvalues are the squared singular values.
+    Matrix scaled = Eigen::Map<const RowMajorMatrix>(information.data(), n, n);
+    scaled = 0.5 * (scaled + scaled.transpose()).eval();
+    for (int j = 0; j < n; ++j) {
+        const double d = scaled(j, j);
+        covariance.columnScale_[j] = d > 0.0 && std::isfinite(d) ? 1.0 / std::sqrt(d) : 1.0;
+        if (!(d > 0.0 && std::isfinite(d))) {
+            scaled.row(j).setZero();
+            scaled.col(j).setZero();
+        }
+    }
+    const Vector scale = Eigen::Map<const Vector>(covariance.columnScale_.data(), n);
+    scaled = scale.asDiagonal() * scaled * scale.asDiagonal();
+    const Eigen::SelfAdjointEigenSolver<Matrix> eigen(scaled);
+    const Vector& lambda = eigen.eigenvalues();
+    const double largest = lambda.maxCoeff();
+    for (int j = 0; j < n; ++j) {
+        covariance.inverseSingular_[j] = largest > 0.0 && lambda[j] > NullEigenShare * largest
+                                             ? 1.0 / std::sqrt(lambda[j])
+                                             : std::numeric_limits<double>::infinity();
+        for (int i = 0; i < n; ++i)
+            covariance.directions_[i * n + j] = eigen.eigenvectors()(i, j);
+    }
+    return covariance;
+}
 
 TParameterCovariance::TParameterCovariance(std::span<const double> J, int m, int n)
     : n_(n), columnScale_(n, 1.0), directions_(n * n), inverseSingular_(n) {

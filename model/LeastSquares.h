@@ -57,6 +57,15 @@ TLeastSquaresResult MinimiseSumOfSquares(const TResidualFunction& f, std::vector
                                          const TLeastSquaresSettings& settings,
                                          const TWorkControl& control = {});
 
+// The coefficients c that minimise sum_i (y_i - sum_j A_ij c_j)^2 for a design A (m x n,
+// row-major, m >= n), by an orthogonal decomposition; with the sum they leave. Columns the
+// data cannot tell apart get the smallest coefficients that fit.
+struct TLinearFit {
+    std::vector<double> c;
+    double sumOfSquares = 0.0;
+};
+TLinearFit LinearLeastSquares(std::span<const double> A, std::span<const double> y, int m, int n);
+
 // The parameters' covariance (J^T J)^-1 for a Jacobian J (m x n, row-major) of whitened
 // residuals, held in a form that gives the variance of any linear combination of the
 // parameters. A combination that moves along a direction the data do not constrain has an
@@ -64,11 +73,16 @@ TLeastSquaresResult MinimiseSumOfSquares(const TResidualFunction& f, std::vector
 class TParameterCovariance {
 public:
     TParameterCovariance(std::span<const double> J, int m, int n);
+    // The inverse of an information matrix (n x n, symmetric, row-major): the Hessian of a
+    // negative log-likelihood at its minimum. A direction of no positive curvature is one
+    // the data do not constrain.
+    static TParameterCovariance FromInformation(std::span<const double> information, int n);
     int ParameterCount() const { return n_; }
     // g^T C g for the gradient g (n values) of a quantity with respect to the parameters.
     double Variance(std::span<const double> gradient) const;
 
 private:
+    explicit TParameterCovariance(int n);
     int n_;
     std::vector<double> columnScale_; // 1 / norm of each column of J, 1 for a zero column
     std::vector<double> directions_;  // V of the scaled J = U S V^T, n x n row-major

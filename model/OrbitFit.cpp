@@ -14,6 +14,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <optional>
 
 namespace fit {
 
@@ -355,9 +356,12 @@ struct TCandidate {
 // full parameter vector, which the describing code fills in before asking.
 class TEstimator {
 public:
+    // jitters: how many jitters follow the model's free parameters in the covariance (0
+    // when it is the Gauss-Newton one, which holds none).
     TEstimator(const TKeplerResiduals& model, const TParameterCovariance& covariance,
-               double scale, int size)
-        : model_(model), covariance_(covariance), scale_(scale), gradient_(size, 0.0) {}
+               double scale, int size, int jitters = 0)
+        : model_(model), covariance_(covariance), scale_(scale), gradient_(size, 0.0),
+          jitters_(jitters) {}
 
     // A gradient of zeros, to fill in entry by entry.
     std::vector<double>& Clear() {
@@ -368,17 +372,29 @@ public:
     void Only(int index, double slope) { Clear()[index] = slope; }
 
     TEstimate Of(double value, double low = -Infinity, double high = Infinity) const {
-        const std::vector<double> g = model_.FreeGradient(gradient_);
+        std::vector<double> g = model_.FreeGradient(gradient_);
+        const bool fixed = std::all_of(g.begin(), g.end(), [](double x) { return x == 0.0; });
+        g.resize(g.size() + jitters_, 0.0);
         TEstimate estimate{value, std::sqrt(covariance_.Variance(g)) * scale_, low, high};
-        estimate.fixed = std::all_of(g.begin(), g.end(), [](double x) { return x == 0.0; });
+        estimate.fixed = fixed;
         return estimate;
     }
+
+    // Instrument j's jitter, when the covariance holds the jitters.
+    double JitterSigma(int j) const {
+        PRECONDITION(j >= 0 && j < jitters_);
+        std::vector<double> g(covariance_.ParameterCount(), 0.0);
+        g[covariance_.ParameterCount() - jitters_ + j] = 1.0;
+        return std::sqrt(covariance_.Variance(g));
+    }
+    bool HoldsJitters() const { return jitters_ > 0; }
 
 private:
     const TKeplerResiduals& model_;
     const TParameterCovariance& covariance_;
     double scale_;
     std::vector<double> gradient_;
+    int jitters_;
 };
 
 class TFitRun {
@@ -461,6 +477,10 @@ private:
     TFittedPlanet DescribePlanet(const TPlanetParameters& p, int at, TEstimator& estimator) const;
     void DescribeBaseline(const std::vector<double>& full, TEstimator& estimator,
                           TOrbitSolution& solution) const;
+    std::vector<double> MinusLnLGradient(const std::vector<double>& full,
+                                         const std::vector<double>& jitters) const;
+    std::optional<TParameterCovariance> ObservedInformation(
+        const std::vector<double>& full, const TParameterCovariance& linearised) const;
 
     TKeplerResiduals ResidualsAt(const TCandidate& candidate) const {
         return ResidualsAtFull(candidate.full);
@@ -627,7 +647,8 @@ void TFitRun::DescribeBaseline(const std::vector<double>& full, TEstimator& esti
         TEstimate jitter{jitters_[j], 0.0, 0.0};
         jitter.fixed = !settings_.fitJitter;
         if (settings_.fitJitter)
-            jitter.sigma = JitterUncertainty(jitters_[j], errors);
+            jitter.sigma = estimator.HoldsJitters() ? estimator.JitterSigma(j)
+                                                    : JitterUncertainty(jitters_[j], errors);
         solution.jitters_mps.push_back(jitter);
     }
     solution.offset_mps = solution.offsets_mps.front();
@@ -640,6 +661,89 @@ void TFitRun::DescribeBaseline(const std::vector<double>& full, TEstimator& esti
         estimator.Only(layout_.Trend(1), 1.0 / (span_ * span_));
         solution.curvature_mps_per_day2 = estimator.Of(full[layout_.Trend(1)] / (span_ * span_));
     }
+}
+
+// The gradient of -ln L = 1/2 sum_i [r_i^2 / V_i + ln V_i], V_i = sigma_i^2 + s_j^2, over the
+// free parameters as the covariance takes them (each planet's P, K, secosw, sesinw, lambda,
+// the offsets and the trend, TKeplerResiduals::PhysicalJacobian) and then each jitter:
+//   d/dtheta = sum_i (r_i / sqrt(V_i)) J_i,   d/ds_j = sum_{i of j} s_j (1 / V_i - r_i^2 / V_i^2)
+// with J the Jacobian of the whitened residuals. Empty where the parameters describe no orbit.
+std::vector<double> TFitRun::MinusLnLGradient(const std::vector<double>& full,
+                                              const std::vector<double>& jitters) const {
+    const TKeplerResiduals model(data_, layout_, t0_, span_, jitters, full, free_);
+    std::vector<TPlanetParameters> planets;
+    for (int j = 0; j < layout_.planets; ++j) {
+        const double* x = &full[PerPlanet * j];
+        planets.push_back({x[0], x[1], x[2], x[3], x[4]});
+        const double e = x[2] * x[2] + x[3] * x[3];
+        if (!fit::Usable(planets.back()) || !(e < 1.0))
+            return {};
+    }
+    const int n = model.ParameterCount();
+    const std::vector<double> J = model.PhysicalJacobian(planets);
+    const std::vector<TOrbitShape> shapes = ShapesOf(planets);
+    std::vector<double> g(n + layout_.instruments, 0.0);
+    for (std::size_t i = 0; i < data_.size(); ++i) {
+        const double s = jitters[data_[i].instrument];
+        const double V = data_[i].error_mps * data_[i].error_mps + s * s;
+        const double r = data_[i].v_mps - model.Velocity(full, planets, shapes, i);
+        const double whitened = r / std::sqrt(V);
+        for (int c = 0; c < n; ++c)
+            g[c] += whitened * J[i * n + c];
+        g[n + data_[i].instrument] += s * (1.0 / V - r * r / (V * V));
+    }
+    return g;
+}
+
+// The inverse of the Hessian of -ln L at the maximum, jitters included, by central
+// differences of its exact gradient, each step a thousandth of the parameter's linearised
+// uncertainty. None when a step leaves the orbits' domain or the gradient is not finite:
+// the linearised covariance is then all there is.
+std::optional<TParameterCovariance> TFitRun::ObservedInformation(
+    const std::vector<double>& fitted, const TParameterCovariance& linearised) const {
+    // The full vector with each planet's physical parameters in place of the minimiser's.
+    std::vector<double> full = fitted;
+    for (int j = 0; j < layout_.planets; ++j) {
+        const TPlanetParameters p = FromFree(&fitted[PerPlanet * j]);
+        const double physical[PerPlanet] = {p.P, p.K, p.secosw, p.sesinw, p.lambda};
+        std::copy(physical, physical + PerPlanet, &full[PerPlanet * j]);
+    }
+    const int n = static_cast<int>(free_.size());
+    const int size = n + layout_.instruments;
+    std::vector<double> information(size * size);
+    for (int c = 0; c < size; ++c) {
+        double step;
+        if (c < n) {
+            std::vector<double> unit(n, 0.0);
+            unit[c] = 1.0;
+            const double sigma = std::sqrt(linearised.Variance(unit));
+            step = 1e-3 * (std::isfinite(sigma) && sigma > 0.0
+                               ? sigma
+                               : std::max(1.0, std::abs(full[free_[c]])));
+        } else {
+            step = 1e-3 * std::max(jitters_[c - n], 1e-3);
+        }
+        std::vector<double> plus = full, minus = full;
+        std::vector<double> jPlus = jitters_, jMinus = jitters_;
+        if (c < n) {
+            plus[free_[c]] += step;
+            minus[free_[c]] -= step;
+        } else {
+            jPlus[c - n] += step;
+            jMinus[c - n] -= step;
+        }
+        const std::vector<double> gPlus = MinusLnLGradient(plus, jPlus);
+        const std::vector<double> gMinus = MinusLnLGradient(minus, jMinus);
+        if (gPlus.empty() || gMinus.empty())
+            return std::nullopt;
+        for (int r = 0; r < size; ++r) {
+            const double d = (gPlus[r] - gMinus[r]) / (2.0 * step);
+            if (!std::isfinite(d))
+                return std::nullopt;
+            information[r * size + c] = d;
+        }
+    }
+    return TParameterCovariance::FromInformation(information, size);
 }
 
 TOrbitSolution TFitRun::Describe(std::vector<double> full) const {
@@ -661,7 +765,13 @@ TOrbitSolution TFitRun::Describe(std::vector<double> full) const {
     // error shows as chi^2 above it, and the uncertainties widen to match.
     const double scale =
         settings_.fitJitter ? 1.0 : std::sqrt(std::max(1.0, solution.reducedChiSquare));
-    TEstimator estimator(model, covariance, scale, layout_.Size());
+    // With fitted jitters the uncertainties come from the observed information of -ln L,
+    // the jitters free with the rest: the linearisation holds each jitter fixed and leaves
+    // out the curvature of the model, which for a weak eccentric signal both matter.
+    const std::optional<TParameterCovariance> observed =
+        settings_.fitJitter ? ObservedInformation(full, covariance) : std::nullopt;
+    TEstimator estimator(model, observed ? *observed : covariance, scale, layout_.Size(),
+                         observed ? layout_.instruments : 0);
     for (int j = 0; j < layout_.planets; ++j)
         solution.planets.push_back(DescribePlanet(planets[j], PerPlanet * j, estimator));
     DescribeBaseline(full, estimator, solution);
@@ -782,7 +892,7 @@ int MeasurementsNeeded(int planets, const TFitSettings& settings, int instrument
 std::string Refusal(std::span<const TMeasurement> data, int planets,
                     const TFitSettings& settings) {
     if (planets > MaxFitPlanets)
-        return "At most three planets can be fitted.";
+        return "At most four planets can be fitted.";
     // The minimiser's and the covariance's decompositions grow with the cube of the
     // parameters and look at no stop request inside: this bound keeps each within a second.
     const int instruments = InstrumentCount(data);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
-// The Keplerian fit of one to three planets to radial-velocity measurements from one or more
+// The Keplerian fit of one to four planets to radial-velocity measurements from one or more
 // instruments. The model is
 //   v(t) = gamma_j + c1 u + c2 u^2 + sum_p K_p [cos(nu_p + omega_p) + e_p cos omega_p]
 // (Kepler.h) for a measurement of instrument j, with u = (t - t0) / span the time since the
@@ -14,7 +14,10 @@
 // with each instrument's jitter s_j either 0 or fitted: weighted least squares for the
 // model's parameters, alternated with each jitter's own maximum until they settle.
 // e stays below MaxFitEccentricity. Uncertainties are 1 sigma from the covariance at the
-// maximum; without fitted jitters they are scaled by sqrt(reduced chi^2) when that exceeds 1.
+// maximum. With fitted jitters it is the inverse of the observed information, the Hessian of
+// -ln L in the model's parameters and the jitters together, so that a weak eccentric signal's
+// uncertainty is not understated by holding the jitters or linearising the model; without
+// them it is the linearised (J^T J)^-1, scaled by sqrt(reduced chi^2) when that exceeds 1.
 // They are carried linearly to e, omega, the time of periastron, m sin i and a.
 // BIC = -2 ln L + k ln N for k fitted parameters (jitters included) and N measurements.
 // Units: days, m/s, radians, solar masses unless a name says otherwise.
@@ -38,7 +41,8 @@ constexpr double MaxFitEccentricity = 0.99;
 // A fitted eccentricity above this is pressed against MaxFitEccentricity: the data may want
 // more, and its uncertainty says little.
 constexpr double EccentricityNearBound = 0.985;
-constexpr int MaxFitPlanets = 3;
+// As many as a bundled system has (GJ 876: four).
+constexpr int MaxFitPlanets = 4;
 constexpr int MaxTrendOrder = 2;
 
 // A value with its 1-sigma uncertainty; the uncertainty is +infinity when the data do not

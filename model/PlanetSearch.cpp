@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/PlanetSearch.h"
 
+#include "model/CandidateVetting.h"
+#include "model/KeplerianScan.h"
 #include "model/LeastSquares.h"
 
 #include "Precondition.h"
@@ -9,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace fit {
 
@@ -71,16 +74,6 @@ private:
 TLeastSquaresResult FitHarmonics(std::span<const TMeasurement> data, double period_days) {
     return MinimiseSumOfSquares(THarmonics(data, 1.0 / period_days), std::vector<double>(5, 0.0),
                                 {});
-}
-
-// What the fitted model leaves with planet j's own curve put back: the signal that planet
-// explains, and the noise.
-std::vector<TMeasurement> LeftForPlanet(std::span<const TMeasurement> data,
-                                        const TOrbitSolution& solution, std::size_t j) {
-    std::vector<TMeasurement> left = SolutionResiduals(data, solution);
-    for (TMeasurement& m : left)
-        m.v_mps += kepler::RadialVelocity_mps(solution.planets[j].elements, m.t_days);
-    return left;
 }
 
 } // namespace
@@ -187,6 +180,97 @@ void Judge(TPlanetSearch& search) {
 
 } // namespace
 
+namespace {
+
+// The peaks whose multiples the eccentric scan tries, and the multiples: an orbit of
+// e = 0.9 puts as much power at P / 2 and P / 3 as at P.
+constexpr int ScanPeaks = 5;
+constexpr int ScanMultiples = 3;
+// Only an orbit the scan finds this eccentric is worth a fit of its own: the sine starts
+// and their range of shapes already reach the rounder ones. The best few such are fitted.
+constexpr double ScanEccentricity = 0.7;
+constexpr std::size_t ScanFits = 2;
+// A fit tried for the new planet, with what the vetting made of it.
+struct TTried {
+    TFitResult fit;
+    double deltaBic = 0.0;
+    double falseAlarm = 1.0;
+    TVerdict verdict;
+};
+
+// The fits a search tries and which of them it keeps: the believed one of the highest
+// likelihood, or, when none is believed, the one of the highest likelihood with the reason
+// it is not.
+class TCandidates {
+public:
+    TCandidates(std::span<const TMeasurement> data, TPlanetSearch& search)
+        : data_(data), search_(search) {}
+
+    // False when the tried fit ends the search (cancelled).
+    bool Try(const TFitResult& fit) {
+        if (fit.outcome == TFitOutcome::Cancelled) {
+            search_.fit = fit;
+            return false;
+        }
+        // A start that leads to no orbit is passed over; the others may still find one.
+        if (fit.outcome == TFitOutcome::Refused) {
+            if (!kept_)
+                search_.fit = fit;
+            return true;
+        }
+        TTried tried;
+        tried.fit = fit;
+        tried.deltaBic = fit.solution.bic - search_.before.bic;
+        const observing::TFrequencyGrid& grid = search_.periodogram.grid;
+        tried.falseAlarm = OwnFalseAlarm(data_, fit.solution, fit.solution.planets.size() - 1,
+                                         grid.At(grid.count - 1));
+        tried.verdict =
+            Vet({data_, &search_.before, &fit.solution, tried.deltaBic, tried.falseAlarm});
+        if (!tried.verdict.Believed())
+            Refuse(tried);
+        const bool better =
+            !kept_ || (tried.verdict.Believed() && !kept_->verdict.Believed()) ||
+            (tried.verdict.Believed() == kept_->verdict.Believed() &&
+             fit.solution.minusTwoLnL < kept_->fit.solution.minusTwoLnL);
+        if (better)
+            kept_ = std::move(tried);
+        return true;
+    }
+
+    bool Any() const { return kept_.has_value(); }
+    const TOrbitSolution& Best() const { return kept_->fit.solution; }
+
+    void Conclude() {
+        if (!kept_)
+            return;
+        search_.fit = kept_->fit;
+        search_.deltaBic = kept_->deltaBic;
+        search_.falseAlarm = kept_->falseAlarm;
+        search_.verdict = kept_->verdict;
+        // The kept fit is not among those refused in its place.
+        std::erase_if(search_.refused, [&](const TRefusedCandidate& r) {
+            return r.period_days == kept_->fit.solution.planets.back().elements.period_days;
+        });
+    }
+
+private:
+    // Each refused period once, with the first reason found for it.
+    void Refuse(const TTried& tried) {
+        const double P = tried.fit.solution.planets.back().elements.period_days;
+        const double resolution = 1.0 / observing::Span(data_);
+        for (const TRefusedCandidate& r : search_.refused)
+            if (std::abs(1.0 / r.period_days - 1.0 / P) < resolution)
+                return;
+        search_.refused.push_back({P, tried.verdict});
+    }
+
+    std::span<const TMeasurement> data_;
+    TPlanetSearch& search_;
+    std::optional<TTried> kept_;
+};
+
+} // namespace
+
 TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
                             std::span<const kepler::TRadialVelocityElements> known,
                             double shortestPeriod_days, const TFitSettings& settings,
@@ -195,35 +279,25 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
     if (!Prepare(data, known, shortestPeriod_days, settings, control, search))
         return search;
     const observing::TFrequencyGrid& grid = search.periodogram.grid;
-    search.falseAlarm = search.periodogram.falseAlarm;
     const double span = observing::Span(data);
     const TFitSettings next = WithJittersOf(settings, search.before);
+    TCandidates candidates(data, search);
 
-    const std::vector<std::size_t> peaks = HighestPeaks(search.periodogram.power, PeaksTried);
+    const std::vector<std::size_t> peaks = HighestPeaks(search.periodogram.power, ScanPeaks);
     const std::vector<TMeasurement> residuals = SolutionResiduals(data, search.before);
-    const double share = PeaksShare / static_cast<double>(peaks.size());
-    double best = 0.0, highestMisfit = 0.0;
-    bool first = true;
-    // False when the tried fit ends the search (cancelled).
-    const auto keep = [&](const TFitResult& tried) {
-        if (tried.outcome == TFitOutcome::Cancelled) {
-            search.fit = tried;
-            return false;
-        }
-        // A start that leads to no orbit is passed over; the others may still find one.
-        if (tried.outcome == TFitOutcome::Refused) {
-            if (first)
-                search.fit = tried;
-            return true;
-        }
-        if (first || tried.solution.minusTwoLnL < best) {
-            search.fit = tried;
-            best = tried.solution.minusTwoLnL;
-        }
-        first = false;
-        return true;
+    const std::size_t sinePeaks = std::min<std::size_t>(peaks.size(), PeaksTried);
+    const double share = PeaksShare / static_cast<double>(sinePeaks + 1);
+
+    const auto startWith = [&](const kepler::TRadialVelocityElements& planet) {
+        std::vector<kepler::TRadialVelocityElements> start(known.begin(), known.end());
+        start.push_back(planet);
+        // A held eccentricity is held at the start's: a circle.
+        if (next.FixedOf(static_cast<int>(known.size())).eccentricity)
+            start.back().ecc = 0.0;
+        return start;
     };
-    for (std::size_t i = 0; i < peaks.size(); ++i) {
+    double highestMisfit = 0.0;
+    for (std::size_t i = 0; i < sinePeaks; ++i) {
         const double period =
             i == 0 ? search.periodogram.peak.period_days : 1.0 / grid.At(peaks[i]);
         const TWorkControl part = control.Part(SearchShare + share * i, share);
@@ -234,19 +308,54 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
             highestMisfit = misfit;
         else if (misfit > HarmonicSlack * highestMisfit)
             continue;
-        std::vector<kepler::TRadialVelocityElements> start(known.begin(), known.end());
-        start.push_back(StartFromHarmonics(residuals, period));
-        // A held eccentricity is held at the start's: a circle.
-        if (next.FixedOf(static_cast<int>(known.size())).eccentricity)
-            start.back().ecc = 0.0;
-        const TFitResult fromHarmonics = FitFrom(data, start, next, part);
-        if (!keep(fromHarmonics))
+        const TFitResult fromHarmonics =
+            FitFrom(data, startWith(StartFromHarmonics(residuals, period)), next, part);
+        if (!candidates.Try(fromHarmonics))
             return search;
         // An eccentric orbit is far from its first-order picture: where the fit from it ends
         // eccentric, the highest peak is also fitted from the full range of shapes.
-        if (i == 0 && fromHarmonics.solution.planets.back().ecc.value >= FirstOrderEccentricity &&
-            !keep(FitOneMorePlanet(data, known, period, next, part)))
+        if (i == 0 && fromHarmonics.outcome == TFitOutcome::Done &&
+            fromHarmonics.solution.planets.back().ecc.value >= FirstOrderEccentricity &&
+            !candidates.Try(FitOneMorePlanet(data, known, period, next, part)))
             return search;
+    }
+
+    // A very eccentric orbit's own period may be none of the highest peaks but a multiple of
+    // one: the best Keplerian of a coarse grid at each multiple of the peaks, and a fit from
+    // the best of them, when it is eccentric.
+    if (!next.FixedOf(static_cast<int>(known.size())).eccentricity &&
+        !next.FixedOf(static_cast<int>(known.size())).period) {
+        std::vector<TKeplerianTrial> scans;
+        for (std::size_t i = 0; i < peaks.size() && !control.Cancelled(); ++i)
+            for (int m = 1; m <= ScanMultiples; ++m) {
+                const double period = m / grid.At(peaks[i]);
+                if (period > span)
+                    continue;
+                const TKeplerianTrial trial = BestKeplerianAt(residuals, period);
+                if (trial.elements.ecc >= ScanEccentricity)
+                    scans.push_back(trial);
+            }
+        if (control.Cancelled()) {
+            search.fit.outcome = TFitOutcome::Cancelled;
+            return search;
+        }
+        std::sort(scans.begin(), scans.end(), [](const auto& a, const auto& b) {
+            return a.chiSquare < b.chiSquare;
+        });
+        // The jitters start at 0: from the large ones of a fit without the planet, the weights
+        // of a spike's few measurements drown in the others'.
+        TFitSettings fromScan = next;
+        fromScan.startJitters_mps.clear();
+        for (std::size_t k = 0; k < std::min(scans.size(), ScanFits); ++k)
+            if (!candidates.Try(FitFrom(
+                    data, startWith(scans[k].elements), fromScan,
+                    control.Part(SearchShare + share * (sinePeaks + double(k) / ScanFits),
+                                 share / ScanFits))))
+                return search;
+    }
+    if (!candidates.Any()) {
+        Judge(search);
+        return search;
     }
 
     // An eccentric orbit puts much of its signal into its second harmonic, and a planet may
@@ -254,7 +363,7 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
     // tried doubled and halved, the others kept, and a better fit replaces the best. A period
     // beyond the run can run away to where the planet is a mere trend; it is tried at the
     // run's length instead of doubled.
-    const TOrbitSolution solution = search.fit.solution;
+    const TOrbitSolution solution = candidates.Best();
     const std::vector<TFittedPlanet>& fitted = solution.planets;
     std::vector<kepler::TRadialVelocityElements> elements;
     for (const TFittedPlanet& p : fitted)
@@ -283,10 +392,10 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
             }
             const TWorkControl part = control.Part(from, harmonicShare);
             from += harmonicShare;
-            if (!keep(FitFrom(data, start, next, part)))
+            if (!candidates.Try(FitFrom(data, start, next, part)))
                 return search;
         }
-    Judge(search);
+    candidates.Conclude();
     return search;
 }
 
@@ -298,13 +407,11 @@ TPlanetSearch FitPlanetAtPeriod(std::span<const TMeasurement> data,
     TPlanetSearch search;
     if (!Prepare(data, known, shortestPeriod_days, settings, control, search))
         return search;
-    const std::vector<TMeasurement> residuals = SolutionResiduals(data, search.before);
-    const observing::TFrequencyGrid& grid = search.periodogram.grid;
-    search.falseAlarm = observing::FalseAlarmProbability(
-        observing::PowerAt(residuals, 1.0 / period_days), grid.At(grid.count - 1), residuals);
-    search.fit = FitOneMorePlanet(data, known, period_days, WithJittersOf(settings, search.before),
-                                  control.Part(SearchShare, 1.0 - SearchShare));
-    Judge(search);
+    TCandidates candidates(data, search);
+    if (candidates.Try(FitOneMorePlanet(data, known, period_days,
+                                        WithJittersOf(settings, search.before),
+                                        control.Part(SearchShare, 1.0 - SearchShare))))
+        candidates.Conclude();
     return search;
 }
 

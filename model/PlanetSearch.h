@@ -5,14 +5,17 @@
 // (with the instruments' offsets, the trend and the jitters: before the first planet, the
 // fit of those alone), its highest peaks, and at each of them the fit of one more planet with
 // all planets refitted together, started from the amplitude and phase of the peak's sine and
-// its first harmonic (the highest peak also from a range of orbit shapes). The peak whose fit has the highest likelihood is kept, so
-// that an alias of the true period that stands a little higher in the periodogram does not
-// win. Or the fit of one more planet at a period the user chose. Whether the planet is
-// believable: the change of the Bayesian information criterion, delta BIC = BIC(with it) -
-// BIC(without it) (below -10 is strong evidence for it, Kass & Raftery 1995, JASA 90, 773),
-// and the false-alarm probability of the residuals' periodogram at the period it was sought
-// at. Units: days, m/s.
+// its first harmonic (the highest peak also from a range of orbit shapes); and, since a very
+// eccentric orbit's power is spread over harmonics, a fit from the best Keplerian of a coarse
+// grid of shapes at the multiples of the peaks (KeplerianScan.h). Each fit is vetted
+// (CandidateVetting.h: an echo of the nights, a runaway period, a spike, a weak amplitude, a
+// harmonic of a planet already fitted, a peak noise often makes, too small a fall of the BIC,
+// delta BIC = BIC(with it) - BIC(without it)); of those believed the one of the highest
+// likelihood is kept, so that an alias of the true period that stands a little higher in the
+// periodogram does not win, and a refused one gives way to the next. Or the fit of one more
+// planet at a period the user chose, vetted the same way. Units: days, m/s.
 
+#include "model/CandidateVetting.h"
 #include "model/OrbitFit.h"
 #include "model/Periodogram.h"
 
@@ -43,12 +46,22 @@ kepler::TRadialVelocityElements StartFromHarmonics(std::span<const TMeasurement>
 // neighbour), highest first, at most count of them.
 std::vector<std::size_t> HighestPeaks(std::span<const double> power, int count);
 
+// A period the search tried and refused, and why.
+struct TRefusedCandidate {
+    double period_days = 0.0;
+    TVerdict verdict;
+};
+
 struct TPlanetSearch {
-    observing::TPeriodogram periodogram; // of the residuals the new planet was sought in
+    observing::TPeriodogram periodogram; // of the residuals the new planet was sought in, with its window
     TOrbitSolution before;  // the fit without the new planet
+    // The believed fit of the highest likelihood; when none is believed, the fit of the
+    // highest likelihood, which verdict says is not to be taken for a planet.
     TFitResult fit;
     double deltaBic = 0.0;   // fit's BIC minus before's, when the fit is done
-    double falseAlarm = 1.0; // of the residuals' power at the period sought
+    double falseAlarm = 1.0; // of the new planet's own signal (CandidateVetting.h)
+    TVerdict verdict;        // of the new planet, when the fit is done
+    std::vector<TRefusedCandidate> refused; // the other periods tried and refused
 };
 
 // The residuals' periodogram from one cycle in the run to shortestPeriod_days, and the fit of

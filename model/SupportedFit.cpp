@@ -17,11 +17,11 @@ TFitResult SupportedFit(std::span<const TMeasurement> data, double shortestPerio
         std::vector<kepler::TRadialVelocityElements> known;
         for (const TFittedPlanet& planet : best.solution.planets)
             known.push_back(planet.elements);
-        TFitResult more = FitNextPlanet(data, known, shortestPeriod_days, settings).fit;
-        if (more.outcome != TFitOutcome::Done ||
-            !MorePlanetsBelieved(best.solution, more.solution))
+        const TPlanetSearch search = FitNextPlanet(data, known, shortestPeriod_days, settings);
+        if (search.fit.outcome != TFitOutcome::Done || !search.verdict.Believed() ||
+            !MorePlanetsBelieved(best.solution, search.fit.solution))
             break;
-        best = std::move(more);
+        best = search.fit;
     }
     return best;
 }

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The fit the data support: planets are added one by one (PlanetSearch) for as long as each
-// is believed by the BIC (Bic.h), up to MaxFitPlanets; each instrument's jitter is fitted
+// is believed by the BIC (Bic.h) and passes the vetting (CandidateVetting.h), up to
+// MaxFitPlanets; each instrument's jitter is fitted
 // (SecondPlanet.h says why). Units: days, m/s, solar masses.
 
 #include "model/OrbitFit.h"

@@ -7,6 +7,7 @@
 #include "forms/OrbitFitPageForm.h"
 #include "model/FitCsv.h"
 #include "model/FitText.h"
+#include "model/PlanetInteraction.h"
 #include "model/PlanetMass.h"
 #include "model/SimulatedMass.h"
 #include "model/PlanetSearch.h"
@@ -62,6 +63,7 @@ struct TOrbitFitPage::TJob {
     double period_days = 0.0; // of a fit at a typed period
     fit::TFitResult result;
     std::optional<TEvidence> evidence;
+    std::string noPlanet; // why "one more planet" added none
     TPeriodogram residualPeriodogram;
     bool hasPeriodogram = false;
 
@@ -74,8 +76,20 @@ struct TOrbitFitPage::TJob {
                     : fit::FitPlanetAtPeriod(data, known, period_days, shortestPeriod_days,
                                              settings, control);
             result = search.fit;
+            // "One more planet" adds none that fails a test: the page says why and keeps
+            // the fit it had, and the residuals' periodogram of that fit.
+            if (result.outcome == fit::TFitOutcome::Done && work == TWork::NextPlanet &&
+                !search.verdict.Believed()) {
+                noPlanet = fit::NoPlanetAdded(search);
+                result.outcome = fit::TFitOutcome::Refused;
+                result.message = noPlanet;
+            }
             if (result.outcome == fit::TFitOutcome::Done)
-                evidence = TEvidence{search.deltaBic, search.falseAlarm};
+                evidence = TEvidence{search.deltaBic, search.falseAlarm, search.verdict};
+            else if (!noPlanet.empty()) {
+                work = TWork::Periodogram;
+                shown = search.before;
+            }
         } else if (work == TWork::Refit || work == TWork::FromHand) {
             result = fit::FitFrom(data, known, settings, control);
         }
@@ -279,7 +293,9 @@ void TOrbitFitPage::Finish(const TJob& job, TBackgroundWork::TEnd end, const QSt
                                                      : "Cancelled: the last fit is kept.";
             break;
         case fit::TFitOutcome::Refused:
-            status_ = job.work == TWork::Periodogram ? QString() : Text(job.result.message);
+            status_ = !job.noPlanet.empty()           ? Text(job.noPlanet)
+                      : job.work == TWork::Periodogram ? QString()
+                                                       : Text(job.result.message);
             break;
         }
         if (job.hasPeriodogram)
@@ -411,11 +427,18 @@ void TOrbitFitPage::ShowState() {
     if (const fit::TOrbitSolution* s = Solution()) {
         // Its delta BIC would measure rounding too.
         if (!evidence_.empty() && evidence_.back() && !unresolved.any)
-            evidence = Text(fit::EvidenceLine(evidence_.back()->deltaBic, evidence_.back()->falseAlarm));
+            evidence = Text(fit::EvidenceLine(evidence_.back()->deltaBic,
+                                              evidence_.back()->falseAlarm,
+                                              evidence_.back()->verdict));
         const std::vector<QString> letters = Letters(*s);
         for (std::size_t j = 0; j < s->planets.size(); ++j)
-            if (const std::string note = fit::BoundNote(s->planets[j]); !note.empty())
-                evidence += (evidence.isEmpty() ? "" : " ") + letters[j] + ": " + Text(note);
+            for (const std::string& note :
+                 {fit::BoundNote(s->planets[j]), fit::EccentricityBiasNote(s->planets[j])})
+                if (!note.empty())
+                    evidence += (evidence.isEmpty() ? "" : " ") + letters[j] + ": " + Text(note);
+        if (const std::string note = fit::InteractionNote(*s, fit::FindInteraction(*s));
+            !note.empty())
+            evidence += (evidence.isEmpty() ? "" : " ") + Text(note);
     }
     EvidenceLabel->setText(evidence);
     EvidenceLabel->setAccessibleName(evidence.isEmpty() ? "Evidence for the last planet" : evidence);

@@ -17,6 +17,7 @@
 // Measured data weigh the planets in the IAU's astronomical unit (PlanetMass.h).
 
 #include "TBackgroundWork.h"
+#include "model/CandidateVetting.h"
 #include "model/FitCsv.h"
 #include "model/Kepler.h"
 #include "model/MeasurementsCsv.h"
@@ -127,6 +128,9 @@ private:
     struct TEvidence {
         double deltaBic = 0.0;
         double falseAlarm = 1.0;
+        // "One more planet" adds only a believed planet; one at a typed period is added
+        // whatever its verdict, which the evidence line then states.
+        fit::TVerdict verdict;
     };
 
     void Start(TWork work, std::vector<kepler::TRadialVelocityElements> start = {});

@@ -245,9 +245,9 @@ TEST(OrbitFit, TooFewMeasurementsAreRefusedWithTheCount) {
     EXPECT_EQ(fit::FitOneMorePlanet(data, std::span(&one, 1), 7.0, withJitter).message,
               "Fitting 2 planets needs at least 13 measurements; there are 12.");
     EXPECT_EQ(fit::Refusal(Observe(std::span(&one, 1), 13, 30.0, 1.0, 5), 2, withJitter), "");
-    const std::vector<TRadialVelocityElements> three(3, one);
-    EXPECT_EQ(fit::FitOneMorePlanet(data, three, 7.0, fit::TFitSettings{}).message,
-              "At most three planets can be fitted.");
+    const std::vector<TRadialVelocityElements> four(4, one);
+    EXPECT_EQ(fit::FitOneMorePlanet(data, four, 7.0, fit::TFitSettings{}).message,
+              "At most four planets can be fitted.");
 
     // Each instrument costs an offset: at most as many as a data set may name.
     std::vector<fit::TMeasurement> many;

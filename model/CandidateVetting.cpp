@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "model/CandidateVetting.h"
+
+#include "model/Bic.h"
+#include "model/FitCsv.h"
+#include "model/KeplerianScan.h"
+#include "model/Periodogram.h"
+#include "model/PlanetInteraction.h"
+
+#include "Precondition.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace fit {
+
+namespace {
+
+std::string Days(double period_days) {
+    char text[48];
+    std::snprintf(text, sizeof text,
+                  period_days >= 1000.0 ? "%.0f" : period_days < 10.0 ? "%.5g" : "%.4g",
+                  period_days);
+    return text;
+}
+
+std::string Number(const char* format, double value) {
+    char text[48];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// A rhythm of observing that echoes a signal: its frequency and how a student would say it.
+struct TRhythm {
+    double frequency;
+    std::string how;
+};
+
+const std::vector<TRhythm>& Rhythms() {
+    static const std::vector<TRhythm> rhythms = {
+        {1.0 / SolarDay_days, "observing once a night"},
+        {1.0 / SiderealDay_days,
+         "observing the star when it stands at the same place in the sky each night (a "
+         "sidereal day)"},
+        {1.0 / Year_days, "observing in the same months each year"},
+    };
+    return rhythms;
+}
+
+TVerdict Failed(TCandidateTest test, std::string reason) { return {test, std::move(reason)}; }
+
+} // namespace
+
+std::vector<TMeasurement> LeftForPlanet(std::span<const TMeasurement> data,
+                                        const TOrbitSolution& solution, std::size_t j) {
+    PRECONDITION(j < solution.planets.size());
+    std::vector<TMeasurement> left = SolutionResiduals(data, solution);
+    for (TMeasurement& m : left)
+        m.v_mps += kepler::RadialVelocity_mps(solution.planets[j].elements, m.t_days);
+    return left;
+}
+
+double OwnFalseAlarm(std::span<const TMeasurement> data, const TOrbitSolution& solution,
+                     std::size_t j, double maxFrequency_cpd) {
+    if (data.size() < 4)
+        return 1.0;
+    const std::vector<TMeasurement> left = LeftForPlanet(data, solution, j);
+    const double power =
+        observing::PowerAt(left, 1.0 / solution.planets[j].elements.period_days);
+    return observing::FalseAlarmProbability(power, maxFrequency_cpd, left);
+}
+
+TVerdict Vet(const TCandidate& candidate) {
+    PRECONDITION(candidate.before && candidate.after && !candidate.after->planets.empty());
+    const TOrbitSolution& after = *candidate.after;
+    const std::size_t last = after.planets.size() - 1;
+    const TFittedPlanet& planet = after.planets[last];
+    const double P = planet.elements.period_days;
+    const double f = 1.0 / P;
+    const double span = after.span_days;
+    const double resolution = 1.0 / span;
+    const std::vector<std::string> letters = PlanetLetters(after);
+
+    if (P > span)
+        return Failed(TCandidateTest::LongerThanSpan,
+                      "A period of " + Days(P) + " days is longer than the " + Days(span) +
+                          " days the measurements cover: they cannot tell such an orbit from a "
+                          "slow drift of the star's velocity.");
+    if (planet.eccentricityAtBound)
+        return Failed(TCandidateTest::EccentricityAtBound,
+                      "Its orbit comes out as eccentric as the fit allows (e = " +
+                          Number("%.3f", planet.ecc.value) +
+                          "): a spike through a few measurements, not an orbit they follow.");
+    if (!(planet.period_days.sigma < MaxPeriodShare * P))
+        return Failed(TCandidateTest::LoosePeriod,
+                      std::isfinite(planet.period_days.sigma)
+                          ? "The measurements do not pin its period down (" + Days(P) + " ± " +
+                                Days(planet.period_days.sigma) + " days)."
+                          : "The measurements do not pin its period of " + Days(P) +
+                                " days down at all.");
+    if (!(planet.K_mps.value > MinAmplitudeSigmas * planet.K_mps.sigma))
+        return Failed(TCandidateTest::WeakAmplitude,
+                      "Its K of " + Number("%.3g", planet.K_mps.value) + " ± " +
+                          Number("%.2g", planet.K_mps.sigma) +
+                          " m/s is within three uncertainties of zero.");
+
+    const std::vector<TRhythm>& rhythms = Rhythms();
+    for (const TRhythm& r : rhythms)
+        if (std::abs(f - r.frequency) < 2.0 * resolution)
+            return Failed(TCandidateTest::WindowPeak,
+                          Days(P) + " days is an echo of " + r.how + ", not of the star.");
+    for (const TRhythm& r : rhythms)
+        if (r.frequency > 0.5 && std::abs(f - r.frequency) < 1.0 / SeasonLength_days)
+            return Failed(TCandidateTest::WindowPeak,
+                          Days(P) + " days is too close to a day: measured once a night, its "
+                                    "phase moves less than a turn in a season of observing, so "
+                                    "it cannot be told from a slow change.");
+    for (std::size_t k = 0; k < last; ++k) {
+        const double fk = 1.0 / after.planets[k].elements.period_days;
+        for (const TRhythm& r : rhythms)
+            if (std::abs(f - std::abs(fk - r.frequency)) < resolution ||
+                std::abs(f - (fk + r.frequency)) < resolution)
+                return Failed(TCandidateTest::AliasOfPlanet,
+                              Days(P) + " days is an echo of planet " + letters[k] + "'s " +
+                                  Days(1.0 / fk) + " days through " + r.how + ".");
+    }
+    const TInteraction pulled = FindInteraction(*candidate.before);
+    for (std::size_t k = 0; k < last; ++k) {
+        const bool interacting =
+            pulled.found && (pulled.inner == int(k) || pulled.outer == int(k));
+        if (!(after.planets[k].ecc.value > HarmonicEccentricity) && !interacting)
+            continue;
+        const double fk = 1.0 / after.planets[k].elements.period_days;
+        for (int n : {2, 3})
+            if (std::abs(f - n * fk) < 2.0 * resolution)
+                return Failed(TCandidateTest::HarmonicOfPlanet,
+                              Days(P) + " days is " + (n == 2 ? "half" : "a third") +
+                                  " of planet " + letters[k] + "'s " + Days(1.0 / fk) +
+                                  " days: what a fixed orbit leaves of " + letters[k] + "'s " +
+                                  (interacting ? "orbit as its neighbour pulls it round"
+                                               : "eccentric orbit") +
+                                  ", not a planet of its own.");
+    }
+    if (!(candidate.falseAlarm < MaxFalseAlarm))
+        return Failed(TCandidateTest::NoisePeak,
+                      "Noise often makes such a peak (false-alarm probability " +
+                          Number("%.2g", candidate.falseAlarm) +
+                          "; below 0.01 is a peak noise seldom makes).");
+    if (!(candidate.deltaBic < -BelievedDrop))
+        return Failed(TCandidateTest::SmallBicDrop,
+                      (candidate.deltaBic < 0.0
+                           ? "The BIC falls by only " + Number("%.1f", -candidate.deltaBic)
+                           : "The BIC rises by " + Number("%.1f", candidate.deltaBic)) +
+                          " with it: a fall of more than 10 is needed to pay for its five "
+                          "parameters.");
+    // Last, as it costs the most: the echoes of its period through each rhythm, each with the
+    // best orbit of the same grid of shapes, so that an eccentric orbit is weighed as one.
+    if (!candidate.data.empty()) {
+        const std::vector<TMeasurement> left = LeftForPlanet(candidate.data, after, last);
+        const double own = BestKeplerianAt(left, P).chiSquare;
+        for (const TRhythm& r : rhythms)
+            for (double echo : {std::abs(f - r.frequency), f + r.frequency})
+                if (echo > 2.0 * resolution && BestKeplerianAt(left, 1.0 / echo).chiSquare < own)
+                    return Failed(TCandidateTest::AliasOfSignal,
+                                  Days(P) + " days is an echo of a stronger signal at " +
+                                      Days(1.0 / echo) + " days through " + r.how + ".");
+    }
+    return {};
+}
+
+} // namespace fit
