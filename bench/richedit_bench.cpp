@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-// The rich edit: composing a chapter page through the writer, and streaming in 100 kB of
-// RTF (the import alone and into the control).
+// The rich edit: composing a chapter page through the writer, streaming in 100 kB of RTF (the
+// import alone and into the control), and streaming in a long bulleted list.
 
 #include "RichEditWriter.h"
 #include "RtfImport.h"
@@ -84,5 +84,22 @@ void BM_StreamInRtf100k(benchmark::State& state) {
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(rtf.size()));
 }
 BENCHMARK(BM_StreamInRtf100k)->Unit(benchmark::kMillisecond);
+
+// One bulleted paragraph after another, to the size in kB given: one list of that many items.
+std::string bullets(std::size_t kilobytes) {
+    std::string rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\n";
+    while (rtf.size() < kilobytes * 1024)
+        rtf += "{\\*\\pn\\pnlvlblt\\pnf0\\pnindent0{\\pntxtb\\'b7}}a\\par\n";
+    return rtf + "}";
+}
+
+void BM_StreamInBullets(benchmark::State& state) {
+    const std::string rtf = bullets(std::size_t(state.range(0)));
+    Page page;
+    for (auto _ : state)
+        page.box->StreamIn(rtf);
+    state.counters["paragraphs"] = double(page.box->document()->blockCount());
+}
+BENCHMARK(BM_StreamInBullets)->Arg(88)->Arg(880)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextList>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -435,6 +436,28 @@ TEST_F(RichEditControl, StreamInReplacesTheContentAndStreamOutGivesItBack) {
         copy.SetSelLength(1);
         EXPECT_EQ(copy.SelCharFormat(), formatAt(i)) << "at " << i;
     }
+}
+
+TEST_F(RichEditControl, BulletedParagraphsLoadAsOneListAndALongRunStaysBulleted) {
+    const std::string item = "{\\*\\pn\\pnlvlblt\\pnf0\\pnindent0{\\pntxtb\\'b7}}";
+    std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}" + item + "a\\par " + item +
+                      "b\\par " + item + "c\\par\\pard plain\\par";
+    for (int i = 0; i < 600; ++i)
+        rtf += item + "x\\par";
+    edit->StreamIn(rtf + "}");
+    const QTextDocument& doc = *edit->document();
+    const QTextList* list = doc.findBlockByNumber(0).textList();
+    ASSERT_TRUE(list);
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0).text(), "a");
+    EXPECT_EQ(list->item(2).text(), "c");
+    EXPECT_EQ(list->format().style(), QTextListFormat::ListDisc);
+    EXPECT_FALSE(doc.findBlockByNumber(3).textList());
+    for (int i = 4; i < 604; ++i)
+        ASSERT_TRUE(doc.findBlockByNumber(i).textList()) << "paragraph " << i;
+    TRichEditControl copy(&parent);
+    copy.StreamIn(edit->StreamOut());
+    EXPECT_EQ(copy.StreamOut(), edit->StreamOut());
 }
 
 TEST_F(RichEditControl, TextThatIsNotRtfLoadsAsPlainText) {
