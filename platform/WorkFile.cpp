@@ -54,6 +54,10 @@ QJsonObject ReadWorkFile(const QString& path) {
     } catch (const EFOpenError& e) {
         throw EWorkFileRefusal("The file was not read: " + CauseClause(e.Cause()) + ".");
     }
+    return WorkFileParts(bytes);
+}
+
+QJsonObject WorkFileParts(const AnsiString& bytes) {
     if (JsonValuesAtLeast(bytes) > MaxWorkFileValues)
         throw EWorkFileRefusal(
             QString("The file is not a saved piece of work: it holds more than %1 values, more "

@@ -9,6 +9,8 @@
 // once whole, so a failure leaves an earlier file as it was. The readers of the parts check
 // every field with TWorkFields, which names the field at fault in its refusal.
 
+#include "AnsiString.h"
+
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -37,6 +39,8 @@ public:
 // EWorkFileRefusal when the file cannot be read, is no JSON object, or is of another format
 // or version.
 QJsonObject ReadWorkFile(const QString& path);
+// The parts of a work file's text, refused as ReadWorkFile refuses a file's.
+QJsonObject WorkFileParts(const AnsiString& bytes);
 // The text of a work file holding `parts`.
 QByteArray WorkFileText(const QJsonObject& parts);
 // Writes a work file holding `parts`; the reason it failed, or an empty text.
