@@ -34,7 +34,7 @@ protected:
         book->mnitObservingRun->trigger();
         TObservingRunForm& w = *book->ObservingRunForm;
         w.NightsBox->setValue(60);
-        w.RunLengthBox->setValue(900);
+        w.RunLengthBox->setValue(9000);
         w.PrecisionBox->setValue(2.0);
         w.WeatherBox->setValue(20);
         w.SeedEdit->setText("4242");
@@ -73,7 +73,7 @@ TEST_F(KeptRunTest, ARunSavedOpensWithItsPlanDataAndFits) {
     TObservingRunForm& o = *book->ObservingRunForm;
     ASSERT_TRUE(o.OpenRunFile(path("run.json"))) << o.StatusLabel->text().toStdString();
     EXPECT_EQ(o.NightsBox->value(), 60);
-    EXPECT_EQ(o.RunLengthBox->value(), 900.0);
+    EXPECT_EQ(o.RunLengthBox->value(), 9000.0);
     EXPECT_EQ(o.PrecisionBox->value(), 2.0);
     EXPECT_EQ(o.WeatherBox->value(), 20);
     EXPECT_EQ(o.SeedEdit->text(), "4242");

@@ -137,8 +137,9 @@ TEST_F(ObservingWorkTest, MeasurementsAllAtOneTimeSayWhyThereIsNoPeriodogram) {
     EXPECT_TRUE(w.PeakLabel->text().contains("same time")) << w.PeakLabel->text().toStdString();
 }
 
+// Over two of the planet's orbits, so that the search may add it.
 TEST_F(ObservingWorkTest, NewSettingsDuringAPlanetSearchRefitOnceItEnds) {
-    TObservingRunForm& w = observe(300, 3000, 1.0);
+    TObservingRunForm& w = observe(300, 9000, 1.0);
     w.WaitForPeriodogram();
     TOrbitFitPage& page = *w.FitPage;
     page.WaitForFit();
