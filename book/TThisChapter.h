@@ -69,6 +69,9 @@ public:
     // For the teacher's table of a class: the answers that the data of ChapterSeed() make
     // right, as (heading, answer) pairs; none where they do not depend on a seed.
     virtual std::vector<std::pair<std::string, std::string>> ClassAnswers() { return {}; }
+    // The measurements the chapter shows, as a CSV file for a spreadsheet; empty where it
+    // shows none.
+    virtual std::string MeasurementsCsv() const { return {}; }
 
     // The answer as the reader gave it, for the record of the reader's work: the typed text
     // or the chosen caption; empty where the chapter keeps no record.

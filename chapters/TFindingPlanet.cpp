@@ -9,6 +9,7 @@
 #include "TKeyEdit.h"
 #include "forms/FindingPlanetForm.h"
 #include "model/Bic.h"
+#include "model/MeasurementsCsv.h"
 #include "model/FitText.h"
 #include "model/PeakWidth.h"
 #include "model/PlanetMass.h"
@@ -237,6 +238,11 @@ void TFindingPlanet::ShowFit() {
     ResidualPlot->SetMeasurements(job_->set);
     FitPlot->SetSolution(one);
     ResidualPlot->SetSolution(one);
+    // One orbit, however many the run spans; the residuals stay against time, where a
+    // pattern left by a second planet shows.
+    FitPlot->SetFolded(true);
+    FitPlot->SetTimeTitle({});
+    ResidualPlot->SetTimeTitle({});
     const QString message = one                  ? QString()
                             : work_->Running()   ? QString("Fitting the orbit…")
                                                  : QString("No fit could be made.");
@@ -408,6 +414,15 @@ void TFindingPlanet::DoneButtonClick() {
     JudgeAnswer();
     if (QuestionClosed)
         EnableAnswers();
+}
+
+std::string TFindingPlanet::MeasurementsCsv() const {
+    if (!observed_)
+        return {};
+    const std::vector<TMeasurement> own = ObserveHidden(seed_);
+    return WriteMeasurementsCsv(own, 0.0,
+                                "Finding a planet, seed " + std::to_string(seed_) + ": " +
+                                    std::to_string(own.size()) + " measurements");
 }
 
 const char* TFindingPlanet::MissingAnswer() const {

@@ -85,6 +85,8 @@ public:
     std::string AcceptedAnswer() override;
     std::string GivenAnswer() const override;
     const char* MissingAnswer() const override;
+    // The student's own run, the hidden planets unsaid.
+    std::string MeasurementsCsv() const override;
     std::vector<std::pair<std::string, std::string>> ClassAnswers() override;
     std::uint64_t DataSeed() const override;
     std::uint64_t ChapterSeed() const override { return seed_; }

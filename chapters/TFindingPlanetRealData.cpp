@@ -43,9 +43,9 @@ namespace {
 constexpr const char* RealStar = "51 Peg";
 constexpr double RealShortestPeriod_days = 0.5;
 
-// Each measurement less its instrument's fitted zero point, all as one instrument, at its
-// time since the planet's last periastron; and the solution as it then reads: zero points 0,
-// periastron at time 0. So a plot of time shows one orbit with every point on it.
+// Each measurement less its instrument's fitted zero point, at its time since the planet's
+// last periastron; and the solution as it then reads: zero points 0, periastron at time 0. So
+// a plot of time shows one orbit with every point on it, each instrument in its own symbol.
 struct TFoldedFit {
     std::vector<TMeasurement> data;
     fit::TOrbitSolution solution;
@@ -58,11 +58,10 @@ TFoldedFit FoldedOnFit(std::span<const TMeasurement> data, const fit::TOrbitSolu
         m.v_mps -= fitted.offsets_mps[std::size_t(m.instrument)].value;
         m.t_days -= planet.tPeri_days;
         m.t_days -= planet.period_days * std::floor(m.t_days / planet.period_days);
-        m.instrument = 0;
     }
     std::sort(folded.data.begin(), folded.data.end(),
               [](const TMeasurement& a, const TMeasurement& b) { return a.t_days < b.t_days; });
-    folded.solution.offsets_mps.assign(1, {});
+    folded.solution.offsets_mps.assign(fitted.offsets_mps.size(), {});
     folded.solution.offset_mps = {};
     folded.solution.planets.front().elements.tPeri_days = 0.0;
     return folded;
@@ -198,7 +197,7 @@ void TFindingPlanet::ShowRealFit() {
         return;
     }
     const TFoldedFit folded = FoldedOnFit(real_.measurements.data, *fitted);
-    const TMeasurementSet set{folded.data, 0.0};
+    const TMeasurementSet set{folded.data, 0.0, real_.measurements.instruments};
     for (TObservingPlot* plot : {static_cast<TObservingPlot*>(FitPlot),
                                  static_cast<TObservingPlot*>(ResidualPlot),
                                  static_cast<TObservingPlot*>(FoldPlot)})
@@ -207,6 +206,9 @@ void TFindingPlanet::ShowRealFit() {
     FitPlot->SetSolution(&folded.solution);
     ResidualPlot->SetMeasurements(set);
     ResidualPlot->SetSolution(&folded.solution);
+    FitPlot->SetFolded(false);
+    FitPlot->SetTimeTitle("time since periastron (days)");
+    ResidualPlot->SetTimeTitle("time since periastron (days)");
     // The fold starts from the levelled measurements at their own times, each with its
     // instrument's symbol, as the legend names them.
     TMeasurementSet levelled = real_.measurements;

@@ -91,8 +91,10 @@ void TFindingPlanet::WritePageText() {
         t << "\n\nA planet on an eccentric orbit moves its star in a curve sharper than a "
              "sine. On the ";
         t << fsBold << "By hand" >> fsBold;
-        t << " tab, move the sliders until the green curve runs through the points and the "
-             "rms is small. On the ";
+        t << " tab the points are folded on the period the sliders set, so that one orbit "
+             "shows: move the period until the points gather into one curve, then the others "
+             "until the green curve runs through them and the rms is small (Page Up and Page "
+             "Down move a slider in big steps). On the ";
         t << fsBold << "Fit" >> fsBold;
         t << " tab the book has done it properly: starting from the periodogram's highest "
              "peaks it adjusts ";
@@ -131,23 +133,20 @@ void TFindingPlanet::WritePageText() {
     case q::SecondPlanetPage:
         t << fsBold << "Another planet?" >> fsBold;
         t << "\n\nTake the fitted curve away and what is left, the residuals, may hide a second "
-             "planet: it would make a peak in their periodogram with a small false-alarm "
-             "probability. The book has also fitted two planets together. An extra planet "
-             "always fits the noise a little better, so the fits are compared by\n\n   BIC = "
-             "−2 ln ";
+             "planet. An extra planet always fits the noise a little better, so the book's "
+             "one- and two-planet fits are compared by\n\n   BIC = −2 ln ";
         t << fsItalic << "L" >> fsItalic << " + ";
         t << fsItalic << "k" >> fsItalic << " ln ";
         t << fsItalic << "N" >> fsItalic;
         t << "\n\nfor ";
         t << fsItalic << "k" >> fsItalic << " parameters and ";
         t << fsItalic << "N" >> fsItalic;
-        t << " measurements: the lower, the better. −2 ln ";
+        t << " measurements (−2 ln ";
         t << fsItalic << "L" >> fsItalic;
-        t << " is χ² plus a charge for the jitter each fit needs.\n\nBelow the residuals' "
-             "plot, ΔBIC is the BIC with two planets less the BIC with one. The second planet "
-             "is supported only when it lowers the BIC by more than 10 (ΔBIC below −10). A "
-             "smaller fall is not enough, and a rise (ΔBIC above 0) means the second planet "
-             "costs more than it explains: one planet is enough.";
+        t << " is χ² plus a charge for the jitter): the lower, the better. ΔBIC, below the "
+             "residuals' plot, is the two-planet BIC less the one-planet BIC. The second planet "
+             "is supported only when it lowers the BIC by more than 10 (ΔBIC below −10); a "
+             "rise (ΔBIC above 0) means one planet is enough.";
         break;
     case q::RealDataPage:
         // 51 Pegasi b: Mayor & Queloz 1995, Nature 378, 355. The data's papers are those the

@@ -6,6 +6,7 @@
 #include "SimulationArtwork.h"
 #include "TImage.h"
 #include "SpokenAsOne.h"
+#include "SpokenValue.h"
 #include "WidgetColour.h"
 #include "oRichEdit.h"
 #include "oWorldPortPaintBox.h"
@@ -14,9 +15,12 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLocale>
 #include <QSlider>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -144,6 +148,11 @@ void defineViewControls(TBaseChapter& f) {
              "sky (90°).");
     describe(f.thetatrack, "Turn of the view", "Turns the view about the vertical axis.");
     describe(f.ZoomSlider, "Zoom of the view", "Brings the view closer (up) or farther (down).");
+    // The angles are kept in hundredths of a radian; the scales beside them show degrees.
+    const TSpokenScale degrees{[](int position) { return position * 0.01 * 180.0 / std::numbers::pi; },
+                               [](double angle) { return QString("%1°").arg(angle, 0, 'f', 0); }};
+    SpeakInUnit(*f.omegatrack, degrees);
+    SpeakInUnit(*f.thetatrack, degrees);
 }
 
 void defineGraph(TBaseChapter& f) {
@@ -164,6 +173,8 @@ void defineGraph(TBaseChapter& f) {
     f.TimeSlider->setAccessibleName("Timescale (days)");
     f.TimeSlider->setAccessibleDescription(
         "The simulated days per tick, from 0.1 to 10 000: also the span of the graph.");
+    SpeakInUnit(*f.TimeSlider, {[](int position) { return std::pow(10.0, position); },
+                                [](double days) { return QLocale().toString(days, 'g', 6) + " days"; }});
     f.Label1 = labelEndingAt(&f, 280, 512, "Timescale (days)", &ArialBold);
     f.Label2 = label(&f, 284, 536, "0.1");
     f.Label3 = labelEndingAt(&f, 374, 536, "10 000");

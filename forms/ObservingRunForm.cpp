@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "ObservingRunForm.h"
 
+#include "SpokenValue.h"
+
 #include "book/colourmatch.h"
 #include "model/MysteryStars.h"
 #include "model/ObservingRun.h"
@@ -94,6 +96,7 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     f.mnitExport = file->addAction("&Export measurements...", [&f] { f.mnitExportClick(); });
     f.mnitSaveFit = file->addAction("Save the &fit...", [&f] { f.mnitSaveFitClick(); });
     f.mnitSaveResiduals = file->addAction("Save the resi&duals...", [&f] { f.mnitSaveResidualsClick(); });
+    f.mnitHowSure = file->addAction("&How sure?...", [&f] { f.mnitHowSureClick(); });
     f.mnitOpenRun = file->addAction("&Open run...", [&f] { f.mnitOpenRunClick(); });
     f.mnitSaveRun = file->addAction("&Save run...", [&f] { f.mnitSaveRunClick(); });
     QObject::connect(file, &QMenu::aboutToShow, [&f] { f.FileMenuShow(); });
@@ -120,7 +123,7 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     f.StatusLabel->setWordWrap(true);
     // Status, papers and peak name files, stars and instruments: shown as the text they are.
     f.StatusLabel->setTextFormat(Qt::PlainText);
-    f.StatusLabel->setAccessibleName("Status");
+    SpeakReadout(*f.StatusLabel, "Status");
 
     f.NightsBox = planRow<QSpinBox>(f, 0, "&Nights", "Number of nights");
     f.NightsBox->setRange(TObservingPlan::MinNights, TObservingPlan::MaxNights);

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "OrbitFitPageForm.h"
 
+#include "SpokenValue.h"
+
 #include "observing/TFitPlot.h"
 #include "observing/TOrbitFitPage.h"
 #include "observing/TPeriodogramPlot.h"
@@ -147,7 +149,7 @@ void DefineOrbitFitPage(TOrbitFitPage& f) {
     // A fit's summary and evidence name stars and instruments from files: shown as text.
     f.Summary->setTextFormat(Qt::PlainText);
     f.Summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    f.Summary->setAccessibleName("Fit summary");
+    SpeakReadout(*f.Summary, "Fit summary");
     f.EvidenceLabel = new QLabel(&f);
     f.EvidenceLabel->setGeometry(right, BottomTop + 31, rightWidth, 36);
     f.EvidenceLabel->setFont(Arial(11));

@@ -5,6 +5,7 @@
 #include "Artwork.h"
 #include "book/TCustomChapter.h"
 #include "simulation/SystemKeeper.h"
+#include "book/TThisChapter.h"
 #include "thisbook/TThisBook.h"
 
 #include <QAction>
@@ -101,10 +102,16 @@ void DefineThisBookForm(TThisBook& f) {
     QObject::connect(f.mnitSaveSystem, &QAction::triggered, [&f] { f.mnitSaveSystemClick(); });
     f.mnitMyAnswers = new QAction("My &answers...", &f);
     QObject::connect(f.mnitMyAnswers, &QAction::triggered, [&f] { f.mnitMyAnswersClick(); });
-    f.FileMenu->insertActions(f.mnitPrint, {f.mnitOpenSystem, f.mnitSaveSystem, f.mnitMyAnswers});
+    f.mnitExportMeasurements = new QAction("&Export measurements...", &f);
+    QObject::connect(f.mnitExportMeasurements, &QAction::triggered,
+                     [&f] { f.mnitExportMeasurementsClick(); });
+    f.FileMenu->insertActions(f.mnitPrint, {f.mnitOpenSystem, f.mnitSaveSystem,
+                                            f.mnitExportMeasurements, f.mnitMyAnswers});
     f.FileMenu->insertSeparator(f.mnitPrint);
     QObject::connect(f.FileMenu, &QMenu::aboutToShow, [&f] {
         f.mnitSaveSystem->setEnabled(dynamic_cast<TSystemKeeper*>(f.CurrentChapter) != nullptr);
+        const auto* chapter = dynamic_cast<const TThisChapter*>(f.CurrentChapter);
+        f.mnitExportMeasurements->setEnabled(chapter && !chapter->MeasurementsCsv().empty());
     });
     f.mnitSpectrum = f.ToolsMenu->addAction("&Spectrum", [&f] { f.mnitSpectrumClick(); });
     f.mnitRealSystems =

@@ -13,6 +13,7 @@
 #include <limits>
 #include <numbers>
 #include <random>
+#include <sstream>
 
 namespace posterior {
 
@@ -198,8 +199,7 @@ TPosteriorSummary Summarise(const TOrbitPosterior& posterior, const TChain& chai
     const std::size_t n = draws.empty() ? 0 : draws[0].size();
     TPosteriorSummary summary;
     summary.pairs.resize(std::size_t(posterior.Planets()));
-    std::vector<std::vector<double>> mass(std::size_t(posterior.Planets())),
-        a(std::size_t(posterior.Planets()));
+    std::vector<std::vector<double>> a(std::size_t(posterior.Planets()));
     std::vector<std::vector<double>> offsets, jitters;
     std::vector<double> free(static_cast<std::size_t>(posterior.Dimension()));
     const TOrbitPosterior::TPoint atMaximum = posterior.PointOf(posterior.AtMaximum());
@@ -228,7 +228,7 @@ TPosteriorSummary Summarise(const TOrbitPosterior& posterior, const TChain& chai
                                       std::remainder(e.tPeri_days - best.tPeri_days, e.period_days));
             const fit::TPlanetMass weighed = fit::PlanetMass(
                 e.period_days, e.K_mps, e.ecc, posterior.StarMass_Solar(), posterior.Unit());
-            mass[k].push_back(weighed.massSinI_Solar * JupiterMassesPerSolarMass);
+            pair.massSinI_Jupiter.push_back(weighed.massSinI_Solar * JupiterMassesPerSolarMass);
             a[k].push_back(weighed.a_AU);
         }
     }
@@ -236,7 +236,7 @@ TPosteriorSummary Summarise(const TOrbitPosterior& posterior, const TChain& chai
         const TPosteriorSummary::TPairs& pair = summary.pairs[k];
         summary.planets.push_back({IntervalOf(pair.period_days), IntervalOf(pair.K_mps),
                                    IntervalOf(pair.ecc), IntervalOf(pair.omega_rad),
-                                   IntervalOf(pair.tPeri_days), IntervalOf(mass[k]),
+                                   IntervalOf(pair.tPeri_days), IntervalOf(pair.massSinI_Jupiter),
                                    IntervalOf(a[k])});
     }
     for (const std::vector<double>& o : offsets)
@@ -245,6 +245,28 @@ TPosteriorSummary Summarise(const TOrbitPosterior& posterior, const TChain& chai
         for (const std::vector<double>& s : jitters)
             summary.jitters_mps.push_back(IntervalOf(s));
     return summary;
+}
+
+std::string ChainCsv(const TOrbitPosterior& posterior, const TChain& chain) {
+    PRECONDITION(chain.parameters == posterior.Dimension());
+    std::ostringstream out;
+    out.precision(17);
+    const double longest = chain.tau.empty() ? 0.0 : *std::max_element(chain.tau.begin(), chain.tau.end());
+    out << "# " << chain.walkers << " walkers, " << chain.steps << " steps, longest autocorrelation time "
+        << longest << " steps, " << (chain.converged ? "converged" : "not converged") << "\n";
+    out << "step,walker,ln p";
+    for (const std::string& name : posterior.Names())
+        out << ',' << name;
+    out << '\n';
+    for (int step = 0; step < chain.steps; ++step)
+        for (int w = 0; w < chain.walkers; ++w) {
+            const std::size_t row = std::size_t(step) * std::size_t(chain.walkers) + std::size_t(w);
+            out << step << ',' << w << ',' << chain.logDensity[row];
+            for (int i = 0; i < chain.parameters; ++i)
+                out << ',' << chain.positions[row * std::size_t(chain.parameters) + std::size_t(i)];
+            out << '\n';
+        }
+    return out.str();
 }
 
 } // namespace posterior

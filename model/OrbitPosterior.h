@@ -79,13 +79,17 @@ struct TPlanetPosterior {
 struct TPosteriorSummary {
     std::vector<TPlanetPosterior> planets;
     std::vector<TInterval> offsets_mps, jitters_mps; // jitters only when fitted
-    // The draws of each planet's (K, e), (P, K) and (omega, tPeri), for the pairs that trade off.
+    // The draws of each planet, side by side, for the pairs that trade off.
     struct TPairs {
-        std::vector<double> K_mps, ecc, period_days, omega_rad, tPeri_days;
+        std::vector<double> K_mps, ecc, period_days, omega_rad, tPeri_days, massSinI_Jupiter;
     };
     std::vector<TPairs> pairs;
 };
 // Needs a chain of at least two steps over the posterior's free parameters.
 TPosteriorSummary Summarise(const TOrbitPosterior& posterior, const TChain& chain);
+
+// The chain as CSV: a comment line saying how it was judged, a heading, then a row for each
+// walker at each step: step, walker, ln p and the free parameters in full precision.
+std::string ChainCsv(const TOrbitPosterior& posterior, const TChain& chain);
 
 } // namespace posterior

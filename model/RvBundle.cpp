@@ -12,9 +12,18 @@ namespace rvdata {
 
 namespace {
 
+// GJ 876's giants b (61 days) and c (30 days) are locked in a 2:1 resonance and turn each
+// other's orbits round within the years of the data (Rivera et al. 2010, ApJ 719, 890, fit
+// them with their pulls).
+constexpr const char* Gj876Note =
+    "Its two giants, at 61 and 30 days, lie in a 2:1 resonance and pull each other's orbits "
+    "round within the years of these measurements: fixed Keplerian orbits cannot follow them. "
+    "Fitted so, c comes out nearly circular and a harmonic at 15 days looks like one more "
+    "planet. Four planets are known; the fit takes four.";
+
 constexpr TBundledStar Stars[] = {
     {"51 Peg", "51peg.sys"},      {"70 Vir", "70vir.sys"}, {"HD 80606", "HD80606.sys"},
-    {"47 UMa", "47uma.sys"},      {"ups And", "upsand.sys"}, {"GJ 876", "gj876.sys"},
+    {"47 UMa", "47uma.sys"},      {"ups And", "upsand.sys"}, {"GJ 876", "gj876.sys", Gj876Note},
     {"HD 209458", "HD209458.sys"},
 };
 

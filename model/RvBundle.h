@@ -21,6 +21,8 @@ namespace rvdata {
 struct TBundledStar {
     const char* name;
     const char* systemFile;
+    // What the menu says of the star's data beyond its files, or none.
+    const char* note = nullptr;
 };
 std::span<const TBundledStar> BundledStars();
 

@@ -527,16 +527,34 @@ void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene) {
         return DrawMessage(p, area, "No measurements yet: plan a run and press Observe, or "
                                     "import a file.");
     TFrame f{PlotIn(area), 0, 1, 0, 1};
-    f.x0 = scene.data.front().t_days;
-    f.x1 = scene.data.back().t_days;
-    Widened(f.x0, f.x1, 0.0);
-    const double pad = std::max(0.02 * (f.x1 - f.x0), 0.5);
-    f.x0 -= pad;
-    f.x1 += pad;
-    Widened(f.x0, f.x1, 1.0);
+    const double fold = std::isfinite(scene.foldPeriod_days) && scene.foldPeriod_days > 0.0
+                            ? scene.foldPeriod_days
+                            : 0.0;
+    // The x of a time: the time itself, or its phase in the fold.
+    const auto x = [&scene, fold](double t) {
+        if (fold == 0.0)
+            return t;
+        const double turns = (t - scene.foldEpoch_days) / fold;
+        return turns - std::floor(turns);
+    };
+    if (fold > 0.0) {
+        f.x0 = -0.02;
+        f.x1 = 1.02;
+    } else {
+        f.x0 = scene.data.front().t_days;
+        f.x1 = scene.data.back().t_days;
+        Widened(f.x0, f.x1, 0.0);
+        const double pad = std::max(0.02 * (f.x1 - f.x0), 0.5);
+        f.x0 -= pad;
+        f.x1 += pad;
+        Widened(f.x0, f.x1, 1.0);
+    }
     VelocityRange(scene.data, f.y0, f.y1);
     const QString timeTitle =
-        scene.timeOffset_days != 0.0
+        !scene.timeTitle.isEmpty() ? scene.timeTitle
+        : fold > 0.0
+            ? QString("phase: time since periastron over the period of %1 days").arg(fold, 0, 'g', 5)
+        : scene.timeOffset_days != 0.0
             ? QString("time since the first point, %1 (days)").arg(scene.timeOffset_days, 0, 'f', 4)
             : QString("time (days)");
     DrawAxes(p, f, timeTitle, scene.velocityTitle);
@@ -552,8 +570,10 @@ void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene) {
         QPointF last;
         bool lastFinite = false, joined = false;
         for (int i = 0; i <= samples; ++i) {
-            const double t = f.x0 + (f.x1 - f.x0) * i / samples;
-            const QPointF point(f.X(t), f.Y(kepler::RadialVelocity_mps(scene.truth, t)));
+            const double at = f.x0 + (f.x1 - f.x0) * i / samples;
+            // Folded, one orbit from the epoch: the curve's phase is its x.
+            const double t = fold > 0.0 ? scene.foldEpoch_days + at * fold : at;
+            const QPointF point(f.X(at), f.Y(kepler::RadialVelocity_mps(scene.truth, t)));
             const bool finite = std::isfinite(point.x()) && std::isfinite(point.y());
             const auto cut = finite && lastFinite ? viewclip::ClipSegment(last, point, shown)
                                                   : std::nullopt;
@@ -577,7 +597,7 @@ void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene) {
     bars.reserve(scene.data.size());
     instrumentOf.reserve(scene.data.size());
     for (const observing::TMeasurement& m : scene.data) {
-        bars.push_back(PixelsOf(f, m.t_days, m.v_mps, m.error_mps));
+        bars.push_back(PixelsOf(f, x(m.t_days), m.v_mps, m.error_mps));
         instrumentOf.push_back(m.instrument);
     }
     DrawInstruments(p, std::move(bars), instrumentOf);

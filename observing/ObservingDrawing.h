@@ -33,6 +33,11 @@ struct TDataScene {
     // With two or more, each instrument's points have a symbol of their own and a legend
     // names them.
     std::span<const std::string> instruments;
+    // Above 0: each point at its phase, (t - foldEpoch_days) / foldPeriod_days less its whole
+    // orbits, from 0 to 1, so that a curve of that period shows as one orbit.
+    double foldPeriod_days = 0.0;
+    double foldEpoch_days = 0.0;
+    QString timeTitle; // the time axis's when set, instead of the time's own
 };
 
 struct TPeriodogramScene {

@@ -7,6 +7,9 @@
 #include "observing/TFitPlot.h"
 #include "observing/TOrbitFitPage.h"
 
+#include "SpokenValue.h"
+
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -23,9 +26,7 @@ QFont Arial(int pixels, bool bold = false) {
     return font;
 }
 
-double Share(const QSlider* slider) {
-    return static_cast<double>(slider->value()) / TFitByHandPage::SliderSteps;
-}
+double Share(int position) { return static_cast<double>(position) / TFitByHandPage::SliderSteps; }
 
 } // namespace
 
@@ -49,16 +50,29 @@ TFitByHandPage::TFitByHandPage(TFitFromHand fitFromHand, QWidget* parent)
         caption->setFont(Arial(13));
         Sliders[i] = new QSlider(Qt::Horizontal, this);
         Sliders[i]->setRange(0, SliderSteps);
+        // Page Up and Page Down cross the scale in twenty presses, the arrows in a thousand.
+        Sliders[i]->setPageStep(SliderSteps / 20);
         Sliders[i]->setAccessibleName(QString::fromUtf8(names[i]));
         caption->setBuddy(Sliders[i]);
         Readouts[i] = new QLabel(this);
         Readouts[i]->setFont(Arial(13, true));
-        Readouts[i]->setAccessibleName(QString::fromUtf8(names[i]) + " readout");
+        SpeakReadout(*Readouts[i], QString::fromUtf8(names[i]));
+        SpeakInUnit(*Sliders[i], {[this, i](int position) { return At(i, position); },
+                                  [i](double value) { return Shown(i, value); }});
         connect(Sliders[i], &QSlider::valueChanged, this, [this] { SliderChange(); });
     }
+    // Its text says what it is, so that it is read, and announced as it changes.
     RmsLabel = new QLabel(this);
     RmsLabel->setFont(Arial(14, true));
-    RmsLabel->setAccessibleName("rms of the residuals");
+    CurvePlot->SetFolded(true);
+    FoldBox = new QCheckBox("Fold on P", this);
+    FoldBox->setFont(Arial(13));
+    FoldBox->setChecked(true);
+    FoldBox->setAccessibleName("Fold on the period");
+    FoldBox->setAccessibleDescription(
+        "Shows each measurement at its phase in the orbit the sliders set, so that one orbit "
+        "is seen; unchecked, the measurements stand against time.");
+    connect(FoldBox, &QCheckBox::toggled, this, [this](bool on) { CurvePlot->SetFolded(on); });
     FitButton = new QPushButton("Fit &using these", this);
     FitButton->setFont(Arial(13, true));
     FitButton->setAccessibleName("Fit using these elements");
@@ -88,7 +102,9 @@ void TFitByHandPage::Layout() {
         Readouts[i]->setGeometry(readoutLeft, top + 2, readoutWidth, 20);
     }
     FitButton->setGeometry(w - 144, 420, 140, 28);
-    RmsLabel->setGeometry(8, 424, std::min(400, (fitFromHand_ ? w - 144 : w) - 16), 22);
+    const int right = fitFromHand_ ? w - 152 : w - 4;
+    FoldBox->setGeometry(right - 100, 424, 100, 22);
+    RmsLabel->setGeometry(8, 424, std::min(300, right - 116), 22);
 }
 
 void TFitByHandPage::SetMeasurements(const observing::TMeasurementSet& set) {
@@ -115,25 +131,43 @@ void TFitByHandPage::SetMeasurements(const observing::TMeasurementSet& set) {
     SliderChange();
 }
 
+double TFitByHandPage::At(int element, int position) const {
+    const double share = Share(position);
+    switch (element) {
+    case Period: return shortest_days_ * std::pow(longest_days_ / shortest_days_, share);
+    case Amplitude: return largestK_mps_ * share;
+    case Eccentricity: return fit::MaxFitEccentricity * share;
+    case Omega: return 360.0 * share;
+    default: return At(Period, Sliders[Period]->value()) * share;
+    }
+}
+
+QString TFitByHandPage::Shown(int element, double value) {
+    switch (element) {
+    case Period: return QString("%1 days").arg(value, 0, 'g', 5);
+    case Amplitude: return QString("%1 m/s").arg(value, 0, 'f', 1);
+    case Eccentricity: return QString::number(value, 'f', 3);
+    case Omega: return QString("%1\u00b0").arg(value, 0, 'f', 0);
+    default: return QString("day %1").arg(value, 0, 'f', 2);
+    }
+}
+
 kepler::TRadialVelocityElements TFitByHandPage::Elements() const {
+    const auto at = [this](int element) { return At(element, Sliders[std::size_t(element)]->value()); };
     kepler::TRadialVelocityElements e;
-    e.period_days = shortest_days_ * std::pow(longest_days_ / shortest_days_, Share(Sliders[Period]));
-    e.K_mps = largestK_mps_ * Share(Sliders[Amplitude]);
-    e.ecc = fit::MaxFitEccentricity * Share(Sliders[Eccentricity]);
-    e.omega_rad = 2.0 * std::numbers::pi * Share(Sliders[Omega]);
+    e.period_days = at(Period);
+    e.K_mps = at(Amplitude);
+    e.ecc = at(Eccentricity);
+    e.omega_rad = at(Omega) * std::numbers::pi / 180.0;
     const double first = set_.data.empty() ? 0.0 : set_.data.front().t_days;
-    e.tPeri_days = first + e.period_days * Share(Sliders[Periastron]);
+    e.tPeri_days = first + at(Periastron);
     return e;
 }
 
 void TFitByHandPage::SliderChange() {
     const kepler::TRadialVelocityElements e = Elements();
-    const double first = set_.data.empty() ? 0.0 : set_.data.front().t_days;
-    Readouts[Period]->setText(QString("%1 days").arg(e.period_days, 0, 'g', 5));
-    Readouts[Amplitude]->setText(QString("%1 m/s").arg(e.K_mps, 0, 'f', 1));
-    Readouts[Eccentricity]->setText(QString::number(e.ecc, 'f', 3));
-    Readouts[Omega]->setText(QString("%1\u00b0").arg(e.omega_rad * 180.0 / std::numbers::pi, 0, 'f', 0));
-    Readouts[Periastron]->setText(QString("day %1").arg(e.tPeri_days - first, 0, 'f', 2));
+    for (int i = 0; i < 5; ++i)
+        Readouts[std::size_t(i)]->setText(Shown(i, At(i, Sliders[std::size_t(i)]->value())));
     const bool any = set_.data.size() >= observing::MinCsvRows;
     // The curve is drawn over the measurements less the residuals' weighted mean.
     const fit::TResidualSpread spread = set_.data.empty() ? fit::TResidualSpread{}

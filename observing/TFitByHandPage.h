@@ -14,6 +14,7 @@
 #include <array>
 #include <functional>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -35,6 +36,9 @@ public:
     std::array<QSlider*, 5> Sliders{};
     std::array<QLabel*, 5> Readouts{};
     QLabel* RmsLabel = nullptr;
+    // The curve and the measurements folded on the period set, one orbit wide, so that the
+    // points gather on the curve as the sliders near the orbit; otherwise against time.
+    QCheckBox* FoldBox = nullptr;
     QPushButton* FitButton = nullptr;
 
     // New measurements: the sliders' ranges follow them and start at a middle curve.
@@ -49,6 +53,11 @@ protected:
 
 private:
     void Layout();
+    // Element `element` at slider position `position`, in the unit its readout shows (the
+    // time of periastron in days after the first measurement, at the period set now).
+    double At(int element, int position) const;
+    // That value as its readout shows it.
+    static QString Shown(int element, double value);
 
     TFitFromHand fitFromHand_;
     observing::TMeasurementSet set_;

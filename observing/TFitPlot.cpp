@@ -36,6 +36,16 @@ void TFitPlot::SetSolution(const fit::TOrbitSolution* solution) {
     update();
 }
 
+void TFitPlot::SetFolded(bool folded) {
+    folded_ = folded;
+    update();
+}
+
+void TFitPlot::SetTimeTitle(const QString& title) {
+    timeTitle_ = title;
+    update();
+}
+
 void TFitPlot::Draw(QPainter& p, const QRectF& area) const {
     std::vector<observing::TMeasurement> shifted = set_.data;
     observingdrawing::TDataScene scene;
@@ -54,5 +64,10 @@ void TFitPlot::Draw(QPainter& p, const QRectF& area) const {
     scene.timeOffset_days = set_.timeOffset_days;
     scene.curveColour = QColor(0, 130, 0);
     scene.instruments = set_.instruments;
+    scene.timeTitle = timeTitle_;
+    if (Folded()) {
+        scene.foldPeriod_days = planets_.front().period_days;
+        scene.foldEpoch_days = planets_.front().tPeri_days;
+    }
     observingdrawing::DrawData(p, area, scene);
 }

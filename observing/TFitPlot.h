@@ -22,6 +22,14 @@ public:
     // The fitted planets and offset of `solution`; none: the measurements alone.
     void SetSolution(const fit::TOrbitSolution* solution);
 
+    // Folded, a curve of one planet shows the measurements at their phase in its orbit, so that
+    // one orbit is seen however many the measurements span; with more planets, or none, the
+    // plot stays against time.
+    void SetFolded(bool folded);
+    bool Folded() const { return folded_ && planets_.size() == 1; }
+    // The time axis's title, instead of its own (empty: its own).
+    void SetTimeTitle(const QString& title);
+
     const observing::TMeasurementSet& Measurements() const { return set_; }
     bool HasFit() const { return !offsets_mps_.empty(); }
     // The offset taken off the first instrument's measurements, m/s (0 without a fit).
@@ -36,4 +44,6 @@ private:
     std::vector<double> offsets_mps_; // by instrument; none without a fit
     double trend_mps_per_day_ = 0.0, curvature_mps_per_day2_ = 0.0, referenceTime_days_ = 0.0;
     std::vector<kepler::TRadialVelocityElements> planets_;
+    bool folded_ = false;
+    QString timeTitle_;
 };

@@ -18,6 +18,7 @@
 #include "observing/TDataPlot.h"
 #include "observing/TFitByHandPage.h"
 #include "observing/TFoldPlot.h"
+#include "observing/THowSureForm.h"
 #include "observing/TImportDialog.h"
 #include "observing/TOrbitFitPage.h"
 #include "observing/TPeriodogramPlot.h"
@@ -100,6 +101,10 @@ void TObservingRunForm::DescribeRealData() {
                                      .arg(text, instruments.join(", "))
                                      .arg(reading.set.measurements.data.size())
                                      .arg(papers.join("; ")));
+        if (star.note) {
+            mnitRealData[k]->setToolTip(star.note);
+            mnitRealData[k]->setStatusTip(star.note);
+        }
     }
 }
 
@@ -192,6 +197,16 @@ TObservingPlan TObservingRunForm::Plan() const {
     return plan;
 }
 
+void TObservingRunForm::ShowPlan(const TObservingPlan& plan) {
+    NightsBox->setValue(plan.nights);
+    RunLengthBox->setValue(plan.runLength_days);
+    PrecisionBox->setValue(plan.precision_mps);
+    JitterBox->setValue(plan.jitter_mps);
+    ObservableBox->setValue(int(std::lround(plan.observableShare * 100.0)));
+    WeatherBox->setValue(int(std::lround(plan.weatherLoss * 100.0)));
+    SeedEdit->setText(QString::number(plan.seed));
+}
+
 void TObservingRunForm::ShowStatus() {
     QString text;
     if (!fault_.isEmpty())
@@ -199,9 +214,11 @@ void TObservingRunForm::ShowStatus() {
     else if (!sourceText_.isEmpty()) {
         text = sourceText_;
         // The plan panel goes on showing the chapter's plan beside data it did not make.
-        if (feed_ && (source_ == TSource::Imported || source_ == TSource::Mystery ||
-                      source_ == TSource::Published))
+        if (feed_ && (source_ == TSource::Imported || source_ == TSource::Published))
             text += " (The plan on the left is for the chapter's star, not these data.)";
+        else if (feed_ && source_ == TSource::Mystery)
+            text += " (The plan on the left is the one these data were made with; Observe "
+                    "uses it on the chapter's star.)";
     }
     else if (feed_) {
         const std::vector<kepler::TRadialVelocityElements> planets = ChapterPlanets();
@@ -256,6 +273,8 @@ void TObservingRunForm::OpenMystery(int k) {
     // The student needs the star's mass to weigh its planets: it is told and goes into the
     // fit.
     FitPage->SetStarMass(star.starMass);
+    // The plan shown is the one these measurements were made with, not the last run's.
+    ShowPlan(star.plan);
     const QString status = MysteryStatus(star, set.data.size());
     ShowMeasurements(std::move(set), TSource::Mystery, status);
 }
@@ -588,6 +607,18 @@ void TObservingRunForm::FileMenuShow() {
     const bool fitted = FitPage->Solution() != nullptr;
     mnitSaveFit->setEnabled(fitted);
     mnitSaveResiduals->setEnabled(fitted);
+    mnitHowSure->setEnabled(fitted && !FitPage->Working());
+}
+
+void TObservingRunForm::mnitHowSureClick() {
+    const fit::TOrbitSolution* solution = FitPage->Solution();
+    if (!solution || FitPage->Working())
+        return;
+    if (!HowSureForm)
+        HowSureForm = new THowSureForm(this);
+    HowSureForm->Sample(set_.data, *solution, FitPage->Settings(), set_.instruments);
+    HowSureForm->show();
+    HowSureForm->raise();
 }
 
 void TObservingRunForm::mnitSaveFitClick() {

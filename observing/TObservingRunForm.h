@@ -41,6 +41,7 @@ class QPrinter;
 class QProgressBar;
 class QPushButton;
 class QSlider;
+class THowSureForm;
 class QSpinBox;
 class QTabWidget;
 class TDataPlot;
@@ -63,6 +64,7 @@ public:
     QAction* mnitExport = nullptr;
     QAction* mnitSaveFit = nullptr;
     QAction* mnitSaveResiduals = nullptr;
+    QAction* mnitHowSure = nullptr;   // the orbits the measurements allow around the fit
     // One a bundled star, in the card's order, each naming its instruments, measurements and
     // papers.
     std::vector<QAction*> mnitRealData;
@@ -100,6 +102,7 @@ public:
     QPushButton* UsePeakButton = nullptr;
     TFitByHandPage* ByHandPage = nullptr;
     TOrbitFitPage* FitPage = nullptr;
+    THowSureForm* HowSureForm = nullptr; // made when first asked for
     QPushButton* CloseButton = nullptr;
 
     // Follows `feed` from now on (nullptr: none).
@@ -109,6 +112,8 @@ public:
 
     // The plan the controls show.
     observing::TObservingPlan Plan() const;
+    // Sets the plan's controls to `plan`, as Plan() would read it back.
+    void ShowPlan(const observing::TObservingPlan& plan);
     const observing::TMeasurementSet& Measurements() const { return set_; }
     // The periodogram of the measurements shown, or none while it is being worked out.
     const observing::TPeriodogram* Periodogram() const;
@@ -179,6 +184,7 @@ public:
     void mnitImportClick();
     void mnitOnCardClick();
     void mnitSaveFitClick();
+    void mnitHowSureClick();
     void mnitSaveResidualsClick();
     void FileMenuShow();
     void mnitExportClick();

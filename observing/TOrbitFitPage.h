@@ -89,6 +89,8 @@ public:
 
     // The fit shown, or none.
     const fit::TOrbitSolution* Solution() const;
+    // The model's choices the fits are made with, as the page's controls set them.
+    fit::TFitSettings Settings() const;
     // The page's results for a printed page, drawn into `area` as the page shows them: the
     // results table, the line under it, the evidence for the last planet, each instrument's
     // offset (and jitter, when fitted) with its uncertainty, then the fitted curve and the
@@ -141,7 +143,6 @@ private:
     void ShowComparisonTable();
     void ShowInstrumentTable();
     void ShowState();
-    fit::TFitSettings Settings() const;
     fit::TFixedElements NewPlanetHeld(TWork work) const;
     fit::TFitSource Source() const;
     bool Save(const QString& path, const std::string& text, const char* what);

@@ -32,10 +32,16 @@ void TResidualPlot::Update() {
     update();
 }
 
+void TResidualPlot::SetTimeTitle(const QString& title) {
+    timeTitle_ = title;
+    update();
+}
+
 void TResidualPlot::Draw(QPainter& p, const QRectF& area) const {
     observingdrawing::TDataScene scene;
     scene.data = residuals_;
     scene.velocityTitle = "residual (m/s)";
     scene.instruments = set_.instruments;
+    scene.timeTitle = timeTitle_;
     observingdrawing::DrawData(p, area, scene);
 }

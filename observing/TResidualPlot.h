@@ -18,6 +18,8 @@ public:
     void SetMeasurements(const observing::TMeasurementSet& set);
     // The fit whose residuals are shown (of these measurements); none: the message alone.
     void SetSolution(const fit::TOrbitSolution* solution);
+    // The time axis's title, instead of its own (empty: its own).
+    void SetTimeTitle(const QString& title);
 
     bool HasFit() const { return hasFit_; }
     // The residuals shown (measurement less fitted curve), empty without a fit.
@@ -33,4 +35,5 @@ private:
     fit::TOrbitSolution solution_;
     bool hasFit_ = false;
     std::vector<observing::TMeasurement> residuals_;
+    QString timeTitle_;
 };

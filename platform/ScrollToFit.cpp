@@ -58,6 +58,9 @@ bool ScrollToFit(QWidget& window) {
         scroll->setObjectName(ScrollName);
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setBackgroundRole(QPalette::Window);
+        // Tab goes straight to the controls, the scroll area following the focus.
+        scroll->setFocusPolicy(Qt::NoFocus);
+        scroll->setAccessibleName(window.accessibleName());
         scroll->setWidget(contents);
         auto* layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);

@@ -53,6 +53,11 @@ public:
     // guide, for a student's seed). Call with another chapter open.
     void KeepChapterSeed(int number, std::uint64_t seed);
     QAction* mnitMyAnswers = nullptr;
+    QAction* mnitExportMeasurements = nullptr; // while the open chapter shows measurements
+    // Writes the open chapter's measurements as CSV; a failure is shown. Returns whether they
+    // were written.
+    bool ExportMeasurementsFile(const QString& path);
+    void mnitExportMeasurementsClick();
     // Shows the answers with the name and prints them.
     void mnitMyAnswersClick();
     void ButtonClick(oBitBtn* sender);

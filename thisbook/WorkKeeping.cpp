@@ -5,9 +5,11 @@
 #include "thisbook/TThisBook.h"
 
 #include "Application.h"
+#include "SavedFile.h"
 #include "WorkFile.h"
 #include "book/ChapterTable.h"
 #include "book/TCustomChapter.h"
+#include "book/TThisChapter.h"
 #include "observing/TObservingRunForm.h"
 #include "simulation/SystemKeeper.h"
 #include "thisbook/AnswersJson.h"
@@ -79,6 +81,28 @@ bool TThisBook::OpenSystemFile(const QString& path) {
         GoBackButtonClick();
     keeper->RestoreSystem(state);
     return true;
+}
+
+bool TThisBook::ExportMeasurementsFile(const QString& path) {
+    const auto* chapter = dynamic_cast<const TThisChapter*>(CurrentChapter);
+    const std::string csv = chapter ? chapter->MeasurementsCsv() : std::string();
+    if (csv.empty()) {
+        Application::ShowMessage("The open chapter shows no measurements.");
+        return false;
+    }
+    if (const QString cause = SaveWholeFile(path, csv); !cause.isEmpty()) {
+        Application::ShowMessage(("The measurements were not written: " + cause + ".").toStdString());
+        return false;
+    }
+    return true;
+}
+
+void TThisBook::mnitExportMeasurementsClick() {
+    const QString path = QFileDialog::getSaveFileName(this, "Export measurements",
+                                                      "measurements.csv",
+                                                      "Measurements (*.csv);;All files (*)");
+    if (!path.isEmpty())
+        ExportMeasurementsFile(path);
 }
 
 void TThisBook::mnitSaveSystemClick() {

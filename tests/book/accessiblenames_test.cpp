@@ -6,6 +6,10 @@
 #include "BookFixture.h"
 
 #include "book/TAboutBox.h"
+#include "chapters/TFindingPlanet.h"
+#include "observing/TFitByHandPage.h"
+#include "observing/TObservingRunForm.h"
+#include "observing/TOrbitFitPage.h"
 #include "oWorldPortPaintBox.h"
 #include "realsystems/TRealSystemsForm.h"
 #include "simulation/TBaseChapter.h"
@@ -19,6 +23,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSlider>
 #include <QMenuBar>
 #include <QTabBar>
 #include <set>
@@ -127,4 +132,60 @@ TEST_F(BookTest, TheGraphAndItsAxisTitleAreReadAsWholes) {
     EXPECT_NE(book->Accessibility1->text().section('&', 1).left(1).toLower(),
               book->mnitAbout->text().section('&', 1).left(1).toLower())
         << "each its own letter";
+}
+
+
+namespace {
+
+std::string Name(QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
+}
+
+} // namespace
+
+// A reader hears the numbers the eye sees: readouts with their values, sliders in the unit of
+// their scale, the status and the fit's summary with their texts.
+TEST_F(BookTest, ReadoutsSlidersAndStatusLinesAreReadWithTheirNumbersAndUnits) {
+    book->LeaveSplash();
+    open(6, 7);
+    auto* finding = dynamic_cast<TFindingPlanet*>(chapter());
+    ASSERT_NE(finding, nullptr);
+    TFitByHandPage* hand = finding->ByHandPage;
+    for (int i = 0; i < 5; ++i) {
+        QSlider* slider = hand->Sliders[std::size_t(i)];
+        const QString shown = hand->Readouts[std::size_t(i)]->text();
+        SCOPED_TRACE(shown.toStdString());
+        EXPECT_TRUE(QString::fromStdString(Name(hand->Readouts[std::size_t(i)])).endsWith(": " + shown));
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(slider);
+        EXPECT_EQ(face->text(QAccessible::Value), shown);
+        ASSERT_NE(face->valueInterface(), nullptr);
+    }
+    QAccessibleValueInterface* period =
+        QAccessible::queryAccessibleInterface(hand->Sliders[TFitByHandPage::Period])->valueInterface();
+    EXPECT_EQ(period->currentValue().toDouble(), hand->Elements().period_days) << "days, not steps";
+    EXPECT_EQ(period->minimumValue().toDouble(), 0.5);
+    period->setCurrentValue(period->maximumValue());
+    EXPECT_EQ(hand->Sliders[TFitByHandPage::Period]->value(), TFitByHandPage::SliderSteps);
+    EXPECT_NE(Name(hand->RmsLabel).find(" m/s"), std::string::npos) << Name(hand->RmsLabel);
+
+    open(3, 6);
+    auto* sim = dynamic_cast<TBaseChapter*>(chapter());
+    ASSERT_NE(sim, nullptr);
+    QAccessibleInterface* tilt = QAccessible::queryAccessibleInterface(sim->omegatrack);
+    EXPECT_EQ(tilt->text(QAccessible::Value), "90°") << "step 157 of 0..157";
+    EXPECT_NEAR(tilt->valueInterface()->maximumValue().toDouble(), 90.0, 0.1);
+    EXPECT_NEAR(QAccessible::queryAccessibleInterface(sim->thetatrack)
+                    ->valueInterface()->maximumValue().toDouble(), 360.0, 0.5);
+    QAccessibleInterface* time = QAccessible::queryAccessibleInterface(sim->TimeSlider);
+    EXPECT_EQ(time->valueInterface()->currentValue().toDouble(), 1000.0) << "step 3 of -1..4";
+    time->valueInterface()->setCurrentValue(100.0);
+    EXPECT_EQ(sim->TimeSlider->value(), 2);
+
+    open(5, 1);
+    book->mnitObservingRunClick();
+    TObservingRunForm& run = *book->ObservingRunForm;
+    run.ObserveButton->click();
+    run.WaitForPeriodogram();
+    EXPECT_EQ(Name(run.StatusLabel), "Status: " + run.StatusLabel->text().toStdString());
+    EXPECT_EQ(Name(run.FitPage->Summary), "Fit summary: " + run.FitPage->Summary->text().toStdString());
 }

@@ -8,6 +8,7 @@
 #include "TKeyEdit.h"
 #include "chapters/FindingPlanetQuestions.h"
 #include "chapters/TFindingPlanet.h"
+#include "model/MeasurementsCsv.h"
 #include "observing/TDataPlot.h"
 #include "observing/TFitPlot.h"
 #include "observing/TFitByHandPage.h"
@@ -15,6 +16,7 @@
 #include "observing/TPeriodogramPlot.h"
 #include "thisbook/AnswerReport.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
@@ -395,6 +397,22 @@ TEST_F(FindingPlanetTest, ASeedOutsideTheRangeIsRefusedAndTheRunKept) {
     EXPECT_EQ(current()->Seed(), 12u);
     EXPECT_EQ(current()->Data(), data);
     EXPECT_NE(run().find("A seed is a whole number"), std::string::npos);
+
+    // The run kept is the one exported for a spreadsheet, read back by the import's reader.
+    QTemporaryDir dir;
+    const QString csv = dir.filePath("run.csv");
+    ASSERT_TRUE(book->ExportMeasurementsFile(csv));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const observing::TCsvReading read = observing::ReadMeasurementsCsv(file.readAll().toStdString());
+    ASSERT_TRUE(read.ok) << read.message;
+    EXPECT_EQ(read.set.data.size(), data.size());
+    for (std::size_t i = 0; i < data.size(); ++i)
+        EXPECT_DOUBLE_EQ(read.set.data[i].v_mps, data[i].v_mps);
+    EXPECT_FALSE(book->ExportMeasurementsFile("/nonexistent-folder/run.csv"));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].rfind("The measurements were not written: ", 0), 0u)
+        << dialogs.messages[0];
 }
 
 // The choices' order follows the seed: every button is right for some seed, and a student

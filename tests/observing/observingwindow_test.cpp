@@ -169,6 +169,13 @@ TEST_F(ObservingWindowTest, AMysteryStarHidesItsAnswers) {
         << w.StatusLabel->text().toStdString();
     EXPECT_EQ(w.FitPage->StarMassBox->value(), observing::MysteryStars()[1].starMass)
         << "the fit weighs its planets at the star's own mass";
+    const observing::TObservingPlan shown = w.Plan(), made = observing::MysteryStars()[1].plan;
+    EXPECT_EQ(shown.nights, made.nights) << "the plan the data were made with, not the last run's";
+    EXPECT_EQ(shown.runLength_days, made.runLength_days);
+    EXPECT_EQ(shown.precision_mps, made.precision_mps);
+    EXPECT_EQ(shown.seed, made.seed);
+    EXPECT_TRUE(w.StatusLabel->text().endsWith("the one these data were made with; Observe uses "
+                                               "it on the chapter's star.)"));
 
     QTemporaryDir dir;
     const auto printTo = [&](const char* name) {

@@ -7,13 +7,16 @@
 
 #include "realsystems/TRealSystemsForm.h"
 #include "chapters/TFreeExperiment.h"
+#include "observing/THowSureForm.h"
 #include "observing/TObservingRunForm.h"
+#include "observing/TPosteriorPlot.h"
 #include "observing/TFitByHandPage.h"
 #include "model/FitText.h"
 #include "observing/TOrbitFitPage.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -80,6 +83,29 @@ TEST_F(RobotFitTest, Weighs51PegB) {
     EXPECT_TRUE(page.Results->item(0, 0)->text().contains("\u03c3)"));
     QTest::mouseClick(page.CompareButton, Qt::LeftButton);
     EXPECT_FALSE(page.Comparing());
+
+    // How sure: the orbits the measurements allow, beside the fit's value and sigma.
+    w.FileMenuShow();
+    ASSERT_TRUE(w.mnitHowSure->isEnabled());
+    w.mnitHowSure->trigger();
+    THowSureForm& sure = *w.HowSureForm;
+    sure.WaitForSampling();
+    ASSERT_TRUE(sure.Sampled()) << sure.StatusLabel->text().toStdString();
+    EXPECT_TRUE(sure.StatusLabel->text().startsWith("Converged: ")) << sure.StatusLabel->text().toStdString();
+    ASSERT_EQ(sure.Intervals->rowCount(), 6 + 1) << "P, K, e, omega, m sin i, a and the offset";
+    EXPECT_EQ(sure.Intervals->item(4, 0)->text(), "b: m sin i (Jupiter masses)");
+    const QStringList range = sure.Intervals->item(4, 3)->text().split(" to ");
+    ASSERT_EQ(range.size(), 2);
+    EXPECT_LT(range[0].toDouble(), b.massSinI_Jupiter.value);
+    EXPECT_GT(range[1].toDouble(), b.massSinI_Jupiter.value);
+    EXPECT_TRUE(sure.Plot->accessibleDescription().contains("orbits that fit the measurements"));
+    QTemporaryDir dir;
+    ASSERT_TRUE(sure.SaveChainFile(dir.filePath("chain.csv")));
+    QFile chain(dir.filePath("chain.csv"));
+    ASSERT_TRUE(chain.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(chain.readLine().contains("walkers"));
+    EXPECT_TRUE(chain.readLine().startsWith("step,walker,ln p,P b,K b,"));
+    sure.close();
 }
 
 // 150 nights over five seasons at 3 m/s: three planets, each period within 2 %.

@@ -25,6 +25,7 @@
 #include "simulation/TBaseChapter.h"
 #include "observing/TObservingRunForm.h"
 #include "observing/TFitByHandPage.h"
+#include "observing/THowSureForm.h"
 #include "observing/TImportDialog.h"
 #include "observing/TOrbitFitPage.h"
 #include "simulation/TPlanetParamForm.h"
@@ -558,6 +559,11 @@ void ShootRealData(Gallery& gallery, TThisBook& book) {
     page.NextPlanetButton->click();
     page.WaitForFit();
     gallery.shoot(run, "realdata-51peg-fit");
+    run.FileMenuShow();
+    run.mnitHowSure->trigger();
+    run.HowSureForm->WaitForSampling();
+    gallery.shoot(*run.HowSureForm, "realdata-51peg-how-sure");
+    run.HowSureForm->close();
     run.OpenRealData("ups And");
     page.WaitForFit();
     page.TrendBox->setCurrentIndex(1);

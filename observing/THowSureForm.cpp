@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "observing/THowSureForm.h"
+
+#include "SavedFile.h"
+#include "forms/HowSureForm.h"
+#include "observing/TPosteriorPlot.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// The chain's cap: a posterior that needs more is shown as not converged.
+constexpr int MostSteps = 20'000;
+
+// Walkers for d parameters: at least twice d and 32, an even number.
+int WalkersFor(int d) { return (std::max(32, 2 * d + 2) + 1) / 2 * 2; }
+
+// x to the decimals that show a change of `step`; four figures where no step is known.
+QString Fixed(double x, double step) {
+    if (!(step > 0.0) || !std::isfinite(step) || !std::isfinite(x))
+        return QString::number(x, 'g', 4);
+    return QString::number(x, 'f', std::clamp(int(std::ceil(-std::log10(step))), 0, 12));
+}
+
+// The value to the decimals of its sigma's second figure.
+QString WithSigma(const fit::TEstimate& e, double scale = 1.0) {
+    if (e.fixed)
+        return QString::number(e.value * scale, 'g', 6) + " (held)";
+    if (!std::isfinite(e.sigma))
+        return QString::number(e.value * scale, 'g', 6) + " ± ∞";
+    const double step = e.sigma * scale / 10;
+    return Fixed(e.value * scale, step) + " ± " + Fixed(e.sigma * scale, step);
+}
+
+// A twentieth of the interval: the decimals that tell its ends apart.
+double StepOf(const posterior::TInterval& i, double scale) { return (i.high - i.low) * scale / 20; }
+
+QString Range(const posterior::TInterval& i, double scale = 1.0) {
+    const double step = StepOf(i, scale);
+    return Fixed(i.low * scale, step) + " to " + Fixed(i.high * scale, step);
+}
+
+} // namespace
+
+struct THowSureForm::TJob {
+    const posterior::TOrbitPosterior* posterior = nullptr;
+    std::vector<std::vector<double>> start;
+    posterior::TSamplerSettings settings;
+    posterior::TChain chain;
+};
+
+THowSureForm::THowSureForm(QWidget* parent) : TForm(parent), work_(new TBackgroundWork(this)) {
+    DefineHowSureForm(*this);
+    work_->OnProgress([this](double share) { Progress->setValue(int(std::lround(100 * share))); });
+}
+
+THowSureForm::~THowSureForm() { work_->Stop(); }
+
+void THowSureForm::Sample(std::vector<fit::TMeasurement> data, const fit::TOrbitSolution& solution,
+                          const fit::TFitSettings& settings, std::vector<std::string> instruments) {
+    work_->Stop();
+    solution_ = solution;
+    instruments_ = std::move(instruments);
+    summary_.reset();
+    posterior_ = std::make_unique<posterior::TOrbitPosterior>(data, solution, settings);
+    auto job = std::make_shared<TJob>();
+    job->posterior = posterior_.get();
+    const int walkers = WalkersFor(posterior_->Dimension());
+    job->start = posterior_->StartingBall(walkers, 1);
+    job->settings = {.walkers = walkers, .maxSteps = MostSteps, .checkEvery = 500, .seed = 1};
+    StatusLabel->setText(QString("Drawing orbits that fit the measurements: %1 walkers over the %2 "
+                                 "fitted values…")
+                             .arg(walkers)
+                             .arg(posterior_->Dimension()));
+    Progress->setValue(0);
+    Progress->show();
+    CancelButton->show();
+    SaveChainButton->setEnabled(false);
+    Intervals->setRowCount(0);
+    PlanetBox->clear();
+    MeaningLabel->clear();
+    work_->Start(
+        [job](TBackgroundWork::TControl& control) {
+            const posterior::TOrbitPosterior& density = *job->posterior;
+            job->chain = posterior::Sample(
+                [&density](std::span<const double> x) { return density.LogDensity(x); },
+                job->start, job->settings, control.Work());
+        },
+        [this, job](TBackgroundWork::TEnd end, const QString& failure) { Finish(*job, end, failure); });
+}
+
+void THowSureForm::Finish(const TJob& job, TBackgroundWork::TEnd end, const QString& failure) {
+    Progress->hide();
+    CancelButton->hide();
+    if (end == TBackgroundWork::TEnd::Failed) {
+        StatusLabel->setText("No orbits could be drawn: " + failure);
+        return;
+    }
+    if (end == TBackgroundWork::TEnd::Cancelled || job.chain.cancelled || job.chain.steps < 2) {
+        StatusLabel->setText("Cancelled: no orbits are shown.");
+        return;
+    }
+    chain_ = job.chain;
+    summary_ = posterior::Summarise(*posterior_, chain_);
+    const double longest = *std::max_element(chain_.tau.begin(), chain_.tau.end());
+    const QString length = QString("%1 steps of %2 walkers, %3 times the longest autocorrelation "
+                                   "time (%4 steps)")
+                               .arg(chain_.steps)
+                               .arg(chain_.walkers)
+                               .arg(int(chain_.steps / longest))
+                               .arg(longest, 0, 'f', 0);
+    // Long enough but not settled: the autocorrelation time itself was still changing.
+    const double lengths = posterior::TSamplerSettings{}.convergedLengths;
+    const QString why = chain_.steps > lengths * longest
+                            ? QString("the autocorrelation time was still changing between looks")
+                            : QString("a chain of %1 autocorrelation times is needed").arg(lengths);
+    StatusLabel->setText(chain_.converged
+                             ? "Converged: " + length + "."
+                             : "Not converged after " + length + ": " + why +
+                                   ", so the ranges below are rough. A planet the data barely "
+                                   "hold spreads its orbits widely.");
+    SaveChainButton->setEnabled(true);
+    ShowIntervals();
+    for (std::size_t k = 0; k < solution_.planets.size(); ++k)
+        PlanetBox->addItem(QString("Planet %1").arg(QChar('b' + int(k))));
+    PlanetBox->setCurrentIndex(0);
+    PlanetBoxChange();
+    MeaningLabel->setText(
+        "Each orbit drawn fits the measurements about as well as the best fit does: the spread "
+        "of the orbits is the uncertainty. Where the range is lopsided, or its middle lies off "
+        "the best fit, the value ± σ of the Fit page says less than the orbits do.");
+}
+
+void THowSureForm::ShowIntervals() {
+    const posterior::TPosteriorSummary& s = *summary_;
+    struct TRow {
+        QString name, fitted;
+        posterior::TInterval interval;
+        double scale;
+    };
+    std::vector<TRow> rows;
+    const double degrees = 180.0 / std::numbers::pi;
+    for (std::size_t k = 0; k < s.planets.size(); ++k) {
+        const QString letter(QChar('b' + int(k)));
+        const fit::TFittedPlanet& f = solution_.planets[k];
+        const posterior::TPlanetPosterior& p = s.planets[k];
+        rows.push_back({letter + ": P (days)", WithSigma(f.period_days), p.period_days, 1.0});
+        rows.push_back({letter + ": K (m/s)", WithSigma(f.K_mps), p.K_mps, 1.0});
+        rows.push_back({letter + ": e", WithSigma(f.ecc), p.ecc, 1.0});
+        rows.push_back({letter + ": ω (°)", WithSigma(f.omega_rad, degrees), p.omega_rad, degrees});
+        rows.push_back({letter + ": m sin i (Jupiter masses)", WithSigma(f.massSinI_Jupiter),
+                        p.massSinI_Jupiter, 1.0});
+        rows.push_back({letter + ": a (AU)", WithSigma(f.a_AU), p.a_AU, 1.0});
+    }
+    const auto name = [this](std::size_t j) {
+        return j < instruments_.size() ? QString::fromStdString(instruments_[j])
+                                       : QString("instrument %1").arg(j + 1);
+    };
+    for (std::size_t j = 0; j < s.offsets_mps.size(); ++j)
+        rows.push_back({"offset " + name(j) + " (m/s)", WithSigma(solution_.offsets_mps[j]),
+                        s.offsets_mps[j], 1.0});
+    for (std::size_t j = 0; j < s.jitters_mps.size(); ++j)
+        rows.push_back({"jitter " + name(j) + " (m/s)", WithSigma(solution_.jitters_mps[j]),
+                        s.jitters_mps[j], 1.0});
+    Intervals->setRowCount(int(rows.size()));
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const TRow& row = rows[std::size_t(r)];
+        const QString cells[] = {row.name, row.fitted,
+                                 Fixed(row.interval.median * row.scale, StepOf(row.interval, row.scale)),
+                                 Range(row.interval, row.scale)};
+        for (int c = 0; c < 4; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            Intervals->setItem(r, c, item);
+        }
+    }
+}
+
+void THowSureForm::PlanetBoxChange() {
+    const int k = PlanetBox->currentIndex();
+    if (!summary_ || k < 0 || std::size_t(k) >= summary_->planets.size())
+        return;
+    Plot->SetPlanet(summary_->pairs[std::size_t(k)], summary_->planets[std::size_t(k)],
+                    solution_.planets[std::size_t(k)]);
+}
+
+void THowSureForm::WaitForSampling() { work_->Wait(); }
+
+void THowSureForm::CancelButtonClick() { work_->Cancel(); }
+
+bool THowSureForm::SaveChainFile(const QString& path) {
+    if (!summary_)
+        return false;
+    if (const QString cause = SaveWholeFile(path, posterior::ChainCsv(*posterior_, chain_));
+        !cause.isEmpty()) {
+        StatusLabel->setText("The chain was not saved: " + cause + ".");
+        return false;
+    }
+    return true;
+}
+
+void THowSureForm::SaveChainButtonClick() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, "Save chain", "chain.csv", "CSV files (*.csv)");
+    if (!path.isEmpty())
+        SaveChainFile(path);
+}
+
+void THowSureForm::closeEvent(QCloseEvent* event) {
+    work_->Stop();
+    TForm::closeEvent(event);
+}

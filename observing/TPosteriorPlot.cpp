@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+#include "observing/TPosteriorPlot.h"
+
+#include "observing/ObservingDrawing.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+const QColor Aqua(0, 200, 200);
+const QColor Dot(20, 60, 160, 60);
+const QColor Shade(120, 200, 255, 90);
+const QColor Best(200, 0, 0);
+constexpr int Bins = 30;
+// Dots beyond this many would only darken the same places, at a cost in drawing.
+constexpr std::size_t MostDots = 4000;
+
+struct TRange {
+    double lo, hi;
+};
+
+// The range the draws and the fit's value cover, widened a little so nothing sits on the frame.
+TRange RangeOf(const std::vector<double>& x, double fitted) {
+    double lo = fitted, hi = fitted;
+    for (double v : x) {
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+    }
+    const double pad = hi > lo ? 0.04 * (hi - lo) : std::max(1e-9, 0.01 * std::abs(lo) + 1e-9);
+    return {lo - pad, hi + pad};
+}
+
+QString Tick(double x, double step) {
+    const int decimals = step >= 1.0 ? 0 : std::min(6, int(std::ceil(-std::log10(step))));
+    return QString::number(x, 'f', decimals);
+}
+
+// A panel's frame, its x ticks and title; y ticks when asked.
+void Frame(QPainter& p, const QRectF& plot, TRange x, TRange y, const QString& xTitle,
+           const QString& yTitle) {
+    const QFontMetricsF metrics(p.font());
+    p.setPen(QPen(Aqua, 1.0));
+    const double xStep = observingdrawing::NiceStep(x.hi - x.lo, 4);
+    for (const double t : observingdrawing::LinearTicks(x.lo, x.hi, xStep)) {
+        const double px = plot.left() + (t - x.lo) / (x.hi - x.lo) * plot.width();
+        p.setPen(QPen(Aqua, 1.0));
+        p.drawLine(QPointF(px, plot.top()), QPointF(px, plot.bottom()));
+        p.setPen(Qt::black);
+        const QString text = Tick(t, xStep);
+        p.drawText(QPointF(px - metrics.horizontalAdvance(text) / 2, plot.bottom() + metrics.ascent() + 2), text);
+    }
+    if (!yTitle.isEmpty()) {
+        const double yStep = observingdrawing::NiceStep(y.hi - y.lo, 4);
+        for (const double t : observingdrawing::LinearTicks(y.lo, y.hi, yStep)) {
+            const double py = plot.bottom() - (t - y.lo) / (y.hi - y.lo) * plot.height();
+            p.setPen(QPen(Aqua, 1.0));
+            p.drawLine(QPointF(plot.left(), py), QPointF(plot.right(), py));
+            p.setPen(Qt::black);
+            const QString text = Tick(t, yStep);
+            p.drawText(QPointF(plot.left() - 3 - metrics.horizontalAdvance(text), py + metrics.ascent() / 2 - 1), text);
+        }
+        p.save();
+        p.translate(plot.left() - 40, plot.center().y());
+        p.rotate(-90);
+        p.drawText(QRectF(-plot.height() / 2, -metrics.height(), plot.height(), metrics.height() + 2),
+                   Qt::AlignHCenter, yTitle);
+        p.restore();
+    }
+    p.setPen(QPen(Qt::black, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(plot);
+    p.drawText(QRectF(plot.left(), plot.bottom() + metrics.height() + 3, plot.width(), metrics.height() + 2),
+               Qt::AlignHCenter, xTitle);
+}
+
+void Histogram(QPainter& p, const QRectF& plot, const std::vector<double>& x,
+               const posterior::TInterval& interval, double fitted, const QString& title) {
+    const TRange r = RangeOf(x, fitted);
+    std::vector<int> counts(Bins, 0);
+    for (double v : x)
+        ++counts[std::size_t(std::clamp(int((v - r.lo) / (r.hi - r.lo) * Bins), 0, Bins - 1))];
+    const int most = std::max(1, *std::max_element(counts.begin(), counts.end()));
+    const auto X = [&](double v) { return plot.left() + (v - r.lo) / (r.hi - r.lo) * plot.width(); };
+    p.fillRect(QRectF(QPointF(X(interval.low), plot.top()), QPointF(X(interval.high), plot.bottom())), Shade);
+    p.setPen(QPen(QColor(20, 60, 160), 1.0));
+    p.setBrush(QColor(20, 60, 160, 150));
+    const double width = plot.width() / Bins;
+    for (int b = 0; b < Bins; ++b) {
+        const double h = plot.height() * 0.92 * counts[std::size_t(b)] / most;
+        p.drawRect(QRectF(plot.left() + b * width, plot.bottom() - h, width, h));
+    }
+    p.setPen(QPen(Qt::black, 1.5, Qt::DashLine));
+    p.drawLine(QPointF(X(interval.median), plot.top()), QPointF(X(interval.median), plot.bottom()));
+    p.setPen(QPen(Best, 2.0));
+    p.drawLine(QPointF(X(fitted), plot.top()), QPointF(X(fitted), plot.bottom()));
+    Frame(p, plot, r, r, title, {});
+}
+
+void Pairs(QPainter& p, const QRectF& plot, const std::vector<double>& x, const std::vector<double>& y,
+           double fx, double fy, const QString& xTitle, const QString& yTitle) {
+    const TRange rx = RangeOf(x, fx), ry = RangeOf(y, fy);
+    const auto at = [&](double a, double b) {
+        return QPointF(plot.left() + (a - rx.lo) / (rx.hi - rx.lo) * plot.width(),
+                       plot.bottom() - (b - ry.lo) / (ry.hi - ry.lo) * plot.height());
+    };
+    Frame(p, plot, rx, ry, xTitle, yTitle);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Dot);
+    const std::size_t stride = std::max<std::size_t>(1, x.size() / MostDots);
+    for (std::size_t i = 0; i < x.size(); i += stride)
+        p.drawEllipse(at(x[i], y[i]), 1.6, 1.6);
+    p.setPen(QPen(Best, 2.0));
+    const QPointF best = at(fx, fy);
+    p.drawLine(best - QPointF(5, 0), best + QPointF(5, 0));
+    p.drawLine(best - QPointF(0, 5), best + QPointF(0, 5));
+}
+
+std::vector<double> Degrees(const std::vector<double>& radians) {
+    std::vector<double> out;
+    out.reserve(radians.size());
+    for (double r : radians)
+        out.push_back(r * 180.0 / std::numbers::pi);
+    return out;
+}
+
+} // namespace
+
+TPosteriorPlot::TPosteriorPlot(QWidget* parent) : TObservingPlot(parent) {}
+
+void TPosteriorPlot::SetPlanet(const posterior::TPosteriorSummary::TPairs& draws,
+                               const posterior::TPlanetPosterior& intervals,
+                               const fit::TFittedPlanet& fitted) {
+    draws_ = draws;
+    intervals_ = intervals;
+    fitted_ = fitted;
+    setAccessibleDescription(Description());
+    update();
+}
+
+QString TPosteriorPlot::Description() const {
+    if (draws_.K_mps.empty())
+        return "No orbits drawn yet.";
+    return QString("%1 orbits that fit the measurements. K from %2 to %3 m/s, e from %4 to %5 "
+                   "(68 %% of them); the best fit has K %6 m/s and e %7.")
+        .arg(draws_.K_mps.size())
+        .arg(intervals_.K_mps.low, 0, 'g', 3)
+        .arg(intervals_.K_mps.high, 0, 'g', 3)
+        .arg(intervals_.ecc.low, 0, 'f', 3)
+        .arg(intervals_.ecc.high, 0, 'f', 3)
+        .arg(fitted_.elements.K_mps, 0, 'g', 3)
+        .arg(fitted_.elements.ecc, 0, 'f', 3);
+}
+
+void TPosteriorPlot::Draw(QPainter& p, const QRectF& area) const {
+    p.fillRect(area, Qt::white);
+    if (draws_.K_mps.empty())
+        return;
+    QFont font("Arial");
+    font.setPixelSize(10);
+    p.setFont(font);
+    const double left = 50, gap = 52, bottom = 34, top = 8;
+    const double w = (area.width() - left - 2 * gap - 8) / 3;
+    const double h = (area.height() - 2 * bottom - 2 * top) / 2;
+    const auto cell = [&](int column, int row) {
+        return QRectF(area.left() + left + column * (w + gap), area.top() + top + row * (h + bottom + top), w, h);
+    };
+    const fit::TFittedPlanet& f = fitted_;
+    Histogram(p, cell(0, 0), draws_.K_mps, intervals_.K_mps, f.elements.K_mps, "K (m/s)");
+    Histogram(p, cell(1, 0), draws_.ecc, intervals_.ecc, f.elements.ecc, "e");
+    Histogram(p, cell(2, 0), draws_.massSinI_Jupiter, intervals_.massSinI_Jupiter,
+              f.massSinI_Jupiter.value, "m sin i (Jupiter masses)");
+    Pairs(p, cell(0, 1), draws_.K_mps, draws_.ecc, f.elements.K_mps, f.elements.ecc, "K (m/s)", "e");
+    Pairs(p, cell(1, 1), draws_.period_days, draws_.K_mps, f.elements.period_days, f.elements.K_mps,
+          "P (days)", "K (m/s)");
+    // The fit's angle and time of periastron on the same turn as the draws' middle.
+    const double omega = intervals_.omega_rad.median +
+                         std::remainder(f.elements.omega_rad - intervals_.omega_rad.median,
+                                        2.0 * std::numbers::pi);
+    const double tPeri = intervals_.tPeri_days.median +
+                         std::remainder(f.elements.tPeri_days - intervals_.tPeri_days.median,
+                                        f.elements.period_days);
+    Pairs(p, cell(2, 1), Degrees(draws_.omega_rad), draws_.tPeri_days,
+          omega * 180.0 / std::numbers::pi, tPeri, "ω (°)", "periastron T (days)");
+}
