@@ -253,15 +253,22 @@ void TFindingPlanet::ShowFit() {
         return;
     }
     const fit::TFittedPlanet& planet = one->planets.front();
+    // Why the fitted jitter may differ from the star's stated one, where it clearly does.
+    const double stated = HiddenPlan(seed_).jitter_mps; // the plan the fit's data were made with
+    const QString jitterWhy = one->jitter_mps < 0.05 ? QString(" (the error bars explain the scatter)")
+                              : one->jitter_mps > 2.0 * stated + 1.0
+                                  ? QString(" (more than the star's: the orbit leaves signal behind)")
+                                  : QString();
     FitLabel->setText(QString("One planet fitted:\nP = %1 days\nK = %2 m/s\ne = %3,  "
-                              "ω = %4°\nthe star's jitter %5 m/s\n"
+                              "ω = %4°\nthe star's jitter %5 m/s%8\n"
                               "rms about the fit %6 m/s, reduced χ² %7")
                           .arg(WithSigma(planet.period_days), WithSigma(planet.K_mps),
                                WithSigma(planet.ecc))
                           .arg(planet.omega_rad.value * 180.0 / M_PI, 0, 'f', 0)
                           .arg(one->jitter_mps, 0, 'f', 1)
                           .arg(one->rms_mps, 0, 'f', 1)
-                          .arg(one->reducedChiSquare, 0, 'f', 2));
+                          .arg(one->reducedChiSquare, 0, 'f', 2)
+                          .arg(jitterWhy));
 }
 
 void TFindingPlanet::ShowResiduals() {
@@ -419,10 +426,9 @@ void TFindingPlanet::DoneButtonClick() {
 std::string TFindingPlanet::MeasurementsCsv() const {
     if (!observed_)
         return {};
-    const std::vector<TMeasurement> own = ObserveHidden(seed_);
-    return WriteMeasurementsCsv(own, 0.0,
+    return WriteMeasurementsCsv(data_, 0.0,
                                 "Finding a planet, seed " + std::to_string(seed_) + ": " +
-                                    std::to_string(own.size()) + " measurements");
+                                    std::to_string(data_.size()) + " measurements");
 }
 
 const char* TFindingPlanet::MissingAnswer() const {

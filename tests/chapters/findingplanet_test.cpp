@@ -8,6 +8,7 @@
 #include "TKeyEdit.h"
 #include "chapters/FindingPlanetQuestions.h"
 #include "chapters/TFindingPlanet.h"
+#include "model/HiddenSystems.h"
 #include "model/MeasurementsCsv.h"
 #include "observing/TDataPlot.h"
 #include "observing/TFitPlot.h"
@@ -155,6 +156,14 @@ TEST_F(FindingPlanetTest, AStudentReadingTheScreenIsAcceptedOnEveryQuestion) {
 
         // Pages 7 and 8: K as the fit shows it, then m sin i by the page's formula.
         current()->WaitForFits();
+        EXPECT_TRUE(current()->FitPlot->Folded()) << "one orbit, however many the run spans";
+        // A fitted jitter far from the star's stated one is told why.
+        const double jitter = Read(current()->FitLabel, "jitter");
+        const std::string fitted = current()->FitLabel->text().toStdString();
+        EXPECT_EQ(fitted.find("explain the scatter") != std::string::npos, jitter < 0.05) << fitted;
+        EXPECT_EQ(fitted.find("leaves signal behind") != std::string::npos,
+                  jitter > 2.0 * observing::HiddenPlan(seed).jitter_mps + 1.0)
+            << fitted;
         type(Read(current()->FitLabel, "K ="));
         expectAccepted();
         forward();
