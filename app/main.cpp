@@ -87,9 +87,10 @@ int WriteGuide(int argc, char* argv[], const std::string& path, bool worksheet) 
 }
 
 // Runs the book; `reopen` receives the command line that reopens it at a zoom the reader
-// chose. `original` is the command line before Qt took its own options out of it.
+// chose, `keepSettings` false when the reader had the kept settings forgotten. `original` is the command line before Qt took its own options out of it.
 int RunBook(int argc, char* argv[], const std::vector<char*>& original, bool zoomFitsScreen,
-            TBookSettings& settings, std::optional<std::vector<std::string>>& reopen) {
+            TBookSettings& settings, bool& keepSettings,
+            std::optional<std::vector<std::string>>& reopen) {
     GuardedApplication app(argc, argv);
     zoom::RestoreEnvironment();
     // Qt's own file dialog keeps its history in a settings file of Qt's; it goes to a folder
@@ -116,8 +117,9 @@ int RunBook(int argc, char* argv[], const std::vector<char*>& original, bool zoo
         OpenBook(*book, argc, argv, settings);
         status = app.exec();
         const TBookPlace place = book->Place();
+        if (access->SettingsForgotten)
+            keepSettings = false;
         settings.SystemColours = place.SystemColours;
-        settings.ScreenReader = place.ScreenReader;
         if (book->ZoomChosen)
             settings.Zoom = book->ZoomFitsScreen
                                 ? std::nullopt
@@ -209,8 +211,10 @@ int main(int argc, char* argv[]) {
     zoom::Apply(percent);
     const std::vector<char*> original(argv, argv + argc);
     std::optional<std::vector<std::string>> reopen;
-    const int status = RunBook(argc, argv, original, fitsScreen, settings, reopen);
-    if (const QString fault = WriteBookSettings(settingsFile, settings); !fault.isEmpty())
+    bool keepSettings = true;
+    const int status = RunBook(argc, argv, original, fitsScreen, settings, keepSettings, reopen);
+    if (const QString fault = keepSettings ? WriteBookSettings(settingsFile, settings) : QString();
+        !fault.isEmpty())
         std::fprintf(stderr, "%s\n", fault.toLocal8Bit().constData());
     if (!reopen)
         return status;

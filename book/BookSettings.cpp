@@ -19,7 +19,6 @@ namespace {
 const char* const ZoomKey = "View/Zoom";
 const char* const FitValue = "fit";
 const char* const SystemColoursKey = "Accessibility/SystemColours";
-const char* const ScreenReaderKey = "Accessibility/ScreenReader";
 // Far more than the few lines the book writes; a larger file is not the book's.
 constexpr std::size_t MaxSettingsBytes = 64 * 1024;
 
@@ -63,20 +62,27 @@ TBookSettings ReadBookSettings(const QString& file) {
     if (ok && percent >= zoom::ArgumentSmallest && percent <= zoom::ArgumentLargest)
         settings.Zoom = percent;
     settings.SystemColours = value(SystemColoursKey) == "true";
-    settings.ScreenReader = value(ScreenReaderKey) == "true";
     return settings;
 }
 
 QString WriteBookSettings(const QString& file, const TBookSettings& settings) {
     const QString text =
-        QString("[View]\nZoom=%1\n\n[Accessibility]\nSystemColours=%2\nScreenReader=%3\n")
+        QString("[View]\nZoom=%1\n\n[Accessibility]\nSystemColours=%2\n")
             .arg(settings.Zoom ? QString::number(*settings.Zoom) : QString(FitValue),
-                 settings.SystemColours ? "true" : "false",
-                 settings.ScreenReader ? "true" : "false");
+                 settings.SystemColours ? "true" : "false");
     QDir().mkpath(QFileInfo(file).absolutePath());
     const AnsiString cause = WriteRegularFile(QFile::encodeName(file).toStdString(),
                                               text.toStdString(), TLinkRule::Refuse);
     if (cause.empty())
         return {};
     return "The book's settings were not saved: " + CauseClause(cause) + ".";
+}
+
+QString ForgetBookSettings(const QString& file) {
+    QFile settings(file);
+    if (!QFileInfo(file).isSymLink() && !settings.exists())
+        return {};
+    if (settings.remove())
+        return {};
+    return "The book's settings were not forgotten: " + settings.errorString() + ".";
 }

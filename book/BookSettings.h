@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // What the book remembers between starts, in a settings file of its own: the zoom ("Fit to
-// screen" or a level the reader chose) and the accessibility options. A value that does not
-// read (a hand-edited file) counts as never written.
+// screen" or a level the reader chose) and whether it draws in the system's colours. The
+// screen reader option is not kept: on a shared account it would stay on for the next user,
+// and the book ticks it itself whenever a screen reader runs. A value that does not read (a
+// hand-edited file) counts as never written.
 
 #include <QString>
 #include <optional>
@@ -12,7 +14,6 @@ struct TBookSettings {
     // A zoom level in percent the reader chose; none: "Fit to screen".
     std::optional<int> Zoom;
     bool SystemColours = false;
-    bool ScreenReader = false;
 
     bool operator==(const TBookSettings&) const = default;
 };
@@ -27,3 +28,6 @@ TBookSettings ReadBookSettings(const QString& file);
 // Written whole or not at all, never through a symbolic link nor over anything but a regular
 // file; the reason it was not written, or an empty text.
 QString WriteBookSettings(const QString& file, const TBookSettings& settings);
+// Removes the file (a link at the path, not what it points to); the reason it is still there,
+// or an empty text.
+QString ForgetBookSettings(const QString& file);

@@ -2,9 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TAccessBox.h"
 
+#include "BookSettings.h"
 #include "colourmatch.h"
 #include "forms/AccessBoxForm.h"
 
+#include "Application.h"
 #include "DataFileText.h"
 #include "TRichEditControl.h"
 #include "WidgetColour.h"
@@ -37,4 +39,14 @@ void TAccessBox::FormCreate() {
     SetFont(font);
     SetWidgetColour(*rtfText, Color());
     TabCheck->setChecked(QAccessible::isActive());
+}
+
+void TAccessBox::ForgetButtonClick() {
+    if (const QString fault = ForgetBookSettings(BookSettingsFile()); !fault.isEmpty()) {
+        Application::ShowMessage(fault.toStdString());
+        return;
+    }
+    SettingsForgotten = true;
+    ForgetButton->setText("Kept settings forgotten");
+    ForgetButton->setEnabled(false);
 }

@@ -11,7 +11,7 @@ namespace {
 
 oBitBtn* dialogButton(TAccessBox& f, const char* caption, int left, int result) {
     auto* button = new oBitBtn(&f);
-    button->setGeometry(left, 377, 63, 36);
+    button->setGeometry(left, 417, 63, 36);
     button->SetCaption(caption);
     button->SetImages(f.ImageList2.get());
     button->NumGlyphs = 3;
@@ -25,7 +25,7 @@ oBitBtn* dialogButton(TAccessBox& f, const char* caption, int left, int result) 
 void DefineAccessBoxForm(TAccessBox& f) {
     f.SetCaption("Accessibility options");
     f.SetFont(TFont("Arial", -13));
-    f.SetClientSize(379, 420);
+    f.SetClientSize(379, 460);
     f.SetBorderStyle(bsDialog);
     f.SetCentred(true);
 
@@ -41,6 +41,11 @@ void DefineAccessBoxForm(TAccessBox& f) {
     f.WinCheck->setGeometry(17, 319, 237, 21);
     f.TabCheck = new QCheckBox("Include support for screen reader users", &f);
     f.TabCheck->setGeometry(17, 347, 250, 21);
+    f.ForgetButton = new QPushButton("&Forget kept settings", &f);
+    f.ForgetButton->setGeometry(17, 377, 200, 28);
+    f.ForgetButton->setAccessibleDescription(
+        "Deletes the book's settings file; the book then keeps nothing when it closes.");
+    QObject::connect(f.ForgetButton, &QPushButton::clicked, [&f] { f.ForgetButtonClick(); });
 
     f.ImageList2 = std::make_unique<TImageList>(63, 36);
     artwork::AddBlankFaces(*f.ImageList2, 3);

@@ -8,6 +8,7 @@
 #include "book/BookPlace.h"
 #include "thisbook/TThisBook.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -79,8 +80,9 @@ void OpenBook(TThisBook& book, int argc, char* argv[], const TBookSettings& sett
     if (place)
         book.Resume(*place);
     else
+        // The screen reader option is not kept between starts: on only while one runs.
         book.Resume({.SystemColours = settings.SystemColours,
-                     .ScreenReader = settings.ScreenReader});
+                     .ScreenReader = QAccessible::isActive()});
     if (const QString work = ResumeWorkArgument(argc, argv); !work.isEmpty())
         TakeOverWork(book, work);
 }

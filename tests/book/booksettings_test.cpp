@@ -7,22 +7,39 @@
 #include "FileSizeLimit.h"
 #include "Watchdog.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-TEST(BookSettings, TheZoomAndTheAccessibilityOptionsComeBackAsWritten) {
+TEST(BookSettings, TheZoomAndTheColoursComeBackAsWrittenUntilForgotten) {
     QTemporaryDir dir;
     const QString file = dir.filePath("book.conf");
     EXPECT_EQ(ReadBookSettings(file), TBookSettings{}) << "nothing written: fit, no options";
-    for (const TBookSettings& settings :
-         {TBookSettings{.Zoom = 175, .SystemColours = true, .ScreenReader = false},
-          TBookSettings{.Zoom = std::nullopt, .SystemColours = false, .ScreenReader = true}}) {
+    for (const TBookSettings& settings : {TBookSettings{.Zoom = 175, .SystemColours = true},
+                                          TBookSettings{.Zoom = std::nullopt, .SystemColours = false}}) {
         EXPECT_EQ(WriteBookSettings(file, settings), QString());
         EXPECT_EQ(ReadBookSettings(file), settings);
     }
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(written.readAll().contains("ScreenReader")) << "the next user's is their own";
+    written.close();
+    EXPECT_EQ(ForgetBookSettings(file), QString());
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_EQ(ForgetBookSettings(file), QString()) << "nothing kept is nothing to forget";
+    // A link at the path goes, what it points to stays.
+    const QString target = dir.filePath("target.conf");
+    ASSERT_EQ(WriteBookSettings(target, {.Zoom = 150}), QString());
+    ASSERT_EQ(::symlink("target.conf", file.toLocal8Bit().constData()), 0);
+    EXPECT_EQ(ForgetBookSettings(file), QString());
+    EXPECT_FALSE(QFileInfo(file).isSymLink());
+    EXPECT_EQ(ReadBookSettings(target).Zoom, 150);
+    QDir(dir.path()).mkdir("folder.conf");
+    EXPECT_NE(ForgetBookSettings(dir.filePath("folder.conf")), QString());
 }
 
 TEST(BookSettings, AValueThatDoesNotReadCountsAsNeverWritten) {
@@ -37,7 +54,6 @@ TEST(BookSettings, AValueThatDoesNotReadCountsAsNeverWritten) {
         const TBookSettings read = ReadBookSettings(file.fileName());
         EXPECT_FALSE(read.Zoom.has_value());
         EXPECT_FALSE(read.SystemColours);
-        EXPECT_TRUE(read.ScreenReader);
     }
 }
 
@@ -51,7 +67,7 @@ TEST(BookSettings, OnlyARegularFileIsReadOrReplaced) {
     const QString toDevice = dir.filePath("zero.conf");
     ASSERT_EQ(::symlink("/dev/zero", toDevice.toLocal8Bit().constData()), 0);
     const QString toFile = dir.filePath("link.conf"), target = dir.filePath("target.conf");
-    const TBookSettings chosen{.Zoom = 150, .SystemColours = true, .ScreenReader = true};
+    const TBookSettings chosen{.Zoom = 150, .SystemColours = true};
     ASSERT_EQ(WriteBookSettings(target, chosen), QString());
     ASSERT_EQ(::symlink("target.conf", toFile.toLocal8Bit().constData()), 0);
     {

@@ -2,12 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "BookFixture.h"
 #include "WidgetColour.h"
+#include "book/BookSettings.h"
 #include "book/TThisChapter.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFile>
+#include <QStandardPaths>
 #include <QRadioButton>
 #include <QAccessible>
 #include <QTest>
@@ -33,7 +36,17 @@ TEST_F(BookTest, AccessibilityDialogIsLaidOutWithItsExplanation) {
     EXPECT_EQ(access->WinCheck->text().toStdString(), "Use system colours");
     EXPECT_FALSE(access->WinCheck->isChecked());
     EXPECT_EQ(access->TabCheck->text().toStdString(), "Include support for screen reader users");
-    EXPECT_TRUE(access->rtfText->toPlainText().contains("screen reader"));
+    const QString text = access->rtfText->toPlainText();
+    EXPECT_TRUE(text.contains("screen reader"));
+    EXPECT_FALSE(text.contains("nothing is stored")) << "the zoom and colours are kept";
+    EXPECT_TRUE(text.contains("doppler-spectroscopy.conf"));
+    QStandardPaths::setTestModeEnabled(true);
+    ASSERT_EQ(WriteBookSettings(BookSettingsFile(), {.Zoom = 150}), QString());
+    access->ForgetButton->click();
+    EXPECT_FALSE(QFile::exists(BookSettingsFile()));
+    EXPECT_TRUE(access->SettingsForgotten) << "nor written again at the close";
+    EXPECT_FALSE(access->ForgetButton->isEnabled());
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 TEST_F(BookTest, WindowsColoursApplyAtOnceToTheChapterButNotTheContents) {
