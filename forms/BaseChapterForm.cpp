@@ -6,6 +6,7 @@
 #include "SimulationArtwork.h"
 #include "TImage.h"
 #include "SpokenAsOne.h"
+#include "PictureExport.h"
 #include "SpokenValue.h"
 #include "WidgetColour.h"
 #include "oRichEdit.h"
@@ -161,6 +162,7 @@ void defineGraph(TBaseChapter& f) {
     f.wpGraph->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(f.wpGraph, &QWidget::customContextMenuRequested,
                      [&f](QPoint at) { f.PictureMenu(*f.wpGraph, "velocity-graph", at); });
+    OfferPicture(*f.wpGraph, "velocity-graph", [&f](QPainter& p) { f.DrawGraphPicture(p); });
     f.wpGraph->setAccessibleName("Radial velocity graph");
     f.wpGraph->setAccessibleDescription(
         "The star's radial velocity against time, drawn as the simulation runs; the titles "
@@ -274,6 +276,7 @@ void DefineBaseChapterForm(TBaseChapter& f) {
     f.wp->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(f.wp, &QWidget::customContextMenuRequested,
                      [&f](QPoint at) { f.PictureMenu(*f.wp, "orbit-view", at); });
+    OfferPicture(*f.wp, "orbit-view", [&f](QPainter& p) { f.DrawViewPicture(p, false); });
     f.wp->setCursor(Qt::PointingHandCursor);
     f.wp->setAccessibleName("Orbit view");
     f.wp->setAccessibleDescription(

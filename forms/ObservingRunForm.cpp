@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "ObservingRunForm.h"
 
+#include "PictureExport.h"
 #include "SpokenValue.h"
 
 #include "book/colourmatch.h"
@@ -116,6 +117,7 @@ void DefineObservingRunForm(TObservingRunForm& f) {
                                [&f, k] { f.OpenMystery(k); });
     file->addSeparator();
     f.mnitPrint = file->addAction("&Print...", [&f] { f.mnitPrintClick(); });
+    AddSavePictureMenu(*file, f, f.mnitPrint);
     file->addSeparator();
     f.mnitClose = file->addAction("&Close", [&f] { f.hide(); });
 

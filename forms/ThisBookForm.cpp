@@ -3,6 +3,7 @@
 #include "ThisBookForm.h"
 
 #include "Artwork.h"
+#include "PictureExport.h"
 #include "book/TCustomChapter.h"
 #include "simulation/SystemKeeper.h"
 #include "book/TThisChapter.h"
@@ -107,6 +108,7 @@ void DefineThisBookForm(TThisBook& f) {
                      [&f] { f.mnitExportMeasurementsClick(); });
     f.FileMenu->insertActions(f.mnitPrint, {f.mnitOpenSystem, f.mnitSaveSystem,
                                             f.mnitExportMeasurements, f.mnitMyAnswers});
+    AddSavePictureMenu(*f.FileMenu, f, f.mnitPrint);
     f.FileMenu->insertSeparator(f.mnitPrint);
     QObject::connect(f.FileMenu, &QMenu::aboutToShow, [&f] {
         f.mnitSaveSystem->setEnabled(dynamic_cast<TSystemKeeper*>(f.CurrentChapter) != nullptr);

@@ -11,6 +11,7 @@
 
 TObservingPlot::TObservingPlot(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    OfferPicture(*this, QString(), [this](QPainter& p) { DrawPicture(p); });
 }
 
 void TObservingPlot::SetMessage(const QString& message) {

@@ -13,6 +13,39 @@
 #include <QBuffer>
 #include <QSvgGenerator>
 #include <QWidget>
+#include <algorithm>
+#include <map>
+#include <vector>
+
+namespace {
+
+struct TOfferedPicture {
+    QString Name;
+    TPictureDrawing Draw;
+    bool Drawn = true;
+};
+
+std::map<const QWidget*, TOfferedPicture>& Offered() {
+    static std::map<const QWidget*, TOfferedPicture> offered;
+    return offered;
+}
+
+QString FileNameOf(const QWidget& widget, const QString& name) {
+    if (!name.isEmpty())
+        return name;
+    QString accessible = widget.accessibleName().isEmpty() ? QString("picture") : widget.accessibleName();
+    return accessible.toLower().replace(' ', '-').remove('\'');
+}
+
+// A chapter is a window of its own inside the book's.
+bool Within(const QWidget& widget, const QWidget& window) {
+    for (const QWidget* up = widget.parentWidget(); up; up = up->parentWidget())
+        if (up == &window)
+            return true;
+    return false;
+}
+
+} // namespace
 
 QString SavePicture(const QString& path, QSize size, double pixelRatio, const TPictureDrawing& draw) {
     // Drawn in memory first, so that the file is written whole or not at all.
@@ -72,4 +105,41 @@ void ShowPictureMenu(QWidget& parent, const QString& name, QPoint globalAt,
         SavePictureAs(parent, name, parent.size(), draw, drawn);
     });
     menu.exec(globalAt);
+}
+
+void OfferPicture(QWidget& widget, const QString& name, TPictureDrawing draw, bool drawn) {
+    if (!Offered().contains(&widget))
+        QObject::connect(&widget, &QObject::destroyed, [&widget] { Offered().erase(&widget); });
+    Offered()[&widget] = {name, std::move(draw), drawn};
+}
+
+QMenu* AddSavePictureMenu(QMenu& menu, QWidget& window, QAction* before) {
+    auto* pictures = new QMenu("Save pic&ture", &menu);
+    menu.insertMenu(before, pictures);
+    QObject::connect(pictures, &QMenu::aboutToShow, pictures, [pictures, &window] {
+        pictures->clear();
+        std::vector<QWidget*> shown;
+        for (const auto& [widget, offer] : Offered())
+            if (widget->isVisible() && Within(*widget, window))
+                shown.push_back(const_cast<QWidget*>(widget));
+        // In reading order: by rows from the top, then from the left.
+        const auto place = [&window](const QWidget* w) {
+            const QPoint at = w->mapTo(&window, QPoint(0, 0));
+            return std::pair(at.y(), at.x());
+        };
+        std::ranges::sort(shown, {}, place);
+        for (QWidget* picture : shown) {
+            const QString label = picture->accessibleName().isEmpty()
+                                      ? FileNameOf(*picture, Offered().at(picture).Name)
+                                      : picture->accessibleName();
+            pictures->addAction(label + "...", picture, [shown = picture] {
+                const TOfferedPicture& chosen = Offered().at(shown);
+                SavePictureAs(*shown, FileNameOf(*shown, chosen.Name), shown->size(), chosen.Draw,
+                              chosen.Drawn);
+            });
+        }
+        if (pictures->isEmpty())
+            pictures->addAction("No picture shown")->setEnabled(false);
+    });
+    return pictures;
 }

@@ -12,6 +12,8 @@
 #include <QString>
 #include <functional>
 
+class QAction;
+class QMenu;
 class QPainter;
 class QWidget;
 
@@ -29,3 +31,11 @@ void SavePictureAs(QWidget& parent, const QString& name, QSize size, const TPict
 // The context menu of a picture at `globalAt`, whose "Save picture..." runs SavePictureAs.
 void ShowPictureMenu(QWidget& parent, const QString& name, QPoint globalAt,
                      const TPictureDrawing& draw, bool drawn = true);
+
+// Lists `widget`'s picture in its window's "Save picture" menu, under the widget's accessible
+// name, with "name.png" suggested (the accessible name as a file name when `name` is empty).
+// The entry goes with the widget.
+void OfferPicture(QWidget& widget, const QString& name, TPictureDrawing draw, bool drawn = true);
+// A "Save picture" submenu of `menu` before `before` (at the end when null), the keyboard's way
+// to the pictures' context menus: on opening it lists each offered picture that `window` shows.
+QMenu* AddSavePictureMenu(QMenu& menu, QWidget& window, QAction* before = nullptr);

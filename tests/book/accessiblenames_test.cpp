@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
 #include <set>
@@ -132,6 +133,17 @@ TEST_F(BookTest, TheGraphAndItsAxisTitleAreReadAsWholes) {
     EXPECT_NE(book->Accessibility1->text().section('&', 1).left(1).toLower(),
               book->mnitAbout->text().section('&', 1).left(1).toLower())
         << "each its own letter";
+    // Without a right click: File, Save picture lists the page's pictures.
+    QMenu* pictures = nullptr;
+    for (QAction* action : book->FileMenu->actions())
+        if (action->menu() && action->text() == "Save pic&ture")
+            pictures = action->menu();
+    ASSERT_NE(pictures, nullptr);
+    emit pictures->aboutToShow();
+    QStringList listed;
+    for (const QAction* action : pictures->actions())
+        listed << action->text();
+    EXPECT_EQ(listed, QStringList({"Orbit view...", "Radial velocity graph..."}));
 }
 
 

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -28,6 +29,35 @@ QByteArray Contents(const QString& path) {
 }
 
 } // namespace
+
+// The keyboard's way to a plot's context menu: a window's menu lists the plots it shows.
+TEST(PlotPictures, AWindowsSavePictureMenuListsItsShownPlotsInReadingOrder) {
+    QWidget window, elsewhere;
+    auto* lower = new TDataPlot(&window);
+    lower->setGeometry(0, 200, 300, 150);
+    lower->setAccessibleName("Residuals");
+    auto* upper = new TDataPlot(&window);
+    upper->setGeometry(0, 0, 300, 150);
+    upper->setAccessibleName("Measurements");
+    auto* hidden = new TDataPlot(&window);
+    hidden->hide();
+    TDataPlot other(&elsewhere);
+    window.show();
+    elsewhere.show();
+    QMenu file;
+    QMenu* pictures = AddSavePictureMenu(file, window);
+    const auto listed = [pictures] {
+        emit pictures->aboutToShow();
+        QStringList texts;
+        for (const QAction* action : pictures->actions())
+            texts << action->text() + (action->isEnabled() ? "" : " (disabled)");
+        return texts;
+    };
+    EXPECT_EQ(listed(), QStringList({"Measurements...", "Residuals..."}));
+    delete upper;
+    delete lower;
+    EXPECT_EQ(listed(), QStringList({"No picture shown (disabled)"}));
+}
 
 TEST(PlotPictures, AnSvgKeepsTheLinesAsDrawingAndTheLabelsAsText) {
     QTemporaryDir dir;
