@@ -8,6 +8,7 @@
 #include "model/HiddenSystems.h"
 #include "model/MysteryStars.h"
 #include "model/PlanetMass.h"
+#include "model/RvBundle.h"
 #include "model/SupportedFit.h"
 #include "model/FitText.h"
 #include "model/planet.h"
@@ -157,6 +158,18 @@ void WriteMysteryStars(TGuideWriter& out) {
     }
 }
 
+// What the observing window's menu says of a published star's data beyond its files, where
+// it says more: a fit the class will meet that the data cannot be trusted with.
+void WritePublishedStars(TGuideWriter& out) {
+    out.Heading("The published data of the observing window", 14);
+    out.Para("", "In the observing window, File, Open real data opens the published "
+                 "measurements that come with the book, and the Fit page finds their planets "
+                 "one by one.");
+    for (const rvdata::TBundledStar& star : rvdata::BundledStars())
+        if (star.note)
+            out.Para(QString(star.name) + ":", star.note);
+}
+
 // Opens chapter `number` of `book`, its data drawn from `seed` where a seed draws them.
 TThisChapter* OpenChapter(TThisBook& book, int number, std::uint64_t seed) {
     book.ChapterNumber = 0;
@@ -276,6 +289,7 @@ std::unique_ptr<QTextDocument> TeacherGuideText(TThisBook& book, const TGuideOpt
     book.ShowChapter(1);
     WriteHiddenStars(out);
     WriteMysteryStars(out);
+    WritePublishedStars(out);
     return doc;
 }
 

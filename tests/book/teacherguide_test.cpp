@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The teacher's guide holds every question of every chapter with its accepted answer, and the
-// hidden and mystery stars; pdftotext reads the PDF back.
+// hidden and mystery stars and what the published data's menu warns of; pdftotext reads the
+// PDF back.
 #include "BookFixture.h"
 #include "FileSizeLimit.h"
 
@@ -12,6 +13,7 @@
 #include "thisbook/TeacherGuide.h"
 #include "model/HiddenSystems.h"
 #include "model/MysteryStars.h"
+#include "model/RvBundle.h"
 
 #include <QFile>
 #include <QProcess>
@@ -75,6 +77,9 @@ TEST_F(TeacherGuideTest, ThePdfHoldsEveryQuestionWithItsAnswer) {
         EXPECT_TRUE(text.contains(star.name)) << star.name;
     for (const auto& star : observing::MysteryStars())
         EXPECT_TRUE(text.contains(star.name)) << star.name;
+    for (const rvdata::TBundledStar& star : rvdata::BundledStars())
+        if (star.note)
+            EXPECT_TRUE(text.contains(Squeezed(star.note))) << star.name;
     EXPECT_GE(text.count("Best supported fit:"),
               int(observing::HiddenSystems().size() + observing::MysteryStars().size()));
 }
