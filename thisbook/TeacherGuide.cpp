@@ -19,6 +19,7 @@
 #include <QCoreApplication>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <cmath>
@@ -66,8 +67,38 @@ private:
 };
 
 // The text of a rich edit, its lines joined by spaces, its leading blank lines dropped.
+// The document's text with its raised runs written as powers: "e²", "(P / 365.25 d)^(1/3)".
+QString TextWithPowers(const QTextDocument& document) {
+    static const QString Raised = QString::fromUtf8("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QStringList lines;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QString line;
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QString run = fragment.fragment().text();
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            // The writer raises a run by a baseline offset; a rich text may mark it instead.
+            const bool raised = format.baselineOffset() > 0.0 ||
+                                format.verticalAlignment() == QTextCharFormat::AlignSuperScript;
+            if (!raised)
+                line += run;
+            else if (run.size() == 1 && run[0].isDigit())
+                line += Raised[run[0].digitValue()];
+            else
+                line += "^(" + run + ")";
+        }
+        lines << line;
+    }
+    return lines.join('\n');
+}
+
+// The box's text as one paragraph; a first paragraph of one line without a stop of its own
+// (a page's heading) is ended with one, so that it does not run into the sentence after it.
 QString Flat(const oRichEdit& box) {
-    return box.toPlainText().simplified();
+    QString text = TextWithPowers(*box.document()).trimmed();
+    const qsizetype end = text.indexOf("\n\n");
+    if (end > 0 && !text.left(end).contains('\n') && !QString(".?!:;").contains(text[end - 1]))
+        text.insert(end, '.');
+    return text.simplified();
 }
 
 void WriteQuestionPages(TGuideWriter& out, TThisChapter& chapter) {

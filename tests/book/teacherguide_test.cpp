@@ -71,6 +71,10 @@ TEST_F(TeacherGuideTest, ThePdfHoldsEveryQuestionWithItsAnswer) {
     EXPECT_EQ(text.count("After two wrong answers:"), questions.size());
     EXPECT_EQ(text.count("Conclusion:"), questions.size());
     EXPECT_FALSE(text.contains("Accepted answer: After two")) << "an answer is missing";
+    // A page's formula keeps its powers and its heading its stop.
+    EXPECT_TRUE(text.contains("√(1 − e²)")) << "e2 would read as a name";
+    EXPECT_TRUE(text.contains("^(1/3)"));
+    EXPECT_TRUE(text.contains("Real data: 51 Pegasi. Now"));
     EXPECT_TRUE(text.contains("Aims:"));
     EXPECT_TRUE(text.contains("Misconceptions:"));
     for (const auto& star : observing::HiddenSystems())
