@@ -18,8 +18,13 @@ QString Probability(double p) {
         return QString::number(100.0 * p, 'g', 2) + " %";
     if (p < fit::SmallestFalseAlarmShown)
         return "below 10⁻¹⁶";
-    const int exponent = int(std::floor(std::log10(p)));
-    const double mantissa = p / std::pow(10.0, exponent);
+    int exponent = int(std::floor(std::log10(p)));
+    // Rounded before it is written, so that 9.96e-5 reads 1.0 × 10⁻⁴, not 10.0 × 10⁻⁵.
+    double mantissa = std::round(p / std::pow(10.0, exponent) * 10.0) / 10.0;
+    if (mantissa >= 10.0) {
+        mantissa /= 10.0;
+        ++exponent;
+    }
     static const char* const digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
     QString power;
     for (QChar c : QString::number(-exponent))
