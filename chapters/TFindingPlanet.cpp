@@ -36,6 +36,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <random>
@@ -176,6 +177,36 @@ const fit::TOrbitSolution* TFindingPlanet::PageFit() const {
     return q::ShowsRealData(Page) ? RealFit() : OnePlanetFit();
 }
 
+std::string TFindingPlanet::PageFitFailure() const {
+    if (q::ShowsRealData(Page))
+        return RealFitFailure();
+    if (work_->Running() || !job_ || job_->fits.one.outcome == fit::TFitOutcome::Done)
+        return {};
+    return job_->fits.one.message.empty() ? std::string("no fit could be made")
+                                          : job_->fits.one.message;
+}
+
+namespace {
+
+// A reason as the end of "No fit could be made: …": its first letter small unless the next is
+// a capital too (a name), and a full stop.
+std::string AsContinuation(std::string reason) {
+    if (reason.size() > 1 && std::isupper(static_cast<unsigned char>(reason[0])) &&
+        !std::isupper(static_cast<unsigned char>(reason[1])))
+        reason[0] = char(std::tolower(static_cast<unsigned char>(reason[0])));
+    if (!reason.empty() && reason.back() != '.' && reason.back() != '?')
+        reason += '.';
+    return reason;
+}
+
+} // namespace
+
+std::string TFindingPlanet::AcceptedInWords(const q::TAccepted& accepted) const {
+    const std::string failure = PageFitFailure();
+    return accepted.valid || failure.empty() ? q::AcceptedText(Page, accepted)
+                                             : "No fit could be made: " + AsContinuation(failure);
+}
+
 // ---- the fits ----
 
 void TFindingPlanet::StartFits() {
@@ -243,9 +274,11 @@ void TFindingPlanet::ShowFit() {
     FitPlot->SetFolded(true);
     FitPlot->SetTimeTitle({});
     ResidualPlot->SetTimeTitle({});
-    const QString message = one                  ? QString()
-                            : work_->Running()   ? QString("Fitting the orbit…")
-                                                 : QString("No fit could be made.");
+    const QString message = one                ? QString()
+                            : work_->Running() ? QString("Fitting the orbit…")
+                                               : QString::fromStdString(
+                                                     "No fit could be made: " +
+                                                     AsContinuation(PageFitFailure()));
     FitPlot->SetMessage(message);
     ResidualPlot->SetMessage(message);
     if (!one) {
@@ -499,8 +532,7 @@ void TFindingPlanet::WriteConclusion() {
     oRichEdit& t = *FeedbackBox;
     t << "\n";
     if (question->unit) {
-        const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, PageFit());
-        t << q::AcceptedText(Page, accepted) << " ";
+        t << AcceptedInWords(q::Accepted(Page, ownPeak_, ownHalfWidth_days_, PageFit())) << " ";
     } else if (!AnswerCorrect && RightChoice() >= 0) {
         t << "The answer: " << q::ChoiceCaption(*question, RightChoice(), ownPeak_.period_days)
           << ". ";
@@ -612,7 +644,7 @@ std::string TFindingPlanet::AcceptedAnswer() {
     if (question->unit) {
         const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, PageFit());
         text += q::ShowsRealData(Page) ? ". " : ". For seed " + std::to_string(seed_) + ": ";
-        text += q::AcceptedText(Page, accepted);
+        text += AcceptedInWords(accepted);
     } else if (RightChoice() >= 0) {
         const std::array<int, 3> order = q::ChoiceOrder(Page, seed_);
         const auto button = std::find(order.begin(), order.end(), RightChoice()) - order.begin();

@@ -20,7 +20,12 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
+
+namespace findingplanet {
+struct TAccepted;
+}
 
 class QCheckBox;
 class QDoubleSpinBox;
@@ -144,6 +149,11 @@ private:
     const observing::TPeak& ShownPeak() const;
     // The one-planet fit of what the page shows.
     const fit::TOrbitSolution* PageFit() const;
+    // Why that fit could not be made, once its work has ended without one; empty otherwise.
+    std::string PageFitFailure() const;
+    std::string RealFitFailure() const;
+    // The accepted answer of a question on the fit in words, or why there is none.
+    std::string AcceptedInWords(const findingplanet::TAccepted& accepted) const;
     void SetQuestion();
     void EnableAnswers();
     int RightChoice() const;

@@ -92,6 +92,13 @@ const fit::TOrbitSolution* TFindingPlanet::RealFit() const {
     return &realJob_->search.fit.solution;
 }
 
+std::string TFindingPlanet::RealFitFailure() const {
+    if (realWork_->Running() || !realJob_ || realJob_->search.fit.outcome == fit::TFitOutcome::Done)
+        return {};
+    return realJob_->search.fit.message.empty() ? std::string("no fit could be made")
+                                                : realJob_->search.fit.message;
+}
+
 const TPeak& TFindingPlanet::ShownPeak() const {
     return q::ShowsRealData(Page) && RealFit() ? realJob_->search.periodogram.peak : ownPeak_;
 }
