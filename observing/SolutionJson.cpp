@@ -22,9 +22,7 @@ QJsonObject EstimateToJson(const fit::TEstimate& e) {
 
 // `limit` bounds the value: the curve a solution gives is summed from its elements, offsets
 // and trend, which must stay far from overflowing.
-fit::TEstimate EstimateFromJson(const TWorkFields& parent, const char* key,
-                                double limit = Largest) {
-    const TWorkFields f = parent.Object(key);
+fit::TEstimate EstimateOf(const TWorkFields& f, double limit) {
     fit::TEstimate e;
     e.value = f.Number("value", -limit, limit);
     e.sigma = f.ExtendedNumber("sigma");
@@ -41,6 +39,11 @@ fit::TEstimate EstimateFromJson(const TWorkFields& parent, const char* key,
     return e;
 }
 
+fit::TEstimate EstimateFromJson(const TWorkFields& parent, const char* key,
+                                double limit = Largest) {
+    return EstimateOf(parent.Object(key), limit);
+}
+
 QJsonArray EstimatesToJson(const std::vector<fit::TEstimate>& list) {
     QJsonArray array;
     for (const fit::TEstimate& e : list)
@@ -54,12 +57,8 @@ std::vector<fit::TEstimate> EstimatesFromJson(const TWorkFields& f, const char* 
     if (array.size() != count)
         f.Refuse(key, QString("does not list %1 instruments").arg(count));
     std::vector<fit::TEstimate> list;
-    for (qsizetype i = 0; i < array.size(); ++i) {
-        // An array element is read through an object holding it alone, for its path.
-        const TWorkFields item(QJsonObject{{"estimate", array.at(i)}},
-                               QString("%1[%2]").arg(f.PathOf(key)).arg(i));
-        list.push_back(EstimateFromJson(item, "estimate", limit));
-    }
+    for (qsizetype i = 0; i < array.size(); ++i)
+        list.push_back(EstimateOf(f.Element(array, key, i), limit));
     return list;
 }
 
@@ -198,8 +197,18 @@ fit::TOrbitSolution SolutionFromJson(const TWorkFields& f, int instruments) {
     }
     s.offsets_mps = EstimatesFromJson(f, "offsets", instruments, MaxSavedVelocity_mps);
     s.jitters_mps = EstimatesFromJson(f, "jitters", instruments, MaxSavedVelocity_mps);
+    // The first instrument's offset and jitter are kept twice, for readers of the file: the
+    // copies must agree, or the window would show one and fit with the other.
     s.offset_mps = EstimateFromJson(f, "offset", MaxSavedVelocity_mps);
+    const auto same = [](const fit::TEstimate& a, const fit::TEstimate& b) {
+        return a.value == b.value && a.sigma == b.sigma && a.low == b.low && a.high == b.high &&
+               a.fixed == b.fixed;
+    };
+    if (!s.offsets_mps.empty() && !same(s.offset_mps, s.offsets_mps.front()))
+        f.Refuse("offset", "differs from \"offsets\"[0]");
     s.jitter_mps = f.Number("jitter", 0.0, MaxSavedVelocity_mps);
+    if (!s.jitters_mps.empty() && s.jitter_mps != s.jitters_mps.front().value)
+        f.Refuse("jitter", "differs from the value of \"jitters\"[0]");
     s.trendOrder = f.Integer("trendOrder", 0, fit::MaxTrendOrder);
     // Bounded so that the curve stays finite over the longest span times allow.
     s.trend_mps_per_day = EstimateFromJson(f, "trend", MaxSavedVelocity_mps);

@@ -227,6 +227,23 @@ TEST_F(KeptRunTest, ARefusedRunIsNamedWithItsReasonAndTheRunShownStays) {
              fit["offsets"] = QJsonArray{};
              f[1] = fit;
          })), "offsets"},
+        {"an offset whose copy differs", edited(fits([](QJsonArray& f) {
+             QJsonObject fit = f[0].toObject();
+             QJsonObject offset = fit["offset"].toObject();
+             offset["value"] = offset["value"].toDouble() + 500.0;
+             offset["high"] = QString("inf");
+             fit["offset"] = offset;
+             f[0] = fit;
+         })), "fit.fits[0].offset\" differs from \"offsets\"[0]"},
+        {"an instrument's sigma below 0", edited(fits([](QJsonArray& f) {
+             QJsonObject fit = f[0].toObject();
+             QJsonArray jitters = fit["jitters"].toArray();
+             QJsonObject first = jitters[0].toObject();
+             first["sigma"] = -1.0;
+             jitters[0] = first;
+             fit["jitters"] = jitters;
+             f[0] = fit;
+         })), "\"observingRun.fit.fits[0].jitters[0].sigma\""},
         {"a trend that would overflow the curve", edited(fits([](QJsonArray& f) {
              QJsonObject fit = f[0].toObject();
              QJsonObject trend = fit["trend"].toObject();
@@ -400,6 +417,7 @@ TEST(KeptRunFields, EveryFieldComesBackInItsPlace) {
     runaway.elements.K_mps = 3e12;
     runaway.elements.tPeri_days = 1.5e17;
     s.fits[1].offsets_mps[0] = {-3e12, 1.0};
+    s.fits[1].offset_mps = s.fits[1].offsets_mps[0];
     const QJsonObject written = RunToJson(s);
     EXPECT_EQ(RunToJson(RunFromJson(written)), written);
     runaway.elements.period_days = 2e18;
