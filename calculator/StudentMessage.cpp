@@ -5,7 +5,6 @@
 #include "oError.h"
 #include "oEvalError.h"
 
-#include <cstring>
 
 namespace {
 
@@ -27,24 +26,23 @@ constexpr TWording EvaluatorWords[] = {
     {oEvalError::BAD_FACTORIAL, "! takes only whole numbers from 0 up."},
 };
 
-// A library function's failure, by the function's name and the kind of failure named at
-// the start of the message ("DOMAIN error in Math function 'sqrt'").
+// A library function's failure, by the function's name and the kind of failure.
 struct TMathWording {
-    const char* Function;
-    const char* Kind; // nullptr: any kind
+    const char* Function; // nullptr: any function
+    int Kind;             // an oMathError::Kind; 0: any kind
     const char* Student;
 };
 
 constexpr TMathWording MathWords[] = {
-    {"log", nullptr, "ln(0) and the ln of a negative number are undefined."},
-    {"log10", nullptr, "log10(0) and the log10 of a negative number are undefined."},
-    {"sqrt", "DOMAIN", "A negative number has no square root."},
-    {"asin", "DOMAIN", "asin takes only numbers from -1 to 1."},
-    {"acos", "DOMAIN", "acos takes only numbers from -1 to 1."},
-    {"tan", "SING", "tan is undefined there: the angle is an odd multiple of 90°."},
-    {"pow", "DOMAIN", "A negative number cannot be raised to a fractional power."},
-    {"pow", "SING", "0 cannot be raised to a negative power."},
-    {nullptr, "OVERFLOW", "The result is too large for the calculator."},
+    {"log", 0, "ln(0) and the ln of a negative number are undefined."},
+    {"log10", 0, "log10(0) and the log10 of a negative number are undefined."},
+    {"sqrt", oMathError::domain, "A negative number has no square root."},
+    {"asin", oMathError::domain, "asin takes only numbers from -1 to 1."},
+    {"acos", oMathError::domain, "acos takes only numbers from -1 to 1."},
+    {"tan", oMathError::singularity, "tan is undefined there: the angle is an odd multiple of 90°."},
+    {"pow", oMathError::domain, "A negative number cannot be raised to a fractional power."},
+    {"pow", oMathError::singularity, "0 cannot be raised to a negative power."},
+    {nullptr, oMathError::overflow, "The result is too large for the calculator."},
 };
 
 } // namespace
@@ -52,14 +50,9 @@ constexpr TMathWording MathWords[] = {
 std::string StudentMessage(const oError& error) {
     const std::string& message = error.message;
     if (error.code == oError::mathLibrary) {
-        const std::size_t open = message.find('\'');
-        const std::size_t close = message.rfind('\'');
-        const std::string function =
-            open != std::string::npos && close > open ? message.substr(open + 1, close - open - 1)
-                                                      : std::string();
         for (const TMathWording& words : MathWords) {
-            const bool functionFits = !words.Function || function == words.Function;
-            const bool kindFits = !words.Kind || message.rfind(words.Kind, 0) == 0;
+            const bool functionFits = !words.Function || error.mathFunction == words.Function;
+            const bool kindFits = words.Kind == 0 || error.mathKind == words.Kind;
             if (functionFits && kindFits)
                 return words.Student;
         }

@@ -31,6 +31,6 @@ oError::oError(const std::string& message, std::int32_t code, const std::string&
 oError::oError(const oMathError& error)
     : message(std::string(kindWord(error.type)) + " error in Math function '" +
               (error.name ? error.name : "") + "'"),
-      code(mathLibrary) {}
+      code(mathLibrary), mathKind(error.type), mathFunction(error.name ? error.name : "") {}
 
 void raiseMathError(int type, const char* name) { throw oError(oMathError{type, name}); }

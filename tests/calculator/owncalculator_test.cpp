@@ -60,6 +60,9 @@ TEST_F(OwnCalculator, ShowsTheValueOrTheMessageInAStudentsWords) {
         {"ln(0)", "", "ln(0) and the ln of a negative number are undefined.", nullptr},
         {"asin(2)", "", "asin takes only numbers from -1 to 1.", nullptr},
         {"tan(90)", "", "tan is undefined there: the angle is an odd multiple of 90°.", nullptr},
+        {"0^-1", "", "0 cannot be raised to a negative power.", nullptr},
+        {"(-8)^0.5", "", "A negative number cannot be raised to a fractional power.", nullptr},
+        {"exp(1000)", "", "The result is too large for the calculator.", nullptr},
         {"   ", "", "", ""},
     };
     for (const auto& c : cases) {

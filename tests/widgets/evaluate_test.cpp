@@ -451,6 +451,8 @@ TEST(Error, CarriesMessageAndCode) {
         const oError error(oMathError{kind.type, "f"});
         EXPECT_EQ(error.message, kind.message);
         EXPECT_EQ(error.code, 102);
+        EXPECT_EQ(error.mathKind, kind.type) << "kept beside the message";
+        EXPECT_EQ(error.mathFunction, "f");
     }
 }
 

@@ -41,6 +41,11 @@ public:
 
     std::string message;
     std::int32_t code;
+    // Of an error of the mathematical library: its kind (an oMathError::Kind) and the
+    // function's name, so that a reader need not take them out of the message; 0 and empty
+    // otherwise.
+    int mathKind = 0;
+    std::string mathFunction;
 };
 
 // Raises the math error as an oError; the checked mathematical functions call it.
