@@ -3,6 +3,7 @@
 #include "FindingPlanetQuestions.h"
 
 #include "model/PeakWidth.h"
+#include "model/PeriodText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,10 +20,6 @@ std::string Format(const char* format, double a, double b) {
     char text[160];
     std::snprintf(text, sizeof text, format, a, b);
     return text;
-}
-
-std::string DaysText(double days) {
-    return Format(days < 10 ? "%.3f days" : days < 100 ? "%.2f days" : "%.1f days", days, 0.0);
 }
 
 // What the conclusion adds about an answer that left out the star's mass.
@@ -162,7 +159,7 @@ std::string ChoiceCaption(const TQuestion& question, int choice, double peak_day
         return question.choices[std::size_t(choice)];
     const double periods[3] = {2.0 * peak_days, observing::DailyAliases(peak_days).above_days,
                                0.5 * peak_days};
-    return DaysText(periods[choice]);
+    return PeriodText(periods[choice]);
 }
 
 TAccepted Accepted(int page, const observing::TPeak& peak, double halfWidth_days,
@@ -192,7 +189,7 @@ std::string AcceptedText(int page, const TAccepted& accepted) {
         return "The fit is still being worked out.";
     switch (page) {
     case PeakPage:
-        return "The highest peak is at " + DaysText(accepted.value) +
+        return "The highest peak is at " + PeriodText(accepted.value) +
                Format("; answers within %.3f days (its half width) count.", accepted.tolerance, 0);
     case FitPage:
         return Format("Your fit's K is %.1f m/s; answers within %.1f m/s count.", accepted.value,

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/ObservingDrawing.h"
 
+#include "model/PeriodText.h"
 #include "simulation/ViewClip.h"
 
 #include <QFont>
@@ -508,8 +509,7 @@ double NiceStep(double range, int count) {
 }
 
 QString PeakText(const observing::TPeak& peak) {
-    const int decimals = peak.period_days < 10 ? 3 : peak.period_days < 100 ? 2 : 1;
-    return QString::number(peak.period_days, 'f', decimals) + " days";
+    return QString::fromStdString(PeriodText(peak.period_days));
 }
 
 void DrawMessage(QPainter& p, const QRectF& area, const QString& message) {
