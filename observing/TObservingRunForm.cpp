@@ -304,6 +304,20 @@ bool TObservingRunForm::ImportFile(const QString& path) {
     return true;
 }
 
+bool TObservingRunForm::ImportMeasurements(const std::string& csv, const QString& from) {
+    TCsvReading reading = ReadMeasurementsCsv(csv);
+    if (!reading.ok) {
+        Refuse("The measurements of " + from + " were not read: " +
+               QString::fromStdString(reading.message));
+        return false;
+    }
+    truth_.clear();
+    const QString status =
+        QString("The %1 measurements of %2.").arg(reading.set.data.size()).arg(from);
+    ShowMeasurements(std::move(reading.set), TSource::Imported, status);
+    return true;
+}
+
 void TObservingRunForm::Refuse(QString refusal) {
     // A refusal that ends in a question ("…separated by something else?") is a sentence too.
     if (!refusal.endsWith('.') && !refusal.endsWith('?'))

@@ -121,6 +121,9 @@ public:
     // Reads a file of measurements; a refused file leaves everything shown as it was and says
     // why in the status line. Returns whether the file was read.
     bool ImportFile(const QString& path);
+    // Takes the measurements of a CSV text the book made (a chapter's own run), named `from`
+    // in the status line, as an import of them; returns whether they were read.
+    bool ImportMeasurements(const std::string& csv, const QString& from);
     // Reads one file or several (one per instrument) as the import dialog chose their
     // columns and units; a refused set leaves everything shown as it was and says why, with
     // the file and the line, in the status line. Returns whether the set was read.

@@ -228,7 +228,16 @@ void TThisBook::mnitObservingRunClick() {
             RealSystemsCard->SelectStar(star);
         };
     }
-    ObservingRunForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
+    auto* feed = dynamic_cast<TSimulationFeed*>(CurrentChapter);
+    ObservingRunForm->Follow(feed);
+    // A chapter of measurements and no star to observe: the window starts from the chapter's
+    // own run, unless it already holds measurements of its own.
+    if (const auto* chapter = dynamic_cast<const TThisChapter*>(CurrentChapter);
+        !feed && chapter && ObservingRunForm->Measurements().data.empty()) {
+        if (const std::string csv = chapter->MeasurementsCsv(); !csv.empty())
+            ObservingRunForm->ImportMeasurements(
+                csv, QString("the chapter's run, seed %1").arg(chapter->ChapterSeed()));
+    }
     ObservingRunForm->show();
     ObservingRunForm->raise();
     ObservingRunForm->activateWindow();

@@ -15,6 +15,7 @@
 #include "observing/TFitPlot.h"
 #include "observing/TFitByHandPage.h"
 #include "observing/TFoldPlot.h"
+#include "observing/TObservingRunForm.h"
 #include "observing/TPeriodogramPlot.h"
 #include "thisbook/AnswerReport.h"
 
@@ -428,6 +429,14 @@ TEST_F(FindingPlanetTest, ASeedOutsideTheRangeIsRefusedAndTheRunKept) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].rfind("The measurements were not written: ", 0), 0u)
         << dialogs.messages[0];
+
+    // The observing window opened from the chapter starts from the same run.
+    book->mnitObservingRunClick();
+    const TObservingRunForm& window = *book->ObservingRunForm;
+    EXPECT_EQ(window.Measurements().data.size(), data.size());
+    EXPECT_TRUE(window.StatusLabel->text().startsWith(
+        QString("The %1 measurements of the chapter's run, seed 12.").arg(data.size())))
+        << window.StatusLabel->text().toStdString();
 }
 
 // The choices' order follows the seed: every button is right for some seed, and a student
