@@ -34,10 +34,11 @@ void TThisChapter::WritePageText() {
     TextBox->SetSelStart(0);
 }
 
-void TThisChapter::WriteCorrect() { *FeedbackBox << "This is the correct answer.\n"; }
+// A tick or a cross leads the verdict, so that it is not told by the panel's colour alone.
+void TThisChapter::WriteCorrect() { *FeedbackBox << "\u2713 This is the correct answer.\n"; }
 
 void TThisChapter::WriteIncorrect() {
-    *FeedbackBox << "Your answer is ";
+    *FeedbackBox << "\u2717 Your answer is ";
     if (WrongAnswers > 1)
         *FeedbackBox << "still ";
     *FeedbackBox << "incorrect.\n";

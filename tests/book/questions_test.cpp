@@ -47,9 +47,9 @@ protected:
 
 TEST_F(QuestionTest, ThreeWrongAnswersCloseTheQuestion) {
     const Step steps[] = {
-        {false, RGB(255, 255, 215), "Your answer is incorrect.\nhint", true},
-        {false, RGB(255, 255, 215), "Your answer is still incorrect.\nhint", true},
-        {false, RGB(255, 255, 255), "Your answer is still incorrect.\nconclusion", false},
+        {false, RGB(255, 255, 215), "\u2717 Your answer is incorrect.\nhint", true},
+        {false, RGB(255, 255, 215), "\u2717 Your answer is still incorrect.\nhint", true},
+        {false, RGB(255, 255, 255), "\u2717 Your answer is still incorrect.\nconclusion", false},
     };
     int n = 0;
     for (const Step& s : steps) {
@@ -73,7 +73,7 @@ TEST_F(QuestionTest, ARightAnswerClosesAtOnceAndOkHidesAnOpenPanel) {
     EXPECT_TRUE(quiz->MessagePanel->isHidden());
     quiz->nextAnswerRight = true;
     quiz->JudgeAnswer();
-    EXPECT_EQ(feedback(), "This is the correct answer.\nconclusion");
+    EXPECT_EQ(feedback(), "\u2713 This is the correct answer.\nconclusion");
     EXPECT_EQ(quiz->MessagePanel->Color(), clWhite);
     EXPECT_TRUE(quiz->OKButton->isHidden());
     quiz->MessagePanel->hide();

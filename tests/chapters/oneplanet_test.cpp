@@ -113,18 +113,18 @@ TEST_F(OnePlanetTest, TheMassQuestionHintsAtTheInclinationThenConcludes) {
     openPage(6);
     TOnePlanet& c = *current();
     c.QChoice2->click();
-    EXPECT_EQ(feedback(), "Your answer is incorrect.\n");
+    EXPECT_EQ(feedback(), "\u2717 Your answer is incorrect.\n");
     EXPECT_TRUE(c.QChoice2->Checked());
     EXPECT_EQ(c.QChoice2->Font().Color, RGB(255, 0, 0));
     EXPECT_FALSE(nextShown());
     c.QChoice3->click();
     EXPECT_FALSE(c.QChoice2->Checked()) << "one choice at a time";
     EXPECT_EQ(c.QChoice2->Font().Color, clWindowText);
-    EXPECT_EQ(feedback(), "Your answer is still incorrect.\n\nMake sure i is not zero.");
+    EXPECT_EQ(feedback(), "\u2717 Your answer is still incorrect.\n\nMake sure i is not zero.");
     EXPECT_FALSE(nextShown());
     c.QChoice2->click();
     EXPECT_TRUE(c.QuestionClosed);
-    EXPECT_EQ(feedback(), "Your answer is still incorrect.\n\nThe radial velocity amplitude "
+    EXPECT_EQ(feedback(), "\u2717 Your answer is still incorrect.\n\nThe radial velocity amplitude "
                           "decreases as the planet's mass is decreased.");
     EXPECT_TRUE(nextShown());
     EXPECT_TRUE(c.OKButton->isHidden());
@@ -144,7 +144,7 @@ TEST_F(OnePlanetTest, TheRightChoiceClosesAtOnceWithTheVerdictOnly) {
     openPage(6);
     current()->QChoice1->click();
     EXPECT_TRUE(current()->QuestionClosed);
-    EXPECT_EQ(feedback(), "This is the correct answer.\n");
+    EXPECT_EQ(feedback(), "\u2713 This is the correct answer.\n");
     EXPECT_TRUE(nextShown());
 
     book->PageForward();

@@ -65,7 +65,7 @@ TEST_F(PeriodReadingTest, MondasAloneAtTheThousandDayScale) {
     auto& chapter2 = dynamic_cast<TSimpleCase&>(*sim());
     type(chapter2.Q7Answer, period, 2);
     QTest::keyClick(chapter2.Q7Answer, Qt::Key_Return);
-    EXPECT_EQ(feedback().rfind("This is the correct answer.", 0), 0u) << feedback();
+    EXPECT_EQ(feedback().rfind("\u2713 This is the correct answer.", 0), 0u) << feedback();
 }
 
 TEST_F(PeriodReadingTest, VulcanAtTheThousandDayScaleAndMondasAtTheLargest) {
@@ -89,5 +89,5 @@ TEST_F(PeriodReadingTest, VulcanAtTheThousandDayScaleAndMondasAtTheLargest) {
     type(chapter4.MondasAnswer, mondas, 3);
     type(chapter4.VulcanAnswer, vulcan, 3);
     QTest::keyClick(chapter4.VulcanAnswer, Qt::Key_Return);
-    EXPECT_EQ(feedback().rfind("This is the correct answer.", 0), 0u) << feedback();
+    EXPECT_EQ(feedback().rfind("\u2713 This is the correct answer.", 0), 0u) << feedback();
 }

@@ -135,26 +135,26 @@ TEST_F(SimpleCaseTest, APeriodAThousandTimesOffIsToldAtOnce) {
         SCOPED_TRACE(c.typed);
         openPage(7);
         answer(c.typed);
-        EXPECT_EQ(feedback(), std::string("Your answer is incorrect.\n\nHint: Your number is 1000 "
+        EXPECT_EQ(feedback(), std::string("\u2717 Your answer is incorrect.\n\nHint: Your number is 1000 "
                                           "times too ") +
                                   c.size + ":\nread the unit beside the time axis.");
         EXPECT_EQ(current()->WrongAnswers, 1) << "still an attempt";
     }
     openPage(7);
     answer("43");
-    EXPECT_EQ(feedback(), "Your answer is incorrect.\n") << "a factor of 100 is no unit slip";
+    EXPECT_EQ(feedback(), "\u2717 Your answer is incorrect.\n") << "a factor of 100 is no unit slip";
 }
 
 TEST_F(SimpleCaseTest, ThePeriodQuestionHintsThenConcludes) {
     openPage(7);
     answer("1000");
-    EXPECT_EQ(feedback(), "Your answer is incorrect.\n");
+    EXPECT_EQ(feedback(), "\u2717 Your answer is incorrect.\n");
     answer("2000");
-    EXPECT_EQ(feedback(), "Your answer is still incorrect.\n\nHint: Measure between maxima or "
+    EXPECT_EQ(feedback(), "\u2717 Your answer is still incorrect.\n\nHint: Measure between maxima or "
                           "minima,\nand note the scale of the time axis.");
     EXPECT_FALSE(nextShown());
     answer("3000");
-    EXPECT_EQ(feedback(), "Your answer is still incorrect.\n\nThe period to two sig figs is 4300 "
+    EXPECT_EQ(feedback(), "\u2717 Your answer is still incorrect.\n\nThe period to two sig figs is 4300 "
                           "days.\n(The precise period is 4329 days.)");
     EXPECT_TRUE(current()->QuestionClosed);
     EXPECT_TRUE(nextShown());
@@ -165,7 +165,7 @@ TEST_F(SimpleCaseTest, ThePeriodQuestionHintsThenConcludes) {
     EXPECT_TRUE(current()->Q7Answer->text().isEmpty());
     EXPECT_FALSE(nextShown());
     answer("4300");
-    EXPECT_EQ(feedback(), "This is the correct answer.\n\nThe period to two sig figs is 4300 "
+    EXPECT_EQ(feedback(), "\u2713 This is the correct answer.\n\nThe period to two sig figs is 4300 "
                           "days.\n(The precise period is 4329 days.)");
 }
 
@@ -194,23 +194,23 @@ TEST_F(SimpleCaseTest, TheChoiceQuestionLatchesTheChosenButton) {
     openPage(8);
     TSimpleCase& c = *current();
     c.QChoice1->click();
-    EXPECT_EQ(feedback(), "Your answer is incorrect.\n");
+    EXPECT_EQ(feedback(), "\u2717 Your answer is incorrect.\n");
     EXPECT_TRUE(c.QChoice1->Checked());
     EXPECT_EQ(c.QChoice1->Font().Color, RGB(255, 0, 0));
     c.QChoice2->click();
     EXPECT_FALSE(c.QChoice1->Checked());
     EXPECT_EQ(c.QChoice1->Font().Color, clWindowText);
-    EXPECT_EQ(feedback(), "Your answer is still incorrect.\n\nHint: Press Stop when the graph\n"
+    EXPECT_EQ(feedback(), "\u2717 Your answer is still incorrect.\n\nHint: Press Stop when the graph\n"
                           "crosses zero.\n");
     c.QChoice1->click();
-    EXPECT_EQ(feedback(), "Your answer is still incorrect.\n\nThe correct answer is when it "
+    EXPECT_EQ(feedback(), "\u2717 Your answer is still incorrect.\n\nThe correct answer is when it "
                           "crosses the z axis.");
     EXPECT_TRUE(nextShown());
 
     openPage(8);
     EXPECT_FALSE(current()->QChoice1->Checked()) << "arriving releases the choices";
     current()->QChoice3->click();
-    EXPECT_EQ(feedback(), "This is the correct answer.\n");
+    EXPECT_EQ(feedback(), "\u2713 This is the correct answer.\n");
     EXPECT_TRUE(current()->QChoice3->Checked());
     EXPECT_EQ(current()->QChoice3->Font().Color, RGB(255, 0, 0));
     EXPECT_TRUE(current()->OKButton->isHidden());

@@ -179,19 +179,19 @@ TEST_F(TwoPlanetsTest, ThePeriodQuestionHintsThenGivesBothPeriods) {
     EXPECT_EQ(current()->MondasDays->text(), "days (largest timescale)")
         << "the page says where Mondas's period shows";
     answer("11500", "1000");
-    EXPECT_EQ(feedback(), "Your answer is incorrect.\n");
+    EXPECT_EQ(feedback(), "\u2717 Your answer is incorrect.\n");
     answer("11500", "1000");
     EXPECT_EQ(feedback(),
-              "Your answer is still incorrect.\n\nHint: Try the largest timescale for Mondas.");
+              "\u2717 Your answer is still incorrect.\n\nHint: Try the largest timescale for Mondas.");
     EXPECT_FALSE(nextShown());
     answer("11500", "1000");
     EXPECT_EQ(feedback(),
-              "Your answer is still incorrect.\n\nThe periods are 11500 and 1530 days.");
+              "\u2717 Your answer is still incorrect.\n\nThe periods are 11500 and 1530 days.");
     EXPECT_TRUE(nextShown());
 
     openPage(3);
     answer("11000", "1500");
-    EXPECT_EQ(feedback(), "This is the correct answer.\n\nThe periods are 11500 and 1530 days.");
+    EXPECT_EQ(feedback(), "\u2713 This is the correct answer.\n\nThe periods are 11500 and 1530 days.");
 }
 
 TEST_F(TwoPlanetsTest, TheParameterQuestionTakesOnlyTheChosenItems) {
@@ -229,7 +229,7 @@ TEST_F(TwoPlanetsTest, TheParameterQuestionTakesOnlyTheChosenItems) {
     d.PlanComboBox->setCurrentIndex(d.PlanComboBox->findText("Mondas"));
     d.QDoneButton->click();
     EXPECT_FALSE(d.AnswerCorrect);
-    EXPECT_EQ(feedback(), "Your answer is still incorrect.\nHint: Compare the graph with the one "
+    EXPECT_EQ(feedback(), "\u2717 Your answer is still incorrect.\nHint: Compare the graph with the one "
                           "on\nthe previous page");
 
     openPage(6);
@@ -251,7 +251,7 @@ TEST_F(TwoPlanetsTest, TheParameterQuestionTakesOnlyTheChosenItems) {
     again.PlanComboBox->setCurrentIndex(1);
     again.QDoneButton->click();
     EXPECT_TRUE(again.AnswerCorrect);
-    EXPECT_EQ(feedback(), "This is the correct answer.\n");
+    EXPECT_EQ(feedback(), "\u2713 This is the correct answer.\n");
 }
 
 TEST_F(TwoPlanetsTest, TheFeedbackCoversNoControlOfItsQuestion) {
@@ -274,7 +274,7 @@ TEST_F(TwoPlanetsTest, TheLastWrongChoiceNamesTheAnswer) {
     current()->ParamComboBox->setCurrentIndex(0);
     for (int attempt = 0; attempt < 3; ++attempt)
         current()->QDoneButton->click();
-    EXPECT_EQ(feedback(), "Your answer is still incorrect.\nThe correct answer is the inclination "
+    EXPECT_EQ(feedback(), "\u2717 Your answer is still incorrect.\nThe correct answer is the inclination "
                           "or\nmass of Vulcan.");
     EXPECT_TRUE(nextShown());
     EXPECT_TRUE(current()->PlanetParamButton->isEnabled());
