@@ -3,13 +3,14 @@
 #include "GuardedApplication.h"
 
 #include "Application.h"
+#include "FocusMarkStyle.h"
 #include "StablePaletteStyle.h"
 
 #include <QStyleFactory>
 
 GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // The style chosen so far (the platform's, or one named by -style), wrapped.
-    setStyle(new StablePaletteStyle(QStyleFactory::create(style()->name())));
+    setStyle(new FocusMarkStyle(new StablePaletteStyle(QStyleFactory::create(style()->name()))));
 }
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {

@@ -11,6 +11,7 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QRegion>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -432,22 +433,13 @@ void TCanvas::DrawFocusRect(const QRect& r, TColor xorInk) {
     p.setPen(Qt::NoPen);
     p.setCompositionMode(raster ? QPainter::RasterOp_SourceXorDestination
                                 : QPainter::CompositionMode_SourceOver);
-    const QColor dotInk = raster ? toQColor(xorInk) : QColor(0, 0, 0);
-    // Every other pixel along the frame, as the system's dotted focus frame.
-    auto dot = [&](int x, int y) {
-        if (((x + y) & 1) == 0)
-            p.fillRect(QRect(x, y, 1, 1), dotInk);
-    };
-    for (int x = r.left(); x <= r.right(); ++x) {
-        dot(x, r.top());
-        if (r.bottom() != r.top())
-            dot(x, r.bottom());
-    }
-    for (int y = r.top() + 1; y < r.bottom(); ++y) {
-        dot(r.left(), y);
-        if (r.right() != r.left())
-            dot(r.right(), y);
-    }
+    const QColor ink = raster ? toQColor(xorInk) : QColor(0, 0, 0);
+    // A band of the frame's width that a classroom's back row sees; its pieces do not
+    // overlap, so that each pixel is inverted once.
+    const QRegion band = QRegion(r).subtracted(QRegion(r.adjusted(FocusWidth, FocusWidth,
+                                                                  -FocusWidth, -FocusWidth)));
+    for (const QRect& piece : band)
+        p.fillRect(piece, ink);
     p.restore();
     changed(r);
 }

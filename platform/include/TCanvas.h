@@ -103,8 +103,9 @@ public:
     void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     void FillRect(const QRect& r);
     void FrameRect(const QRect& r);
-    // A dotted one-pixel frame drawn by inverting with `xorInk`, as focus rectangles are
-    // drawn; drawing it twice restores the picture.
+    // The focus mark: a solid frame FocusWidth pixels wide inside `r`, drawn by inverting
+    // with `xorInk`; drawing it twice restores the picture.
+    static constexpr int FocusWidth = 2;
     void DrawFocusRect(const QRect& r, TColor xorInk = clWhite);
 
     void TextOut(int x, int y, const AnsiString& text);

@@ -61,11 +61,13 @@ TEST(Canvas, FocusRectangleIsDrawnByInversionSoTwiceRestores) {
     TBitmap bmp = Paper(12, 12);
     TCanvas& c = bmp.Canvas();
     c.DrawFocusRect(QRect(1, 1, 10, 10));
-    EXPECT_EQ(bmp.Pixel(1, 1), clBlack);
-    EXPECT_EQ(bmp.Pixel(2, 1), clWhite) << "dotted";
-    EXPECT_EQ(bmp.Pixel(5, 5), clWhite) << "inside untouched";
+    for (const QPoint at : {QPoint(1, 1), QPoint(2, 1), QPoint(2, 2), QPoint(10, 9), QPoint(5, 10)})
+        EXPECT_EQ(bmp.Pixel(at.x(), at.y()), clBlack) << "solid, two pixels wide at " << at.x();
+    EXPECT_EQ(bmp.Pixel(3, 3), clWhite) << "inside untouched";
+    EXPECT_EQ(bmp.Pixel(0, 0), clWhite) << "outside untouched";
     c.DrawFocusRect(QRect(1, 1, 10, 10));
     EXPECT_EQ(bmp.Pixel(1, 1), clWhite);
+    EXPECT_EQ(bmp.Pixel(2, 2), clWhite) << "corners inverted once";
 }
 
 TEST(Canvas, TextIsPlacedByItsTopLeftOrCentredOnItsReference) {

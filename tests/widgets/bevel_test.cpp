@@ -104,8 +104,8 @@ TEST(BevelFailures, TooSmallASourceShowsItsMessageOncePerAttemptAndNeverInAPaint
     const QImage img = paint(bevel);
     paint(bevel);
     EXPECT_EQ(dialogs.messages.size(), 1u) << "painting never cuts the source";
-    EXPECT_EQ(img.pixel(0, 0), marker) << "the dotted placeholder frame";
-    EXPECT_EQ(img.pixel(1, 0), 0xFF000000u);
+    EXPECT_EQ(img.pixel(1, 1), marker) << "the placeholder frame, drawn as the focus mark";
+    EXPECT_EQ(img.pixel(2, 2), 0xFF000000u);
     EXPECT_EQ(img.pixel(30, 30), 0xFF000000u);
     bevel.SetScaleMode(tsmStretch);
     EXPECT_EQ(dialogs.messages.size(), 2u);
