@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QKeySequence>
 #include <QMenu>
 
 namespace {
@@ -120,6 +121,10 @@ void DefineThisBookForm(TThisBook& f) {
         f.ToolsMenu->addAction("&Real planetary systems", [&f] { f.mnitRealSystemsClick(); });
     f.mnitObservingRun =
         f.ToolsMenu->addAction("&Observing run", [&f] { f.mnitObservingRunClick(); });
+    f.mnitKeys = new QAction("&Keys and how to use this book...", &f);
+    f.mnitKeys->setShortcut(QKeySequence::HelpContents);
+    QObject::connect(f.mnitKeys, &QAction::triggered, [&f] { f.mnitKeysClick(); });
+    f.HelpMenu->insertAction(f.Accessibility1, f.mnitKeys);
     f.Accessibility1->setText("A&ccessibility...");
     f.mnitAbout->setText("&About...");
 }

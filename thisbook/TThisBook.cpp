@@ -5,6 +5,7 @@
 #include "Precondition.h"
 #include "book/ChapterTable.h"
 #include "book/TAccessBox.h"
+#include "thisbook/TKeysBox.h"
 #include "book/TCustomChapter.h"
 #include "book/TNavPanel.h"
 #include "realsystems/TRealSystemsForm.h"
@@ -146,6 +147,15 @@ void TThisBook::mnitSpectrumClick() {
     SpectrumForm->show();
     SpectrumForm->raise();
     SpectrumForm->activateWindow();
+}
+
+void TThisBook::mnitKeysClick() {
+    auto* keys = findChild<TKeysBox*>();
+    if (!keys)
+        keys = new TKeysBox(this);
+    keys->show();
+    keys->raise();
+    keys->activateWindow();
 }
 
 TBookPlace TThisBook::Place() const {

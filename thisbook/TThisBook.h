@@ -77,6 +77,9 @@ public:
     // simulation and answers stay as they are.
     std::unique_ptr<QTextDocument> ChapterText() override;
     void mnitObservingRunClick();
+    QAction* mnitKeys = nullptr;
+    // Help, Keys: the keys and how to use the book, in a window of its own made once.
+    void mnitKeysClick();
 
     QAction* mnitOpenSystem = nullptr;
     QAction* mnitSaveSystem = nullptr; // while the open chapter keeps a system

@@ -15,6 +15,7 @@
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
 #include "spectrum/TSpectrumForm.h"
+#include "thisbook/TKeysBox.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -27,6 +28,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
+#include <QTextBrowser>
 #include <set>
 #include <string>
 
@@ -95,6 +97,13 @@ TEST_F(BookTest, EveryVisibleControlOfEveryWindowHasAnAccessibleName) {
     access->show();
     ExpectAllNamed(*access, "accessibility");
     access->hide();
+    book->mnitKeys->trigger();
+    auto* keys = book->findChild<TKeysBox*>();
+    ASSERT_NE(keys, nullptr);
+    ExpectAllNamed(*keys, "keys");
+    for (const char* key : {"Alt+Right", "Page Down", "Home", "Ctrl+0", "Tab", "Done"})
+        EXPECT_TRUE(keys->Text->toPlainText().contains(key)) << key;
+    keys->close();
     TAboutBox about(book);
     about.show();
     for (int page = 0; page < about.Notebook->count(); ++page) {

@@ -13,6 +13,7 @@
 #include "TKeyEdit.h"
 #include "book/TAboutBox.h"
 #include "book/TAccessBox.h"
+#include "thisbook/TKeysBox.h"
 #include "calculator/TCalculatorForm.h"
 #include "book/TCustomChapter.h"
 #include "realsystems/TRealSystemsForm.h"
@@ -715,6 +716,11 @@ int main(int argc, char* argv[]) {
         access->show();
         gallery.shoot(*access, "dialog-access");
         access->hide();
+        book->mnitKeys->trigger();
+        if (auto* keys = book->findChild<TKeysBox*>()) {
+            gallery.shoot(*keys, "dialog-keys");
+            keys->close();
+        }
         {
             TAboutBox about(book);
             about.show();
