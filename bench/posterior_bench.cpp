@@ -4,13 +4,24 @@
 // with their jitters) and of ups And's three planets (448 measurements, four instruments)
 // sampled from the maximum-likelihood fit until the chain has converged; and one evaluation
 // of each likelihood, the unit every move pays. The data are read once, beside the program.
+// Each posterior's medians and 68 % intervals are held against emcee's of the same likelihood
+// and priors (tools/reference/posterior_reference.py): "worst/sigma" is the largest distance of
+// a median or an interval's end of P, K, e, an offset or a jitter from emcee's, in emcee's
+// half-width; "MC/sigma" the Monte Carlo error of a quantile of the two chains together; and
+// "x emcee" how many times emcee's wall time for as many steps of as many walkers ours is.
 
 #include "model/EnsembleSampler.h"
 #include "model/OrbitPosterior.h"
 #include "model/PlanetSearch.h"
 #include "model/RvBundle.h"
+#include "../tests/model/fixtures/PosteriorReference.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <span>
 
 namespace {
 
@@ -40,7 +51,51 @@ TStarFit Fitted(const char* name, int planets) {
     return star;
 }
 
-void Converge(benchmark::State& state, const char* name, int planets) {
+// The reference's numbers of one star.
+struct TReference {
+    std::span<const posterior_reference::TPlanet> planets;
+    std::span<const posterior_reference::TInterval> offsets, jitters;
+    int walkers, steps;
+    double longestTau, secondsPerThousandSteps;
+    int draws;
+};
+
+// A namespace of the fixture as a reference.
+#define REFERENCE_OF(star)                                                                        \
+    TReference {                                                                                  \
+        star::Planets, star::Offsets, star::Jitters, star::Walkers, star::Steps, star::LongestTau, \
+            star::SecondsPerThousandSteps, star::Draws                                            \
+    }
+
+// The largest distance of a median or an interval's end from the reference's, in the
+// reference's half-width; planets are matched by period, as the search finds them in its own order.
+double WorstDistance(const posterior::TPosteriorSummary& ours, const TReference& theirs) {
+    double worst = 0.0;
+    const auto against = [&worst](const posterior::TInterval& a, const posterior_reference::TInterval& b) {
+        const double sigma = (b.high - b.low) / 2.0;
+        worst = std::max({worst, std::abs(a.median - b.median) / sigma, std::abs(a.low - b.low) / sigma,
+                          std::abs(a.high - b.high) / sigma});
+    };
+    for (const posterior_reference::TPlanet& p : theirs.planets) {
+        const auto match = std::min_element(ours.planets.begin(), ours.planets.end(), [&](auto& a, auto& b) {
+            return std::abs(a.period_days.median - p.P.median) < std::abs(b.period_days.median - p.P.median);
+        });
+        against(match->period_days, p.P);
+        against(match->K_mps, p.K);
+        against(match->ecc, p.e);
+    }
+    for (std::size_t j = 0; j < theirs.offsets.size(); ++j) {
+        against(ours.offsets_mps[j], theirs.offsets[j]);
+        against(ours.jitters_mps[j], theirs.jitters[j]);
+    }
+    return worst;
+}
+
+// The standard error of a sample's 16th or 84th percentile of a Gaussian, in its sigma, for
+// n independent draws: sqrt(q (1 - q)) / (phi(1) sqrt(n)); the median's, 1.25 / sqrt(n), is smaller.
+double QuantileError(double independentDraws) { return 1.51 / std::sqrt(independentDraws); }
+
+void Converge(benchmark::State& state, const char* name, int planets, const TReference& reference) {
     const TStarFit star = Fitted(name, planets);
     const posterior::TOrbitPosterior density(star.set.measurements.data, star.solution, star.settings);
     const int walkers = std::max(32, 2 * density.Dimension() + 2) / 2 * 2;
@@ -48,21 +103,32 @@ void Converge(benchmark::State& state, const char* name, int planets) {
     for (auto _ : state) {
         chain = posterior::Sample([&](std::span<const double> x) { return density.LogDensity(x); },
                                   density.StartingBall(walkers, 1),
-                                  {.walkers = walkers, .maxSteps = 20'000, .checkEvery = 500, .seed = 1});
+                                  {.walkers = walkers, .maxSteps = reference.steps, .checkEvery = 500, .seed = 1});
         benchmark::DoNotOptimize(chain);
     }
+    const double longest = *std::max_element(chain.tau.begin(), chain.tau.end());
     state.counters["steps"] = chain.steps;
     state.counters["walkers"] = walkers;
     state.counters["converged"] = chain.converged;
-    state.counters["tau"] = *std::max_element(chain.tau.begin(), chain.tau.end());
+    state.counters["tau"] = longest;
     state.counters["evaluations/s"] = benchmark::Counter(
         double(chain.steps) * walkers * double(state.iterations()), benchmark::Counter::kIsRate);
+    const double ourDraws = walkers * (chain.steps - chain.BurnIn()) / longest;
+    const double theirDraws =
+        reference.walkers * (reference.steps - 2.0 * reference.longestTau) / reference.longestTau;
+    state.counters["worst/sigma"] = WorstDistance(posterior::Summarise(density, chain), reference);
+    state.counters["MC/sigma"] = std::hypot(QuantileError(ourDraws), QuantileError(theirDraws));
+    // emcee's seconds for as many steps of as many walkers, against ours.
+    state.counters["x emcee"] = benchmark::Counter(
+        reference.secondsPerThousandSteps * chain.steps / 1000.0 * walkers / reference.walkers *
+            double(state.iterations()),
+        benchmark::Counter::kIsRate);
 }
 
-void BM_Peg51Posterior(benchmark::State& state) { Converge(state, "51 Peg", 1); }
+void BM_Peg51Posterior(benchmark::State& state) { Converge(state, "51 Peg", 1, REFERENCE_OF(posterior_reference::Peg51)); }
 BENCHMARK(BM_Peg51Posterior)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
-void BM_UpsAndPosterior(benchmark::State& state) { Converge(state, "ups And", 3); }
+void BM_UpsAndPosterior(benchmark::State& state) { Converge(state, "ups And", 3, REFERENCE_OF(posterior_reference::UpsAnd)); }
 BENCHMARK(BM_UpsAndPosterior)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 void Likelihood(benchmark::State& state, const char* name, int planets) {

@@ -80,8 +80,12 @@ def read(files):
 
 def eccentric_anomaly(M, e):
     E = M + e * np.sin(M)
+    # Newton's steps until none moves E by more than rounding: a handful for these orbits.
     for _ in range(30):
-        E = E - (E - e * np.sin(E) - M) / (1.0 - e * np.cos(E))
+        step = (E - e * np.sin(E) - M) / (1.0 - e * np.cos(E))
+        E = E - step
+        if np.max(np.abs(step)) < 1e-14:
+            break
     return E
 
 
