@@ -159,7 +159,11 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
         "m sin i is the least mass the planet can have: the spectrum gives its mass times the "
         "sine of the orbit's inclination († marks a true mass, where the inclination is "
         "known). Astrometry gives Upsilon Andromedae c and d true masses of about 14 and 10 "
-        "Jupiter masses, far above m sin i. ω, the argument of periastron, sets the shape of "
+        "Jupiter masses, far above m sin i. Gliese 876's giants c and b pull each other round "
+        "in their 2:1 resonance within a few years: a fit of fixed orbits to its measurements "
+        "makes c nearly circular and adds a harmonic at 15 days that is no planet. Its m sin i "
+        "come from the masses of a fit with the pulls, at the inclination it finds (59°); its "
+        "fourth planet, e (124 days), is left out, as the simulation holds three. ω, the argument of periastron, sets the shape of "
         "the curve; for the Sun's planets it depends on where the Sun is seen from (—). "
         "* marks a K computed from the source's elements. a is derived from P and the masses, so the simulated "
         "periods are the catalogue's. Every planet starts at periastron at time 0, so the "
@@ -181,7 +185,9 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     f.SetUpButton->SetCaption("Set up");
     f.SetUpButton->SetImages(f.ButtonImages.get());
     f.SetUpButton->NumGlyphs = 3;
-    f.SetUpLabel = wrappedLabel(f, QRect(134, top, tableWidth - 122 - 122 - 122, 36), "");
+    // Three lines beside the buttons, a few pixels above and below them: what Set up does
+    // takes three.
+    f.SetUpLabel = wrappedLabel(f, QRect(134, top - 6, tableWidth - 122 - 122 - 122, 48), "");
     f.DataButton = new oBitBtn(&f);
     f.DataButton->setGeometry(12 + tableWidth - 110 - 122, top, 110, 36);
     f.DataButton->SetCaption("Measurements");

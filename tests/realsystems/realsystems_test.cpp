@@ -148,7 +148,7 @@ TEST_F(RealSystemsTest, SetUpClearsThePlanetsASystemDoesNotUse) {
     TFreeExperiment& c = *current();
     setUp(4); // ups And: three planets
     ASSERT_EQ(c.ChBoxPlanet3->text().toStdString(), "Ups And d");
-    setUp(5); // the Sun: two
+    setUp(6); // the Sun: two
     const TSimulationModel defaults;
     EXPECT_FALSE(c.ChBoxPlanet3->isChecked());
     EXPECT_EQ(c.ChBoxPlanet3->text().toStdString(), defaults.Planets[2].Name.str());
