@@ -3,6 +3,7 @@
 #include "observing/TDataPlot.h"
 
 #include "observing/ObservingDrawing.h"
+#include <QLocale>
 
 TDataPlot::TDataPlot(QWidget* parent) : TObservingPlot(parent) {}
 
@@ -35,4 +36,13 @@ void TDataPlot::Draw(QPainter& p, const QRectF& area) const {
     scene.curveColour = colour_;
     scene.instruments = set_.instruments;
     observingdrawing::DrawData(p, area, scene);
+}
+
+QString TDataPlot::Contents() const {
+    QString words = PointsInWords(set_.data, "measurements");
+    if (!curve_.empty())
+        words += QString(" The curve of %1 planet%2 is drawn through them.")
+                     .arg(curve_.size())
+                     .arg(curve_.size() == 1 ? "" : "s");
+    return words;
 }

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "observing/ObservingDrawing.h"
+#include <QLocale>
+#include <QStringList>
 
 TFitPlot::TFitPlot(QWidget* parent) : TObservingPlot(parent) {}
 
@@ -70,4 +72,22 @@ void TFitPlot::Draw(QPainter& p, const QRectF& area) const {
         scene.foldEpoch_days = planets_.front().tPeri_days;
     }
     observingdrawing::DrawData(p, area, scene);
+}
+
+QString TFitPlot::Contents() const {
+    QString words = PointsInWords(set_.data, "measurements");
+    if (!HasFit())
+        return words;
+    if (planets_.empty())
+        return words + " The fit has no planet.";
+    QStringList periods;
+    for (const kepler::TRadialVelocityElements& planet : planets_)
+        periods << QString("%1 days, K %2 m/s")
+                       .arg(QLocale().toString(planet.period_days, 'g', 5))
+                       .arg(QLocale().toString(planet.K_mps, 'g', 3));
+    return words + QString(" The fitted curve of %1 planet%2 runs through them%3: %4.")
+                       .arg(planets_.size())
+                       .arg(planets_.size() == 1 ? "" : "s")
+                       .arg(Folded() ? ", over one orbit" : "")
+                       .arg(periods.join("; "));
 }

@@ -38,6 +38,7 @@ public:
 
 protected:
     void Draw(QPainter& p, const QRectF& area) const override;
+    QString Contents() const override;
 
 private:
     observing::TMeasurementSet set_;

@@ -5,6 +5,8 @@
 #include "observing/ObservingDrawing.h"
 
 #include <cmath>
+#include <QLocale>
+#include <algorithm>
 
 TFoldPlot::TFoldPlot(QWidget* parent) : TObservingPlot(parent) {}
 
@@ -34,4 +36,18 @@ void TFoldPlot::Refold() {
 
 void TFoldPlot::Draw(QPainter& p, const QRectF& area) const {
     observingdrawing::DrawFold(p, area, {folded_, period_days_, data_, instruments_, title_});
+}
+
+QString TFoldPlot::Contents() const {
+    if (data_.empty())
+        return "No measurements.";
+    const auto highest = std::ranges::max_element(folded_, {}, &observing::TFoldedPoint::v_mps);
+    QString words = QString("%1 measurements folded on a period of %2 days")
+                        .arg(data_.size())
+                        .arg(QLocale().toString(period_days_, 'g', 6));
+    if (highest != folded_.end())
+        words += QString("; the highest, %1 m/s, at phase %2")
+                     .arg(QLocale().toString(highest->v_mps, 'g', 4))
+                     .arg(QLocale().toString(highest->phase, 'f', 2));
+    return words + ".";
 }

@@ -28,6 +28,7 @@ public:
 
 protected:
     void Draw(QPainter& p, const QRectF& area) const override;
+    QString Contents() const override;
 
 private:
     void Refold();

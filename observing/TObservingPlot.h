@@ -6,8 +6,11 @@
 // painter's rectangle for the printed page. A message set on the plot (work in progress,
 // nothing to show yet) is drawn in place of the picture until it is cleared.
 
+#include "model/ObservingRun.h"
+
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 class QPainter;
 
@@ -23,9 +26,15 @@ public:
     // Saves the picture at the widget's size: SVG when the name ends in ".svg", else PNG. The
     // reason it failed, or an empty text.
     QString SavePictureFile(const QString& path) const;
+    // What the picture shows now, in a sentence a screen reader adds to the plot's own
+    // description (the message instead while one is shown); empty: nothing to add.
+    QString Spoken() const;
 
 protected:
     virtual void Draw(QPainter& p, const QRectF& area) const = 0;
+    virtual QString Contents() const { return {}; }
+    // "30 measurements over 92 days; the highest, 40 m/s, at day 3.1", or "no measurements".
+    static QString PointsInWords(const std::vector<observing::TMeasurement>& points, const QString& what);
     void paintEvent(QPaintEvent* e) override;
     // "Save picture...": the picture as PNG or as an SVG drawing.
     void contextMenuEvent(QContextMenuEvent* e) override;
@@ -35,4 +44,5 @@ private:
     void DrawPicture(QPainter& p) const;
 
     QString message_;
+    QString told_;
 };

@@ -3,6 +3,7 @@
 #include "observing/TPeriodogramPlot.h"
 
 #include "observing/ObservingDrawing.h"
+#include <QLocale>
 
 TPeriodogramPlot::TPeriodogramPlot(QWidget* parent) : TObservingPlot(parent) {}
 
@@ -31,4 +32,13 @@ const observing::TPeak* TPeriodogramPlot::Peak() const {
 
 void TPeriodogramPlot::Draw(QPainter& p, const QRectF& area) const {
     observingdrawing::DrawPeriodogram(p, area, {Periodogram(), showWindow_});
+}
+
+QString TPeriodogramPlot::Contents() const {
+    const observing::TPeak* peak = Peak();
+    if (!peak || !peak->found)
+        return periodogram_ ? "No peak: the velocities do not vary." : QString();
+    return QString("The highest peak is at a period of %1 days, power %2.")
+        .arg(QLocale().toString(peak->period_days, 'g', 5))
+        .arg(QLocale().toString(peak->power, 'g', 3));
 }

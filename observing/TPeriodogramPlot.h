@@ -26,6 +26,7 @@ public:
 
 protected:
     void Draw(QPainter& p, const QRectF& area) const override;
+    QString Contents() const override;
 
 private:
     std::optional<observing::TPeriodogram> periodogram_;

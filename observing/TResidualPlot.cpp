@@ -3,6 +3,7 @@
 #include "observing/TResidualPlot.h"
 
 #include "observing/ObservingDrawing.h"
+#include <QLocale>
 
 TResidualPlot::TResidualPlot(QWidget* parent) : TObservingPlot(parent) { Update(); }
 
@@ -44,4 +45,11 @@ void TResidualPlot::Draw(QPainter& p, const QRectF& area) const {
     scene.instruments = set_.instruments;
     scene.timeTitle = timeTitle_;
     observingdrawing::DrawData(p, area, scene);
+}
+
+QString TResidualPlot::Contents() const {
+    if (!hasFit_)
+        return {};
+    return PointsInWords(residuals_, "residuals") +
+           QString(" Their rms is %1 m/s.").arg(QLocale().toString(solution_.rms_mps, 'g', 3));
 }

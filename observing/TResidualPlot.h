@@ -27,6 +27,7 @@ public:
 
 protected:
     void Draw(QPainter& p, const QRectF& area) const override;
+    QString Contents() const override;
 
 private:
     void Update();

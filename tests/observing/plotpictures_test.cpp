@@ -6,6 +6,7 @@
 #include "PictureExport.h"
 #include "observing/TDataPlot.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QImage>
 #include <QMenu>
@@ -54,6 +55,10 @@ TEST(PlotPictures, AWindowsSavePictureMenuListsItsShownPlotsInReadingOrder) {
         return texts;
     };
     EXPECT_EQ(listed(), QStringList({"Measurements...", "Residuals..."}));
+    // What a plot shows is read with its description, and follows it.
+    upper->SetMeasurements(Sample());
+    const QString told = QAccessible::queryAccessibleInterface(upper)->text(QAccessible::Description);
+    EXPECT_TRUE(told.startsWith("30 measurements over 89.9 days; the highest,")) << told.toStdString();
     delete upper;
     delete lower;
     EXPECT_EQ(listed(), QStringList({"No picture shown (disabled)"}));
