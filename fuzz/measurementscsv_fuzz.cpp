@@ -11,6 +11,7 @@
 // finished fit is finite. A watchdog aborts, naming the step, when one step of one input
 // uses more than WatchdogSeconds of processor time: the book would be frozen by it.
 
+#include "fuzz/FuzzCheck.h"
 #include "fuzz/LeaksIgnored.h"
 #include "model/MeasurementLimits.h"
 #include "model/MeasurementsCsv.h"
@@ -42,13 +43,6 @@ constexpr int WatchdogSeconds = 10;
 // The fit and the full grid run only on inputs small enough to keep the fuzzer fast.
 constexpr std::size_t MaxFittedRows = 64;
 constexpr std::size_t MaxSweptFrequencies = 512;
-
-void check(bool condition, const char* what) {
-    if (condition)
-        return;
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
 
 // The processor time of the whole process, in seconds.
 double CpuSeconds() {

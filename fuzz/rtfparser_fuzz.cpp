@@ -6,6 +6,7 @@
 // a second parse of the same bytes must give the same result, and the match string written
 // back as plain RTF text must read back to itself.
 
+#include "fuzz/FuzzCheck.h"
 #include "oRTFParser.h"
 
 #include <cstddef>
@@ -14,13 +15,6 @@
 #include <cstdlib>
 
 namespace {
-
-void check(bool condition, const char* what) {
-    if (condition)
-        return;
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
 
 // Every byte but letters and digits as a \'hh escape, so none of them is syntax.
 AnsiString asRtf(const AnsiString& text) {

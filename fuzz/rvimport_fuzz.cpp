@@ -6,6 +6,7 @@
 // zero, with positive errors, each of an instrument that exists, whose counts add up; the
 // guess only names columns the table has; the same bytes read the same way twice.
 
+#include "fuzz/FuzzCheck.h"
 #include "model/RvDataSet.h"
 
 #include <cstddef>
@@ -16,13 +17,6 @@
 #include <vector>
 
 namespace {
-
-void check(bool condition, const char* what) {
-    if (condition)
-        return;
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
 
 void CheckReading(const rvdata::TRvDataSetReading& reading) {
     if (!reading.ok) {

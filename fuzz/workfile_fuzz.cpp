@@ -6,12 +6,12 @@
 // opens again; a system read keeps its planets finite through a few steps; a run read holds
 // measurements in time order of instruments it names.
 
+#include "fuzz/FuzzCheck.h"
 #include "WorkFile.h"
 #include "model/planet.h"
 #include "observing/RunState.h"
 #include "simulation/SystemState.h"
 
-#include <QJsonDocument>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -20,13 +20,6 @@
 #include <string>
 
 namespace {
-
-void check(bool condition, const char* what) {
-    if (condition)
-        return;
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
 
 void CheckRefusal(const EWorkFileRefusal& e) {
     const QString reason = e.Reason();
