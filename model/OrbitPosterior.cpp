@@ -167,11 +167,15 @@ std::vector<std::vector<double>> TOrbitPosterior::StartingBall(int walkers,
     std::normal_distribution<double> normal(0.0, 1.0);
     const std::vector<double> centre = AtMaximum();
     std::vector<std::vector<double>> ball;
-    while (int(ball.size()) < walkers) {
+    // A maximum where the priors hold no orbit near it would be drawn about for ever.
+    const long tries = 1000L * walkers;
+    for (long tried = 0; int(ball.size()) < walkers && tried < tries; ++tried) {
         std::vector<double> walker = centre;
         for (std::size_t i = 0; i < free_.size(); ++i) {
             const double sigma = sigma_[std::size_t(free_[i])];
-            const double scale = sigma > 0.0 ? 0.1 * sigma : 1e-4 * std::max(1.0, std::abs(centre[i]));
+            const double scale = sigma > 0.0 && std::isfinite(sigma)
+                                     ? 0.1 * sigma
+                                     : 1e-4 * std::max(1.0, std::abs(centre[i]));
             walker[i] += scale * normal(random);
         }
         // A walker outside the priors (a jitter of 0 nudged below it) is drawn again.

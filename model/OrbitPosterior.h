@@ -38,7 +38,8 @@ public:
     // ln of the posterior density, up to a constant; -infinity outside the priors.
     double LogDensity(std::span<const double> free) const;
     // Walkers about the maximum: each parameter spread by a tenth of its fitted sigma (or by
-    // a small share of its value where the fit gave none), every walker inside the priors.
+    // a small share of its value where the fit gave none or an infinite one), every walker
+    // inside the priors; fewer than `walkers` when a thousand draws a walker find none there.
     std::vector<std::vector<double>> StartingBall(int walkers, std::uint64_t seed) const;
 
     // The planets' elements and the baseline a free vector stands for.

@@ -77,6 +77,17 @@ void THowSureForm::Sample(std::vector<fit::TMeasurement> data, const fit::TOrbit
     job->posterior = posterior_.get();
     const int walkers = WalkersFor(posterior_->Dimension());
     job->start = posterior_->StartingBall(walkers, 1);
+    if (int(job->start.size()) < walkers) {
+        StatusLabel->setText("No orbits could be drawn: near this fit the measurements allow "
+                             "no orbit the priors take (an eccentricity at its bound, say).");
+        Progress->hide();
+        CancelButton->hide();
+        SaveChainButton->setEnabled(false);
+        Intervals->setRowCount(0);
+        PlanetBox->clear();
+        MeaningLabel->clear();
+        return;
+    }
     job->settings = {.walkers = walkers, .maxSteps = MostSteps, .checkEvery = 500, .seed = 1};
     StatusLabel->setText(QString("Drawing orbits that fit the measurements: %1 walkers over the %2 "
                                  "fitted values…")

@@ -138,6 +138,11 @@ TEST(OrbitPosterior, AWellMeasuredPlanetsSpreadIsTheFitsSigma) {
         outside[std::size_t(index)] = value;
         EXPECT_EQ(posterior.LogDensity(outside), -std::numeric_limits<double>::infinity()) << index;
     }
+    // A fit far outside the priors, with an unbounded sigma, gives up drawing its ball.
+    fit::TOrbitSolution lost = best;
+    lost.planets[0].elements.K_mps = -1e6;
+    lost.planets[0].K_mps = {-1e6, std::numeric_limits<double>::infinity(), -1e7, 0.0, false};
+    EXPECT_LT(TOrbitPosterior(data, lost, settings).StartingBall(24, 1).size(), 24u);
 
     // A chain of fixed length, long against its autocorrelation time: enough for the spread.
     const TSamplerSettings sampling{.walkers = 24, .maxSteps = 3000, .checkEvery = 1000, .seed = 9};
