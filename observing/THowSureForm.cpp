@@ -117,7 +117,9 @@ void THowSureForm::Finish(const TJob& job, TBackgroundWork::TEnd end, const QStr
         StatusLabel->setText("No orbits could be drawn: " + failure);
         return;
     }
-    if (end == TBackgroundWork::TEnd::Cancelled || job.chain.cancelled || job.chain.steps < 2) {
+    // A chain with no look at its autocorrelation has nothing to be judged by.
+    if (end == TBackgroundWork::TEnd::Cancelled || job.chain.cancelled || job.chain.steps < 2 ||
+        job.chain.tau.empty()) {
         StatusLabel->setText("Cancelled: no orbits are shown.");
         return;
     }
