@@ -185,7 +185,7 @@ void TCustomBook::PageForward() {
         CurrentChapter->LeavePage();
         ++CurrentChapter->Page;
         CurrentChapter->RefreshPage();
-        KeepFocusVisible(NavFocus());
+        FocusTurnedPage();
     } else if (ChapterNumber < ChapterCount) {
         ++ChapterNumber;
         ShowChapter(1);
@@ -197,7 +197,7 @@ void TCustomBook::PageBack() {
         CurrentChapter->LeavePage();
         --CurrentChapter->Page;
         CurrentChapter->RefreshPage();
-        KeepFocusVisible(NavFocus());
+        FocusTurnedPage();
     } else if (ChapterNumber > 0) {
         --ChapterNumber;
         ShowChapter(-1);
@@ -262,6 +262,15 @@ QWidget* TCustomBook::NavFocus() const {
     if (NavPanel->NextButton->isHidden())
         return NavPanel->BackButton;
     return NavPanel->NextButton;
+}
+
+void TCustomBook::FocusTurnedPage() {
+    if (QWidget* first = CurrentChapter ? CurrentChapter->FirstControl() : nullptr)
+        return first->setFocus();
+    const QWidget* focus = focusWidget();
+    const bool onArrow = focus == NavPanel->NextButton || focus == NavPanel->BackButton;
+    if (!onArrow || !focus->isVisibleTo(this))
+        NavFocus()->setFocus();
 }
 
 QPrinter& TCustomBook::Printer() {

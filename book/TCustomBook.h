@@ -142,6 +142,10 @@ protected:
     void KeepFocusVisible(QWidget* preferred);
     // The navigation button that takes the focus when a chapter page shows.
     QWidget* NavFocus() const;
+    // After a page turn the keyboard goes to the page's first control (its question's answer
+    // field or first choice), else stays on the page arrow that turned it, else goes to
+    // NavFocus(): never to a control that only happens to follow a hidden one in Tab order.
+    void FocusTurnedPage();
 
 private:
     class ScreenReaderWatch;

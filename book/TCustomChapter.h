@@ -38,6 +38,9 @@ public:
     void ShowCaption();
     virtual void ApplyColours();
     virtual void SetScreenReaderSupport(bool) {}
+    // The control a page just turned to gives the keyboard to, the first in reading order
+    // that the reader acts on, or nullptr where the page arrows keep it.
+    virtual QWidget* FirstControl() const { return nullptr; }
     // What of the page a window opening over it should leave clear, on the screen.
     virtual std::vector<TKeepClear> KeepClearAreas() const { return {}; }
     // The dark pictures of the page, which "Print on white" prints on white.

@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <algorithm>
 
 TThisChapter::TThisChapter(TCustomBook* owner) : TCustomChapter(owner) {
     DefineThisChapterForm(*this);
@@ -49,6 +50,58 @@ void TThisChapter::SetScreenReaderSupport(bool on) {
     const Qt::FocusPolicy policy = on ? Qt::StrongFocus : Qt::NoFocus;
     TextBox->setFocusPolicy(policy);
     FeedbackBox->setFocusPolicy(policy);
+    FollowReadingOrder();
+}
+
+namespace {
+
+bool TakesTab(const QWidget& w) { return (w.focusPolicy() & Qt::TabFocus) && !w.focusProxy(); }
+
+bool IsAnswerControl(const QWidget& w) {
+    return w.property(TThisChapter::AnswerChoiceProperty).toBool() ||
+           (w.property(TThisChapter::QuestionPartProperty).toBool() &&
+            (qobject_cast<const QLineEdit*>(&w) || qobject_cast<const QComboBox*>(&w)));
+}
+
+} // namespace
+
+void TThisChapter::FollowReadingOrder() {
+    std::vector<QWidget*> first{TextBox};
+    QWidget* firstOther = nullptr;
+    QWidget* const top = window();
+    for (QWidget* w = top->nextInFocusChain(); w != top; w = w->nextInFocusChain()) {
+        if (!isAncestorOf(w) || !TakesTab(*w) || w == TextBox || MessagePanel->isAncestorOf(w))
+            continue;
+        if (w->property(QuestionPartProperty).toBool())
+            first.push_back(w);
+        else if (!firstOther)
+            firstOther = w;
+    }
+    first.insert(first.end(), {FeedbackBox, OKButton});
+    std::erase_if(first, [](const QWidget* w) { return !TakesTab(*w); });
+    if (first.empty() || !firstOther)
+        return;
+    // The group goes before the first of the others: after whatever takes Tab before it.
+    QWidget* before = firstOther->previousInFocusChain();
+    while (before != firstOther && (!TakesTab(*before) || std::ranges::count(first, before)))
+        before = before->previousInFocusChain();
+    if (before != firstOther)
+        setTabOrder(before, first.front());
+    for (std::size_t i = 1; i < first.size(); ++i)
+        setTabOrder(first[i - 1], first[i]);
+}
+
+QWidget* TThisChapter::FirstControl() const {
+    if (TakesTab(*TextBox) && TextBox->isVisibleTo(this))
+        return TextBox;
+    return FirstAnswerControl();
+}
+
+QWidget* TThisChapter::FirstAnswerControl() const {
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (isAncestorOf(w) && IsAnswerControl(*w) && w->isVisibleTo(this) && w->isEnabled())
+            return w;
+    return nullptr;
 }
 
 void TThisChapter::ApplyColours() {
@@ -129,15 +182,8 @@ QWidget* TThisChapter::FocusAfterFeedback() const {
     TCustomBook* book = Book();
     if (book && book->NavPanel->NextButton->isVisibleTo(book))
         return book->NavPanel->NextButton;
-    // Otherwise the question again: its answer field or first choice, in tab order.
-    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
-        if (!isAncestorOf(w) || w->window() != window() || !w->isVisibleTo(this) || !w->isEnabled())
-            continue;
-        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
-            w->property(AnswerChoiceProperty).toBool())
-            return w;
-    }
-    return nullptr;
+    // Otherwise the question again.
+    return FirstAnswerControl();
 }
 
 void TThisChapter::OpenQuestion() {

@@ -46,7 +46,11 @@ public:
 
     void ShowPage() override;
     void ApplyColours() override;
+    // Also puts the Tab order in reading order, the page text taking part in it or not.
     void SetScreenReaderSupport(bool on) override;
+    // The page text where the screen reader mode lets it take the focus, else the open
+    // question's answer field or first choice.
+    QWidget* FirstControl() const override;
     // The page text.
     std::vector<TKeepClear> KeepClearAreas() const override;
 
@@ -93,9 +97,17 @@ public:
 
     // The property that marks a question's choice buttons.
     static constexpr const char* AnswerChoiceProperty = "answerChoice";
+    // The property that marks every control of a page's question (answer fields, drop-down
+    // lists, choices, Done), which Tab reaches right after the page text.
+    static constexpr const char* QuestionPartProperty = "questionPart";
 
 protected:
     QWidget* FocusAfterFeedback() const;
+    // The open question's answer field or first choice, shown and enabled, or nullptr.
+    QWidget* FirstAnswerControl() const;
+    // Tab follows reading order: the page text, the question, the feedback and its OK, then
+    // the page's other controls in the order they were made.
+    void FollowReadingOrder();
     // Opens the page's question afresh: three attempts, none used, feedback hidden.
     void OpenQuestion();
     // Shows or hides the navigation panel's forward button, which a page with an open

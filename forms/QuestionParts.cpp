@@ -29,6 +29,7 @@ oBitBtn* ChoiceButton(TThisChapter& f, const TImageList& faces, QRect place, con
     b->SetCaption(caption);
     b->SetFont(TFont("Arial", -13, clWindowText));
     b->setProperty(TThisChapter::AnswerChoiceProperty, true);
+    b->setProperty(TThisChapter::QuestionPartProperty, true);
     b->hide();
     QObject::connect(b, &QPushButton::clicked, [b, onClick = std::move(onClick)] { onClick(b); });
     return b;
@@ -45,6 +46,7 @@ TKeyEdit* AnswerField(QWidget* parent, QRect place, std::function<void(char&)> o
     auto* field = new TKeyEdit(parent);
     field->setGeometry(place);
     field->setMaxLength(5);
+    field->setProperty(TThisChapter::QuestionPartProperty, true);
     field->hide();
     field->OnKeyPress = [onKey = std::move(onKey)](QObject*, char& key) { onKey(key); };
     return field;
@@ -56,6 +58,7 @@ oBitBtn* DoneButton(TThisChapter& f, QRect place, std::function<void()> onClick)
     b->SetImages(f.ButtonImages.get());
     b->NumGlyphs = 4;
     b->SetCaption("Done");
+    b->setProperty(TThisChapter::QuestionPartProperty, true);
     b->SetFont(ArialBold);
     b->hide();
     QObject::connect(b, &QPushButton::clicked, [onClick = std::move(onClick)] { onClick(); });

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // The parts the simulation chapters build their questions from: choice buttons, bold
-// captions, answer fields and the Done button, each hidden until its page shows it.
+// captions, answer fields and the Done button, each hidden until its page shows it and each
+// but the captions marked as a part of the question, which Tab reaches after the page text.
 
 #include <QRect>
 #include <functional>

@@ -35,6 +35,7 @@ QComboBox* dropDown(QWidget* parent, QRect place, const char* text,
     list->setEditText(text);
     list->setAccessibleName(text);
     list->lineEdit()->setAccessibleName(text);
+    list->setProperty(TThisChapter::QuestionPartProperty, true);
     list->hide();
     return list;
 }

@@ -71,7 +71,7 @@ void TThisBook::ShowChapter(int page) {
     if (ObservingRunForm)
         ObservingRunForm->Follow(dynamic_cast<TSimulationFeed*>(CurrentChapter));
     if (next)
-        KeepFocusVisible(NavFocus());
+        FocusTurnedPage();
     else
         KeepFocusVisible(SplashScreen->isHidden() ? Buttons[0] : SplashButton);
     if (RealSystemsCard)

@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "BookFixture.h"
+#include "TKeyEdit.h"
+#include "chapters/TFindingPlanet.h"
+#include "chapters/TOnePlanet.h"
+#include "chapters/TSimpleCase.h"
+#include "chapters/TTwoPlanets.h"
 #include "simulation/TBaseChapter.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
+#include <functional>
 
 TEST_F(BookTest, StartsOnTheSplashWithEnterLeadingToTheContents) {
     EXPECT_EQ(caption(), "Doppler spectroscopy");
@@ -183,6 +189,59 @@ TEST_F(BookTest, TheKeyboardAloneOpensChaptersTurnsPagesAndReturns) {
     press(Qt::Key_Return);
     EXPECT_EQ(book->ChapterNumber, 7);
     EXPECT_EQ(focused(), book->NavPanel->BackButton) << "forward is hidden on the last page";
+}
+
+// A chapter's control, read from the open chapter.
+template <class TChapter, class TControl> auto Control(TControl* TChapter::*member) {
+    return [member](TCustomChapter* c) -> QWidget* { return dynamic_cast<TChapter*>(c)->*member; };
+}
+
+TEST_F(BookTest, AQuestionPageTakesTheKeyboardAtItsAnswerWhichTabReachesFirst) {
+    struct Case {
+        int chapter, page;
+        std::function<QWidget*(TCustomChapter*)> answer;
+    };
+    const Case cases[] = {
+        {2, 7, Control(&TSimpleCase::Q7Answer)},
+        {3, 6, Control(&TOnePlanet::QChoice1)},
+        {4, 3, Control(&TTwoPlanets::MondasAnswer)},
+        {6, 3, Control(&TFindingPlanet::AnswerEdit)},
+    };
+    const auto name = [](const QWidget* w) {
+        return w ? w->metaObject()->className() + (" " + w->accessibleName().toStdString())
+                 : "none";
+    };
+    QWidget* back = book->NavPanel->BackButton;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.chapter) + "/" + std::to_string(c.page));
+        // Turned back to, since forward waits for the question before it.
+        open(c.chapter, c.page + 1);
+        QTest::keyClick(back, Qt::Key_PageUp);
+        ASSERT_EQ(chapter()->Page, c.page);
+        QWidget* answer = c.answer(chapter());
+        EXPECT_EQ(QApplication::focusWidget(), answer) << name(QApplication::focusWidget());
+        back->setFocus();
+        QTest::keyClick(back, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), answer)
+            << "after the page arrows, not " << name(QApplication::focusWidget());
+
+        // Where the page text takes the focus, the turned page starts there, then its question.
+        access->TabCheck->setChecked(true);
+        open(c.chapter, c.page + 1);
+        QTest::keyClick(back, Qt::Key_PageUp);
+        auto* page = dynamic_cast<TThisChapter*>(chapter());
+        EXPECT_EQ(QApplication::focusWidget(), page->TextBox) << name(QApplication::focusWidget());
+        QTest::keyClick(page->TextBox, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), c.answer(page)) << name(QApplication::focusWidget());
+        access->TabCheck->setChecked(false);
+    }
+    open(2, 1);
+    QTest::keyClick(book->NavPanel->NextButton, Qt::Key_PageDown);
+    EXPECT_EQ(QApplication::focusWidget(), book->NavPanel->NextButton)
+        << "a page that asks nothing";
+    QTest::keyClick(book->NavPanel->NextButton, Qt::Key_PageUp);
+    EXPECT_EQ(QApplication::focusWidget(), book->NavPanel->NextButton)
+        << "the focused arrow keeps it";
 }
 
 TEST_F(BookTest, PageKeysTurnExactlyWhenTheirButtonShowsAndTheFocusLeavesThemAlone) {
