@@ -1,28 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-// The book on a small HiDPI screen, 1024 x 768 device pixels at a scale factor of 2 set by
-// the user: start-up measures the screen, chooses its zoom and opens the window and its
-// dialogs wholly on it.
+// The book on a small screen: start-up measures the screen, chooses its zoom and opens the
+// window and every Tools window and dialog wholly on it, each either laid out to fit or
+// scrolling its controls, every one of which can be brought into view. The screen is a
+// HiDPI one of 1024 x 768 device pixels at a scale factor of 2 set by the user, unless
+// DOPPLER_TEST_SCREEN names another ("800x600", "1024x768", "1024x768@2").
 
 #include "Application.h"
 #include "GuardedApplication.h"
 #include "Zoom.h"
+#include "book/TAboutBox.h"
 #include "book/TAccessBox.h"
-#include "realsystems/TRealSystemsForm.h"
 #include "observing/TObservingRunForm.h"
-#include "thisbook/TThisBook.h"
+#include "realsystems/TRealSystemsForm.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
 #include "spectrum/TSpectrumForm.h"
+#include "thisbook/TKeysBox.h"
+#include "thisbook/TThisBook.h"
 
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -30,44 +40,112 @@ int argCount = 1;
 char programName[] = "doppler-spectroscopy";
 char* args[] = {programName, nullptr};
 
-// The frame in device pixels lies on the screen's 1024 x 768.
+struct TScreen {
+    const char* name;
+    QSize pixels;
+    // The scale factor the user set, 0 for none.
+    double userFactor;
+    int zoom;
+};
+// "Fit to screen": 384 / 610 of the design on the HiDPI screen, 768 / 610 on the plain one;
+// at 800 x 600 it would be 98 %, and the screen draws no less than 100 %.
+const TScreen Screens[] = {
+    {"1024x768@2", {1024, 768}, 2.0, 62},
+    {"1024x768", {1024, 768}, 0.0, 125},
+    {"800x600", {800, 600}, 0.0, 100},
+};
+
+const TScreen& ScreenOfThisRun() {
+    const char* name = std::getenv("DOPPLER_TEST_SCREEN");
+    for (const TScreen& screen : Screens)
+        if (!name || std::string_view(name) == screen.name)
+            return screen;
+    std::fprintf(stderr, "DOPPLER_TEST_SCREEN=%s is none of the screens tested\n", name);
+    std::exit(2);
+}
+
+// The frame in device pixels lies on the screen.
 void ExpectOnScreen(const QWidget& window, const char* what) {
     SCOPED_TRACE(what);
     const QRect free = window.screen()->availableGeometry();
     EXPECT_TRUE(free.contains(window.frameGeometry()))
-        << "frame at " << window.frameGeometry().x() << ", " << window.frameGeometry().y()
-        << " of " << window.frameGeometry().width() << " x " << window.frameGeometry().height();
+        << "frame at " << window.frameGeometry().x() << ", " << window.frameGeometry().y() << " of "
+        << window.frameGeometry().width() << " x " << window.frameGeometry().height();
     const qreal ratio = window.devicePixelRatio();
-    EXPECT_LE(window.frameGeometry().right() * ratio, 1024);
-    EXPECT_LE(window.frameGeometry().bottom() * ratio, 768);
+    const QSize pixels = ScreenOfThisRun().pixels;
+    EXPECT_LE((window.frameGeometry().right() + 1) * ratio, pixels.width() + 0.5);
+    EXPECT_LE((window.frameGeometry().bottom() + 1) * ratio, pixels.height() + 0.5);
+}
+
+// Every control that Tab reaches, on every tab page, lies inside the window once its scroll
+// area (if it has one) has brought it into view.
+void ExpectEveryControlReachable(QWidget& window, const char* what) {
+    SCOPED_TRACE(what);
+    auto* scroll = window.findChild<QScrollArea*>("scrollToFit");
+    const QList<QTabWidget*> tabs = window.findChildren<QTabWidget*>();
+    int reached = 0;
+    const auto check = [&] {
+        for (QWidget* control : window.findChildren<QWidget*>()) {
+            if (!control->isVisible() || !(control->focusPolicy() & Qt::TabFocus) ||
+                control->focusProxy() || control->window() != &window)
+                continue;
+            if (scroll) {
+                // The whole control, where Qt would bring only a field's caret into view.
+                const QPoint middle = control->mapTo(scroll->widget(), control->rect().center());
+                scroll->ensureVisible(middle.x(), middle.y(), control->width() / 2 + 1,
+                                      control->height() / 2 + 1);
+            }
+            const QRect place(control->mapTo(&window, QPoint()), control->size());
+            EXPECT_TRUE(window.rect().contains(place))
+                << control->metaObject()->className() << " \""
+                << control->accessibleName().toStdString() << "\" at " << place.x() << ", "
+                << place.y() << " of " << place.width() << " x " << place.height()
+                << " in a window of " << window.width() << " x " << window.height();
+            ++reached;
+        }
+    };
+    check();
+    for (QTabWidget* tab : tabs)
+        for (int i = 0; i < tab->count(); ++i) {
+            tab->setCurrentIndex(i);
+            check();
+        }
+    EXPECT_GT(reached, 0);
 }
 
 } // namespace
 
-TEST(ScreenFit, TheBookChoosesAZoomAtWhichItAndItsDialogsFitTheScreen) {
+TEST(ScreenFit, TheBookChoosesAZoomAtWhichItAndItsWindowsFitTheScreen) {
+    const TScreen& screen = ScreenOfThisRun();
+    SCOPED_TRACE(screen.name);
+    const double factor = screen.userFactor > 0 ? screen.userFactor : 1.0;
     const zoom::TScreenMeasure measured = zoom::ProbeScreen(argCount, args);
-    ASSERT_EQ(measured.Available, QSize(512, 384)) << "1024 x 768 at scale factor 2";
-    EXPECT_EQ(measured.Ratio, 2.0);
+    ASSERT_EQ(measured.Available, screen.pixels / factor);
+    EXPECT_EQ(measured.Ratio, factor);
     const int percent = zoom::StartZoom(TCustomBook::DesignFrame(), measured);
-    EXPECT_EQ(percent, 62) << "384 / 610 of the design";
+    EXPECT_EQ(percent, screen.zoom);
     zoom::Apply(percent);
 
     GuardedApplication app(argCount, args);
     zoom::RestoreEnvironment();
-    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "2") << "the user's own, for programs the book starts";
+    if (screen.userFactor > 0)
+        EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), QByteArray::number(screen.userFactor))
+            << "the user's own, for programs the book starts";
     Application::SetTitle("Doppler spectroscopy");
     auto* book = CreateForm<TThisBook>();
     Application::SetMainForm(book);
     auto* access = CreateForm<TAccessBox>();
     book->show();
     QApplication::processEvents();
-    EXPECT_NEAR(book->devicePixelRatio(), 1.24, 1e-4);
+    EXPECT_NEAR(book->devicePixelRatio(), factor * percent / 100.0, 1e-4);
     ExpectOnScreen(*book, "the book");
-    EXPECT_TRUE(book->mnitZoom[0]->isEnabled()) << "50 % fits and draws at a ratio of 1";
-    EXPECT_FALSE(book->mnitZoom[2]->isEnabled()) << "100 % would not fit";
     book->ShowZoomLevels();
-    EXPECT_EQ(book->mnitZoomFit->text(), "&Fit to screen (62 %)");
+    EXPECT_EQ(book->mnitZoomFit->text(), QString("&Fit to screen (%1 %)").arg(percent));
     EXPECT_FALSE(book->mnitZoomIn->isEnabled());
+    if (screen.userFactor > 0) {
+        EXPECT_TRUE(book->mnitZoom[0]->isEnabled()) << "50 % fits and draws at a ratio of 1";
+        EXPECT_FALSE(book->mnitZoom[2]->isEnabled()) << "100 % would not fit";
+    }
 
     book->Resume({.Chapter = 3, .Page = 13, .SplashLeft = true});
     auto* sim = dynamic_cast<TBaseChapter*>(book->CurrentChapter);
@@ -75,26 +153,37 @@ TEST(ScreenFit, TheBookChoosesAZoomAtWhichItAndItsDialogsFitTheScreen) {
     sim->PlanetParamButtonClick();
     book->mnitSpectrumClick();
     book->mnitRealSystems->trigger();
-    QApplication::processEvents();
-    ExpectOnScreen(*sim->ParamForm, "the parameter dialog");
-    ExpectOnScreen(*book->SpectrumForm, "the spectrum window");
-    ExpectOnScreen(*book->RealSystemsCard, "the real systems card");
-
-    // The observing run is wider than the screen at this zoom: it scrolls its controls in a
-    // window the screen holds and can be made no larger than it was laid out.
+    book->mnitKeys->trigger();
+    access->show();
+    std::unique_ptr<TAboutBox, void (*)(TForm*)> about(new TAboutBox(book), TForm::Free);
+    about->show();
     book->mnitObservingRunClick();
     QApplication::processEvents();
     TObservingRunForm& run = *book->ObservingRunForm;
-    ExpectOnScreen(run, "the observing run");
+    const std::pair<QWidget*, const char*> windows[] = {
+        {sim->ParamForm, "the parameter dialog"},
+        {book->SpectrumForm, "the spectrum window"},
+        {book->RealSystemsCard, "the real systems card"},
+        {book->findChild<TKeysBox*>(), "the keys"},
+        {access, "the accessibility dialog"},
+        {about.get(), "the about box"},
+        {&run, "the observing run"},
+    };
+    for (const auto& [window, what] : windows) {
+        ASSERT_NE(window, nullptr) << what;
+        ASSERT_TRUE(window->isVisible()) << what;
+        ExpectOnScreen(*window, what);
+        ExpectEveryControlReachable(*window, what);
+    }
+
+    // Wider than each of these screens at its zoom, the observing run scrolls its controls in
+    // a window the screen holds and can be made no larger than it was laid out.
+    EXPECT_TRUE(run.findChild<QScrollArea*>("scrollToFit")) << "it scrolls";
     EXPECT_LT(run.minimumWidth(), run.maximumWidth()) << "resizable";
-    auto* scroll = run.findChild<QScrollArea*>();
-    ASSERT_NE(scroll, nullptr);
-    scroll->ensureWidgetVisible(run.ComputeButton);
-    const QRect button(run.ComputeButton->mapTo(&run, QPoint()), run.ComputeButton->size());
-    EXPECT_TRUE(run.rect().contains(button)) << "the right-hand controls are reached";
     EXPECT_EQ(run.MenuBar->parentWidget(), &run) << "the menu stays above the scrolled part";
 
     Application::SetMainForm(nullptr);
+    about.reset();
     TForm::Free(access);
     TForm::Free(book);
 }
@@ -105,10 +194,17 @@ int main(int argc, char** argv) {
     QFile screen(dir.filePath("screen.json"));
     if (!screen.open(QIODevice::WriteOnly))
         return 1;
-    screen.write(R"({ "screens": [ { "name": "small", "x": 0, "y": 0, "width": 1024,)"
-                 R"( "height": 768, "dpi": 96 } ] })");
+    const TScreen& size = ScreenOfThisRun();
+    screen.write(QString(R"({ "screens": [ { "name": "small", "x": 0, "y": 0, "width": %1,)"
+                         R"( "height": %2, "dpi": 96 } ] })")
+                     .arg(size.pixels.width())
+                     .arg(size.pixels.height())
+                     .toUtf8());
     screen.close();
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screen.fileName()).toLocal8Bit());
-    qputenv("QT_SCALE_FACTOR", "2");
+    if (size.userFactor > 0)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(size.userFactor));
+    else
+        qunsetenv("QT_SCALE_FACTOR");
     return RUN_ALL_TESTS();
 }
