@@ -17,12 +17,18 @@ namespace fit {
 
 namespace {
 
-std::string Days(double period_days) {
+std::string DayCount(double period_days) {
     char text[48];
     std::snprintf(text, sizeof text,
                   period_days >= 1000.0 ? "%.0f" : period_days < 10.0 ? "%.5g" : "%.4g",
                   period_days);
     return text;
+}
+
+// A length of time with its unit: "1 day", "1.0027 days".
+std::string Days(double period_days) {
+    const std::string count = DayCount(period_days);
+    return count + (count == "1" ? " day" : " days");
 }
 
 std::string Number(const char* format, double value) {
@@ -84,8 +90,8 @@ TVerdict Vet(const TCandidate& candidate) {
 
     if (P > span)
         return Failed(TCandidateTest::LongerThanSpan,
-                      "A period of " + Days(P) + " days is longer than the " + Days(span) +
-                          " days the measurements cover: they cannot tell such an orbit from a "
+                      "A period of " + Days(P) + " is longer than the " + Days(span) +
+                          " the measurements cover: they cannot tell such an orbit from a "
                           "slow drift of the star's velocity.");
     if (planet.eccentricityAtBound)
         return Failed(TCandidateTest::EccentricityAtBound,
@@ -95,10 +101,10 @@ TVerdict Vet(const TCandidate& candidate) {
     if (!(planet.period_days.sigma < MaxPeriodShare * P))
         return Failed(TCandidateTest::LoosePeriod,
                       std::isfinite(planet.period_days.sigma)
-                          ? "The measurements do not pin its period down (" + Days(P) + " ± " +
-                                Days(planet.period_days.sigma) + " days)."
+                          ? "The measurements do not pin its period down (" + DayCount(P) + " ± " +
+                                Days(planet.period_days.sigma) + ")."
                           : "The measurements do not pin its period of " + Days(P) +
-                                " days down at all.");
+                                " down at all.");
     if (!(planet.K_mps.value > MinAmplitudeSigmas * planet.K_mps.sigma))
         return Failed(TCandidateTest::WeakAmplitude,
                       "Its K of " + Number("%.3g", planet.K_mps.value) + " ± " +
@@ -109,11 +115,11 @@ TVerdict Vet(const TCandidate& candidate) {
     for (const TRhythm& r : rhythms)
         if (std::abs(f - r.frequency) < 2.0 * resolution)
             return Failed(TCandidateTest::WindowPeak,
-                          Days(P) + " days is an echo of " + r.how + ", not of the star.");
+                          Days(P) + " is an echo of " + r.how + ", not of the star.");
     for (const TRhythm& r : rhythms)
         if (r.frequency > 0.5 && std::abs(f - r.frequency) < 1.0 / SeasonLength_days)
             return Failed(TCandidateTest::WindowPeak,
-                          Days(P) + " days is too close to a day: measured once a night, its "
+                          Days(P) + " is too close to a day: measured once a night, its "
                                     "phase moves less than a turn in a season of observing, so "
                                     "it cannot be told from a slow change.");
     for (std::size_t k = 0; k < last; ++k) {
@@ -122,8 +128,8 @@ TVerdict Vet(const TCandidate& candidate) {
             if (std::abs(f - std::abs(fk - r.frequency)) < resolution ||
                 std::abs(f - (fk + r.frequency)) < resolution)
                 return Failed(TCandidateTest::AliasOfPlanet,
-                              Days(P) + " days is an echo of planet " + letters[k] + "'s " +
-                                  Days(1.0 / fk) + " days through " + r.how + ".");
+                              Days(P) + " is an echo of planet " + letters[k] + "'s " +
+                                  Days(1.0 / fk) + " through " + r.how + ".");
     }
     const TInteraction pulled = FindInteraction(*candidate.before);
     for (std::size_t k = 0; k < last; ++k) {
@@ -135,9 +141,9 @@ TVerdict Vet(const TCandidate& candidate) {
         for (int n : {2, 3})
             if (std::abs(f - n * fk) < 2.0 * resolution)
                 return Failed(TCandidateTest::HarmonicOfPlanet,
-                              Days(P) + " days is " + (n == 2 ? "half" : "a third") +
+                              Days(P) + " is " + (n == 2 ? "half" : "a third") +
                                   " of planet " + letters[k] + "'s " + Days(1.0 / fk) +
-                                  " days: what a fixed orbit leaves of " + letters[k] + "'s " +
+                                  ": what a fixed orbit leaves of " + letters[k] + "'s " +
                                   (interacting ? "orbit as its neighbour pulls it round"
                                                : "eccentric orbit") +
                                   ", not a planet of its own.");
@@ -163,8 +169,8 @@ TVerdict Vet(const TCandidate& candidate) {
             for (double echo : {std::abs(f - r.frequency), f + r.frequency})
                 if (echo > 2.0 * resolution && BestKeplerianAt(left, 1.0 / echo).chiSquare < own)
                     return Failed(TCandidateTest::AliasOfSignal,
-                                  Days(P) + " days is an echo of a stronger signal at " +
-                                      Days(1.0 / echo) + " days through " + r.how + ".");
+                                  Days(P) + " is an echo of a stronger signal at " +
+                                      Days(1.0 / echo) + " through " + r.how + ".");
     }
     return {};
 }

@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/FitText.h"
 
+#include "model/PeriodText.h"
+#include "model/RealSystems.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -76,6 +79,24 @@ std::string EvidenceLine(double deltaBic, double falseAlarm, const TVerdict& ver
            (falseAlarm < SmallestFalseAlarmShown ? std::string("below 1e-16")
                                                  : Format("%.*g", 2, falseAlarm)) +
            ". Not evidence for a planet: " + verdict.reason;
+}
+
+std::string UnpublishedNote(const TRealSystem& system, const TFittedPlanet& planet) {
+    const double P = planet.elements.period_days;
+    std::string published;
+    for (std::size_t k = 0; k < system.Planets.size(); ++k) {
+        const TRealPlanet& real = system.Planets[k];
+        if (std::abs(real.Period.Value - P) < PublishedPeriodShare * real.Period.Value)
+            return {};
+        published += (k == 0 ? "" : k + 1 == system.Planets.size() ? " and " : ", ") +
+                     real.Letter + " at " + real.Period.Text() + " days";
+    }
+    const std::string& name = system.ShortName.empty() ? system.Name : system.ShortName;
+    return "No planet of " + name + " is published at " + PeriodText(P) + ": the card lists " +
+           published + " (" + system.Planets.front().Source +
+           "). A signal the measurements support is not yet a planet: the star's own surface "
+           "and the instruments make signals too, so astronomers wait for other measurements "
+           "before they name one.";
 }
 
 std::string NoPlanetAdded(const TPlanetSearch& search) {

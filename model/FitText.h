@@ -16,6 +16,8 @@
 
 #include <string>
 
+struct TRealSystem;
+
 namespace fit {
 
 std::string WithUncertainty(const TEstimate& x);
@@ -49,6 +51,13 @@ std::string NoPlanetAdded(const TPlanetSearch& search);
 // The caution beside a planet whose K lies within MinAmplitudeSigmas uncertainties of zero:
 // noise makes a weak orbit look more eccentric than it is. Empty otherwise.
 std::string EccentricityBiasNote(const TFittedPlanet& planet);
+
+// Beside a planet the tests believe at a period where the card's published solution of the
+// star (RealSystems.h) has none, within PublishedPeriodShare: a signal the measurements
+// support is not yet a planet, as the star's surface and the instruments make signals too.
+// Empty where a published planet lies at that period.
+constexpr double PublishedPeriodShare = 0.1;
+std::string UnpublishedNote(const TRealSystem& system, const TFittedPlanet& planet);
 
 // Why a fit's chi^2 and BIC are not shown when its residuals are not resolved
 // (ResidualRounding.h), in the words of the fit's summary.
