@@ -55,9 +55,11 @@ std::vector<double> AutocorrelationTimes(const TChain& chain, int steps) {
     PRECONDITION(n >= 2);
     const int first = chain.steps - n;
     std::vector<double> tau(static_cast<std::size_t>(chain.parameters));
-    std::vector<std::vector<double>> series(std::size_t(chain.walkers),
-                                            std::vector<double>(std::size_t(n)));
+    // The parameters' transforms, the look's cost, side by side on every core.
+#pragma omp parallel for schedule(dynamic)
     for (int i = 0; i < chain.parameters; ++i) {
+        std::vector<std::vector<double>> series(std::size_t(chain.walkers),
+                                                std::vector<double>(std::size_t(n)));
         for (int w = 0; w < chain.walkers; ++w)
             for (int s = 0; s < n; ++s)
                 series[std::size_t(w)][std::size_t(s)] =
