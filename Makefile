@@ -10,7 +10,8 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 # What building, running and testing need; the fuzzing toolchain comes only with `make fuzz`.
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev libmuparser-dev libeigen3-dev fonts-liberation fonts-urw-base35 \
+            libbenchmark-dev libmuparser-dev libeigen3-dev qt6-tools-dev qt6-l10n-tools \
+            qt6-translations-l10n fonts-liberation fonts-urw-base35 \
             fonts-dejavu-core xvfb xauth poppler-utils xdotool openbox
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # What `make package` needs besides: CPack's dependency lookup and the metadata checks.

@@ -10,6 +10,7 @@
 // --worksheet FILE the students' worksheet, on the offscreen platform, and ends.
 
 #include "Application.h"
+#include "BookLanguage.h"
 #include "DisplayCheck.h"
 #include "GuardedApplication.h"
 #include "TerminationSignals.h"
@@ -42,11 +43,15 @@
 namespace {
 
 const char* const Usage =
-    "Usage: doppler-spectroscopy [--zoom PERCENT] [Qt options such as -style NAME or -reverse]\n"
+    "Usage: doppler-spectroscopy [--zoom PERCENT] [--language CODE] [Qt options such as -style\n"
+    "       NAME or -reverse]\n"
     "An interactive book on finding planets by the Doppler shift of their star's light.\n"
     "\n"
     "  --zoom PERCENT  open at this zoom (25 to 400, as far as the screen allows); without it\n"
     "                  the book opens at the zoom last chosen in View, Zoom, or fits the screen\n"
+    "  --language CODE open in this language for one start (\"en\"; \"pseudo\" lengthens and\n"
+    "                  accents every translated text, for testing); without it the book\n"
+    "                  speaks the language last chosen in View, Language, or the system's\n"
     "  --teacher-guide FILE.pdf  write the teacher's guide to FILE.pdf and end; with\n"
     "                  --seed N its answers are those of seed N (1 without it), with\n"
     "                  --seeds 101-130 it adds a table of each of those students' answers\n"
@@ -62,10 +67,34 @@ std::string FileArgument(int argc, char* argv[], const char* option) {
     return {};
 }
 
+// The language "--language CODE" or "--language=CODE" asks for (the last such), empty when
+// none is asked for.
+std::string LanguageArgument(int argc, char* argv[]) {
+    std::string code;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg(argv[i]);
+        if (arg == "--language" && i + 1 < argc)
+            code = argv[++i];
+        else if (arg.starts_with("--language="))
+            code = arg.substr(std::strlen("--language="));
+    }
+    return code;
+}
+
+// The language the book speaks this start: the one asked for, the one last chosen, or the
+// system's.
+QString StartLanguage(const std::string& asked, const TBookSettings& settings) {
+    if (!asked.empty())
+        return QString::fromStdString(asked);
+    return settings.Language ? *settings.Language : SystemBookLanguage();
+}
+
 // Writes the teacher's guide, or with `worksheet` the students' worksheet, without showing a
 // window; the status says whether it was written.
-int WriteGuide(int argc, char* argv[], const std::string& path, bool worksheet) {
+int WriteGuide(int argc, char* argv[], const std::string& path, bool worksheet,
+               const QString& language) {
     GuardedApplication app(argc, argv);
+    UseBookLanguage(language);
     Application::SetTitle("Doppler spectroscopy");
     TGuideOptions options;
     if (const QString refusal = ReadGuideOptions(QCoreApplication::arguments(), options);
@@ -89,9 +118,10 @@ int WriteGuide(int argc, char* argv[], const std::string& path, bool worksheet) 
 // Runs the book; `reopen` receives the command line that reopens it at a zoom the reader
 // chose, `keepSettings` false when the reader had the kept settings forgotten. `original` is the command line before Qt took its own options out of it.
 int RunBook(int argc, char* argv[], const std::vector<char*>& original, bool zoomFitsScreen,
-            TBookSettings& settings, bool& keepSettings,
+            const QString& language, TBookSettings& settings, bool& keepSettings,
             std::optional<std::vector<std::string>>& reopen) {
     GuardedApplication app(argc, argv);
+    UseBookLanguage(language);
     zoom::RestoreEnvironment();
     // Qt's own file dialog keeps its history in a settings file of Qt's; it goes to a folder
     // that lives as long as this run, so that the book writes no settings but its own.
@@ -126,9 +156,12 @@ int RunBook(int argc, char* argv[], const std::vector<char*>& original, bool zoo
                                 : std::optional<int>(book->ZoomRequested && !book->MaximiseRequested
                                                          ? book->ZoomRequested
                                                          : zoom::Current());
-        if (book->ZoomRequested) {
+        if (!book->LanguageRequested.isEmpty())
+            settings.Language = book->LanguageRequested;
+        if (book->ZoomRequested || !book->LanguageRequested.isEmpty()) {
             reopen = ReopenArguments(int(original.size()), const_cast<char**>(original.data()),
-                                     book->ZoomRequested, place);
+                                     book->ZoomRequested ? book->ZoomRequested : zoom::Current(),
+                                     place, book->LanguageRequested.toStdString());
             std::erase_if(*reopen, [](const std::string& arg) {
                 return std::string_view(arg).starts_with(ResumeWorkOption);
             });
@@ -158,14 +191,27 @@ std::string ProgramPath() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const std::string askedLanguage = LanguageArgument(argc, argv);
+    if (!askedLanguage.empty() && !BookLanguageAvailable(QString::fromStdString(askedLanguage))) {
+        QString spoken;
+        for (const TBookLanguage& language : BookLanguages())
+            spoken += QString(spoken.isEmpty() ? "" : ", ") + language.code + " (" +
+                      QString::fromUtf8(language.name) + ")";
+        std::fprintf(stderr, "The book does not speak \"%s\"; it speaks %s.\n",
+                     askedLanguage.c_str(), spoken.toUtf8().constData());
+        return 2;
+    }
+    const QString settingsFile = BookSettingsFile();
+    TBookSettings settings = ReadBookSettings(settingsFile);
+    const QString language = StartLanguage(askedLanguage, settings);
     if (const std::string guide = FileArgument(argc, argv, "--teacher-guide"); !guide.empty()) {
         // The guide needs no display: it is drawn for the printer alone.
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return WriteGuide(argc, argv, guide, false);
+        return WriteGuide(argc, argv, guide, false, language);
     }
     if (const std::string sheet = FileArgument(argc, argv, "--worksheet"); !sheet.empty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return WriteGuide(argc, argv, sheet, true);
+        return WriteGuide(argc, argv, sheet, true, language);
     }
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg(argv[i]);
@@ -192,8 +238,6 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
     }
-    const QString settingsFile = BookSettingsFile();
-    TBookSettings settings = ReadBookSettings(settingsFile);
     const zoom::TScreenMeasure screen = zoom::ProbeScreen(argc, argv);
     const QSize frame = TCustomBook::DesignFrame();
     bool fitsScreen = false;
@@ -212,7 +256,8 @@ int main(int argc, char* argv[]) {
     const std::vector<char*> original(argv, argv + argc);
     std::optional<std::vector<std::string>> reopen;
     bool keepSettings = true;
-    const int status = RunBook(argc, argv, original, fitsScreen, settings, keepSettings, reopen);
+    const int status =
+        RunBook(argc, argv, original, fitsScreen, language, settings, keepSettings, reopen);
     if (const QString fault = keepSettings ? WriteBookSettings(settingsFile, settings) : QString();
         !fault.isEmpty())
         std::fprintf(stderr, "%s\n", fault.toLocal8Bit().constData());

@@ -64,19 +64,23 @@ std::optional<TBookPlace> ResumeArgumentOf(int argc, char** argv) {
 }
 
 std::vector<std::string> ReopenArguments(int argc, char** argv, int percent,
-                                         const TBookPlace& place) {
+                                         const TBookPlace& place, const std::string& language) {
     std::vector<std::string> args;
     for (int i = 0; i < argc; ++i) {
         const std::string_view arg(argv[i]);
-        if (i > 0 && arg == "--zoom") {
+        const bool replaced = arg == "--zoom" || (!language.empty() && arg == "--language");
+        if (i > 0 && replaced) {
             ++i; // and its value
             continue;
         }
-        if (i > 0 && (arg.starts_with("--zoom=") || arg.starts_with(Option)))
+        if (i > 0 && (arg.starts_with("--zoom=") || arg.starts_with(Option) ||
+                      (!language.empty() && arg.starts_with("--language="))))
             continue;
         args.emplace_back(arg);
     }
     args.push_back("--zoom=" + std::to_string(percent));
+    if (!language.empty())
+        args.push_back("--language=" + language);
     args.push_back(ResumeArgument(place));
     return args;
 }

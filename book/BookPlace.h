@@ -30,7 +30,8 @@ std::string ResumeArgument(const TBookPlace& place);
 // book keeps the chapter and page within its own.
 std::optional<TBookPlace> ResumeArgumentOf(int argc, char** argv);
 
-// The command line that reopens the program at `percent` and `place`: argv with its zoom
-// and resume arguments replaced.
+// The command line that reopens the program at `percent` and `place`, and in `language`
+// when one is given: argv with its zoom and resume arguments replaced, and its language
+// argument when a language is given.
 std::vector<std::string> ReopenArguments(int argc, char** argv, int percent,
-                                         const TBookPlace& place);
+                                         const TBookPlace& place, const std::string& language = {});

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "BookSettings.h"
 
+#include "BookLanguage.h"
 #include "RegularFile.h"
 #include "SavedFile.h"
 #include "Zoom.h"
@@ -18,6 +19,7 @@ namespace {
 
 const char* const ZoomKey = "View/Zoom";
 const char* const FitValue = "fit";
+const char* const LanguageKey = "View/Language";
 const char* const SystemColoursKey = "Accessibility/SystemColours";
 // Far more than the few lines the book writes; a larger file is not the book's.
 constexpr std::size_t MaxSettingsBytes = 64 * 1024;
@@ -62,13 +64,16 @@ TBookSettings ReadBookSettings(const QString& file) {
     if (ok && percent >= zoom::ArgumentSmallest && percent <= zoom::ArgumentLargest)
         settings.Zoom = percent;
     settings.SystemColours = value(SystemColoursKey) == "true";
+    if (const QString language = value(LanguageKey); BookLanguageAvailable(language))
+        settings.Language = language;
     return settings;
 }
 
 QString WriteBookSettings(const QString& file, const TBookSettings& settings) {
     const QString text =
-        QString("[View]\nZoom=%1\n\n[Accessibility]\nSystemColours=%2\n")
+        QString("[View]\nZoom=%1\n%2\n[Accessibility]\nSystemColours=%3\n")
             .arg(settings.Zoom ? QString::number(*settings.Zoom) : QString(FitValue),
+                 settings.Language ? "Language=" + *settings.Language + "\n" : QString(),
                  settings.SystemColours ? "true" : "false");
     QDir().mkpath(QFileInfo(file).absolutePath());
     const AnsiString cause = WriteRegularFile(QFile::encodeName(file).toStdString(),

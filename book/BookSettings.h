@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
 // What the book remembers between starts, in a settings file of its own: the zoom ("Fit to
-// screen" or a level the reader chose) and whether it draws in the system's colours. The
+// screen" or a level the reader chose), the language the reader chose (none: the system's)
+// and whether it draws in the system's colours. The
 // screen reader option is not kept: on a shared account it would stay on for the next user,
 // and the book ticks it itself whenever a screen reader runs. A value that does not read (a
 // hand-edited file) counts as never written.
@@ -14,6 +15,8 @@ struct TBookSettings {
     // A zoom level in percent the reader chose; none: "Fit to screen".
     std::optional<int> Zoom;
     bool SystemColours = false;
+    // A language the reader chose in View, Language (BookLanguage.h); none: the system's.
+    std::optional<QString> Language;
 
     bool operator==(const TBookSettings&) const = default;
 };

@@ -13,6 +13,8 @@
 
 #include "Printing.h"
 #include "WindowPlace.h"
+#include "BookLanguage.h"
+#include "BookText.h"
 #include "Zoom.h"
 
 #include <QAccessible>
@@ -113,7 +115,7 @@ void TCustomBook::ShowZoomLevels() {
         mnitZoom[i]->setEnabled(percent == zoom::Current() ||
                                 !zoom::Refusal(percent, DesignFrame(), screen));
     }
-    mnitZoomFit->setText(QString("&Fit to screen (%1 %)").arg(FitZoom()));
+    mnitZoomFit->setText(BookText("Book window", "&Fit to screen (%1 %)").arg(FitZoom()));
     const auto enabled = [this](int step) {
         for (std::size_t i = 0; i < zoom::MenuLevels.size(); ++i)
             if ((zoom::MenuLevels[i] - zoom::Current()) * step > 0 && mnitZoom[i]->isEnabled())
@@ -152,6 +154,13 @@ void TCustomBook::mnitZoomFitClick() {
     if (FitZoom() == zoom::Current())
         return;
     ZoomRequested = FitZoom();
+    Close();
+}
+
+void TCustomBook::mnitLanguageClick(const QString& code) {
+    if (code == CurrentBookLanguage())
+        return;
+    LanguageRequested = code;
     Close();
 }
 

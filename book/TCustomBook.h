@@ -39,6 +39,8 @@ public:
     QMenu* FileMenu = nullptr;
     QMenu* ViewMenu = nullptr;
     QMenu* ZoomMenu = nullptr;
+    // Shown once the book speaks more than English.
+    QMenu* LanguageMenu = nullptr;
     QMenu* SectionMenu = nullptr;
     QMenu* ToolsMenu = nullptr;
     QMenu* HelpMenu = nullptr;
@@ -78,6 +80,9 @@ public:
     // The reader maximised the window, which closed to reopen maximised at the zoom that
     // fills the screen (not remembered as a choice).
     bool MaximiseRequested = false;
+    // A language the reader chose (BookLanguage.h): the window has closed so that the program
+    // reopens the book in it, at the same place. Empty while none is chosen.
+    QString LanguageRequested;
 
     // The window's frame at 100 %: the client area, the menu bar and an allowance for the
     // window system's title bar and borders.
@@ -112,6 +117,7 @@ public:
     // what the screen draws whole.
     int FitZoom() const;
     void mnitZoomFitClick();
+    void mnitLanguageClick(const QString& code);
     // Ticks the level in force and enables the levels at which the window fits the screen
     // and which the screen draws whole.
     void ShowZoomLevels();

@@ -63,8 +63,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # The Qt and C++ runtime packages come from the libraries the program links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The fonts the book's faces resolve to, and the tool that raises a running calculator.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-urw-base35, xdotool")
+# The fonts the book's faces resolve to, the tool that raises a running calculator, and Qt's
+# own dialogs in the book's languages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-liberation, fonts-urw-base35, xdotool, qt6-translations-l10n")
 if(DOPPLER_SOURCE_URL)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${DOPPLER_SOURCE_URL})
 endif()

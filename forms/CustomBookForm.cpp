@@ -5,6 +5,8 @@
 #include "Artwork.h"
 #include "book/TCustomBook.h"
 
+#include "BookLanguage.h"
+#include "BookText.h"
 #include "Zoom.h"
 
 #include <QActionGroup>
@@ -40,18 +42,20 @@ void DefineCustomBookForm(TCustomBook& f) {
     f.GoBackButton->move(729, 483);
     f.GoBackButton->NumGlyphs = 3;
     f.GoBackButton->SetImages(f.BackButtonImages.get());
-    f.GoBackButton->SetHint("Click |Return to previous section");
+    f.GoBackButton->SetHint(BookText("Book window", "Click |Return to previous section").toStdString());
     QObject::connect(f.GoBackButton, &QPushButton::clicked, [&f] { f.GoBackButtonClick(); });
 
-    f.FileMenu = f.MainMenu->addMenu("&File");
-    f.mnitPrint = f.FileMenu->addAction("&Print...", [&f] { f.mnitPrintClick(); });
-    f.mnitPrintText =
-        f.FileMenu->addAction("Print &chapter text...", [&f] { f.mnitPrintTextClick(); });
+    f.FileMenu = f.MainMenu->addMenu(BookText("Book window", "&File"));
+    f.mnitPrint =
+        f.FileMenu->addAction(BookText("Book window", "&Print..."), [&f] { f.mnitPrintClick(); });
+    f.mnitPrintText = f.FileMenu->addAction(BookText("Book window", "Print &chapter text..."),
+                                            [&f] { f.mnitPrintTextClick(); });
     QObject::connect(f.FileMenu, &QMenu::aboutToShow,
                      [&f] { f.mnitPrintText->setEnabled(f.CurrentChapter != nullptr); });
-    f.mnitExit = f.FileMenu->addAction("E&xit", [&f] { f.mnitExitClick(); });
-    f.ViewMenu = f.MainMenu->addMenu("&View");
-    f.ZoomMenu = f.ViewMenu->addMenu("&Zoom");
+    f.mnitExit =
+        f.FileMenu->addAction(BookText("Book window", "E&xit"), [&f] { f.mnitExitClick(); });
+    f.ViewMenu = f.MainMenu->addMenu(BookText("Book window", "&View"));
+    f.ZoomMenu = f.ViewMenu->addMenu(BookText("Book window", "&Zoom"));
     auto* levels = new QActionGroup(f.ZoomMenu);
     for (std::size_t i = 0; i < zoom::MenuLevels.size(); ++i) {
         const int percent = zoom::MenuLevels[i];
@@ -64,21 +68,41 @@ void DefineCustomBookForm(TCustomBook& f) {
         f.mnitZoom[i] = item;
     }
     f.ZoomMenu->addSeparator();
-    f.mnitZoomFit = f.ZoomMenu->addAction("&Fit to screen", [&f] { f.mnitZoomFitClick(); });
+    f.mnitZoomFit = f.ZoomMenu->addAction(BookText("Book window", "&Fit to screen"),
+                                          [&f] { f.mnitZoomFitClick(); });
     f.ViewMenu->addSeparator();
-    f.mnitZoomIn = f.ViewMenu->addAction("Zoom &in", [&f] { f.mnitZoomInClick(); });
-    f.mnitZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                                QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    f.mnitZoomOut = f.ViewMenu->addAction("Zoom &out", [&f] { f.mnitZoomOutClick(); });
+    f.mnitZoomIn =
+        f.ViewMenu->addAction(BookText("Book window", "Zoom &in"), [&f] { f.mnitZoomInClick(); });
+    f.mnitZoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    f.mnitZoomOut =
+        f.ViewMenu->addAction(BookText("Book window", "Zoom &out"), [&f] { f.mnitZoomOutClick(); });
     f.mnitZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    f.ViewMenu->addSeparator();
+    // Each language by its own name, untranslated: a reader finds their own among them.
+    f.LanguageMenu = f.ViewMenu->addMenu(BookText("Book window", "&Language"));
+    auto* languages = new QActionGroup(f.LanguageMenu);
+    for (const TBookLanguage& language : BookLanguages()) {
+        const QString code = language.code;
+        QAction* item = f.LanguageMenu->addAction(QString::fromUtf8(language.name),
+                                                  [&f, code] { f.mnitLanguageClick(code); });
+        item->setCheckable(true);
+        item->setChecked(code == CurrentBookLanguage());
+        languages->addAction(item);
+    }
+    f.LanguageMenu->menuAction()->setVisible(BookLanguages().size() > 1);
     QObject::connect(f.ViewMenu, &QMenu::aboutToShow, [&f] { f.ShowZoomLevels(); });
-    f.SectionMenu = f.MainMenu->addMenu("&Section");
-    f.mnitContents = f.SectionMenu->addAction("Contents", [&f] { f.mnitContentsClick(); });
-    f.ToolsMenu = f.MainMenu->addMenu("&Tools");
-    f.mnitCalc = f.ToolsMenu->addAction("Calculator", [&f] { f.mnitCalcClick(); });
-    f.HelpMenu = f.MainMenu->addMenu("&Help");
-    f.Accessibility1 = f.HelpMenu->addAction("&Accessibility...", [&f] { f.Accessibility1Click(); });
-    f.mnitAbout = f.HelpMenu->addAction("A&bout...", [&f] { f.mnitAboutClick(); });
+    f.SectionMenu = f.MainMenu->addMenu(BookText("Book window", "&Section"));
+    f.mnitContents = f.SectionMenu->addAction(BookText("Book window", "Contents"),
+                                              [&f] { f.mnitContentsClick(); });
+    f.ToolsMenu = f.MainMenu->addMenu(BookText("Book window", "&Tools"));
+    f.mnitCalc =
+        f.ToolsMenu->addAction(BookText("Book window", "Calculator"), [&f] { f.mnitCalcClick(); });
+    f.HelpMenu = f.MainMenu->addMenu(BookText("Book window", "&Help"));
+    f.Accessibility1 = f.HelpMenu->addAction(BookText("Book window", "&Accessibility..."),
+                                             [&f] { f.Accessibility1Click(); });
+    f.mnitAbout =
+        f.HelpMenu->addAction(BookText("Book window", "A&bout..."), [&f] { f.mnitAboutClick(); });
 
     f.OnCreate = [&f] { f.FormCreate(); };
     f.OnShow = [&f] { f.FormShow(); };

@@ -3,10 +3,11 @@
 #include "ThisBookForm.h"
 
 #include "Artwork.h"
+#include "BookText.h"
 #include "PictureExport.h"
 #include "book/TCustomChapter.h"
-#include "simulation/SystemKeeper.h"
 #include "book/TThisChapter.h"
+#include "simulation/SystemKeeper.h"
 #include "thisbook/TThisBook.h"
 
 #include <QAction>
@@ -23,13 +24,20 @@ struct ChapterButton {
     const char* menuCaption;
 };
 
+// The titles in English, translated where they are shown.
 const ChapterButton chapterButtons[6] = {
-    {251, 47, "Doppler Spectroscopy", "&1 Doppler spectroscopy"},
-    {296, 35, "The Simulation", "&2 The simulation"},
-    {341, 29, "One planet", "&3 One planet"},
-    {386, 32, "Two planets", "&4 Two planets"},
-    {431, 37, "Free experiment", "&5 Free experiment"},
-    {476, 37, "Finding a planet", "&6 Finding a planet"},
+    {251, 47, QT_TRANSLATE_NOOP("Contents", "Doppler Spectroscopy"),
+     QT_TRANSLATE_NOOP("Contents", "&1 Doppler spectroscopy")},
+    {296, 35, QT_TRANSLATE_NOOP("Contents", "The Simulation"),
+     QT_TRANSLATE_NOOP("Contents", "&2 The simulation")},
+    {341, 29, QT_TRANSLATE_NOOP("Contents", "One planet"),
+     QT_TRANSLATE_NOOP("Contents", "&3 One planet")},
+    {386, 32, QT_TRANSLATE_NOOP("Contents", "Two planets"),
+     QT_TRANSLATE_NOOP("Contents", "&4 Two planets")},
+    {431, 37, QT_TRANSLATE_NOOP("Contents", "Free experiment"),
+     QT_TRANSLATE_NOOP("Contents", "&5 Free experiment")},
+    {476, 37, QT_TRANSLATE_NOOP("Contents", "Finding a planet"),
+     QT_TRANSLATE_NOOP("Contents", "&6 Finding a planet")},
 };
 
 // Where the contents picture writes a chapter's number, title and summary, from the top of
@@ -60,7 +68,8 @@ void DefineThisBookForm(TThisBook& f) {
         button->SetImages(f.ButtonImages.get());
         button->NumGlyphs = 3;
         button->FocusMargin = 1;
-        button->SetCaption(std::string(std::size_t(entry.spaces), ' ') + entry.title);
+        button->SetCaption(std::string(std::size_t(entry.spaces), ' ') +
+                           BookText("Contents", entry.title).toStdString());
         button->hide();
         QObject::connect(button, &QPushButton::clicked, [&f, button] { f.ButtonClick(button); });
         f.Buttons[std::size_t(i)] = button;
@@ -68,7 +77,9 @@ void DefineThisBookForm(TThisBook& f) {
         auto* area = new TImage(f.ContentsPanel);
         area->setGeometry(TitleArea.translated(0, entry.top));
         area->setCursor(Qt::PointingHandCursor);
-        area->setAccessibleName(QString("Chapter %1: %2").arg(i + 1).arg(entry.title));
+        area->setAccessibleName(BookText("Contents", "Chapter %1: %2")
+                                    .arg(i + 1)
+                                    .arg(BookText("Contents", entry.title)));
         area->OnClick = [button] { button->click(); };
         f.ChapterEntries[std::size_t(i)] = area;
     }
@@ -79,32 +90,35 @@ void DefineThisBookForm(TThisBook& f) {
     f.GoBackButton->move(667, 509);
     f.GoBackButton->SetFont(TFont(f.Font().Name, -12));
     f.GoBackButton->FocusMargin = 2;
-    f.GoBackButton->SetCaption(std::string(49, ' ') + "Go back");
+    f.GoBackButton->SetCaption(std::string(49, ' ') +
+                               BookText("Book window", "Go back").toStdString());
     f.GoBackButton->raise();
 
-    f.SplashButton = new QPushButton("Click or press Enter to begin", f.ContentsPanel);
+    f.SplashButton =
+        new QPushButton(BookText("Book window", "Click or press Enter to begin"), f.ContentsPanel);
     f.SplashButton->setGeometry(63, 1000, 10, 10);
     f.SplashButton->setAutoDefault(true);
     QObject::connect(f.SplashButton, &QPushButton::clicked, [&f] { f.SplashButtonClick(); });
     f.SplashScreen->raise();
     f.SplashButton->setFocus();
 
-    f.mnitContents->setText("&Contents");
+    f.mnitContents->setText(BookText("Book window", "&Contents"));
     f.SectionMenu->addSeparator();
     for (int i = 0; i < int(std::size(chapterButtons)); ++i) {
-        QAction* item = f.SectionMenu->addAction(chapterButtons[i].menuCaption);
+        QAction* item =
+            f.SectionMenu->addAction(BookText("Contents", chapterButtons[i].menuCaption));
         item->setData(i + 1);
         QObject::connect(item, &QAction::triggered, [&f, item] { f.mnitClick(item); });
         f.mnitChapters[std::size_t(i)] = item;
     }
-    f.mnitCalc->setText("&Calculator");
-    f.mnitOpenSystem = new QAction("&Open system...", &f);
+    f.mnitCalc->setText(BookText("Book window", "&Calculator"));
+    f.mnitOpenSystem = new QAction(BookText("Book window", "&Open system..."), &f);
     QObject::connect(f.mnitOpenSystem, &QAction::triggered, [&f] { f.mnitOpenSystemClick(); });
-    f.mnitSaveSystem = new QAction("&Save system...", &f);
+    f.mnitSaveSystem = new QAction(BookText("Book window", "&Save system..."), &f);
     QObject::connect(f.mnitSaveSystem, &QAction::triggered, [&f] { f.mnitSaveSystemClick(); });
-    f.mnitMyAnswers = new QAction("My &answers...", &f);
+    f.mnitMyAnswers = new QAction(BookText("Book window", "My &answers..."), &f);
     QObject::connect(f.mnitMyAnswers, &QAction::triggered, [&f] { f.mnitMyAnswersClick(); });
-    f.mnitExportMeasurements = new QAction("&Export measurements...", &f);
+    f.mnitExportMeasurements = new QAction(BookText("Book window", "&Export measurements..."), &f);
     QObject::connect(f.mnitExportMeasurements, &QAction::triggered,
                      [&f] { f.mnitExportMeasurementsClick(); });
     f.FileMenu->insertActions(f.mnitPrint, {f.mnitOpenSystem, f.mnitSaveSystem,
@@ -116,15 +130,16 @@ void DefineThisBookForm(TThisBook& f) {
         const auto* chapter = dynamic_cast<const TThisChapter*>(f.CurrentChapter);
         f.mnitExportMeasurements->setEnabled(chapter && !chapter->MeasurementsCsv().empty());
     });
-    f.mnitSpectrum = f.ToolsMenu->addAction("&Spectrum", [&f] { f.mnitSpectrumClick(); });
-    f.mnitRealSystems =
-        f.ToolsMenu->addAction("&Real planetary systems", [&f] { f.mnitRealSystemsClick(); });
-    f.mnitObservingRun =
-        f.ToolsMenu->addAction("&Observing run", [&f] { f.mnitObservingRunClick(); });
-    f.mnitKeys = new QAction("&Keys and how to use this book...", &f);
+    f.mnitSpectrum = f.ToolsMenu->addAction(BookText("Book window", "&Spectrum"),
+                                            [&f] { f.mnitSpectrumClick(); });
+    f.mnitRealSystems = f.ToolsMenu->addAction(BookText("Book window", "&Real planetary systems"),
+                                               [&f] { f.mnitRealSystemsClick(); });
+    f.mnitObservingRun = f.ToolsMenu->addAction(BookText("Book window", "&Observing run"),
+                                                [&f] { f.mnitObservingRunClick(); });
+    f.mnitKeys = new QAction(BookText("Book window", "&Keys and how to use this book..."), &f);
     f.mnitKeys->setShortcut(QKeySequence::HelpContents);
     QObject::connect(f.mnitKeys, &QAction::triggered, [&f] { f.mnitKeysClick(); });
     f.HelpMenu->insertAction(f.Accessibility1, f.mnitKeys);
-    f.Accessibility1->setText("A&ccessibility...");
-    f.mnitAbout->setText("&About...");
+    f.Accessibility1->setText(BookText("Book window", "A&ccessibility..."));
+    f.mnitAbout->setText(BookText("Book window", "&About..."));
 }

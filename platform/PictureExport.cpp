@@ -2,15 +2,17 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "PictureExport.h"
 
+#include "BookText.h"
+
 #include "Application.h"
 #include "SavedFile.h"
 
+#include <QBuffer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
-#include <QBuffer>
 #include <QSvgGenerator>
 #include <QWidget>
 #include <algorithm>
@@ -33,7 +35,9 @@ std::map<const QWidget*, TOfferedPicture>& Offered() {
 QString FileNameOf(const QWidget& widget, const QString& name) {
     if (!name.isEmpty())
         return name;
-    QString accessible = widget.accessibleName().isEmpty() ? QString("picture") : widget.accessibleName();
+    QString accessible = widget.accessibleName().isEmpty()
+                             ? BookText("Save picture", "picture", "a file name")
+                             : widget.accessibleName();
     return accessible.toLower().replace(' ', '-').remove('\'');
 }
 
@@ -47,7 +51,8 @@ bool Within(const QWidget& widget, const QWidget& window) {
 
 } // namespace
 
-QString SavePicture(const QString& path, QSize size, double pixelRatio, const TPictureDrawing& draw) {
+QString SavePicture(const QString& path, QSize size, double pixelRatio,
+                    const TPictureDrawing& draw) {
     // Drawn in memory first, so that the file is written whole or not at all.
     QBuffer file;
     file.open(QIODevice::WriteOnly);
@@ -60,7 +65,8 @@ QString SavePicture(const QString& path, QSize size, double pixelRatio, const TP
         svg.setTitle(QFileInfo(path).completeBaseName());
         QPainter p;
         if (!p.begin(&svg))
-            return "The picture was not saved: the SVG could not be begun.";
+            return BookText("Save picture",
+                            "The picture was not saved: the SVG could not be begun.");
         draw(p);
         p.end();
     } else {
@@ -72,19 +78,22 @@ QString SavePicture(const QString& path, QSize size, double pixelRatio, const TP
             draw(p);
         }
         if (!image.save(&file, "PNG"))
-            return "The picture was not saved: it could not be written as PNG.";
+            return BookText("Save picture",
+                            "The picture was not saved: it could not be written as PNG.");
     }
     if (const QString cause = SaveWholeFile(path, file.data()); !cause.isEmpty())
-        return "The picture was not saved: " + cause + ".";
+        return BookText("Save picture", "The picture was not saved: %1.").arg(cause);
     return {};
 }
 
 void SavePictureAs(QWidget& parent, const QString& name, QSize size, const TPictureDrawing& draw,
                    bool drawn) {
-    const QString png = "PNG picture (*.png)", svg = "SVG drawing (*.svg)";
+    const QString png = BookText("Save picture", "PNG picture (*.png)"),
+                  svg = BookText("Save picture", "SVG drawing (*.svg)");
     QString chosen = png;
-    QString path = QFileDialog::getSaveFileName(&parent, "Save picture", name + ".png",
-                                                drawn ? png + ";;" + svg : png, &chosen);
+    QString path =
+        QFileDialog::getSaveFileName(&parent, BookText("Save picture", "Save picture"),
+                                     name + ".png", drawn ? png + ";;" + svg : png, &chosen);
     if (path.isEmpty())
         return;
     // A name typed without its ending takes the one of the kind chosen.
@@ -101,9 +110,10 @@ void SavePictureAs(QWidget& parent, const QString& name, QSize size, const TPict
 void ShowPictureMenu(QWidget& parent, const QString& name, QPoint globalAt,
                      const TPictureDrawing& draw, bool drawn) {
     QMenu menu(&parent);
-    menu.addAction("Save &picture...", &parent, [&parent, &name, &draw, drawn] {
-        SavePictureAs(parent, name, parent.size(), draw, drawn);
-    });
+    menu.addAction(BookText("Save picture", "Save &picture..."), &parent,
+                   [&parent, &name, &draw, drawn] {
+                       SavePictureAs(parent, name, parent.size(), draw, drawn);
+                   });
     menu.exec(globalAt);
 }
 
@@ -114,7 +124,7 @@ void OfferPicture(QWidget& widget, const QString& name, TPictureDrawing draw, bo
 }
 
 QMenu* AddSavePictureMenu(QMenu& menu, QWidget& window, QAction* before) {
-    auto* pictures = new QMenu("Save pic&ture", &menu);
+    auto* pictures = new QMenu(BookText("Save picture", "Save pic&ture"), &menu);
     menu.insertMenu(before, pictures);
     QObject::connect(pictures, &QMenu::aboutToShow, pictures, [pictures, &window] {
         pictures->clear();
@@ -139,7 +149,7 @@ QMenu* AddSavePictureMenu(QMenu& menu, QWidget& window, QAction* before) {
             });
         }
         if (pictures->isEmpty())
-            pictures->addAction("No picture shown")->setEnabled(false);
+            pictures->addAction(BookText("Save picture", "No picture shown"))->setEnabled(false);
     });
     return pictures;
 }

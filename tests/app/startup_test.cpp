@@ -118,14 +118,20 @@ TEST(StartUp, HelpAndVersionPrintAndEndWithoutADisplay) {
     }
 }
 
-TEST(StartUp, AZoomLargerThanTheScreenIsRefusedNamingTheLargestThatFits) {
+TEST(StartUp, AZoomLargerThanTheScreenOrALanguageNotSpokenIsRefusedNamingWhatIs) {
     Installed book;
-    QProcess process;
-    book.start(process, true, {"--zoom", "150"});
-    ASSERT_TRUE(process.waitForFinished(10000));
-    EXPECT_EQ(process.exitCode(), 2);
-    EXPECT_TRUE(process.readAllStandardError().contains(
-        "The zoom 150 % does not fit this screen; the largest that fits is 100 %."));
+    for (const auto& [args, refusal] :
+         {std::pair{QStringList{"--zoom", "150"},
+                    "The zoom 150 % does not fit this screen; the largest that fits is 100 %."},
+          std::pair{QStringList{"--language=xx"},
+                    "The book does not speak \"xx\"; it speaks en (English)."}}) {
+        SCOPED_TRACE(refusal);
+        QProcess process;
+        book.start(process, true, args);
+        ASSERT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitCode(), 2);
+        EXPECT_TRUE(process.readAllStandardError().contains(refusal));
+    }
 }
 
 TEST(StartUp, TheBookWritesNoSettingsButItsOwnFile) {

@@ -15,11 +15,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-TEST(BookSettings, TheZoomAndTheColoursComeBackAsWrittenUntilForgotten) {
+TEST(BookSettings, TheZoomTheLanguageAndTheColoursComeBackAsWrittenUntilForgotten) {
     QTemporaryDir dir;
     const QString file = dir.filePath("book.conf");
     EXPECT_EQ(ReadBookSettings(file), TBookSettings{}) << "nothing written: fit, no options";
-    for (const TBookSettings& settings : {TBookSettings{.Zoom = 175, .SystemColours = true},
+    for (const TBookSettings& settings : {TBookSettings{.Zoom = 175, .SystemColours = true, .Language = "pseudo"},
                                           TBookSettings{.Zoom = std::nullopt, .SystemColours = false}}) {
         EXPECT_EQ(WriteBookSettings(file, settings), QString());
         EXPECT_EQ(ReadBookSettings(file), settings);
@@ -48,11 +48,12 @@ TEST(BookSettings, AValueThatDoesNotReadCountsAsNeverWritten) {
         SCOPED_TRACE(zoom);
         QFile file(dir.filePath("book.conf"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(QByteArray("[View]\nZoom=") + zoom +
+        file.write(QByteArray("[View]\nZoom=") + zoom + "\nLanguage=xx" +
                    "\n[Accessibility]\nSystemColours=yes please\nScreenReader=true\n");
         file.close();
         const TBookSettings read = ReadBookSettings(file.fileName());
         EXPECT_FALSE(read.Zoom.has_value());
+        EXPECT_FALSE(read.Language.has_value()) << "a language the book does not speak";
         EXPECT_FALSE(read.SystemColours);
     }
 }

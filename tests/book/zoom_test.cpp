@@ -99,6 +99,15 @@ TEST_F(BookTest, AReopenedBookResumesThePlaceAndOptions) {
     std::vector<std::string> again = ReopenArguments(int(argv.size()), argv.data(), 150, place);
     EXPECT_EQ(again, (std::vector<std::string>{"doppler-spectroscopy", "-style", "fusion",
                                                "--zoom=150", "--resume=4:7:kpcs"}));
+    // A language chosen replaces the one asked for; a zoom alone keeps it.
+    std::vector<std::string> inLanguage{"doppler-spectroscopy", "--language", "en",
+                                        "--language=en", "-reverse"};
+    std::vector<char*> inLanguageArgv = Argv(inLanguage);
+    EXPECT_EQ(ReopenArguments(int(inLanguageArgv.size()), inLanguageArgv.data(), 150, place, "de"),
+              (std::vector<std::string>{"doppler-spectroscopy", "-reverse", "--zoom=150",
+                                        "--language=de", "--resume=4:7:kpcs"}));
+    EXPECT_EQ(ReopenArguments(int(inLanguageArgv.size()), inLanguageArgv.data(), 150, place)[1],
+              "--language");
     std::vector<char*> againArgv = Argv(again);
     const std::optional<TBookPlace> read = ResumeArgumentOf(int(againArgv.size()), againArgv.data());
     ASSERT_TRUE(read.has_value());

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
+// The book in another language: its texts come through the translation, its numbers follow
+// the language's convention, and a language chosen in the menu reopens the book in it.
+
+#include "BookFixture.h"
+#include "BookLanguage.h"
+#include "PseudoLanguage.h"
+
+#include <QDoubleSpinBox>
+#include <QMenu>
+#include <QMenuBar>
+
+TEST(PseudoLanguage, LengthensAndAccentsTheWordsAndKeepsWhatIsNotText) {
+    EXPECT_EQ(PseudoTranslation("&Fit to screen (%1 %)"),
+              QString::fromUtf8("&Fíít töö scréééén (%1 %)"));
+    EXPECT_EQ(PseudoTranslation("<b>K</b> &amp; %L2, %n && 10"), "<b>K</b> &amp; %L2, %n && 10");
+    EXPECT_FALSE(HasUntranslatedWord(PseudoTranslation("Doppler spectroscopy")));
+    EXPECT_TRUE(HasUntranslatedWord(QString::fromUtf8("Fíít to screen")));
+    EXPECT_FALSE(HasUntranslatedWord("51 Peg b: 4.23 d, 56 m/s"));
+}
+
+class BookInPseudoLanguage : public BookTest {
+protected:
+    void SetUp() override {
+        UseBookLanguage(PseudoLanguageCode);
+        BookTest::SetUp();
+    }
+    void TearDown() override {
+        BookTest::TearDown();
+        UseBookLanguage("en");
+    }
+};
+
+namespace {
+
+// The texts of a menu's entries and of its submenus' entries, but those of `skipped`.
+void CollectTexts(const QMenu& menu, const QMenu* skipped, QStringList& texts) {
+    for (const QAction* action : menu.actions()) {
+        if (action->isSeparator())
+            continue;
+        texts << action->text();
+        if (action->menu() && action->menu() != skipped)
+            CollectTexts(*action->menu(), skipped, texts);
+    }
+}
+
+} // namespace
+
+// Every menu of the book window speaks the language (the languages are named each in its
+// own), a spin box writes the language's decimal mark, and choosing another language closes
+// the book to reopen in it.
+TEST_F(BookInPseudoLanguage, TheMenusTheNumbersAndTheChoiceFollowTheLanguage) {
+    QStringList texts;
+    for (const QAction* menu : book->MainMenu->actions()) {
+        texts << menu->text();
+        CollectTexts(*menu->menu(), book->LanguageMenu, texts);
+    }
+    EXPECT_GT(texts.size(), 25);
+    for (const QString& text : texts)
+        EXPECT_FALSE(HasUntranslatedWord(text)) << text.toStdString();
+
+    QDoubleSpinBox box;
+    box.setValue(1.5);
+    EXPECT_EQ(box.text(), "1,50");
+
+    book->mnitLanguageClick(PseudoLanguageCode);
+    EXPECT_TRUE(book->LanguageRequested.isEmpty()) << "the language it speaks already";
+    book->mnitLanguageClick("en");
+    EXPECT_EQ(book->LanguageRequested, "en");
+    EXPECT_FALSE(book->isVisible());
+}
