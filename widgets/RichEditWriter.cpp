@@ -6,7 +6,10 @@
 #include "TextCodec.h"
 
 #include <QLocale>
+#include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -126,4 +129,74 @@ TRichEditControl& operator>>(TRichEditControl& edit, TExFontStyle style) {
         cf.Offset_twips = cf.Offset_twips - cf.Height_twips * 2 / 5;
     edit.SetSelCharFormat(cf);
     return edit;
+}
+
+namespace {
+
+struct TMark {
+    const char* tag;
+    void (*start)(TRichEditControl&);
+    void (*end)(TRichEditControl&);
+};
+
+const TMark Marks[] = {
+    {"b", [](TRichEditControl& e) { e << fsBold; }, [](TRichEditControl& e) { e >> fsBold; }},
+    {"i", [](TRichEditControl& e) { e << fsItalic; }, [](TRichEditControl& e) { e >> fsItalic; }},
+    {"sub", [](TRichEditControl& e) { e << fsSubscript; },
+     [](TRichEditControl& e) { e >> fsSubscript; }},
+    {"sup", [](TRichEditControl& e) { e << fsSuperscript; },
+     [](TRichEditControl& e) { e >> fsSuperscript; }},
+};
+
+} // namespace
+
+void WriteMarked(TRichEditControl& edit, const QString& marked) {
+    // Marks open at each point, to tell a closing mark that belongs from one that does not.
+    std::vector<const TMark*> open;
+    QString run;
+    const auto flush = [&] {
+        if (!run.isEmpty())
+            edit << run.toStdString();
+        run.clear();
+    };
+    for (qsizetype i = 0; i < marked.size();) {
+        if (marked[i] == '&') {
+            bool entity = false;
+            for (const auto& [name, character] :
+                 {std::pair{"&lt;", '<'}, std::pair{"&gt;", '>'}, std::pair{"&amp;", '&'}})
+                if (marked.sliced(i).startsWith(QLatin1String(name))) {
+                    run += QChar(character);
+                    i += qsizetype(std::strlen(name));
+                    entity = true;
+                    break;
+                }
+            if (!entity)
+                run += marked[i++];
+            continue;
+        }
+        const qsizetype end = marked[i] == '<' ? marked.indexOf('>', i) : -1;
+        const QString tag = end < 0 ? QString() : marked.mid(i + 1, end - i - 1);
+        const bool closing = tag.startsWith('/');
+        const TMark* mark = nullptr;
+        for (const TMark& m : Marks)
+            if ((closing ? tag.mid(1) : tag) == QLatin1String(m.tag))
+                mark = &m;
+        if (!mark || (closing && (open.empty() || open.back() != mark))) {
+            run += marked[i++];
+            continue;
+        }
+        flush();
+        if (closing) {
+            mark->end(edit);
+            open.pop_back();
+        } else {
+            mark->start(edit);
+            open.push_back(mark);
+        }
+        i = end + 1;
+    }
+    flush();
+    // A mark a translation left open ends with the text.
+    for (auto m = open.rbegin(); m != open.rend(); ++m)
+        (*m)->end(edit);
 }

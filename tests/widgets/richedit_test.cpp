@@ -231,6 +231,24 @@ TEST_F(RichEditWriter, WrittenTextSurvivesTheRtfRoundTrip) {
     EXPECT_EQ(copy.GetRtf(), box->GetRtf());
 }
 
+// A translated sentence with its marks writes what the operators write, and a mark it
+// does not know shows as it stands.
+TEST_F(RichEditWriter, MarkedTextWritesWhatTheOperatorsWrite) {
+    oRichEdit written(&parent);
+    written.Clear();
+    written << body << "A " << fsBold << "bold " << fsItalic << "v" >> fsItalic >> fsBold
+            << fsSubscript << "r" >> fsSubscript << " = 10 m s" << fsSuperscript << "−1" >>
+        fsSuperscript << " <x> & <q></i> é";
+    WriteMarked(*box, QString::fromUtf8("A <b>bold <i>v</i></b><sub>r</sub> = 10 m "
+                                        "s<sup>−1</sup> &lt;x&gt; &amp; <q></i> é"));
+    EXPECT_EQ(box->GetRtf(), written.GetRtf());
+    box->Clear();
+    *box << body;
+    WriteMarked(*box, "<i>left open");
+    EXPECT_EQ(box->Text(), "left open");
+    EXPECT_EQ(insertionPoint().Effects, 0u);
+}
+
 TEST_F(RichEditWriter, MatchStringMarksScriptsAndSymbols) {
     TFont symbol = body;
     symbol.Name = "Symbol";

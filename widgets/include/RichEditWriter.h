@@ -16,6 +16,7 @@
 #include "TRichEditControl.h"
 #include "TextColor.h"
 
+#include <QString>
 #include <cstdint>
 
 // Extended character styles: subscript and superscript lower or raise the text and shrink
@@ -48,3 +49,11 @@ TRichEditControl& operator>>(TRichEditControl& edit, TFontStyle style);
 TRichEditControl& operator<<(TRichEditControl& edit, TExFontStyle style);
 // Ends subscript or superscript; fsPlain changes nothing.
 TRichEditControl& operator>>(TRichEditControl& edit, TExFontStyle style);
+
+// Text with its inline styles marked as a translator writes a whole sentence: <b>bold</b>,
+// <i>italic</i>, <sub>subscript</sub> and <sup>superscript</sup>, nested as the runs are,
+// and &lt; &gt; &amp; for the marks themselves. It writes exactly what the same runs written
+// with the operators above write. Any other mark, or a closing one that closes nothing, is
+// written as it stands, so that a slip in a translation shows on the page instead of hiding
+// text; a mark left open ends with the text.
+void WriteMarked(TRichEditControl& edit, const QString& marked);
