@@ -46,6 +46,11 @@ TRichEditControl& operator<<(TRichEditControl& edit, const AnsiString& text) {
     return edit;
 }
 
+TRichEditControl& operator<<(TRichEditControl& edit, const QString& text) {
+    edit.ReplaceSel(text.toStdString());
+    return edit;
+}
+
 TRichEditControl& operator<<(TRichEditControl& edit, int value) {
     edit.ReplaceSel(std::to_string(value));
     return edit;
@@ -156,7 +161,7 @@ void WriteMarked(TRichEditControl& edit, const QString& marked) {
     QString run;
     const auto flush = [&] {
         if (!run.isEmpty())
-            edit << run.toStdString();
+            edit << run;
         run.clear();
     };
     for (qsizetype i = 0; i < marked.size();) {

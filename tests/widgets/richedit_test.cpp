@@ -138,8 +138,8 @@ TEST_F(RichEditWriter, NumbersTakeTheLocalesDecimalSeparator) {
 
 TEST_F(RichEditWriter, IntegersAndTextPieces) {
     const char* none = nullptr;
-    *box << -7 << " " << 0 << none << AnsiString(" days") << "\nnext";
-    EXPECT_EQ(box->Text(), "-7 0 days\nnext");
+    *box << -7 << " " << 0 << none << AnsiString(" days") << "\nnext" << QString(" caf\u00e9");
+    EXPECT_EQ(box->Text(), "-7 0 days\nnext caf\u00e9");
 }
 
 TEST_F(RichEditWriter, EmptyTextReplacesTheSelection) {

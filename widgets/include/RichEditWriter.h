@@ -27,6 +27,7 @@ enum TExFontStyle : std::uint8_t { fsSubscript = 0, fsSuperscript = 1, fsPlain =
 // Text replaces the selection; a null pointer counts as empty.
 TRichEditControl& operator<<(TRichEditControl& edit, const char* text);
 TRichEditControl& operator<<(TRichEditControl& edit, const AnsiString& text);
+TRichEditControl& operator<<(TRichEditControl& edit, const QString& text);
 // A number as decimal text ("%i").
 TRichEditControl& operator<<(TRichEditControl& edit, int value);
 // A number in the general format with 15 significant digits, with the locale's decimal
