@@ -70,6 +70,32 @@ QImage OnWhite(const QImage& picture) {
 
 namespace {
 
+// Records `widget` at `at` and its shown children over it, each clipped to its own rectangle
+// within its parents' and `region`. On the screen Qt holds a widget's painting inside its
+// rectangle with a clip that a picture does not record, so what a style paints past a
+// widget's edge (a selected tab reaches down over its page) would print. Each widget goes
+// into a picture of its own, at its own origin: clipped in place in one picture, the texts
+// a widget clips itself (the tabs' captions) are lost.
+void RecordClipped(QWidget& widget, QPainter& recorder, QPoint at, const QRegion& region) {
+    const QRegion inside = region & QRect(at, widget.size());
+    if (inside.isEmpty())
+        return;
+    QPicture own;
+    {
+        QPainter painter(&own);
+        painter.setClipRegion(inside.translated(-at));
+        widget.render(&painter, QPoint(), QRegion(), {});
+    }
+    recorder.save();
+    recorder.translate(at);
+    recorder.drawPicture(0, 0, own);
+    recorder.restore();
+    for (QObject* child : widget.children())
+        if (auto* control = qobject_cast<QWidget*>(child);
+            control && !control->isWindow() && !control->isHidden())
+            RecordClipped(*control, recorder, at + control->pos(), inside);
+}
+
 void PrintClientAreaOnce(QWidget& client, QPageLayout::Orientation orientation, QPrinter& printer,
                          const std::vector<QWidget*>& onWhite,
                          const std::vector<TPrintedDrawing>& drawings) {
@@ -114,7 +140,7 @@ void PrintClientAreaOnce(QWidget& client, QPageLayout::Orientation orientation, 
     QPicture recorded;
     {
         QPainter recorder(&recorded);
-        client.render(&recorder, QPoint(), drawn, QWidget::DrawChildren);
+        RecordClipped(client, recorder, QPoint(), drawn);
     }
     // A picture plays at its own resolution's size on the printer; the mapping above
     // already scales to the printer.

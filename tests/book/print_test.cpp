@@ -5,6 +5,7 @@
 #include "PictureExport.h"
 #include "Printing.h"
 #include "oWorldPortPaintBox.h"
+#include "chapters/TFindingPlanet.h"
 #include "simulation/TBaseChapter.h"
 
 #include <QFile>
@@ -16,6 +17,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QPrinter>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -190,6 +193,49 @@ QStringList PrintedWordsWithin(const QString& pdf, QPrinter& printer, const QWid
 }
 
 } // namespace
+
+TEST_F(BookTest, APrintedPageShowsItsTabsAsTheScreenDoes) {
+    open(6, 3);
+    auto* page = dynamic_cast<TFindingPlanet*>(chapter());
+    ASSERT_NE(page, nullptr);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("tabs.pdf");
+    dialogs.answerPrint = printTo(pdf);
+    book->mnitPrint->trigger();
+    ASSERT_TRUE(dialogs.exceptions.empty());
+    constexpr int Dpi = 100;
+    QProcess::execute(QStandardPaths::findExecutable("pdftoppm"),
+                      {"-r", QString::number(Dpi), "-png", "-singlefile", pdf, pdf + "-page"});
+    const QImage printed(pdf + "-page.png");
+    ASSERT_FALSE(printed.isNull());
+    const QImage shown = book->Client->grab().toImage();
+    QPrinter& printer = book->Printer();
+    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
+    const QRect place = PrintPlacement(book->Client->size(), printable.left() - paper.left(),
+                                       printable.top() - paper.top(), paper.width(), paper.height());
+    const double toImage = double(Dpi) / printer.resolution();
+    const double scale = double(place.width()) / book->Client->width() * toImage;
+    // The painter starts at the printable area's corner, the placement from there.
+    const QPointF origin = QPointF(printable.topLeft() - paper.topLeft() + place.topLeft()) * toImage;
+    const auto mean = [](const QImage& image, const QRect& area) {
+        int sum = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                sum += qGray(image.pixel(x, y));
+        return double(sum) / (area.width() * area.height());
+    };
+    // The selected tab's style paints on past the tab bar, which the screen's clip hides: its
+    // page below the tab, where the plot's margin starts, prints as it shows.
+    const QTabBar* bar = page->Views->tabBar();
+    const QRect tab = bar->tabRect(bar->currentIndex());
+    const QRect below(bar->mapTo(book->Client, QPoint(tab.left() + 4, bar->height() + 4)),
+                      QSize(tab.width() - 8, 14));
+    const QRect printedBelow(
+        (QPointF(below.topLeft()) * scale + origin).toPoint(),
+        (QSizeF(below.size()) * scale).toSize());
+    EXPECT_NEAR(mean(printed, printedBelow), mean(shown, below), 6);
+}
 
 TEST_F(BookTest, TheOrbitViewAndTheGraphPrintAsLinesAndTextNotAsPictures) {
     open(2, 3);

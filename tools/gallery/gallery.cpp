@@ -332,8 +332,9 @@ void ShootPlacement(Gallery& gallery, TThisBook& book) {
     book.ObservingRunForm->hide();
 }
 
-// The running simulation printed on white, and the chapter "One planet" printed as text,
-// as PDF files (make gallery turns them into pictures).
+// The running simulation printed on white, a page of "Finding a planet" with its tabs of
+// plots, and the chapter "One planet" printed as text, as PDF files (make gallery turns them
+// into pictures).
 void ShootPrints(Gallery& gallery, SilentDialogs& dialogs, TThisBook& book) {
     book.ChapterNumber = 3;
     book.ShowChapter(6);
@@ -342,6 +343,10 @@ void ShootPrints(Gallery& gallery, SilentDialogs& dialogs, TThisBook& book) {
     book.mnitPrint->trigger();
     dialogs.printFile = gallery.pdf("print-ch3-text");
     book.mnitPrintText->trigger();
+    book.ChapterNumber = 6;
+    book.ShowChapter(3);
+    dialogs.printFile = gallery.pdf("print-ch6-p03");
+    book.mnitPrint->trigger();
 }
 
 // The card of real systems, and the free experiment running Upsilon Andromedae set up
