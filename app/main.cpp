@@ -11,6 +11,7 @@
 
 #include "Application.h"
 #include "BookLanguage.h"
+#include "BookText.h"
 #include "DisplayCheck.h"
 #include "GuardedApplication.h"
 #include "TerminationSignals.h"
@@ -95,7 +96,7 @@ int WriteGuide(int argc, char* argv[], const std::string& path, bool worksheet,
                const QString& language) {
     GuardedApplication app(argc, argv);
     UseBookLanguage(language);
-    Application::SetTitle("Doppler spectroscopy");
+    Application::SetTitle(BookText("Book window", "Doppler spectroscopy").toStdString());
     TGuideOptions options;
     if (const QString refusal = ReadGuideOptions(QCoreApplication::arguments(), options);
         !refusal.isEmpty()) {
@@ -138,7 +139,7 @@ int RunBook(int argc, char* argv[], const std::vector<char*>& original, bool zoo
     });
     int status = 1;
     try {
-        Application::SetTitle("Doppler spectroscopy");
+        Application::SetTitle(BookText("Book window", "Doppler spectroscopy").toStdString());
         QApplication::setWindowIcon(QIcon(QPixmap::fromImage(artwork::AboutPicture())));
         book.reset(CreateForm<TThisBook>());
         book->ZoomFitsScreen = zoomFitsScreen;

@@ -7,6 +7,7 @@
 
 class TRichEditControl;
 
-// Streams the data file into the box; an empty file shows a line saying so rather than a
-// blank box. Raises EFOpenError when the file cannot be read.
+// Streams the data file into the box, in the book's language where the book has the file
+// in it ("Access.de.rtf" beside "Access.rtf"); an empty file shows a line saying so rather
+// than a blank box. Raises EFOpenError when the file cannot be read.
 void StreamInDataFile(TRichEditControl& box, const AnsiString& name);

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TAboutBox.h"
 
+#include "BookText.h"
+
 #include "BundledDataCredits.h"
 #include "colourmatch.h"
 #include "forms/AboutBoxForm.h"
@@ -37,7 +39,7 @@ TAboutBox::TAboutBox(QWidget* owner) : TForm(owner) {
     // constructor, as the platform does for this dialog.
     DefineAboutBoxForm(*this);
     FormCreate();
-    SetCaption("About " + Application::Title());
+    SetCaption(BookText("About", "About %1").arg(QString::fromStdString(Application::Title())).toStdString());
     Notebook->setCurrentIndex(0);
     StreamInDataFile(*rtfCredits, "Copyrght.rtf");
     StreamInDataFile(*rtfContacts, "Contacts.rtf");

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TAccessBox.h"
 
+#include "BookText.h"
+
 #include "BookSettings.h"
 #include "colourmatch.h"
 #include "forms/AccessBoxForm.h"
@@ -47,6 +49,6 @@ void TAccessBox::ForgetButtonClick() {
         return;
     }
     SettingsForgotten = true;
-    ForgetButton->setText("Kept settings forgotten");
+    ForgetButton->setText(BookText("Accessibility options", "Kept settings forgotten"));
     ForgetButton->setEnabled(false);
 }

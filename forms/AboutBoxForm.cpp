@@ -3,6 +3,7 @@
 #include "AboutBoxForm.h"
 
 #include "Artwork.h"
+#include "BookText.h"
 #include "book/TAboutBox.h"
 
 #include "TRichEditControl.h"
@@ -10,7 +11,7 @@
 
 namespace {
 
-QLabel* centredLabel(QWidget* page, const char* text, int top, int height, int pixelSize) {
+QLabel* centredLabel(QWidget* page, const QString& text, int top, int height, int pixelSize) {
     auto* label = new QLabel(text, page);
     label->setGeometry(0, top, 632, height);
     label->setAlignment(Qt::AlignCenter);
@@ -19,7 +20,7 @@ QLabel* centredLabel(QWidget* page, const char* text, int top, int height, int p
     return label;
 }
 
-TRichEditControl* textPage(QWidget* page, const char* name) {
+TRichEditControl* textPage(QWidget* page, const QString& name) {
     auto* box = new TRichEditControl(page);
     box->setAccessibleName(name);
     box->setGeometry(14, 8, 605, 385);
@@ -32,10 +33,10 @@ TRichEditControl* textPage(QWidget* page, const char* name) {
     return box;
 }
 
-oBitBtn* pageButton(TAboutBox& f, const char* caption, int left, int tag, TImageList* faces) {
+oBitBtn* pageButton(TAboutBox& f, const QString& caption, int left, int tag, TImageList* faces) {
     auto* button = new oBitBtn(&f);
     button->setGeometry(left, 410, faces->Width(), 36);
-    button->SetCaption(caption);
+    button->SetCaption(caption.toStdString());
     button->Tag = tag;
     button->SetImages(faces);
     button->NumGlyphs = 3;
@@ -68,14 +69,14 @@ void DefineAboutBoxForm(TAboutBox& f) {
     f.Image1 = new TImage(copyright);
     f.Image1->setGeometry(1, 1, 124, 135);
     f.Image1->SetPicture(artwork::AboutPicture());
-    f.lblTitle = centredLabel(copyright, "Doppler spectroscopy", 160, 27, 24);
-    f.lblVersion = centredLabel(copyright, "Version 1.0", 192, 19, 19);
+    f.lblTitle = centredLabel(copyright, BookText("About", "Doppler spectroscopy"), 160, 27, 24);
+    f.lblVersion = centredLabel(copyright, BookText("About", "Version 1.0"), 192, 19, 19);
     f.lblCopyright =
-        centredLabel(copyright, "Copyright \xC2\xA9 2026 The Doppler spectroscopy book authors", 232,
+        centredLabel(copyright, BookText("About", "Copyright \xC2\xA9 2026 The Doppler spectroscopy book authors"), 232,
                      19, 13);
-    f.rtfCredits = textPage(credits, "Acknowledgements and copyright");
-    f.rtfContacts = textPage(contacts, "Contacts");
-    f.rtfData = textPage(data, "Published measurements");
+    f.rtfCredits = textPage(credits, BookText("About", "Acknowledgements and copyright"));
+    f.rtfContacts = textPage(contacts, BookText("About", "Contacts"));
+    f.rtfData = textPage(data, BookText("About", "Published measurements"));
 
     f.ImageList1 = std::make_unique<TImageList>(150, 36);
     artwork::AddBlankFaces(*f.ImageList1, 3);
@@ -84,7 +85,7 @@ void DefineAboutBoxForm(TAboutBox& f) {
 
     f.btnOK = new oBitBtn(&f);
     f.btnOK->setGeometry(561, 410, 63, 36);
-    f.btnOK->SetCaption("OK");
+    f.btnOK->SetCaption(BookText("About", "OK").toStdString());
     f.btnOK->SetImages(f.ImageList2.get());
     f.btnOK->NumGlyphs = 3;
     f.btnOK->setDefault(true);
@@ -92,10 +93,10 @@ void DefineAboutBoxForm(TAboutBox& f) {
     f.SetDefaultButton(f.btnOK);
     f.SetCancelButton(f.btnOK);
 
-    f.CopyRightButton = pageButton(f, "Copyright", 10, 0, f.ImageList1.get());
-    f.AcknowlButton = pageButton(f, "Acknowledgements", 170, 1, f.ImageList1.get());
-    f.ContactButton = pageButton(f, "Contacts", 330, 2, f.ImageList1.get());
+    f.CopyRightButton = pageButton(f, BookText("About", "Copyright"), 10, 0, f.ImageList1.get());
+    f.AcknowlButton = pageButton(f, BookText("About", "Acknowledgements"), 170, 1, f.ImageList1.get());
+    f.ContactButton = pageButton(f, BookText("About", "Contacts"), 330, 2, f.ImageList1.get());
     // The fourth page's button takes the OK button's narrow faces to fit in the row.
-    f.DataButton = pageButton(f, "Data", 490, 3, f.ImageList2.get());
+    f.DataButton = pageButton(f, BookText("About", "Data"), 490, 3, f.ImageList2.get());
     f.btnOK->setFocus();
 }

@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>About</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Doppler spectroscopy</source>
+        <translation>Doppler-Spektroskopie</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Doppler spectroscopy book authors</source>
+        <translation>Copyright © 2026 Die Autoren des Buchs Doppler-Spektroskopie</translation>
+    </message>
+    <message>
+        <source>Acknowledgements and copyright</source>
+        <translation>Dank und Urheberrecht</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Published measurements</source>
+        <translation>Veröffentlichte Messungen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Urheberrecht</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <translation>Dank</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+</context>
+<context>
+    <name>Accessibility options</name>
+    <message>
+        <source>Kept settings forgotten</source>
+        <translation>Gespeicherte Einstellungen vergessen</translation>
+    </message>
+    <message>
+        <source>Accessibility options</source>
+        <translation>Barrierefreiheit</translation>
+    </message>
+    <message>
+        <source>About these options</source>
+        <translation>Über diese Einstellungen</translation>
+    </message>
+    <message>
+        <source>Use system colours</source>
+        <translation>Farben des Systems verwenden</translation>
+    </message>
+    <message>
+        <source>Include support for screen reader users</source>
+        <translation>Unterstützung für Bildschirmleser einschalten</translation>
+    </message>
+    <message>
+        <source>&amp;Forget kept settings</source>
+        <translation>Gespeicherte Einstellungen &amp;vergessen</translation>
+    </message>
+    <message>
+        <source>Deletes the book&apos;s settings file; the book then keeps nothing when it closes.</source>
+        <translation>Löscht die Einstellungsdatei des Buchs; beim Schließen speichert das Buch dann nichts.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Book window</name>
     <message>
         <source>&amp;Fit to screen (%1 %)</source>
@@ -135,6 +221,25 @@
         <source>&amp;About...</source>
         <translation>Ü&amp;ber das Buch...</translation>
     </message>
+    <message>
+        <source>Doppler spectroscopy</source>
+        <translation>Doppler-Spektroskopie</translation>
+    </message>
+</context>
+<context>
+    <name>Chapter 1: Doppler spectroscopy</name>
+    <message>
+        <source>Doppler spectroscopy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light and other radiation from a moving object, such as a star, is shifted in wavelength. When the star moves away from us its light is stretched to longer, redder wavelengths; when it approaches, the light is compressed to shorter, bluer wavelengths. The size of the shift is proportional to the star&apos;s &lt;b&gt;radial velocity&lt;/b&gt; (&lt;i&gt;v&lt;sub&gt;r&lt;/sub&gt;&lt;/i&gt;) the speed at which the star is moving towards or away from the observer. This kind of shift in wavelength is known as the &lt;b&gt;Doppler effect.&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modern instruments measure the wavelength of a line in a star&apos;s spectrum very precisely. Comparing it with the wavelength of the same line measured in the laboratory gives the star&apos;s radial velocity. Once the effects of the Earth&apos;s own orbit around the Sun and of the star&apos;s steady motion through space are removed, any periodic variation that remains means the star is orbiting with an unseen companion. The companion is often another star, but sometimes it is a planet. This way of finding unseen companions is often called&lt;b&gt; Doppler spectroscopy.&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Contents</name>
@@ -192,6 +297,144 @@
     </message>
 </context>
 <context>
+    <name>Data files</name>
+    <message>
+        <source>The file &quot;%1&quot; is empty.</source>
+        <translation>Die Datei „%1“ ist leer.</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>How to use this book</source>
+        <translation>So benutzt man dieses Buch</translation>
+    </message>
+    <message>
+        <source>The book is read page by page. The &lt;b&gt;Section&lt;/b&gt; menu&apos;s &lt;b&gt;Contents&lt;/b&gt; lists the chapters; choose one to open it at its first page. The arrows below a page, or the page keys, turn the pages. Where a page asks a question, answer it and press &lt;b&gt;Done&lt;/b&gt;: the feedback opens with &amp;#x2713; when the answer is right and &amp;#x2717; when it is not, and &lt;b&gt;OK&lt;/b&gt; closes it. Some pages lead on only once their question is answered.</source>
+        <translation>Das Buch wird Seite für Seite gelesen. Unter &lt;b&gt;Inhalt&lt;/b&gt; im Menü &lt;b&gt;Abschnitt&lt;/b&gt; stehen die Kapitel; wähle eines, um es auf seiner ersten Seite zu öffnen. Die Pfeile unter einer Seite oder die Bildtasten blättern um. Stellt eine Seite eine Frage, beantworte sie und drücke &lt;b&gt;Fertig&lt;/b&gt;: Die Rückmeldung beginnt mit &amp;#x2713;, wenn die Antwort stimmt, und mit &amp;#x2717;, wenn nicht; &lt;b&gt;OK&lt;/b&gt; schließt sie. Manche Seiten führen erst weiter, wenn ihre Frage beantwortet ist.</translation>
+    </message>
+    <message>
+        <source>The simulation pages show the star and its planets on their orbits above the star&apos;s radial velocity. &lt;b&gt;Start&lt;/b&gt;, &lt;b&gt;Stop&lt;/b&gt; and &lt;b&gt;Reset&lt;/b&gt; run it, &lt;b&gt;Edit parameters&lt;/b&gt; changes the planets, and the sliders turn the view and set the timescale. The &lt;b&gt;Tools&lt;/b&gt; menu opens the calculator, the spectrum, the real planetary systems and the observing run; &lt;b&gt;File, Save picture&lt;/b&gt; saves a picture the page shows.</source>
+        <translation>Die Simulationsseiten zeigen den Stern und seine Planeten auf ihren Bahnen über der Radialgeschwindigkeit des Sterns. &lt;b&gt;Start&lt;/b&gt;, &lt;b&gt;Stopp&lt;/b&gt; und &lt;b&gt;Zurücksetzen&lt;/b&gt; steuern sie, &lt;b&gt;Parameter ändern&lt;/b&gt; verändert die Planeten, und die Schieberegler drehen die Ansicht und stellen den Zeitmaßstab ein. Das Menü &lt;b&gt;Werkzeuge&lt;/b&gt; öffnet den Taschenrechner, das Spektrum, die echten Planetensysteme und die Beobachtungskampagne; &lt;b&gt;Datei, Bild speichern&lt;/b&gt; speichert ein Bild, das die Seite zeigt.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Page Down&lt;/b&gt; or &lt;b&gt;Alt+Right&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Bild ab&lt;/b&gt; oder &lt;b&gt;Alt+Rechts&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Page Up&lt;/b&gt; or &lt;b&gt;Alt+Left&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Bild auf&lt;/b&gt; oder &lt;b&gt;Alt+Links&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige Seite</translation>
+    </message>
+    <message>
+        <source>A slider, list or scrolling text with the focus takes Page Up and Page Down for itself; Alt+Right and Alt+Left turn the page from anywhere.</source>
+        <translation>Ein Schieberegler, eine Liste oder ein rollender Text mit dem Fokus nimmt Bild auf und Bild ab für sich; Alt+Rechts und Alt+Links blättern von überall um.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Umschalt+Tab&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Next, previous control</source>
+        <translation>Nächstes, voriges Bedienelement</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Space&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Leertaste&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Press the button or tick the box with the focus</source>
+        <translation>Die Schaltfläche mit dem Fokus drücken oder das Kästchen ankreuzen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Enter&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Eingabe&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Press a dialog&apos;s default button</source>
+        <translation>Die vorgegebene Schaltfläche eines Dialogs drücken</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt; (or &lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;)</source>
+        <translation>&lt;b&gt;Links&lt;/b&gt;, &lt;b&gt;Rechts&lt;/b&gt; (oder &lt;b&gt;Auf&lt;/b&gt;, &lt;b&gt;Ab&lt;/b&gt;)</translation>
+    </message>
+    <message>
+        <source>Move a slider a step</source>
+        <translation>Einen Schieberegler um einen Schritt bewegen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Page Up&lt;/b&gt;, &lt;b&gt;Page Down&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Bild auf&lt;/b&gt;, &lt;b&gt;Bild ab&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Move a slider a large step</source>
+        <translation>Einen Schieberegler um einen großen Schritt bewegen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Home&lt;/b&gt;, &lt;b&gt;End&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Pos1&lt;/b&gt;, &lt;b&gt;Ende&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Move a slider to its ends</source>
+        <translation>Einen Schieberegler an sein Ende bewegen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ctrl+Plus&lt;/b&gt;, &lt;b&gt;Ctrl+Minus&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Strg+Plus&lt;/b&gt;, &lt;b&gt;Strg+Minus&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Zoom in, out (the book reopens at the new zoom)</source>
+        <translation>Vergrößern, verkleinern (das Buch öffnet sich neu in der neuen Größe)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ctrl+0&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Strg+0&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Zoom to 100 %</source>
+        <translation>Auf 100 % zoomen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Alt&lt;/b&gt; with a menu&apos;s underlined letter</source>
+        <translation>&lt;b&gt;Alt&lt;/b&gt; mit dem unterstrichenen Buchstaben eines Menüs</translation>
+    </message>
+    <message>
+        <source>Open that menu: File, View, Section, Tools, Help</source>
+        <translation>Dieses Menü öffnen: Datei, Ansicht, Abschnitt, Werkzeuge, Hilfe</translation>
+    </message>
+    <message>
+        <source>This list</source>
+        <translation>Diese Liste</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Esc&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Esc&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Close a dialog without its changes</source>
+        <translation>Einen Dialog ohne seine Änderungen schließen</translation>
+    </message>
+    <message>
+        <source>With &lt;b&gt;Help, Accessibility&lt;/b&gt;&apos;s screen reader option, Tab also stops at the page&apos;s text and its feedback.</source>
+        <translation>Mit der Bildschirmleser-Einstellung unter &lt;b&gt;Hilfe, Barrierefreiheit&lt;/b&gt; hält Tab auch am Text der Seite und an ihrer Rückmeldung.</translation>
+    </message>
+    <message>
+        <source>Keys and how to use this book</source>
+        <translation>Tasten und Gebrauch des Buchs</translation>
+    </message>
+</context>
+<context>
     <name>Save picture</name>
     <message>
         <source>picture</source>
@@ -233,6 +476,18 @@
     <message>
         <source>No picture shown</source>
         <translation>Kein Bild zu sehen</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have now reached the end of this program. You can return to any section by choosing the appropriate section from the &lt;b&gt;Section&lt;/b&gt; menu, otherwise exit the program from the &lt;b&gt;File&lt;/b&gt; menu.</source>
+        <comment>Section and File: the book window&apos;s menus, named as the menus name them</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

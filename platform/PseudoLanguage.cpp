@@ -65,20 +65,21 @@ QString PseudoTranslation(const QString& english) {
 
 bool HasUntranslatedWord(const QString& text) {
     qsizetype run = 0;
-    bool word = false;
+    bool plain = true;   // no letter of the word is accented
+    bool vowel = false;  // the pseudo-language would have accented one
     for (qsizetype i = 0; i <= text.size(); ++i) {
         const QChar c = i < text.size() ? text[i] : QChar(' ');
         if (c.isLetter()) {
-            word = word || run == 0;
-            if (c.unicode() >= 128)
-                word = false;
+            plain = plain && c.unicode() < 128;
+            vowel = vowel || !Accented(c).isNull();
             ++run;
             continue;
         }
-        if (word && run >= 4)
+        if (plain && vowel && run >= 4)
             return true;
         run = 0;
-        word = false;
+        plain = true;
+        vowel = false;
     }
     return false;
 }

@@ -13,8 +13,9 @@
 
 QString PseudoTranslation(const QString& english);
 
-// Whether a text shows a word of four or more unaccented letters that the pseudo-language
-// would have changed: English that did not go through translation.
+// Whether a text shows a word of four or more unaccented letters, a vowel among them, that
+// the pseudo-language would have changed: English that did not go through translation.
+// ("Ctrl" has no vowel to change and is not found.)
 bool HasUntranslatedWord(const QString& text);
 
 class TPseudoTranslator final : public QTranslator {

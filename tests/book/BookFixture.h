@@ -14,6 +14,8 @@
 #include "TRichEditControl.h"
 #include "oRichEdit.h"
 
+#include "BookText.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <gtest/gtest.h>
@@ -21,7 +23,7 @@
 class BookTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Application::SetTitle("Doppler spectroscopy");
+        Application::SetTitle(BookText("Book window", "Doppler spectroscopy").toStdString());
         book = CreateForm<TThisBook>();
         Application::SetMainForm(book);
         access = CreateForm<TAccessBox>();

@@ -7,9 +7,15 @@
 #include "BookLanguage.h"
 #include "PseudoLanguage.h"
 
+#include "book/TAboutBox.h"
+#include "thisbook/TKeysBox.h"
+
+#include <QAbstractButton>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextBrowser>
 
 TEST(PseudoLanguage, LengthensAndAccentsTheWordsAndKeepsWhatIsNotText) {
     EXPECT_EQ(PseudoTranslation("&Fit to screen (%1 %)"),
@@ -45,6 +51,23 @@ void CollectTexts(const QMenu& menu, const QMenu* skipped, QStringList& texts) {
     }
 }
 
+// What a window says in its own controls: its title, and each label's, button's and
+// browser's text and each control's accessible name. The book's rich-text files are
+// translated as files of their own, not through the translation.
+QStringList WindowTexts(const QWidget& window) {
+    QStringList texts{window.windowTitle()};
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        texts << w->accessibleName() << w->toolTip();
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            texts << label->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            texts << button->text();
+        if (const auto* browser = qobject_cast<const QTextBrowser*>(w))
+            texts << browser->toPlainText();
+    }
+    return texts;
+}
+
 } // namespace
 
 // Every menu of the book window speaks the language (the languages are named each in its
@@ -69,4 +92,13 @@ TEST_F(BookInPseudoLanguage, TheMenusTheNumbersAndTheChoiceFollowTheLanguage) {
     book->mnitLanguageClick("en");
     EXPECT_EQ(book->LanguageRequested, "en");
     EXPECT_FALSE(book->isVisible());
+}
+
+TEST_F(BookInPseudoLanguage, TheBooksDialogsSpeakTheLanguage) {
+    TAboutBox about(book);
+    TKeysBox keys(book);
+    for (const QWidget* window : std::initializer_list<const QWidget*>{access, &about, &keys})
+        for (const QString& text : WindowTexts(*window))
+            EXPECT_FALSE(HasUntranslatedWord(text))
+                << window->windowTitle().toStdString() << ": " << text.toStdString();
 }
