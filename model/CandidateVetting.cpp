@@ -7,6 +7,7 @@
 #include "model/KeplerianScan.h"
 #include "model/Periodogram.h"
 #include "model/PlanetInteraction.h"
+#include "model/ProbabilityText.h"
 
 #include "Precondition.h"
 
@@ -151,8 +152,8 @@ TVerdict Vet(const TCandidate& candidate) {
     if (!(candidate.falseAlarm < MaxFalseAlarm))
         return Failed(TCandidateTest::NoisePeak,
                       "Noise often makes such a peak (false-alarm probability " +
-                          Number("%.2g", candidate.falseAlarm) +
-                          "; below 0.01 is a peak noise seldom makes).");
+                          ProbabilityText(candidate.falseAlarm) +
+                          "; below 1 % is a peak noise seldom makes).");
     if (!(candidate.deltaBic < -BelievedDrop))
         return Failed(TCandidateTest::SmallBicDrop,
                       (candidate.deltaBic < 0.0

@@ -3,6 +3,7 @@
 #include "model/FitText.h"
 
 #include "model/PeriodText.h"
+#include "model/ProbabilityText.h"
 #include "model/RealSystems.h"
 
 #include <algorithm>
@@ -66,9 +67,7 @@ std::string EvidenceLine(double deltaBic, double falseAlarm) {
     const char* peak = falseAlarm < 0.01 ? "noise seldom makes such a peak"
                                          : "noise often makes such a peak";
     return "ΔBIC " + Format("%.*f", 1, deltaBic) + " (" + verdict +
-           "; below −10 is strong), false-alarm probability " +
-           (falseAlarm < SmallestFalseAlarmShown ? std::string("below 1e-16")
-                                                 : Format("%.*g", 2, falseAlarm)) +
+           "; below −10 is strong), false-alarm probability " + ProbabilityText(falseAlarm) +
            " (" + peak + ").";
 }
 
@@ -76,9 +75,7 @@ std::string EvidenceLine(double deltaBic, double falseAlarm, const TVerdict& ver
     if (verdict.Believed())
         return EvidenceLine(deltaBic, falseAlarm);
     return "ΔBIC " + Format("%.*f", 1, deltaBic) + ", false-alarm probability " +
-           (falseAlarm < SmallestFalseAlarmShown ? std::string("below 1e-16")
-                                                 : Format("%.*g", 2, falseAlarm)) +
-           ". Not evidence for a planet: " + verdict.reason;
+           ProbabilityText(falseAlarm) + ". Not evidence for a planet: " + verdict.reason;
 }
 
 std::string UnpublishedNote(const TRealSystem& system, const TFittedPlanet& planet) {

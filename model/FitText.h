@@ -29,13 +29,8 @@ std::string SigmaDistance(double truth, const TEstimate& fitted);
 // text.
 std::string BoundNote(const TFittedPlanet& planet);
 
-// A false-alarm probability below this is printed as a bound ("below 1e-16"): smaller values
-// claim more than the periodogram's model of the noise (Gaussian, with the errors as stated)
-// can tell, and 0 would claim that noise never makes the peak.
-constexpr double SmallestFalseAlarmShown = 1e-16;
-
 // One line on whether an added planet is believable: its delta BIC and the false-alarm
-// probability of the peak it was sought at, with what they mean (a delta BIC below -10 is
+// probability of the peak it was sought at (as ProbabilityText.h writes it), with what they mean (a delta BIC below -10 is
 // strong evidence, Kass & Raftery 1995, JASA 90, 773; a false-alarm probability below 1 %
 // is a peak noise seldom makes).
 std::string EvidenceLine(double deltaBic, double falseAlarm);

@@ -489,12 +489,3 @@ TEST_F(FindingPlanetTest, TheMiddleButtonIsRightOnlyAsOftenAsTheShuffleSays) {
     }
     EXPECT_LT(right, asked / 2) << right << " of " << asked;
 }
-
-// A probability is rounded before its power of ten is chosen.
-TEST(FindingPlanetReadouts, AProbabilityIsWrittenWithOneDecimalBeforeItsPower) {
-    using findingplanetviews::Probability;
-    EXPECT_EQ(Probability(9.96e-5), "1.0 × 10⁻⁴");
-    EXPECT_EQ(Probability(9.996e-4), "1.0 × 10⁻³");
-    EXPECT_EQ(Probability(2.54e-7), "2.5 × 10⁻⁷");
-    EXPECT_EQ(Probability(0.047), "4.7 %");
-}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/FitText.h"
+#include "model/ProbabilityText.h"
 
 #include <gtest/gtest.h>
 
@@ -49,16 +50,22 @@ TEST(FitText, BoundAndEvidenceNotes) {
                                       "data may want more, and its uncertainty says little.");
     EXPECT_EQ(fit::EvidenceLine(-823.4, 1e-12),
               "ΔBIC -823.4 (strong evidence for the planet; below −10 is strong), false-alarm "
-              "probability 1e-12 (noise seldom makes such a peak).");
+              "probability 1.0 × 10⁻¹² (noise seldom makes such a peak).");
     EXPECT_EQ(fit::EvidenceLine(-4.3, 0.45),
               "ΔBIC -4.3 (some evidence for the planet; below −10 is strong), false-alarm "
-              "probability 0.45 (noise often makes such a peak).");
+              "probability 45 % (noise often makes such a peak).");
     EXPECT_NE(fit::EvidenceLine(3.0, 0.9).find("no evidence"), std::string::npos);
     // A peak far above any noise is bounded, never "probability 0".
     for (double tiny : {0.0, 3e-17})
-        EXPECT_NE(fit::EvidenceLine(-861.4, tiny).find("false-alarm probability below 1e-16 "),
+        EXPECT_NE(fit::EvidenceLine(-861.4, tiny).find("false-alarm probability below 10⁻¹⁶ "),
                   std::string::npos)
             << tiny;
+    // Every window writes a probability so: rounded before its power of ten is chosen.
+    EXPECT_EQ(ProbabilityText(9.96e-5), "1.0 × 10⁻⁴");
+    EXPECT_EQ(ProbabilityText(9.996e-4), "1.0 × 10⁻³");
+    EXPECT_EQ(ProbabilityText(2.54e-7), "2.5 × 10⁻⁷");
+    EXPECT_EQ(ProbabilityText(0.047), "4.7 %");
+    EXPECT_EQ(ProbabilityText(1.0), "100 %");
 }
 
 // A chi^2 made of rounding is told apart from one of the fit: real data and a precise
