@@ -13,7 +13,7 @@ doppler_add_fuzzer(measurementscsv_fuzz ${PROJECT_SOURCE_DIR}/fuzz/measurementsc
                    ${_model}/OrbitFit.cpp ${_model}/PlanetSearch.cpp ${_model}/PlanetMass.cpp
                    ${_model}/LeastSquares.cpp ${_model}/Jitter.cpp
                    ${_model}/CandidateVetting.cpp ${_model}/KeplerianScan.cpp
-                   ${_model}/PlanetInteraction.cpp ${_model}/FitCsv.cpp
+                   ${_model}/PlanetInteraction.cpp ${_model}/FitCsv.cpp ${_model}/ProbabilityText.cpp
                    ${PROJECT_SOURCE_DIR}/observing/ObservingDrawing.cpp
                    ${PROJECT_SOURCE_DIR}/simulation/ViewClip.cpp)
 target_link_libraries(measurementscsv_fuzz PRIVATE Qt6::Gui Eigen3::Eigen)
