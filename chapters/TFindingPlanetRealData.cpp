@@ -149,9 +149,10 @@ void TFindingPlanet::ShowRealData() {
         RunLabel->setText(QString::fromStdString(realFault_));
         return;
     }
-    QString text = QString("%1, a star of %2 solar masses (from the data's system file):")
+    QString text = QString("%1, a star of %2 solar masses (%3):")
                        .arg(QString::fromStdString(real_.star))
-                       .arg(real_.starMass_Solar, 0, 'f', 2);
+                       .arg(real_.starMass_Solar, 0, 'f', 2)
+                       .arg(QString::fromStdString(real_.starMassSource));
     for (std::size_t i = 0; i < InstrumentPlots.size(); ++i) {
         TDataPlot* plot = InstrumentPlots[i];
         if (i >= real_.instruments.size()) {

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/RvBundle.h"
 
+#include "model/RealSystems.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -134,6 +136,7 @@ TRvDataSetReading LoadSystem(const std::string& folder, const std::string& syste
     if (reading.ok) {
         reading.set.star = system.name;
         reading.set.starMass_Solar = system.starMass_Solar;
+        reading.set.starMassSource = "from the data's system file";
     }
     return reading;
 }
@@ -146,8 +149,17 @@ const TBundledStar* FindBundledStar(std::string_view star) {
 }
 
 TRvDataSetReading LoadBundledStar(const std::string& folder, std::string_view star) {
-    if (const TBundledStar* s = FindBundledStar(star))
-        return LoadSystem(folder, s->systemFile);
+    if (const TBundledStar* s = FindBundledStar(star)) {
+        TRvDataSetReading reading = LoadSystem(folder, s->systemFile);
+        for (const TRealSystem& system : RealSystems())
+            if (reading.ok && !system.ShortName.empty() &&
+                FindBundledStar(system.ShortName) == s) {
+                reading.set.starMass_Solar = system.StarMass.Value;
+                reading.set.starMassSource =
+                    "from " + system.Planets.front().Source + ", as on the card of real systems";
+            }
+        return reading;
+    }
     TRvDataSetReading reading;
     reading.message = "No data come with the book for " + std::string(star) + ".";
     return reading;

@@ -44,7 +44,10 @@ TSystemFile ReadSystemFile(std::string_view text);
 TRvDataSetReading LoadSystem(const std::string& folder, const std::string& systemFile);
 
 // The bundled data set of a star by its name on the card ("51 Peg", "ups And"; case and
-// spaces do not matter) from the folder that holds the bundled files.
+// spaces do not matter) from the folder that holds the bundled files. A star the card of
+// real systems lists is weighed with the card's mass, the one its paper weighed the planets
+// with (RealSystems.h), so that a planet has one mass in the book; the system file's
+// catalogue value, a few per cent off, serves the other stars.
 TRvDataSetReading LoadBundledStar(const std::string& folder, std::string_view star);
 
 // The origin and licence note of the bundled files' README: the text of its list item

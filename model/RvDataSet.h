@@ -34,6 +34,9 @@ struct TRvInstrument {
 struct TRvDataSet {
     std::string star;               // as the files or the user name it
     double starMass_Solar = 0.0;    // 0 when no file gives it
+    // Where the mass comes from, in a phrase: "from the data's system file", or from the
+    // paper the card of real systems takes it from.
+    std::string starMassSource;
     std::vector<TRvInstrument> instruments;
     observing::TMeasurementSet measurements; // each one's instrument indexes instruments
     std::vector<std::string> notes; // what the import guessed, for each file
