@@ -12,9 +12,17 @@
 // error,model,residual,error_with_jitter", the model being the whole fit as that instrument
 // sees it (offset and trend included). Numbers are written in their shortest exact form.
 // Units: days, m/s, degrees where named.
+//
+// A fit whose orbits "How sure?" has drawn (OrbitPosterior.h) carries them too: a comment line
+// says how many walkers drew them over how many steps and whether the chain converged, and
+// three more columns, "posterior_median,posterior_low,posterior_high", hold each element's,
+// offset's and jitter's median and 68 % interval (16th to 84th percentile), empty for the
+// rows the draws do not give. Without them the file is as it was, so readers of the first
+// four columns read either.
 
 #include "model/MeasurementsCsv.h"
 #include "model/OrbitFit.h"
+#include "model/OrbitPosterior.h"
 
 #include <string>
 #include <vector>
@@ -36,8 +44,10 @@ std::string InstrumentName(const TFitSource& source, std::size_t j);
 // keeps its letter when another is added.
 std::vector<std::string> PlanetLetters(const TOrbitSolution& solution);
 
+// drawn: the posterior of this solution's orbits (its planets and instruments), or none.
 std::string WriteFitCsv(const TOrbitSolution& solution, const TFitSource& source,
-                        double timeOffset_days);
+                        double timeOffset_days,
+                        const posterior::TPosteriorSummary* drawn = nullptr);
 
 // The measurements (times relative to timeOffset_days) against the fit.
 std::string WriteResidualsCsv(const observing::TMeasurementSet& set,

@@ -202,6 +202,10 @@ TPosteriorSummary Summarise(const TOrbitPosterior& posterior, const TChain& chai
     const std::vector<std::vector<double>> draws = chain.Draws();
     const std::size_t n = draws.empty() ? 0 : draws[0].size();
     TPosteriorSummary summary;
+    summary.converged = chain.converged;
+    summary.walkers = chain.walkers;
+    summary.steps = chain.steps;
+    summary.longestTau_steps = chain.tau.empty() ? 0.0 : *std::max_element(chain.tau.begin(), chain.tau.end());
     summary.pairs.resize(std::size_t(posterior.Planets()));
     std::vector<std::vector<double>> a(std::size_t(posterior.Planets()));
     std::vector<std::vector<double>> offsets, jitters;

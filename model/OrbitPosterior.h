@@ -78,6 +78,10 @@ struct TPlanetPosterior {
 };
 
 struct TPosteriorSummary {
+    // How the chain the draws come from was judged (EnsembleSampler.h).
+    bool converged = false;
+    int walkers = 0, steps = 0;
+    double longestTau_steps = 0.0;
     std::vector<TPlanetPosterior> planets;
     std::vector<TInterval> offsets_mps, jitters_mps; // jitters only when fitted
     // The draws of each planet, side by side, for the pairs that trade off.

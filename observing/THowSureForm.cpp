@@ -67,8 +67,10 @@ THowSureForm::THowSureForm(QWidget* parent) : TForm(parent), work_(new TBackgrou
 THowSureForm::~THowSureForm() { work_->Stop(); }
 
 void THowSureForm::Sample(std::vector<fit::TMeasurement> data, const fit::TOrbitSolution& solution,
-                          const fit::TFitSettings& settings, std::vector<std::string> instruments) {
+                          const fit::TFitSettings& settings, std::vector<std::string> instruments,
+                          TSampled sampled) {
     work_->Stop();
+    sampled_ = std::move(sampled);
     solution_ = solution;
     instruments_ = std::move(instruments);
     summary_.reset();
@@ -152,6 +154,8 @@ void THowSureForm::Finish(const TJob& job, TBackgroundWork::TEnd end, const QStr
         "Each orbit drawn fits the measurements about as well as the best fit does: the spread "
         "of the orbits is the uncertainty. Where the range is lopsided, or its middle lies off "
         "the best fit, the value ± σ of the Fit page says less than the orbits do.");
+    if (sampled_)
+        sampled_(*summary_);
 }
 
 void THowSureForm::ShowIntervals() {

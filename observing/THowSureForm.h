@@ -12,6 +12,7 @@
 #include "model/EnsembleSampler.h"
 #include "model/OrbitPosterior.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -40,9 +41,12 @@ public:
     QPushButton* CloseButton = nullptr;
 
     // Samples the orbits the measurements allow around `solution`, fitted with `settings`;
-    // instruments names the data's instruments, in order.
+    // instruments names the data's instruments, in order. `sampled` is told the summary of
+    // the draws once they are shown, converged or not; a cancelled chain tells nothing.
+    using TSampled = std::function<void(const posterior::TPosteriorSummary&)>;
     void Sample(std::vector<fit::TMeasurement> data, const fit::TOrbitSolution& solution,
-                const fit::TFitSettings& settings, std::vector<std::string> instruments);
+                const fit::TFitSettings& settings, std::vector<std::string> instruments,
+                TSampled sampled = {});
     // Waits for the sampling in progress (for tests and the gallery).
     void WaitForSampling();
     bool Sampled() const { return summary_.has_value(); }
@@ -67,4 +71,5 @@ private:
     std::unique_ptr<posterior::TOrbitPosterior> posterior_;
     posterior::TChain chain_;
     std::optional<posterior::TPosteriorSummary> summary_;
+    TSampled sampled_;
 };

@@ -630,7 +630,10 @@ void TObservingRunForm::mnitHowSureClick() {
         return;
     if (!HowSureForm)
         HowSureForm = new THowSureForm(this);
-    HowSureForm->Sample(set_.data, *solution, FitPage->Settings(), set_.instruments);
+    // The draws go with the fit they were made around, if it is still the one shown.
+    HowSureForm->Sample(set_.data, *solution, FitPage->Settings(), set_.instruments,
+                        [page = FitPage, fit = FitPage->FitNumber()](
+                            const posterior::TPosteriorSummary& drawn) { page->SetPosterior(fit, drawn); });
     HowSureForm->show();
     HowSureForm->raise();
 }

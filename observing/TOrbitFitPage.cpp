@@ -44,6 +44,16 @@ fit::TEstimate InDegrees(const fit::TEstimate& x) { return {x.value * Degrees, x
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+// A posterior's median and 68 % interval, to the decimals of a twentieth of the interval:
+// "56.1 (55.6 to 56.7)".
+QString Drawn(const posterior::TInterval& i, double scale = 1.0) {
+    const double step = (i.high - i.low) * scale / 20;
+    const int decimals =
+        step > 0.0 && std::isfinite(step) ? std::clamp(int(std::ceil(-std::log10(step))), 0, 12) : 4;
+    const auto number = [decimals](double x) { return QString::number(x, 'f', decimals); };
+    return number(i.median * scale) + " (" + number(i.low * scale) + " to " + number(i.high * scale) + ")";
+}
+
 std::vector<QString> Letters(const fit::TOrbitSolution& solution) {
     std::vector<QString> letters;
     for (const std::string& letter : fit::PlanetLetters(solution))
@@ -131,6 +141,7 @@ void TOrbitFitPage::SetMeasurements(const TMeasurementSet& set,
     truth_ = std::move(truth);
     astronomicalUnit_ = unit;
     fits_.clear();
+    FitChanged();
     evidence_.clear();
     fixed_.clear();
     comparing_ = false;
@@ -172,6 +183,7 @@ void TOrbitFitPage::RestoreFits(std::vector<fit::TOrbitSolution> fits, bool fitJ
         StarMassBox->setValue(starMass_Solar);
     }
     fits_ = std::move(fits);
+    FitChanged();
     // A saved fit keeps neither its evidence nor what was held: none is shown, nothing held.
     evidence_.assign(fits_.size(), std::nullopt);
     fixed_.assign(fits_.empty() ? 0 : fits_.back().planets.size(), {});
@@ -227,7 +239,17 @@ bool TOrbitFitPage::Save(const QString& path, const std::string& text, const cha
 bool TOrbitFitPage::SaveFit(const QString& path) {
     const fit::TOrbitSolution* s = Solution();
     PRECONDITION(s != nullptr);
-    return Save(path, fit::WriteFitCsv(*s, Source(), set_.timeOffset_days), "fit");
+    return Save(path, fit::WriteFitCsv(*s, Source(), set_.timeOffset_days, Posterior()), "fit");
+}
+
+void TOrbitFitPage::FitChanged() {
+    ++fitNumber_;
+    drawn_.reset();
+}
+
+void TOrbitFitPage::SetPosterior(std::uint64_t fitNumber, posterior::TPosteriorSummary drawn) {
+    if (fitNumber == fitNumber_ && Solution())
+        drawn_ = std::move(drawn);
 }
 
 bool TOrbitFitPage::SaveResiduals(const QString& path) {
@@ -279,12 +301,15 @@ void TOrbitFitPage::Finish(const TJob& job, TBackgroundWork::TEnd end, const QSt
                 fits_.push_back(job.result.solution);
                 evidence_.push_back(job.evidence);
                 fixed_ = job.settings.fixed;
+                FitChanged();
             } else if (job.work == TWork::Refit && !fits_.empty()) {
                 fits_.back() = job.result.solution;
+                FitChanged();
             } else if (job.work == TWork::FromHand) {
                 fits_.assign(1, job.result.solution);
                 evidence_.assign(1, std::nullopt);
                 fixed_.clear();
+                FitChanged();
             }
             status_.clear();
             break;
@@ -352,6 +377,7 @@ void TOrbitFitPage::RemovePlanetButtonClick() {
     if (fits_.empty())
         return;
     fits_.pop_back();
+    FitChanged();
     evidence_.pop_back();
     fixed_.resize(fits_.empty() ? 0 : fits_.back().planets.size());
     status_.clear();
@@ -463,6 +489,29 @@ void TOrbitFitPage::DrawPrintout(QPainter& p, const QRectF& area) const {
             if (JitterBox->isChecked() && j < s->jitters_mps.size())
                 line += ", jitter " + Text(fit::WithUncertainty(s->jitters_mps[j])) + " m/s";
             lines << line;
+        }
+        if (drawn_) {
+            const posterior::TPosteriorSummary& d = *drawn_;
+            lines << QString("How sure? The orbits that fit the measurements, each value's median "
+                             "and 68 % interval from %1 steps of %2 walkers: %3.")
+                         .arg(d.steps)
+                         .arg(d.walkers)
+                         .arg(d.converged ? "converged" : "not converged, so the intervals are rough");
+            const std::vector<QString> letters = Letters(*s);
+            for (std::size_t k = 0; k < d.planets.size(); ++k) {
+                const posterior::TPlanetPosterior& q = d.planets[k];
+                lines << letters[k] + ": P " + Drawn(q.period_days) + " days, K " + Drawn(q.K_mps) +
+                             " m/s, e " + Drawn(q.ecc) + ", \u03c9 " + Drawn(q.omega_rad, Degrees) +
+                             "\u00b0, m sin i " + Drawn(q.massSinI_Jupiter) + " M\u2c7c, a " +
+                             Drawn(q.a_AU) + " AU";
+            }
+            for (std::size_t j = 0; j < d.offsets_mps.size(); ++j) {
+                QString line = Text(fit::InstrumentName(source, j)) + ": offset " +
+                               Drawn(d.offsets_mps[j]) + " m/s";
+                if (j < d.jitters_mps.size())
+                    line += ", jitter " + Drawn(d.jitters_mps[j]) + " m/s";
+                lines << line;
+            }
         }
     }
     const QFontMetricsF metrics(font, p.device());

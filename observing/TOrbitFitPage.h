@@ -22,10 +22,12 @@
 #include "model/Kepler.h"
 #include "model/MeasurementsCsv.h"
 #include "model/OrbitFit.h"
+#include "model/OrbitPosterior.h"
 #include "model/Periodogram.h"
 
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -82,8 +84,9 @@ public:
     void SetShortestPeriod(double period_days);
     // The data set's name and papers, which a saved fit names.
     void SetSource(std::string name, std::vector<std::string> papers);
-    // Write the fit shown (there must be one) or its residuals as CSV, replacing the file
-    // only once it is whole; false, saying why under the results, when it cannot be written.
+    // Write the fit shown (there must be one), with the orbits drawn around it when there
+    // are any, or its residuals as CSV, replacing the file only once it is whole; false,
+    // saying why under the results, when it cannot be written.
     bool SaveFit(const QString& path);
     bool SaveResiduals(const QString& path);
 
@@ -93,9 +96,17 @@ public:
     fit::TFitSettings Settings() const;
     // The page's results for a printed page, drawn into `area` as the page shows them: the
     // results table, the line under it, the evidence for the last planet, each instrument's
-    // offset (and jitter, when fitted) with its uncertainty, then the fitted curve and the
-    // residuals. Texts are drawn as text; sizes are in the page's pixels.
+    // offset (and jitter, when fitted) with its uncertainty, each value's median and 68 %
+    // interval once "How sure?" has drawn the fit's orbits (SetPosterior), then the fitted
+    // curve and the residuals. Texts are drawn as text; sizes are in the page's pixels.
     void DrawPrintout(QPainter& p, const QRectF& area) const;
+    // Counts the fits shown: it changes whenever the fit shown does.
+    std::uint64_t FitNumber() const { return fitNumber_; }
+    // The orbits "How sure?" drew around the fit numbered `fitNumber`, which the printout and
+    // the saved fit then carry; ignored when another fit is shown by now, and dropped when the
+    // fit shown changes.
+    void SetPosterior(std::uint64_t fitNumber, posterior::TPosteriorSummary drawn);
+    const posterior::TPosteriorSummary* Posterior() const { return drawn_ ? &*drawn_ : nullptr; }
     // Every fit kept: fits[n - 1] holds n planets.
     const std::vector<fit::TOrbitSolution>& Fits() const { return fits_; }
     // Shows fits kept earlier for the measurements set last, with the settings they were
@@ -136,6 +147,7 @@ private:
     };
 
     void Start(TWork work, std::vector<kepler::TRadialVelocityElements> start = {});
+    void FitChanged();
     void Finish(const TJob& job, TBackgroundWork::TEnd end, const QString& failure);
     void SettingsChanged();
     void ShowResults();
@@ -161,4 +173,6 @@ private:
     TWork working_ = TWork::Periodogram; // what the work running does
     bool refitQueued_ = false;
     std::optional<TWork> owed_; // stopped by Suspend, to be done again on Resume
+    std::uint64_t fitNumber_ = 0;
+    std::optional<posterior::TPosteriorSummary> drawn_; // of the fit shown
 };

@@ -66,6 +66,35 @@ TEST(FitCsv, WritesEveryQuantityWithItsUncertaintyAndUnit) {
     EXPECT_TRUE(Holds(lines, "trend,0.5,0.1,m/s per day"));
     EXPECT_FALSE(Holds(lines, "curvature,0,0,m/s per day squared")) << "no curvature fitted";
     EXPECT_TRUE(Holds(lines, "measurements,12,,"));
+
+    // With the orbits "How sure?" drew: three more columns, empty where the draws give none.
+    posterior::TPosteriorSummary drawn;
+    drawn.walkers = 32;
+    drawn.steps = 8000;
+    drawn.longestTau_steps = 100.0;
+    drawn.planets.resize(1);
+    drawn.planets[0].period_days = {10.25, 9.5, 10.75};
+    drawn.planets[0].omega_rad = {std::numbers::pi / 2, 0.0, std::numbers::pi};
+    drawn.planets[0].tPeri_days = {3.0, 2.5, 3.5};
+    drawn.planets[0].massSinI_Jupiter = {1.0, 0.5, 2.0};
+    drawn.offsets_mps = {{100.5, 99.0, 101.0}, {-50.0, -52.0, -48.0}};
+    const auto with = Lines(fit::WriteFitCsv(Solution(), source, 2450000.0, &drawn));
+    EXPECT_EQ(with.at(3), "# Posterior: median and 68 % interval of the orbits 32 walkers drew "
+                          "over 8000 steps, 80 times the longest autocorrelation time, not "
+                          "converged: the intervals are rough");
+    EXPECT_EQ(with.at(4), "quantity,value,uncertainty,unit,posterior_median,posterior_low,posterior_high");
+    EXPECT_TRUE(Holds(with, "planet b P,10,0.5,days,10.25,9.5,10.75"));
+    EXPECT_TRUE(Holds(with, "planet b omega,90,unconstrained,degrees,90,0,180"));
+    EXPECT_TRUE(Holds(with, "planet b time of periastron,2450003,0.25,days,2450003,2450002.5,2450003.5"));
+    EXPECT_TRUE(Holds(with, "offset LICK,100,1,m/s,100.5,99,101"));
+    EXPECT_TRUE(Holds(with, "\"jitter EL,ODIE\",4,0.5,m/s,,,")) << "jitters not drawn";
+    EXPECT_TRUE(Holds(with, "trend,0.5,0.1,m/s per day,,,"));
+    EXPECT_TRUE(Holds(with, "measurements,12,,,,,"));
+    const auto earth = std::find_if(with.begin(), with.end(), [](const std::string& line) {
+        return line.starts_with("planet b m sin i,0,0,Earth masses,");
+    });
+    ASSERT_NE(earth, with.end());
+    EXPECT_NEAR(std::stod(earth->substr(earth->rfind(',') + 1)), 2.0 * 318.0, 1.0) << "in Earth masses";
 }
 
 TEST(FitCsv, ResidualsTakeEachInstrumentsOwnOffsetAndJitter) {

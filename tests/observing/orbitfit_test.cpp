@@ -52,6 +52,17 @@ protected:
         w.FitPage->WaitForFit();
         return w;
     }
+    // The window printed to a PDF at `path`, as text.
+    static QString printed(TObservingRunForm& w, const QString& path) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        w.PrintTo(printer);
+        QProcess run;
+        run.start(QStandardPaths::findExecutable("pdftotext"), {path, "-"});
+        run.waitForFinished(30000);
+        return QString::fromUtf8(run.readAllStandardOutput());
+    }
     void fitOneMore(TOrbitFitPage& page) {
         ASSERT_TRUE(page.NextPlanetButton->isEnabled());
         QTest::mouseClick(page.NextPlanetButton, Qt::LeftButton);
@@ -106,6 +117,21 @@ TEST_F(RobotFitTest, Weighs51PegB) {
     EXPECT_TRUE(chain.readLine().contains("walkers"));
     EXPECT_TRUE(chain.readLine().startsWith("step,walker,ln p,P b,K b,"));
     sure.close();
+
+    // The saved fit carries the draws' intervals until the fit changes.
+    ASSERT_NE(page.Posterior(), nullptr);
+    ASSERT_TRUE(page.SaveFit(dir.filePath("fit.csv")));
+    QFile saved(dir.filePath("fit.csv"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(saved.readAll());
+    EXPECT_TRUE(text.contains(", converged\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("unit,posterior_median,posterior_low,posterior_high\n"));
+    const QString printout = printed(w, dir.filePath("sure.pdf")).simplified();
+    EXPECT_TRUE(printout.contains("68 % interval from")) << printout.toStdString();
+    EXPECT_TRUE(printout.contains(": converged.")) << printout.toStdString();
+    page.JitterBox->setChecked(!page.JitterBox->isChecked());
+    page.WaitForFit();
+    EXPECT_EQ(page.Posterior(), nullptr);
 }
 
 // 150 nights over five seasons at 3 m/s: three planets, each period within 2 %.
@@ -229,17 +255,7 @@ TEST_F(RobotFitTest, ThePrintoutCarriesTheFitTableAndTheResidualsOnceAFitIsShown
     TObservingRunForm& w = observe(0, 40, 60, 5, 100, "51");
     TOrbitFitPage& page = *w.FitPage;
     QTemporaryDir dir;
-    const auto printed = [&](const QString& name) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(name));
-        w.PrintTo(printer);
-        QProcess run;
-        run.start(QStandardPaths::findExecutable("pdftotext"), {dir.filePath(name), "-"});
-        run.waitForFinished(30000);
-        return QString::fromUtf8(run.readAllStandardOutput());
-    };
-    const QString unfitted = printed("unfitted.pdf");
+    const QString unfitted = printed(w, dir.filePath("unfitted.pdf"));
     EXPECT_FALSE(unfitted.contains("Orbit fit"));
     EXPECT_EQ(unfitted.count('\f'), 1) << "one page";
 
@@ -248,7 +264,7 @@ TEST_F(RobotFitTest, ThePrintoutCarriesTheFitTableAndTheResidualsOnceAFitIsShown
     fitOneMore(page);
     const fit::TOrbitSolution* s = page.Solution();
     ASSERT_NE(s, nullptr);
-    const QString pages = printed("fitted.pdf");
+    const QString pages = printed(w, dir.filePath("fitted.pdf"));
     EXPECT_EQ(pages.count('\f'), 2) << "the fit on a page of its own";
     const QString text = pages.simplified();
     EXPECT_TRUE(text.contains("Orbit fit"));
