@@ -25,6 +25,7 @@
 #include "model/Kepler.h"
 #include "model/ObservingRun.h"
 #include "model/PlanetMass.h"
+#include "model/planet.h"
 
 #include "WorkControl.h"
 
@@ -37,7 +38,8 @@ namespace fit {
 
 using observing::TMeasurement;
 
-constexpr double MaxFitEccentricity = 0.99;
+// The fit's orbits are the model's: no more eccentric than it accepts.
+constexpr double MaxFitEccentricity = MaxEccentricity;
 // A fitted eccentricity above this is pressed against MaxFitEccentricity: the data may want
 // more, and its uncertainty says little.
 constexpr double EccentricityNearBound = 0.985;

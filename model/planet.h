@@ -16,8 +16,8 @@
 constexpr double SolarGM = 0.000295913;
 // One Jupiter mass in solar masses.
 constexpr double JupiterMass = 0.000955;
-// Solar masses to Jupiter masses: the reciprocal of JupiterMass.
-constexpr double JupiterMassesPerSolarMass = 1047.1204188481674;
+// Solar masses to Jupiter masses.
+constexpr double JupiterMassesPerSolarMass = 1.0 / JupiterMass;
 // Metres per second in one AU per day.
 constexpr double MpsPerAUPerDay = 1724000.0;
 // True-anomaly step at pericentre, rad.
