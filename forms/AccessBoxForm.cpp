@@ -8,6 +8,9 @@
 
 #include "TRichEditControl.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace {
 
 oBitBtn* dialogButton(TAccessBox& f, const QString& caption, int left, int result) {
@@ -47,6 +50,10 @@ void DefineAccessBoxForm(TAccessBox& f) {
     f.ForgetButton->setAccessibleDescription(
         BookText("Accessibility options", "Deletes the book's settings file; the book then keeps nothing when it closes."));
     QObject::connect(f.ForgetButton, &QPushButton::clicked, [&f] { f.ForgetButtonClick(); });
+    // As wide as a language's words need, within the dialog.
+    for (QWidget* control : std::initializer_list<QWidget*>{f.WinCheck, f.TabCheck, f.ForgetButton})
+        control->resize(std::clamp(control->sizeHint().width(), control->width(), 379 - 2 * 17),
+                        control->height());
 
     f.ImageList2 = std::make_unique<TImageList>(63, 36);
     artwork::AddBlankFaces(*f.ImageList2, 3);

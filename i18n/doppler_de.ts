@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Include support for screen reader users</source>
-        <translation>Unterstützung für Bildschirmleser einschalten</translation>
+        <translation>Bildschirmleser unterstützen</translation>
     </message>
     <message>
         <source>&amp;Forget kept settings</source>

@@ -9,6 +9,8 @@
 // with --docs the README's screenshots are written to DOCSDIR as well.
 
 #include "Application.h"
+#include "BookLanguage.h"
+#include "BookText.h"
 #include "Zoom.h"
 #include "TKeyEdit.h"
 #include "book/TAboutBox.h"
@@ -610,9 +612,11 @@ int main(int argc, char* argv[]) {
             return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0;
         })) {
         std::printf("Usage: gallery OUTDIR [PREFIXES] [--zoom PERCENT | --fit] [--docs DOCSDIR]\n"
+                    "               [--language CODE]\n"
                     "Renders the book's pages and dialogs as PNG files into OUTDIR (default\n"
                     "gallery); PREFIXES, separated by commas, keeps only the pictures whose\n"
-                    "names begin with one of them.\n");
+                    "names begin with one of them. --language renders them in that language\n"
+                    "(\"pseudo\": lengthened and accented, to see what a longer one breaks).\n");
         return 0;
     }
     if (!std::getenv("QT_QPA_PLATFORM"))
@@ -637,10 +641,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
-    QString outDir = "gallery", only, docsDir;
+    QString outDir = "gallery", only, docsDir, language = "en";
     for (int arg = 1, plain = 0; arg < argc; ++arg) {
         if (QString(argv[arg]) == "--docs" && arg + 1 < argc)
             docsDir = argv[++arg];
+        else if (QString(argv[arg]) == "--language" && arg + 1 < argc)
+            language = argv[++arg];
         else if (QString(argv[arg]) == "--zoom" && arg + 1 < argc)
             ++arg;
         else if (QString(argv[arg]).startsWith("--zoom=") || QString(argv[arg]) == "--fit")
@@ -650,12 +656,17 @@ int main(int argc, char* argv[]) {
         else
             only = argv[arg];
     }
+    if (!BookLanguageAvailable(language)) {
+        std::fprintf(stderr, "The book does not speak \"%s\".\n", language.toUtf8().constData());
+        return 2;
+    }
+    UseBookLanguage(language);
     Gallery gallery(outDir, only);
     if (!docsDir.isEmpty())
         gallery.setDocsDir(docsDir);
     SilentDialogs dialogs;
     Application::SetDialogHook(&dialogs);
-    Application::SetTitle("Doppler spectroscopy");
+    Application::SetTitle(BookText("Book window", "Doppler spectroscopy").toStdString());
     try {
         TThisBook* book = CreateForm<TThisBook>();
         Application::SetMainForm(book);
