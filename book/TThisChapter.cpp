@@ -3,6 +3,7 @@
 #include "TThisChapter.h"
 
 #include "ScreenPlacement.h"
+#include "Zoom.h"
 
 #include "TCustomBook.h"
 #include "TNavPanel.h"
@@ -14,7 +15,11 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 
 TThisChapter::TThisChapter(TCustomBook* owner) : TCustomChapter(owner) {
     DefineThisChapterForm(*this);
@@ -28,6 +33,62 @@ TThisChapter::TThisChapter(TCustomBook* owner) : TCustomChapter(owner) {
 TThisChapter::~TThisChapter() = default;
 
 void TThisChapter::ShowPage() { WritePageText(); }
+
+void TThisChapter::RefreshPage() {
+    const int designed = Font().Height;
+    SetTextHeight(int(std::lround(designed * zoom::TextScale())));
+    TCustomChapter::RefreshPage();
+    while (BodyFont->Height < designed && !PageTextFits()) {
+        SetTextHeight(BodyFont->Height + 1);
+        WritePageText();
+    }
+}
+
+void TThisChapter::SetTextHeight(int height) {
+    BodyFont->Height = SymbolFont->Height = height;
+    HeadingFont->Height = int(height * 14 * 0.1);
+    // For the text that a page writes in the box's own font.
+    QFont font = TextBox->font();
+    font.setPixelSize(-height);
+    TextBox->setFont(font);
+}
+
+bool TThisChapter::PageTextFits() const {
+    const QTextDocument& text = *TextBox->document();
+    const QWidget& port = *TextBox->viewport();
+    if (std::ceil(text.size().height()) > port.height() ||
+        std::ceil(text.idealWidth()) > port.width())
+        return false;
+    const QPoint origin = port.mapTo(this, QPoint());
+    std::vector<QRect> lines;
+    for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout& layout = *block.layout();
+        for (int i = 0; i < layout.lineCount(); ++i)
+            lines.push_back(layout.lineAt(i)
+                                .naturalTextRect()
+                                .translated(layout.position())
+                                .toAlignedRect()
+                                .translated(origin));
+    }
+    const QRect box(TextBox->mapTo(this, QPoint()), TextBox->size());
+    for (const QWidget* control : findChildren<QWidget*>()) {
+        if (control == TextBox || TextBox->isAncestorOf(control) || control->isWindow() ||
+            !control->isVisibleTo(this))
+            continue;
+        // A panel is judged by what it holds.
+        const QList<QWidget*> held = control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        if (std::any_of(held.begin(), held.end(),
+                        [this](const QWidget* w) { return w->isVisibleTo(this); }))
+            continue;
+        const QRect place(control->mapTo(this, QPoint()), control->size());
+        if (!place.intersects(box))
+            continue;
+        for (const QRect& line : lines)
+            if (line.intersects(place))
+                return false;
+    }
+    return true;
+}
 
 void TThisChapter::WritePageText() {
     TextBox->Clear();

@@ -45,6 +45,9 @@ public:
     bool ScreenReaderSupport = false;
 
     void ShowPage() override;
+    // Sets the page up with its text at zoom::TextScale(), a pixel smaller at a time until
+    // the text fits its box and runs under no control (PageTextFits), the forms' size at least.
+    void RefreshPage() override;
     void ApplyColours() override;
     // Also puts the Tab order in reading order, the page text taking part in it or not.
     void SetScreenReaderSupport(bool on) override;
@@ -105,6 +108,10 @@ protected:
     QWidget* FocusAfterFeedback() const;
     // The open question's answer field or first choice, shown and enabled, or nullptr.
     QWidget* FirstAnswerControl() const;
+    // The page text's fonts at `height` (negative: pixels), the heading in proportion.
+    void SetTextHeight(int height);
+    // The page text lies inside its box, clear of every control shown over the box.
+    bool PageTextFits() const;
     // Tab follows reading order: the page text, the question, the feedback and its OK, then
     // the page's other controls in the order they were made.
     void FollowReadingOrder();

@@ -141,6 +141,8 @@ void RestoreEnvironment() {
 
 int Current() { return current; }
 
+double TextScale() { return std::clamp(100.0 / current, 1.0, 2.0); }
+
 std::string LevelCaption(int percent) { return "&" + std::to_string(percent) + " %"; }
 
 } // namespace zoom

@@ -73,6 +73,12 @@ void RestoreEnvironment();
 // The zoom in force in this process, in percent (100 until Apply).
 int Current();
 
+// How much larger than designed the page texts are wanted at the zoom in force. 100 % draws
+// the book at the system's own scale (the user's font size or scale factor); a smaller zoom,
+// chosen to fit a small screen, would set the text smaller than the system's, so the text
+// grows back towards it: 100 / Current(), from 1 to at most 2.
+double TextScale();
+
 // The menu caption of a level: "&150 %".
 std::string LevelCaption(int percent);
 

@@ -9,6 +9,7 @@
 // of doubled pixels, the only kind that draws it.
 
 #include "BookFixture.h"
+#include "Zoom.h"
 
 #include "book/TAboutBox.h"
 #include "observing/TObservingRunForm.h"
@@ -45,9 +46,14 @@ int ZoomLevel() {
 // The overall scale: the zoom, times 2 below 100 %.
 double Scale() { return ZoomLevel() / (ZoomLevel() < 100 ? 50.0 : 100.0); }
 
-// Read once, when the shared main makes the application, so it is set before main runs.
-const int scaleFactorSet =
-    setenv("QT_SCALE_FACTOR", QByteArray::number(Scale(), 'g', 6).constData(), 1);
+// Read once, when the shared main makes the application, so it is set before main runs: the
+// zoom as the book applies it, over a user's scale factor of 2 below 100 %.
+const int scaleFactorSet = [] {
+    const int set =
+        ZoomLevel() < 100 ? setenv("QT_SCALE_FACTOR", "2", 1) : unsetenv("QT_SCALE_FACTOR");
+    zoom::Apply(ZoomLevel());
+    return set;
+}();
 
 // The mean colour of `area` of `image`, as the sum of its channels' means.
 std::array<double, 3> MeanColour(const QImage& image, const QRect& area) {
@@ -217,7 +223,7 @@ TEST_F(BookTest, AtTheZoomEveryPageIsDrawnWholeWithItsTextInsideItsBoxes) {
     ASSERT_EQ(scaleFactorSet, 0);
     ASSERT_NEAR(book->devicePixelRatio(), Scale(), 1e-4);
     ExpectDrawnWhole(*book, book->SplashButton);
-    int pages = 0;
+    int pages = 0, grown = 0;
     for (int number = 1; number <= book->ChapterCount; ++number) {
         open(number);
         const int count = chapter()->PageCount;
@@ -226,6 +232,9 @@ TEST_F(BookTest, AtTheZoomEveryPageIsDrawnWholeWithItsTextInsideItsBoxes) {
             QApplication::processEvents();
             SCOPED_TRACE(caption());
             ++pages;
+            if (const auto* page = dynamic_cast<const TThisChapter*>(chapter());
+                page && page->TextBox->font().pixelSize() > -page->Font().Height)
+                ++grown;
             ExpectDrawnWhole(*book, book->SplashButton);
             ExpectInsideParents(*chapter(), *book);
             ExpectNoOverlaps(*book);
@@ -250,6 +259,11 @@ TEST_F(BookTest, AtTheZoomEveryPageIsDrawnWholeWithItsTextInsideItsBoxes) {
         }
     }
     EXPECT_EQ(pages, 1 + 10 + 15 + 9 + 4 + 12 + 1);
+    // Below 100 % the page texts grow towards the system's size, as far as their boxes hold.
+    if (ZoomLevel() < 100)
+        EXPECT_GT(grown, pages / 2);
+    else
+        EXPECT_EQ(grown, 0);
 }
 
 TEST_F(BookTest, AtTheZoomEveryDialogIsDrawnWholeWithNoControlOverAnother) {
