@@ -3,6 +3,7 @@
 #include "QuestionInput.h"
 
 #include "Application.h"
+#include "BookText.h"
 #include "Precondition.h"
 #include "TColor.h"
 #include "oBitBtn.h"
@@ -49,7 +50,7 @@ bool ReadAnswer(const QString& text, double& value) {
     // A number too large for a double ("1e999") is no number either.
     if (ok && std::isfinite(value))
         return true;
-    Application::ShowMessage("Please type a valid number!");
+    Application::ShowMessage(BookText("Questions", "Please type a valid number!").toStdString());
     value = 0.0;
     return false;
 }

@@ -2,11 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TIntro.h"
 
+#include "BookText.h"
 #include "RichEditWriter.h"
 #include "oRichEdit.h"
 
 TIntro::TIntro(TCustomBook* owner) : TThisChapter(owner) {
-    SetCaption("Doppler spectroscopy");
+    SetCaption(BookText("Chapter 1: Doppler spectroscopy", "Doppler spectroscopy").toStdString());
     TextBox->setGeometry(26, 26, 410, 511);
     PageCount = PageTotal = 1;
 }
@@ -16,25 +17,29 @@ void TIntro::ShowPage() { WritePageText(); }
 void TIntro::WritePageText() {
     oRichEdit& t = *TextBox;
     t.Clear();
-    t << *HeadingFont << "Doppler spectroscopy ";
-    t << *BodyFont
-      << "\n\nLight and other radiation from a moving object, such as a star, is shifted in "
-         "wavelength. When the star moves away from us its light is stretched to longer, "
-         "redder wavelengths; when it approaches, the light is compressed to shorter, bluer "
-         "wavelengths. The size of the shift is proportional to the star's ";
-    t << fsBold << "radial velocity" >> fsBold;
-    t << " (" << fsItalic << "v" << fsSubscript << "r" >> fsSubscript >> fsItalic;
-    t << ") the speed at which the star is moving towards or away from the observer. This "
-         "kind of shift in wavelength is known as the ";
-    t << fsBold << "Doppler effect.\n\n" >> fsBold;
-    t << "Modern instruments measure the wavelength of a line in a star's spectrum very "
-         "precisely. Comparing it with the wavelength of the same line measured in the "
-         "laboratory gives the star's radial velocity. Once the effects of the Earth's own "
-         "orbit around the Sun and of the star's steady motion through space are removed, any "
-         "periodic variation that remains means the star is orbiting with an unseen "
-         "companion. The companion is often another star, but sometimes it is a planet. This "
-         "way of finding unseen companions is often called";
-    t << fsBold << " Doppler spectroscopy." >> fsBold;
+    t << *HeadingFont << BookText("Chapter 1: Doppler spectroscopy", "Doppler spectroscopy") + " ";
+    t << *BodyFont << "\n\n";
+    WriteMarked(t, BookText("Chapter 1: Doppler spectroscopy",
+                            "Light and other radiation from a moving object, such as a star, is "
+                            "shifted in wavelength. When the star moves away from us its light is "
+                            "stretched to longer, redder wavelengths; when it approaches, the "
+                            "light is compressed to shorter, bluer wavelengths. The size of the "
+                            "shift is proportional to the star's <b>radial velocity</b> "
+                            "(<i>v<sub>r</sub></i>) the speed at which the star is moving "
+                            "towards or away from the observer. This kind of shift in wavelength "
+                            "is known as the <b>Doppler effect.</b>"));
+    // The blank line keeps the bold of the sentence it ends, as the page has always written it.
+    t << fsBold << "\n\n" >> fsBold;
+    WriteMarked(t, BookText("Chapter 1: Doppler spectroscopy",
+                            "Modern instruments measure the wavelength of a line in a star's "
+                            "spectrum very precisely. Comparing it with the wavelength of the "
+                            "same line measured in the laboratory gives the star's radial "
+                            "velocity. Once the effects of the Earth's own orbit around the Sun "
+                            "and of the star's steady motion through space are removed, any "
+                            "periodic variation that remains means the star is orbiting with an "
+                            "unseen companion. The companion is often another star, but "
+                            "sometimes it is a planet. This way of finding unseen companions is "
+                            "often called<b> Doppler spectroscopy.</b>"));
     t.SetSelStart(0);
 }
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TSimpleCase.h"
 
+#include "BookText.h"
 #include "QuestionInput.h"
 #include "RichEditWriter.h"
 #include "TKeyEdit.h"
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QSlider>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace {
@@ -94,101 +94,120 @@ void TSimpleCase::WritePageText() {
     t.Clear();
     switch (Page) {
     case 1:
-        t << *HeadingFont << "The simulation ";
-        t << *BodyFont
-          << "\n\nWe start with a simple system: a star of one solar mass (the yellow dot) "
-             "and a single planet of one Jupiter mass, Mondas (the white dot). The light-blue "
-             "line is the orbit of Mondas. Its semimajor axis is 5.2 AU and its eccentricity "
-             "is 0, so Mondas moves on a circle of radius 5.2 AU.\n\nAt first you see the "
-             "orbit edge-on, so the circle looks like a straight line.";
+        t << *HeadingFont << BookText("Chapter 2: The simulation", "The simulation") + " ";
+        t << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "We start with a simple system: a star of one solar mass (the "
+                                "yellow dot) and a single planet of one Jupiter mass, Mondas "
+                                "(the white dot). The light-blue line is the orbit of Mondas. "
+                                "Its semimajor axis is 5.2 AU and its eccentricity is 0, so "
+                                "Mondas moves on a circle of radius 5.2 AU."));
+        t << "\n\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "At first you see the orbit edge-on, so the circle looks like "
+                                "a straight line."));
         break;
     case 2:
-        t << *BodyFont
-          << "\n\nYou can turn the view to look at the orbit from any direction: drag the "
-             "mouse across the black pane, or move the ";
-        t << fsBold << "Rotate axes " >> fsBold;
-        t << "sliders. The ";
-        t << fsBold << "Zoom " >> fsBold;
-        t << "slider makes the picture larger or smaller.\n\n";
-        t << "Click the ";
-        t << fsBold << "Start " >> fsBold;
-        t << "button to begin the simulation.";
+        t << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "You can turn the view to look at the orbit from any "
+                                "direction: drag the mouse across the black pane, or move the "
+                                "<b>Rotate axes </b>sliders. The <b>Zoom </b>slider makes the "
+                                "picture larger or smaller.",
+                                "Rotate axes, Zoom: the captions of the view's sliders"));
+        t << "\n\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "Click the <b>Start </b>button to begin the simulation."));
         break;
     case 3:
-        t << *BodyFont
-          << "\n\nThe star and Mondas both orbit their common centre of mass, which lies at "
-             "the origin, where the ";
-        t << fsItalic << "x, y " >> fsItalic;
-        t << "and ";
-        t << fsItalic << "z " >> fsItalic;
-        t << "axes meet. The star is much heavier than the planet, so its orbit is much "
-             "smaller.\n\n";
-        t << fsBold << "NOTE: The star's motion is always drawn "
-          << Times(TOrbitView::StarMagnification)
-          << " times larger than the planet's, so that you can see it move." >>
-            fsBold;
+        t << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "The star and Mondas both orbit their common centre of mass, "
+                                "which lies at the origin, where the <i>x, y </i>and <i>z "
+                                "</i>axes meet. The star is much heavier than the planet, so "
+                                "its orbit is much smaller."));
+        t << "\n\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "<b>NOTE: The star's motion is always drawn %1 times larger "
+                                "than the planet's, so that you can see it move.</b>")
+                           .arg(Times(TOrbitView::StarMagnification)));
         break;
     case 4:
-        t << *BodyFont << "\n\nObservers on Earth are a very long way off along the ";
-        t << fsItalic << "z " >> fsItalic;
-        t << "axis. They cannot see the star wobble across the sky; all they can measure is "
-             "the ";
-        t << fsItalic << "radial velocity " >> fsItalic;
-        t << "of the star, ";
-        t << fsItalic << "v" << fsSubscript << "r" >> fsSubscript >> fsItalic;
-        t << ", the part of its velocity directed towards or away from them.\n\n";
-        t << fsBold << "The radial velocity is always measured along the ";
-        t << fsItalic << "z " >> fsItalic;
-        t << "axis." >> fsBold;
+        t << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "Observers on Earth are a very long way off along the <i>z "
+                                "</i>axis. They cannot see the star wobble across the sky; all "
+                                "they can measure is the <i>radial velocity </i>of the star, "
+                                "<i>v<sub>r</sub></i>, the part of its velocity directed "
+                                "towards or away from them."));
+        t << "\n\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "<b>The radial velocity is always measured along the <i>z "
+                                "</i>axis.</b>"));
         break;
     case 5:
-        t << *BodyFont << "\n\nTick the ";
-        t << fsBold << "Velocity vector " >> fsBold;
-        t << "check box to show the velocities of the star and the planet as arrows. The "
-             "length of each arrow is proportional to the speed. The star's arrow is drawn ";
-        t << Times(TOrbitView::StarArrowMagnification)
-          << " times longer than the planet's would be at the same speed.";
+        t << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "Tick the <b>Velocity vector </b>check box to show the "
+                                "velocities of the star and the planet as arrows. The length "
+                                "of each arrow is proportional to the speed. The star's arrow "
+                                "is drawn %1 times longer than the planet's would be at the "
+                                "same speed.",
+                                "Velocity vector: the caption of the check box")
+                           .arg(Times(TOrbitView::StarArrowMagnification)));
         break;
     case 6:
-        t << *BodyFont
-          << "\n\nThe graph on the right plots the radial velocity of the star against time. "
-             "The timescale slider below the graph sets how much time one division of the "
-             "time axis stands for, as the unit beside the axis says (";
-        t << fsItalic << "t" >> fsItalic;
-        t << " / 1000 days: each division is 1000 days); the graph shows ten divisions. "
-             "When the curve reaches the end of the displayed time range, the velocity axis "
-             "is rescaled automatically to fit it; untick ";
-        t << fsBold << "Autoscale velocity " >> fsBold;
-        t << "to switch this off. The ";
-        t << fsBold << "Rescale velocity" >> fsBold;
-        t << " button rescales the velocity axis at any time.";
+        t << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "The graph on the right plots the radial velocity of the star "
+                                "against time. The timescale slider below the graph sets how "
+                                "much time one division of the time axis stands for, as the "
+                                "unit beside the axis says (<i>t</i> / 1000 days: each "
+                                "division is 1000 days); the graph shows ten divisions. When "
+                                "the curve reaches the end of the displayed time range, the "
+                                "velocity axis is rescaled automatically to fit it; untick "
+                                "<b>Autoscale velocity </b>to switch this off. The <b>Rescale "
+                                "velocity</b> button rescales the velocity axis at any time.",
+                                "Autoscale velocity, Rescale velocity: the captions of the check "
+                                "box and the button below the graph"));
         break;
     case 7:
         t << *BodyFont;
-        t << fsBold << "What is the orbital period?\n" >> fsBold;
-        t << "Enter your answer below to 2 sig figs.";
+        WriteMarked(t, BookText("Chapter 2: The simulation", "<b>What is the orbital period?</b>"));
+        t << fsBold << "\n" >> fsBold;
+        WriteMarked(
+            t, BookText("Chapter 2: The simulation", "Enter your answer below to 2 sig figs."));
         break;
     case 8:
-        t << fsBold << "When is the star's radial velocity zero?\n" >> fsBold;
-        t << "Click on one of the following answers.\nThe view is turned: the axes show apart.";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "<b>When is the star's radial velocity zero?</b>"));
+        t << fsBold << "\n" >> fsBold;
+        WriteMarked(
+            t, BookText("Chapter 2: The simulation", "Click on one of the following answers."));
+        t << "\n";
+        WriteMarked(
+            t, BookText("Chapter 2: The simulation", "The view is turned: the axes show apart."));
         break;
     case 9:
-        t << *BodyFont << "\n\nTick the ";
-        t << fsBold << "Velocity vector " >> fsBold;
-        t << "check box and watch the star's velocity vector (the green arrow). When the "
-             "radial velocity is greatest, the arrow is parallel to the ";
-        t << fsItalic << "z" >> fsItalic;
-        t << " axis: the star is moving straight towards or away from the Earth. When the "
-             "radial velocity is zero, the star's velocity is perpendicular to the ";
-        t << fsItalic << "z" >> fsItalic;
-        t << " axis, and the star moves across our line of sight.";
+        t << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "Tick the <b>Velocity vector </b>check box and watch the "
+                                "star's velocity vector (the green arrow). When the radial "
+                                "velocity is greatest, the arrow is parallel to the "
+                                "<i>z</i> axis: the star is moving straight towards or away "
+                                "from the Earth. When the radial velocity is zero, the star's "
+                                "velocity is perpendicular to the <i>z</i> axis, and the star "
+                                "moves across our line of sight.",
+                                "Velocity vector: the caption of the check box"));
         break;
     case 10:
-        t << *BodyFont
-          << "\n\nYou should now see why the radial velocity of the star varies as the planet "
-             "and the star orbit their centre of mass. Next we investigate how the "
-             "orientation of the orbit and the other parameters affect the amplitude of the "
-             "radial velocity curve.";
+        t << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "You should now see why the radial velocity of the star varies "
+                                "as the planet and the star orbit their centre of mass. Next "
+                                "we investigate how the orientation of the orbit and the "
+                                "other parameters affect the amplitude of the radial velocity "
+                                "curve."));
         break;
     default:
         break;
@@ -236,8 +255,15 @@ void TSimpleCase::WriteHint() {
         const double period = RoundToFigures(Planets[0].Period, 3, true);
         for (const double factor : {1000.0, 0.001}) {
             if (std::fabs(TypedPeriod_days * factor - period) <= PeriodTolerance_days) {
-                t << "\nHint: Your number is 1000 times too " << (factor > 1 ? "small" : "large")
-                  << ":\nread the unit beside the time axis.";
+                t << "\n";
+                WriteMarked(t, factor > 1 ? BookText("Chapter 2: The simulation",
+                                                     "Hint: Your number is 1000 times too "
+                                                     "small:\nread the unit beside the time "
+                                                     "axis.")
+                                          : BookText("Chapter 2: The simulation",
+                                                     "Hint: Your number is 1000 times too "
+                                                     "large:\nread the unit beside the time "
+                                                     "axis."));
                 return;
             }
         }
@@ -245,12 +271,16 @@ void TSimpleCase::WriteHint() {
     if (WrongAnswers <= 1)
         return;
     if (Page == PeriodQuestionPage) {
-        t << "\nHint: Measure between maxima or minima,\n";
-        t << "and note the scale of the time axis.";
+        t << "\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "Hint: Measure between maxima or minima,\nand note the scale "
+                                "of the time axis."));
     } else if (Page == ZeroVelocityQuestionPage) {
-        t << "\nHint: Press ";
-        t << fsBold << "Stop" >> fsBold;
-        t << " when the graph\ncrosses zero.\n";
+        t << "\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "Hint: Press <b>Stop</b> when the graph\ncrosses zero.",
+                                "Stop: the caption of the button"));
+        t << "\n";
     }
 }
 
@@ -258,12 +288,18 @@ void TSimpleCase::WriteConclusion() {
     oRichEdit& t = *FeedbackBox;
     if (Page == PeriodQuestionPage) {
         const double period = Planets[0].Period;
-        t << "\nThe period to two sig figs is " << RoundToFigures(period, 2, true) << " days.\n";
-        t << "(The precise period is " << RoundToFigures(period, 4, true) << " days.)";
+        t << "\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "The period to two sig figs is %1 days.", "of the orbit")
+                           .arg(NumberText(RoundToFigures(period, 2, true))));
+        t << "\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation", "(The precise period is %1 days.)",
+                                "of the orbit")
+                           .arg(NumberText(RoundToFigures(period, 4, true))));
     } else if (Page == ZeroVelocityQuestionPage && !AnswerCorrect) {
-        t << "\nThe correct answer is when it crosses the ";
-        t << fsItalic << "z" >> fsItalic;
-        t << " axis.";
+        t << "\n";
+        WriteMarked(t, BookText("Chapter 2: The simulation",
+                                "The correct answer is when it crosses the <i>z</i> axis."));
     }
     if (Page == PeriodQuestionPage || Page == ZeroVelocityQuestionPage)
         ShowNextButton(true);
@@ -288,14 +324,17 @@ void TSimpleCase::WriteTeacherNotes(TRichEditControl& t) {
 }
 
 std::string TSimpleCase::AcceptedAnswer() {
-    if (Page == PeriodQuestionPage) {
-        char text[160];
-        std::snprintf(text, sizeof text,
-                      "Mondas's period to three figures, %g days; answers within %g days count.",
-                      RoundToFigures(Planets[0].Period, 3, true), PeriodTolerance_days);
-        return text;
-    }
+    if (Page == PeriodQuestionPage)
+        return BookText("Chapter 2: The simulation",
+                        "Mondas's period to three figures, %1 days; answers within %2 days "
+                        "count.",
+                        "of the orbit")
+            .arg(QString::asprintf("%g", RoundToFigures(Planets[0].Period, 3, true)),
+                 QString::asprintf("%g", PeriodTolerance_days))
+            .toStdString();
     if (Page == ZeroVelocityQuestionPage)
-        return "“crosses the z axis” (the third choice).";
+        return BookText("Chapter 2: The simulation", "“%1” (the third choice).")
+            .arg(QChoice3->text())
+            .toStdString();
     return {};
 }

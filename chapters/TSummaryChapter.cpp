@@ -2,11 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TSummaryChapter.h"
 
+#include "BookText.h"
 #include "RichEditWriter.h"
 #include "oRichEdit.h"
 
 TSummaryChapter::TSummaryChapter(TCustomBook* owner) : TThisChapter(owner) {
-    SetCaption("Summary");
+    SetCaption(BookText("Summary", "Summary").toStdString());
     TextBox->setGeometry(26, 26, 355, 301);
     PageCount = PageTotal = 1;
 }
@@ -16,12 +17,13 @@ void TSummaryChapter::ShowPage() { WritePageText(); }
 void TSummaryChapter::WritePageText() {
     oRichEdit& t = *TextBox;
     t.Clear();
-    t << "You have now reached the end of this program. You can return to any section by "
-         "choosing the appropriate section from the ";
-    t << fsBold << "Section" >> fsBold;
-    t << " menu, otherwise exit the program from the ";
-    t << fsBold << "File" >> fsBold;
-    t << " menu.";
+    WriteMarked(
+        t, BookText("Summary",
+                    "You have now reached the end of this program. You can return to "
+                    "any section by choosing the appropriate section from the "
+                    "<b>Section</b> menu, otherwise exit the program from the "
+                    "<b>File</b> menu.",
+                    "Section and File: the book window's menus, named as the menus name them"));
     t.SetSelStart(0);
 }
 

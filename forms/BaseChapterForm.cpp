@@ -3,11 +3,12 @@
 #include "BaseChapterForm.h"
 
 #include "Artwork.h"
-#include "SimulationArtwork.h"
-#include "TImage.h"
-#include "SpokenAsOne.h"
+#include "BookText.h"
 #include "PictureExport.h"
+#include "SimulationArtwork.h"
+#include "SpokenAsOne.h"
 #include "SpokenValue.h"
+#include "TImage.h"
 #include "WidgetColour.h"
 #include "oRichEdit.h"
 #include "oWorldPortPaintBox.h"
@@ -27,8 +28,8 @@ namespace {
 
 const TFont ArialBold("Arial", -13, clWindowText, TFontStyles{}.with(fsBold));
 
-QLabel* label(QWidget* parent, int x, int y, const char* text, const TFont* font = nullptr) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
+QLabel* label(QWidget* parent, int x, int y, const QString& text, const TFont* font = nullptr) {
+    auto* l = new QLabel(text, parent);
     if (font)
         l->setFont(font->toQFont());
     l->move(x, y);
@@ -37,7 +38,7 @@ QLabel* label(QWidget* parent, int x, int y, const char* text, const TFont* font
 }
 
 // A label whose right edge stands at x.
-QLabel* labelEndingAt(QWidget* parent, int x, int y, const char* text,
+QLabel* labelEndingAt(QWidget* parent, int x, int y, const QString& text,
                       const TFont* font = nullptr) {
     QLabel* l = label(parent, x, y, text, font);
     l->move(x - l->width(), y);
@@ -56,7 +57,7 @@ QSlider* slider(QWidget* parent, Qt::Orientation orientation, QRect place, int m
     return s;
 }
 
-QCheckBox* checkBox(QWidget* parent, QRect place, const char* caption, bool checked,
+QCheckBox* checkBox(QWidget* parent, QRect place, const QString& caption, bool checked,
                     TColor background = clNone) {
     auto* box = new QCheckBox(caption, parent);
     box->setGeometry(place);
@@ -69,12 +70,12 @@ QCheckBox* checkBox(QWidget* parent, QRect place, const char* caption, bool chec
     return box;
 }
 
-oBitBtn* button(QWidget* parent, QRect place, const char* caption, const TImageList* faces) {
+oBitBtn* button(QWidget* parent, QRect place, const QString& caption, const TImageList* faces) {
     auto* b = new oBitBtn(parent);
     b->setGeometry(place);
     b->SetImages(faces);
     b->NumGlyphs = 4;
-    b->SetCaption(caption);
+    b->SetCaption(caption.toStdString());
     b->SetFont(TFont("Arial", -13, clBlack, TFontStyles{}.with(fsBold)));
     return b;
 }
@@ -118,8 +119,10 @@ void defineAxisTitle(TBaseChapter& f) {
 void defineViewControls(TBaseChapter& f) {
     f.ControlPanel = panel(&f, QRect(14, 8, 207, 140), f.Color());
     f.ControlPanel->setAutoFillBackground(false);
-    f.Label21 = label(f.ControlPanel, 15, 3, "Rotate axes", &ArialBold);
-    f.Label15 = label(f.ControlPanel, 157, 3, "Zoom", &ArialBold);
+    f.Label21 =
+        label(f.ControlPanel, 15, 3, BookText("Simulation window", "Rotate axes"), &ArialBold);
+    f.Label15 = label(f.ControlPanel, 157, 3, BookText("Simulation window", "Zoom", "of the view"),
+                      &ArialBold);
     f.Image2 = new TImage(f.ControlPanel);
     f.Image2->setGeometry(19, 25, 15, 39);
     f.Image2->SetPicture(artwork::TiltPicture());
@@ -139,16 +142,19 @@ void defineViewControls(TBaseChapter& f) {
     // Position 1, the closest view, stands at the top.
     f.ZoomSlider->setInvertedAppearance(true);
     f.ZoomSlider->setInvertedControls(true);
-    const auto describe = [](QWidget* control, const char* name, const char* description) {
+    const auto describe = [](QWidget* control, const QString& name, const QString& description) {
         control->setAccessibleName(name);
         control->setAccessibleDescription(description);
         control->setToolTip(description);
     };
-    describe(f.omegatrack, "Tilt of the view",
-             "Tilts the view from looking along the line of sight (0°) to looking down on the "
-             "sky (90°).");
-    describe(f.thetatrack, "Turn of the view", "Turns the view about the vertical axis.");
-    describe(f.ZoomSlider, "Zoom of the view", "Brings the view closer (up) or farther (down).");
+    describe(f.omegatrack, BookText("Simulation window", "Tilt of the view"),
+             BookText("Simulation window",
+                      "Tilts the view from looking along the line of sight (0°) to looking "
+                      "down on the sky (90°)."));
+    describe(f.thetatrack, BookText("Simulation window", "Turn of the view"),
+             BookText("Simulation window", "Turns the view about the vertical axis."));
+    describe(f.ZoomSlider, BookText("Simulation window", "Zoom of the view"),
+             BookText("Simulation window", "Brings the view closer (up) or farther (down)."));
     // The angles are kept in hundredths of a radian; the scales beside them show degrees.
     const TSpokenScale degrees{[](int position) { return position * 0.01 * 180.0 / std::numbers::pi; },
                                [](double angle) { return QString("%1°").arg(angle, 0, 'f', 0); }};
@@ -163,28 +169,39 @@ void defineGraph(TBaseChapter& f) {
     QObject::connect(f.wpGraph, &QWidget::customContextMenuRequested,
                      [&f](QPoint at) { f.PictureMenu(*f.wpGraph, "velocity-graph", at); });
     OfferPicture(*f.wpGraph, "velocity-graph", [&f](QPainter& p) { f.DrawGraphPicture(p); });
-    f.wpGraph->setAccessibleName("Radial velocity graph");
+    f.wpGraph->setAccessibleName(BookText("Simulation window", "Radial velocity graph"));
     f.wpGraph->setAccessibleDescription(
-        "The star's radial velocity against time, drawn as the simulation runs; the titles "
-        "beside it give the units of both axes.");
+        BookText("Simulation window",
+                 "The star's radial velocity against time, drawn as the simulation runs; the "
+                 "titles beside it give the units of both axes."));
     f.wpGraphFont = TFont("Arial", -13, clBlack);
     f.Panel1 = panel(&f, QRect(299, 321, 89, 37), clWhite);
     defineAxisTitle(f);
 
     f.TimeSlider = slider(&f, Qt::Horizontal, QRect(284, 508, 90, 30), -1, 4, 1, 1, 3);
-    f.TimeSlider->setAccessibleName("Timescale (days)");
+    f.TimeSlider->setAccessibleName(BookText("Simulation window", "Timescale (days)"));
     f.TimeSlider->setAccessibleDescription(
-        "The simulated days per tick, from 0.1 to 10 000: also the span of the graph.");
+        BookText("Simulation window",
+                 "The simulated days per tick, from 0.1 to 10 000: also the span of the graph."));
     SpeakInUnit(*f.TimeSlider, {[](int position) { return std::pow(10.0, position); },
-                                [](double days) { return QLocale().toString(days, 'g', 6) + " days"; }});
-    f.Label1 = labelEndingAt(&f, 280, 512, "Timescale (days)", &ArialBold);
+                                [](double days) {
+                                    return BookText("Simulation window", "%1 days",
+                                                    "a number of simulated days per tick")
+                                        .arg(QLocale().toString(days, 'g', 6));
+                                }});
+    f.Label1 =
+        labelEndingAt(&f, 280, 512, BookText("Simulation window", "Timescale (days)"), &ArialBold);
     f.Label2 = label(&f, 284, 536, "0.1");
     f.Label3 = labelEndingAt(&f, 374, 536, "10 000");
-    f.AutoScaleVelocity = checkBox(&f, QRect(440, 528, 137, 17), "Autoscale velocity", true);
+    f.AutoScaleVelocity = checkBox(&f, QRect(440, 528, 137, 17),
+                                   BookText("Simulation window", "Autoscale velocity"), true);
     f.ReScaleVelocity =
-        button(&f, QRect(596, 518, 150, 36), "Rescale velocity", f.ButtonImages3.get());
-    f.ReScaleVelocity->SetHint(
-        "Rescales the velocity axis so that the largest speed of the curve shown fills it");
+        button(&f, QRect(596, 518, 150, 36), BookText("Simulation window", "Rescale velocity"),
+               f.ButtonImages3.get());
+    f.ReScaleVelocity->SetHint(BookText("Simulation window",
+                                        "Rescales the velocity axis so that the largest speed "
+                                        "of the curve shown fills it")
+                                   .toStdString());
 }
 
 void bindHandlers(TBaseChapter& f) {
@@ -262,8 +279,10 @@ void LayOutAxisTitle(TBaseChapter& f) {
 
 void NameAxisTitle(TBaseChapter& f) {
     SpeakAsOne(*f.StaticText5, {f.StaticText9, f.StaticText7, f.RVExp, f.RVUnit, f.StaticText8},
-               "Radial velocity v r, in 10 to the power " + f.RVExp->text() +
-                   " metres per second");
+               BookText("Simulation window",
+                        "Radial velocity v r, in 10 to the power %1 metres per second",
+                        "the velocity axis's title as a screen reader reads it")
+                   .arg(f.RVExp->text()));
 }
 
 void DefineBaseChapterForm(TBaseChapter& f) {
@@ -278,22 +297,32 @@ void DefineBaseChapterForm(TBaseChapter& f) {
                      [&f](QPoint at) { f.PictureMenu(*f.wp, "orbit-view", at); });
     OfferPicture(*f.wp, "orbit-view", [&f](QPainter& p) { f.DrawViewPicture(p, false); });
     f.wp->setCursor(Qt::PointingHandCursor);
-    f.wp->setAccessibleName("Orbit view");
-    f.wp->setAccessibleDescription(
-        "The star and its planets on their orbits; drag to turn the view.");
+    f.wp->setAccessibleName(BookText("Simulation window", "Orbit view"));
+    f.wp->setAccessibleDescription(BookText(
+        "Simulation window", "The star and its planets on their orbits; drag to turn the view."));
     f.wpFont = TFont("Times New Roman", -16, clWhite);
 
     defineViewControls(f);
-    f.ShowTracks = checkBox(&f, QRect(16, 159, 110, 17), "Orbits", true);
-    f.ShowVelocity = checkBox(&f, QRect(16, 183, 120, 17), "Velocity vector", true, clLime);
+    f.ShowTracks = checkBox(
+        &f, QRect(16, 159, 110, 17),
+        BookText("Simulation window", "Orbits", "the check box that draws the orbits"), true);
+    f.ShowVelocity = checkBox(&f, QRect(16, 183, 120, 17),
+                              BookText("Simulation window", "Velocity vector"), true, clLime);
     f.ChBoxPlanet1 = checkBox(&f, QRect(16, 207, 120, 17), "Mondas", true, clAqua);
     f.ChBoxPlanet2 = checkBox(&f, QRect(16, 231, 120, 17), "Vulcan", false, clYellow);
     f.ChBoxPlanet3 = checkBox(&f, QRect(16, 255, 120, 17), "Skyron", false, clRed);
-    f.StartButton = button(&f, QRect(162, 162, 65, 36), "Start", f.ButtonImages.get());
-    f.StopButton = button(&f, QRect(162, 198, 65, 36), "Stop", f.ButtonImages.get());
-    f.ResetButton = button(&f, QRect(162, 235, 65, 36), "Reset", f.ButtonImages.get());
+    f.StartButton =
+        button(&f, QRect(162, 162, 65, 36),
+               BookText("Simulation window", "Start", "the simulation"), f.ButtonImages.get());
+    f.StopButton =
+        button(&f, QRect(162, 198, 65, 36), BookText("Simulation window", "Stop", "the simulation"),
+               f.ButtonImages.get());
+    f.ResetButton =
+        button(&f, QRect(162, 235, 65, 36),
+               BookText("Simulation window", "Reset", "the simulation"), f.ButtonImages.get());
     f.PlanetParamButton =
-        button(&f, QRect(11, 284, 150, 36), "Edit parameters", f.ButtonImages3.get());
+        button(&f, QRect(11, 284, 150, 36), BookText("Simulation window", "Edit parameters"),
+               f.ButtonImages3.get());
 
     defineGraph(f);
     f.Timer1 = new QTimer(&f);

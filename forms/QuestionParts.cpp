@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "QuestionParts.h"
 
+#include "BookText.h"
 #include "TKeyEdit.h"
 #include "simulation/TBaseChapter.h"
 
@@ -15,18 +16,18 @@ const TFont ArialBold("Arial", -13, clWindowText, TFontStyles{}.with(fsBold));
 
 } // namespace
 
-oBitBtn* ChoiceButton(TBaseChapter& f, int top, const char* caption,
+oBitBtn* ChoiceButton(TBaseChapter& f, int top, const QString& caption,
                       std::function<void(oBitBtn*)> onClick) {
     return ChoiceButton(f, *f.QButtons, QRect(230, top, 147, 27), caption, std::move(onClick));
 }
 
-oBitBtn* ChoiceButton(TThisChapter& f, const TImageList& faces, QRect place, const char* caption,
+oBitBtn* ChoiceButton(TThisChapter& f, const TImageList& faces, QRect place, const QString& caption,
                       std::function<void(oBitBtn*)> onClick) {
     auto* b = new oBitBtn(&f);
     b->setGeometry(place);
     b->SetImages(&faces);
     b->NumGlyphs = 4;
-    b->SetCaption(caption);
+    b->SetCaption(caption.toStdString());
     b->SetFont(TFont("Arial", -13, clWindowText));
     b->setProperty(TThisChapter::AnswerChoiceProperty, true);
     b->setProperty(TThisChapter::QuestionPartProperty, true);
@@ -35,7 +36,7 @@ oBitBtn* ChoiceButton(TThisChapter& f, const TImageList& faces, QRect place, con
     return b;
 }
 
-QLabel* BoldText(QWidget* parent, QRect place, const char* text) {
+QLabel* BoldText(QWidget* parent, QRect place, const QString& text) {
     auto* l = new QLabel(text, parent);
     l->setGeometry(place);
     l->setFont(ArialBold.toQFont());
@@ -57,7 +58,8 @@ oBitBtn* DoneButton(TThisChapter& f, QRect place, std::function<void()> onClick)
     b->setGeometry(place);
     b->SetImages(f.ButtonImages.get());
     b->NumGlyphs = 4;
-    b->SetCaption("Done");
+    b->SetCaption(
+        BookText("Questions", "Done", "the button that hands in an answer").toStdString());
     b->setProperty(TThisChapter::QuestionPartProperty, true);
     b->SetFont(ArialBold);
     b->hide();

@@ -6,6 +6,7 @@
 // but the captions marked as a part of the question, which Tab reaches after the page text.
 
 #include <QRect>
+#include <QString>
 #include <functional>
 
 class QLabel;
@@ -19,13 +20,13 @@ class oBitBtn;
 namespace questionparts {
 
 // A 147 x 27 choice button on the chapter's question faces, at (230, top).
-oBitBtn* ChoiceButton(TBaseChapter& f, int top, const char* caption,
+oBitBtn* ChoiceButton(TBaseChapter& f, int top, const QString& caption,
                       std::function<void(oBitBtn*)> onClick);
 // A choice button on the given faces at `place`, for a chapter without a simulation.
-oBitBtn* ChoiceButton(TThisChapter& f, const TImageList& faces, QRect place, const char* caption,
+oBitBtn* ChoiceButton(TThisChapter& f, const TImageList& faces, QRect place, const QString& caption,
                       std::function<void(oBitBtn*)> onClick);
 // A caption in Arial bold 13 px, shown.
-QLabel* BoldText(QWidget* parent, QRect place, const char* text);
+QLabel* BoldText(QWidget* parent, QRect place, const QString& text);
 // A field for a number of at most five characters; every typed key goes through onKey.
 TKeyEdit* AnswerField(QWidget* parent, QRect place, std::function<void(char&)> onKey);
 // The 65 x 36 "Done" button on the chapter's button faces.

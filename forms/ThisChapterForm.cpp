@@ -3,6 +3,7 @@
 #include "ThisChapterForm.h"
 
 #include "Artwork.h"
+#include "BookText.h"
 #include "book/TThisChapter.h"
 
 #include "oRichEdit.h"
@@ -31,7 +32,7 @@ void DefineThisChapterForm(TThisChapter& f) {
     f.SetFont(TFont("Arial", -13, clWindowText));
 
     f.TextBox = readOnlyBox(&f);
-    f.TextBox->setAccessibleName("Page text");
+    f.TextBox->setAccessibleName(BookText("Chapter window", "Page text"));
     f.TextBox->setGeometry(28, 20, 301, 301);
 
     f.MessagePanel = new TPanel(&f);
@@ -40,7 +41,8 @@ void DefineThisChapterForm(TThisChapter& f) {
     f.MessagePanel->SetColor(RGB(255, 255, 215));
     f.MessagePanel->hide();
     f.FeedbackBox = readOnlyBox(f.MessagePanel);
-    f.FeedbackBox->setAccessibleName("Feedback");
+    f.FeedbackBox->setAccessibleName(
+        BookText("Chapter window", "Feedback", "on the answer to a question"));
 
     f.ButtonImages = blankFaces(65, 36);
     f.ButtonImages2 = blankFaces(110, 36);
@@ -50,7 +52,7 @@ void DefineThisChapterForm(TThisChapter& f) {
     f.OKButton = new oBitBtn(f.MessagePanel);
     f.OKButton->SetImages(f.OKButtonImages.get());
     f.OKButton->NumGlyphs = 4;
-    f.OKButton->SetCaption("OK");
+    f.OKButton->SetCaption(BookText("Chapter window", "OK", "closes the feedback").toStdString());
     f.OKButton->move(244, 66);
     QObject::connect(f.OKButton, &QPushButton::clicked, [&f] { f.OKButtonClick(); });
 

@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "simulation/VelocityGraphDrawing.h"
 
+#include "BookText.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/GraphTrace.h"
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -75,10 +75,10 @@ std::string TimeDivisionText(const oWorldPortPaintBox& box) {
     const double division_days = 0.1 * (box.WorldWidth() + box.WorldLeft());
     // A division of one day is the unit itself: "t / days", never "t / 1 days".
     if (std::fabs(division_days - 1.0) < 1e-9)
-        return "days";
-    char text[64];
-    std::snprintf(text, sizeof text, "%g days", division_days);
-    return text;
+        return BookText("Velocity graph", "days", "the unit of the time axis").toStdString();
+    return BookText("Velocity graph", "%1 days", "one division of the time axis")
+        .arg(QString::asprintf("%g", division_days))
+        .toStdString();
 }
 
 void DrawVelocityTicks(oWorldPortPaintBox& box, const TVelocityGraph& graph) {

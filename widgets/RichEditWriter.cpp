@@ -64,6 +64,13 @@ TRichEditControl& operator<<(TRichEditControl& edit, double value) {
     return edit;
 }
 
+QString NumberText(double value) {
+    QString text = QString::fromStdString(FloatToStr(value));
+    if (DecimalSeparator() != '.')
+        text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    return text;
+}
+
 TRichEditControl& operator<<(TRichEditControl& edit, const TFont& font) {
     edit.SetSelCharFormat(CharFormatOfFont(font));
     return edit;

@@ -130,6 +130,7 @@ TEST_F(RichEditWriter, NumbersTakeTheLocalesDecimalSeparator) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     *box << 2.5 << " " << 4329.0 << " " << -2.5e-20 << " " << 1234567.0;
     EXPECT_EQ(box->Text(), "2,5 4329 -2,5E-20 1234567") << "no digit grouping";
+    EXPECT_EQ(NumberText(-2.5e-20), "-2,5E-20") << "as a sentence's placeholder takes it";
     QLocale::setDefault(QLocale::c());
     *box << " " << 2.5;
     QLocale::setDefault(saved);

@@ -33,6 +33,8 @@ TRichEditControl& operator<<(TRichEditControl& edit, int value);
 // A number in the general format with 15 significant digits, with the locale's decimal
 // separator.
 TRichEditControl& operator<<(TRichEditControl& edit, double value);
+// The number as the operator above writes it, for a placeholder in a translated sentence.
+QString NumberText(double value);
 // A character would print as its code; write a string instead.
 TRichEditControl& operator<<(TRichEditControl& edit, char) = delete;
 
