@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TTwoPlanets.h"
 
+#include "BookText.h"
 #include "PageText.h"
 #include "QuestionInput.h"
 #include "RichEditWriter.h"
@@ -22,7 +23,6 @@
 #include <QSlider>
 #include <QTimer>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -152,8 +152,9 @@ void TTwoPlanets::ShowParameterQuestion() {
     PlanetParamButton->setEnabled(false);
     for (QComboBox* list : {ParamComboBox, PlanComboBox})
         list->setCurrentIndex(-1);
-    ParamComboBox->setEditText("Parameter");
-    PlanComboBox->setEditText("Planet");
+    ParamComboBox->setEditText(
+        BookText("Chapter 4: Two planets", "Parameter", "a parameter of the planet or its orbit"));
+    PlanComboBox->setEditText(BookText("Chapter 4: Two planets", "Planet"));
     for (QWidget* w : ParameterFields())
         w->show();
     QDoneButton->move(QDoneButton->x(), 440);
@@ -168,71 +169,95 @@ void TTwoPlanets::WritePageText() {
     t.Clear();
     switch (Page) {
     case 1:
-        t << *HeadingFont << "Two planets ";
-        t << *BodyFont
-          << "\n\nWorking out the orbits when more than one planet circles a star is a "
-             "problem that real planet hunters face. Here a second planet, Vulcan, joins "
-             "Mondas.\n\nClick ";
-        t << fsBold << "Start" >> fsBold;
-        t << " to see why it is a problem.";
+        t << *HeadingFont << BookText("Chapter 4: Two planets", "Two planets") + " ";
+        t << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 4: Two planets",
+                                "Working out the orbits when more than one planet circles a "
+                                "star is a problem that real planet hunters face. Here a "
+                                "second planet, Vulcan, joins Mondas."));
+        t << "\n\n";
+        WriteMarked(t, BookText("Chapter 4: Two planets",
+                                "Click <b>Start</b> to see why it is a problem.",
+                                "Start: the caption of the button"));
         break;
     case 2:
-        t << *BodyFont
-          << "\n\nThe radial velocity profile is now much more complicated. Each planet has a "
-             "fixed period, but their combined effect does not repeat itself after any fixed "
-             "time: the profile is not periodic.\n\nYou can see at once, though, that there "
-             "is more than one planet.";
+        t << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 4: Two planets",
+                                "The radial velocity profile is now much more complicated. "
+                                "Each planet has a fixed period, but their combined effect "
+                                "does not repeat itself after any fixed time: the profile is "
+                                "not periodic.",
+                                "period of an orbit"));
+        t << "\n\n";
+        WriteMarked(t, BookText("Chapter 4: Two planets",
+                                "You can see at once, though, that there is more than one "
+                                "planet."));
         break;
     case 3:
         t << *BodyFont;
-        t << fsBold
-          << "The orbits now have very different\nsemimajor axes. What are the periods?" >>
-            fsBold;
+        WriteMarked(t, BookText("Chapter 4: Two planets",
+                                "<b>The orbits now have very different\nsemimajor axes. What "
+                                "are the periods?</b>",
+                                "periods of the orbits"));
         break;
     case 4:
-        t << *BodyFont
-          << "\n\nThe timescale is now set to 1000 days. On this scale the period of Vulcan is "
-             "clear, but that of Mondas is not.";
+        t << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 4: Two planets",
+                                "The timescale is now set to 1000 days. On this scale the "
+                                "period of Vulcan is clear, but that of Mondas is not.",
+                                "period of an orbit"));
         break;
     case 5:
-        t << *BodyFont
-          << "\n\nThe timescale is now set to 10000 days. Now the much longer period of Mondas "
-             "shows, with the shorter variations of Vulcan superimposed on it.";
+        t << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 4: Two planets",
+                                "The timescale is now set to 10000 days. Now the much longer "
+                                "period of Mondas shows, with the shorter variations of "
+                                "Vulcan superimposed on it.",
+                                "period of an orbit"));
         break;
     case 6:
         t << *BodyFont;
-        t << fsBold
-          << "One parameter has been changed from\nthe last page. From the radial velocity\n"
-             "profile alone, what parameter(s) could have been changed? (Animation has been "
-             "disabled.)" >>
-            fsBold;
+        WriteMarked(t, BookText("Chapter 4: Two planets",
+                                "<b>One parameter has been changed from\nthe last page. From "
+                                "the radial velocity\nprofile alone, what parameter(s) could "
+                                "have been changed? (Animation has been disabled.)</b>"));
         break;
     case 7:
-        t << *BodyFont
-          << "\n\nThe animation shows that the yellow orbit of Vulcan is now greatly "
-             "inclined: it is only 10° from face-on. The radial velocity alone did not "
-             "reveal this.\n\nIn the ";
-        t << fsBold << "Edit parameters" >> fsBold;
-        t << " window choose Vulcan, then try setting ";
-        WriteInclination(t);
-        t << " to 90° and the mass to 0.17 Jupiter masses. The graph should look the same.";
+        t << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 4: Two planets",
+                                "The animation shows that the yellow orbit of Vulcan is now "
+                                "greatly inclined: it is only 10° from face-on. The radial "
+                                "velocity alone did not reveal this."));
+        t << "\n\n";
+        WriteWithInclination(t, BookText("Chapter 4: Two planets",
+                                         "In the <b>Edit parameters</b> window choose "
+                                         "Vulcan, then try setting %1 to 90° and the mass to "
+                                         "0.17 Jupiter masses. The graph should look the "
+                                         "same.",
+                                         "%1 is the inclination's symbol, an italic i; Edit "
+                                         "parameters: the caption of the button"));
         break;
     case 8:
-        t << *BodyFont
-          << "\n\nThere are two lessons here. Even when several planets orbit a star, their "
-             "properties can still be worked out, because their periods are different. But "
-             "the mass of a planet and the inclination of its orbit cannot be determined "
-             "separately.";
+        t << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 4: Two planets",
+                                "There are two lessons here. Even when several planets orbit "
+                                "a star, their properties can still be worked out, because "
+                                "their periods are different. But the mass of a planet and "
+                                "the inclination of its orbit cannot be determined "
+                                "separately.",
+                                "periods of the orbits"));
         break;
     case 9:
-        t << *BodyFont
-          << "\n\nAstronomers find the planets' parameters from the radial velocity profile "
-             "by an automated trial-and-error procedure called ";
-        t << fsItalic << "fitting" >> fsItalic;
-        t << ". It fits ";
-        WriteMassTimesSine(t);
-        t << " as one parameter. The number of planets can itself be fitted, although it is "
-             "often guessed from the profile.";
+        t << *BodyFont << "\n\n";
+        WriteMarkedWith(t,
+                        BookText("Chapter 4: Two planets",
+                                 "Astronomers find the planets' parameters from the radial "
+                                 "velocity profile by an automated trial-and-error "
+                                 "procedure called <i>fitting</i>. It fits %1 as one "
+                                 "parameter. The number of planets can itself be fitted, "
+                                 "although it is often guessed from the profile.",
+                                 "%1 is the product m sin i"),
+                        {WriteMassTimesSine});
         break;
     default:
         break;
@@ -281,32 +306,44 @@ const char* TTwoPlanets::MissingAnswer() const {
         return nullptr;
     const bool parameter = ChosenMeaning(*ParamComboBox) >= 0;
     const bool planet = ChosenMeaning(*PlanComboBox) >= 0;
-    if (!parameter && !planet)
-        return "Choose a parameter and a planet from the lists first.";
-    if (!parameter)
-        return "Choose a parameter from the list first.";
-    if (!planet)
-        return "Choose a planet from the list first.";
-    return nullptr;
+    if (parameter && planet)
+        return nullptr;
+    MissingText =
+        (!parameter && !planet ? BookText("Chapter 4: Two planets",
+                                          "Choose a parameter and a planet from the lists first.")
+         : !parameter
+             ? BookText("Chapter 4: Two planets", "Choose a parameter from the list first.")
+             : BookText("Chapter 4: Two planets", "Choose a planet from the list first."))
+            .toStdString();
+    return MissingText.c_str();
 }
 
 void TTwoPlanets::WriteHint() {
     if (WrongAnswers <= 1)
         return;
-    if (Page == PeriodQuestionPage)
-        *FeedbackBox << "\nHint: Try the largest timescale for Mondas.";
-    else if (Page == ParameterQuestionPage)
-        *FeedbackBox << "Hint: Compare the graph with the one on\nthe previous page";
+    oRichEdit& t = *FeedbackBox;
+    if (Page == PeriodQuestionPage) {
+        t << "\n";
+        WriteMarked(
+            t, BookText("Chapter 4: Two planets", "Hint: Try the largest timescale for Mondas."));
+    } else if (Page == ParameterQuestionPage) {
+        WriteMarked(t, BookText("Chapter 4: Two planets",
+                                "Hint: Compare the graph with the one on\nthe previous page"));
+    }
 }
 
 void TTwoPlanets::WriteConclusion() {
     oRichEdit& t = *FeedbackBox;
     if (Page == PeriodQuestionPage) {
-        t << "\nThe periods are " << RoundToFigures(Planets[Mondas].Period, 3, true);
-        t << " and " << RoundToFigures(Planets[Vulcan].Period, 3, true) << " days.";
+        t << "\n";
+        WriteMarked(t, BookText("Chapter 4: Two planets", "The periods are %1 and %2 days.",
+                                "periods of the orbits")
+                           .arg(NumberText(RoundToFigures(Planets[Mondas].Period, 3, true)),
+                                NumberText(RoundToFigures(Planets[Vulcan].Period, 3, true))));
     } else if (Page == ParameterQuestionPage && !AnswerCorrect) {
-        t << "The correct answer is the " << fsItalic << "inclination or\nmass of Vulcan." >>
-            fsItalic;
+        WriteMarked(t, BookText("Chapter 4: Two planets",
+                                "The correct answer is the <i>inclination or\nmass of "
+                                "Vulcan.</i>"));
     }
     ShowNextButton(true);
     if (TCustomBook* book = Book())
@@ -335,18 +372,19 @@ void TTwoPlanets::WriteTeacherNotes(TRichEditControl& t) {
 }
 
 std::string TTwoPlanets::AcceptedAnswer() {
-    if (Page == PeriodQuestionPage) {
-        char text[200];
-        std::snprintf(text, sizeof text,
-                      "Mondas %g days (within %g days) and Vulcan %g days (within %g whole "
-                      "days), each to three figures.",
-                      RoundToFigures(Planets[Mondas].Period, 3, true), MondasTolerance_days,
-                      RoundToFigures(Planets[Vulcan].Period, 3, true), VulcanTolerance_days);
-        return text;
-    }
+    if (Page == PeriodQuestionPage)
+        return BookText("Chapter 4: Two planets",
+                        "Mondas %1 days (within %2 days) and Vulcan %3 days (within %4 whole "
+                        "days), each to three figures.",
+                        "periods of the orbits")
+            .arg(QString::asprintf("%g", RoundToFigures(Planets[Mondas].Period, 3, true)),
+                 QString::asprintf("%g", MondasTolerance_days),
+                 QString::asprintf("%g", RoundToFigures(Planets[Vulcan].Period, 3, true)),
+                 QString::asprintf("%g", VulcanTolerance_days))
+            .toStdString();
     if (Page == ParameterQuestionPage)
-        return "planet “" + ItemTextOf(*PlanComboBox, RightPlanet).toStdString() +
-               "”, parameter “" + ItemTextOf(*ParamComboBox, RightParameter).toStdString() +
-               "”.";
+        return BookText("Chapter 4: Two planets", "planet “%1”, parameter “%2”.")
+            .arg(ItemTextOf(*PlanComboBox, RightPlanet), ItemTextOf(*ParamComboBox, RightParameter))
+            .toStdString();
     return {};
 }

@@ -11,6 +11,7 @@
 #include "simulation/TBaseChapter.h"
 
 #include <array>
+#include <string>
 
 class QComboBox;
 class TKeyEdit;
@@ -63,6 +64,8 @@ private:
     void ShowLongestTimescale();
     // The labelled fields of the period question and the lists of the parameter question.
     std::array<QWidget*, 6> PeriodFields() const;
+    // The translated text MissingAnswer last gave, which its caller reads as UTF-8.
+    mutable std::string MissingText;
     std::array<QWidget*, 3> ParameterFields() const;
     void ShowPeriodQuestion();
     void ShowParameterQuestion();

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TwoPlanetsForm.h"
 
+#include "BookText.h"
 #include "QuestionParts.h"
 #include "TKeyEdit.h"
 #include "chapters/TTwoPlanets.h"
@@ -16,12 +17,12 @@ using namespace questionparts;
 namespace {
 
 struct TItem {
-    const char* text;
+    QString text;
     int meaning; // the item's data
 };
 
 // A drop-down list whose field can be typed in; typed text never becomes an item.
-QComboBox* dropDown(QWidget* parent, QRect place, const char* text,
+QComboBox* dropDown(QWidget* parent, QRect place, const QString& text,
                     std::initializer_list<TItem> items) {
     auto* list = new QComboBox(parent);
     list->setGeometry(place);
@@ -40,7 +41,7 @@ QComboBox* dropDown(QWidget* parent, QRect place, const char* text,
     return list;
 }
 
-QLabel* hiddenText(QWidget* parent, QRect place, const char* text) {
+QLabel* hiddenText(QWidget* parent, QRect place, const QString& text) {
     QLabel* l = BoldText(parent, place, text);
     l->hide();
     return l;
@@ -49,7 +50,7 @@ QLabel* hiddenText(QWidget* parent, QRect place, const char* text) {
 } // namespace
 
 void DefineTwoPlanetsForm(TTwoPlanets& f) {
-    f.SetCaption("Two planets");
+    f.SetCaption(BookText("Chapter 4: Two planets", "Two planets").toStdString());
     f.TextBox->move(15, f.TextBox->y());
     f.MessagePanel->setGeometry(f.MessagePanel->x(), 440, 290, 60);
 
@@ -57,11 +58,13 @@ void DefineTwoPlanetsForm(TTwoPlanets& f) {
     f.MondasAnswer =
         AnswerField(&f, QRect(100, 376, 73, 24), [&f](char& key) { f.MondasAnswerKeyPress(key); });
     // Which timescale shows Mondas's period, beside the field that asks for it.
-    f.MondasDays = hiddenText(&f, QRect(185, 379, 188, 20), "days (largest timescale)");
+    f.MondasDays = hiddenText(&f, QRect(185, 379, 188, 20),
+                              BookText("Chapter 4: Two planets", "days (largest timescale)"));
     f.VulcanLabel = hiddenText(&f, QRect(28, 411, 51, 20), "planet2");
     f.VulcanAnswer =
         AnswerField(&f, QRect(100, 408, 73, 24), [&f](char& key) { f.VulcanAnswerKeyPress(key); });
-    f.VulcanDays = hiddenText(&f, QRect(185, 411, 33, 20), "days");
+    f.VulcanDays =
+        hiddenText(&f, QRect(185, 411, 33, 20), BookText("Chapter 4: Two planets", "days"));
     // The planets' names are the student's to type: shown as the text they are.
     for (QLabel* name : {f.MondasLabel, f.VulcanLabel}) {
         name->setAutoFillBackground(true);
@@ -74,16 +77,33 @@ void DefineTwoPlanetsForm(TTwoPlanets& f) {
 
     using Parameter = TTwoPlanets::TParameterItem;
     using Planet = TTwoPlanets::TPlanetItem;
-    f.ParamComboBox = dropDown(&f, QRect(28, 408, 193, 24), "Parameter",
-                               {{"semimajor axis", int(Parameter::SemimajorAxis)},
-                                {"eccentricity", int(Parameter::Eccentricity)},
-                                {"inclination", int(Parameter::Inclination)},
-                                {"orbit azimuth", int(Parameter::OrbitAzimuth)},
-                                {"mass", int(Parameter::Mass)},
-                                {"inclination or mass", int(Parameter::InclinationOrMass)},
-                                {"eccentricity or mass", int(Parameter::EccentricityOrMass)}});
-    f.ofLabel = hiddenText(&f, QRect(237, 411, 16, 20), "of");
-    f.PlanComboBox = dropDown(&f, QRect(268, 408, 89, 24), "Planet",
-                              {{"Mondas", int(Planet::Mondas)}, {"Vulcan", int(Planet::Vulcan)}});
+    f.ParamComboBox = dropDown(
+        &f, QRect(28, 408, 193, 24),
+        BookText("Chapter 4: Two planets", "Parameter", "a parameter of the planet or its orbit"),
+        {{BookText("Chapter 4: Two planets", "semimajor axis",
+                   "a parameter of the planet or its orbit"),
+          int(Parameter::SemimajorAxis)},
+         {BookText("Chapter 4: Two planets", "eccentricity",
+                   "a parameter of the planet or its orbit"),
+          int(Parameter::Eccentricity)},
+         {BookText("Chapter 4: Two planets", "inclination",
+                   "a parameter of the planet or its orbit"),
+          int(Parameter::Inclination)},
+         {BookText("Chapter 4: Two planets", "orbit azimuth",
+                   "a parameter of the planet or its orbit"),
+          int(Parameter::OrbitAzimuth)},
+         {BookText("Chapter 4: Two planets", "mass", "a parameter of the planet or its orbit"),
+          int(Parameter::Mass)},
+         {BookText("Chapter 4: Two planets", "inclination or mass",
+                   "a parameter of the planet or its orbit"),
+          int(Parameter::InclinationOrMass)},
+         {BookText("Chapter 4: Two planets", "eccentricity or mass",
+                   "a parameter of the planet or its orbit"),
+          int(Parameter::EccentricityOrMass)}});
+    f.ofLabel = hiddenText(&f, QRect(237, 411, 16, 20),
+                           BookText("Chapter 4: Two planets", "of", "the parameter of the planet"));
+    f.PlanComboBox =
+        dropDown(&f, QRect(268, 408, 89, 24), BookText("Chapter 4: Two planets", "Planet"),
+                 {{"Mondas", int(Planet::Mondas)}, {"Vulcan", int(Planet::Vulcan)}});
     f.MessagePanel->raise();
 }
