@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TFreeExperiment.h"
 
+#include "BookText.h"
 #include "PageText.h"
 #include "RichEditWriter.h"
 #include "oRichEdit.h"
@@ -12,7 +13,7 @@
 #include <cmath>
 
 TFreeExperiment::TFreeExperiment(TCustomBook* owner) : TBaseChapter(owner) {
-    SetCaption("Free experiment");
+    SetCaption(BookText("Chapter 5: Free experiment", "Free experiment").toStdString());
     PageCount = PageTotal = 4;
 }
 
@@ -47,47 +48,62 @@ void TFreeExperiment::WritePageText() {
     t.Clear();
     switch (Page) {
     case 1:
-        t << *HeadingFont << "Free experiment" << *BodyFont;
-        t << "\n\nYou are now free to experiment with all the parameters of all three "
-             "planets. The following pages suggest a few interesting investigations.";
+        t << *HeadingFont << BookText("Chapter 5: Free experiment", "Free experiment") << *BodyFont
+          << "\n\n";
+        WriteMarked(t, BookText("Chapter 5: Free experiment",
+                                "You are now free to experiment with all the parameters of all "
+                                "three planets. The following pages suggest a few interesting "
+                                "investigations."));
         break;
     case 2:
-        t << *HeadingFont << "Selection Effects" << *BodyFont;
-        t << "\n\nSuppose you have daily access to a telescope for a year, and its "
-             "spectrometer cannot measure the wavelength shifts of radial velocities below "
-             "10 m s⁻¹.\n\n";
-        t << fsBold << "What restrictions does that place on the planets that you can discover?" >>
-            fsBold;
+        t << *HeadingFont << BookText("Chapter 5: Free experiment", "Selection Effects")
+          << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 5: Free experiment",
+                                "Suppose you have daily access to a telescope for a year, and "
+                                "its spectrometer cannot measure the wavelength shifts of "
+                                "radial velocities below 10 m s⁻¹."));
+        t << "\n\n";
+        WriteMarked(t, BookText("Chapter 5: Free experiment",
+                                "<b>What restrictions does that place on the planets that you "
+                                "can discover?</b>"));
         break;
     case 3:
-        t << *HeadingFont << "Reconstruct reality" << *BodyFont;
-        t << "\n\nGive the planets the parameters of a real system, and you will see the "
-             "work planet hunters do.\n\nOpen the card ";
-        t << fsBold << "Real planetary systems" >> fsBold;
-        t << " from the ";
-        t << fsBold << "Tools" >> fsBold;
-        t << " menu, choose a system and press ";
-        t << fsBold << "Set up" >> fsBold;
-        t << ". Or set them yourself: ";
-        WriteInclination(t);
-        t << " = 90° and " << fsItalic << "m" >> fsItalic << " to the given ";
-        WriteMassTimesSine(t);
-        t << ". Set up shortens the velocity arrows to fit the view; the star's is ";
-        t << int(std::lround(TOrbitView::StarArrowMagnification))
-          << " times a planet's at the same speed.";
+        t << *HeadingFont << BookText("Chapter 5: Free experiment", "Reconstruct reality")
+          << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 5: Free experiment",
+                                "Give the planets the parameters of a real system, and you "
+                                "will see the work planet hunters do."));
+        t << "\n\n";
+        WriteMarkedWith(
+            t,
+            BookText("Chapter 5: Free experiment",
+                     "Open the card <b>Real planetary systems</b> from the <b>Tools</b> menu, "
+                     "choose a system and press <b>Set up</b>. Or set them yourself: %1 = 90° "
+                     "and <i>m</i> to the given %2. Set up shortens the velocity arrows to fit "
+                     "the view; the star's is %3 times a planet's at the same speed.",
+                     "%1 is the inclination's symbol, an italic i; %2 the product m sin i; %3 a "
+                     "whole number. Real planetary systems, Tools, Set up: the names of the "
+                     "card, the menu and the card's button"),
+            {WriteInclination, WriteMassTimesSine, [](TRichEditControl& e) {
+                 e << int(std::lround(TOrbitView::StarArrowMagnification));
+             }});
         break;
     case 4:
-        t << *HeadingFont << "Challenge other students" << *BodyFont;
-        t << "\n\nCreate a planetary system of your own, then print its velocity curve with ";
-        t << fsBold << "Print" >> fsBold;
-        t << " in the File menu to send to other students. Can they discover the parameters "
-             "you chose? ";
-        t << fsBold << "Save system" >> fsBold;
-        t << " in the File menu keeps your system, so that ";
-        t << fsBold << "Open system" >> fsBold;
-        t << " can show them the answer later.\n\nNote: the ";
-        t << fsBold << "Zoom" >> fsBold;
-        t << " slider can hide the animation graphics.";
+        t << *HeadingFont << BookText("Chapter 5: Free experiment", "Challenge other students")
+          << *BodyFont << "\n\n";
+        WriteMarked(t, BookText("Chapter 5: Free experiment",
+                                "Create a planetary system of your own, then print its "
+                                "velocity curve with <b>Print</b> in the File menu to send to "
+                                "other students. Can they discover the parameters you chose? "
+                                "<b>Save system</b> in the File menu keeps your system, so "
+                                "that <b>Open system</b> can show them the answer later.",
+                                "Print, File, Save system, Open system: the names of the menu "
+                                "and its entries"));
+        t << "\n\n";
+        WriteMarked(t, BookText("Chapter 5: Free experiment",
+                                "Note: the <b>Zoom</b> slider can hide the animation "
+                                "graphics.",
+                                "Zoom: the caption of the view's slider"));
         break;
     default:
         break;

@@ -11,6 +11,7 @@
 #include "thisbook/TKeysBox.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMenu>
@@ -101,4 +102,47 @@ TEST_F(BookInPseudoLanguage, TheBooksDialogsSpeakTheLanguage) {
         for (const QString& text : WindowTexts(*window))
             EXPECT_FALSE(HasUntranslatedWord(text))
                 << window->windowTitle().toStdString() << ": " << text.toStdString();
+}
+
+// Every page of the chapters before the planet hunt and of the summary speaks the language:
+// its text, the captions, names and tips of the controls it shows, the lists' items, its
+// hints and conclusions, and the accepted answer the teacher's guide gives.
+TEST_F(BookInPseudoLanguage, TheChaptersPagesQuestionsAndControlsFollowTheLanguage) {
+    // The planets' names stay as the student types them.
+    const QStringList names = {"Mondas", "Vulcan", "Skyron"};
+    for (const int number : {1, 2, 3, 4, 5, 7}) {
+        open(number);
+        for (int page = 1; page <= chapter()->PageTotal; ++page) {
+            open(number, page);
+            auto* shown = dynamic_cast<TThisChapter*>(chapter());
+            ASSERT_NE(shown, nullptr);
+            QStringList texts = {shown->windowTitle(), shown->TextBox->toPlainText(),
+                                 QString::fromStdString(shown->AcceptedAnswer())};
+            if (const char* missing = shown->MissingAnswer())
+                texts << QString::fromUtf8(missing);
+            for (const QWidget* w : shown->findChildren<QWidget*>()) {
+                if (!w->isVisibleTo(shown))
+                    continue;
+                texts << w->accessibleName() << w->accessibleDescription() << w->toolTip();
+                if (const auto* label = qobject_cast<const QLabel*>(w))
+                    texts << label->text();
+                if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+                    texts << button->text();
+                if (const auto* list = qobject_cast<const QComboBox*>(w))
+                    for (int i = 0; i < list->count(); ++i)
+                        texts << list->itemText(i);
+            }
+            shown->WrongAnswers = 2;
+            shown->FeedbackBox->Clear();
+            shown->WriteHint();
+            shown->WriteConclusion();
+            texts << shown->FeedbackBox->toPlainText();
+            for (QString text : texts) {
+                for (const QString& name : names)
+                    text.remove(name);
+                EXPECT_FALSE(HasUntranslatedWord(text))
+                    << "chapter " << number << " page " << page << ": " << text.toStdString();
+            }
+        }
+    }
 }
