@@ -10,7 +10,8 @@ doppler_add_fuzzer(measurementscsv_fuzz ${PROJECT_SOURCE_DIR}/fuzz/measurementsc
                    ${_model}/TextFields.cpp ${_model}/Answer.cpp
                    ${_model}/Periodogram.cpp ${_model}/ObservingRun.cpp ${_model}/Kepler.cpp
                    ${_model}/planet.cpp ${_model}/planetname.cpp ${_model}/PhaseFold.cpp
-                   ${_model}/OrbitFit.cpp ${_model}/PlanetSearch.cpp ${_model}/PlanetMass.cpp
+                   ${_model}/OrbitFit.cpp ${_model}/FitParameters.cpp ${_model}/KeplerResiduals.cpp
+                   ${_model}/PlanetSearch.cpp ${_model}/PlanetMass.cpp
                    ${_model}/LeastSquares.cpp ${_model}/Jitter.cpp
                    ${_model}/CandidateVetting.cpp ${_model}/KeplerianScan.cpp
                    ${_model}/PlanetInteraction.cpp ${_model}/FitCsv.cpp ${_model}/ProbabilityText.cpp

@@ -15,7 +15,8 @@ doppler_add_fuzzer(workfile_fuzz ${PROJECT_SOURCE_DIR}/fuzz/workfile_fuzz.cpp
                    ${PROJECT_SOURCE_DIR}/observing/SolutionJson.cpp
                    ${_model}/planet.cpp ${_model}/planetname.cpp ${_model}/Kepler.cpp
                    ${_model}/MeasurementLimits.cpp ${_model}/ObservingRun.cpp
-                   ${_model}/OrbitFit.cpp ${_model}/MeasurementsCsv.cpp
+                   ${_model}/OrbitFit.cpp ${_model}/FitParameters.cpp ${_model}/KeplerResiduals.cpp
+                   ${_model}/MeasurementsCsv.cpp
                    ${_model}/TextFields.cpp ${_model}/Answer.cpp ${_model}/Jitter.cpp
                    ${_model}/LeastSquares.cpp ${_model}/PlanetMass.cpp)
 target_link_libraries(workfile_fuzz PRIVATE Qt6::Widgets Eigen3::Eigen)
