@@ -78,8 +78,9 @@ TLeastSquaresResult FitHarmonics(std::span<const TMeasurement> data, double peri
 
 } // namespace
 
-std::vector<TMeasurement> ResidualMeasurements(
-    std::span<const TMeasurement> data, std::span<const kepler::TRadialVelocityElements> planets) {
+std::vector<TMeasurement>
+ResidualMeasurements(std::span<const TMeasurement> data,
+                     std::span<const kepler::TRadialVelocityElements> planets) {
     const std::vector<double> left = Residuals(data, planets);
     std::vector<TMeasurement> residuals(data.begin(), data.end());
     for (std::size_t i = 0; i < residuals.size(); ++i)
@@ -88,7 +89,7 @@ std::vector<TMeasurement> ResidualMeasurements(
 }
 
 kepler::TRadialVelocityElements StartFromHarmonics(std::span<const TMeasurement> residuals,
-                                                    double period_days) {
+                                                   double period_days) {
     const std::vector<double> h = FitHarmonics(residuals, period_days).x;
     const double K = std::max(std::hypot(h[1], h[2]), 1e-3);
     const double phi1 = std::atan2(h[2], h[1]), phi2 = std::atan2(h[4], h[3]);
@@ -228,10 +229,9 @@ public:
             Vet({data_, &search_.before, &fit.solution, tried.deltaBic, tried.falseAlarm});
         if (!tried.verdict.Believed())
             Refuse(tried);
-        const bool better =
-            !kept_ || (tried.verdict.Believed() && !kept_->verdict.Believed()) ||
-            (tried.verdict.Believed() == kept_->verdict.Believed() &&
-             fit.solution.minusTwoLnL < kept_->fit.solution.minusTwoLnL);
+        const bool better = !kept_ || (tried.verdict.Believed() && !kept_->verdict.Believed()) ||
+                            (tried.verdict.Believed() == kept_->verdict.Believed() &&
+                             fit.solution.minusTwoLnL < kept_->fit.solution.minusTwoLnL);
         if (better)
             kept_ = std::move(tried);
         return true;
@@ -269,6 +269,140 @@ private:
     std::optional<TTried> kept_;
 };
 
+// What the steps of one search share: the measurements, the planets known, the settings
+// of the fit with the new planet, the periodogram's peaks and the candidates tried so far.
+struct TSearchStep {
+    std::span<const TMeasurement> data;
+    std::span<const kepler::TRadialVelocityElements> known;
+    const TFitSettings& next;
+    const TWorkControl& control;
+    TCandidates& candidates;
+    const TPlanetSearch& search;
+    std::vector<std::size_t> peaks;      // the highest, highest first
+    std::vector<TMeasurement> residuals; // of the fit without the new planet
+    std::size_t sinePeaks = 0;           // how many of the peaks are fitted from a sine
+    double share = 0.0;                  // of the work, for each sine peak
+
+    bool NewPlanetFixed(bool TFixedElements::*element) const {
+        return next.FixedOf(static_cast<int>(known.size())).*element;
+    }
+
+    // The known planets and then `planet`, held circular when its eccentricity is held.
+    std::vector<kepler::TRadialVelocityElements>
+    StartWith(const kepler::TRadialVelocityElements& planet) const {
+        std::vector<kepler::TRadialVelocityElements> start(known.begin(), known.end());
+        start.push_back(planet);
+        if (NewPlanetFixed(&TFixedElements::eccentricity))
+            start.back().ecc = 0.0;
+        return start;
+    }
+};
+
+// The new planet fitted from each of the highest peaks, from the sine and cosine of its
+// period and its first harmonic; false when cancelled.
+bool TrySinePeaks(TSearchStep& step) {
+    const observing::TFrequencyGrid& grid = step.search.periodogram.grid;
+    double highestMisfit = 0.0;
+    for (std::size_t i = 0; i < step.sinePeaks; ++i) {
+        const double period =
+            i == 0 ? step.search.periodogram.peak.period_days : 1.0 / grid.At(step.peaks[i]);
+        const TWorkControl part = step.control.Part(SearchShare + step.share * i, step.share);
+        // A lower peak whose two harmonics leave much more than the highest peak's cannot
+        // hold the better fit; it is not tried.
+        const double misfit = FitHarmonics(step.residuals, period).sumOfSquares;
+        if (i == 0)
+            highestMisfit = misfit;
+        else if (misfit > HarmonicSlack * highestMisfit)
+            continue;
+        const TFitResult fromHarmonics = FitFrom(
+            step.data, step.StartWith(StartFromHarmonics(step.residuals, period)), step.next, part);
+        if (!step.candidates.Try(fromHarmonics))
+            return false;
+        // An eccentric orbit is far from its first-order picture: where the fit from it ends
+        // eccentric, the highest peak is also fitted from the full range of shapes.
+        if (i == 0 && fromHarmonics.outcome == TFitOutcome::Done &&
+            fromHarmonics.solution.planets.back().ecc.value >= FirstOrderEccentricity &&
+            !step.candidates.Try(FitOneMorePlanet(step.data, step.known, period, step.next, part)))
+            return false;
+    }
+    return true;
+}
+
+// A very eccentric orbit's own period may be none of the highest peaks but a multiple of
+// one: the best Keplerian of a coarse grid at each multiple of the peaks, and a fit from
+// the best of them, when it is eccentric. False when cancelled.
+bool TryEccentricScan(TSearchStep& step) {
+    if (step.NewPlanetFixed(&TFixedElements::eccentricity) ||
+        step.NewPlanetFixed(&TFixedElements::period))
+        return true;
+    const observing::TFrequencyGrid& grid = step.search.periodogram.grid;
+    const double span = observing::Span(step.data);
+    std::vector<TKeplerianTrial> scans;
+    for (std::size_t i = 0; i < step.peaks.size() && !step.control.Cancelled(); ++i)
+        for (int m = 1; m <= ScanMultiples; ++m) {
+            const double period = m / grid.At(step.peaks[i]);
+            if (period > span)
+                continue;
+            const TKeplerianTrial trial = BestKeplerianAt(step.residuals, period);
+            if (trial.elements.ecc >= ScanEccentricity)
+                scans.push_back(trial);
+        }
+    if (step.control.Cancelled())
+        return false;
+    std::sort(scans.begin(), scans.end(),
+              [](const auto& a, const auto& b) { return a.chiSquare < b.chiSquare; });
+    // The jitters start at 0: from the large ones of a fit without the planet, the weights
+    // of a spike's few measurements drown in the others'.
+    TFitSettings fromScan = step.next;
+    fromScan.startJitters_mps.clear();
+    for (std::size_t k = 0; k < std::min(scans.size(), ScanFits); ++k)
+        if (!step.candidates.Try(
+                FitFrom(step.data, step.StartWith(scans[k].elements), fromScan,
+                        step.control.Part(SearchShare +
+                                              step.share * (step.sinePeaks + double(k) / ScanFits),
+                                          step.share / ScanFits))))
+            return false;
+    return true;
+}
+
+// An eccentric orbit puts much of its signal into its second harmonic, and a planet may
+// first be caught there (or at twice its period from an alias); each planet's period of the
+// best fit is tried doubled and halved, the others kept, and a better fit replaces the best.
+// A period beyond the run can run away to where the planet is a mere trend; it is tried at
+// the run's length instead of doubled. False when cancelled.
+bool TryHarmonicsOfBest(TSearchStep& step) {
+    const TOrbitSolution solution = step.candidates.Best();
+    const std::vector<TFittedPlanet>& fitted = solution.planets;
+    const double span = observing::Span(step.data);
+    std::vector<kepler::TRadialVelocityElements> elements;
+    for (const TFittedPlanet& p : fitted)
+        elements.push_back(p.elements);
+    const double harmonicShare = (1.0 - SearchShare - PeaksShare) /
+                                 static_cast<double>(fitted.size() * std::size(HarmonicFactors));
+    double from = SearchShare + PeaksShare;
+    for (std::size_t j = 0; j < fitted.size(); ++j)
+        for (double factor : HarmonicFactors) {
+            const TWorkControl part = step.control.Part(from, harmonicShare);
+            from += harmonicShare;
+            // A held period stays where the user put it.
+            if (step.next.FixedOf(static_cast<int>(j)).period)
+                continue;
+            std::vector<kepler::TRadialVelocityElements> start = elements;
+            start[j].period_days *= factor;
+            if (factor > 1.0 && elements[j].period_days > span)
+                start[j].period_days = span;
+            // Only a period whose two harmonics explain what the others leave about as well as
+            // the planet's own period does can hold a better fit; the others are not tried.
+            const std::vector<TMeasurement> left = LeftForPlanet(step.data, solution, j);
+            if (FitHarmonics(left, start[j].period_days).sumOfSquares >
+                HarmonicSlack * FitHarmonics(left, elements[j].period_days).sumOfSquares)
+                continue;
+            if (!step.candidates.Try(FitFrom(step.data, start, step.next, part)))
+                return false;
+        }
+    return true;
+}
+
 } // namespace
 
 TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
@@ -278,123 +412,27 @@ TPlanetSearch FitNextPlanet(std::span<const TMeasurement> data,
     TPlanetSearch search;
     if (!Prepare(data, known, shortestPeriod_days, settings, control, search))
         return search;
-    const observing::TFrequencyGrid& grid = search.periodogram.grid;
-    const double span = observing::Span(data);
     const TFitSettings next = WithJittersOf(settings, search.before);
     TCandidates candidates(data, search);
+    TSearchStep step{data, known, next, control, candidates, search};
+    step.peaks = HighestPeaks(search.periodogram.power, ScanPeaks);
+    step.residuals = SolutionResiduals(data, search.before);
+    step.sinePeaks = std::min<std::size_t>(step.peaks.size(), PeaksTried);
+    step.share = PeaksShare / static_cast<double>(step.sinePeaks + 1);
 
-    const std::vector<std::size_t> peaks = HighestPeaks(search.periodogram.power, ScanPeaks);
-    const std::vector<TMeasurement> residuals = SolutionResiduals(data, search.before);
-    const std::size_t sinePeaks = std::min<std::size_t>(peaks.size(), PeaksTried);
-    const double share = PeaksShare / static_cast<double>(sinePeaks + 1);
-
-    const auto startWith = [&](const kepler::TRadialVelocityElements& planet) {
-        std::vector<kepler::TRadialVelocityElements> start(known.begin(), known.end());
-        start.push_back(planet);
-        // A held eccentricity is held at the start's: a circle.
-        if (next.FixedOf(static_cast<int>(known.size())).eccentricity)
-            start.back().ecc = 0.0;
-        return start;
-    };
-    double highestMisfit = 0.0;
-    for (std::size_t i = 0; i < sinePeaks; ++i) {
-        const double period =
-            i == 0 ? search.periodogram.peak.period_days : 1.0 / grid.At(peaks[i]);
-        const TWorkControl part = control.Part(SearchShare + share * i, share);
-        // A lower peak whose two harmonics leave much more than the highest peak's cannot
-        // hold the better fit; it is not tried.
-        const double misfit = FitHarmonics(residuals, period).sumOfSquares;
-        if (i == 0)
-            highestMisfit = misfit;
-        else if (misfit > HarmonicSlack * highestMisfit)
-            continue;
-        const TFitResult fromHarmonics =
-            FitFrom(data, startWith(StartFromHarmonics(residuals, period)), next, part);
-        if (!candidates.Try(fromHarmonics))
-            return search;
-        // An eccentric orbit is far from its first-order picture: where the fit from it ends
-        // eccentric, the highest peak is also fitted from the full range of shapes.
-        if (i == 0 && fromHarmonics.outcome == TFitOutcome::Done &&
-            fromHarmonics.solution.planets.back().ecc.value >= FirstOrderEccentricity &&
-            !candidates.Try(FitOneMorePlanet(data, known, period, next, part)))
-            return search;
-    }
-
-    // A very eccentric orbit's own period may be none of the highest peaks but a multiple of
-    // one: the best Keplerian of a coarse grid at each multiple of the peaks, and a fit from
-    // the best of them, when it is eccentric.
-    if (!next.FixedOf(static_cast<int>(known.size())).eccentricity &&
-        !next.FixedOf(static_cast<int>(known.size())).period) {
-        std::vector<TKeplerianTrial> scans;
-        for (std::size_t i = 0; i < peaks.size() && !control.Cancelled(); ++i)
-            for (int m = 1; m <= ScanMultiples; ++m) {
-                const double period = m / grid.At(peaks[i]);
-                if (period > span)
-                    continue;
-                const TKeplerianTrial trial = BestKeplerianAt(residuals, period);
-                if (trial.elements.ecc >= ScanEccentricity)
-                    scans.push_back(trial);
-            }
-        if (control.Cancelled()) {
+    if (!TrySinePeaks(step))
+        return search;
+    if (!TryEccentricScan(step)) {
+        if (control.Cancelled())
             search.fit.outcome = TFitOutcome::Cancelled;
-            return search;
-        }
-        std::sort(scans.begin(), scans.end(), [](const auto& a, const auto& b) {
-            return a.chiSquare < b.chiSquare;
-        });
-        // The jitters start at 0: from the large ones of a fit without the planet, the weights
-        // of a spike's few measurements drown in the others'.
-        TFitSettings fromScan = next;
-        fromScan.startJitters_mps.clear();
-        for (std::size_t k = 0; k < std::min(scans.size(), ScanFits); ++k)
-            if (!candidates.Try(FitFrom(
-                    data, startWith(scans[k].elements), fromScan,
-                    control.Part(SearchShare + share * (sinePeaks + double(k) / ScanFits),
-                                 share / ScanFits))))
-                return search;
+        return search;
     }
     if (!candidates.Any()) {
         Judge(search);
         return search;
     }
-
-    // An eccentric orbit puts much of its signal into its second harmonic, and a planet may
-    // first be caught there (or at twice its period from an alias); each planet's period is
-    // tried doubled and halved, the others kept, and a better fit replaces the best. A period
-    // beyond the run can run away to where the planet is a mere trend; it is tried at the
-    // run's length instead of doubled.
-    const TOrbitSolution solution = candidates.Best();
-    const std::vector<TFittedPlanet>& fitted = solution.planets;
-    std::vector<kepler::TRadialVelocityElements> elements;
-    for (const TFittedPlanet& p : fitted)
-        elements.push_back(p.elements);
-    const double harmonicShare = (1.0 - SearchShare - PeaksShare) /
-                                 static_cast<double>(fitted.size() * std::size(HarmonicFactors));
-    double from = SearchShare + PeaksShare;
-    for (std::size_t j = 0; j < fitted.size(); ++j)
-        for (double factor : HarmonicFactors) {
-            // A held period stays where the user put it.
-            if (next.FixedOf(static_cast<int>(j)).period) {
-                from += harmonicShare;
-                continue;
-            }
-            std::vector<kepler::TRadialVelocityElements> start = elements;
-            start[j].period_days *= factor;
-            if (factor > 1.0 && elements[j].period_days > span)
-                start[j].period_days = span;
-            // Only a period whose two harmonics explain what the others leave about as well as
-            // the planet's own period does can hold a better fit; the others are not tried.
-            const std::vector<TMeasurement> left = LeftForPlanet(data, solution, j);
-            if (FitHarmonics(left, start[j].period_days).sumOfSquares >
-                HarmonicSlack * FitHarmonics(left, elements[j].period_days).sumOfSquares) {
-                from += harmonicShare;
-                continue;
-            }
-            const TWorkControl part = control.Part(from, harmonicShare);
-            from += harmonicShare;
-            if (!candidates.Try(FitFrom(data, start, next, part)))
-                return search;
-        }
+    if (!TryHarmonicsOfBest(step))
+        return search;
     candidates.Conclude();
     return search;
 }
