@@ -90,57 +90,40 @@ const char* ScaleName(TTimeScale scale) {
     return "";
 }
 
-TColumnGuess GuessColumns(const TRvTable& table) {
-    TColumnGuess guess;
-    TColumnChoice& choice = guess.choice;
+namespace {
+
+// Each role's column, by the columns' names where they name the time, velocity and error
+// (`named`), else the first three numeric columns in order and the first column of words.
+std::array<int, Roles> ColumnsOf(const TRvTable& table, const std::vector<std::string>& names,
+                                 bool& named) {
     const int columns = table.Columns();
     std::array<int, Roles> column;
     column.fill(-1);
-    std::vector<std::string> names(columns);
     for (int c = 0; c < columns && c < static_cast<int>(table.names.size()); ++c) {
-        names[c] = Lower(table.names[c]);
         const TRole role = RoleOfName(names[c]);
         if (role != Roles && column[role] < 0)
             column[role] = c;
     }
-    bool named = column[Time] >= 0 && column[Velocity] >= 0 && column[Error] >= 0;
-    if (!named) {
-        // The first three numeric columns not claimed by name, and a column of words.
-        std::fill(column.begin(), column.end(), -1);
-        int role = Time;
-        for (int c = 0; c < columns; ++c) {
-            if (!table.rows.empty() && !NumericColumn(table, c)) {
-                if (column[Instrument] < 0)
-                    column[Instrument] = c;
-            } else if (role <= Error) {
-                column[role++] = c;
-            }
+    named = column[Time] >= 0 && column[Velocity] >= 0 && column[Error] >= 0;
+    if (named)
+        return column;
+    std::fill(column.begin(), column.end(), -1);
+    int role = Time;
+    for (int c = 0; c < columns; ++c) {
+        if (!table.rows.empty() && !NumericColumn(table, c)) {
+            if (column[Instrument] < 0)
+                column[Instrument] = c;
+        } else if (role <= Error) {
+            column[role++] = c;
         }
     }
-    choice.time = column[Time];
-    choice.velocity = column[Velocity];
-    choice.error = column[Error];
-    choice.instrument = column[Instrument];
-    if (choice.time < 0 || choice.velocity < 0 || choice.error < 0) {
-        guess.notes.push_back("The columns could not be told apart; choose them.");
-        choice.time = std::max(choice.time, 0);
-        choice.velocity = std::max(choice.velocity, std::min(1, columns - 1));
-        choice.error = std::max(choice.error, std::min(2, columns - 1));
-        return guess;
-    }
-    const auto describe = [&](TRole role) {
-        const int c = column[role];
-        return std::string(RoleNames[role]) + " " +
-               (c < static_cast<int>(table.names.size()) ? "from " + Quoted(table.names[c])
-                                                         : "in column " + std::to_string(c + 1));
-    };
-    std::string columnsNote = std::string(named ? "Columns by their names: " : "Columns by their order: ") +
-                              describe(Time) + ", " + describe(Velocity) + ", " + describe(Error);
-    if (choice.instrument >= 0)
-        columnsNote += ", " + describe(Instrument);
-    guess.notes.push_back(columnsNote + ".");
+    return column;
+}
 
-    // The velocity unit: the names or the header say it, else the errors' size.
+// The velocity unit: the names or the header say it, else the errors' size.
+void GuessVelocityUnit(const TRvTable& table, const std::vector<std::string>& names,
+                       TColumnGuess& guess) {
+    TColumnChoice& choice = guess.choice;
     const std::string units = Lower(table.Header("value_units"));
     const std::string velocityName = names[choice.velocity] + " " + names[choice.error];
     if (Has(velocityName, {"km/s", "kms", "km_s", "[km"}) || Has(units, {"km/s", "km s"})) {
@@ -159,8 +142,12 @@ TColumnGuess GuessColumns(const TRvTable& table) {
                                   ".");
         }
     }
+}
 
-    // The time scale: the name says it, else the size of the times.
+// The time scale: the name says it, else the size of the times.
+void GuessTimeScale(const TRvTable& table, const std::vector<std::string>& names,
+                    TColumnGuess& guess) {
+    TColumnChoice& choice = guess.choice;
     const std::string& timeName = names[choice.time];
     const double time = Median(NumbersOf(table, choice.time));
     const bool relative = time > FirstMjd && time < LastMjd;
@@ -188,6 +175,44 @@ TColumnGuess GuessColumns(const TRvTable& table) {
         choice.scale = TTimeScale::Days;
         guess.notes.push_back("Times are taken as days from an epoch of the file's own.");
     }
+}
+
+} // namespace
+
+TColumnGuess GuessColumns(const TRvTable& table) {
+    TColumnGuess guess;
+    TColumnChoice& choice = guess.choice;
+    const int columns = table.Columns();
+    std::vector<std::string> names(columns);
+    for (int c = 0; c < columns && c < static_cast<int>(table.names.size()); ++c)
+        names[c] = Lower(table.names[c]);
+    bool named = false;
+    const std::array<int, Roles> column = ColumnsOf(table, names, named);
+    choice.time = column[Time];
+    choice.velocity = column[Velocity];
+    choice.error = column[Error];
+    choice.instrument = column[Instrument];
+    if (choice.time < 0 || choice.velocity < 0 || choice.error < 0) {
+        guess.notes.push_back("The columns could not be told apart; choose them.");
+        choice.time = std::max(choice.time, 0);
+        choice.velocity = std::max(choice.velocity, std::min(1, columns - 1));
+        choice.error = std::max(choice.error, std::min(2, columns - 1));
+        return guess;
+    }
+    const auto describe = [&](TRole role) {
+        const int c = column[role];
+        return std::string(RoleNames[role]) + " " +
+               (c < static_cast<int>(table.names.size()) ? "from " + Quoted(table.names[c])
+                                                         : "in column " + std::to_string(c + 1));
+    };
+    std::string columnsNote =
+        std::string(named ? "Columns by their names: " : "Columns by their order: ") +
+        describe(Time) + ", " + describe(Velocity) + ", " + describe(Error);
+    if (choice.instrument >= 0)
+        columnsNote += ", " + describe(Instrument);
+    guess.notes.push_back(columnsNote + ".");
+    GuessVelocityUnit(table, names, guess);
+    GuessTimeScale(table, names, guess);
     return guess;
 }
 
