@@ -112,28 +112,39 @@ void TFreeExperiment::WritePageText() {
 }
 
 void TFreeExperiment::WriteTeacherNotes(TRichEditControl& t) {
-    t << fsBold << "Aims: " >> fsBold
-      << "to predict, then check, how each element of up to three planets shapes the star's "
-         "velocity curve; to set up a real system from the card and compare it with its "
-         "published curve.\n";
-    t << fsBold << "Misconceptions: " >> fsBold
-      << "that the curves of several planets cannot be told apart; that a face-on orbit still "
-         "shows a signal. The chapter asks no questions.\n";
-    t << fsBold << "Lesson: " >> fsBold << "about 45 minutes. Prerequisites: chapters 3 and 4.\n";
-    t << fsBold << "Support: " >> fsBold
-      << "give each pair one system from Tools, Real planetary systems, and a table of its "
-         "elements to fill in.\n";
-    t << fsBold << "Extension: " >> fsBold
-      << "page 4 in pairs: each builds a system, prints its curve and the other finds its "
-         "period, K and m sin i.\n";
-    t << fsBold << "Answers to the investigations: " >> fsBold
-      << "page 2: a semi-amplitude K of at least 10 m/s, K ≈ 28.4 m/s (m sin i / 1 Jupiter "
-         "mass) (P / 1 year)^(−1/3) for a Sun-like star on a circular orbit, needs m sin i "
-         "of at least 0.35 Jupiter masses at a period of a year but only 0.08 (about 25 "
-         "Earth masses) at 4 days, and a year of nights shows periods up to about a year, "
-         "at least one whole orbit; so heavy planets close to their stars are found first, "
-         "an Earth at 1 AU (0.09 m/s) not at all, and an orbit seen nearly face-on (small "
-         "sin i) hides any planet. Page 3: the curve set up from the card has the "
-         "published period and semi-amplitude. Page 4: the answers are the system the "
-         "student saved with File, Save system.\n";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>Aims: </b>to predict, then check, how each element of up to three "
+                            "planets shapes the star's velocity curve; to set up a real system "
+                            "from the card and compare it with its published curve."));
+    t << "\n";
+    WriteMarked(
+        t,
+        BookText("Teacher's guide",
+                 "<b>Misconceptions: </b>that the curves of several planets cannot be told apart; "
+                 "that a face-on orbit still shows a signal. The chapter asks no questions."));
+    t << "\n";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>Lesson: </b>about 45 minutes. Prerequisites: chapters 3 and 4."));
+    t << "\n";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>Support: </b>give each pair one system from Tools, Real planetary "
+                            "systems, and a table of its elements to fill in."));
+    t << "\n";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>Extension: </b>page 4 in pairs: each builds a system, prints its "
+                            "curve and the other finds its period, K and m sin i."));
+    t << "\n";
+    WriteMarked(
+        t,
+        BookText("Teacher's guide",
+                 "<b>Answers to the investigations: </b>page 2: a semi-amplitude K of at least 10 "
+                 "m/s, K ≈ 28.4 m/s (m sin i / 1 Jupiter mass) (P / 1 year)^(−1/3) for a Sun-like "
+                 "star on a circular orbit, needs m sin i of at least 0.35 Jupiter masses at a "
+                 "period of a year but only 0.08 (about 25 Earth masses) at 4 days, and a year of "
+                 "nights shows periods up to about a year, at least one whole orbit; so heavy "
+                 "planets close to their stars are found first, an Earth at 1 AU (0.09 m/s) not at "
+                 "all, and an orbit seen nearly face-on (small sin i) hides any planet. Page 3: "
+                 "the curve set up from the card has the published period and semi-amplitude. Page "
+                 "4: the answers are the system the student saved with File, Save system."));
+    t << "\n";
 }

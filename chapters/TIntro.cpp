@@ -44,18 +44,27 @@ void TIntro::WritePageText() {
 }
 
 void TIntro::WriteTeacherNotes(TRichEditControl& t) {
-    t << fsBold << "Aims: " >> fsBold
-      << "the Doppler effect of light; that a star and its planet orbit their common centre of "
-         "mass, so an unseen planet shows in the periodic shift of its star's lines.\n";
-    t << fsBold << "Misconceptions: " >> fsBold
-      << "that the planet is seen or its own light measured; that the star stands still while "
-         "the planet orbits it; that a shift to the red means a redder star.\n";
-    t << fsBold << "Lesson: " >> fsBold
-      << "about 20 minutes. Prerequisites: waves, wavelength and frequency.\n";
-    t << fsBold << "Support: " >> fsBold
-      << "first let the class hear the Doppler effect of sound: a siren or a phone on a "
-         "string passing by.\n";
-    t << fsBold << "Extension: " >> fsBold
-      << "how far does a speed of 10 m/s shift a line at 500 nm? (λ v / c = 1.7 × 10⁻⁵ "
-         "nm.)\n";
+    WriteMarked(
+        t, BookText("Teacher's guide", "<b>Aims: </b>the Doppler effect of light; that a star and "
+                                       "its planet orbit their common centre of mass, so an unseen "
+                                       "planet shows in the periodic shift of its star's lines."));
+    t << "\n";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>Misconceptions: </b>that the planet is seen or its own light "
+                            "measured; that the star stands still while the planet orbits it; that "
+                            "a shift to the red means a redder star."));
+    t << "\n";
+    WriteMarked(
+        t, BookText(
+               "Teacher's guide",
+               "<b>Lesson: </b>about 20 minutes. Prerequisites: waves, wavelength and frequency."));
+    t << "\n";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>Support: </b>first let the class hear the Doppler effect of sound: "
+                            "a siren or a phone on a string passing by."));
+    t << "\n";
+    WriteMarked(t,
+                BookText("Teacher's guide", "<b>Extension: </b>how far does a speed of 10 m/s "
+                                            "shift a line at 500 nm? (λ v / c = 1.7 × 10⁻⁵ nm.)"));
+    t << "\n";
 }

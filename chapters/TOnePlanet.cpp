@@ -298,20 +298,27 @@ void TOnePlanet::WriteConclusion() {
 }
 
 void TOnePlanet::WriteTeacherNotes(TRichEditControl& t) {
-    t << fsBold << "Aims: " >> fsBold
-      << "how the planet's mass, the size and shape of its orbit and the orbit's tilt change the "
-         "amplitude and shape of the velocity curve; that only m sin i can be measured.\n";
-    t << fsBold << "Misconceptions: " >> fsBold
-      << "that a heavier planet gives a longer period; that a face-on orbit shows its full "
-         "signal; that an eccentric orbit's curve is a sine.\n";
-    t << fsBold << "Lesson: " >> fsBold
-      << "about 40 minutes. Prerequisites: chapters 1 and 2; Kepler's third law.\n";
-    t << fsBold << "Support: " >> fsBold
-      << "change one slider at a time, and sketch the curve before and after each "
-         "change.\n";
-    t << fsBold << "Extension: " >> fsBold
-      << "predict what doubling the planet's mass does to the curve's height, then check "
-         "it (it doubles).\n";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>Aims: </b>how the planet's mass, the size and shape of its orbit "
+                            "and the orbit's tilt change the amplitude and shape of the velocity "
+                            "curve; that only m sin i can be measured."));
+    t << "\n";
+    WriteMarked(
+        t, BookText(
+               "Teacher's guide",
+               "<b>Misconceptions: </b>that a heavier planet gives a longer period; that a face-on "
+               "orbit shows its full signal; that an eccentric orbit's curve is a sine."));
+    t << "\n";
+    WriteMarked(t, BookText("Teacher's guide", "<b>Lesson: </b>about 40 minutes. Prerequisites: "
+                                               "chapters 1 and 2; Kepler's third law."));
+    t << "\n";
+    WriteMarked(t, BookText("Teacher's guide", "<b>Support: </b>change one slider at a time, and "
+                                               "sketch the curve before and after each change."));
+    t << "\n";
+    WriteMarked(
+        t, BookText("Teacher's guide", "<b>Extension: </b>predict what doubling the planet's mass "
+                                       "does to the curve's height, then check it (it doubles)."));
+    t << "\n";
 }
 
 std::string TOnePlanet::AcceptedAnswer() {

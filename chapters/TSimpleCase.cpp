@@ -306,21 +306,30 @@ void TSimpleCase::WriteConclusion() {
 }
 
 void TSimpleCase::WriteTeacherNotes(TRichEditControl& t) {
-    t << fsBold << "Aims: " >> fsBold
-      << "to read the orbit view and the velocity graph together: the period from the graph, "
-         "and when the radial velocity is zero or greatest.\n";
-    t << fsBold << "Misconceptions: " >> fsBold
-      << "that the velocity is greatest when the star is farthest from us (it is zero there); "
-         "that the graph's time axis is the same at every timescale.\n";
-    t << fsBold << "Lesson: " >> fsBold
-      << "about 30 minutes. Prerequisites: chapter 1; reading the period off a repeating "
-         "graph.\n";
-    t << fsBold << "Support: " >> fsBold
-      << "stop the simulation at each quarter of the orbit and mark on the graph where the "
-         "star is.\n";
-    t << fsBold << "Extension: " >> fsBold
-      << "why is the radial velocity zero when the star is nearest to us or farthest from "
-         "us?\n";
+    WriteMarked(
+        t, BookText("Teacher's guide",
+                    "<b>Aims: </b>to read the orbit view and the velocity graph together: the "
+                    "period from the graph, and when the radial velocity is zero or greatest."));
+    t << "\n";
+    WriteMarked(
+        t,
+        BookText(
+            "Teacher's guide",
+            "<b>Misconceptions: </b>that the velocity is greatest when the star is farthest from "
+            "us (it is zero there); that the graph's time axis is the same at every timescale."));
+    t << "\n";
+    WriteMarked(
+        t, BookText("Teacher's guide", "<b>Lesson: </b>about 30 minutes. Prerequisites: chapter 1; "
+                                       "reading the period off a repeating graph."));
+    t << "\n";
+    WriteMarked(
+        t, BookText("Teacher's guide", "<b>Support: </b>stop the simulation at each quarter of the "
+                                       "orbit and mark on the graph where the star is."));
+    t << "\n";
+    WriteMarked(t,
+                BookText("Teacher's guide", "<b>Extension: </b>why is the radial velocity zero "
+                                            "when the star is nearest to us or farthest from us?"));
+    t << "\n";
 }
 
 std::string TSimpleCase::AcceptedAnswer() {

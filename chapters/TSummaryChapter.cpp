@@ -28,9 +28,11 @@ void TSummaryChapter::WritePageText() {
 }
 
 void TSummaryChapter::WriteTeacherNotes(TRichEditControl& t) {
-    t << fsBold << "Lesson: " >> fsBold << "5 minutes, to close the course.\n";
-    t << fsBold << "Collecting the work: " >> fsBold
-      << "File, My answers shows each student's name, the seed of chapter 6 and every answer "
-         "given, with its attempts and verdict, and prints it to paper or a PDF file to hand "
-         "in.\n";
+    WriteMarked(t, BookText("Teacher's guide", "<b>Lesson: </b>5 minutes, to close the course."));
+    t << "\n";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>Collecting the work: </b>File, My answers shows each student's "
+                            "name, the seed of chapter 6 and every answer given, with its attempts "
+                            "and verdict, and prints it to paper or a PDF file to hand in."));
+    t << "\n";
 }

@@ -356,19 +356,32 @@ void TTwoPlanets::WriteConclusion() {
 }
 
 void TTwoPlanets::WriteTeacherNotes(TRichEditControl& t) {
-    t << fsBold << "Aims: " >> fsBold
-      << "to untangle a velocity curve made by two planets: each period from the timescale "
-         "that shows it, and which element of a planet changed the curve.\n";
-    t << fsBold << "Misconceptions: " >> fsBold
-      << "that the curve of two planets repeats with either period; that the inclination and "
-         "the mass of a planet can be told apart from the velocity alone.\n";
-    t << fsBold << "Lesson: " >> fsBold << "about 40 minutes. Prerequisites: chapter 3.\n";
-    t << fsBold << "Support: " >> fsBold
-      << "give one planet its least mass first, so that the other planet's curve shows "
-         "alone.\n";
-    t << fsBold << "Extension: " >> fsBold
-      << "find two periods for which the curve of both planets repeats (their ratio a "
-         "fraction of small whole numbers), and say after how long.\n";
+    WriteMarked(
+        t,
+        BookText("Teacher's guide",
+                 "<b>Aims: </b>to untangle a velocity curve made by two planets: each period from "
+                 "the timescale that shows it, and which element of a planet changed the curve."));
+    t << "\n";
+    WriteMarked(
+        t,
+        BookText(
+            "Teacher's guide",
+            "<b>Misconceptions: </b>that the curve of two planets repeats with either period; that "
+            "the inclination and the mass of a planet can be told apart from the velocity alone."));
+    t << "\n";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>Lesson: </b>about 40 minutes. Prerequisites: chapter 3."));
+    t << "\n";
+    WriteMarked(t,
+                BookText("Teacher's guide", "<b>Support: </b>give one planet its least mass first, "
+                                            "so that the other planet's curve shows alone."));
+    t << "\n";
+    WriteMarked(
+        t,
+        BookText("Teacher's guide",
+                 "<b>Extension: </b>find two periods for which the curve of both planets repeats "
+                 "(their ratio a fraction of small whole numbers), and say after how long."));
+    t << "\n";
 }
 
 std::string TTwoPlanets::AcceptedAnswer() {

@@ -106,7 +106,8 @@ TEST_F(BookInPseudoLanguage, TheBooksDialogsSpeakTheLanguage) {
 
 // Every page of the chapters before the planet hunt and of the summary speaks the language:
 // its text, the captions, names and tips of the controls it shows, the lists' items, its
-// hints and conclusions, and the accepted answer the teacher's guide gives.
+// hints and conclusions, and what the teacher's guide says of it: the accepted answer and the
+// chapter's notes.
 TEST_F(BookInPseudoLanguage, TheChaptersPagesQuestionsAndControlsFollowTheLanguage) {
     // The planets' names stay as the student types them.
     const QStringList names = {"Mondas", "Vulcan", "Skyron"};
@@ -136,6 +137,8 @@ TEST_F(BookInPseudoLanguage, TheChaptersPagesQuestionsAndControlsFollowTheLangua
             shown->FeedbackBox->Clear();
             shown->WriteHint();
             shown->WriteConclusion();
+            if (page == 1)
+                shown->WriteTeacherNotes(*shown->FeedbackBox);
             texts << shown->FeedbackBox->toPlainText();
             for (QString text : texts) {
                 for (const QString& name : names)
