@@ -151,18 +151,26 @@ const TBundledStar* FindBundledStar(std::string_view star) {
 TRvDataSetReading LoadBundledStar(const std::string& folder, std::string_view star) {
     if (const TBundledStar* s = FindBundledStar(star)) {
         TRvDataSetReading reading = LoadSystem(folder, s->systemFile);
-        for (const TRealSystem& system : RealSystems())
-            if (reading.ok && !system.ShortName.empty() &&
-                FindBundledStar(system.ShortName) == s) {
-                reading.set.starMass_Solar = system.StarMass.Value;
-                reading.set.starMassSource =
-                    "from " + system.Planets.front().Source + ", as on the card of real systems";
-            }
+        if (const TRealSystem* system = CardSystem(star); system && reading.ok) {
+            reading.set.starMass_Solar = system->StarMass.Value;
+            reading.set.starMassSource =
+                "from " + system->Planets.front().Source + ", as on the card of real systems";
+        }
         return reading;
     }
     TRvDataSetReading reading;
     reading.message = "No data come with the book for " + std::string(star) + ".";
     return reading;
+}
+
+const TRealSystem* CardSystem(std::string_view star) {
+    const TBundledStar* bundled = FindBundledStar(star);
+    if (!bundled)
+        return nullptr;
+    for (const TRealSystem& system : RealSystems())
+        if (!system.ShortName.empty() && FindBundledStar(system.ShortName) == bundled)
+            return &system;
+    return nullptr;
 }
 
 std::string OriginNote(std::string_view readme) {

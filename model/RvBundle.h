@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+struct TRealSystem;
+
 namespace rvdata {
 
 // The stars with bundled data, in the order of the card of real systems, each with its
@@ -49,6 +51,10 @@ TRvDataSetReading LoadSystem(const std::string& folder, const std::string& syste
 // with (RealSystems.h), so that a planet has one mass in the book; the system file's
 // catalogue value, a few per cent off, serves the other stars.
 TRvDataSetReading LoadBundledStar(const std::string& folder, std::string_view star);
+
+// The card of real systems' entry (RealSystems.h) for a bundled star, by its name as
+// FindBundledStar takes it; none for a star the card does not list or the book has no data of.
+const TRealSystem* CardSystem(std::string_view star);
 
 // The origin and licence note of the bundled files' README: the text of its list item
 // "- Origin: ...", continuation lines joined and Markdown's code marks dropped; empty when it

@@ -11,6 +11,8 @@
 #include "model/PlanetMass.h"
 #include "model/SimulatedMass.h"
 #include "model/PlanetSearch.h"
+#include "model/RealSystems.h"
+#include "model/RvBundle.h"
 #include "model/RvDataSet.h"
 #include "model/planet.h"
 #include "observing/PrintedTable.h"
@@ -456,6 +458,12 @@ void TOrbitFitPage::ShowState() {
             evidence = Text(fit::EvidenceLine(evidence_.back()->deltaBic,
                                               evidence_.back()->falseAlarm,
                                               evidence_.back()->verdict));
+        // A published star's planet beyond those its paper reports is no planet yet.
+        if (const TRealSystem* card = rvdata::CardSystem(source_.name);
+            card && !evidence.isEmpty() && evidence_.back()->verdict.Believed())
+            if (const std::string note = fit::UnpublishedNote(*card, s->planets.back());
+                !note.empty())
+                evidence += " " + Text(note);
         const std::vector<QString> letters = Letters(*s);
         for (std::size_t j = 0; j < s->planets.size(); ++j)
             for (const std::string& note :

@@ -116,16 +116,6 @@ rvdata::TRvDataSet Load(const char* star) {
     return reading.set;
 }
 
-// The card's system of a bundled star, none for a star the card does not list.
-const TRealSystem* CardSystem(const char* star) {
-    for (const TRealSystem& system : RealSystems()) {
-        const rvdata::TBundledStar* bundled =
-            rvdata::FindBundledStar(system.ShortName.empty() ? system.Name : system.ShortName);
-        if (bundled && std::string(bundled->name) == star)
-            return &system;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -140,7 +130,7 @@ TEST_P(PublishedPlanets, AreFoundPlanetByPlanet) {
     const fit::TOrbitSolution& solution = found.solution;
     EXPECT_EQ(fit::FindInteraction(solution).found, std::string(star.name) == "GJ 876");
     EXPECT_EQ(found.oneMore, !star.nothingMore);
-    const TRealSystem* card = CardSystem(star.name);
+    const TRealSystem* card = rvdata::CardSystem(star.name);
     if (found.oneMore && card)
         EXPECT_NE(fit::UnpublishedNote(*card, found.more).find("No planet of"), std::string::npos);
     for (const TPublishedPlanet& published : star.planets) {

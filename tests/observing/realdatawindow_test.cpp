@@ -97,6 +97,24 @@ TEST_F(RealDataWindowTest, PublishedDataOpenFromTheMenuAndTheCard) {
         }
 }
 
+// A believed planet of a published star at a period its paper reports none at is said to be
+// no planet yet; the published one is not.
+TEST_F(RealDataWindowTest, APlanetThePaperDoesNotReportIsNoPlanetYet) {
+    TObservingRunForm& w = window();
+    ASSERT_TRUE(w.OpenRealData("HD 80606"));
+    TOrbitFitPage& page = *w.FitPage;
+    page.WaitForFit();
+    page.JitterBox->setChecked(true);
+    page.WaitForFit();
+    for (const bool published : {true, false}) {
+        page.NextPlanetButton->click();
+        page.WaitForFit();
+        EXPECT_EQ(page.EvidenceLabel->text().contains("No planet of HD 80606 is published at"),
+                  !published)
+            << page.EvidenceLabel->text().toStdString();
+    }
+}
+
 // One planet at a typed period, held circular, with a trend; its evidence beside it; the fit
 // and the residuals saved, a failed save leaving the earlier file and saying so.
 TEST_F(RealDataWindowTest, TheFitTakesTheModelsChoicesAndIsSaved) {
