@@ -12,6 +12,7 @@
 #include "model/MysteryStars.h"
 #include "model/OrbitFit.h"
 #include "model/PhaseFold.h"
+#include "model/ProbabilityText.h"
 #include "model/RvBundle.h"
 #include "observing/ObservingDrawing.h"
 #include "observing/RunStatus.h"
@@ -51,12 +52,6 @@ namespace {
 // The fold slider runs logarithmically over its 1000 positions from the shortest period to
 // the span of the measurements.
 constexpr int SliderSteps = 1000;
-
-QString Percent(double p) {
-    if (p < 1e-4)
-        return "below 0.01 %";
-    return QString::number(100.0 * p, 'g', p < 0.01 ? 2 : 3) + " %";
-}
 
 } // namespace
 
@@ -521,7 +516,7 @@ void TObservingRunForm::ShowPeak() {
         message = "The periodogram was cancelled. Press Work out to start it again.";
     } else if (pg) {
         text = "Highest peak: " + observingdrawing::PeakText(pg->peak) +
-               "; false-alarm probability " + Percent(pg->falseAlarm) + ".";
+               "; false-alarm probability " + QString::fromStdString(ProbabilityText(pg->falseAlarm)) + ".";
     } else if (oneTime) {
         text = "No periodogram: every measurement was taken at the same time, so there is no "
                "time span in which to look for a period.";
