@@ -7,7 +7,7 @@
 #include "RichEditWriter.h"
 #include "TKeyEdit.h"
 #include "forms/SimpleCaseForm.h"
-#include "model/mylib.h"
+#include "model/RoundToFigures.h"
 #include "oRichEdit.h"
 #include "simulation/OrbitView.h"
 

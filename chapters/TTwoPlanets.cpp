@@ -12,7 +12,7 @@
 #include "book/TNavPanel.h"
 #include "forms/TwoPlanetsForm.h"
 #include "model/RadialSpeed.h"
-#include "model/mylib.h"
+#include "model/RoundToFigures.h"
 #include "oRichEdit.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/TPlanetParamForm.h"

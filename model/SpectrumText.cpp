@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/SpectrumText.h"
 
-#include "model/mylib.h"
+#include "model/RoundToFigures.h"
 
 #include <cmath>
 #include <cstdio>

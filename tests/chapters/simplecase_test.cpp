@@ -4,7 +4,7 @@
 
 #include "TKeyEdit.h"
 #include "chapters/TSimpleCase.h"
-#include "model/mylib.h"
+#include "model/RoundToFigures.h"
 
 #include <QCheckBox>
 #include <QLabel>
