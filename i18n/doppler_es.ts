@@ -5,622 +5,628 @@
     <name>About</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>Doppler spectroscopy</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectroscopía Doppler</translation>
     </message>
     <message>
         <source>Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 1.0</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Doppler spectroscopy book authors</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Los autores del libro Espectroscopía Doppler</translation>
     </message>
     <message>
         <source>Acknowledgements and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Agradecimientos y derechos de autor</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contactos</translation>
     </message>
     <message>
         <source>Published measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediciones publicadas</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Derechos de autor</translation>
     </message>
     <message>
         <source>Acknowledgements</source>
-        <translation type="unfinished"></translation>
+        <translation>Agradecimientos</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos</translation>
     </message>
 </context>
 <context>
     <name>Accessibility options</name>
     <message>
         <source>Kept settings forgotten</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes guardados olvidados</translation>
     </message>
     <message>
         <source>Accessibility options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de accesibilidad</translation>
     </message>
     <message>
         <source>About these options</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de estas opciones</translation>
     </message>
     <message>
         <source>Use system colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar los colores del sistema</translation>
     </message>
     <message>
         <source>Include support for screen reader users</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir ayuda para usuarios de lectores de pantalla</translation>
     </message>
     <message>
         <source>&amp;Forget kept settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Olvidar ajustes guardados</translation>
     </message>
     <message>
-        <source>Deletes the book&apos;s settings file; the book then keeps nothing when it closes.</source>
-        <translation type="unfinished"></translation>
+        <source>Deletes the book's settings file; the book then keeps nothing when it closes.</source>
+        <translation>Borra el archivo de ajustes del libro; después, el libro no guarda nada al cerrarse.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>Book window</name>
     <message>
         <source>Doppler spectroscopy</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectroscopía Doppler</translation>
     </message>
     <message>
         <source>&amp;Fit to screen (%1 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;justar a la pantalla (%1 %)</translation>
     </message>
     <message>
         <source>Click |Return to previous section</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic |Volver a la sección anterior</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Print &amp;chapter text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir &amp;texto del capítulo...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>&amp;Fit to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;justar a la pantalla</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>&amp;Section</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sección</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Accessibility...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Accesibilidad...</translation>
     </message>
     <message>
         <source>A&amp;bout...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de...</translation>
     </message>
     <message>
         <source>Go back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>Click or press Enter to begin</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic o pulsa Intro para empezar</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Í&amp;ndice</translation>
     </message>
     <message>
         <source>&amp;Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calculadora</translation>
     </message>
     <message>
         <source>&amp;Open system...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir sistema...</translation>
     </message>
     <message>
         <source>&amp;Save system...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar sistema...</translation>
     </message>
     <message>
         <source>My &amp;answers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis &amp;respuestas...</translation>
     </message>
     <message>
         <source>&amp;Export measurements...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar mediciones...</translation>
     </message>
     <message>
         <source>&amp;Spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Espectro</translation>
     </message>
     <message>
         <source>&amp;Real planetary systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistemas planetarios &amp;reales</translation>
     </message>
     <message>
         <source>&amp;Observing run</source>
-        <translation type="unfinished"></translation>
+        <translation>Campaña de &amp;observación</translation>
     </message>
     <message>
         <source>&amp;Keys and how to use this book...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teclas y cómo usar este libro...</translation>
     </message>
     <message>
         <source>A&amp;ccessibility...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ccesibilidad...</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
 </context>
 <context>
     <name>Calculator</name>
     <message>
         <source>You cannot divide by zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>No puedes dividir entre cero.</translation>
     </message>
     <message>
         <source>A closing bracket ) is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta un paréntesis de cierre ).</translation>
     </message>
     <message>
         <source>There is a ) without its opening bracket (.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay un ) sin su paréntesis de apertura (.</translation>
     </message>
     <message>
         <source>A number is missing after an operator or inside brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta un número después de un operador o dentro de unos paréntesis.</translation>
     </message>
     <message>
         <source>An operator such as + or * is missing between two numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta un operador, como + o *, entre dos números.</translation>
     </message>
     <message>
         <source>The expression has a word or sign the calculator does not know.</source>
-        <translation type="unfinished"></translation>
+        <translation>La expresión contiene una palabra o un signo que la calculadora no conoce.</translation>
     </message>
     <message>
         <source>A number is not written as a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay un número que no está escrito como un número.</translation>
     </message>
     <message>
-        <source>Put a function&apos;s number in brackets, as in sin(30).</source>
-        <translation type="unfinished"></translation>
+        <source>Put a function's number in brackets, as in sin(30).</source>
+        <translation>Pon el número de una función entre paréntesis, como en sin(30).</translation>
     </message>
     <message>
         <source>! takes only whole numbers from 0 up.</source>
-        <translation type="unfinished"></translation>
+        <translation>! solo admite números enteros a partir de 0.</translation>
     </message>
     <message>
         <source>ln(0) and the ln of a negative number are undefined.</source>
-        <translation type="unfinished"></translation>
+        <translation>ln(0) y el ln de un número negativo no están definidos.</translation>
     </message>
     <message>
         <source>log10(0) and the log10 of a negative number are undefined.</source>
-        <translation type="unfinished"></translation>
+        <translation>log10(0) y el log10 de un número negativo no están definidos.</translation>
     </message>
     <message>
         <source>A negative number has no square root.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un número negativo no tiene raíz cuadrada.</translation>
     </message>
     <message>
         <source>asin takes only numbers from -1 to 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>asin solo admite números de -1 a 1.</translation>
     </message>
     <message>
         <source>acos takes only numbers from -1 to 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>acos solo admite números de -1 a 1.</translation>
     </message>
     <message>
         <source>tan is undefined there: the angle is an odd multiple of 90°.</source>
-        <translation type="unfinished"></translation>
+        <translation>tan no está definida ahí: el ángulo es un múltiplo impar de 90°.</translation>
     </message>
     <message>
         <source>A negative number cannot be raised to a fractional power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un número negativo no se puede elevar a una potencia fraccionaria.</translation>
     </message>
     <message>
         <source>0 cannot be raised to a negative power.</source>
-        <translation type="unfinished"></translation>
+        <translation>0 no se puede elevar a una potencia negativa.</translation>
     </message>
     <message>
         <source>The result is too large for the calculator.</source>
-        <translation type="unfinished"></translation>
+        <translation>El resultado es demasiado grande para la calculadora.</translation>
     </message>
 </context>
 <context>
     <name>Chapter 1: Doppler spectroscopy</name>
     <message>
         <source>Doppler spectroscopy</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectroscopía Doppler</translation>
     </message>
     <message>
-        <source>Light and other radiation from a moving object, such as a star, is shifted in wavelength. When the star moves away from us its light is stretched to longer, redder wavelengths; when it approaches, the light is compressed to shorter, bluer wavelengths. The size of the shift is proportional to the star&apos;s &lt;b&gt;radial velocity&lt;/b&gt; (&lt;i&gt;v&lt;sub&gt;r&lt;/sub&gt;&lt;/i&gt;) the speed at which the star is moving towards or away from the observer. This kind of shift in wavelength is known as the &lt;b&gt;Doppler effect.&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <source>Light and other radiation from a moving object, such as a star, is shifted in wavelength. When the star moves away from us its light is stretched to longer, redder wavelengths; when it approaches, the light is compressed to shorter, bluer wavelengths. The size of the shift is proportional to the star's &lt;b&gt;radial velocity&lt;/b&gt; (&lt;i&gt;v&lt;sub&gt;r&lt;/sub&gt;&lt;/i&gt;) the speed at which the star is moving towards or away from the observer. This kind of shift in wavelength is known as the &lt;b&gt;Doppler effect.&lt;/b&gt;</source>
+        <translation>La luz y otras radiaciones procedentes de un objeto en movimiento, como una estrella, se desplazan en longitud de onda. Cuando la estrella se aleja de nosotros, su luz se estira hacia longitudes de onda más largas y más rojas; cuando se acerca, la luz se comprime hacia longitudes de onda más cortas y más azules. El tamaño del desplazamiento es proporcional a la &lt;b&gt;velocidad radial&lt;/b&gt; (&lt;i&gt;v&lt;sub&gt;r&lt;/sub&gt;&lt;/i&gt;) de la estrella, la rapidez con la que la estrella se acerca al observador o se aleja de él. Este tipo de desplazamiento en longitud de onda se conoce como &lt;b&gt;efecto Doppler.&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Modern instruments measure the wavelength of a line in a star&apos;s spectrum very precisely. Comparing it with the wavelength of the same line measured in the laboratory gives the star&apos;s radial velocity. Once the effects of the Earth&apos;s own orbit around the Sun and of the star&apos;s steady motion through space are removed, any periodic variation that remains means the star is orbiting with an unseen companion. The companion is often another star, but sometimes it is a planet. This way of finding unseen companions is often called&lt;b&gt; Doppler spectroscopy.&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <source>Modern instruments measure the wavelength of a line in a star's spectrum very precisely. Comparing it with the wavelength of the same line measured in the laboratory gives the star's radial velocity. Once the effects of the Earth's own orbit around the Sun and of the star's steady motion through space are removed, any periodic variation that remains means the star is orbiting with an unseen companion. The companion is often another star, but sometimes it is a planet. This way of finding unseen companions is often called&lt;b&gt; Doppler spectroscopy.&lt;/b&gt;</source>
+        <translation>Los instrumentos modernos miden con mucha precisión la longitud de onda de una línea del espectro de una estrella. Al compararla con la longitud de onda de la misma línea medida en el laboratorio se obtiene la velocidad radial de la estrella. Una vez eliminados los efectos de la propia órbita de la Tierra alrededor del Sol y del movimiento uniforme de la estrella por el espacio, cualquier variación periódica que quede significa que la estrella está en órbita con una compañera invisible. La compañera suele ser otra estrella, pero a veces es un planeta. Este método para encontrar compañeras invisibles se suele llamar&lt;b&gt; espectroscopía Doppler.&lt;/b&gt;</translation>
     </message>
 </context>
 <context>
     <name>Chapter 2: The simulation</name>
     <message>
         <source>The simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulación</translation>
     </message>
     <message>
         <source>We start with a simple system: a star of one solar mass (the yellow dot) and a single planet of one Jupiter mass, Mondas (the white dot). The light-blue line is the orbit of Mondas. Its semimajor axis is 5.2 AU and its eccentricity is 0, so Mondas moves on a circle of radius 5.2 AU.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezamos con un sistema sencillo: una estrella de una masa solar (el punto amarillo) y un único planeta de una masa de Júpiter, Mondas (el punto blanco). La línea azul claro es la órbita de Mondas. Su semieje mayor mide 5,2 AU y su excentricidad es 0, así que Mondas se mueve en una circunferencia de 5,2 AU de radio.</translation>
     </message>
     <message>
         <source>At first you see the orbit edge-on, so the circle looks like a straight line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al principio ves la órbita de canto, así que la circunferencia parece una línea recta.</translation>
     </message>
     <message>
         <source>You can turn the view to look at the orbit from any direction: drag the mouse across the black pane, or move the &lt;b&gt;Rotate axes &lt;/b&gt;sliders. The &lt;b&gt;Zoom &lt;/b&gt;slider makes the picture larger or smaller.</source>
-        <comment>Rotate axes, Zoom: the captions of the view&apos;s sliders</comment>
-        <translation type="unfinished"></translation>
+        <comment>Rotate axes, Zoom: the captions of the view's sliders</comment>
+        <translation>Puedes girar la vista para mirar la órbita desde cualquier dirección: arrastra el ratón por el panel negro o mueve los deslizadores &lt;b&gt;Girar ejes&lt;/b&gt;. El deslizador &lt;b&gt;Zoom&lt;/b&gt; agranda o reduce la imagen.</translation>
     </message>
     <message>
         <source>Click the &lt;b&gt;Start &lt;/b&gt;button to begin the simulation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en el botón &lt;b&gt;Iniciar&lt;/b&gt; para comenzar la simulación.</translation>
     </message>
     <message>
         <source>The star and Mondas both orbit their common centre of mass, which lies at the origin, where the &lt;i&gt;x, y &lt;/i&gt;and &lt;i&gt;z &lt;/i&gt;axes meet. The star is much heavier than the planet, so its orbit is much smaller.</source>
-        <translation type="unfinished"></translation>
+        <translation>La estrella y Mondas orbitan ambos alrededor de su centro de masas común, que está en el origen, donde se cortan los ejes &lt;i&gt;x, y &lt;/i&gt;y &lt;i&gt;z&lt;/i&gt;. La estrella es mucho más pesada que el planeta, así que su órbita es mucho más pequeña.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;NOTE: The star&apos;s motion is always drawn %1 times larger than the planet&apos;s, so that you can see it move.&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;b&gt;NOTE: The star's motion is always drawn %1 times larger than the planet's, so that you can see it move.&lt;/b&gt;</source>
+        <translation>&lt;b&gt;NOTA: el movimiento de la estrella siempre se dibuja %1 veces más grande que el del planeta, para que puedas verla moverse.&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Observers on Earth are a very long way off along the &lt;i&gt;z &lt;/i&gt;axis. They cannot see the star wobble across the sky; all they can measure is the &lt;i&gt;radial velocity &lt;/i&gt;of the star, &lt;i&gt;v&lt;sub&gt;r&lt;/sub&gt;&lt;/i&gt;, the part of its velocity directed towards or away from them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los observadores en la Tierra están muy lejos, a lo largo del eje &lt;i&gt;z&lt;/i&gt;. No pueden ver cómo la estrella se bambolea por el cielo; lo único que pueden medir es la &lt;i&gt;velocidad radial&lt;/i&gt; de la estrella, &lt;i&gt;v&lt;sub&gt;r&lt;/sub&gt;&lt;/i&gt;, la parte de su velocidad dirigida hacia ellos o en sentido contrario.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The radial velocity is always measured along the &lt;i&gt;z &lt;/i&gt;axis.&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;La velocidad radial siempre se mide a lo largo del eje &lt;i&gt;z&lt;/i&gt;.&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Tick the &lt;b&gt;Velocity vector &lt;/b&gt;check box to show the velocities of the star and the planet as arrows. The length of each arrow is proportional to the speed. The star&apos;s arrow is drawn %1 times longer than the planet&apos;s would be at the same speed.</source>
+        <source>Tick the &lt;b&gt;Velocity vector &lt;/b&gt;check box to show the velocities of the star and the planet as arrows. The length of each arrow is proportional to the speed. The star's arrow is drawn %1 times longer than the planet's would be at the same speed.</source>
         <comment>Velocity vector: the caption of the check box</comment>
-        <translation type="unfinished"></translation>
+        <translation>Marca la casilla &lt;b&gt;Vector velocidad&lt;/b&gt; para mostrar las velocidades de la estrella y del planeta como flechas. La longitud de cada flecha es proporcional a la rapidez. La flecha de la estrella se dibuja %1 veces más larga de lo que sería la del planeta a la misma rapidez.</translation>
     </message>
     <message>
         <source>The graph on the right plots the radial velocity of the star against time. The timescale slider below the graph sets how much time one division of the time axis stands for, as the unit beside the axis says (&lt;i&gt;t&lt;/i&gt; / 1000 days: each division is 1000 days); the graph shows ten divisions. When the curve reaches the end of the displayed time range, the velocity axis is rescaled automatically to fit it; untick &lt;b&gt;Autoscale velocity &lt;/b&gt;to switch this off. The &lt;b&gt;Rescale velocity&lt;/b&gt; button rescales the velocity axis at any time.</source>
         <comment>Autoscale velocity, Rescale velocity: the captions of the check box and the button below the graph</comment>
-        <translation type="unfinished"></translation>
+        <translation>La gráfica de la derecha representa la velocidad radial de la estrella frente al tiempo. El deslizador de escala de tiempo, debajo de la gráfica, fija cuánto tiempo representa una división del eje de tiempo, como indica la unidad junto al eje (&lt;i&gt;t&lt;/i&gt; / 1000 días: cada división son 1000 días); la gráfica muestra diez divisiones. Cuando la curva llega al final del intervalo de tiempo mostrado, el eje de velocidad se reescala automáticamente para que quepa; desmarca &lt;b&gt;Escala automática&lt;/b&gt; para desactivarlo. El botón &lt;b&gt;Reescalar velocidad&lt;/b&gt; reescala el eje de velocidad en cualquier momento.</translation>
     </message>
     <message>
         <source>&lt;b&gt;What is the orbital period?&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;¿Cuál es el periodo orbital?&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Enter your answer below to 2 sig figs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Responde abajo con 2 cifras significativas.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;When is the star&apos;s radial velocity zero?&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;b&gt;When is the star's radial velocity zero?&lt;/b&gt;</source>
+        <translation>&lt;b&gt;¿Cuándo es cero la velocidad radial estelar?&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Click on one of the following answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en una de las siguientes respuestas.</translation>
     </message>
     <message>
         <source>The view is turned: the axes show apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vista se ha girado: ahora los ejes se ven por separado.</translation>
     </message>
     <message>
-        <source>Tick the &lt;b&gt;Velocity vector &lt;/b&gt;check box and watch the star&apos;s velocity vector (the green arrow). When the radial velocity is greatest, the arrow is parallel to the &lt;i&gt;z&lt;/i&gt; axis: the star is moving straight towards or away from the Earth. When the radial velocity is zero, the star&apos;s velocity is perpendicular to the &lt;i&gt;z&lt;/i&gt; axis, and the star moves across our line of sight.</source>
+        <source>Tick the &lt;b&gt;Velocity vector &lt;/b&gt;check box and watch the star's velocity vector (the green arrow). When the radial velocity is greatest, the arrow is parallel to the &lt;i&gt;z&lt;/i&gt; axis: the star is moving straight towards or away from the Earth. When the radial velocity is zero, the star's velocity is perpendicular to the &lt;i&gt;z&lt;/i&gt; axis, and the star moves across our line of sight.</source>
         <comment>Velocity vector: the caption of the check box</comment>
-        <translation type="unfinished"></translation>
+        <translation>Marca la casilla &lt;b&gt;Vector velocidad&lt;/b&gt; y observa el vector velocidad de la estrella (la flecha verde). Cuando la velocidad radial es máxima, la flecha es paralela al eje &lt;i&gt;z&lt;/i&gt;: la estrella se mueve directamente hacia la Tierra o alejándose de ella. Cuando la velocidad radial es cero, la velocidad de la estrella es perpendicular al eje &lt;i&gt;z&lt;/i&gt; y la estrella se desplaza a través de nuestra línea de visión.</translation>
     </message>
     <message>
         <source>You should now see why the radial velocity of the star varies as the planet and the star orbit their centre of mass. Next we investigate how the orientation of the orbit and the other parameters affect the amplitude of the radial velocity curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora deberías ver por qué varía la velocidad radial de la estrella mientras el planeta y la estrella orbitan alrededor de su centro de masas. A continuación investigamos cómo afectan la orientación de la órbita y los demás parámetros a la amplitud de la curva de velocidad radial.</translation>
     </message>
     <message>
         <source>Hint: Your number is 1000 times too small:
 read the unit beside the time axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: tu número es 1000 veces demasiado pequeño:
+mira la unidad junto al eje de tiempo.</translation>
     </message>
     <message>
         <source>Hint: Your number is 1000 times too large:
 read the unit beside the time axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: tu número es 1000 veces demasiado grande:
+mira la unidad junto al eje de tiempo.</translation>
     </message>
     <message>
         <source>Hint: Measure between maxima or minima,
 and note the scale of the time axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: mide entre máximos o entre mínimos
+y fíjate en la escala del eje de tiempo.</translation>
     </message>
     <message>
         <source>Hint: Press &lt;b&gt;Stop&lt;/b&gt; when the graph
 crosses zero.</source>
         <comment>Stop: the caption of the button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pista: pulsa &lt;b&gt;Parar&lt;/b&gt; cuando la gráfica
+cruce el cero.</translation>
     </message>
     <message>
         <source>The period to two sig figs is %1 days.</source>
         <comment>of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>El periodo con dos cifras significativas es de %1 días.</translation>
     </message>
     <message>
         <source>(The precise period is %1 days.)</source>
         <comment>of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>(El periodo exacto es de %1 días.)</translation>
     </message>
     <message>
         <source>The correct answer is when it crosses the &lt;i&gt;z&lt;/i&gt; axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta correcta es cuando cruza el eje &lt;i&gt;z&lt;/i&gt;.</translation>
     </message>
     <message>
-        <source>Mondas&apos;s period to three figures, %1 days; answers within %2 days count.</source>
+        <source>Mondas's period to three figures, %1 days; answers within %2 days count.</source>
         <comment>of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>El periodo de Mondas con tres cifras es de %1 días; se aceptan las respuestas que se desvíen como mucho %2 días.</translation>
     </message>
     <message>
         <source>“%1” (the third choice).</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» (la tercera opción).</translation>
     </message>
     <message>
         <source>crosses the x axis</source>
-        <translation type="unfinished"></translation>
+        <translation>cruza el eje x</translation>
     </message>
     <message>
         <source>crosses the y axis</source>
-        <translation type="unfinished"></translation>
+        <translation>cruza el eje y</translation>
     </message>
     <message>
         <source>crosses the z axis</source>
-        <translation type="unfinished"></translation>
+        <translation>cruza el eje z</translation>
     </message>
     <message>
         <source>When it...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando...</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>días</translation>
     </message>
     <message>
         <source>Period of Mondas in days</source>
         <comment>of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de Mondas en días</translation>
     </message>
 </context>
 <context>
     <name>Chapter 3: One planet</name>
     <message>
         <source>One planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Un planeta</translation>
     </message>
     <message>
         <source>This section shows what the radial velocity profile of a star can tell us about a single planet orbiting it, and what it cannot. We keep one planet, Mondas, and change its orbit and its mass one parameter at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta sección muestra lo que el perfil de velocidad radial de una estrella puede decirnos sobre un único planeta que la orbita, y lo que no. Mantenemos un solo planeta, Mondas, y cambiamos su órbita y su masa parámetro a parámetro.</translation>
     </message>
     <message>
-        <source>First we look at how changing the inclination %1 of the orbit changes the amplitude of the radial velocity. %1 is the angle between the line of sight (the &lt;i&gt;z&lt;/i&gt; axis) and the orbit&apos;s normal vector, the arrow drawn at right angles to the orbit in the orbit&apos;s own colour, here light blue.</source>
-        <comment>%1 is the inclination&apos;s symbol, an italic i</comment>
-        <translation type="unfinished"></translation>
+        <source>First we look at how changing the inclination %1 of the orbit changes the amplitude of the radial velocity. %1 is the angle between the line of sight (the &lt;i&gt;z&lt;/i&gt; axis) and the orbit's normal vector, the arrow drawn at right angles to the orbit in the orbit's own colour, here light blue.</source>
+        <comment>%1 is the inclination's symbol, an italic i</comment>
+        <translation>Primero vemos cómo cambia la amplitud de la velocidad radial al cambiar la inclinación %1 de la órbita. %1 es el ángulo entre la línea de visión (el eje &lt;i&gt;z&lt;/i&gt;) y el vector normal de la órbita, la flecha dibujada perpendicular a la órbita con el propio color de la órbita, aquí azul claro.</translation>
     </message>
     <message>
         <source>The orbit starts edge-on, seen from the side: %1 is 90°.</source>
-        <comment>%1 is the inclination&apos;s symbol, an italic i</comment>
-        <translation type="unfinished"></translation>
+        <comment>%1 is the inclination's symbol, an italic i</comment>
+        <translation>La órbita empieza de canto, vista de lado: %1 es 90°.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Start&lt;/b&gt;. The masses and the orbit are the same as in the last section, so the radial velocity profile is the same too.</source>
         <comment>Start: the caption of the button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa &lt;b&gt;Iniciar&lt;/b&gt;. Las masas y la órbita son las mismas que en la sección anterior, así que el perfil de velocidad radial también es el mismo.</translation>
     </message>
     <message>
         <source>Now click &lt;b&gt;Edit parameters&lt;/b&gt; and, in the window that opens, use the slider to change the inclination of the orbit of Mondas to about 30°.</source>
         <comment>Edit parameters: the caption of the button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ahora haz clic en &lt;b&gt;Editar parámetros&lt;/b&gt; y, en la ventana que se abre, usa el deslizador para cambiar la inclinación de la órbita de Mondas a unos 30°.</translation>
     </message>
     <message>
         <source>(Sliders will be enabled when you first need them.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Los deslizadores se activarán cuando los necesites por primera vez.)</translation>
     </message>
     <message>
         <source>The amplitude of the radial velocity is reduced: the maxima and minima are smaller. (Automatic rescaling has been turned off so that you can see this.)</source>
-        <translation type="unfinished"></translation>
+        <translation>La amplitud de la velocidad radial se reduce: los máximos y los mínimos son menores. (El reescalado automático se ha desactivado para que puedas verlo.)</translation>
     </message>
     <message>
         <source>Drag the orbit view to look at the orbit from different angles, and notice that the star orbits in the same plane as the planet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastra la vista de la órbita para mirarla desde distintos ángulos, y fíjate en que la estrella orbita en el mismo plano que el planeta.</translation>
     </message>
     <message>
-        <source>Now set %1 to zero. The orbit then lies in the plane of the sky, at right angles to the line of sight, and the star&apos;s radial velocity is always zero: the star never moves towards or away from us.</source>
-        <comment>%1 is the inclination&apos;s symbol, an italic i</comment>
-        <translation type="unfinished"></translation>
+        <source>Now set %1 to zero. The orbit then lies in the plane of the sky, at right angles to the line of sight, and the star's radial velocity is always zero: the star never moves towards or away from us.</source>
+        <comment>%1 is the inclination's symbol, an italic i</comment>
+        <translation>Ahora pon %1 a cero. La órbita queda entonces en el plano del cielo, perpendicular a la línea de visión, y la velocidad radial de la estrella es siempre cero: la estrella nunca se acerca a nosotros ni se aleja.</translation>
     </message>
     <message>
         <source>Planets whose orbits we see face-on like this cannot be detected by Doppler spectroscopy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los planetas cuyas órbitas vemos de frente, como esta, no se pueden detectar por espectroscopía Doppler.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Decrease the planet&apos;s mass.
+        <source>&lt;b&gt;Decrease the planet's mass.
 How does the radial velocity
 amplitude change?&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Reduce la masa del planeta.
+¿Cómo cambia la amplitud
+de la velocidad radial?&lt;/b&gt;</translation>
     </message>
     <message>
         <source>A lighter planet pulls less on the star, so the star moves more slowly around the centre of mass and the amplitude of its radial velocity is smaller. A heavier planet gives a larger amplitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un planeta más ligero tira menos de la estrella, así que la estrella se mueve más despacio alrededor del centro de masas y la amplitud de su velocidad radial es menor. Un planeta más pesado da una amplitud mayor.</translation>
     </message>
     <message>
-        <source>Changing the inclination and the mass did not change the period of the radial velocity curve. Now vary the semimajor axis &lt;i&gt;a. &lt;/i&gt;You may need the graph&apos;s scaling controls below to see the whole curve: the timescale slider and the &lt;b&gt;Rescale velocity&lt;/b&gt; button.</source>
+        <source>Changing the inclination and the mass did not change the period of the radial velocity curve. Now vary the semimajor axis &lt;i&gt;a. &lt;/i&gt;You may need the graph's scaling controls below to see the whole curve: the timescale slider and the &lt;b&gt;Rescale velocity&lt;/b&gt; button.</source>
         <comment>period of the orbit; Rescale velocity: the caption of the button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la inclinación y la masa no cambió el periodo de la curva de velocidad radial. Ahora varía el semieje mayor &lt;i&gt;a&lt;/i&gt;. Puede que necesites los controles de escala de la gráfica, debajo de ella, para ver la curva entera: el deslizador de escala de tiempo y el botón &lt;b&gt;Reescalar velocidad&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>The semimajor axis &lt;i&gt;a &lt;/i&gt;affects both the period and the amplitude. A planet with a smaller &lt;i&gt;a &lt;/i&gt;is closer to the star and moves faster, so the amplitude is larger and the period shorter.</source>
         <comment>period of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>El semieje mayor &lt;i&gt;a&lt;/i&gt; afecta tanto al periodo como a la amplitud. Un planeta con un &lt;i&gt;a&lt;/i&gt; menor está más cerca de la estrella y se mueve más deprisa, así que la amplitud es mayor y el periodo más corto.</translation>
     </message>
     <message>
         <source>Now try an eccentricity &lt;i&gt;e &lt;/i&gt;of about 0.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora prueba con una excentricidad &lt;i&gt;e&lt;/i&gt; de aproximadamente 0,5.</translation>
     </message>
     <message>
         <source>An ellipse has an eccentricity between 0 (a circle) and 1. On an elliptical orbit the speed is no longer constant, so the radial velocity profile looks skewed. The speed is greatest when the star and the planet are closest together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una elipse tiene una excentricidad entre 0 (una circunferencia) y 1. En una órbita elíptica la rapidez ya no es constante, así que el perfil de velocidad radial se ve asimétrico. La rapidez es máxima cuando la estrella y el planeta están más cerca el uno del otro.</translation>
     </message>
     <message>
         <source>The period has not changed: it depends on the semimajor axis, not on the eccentricity.</source>
         <comment>period of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>El periodo no ha cambiado: depende del semieje mayor, no de la excentricidad.</translation>
     </message>
     <message>
         <source>Now try altering the angle %1. It rotates the orbit about its normal, turning the ellipse within its own plane. For a circular orbit this does not change the shape of the radial velocity profile, only shifts it in time (the planet starts from another place); for an elliptical orbit it changes the shape itself.</source>
-        <comment>%1 is the angle&apos;s symbol, an italic Greek psi</comment>
-        <translation type="unfinished"></translation>
+        <comment>%1 is the angle's symbol, an italic Greek psi</comment>
+        <translation>Ahora prueba a cambiar el ángulo %1. Gira la órbita alrededor de su normal, de modo que la elipse gira dentro de su propio plano. En una órbita circular esto no cambia la forma del perfil de velocidad radial, solo lo desplaza en el tiempo (el planeta parte de otro lugar); en una órbita elíptica cambia la propia forma.</translation>
     </message>
     <message>
-        <source>The azimuth %1 of the orbit rotates the orbit&apos;s normal about the &lt;i&gt;z&lt;/i&gt; axis. The radial velocity profile does not depend on %1 at all, so Doppler spectroscopy tells us nothing about the azimuth of an orbit.</source>
-        <comment>%1 is the azimuth&apos;s symbol, an italic Greek phi</comment>
-        <translation type="unfinished"></translation>
+        <source>The azimuth %1 of the orbit rotates the orbit's normal about the &lt;i&gt;z&lt;/i&gt; axis. The radial velocity profile does not depend on %1 at all, so Doppler spectroscopy tells us nothing about the azimuth of an orbit.</source>
+        <comment>%1 is the azimuth's symbol, an italic Greek phi</comment>
+        <translation>El acimut %1 de la órbita gira la normal de la órbita alrededor del eje &lt;i&gt;z&lt;/i&gt;. El perfil de velocidad radial no depende en absoluto de %1, así que la espectroscopía Doppler no nos dice nada sobre el acimut de una órbita.</translation>
     </message>
     <message>
         <source>The mass of the star can be found by other methods, from its spectrum and its brightness, so we treat it as known.</source>
-        <translation type="unfinished"></translation>
+        <translation>La masa de la estrella se puede hallar por otros métodos, a partir de su espectro y de su brillo, así que la consideramos conocida.</translation>
     </message>
     <message>
-        <source>You may now vary it as well. The period follows from the star&apos;s mass and the semimajor axis.</source>
+        <source>You may now vary it as well. The period follows from the star's mass and the semimajor axis.</source>
         <comment>period of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ahora también puedes variarla. El periodo se deduce de la masa de la estrella y del semieje mayor.</translation>
     </message>
     <message>
         <source>So, for one planet: </source>
-        <translation type="unfinished"></translation>
+        <translation>Así pues, para un planeta: </translation>
     </message>
     <message>
-        <source>- the amplitude tells us about the semimajor axis &lt;i&gt;a, &lt;/i&gt;the inclination %1 and the planet&apos;s mass &lt;i&gt;m.&lt;/i&gt;</source>
-        <comment>%1 is the inclination&apos;s symbol, an italic i</comment>
-        <translation type="unfinished"></translation>
+        <source>- the amplitude tells us about the semimajor axis &lt;i&gt;a, &lt;/i&gt;the inclination %1 and the planet's mass &lt;i&gt;m.&lt;/i&gt;</source>
+        <comment>%1 is the inclination's symbol, an italic i</comment>
+        <translation>- la amplitud nos informa sobre el semieje mayor &lt;i&gt;a&lt;/i&gt;, la inclinación %1 y la masa del planeta &lt;i&gt;m&lt;/i&gt;.</translation>
     </message>
     <message>
         <source>- the period determines the semimajor axis.</source>
         <comment>period of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>- el periodo determina el semieje mayor.</translation>
     </message>
     <message>
         <source>- the shape of the profile determines the eccentricity &lt;i&gt;e.&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>- la forma del perfil determina la excentricidad &lt;i&gt;e&lt;/i&gt;.</translation>
     </message>
     <message>
         <source>Conclusions</source>
-        <translation type="unfinished"></translation>
+        <translation>Conclusiones</translation>
     </message>
     <message>
         <source>With one planet, the semimajor axis &lt;i&gt;a&lt;/i&gt; and the eccentricity &lt;i&gt;e&lt;/i&gt; follow from the radial velocity profile. But the amplitude depends on both the mass &lt;i&gt;m&lt;/i&gt; and the inclination %1, so the two cannot be found separately: the best we can find is %2.</source>
-        <comment>%1 is the inclination&apos;s symbol, an italic i; %2 the product m sin i</comment>
-        <translation type="unfinished"></translation>
+        <comment>%1 is the inclination's symbol, an italic i; %2 the product m sin i</comment>
+        <translation>Con un planeta, el semieje mayor &lt;i&gt;a&lt;/i&gt; y la excentricidad &lt;i&gt;e&lt;/i&gt; se deducen del perfil de velocidad radial. Pero la amplitud depende tanto de la masa &lt;i&gt;m&lt;/i&gt; como de la inclinación %1, así que no se pueden hallar por separado: lo más que podemos hallar es %2.</translation>
     </message>
     <message>
         <source>Make sure %1 is not zero.</source>
-        <comment>%1 is the inclination&apos;s symbol, an italic i</comment>
-        <translation type="unfinished"></translation>
+        <comment>%1 is the inclination's symbol, an italic i</comment>
+        <translation>Asegúrate de que %1 no sea cero.</translation>
     </message>
     <message>
-        <source>The radial velocity amplitude &lt;i&gt;decreases&lt;/i&gt; as the planet&apos;s mass is decreased.</source>
-        <translation type="unfinished"></translation>
+        <source>The radial velocity amplitude &lt;i&gt;decreases&lt;/i&gt; as the planet's mass is decreased.</source>
+        <translation>La amplitud de la velocidad radial &lt;i&gt;disminuye&lt;/i&gt; al disminuir la masa del planeta.</translation>
     </message>
     <message>
         <source>“%1” (the first choice).</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» (la primera opción).</translation>
     </message>
     <message>
         <source>it decreases</source>
         <comment>the radial velocity amplitude</comment>
-        <translation type="unfinished"></translation>
+        <translation>disminuye</translation>
     </message>
     <message>
         <source>it increases</source>
         <comment>the radial velocity amplitude</comment>
-        <translation type="unfinished"></translation>
+        <translation>aumenta</translation>
     </message>
     <message>
         <source>it does not change</source>
         <comment>the radial velocity amplitude</comment>
-        <translation type="unfinished"></translation>
+        <translation>no cambia</translation>
     </message>
 </context>
 <context>
@@ -628,686 +634,693 @@ amplitude change?&lt;/b&gt;</source>
     <message>
         <source>Parameter</source>
         <comment>a parameter of the planet or its orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Parámetro</translation>
     </message>
     <message>
         <source>Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeta</translation>
     </message>
     <message>
         <source>Two planets</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos planetas</translation>
     </message>
     <message>
         <source>Working out the orbits when more than one planet circles a star is a problem that real planet hunters face. Here a second planet, Vulcan, joins Mondas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deducir las órbitas cuando más de un planeta gira alrededor de una estrella es un problema al que se enfrentan los verdaderos cazadores de planetas. Aquí un segundo planeta, Vulcan, se une a Mondas.</translation>
     </message>
     <message>
         <source>Click &lt;b&gt;Start&lt;/b&gt; to see why it is a problem.</source>
         <comment>Start: the caption of the button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en &lt;b&gt;Iniciar&lt;/b&gt; para ver por qué es un problema.</translation>
     </message>
     <message>
         <source>The radial velocity profile is now much more complicated. Each planet has a fixed period, but their combined effect does not repeat itself after any fixed time: the profile is not periodic.</source>
         <comment>period of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>El perfil de velocidad radial es ahora mucho más complicado. Cada planeta tiene un periodo fijo, pero su efecto combinado no se repite al cabo de ningún tiempo fijo: el perfil no es periódico.</translation>
     </message>
     <message>
         <source>You can see at once, though, that there is more than one planet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aun así, puedes ver enseguida que hay más de un planeta.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The orbits now have very different
 semimajor axes. What are the periods?&lt;/b&gt;</source>
         <comment>periods of the orbits</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ahora las órbitas tienen semiejes mayores
+muy distintos. ¿Cuáles son los periodos?&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The timescale is now set to 1000 days. On this scale the period of Vulcan is clear, but that of Mondas is not.</source>
         <comment>period of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>La escala de tiempo está ahora en 1000 días. A esta escala el periodo de Vulcan se ve con claridad, pero el de Mondas no.</translation>
     </message>
     <message>
         <source>The timescale is now set to 10000 days. Now the much longer period of Mondas shows, with the shorter variations of Vulcan superimposed on it.</source>
         <comment>period of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>La escala de tiempo está ahora en 10000 días. Ahora se ve el periodo, mucho más largo, de Mondas, con las variaciones más cortas de Vulcan superpuestas.</translation>
     </message>
     <message>
         <source>&lt;b&gt;One parameter has been changed from
 the last page. From the radial velocity
 profile alone, what parameter(s) could have been changed? (Animation has been disabled.)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Se ha cambiado un parámetro respecto a
+la página anterior. Solo a partir del perfil de
+velocidad radial, ¿qué parámetro(s) podría(n) haberse cambiado? (Se ha desactivado la animación.)&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The animation shows that the yellow orbit of Vulcan is now greatly inclined: it is only 10° from face-on. The radial velocity alone did not reveal this.</source>
-        <translation type="unfinished"></translation>
+        <translation>La animación muestra que la órbita amarilla de Vulcan está ahora muy inclinada: está a solo 10° de verse de frente. La velocidad radial por sí sola no lo revelaba.</translation>
     </message>
     <message>
         <source>In the &lt;b&gt;Edit parameters&lt;/b&gt; window choose Vulcan, then try setting %1 to 90° and the mass to 0.17 Jupiter masses. The graph should look the same.</source>
-        <comment>%1 is the inclination&apos;s symbol, an italic i; Edit parameters: the caption of the button</comment>
-        <translation type="unfinished"></translation>
+        <comment>%1 is the inclination's symbol, an italic i; Edit parameters: the caption of the button</comment>
+        <translation>En la ventana &lt;b&gt;Editar parámetros&lt;/b&gt; elige Vulcan y luego prueba a poner %1 a 90° y la masa a 0,17 masas de Júpiter. La gráfica debería verse igual.</translation>
     </message>
     <message>
         <source>There are two lessons here. Even when several planets orbit a star, their properties can still be worked out, because their periods are different. But the mass of a planet and the inclination of its orbit cannot be determined separately.</source>
         <comment>periods of the orbits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aquí hay dos lecciones. Aunque varios planetas orbiten una estrella, sus propiedades se pueden deducir, porque sus periodos son distintos. Pero la masa de un planeta y la inclinación de su órbita no se pueden determinar por separado.</translation>
     </message>
     <message>
-        <source>Astronomers find the planets&apos; parameters from the radial velocity profile by an automated trial-and-error procedure called &lt;i&gt;fitting&lt;/i&gt;. It fits %1 as one parameter. The number of planets can itself be fitted, although it is often guessed from the profile.</source>
+        <source>Astronomers find the planets' parameters from the radial velocity profile by an automated trial-and-error procedure called &lt;i&gt;fitting&lt;/i&gt;. It fits %1 as one parameter. The number of planets can itself be fitted, although it is often guessed from the profile.</source>
         <comment>%1 is the product m sin i</comment>
-        <translation type="unfinished"></translation>
+        <translation>Los astrónomos hallan los parámetros de los planetas a partir del perfil de velocidad radial mediante un procedimiento automático de prueba y error llamado &lt;i&gt;ajuste&lt;/i&gt;. Este procedimiento ajusta %1 como un único parámetro. El propio número de planetas también se puede ajustar, aunque a menudo se estima a partir del perfil.</translation>
     </message>
     <message>
         <source>Choose a parameter and a planet from the lists first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige primero un parámetro y un planeta de las listas.</translation>
     </message>
     <message>
         <source>Choose a parameter from the list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige primero un parámetro de la lista.</translation>
     </message>
     <message>
         <source>Choose a planet from the list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige primero un planeta de la lista.</translation>
     </message>
     <message>
         <source>Hint: Try the largest timescale for Mondas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: prueba la escala de tiempo máxima para Mondas.</translation>
     </message>
     <message>
         <source>Hint: Compare the graph with the one on
 the previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: compara la gráfica con la de
+la página anterior</translation>
     </message>
     <message>
         <source>The periods are %1 and %2 days.</source>
         <comment>periods of the orbits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Los periodos son %1 y %2 días.</translation>
     </message>
     <message>
         <source>The correct answer is the &lt;i&gt;inclination or
 mass of Vulcan.&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta correcta es la &lt;i&gt;inclinación o
+la masa de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Mondas %1 days (within %2 days) and Vulcan %3 days (within %4 whole days), each to three figures.</source>
         <comment>periods of the orbits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mondas %1 días (con un margen de %2 días) y Vulcan %3 días (con un margen de %4 días enteros), cada uno con tres cifras.</translation>
     </message>
     <message>
         <source>planet “%1”, parameter “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>planeta «%1», parámetro «%2».</translation>
     </message>
     <message>
         <source>days (largest timescale)</source>
-        <translation type="unfinished"></translation>
+        <translation>días (escala máxima)</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>días</translation>
     </message>
     <message>
         <source>semimajor axis</source>
         <comment>a parameter of the planet or its orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>semieje mayor</translation>
     </message>
     <message>
         <source>eccentricity</source>
         <comment>a parameter of the planet or its orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>excentricidad</translation>
     </message>
     <message>
         <source>inclination</source>
         <comment>a parameter of the planet or its orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>inclinación</translation>
     </message>
     <message>
         <source>orbit azimuth</source>
         <comment>a parameter of the planet or its orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>acimut de la órbita</translation>
     </message>
     <message>
         <source>mass</source>
         <comment>a parameter of the planet or its orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>masa</translation>
     </message>
     <message>
         <source>inclination or mass</source>
         <comment>a parameter of the planet or its orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>inclinación o masa</translation>
     </message>
     <message>
         <source>eccentricity or mass</source>
         <comment>a parameter of the planet or its orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>excentricidad o masa</translation>
     </message>
     <message>
         <source>of</source>
         <comment>the parameter of the planet</comment>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
 </context>
 <context>
     <name>Chapter 5: Free experiment</name>
     <message>
         <source>Free experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimento libre</translation>
     </message>
     <message>
         <source>You are now free to experiment with all the parameters of all three planets. The following pages suggest a few interesting investigations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora puedes experimentar libremente con todos los parámetros de los tres planetas. Las páginas siguientes proponen algunas investigaciones interesantes.</translation>
     </message>
     <message>
         <source>Selection Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectos de selección</translation>
     </message>
     <message>
         <source>Suppose you have daily access to a telescope for a year, and its spectrometer cannot measure the wavelength shifts of radial velocities below 10 m s⁻¹.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supón que tienes acceso diario a un telescopio durante un año, y que su espectrómetro no puede medir los desplazamientos de longitud de onda de velocidades radiales inferiores a 10 m s⁻¹.</translation>
     </message>
     <message>
         <source>&lt;b&gt;What restrictions does that place on the planets that you can discover?&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;¿Qué restricciones impone eso a los planetas que puedes descubrir?&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Reconstruct reality</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconstruye la realidad</translation>
     </message>
     <message>
         <source>Give the planets the parameters of a real system, and you will see the work planet hunters do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Da a los planetas los parámetros de un sistema real y verás el trabajo que hacen los cazadores de planetas.</translation>
     </message>
     <message>
-        <source>Open the card &lt;b&gt;Real planetary systems&lt;/b&gt; from the &lt;b&gt;Tools&lt;/b&gt; menu, choose a system and press &lt;b&gt;Set up&lt;/b&gt;. Or set them yourself: %1 = 90° and &lt;i&gt;m&lt;/i&gt; to the given %2. Set up shortens the velocity arrows to fit the view; the star&apos;s is %3 times a planet&apos;s at the same speed.</source>
-        <comment>%1 is the inclination&apos;s symbol, an italic i; %2 the product m sin i; %3 a whole number. Real planetary systems, Tools, Set up: the names of the card, the menu and the card&apos;s button</comment>
-        <translation type="unfinished"></translation>
+        <source>Open the card &lt;b&gt;Real planetary systems&lt;/b&gt; from the &lt;b&gt;Tools&lt;/b&gt; menu, choose a system and press &lt;b&gt;Set up&lt;/b&gt;. Or set them yourself: %1 = 90° and &lt;i&gt;m&lt;/i&gt; to the given %2. Set up shortens the velocity arrows to fit the view; the star's is %3 times a planet's at the same speed.</source>
+        <comment>%1 is the inclination's symbol, an italic i; %2 the product m sin i; %3 a whole number. Real planetary systems, Tools, Set up: the names of the card, the menu and the card's button</comment>
+        <translation>Abre la tarjeta &lt;b&gt;Sistemas planetarios reales&lt;/b&gt; del menú &lt;b&gt;Herramientas&lt;/b&gt;, elige un sistema y pulsa &lt;b&gt;Cargar&lt;/b&gt;. O ponlos tú: %1 = 90° y &lt;i&gt;m&lt;/i&gt; igual al %2 indicado. Cargar acorta las flechas de velocidad para que quepan en la vista; la de la estrella es %3 veces la de un planeta a la misma rapidez.</translation>
     </message>
     <message>
         <source>Challenge other students</source>
-        <translation type="unfinished"></translation>
+        <translation>Reta a otros estudiantes</translation>
     </message>
     <message>
         <source>Create a planetary system of your own, then print its velocity curve with &lt;b&gt;Print&lt;/b&gt; in the File menu to send to other students. Can they discover the parameters you chose? &lt;b&gt;Save system&lt;/b&gt; in the File menu keeps your system, so that &lt;b&gt;Open system&lt;/b&gt; can show them the answer later.</source>
         <comment>Print, File, Save system, Open system: the names of the menu and its entries</comment>
-        <translation type="unfinished"></translation>
+        <translation>Crea tu propio sistema planetario y después imprime su curva de velocidad con &lt;b&gt;Imprimir&lt;/b&gt; del menú Archivo para enviarla a otros estudiantes. ¿Pueden descubrir los parámetros que elegiste? &lt;b&gt;Guardar sistema&lt;/b&gt; del menú Archivo conserva tu sistema, para que &lt;b&gt;Abrir sistema&lt;/b&gt; pueda enseñarles la respuesta más tarde.</translation>
     </message>
     <message>
         <source>Note: the &lt;b&gt;Zoom&lt;/b&gt; slider can hide the animation graphics.</source>
-        <comment>Zoom: the caption of the view&apos;s slider</comment>
-        <translation type="unfinished"></translation>
+        <comment>Zoom: the caption of the view's slider</comment>
+        <translation>Nota: el deslizador &lt;b&gt;Zoom&lt;/b&gt; puede ocultar los gráficos de la animación.</translation>
     </message>
 </context>
 <context>
     <name>Chapter window</name>
     <message>
         <source>Page text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de la página</translation>
     </message>
     <message>
         <source>Feedback</source>
         <comment>on the answer to a question</comment>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <source>OK</source>
         <comment>closes the feedback</comment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Contents</name>
     <message>
         <source>Doppler Spectroscopy</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectroscopía Doppler</translation>
     </message>
     <message>
         <source>&amp;1 Doppler spectroscopy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 Espectroscopía Doppler</translation>
     </message>
     <message>
         <source>The Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulación</translation>
     </message>
     <message>
         <source>&amp;2 The simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 La simulación</translation>
     </message>
     <message>
         <source>One planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Un planeta</translation>
     </message>
     <message>
         <source>&amp;3 One planet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3 Un planeta</translation>
     </message>
     <message>
         <source>Two planets</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos planetas</translation>
     </message>
     <message>
         <source>&amp;4 Two planets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4 Dos planetas</translation>
     </message>
     <message>
         <source>Free experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimento libre</translation>
     </message>
     <message>
         <source>&amp;5 Free experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 Experimento libre</translation>
     </message>
     <message>
         <source>Finding a planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrar un planeta</translation>
     </message>
     <message>
         <source>&amp;6 Finding a planet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;6 Encontrar un planeta</translation>
     </message>
     <message>
         <source>Chapter %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulo %1: %2</translation>
     </message>
 </context>
 <context>
     <name>Data files</name>
     <message>
-        <source>The file &quot;%1&quot; is empty.</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" is empty.</source>
+        <translation>El archivo «%1» está vacío.</translation>
     </message>
 </context>
 <context>
     <name>Keys</name>
     <message>
         <source>How to use this book</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo usar este libro</translation>
     </message>
     <message>
-        <source>The book is read page by page. The &lt;b&gt;Section&lt;/b&gt; menu&apos;s &lt;b&gt;Contents&lt;/b&gt; lists the chapters; choose one to open it at its first page. The arrows below a page, or the page keys, turn the pages. Where a page asks a question, answer it and press &lt;b&gt;Done&lt;/b&gt;: the feedback opens with &amp;#x2713; when the answer is right and &amp;#x2717; when it is not, and &lt;b&gt;OK&lt;/b&gt; closes it. Some pages lead on only once their question is answered.</source>
-        <translation type="unfinished"></translation>
+        <source>The book is read page by page. The &lt;b&gt;Section&lt;/b&gt; menu's &lt;b&gt;Contents&lt;/b&gt; lists the chapters; choose one to open it at its first page. The arrows below a page, or the page keys, turn the pages. Where a page asks a question, answer it and press &lt;b&gt;Done&lt;/b&gt;: the feedback opens with &amp;#x2713; when the answer is right and &amp;#x2717; when it is not, and &lt;b&gt;OK&lt;/b&gt; closes it. Some pages lead on only once their question is answered.</source>
+        <translation>El libro se lee página a página. El &lt;b&gt;Índice&lt;/b&gt; del menú &lt;b&gt;Sección&lt;/b&gt; enumera los capítulos; elige uno para abrirlo por su primera página. Las flechas bajo una página, o las teclas de página, pasan las páginas. Cuando una página hace una pregunta, respóndela y pulsa &lt;b&gt;Listo&lt;/b&gt;: se abre el comentario con &amp;#x2713; si la respuesta es correcta y con &amp;#x2717; si no lo es, y &lt;b&gt;OK&lt;/b&gt; lo cierra. Algunas páginas solo dejan avanzar cuando se ha respondido su pregunta.</translation>
     </message>
     <message>
-        <source>The simulation pages show the star and its planets on their orbits above the star&apos;s radial velocity. &lt;b&gt;Start&lt;/b&gt;, &lt;b&gt;Stop&lt;/b&gt; and &lt;b&gt;Reset&lt;/b&gt; run it, &lt;b&gt;Edit parameters&lt;/b&gt; changes the planets, and the sliders turn the view and set the timescale. The &lt;b&gt;Tools&lt;/b&gt; menu opens the calculator, the spectrum, the real planetary systems and the observing run; &lt;b&gt;File, Save picture&lt;/b&gt; saves a picture the page shows.</source>
-        <translation type="unfinished"></translation>
+        <source>The simulation pages show the star and its planets on their orbits above the star's radial velocity. &lt;b&gt;Start&lt;/b&gt;, &lt;b&gt;Stop&lt;/b&gt; and &lt;b&gt;Reset&lt;/b&gt; run it, &lt;b&gt;Edit parameters&lt;/b&gt; changes the planets, and the sliders turn the view and set the timescale. The &lt;b&gt;Tools&lt;/b&gt; menu opens the calculator, the spectrum, the real planetary systems and the observing run; &lt;b&gt;File, Save picture&lt;/b&gt; saves a picture the page shows.</source>
+        <translation>Las páginas de simulación muestran la estrella y sus planetas en sus órbitas, encima de la velocidad radial de la estrella. &lt;b&gt;Iniciar&lt;/b&gt;, &lt;b&gt;Parar&lt;/b&gt; y &lt;b&gt;Reiniciar&lt;/b&gt; controlan la simulación, &lt;b&gt;Editar parámetros&lt;/b&gt; cambia los planetas, y los deslizadores giran la vista y fijan la escala de tiempo. El menú &lt;b&gt;Herramientas&lt;/b&gt; abre la calculadora, el espectro, los sistemas planetarios reales y la campaña de observación; &lt;b&gt;Archivo, Guardar imagen&lt;/b&gt; guarda una imagen que muestra la página.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas</translation>
     </message>
     <message>
         <source>&lt;b&gt;Page Down&lt;/b&gt; or &lt;b&gt;Alt+Right&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Av Pág&lt;/b&gt; o &lt;b&gt;Alt+Derecha&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Next page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página siguiente</translation>
     </message>
     <message>
         <source>&lt;b&gt;Page Up&lt;/b&gt; or &lt;b&gt;Alt+Left&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Re Pág&lt;/b&gt; o &lt;b&gt;Alt+Izquierda&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página anterior</translation>
     </message>
     <message>
         <source>A slider, list or scrolling text with the focus takes Page Up and Page Down for itself; Alt+Right and Alt+Left turn the page from anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un deslizador, una lista o un texto desplazable que tenga el foco usa Re Pág y Av Pág para sí; Alt+Derecha y Alt+Izquierda pasan la página desde cualquier sitio.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Mayús+Tab&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Next, previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control siguiente, anterior</translation>
     </message>
     <message>
         <source>&lt;b&gt;Space&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Espacio&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Press the button or tick the box with the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar el botón o marcar la casilla que tiene el foco</translation>
     </message>
     <message>
         <source>&lt;b&gt;Enter&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Intro&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Press a dialog&apos;s default button</source>
-        <translation type="unfinished"></translation>
+        <source>Press a dialog's default button</source>
+        <translation>Pulsar el botón predeterminado de un cuadro de diálogo</translation>
     </message>
     <message>
         <source>&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt; (or &lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Izquierda&lt;/b&gt;, &lt;b&gt;Derecha&lt;/b&gt; (o &lt;b&gt;Arriba&lt;/b&gt;, &lt;b&gt;Abajo&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>Move a slider a step</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover un deslizador un paso</translation>
     </message>
     <message>
         <source>&lt;b&gt;Page Up&lt;/b&gt;, &lt;b&gt;Page Down&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Re Pág&lt;/b&gt;, &lt;b&gt;Av Pág&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Move a slider a large step</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover un deslizador un paso grande</translation>
     </message>
     <message>
         <source>&lt;b&gt;Home&lt;/b&gt;, &lt;b&gt;End&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Inicio&lt;/b&gt;, &lt;b&gt;Fin&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Move a slider to its ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Llevar un deslizador a sus extremos</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ctrl+Plus&lt;/b&gt;, &lt;b&gt;Ctrl+Minus&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ctrl+Más&lt;/b&gt;, &lt;b&gt;Ctrl+Menos&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Zoom in, out (the book reopens at the new zoom)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar, reducir (el libro se vuelve a abrir con el nuevo zoom)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ctrl+0&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ctrl+0&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Zoom to 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom al 100 %</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Alt&lt;/b&gt; with a menu&apos;s underlined letter</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;b&gt;Alt&lt;/b&gt; with a menu's underlined letter</source>
+        <translation>&lt;b&gt;Alt&lt;/b&gt; con la letra subrayada de un menú</translation>
     </message>
     <message>
         <source>Open that menu: File, View, Section, Tools, Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir ese menú: Archivo, Ver, Sección, Herramientas, Ayuda</translation>
     </message>
     <message>
         <source>This list</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta lista</translation>
     </message>
     <message>
         <source>&lt;b&gt;Esc&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Esc&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Close a dialog without its changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar un cuadro de diálogo sin sus cambios</translation>
     </message>
     <message>
-        <source>With &lt;b&gt;Help, Accessibility&lt;/b&gt;&apos;s screen reader option, Tab also stops at the page&apos;s text and its feedback.</source>
-        <translation type="unfinished"></translation>
+        <source>With &lt;b&gt;Help, Accessibility&lt;/b&gt;'s screen reader option, Tab also stops at the page's text and its feedback.</source>
+        <translation>Con la opción de lector de pantalla de &lt;b&gt;Ayuda, Accesibilidad&lt;/b&gt;, Tab también se detiene en el texto de la página y en su comentario.</translation>
     </message>
     <message>
         <source>Keys and how to use this book</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas y cómo usar este libro</translation>
     </message>
 </context>
 <context>
     <name>Planet parameters</name>
     <message>
         <source>semi-major axis</source>
-        <translation type="unfinished"></translation>
+        <translation>semieje mayor</translation>
     </message>
     <message>
         <source>Semi-major axis a</source>
-        <translation type="unfinished"></translation>
+        <translation>Semieje mayor a</translation>
     </message>
     <message>
         <source>The size of the orbit: half its longest diameter, from 0.01 to 100 AU.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño de la órbita: la mitad de su diámetro más largo, de 0,01 a 100 AU.</translation>
     </message>
     <message>
         <source>Eccentricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Excentricidad</translation>
     </message>
     <message>
         <source>Eccentricity e</source>
-        <translation type="unfinished"></translation>
+        <translation>Excentricidad e</translation>
     </message>
     <message>
         <source>How far the orbit is from a circle: 0 is a circle, near 1 a long, thin ellipse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto se aparta la órbita de una circunferencia: 0 es una circunferencia; cerca de 1, una elipse larga y estrecha.</translation>
     </message>
     <message>
         <source>Orbit Inclination</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinación de la órbita</translation>
     </message>
     <message>
         <source>Inclination i</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinación i</translation>
     </message>
     <message>
-        <source>The angle between the line of sight and the orbit&apos;s normal: 90° is edge-on, 0° face-on.</source>
-        <translation type="unfinished"></translation>
+        <source>The angle between the line of sight and the orbit's normal: 90° is edge-on, 0° face-on.</source>
+        <translation>El ángulo entre la línea de visión y la normal de la órbita: 90° es de canto, 0° de frente.</translation>
     </message>
     <message>
         <source>Orbit Azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Acimut de la órbita</translation>
     </message>
     <message>
         <source>Azimuth φ</source>
-        <translation type="unfinished"></translation>
+        <translation>Acimut φ</translation>
     </message>
     <message>
         <source>φ turns the plane of the orbit about the line of sight.</source>
-        <translation type="unfinished"></translation>
+        <translation>φ gira el plano de la órbita alrededor de la línea de visión.</translation>
     </message>
     <message>
         <source>Orientation of the ellipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación de la elipse</translation>
     </message>
     <message>
         <source>Orientation ψ</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación ψ</translation>
     </message>
     <message>
         <source>ψ turns the ellipse within its own plane.</source>
-        <translation type="unfinished"></translation>
+        <translation>ψ gira la elipse dentro de su propio plano.</translation>
     </message>
     <message>
         <source>Planet Mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa del planeta</translation>
     </message>
     <message>
         <source>Planet mass m</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa del planeta m</translation>
     </message>
     <message>
-        <source>The planet&apos;s mass, from 0.01 to 10 Jupiter masses.</source>
-        <translation type="unfinished"></translation>
+        <source>The planet's mass, from 0.01 to 10 Jupiter masses.</source>
+        <translation>La masa del planeta, de 0,01 a 10 masas de Júpiter.</translation>
     </message>
     <message>
         <source>Star Mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa de la estrella</translation>
     </message>
     <message>
         <source>Star mass ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa de la estrella ms</translation>
     </message>
     <message>
-        <source>The star&apos;s mass, from 0.1 to 100 solar masses.</source>
-        <translation type="unfinished"></translation>
+        <source>The star's mass, from 0.1 to 100 solar masses.</source>
+        <translation>La masa de la estrella, de 0,1 a 100 masas solares.</translation>
     </message>
 </context>
 <context>
     <name>Questions</name>
     <message>
         <source>Please type a valid number!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Escribe un número válido, por favor!</translation>
     </message>
     <message>
         <source>Done</source>
         <comment>the button that hands in an answer</comment>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>
     <name>Real planetary systems</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Star mass
 (solar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa
+(solar)</translation>
     </message>
     <message>
         <source>Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeta</translation>
     </message>
     <message>
         <source>P (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>P (días)</translation>
     </message>
     <message>
         <source>K (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>K (m/s)</translation>
     </message>
     <message>
         <source>e</source>
-        <translation type="unfinished"></translation>
+        <translation>e</translation>
     </message>
     <message>
         <source>ω (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>ω (°)</translation>
     </message>
     <message>
         <source>m sin i
 (Jupiter)</source>
-        <translation type="unfinished"></translation>
+        <translation>m sin i
+(Júpiter)</translation>
     </message>
     <message>
         <source>a (AU)</source>
-        <translation type="unfinished"></translation>
+        <translation>a (AU)</translation>
     </message>
     <message>
         <source>The Sun, seen from afar</source>
-        <translation type="unfinished"></translation>
+        <translation>El Sol, visto desde lejos</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Júpiter</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturno</translation>
     </message>
     <message>
         <source>The first planet found around a Sun-like star: a giant closer to its star than Mercury.</source>
-        <translation type="unfinished"></translation>
+        <translation>El primer planeta hallado en torno a una estrella como el Sol: un gigante más cerca de ella que Mercurio.</translation>
     </message>
     <message>
-        <source>the mass with which Butler et al. 2006&apos;s K gives their m sin i (mass function); the 1.11 of later catalogues gives K 1.1 % below theirs</source>
-        <translation type="unfinished"></translation>
+        <source>the mass with which Butler et al. 2006's K gives their m sin i (mass function); the 1.11 of later catalogues gives K 1.1 % below theirs</source>
+        <translation>la masa con la que la K de Butler et al. 2006 da su m sin i (función de masa); el 1,11 de catálogos posteriores da una K un 1,1 % menor que la suya</translation>
     </message>
     <message>
         <source>Butler et al. 2006, table of orbital solutions, columns P, K, e, ω, M sin i; all five confirmed against copies of that row (ω = 58°, 1.012291 rad)</source>
-        <translation type="unfinished"></translation>
+        <translation>Butler et al. 2006, tabla de soluciones orbitales, columnas P, K, e, ω, M sin i; los cinco valores comprobados con copias de esa fila (ω = 58°, 1,012291 rad)</translation>
     </message>
     <message>
         <source>A heavy planet on a clearly eccentric orbit: the curve is no longer a sine wave.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un planeta pesado en una órbita claramente excéntrica: la curva ya no es una sinusoide.</translation>
     </message>
     <message>
-        <source>Kane et al. 2015&apos;s stellar table; its K and m sin i agree with it</source>
-        <translation type="unfinished"></translation>
+        <source>Kane et al. 2015's stellar table; its K and m sin i agree with it</source>
+        <translation>La tabla estelar de Kane et al. 2015; su K y su m sin i concuerdan con ella</translation>
     </message>
     <message>
         <source>Kane et al. 2015, table of the Keplerian orbit, columns P, K, e, ω, M sin i; not confirmed against a copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kane et al. 2015, tabla de la órbita kepleriana, columnas P, K, e, ω, M sin i; no comprobado con una copia</translation>
     </message>
     <message>
         <source>A very eccentric orbit: the velocity hardly changes for weeks, then swings in days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una órbita muy excéntrica: la velocidad apenas cambia durante semanas y luego da un vuelco en pocos días.</translation>
     </message>
     <message>
-        <source>Hébrard et al. 2010&apos;s stellar parameters; not confirmed against a copy</source>
-        <translation type="unfinished"></translation>
+        <source>Hébrard et al. 2010's stellar parameters; not confirmed against a copy</source>
+        <translation>Los parámetros estelares de Hébrard et al. 2010; no comprobados con una copia</translation>
     </message>
     <message>
         <source>Hébrard et al. 2010, table of fitted and derived parameters, columns P, K, e, ω, M_p; ω = 300.8° as a copy of that solution gives it (the 300.651° the card had is not in it); P, e, K and M_p not confirmed against a copy of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Hébrard et al. 2010, tabla de parámetros ajustados y derivados, columnas P, K, e, ω, M_p; ω = 300,8° tal como lo da una copia de esa solución (el 300,651° que tenía la tarjeta no figura en ella); P, e, K y M_p no comprobados con una copia de la tabla</translation>
     </message>
     <message>
         <source>Two giants on nearly circular orbits of years, like Jupiter and Saturn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos gigantes en órbitas casi circulares de varios años, como Júpiter y Saturno.</translation>
     </message>
     <message>
         <source>Gregory &amp; Fischer 2010; its K and m sin i agree with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Gregory &amp; Fischer 2010; su K y su m sin i concuerdan con ella</translation>
     </message>
     <message>
         <source>Gregory &amp; Fischer 2010, table of the two-planet solution, columns P, K, e, ω, M sin i; not confirmed against a copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Gregory &amp; Fischer 2010, tabla de la solución de dos planetas, columnas P, K, e, ω, M sin i; no comprobado con una copia</translation>
     </message>
     <message>
         <source>Gregory &amp; Fischer 2010, table of the two-planet solution, columns P, e, ω, M sin i; K computed; not confirmed against a copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Gregory &amp; Fischer 2010, tabla de la solución de dos planetas, columnas P, e, ω, M sin i; K calculada; no comprobado con una copia</translation>
     </message>
     <message>
         <source>The first system of several planets found around a Sun-like star this way.</source>
-        <translation type="unfinished"></translation>
+        <translation>El primer sistema de varios planetas hallado de esta forma alrededor de una estrella de tipo solar.</translation>
     </message>
     <message>
-        <source>McArthur et al. 2010, the primary&apos;s mass M★ = 1.31 their masses are computed with (confirmed against the catalogue&apos;s abstract)</source>
-        <translation type="unfinished"></translation>
+        <source>McArthur et al. 2010, the primary's mass M★ = 1.31 their masses are computed with (confirmed against the catalogue's abstract)</source>
+        <translation>McArthur et al. 2010, la masa de la primaria M★ = 1,31 con la que se calculan sus masas (comprobada con el resumen del catálogo)</translation>
     </message>
     <message>
         <source>McArthur et al. 2010, table of the orbital solution, columns P, K, e, ω, M sin i; ω = 44° from a catalogue copy of that solution, the rest not confirmed</source>
-        <translation type="unfinished"></translation>
+        <translation>McArthur et al. 2010, tabla de la solución orbital, columnas P, K, e, ω, M sin i; ω = 44° de una copia de esa solución en un catálogo, el resto no comprobado</translation>
     </message>
     <message>
         <source>McArthur et al. 2010, table of the orbital solution, columns P, K, e, ω, M sin i; not confirmed against a copy</source>
-        <translation type="unfinished"></translation>
+        <translation>McArthur et al. 2010, tabla de la solución orbital, columnas P, K, e, ω, M sin i; no comprobado con una copia</translation>
     </message>
     <message>
         <source>McArthur et al. 2010, table of the orbital solution, columns P, K, e, ω, M sin i; P and e confirmed against an encyclopaedia copy citing it</source>
-        <translation type="unfinished"></translation>
+        <translation>McArthur et al. 2010, tabla de la solución orbital, columnas P, K, e, ω, M sin i; P y e comprobados con una copia de una enciclopedia que la cita</translation>
     </message>
     <message>
         <source>Two giants in a 2:1 resonance pull each other round: no fixed orbit follows them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos gigantes en resonancia 2:1 tiran el uno del otro: ninguna órbita fija describe su movimiento.</translation>
     </message>
     <message>
-        <source>Rivera et al. 2010, the star&apos;s mass their planets&apos; masses are computed with; not confirmed against a copy</source>
-        <translation type="unfinished"></translation>
+        <source>Rivera et al. 2010, the star's mass their planets' masses are computed with; not confirmed against a copy</source>
+        <translation>Rivera et al. 2010, la masa de la estrella con la que se calculan las masas de sus planetas; no comprobada con una copia</translation>
     </message>
     <message>
         <source>Rivera et al. 2010, table of the coplanar four-planet fit, columns P, K, e, ω and the mass (6.83 Earth masses); m sin i computed at i = 59°; P, e, ω and the mass confirmed against an encyclopaedia copy citing it</source>
-        <translation type="unfinished"></translation>
+        <translation>Rivera et al. 2010, tabla del ajuste coplanar de cuatro planetas, columnas P, K, e, ω y la masa (6,83 masas terrestres); m sin i calculado con i = 59°; P, e, ω y la masa comprobados con una copia de una enciclopedia que la cita</translation>
     </message>
     <message>
         <source>Rivera et al. 2010, table of the coplanar four-planet fit, columns P, K, e, ω and the mass (0.7142 Jupiter masses); m sin i computed at i = 59°; all five confirmed against an encyclopaedia copy citing it</source>
-        <translation type="unfinished"></translation>
+        <translation>Rivera et al. 2010, tabla del ajuste coplanar de cuatro planetas, columnas P, K, e, ω y la masa (0,7142 masas de Júpiter); m sin i calculado con i = 59°; los cinco valores comprobados con una copia de una enciclopedia que la cita</translation>
     </message>
     <message>
         <source>Rivera et al. 2010, table of the coplanar four-planet fit, columns P, K, e, ω and the mass (2.2756 Jupiter masses); m sin i computed at i = 59°; P, e and the mass confirmed against an encyclopaedia copy citing it</source>
-        <translation type="unfinished"></translation>
+        <translation>Rivera et al. 2010, tabla del ajuste coplanar de cuatro planetas, columnas P, K, e, ω y la masa (2,2756 masas de Júpiter); m sin i calculado con i = 59°; P, e y la masa comprobados con una copia de una enciclopedia que la cita</translation>
     </message>
     <message>
         <source>What our own Jupiter does to the Sun: about 12 m/s, repeating every twelve years.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que nuestro propio Júpiter le hace al Sol: unos 12 m/s, que se repiten cada doce años.</translation>
     </message>
     <message>
-        <source>the Sun&apos;s mass, by definition</source>
-        <translation type="unfinished"></translation>
+        <source>the Sun's mass, by definition</source>
+        <translation>la masa del Sol, por definición</translation>
     </message>
     <message>
-        <source>the fact sheet&apos;s columns sidereal period, eccentricity and mass, confirmed against its current values; K computed; ω left undefined, as it depends on where the Sun is seen from</source>
-        <translation type="unfinished"></translation>
+        <source>the fact sheet's columns sidereal period, eccentricity and mass, confirmed against its current values; K computed; ω left undefined, as it depends on where the Sun is seen from</source>
+        <translation>las columnas periodo sideral, excentricidad y masa de la ficha técnica, comprobadas con sus valores actuales; K calculada; ω sin definir, ya que depende de desde dónde se vea el Sol</translation>
     </message>
     <message>
         <source>Choose a system, then press Set up: its planets replace those of the simulation, seen edge-on, with m = m sin i and the published ω.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un sistema y pulsa Cargar: sus planetas sustituyen a los de la simulación, vistos de canto, con m = m sin i y el ω publicado.</translation>
     </message>
     <message>
-        <source>Here the card is for reading. In the chapter &quot;Free experiment&quot;, Set up puts the chosen system into the simulation.</source>
-        <translation type="unfinished"></translation>
+        <source>Here the card is for reading. In the chapter "Free experiment", Set up puts the chosen system into the simulation.</source>
+        <translation>Aquí la tarjeta es solo para leer. En el capítulo «Experimento libre», Cargar pone el sistema elegido en la simulación.</translation>
     </message>
 </context>
 <context>
@@ -1315,311 +1328,311 @@ mass of Vulcan.&lt;/i&gt;</source>
     <message>
         <source>picture</source>
         <comment>a file name</comment>
-        <translation type="unfinished"></translation>
+        <translation>imagen</translation>
     </message>
     <message>
         <source>The picture was not saved: the SVG could not be begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no se ha guardado: no se pudo empezar el SVG.</translation>
     </message>
     <message>
         <source>The picture was not saved: it could not be written as PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no se ha guardado: no se pudo escribir como PNG.</translation>
     </message>
     <message>
         <source>The picture was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no se ha guardado: %1.</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo SVG (*.svg)</translation>
     </message>
     <message>
         <source>Save picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar imagen</translation>
     </message>
     <message>
         <source>Save &amp;picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;imagen...</translation>
     </message>
     <message>
         <source>Save pic&amp;ture</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar i&amp;magen</translation>
     </message>
     <message>
         <source>No picture shown</source>
-        <translation type="unfinished"></translation>
+        <translation>No se muestra ninguna imagen</translation>
     </message>
 </context>
 <context>
     <name>Simulation</name>
     <message>
         <source>The file cannot be used: its time scale position %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo: su posición de escala de tiempo %1 está fuera del intervalo de %2 a %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its zoom position %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo: su posición de zoom %1 está fuera del intervalo de %2 a %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its tilt position %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo: su posición de inclinación de la vista %1 está fuera del intervalo de %2 a %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its turn position %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo: su posición de giro de la vista %1 está fuera del intervalo de %2 a %3.</translation>
     </message>
 </context>
 <context>
     <name>Simulation window</name>
     <message>
         <source>Rotate axes</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar ejes</translation>
     </message>
     <message>
         <source>Zoom</source>
         <comment>of the view</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Tilt of the view</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinación de la vista</translation>
     </message>
     <message>
         <source>Tilts the view from looking along the line of sight (0°) to looking down on the sky (90°).</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclina la vista desde mirar a lo largo de la línea de visión (0°) hasta mirar el cielo desde arriba (90°).</translation>
     </message>
     <message>
         <source>Turn of the view</source>
-        <translation type="unfinished"></translation>
+        <translation>Giro de la vista</translation>
     </message>
     <message>
         <source>Turns the view about the vertical axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira la vista alrededor del eje vertical.</translation>
     </message>
     <message>
         <source>Zoom of the view</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom de la vista</translation>
     </message>
     <message>
         <source>Brings the view closer (up) or farther (down).</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca la vista (arriba) o la aleja (abajo).</translation>
     </message>
     <message>
         <source>Radial velocity graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfica de velocidad radial</translation>
     </message>
     <message>
-        <source>The star&apos;s radial velocity against time, drawn as the simulation runs; the titles beside it give the units of both axes.</source>
-        <translation type="unfinished"></translation>
+        <source>The star's radial velocity against time, drawn as the simulation runs; the titles beside it give the units of both axes.</source>
+        <translation>La velocidad radial de la estrella frente al tiempo, dibujada mientras avanza la simulación; los títulos junto a ella indican las unidades de ambos ejes.</translation>
     </message>
     <message>
         <source>Timescale (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de tiempo (días)</translation>
     </message>
     <message>
         <source>The simulated days per tick, from 0.1 to 10 000: also the span of the graph.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los días simulados por división, de 0,1 a 10 000: también el intervalo de la gráfica.</translation>
     </message>
     <message>
         <source>%1 days</source>
         <comment>a number of simulated days per tick</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 días</translation>
     </message>
     <message>
         <source>Autoscale velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala automática</translation>
     </message>
     <message>
         <source>Rescale velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Reescalar velocidad</translation>
     </message>
     <message>
         <source>Rescales the velocity axis so that the largest speed of the curve shown fills it</source>
-        <translation type="unfinished"></translation>
+        <translation>Reescala el eje de velocidad para que la mayor rapidez de la curva mostrada lo llene</translation>
     </message>
     <message>
         <source>Radial velocity v r, in 10 to the power %1 metres per second</source>
-        <comment>the velocity axis&apos;s title as a screen reader reads it</comment>
-        <translation type="unfinished"></translation>
+        <comment>the velocity axis's title as a screen reader reads it</comment>
+        <translation>Velocidad radial v r, en 10 elevado a %1 metros por segundo</translation>
     </message>
     <message>
         <source>Orbit view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista de la órbita</translation>
     </message>
     <message>
         <source>The star and its planets on their orbits; drag to turn the view.</source>
-        <translation type="unfinished"></translation>
+        <translation>La estrella y sus planetas en sus órbitas; arrastra para girar la vista.</translation>
     </message>
     <message>
         <source>Orbits</source>
         <comment>the check box that draws the orbits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Órbitas</translation>
     </message>
     <message>
         <source>Velocity vector</source>
-        <translation type="unfinished"></translation>
+        <translation>Vector velocidad</translation>
     </message>
     <message>
         <source>Start</source>
         <comment>the simulation</comment>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>the simulation</comment>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Reset</source>
         <comment>the simulation</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar</translation>
     </message>
     <message>
         <source>Edit parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar parámetros</translation>
     </message>
 </context>
 <context>
     <name>Spectrum window</name>
     <message>
         <source>%1: %2</source>
-        <comment>a readout&apos;s caption and its value, as a screen reader says them</comment>
-        <translation type="unfinished"></translation>
+        <comment>a readout's caption and its value, as a screen reader says them</comment>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>While a simulation runs, the lines here swing to the red and to the blue as the star&apos;s radial velocity changes.</source>
-        <translation type="unfinished"></translation>
+        <source>While a simulation runs, the lines here swing to the red and to the blue as the star's radial velocity changes.</source>
+        <translation>Mientras corre una simulación, las líneas de aquí se desplazan hacia el rojo y hacia el azul a medida que cambia la velocidad radial de la estrella.</translation>
     </message>
 </context>
 <context>
     <name>Summary</name>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>You have now reached the end of this program. You can return to any section by choosing the appropriate section from the &lt;b&gt;Section&lt;/b&gt; menu, otherwise exit the program from the &lt;b&gt;File&lt;/b&gt; menu.</source>
-        <comment>Section and File: the book window&apos;s menus, named as the menus name them</comment>
-        <translation type="unfinished"></translation>
+        <comment>Section and File: the book window's menus, named as the menus name them</comment>
+        <translation>Has llegado al final de este programa. Puedes volver a cualquier sección eligiéndola en el menú &lt;b&gt;Sección&lt;/b&gt;; si no, sal del programa desde el menú &lt;b&gt;Archivo&lt;/b&gt;.</translation>
     </message>
 </context>
 <context>
-    <name>Teacher&apos;s guide</name>
+    <name>Teacher's guide</name>
     <message>
-        <source>&lt;b&gt;Aims: &lt;/b&gt;to predict, then check, how each element of up to three planets shapes the star&apos;s velocity curve; to set up a real system from the card and compare it with its published curve.</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;b&gt;Aims: &lt;/b&gt;to predict, then check, how each element of up to three planets shapes the star's velocity curve; to set up a real system from the card and compare it with its published curve.</source>
+        <translation>&lt;b&gt;Objetivos: &lt;/b&gt;predecir, y después comprobar, cómo da forma cada elemento de hasta tres planetas a la curva de velocidad de la estrella; cargar un sistema real desde la tarjeta y compararlo con su curva publicada.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Misconceptions: &lt;/b&gt;that the curves of several planets cannot be told apart; that a face-on orbit still shows a signal. The chapter asks no questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ideas erróneas: &lt;/b&gt;que las curvas de varios planetas no se pueden distinguir; que una órbita vista de frente sigue mostrando una señal. El capítulo no hace preguntas.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;about 45 minutes. Prerequisites: chapters 3 and 4.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Clase: &lt;/b&gt;unos 45 minutos. Requisitos previos: capítulos 3 y 4.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;give each pair one system from Tools, Real planetary systems, and a table of its elements to fill in.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Apoyo: &lt;/b&gt;da a cada pareja un sistema de Herramientas, Sistemas planetarios reales, y una tabla de sus elementos para rellenar.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Extension: &lt;/b&gt;page 4 in pairs: each builds a system, prints its curve and the other finds its period, K and m sin i.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ampliación: &lt;/b&gt;página 4 en parejas: cada uno construye un sistema e imprime su curva, y el otro halla su periodo, K y m sin i.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Answers to the investigations: &lt;/b&gt;page 2: a semi-amplitude K of at least 10 m/s, K ≈ 28.4 m/s (m sin i / 1 Jupiter mass) (P / 1 year)^(−1/3) for a Sun-like star on a circular orbit, needs m sin i of at least 0.35 Jupiter masses at a period of a year but only 0.08 (about 25 Earth masses) at 4 days, and a year of nights shows periods up to about a year, at least one whole orbit; so heavy planets close to their stars are found first, an Earth at 1 AU (0.09 m/s) not at all, and an orbit seen nearly face-on (small sin i) hides any planet. Page 3: the curve set up from the card has the published period and semi-amplitude. Page 4: the answers are the system the student saved with File, Save system.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Respuestas a las investigaciones: &lt;/b&gt;página 2: una semiamplitud K de al menos 10 m/s, con K ≈ 28,4 m/s (m sin i / 1 masa de Júpiter) (P / 1 año)^(−1/3) para una estrella de tipo solar en una órbita circular, requiere un m sin i de al menos 0,35 masas de Júpiter con un periodo de un año, pero solo de 0,08 (unas 25 masas terrestres) con 4 días, y un año de noches muestra periodos de hasta aproximadamente un año, al menos una órbita completa; así que los planetas pesados cercanos a sus estrellas se encuentran primero, una Tierra a 1 AU (0,09 m/s) no se encuentra en absoluto, y una órbita vista casi de frente (sin i pequeño) oculta cualquier planeta. Página 3: la curva cargada desde la tarjeta tiene el periodo y la semiamplitud publicados. Página 4: las respuestas son el sistema que el estudiante guardó con Archivo, Guardar sistema.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Aims: &lt;/b&gt;the Doppler effect of light; that a star and its planet orbit their common centre of mass, so an unseen planet shows in the periodic shift of its star&apos;s lines.</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;b&gt;Aims: &lt;/b&gt;the Doppler effect of light; that a star and its planet orbit their common centre of mass, so an unseen planet shows in the periodic shift of its star's lines.</source>
+        <translation>&lt;b&gt;Objetivos: &lt;/b&gt;el efecto Doppler de la luz; que una estrella y su planeta orbitan alrededor de su centro de masas común, de modo que un planeta invisible se revela en el desplazamiento periódico de las líneas de su estrella.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Misconceptions: &lt;/b&gt;that the planet is seen or its own light measured; that the star stands still while the planet orbits it; that a shift to the red means a redder star.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ideas erróneas: &lt;/b&gt;que el planeta se ve o que se mide su propia luz; que la estrella está quieta mientras el planeta la orbita; que un desplazamiento al rojo significa una estrella más roja.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;about 20 minutes. Prerequisites: waves, wavelength and frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Clase: &lt;/b&gt;unos 20 minutos. Requisitos previos: ondas, longitud de onda y frecuencia.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;first let the class hear the Doppler effect of sound: a siren or a phone on a string passing by.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Apoyo: &lt;/b&gt;primero deja que la clase oiga el efecto Doppler del sonido: una sirena o un teléfono atado a una cuerda que pasan por delante.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Extension: &lt;/b&gt;how far does a speed of 10 m/s shift a line at 500 nm? (λ v / c = 1.7 × 10⁻⁵ nm.)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ampliación: &lt;/b&gt;¿cuánto desplaza una velocidad de 10 m/s una línea de 500 nm? (λ v / c = 1,7 × 10⁻⁵ nm.)</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Aims: &lt;/b&gt;how the planet&apos;s mass, the size and shape of its orbit and the orbit&apos;s tilt change the amplitude and shape of the velocity curve; that only m sin i can be measured.</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;b&gt;Aims: &lt;/b&gt;how the planet's mass, the size and shape of its orbit and the orbit's tilt change the amplitude and shape of the velocity curve; that only m sin i can be measured.</source>
+        <translation>&lt;b&gt;Objetivos: &lt;/b&gt;cómo cambian la amplitud y la forma de la curva de velocidad con la masa del planeta, el tamaño y la forma de su órbita y la inclinación de la órbita; que solo se puede medir m sin i.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Misconceptions: &lt;/b&gt;that a heavier planet gives a longer period; that a face-on orbit shows its full signal; that an eccentric orbit&apos;s curve is a sine.</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;b&gt;Misconceptions: &lt;/b&gt;that a heavier planet gives a longer period; that a face-on orbit shows its full signal; that an eccentric orbit's curve is a sine.</source>
+        <translation>&lt;b&gt;Ideas erróneas: &lt;/b&gt;que un planeta más pesado da un periodo más largo; que una órbita vista de frente muestra toda su señal; que la curva de una órbita excéntrica es una sinusoide.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Lesson: &lt;/b&gt;about 40 minutes. Prerequisites: chapters 1 and 2; Kepler&apos;s third law.</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;b&gt;Lesson: &lt;/b&gt;about 40 minutes. Prerequisites: chapters 1 and 2; Kepler's third law.</source>
+        <translation>&lt;b&gt;Clase: &lt;/b&gt;unos 40 minutos. Requisitos previos: capítulos 1 y 2; la tercera ley de Kepler.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;change one slider at a time, and sketch the curve before and after each change.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Apoyo: &lt;/b&gt;cambia un deslizador cada vez y dibuja la curva antes y después de cada cambio.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Extension: &lt;/b&gt;predict what doubling the planet&apos;s mass does to the curve&apos;s height, then check it (it doubles).</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;b&gt;Extension: &lt;/b&gt;predict what doubling the planet's mass does to the curve's height, then check it (it doubles).</source>
+        <translation>&lt;b&gt;Ampliación: &lt;/b&gt;predecir qué efecto tiene sobre la altura de la curva duplicar la masa del planeta, y después comprobarlo (se duplica).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aims: &lt;/b&gt;to read the orbit view and the velocity graph together: the period from the graph, and when the radial velocity is zero or greatest.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Objetivos: &lt;/b&gt;leer juntas la vista de la órbita y la gráfica de velocidad: el periodo a partir de la gráfica, y cuándo la velocidad radial es cero o máxima.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Misconceptions: &lt;/b&gt;that the velocity is greatest when the star is farthest from us (it is zero there); that the graph&apos;s time axis is the same at every timescale.</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;b&gt;Misconceptions: &lt;/b&gt;that the velocity is greatest when the star is farthest from us (it is zero there); that the graph's time axis is the same at every timescale.</source>
+        <translation>&lt;b&gt;Ideas erróneas: &lt;/b&gt;que la velocidad es máxima cuando la estrella está más lejos de nosotros (ahí es cero); que el eje de tiempo de la gráfica es el mismo en todas las escalas de tiempo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;about 30 minutes. Prerequisites: chapter 1; reading the period off a repeating graph.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Clase: &lt;/b&gt;unos 30 minutos. Requisitos previos: capítulo 1; leer el periodo en una gráfica que se repite.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;stop the simulation at each quarter of the orbit and mark on the graph where the star is.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Apoyo: &lt;/b&gt;detén la simulación en cada cuarto de órbita y marca en la gráfica dónde está la estrella.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Extension: &lt;/b&gt;why is the radial velocity zero when the star is nearest to us or farthest from us?</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ampliación: &lt;/b&gt;¿por qué es cero la velocidad radial cuando la estrella está lo más cerca o lo más lejos de nosotros?</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;5 minutes, to close the course.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Clase: &lt;/b&gt;5 minutos, para cerrar el curso.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Collecting the work: &lt;/b&gt;File, My answers shows each student&apos;s name, the seed of chapter 6 and every answer given, with its attempts and verdict, and prints it to paper or a PDF file to hand in.</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;b&gt;Collecting the work: &lt;/b&gt;File, My answers shows each student's name, the seed of chapter 6 and every answer given, with its attempts and verdict, and prints it to paper or a PDF file to hand in.</source>
+        <translation>&lt;b&gt;Recoger el trabajo: &lt;/b&gt;Archivo, Mis respuestas muestra el nombre de cada estudiante, la semilla del capítulo 6 y cada respuesta dada, con sus intentos y su veredicto, y lo imprime en papel o en un archivo PDF para entregarlo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aims: &lt;/b&gt;to untangle a velocity curve made by two planets: each period from the timescale that shows it, and which element of a planet changed the curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Objetivos: &lt;/b&gt;desenredar una curva de velocidad producida por dos planetas: cada periodo a partir de la escala de tiempo que lo muestra, y qué elemento de un planeta cambió la curva.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Misconceptions: &lt;/b&gt;that the curve of two planets repeats with either period; that the inclination and the mass of a planet can be told apart from the velocity alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ideas erróneas: &lt;/b&gt;que la curva de dos planetas se repite con cualquiera de los dos periodos; que la inclinación y la masa de un planeta se pueden distinguir solo a partir de la velocidad.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;about 40 minutes. Prerequisites: chapter 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Clase: &lt;/b&gt;unos 40 minutos. Requisitos previos: capítulo 3.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Support: &lt;/b&gt;give one planet its least mass first, so that the other planet&apos;s curve shows alone.</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;b&gt;Support: &lt;/b&gt;give one planet its least mass first, so that the other planet's curve shows alone.</source>
+        <translation>&lt;b&gt;Apoyo: &lt;/b&gt;da primero a un planeta su masa mínima, para que la curva del otro planeta se vea sola.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Extension: &lt;/b&gt;find two periods for which the curve of both planets repeats (their ratio a fraction of small whole numbers), and say after how long.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ampliación: &lt;/b&gt;hallar dos periodos con los que la curva de ambos planetas se repite (su cociente, una fracción de números enteros pequeños), y decir al cabo de cuánto tiempo.</translation>
     </message>
 </context>
 <context>
@@ -1627,12 +1640,12 @@ mass of Vulcan.&lt;/i&gt;</source>
     <message>
         <source>days</source>
         <comment>the unit of the time axis</comment>
-        <translation type="unfinished"></translation>
+        <translation>días</translation>
     </message>
     <message>
         <source>%1 days</source>
         <comment>one division of the time axis</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 días</translation>
     </message>
 </context>
 </TS>
