@@ -9,13 +9,21 @@
 #include <QLocale>
 #include <QString>
 
+// The default locale without thousands separators, also where it was not made the book's
+// (a locale of the system's, as tests and tools may run with, writes "1,078").
+inline QLocale NumberTextLocale() {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 // With `decimals` decimals: FixedText(1.047, 2) is "1.05".
 inline QString FixedText(double value, int decimals) {
-    return QLocale().toString(value, 'f', decimals);
+    return NumberTextLocale().toString(value, 'f', decimals);
 }
 
 // With `figures` significant figures, in powers of ten only where a number needs them:
 // FiguresText(0.0004712, 3) is "0.000471".
 inline QString FiguresText(double value, int figures) {
-    return QLocale().toString(value, 'g', figures);
+    return NumberTextLocale().toString(value, 'g', figures);
 }
