@@ -7,6 +7,8 @@
 #include "model/Spectrum.h"
 #include "model/SpectrumText.h"
 #include "model/WavelengthColour.h"
+#include "BookText.h"
+#include "NumberText.h"
 #include "Precondition.h"
 
 #include <QFont>
@@ -16,7 +18,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace spectrumdrawing {
@@ -31,6 +32,8 @@ const QColor Ink(200, 210, 230);
 const QColor Faint(110, 122, 150);
 const QColor Highlight(255, 255, 215); // the book's pale yellow
 const QColor Curve(255, 255, 255);
+
+constexpr const char* Context = "Spectrum window";
 
 constexpr double Margin = 14.0;
 // The height of one line's shift axis below the profile, pixels.
@@ -113,8 +116,8 @@ template <class ColourAt> void DrawColumns(QPainter& p, const QRectF& rect, Colo
 
 QRgb Black(double darkness) { return qRgba(0, 0, 0, int(std::lround(255 * darkness))); }
 
-void Text(QPainter& p, const QRectF& box, int flags, const char* utf8) {
-    p.drawText(box, flags, QString::fromUtf8(utf8));
+void Text(QPainter& p, const QRectF& box, int flags, const QString& text) {
+    p.drawText(box, flags, text);
 }
 
 void DrawBandStill(QPainter& p, const TLayout& l, int group) {
@@ -130,7 +133,7 @@ void DrawBandStill(QPainter& p, const TLayout& l, int group) {
         p.drawLine(QPointF(x, l.Band.bottom() + 1), QPointF(x, l.Band.bottom() + (major ? 6 : 3)));
         if (major)
             Text(p, QRectF(x - 30, l.Band.bottom() + 6, 60, 14), Qt::AlignHCenter | Qt::AlignTop,
-                 std::to_string(lambda).c_str());
+                 FixedText(lambda, 0));
     }
 
     p.setFont(LabelFont(11));
@@ -141,7 +144,7 @@ void DrawBandStill(QPainter& p, const TLayout& l, int group) {
         p.drawLine(QPointF(x, baseline + 2), QPointF(x, l.Band.top() - 1));
         p.setPen(Ink);
         Text(p, QRectF(x - 40, baseline - 13, 80, 14), Qt::AlignHCenter | Qt::AlignBottom,
-             label.Text);
+             QString::fromUtf8(label.Text));
     }
 
     // The stretch the panel magnifies, and faint lines that lead from under its numbers down
@@ -170,62 +173,66 @@ void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
     const double header = l.Strip.top() - 22;
     p.setPen(Ink);
     p.setFont(LabelFont(12, true));
-    const std::string title = std::string("Magnified around ") + group.Name;
-    Text(p, QRectF(l.Strip.left(), header, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,
-         title.c_str());
+    const QString title = BookText(Context, "Magnified around %1", "a line's name")
+                              .arg(QString::fromUtf8(group.Name));
+    Text(p, QRectF(l.Strip.left(), header, 200, 18), Qt::AlignLeft | Qt::AlignVCenter, title);
     // The rest wavelengths follow the title, clear of the note on the right.
-    const double restLeft =
-        l.Strip.left() + p.fontMetrics().horizontalAdvance(QString::fromUtf8(title.c_str())) + 14;
+    const double restLeft = l.Strip.left() + p.fontMetrics().horizontalAdvance(title) + 14;
     p.setPen(Highlight);
     p.setFont(LabelFont(12));
-    const std::string magnified =
+    const QString magnified =
         scene.Magnification == 1.0
-            ? std::string("shift drawn to scale")
-            : "shift drawn " + spectrum::MagnificationText(scene.Magnification) +
-                  " larger; widths not to scale";
+            ? BookText(Context, "shift drawn to scale")
+            : BookText(Context, "shift drawn %1 larger; widths not to scale",
+                       "the magnification, such as 100 000×")
+                  .arg(QString::fromStdString(spectrum::MagnificationText(scene.Magnification)));
     Text(p, QRectF(l.Strip.right() - 300, header, 300, 18), Qt::AlignRight | Qt::AlignVCenter,
-         magnified.c_str());
+         magnified);
 
     // The continuum level, and each line's rest wavelength dashed across strip and profile.
     p.setPen(QPen(Faint, 1.0, Qt::DotLine));
     p.drawLine(QPointF(l.Profile.left(), FluxY(l, 1.0)), QPointF(l.Profile.right(), FluxY(l, 1.0)));
-    std::string rest = "rest in air ";
     for (int i = 0; i < group.Count; ++i) {
         const spectrum::TSpectralLine& line = spectrum::Lines()[std::size_t(group.First + i)];
         const double x = PanelX(l, scene.Group, line.Rest_nm);
         p.setPen(QPen(Highlight, 1.0, Qt::DashLine));
         p.drawLine(QPointF(x, l.Strip.top() - 3), QPointF(x, l.Profile.bottom()));
-        char number[32];
-        std::snprintf(number, sizeof number, "%s%.3f", i ? ", " : "", line.Rest_nm);
-        rest += number;
     }
+    PRECONDITION(group.Count == 1 || group.Count == 2);
+    const auto restOf = [&group](int i) {
+        return FixedText(spectrum::Lines()[std::size_t(group.First + i)].Rest_nm, 3);
+    };
     p.setPen(Highlight);
     p.setFont(LabelFont(11));
     Text(p, QRectF(restLeft, header, 260, 18), Qt::AlignLeft | Qt::AlignVCenter,
-         (rest + " nm").c_str());
+         group.Count == 1
+             ? BookText(Context, "rest in air %1 nm", "a line's rest wavelength").arg(restOf(0))
+             : BookText(Context, "rest in air %1, %2 nm", "the rest wavelengths of a pair of lines")
+                   .arg(restOf(0), restOf(1)));
 
     // One axis a line: the true shift from that line's rest wavelength that each place
     // stands for, the magnification taken off.
     p.setFont(LabelFont(10));
     for (int line = 0; line < group.Count; ++line) {
         const double top = l.Profile.bottom() + line * AxisRow;
-        const std::string unit =
+        const QString unit =
             group.Count == 1
-                ? std::string("true shift / pm")
-                : std::string(spectrum::Lines()[std::size_t(group.First + line)].Name) +
-                      " shift / pm";
-        const double unitWidth = p.fontMetrics().horizontalAdvance(QString::fromStdString(unit));
+                ? BookText(Context, "true shift / pm", "an axis title")
+                : BookText(Context, "%1 shift / pm", "an axis title: the shift of the line named")
+                      .arg(QString::fromUtf8(
+                          spectrum::Lines()[std::size_t(group.First + line)].Name));
+        const double unitWidth = p.fontMetrics().horizontalAdvance(unit);
         for (const TPanelTick& tick : PanelTicks(l, scene, line)) {
             const bool numbered = !tick.Label.empty();
             p.setPen(QPen(numbered ? Ink : Faint, 1.0));
             p.drawLine(QPointF(tick.X, top), QPointF(tick.X, top + (numbered ? 5 : 3)));
             if (numbered && tick.X < l.Profile.right() - unitWidth - 24)
                 Text(p, QRectF(tick.X - 30, top + 5, 60, 14), Qt::AlignHCenter | Qt::AlignTop,
-                     tick.Label.c_str());
+                     QString::fromStdString(tick.Label));
         }
         p.setPen(Ink);
         Text(p, QRectF(l.Profile.right() - unitWidth - 2, top + 5, unitWidth + 2, 14),
-             Qt::AlignRight | Qt::AlignTop, unit.c_str());
+             Qt::AlignRight | Qt::AlignTop, unit);
     }
     p.setPen(QPen(Faint, 1.0));
     p.setBrush(Qt::NoBrush);
@@ -281,10 +288,11 @@ std::vector<TPanelTick> PanelTicks(const TLayout& layout, const TScene& scene, i
         const double x = PanelX(layout, scene.Group, rest + scene.Magnification * shift_pm * 1e-3);
         if (x < layout.Profile.left() - 0.5 || x > layout.Profile.right() + 0.5)
             continue;
-        char label[32];
-        std::snprintf(label, sizeof label, "%+.*f", decimals, shift_pm);
+        const QString label = (shift_pm > 0.0 ? "+" : "") + FixedText(shift_pm, decimals);
         const bool numbered = i % (ticks.Count > 5 ? 2 : 1) == 0;
-        result.push_back({x, !numbered ? std::string() : i == 0 ? std::string("0") : std::string(label)});
+        result.push_back({x, !numbered ? std::string()
+                             : i == 0  ? std::string("0")
+                                       : label.toStdString()});
     }
     return result;
 }
@@ -302,7 +310,7 @@ void DrawStill(QPainter& p, const QRectF& area, const TScene& scene) {
     p.setPen(Ink);
     p.setFont(LabelFont(12, true));
     Text(p, QRectF(l.Band.left(), area.top() + 4, 300, 16), Qt::AlignLeft | Qt::AlignVCenter,
-         "The visible spectrum, 380 to 700 nm in air");
+         BookText(Context, "The visible spectrum, 380 to 700 nm in air"));
     DrawBandStill(p, l, scene.Group);
     DrawPanelStill(p, l, scene);
 }

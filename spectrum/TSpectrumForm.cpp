@@ -4,9 +4,10 @@
 
 #include "forms/SpectrumForm.h"
 #include "model/Spectrum.h"
-#include "model/SpectrumText.h"
+#include "spectrum/SpectrumReadout.h"
 #include "spectrum/TSpectrumView.h"
 
+#include "BookText.h"
 #include "WindowPlace.h"
 
 #include <QComboBox>
@@ -15,17 +16,15 @@
 
 namespace {
 
-void SetText(QLabel& label, const std::string& text) {
-    label.setText(QString::fromStdString(text));
-}
-
 // A readout's value, named with its caption so that a screen reader says what it is.
-void SetReadout(const QLabel& caption, QLabel& value, const std::string& text) {
-    const QString shown = QString::fromStdString(text);
+void SetReadout(const QLabel& caption, QLabel& value, const QString& shown) {
     if (value.text() == shown)
         return;
     value.setText(shown);
-    value.setAccessibleName(caption.text() + ": " + shown);
+    value.setAccessibleName(BookText("Spectrum window", "%1: %2",
+                                     "a readout's caption and its value, as a screen reader "
+                                     "says them")
+                                .arg(caption.text(), shown));
 }
 
 } // namespace
@@ -90,12 +89,15 @@ void TSpectrumForm::LineBoxChange() { ShowSpectrum(); }
 void TSpectrumForm::CloseButtonClick() { hide(); }
 
 void TSpectrumForm::ShowStatus() {
-    const char* status =
-        feed_   ? (running_ ? "Following the simulation as it runs."
-                            : "The simulation is stopped: its last spectrum stays.")
-        : seen_ ? "No simulation chapter is open: the last spectrum stays."
-                : "No simulation chapter is open. Open one to watch its star's spectrum.";
-    StatusLabel->setText(status);
+    constexpr const char* Context = "Spectrum window";
+    StatusLabel->setText(
+        feed_
+            ? (running_ ? BookText(Context, "Following the simulation as it runs.")
+                        : BookText(Context, "The simulation is stopped: its last spectrum stays."))
+        : seen_
+            ? BookText(Context, "No simulation chapter is open: the last spectrum stays.")
+            : BookText(Context,
+                       "No simulation chapter is open. Open one to watch its star's spectrum."));
 }
 
 void TSpectrumForm::ShowSpectrum() {
@@ -105,17 +107,13 @@ void TSpectrumForm::ShowSpectrum() {
     const double rest = Lines()[std::size_t(lines.First)].Rest_nm;
     View->SetScene({v_mps_, group, magnifier_.Magnification(rest, lines.HalfSpan_nm)});
 
-    const double shift = Shift_nm(rest, v_mps_);
-    const char* direction = v_mps_ > 0.0 ? " (moving away)" : v_mps_ < 0.0 ? " (approaching)" : "";
-    SetReadout(*VelocityCaption, *VelocityValue, VelocityText(v_mps_) + direction);
-    const char* towards = shift > 0.0 ? " (to the red)" : shift < 0.0 ? " (to the blue)" : "";
+    using namespace spectrumreadout;
+    SetReadout(*VelocityCaption, *VelocityValue, VelocityReadout(v_mps_));
     SetReadout(*ShiftCaption, *ShiftValue,
-               ShiftText(shift) + towards + " at " + Lines()[std::size_t(lines.First)].Name);
-    SetReadout(*ResolutionCaption, *ResolutionValue,
-               "λ/R = " + LengthText(ResolutionElement_nm(rest)) +
-                   " at R = " + GroupedText(ResolvingPower) + "; the shift is " +
-                   RatioText(ShiftInResolutionElements(v_mps_)));
-    SetText(*Caption, seen_ ? CaptionText(v_mps_)
-                            : "While a simulation runs, the lines here swing to the red and to "
-                              "the blue as the star's radial velocity changes.");
+               ShiftReadout(Shift_nm(rest, v_mps_), Lines()[std::size_t(lines.First)].Name));
+    SetReadout(*ResolutionCaption, *ResolutionValue, ResolutionReadout(rest, v_mps_));
+    Caption->setText(seen_ ? CaptionText(v_mps_)
+                           : BookText("Spectrum window",
+                                      "While a simulation runs, the lines here swing to the red "
+                                      "and to the blue as the star's radial velocity changes."));
 }
