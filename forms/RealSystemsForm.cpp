@@ -3,16 +3,21 @@
 #include "RealSystemsForm.h"
 
 #include "Artwork.h"
+#include "realsystems/CardTexts.h"
 #include "realsystems/TRealSystemsForm.h"
 #include "model/RealSystems.h"
 
+#include "BookText.h"
+#include "NumberText.h"
 #include "WidgetColour.h"
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QStyle>
 #include <QTableWidget>
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 
 namespace {
@@ -22,21 +27,33 @@ constexpr int HeaderHeight = 38;
 // The book's client area and menu bar at 100 %, in pixels.
 constexpr int MaxClientHeight = 554 + 22;
 constexpr int ColumnWidths[] = {150, 66, 58, 84, 62, 66, 64, 72, 56};
-constexpr const char* Headings[] = {"System",  "Star mass\n(solar)", "Planet",
-                                    "P (days)", "K (m/s)",            "e",
-                                    "ω (°)",    "m sin i\n(Jupiter)", "a (AU)"};
+constexpr const char* Context = "Real planetary systems";
+constexpr const char* Headings[] = {
+    QT_TRANSLATE_NOOP("Real planetary systems", "System"),
+    QT_TRANSLATE_NOOP("Real planetary systems", "Star mass\n(solar)"),
+    QT_TRANSLATE_NOOP("Real planetary systems", "Planet"),
+    QT_TRANSLATE_NOOP("Real planetary systems", "P (days)"),
+    QT_TRANSLATE_NOOP("Real planetary systems", "K (m/s)"),
+    QT_TRANSLATE_NOOP("Real planetary systems", "e"),
+    QT_TRANSLATE_NOOP("Real planetary systems", "ω (°)"),
+    QT_TRANSLATE_NOOP("Real planetary systems", "m sin i\n(Jupiter)"),
+    QT_TRANSLATE_NOOP("Real planetary systems", "a (AU)")};
 
-// A value as its source gives it; thousands apart from 10 000 on.
+// A value with the decimals its source gives it (an undefined one as "—"); thousands apart
+// from 10 000 on.
 QString Number(const TPublished& value) {
-    QString text = QString::fromStdString(value.Text());
-    const int point = text.contains('.') ? int(text.indexOf('.')) : int(text.size());
+    if (std::isnan(value.Value))
+        return QString::fromStdString(value.Text());
+    QString text = FixedText(value.Value, value.Decimals);
+    const QString point = QLocale().decimalPoint();
+    const int end = text.contains(point) ? int(text.indexOf(point)) : int(text.size());
     if (value.Value >= 10000.0)
-        text.insert(point - 3, ' ');
+        text.insert(end - 3, ' ');
     return text;
 }
 
 // The derived semi-major axis, to three significant figures.
-QString Derived(double a_AU) { return QString::number(a_AU, 'g', 3); }
+QString Derived(double a_AU) { return FiguresText(a_AU, 3); }
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment) {
     auto* item = new QTableWidgetItem(text);
@@ -63,18 +80,18 @@ void fillTable(TRealSystemsForm& f) {
     for (std::size_t s = 0; s < systems.size(); ++s) {
         const TRealSystem& system = systems[s];
         const int planets = int(system.Planets.size());
-        QTableWidgetItem* name = cell(QString::fromStdString(system.Name), Qt::AlignLeft);
+        QTableWidgetItem* name = cell(CardSystemName(system), Qt::AlignLeft);
         name->setFont(bold);
         table.setItem(row, 0, name);
         QTableWidgetItem* mass = cell(Number(system.StarMass), Qt::AlignHCenter);
-        mass->setToolTip(QString::fromStdString(system.StarMassWhere));
+        mass->setToolTip(CardText(system.StarMassWhere));
         table.setItem(row, 1, mass);
         if (planets > 1) {
             table.setSpan(row, 0, planets, 1);
             table.setSpan(row, 1, planets, 1);
         }
         for (const TRealPlanet& planet : system.Planets) {
-            table.setItem(row, 2, cell(QString::fromStdString(planet.Letter), Qt::AlignHCenter));
+            table.setItem(row, 2, cell(CardPlanetName(planet), Qt::AlignHCenter));
             table.setItem(row, 3, cell(Number(planet.Period), Qt::AlignRight));
             table.setItem(row, 4, cell(Number(planet.K) + (planet.KComputed ? "*" : " "),
                                        Qt::AlignRight));
@@ -85,12 +102,11 @@ void fillTable(TRealSystemsForm& f) {
             table.setItem(row, 8, cell(Derived(planet.a_AU), Qt::AlignRight));
             // Where the row's values stand in their source, for the reader who checks them.
             for (int column = 2; column < 8; ++column)
-                table.item(row, column)->setToolTip(QString::fromStdString(planet.Where));
+                table.item(row, column)->setToolTip(CardText(planet.Where));
             f.RowSystem.push_back(int(s));
             ++row;
         }
-        QTableWidgetItem* why =
-            cell("    " + QString::fromStdString(system.Significance), Qt::AlignLeft);
+        QTableWidgetItem* why = cell("    " + CardText(system.Significance), Qt::AlignLeft);
         why->setFont(italic);
         why->setForeground(artwork::Ink);
         table.setItem(row, 0, why);
@@ -114,7 +130,7 @@ QLabel* wrappedLabel(TRealSystemsForm& f, QRect place, const QString& text) {
 
 void DefineRealSystemsForm(TRealSystemsForm& f) {
     f.setWindowFlags(Qt::Window);
-    f.SetCaption("Real planetary systems");
+    f.SetCaption(BookText(Context, "Real planetary systems").toStdString());
     f.SetBorderStyle(bsSingle);
     f.SetCentred(true);
     f.SetFont(TFont("Arial", -13, clBlack));
@@ -125,11 +141,11 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     for (int width : ColumnWidths)
         tableWidth += width;
     f.SystemTable = new QTableWidget(0, int(std::size(ColumnWidths)), &f);
-    f.SystemTable->setAccessibleName("Real planetary systems");
+    f.SystemTable->setAccessibleName(BookText(Context, "Real planetary systems"));
     QTableWidget& table = *f.SystemTable;
     for (int c = 0; c < table.columnCount(); ++c) {
         table.setColumnWidth(c, ColumnWidths[c]);
-        table.setHorizontalHeaderItem(c, new QTableWidgetItem(Headings[c]));
+        table.setHorizontalHeaderItem(c, new QTableWidgetItem(BookText(Context, Headings[c])));
     }
     table.horizontalHeader()->setFixedHeight(HeaderHeight);
     table.horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -156,33 +172,39 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     int top = 12 + tableHeight + 8;
     f.NoteLabel = wrappedLabel(
         f, QRect(12, top, tableWidth, 0),
-        "m sin i is the least mass the planet can have: the spectrum gives its mass times the "
-        "sine of the orbit's inclination († marks a true mass, where the inclination is "
-        "known). Astrometry gives Upsilon Andromedae c and d true masses of about 14 and 10 "
-        "Jupiter masses, far above m sin i. Gliese 876's giants c and b pull each other round "
-        "in their 2:1 resonance within a few years: a fit of fixed orbits to its measurements "
-        "makes c nearly circular and adds a harmonic at 15 days that is no planet. Its m sin i "
-        "come from the masses of a fit with the pulls, at the inclination it finds (59°); its "
-        "fourth planet, e (124 days), is left out, as the simulation holds three. ω, the argument of periastron, sets the shape of "
-        "the curve; for the Sun's planets it depends on where the Sun is seen from (—). "
-        "* marks a K computed from the source's elements. a is derived from P and the masses, so the simulated "
-        "periods are the catalogue's. Every planet starts at periastron at time 0, so the "
-        "curves of several planets add up to an offset at the start. Set up puts these values "
-        "into the simulation exactly; moving a slider afterwards takes that slider's steps.");
+        BookText(
+            Context,
+            "m sin i is the least mass the planet can have: the spectrum gives its mass times the "
+            "sine of the orbit's inclination († marks a true mass, where the inclination is "
+            "known). Astrometry gives Upsilon Andromedae c and d true masses of about 14 and 10 "
+            "Jupiter masses, far above m sin i. Gliese 876's giants c and b pull each other round "
+            "in their 2:1 resonance within a few years: a fit of fixed orbits to its measurements "
+            "makes c nearly circular and adds a harmonic at 15 days that is no planet. Its m sin i "
+            "come from the masses of a fit with the pulls, at the inclination it finds (59°); its "
+            "fourth planet, e (124 days), is left out, as the simulation holds three. ω, the "
+            "argument of periastron, sets the shape of the curve; for the Sun's planets it depends "
+            "on where the Sun is seen from (—). * marks a K computed from the source's elements. a "
+            "is derived from P and the masses, so the simulated periods are the catalogue's. Every "
+            "planet starts at periastron at time 0, so the curves of several planets add up to an "
+            "offset at the start. Set up puts these values into the simulation exactly; moving a "
+            "slider afterwards takes that slider's steps."));
     top += f.NoteLabel->height() + 6;
 
-    QString sources = "Sources: ";
-    const std::vector<std::string> cited = RealSystemSources();
-    for (std::size_t i = 0; i < cited.size(); ++i)
-        sources += QString::fromStdString(cited[i]) + (i + 1 < cited.size() ? "; " : ".");
-    f.SourcesLabel = wrappedLabel(f, QRect(12, top, tableWidth, 0), sources);
+    // The citations are the same in every language.
+    QStringList cited;
+    for (const std::string& source : RealSystemSources())
+        cited << QString::fromStdString(source);
+    f.SourcesLabel =
+        wrappedLabel(f, QRect(12, top, tableWidth, 0),
+                     BookText(Context, "Sources: %1.", "the citations, separated by semicolons")
+                         .arg(cited.join("; ")));
     top += f.SourcesLabel->height() + 10;
 
     f.ButtonImages = std::make_unique<TImageList>(110, 36);
     artwork::AddBlankFaces(*f.ButtonImages, 3);
     f.SetUpButton = new oBitBtn(&f);
     f.SetUpButton->setGeometry(12, top, 110, 36);
-    f.SetUpButton->SetCaption("Set up");
+    f.SetUpButton->SetCaption(BookText(Context, "Set up").toStdString());
     f.SetUpButton->SetImages(f.ButtonImages.get());
     f.SetUpButton->NumGlyphs = 3;
     // Three lines beside the buttons, a few pixels above and below them: what Set up does
@@ -190,13 +212,14 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     f.SetUpLabel = wrappedLabel(f, QRect(134, top - 6, tableWidth - 122 - 122 - 122, 48), "");
     f.DataButton = new oBitBtn(&f);
     f.DataButton->setGeometry(12 + tableWidth - 110 - 122, top, 110, 36);
-    f.DataButton->SetCaption("Measurements");
-    f.DataButton->setAccessibleName("Open the published measurements of the chosen star");
+    f.DataButton->SetCaption(BookText(Context, "Measurements").toStdString());
+    f.DataButton->setAccessibleName(
+        BookText(Context, "Open the published measurements of the chosen star"));
     f.DataButton->SetImages(f.ButtonImages.get());
     f.DataButton->NumGlyphs = 3;
     f.CloseButton = new oBitBtn(&f);
     f.CloseButton->setGeometry(12 + tableWidth - 110, top, 110, 36);
-    f.CloseButton->SetCaption("Close");
+    f.CloseButton->SetCaption(BookText(Context, "Close").toStdString());
     f.CloseButton->SetImages(f.ButtonImages.get());
     f.CloseButton->NumGlyphs = 3;
     f.SetCancelButton(f.CloseButton);

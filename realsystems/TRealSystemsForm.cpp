@@ -9,6 +9,8 @@
 #include "model/RvBundle.h"
 #include "simulation/SystemSetUpTarget.h"
 
+#include "BookText.h"
+
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -40,10 +42,13 @@ void TRealSystemsForm::FollowChapter() {
     const bool free = Target() != nullptr;
     SetUpButton->setEnabled(free && SelectedSystem() >= 0);
     DataButton->setEnabled(DataOf(SelectedSystem()) != nullptr);
-    SetUpLabel->setText(free ? "Choose a system, then press Set up: its planets replace those of "
-                               "the simulation, seen edge-on, with m = m sin i and the published ω."
-                             : "Here the card is for reading. In the chapter \"Free "
-                               "experiment\", Set up puts the chosen system into the simulation.");
+    SetUpLabel->setText(
+        free ? BookText("Real planetary systems",
+                        "Choose a system, then press Set up: its planets replace those of the "
+                        "simulation, seen edge-on, with m = m sin i and the published ω.")
+             : BookText("Real planetary systems",
+                        "Here the card is for reading. In the chapter \"Free experiment\", Set "
+                        "up puts the chosen system into the simulation."));
 }
 
 int TRealSystemsForm::SelectedSystem() const {
