@@ -4,11 +4,11 @@
 // What the book's calculator tells a student when an expression has no value: the
 // evaluator's error (a library function's kind of failure and name, or the evaluator's own
 // message, "Missing close bracket") put into words a student understands ("ln(0) and the ln
-// of a negative number are undefined."). An error it does not know is passed on as the
-// evaluator wrote it.
+// of a negative number are undefined."), in the book's language. An error it does not know
+// is passed on as the evaluator wrote it.
 
-#include <string>
+#include <QString>
 
 class oError;
 
-std::string StudentMessage(const oError& error);
+QString StudentMessage(const oError& error);

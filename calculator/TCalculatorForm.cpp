@@ -48,7 +48,7 @@ void TCalculatorForm::EqualsButtonClick() {
         ValueEdit->setText(shown);
         ExpressionEdit->selectAll();
     } catch (const oError& e) {
-        MessageLabel->setText(QString::fromStdString(StudentMessage(e)));
+        MessageLabel->setText(StudentMessage(e));
         MessageLabel->setToolTip(QString::fromStdString(e.message));
     }
 }

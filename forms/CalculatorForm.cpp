@@ -5,6 +5,7 @@
 #include "Artwork.h"
 #include "calculator/TCalculatorForm.h"
 
+#include "BookText.h"
 #include "WidgetColour.h"
 
 #include <QLabel>
@@ -15,8 +16,9 @@ namespace {
 
 constexpr int Width = 320;
 constexpr int FieldWidth = Width - 24;
+constexpr const char* Context = "Calculator";
 
-QLabel* label(TCalculatorForm& f, QRect place, const char* text) {
+QLabel* label(TCalculatorForm& f, QRect place, const QString& text) {
     auto* label = new QLabel(text, &f);
     label->setGeometry(place);
     label->setWordWrap(true);
@@ -31,10 +33,10 @@ QLineEdit* field(TCalculatorForm& f, int top, QLabel* caption) {
     return edit;
 }
 
-oBitBtn* button(TCalculatorForm& f, int left, int top, const char* caption) {
+oBitBtn* button(TCalculatorForm& f, int left, int top, const QString& caption) {
     auto* button = new oBitBtn(&f);
     button->setGeometry(left, top, 110, 36);
-    button->SetCaption(caption);
+    button->SetCaption(caption.toStdString());
     button->SetImages(f.ButtonImages.get());
     button->NumGlyphs = 3;
     return button;
@@ -44,41 +46,49 @@ oBitBtn* button(TCalculatorForm& f, int left, int top, const char* caption) {
 
 void DefineCalculatorForm(TCalculatorForm& f) {
     f.setWindowFlags(Qt::Window);
-    f.SetCaption("Calculator");
+    f.SetCaption(BookText(Context, "Calculator").toStdString());
     f.SetBorderStyle(bsSingle);
     f.SetFont(TFont("Arial", -13, clBlack));
     f.SetColor(RGB(213, 230, 227));
     f.hide();
 
-    f.ExpressionEdit = field(f, 30, label(f, QRect(12, 12, FieldWidth, 16), "&Expression"));
-    f.ExpressionEdit->setPlaceholderText("such as 2 pi sqrt(5.2^3)");
-    f.ValueEdit = field(f, 80, label(f, QRect(12, 62, FieldWidth, 16), "&Value"));
+    f.ExpressionEdit =
+        field(f, 30, label(f, QRect(12, 12, FieldWidth, 16), BookText(Context, "&Expression")));
+    f.ExpressionEdit->setPlaceholderText(BookText(Context, "such as 2 pi sqrt(5.2^3)",
+                                                  "an example; the decimal mark may be the "
+                                                  "language's own"));
+    f.ValueEdit =
+        field(f, 80, label(f, QRect(12, 62, FieldWidth, 16), BookText(Context, "&Value")));
     f.ValueEdit->setReadOnly(true);
     // Angles: degrees, as a school calculator takes them, or radians.
-    auto* angles = label(f, QRect(12, 112, 60, 18), "Angles:");
-    f.DegreesButton = new QRadioButton("&Degrees", &f);
+    auto* angles = label(f, QRect(12, 112, 60, 18), BookText(Context, "Angles:"));
+    f.DegreesButton = new QRadioButton(BookText(Context, "&Degrees"), &f);
     f.DegreesButton->setGeometry(76, 110, 100, 20);
     f.DegreesButton->setChecked(true);
-    f.RadiansButton = new QRadioButton("&Radians", &f);
+    f.RadiansButton = new QRadioButton(BookText(Context, "&Radians"), &f);
     f.RadiansButton->setGeometry(180, 110, 100, 20);
-    f.DegreesButton->setAccessibleDescription("sin, cos and tan take degrees; asin, acos and "
-                                              "atan give degrees");
-    f.RadiansButton->setAccessibleDescription("sin, cos and tan take radians; asin, acos and "
-                                              "atan give radians");
+    f.DegreesButton->setAccessibleDescription(
+        BookText(Context, "sin, cos and tan take degrees; asin, acos and atan give degrees"));
+    f.RadiansButton->setAccessibleDescription(
+        BookText(Context, "sin, cos and tan take radians; asin, acos and atan give radians"));
     angles->setBuddy(f.DegreesButton);
-    f.MessageLabel = label(f, QRect(12, 136, FieldWidth, 34), "");
+    f.MessageLabel = label(f, QRect(12, 136, FieldWidth, 34), {});
     SetWidgetTextColour(*f.MessageLabel, clMaroon);
     f.HintLabel = label(f, QRect(12, 172, FieldWidth, 48),
-                        "Enter works it out. x is the last value; pi, sqrt, sin, cos, tan, "
-                        "exp, ln and log10 are known, ^ raises to a power.");
+                        BookText(Context,
+                                 "Enter works it out. x is the last value; pi, sqrt, "
+                                 "sin, cos, tan, exp, ln and log10 are known, ^ raises "
+                                 "to a power.",
+                                 "the calculator's words (x, pi, sqrt, sin, ...) are typed as "
+                                 "they stand in every language"));
     SetWidgetTextColour(*f.HintLabel, RGB(0, 0, 157)); // the book's ink
 
     f.ButtonImages = std::make_unique<TImageList>(110, 36);
     artwork::AddBlankFaces(*f.ButtonImages, 3);
     constexpr int buttonsTop = 224;
     f.EqualsButton = button(f, 12, buttonsTop, "=");
-    f.EqualsButton->setAccessibleName("Work out");
-    f.CloseButton = button(f, Width - 12 - 110, buttonsTop, "Close");
+    f.EqualsButton->setAccessibleName(BookText(Context, "Work out"));
+    f.CloseButton = button(f, Width - 12 - 110, buttonsTop, BookText(Context, "Close"));
     f.SetDefaultButton(f.EqualsButton);
     f.SetCancelButton(f.CloseButton);
     f.SetClientSize(Width, buttonsTop + 36 + 12);
