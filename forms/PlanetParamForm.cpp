@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "PlanetParamForm.h"
 
+#include "BookText.h"
+#include "NumberText.h"
 #include "WidgetColour.h"
 #include "simulation/TPlanetParamForm.h"
 
@@ -16,6 +18,8 @@ namespace {
 
 const TFont Arial13("Arial", -13, clWindowText);
 const TFont Arial10("Arial", -10, clWindowText);
+
+constexpr const char* Context = "Planet parameters";
 
 QLabel* label(QWidget* parent, QRect place, const QString& text, const TFont& font) {
     auto* l = new QLabel(text, parent);
@@ -44,10 +48,23 @@ struct Row {
     const char* hint;
     const char* name;        // what a screen reader calls the slider
     const char* description; // what it does, read out and shown as its tooltip
-    const char* value;       // design text of the value label
+    const char* value;       // design text of the value label, until the planet's shows
     int top, height, min, max, tick, position;
     std::initializer_list<const char*> ends; // spread evenly under the slider
 };
+
+// A number under a slider in the language's convention, with the decimals of its design and
+// the spaces and plus sign before it.
+QString EndText(const char* design) {
+    const QString text = QString::fromUtf8(design);
+    qsizetype start = 0;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '+'))
+        ++start;
+    const QString number = text.mid(start);
+    const qsizetype point = number.indexOf('.');
+    return text.left(start) +
+           FixedText(number.toDouble(), point < 0 ? 0 : int(number.size() - point - 1));
+}
 
 QSlider* defineRow(TPlanetParamForm& f, const Row& row, QLabel*& valueLabel) {
     // Greek letters are written as themselves, in a face that has them.
@@ -55,11 +72,12 @@ QSlider* defineRow(TPlanetParamForm& f, const Row& row, QLabel*& valueLabel) {
     QLabel* symbol =
         label(&f, QRect(22, row.top + 3, 48, 22), QString::fromUtf8(row.symbol), symbolFont);
     symbol->setTextFormat(Qt::PlainText);
-    symbol->setToolTip(row.hint);
+    const QString hint = BookText(Context, row.hint);
+    symbol->setToolTip(hint);
     if (row.subscript) {
         TFont small = symbolFont;
         small.Height = -11;
-        label(&f, QRect(22 + 11, row.top + 12, 10, 14), row.subscript, small)->setToolTip(row.hint);
+        label(&f, QRect(22 + 11, row.top + 12, 10, 14), row.subscript, small)->setToolTip(hint);
     }
     valueLabel = label(&f, QRect(72, row.top + 6, 134, 18), QString::fromUtf8(row.value), Arial13);
 
@@ -70,9 +88,9 @@ QSlider* defineRow(TPlanetParamForm& f, const Row& row, QLabel*& valueLabel) {
     s->setTickInterval(row.tick);
     s->setTickPosition(QSlider::TicksBelow);
     s->setValue(row.position);
-    s->setAccessibleName(QString::fromUtf8(row.name));
-    s->setAccessibleDescription(QString::fromUtf8(row.description));
-    s->setToolTip(QString::fromUtf8(row.description));
+    s->setAccessibleName(BookText(Context, row.name));
+    s->setAccessibleDescription(BookText(Context, row.description));
+    s->setToolTip(BookText(Context, row.description));
 
     // Numbers stand under the ticks they name, clear of the tick marks (the handle's travel
     // leaves about 6 pixels at either end); the outer two keep within the slider.
@@ -81,7 +99,7 @@ QSlider* defineRow(TPlanetParamForm& f, const Row& row, QLabel*& valueLabel) {
     for (const char* end : row.ends) {
         const int centre = 209 + 6 + (91 - 12) * i / (n - 1);
         const int left = i == 0 ? 209 : i == n - 1 ? 209 + 91 - 40 : centre - 20;
-        QLabel* l = label(&f, QRect(left, row.top + row.height + 1, 40, 13), end, Arial10);
+        QLabel* l = label(&f, QRect(left, row.top + row.height + 1, 40, 13), EndText(end), Arial10);
         l->setAlignment(i == 0 ? Qt::AlignLeft : i == n - 1 ? Qt::AlignRight : Qt::AlignHCenter);
         ++i;
     }
@@ -93,7 +111,7 @@ QSlider* defineRow(TPlanetParamForm& f, const Row& row, QLabel*& valueLabel) {
 
 void DefinePlanetParamForm(TPlanetParamForm& f) {
     f.setWindowFlags(Qt::Window);
-    f.SetCaption("Edit parameters");
+    f.SetCaption(BookText(Context, "Edit parameters").toStdString());
     f.SetBorderStyle(bsSingle);
     f.SetClientSize(347, 465);
     f.move(294, 94);
@@ -104,35 +122,47 @@ void DefinePlanetParamForm(TPlanetParamForm& f) {
     f.PlanRadioButton1 = radio(f, QRect(28, 7, 90, 15), "Mondas", clAqua, true);
     f.PlanRadioButton2 = radio(f, QRect(28, 35, 90, 14), "Vulcan", clYellow, false);
     f.PlanRadioButton3 = radio(f, QRect(28, 62, 90, 15), "Skyron", clRed, false);
-    f.PlanName = new QLineEdit("Planet 1", &f);
+    f.PlanName = new QLineEdit(BookText(Context, "Planet 1"), &f);
     f.PlanName->setGeometry(214, 28, 77, 24);
     f.PlanName->setFont(Arial13.toQFont());
     f.PlanName->setMaxLength(999);
-    f.PlanName->setAccessibleName("Planet name");
+    f.PlanName->setAccessibleName(BookText(Context, "Planet name"));
 
+    // The hints, names and descriptions in the translation's context "Planet parameters".
     const Row rows[] = {
-        {" a =", nullptr, "semi-major axis", "Semi-major axis a",
-         "The size of the orbit: half its longest diameter, from 0.01 to 100 AU.", "5.2 AU", 83,
-         30, 0, 100, 25, 68, {"0.01", " 1", "100"}},
-        {"e =", nullptr, "Eccentricity", "Eccentricity e",
-         "How far the orbit is from a circle: 0 is a circle, near 1 a long, thin ellipse.", "0",
-         137, 30, 0, 100, 10, 0, {"0", "1"}},
-        {"i  =", nullptr, "Orbit Inclination", "Inclination i",
-         "The angle between the line of sight and the orbit's normal: 90° is edge-on, 0° "
-         "face-on.",
+        {" a =", nullptr, QT_TRANSLATE_NOOP("Planet parameters", "semi-major axis"),
+         QT_TRANSLATE_NOOP("Planet parameters", "Semi-major axis a"),
+         QT_TRANSLATE_NOOP("Planet parameters", "The size of the orbit: half its longest "
+                                                "diameter, from 0.01 to 100 AU."),
+         "5.2 AU", 83, 30, 0, 100, 25, 68, {"0.01", " 1", "100"}},
+        {"e =", nullptr, QT_TRANSLATE_NOOP("Planet parameters", "Eccentricity"),
+         QT_TRANSLATE_NOOP("Planet parameters", "Eccentricity e"),
+         QT_TRANSLATE_NOOP("Planet parameters", "How far the orbit is from a circle: 0 is a "
+                                                "circle, near 1 a long, thin ellipse."),
+         "0", 137, 30, 0, 100, 10, 0, {"0", "1"}},
+        {"i  =", nullptr, QT_TRANSLATE_NOOP("Planet parameters", "Orbit Inclination"),
+         QT_TRANSLATE_NOOP("Planet parameters", "Inclination i"),
+         QT_TRANSLATE_NOOP("Planet parameters", "The angle between the line of sight and the "
+                                                "orbit's normal: 90° is edge-on, 0° face-on."),
          "+90°", 191, 30, -90, 90, 45, 90, {"-90", "+90"}},
-        {"φ  =", nullptr, "Orbit Azimuth", "Azimuth φ",
-         "φ turns the plane of the orbit about the line of sight.", "0°", 245, 31, 0, 360, 90,
-         0, {"0", "360"}},
-        {"ψ  =", nullptr, "Orientation of the ellipse", "Orientation ψ",
-         "ψ turns the ellipse within its own plane.", "0°", 299, 30, 0, 360, 90, 0,
-         {"0", "360"}},
-        {"m   =", nullptr, "Planet Mass", "Planet mass m",
-         "The planet's mass, from 0.01 to 10 Jupiter masses.", "1.00 Jupiter masses", 353, 31, 0,
-         90, 30, 60, {"0.01", "0.1", "1", "  10"}},
-        {"m   =", "s", "Star Mass", "Star mass ms",
-         "The star's mass, from 0.1 to 100 solar masses.", "1.00 Solar masses", 407, 30, 0, 90,
-         30, 30, {"0.1", " 1", "  10", " 100"}},
+        {"φ  =", nullptr, QT_TRANSLATE_NOOP("Planet parameters", "Orbit Azimuth"),
+         QT_TRANSLATE_NOOP("Planet parameters", "Azimuth φ"),
+         QT_TRANSLATE_NOOP("Planet parameters",
+                           "φ turns the plane of the orbit about the line of sight."),
+         "0°", 245, 31, 0, 360, 90, 0, {"0", "360"}},
+        {"ψ  =", nullptr, QT_TRANSLATE_NOOP("Planet parameters", "Orientation of the ellipse"),
+         QT_TRANSLATE_NOOP("Planet parameters", "Orientation ψ"),
+         QT_TRANSLATE_NOOP("Planet parameters", "ψ turns the ellipse within its own plane."),
+         "0°", 299, 30, 0, 360, 90, 0, {"0", "360"}},
+        {"m   =", nullptr, QT_TRANSLATE_NOOP("Planet parameters", "Planet Mass"),
+         QT_TRANSLATE_NOOP("Planet parameters", "Planet mass m"),
+         QT_TRANSLATE_NOOP("Planet parameters",
+                           "The planet's mass, from 0.01 to 10 Jupiter masses."),
+         "1.00 Jupiter masses", 353, 31, 0, 90, 30, 60, {"0.01", "0.1", "1", "  10"}},
+        {"m   =", "s", QT_TRANSLATE_NOOP("Planet parameters", "Star Mass"),
+         QT_TRANSLATE_NOOP("Planet parameters", "Star mass ms"),
+         QT_TRANSLATE_NOOP("Planet parameters", "The star's mass, from 0.1 to 100 solar masses."),
+         "1.00 Solar masses", 407, 30, 0, 90, 30, 30, {"0.1", " 1", "  10", " 100"}},
     };
     f.aSlider = defineRow(f, rows[0], f.aLabel);
     f.EccSlider = defineRow(f, rows[1], f.EccLabel);
@@ -143,7 +173,7 @@ void DefinePlanetParamForm(TPlanetParamForm& f) {
     f.SmassSlider = defineRow(f, rows[6], f.SmassLabel);
 
     // Above the name, where the dialog has room without growing over more of the page.
-    f.CloseButton = new QPushButton("&Close", &f);
+    f.CloseButton = new QPushButton(BookText(Context, "&Close"), &f);
     f.CloseButton->setGeometry(214, 3, 77, 23);
     f.CloseButton->setFont(Arial13.toQFont());
     f.SetCancelButton(f.CloseButton);

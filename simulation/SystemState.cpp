@@ -7,6 +7,9 @@
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
 
+#include "BookText.h"
+#include "NumberText.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -19,16 +22,26 @@ std::array<QCheckBox*, 3> PlanetBoxes(const TBaseChapter& chapter) {
 }
 
 struct TSliderField {
-    const char* name;
+    const char* refusal; // a position %1 outside the slider's range, %2 to %3
     QSlider* slider;
     int value;
 };
 
+constexpr const char* Context = "Simulation";
+
 std::array<TSliderField, 4> SliderFields(const TBaseChapter& chapter, const TSystemState& s) {
-    return {{{"time scale", chapter.TimeSlider, s.timeScale},
-             {"zoom", chapter.ZoomSlider, s.zoom},
-             {"tilt", chapter.omegatrack, s.tilt},
-             {"turn", chapter.thetatrack, s.turn}}};
+    return {{{QT_TRANSLATE_NOOP("Simulation", "The file cannot be used: its time scale position "
+                                              "%1 lies outside %2 to %3."),
+              chapter.TimeSlider, s.timeScale},
+             {QT_TRANSLATE_NOOP("Simulation", "The file cannot be used: its zoom position %1 "
+                                              "lies outside %2 to %3."),
+              chapter.ZoomSlider, s.zoom},
+             {QT_TRANSLATE_NOOP("Simulation", "The file cannot be used: its tilt position %1 "
+                                              "lies outside %2 to %3."),
+              chapter.omegatrack, s.tilt},
+             {QT_TRANSLATE_NOOP("Simulation", "The file cannot be used: its turn position %1 "
+                                              "lies outside %2 to %3."),
+              chapter.thetatrack, s.turn}}};
 }
 
 } // namespace
@@ -55,11 +68,9 @@ TSystemState CaptureSystem(const TBaseChapter& chapter) {
 QString SystemRefusal(const TBaseChapter& chapter, const TSystemState& state) {
     for (const TSliderField& f : SliderFields(chapter, state))
         if (f.value < f.slider->minimum() || f.value > f.slider->maximum())
-            return QString("The file cannot be used: its %1 position %2 lies outside %3 to %4.")
-                .arg(f.name)
-                .arg(f.value)
-                .arg(f.slider->minimum())
-                .arg(f.slider->maximum());
+            return BookText(Context, f.refusal)
+                .arg(FixedText(f.value, 0), FixedText(f.slider->minimum(), 0),
+                     FixedText(f.slider->maximum(), 0));
     return {};
 }
 

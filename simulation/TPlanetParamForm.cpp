@@ -8,6 +8,9 @@
 #include "model/ParamSliders.h"
 #include "simulation/TBaseChapter.h"
 
+#include "BookText.h"
+#include "NumberText.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,11 +26,38 @@ TSliderRange RangeOf(const QSlider& slider) {
     return TSliderRange{slider.minimum(), slider.maximum()};
 }
 
-// The value texts pad their numbers with leading spaces for a fixed-width face; in the
+constexpr const char* Context = "Planet parameters";
+
+// The angles' texts pad their numbers with leading spaces for a fixed-width face; in the
 // dialog's face that only staggers the column, so every value starts at its left edge.
 void SetText(QLabel& label, const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
     label.setText(QString::fromStdString(first == std::string::npos ? text : text.substr(first)));
+}
+
+// Two significant figures, or the top of the slider's range once they would round up to it.
+QString Rounded(double value, double roundsToTop, int top) {
+    return value >= roundsToTop ? FixedText(top, 0) : FiguresText(value, 2);
+}
+
+QString AText(double a_AU) {
+    return BookText(Context, "%1 AU", "a distance in astronomical units")
+        .arg(Rounded(a_AU, 99.5, 100));
+}
+
+QString EccText(double ecc) { return FiguresText(ecc, 15); }
+
+// The unit singular when the number shows as 1.
+QString MassText(double mass_Jupiter) {
+    const QString number = Rounded(mass_Jupiter, 9.95, 10);
+    return number == FixedText(1, 0) ? BookText(Context, "%1 Jupiter mass").arg(number)
+                                     : BookText(Context, "%1 Jupiter masses").arg(number);
+}
+
+QString StarMassText(double mass_Solar) {
+    const QString number = Rounded(mass_Solar, 99.5, 100);
+    return number == FixedText(1, 0) ? BookText(Context, "%1 solar mass").arg(number)
+                                     : BookText(Context, "%1 solar masses").arg(number);
 }
 
 } // namespace
@@ -59,10 +89,10 @@ void TPlanetParamForm::ShowPlanet() {
     TPlanet& planet = *Planet;
 
     aSlider->setValue(APosition(planet.a, RangeOf(*aSlider)));
-    SetText(*aLabel, ALabelText(planet.a));
+    aLabel->setText(AText(planet.a));
 
     EccSlider->setValue(EccPosition(planet.ecc, RangeOf(*EccSlider)));
-    SetText(*EccLabel, EccLabelText(std::min(planet.ecc, MaxEccentricity)));
+    EccLabel->setText(EccText(std::min(planet.ecc, MaxEccentricity)));
 
     incSlider->setValue(IncPosition(IncDegreesOf(planet.inc), RangeOf(*incSlider)));
     SetText(*incLabel, IncLabelText(NearestDegreesOf(planet.inc)));
@@ -74,10 +104,10 @@ void TPlanetParamForm::ShowPlanet() {
 
     const double jupiters = planet.mass * JupiterMassesPerSolarMass;
     massSlider->setValue(MassPosition(jupiters, RangeOf(*massSlider)));
-    SetText(*massLabel, MassLabelText(jupiters));
+    massLabel->setText(MassText(jupiters));
 
     SmassSlider->setValue(StarMassPosition(Chapter->StarMass, RangeOf(*SmassSlider)));
-    SetText(*SmassLabel, StarMassLabelText(Chapter->StarMass));
+    SmassLabel->setText(StarMassText(Chapter->StarMass));
 
     PlanName->setText(QString::fromStdString(planet.Name.str()));
     Updating = false;
@@ -90,10 +120,10 @@ void TPlanetParamForm::ApplySlider(const QSlider& slider) {
 
     if (&slider == aSlider) {
         planet.a = A_AU(position, range);
-        SetText(*aLabel, ALabelText(planet.a));
+        aLabel->setText(AText(planet.a));
     } else if (&slider == EccSlider) {
         planet.ecc = Ecc(position, range);
-        SetText(*EccLabel, EccLabelText(planet.ecc));
+        EccLabel->setText(EccText(planet.ecc));
     } else if (&slider == incSlider) {
         const int inc = IncDegrees(position, range);
         planet.inc = Radians(inc);
@@ -109,11 +139,11 @@ void TPlanetParamForm::ApplySlider(const QSlider& slider) {
     } else if (&slider == massSlider) {
         const double jupiters = JupiterMasses(position, range);
         planet.mass = jupiters * JupiterMass;
-        SetText(*massLabel, MassLabelText(jupiters));
+        massLabel->setText(MassText(jupiters));
     } else {
         PRECONDITION(&slider == SmassSlider);
         Chapter->StarMass = SolarMasses(position, range);
-        SetText(*SmassLabel, StarMassLabelText(Chapter->StarMass));
+        SmassLabel->setText(StarMassText(Chapter->StarMass));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "simulation/VelocityGraphDrawing.h"
 
 #include "BookText.h"
+#include "NumberText.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/GraphTrace.h"
 
@@ -77,7 +78,7 @@ std::string TimeDivisionText(const oWorldPortPaintBox& box) {
     if (std::fabs(division_days - 1.0) < 1e-9)
         return BookText("Velocity graph", "days", "the unit of the time axis").toStdString();
     return BookText("Velocity graph", "%1 days", "one division of the time axis")
-        .arg(QString::asprintf("%g", division_days))
+        .arg(FiguresText(division_days, 6))
         .toStdString();
 }
 
