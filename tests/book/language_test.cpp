@@ -8,15 +8,25 @@
 #include "PseudoLanguage.h"
 
 #include "book/TAboutBox.h"
+#include "calculator/TCalculatorForm.h"
+#include "model/RealSystems.h"
+#include "realsystems/CardTexts.h"
+#include "realsystems/TRealSystemsForm.h"
+#include "simulation/TBaseChapter.h"
+#include "simulation/TPlanetParamForm.h"
+#include "spectrum/TSpectrumForm.h"
 #include "thisbook/TKeysBox.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTableWidget>
 #include <QTextBrowser>
+#include <algorithm>
 
 TEST(PseudoLanguage, LengthensAndAccentsTheWordsAndKeepsWhatIsNotText) {
     EXPECT_EQ(PseudoTranslation("&Fit to screen (%1 %)"),
@@ -147,5 +157,59 @@ TEST_F(BookInPseudoLanguage, TheChaptersPagesQuestionsAndControlsFollowTheLangua
                     << "chapter " << number << " page " << page << ": " << text.toStdString();
             }
         }
+    }
+}
+
+// The spectrum window (its readouts moving both ways and at rest), the card of real systems
+// (its table too), the calculator with a message and the simulation's parameter dialog speak
+// the language. Stars, authors and journals keep their names in every language, and so do
+// the planets' names the student gives.
+TEST_F(BookInPseudoLanguage, TheToolsWindowsAndTheParameterDialogSpeakTheLanguage) {
+    // Every text of the model's table that the card shows is offered to translators.
+    const auto offered = [](const std::string& text) {
+        return std::ranges::any_of(CardModelTexts(),
+                                   [&text](const char* listed) { return text == listed; });
+    };
+    for (const TRealSystem& system : RealSystems()) {
+        EXPECT_TRUE(offered(system.Significance) && offered(system.StarMassWhere)) << system.Name;
+        for (const TRealPlanet& planet : system.Planets)
+            EXPECT_TRUE(offered(planet.Where)) << system.Name << " " << planet.Letter;
+    }
+
+    open(5);
+    auto* sim = dynamic_cast<TBaseChapter*>(chapter());
+    ASSERT_NE(sim, nullptr);
+    QStringList texts = WindowTexts(*sim->ParamForm);
+    book->mnitSpectrum->trigger();
+    for (const double v_mps : {12.4, -0.003, 0.0}) {
+        book->SpectrumForm->SimulationTick(1.0, v_mps);
+        texts << WindowTexts(*book->SpectrumForm);
+    }
+    book->mnitRealSystems->trigger();
+    const TRealSystemsForm& card = *book->RealSystemsCard;
+    texts << WindowTexts(card);
+    for (int column = 0; column < card.SystemTable->columnCount(); ++column) {
+        texts << card.SystemTable->horizontalHeaderItem(column)->text();
+        for (int row = 0; row < card.SystemTable->rowCount(); ++row)
+            if (const QTableWidgetItem* item = card.SystemTable->item(row, column))
+                texts << item->text() << item->toolTip();
+    }
+    TCalculatorForm calculator(book);
+    texts << WindowTexts(calculator);
+    calculator.ExpressionEdit->setText("ln(0)");
+    calculator.EqualsButtonClick();
+    texts << calculator.MessageLabel->text();
+
+    EXPECT_GT(texts.size(), 100);
+    QStringList names = {"Mondas", "Vulcan", "Skyron"};
+    for (const TRealSystem& system : RealSystems())
+        if (!system.ShortName.empty())
+            names << QString::fromStdString(system.Name);
+    for (const std::string& source : RealSystemSources())
+        names << QString::fromStdString(source);
+    for (QString text : texts) {
+        for (const QString& name : names)
+            text.remove(name);
+        EXPECT_FALSE(HasUntranslatedWord(text)) << text.toStdString();
     }
 }
