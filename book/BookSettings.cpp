@@ -3,6 +3,7 @@
 #include "BookSettings.h"
 
 #include "BookLanguage.h"
+#include "BookText.h"
 #include "RegularFile.h"
 #include "SavedFile.h"
 #include "Zoom.h"
@@ -80,7 +81,7 @@ QString WriteBookSettings(const QString& file, const TBookSettings& settings) {
                                               text.toStdString(), TLinkRule::Refuse);
     if (cause.empty())
         return {};
-    return "The book's settings were not saved: " + CauseClause(cause) + ".";
+    return BookText("Book window", "The book's settings were not saved: %1.").arg(CauseClause(cause));
 }
 
 QString ForgetBookSettings(const QString& file) {
@@ -89,5 +90,6 @@ QString ForgetBookSettings(const QString& file) {
         return {};
     if (settings.remove())
         return {};
-    return "The book's settings were not forgotten: " + settings.errorString() + ".";
+    return BookText("Book window", "The book's settings were not forgotten: %1.")
+        .arg(settings.errorString());
 }

@@ -2,13 +2,20 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "StudentWork.h"
 
+#include "BookText.h"
+
 #include <algorithm>
 
 std::string TAnsweredQuestion::Verdict() const {
+    QString verdict;
     if (!attempts.empty() && attempts.back().right)
-        return attempts.size() == 1 ? "right at the first attempt"
-                                    : "right at attempt " + std::to_string(attempts.size());
-    return closed ? "wrong: the answer was shown" : "not yet answered right";
+        verdict = attempts.size() == 1
+                      ? BookText("My answers", "right at the first attempt")
+                      : BookText("My answers", "right at attempt %1").arg(attempts.size());
+    else
+        verdict = closed ? BookText("My answers", "wrong: the answer was shown")
+                         : BookText("My answers", "not yet answered right");
+    return verdict.toStdString();
 }
 
 const TAnsweredQuestion* AnsweredOn(const std::vector<TAnsweredQuestion>& work, int page,

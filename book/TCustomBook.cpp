@@ -213,7 +213,11 @@ void TCustomBook::PageBack() {
     }
 }
 
-void TCustomBook::SetContentsCaption() { SetCaption(Application::Title() + " : Contents"); }
+void TCustomBook::SetContentsCaption() {
+    SetCaption(BookText("Book window", "%1 : Contents", "the book's title and its contents page")
+                   .arg(QString::fromStdString(Application::Title()))
+                   .toStdString());
+}
 
 void TCustomBook::mnitContentsClick() {
     if (!CurrentChapter)
@@ -330,7 +334,7 @@ void TCustomBook::mnitExitClick() { Close(); }
 void TCustomBook::mnitCalcClick() {
     if (calculator_.Running() || Calculator::AnyInstalled()) {
         if (!calculator_.OpenOrRaise())
-            Application::ShowMessage("Unable to open calculator");
+            Application::ShowMessage(BookText("Book window", "Unable to open calculator").toStdString());
         return;
     }
     if (!OwnCalculator) {

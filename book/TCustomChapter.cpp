@@ -3,6 +3,7 @@
 #include "TCustomChapter.h"
 
 #include "TAccessBox.h"
+#include "BookText.h"
 #include "TCustomBook.h"
 #include "TNavPanel.h"
 #include "forms/CustomChapterForm.h"
@@ -47,8 +48,13 @@ void TCustomChapter::FormDestroy() {
 
 void TCustomChapter::ShowCaption() {
     if (TCustomBook* book = Book())
-        book->SetCaption(Application::Title() + " : " + Caption() + " " +
-                         std::to_string(FirstPage + Page - 1) + "/" + std::to_string(PageTotal));
+        book->SetCaption(BookText("Book window", "%1 : %2 %3/%4",
+                                  "the book's title, the chapter's, the page and the pages")
+                             .arg(QString::fromStdString(Application::Title()),
+                                  QString::fromStdString(Caption()))
+                             .arg(FirstPage + Page - 1)
+                             .arg(PageTotal)
+                             .toStdString());
 }
 
 void TCustomChapter::RefreshPage() {

@@ -9,6 +9,7 @@
 #include "TNavPanel.h"
 #include "forms/ThisChapterForm.h"
 
+#include "BookText.h"
 #include "RichEditWriter.h"
 #include "WidgetColour.h"
 #include "oRichEdit.h"
@@ -92,18 +93,20 @@ bool TThisChapter::PageTextFits() const {
 
 void TThisChapter::WritePageText() {
     TextBox->Clear();
-    *TextBox << "Some text to go in here.";
+    *TextBox << BookText("Chapter window", "Some text to go in here.");
     TextBox->SetSelStart(0);
 }
 
 // A tick or a cross leads the verdict, so that it is not told by the panel's colour alone.
-void TThisChapter::WriteCorrect() { *FeedbackBox << "\u2713 This is the correct answer.\n"; }
+void TThisChapter::WriteCorrect() {
+    *FeedbackBox << "\u2713 " + BookText("Feedback", "This is the correct answer.") + "\n";
+}
 
 void TThisChapter::WriteIncorrect() {
-    *FeedbackBox << "\u2717 Your answer is ";
-    if (WrongAnswers > 1)
-        *FeedbackBox << "still ";
-    *FeedbackBox << "incorrect.\n";
+    *FeedbackBox << "\u2717 " +
+                        (WrongAnswers > 1 ? BookText("Feedback", "Your answer is still incorrect.")
+                                          : BookText("Feedback", "Your answer is incorrect.")) +
+                        "\n";
 }
 
 void TThisChapter::SetScreenReaderSupport(bool on) {
