@@ -188,6 +188,7 @@ void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
                   .arg(QString::fromStdString(spectrum::MagnificationText(scene.Magnification)));
     Text(p, QRectF(l.Strip.right() - 300, header, 300, 18), Qt::AlignRight | Qt::AlignVCenter,
          magnified);
+    const double noteLeft = l.Strip.right() - p.fontMetrics().horizontalAdvance(magnified);
 
     // The continuum level, and each line's rest wavelength dashed across strip and profile.
     p.setPen(QPen(Faint, 1.0, Qt::DotLine));
@@ -202,13 +203,18 @@ void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
     const auto restOf = [&group](int i) {
         return FixedText(spectrum::Lines()[std::size_t(group.First + i)].Rest_nm, 3);
     };
+    const QString restText =
+        group.Count == 1
+            ? BookText(Context, "rest in air %1 nm", "a line's rest wavelength").arg(restOf(0))
+            : BookText(Context, "rest in air %1, %2 nm", "the rest wavelengths of a pair of lines")
+                  .arg(restOf(0), restOf(1));
     p.setPen(Highlight);
     p.setFont(LabelFont(11));
+    // Where a language's longer words would run it into the note, the text of the rest
+    // wavelengths gives way: the list of lines below the picture names them too.
+    const int restRoom = int(std::clamp(noteLeft - 10 - restLeft, 0.0, 260.0));
     Text(p, QRectF(restLeft, header, 260, 18), Qt::AlignLeft | Qt::AlignVCenter,
-         group.Count == 1
-             ? BookText(Context, "rest in air %1 nm", "a line's rest wavelength").arg(restOf(0))
-             : BookText(Context, "rest in air %1, %2 nm", "the rest wavelengths of a pair of lines")
-                   .arg(restOf(0), restOf(1)));
+         p.fontMetrics().elidedText(restText, Qt::ElideRight, restRoom));
 
     // One axis a line: the true shift from that line's rest wavelength that each place
     // stands for, the magnification taken off.
