@@ -40,7 +40,9 @@ void DrawTicks(oWorldCanvas& world, const oWorldPortPaintBox& box, const TVeloci
         canvas.Pen.Color = clAqua;
         Line(world, oRealPoint(0, y), oRealPoint(width, y));
         canvas.Pen.Color = clBlack;
-        world.TextOut(oRealPoint(-width * 0.06666666666666667, y - off), ticks.Label(i));
+        // As TVelocityTicks::Label, in the book language's convention.
+        world.TextOut(oRealPoint(-width * 0.06666666666666667, y - off),
+                      FiguresText(i * ticks.Step, 15).toStdString());
     }
 }
 
