@@ -21,8 +21,6 @@ const TFont Arial13("Arial", -13, clWindowText);
 const TFont Arial13Bold("Arial", -13, clWindowText, TFontStyles{}.with(fsBold));
 const TFont Arial12("Arial", -12, clWindowText);
 
-constexpr const char* Context = "Spectrum window";
-
 QLabel* label(TSpectrumForm& f, QRect place, const QString& text, const TFont& font) {
     auto* l = new QLabel(text, &f);
     l->setGeometry(place);
@@ -40,25 +38,26 @@ void readout(TSpectrumForm& f, int top, const QString& caption, QLabel*& c, QLab
 
 void DefineSpectrumForm(TSpectrumForm& f) {
     f.setWindowFlags(Qt::Window);
-    f.SetCaption(BookText(Context, "Spectrum of the star").toStdString());
+    f.SetCaption(BookText("Spectrum window", "Spectrum of the star").toStdString());
     f.SetBorderStyle(bsSingle);
     f.SetClientSize(660, 586);
     f.SetFont(TFont("Times New Roman", -16, clWindowText));
     f.SetColor(DisplayColour(213, 230, 227));
-    f.setAccessibleName(BookText(Context, "Spectrum of the star"));
+    f.setAccessibleName(BookText("Spectrum window", "Spectrum of the star"));
 
     f.StatusLabel = label(f, QRect(16, 8, 628, 20), "", Arial13Bold);
     f.StatusLabel->setStyleSheet("color: rgb(0, 0, 157)");
 
     f.View = new TSpectrumView(&f);
     f.View->setGeometry(16, 32, 628, 292);
-    f.View->setAccessibleName(BookText(Context, "Spectrum of the star"));
+    f.View->setAccessibleName(BookText("Spectrum window", "Spectrum of the star"));
     f.View->setAccessibleDescription(BookText(
-        Context,
+        "Spectrum window",
         "The visible spectrum from 380 to 700 nm with its dark absorption lines, and a panel "
         "that magnifies the shift of one line, its rest wavelength marked by a dashed line."));
 
-    f.LineLabel = label(f, QRect(16, 336, 70, 22), BookText(Context, "&Magnify:"), Arial13Bold);
+    f.LineLabel =
+        label(f, QRect(16, 336, 70, 22), BookText("Spectrum window", "&Magnify:"), Arial13Bold);
     f.LineBox = new QComboBox(&f);
     f.LineBox->setGeometry(90, 334, 220, 26);
     f.LineBox->setFont(Arial13.toQFont());
@@ -68,24 +67,25 @@ void DefineSpectrumForm(TSpectrumForm& f) {
             return FixedText(spectrum::Lines()[std::size_t(group.First + i)].Rest_nm, 3);
         };
         const QString name = QString::fromUtf8(group.Name);
-        f.LineBox->addItem(
-            group.Count == 1
-                ? BookText(Context, "%1  (%2 nm)", "a line and its rest wavelength")
-                      .arg(name, rest(0))
-                : BookText(Context, "%1  (%2, %3 nm)", "a pair of lines and their rest wavelengths")
-                      .arg(name, rest(0), rest(1)));
+        f.LineBox->addItem(group.Count == 1 ? BookText("Spectrum window", "%1  (%2 nm)",
+                                                       "a line and its rest wavelength")
+                                                  .arg(name, rest(0))
+                                            : BookText("Spectrum window", "%1  (%2, %3 nm)",
+                                                       "a pair of lines and their rest wavelengths")
+                                                  .arg(name, rest(0), rest(1)));
     }
-    f.LineBox->setAccessibleName(BookText(Context, "Line to magnify"));
+    f.LineBox->setAccessibleName(BookText("Spectrum window", "Line to magnify"));
     f.LineLabel->setBuddy(f.LineBox);
 
-    f.CloseButton = new QPushButton(BookText(Context, "&Close"), &f);
+    f.CloseButton = new QPushButton(BookText("Spectrum window", "&Close"), &f);
     f.CloseButton->setGeometry(564, 334, 80, 26);
     f.CloseButton->setFont(Arial13.toQFont());
     f.SetCancelButton(f.CloseButton);
 
-    readout(f, 372, BookText(Context, "Radial velocity v"), f.VelocityCaption, f.VelocityValue);
-    readout(f, 396, BookText(Context, "Line shift Δλ"), f.ShiftCaption, f.ShiftValue);
-    readout(f, 420, BookText(Context, "Resolution element"), f.ResolutionCaption,
+    readout(f, 372, BookText("Spectrum window", "Radial velocity v"), f.VelocityCaption,
+            f.VelocityValue);
+    readout(f, 396, BookText("Spectrum window", "Line shift Δλ"), f.ShiftCaption, f.ShiftValue);
+    readout(f, 420, BookText("Spectrum window", "Resolution element"), f.ResolutionCaption,
             f.ResolutionValue);
 
     f.Caption = label(f, QRect(16, 452, 628, 66), "", TFont("Times New Roman", -16, clWindowText));
@@ -95,7 +95,7 @@ void DefineSpectrumForm(TSpectrumForm& f) {
     f.MeasureNote = label(
         f, QRect(16, 522, 628, 54),
         BookText(
-            Context,
+            "Spectrum window",
             "How so small a shift is really measured: one line's centre can be found to a small "
             "fraction of a resolution element only from a great deal of light, so thousands of "
             "lines are cross-correlated with a reference recorded through the same spectrograph "

@@ -33,8 +33,6 @@ const QColor Faint(110, 122, 150);
 const QColor Highlight(255, 255, 215); // the book's pale yellow
 const QColor Curve(255, 255, 255);
 
-constexpr const char* Context = "Spectrum window";
-
 constexpr double Margin = 14.0;
 // The height of one line's shift axis below the profile, pixels.
 constexpr double AxisRow = 16.0;
@@ -173,7 +171,7 @@ void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
     const double header = l.Strip.top() - 22;
     p.setPen(Ink);
     p.setFont(LabelFont(12, true));
-    const QString title = BookText(Context, "Magnified around %1", "a line's name")
+    const QString title = BookText("Spectrum window", "Magnified around %1", "a line's name")
                               .arg(QString::fromUtf8(group.Name));
     Text(p, QRectF(l.Strip.left(), header, 200, 18), Qt::AlignLeft | Qt::AlignVCenter, title);
     // The rest wavelengths follow the title, clear of the note on the right.
@@ -182,8 +180,8 @@ void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
     p.setFont(LabelFont(12));
     const QString magnified =
         scene.Magnification == 1.0
-            ? BookText(Context, "shift drawn to scale")
-            : BookText(Context, "shift drawn %1 larger; widths not to scale",
+            ? BookText("Spectrum window", "shift drawn to scale")
+            : BookText("Spectrum window", "shift drawn %1 larger; widths not to scale",
                        "the magnification, such as 100 000×")
                   .arg(QString::fromStdString(spectrum::MagnificationText(scene.Magnification)));
     Text(p, QRectF(l.Strip.right() - 300, header, 300, 18), Qt::AlignRight | Qt::AlignVCenter,
@@ -203,11 +201,12 @@ void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
     const auto restOf = [&group](int i) {
         return FixedText(spectrum::Lines()[std::size_t(group.First + i)].Rest_nm, 3);
     };
-    const QString restText =
-        group.Count == 1
-            ? BookText(Context, "rest in air %1 nm", "a line's rest wavelength").arg(restOf(0))
-            : BookText(Context, "rest in air %1, %2 nm", "the rest wavelengths of a pair of lines")
-                  .arg(restOf(0), restOf(1));
+    const QString restText = group.Count == 1 ? BookText("Spectrum window", "rest in air %1 nm",
+                                                         "a line's rest wavelength")
+                                                    .arg(restOf(0))
+                                              : BookText("Spectrum window", "rest in air %1, %2 nm",
+                                                         "the rest wavelengths of a pair of lines")
+                                                    .arg(restOf(0), restOf(1));
     p.setPen(Highlight);
     p.setFont(LabelFont(11));
     // Where a language's longer words would run it into the note, the text of the rest
@@ -222,11 +221,11 @@ void DrawPanelStill(QPainter& p, const TLayout& l, const TScene& scene) {
     for (int line = 0; line < group.Count; ++line) {
         const double top = l.Profile.bottom() + line * AxisRow;
         const QString unit =
-            group.Count == 1
-                ? BookText(Context, "true shift / pm", "an axis title")
-                : BookText(Context, "%1 shift / pm", "an axis title: the shift of the line named")
-                      .arg(QString::fromUtf8(
-                          spectrum::Lines()[std::size_t(group.First + line)].Name));
+            group.Count == 1 ? BookText("Spectrum window", "true shift / pm", "an axis title")
+                             : BookText("Spectrum window", "%1 shift / pm",
+                                        "an axis title: the shift of the line named")
+                                   .arg(QString::fromUtf8(
+                                       spectrum::Lines()[std::size_t(group.First + line)].Name));
         const double unitWidth = p.fontMetrics().horizontalAdvance(unit);
         for (const TPanelTick& tick : PanelTicks(l, scene, line)) {
             const bool numbered = !tick.Label.empty();
@@ -316,7 +315,7 @@ void DrawStill(QPainter& p, const QRectF& area, const TScene& scene) {
     p.setPen(Ink);
     p.setFont(LabelFont(12, true));
     Text(p, QRectF(l.Band.left(), area.top() + 4, 300, 16), Qt::AlignLeft | Qt::AlignVCenter,
-         BookText(Context, "The visible spectrum, 380 to 700 nm in air"));
+         BookText("Spectrum window", "The visible spectrum, 380 to 700 nm in air"));
     DrawBandStill(p, l, scene.Group);
     DrawPanelStill(p, l, scene);
 }

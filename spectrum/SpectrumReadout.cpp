@@ -15,8 +15,6 @@ namespace spectrumreadout {
 
 namespace {
 
-constexpr const char* Context = "Spectrum window";
-
 QString Sign(double x) { return x < 0.0 ? QString(QChar(0x2212)) : QString("+"); }
 
 bool Nothing(double x) { return x == 0.0 || !std::isfinite(x); }
@@ -56,9 +54,9 @@ QString ShiftText(double shift_nm) {
 QString VelocityReadout(double v_mps) {
     const QString v = VelocityText(v_mps);
     if (v_mps > 0.0)
-        return BookText(Context, "%1 (moving away)", "the star's radial velocity").arg(v);
+        return BookText("Spectrum window", "%1 (moving away)", "the star's radial velocity").arg(v);
     if (v_mps < 0.0)
-        return BookText(Context, "%1 (approaching)", "the star's radial velocity").arg(v);
+        return BookText("Spectrum window", "%1 (approaching)", "the star's radial velocity").arg(v);
     return v;
 }
 
@@ -66,12 +64,12 @@ QString ShiftReadout(double shift_nm, const char* lineName) {
     const QString shift = ShiftText(shift_nm);
     const QString line = QString::fromUtf8(lineName);
     if (shift_nm > 0.0)
-        return BookText(Context, "%1 (to the red) at %2", "a line's shift, and the line")
+        return BookText("Spectrum window", "%1 (to the red) at %2", "a line's shift, and the line")
             .arg(shift, line);
     if (shift_nm < 0.0)
-        return BookText(Context, "%1 (to the blue) at %2", "a line's shift, and the line")
+        return BookText("Spectrum window", "%1 (to the blue) at %2", "a line's shift, and the line")
             .arg(shift, line);
-    return BookText(Context, "%1 at %2", "a line's shift, and the line").arg(shift, line);
+    return BookText("Spectrum window", "%1 at %2", "a line's shift, and the line").arg(shift, line);
 }
 
 QString ResolutionReadout(double rest_nm, double v_mps) {
@@ -82,30 +80,31 @@ QString ResolutionReadout(double rest_nm, double v_mps) {
     const QString power = QString::fromStdString(GroupedText(ResolvingPower));
     const double elements = ShiftInResolutionElements(v_mps);
     if (Nothing(elements))
-        return BookText(Context, "λ/R = %1 at R = %2; the shift is zero",
+        return BookText("Spectrum window", "λ/R = %1 at R = %2; the shift is zero",
                         "the resolution element at the spectrograph's resolving power R")
             .arg(element, power);
     const double size = std::fabs(elements);
     if (RoundToFigures(size, 3, true) >= 1.0)
-        return BookText(Context, "λ/R = %1 at R = %2; the shift is %3 times it",
+        return BookText("Spectrum window", "λ/R = %1 at R = %2; the shift is %3 times it",
                         "the resolution element at the spectrograph's resolving power R")
             .arg(element, power, Figures(size));
-    return BookText(Context, "λ/R = %1 at R = %2; the shift is 1/%3 of it",
+    return BookText("Spectrum window", "λ/R = %1 at R = %2; the shift is 1/%3 of it",
                     "the resolution element at the spectrograph's resolving power R")
         .arg(element, power, Figures(1.0 / size));
 }
 
 QString CaptionText(double v_mps) {
     if (Nothing(v_mps))
-        return BookText(Context, "The star moves neither towards us nor away from us just now, "
-                                 "so every line lies at its rest wavelength.");
+        return BookText("Spectrum window",
+                        "The star moves neither towards us nor away from us just now, "
+                        "so every line lies at its rest wavelength.");
     if (v_mps > 0.0)
-        return BookText(Context,
+        return BookText("Spectrum window",
                         "The star is moving away from us, so its light is stretched: every line "
                         "lies to the red of its rest wavelength, each by the same fraction v/c "
                         "of its wavelength. As the planet swings the star to and fro, the lines "
                         "swing with it, in step with the velocity graph.");
-    return BookText(Context,
+    return BookText("Spectrum window",
                     "The star is moving towards us, so its light is squeezed: every line lies "
                     "to the blue of its rest wavelength, each by the same fraction v/c of its "
                     "wavelength. As the planet swings the star to and fro, the lines swing with "

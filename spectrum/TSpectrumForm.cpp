@@ -89,14 +89,13 @@ void TSpectrumForm::LineBoxChange() { ShowSpectrum(); }
 void TSpectrumForm::CloseButtonClick() { hide(); }
 
 void TSpectrumForm::ShowStatus() {
-    constexpr const char* Context = "Spectrum window";
     StatusLabel->setText(
-        feed_
-            ? (running_ ? BookText(Context, "Following the simulation as it runs.")
-                        : BookText(Context, "The simulation is stopped: its last spectrum stays."))
+        feed_ ? (running_ ? BookText("Spectrum window", "Following the simulation as it runs.")
+                          : BookText("Spectrum window",
+                                     "The simulation is stopped: its last spectrum stays."))
         : seen_
-            ? BookText(Context, "No simulation chapter is open: the last spectrum stays.")
-            : BookText(Context,
+            ? BookText("Spectrum window", "No simulation chapter is open: the last spectrum stays.")
+            : BookText("Spectrum window",
                        "No simulation chapter is open. Open one to watch its star's spectrum."));
 }
 
