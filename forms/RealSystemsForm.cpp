@@ -27,7 +27,6 @@ constexpr int HeaderHeight = 38;
 // The book's client area and menu bar at 100 %, in pixels.
 constexpr int MaxClientHeight = 554 + 22;
 constexpr int ColumnWidths[] = {150, 66, 58, 84, 62, 66, 64, 72, 56};
-constexpr const char* Context = "Real planetary systems";
 constexpr const char* Headings[] = {
     QT_TRANSLATE_NOOP("Real planetary systems", "System"),
     QT_TRANSLATE_NOOP("Real planetary systems", "Star mass\n(solar)"),
@@ -130,7 +129,7 @@ QLabel* wrappedLabel(TRealSystemsForm& f, QRect place, const QString& text) {
 
 void DefineRealSystemsForm(TRealSystemsForm& f) {
     f.setWindowFlags(Qt::Window);
-    f.SetCaption(BookText(Context, "Real planetary systems").toStdString());
+    f.SetCaption(BookText("Real planetary systems", "Real planetary systems").toStdString());
     f.SetBorderStyle(bsSingle);
     f.SetCentred(true);
     f.SetFont(TFont("Arial", -13, clBlack));
@@ -141,11 +140,12 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     for (int width : ColumnWidths)
         tableWidth += width;
     f.SystemTable = new QTableWidget(0, int(std::size(ColumnWidths)), &f);
-    f.SystemTable->setAccessibleName(BookText(Context, "Real planetary systems"));
+    f.SystemTable->setAccessibleName(BookText("Real planetary systems", "Real planetary systems"));
     QTableWidget& table = *f.SystemTable;
     for (int c = 0; c < table.columnCount(); ++c) {
         table.setColumnWidth(c, ColumnWidths[c]);
-        table.setHorizontalHeaderItem(c, new QTableWidgetItem(BookText(Context, Headings[c])));
+        table.setHorizontalHeaderItem(
+            c, new QTableWidgetItem(BookText("Real planetary systems", Headings[c])));
     }
     table.horizontalHeader()->setFixedHeight(HeaderHeight);
     table.horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -173,7 +173,7 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     f.NoteLabel = wrappedLabel(
         f, QRect(12, top, tableWidth, 0),
         BookText(
-            Context,
+            "Real planetary systems",
             "m sin i is the least mass the planet can have: the spectrum gives its mass times the "
             "sine of the orbit's inclination († marks a true mass, where the inclination is "
             "known). Astrometry gives Upsilon Andromedae c and d true masses of about 14 and 10 "
@@ -194,17 +194,17 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     QStringList cited;
     for (const std::string& source : RealSystemSources())
         cited << QString::fromStdString(source);
-    f.SourcesLabel =
-        wrappedLabel(f, QRect(12, top, tableWidth, 0),
-                     BookText(Context, "Sources: %1.", "the citations, separated by semicolons")
-                         .arg(cited.join("; ")));
+    f.SourcesLabel = wrappedLabel(
+        f, QRect(12, top, tableWidth, 0),
+        BookText("Real planetary systems", "Sources: %1.", "the citations, separated by semicolons")
+            .arg(cited.join("; ")));
     top += f.SourcesLabel->height() + 10;
 
     f.ButtonImages = std::make_unique<TImageList>(110, 36);
     artwork::AddBlankFaces(*f.ButtonImages, 3);
     f.SetUpButton = new oBitBtn(&f);
     f.SetUpButton->setGeometry(12, top, 110, 36);
-    f.SetUpButton->SetCaption(BookText(Context, "Set up").toStdString());
+    f.SetUpButton->SetCaption(BookText("Real planetary systems", "Set up").toStdString());
     f.SetUpButton->SetImages(f.ButtonImages.get());
     f.SetUpButton->NumGlyphs = 3;
     // Three lines beside the buttons, a few pixels above and below them: what Set up does
@@ -212,14 +212,14 @@ void DefineRealSystemsForm(TRealSystemsForm& f) {
     f.SetUpLabel = wrappedLabel(f, QRect(134, top - 6, tableWidth - 122 - 122 - 122, 48), "");
     f.DataButton = new oBitBtn(&f);
     f.DataButton->setGeometry(12 + tableWidth - 110 - 122, top, 110, 36);
-    f.DataButton->SetCaption(BookText(Context, "Measurements").toStdString());
+    f.DataButton->SetCaption(BookText("Real planetary systems", "Measurements").toStdString());
     f.DataButton->setAccessibleName(
-        BookText(Context, "Open the published measurements of the chosen star"));
+        BookText("Real planetary systems", "Open the published measurements of the chosen star"));
     f.DataButton->SetImages(f.ButtonImages.get());
     f.DataButton->NumGlyphs = 3;
     f.CloseButton = new oBitBtn(&f);
     f.CloseButton->setGeometry(12 + tableWidth - 110, top, 110, 36);
-    f.CloseButton->SetCaption(BookText(Context, "Close").toStdString());
+    f.CloseButton->SetCaption(BookText("Real planetary systems", "Close").toStdString());
     f.CloseButton->SetImages(f.ButtonImages.get());
     f.CloseButton->NumGlyphs = 3;
     f.SetCancelButton(f.CloseButton);

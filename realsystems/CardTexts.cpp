@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr const char* Context = "Real planetary systems";
-
 // Listed here for the translation tool, which reads only literals; the test of the card
 // keeps the list and the model's table the same.
 constexpr const char* ModelTexts[] = {
@@ -106,7 +104,7 @@ std::span<const char* const> CardModelTexts() { return ModelTexts; }
 QString CardText(const std::string& english) {
     PRECONDITION(std::any_of(std::begin(ModelTexts), std::end(ModelTexts),
                              [&english](const char* text) { return english == text; }));
-    return BookText(Context, english.c_str());
+    return BookText("Real planetary systems", english.c_str());
 }
 
 QString CardSystemName(const TRealSystem& system) {
