@@ -16,8 +16,6 @@ namespace {
 
 constexpr int Width = 320;
 constexpr int FieldWidth = Width - 24;
-constexpr const char* Context = "Calculator";
-
 QLabel* label(TCalculatorForm& f, QRect place, const QString& text) {
     auto* label = new QLabel(text, &f);
     label->setGeometry(place);
@@ -46,36 +44,36 @@ oBitBtn* button(TCalculatorForm& f, int left, int top, const QString& caption) {
 
 void DefineCalculatorForm(TCalculatorForm& f) {
     f.setWindowFlags(Qt::Window);
-    f.SetCaption(BookText(Context, "Calculator").toStdString());
+    f.SetCaption(BookText("Calculator", "Calculator").toStdString());
     f.SetBorderStyle(bsSingle);
     f.SetFont(TFont("Arial", -13, clBlack));
     f.SetColor(RGB(213, 230, 227));
     f.hide();
 
-    f.ExpressionEdit =
-        field(f, 30, label(f, QRect(12, 12, FieldWidth, 16), BookText(Context, "&Expression")));
-    f.ExpressionEdit->setPlaceholderText(BookText(Context, "such as 2 pi sqrt(5.2^3)",
+    f.ExpressionEdit = field(
+        f, 30, label(f, QRect(12, 12, FieldWidth, 16), BookText("Calculator", "&Expression")));
+    f.ExpressionEdit->setPlaceholderText(BookText("Calculator", "such as 2 pi sqrt(5.2^3)",
                                                   "an example; the decimal mark may be the "
                                                   "language's own"));
     f.ValueEdit =
-        field(f, 80, label(f, QRect(12, 62, FieldWidth, 16), BookText(Context, "&Value")));
+        field(f, 80, label(f, QRect(12, 62, FieldWidth, 16), BookText("Calculator", "&Value")));
     f.ValueEdit->setReadOnly(true);
     // Angles: degrees, as a school calculator takes them, or radians.
-    auto* angles = label(f, QRect(12, 112, 60, 18), BookText(Context, "Angles:"));
-    f.DegreesButton = new QRadioButton(BookText(Context, "&Degrees"), &f);
+    auto* angles = label(f, QRect(12, 112, 60, 18), BookText("Calculator", "Angles:"));
+    f.DegreesButton = new QRadioButton(BookText("Calculator", "&Degrees"), &f);
     f.DegreesButton->setGeometry(76, 110, 100, 20);
     f.DegreesButton->setChecked(true);
-    f.RadiansButton = new QRadioButton(BookText(Context, "&Radians"), &f);
+    f.RadiansButton = new QRadioButton(BookText("Calculator", "&Radians"), &f);
     f.RadiansButton->setGeometry(180, 110, 100, 20);
     f.DegreesButton->setAccessibleDescription(
-        BookText(Context, "sin, cos and tan take degrees; asin, acos and atan give degrees"));
+        BookText("Calculator", "sin, cos and tan take degrees; asin, acos and atan give degrees"));
     f.RadiansButton->setAccessibleDescription(
-        BookText(Context, "sin, cos and tan take radians; asin, acos and atan give radians"));
+        BookText("Calculator", "sin, cos and tan take radians; asin, acos and atan give radians"));
     angles->setBuddy(f.DegreesButton);
     f.MessageLabel = label(f, QRect(12, 136, FieldWidth, 34), {});
     SetWidgetTextColour(*f.MessageLabel, clMaroon);
     f.HintLabel = label(f, QRect(12, 172, FieldWidth, 48),
-                        BookText(Context,
+                        BookText("Calculator",
                                  "Enter works it out. x is the last value; pi, sqrt, "
                                  "sin, cos, tan, exp, ln and log10 are known, ^ raises "
                                  "to a power.",
@@ -87,8 +85,8 @@ void DefineCalculatorForm(TCalculatorForm& f) {
     artwork::AddBlankFaces(*f.ButtonImages, 3);
     constexpr int buttonsTop = 224;
     f.EqualsButton = button(f, 12, buttonsTop, "=");
-    f.EqualsButton->setAccessibleName(BookText(Context, "Work out"));
-    f.CloseButton = button(f, Width - 12 - 110, buttonsTop, BookText(Context, "Close"));
+    f.EqualsButton->setAccessibleName(BookText("Calculator", "Work out"));
+    f.CloseButton = button(f, Width - 12 - 110, buttonsTop, BookText("Calculator", "Close"));
     f.SetDefaultButton(f.EqualsButton);
     f.SetCancelButton(f.CloseButton);
     f.SetClientSize(Width, buttonsTop + 36 + 12);
