@@ -19,8 +19,6 @@ namespace {
 const TFont Arial13("Arial", -13, clWindowText);
 const TFont Arial10("Arial", -10, clWindowText);
 
-constexpr const char* Context = "Planet parameters";
-
 QLabel* label(QWidget* parent, QRect place, const QString& text, const TFont& font) {
     auto* l = new QLabel(text, parent);
     l->setGeometry(place);
@@ -72,7 +70,7 @@ QSlider* defineRow(TPlanetParamForm& f, const Row& row, QLabel*& valueLabel) {
     QLabel* symbol =
         label(&f, QRect(22, row.top + 3, 48, 22), QString::fromUtf8(row.symbol), symbolFont);
     symbol->setTextFormat(Qt::PlainText);
-    const QString hint = BookText(Context, row.hint);
+    const QString hint = BookText("Planet parameters", row.hint);
     symbol->setToolTip(hint);
     if (row.subscript) {
         TFont small = symbolFont;
@@ -88,9 +86,9 @@ QSlider* defineRow(TPlanetParamForm& f, const Row& row, QLabel*& valueLabel) {
     s->setTickInterval(row.tick);
     s->setTickPosition(QSlider::TicksBelow);
     s->setValue(row.position);
-    s->setAccessibleName(BookText(Context, row.name));
-    s->setAccessibleDescription(BookText(Context, row.description));
-    s->setToolTip(BookText(Context, row.description));
+    s->setAccessibleName(BookText("Planet parameters", row.name));
+    s->setAccessibleDescription(BookText("Planet parameters", row.description));
+    s->setToolTip(BookText("Planet parameters", row.description));
 
     // Numbers stand under the ticks they name, clear of the tick marks (the handle's travel
     // leaves about 6 pixels at either end); the outer two keep within the slider.
@@ -111,7 +109,7 @@ QSlider* defineRow(TPlanetParamForm& f, const Row& row, QLabel*& valueLabel) {
 
 void DefinePlanetParamForm(TPlanetParamForm& f) {
     f.setWindowFlags(Qt::Window);
-    f.SetCaption(BookText(Context, "Edit parameters").toStdString());
+    f.SetCaption(BookText("Planet parameters", "Edit parameters").toStdString());
     f.SetBorderStyle(bsSingle);
     f.SetClientSize(347, 465);
     f.move(294, 94);
@@ -122,11 +120,11 @@ void DefinePlanetParamForm(TPlanetParamForm& f) {
     f.PlanRadioButton1 = radio(f, QRect(28, 7, 90, 15), "Mondas", clAqua, true);
     f.PlanRadioButton2 = radio(f, QRect(28, 35, 90, 14), "Vulcan", clYellow, false);
     f.PlanRadioButton3 = radio(f, QRect(28, 62, 90, 15), "Skyron", clRed, false);
-    f.PlanName = new QLineEdit(BookText(Context, "Planet 1"), &f);
+    f.PlanName = new QLineEdit(BookText("Planet parameters", "Planet 1"), &f);
     f.PlanName->setGeometry(214, 28, 77, 24);
     f.PlanName->setFont(Arial13.toQFont());
     f.PlanName->setMaxLength(999);
-    f.PlanName->setAccessibleName(BookText(Context, "Planet name"));
+    f.PlanName->setAccessibleName(BookText("Planet parameters", "Planet name"));
 
     // The hints, names and descriptions in the translation's context "Planet parameters".
     const Row rows[] = {
@@ -173,7 +171,7 @@ void DefinePlanetParamForm(TPlanetParamForm& f) {
     f.SmassSlider = defineRow(f, rows[6], f.SmassLabel);
 
     // Above the name, where the dialog has room without growing over more of the page.
-    f.CloseButton = new QPushButton(BookText(Context, "&Close"), &f);
+    f.CloseButton = new QPushButton(BookText("Planet parameters", "&Close"), &f);
     f.CloseButton->setGeometry(214, 3, 77, 23);
     f.CloseButton->setFont(Arial13.toQFont());
     f.SetCancelButton(f.CloseButton);

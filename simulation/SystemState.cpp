@@ -27,8 +27,6 @@ struct TSliderField {
     int value;
 };
 
-constexpr const char* Context = "Simulation";
-
 std::array<TSliderField, 4> SliderFields(const TBaseChapter& chapter, const TSystemState& s) {
     return {{{QT_TRANSLATE_NOOP("Simulation", "The file cannot be used: its time scale position "
                                               "%1 lies outside %2 to %3."),
@@ -68,7 +66,7 @@ TSystemState CaptureSystem(const TBaseChapter& chapter) {
 QString SystemRefusal(const TBaseChapter& chapter, const TSystemState& state) {
     for (const TSliderField& f : SliderFields(chapter, state))
         if (f.value < f.slider->minimum() || f.value > f.slider->maximum())
-            return BookText(Context, f.refusal)
+            return BookText("Simulation", f.refusal)
                 .arg(FixedText(f.value, 0), FixedText(f.slider->minimum(), 0),
                      FixedText(f.slider->maximum(), 0));
     return {};

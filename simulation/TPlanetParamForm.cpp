@@ -26,8 +26,6 @@ TSliderRange RangeOf(const QSlider& slider) {
     return TSliderRange{slider.minimum(), slider.maximum()};
 }
 
-constexpr const char* Context = "Planet parameters";
-
 // The angles' texts pad their numbers with leading spaces for a fixed-width face; in the
 // dialog's face that only staggers the column, so every value starts at its left edge.
 void SetText(QLabel& label, const std::string& text) {
@@ -41,7 +39,7 @@ QString Rounded(double value, double roundsToTop, int top) {
 }
 
 QString AText(double a_AU) {
-    return BookText(Context, "%1 AU", "a distance in astronomical units")
+    return BookText("Planet parameters", "%1 AU", "a distance in astronomical units")
         .arg(Rounded(a_AU, 99.5, 100));
 }
 
@@ -50,14 +48,15 @@ QString EccText(double ecc) { return FiguresText(ecc, 15); }
 // The unit singular when the number shows as 1.
 QString MassText(double mass_Jupiter) {
     const QString number = Rounded(mass_Jupiter, 9.95, 10);
-    return number == FixedText(1, 0) ? BookText(Context, "%1 Jupiter mass").arg(number)
-                                     : BookText(Context, "%1 Jupiter masses").arg(number);
+    return number == FixedText(1, 0)
+               ? BookText("Planet parameters", "%1 Jupiter mass").arg(number)
+               : BookText("Planet parameters", "%1 Jupiter masses").arg(number);
 }
 
 QString StarMassText(double mass_Solar) {
     const QString number = Rounded(mass_Solar, 99.5, 100);
-    return number == FixedText(1, 0) ? BookText(Context, "%1 solar mass").arg(number)
-                                     : BookText(Context, "%1 solar masses").arg(number);
+    return number == FixedText(1, 0) ? BookText("Planet parameters", "%1 solar mass").arg(number)
+                                     : BookText("Planet parameters", "%1 solar masses").arg(number);
 }
 
 } // namespace
