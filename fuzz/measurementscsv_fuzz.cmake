@@ -11,6 +11,7 @@ doppler_add_fuzzer(measurementscsv_fuzz ${PROJECT_SOURCE_DIR}/fuzz/measurementsc
                    ${_model}/Periodogram.cpp ${_model}/ObservingRun.cpp ${_model}/Kepler.cpp
                    ${_model}/planet.cpp ${_model}/planetname.cpp ${_model}/PhaseFold.cpp
                    ${_model}/OrbitFit.cpp ${_model}/FitParameters.cpp ${_model}/KeplerResiduals.cpp
+                   ${_model}/FitDescription.cpp
                    ${_model}/PlanetSearch.cpp ${_model}/PlanetMass.cpp
                    ${_model}/LeastSquares.cpp ${_model}/Jitter.cpp
                    ${_model}/CandidateVetting.cpp ${_model}/KeplerianScan.cpp

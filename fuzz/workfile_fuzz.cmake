@@ -16,6 +16,7 @@ doppler_add_fuzzer(workfile_fuzz ${PROJECT_SOURCE_DIR}/fuzz/workfile_fuzz.cpp
                    ${_model}/planet.cpp ${_model}/planetname.cpp ${_model}/Kepler.cpp
                    ${_model}/MeasurementLimits.cpp ${_model}/ObservingRun.cpp
                    ${_model}/OrbitFit.cpp ${_model}/FitParameters.cpp ${_model}/KeplerResiduals.cpp
+                   ${_model}/FitDescription.cpp
                    ${_model}/MeasurementsCsv.cpp
                    ${_model}/TextFields.cpp ${_model}/Answer.cpp ${_model}/Jitter.cpp
                    ${_model}/LeastSquares.cpp ${_model}/PlanetMass.cpp)
