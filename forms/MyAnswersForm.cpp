@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "MyAnswersForm.h"
 
+#include "BookText.h"
 #include "thisbook/TMyAnswersForm.h"
 
 #include <QLabel>
@@ -14,9 +15,9 @@ void DefineMyAnswersForm(TMyAnswersForm& f) {
     f.SetClientSize(560, 520);
     f.SetBorderStyle(bsDialog);
     f.SetCentred(true);
-    f.setWindowTitle("My answers");
+    f.setWindowTitle(BookText("My answers", "My answers"));
 
-    auto* nameCaption = new QLabel("Your &name:", &f);
+    auto* nameCaption = new QLabel(BookText("My answers", "Your &name:"), &f);
     nameCaption->setGeometry(12, 14, 90, 22);
     f.NameEdit = new QLineEdit(&f);
     f.NameEdit->setGeometry(104, 12, 444, 26);
@@ -26,12 +27,12 @@ void DefineMyAnswersForm(TMyAnswersForm& f) {
 
     f.ReportBox = new QTextBrowser(&f);
     f.ReportBox->setGeometry(12, 48, 536, 416);
-    f.ReportBox->setAccessibleName("My answers");
+    f.ReportBox->setAccessibleName(BookText("My answers", "My answers"));
 
-    f.PrintButton = new QPushButton("&Print...", &f);
+    f.PrintButton = new QPushButton(BookText("My answers", "&Print..."), &f);
     f.PrintButton->setGeometry(356, 476, 90, 32);
     QObject::connect(f.PrintButton, &QPushButton::clicked, [&f] { f.PrintButtonClick(); });
-    f.CloseButton = new QPushButton("Close", &f);
+    f.CloseButton = new QPushButton(BookText("My answers", "Close"), &f);
     f.CloseButton->setGeometry(458, 476, 90, 32);
     f.CloseButton->setDefault(true);
     QObject::connect(f.CloseButton, &QPushButton::clicked, [&f] { f.CloseButtonClick(); });

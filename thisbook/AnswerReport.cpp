@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "thisbook/AnswerReport.h"
 
+#include "BookText.h"
+
 #include <QTextDocument>
 
 namespace {
@@ -11,32 +13,46 @@ QString Escaped(const std::string& text) { return QString::fromStdString(text).t
 } // namespace
 
 QString AnswerReportHtml(const std::string& name, const std::map<int, TChapterWork>& work) {
-    QString html = "<h2>My answers</h2><p><b>Name:</b> " +
-                   (name.empty() ? QString("(not given)") : Escaped(name)) + "</p>";
+    QString html =
+        "<h2>" + BookText("My answers", "My answers") + "</h2><p>" +
+        BookText("My answers", "<b>Name:</b> %1")
+            .arg(name.empty() ? BookText("My answers", "(not given)", "the name") : Escaped(name)) +
+        "</p>";
     bool any = false;
     for (const auto& [number, chapter] : work) {
         if (chapter.answers.empty())
             continue;
         any = true;
-        html += QString("<h3>Chapter %1: %2</h3>").arg(number).arg(Escaped(chapter.caption));
+        html += "<h3>" +
+                BookText("My answers", "Chapter %1: %2", "the chapter's number and title")
+                    .arg(number)
+                    .arg(Escaped(chapter.caption)) +
+                "</h3>";
         if (chapter.seed != 0)
-            html += QString("<p><b>Seed:</b> %1</p>").arg(chapter.seed);
+            html += "<p>" + BookText("My answers", "<b>Seed:</b> %1").arg(chapter.seed) + "</p>";
         for (const TAnsweredQuestion& q : chapter.answers) {
-            html += QString("<p><b>Page %1:</b> %2").arg(q.page).arg(Escaped(q.question));
             // An answer about data other than the chapter's seed says which.
             if (q.seed != 0 && q.seed != chapter.seed)
-                html += QString(" (seed %1)").arg(q.seed);
+                html += "<p>" + BookText("My answers", "<b>Page %1:</b> %2 (seed %3)")
+                                    .arg(q.page)
+                                    .arg(Escaped(q.question))
+                                    .arg(q.seed);
+            else
+                html += "<p>" + BookText("My answers", "<b>Page %1:</b> %2")
+                                    .arg(q.page)
+                                    .arg(Escaped(q.question));
             html += "<br>";
             for (std::size_t i = 0; i < q.attempts.size(); ++i)
-                html += QString("Attempt %1: %2 (%3)<br>")
+                html += (q.attempts[i].right ? BookText("My answers", "Attempt %1: %2 (right)")
+                                             : BookText("My answers", "Attempt %1: %2 (wrong)"))
                             .arg(i + 1)
-                            .arg(Escaped(q.attempts[i].answer))
-                            .arg(q.attempts[i].right ? "right" : "wrong");
-            html += "<b>Verdict:</b> " + Escaped(q.Verdict()) + "</p>";
+                            .arg(Escaped(q.attempts[i].answer)) +
+                        "<br>";
+            html += BookText("My answers", "<b>Verdict:</b> %1").arg(Escaped(q.Verdict())) + "</p>";
         }
     }
     if (!any)
-        html += "<p>No question has been answered yet.</p>";
+        html += "<p>" + BookText("My answers", "No question has been answered yet.") + "</p>";
     return html;
 }
 

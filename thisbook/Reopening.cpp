@@ -3,6 +3,7 @@
 #include "Reopening.h"
 
 #include "Application.h"
+#include "BookText.h"
 #include "SavedFile.h"
 #include "WorkFile.h"
 #include "book/BookPlace.h"
@@ -42,9 +43,10 @@ void TakeOverWork(TThisBook& book, const QString& path) {
         info.fileName().startsWith(WorkFilePrefix))
         QFile::remove(path);
     if (!refusal.isEmpty())
-        Application::ShowMessage(("The work open before the new zoom was not taken over: " +
-                                  refusal)
-                                     .toStdString());
+        Application::ShowMessage(
+            BookText("Book window", "The work open before the new zoom was not taken over: %1")
+                .arg(refusal)
+                .toStdString());
 }
 
 } // namespace
@@ -57,14 +59,21 @@ std::string KeepWorkForRestart(const QJsonObject& work) {
     QTemporaryFile file(QDir(QDir::tempPath()).filePath(QString(WorkFilePrefix) + "XXXXXX.json"));
     file.setAutoRemove(false);
     if (!file.open()) {
-        std::fprintf(stderr, "The open work could not be kept for the new zoom: %s\n",
-                     file.errorString().toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n",
+                     BookText("Book window", "The open work could not be kept for the new zoom: %1")
+                         .arg(file.errorString())
+                         .toLocal8Bit()
+                         .constData());
         return {};
     }
     file.close();
     if (const QString cause = SaveWholeFile(file.fileName(), WorkFileText(work)); !cause.isEmpty()) {
-        std::fprintf(stderr, "The open work could not be kept for the new zoom: %s.\n",
-                     cause.toLocal8Bit().constData());
+        std::fprintf(
+            stderr, "%s\n",
+            BookText("Book window", "The open work could not be kept for the new zoom: %1.")
+                .arg(cause)
+                .toLocal8Bit()
+                .constData());
         file.remove();
         return {};
     }

@@ -2,19 +2,20 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "thisbook/TThisBook.h"
 
+#include "BookText.h"
 #include "Precondition.h"
 #include "book/ChapterTable.h"
 #include "book/TAccessBox.h"
-#include "thisbook/TKeysBox.h"
 #include "book/TCustomChapter.h"
 #include "book/TNavPanel.h"
-#include "realsystems/TRealSystemsForm.h"
 #include "book/TThisChapter.h"
-#include "oRichEdit.h"
 #include "forms/Artwork.h"
 #include "forms/ThisBookForm.h"
+#include "oRichEdit.h"
 #include "observing/TObservingRunForm.h"
+#include "realsystems/TRealSystemsForm.h"
 #include "spectrum/TSpectrumForm.h"
+#include "thisbook/TKeysBox.h"
 #include "thisbook/TMyAnswersForm.h"
 
 #include <QFrame>
@@ -206,7 +207,9 @@ std::unique_ptr<QTextDocument> TThisBook::ChapterText() {
     block.setTopMargin(0);
     heading.setFontPointSize(16);
     cursor.setBlockFormat(block);
-    cursor.insertText(QString::fromStdString(Application::Title() + " : " + chapter->Caption()),
+    cursor.insertText(BookText("Book window", "%1 : %2", "the book's title and the chapter's")
+                          .arg(QString::fromStdString(Application::Title()),
+                               QString::fromStdString(chapter->Caption())),
                       heading);
     heading.setFontPointSize(12);
     for (int page = 1; page <= chapter->PageCount; ++page) {
@@ -214,7 +217,7 @@ std::unique_ptr<QTextDocument> TThisBook::ChapterText() {
         chapter->WritePageText();
         block.setTopMargin(page == 1 ? 12 : 24);
         cursor.insertBlock(block);
-        cursor.insertText(QString("Page %1/%2")
+        cursor.insertText(BookText("Book window", "Page %1/%2", "the page and the pages")
                               .arg(chapter->FirstPage + page - 1)
                               .arg(chapter->PageTotal),
                           heading);
@@ -246,7 +249,9 @@ void TThisBook::mnitObservingRunClick() {
         !feed && chapter && ObservingRunForm->Measurements().data.empty()) {
         if (const std::string csv = chapter->MeasurementsCsv(); !csv.empty())
             ObservingRunForm->ImportMeasurements(
-                csv, QString("the chapter's run, seed %1").arg(chapter->ChapterSeed()));
+                csv, BookText("Book window", "the chapter's run, seed %1",
+                              "where the observing window's measurements come from")
+                         .arg(chapter->ChapterSeed()));
     }
     ObservingRunForm->show();
     ObservingRunForm->raise();

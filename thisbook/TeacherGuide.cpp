@@ -2,18 +2,20 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "thisbook/TeacherGuide.h"
 
+#include "BookText.h"
+#include "NumberText.h"
+#include "SavedFile.h"
 #include "book/ChapterTable.h"
-#include "thisbook/TThisBook.h"
 #include "book/TThisChapter.h"
+#include "model/FitText.h"
 #include "model/HiddenSystems.h"
 #include "model/MysteryStars.h"
 #include "model/PlanetMass.h"
 #include "model/RvBundle.h"
 #include "model/SupportedFit.h"
-#include "model/FitText.h"
 #include "model/planet.h"
-#include "SavedFile.h"
 #include "oRichEdit.h"
+#include "thisbook/TThisBook.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -108,32 +110,34 @@ void WriteQuestionPages(TGuideWriter& out, TThisChapter& chapter) {
         const std::string accepted = chapter.AcceptedAnswer();
         if (accepted.empty())
             continue;
-        out.Heading(QString("Page %1").arg(chapter.FirstPage + page - 1), 11);
-        out.Para("Page text and question:", Flat(*chapter.TextBox));
-        out.Para("Accepted answer:", QString::fromStdString(accepted));
+        out.Heading(BookText("Teacher's guide", "Page %1").arg(chapter.FirstPage + page - 1), 11);
+        out.Para(BookText("Teacher's guide", "Page text and question:"), Flat(*chapter.TextBox));
+        out.Para(BookText("Teacher's guide", "Accepted answer:"), QString::fromStdString(accepted));
         // The hint as the second wrong answer shows it, the conclusion as the third.
         chapter.AnswerCorrect = false;
         chapter.QuestionClosed = false;
         chapter.WrongAnswers = 2;
         chapter.FeedbackBox->Clear();
         chapter.WriteHint();
-        out.Para("After two wrong answers:", Flat(*chapter.FeedbackBox));
+        out.Para(BookText("Teacher's guide", "After two wrong answers:"),
+                 Flat(*chapter.FeedbackBox));
         chapter.QuestionClosed = true;
         chapter.WrongAnswers = chapter.MaxAttempts;
         chapter.FeedbackBox->Clear();
         chapter.WriteConclusion();
-        out.Para("Conclusion:", Flat(*chapter.FeedbackBox));
+        out.Para(BookText("Teacher's guide", "Conclusion:"), Flat(*chapter.FeedbackBox));
     }
 }
 
 QString Elements(const kepler::TRadialVelocityElements& e, double starMass_Solar) {
     const fit::TPlanetMass mass = fit::PlanetMass(e.period_days, e.K_mps, e.ecc, starMass_Solar);
-    return QString("P = %1 days, K = %2 m/s, e = %3, ω = %4°, m sin i = %5 Jupiter masses")
-        .arg(e.period_days, 0, 'f', 3)
-        .arg(e.K_mps, 0, 'f', 1)
-        .arg(e.ecc, 0, 'f', 2)
-        .arg(std::fmod(e.omega_rad * 180.0 / std::numbers::pi + 360.0, 360.0), 0, 'f', 0)
-        .arg(mass.massSinI_Solar * JupiterMassesPerSolarMass, 0, 'f', 2);
+    return BookText("Teacher's guide",
+                    "P = %1 days, K = %2 m/s, e = %3, ω = %4°, m sin i = %5 Jupiter masses",
+                    "a planet's period, semi-amplitude, eccentricity, argument of periastron and "
+                    "minimum mass")
+        .arg(FixedText(e.period_days, 3), FixedText(e.K_mps, 1), FixedText(e.ecc, 2),
+             FixedText(std::fmod(e.omega_rad * 180.0 / std::numbers::pi + 360.0, 360.0), 0),
+             FixedText(mass.massSinI_Solar * JupiterMassesPerSolarMass, 2));
 }
 
 void WriteFit(TGuideWriter& out, std::span<const observing::TMeasurement> data,
@@ -141,43 +145,50 @@ void WriteFit(TGuideWriter& out, std::span<const observing::TMeasurement> data,
     const fit::TFitResult best = fit::SupportedFit(data, observing::HiddenShortestPeriod_days,
                                                    starMass_Solar);
     if (best.outcome != fit::TFitOutcome::Done) {
-        out.Para("Best supported fit:", QString::fromStdString(best.message));
+        out.Para(BookText("Teacher's guide", "Best supported fit:"),
+                 QString::fromStdString(best.message));
         return;
     }
     auto s = [](const fit::TEstimate& x) { return QString::fromStdString(fit::WithUncertainty(x)); };
-    QString text = QString("%1 planet(s), rms %2 m/s, reduced χ² %3.")
-                       .arg(best.solution.planets.size())
-                       .arg(best.solution.rms_mps, 0, 'f', 1)
-                       .arg(best.solution.reducedChiSquare, 0, 'f', 2);
+    QString text =
+        BookText("Teacher's guide", "%n planet(s), rms %1 m/s, reduced χ² %2.", nullptr,
+                 int(best.solution.planets.size()))
+            .arg(FixedText(best.solution.rms_mps, 1), FixedText(best.solution.reducedChiSquare, 2));
     for (const fit::TFittedPlanet& p : best.solution.planets)
-        text += QString(" P = %1 days, K = %2 m/s, e = %3, m sin i = %4 Jupiter masses.")
-                    .arg(s(p.period_days), s(p.K_mps), s(p.ecc), s(p.massSinI_Jupiter));
-    out.Para("Best supported fit:", text);
+        text += " " + BookText("Teacher's guide",
+                               "P = %1 days, K = %2 m/s, e = %3, m sin i = %4 Jupiter masses.",
+                               "a fitted planet's period, semi-amplitude, eccentricity and "
+                               "minimum mass, each with its uncertainty")
+                          .arg(s(p.period_days), s(p.K_mps), s(p.ecc), s(p.massSinI_Jupiter));
+    out.Para(BookText("Teacher's guide", "Best supported fit:"), text);
 }
 
 void WriteHiddenStars(TGuideWriter& out) {
-    out.Heading("The hidden stars of “Finding a planet”", 14);
+    out.Heading(BookText("Teacher's guide", "The hidden stars of “Finding a planet”"), 14);
     const auto& systems = observing::HiddenSystems();
-    out.Para("", QString("A seed s observes hidden star (s mod %1) + 1 on the nights the seed "
-                         "draws; the fits below are those of the smallest seed of each star.")
+    out.Para("", BookText("Teacher's guide",
+                          "A seed s observes hidden star (s mod %1) + 1 on the nights the seed "
+                          "draws; the fits below are those of the smallest seed of each star.")
                      .arg(systems.size()));
     for (std::size_t k = 0; k < systems.size(); ++k) {
         const observing::THiddenSystem& star = systems[k];
         const std::uint64_t seed = k == 0 ? systems.size() : k;
-        out.Heading(QString("%1 (seed %2), star of %3 solar masses")
+        out.Heading(BookText("Teacher's guide", "%1 (seed %2), star of %3 solar masses",
+                             "a hidden star's name, its seed and its mass")
                         .arg(star.name)
                         .arg(seed)
-                        .arg(star.starMass_Solar, 0, 'f', 2),
+                        .arg(FixedText(star.starMass_Solar, 2)),
                     11);
         for (const kepler::TRadialVelocityElements& planet : star.planets)
-            out.Para("True planet:", Elements(planet, star.starMass_Solar));
+            out.Para(BookText("Teacher's guide", "True planet:"),
+                     Elements(planet, star.starMass_Solar));
         WriteFit(out, observing::ObserveHidden(seed), star.starMass_Solar);
     }
 }
 
 // The answer sheet, a block a star, each followed by the fit its measurements support.
 void WriteMysteryStars(TGuideWriter& out) {
-    out.Heading("The observing run's mystery stars", 14);
+    out.Heading(BookText("Teacher's guide", "The observing run's mystery stars"), 14);
     const QStringList blocks = QString::fromStdString(observing::AnswerSheet())
                                    .split("\n\n", Qt::SkipEmptyParts);
     const auto& stars = observing::MysteryStars();
@@ -192,10 +203,11 @@ void WriteMysteryStars(TGuideWriter& out) {
 // What the observing window's menu says of a published star's data beyond its files, where
 // it says more: a fit the class will meet that the data cannot be trusted with.
 void WritePublishedStars(TGuideWriter& out) {
-    out.Heading("The published data of the observing window", 14);
-    out.Para("", "In the observing window, File, Open real data opens the published "
-                 "measurements that come with the book, and the Fit page finds their planets "
-                 "one by one.");
+    out.Heading(BookText("Teacher's guide", "The published data of the observing window"), 14);
+    out.Para("", BookText("Teacher's guide",
+                          "In the observing window, File, Open real data opens the published "
+                          "measurements that come with the book, and the Fit page finds their "
+                          "planets one by one."));
     for (const rvdata::TBundledStar& star : rvdata::BundledStars())
         if (star.note)
             out.Para(QString(star.name) + ":", star.note);
@@ -212,7 +224,9 @@ TThisChapter* OpenChapter(TThisBook& book, int number, std::uint64_t seed) {
 }
 
 QString ChapterHeading(int number, const TThisChapter& chapter) {
-    return QString("Chapter %1: %2").arg(number).arg(QString::fromStdString(chapter.Caption()));
+    return BookText("Teacher's guide", "Chapter %1: %2", "the chapter's number and title")
+        .arg(number)
+        .arg(QString::fromStdString(chapter.Caption()));
 }
 
 // A table of every student's answers, a row a seed, for each chapter whose data a seed draws.
@@ -221,9 +235,12 @@ void WriteClassTable(QTextDocument& doc, TThisBook& book, const TGuideOptions& o
         TThisChapter* chapter = OpenChapter(book, number, options.firstSeed);
         if (!chapter || chapter->ClassAnswers().empty())
             continue;
-        QString html = "<h3>" + ChapterHeading(number, *chapter).toHtmlEscaped() +
-                       ": the class's answers</h3><table border=\"1\" cellpadding=\"3\" "
-                       "cellspacing=\"0\"><tr><th>seed</th>";
+        QString html =
+            "<h3>" +
+            BookText("Teacher's guide", "%1: the class's answers", "the chapter's heading")
+                .arg(ChapterHeading(number, *chapter).toHtmlEscaped()) +
+            "</h3><table border=\"1\" cellpadding=\"3\" cellspacing=\"0\"><tr><th>" +
+            BookText("Teacher's guide", "seed", "the column of the students' seeds") + "</th>";
         for (const auto& [heading, answer] : chapter->ClassAnswers())
             html += "<th>" + QString::fromStdString(heading).toHtmlEscaped() + "</th>";
         html += "</tr>";
@@ -241,7 +258,7 @@ void WriteClassTable(QTextDocument& doc, TThisBook& book, const TGuideOptions& o
     }
 }
 
-QByteArray PdfOf(const QTextDocument& text, const char* title) {
+QByteArray PdfOf(const QTextDocument& text, const QString& title) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
@@ -253,6 +270,12 @@ QByteArray PdfOf(const QTextDocument& text, const char* title) {
     }
     return pdf.data();
 }
+
+QString GuideTitle() {
+    return BookText("Teacher's guide", "Doppler spectroscopy: the teacher's guide");
+}
+
+QString WorksheetTitle() { return BookText("Worksheet", "Doppler spectroscopy: worksheet"); }
 
 } // namespace
 
@@ -267,7 +290,8 @@ QString ReadGuideOptions(const QStringList& arguments, TGuideOptions& options) {
         if (arguments[i] == "--seed") {
             options.seed = seed(value);
             if (options.seed == 0)
-                return QString("--seed wants a seed from 1 to %1.").arg(observing::MaxHiddenSeed);
+                return BookText("Teacher's guide", "--seed wants a seed from 1 to %1.")
+                    .arg(observing::MaxHiddenSeed);
         } else if (arguments[i] == "--seeds") {
             const QStringList ends = value.split('-');
             options.firstSeed = seed(ends.value(0));
@@ -275,8 +299,9 @@ QString ReadGuideOptions(const QStringList& arguments, TGuideOptions& options) {
             // A class, not the whole range: the table's rows each take a fit.
             if (options.firstSeed == 0 || options.lastSeed < options.firstSeed ||
                 options.lastSeed - options.firstSeed >= MaxClassSize)
-                return QString("--seeds wants two seeds from 1 to %1, the first no larger, at "
-                               "most %2 apart, as 101-130.")
+                return BookText("Teacher's guide",
+                                "--seeds wants two seeds from 1 to %1, the first no larger, at "
+                                "most %2 apart, as 101-130.")
                     .arg(observing::MaxHiddenSeed)
                     .arg(MaxClassSize - 1);
         }
@@ -287,12 +312,13 @@ QString ReadGuideOptions(const QStringList& arguments, TGuideOptions& options) {
 std::unique_ptr<QTextDocument> TeacherGuideText(TThisBook& book, const TGuideOptions& options) {
     auto doc = std::make_unique<QTextDocument>();
     TGuideWriter out(*doc);
-    out.Heading("Doppler spectroscopy: the teacher's guide", 18);
-    out.Para("", QString("Every question of the book, with its accepted answer, hint and "
-                         "conclusion as the chapters write them. Answers that depend on a "
-                         "student's own data are worked out from the numbers the student's "
-                         "screen shows; the values given are those of seed %1, which a "
-                         "student gets by typing it beside Observe.")
+    out.Heading(GuideTitle(), 18);
+    out.Para("", BookText("Teacher's guide",
+                          "Every question of the book, with its accepted answer, hint and "
+                          "conclusion as the chapters write them. Answers that depend on a "
+                          "student's own data are worked out from the numbers the student's "
+                          "screen shows; the values given are those of seed %1, which a "
+                          "student gets by typing it beside Observe.")
                      .arg(options.seed));
     oRichEdit notes;
     for (int number = 1; number <= ChapterTableSize(); ++number) {
@@ -328,17 +354,16 @@ QString WriteTeacherGuide(TThisBook& book, const QString& path, const TGuideOpti
     const std::unique_ptr<QTextDocument> text = TeacherGuideText(book, options);
     // Made in memory and then written whole, so a guide that cannot be written leaves an
     // earlier one as it was.
-    if (const QString cause =
-            SaveWholeFile(path, PdfOf(*text, "Doppler spectroscopy: the teacher's guide"));
-        !cause.isEmpty())
-        return QString("The teacher's guide cannot be written to %1: %2.").arg(path, cause);
+    if (const QString cause = SaveWholeFile(path, PdfOf(*text, GuideTitle())); !cause.isEmpty())
+        return BookText("Teacher's guide", "The teacher's guide cannot be written to %1: %2.")
+            .arg(path, cause);
     return {};
 }
 
 std::unique_ptr<QTextDocument> WorksheetText(TThisBook& book) {
     auto doc = std::make_unique<QTextDocument>();
     TGuideWriter out(*doc);
-    out.Heading("Doppler spectroscopy: worksheet", 18);
+    out.Heading(WorksheetTitle(), 18);
     for (int number = 1; number <= ChapterTableSize(); ++number) {
         TThisChapter* chapter = OpenChapter(book, number, DefaultGuideSeed);
         if (!chapter)
@@ -351,13 +376,16 @@ std::unique_ptr<QTextDocument> WorksheetText(TThisBook& book) {
                 continue;
             if (!headed) {
                 out.Heading(ChapterHeading(number, *chapter), 14);
-                out.Para("Name:", "______________________________   Seed (chapter 6): ________");
+                out.Para(BookText("Worksheet", "Name:"),
+                         BookText("Worksheet", "%1   Seed (chapter 6): %2",
+                                  "%1 and %2 are the lines the name and the seed are written on")
+                             .arg(QString(30, QChar('_')), QString(8, QChar('_'))));
                 headed = true;
             }
             // The question is the page text's last paragraph, which may run over lines.
             const QStringList paragraphs = chapter->TextBox->toPlainText().split(
                 QRegularExpression("\\n\\s*\\n"), Qt::SkipEmptyParts);
-            out.Para(QString("Page %1:").arg(chapter->FirstPage + page - 1),
+            out.Para(BookText("Worksheet", "Page %1:").arg(chapter->FirstPage + page - 1),
                      paragraphs.isEmpty() ? QString() : paragraphs.last().simplified());
             for (int line = 0; line < 3; ++line)
                 out.Para("", QString(78, QChar('_')));
@@ -370,8 +398,7 @@ std::unique_ptr<QTextDocument> WorksheetText(TThisBook& book) {
 
 QString WriteWorksheet(TThisBook& book, const QString& path) {
     const std::unique_ptr<QTextDocument> text = WorksheetText(book);
-    if (const QString cause = SaveWholeFile(path, PdfOf(*text, "Doppler spectroscopy: worksheet"));
-        !cause.isEmpty())
-        return QString("The worksheet cannot be written to %1: %2.").arg(path, cause);
+    if (const QString cause = SaveWholeFile(path, PdfOf(*text, WorksheetTitle())); !cause.isEmpty())
+        return BookText("Worksheet", "The worksheet cannot be written to %1: %2.").arg(path, cause);
     return {};
 }

@@ -5,6 +5,7 @@
 #include "thisbook/TThisBook.h"
 
 #include "Application.h"
+#include "BookText.h"
 #include "SavedFile.h"
 #include "WorkFile.h"
 #include "book/ChapterTable.h"
@@ -19,14 +20,16 @@
 
 namespace {
 
-const char* const WorkFilter = "Saved work (*.json);;All files (*)";
+QString WorkFilter() { return BookText("Book window", "Saved work (*.json);;All files (*)"); }
 
 } // namespace
 
 bool TThisBook::SaveSystemFile(const QString& path) {
     const auto* keeper = dynamic_cast<const TSystemKeeper*>(CurrentChapter);
     if (!keeper) {
-        Application::ShowMessage("Only a system built in the free experiment can be saved.");
+        Application::ShowMessage(
+            BookText("Book window", "Only a system built in the free experiment can be saved.")
+                .toStdString());
         return false;
     }
     QJsonObject parts{{"system", SystemToJson(keeper->KeptSystem())}};
@@ -46,9 +49,10 @@ bool TThisBook::OpenSystemFile(const QString& path) {
         const QJsonObject parts = ReadWorkFile(path);
         if (!parts.contains("system"))
             throw EWorkFileRefusal(parts.contains("observingRun")
-                                       ? "The file holds an observing run, not a system: open it "
-                                         "in the observing run's window."
-                                       : "The file holds no system.");
+                                       ? BookText("Book window",
+                                                  "The file holds an observing run, not a system: "
+                                                  "open it in the observing run's window.")
+                                       : BookText("Book window", "The file holds no system."));
         state = SystemFromJson(parts.value("system").toObject());
     } catch (const EWorkFileRefusal& e) {
         Application::ShowMessage(e.Reason().toStdString());
@@ -87,32 +91,39 @@ bool TThisBook::ExportMeasurementsFile(const QString& path) {
     const auto* chapter = dynamic_cast<const TThisChapter*>(CurrentChapter);
     const std::string csv = chapter ? chapter->MeasurementsCsv() : std::string();
     if (csv.empty()) {
-        Application::ShowMessage("The open chapter shows no measurements.");
+        Application::ShowMessage(
+            BookText("Book window", "The open chapter shows no measurements.").toStdString());
         return false;
     }
     if (const QString cause = SaveWholeFile(path, csv); !cause.isEmpty()) {
-        Application::ShowMessage(("The measurements were not written: " + cause + ".").toStdString());
+        Application::ShowMessage(BookText("Book window", "The measurements were not written: %1.")
+                                     .arg(cause)
+                                     .toStdString());
         return false;
     }
     return true;
 }
 
 void TThisBook::mnitExportMeasurementsClick() {
-    const QString path = QFileDialog::getSaveFileName(this, "Export measurements",
-                                                      "measurements.csv",
-                                                      "Measurements (*.csv);;All files (*)");
+    const QString path = QFileDialog::getSaveFileName(
+        this, BookText("Book window", "Export measurements"),
+        BookText("Book window", "measurements.csv", "the file name offered"),
+        BookText("Book window", "Measurements (*.csv);;All files (*)"));
     if (!path.isEmpty())
         ExportMeasurementsFile(path);
 }
 
 void TThisBook::mnitSaveSystemClick() {
-    const QString path = QFileDialog::getSaveFileName(this, "Save system", "system.json", WorkFilter);
+    const QString path = QFileDialog::getSaveFileName(
+        this, BookText("Book window", "Save system"),
+        BookText("Book window", "system.json", "the file name offered"), WorkFilter());
     if (!path.isEmpty())
         SaveSystemFile(path);
 }
 
 void TThisBook::mnitOpenSystemClick() {
-    const QString path = QFileDialog::getOpenFileName(this, "Open system", QString(), WorkFilter);
+    const QString path = QFileDialog::getOpenFileName(this, BookText("Book window", "Open system"),
+                                                      QString(), WorkFilter());
     if (!path.isEmpty())
         OpenSystemFile(path);
 }
@@ -159,7 +170,7 @@ QString TThisBook::RestoreWork(const QJsonObject& parts) {
             const TSystemState state = SystemFromJson(parts.value("system").toObject());
             auto* keeper = dynamic_cast<TSystemKeeper*>(CurrentChapter);
             if (!keeper)
-                return "The system kept has no chapter to go into.";
+                return BookText("Book window", "The system kept has no chapter to go into.");
             if (const QString refusal = keeper->SystemRefused(state); !refusal.isEmpty())
                 return refusal;
             keeper->RestoreSystem(state);

@@ -7,15 +7,22 @@
 #include "BookLanguage.h"
 #include "PseudoLanguage.h"
 
+#include "book/ChapterTable.h"
+#include "book/StudentWork.h"
 #include "book/TAboutBox.h"
 #include "calculator/TCalculatorForm.h"
+#include "model/HiddenSystems.h"
+#include "model/MysteryStars.h"
 #include "model/RealSystems.h"
+#include "model/RvBundle.h"
 #include "realsystems/CardTexts.h"
 #include "realsystems/TRealSystemsForm.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
 #include "spectrum/TSpectrumForm.h"
 #include "thisbook/TKeysBox.h"
+#include "thisbook/TMyAnswersForm.h"
+#include "thisbook/TeacherGuide.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -24,7 +31,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <algorithm>
 
@@ -79,6 +89,12 @@ QStringList WindowTexts(const QWidget& window) {
     return texts;
 }
 
+// The chapters whose pages speak the language, held to it page by page and in the guide.
+const std::initializer_list<int> ChaptersInLanguage = {1, 2, 3, 4, 5, 7};
+
+// The planets' names stay as the student types them.
+const QStringList PlanetNames = {"Mondas", "Vulcan", "Skyron"};
+
 } // namespace
 
 // Every menu of the book window speaks the language (the languages are named each in its
@@ -119,9 +135,7 @@ TEST_F(BookInPseudoLanguage, TheBooksDialogsSpeakTheLanguage) {
 // hints and conclusions, and what the teacher's guide says of it: the accepted answer and the
 // chapter's notes.
 TEST_F(BookInPseudoLanguage, TheChaptersPagesQuestionsAndControlsFollowTheLanguage) {
-    // The planets' names stay as the student types them.
-    const QStringList names = {"Mondas", "Vulcan", "Skyron"};
-    for (const int number : {1, 2, 3, 4, 5, 7}) {
+    for (const int number : ChaptersInLanguage) {
         open(number);
         for (int page = 1; page <= chapter()->PageTotal; ++page) {
             open(number, page);
@@ -151,7 +165,7 @@ TEST_F(BookInPseudoLanguage, TheChaptersPagesQuestionsAndControlsFollowTheLangua
                 shown->WriteTeacherNotes(*shown->FeedbackBox);
             texts << shown->FeedbackBox->toPlainText();
             for (QString text : texts) {
-                for (const QString& name : names)
+                for (const QString& name : PlanetNames)
                     text.remove(name);
                 EXPECT_FALSE(HasUntranslatedWord(text))
                     << "chapter " << number << " page " << page << ": " << text.toStdString();
@@ -212,4 +226,87 @@ TEST_F(BookInPseudoLanguage, TheToolsWindowsAndTheParameterDialogSpeakTheLanguag
             text.remove(name);
         EXPECT_FALSE(HasUntranslatedWord(text)) << text.toStdString();
     }
+}
+
+// A right and a wrong answer's verdict, the My answers window with an answer in it, and the
+// teacher's guide as its PDF reads speak the language. The guide quotes the observing run's
+// answer sheet, the published stars' notes and the hidden stars' names as the star tables
+// hold them, which are left out, as are the chapters the page-by-page check leaves out.
+TEST_F(BookInPseudoLanguage, TheFeedbackMyAnswersAndTheTeachersGuideFollowTheLanguage) {
+    TThisChapter* shown = nullptr;
+    for (int page = 1; !shown || (shown->AcceptedAnswer().empty() && page <= shown->PageCount);
+         ++page) {
+        open(2, page);
+        shown = dynamic_cast<TThisChapter*>(chapter());
+        ASSERT_NE(shown, nullptr);
+    }
+    ASSERT_FALSE(shown->AcceptedAnswer().empty());
+    shown->FeedbackBox->Clear();
+    shown->WriteCorrect();
+    for (const int wrong : {1, 2}) {
+        shown->WrongAnswers = wrong;
+        shown->WriteIncorrect();
+    }
+    const QStringList verdicts = shown->FeedbackBox->toPlainText().split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(verdicts.size(), 3);
+    QStringList texts = verdicts;
+    const QString question = shown->TextBox->toPlainText().split('\n', Qt::SkipEmptyParts).last();
+    RecordAttempt(shown->Work, shown->Page, 0, question.toStdString(), {"1", false}, false);
+    RecordAttempt(shown->Work, shown->Page, 0, question.toStdString(), {"2", true}, true);
+    {
+        TMyAnswersForm answers(*book);
+        texts << WindowTexts(answers);
+    }
+    for (const QString& text : texts)
+        EXPECT_FALSE(HasUntranslatedWord(text)) << text.toStdString();
+
+    // Whitespace squeezed, the page numbers dropped, and a word or unit broken at a line's end
+    // joined again.
+    const auto squeezed = [](QString text) {
+        return text.replace(QRegularExpression(R"(\n\d+\n*\f)"), " ")
+            .remove('-')
+            .simplified()
+            .replace("/ ", "/");
+    };
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("guide.pdf");
+    ASSERT_EQ(WriteTeacherGuide(*book, pdf), QString());
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-enc", "UTF-8", pdf, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(60000));
+    QString guide = squeezed(QString::fromUtf8(pdftotext.readAllStandardOutput()));
+    // Each chapter's part runs from its heading to the next chapter's or the hidden stars'.
+    std::vector<QString> ends;
+    for (int number = 1; number <= ChapterTableSize(); ++number) {
+        open(number);
+        ends.push_back(squeezed(BookText("Teacher's guide", "Chapter %1: %2")
+                                    .arg(number)
+                                    .arg(QString::fromStdString(chapter()->Caption()))));
+    }
+    ends.push_back(squeezed(BookText("Teacher's guide", "The hidden stars of “Finding a planet”")));
+    for (int number = ChapterTableSize(); number >= 1; --number) {
+        if (std::ranges::count(ChaptersInLanguage, number))
+            continue;
+        const qsizetype from = guide.indexOf(ends[number - 1]);
+        ASSERT_GE(from, 0) << ends[number - 1].toStdString();
+        qsizetype to = -1;
+        for (std::size_t next = number; next < ends.size() && to < 0; ++next)
+            to = guide.indexOf(ends[next], from);
+        guide.remove(from, to - from);
+    }
+    QStringList quoted = PlanetNames;
+    for (const QString& line : QString::fromStdString(observing::AnswerSheet()).split('\n'))
+        quoted << squeezed(line);
+    for (const auto& star : observing::HiddenSystems())
+        quoted << star.name;
+    for (const rvdata::TBundledStar& star : rvdata::BundledStars())
+        if (star.note)
+            quoted << squeezed(star.note);
+    for (const QString& text : quoted)
+        if (!text.isEmpty())
+            guide.remove(text);
+    const QStringList sentences = guide.split(QRegularExpression(R"((?<=[.:;])\s)"));
+    EXPECT_GT(sentences.size(), 100);
+    for (const QString& sentence : sentences)
+        EXPECT_FALSE(HasUntranslatedWord(sentence)) << sentence.toStdString();
 }
