@@ -3,6 +3,8 @@
 #include "../book/BookFixture.h"
 
 #include "simulation/TBaseChapter.h"
+#include "model/Spectrum.h"
+#include "spectrum/SpectrumReadout.h"
 #include "spectrum/TSpectrumForm.h"
 #include "spectrum/TSpectrumView.h"
 
@@ -15,7 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <limits>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -220,4 +224,43 @@ TEST_F(SpectrumWindowTest, TheSpectrumSavesAsAnSvgDrawingAndAsPng) {
         for (int x = 0; x < shown.width(); ++x)
             differ += qGray(saved.pixel(x, y)) != qGray(shown.pixel(x, y));
     EXPECT_LT(differ, shown.width() * shown.height() / 100) << "the picture the window shows";
+}
+
+// The readouts keep three figures in a unit that keeps them readable, the rounding able to
+// cross into the larger unit; the shift is compared with one resolution element; the caption
+// follows the sign.
+TEST(SpectrumReadout, KeepsThreeFiguresInAReadableUnit) {
+    using namespace spectrumreadout;
+    const struct {
+        double value;
+        const char* velocity; // value as m/s
+        const char* shift;    // value as pm
+    } cases[] = {
+        {12.4, "+12.4 m/s", "+12.4 pm"},
+        {-0.05, "\u22120.0500 m/s", "\u22120.0500 pm"},
+        {0.009996, "+0.0100 m/s", "+0.0100 pm"},
+        {0.00999, "+0.00999 m/s", "+9.99 fm"},
+        {999.6, "+1.00 km/s", "+1.00 nm"},
+        {123456.0, "+123 km/s", "+123 nm"},
+        {0.0, "0 m/s", "0 pm"},
+        {std::numeric_limits<double>::quiet_NaN(), "0 m/s", "0 pm"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(VelocityText(c.value).toStdString(), c.velocity);
+        EXPECT_EQ(ShiftText(c.value * 1e-3).toStdString(), c.shift);
+    }
+    const double element_mps = 1.0 / spectrum::ShiftInResolutionElements(1.0);
+    for (const auto& [v_mps, ratio] :
+         {std::pair{12.4, "the shift is 1/242 of it"}, std::pair{-12.4, "the shift is 1/242 of it"},
+          std::pair{7500.0, "the shift is 2.50 times it"},
+          std::pair{0.99996 * element_mps, "the shift is 1.00 times it"},
+          std::pair{0.0, "the shift is zero"}})
+        EXPECT_TRUE(ResolutionReadout(656.281, v_mps).endsWith(ratio))
+            << ResolutionReadout(656.281, v_mps).toStdString();
+    EXPECT_TRUE(ResolutionReadout(656.281, 12.4).startsWith("λ/R = 6.56 pm at R = 100"));
+    EXPECT_TRUE(CaptionText(12.4).contains("away from us") && CaptionText(12.4).contains("to the red"));
+    EXPECT_TRUE(CaptionText(-12.4).contains("towards us") &&
+                CaptionText(-12.4).contains("to the blue"));
+    EXPECT_TRUE(CaptionText(0.0).contains("at its rest wavelength"));
 }
