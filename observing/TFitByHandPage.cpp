@@ -7,6 +7,8 @@
 #include "observing/TFitPlot.h"
 #include "observing/TOrbitFitPage.h"
 
+#include "BookText.h"
+#include "NumberText.h"
 #include "SpokenValue.h"
 
 #include <QCheckBox>
@@ -36,27 +38,36 @@ TFitByHandPage::TFitByHandPage(TOrbitFitPage& fitPage, QWidget* parent)
 
 TFitByHandPage::TFitByHandPage(TFitFromHand fitFromHand, QWidget* parent)
     : QWidget(parent), fitFromHand_(std::move(fitFromHand)) {
-    setAccessibleName("Fit by hand");
+    setAccessibleName(BookText("Fit by hand", "Fit by hand"));
     CurvePlot = new TFitPlot(this);
-    CurvePlot->setAccessibleName("Measurements with the curve set by hand");
-    CurvePlot->setAccessibleDescription("The measurements less the best offset, with their error bars, and the curve the sliders set, in green.");
-    const char* captions[] = {"Orbi&t period", "&Amplitude K", "Eccentricit&y", "Ome&ga \u03c9",
-                              "Periastron ti&me T"};
-    const char* names[] = {"Period, logarithmic", "Semi-amplitude K", "Eccentricity",
-                           "Argument of periastron omega", "Time of periastron"};
+    CurvePlot->setAccessibleName(
+        BookText("Fit by hand", "Measurements with the curve set by hand"));
+    CurvePlot->setAccessibleDescription(
+        BookText("Fit by hand", "The measurements less the best offset, with their error bars, and "
+                                "the curve the sliders set, in green."));
+    const char* captions[] = {QT_TRANSLATE_NOOP("Fit by hand", "Orbi&t period"),
+                              QT_TRANSLATE_NOOP("Fit by hand", "&Amplitude K"),
+                              QT_TRANSLATE_NOOP("Fit by hand", "Eccentricit&y"),
+                              QT_TRANSLATE_NOOP("Fit by hand", "Ome&ga ω"),
+                              QT_TRANSLATE_NOOP("Fit by hand", "Periastron ti&me T")};
+    const char* names[] = {QT_TRANSLATE_NOOP("Fit by hand", "Period, logarithmic"),
+                           QT_TRANSLATE_NOOP("Fit by hand", "Semi-amplitude K"),
+                           QT_TRANSLATE_NOOP("Fit by hand", "Eccentricity"),
+                           QT_TRANSLATE_NOOP("Fit by hand", "Argument of periastron omega"),
+                           QT_TRANSLATE_NOOP("Fit by hand", "Time of periastron")};
     for (int i = 0; i < 5; ++i) {
-        auto* caption = new QLabel(QString::fromUtf8(captions[i]), this);
+        auto* caption = new QLabel(BookText("Fit by hand", captions[i]), this);
         caption->setGeometry(8, 282 + i * 28, 110, 20);
         caption->setFont(Arial(13));
         Sliders[i] = new QSlider(Qt::Horizontal, this);
         Sliders[i]->setRange(0, SliderSteps);
         // Page Up and Page Down cross the scale in twenty presses, the arrows in a thousand.
         Sliders[i]->setPageStep(SliderSteps / 20);
-        Sliders[i]->setAccessibleName(QString::fromUtf8(names[i]));
+        Sliders[i]->setAccessibleName(BookText("Fit by hand", names[i]));
         caption->setBuddy(Sliders[i]);
         Readouts[i] = new QLabel(this);
         Readouts[i]->setFont(Arial(13, true));
-        SpeakReadout(*Readouts[i], QString::fromUtf8(names[i]));
+        SpeakReadout(*Readouts[i], BookText("Fit by hand", names[i]));
         SpeakInUnit(*Sliders[i], {[this, i](int position) { return At(i, position); },
                                   [i](double value) { return Shown(i, value); }});
         connect(Sliders[i], &QSlider::valueChanged, this, [this] { SliderChange(); });
@@ -65,17 +76,18 @@ TFitByHandPage::TFitByHandPage(TFitFromHand fitFromHand, QWidget* parent)
     RmsLabel = new QLabel(this);
     RmsLabel->setFont(Arial(14, true));
     CurvePlot->SetFolded(true);
-    FoldBox = new QCheckBox("Fold on P", this);
+    FoldBox = new QCheckBox(BookText("Fit by hand", "Fold on P"), this);
     FoldBox->setFont(Arial(13));
     FoldBox->setChecked(true);
-    FoldBox->setAccessibleName("Fold on the period");
+    FoldBox->setAccessibleName(BookText("Fit by hand", "Fold on the period", "of the orbit"));
     FoldBox->setAccessibleDescription(
-        "Shows each measurement at its phase in the orbit the sliders set, so that one orbit "
-        "is seen; unchecked, the measurements stand against time.");
+        BookText("Fit by hand", "Shows each measurement at its phase in the orbit the sliders "
+                                "set, so that one orbit is seen; unchecked, the measurements "
+                                "stand against time."));
     connect(FoldBox, &QCheckBox::toggled, this, [this](bool on) { CurvePlot->SetFolded(on); });
-    FitButton = new QPushButton("Fit &using these", this);
+    FitButton = new QPushButton(BookText("Fit by hand", "Fit &using these"), this);
     FitButton->setFont(Arial(13, true));
-    FitButton->setAccessibleName("Fit using these elements");
+    FitButton->setAccessibleName(BookText("Fit by hand", "Fit using these elements"));
     FitButton->setVisible(bool(fitFromHand_));
     connect(FitButton, &QPushButton::clicked, this, [this] { FitButtonClick(); });
 
@@ -144,11 +156,17 @@ double TFitByHandPage::At(int element, int position) const {
 
 QString TFitByHandPage::Shown(int element, double value) {
     switch (element) {
-    case Period: return QString("%1 days").arg(value, 0, 'g', 5);
-    case Amplitude: return QString("%1 m/s").arg(value, 0, 'f', 1);
-    case Eccentricity: return QString::number(value, 'f', 3);
-    case Omega: return QString("%1\u00b0").arg(value, 0, 'f', 0);
-    default: return QString("day %1").arg(value, 0, 'f', 2);
+    case Period:
+        return BookText("Fit by hand", "%1 days").arg(FiguresText(value, 5));
+    case Amplitude:
+        return QString("%1 m/s").arg(FixedText(value, 1));
+    case Eccentricity:
+        return FixedText(value, 3);
+    case Omega:
+        return QString("%1\u00b0").arg(FixedText(value, 0));
+    default:
+        return BookText("Fit by hand", "day %1", "a time since the first measurement")
+            .arg(FixedText(value, 2));
     }
 }
 
@@ -172,8 +190,9 @@ void TFitByHandPage::SliderChange() {
     // The curve is drawn over the measurements less the residuals' weighted mean.
     const fit::TResidualSpread spread = set_.data.empty() ? fit::TResidualSpread{}
                                                   : fit::SpreadAbout(set_.data, std::span(&e, 1));
-    RmsLabel->setText(any ? QString("rms of the residuals: %1 m/s").arg(spread.rms_mps, 0, 'f', 2)
-                          : QString("No measurements yet."));
+    RmsLabel->setText(any ? BookText("Fit by hand", "rms of the residuals: %1 m/s")
+                                .arg(FixedText(spread.rms_mps, 2))
+                          : BookText("Fit by hand", "No measurements yet."));
     FitButton->setEnabled(any);
     CurvePlot->SetFit(spread.offset_mps, {e});
 }

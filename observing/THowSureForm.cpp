@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/THowSureForm.h"
 
+#include "BookText.h"
+#include "NumberText.h"
 #include "SavedFile.h"
 #include "forms/HowSureForm.h"
 #include "observing/TPosteriorPlot.h"
@@ -29,16 +31,17 @@ int WalkersFor(int d) { return (std::max(32, 2 * d + 2) + 1) / 2 * 2; }
 // x to the decimals that show a change of `step`; four figures where no step is known.
 QString Fixed(double x, double step) {
     if (!(step > 0.0) || !std::isfinite(step) || !std::isfinite(x))
-        return QString::number(x, 'g', 4);
-    return QString::number(x, 'f', std::clamp(int(std::ceil(-std::log10(step))), 0, 12));
+        return FiguresText(x, 4);
+    return FixedText(x, std::clamp(int(std::ceil(-std::log10(step))), 0, 12));
 }
 
 // The value to the decimals of its sigma's second figure.
 QString WithSigma(const fit::TEstimate& e, double scale = 1.0) {
     if (e.fixed)
-        return QString::number(e.value * scale, 'g', 6) + " (held)";
+        return BookText("How sure", "%1 (held)", "a value the fit kept fixed")
+            .arg(FiguresText(e.value * scale, 6));
     if (!std::isfinite(e.sigma))
-        return QString::number(e.value * scale, 'g', 6) + " ± ∞";
+        return FiguresText(e.value * scale, 6) + " ± ∞";
     const double step = e.sigma * scale / 10;
     return Fixed(e.value * scale, step) + " ± " + Fixed(e.sigma * scale, step);
 }
@@ -48,7 +51,8 @@ double StepOf(const posterior::TInterval& i, double scale) { return (i.high - i.
 
 QString Range(const posterior::TInterval& i, double scale = 1.0) {
     const double step = StepOf(i, scale);
-    return Fixed(i.low * scale, step) + " to " + Fixed(i.high * scale, step);
+    return BookText("How sure", "%1 to %2", "a range of values")
+        .arg(Fixed(i.low * scale, step), Fixed(i.high * scale, step));
 }
 
 } // namespace
@@ -81,8 +85,9 @@ void THowSureForm::Sample(std::vector<fit::TMeasurement> data, const fit::TOrbit
     const int walkers = WalkersFor(posterior_->Dimension());
     job->start = posterior_->StartingBall(walkers, 1);
     if (int(job->start.size()) < walkers) {
-        StatusLabel->setText("No orbits could be drawn: near this fit the measurements allow "
-                             "no orbit the priors take (an eccentricity at its bound, say).");
+        StatusLabel->setText(BookText("How sure", "No orbits could be drawn: near this fit the "
+                                                  "measurements allow no orbit the priors take (an "
+                                                  "eccentricity at its bound, say)."));
         Progress->hide();
         CancelButton->hide();
         SaveChainButton->setEnabled(false);
@@ -92,8 +97,8 @@ void THowSureForm::Sample(std::vector<fit::TMeasurement> data, const fit::TOrbit
         return;
     }
     job->settings = {.walkers = walkers, .maxSteps = MostSteps, .checkEvery = 500, .seed = 1};
-    StatusLabel->setText(QString("Drawing orbits that fit the measurements: %1 walkers over the %2 "
-                                 "fitted values…")
+    StatusLabel->setText(BookText("How sure", "Drawing orbits that fit the measurements: %1 "
+                                              "walkers over the %2 fitted values…")
                              .arg(walkers)
                              .arg(posterior_->Dimension()));
     Progress->setValue(0);
@@ -117,44 +122,53 @@ void THowSureForm::Finish(const TJob& job, TBackgroundWork::TEnd end, const QStr
     Progress->hide();
     CancelButton->hide();
     if (end == TBackgroundWork::TEnd::Failed) {
-        StatusLabel->setText("No orbits could be drawn: " + failure);
+        StatusLabel->setText(BookText("How sure", "No orbits could be drawn: %1").arg(failure));
         return;
     }
     // A chain with no look at its autocorrelation has nothing to be judged by.
     if (end == TBackgroundWork::TEnd::Cancelled || job.chain.cancelled || job.chain.steps < 2 ||
         job.chain.tau.empty()) {
-        StatusLabel->setText("Cancelled: no orbits are shown.");
+        StatusLabel->setText(BookText("How sure", "Cancelled: no orbits are shown."));
         return;
     }
     chain_ = job.chain;
     summary_ = posterior::Summarise(*posterior_, chain_);
     const double longest = *std::max_element(chain_.tau.begin(), chain_.tau.end());
-    const QString length = QString("%1 steps of %2 walkers, %3 times the longest autocorrelation "
-                                   "time (%4 steps)")
-                               .arg(chain_.steps)
-                               .arg(chain_.walkers)
-                               .arg(int(chain_.steps / longest))
-                               .arg(longest, 0, 'f', 0);
     // Long enough but not settled: the autocorrelation time itself was still changing.
     const double lengths = posterior::TSamplerSettings{}.convergedLengths;
-    const QString why = chain_.steps > lengths * longest
-                            ? QString("the autocorrelation time was still changing between looks")
-                            : QString("a chain of %1 autocorrelation times is needed").arg(lengths);
-    StatusLabel->setText(chain_.converged
-                             ? "Converged: " + length + "."
-                             : "Not converged after " + length + ": " + why +
-                                   ", so the ranges below are rough. A planet the data barely "
-                                   "hold spreads its orbits widely.");
+    const bool settling = !chain_.converged && chain_.steps > lengths * longest;
+    const QString verdict =
+        chain_.converged
+            ? BookText("How sure", "Converged: %1 steps of %2 walkers, %3 times the longest "
+                                   "autocorrelation time (%4 steps).")
+        : settling
+            ? BookText("How sure", "Not converged after %1 steps of %2 walkers, %3 times the "
+                                   "longest autocorrelation time (%4 steps): the autocorrelation "
+                                   "time was still changing between looks, so the ranges below "
+                                   "are rough. A planet the data barely hold spreads its orbits "
+                                   "widely.")
+            : BookText("How sure", "Not converged after %1 steps of %2 walkers, %3 times the "
+                                   "longest autocorrelation time (%4 steps): a chain of %5 "
+                                   "autocorrelation times is needed, so the ranges below are "
+                                   "rough. A planet the data barely hold spreads its orbits "
+                                   "widely.");
+    const QString length = verdict.arg(chain_.steps)
+                               .arg(chain_.walkers)
+                               .arg(int(chain_.steps / longest))
+                               .arg(FixedText(longest, 0));
+    StatusLabel->setText(chain_.converged || settling ? length
+                                                      : length.arg(FiguresText(lengths, 6)));
     SaveChainButton->setEnabled(true);
     ShowIntervals();
     for (std::size_t k = 0; k < solution_.planets.size(); ++k)
-        PlanetBox->addItem(QString("Planet %1").arg(QChar('b' + int(k))));
+        PlanetBox->addItem(BookText("How sure", "Planet %1").arg(QChar('b' + int(k))));
     PlanetBox->setCurrentIndex(0);
     PlanetBoxChange();
-    MeaningLabel->setText(
-        "Each orbit drawn fits the measurements about as well as the best fit does: the spread "
-        "of the orbits is the uncertainty. Where the range is lopsided, or its middle lies off "
-        "the best fit, the value ± σ of the Fit page says less than the orbits do.");
+    MeaningLabel->setText(BookText(
+        "How sure", "Each orbit drawn fits the measurements about as well as the best fit does: "
+                    "the spread of the orbits is the uncertainty. Where the range is lopsided, or "
+                    "its middle lies off the best fit, the value ± σ of the Fit page says less "
+                    "than the orbits do."));
     if (sampled_)
         sampled_(*summary_);
 }
@@ -172,24 +186,26 @@ void THowSureForm::ShowIntervals() {
         const QString letter(QChar('b' + int(k)));
         const fit::TFittedPlanet& f = solution_.planets[k];
         const posterior::TPlanetPosterior& p = s.planets[k];
-        rows.push_back({letter + ": P (days)", WithSigma(f.period_days), p.period_days, 1.0});
+        rows.push_back({BookText("How sure", "%1: P (days)", "the period of an orbit").arg(letter),
+                        WithSigma(f.period_days), p.period_days, 1.0});
         rows.push_back({letter + ": K (m/s)", WithSigma(f.K_mps), p.K_mps, 1.0});
         rows.push_back({letter + ": e", WithSigma(f.ecc), p.ecc, 1.0});
         rows.push_back({letter + ": ω (°)", WithSigma(f.omega_rad, degrees), p.omega_rad, degrees});
-        rows.push_back({letter + ": m sin i (Jupiter masses)", WithSigma(f.massSinI_Jupiter),
-                        p.massSinI_Jupiter, 1.0});
-        rows.push_back({letter + ": a (AU)", WithSigma(f.a_AU), p.a_AU, 1.0});
+        rows.push_back({BookText("How sure", "%1: m sin i (Jupiter masses)").arg(letter),
+                        WithSigma(f.massSinI_Jupiter), p.massSinI_Jupiter, 1.0});
+        rows.push_back({BookText("How sure", "%1: a (AU)", "the semi-major axis").arg(letter),
+                        WithSigma(f.a_AU), p.a_AU, 1.0});
     }
     const auto name = [this](std::size_t j) {
         return j < instruments_.size() ? QString::fromStdString(instruments_[j])
-                                       : QString("instrument %1").arg(j + 1);
+                                       : BookText("How sure", "instrument %1").arg(j + 1);
     };
     for (std::size_t j = 0; j < s.offsets_mps.size(); ++j)
-        rows.push_back({"offset " + name(j) + " (m/s)", WithSigma(solution_.offsets_mps[j]),
-                        s.offsets_mps[j], 1.0});
+        rows.push_back({BookText("How sure", "offset %1 (m/s)").arg(name(j)),
+                        WithSigma(solution_.offsets_mps[j]), s.offsets_mps[j], 1.0});
     for (std::size_t j = 0; j < s.jitters_mps.size(); ++j)
-        rows.push_back({"jitter " + name(j) + " (m/s)", WithSigma(solution_.jitters_mps[j]),
-                        s.jitters_mps[j], 1.0});
+        rows.push_back({BookText("How sure", "jitter %1 (m/s)").arg(name(j)),
+                        WithSigma(solution_.jitters_mps[j]), s.jitters_mps[j], 1.0});
     Intervals->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {
         const TRow& row = rows[std::size_t(r)];
@@ -221,7 +237,7 @@ bool THowSureForm::SaveChainFile(const QString& path) {
         return false;
     if (const QString cause = SaveWholeFile(path, posterior::ChainCsv(*posterior_, chain_));
         !cause.isEmpty()) {
-        StatusLabel->setText("The chain was not saved: " + cause + ".");
+        StatusLabel->setText(BookText("How sure", "The chain was not saved: %1.").arg(cause));
         return false;
     }
     return true;
@@ -229,7 +245,8 @@ bool THowSureForm::SaveChainFile(const QString& path) {
 
 void THowSureForm::SaveChainButtonClick() {
     const QString path =
-        QFileDialog::getSaveFileName(this, "Save chain", "chain.csv", "CSV files (*.csv)");
+        QFileDialog::getSaveFileName(this, BookText("How sure", "Save chain"), "chain.csv",
+                                     BookText("How sure", "CSV files (*.csv)"));
     if (!path.isEmpty())
         SaveChainFile(path);
 }

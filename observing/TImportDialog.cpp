@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/TImportDialog.h"
 
+#include "BookText.h"
 #include "forms/ImportDialogForm.h"
 #include "model/RvTable.h"
 
@@ -55,8 +56,9 @@ void TImportDialog::ShowFile() {
     if (!reading.ok) {
         Preview->setRowCount(0);
         Preview->setColumnCount(0);
-        NotesLabel->setText("This file cannot be read as a table: " +
-                            QString::fromStdString(reading.message));
+        NotesLabel->setText(
+            BookText("Import measurements", "This file cannot be read as a table: %1")
+                .arg(QString::fromStdString(reading.message)));
         showing_ = false;
         Check();
         return;
@@ -66,14 +68,15 @@ void TImportDialog::ShowFile() {
     for (int c = 0; c < table.Columns(); ++c)
         columns << (c < int(table.names.size()) && !table.names[std::size_t(c)].empty()
                         ? QString::fromStdString(table.names[std::size_t(c)])
-                        : QString("column %1").arg(c + 1));
+                        : BookText("Import measurements", "column %1").arg(c + 1));
     const int rows = std::min<int>(PreviewRows, int(table.rows.size()));
     Preview->setColumnCount(int(columns.size()));
     Preview->setHorizontalHeaderLabels(columns);
     Preview->setRowCount(rows);
     QStringList lines;
     for (int r = 0; r < rows; ++r) {
-        lines << QString("line %1").arg(table.lines[std::size_t(r)]);
+        lines << BookText("Import measurements", "line %1", "a line of the file")
+                     .arg(table.lines[std::size_t(r)]);
         for (int c = 0; c < int(columns.size()); ++c)
             Preview->setItem(r, c, new QTableWidgetItem(QString::fromStdString(
                                        table.rows[std::size_t(r)][std::size_t(c)])));
@@ -83,7 +86,7 @@ void TImportDialog::ShowFile() {
     TimeBox->addItems(columns);
     VelocityBox->addItems(columns);
     ErrorBox->addItems(columns);
-    InstrumentBox->addItem("(none)");
+    InstrumentBox->addItem(BookText("Import measurements", "(none)", "no column of instruments"));
     InstrumentBox->addItems(columns);
     const TColumnChoice& choice = *files_[std::size_t(k)].choice;
     TimeBox->setCurrentIndex(choice.time);
@@ -113,8 +116,8 @@ void TImportDialog::ChoiceChange() {
     choice.scale = TTimeScale(ScaleBox->currentIndex());
     // What the user chose is no longer a guess.
     notes_[std::size_t(k)].clear();
-    NotesLabel->setText(QString::fromStdString(tables_[std::size_t(k)].table.format) +
-                        ". The columns and units are as chosen.");
+    NotesLabel->setText(BookText("Import measurements", "%1. The columns and units are as chosen.")
+                            .arg(QString::fromStdString(tables_[std::size_t(k)].table.format)));
     Check();
 }
 

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/TOrbitFitPage.h"
 
+#include "BookText.h"
+#include "NumberText.h"
 #include "Precondition.h"
 #include "SavedFile.h"
 #include "forms/OrbitFitPageForm.h"
@@ -9,11 +11,11 @@
 #include "model/FitText.h"
 #include "model/PlanetInteraction.h"
 #include "model/PlanetMass.h"
-#include "model/SimulatedMass.h"
 #include "model/PlanetSearch.h"
 #include "model/RealSystems.h"
 #include "model/RvBundle.h"
 #include "model/RvDataSet.h"
+#include "model/SimulatedMass.h"
 #include "model/planet.h"
 #include "observing/PrintedTable.h"
 #include "observing/TFitPlot.h"
@@ -52,8 +54,9 @@ QString Drawn(const posterior::TInterval& i, double scale = 1.0) {
     const double step = (i.high - i.low) * scale / 20;
     const int decimals =
         step > 0.0 && std::isfinite(step) ? std::clamp(int(std::ceil(-std::log10(step))), 0, 12) : 4;
-    const auto number = [decimals](double x) { return QString::number(x, 'f', decimals); };
-    return number(i.median * scale) + " (" + number(i.low * scale) + " to " + number(i.high * scale) + ")";
+    const auto number = [decimals](double x) { return FixedText(x, decimals); };
+    return BookText("Orbit fit", "%1 (%2 to %3)", "a median and its interval")
+        .arg(number(i.median * scale), number(i.low * scale), number(i.high * scale));
 }
 
 std::vector<QString> Letters(const fit::TOrbitSolution& solution) {
@@ -229,9 +232,9 @@ fit::TFitSource TOrbitFitPage::Source() const {
     return source;
 }
 
-bool TOrbitFitPage::Save(const QString& path, const std::string& text, const char* what) {
+bool TOrbitFitPage::Save(const QString& path, const std::string& text, const QString& refusal) {
     if (const QString cause = SaveWholeFile(path, text); !cause.isEmpty()) {
-        status_ = QString("The %1 was not written: %2.").arg(what, cause);
+        status_ = refusal.arg(cause);
         ShowState();
         return false;
     }
@@ -241,7 +244,8 @@ bool TOrbitFitPage::Save(const QString& path, const std::string& text, const cha
 bool TOrbitFitPage::SaveFit(const QString& path) {
     const fit::TOrbitSolution* s = Solution();
     PRECONDITION(s != nullptr);
-    return Save(path, fit::WriteFitCsv(*s, Source(), set_.timeOffset_days, Posterior()), "fit");
+    return Save(path, fit::WriteFitCsv(*s, Source(), set_.timeOffset_days, Posterior()),
+                BookText("Orbit fit", "The fit was not written: %1."));
 }
 
 void TOrbitFitPage::FitChanged() {
@@ -257,7 +261,8 @@ void TOrbitFitPage::SetPosterior(std::uint64_t fitNumber, posterior::TPosteriorS
 bool TOrbitFitPage::SaveResiduals(const QString& path) {
     const fit::TOrbitSolution* s = Solution();
     PRECONDITION(s != nullptr);
-    return Save(path, fit::WriteResidualsCsv(set_, *s, Source()), "residuals file");
+    return Save(path, fit::WriteResidualsCsv(set_, *s, Source()),
+                BookText("Orbit fit", "The residuals file was not written: %1."));
 }
 
 void TOrbitFitPage::Start(TWork work, std::vector<kepler::TRadialVelocityElements> start) {
@@ -282,7 +287,8 @@ void TOrbitFitPage::Start(TWork work, std::vector<kepler::TRadialVelocityElement
     working_ = work;
     owed_.reset();
     if (work != TWork::Periodogram)
-        status_ = work == TWork::NextPlanet ? "Seeking one more planet..." : "Fitting...";
+        status_ = work == TWork::NextPlanet ? BookText("Orbit fit", "Seeking one more planet...")
+                                            : BookText("Orbit fit", "Fitting...");
     work_->Start([job](TBackgroundWork::TControl& run) { job->Run(run); },
                  [this, job](TBackgroundWork::TEnd end, const QString& failure) {
                      Finish(*job, end, failure);
@@ -293,9 +299,10 @@ void TOrbitFitPage::Start(TWork work, std::vector<kepler::TRadialVelocityElement
 void TOrbitFitPage::Finish(const TJob& job, TBackgroundWork::TEnd end, const QString& failure) {
     Progress->setValue(0);
     if (end == TBackgroundWork::TEnd::Failed) {
-        status_ = (job.work == TWork::Periodogram ? "The residuals' periodogram stopped: "
-                                                  : "The fit stopped: ") +
-                  failure + ".";
+        status_ = (job.work == TWork::Periodogram
+                       ? BookText("Orbit fit", "The residuals' periodogram stopped: %1.")
+                       : BookText("Orbit fit", "The fit stopped: %1."))
+                      .arg(failure);
     } else {
         switch (job.result.outcome) {
         case fit::TFitOutcome::Done:
@@ -316,8 +323,9 @@ void TOrbitFitPage::Finish(const TJob& job, TBackgroundWork::TEnd end, const QSt
             status_.clear();
             break;
         case fit::TFitOutcome::Cancelled:
-            status_ = job.work == TWork::Periodogram ? QString()
-                                                     : "Cancelled: the last fit is kept.";
+            status_ = job.work == TWork::Periodogram
+                          ? QString()
+                          : BookText("Orbit fit", "Cancelled: the last fit is kept.");
             break;
         case fit::TFitOutcome::Refused:
             status_ = !job.noPlanet.empty()           ? Text(job.noPlanet)
@@ -357,7 +365,7 @@ void TOrbitFitPage::Suspend() {
         owed_ = TWork::Periodogram;
     refitQueued_ = false;
     if (working_ == TWork::NextPlanet || working_ == TWork::AtPeriod || working_ == TWork::FromHand)
-        status_ = "Cancelled when the window closed: the last fit is kept.";
+        status_ = BookText("Orbit fit", "Cancelled when the window closed: the last fit is kept.");
     ShowResults();
 }
 
@@ -411,8 +419,9 @@ void TOrbitFitPage::SettingsChanged() {
     if (work_->Running() && working_ != TWork::Periodogram && working_ != TWork::Refit) {
         refitQueued_ = true;
         status_ = working_ == TWork::NextPlanet
-                      ? "Seeking one more planet... then refitting with the new settings."
-                      : "Fitting... then refitting with the new settings.";
+                      ? BookText("Orbit fit",
+                                 "Seeking one more planet... then refitting with the new settings.")
+                      : BookText("Orbit fit", "Fitting... then refitting with the new settings.");
         ShowState();
         return;
     }
@@ -429,25 +438,40 @@ void TOrbitFitPage::ShowState() {
     RemovePlanetButton->setEnabled(!working && planets > 0);
     CancelButton->setEnabled(working);
     CompareButton->setEnabled(!truth_.empty() && planets > 0);
-    CompareButton->setText(comparing_ ? "Show the res&ults" : "Compare with the tr&uth");
+    CompareButton->setText(comparing_ ? BookText("Orbit fit", "Show the res&ults")
+                                      : BookText("Orbit fit", "Compare with the tr&uth"));
     QString summary = status_;
     const fit::TUnresolvedResiduals unresolved =
         Solution() ? fit::UnresolvedResiduals(set_.data, *Solution()) : fit::TUnresolvedResiduals{};
     if (summary.isEmpty()) {
         if (const fit::TOrbitSolution* s = Solution()) {
-            summary = QString("rms %1 m/s").arg(s->rms_mps, 0, 'f', 2);
-            if (!unresolved.any)
-                summary += QString(", reduced \u03c7\u00b2 %1").arg(s->reducedChiSquare, 0, 'f', 2);
-            if (s->trendOrder >= 1)
-                summary += ", trend " + Text(fit::WithUncertainty(s->trend_mps_per_day)) + " m/s/d";
+            const int count = static_cast<int>(set_.data.size());
+            const QString rms = FixedText(s->rms_mps, 2);
+            const QString trend = Text(fit::WithUncertainty(s->trend_mps_per_day));
+            // The measurements' rounding makes chi squared and BIC meaningless: the note says so.
             if (unresolved.any)
-                summary += QString(", %1 measurements; ").arg(set_.data.size()) +
-                           Text(fit::UnresolvedNote(unresolved));
+                summary =
+                    (s->trendOrder >= 1
+                         ? BookText("Orbit fit", "rms %1 m/s, trend %2 m/s/d, %n measurements; %3",
+                                    nullptr, count)
+                               .arg(rms, trend)
+                         : BookText("Orbit fit", "rms %1 m/s, %n measurements; %2", nullptr, count)
+                               .arg(rms))
+                        .arg(Text(fit::UnresolvedNote(unresolved)));
+            else if (s->trendOrder >= 1)
+                summary =
+                    BookText("Orbit fit",
+                             "rms %1 m/s, reduced χ² %2, trend %3 m/s/d, BIC %4, %n measurements",
+                             nullptr, count)
+                        .arg(rms, FixedText(s->reducedChiSquare, 2), trend, FixedText(s->bic, 1));
             else
-                summary += QString(", BIC %1, %2 measurements").arg(s->bic, 0, 'f', 1).arg(set_.data.size());
+                summary =
+                    BookText("Orbit fit", "rms %1 m/s, reduced χ² %2, BIC %3, %n measurements",
+                             nullptr, count)
+                        .arg(rms, FixedText(s->reducedChiSquare, 2), FixedText(s->bic, 1));
         } else {
-            summary = set_.data.empty() ? "No measurements to fit."
-                                        : "Press \u201cFit one more planet\u201d.";
+            summary = set_.data.empty() ? BookText("Orbit fit", "No measurements to fit.")
+                                        : BookText("Orbit fit", "Press “Fit one more planet”.");
         }
     }
     Summary->setText(summary);
@@ -475,7 +499,8 @@ void TOrbitFitPage::ShowState() {
             evidence += (evidence.isEmpty() ? "" : " ") + Text(note);
     }
     EvidenceLabel->setText(evidence);
-    EvidenceLabel->setAccessibleName(evidence.isEmpty() ? "Evidence for the last planet" : evidence);
+    EvidenceLabel->setAccessibleName(
+        evidence.isEmpty() ? BookText("Orbit fit", "Evidence for the last planet") : evidence);
 }
 
 void TOrbitFitPage::DrawPrintout(QPainter& p, const QRectF& area) const {
@@ -484,7 +509,8 @@ void TOrbitFitPage::DrawPrintout(QPainter& p, const QRectF& area) const {
     title.setBold(true);
     p.setFont(title);
     const QFontMetricsF titleMetrics(title, p.device());
-    p.drawText(QPointF(area.left(), area.top() + titleMetrics.ascent()), "Orbit fit");
+    p.drawText(QPointF(area.left(), area.top() + titleMetrics.ascent()),
+               BookText("Orbit fit", "Orbit fit"));
     p.setFont(font);
     double y = area.top() + titleMetrics.height() * 1.5;
     y += DrawTable(p, QPointF(area.left(), y), area.width(), *Results);
@@ -492,33 +518,41 @@ void TOrbitFitPage::DrawPrintout(QPainter& p, const QRectF& area) const {
     if (const fit::TOrbitSolution* s = Solution()) {
         const fit::TFitSource source = Source();
         for (std::size_t j = 0; j < s->offsets_mps.size(); ++j) {
-            QString line = Text(fit::InstrumentName(source, j)) + ": offset " +
-                           Text(fit::WithUncertainty(s->offsets_mps[j])) + " m/s";
-            if (JitterBox->isChecked() && j < s->jitters_mps.size())
-                line += ", jitter " + Text(fit::WithUncertainty(s->jitters_mps[j])) + " m/s";
-            lines << line;
+            const QString name = Text(fit::InstrumentName(source, j));
+            const QString offset = Text(fit::WithUncertainty(s->offsets_mps[j]));
+            lines << (JitterBox->isChecked() && j < s->jitters_mps.size()
+                          ? BookText("Orbit fit", "%1: offset %2 m/s, jitter %3 m/s")
+                                .arg(name, offset, Text(fit::WithUncertainty(s->jitters_mps[j])))
+                          : BookText("Orbit fit", "%1: offset %2 m/s").arg(name, offset));
         }
         if (drawn_) {
             const posterior::TPosteriorSummary& d = *drawn_;
-            lines << QString("How sure? The orbits that fit the measurements, each value's median "
-                             "and 68 % interval from %1 steps of %2 walkers: %3.")
+            lines << (d.converged
+                          ? BookText("Orbit fit", "How sure? The orbits that fit the measurements, "
+                                                  "each value's median and 68 % interval from %1 "
+                                                  "steps of %2 walkers: converged.")
+                          : BookText("Orbit fit", "How sure? The orbits that fit the measurements, "
+                                                  "each value's median and 68 % interval from %1 "
+                                                  "steps of %2 walkers: not converged, so the "
+                                                  "intervals are rough."))
                          .arg(d.steps)
-                         .arg(d.walkers)
-                         .arg(d.converged ? "converged" : "not converged, so the intervals are rough");
+                         .arg(d.walkers);
             const std::vector<QString> letters = Letters(*s);
             for (std::size_t k = 0; k < d.planets.size(); ++k) {
                 const posterior::TPlanetPosterior& q = d.planets[k];
-                lines << letters[k] + ": P " + Drawn(q.period_days) + " days, K " + Drawn(q.K_mps) +
-                             " m/s, e " + Drawn(q.ecc) + ", \u03c9 " + Drawn(q.omega_rad, Degrees) +
-                             "\u00b0, m sin i " + Drawn(q.massSinI_Jupiter) + " M\u2c7c, a " +
-                             Drawn(q.a_AU) + " AU";
+                lines << BookText("Orbit fit",
+                                  "%1: P %2 days, K %3 m/s, e %4, ω %5°, m sin i %6 Mⱼ, a %7 AU")
+                             .arg(letters[k], Drawn(q.period_days), Drawn(q.K_mps), Drawn(q.ecc),
+                                  Drawn(q.omega_rad, Degrees), Drawn(q.massSinI_Jupiter),
+                                  Drawn(q.a_AU));
             }
             for (std::size_t j = 0; j < d.offsets_mps.size(); ++j) {
-                QString line = Text(fit::InstrumentName(source, j)) + ": offset " +
-                               Drawn(d.offsets_mps[j]) + " m/s";
-                if (j < d.jitters_mps.size())
-                    line += ", jitter " + Drawn(d.jitters_mps[j]) + " m/s";
-                lines << line;
+                const QString name = Text(fit::InstrumentName(source, j));
+                lines << (j < d.jitters_mps.size()
+                              ? BookText("Orbit fit", "%1: offset %2 m/s, jitter %3 m/s")
+                                    .arg(name, Drawn(d.offsets_mps[j]), Drawn(d.jitters_mps[j]))
+                              : BookText("Orbit fit", "%1: offset %2 m/s")
+                                    .arg(name, Drawn(d.offsets_mps[j])));
             }
         }
     }
@@ -551,8 +585,13 @@ void TOrbitFitPage::ShowResults() {
 
 void TOrbitFitPage::ShowFitTable() {
     Results->clear();
-    const QStringList columns{"P (days)", "K (m/s)", "e", "\u03c9 (\u00b0)", "m sin i (M\u2c7c)",
-                              "m sin i (M\u2295)", "a (AU)"};
+    const QStringList columns{BookText("Orbit fit", "P (days)", "the period of an orbit"),
+                              "K (m/s)",
+                              "e",
+                              "ω (°)",
+                              "m sin i (Mⱼ)",
+                              "m sin i (M⊕)",
+                              BookText("Orbit fit", "a (AU)", "the semi-major axis")};
     Results->setColumnCount(columns.size());
     Results->setHorizontalHeaderLabels(columns);
     const fit::TOrbitSolution* s = Solution();
@@ -590,9 +629,10 @@ void TOrbitFitPage::ShowInstrumentTable() {
         Instruments->setItem(row, 0, nameItem);
         Instruments->setItem(row, 1, new QTableWidgetItem(Text(fit::WithUncertainty(s->offsets_mps[j]))));
         const fit::TEstimate& jitter = s->jitters_mps[j];
-        Instruments->setItem(row, 2, new QTableWidgetItem(jitter.fixed && jitter.value == 0.0
-                                                              ? "not fitted"
-                                                              : Text(fit::WithUncertainty(jitter))));
+        Instruments->setItem(row, 2,
+                             new QTableWidgetItem(jitter.fixed && jitter.value == 0.0
+                                                      ? BookText("Orbit fit", "not fitted")
+                                                      : Text(fit::WithUncertainty(jitter))));
     }
     // A long name is cut short (its tooltip holds it whole) before it pushes the numbers out.
     Instruments->resizeColumnToContents(0);
@@ -601,7 +641,8 @@ void TOrbitFitPage::ShowInstrumentTable() {
 
 void TOrbitFitPage::ShowComparisonTable() {
     Results->clear();
-    const QStringList columns{"P (days)", "K (m/s)", "e", "\u03c9 (\u00b0)", "m sin i (M\u2c7c)"};
+    const QStringList columns{BookText("Orbit fit", "P (days)", "the period of an orbit"),
+                              "K (m/s)", "e", "ω (°)", "m sin i (Mⱼ)"};
     Results->setColumnCount(columns.size());
     Results->setHorizontalHeaderLabels(columns);
     const fit::TOrbitSolution& s = *Solution();
@@ -613,7 +654,7 @@ void TOrbitFitPage::ShowComparisonTable() {
     Results->setRowCount(static_cast<int>(s.planets.size()));
     for (std::size_t j = 0; j < s.planets.size(); ++j) {
         const fit::TFittedPlanet& p = s.planets[j];
-        rows << "true " + letters[j];
+        rows << BookText("Orbit fit", "true %1", "the true planet of a letter").arg(letters[j]);
         std::size_t best = truth_.size();
         for (std::size_t k = 0; k < truth_.size(); ++k)
             if (!used[k] && (best == truth_.size() ||
@@ -621,7 +662,8 @@ void TOrbitFitPage::ShowComparisonTable() {
                                  std::abs(std::log(truth_[best].period_days / p.period_days.value))))
                 best = k;
         if (best == truth_.size()) {
-            Results->setItem(row++, 0, new QTableWidgetItem("no true planet"));
+            Results->setItem(row++, 0,
+                             new QTableWidgetItem(BookText("Orbit fit", "no true planet")));
             continue;
         }
         used[best] = true;
@@ -645,7 +687,7 @@ void TOrbitFitPage::ShowComparisonTable() {
         for (int c = 0; c < columns.size(); ++c)
             Results->setItem(row, c,
                              new QTableWidgetItem(QString("%1  (%2)")
-                                                      .arg(cells[c].shown, 0, 'g', 5)
+                                                      .arg(FiguresText(cells[c].shown, 5))
                                                       .arg(Text(fit::SigmaDistance(
                                                           cells[c].truth, cells[c].fitted)))));
         ++row;

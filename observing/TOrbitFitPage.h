@@ -157,7 +157,8 @@ private:
     void ShowState();
     fit::TFixedElements NewPlanetHeld(TWork work) const;
     fit::TFitSource Source() const;
-    bool Save(const QString& path, const std::string& text, const char* what);
+    // `refusal` is the sentence shown when the file is not written, its cause as %1.
+    bool Save(const QString& path, const std::string& text, const QString& refusal);
 
     observing::TMeasurementSet set_;
     std::vector<kepler::TRadialVelocityElements> truth_;
