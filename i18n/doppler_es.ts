@@ -47,6 +47,23 @@
         <source>Data</source>
         <translation>Datos</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the instruments of a paper</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The observing window&apos;s File menu opens these published radial velocities, with each instrument&apos;s number of measurements in brackets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its files cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The files of the published measurements that come with the book cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Accessibility options</name>
@@ -75,7 +92,7 @@
         <translation>&amp;Olvidar ajustes guardados</translation>
     </message>
     <message>
-        <source>Deletes the book's settings file; the book then keeps nothing when it closes.</source>
+        <source>Deletes the book&apos;s settings file; the book then keeps nothing when it closes.</source>
         <translation>Borra el archivo de ajustes del libro; después, el libro no guarda nada al cerrarse.</translation>
     </message>
     <message>
@@ -225,6 +242,127 @@
         <source>&amp;About...</source>
         <translation>&amp;Acerca de...</translation>
     </message>
+    <message>
+        <source>The book&apos;s settings were not saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The book&apos;s settings were not forgotten: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 : Contents</source>
+        <comment>the book&apos;s title and its contents page</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 : %2 %3/%4</source>
+        <comment>the book&apos;s title, the chapter&apos;s, the page and the pages</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back</source>
+        <comment>turns to the page before</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to move back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <comment>turns to the next page</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to move forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The work open before the new zoom was not taken over: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The open work could not be kept for the new zoom: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The open work could not be kept for the new zoom: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <comment>the book&apos;s title and the chapter&apos;s</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1/%2</source>
+        <comment>the page and the pages</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the chapter&apos;s run, seed %1</source>
+        <comment>where the observing window&apos;s measurements come from</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved work (*.json);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only a system built in the free experiment can be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds an observing run, not a system: open it in the observing run&apos;s window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no system.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The open chapter shows no measurements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements were not written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export measurements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>measurements.csv</source>
+        <comment>the file name offered</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>system.json</source>
+        <comment>the file name offered</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system kept has no chapter to go into.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Calculator</name>
@@ -257,7 +395,7 @@
         <translation>Hay un número que no está escrito como un número.</translation>
     </message>
     <message>
-        <source>Put a function's number in brackets, as in sin(30).</source>
+        <source>Put a function&apos;s number in brackets, as in sin(30).</source>
         <translation>Pon el número de una función entre paréntesis, como en sin(30).</translation>
     </message>
     <message>
@@ -300,6 +438,56 @@
         <source>The result is too large for the calculator.</source>
         <translation>El resultado es demasiado grande para la calculadora.</translation>
     </message>
+    <message>
+        <source>Calculator</source>
+        <translation type="unfinished">Calculadora</translation>
+    </message>
+    <message>
+        <source>&amp;Expression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>such as 2 pi sqrt(5.2^3)</source>
+        <comment>an example; the decimal mark may be the language&apos;s own</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angles:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Radians</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sin, cos and tan take degrees; asin, acos and atan give degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sin, cos and tan take radians; asin, acos and atan give radians</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter works it out. x is the last value; pi, sqrt, sin, cos, tan, exp, ln and log10 are known, ^ raises to a power.</source>
+        <comment>the calculator&apos;s words (x, pi, sqrt, sin, ...) are typed as they stand in every language</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Chapter 1: Doppler spectroscopy</name>
@@ -308,11 +496,11 @@
         <translation>Espectroscopía Doppler</translation>
     </message>
     <message>
-        <source>Light and other radiation from a moving object, such as a star, is shifted in wavelength. When the star moves away from us its light is stretched to longer, redder wavelengths; when it approaches, the light is compressed to shorter, bluer wavelengths. The size of the shift is proportional to the star's &lt;b&gt;radial velocity&lt;/b&gt; (&lt;i&gt;v&lt;sub&gt;r&lt;/sub&gt;&lt;/i&gt;) the speed at which the star is moving towards or away from the observer. This kind of shift in wavelength is known as the &lt;b&gt;Doppler effect.&lt;/b&gt;</source>
+        <source>Light and other radiation from a moving object, such as a star, is shifted in wavelength. When the star moves away from us its light is stretched to longer, redder wavelengths; when it approaches, the light is compressed to shorter, bluer wavelengths. The size of the shift is proportional to the star&apos;s &lt;b&gt;radial velocity&lt;/b&gt; (&lt;i&gt;v&lt;sub&gt;r&lt;/sub&gt;&lt;/i&gt;) the speed at which the star is moving towards or away from the observer. This kind of shift in wavelength is known as the &lt;b&gt;Doppler effect.&lt;/b&gt;</source>
         <translation>La luz y otras radiaciones procedentes de un objeto en movimiento, como una estrella, se desplazan en longitud de onda. Cuando la estrella se aleja de nosotros, su luz se estira hacia longitudes de onda más largas y más rojas; cuando se acerca, la luz se comprime hacia longitudes de onda más cortas y más azules. El tamaño del desplazamiento es proporcional a la &lt;b&gt;velocidad radial&lt;/b&gt; (&lt;i&gt;v&lt;sub&gt;r&lt;/sub&gt;&lt;/i&gt;) de la estrella, la rapidez con la que la estrella se acerca al observador o se aleja de él. Este tipo de desplazamiento en longitud de onda se conoce como &lt;b&gt;efecto Doppler.&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Modern instruments measure the wavelength of a line in a star's spectrum very precisely. Comparing it with the wavelength of the same line measured in the laboratory gives the star's radial velocity. Once the effects of the Earth's own orbit around the Sun and of the star's steady motion through space are removed, any periodic variation that remains means the star is orbiting with an unseen companion. The companion is often another star, but sometimes it is a planet. This way of finding unseen companions is often called&lt;b&gt; Doppler spectroscopy.&lt;/b&gt;</source>
+        <source>Modern instruments measure the wavelength of a line in a star&apos;s spectrum very precisely. Comparing it with the wavelength of the same line measured in the laboratory gives the star&apos;s radial velocity. Once the effects of the Earth&apos;s own orbit around the Sun and of the star&apos;s steady motion through space are removed, any periodic variation that remains means the star is orbiting with an unseen companion. The companion is often another star, but sometimes it is a planet. This way of finding unseen companions is often called&lt;b&gt; Doppler spectroscopy.&lt;/b&gt;</source>
         <translation>Los instrumentos modernos miden con mucha precisión la longitud de onda de una línea del espectro de una estrella. Al compararla con la longitud de onda de la misma línea medida en el laboratorio se obtiene la velocidad radial de la estrella. Una vez eliminados los efectos de la propia órbita de la Tierra alrededor del Sol y del movimiento uniforme de la estrella por el espacio, cualquier variación periódica que quede significa que la estrella está en órbita con una compañera invisible. La compañera suele ser otra estrella, pero a veces es un planeta. Este método para encontrar compañeras invisibles se suele llamar&lt;b&gt; espectroscopía Doppler.&lt;/b&gt;</translation>
     </message>
 </context>
@@ -332,7 +520,7 @@
     </message>
     <message>
         <source>You can turn the view to look at the orbit from any direction: drag the mouse across the black pane, or move the &lt;b&gt;Rotate axes &lt;/b&gt;sliders. The &lt;b&gt;Zoom &lt;/b&gt;slider makes the picture larger or smaller.</source>
-        <comment>Rotate axes, Zoom: the captions of the view's sliders</comment>
+        <comment>Rotate axes, Zoom: the captions of the view&apos;s sliders</comment>
         <translation>Puedes girar la vista para mirar la órbita desde cualquier dirección: arrastra el ratón por el panel negro o mueve los deslizadores &lt;b&gt;Girar ejes&lt;/b&gt;. El deslizador &lt;b&gt;Zoom&lt;/b&gt; agranda o reduce la imagen.</translation>
     </message>
     <message>
@@ -344,7 +532,7 @@
         <translation>La estrella y Mondas orbitan ambos alrededor de su centro de masas común, que está en el origen, donde se cortan los ejes &lt;i&gt;x, y &lt;/i&gt;y &lt;i&gt;z&lt;/i&gt;. La estrella es mucho más pesada que el planeta, así que su órbita es mucho más pequeña.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;NOTE: The star's motion is always drawn %1 times larger than the planet's, so that you can see it move.&lt;/b&gt;</source>
+        <source>&lt;b&gt;NOTE: The star&apos;s motion is always drawn %1 times larger than the planet&apos;s, so that you can see it move.&lt;/b&gt;</source>
         <translation>&lt;b&gt;NOTA: el movimiento de la estrella siempre se dibuja %1 veces más grande que el del planeta, para que puedas verla moverse.&lt;/b&gt;</translation>
     </message>
     <message>
@@ -356,7 +544,7 @@
         <translation>&lt;b&gt;La velocidad radial siempre se mide a lo largo del eje &lt;i&gt;z&lt;/i&gt;.&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Tick the &lt;b&gt;Velocity vector &lt;/b&gt;check box to show the velocities of the star and the planet as arrows. The length of each arrow is proportional to the speed. The star's arrow is drawn %1 times longer than the planet's would be at the same speed.</source>
+        <source>Tick the &lt;b&gt;Velocity vector &lt;/b&gt;check box to show the velocities of the star and the planet as arrows. The length of each arrow is proportional to the speed. The star&apos;s arrow is drawn %1 times longer than the planet&apos;s would be at the same speed.</source>
         <comment>Velocity vector: the caption of the check box</comment>
         <translation>Marca la casilla &lt;b&gt;Vector velocidad&lt;/b&gt; para mostrar las velocidades de la estrella y del planeta como flechas. La longitud de cada flecha es proporcional a la rapidez. La flecha de la estrella se dibuja %1 veces más larga de lo que sería la del planeta a la misma rapidez.</translation>
     </message>
@@ -374,7 +562,7 @@
         <translation>Responde abajo con 2 cifras significativas.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;When is the star's radial velocity zero?&lt;/b&gt;</source>
+        <source>&lt;b&gt;When is the star&apos;s radial velocity zero?&lt;/b&gt;</source>
         <translation>&lt;b&gt;¿Cuándo es cero la velocidad radial estelar?&lt;/b&gt;</translation>
     </message>
     <message>
@@ -386,7 +574,7 @@
         <translation>La vista se ha girado: ahora los ejes se ven por separado.</translation>
     </message>
     <message>
-        <source>Tick the &lt;b&gt;Velocity vector &lt;/b&gt;check box and watch the star's velocity vector (the green arrow). When the radial velocity is greatest, the arrow is parallel to the &lt;i&gt;z&lt;/i&gt; axis: the star is moving straight towards or away from the Earth. When the radial velocity is zero, the star's velocity is perpendicular to the &lt;i&gt;z&lt;/i&gt; axis, and the star moves across our line of sight.</source>
+        <source>Tick the &lt;b&gt;Velocity vector &lt;/b&gt;check box and watch the star&apos;s velocity vector (the green arrow). When the radial velocity is greatest, the arrow is parallel to the &lt;i&gt;z&lt;/i&gt; axis: the star is moving straight towards or away from the Earth. When the radial velocity is zero, the star&apos;s velocity is perpendicular to the &lt;i&gt;z&lt;/i&gt; axis, and the star moves across our line of sight.</source>
         <comment>Velocity vector: the caption of the check box</comment>
         <translation>Marca la casilla &lt;b&gt;Vector velocidad&lt;/b&gt; y observa el vector velocidad de la estrella (la flecha verde). Cuando la velocidad radial es máxima, la flecha es paralela al eje &lt;i&gt;z&lt;/i&gt;: la estrella se mueve directamente hacia la Tierra o alejándose de ella. Cuando la velocidad radial es cero, la velocidad de la estrella es perpendicular al eje &lt;i&gt;z&lt;/i&gt; y la estrella se desplaza a través de nuestra línea de visión.</translation>
     </message>
@@ -434,7 +622,7 @@ cruce el cero.</translation>
         <translation>La respuesta correcta es cuando cruza el eje &lt;i&gt;z&lt;/i&gt;.</translation>
     </message>
     <message>
-        <source>Mondas's period to three figures, %1 days; answers within %2 days count.</source>
+        <source>Mondas&apos;s period to three figures, %1 days; answers within %2 days count.</source>
         <comment>of the orbit</comment>
         <translation>El periodo de Mondas con tres cifras es de %1 días; se aceptan las respuestas que se desvíen como mucho %2 días.</translation>
     </message>
@@ -479,13 +667,13 @@ cruce el cero.</translation>
         <translation>Esta sección muestra lo que el perfil de velocidad radial de una estrella puede decirnos sobre un único planeta que la orbita, y lo que no. Mantenemos un solo planeta, Mondas, y cambiamos su órbita y su masa parámetro a parámetro.</translation>
     </message>
     <message>
-        <source>First we look at how changing the inclination %1 of the orbit changes the amplitude of the radial velocity. %1 is the angle between the line of sight (the &lt;i&gt;z&lt;/i&gt; axis) and the orbit's normal vector, the arrow drawn at right angles to the orbit in the orbit's own colour, here light blue.</source>
-        <comment>%1 is the inclination's symbol, an italic i</comment>
+        <source>First we look at how changing the inclination %1 of the orbit changes the amplitude of the radial velocity. %1 is the angle between the line of sight (the &lt;i&gt;z&lt;/i&gt; axis) and the orbit&apos;s normal vector, the arrow drawn at right angles to the orbit in the orbit&apos;s own colour, here light blue.</source>
+        <comment>%1 is the inclination&apos;s symbol, an italic i</comment>
         <translation>Primero vemos cómo cambia la amplitud de la velocidad radial al cambiar la inclinación %1 de la órbita. %1 es el ángulo entre la línea de visión (el eje &lt;i&gt;z&lt;/i&gt;) y el vector normal de la órbita, la flecha dibujada perpendicular a la órbita con el propio color de la órbita, aquí azul claro.</translation>
     </message>
     <message>
         <source>The orbit starts edge-on, seen from the side: %1 is 90°.</source>
-        <comment>%1 is the inclination's symbol, an italic i</comment>
+        <comment>%1 is the inclination&apos;s symbol, an italic i</comment>
         <translation>La órbita empieza de canto, vista de lado: %1 es 90°.</translation>
     </message>
     <message>
@@ -511,8 +699,8 @@ cruce el cero.</translation>
         <translation>Arrastra la vista de la órbita para mirarla desde distintos ángulos, y fíjate en que la estrella orbita en el mismo plano que el planeta.</translation>
     </message>
     <message>
-        <source>Now set %1 to zero. The orbit then lies in the plane of the sky, at right angles to the line of sight, and the star's radial velocity is always zero: the star never moves towards or away from us.</source>
-        <comment>%1 is the inclination's symbol, an italic i</comment>
+        <source>Now set %1 to zero. The orbit then lies in the plane of the sky, at right angles to the line of sight, and the star&apos;s radial velocity is always zero: the star never moves towards or away from us.</source>
+        <comment>%1 is the inclination&apos;s symbol, an italic i</comment>
         <translation>Ahora pon %1 a cero. La órbita queda entonces en el plano del cielo, perpendicular a la línea de visión, y la velocidad radial de la estrella es siempre cero: la estrella nunca se acerca a nosotros ni se aleja.</translation>
     </message>
     <message>
@@ -520,7 +708,7 @@ cruce el cero.</translation>
         <translation>Los planetas cuyas órbitas vemos de frente, como esta, no se pueden detectar por espectroscopía Doppler.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Decrease the planet's mass.
+        <source>&lt;b&gt;Decrease the planet&apos;s mass.
 How does the radial velocity
 amplitude change?&lt;/b&gt;</source>
         <translation>&lt;b&gt;Reduce la masa del planeta.
@@ -532,7 +720,7 @@ de la velocidad radial?&lt;/b&gt;</translation>
         <translation>Un planeta más ligero tira menos de la estrella, así que la estrella se mueve más despacio alrededor del centro de masas y la amplitud de su velocidad radial es menor. Un planeta más pesado da una amplitud mayor.</translation>
     </message>
     <message>
-        <source>Changing the inclination and the mass did not change the period of the radial velocity curve. Now vary the semimajor axis &lt;i&gt;a. &lt;/i&gt;You may need the graph's scaling controls below to see the whole curve: the timescale slider and the &lt;b&gt;Rescale velocity&lt;/b&gt; button.</source>
+        <source>Changing the inclination and the mass did not change the period of the radial velocity curve. Now vary the semimajor axis &lt;i&gt;a. &lt;/i&gt;You may need the graph&apos;s scaling controls below to see the whole curve: the timescale slider and the &lt;b&gt;Rescale velocity&lt;/b&gt; button.</source>
         <comment>period of the orbit; Rescale velocity: the caption of the button</comment>
         <translation>Cambiar la inclinación y la masa no cambió el periodo de la curva de velocidad radial. Ahora varía el semieje mayor &lt;i&gt;a&lt;/i&gt;. Puede que necesites los controles de escala de la gráfica, debajo de ella, para ver la curva entera: el deslizador de escala de tiempo y el botón &lt;b&gt;Reescalar velocidad&lt;/b&gt;.</translation>
     </message>
@@ -556,12 +744,12 @@ de la velocidad radial?&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Now try altering the angle %1. It rotates the orbit about its normal, turning the ellipse within its own plane. For a circular orbit this does not change the shape of the radial velocity profile, only shifts it in time (the planet starts from another place); for an elliptical orbit it changes the shape itself.</source>
-        <comment>%1 is the angle's symbol, an italic Greek psi</comment>
+        <comment>%1 is the angle&apos;s symbol, an italic Greek psi</comment>
         <translation>Ahora prueba a cambiar el ángulo %1. Gira la órbita alrededor de su normal, de modo que la elipse gira dentro de su propio plano. En una órbita circular esto no cambia la forma del perfil de velocidad radial, solo lo desplaza en el tiempo (el planeta parte de otro lugar); en una órbita elíptica cambia la propia forma.</translation>
     </message>
     <message>
-        <source>The azimuth %1 of the orbit rotates the orbit's normal about the &lt;i&gt;z&lt;/i&gt; axis. The radial velocity profile does not depend on %1 at all, so Doppler spectroscopy tells us nothing about the azimuth of an orbit.</source>
-        <comment>%1 is the azimuth's symbol, an italic Greek phi</comment>
+        <source>The azimuth %1 of the orbit rotates the orbit&apos;s normal about the &lt;i&gt;z&lt;/i&gt; axis. The radial velocity profile does not depend on %1 at all, so Doppler spectroscopy tells us nothing about the azimuth of an orbit.</source>
+        <comment>%1 is the azimuth&apos;s symbol, an italic Greek phi</comment>
         <translation>El acimut %1 de la órbita gira la normal de la órbita alrededor del eje &lt;i&gt;z&lt;/i&gt;. El perfil de velocidad radial no depende en absoluto de %1, así que la espectroscopía Doppler no nos dice nada sobre el acimut de una órbita.</translation>
     </message>
     <message>
@@ -569,7 +757,7 @@ de la velocidad radial?&lt;/b&gt;</translation>
         <translation>La masa de la estrella se puede hallar por otros métodos, a partir de su espectro y de su brillo, así que la consideramos conocida.</translation>
     </message>
     <message>
-        <source>You may now vary it as well. The period follows from the star's mass and the semimajor axis.</source>
+        <source>You may now vary it as well. The period follows from the star&apos;s mass and the semimajor axis.</source>
         <comment>period of the orbit</comment>
         <translation>Ahora también puedes variarla. El periodo se deduce de la masa de la estrella y del semieje mayor.</translation>
     </message>
@@ -578,8 +766,8 @@ de la velocidad radial?&lt;/b&gt;</translation>
         <translation>Así pues, para un planeta: </translation>
     </message>
     <message>
-        <source>- the amplitude tells us about the semimajor axis &lt;i&gt;a, &lt;/i&gt;the inclination %1 and the planet's mass &lt;i&gt;m.&lt;/i&gt;</source>
-        <comment>%1 is the inclination's symbol, an italic i</comment>
+        <source>- the amplitude tells us about the semimajor axis &lt;i&gt;a, &lt;/i&gt;the inclination %1 and the planet&apos;s mass &lt;i&gt;m.&lt;/i&gt;</source>
+        <comment>%1 is the inclination&apos;s symbol, an italic i</comment>
         <translation>- la amplitud nos informa sobre el semieje mayor &lt;i&gt;a&lt;/i&gt;, la inclinación %1 y la masa del planeta &lt;i&gt;m&lt;/i&gt;.</translation>
     </message>
     <message>
@@ -597,16 +785,16 @@ de la velocidad radial?&lt;/b&gt;</translation>
     </message>
     <message>
         <source>With one planet, the semimajor axis &lt;i&gt;a&lt;/i&gt; and the eccentricity &lt;i&gt;e&lt;/i&gt; follow from the radial velocity profile. But the amplitude depends on both the mass &lt;i&gt;m&lt;/i&gt; and the inclination %1, so the two cannot be found separately: the best we can find is %2.</source>
-        <comment>%1 is the inclination's symbol, an italic i; %2 the product m sin i</comment>
+        <comment>%1 is the inclination&apos;s symbol, an italic i; %2 the product m sin i</comment>
         <translation>Con un planeta, el semieje mayor &lt;i&gt;a&lt;/i&gt; y la excentricidad &lt;i&gt;e&lt;/i&gt; se deducen del perfil de velocidad radial. Pero la amplitud depende tanto de la masa &lt;i&gt;m&lt;/i&gt; como de la inclinación %1, así que no se pueden hallar por separado: lo más que podemos hallar es %2.</translation>
     </message>
     <message>
         <source>Make sure %1 is not zero.</source>
-        <comment>%1 is the inclination's symbol, an italic i</comment>
+        <comment>%1 is the inclination&apos;s symbol, an italic i</comment>
         <translation>Asegúrate de que %1 no sea cero.</translation>
     </message>
     <message>
-        <source>The radial velocity amplitude &lt;i&gt;decreases&lt;/i&gt; as the planet's mass is decreased.</source>
+        <source>The radial velocity amplitude &lt;i&gt;decreases&lt;/i&gt; as the planet&apos;s mass is decreased.</source>
         <translation>La amplitud de la velocidad radial &lt;i&gt;disminuye&lt;/i&gt; al disminuir la masa del planeta.</translation>
     </message>
     <message>
@@ -693,7 +881,7 @@ velocidad radial, ¿qué parámetro(s) podría(n) haberse cambiado? (Se ha desac
     </message>
     <message>
         <source>In the &lt;b&gt;Edit parameters&lt;/b&gt; window choose Vulcan, then try setting %1 to 90° and the mass to 0.17 Jupiter masses. The graph should look the same.</source>
-        <comment>%1 is the inclination's symbol, an italic i; Edit parameters: the caption of the button</comment>
+        <comment>%1 is the inclination&apos;s symbol, an italic i; Edit parameters: the caption of the button</comment>
         <translation>En la ventana &lt;b&gt;Editar parámetros&lt;/b&gt; elige Vulcan y luego prueba a poner %1 a 90° y la masa a 0,17 masas de Júpiter. La gráfica debería verse igual.</translation>
     </message>
     <message>
@@ -702,7 +890,7 @@ velocidad radial, ¿qué parámetro(s) podría(n) haberse cambiado? (Se ha desac
         <translation>Aquí hay dos lecciones. Aunque varios planetas orbiten una estrella, sus propiedades se pueden deducir, porque sus periodos son distintos. Pero la masa de un planeta y la inclinación de su órbita no se pueden determinar por separado.</translation>
     </message>
     <message>
-        <source>Astronomers find the planets' parameters from the radial velocity profile by an automated trial-and-error procedure called &lt;i&gt;fitting&lt;/i&gt;. It fits %1 as one parameter. The number of planets can itself be fitted, although it is often guessed from the profile.</source>
+        <source>Astronomers find the planets&apos; parameters from the radial velocity profile by an automated trial-and-error procedure called &lt;i&gt;fitting&lt;/i&gt;. It fits %1 as one parameter. The number of planets can itself be fitted, although it is often guessed from the profile.</source>
         <comment>%1 is the product m sin i</comment>
         <translation>Los astrónomos hallan los parámetros de los planetas a partir del perfil de velocidad radial mediante un procedimiento automático de prueba y error llamado &lt;i&gt;ajuste&lt;/i&gt;. Este procedimiento ajusta %1 como un único parámetro. El propio número de planetas también se puede ajustar, aunque a menudo se estima a partir del perfil.</translation>
     </message>
@@ -828,8 +1016,8 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>Da a los planetas los parámetros de un sistema real y verás el trabajo que hacen los cazadores de planetas.</translation>
     </message>
     <message>
-        <source>Open the card &lt;b&gt;Real planetary systems&lt;/b&gt; from the &lt;b&gt;Tools&lt;/b&gt; menu, choose a system and press &lt;b&gt;Set up&lt;/b&gt;. Or set them yourself: %1 = 90° and &lt;i&gt;m&lt;/i&gt; to the given %2. Set up shortens the velocity arrows to fit the view; the star's is %3 times a planet's at the same speed.</source>
-        <comment>%1 is the inclination's symbol, an italic i; %2 the product m sin i; %3 a whole number. Real planetary systems, Tools, Set up: the names of the card, the menu and the card's button</comment>
+        <source>Open the card &lt;b&gt;Real planetary systems&lt;/b&gt; from the &lt;b&gt;Tools&lt;/b&gt; menu, choose a system and press &lt;b&gt;Set up&lt;/b&gt;. Or set them yourself: %1 = 90° and &lt;i&gt;m&lt;/i&gt; to the given %2. Set up shortens the velocity arrows to fit the view; the star&apos;s is %3 times a planet&apos;s at the same speed.</source>
+        <comment>%1 is the inclination&apos;s symbol, an italic i; %2 the product m sin i; %3 a whole number. Real planetary systems, Tools, Set up: the names of the card, the menu and the card&apos;s button</comment>
         <translation>Abre la tarjeta &lt;b&gt;Sistemas planetarios reales&lt;/b&gt; del menú &lt;b&gt;Herramientas&lt;/b&gt;, elige un sistema y pulsa &lt;b&gt;Cargar&lt;/b&gt;. O ponlos tú: %1 = 90° y &lt;i&gt;m&lt;/i&gt; igual al %2 indicado. Cargar acorta las flechas de velocidad para que quepan en la vista; la de la estrella es %3 veces la de un planeta a la misma rapidez.</translation>
     </message>
     <message>
@@ -843,8 +1031,688 @@ la masa de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Note: the &lt;b&gt;Zoom&lt;/b&gt; slider can hide the animation graphics.</source>
-        <comment>Zoom: the caption of the view's slider</comment>
+        <comment>Zoom: the caption of the view&apos;s slider</comment>
         <translation>Nota: el deslizador &lt;b&gt;Zoom&lt;/b&gt; puede ocultar los gráficos de la animación.</translation>
+    </message>
+</context>
+<context>
+    <name>Chapter 6: Finding a planet</name>
+    <message>
+        <source>Can you read the period off these points?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes: from one peak to the next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No: too few points to join up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes: by joining the dots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The points lie days apart. Could you join them into one smooth curve?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A star is measured at most once a night, on clear nights, so the points fall at random moments of a short orbit. The period must be searched for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the period of the highest peak?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished">días</translation>
+    </message>
+    <message>
+        <source>The period of the highest peak is written beside its marker and below the plot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sine of that period fits your measurements better than any other.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What does a false-alarm probability of 1 % mean?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a 1 % chance that a planet is there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>noise alone peaks so high 1 time in 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the period is 1 % uncertain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Think of a star with no planet at all, observed on the same nights.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is the chance that noise alone makes so high a peak. Fewer nights or noisier data lower the signal&apos;s peak, and noise reaches so high more often.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which of these periods is a daily alias of your highest peak?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window function peaks at 1 day. An alias lies at 1/|1/P − 1| days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sampled once a night, a signal at f cycles a day also shows at |f − 1| and f + 1. Twice or half the period is no alias.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folded on the peak’s period × 1.1, what do the points do?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>form the same curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scatter: no curve shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>form a curve half as high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press “Peak × 1.1” and look at the fold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On a wrong period the orbits&apos; phases drift apart over a season: only a period near the true one folds into one curve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is K, the semi-amplitude of your fit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K is the fit&apos;s semi-amplitude, written below the plots of the Fit tab with its uncertainty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K is half the swing of the star&apos;s velocity; the fit also gives e and ω, which a sine cannot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the m sin i of your planet?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jupiter masses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use P in days, K in m/s, e, and the star&apos;s mass from the Data tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tilt i is unknown, so the velocity gives only m sin i, the least the mass can be.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does your star have a second planet?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes: two planets fit much better</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No: one planet is enough</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes: every residual peak is a planet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A second planet is supported when it lowers the BIC by more than 10: ΔBIC below −10.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any extra planet fits the noise a little better; the BIC charges each parameter ln N, so only a real signal pays for itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the period of 51 Peg b?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the Periodogram tab: the period of the highest peak is written below the plot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both instruments, each from its own zero point, show the 4.23-day orbit that Mayor and Queloz found in 1995.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the m sin i of 51 Peg b?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use P, K and e from the Fit tab and the star&apos;s mass from the Data tab in the formula of the page on weighing the planet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About half a Jupiter mass, seven times closer to its star than Mercury is to the Sun: the first hot Jupiter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit is still being worked out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The highest peak is at %1; answers within %2 days (its half width) count.</source>
+        <comment>%1 is a period with its unit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your fit&apos;s K is %1 m/s; answers within %2 m/s count.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your planet&apos;s m sin i is %1 Jupiter masses; answers within %2 count, but not those nearer %3, the mass without the star&apos;s (M★ / 1 solar mass)^(2/3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your planet&apos;s m sin i is %1 Jupiter masses; answers within %2 count.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>51 Peg b&apos;s period is %1 days; answers within %2 days count.</source>
+        <comment>period of the orbit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>51 Peg b&apos;s m sin i is %1 Jupiter masses; answers within %2 count, but not those nearer %3, the mass without the star&apos;s (M★ / 1 solar mass)^(2/3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>51 Peg b&apos;s m sin i is %1 Jupiter masses; answers within %2 count.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <comment>a period</comment>
+        <translation type="unfinished">%1 días</translation>
+    </message>
+    <message>
+        <source>Hidden planet: P = %1 days, K = %2 m/s, e = %3, m sin i = %4 Jupiter masses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P = %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K = %1 m/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m sin i = %1 Jupiter masses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You answered no question on this star.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers: %1.</source>
+        <comment>%1 lists the answers, each as P = 3.5 days</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Only 12 nights planned.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(A noisier instrument.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Seed %1: %n measurements in %2 days, each ± %3 m/s; the star, of %4 solar masses, jitters by about %5 m/s.%6</source>
+        <comment>%6 says how the run was made worse, or nothing</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Highest peak: %1 (power %2), half width %3 days.
+False-alarm probability: %4.</source>
+        <comment>%1 is a period with its unit; power of the periodogram</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grey curve, the window function, is the periodogram of the nights alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radial velocity (m/s)</source>
+        <comment>an axis&apos;s title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no fit could be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No fit could be made: %1</source>
+        <comment>%1 is the reason, ending with a full stop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitting the orbit…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(the error bars explain the scatter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(more than the star&apos;s: the orbit leaves signal behind)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One planet fitted:
+P = %1 days
+K = %2 m/s
+e = %3,  ω = %4°
+the star&apos;s jitter %5 m/s%8
+rms about the fit %6 m/s, reduced χ² %7</source>
+        <comment>%8 says why the fitted jitter differs from the star&apos;s, or nothing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No fit could be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest peak of the residuals: %1, false-alarm probability %2.
+BIC with one planet: %3</source>
+        <comment>%1 is a period with its unit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BIC with two planets: %1 (the second at %2 days, K = %3 m/s)
+ΔBIC = BIC(two) − BIC(one) = %4: the second planet raises the BIC by %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BIC with two planets: %1 (the second at %2 days, K = %3 m/s)
+ΔBIC = BIC(two) − BIC(one) = %4: the second planet lowers the BIC by %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No fit with two planets could be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the decimals after a point, as in 4.46: here a comma is no decimal mark. This cost no attempt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <comment>%1 is the hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer: %1.</source>
+        <comment>%1 is the right choice</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A seed is a whole number from 1 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working out the periodogram and the fit…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The published measurements of 51 Peg cannot be read: %1</source>
+        <comment>%1 is the reason</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, a star of %2 solar masses (%3):</source>
+        <comment>%1 is the star&apos;s name, %3 where its mass is published</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (m/s)</source>
+        <comment>an axis&apos;s title: %1 is the instrument&apos;s name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements of %1</source>
+        <comment>%1 is the instrument&apos;s name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n measurements, %2.</source>
+        <comment>%1 is the instrument&apos;s name, %2 the paper that published them</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>They span %1 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each instrument&apos;s own zero point taken off first.
+Highest peak: %1 (power %2).
+False-alarm probability: %3.</source>
+        <comment>%1 is a period with its unit; power of the periodogram</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time since periastron (days)</source>
+        <comment>an axis&apos;s title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>v less each instrument&apos;s zero point (m/s)</source>
+        <comment>an axis&apos;s title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: zero point %2 m/s, jitter %3 m/s</source>
+        <comment>%1 is the instrument&apos;s name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>51 Peg b, both instruments fitted together, each point shown at its time since periastron:
+P = %1 days,  K = %2 m/s
+e = %3,  ω = %4°
+%5
+rms %6 m/s, reduced χ² %7</source>
+        <comment>%5 is a line for each instrument</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finding a planet</source>
+        <translation type="unfinished">Encontrar un planeta</translation>
+    </message>
+    <message>
+        <source>In the simulation you could watch the star&apos;s velocity all the time. An astronomer cannot. A star is measured only on clear nights, in the months when it is up at night: a few dozen velocities in a season. Each has an error, the instrument&apos;s precision, and the star&apos;s restless surface adds a &lt;i&gt;jitter&lt;/i&gt; of a few m/s that no instrument removes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plot on the right shows such measurements, each with its error bar, of a star whose planet you do not know yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The book has hidden a planet around this star. The &lt;b&gt;seed&lt;/b&gt; below the plot picks the star and the nights: note it, and your teacher can make the very same measurements. Type another seed and press &lt;b&gt;Observe&lt;/b&gt; for another star.</source>
+        <comment>Observe: the caption of the button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look at the points before you answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The periodogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For every trial period from half a day to the length of the run, the periodogram fits a sine of that period to the measurements and plots how much of their scatter it explains: its &lt;i&gt;power&lt;/i&gt;, from 0 to 1. A planet shows as a high, narrow peak at its period.</source>
+        <comment>period of a signal; power of the periodogram</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The red marker shows the highest peak. The narrower a peak, the better it fixes the period: its half width is written below the plot. An answer within the half width counts, so give the period to as many decimals as the half width has.</source>
+        <comment>period of a signal</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>False alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noise alone makes peaks too: among thousands of trial periods, a sine fits random numbers a little at some of them. The &lt;i&gt;false-alarm probability&lt;/i&gt; is the chance that noise alone would raise a peak as high as the highest one anywhere in the search. Astronomers trust a peak when it is below about 1 %.</source>
+        <comment>periods of a signal</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press &lt;b&gt;Only 12 nights&lt;/b&gt;, then &lt;b&gt;Noisier instrument&lt;/b&gt;, and watch the false-alarm probability below the plot rise; &lt;b&gt;My run again&lt;/b&gt; brings your own run back.</source>
+        <comment>Only 12 nights, Noisier instrument, My run again: the captions of the buttons</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aliases</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The star is measured only at night, at about the same hour. Tick &lt;b&gt;Show the window function&lt;/b&gt;: the grey curve is the periodogram of the nights alone, and it peaks at a period of 1 day. Every signal is echoed by that peak: a planet of period &lt;i&gt;P&lt;/i&gt; also makes peaks, called &lt;i&gt;aliases&lt;/i&gt;, at 1/|1/&lt;i&gt;P&lt;/i&gt; − 1| and 1/(1/&lt;i&gt;P&lt;/i&gt; + 1) days. An alias can even stand higher than the true peak; folding and fitting tell them apart.</source>
+        <comment>Show the window function: the caption of the check box; period of a signal</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding puts every measurement at its phase: its time since the first measurement divided by the trial period, keeping only the fraction. On the right period the points of every orbit fall onto one curve, and the phases from 1 to 1.2 repeat those from 0 to 0.2.</source>
+        <comment>period of a signal</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a period beside &lt;b&gt;Fold on&lt;/b&gt;, or press &lt;b&gt;The peak&lt;/b&gt; or &lt;b&gt;Peak × 1.1&lt;/b&gt;.</source>
+        <comment>Fold on: the caption beside the box; The peak, Peak × 1.1: the captions of the buttons</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A planet on an eccentric orbit moves its star in a curve sharper than a sine. On the &lt;b&gt;By hand&lt;/b&gt; tab the points are folded on the period the sliders set, so that one orbit shows: move the period until the points gather into one curve, then the others until the green curve runs through them and the rms is small (Page Up and Page Down move a slider in big steps). On the &lt;b&gt;Fit&lt;/b&gt; tab the book has done it properly: starting from the periodogram&apos;s highest peaks it adjusts &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, the time of periastron and the star&apos;s mean velocity, each point weighed by its error. It also finds the star&apos;s jitter, the scatter the error bars leave unexplained, and adds it to every error, so the reduced χ² comes out near 1.</source>
+        <comment>By hand, Fit: the captions of the tabs; Page Up, Page Down: the keys; period of the orbit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weighing the planet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For a planet much lighter than its star of mass &lt;i&gt;M&lt;/i&gt;★,</source>
+        <comment>the sentence goes on after the formula below it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ≈ (&lt;i&gt;K&lt;/i&gt; / 28.4 m/s) √(1 − &lt;i&gt;e&lt;/i&gt;&lt;sup&gt;2&lt;/sup&gt;)
+      × (&lt;i&gt;P&lt;/i&gt; / 365.25 d)&lt;sup&gt;1/3&lt;/sup&gt; (&lt;i&gt;M&lt;/i&gt;★ / 1 solar mass)&lt;sup&gt;2/3&lt;/sup&gt;</source>
+        <comment>a formula: %1 is the product m sin i; d stands for days</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in Jupiter masses. The star&apos;s mass is under the measurements; &lt;b&gt;Tools, Calculator&lt;/b&gt; helps. The tilt %1 of the orbit is unknown, so the velocity gives only %2, the least the planet&apos;s mass can be.</source>
+        <comment>ends the sentence before the formula above it; Tools, Calculator: the menu and its entry; %1 is the inclination&apos;s symbol, an italic i; %2 the product m sin i</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another planet?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the fitted curve away and what is left, the residuals, may hide a second planet. An extra planet always fits the noise a little better, so the book&apos;s one- and two-planet fits are compared by</source>
+        <comment>the sentence goes on after the formula below it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>for &lt;i&gt;k&lt;/i&gt; parameters and &lt;i&gt;N&lt;/i&gt; measurements (−2 ln &lt;i&gt;L&lt;/i&gt; is χ² plus a charge for the jitter): the lower, the better. ΔBIC, below the residuals&apos; plot, is the two-planet BIC less the one-planet BIC. The second planet is supported only when it lowers the BIC by more than 10 (ΔBIC below −10); a rise (ΔBIC above 0) means one planet is enough.</source>
+        <comment>ends the sentence before the formula above it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Real data: 51 Pegasi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now a real star. The Data tab shows published velocities of 51 Pegasi, an instrument a plot: LICK, from Lick Observatory (Butler et al. 2006, ApJ 646, 505), and ELODIE, from Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351). Each instrument measures from a zero point of its own, so the book takes each one&apos;s zero point off before the periodogram. An instrument&apos;s jitter is a scatter, not an offset, so it cannot be taken off: the fit adds it to that instrument&apos;s error bars.</source>
+        <comment>Data: the caption of the tab; LICK and ELODIE are the instruments&apos; names</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weighing 51 Peg b</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Fit tab shows one planet fitted to both instruments at once, each with its own zero point and jitter, and every point at its time since periastron: years of nights fall onto one orbit. The star&apos;s mass is on the Data tab, under the measurements. Weigh the planet as on page 8 of this chapter.</source>
+        <comment>Fit, Data: the captions of the tabs</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How planets are found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measuring a star on a few dozen nights, searching the periodogram, ruling out false alarms and aliases, folding, fitting and weighing: this is how 51 Pegasi b, the first planet found around a star like the Sun, was found in 1995, and how most planets since have been found by their stars&apos; velocity.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Data tab now shows your own star again with, in red, the curve of the planets the book hid around it, and their true values beside your answers. How close did you come?</source>
+        <comment>Data: the caption of the tab</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Observing views</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <comment>a tab&apos;s caption</comment>
+        <translation type="unfinished">Datos</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements of one instrument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Observe</source>
+        <comment>the button that measures the star</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periodogram</source>
+        <comment>a tab&apos;s caption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periodogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the window function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only 12 nights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noisier instrument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My run again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <comment>a tab&apos;s caption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folded measurements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fold on (days):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fold period in days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The peak</source>
+        <comment>folds on the highest peak&apos;s period</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peak × 1.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By hand</source>
+        <comment>a tab&apos;s caption: the fit by hand</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <comment>a tab&apos;s caption: the orbit&apos;s fit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitted curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Residuals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Residuals</source>
+        <comment>a tab&apos;s caption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periodogram of the residuals</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -862,6 +1730,10 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <source>OK</source>
         <comment>closes the feedback</comment>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Some text to go in here.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -922,8 +1794,352 @@ la masa de Vulcan.&lt;/i&gt;</translation>
 <context>
     <name>Data files</name>
     <message>
-        <source>The file "%1" is empty.</source>
+        <source>The file &quot;%1&quot; is empty.</source>
         <translation>El archivo «%1» está vacío.</translation>
+    </message>
+</context>
+<context>
+    <name>Feedback</name>
+    <message>
+        <source>This is the correct answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer is still incorrect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer is incorrect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Fit by hand</name>
+    <message>
+        <source>Fit by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements with the curve set by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements less the best offset, with their error bars, and the curve the sliders set, in green.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orbi&amp;t period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Amplitude K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eccentricit&amp;y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ome&amp;ga ω</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periastron ti&amp;me T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period, logarithmic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semi-amplitude K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eccentricity</source>
+        <translation type="unfinished">Excentricidad</translation>
+    </message>
+    <message>
+        <source>Argument of periastron omega</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of periastron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fold on P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fold on the period</source>
+        <comment>of the orbit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows each measurement at its phase in the orbit the sliders set, so that one orbit is seen; unchecked, the measurements stand against time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit &amp;using these</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit using these elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished">%1 días</translation>
+    </message>
+    <message>
+        <source>day %1</source>
+        <comment>a time since the first measurement</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rms of the residuals: %1 m/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No measurements yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>How sure</name>
+    <message>
+        <source>How sure?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sampling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of the sampling done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>Best fit, value ± σ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle of the orbits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>68 % of the orbits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each element&apos;s best fit and the range of the orbits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Planet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The planet&apos;s orbits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save chain...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (held)</source>
+        <comment>a value the fit kept fixed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>a range of values</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No orbits could be drawn: near this fit the measurements allow no orbit the priors take (an eccentricity at its bound, say).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawing orbits that fit the measurements: %1 walkers over the %2 fitted values…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No orbits could be drawn: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled: no orbits are shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Converged: %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not converged after %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps): the autocorrelation time was still changing between looks, so the ranges below are rough. A planet the data barely hold spreads its orbits widely.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not converged after %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps): a chain of %5 autocorrelation times is needed, so the ranges below are rough. A planet the data barely hold spreads its orbits widely.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planet %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each orbit drawn fits the measurements about as well as the best fit does: the spread of the orbits is the uncertainty. Where the range is lopsided, or its middle lies off the best fit, the value ± σ of the Fit page says less than the orbits do.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: P (days)</source>
+        <comment>the period of an orbit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: m sin i (Jupiter masses)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a (AU)</source>
+        <comment>the semi-major axis</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>instrument %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>offset %1 (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jitter %1 (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chain was not saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save chain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Import measurements</name>
+    <message>
+        <source>Import measurements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished">&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>File shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s first rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Time column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Velocity column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the velocities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Error column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I&amp;nstrument column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the instruments&apos; names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity &amp;unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit of the velocities and errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time &amp;scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time scale of the times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the import guessed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>This file cannot be read as a table: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <comment>a line of the file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <comment>no column of instruments</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. The columns and units are as chosen.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -933,11 +2149,11 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>Cómo usar este libro</translation>
     </message>
     <message>
-        <source>The book is read page by page. The &lt;b&gt;Section&lt;/b&gt; menu's &lt;b&gt;Contents&lt;/b&gt; lists the chapters; choose one to open it at its first page. The arrows below a page, or the page keys, turn the pages. Where a page asks a question, answer it and press &lt;b&gt;Done&lt;/b&gt;: the feedback opens with &amp;#x2713; when the answer is right and &amp;#x2717; when it is not, and &lt;b&gt;OK&lt;/b&gt; closes it. Some pages lead on only once their question is answered.</source>
+        <source>The book is read page by page. The &lt;b&gt;Section&lt;/b&gt; menu&apos;s &lt;b&gt;Contents&lt;/b&gt; lists the chapters; choose one to open it at its first page. The arrows below a page, or the page keys, turn the pages. Where a page asks a question, answer it and press &lt;b&gt;Done&lt;/b&gt;: the feedback opens with &amp;#x2713; when the answer is right and &amp;#x2717; when it is not, and &lt;b&gt;OK&lt;/b&gt; closes it. Some pages lead on only once their question is answered.</source>
         <translation>El libro se lee página a página. El &lt;b&gt;Índice&lt;/b&gt; del menú &lt;b&gt;Sección&lt;/b&gt; enumera los capítulos; elige uno para abrirlo por su primera página. Las flechas bajo una página, o las teclas de página, pasan las páginas. Cuando una página hace una pregunta, respóndela y pulsa &lt;b&gt;Listo&lt;/b&gt;: se abre el comentario con &amp;#x2713; si la respuesta es correcta y con &amp;#x2717; si no lo es, y &lt;b&gt;OK&lt;/b&gt; lo cierra. Algunas páginas solo dejan avanzar cuando se ha respondido su pregunta.</translation>
     </message>
     <message>
-        <source>The simulation pages show the star and its planets on their orbits above the star's radial velocity. &lt;b&gt;Start&lt;/b&gt;, &lt;b&gt;Stop&lt;/b&gt; and &lt;b&gt;Reset&lt;/b&gt; run it, &lt;b&gt;Edit parameters&lt;/b&gt; changes the planets, and the sliders turn the view and set the timescale. The &lt;b&gt;Tools&lt;/b&gt; menu opens the calculator, the spectrum, the real planetary systems and the observing run; &lt;b&gt;File, Save picture&lt;/b&gt; saves a picture the page shows.</source>
+        <source>The simulation pages show the star and its planets on their orbits above the star&apos;s radial velocity. &lt;b&gt;Start&lt;/b&gt;, &lt;b&gt;Stop&lt;/b&gt; and &lt;b&gt;Reset&lt;/b&gt; run it, &lt;b&gt;Edit parameters&lt;/b&gt; changes the planets, and the sliders turn the view and set the timescale. The &lt;b&gt;Tools&lt;/b&gt; menu opens the calculator, the spectrum, the real planetary systems and the observing run; &lt;b&gt;File, Save picture&lt;/b&gt; saves a picture the page shows.</source>
         <translation>Las páginas de simulación muestran la estrella y sus planetas en sus órbitas, encima de la velocidad radial de la estrella. &lt;b&gt;Iniciar&lt;/b&gt;, &lt;b&gt;Parar&lt;/b&gt; y &lt;b&gt;Reiniciar&lt;/b&gt; controlan la simulación, &lt;b&gt;Editar parámetros&lt;/b&gt; cambia los planetas, y los deslizadores giran la vista y fijan la escala de tiempo. El menú &lt;b&gt;Herramientas&lt;/b&gt; abre la calculadora, el espectro, los sistemas planetarios reales y la campaña de observación; &lt;b&gt;Archivo, Guardar imagen&lt;/b&gt; guarda una imagen que muestra la página.</translation>
     </message>
     <message>
@@ -985,7 +2201,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>&lt;b&gt;Intro&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Press a dialog's default button</source>
+        <source>Press a dialog&apos;s default button</source>
         <translation>Pulsar el botón predeterminado de un cuadro de diálogo</translation>
     </message>
     <message>
@@ -1029,7 +2245,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>Zoom al 100 %</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Alt&lt;/b&gt; with a menu's underlined letter</source>
+        <source>&lt;b&gt;Alt&lt;/b&gt; with a menu&apos;s underlined letter</source>
         <translation>&lt;b&gt;Alt&lt;/b&gt; con la letra subrayada de un menú</translation>
     </message>
     <message>
@@ -1049,12 +2265,661 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>Cerrar un cuadro de diálogo sin sus cambios</translation>
     </message>
     <message>
-        <source>With &lt;b&gt;Help, Accessibility&lt;/b&gt;'s screen reader option, Tab also stops at the page's text and its feedback.</source>
+        <source>With &lt;b&gt;Help, Accessibility&lt;/b&gt;&apos;s screen reader option, Tab also stops at the page&apos;s text and its feedback.</source>
         <translation>Con la opción de lector de pantalla de &lt;b&gt;Ayuda, Accesibilidad&lt;/b&gt;, Tab también se detiene en el texto de la página y en su comentario.</translation>
     </message>
     <message>
         <source>Keys and how to use this book</source>
         <translation>Teclas y cómo usar este libro</translation>
+    </message>
+</context>
+<context>
+    <name>My answers</name>
+    <message>
+        <source>right at the first attempt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right at attempt %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong: the answer was shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not yet answered right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished">&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Name:&lt;/b&gt; %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(not given)</source>
+        <comment>the name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapter %1: %2</source>
+        <comment>the chapter&apos;s number and title</comment>
+        <translation type="unfinished">Capítulo %1: %2</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Seed:&lt;/b&gt; %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Page %1:&lt;/b&gt; %2 (seed %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Page %1:&lt;/b&gt; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attempt %1: %2 (right)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attempt %1: %2 (wrong)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Verdict:&lt;/b&gt; %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No question has been answered yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Observing run</name>
+    <message>
+        <source>Observing run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished">&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Import measurements...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export measurements...</source>
+        <translation type="unfinished">&amp;Exportar mediciones...</translation>
+    </message>
+    <message>
+        <source>Save the &amp;fit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the resi&amp;duals...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;How sure?...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open run...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save run...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;real data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show on the &amp;card of real systems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a &amp;mystery star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished">&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Nights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of nights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Run length (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run length in days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prec&amp;ision σ (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurement precision in metres per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stellar &amp;jitter (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stellar jitter in metres per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obser&amp;vable (% of year)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of the year the star is observable, per cent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lost to &amp;weather (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of nights lost to weather, per cent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Seed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random seed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New s&amp;eed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New random seed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Observe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Observe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One measurement a clear night at most. The same seed and plan give the same measurements on every computer, so a class can share one run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Papers of the published measurements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages: data, periodogram, phase fold, fit by hand, fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements against time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each measured radial velocity with its error bar against the time of the measurement; with Show the truth, the star&apos;s true velocity as a line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the &amp;truth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periodogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The power of a sine fitted at each trial period, periods on a logarithmic axis, the highest peak marked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shor&amp;test period (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortest period in days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periods down to this are searched. It starts at half a day, so that a planet of a period under a day is found.</source>
+        <comment>periods of orbits</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the window f&amp;unction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wor&amp;k out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work out the periodogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel the periodogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periodogram progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Periodogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements folded on the trial period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each measurement at its phase on the trial period, from %1 to %2; the ends are repeated, shaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tria&amp;l period</source>
+        <comment>of an orbit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trial period, logarithmic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> d</source>
+        <comment>unit of days after a period</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trial period in days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the hi&amp;ghest peak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the highest peak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;hase fold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;By hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <comment>the page of the orbit fit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Orbit fit</name>
+    <message>
+        <source>Fit</source>
+        <comment>the page of the orbit fit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements with the fitted curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements less each instrument&apos;s fitted offset and the trend, with their error bars, and the fitted planets&apos; curve in green.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Residuals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each measurement less the fitted curve, with its error bar, against time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periodogram of the residuals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the next planet would be sought: the periodogram of what the fitted planets leave.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit one &amp;more planet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit one more planet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the &amp;last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the last planet fitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel the fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit a ji&amp;tter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit a jitter for each instrument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Star&apos;s mass in solar masses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Star (M☉)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>trend</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>linear</source>
+        <comment>trend</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quadratic</source>
+        <comment>trend</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend fitted with the planets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circular orbit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold the next planet&apos;s orbit circular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period of the next planet in days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period (da&amp;ys)</source>
+        <comment>of an orbit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <comment>keep the typed period fixed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold the typed period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit at this period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit one more planet at the typed period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitted planets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offset (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jitter (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each instrument&apos;s fitted offset and jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with the tr&amp;uth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with the truth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 to %3)</source>
+        <comment>a median and its interval</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit was not written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The residuals file was not written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seeking one more planet...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The residuals&apos; periodogram stopped: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit stopped: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled: the last fit is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled when the window closed: the last fit is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seeking one more planet... then refitting with the new settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitting... then refitting with the new settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the res&amp;ults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>rms %1 m/s, trend %2 m/s/d, %n measurements; %3</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>rms %1 m/s, %n measurements; %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>rms %1 m/s, reduced χ² %2, trend %3 m/s/d, BIC %4, %n measurements</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>rms %1 m/s, reduced χ² %2, BIC %3, %n measurements</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No measurements to fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press “Fit one more planet”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Evidence for the last planet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orbit fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: offset %2 m/s, jitter %3 m/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: offset %2 m/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How sure? The orbits that fit the measurements, each value&apos;s median and 68 % interval from %1 steps of %2 walkers: converged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How sure? The orbits that fit the measurements, each value&apos;s median and 68 % interval from %1 steps of %2 walkers: not converged, so the intervals are rough.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: P %2 days, K %3 m/s, e %4, ω %5°, m sin i %6 Mⱼ, a %7 AU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P (days)</source>
+        <comment>the period of an orbit</comment>
+        <translation type="unfinished">P (días)</translation>
+    </message>
+    <message>
+        <source>a (AU)</source>
+        <comment>the semi-major axis</comment>
+        <translation type="unfinished">a (AU)</translation>
+    </message>
+    <message>
+        <source>not fitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>true %1</source>
+        <comment>the true planet of a letter</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no true planet</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1092,7 +2957,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>Inclinación i</translation>
     </message>
     <message>
-        <source>The angle between the line of sight and the orbit's normal: 90° is edge-on, 0° face-on.</source>
+        <source>The angle between the line of sight and the orbit&apos;s normal: 90° is edge-on, 0° face-on.</source>
         <translation>El ángulo entre la línea de visión y la normal de la órbita: 90° es de canto, 0° de frente.</translation>
     </message>
     <message>
@@ -1128,7 +2993,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>Masa del planeta m</translation>
     </message>
     <message>
-        <source>The planet's mass, from 0.01 to 10 Jupiter masses.</source>
+        <source>The planet&apos;s mass, from 0.01 to 10 Jupiter masses.</source>
         <translation>La masa del planeta, de 0,01 a 10 masas de Júpiter.</translation>
     </message>
     <message>
@@ -1140,8 +3005,45 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>Masa de la estrella ms</translation>
     </message>
     <message>
-        <source>The star's mass, from 0.1 to 100 solar masses.</source>
+        <source>The star&apos;s mass, from 0.1 to 100 solar masses.</source>
         <translation>La masa de la estrella, de 0,1 a 100 masas solares.</translation>
+    </message>
+    <message>
+        <source>Edit parameters</source>
+        <translation type="unfinished">Editar parámetros</translation>
+    </message>
+    <message>
+        <source>Planet 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planet name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 AU</source>
+        <comment>a distance in astronomical units</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Jupiter mass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Jupiter masses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 solar mass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 solar masses</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1215,7 +3117,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>El primer planeta hallado en torno a una estrella como el Sol: un gigante más cerca de ella que Mercurio.</translation>
     </message>
     <message>
-        <source>the mass with which Butler et al. 2006's K gives their m sin i (mass function); the 1.11 of later catalogues gives K 1.1 % below theirs</source>
+        <source>the mass with which Butler et al. 2006&apos;s K gives their m sin i (mass function); the 1.11 of later catalogues gives K 1.1 % below theirs</source>
         <translation>la masa con la que la K de Butler et al. 2006 da su m sin i (función de masa); el 1,11 de catálogos posteriores da una K un 1,1 % menor que la suya</translation>
     </message>
     <message>
@@ -1227,7 +3129,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>Un planeta pesado en una órbita claramente excéntrica: la curva ya no es una sinusoide.</translation>
     </message>
     <message>
-        <source>Kane et al. 2015's stellar table; its K and m sin i agree with it</source>
+        <source>Kane et al. 2015&apos;s stellar table; its K and m sin i agree with it</source>
         <translation>La tabla estelar de Kane et al. 2015; su K y su m sin i concuerdan con ella</translation>
     </message>
     <message>
@@ -1239,7 +3141,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>Una órbita muy excéntrica: la velocidad apenas cambia durante semanas y luego da un vuelco en pocos días.</translation>
     </message>
     <message>
-        <source>Hébrard et al. 2010's stellar parameters; not confirmed against a copy</source>
+        <source>Hébrard et al. 2010&apos;s stellar parameters; not confirmed against a copy</source>
         <translation>Los parámetros estelares de Hébrard et al. 2010; no comprobados con una copia</translation>
     </message>
     <message>
@@ -1267,7 +3169,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>El primer sistema de varios planetas hallado de esta forma alrededor de una estrella de tipo solar.</translation>
     </message>
     <message>
-        <source>McArthur et al. 2010, the primary's mass M★ = 1.31 their masses are computed with (confirmed against the catalogue's abstract)</source>
+        <source>McArthur et al. 2010, the primary&apos;s mass M★ = 1.31 their masses are computed with (confirmed against the catalogue&apos;s abstract)</source>
         <translation>McArthur et al. 2010, la masa de la primaria M★ = 1,31 con la que se calculan sus masas (comprobada con el resumen del catálogo)</translation>
     </message>
     <message>
@@ -1287,7 +3189,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>Dos gigantes en resonancia 2:1 tiran el uno del otro: ninguna órbita fija describe su movimiento.</translation>
     </message>
     <message>
-        <source>Rivera et al. 2010, the star's mass their planets' masses are computed with; not confirmed against a copy</source>
+        <source>Rivera et al. 2010, the star&apos;s mass their planets&apos; masses are computed with; not confirmed against a copy</source>
         <translation>Rivera et al. 2010, la masa de la estrella con la que se calculan las masas de sus planetas; no comprobada con una copia</translation>
     </message>
     <message>
@@ -1307,11 +3209,11 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>Lo que nuestro propio Júpiter le hace al Sol: unos 12 m/s, que se repiten cada doce años.</translation>
     </message>
     <message>
-        <source>the Sun's mass, by definition</source>
+        <source>the Sun&apos;s mass, by definition</source>
         <translation>la masa del Sol, por definición</translation>
     </message>
     <message>
-        <source>the fact sheet's columns sidereal period, eccentricity and mass, confirmed against its current values; K computed; ω left undefined, as it depends on where the Sun is seen from</source>
+        <source>the fact sheet&apos;s columns sidereal period, eccentricity and mass, confirmed against its current values; K computed; ω left undefined, as it depends on where the Sun is seen from</source>
         <translation>las columnas periodo sideral, excentricidad y masa de la ficha técnica, comprobadas con sus valores actuales; K calculada; ω sin definir, ya que depende de desde dónde se vea el Sol</translation>
     </message>
     <message>
@@ -1319,8 +3221,37 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>Elige un sistema y pulsa Cargar: sus planetas sustituyen a los de la simulación, vistos de canto, con m = m sin i y el ω publicado.</translation>
     </message>
     <message>
-        <source>Here the card is for reading. In the chapter "Free experiment", Set up puts the chosen system into the simulation.</source>
+        <source>Here the card is for reading. In the chapter &quot;Free experiment&quot;, Set up puts the chosen system into the simulation.</source>
         <translation>Aquí la tarjeta es solo para leer. En el capítulo «Experimento libre», Cargar pone el sistema elegido en la simulación.</translation>
+    </message>
+    <message>
+        <source>Real planetary systems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m sin i is the least mass the planet can have: the spectrum gives its mass times the sine of the orbit&apos;s inclination († marks a true mass, where the inclination is known). Astrometry gives Upsilon Andromedae c and d true masses of about 14 and 10 Jupiter masses, far above m sin i. Gliese 876&apos;s giants c and b pull each other round in their 2:1 resonance within a few years: a fit of fixed orbits to its measurements makes c nearly circular and adds a harmonic at 15 days that is no planet. Its m sin i come from the masses of a fit with the pulls, at the inclination it finds (59°); its fourth planet, e (124 days), is left out, as the simulation holds three. ω, the argument of periastron, sets the shape of the curve; for the Sun&apos;s planets it depends on where the Sun is seen from (—). * marks a K computed from the source&apos;s elements. a is derived from P and the masses, so the simulated periods are the catalogue&apos;s. Every planet starts at periastron at time 0, so the curves of several planets add up to an offset at the start. Set up puts these values into the simulation exactly; moving a slider afterwards takes that slider&apos;s steps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sources: %1.</source>
+        <comment>the citations, separated by semicolons</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the published measurements of the chosen star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1426,7 +3357,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>Gráfica de velocidad radial</translation>
     </message>
     <message>
-        <source>The star's radial velocity against time, drawn as the simulation runs; the titles beside it give the units of both axes.</source>
+        <source>The star&apos;s radial velocity against time, drawn as the simulation runs; the titles beside it give the units of both axes.</source>
         <translation>La velocidad radial de la estrella frente al tiempo, dibujada mientras avanza la simulación; los títulos junto a ella indican las unidades de ambos ejes.</translation>
     </message>
     <message>
@@ -1456,7 +3387,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Radial velocity v r, in 10 to the power %1 metres per second</source>
-        <comment>the velocity axis's title as a screen reader reads it</comment>
+        <comment>the velocity axis&apos;s title as a screen reader reads it</comment>
         <translation>Velocidad radial v r, en 10 elevado a %1 metros por segundo</translation>
     </message>
     <message>
@@ -1500,12 +3431,164 @@ la masa de Vulcan.&lt;/i&gt;</translation>
     <name>Spectrum window</name>
     <message>
         <source>%1: %2</source>
-        <comment>a readout's caption and its value, as a screen reader says them</comment>
+        <comment>a readout&apos;s caption and its value, as a screen reader says them</comment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>While a simulation runs, the lines here swing to the red and to the blue as the star's radial velocity changes.</source>
+        <source>While a simulation runs, the lines here swing to the red and to the blue as the star&apos;s radial velocity changes.</source>
         <translation>Mientras corre una simulación, las líneas de aquí se desplazan hacia el rojo y hacia el azul a medida que cambia la velocidad radial de la estrella.</translation>
+    </message>
+    <message>
+        <source>Spectrum of the star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The visible spectrum from 380 to 700 nm with its dark absorption lines, and a panel that magnifies the shift of one line, its rest wavelength marked by a dashed line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Magnify:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  (%2 nm)</source>
+        <comment>a line and its rest wavelength</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  (%2, %3 nm)</source>
+        <comment>a pair of lines and their rest wavelengths</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line to magnify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radial velocity v</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line shift Δλ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resolution element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How so small a shift is really measured: one line&apos;s centre can be found to a small fraction of a resolution element only from a great deal of light, so thousands of lines are cross-correlated with a reference recorded through the same spectrograph at the same time (an iodine cell, a thorium–argon lamp or a laser frequency comb); the shift that best matches them all is found to a thousandth of an element.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnified around %1</source>
+        <comment>a line&apos;s name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shift drawn to scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shift drawn %1 larger; widths not to scale</source>
+        <comment>the magnification, such as 100 000×</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rest in air %1 nm</source>
+        <comment>a line&apos;s rest wavelength</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rest in air %1, %2 nm</source>
+        <comment>the rest wavelengths of a pair of lines</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>true shift / pm</source>
+        <comment>an axis title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 shift / pm</source>
+        <comment>an axis title: the shift of the line named</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The visible spectrum, 380 to 700 nm in air</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (moving away)</source>
+        <comment>the star&apos;s radial velocity</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (approaching)</source>
+        <comment>the star&apos;s radial velocity</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (to the red) at %2</source>
+        <comment>a line&apos;s shift, and the line</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (to the blue) at %2</source>
+        <comment>a line&apos;s shift, and the line</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <comment>a line&apos;s shift, and the line</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>λ/R = %1 at R = %2; the shift is zero</source>
+        <comment>the resolution element at the spectrograph&apos;s resolving power R</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>λ/R = %1 at R = %2; the shift is %3 times it</source>
+        <comment>the resolution element at the spectrograph&apos;s resolving power R</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>λ/R = %1 at R = %2; the shift is 1/%3 of it</source>
+        <comment>the resolution element at the spectrograph&apos;s resolving power R</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The star moves neither towards us nor away from us just now, so every line lies at its rest wavelength.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The star is moving away from us, so its light is stretched: every line lies to the red of its rest wavelength, each by the same fraction v/c of its wavelength. As the planet swings the star to and fro, the lines swing with it, in step with the velocity graph.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The star is moving towards us, so its light is squeezed: every line lies to the blue of its rest wavelength, each by the same fraction v/c of its wavelength. As the planet swings the star to and fro, the lines swing with it, in step with the velocity graph.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Following the simulation as it runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The simulation is stopped: its last spectrum stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No simulation chapter is open: the last spectrum stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No simulation chapter is open. Open one to watch its star&apos;s spectrum.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1516,14 +3599,14 @@ la masa de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>You have now reached the end of this program. You can return to any section by choosing the appropriate section from the &lt;b&gt;Section&lt;/b&gt; menu, otherwise exit the program from the &lt;b&gt;File&lt;/b&gt; menu.</source>
-        <comment>Section and File: the book window's menus, named as the menus name them</comment>
+        <comment>Section and File: the book window&apos;s menus, named as the menus name them</comment>
         <translation>Has llegado al final de este programa. Puedes volver a cualquier sección eligiéndola en el menú &lt;b&gt;Sección&lt;/b&gt;; si no, sal del programa desde el menú &lt;b&gt;Archivo&lt;/b&gt;.</translation>
     </message>
 </context>
 <context>
-    <name>Teacher's guide</name>
+    <name>Teacher&apos;s guide</name>
     <message>
-        <source>&lt;b&gt;Aims: &lt;/b&gt;to predict, then check, how each element of up to three planets shapes the star's velocity curve; to set up a real system from the card and compare it with its published curve.</source>
+        <source>&lt;b&gt;Aims: &lt;/b&gt;to predict, then check, how each element of up to three planets shapes the star&apos;s velocity curve; to set up a real system from the card and compare it with its published curve.</source>
         <translation>&lt;b&gt;Objetivos: &lt;/b&gt;predecir, y después comprobar, cómo da forma cada elemento de hasta tres planetas a la curva de velocidad de la estrella; cargar un sistema real desde la tarjeta y compararlo con su curva publicada.</translation>
     </message>
     <message>
@@ -1547,7 +3630,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>&lt;b&gt;Respuestas a las investigaciones: &lt;/b&gt;página 2: una semiamplitud K de al menos 10 m/s, con K ≈ 28,4 m/s (m sin i / 1 masa de Júpiter) (P / 1 año)^(−1/3) para una estrella de tipo solar en una órbita circular, requiere un m sin i de al menos 0,35 masas de Júpiter con un periodo de un año, pero solo de 0,08 (unas 25 masas terrestres) con 4 días, y un año de noches muestra periodos de hasta aproximadamente un año, al menos una órbita completa; así que los planetas pesados cercanos a sus estrellas se encuentran primero, una Tierra a 1 AU (0,09 m/s) no se encuentra en absoluto, y una órbita vista casi de frente (sin i pequeño) oculta cualquier planeta. Página 3: la curva cargada desde la tarjeta tiene el periodo y la semiamplitud publicados. Página 4: las respuestas son el sistema que el estudiante guardó con Archivo, Guardar sistema.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Aims: &lt;/b&gt;the Doppler effect of light; that a star and its planet orbit their common centre of mass, so an unseen planet shows in the periodic shift of its star's lines.</source>
+        <source>&lt;b&gt;Aims: &lt;/b&gt;the Doppler effect of light; that a star and its planet orbit their common centre of mass, so an unseen planet shows in the periodic shift of its star&apos;s lines.</source>
         <translation>&lt;b&gt;Objetivos: &lt;/b&gt;el efecto Doppler de la luz; que una estrella y su planeta orbitan alrededor de su centro de masas común, de modo que un planeta invisible se revela en el desplazamiento periódico de las líneas de su estrella.</translation>
     </message>
     <message>
@@ -1567,15 +3650,15 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>&lt;b&gt;Ampliación: &lt;/b&gt;¿cuánto desplaza una velocidad de 10 m/s una línea de 500 nm? (λ v / c = 1,7 × 10⁻⁵ nm.)</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Aims: &lt;/b&gt;how the planet's mass, the size and shape of its orbit and the orbit's tilt change the amplitude and shape of the velocity curve; that only m sin i can be measured.</source>
+        <source>&lt;b&gt;Aims: &lt;/b&gt;how the planet&apos;s mass, the size and shape of its orbit and the orbit&apos;s tilt change the amplitude and shape of the velocity curve; that only m sin i can be measured.</source>
         <translation>&lt;b&gt;Objetivos: &lt;/b&gt;cómo cambian la amplitud y la forma de la curva de velocidad con la masa del planeta, el tamaño y la forma de su órbita y la inclinación de la órbita; que solo se puede medir m sin i.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Misconceptions: &lt;/b&gt;that a heavier planet gives a longer period; that a face-on orbit shows its full signal; that an eccentric orbit's curve is a sine.</source>
+        <source>&lt;b&gt;Misconceptions: &lt;/b&gt;that a heavier planet gives a longer period; that a face-on orbit shows its full signal; that an eccentric orbit&apos;s curve is a sine.</source>
         <translation>&lt;b&gt;Ideas erróneas: &lt;/b&gt;que un planeta más pesado da un periodo más largo; que una órbita vista de frente muestra toda su señal; que la curva de una órbita excéntrica es una sinusoide.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Lesson: &lt;/b&gt;about 40 minutes. Prerequisites: chapters 1 and 2; Kepler's third law.</source>
+        <source>&lt;b&gt;Lesson: &lt;/b&gt;about 40 minutes. Prerequisites: chapters 1 and 2; Kepler&apos;s third law.</source>
         <translation>&lt;b&gt;Clase: &lt;/b&gt;unos 40 minutos. Requisitos previos: capítulos 1 y 2; la tercera ley de Kepler.</translation>
     </message>
     <message>
@@ -1583,7 +3666,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>&lt;b&gt;Apoyo: &lt;/b&gt;cambia un deslizador cada vez y dibuja la curva antes y después de cada cambio.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Extension: &lt;/b&gt;predict what doubling the planet's mass does to the curve's height, then check it (it doubles).</source>
+        <source>&lt;b&gt;Extension: &lt;/b&gt;predict what doubling the planet&apos;s mass does to the curve&apos;s height, then check it (it doubles).</source>
         <translation>&lt;b&gt;Ampliación: &lt;/b&gt;predecir qué efecto tiene sobre la altura de la curva duplicar la masa del planeta, y después comprobarlo (se duplica).</translation>
     </message>
     <message>
@@ -1591,7 +3674,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>&lt;b&gt;Objetivos: &lt;/b&gt;leer juntas la vista de la órbita y la gráfica de velocidad: el periodo a partir de la gráfica, y cuándo la velocidad radial es cero o máxima.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Misconceptions: &lt;/b&gt;that the velocity is greatest when the star is farthest from us (it is zero there); that the graph's time axis is the same at every timescale.</source>
+        <source>&lt;b&gt;Misconceptions: &lt;/b&gt;that the velocity is greatest when the star is farthest from us (it is zero there); that the graph&apos;s time axis is the same at every timescale.</source>
         <translation>&lt;b&gt;Ideas erróneas: &lt;/b&gt;que la velocidad es máxima cuando la estrella está más lejos de nosotros (ahí es cero); que el eje de tiempo de la gráfica es el mismo en todas las escalas de tiempo.</translation>
     </message>
     <message>
@@ -1611,7 +3694,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>&lt;b&gt;Clase: &lt;/b&gt;5 minutos, para cerrar el curso.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Collecting the work: &lt;/b&gt;File, My answers shows each student's name, the seed of chapter 6 and every answer given, with its attempts and verdict, and prints it to paper or a PDF file to hand in.</source>
+        <source>&lt;b&gt;Collecting the work: &lt;/b&gt;File, My answers shows each student&apos;s name, the seed of chapter 6 and every answer given, with its attempts and verdict, and prints it to paper or a PDF file to hand in.</source>
         <translation>&lt;b&gt;Recoger el trabajo: &lt;/b&gt;Archivo, Mis respuestas muestra el nombre de cada estudiante, la semilla del capítulo 6 y cada respuesta dada, con sus intentos y su veredicto, y lo imprime en papel o en un archivo PDF para entregarlo.</translation>
     </message>
     <message>
@@ -1627,12 +3710,295 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <translation>&lt;b&gt;Clase: &lt;/b&gt;unos 40 minutos. Requisitos previos: capítulo 3.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Support: &lt;/b&gt;give one planet its least mass first, so that the other planet's curve shows alone.</source>
+        <source>&lt;b&gt;Support: &lt;/b&gt;give one planet its least mass first, so that the other planet&apos;s curve shows alone.</source>
         <translation>&lt;b&gt;Apoyo: &lt;/b&gt;da primero a un planeta su masa mínima, para que la curva del otro planeta se vea sola.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Extension: &lt;/b&gt;find two periods for which the curve of both planets repeats (their ratio a fraction of small whole numbers), and say after how long.</source>
         <translation>&lt;b&gt;Ampliación: &lt;/b&gt;hallar dos periodos con los que la curva de ambos planetas se repite (su cociente, una fracción de números enteros pequeños), y decir al cabo de cuánto tiempo.</translation>
+    </message>
+    <message>
+        <source>no: the points are too few and too far apart to join</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that a velocity curve can always be traced point to point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the period of the highest peak shown, within the peak&apos;s half width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that the periodogram&apos;s vertical axis is a velocity, or that every peak is a planet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the chance that noise alone peaks so high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that the false-alarm probability is the chance that the planet is real</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the period 1/|1/P − 1| for the highest peak&apos;s period P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that twice or half the period is an alias of the sampling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>they scatter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that any period near the peak folds as well</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the fitted K, within its uncertainty but at least 10 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that K is the full swing from the lowest to the highest point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the fit&apos;s m sin i (mass function solved with the star&apos;s stated mass), within its uncertainty but at least 10 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that the radial velocity gives the planet&apos;s true mass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes exactly when the two-planet fit lowers the BIC by more than 10 (ΔBIC below −10)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that a lower χ² alone proves another planet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4.2308 days (Butler et al. 2006), within 0.01 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that data from two instruments can be joined without their own zero points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that a planet so close to its star must be small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Aims: &lt;/b&gt;to find a planet in a season of noisy, nightly measurements as astronomers do: the periodogram and its false-alarm probability, daily aliases and the window function, folding, the fit by hand and the Keplerian fit with the star&apos;s jitter, the planet&apos;s m sin i, and whether a second planet is believed (BIC). Each student&apos;s star is chosen by the seed shown under the measurements; the hidden stars are listed at the end of this guide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Real data (pages 10 and 11): &lt;/b&gt;the published velocities of 51 Pegasi from two instruments, LICK (Butler et al. 2006, ApJ 646, 505) and ELODIE at Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351), read from the book&apos;s data folder and shown an instrument a plot. The book fits each instrument&apos;s zero point and jitter with the planet; the periodogram is of the measurements less each zero point, and the fold and the fit show every measurement less its instrument&apos;s zero point. Page 10 asks the period (4.2308 days within 0.01), page 11 the m sin i from the fit shown. Every student sees the same numbers.</source>
+        <comment>period of the orbit; LICK and ELODIE are the instruments&apos; names</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Misconceptions:&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>page %1: %2;</source>
+        <comment>%1 is the page&apos;s number, %2 the misconception its question catches</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Support: &lt;/b&gt;let pairs share one seed; after two wrong answers each page gives a hint; on page 8 work out each bracket of the formula on its own first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Extension: &lt;/b&gt;observe a second seed and compare; on page 4 find how few nights still find the planet; open the star in Tools, Observing run and plan a better season.</source>
+        <comment>Tools, Observing run: the menu and its entry</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The fitted jitter: &lt;/b&gt;the label under the measurements gives the jitter the book gave the star; the fit&apos;s jitter is what its residuals leave unexplained by the error bars, found from a few dozen points. It comes out at 0 when the error bars already explain the scatter, and above the star&apos;s own jitter when the one-planet orbit leaves signal behind (a second planet, or an orbit the data fix poorly). Both are honest results of the fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no fit</source>
+        <comment>in the class&apos;s table of answers</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ± %2</source>
+        <comment>a value and its tolerance</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes (ΔBIC %1)</source>
+        <comment>a second planet is believed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no (ΔBIC %1)</source>
+        <comment>no second planet is believed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ± %2, not nearer %3</source>
+        <comment>an m sin i, its tolerance, and the m sin i without the star&apos;s mass</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>peak (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alias</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K (m/s)</source>
+        <translation type="unfinished">K (m/s)</translation>
+    </message>
+    <message>
+        <source>m sin i (MJ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>second planet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>what is accepted, and the accepted value in words</comment>
+        <translation type="unfinished">%1: %2 {1.?}</translation>
+    </message>
+    <message>
+        <source>%1. For seed %2: %3</source>
+        <comment>what is accepted, the student&apos;s seed, and the accepted value in words</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. For seed %2: “%3”, the first button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. For seed %2: “%3”, the second button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. For seed %2: “%3”, the third button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page text and question:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accepted answer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After two wrong answers:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conclusion:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P = %1 days, K = %2 m/s, e = %3, ω = %4°, m sin i = %5 Jupiter masses</source>
+        <comment>a planet&apos;s period, semi-amplitude, eccentricity, argument of periastron and minimum mass</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best supported fit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planet(s), rms %1 m/s, reduced χ² %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>P = %1 days, K = %2 m/s, e = %3, m sin i = %4 Jupiter masses.</source>
+        <comment>a fitted planet&apos;s period, semi-amplitude, eccentricity and minimum mass, each with its uncertainty</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hidden stars of “Finding a planet”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A seed s observes hidden star (s mod %1) + 1 on the nights the seed draws; the fits below are those of the smallest seed of each star.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (seed %2), star of %3 solar masses</source>
+        <comment>a hidden star&apos;s name, its seed and its mass</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>True planet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The observing run&apos;s mystery stars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The published data of the observing window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the observing window, File, Open real data opens the published measurements that come with the book, and the Fit page finds their planets one by one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapter %1: %2</source>
+        <comment>the chapter&apos;s number and title</comment>
+        <translation type="unfinished">Capítulo %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the class&apos;s answers</source>
+        <comment>the chapter&apos;s heading</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seed</source>
+        <comment>the column of the students&apos; seeds</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doppler spectroscopy: the teacher&apos;s guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--seed wants a seed from 1 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--seeds wants two seeds from 1 to %1, the first no larger, at most %2 apart, as 101-130.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every question of the book, with its accepted answer, hint and conclusion as the chapters write them. Answers that depend on a student&apos;s own data are worked out from the numbers the student&apos;s screen shows; the values given are those of seed %1, which a student gets by typing it beside Observe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s guide cannot be written to %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1646,6 +4012,30 @@ la masa de Vulcan.&lt;/i&gt;</translation>
         <source>%1 days</source>
         <comment>one division of the time axis</comment>
         <translation>%1 días</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Doppler spectroscopy: worksheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   Seed (chapter 6): %2</source>
+        <comment>%1 and %2 are the lines the name and the seed are written on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The worksheet cannot be written to %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
