@@ -81,7 +81,8 @@ QString WriteBookSettings(const QString& file, const TBookSettings& settings) {
                                               text.toStdString(), TLinkRule::Refuse);
     if (cause.empty())
         return {};
-    return BookText("Book window", "The book's settings were not saved: %1.").arg(CauseClause(cause));
+    return BookText("Book window", "The book's settings were not saved: %1.")
+        .arg(CauseClause(cause));
 }
 
 QString ForgetBookSettings(const QString& file) {

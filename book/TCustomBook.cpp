@@ -334,7 +334,8 @@ void TCustomBook::mnitExitClick() { Close(); }
 void TCustomBook::mnitCalcClick() {
     if (calculator_.Running() || Calculator::AnyInstalled()) {
         if (!calculator_.OpenOrRaise())
-            Application::ShowMessage(BookText("Book window", "Unable to open calculator").toStdString());
+            Application::ShowMessage(
+                BookText("Book window", "Unable to open calculator").toStdString());
         return;
     }
     if (!OwnCalculator) {

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TCustomChapter.h"
 
-#include "TAccessBox.h"
 #include "BookText.h"
+#include "TAccessBox.h"
 #include "TCustomBook.h"
 #include "TNavPanel.h"
 #include "forms/CustomChapterForm.h"

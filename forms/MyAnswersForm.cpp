@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <algorithm>
 
 void DefineMyAnswersForm(TMyAnswersForm& f) {
     f.SetFont(TFont("Arial", -13));
@@ -18,9 +19,11 @@ void DefineMyAnswersForm(TMyAnswersForm& f) {
     f.setWindowTitle(BookText("My answers", "My answers"));
 
     auto* nameCaption = new QLabel(BookText("My answers", "Your &name:"), &f);
-    nameCaption->setGeometry(12, 14, 90, 22);
+    // As wide as a language's words need, the name's box taking what is left.
+    const int captionWidth = std::max(90, nameCaption->sizeHint().width());
+    nameCaption->setGeometry(12, 14, captionWidth, 22);
     f.NameEdit = new QLineEdit(&f);
-    f.NameEdit->setGeometry(104, 12, 444, 26);
+    f.NameEdit->setGeometry(14 + captionWidth, 12, 534 - captionWidth, 26);
     f.NameEdit->setMaxLength(80);
     nameCaption->setBuddy(f.NameEdit);
     QObject::connect(f.NameEdit, &QLineEdit::textEdited, [&f] { f.NameEditChange(); });

@@ -33,15 +33,17 @@ void DefineNavPanelForm(TNavPanel& f) {
     f.NavImages = std::make_unique<TImageList>(40, 36);
     artwork::AddNavFaces(*f.NavImages);
 
-    f.BackButton = arrowButton(
-        f, 11, 0,
-        std::string(33, ' ') + BookText("Book window", "back", "turns to the page before").toStdString(),
-        BookText("Book window", "Click to move back"));
+    f.BackButton =
+        arrowButton(f, 11, 0,
+                    std::string(33, ' ') +
+                        BookText("Book window", "back", "turns to the page before").toStdString(),
+                    BookText("Book window", "Click to move back"));
     QObject::connect(f.BackButton, &QPushButton::clicked, [&f] { f.BackButtonClick(); });
-    f.NextButton = arrowButton(
-        f, 51, 4,
-        std::string(27, ' ') + BookText("Book window", "forward", "turns to the next page").toStdString(),
-        BookText("Book window", "Click to move forward"));
+    f.NextButton =
+        arrowButton(f, 51, 4,
+                    std::string(27, ' ') +
+                        BookText("Book window", "forward", "turns to the next page").toStdString(),
+                    BookText("Book window", "Click to move forward"));
     QObject::connect(f.NextButton, &QPushButton::clicked, [&f] { f.NextButtonClick(); });
 
     f.resize(105, 42);
