@@ -1039,299 +1039,300 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     <name>Chapter 6: Finding a planet</name>
     <message>
         <source>Can you read the period off these points?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouvez-vous lire la période sur ces points ?</translation>
     </message>
     <message>
         <source>Yes: from one peak to the next</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui : d&apos;un pic au suivant</translation>
     </message>
     <message>
         <source>No: too few points to join up</source>
-        <translation type="unfinished"></translation>
+        <translation>Non : trop peu de points à relier</translation>
     </message>
     <message>
         <source>Yes: by joining the dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui : en reliant les points</translation>
     </message>
     <message>
         <source>The points lie days apart. Could you join them into one smooth curve?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les points sont espacés de plusieurs jours. Pourriez-vous les relier en une seule courbe lisse ?</translation>
     </message>
     <message>
         <source>A star is measured at most once a night, on clear nights, so the points fall at random moments of a short orbit. The period must be searched for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une étoile est mesurée au plus une fois par nuit, les nuits claires : les points tombent donc à des moments quelconques d&apos;une orbite courte. La période doit être cherchée.</translation>
     </message>
     <message>
         <source>What is the period of the highest peak?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle est la période du plus haut pic ?</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished">jours</translation>
+        <translation>jours</translation>
     </message>
     <message>
         <source>The period of the highest peak is written beside its marker and below the plot.</source>
-        <translation type="unfinished"></translation>
+        <translation>La période du plus haut pic est écrite à côté de son repère et sous le graphique.</translation>
     </message>
     <message>
         <source>A sine of that period fits your measurements better than any other.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une sinusoïde de cette période s&apos;ajuste à vos mesures mieux que toute autre.</translation>
     </message>
     <message>
         <source>What does a false-alarm probability of 1 % mean?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que signifie une probabilité de fausse alarme de 1 % ?</translation>
     </message>
     <message>
         <source>a 1 % chance that a planet is there</source>
-        <translation type="unfinished"></translation>
+        <translation>1 % de chances qu&apos;une planète soit là</translation>
     </message>
     <message>
         <source>noise alone peaks so high 1 time in 100</source>
-        <translation type="unfinished"></translation>
+        <translation>le bruit seul monte aussi haut 1 fois sur 100</translation>
     </message>
     <message>
         <source>the period is 1 % uncertain</source>
-        <translation type="unfinished"></translation>
+        <translation>la période est incertaine à 1 %</translation>
     </message>
     <message>
         <source>Think of a star with no planet at all, observed on the same nights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pensez à une étoile sans aucune planète, observée les mêmes nuits.</translation>
     </message>
     <message>
         <source>It is the chance that noise alone makes so high a peak. Fewer nights or noisier data lower the signal&apos;s peak, and noise reaches so high more often.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est la probabilité que le bruit seul produise un pic aussi haut. Moins de nuits ou des données plus bruitées abaissent le pic du signal, et le bruit monte aussi haut plus souvent.</translation>
     </message>
     <message>
         <source>Which of these periods is a daily alias of your highest peak?</source>
-        <translation type="unfinished"></translation>
+        <translation>Laquelle de ces périodes est un alias journalier de votre plus haut pic ?</translation>
     </message>
     <message>
         <source>The window function peaks at 1 day. An alias lies at 1/|1/P − 1| days.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fonction fenêtre a un pic à 1 jour. Un alias se trouve à 1/|1/P − 1| jours.</translation>
     </message>
     <message>
         <source>Sampled once a night, a signal at f cycles a day also shows at |f − 1| and f + 1. Twice or half the period is no alias.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échantillonné une fois par nuit, un signal à f cycles par jour apparaît aussi à |f − 1| et f + 1. Le double ou la moitié de la période n&apos;est pas un alias.</translation>
     </message>
     <message>
         <source>Folded on the peak’s period × 1.1, what do the points do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Repliés sur la période du pic × 1,1, que font les points ?</translation>
     </message>
     <message>
         <source>form the same curve</source>
-        <translation type="unfinished"></translation>
+        <translation>ils forment la même courbe</translation>
     </message>
     <message>
         <source>scatter: no curve shows</source>
-        <translation type="unfinished"></translation>
+        <translation>ils se dispersent : aucune courbe n&apos;apparaît</translation>
     </message>
     <message>
         <source>form a curve half as high</source>
-        <translation type="unfinished"></translation>
+        <translation>ils forment une courbe deux fois moins haute</translation>
     </message>
     <message>
         <source>Press “Peak × 1.1” and look at the fold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur « Pic × 1,1 » et regardez le repliement.</translation>
     </message>
     <message>
         <source>On a wrong period the orbits&apos; phases drift apart over a season: only a period near the true one folds into one curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur une période fausse, les phases des orbites se décalent au fil d&apos;une saison : seule une période proche de la vraie se replie en une seule courbe.</translation>
     </message>
     <message>
         <source>What is K, the semi-amplitude of your fit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que vaut K, la demi-amplitude de votre ajustement ?</translation>
     </message>
     <message>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <source>K is the fit&apos;s semi-amplitude, written below the plots of the Fit tab with its uncertainty.</source>
-        <translation type="unfinished"></translation>
+        <translation>K est la demi-amplitude de l&apos;ajustement, écrite sous les graphiques de l&apos;onglet Ajustement avec son incertitude.</translation>
     </message>
     <message>
         <source>K is half the swing of the star&apos;s velocity; the fit also gives e and ω, which a sine cannot.</source>
-        <translation type="unfinished"></translation>
+        <translation>K est la moitié de l&apos;amplitude totale de la vitesse de l&apos;étoile ; l&apos;ajustement donne aussi e et ω, ce qu&apos;une sinusoïde ne peut pas faire.</translation>
     </message>
     <message>
         <source>What is the m sin i of your planet?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel est le m sin i de votre planète ?</translation>
     </message>
     <message>
         <source>Jupiter masses</source>
-        <translation type="unfinished"></translation>
+        <translation>masses de Jupiter</translation>
     </message>
     <message>
         <source>Use P in days, K in m/s, e, and the star&apos;s mass from the Data tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisez P en jours, K en m/s, e, et la masse de l&apos;étoile de l&apos;onglet Données.</translation>
     </message>
     <message>
         <source>The tilt i is unknown, so the velocity gives only m sin i, the least the mass can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;inclinaison i est inconnue : la vitesse ne donne donc que m sin i, la plus petite valeur possible de la masse.</translation>
     </message>
     <message>
         <source>Does your star have a second planet?</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre étoile a-t-elle une deuxième planète ?</translation>
     </message>
     <message>
         <source>Yes: two planets fit much better</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui : deux planètes s&apos;ajustent bien mieux</translation>
     </message>
     <message>
         <source>No: one planet is enough</source>
-        <translation type="unfinished"></translation>
+        <translation>Non : une planète suffit</translation>
     </message>
     <message>
         <source>Yes: every residual peak is a planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui : chaque pic des résidus est une planète</translation>
     </message>
     <message>
         <source>A second planet is supported when it lowers the BIC by more than 10: ΔBIC below −10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une deuxième planète est retenue quand elle abaisse le BIC de plus de 10 : ΔBIC inférieur à −10.</translation>
     </message>
     <message>
         <source>Any extra planet fits the noise a little better; the BIC charges each parameter ln N, so only a real signal pays for itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute planète supplémentaire s&apos;ajuste un peu mieux au bruit ; le BIC fait payer ln N pour chaque paramètre, si bien que seul un vrai signal est rentable.</translation>
     </message>
     <message>
         <source>What is the period of 51 Peg b?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle est la période de 51 Peg b ?</translation>
     </message>
     <message>
         <source>Open the Periodogram tab: the period of the highest peak is written below the plot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez l&apos;onglet Périodogramme : la période du plus haut pic est écrite sous le graphique.</translation>
     </message>
     <message>
         <source>Both instruments, each from its own zero point, show the 4.23-day orbit that Mayor and Queloz found in 1995.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux instruments, chacun depuis son propre zéro, montrent l&apos;orbite de 4,23 jours que Mayor et Queloz ont trouvée en 1995.</translation>
     </message>
     <message>
         <source>What is the m sin i of 51 Peg b?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel est le m sin i de 51 Peg b ?</translation>
     </message>
     <message>
         <source>Use P, K and e from the Fit tab and the star&apos;s mass from the Data tab in the formula of the page on weighing the planet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisez P, K et e de l&apos;onglet Ajustement et la masse de l&apos;étoile de l&apos;onglet Données dans la formule de la page sur la pesée de la planète.</translation>
     </message>
     <message>
         <source>About half a Jupiter mass, seven times closer to its star than Mercury is to the Sun: the first hot Jupiter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Environ une demi-masse de Jupiter, sept fois plus proche de son étoile que Mercure ne l&apos;est du Soleil : le premier Jupiter chaud.</translation>
     </message>
     <message>
         <source>The fit is still being worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ajustement est encore en cours de calcul.</translation>
     </message>
     <message>
         <source>The highest peak is at %1; answers within %2 days (its half width) count.</source>
         <comment>%1 is a period with its unit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le plus haut pic est à %1 ; les réponses à %2 jours près (sa demi-largeur) sont acceptées.</translation>
     </message>
     <message>
         <source>Your fit&apos;s K is %1 m/s; answers within %2 m/s count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le K de votre ajustement vaut %1 m/s ; les réponses à %2 m/s près sont acceptées.</translation>
     </message>
     <message>
         <source>Your planet&apos;s m sin i is %1 Jupiter masses; answers within %2 count, but not those nearer %3, the mass without the star&apos;s (M★ / 1 solar mass)^(2/3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le m sin i de votre planète vaut %1 masses de Jupiter ; les réponses à %2 près sont acceptées, mais pas celles plus proches de %3, la masse sans le facteur (M★ / 1 masse solaire)^(2/3) de l&apos;étoile.</translation>
     </message>
     <message>
         <source>Your planet&apos;s m sin i is %1 Jupiter masses; answers within %2 count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le m sin i de votre planète vaut %1 masses de Jupiter ; les réponses à %2 près sont acceptées.</translation>
     </message>
     <message>
         <source>51 Peg b&apos;s period is %1 days; answers within %2 days count.</source>
         <comment>period of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>La période de 51 Peg b est de %1 jours ; les réponses à %2 jours près sont acceptées.</translation>
     </message>
     <message>
         <source>51 Peg b&apos;s m sin i is %1 Jupiter masses; answers within %2 count, but not those nearer %3, the mass without the star&apos;s (M★ / 1 solar mass)^(2/3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le m sin i de 51 Peg b vaut %1 masses de Jupiter ; les réponses à %2 près sont acceptées, mais pas celles plus proches de %3, la masse sans le facteur (M★ / 1 masse solaire)^(2/3) de l&apos;étoile.</translation>
     </message>
     <message>
         <source>51 Peg b&apos;s m sin i is %1 Jupiter masses; answers within %2 count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le m sin i de 51 Peg b vaut %1 masses de Jupiter ; les réponses à %2 près sont acceptées.</translation>
     </message>
     <message>
         <source>%1 days</source>
         <comment>a period</comment>
-        <translation type="unfinished">%1 jours</translation>
+        <translation>%1 jours</translation>
     </message>
     <message>
         <source>Hidden planet: P = %1 days, K = %2 m/s, e = %3, m sin i = %4 Jupiter masses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Planète cachée : P = %1 jours, K = %2 m/s, e = %3, m sin i = %4 masses de Jupiter.</translation>
     </message>
     <message>
         <source>P = %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>P = %1 jours</translation>
     </message>
     <message>
         <source>K = %1 m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>K = %1 m/s</translation>
     </message>
     <message>
         <source>m sin i = %1 Jupiter masses</source>
-        <translation type="unfinished"></translation>
+        <translation>m sin i = %1 masses de Jupiter</translation>
     </message>
     <message>
         <source>You answered no question on this star.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez répondu à aucune question sur cette étoile.</translation>
     </message>
     <message>
         <source>Your answers: %1.</source>
         <comment>%1 lists the answers, each as P = 3.5 days</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vos réponses : %1.</translation>
     </message>
     <message>
         <source>(Only 12 nights planned.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Seulement 12 nuits prévues.)</translation>
     </message>
     <message>
         <source>(A noisier instrument.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Un instrument plus bruité.)</translation>
     </message>
     <message numerus="yes">
         <source>Seed %1: %n measurements in %2 days, each ± %3 m/s; the star, of %4 solar masses, jitters by about %5 m/s.%6</source>
         <comment>%6 says how the run was made worse, or nothing</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Graine %1 : %n mesure en %2 jours, chacune à ± %3 m/s ; l&apos;étoile, de %4 masses solaires, a un jitter d&apos;environ %5 m/s.%6</numerusform>
+            <numerusform>Graine %1 : %n mesures en %2 jours, chacune à ± %3 m/s ; l&apos;étoile, de %4 masses solaires, a un jitter d&apos;environ %5 m/s.%6</numerusform>
         </translation>
     </message>
     <message>
         <source>Highest peak: %1 (power %2), half width %3 days.
 False-alarm probability: %4.</source>
         <comment>%1 is a period with its unit; power of the periodogram</comment>
-        <translation type="unfinished"></translation>
+        <translation>Plus haut pic : %1 (puissance %2), demi-largeur %3 jours.
+Probabilité de fausse alarme : %4.</translation>
     </message>
     <message>
         <source>The grey curve, the window function, is the periodogram of the nights alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>La courbe grise, la fonction fenêtre, est le périodogramme des seules nuits d&apos;observation.</translation>
     </message>
     <message>
         <source>radial velocity (m/s)</source>
         <comment>an axis&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>vitesse radiale (m/s)</translation>
     </message>
     <message>
         <source>no fit could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun ajustement n&apos;a pu être fait</translation>
     </message>
     <message>
         <source>No fit could be made: %1</source>
         <comment>%1 is the reason, ending with a full stop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun ajustement n&apos;a pu être fait : %1</translation>
     </message>
     <message>
         <source>Fitting the orbit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement de l&apos;orbite…</translation>
     </message>
     <message>
         <source>(the error bars explain the scatter)</source>
-        <translation type="unfinished"></translation>
+        <translation>(les barres d&apos;erreur expliquent la dispersion)</translation>
     </message>
     <message>
         <source>(more than the star&apos;s: the orbit leaves signal behind)</source>
-        <translation type="unfinished"></translation>
+        <translation>(plus que celui de l&apos;étoile : l&apos;orbite laisse du signal derrière elle)</translation>
     </message>
     <message>
         <source>One planet fitted:
@@ -1341,111 +1342,121 @@ e = %3,  ω = %4°
 the star&apos;s jitter %5 m/s%8
 rms about the fit %6 m/s, reduced χ² %7</source>
         <comment>%8 says why the fitted jitter differs from the star&apos;s, or nothing</comment>
-        <translation type="unfinished"></translation>
+        <translation>Une planète ajustée :
+P = %1 jours
+K = %2 m/s
+e = %3,  ω = %4°
+le jitter de l&apos;étoile %5 m/s%8
+rms autour de l&apos;ajustement %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>No fit could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun ajustement n&apos;a pu être fait.</translation>
     </message>
     <message>
         <source>Highest peak of the residuals: %1, false-alarm probability %2.
 BIC with one planet: %3</source>
         <comment>%1 is a period with its unit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Plus haut pic des résidus : %1, probabilité de fausse alarme %2.
+BIC avec une planète : %3</translation>
     </message>
     <message>
         <source>BIC with two planets: %1 (the second at %2 days, K = %3 m/s)
 ΔBIC = BIC(two) − BIC(one) = %4: the second planet raises the BIC by %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC avec deux planètes : %1 (la deuxième à %2 jours, K = %3 m/s)
+ΔBIC = BIC(deux) − BIC(une) = %4 : la deuxième planète augmente le BIC de %5.</translation>
     </message>
     <message>
         <source>BIC with two planets: %1 (the second at %2 days, K = %3 m/s)
 ΔBIC = BIC(two) − BIC(one) = %4: the second planet lowers the BIC by %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC avec deux planètes : %1 (la deuxième à %2 jours, K = %3 m/s)
+ΔBIC = BIC(deux) − BIC(une) = %4 : la deuxième planète abaisse le BIC de %5.</translation>
     </message>
     <message>
         <source>No fit with two planets could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun ajustement à deux planètes n&apos;a pu être fait.</translation>
     </message>
     <message>
         <source>Type the decimals after a point, as in 4.46: here a comma is no decimal mark. This cost no attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez les décimales après un point, comme dans 4.46 : ici, la virgule n&apos;est pas un séparateur décimal. Cela ne vous a coûté aucune tentative.</translation>
     </message>
     <message>
         <source>Hint: %1</source>
         <comment>%1 is the hint</comment>
-        <translation type="unfinished"></translation>
+        <translation>Indice : %1</translation>
     </message>
     <message>
         <source>The answer: %1.</source>
         <comment>%1 is the right choice</comment>
-        <translation type="unfinished"></translation>
+        <translation>La réponse : %1.</translation>
     </message>
     <message>
         <source>A seed is a whole number from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une graine est un nombre entier de 1 à %1.</translation>
     </message>
     <message>
         <source>Working out the periodogram and the fit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul du périodogramme et de l&apos;ajustement…</translation>
     </message>
     <message>
         <source>The published measurements of 51 Peg cannot be read: %1</source>
         <comment>%1 is the reason</comment>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures publiées de 51 Peg ne peuvent pas être lues : %1</translation>
     </message>
     <message>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée</translation>
     </message>
     <message>
         <source>%1, a star of %2 solar masses (%3):</source>
         <comment>%1 is the star&apos;s name, %3 where its mass is published</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, une étoile de %2 masses solaires (%3) :</translation>
     </message>
     <message>
         <source>%1 (m/s)</source>
         <comment>an axis&apos;s title: %1 is the instrument&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (m/s)</translation>
     </message>
     <message>
         <source>Measurements of %1</source>
         <comment>%1 is the instrument&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mesures de %1</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n measurements, %2.</source>
         <comment>%1 is the instrument&apos;s name, %2 the paper that published them</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 : %n mesure, %2.</numerusform>
+            <numerusform>%1 : %n mesures, %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>They span %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elles couvrent %1 jours.</translation>
     </message>
     <message>
         <source>Each instrument&apos;s own zero point taken off first.
 Highest peak: %1 (power %2).
 False-alarm probability: %3.</source>
         <comment>%1 is a period with its unit; power of the periodogram</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le zéro propre à chaque instrument est d&apos;abord retiré.
+Plus haut pic : %1 (puissance %2).
+Probabilité de fausse alarme : %3.</translation>
     </message>
     <message>
         <source>time since periastron (days)</source>
         <comment>an axis&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>temps depuis le périastre (jours)</translation>
     </message>
     <message>
         <source>v less each instrument&apos;s zero point (m/s)</source>
         <comment>an axis&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>v moins le zéro de chaque instrument (m/s)</translation>
     </message>
     <message>
         <source>%1: zero point %2 m/s, jitter %3 m/s</source>
         <comment>%1 is the instrument&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : zéro %2 m/s, jitter %3 m/s</translation>
     </message>
     <message>
         <source>51 Peg b, both instruments fitted together, each point shown at its time since periastron:
@@ -1454,265 +1465,270 @@ e = %3,  ω = %4°
 %5
 rms %6 m/s, reduced χ² %7</source>
         <comment>%5 is a line for each instrument</comment>
-        <translation type="unfinished"></translation>
+        <translation>51 Peg b, les deux instruments ajustés ensemble, chaque point montré à son temps depuis le périastre :
+P = %1 jours,  K = %2 m/s
+e = %3,  ω = %4°
+%5
+rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Finding a planet</source>
-        <translation type="unfinished">Trouver une planète</translation>
+        <translation>Trouver une planète</translation>
     </message>
     <message>
         <source>In the simulation you could watch the star&apos;s velocity all the time. An astronomer cannot. A star is measured only on clear nights, in the months when it is up at night: a few dozen velocities in a season. Each has an error, the instrument&apos;s precision, and the star&apos;s restless surface adds a &lt;i&gt;jitter&lt;/i&gt; of a few m/s that no instrument removes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans la simulation, vous pouviez suivre la vitesse de l&apos;étoile en permanence. Un astronome ne le peut pas. Une étoile n&apos;est mesurée que les nuits claires, pendant les mois où elle est visible la nuit : quelques dizaines de vitesses en une saison. Chacune a une erreur, la précision de l&apos;instrument, et la surface agitée de l&apos;étoile ajoute un &lt;i&gt;jitter&lt;/i&gt; de quelques m/s qu&apos;aucun instrument ne supprime.</translation>
     </message>
     <message>
         <source>The plot on the right shows such measurements, each with its error bar, of a star whose planet you do not know yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique de droite montre de telles mesures, chacune avec sa barre d&apos;erreur, d&apos;une étoile dont vous ne connaissez pas encore la planète.</translation>
     </message>
     <message>
         <source>Your star</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre étoile</translation>
     </message>
     <message>
         <source>The book has hidden a planet around this star. The &lt;b&gt;seed&lt;/b&gt; below the plot picks the star and the nights: note it, and your teacher can make the very same measurements. Type another seed and press &lt;b&gt;Observe&lt;/b&gt; for another star.</source>
         <comment>Observe: the caption of the button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le livre a caché une planète autour de cette étoile. La &lt;b&gt;graine&lt;/b&gt; sous le graphique choisit l&apos;étoile et les nuits : notez-la, et votre professeur pourra faire exactement les mêmes mesures. Tapez une autre graine et appuyez sur &lt;b&gt;Observer&lt;/b&gt; pour une autre étoile.</translation>
     </message>
     <message>
         <source>Look at the points before you answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regardez les points avant de répondre.</translation>
     </message>
     <message>
         <source>The periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périodogramme</translation>
     </message>
     <message>
         <source>For every trial period from half a day to the length of the run, the periodogram fits a sine of that period to the measurements and plots how much of their scatter it explains: its &lt;i&gt;power&lt;/i&gt;, from 0 to 1. A planet shows as a high, narrow peak at its period.</source>
         <comment>period of a signal; power of the periodogram</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pour chaque période d&apos;essai, d&apos;une demi-journée à la durée de la campagne, le périodogramme ajuste aux mesures une sinusoïde de cette période et trace quelle part de leur dispersion elle explique : sa &lt;i&gt;puissance&lt;/i&gt;, de 0 à 1. Une planète apparaît comme un pic haut et étroit à sa période.</translation>
     </message>
     <message>
         <source>The red marker shows the highest peak. The narrower a peak, the better it fixes the period: its half width is written below the plot. An answer within the half width counts, so give the period to as many decimals as the half width has.</source>
         <comment>period of a signal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le repère rouge indique le plus haut pic. Plus un pic est étroit, mieux il fixe la période : sa demi-largeur est écrite sous le graphique. Une réponse à moins d&apos;une demi-largeur près est acceptée : donnez donc la période avec autant de décimales que la demi-largeur.</translation>
     </message>
     <message>
         <source>False alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Fausses alarmes</translation>
     </message>
     <message>
         <source>Noise alone makes peaks too: among thousands of trial periods, a sine fits random numbers a little at some of them. The &lt;i&gt;false-alarm probability&lt;/i&gt; is the chance that noise alone would raise a peak as high as the highest one anywhere in the search. Astronomers trust a peak when it is below about 1 %.</source>
         <comment>periods of a signal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le bruit seul produit lui aussi des pics : parmi des milliers de périodes d&apos;essai, une sinusoïde s&apos;ajuste un peu à des nombres aléatoires pour certaines d&apos;entre elles. La &lt;i&gt;probabilité de fausse alarme&lt;/i&gt; est la probabilité que le bruit seul fasse monter un pic aussi haut que le plus haut, n&apos;importe où dans la recherche. Les astronomes font confiance à un pic quand elle est inférieure à environ 1 %.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Only 12 nights&lt;/b&gt;, then &lt;b&gt;Noisier instrument&lt;/b&gt;, and watch the false-alarm probability below the plot rise; &lt;b&gt;My run again&lt;/b&gt; brings your own run back.</source>
         <comment>Only 12 nights, Noisier instrument, My run again: the captions of the buttons</comment>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur &lt;b&gt;Seulement 12 nuits&lt;/b&gt;, puis sur &lt;b&gt;Instrument plus bruité&lt;/b&gt;, et regardez monter la probabilité de fausse alarme sous le graphique ; &lt;b&gt;Ma campagne&lt;/b&gt; ramène votre propre campagne.</translation>
     </message>
     <message>
         <source>Aliases</source>
-        <translation type="unfinished"></translation>
+        <translation>Alias</translation>
     </message>
     <message>
         <source>The star is measured only at night, at about the same hour. Tick &lt;b&gt;Show the window function&lt;/b&gt;: the grey curve is the periodogram of the nights alone, and it peaks at a period of 1 day. Every signal is echoed by that peak: a planet of period &lt;i&gt;P&lt;/i&gt; also makes peaks, called &lt;i&gt;aliases&lt;/i&gt;, at 1/|1/&lt;i&gt;P&lt;/i&gt; − 1| and 1/(1/&lt;i&gt;P&lt;/i&gt; + 1) days. An alias can even stand higher than the true peak; folding and fitting tell them apart.</source>
         <comment>Show the window function: the caption of the check box; period of a signal</comment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;étoile n&apos;est mesurée que la nuit, à peu près à la même heure. Cochez &lt;b&gt;Montrer la fonction fenêtre&lt;/b&gt; : la courbe grise est le périodogramme des seules nuits, et elle a un pic à une période de 1 jour. Chaque signal est répété par ce pic : une planète de période &lt;i&gt;P&lt;/i&gt; produit aussi des pics, appelés &lt;i&gt;alias&lt;/i&gt;, à 1/|1/&lt;i&gt;P&lt;/i&gt; − 1| et 1/(1/&lt;i&gt;P&lt;/i&gt; + 1) jours. Un alias peut même être plus haut que le vrai pic ; le repliement et l&apos;ajustement permettent de les distinguer.</translation>
     </message>
     <message>
         <source>Folding</source>
-        <translation type="unfinished"></translation>
+        <translation>Repliement</translation>
     </message>
     <message>
         <source>Folding puts every measurement at its phase: its time since the first measurement divided by the trial period, keeping only the fraction. On the right period the points of every orbit fall onto one curve, and the phases from 1 to 1.2 repeat those from 0 to 0.2.</source>
         <comment>period of a signal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le repliement place chaque mesure à sa phase : son temps depuis la première mesure divisé par la période d&apos;essai, dont on ne garde que la partie fractionnaire. Sur la bonne période, les points de toutes les orbites tombent sur une seule courbe, et les phases de 1 à 1,2 répètent celles de 0 à 0,2.</translation>
     </message>
     <message>
         <source>Type a period beside &lt;b&gt;Fold on&lt;/b&gt;, or press &lt;b&gt;The peak&lt;/b&gt; or &lt;b&gt;Peak × 1.1&lt;/b&gt;.</source>
         <comment>Fold on: the caption beside the box; The peak, Peak × 1.1: the captions of the buttons</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tapez une période à côté de &lt;b&gt;Replier sur&lt;/b&gt;, ou appuyez sur &lt;b&gt;Le pic&lt;/b&gt; ou &lt;b&gt;Pic × 1,1&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>The fit</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ajustement</translation>
     </message>
     <message>
         <source>A planet on an eccentric orbit moves its star in a curve sharper than a sine. On the &lt;b&gt;By hand&lt;/b&gt; tab the points are folded on the period the sliders set, so that one orbit shows: move the period until the points gather into one curve, then the others until the green curve runs through them and the rms is small (Page Up and Page Down move a slider in big steps). On the &lt;b&gt;Fit&lt;/b&gt; tab the book has done it properly: starting from the periodogram&apos;s highest peaks it adjusts &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, the time of periastron and the star&apos;s mean velocity, each point weighed by its error. It also finds the star&apos;s jitter, the scatter the error bars leave unexplained, and adds it to every error, so the reduced χ² comes out near 1.</source>
         <comment>By hand, Fit: the captions of the tabs; Page Up, Page Down: the keys; period of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Une planète sur une orbite excentrique déplace son étoile selon une courbe plus pointue qu&apos;une sinusoïde. Dans l&apos;onglet &lt;b&gt;À la main&lt;/b&gt;, les points sont repliés sur la période que règlent les curseurs, de sorte qu&apos;une seule orbite apparaisse : déplacez la période jusqu&apos;à ce que les points se rassemblent en une seule courbe, puis les autres curseurs jusqu&apos;à ce que la courbe verte passe par les points et que le rms soit petit (Pg Préc et Pg Suiv déplacent un curseur à grands pas). Dans l&apos;onglet &lt;b&gt;Ajustement&lt;/b&gt;, le livre l&apos;a fait correctement : en partant des plus hauts pics du périodogramme, il ajuste &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, l&apos;instant du périastre et la vitesse moyenne de l&apos;étoile, chaque point étant pondéré par son erreur. Il trouve aussi le jitter de l&apos;étoile, la dispersion que les barres d&apos;erreur n&apos;expliquent pas, et l&apos;ajoute à chaque erreur : le χ² réduit est alors proche de 1.</translation>
     </message>
     <message>
         <source>Weighing the planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Peser la planète</translation>
     </message>
     <message>
         <source>For a planet much lighter than its star of mass &lt;i&gt;M&lt;/i&gt;★,</source>
         <comment>the sentence goes on after the formula below it</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pour une planète beaucoup plus légère que son étoile de masse &lt;i&gt;M&lt;/i&gt;★,</translation>
     </message>
     <message>
         <source>%1 ≈ (&lt;i&gt;K&lt;/i&gt; / 28.4 m/s) √(1 − &lt;i&gt;e&lt;/i&gt;&lt;sup&gt;2&lt;/sup&gt;)
       × (&lt;i&gt;P&lt;/i&gt; / 365.25 d)&lt;sup&gt;1/3&lt;/sup&gt; (&lt;i&gt;M&lt;/i&gt;★ / 1 solar mass)&lt;sup&gt;2/3&lt;/sup&gt;</source>
         <comment>a formula: %1 is the product m sin i; d stands for days</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ≈ (&lt;i&gt;K&lt;/i&gt; / 28,4 m/s) √(1 − &lt;i&gt;e&lt;/i&gt;&lt;sup&gt;2&lt;/sup&gt;)
+      × (&lt;i&gt;P&lt;/i&gt; / 365,25 d)&lt;sup&gt;1/3&lt;/sup&gt; (&lt;i&gt;M&lt;/i&gt;★ / 1 masse solaire)&lt;sup&gt;2/3&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>in Jupiter masses. The star&apos;s mass is under the measurements; &lt;b&gt;Tools, Calculator&lt;/b&gt; helps. The tilt %1 of the orbit is unknown, so the velocity gives only %2, the least the planet&apos;s mass can be.</source>
         <comment>ends the sentence before the formula above it; Tools, Calculator: the menu and its entry; %1 is the inclination&apos;s symbol, an italic i; %2 the product m sin i</comment>
-        <translation type="unfinished"></translation>
+        <translation>en masses de Jupiter. La masse de l&apos;étoile est sous les mesures ; &lt;b&gt;Outils, Calculatrice&lt;/b&gt; vous aide. L&apos;inclinaison %1 de l&apos;orbite est inconnue : la vitesse ne donne donc que %2, la plus petite valeur possible de la masse de la planète.</translation>
     </message>
     <message>
         <source>Another planet?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre planète ?</translation>
     </message>
     <message>
         <source>Take the fitted curve away and what is left, the residuals, may hide a second planet. An extra planet always fits the noise a little better, so the book&apos;s one- and two-planet fits are compared by</source>
         <comment>the sentence goes on after the formula below it</comment>
-        <translation type="unfinished"></translation>
+        <translation>Retirez la courbe ajustée : ce qui reste, les résidus, peut cacher une deuxième planète. Une planète supplémentaire s&apos;ajuste toujours un peu mieux au bruit ; les ajustements à une et à deux planètes du livre sont donc comparés par</translation>
     </message>
     <message>
         <source>for &lt;i&gt;k&lt;/i&gt; parameters and &lt;i&gt;N&lt;/i&gt; measurements (−2 ln &lt;i&gt;L&lt;/i&gt; is χ² plus a charge for the jitter): the lower, the better. ΔBIC, below the residuals&apos; plot, is the two-planet BIC less the one-planet BIC. The second planet is supported only when it lowers the BIC by more than 10 (ΔBIC below −10); a rise (ΔBIC above 0) means one planet is enough.</source>
         <comment>ends the sentence before the formula above it</comment>
-        <translation type="unfinished"></translation>
+        <translation>pour &lt;i&gt;k&lt;/i&gt; paramètres et &lt;i&gt;N&lt;/i&gt; mesures (−2 ln &lt;i&gt;L&lt;/i&gt; est χ² plus un coût pour le jitter) : plus il est bas, mieux c&apos;est. ΔBIC, sous le graphique des résidus, est le BIC à deux planètes moins le BIC à une planète. La deuxième planète n&apos;est retenue que si elle abaisse le BIC de plus de 10 (ΔBIC inférieur à −10) ; une hausse (ΔBIC supérieur à 0) signifie qu&apos;une planète suffit.</translation>
     </message>
     <message>
         <source>Real data: 51 Pegasi</source>
-        <translation type="unfinished"></translation>
+        <translation>Données réelles : 51 Pegasi</translation>
     </message>
     <message>
         <source>Now a real star. The Data tab shows published velocities of 51 Pegasi, an instrument a plot: LICK, from Lick Observatory (Butler et al. 2006, ApJ 646, 505), and ELODIE, from Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351). Each instrument measures from a zero point of its own, so the book takes each one&apos;s zero point off before the periodogram. An instrument&apos;s jitter is a scatter, not an offset, so it cannot be taken off: the fit adds it to that instrument&apos;s error bars.</source>
         <comment>Data: the caption of the tab; LICK and ELODIE are the instruments&apos; names</comment>
-        <translation type="unfinished"></translation>
+        <translation>Passons à une vraie étoile. L&apos;onglet Données montre des vitesses publiées de 51 Pegasi, un graphique par instrument : LICK, de l&apos;observatoire Lick (Butler et al. 2006, ApJ 646, 505), et ELODIE, de Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351). Chaque instrument mesure à partir de son propre zéro : le livre retire donc le zéro de chacun avant le périodogramme. Le jitter d&apos;un instrument est une dispersion, pas un décalage : il ne peut donc pas être retiré, et l&apos;ajustement l&apos;ajoute aux barres d&apos;erreur de cet instrument.</translation>
     </message>
     <message>
         <source>Weighing 51 Peg b</source>
-        <translation type="unfinished"></translation>
+        <translation>Peser 51 Peg b</translation>
     </message>
     <message>
         <source>The Fit tab shows one planet fitted to both instruments at once, each with its own zero point and jitter, and every point at its time since periastron: years of nights fall onto one orbit. The star&apos;s mass is on the Data tab, under the measurements. Weigh the planet as on page 8 of this chapter.</source>
         <comment>Fit, Data: the captions of the tabs</comment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;onglet Ajustement montre une planète ajustée aux deux instruments à la fois, chacun avec son propre zéro et son jitter, et chaque point à son temps depuis le périastre : des années de nuits tombent sur une seule orbite. La masse de l&apos;étoile se trouve dans l&apos;onglet Données, sous les mesures. Pesez la planète comme à la page 8 de ce chapitre.</translation>
     </message>
     <message>
         <source>How planets are found</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment on trouve les planètes</translation>
     </message>
     <message>
         <source>Measuring a star on a few dozen nights, searching the periodogram, ruling out false alarms and aliases, folding, fitting and weighing: this is how 51 Pegasi b, the first planet found around a star like the Sun, was found in 1995, and how most planets since have been found by their stars&apos; velocity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesurer une étoile pendant quelques dizaines de nuits, explorer le périodogramme, écarter les fausses alarmes et les alias, replier, ajuster et peser : c&apos;est ainsi que 51 Pegasi b, la première planète découverte autour d&apos;une étoile semblable au Soleil, a été trouvée en 1995, et que la plupart des planètes l&apos;ont été depuis, par la vitesse de leur étoile.</translation>
     </message>
     <message>
         <source>The Data tab now shows your own star again with, in red, the curve of the planets the book hid around it, and their true values beside your answers. How close did you come?</source>
         <comment>Data: the caption of the tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;onglet Données montre de nouveau votre propre étoile avec, en rouge, la courbe des planètes que le livre a cachées autour d&apos;elle, et leurs vraies valeurs à côté de vos réponses. Jusqu&apos;où vous en êtes-vous approché ?</translation>
     </message>
     <message>
         <source>Observing views</source>
-        <translation type="unfinished"></translation>
+        <translation>Vues d&apos;observation</translation>
     </message>
     <message>
         <source>Data</source>
         <comment>a tab&apos;s caption</comment>
-        <translation type="unfinished">Données</translation>
+        <translation>Données</translation>
     </message>
     <message>
         <source>Measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesures</translation>
     </message>
     <message>
         <source>Measurements of one instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesures d&apos;un instrument</translation>
     </message>
     <message>
         <source>Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Graine :</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Graine</translation>
     </message>
     <message>
         <source>Observe</source>
         <comment>the button that measures the star</comment>
-        <translation type="unfinished"></translation>
+        <translation>Observer</translation>
     </message>
     <message>
         <source>Periodogram</source>
         <comment>a tab&apos;s caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Périodogramme</translation>
     </message>
     <message>
         <source>Periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodogramme</translation>
     </message>
     <message>
         <source>Show the window function</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer la fonction fenêtre</translation>
     </message>
     <message>
         <source>Only 12 nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement 12 nuits</translation>
     </message>
     <message>
         <source>Noisier instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument plus bruité</translation>
     </message>
     <message>
         <source>My run again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma campagne</translation>
     </message>
     <message>
         <source>Fold</source>
         <comment>a tab&apos;s caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Repliement</translation>
     </message>
     <message>
         <source>Folded measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesures repliées</translation>
     </message>
     <message>
         <source>Fold on (days):</source>
-        <translation type="unfinished"></translation>
+        <translation>Replier sur (jours) :</translation>
     </message>
     <message>
         <source>Fold period in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Période de repliement en jours</translation>
     </message>
     <message>
         <source>The peak</source>
         <comment>folds on the highest peak&apos;s period</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le pic</translation>
     </message>
     <message>
         <source>Peak × 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic × 1,1</translation>
     </message>
     <message>
         <source>By hand</source>
         <comment>a tab&apos;s caption: the fit by hand</comment>
-        <translation type="unfinished"></translation>
+        <translation>À la main</translation>
     </message>
     <message>
         <source>Fit</source>
         <comment>a tab&apos;s caption: the orbit&apos;s fit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement</translation>
     </message>
     <message>
         <source>Fitted curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe ajustée</translation>
     </message>
     <message>
         <source>Residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Résidus</translation>
     </message>
     <message>
         <source>Residuals</source>
         <comment>a tab&apos;s caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Résidus</translation>
     </message>
     <message>
         <source>Periodogram of the residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodogramme des résidus</translation>
     </message>
 </context>
 <context>
@@ -1817,329 +1833,329 @@ rms %6 m/s, reduced χ² %7</source>
     <name>Fit by hand</name>
     <message>
         <source>Fit by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement à la main</translation>
     </message>
     <message>
         <source>Measurements with the curve set by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesures avec la courbe réglée à la main</translation>
     </message>
     <message>
         <source>The measurements less the best offset, with their error bars, and the curve the sliders set, in green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures moins le meilleur décalage, avec leurs barres d&apos;erreur, et la courbe que règlent les curseurs, en vert.</translation>
     </message>
     <message>
         <source>Orbi&amp;t period</source>
-        <translation type="unfinished"></translation>
+        <translation>Période de l&apos;orbi&amp;te</translation>
     </message>
     <message>
         <source>&amp;Amplitude K</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Amplitude K</translation>
     </message>
     <message>
         <source>Eccentricit&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xcentricité</translation>
     </message>
     <message>
         <source>Ome&amp;ga ω</source>
-        <translation type="unfinished"></translation>
+        <translation>Omé&amp;ga ω</translation>
     </message>
     <message>
         <source>Periastron ti&amp;me T</source>
-        <translation type="unfinished"></translation>
+        <translation>Instant du périastre &amp;T</translation>
     </message>
     <message>
         <source>Period, logarithmic</source>
-        <translation type="unfinished"></translation>
+        <translation>Période, logarithmique</translation>
     </message>
     <message>
         <source>Semi-amplitude K</source>
-        <translation type="unfinished"></translation>
+        <translation>Demi-amplitude K</translation>
     </message>
     <message>
         <source>Eccentricity</source>
-        <translation type="unfinished">Excentricité</translation>
+        <translation>Excentricité</translation>
     </message>
     <message>
         <source>Argument of periastron omega</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument du périastre oméga</translation>
     </message>
     <message>
         <source>Time of periastron</source>
-        <translation type="unfinished"></translation>
+        <translation>Instant du périastre</translation>
     </message>
     <message>
         <source>Fold on P</source>
-        <translation type="unfinished"></translation>
+        <translation>Replier sur P</translation>
     </message>
     <message>
         <source>Fold on the period</source>
         <comment>of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Replier sur la période</translation>
     </message>
     <message>
         <source>Shows each measurement at its phase in the orbit the sliders set, so that one orbit is seen; unchecked, the measurements stand against time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre chaque mesure à sa phase sur l&apos;orbite que règlent les curseurs, pour qu&apos;une seule orbite apparaisse ; décochée, les mesures sont tracées en fonction du temps.</translation>
     </message>
     <message>
         <source>Fit &amp;using these</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juster à partir de ceux-ci</translation>
     </message>
     <message>
         <source>Fit using these elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster à partir de ces éléments</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished">%1 jours</translation>
+        <translation>%1 jours</translation>
     </message>
     <message>
         <source>day %1</source>
         <comment>a time since the first measurement</comment>
-        <translation type="unfinished"></translation>
+        <translation>jour %1</translation>
     </message>
     <message>
         <source>rms of the residuals: %1 m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>rms des résidus : %1 m/s</translation>
     </message>
     <message>
         <source>No measurements yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de mesures.</translation>
     </message>
 </context>
 <context>
     <name>How sure</name>
     <message>
         <source>How sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle certitude ?</translation>
     </message>
     <message>
         <source>Sampling</source>
-        <translation type="unfinished"></translation>
+        <translation>Échantillonnage</translation>
     </message>
     <message>
         <source>Share of the sampling done</source>
-        <translation type="unfinished"></translation>
+        <translation>Part de l&apos;échantillonnage effectuée</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Best fit, value ± σ</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur ajustement, valeur ± σ</translation>
     </message>
     <message>
         <source>Middle of the orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>Milieu des orbites</translation>
     </message>
     <message>
         <source>68 % of the orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>68 % des orbites</translation>
     </message>
     <message>
         <source>Each element&apos;s best fit and the range of the orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>Le meilleur ajustement de chaque élément et l&apos;étendue des orbites</translation>
     </message>
     <message>
         <source>&amp;Planet:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Planète :</translation>
     </message>
     <message>
         <source>The planet&apos;s orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>Les orbites de la planète</translation>
     </message>
     <message>
         <source>&amp;Save chain...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer la chaîne...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>%1 (held)</source>
         <comment>a value the fit kept fixed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fixé)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>a range of values</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>No orbits could be drawn: near this fit the measurements allow no orbit the priors take (an eccentricity at its bound, say).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune orbite n&apos;a pu être tirée : près de cet ajustement, les mesures n&apos;admettent aucune orbite que les a priori acceptent (une excentricité à sa limite, par exemple).</translation>
     </message>
     <message>
         <source>Drawing orbits that fit the measurements: %1 walkers over the %2 fitted values…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirage d&apos;orbites qui s&apos;ajustent aux mesures : %1 marcheurs sur les %2 valeurs ajustées…</translation>
     </message>
     <message>
         <source>No orbits could be drawn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune orbite n&apos;a pu être tirée : %1</translation>
     </message>
     <message>
         <source>Cancelled: no orbits are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : aucune orbite n&apos;est affichée.</translation>
     </message>
     <message>
         <source>Converged: %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps).</source>
-        <translation type="unfinished"></translation>
+        <translation>Convergé : %1 pas de %2 marcheurs, %3 fois le plus long temps d&apos;autocorrélation (%4 pas).</translation>
     </message>
     <message>
         <source>Not converged after %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps): the autocorrelation time was still changing between looks, so the ranges below are rough. A planet the data barely hold spreads its orbits widely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de convergence après %1 pas de %2 marcheurs, %3 fois le plus long temps d&apos;autocorrélation (%4 pas) : le temps d&apos;autocorrélation changeait encore d&apos;un contrôle à l&apos;autre, les étendues ci-dessous sont donc approximatives. Une planète que les données retiennent à peine étale largement ses orbites.</translation>
     </message>
     <message>
         <source>Not converged after %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps): a chain of %5 autocorrelation times is needed, so the ranges below are rough. A planet the data barely hold spreads its orbits widely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de convergence après %1 pas de %2 marcheurs, %3 fois le plus long temps d&apos;autocorrélation (%4 pas) : il faut une chaîne de %5 temps d&apos;autocorrélation, les étendues ci-dessous sont donc approximatives. Une planète que les données retiennent à peine étale largement ses orbites.</translation>
     </message>
     <message>
         <source>Planet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Planète %1</translation>
     </message>
     <message>
         <source>Each orbit drawn fits the measurements about as well as the best fit does: the spread of the orbits is the uncertainty. Where the range is lopsided, or its middle lies off the best fit, the value ± σ of the Fit page says less than the orbits do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque orbite tirée s&apos;ajuste aux mesures à peu près aussi bien que le meilleur ajustement : la dispersion des orbites est l&apos;incertitude. Là où l&apos;étendue est dissymétrique, ou que son milieu s&apos;écarte du meilleur ajustement, la valeur ± σ de la page Ajustement en dit moins que les orbites.</translation>
     </message>
     <message>
         <source>%1: P (days)</source>
         <comment>the period of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : P (jours)</translation>
     </message>
     <message>
         <source>%1: m sin i (Jupiter masses)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : m sin i (masses de Jupiter)</translation>
     </message>
     <message>
         <source>%1: a (AU)</source>
         <comment>the semi-major axis</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : a (AU)</translation>
     </message>
     <message>
         <source>instrument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>instrument %1</translation>
     </message>
     <message>
         <source>offset %1 (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>décalage %1 (m/s)</translation>
     </message>
     <message>
         <source>jitter %1 (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>jitter %1 (m/s)</translation>
     </message>
     <message>
         <source>The chain was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chaîne n&apos;a pas été enregistrée : %1.</translation>
     </message>
     <message>
         <source>Save chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la chaîne</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>Import measurements</name>
     <message>
         <source>Import measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des mesures</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Fichier</translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>File shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier affiché</translation>
     </message>
     <message>
         <source>The file&apos;s first rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Les premières lignes du fichier</translation>
     </message>
     <message>
         <source>&amp;Time column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne des &amp;temps</translation>
     </message>
     <message>
         <source>Column of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne des temps</translation>
     </message>
     <message>
         <source>&amp;Velocity column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne des &amp;vitesses</translation>
     </message>
     <message>
         <source>Column of the velocities</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne des vitesses</translation>
     </message>
     <message>
         <source>&amp;Error column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne des &amp;erreurs</translation>
     </message>
     <message>
         <source>Column of the errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne des erreurs</translation>
     </message>
     <message>
         <source>I&amp;nstrument column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne des i&amp;nstruments</translation>
     </message>
     <message>
         <source>Column of the instruments&apos; names</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne des noms des instruments</translation>
     </message>
     <message>
         <source>Velocity &amp;unit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unité de vitesse</translation>
     </message>
     <message>
         <source>Unit of the velocities and errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité des vitesses et des erreurs</translation>
     </message>
     <message>
         <source>Time &amp;scale</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;chelle de temps</translation>
     </message>
     <message>
         <source>Time scale of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle de temps des temps</translation>
     </message>
     <message>
         <source>What the import guessed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que l&apos;importation a deviné</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>This file cannot be read as a table: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier ne peut pas être lu comme un tableau : %1</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne %1</translation>
     </message>
     <message>
         <source>line %1</source>
         <comment>a line of the file</comment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>(none)</source>
         <comment>no column of instruments</comment>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>%1. The columns and units are as chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Les colonnes et les unités sont celles choisies.</translation>
     </message>
 </context>
 <context>
@@ -2354,267 +2370,267 @@ rms %6 m/s, reduced χ² %7</source>
     <name>Observing run</name>
     <message>
         <source>Observing run</source>
-        <translation type="unfinished"></translation>
+        <translation>Campagne d&apos;observation</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Fichier</translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Import measurements...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer des mesures...</translation>
     </message>
     <message>
         <source>&amp;Export measurements...</source>
-        <translation type="unfinished">E&amp;xporter les mesures...</translation>
+        <translation>&amp;Exporter les mesures...</translation>
     </message>
     <message>
         <source>Save the &amp;fit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;a&amp;justement...</translation>
     </message>
     <message>
         <source>Save the resi&amp;duals...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les résid&amp;us...</translation>
     </message>
     <message>
         <source>&amp;How sure?...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quelle certitude ?...</translation>
     </message>
     <message>
         <source>&amp;Open run...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir une campagne...</translation>
     </message>
     <message>
         <source>&amp;Save run...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregi&amp;strer la campagne...</translation>
     </message>
     <message>
         <source>Open &amp;real data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir des &amp;données réelles</translation>
     </message>
     <message>
         <source>Show on the &amp;card of real systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher sur la &amp;fiche des systèmes réels</translation>
     </message>
     <message>
         <source>Open a &amp;mystery star</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une étoile &amp;mystère</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished">Im&amp;primer...</translation>
+        <translation>Im&amp;primer...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fe&amp;rmer</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>&amp;Nights</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuits</translation>
     </message>
     <message>
         <source>Number of nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de nuits</translation>
     </message>
     <message>
         <source>&amp;Run length (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la &amp;campagne (jours)</translation>
     </message>
     <message>
         <source>Run length in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la campagne en jours</translation>
     </message>
     <message>
         <source>Prec&amp;ision σ (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Préc&amp;ision σ (m/s)</translation>
     </message>
     <message>
         <source>Measurement precision in metres per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Précision des mesures en mètres par seconde</translation>
     </message>
     <message>
         <source>Stellar &amp;jitter (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jitter stellaire (m/s)</translation>
     </message>
     <message>
         <source>Stellar jitter in metres per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Jitter stellaire en mètres par seconde</translation>
     </message>
     <message>
         <source>Obser&amp;vable (% of year)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obser&amp;vable (% de l&apos;année)</translation>
     </message>
     <message>
         <source>Share of the year the star is observable, per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>Part de l&apos;année où l&apos;étoile est observable, en pour cent</translation>
     </message>
     <message>
         <source>Lost to &amp;weather (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdues à cause de la &amp;météo (%)</translation>
     </message>
     <message>
         <source>Share of nights lost to weather, per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>Part des nuits perdues à cause de la météo, en pour cent</translation>
     </message>
     <message>
         <source>&amp;Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graine</translation>
     </message>
     <message>
         <source>Random seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Graine aléatoire</translation>
     </message>
     <message>
         <source>New s&amp;eed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle g&amp;raine</translation>
     </message>
     <message>
         <source>New random seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle graine aléatoire</translation>
     </message>
     <message>
         <source>&amp;Observe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Observer</translation>
     </message>
     <message>
         <source>Observe</source>
-        <translation type="unfinished"></translation>
+        <translation>Observer</translation>
     </message>
     <message>
         <source>One measurement a clear night at most. The same seed and plan give the same measurements on every computer, so a class can share one run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au plus une mesure par nuit claire. La même graine et le même plan donnent les mêmes mesures sur tous les ordinateurs : une classe peut donc partager une campagne.</translation>
     </message>
     <message>
         <source>Papers of the published measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Articles des mesures publiées</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>Pages: data, periodogram, phase fold, fit by hand, fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages : données, périodogramme, repliement en phase, ajustement à la main, ajustement</translation>
     </message>
     <message>
         <source>Measurements against time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesures en fonction du temps</translation>
     </message>
     <message>
         <source>Each measured radial velocity with its error bar against the time of the measurement; with Show the truth, the star&apos;s true velocity as a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque vitesse radiale mesurée avec sa barre d&apos;erreur en fonction de l&apos;instant de la mesure ; avec Montrer la vérité, la vitesse vraie de l&apos;étoile sous forme de ligne.</translation>
     </message>
     <message>
         <source>Show the &amp;truth</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon&amp;trer la vérité</translation>
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Données</translation>
     </message>
     <message>
         <source>Periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodogramme</translation>
     </message>
     <message>
         <source>The power of a sine fitted at each trial period, periods on a logarithmic axis, the highest peak marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>La puissance d&apos;une sinusoïde ajustée à chaque période d&apos;essai, les périodes sur un axe logarithmique, le plus haut pic marqué.</translation>
     </message>
     <message>
         <source>Shor&amp;test period (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Période la plus cour&amp;te (jours)</translation>
     </message>
     <message>
         <source>Shortest period in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Période la plus courte en jours</translation>
     </message>
     <message>
         <source>Periods down to this are searched. It starts at half a day, so that a planet of a period under a day is found.</source>
         <comment>periods of orbits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Les périodes sont cherchées jusqu&apos;à cette valeur. Elle commence à une demi-journée, pour qu&apos;une planète de période inférieure à un jour soit trouvée.</translation>
     </message>
     <message>
         <source>Show the window f&amp;unction</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer la fonction &amp;fenêtre</translation>
     </message>
     <message>
         <source>Wor&amp;k out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;lculer</translation>
     </message>
     <message>
         <source>Work out the periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer le périodogramme</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Cancel the periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le périodogramme</translation>
     </message>
     <message>
         <source>Periodogram progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression du périodogramme</translation>
     </message>
     <message>
         <source>&amp;Periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Périodogramme</translation>
     </message>
     <message>
         <source>Measurements folded on the trial period</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesures repliées sur la période d&apos;essai</translation>
     </message>
     <message>
         <source>Each measurement at its phase on the trial period, from %1 to %2; the ends are repeated, shaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque mesure à sa phase sur la période d&apos;essai, de %1 à %2 ; les extrémités sont répétées, ombrées.</translation>
     </message>
     <message>
         <source>Tria&amp;l period</source>
         <comment>of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Période d&apos;&amp;essai</translation>
     </message>
     <message>
         <source>Trial period, logarithmic</source>
-        <translation type="unfinished"></translation>
+        <translation>Période d&apos;essai, logarithmique</translation>
     </message>
     <message>
         <source> d</source>
         <comment>unit of days after a period</comment>
-        <translation type="unfinished"></translation>
+        <translation> j</translation>
     </message>
     <message>
         <source>Trial period in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Période d&apos;essai en jours</translation>
     </message>
     <message>
         <source>Use the hi&amp;ghest peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le plus haut pi&amp;c</translation>
     </message>
     <message>
         <source>Use the highest peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le plus haut pic</translation>
     </message>
     <message>
         <source>P&amp;hase fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Repliement en p&amp;hase</translation>
     </message>
     <message>
         <source>&amp;By hand</source>
-        <translation type="unfinished"></translation>
+        <translation>À la &amp;main</translation>
     </message>
     <message>
         <source>Fit</source>
         <comment>the page of the orbit fit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -2622,304 +2638,304 @@ rms %6 m/s, reduced χ² %7</source>
     <message>
         <source>Fit</source>
         <comment>the page of the orbit fit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement</translation>
     </message>
     <message>
         <source>Measurements with the fitted curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesures avec la courbe ajustée</translation>
     </message>
     <message>
         <source>The measurements less each instrument&apos;s fitted offset and the trend, with their error bars, and the fitted planets&apos; curve in green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures moins le décalage ajusté de chaque instrument et la tendance, avec leurs barres d&apos;erreur, et la courbe des planètes ajustées en vert.</translation>
     </message>
     <message>
         <source>Residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Résidus</translation>
     </message>
     <message>
         <source>Each measurement less the fitted curve, with its error bar, against time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque mesure moins la courbe ajustée, avec sa barre d&apos;erreur, en fonction du temps.</translation>
     </message>
     <message>
         <source>Periodogram of the residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodogramme des résidus</translation>
     </message>
     <message>
         <source>Where the next planet would be sought: the periodogram of what the fitted planets leave.</source>
-        <translation type="unfinished"></translation>
+        <translation>Où la planète suivante serait cherchée : le périodogramme de ce que laissent les planètes ajustées.</translation>
     </message>
     <message>
         <source>Fit one &amp;more planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster une planète de &amp;plus</translation>
     </message>
     <message>
         <source>Fit one more planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster une planète de plus</translation>
     </message>
     <message>
         <source>Remove the &amp;last</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la &amp;dernière</translation>
     </message>
     <message>
         <source>Remove the last planet fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la dernière planète ajustée</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Cancel the fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler l&apos;ajustement</translation>
     </message>
     <message>
         <source>Fit a ji&amp;tter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster un ji&amp;tter</translation>
     </message>
     <message>
         <source>Fit a jitter for each instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster un jitter pour chaque instrument</translation>
     </message>
     <message>
         <source>Star&apos;s mass in solar masses</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse de l&apos;étoile en masses solaires</translation>
     </message>
     <message>
         <source>Star (M☉)</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile (M☉)</translation>
     </message>
     <message>
         <source>none</source>
         <comment>trend</comment>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>linear</source>
         <comment>trend</comment>
-        <translation type="unfinished"></translation>
+        <translation>linéaire</translation>
     </message>
     <message>
         <source>quadratic</source>
         <comment>trend</comment>
-        <translation type="unfinished"></translation>
+        <translation>quadratique</translation>
     </message>
     <message>
         <source>Trend fitted with the planets</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendance ajustée avec les planètes</translation>
     </message>
     <message>
         <source>Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendances</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendance</translation>
     </message>
     <message>
         <source>Circular orbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbite circulaire</translation>
     </message>
     <message>
         <source>Hold the next planet&apos;s orbit circular</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder circulaire l&apos;orbite de la planète suivante</translation>
     </message>
     <message>
         <source>Period of the next planet in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Période de la planète suivante en jours</translation>
     </message>
     <message>
         <source>Period (da&amp;ys)</source>
         <comment>of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Période (&amp;jours)</translation>
     </message>
     <message>
         <source>Hold</source>
         <comment>keep the typed period fixed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fixer</translation>
     </message>
     <message>
         <source>Hold the typed period</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixer la période saisie</translation>
     </message>
     <message>
         <source>Fit at this period</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster à cette période</translation>
     </message>
     <message>
         <source>Fit one more planet at the typed period</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster une planète de plus à la période saisie</translation>
     </message>
     <message>
         <source>Fit progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de l&apos;ajustement</translation>
     </message>
     <message>
         <source>Fitted planets</source>
-        <translation type="unfinished"></translation>
+        <translation>Planètes ajustées</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument</translation>
     </message>
     <message>
         <source>Offset (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage (m/s)</translation>
     </message>
     <message>
         <source>Jitter (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jitter (m/s)</translation>
     </message>
     <message>
         <source>Each instrument&apos;s fitted offset and jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Le décalage et le jitter ajustés de chaque instrument</translation>
     </message>
     <message>
         <source>Fit summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé de l&apos;ajustement</translation>
     </message>
     <message>
         <source>Compare with the tr&amp;uth</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec la &amp;vérité</translation>
     </message>
     <message>
         <source>Compare with the truth</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec la vérité</translation>
     </message>
     <message>
         <source>%1 (%2 to %3)</source>
         <comment>a median and its interval</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 à %3)</translation>
     </message>
     <message>
         <source>The fit was not written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ajustement n&apos;a pas été écrit : %1.</translation>
     </message>
     <message>
         <source>The residuals file was not written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des résidus n&apos;a pas été écrit : %1.</translation>
     </message>
     <message>
         <source>Seeking one more planet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d&apos;une planète de plus...</translation>
     </message>
     <message>
         <source>Fitting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement...</translation>
     </message>
     <message>
         <source>The residuals&apos; periodogram stopped: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périodogramme des résidus s&apos;est arrêté : %1.</translation>
     </message>
     <message>
         <source>The fit stopped: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ajustement s&apos;est arrêté : %1.</translation>
     </message>
     <message>
         <source>Cancelled: the last fit is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : le dernier ajustement est conservé.</translation>
     </message>
     <message>
         <source>Cancelled when the window closed: the last fit is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé à la fermeture de la fenêtre : le dernier ajustement est conservé.</translation>
     </message>
     <message>
         <source>Seeking one more planet... then refitting with the new settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d&apos;une planète de plus... puis nouvel ajustement avec les nouveaux réglages.</translation>
     </message>
     <message>
         <source>Fitting... then refitting with the new settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement... puis nouvel ajustement avec les nouveaux réglages.</translation>
     </message>
     <message>
         <source>Show the res&amp;ults</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer les rés&amp;ultats</translation>
     </message>
     <message numerus="yes">
         <source>rms %1 m/s, trend %2 m/s/d, %n measurements; %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rms %1 m/s, tendance %2 m/s/j, %n mesure ; %3</numerusform>
+            <numerusform>rms %1 m/s, tendance %2 m/s/j, %n mesures ; %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>rms %1 m/s, %n measurements; %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rms %1 m/s, %n mesure ; %2</numerusform>
+            <numerusform>rms %1 m/s, %n mesures ; %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>rms %1 m/s, reduced χ² %2, trend %3 m/s/d, BIC %4, %n measurements</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rms %1 m/s, χ² réduit %2, tendance %3 m/s/j, BIC %4, %n mesure</numerusform>
+            <numerusform>rms %1 m/s, χ² réduit %2, tendance %3 m/s/j, BIC %4, %n mesures</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>rms %1 m/s, reduced χ² %2, BIC %3, %n measurements</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rms %1 m/s, χ² réduit %2, BIC %3, %n mesure</numerusform>
+            <numerusform>rms %1 m/s, χ² réduit %2, BIC %3, %n mesures</numerusform>
         </translation>
     </message>
     <message>
         <source>No measurements to fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune mesure à ajuster.</translation>
     </message>
     <message>
         <source>Press “Fit one more planet”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur « Ajuster une planète de plus ».</translation>
     </message>
     <message>
         <source>Evidence for the last planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices en faveur de la dernière planète</translation>
     </message>
     <message>
         <source>Orbit fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement d&apos;orbite</translation>
     </message>
     <message>
         <source>%1: offset %2 m/s, jitter %3 m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : décalage %2 m/s, jitter %3 m/s</translation>
     </message>
     <message>
         <source>%1: offset %2 m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : décalage %2 m/s</translation>
     </message>
     <message>
         <source>How sure? The orbits that fit the measurements, each value&apos;s median and 68 % interval from %1 steps of %2 walkers: converged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle certitude ? Les orbites qui s&apos;ajustent aux mesures, la médiane et l&apos;intervalle à 68 % de chaque valeur d&apos;après %1 pas de %2 marcheurs : convergé.</translation>
     </message>
     <message>
         <source>How sure? The orbits that fit the measurements, each value&apos;s median and 68 % interval from %1 steps of %2 walkers: not converged, so the intervals are rough.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle certitude ? Les orbites qui s&apos;ajustent aux mesures, la médiane et l&apos;intervalle à 68 % de chaque valeur d&apos;après %1 pas de %2 marcheurs : pas de convergence, les intervalles sont donc approximatifs.</translation>
     </message>
     <message>
         <source>%1: P %2 days, K %3 m/s, e %4, ω %5°, m sin i %6 Mⱼ, a %7 AU</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : P %2 jours, K %3 m/s, e %4, ω %5°, m sin i %6 Mⱼ, a %7 AU</translation>
     </message>
     <message>
         <source>P (days)</source>
         <comment>the period of an orbit</comment>
-        <translation type="unfinished">P (jours)</translation>
+        <translation>P (jours)</translation>
     </message>
     <message>
         <source>a (AU)</source>
         <comment>the semi-major axis</comment>
-        <translation type="unfinished">a (AU)</translation>
+        <translation>a (AU)</translation>
     </message>
     <message>
         <source>not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>non ajustée</translation>
     </message>
     <message>
         <source>true %1</source>
         <comment>the true planet of a letter</comment>
-        <translation type="unfinished"></translation>
+        <translation>vraie %1</translation>
     </message>
     <message>
         <source>no true planet</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune planète vraie</translation>
     </message>
 </context>
 <context>
@@ -3719,181 +3735,181 @@ rms %6 m/s, reduced χ² %7</source>
     </message>
     <message>
         <source>no: the points are too few and too far apart to join</source>
-        <translation type="unfinished"></translation>
+        <translation>non : les points sont trop peu nombreux et trop espacés pour être reliés</translation>
     </message>
     <message>
         <source>that a velocity curve can always be traced point to point</source>
-        <translation type="unfinished"></translation>
+        <translation>qu&apos;une courbe de vitesse peut toujours être tracée point par point</translation>
     </message>
     <message>
         <source>the period of the highest peak shown, within the peak&apos;s half width</source>
-        <translation type="unfinished"></translation>
+        <translation>la période du plus haut pic affiché, à la demi-largeur du pic près</translation>
     </message>
     <message>
         <source>that the periodogram&apos;s vertical axis is a velocity, or that every peak is a planet</source>
-        <translation type="unfinished"></translation>
+        <translation>que l&apos;axe vertical du périodogramme est une vitesse, ou que chaque pic est une planète</translation>
     </message>
     <message>
         <source>the chance that noise alone peaks so high</source>
-        <translation type="unfinished"></translation>
+        <translation>la probabilité que le bruit seul monte aussi haut</translation>
     </message>
     <message>
         <source>that the false-alarm probability is the chance that the planet is real</source>
-        <translation type="unfinished"></translation>
+        <translation>que la probabilité de fausse alarme est la probabilité que la planète soit réelle</translation>
     </message>
     <message>
         <source>the period 1/|1/P − 1| for the highest peak&apos;s period P</source>
-        <translation type="unfinished"></translation>
+        <translation>la période 1/|1/P − 1| pour la période P du plus haut pic</translation>
     </message>
     <message>
         <source>that twice or half the period is an alias of the sampling</source>
-        <translation type="unfinished"></translation>
+        <translation>que le double ou la moitié de la période est un alias de l&apos;échantillonnage</translation>
     </message>
     <message>
         <source>they scatter</source>
-        <translation type="unfinished"></translation>
+        <translation>ils se dispersent</translation>
     </message>
     <message>
         <source>that any period near the peak folds as well</source>
-        <translation type="unfinished"></translation>
+        <translation>que n&apos;importe quelle période proche du pic se replie aussi bien</translation>
     </message>
     <message>
         <source>the fitted K, within its uncertainty but at least 10 %</source>
-        <translation type="unfinished"></translation>
+        <translation>le K ajusté, à son incertitude près mais à au moins 10 %</translation>
     </message>
     <message>
         <source>that K is the full swing from the lowest to the highest point</source>
-        <translation type="unfinished"></translation>
+        <translation>que K est l&apos;écart total entre le point le plus bas et le plus haut</translation>
     </message>
     <message>
         <source>the fit&apos;s m sin i (mass function solved with the star&apos;s stated mass), within its uncertainty but at least 10 %</source>
-        <translation type="unfinished"></translation>
+        <translation>le m sin i de l&apos;ajustement (fonction de masse résolue avec la masse indiquée de l&apos;étoile), à son incertitude près mais à au moins 10 %</translation>
     </message>
     <message>
         <source>that the radial velocity gives the planet&apos;s true mass</source>
-        <translation type="unfinished"></translation>
+        <translation>que la vitesse radiale donne la vraie masse de la planète</translation>
     </message>
     <message>
         <source>yes exactly when the two-planet fit lowers the BIC by more than 10 (ΔBIC below −10)</source>
-        <translation type="unfinished"></translation>
+        <translation>oui exactement quand l&apos;ajustement à deux planètes abaisse le BIC de plus de 10 (ΔBIC inférieur à −10)</translation>
     </message>
     <message>
         <source>that a lower χ² alone proves another planet</source>
-        <translation type="unfinished"></translation>
+        <translation>qu&apos;un χ² plus bas suffit à prouver une autre planète</translation>
     </message>
     <message>
         <source>4.2308 days (Butler et al. 2006), within 0.01 days</source>
-        <translation type="unfinished"></translation>
+        <translation>4,2308 jours (Butler et al. 2006), à 0,01 jour près</translation>
     </message>
     <message>
         <source>that data from two instruments can be joined without their own zero points</source>
-        <translation type="unfinished"></translation>
+        <translation>que les données de deux instruments peuvent être réunies sans leurs propres zéros</translation>
     </message>
     <message>
         <source>that a planet so close to its star must be small</source>
-        <translation type="unfinished"></translation>
+        <translation>qu&apos;une planète si proche de son étoile doit être petite</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aims: &lt;/b&gt;to find a planet in a season of noisy, nightly measurements as astronomers do: the periodogram and its false-alarm probability, daily aliases and the window function, folding, the fit by hand and the Keplerian fit with the star&apos;s jitter, the planet&apos;s m sin i, and whether a second planet is believed (BIC). Each student&apos;s star is chosen by the seed shown under the measurements; the hidden stars are listed at the end of this guide.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Objectifs : &lt;/b&gt;trouver une planète dans une saison de mesures nocturnes bruitées comme le font les astronomes : le périodogramme et sa probabilité de fausse alarme, les alias journaliers et la fonction fenêtre, le repliement, l&apos;ajustement à la main et l&apos;ajustement képlérien avec le jitter de l&apos;étoile, le m sin i de la planète, et la question de savoir si l&apos;on croit à une deuxième planète (BIC). L&apos;étoile de chaque élève est choisie par la graine affichée sous les mesures ; les étoiles cachées sont listées à la fin de ce guide.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Real data (pages 10 and 11): &lt;/b&gt;the published velocities of 51 Pegasi from two instruments, LICK (Butler et al. 2006, ApJ 646, 505) and ELODIE at Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351), read from the book&apos;s data folder and shown an instrument a plot. The book fits each instrument&apos;s zero point and jitter with the planet; the periodogram is of the measurements less each zero point, and the fold and the fit show every measurement less its instrument&apos;s zero point. Page 10 asks the period (4.2308 days within 0.01), page 11 the m sin i from the fit shown. Every student sees the same numbers.</source>
         <comment>period of the orbit; LICK and ELODIE are the instruments&apos; names</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Données réelles (pages 10 et 11) : &lt;/b&gt;les vitesses publiées de 51 Pegasi issues de deux instruments, LICK (Butler et al. 2006, ApJ 646, 505) et ELODIE à Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351), lues dans le dossier de données du livre et montrées un graphique par instrument. Le livre ajuste le zéro et le jitter de chaque instrument avec la planète ; le périodogramme porte sur les mesures moins chaque zéro, et le repliement et l&apos;ajustement montrent chaque mesure moins le zéro de son instrument. La page 10 demande la période (4,2308 jours à 0,01 près), la page 11 le m sin i d&apos;après l&apos;ajustement affiché. Tous les élèves voient les mêmes nombres.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Misconceptions:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Conceptions erronées :&lt;/b&gt;</translation>
     </message>
     <message>
         <source>page %1: %2;</source>
         <comment>%1 is the page&apos;s number, %2 the misconception its question catches</comment>
-        <translation type="unfinished"></translation>
+        <translation>page %1 : %2 ;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Séance : &lt;/b&gt;deux séances d&apos;environ 45 minutes : pages 1 à 6 (le périodogramme, les fausses alarmes, les alias, le repliement), puis pages 7 à 12 (l&apos;ajustement, la masse, une deuxième planète, 51 Peg). Prérequis : chapitre 3 (K et m sin i), la notion d&apos;erreur de mesure, une calculatrice.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;let pairs share one seed; after two wrong answers each page gives a hint; on page 8 work out each bracket of the formula on its own first.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Soutien : &lt;/b&gt;faites partager une graine par binôme ; après deux réponses fausses, chaque page donne un indice ; à la page 8, calculez d&apos;abord séparément chaque parenthèse de la formule.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Extension: &lt;/b&gt;observe a second seed and compare; on page 4 find how few nights still find the planet; open the star in Tools, Observing run and plan a better season.</source>
         <comment>Tools, Observing run: the menu and its entry</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Approfondissement : &lt;/b&gt;observer une deuxième graine et comparer ; à la page 4, trouver avec combien peu de nuits on trouve encore la planète ; ouvrir l&apos;étoile dans Outils, Campagne d&apos;observation et planifier une meilleure saison.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The fitted jitter: &lt;/b&gt;the label under the measurements gives the jitter the book gave the star; the fit&apos;s jitter is what its residuals leave unexplained by the error bars, found from a few dozen points. It comes out at 0 when the error bars already explain the scatter, and above the star&apos;s own jitter when the one-planet orbit leaves signal behind (a second planet, or an orbit the data fix poorly). Both are honest results of the fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Le jitter ajusté : &lt;/b&gt;l&apos;étiquette sous les mesures donne le jitter que le livre a donné à l&apos;étoile ; le jitter de l&apos;ajustement est ce que ses résidus laissent inexpliqué par les barres d&apos;erreur, trouvé à partir de quelques dizaines de points. Il vaut 0 quand les barres d&apos;erreur expliquent déjà la dispersion, et dépasse le jitter propre de l&apos;étoile quand l&apos;orbite à une planète laisse du signal derrière elle (une deuxième planète, ou une orbite que les données fixent mal). Ce sont deux résultats honnêtes de l&apos;ajustement.</translation>
     </message>
     <message>
         <source>no fit</source>
         <comment>in the class&apos;s table of answers</comment>
-        <translation type="unfinished"></translation>
+        <translation>pas d&apos;ajustement</translation>
     </message>
     <message>
         <source>%1 ± %2</source>
         <comment>a value and its tolerance</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ± %2</translation>
     </message>
     <message>
         <source>yes (ΔBIC %1)</source>
         <comment>a second planet is believed</comment>
-        <translation type="unfinished"></translation>
+        <translation>oui (ΔBIC %1)</translation>
     </message>
     <message>
         <source>no (ΔBIC %1)</source>
         <comment>no second planet is believed</comment>
-        <translation type="unfinished"></translation>
+        <translation>non (ΔBIC %1)</translation>
     </message>
     <message>
         <source>%1 ± %2, not nearer %3</source>
         <comment>an m sin i, its tolerance, and the m sin i without the star&apos;s mass</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ± %2, pas plus près de %3</translation>
     </message>
     <message>
         <source>peak (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>pic (jours)</translation>
     </message>
     <message>
         <source>alias</source>
-        <translation type="unfinished"></translation>
+        <translation>alias</translation>
     </message>
     <message>
         <source>K (m/s)</source>
-        <translation type="unfinished">K (m/s)</translation>
+        <translation>K (m/s)</translation>
     </message>
     <message>
         <source>m sin i (MJ)</source>
-        <translation type="unfinished"></translation>
+        <translation>m sin i (MJ)</translation>
     </message>
     <message>
         <source>second planet</source>
-        <translation type="unfinished"></translation>
+        <translation>deuxième planète</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <comment>what is accepted, and the accepted value in words</comment>
-        <translation type="unfinished">%1&#xa0;: %2 {1.?}</translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>%1. For seed %2: %3</source>
         <comment>what is accepted, the student&apos;s seed, and the accepted value in words</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Pour la graine %2 : %3</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the first button.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Pour la graine %2 : « %3 », le premier bouton.</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the second button.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Pour la graine %2 : « %3 », le deuxième bouton.</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the third button.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Pour la graine %2 : « %3 », le troisième bouton.</translation>
     </message>
     <message>
         <source>Page %1</source>
