@@ -50,19 +50,19 @@
     <message>
         <source>%1 and %2</source>
         <comment>the instruments of a paper</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>The observing window&apos;s File menu opens these published radial velocities, with each instrument&apos;s number of measurements in brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Menü Datei des Beobachtungsfensters öffnet diese veröffentlichten Radialgeschwindigkeiten, mit der Zahl der Messungen jedes Instruments in Klammern.</translation>
     </message>
     <message>
         <source>its files cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Dateien lassen sich nicht lesen: %1</translation>
     </message>
     <message>
         <source>The files of the published measurements that come with the book cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien der veröffentlichten Messungen, die zum Buch gehören, lassen sich nicht lesen: %1</translation>
     </message>
 </context>
 <context>
@@ -244,124 +244,124 @@
     </message>
     <message>
         <source>The book&apos;s settings were not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen des Buchs wurden nicht gespeichert: %1.</translation>
     </message>
     <message>
         <source>The book&apos;s settings were not forgotten: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen des Buchs wurden nicht vergessen: %1.</translation>
     </message>
     <message>
         <source>%1 : Contents</source>
         <comment>the book&apos;s title and its contents page</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Inhalt</translation>
     </message>
     <message>
         <source>Unable to open calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Taschenrechner lässt sich nicht öffnen</translation>
     </message>
     <message>
         <source>%1 : %2 %3/%4</source>
         <comment>the book&apos;s title, the chapter&apos;s, the page and the pages</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 %3/%4</translation>
     </message>
     <message>
         <source>back</source>
         <comment>turns to the page before</comment>
-        <translation type="unfinished"></translation>
+        <translation>zurück</translation>
     </message>
     <message>
         <source>Click to move back</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um zurückzublättern</translation>
     </message>
     <message>
         <source>forward</source>
         <comment>turns to the next page</comment>
-        <translation type="unfinished"></translation>
+        <translation>weiter</translation>
     </message>
     <message>
         <source>Click to move forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um weiterzublättern</translation>
     </message>
     <message>
         <source>The work open before the new zoom was not taken over: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vor dem neuen Zoom offene Arbeit wurde nicht übernommen: %1</translation>
     </message>
     <message>
         <source>The open work could not be kept for the new zoom: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die offene Arbeit ließ sich für den neuen Zoom nicht behalten: %1</translation>
     </message>
     <message>
         <source>The open work could not be kept for the new zoom: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die offene Arbeit ließ sich für den neuen Zoom nicht behalten: %1.</translation>
     </message>
     <message>
         <source>%1 : %2</source>
         <comment>the book&apos;s title and the chapter&apos;s</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Page %1/%2</source>
         <comment>the page and the pages</comment>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1/%2</translation>
     </message>
     <message>
         <source>the chapter&apos;s run, seed %1</source>
         <comment>where the observing window&apos;s measurements come from</comment>
-        <translation type="unfinished"></translation>
+        <translation>die Kampagne des Kapitels, Startwert %1</translation>
     </message>
     <message>
         <source>Saved work (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Arbeit (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Only a system built in the free experiment can be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein im freien Experiment gebautes System lässt sich speichern.</translation>
     </message>
     <message>
         <source>The file holds an observing run, not a system: open it in the observing run&apos;s window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält eine Beobachtungskampagne, kein System: Öffne sie im Fenster der Beobachtungskampagne.</translation>
     </message>
     <message>
         <source>The file holds no system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält kein System.</translation>
     </message>
     <message>
         <source>The open chapter shows no measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das offene Kapitel zeigt keine Messungen.</translation>
     </message>
     <message>
         <source>The measurements were not written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messungen wurden nicht geschrieben: %1.</translation>
     </message>
     <message>
         <source>Export measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen exportieren</translation>
     </message>
     <message>
         <source>measurements.csv</source>
         <comment>the file name offered</comment>
-        <translation type="unfinished"></translation>
+        <translation>messungen.csv</translation>
     </message>
     <message>
         <source>Measurements (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Save system</source>
-        <translation type="unfinished"></translation>
+        <translation>System speichern</translation>
     </message>
     <message>
         <source>system.json</source>
         <comment>the file name offered</comment>
-        <translation type="unfinished"></translation>
+        <translation>system.json</translation>
     </message>
     <message>
         <source>Open system</source>
-        <translation type="unfinished"></translation>
+        <translation>System öffnen</translation>
     </message>
     <message>
         <source>The system kept has no chapter to go into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gespeicherte System hat kein Kapitel, in das es gehört.</translation>
     </message>
 </context>
 <context>
@@ -440,53 +440,53 @@
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished">Taschenrechner</translation>
+        <translation>Taschenrechner</translation>
     </message>
     <message>
         <source>&amp;Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausdruck</translation>
     </message>
     <message>
         <source>such as 2 pi sqrt(5.2^3)</source>
         <comment>an example; the decimal mark may be the language&apos;s own</comment>
-        <translation type="unfinished"></translation>
+        <translation>etwa 2 pi sqrt(5,2^3)</translation>
     </message>
     <message>
         <source>&amp;Value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wert</translation>
     </message>
     <message>
         <source>Angles:</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel:</translation>
     </message>
     <message>
         <source>&amp;Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grad</translation>
     </message>
     <message>
         <source>&amp;Radians</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bogenmaß</translation>
     </message>
     <message>
         <source>sin, cos and tan take degrees; asin, acos and atan give degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>sin, cos und tan nehmen Grad; asin, acos und atan geben Grad</translation>
     </message>
     <message>
         <source>sin, cos and tan take radians; asin, acos and atan give radians</source>
-        <translation type="unfinished"></translation>
+        <translation>sin, cos und tan nehmen Bogenmaß; asin, acos und atan geben Bogenmaß</translation>
     </message>
     <message>
         <source>Enter works it out. x is the last value; pi, sqrt, sin, cos, tan, exp, ln and log10 are known, ^ raises to a power.</source>
         <comment>the calculator&apos;s words (x, pi, sqrt, sin, ...) are typed as they stand in every language</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabetaste rechnet es aus. x ist der letzte Wert; pi, sqrt, sin, cos, tan, exp, ln und log10 sind bekannt, ^ potenziert.</translation>
     </message>
     <message>
         <source>Work out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausrechnen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1041,299 +1041,300 @@ Masse von Vulcan.&lt;/i&gt;</translation>
     <name>Chapter 6: Finding a planet</name>
     <message>
         <source>Can you read the period off these points?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kannst du die Periode an diesen Punkten ablesen?</translation>
     </message>
     <message>
         <source>Yes: from one peak to the next</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja: von einem Maximum zum nächsten</translation>
     </message>
     <message>
         <source>No: too few points to join up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein: zu wenige Punkte zum Verbinden</translation>
     </message>
     <message>
         <source>Yes: by joining the dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja: indem man die Punkte verbindet</translation>
     </message>
     <message>
         <source>The points lie days apart. Could you join them into one smooth curve?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Punkte liegen Tage auseinander. Könntest du sie zu einer glatten Kurve verbinden?</translation>
     </message>
     <message>
         <source>A star is measured at most once a night, on clear nights, so the points fall at random moments of a short orbit. The period must be searched for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Stern wird höchstens einmal pro Nacht gemessen, in klaren Nächten, deshalb fallen die Punkte auf zufällige Zeitpunkte eines kurzen Umlaufs. Die Periode muss gesucht werden.</translation>
     </message>
     <message>
         <source>What is the period of the highest peak?</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche Periode hat der höchste Peak?</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished">Tage</translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>The period of the highest peak is written beside its marker and below the plot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Periode des höchsten Peaks steht neben seiner Markierung und unter dem Diagramm.</translation>
     </message>
     <message>
         <source>A sine of that period fits your measurements better than any other.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Sinuskurve dieser Periode passt besser zu deinen Messungen als jede andere.</translation>
     </message>
     <message>
         <source>What does a false-alarm probability of 1 % mean?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was bedeutet eine Falschalarmwahrscheinlichkeit von 1 %?</translation>
     </message>
     <message>
         <source>a 1 % chance that a planet is there</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Chance von 1 %, dass dort ein Planet ist</translation>
     </message>
     <message>
         <source>noise alone peaks so high 1 time in 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschen allein erreicht 1-mal in 100 so hohe Peaks</translation>
     </message>
     <message>
         <source>the period is 1 % uncertain</source>
-        <translation type="unfinished"></translation>
+        <translation>die Periode ist auf 1 % unsicher</translation>
     </message>
     <message>
         <source>Think of a star with no planet at all, observed on the same nights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Denk an einen Stern ganz ohne Planeten, beobachtet in denselben Nächten.</translation>
     </message>
     <message>
         <source>It is the chance that noise alone makes so high a peak. Fewer nights or noisier data lower the signal&apos;s peak, and noise reaches so high more often.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist die Chance, dass Rauschen allein einen so hohen Peak erzeugt. Weniger Nächte oder verrauschtere Daten senken den Peak des Signals, und das Rauschen reicht öfter so hoch.</translation>
     </message>
     <message>
         <source>Which of these periods is a daily alias of your highest peak?</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche dieser Perioden ist ein täglicher Alias deines höchsten Peaks?</translation>
     </message>
     <message>
         <source>The window function peaks at 1 day. An alias lies at 1/|1/P − 1| days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fensterfunktion hat ihren Peak bei 1 Tag. Ein Alias liegt bei 1/|1/P − 1| Tagen.</translation>
     </message>
     <message>
         <source>Sampled once a night, a signal at f cycles a day also shows at |f − 1| and f + 1. Twice or half the period is no alias.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal pro Nacht abgetastet, zeigt sich ein Signal mit f Zyklen pro Tag auch bei |f − 1| und f + 1. Die doppelte oder halbe Periode ist kein Alias.</translation>
     </message>
     <message>
         <source>Folded on the peak’s period × 1.1, what do the points do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefaltet mit der Periode des Peaks × 1,1: Was tun die Punkte?</translation>
     </message>
     <message>
         <source>form the same curve</source>
-        <translation type="unfinished"></translation>
+        <translation>sie bilden dieselbe Kurve</translation>
     </message>
     <message>
         <source>scatter: no curve shows</source>
-        <translation type="unfinished"></translation>
+        <translation>sie streuen: keine Kurve zeigt sich</translation>
     </message>
     <message>
         <source>form a curve half as high</source>
-        <translation type="unfinished"></translation>
+        <translation>sie bilden eine halb so hohe Kurve</translation>
     </message>
     <message>
         <source>Press “Peak × 1.1” and look at the fold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücke „Peak × 1,1“ und sieh dir die Faltung an.</translation>
     </message>
     <message>
         <source>On a wrong period the orbits&apos; phases drift apart over a season: only a period near the true one folds into one curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei einer falschen Periode laufen die Phasen der Umläufe über eine Saison auseinander: Nur eine Periode nahe der wahren faltet sich zu einer Kurve.</translation>
     </message>
     <message>
         <source>What is K, the semi-amplitude of your fit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie groß ist K, die Halbamplitude deiner Anpassung?</translation>
     </message>
     <message>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <source>K is the fit&apos;s semi-amplitude, written below the plots of the Fit tab with its uncertainty.</source>
-        <translation type="unfinished"></translation>
+        <translation>K ist die Halbamplitude der Anpassung; sie steht mit ihrer Unsicherheit unter den Diagrammen der Registerkarte Anpassung.</translation>
     </message>
     <message>
         <source>K is half the swing of the star&apos;s velocity; the fit also gives e and ω, which a sine cannot.</source>
-        <translation type="unfinished"></translation>
+        <translation>K ist die halbe Schwankung der Geschwindigkeit des Sterns; die Anpassung liefert auch e und ω, was eine Sinuskurve nicht kann.</translation>
     </message>
     <message>
         <source>What is the m sin i of your planet?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie groß ist das m sin i deines Planeten?</translation>
     </message>
     <message>
         <source>Jupiter masses</source>
-        <translation type="unfinished"></translation>
+        <translation>Jupitermassen</translation>
     </message>
     <message>
         <source>Use P in days, K in m/s, e, and the star&apos;s mass from the Data tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimm P in Tagen, K in m/s, e und die Masse des Sterns aus der Registerkarte Daten.</translation>
     </message>
     <message>
         <source>The tilt i is unknown, so the velocity gives only m sin i, the least the mass can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Neigung i ist unbekannt, deshalb liefert die Geschwindigkeit nur m sin i, die kleinste mögliche Masse.</translation>
     </message>
     <message>
         <source>Does your star have a second planet?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat dein Stern einen zweiten Planeten?</translation>
     </message>
     <message>
         <source>Yes: two planets fit much better</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja: zwei Planeten passen viel besser</translation>
     </message>
     <message>
         <source>No: one planet is enough</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein: ein Planet genügt</translation>
     </message>
     <message>
         <source>Yes: every residual peak is a planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja: jeder Peak der Residuen ist ein Planet</translation>
     </message>
     <message>
         <source>A second planet is supported when it lowers the BIC by more than 10: ΔBIC below −10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein zweiter Planet ist gestützt, wenn er das BIC um mehr als 10 senkt: ΔBIC unter −10.</translation>
     </message>
     <message>
         <source>Any extra planet fits the noise a little better; the BIC charges each parameter ln N, so only a real signal pays for itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder zusätzliche Planet passt ein wenig besser zum Rauschen; das BIC stellt jedem Parameter ln N in Rechnung, sodass sich nur ein echtes Signal bezahlt macht.</translation>
     </message>
     <message>
         <source>What is the period of 51 Peg b?</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche Periode hat 51 Peg b?</translation>
     </message>
     <message>
         <source>Open the Periodogram tab: the period of the highest peak is written below the plot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffne die Registerkarte Periodogramm: Die Periode des höchsten Peaks steht unter dem Diagramm.</translation>
     </message>
     <message>
         <source>Both instruments, each from its own zero point, show the 4.23-day orbit that Mayor and Queloz found in 1995.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide Instrumente zeigen, jedes von seinem eigenen Nullpunkt aus, die Umlaufbahn von 4,23 Tagen, die Mayor und Queloz 1995 fanden.</translation>
     </message>
     <message>
         <source>What is the m sin i of 51 Peg b?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie groß ist das m sin i von 51 Peg b?</translation>
     </message>
     <message>
         <source>Use P, K and e from the Fit tab and the star&apos;s mass from the Data tab in the formula of the page on weighing the planet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setze P, K und e aus der Registerkarte Anpassung und die Masse des Sterns aus der Registerkarte Daten in die Formel der Seite über das Wiegen des Planeten ein.</translation>
     </message>
     <message>
         <source>About half a Jupiter mass, seven times closer to its star than Mercury is to the Sun: the first hot Jupiter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwa eine halbe Jupitermasse, siebenmal näher an seinem Stern als Merkur an der Sonne: der erste heiße Jupiter.</translation>
     </message>
     <message>
         <source>The fit is still being worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anpassung wird noch berechnet.</translation>
     </message>
     <message>
         <source>The highest peak is at %1; answers within %2 days (its half width) count.</source>
         <comment>%1 is a period with its unit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der höchste Peak liegt bei %1; Antworten, die höchstens %2 Tage (seine Halbwertsbreite) abweichen, zählen.</translation>
     </message>
     <message>
         <source>Your fit&apos;s K is %1 m/s; answers within %2 m/s count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das K deiner Anpassung ist %1 m/s; Antworten, die höchstens %2 m/s abweichen, zählen.</translation>
     </message>
     <message>
         <source>Your planet&apos;s m sin i is %1 Jupiter masses; answers within %2 count, but not those nearer %3, the mass without the star&apos;s (M★ / 1 solar mass)^(2/3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das m sin i deines Planeten ist %1 Jupitermassen; Antworten, die höchstens %2 abweichen, zählen, aber nicht solche näher an %3, der Masse ohne den Faktor (M★ / 1 Sonnenmasse)^(2/3) des Sterns.</translation>
     </message>
     <message>
         <source>Your planet&apos;s m sin i is %1 Jupiter masses; answers within %2 count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das m sin i deines Planeten ist %1 Jupitermassen; Antworten, die höchstens %2 abweichen, zählen.</translation>
     </message>
     <message>
         <source>51 Peg b&apos;s period is %1 days; answers within %2 days count.</source>
         <comment>period of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Umlaufzeit von 51 Peg b ist %1 Tage; Antworten, die höchstens %2 Tage abweichen, zählen.</translation>
     </message>
     <message>
         <source>51 Peg b&apos;s m sin i is %1 Jupiter masses; answers within %2 count, but not those nearer %3, the mass without the star&apos;s (M★ / 1 solar mass)^(2/3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das m sin i von 51 Peg b ist %1 Jupitermassen; Antworten, die höchstens %2 abweichen, zählen, aber nicht solche näher an %3, der Masse ohne den Faktor (M★ / 1 Sonnenmasse)^(2/3) des Sterns.</translation>
     </message>
     <message>
         <source>51 Peg b&apos;s m sin i is %1 Jupiter masses; answers within %2 count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das m sin i von 51 Peg b ist %1 Jupitermassen; Antworten, die höchstens %2 abweichen, zählen.</translation>
     </message>
     <message>
         <source>%1 days</source>
         <comment>a period</comment>
-        <translation type="unfinished">%1 Tage</translation>
+        <translation>%1 Tage</translation>
     </message>
     <message>
         <source>Hidden planet: P = %1 days, K = %2 m/s, e = %3, m sin i = %4 Jupiter masses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckter Planet: P = %1 Tage, K = %2 m/s, e = %3, m sin i = %4 Jupitermassen.</translation>
     </message>
     <message>
         <source>P = %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>P = %1 Tage</translation>
     </message>
     <message>
         <source>K = %1 m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>K = %1 m/s</translation>
     </message>
     <message>
         <source>m sin i = %1 Jupiter masses</source>
-        <translation type="unfinished"></translation>
+        <translation>m sin i = %1 Jupitermassen</translation>
     </message>
     <message>
         <source>You answered no question on this star.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast keine Frage zu diesem Stern beantwortet.</translation>
     </message>
     <message>
         <source>Your answers: %1.</source>
         <comment>%1 lists the answers, each as P = 3.5 days</comment>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antworten: %1.</translation>
     </message>
     <message>
         <source>(Only 12 nights planned.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Nur 12 Nächte geplant.)</translation>
     </message>
     <message>
         <source>(A noisier instrument.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Ein stärker rauschendes Instrument.)</translation>
     </message>
     <message numerus="yes">
         <source>Seed %1: %n measurements in %2 days, each ± %3 m/s; the star, of %4 solar masses, jitters by about %5 m/s.%6</source>
         <comment>%6 says how the run was made worse, or nothing</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Startwert %1: %n Messung in %2 Tagen, jede ± %3 m/s; der Stern mit %4 Sonnenmassen hat einen Jitter von etwa %5 m/s.%6</numerusform>
+            <numerusform>Startwert %1: %n Messungen in %2 Tagen, jede ± %3 m/s; der Stern mit %4 Sonnenmassen hat einen Jitter von etwa %5 m/s.%6</numerusform>
         </translation>
     </message>
     <message>
         <source>Highest peak: %1 (power %2), half width %3 days.
 False-alarm probability: %4.</source>
         <comment>%1 is a period with its unit; power of the periodogram</comment>
-        <translation type="unfinished"></translation>
+        <translation>Höchster Peak: %1 (Leistung %2), Halbwertsbreite %3 Tage.
+Falschalarmwahrscheinlichkeit: %4.</translation>
     </message>
     <message>
         <source>The grey curve, the window function, is the periodogram of the nights alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die graue Kurve, die Fensterfunktion, ist das Periodogramm der Nächte allein.</translation>
     </message>
     <message>
         <source>radial velocity (m/s)</source>
         <comment>an axis&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Radialgeschwindigkeit (m/s)</translation>
     </message>
     <message>
         <source>no fit could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>es ließ sich keine Anpassung berechnen</translation>
     </message>
     <message>
         <source>No fit could be made: %1</source>
         <comment>%1 is the reason, ending with a full stop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Es ließ sich keine Anpassung berechnen: %1</translation>
     </message>
     <message>
         <source>Fitting the orbit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bahn wird angepasst…</translation>
     </message>
     <message>
         <source>(the error bars explain the scatter)</source>
-        <translation type="unfinished"></translation>
+        <translation>(die Fehlerbalken erklären die Streuung)</translation>
     </message>
     <message>
         <source>(more than the star&apos;s: the orbit leaves signal behind)</source>
-        <translation type="unfinished"></translation>
+        <translation>(mehr als der des Sterns: Die Bahn lässt Signal übrig)</translation>
     </message>
     <message>
         <source>One planet fitted:
@@ -1343,111 +1344,121 @@ e = %3,  ω = %4°
 the star&apos;s jitter %5 m/s%8
 rms about the fit %6 m/s, reduced χ² %7</source>
         <comment>%8 says why the fitted jitter differs from the star&apos;s, or nothing</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Planet angepasst:
+P = %1 Tage
+K = %2 m/s
+e = %3,  ω = %4°
+Jitter des Sterns %5 m/s%8
+rms um die Anpassung %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>No fit could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ließ sich keine Anpassung berechnen.</translation>
     </message>
     <message>
         <source>Highest peak of the residuals: %1, false-alarm probability %2.
 BIC with one planet: %3</source>
         <comment>%1 is a period with its unit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Höchster Peak der Residuen: %1, Falschalarmwahrscheinlichkeit %2.
+BIC mit einem Planeten: %3</translation>
     </message>
     <message>
         <source>BIC with two planets: %1 (the second at %2 days, K = %3 m/s)
 ΔBIC = BIC(two) − BIC(one) = %4: the second planet raises the BIC by %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC mit zwei Planeten: %1 (der zweite bei %2 Tagen, K = %3 m/s)
+ΔBIC = BIC(zwei) − BIC(einer) = %4: Der zweite Planet erhöht das BIC um %5.</translation>
     </message>
     <message>
         <source>BIC with two planets: %1 (the second at %2 days, K = %3 m/s)
 ΔBIC = BIC(two) − BIC(one) = %4: the second planet lowers the BIC by %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC mit zwei Planeten: %1 (der zweite bei %2 Tagen, K = %3 m/s)
+ΔBIC = BIC(zwei) − BIC(einer) = %4: Der zweite Planet senkt das BIC um %5.</translation>
     </message>
     <message>
         <source>No fit with two planets could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ließ sich keine Anpassung mit zwei Planeten berechnen.</translation>
     </message>
     <message>
         <source>Type the decimals after a point, as in 4.46: here a comma is no decimal mark. This cost no attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippe die Nachkommastellen nach einem Punkt, wie in 4.46: Hier ist ein Komma kein Dezimalzeichen. Das hat keinen Versuch gekostet.</translation>
     </message>
     <message>
         <source>Hint: %1</source>
         <comment>%1 is the hint</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: %1</translation>
     </message>
     <message>
         <source>The answer: %1.</source>
         <comment>%1 is the right choice</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort: %1.</translation>
     </message>
     <message>
         <source>A seed is a whole number from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Startwert ist eine ganze Zahl von 1 bis %1.</translation>
     </message>
     <message>
         <source>Working out the periodogram and the fit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodogramm und Anpassung werden berechnet…</translation>
     </message>
     <message>
         <source>The published measurements of 51 Peg cannot be read: %1</source>
         <comment>%1 is the reason</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die veröffentlichten Messungen von 51 Peg lassen sich nicht lesen: %1</translation>
     </message>
     <message>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Daten</translation>
     </message>
     <message>
         <source>%1, a star of %2 solar masses (%3):</source>
         <comment>%1 is the star&apos;s name, %3 where its mass is published</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, ein Stern mit %2 Sonnenmassen (%3):</translation>
     </message>
     <message>
         <source>%1 (m/s)</source>
         <comment>an axis&apos;s title: %1 is the instrument&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (m/s)</translation>
     </message>
     <message>
         <source>Measurements of %1</source>
         <comment>%1 is the instrument&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Messungen von %1</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n measurements, %2.</source>
         <comment>%1 is the instrument&apos;s name, %2 the paper that published them</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Messung, %2.</numerusform>
+            <numerusform>%1: %n Messungen, %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>They span %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie umfassen %1 Tage.</translation>
     </message>
     <message>
         <source>Each instrument&apos;s own zero point taken off first.
 Highest peak: %1 (power %2).
 False-alarm probability: %3.</source>
         <comment>%1 is a period with its unit; power of the periodogram</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der eigene Nullpunkt jedes Instruments ist zuerst abgezogen.
+Höchster Peak: %1 (Leistung %2).
+Falschalarmwahrscheinlichkeit: %3.</translation>
     </message>
     <message>
         <source>time since periastron (days)</source>
         <comment>an axis&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zeit seit dem Periastron (Tage)</translation>
     </message>
     <message>
         <source>v less each instrument&apos;s zero point (m/s)</source>
         <comment>an axis&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>v minus Nullpunkt des Instruments (m/s)</translation>
     </message>
     <message>
         <source>%1: zero point %2 m/s, jitter %3 m/s</source>
         <comment>%1 is the instrument&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Nullpunkt %2 m/s, Jitter %3 m/s</translation>
     </message>
     <message>
         <source>51 Peg b, both instruments fitted together, each point shown at its time since periastron:
@@ -1456,265 +1467,270 @@ e = %3,  ω = %4°
 %5
 rms %6 m/s, reduced χ² %7</source>
         <comment>%5 is a line for each instrument</comment>
-        <translation type="unfinished"></translation>
+        <translation>51 Peg b, beide Instrumente gemeinsam angepasst, jeder Punkt bei seiner Zeit seit dem Periastron:
+P = %1 Tage,  K = %2 m/s
+e = %3,  ω = %4°
+%5
+rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Finding a planet</source>
-        <translation type="unfinished">Einen Planeten finden</translation>
+        <translation>Einen Planeten finden</translation>
     </message>
     <message>
         <source>In the simulation you could watch the star&apos;s velocity all the time. An astronomer cannot. A star is measured only on clear nights, in the months when it is up at night: a few dozen velocities in a season. Each has an error, the instrument&apos;s precision, and the star&apos;s restless surface adds a &lt;i&gt;jitter&lt;/i&gt; of a few m/s that no instrument removes.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Simulation konntest du die Geschwindigkeit des Sterns die ganze Zeit verfolgen. Ein Astronom kann das nicht. Ein Stern wird nur in klaren Nächten gemessen, in den Monaten, in denen er nachts am Himmel steht: ein paar Dutzend Geschwindigkeiten in einer Saison. Jede hat einen Fehler, die Genauigkeit des Instruments, und die unruhige Oberfläche des Sterns fügt einen &lt;i&gt;Jitter&lt;/i&gt; von einigen m/s hinzu, den kein Instrument entfernt.</translation>
     </message>
     <message>
         <source>The plot on the right shows such measurements, each with its error bar, of a star whose planet you do not know yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm rechts zeigt solche Messungen, jede mit ihrem Fehlerbalken, von einem Stern, dessen Planeten du noch nicht kennst.</translation>
     </message>
     <message>
         <source>Your star</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Stern</translation>
     </message>
     <message>
         <source>The book has hidden a planet around this star. The &lt;b&gt;seed&lt;/b&gt; below the plot picks the star and the nights: note it, and your teacher can make the very same measurements. Type another seed and press &lt;b&gt;Observe&lt;/b&gt; for another star.</source>
         <comment>Observe: the caption of the button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Das Buch hat um diesen Stern einen Planeten versteckt. Der &lt;b&gt;Startwert&lt;/b&gt; unter dem Diagramm wählt den Stern und die Nächte: Notiere ihn, dann kann deine Lehrkraft genau dieselben Messungen machen. Tippe einen anderen Startwert ein und drücke &lt;b&gt;Beobachten&lt;/b&gt; für einen anderen Stern.</translation>
     </message>
     <message>
         <source>Look at the points before you answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieh dir die Punkte an, bevor du antwortest.</translation>
     </message>
     <message>
         <source>The periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Periodogramm</translation>
     </message>
     <message>
         <source>For every trial period from half a day to the length of the run, the periodogram fits a sine of that period to the measurements and plots how much of their scatter it explains: its &lt;i&gt;power&lt;/i&gt;, from 0 to 1. A planet shows as a high, narrow peak at its period.</source>
         <comment>period of a signal; power of the periodogram</comment>
-        <translation type="unfinished"></translation>
+        <translation>Für jede Testperiode von einem halben Tag bis zur Länge der Kampagne passt das Periodogramm eine Sinuskurve dieser Periode an die Messungen an und zeigt, wie viel ihrer Streuung sie erklärt: ihre &lt;i&gt;Leistung&lt;/i&gt;, von 0 bis 1. Ein Planet zeigt sich als hoher, schmaler Peak bei seiner Periode.</translation>
     </message>
     <message>
         <source>The red marker shows the highest peak. The narrower a peak, the better it fixes the period: its half width is written below the plot. An answer within the half width counts, so give the period to as many decimals as the half width has.</source>
         <comment>period of a signal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die rote Markierung zeigt den höchsten Peak. Je schmaler ein Peak, desto genauer legt er die Periode fest: Seine Halbwertsbreite steht unter dem Diagramm. Eine Antwort innerhalb der Halbwertsbreite zählt; gib die Periode also mit so vielen Nachkommastellen an, wie die Halbwertsbreite hat.</translation>
     </message>
     <message>
         <source>False alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Falschalarme</translation>
     </message>
     <message>
         <source>Noise alone makes peaks too: among thousands of trial periods, a sine fits random numbers a little at some of them. The &lt;i&gt;false-alarm probability&lt;/i&gt; is the chance that noise alone would raise a peak as high as the highest one anywhere in the search. Astronomers trust a peak when it is below about 1 %.</source>
         <comment>periods of a signal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Auch Rauschen allein erzeugt Peaks: Unter Tausenden von Testperioden passt eine Sinuskurve bei einigen ein wenig zu Zufallszahlen. Die &lt;i&gt;Falschalarmwahrscheinlichkeit&lt;/i&gt; ist die Chance, dass Rauschen allein irgendwo in der Suche einen Peak so hoch wie den höchsten erzeugen würde. Astronomen trauen einem Peak, wenn diese Wahrscheinlichkeit unter etwa 1 % liegt.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Only 12 nights&lt;/b&gt;, then &lt;b&gt;Noisier instrument&lt;/b&gt;, and watch the false-alarm probability below the plot rise; &lt;b&gt;My run again&lt;/b&gt; brings your own run back.</source>
         <comment>Only 12 nights, Noisier instrument, My run again: the captions of the buttons</comment>
-        <translation type="unfinished"></translation>
+        <translation>Drücke &lt;b&gt;Nur 12 Nächte&lt;/b&gt;, dann &lt;b&gt;Stärker rauschend&lt;/b&gt;, und beobachte, wie die Falschalarmwahrscheinlichkeit unter dem Diagramm steigt; &lt;b&gt;Meine Kampagne&lt;/b&gt; holt deine eigene Kampagne zurück.</translation>
     </message>
     <message>
         <source>Aliases</source>
-        <translation type="unfinished"></translation>
+        <translation>Aliase</translation>
     </message>
     <message>
         <source>The star is measured only at night, at about the same hour. Tick &lt;b&gt;Show the window function&lt;/b&gt;: the grey curve is the periodogram of the nights alone, and it peaks at a period of 1 day. Every signal is echoed by that peak: a planet of period &lt;i&gt;P&lt;/i&gt; also makes peaks, called &lt;i&gt;aliases&lt;/i&gt;, at 1/|1/&lt;i&gt;P&lt;/i&gt; − 1| and 1/(1/&lt;i&gt;P&lt;/i&gt; + 1) days. An alias can even stand higher than the true peak; folding and fitting tell them apart.</source>
         <comment>Show the window function: the caption of the check box; period of a signal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Stern wird nur nachts gemessen, etwa zur selben Stunde. Kreuze &lt;b&gt;Fensterfunktion zeigen&lt;/b&gt; an: Die graue Kurve ist das Periodogramm der Nächte allein, und sie hat einen Peak bei einer Periode von 1 Tag. Jedes Signal wird von diesem Peak als Echo wiederholt: Ein Planet der Periode &lt;i&gt;P&lt;/i&gt; erzeugt auch Peaks, &lt;i&gt;Aliase&lt;/i&gt; genannt, bei 1/|1/&lt;i&gt;P&lt;/i&gt; − 1| und 1/(1/&lt;i&gt;P&lt;/i&gt; + 1) Tagen. Ein Alias kann sogar höher sein als der wahre Peak; Falten und Anpassen unterscheiden sie.</translation>
     </message>
     <message>
         <source>Folding</source>
-        <translation type="unfinished"></translation>
+        <translation>Falten</translation>
     </message>
     <message>
         <source>Folding puts every measurement at its phase: its time since the first measurement divided by the trial period, keeping only the fraction. On the right period the points of every orbit fall onto one curve, and the phases from 1 to 1.2 repeat those from 0 to 0.2.</source>
         <comment>period of a signal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Falten setzt jede Messung auf ihre Phase: ihre Zeit seit der ersten Messung geteilt durch die Testperiode, wobei nur der Nachkommaanteil bleibt. Bei der richtigen Periode fallen die Punkte jedes Umlaufs auf eine Kurve, und die Phasen von 1 bis 1,2 wiederholen die von 0 bis 0,2.</translation>
     </message>
     <message>
         <source>Type a period beside &lt;b&gt;Fold on&lt;/b&gt;, or press &lt;b&gt;The peak&lt;/b&gt; or &lt;b&gt;Peak × 1.1&lt;/b&gt;.</source>
         <comment>Fold on: the caption beside the box; The peak, Peak × 1.1: the captions of the buttons</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tippe eine Periode neben &lt;b&gt;Falten mit&lt;/b&gt; ein oder drücke &lt;b&gt;Der Peak&lt;/b&gt; oder &lt;b&gt;Peak × 1,1&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>The fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anpassung</translation>
     </message>
     <message>
         <source>A planet on an eccentric orbit moves its star in a curve sharper than a sine. On the &lt;b&gt;By hand&lt;/b&gt; tab the points are folded on the period the sliders set, so that one orbit shows: move the period until the points gather into one curve, then the others until the green curve runs through them and the rms is small (Page Up and Page Down move a slider in big steps). On the &lt;b&gt;Fit&lt;/b&gt; tab the book has done it properly: starting from the periodogram&apos;s highest peaks it adjusts &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, the time of periastron and the star&apos;s mean velocity, each point weighed by its error. It also finds the star&apos;s jitter, the scatter the error bars leave unexplained, and adds it to every error, so the reduced χ² comes out near 1.</source>
         <comment>By hand, Fit: the captions of the tabs; Page Up, Page Down: the keys; period of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Planet auf einer exzentrischen Bahn bewegt seinen Stern in einer spitzeren Kurve als einer Sinuskurve. Auf der Registerkarte &lt;b&gt;Von Hand&lt;/b&gt; sind die Punkte mit der Periode gefaltet, die die Schieberegler einstellen, sodass ein Umlauf zu sehen ist: Verschiebe die Periode, bis sich die Punkte zu einer Kurve sammeln, dann die anderen Regler, bis die grüne Kurve durch sie läuft und der rms-Wert klein ist (Bild auf und Bild ab bewegen einen Schieberegler in großen Schritten). Auf der Registerkarte &lt;b&gt;Anpassung&lt;/b&gt; hat das Buch es richtig gemacht: Ausgehend von den höchsten Peaks des Periodogramms passt es &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, die Zeit des Periastrons und die mittlere Geschwindigkeit des Sterns an, jeden Punkt nach seinem Fehler gewichtet. Es bestimmt auch den Jitter des Sterns, die Streuung, die die Fehlerbalken unerklärt lassen, und addiert ihn zu jedem Fehler, sodass das reduzierte χ² nahe 1 herauskommt.</translation>
     </message>
     <message>
         <source>Weighing the planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Planeten wiegen</translation>
     </message>
     <message>
         <source>For a planet much lighter than its star of mass &lt;i&gt;M&lt;/i&gt;★,</source>
         <comment>the sentence goes on after the formula below it</comment>
-        <translation type="unfinished"></translation>
+        <translation>Für einen Planeten, der viel leichter ist als sein Stern der Masse &lt;i&gt;M&lt;/i&gt;★, gilt</translation>
     </message>
     <message>
         <source>%1 ≈ (&lt;i&gt;K&lt;/i&gt; / 28.4 m/s) √(1 − &lt;i&gt;e&lt;/i&gt;&lt;sup&gt;2&lt;/sup&gt;)
       × (&lt;i&gt;P&lt;/i&gt; / 365.25 d)&lt;sup&gt;1/3&lt;/sup&gt; (&lt;i&gt;M&lt;/i&gt;★ / 1 solar mass)&lt;sup&gt;2/3&lt;/sup&gt;</source>
         <comment>a formula: %1 is the product m sin i; d stands for days</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ≈ (&lt;i&gt;K&lt;/i&gt; / 28,4 m/s) √(1 − &lt;i&gt;e&lt;/i&gt;&lt;sup&gt;2&lt;/sup&gt;)
+      × (&lt;i&gt;P&lt;/i&gt; / 365,25 d)&lt;sup&gt;1/3&lt;/sup&gt; (&lt;i&gt;M&lt;/i&gt;★ / 1 Sonnenmasse)&lt;sup&gt;2/3&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>in Jupiter masses. The star&apos;s mass is under the measurements; &lt;b&gt;Tools, Calculator&lt;/b&gt; helps. The tilt %1 of the orbit is unknown, so the velocity gives only %2, the least the planet&apos;s mass can be.</source>
         <comment>ends the sentence before the formula above it; Tools, Calculator: the menu and its entry; %1 is the inclination&apos;s symbol, an italic i; %2 the product m sin i</comment>
-        <translation type="unfinished"></translation>
+        <translation>in Jupitermassen. Die Masse des Sterns steht unter den Messungen; &lt;b&gt;Werkzeuge, Taschenrechner&lt;/b&gt; hilft. Die Neigung %1 der Bahn ist unbekannt, deshalb liefert die Geschwindigkeit nur %2, die kleinste mögliche Masse des Planeten.</translation>
     </message>
     <message>
         <source>Another planet?</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch ein Planet?</translation>
     </message>
     <message>
         <source>Take the fitted curve away and what is left, the residuals, may hide a second planet. An extra planet always fits the noise a little better, so the book&apos;s one- and two-planet fits are compared by</source>
         <comment>the sentence goes on after the formula below it</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nimm die angepasste Kurve weg, und was übrig bleibt, die Residuen, kann einen zweiten Planeten verbergen. Ein zusätzlicher Planet passt immer ein wenig besser zum Rauschen, deshalb vergleicht das Buch seine Anpassungen mit einem und mit zwei Planeten anhand von</translation>
     </message>
     <message>
         <source>for &lt;i&gt;k&lt;/i&gt; parameters and &lt;i&gt;N&lt;/i&gt; measurements (−2 ln &lt;i&gt;L&lt;/i&gt; is χ² plus a charge for the jitter): the lower, the better. ΔBIC, below the residuals&apos; plot, is the two-planet BIC less the one-planet BIC. The second planet is supported only when it lowers the BIC by more than 10 (ΔBIC below −10); a rise (ΔBIC above 0) means one planet is enough.</source>
         <comment>ends the sentence before the formula above it</comment>
-        <translation type="unfinished"></translation>
+        <translation>für &lt;i&gt;k&lt;/i&gt; Parameter und &lt;i&gt;N&lt;/i&gt; Messungen (−2 ln &lt;i&gt;L&lt;/i&gt; ist χ² plus ein Aufschlag für den Jitter): je kleiner, desto besser. ΔBIC, unter dem Diagramm der Residuen, ist das BIC mit zwei Planeten minus das BIC mit einem Planeten. Der zweite Planet ist nur gestützt, wenn er das BIC um mehr als 10 senkt (ΔBIC unter −10); ein Anstieg (ΔBIC über 0) bedeutet, dass ein Planet genügt.</translation>
     </message>
     <message>
         <source>Real data: 51 Pegasi</source>
-        <translation type="unfinished"></translation>
+        <translation>Echte Daten: 51 Pegasi</translation>
     </message>
     <message>
         <source>Now a real star. The Data tab shows published velocities of 51 Pegasi, an instrument a plot: LICK, from Lick Observatory (Butler et al. 2006, ApJ 646, 505), and ELODIE, from Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351). Each instrument measures from a zero point of its own, so the book takes each one&apos;s zero point off before the periodogram. An instrument&apos;s jitter is a scatter, not an offset, so it cannot be taken off: the fit adds it to that instrument&apos;s error bars.</source>
         <comment>Data: the caption of the tab; LICK and ELODIE are the instruments&apos; names</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt ein echter Stern. Die Registerkarte Daten zeigt veröffentlichte Geschwindigkeiten von 51 Pegasi, ein Instrument je Diagramm: LICK, vom Lick-Observatorium (Butler et al. 2006, ApJ 646, 505), und ELODIE, von Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351). Jedes Instrument misst von einem eigenen Nullpunkt aus, deshalb zieht das Buch vor dem Periodogramm den Nullpunkt jedes Instruments ab. Der Jitter eines Instruments ist eine Streuung, kein Versatz, deshalb lässt er sich nicht abziehen: Die Anpassung addiert ihn zu den Fehlerbalken dieses Instruments.</translation>
     </message>
     <message>
         <source>Weighing 51 Peg b</source>
-        <translation type="unfinished"></translation>
+        <translation>51 Peg b wiegen</translation>
     </message>
     <message>
         <source>The Fit tab shows one planet fitted to both instruments at once, each with its own zero point and jitter, and every point at its time since periastron: years of nights fall onto one orbit. The star&apos;s mass is on the Data tab, under the measurements. Weigh the planet as on page 8 of this chapter.</source>
         <comment>Fit, Data: the captions of the tabs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Registerkarte Anpassung zeigt einen Planeten, an beide Instrumente zugleich angepasst, jedes mit eigenem Nullpunkt und Jitter, und jeden Punkt bei seiner Zeit seit dem Periastron: Jahre voller Nächte fallen auf eine Umlaufbahn. Die Masse des Sterns steht auf der Registerkarte Daten, unter den Messungen. Wiege den Planeten wie auf Seite 8 dieses Kapitels.</translation>
     </message>
     <message>
         <source>How planets are found</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Planeten gefunden werden</translation>
     </message>
     <message>
         <source>Measuring a star on a few dozen nights, searching the periodogram, ruling out false alarms and aliases, folding, fitting and weighing: this is how 51 Pegasi b, the first planet found around a star like the Sun, was found in 1995, and how most planets since have been found by their stars&apos; velocity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Stern in ein paar Dutzend Nächten messen, das Periodogramm durchsuchen, Falschalarme und Aliase ausschließen, falten, anpassen und wiegen: So wurde 51 Pegasi b, der erste Planet um einen sonnenähnlichen Stern, 1995 gefunden, und so wurden seitdem die meisten Planeten an der Geschwindigkeit ihrer Sterne gefunden.</translation>
     </message>
     <message>
         <source>The Data tab now shows your own star again with, in red, the curve of the planets the book hid around it, and their true values beside your answers. How close did you come?</source>
         <comment>Data: the caption of the tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Registerkarte Daten zeigt jetzt wieder deinen eigenen Stern, dazu in Rot die Kurve der Planeten, die das Buch um ihn versteckt hat, und ihre wahren Werte neben deinen Antworten. Wie nahe bist du gekommen?</translation>
     </message>
     <message>
         <source>Observing views</source>
-        <translation type="unfinished"></translation>
+        <translation>Beobachtungsansichten</translation>
     </message>
     <message>
         <source>Data</source>
         <comment>a tab&apos;s caption</comment>
-        <translation type="unfinished">Daten</translation>
+        <translation>Daten</translation>
     </message>
     <message>
         <source>Measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen</translation>
     </message>
     <message>
         <source>Measurements of one instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen eines Instruments</translation>
     </message>
     <message>
         <source>Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert:</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert</translation>
     </message>
     <message>
         <source>Observe</source>
         <comment>the button that measures the star</comment>
-        <translation type="unfinished"></translation>
+        <translation>Beobachten</translation>
     </message>
     <message>
         <source>Periodogram</source>
         <comment>a tab&apos;s caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Periodogramm</translation>
     </message>
     <message>
         <source>Periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodogramm</translation>
     </message>
     <message>
         <source>Show the window function</source>
-        <translation type="unfinished"></translation>
+        <translation>Fensterfunktion zeigen</translation>
     </message>
     <message>
         <source>Only 12 nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur 12 Nächte</translation>
     </message>
     <message>
         <source>Noisier instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärker rauschend</translation>
     </message>
     <message>
         <source>My run again</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Kampagne</translation>
     </message>
     <message>
         <source>Fold</source>
         <comment>a tab&apos;s caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Faltung</translation>
     </message>
     <message>
         <source>Folded measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefaltete Messungen</translation>
     </message>
     <message>
         <source>Fold on (days):</source>
-        <translation type="unfinished"></translation>
+        <translation>Falten mit (Tage):</translation>
     </message>
     <message>
         <source>Fold period in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltperiode in Tagen</translation>
     </message>
     <message>
         <source>The peak</source>
         <comment>folds on the highest peak&apos;s period</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Peak</translation>
     </message>
     <message>
         <source>Peak × 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Peak × 1,1</translation>
     </message>
     <message>
         <source>By hand</source>
         <comment>a tab&apos;s caption: the fit by hand</comment>
-        <translation type="unfinished"></translation>
+        <translation>Von Hand</translation>
     </message>
     <message>
         <source>Fit</source>
         <comment>a tab&apos;s caption: the orbit&apos;s fit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anpassung</translation>
     </message>
     <message>
         <source>Fitted curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Angepasste Kurve</translation>
     </message>
     <message>
         <source>Residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Residuen</translation>
     </message>
     <message>
         <source>Residuals</source>
         <comment>a tab&apos;s caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Residuen</translation>
     </message>
     <message>
         <source>Periodogram of the residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodogramm der Residuen</translation>
     </message>
 </context>
 <context>
@@ -1735,7 +1751,7 @@ rms %6 m/s, reduced χ² %7</source>
     </message>
     <message>
         <source>Some text to go in here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier kommt noch Text hin.</translation>
     </message>
 </context>
 <context>
@@ -1804,344 +1820,344 @@ rms %6 m/s, reduced χ² %7</source>
     <name>Feedback</name>
     <message>
         <source>This is the correct answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist die richtige Antwort.</translation>
     </message>
     <message>
         <source>Your answer is still incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antwort ist noch falsch.</translation>
     </message>
     <message>
         <source>Your answer is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antwort ist falsch.</translation>
     </message>
 </context>
 <context>
     <name>Fit by hand</name>
     <message>
         <source>Fit by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Anpassung von Hand</translation>
     </message>
     <message>
         <source>Measurements with the curve set by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen mit der von Hand eingestellten Kurve</translation>
     </message>
     <message>
         <source>The measurements less the best offset, with their error bars, and the curve the sliders set, in green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messungen minus den besten Versatz, mit ihren Fehlerbalken, und in Grün die Kurve, die die Schieberegler einstellen.</translation>
     </message>
     <message>
         <source>Orbi&amp;t period</source>
-        <translation type="unfinished"></translation>
+        <translation>Um&amp;laufzeit</translation>
     </message>
     <message>
         <source>&amp;Amplitude K</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplitude &amp;K</translation>
     </message>
     <message>
         <source>Eccentricit&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xzentrizität</translation>
     </message>
     <message>
         <source>Ome&amp;ga ω</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omega ω</translation>
     </message>
     <message>
         <source>Periastron ti&amp;me T</source>
-        <translation type="unfinished"></translation>
+        <translation>Periastron&amp;zeit T</translation>
     </message>
     <message>
         <source>Period, logarithmic</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode, logarithmisch</translation>
     </message>
     <message>
         <source>Semi-amplitude K</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbamplitude K</translation>
     </message>
     <message>
         <source>Eccentricity</source>
-        <translation type="unfinished">Exzentrizität</translation>
+        <translation>Exzentrizität</translation>
     </message>
     <message>
         <source>Argument of periastron omega</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument des Periastrons omega</translation>
     </message>
     <message>
         <source>Time of periastron</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit des Periastrons</translation>
     </message>
     <message>
         <source>Fold on P</source>
-        <translation type="unfinished"></translation>
+        <translation>Falten mit P</translation>
     </message>
     <message>
         <source>Fold on the period</source>
         <comment>of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Falten mit der Umlaufzeit</translation>
     </message>
     <message>
         <source>Shows each measurement at its phase in the orbit the sliders set, so that one orbit is seen; unchecked, the measurements stand against time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt jede Messung bei ihrer Phase auf der Bahn, die die Schieberegler einstellen, sodass ein Umlauf zu sehen ist; ohne Häkchen stehen die Messungen über der Zeit.</translation>
     </message>
     <message>
         <source>Fit &amp;using these</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mit diesen anpassen</translation>
     </message>
     <message>
         <source>Fit using these elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesen Bahnelementen anpassen</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished">%1 Tage</translation>
+        <translation>%1 Tage</translation>
     </message>
     <message>
         <source>day %1</source>
         <comment>a time since the first measurement</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1</translation>
     </message>
     <message>
         <source>rms of the residuals: %1 m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>rms der Residuen: %1 m/s</translation>
     </message>
     <message>
         <source>No measurements yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Messungen.</translation>
     </message>
 </context>
 <context>
     <name>How sure</name>
     <message>
         <source>How sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie sicher?</translation>
     </message>
     <message>
         <source>Sampling</source>
-        <translation type="unfinished"></translation>
+        <translation>Stichprobe</translation>
     </message>
     <message>
         <source>Share of the sampling done</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil der erledigten Stichprobe</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Best fit, value ± σ</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste Anpassung, Wert ± σ</translation>
     </message>
     <message>
         <source>Middle of the orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte der Bahnen</translation>
     </message>
     <message>
         <source>68 % of the orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>68 % der Bahnen</translation>
     </message>
     <message>
         <source>Each element&apos;s best fit and the range of the orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste Anpassung jedes Bahnelements und Bereich der Bahnen</translation>
     </message>
     <message>
         <source>&amp;Planet:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Planet:</translation>
     </message>
     <message>
         <source>The planet&apos;s orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bahnen des Planeten</translation>
     </message>
     <message>
         <source>&amp;Save chain...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kette &amp;speichern...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>%1 (held)</source>
         <comment>a value the fit kept fixed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (festgehalten)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>a range of values</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>No orbits could be drawn: near this fit the measurements allow no orbit the priors take (an eccentricity at its bound, say).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ließen sich keine Bahnen ziehen: In der Nähe dieser Anpassung erlauben die Messungen keine Bahn, die die Priors zulassen (etwa eine Exzentrizität an ihrer Grenze).</translation>
     </message>
     <message>
         <source>Drawing orbits that fit the measurements: %1 walkers over the %2 fitted values…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahnen, die zu den Messungen passen, werden gezogen: %1 Walker über die %2 angepassten Werte…</translation>
     </message>
     <message>
         <source>No orbits could be drawn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ließen sich keine Bahnen ziehen: %1</translation>
     </message>
     <message>
         <source>Cancelled: no orbits are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen: Es werden keine Bahnen gezeigt.</translation>
     </message>
     <message>
         <source>Converged: %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps).</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvergiert: %1 Schritte von %2 Walkern, das %3-Fache der längsten Autokorrelationszeit (%4 Schritte).</translation>
     </message>
     <message>
         <source>Not converged after %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps): the autocorrelation time was still changing between looks, so the ranges below are rough. A planet the data barely hold spreads its orbits widely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht konvergiert nach %1 Schritten von %2 Walkern, dem %3-Fachen der längsten Autokorrelationszeit (%4 Schritte): Die Autokorrelationszeit änderte sich zwischen den Prüfungen noch, deshalb sind die Bereiche unten grob. Ein Planet, den die Daten kaum halten, streut seine Bahnen weit.</translation>
     </message>
     <message>
         <source>Not converged after %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps): a chain of %5 autocorrelation times is needed, so the ranges below are rough. A planet the data barely hold spreads its orbits widely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht konvergiert nach %1 Schritten von %2 Walkern, dem %3-Fachen der längsten Autokorrelationszeit (%4 Schritte): Nötig ist eine Kette von %5 Autokorrelationszeiten, deshalb sind die Bereiche unten grob. Ein Planet, den die Daten kaum halten, streut seine Bahnen weit.</translation>
     </message>
     <message>
         <source>Planet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Planet %1</translation>
     </message>
     <message>
         <source>Each orbit drawn fits the measurements about as well as the best fit does: the spread of the orbits is the uncertainty. Where the range is lopsided, or its middle lies off the best fit, the value ± σ of the Fit page says less than the orbits do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede gezogene Bahn passt etwa so gut zu den Messungen wie die beste Anpassung: Die Streuung der Bahnen ist die Unsicherheit. Wo der Bereich schief ist oder seine Mitte neben der besten Anpassung liegt, sagt der Wert ± σ der Seite Anpassung weniger als die Bahnen.</translation>
     </message>
     <message>
         <source>%1: P (days)</source>
         <comment>the period of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: P (Tage)</translation>
     </message>
     <message>
         <source>%1: m sin i (Jupiter masses)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: m sin i (Jupitermassen)</translation>
     </message>
     <message>
         <source>%1: a (AU)</source>
         <comment>the semi-major axis</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: a (AU)</translation>
     </message>
     <message>
         <source>instrument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument %1</translation>
     </message>
     <message>
         <source>offset %1 (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz %1 (m/s)</translation>
     </message>
     <message>
         <source>jitter %1 (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jitter %1 (m/s)</translation>
     </message>
     <message>
         <source>The chain was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kette wurde nicht gespeichert: %1.</translation>
     </message>
     <message>
         <source>Save chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Kette speichern</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>Import measurements</name>
     <message>
         <source>Import measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen importieren</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>File shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezeigte Datei</translation>
     </message>
     <message>
         <source>The file&apos;s first rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ersten Zeilen der Datei</translation>
     </message>
     <message>
         <source>&amp;Time column</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitspalte</translation>
     </message>
     <message>
         <source>Column of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte der Zeiten</translation>
     </message>
     <message>
         <source>&amp;Velocity column</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geschwindigkeitsspalte</translation>
     </message>
     <message>
         <source>Column of the velocities</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte der Geschwindigkeiten</translation>
     </message>
     <message>
         <source>&amp;Error column</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fehlerspalte</translation>
     </message>
     <message>
         <source>Column of the errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte der Fehler</translation>
     </message>
     <message>
         <source>I&amp;nstrument column</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nstrumentenspalte</translation>
     </message>
     <message>
         <source>Column of the instruments&apos; names</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte der Namen der Instrumente</translation>
     </message>
     <message>
         <source>Velocity &amp;unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeits&amp;einheit</translation>
     </message>
     <message>
         <source>Unit of the velocities and errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit der Geschwindigkeiten und Fehler</translation>
     </message>
     <message>
         <source>Time &amp;scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit&amp;maßstab</translation>
     </message>
     <message>
         <source>Time scale of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitmaßstab der Zeiten</translation>
     </message>
     <message>
         <source>What the import guessed</source>
-        <translation type="unfinished"></translation>
+        <translation>Was der Import vermutet hat</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>This file cannot be read as a table: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei lässt sich nicht als Tabelle lesen: %1</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>line %1</source>
         <comment>a line of the file</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>(none)</source>
         <comment>no column of instruments</comment>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>%1. The columns and units are as chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Die Spalten und Einheiten sind wie gewählt.</translation>
     </message>
 </context>
 <context>
@@ -2279,344 +2295,344 @@ rms %6 m/s, reduced χ² %7</source>
     <name>My answers</name>
     <message>
         <source>right at the first attempt</source>
-        <translation type="unfinished"></translation>
+        <translation>beim ersten Versuch richtig</translation>
     </message>
     <message>
         <source>right at attempt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beim %1. Versuch richtig</translation>
     </message>
     <message>
         <source>wrong: the answer was shown</source>
-        <translation type="unfinished"></translation>
+        <translation>falsch: Die Antwort wurde gezeigt</translation>
     </message>
     <message>
         <source>not yet answered right</source>
-        <translation type="unfinished"></translation>
+        <translation>noch nicht richtig beantwortet</translation>
     </message>
     <message>
         <source>My answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Antworten</translation>
     </message>
     <message>
         <source>Your &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein &amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished">&amp;Drucken...</translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>&lt;b&gt;Name:&lt;/b&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Name:&lt;/b&gt; %1</translation>
     </message>
     <message>
         <source>(not given)</source>
         <comment>the name</comment>
-        <translation type="unfinished"></translation>
+        <translation>(nicht angegeben)</translation>
     </message>
     <message>
         <source>Chapter %1: %2</source>
         <comment>the chapter&apos;s number and title</comment>
-        <translation type="unfinished">Kapitel %1: %2</translation>
+        <translation>Kapitel %1: %2</translation>
     </message>
     <message>
         <source>&lt;b&gt;Seed:&lt;/b&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Startwert:&lt;/b&gt; %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;Page %1:&lt;/b&gt; %2 (seed %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Seite %1:&lt;/b&gt; %2 (Startwert %3)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Page %1:&lt;/b&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Seite %1:&lt;/b&gt; %2</translation>
     </message>
     <message>
         <source>Attempt %1: %2 (right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuch %1: %2 (richtig)</translation>
     </message>
     <message>
         <source>Attempt %1: %2 (wrong)</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuch %1: %2 (falsch)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Verdict:&lt;/b&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bewertung:&lt;/b&gt; %1</translation>
     </message>
     <message>
         <source>No question has been answered yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Frage wurde beantwortet.</translation>
     </message>
 </context>
 <context>
     <name>Observing run</name>
     <message>
         <source>Observing run</source>
-        <translation type="unfinished"></translation>
+        <translation>Beobachtungskampagne</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Import measurements...</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen &amp;importieren...</translation>
     </message>
     <message>
         <source>&amp;Export measurements...</source>
-        <translation type="unfinished">Messungen &amp;exportieren...</translation>
+        <translation>Messungen &amp;exportieren...</translation>
     </message>
     <message>
         <source>Save the &amp;fit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anpassung speichern...</translation>
     </message>
     <message>
         <source>Save the resi&amp;duals...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Residuen speichern...</translation>
     </message>
     <message>
         <source>&amp;How sure?...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wie sicher?...</translation>
     </message>
     <message>
         <source>&amp;Open run...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kampagne ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>&amp;Save run...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kampagne s&amp;peichern...</translation>
     </message>
     <message>
         <source>Open &amp;real data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ec&amp;hte Daten öffnen</translation>
     </message>
     <message>
         <source>Show on the &amp;card of real systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der &amp;Karte echter Systeme zeigen</translation>
     </message>
     <message>
         <source>Open a &amp;mystery star</source>
-        <translation type="unfinished"></translation>
+        <translation>Rä&amp;tselstern öffnen</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished">&amp;Drucken...</translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>&amp;Nights</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächte</translation>
     </message>
     <message>
         <source>Number of nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl der Nächte</translation>
     </message>
     <message>
         <source>&amp;Run length (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;uer (Tage)</translation>
     </message>
     <message>
         <source>Run length in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer der Kampagne in Tagen</translation>
     </message>
     <message>
         <source>Prec&amp;ision σ (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Genauigkeit σ (m/s)</translation>
     </message>
     <message>
         <source>Measurement precision in metres per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Messgenauigkeit in Metern pro Sekunde</translation>
     </message>
     <message>
         <source>Stellar &amp;jitter (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stern-&amp;Jitter (m/s)</translation>
     </message>
     <message>
         <source>Stellar jitter in metres per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Jitter des Sterns in Metern pro Sekunde</translation>
     </message>
     <message>
         <source>Obser&amp;vable (% of year)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sichtbar (% des Jahres)</translation>
     </message>
     <message>
         <source>Share of the year the star is observable, per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil des Jahres, in dem der Stern beobachtbar ist, in Prozent</translation>
     </message>
     <message>
         <source>Lost to &amp;weather (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wette&amp;rausfall (%)</translation>
     </message>
     <message>
         <source>Share of nights lost to weather, per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil der Nächte, die wegen des Wetters ausfallen, in Prozent</translation>
     </message>
     <message>
         <source>&amp;Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Start&amp;wert</translation>
     </message>
     <message>
         <source>Random seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufälliger Startwert</translation>
     </message>
     <message>
         <source>New s&amp;eed</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer St&amp;artwert</translation>
     </message>
     <message>
         <source>New random seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer zufälliger Startwert</translation>
     </message>
     <message>
         <source>&amp;Observe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beobachten</translation>
     </message>
     <message>
         <source>Observe</source>
-        <translation type="unfinished"></translation>
+        <translation>Beobachten</translation>
     </message>
     <message>
         <source>One measurement a clear night at most. The same seed and plan give the same measurements on every computer, so a class can share one run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens eine Messung pro klarer Nacht. Derselbe Startwert und Plan ergeben auf jedem Computer dieselben Messungen, sodass eine Klasse eine Kampagne teilen kann.</translation>
     </message>
     <message>
         <source>Papers of the published measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel der veröffentlichten Messungen</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>Pages: data, periodogram, phase fold, fit by hand, fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten: Daten, Periodogramm, Phasenfaltung, Anpassung von Hand, Anpassung</translation>
     </message>
     <message>
         <source>Measurements against time</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen über der Zeit</translation>
     </message>
     <message>
         <source>Each measured radial velocity with its error bar against the time of the measurement; with Show the truth, the star&apos;s true velocity as a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede gemessene Radialgeschwindigkeit mit ihrem Fehlerbalken über dem Zeitpunkt der Messung; mit Wahrheit zeigen die wahre Geschwindigkeit des Sterns als Linie.</translation>
     </message>
     <message>
         <source>Show the &amp;truth</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahrheit &amp;zeigen</translation>
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;ten</translation>
     </message>
     <message>
         <source>Periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodogramm</translation>
     </message>
     <message>
         <source>The power of a sine fitted at each trial period, periods on a logarithmic axis, the highest peak marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Leistung einer bei jeder Testperiode angepassten Sinuskurve, die Perioden auf einer logarithmischen Achse, der höchste Peak markiert.</translation>
     </message>
     <message>
         <source>Shor&amp;test period (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzeste Peri&amp;ode (Tage)</translation>
     </message>
     <message>
         <source>Shortest period in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzeste Periode in Tagen</translation>
     </message>
     <message>
         <source>Periods down to this are searched. It starts at half a day, so that a planet of a period under a day is found.</source>
         <comment>periods of orbits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bis zu dieser Periode wird gesucht. Sie beginnt bei einem halben Tag, damit ein Planet mit einer Umlaufzeit unter einem Tag gefunden wird.</translation>
     </message>
     <message>
         <source>Show the window f&amp;unction</source>
-        <translation type="unfinished"></translation>
+        <translation>Fensterfun&amp;ktion zeigen</translation>
     </message>
     <message>
         <source>Wor&amp;k out</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;erechnen</translation>
     </message>
     <message>
         <source>Work out the periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Periodogramm berechnen</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>Cancel the periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Periodogramm abbrechen</translation>
     </message>
     <message>
         <source>Periodogram progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt des Periodogramms</translation>
     </message>
     <message>
         <source>&amp;Periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Periodogramm</translation>
     </message>
     <message>
         <source>Measurements folded on the trial period</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Testperiode gefaltete Messungen</translation>
     </message>
     <message>
         <source>Each measurement at its phase on the trial period, from %1 to %2; the ends are repeated, shaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Messung bei ihrer Phase auf der Testperiode, von %1 bis %2; die Enden sind schattiert wiederholt.</translation>
     </message>
     <message>
         <source>Tria&amp;l period</source>
         <comment>of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Testperi&amp;ode</translation>
     </message>
     <message>
         <source>Trial period, logarithmic</source>
-        <translation type="unfinished"></translation>
+        <translation>Testperiode, logarithmisch</translation>
     </message>
     <message>
         <source> d</source>
         <comment>unit of days after a period</comment>
-        <translation type="unfinished"></translation>
+        <translation> d</translation>
     </message>
     <message>
         <source>Trial period in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Testperiode in Tagen</translation>
     </message>
     <message>
         <source>Use the hi&amp;ghest peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchsten Pea&amp;k nehmen</translation>
     </message>
     <message>
         <source>Use the highest peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Den höchsten Peak nehmen</translation>
     </message>
     <message>
         <source>P&amp;hase fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Phasen&amp;faltung</translation>
     </message>
     <message>
         <source>&amp;By hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Von &amp;Hand</translation>
     </message>
     <message>
         <source>Fit</source>
         <comment>the page of the orbit fit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anpassung</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -2624,304 +2640,304 @@ rms %6 m/s, reduced χ² %7</source>
     <message>
         <source>Fit</source>
         <comment>the page of the orbit fit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anpassung</translation>
     </message>
     <message>
         <source>Measurements with the fitted curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen mit der angepassten Kurve</translation>
     </message>
     <message>
         <source>The measurements less each instrument&apos;s fitted offset and the trend, with their error bars, and the fitted planets&apos; curve in green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messungen minus den angepassten Versatz jedes Instruments und den Trend, mit ihren Fehlerbalken, und in Grün die Kurve der angepassten Planeten.</translation>
     </message>
     <message>
         <source>Residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Residuen</translation>
     </message>
     <message>
         <source>Each measurement less the fitted curve, with its error bar, against time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Messung minus die angepasste Kurve, mit ihrem Fehlerbalken, über der Zeit.</translation>
     </message>
     <message>
         <source>Periodogram of the residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodogramm der Residuen</translation>
     </message>
     <message>
         <source>Where the next planet would be sought: the periodogram of what the fitted planets leave.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo der nächste Planet zu suchen wäre: das Periodogramm dessen, was die angepassten Planeten übrig lassen.</translation>
     </message>
     <message>
         <source>Fit one &amp;more planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Planeten &amp;mehr</translation>
     </message>
     <message>
         <source>Fit one more planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Planeten mehr anpassen</translation>
     </message>
     <message>
         <source>Remove the &amp;last</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letzten entfernen</translation>
     </message>
     <message>
         <source>Remove the last planet fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Den zuletzt angepassten Planeten entfernen</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>Cancel the fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anpassung abbrechen</translation>
     </message>
     <message>
         <source>Fit a ji&amp;tter</source>
-        <translation type="unfinished"></translation>
+        <translation>Jitt&amp;er anpassen</translation>
     </message>
     <message>
         <source>Fit a jitter for each instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Jitter für jedes Instrument anpassen</translation>
     </message>
     <message>
         <source>Star&apos;s mass in solar masses</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse des Sterns in Sonnenmassen</translation>
     </message>
     <message>
         <source>Star (M☉)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stern (M☉)</translation>
     </message>
     <message>
         <source>none</source>
         <comment>trend</comment>
-        <translation type="unfinished"></translation>
+        <translation>keiner</translation>
     </message>
     <message>
         <source>linear</source>
         <comment>trend</comment>
-        <translation type="unfinished"></translation>
+        <translation>linear</translation>
     </message>
     <message>
         <source>quadratic</source>
         <comment>trend</comment>
-        <translation type="unfinished"></translation>
+        <translation>quadratisch</translation>
     </message>
     <message>
         <source>Trend fitted with the planets</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit den Planeten angepasster Trend</translation>
     </message>
     <message>
         <source>Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Trends</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend</translation>
     </message>
     <message>
         <source>Circular orbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisbahn</translation>
     </message>
     <message>
         <source>Hold the next planet&apos;s orbit circular</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bahn des nächsten Planeten kreisförmig halten</translation>
     </message>
     <message>
         <source>Period of the next planet in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Umlaufzeit des nächsten Planeten in Tagen</translation>
     </message>
     <message>
         <source>Period (da&amp;ys)</source>
         <comment>of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Peri&amp;ode (Tage)</translation>
     </message>
     <message>
         <source>Hold</source>
         <comment>keep the typed period fixed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fest</translation>
     </message>
     <message>
         <source>Hold the typed period</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eingegebene Periode festhalten</translation>
     </message>
     <message>
         <source>Fit at this period</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei dieser Periode</translation>
     </message>
     <message>
         <source>Fit one more planet at the typed period</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Planeten mehr bei der eingegebenen Periode anpassen</translation>
     </message>
     <message>
         <source>Fit progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt der Anpassung</translation>
     </message>
     <message>
         <source>Fitted planets</source>
-        <translation type="unfinished"></translation>
+        <translation>Angepasste Planeten</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument</translation>
     </message>
     <message>
         <source>Offset (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz (m/s)</translation>
     </message>
     <message>
         <source>Jitter (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jitter (m/s)</translation>
     </message>
     <message>
         <source>Each instrument&apos;s fitted offset and jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Angepasster Versatz und Jitter jedes Instruments</translation>
     </message>
     <message>
         <source>Fit summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfassung der Anpassung</translation>
     </message>
     <message>
         <source>Compare with the tr&amp;uth</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Wahrheit &amp;vergleichen</translation>
     </message>
     <message>
         <source>Compare with the truth</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Wahrheit vergleichen</translation>
     </message>
     <message>
         <source>%1 (%2 to %3)</source>
         <comment>a median and its interval</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 bis %3)</translation>
     </message>
     <message>
         <source>The fit was not written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anpassung wurde nicht geschrieben: %1.</translation>
     </message>
     <message>
         <source>The residuals file was not written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei der Residuen wurde nicht geschrieben: %1.</translation>
     </message>
     <message>
         <source>Seeking one more planet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein weiterer Planet wird gesucht...</translation>
     </message>
     <message>
         <source>Fitting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anpassung läuft...</translation>
     </message>
     <message>
         <source>The residuals&apos; periodogram stopped: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Periodogramm der Residuen wurde abgebrochen: %1.</translation>
     </message>
     <message>
         <source>The fit stopped: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anpassung wurde abgebrochen: %1.</translation>
     </message>
     <message>
         <source>Cancelled: the last fit is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen: Die letzte Anpassung bleibt.</translation>
     </message>
     <message>
         <source>Cancelled when the window closed: the last fit is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Schließen des Fensters abgebrochen: Die letzte Anpassung bleibt.</translation>
     </message>
     <message>
         <source>Seeking one more planet... then refitting with the new settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein weiterer Planet wird gesucht... danach wird mit den neuen Einstellungen neu angepasst.</translation>
     </message>
     <message>
         <source>Fitting... then refitting with the new settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anpassung läuft... danach wird mit den neuen Einstellungen neu angepasst.</translation>
     </message>
     <message>
         <source>Show the res&amp;ults</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse &amp;zeigen</translation>
     </message>
     <message numerus="yes">
         <source>rms %1 m/s, trend %2 m/s/d, %n measurements; %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rms %1 m/s, Trend %2 m/s/d, %n Messung; %3</numerusform>
+            <numerusform>rms %1 m/s, Trend %2 m/s/d, %n Messungen; %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>rms %1 m/s, %n measurements; %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rms %1 m/s, %n Messung; %2</numerusform>
+            <numerusform>rms %1 m/s, %n Messungen; %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>rms %1 m/s, reduced χ² %2, trend %3 m/s/d, BIC %4, %n measurements</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rms %1 m/s, reduziertes χ² %2, Trend %3 m/s/d, BIC %4, %n Messung</numerusform>
+            <numerusform>rms %1 m/s, reduziertes χ² %2, Trend %3 m/s/d, BIC %4, %n Messungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>rms %1 m/s, reduced χ² %2, BIC %3, %n measurements</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rms %1 m/s, reduziertes χ² %2, BIC %3, %n Messung</numerusform>
+            <numerusform>rms %1 m/s, reduziertes χ² %2, BIC %3, %n Messungen</numerusform>
         </translation>
     </message>
     <message>
         <source>No measurements to fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Messungen zum Anpassen.</translation>
     </message>
     <message>
         <source>Press “Fit one more planet”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücke „Einen Planeten mehr“.</translation>
     </message>
     <message>
         <source>Evidence for the last planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Belege für den letzten Planeten</translation>
     </message>
     <message>
         <source>Orbit fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahnanpassung</translation>
     </message>
     <message>
         <source>%1: offset %2 m/s, jitter %3 m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Versatz %2 m/s, Jitter %3 m/s</translation>
     </message>
     <message>
         <source>%1: offset %2 m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Versatz %2 m/s</translation>
     </message>
     <message>
         <source>How sure? The orbits that fit the measurements, each value&apos;s median and 68 % interval from %1 steps of %2 walkers: converged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie sicher? Die Bahnen, die zu den Messungen passen, Median und 68-%-Intervall jedes Werts aus %1 Schritten von %2 Walkern: konvergiert.</translation>
     </message>
     <message>
         <source>How sure? The orbits that fit the measurements, each value&apos;s median and 68 % interval from %1 steps of %2 walkers: not converged, so the intervals are rough.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie sicher? Die Bahnen, die zu den Messungen passen, Median und 68-%-Intervall jedes Werts aus %1 Schritten von %2 Walkern: nicht konvergiert, deshalb sind die Intervalle grob.</translation>
     </message>
     <message>
         <source>%1: P %2 days, K %3 m/s, e %4, ω %5°, m sin i %6 Mⱼ, a %7 AU</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: P %2 Tage, K %3 m/s, e %4, ω %5°, m sin i %6 Mⱼ, a %7 AU</translation>
     </message>
     <message>
         <source>P (days)</source>
         <comment>the period of an orbit</comment>
-        <translation type="unfinished">P (Tage)</translation>
+        <translation>P (Tage)</translation>
     </message>
     <message>
         <source>a (AU)</source>
         <comment>the semi-major axis</comment>
-        <translation type="unfinished">a (AU)</translation>
+        <translation>a (AU)</translation>
     </message>
     <message>
         <source>not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht angepasst</translation>
     </message>
     <message>
         <source>true %1</source>
         <comment>the true planet of a letter</comment>
-        <translation type="unfinished"></translation>
+        <translation>wahrer %1</translation>
     </message>
     <message>
         <source>no true planet</source>
-        <translation type="unfinished"></translation>
+        <translation>kein wahrer Planet</translation>
     </message>
 </context>
 <context>
@@ -3012,40 +3028,40 @@ rms %6 m/s, reduced χ² %7</source>
     </message>
     <message>
         <source>Edit parameters</source>
-        <translation type="unfinished">Parameter ändern</translation>
+        <translation>Parameter ändern</translation>
     </message>
     <message>
         <source>Planet 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Planet 1</translation>
     </message>
     <message>
         <source>Planet name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Planeten</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>%1 AU</source>
         <comment>a distance in astronomical units</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 AU</translation>
     </message>
     <message>
         <source>%1 Jupiter mass</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Jupitermasse</translation>
     </message>
     <message>
         <source>%1 Jupiter masses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Jupitermassen</translation>
     </message>
     <message>
         <source>%1 solar mass</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sonnenmasse</translation>
     </message>
     <message>
         <source>%1 solar masses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sonnenmassen</translation>
     </message>
 </context>
 <context>
@@ -3228,32 +3244,32 @@ rms %6 m/s, reduced χ² %7</source>
     </message>
     <message>
         <source>Real planetary systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Echte Planetensysteme</translation>
     </message>
     <message>
         <source>m sin i is the least mass the planet can have: the spectrum gives its mass times the sine of the orbit&apos;s inclination († marks a true mass, where the inclination is known). Astrometry gives Upsilon Andromedae c and d true masses of about 14 and 10 Jupiter masses, far above m sin i. Gliese 876&apos;s giants c and b pull each other round in their 2:1 resonance within a few years: a fit of fixed orbits to its measurements makes c nearly circular and adds a harmonic at 15 days that is no planet. Its m sin i come from the masses of a fit with the pulls, at the inclination it finds (59°); its fourth planet, e (124 days), is left out, as the simulation holds three. ω, the argument of periastron, sets the shape of the curve; for the Sun&apos;s planets it depends on where the Sun is seen from (—). * marks a K computed from the source&apos;s elements. a is derived from P and the masses, so the simulated periods are the catalogue&apos;s. Every planet starts at periastron at time 0, so the curves of several planets add up to an offset at the start. Set up puts these values into the simulation exactly; moving a slider afterwards takes that slider&apos;s steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>m sin i ist die kleinste Masse, die der Planet haben kann: Das Spektrum liefert seine Masse mal dem Sinus der Inklination der Bahn († kennzeichnet eine wahre Masse, wo die Inklination bekannt ist). Die Astrometrie gibt Upsilon Andromedae c und d wahre Massen von etwa 14 und 10 Jupitermassen, weit über m sin i. Die Riesen c und b von Gliese 876 zerren in ihrer 2:1-Resonanz innerhalb weniger Jahre aneinander: Eine Anpassung fester Bahnen an seine Messungen macht c fast kreisförmig und fügt bei 15 Tagen eine Oberschwingung hinzu, die kein Planet ist. Seine m sin i stammen aus den Massen einer Anpassung mit den gegenseitigen Anziehungen, bei der Inklination, die sie findet (59°); sein vierter Planet, e (124 Tage), ist weggelassen, da die Simulation drei aufnimmt. ω, das Argument des Periastrons, bestimmt die Form der Kurve; für die Planeten der Sonne hängt es davon ab, von wo aus die Sonne gesehen wird (—). * kennzeichnet ein K, das aus den Bahnelementen der Quelle berechnet ist. a ist aus P und den Massen abgeleitet, sodass die simulierten Perioden die des Katalogs sind. Jeder Planet beginnt zur Zeit 0 im Periastron, deshalb summieren sich die Kurven mehrerer Planeten am Anfang zu einem Versatz. „Laden“ bringt diese Werte exakt in die Simulation; wird danach ein Schieberegler bewegt, gelten dessen Schritte.</translation>
     </message>
     <message>
         <source>Sources: %1.</source>
         <comment>the citations, separated by semicolons</comment>
-        <translation type="unfinished"></translation>
+        <translation>Quellen: %1.</translation>
     </message>
     <message>
         <source>Set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <source>Measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen</translation>
     </message>
     <message>
         <source>Open the published measurements of the chosen star</source>
-        <translation type="unfinished"></translation>
+        <translation>Die veröffentlichten Messungen des gewählten Sterns öffnen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -3442,155 +3458,155 @@ rms %6 m/s, reduced χ² %7</source>
     </message>
     <message>
         <source>Spectrum of the star</source>
-        <translation type="unfinished"></translation>
+        <translation>Spektrum des Sterns</translation>
     </message>
     <message>
         <source>The visible spectrum from 380 to 700 nm with its dark absorption lines, and a panel that magnifies the shift of one line, its rest wavelength marked by a dashed line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das sichtbare Spektrum von 380 bis 700 nm mit seinen dunklen Absorptionslinien und ein Feld, das die Verschiebung einer Linie vergrößert; ihre Ruhewellenlänge ist gestrichelt markiert.</translation>
     </message>
     <message>
         <source>&amp;Magnify:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergrößern:</translation>
     </message>
     <message>
         <source>%1  (%2 nm)</source>
         <comment>a line and its rest wavelength</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1  (%2 nm)</translation>
     </message>
     <message>
         <source>%1  (%2, %3 nm)</source>
         <comment>a pair of lines and their rest wavelengths</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1  (%2, %3 nm)</translation>
     </message>
     <message>
         <source>Line to magnify</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu vergrößernde Linie</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Radial velocity v</source>
-        <translation type="unfinished"></translation>
+        <translation>Radialgeschwindigkeit v</translation>
     </message>
     <message>
         <source>Line shift Δλ</source>
-        <translation type="unfinished"></translation>
+        <translation>Linienverschiebung Δλ</translation>
     </message>
     <message>
         <source>Resolution element</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflösungselement</translation>
     </message>
     <message>
         <source>How so small a shift is really measured: one line&apos;s centre can be found to a small fraction of a resolution element only from a great deal of light, so thousands of lines are cross-correlated with a reference recorded through the same spectrograph at the same time (an iodine cell, a thorium–argon lamp or a laser frequency comb); the shift that best matches them all is found to a thousandth of an element.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie eine so kleine Verschiebung wirklich gemessen wird: Die Mitte einer einzelnen Linie lässt sich nur aus sehr viel Licht auf einen kleinen Bruchteil eines Auflösungselements bestimmen, deshalb werden Tausende von Linien mit einer Referenz kreuzkorreliert, die zur selben Zeit durch denselben Spektrografen aufgenommen wird (eine Iodzelle, eine Thorium-Argon-Lampe oder ein Laser-Frequenzkamm); die Verschiebung, die zu allen am besten passt, wird auf ein Tausendstel eines Elements genau bestimmt.</translation>
     </message>
     <message>
         <source>Magnified around %1</source>
         <comment>a line&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößert um %1</translation>
     </message>
     <message>
         <source>shift drawn to scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebung maßstabsgetreu gezeichnet</translation>
     </message>
     <message>
         <source>shift drawn %1 larger; widths not to scale</source>
         <comment>the magnification, such as 100 000×</comment>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebung %1 größer gezeichnet; Breiten nicht maßstabsgetreu</translation>
     </message>
     <message>
         <source>rest in air %1 nm</source>
         <comment>a line&apos;s rest wavelength</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ruhewellenlänge in Luft %1 nm</translation>
     </message>
     <message>
         <source>rest in air %1, %2 nm</source>
         <comment>the rest wavelengths of a pair of lines</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ruhewellenlängen in Luft %1, %2 nm</translation>
     </message>
     <message>
         <source>true shift / pm</source>
         <comment>an axis title</comment>
-        <translation type="unfinished"></translation>
+        <translation>wahre Verschiebung / pm</translation>
     </message>
     <message>
         <source>%1 shift / pm</source>
         <comment>an axis title: the shift of the line named</comment>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebung von %1 / pm</translation>
     </message>
     <message>
         <source>The visible spectrum, 380 to 700 nm in air</source>
-        <translation type="unfinished"></translation>
+        <translation>Das sichtbare Spektrum, 380 bis 700 nm in Luft</translation>
     </message>
     <message>
         <source>%1 (moving away)</source>
         <comment>the star&apos;s radial velocity</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (entfernt sich)</translation>
     </message>
     <message>
         <source>%1 (approaching)</source>
         <comment>the star&apos;s radial velocity</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nähert sich)</translation>
     </message>
     <message>
         <source>%1 (to the red) at %2</source>
         <comment>a line&apos;s shift, and the line</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ins Rote) bei %2</translation>
     </message>
     <message>
         <source>%1 (to the blue) at %2</source>
         <comment>a line&apos;s shift, and the line</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ins Blaue) bei %2</translation>
     </message>
     <message>
         <source>%1 at %2</source>
         <comment>a line&apos;s shift, and the line</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bei %2</translation>
     </message>
     <message>
         <source>λ/R = %1 at R = %2; the shift is zero</source>
         <comment>the resolution element at the spectrograph&apos;s resolving power R</comment>
-        <translation type="unfinished"></translation>
+        <translation>λ/R = %1 bei R = %2; die Verschiebung ist null</translation>
     </message>
     <message>
         <source>λ/R = %1 at R = %2; the shift is %3 times it</source>
         <comment>the resolution element at the spectrograph&apos;s resolving power R</comment>
-        <translation type="unfinished"></translation>
+        <translation>λ/R = %1 bei R = %2; die Verschiebung ist %3-mal so groß</translation>
     </message>
     <message>
         <source>λ/R = %1 at R = %2; the shift is 1/%3 of it</source>
         <comment>the resolution element at the spectrograph&apos;s resolving power R</comment>
-        <translation type="unfinished"></translation>
+        <translation>λ/R = %1 bei R = %2; die Verschiebung ist 1/%3 davon</translation>
     </message>
     <message>
         <source>The star moves neither towards us nor away from us just now, so every line lies at its rest wavelength.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Stern bewegt sich gerade weder auf uns zu noch von uns weg, deshalb liegt jede Linie bei ihrer Ruhewellenlänge.</translation>
     </message>
     <message>
         <source>The star is moving away from us, so its light is stretched: every line lies to the red of its rest wavelength, each by the same fraction v/c of its wavelength. As the planet swings the star to and fro, the lines swing with it, in step with the velocity graph.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Stern bewegt sich von uns weg, deshalb ist sein Licht gedehnt: Jede Linie liegt rot von ihrer Ruhewellenlänge, jede um denselben Bruchteil v/c ihrer Wellenlänge. Während der Planet den Stern hin und her schwingt, schwingen die Linien mit, im Takt des Geschwindigkeitsdiagramms.</translation>
     </message>
     <message>
         <source>The star is moving towards us, so its light is squeezed: every line lies to the blue of its rest wavelength, each by the same fraction v/c of its wavelength. As the planet swings the star to and fro, the lines swing with it, in step with the velocity graph.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Stern bewegt sich auf uns zu, deshalb ist sein Licht gestaucht: Jede Linie liegt blau von ihrer Ruhewellenlänge, jede um denselben Bruchteil v/c ihrer Wellenlänge. Während der Planet den Stern hin und her schwingt, schwingen die Linien mit, im Takt des Geschwindigkeitsdiagramms.</translation>
     </message>
     <message>
         <source>Following the simulation as it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgt der laufenden Simulation.</translation>
     </message>
     <message>
         <source>The simulation is stopped: its last spectrum stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Simulation ist angehalten: Ihr letztes Spektrum bleibt stehen.</translation>
     </message>
     <message>
         <source>No simulation chapter is open: the last spectrum stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Simulationskapitel ist offen: Das letzte Spektrum bleibt stehen.</translation>
     </message>
     <message>
         <source>No simulation chapter is open. Open one to watch its star&apos;s spectrum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Simulationskapitel ist offen. Öffne eines, um das Spektrum seines Sterns zu sehen.</translation>
     </message>
 </context>
 <context>
@@ -3721,286 +3737,286 @@ rms %6 m/s, reduced χ² %7</source>
     </message>
     <message>
         <source>no: the points are too few and too far apart to join</source>
-        <translation type="unfinished"></translation>
+        <translation>nein: Die Punkte sind zu wenige und liegen zu weit auseinander, um sie zu verbinden</translation>
     </message>
     <message>
         <source>that a velocity curve can always be traced point to point</source>
-        <translation type="unfinished"></translation>
+        <translation>dass sich eine Geschwindigkeitskurve immer von Punkt zu Punkt nachzeichnen lässt</translation>
     </message>
     <message>
         <source>the period of the highest peak shown, within the peak&apos;s half width</source>
-        <translation type="unfinished"></translation>
+        <translation>die Periode des höchsten gezeigten Peaks, innerhalb der Halbwertsbreite des Peaks</translation>
     </message>
     <message>
         <source>that the periodogram&apos;s vertical axis is a velocity, or that every peak is a planet</source>
-        <translation type="unfinished"></translation>
+        <translation>dass die senkrechte Achse des Periodogramms eine Geschwindigkeit ist oder dass jeder Peak ein Planet ist</translation>
     </message>
     <message>
         <source>the chance that noise alone peaks so high</source>
-        <translation type="unfinished"></translation>
+        <translation>die Chance, dass Rauschen allein einen so hohen Peak erzeugt</translation>
     </message>
     <message>
         <source>that the false-alarm probability is the chance that the planet is real</source>
-        <translation type="unfinished"></translation>
+        <translation>dass die Falschalarmwahrscheinlichkeit die Chance ist, dass der Planet echt ist</translation>
     </message>
     <message>
         <source>the period 1/|1/P − 1| for the highest peak&apos;s period P</source>
-        <translation type="unfinished"></translation>
+        <translation>die Periode 1/|1/P − 1| für die Periode P des höchsten Peaks</translation>
     </message>
     <message>
         <source>that twice or half the period is an alias of the sampling</source>
-        <translation type="unfinished"></translation>
+        <translation>dass die doppelte oder halbe Periode ein Alias der Abtastung ist</translation>
     </message>
     <message>
         <source>they scatter</source>
-        <translation type="unfinished"></translation>
+        <translation>sie streuen</translation>
     </message>
     <message>
         <source>that any period near the peak folds as well</source>
-        <translation type="unfinished"></translation>
+        <translation>dass jede Periode nahe dem Peak genauso gut faltet</translation>
     </message>
     <message>
         <source>the fitted K, within its uncertainty but at least 10 %</source>
-        <translation type="unfinished"></translation>
+        <translation>das angepasste K, innerhalb seiner Unsicherheit, aber mindestens 10 %</translation>
     </message>
     <message>
         <source>that K is the full swing from the lowest to the highest point</source>
-        <translation type="unfinished"></translation>
+        <translation>dass K die volle Schwankung vom tiefsten zum höchsten Punkt ist</translation>
     </message>
     <message>
         <source>the fit&apos;s m sin i (mass function solved with the star&apos;s stated mass), within its uncertainty but at least 10 %</source>
-        <translation type="unfinished"></translation>
+        <translation>das m sin i der Anpassung (Massenfunktion mit der angegebenen Masse des Sterns gelöst), innerhalb seiner Unsicherheit, aber mindestens 10 %</translation>
     </message>
     <message>
         <source>that the radial velocity gives the planet&apos;s true mass</source>
-        <translation type="unfinished"></translation>
+        <translation>dass die Radialgeschwindigkeit die wahre Masse des Planeten liefert</translation>
     </message>
     <message>
         <source>yes exactly when the two-planet fit lowers the BIC by more than 10 (ΔBIC below −10)</source>
-        <translation type="unfinished"></translation>
+        <translation>ja genau dann, wenn die Anpassung mit zwei Planeten das BIC um mehr als 10 senkt (ΔBIC unter −10)</translation>
     </message>
     <message>
         <source>that a lower χ² alone proves another planet</source>
-        <translation type="unfinished"></translation>
+        <translation>dass ein kleineres χ² allein einen weiteren Planeten beweist</translation>
     </message>
     <message>
         <source>4.2308 days (Butler et al. 2006), within 0.01 days</source>
-        <translation type="unfinished"></translation>
+        <translation>4,2308 Tage (Butler et al. 2006), innerhalb von 0,01 Tagen</translation>
     </message>
     <message>
         <source>that data from two instruments can be joined without their own zero points</source>
-        <translation type="unfinished"></translation>
+        <translation>dass sich Daten zweier Instrumente ohne ihre eigenen Nullpunkte zusammenlegen lassen</translation>
     </message>
     <message>
         <source>that a planet so close to its star must be small</source>
-        <translation type="unfinished"></translation>
+        <translation>dass ein Planet so nahe an seinem Stern klein sein muss</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aims: &lt;/b&gt;to find a planet in a season of noisy, nightly measurements as astronomers do: the periodogram and its false-alarm probability, daily aliases and the window function, folding, the fit by hand and the Keplerian fit with the star&apos;s jitter, the planet&apos;s m sin i, and whether a second planet is believed (BIC). Each student&apos;s star is chosen by the seed shown under the measurements; the hidden stars are listed at the end of this guide.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ziele: &lt;/b&gt;einen Planeten in einer Saison verrauschter, nächtlicher Messungen finden, wie Astronomen es tun: das Periodogramm und seine Falschalarmwahrscheinlichkeit, tägliche Aliase und die Fensterfunktion, das Falten, die Anpassung von Hand und die Kepler-Anpassung mit dem Jitter des Sterns, das m sin i des Planeten, und ob man einem zweiten Planeten glaubt (BIC). Den Stern jedes Schülers wählt der Startwert, der unter den Messungen steht; die versteckten Sterne sind am Ende dieses Leitfadens aufgeführt.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Real data (pages 10 and 11): &lt;/b&gt;the published velocities of 51 Pegasi from two instruments, LICK (Butler et al. 2006, ApJ 646, 505) and ELODIE at Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351), read from the book&apos;s data folder and shown an instrument a plot. The book fits each instrument&apos;s zero point and jitter with the planet; the periodogram is of the measurements less each zero point, and the fold and the fit show every measurement less its instrument&apos;s zero point. Page 10 asks the period (4.2308 days within 0.01), page 11 the m sin i from the fit shown. Every student sees the same numbers.</source>
         <comment>period of the orbit; LICK and ELODIE are the instruments&apos; names</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Echte Daten (Seiten 10 und 11): &lt;/b&gt;die veröffentlichten Geschwindigkeiten von 51 Pegasi von zwei Instrumenten, LICK (Butler et al. 2006, ApJ 646, 505) und ELODIE in Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351), aus dem Datenordner des Buchs gelesen und ein Instrument je Diagramm gezeigt. Das Buch passt den Nullpunkt und den Jitter jedes Instruments mit dem Planeten an; das Periodogramm ist das der Messungen minus den jeweiligen Nullpunkt, und Faltung und Anpassung zeigen jede Messung minus den Nullpunkt ihres Instruments. Seite 10 fragt nach der Umlaufzeit (4,2308 Tage, höchstens 0,01 daneben), Seite 11 nach dem m sin i aus der gezeigten Anpassung. Jeder Schüler sieht dieselben Zahlen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Misconceptions:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fehlvorstellungen:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>page %1: %2;</source>
         <comment>%1 is the page&apos;s number, %2 the misconception its question catches</comment>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1: %2;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Unterricht: &lt;/b&gt;zwei Stunden von etwa 45 Minuten: Seiten 1 bis 6 (Periodogramm, Falschalarme, Aliase, Falten), dann Seiten 7 bis 12 (Anpassung, Masse, ein zweiter Planet, 51 Peg). Voraussetzungen: Kapitel 3 (K und m sin i), die Idee von Messfehlern, ein Taschenrechner.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;let pairs share one seed; after two wrong answers each page gives a hint; on page 8 work out each bracket of the formula on its own first.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Unterstützung: &lt;/b&gt;Paare einen Startwert teilen lassen; nach zwei falschen Antworten gibt jede Seite einen Tipp; auf Seite 8 zuerst jede Klammer der Formel einzeln ausrechnen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Extension: &lt;/b&gt;observe a second seed and compare; on page 4 find how few nights still find the planet; open the star in Tools, Observing run and plan a better season.</source>
         <comment>Tools, Observing run: the menu and its entry</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Vertiefung: &lt;/b&gt;einen zweiten Startwert beobachten und vergleichen; auf Seite 4 herausfinden, mit wie wenigen Nächten der Planet noch gefunden wird; den Stern unter Werkzeuge, Beobachtungskampagne öffnen und eine bessere Saison planen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The fitted jitter: &lt;/b&gt;the label under the measurements gives the jitter the book gave the star; the fit&apos;s jitter is what its residuals leave unexplained by the error bars, found from a few dozen points. It comes out at 0 when the error bars already explain the scatter, and above the star&apos;s own jitter when the one-planet orbit leaves signal behind (a second planet, or an orbit the data fix poorly). Both are honest results of the fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Der angepasste Jitter: &lt;/b&gt;Die Beschriftung unter den Messungen gibt den Jitter an, den das Buch dem Stern gegeben hat; der Jitter der Anpassung ist das, was ihre Residuen von den Fehlerbalken unerklärt lassen, bestimmt aus ein paar Dutzend Punkten. Er kommt als 0 heraus, wenn die Fehlerbalken die Streuung schon erklären, und über dem eigenen Jitter des Sterns, wenn die Bahn mit einem Planeten Signal übrig lässt (ein zweiter Planet oder eine Bahn, die die Daten schlecht festlegen). Beides sind ehrliche Ergebnisse der Anpassung.</translation>
     </message>
     <message>
         <source>no fit</source>
         <comment>in the class&apos;s table of answers</comment>
-        <translation type="unfinished"></translation>
+        <translation>keine Anpassung</translation>
     </message>
     <message>
         <source>%1 ± %2</source>
         <comment>a value and its tolerance</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ± %2</translation>
     </message>
     <message>
         <source>yes (ΔBIC %1)</source>
         <comment>a second planet is believed</comment>
-        <translation type="unfinished"></translation>
+        <translation>ja (ΔBIC %1)</translation>
     </message>
     <message>
         <source>no (ΔBIC %1)</source>
         <comment>no second planet is believed</comment>
-        <translation type="unfinished"></translation>
+        <translation>nein (ΔBIC %1)</translation>
     </message>
     <message>
         <source>%1 ± %2, not nearer %3</source>
         <comment>an m sin i, its tolerance, and the m sin i without the star&apos;s mass</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ± %2, nicht näher an %3</translation>
     </message>
     <message>
         <source>peak (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Peak (Tage)</translation>
     </message>
     <message>
         <source>alias</source>
-        <translation type="unfinished"></translation>
+        <translation>Alias</translation>
     </message>
     <message>
         <source>K (m/s)</source>
-        <translation type="unfinished">K (m/s)</translation>
+        <translation>K (m/s)</translation>
     </message>
     <message>
         <source>m sin i (MJ)</source>
-        <translation type="unfinished"></translation>
+        <translation>m sin i (MJ)</translation>
     </message>
     <message>
         <source>second planet</source>
-        <translation type="unfinished"></translation>
+        <translation>zweiter Planet</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <comment>what is accepted, and the accepted value in words</comment>
-        <translation type="unfinished">%1: %2 {1.?}</translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>%1. For seed %2: %3</source>
         <comment>what is accepted, the student&apos;s seed, and the accepted value in words</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Für Startwert %2: %3</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the first button.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Für Startwert %2: „%3“, die erste Schaltfläche.</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the second button.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Für Startwert %2: „%3“, die zweite Schaltfläche.</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the third button.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Für Startwert %2: „%3“, die dritte Schaltfläche.</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1</translation>
     </message>
     <message>
         <source>Page text and question:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitentext und Frage:</translation>
     </message>
     <message>
         <source>Accepted answer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Akzeptierte Antwort:</translation>
     </message>
     <message>
         <source>After two wrong answers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach zwei falschen Antworten:</translation>
     </message>
     <message>
         <source>Conclusion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis:</translation>
     </message>
     <message>
         <source>P = %1 days, K = %2 m/s, e = %3, ω = %4°, m sin i = %5 Jupiter masses</source>
         <comment>a planet&apos;s period, semi-amplitude, eccentricity, argument of periastron and minimum mass</comment>
-        <translation type="unfinished"></translation>
+        <translation>P = %1 Tage, K = %2 m/s, e = %3, ω = %4°, m sin i = %5 Jupitermassen</translation>
     </message>
     <message>
         <source>Best supported fit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Am besten gestützte Anpassung:</translation>
     </message>
     <message numerus="yes">
         <source>%n planet(s), rms %1 m/s, reduced χ² %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Planet, rms %1 m/s, reduziertes χ² %2.</numerusform>
+            <numerusform>%n Planeten, rms %1 m/s, reduziertes χ² %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>P = %1 days, K = %2 m/s, e = %3, m sin i = %4 Jupiter masses.</source>
         <comment>a fitted planet&apos;s period, semi-amplitude, eccentricity and minimum mass, each with its uncertainty</comment>
-        <translation type="unfinished"></translation>
+        <translation>P = %1 Tage, K = %2 m/s, e = %3, m sin i = %4 Jupitermassen.</translation>
     </message>
     <message>
         <source>The hidden stars of “Finding a planet”</source>
-        <translation type="unfinished"></translation>
+        <translation>Die versteckten Sterne von „Einen Planeten finden“</translation>
     </message>
     <message>
         <source>A seed s observes hidden star (s mod %1) + 1 on the nights the seed draws; the fits below are those of the smallest seed of each star.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Startwert s beobachtet den versteckten Stern (s mod %1) + 1 in den Nächten, die der Startwert auslost; die Anpassungen unten sind die des kleinsten Startwerts jedes Sterns.</translation>
     </message>
     <message>
         <source>%1 (seed %2), star of %3 solar masses</source>
         <comment>a hidden star&apos;s name, its seed and its mass</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Startwert %2), Stern mit %3 Sonnenmassen</translation>
     </message>
     <message>
         <source>True planet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahrer Planet:</translation>
     </message>
     <message>
         <source>The observing run&apos;s mystery stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rätselsterne der Beobachtungskampagne</translation>
     </message>
     <message>
         <source>The published data of the observing window</source>
-        <translation type="unfinished"></translation>
+        <translation>Die veröffentlichten Daten des Beobachtungsfensters</translation>
     </message>
     <message>
         <source>In the observing window, File, Open real data opens the published measurements that come with the book, and the Fit page finds their planets one by one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Beobachtungsfenster öffnet Datei, Echte Daten öffnen die veröffentlichten Messungen, die zum Buch gehören, und die Seite Anpassung findet ihre Planeten einen nach dem anderen.</translation>
     </message>
     <message>
         <source>Chapter %1: %2</source>
         <comment>the chapter&apos;s number and title</comment>
-        <translation type="unfinished">Kapitel %1: %2</translation>
+        <translation>Kapitel %1: %2</translation>
     </message>
     <message>
         <source>%1: the class&apos;s answers</source>
         <comment>the chapter&apos;s heading</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Antworten der Klasse</translation>
     </message>
     <message>
         <source>seed</source>
         <comment>the column of the students&apos; seeds</comment>
-        <translation type="unfinished"></translation>
+        <translation>Startwert</translation>
     </message>
     <message>
         <source>Doppler spectroscopy: the teacher&apos;s guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppler-Spektroskopie: Leitfaden für Lehrkräfte</translation>
     </message>
     <message>
         <source>--seed wants a seed from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--seed verlangt einen Startwert von 1 bis %1.</translation>
     </message>
     <message>
         <source>--seeds wants two seeds from 1 to %1, the first no larger, at most %2 apart, as 101-130.</source>
-        <translation type="unfinished"></translation>
+        <translation>--seeds verlangt zwei Startwerte von 1 bis %1, der erste nicht größer, höchstens %2 auseinander, etwa 101-130.</translation>
     </message>
     <message>
         <source>Every question of the book, with its accepted answer, hint and conclusion as the chapters write them. Answers that depend on a student&apos;s own data are worked out from the numbers the student&apos;s screen shows; the values given are those of seed %1, which a student gets by typing it beside Observe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Frage des Buchs mit ihrer akzeptierten Antwort, ihrem Tipp und ihrem Ergebnis, wie die Kapitel sie formulieren. Antworten, die von den eigenen Daten eines Schülers abhängen, werden aus den Zahlen berechnet, die der Bildschirm des Schülers zeigt; die angegebenen Werte sind die von Startwert %1, den ein Schüler erhält, wenn er ihn neben Beobachten eintippt.</translation>
     </message>
     <message>
         <source>The teacher&apos;s guide cannot be written to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Leitfaden für Lehrkräfte lässt sich nicht nach %1 schreiben: %2.</translation>
     </message>
 </context>
 <context>
@@ -4020,24 +4036,24 @@ rms %6 m/s, reduced χ² %7</source>
     <name>Worksheet</name>
     <message>
         <source>Doppler spectroscopy: worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppler-Spektroskopie: Arbeitsblatt</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>%1   Seed (chapter 6): %2</source>
         <comment>%1 and %2 are the lines the name and the seed are written on</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1   Startwert (Kapitel 6): %2</translation>
     </message>
     <message>
         <source>Page %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1:</translation>
     </message>
     <message>
         <source>The worksheet cannot be written to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt lässt sich nicht nach %1 schreiben: %2.</translation>
     </message>
 </context>
 </TS>
