@@ -4,6 +4,8 @@
 // work file, and its Save run and Open run.
 #include "observing/TObservingRunForm.h"
 
+#include "BookText.h"
+#include "NumberText.h"
 #include "WorkFile.h"
 #include "observing/RunStatus.h"
 #include "observing/TFitByHandPage.h"
@@ -19,16 +21,16 @@
 
 namespace {
 
-const char* const WorkFilter = "Saved work (*.json);;All files (*)";
+QString WorkFilter() { return BookText("Observing run", "Saved work (*.json);;All files (*)"); }
 
-template <class Box> QString OutsideRange(const Box& box, double value, const char* what) {
+// A value as the file's refusal writes it: six figures at most.
+QString ValueText(double value) { return FiguresText(value, 6); }
+
+// `refusal` names the value as %1 and the box's range as %2 to %3.
+template <class Box> QString OutsideRange(const Box& box, double value, const QString& refusal) {
     if (value >= box.minimum() && value <= box.maximum())
         return {};
-    return QString("The file cannot be used: its %1 %2 lies outside %3 to %4.")
-        .arg(what)
-        .arg(value)
-        .arg(box.minimum())
-        .arg(box.maximum());
+    return refusal.arg(ValueText(value), ValueText(box.minimum()), ValueText(box.maximum()));
 }
 
 } // namespace
@@ -69,17 +71,30 @@ TRunState TObservingRunForm::SavedRun() const {
 
 QString TObservingRunForm::RunRefusal(const TRunState& s) const {
     for (const QString& refusal :
-         {OutsideRange(*RunLengthBox, s.runLength_days, "run length"),
-          OutsideRange(*PrecisionBox, s.precision_mps, "precision"),
-          OutsideRange(*JitterBox, s.jitter_mps, "jitter"),
-          OutsideRange(*ShortestBox, s.shortestPeriod_days, "shortest period"),
-          OutsideRange(*FitPage->StarMassBox, s.fitStarMass_Solar, "star's mass for the fit")})
+         {OutsideRange(*RunLengthBox, s.runLength_days,
+                       BookText("Observing run", "The file cannot be used: its run length %1 lies "
+                                                 "outside %2 to %3.")),
+          OutsideRange(*PrecisionBox, s.precision_mps,
+                       BookText("Observing run", "The file cannot be used: its precision %1 lies "
+                                                 "outside %2 to %3.")),
+          OutsideRange(*JitterBox, s.jitter_mps,
+                       BookText("Observing run", "The file cannot be used: its jitter %1 lies "
+                                                 "outside %2 to %3.")),
+          OutsideRange(*ShortestBox, s.shortestPeriod_days,
+                       BookText("Observing run", "The file cannot be used: its shortest period %1 "
+                                                 "lies outside %2 to %3.")),
+          OutsideRange(*FitPage->StarMassBox, s.fitStarMass_Solar,
+                       BookText("Observing run", "The file cannot be used: its star's mass for "
+                                                 "the fit %1 lies outside %2 to %3."))})
         if (!refusal.isEmpty())
             return refusal;
     if (s.foldPeriod_days < ShortestBox->value() / 2)
-        return "The file cannot be used: its fold period is shorter than half its shortest period.";
+        return BookText("Observing run", "The file cannot be used: its fold period is shorter "
+                                         "than half its shortest period.");
     if (s.source == "published" && !PublishedSet(s.star))
-        return "The file cannot be used: the book has no published measurements of " + s.star + ".";
+        return BookText("Observing run", "The file cannot be used: the book has no published "
+                                         "measurements of %1.")
+            .arg(s.star);
     return {};
 }
 
@@ -131,7 +146,9 @@ void TObservingRunForm::RestoreRun(const TRunState& s) {
 }
 
 void TObservingRunForm::ShowRefusal(const QString& refusal) {
-    fault_ = refusal + (set_.data.empty() ? QString() : " The run shown is kept.");
+    fault_ = set_.data.empty()
+                 ? refusal
+                 : BookText("Observing run", "%1 The run shown is kept.").arg(refusal);
     ShowStatus();
 }
 
@@ -152,7 +169,7 @@ bool TObservingRunForm::OpenRunFile(const QString& path) {
     try {
         const QJsonObject parts = ReadWorkFile(path);
         if (!parts.contains("observingRun"))
-            throw EWorkFileRefusal("The file holds no observing run.");
+            throw EWorkFileRefusal(BookText("Observing run", "The file holds no observing run."));
         state = RunFromJson(parts.value("observingRun").toObject());
     } catch (const EWorkFileRefusal& e) {
         ShowRefusal(e.Reason());
@@ -167,14 +184,15 @@ bool TObservingRunForm::OpenRunFile(const QString& path) {
 }
 
 void TObservingRunForm::mnitSaveRunClick() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Save run", "observing-run.json", WorkFilter);
+    const QString path = QFileDialog::getSaveFileName(this, BookText("Observing run", "Save run"),
+                                                      "observing-run.json", WorkFilter());
     if (!path.isEmpty())
         SaveRunFile(path);
 }
 
 void TObservingRunForm::mnitOpenRunClick() {
-    const QString path = QFileDialog::getOpenFileName(this, "Open run", QString(), WorkFilter);
+    const QString path = QFileDialog::getOpenFileName(this, BookText("Observing run", "Open run"),
+                                                      QString(), WorkFilter());
     if (!path.isEmpty())
         OpenRunFile(path);
 }

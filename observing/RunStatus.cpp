@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/RunStatus.h"
 
+#include "BookText.h"
+#include "NumberText.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <vector>
@@ -15,28 +18,33 @@ QString CoverageNote(const TObservingPlan& plan,
     double longest = 0.0;
     for (const kepler::TRadialVelocityElements& planet : planets)
         longest = std::max(longest, planet.period_days);
-    const QString period = QString::number(longest, 'f', 0);
+    const QString period = FixedText(longest, 0);
+    // A sentence of its own after the status's.
     if (2.0 * longest > TObservingPlan::MaxRunLength_days)
-        return QString(" No run can cover two cycles of the longest period, %1 days: a "
-                       "periodogram cannot tell it well.").arg(period);
-    return QString(" The run covers less than two cycles of the longest period, %1 days: a "
-                   "periodogram cannot tell it well.").arg(period);
+        return " " + BookText("Observing run", "No run can cover two cycles of the longest "
+                                               "period, %1 days: a periodogram cannot tell it "
+                                               "well.")
+                         .arg(period);
+    return " " + BookText("Observing run", "The run covers less than two cycles of the longest "
+                                           "period, %1 days: a periodogram cannot tell it well.")
+                     .arg(period);
 }
 
 QString ObservedStatus(std::size_t clear, const TObservingPlan& plan,
                        std::span<const kepler::TRadialVelocityElements> planets) {
-    return QString("Observed %1 clear nights of the %2 asked for over %3 days, seed %4.")
-               .arg(clear)
+    return BookText("Observing run",
+                    "Observed %n clear nights of the %1 asked for over %2 days, seed %3.", nullptr,
+                    int(clear))
                .arg(plan.nights)
-               .arg(plan.runLength_days)
+               .arg(FiguresText(plan.runLength_days, 6))
                .arg(plan.seed) +
            CoverageNote(plan, planets);
 }
 
 QString MysteryStatus(const TMysteryStar& star, std::size_t measurements) {
-    return QString("%1: %2 measurements. What orbits it?")
-        .arg(QString::fromStdString(Introduction(star)))
-        .arg(measurements);
+    return BookText("Observing run", "%1: %n measurements. What orbits it?", nullptr,
+                    int(measurements))
+        .arg(QString::fromStdString(Introduction(star)));
 }
 
 QString PublishedStatus(const std::string& star, const TMeasurementSet& set) {
@@ -49,10 +57,9 @@ QString PublishedStatus(const std::string& star, const TMeasurementSet& set) {
         instruments << QString("%1 (%2)")
                            .arg(QString::fromStdString(set.instruments[k]))
                            .arg(counts[k]);
-    return QString("%1, published: %2 measurements from %3.")
-        .arg(QString::fromStdString(star))
-        .arg(set.data.size())
-        .arg(instruments.join(", "));
+    return BookText("Observing run", "%1, published: %n measurements from %2.", nullptr,
+                    int(set.data.size()))
+        .arg(QString::fromStdString(star), instruments.join(", "));
 }
 
 TObservingPlan PlanOf(const TRunState& run) {
@@ -81,8 +88,9 @@ QString KeptRunStatus(const TRunState& run, const std::string& publishedStar) {
     } else if (run.source == "published") {
         return PublishedStatus(publishedStar, run.set);
     }
-    QString status = QString("Read %1 measurements").arg(count);
     if (run.set.instruments.size() > 1)
-        status += QString(" of %1 instruments").arg(run.set.instruments.size());
-    return status + " from a saved run.";
+        return BookText("Observing run", "Read %n measurements of %1 instruments from a saved run.",
+                        nullptr, int(count))
+            .arg(run.set.instruments.size());
+    return BookText("Observing run", "Read %n measurements from a saved run.", nullptr, int(count));
 }

@@ -3,6 +3,7 @@
 #include "observing/TObservingRunForm.h"
 
 #include "Application.h"
+#include "BookText.h"
 #include "DataFile.h"
 #include "Printing.h"
 #include "RegularFile.h"
@@ -82,7 +83,8 @@ void TObservingRunForm::DescribeRealData() {
             folder.empty() ? rvdata::TRvDataSetReading{} : rvdata::LoadBundledStar(folder, star.name);
         QString text = QString::fromStdString(star.name);
         if (!reading.ok) {
-            mnitRealData[k]->setText(text + ": its files are missing");
+            mnitRealData[k]->setText(
+                BookText("Observing run", "%1: its files are missing").arg(text));
             mnitRealData[k]->setEnabled(false);
             continue;
         }
@@ -92,10 +94,11 @@ void TObservingRunForm::DescribeRealData() {
         // The authors and year, without the journal: "Butler et al. 2006".
         for (const std::string& paper : reading.set.Papers())
             papers << QString::fromStdString(paper.substr(0, paper.find(" (")));
-        mnitRealData[k]->setText(QString("%1: %2, %3 measurements (%4)")
-                                     .arg(text, instruments.join(", "))
-                                     .arg(reading.set.measurements.data.size())
-                                     .arg(papers.join("; ")));
+        mnitRealData[k]->setText(BookText("Observing run", "%1: %2, %n measurements (%3)",
+                                          "a star, its instruments, "
+                                          "its measurements and their papers",
+                                          int(reading.set.measurements.data.size()))
+                                     .arg(text, instruments.join(", "), papers.join("; ")));
         if (star.note) {
             mnitRealData[k]->setToolTip(star.note);
             mnitRealData[k]->setStatusTip(star.note);
@@ -210,19 +213,25 @@ void TObservingRunForm::ShowStatus() {
         text = sourceText_;
         // The plan panel goes on showing the chapter's plan beside data it did not make.
         if (feed_ && (source_ == TSource::Imported || source_ == TSource::Published))
-            text += " (The plan on the left is for the chapter's star, not these data.)";
+            text = BookText("Observing run",
+                            "%1 (The plan on the left is for the chapter's star, not these data.)")
+                       .arg(text);
         else if (feed_ && source_ == TSource::Mystery)
-            text += " (The plan on the left is the one these data were made with; Observe "
-                    "uses it on the chapter's star.)";
+            text = BookText("Observing run", "%1 (The plan on the left is the one these data were "
+                                             "made with; Observe uses it on the chapter's star.)")
+                       .arg(text);
     }
     else if (feed_) {
         const std::vector<kepler::TRadialVelocityElements> planets = ChapterPlanets();
         text = planets.empty()
-                   ? "The open chapter's star has no planet in use: Observe measures a quiet star."
-                   : "Plan a run on the open chapter's star and press Observe." +
+                   ? BookText("Observing run", "The open chapter's star has no planet in use: "
+                                               "Observe measures a quiet star.")
+                   : BookText("Observing run",
+                              "Plan a run on the open chapter's star and press Observe.") +
                          CoverageNote(Plan(), planets);
     } else {
-        text = "No simulation chapter is open: import measurements or open a mystery star.";
+        text = BookText("Observing run", "No simulation chapter is open: import measurements "
+                                         "or open a mystery star.");
     }
     StatusLabel->setText(text);
     StatusLabel->setStyleSheet(fault_.isEmpty() ? "color: rgb(0, 0, 157)" : "color: rgb(180, 0, 0)");
@@ -242,9 +251,11 @@ void TObservingRunForm::ObserveButtonClick() {
     TMeasurementSet set;
     set.data = Observe(plan, elements);
     if (set.data.size() < MinCsvRows) {
-        fault_ = QString("Only %1 nights were clear: too few for a periodogram. Ask for more "
-                         "nights, a longer run or better weather.")
-                     .arg(set.data.size());
+        fault_ = BookText("Observing run",
+                          "Only %n nights were clear: too few for a "
+                          "periodogram. Ask for more nights, a longer run or "
+                          "better weather.",
+                          nullptr, int(set.data.size()));
         ShowStatus();
         return;
     }
@@ -288,12 +299,12 @@ bool TObservingRunForm::ImportFile(const QString& path) {
         refusal[0] = refusal[0].toLower();
     }
     if (!refusal.isEmpty()) {
-        Refuse("The file was not read: " + refusal);
+        Refuse(BookText("Observing run", "The file was not read: %1").arg(refusal));
         return false;
     }
     truth_.clear();
-    const QString status = QString("Read %1 measurements from %2.")
-                               .arg(reading.set.data.size())
+    const QString status = BookText("Observing run", "Read %n measurements from %1.", nullptr,
+                                    int(reading.set.data.size()))
                                .arg(QFileInfo(path).fileName());
     ShowMeasurements(std::move(reading.set), TSource::Imported, status);
     return true;
@@ -302,13 +313,14 @@ bool TObservingRunForm::ImportFile(const QString& path) {
 bool TObservingRunForm::ImportMeasurements(const std::string& csv, const QString& from) {
     TCsvReading reading = ReadMeasurementsCsv(csv);
     if (!reading.ok) {
-        Refuse("The measurements of " + from + " were not read: " +
-               QString::fromStdString(reading.message));
+        Refuse(BookText("Observing run", "The measurements of %1 were not read: %2")
+                   .arg(from, QString::fromStdString(reading.message)));
         return false;
     }
     truth_.clear();
-    const QString status =
-        QString("The %1 measurements of %2.").arg(reading.set.data.size()).arg(from);
+    const QString status = BookText("Observing run", "The %n measurements of %1.", nullptr,
+                                    int(reading.set.data.size()))
+                               .arg(from);
     ShowMeasurements(std::move(reading.set), TSource::Imported, status);
     return true;
 }
@@ -317,22 +329,41 @@ void TObservingRunForm::Refuse(QString refusal) {
     // A refusal that ends in a question ("…separated by something else?") is a sentence too.
     if (!refusal.endsWith('.') && !refusal.endsWith('?'))
         refusal += '.';
-    fault_ = refusal + (set_.data.empty() ? QString() : " The measurements shown are kept.");
+    fault_ = set_.data.empty()
+                 ? refusal
+                 : BookText("Observing run", "%1 The measurements shown are kept.").arg(refusal);
     ShowStatus();
 }
 
 bool TObservingRunForm::ImportDataSet(std::span<const rvdata::TRvFile> files) {
     const rvdata::TRvDataSetReading reading = rvdata::ReadDataSet(files);
     if (!reading.ok) {
-        Refuse("The measurements were not read: " + QString::fromStdString(reading.message));
+        Refuse(BookText("Observing run", "The measurements were not read: %1")
+                   .arg(QString::fromStdString(reading.message)));
         return false;
     }
     truth_.clear();
-    QString status = QString("Read %1 measurements").arg(reading.set.measurements.data.size());
-    if (reading.set.instruments.size() > 1)
-        status += QString(" of %1 instruments").arg(reading.set.instruments.size());
-    status += files.size() == 1 ? " from " + QString::fromStdString(files.front().name) + "."
-                                : QString(" from %1 files.").arg(files.size());
+    const int count = int(reading.set.measurements.data.size());
+    const std::size_t instruments = reading.set.instruments.size();
+    QString status;
+    if (files.size() == 1) {
+        const QString name = QString::fromStdString(files.front().name);
+        status = instruments > 1
+                     ? BookText("Observing run", "Read %n measurements of %1 instruments from %2.",
+                                nullptr, count)
+                           .arg(QString::number(instruments), name)
+                     : BookText("Observing run", "Read %n measurements from %1.", nullptr, count)
+                           .arg(name);
+    } else {
+        status =
+            instruments > 1
+                ? BookText("Observing run", "Read %n measurements of %1 instruments from %2 files.",
+                           nullptr, count)
+                      .arg(instruments)
+                      .arg(files.size())
+                : BookText("Observing run", "Read %n measurements from %1 files.", nullptr, count)
+                      .arg(files.size());
+    }
     for (const std::string& note : reading.set.notes)
         status += " " + QString::fromStdString(note);
     ShowMeasurements(reading.set.measurements, TSource::Imported, status, &reading.set);
@@ -358,8 +389,8 @@ bool TObservingRunForm::OpenRealData(const std::string& star) {
         reading.message = e.Cause();
     }
     if (!reading.ok) {
-        Refuse("The published measurements of " + QString::fromStdString(star) +
-               " were not read: " + QString::fromStdString(reading.message));
+        Refuse(BookText("Observing run", "The published measurements of %1 were not read: %2")
+                   .arg(QString::fromStdString(star), QString::fromStdString(reading.message)));
         return false;
     }
     truth_.clear();
@@ -389,7 +420,7 @@ bool TObservingRunForm::ExportFile(const QString& path) {
     const std::string text = WriteMeasurementsCsv(set_.data, set_.timeOffset_days,
                                                   comment.toStdString(), set_.instruments);
     if (const QString cause = SaveWholeFile(path, text); !cause.isEmpty()) {
-        fault_ = "The measurements were not written: " + cause + ".";
+        fault_ = BookText("Observing run", "The measurements were not written: %1.").arg(cause);
         ShowStatus();
         return false;
     }
@@ -407,7 +438,8 @@ void TObservingRunForm::ShowMeasurements(TMeasurementSet set, TSource source,
     view_ = set_;
     view_.data = rvdata::OnCommonZeroPoint(set_.data);
     const bool several = fit::InstrumentCount(set_.data) > 1;
-    const QString title = several ? "v less each instrument's mean (m/s)" : "radial velocity (m/s)";
+    const QString title = several ? BookText("Observing run", "v less each instrument's mean (m/s)")
+                                  : BookText("Observing run", "radial velocity (m/s)");
     DataPlot->SetVelocityTitle(title);
     FoldPlot->SetVelocityTitle(title);
     source_ = source;
@@ -420,7 +452,11 @@ void TObservingRunForm::ShowMeasurements(TMeasurementSet set, TSource source,
     QStringList cited;
     for (const std::string& paper : papers)
         cited << QString::fromStdString(paper);
-    SourceLabel->setText(cited.isEmpty() ? QString() : "Data: " + cited.join("; ") + ".");
+    SourceLabel->setText(cited.isEmpty() ? QString()
+                                         : BookText("Observing run", "Data: %1.",
+                                                    "the papers of the published "
+                                                    "measurements")
+                                               .arg(cited.join("; ")));
     SourceLabel->setVisible(!cited.isEmpty());
     HintLabel->setVisible(cited.isEmpty());
     fault_.clear();
@@ -507,21 +543,25 @@ void TObservingRunForm::ShowPeak() {
     UsePeakButton->setEnabled(pg != nullptr);
     QString text, message;
     if (working) {
-        text = message = "Working out the periodogram…";
+        text = message = BookText("Observing run", "Working out the periodogram…");
     } else if (!failure_.isEmpty()) {
-        text = "The periodogram could not be worked out: " + failure_ + ".";
-        message = "The periodogram could not be worked out.";
+        text =
+            BookText("Observing run", "The periodogram could not be worked out: %1.").arg(failure_);
+        message = BookText("Observing run", "The periodogram could not be worked out.");
     } else if (cancelled_) {
-        text = "Cancelled.";
-        message = "The periodogram was cancelled. Press Work out to start it again.";
+        text = BookText("Observing run", "Cancelled.");
+        message = BookText("Observing run",
+                           "The periodogram was cancelled. Press Work out to start it again.");
     } else if (pg) {
-        text = "Highest peak: " + observingdrawing::PeakText(pg->peak) +
-               "; false-alarm probability " + QString::fromStdString(ProbabilityText(pg->falseAlarm)) + ".";
+        text = BookText("Observing run", "Highest peak: %1; false-alarm probability %2.")
+                   .arg(observingdrawing::PeakText(pg->peak),
+                        QString::fromStdString(ProbabilityText(pg->falseAlarm)));
     } else if (oneTime) {
-        text = "No periodogram: every measurement was taken at the same time, so there is no "
-               "time span in which to look for a period.";
+        text = BookText("Observing run", "No periodogram: every measurement was taken at the same "
+                                         "time, so there is no time span in which to look for a "
+                                         "period.");
     } else {
-        text = "No periodogram yet.";
+        text = BookText("Observing run", "No periodogram yet.");
     }
     PeakLabel->setText(text);
     PeakLabel->setAccessibleName(text);
@@ -588,8 +628,10 @@ void TObservingRunForm::UsePeakButtonClick() {
 
 void TObservingRunForm::mnitImportClick() {
     const QStringList paths = QFileDialog::getOpenFileNames(
-        this, "Import measurements: one file, or one per instrument", QString(),
-        "Measurements (*.csv *.tsv *.txt *.dat *.vels *.rdb);;All files (*)");
+        this, BookText("Observing run", "Import measurements: one file, or one per instrument"),
+        QString(),
+        BookText("Observing run",
+                 "Measurements (*.csv *.tsv *.txt *.dat *.vels *.rdb);;All files (*)"));
     if (paths.isEmpty())
         return;
     std::vector<rvdata::TRvFile> files;
@@ -601,7 +643,7 @@ void TObservingRunForm::mnitImportClick() {
         } catch (const EFOpenError& e) {
             QString cause = QString::fromStdString(e.Cause());
             cause[0] = cause[0].toLower();
-            Refuse("The file was not read: " + cause);
+            Refuse(BookText("Observing run", "The file was not read: %1").arg(cause));
             return;
         }
         files.push_back(std::move(file));
@@ -637,7 +679,8 @@ void TObservingRunForm::mnitSaveFitClick() {
     if (!FitPage->Solution())
         return;
     const QString path =
-        QFileDialog::getSaveFileName(this, "Save the fit", "fit.csv", "CSV files (*.csv)");
+        QFileDialog::getSaveFileName(this, BookText("Observing run", "Save the fit"), "fit.csv",
+                                     BookText("Observing run", "CSV files (*.csv)"));
     if (!path.isEmpty())
         FitPage->SaveFit(path);
 }
@@ -645,8 +688,9 @@ void TObservingRunForm::mnitSaveFitClick() {
 void TObservingRunForm::mnitSaveResidualsClick() {
     if (!FitPage->Solution())
         return;
-    const QString path = QFileDialog::getSaveFileName(this, "Save the residuals",
-                                                      "residuals.csv", "CSV files (*.csv)");
+    const QString path = QFileDialog::getSaveFileName(
+        this, BookText("Observing run", "Save the residuals"), "residuals.csv",
+        BookText("Observing run", "CSV files (*.csv)"));
     if (!path.isEmpty())
         FitPage->SaveResiduals(path);
 }
@@ -657,8 +701,9 @@ void TObservingRunForm::mnitOnCardClick() {
 }
 
 void TObservingRunForm::mnitExportClick() {
-    const QString path = QFileDialog::getSaveFileName(this, "Export measurements",
-                                                      "measurements.csv", "CSV files (*.csv)");
+    const QString path = QFileDialog::getSaveFileName(
+        this, BookText("Observing run", "Export measurements"), "measurements.csv",
+        BookText("Observing run", "CSV files (*.csv)"));
     if (!path.isEmpty())
         ExportFile(path);
 }
@@ -673,7 +718,9 @@ void TObservingRunForm::PrintTo(QPrinter& printer) {
     PrintWhole(printer, [&] {
         QPainter p;
         if (!p.begin(&printer))
-            throw std::runtime_error("Printing failed: the printer cannot be opened.");
+            throw std::runtime_error(
+                BookText("Observing run", "Printing failed: the printer cannot be opened.")
+                    .toStdString());
         // The page laid out in the window's own pixels, scaled to the paper.
         const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
         const double width = 720.0;
@@ -684,7 +731,7 @@ void TObservingRunForm::PrintTo(QPrinter& printer) {
         title.setPixelSize(16);
         title.setBold(true);
         p.setFont(title);
-        p.drawText(QRectF(0, 0, width, 24), "Observing run");
+        p.drawText(QRectF(0, 0, width, 24), BookText("Observing run", "Observing run"));
         QFont body("Arial");
         body.setPixelSize(11);
         p.setFont(body);
@@ -696,11 +743,13 @@ void TObservingRunForm::PrintTo(QPrinter& printer) {
             plots[i]->DrawInto(p, QRectF(0, 60 + i * plotHeight, width, plotHeight - 6));
         if (FitPage->Solution()) {
             if (!printer.newPage())
-                throw std::runtime_error("Printing failed: the printer took no further page.");
+                throw std::runtime_error(
+                    BookText("Observing run", "Printing failed: the printer took no further page.")
+                        .toStdString());
             FitPage->DrawPrintout(p, QRectF(0, 0, width, height));
         }
         if (!p.end())
-            throw std::runtime_error("Printing failed.");
+            throw std::runtime_error(BookText("Observing run", "Printing failed.").toStdString());
     });
 }
 
