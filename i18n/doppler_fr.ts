@@ -1861,7 +1861,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Periastron ti&amp;me T</source>
-        <translation>Instant du périastre &amp;T</translation>
+        <translation>Périastre &amp;T</translation>
     </message>
     <message>
         <source>Period, logarithmic</source>
@@ -1898,7 +1898,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Fit &amp;using these</source>
-        <translation>A&amp;juster à partir de ceux-ci</translation>
+        <translation>A&amp;juster avec ceux-ci</translation>
     </message>
     <message>
         <source>Fit using these elements</source>
@@ -2077,7 +2077,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>&amp;Time column</source>
-        <translation>Colonne des &amp;temps</translation>
+        <translation>&amp;Temps</translation>
     </message>
     <message>
         <source>Column of the times</source>
@@ -2085,7 +2085,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>&amp;Velocity column</source>
-        <translation>Colonne des &amp;vitesses</translation>
+        <translation>&amp;Vitesses</translation>
     </message>
     <message>
         <source>Column of the velocities</source>
@@ -2093,7 +2093,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>&amp;Error column</source>
-        <translation>Colonne des &amp;erreurs</translation>
+        <translation>&amp;Erreurs</translation>
     </message>
     <message>
         <source>Column of the errors</source>
@@ -2101,7 +2101,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>I&amp;nstrument column</source>
-        <translation>Colonne des i&amp;nstruments</translation>
+        <translation>I&amp;nstruments</translation>
     </message>
     <message>
         <source>Column of the instruments&apos; names</source>
@@ -2438,7 +2438,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>&amp;Run length (days)</source>
-        <translation>Durée de la &amp;campagne (jours)</translation>
+        <translation>&amp;Durée (jours)</translation>
     </message>
     <message>
         <source>Run length in days</source>
@@ -2462,7 +2462,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Obser&amp;vable (% of year)</source>
-        <translation>Obser&amp;vable (% de l&apos;année)</translation>
+        <translation>Obser&amp;vable (% année)</translation>
     </message>
     <message>
         <source>Share of the year the star is observable, per cent</source>
@@ -2470,7 +2470,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Lost to &amp;weather (%)</source>
-        <translation>Perdues à cause de la &amp;météo (%)</translation>
+        <translation>Perte &amp;météo (%)</translation>
     </message>
     <message>
         <source>Share of nights lost to weather, per cent</source>
@@ -2486,7 +2486,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>New s&amp;eed</source>
-        <translation>Nouvelle g&amp;raine</translation>
+        <translation>Autre g&amp;raine</translation>
     </message>
     <message>
         <source>New random seed</source>
@@ -2646,7 +2646,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>The measurements less each instrument&apos;s fitted offset and the trend, with their error bars, and the fitted planets&apos; curve in green.</source>
-        <translation>Les mesures moins le décalage ajusté de chaque instrument et la tendance, avec leurs barres d&apos;erreur, et la courbe des planètes ajustées en vert.</translation>
+        <translation>Les mesures moins le décalage ajusté de chaque instrument et la dérive, avec leurs barres d&apos;erreur, et la courbe des planètes ajustées en vert.</translation>
     </message>
     <message>
         <source>Residuals</source>
@@ -2666,7 +2666,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Fit one &amp;more planet</source>
-        <translation>Ajuster une planète de &amp;plus</translation>
+        <translation>Une &amp;planète de plus</translation>
     </message>
     <message>
         <source>Fit one more planet</source>
@@ -2690,7 +2690,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Fit a ji&amp;tter</source>
-        <translation>Ajuster un ji&amp;tter</translation>
+        <translation>Ajuster ji&amp;tter</translation>
     </message>
     <message>
         <source>Fit a jitter for each instrument</source>
@@ -2721,15 +2721,15 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Trend fitted with the planets</source>
-        <translation>Tendance ajustée avec les planètes</translation>
+        <translation>Dérive ajustée avec les planètes</translation>
     </message>
     <message>
         <source>Trends</source>
-        <translation>Tendances</translation>
+        <translation>Dérives</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation>Tendance</translation>
+        <translation>Dérive</translation>
     </message>
     <message>
         <source>Circular orbit</source>
@@ -2759,7 +2759,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Fit at this period</source>
-        <translation>Ajuster à cette période</translation>
+        <translation>À cette période</translation>
     </message>
     <message>
         <source>Fit one more planet at the typed period</source>
@@ -2853,8 +2853,8 @@ rms %6 m/s, χ² réduit %7</translation>
     <message numerus="yes">
         <source>rms %1 m/s, trend %2 m/s/d, %n measurements; %3</source>
         <translation>
-            <numerusform>rms %1 m/s, tendance %2 m/s/j, %n mesure ; %3</numerusform>
-            <numerusform>rms %1 m/s, tendance %2 m/s/j, %n mesures ; %3</numerusform>
+            <numerusform>rms %1 m/s, dérive %2 m/s/j, %n mesure ; %3</numerusform>
+            <numerusform>rms %1 m/s, dérive %2 m/s/j, %n mesures ; %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2867,8 +2867,8 @@ rms %6 m/s, χ² réduit %7</translation>
     <message numerus="yes">
         <source>rms %1 m/s, reduced χ² %2, trend %3 m/s/d, BIC %4, %n measurements</source>
         <translation>
-            <numerusform>rms %1 m/s, χ² réduit %2, tendance %3 m/s/j, BIC %4, %n mesure</numerusform>
-            <numerusform>rms %1 m/s, χ² réduit %2, tendance %3 m/s/j, BIC %4, %n mesures</numerusform>
+            <numerusform>rms %1 m/s, χ² réduit %2, dérive %3 m/s/j, BIC %4, %n mesure</numerusform>
+            <numerusform>rms %1 m/s, χ² réduit %2, dérive %3 m/s/j, BIC %4, %n mesures</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2884,7 +2884,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Press “Fit one more planet”.</source>
-        <translation>Appuyez sur « Ajuster une planète de plus ».</translation>
+        <translation>Appuyez sur « Une planète de plus ».</translation>
     </message>
     <message>
         <source>Evidence for the last planet</source>
