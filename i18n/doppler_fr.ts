@@ -2021,16 +2021,16 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>%1: P (days)</source>
         <comment>the period of an orbit</comment>
-        <translation>%1 : P (jours)</translation>
+        <translation>%1: P (jours)</translation>
     </message>
     <message>
         <source>%1: m sin i (Jupiter masses)</source>
-        <translation>%1 : m sin i (masses de Jupiter)</translation>
+        <translation>%1: m sin i (masses de Jupiter)</translation>
     </message>
     <message>
         <source>%1: a (AU)</source>
         <comment>the semi-major axis</comment>
-        <translation>%1 : a (AU)</translation>
+        <translation>%1: a (AU)</translation>
     </message>
     <message>
         <source>instrument %1</source>
@@ -2542,7 +2542,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Shor&amp;test period (days)</source>
-        <translation>Période la plus cour&amp;te (jours)</translation>
+        <translation>Période mi&amp;nimale (jours)</translation>
     </message>
     <message>
         <source>Shortest period in days</source>
