@@ -2,12 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "FindingPlanetQuestions.h"
 
+#include "BookText.h"
+#include "FindingPlanetReadouts.h"
+#include "NumberText.h"
 #include "model/PeakWidth.h"
-#include "model/PeriodText.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace findingplanet {
 
@@ -16,19 +18,9 @@ namespace {
 // The least share of a fitted value that a typed answer may miss it by.
 constexpr double LeastTolerance = 0.10;
 
-std::string Format(const char* format, double a, double b) {
-    char text[160];
-    std::snprintf(text, sizeof text, format, a, b);
-    return text;
-}
-
-// What the conclusion adds about an answer that left out the star's mass.
-std::string ForgottenText(const TAccepted& accepted) {
-    if (std::fabs(accepted.forgotten - accepted.value) <= 0.0005)
-        return ".";
-    return Format(", but not those nearer %.3f, the mass without the star's (M★ / 1 solar "
-                  "mass)^(2/3).",
-                  accepted.forgotten, 0.0);
+// Whether an m sin i answer may have left out the star's mass: where its value would differ.
+bool MayForget(const TAccepted& accepted) {
+    return std::fabs(accepted.forgotten - accepted.value) > 0.0005;
 }
 
 } // namespace
@@ -63,75 +55,173 @@ int TabShown(int page) {
 }
 
 const std::vector<TQuestion>& Questions() {
+    // The texts as the translation tool finds them; shown through BookText with the same
+    // contexts: the student's in the chapter's, what is accepted and what a question catches
+    // in the teacher's guide's.
     static const std::vector<TQuestion> questions = {
-        {ObservePage, "Can you read the period off these points?", nullptr,
-         {"Yes: from one peak to the next", "No: too few points to join up",
-          "Yes: by joining the dots"},
-         1, "The points lie days apart. Could you join them into one smooth curve?",
-         "A star is measured at most once a night, on clear nights, so the points fall at "
-         "random moments of a short orbit. The period must be searched for.",
-         "no: the points are too few and too far apart to join",
-         "that a velocity curve can always be traced point to point"},
-        {PeakPage, "What is the period of the highest peak?", "days", {}, -1,
-         "The period of the highest peak is written beside its marker and below the plot.",
-         "A sine of that period fits your measurements better than any other.",
-         "the period of the highest peak shown, within the peak's half width",
-         "that the periodogram's vertical axis is a velocity, or that every peak is a planet"},
-        {FalseAlarmPage, "What does a false-alarm probability of 1 % mean?", nullptr,
-         {"a 1 % chance that a planet is there", "noise alone peaks so high 1 time in 100",
-          "the period is 1 % uncertain"},
-         1, "Think of a star with no planet at all, observed on the same nights.",
-         "It is the chance that noise alone makes so high a peak. Fewer nights or noisier "
-         "data lower the signal's peak, and noise reaches so high more often.",
-         "the chance that noise alone peaks so high",
-         "that the false-alarm probability is the chance that the planet is real"},
-        {AliasPage, "Which of these periods is a daily alias of your highest peak?", nullptr, {}, 1,
-         "The window function peaks at 1 day. An alias lies at 1/|1/P − 1| days.",
-         "Sampled once a night, a signal at f cycles a day also shows at |f − 1| and f + 1. "
-         "Twice or half the period is no alias.",
-         "the period 1/|1/P − 1| for the highest peak's period P",
-         "that twice or half the period is an alias of the sampling"},
-        {FoldPage, "Folded on the peak’s period × 1.1, what do the points do?", nullptr,
-         {"form the same curve", "scatter: no curve shows", "form a curve half as high"},
-         1, "Press “Peak × 1.1” and look at the fold.",
-         "On a wrong period the orbits' phases drift apart over a season: only a period near "
-         "the true one folds into one curve.",
-         "they scatter", "that any period near the peak folds as well"},
-        {FitPage, "What is K, the semi-amplitude of your fit?", "m/s", {}, -1,
-         "K is the fit's semi-amplitude, written below the plots of the Fit tab with its "
-         "uncertainty.",
-         "K is half the swing of the star's velocity; the fit also gives e and ω, which a sine "
-         "cannot.",
-         "the fitted K, within its uncertainty but at least 10 %",
-         "that K is the full swing from the lowest to the highest point"},
-        {MassPage, "What is the m sin i of your planet?", "Jupiter masses", {}, -1,
-         "Use P in days, K in m/s, e, and the star's mass from the Data tab.",
-         "The tilt i is unknown, so the velocity gives only m sin i, the least the mass can be.",
-         "the fit's m sin i (mass function solved with the star's stated mass), within its "
-         "uncertainty but at least 10 %",
-         "that the radial velocity gives the planet's true mass"},
-        {SecondPlanetPage, "Does your star have a second planet?", nullptr,
-         {"Yes: two planets fit much better", "No: one planet is enough", "Yes: every residual peak is a planet"},
-         -1, "A second planet is supported when it lowers the BIC by more than 10: ΔBIC below "
-             "−10.",
-         "Any extra planet fits the noise a little better; the BIC charges each parameter "
-         "ln N, so only a real signal pays for itself.",
-         "yes exactly when the two-planet fit lowers the BIC by more than 10 (ΔBIC below −10)",
-         "that a lower χ² alone proves another planet"},
-        {RealDataPage, "What is the period of 51 Peg b?", "days", {}, -1,
-         "Open the Periodogram tab: the period of the highest peak is written below the plot.",
-         "Both instruments, each from its own zero point, show the 4.23-day orbit that Mayor "
-         "and Queloz found in 1995.",
-         "4.2308 days (Butler et al. 2006), within 0.01 days",
-         "that data from two instruments can be joined without their own zero points"},
-        {RealMassPage, "What is the m sin i of 51 Peg b?", "Jupiter masses", {}, -1,
-         "Use P, K and e from the Fit tab and the star's mass from the Data tab in the "
-         "formula of the page on weighing the planet.",
-         "About half a Jupiter mass, seven times closer to its star than Mercury is to the Sun: "
-         "the first hot Jupiter.",
-         "the fit's m sin i (mass function solved with the star's stated mass), within its "
-         "uncertainty but at least 10 %",
-         "that a planet so close to its star must be small"},
+        {ObservePage,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "Can you read the period off these points?"),
+         nullptr,
+         {QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "Yes: from one peak to the next"),
+          QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "No: too few points to join up"),
+          QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "Yes: by joining the dots")},
+         1,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "The points lie days apart. Could you join them into one smooth "
+                           "curve?"),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "A star is measured at most once a night, on clear nights, so the "
+                           "points fall at random moments of a short orbit. The period must be "
+                           "searched for."),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "no: the points are too few and too far apart to join"),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "that a velocity curve can always be traced point to point")},
+        {PeakPage,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "What is the period of the highest peak?"),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "days"),
+         {},
+         -1,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "The period of the highest peak is written beside its marker and "
+                           "below the plot."),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "A sine of that period fits your measurements better than any other."),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "the period of the highest peak shown, within the peak's half width"),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "that the periodogram's vertical axis is a velocity, or that every "
+                           "peak is a planet")},
+        {FalseAlarmPage,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "What does a false-alarm probability of 1 % mean?"),
+         nullptr,
+         {QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "a 1 % chance that a planet is there"),
+          QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                            "noise alone peaks so high 1 time in 100"),
+          QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "the period is 1 % uncertain")},
+         1,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "Think of a star with no planet at all, observed on the same nights."),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "It is the chance that noise alone makes so high a peak. Fewer nights "
+                           "or noisier data lower the signal's peak, and noise reaches so high "
+                           "more often."),
+         QT_TRANSLATE_NOOP("Teacher's guide", "the chance that noise alone peaks so high"),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "that the false-alarm probability is the chance that the planet is "
+                           "real")},
+        {AliasPage,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "Which of these periods is a daily alias of your highest peak?"),
+         nullptr,
+         {},
+         1,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "The window function peaks at 1 day. An alias lies at 1/|1/P − 1| "
+                           "days."),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "Sampled once a night, a signal at f cycles a day also shows at "
+                           "|f − 1| and f + 1. Twice or half the period is no alias."),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "the period 1/|1/P − 1| for the highest peak's period P"),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "that twice or half the period is an alias of the sampling")},
+        {FoldPage,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "Folded on the peak’s period × 1.1, what do the points do?"),
+         nullptr,
+         {QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "form the same curve"),
+          QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "scatter: no curve shows"),
+          QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "form a curve half as high")},
+         1,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "Press “Peak × 1.1” and look at the fold."),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "On a wrong period the orbits' phases drift apart over a season: "
+                           "only a period near the true one folds into one curve."),
+         QT_TRANSLATE_NOOP("Teacher's guide", "they scatter"),
+         QT_TRANSLATE_NOOP("Teacher's guide", "that any period near the peak folds as well")},
+        {FitPage,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "What is K, the semi-amplitude of your fit?"),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "m/s"),
+         {},
+         -1,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "K is the fit's semi-amplitude, written below the plots of the Fit "
+                           "tab with its uncertainty."),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "K is half the swing of the star's velocity; the fit also gives e "
+                           "and ω, which a sine cannot."),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "the fitted K, within its uncertainty but at least 10 %"),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "that K is the full swing from the lowest to the highest point")},
+        {MassPage,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "What is the m sin i of your planet?"),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "Jupiter masses"),
+         {},
+         -1,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "Use P in days, K in m/s, e, and the star's mass from the Data tab."),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "The tilt i is unknown, so the velocity gives only m sin i, the least "
+                           "the mass can be."),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "the fit's m sin i (mass function solved with the star's stated "
+                           "mass), within its uncertainty but at least 10 %"),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "that the radial velocity gives the planet's true mass")},
+        {SecondPlanetPage,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "Does your star have a second planet?"),
+         nullptr,
+         {QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "Yes: two planets fit much better"),
+          QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "No: one planet is enough"),
+          QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "Yes: every residual peak is a planet")},
+         -1,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "A second planet is supported when it lowers the BIC by more than "
+                           "10: ΔBIC below −10."),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "Any extra planet fits the noise a little better; the BIC charges "
+                           "each parameter ln N, so only a real signal pays for itself."),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "yes exactly when the two-planet fit lowers the BIC by more than 10 "
+                           "(ΔBIC below −10)"),
+         QT_TRANSLATE_NOOP("Teacher's guide", "that a lower χ² alone proves another planet")},
+        {RealDataPage,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "What is the period of 51 Peg b?"),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "days"),
+         {},
+         -1,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "Open the Periodogram tab: the period of the highest peak is written "
+                           "below the plot."),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "Both instruments, each from its own zero point, show the 4.23-day "
+                           "orbit that Mayor and Queloz found in 1995."),
+         QT_TRANSLATE_NOOP("Teacher's guide", "4.2308 days (Butler et al. 2006), within 0.01 days"),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "that data from two instruments can be joined without their own "
+                           "zero points")},
+        {RealMassPage,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "What is the m sin i of 51 Peg b?"),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "Jupiter masses"),
+         {},
+         -1,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "Use P, K and e from the Fit tab and the star's mass from the Data "
+                           "tab in the formula of the page on weighing the planet."),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "About half a Jupiter mass, seven times closer to its star than "
+                           "Mercury is to the Sun: the first hot Jupiter."),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "the fit's m sin i (mass function solved with the star's stated "
+                           "mass), within its uncertainty but at least 10 %"),
+         QT_TRANSLATE_NOOP("Teacher's guide", "that a planet so close to its star must be small")},
     };
     return questions;
 }
@@ -156,10 +246,11 @@ const TQuestion* QuestionOn(int page) {
 
 std::string ChoiceCaption(const TQuestion& question, int choice, double peak_days) {
     if (question.page != AliasPage)
-        return question.choices[std::size_t(choice)];
+        return BookText("Chapter 6: Finding a planet", question.choices[std::size_t(choice)])
+            .toStdString();
     const double periods[3] = {2.0 * peak_days, observing::DailyAliases(peak_days).above_days,
                                0.5 * peak_days};
-    return PeriodText(periods[choice]);
+    return findingplanetviews::Days(periods[choice]).toStdString();
 }
 
 TAccepted Accepted(int page, const observing::TPeak& peak, double halfWidth_days,
@@ -186,28 +277,56 @@ bool IsAccepted(const TAccepted& accepted, double typed) {
 
 std::string AcceptedText(int page, const TAccepted& accepted) {
     if (!accepted.valid)
-        return "The fit is still being worked out.";
+        return BookText("Chapter 6: Finding a planet", "The fit is still being worked out.")
+            .toStdString();
+    const QString value3 = FixedText(accepted.value, 3), within3 = FixedText(accepted.tolerance, 3);
+    QString text;
     switch (page) {
     case PeakPage:
-        return "The highest peak is at " + PeriodText(accepted.value) +
-               Format("; answers within %.3f days (its half width) count.", accepted.tolerance, 0);
+        text = BookText("Chapter 6: Finding a planet",
+                        "The highest peak is at %1; answers within %2 days (its half width) "
+                        "count.",
+                        "%1 is a period with its unit")
+                   .arg(findingplanetviews::Days(accepted.value), within3);
+        break;
     case FitPage:
-        return Format("Your fit's K is %.1f m/s; answers within %.1f m/s count.", accepted.value,
-                      accepted.tolerance);
+        text = BookText("Chapter 6: Finding a planet",
+                        "Your fit's K is %1 m/s; answers within %2 m/s count.")
+                   .arg(FixedText(accepted.value, 1), FixedText(accepted.tolerance, 1));
+        break;
     case MassPage:
-        return Format("Your planet's m sin i is %.3f Jupiter masses; answers within %.3f count",
-                      accepted.value, accepted.tolerance) +
-               ForgottenText(accepted);
+        text = MayForget(accepted)
+                   ? BookText("Chapter 6: Finding a planet",
+                              "Your planet's m sin i is %1 Jupiter masses; answers within %2 "
+                              "count, but not those nearer %3, the mass without the star's (M★ "
+                              "/ 1 solar mass)^(2/3).")
+                         .arg(value3, within3, FixedText(accepted.forgotten, 3))
+                   : BookText("Chapter 6: Finding a planet",
+                              "Your planet's m sin i is %1 Jupiter masses; answers within %2 "
+                              "count.")
+                         .arg(value3, within3);
+        break;
     case RealDataPage:
-        return Format("51 Peg b's period is %.4f days; answers within %.2f days count.",
-                      accepted.value, accepted.tolerance);
+        text = BookText("Chapter 6: Finding a planet",
+                        "51 Peg b's period is %1 days; answers within %2 days count.",
+                        "period of the orbit")
+                   .arg(FixedText(accepted.value, 4), FixedText(accepted.tolerance, 2));
+        break;
     case RealMassPage:
-        return Format("51 Peg b's m sin i is %.3f Jupiter masses; answers within %.3f count",
-                      accepted.value, accepted.tolerance) +
-               ForgottenText(accepted);
+        text = MayForget(accepted)
+                   ? BookText("Chapter 6: Finding a planet",
+                              "51 Peg b's m sin i is %1 Jupiter masses; answers within %2 count, "
+                              "but not those nearer %3, the mass without the star's (M★ / 1 "
+                              "solar mass)^(2/3).")
+                         .arg(value3, within3, FixedText(accepted.forgotten, 3))
+                   : BookText("Chapter 6: Finding a planet",
+                              "51 Peg b's m sin i is %1 Jupiter masses; answers within %2 count.")
+                         .arg(value3, within3);
+        break;
     default:
-        return {};
+        break;
     }
+    return text.toStdString();
 }
 
 } // namespace findingplanet

@@ -2,14 +2,17 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "FindingPlanetReadouts.h"
 
+#include "BookText.h"
+#include "NumberText.h"
 #include "model/FitText.h"
+#include "model/PeriodText.h"
 #include "model/ProbabilityText.h"
-#include "observing/ObservingDrawing.h"
 
 namespace findingplanetviews {
 
 QString Days(double period_days) {
-    return observingdrawing::PeakText(observing::TPeak{0, 0.0, period_days, 0.0});
+    return BookText("Chapter 6: Finding a planet", "%1 days", "a period")
+        .arg(FixedText(period_days, PeriodDecimals(period_days)));
 }
 
 QString Probability(double p) { return QString::fromStdString(ProbabilityText(p)); }
@@ -17,4 +20,3 @@ QString Probability(double p) { return QString::fromStdString(ProbabilityText(p)
 QString WithSigma(const fit::TEstimate& x) { return QString::fromStdString(fit::WithUncertainty(x)); }
 
 } // namespace findingplanetviews
-

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
-// How the readouts of "Finding a planet" write their numbers: a period as the periodogram
-// labels its peak, a small probability as a power of ten, a fitted value with its
-// uncertainty.
+// How the readouts of "Finding a planet" write their numbers: a period in days with as many
+// decimals as the periodogram labels its peak with, in the book's language; a small
+// probability as a power of ten, a fitted value with its uncertainty.
 
 #include "model/OrbitFit.h"
 

@@ -2,23 +2,25 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "TFindingPlanet.h"
 
+#include "BookText.h"
 #include "FindingPlanetQuestions.h"
 #include "FindingPlanetReadouts.h"
+#include "NumberText.h"
+#include "Precondition.h"
 #include "QuestionInput.h"
 #include "RichEditWriter.h"
+#include "TBackgroundWork.h"
 #include "TKeyEdit.h"
 #include "forms/FindingPlanetForm.h"
 #include "model/Bic.h"
-#include "model/MeasurementsCsv.h"
 #include "model/FitText.h"
+#include "model/MeasurementsCsv.h"
 #include "model/PeakWidth.h"
-#include "model/PlanetMass.h"
-#include "model/planet.h"
 #include "model/PhaseFold.h"
+#include "model/PlanetMass.h"
 #include "model/PlanetSearch.h"
 #include "model/SecondPlanet.h"
-#include "Precondition.h"
-#include "TBackgroundWork.h"
+#include "model/planet.h"
 #include "oRichEdit.h"
 #include "observing/ObservingDrawing.h"
 #include "observing/TDataPlot.h"
@@ -38,7 +40,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <random>
 
 using namespace observing;
@@ -113,38 +114,47 @@ void TFindingPlanet::ShowRun() {
                                                                 : decltype(star.planets){}) {
         const fit::TPlanetMass mass =
             fit::PlanetMass(planet.period_days, planet.K_mps, planet.ecc, star.starMass_Solar);
-        hidden += QString("\nHidden planet: P = %1 days, K = %2 m/s, e = %3, m sin i = %4 "
-                          "Jupiter masses.")
-                      .arg(planet.period_days, 0, 'f', 3)
-                      .arg(planet.K_mps, 0, 'f', 1)
-                      .arg(planet.ecc, 0, 'f', 2)
-                      .arg(mass.massSinI_Solar * JupiterMassesPerSolarMass, 0, 'f', 2);
+        hidden += "\n" + BookText("Chapter 6: Finding a planet",
+                                  "Hidden planet: P = %1 days, K = %2 m/s, e = %3, m sin i = "
+                                  "%4 Jupiter masses.")
+                             .arg(FixedText(planet.period_days, 3), FixedText(planet.K_mps, 1),
+                                  FixedText(planet.ecc, 2),
+                                  FixedText(mass.massSinI_Solar * JupiterMassesPerSolarMass, 2));
     }
     // Beside the truth, the student's own answers on this star.
     if (reveal) {
         QStringList yours;
-        const std::pair<int, const char*> asked[] = {{q::PeakPage, "P = %1 days"},
-                                                     {q::FitPage, "K = %1 m/s"},
-                                                     {q::MassPage, "m sin i = %1 Jupiter masses"}};
+        const std::pair<int, const char*> asked[] = {
+            {q::PeakPage, QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "P = %1 days")},
+            {q::FitPage, QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "K = %1 m/s")},
+            {q::MassPage,
+             QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "m sin i = %1 Jupiter masses")}};
         for (const auto& [page, format] : asked)
             if (const TAnsweredQuestion* done = AnsweredOn(Work, page, seed_))
-                yours << QString(format).arg(QString::fromStdString(done->attempts.back().answer));
-        hidden += yours.isEmpty() ? QString("\nYou answered no question on this star.")
-                                  : "\nYour answers: " + yours.join(", ") + ".";
+                yours << BookText("Chapter 6: Finding a planet", format)
+                             .arg(QString::fromStdString(done->attempts.back().answer));
+        hidden +=
+            "\n" + (yours.isEmpty() ? BookText("Chapter 6: Finding a planet",
+                                               "You answered no question on this star.")
+                                    : BookText("Chapter 6: Finding a planet", "Your answers: %1.",
+                                               "%1 lists the answers, each as P = 3.5 days")
+                                          .arg(yours.join(", ")));
     }
-    RunLabel->setText(
-        QString("Seed %1: %2 measurements in %3 days, each ± %4 m/s; the star, of %5 solar "
-                "masses, jitters by about %6 m/s.%7")
-            .arg(seed_)
-            .arg(data_.size())
-            .arg(std::lround(Span(data_)))
-            .arg(plan.precision_mps, 0, 'f', 0)
-            .arg(star.starMass_Solar, 0, 'f', 2)
-            .arg(plan.jitter_mps, 0, 'f', 0)
-            .arg(choice_.fewerNights ? "  (Only 12 nights planned.)"
-                 : choice_.moreNoise ? "  (A noisier instrument.)"
-                                     : "") +
-        hidden);
+    const QString poorer =
+        choice_.fewerNights
+            ? "  " + BookText("Chapter 6: Finding a planet", "(Only 12 nights planned.)")
+        : choice_.moreNoise
+            ? "  " + BookText("Chapter 6: Finding a planet", "(A noisier instrument.)")
+            : QString();
+    RunLabel->setText(BookText("Chapter 6: Finding a planet",
+                               "Seed %1: %n measurements in %2 days, each ± %3 m/s; the star, of "
+                               "%4 solar masses, jitters by about %5 m/s.%6",
+                               "%6 says how the run was made worse, or nothing", int(data_.size()))
+                          .arg(seed_)
+                          .arg(std::lround(Span(data_)))
+                          .arg(FixedText(plan.precision_mps, 0), FixedText(star.starMass_Solar, 2),
+                               FixedText(plan.jitter_mps, 0), poorer) +
+                      hidden);
 }
 
 void TFindingPlanet::ShowPeriodogram() {
@@ -153,14 +163,16 @@ void TFindingPlanet::ShowPeriodogram() {
     PeriodogramPlot->SetMessage({});
     PeriodogramPlot->SetPeriodogram(pg_);
     PeriodogramPlot->SetShowWindow(WindowBox->isChecked());
-    QString text = QString("Highest peak: %1 (power %2), half width %3 days.\n"
-                           "False-alarm probability: %4.")
-                       .arg(Days(pg_.peak.period_days))
-                       .arg(pg_.peak.power, 0, 'f', 2)
-                       .arg(PeakHalfWidth_days(pg_), 0, 'f', 3)
-                       .arg(Probability(pg_.falseAlarm));
+    QString text = BookText("Chapter 6: Finding a planet",
+                            "Highest peak: %1 (power %2), half width %3 days.\n"
+                            "False-alarm probability: %4.",
+                            "%1 is a period with its unit; power of the periodogram")
+                       .arg(Days(pg_.peak.period_days), FixedText(pg_.peak.power, 2),
+                            FixedText(PeakHalfWidth_days(pg_), 3), Probability(pg_.falseAlarm));
     if (WindowBox->isChecked())
-        text += "\nThe grey curve, the window function, is the periodogram of the nights alone.";
+        text += "\n" + BookText("Chapter 6: Finding a planet",
+                                "The grey curve, the window function, is the periodogram of the "
+                                "nights alone.");
     PeakLabel->setText(text);
 }
 
@@ -168,7 +180,8 @@ void TFindingPlanet::ShowFold(double period_days) {
     if (!q::ShowsRealData(Page)) {
         FoldPlot->SetMessage({});
         FoldPlot->SetMeasurements({data_, 0.0});
-        FoldPlot->SetVelocityTitle("radial velocity (m/s)");
+        FoldPlot->SetVelocityTitle(
+            BookText("Chapter 6: Finding a planet", "radial velocity (m/s)", "an axis's title"));
     }
     FoldPlot->SetPeriod(period_days);
 }
@@ -182,8 +195,9 @@ std::string TFindingPlanet::PageFitFailure() const {
         return RealFitFailure();
     if (work_->Running() || !job_ || job_->fits.one.outcome == fit::TFitOutcome::Done)
         return {};
-    return job_->fits.one.message.empty() ? std::string("no fit could be made")
-                                          : job_->fits.one.message;
+    return job_->fits.one.message.empty()
+               ? BookText("Chapter 6: Finding a planet", "no fit could be made").toStdString()
+               : job_->fits.one.message;
 }
 
 namespace {
@@ -199,12 +213,19 @@ std::string AsContinuation(std::string reason) {
     return reason;
 }
 
+// "No fit could be made: " and the reason.
+QString NoFitBecause(const std::string& reason) {
+    return BookText("Chapter 6: Finding a planet", "No fit could be made: %1",
+                    "%1 is the reason, ending with a full stop")
+        .arg(QString::fromStdString(AsContinuation(reason)));
+}
+
 } // namespace
 
 std::string TFindingPlanet::AcceptedInWords(const q::TAccepted& accepted) const {
     const std::string failure = PageFitFailure();
     return accepted.valid || failure.empty() ? q::AcceptedText(Page, accepted)
-                                             : "No fit could be made: " + AsContinuation(failure);
+                                             : NoFitBecause(failure).toStdString();
 }
 
 // ---- the fits ----
@@ -274,11 +295,10 @@ void TFindingPlanet::ShowFit() {
     FitPlot->SetFolded(true);
     FitPlot->SetTimeTitle({});
     ResidualPlot->SetTimeTitle({});
-    const QString message = one                ? QString()
-                            : work_->Running() ? QString("Fitting the orbit…")
-                                               : QString::fromStdString(
-                                                     "No fit could be made: " +
-                                                     AsContinuation(PageFitFailure()));
+    const QString message = one ? QString()
+                            : work_->Running()
+                                ? BookText("Chapter 6: Finding a planet", "Fitting the orbit…")
+                                : NoFitBecause(PageFitFailure());
     FitPlot->SetMessage(message);
     ResidualPlot->SetMessage(message);
     if (!one) {
@@ -288,27 +308,31 @@ void TFindingPlanet::ShowFit() {
     const fit::TFittedPlanet& planet = one->planets.front();
     // Why the fitted jitter may differ from the star's stated one, where it clearly does.
     const double stated = HiddenPlan(seed_).jitter_mps; // the plan the fit's data were made with
-    const QString jitterWhy = one->jitter_mps < 0.05 ? QString(" (the error bars explain the scatter)")
-                              : one->jitter_mps > 2.0 * stated + 1.0
-                                  ? QString(" (more than the star's: the orbit leaves signal behind)")
-                                  : QString();
-    FitLabel->setText(QString("One planet fitted:\nP = %1 days\nK = %2 m/s\ne = %3,  "
-                              "ω = %4°\nthe star's jitter %5 m/s%8\n"
-                              "rms about the fit %6 m/s, reduced χ² %7")
-                          .arg(WithSigma(planet.period_days), WithSigma(planet.K_mps),
-                               WithSigma(planet.ecc))
-                          .arg(planet.omega_rad.value * 180.0 / M_PI, 0, 'f', 0)
-                          .arg(one->jitter_mps, 0, 'f', 1)
-                          .arg(one->rms_mps, 0, 'f', 1)
-                          .arg(one->reducedChiSquare, 0, 'f', 2)
-                          .arg(jitterWhy));
+    const QString jitterWhy =
+        one->jitter_mps < 0.05
+            ? " " + BookText("Chapter 6: Finding a planet", "(the error bars explain the scatter)")
+        : one->jitter_mps > 2.0 * stated + 1.0
+            ? " " + BookText("Chapter 6: Finding a planet",
+                             "(more than the star's: the orbit leaves signal behind)")
+            : QString();
+    FitLabel->setText(
+        BookText("Chapter 6: Finding a planet",
+                 "One planet fitted:\nP = %1 days\nK = %2 m/s\ne = %3,  "
+                 "ω = %4°\nthe star's jitter %5 m/s%8\n"
+                 "rms about the fit %6 m/s, reduced χ² %7",
+                 "%8 says why the fitted jitter differs from the star's, or "
+                 "nothing")
+            .arg(WithSigma(planet.period_days), WithSigma(planet.K_mps), WithSigma(planet.ecc),
+                 FixedText(planet.omega_rad.value * 180.0 / M_PI, 0), FixedText(one->jitter_mps, 1),
+                 FixedText(one->rms_mps, 1), FixedText(one->reducedChiSquare, 2), jitterWhy));
 }
 
 void TFindingPlanet::ShowResiduals() {
     const fit::TOrbitSolution* one = OnePlanetFit();
     if (!one) {
         const QString message =
-            work_->Running() ? QString("Fitting the orbit…") : QString("No fit could be made.");
+            work_->Running() ? BookText("Chapter 6: Finding a planet", "Fitting the orbit…")
+                             : BookText("Chapter 6: Finding a planet", "No fit could be made.");
         ResidualPeriodogramPlot->SetMessage(message);
         ResidualLabel->setText(message);
         return;
@@ -321,25 +345,30 @@ void TFindingPlanet::ShowResiduals() {
     Compute(residuals, GridFor(Span(residuals), HiddenShortestPeriod_days), false, *pg);
     ResidualPeriodogramPlot->SetMessage({});
     ResidualPeriodogramPlot->SetPeriodogram(*pg);
-    QString text = QString("Highest peak of the residuals: %1, false-alarm probability %2.\n"
-                           "BIC with one planet: %3\n")
-                       .arg(Days(pg->peak.period_days))
-                       .arg(Probability(pg->falseAlarm))
-                       .arg(one->bic, 0, 'f', 1);
+    QString text =
+        BookText("Chapter 6: Finding a planet",
+                 "Highest peak of the residuals: %1, false-alarm probability %2.\n"
+                 "BIC with one planet: %3",
+                 "%1 is a period with its unit")
+            .arg(Days(pg->peak.period_days), Probability(pg->falseAlarm), FixedText(one->bic, 1)) +
+        "\n";
     if (const fit::TOrbitSolution* two = TwoPlanetFit()) {
         const fit::TFittedPlanet& second = two->planets.back();
         // The observing window's sign: ΔBIC is the two-planet fit's BIC less the one's.
         const double delta = -fit::BicDrop(*one, *two);
-        text += QString("BIC with two planets: %1 (the second at %2 days, K = %3 m/s)\n"
-                        "ΔBIC = BIC(two) − BIC(one) = %4: the second planet %5 the BIC by %6.")
-                    .arg(two->bic, 0, 'f', 1)
-                    .arg(second.period_days.value, 0, 'f', 2)
-                    .arg(second.K_mps.value, 0, 'f', 1)
-                    .arg(delta, 0, 'f', 1)
-                    .arg(delta > 0.0 ? "raises" : "lowers")
-                    .arg(std::fabs(delta), 0, 'f', 1);
+        text += (delta > 0.0 ? BookText("Chapter 6: Finding a planet",
+                                        "BIC with two planets: %1 (the second at %2 days, K = "
+                                        "%3 m/s)\nΔBIC = BIC(two) − BIC(one) = %4: the second "
+                                        "planet raises the BIC by %5.")
+                             : BookText("Chapter 6: Finding a planet",
+                                        "BIC with two planets: %1 (the second at %2 days, K = "
+                                        "%3 m/s)\nΔBIC = BIC(two) − BIC(one) = %4: the second "
+                                        "planet lowers the BIC by %5."))
+                    .arg(FixedText(two->bic, 1), FixedText(second.period_days.value, 2),
+                         FixedText(second.K_mps.value, 1), FixedText(delta, 1),
+                         FixedText(std::fabs(delta), 1));
     } else {
-        text += "No fit with two planets could be made.";
+        text += BookText("Chapter 6: Finding a planet", "No fit with two planets could be made.");
     }
     ResidualLabel->setText(text);
 }
@@ -396,8 +425,8 @@ void TFindingPlanet::SetQuestion() {
     }
     if (question->unit) {
         AnswerEdit->clear();
-        AnswerEdit->setAccessibleName(question->label);
-        UnitLabel->setText(question->unit);
+        AnswerEdit->setAccessibleName(BookText("Chapter 6: Finding a planet", question->label));
+        UnitLabel->setText(BookText("Chapter 6: Finding a planet", question->unit));
     }
     // A question answered before on these data shows as answered: its last answer, its
     // verdict's attempts, and the way on.
@@ -466,11 +495,14 @@ std::string TFindingPlanet::MeasurementsCsv() const {
 
 const char* TFindingPlanet::MissingAnswer() const {
     const q::TQuestion* question = q::QuestionOn(Page);
-    if (question && question->unit && AnswerEdit->text().contains(',') &&
-        QLocale().decimalPoint() != ",")
-        return "Type the decimals after a point, as in 4.46: here a comma is no decimal mark. "
-               "This cost no attempt.";
-    return nullptr;
+    if (!question || !question->unit || !AnswerEdit->text().contains(',') ||
+        QLocale().decimalPoint() == ",")
+        return nullptr;
+    missingText_ = BookText("Chapter 6: Finding a planet",
+                            "Type the decimals after a point, as in 4.46: here a comma is no "
+                            "decimal mark. This cost no attempt.")
+                       .toStdString();
+    return missingText_.c_str();
 }
 
 void TFindingPlanet::AnswerEditKeyPress(char& key) {
@@ -522,7 +554,9 @@ void TFindingPlanet::WriteHint() {
     if (WrongAnswers <= 1)
         return;
     if (const q::TQuestion* question = q::QuestionOn(Page))
-        *FeedbackBox << "\nHint: " << question->hint;
+        *FeedbackBox << "\n"
+                     << BookText("Chapter 6: Finding a planet", "Hint: %1", "%1 is the hint")
+                            .arg(BookText("Chapter 6: Finding a planet", question->hint));
 }
 
 void TFindingPlanet::WriteConclusion() {
@@ -534,10 +568,12 @@ void TFindingPlanet::WriteConclusion() {
     if (question->unit) {
         t << AcceptedInWords(q::Accepted(Page, ownPeak_, ownHalfWidth_days_, PageFit())) << " ";
     } else if (!AnswerCorrect && RightChoice() >= 0) {
-        t << "The answer: " << q::ChoiceCaption(*question, RightChoice(), ownPeak_.period_days)
-          << ". ";
+        t << BookText("Chapter 6: Finding a planet", "The answer: %1.", "%1 is the right choice")
+                 .arg(QString::fromStdString(
+                     q::ChoiceCaption(*question, RightChoice(), ownPeak_.period_days)))
+          << " ";
     }
-    t << question->conclusion;
+    t << BookText("Chapter 6: Finding a planet", question->conclusion);
     ShowNextButton(true);
 }
 
@@ -546,7 +582,9 @@ void TFindingPlanet::WriteConclusion() {
 void TFindingPlanet::ObserveButtonClick() {
     const std::uint64_t seed = SeedEdit->text().toULongLong();
     if (seed < 1 || seed > MaxHiddenSeed) {
-        RunLabel->setText(QString("A seed is a whole number from 1 to %1.").arg(MaxHiddenSeed));
+        RunLabel->setText(
+            BookText("Chapter 6: Finding a planet", "A seed is a whole number from 1 to %1.")
+                .arg(MaxHiddenSeed));
         return;
     }
     const bool anotherStar = seed != seed_;
@@ -568,70 +606,103 @@ void TFindingPlanet::FoldWrongButtonClick() { FoldPeriodBox->setValue(1.1 * Show
 // ---- the teacher's guide ----
 
 void TFindingPlanet::WriteTeacherNotes(TRichEditControl& t) {
-    t << fsBold << "Aims: " >> fsBold
-      << "to find a planet in a season of noisy, nightly measurements as astronomers do: the "
-         "periodogram and its false-alarm probability, daily aliases and the window function, "
-         "folding, the fit by hand and the Keplerian fit with the star's jitter, the planet's "
-         "m sin i, and whether a second planet is believed (BIC). Each student's star is "
-         "chosen by the seed shown under the measurements; the hidden stars are listed at the "
-         "end of this guide.\n";
-    t << fsBold << "Real data (pages 10 and 11): " >> fsBold
-      << "the published velocities of 51 Pegasi from two instruments, LICK (Butler et al. "
-         "2006, ApJ 646, 505) and ELODIE at Haute-Provence (Naef et al. 2004, A&A 414, 351), "
-         "read from the book's data folder and shown an instrument a plot. The book fits each "
-         "instrument's zero point and jitter with the planet; the periodogram is of the "
-         "measurements less each zero point, and the fold and the fit show every measurement "
-         "less its instrument's zero point. Page 10 asks the period (4.2308 days within "
-         "0.01), page 11 the m sin i from the fit shown. Every student sees the same "
-         "numbers.\n";
-    t << fsBold << "Misconceptions:" >> fsBold;
-    for (const q::TQuestion& question : q::Questions())
-        t << "\n  page " << question.page << ": " << question.misconception << ";";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>Aims: </b>to find a planet in a season of noisy, nightly "
+                            "measurements as astronomers do: the periodogram and its false-alarm "
+                            "probability, daily aliases and the window function, folding, the fit "
+                            "by hand and the Keplerian fit with the star's jitter, the planet's "
+                            "m sin i, and whether a second planet is believed (BIC). Each "
+                            "student's star is chosen by the seed shown under the measurements; "
+                            "the hidden stars are listed at the end of this guide."));
     t << "\n";
-    t << fsBold << "Lesson: " >> fsBold
-      << "two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, "
-         "aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). "
-         "Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a "
-         "calculator.\n";
-    t << fsBold << "Support: " >> fsBold
-      << "let pairs share one seed; after two wrong answers each page gives a hint; on page 8 "
-         "work out each bracket of the formula on its own first.\n";
-    t << fsBold << "Extension: " >> fsBold
-      << "observe a second seed and compare; on page 4 find how few nights still find the "
-         "planet; open the star in Tools, Observing run and plan a better season.\n";
-    t << fsBold << "The fitted jitter: " >> fsBold
-      << "the label under the measurements gives the jitter the book gave the star; the fit's "
-         "jitter is what its residuals leave unexplained by the error bars, found from a few "
-         "dozen points. It comes out at 0 when the error bars already explain the scatter, and "
-         "above the star's own jitter when the one-planet orbit leaves signal behind (a second "
-         "planet, or an orbit the data fix poorly). Both are honest results of the fit.\n";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>Real data (pages 10 and 11): </b>the published velocities of 51 "
+                            "Pegasi from two instruments, LICK (Butler et al. 2006, ApJ 646, 505) "
+                            "and ELODIE at Haute-Provence (Naef et al. 2004, A&amp;A 414, 351), "
+                            "read from the book's data folder and shown an instrument a plot. The "
+                            "book fits each instrument's zero point and jitter with the planet; "
+                            "the periodogram is of the measurements less each zero point, and the "
+                            "fold and the fit show every measurement less its instrument's zero "
+                            "point. Page 10 asks the period (4.2308 days within 0.01), page 11 "
+                            "the m sin i from the fit shown. Every student sees the same "
+                            "numbers.",
+                            "period of the orbit; LICK and ELODIE are the instruments' names"));
+    t << "\n";
+    WriteMarked(t, BookText("Teacher's guide", "<b>Misconceptions:</b>"));
+    for (const q::TQuestion& question : q::Questions())
+        t << "\n  "
+          << BookText("Teacher's guide", "page %1: %2;",
+                      "%1 is the page's number, %2 the misconception its question catches")
+                 .arg(question.page)
+                 .arg(BookText("Teacher's guide", question.misconception));
+    t << "\n";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>Lesson: </b>two lessons of about 45 minutes: pages 1 to 6 (the "
+                            "periodogram, false alarms, aliases, folding), then pages 7 to 12 "
+                            "(the fit, the mass, a second planet, 51 Peg). Prerequisites: "
+                            "chapter 3 (K and m sin i), the idea of measurement errors, a "
+                            "calculator."));
+    t << "\n";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>Support: </b>let pairs share one seed; after two wrong answers "
+                            "each page gives a hint; on page 8 work out each bracket of the "
+                            "formula on its own first."));
+    t << "\n";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>Extension: </b>observe a second seed and compare; on page 4 find "
+                            "how few nights still find the planet; open the star in Tools, "
+                            "Observing run and plan a better season.",
+                            "Tools, Observing run: the menu and its entry"));
+    t << "\n";
+    WriteMarked(t, BookText("Teacher's guide",
+                            "<b>The fitted jitter: </b>the label under the measurements gives "
+                            "the jitter the book gave the star; the fit's jitter is what its "
+                            "residuals leave unexplained by the error bars, found from a few "
+                            "dozen points. It comes out at 0 when the error bars already explain "
+                            "the scatter, and above the star's own jitter when the one-planet "
+                            "orbit leaves signal behind (a second planet, or an orbit the data "
+                            "fix poorly). Both are honest results of the fit."));
+    t << "\n";
 }
 
 std::vector<std::pair<std::string, std::string>> TFindingPlanet::ClassAnswers() {
     WaitForFits();
-    auto within = [](const q::TAccepted& a, const char* format) {
-        char text[80];
-        std::snprintf(text, sizeof text, format, a.value, a.tolerance, a.forgotten);
-        return a.valid ? std::string(text) : std::string("no fit");
+    const QString noFit = BookText("Teacher's guide", "no fit", "in the class's table of answers");
+    // The accepted value and its tolerance, with `decimals`.
+    auto within = [&noFit](const q::TAccepted& a, int decimals) {
+        return a.valid ? BookText("Teacher's guide", "%1 ± %2", "a value and its tolerance")
+                             .arg(FixedText(a.value, decimals), FixedText(a.tolerance, decimals))
+                       : noFit;
     };
     const q::TQuestion* alias = q::QuestionOn(q::AliasPage);
-    std::string verdict = "no fit";
+    QString verdict = noFit;
     if (const fit::TOrbitSolution* one = OnePlanetFit())
-        if (const fit::TOrbitSolution* two = TwoPlanetFit()) {
-            char text[80];
-            std::snprintf(text, sizeof text, "%s (ΔBIC %.1f)",
-                          job_->fits.SecondBelieved() ? "yes" : "no", -fit::BicDrop(*one, *two));
-            verdict = text;
-        }
+        if (const fit::TOrbitSolution* two = TwoPlanetFit())
+            verdict =
+                (job_->fits.SecondBelieved()
+                     ? BookText("Teacher's guide", "yes (ΔBIC %1)", "a second planet is believed")
+                     : BookText("Teacher's guide", "no (ΔBIC %1)", "no second planet is believed"))
+                    .arg(FixedText(-fit::BicDrop(*one, *two), 1));
+    const q::TAccepted mass = q::Accepted(q::MassPage, ownPeak_, 0.0, OnePlanetFit());
+    const QString weighed =
+        mass.valid ? BookText("Teacher's guide", "%1 ± %2, not nearer %3",
+                              "an m sin i, its tolerance, and the m sin i without the star's "
+                              "mass")
+                         .arg(FixedText(mass.value, 3), FixedText(mass.tolerance, 3),
+                              FixedText(mass.forgotten, 3))
+                   : noFit;
+    const auto row = [](const char* heading, const QString& answer) {
+        return std::pair{BookText("Teacher's guide", heading).toStdString(), answer.toStdString()};
+    };
     return {
-        {"peak (days)", within(q::Accepted(q::PeakPage, ownPeak_, ownHalfWidth_days_, nullptr),
-                               "%.3f ± %.3f")},
-        {"alias", q::ChoiceCaption(*alias, alias->right, ownPeak_.period_days)},
-        {"K (m/s)", within(q::Accepted(q::FitPage, ownPeak_, 0.0, OnePlanetFit()), "%.1f ± %.1f")},
-        {"m sin i (MJ)",
-         within(q::Accepted(q::MassPage, ownPeak_, 0.0, OnePlanetFit()),
-                "%.3f ± %.3f, not nearer %.3f")},
-        {"second planet", verdict},
+        row(QT_TRANSLATE_NOOP("Teacher's guide", "peak (days)"),
+            within(q::Accepted(q::PeakPage, ownPeak_, ownHalfWidth_days_, nullptr), 3)),
+        row(QT_TRANSLATE_NOOP("Teacher's guide", "alias"),
+            QString::fromStdString(q::ChoiceCaption(*alias, alias->right, ownPeak_.period_days))),
+        row(QT_TRANSLATE_NOOP("Teacher's guide", "K (m/s)"),
+            within(q::Accepted(q::FitPage, ownPeak_, 0.0, OnePlanetFit()), 1)),
+        row(QT_TRANSLATE_NOOP("Teacher's guide", "m sin i (MJ)"), weighed),
+        row(QT_TRANSLATE_NOOP("Teacher's guide", "second planet"), verdict),
     };
 }
 
@@ -640,18 +711,31 @@ std::string TFindingPlanet::AcceptedAnswer() {
     if (!question)
         return {};
     WaitForFits();
-    std::string text = question->accepted;
+    const QString accepted = BookText("Teacher's guide", question->accepted);
     if (question->unit) {
-        const q::TAccepted accepted = q::Accepted(Page, ownPeak_, ownHalfWidth_days_, PageFit());
-        text += q::ShowsRealData(Page) ? ". " : ". For seed " + std::to_string(seed_) + ": ";
-        text += AcceptedInWords(accepted);
-    } else if (RightChoice() >= 0) {
-        const std::array<int, 3> order = q::ChoiceOrder(Page, seed_);
-        const auto button = std::find(order.begin(), order.end(), RightChoice()) - order.begin();
-        static const char* const places[] = {"first", "second", "third"};
-        text += ". For seed " + std::to_string(seed_) + ": “" +
-                q::ChoiceCaption(*question, RightChoice(), ownPeak_.period_days) + "”, the " +
-                places[button] + " button.";
+        const QString inWords = QString::fromStdString(
+            AcceptedInWords(q::Accepted(Page, ownPeak_, ownHalfWidth_days_, PageFit())));
+        return (q::ShowsRealData(Page)
+                    ? BookText("Teacher's guide", "%1. %2",
+                               "what is accepted, and the accepted value in words")
+                          .arg(accepted, inWords)
+                    : BookText("Teacher's guide", "%1. For seed %2: %3",
+                               "what is accepted, the student's seed, and the accepted value "
+                               "in words")
+                          .arg(accepted, QString::number(seed_), inWords))
+            .toStdString();
     }
-    return text;
+    if (RightChoice() < 0)
+        return accepted.toStdString();
+    const std::array<int, 3> order = q::ChoiceOrder(Page, seed_);
+    const auto button = std::find(order.begin(), order.end(), RightChoice()) - order.begin();
+    static const char* const onButton[] = {
+        QT_TRANSLATE_NOOP("Teacher's guide", "%1. For seed %2: “%3”, the first button."),
+        QT_TRANSLATE_NOOP("Teacher's guide", "%1. For seed %2: “%3”, the second button."),
+        QT_TRANSLATE_NOOP("Teacher's guide", "%1. For seed %2: “%3”, the third button.")};
+    return BookText("Teacher's guide", onButton[button])
+        .arg(accepted, QString::number(seed_),
+             QString::fromStdString(
+                 q::ChoiceCaption(*question, RightChoice(), ownPeak_.period_days)))
+        .toStdString();
 }

@@ -176,4 +176,6 @@ private:
     TBackgroundWork* realWork_ = nullptr;
     // Whether the views last showed the published data, so that the fold follows a change.
     bool realShown_ = false;
+    // The translated text MissingAnswer last gave, which its caller reads as UTF-8.
+    mutable std::string missingText_;
 };

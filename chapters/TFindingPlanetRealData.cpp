@@ -6,9 +6,11 @@
 // so that the two instruments' points fall on one curve.
 #include "TFindingPlanet.h"
 
+#include "BookText.h"
 #include "DataFile.h"
 #include "FindingPlanetQuestions.h"
 #include "FindingPlanetReadouts.h"
+#include "NumberText.h"
 #include "TBackgroundWork.h"
 #include "model/FitText.h"
 #include "model/PlanetSearch.h"
@@ -79,8 +81,9 @@ TMeasurementSet OfInstrument(const TMeasurementSet& set, int instrument) {
 // Why there is no fit to show: it is being made, or what stopped it.
 QString NoFitMessage(bool running, const std::string& why) {
     if (running)
-        return "Working out the periodogram and the fit…";
-    return why.empty() ? QString("No fit could be made.") : QString::fromStdString(why);
+        return BookText("Chapter 6: Finding a planet", "Working out the periodogram and the fit…");
+    return why.empty() ? BookText("Chapter 6: Finding a planet", "No fit could be made.")
+                       : QString::fromStdString(why);
 }
 
 } // namespace
@@ -95,8 +98,9 @@ const fit::TOrbitSolution* TFindingPlanet::RealFit() const {
 std::string TFindingPlanet::RealFitFailure() const {
     if (realWork_->Running() || !realJob_ || realJob_->search.fit.outcome == fit::TFitOutcome::Done)
         return {};
-    return realJob_->search.fit.message.empty() ? std::string("no fit could be made")
-                                                : realJob_->search.fit.message;
+    return realJob_->search.fit.message.empty()
+               ? BookText("Chapter 6: Finding a planet", "no fit could be made").toStdString()
+               : realJob_->search.fit.message;
 }
 
 const TPeak& TFindingPlanet::ShownPeak() const {
@@ -113,7 +117,11 @@ void TFindingPlanet::StartRealFit() {
         reading.message = e.what();
     }
     if (!reading.ok) {
-        realFault_ = "The published measurements of 51 Peg cannot be read: " + reading.message;
+        realFault_ =
+            BookText("Chapter 6: Finding a planet",
+                     "The published measurements of 51 Peg cannot be read: %1", "%1 is the reason")
+                .arg(QString::fromStdString(reading.message))
+                .toStdString();
         job->search.fit.message = realFault_;
         return;
     }
@@ -145,14 +153,14 @@ void TFindingPlanet::RealFitDone() {
 void TFindingPlanet::ShowRealData() {
     if (!realFault_.empty()) {
         for (TDataPlot* plot : InstrumentPlots)
-            plot->SetMessage("No data");
+            plot->SetMessage(BookText("Chapter 6: Finding a planet", "No data"));
         RunLabel->setText(QString::fromStdString(realFault_));
         return;
     }
-    QString text = QString("%1, a star of %2 solar masses (%3):")
-                       .arg(QString::fromStdString(real_.star))
-                       .arg(real_.starMass_Solar, 0, 'f', 2)
-                       .arg(QString::fromStdString(real_.starMassSource));
+    QString text = BookText("Chapter 6: Finding a planet", "%1, a star of %2 solar masses (%3):",
+                            "%1 is the star's name, %3 where its mass is published")
+                       .arg(QString::fromStdString(real_.star), FixedText(real_.starMass_Solar, 2),
+                            QString::fromStdString(real_.starMassSource));
     for (std::size_t i = 0; i < InstrumentPlots.size(); ++i) {
         TDataPlot* plot = InstrumentPlots[i];
         if (i >= real_.instruments.size()) {
@@ -163,14 +171,19 @@ void TFindingPlanet::ShowRealData() {
         const QString name = QString::fromStdString(instrument.name);
         plot->SetMessage({});
         plot->SetMeasurements(OfInstrument(real_.measurements, int(i)));
-        plot->SetVelocityTitle(name + " (m/s)");
-        plot->setAccessibleName("Measurements of " + name);
-        text += QString("\n%1: %2 measurements, %3.")
-                    .arg(name)
-                    .arg(instrument.count)
-                    .arg(QString::fromStdString(instrument.reference));
+        plot->SetVelocityTitle(BookText("Chapter 6: Finding a planet", "%1 (m/s)",
+                                        "an axis's title: %1 is the instrument's name")
+                                   .arg(name));
+        plot->setAccessibleName(BookText("Chapter 6: Finding a planet", "Measurements of %1",
+                                         "%1 is the instrument's name")
+                                    .arg(name));
+        text += "\n" + BookText("Chapter 6: Finding a planet", "%1: %n measurements, %2.",
+                                "%1 is the instrument's name, %2 the paper that published them",
+                                instrument.count)
+                           .arg(name, QString::fromStdString(instrument.reference));
     }
-    text += QString("\nThey span %1 days.").arg(std::lround(Span(real_.measurements.data)));
+    text += "\n" + BookText("Chapter 6: Finding a planet", "They span %1 days.")
+                       .arg(std::lround(Span(real_.measurements.data)));
     RunLabel->setText(text);
 }
 
@@ -186,11 +199,12 @@ void TFindingPlanet::ShowRealPeriodogram() {
     PeriodogramPlot->SetMessage({});
     PeriodogramPlot->SetPeriodogram(pg);
     PeriodogramPlot->SetShowWindow(false);
-    PeakLabel->setText(QString("Each instrument's own zero point taken off first.\n"
-                               "Highest peak: %1 (power %2).\nFalse-alarm probability: %3.")
-                           .arg(Days(pg.peak.period_days))
-                           .arg(pg.peak.power, 0, 'f', 2)
-                           .arg(Probability(pg.falseAlarm)));
+    PeakLabel->setText(BookText("Chapter 6: Finding a planet",
+                                "Each instrument's own zero point taken off first.\n"
+                                "Highest peak: %1 (power %2).\nFalse-alarm probability: %3.",
+                                "%1 is a period with its unit; power of the periodogram")
+                           .arg(Days(pg.peak.period_days), FixedText(pg.peak.power, 2),
+                                Probability(pg.falseAlarm)));
 }
 
 void TFindingPlanet::ShowRealFit() {
@@ -215,31 +229,37 @@ void TFindingPlanet::ShowRealFit() {
     ResidualPlot->SetMeasurements(set);
     ResidualPlot->SetSolution(&folded.solution);
     FitPlot->SetFolded(false);
-    FitPlot->SetTimeTitle("time since periastron (days)");
-    ResidualPlot->SetTimeTitle("time since periastron (days)");
+    const QString sincePeriastron =
+        BookText("Chapter 6: Finding a planet", "time since periastron (days)", "an axis's title");
+    FitPlot->SetTimeTitle(sincePeriastron);
+    ResidualPlot->SetTimeTitle(sincePeriastron);
     // The fold starts from the levelled measurements at their own times, each with its
     // instrument's symbol, as the legend names them.
     TMeasurementSet levelled = real_.measurements;
     for (TMeasurement& m : levelled.data)
         m.v_mps -= fitted->offsets_mps[std::size_t(m.instrument)].value;
     FoldPlot->SetMeasurements(levelled);
-    FoldPlot->SetVelocityTitle("v less each instrument's zero point (m/s)");
+    FoldPlot->SetVelocityTitle(BookText("Chapter 6: Finding a planet",
+                                        "v less each instrument's zero point (m/s)",
+                                        "an axis's title"));
 
     const fit::TFittedPlanet& planet = fitted->planets.front();
     QString instruments;
     for (std::size_t i = 0; i < real_.instruments.size(); ++i)
-        instruments += QString("%1%2: zero point %3 m/s, jitter %4 m/s")
-                           .arg(i == 0 ? "" : "\n")
-                           .arg(QString::fromStdString(real_.instruments[i].name))
-                           .arg(fitted->offsets_mps[i].value, 0, 'f', 1)
-                           .arg(fitted->jitters_mps[i].value, 0, 'f', 1);
-    FitLabel->setText(QString("51 Peg b, both instruments fitted together, each point shown "
-                              "at its time since periastron:\nP = %1 days,  K = %2 m/s\n"
-                              "e = %3,  ω = %4°\n%5\nrms %6 m/s, reduced χ² %7")
-                          .arg(WithSigma(planet.period_days), WithSigma(planet.K_mps),
-                               WithSigma(planet.ecc))
-                          .arg(planet.omega_rad.value * 180.0 / M_PI, 0, 'f', 0)
-                          .arg(instruments)
-                          .arg(fitted->rms_mps, 0, 'f', 1)
-                          .arg(fitted->reducedChiSquare, 0, 'f', 2));
+        instruments +=
+            (i == 0 ? "" : "\n") + BookText("Chapter 6: Finding a planet",
+                                            "%1: zero point %2 m/s, jitter %3 m/s",
+                                            "%1 is the instrument's name")
+                                       .arg(QString::fromStdString(real_.instruments[i].name),
+                                            FixedText(fitted->offsets_mps[i].value, 1),
+                                            FixedText(fitted->jitters_mps[i].value, 1));
+    FitLabel->setText(
+        BookText("Chapter 6: Finding a planet",
+                 "51 Peg b, both instruments fitted together, each point shown "
+                 "at its time since periastron:\nP = %1 days,  K = %2 m/s\n"
+                 "e = %3,  ω = %4°\n%5\nrms %6 m/s, reduced χ² %7",
+                 "%5 is a line for each instrument")
+            .arg(WithSigma(planet.period_days), WithSigma(planet.K_mps), WithSigma(planet.ecc),
+                 FixedText(planet.omega_rad.value * 180.0 / M_PI, 0), instruments,
+                 FixedText(fitted->rms_mps, 1), FixedText(fitted->reducedChiSquare, 2)));
 }

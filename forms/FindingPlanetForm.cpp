@@ -3,17 +3,18 @@
 #include "FindingPlanetForm.h"
 
 #include "Artwork.h"
+#include "BookText.h"
 #include "QuestionParts.h"
 #include "TKeyEdit.h"
 #include "chapters/TFindingPlanet.h"
 #include "model/HiddenSystems.h"
+#include "oRichEdit.h"
 #include "observing/TDataPlot.h"
 #include "observing/TFitByHandPage.h"
 #include "observing/TFitPlot.h"
 #include "observing/TFoldPlot.h"
 #include "observing/TPeriodogramPlot.h"
 #include "observing/TResidualPlot.h"
-#include "oRichEdit.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -31,13 +32,13 @@ namespace {
 constexpr int ViewsLeft = 350, ViewsTop = 10, ViewsWidth = 432, ViewsHeight = 494;
 constexpr int PlotWidth = ViewsWidth - 14;
 
-QWidget* Tab(TFindingPlanet& f, const char* title) {
+QWidget* Tab(TFindingPlanet& f, const QString& title) {
     auto* page = new QWidget;
     f.Views->addTab(page, title);
     return page;
 }
 
-template <class TPlot> TPlot* Plot(QWidget* parent, QRect place, const char* name) {
+template <class TPlot> TPlot* Plot(QWidget* parent, QRect place, const QString& name) {
     auto* plot = new TPlot(parent);
     plot->setGeometry(place);
     plot->setAccessibleName(name);
@@ -55,7 +56,7 @@ QLabel* Readout(QWidget* parent, QRect place) {
     return l;
 }
 
-QPushButton* Button(QWidget* parent, QRect place, const char* caption,
+QPushButton* Button(QWidget* parent, QRect place, const QString& caption,
                     std::function<void()> onClick) {
     auto* b = new QPushButton(caption, parent);
     b->setGeometry(place);
@@ -66,75 +67,100 @@ QPushButton* Button(QWidget* parent, QRect place, const char* caption,
 } // namespace
 
 void DefineFindingPlanetForm(TFindingPlanet& f) {
-    f.SetCaption("Finding a planet");
+    f.SetCaption(BookText("Chapter 6: Finding a planet", "Finding a planet").toStdString());
     f.TextBox->setGeometry(20, 16, 318, 290);
 
     f.Views = new QTabWidget(&f);
     f.Views->setGeometry(ViewsLeft, ViewsTop, ViewsWidth, ViewsHeight);
-    f.Views->setAccessibleName("Observing views");
+    f.Views->setAccessibleName(BookText("Chapter 6: Finding a planet", "Observing views"));
 
-    QWidget* data = Tab(f, "Data");
-    f.DataPlot = Plot<TDataPlot>(data, QRect(4, 4, PlotWidth, 300), "Measurements");
+    QWidget* data = Tab(f, BookText("Chapter 6: Finding a planet", "Data", "a tab's caption"));
+    f.DataPlot = Plot<TDataPlot>(data, QRect(4, 4, PlotWidth, 300),
+                                 BookText("Chapter 6: Finding a planet", "Measurements"));
     // The published data's instruments, one above the other in the same place.
     for (std::size_t i = 0; i < f.InstrumentPlots.size(); ++i) {
-        f.InstrumentPlots[i] = Plot<TDataPlot>(data, QRect(4, 4 + 150 * int(i), PlotWidth, 150),
-                                               "Measurements of one instrument");
+        f.InstrumentPlots[i] = Plot<TDataPlot>(
+            data, QRect(4, 4 + 150 * int(i), PlotWidth, 150),
+            BookText("Chapter 6: Finding a planet", "Measurements of one instrument"));
         f.InstrumentPlots[i]->hide();
     }
     f.RunLabel = Readout(data, QRect(6, 308, PlotWidth - 4, 124));
-    f.SeedCaption = new QLabel("Seed:", data);
+    f.SeedCaption = new QLabel(BookText("Chapter 6: Finding a planet", "Seed:"), data);
     f.SeedCaption->setGeometry(6, 438, 40, 24);
     f.SeedEdit = new QLineEdit(data);
     f.SeedEdit->setGeometry(48, 436, 70, 26);
     f.SeedEdit->setValidator(new QIntValidator(1, int(observing::MaxHiddenSeed), f.SeedEdit));
-    f.SeedEdit->setAccessibleName("Seed");
+    f.SeedEdit->setAccessibleName(BookText("Chapter 6: Finding a planet", "Seed"));
     QObject::connect(f.SeedEdit, &QLineEdit::returnPressed, [&f] { f.ObserveButtonClick(); });
-    f.ObserveButton = Button(data, QRect(126, 435, 96, 28), "Observe", [&f] { f.ObserveButtonClick(); });
+    f.ObserveButton = Button(
+        data, QRect(126, 435, 96, 28),
+        BookText("Chapter 6: Finding a planet", "Observe", "the button that measures the star"),
+        [&f] { f.ObserveButtonClick(); });
 
-    QWidget* periodogram = Tab(f, "Periodogram");
-    f.PeriodogramPlot = Plot<TPeriodogramPlot>(periodogram, QRect(4, 4, PlotWidth, 300), "Periodogram");
-    f.WindowBox = new QCheckBox("Show the window function", periodogram);
+    QWidget* periodogram =
+        Tab(f, BookText("Chapter 6: Finding a planet", "Periodogram", "a tab's caption"));
+    f.PeriodogramPlot =
+        Plot<TPeriodogramPlot>(periodogram, QRect(4, 4, PlotWidth, 300),
+                               BookText("Chapter 6: Finding a planet", "Periodogram"));
+    f.WindowBox = new QCheckBox(BookText("Chapter 6: Finding a planet", "Show the window function"),
+                                periodogram);
     f.WindowBox->setGeometry(6, 310, 260, 22);
     QObject::connect(f.WindowBox, &QCheckBox::clicked, [&f] { f.WindowBoxClick(); });
     f.PeakLabel = Readout(periodogram, QRect(6, 336, PlotWidth - 4, 66));
     // The page on false alarms observes the same star worse, and then as before.
-    f.FewerNightsButton = Button(periodogram, QRect(6, 408, 132, 28), "Only 12 nights",
+    f.FewerNightsButton = Button(periodogram, QRect(6, 408, 132, 28),
+                                 BookText("Chapter 6: Finding a planet", "Only 12 nights"),
                                  [&f] { f.FewerNightsButtonClick(); });
-    f.MoreNoiseButton = Button(periodogram, QRect(144, 408, 132, 28), "Noisier instrument",
+    f.MoreNoiseButton = Button(periodogram, QRect(144, 408, 132, 28),
+                               BookText("Chapter 6: Finding a planet", "Noisier instrument"),
                                [&f] { f.MoreNoiseButtonClick(); });
-    f.OwnRunButton = Button(periodogram, QRect(282, 408, 132, 28), "My run again",
+    f.OwnRunButton = Button(periodogram, QRect(282, 408, 132, 28),
+                            BookText("Chapter 6: Finding a planet", "My run again"),
                             [&f] { f.OwnRunButtonClick(); });
 
-    QWidget* fold = Tab(f, "Fold");
-    f.FoldPlot = Plot<TFoldPlot>(fold, QRect(4, 4, PlotWidth, 300), "Folded measurements");
-    auto* periodCaption = new QLabel("Fold on (days):", fold);
+    QWidget* fold = Tab(f, BookText("Chapter 6: Finding a planet", "Fold", "a tab's caption"));
+    f.FoldPlot = Plot<TFoldPlot>(fold, QRect(4, 4, PlotWidth, 300),
+                                 BookText("Chapter 6: Finding a planet", "Folded measurements"));
+    auto* periodCaption =
+        new QLabel(BookText("Chapter 6: Finding a planet", "Fold on (days):"), fold);
     periodCaption->setGeometry(6, 312, 100, 24);
     f.FoldPeriodBox = new QDoubleSpinBox(fold);
     f.FoldPeriodBox->setGeometry(106, 310, 100, 26);
     f.FoldPeriodBox->setDecimals(3);
     f.FoldPeriodBox->setRange(observing::HiddenShortestPeriod_days, 1000.0);
     f.FoldPeriodBox->setSingleStep(0.01);
-    f.FoldPeriodBox->setAccessibleName("Fold period in days");
+    const QString foldPeriod = BookText("Chapter 6: Finding a planet", "Fold period in days");
+    f.FoldPeriodBox->setAccessibleName(foldPeriod);
     // The field inside the spin box is what a screen reader lands on.
-    f.FoldPeriodBox->findChild<QLineEdit*>()->setAccessibleName("Fold period in days");
+    f.FoldPeriodBox->findChild<QLineEdit*>()->setAccessibleName(foldPeriod);
     QObject::connect(f.FoldPeriodBox, &QDoubleSpinBox::valueChanged,
                      [&f] { f.FoldPeriodBoxChange(); });
-    f.FoldPeakButton = Button(fold, QRect(214, 309, 96, 28), "The peak", [&f] { f.FoldPeakButtonClick(); });
-    f.FoldWrongButton =
-        Button(fold, QRect(316, 309, 100, 28), "Peak × 1.1", [&f] { f.FoldWrongButtonClick(); });
+    f.FoldPeakButton = Button(
+        fold, QRect(214, 309, 96, 28),
+        BookText("Chapter 6: Finding a planet", "The peak", "folds on the highest peak's period"),
+        [&f] { f.FoldPeakButtonClick(); });
+    f.FoldWrongButton = Button(fold, QRect(316, 309, 100, 28),
+                               BookText("Chapter 6: Finding a planet", "Peak × 1.1"),
+                               [&f] { f.FoldWrongButtonClick(); });
 
     // The chapter fits the orbit itself; the fit by hand is there to be tried.
     f.ByHandPage = new TFitByHandPage(TFitByHandPage::TFitFromHand{});
-    f.Views->addTab(f.ByHandPage, "By hand");
+    f.Views->addTab(f.ByHandPage, BookText("Chapter 6: Finding a planet", "By hand",
+                                           "a tab's caption: the fit by hand"));
 
-    QWidget* fitted = Tab(f, "Fit");
-    f.FitPlot = Plot<TFitPlot>(fitted, QRect(4, 4, PlotWidth, 210), "Fitted curve");
-    f.ResidualPlot = Plot<TResidualPlot>(fitted, QRect(4, 214, PlotWidth, 120), "Residuals");
+    QWidget* fitted =
+        Tab(f, BookText("Chapter 6: Finding a planet", "Fit", "a tab's caption: the orbit's fit"));
+    f.FitPlot = Plot<TFitPlot>(fitted, QRect(4, 4, PlotWidth, 210),
+                               BookText("Chapter 6: Finding a planet", "Fitted curve"));
+    f.ResidualPlot = Plot<TResidualPlot>(fitted, QRect(4, 214, PlotWidth, 120),
+                                         BookText("Chapter 6: Finding a planet", "Residuals"));
     f.FitLabel = Readout(fitted, QRect(6, 338, PlotWidth - 4, 120));
 
-    QWidget* residuals = Tab(f, "Residuals");
-    f.ResidualPeriodogramPlot =
-        Plot<TPeriodogramPlot>(residuals, QRect(4, 4, PlotWidth, 300), "Periodogram of the residuals");
+    QWidget* residuals =
+        Tab(f, BookText("Chapter 6: Finding a planet", "Residuals", "a tab's caption"));
+    f.ResidualPeriodogramPlot = Plot<TPeriodogramPlot>(
+        residuals, QRect(4, 4, PlotWidth, 300),
+        BookText("Chapter 6: Finding a planet", "Periodogram of the residuals"));
     f.ResidualLabel = Readout(residuals, QRect(6, 310, PlotWidth - 4, 140));
 
     // The question parts, below the text that asks: three choices or a typed number with its Done button.
