@@ -1688,7 +1688,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Fold on (days):</source>
-        <translation>Replier sur (jours) :</translation>
+        <translation>Replier sur (j) :</translation>
     </message>
     <message>
         <source>Fold period in days</source>
