@@ -50,19 +50,19 @@
     <message>
         <source>%1 and %2</source>
         <comment>the instruments of a paper</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>The observing window&apos;s File menu opens these published radial velocities, with each instrument&apos;s number of measurements in brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>El menú Archivo de la ventana de observación abre estas velocidades radiales publicadas, con el número de mediciones de cada instrumento entre paréntesis.</translation>
     </message>
     <message>
         <source>its files cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden leer sus archivos: %1</translation>
     </message>
     <message>
         <source>The files of the published measurements that come with the book cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer los archivos de las mediciones publicadas que acompañan al libro: %1</translation>
     </message>
 </context>
 <context>
@@ -244,124 +244,124 @@
     </message>
     <message>
         <source>The book&apos;s settings were not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han guardado los ajustes del libro: %1.</translation>
     </message>
     <message>
         <source>The book&apos;s settings were not forgotten: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han olvidado los ajustes del libro: %1.</translation>
     </message>
     <message>
         <source>%1 : Contents</source>
         <comment>the book&apos;s title and its contents page</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Índice</translation>
     </message>
     <message>
         <source>Unable to open calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la calculadora</translation>
     </message>
     <message>
         <source>%1 : %2 %3/%4</source>
         <comment>the book&apos;s title, the chapter&apos;s, the page and the pages</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 %3/%4</translation>
     </message>
     <message>
         <source>back</source>
         <comment>turns to the page before</comment>
-        <translation type="unfinished"></translation>
+        <translation>atrás</translation>
     </message>
     <message>
         <source>Click to move back</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para retroceder</translation>
     </message>
     <message>
         <source>forward</source>
         <comment>turns to the next page</comment>
-        <translation type="unfinished"></translation>
+        <translation>adelante</translation>
     </message>
     <message>
         <source>Click to move forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para avanzar</translation>
     </message>
     <message>
         <source>The work open before the new zoom was not taken over: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha recuperado el trabajo abierto antes del nuevo zoom: %1</translation>
     </message>
     <message>
         <source>The open work could not be kept for the new zoom: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido conservar el trabajo abierto para el nuevo zoom: %1</translation>
     </message>
     <message>
         <source>The open work could not be kept for the new zoom: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido conservar el trabajo abierto para el nuevo zoom: %1.</translation>
     </message>
     <message>
         <source>%1 : %2</source>
         <comment>the book&apos;s title and the chapter&apos;s</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Page %1/%2</source>
         <comment>the page and the pages</comment>
-        <translation type="unfinished"></translation>
+        <translation>Página %1/%2</translation>
     </message>
     <message>
         <source>the chapter&apos;s run, seed %1</source>
         <comment>where the observing window&apos;s measurements come from</comment>
-        <translation type="unfinished"></translation>
+        <translation>la campaña del capítulo, semilla %1</translation>
     </message>
     <message>
         <source>Saved work (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo guardado (*.json);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Only a system built in the free experiment can be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se puede guardar un sistema construido en el experimento libre.</translation>
     </message>
     <message>
         <source>The file holds an observing run, not a system: open it in the observing run&apos;s window.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene una campaña de observación, no un sistema: ábrelo en la ventana de la campaña de observación.</translation>
     </message>
     <message>
         <source>The file holds no system.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene ningún sistema.</translation>
     </message>
     <message>
         <source>The open chapter shows no measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>El capítulo abierto no muestra ninguna medición.</translation>
     </message>
     <message>
         <source>The measurements were not written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han escrito las mediciones: %1.</translation>
     </message>
     <message>
         <source>Export measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar mediciones</translation>
     </message>
     <message>
         <source>measurements.csv</source>
         <comment>the file name offered</comment>
-        <translation type="unfinished"></translation>
+        <translation>mediciones.csv</translation>
     </message>
     <message>
         <source>Measurements (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediciones (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Save system</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar sistema</translation>
     </message>
     <message>
         <source>system.json</source>
         <comment>the file name offered</comment>
-        <translation type="unfinished"></translation>
+        <translation>sistema.json</translation>
     </message>
     <message>
         <source>Open system</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir sistema</translation>
     </message>
     <message>
         <source>The system kept has no chapter to go into.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema guardado no tiene ningún capítulo en el que entrar.</translation>
     </message>
 </context>
 <context>
@@ -440,53 +440,53 @@
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished">Calculadora</translation>
+        <translation>Calculadora</translation>
     </message>
     <message>
         <source>&amp;Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Expresión</translation>
     </message>
     <message>
         <source>such as 2 pi sqrt(5.2^3)</source>
         <comment>an example; the decimal mark may be the language&apos;s own</comment>
-        <translation type="unfinished"></translation>
+        <translation>como 2 pi sqrt(5.2^3)</translation>
     </message>
     <message>
         <source>&amp;Value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valor</translation>
     </message>
     <message>
         <source>Angles:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulos:</translation>
     </message>
     <message>
         <source>&amp;Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grados</translation>
     </message>
     <message>
         <source>&amp;Radians</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Radianes</translation>
     </message>
     <message>
         <source>sin, cos and tan take degrees; asin, acos and atan give degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>sin, cos y tan reciben grados; asin, acos y atan dan grados</translation>
     </message>
     <message>
         <source>sin, cos and tan take radians; asin, acos and atan give radians</source>
-        <translation type="unfinished"></translation>
+        <translation>sin, cos y tan reciben radianes; asin, acos y atan dan radianes</translation>
     </message>
     <message>
         <source>Enter works it out. x is the last value; pi, sqrt, sin, cos, tan, exp, ln and log10 are known, ^ raises to a power.</source>
         <comment>the calculator&apos;s words (x, pi, sqrt, sin, ...) are typed as they stand in every language</comment>
-        <translation type="unfinished"></translation>
+        <translation>Intro calcula el resultado. x es el último valor; se conocen pi, sqrt, sin, cos, tan, exp, ln y log10, y ^ eleva a una potencia.</translation>
     </message>
     <message>
         <source>Work out</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -1733,7 +1733,7 @@ rms %6 m/s, reduced χ² %7</source>
     </message>
     <message>
         <source>Some text to go in here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí va un texto.</translation>
     </message>
 </context>
 <context>
@@ -1802,15 +1802,15 @@ rms %6 m/s, reduced χ² %7</source>
     <name>Feedback</name>
     <message>
         <source>This is the correct answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta es la respuesta correcta.</translation>
     </message>
     <message>
         <source>Your answer is still incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu respuesta sigue siendo incorrecta.</translation>
     </message>
     <message>
         <source>Your answer is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu respuesta es incorrecta.</translation>
     </message>
 </context>
 <context>
@@ -1910,51 +1910,51 @@ rms %6 m/s, reduced χ² %7</source>
     <name>How sure</name>
     <message>
         <source>How sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Con qué seguridad?</translation>
     </message>
     <message>
         <source>Sampling</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestreo</translation>
     </message>
     <message>
         <source>Share of the sampling done</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte del muestreo hecha</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Best fit, value ± σ</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor ajuste, valor ± σ</translation>
     </message>
     <message>
         <source>Middle of the orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediana de las órbitas</translation>
     </message>
     <message>
         <source>68 % of the orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>68 % de las órbitas</translation>
     </message>
     <message>
         <source>Each element&apos;s best fit and the range of the orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>El mejor ajuste de cada elemento y el intervalo de las órbitas</translation>
     </message>
     <message>
         <source>&amp;Planet:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Planeta:</translation>
     </message>
     <message>
         <source>The planet&apos;s orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>Las órbitas del planeta</translation>
     </message>
     <message>
         <source>&amp;Save chain...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar cadena...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>%1 (held)</source>
@@ -2045,79 +2045,79 @@ rms %6 m/s, reduced χ² %7</source>
     <name>Import measurements</name>
     <message>
         <source>Import measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar mediciones</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Archivo</translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>File shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo mostrado</translation>
     </message>
     <message>
         <source>The file&apos;s first rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Las primeras filas del archivo</translation>
     </message>
     <message>
         <source>&amp;Time column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de &amp;tiempo</translation>
     </message>
     <message>
         <source>Column of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de los tiempos</translation>
     </message>
     <message>
         <source>&amp;Velocity column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de &amp;velocidad</translation>
     </message>
     <message>
         <source>Column of the velocities</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de las velocidades</translation>
     </message>
     <message>
         <source>&amp;Error column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de &amp;errores</translation>
     </message>
     <message>
         <source>Column of the errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de los errores</translation>
     </message>
     <message>
         <source>I&amp;nstrument column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de &amp;instrumento</translation>
     </message>
     <message>
         <source>Column of the instruments&apos; names</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de los nombres de los instrumentos</translation>
     </message>
     <message>
         <source>Velocity &amp;unit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unidad de velocidad</translation>
     </message>
     <message>
         <source>Unit of the velocities and errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de las velocidades y los errores</translation>
     </message>
     <message>
         <source>Time &amp;scale</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;scala de tiempo</translation>
     </message>
     <message>
         <source>Time scale of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de tiempo de los tiempos</translation>
     </message>
     <message>
         <source>What the import guessed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que ha deducido la importación</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>This file cannot be read as a table: %1</source>
@@ -2277,344 +2277,344 @@ rms %6 m/s, reduced χ² %7</source>
     <name>My answers</name>
     <message>
         <source>right at the first attempt</source>
-        <translation type="unfinished"></translation>
+        <translation>correcta al primer intento</translation>
     </message>
     <message>
         <source>right at attempt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>correcta en el intento %1</translation>
     </message>
     <message>
         <source>wrong: the answer was shown</source>
-        <translation type="unfinished"></translation>
+        <translation>incorrecta: se mostró la respuesta</translation>
     </message>
     <message>
         <source>not yet answered right</source>
-        <translation type="unfinished"></translation>
+        <translation>todavía sin respuesta correcta</translation>
     </message>
     <message>
         <source>My answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis respuestas</translation>
     </message>
     <message>
         <source>Your &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu &amp;nombre:</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished">&amp;Imprimir...</translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>&lt;b&gt;Name:&lt;/b&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Nombre:&lt;/b&gt; %1</translation>
     </message>
     <message>
         <source>(not given)</source>
         <comment>the name</comment>
-        <translation type="unfinished"></translation>
+        <translation>(no indicado)</translation>
     </message>
     <message>
         <source>Chapter %1: %2</source>
         <comment>the chapter&apos;s number and title</comment>
-        <translation type="unfinished">Capítulo %1: %2</translation>
+        <translation>Capítulo %1: %2</translation>
     </message>
     <message>
         <source>&lt;b&gt;Seed:&lt;/b&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Semilla:&lt;/b&gt; %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;Page %1:&lt;/b&gt; %2 (seed %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Página %1:&lt;/b&gt; %2 (semilla %3)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Page %1:&lt;/b&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Página %1:&lt;/b&gt; %2</translation>
     </message>
     <message>
         <source>Attempt %1: %2 (right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intento %1: %2 (correcto)</translation>
     </message>
     <message>
         <source>Attempt %1: %2 (wrong)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intento %1: %2 (incorrecto)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Verdict:&lt;/b&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Veredicto:&lt;/b&gt; %1</translation>
     </message>
     <message>
         <source>No question has been answered yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha respondido ninguna pregunta.</translation>
     </message>
 </context>
 <context>
     <name>Observing run</name>
     <message>
         <source>Observing run</source>
-        <translation type="unfinished"></translation>
+        <translation>Campaña de observación</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Archivo</translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Import measurements...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar mediciones...</translation>
     </message>
     <message>
         <source>&amp;Export measurements...</source>
-        <translation type="unfinished">&amp;Exportar mediciones...</translation>
+        <translation>&amp;Exportar mediciones...</translation>
     </message>
     <message>
         <source>Save the &amp;fit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el a&amp;juste...</translation>
     </message>
     <message>
         <source>Save the resi&amp;duals...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los resi&amp;duos...</translation>
     </message>
     <message>
         <source>&amp;How sure?...</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Con qué &amp;seguridad?...</translation>
     </message>
     <message>
         <source>&amp;Open run...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir campaña...</translation>
     </message>
     <message>
         <source>&amp;Save run...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar campaña...</translation>
     </message>
     <message>
         <source>Open &amp;real data</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir datos &amp;reales</translation>
     </message>
     <message>
         <source>Show on the &amp;card of real systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en la &amp;tarjeta de sistemas reales</translation>
     </message>
     <message>
         <source>Open a &amp;mystery star</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una estrella &amp;misteriosa</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished">&amp;Imprimir...</translation>
+        <translation>Im&amp;primir...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;errar</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>&amp;Nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Noc&amp;hes</translation>
     </message>
     <message>
         <source>Number of nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de noches</translation>
     </message>
     <message>
         <source>&amp;Run length (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Du&amp;ración (días)</translation>
     </message>
     <message>
         <source>Run length in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la campaña en días</translation>
     </message>
     <message>
         <source>Prec&amp;ision σ (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prec&amp;isión σ (m/s)</translation>
     </message>
     <message>
         <source>Measurement precision in metres per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Precisión de medición en metros por segundo</translation>
     </message>
     <message>
         <source>Stellar &amp;jitter (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jitter estelar (m/s)</translation>
     </message>
     <message>
         <source>Stellar jitter in metres per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Jitter estelar en metros por segundo</translation>
     </message>
     <message>
         <source>Obser&amp;vable (% of year)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Observable (% del año)</translation>
     </message>
     <message>
         <source>Share of the year the star is observable, per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte del año en que la estrella es observable, en tanto por ciento</translation>
     </message>
     <message>
         <source>Lost to &amp;weather (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal &amp;tiempo (%)</translation>
     </message>
     <message>
         <source>Share of nights lost to weather, per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte de las noches perdidas por mal tiempo, en tanto por ciento</translation>
     </message>
     <message>
         <source>&amp;Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Semilla</translation>
     </message>
     <message>
         <source>Random seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla aleatoria</translation>
     </message>
     <message>
         <source>New s&amp;eed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nue&amp;va semilla</translation>
     </message>
     <message>
         <source>New random seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva semilla aleatoria</translation>
     </message>
     <message>
         <source>&amp;Observe</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;bservar</translation>
     </message>
     <message>
         <source>Observe</source>
-        <translation type="unfinished"></translation>
+        <translation>Observar</translation>
     </message>
     <message>
         <source>One measurement a clear night at most. The same seed and plan give the same measurements on every computer, so a class can share one run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como mucho, una medición por noche despejada. La misma semilla y el mismo plan dan las mismas mediciones en cualquier ordenador, así que una clase puede compartir una campaña.</translation>
     </message>
     <message>
         <source>Papers of the published measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Artículos de las mediciones publicadas</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>Pages: data, periodogram, phase fold, fit by hand, fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas: datos, periodograma, plegado en fase, ajuste a mano, ajuste</translation>
     </message>
     <message>
         <source>Measurements against time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediciones frente al tiempo</translation>
     </message>
     <message>
         <source>Each measured radial velocity with its error bar against the time of the measurement; with Show the truth, the star&apos;s true velocity as a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada velocidad radial medida, con su barra de error, frente al instante de la medición; con Mostrar la realidad, la velocidad real de la estrella como una línea.</translation>
     </message>
     <message>
         <source>Show the &amp;truth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar la realidad</translation>
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datos</translation>
     </message>
     <message>
         <source>Periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodograma</translation>
     </message>
     <message>
         <source>The power of a sine fitted at each trial period, periods on a logarithmic axis, the highest peak marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>La potencia de una sinusoide ajustada en cada periodo de prueba, con los periodos en un eje logarítmico y el pico más alto marcado.</translation>
     </message>
     <message>
         <source>Shor&amp;test period (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Periodo mínimo (días)</translation>
     </message>
     <message>
         <source>Shortest period in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo mínimo en días</translation>
     </message>
     <message>
         <source>Periods down to this are searched. It starts at half a day, so that a planet of a period under a day is found.</source>
         <comment>periods of orbits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Se buscan periodos tan cortos como este. Empieza en medio día, para que se encuentre un planeta con un periodo de menos de un día.</translation>
     </message>
     <message>
         <source>Show the window f&amp;unction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar la función ventana</translation>
     </message>
     <message>
         <source>Wor&amp;k out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;lcular</translation>
     </message>
     <message>
         <source>Work out the periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular el periodograma</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Cancel the periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar el periodograma</translation>
     </message>
     <message>
         <source>Periodogram progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso del periodograma</translation>
     </message>
     <message>
         <source>&amp;Periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo&amp;grama</translation>
     </message>
     <message>
         <source>Measurements folded on the trial period</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediciones plegadas en fase con el periodo de prueba</translation>
     </message>
     <message>
         <source>Each measurement at its phase on the trial period, from %1 to %2; the ends are repeated, shaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada medición en su fase con el periodo de prueba, de %1 a %2; los extremos se repiten, sombreados.</translation>
     </message>
     <message>
         <source>Tria&amp;l period</source>
         <comment>of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Periodo de prueba</translation>
     </message>
     <message>
         <source>Trial period, logarithmic</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de prueba, logarítmico</translation>
     </message>
     <message>
         <source> d</source>
         <comment>unit of days after a period</comment>
-        <translation type="unfinished"></translation>
+        <translation> d</translation>
     </message>
     <message>
         <source>Trial period in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de prueba en días</translation>
     </message>
     <message>
         <source>Use the hi&amp;ghest peak</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar el pico más alto</translation>
     </message>
     <message>
         <source>Use the highest peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar el pico más alto</translation>
     </message>
     <message>
         <source>P&amp;hase fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Plegado en &amp;fase</translation>
     </message>
     <message>
         <source>&amp;By hand</source>
-        <translation type="unfinished"></translation>
+        <translation>A ma&amp;no</translation>
     </message>
     <message>
         <source>Fit</source>
         <comment>the page of the orbit fit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -2622,168 +2622,168 @@ rms %6 m/s, reduced χ² %7</source>
     <message>
         <source>Fit</source>
         <comment>the page of the orbit fit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste</translation>
     </message>
     <message>
         <source>Measurements with the fitted curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediciones con la curva ajustada</translation>
     </message>
     <message>
         <source>The measurements less each instrument&apos;s fitted offset and the trend, with their error bars, and the fitted planets&apos; curve in green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las mediciones menos el offset ajustado de cada instrumento y la deriva, con sus barras de error, y la curva de los planetas ajustados en verde.</translation>
     </message>
     <message>
         <source>Residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Residuos</translation>
     </message>
     <message>
         <source>Each measurement less the fitted curve, with its error bar, against time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada medición menos la curva ajustada, con su barra de error, frente al tiempo.</translation>
     </message>
     <message>
         <source>Periodogram of the residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodograma de los residuos</translation>
     </message>
     <message>
         <source>Where the next planet would be sought: the periodogram of what the fitted planets leave.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde se buscaría el siguiente planeta: el periodograma de lo que dejan los planetas ajustados.</translation>
     </message>
     <message>
         <source>Fit one &amp;more planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar otro p&amp;laneta</translation>
     </message>
     <message>
         <source>Fit one more planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar otro planeta</translation>
     </message>
     <message>
         <source>Remove the &amp;last</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar el último</translation>
     </message>
     <message>
         <source>Remove the last planet fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar el último planeta ajustado</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Cancel the fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar el ajuste</translation>
     </message>
     <message>
         <source>Fit a ji&amp;tter</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;ustar jitter</translation>
     </message>
     <message>
         <source>Fit a jitter for each instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar un jitter para cada instrumento</translation>
     </message>
     <message>
         <source>Star&apos;s mass in solar masses</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa de la estrella en masas solares</translation>
     </message>
     <message>
         <source>Star (M☉)</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa (M☉)</translation>
     </message>
     <message>
         <source>none</source>
         <comment>trend</comment>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>linear</source>
         <comment>trend</comment>
-        <translation type="unfinished"></translation>
+        <translation>lineal</translation>
     </message>
     <message>
         <source>quadratic</source>
         <comment>trend</comment>
-        <translation type="unfinished"></translation>
+        <translation>cuadrática</translation>
     </message>
     <message>
         <source>Trend fitted with the planets</source>
-        <translation type="unfinished"></translation>
+        <translation>Deriva ajustada junto con los planetas</translation>
     </message>
     <message>
         <source>Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Derivas</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>Deriva</translation>
     </message>
     <message>
         <source>Circular orbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Órbita circular</translation>
     </message>
     <message>
         <source>Hold the next planet&apos;s orbit circular</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener circular la órbita del siguiente planeta</translation>
     </message>
     <message>
         <source>Period of the next planet in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo del siguiente planeta en días</translation>
     </message>
     <message>
         <source>Period (da&amp;ys)</source>
         <comment>of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Periodo (días)</translation>
     </message>
     <message>
         <source>Hold</source>
         <comment>keep the typed period fixed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fijar</translation>
     </message>
     <message>
         <source>Hold the typed period</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener fijo el periodo escrito</translation>
     </message>
     <message>
         <source>Fit at this period</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar este periodo</translation>
     </message>
     <message>
         <source>Fit one more planet at the typed period</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar otro planeta con el periodo escrito</translation>
     </message>
     <message>
         <source>Fit progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso del ajuste</translation>
     </message>
     <message>
         <source>Fitted planets</source>
-        <translation type="unfinished"></translation>
+        <translation>Planetas ajustados</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrumento</translation>
     </message>
     <message>
         <source>Offset (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset (m/s)</translation>
     </message>
     <message>
         <source>Jitter (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jitter (m/s)</translation>
     </message>
     <message>
         <source>Each instrument&apos;s fitted offset and jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>El offset y el jitter ajustados de cada instrumento</translation>
     </message>
     <message>
         <source>Fit summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen del ajuste</translation>
     </message>
     <message>
         <source>Compare with the tr&amp;uth</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mparar con la realidad</translation>
     </message>
     <message>
         <source>Compare with the truth</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con la realidad</translation>
     </message>
     <message>
         <source>%1 (%2 to %3)</source>
@@ -3010,40 +3010,40 @@ rms %6 m/s, reduced χ² %7</source>
     </message>
     <message>
         <source>Edit parameters</source>
-        <translation type="unfinished">Editar parámetros</translation>
+        <translation>Editar parámetros</translation>
     </message>
     <message>
         <source>Planet 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeta 1</translation>
     </message>
     <message>
         <source>Planet name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del planeta</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>%1 AU</source>
         <comment>a distance in astronomical units</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 AU</translation>
     </message>
     <message>
         <source>%1 Jupiter mass</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 masa de Júpiter</translation>
     </message>
     <message>
         <source>%1 Jupiter masses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 masas de Júpiter</translation>
     </message>
     <message>
         <source>%1 solar mass</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 masa solar</translation>
     </message>
     <message>
         <source>%1 solar masses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 masas solares</translation>
     </message>
 </context>
 <context>
@@ -3226,32 +3226,32 @@ rms %6 m/s, reduced χ² %7</source>
     </message>
     <message>
         <source>Real planetary systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistemas planetarios reales</translation>
     </message>
     <message>
         <source>m sin i is the least mass the planet can have: the spectrum gives its mass times the sine of the orbit&apos;s inclination († marks a true mass, where the inclination is known). Astrometry gives Upsilon Andromedae c and d true masses of about 14 and 10 Jupiter masses, far above m sin i. Gliese 876&apos;s giants c and b pull each other round in their 2:1 resonance within a few years: a fit of fixed orbits to its measurements makes c nearly circular and adds a harmonic at 15 days that is no planet. Its m sin i come from the masses of a fit with the pulls, at the inclination it finds (59°); its fourth planet, e (124 days), is left out, as the simulation holds three. ω, the argument of periastron, sets the shape of the curve; for the Sun&apos;s planets it depends on where the Sun is seen from (—). * marks a K computed from the source&apos;s elements. a is derived from P and the masses, so the simulated periods are the catalogue&apos;s. Every planet starts at periastron at time 0, so the curves of several planets add up to an offset at the start. Set up puts these values into the simulation exactly; moving a slider afterwards takes that slider&apos;s steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>m sin i es la menor masa que puede tener el planeta: el espectro da su masa multiplicada por el seno de la inclinación de la órbita († marca una masa verdadera, cuando se conoce la inclinación). La astrometría da a Upsilon Andromedae c y d masas verdaderas de unas 14 y 10 masas de Júpiter, muy por encima de m sin i. Los gigantes c y b de Gliese 876 tiran el uno del otro en su resonancia 2:1 en pocos años: un ajuste de órbitas fijas a sus mediciones hace c casi circular y añade un armónico a 15 días que no es ningún planeta. Sus m sin i proceden de las masas de un ajuste que incluye esos tirones, con la inclinación que este halla (59°); su cuarto planeta, e (124 días), se ha dejado fuera, ya que la simulación admite tres. ω, el argumento del periastro, fija la forma de la curva; para los planetas del Sol depende de desde dónde se vea el Sol (—). * marca una K calculada a partir de los elementos de la fuente. a se deduce de P y de las masas, así que los periodos simulados son los del catálogo. Todos los planetas parten del periastro en el instante 0, así que las curvas de varios planetas se suman en un desplazamiento al principio. Cargar pone estos valores exactamente en la simulación; mover después un deslizador toma los pasos de ese deslizador.</translation>
     </message>
     <message>
         <source>Sources: %1.</source>
         <comment>the citations, separated by semicolons</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fuentes: %1.</translation>
     </message>
     <message>
         <source>Set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar</translation>
     </message>
     <message>
         <source>Measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediciones</translation>
     </message>
     <message>
         <source>Open the published measurements of the chosen star</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre las mediciones publicadas de la estrella elegida</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -3440,155 +3440,155 @@ rms %6 m/s, reduced χ² %7</source>
     </message>
     <message>
         <source>Spectrum of the star</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectro de la estrella</translation>
     </message>
     <message>
         <source>The visible spectrum from 380 to 700 nm with its dark absorption lines, and a panel that magnifies the shift of one line, its rest wavelength marked by a dashed line.</source>
-        <translation type="unfinished"></translation>
+        <translation>El espectro visible de 380 a 700 nm con sus líneas oscuras de absorción, y un panel que amplía el desplazamiento de una línea, con su longitud de onda en reposo marcada con una línea discontinua.</translation>
     </message>
     <message>
         <source>&amp;Magnify:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar:</translation>
     </message>
     <message>
         <source>%1  (%2 nm)</source>
         <comment>a line and its rest wavelength</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1  (%2 nm)</translation>
     </message>
     <message>
         <source>%1  (%2, %3 nm)</source>
         <comment>a pair of lines and their rest wavelengths</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1  (%2, %3 nm)</translation>
     </message>
     <message>
         <source>Line to magnify</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea que ampliar</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Radial velocity v</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad radial v</translation>
     </message>
     <message>
         <source>Line shift Δλ</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento de la línea Δλ</translation>
     </message>
     <message>
         <source>Resolution element</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento de resolución</translation>
     </message>
     <message>
         <source>How so small a shift is really measured: one line&apos;s centre can be found to a small fraction of a resolution element only from a great deal of light, so thousands of lines are cross-correlated with a reference recorded through the same spectrograph at the same time (an iodine cell, a thorium–argon lamp or a laser frequency comb); the shift that best matches them all is found to a thousandth of an element.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se mide de verdad un desplazamiento tan pequeño: el centro de una línea solo se puede hallar con una pequeña fracción de un elemento de resolución si llega muchísima luz, así que miles de líneas se correlacionan con una referencia registrada con el mismo espectrógrafo al mismo tiempo (una celda de yodo, una lámpara de torio-argón o un peine de frecuencias láser); el desplazamiento que mejor encaja con todas ellas se halla con una precisión de una milésima de elemento.</translation>
     </message>
     <message>
         <source>Magnified around %1</source>
         <comment>a line&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ampliado en torno a %1</translation>
     </message>
     <message>
         <source>shift drawn to scale</source>
-        <translation type="unfinished"></translation>
+        <translation>desplazamiento dibujado a escala</translation>
     </message>
     <message>
         <source>shift drawn %1 larger; widths not to scale</source>
         <comment>the magnification, such as 100 000×</comment>
-        <translation type="unfinished"></translation>
+        <translation>desplazamiento dibujado %1 mayor; anchuras no a escala</translation>
     </message>
     <message>
         <source>rest in air %1 nm</source>
         <comment>a line&apos;s rest wavelength</comment>
-        <translation type="unfinished"></translation>
+        <translation>en reposo en el aire %1 nm</translation>
     </message>
     <message>
         <source>rest in air %1, %2 nm</source>
         <comment>the rest wavelengths of a pair of lines</comment>
-        <translation type="unfinished"></translation>
+        <translation>en reposo en el aire %1, %2 nm</translation>
     </message>
     <message>
         <source>true shift / pm</source>
         <comment>an axis title</comment>
-        <translation type="unfinished"></translation>
+        <translation>desplazamiento real / pm</translation>
     </message>
     <message>
         <source>%1 shift / pm</source>
         <comment>an axis title: the shift of the line named</comment>
-        <translation type="unfinished"></translation>
+        <translation>desplazamiento %1 / pm</translation>
     </message>
     <message>
         <source>The visible spectrum, 380 to 700 nm in air</source>
-        <translation type="unfinished"></translation>
+        <translation>El espectro visible, de 380 a 700 nm en el aire</translation>
     </message>
     <message>
         <source>%1 (moving away)</source>
         <comment>the star&apos;s radial velocity</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (alejándose)</translation>
     </message>
     <message>
         <source>%1 (approaching)</source>
         <comment>the star&apos;s radial velocity</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (acercándose)</translation>
     </message>
     <message>
         <source>%1 (to the red) at %2</source>
         <comment>a line&apos;s shift, and the line</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (hacia el rojo) a %2</translation>
     </message>
     <message>
         <source>%1 (to the blue) at %2</source>
         <comment>a line&apos;s shift, and the line</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (hacia el azul) a %2</translation>
     </message>
     <message>
         <source>%1 at %2</source>
         <comment>a line&apos;s shift, and the line</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>λ/R = %1 at R = %2; the shift is zero</source>
         <comment>the resolution element at the spectrograph&apos;s resolving power R</comment>
-        <translation type="unfinished"></translation>
+        <translation>λ/R = %1 con R = %2; el desplazamiento es cero</translation>
     </message>
     <message>
         <source>λ/R = %1 at R = %2; the shift is %3 times it</source>
         <comment>the resolution element at the spectrograph&apos;s resolving power R</comment>
-        <translation type="unfinished"></translation>
+        <translation>λ/R = %1 con R = %2; el desplazamiento es %3 veces ese valor</translation>
     </message>
     <message>
         <source>λ/R = %1 at R = %2; the shift is 1/%3 of it</source>
         <comment>the resolution element at the spectrograph&apos;s resolving power R</comment>
-        <translation type="unfinished"></translation>
+        <translation>λ/R = %1 con R = %2; el desplazamiento es 1/%3 de ese valor</translation>
     </message>
     <message>
         <source>The star moves neither towards us nor away from us just now, so every line lies at its rest wavelength.</source>
-        <translation type="unfinished"></translation>
+        <translation>En este momento la estrella no se acerca ni se aleja de nosotros, así que cada línea está en su longitud de onda en reposo.</translation>
     </message>
     <message>
         <source>The star is moving away from us, so its light is stretched: every line lies to the red of its rest wavelength, each by the same fraction v/c of its wavelength. As the planet swings the star to and fro, the lines swing with it, in step with the velocity graph.</source>
-        <translation type="unfinished"></translation>
+        <translation>La estrella se aleja de nosotros, así que su luz se estira: cada línea está hacia el rojo de su longitud de onda en reposo, cada una en la misma fracción v/c de su longitud de onda. Mientras el planeta hace oscilar la estrella de un lado a otro, las líneas oscilan con ella, al compás de la gráfica de velocidad.</translation>
     </message>
     <message>
         <source>The star is moving towards us, so its light is squeezed: every line lies to the blue of its rest wavelength, each by the same fraction v/c of its wavelength. As the planet swings the star to and fro, the lines swing with it, in step with the velocity graph.</source>
-        <translation type="unfinished"></translation>
+        <translation>La estrella se acerca a nosotros, así que su luz se comprime: cada línea está hacia el azul de su longitud de onda en reposo, cada una en la misma fracción v/c de su longitud de onda. Mientras el planeta hace oscilar la estrella de un lado a otro, las líneas oscilan con ella, al compás de la gráfica de velocidad.</translation>
     </message>
     <message>
         <source>Following the simulation as it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigue la simulación mientras avanza.</translation>
     </message>
     <message>
         <source>The simulation is stopped: its last spectrum stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulación está parada: se mantiene su último espectro.</translation>
     </message>
     <message>
         <source>No simulation chapter is open: the last spectrum stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún capítulo de simulación abierto: se mantiene el último espectro.</translation>
     </message>
     <message>
         <source>No simulation chapter is open. Open one to watch its star&apos;s spectrum.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún capítulo de simulación abierto. Abre uno para observar el espectro de su estrella.</translation>
     </message>
 </context>
 <context>
@@ -3897,108 +3897,108 @@ rms %6 m/s, reduced χ² %7</source>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1</translation>
     </message>
     <message>
         <source>Page text and question:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de la página y pregunta:</translation>
     </message>
     <message>
         <source>Accepted answer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta aceptada:</translation>
     </message>
     <message>
         <source>After two wrong answers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras dos respuestas incorrectas:</translation>
     </message>
     <message>
         <source>Conclusion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conclusión:</translation>
     </message>
     <message>
         <source>P = %1 days, K = %2 m/s, e = %3, ω = %4°, m sin i = %5 Jupiter masses</source>
         <comment>a planet&apos;s period, semi-amplitude, eccentricity, argument of periastron and minimum mass</comment>
-        <translation type="unfinished"></translation>
+        <translation>P = %1 días, K = %2 m/s, e = %3, ω = %4°, m sin i = %5 masas de Júpiter</translation>
     </message>
     <message>
         <source>Best supported fit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste mejor respaldado:</translation>
     </message>
     <message numerus="yes">
         <source>%n planet(s), rms %1 m/s, reduced χ² %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n planeta, rms %1 m/s, χ² reducido %2.</numerusform>
+            <numerusform>%n planetas, rms %1 m/s, χ² reducido %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>P = %1 days, K = %2 m/s, e = %3, m sin i = %4 Jupiter masses.</source>
         <comment>a fitted planet&apos;s period, semi-amplitude, eccentricity and minimum mass, each with its uncertainty</comment>
-        <translation type="unfinished"></translation>
+        <translation>P = %1 días, K = %2 m/s, e = %3, m sin i = %4 masas de Júpiter.</translation>
     </message>
     <message>
         <source>The hidden stars of “Finding a planet”</source>
-        <translation type="unfinished"></translation>
+        <translation>Las estrellas ocultas de «Encontrar un planeta»</translation>
     </message>
     <message>
         <source>A seed s observes hidden star (s mod %1) + 1 on the nights the seed draws; the fits below are those of the smallest seed of each star.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una semilla s observa la estrella oculta (s mod %1) + 1 en las noches que sortea la semilla; los ajustes de abajo son los de la semilla más pequeña de cada estrella.</translation>
     </message>
     <message>
         <source>%1 (seed %2), star of %3 solar masses</source>
         <comment>a hidden star&apos;s name, its seed and its mass</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (semilla %2), estrella de %3 masas solares</translation>
     </message>
     <message>
         <source>True planet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeta real:</translation>
     </message>
     <message>
         <source>The observing run&apos;s mystery stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Las estrellas misteriosas de la campaña de observación</translation>
     </message>
     <message>
         <source>The published data of the observing window</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos publicados de la ventana de observación</translation>
     </message>
     <message>
         <source>In the observing window, File, Open real data opens the published measurements that come with the book, and the Fit page finds their planets one by one.</source>
-        <translation type="unfinished"></translation>
+        <translation>En la ventana de observación, Archivo, Abrir datos reales abre las mediciones publicadas que acompañan al libro, y la página Ajuste encuentra sus planetas uno a uno.</translation>
     </message>
     <message>
         <source>Chapter %1: %2</source>
         <comment>the chapter&apos;s number and title</comment>
-        <translation type="unfinished">Capítulo %1: %2</translation>
+        <translation>Capítulo %1: %2</translation>
     </message>
     <message>
         <source>%1: the class&apos;s answers</source>
         <comment>the chapter&apos;s heading</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: las respuestas de la clase</translation>
     </message>
     <message>
         <source>seed</source>
         <comment>the column of the students&apos; seeds</comment>
-        <translation type="unfinished"></translation>
+        <translation>semilla</translation>
     </message>
     <message>
         <source>Doppler spectroscopy: the teacher&apos;s guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectroscopía Doppler: guía del profesor</translation>
     </message>
     <message>
         <source>--seed wants a seed from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--seed necesita una semilla de 1 a %1.</translation>
     </message>
     <message>
         <source>--seeds wants two seeds from 1 to %1, the first no larger, at most %2 apart, as 101-130.</source>
-        <translation type="unfinished"></translation>
+        <translation>--seeds necesita dos semillas de 1 a %1, la primera no mayor que la segunda, separadas como mucho %2, como 101-130.</translation>
     </message>
     <message>
         <source>Every question of the book, with its accepted answer, hint and conclusion as the chapters write them. Answers that depend on a student&apos;s own data are worked out from the numbers the student&apos;s screen shows; the values given are those of seed %1, which a student gets by typing it beside Observe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las preguntas del libro, con su respuesta aceptada, su pista y su conclusión tal como las escriben los capítulos. Las respuestas que dependen de los datos propios de un estudiante se calculan a partir de los números que muestra su pantalla; los valores indicados son los de la semilla %1, que un estudiante obtiene escribiéndola junto a Observar.</translation>
     </message>
     <message>
         <source>The teacher&apos;s guide cannot be written to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir la guía del profesor en %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -4018,24 +4018,24 @@ rms %6 m/s, reduced χ² %7</source>
     <name>Worksheet</name>
     <message>
         <source>Doppler spectroscopy: worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectroscopía Doppler: hoja de trabajo</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>%1   Seed (chapter 6): %2</source>
         <comment>%1 and %2 are the lines the name and the seed are written on</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1   Semilla (capítulo 6): %2</translation>
     </message>
     <message>
         <source>Page %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1:</translation>
     </message>
     <message>
         <source>The worksheet cannot be written to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir la hoja de trabajo en %1: %2.</translation>
     </message>
 </context>
 </TS>
