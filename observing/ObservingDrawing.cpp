@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/ObservingDrawing.h"
 
+#include "BookText.h"
+#include "NumberText.h"
 #include "model/PeriodText.h"
 #include "simulation/ViewClip.h"
 
@@ -82,7 +84,7 @@ double Kept(double px, double from, double to) {
 
 QString Number(double x, double step) {
     const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
-    return QString::number(std::abs(x) < 1e-9 * step ? 0.0 : x, 'f', decimals);
+    return FixedText(std::abs(x) < 1e-9 * step ? 0.0 : x, decimals);
 }
 
 } // namespace
@@ -445,8 +447,10 @@ void DrawLegend(QPainter& p, const QRectF& plot, std::span<const std::string> in
                                     plot.width() / 2);
     const QString more =
         shown == instruments.size() ? QString()
-        : shown == 0                ? QString("%1 instruments").arg(instruments.size())
-                                    : QString("%1 more").arg(instruments.size() - shown);
+        : shown == 0
+            ? BookText("Observing plots", "%n instruments", nullptr, int(instruments.size()))
+            : BookText("Observing plots", "%n more", "instruments not named in the key",
+                       int(instruments.size() - shown));
     double width = metrics.horizontalAdvance(more);
     for (const QString& name : names)
         width = std::max(width, metrics.horizontalAdvance(name));
@@ -476,10 +480,15 @@ void DrawWindowLegend(QPainter& p, const QRectF& plot, bool right) {
     const struct {
         QColor colour;
         const char* text;
-    } rows[] = {{PointColour, "periodogram"}, {WindowColour, "window function"}};
+    } rows[] = {{PointColour, QT_TRANSLATE_NOOP("Observing plots", "periodogram")},
+                {WindowColour, QT_TRANSLATE_NOOP("Observing plots", "window function")}};
+    const QString texts[] = {BookText("Observing plots", rows[0].text),
+                             BookText("Observing plots", rows[1].text)};
     constexpr double Sample = 18, Pad = 4;
     const double rowHeight = metrics.height();
-    const double width = Sample + 3 * Pad + metrics.horizontalAdvance(rows[1].text);
+    const double width =
+        Sample + 3 * Pad +
+        std::max(metrics.horizontalAdvance(texts[0]), metrics.horizontalAdvance(texts[1]));
     const QRectF box(right ? plot.right() - width - 6 : plot.left() + 6, plot.top() + 6, width,
                      2 * rowHeight + 2 * Pad);
     p.setPen(QPen(Qt::black, 0.5));
@@ -490,8 +499,7 @@ void DrawWindowLegend(QPainter& p, const QRectF& plot, bool right) {
         p.setPen(QPen(rows[i].colour, 1.5));
         p.drawLine(QPointF(box.left() + Pad, y), QPointF(box.left() + Pad + Sample, y));
         p.setPen(Qt::black);
-        p.drawText(QPointF(box.left() + 2 * Pad + Sample, y + metrics.ascent() / 2 - 1),
-                   rows[i].text);
+        p.drawText(QPointF(box.left() + 2 * Pad + Sample, y + metrics.ascent() / 2 - 1), texts[i]);
     }
 }
 
@@ -524,8 +532,10 @@ void DrawMessage(QPainter& p, const QRectF& area, const QString& message) {
 
 void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene) {
     if (scene.data.empty())
-        return DrawMessage(p, area, "No measurements yet: plan a run and press Observe, or "
-                                    "import a file.");
+        return DrawMessage(p, area,
+                           BookText("Observing plots", "No measurements yet: plan a run "
+                                                       "and press Observe, or import a "
+                                                       "file."));
     TFrame f{PlotIn(area), 0, 1, 0, 1};
     const double fold = std::isfinite(scene.foldPeriod_days) && scene.foldPeriod_days > 0.0
                             ? scene.foldPeriod_days
@@ -553,10 +563,12 @@ void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene) {
     const QString timeTitle =
         !scene.timeTitle.isEmpty() ? scene.timeTitle
         : fold > 0.0
-            ? QString("phase: time since periastron over the period of %1 days").arg(fold, 0, 'g', 5)
+            ? BookText("Observing plots", "phase: time since periastron over the period of %1 days")
+                  .arg(FiguresText(fold, 5))
         : scene.timeOffset_days != 0.0
-            ? QString("time since the first point, %1 (days)").arg(scene.timeOffset_days, 0, 'f', 4)
-            : QString("time (days)");
+            ? BookText("Observing plots", "time since the first point, %1 (days)")
+                  .arg(FixedText(scene.timeOffset_days, 4))
+            : BookText("Observing plots", "time (days)");
     DrawAxes(p, f, timeTitle, scene.velocityTitle);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -608,7 +620,9 @@ void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene) {
 void DrawPeriodogram(QPainter& p, const QRectF& area, const TPeriodogramScene& scene) {
     const observing::TPeriodogram* pg = scene.periodogram;
     if (!pg || pg->power.empty())
-        return DrawMessage(p, area, "The periodogram shows here once there are measurements.");
+        return DrawMessage(p, area,
+                           BookText("Observing plots", "The periodogram shows here once "
+                                                       "there are measurements."));
     const observing::TFrequencyGrid& grid = pg->grid;
     // Headroom above a power of 1 for the peak's marker and label, however small the plot.
     const QRectF plot = PlotIn(area);
@@ -618,7 +632,8 @@ void DrawPeriodogram(QPainter& p, const QRectF& area, const TPeriodogramScene& s
              true};
     if (f.x1 <= f.x0)
         f.x1 = f.x0 * 1.01;
-    DrawAxes(p, f, "period (days)", "power");
+    DrawAxes(p, f, BookText("Observing plots", "period (days)", "of an orbit"),
+             BookText("Observing plots", "power", "of a periodogram"));
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(f.plot);
@@ -668,7 +683,9 @@ void DrawPeriodogram(QPainter& p, const QRectF& area, const TPeriodogramScene& s
 
 void DrawFold(QPainter& p, const QRectF& area, const TFoldScene& scene) {
     if (scene.points.empty())
-        return DrawMessage(p, area, "The measurements fold here on the trial period.");
+        return DrawMessage(
+            p, area,
+            BookText("Observing plots", "The measurements fold here on the trial period."));
     TFrame f{PlotIn(area), -observing::FoldMargin, 1.0 + observing::FoldMargin, 0, 1};
     f.y0 = 1e300;
     f.y1 = -1e300;
@@ -681,7 +698,9 @@ void DrawFold(QPainter& p, const QRectF& area, const TFoldScene& scene) {
     f.y0 -= pad;
     f.y1 += pad;
     Widened(f.y0, f.y1, 2.0);
-    DrawAxes(p, f, QString("phase at a period of %1 days").arg(scene.period_days, 0, 'g', 6),
+    DrawAxes(p, f,
+             BookText("Observing plots", "phase at a period of %1 days")
+                 .arg(FiguresText(scene.period_days, 6)),
              scene.velocityTitle);
     p.save();
     p.setClipRect(f.plot);

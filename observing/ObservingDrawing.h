@@ -13,6 +13,8 @@
 #include "model/Periodogram.h"
 #include "model/PhaseFold.h"
 
+#include "BookText.h"
+
 #include <QColor>
 #include <QRectF>
 #include <QString>
@@ -28,7 +30,7 @@ struct TDataScene {
     std::span<const observing::TMeasurement> data;
     std::span<const kepler::TRadialVelocityElements> truth; // none: no curve
     double timeOffset_days = 0.0;                            // shown in the time axis title
-    QString velocityTitle = "radial velocity (m/s)";
+    QString velocityTitle = BookText("Observing plots", "radial velocity (m/s)");
     QColor curveColour = QColor(200, 0, 0);
     // With two or more, each instrument's points have a symbol of their own and a legend
     // names them.
@@ -50,7 +52,8 @@ struct TFoldScene {
     double period_days = 1.0;
     std::span<const observing::TMeasurement> measurements; // the points' instruments, by index
     std::span<const std::string> instruments;              // as in TDataScene
-    QString velocityTitle = "radial velocity (m/s)";       // what the points' values are
+    QString velocityTitle =
+        BookText("Observing plots", "radial velocity (m/s)"); // what the points' values are
 };
 
 void DrawData(QPainter& p, const QRectF& area, const TDataScene& scene);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/TDataPlot.h"
 
+#include "BookText.h"
 #include "observing/ObservingDrawing.h"
 #include <QLocale>
 
@@ -39,10 +40,10 @@ void TDataPlot::Draw(QPainter& p, const QRectF& area) const {
 }
 
 QString TDataPlot::Contents() const {
-    QString words = PointsInWords(set_.data, "measurements");
+    QString words = PointsInWords(set_.data, TPoints::Measurements);
     if (!curve_.empty())
-        words += QString(" The curve of %1 planet%2 is drawn through them.")
-                     .arg(curve_.size())
-                     .arg(curve_.size() == 1 ? "" : "s");
+        words +=
+            " " + BookText("Observing plots", "The curve of %n planet(s) is drawn through them.",
+                           nullptr, static_cast<int>(curve_.size()));
     return words;
 }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "BookText.h"
+#include "NumberText.h"
 #include "observing/ObservingDrawing.h"
 #include <QLocale>
 #include <QStringList>
@@ -59,7 +61,8 @@ void TFitPlot::Draw(QPainter& p, const QRectF& area) const {
                        trend_mps_per_day_ * since + curvature_mps_per_day2_ * since * since;
         }
         const bool trend = trend_mps_per_day_ != 0.0 || curvature_mps_per_day2_ != 0.0;
-        scene.velocityTitle = trend ? "v \u2212 offset \u2212 trend (m/s)" : "v \u2212 offset (m/s)";
+        scene.velocityTitle = trend ? BookText("Observing plots", "v − offset − trend (m/s)")
+                                    : BookText("Observing plots", "v − offset (m/s)");
     }
     scene.data = shifted;
     scene.truth = planets_;
@@ -75,19 +78,25 @@ void TFitPlot::Draw(QPainter& p, const QRectF& area) const {
 }
 
 QString TFitPlot::Contents() const {
-    QString words = PointsInWords(set_.data, "measurements");
+    QString words = PointsInWords(set_.data, TPoints::Measurements);
     if (!HasFit())
         return words;
     if (planets_.empty())
-        return words + " The fit has no planet.";
+        return words + " " + BookText("Observing plots", "The fit has no planet.");
     QStringList periods;
     for (const kepler::TRadialVelocityElements& planet : planets_)
-        periods << QString("%1 days, K %2 m/s")
-                       .arg(QLocale().toString(planet.period_days, 'g', 5))
-                       .arg(QLocale().toString(planet.K_mps, 'g', 3));
-    return words + QString(" The fitted curve of %1 planet%2 runs through them%3: %4.")
-                       .arg(planets_.size())
-                       .arg(planets_.size() == 1 ? "" : "s")
-                       .arg(Folded() ? ", over one orbit" : "")
-                       .arg(periods.join("; "));
+        periods << BookText("Observing plots", "%1 days, K %2 m/s",
+                            "a fitted planet's period and "
+                            "semi-amplitude")
+                       .arg(FiguresText(planet.period_days, 5), FiguresText(planet.K_mps, 3));
+    const int count = static_cast<int>(planets_.size());
+    return words + " " +
+           (Folded() ? BookText("Observing plots",
+                                "The fitted curve of %n planet(s) runs through them, over one "
+                                "orbit: %1.",
+                                nullptr, count)
+                     : BookText("Observing plots",
+                                "The fitted curve of %n planet(s) runs through them: %1.", nullptr,
+                                count))
+               .arg(periods.join("; "));
 }

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/TFoldPlot.h"
 
+#include "BookText.h"
+#include "NumberText.h"
 #include "observing/ObservingDrawing.h"
 
 #include <cmath>
@@ -40,14 +42,17 @@ void TFoldPlot::Draw(QPainter& p, const QRectF& area) const {
 
 QString TFoldPlot::Contents() const {
     if (data_.empty())
-        return "No measurements.";
+        return BookText("Observing plots", "No measurements.");
     const auto highest = std::ranges::max_element(folded_, {}, &observing::TFoldedPoint::v_mps);
-    QString words = QString("%1 measurements folded on a period of %2 days")
-                        .arg(data_.size())
-                        .arg(QLocale().toString(period_days_, 'g', 6));
-    if (highest != folded_.end())
-        words += QString("; the highest, %1 m/s, at phase %2")
-                     .arg(QLocale().toString(highest->v_mps, 'g', 4))
-                     .arg(QLocale().toString(highest->phase, 'f', 2));
-    return words + ".";
+    const int count = static_cast<int>(data_.size());
+    const QString period = FiguresText(period_days_, 6);
+    if (highest == folded_.end())
+        return BookText("Observing plots", "%n measurements folded on a period of %1 days.",
+                        nullptr, count)
+            .arg(period);
+    return BookText("Observing plots",
+                    "%n measurements folded on a period of %1 days; the highest, %2 m/s, at "
+                    "phase %3.",
+                    nullptr, count)
+        .arg(period, FiguresText(highest->v_mps, 4), FixedText(highest->phase, 2));
 }

@@ -4,6 +4,8 @@
 
 #include "observing/ObservingDrawing.h"
 
+#include "BookText.h"
+#include "NumberText.h"
 #include "PictureExport.h"
 
 #include <QAccessible>
@@ -34,7 +36,7 @@ QAccessibleInterface* PlotFactory(const QString&, QObject* object) {
     return nullptr;
 }
 
-QString Number(double value) { return QLocale().toString(value, 'g', 4); }
+QString Number(double value) { return FiguresText(value, 4); }
 
 } // namespace
 
@@ -65,13 +67,19 @@ void TObservingPlot::DrawInto(QPainter& p, const QRectF& area) const {
 QString TObservingPlot::Spoken() const { return message_.isEmpty() ? Contents() : message_; }
 
 QString TObservingPlot::PointsInWords(const std::vector<observing::TMeasurement>& points,
-                                      const QString& what) {
+                                      TPoints what) {
+    const bool residuals = what == TPoints::Residuals;
     if (points.empty())
-        return "No " + what + ".";
+        return residuals ? BookText("Observing plots", "No residuals.")
+                         : BookText("Observing plots", "No measurements.");
     const auto highest = std::ranges::max_element(points, {}, &observing::TMeasurement::v_mps);
-    return QString("%1 %2 over %3 days; the highest, %4 m/s, at day %5.")
-        .arg(points.size())
-        .arg(what)
+    const int count = static_cast<int>(points.size());
+    return (residuals ? BookText("Observing plots",
+                                 "%n residuals over %1 days; the highest, %2 m/s, at day %3.",
+                                 nullptr, count)
+                      : BookText("Observing plots",
+                                 "%n measurements over %1 days; the highest, %2 m/s, at day %3.",
+                                 nullptr, count))
         .arg(Number(points.back().t_days - points.front().t_days))
         .arg(Number(highest->v_mps))
         .arg(Number(highest->t_days));
@@ -101,7 +109,10 @@ QString TObservingPlot::SavePictureFile(const QString& path) const {
 }
 
 void TObservingPlot::contextMenuEvent(QContextMenuEvent* e) {
-    QString name = accessibleName().isEmpty() ? QString("plot") : accessibleName();
+    QString name = accessibleName().isEmpty() ? BookText("Observing plots", "plot",
+                                                         "the name of "
+                                                         "a picture file of a plot")
+                                              : accessibleName();
     ShowPictureMenu(*this, name.toLower().replace(' ', '-').remove('\''), e->globalPos(),
                     [this](QPainter& p) { DrawPicture(p); });
 }

@@ -34,7 +34,8 @@ protected:
     virtual void Draw(QPainter& p, const QRectF& area) const = 0;
     virtual QString Contents() const { return {}; }
     // "30 measurements over 92 days; the highest, 40 m/s, at day 3.1", or "no measurements".
-    static QString PointsInWords(const std::vector<observing::TMeasurement>& points, const QString& what);
+    enum class TPoints { Measurements, Residuals };
+    static QString PointsInWords(const std::vector<observing::TMeasurement>& points, TPoints what);
     void paintEvent(QPaintEvent* e) override;
     // "Save picture...": the picture as PNG or as an SVG drawing.
     void contextMenuEvent(QContextMenuEvent* e) override;

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/TPeriodogramPlot.h"
 
+#include "BookText.h"
+#include "NumberText.h"
 #include "observing/ObservingDrawing.h"
 #include <QLocale>
 
@@ -37,8 +39,8 @@ void TPeriodogramPlot::Draw(QPainter& p, const QRectF& area) const {
 QString TPeriodogramPlot::Contents() const {
     const observing::TPeak* peak = Peak();
     if (!peak || !peak->found)
-        return periodogram_ ? "No peak: the velocities do not vary." : QString();
-    return QString("The highest peak is at a period of %1 days, power %2.")
-        .arg(QLocale().toString(peak->period_days, 'g', 5))
-        .arg(QLocale().toString(peak->power, 'g', 3));
+        return periodogram_ ? BookText("Observing plots", "No peak: the velocities do not vary.")
+                            : QString();
+    return BookText("Observing plots", "The highest peak is at a period of %1 days, power %2.")
+        .arg(FiguresText(peak->period_days, 5), FiguresText(peak->power, 3));
 }

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/TPosteriorPlot.h"
 
+#include "BookText.h"
+#include "NumberText.h"
 #include "observing/ObservingDrawing.h"
 
 #include <QPainter>
@@ -36,7 +38,7 @@ TRange RangeOf(const std::vector<double>& x, double fitted) {
 
 QString Tick(double x, double step) {
     const int decimals = step >= 1.0 ? 0 : std::min(6, int(std::ceil(-std::log10(step))));
-    return QString::number(x, 'f', decimals);
+    return FixedText(x, decimals);
 }
 
 // A panel's frame, its x ticks and title; y ticks when asked.
@@ -143,16 +145,14 @@ void TPosteriorPlot::SetPlanet(const posterior::TPosteriorSummary::TPairs& draws
 
 QString TPosteriorPlot::Description() const {
     if (draws_.K_mps.empty())
-        return "No orbits drawn yet.";
-    return QString("%1 orbits that fit the measurements. K from %2 to %3 m/s, e from %4 to %5 "
-                   "(68 %% of them); the best fit has K %6 m/s and e %7.")
-        .arg(draws_.K_mps.size())
-        .arg(intervals_.K_mps.low, 0, 'g', 3)
-        .arg(intervals_.K_mps.high, 0, 'g', 3)
-        .arg(intervals_.ecc.low, 0, 'f', 3)
-        .arg(intervals_.ecc.high, 0, 'f', 3)
-        .arg(fitted_.elements.K_mps, 0, 'g', 3)
-        .arg(fitted_.elements.ecc, 0, 'f', 3);
+        return BookText("How sure", "No orbits drawn yet.");
+    return BookText("How sure",
+                    "%n orbits that fit the measurements. K from %1 to %2 m/s, e from "
+                    "%3 to %4 (68 % of them); the best fit has K %5 m/s and e %6.",
+                    nullptr, static_cast<int>(draws_.K_mps.size()))
+        .arg(FiguresText(intervals_.K_mps.low, 3), FiguresText(intervals_.K_mps.high, 3),
+             FixedText(intervals_.ecc.low, 3), FixedText(intervals_.ecc.high, 3),
+             FiguresText(fitted_.elements.K_mps, 3), FixedText(fitted_.elements.ecc, 3));
 }
 
 void TPosteriorPlot::Draw(QPainter& p, const QRectF& area) const {
@@ -172,10 +172,10 @@ void TPosteriorPlot::Draw(QPainter& p, const QRectF& area) const {
     Histogram(p, cell(0, 0), draws_.K_mps, intervals_.K_mps, f.elements.K_mps, "K (m/s)");
     Histogram(p, cell(1, 0), draws_.ecc, intervals_.ecc, f.elements.ecc, "e");
     Histogram(p, cell(2, 0), draws_.massSinI_Jupiter, intervals_.massSinI_Jupiter,
-              f.massSinI_Jupiter.value, "m sin i (Jupiter masses)");
+              f.massSinI_Jupiter.value, BookText("How sure", "m sin i (Jupiter masses)"));
     Pairs(p, cell(0, 1), draws_.K_mps, draws_.ecc, f.elements.K_mps, f.elements.ecc, "K (m/s)", "e");
     Pairs(p, cell(1, 1), draws_.period_days, draws_.K_mps, f.elements.period_days, f.elements.K_mps,
-          "P (days)", "K (m/s)");
+          BookText("How sure", "P (days)", "the period of an orbit"), "K (m/s)");
     // The fit's angle and time of periastron on the same turn as the draws' middle.
     const double omega = intervals_.omega_rad.median +
                          std::remainder(f.elements.omega_rad - intervals_.omega_rad.median,
@@ -184,5 +184,6 @@ void TPosteriorPlot::Draw(QPainter& p, const QRectF& area) const {
                          std::remainder(f.elements.tPeri_days - intervals_.tPeri_days.median,
                                         f.elements.period_days);
     Pairs(p, cell(2, 1), Degrees(draws_.omega_rad), draws_.tPeri_days,
-          omega * 180.0 / std::numbers::pi, tPeri, "ω (°)", "periastron T (days)");
+          omega * 180.0 / std::numbers::pi, tPeri, "ω (°)",
+          BookText("How sure", "periastron T (days)", "the time of periastron"));
 }

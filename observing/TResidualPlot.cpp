@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/TResidualPlot.h"
 
+#include "BookText.h"
+#include "NumberText.h"
 #include "observing/ObservingDrawing.h"
 #include <QLocale>
 
@@ -29,7 +31,8 @@ void TResidualPlot::Update() {
         for (observing::TMeasurement& m : residuals_)
             m.v_mps -= solution_.Velocity_mps(m.t_days, m.instrument);
     }
-    SetMessage(hasFit_ ? QString() : QString("The residuals show here after a fit."));
+    SetMessage(hasFit_ ? QString()
+                       : BookText("Observing plots", "The residuals show here after a fit."));
     update();
 }
 
@@ -41,7 +44,7 @@ void TResidualPlot::SetTimeTitle(const QString& title) {
 void TResidualPlot::Draw(QPainter& p, const QRectF& area) const {
     observingdrawing::TDataScene scene;
     scene.data = residuals_;
-    scene.velocityTitle = "residual (m/s)";
+    scene.velocityTitle = BookText("Observing plots", "residual (m/s)");
     scene.instruments = set_.instruments;
     scene.timeTitle = timeTitle_;
     observingdrawing::DrawData(p, area, scene);
@@ -50,6 +53,7 @@ void TResidualPlot::Draw(QPainter& p, const QRectF& area) const {
 QString TResidualPlot::Contents() const {
     if (!hasFit_)
         return {};
-    return PointsInWords(residuals_, "residuals") +
-           QString(" Their rms is %1 m/s.").arg(QLocale().toString(solution_.rms_mps, 'g', 3));
+    return PointsInWords(residuals_, TPoints::Residuals) + " " +
+           BookText("Observing plots", "Their rms is %1 m/s.")
+               .arg(FiguresText(solution_.rms_mps, 3));
 }
