@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "Artwork.h"
+
 #include "ArtworkStyle.h"
+#include "BookText.h"
 
 #include <QLinearGradient>
 
@@ -132,7 +134,8 @@ void AddGoBackFaces(TImageList& list) {
         paintArrow(p, QPointF(r.left() + 20, r.center().y()), 14, -1, markColour(s), 2.4);
         p.setPen(markColour(s));
         p.setFont(sans(14, true));
-        p.drawText(r.adjusted(34, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft, "Go back");
+        p.drawText(r.adjusted(34, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                   BookText("Book window", "Go back"));
     });
 }
 
@@ -144,7 +147,8 @@ void AddBackArrowFaces(TImageList& list) {
         paintArrow(p, QPointF(r.center().x(), r.top() + 22), 24, -1, markColour(s), 3.0);
         p.setPen(markColour(s));
         p.setFont(sans(12, true));
-        p.drawText(QRectF(r.left(), r.top() + 36, r.width(), 18), Qt::AlignCenter, "back");
+        p.drawText(QRectF(r.left(), r.top() + 36, r.width(), 18), Qt::AlignCenter,
+                   BookText("Book window", "back", "under the arrow that goes back"));
     });
 }
 

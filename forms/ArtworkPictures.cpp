@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "Artwork.h"
+
 #include "ArtworkStyle.h"
+#include "BookText.h"
 
 #include <QLinearGradient>
 #include <cmath>
@@ -65,11 +67,12 @@ QImage SplashPicture() {
 
     p.setPen(QColor(255, 255, 255));
     p.setFont(serif(52, true));
-    p.drawText(QPointF(56, 150), "Doppler");
-    p.drawText(QPointF(56, 210), "spectroscopy");
+    p.drawText(QPointF(56, 150), BookText("Splash", "Doppler", "the title's first line"));
+    p.drawText(QPointF(56, 210), BookText("Splash", "spectroscopy", "the title's second line"));
     p.setPen(QColor(186, 206, 240));
     p.setFont(serif(21, false, true));
-    p.drawText(QPointF(58, 250), "Finding planets from the wobble of their star");
+    p.drawText(QPointF(58, 250),
+               BookText("Splash", "Finding planets from the wobble of their star"));
 
     // The measured signal: the star's radial velocity and its shifting spectral lines.
     const QRectF curve(56, 330, 680, 90);
@@ -81,12 +84,15 @@ QImage SplashPicture() {
     paintSpectrum(p, QRectF(406, 448, 330, 16), 5);
     p.setFont(sans(12));
     p.setPen(QColor(150, 175, 230));
-    p.drawText(QRectF(56, 468, 330, 18), Qt::AlignCenter, "approaching: lines shift to the blue");
-    p.drawText(QRectF(406, 468, 330, 18), Qt::AlignCenter, "receding: lines shift to the red");
+    p.drawText(QRectF(56, 468, 330, 18), Qt::AlignCenter,
+               BookText("Splash", "approaching: lines shift to the blue"));
+    p.drawText(QRectF(406, 468, 330, 18), Qt::AlignCenter,
+               BookText("Splash", "receding: lines shift to the red"));
 
     p.setPen(QColor(255, 246, 196));
     p.setFont(sans(15, true));
-    p.drawText(QRectF(0, 510, 792, 26), Qt::AlignCenter, "Click or press Enter to begin");
+    p.drawText(QRectF(0, 510, 792, 26), Qt::AlignCenter,
+               BookText("Book window", "Click or press Enter to begin"));
     return img;
 }
 
@@ -99,12 +105,18 @@ struct ContentsEntry {
 };
 
 const ContentsEntry contentsEntries[6] = {
-    {"1", "Doppler spectroscopy", "How a star's motion shifts the light we receive"},
-    {"2", "The simulation", "A star and one planet: reading the velocity curve"},
-    {"3", "One planet", "How mass, distance, shape and tilt change the signal"},
-    {"4", "Two planets", "Untangling the velocity curve of two planets"},
-    {"5", "Free experiment", "Build a planetary system of your own"},
-    {"6", "Finding a planet", "Observe, search, fold, fit and weigh, as astronomers do"},
+    {"1", QT_TRANSLATE_NOOP("Contents", "Doppler spectroscopy"),
+     QT_TRANSLATE_NOOP("Contents", "How a star's motion shifts the light we receive")},
+    {"2", QT_TRANSLATE_NOOP("Contents", "The simulation"),
+     QT_TRANSLATE_NOOP("Contents", "A star and one planet: reading the velocity curve")},
+    {"3", QT_TRANSLATE_NOOP("Contents", "One planet"),
+     QT_TRANSLATE_NOOP("Contents", "How mass, distance, shape and tilt change the signal")},
+    {"4", QT_TRANSLATE_NOOP("Contents", "Two planets"),
+     QT_TRANSLATE_NOOP("Contents", "Untangling the velocity curve of two planets")},
+    {"5", QT_TRANSLATE_NOOP("Contents", "Free experiment"),
+     QT_TRANSLATE_NOOP("Contents", "Build a planetary system of your own")},
+    {"6", QT_TRANSLATE_NOOP("Contents", "Finding a planet"),
+     QT_TRANSLATE_NOOP("Contents", "Observe, search, fold, fit and weigh, as astronomers do")},
 };
 
 } // namespace
@@ -120,10 +132,11 @@ QImage ContentsPicture() {
     paintSystem(p, QPointF(640, 96), 110, 34, -10, 200, 15);
     p.setPen(Qt::white);
     p.setFont(serif(40, true));
-    p.drawText(QPointF(56, 92), "Doppler spectroscopy");
+    p.drawText(QPointF(56, 92), BookText("Contents", "Doppler spectroscopy"));
     p.setPen(QColor(186, 206, 240));
     p.setFont(serif(19, false, true));
-    p.drawText(QPointF(58, 128), "An interactive book on finding planets around other stars");
+    p.drawText(QPointF(58, 128),
+               BookText("Contents", "An interactive book on finding planets around other stars"));
     QLinearGradient edge(0, 186, 0, 194);
     edge.setColorAt(0, QColor(0, 0, 60, 90));
     edge.setColorAt(1, QColor(0, 0, 60, 0));
@@ -131,7 +144,7 @@ QImage ContentsPicture() {
 
     p.setPen(Ink);
     p.setFont(serif(22, true));
-    p.drawText(QPointF(95, 232), "Contents");
+    p.drawText(QPointF(95, 232), BookText("Contents", "Contents"));
     p.setPen(QPen(QColor(0, 0, 157, 90), 1.0));
     p.drawLine(QPointF(95, 240), QPointF(440, 240));
 
@@ -140,10 +153,11 @@ QImage ContentsPicture() {
         const ContentsEntry& e = contentsEntries[i];
         p.setPen(Ink);
         p.setFont(serif(20, true));
-        p.drawText(QPointF(136, top + 15), QString("%1  %2").arg(e.number, e.title));
+        p.drawText(QPointF(136, top + 15),
+                   QString("%1  %2").arg(e.number, BookText("Contents", e.title)));
         p.setPen(QColor(60, 84, 92));
         p.setFont(sans(12));
-        p.drawText(QPointF(137, top + 32), e.summary);
+        p.drawText(QPointF(137, top + 32), BookText("Contents", e.summary));
     }
 
     // A note card with a velocity curve, the book's subject at a glance.
@@ -157,7 +171,7 @@ QImage ContentsPicture() {
     p.setPen(Ink);
     p.setFont(serif(16, true));
     p.drawText(QRectF(card.left(), card.top() + 10, card.width(), 22), Qt::AlignCenter,
-               "The star's radial velocity");
+               BookText("Contents", "The star's radial velocity"));
     const QRectF plot(card.left() + 30, card.top() + 46, card.width() - 48, 130);
     p.setPen(QPen(QColor(80, 80, 110), 1.0));
     p.drawLine(QPointF(plot.left(), plot.top()), QPointF(plot.left(), plot.bottom()));
@@ -165,17 +179,20 @@ QImage ContentsPicture() {
     paintVelocityCurve(p, plot.adjusted(2, 10, 0, -10), 1.5, 2.4);
     p.setFont(sans(11));
     p.setPen(QColor(60, 60, 90));
-    p.drawText(QRectF(plot.left(), plot.bottom() + 4, plot.width(), 16), Qt::AlignRight, "time");
+    p.drawText(QRectF(plot.left(), plot.bottom() + 4, plot.width(), 16), Qt::AlignRight,
+               BookText("Contents", "time"));
     p.save();
     p.translate(card.left() + 18, plot.center().y());
     p.rotate(-90);
-    p.drawText(QRectF(-40, -10, 80, 14), Qt::AlignCenter, "v (m/s)");
+    p.drawText(QRectF(-40, -10, 80, 14), Qt::AlignCenter, BookText("Contents", "v (m/s)"));
     p.restore();
     p.setFont(sans(12));
     p.setPen(QColor(40, 40, 70));
     p.drawText(QRectF(card.left() + 14, plot.bottom() + 22, card.width() - 28, 40),
                Qt::AlignCenter | Qt::TextWordWrap,
-               "A planet tugs its star to and fro: the period and size of the swing reveal it.");
+               BookText("Contents",
+                        "A planet tugs its star to and fro: the period and size of the swing "
+                        "reveal it."));
     return img;
 }
 
