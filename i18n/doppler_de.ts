@@ -307,7 +307,7 @@
     <message>
         <source>the chapter&apos;s run, seed %1</source>
         <comment>where the observing window&apos;s measurements come from</comment>
-        <translation>die Kampagne des Kapitels, Startwert %1</translation>
+        <translation>die Kampagne des Kapitels, Seed %1</translation>
     </message>
     <message>
         <source>Saved work (*.json);;All files (*)</source>
@@ -1089,7 +1089,7 @@ Masse von Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>noise alone peaks so high 1 time in 100</source>
-        <translation>Rauschen allein erreicht 1-mal in 100 so hohe Peaks</translation>
+        <translation>Rauschen allein reicht 1-mal in 100 so hoch</translation>
     </message>
     <message>
         <source>the period is 1 % uncertain</source>
@@ -1149,7 +1149,7 @@ Masse von Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>K is the fit&apos;s semi-amplitude, written below the plots of the Fit tab with its uncertainty.</source>
-        <translation>K ist die Halbamplitude der Anpassung; sie steht mit ihrer Unsicherheit unter den Diagrammen der Registerkarte Anpassung.</translation>
+        <translation>K ist die Halbamplitude der Anpassung; sie steht mit ihrer Unsicherheit unter den Diagrammen der Registerkarte Fit.</translation>
     </message>
     <message>
         <source>K is half the swing of the star&apos;s velocity; the fit also gives e and ω, which a sine cannot.</source>
@@ -1213,7 +1213,7 @@ Masse von Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Use P, K and e from the Fit tab and the star&apos;s mass from the Data tab in the formula of the page on weighing the planet.</source>
-        <translation>Setze P, K und e aus der Registerkarte Anpassung und die Masse des Sterns aus der Registerkarte Daten in die Formel der Seite über das Wiegen des Planeten ein.</translation>
+        <translation>Setze P, K und e aus der Registerkarte Fit und die Masse des Sterns aus der Registerkarte Daten in die Formel der Seite über das Wiegen des Planeten ein.</translation>
     </message>
     <message>
         <source>About half a Jupiter mass, seven times closer to its star than Mercury is to the Sun: the first hot Jupiter.</source>
@@ -1295,8 +1295,8 @@ Masse von Vulcan.&lt;/i&gt;</translation>
         <source>Seed %1: %n measurements in %2 days, each ± %3 m/s; the star, of %4 solar masses, jitters by about %5 m/s.%6</source>
         <comment>%6 says how the run was made worse, or nothing</comment>
         <translation>
-            <numerusform>Startwert %1: %n Messung in %2 Tagen, jede ± %3 m/s; der Stern mit %4 Sonnenmassen hat einen Jitter von etwa %5 m/s.%6</numerusform>
-            <numerusform>Startwert %1: %n Messungen in %2 Tagen, jede ± %3 m/s; der Stern mit %4 Sonnenmassen hat einen Jitter von etwa %5 m/s.%6</numerusform>
+            <numerusform>Seed %1: %n Messung in %2 Tagen, jede ± %3 m/s; der Stern mit %4 Sonnenmassen hat einen Jitter von etwa %5 m/s.%6</numerusform>
+            <numerusform>Seed %1: %n Messungen in %2 Tagen, jede ± %3 m/s; der Stern mit %4 Sonnenmassen hat einen Jitter von etwa %5 m/s.%6</numerusform>
         </translation>
     </message>
     <message>
@@ -1394,7 +1394,7 @@ BIC mit einem Planeten: %3</translation>
     </message>
     <message>
         <source>A seed is a whole number from 1 to %1.</source>
-        <translation>Ein Startwert ist eine ganze Zahl von 1 bis %1.</translation>
+        <translation>Ein Seed ist eine ganze Zahl von 1 bis %1.</translation>
     </message>
     <message>
         <source>Working out the periodogram and the fit…</source>
@@ -1492,7 +1492,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>The book has hidden a planet around this star. The &lt;b&gt;seed&lt;/b&gt; below the plot picks the star and the nights: note it, and your teacher can make the very same measurements. Type another seed and press &lt;b&gt;Observe&lt;/b&gt; for another star.</source>
         <comment>Observe: the caption of the button</comment>
-        <translation>Das Buch hat um diesen Stern einen Planeten versteckt. Der &lt;b&gt;Startwert&lt;/b&gt; unter dem Diagramm wählt den Stern und die Nächte: Notiere ihn, dann kann deine Lehrkraft genau dieselben Messungen machen. Tippe einen anderen Startwert ein und drücke &lt;b&gt;Beobachten&lt;/b&gt; für einen anderen Stern.</translation>
+        <translation>Das Buch hat um diesen Stern einen Planeten versteckt. Der &lt;b&gt;Seed&lt;/b&gt; unter dem Diagramm wählt den Stern und die Nächte: Notiere ihn, dann kann deine Lehrkraft genau dieselben Messungen machen. Tippe einen anderen Seed ein und drücke &lt;b&gt;Beobachten&lt;/b&gt; für einen anderen Stern.</translation>
     </message>
     <message>
         <source>Look at the points before you answer.</source>
@@ -1547,7 +1547,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>Type a period beside &lt;b&gt;Fold on&lt;/b&gt;, or press &lt;b&gt;The peak&lt;/b&gt; or &lt;b&gt;Peak × 1.1&lt;/b&gt;.</source>
         <comment>Fold on: the caption beside the box; The peak, Peak × 1.1: the captions of the buttons</comment>
-        <translation>Tippe eine Periode neben &lt;b&gt;Falten mit&lt;/b&gt; ein oder drücke &lt;b&gt;Der Peak&lt;/b&gt; oder &lt;b&gt;Peak × 1,1&lt;/b&gt;.</translation>
+        <translation>Tippe eine Periode neben &lt;b&gt;Falten&lt;/b&gt; ein oder drücke &lt;b&gt;Der Peak&lt;/b&gt; oder &lt;b&gt;Peak × 1,1&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>The fit</source>
@@ -1556,7 +1556,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>A planet on an eccentric orbit moves its star in a curve sharper than a sine. On the &lt;b&gt;By hand&lt;/b&gt; tab the points are folded on the period the sliders set, so that one orbit shows: move the period until the points gather into one curve, then the others until the green curve runs through them and the rms is small (Page Up and Page Down move a slider in big steps). On the &lt;b&gt;Fit&lt;/b&gt; tab the book has done it properly: starting from the periodogram&apos;s highest peaks it adjusts &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, the time of periastron and the star&apos;s mean velocity, each point weighed by its error. It also finds the star&apos;s jitter, the scatter the error bars leave unexplained, and adds it to every error, so the reduced χ² comes out near 1.</source>
         <comment>By hand, Fit: the captions of the tabs; Page Up, Page Down: the keys; period of the orbit</comment>
-        <translation>Ein Planet auf einer exzentrischen Bahn bewegt seinen Stern in einer spitzeren Kurve als einer Sinuskurve. Auf der Registerkarte &lt;b&gt;Von Hand&lt;/b&gt; sind die Punkte mit der Periode gefaltet, die die Schieberegler einstellen, sodass ein Umlauf zu sehen ist: Verschiebe die Periode, bis sich die Punkte zu einer Kurve sammeln, dann die anderen Regler, bis die grüne Kurve durch sie läuft und der rms-Wert klein ist (Bild auf und Bild ab bewegen einen Schieberegler in großen Schritten). Auf der Registerkarte &lt;b&gt;Anpassung&lt;/b&gt; hat das Buch es richtig gemacht: Ausgehend von den höchsten Peaks des Periodogramms passt es &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, die Zeit des Periastrons und die mittlere Geschwindigkeit des Sterns an, jeden Punkt nach seinem Fehler gewichtet. Es bestimmt auch den Jitter des Sterns, die Streuung, die die Fehlerbalken unerklärt lassen, und addiert ihn zu jedem Fehler, sodass das reduzierte χ² nahe 1 herauskommt.</translation>
+        <translation>Ein Planet auf einer exzentrischen Bahn bewegt seinen Stern in einer spitzeren Kurve als einer Sinuskurve. Auf der Registerkarte &lt;b&gt;Von Hand&lt;/b&gt; sind die Punkte mit der Periode gefaltet, die die Schieberegler einstellen, sodass ein Umlauf zu sehen ist: Verschiebe die Periode, bis sich die Punkte zu einer Kurve sammeln, dann die anderen Regler, bis die grüne Kurve durch sie läuft und der rms-Wert klein ist (Bild auf und Bild ab bewegen einen Schieberegler in großen Schritten). Auf der Registerkarte &lt;b&gt;Fit&lt;/b&gt; hat das Buch es richtig gemacht: Ausgehend von den höchsten Peaks des Periodogramms passt es &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, die Zeit des Periastrons und die mittlere Geschwindigkeit des Sterns an, jeden Punkt nach seinem Fehler gewichtet. Es bestimmt auch den Jitter des Sterns, die Streuung, die die Fehlerbalken unerklärt lassen, und addiert ihn zu jedem Fehler, sodass das reduzierte χ² nahe 1 herauskommt.</translation>
     </message>
     <message>
         <source>Weighing the planet</source>
@@ -1609,7 +1609,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>The Fit tab shows one planet fitted to both instruments at once, each with its own zero point and jitter, and every point at its time since periastron: years of nights fall onto one orbit. The star&apos;s mass is on the Data tab, under the measurements. Weigh the planet as on page 8 of this chapter.</source>
         <comment>Fit, Data: the captions of the tabs</comment>
-        <translation>Die Registerkarte Anpassung zeigt einen Planeten, an beide Instrumente zugleich angepasst, jedes mit eigenem Nullpunkt und Jitter, und jeden Punkt bei seiner Zeit seit dem Periastron: Jahre voller Nächte fallen auf eine Umlaufbahn. Die Masse des Sterns steht auf der Registerkarte Daten, unter den Messungen. Wiege den Planeten wie auf Seite 8 dieses Kapitels.</translation>
+        <translation>Die Registerkarte Fit zeigt einen Planeten, an beide Instrumente zugleich angepasst, jedes mit eigenem Nullpunkt und Jitter, und jeden Punkt bei seiner Zeit seit dem Periastron: Jahre voller Nächte fallen auf eine Umlaufbahn. Die Masse des Sterns steht auf der Registerkarte Daten, unter den Messungen. Wiege den Planeten wie auf Seite 8 dieses Kapitels.</translation>
     </message>
     <message>
         <source>How planets are found</source>
@@ -1643,11 +1643,11 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Seed:</source>
-        <translation>Startwert:</translation>
+        <translation>Seed:</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation>Startwert</translation>
+        <translation>Seed</translation>
     </message>
     <message>
         <source>Observe</source>
@@ -1690,7 +1690,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Fold on (days):</source>
-        <translation>Falten mit (Tage):</translation>
+        <translation>Falten (Tage):</translation>
     </message>
     <message>
         <source>Fold period in days</source>
@@ -1713,7 +1713,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>Fit</source>
         <comment>a tab&apos;s caption: the orbit&apos;s fit</comment>
-        <translation>Anpassung</translation>
+        <translation>Fit</translation>
     </message>
     <message>
         <source>Fitted curve</source>
@@ -2087,7 +2087,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>&amp;Velocity column</source>
-        <translation>&amp;Geschwindigkeitsspalte</translation>
+        <translation>&amp;Geschwindigkeit</translation>
     </message>
     <message>
         <source>Column of the velocities</source>
@@ -2111,7 +2111,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Velocity &amp;unit</source>
-        <translation>Geschwindigkeits&amp;einheit</translation>
+        <translation>&amp;Einheit</translation>
     </message>
     <message>
         <source>Unit of the velocities and errors</source>
@@ -2341,11 +2341,11 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>&lt;b&gt;Seed:&lt;/b&gt; %1</source>
-        <translation>&lt;b&gt;Startwert:&lt;/b&gt; %1</translation>
+        <translation>&lt;b&gt;Seed:&lt;/b&gt; %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;Page %1:&lt;/b&gt; %2 (seed %3)</source>
-        <translation>&lt;b&gt;Seite %1:&lt;/b&gt; %2 (Startwert %3)</translation>
+        <translation>&lt;b&gt;Seite %1:&lt;/b&gt; %2 (Seed %3)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Page %1:&lt;/b&gt; %2</source>
@@ -2464,7 +2464,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Obser&amp;vable (% of year)</source>
-        <translation>&amp;Sichtbar (% des Jahres)</translation>
+        <translation>&amp;Sichtbar (% im Jahr)</translation>
     </message>
     <message>
         <source>Share of the year the star is observable, per cent</source>
@@ -2480,19 +2480,19 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>&amp;Seed</source>
-        <translation>Start&amp;wert</translation>
+        <translation>S&amp;eed</translation>
     </message>
     <message>
         <source>Random seed</source>
-        <translation>Zufälliger Startwert</translation>
+        <translation>Zufälliger Seed</translation>
     </message>
     <message>
         <source>New s&amp;eed</source>
-        <translation>Neuer St&amp;artwert</translation>
+        <translation>Neu &amp;würfeln</translation>
     </message>
     <message>
         <source>New random seed</source>
-        <translation>Neuer zufälliger Startwert</translation>
+        <translation>Neuer zufälliger Seed</translation>
     </message>
     <message>
         <source>&amp;Observe</source>
@@ -2504,7 +2504,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>One measurement a clear night at most. The same seed and plan give the same measurements on every computer, so a class can share one run.</source>
-        <translation>Höchstens eine Messung pro klarer Nacht. Derselbe Startwert und Plan ergeben auf jedem Computer dieselben Messungen, sodass eine Klasse eine Kampagne teilen kann.</translation>
+        <translation>Höchstens eine Messung pro klarer Nacht. Derselbe Seed und Plan ergeben auf jedem Computer dieselben Messungen, sodass eine Klasse eine Kampagne teilen kann.</translation>
     </message>
     <message>
         <source>Papers of the published measurements</source>
@@ -2561,7 +2561,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Wor&amp;k out</source>
-        <translation>B&amp;erechnen</translation>
+        <translation>&amp;Ausrechnen</translation>
     </message>
     <message>
         <source>Work out the periodogram</source>
@@ -2668,7 +2668,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Fit one &amp;more planet</source>
-        <translation>Einen Planeten &amp;mehr</translation>
+        <translation>Einen Pl&amp;aneten mehr</translation>
     </message>
     <message>
         <source>Fit one more planet</source>
@@ -2692,7 +2692,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Fit a ji&amp;tter</source>
-        <translation>Jitt&amp;er anpassen</translation>
+        <translation>&amp;Mit Jitter</translation>
     </message>
     <message>
         <source>Fit a jitter for each instrument</source>
@@ -2797,7 +2797,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Compare with the tr&amp;uth</source>
-        <translation>Mit der Wahrheit &amp;vergleichen</translation>
+        <translation>Mit Wahrheit &amp;vergleichen</translation>
     </message>
     <message>
         <source>Compare with the truth</source>
@@ -3813,7 +3813,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aims: &lt;/b&gt;to find a planet in a season of noisy, nightly measurements as astronomers do: the periodogram and its false-alarm probability, daily aliases and the window function, folding, the fit by hand and the Keplerian fit with the star&apos;s jitter, the planet&apos;s m sin i, and whether a second planet is believed (BIC). Each student&apos;s star is chosen by the seed shown under the measurements; the hidden stars are listed at the end of this guide.</source>
-        <translation>&lt;b&gt;Ziele: &lt;/b&gt;einen Planeten in einer Saison verrauschter, nächtlicher Messungen finden, wie Astronomen es tun: das Periodogramm und seine Falschalarmwahrscheinlichkeit, tägliche Aliase und die Fensterfunktion, das Falten, die Anpassung von Hand und die Kepler-Anpassung mit dem Jitter des Sterns, das m sin i des Planeten, und ob man einem zweiten Planeten glaubt (BIC). Den Stern jedes Schülers wählt der Startwert, der unter den Messungen steht; die versteckten Sterne sind am Ende dieses Leitfadens aufgeführt.</translation>
+        <translation>&lt;b&gt;Ziele: &lt;/b&gt;einen Planeten in einer Saison verrauschter, nächtlicher Messungen finden, wie Astronomen es tun: das Periodogramm und seine Falschalarmwahrscheinlichkeit, tägliche Aliase und die Fensterfunktion, das Falten, die Anpassung von Hand und die Kepler-Anpassung mit dem Jitter des Sterns, das m sin i des Planeten, und ob man einem zweiten Planeten glaubt (BIC). Den Stern jedes Schülers wählt der Seed, der unter den Messungen steht; die versteckten Sterne sind am Ende dieses Leitfadens aufgeführt.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Real data (pages 10 and 11): &lt;/b&gt;the published velocities of 51 Pegasi from two instruments, LICK (Butler et al. 2006, ApJ 646, 505) and ELODIE at Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351), read from the book&apos;s data folder and shown an instrument a plot. The book fits each instrument&apos;s zero point and jitter with the planet; the periodogram is of the measurements less each zero point, and the fold and the fit show every measurement less its instrument&apos;s zero point. Page 10 asks the period (4.2308 days within 0.01), page 11 the m sin i from the fit shown. Every student sees the same numbers.</source>
@@ -3835,12 +3835,12 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;let pairs share one seed; after two wrong answers each page gives a hint; on page 8 work out each bracket of the formula on its own first.</source>
-        <translation>&lt;b&gt;Unterstützung: &lt;/b&gt;Paare einen Startwert teilen lassen; nach zwei falschen Antworten gibt jede Seite einen Tipp; auf Seite 8 zuerst jede Klammer der Formel einzeln ausrechnen.</translation>
+        <translation>&lt;b&gt;Unterstützung: &lt;/b&gt;Paare einen Seed teilen lassen; nach zwei falschen Antworten gibt jede Seite einen Tipp; auf Seite 8 zuerst jede Klammer der Formel einzeln ausrechnen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Extension: &lt;/b&gt;observe a second seed and compare; on page 4 find how few nights still find the planet; open the star in Tools, Observing run and plan a better season.</source>
         <comment>Tools, Observing run: the menu and its entry</comment>
-        <translation>&lt;b&gt;Vertiefung: &lt;/b&gt;einen zweiten Startwert beobachten und vergleichen; auf Seite 4 herausfinden, mit wie wenigen Nächten der Planet noch gefunden wird; den Stern unter Werkzeuge, Beobachtungskampagne öffnen und eine bessere Saison planen.</translation>
+        <translation>&lt;b&gt;Vertiefung: &lt;/b&gt;einen zweiten Seed beobachten und vergleichen; auf Seite 4 herausfinden, mit wie wenigen Nächten der Planet noch gefunden wird; den Stern unter Werkzeuge, Beobachtungskampagne öffnen und eine bessere Saison planen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The fitted jitter: &lt;/b&gt;the label under the measurements gives the jitter the book gave the star; the fit&apos;s jitter is what its residuals leave unexplained by the error bars, found from a few dozen points. It comes out at 0 when the error bars already explain the scatter, and above the star&apos;s own jitter when the one-planet orbit leaves signal behind (a second planet, or an orbit the data fix poorly). Both are honest results of the fit.</source>
@@ -3899,19 +3899,19 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>%1. For seed %2: %3</source>
         <comment>what is accepted, the student&apos;s seed, and the accepted value in words</comment>
-        <translation>%1. Für Startwert %2: %3</translation>
+        <translation>%1. Für Seed %2: %3</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the first button.</source>
-        <translation>%1. Für Startwert %2: „%3“, die erste Schaltfläche.</translation>
+        <translation>%1. Für Seed %2: „%3“, die erste Schaltfläche.</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the second button.</source>
-        <translation>%1. Für Startwert %2: „%3“, die zweite Schaltfläche.</translation>
+        <translation>%1. Für Seed %2: „%3“, die zweite Schaltfläche.</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the third button.</source>
-        <translation>%1. Für Startwert %2: „%3“, die dritte Schaltfläche.</translation>
+        <translation>%1. Für Seed %2: „%3“, die dritte Schaltfläche.</translation>
     </message>
     <message>
         <source>Page %1</source>
@@ -3960,12 +3960,12 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>A seed s observes hidden star (s mod %1) + 1 on the nights the seed draws; the fits below are those of the smallest seed of each star.</source>
-        <translation>Ein Startwert s beobachtet den versteckten Stern (s mod %1) + 1 in den Nächten, die der Startwert auslost; die Anpassungen unten sind die des kleinsten Startwerts jedes Sterns.</translation>
+        <translation>Ein Seed s beobachtet den versteckten Stern (s mod %1) + 1 in den Nächten, die der Seed auslost; die Anpassungen unten sind die des kleinsten Seeds jedes Sterns.</translation>
     </message>
     <message>
         <source>%1 (seed %2), star of %3 solar masses</source>
         <comment>a hidden star&apos;s name, its seed and its mass</comment>
-        <translation>%1 (Startwert %2), Stern mit %3 Sonnenmassen</translation>
+        <translation>%1 (Seed %2), Stern mit %3 Sonnenmassen</translation>
     </message>
     <message>
         <source>True planet:</source>
@@ -3996,7 +3996,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>seed</source>
         <comment>the column of the students&apos; seeds</comment>
-        <translation>Startwert</translation>
+        <translation>Seed</translation>
     </message>
     <message>
         <source>Doppler spectroscopy: the teacher&apos;s guide</source>
@@ -4004,15 +4004,15 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>--seed wants a seed from 1 to %1.</source>
-        <translation>--seed verlangt einen Startwert von 1 bis %1.</translation>
+        <translation>--seed verlangt einen Seed von 1 bis %1.</translation>
     </message>
     <message>
         <source>--seeds wants two seeds from 1 to %1, the first no larger, at most %2 apart, as 101-130.</source>
-        <translation>--seeds verlangt zwei Startwerte von 1 bis %1, der erste nicht größer, höchstens %2 auseinander, etwa 101-130.</translation>
+        <translation>--seeds verlangt zwei Seeds von 1 bis %1, der erste nicht größer, höchstens %2 auseinander, etwa 101-130.</translation>
     </message>
     <message>
         <source>Every question of the book, with its accepted answer, hint and conclusion as the chapters write them. Answers that depend on a student&apos;s own data are worked out from the numbers the student&apos;s screen shows; the values given are those of seed %1, which a student gets by typing it beside Observe.</source>
-        <translation>Jede Frage des Buchs mit ihrer akzeptierten Antwort, ihrem Tipp und ihrem Ergebnis, wie die Kapitel sie formulieren. Antworten, die von den eigenen Daten eines Schülers abhängen, werden aus den Zahlen berechnet, die der Bildschirm des Schülers zeigt; die angegebenen Werte sind die von Startwert %1, den ein Schüler erhält, wenn er ihn neben Beobachten eintippt.</translation>
+        <translation>Jede Frage des Buchs mit ihrer akzeptierten Antwort, ihrem Tipp und ihrem Ergebnis, wie die Kapitel sie formulieren. Antworten, die von den eigenen Daten eines Schülers abhängen, werden aus den Zahlen berechnet, die der Bildschirm des Schülers zeigt; die angegebenen Werte sind die von Seed %1, den ein Schüler erhält, wenn er ihn neben Beobachten eintippt.</translation>
     </message>
     <message>
         <source>The teacher&apos;s guide cannot be written to %1: %2.</source>
@@ -4045,7 +4045,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>%1   Seed (chapter 6): %2</source>
         <comment>%1 and %2 are the lines the name and the seed are written on</comment>
-        <translation>%1   Startwert (Kapitel 6): %2</translation>
+        <translation>%1   Seed (Kapitel 6): %2</translation>
     </message>
     <message>
         <source>Page %1:</source>
