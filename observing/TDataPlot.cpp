@@ -4,7 +4,6 @@
 
 #include "BookText.h"
 #include "observing/ObservingDrawing.h"
-#include <QLocale>
 
 TDataPlot::TDataPlot(QWidget* parent) : TObservingPlot(parent) {}
 

@@ -7,7 +7,6 @@
 #include "BookText.h"
 #include "NumberText.h"
 #include "observing/ObservingDrawing.h"
-#include <QLocale>
 #include <QStringList>
 
 TFitPlot::TFitPlot(QWidget* parent) : TObservingPlot(parent) {}

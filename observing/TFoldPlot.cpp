@@ -7,7 +7,6 @@
 #include "observing/ObservingDrawing.h"
 
 #include <cmath>
-#include <QLocale>
 #include <algorithm>
 
 TFoldPlot::TFoldPlot(QWidget* parent) : TObservingPlot(parent) {}

@@ -11,7 +11,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
-#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 

@@ -5,7 +5,6 @@
 #include "BookText.h"
 #include "NumberText.h"
 #include "observing/ObservingDrawing.h"
-#include <QLocale>
 
 TPeriodogramPlot::TPeriodogramPlot(QWidget* parent) : TObservingPlot(parent) {}
 

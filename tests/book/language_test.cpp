@@ -18,6 +18,9 @@
 #include "model/RealSystems.h"
 #include "model/RvBundle.h"
 #include "observing/TFitByHandPage.h"
+#include "observing/THowSureForm.h"
+#include "observing/TImportDialog.h"
+#include "observing/TObservingRunForm.h"
 #include "realsystems/CardTexts.h"
 #include "realsystems/TRealSystemsForm.h"
 #include "simulation/TBaseChapter.h"
@@ -343,4 +346,29 @@ TEST_F(BookInPseudoLanguage, TheFeedbackMyAnswersAndTheTeachersGuideFollowTheLan
     EXPECT_GT(sentences.size(), 100);
     for (const QString& sentence : sentences)
         EXPECT_FALSE(HasUntranslatedWord(sentence)) << sentence.toStdString();
+}
+
+// The observing run window with its pages, menu and tabs, the import dialog and How sure?
+// speak the language before any measurements are shown. The published stars' entries name
+// stars, instruments and papers, and the mystery stars' names come from the star table.
+TEST_F(BookInPseudoLanguage, TheObservingWindowAndItsDialogsSpeakTheLanguage) {
+    book->mnitObservingRun->trigger();
+    const TObservingRunForm& run = *book->ObservingRunForm;
+    QStringList texts = WindowTexts(run);
+    for (const QAction* menu : run.MenuBar->actions()) {
+        texts << menu->text();
+        CollectTexts(*menu->menu(), qobject_cast<const QMenu*>(run.mnitRealData.front()->parent()),
+                     texts);
+    }
+    for (int tab = 0; tab < run.Tabs->count(); ++tab)
+        texts << run.Tabs->tabText(tab);
+    const TImportDialog import(book);
+    const THowSureForm sure(book);
+    texts << WindowTexts(import) << WindowTexts(sure);
+    EXPECT_GT(texts.size(), 100);
+    for (QString text : texts) {
+        for (const observing::TMysteryStar& star : observing::MysteryStars())
+            text.remove(star.name);
+        EXPECT_FALSE(HasUntranslatedWord(text)) << text.toStdString();
+    }
 }
