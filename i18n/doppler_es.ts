@@ -1039,299 +1039,300 @@ la masa de Vulcan.&lt;/i&gt;</translation>
     <name>Chapter 6: Finding a planet</name>
     <message>
         <source>Can you read the period off these points?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Puedes leer el periodo a partir de estos puntos?</translation>
     </message>
     <message>
         <source>Yes: from one peak to the next</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí: de un pico al siguiente</translation>
     </message>
     <message>
         <source>No: too few points to join up</source>
-        <translation type="unfinished"></translation>
+        <translation>No: hay muy pocos puntos para unirlos</translation>
     </message>
     <message>
         <source>Yes: by joining the dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí: uniendo los puntos</translation>
     </message>
     <message>
         <source>The points lie days apart. Could you join them into one smooth curve?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los puntos están separados por días. ¿Podrías unirlos en una sola curva suave?</translation>
     </message>
     <message>
         <source>A star is measured at most once a night, on clear nights, so the points fall at random moments of a short orbit. The period must be searched for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una estrella se mide como mucho una vez por noche, en las noches despejadas, así que los puntos caen en momentos al azar de una órbita corta. Hay que buscar el periodo.</translation>
     </message>
     <message>
         <source>What is the period of the highest peak?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuál es el periodo del pico más alto?</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished">días</translation>
+        <translation>días</translation>
     </message>
     <message>
         <source>The period of the highest peak is written beside its marker and below the plot.</source>
-        <translation type="unfinished"></translation>
+        <translation>El periodo del pico más alto está escrito junto a su marca y debajo de la gráfica.</translation>
     </message>
     <message>
         <source>A sine of that period fits your measurements better than any other.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una sinusoide de ese periodo se ajusta a tus mediciones mejor que cualquier otra.</translation>
     </message>
     <message>
         <source>What does a false-alarm probability of 1 % mean?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué significa una probabilidad de falsa alarma del 1 %?</translation>
     </message>
     <message>
         <source>a 1 % chance that a planet is there</source>
-        <translation type="unfinished"></translation>
+        <translation>un 1 % de probabilidad de que haya un planeta</translation>
     </message>
     <message>
         <source>noise alone peaks so high 1 time in 100</source>
-        <translation type="unfinished"></translation>
+        <translation>el ruido solo produce un pico tan alto 1 vez de cada 100</translation>
     </message>
     <message>
         <source>the period is 1 % uncertain</source>
-        <translation type="unfinished"></translation>
+        <translation>el periodo tiene una incertidumbre del 1 %</translation>
     </message>
     <message>
         <source>Think of a star with no planet at all, observed on the same nights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Piensa en una estrella sin ningún planeta, observada las mismas noches.</translation>
     </message>
     <message>
         <source>It is the chance that noise alone makes so high a peak. Fewer nights or noisier data lower the signal&apos;s peak, and noise reaches so high more often.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es la probabilidad de que el ruido por sí solo produzca un pico tan alto. Con menos noches o datos más ruidosos, el pico de la señal baja y el ruido llega tan alto más a menudo.</translation>
     </message>
     <message>
         <source>Which of these periods is a daily alias of your highest peak?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuál de estos periodos es un alias diario de tu pico más alto?</translation>
     </message>
     <message>
         <source>The window function peaks at 1 day. An alias lies at 1/|1/P − 1| days.</source>
-        <translation type="unfinished"></translation>
+        <translation>La función ventana tiene un pico en 1 día. Un alias está en 1/|1/P − 1| días.</translation>
     </message>
     <message>
         <source>Sampled once a night, a signal at f cycles a day also shows at |f − 1| and f + 1. Twice or half the period is no alias.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con una medición por noche, una señal de f ciclos por día aparece también en |f − 1| y en f + 1. El doble o la mitad del periodo no es un alias.</translation>
     </message>
     <message>
         <source>Folded on the peak’s period × 1.1, what do the points do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Plegados con el periodo del pico × 1,1, ¿qué hacen los puntos?</translation>
     </message>
     <message>
         <source>form the same curve</source>
-        <translation type="unfinished"></translation>
+        <translation>forman la misma curva</translation>
     </message>
     <message>
         <source>scatter: no curve shows</source>
-        <translation type="unfinished"></translation>
+        <translation>se dispersan: no se ve ninguna curva</translation>
     </message>
     <message>
         <source>form a curve half as high</source>
-        <translation type="unfinished"></translation>
+        <translation>forman una curva la mitad de alta</translation>
     </message>
     <message>
         <source>Press “Peak × 1.1” and look at the fold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa «Pico × 1,1» y mira el plegado.</translation>
     </message>
     <message>
         <source>On a wrong period the orbits&apos; phases drift apart over a season: only a period near the true one folds into one curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con un periodo equivocado, las fases de las órbitas se van separando a lo largo de una temporada: solo un periodo cercano al verdadero se pliega en una sola curva.</translation>
     </message>
     <message>
         <source>What is K, the semi-amplitude of your fit?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuánto vale K, la semiamplitud de tu ajuste?</translation>
     </message>
     <message>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <source>K is the fit&apos;s semi-amplitude, written below the plots of the Fit tab with its uncertainty.</source>
-        <translation type="unfinished"></translation>
+        <translation>K es la semiamplitud del ajuste, escrita debajo de las gráficas de la pestaña Ajuste con su incertidumbre.</translation>
     </message>
     <message>
         <source>K is half the swing of the star&apos;s velocity; the fit also gives e and ω, which a sine cannot.</source>
-        <translation type="unfinished"></translation>
+        <translation>K es la mitad de la oscilación de la velocidad de la estrella; el ajuste también da e y ω, cosa que una sinusoide no puede.</translation>
     </message>
     <message>
         <source>What is the m sin i of your planet?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuánto vale el m sin i de tu planeta?</translation>
     </message>
     <message>
         <source>Jupiter masses</source>
-        <translation type="unfinished"></translation>
+        <translation>masas de Júpiter</translation>
     </message>
     <message>
         <source>Use P in days, K in m/s, e, and the star&apos;s mass from the Data tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa P en días, K en m/s, e y la masa de la estrella de la pestaña Datos.</translation>
     </message>
     <message>
         <source>The tilt i is unknown, so the velocity gives only m sin i, the least the mass can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>La inclinación i es desconocida, así que la velocidad solo da m sin i, lo mínimo que puede valer la masa.</translation>
     </message>
     <message>
         <source>Does your star have a second planet?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Tiene tu estrella un segundo planeta?</translation>
     </message>
     <message>
         <source>Yes: two planets fit much better</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí: dos planetas se ajustan mucho mejor</translation>
     </message>
     <message>
         <source>No: one planet is enough</source>
-        <translation type="unfinished"></translation>
+        <translation>No: basta con un planeta</translation>
     </message>
     <message>
         <source>Yes: every residual peak is a planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí: cada pico de los residuos es un planeta</translation>
     </message>
     <message>
         <source>A second planet is supported when it lowers the BIC by more than 10: ΔBIC below −10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un segundo planeta está respaldado cuando reduce el BIC en más de 10: ΔBIC por debajo de −10.</translation>
     </message>
     <message>
         <source>Any extra planet fits the noise a little better; the BIC charges each parameter ln N, so only a real signal pays for itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquier planeta de más se ajusta un poco mejor al ruido; el BIC cobra ln N por cada parámetro, así que solo una señal real compensa su coste.</translation>
     </message>
     <message>
         <source>What is the period of 51 Peg b?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuál es el periodo de 51 Peg b?</translation>
     </message>
     <message>
         <source>Open the Periodogram tab: the period of the highest peak is written below the plot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la pestaña Periodograma: el periodo del pico más alto está escrito debajo de la gráfica.</translation>
     </message>
     <message>
         <source>Both instruments, each from its own zero point, show the 4.23-day orbit that Mayor and Queloz found in 1995.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los dos instrumentos, cada uno desde su propio punto cero, muestran la órbita de 4,23 días que Mayor y Queloz encontraron en 1995.</translation>
     </message>
     <message>
         <source>What is the m sin i of 51 Peg b?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuánto vale el m sin i de 51 Peg b?</translation>
     </message>
     <message>
         <source>Use P, K and e from the Fit tab and the star&apos;s mass from the Data tab in the formula of the page on weighing the planet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa P, K y e de la pestaña Ajuste y la masa de la estrella de la pestaña Datos en la fórmula de la página sobre cómo pesar el planeta.</translation>
     </message>
     <message>
         <source>About half a Jupiter mass, seven times closer to its star than Mercury is to the Sun: the first hot Jupiter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aproximadamente media masa de Júpiter, siete veces más cerca de su estrella que Mercurio del Sol: el primer júpiter caliente.</translation>
     </message>
     <message>
         <source>The fit is still being worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ajuste todavía se está calculando.</translation>
     </message>
     <message>
         <source>The highest peak is at %1; answers within %2 days (its half width) count.</source>
         <comment>%1 is a period with its unit</comment>
-        <translation type="unfinished"></translation>
+        <translation>El pico más alto está en %1; se aceptan las respuestas que se desvíen como mucho %2 días (su semianchura).</translation>
     </message>
     <message>
         <source>Your fit&apos;s K is %1 m/s; answers within %2 m/s count.</source>
-        <translation type="unfinished"></translation>
+        <translation>La K de tu ajuste es %1 m/s; se aceptan las respuestas que se desvíen como mucho %2 m/s.</translation>
     </message>
     <message>
         <source>Your planet&apos;s m sin i is %1 Jupiter masses; answers within %2 count, but not those nearer %3, the mass without the star&apos;s (M★ / 1 solar mass)^(2/3).</source>
-        <translation type="unfinished"></translation>
+        <translation>El m sin i de tu planeta es %1 masas de Júpiter; se aceptan las respuestas que se desvíen como mucho %2, pero no las más cercanas a %3, la masa sin el factor de la estrella (M★ / 1 masa solar)^(2/3).</translation>
     </message>
     <message>
         <source>Your planet&apos;s m sin i is %1 Jupiter masses; answers within %2 count.</source>
-        <translation type="unfinished"></translation>
+        <translation>El m sin i de tu planeta es %1 masas de Júpiter; se aceptan las respuestas que se desvíen como mucho %2.</translation>
     </message>
     <message>
         <source>51 Peg b&apos;s period is %1 days; answers within %2 days count.</source>
         <comment>period of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>El periodo de 51 Peg b es %1 días; se aceptan las respuestas que se desvíen como mucho %2 días.</translation>
     </message>
     <message>
         <source>51 Peg b&apos;s m sin i is %1 Jupiter masses; answers within %2 count, but not those nearer %3, the mass without the star&apos;s (M★ / 1 solar mass)^(2/3).</source>
-        <translation type="unfinished"></translation>
+        <translation>El m sin i de 51 Peg b es %1 masas de Júpiter; se aceptan las respuestas que se desvíen como mucho %2, pero no las más cercanas a %3, la masa sin el factor de la estrella (M★ / 1 masa solar)^(2/3).</translation>
     </message>
     <message>
         <source>51 Peg b&apos;s m sin i is %1 Jupiter masses; answers within %2 count.</source>
-        <translation type="unfinished"></translation>
+        <translation>El m sin i de 51 Peg b es %1 masas de Júpiter; se aceptan las respuestas que se desvíen como mucho %2.</translation>
     </message>
     <message>
         <source>%1 days</source>
         <comment>a period</comment>
-        <translation type="unfinished">%1 días</translation>
+        <translation>%1 días</translation>
     </message>
     <message>
         <source>Hidden planet: P = %1 days, K = %2 m/s, e = %3, m sin i = %4 Jupiter masses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeta oculto: P = %1 días, K = %2 m/s, e = %3, m sin i = %4 masas de Júpiter.</translation>
     </message>
     <message>
         <source>P = %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>P = %1 días</translation>
     </message>
     <message>
         <source>K = %1 m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>K = %1 m/s</translation>
     </message>
     <message>
         <source>m sin i = %1 Jupiter masses</source>
-        <translation type="unfinished"></translation>
+        <translation>m sin i = %1 masas de Júpiter</translation>
     </message>
     <message>
         <source>You answered no question on this star.</source>
-        <translation type="unfinished"></translation>
+        <translation>No respondiste ninguna pregunta sobre esta estrella.</translation>
     </message>
     <message>
         <source>Your answers: %1.</source>
         <comment>%1 lists the answers, each as P = 3.5 days</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tus respuestas: %1.</translation>
     </message>
     <message>
         <source>(Only 12 nights planned.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Solo 12 noches planificadas.)</translation>
     </message>
     <message>
         <source>(A noisier instrument.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Un instrumento más ruidoso.)</translation>
     </message>
     <message numerus="yes">
         <source>Seed %1: %n measurements in %2 days, each ± %3 m/s; the star, of %4 solar masses, jitters by about %5 m/s.%6</source>
         <comment>%6 says how the run was made worse, or nothing</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Semilla %1: %n medición en %2 días, de ± %3 m/s; la estrella, de %4 masas solares, tiene un jitter de unos %5 m/s.%6</numerusform>
+            <numerusform>Semilla %1: %n mediciones en %2 días, cada una de ± %3 m/s; la estrella, de %4 masas solares, tiene un jitter de unos %5 m/s.%6</numerusform>
         </translation>
     </message>
     <message>
         <source>Highest peak: %1 (power %2), half width %3 days.
 False-alarm probability: %4.</source>
         <comment>%1 is a period with its unit; power of the periodogram</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pico más alto: %1 (potencia %2), semianchura %3 días.
+Probabilidad de falsa alarma: %4.</translation>
     </message>
     <message>
         <source>The grey curve, the window function, is the periodogram of the nights alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>La curva gris, la función ventana, es el periodograma de las noches solas.</translation>
     </message>
     <message>
         <source>radial velocity (m/s)</source>
         <comment>an axis&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>velocidad radial (m/s)</translation>
     </message>
     <message>
         <source>no fit could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo hacer ningún ajuste</translation>
     </message>
     <message>
         <source>No fit could be made: %1</source>
         <comment>%1 is the reason, ending with a full stop</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo hacer ningún ajuste: %1</translation>
     </message>
     <message>
         <source>Fitting the orbit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la órbita…</translation>
     </message>
     <message>
         <source>(the error bars explain the scatter)</source>
-        <translation type="unfinished"></translation>
+        <translation>(las barras de error explican la dispersión)</translation>
     </message>
     <message>
         <source>(more than the star&apos;s: the orbit leaves signal behind)</source>
-        <translation type="unfinished"></translation>
+        <translation>(más que el de la estrella: la órbita deja señal sin explicar)</translation>
     </message>
     <message>
         <source>One planet fitted:
@@ -1341,111 +1342,121 @@ e = %3,  ω = %4°
 the star&apos;s jitter %5 m/s%8
 rms about the fit %6 m/s, reduced χ² %7</source>
         <comment>%8 says why the fitted jitter differs from the star&apos;s, or nothing</comment>
-        <translation type="unfinished"></translation>
+        <translation>Un planeta ajustado:
+P = %1 días
+K = %2 m/s
+e = %3,  ω = %4°
+el jitter de la estrella %5 m/s%8
+rms respecto al ajuste %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>No fit could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo hacer ningún ajuste.</translation>
     </message>
     <message>
         <source>Highest peak of the residuals: %1, false-alarm probability %2.
 BIC with one planet: %3</source>
         <comment>%1 is a period with its unit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pico más alto de los residuos: %1, probabilidad de falsa alarma %2.
+BIC con un planeta: %3</translation>
     </message>
     <message>
         <source>BIC with two planets: %1 (the second at %2 days, K = %3 m/s)
 ΔBIC = BIC(two) − BIC(one) = %4: the second planet raises the BIC by %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC con dos planetas: %1 (el segundo a %2 días, K = %3 m/s)
+ΔBIC = BIC(dos) − BIC(uno) = %4: el segundo planeta aumenta el BIC en %5.</translation>
     </message>
     <message>
         <source>BIC with two planets: %1 (the second at %2 days, K = %3 m/s)
 ΔBIC = BIC(two) − BIC(one) = %4: the second planet lowers the BIC by %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC con dos planetas: %1 (el segundo a %2 días, K = %3 m/s)
+ΔBIC = BIC(dos) − BIC(uno) = %4: el segundo planeta reduce el BIC en %5.</translation>
     </message>
     <message>
         <source>No fit with two planets could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo hacer ningún ajuste con dos planetas.</translation>
     </message>
     <message>
         <source>Type the decimals after a point, as in 4.46: here a comma is no decimal mark. This cost no attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe los decimales tras un punto, como en 4.46: aquí la coma no es separador decimal. Esto no te ha costado ningún intento.</translation>
     </message>
     <message>
         <source>Hint: %1</source>
         <comment>%1 is the hint</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pista: %1</translation>
     </message>
     <message>
         <source>The answer: %1.</source>
         <comment>%1 is the right choice</comment>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta: %1.</translation>
     </message>
     <message>
         <source>A seed is a whole number from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una semilla es un número entero de 1 a %1.</translation>
     </message>
     <message>
         <source>Working out the periodogram and the fit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculando el periodograma y el ajuste…</translation>
     </message>
     <message>
         <source>The published measurements of 51 Peg cannot be read: %1</source>
         <comment>%1 is the reason</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer las mediciones publicadas de 51 Peg: %1</translation>
     </message>
     <message>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin datos</translation>
     </message>
     <message>
         <source>%1, a star of %2 solar masses (%3):</source>
         <comment>%1 is the star&apos;s name, %3 where its mass is published</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, una estrella de %2 masas solares (%3):</translation>
     </message>
     <message>
         <source>%1 (m/s)</source>
         <comment>an axis&apos;s title: %1 is the instrument&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (m/s)</translation>
     </message>
     <message>
         <source>Measurements of %1</source>
         <comment>%1 is the instrument&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mediciones de %1</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n measurements, %2.</source>
         <comment>%1 is the instrument&apos;s name, %2 the paper that published them</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n medición, %2.</numerusform>
+            <numerusform>%1: %n mediciones, %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>They span %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abarcan %1 días.</translation>
     </message>
     <message>
         <source>Each instrument&apos;s own zero point taken off first.
 Highest peak: %1 (power %2).
 False-alarm probability: %3.</source>
         <comment>%1 is a period with its unit; power of the periodogram</comment>
-        <translation type="unfinished"></translation>
+        <translation>Primero se quita el punto cero propio de cada instrumento.
+Pico más alto: %1 (potencia %2).
+Probabilidad de falsa alarma: %3.</translation>
     </message>
     <message>
         <source>time since periastron (days)</source>
         <comment>an axis&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>tiempo desde el periastro (días)</translation>
     </message>
     <message>
         <source>v less each instrument&apos;s zero point (m/s)</source>
         <comment>an axis&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>v menos el punto cero de cada instrumento (m/s)</translation>
     </message>
     <message>
         <source>%1: zero point %2 m/s, jitter %3 m/s</source>
         <comment>%1 is the instrument&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: punto cero %2 m/s, jitter %3 m/s</translation>
     </message>
     <message>
         <source>51 Peg b, both instruments fitted together, each point shown at its time since periastron:
@@ -1454,265 +1465,270 @@ e = %3,  ω = %4°
 %5
 rms %6 m/s, reduced χ² %7</source>
         <comment>%5 is a line for each instrument</comment>
-        <translation type="unfinished"></translation>
+        <translation>51 Peg b, los dos instrumentos ajustados juntos, cada punto en su tiempo desde el periastro:
+P = %1 días,  K = %2 m/s
+e = %3,  ω = %4°
+%5
+rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>Finding a planet</source>
-        <translation type="unfinished">Encontrar un planeta</translation>
+        <translation>Encontrar un planeta</translation>
     </message>
     <message>
         <source>In the simulation you could watch the star&apos;s velocity all the time. An astronomer cannot. A star is measured only on clear nights, in the months when it is up at night: a few dozen velocities in a season. Each has an error, the instrument&apos;s precision, and the star&apos;s restless surface adds a &lt;i&gt;jitter&lt;/i&gt; of a few m/s that no instrument removes.</source>
-        <translation type="unfinished"></translation>
+        <translation>En la simulación podías observar la velocidad de la estrella todo el tiempo. Un astrónomo no puede. Una estrella solo se mide en noches despejadas, en los meses en que está sobre el horizonte de noche: unas pocas docenas de velocidades en una temporada. Cada una tiene un error, la precisión del instrumento, y la inquieta superficie de la estrella añade un &lt;i&gt;jitter&lt;/i&gt; de unos pocos m/s que ningún instrumento elimina.</translation>
     </message>
     <message>
         <source>The plot on the right shows such measurements, each with its error bar, of a star whose planet you do not know yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La gráfica de la derecha muestra mediciones de este tipo, cada una con su barra de error, de una estrella cuyo planeta todavía no conoces.</translation>
     </message>
     <message>
         <source>Your star</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu estrella</translation>
     </message>
     <message>
         <source>The book has hidden a planet around this star. The &lt;b&gt;seed&lt;/b&gt; below the plot picks the star and the nights: note it, and your teacher can make the very same measurements. Type another seed and press &lt;b&gt;Observe&lt;/b&gt; for another star.</source>
         <comment>Observe: the caption of the button</comment>
-        <translation type="unfinished"></translation>
+        <translation>El libro ha escondido un planeta alrededor de esta estrella. La &lt;b&gt;semilla&lt;/b&gt; debajo de la gráfica elige la estrella y las noches: apúntala, y tu profesor podrá hacer exactamente las mismas mediciones. Escribe otra semilla y pulsa &lt;b&gt;Observar&lt;/b&gt; para tener otra estrella.</translation>
     </message>
     <message>
         <source>Look at the points before you answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mira los puntos antes de responder.</translation>
     </message>
     <message>
         <source>The periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>El periodograma</translation>
     </message>
     <message>
         <source>For every trial period from half a day to the length of the run, the periodogram fits a sine of that period to the measurements and plots how much of their scatter it explains: its &lt;i&gt;power&lt;/i&gt;, from 0 to 1. A planet shows as a high, narrow peak at its period.</source>
         <comment>period of a signal; power of the periodogram</comment>
-        <translation type="unfinished"></translation>
+        <translation>Para cada periodo de prueba, desde medio día hasta la duración de la campaña, el periodograma ajusta a las mediciones una sinusoide de ese periodo y representa cuánta de su dispersión explica: su &lt;i&gt;potencia&lt;/i&gt;, de 0 a 1. Un planeta aparece como un pico alto y estrecho en su periodo.</translation>
     </message>
     <message>
         <source>The red marker shows the highest peak. The narrower a peak, the better it fixes the period: its half width is written below the plot. An answer within the half width counts, so give the period to as many decimals as the half width has.</source>
         <comment>period of a signal</comment>
-        <translation type="unfinished"></translation>
+        <translation>La marca roja señala el pico más alto. Cuanto más estrecho es un pico, mejor fija el periodo: su semianchura está escrita debajo de la gráfica. Se acepta una respuesta dentro de la semianchura, así que da el periodo con tantos decimales como tenga la semianchura.</translation>
     </message>
     <message>
         <source>False alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsas alarmas</translation>
     </message>
     <message>
         <source>Noise alone makes peaks too: among thousands of trial periods, a sine fits random numbers a little at some of them. The &lt;i&gt;false-alarm probability&lt;/i&gt; is the chance that noise alone would raise a peak as high as the highest one anywhere in the search. Astronomers trust a peak when it is below about 1 %.</source>
         <comment>periods of a signal</comment>
-        <translation type="unfinished"></translation>
+        <translation>El ruido por sí solo también produce picos: entre miles de periodos de prueba, una sinusoide se ajusta un poco a números aleatorios en algunos de ellos. La &lt;i&gt;probabilidad de falsa alarma&lt;/i&gt; es la probabilidad de que el ruido por sí solo levante en algún punto de la búsqueda un pico tan alto como el más alto. Los astrónomos se fían de un pico cuando está por debajo de aproximadamente el 1 %.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Only 12 nights&lt;/b&gt;, then &lt;b&gt;Noisier instrument&lt;/b&gt;, and watch the false-alarm probability below the plot rise; &lt;b&gt;My run again&lt;/b&gt; brings your own run back.</source>
         <comment>Only 12 nights, Noisier instrument, My run again: the captions of the buttons</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa &lt;b&gt;Solo 12 noches&lt;/b&gt; y después &lt;b&gt;Instrumento más ruidoso&lt;/b&gt;, y observa cómo sube la probabilidad de falsa alarma debajo de la gráfica; &lt;b&gt;Mi campaña&lt;/b&gt; recupera tu propia campaña.</translation>
     </message>
     <message>
         <source>Aliases</source>
-        <translation type="unfinished"></translation>
+        <translation>Alias</translation>
     </message>
     <message>
         <source>The star is measured only at night, at about the same hour. Tick &lt;b&gt;Show the window function&lt;/b&gt;: the grey curve is the periodogram of the nights alone, and it peaks at a period of 1 day. Every signal is echoed by that peak: a planet of period &lt;i&gt;P&lt;/i&gt; also makes peaks, called &lt;i&gt;aliases&lt;/i&gt;, at 1/|1/&lt;i&gt;P&lt;/i&gt; − 1| and 1/(1/&lt;i&gt;P&lt;/i&gt; + 1) days. An alias can even stand higher than the true peak; folding and fitting tell them apart.</source>
         <comment>Show the window function: the caption of the check box; period of a signal</comment>
-        <translation type="unfinished"></translation>
+        <translation>La estrella solo se mide de noche, más o menos a la misma hora. Marca &lt;b&gt;Mostrar la función ventana&lt;/b&gt;: la curva gris es el periodograma de las noches solas, y tiene un pico en un periodo de 1 día. Ese pico hace eco a toda señal: un planeta de periodo &lt;i&gt;P&lt;/i&gt; produce también picos, llamados &lt;i&gt;alias&lt;/i&gt;, en 1/|1/&lt;i&gt;P&lt;/i&gt; − 1| y 1/(1/&lt;i&gt;P&lt;/i&gt; + 1) días. Un alias puede incluso ser más alto que el pico verdadero; el plegado en fase y el ajuste permiten distinguirlos.</translation>
     </message>
     <message>
         <source>Folding</source>
-        <translation type="unfinished"></translation>
+        <translation>Plegado en fase</translation>
     </message>
     <message>
         <source>Folding puts every measurement at its phase: its time since the first measurement divided by the trial period, keeping only the fraction. On the right period the points of every orbit fall onto one curve, and the phases from 1 to 1.2 repeat those from 0 to 0.2.</source>
         <comment>period of a signal</comment>
-        <translation type="unfinished"></translation>
+        <translation>El plegado en fase pone cada medición en su fase: su tiempo desde la primera medición dividido entre el periodo de prueba, quedándose solo con la parte fraccionaria. Con el periodo correcto, los puntos de todas las órbitas caen sobre una sola curva, y las fases de 1 a 1,2 repiten las de 0 a 0,2.</translation>
     </message>
     <message>
         <source>Type a period beside &lt;b&gt;Fold on&lt;/b&gt;, or press &lt;b&gt;The peak&lt;/b&gt; or &lt;b&gt;Peak × 1.1&lt;/b&gt;.</source>
         <comment>Fold on: the caption beside the box; The peak, Peak × 1.1: the captions of the buttons</comment>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un periodo junto a &lt;b&gt;Plegar con&lt;/b&gt;, o pulsa &lt;b&gt;El pico&lt;/b&gt; o &lt;b&gt;Pico × 1,1&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>The fit</source>
-        <translation type="unfinished"></translation>
+        <translation>El ajuste</translation>
     </message>
     <message>
         <source>A planet on an eccentric orbit moves its star in a curve sharper than a sine. On the &lt;b&gt;By hand&lt;/b&gt; tab the points are folded on the period the sliders set, so that one orbit shows: move the period until the points gather into one curve, then the others until the green curve runs through them and the rms is small (Page Up and Page Down move a slider in big steps). On the &lt;b&gt;Fit&lt;/b&gt; tab the book has done it properly: starting from the periodogram&apos;s highest peaks it adjusts &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, the time of periastron and the star&apos;s mean velocity, each point weighed by its error. It also finds the star&apos;s jitter, the scatter the error bars leave unexplained, and adds it to every error, so the reduced χ² comes out near 1.</source>
         <comment>By hand, Fit: the captions of the tabs; Page Up, Page Down: the keys; period of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Un planeta en una órbita excéntrica mueve su estrella siguiendo una curva más aguda que una sinusoide. En la pestaña &lt;b&gt;A mano&lt;/b&gt; los puntos se pliegan con el periodo que fijan los deslizadores, de modo que se ve una sola órbita: mueve el periodo hasta que los puntos se reúnan en una sola curva, y después los demás hasta que la curva verde pase por ellos y el rms sea pequeño (Re Pág y Av Pág mueven un deslizador a pasos grandes). En la pestaña &lt;b&gt;Ajuste&lt;/b&gt; el libro lo ha hecho como es debido: partiendo de los picos más altos del periodograma, ajusta &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, el instante del periastro y la velocidad media de la estrella, ponderando cada punto por su error. También halla el jitter de la estrella, la dispersión que las barras de error no explican, y lo añade a cada error, de modo que el χ² reducido sale cerca de 1.</translation>
     </message>
     <message>
         <source>Weighing the planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesar el planeta</translation>
     </message>
     <message>
         <source>For a planet much lighter than its star of mass &lt;i&gt;M&lt;/i&gt;★,</source>
         <comment>the sentence goes on after the formula below it</comment>
-        <translation type="unfinished"></translation>
+        <translation>Para un planeta mucho más ligero que su estrella de masa &lt;i&gt;M&lt;/i&gt;★,</translation>
     </message>
     <message>
         <source>%1 ≈ (&lt;i&gt;K&lt;/i&gt; / 28.4 m/s) √(1 − &lt;i&gt;e&lt;/i&gt;&lt;sup&gt;2&lt;/sup&gt;)
       × (&lt;i&gt;P&lt;/i&gt; / 365.25 d)&lt;sup&gt;1/3&lt;/sup&gt; (&lt;i&gt;M&lt;/i&gt;★ / 1 solar mass)&lt;sup&gt;2/3&lt;/sup&gt;</source>
         <comment>a formula: %1 is the product m sin i; d stands for days</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ≈ (&lt;i&gt;K&lt;/i&gt; / 28,4 m/s) √(1 − &lt;i&gt;e&lt;/i&gt;&lt;sup&gt;2&lt;/sup&gt;)
+      × (&lt;i&gt;P&lt;/i&gt; / 365,25 d)&lt;sup&gt;1/3&lt;/sup&gt; (&lt;i&gt;M&lt;/i&gt;★ / 1 masa solar)&lt;sup&gt;2/3&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>in Jupiter masses. The star&apos;s mass is under the measurements; &lt;b&gt;Tools, Calculator&lt;/b&gt; helps. The tilt %1 of the orbit is unknown, so the velocity gives only %2, the least the planet&apos;s mass can be.</source>
         <comment>ends the sentence before the formula above it; Tools, Calculator: the menu and its entry; %1 is the inclination&apos;s symbol, an italic i; %2 the product m sin i</comment>
-        <translation type="unfinished"></translation>
+        <translation>en masas de Júpiter. La masa de la estrella está debajo de las mediciones; &lt;b&gt;Herramientas, Calculadora&lt;/b&gt; te ayuda. La inclinación %1 de la órbita es desconocida, así que la velocidad solo da %2, lo mínimo que puede valer la masa del planeta.</translation>
     </message>
     <message>
         <source>Another planet?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Otro planeta?</translation>
     </message>
     <message>
         <source>Take the fitted curve away and what is left, the residuals, may hide a second planet. An extra planet always fits the noise a little better, so the book&apos;s one- and two-planet fits are compared by</source>
         <comment>the sentence goes on after the formula below it</comment>
-        <translation type="unfinished"></translation>
+        <translation>Si quitas la curva ajustada, lo que queda, los residuos, puede esconder un segundo planeta. Un planeta de más siempre se ajusta un poco mejor al ruido, así que los ajustes del libro con uno y con dos planetas se comparan mediante</translation>
     </message>
     <message>
         <source>for &lt;i&gt;k&lt;/i&gt; parameters and &lt;i&gt;N&lt;/i&gt; measurements (−2 ln &lt;i&gt;L&lt;/i&gt; is χ² plus a charge for the jitter): the lower, the better. ΔBIC, below the residuals&apos; plot, is the two-planet BIC less the one-planet BIC. The second planet is supported only when it lowers the BIC by more than 10 (ΔBIC below −10); a rise (ΔBIC above 0) means one planet is enough.</source>
         <comment>ends the sentence before the formula above it</comment>
-        <translation type="unfinished"></translation>
+        <translation>para &lt;i&gt;k&lt;/i&gt; parámetros y &lt;i&gt;N&lt;/i&gt; mediciones (−2 ln &lt;i&gt;L&lt;/i&gt; es χ² más un coste por el jitter): cuanto menor, mejor. ΔBIC, debajo de la gráfica de los residuos, es el BIC con dos planetas menos el BIC con uno. El segundo planeta solo está respaldado cuando reduce el BIC en más de 10 (ΔBIC por debajo de −10); un aumento (ΔBIC por encima de 0) significa que basta con un planeta.</translation>
     </message>
     <message>
         <source>Real data: 51 Pegasi</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos reales: 51 Pegasi</translation>
     </message>
     <message>
         <source>Now a real star. The Data tab shows published velocities of 51 Pegasi, an instrument a plot: LICK, from Lick Observatory (Butler et al. 2006, ApJ 646, 505), and ELODIE, from Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351). Each instrument measures from a zero point of its own, so the book takes each one&apos;s zero point off before the periodogram. An instrument&apos;s jitter is a scatter, not an offset, so it cannot be taken off: the fit adds it to that instrument&apos;s error bars.</source>
         <comment>Data: the caption of the tab; LICK and ELODIE are the instruments&apos; names</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ahora, una estrella real. La pestaña Datos muestra velocidades publicadas de 51 Pegasi, una gráfica por instrumento: LICK, del Observatorio Lick (Butler et al. 2006, ApJ 646, 505), y ELODIE, de Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351). Cada instrumento mide desde un punto cero propio, así que el libro quita el punto cero de cada uno antes del periodograma. El jitter de un instrumento es una dispersión, no un desplazamiento, así que no se puede quitar: el ajuste lo añade a las barras de error de ese instrumento.</translation>
     </message>
     <message>
         <source>Weighing 51 Peg b</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesar 51 Peg b</translation>
     </message>
     <message>
         <source>The Fit tab shows one planet fitted to both instruments at once, each with its own zero point and jitter, and every point at its time since periastron: years of nights fall onto one orbit. The star&apos;s mass is on the Data tab, under the measurements. Weigh the planet as on page 8 of this chapter.</source>
         <comment>Fit, Data: the captions of the tabs</comment>
-        <translation type="unfinished"></translation>
+        <translation>La pestaña Ajuste muestra un planeta ajustado a los dos instrumentos a la vez, cada uno con su propio punto cero y su jitter, y cada punto en su tiempo desde el periastro: años de noches caen sobre una sola órbita. La masa de la estrella está en la pestaña Datos, debajo de las mediciones. Pesa el planeta como en la página 8 de este capítulo.</translation>
     </message>
     <message>
         <source>How planets are found</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se encuentran los planetas</translation>
     </message>
     <message>
         <source>Measuring a star on a few dozen nights, searching the periodogram, ruling out false alarms and aliases, folding, fitting and weighing: this is how 51 Pegasi b, the first planet found around a star like the Sun, was found in 1995, and how most planets since have been found by their stars&apos; velocity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Medir una estrella durante unas pocas docenas de noches, buscar en el periodograma, descartar falsas alarmas y alias, plegar en fase, ajustar y pesar: así se encontró en 1995 51 Pegasi b, el primer planeta hallado alrededor de una estrella como el Sol, y así se han encontrado desde entonces la mayoría de los planetas, por la velocidad de sus estrellas.</translation>
     </message>
     <message>
         <source>The Data tab now shows your own star again with, in red, the curve of the planets the book hid around it, and their true values beside your answers. How close did you come?</source>
         <comment>Data: the caption of the tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>La pestaña Datos vuelve a mostrar tu propia estrella con, en rojo, la curva de los planetas que el libro escondió a su alrededor, y sus valores reales junto a tus respuestas. ¿Cuánto te acercaste?</translation>
     </message>
     <message>
         <source>Observing views</source>
-        <translation type="unfinished"></translation>
+        <translation>Vistas de observación</translation>
     </message>
     <message>
         <source>Data</source>
         <comment>a tab&apos;s caption</comment>
-        <translation type="unfinished">Datos</translation>
+        <translation>Datos</translation>
     </message>
     <message>
         <source>Measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediciones</translation>
     </message>
     <message>
         <source>Measurements of one instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediciones de un instrumento</translation>
     </message>
     <message>
         <source>Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla:</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla</translation>
     </message>
     <message>
         <source>Observe</source>
         <comment>the button that measures the star</comment>
-        <translation type="unfinished"></translation>
+        <translation>Observar</translation>
     </message>
     <message>
         <source>Periodogram</source>
         <comment>a tab&apos;s caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Periodograma</translation>
     </message>
     <message>
         <source>Periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodograma</translation>
     </message>
     <message>
         <source>Show the window function</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la función ventana</translation>
     </message>
     <message>
         <source>Only 12 nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo 12 noches</translation>
     </message>
     <message>
         <source>Noisier instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrumento más ruidoso</translation>
     </message>
     <message>
         <source>My run again</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi campaña</translation>
     </message>
     <message>
         <source>Fold</source>
         <comment>a tab&apos;s caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Plegado</translation>
     </message>
     <message>
         <source>Folded measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediciones plegadas</translation>
     </message>
     <message>
         <source>Fold on (days):</source>
-        <translation type="unfinished"></translation>
+        <translation>Plegar con (días):</translation>
     </message>
     <message>
         <source>Fold period in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de plegado en días</translation>
     </message>
     <message>
         <source>The peak</source>
         <comment>folds on the highest peak&apos;s period</comment>
-        <translation type="unfinished"></translation>
+        <translation>El pico</translation>
     </message>
     <message>
         <source>Peak × 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pico × 1,1</translation>
     </message>
     <message>
         <source>By hand</source>
         <comment>a tab&apos;s caption: the fit by hand</comment>
-        <translation type="unfinished"></translation>
+        <translation>A mano</translation>
     </message>
     <message>
         <source>Fit</source>
         <comment>a tab&apos;s caption: the orbit&apos;s fit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste</translation>
     </message>
     <message>
         <source>Fitted curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva ajustada</translation>
     </message>
     <message>
         <source>Residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Residuos</translation>
     </message>
     <message>
         <source>Residuals</source>
         <comment>a tab&apos;s caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Residuos</translation>
     </message>
     <message>
         <source>Periodogram of the residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodograma de los residuos</translation>
     </message>
 </context>
 <context>
@@ -1817,93 +1833,93 @@ rms %6 m/s, reduced χ² %7</source>
     <name>Fit by hand</name>
     <message>
         <source>Fit by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste a mano</translation>
     </message>
     <message>
         <source>Measurements with the curve set by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediciones con la curva fijada a mano</translation>
     </message>
     <message>
         <source>The measurements less the best offset, with their error bars, and the curve the sliders set, in green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las mediciones menos el mejor offset, con sus barras de error, y la curva que fijan los deslizadores, en verde.</translation>
     </message>
     <message>
         <source>Orbi&amp;t period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de &amp;la órbita</translation>
     </message>
     <message>
         <source>&amp;Amplitude K</source>
-        <translation type="unfinished"></translation>
+        <translation>Semiamplitud &amp;K</translation>
     </message>
     <message>
         <source>Eccentricit&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xcentricidad</translation>
     </message>
     <message>
         <source>Ome&amp;ga ω</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;mega ω</translation>
     </message>
     <message>
         <source>Periastron ti&amp;me T</source>
-        <translation type="unfinished"></translation>
+        <translation>Instante del &amp;periastro T</translation>
     </message>
     <message>
         <source>Period, logarithmic</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo, logarítmico</translation>
     </message>
     <message>
         <source>Semi-amplitude K</source>
-        <translation type="unfinished"></translation>
+        <translation>Semiamplitud K</translation>
     </message>
     <message>
         <source>Eccentricity</source>
-        <translation type="unfinished">Excentricidad</translation>
+        <translation>Excentricidad</translation>
     </message>
     <message>
         <source>Argument of periastron omega</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento del periastro omega</translation>
     </message>
     <message>
         <source>Time of periastron</source>
-        <translation type="unfinished"></translation>
+        <translation>Instante del periastro</translation>
     </message>
     <message>
         <source>Fold on P</source>
-        <translation type="unfinished"></translation>
+        <translation>Plegar con P</translation>
     </message>
     <message>
         <source>Fold on the period</source>
         <comment>of the orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Plegar con el periodo</translation>
     </message>
     <message>
         <source>Shows each measurement at its phase in the orbit the sliders set, so that one orbit is seen; unchecked, the measurements stand against time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra cada medición en su fase en la órbita que fijan los deslizadores, de modo que se ve una sola órbita; sin marcar, las mediciones se muestran frente al tiempo.</translation>
     </message>
     <message>
         <source>Fit &amp;using these</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar &amp;con estos</translation>
     </message>
     <message>
         <source>Fit using these elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar partiendo de estos elementos</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished">%1 días</translation>
+        <translation>%1 días</translation>
     </message>
     <message>
         <source>day %1</source>
         <comment>a time since the first measurement</comment>
-        <translation type="unfinished"></translation>
+        <translation>día %1</translation>
     </message>
     <message>
         <source>rms of the residuals: %1 m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>rms de los residuos: %1 m/s</translation>
     </message>
     <message>
         <source>No measurements yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay mediciones.</translation>
     </message>
 </context>
 <context>
@@ -1959,86 +1975,86 @@ rms %6 m/s, reduced χ² %7</source>
     <message>
         <source>%1 (held)</source>
         <comment>a value the fit kept fixed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fijo)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>a range of values</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>No orbits could be drawn: near this fit the measurements allow no orbit the priors take (an eccentricity at its bound, say).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido trazar ninguna órbita: cerca de este ajuste, las mediciones no permiten ninguna órbita que acepten las distribuciones a priori (por ejemplo, una excentricidad en su límite).</translation>
     </message>
     <message>
         <source>Drawing orbits that fit the measurements: %1 walkers over the %2 fitted values…</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazando órbitas que se ajustan a las mediciones: %1 caminantes sobre los %2 valores ajustados…</translation>
     </message>
     <message>
         <source>No orbits could be drawn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido trazar ninguna órbita: %1</translation>
     </message>
     <message>
         <source>Cancelled: no orbits are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado: no se muestra ninguna órbita.</translation>
     </message>
     <message>
         <source>Converged: %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps).</source>
-        <translation type="unfinished"></translation>
+        <translation>Convergido: %1 pasos de %2 caminantes, %3 veces el tiempo de autocorrelación más largo (%4 pasos).</translation>
     </message>
     <message>
         <source>Not converged after %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps): the autocorrelation time was still changing between looks, so the ranges below are rough. A planet the data barely hold spreads its orbits widely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin convergencia tras %1 pasos de %2 caminantes, %3 veces el tiempo de autocorrelación más largo (%4 pasos): el tiempo de autocorrelación seguía cambiando entre revisiones, así que los intervalos de abajo son aproximados. Un planeta que los datos apenas sostienen dispersa mucho sus órbitas.</translation>
     </message>
     <message>
         <source>Not converged after %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps): a chain of %5 autocorrelation times is needed, so the ranges below are rough. A planet the data barely hold spreads its orbits widely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin convergencia tras %1 pasos de %2 caminantes, %3 veces el tiempo de autocorrelación más largo (%4 pasos): hace falta una cadena de %5 tiempos de autocorrelación, así que los intervalos de abajo son aproximados. Un planeta que los datos apenas sostienen dispersa mucho sus órbitas.</translation>
     </message>
     <message>
         <source>Planet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeta %1</translation>
     </message>
     <message>
         <source>Each orbit drawn fits the measurements about as well as the best fit does: the spread of the orbits is the uncertainty. Where the range is lopsided, or its middle lies off the best fit, the value ± σ of the Fit page says less than the orbits do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada órbita trazada se ajusta a las mediciones más o menos tan bien como el mejor ajuste: la dispersión de las órbitas es la incertidumbre. Donde el intervalo es asimétrico, o su centro no coincide con el mejor ajuste, el valor ± σ de la página Ajuste dice menos que las órbitas.</translation>
     </message>
     <message>
         <source>%1: P (days)</source>
         <comment>the period of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: P (días)</translation>
     </message>
     <message>
         <source>%1: m sin i (Jupiter masses)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: m sin i (masas de Júpiter)</translation>
     </message>
     <message>
         <source>%1: a (AU)</source>
         <comment>the semi-major axis</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: a (AU)</translation>
     </message>
     <message>
         <source>instrument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>instrumento %1</translation>
     </message>
     <message>
         <source>offset %1 (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>offset %1 (m/s)</translation>
     </message>
     <message>
         <source>jitter %1 (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>jitter %1 (m/s)</translation>
     </message>
     <message>
         <source>The chain was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado la cadena: %1.</translation>
     </message>
     <message>
         <source>Save chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cadena</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -2121,25 +2137,25 @@ rms %6 m/s, reduced χ² %7</source>
     </message>
     <message>
         <source>This file cannot be read as a table: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no se puede leer como una tabla: %1</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>columna %1</translation>
     </message>
     <message>
         <source>line %1</source>
         <comment>a line of the file</comment>
-        <translation type="unfinished"></translation>
+        <translation>línea %1</translation>
     </message>
     <message>
         <source>(none)</source>
         <comment>no column of instruments</comment>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>%1. The columns and units are as chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Las columnas y las unidades son las elegidas.</translation>
     </message>
 </context>
 <context>
@@ -2788,138 +2804,138 @@ rms %6 m/s, reduced χ² %7</source>
     <message>
         <source>%1 (%2 to %3)</source>
         <comment>a median and its interval</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 a %3)</translation>
     </message>
     <message>
         <source>The fit was not written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito el ajuste: %1.</translation>
     </message>
     <message>
         <source>The residuals file was not written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito el archivo de residuos: %1.</translation>
     </message>
     <message>
         <source>Seeking one more planet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando otro planeta...</translation>
     </message>
     <message>
         <source>Fitting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando...</translation>
     </message>
     <message>
         <source>The residuals&apos; periodogram stopped: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El periodograma de los residuos se ha detenido: %1.</translation>
     </message>
     <message>
         <source>The fit stopped: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ajuste se ha detenido: %1.</translation>
     </message>
     <message>
         <source>Cancelled: the last fit is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado: se conserva el último ajuste.</translation>
     </message>
     <message>
         <source>Cancelled when the window closed: the last fit is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado al cerrarse la ventana: se conserva el último ajuste.</translation>
     </message>
     <message>
         <source>Seeking one more planet... then refitting with the new settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando otro planeta... y después se volverá a ajustar con los nuevos ajustes.</translation>
     </message>
     <message>
         <source>Fitting... then refitting with the new settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando... y después se volverá a ajustar con los nuevos ajustes.</translation>
     </message>
     <message>
         <source>Show the res&amp;ults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar los resultados</translation>
     </message>
     <message numerus="yes">
         <source>rms %1 m/s, trend %2 m/s/d, %n measurements; %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rms %1 m/s, deriva %2 m/s/d, %n medición; %3</numerusform>
+            <numerusform>rms %1 m/s, deriva %2 m/s/d, %n mediciones; %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>rms %1 m/s, %n measurements; %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rms %1 m/s, %n medición; %2</numerusform>
+            <numerusform>rms %1 m/s, %n mediciones; %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>rms %1 m/s, reduced χ² %2, trend %3 m/s/d, BIC %4, %n measurements</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rms %1 m/s, χ² reducido %2, deriva %3 m/s/d, BIC %4, %n medición</numerusform>
+            <numerusform>rms %1 m/s, χ² reducido %2, deriva %3 m/s/d, BIC %4, %n mediciones</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>rms %1 m/s, reduced χ² %2, BIC %3, %n measurements</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rms %1 m/s, χ² reducido %2, BIC %3, %n medición</numerusform>
+            <numerusform>rms %1 m/s, χ² reducido %2, BIC %3, %n mediciones</numerusform>
         </translation>
     </message>
     <message>
         <source>No measurements to fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay mediciones que ajustar.</translation>
     </message>
     <message>
         <source>Press “Fit one more planet”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa «Ajustar otro planeta».</translation>
     </message>
     <message>
         <source>Evidence for the last planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicios a favor del último planeta</translation>
     </message>
     <message>
         <source>Orbit fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de la órbita</translation>
     </message>
     <message>
         <source>%1: offset %2 m/s, jitter %3 m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: offset %2 m/s, jitter %3 m/s</translation>
     </message>
     <message>
         <source>%1: offset %2 m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: offset %2 m/s</translation>
     </message>
     <message>
         <source>How sure? The orbits that fit the measurements, each value&apos;s median and 68 % interval from %1 steps of %2 walkers: converged.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Con qué seguridad? Las órbitas que se ajustan a las mediciones, con la mediana de cada valor y su intervalo del 68 % a partir de %1 pasos de %2 caminantes: convergido.</translation>
     </message>
     <message>
         <source>How sure? The orbits that fit the measurements, each value&apos;s median and 68 % interval from %1 steps of %2 walkers: not converged, so the intervals are rough.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Con qué seguridad? Las órbitas que se ajustan a las mediciones, con la mediana de cada valor y su intervalo del 68 % a partir de %1 pasos de %2 caminantes: sin convergencia, así que los intervalos son aproximados.</translation>
     </message>
     <message>
         <source>%1: P %2 days, K %3 m/s, e %4, ω %5°, m sin i %6 Mⱼ, a %7 AU</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: P %2 días, K %3 m/s, e %4, ω %5°, m sin i %6 Mⱼ, a %7 AU</translation>
     </message>
     <message>
         <source>P (days)</source>
         <comment>the period of an orbit</comment>
-        <translation type="unfinished">P (días)</translation>
+        <translation>P (días)</translation>
     </message>
     <message>
         <source>a (AU)</source>
         <comment>the semi-major axis</comment>
-        <translation type="unfinished">a (AU)</translation>
+        <translation>a (AU)</translation>
     </message>
     <message>
         <source>not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>sin ajustar</translation>
     </message>
     <message>
         <source>true %1</source>
         <comment>the true planet of a letter</comment>
-        <translation type="unfinished"></translation>
+        <translation>real %1</translation>
     </message>
     <message>
         <source>no true planet</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún planeta real</translation>
     </message>
 </context>
 <context>
@@ -3719,181 +3735,181 @@ rms %6 m/s, reduced χ² %7</source>
     </message>
     <message>
         <source>no: the points are too few and too far apart to join</source>
-        <translation type="unfinished"></translation>
+        <translation>no: los puntos son muy pocos y están demasiado separados para unirlos</translation>
     </message>
     <message>
         <source>that a velocity curve can always be traced point to point</source>
-        <translation type="unfinished"></translation>
+        <translation>que una curva de velocidad siempre se puede trazar uniendo los puntos</translation>
     </message>
     <message>
         <source>the period of the highest peak shown, within the peak&apos;s half width</source>
-        <translation type="unfinished"></translation>
+        <translation>el periodo del pico más alto mostrado, dentro de la semianchura del pico</translation>
     </message>
     <message>
         <source>that the periodogram&apos;s vertical axis is a velocity, or that every peak is a planet</source>
-        <translation type="unfinished"></translation>
+        <translation>que el eje vertical del periodograma es una velocidad, o que cada pico es un planeta</translation>
     </message>
     <message>
         <source>the chance that noise alone peaks so high</source>
-        <translation type="unfinished"></translation>
+        <translation>la probabilidad de que el ruido por sí solo produzca un pico tan alto</translation>
     </message>
     <message>
         <source>that the false-alarm probability is the chance that the planet is real</source>
-        <translation type="unfinished"></translation>
+        <translation>que la probabilidad de falsa alarma es la probabilidad de que el planeta sea real</translation>
     </message>
     <message>
         <source>the period 1/|1/P − 1| for the highest peak&apos;s period P</source>
-        <translation type="unfinished"></translation>
+        <translation>el periodo 1/|1/P − 1| para el periodo P del pico más alto</translation>
     </message>
     <message>
         <source>that twice or half the period is an alias of the sampling</source>
-        <translation type="unfinished"></translation>
+        <translation>que el doble o la mitad del periodo es un alias del muestreo</translation>
     </message>
     <message>
         <source>they scatter</source>
-        <translation type="unfinished"></translation>
+        <translation>se dispersan</translation>
     </message>
     <message>
         <source>that any period near the peak folds as well</source>
-        <translation type="unfinished"></translation>
+        <translation>que cualquier periodo cercano al pico se pliega igual de bien</translation>
     </message>
     <message>
         <source>the fitted K, within its uncertainty but at least 10 %</source>
-        <translation type="unfinished"></translation>
+        <translation>la K ajustada, dentro de su incertidumbre pero con al menos un 10 %</translation>
     </message>
     <message>
         <source>that K is the full swing from the lowest to the highest point</source>
-        <translation type="unfinished"></translation>
+        <translation>que K es la oscilación completa del punto más bajo al más alto</translation>
     </message>
     <message>
         <source>the fit&apos;s m sin i (mass function solved with the star&apos;s stated mass), within its uncertainty but at least 10 %</source>
-        <translation type="unfinished"></translation>
+        <translation>el m sin i del ajuste (la función de masa resuelta con la masa indicada de la estrella), dentro de su incertidumbre pero con al menos un 10 %</translation>
     </message>
     <message>
         <source>that the radial velocity gives the planet&apos;s true mass</source>
-        <translation type="unfinished"></translation>
+        <translation>que la velocidad radial da la masa verdadera del planeta</translation>
     </message>
     <message>
         <source>yes exactly when the two-planet fit lowers the BIC by more than 10 (ΔBIC below −10)</source>
-        <translation type="unfinished"></translation>
+        <translation>sí exactamente cuando el ajuste con dos planetas reduce el BIC en más de 10 (ΔBIC por debajo de −10)</translation>
     </message>
     <message>
         <source>that a lower χ² alone proves another planet</source>
-        <translation type="unfinished"></translation>
+        <translation>que un χ² menor demuestra por sí solo otro planeta</translation>
     </message>
     <message>
         <source>4.2308 days (Butler et al. 2006), within 0.01 days</source>
-        <translation type="unfinished"></translation>
+        <translation>4,2308 días (Butler et al. 2006), con un margen de 0,01 días</translation>
     </message>
     <message>
         <source>that data from two instruments can be joined without their own zero points</source>
-        <translation type="unfinished"></translation>
+        <translation>que los datos de dos instrumentos se pueden unir sin sus propios puntos cero</translation>
     </message>
     <message>
         <source>that a planet so close to its star must be small</source>
-        <translation type="unfinished"></translation>
+        <translation>que un planeta tan cerca de su estrella tiene que ser pequeño</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aims: &lt;/b&gt;to find a planet in a season of noisy, nightly measurements as astronomers do: the periodogram and its false-alarm probability, daily aliases and the window function, folding, the fit by hand and the Keplerian fit with the star&apos;s jitter, the planet&apos;s m sin i, and whether a second planet is believed (BIC). Each student&apos;s star is chosen by the seed shown under the measurements; the hidden stars are listed at the end of this guide.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Objetivos: &lt;/b&gt;encontrar un planeta en una temporada de mediciones nocturnas con ruido, como hacen los astrónomos: el periodograma y su probabilidad de falsa alarma, los alias diarios y la función ventana, el plegado en fase, el ajuste a mano y el ajuste kepleriano con el jitter de la estrella, el m sin i del planeta y si se acepta un segundo planeta (BIC). La estrella de cada estudiante la elige la semilla que aparece debajo de las mediciones; las estrellas ocultas se enumeran al final de esta guía.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Real data (pages 10 and 11): &lt;/b&gt;the published velocities of 51 Pegasi from two instruments, LICK (Butler et al. 2006, ApJ 646, 505) and ELODIE at Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351), read from the book&apos;s data folder and shown an instrument a plot. The book fits each instrument&apos;s zero point and jitter with the planet; the periodogram is of the measurements less each zero point, and the fold and the fit show every measurement less its instrument&apos;s zero point. Page 10 asks the period (4.2308 days within 0.01), page 11 the m sin i from the fit shown. Every student sees the same numbers.</source>
         <comment>period of the orbit; LICK and ELODIE are the instruments&apos; names</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Datos reales (páginas 10 y 11): &lt;/b&gt;las velocidades publicadas de 51 Pegasi con dos instrumentos, LICK (Butler et al. 2006, ApJ 646, 505) y ELODIE en Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351), leídas de la carpeta de datos del libro y mostradas en una gráfica por instrumento. El libro ajusta el punto cero y el jitter de cada instrumento junto con el planeta; el periodograma es el de las mediciones menos cada punto cero, y el plegado y el ajuste muestran cada medición menos el punto cero de su instrumento. La página 10 pregunta el periodo (4,2308 días con un margen de 0,01), la página 11 el m sin i a partir del ajuste mostrado. Todos los estudiantes ven los mismos números.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Misconceptions:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ideas erróneas:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>page %1: %2;</source>
         <comment>%1 is the page&apos;s number, %2 the misconception its question catches</comment>
-        <translation type="unfinished"></translation>
+        <translation>página %1: %2;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Clase: &lt;/b&gt;dos clases de unos 45 minutos: páginas 1 a 6 (el periodograma, las falsas alarmas, los alias, el plegado en fase) y después páginas 7 a 12 (el ajuste, la masa, un segundo planeta, 51 Peg). Requisitos previos: capítulo 3 (K y m sin i), la idea de error de medición, una calculadora.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;let pairs share one seed; after two wrong answers each page gives a hint; on page 8 work out each bracket of the formula on its own first.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Apoyo: &lt;/b&gt;deja que las parejas compartan una semilla; tras dos respuestas incorrectas, cada página da una pista; en la página 8, calcula primero cada paréntesis de la fórmula por separado.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Extension: &lt;/b&gt;observe a second seed and compare; on page 4 find how few nights still find the planet; open the star in Tools, Observing run and plan a better season.</source>
         <comment>Tools, Observing run: the menu and its entry</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ampliación: &lt;/b&gt;observa una segunda semilla y compara; en la página 4, averigua con qué pocas noches se sigue encontrando el planeta; abre la estrella en Herramientas, Campaña de observación y planifica una temporada mejor.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The fitted jitter: &lt;/b&gt;the label under the measurements gives the jitter the book gave the star; the fit&apos;s jitter is what its residuals leave unexplained by the error bars, found from a few dozen points. It comes out at 0 when the error bars already explain the scatter, and above the star&apos;s own jitter when the one-planet orbit leaves signal behind (a second planet, or an orbit the data fix poorly). Both are honest results of the fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;El jitter ajustado: &lt;/b&gt;la etiqueta debajo de las mediciones da el jitter que el libro dio a la estrella; el jitter del ajuste es lo que sus residuos dejan sin explicar por las barras de error, hallado a partir de unas pocas docenas de puntos. Sale 0 cuando las barras de error ya explican la dispersión, y por encima del jitter propio de la estrella cuando la órbita de un planeta deja señal sin explicar (un segundo planeta, o una órbita que los datos fijan mal). Ambos son resultados honestos del ajuste.</translation>
     </message>
     <message>
         <source>no fit</source>
         <comment>in the class&apos;s table of answers</comment>
-        <translation type="unfinished"></translation>
+        <translation>sin ajuste</translation>
     </message>
     <message>
         <source>%1 ± %2</source>
         <comment>a value and its tolerance</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ± %2</translation>
     </message>
     <message>
         <source>yes (ΔBIC %1)</source>
         <comment>a second planet is believed</comment>
-        <translation type="unfinished"></translation>
+        <translation>sí (ΔBIC %1)</translation>
     </message>
     <message>
         <source>no (ΔBIC %1)</source>
         <comment>no second planet is believed</comment>
-        <translation type="unfinished"></translation>
+        <translation>no (ΔBIC %1)</translation>
     </message>
     <message>
         <source>%1 ± %2, not nearer %3</source>
         <comment>an m sin i, its tolerance, and the m sin i without the star&apos;s mass</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ± %2, no más cerca de %3</translation>
     </message>
     <message>
         <source>peak (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>pico (días)</translation>
     </message>
     <message>
         <source>alias</source>
-        <translation type="unfinished"></translation>
+        <translation>alias</translation>
     </message>
     <message>
         <source>K (m/s)</source>
-        <translation type="unfinished">K (m/s)</translation>
+        <translation>K (m/s)</translation>
     </message>
     <message>
         <source>m sin i (MJ)</source>
-        <translation type="unfinished"></translation>
+        <translation>m sin i (MJ)</translation>
     </message>
     <message>
         <source>second planet</source>
-        <translation type="unfinished"></translation>
+        <translation>segundo planeta</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <comment>what is accepted, and the accepted value in words</comment>
-        <translation type="unfinished">%1: %2 {1.?}</translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>%1. For seed %2: %3</source>
         <comment>what is accepted, the student&apos;s seed, and the accepted value in words</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Para la semilla %2: %3</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the first button.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Para la semilla %2: «%3», el primer botón.</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the second button.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Para la semilla %2: «%3», el segundo botón.</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the third button.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Para la semilla %2: «%3», el tercer botón.</translation>
     </message>
     <message>
         <source>Page %1</source>
