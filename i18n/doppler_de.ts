@@ -363,6 +363,11 @@
         <source>The system kept has no chapter to go into.</source>
         <translation>Das gespeicherte System hat kein Kapitel, in das es gehört.</translation>
     </message>
+    <message>
+        <source>back</source>
+        <comment>under the arrow that goes back</comment>
+        <translation type="unfinished">zurück</translation>
+    </message>
 </context>
 <context>
     <name>Calculator</name>
@@ -1808,6 +1813,62 @@ rms %6 m/s, reduziertes χ² %7</translation>
         <source>Chapter %1: %2</source>
         <translation>Kapitel %1: %2</translation>
     </message>
+    <message>
+        <source>Doppler spectroscopy</source>
+        <translation type="unfinished">Doppler-Spektroskopie</translation>
+    </message>
+    <message>
+        <source>How a star&apos;s motion shifts the light we receive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The simulation</source>
+        <translation type="unfinished">Die Simulation</translation>
+    </message>
+    <message>
+        <source>A star and one planet: reading the velocity curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How mass, distance, shape and tilt change the signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untangling the velocity curve of two planets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build a planetary system of your own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Observe, search, fold, fit and weigh, as astronomers do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An interactive book on finding planets around other stars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished">Inhalt</translation>
+    </message>
+    <message>
+        <source>The star&apos;s radial velocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>v (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A planet tugs its star to and fro: the period and size of the swing reveal it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Data files</name>
@@ -1932,11 +1993,11 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Sampling</source>
-        <translation>Stichprobe</translation>
+        <translation>Stichprobenziehung</translation>
     </message>
     <message>
         <source>Share of the sampling done</source>
-        <translation>Anteil der erledigten Stichprobe</translation>
+        <translation>Anteil der erledigten Stichprobenziehung</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2057,6 +2118,24 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>No orbits drawn yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m sin i (Jupiter masses)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P (days)</source>
+        <comment>the period of an orbit</comment>
+        <translation type="unfinished">P (Tage)</translation>
+    </message>
+    <message>
+        <source>periastron T (days)</source>
+        <comment>the time of periastron</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2369,6 +2448,166 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
 </context>
 <context>
+    <name>Observing plots</name>
+    <message numerus="yes">
+        <source>%n instruments</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <comment>instruments not named in the key</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>periodogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>window function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No measurements yet: plan a run and press Observe, or import a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>phase: time since periastron over the period of %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time since the first point, %1 (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The periodogram shows here once there are measurements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>period (days)</source>
+        <comment>of an orbit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power</source>
+        <comment>of a periodogram</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements fold here on the trial period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>phase at a period of %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radial velocity (m/s)</source>
+        <translation type="unfinished">Radialgeschwindigkeit (m/s)</translation>
+    </message>
+    <message>
+        <source>v − offset − trend (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>v − offset (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit has no planet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days, K %2 m/s</source>
+        <comment>a fitted planet&apos;s period and semi-amplitude</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted curve of %n planet(s) runs through them, over one orbit: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted curve of %n planet(s) runs through them: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No measurements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n measurements folded on a period of %1 days.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n measurements folded on a period of %1 days; the highest, %2 m/s, at phase %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No residuals.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n residuals over %1 days; the highest, %2 m/s, at day %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n measurements over %1 days; the highest, %2 m/s, at day %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>plot</source>
+        <comment>the name of a picture file of a plot</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No peak: the velocities do not vary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The highest peak is at a period of %1 days, power %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The residuals show here after a fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>residual (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Their rms is %1 m/s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Observing run</name>
     <message>
         <source>Observing run</source>
@@ -2392,7 +2631,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Save the resi&amp;duals...</source>
-        <translation>&amp;Residuen speichern...</translation>
+        <translation>Residuen &amp;speichern...</translation>
     </message>
     <message>
         <source>&amp;How sure?...</source>
@@ -2524,7 +2763,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Each measured radial velocity with its error bar against the time of the measurement; with Show the truth, the star&apos;s true velocity as a line.</source>
-        <translation>Jede gemessene Radialgeschwindigkeit mit ihrem Fehlerbalken über dem Zeitpunkt der Messung; mit Wahrheit zeigen die wahre Geschwindigkeit des Sterns als Linie.</translation>
+        <translation>Jede gemessene Radialgeschwindigkeit mit ihrem Fehlerbalken über dem Zeitpunkt der Messung; mit „Wahrheit zeigen“ die wahre Geschwindigkeit des Sterns als Linie.</translation>
     </message>
     <message>
         <source>Show the &amp;truth</source>
@@ -2633,6 +2872,276 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Saved work (*.json);;All files (*)</source>
+        <translation type="unfinished">Gespeicherte Arbeit (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its run length %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its precision %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its jitter %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its shortest period %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its star&apos;s mass for the fit %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its fold period is shorter than half its shortest period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: the book has no published measurements of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 The run shown is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no observing run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No run can cover two cycles of the longest period, %1 days: a periodogram cannot tell it well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run covers less than two cycles of the longest period, %1 days: a periodogram cannot tell it well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Observed %n clear nights of the %1 asked for over %2 days, seed %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n measurements. What orbits it?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, published: %n measurements from %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements of %1 instruments from a saved run.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements from a saved run.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: its files are missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n measurements (%3)</source>
+        <comment>a star, its instruments, its measurements and their papers</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (The plan on the left is for the chapter&apos;s star, not these data.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (The plan on the left is the one these data were made with; Observe uses it on the chapter&apos;s star.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The open chapter&apos;s star has no planet in use: Observe measures a quiet star.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan a run on the open chapter&apos;s star and press Observe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No simulation chapter is open: import measurements or open a mystery star.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n nights were clear: too few for a periodogram. Ask for more nights, a longer run or better weather.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file was not read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements from %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The measurements of %1 were not read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n measurements of %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 The measurements shown are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements were not read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements of %1 instruments from %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements of %1 instruments from %2 files.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements from %1 files.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The published measurements of %1 were not read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements were not written: %1.</source>
+        <translation type="unfinished">Die Messungen wurden nicht geschrieben: %1.</translation>
+    </message>
+    <message>
+        <source>v less each instrument&apos;s mean (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radial velocity (m/s)</source>
+        <translation type="unfinished">Radialgeschwindigkeit (m/s)</translation>
+    </message>
+    <message>
+        <source>Data: %1.</source>
+        <comment>the papers of the published measurements</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working out the periodogram…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The periodogram could not be worked out: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The periodogram could not be worked out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The periodogram was cancelled. Press Work out to start it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest peak: %1; false-alarm probability %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No periodogram: every measurement was taken at the same time, so there is no time span in which to look for a period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No periodogram yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import measurements: one file, or one per instrument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements (*.csv *.tsv *.txt *.dat *.vels *.rdb);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished">CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the residuals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export measurements</source>
+        <translation type="unfinished">Messungen exportieren</translation>
+    </message>
+    <message>
+        <source>Printing failed: the printer cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing failed: the printer took no further page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3586,11 +4095,11 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>The star is moving away from us, so its light is stretched: every line lies to the red of its rest wavelength, each by the same fraction v/c of its wavelength. As the planet swings the star to and fro, the lines swing with it, in step with the velocity graph.</source>
-        <translation>Der Stern bewegt sich von uns weg, deshalb ist sein Licht gedehnt: Jede Linie liegt rot von ihrer Ruhewellenlänge, jede um denselben Bruchteil v/c ihrer Wellenlänge. Während der Planet den Stern hin und her schwingt, schwingen die Linien mit, im Takt des Geschwindigkeitsdiagramms.</translation>
+        <translation>Der Stern bewegt sich von uns weg, deshalb ist sein Licht gedehnt: Jede Linie liegt auf der roten Seite ihrer Ruhewellenlänge, jede um denselben Bruchteil v/c ihrer Wellenlänge. Während der Planet den Stern hin und her schwingt, schwingen die Linien mit, im Takt des Geschwindigkeitsdiagramms.</translation>
     </message>
     <message>
         <source>The star is moving towards us, so its light is squeezed: every line lies to the blue of its rest wavelength, each by the same fraction v/c of its wavelength. As the planet swings the star to and fro, the lines swing with it, in step with the velocity graph.</source>
-        <translation>Der Stern bewegt sich auf uns zu, deshalb ist sein Licht gestaucht: Jede Linie liegt blau von ihrer Ruhewellenlänge, jede um denselben Bruchteil v/c ihrer Wellenlänge. Während der Planet den Stern hin und her schwingt, schwingen die Linien mit, im Takt des Geschwindigkeitsdiagramms.</translation>
+        <translation>Der Stern bewegt sich auf uns zu, deshalb ist sein Licht gestaucht: Jede Linie liegt auf der blauen Seite ihrer Ruhewellenlänge, jede um denselben Bruchteil v/c ihrer Wellenlänge. Während der Planet den Stern hin und her schwingt, schwingen die Linien mit, im Takt des Geschwindigkeitsdiagramms.</translation>
     </message>
     <message>
         <source>Following the simulation as it runs.</source>
@@ -3607,6 +4116,31 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>No simulation chapter is open. Open one to watch its star&apos;s spectrum.</source>
         <translation>Kein Simulationskapitel ist offen. Öffne eines, um das Spektrum seines Sterns zu sehen.</translation>
+    </message>
+</context>
+<context>
+    <name>Splash</name>
+    <message>
+        <source>Doppler</source>
+        <comment>the title&apos;s first line</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spectroscopy</source>
+        <comment>the title&apos;s second line</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finding planets from the wobble of their star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>approaching: lines shift to the blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>receding: lines shift to the red</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3831,7 +4365,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation>&lt;b&gt;Unterricht: &lt;/b&gt;zwei Stunden von etwa 45 Minuten: Seiten 1 bis 6 (Periodogramm, Falschalarme, Aliase, Falten), dann Seiten 7 bis 12 (Anpassung, Masse, ein zweiter Planet, 51 Peg). Voraussetzungen: Kapitel 3 (K und m sin i), die Idee von Messfehlern, ein Taschenrechner.</translation>
+        <translation>&lt;b&gt;Unterricht: &lt;/b&gt;zwei Unterrichtsstunden von je etwa 45 Minuten: Seiten 1 bis 6 (Periodogramm, Falschalarme, Aliase, Falten), dann Seiten 7 bis 12 (Anpassung, Masse, ein zweiter Planet, 51 Peg). Voraussetzungen: Kapitel 3 (K und m sin i), die Idee von Messfehlern, ein Taschenrechner.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;let pairs share one seed; after two wrong answers each page gives a hint; on page 8 work out each bracket of the formula on its own first.</source>

@@ -363,6 +363,11 @@
         <source>The system kept has no chapter to go into.</source>
         <translation>El sistema guardado no tiene ningún capítulo en el que entrar.</translation>
     </message>
+    <message>
+        <source>back</source>
+        <comment>under the arrow that goes back</comment>
+        <translation type="unfinished">atrás</translation>
+    </message>
 </context>
 <context>
     <name>Calculator</name>
@@ -1806,6 +1811,62 @@ rms %6 m/s, χ² reducido %7</translation>
         <source>Chapter %1: %2</source>
         <translation>Capítulo %1: %2</translation>
     </message>
+    <message>
+        <source>Doppler spectroscopy</source>
+        <translation type="unfinished">Espectroscopía Doppler</translation>
+    </message>
+    <message>
+        <source>How a star&apos;s motion shifts the light we receive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The simulation</source>
+        <translation type="unfinished">La simulación</translation>
+    </message>
+    <message>
+        <source>A star and one planet: reading the velocity curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How mass, distance, shape and tilt change the signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untangling the velocity curve of two planets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build a planetary system of your own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Observe, search, fold, fit and weigh, as astronomers do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An interactive book on finding planets around other stars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished">Índice</translation>
+    </message>
+    <message>
+        <source>The star&apos;s radial velocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>v (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A planet tugs its star to and fro: the period and size of the swing reveal it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Data files</name>
@@ -2055,6 +2116,24 @@ rms %6 m/s, χ² reducido %7</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>No orbits drawn yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m sin i (Jupiter masses)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P (days)</source>
+        <comment>the period of an orbit</comment>
+        <translation type="unfinished">P (días)</translation>
+    </message>
+    <message>
+        <source>periastron T (days)</source>
+        <comment>the time of periastron</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2367,6 +2446,166 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
 </context>
 <context>
+    <name>Observing plots</name>
+    <message numerus="yes">
+        <source>%n instruments</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <comment>instruments not named in the key</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>periodogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>window function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No measurements yet: plan a run and press Observe, or import a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>phase: time since periastron over the period of %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time since the first point, %1 (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The periodogram shows here once there are measurements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>period (days)</source>
+        <comment>of an orbit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power</source>
+        <comment>of a periodogram</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements fold here on the trial period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>phase at a period of %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radial velocity (m/s)</source>
+        <translation type="unfinished">velocidad radial (m/s)</translation>
+    </message>
+    <message>
+        <source>v − offset − trend (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>v − offset (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit has no planet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days, K %2 m/s</source>
+        <comment>a fitted planet&apos;s period and semi-amplitude</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted curve of %n planet(s) runs through them, over one orbit: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted curve of %n planet(s) runs through them: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No measurements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n measurements folded on a period of %1 days.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n measurements folded on a period of %1 days; the highest, %2 m/s, at phase %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No residuals.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n residuals over %1 days; the highest, %2 m/s, at day %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n measurements over %1 days; the highest, %2 m/s, at day %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>plot</source>
+        <comment>the name of a picture file of a plot</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No peak: the velocities do not vary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The highest peak is at a period of %1 days, power %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The residuals show here after a fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>residual (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Their rms is %1 m/s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Observing run</name>
     <message>
         <source>Observing run</source>
@@ -2631,6 +2870,276 @@ rms %6 m/s, χ² reducido %7</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Saved work (*.json);;All files (*)</source>
+        <translation type="unfinished">Trabajo guardado (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its run length %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its precision %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its jitter %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its shortest period %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its star&apos;s mass for the fit %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its fold period is shorter than half its shortest period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: the book has no published measurements of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 The run shown is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no observing run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No run can cover two cycles of the longest period, %1 days: a periodogram cannot tell it well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run covers less than two cycles of the longest period, %1 days: a periodogram cannot tell it well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Observed %n clear nights of the %1 asked for over %2 days, seed %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n measurements. What orbits it?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, published: %n measurements from %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements of %1 instruments from a saved run.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements from a saved run.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: its files are missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n measurements (%3)</source>
+        <comment>a star, its instruments, its measurements and their papers</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (The plan on the left is for the chapter&apos;s star, not these data.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (The plan on the left is the one these data were made with; Observe uses it on the chapter&apos;s star.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The open chapter&apos;s star has no planet in use: Observe measures a quiet star.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan a run on the open chapter&apos;s star and press Observe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No simulation chapter is open: import measurements or open a mystery star.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n nights were clear: too few for a periodogram. Ask for more nights, a longer run or better weather.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file was not read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements from %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The measurements of %1 were not read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n measurements of %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 The measurements shown are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements were not read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements of %1 instruments from %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements of %1 instruments from %2 files.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements from %1 files.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The published measurements of %1 were not read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements were not written: %1.</source>
+        <translation type="unfinished">No se han escrito las mediciones: %1.</translation>
+    </message>
+    <message>
+        <source>v less each instrument&apos;s mean (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radial velocity (m/s)</source>
+        <translation type="unfinished">velocidad radial (m/s)</translation>
+    </message>
+    <message>
+        <source>Data: %1.</source>
+        <comment>the papers of the published measurements</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working out the periodogram…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The periodogram could not be worked out: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The periodogram could not be worked out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The periodogram was cancelled. Press Work out to start it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest peak: %1; false-alarm probability %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No periodogram: every measurement was taken at the same time, so there is no time span in which to look for a period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No periodogram yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import measurements: one file, or one per instrument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements (*.csv *.tsv *.txt *.dat *.vels *.rdb);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished">Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the residuals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export measurements</source>
+        <translation type="unfinished">Exportar mediciones</translation>
+    </message>
+    <message>
+        <source>Printing failed: the printer cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing failed: the printer took no further page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3605,6 +4114,31 @@ rms %6 m/s, χ² reducido %7</translation>
     <message>
         <source>No simulation chapter is open. Open one to watch its star&apos;s spectrum.</source>
         <translation>No hay ningún capítulo de simulación abierto. Abre uno para observar el espectro de su estrella.</translation>
+    </message>
+</context>
+<context>
+    <name>Splash</name>
+    <message>
+        <source>Doppler</source>
+        <comment>the title&apos;s first line</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spectroscopy</source>
+        <comment>the title&apos;s second line</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finding planets from the wobble of their star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>approaching: lines shift to the blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>receding: lines shift to the red</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

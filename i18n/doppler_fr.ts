@@ -54,15 +54,15 @@
     </message>
     <message>
         <source>The observing window&apos;s File menu opens these published radial velocities, with each instrument&apos;s number of measurements in brackets.</source>
-        <translation>Le menu Fichier de la fenêtre d&apos;observation ouvre ces vitesses radiales publiées ; le nombre de mesures de chaque instrument est indiqué entre parenthèses.</translation>
+        <translation>Le menu Fichier de la fenêtre d&apos;observation ouvre ces vitesses radiales publiées&#xa0;; le nombre de mesures de chaque instrument est indiqué entre parenthèses.</translation>
     </message>
     <message>
         <source>its files cannot be read: %1</source>
-        <translation>ses fichiers ne peuvent pas être lus : %1</translation>
+        <translation>ses fichiers ne peuvent pas être lus&#xa0;: %1</translation>
     </message>
     <message>
         <source>The files of the published measurements that come with the book cannot be read: %1</source>
-        <translation>Les fichiers des mesures publiées fournies avec le livre ne peuvent pas être lus : %1</translation>
+        <translation>Les fichiers des mesures publiées fournies avec le livre ne peuvent pas être lus&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -244,16 +244,16 @@
     </message>
     <message>
         <source>The book&apos;s settings were not saved: %1.</source>
-        <translation>Les réglages du livre n&apos;ont pas été enregistrés : %1.</translation>
+        <translation>Les réglages du livre n&apos;ont pas été enregistrés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The book&apos;s settings were not forgotten: %1.</source>
-        <translation>Les réglages du livre n&apos;ont pas été oubliés : %1.</translation>
+        <translation>Les réglages du livre n&apos;ont pas été oubliés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 : Contents</source>
         <comment>the book&apos;s title and its contents page</comment>
-        <translation>%1 : Sommaire</translation>
+        <translation>%1&#xa0;: Sommaire</translation>
     </message>
     <message>
         <source>Unable to open calculator</source>
@@ -262,7 +262,7 @@
     <message>
         <source>%1 : %2 %3/%4</source>
         <comment>the book&apos;s title, the chapter&apos;s, the page and the pages</comment>
-        <translation>%1 : %2 %3/%4</translation>
+        <translation>%1&#xa0;: %2&#xa0;%3/%4</translation>
     </message>
     <message>
         <source>back</source>
@@ -284,20 +284,20 @@
     </message>
     <message>
         <source>The work open before the new zoom was not taken over: %1</source>
-        <translation>Le travail ouvert avant le nouveau zoom n&apos;a pas été repris : %1</translation>
+        <translation>Le travail ouvert avant le nouveau zoom n&apos;a pas été repris&#xa0;: %1</translation>
     </message>
     <message>
         <source>The open work could not be kept for the new zoom: %1</source>
-        <translation>Le travail ouvert n&apos;a pas pu être conservé pour le nouveau zoom : %1</translation>
+        <translation>Le travail ouvert n&apos;a pas pu être conservé pour le nouveau zoom&#xa0;: %1</translation>
     </message>
     <message>
         <source>The open work could not be kept for the new zoom: %1.</source>
-        <translation>Le travail ouvert n&apos;a pas pu être conservé pour le nouveau zoom : %1.</translation>
+        <translation>Le travail ouvert n&apos;a pas pu être conservé pour le nouveau zoom&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 : %2</source>
         <comment>the book&apos;s title and the chapter&apos;s</comment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Page %1/%2</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>The file holds an observing run, not a system: open it in the observing run&apos;s window.</source>
-        <translation>Le fichier contient une campagne d&apos;observation, pas un système : ouvrez-le dans la fenêtre de la campagne d&apos;observation.</translation>
+        <translation>Le fichier contient une campagne d&apos;observation, pas un système&#xa0;: ouvrez-le dans la fenêtre de la campagne d&apos;observation.</translation>
     </message>
     <message>
         <source>The file holds no system.</source>
@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>The measurements were not written: %1.</source>
-        <translation>Les mesures n&apos;ont pas été écrites : %1.</translation>
+        <translation>Les mesures n&apos;ont pas été écrites&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Export measurements</source>
@@ -362,6 +362,11 @@
     <message>
         <source>The system kept has no chapter to go into.</source>
         <translation>Le système conservé n&apos;a aucun chapitre où aller.</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <comment>under the arrow that goes back</comment>
+        <translation type="unfinished">précédente</translation>
     </message>
 </context>
 <context>
@@ -457,7 +462,7 @@
     </message>
     <message>
         <source>Angles:</source>
-        <translation>Angles :</translation>
+        <translation>Angles&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Degrees</source>
@@ -469,16 +474,16 @@
     </message>
     <message>
         <source>sin, cos and tan take degrees; asin, acos and atan give degrees</source>
-        <translation>sin, cos et tan prennent des degrés ; asin, acos et atan donnent des degrés</translation>
+        <translation>sin, cos et tan prennent des degrés&#xa0;; asin, acos et atan donnent des degrés</translation>
     </message>
     <message>
         <source>sin, cos and tan take radians; asin, acos and atan give radians</source>
-        <translation>sin, cos et tan prennent des radians ; asin, acos et atan donnent des radians</translation>
+        <translation>sin, cos et tan prennent des radians&#xa0;; asin, acos et atan donnent des radians</translation>
     </message>
     <message>
         <source>Enter works it out. x is the last value; pi, sqrt, sin, cos, tan, exp, ln and log10 are known, ^ raises to a power.</source>
         <comment>the calculator&apos;s words (x, pi, sqrt, sin, ...) are typed as they stand in every language</comment>
-        <translation>Entrée effectue le calcul. x est la dernière valeur ; pi, sqrt, sin, cos, tan, exp, ln et log10 sont connus, ^ élève à une puissance.</translation>
+        <translation>Entrée effectue le calcul. x est la dernière valeur&#xa0;; pi, sqrt, sin, cos, tan, exp, ln et log10 sont connus, ^ élève à une puissance.</translation>
     </message>
     <message>
         <source>Work out</source>
@@ -1039,31 +1044,31 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     <name>Chapter 6: Finding a planet</name>
     <message>
         <source>Can you read the period off these points?</source>
-        <translation>Pouvez-vous lire la période sur ces points ?</translation>
+        <translation>Pouvez-vous lire la période sur ces points&#xa0;?</translation>
     </message>
     <message>
         <source>Yes: from one peak to the next</source>
-        <translation>Oui : d&apos;un pic au suivant</translation>
+        <translation>Oui&#xa0;: d&apos;un pic au suivant</translation>
     </message>
     <message>
         <source>No: too few points to join up</source>
-        <translation>Non : trop peu de points à relier</translation>
+        <translation>Non&#xa0;: trop peu de points à relier</translation>
     </message>
     <message>
         <source>Yes: by joining the dots</source>
-        <translation>Oui : en reliant les points</translation>
+        <translation>Oui&#xa0;: en reliant les points</translation>
     </message>
     <message>
         <source>The points lie days apart. Could you join them into one smooth curve?</source>
-        <translation>Les points sont espacés de plusieurs jours. Pourriez-vous les relier en une seule courbe lisse ?</translation>
+        <translation>Les points sont espacés de plusieurs jours. Pourriez-vous les relier en une seule courbe lisse&#xa0;?</translation>
     </message>
     <message>
         <source>A star is measured at most once a night, on clear nights, so the points fall at random moments of a short orbit. The period must be searched for.</source>
-        <translation>Une étoile est mesurée au plus une fois par nuit, les nuits claires : les points tombent donc à des moments quelconques d&apos;une orbite courte. La période doit être cherchée.</translation>
+        <translation>Une étoile est mesurée au plus une fois par nuit, les nuits claires&#xa0;: les points tombent donc à des moments quelconques d&apos;une orbite courte. La période doit être cherchée.</translation>
     </message>
     <message>
         <source>What is the period of the highest peak?</source>
-        <translation>Quelle est la période du plus haut pic ?</translation>
+        <translation>Quelle est la période du plus haut pic&#xa0;?</translation>
     </message>
     <message>
         <source>days</source>
@@ -1079,11 +1084,11 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>What does a false-alarm probability of 1 % mean?</source>
-        <translation>Que signifie une probabilité de fausse alarme de 1 % ?</translation>
+        <translation>Que signifie une probabilité de fausse alarme de 1&#xa0;%&#xa0;?</translation>
     </message>
     <message>
         <source>a 1 % chance that a planet is there</source>
-        <translation>1 % de chances qu&apos;une planète soit là</translation>
+        <translation>1&#xa0;% de chances qu&apos;une planète soit là</translation>
     </message>
     <message>
         <source>noise alone peaks so high 1 time in 100</source>
@@ -1091,7 +1096,7 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>the period is 1 % uncertain</source>
-        <translation>la période est incertaine à 1 %</translation>
+        <translation>la période est incertaine à 1&#xa0;%</translation>
     </message>
     <message>
         <source>Think of a star with no planet at all, observed on the same nights.</source>
@@ -1103,7 +1108,7 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Which of these periods is a daily alias of your highest peak?</source>
-        <translation>Laquelle de ces périodes est un alias journalier de votre plus haut pic ?</translation>
+        <translation>Laquelle de ces périodes est un alias journalier de votre plus haut pic&#xa0;?</translation>
     </message>
     <message>
         <source>The window function peaks at 1 day. An alias lies at 1/|1/P − 1| days.</source>
@@ -1115,7 +1120,7 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Folded on the peak’s period × 1.1, what do the points do?</source>
-        <translation>Repliés sur la période du pic × 1,1, que font les points ?</translation>
+        <translation>Repliés sur la période du pic × 1,1, que font les points&#xa0;?</translation>
     </message>
     <message>
         <source>form the same curve</source>
@@ -1123,7 +1128,7 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>scatter: no curve shows</source>
-        <translation>ils se dispersent : aucune courbe n&apos;apparaît</translation>
+        <translation>ils se dispersent&#xa0;: aucune courbe n&apos;apparaît</translation>
     </message>
     <message>
         <source>form a curve half as high</source>
@@ -1131,15 +1136,15 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Press “Peak × 1.1” and look at the fold.</source>
-        <translation>Appuyez sur « Pic × 1,1 » et regardez le repliement.</translation>
+        <translation>Appuyez sur «&#xa0;Pic × 1,1&#xa0;» et regardez le repliement.</translation>
     </message>
     <message>
         <source>On a wrong period the orbits&apos; phases drift apart over a season: only a period near the true one folds into one curve.</source>
-        <translation>Sur une période fausse, les phases des orbites se décalent au fil d&apos;une saison : seule une période proche de la vraie se replie en une seule courbe.</translation>
+        <translation>Sur une période fausse, les phases des orbites se décalent au fil d&apos;une saison&#xa0;: seule une période proche de la vraie se replie en une seule courbe.</translation>
     </message>
     <message>
         <source>What is K, the semi-amplitude of your fit?</source>
-        <translation>Que vaut K, la demi-amplitude de votre ajustement ?</translation>
+        <translation>Que vaut K, la demi-amplitude de votre ajustement&#xa0;?</translation>
     </message>
     <message>
         <source>m/s</source>
@@ -1151,11 +1156,11 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>K is half the swing of the star&apos;s velocity; the fit also gives e and ω, which a sine cannot.</source>
-        <translation>K est la moitié de l&apos;amplitude totale de la vitesse de l&apos;étoile ; l&apos;ajustement donne aussi e et ω, ce qu&apos;une sinusoïde ne peut pas faire.</translation>
+        <translation>K est la moitié de l&apos;amplitude totale de la vitesse de l&apos;étoile&#xa0;; l&apos;ajustement donne aussi e et ω, ce qu&apos;une sinusoïde ne peut pas faire.</translation>
     </message>
     <message>
         <source>What is the m sin i of your planet?</source>
-        <translation>Quel est le m sin i de votre planète ?</translation>
+        <translation>Quel est le m sin i de votre planète&#xa0;?</translation>
     </message>
     <message>
         <source>Jupiter masses</source>
@@ -1167,39 +1172,39 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>The tilt i is unknown, so the velocity gives only m sin i, the least the mass can be.</source>
-        <translation>L&apos;inclinaison i est inconnue : la vitesse ne donne donc que m sin i, la plus petite valeur possible de la masse.</translation>
+        <translation>L&apos;inclinaison i est inconnue&#xa0;: la vitesse ne donne donc que m sin i, la plus petite valeur possible de la masse.</translation>
     </message>
     <message>
         <source>Does your star have a second planet?</source>
-        <translation>Votre étoile a-t-elle une deuxième planète ?</translation>
+        <translation>Votre étoile a-t-elle une deuxième planète&#xa0;?</translation>
     </message>
     <message>
         <source>Yes: two planets fit much better</source>
-        <translation>Oui : deux planètes s&apos;ajustent bien mieux</translation>
+        <translation>Oui&#xa0;: deux planètes s&apos;ajustent bien mieux</translation>
     </message>
     <message>
         <source>No: one planet is enough</source>
-        <translation>Non : une planète suffit</translation>
+        <translation>Non&#xa0;: une planète suffit</translation>
     </message>
     <message>
         <source>Yes: every residual peak is a planet</source>
-        <translation>Oui : chaque pic des résidus est une planète</translation>
+        <translation>Oui&#xa0;: chaque pic des résidus est une planète</translation>
     </message>
     <message>
         <source>A second planet is supported when it lowers the BIC by more than 10: ΔBIC below −10.</source>
-        <translation>Une deuxième planète est retenue quand elle abaisse le BIC de plus de 10 : ΔBIC inférieur à −10.</translation>
+        <translation>Une deuxième planète est retenue quand elle abaisse le BIC de plus de 10&#xa0;: ΔBIC inférieur à −10.</translation>
     </message>
     <message>
         <source>Any extra planet fits the noise a little better; the BIC charges each parameter ln N, so only a real signal pays for itself.</source>
-        <translation>Toute planète supplémentaire s&apos;ajuste un peu mieux au bruit ; le BIC fait payer ln N pour chaque paramètre, si bien que seul un vrai signal est rentable.</translation>
+        <translation>Toute planète supplémentaire s&apos;ajuste un peu mieux au bruit&#xa0;; le BIC fait payer ln N pour chaque paramètre, si bien que seul un vrai signal est rentable.</translation>
     </message>
     <message>
         <source>What is the period of 51 Peg b?</source>
-        <translation>Quelle est la période de 51 Peg b ?</translation>
+        <translation>Quelle est la période de 51 Peg b&#xa0;?</translation>
     </message>
     <message>
         <source>Open the Periodogram tab: the period of the highest peak is written below the plot.</source>
-        <translation>Ouvrez l&apos;onglet Périodogramme : la période du plus haut pic est écrite sous le graphique.</translation>
+        <translation>Ouvrez l&apos;onglet Périodogramme&#xa0;: la période du plus haut pic est écrite sous le graphique.</translation>
     </message>
     <message>
         <source>Both instruments, each from its own zero point, show the 4.23-day orbit that Mayor and Queloz found in 1995.</source>
@@ -1207,7 +1212,7 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>What is the m sin i of 51 Peg b?</source>
-        <translation>Quel est le m sin i de 51 Peg b ?</translation>
+        <translation>Quel est le m sin i de 51 Peg b&#xa0;?</translation>
     </message>
     <message>
         <source>Use P, K and e from the Fit tab and the star&apos;s mass from the Data tab in the formula of the page on weighing the planet.</source>
@@ -1215,7 +1220,7 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>About half a Jupiter mass, seven times closer to its star than Mercury is to the Sun: the first hot Jupiter.</source>
-        <translation>Environ une demi-masse de Jupiter, sept fois plus proche de son étoile que Mercure ne l&apos;est du Soleil : le premier Jupiter chaud.</translation>
+        <translation>Environ une demi-masse de Jupiter, sept fois plus proche de son étoile que Mercure ne l&apos;est du Soleil&#xa0;: le premier Jupiter chaud.</translation>
     </message>
     <message>
         <source>The fit is still being worked out.</source>
@@ -1224,32 +1229,32 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     <message>
         <source>The highest peak is at %1; answers within %2 days (its half width) count.</source>
         <comment>%1 is a period with its unit</comment>
-        <translation>Le plus haut pic est à %1 ; les réponses à %2 jours près (sa demi-largeur) sont acceptées.</translation>
+        <translation>Le plus haut pic est à %1&#xa0;; les réponses à %2 jours près (sa demi-largeur) sont acceptées.</translation>
     </message>
     <message>
         <source>Your fit&apos;s K is %1 m/s; answers within %2 m/s count.</source>
-        <translation>Le K de votre ajustement vaut %1 m/s ; les réponses à %2 m/s près sont acceptées.</translation>
+        <translation>Le K de votre ajustement vaut %1 m/s&#xa0;; les réponses à %2 m/s près sont acceptées.</translation>
     </message>
     <message>
         <source>Your planet&apos;s m sin i is %1 Jupiter masses; answers within %2 count, but not those nearer %3, the mass without the star&apos;s (M★ / 1 solar mass)^(2/3).</source>
-        <translation>Le m sin i de votre planète vaut %1 masses de Jupiter ; les réponses à %2 près sont acceptées, mais pas celles plus proches de %3, la masse sans le facteur (M★ / 1 masse solaire)^(2/3) de l&apos;étoile.</translation>
+        <translation>Le m sin i de votre planète vaut %1 masses de Jupiter&#xa0;; les réponses à %2 près sont acceptées, mais pas celles plus proches de %3, la masse sans le facteur (M★ / 1 masse solaire)^(2/3) de l&apos;étoile.</translation>
     </message>
     <message>
         <source>Your planet&apos;s m sin i is %1 Jupiter masses; answers within %2 count.</source>
-        <translation>Le m sin i de votre planète vaut %1 masses de Jupiter ; les réponses à %2 près sont acceptées.</translation>
+        <translation>Le m sin i de votre planète vaut %1 masses de Jupiter&#xa0;; les réponses à %2 près sont acceptées.</translation>
     </message>
     <message>
         <source>51 Peg b&apos;s period is %1 days; answers within %2 days count.</source>
         <comment>period of the orbit</comment>
-        <translation>La période de 51 Peg b est de %1 jours ; les réponses à %2 jours près sont acceptées.</translation>
+        <translation>La période de 51 Peg b est de %1 jours&#xa0;; les réponses à %2 jours près sont acceptées.</translation>
     </message>
     <message>
         <source>51 Peg b&apos;s m sin i is %1 Jupiter masses; answers within %2 count, but not those nearer %3, the mass without the star&apos;s (M★ / 1 solar mass)^(2/3).</source>
-        <translation>Le m sin i de 51 Peg b vaut %1 masses de Jupiter ; les réponses à %2 près sont acceptées, mais pas celles plus proches de %3, la masse sans le facteur (M★ / 1 masse solaire)^(2/3) de l&apos;étoile.</translation>
+        <translation>Le m sin i de 51 Peg b vaut %1 masses de Jupiter&#xa0;; les réponses à %2 près sont acceptées, mais pas celles plus proches de %3, la masse sans le facteur (M★ / 1 masse solaire)^(2/3) de l&apos;étoile.</translation>
     </message>
     <message>
         <source>51 Peg b&apos;s m sin i is %1 Jupiter masses; answers within %2 count.</source>
-        <translation>Le m sin i de 51 Peg b vaut %1 masses de Jupiter ; les réponses à %2 près sont acceptées.</translation>
+        <translation>Le m sin i de 51 Peg b vaut %1 masses de Jupiter&#xa0;; les réponses à %2 près sont acceptées.</translation>
     </message>
     <message>
         <source>%1 days</source>
@@ -1258,7 +1263,7 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Hidden planet: P = %1 days, K = %2 m/s, e = %3, m sin i = %4 Jupiter masses.</source>
-        <translation>Planète cachée : P = %1 jours, K = %2 m/s, e = %3, m sin i = %4 masses de Jupiter.</translation>
+        <translation>Planète cachée&#xa0;: P = %1 jours, K = %2 m/s, e = %3, m sin i = %4 masses de Jupiter.</translation>
     </message>
     <message>
         <source>P = %1 days</source>
@@ -1279,7 +1284,7 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     <message>
         <source>Your answers: %1.</source>
         <comment>%1 lists the answers, each as P = 3.5 days</comment>
-        <translation>Vos réponses : %1.</translation>
+        <translation>Vos réponses&#xa0;: %1.</translation>
     </message>
     <message>
         <source>(Only 12 nights planned.)</source>
@@ -1293,16 +1298,16 @@ la masse de Vulcan.&lt;/i&gt;</translation>
         <source>Seed %1: %n measurements in %2 days, each ± %3 m/s; the star, of %4 solar masses, jitters by about %5 m/s.%6</source>
         <comment>%6 says how the run was made worse, or nothing</comment>
         <translation>
-            <numerusform>Graine %1 : %n mesure en %2 jours, chacune à ± %3 m/s ; l&apos;étoile, de %4 masses solaires, a un jitter d&apos;environ %5 m/s.%6</numerusform>
-            <numerusform>Graine %1 : %n mesures en %2 jours, chacune à ± %3 m/s ; l&apos;étoile, de %4 masses solaires, a un jitter d&apos;environ %5 m/s.%6</numerusform>
+            <numerusform>Graine %1&#xa0;: %n mesure en %2 jours, chacune à ± %3 m/s&#xa0;; l&apos;étoile, de %4 masses solaires, a un jitter d&apos;environ %5 m/s.%6</numerusform>
+            <numerusform>Graine %1&#xa0;: %n mesures en %2 jours, chacune à ± %3 m/s&#xa0;; l&apos;étoile, de %4 masses solaires, a un jitter d&apos;environ %5 m/s.%6</numerusform>
         </translation>
     </message>
     <message>
         <source>Highest peak: %1 (power %2), half width %3 days.
 False-alarm probability: %4.</source>
         <comment>%1 is a period with its unit; power of the periodogram</comment>
-        <translation>Plus haut pic : %1 (puissance %2), demi-largeur %3 jours.
-Probabilité de fausse alarme : %4.</translation>
+        <translation>Plus haut pic&#xa0;: %1 (puissance %2), demi-largeur %3 jours.
+Probabilité de fausse alarme&#xa0;: %4.</translation>
     </message>
     <message>
         <source>The grey curve, the window function, is the periodogram of the nights alone.</source>
@@ -1320,7 +1325,7 @@ Probabilité de fausse alarme : %4.</translation>
     <message>
         <source>No fit could be made: %1</source>
         <comment>%1 is the reason, ending with a full stop</comment>
-        <translation>Aucun ajustement n&apos;a pu être fait : %1</translation>
+        <translation>Aucun ajustement n&apos;a pu être fait&#xa0;: %1</translation>
     </message>
     <message>
         <source>Fitting the orbit…</source>
@@ -1332,7 +1337,7 @@ Probabilité de fausse alarme : %4.</translation>
     </message>
     <message>
         <source>(more than the star&apos;s: the orbit leaves signal behind)</source>
-        <translation>(plus que celui de l&apos;étoile : l&apos;orbite laisse du signal derrière elle)</translation>
+        <translation>(plus que celui de l&apos;étoile&#xa0;: l&apos;orbite laisse du signal derrière elle)</translation>
     </message>
     <message>
         <source>One planet fitted:
@@ -1342,7 +1347,7 @@ e = %3,  ω = %4°
 the star&apos;s jitter %5 m/s%8
 rms about the fit %6 m/s, reduced χ² %7</source>
         <comment>%8 says why the fitted jitter differs from the star&apos;s, or nothing</comment>
-        <translation>Une planète ajustée :
+        <translation>Une planète ajustée&#xa0;:
 P = %1 jours
 K = %2 m/s
 e = %3,  ω = %4°
@@ -1357,20 +1362,20 @@ rms autour de l&apos;ajustement %6 m/s, χ² réduit %7</translation>
         <source>Highest peak of the residuals: %1, false-alarm probability %2.
 BIC with one planet: %3</source>
         <comment>%1 is a period with its unit</comment>
-        <translation>Plus haut pic des résidus : %1, probabilité de fausse alarme %2.
-BIC avec une planète : %3</translation>
+        <translation>Plus haut pic des résidus&#xa0;: %1, probabilité de fausse alarme %2.
+BIC avec une planète&#xa0;: %3</translation>
     </message>
     <message>
         <source>BIC with two planets: %1 (the second at %2 days, K = %3 m/s)
 ΔBIC = BIC(two) − BIC(one) = %4: the second planet raises the BIC by %5.</source>
-        <translation>BIC avec deux planètes : %1 (la deuxième à %2 jours, K = %3 m/s)
-ΔBIC = BIC(deux) − BIC(une) = %4 : la deuxième planète augmente le BIC de %5.</translation>
+        <translation>BIC avec deux planètes&#xa0;: %1 (la deuxième à %2 jours, K = %3 m/s)
+ΔBIC = BIC(deux) − BIC(une) = %4&#xa0;: la deuxième planète augmente le BIC de %5.</translation>
     </message>
     <message>
         <source>BIC with two planets: %1 (the second at %2 days, K = %3 m/s)
 ΔBIC = BIC(two) − BIC(one) = %4: the second planet lowers the BIC by %5.</source>
-        <translation>BIC avec deux planètes : %1 (la deuxième à %2 jours, K = %3 m/s)
-ΔBIC = BIC(deux) − BIC(une) = %4 : la deuxième planète abaisse le BIC de %5.</translation>
+        <translation>BIC avec deux planètes&#xa0;: %1 (la deuxième à %2 jours, K = %3 m/s)
+ΔBIC = BIC(deux) − BIC(une) = %4&#xa0;: la deuxième planète abaisse le BIC de %5.</translation>
     </message>
     <message>
         <source>No fit with two planets could be made.</source>
@@ -1378,17 +1383,17 @@ BIC avec une planète : %3</translation>
     </message>
     <message>
         <source>Type the decimals after a point, as in 4.46: here a comma is no decimal mark. This cost no attempt.</source>
-        <translation>Tapez les décimales après un point, comme dans 4.46 : ici, la virgule n&apos;est pas un séparateur décimal. Cela ne vous a coûté aucune tentative.</translation>
+        <translation>Tapez les décimales après un point, comme dans 4.46&#xa0;: ici, la virgule n&apos;est pas un séparateur décimal. Cela ne vous a coûté aucune tentative.</translation>
     </message>
     <message>
         <source>Hint: %1</source>
         <comment>%1 is the hint</comment>
-        <translation>Indice : %1</translation>
+        <translation>Indice&#xa0;: %1</translation>
     </message>
     <message>
         <source>The answer: %1.</source>
         <comment>%1 is the right choice</comment>
-        <translation>La réponse : %1.</translation>
+        <translation>La réponse&#xa0;: %1.</translation>
     </message>
     <message>
         <source>A seed is a whole number from 1 to %1.</source>
@@ -1401,7 +1406,7 @@ BIC avec une planète : %3</translation>
     <message>
         <source>The published measurements of 51 Peg cannot be read: %1</source>
         <comment>%1 is the reason</comment>
-        <translation>Les mesures publiées de 51 Peg ne peuvent pas être lues : %1</translation>
+        <translation>Les mesures publiées de 51 Peg ne peuvent pas être lues&#xa0;: %1</translation>
     </message>
     <message>
         <source>No data</source>
@@ -1410,7 +1415,7 @@ BIC avec une planète : %3</translation>
     <message>
         <source>%1, a star of %2 solar masses (%3):</source>
         <comment>%1 is the star&apos;s name, %3 where its mass is published</comment>
-        <translation>%1, une étoile de %2 masses solaires (%3) :</translation>
+        <translation>%1, une étoile de %2 masses solaires (%3)&#xa0;:</translation>
     </message>
     <message>
         <source>%1 (m/s)</source>
@@ -1426,8 +1431,8 @@ BIC avec une planète : %3</translation>
         <source>%1: %n measurements, %2.</source>
         <comment>%1 is the instrument&apos;s name, %2 the paper that published them</comment>
         <translation>
-            <numerusform>%1 : %n mesure, %2.</numerusform>
-            <numerusform>%1 : %n mesures, %2.</numerusform>
+            <numerusform>%1&#xa0;: %n mesure, %2.</numerusform>
+            <numerusform>%1&#xa0;: %n mesures, %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -1440,8 +1445,8 @@ Highest peak: %1 (power %2).
 False-alarm probability: %3.</source>
         <comment>%1 is a period with its unit; power of the periodogram</comment>
         <translation>Le zéro propre à chaque instrument est d&apos;abord retiré.
-Plus haut pic : %1 (puissance %2).
-Probabilité de fausse alarme : %3.</translation>
+Plus haut pic&#xa0;: %1 (puissance %2).
+Probabilité de fausse alarme&#xa0;: %3.</translation>
     </message>
     <message>
         <source>time since periastron (days)</source>
@@ -1456,7 +1461,7 @@ Probabilité de fausse alarme : %3.</translation>
     <message>
         <source>%1: zero point %2 m/s, jitter %3 m/s</source>
         <comment>%1 is the instrument&apos;s name</comment>
-        <translation>%1 : zéro %2 m/s, jitter %3 m/s</translation>
+        <translation>%1&#xa0;: zéro %2 m/s, jitter %3 m/s</translation>
     </message>
     <message>
         <source>51 Peg b, both instruments fitted together, each point shown at its time since periastron:
@@ -1465,7 +1470,7 @@ e = %3,  ω = %4°
 %5
 rms %6 m/s, reduced χ² %7</source>
         <comment>%5 is a line for each instrument</comment>
-        <translation>51 Peg b, les deux instruments ajustés ensemble, chaque point montré à son temps depuis le périastre :
+        <translation>51 Peg b, les deux instruments ajustés ensemble, chaque point montré à son temps depuis le périastre&#xa0;:
 P = %1 jours,  K = %2 m/s
 e = %3,  ω = %4°
 %5
@@ -1477,7 +1482,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>In the simulation you could watch the star&apos;s velocity all the time. An astronomer cannot. A star is measured only on clear nights, in the months when it is up at night: a few dozen velocities in a season. Each has an error, the instrument&apos;s precision, and the star&apos;s restless surface adds a &lt;i&gt;jitter&lt;/i&gt; of a few m/s that no instrument removes.</source>
-        <translation>Dans la simulation, vous pouviez suivre la vitesse de l&apos;étoile en permanence. Un astronome ne le peut pas. Une étoile n&apos;est mesurée que les nuits claires, pendant les mois où elle est visible la nuit : quelques dizaines de vitesses en une saison. Chacune a une erreur, la précision de l&apos;instrument, et la surface agitée de l&apos;étoile ajoute un &lt;i&gt;jitter&lt;/i&gt; de quelques m/s qu&apos;aucun instrument ne supprime.</translation>
+        <translation>Dans la simulation, vous pouviez suivre la vitesse de l&apos;étoile en permanence. Un astronome ne le peut pas. Une étoile n&apos;est mesurée que les nuits claires, pendant les mois où elle est visible la nuit&#xa0;: quelques dizaines de vitesses en une saison. Chacune a une erreur, la précision de l&apos;instrument, et la surface agitée de l&apos;étoile ajoute un &lt;i&gt;jitter&lt;/i&gt; de quelques m/s qu&apos;aucun instrument ne supprime.</translation>
     </message>
     <message>
         <source>The plot on the right shows such measurements, each with its error bar, of a star whose planet you do not know yet.</source>
@@ -1490,7 +1495,7 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>The book has hidden a planet around this star. The &lt;b&gt;seed&lt;/b&gt; below the plot picks the star and the nights: note it, and your teacher can make the very same measurements. Type another seed and press &lt;b&gt;Observe&lt;/b&gt; for another star.</source>
         <comment>Observe: the caption of the button</comment>
-        <translation>Le livre a caché une planète autour de cette étoile. La &lt;b&gt;graine&lt;/b&gt; sous le graphique choisit l&apos;étoile et les nuits : notez-la, et votre professeur pourra faire exactement les mêmes mesures. Tapez une autre graine et appuyez sur &lt;b&gt;Observer&lt;/b&gt; pour une autre étoile.</translation>
+        <translation>Le livre a caché une planète autour de cette étoile. La &lt;b&gt;graine&lt;/b&gt; sous le graphique choisit l&apos;étoile et les nuits&#xa0;: notez-la, et votre professeur pourra faire exactement les mêmes mesures. Tapez une autre graine et appuyez sur &lt;b&gt;Observer&lt;/b&gt; pour une autre étoile.</translation>
     </message>
     <message>
         <source>Look at the points before you answer.</source>
@@ -1503,12 +1508,12 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>For every trial period from half a day to the length of the run, the periodogram fits a sine of that period to the measurements and plots how much of their scatter it explains: its &lt;i&gt;power&lt;/i&gt;, from 0 to 1. A planet shows as a high, narrow peak at its period.</source>
         <comment>period of a signal; power of the periodogram</comment>
-        <translation>Pour chaque période d&apos;essai, d&apos;une demi-journée à la durée de la campagne, le périodogramme ajuste aux mesures une sinusoïde de cette période et trace quelle part de leur dispersion elle explique : sa &lt;i&gt;puissance&lt;/i&gt;, de 0 à 1. Une planète apparaît comme un pic haut et étroit à sa période.</translation>
+        <translation>Pour chaque période d&apos;essai, d&apos;une demi-journée à la durée de la campagne, le périodogramme ajuste aux mesures une sinusoïde de cette période et trace quelle part de leur dispersion elle explique&#xa0;: sa &lt;i&gt;puissance&lt;/i&gt;, de 0 à 1. Une planète apparaît comme un pic haut et étroit à sa période.</translation>
     </message>
     <message>
         <source>The red marker shows the highest peak. The narrower a peak, the better it fixes the period: its half width is written below the plot. An answer within the half width counts, so give the period to as many decimals as the half width has.</source>
         <comment>period of a signal</comment>
-        <translation>Le repère rouge indique le plus haut pic. Plus un pic est étroit, mieux il fixe la période : sa demi-largeur est écrite sous le graphique. Une réponse à moins d&apos;une demi-largeur près est acceptée : donnez donc la période avec autant de décimales que la demi-largeur.</translation>
+        <translation>Le repère rouge indique le plus haut pic. Plus un pic est étroit, mieux il fixe la période&#xa0;: sa demi-largeur est écrite sous le graphique. Une réponse à moins d&apos;une demi-largeur près est acceptée&#xa0;: donnez donc la période avec autant de décimales que la demi-largeur.</translation>
     </message>
     <message>
         <source>False alarms</source>
@@ -1517,12 +1522,12 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>Noise alone makes peaks too: among thousands of trial periods, a sine fits random numbers a little at some of them. The &lt;i&gt;false-alarm probability&lt;/i&gt; is the chance that noise alone would raise a peak as high as the highest one anywhere in the search. Astronomers trust a peak when it is below about 1 %.</source>
         <comment>periods of a signal</comment>
-        <translation>Le bruit seul produit lui aussi des pics : parmi des milliers de périodes d&apos;essai, une sinusoïde s&apos;ajuste un peu à des nombres aléatoires pour certaines d&apos;entre elles. La &lt;i&gt;probabilité de fausse alarme&lt;/i&gt; est la probabilité que le bruit seul fasse monter un pic aussi haut que le plus haut, n&apos;importe où dans la recherche. Les astronomes font confiance à un pic quand elle est inférieure à environ 1 %.</translation>
+        <translation>Le bruit seul produit lui aussi des pics&#xa0;: parmi des milliers de périodes d&apos;essai, une sinusoïde s&apos;ajuste un peu à des nombres aléatoires pour certaines d&apos;entre elles. La &lt;i&gt;probabilité de fausse alarme&lt;/i&gt; est la probabilité que le bruit seul fasse monter un pic aussi haut que le plus haut, n&apos;importe où dans la recherche. Les astronomes font confiance à un pic quand elle est inférieure à environ 1&#xa0;%.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Only 12 nights&lt;/b&gt;, then &lt;b&gt;Noisier instrument&lt;/b&gt;, and watch the false-alarm probability below the plot rise; &lt;b&gt;My run again&lt;/b&gt; brings your own run back.</source>
         <comment>Only 12 nights, Noisier instrument, My run again: the captions of the buttons</comment>
-        <translation>Appuyez sur &lt;b&gt;Seulement 12 nuits&lt;/b&gt;, puis sur &lt;b&gt;Instrument plus bruité&lt;/b&gt;, et regardez monter la probabilité de fausse alarme sous le graphique ; &lt;b&gt;Ma campagne&lt;/b&gt; ramène votre propre campagne.</translation>
+        <translation>Appuyez sur &lt;b&gt;Seulement 12 nuits&lt;/b&gt;, puis sur &lt;b&gt;Instrument plus bruité&lt;/b&gt;, et regardez monter la probabilité de fausse alarme sous le graphique&#xa0;; &lt;b&gt;Ma campagne&lt;/b&gt; ramène votre propre campagne.</translation>
     </message>
     <message>
         <source>Aliases</source>
@@ -1531,7 +1536,7 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>The star is measured only at night, at about the same hour. Tick &lt;b&gt;Show the window function&lt;/b&gt;: the grey curve is the periodogram of the nights alone, and it peaks at a period of 1 day. Every signal is echoed by that peak: a planet of period &lt;i&gt;P&lt;/i&gt; also makes peaks, called &lt;i&gt;aliases&lt;/i&gt;, at 1/|1/&lt;i&gt;P&lt;/i&gt; − 1| and 1/(1/&lt;i&gt;P&lt;/i&gt; + 1) days. An alias can even stand higher than the true peak; folding and fitting tell them apart.</source>
         <comment>Show the window function: the caption of the check box; period of a signal</comment>
-        <translation>L&apos;étoile n&apos;est mesurée que la nuit, à peu près à la même heure. Cochez &lt;b&gt;Montrer la fonction fenêtre&lt;/b&gt; : la courbe grise est le périodogramme des seules nuits, et elle a un pic à une période de 1 jour. Chaque signal est répété par ce pic : une planète de période &lt;i&gt;P&lt;/i&gt; produit aussi des pics, appelés &lt;i&gt;alias&lt;/i&gt;, à 1/|1/&lt;i&gt;P&lt;/i&gt; − 1| et 1/(1/&lt;i&gt;P&lt;/i&gt; + 1) jours. Un alias peut même être plus haut que le vrai pic ; le repliement et l&apos;ajustement permettent de les distinguer.</translation>
+        <translation>L&apos;étoile n&apos;est mesurée que la nuit, à peu près à la même heure. Cochez &lt;b&gt;Montrer la fonction fenêtre&lt;/b&gt;&#xa0;: la courbe grise est le périodogramme des seules nuits, et elle a un pic à une période de 1 jour. Chaque signal est répété par ce pic&#xa0;: une planète de période &lt;i&gt;P&lt;/i&gt; produit aussi des pics, appelés &lt;i&gt;alias&lt;/i&gt;, à 1/|1/&lt;i&gt;P&lt;/i&gt; − 1| et 1/(1/&lt;i&gt;P&lt;/i&gt; + 1) jours. Un alias peut même être plus haut que le vrai pic&#xa0;; le repliement et l&apos;ajustement permettent de les distinguer.</translation>
     </message>
     <message>
         <source>Folding</source>
@@ -1540,7 +1545,7 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>Folding puts every measurement at its phase: its time since the first measurement divided by the trial period, keeping only the fraction. On the right period the points of every orbit fall onto one curve, and the phases from 1 to 1.2 repeat those from 0 to 0.2.</source>
         <comment>period of a signal</comment>
-        <translation>Le repliement place chaque mesure à sa phase : son temps depuis la première mesure divisé par la période d&apos;essai, dont on ne garde que la partie fractionnaire. Sur la bonne période, les points de toutes les orbites tombent sur une seule courbe, et les phases de 1 à 1,2 répètent celles de 0 à 0,2.</translation>
+        <translation>Le repliement place chaque mesure à sa phase&#xa0;: son temps depuis la première mesure divisé par la période d&apos;essai, dont on ne garde que la partie fractionnaire. Sur la bonne période, les points de toutes les orbites tombent sur une seule courbe, et les phases de 1 à 1,2 répètent celles de 0 à 0,2.</translation>
     </message>
     <message>
         <source>Type a period beside &lt;b&gt;Fold on&lt;/b&gt;, or press &lt;b&gt;The peak&lt;/b&gt; or &lt;b&gt;Peak × 1.1&lt;/b&gt;.</source>
@@ -1554,7 +1559,7 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>A planet on an eccentric orbit moves its star in a curve sharper than a sine. On the &lt;b&gt;By hand&lt;/b&gt; tab the points are folded on the period the sliders set, so that one orbit shows: move the period until the points gather into one curve, then the others until the green curve runs through them and the rms is small (Page Up and Page Down move a slider in big steps). On the &lt;b&gt;Fit&lt;/b&gt; tab the book has done it properly: starting from the periodogram&apos;s highest peaks it adjusts &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, the time of periastron and the star&apos;s mean velocity, each point weighed by its error. It also finds the star&apos;s jitter, the scatter the error bars leave unexplained, and adds it to every error, so the reduced χ² comes out near 1.</source>
         <comment>By hand, Fit: the captions of the tabs; Page Up, Page Down: the keys; period of the orbit</comment>
-        <translation>Une planète sur une orbite excentrique déplace son étoile selon une courbe plus pointue qu&apos;une sinusoïde. Dans l&apos;onglet &lt;b&gt;À la main&lt;/b&gt;, les points sont repliés sur la période que règlent les curseurs, de sorte qu&apos;une seule orbite apparaisse : déplacez la période jusqu&apos;à ce que les points se rassemblent en une seule courbe, puis les autres curseurs jusqu&apos;à ce que la courbe verte passe par les points et que le rms soit petit (Pg Préc et Pg Suiv déplacent un curseur à grands pas). Dans l&apos;onglet &lt;b&gt;Ajustement&lt;/b&gt;, le livre l&apos;a fait correctement : en partant des plus hauts pics du périodogramme, il ajuste &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, l&apos;instant du périastre et la vitesse moyenne de l&apos;étoile, chaque point étant pondéré par son erreur. Il trouve aussi le jitter de l&apos;étoile, la dispersion que les barres d&apos;erreur n&apos;expliquent pas, et l&apos;ajoute à chaque erreur : le χ² réduit est alors proche de 1.</translation>
+        <translation>Une planète sur une orbite excentrique déplace son étoile selon une courbe plus pointue qu&apos;une sinusoïde. Dans l&apos;onglet &lt;b&gt;À la main&lt;/b&gt;, les points sont repliés sur la période que règlent les curseurs, de sorte qu&apos;une seule orbite apparaisse&#xa0;: déplacez la période jusqu&apos;à ce que les points se rassemblent en une seule courbe, puis les autres curseurs jusqu&apos;à ce que la courbe verte passe par les points et que le rms soit petit (Pg Préc et Pg Suiv déplacent un curseur à grands pas). Dans l&apos;onglet &lt;b&gt;Ajustement&lt;/b&gt;, le livre l&apos;a fait correctement&#xa0;: en partant des plus hauts pics du périodogramme, il ajuste &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, l&apos;instant du périastre et la vitesse moyenne de l&apos;étoile, chaque point étant pondéré par son erreur. Il trouve aussi le jitter de l&apos;étoile, la dispersion que les barres d&apos;erreur n&apos;expliquent pas, et l&apos;ajoute à chaque erreur&#xa0;: le χ² réduit est alors proche de 1.</translation>
     </message>
     <message>
         <source>Weighing the planet</source>
@@ -1575,30 +1580,30 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>in Jupiter masses. The star&apos;s mass is under the measurements; &lt;b&gt;Tools, Calculator&lt;/b&gt; helps. The tilt %1 of the orbit is unknown, so the velocity gives only %2, the least the planet&apos;s mass can be.</source>
         <comment>ends the sentence before the formula above it; Tools, Calculator: the menu and its entry; %1 is the inclination&apos;s symbol, an italic i; %2 the product m sin i</comment>
-        <translation>en masses de Jupiter. La masse de l&apos;étoile est sous les mesures ; &lt;b&gt;Outils, Calculatrice&lt;/b&gt; vous aide. L&apos;inclinaison %1 de l&apos;orbite est inconnue : la vitesse ne donne donc que %2, la plus petite valeur possible de la masse de la planète.</translation>
+        <translation>en masses de Jupiter. La masse de l&apos;étoile est sous les mesures&#xa0;; &lt;b&gt;Outils, Calculatrice&lt;/b&gt; vous aide. L&apos;inclinaison %1 de l&apos;orbite est inconnue&#xa0;: la vitesse ne donne donc que %2, la plus petite valeur possible de la masse de la planète.</translation>
     </message>
     <message>
         <source>Another planet?</source>
-        <translation>Une autre planète ?</translation>
+        <translation>Une autre planète&#xa0;?</translation>
     </message>
     <message>
         <source>Take the fitted curve away and what is left, the residuals, may hide a second planet. An extra planet always fits the noise a little better, so the book&apos;s one- and two-planet fits are compared by</source>
         <comment>the sentence goes on after the formula below it</comment>
-        <translation>Retirez la courbe ajustée : ce qui reste, les résidus, peut cacher une deuxième planète. Une planète supplémentaire s&apos;ajuste toujours un peu mieux au bruit ; les ajustements à une et à deux planètes du livre sont donc comparés par</translation>
+        <translation>Retirez la courbe ajustée&#xa0;: ce qui reste, les résidus, peut cacher une deuxième planète. Une planète supplémentaire s&apos;ajuste toujours un peu mieux au bruit&#xa0;; les ajustements à une et à deux planètes du livre sont donc comparés par</translation>
     </message>
     <message>
         <source>for &lt;i&gt;k&lt;/i&gt; parameters and &lt;i&gt;N&lt;/i&gt; measurements (−2 ln &lt;i&gt;L&lt;/i&gt; is χ² plus a charge for the jitter): the lower, the better. ΔBIC, below the residuals&apos; plot, is the two-planet BIC less the one-planet BIC. The second planet is supported only when it lowers the BIC by more than 10 (ΔBIC below −10); a rise (ΔBIC above 0) means one planet is enough.</source>
         <comment>ends the sentence before the formula above it</comment>
-        <translation>pour &lt;i&gt;k&lt;/i&gt; paramètres et &lt;i&gt;N&lt;/i&gt; mesures (−2 ln &lt;i&gt;L&lt;/i&gt; est χ² plus un coût pour le jitter) : plus il est bas, mieux c&apos;est. ΔBIC, sous le graphique des résidus, est le BIC à deux planètes moins le BIC à une planète. La deuxième planète n&apos;est retenue que si elle abaisse le BIC de plus de 10 (ΔBIC inférieur à −10) ; une hausse (ΔBIC supérieur à 0) signifie qu&apos;une planète suffit.</translation>
+        <translation>pour &lt;i&gt;k&lt;/i&gt; paramètres et &lt;i&gt;N&lt;/i&gt; mesures (−2 ln &lt;i&gt;L&lt;/i&gt; est χ² plus un coût pour le jitter)&#xa0;: plus il est bas, mieux c&apos;est. ΔBIC, sous le graphique des résidus, est le BIC à deux planètes moins le BIC à une planète. La deuxième planète n&apos;est retenue que si elle abaisse le BIC de plus de 10 (ΔBIC inférieur à −10)&#xa0;; une hausse (ΔBIC supérieur à 0) signifie qu&apos;une planète suffit.</translation>
     </message>
     <message>
         <source>Real data: 51 Pegasi</source>
-        <translation>Données réelles : 51 Pegasi</translation>
+        <translation>Données réelles&#xa0;: 51 Pegasi</translation>
     </message>
     <message>
         <source>Now a real star. The Data tab shows published velocities of 51 Pegasi, an instrument a plot: LICK, from Lick Observatory (Butler et al. 2006, ApJ 646, 505), and ELODIE, from Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351). Each instrument measures from a zero point of its own, so the book takes each one&apos;s zero point off before the periodogram. An instrument&apos;s jitter is a scatter, not an offset, so it cannot be taken off: the fit adds it to that instrument&apos;s error bars.</source>
         <comment>Data: the caption of the tab; LICK and ELODIE are the instruments&apos; names</comment>
-        <translation>Passons à une vraie étoile. L&apos;onglet Données montre des vitesses publiées de 51 Pegasi, un graphique par instrument : LICK, de l&apos;observatoire Lick (Butler et al. 2006, ApJ 646, 505), et ELODIE, de Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351). Chaque instrument mesure à partir de son propre zéro : le livre retire donc le zéro de chacun avant le périodogramme. Le jitter d&apos;un instrument est une dispersion, pas un décalage : il ne peut donc pas être retiré, et l&apos;ajustement l&apos;ajoute aux barres d&apos;erreur de cet instrument.</translation>
+        <translation>Passons à une vraie étoile. L&apos;onglet Données montre des vitesses publiées de 51 Pegasi, un graphique par instrument&#xa0;: LICK, de l&apos;observatoire Lick (Butler et al. 2006, ApJ 646, 505), et ELODIE, de Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351). Chaque instrument mesure à partir de son propre zéro&#xa0;: le livre retire donc le zéro de chacun avant le périodogramme. Le jitter d&apos;un instrument est une dispersion, pas un décalage&#xa0;: il ne peut donc pas être retiré, et l&apos;ajustement l&apos;ajoute aux barres d&apos;erreur de cet instrument.</translation>
     </message>
     <message>
         <source>Weighing 51 Peg b</source>
@@ -1607,7 +1612,7 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>The Fit tab shows one planet fitted to both instruments at once, each with its own zero point and jitter, and every point at its time since periastron: years of nights fall onto one orbit. The star&apos;s mass is on the Data tab, under the measurements. Weigh the planet as on page 8 of this chapter.</source>
         <comment>Fit, Data: the captions of the tabs</comment>
-        <translation>L&apos;onglet Ajustement montre une planète ajustée aux deux instruments à la fois, chacun avec son propre zéro et son jitter, et chaque point à son temps depuis le périastre : des années de nuits tombent sur une seule orbite. La masse de l&apos;étoile se trouve dans l&apos;onglet Données, sous les mesures. Pesez la planète comme à la page 8 de ce chapitre.</translation>
+        <translation>L&apos;onglet Ajustement montre une planète ajustée aux deux instruments à la fois, chacun avec son propre zéro et son jitter, et chaque point à son temps depuis le périastre&#xa0;: des années de nuits tombent sur une seule orbite. La masse de l&apos;étoile se trouve dans l&apos;onglet Données, sous les mesures. Pesez la planète comme à la page 8 de ce chapitre.</translation>
     </message>
     <message>
         <source>How planets are found</source>
@@ -1615,12 +1620,12 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Measuring a star on a few dozen nights, searching the periodogram, ruling out false alarms and aliases, folding, fitting and weighing: this is how 51 Pegasi b, the first planet found around a star like the Sun, was found in 1995, and how most planets since have been found by their stars&apos; velocity.</source>
-        <translation>Mesurer une étoile pendant quelques dizaines de nuits, explorer le périodogramme, écarter les fausses alarmes et les alias, replier, ajuster et peser : c&apos;est ainsi que 51 Pegasi b, la première planète découverte autour d&apos;une étoile semblable au Soleil, a été trouvée en 1995, et que la plupart des planètes l&apos;ont été depuis, par la vitesse de leur étoile.</translation>
+        <translation>Mesurer une étoile pendant quelques dizaines de nuits, explorer le périodogramme, écarter les fausses alarmes et les alias, replier, ajuster et peser&#xa0;: c&apos;est ainsi que 51 Pegasi b, la première planète découverte autour d&apos;une étoile semblable au Soleil, a été trouvée en 1995, et que la plupart des planètes l&apos;ont été depuis, par la vitesse de leur étoile.</translation>
     </message>
     <message>
         <source>The Data tab now shows your own star again with, in red, the curve of the planets the book hid around it, and their true values beside your answers. How close did you come?</source>
         <comment>Data: the caption of the tab</comment>
-        <translation>L&apos;onglet Données montre de nouveau votre propre étoile avec, en rouge, la courbe des planètes que le livre a cachées autour d&apos;elle, et leurs vraies valeurs à côté de vos réponses. Jusqu&apos;où vous en êtes-vous approché ?</translation>
+        <translation>L&apos;onglet Données montre de nouveau votre propre étoile avec, en rouge, la courbe des planètes que le livre a cachées autour d&apos;elle, et leurs vraies valeurs à côté de vos réponses. Jusqu&apos;où vous en êtes-vous approché&#xa0;?</translation>
     </message>
     <message>
         <source>Observing views</source>
@@ -1641,7 +1646,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Seed:</source>
-        <translation>Graine :</translation>
+        <translation>Graine&#xa0;:</translation>
     </message>
     <message>
         <source>Seed</source>
@@ -1688,7 +1693,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Fold on (days):</source>
-        <translation>Replier sur (j) :</translation>
+        <translation>Replier sur (j)&#xa0;:</translation>
     </message>
     <message>
         <source>Fold period in days</source>
@@ -1806,6 +1811,62 @@ rms %6 m/s, χ² réduit %7</translation>
         <source>Chapter %1: %2</source>
         <translation>Chapitre %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Doppler spectroscopy</source>
+        <translation type="unfinished">Spectroscopie Doppler</translation>
+    </message>
+    <message>
+        <source>How a star&apos;s motion shifts the light we receive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The simulation</source>
+        <translation type="unfinished">La simulation</translation>
+    </message>
+    <message>
+        <source>A star and one planet: reading the velocity curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How mass, distance, shape and tilt change the signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untangling the velocity curve of two planets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build a planetary system of your own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Observe, search, fold, fit and weigh, as astronomers do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An interactive book on finding planets around other stars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished">Sommaire</translation>
+    </message>
+    <message>
+        <source>The star&apos;s radial velocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>v (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A planet tugs its star to and fro: the period and size of the swing reveal it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Data files</name>
@@ -1894,7 +1955,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Shows each measurement at its phase in the orbit the sliders set, so that one orbit is seen; unchecked, the measurements stand against time.</source>
-        <translation>Montre chaque mesure à sa phase sur l&apos;orbite que règlent les curseurs, pour qu&apos;une seule orbite apparaisse ; décochée, les mesures sont tracées en fonction du temps.</translation>
+        <translation>Montre chaque mesure à sa phase sur l&apos;orbite que règlent les curseurs, pour qu&apos;une seule orbite apparaisse&#xa0;; décochée, les mesures sont tracées en fonction du temps.</translation>
     </message>
     <message>
         <source>Fit &amp;using these</source>
@@ -1915,7 +1976,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>rms of the residuals: %1 m/s</source>
-        <translation>rms des résidus : %1 m/s</translation>
+        <translation>rms des résidus&#xa0;: %1 m/s</translation>
     </message>
     <message>
         <source>No measurements yet.</source>
@@ -1926,7 +1987,7 @@ rms %6 m/s, χ² réduit %7</translation>
     <name>How sure</name>
     <message>
         <source>How sure?</source>
-        <translation>Quelle certitude ?</translation>
+        <translation>Quelle certitude&#xa0;?</translation>
     </message>
     <message>
         <source>Sampling</source>
@@ -1950,7 +2011,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>68 % of the orbits</source>
-        <translation>68 % des orbites</translation>
+        <translation>68&#xa0;% des orbites</translation>
     </message>
     <message>
         <source>Each element&apos;s best fit and the range of the orbits</source>
@@ -1958,7 +2019,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>&amp;Planet:</source>
-        <translation>&amp;Planète :</translation>
+        <translation>&amp;Planète&#xa0;:</translation>
     </message>
     <message>
         <source>The planet&apos;s orbits</source>
@@ -1984,31 +2045,31 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>No orbits could be drawn: near this fit the measurements allow no orbit the priors take (an eccentricity at its bound, say).</source>
-        <translation>Aucune orbite n&apos;a pu être tirée : près de cet ajustement, les mesures n&apos;admettent aucune orbite que les a priori acceptent (une excentricité à sa limite, par exemple).</translation>
+        <translation>Aucune orbite n&apos;a pu être tirée&#xa0;: près de cet ajustement, les mesures n&apos;admettent aucune orbite que les a priori acceptent (une excentricité à sa limite, par exemple).</translation>
     </message>
     <message>
         <source>Drawing orbits that fit the measurements: %1 walkers over the %2 fitted values…</source>
-        <translation>Tirage d&apos;orbites qui s&apos;ajustent aux mesures : %1 marcheurs sur les %2 valeurs ajustées…</translation>
+        <translation>Tirage d&apos;orbites qui s&apos;ajustent aux mesures&#xa0;: %1 marcheurs sur les %2 valeurs ajustées…</translation>
     </message>
     <message>
         <source>No orbits could be drawn: %1</source>
-        <translation>Aucune orbite n&apos;a pu être tirée : %1</translation>
+        <translation>Aucune orbite n&apos;a pu être tirée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cancelled: no orbits are shown.</source>
-        <translation>Annulé : aucune orbite n&apos;est affichée.</translation>
+        <translation>Annulé&#xa0;: aucune orbite n&apos;est affichée.</translation>
     </message>
     <message>
         <source>Converged: %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps).</source>
-        <translation>Convergé : %1 pas de %2 marcheurs, %3 fois le plus long temps d&apos;autocorrélation (%4 pas).</translation>
+        <translation>Convergé&#xa0;: %1 pas de %2 marcheurs, %3 fois le plus long temps d&apos;autocorrélation (%4 pas).</translation>
     </message>
     <message>
         <source>Not converged after %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps): the autocorrelation time was still changing between looks, so the ranges below are rough. A planet the data barely hold spreads its orbits widely.</source>
-        <translation>Pas de convergence après %1 pas de %2 marcheurs, %3 fois le plus long temps d&apos;autocorrélation (%4 pas) : le temps d&apos;autocorrélation changeait encore d&apos;un contrôle à l&apos;autre, les étendues ci-dessous sont donc approximatives. Une planète que les données retiennent à peine étale largement ses orbites.</translation>
+        <translation>Pas de convergence après %1 pas de %2 marcheurs, %3 fois le plus long temps d&apos;autocorrélation (%4 pas)&#xa0;: le temps d&apos;autocorrélation changeait encore d&apos;un contrôle à l&apos;autre, les étendues ci-dessous sont donc approximatives. Une planète que les données retiennent à peine étale largement ses orbites.</translation>
     </message>
     <message>
         <source>Not converged after %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps): a chain of %5 autocorrelation times is needed, so the ranges below are rough. A planet the data barely hold spreads its orbits widely.</source>
-        <translation>Pas de convergence après %1 pas de %2 marcheurs, %3 fois le plus long temps d&apos;autocorrélation (%4 pas) : il faut une chaîne de %5 temps d&apos;autocorrélation, les étendues ci-dessous sont donc approximatives. Une planète que les données retiennent à peine étale largement ses orbites.</translation>
+        <translation>Pas de convergence après %1 pas de %2 marcheurs, %3 fois le plus long temps d&apos;autocorrélation (%4 pas)&#xa0;: il faut une chaîne de %5 temps d&apos;autocorrélation, les étendues ci-dessous sont donc approximatives. Une planète que les données retiennent à peine étale largement ses orbites.</translation>
     </message>
     <message>
         <source>Planet %1</source>
@@ -2016,7 +2077,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Each orbit drawn fits the measurements about as well as the best fit does: the spread of the orbits is the uncertainty. Where the range is lopsided, or its middle lies off the best fit, the value ± σ of the Fit page says less than the orbits do.</source>
-        <translation>Chaque orbite tirée s&apos;ajuste aux mesures à peu près aussi bien que le meilleur ajustement : la dispersion des orbites est l&apos;incertitude. Là où l&apos;étendue est dissymétrique, ou que son milieu s&apos;écarte du meilleur ajustement, la valeur ± σ de la page Ajustement en dit moins que les orbites.</translation>
+        <translation>Chaque orbite tirée s&apos;ajuste aux mesures à peu près aussi bien que le meilleur ajustement&#xa0;: la dispersion des orbites est l&apos;incertitude. Là où l&apos;étendue est dissymétrique, ou que son milieu s&apos;écarte du meilleur ajustement, la valeur ± σ de la page Ajustement en dit moins que les orbites.</translation>
     </message>
     <message>
         <source>%1: P (days)</source>
@@ -2046,7 +2107,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>The chain was not saved: %1.</source>
-        <translation>La chaîne n&apos;a pas été enregistrée : %1.</translation>
+        <translation>La chaîne n&apos;a pas été enregistrée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Save chain</source>
@@ -2055,6 +2116,24 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>No orbits drawn yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m sin i (Jupiter masses)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P (days)</source>
+        <comment>the period of an orbit</comment>
+        <translation type="unfinished">P (jours)</translation>
+    </message>
+    <message>
+        <source>periastron T (days)</source>
+        <comment>the time of periastron</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2137,7 +2216,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>This file cannot be read as a table: %1</source>
-        <translation>Ce fichier ne peut pas être lu comme un tableau : %1</translation>
+        <translation>Ce fichier ne peut pas être lu comme un tableau&#xa0;: %1</translation>
     </message>
     <message>
         <source>column %1</source>
@@ -2301,7 +2380,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>wrong: the answer was shown</source>
-        <translation>faux : la réponse a été montrée</translation>
+        <translation>faux&#xa0;: la réponse a été montrée</translation>
     </message>
     <message>
         <source>not yet answered right</source>
@@ -2313,7 +2392,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Your &amp;name:</source>
-        <translation>Votre &amp;nom :</translation>
+        <translation>Votre &amp;nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
@@ -2325,7 +2404,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>&lt;b&gt;Name:&lt;/b&gt; %1</source>
-        <translation>&lt;b&gt;Nom :&lt;/b&gt; %1</translation>
+        <translation>&lt;b&gt;Nom&#xa0;:&lt;/b&gt; %1</translation>
     </message>
     <message>
         <source>(not given)</source>
@@ -2335,35 +2414,195 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>Chapter %1: %2</source>
         <comment>the chapter&apos;s number and title</comment>
-        <translation>Chapitre %1 : %2</translation>
+        <translation>Chapitre %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>&lt;b&gt;Seed:&lt;/b&gt; %1</source>
-        <translation>&lt;b&gt;Graine :&lt;/b&gt; %1</translation>
+        <translation>&lt;b&gt;Graine&#xa0;:&lt;/b&gt; %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;Page %1:&lt;/b&gt; %2 (seed %3)</source>
-        <translation>&lt;b&gt;Page %1 :&lt;/b&gt; %2 (graine %3)</translation>
+        <translation>&lt;b&gt;Page %1&#xa0;:&lt;/b&gt; %2 (graine %3)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Page %1:&lt;/b&gt; %2</source>
-        <translation>&lt;b&gt;Page %1 :&lt;/b&gt; %2</translation>
+        <translation>&lt;b&gt;Page %1&#xa0;:&lt;/b&gt; %2</translation>
     </message>
     <message>
         <source>Attempt %1: %2 (right)</source>
-        <translation>Tentative %1 : %2 (juste)</translation>
+        <translation>Tentative %1&#xa0;: %2 (juste)</translation>
     </message>
     <message>
         <source>Attempt %1: %2 (wrong)</source>
-        <translation>Tentative %1 : %2 (faux)</translation>
+        <translation>Tentative %1&#xa0;: %2 (faux)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Verdict:&lt;/b&gt; %1</source>
-        <translation>&lt;b&gt;Verdict :&lt;/b&gt; %1</translation>
+        <translation>&lt;b&gt;Verdict&#xa0;:&lt;/b&gt; %1</translation>
     </message>
     <message>
         <source>No question has been answered yet.</source>
         <translation>Aucune question n&apos;a encore reçu de réponse.</translation>
+    </message>
+</context>
+<context>
+    <name>Observing plots</name>
+    <message numerus="yes">
+        <source>%n instruments</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <comment>instruments not named in the key</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>periodogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>window function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No measurements yet: plan a run and press Observe, or import a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>phase: time since periastron over the period of %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time since the first point, %1 (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The periodogram shows here once there are measurements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>period (days)</source>
+        <comment>of an orbit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power</source>
+        <comment>of a periodogram</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements fold here on the trial period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>phase at a period of %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radial velocity (m/s)</source>
+        <translation type="unfinished">vitesse radiale (m/s)</translation>
+    </message>
+    <message>
+        <source>v − offset − trend (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>v − offset (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit has no planet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days, K %2 m/s</source>
+        <comment>a fitted planet&apos;s period and semi-amplitude</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted curve of %n planet(s) runs through them, over one orbit: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted curve of %n planet(s) runs through them: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No measurements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n measurements folded on a period of %1 days.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n measurements folded on a period of %1 days; the highest, %2 m/s, at phase %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No residuals.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n residuals over %1 days; the highest, %2 m/s, at day %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n measurements over %1 days; the highest, %2 m/s, at day %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>plot</source>
+        <comment>the name of a picture file of a plot</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No peak: the velocities do not vary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The highest peak is at a period of %1 days, power %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The residuals show here after a fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>residual (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Their rms is %1 m/s.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2394,7 +2633,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>&amp;How sure?...</source>
-        <translation>&amp;Quelle certitude ?...</translation>
+        <translation>&amp;Quelle certitude&#xa0;?...</translation>
     </message>
     <message>
         <source>&amp;Open run...</source>
@@ -2502,7 +2741,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>One measurement a clear night at most. The same seed and plan give the same measurements on every computer, so a class can share one run.</source>
-        <translation>Au plus une mesure par nuit claire. La même graine et le même plan donnent les mêmes mesures sur tous les ordinateurs : une classe peut donc partager une campagne.</translation>
+        <translation>Au plus une mesure par nuit claire. La même graine et le même plan donnent les mêmes mesures sur tous les ordinateurs&#xa0;: une classe peut donc partager une campagne.</translation>
     </message>
     <message>
         <source>Papers of the published measurements</source>
@@ -2514,7 +2753,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Pages: data, periodogram, phase fold, fit by hand, fit</source>
-        <translation>Pages : données, périodogramme, repliement en phase, ajustement à la main, ajustement</translation>
+        <translation>Pages&#xa0;: données, périodogramme, repliement en phase, ajustement à la main, ajustement</translation>
     </message>
     <message>
         <source>Measurements against time</source>
@@ -2522,7 +2761,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Each measured radial velocity with its error bar against the time of the measurement; with Show the truth, the star&apos;s true velocity as a line.</source>
-        <translation>Chaque vitesse radiale mesurée avec sa barre d&apos;erreur en fonction de l&apos;instant de la mesure ; avec Montrer la vérité, la vitesse vraie de l&apos;étoile sous forme de ligne.</translation>
+        <translation>Chaque vitesse radiale mesurée avec sa barre d&apos;erreur en fonction de l&apos;instant de la mesure&#xa0;; avec Montrer la vérité, la vitesse vraie de l&apos;étoile sous forme de ligne.</translation>
     </message>
     <message>
         <source>Show the &amp;truth</source>
@@ -2587,7 +2826,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Each measurement at its phase on the trial period, from %1 to %2; the ends are repeated, shaded.</source>
-        <translation>Chaque mesure à sa phase sur la période d&apos;essai, de %1 à %2 ; les extrémités sont répétées, ombrées.</translation>
+        <translation>Chaque mesure à sa phase sur la période d&apos;essai, de %1 à %2&#xa0;; les extrémités sont répétées, ombrées.</translation>
     </message>
     <message>
         <source>Tria&amp;l period</source>
@@ -2632,6 +2871,276 @@ rms %6 m/s, χ² réduit %7</translation>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Saved work (*.json);;All files (*)</source>
+        <translation type="unfinished">Travail enregistré (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its run length %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its precision %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its jitter %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its shortest period %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its star&apos;s mass for the fit %1 lies outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: its fold period is shorter than half its shortest period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be used: the book has no published measurements of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 The run shown is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no observing run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No run can cover two cycles of the longest period, %1 days: a periodogram cannot tell it well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run covers less than two cycles of the longest period, %1 days: a periodogram cannot tell it well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Observed %n clear nights of the %1 asked for over %2 days, seed %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n measurements. What orbits it?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, published: %n measurements from %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements of %1 instruments from a saved run.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements from a saved run.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: its files are missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n measurements (%3)</source>
+        <comment>a star, its instruments, its measurements and their papers</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (The plan on the left is for the chapter&apos;s star, not these data.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (The plan on the left is the one these data were made with; Observe uses it on the chapter&apos;s star.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The open chapter&apos;s star has no planet in use: Observe measures a quiet star.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan a run on the open chapter&apos;s star and press Observe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No simulation chapter is open: import measurements or open a mystery star.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n nights were clear: too few for a periodogram. Ask for more nights, a longer run or better weather.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file was not read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements from %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The measurements of %1 were not read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n measurements of %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 The measurements shown are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements were not read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements of %1 instruments from %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements of %1 instruments from %2 files.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n measurements from %1 files.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The published measurements of %1 were not read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements were not written: %1.</source>
+        <translation type="unfinished">Les mesures n&apos;ont pas été écrites&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>v less each instrument&apos;s mean (m/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radial velocity (m/s)</source>
+        <translation type="unfinished">vitesse radiale (m/s)</translation>
+    </message>
+    <message>
+        <source>Data: %1.</source>
+        <comment>the papers of the published measurements</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working out the periodogram…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The periodogram could not be worked out: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The periodogram could not be worked out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The periodogram was cancelled. Press Work out to start it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest peak: %1; false-alarm probability %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No periodogram: every measurement was taken at the same time, so there is no time span in which to look for a period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No periodogram yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import measurements: one file, or one per instrument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements (*.csv *.tsv *.txt *.dat *.vels *.rdb);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished">Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the residuals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export measurements</source>
+        <translation type="unfinished">Exporter les mesures</translation>
+    </message>
+    <message>
+        <source>Printing failed: the printer cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing failed: the printer took no further page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Orbit fit</name>
@@ -2662,7 +3171,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Where the next planet would be sought: the periodogram of what the fitted planets leave.</source>
-        <translation>Où la planète suivante serait cherchée : le périodogramme de ce que laissent les planètes ajustées.</translation>
+        <translation>Où la planète suivante serait cherchée&#xa0;: le périodogramme de ce que laissent les planètes ajustées.</translation>
     </message>
     <message>
         <source>Fit one &amp;more planet</source>
@@ -2808,11 +3317,11 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>The fit was not written: %1.</source>
-        <translation>L&apos;ajustement n&apos;a pas été écrit : %1.</translation>
+        <translation>L&apos;ajustement n&apos;a pas été écrit&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The residuals file was not written: %1.</source>
-        <translation>Le fichier des résidus n&apos;a pas été écrit : %1.</translation>
+        <translation>Le fichier des résidus n&apos;a pas été écrit&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Seeking one more planet...</source>
@@ -2824,19 +3333,19 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>The residuals&apos; periodogram stopped: %1.</source>
-        <translation>Le périodogramme des résidus s&apos;est arrêté : %1.</translation>
+        <translation>Le périodogramme des résidus s&apos;est arrêté&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The fit stopped: %1.</source>
-        <translation>L&apos;ajustement s&apos;est arrêté : %1.</translation>
+        <translation>L&apos;ajustement s&apos;est arrêté&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Cancelled: the last fit is kept.</source>
-        <translation>Annulé : le dernier ajustement est conservé.</translation>
+        <translation>Annulé&#xa0;: le dernier ajustement est conservé.</translation>
     </message>
     <message>
         <source>Cancelled when the window closed: the last fit is kept.</source>
-        <translation>Annulé à la fermeture de la fenêtre : le dernier ajustement est conservé.</translation>
+        <translation>Annulé à la fermeture de la fenêtre&#xa0;: le dernier ajustement est conservé.</translation>
     </message>
     <message>
         <source>Seeking one more planet... then refitting with the new settings.</source>
@@ -2853,15 +3362,15 @@ rms %6 m/s, χ² réduit %7</translation>
     <message numerus="yes">
         <source>rms %1 m/s, trend %2 m/s/d, %n measurements; %3</source>
         <translation>
-            <numerusform>rms %1 m/s, dérive %2 m/s/j, %n mesure ; %3</numerusform>
-            <numerusform>rms %1 m/s, dérive %2 m/s/j, %n mesures ; %3</numerusform>
+            <numerusform>rms %1 m/s, dérive %2 m/s/j, %n mesure&#xa0;; %3</numerusform>
+            <numerusform>rms %1 m/s, dérive %2 m/s/j, %n mesures&#xa0;; %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>rms %1 m/s, %n measurements; %2</source>
         <translation>
-            <numerusform>rms %1 m/s, %n mesure ; %2</numerusform>
-            <numerusform>rms %1 m/s, %n mesures ; %2</numerusform>
+            <numerusform>rms %1 m/s, %n mesure&#xa0;; %2</numerusform>
+            <numerusform>rms %1 m/s, %n mesures&#xa0;; %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2884,7 +3393,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Press “Fit one more planet”.</source>
-        <translation>Appuyez sur « Une planète de plus ».</translation>
+        <translation>Appuyez sur «&#xa0;Une planète de plus&#xa0;».</translation>
     </message>
     <message>
         <source>Evidence for the last planet</source>
@@ -2896,23 +3405,23 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>%1: offset %2 m/s, jitter %3 m/s</source>
-        <translation>%1 : décalage %2 m/s, jitter %3 m/s</translation>
+        <translation>%1&#xa0;: décalage %2 m/s, jitter %3 m/s</translation>
     </message>
     <message>
         <source>%1: offset %2 m/s</source>
-        <translation>%1 : décalage %2 m/s</translation>
+        <translation>%1&#xa0;: décalage %2 m/s</translation>
     </message>
     <message>
         <source>How sure? The orbits that fit the measurements, each value&apos;s median and 68 % interval from %1 steps of %2 walkers: converged.</source>
-        <translation>Quelle certitude ? Les orbites qui s&apos;ajustent aux mesures, la médiane et l&apos;intervalle à 68 % de chaque valeur d&apos;après %1 pas de %2 marcheurs : convergé.</translation>
+        <translation>Quelle certitude&#xa0;? Les orbites qui s&apos;ajustent aux mesures, la médiane et l&apos;intervalle à 68&#xa0;% de chaque valeur d&apos;après %1 pas de %2 marcheurs&#xa0;: convergé.</translation>
     </message>
     <message>
         <source>How sure? The orbits that fit the measurements, each value&apos;s median and 68 % interval from %1 steps of %2 walkers: not converged, so the intervals are rough.</source>
-        <translation>Quelle certitude ? Les orbites qui s&apos;ajustent aux mesures, la médiane et l&apos;intervalle à 68 % de chaque valeur d&apos;après %1 pas de %2 marcheurs : pas de convergence, les intervalles sont donc approximatifs.</translation>
+        <translation>Quelle certitude&#xa0;? Les orbites qui s&apos;ajustent aux mesures, la médiane et l&apos;intervalle à 68&#xa0;% de chaque valeur d&apos;après %1 pas de %2 marcheurs&#xa0;: pas de convergence, les intervalles sont donc approximatifs.</translation>
     </message>
     <message>
         <source>%1: P %2 days, K %3 m/s, e %4, ω %5°, m sin i %6 Mⱼ, a %7 AU</source>
-        <translation>%1 : P %2 jours, K %3 m/s, e %4, ω %5°, m sin i %6 Mⱼ, a %7 AU</translation>
+        <translation>%1&#xa0;: P %2 jours, K %3 m/s, e %4, ω %5°, m sin i %6 Mⱼ, a %7 AU</translation>
     </message>
     <message>
         <source>P (days)</source>
@@ -3246,12 +3755,12 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>m sin i is the least mass the planet can have: the spectrum gives its mass times the sine of the orbit&apos;s inclination († marks a true mass, where the inclination is known). Astrometry gives Upsilon Andromedae c and d true masses of about 14 and 10 Jupiter masses, far above m sin i. Gliese 876&apos;s giants c and b pull each other round in their 2:1 resonance within a few years: a fit of fixed orbits to its measurements makes c nearly circular and adds a harmonic at 15 days that is no planet. Its m sin i come from the masses of a fit with the pulls, at the inclination it finds (59°); its fourth planet, e (124 days), is left out, as the simulation holds three. ω, the argument of periastron, sets the shape of the curve; for the Sun&apos;s planets it depends on where the Sun is seen from (—). * marks a K computed from the source&apos;s elements. a is derived from P and the masses, so the simulated periods are the catalogue&apos;s. Every planet starts at periastron at time 0, so the curves of several planets add up to an offset at the start. Set up puts these values into the simulation exactly; moving a slider afterwards takes that slider&apos;s steps.</source>
-        <translation>m sin i est la plus petite masse que la planète puisse avoir : le spectre donne sa masse multipliée par le sinus de l&apos;inclinaison de l&apos;orbite († signale une masse vraie, quand l&apos;inclinaison est connue). L&apos;astrométrie donne à Upsilon Andromedae c et d des masses vraies d&apos;environ 14 et 10 masses de Jupiter, bien au-dessus de m sin i. Les géantes c et b de Gliese 876 s&apos;entraînent mutuellement dans leur résonance 2:1 en quelques années : un ajustement d&apos;orbites fixes à ses mesures rend c presque circulaire et ajoute une harmonique à 15 jours qui n&apos;est pas une planète. Ses m sin i viennent des masses d&apos;un ajustement qui tient compte de ces attractions, à l&apos;inclinaison qu&apos;il trouve (59°) ; sa quatrième planète, e (124 jours), est laissée de côté, car la simulation en contient trois. ω, l&apos;argument du périastre, fixe la forme de la courbe ; pour les planètes du Soleil, il dépend du point d&apos;où l&apos;on voit le Soleil (—). * signale un K calculé à partir des éléments de la source. a est déduit de P et des masses, si bien que les périodes simulées sont celles du catalogue. Chaque planète part du périastre à l&apos;instant 0 : les courbes de plusieurs planètes s&apos;additionnent donc en un décalage au départ. Charger place exactement ces valeurs dans la simulation ; déplacer ensuite un curseur suit les pas de ce curseur.</translation>
+        <translation>m sin i est la plus petite masse que la planète puisse avoir&#xa0;: le spectre donne sa masse multipliée par le sinus de l&apos;inclinaison de l&apos;orbite († signale une masse vraie, quand l&apos;inclinaison est connue). L&apos;astrométrie donne à Upsilon Andromedae c et d des masses vraies d&apos;environ 14 et 10 masses de Jupiter, bien au-dessus de m sin i. Les géantes c et b de Gliese 876 s&apos;entraînent mutuellement dans leur résonance 2:1 en quelques années&#xa0;: un ajustement d&apos;orbites fixes à ses mesures rend c presque circulaire et ajoute une harmonique à 15 jours qui n&apos;est pas une planète. Ses m sin i viennent des masses d&apos;un ajustement qui tient compte de ces attractions, à l&apos;inclinaison qu&apos;il trouve (59°)&#xa0;; sa quatrième planète, e (124 jours), est laissée de côté, car la simulation en contient trois. ω, l&apos;argument du périastre, fixe la forme de la courbe&#xa0;; pour les planètes du Soleil, il dépend du point d&apos;où l&apos;on voit le Soleil (—). * signale un K calculé à partir des éléments de la source. a est déduit de P et des masses, si bien que les périodes simulées sont celles du catalogue. Chaque planète part du périastre à l&apos;instant 0&#xa0;: les courbes de plusieurs planètes s&apos;additionnent donc en un décalage au départ. Charger place exactement ces valeurs dans la simulation&#xa0;; déplacer ensuite un curseur suit les pas de ce curseur.</translation>
     </message>
     <message>
         <source>Sources: %1.</source>
         <comment>the citations, separated by semicolons</comment>
-        <translation>Sources : %1.</translation>
+        <translation>Sources&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Set up</source>
@@ -3464,7 +3973,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>&amp;Magnify:</source>
-        <translation>&amp;Grossir :</translation>
+        <translation>&amp;Grossir&#xa0;:</translation>
     </message>
     <message>
         <source>%1  (%2 nm)</source>
@@ -3474,7 +3983,7 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>%1  (%2, %3 nm)</source>
         <comment>a pair of lines and their rest wavelengths</comment>
-        <translation>%1  (%2 ; %3 nm)</translation>
+        <translation>%1  (%2&#xa0;; %3 nm)</translation>
     </message>
     <message>
         <source>Line to magnify</source>
@@ -3498,7 +4007,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>How so small a shift is really measured: one line&apos;s centre can be found to a small fraction of a resolution element only from a great deal of light, so thousands of lines are cross-correlated with a reference recorded through the same spectrograph at the same time (an iodine cell, a thorium–argon lamp or a laser frequency comb); the shift that best matches them all is found to a thousandth of an element.</source>
-        <translation>Comment un décalage aussi petit est réellement mesuré : le centre d&apos;une raie ne peut être trouvé à une petite fraction d&apos;élément de résolution près qu&apos;avec énormément de lumière ; on corrèle donc des milliers de raies avec une référence enregistrée par le même spectrographe au même moment (une cellule à iode, une lampe thorium–argon ou un peigne de fréquences laser) ; le décalage qui les fait toutes coïncider au mieux est trouvé à un millième d&apos;élément près.</translation>
+        <translation>Comment un décalage aussi petit est réellement mesuré&#xa0;: le centre d&apos;une raie ne peut être trouvé à une petite fraction d&apos;élément de résolution près qu&apos;avec énormément de lumière&#xa0;; on corrèle donc des milliers de raies avec une référence enregistrée par le même spectrographe au même moment (une cellule à iode, une lampe thorium–argon ou un peigne de fréquences laser)&#xa0;; le décalage qui les fait toutes coïncider au mieux est trouvé à un millième d&apos;élément près.</translation>
     </message>
     <message>
         <source>Magnified around %1</source>
@@ -3512,7 +4021,7 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>shift drawn %1 larger; widths not to scale</source>
         <comment>the magnification, such as 100 000×</comment>
-        <translation>décalage dessiné %1 plus grand ; largeurs pas à l&apos;échelle</translation>
+        <translation>décalage dessiné %1 plus grand&#xa0;; largeurs pas à l&apos;échelle</translation>
     </message>
     <message>
         <source>rest in air %1 nm</source>
@@ -3522,7 +4031,7 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>rest in air %1, %2 nm</source>
         <comment>the rest wavelengths of a pair of lines</comment>
-        <translation>au repos dans l&apos;air %1 ; %2 nm</translation>
+        <translation>au repos dans l&apos;air %1&#xa0;; %2 nm</translation>
     </message>
     <message>
         <source>true shift / pm</source>
@@ -3566,29 +4075,29 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>λ/R = %1 at R = %2; the shift is zero</source>
         <comment>the resolution element at the spectrograph&apos;s resolving power R</comment>
-        <translation>λ/R = %1 pour R = %2 ; le décalage est nul</translation>
+        <translation>λ/R = %1 pour R = %2&#xa0;; le décalage est nul</translation>
     </message>
     <message>
         <source>λ/R = %1 at R = %2; the shift is %3 times it</source>
         <comment>the resolution element at the spectrograph&apos;s resolving power R</comment>
-        <translation>λ/R = %1 pour R = %2 ; le décalage en vaut %3 fois</translation>
+        <translation>λ/R = %1 pour R = %2&#xa0;; le décalage en vaut %3 fois</translation>
     </message>
     <message>
         <source>λ/R = %1 at R = %2; the shift is 1/%3 of it</source>
         <comment>the resolution element at the spectrograph&apos;s resolving power R</comment>
-        <translation>λ/R = %1 pour R = %2 ; le décalage en vaut 1/%3</translation>
+        <translation>λ/R = %1 pour R = %2&#xa0;; le décalage en vaut 1/%3</translation>
     </message>
     <message>
         <source>The star moves neither towards us nor away from us just now, so every line lies at its rest wavelength.</source>
-        <translation>En ce moment, l&apos;étoile ne se rapproche pas de nous et ne s&apos;en éloigne pas : chaque raie se trouve donc à sa longueur d&apos;onde au repos.</translation>
+        <translation>En ce moment, l&apos;étoile ne se rapproche pas de nous et ne s&apos;en éloigne pas&#xa0;: chaque raie se trouve donc à sa longueur d&apos;onde au repos.</translation>
     </message>
     <message>
         <source>The star is moving away from us, so its light is stretched: every line lies to the red of its rest wavelength, each by the same fraction v/c of its wavelength. As the planet swings the star to and fro, the lines swing with it, in step with the velocity graph.</source>
-        <translation>L&apos;étoile s&apos;éloigne de nous, sa lumière est donc étirée : chaque raie se trouve du côté rouge de sa longueur d&apos;onde au repos, chacune de la même fraction v/c de sa longueur d&apos;onde. Comme la planète fait aller et venir l&apos;étoile, les raies vont et viennent avec elle, au rythme du graphique des vitesses.</translation>
+        <translation>L&apos;étoile s&apos;éloigne de nous, sa lumière est donc étirée&#xa0;: chaque raie se trouve du côté rouge de sa longueur d&apos;onde au repos, chacune de la même fraction v/c de sa longueur d&apos;onde. Comme la planète fait aller et venir l&apos;étoile, les raies vont et viennent avec elle, au rythme du graphique des vitesses.</translation>
     </message>
     <message>
         <source>The star is moving towards us, so its light is squeezed: every line lies to the blue of its rest wavelength, each by the same fraction v/c of its wavelength. As the planet swings the star to and fro, the lines swing with it, in step with the velocity graph.</source>
-        <translation>L&apos;étoile se rapproche de nous, sa lumière est donc comprimée : chaque raie se trouve du côté bleu de sa longueur d&apos;onde au repos, chacune de la même fraction v/c de sa longueur d&apos;onde. Comme la planète fait aller et venir l&apos;étoile, les raies vont et viennent avec elle, au rythme du graphique des vitesses.</translation>
+        <translation>L&apos;étoile se rapproche de nous, sa lumière est donc comprimée&#xa0;: chaque raie se trouve du côté bleu de sa longueur d&apos;onde au repos, chacune de la même fraction v/c de sa longueur d&apos;onde. Comme la planète fait aller et venir l&apos;étoile, les raies vont et viennent avec elle, au rythme du graphique des vitesses.</translation>
     </message>
     <message>
         <source>Following the simulation as it runs.</source>
@@ -3596,15 +4105,40 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>The simulation is stopped: its last spectrum stays.</source>
-        <translation>La simulation est arrêtée : son dernier spectre reste affiché.</translation>
+        <translation>La simulation est arrêtée&#xa0;: son dernier spectre reste affiché.</translation>
     </message>
     <message>
         <source>No simulation chapter is open: the last spectrum stays.</source>
-        <translation>Aucun chapitre de simulation n&apos;est ouvert : le dernier spectre reste affiché.</translation>
+        <translation>Aucun chapitre de simulation n&apos;est ouvert&#xa0;: le dernier spectre reste affiché.</translation>
     </message>
     <message>
         <source>No simulation chapter is open. Open one to watch its star&apos;s spectrum.</source>
         <translation>Aucun chapitre de simulation n&apos;est ouvert. Ouvrez-en un pour observer le spectre de son étoile.</translation>
+    </message>
+</context>
+<context>
+    <name>Splash</name>
+    <message>
+        <source>Doppler</source>
+        <comment>the title&apos;s first line</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spectroscopy</source>
+        <comment>the title&apos;s second line</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finding planets from the wobble of their star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>approaching: lines shift to the blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>receding: lines shift to the red</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3735,7 +4269,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>no: the points are too few and too far apart to join</source>
-        <translation>non : les points sont trop peu nombreux et trop espacés pour être reliés</translation>
+        <translation>non&#xa0;: les points sont trop peu nombreux et trop espacés pour être reliés</translation>
     </message>
     <message>
         <source>that a velocity curve can always be traced point to point</source>
@@ -3775,7 +4309,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>the fitted K, within its uncertainty but at least 10 %</source>
-        <translation>le K ajusté, à son incertitude près mais à au moins 10 %</translation>
+        <translation>le K ajusté, à son incertitude près mais à au moins 10&#xa0;%</translation>
     </message>
     <message>
         <source>that K is the full swing from the lowest to the highest point</source>
@@ -3783,7 +4317,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>the fit&apos;s m sin i (mass function solved with the star&apos;s stated mass), within its uncertainty but at least 10 %</source>
-        <translation>le m sin i de l&apos;ajustement (fonction de masse résolue avec la masse indiquée de l&apos;étoile), à son incertitude près mais à au moins 10 %</translation>
+        <translation>le m sin i de l&apos;ajustement (fonction de masse résolue avec la masse indiquée de l&apos;étoile), à son incertitude près mais à au moins 10&#xa0;%</translation>
     </message>
     <message>
         <source>that the radial velocity gives the planet&apos;s true mass</source>
@@ -3811,38 +4345,38 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aims: &lt;/b&gt;to find a planet in a season of noisy, nightly measurements as astronomers do: the periodogram and its false-alarm probability, daily aliases and the window function, folding, the fit by hand and the Keplerian fit with the star&apos;s jitter, the planet&apos;s m sin i, and whether a second planet is believed (BIC). Each student&apos;s star is chosen by the seed shown under the measurements; the hidden stars are listed at the end of this guide.</source>
-        <translation>&lt;b&gt;Objectifs : &lt;/b&gt;trouver une planète dans une saison de mesures nocturnes bruitées comme le font les astronomes : le périodogramme et sa probabilité de fausse alarme, les alias journaliers et la fonction fenêtre, le repliement, l&apos;ajustement à la main et l&apos;ajustement képlérien avec le jitter de l&apos;étoile, le m sin i de la planète, et la question de savoir si l&apos;on croit à une deuxième planète (BIC). L&apos;étoile de chaque élève est choisie par la graine affichée sous les mesures ; les étoiles cachées sont listées à la fin de ce guide.</translation>
+        <translation>&lt;b&gt;Objectifs&#xa0;: &lt;/b&gt;trouver une planète dans une saison de mesures nocturnes bruitées comme le font les astronomes&#xa0;: le périodogramme et sa probabilité de fausse alarme, les alias journaliers et la fonction fenêtre, le repliement, l&apos;ajustement à la main et l&apos;ajustement képlérien avec le jitter de l&apos;étoile, le m sin i de la planète, et la question de savoir si l&apos;on croit à une deuxième planète (BIC). L&apos;étoile de chaque élève est choisie par la graine affichée sous les mesures&#xa0;; les étoiles cachées sont listées à la fin de ce guide.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Real data (pages 10 and 11): &lt;/b&gt;the published velocities of 51 Pegasi from two instruments, LICK (Butler et al. 2006, ApJ 646, 505) and ELODIE at Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351), read from the book&apos;s data folder and shown an instrument a plot. The book fits each instrument&apos;s zero point and jitter with the planet; the periodogram is of the measurements less each zero point, and the fold and the fit show every measurement less its instrument&apos;s zero point. Page 10 asks the period (4.2308 days within 0.01), page 11 the m sin i from the fit shown. Every student sees the same numbers.</source>
         <comment>period of the orbit; LICK and ELODIE are the instruments&apos; names</comment>
-        <translation>&lt;b&gt;Données réelles (pages 10 et 11) : &lt;/b&gt;les vitesses publiées de 51 Pegasi issues de deux instruments, LICK (Butler et al. 2006, ApJ 646, 505) et ELODIE à Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351), lues dans le dossier de données du livre et montrées un graphique par instrument. Le livre ajuste le zéro et le jitter de chaque instrument avec la planète ; le périodogramme porte sur les mesures moins chaque zéro, et le repliement et l&apos;ajustement montrent chaque mesure moins le zéro de son instrument. La page 10 demande la période (4,2308 jours à 0,01 près), la page 11 le m sin i d&apos;après l&apos;ajustement affiché. Tous les élèves voient les mêmes nombres.</translation>
+        <translation>&lt;b&gt;Données réelles (pages 10 et 11)&#xa0;: &lt;/b&gt;les vitesses publiées de 51 Pegasi issues de deux instruments, LICK (Butler et al. 2006, ApJ 646, 505) et ELODIE à Haute-Provence (Naef et al. 2004, A&amp;amp;A 414, 351), lues dans le dossier de données du livre et montrées un graphique par instrument. Le livre ajuste le zéro et le jitter de chaque instrument avec la planète&#xa0;; le périodogramme porte sur les mesures moins chaque zéro, et le repliement et l&apos;ajustement montrent chaque mesure moins le zéro de son instrument. La page 10 demande la période (4,2308 jours à 0,01 près), la page 11 le m sin i d&apos;après l&apos;ajustement affiché. Tous les élèves voient les mêmes nombres.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Misconceptions:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;Conceptions erronées :&lt;/b&gt;</translation>
+        <translation>&lt;b&gt;Conceptions erronées&#xa0;:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>page %1: %2;</source>
         <comment>%1 is the page&apos;s number, %2 the misconception its question catches</comment>
-        <translation>page %1 : %2 ;</translation>
+        <translation>page %1&#xa0;: %2&#xa0;;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation>&lt;b&gt;Séance : &lt;/b&gt;deux séances d&apos;environ 45 minutes : pages 1 à 6 (le périodogramme, les fausses alarmes, les alias, le repliement), puis pages 7 à 12 (l&apos;ajustement, la masse, une deuxième planète, 51 Peg). Prérequis : chapitre 3 (K et m sin i), la notion d&apos;erreur de mesure, une calculatrice.</translation>
+        <translation>&lt;b&gt;Séance&#xa0;: &lt;/b&gt;deux séances d&apos;environ 45 minutes&#xa0;: pages 1 à 6 (le périodogramme, les fausses alarmes, les alias, le repliement), puis pages 7 à 12 (l&apos;ajustement, la masse, une deuxième planète, 51 Peg). Prérequis&#xa0;: chapitre 3 (K et m sin i), la notion d&apos;erreur de mesure, une calculatrice.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;let pairs share one seed; after two wrong answers each page gives a hint; on page 8 work out each bracket of the formula on its own first.</source>
-        <translation>&lt;b&gt;Soutien : &lt;/b&gt;faites partager une graine par binôme ; après deux réponses fausses, chaque page donne un indice ; à la page 8, calculez d&apos;abord séparément chaque parenthèse de la formule.</translation>
+        <translation>&lt;b&gt;Soutien&#xa0;: &lt;/b&gt;faites partager une graine par binôme&#xa0;; après deux réponses fausses, chaque page donne un indice&#xa0;; à la page 8, calculez d&apos;abord séparément chaque parenthèse de la formule.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Extension: &lt;/b&gt;observe a second seed and compare; on page 4 find how few nights still find the planet; open the star in Tools, Observing run and plan a better season.</source>
         <comment>Tools, Observing run: the menu and its entry</comment>
-        <translation>&lt;b&gt;Approfondissement : &lt;/b&gt;observer une deuxième graine et comparer ; à la page 4, trouver avec combien peu de nuits on trouve encore la planète ; ouvrir l&apos;étoile dans Outils, Campagne d&apos;observation et planifier une meilleure saison.</translation>
+        <translation>&lt;b&gt;Approfondissement&#xa0;: &lt;/b&gt;observer une deuxième graine et comparer&#xa0;; à la page 4, trouver avec combien peu de nuits on trouve encore la planète&#xa0;; ouvrir l&apos;étoile dans Outils, Campagne d&apos;observation et planifier une meilleure saison.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The fitted jitter: &lt;/b&gt;the label under the measurements gives the jitter the book gave the star; the fit&apos;s jitter is what its residuals leave unexplained by the error bars, found from a few dozen points. It comes out at 0 when the error bars already explain the scatter, and above the star&apos;s own jitter when the one-planet orbit leaves signal behind (a second planet, or an orbit the data fix poorly). Both are honest results of the fit.</source>
-        <translation>&lt;b&gt;Le jitter ajusté : &lt;/b&gt;l&apos;étiquette sous les mesures donne le jitter que le livre a donné à l&apos;étoile ; le jitter de l&apos;ajustement est ce que ses résidus laissent inexpliqué par les barres d&apos;erreur, trouvé à partir de quelques dizaines de points. Il vaut 0 quand les barres d&apos;erreur expliquent déjà la dispersion, et dépasse le jitter propre de l&apos;étoile quand l&apos;orbite à une planète laisse du signal derrière elle (une deuxième planète, ou une orbite que les données fixent mal). Ce sont deux résultats honnêtes de l&apos;ajustement.</translation>
+        <translation>&lt;b&gt;Le jitter ajusté&#xa0;: &lt;/b&gt;l&apos;étiquette sous les mesures donne le jitter que le livre a donné à l&apos;étoile&#xa0;; le jitter de l&apos;ajustement est ce que ses résidus laissent inexpliqué par les barres d&apos;erreur, trouvé à partir de quelques dizaines de points. Il vaut 0 quand les barres d&apos;erreur expliquent déjà la dispersion, et dépasse le jitter propre de l&apos;étoile quand l&apos;orbite à une planète laisse du signal derrière elle (une deuxième planète, ou une orbite que les données fixent mal). Ce sont deux résultats honnêtes de l&apos;ajustement.</translation>
     </message>
     <message>
         <source>no fit</source>
@@ -3897,19 +4431,19 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>%1. For seed %2: %3</source>
         <comment>what is accepted, the student&apos;s seed, and the accepted value in words</comment>
-        <translation>%1. Pour la graine %2 : %3</translation>
+        <translation>%1. Pour la graine %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the first button.</source>
-        <translation>%1. Pour la graine %2 : « %3 », le premier bouton.</translation>
+        <translation>%1. Pour la graine %2&#xa0;: «&#xa0;%3&#xa0;», le premier bouton.</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the second button.</source>
-        <translation>%1. Pour la graine %2 : « %3 », le deuxième bouton.</translation>
+        <translation>%1. Pour la graine %2&#xa0;: «&#xa0;%3&#xa0;», le deuxième bouton.</translation>
     </message>
     <message>
         <source>%1. For seed %2: “%3”, the third button.</source>
-        <translation>%1. Pour la graine %2 : « %3 », le troisième bouton.</translation>
+        <translation>%1. Pour la graine %2&#xa0;: «&#xa0;%3&#xa0;», le troisième bouton.</translation>
     </message>
     <message>
         <source>Page %1</source>
@@ -3917,19 +4451,19 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Page text and question:</source>
-        <translation>Texte de la page et question :</translation>
+        <translation>Texte de la page et question&#xa0;:</translation>
     </message>
     <message>
         <source>Accepted answer:</source>
-        <translation>Réponse acceptée :</translation>
+        <translation>Réponse acceptée&#xa0;:</translation>
     </message>
     <message>
         <source>After two wrong answers:</source>
-        <translation>Après deux réponses fausses :</translation>
+        <translation>Après deux réponses fausses&#xa0;:</translation>
     </message>
     <message>
         <source>Conclusion:</source>
-        <translation>Conclusion :</translation>
+        <translation>Conclusion&#xa0;:</translation>
     </message>
     <message>
         <source>P = %1 days, K = %2 m/s, e = %3, ω = %4°, m sin i = %5 Jupiter masses</source>
@@ -3938,7 +4472,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Best supported fit:</source>
-        <translation>Ajustement le mieux étayé :</translation>
+        <translation>Ajustement le mieux étayé&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>%n planet(s), rms %1 m/s, reduced χ² %2.</source>
@@ -3954,11 +4488,11 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>The hidden stars of “Finding a planet”</source>
-        <translation>Les étoiles cachées de « Trouver une planète »</translation>
+        <translation>Les étoiles cachées de «&#xa0;Trouver une planète&#xa0;»</translation>
     </message>
     <message>
         <source>A seed s observes hidden star (s mod %1) + 1 on the nights the seed draws; the fits below are those of the smallest seed of each star.</source>
-        <translation>Une graine s observe l&apos;étoile cachée (s mod %1) + 1 les nuits que la graine tire au sort ; les ajustements ci-dessous sont ceux de la plus petite graine de chaque étoile.</translation>
+        <translation>Une graine s observe l&apos;étoile cachée (s mod %1) + 1 les nuits que la graine tire au sort&#xa0;; les ajustements ci-dessous sont ceux de la plus petite graine de chaque étoile.</translation>
     </message>
     <message>
         <source>%1 (seed %2), star of %3 solar masses</source>
@@ -3967,7 +4501,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>True planet:</source>
-        <translation>Planète vraie :</translation>
+        <translation>Planète vraie&#xa0;:</translation>
     </message>
     <message>
         <source>The observing run&apos;s mystery stars</source>
@@ -3984,12 +4518,12 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>Chapter %1: %2</source>
         <comment>the chapter&apos;s number and title</comment>
-        <translation>Chapitre %1 : %2</translation>
+        <translation>Chapitre %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: the class&apos;s answers</source>
         <comment>the chapter&apos;s heading</comment>
-        <translation>%1 : les réponses de la classe</translation>
+        <translation>%1&#xa0;: les réponses de la classe</translation>
     </message>
     <message>
         <source>seed</source>
@@ -3998,7 +4532,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Doppler spectroscopy: the teacher&apos;s guide</source>
-        <translation>Spectroscopie Doppler : le guide de l&apos;enseignant</translation>
+        <translation>Spectroscopie Doppler&#xa0;: le guide de l&apos;enseignant</translation>
     </message>
     <message>
         <source>--seed wants a seed from 1 to %1.</source>
@@ -4010,11 +4544,11 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Every question of the book, with its accepted answer, hint and conclusion as the chapters write them. Answers that depend on a student&apos;s own data are worked out from the numbers the student&apos;s screen shows; the values given are those of seed %1, which a student gets by typing it beside Observe.</source>
-        <translation>Chaque question du livre, avec sa réponse acceptée, son indice et sa conclusion tels que les chapitres les écrivent. Les réponses qui dépendent des propres données d&apos;un élève sont calculées à partir des nombres que montre son écran ; les valeurs données sont celles de la graine %1, qu&apos;un élève obtient en la tapant à côté de « Observer ».</translation>
+        <translation>Chaque question du livre, avec sa réponse acceptée, son indice et sa conclusion tels que les chapitres les écrivent. Les réponses qui dépendent des propres données d&apos;un élève sont calculées à partir des nombres que montre son écran&#xa0;; les valeurs données sont celles de la graine %1, qu&apos;un élève obtient en la tapant à côté de «&#xa0;Observer&#xa0;».</translation>
     </message>
     <message>
         <source>The teacher&apos;s guide cannot be written to %1: %2.</source>
-        <translation>Le guide de l&apos;enseignant ne peut pas être écrit dans %1 : %2.</translation>
+        <translation>Le guide de l&apos;enseignant ne peut pas être écrit dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -4034,24 +4568,24 @@ rms %6 m/s, χ² réduit %7</translation>
     <name>Worksheet</name>
     <message>
         <source>Doppler spectroscopy: worksheet</source>
-        <translation>Spectroscopie Doppler : fiche d&apos;exercices</translation>
+        <translation>Spectroscopie Doppler&#xa0;: fiche d&apos;exercices</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>%1   Seed (chapter 6): %2</source>
         <comment>%1 and %2 are the lines the name and the seed are written on</comment>
-        <translation>%1   Graine (chapitre 6) : %2</translation>
+        <translation>%1   Graine (chapitre 6)&#xa0;: %2</translation>
     </message>
     <message>
         <source>Page %1:</source>
-        <translation>Page %1 :</translation>
+        <translation>Page %1&#xa0;:</translation>
     </message>
     <message>
         <source>The worksheet cannot be written to %1: %2.</source>
-        <translation>La fiche d&apos;exercices ne peut pas être écrite dans %1 : %2.</translation>
+        <translation>La fiche d&apos;exercices ne peut pas être écrite dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 </TS>
