@@ -366,7 +366,7 @@
     <message>
         <source>back</source>
         <comment>under the arrow that goes back</comment>
-        <translation type="unfinished">atrás</translation>
+        <translation>atrás</translation>
     </message>
 </context>
 <context>
@@ -1550,7 +1550,7 @@ rms %6 m/s, χ² reducido %7</translation>
     <message>
         <source>Type a period beside &lt;b&gt;Fold on&lt;/b&gt;, or press &lt;b&gt;The peak&lt;/b&gt; or &lt;b&gt;Peak × 1.1&lt;/b&gt;.</source>
         <comment>Fold on: the caption beside the box; The peak, Peak × 1.1: the captions of the buttons</comment>
-        <translation>Escribe un periodo junto a &lt;b&gt;Plegar con&lt;/b&gt;, o pulsa &lt;b&gt;El pico&lt;/b&gt; o &lt;b&gt;Pico × 1,1&lt;/b&gt;.</translation>
+        <translation>Escribe un periodo junto a &lt;b&gt;Plegar&lt;/b&gt;, o pulsa &lt;b&gt;El pico&lt;/b&gt; o &lt;b&gt;Pico × 1,1&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>The fit</source>
@@ -1685,7 +1685,7 @@ rms %6 m/s, χ² reducido %7</translation>
     <message>
         <source>Fold</source>
         <comment>a tab&apos;s caption</comment>
-        <translation>Plegado</translation>
+        <translation>Fase</translation>
     </message>
     <message>
         <source>Folded measurements</source>
@@ -1693,7 +1693,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>Fold on (days):</source>
-        <translation>Plegar con (días):</translation>
+        <translation>Plegar (días):</translation>
     </message>
     <message>
         <source>Fold period in days</source>
@@ -1813,59 +1813,59 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>Doppler spectroscopy</source>
-        <translation type="unfinished">Espectroscopía Doppler</translation>
+        <translation>Espectroscopía Doppler</translation>
     </message>
     <message>
         <source>How a star&apos;s motion shifts the light we receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo desplaza el movimiento de una estrella la luz que recibimos</translation>
     </message>
     <message>
         <source>The simulation</source>
-        <translation type="unfinished">La simulación</translation>
+        <translation>La simulación</translation>
     </message>
     <message>
         <source>A star and one planet: reading the velocity curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Una estrella y un planeta: leer la curva de velocidad</translation>
     </message>
     <message>
         <source>How mass, distance, shape and tilt change the signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo cambian la señal la masa, la distancia, la forma y la inclinación</translation>
     </message>
     <message>
         <source>Untangling the velocity curve of two planets</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenredar la curva de velocidad de dos planetas</translation>
     </message>
     <message>
         <source>Build a planetary system of your own</source>
-        <translation type="unfinished"></translation>
+        <translation>Construye tu propio sistema planetario</translation>
     </message>
     <message>
         <source>Observe, search, fold, fit and weigh, as astronomers do</source>
-        <translation type="unfinished"></translation>
+        <translation>Observa, busca, pliega, ajusta y pesa, como los astrónomos</translation>
     </message>
     <message>
         <source>An interactive book on finding planets around other stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Un libro interactivo sobre cómo encontrar planetas alrededor de otras estrellas</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished">Índice</translation>
+        <translation>Índice</translation>
     </message>
     <message>
         <source>The star&apos;s radial velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>La velocidad radial de la estrella</translation>
     </message>
     <message>
         <source>time</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo</translation>
     </message>
     <message>
         <source>v (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>v (m/s)</translation>
     </message>
     <message>
         <source>A planet tugs its star to and fro: the period and size of the swing reveal it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un planeta tira de su estrella de un lado a otro: el periodo y el tamaño de la oscilación lo revelan.</translation>
     </message>
 </context>
 <context>
@@ -1906,7 +1906,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>Orbi&amp;t period</source>
-        <translation>Periodo de &amp;la órbita</translation>
+        <translation>Periodo orbita&amp;l</translation>
     </message>
     <message>
         <source>&amp;Amplitude K</source>
@@ -1922,7 +1922,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>Periastron ti&amp;me T</source>
-        <translation>Instante del &amp;periastro T</translation>
+        <translation>T del &amp;periastro</translation>
     </message>
     <message>
         <source>Period, logarithmic</source>
@@ -2119,21 +2119,21 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>No orbits drawn yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha trazado ninguna órbita.</translation>
     </message>
     <message>
         <source>m sin i (Jupiter masses)</source>
-        <translation type="unfinished"></translation>
+        <translation>m sin i (masas de Júpiter)</translation>
     </message>
     <message>
         <source>P (days)</source>
         <comment>the period of an orbit</comment>
-        <translation type="unfinished">P (días)</translation>
+        <translation>P (días)</translation>
     </message>
     <message>
         <source>periastron T (days)</source>
         <comment>the time of periastron</comment>
-        <translation type="unfinished"></translation>
+        <translation>periastro T (días)</translation>
     </message>
 </context>
 <context>
@@ -2449,160 +2449,160 @@ rms %6 m/s, χ² reducido %7</translation>
     <name>Observing plots</name>
     <message numerus="yes">
         <source>%n instruments</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n instrumento</numerusform>
+            <numerusform>%n instrumentos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
         <comment>instruments not named in the key</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n más</numerusform>
+            <numerusform>%n más</numerusform>
         </translation>
     </message>
     <message>
         <source>periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>periodograma</translation>
     </message>
     <message>
         <source>window function</source>
-        <translation type="unfinished"></translation>
+        <translation>función ventana</translation>
     </message>
     <message>
         <source>No measurements yet: plan a run and press Observe, or import a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay mediciones: planifica una campaña y pulsa Observar, o importa un archivo.</translation>
     </message>
     <message>
         <source>phase: time since periastron over the period of %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>fase: tiempo desde el periastro dividido entre el periodo de %1 días</translation>
     </message>
     <message>
         <source>time since the first point, %1 (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo desde el primer punto, %1 (días)</translation>
     </message>
     <message>
         <source>time (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo (días)</translation>
     </message>
     <message>
         <source>The periodogram shows here once there are measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>El periodograma aparece aquí cuando hay mediciones.</translation>
     </message>
     <message>
         <source>period (days)</source>
         <comment>of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>periodo (días)</translation>
     </message>
     <message>
         <source>power</source>
         <comment>of a periodogram</comment>
-        <translation type="unfinished"></translation>
+        <translation>potencia</translation>
     </message>
     <message>
         <source>The measurements fold here on the trial period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las mediciones se pliegan aquí con el periodo de prueba.</translation>
     </message>
     <message>
         <source>phase at a period of %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>fase con un periodo de %1 días</translation>
     </message>
     <message>
         <source>radial velocity (m/s)</source>
-        <translation type="unfinished">velocidad radial (m/s)</translation>
+        <translation>velocidad radial (m/s)</translation>
     </message>
     <message>
         <source>v − offset − trend (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>v − offset − deriva (m/s)</translation>
     </message>
     <message>
         <source>v − offset (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>v − offset (m/s)</translation>
     </message>
     <message>
         <source>The fit has no planet.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ajuste no tiene ningún planeta.</translation>
     </message>
     <message>
         <source>%1 days, K %2 m/s</source>
         <comment>a fitted planet&apos;s period and semi-amplitude</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 días, K %2 m/s</translation>
     </message>
     <message numerus="yes">
         <source>The fitted curve of %n planet(s) runs through them, over one orbit: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La curva ajustada de %n planeta pasa por ellas, a lo largo de una órbita: %1.</numerusform>
+            <numerusform>La curva ajustada de %n planetas pasa por ellas, a lo largo de una órbita: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The fitted curve of %n planet(s) runs through them: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La curva ajustada de %n planeta pasa por ellas: %1.</numerusform>
+            <numerusform>La curva ajustada de %n planetas pasa por ellas: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>No measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay mediciones.</translation>
     </message>
     <message numerus="yes">
         <source>%n measurements folded on a period of %1 days.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n medición plegada con un periodo de %1 días.</numerusform>
+            <numerusform>%n mediciones plegadas con un periodo de %1 días.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n measurements folded on a period of %1 days; the highest, %2 m/s, at phase %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n medición plegada con un periodo de %1 días; la más alta, %2 m/s, en la fase %3.</numerusform>
+            <numerusform>%n mediciones plegadas con un periodo de %1 días; la más alta, %2 m/s, en la fase %3.</numerusform>
         </translation>
     </message>
     <message>
         <source>No residuals.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay residuos.</translation>
     </message>
     <message numerus="yes">
         <source>%n residuals over %1 days; the highest, %2 m/s, at day %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n residuo a lo largo de %1 días; el más alto, %2 m/s, el día %3.</numerusform>
+            <numerusform>%n residuos a lo largo de %1 días; el más alto, %2 m/s, el día %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n measurements over %1 days; the highest, %2 m/s, at day %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n medición a lo largo de %1 días; la más alta, %2 m/s, el día %3.</numerusform>
+            <numerusform>%n mediciones a lo largo de %1 días; la más alta, %2 m/s, el día %3.</numerusform>
         </translation>
     </message>
     <message>
         <source>plot</source>
         <comment>the name of a picture file of a plot</comment>
-        <translation type="unfinished"></translation>
+        <translation>grafica</translation>
     </message>
     <message>
         <source>No peak: the velocities do not vary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún pico: las velocidades no varían.</translation>
     </message>
     <message>
         <source>The highest peak is at a period of %1 days, power %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El pico más alto está en un periodo de %1 días, con potencia %2.</translation>
     </message>
     <message>
         <source>The residuals show here after a fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los residuos aparecen aquí después de un ajuste.</translation>
     </message>
     <message>
         <source>residual (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>residuo (m/s)</translation>
     </message>
     <message>
         <source>Their rms is %1 m/s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su rms es de %1 m/s.</translation>
     </message>
 </context>
 <context>
@@ -2873,273 +2873,273 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>Saved work (*.json);;All files (*)</source>
-        <translation type="unfinished">Trabajo guardado (*.json);;Todos los archivos (*)</translation>
+        <translation>Trabajo guardado (*.json);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The file cannot be used: its run length %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo: su duración de campaña %1 está fuera del intervalo de %2 a %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its precision %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo: su precisión %1 está fuera del intervalo de %2 a %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its jitter %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo: su jitter %1 está fuera del intervalo de %2 a %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its shortest period %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo: su periodo mínimo %1 está fuera del intervalo de %2 a %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its star&apos;s mass for the fit %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo: su masa de la estrella para el ajuste %1 está fuera del intervalo de %2 a %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its fold period is shorter than half its shortest period.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo: su periodo de plegado es menor que la mitad de su periodo mínimo.</translation>
     </message>
     <message>
         <source>The file cannot be used: the book has no published measurements of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo: el libro no tiene mediciones publicadas de %1.</translation>
     </message>
     <message>
         <source>%1 The run shown is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Se conserva la campaña mostrada.</translation>
     </message>
     <message>
         <source>The file holds no observing run.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene ninguna campaña de observación.</translation>
     </message>
     <message>
         <source>Save run</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar campaña</translation>
     </message>
     <message>
         <source>Open run</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir campaña</translation>
     </message>
     <message>
         <source>No run can cover two cycles of the longest period, %1 days: a periodogram cannot tell it well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna campaña puede abarcar dos ciclos del periodo más largo, %1 días: un periodograma no puede distinguirlo bien.</translation>
     </message>
     <message>
         <source>The run covers less than two cycles of the longest period, %1 days: a periodogram cannot tell it well.</source>
-        <translation type="unfinished"></translation>
+        <translation>La campaña abarca menos de dos ciclos del periodo más largo, %1 días: un periodograma no puede distinguirlo bien.</translation>
     </message>
     <message numerus="yes">
         <source>Observed %n clear nights of the %1 asked for over %2 days, seed %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha observado %n noche despejada de las %1 pedidas a lo largo de %2 días, semilla %3.</numerusform>
+            <numerusform>Se han observado %n noches despejadas de las %1 pedidas a lo largo de %2 días, semilla %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n measurements. What orbits it?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n medición. ¿Qué la orbita?</numerusform>
+            <numerusform>%1: %n mediciones. ¿Qué la orbita?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, published: %n measurements from %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, publicada: %n medición de %2.</numerusform>
+            <numerusform>%1, publicada: %n mediciones de %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements of %1 instruments from a saved run.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha leído %n medición de %1 instrumentos de una campaña guardada.</numerusform>
+            <numerusform>Se han leído %n mediciones de %1 instrumentos de una campaña guardada.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements from a saved run.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha leído %n medición de una campaña guardada.</numerusform>
+            <numerusform>Se han leído %n mediciones de una campaña guardada.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: its files are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: faltan sus archivos</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2, %n measurements (%3)</source>
         <comment>a star, its instruments, its measurements and their papers</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2, %n medición (%3)</numerusform>
+            <numerusform>%1: %2, %n mediciones (%3)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (The plan on the left is for the chapter&apos;s star, not these data.)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (El plan de la izquierda es para la estrella del capítulo, no para estos datos.)</translation>
     </message>
     <message>
         <source>%1 (The plan on the left is the one these data were made with; Observe uses it on the chapter&apos;s star.)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (El plan de la izquierda es el que se usó para obtener estos datos; Observar lo aplica a la estrella del capítulo.)</translation>
     </message>
     <message>
         <source>The open chapter&apos;s star has no planet in use: Observe measures a quiet star.</source>
-        <translation type="unfinished"></translation>
+        <translation>La estrella del capítulo abierto no tiene ningún planeta en uso: Observar mide una estrella tranquila.</translation>
     </message>
     <message>
         <source>Plan a run on the open chapter&apos;s star and press Observe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Planifica una campaña sobre la estrella del capítulo abierto y pulsa Observar.</translation>
     </message>
     <message>
         <source>No simulation chapter is open: import measurements or open a mystery star.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún capítulo de simulación abierto: importa mediciones o abre una estrella misteriosa.</translation>
     </message>
     <message numerus="yes">
         <source>Only %n nights were clear: too few for a periodogram. Ask for more nights, a longer run or better weather.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Solo %n noche estuvo despejada: demasiado pocas para un periodograma. Pide más noches, una campaña más larga o mejor tiempo.</numerusform>
+            <numerusform>Solo %n noches estuvieron despejadas: demasiado pocas para un periodograma. Pide más noches, una campaña más larga o mejor tiempo.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file was not read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha leído el archivo: %1</translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements from %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha leído %n medición de %1.</numerusform>
+            <numerusform>Se han leído %n mediciones de %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The measurements of %1 were not read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han leído las mediciones de %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>The %n measurements of %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La %n medición de %1.</numerusform>
+            <numerusform>Las %n mediciones de %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 The measurements shown are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Se conservan las mediciones mostradas.</translation>
     </message>
     <message>
         <source>The measurements were not read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han leído las mediciones: %1</translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements of %1 instruments from %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha leído %n medición de %1 instrumentos de %2.</numerusform>
+            <numerusform>Se han leído %n mediciones de %1 instrumentos de %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements of %1 instruments from %2 files.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha leído %n medición de %1 instrumentos de %2 archivos.</numerusform>
+            <numerusform>Se han leído %n mediciones de %1 instrumentos de %2 archivos.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements from %1 files.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha leído %n medición de %1 archivos.</numerusform>
+            <numerusform>Se han leído %n mediciones de %1 archivos.</numerusform>
         </translation>
     </message>
     <message>
         <source>The published measurements of %1 were not read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han leído las mediciones publicadas de %1: %2</translation>
     </message>
     <message>
         <source>The measurements were not written: %1.</source>
-        <translation type="unfinished">No se han escrito las mediciones: %1.</translation>
+        <translation>No se han escrito las mediciones: %1.</translation>
     </message>
     <message>
         <source>v less each instrument&apos;s mean (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>v menos la media de cada instrumento (m/s)</translation>
     </message>
     <message>
         <source>radial velocity (m/s)</source>
-        <translation type="unfinished">velocidad radial (m/s)</translation>
+        <translation>velocidad radial (m/s)</translation>
     </message>
     <message>
         <source>Data: %1.</source>
         <comment>the papers of the published measurements</comment>
-        <translation type="unfinished"></translation>
+        <translation>Datos: %1.</translation>
     </message>
     <message>
         <source>Working out the periodogram…</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculando el periodograma…</translation>
     </message>
     <message>
         <source>The periodogram could not be worked out: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido calcular el periodograma: %1.</translation>
     </message>
     <message>
         <source>The periodogram could not be worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido calcular el periodograma.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado.</translation>
     </message>
     <message>
         <source>The periodogram was cancelled. Press Work out to start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha cancelado el periodograma. Pulsa Calcular para empezar de nuevo.</translation>
     </message>
     <message>
         <source>Highest peak: %1; false-alarm probability %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pico más alto: %1; probabilidad de falsa alarma %2.</translation>
     </message>
     <message>
         <source>No periodogram: every measurement was taken at the same time, so there is no time span in which to look for a period.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay periodograma: todas las mediciones se tomaron en el mismo instante, así que no hay ningún intervalo de tiempo en el que buscar un periodo.</translation>
     </message>
     <message>
         <source>No periodogram yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay periodograma.</translation>
     </message>
     <message>
         <source>Import measurements: one file, or one per instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar mediciones: un archivo, o uno por instrumento</translation>
     </message>
     <message>
         <source>Measurements (*.csv *.tsv *.txt *.dat *.vels *.rdb);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediciones (*.csv *.tsv *.txt *.dat *.vels *.rdb);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Save the fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el ajuste</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished">Archivos CSV (*.csv)</translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>Save the residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los residuos</translation>
     </message>
     <message>
         <source>Export measurements</source>
-        <translation type="unfinished">Exportar mediciones</translation>
+        <translation>Exportar mediciones</translation>
     </message>
     <message>
         <source>Printing failed: the printer cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al imprimir: no se puede abrir la impresora.</translation>
     </message>
     <message>
         <source>Printing failed: the printer took no further page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al imprimir: la impresora no aceptó más páginas.</translation>
     </message>
     <message>
         <source>Printing failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al imprimir.</translation>
     </message>
 </context>
 <context>
@@ -4121,24 +4121,24 @@ rms %6 m/s, χ² reducido %7</translation>
     <message>
         <source>Doppler</source>
         <comment>the title&apos;s first line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Espectroscopía</translation>
     </message>
     <message>
         <source>spectroscopy</source>
         <comment>the title&apos;s second line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Doppler</translation>
     </message>
     <message>
         <source>Finding planets from the wobble of their star</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrar planetas por el bamboleo de su estrella</translation>
     </message>
     <message>
         <source>approaching: lines shift to the blue</source>
-        <translation type="unfinished"></translation>
+        <translation>acercándose: las líneas se desplazan hacia el azul</translation>
     </message>
     <message>
         <source>receding: lines shift to the red</source>
-        <translation type="unfinished"></translation>
+        <translation>alejándose: las líneas se desplazan hacia el rojo</translation>
     </message>
 </context>
 <context>
