@@ -1092,7 +1092,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>noise alone peaks so high 1 time in 100</source>
-        <translation>el ruido solo produce un pico tan alto 1 vez de cada 100</translation>
+        <translation>un pico así sale por ruido 1 vez de cada 100</translation>
     </message>
     <message>
         <source>the period is 1 % uncertain</source>
@@ -1527,7 +1527,7 @@ rms %6 m/s, χ² reducido %7</translation>
     <message>
         <source>Press &lt;b&gt;Only 12 nights&lt;/b&gt;, then &lt;b&gt;Noisier instrument&lt;/b&gt;, and watch the false-alarm probability below the plot rise; &lt;b&gt;My run again&lt;/b&gt; brings your own run back.</source>
         <comment>Only 12 nights, Noisier instrument, My run again: the captions of the buttons</comment>
-        <translation>Pulsa &lt;b&gt;Solo 12 noches&lt;/b&gt; y después &lt;b&gt;Instrumento más ruidoso&lt;/b&gt;, y observa cómo sube la probabilidad de falsa alarma debajo de la gráfica; &lt;b&gt;Mi campaña&lt;/b&gt; recupera tu propia campaña.</translation>
+        <translation>Pulsa &lt;b&gt;Solo 12 noches&lt;/b&gt; y después &lt;b&gt;Instrumento ruidoso&lt;/b&gt;, y observa cómo sube la probabilidad de falsa alarma debajo de la gráfica; &lt;b&gt;Mi campaña&lt;/b&gt; recupera tu propia campaña.</translation>
     </message>
     <message>
         <source>Aliases</source>
@@ -1676,7 +1676,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>Noisier instrument</source>
-        <translation>Instrumento más ruidoso</translation>
+        <translation>Instrumento ruidoso</translation>
     </message>
     <message>
         <source>My run again</source>
@@ -1817,7 +1817,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>How a star&apos;s motion shifts the light we receive</source>
-        <translation>Cómo desplaza el movimiento de una estrella la luz que recibimos</translation>
+        <translation>Cómo el movimiento de una estrella desplaza su luz</translation>
     </message>
     <message>
         <source>The simulation</source>
@@ -1829,7 +1829,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>How mass, distance, shape and tilt change the signal</source>
-        <translation>Cómo cambian la señal la masa, la distancia, la forma y la inclinación</translation>
+        <translation>Masa, distancia, forma e inclinación cambian la señal</translation>
     </message>
     <message>
         <source>Untangling the velocity curve of two planets</source>
@@ -1845,7 +1845,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>An interactive book on finding planets around other stars</source>
-        <translation>Un libro interactivo sobre cómo encontrar planetas alrededor de otras estrellas</translation>
+        <translation>Un libro interactivo para hallar planetas de otras estrellas</translation>
     </message>
     <message>
         <source>Contents</source>
@@ -1865,7 +1865,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>A planet tugs its star to and fro: the period and size of the swing reveal it.</source>
-        <translation>Un planeta tira de su estrella de un lado a otro: el periodo y el tamaño de la oscilación lo revelan.</translation>
+        <translation>Un planeta mece a su estrella: el periodo y el tamaño del vaivén lo delatan.</translation>
     </message>
 </context>
 <context>
