@@ -366,7 +366,7 @@
     <message>
         <source>back</source>
         <comment>under the arrow that goes back</comment>
-        <translation type="unfinished">zurück</translation>
+        <translation>zurück</translation>
     </message>
 </context>
 <context>
@@ -1815,59 +1815,59 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Doppler spectroscopy</source>
-        <translation type="unfinished">Doppler-Spektroskopie</translation>
+        <translation>Doppler-Spektroskopie</translation>
     </message>
     <message>
         <source>How a star&apos;s motion shifts the light we receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die Bewegung eines Sterns das Licht verschiebt, das wir empfangen</translation>
     </message>
     <message>
         <source>The simulation</source>
-        <translation type="unfinished">Die Simulation</translation>
+        <translation>Die Simulation</translation>
     </message>
     <message>
         <source>A star and one planet: reading the velocity curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Stern und ein Planet: die Geschwindigkeitskurve lesen</translation>
     </message>
     <message>
         <source>How mass, distance, shape and tilt change the signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Masse, Abstand, Form und Neigung das Signal verändern</translation>
     </message>
     <message>
         <source>Untangling the velocity curve of two planets</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geschwindigkeitskurve zweier Planeten entwirren</translation>
     </message>
     <message>
         <source>Build a planetary system of your own</source>
-        <translation type="unfinished"></translation>
+        <translation>Baue ein eigenes Planetensystem</translation>
     </message>
     <message>
         <source>Observe, search, fold, fit and weigh, as astronomers do</source>
-        <translation type="unfinished"></translation>
+        <translation>Beobachten, suchen, falten, anpassen und wiegen wie Astronomen</translation>
     </message>
     <message>
         <source>An interactive book on finding planets around other stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein interaktives Buch über die Suche nach Planeten um andere Sterne</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished">Inhalt</translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>The star&apos;s radial velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Radialgeschwindigkeit des Sterns</translation>
     </message>
     <message>
         <source>time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>v (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>v (m/s)</translation>
     </message>
     <message>
         <source>A planet tugs its star to and fro: the period and size of the swing reveal it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Planet zieht seinen Stern hin und her: Periode und Größe der Schwankung verraten ihn.</translation>
     </message>
 </context>
 <context>
@@ -2121,21 +2121,21 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>No orbits drawn yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Bahnen gezogen.</translation>
     </message>
     <message>
         <source>m sin i (Jupiter masses)</source>
-        <translation type="unfinished"></translation>
+        <translation>m sin i (Jupitermassen)</translation>
     </message>
     <message>
         <source>P (days)</source>
         <comment>the period of an orbit</comment>
-        <translation type="unfinished">P (Tage)</translation>
+        <translation>P (Tage)</translation>
     </message>
     <message>
         <source>periastron T (days)</source>
         <comment>the time of periastron</comment>
-        <translation type="unfinished"></translation>
+        <translation>Periastron T (Tage)</translation>
     </message>
 </context>
 <context>
@@ -2451,160 +2451,160 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <name>Observing plots</name>
     <message numerus="yes">
         <source>%n instruments</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Instrument</numerusform>
+            <numerusform>%n Instrumente</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
         <comment>instruments not named in the key</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n weiteres</numerusform>
+            <numerusform>%n weitere</numerusform>
         </translation>
     </message>
     <message>
         <source>periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodogramm</translation>
     </message>
     <message>
         <source>window function</source>
-        <translation type="unfinished"></translation>
+        <translation>Fensterfunktion</translation>
     </message>
     <message>
         <source>No measurements yet: plan a run and press Observe, or import a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Messungen: Plane eine Kampagne und drücke Beobachten, oder importiere eine Datei.</translation>
     </message>
     <message>
         <source>phase: time since periastron over the period of %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase: Zeit seit dem Periastron geteilt durch die Periode von %1 Tagen</translation>
     </message>
     <message>
         <source>time since the first point, %1 (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit seit dem ersten Punkt, %1 (Tage)</translation>
     </message>
     <message>
         <source>time (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit (Tage)</translation>
     </message>
     <message>
         <source>The periodogram shows here once there are measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Periodogramm erscheint hier, sobald es Messungen gibt.</translation>
     </message>
     <message>
         <source>period (days)</source>
         <comment>of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Periode (Tage)</translation>
     </message>
     <message>
         <source>power</source>
         <comment>of a periodogram</comment>
-        <translation type="unfinished"></translation>
+        <translation>Leistung</translation>
     </message>
     <message>
         <source>The measurements fold here on the trial period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messungen werden hier mit der Testperiode gefaltet.</translation>
     </message>
     <message>
         <source>phase at a period of %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase bei einer Periode von %1 Tagen</translation>
     </message>
     <message>
         <source>radial velocity (m/s)</source>
-        <translation type="unfinished">Radialgeschwindigkeit (m/s)</translation>
+        <translation>Radialgeschwindigkeit (m/s)</translation>
     </message>
     <message>
         <source>v − offset − trend (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>v − Versatz − Trend (m/s)</translation>
     </message>
     <message>
         <source>v − offset (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>v − Versatz (m/s)</translation>
     </message>
     <message>
         <source>The fit has no planet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anpassung hat keinen Planeten.</translation>
     </message>
     <message>
         <source>%1 days, K %2 m/s</source>
         <comment>a fitted planet&apos;s period and semi-amplitude</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tage, K %2 m/s</translation>
     </message>
     <message numerus="yes">
         <source>The fitted curve of %n planet(s) runs through them, over one orbit: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die angepasste Kurve von %n Planeten läuft durch sie, über einen Umlauf: %1.</numerusform>
+            <numerusform>Die angepasste Kurve von %n Planeten läuft durch sie, über einen Umlauf: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The fitted curve of %n planet(s) runs through them: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die angepasste Kurve von %n Planeten läuft durch sie: %1.</numerusform>
+            <numerusform>Die angepasste Kurve von %n Planeten läuft durch sie: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>No measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Messungen.</translation>
     </message>
     <message numerus="yes">
         <source>%n measurements folded on a period of %1 days.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Messung, gefaltet mit einer Periode von %1 Tagen.</numerusform>
+            <numerusform>%n Messungen, gefaltet mit einer Periode von %1 Tagen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n measurements folded on a period of %1 days; the highest, %2 m/s, at phase %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Messung, gefaltet mit einer Periode von %1 Tagen; die höchste, %2 m/s, bei Phase %3.</numerusform>
+            <numerusform>%n Messungen, gefaltet mit einer Periode von %1 Tagen; die höchste, %2 m/s, bei Phase %3.</numerusform>
         </translation>
     </message>
     <message>
         <source>No residuals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Residuen.</translation>
     </message>
     <message numerus="yes">
         <source>%n residuals over %1 days; the highest, %2 m/s, at day %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Residuum über %1 Tage; das höchste, %2 m/s, an Tag %3.</numerusform>
+            <numerusform>%n Residuen über %1 Tage; das höchste, %2 m/s, an Tag %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n measurements over %1 days; the highest, %2 m/s, at day %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Messung über %1 Tage; die höchste, %2 m/s, an Tag %3.</numerusform>
+            <numerusform>%n Messungen über %1 Tage; die höchste, %2 m/s, an Tag %3.</numerusform>
         </translation>
     </message>
     <message>
         <source>plot</source>
         <comment>the name of a picture file of a plot</comment>
-        <translation type="unfinished"></translation>
+        <translation>diagramm</translation>
     </message>
     <message>
         <source>No peak: the velocities do not vary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Peak: Die Geschwindigkeiten schwanken nicht.</translation>
     </message>
     <message>
         <source>The highest peak is at a period of %1 days, power %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der höchste Peak liegt bei einer Periode von %1 Tagen, Leistung %2.</translation>
     </message>
     <message>
         <source>The residuals show here after a fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Residuen erscheinen hier nach einer Anpassung.</translation>
     </message>
     <message>
         <source>residual (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Residuum (m/s)</translation>
     </message>
     <message>
         <source>Their rms is %1 m/s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr rms-Wert ist %1 m/s.</translation>
     </message>
 </context>
 <context>
@@ -2875,273 +2875,273 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Saved work (*.json);;All files (*)</source>
-        <translation type="unfinished">Gespeicherte Arbeit (*.json);;Alle Dateien (*)</translation>
+        <translation>Gespeicherte Arbeit (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The file cannot be used: its run length %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei lässt sich nicht verwenden: Ihre Kampagnendauer %1 liegt außerhalb von %2 bis %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its precision %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei lässt sich nicht verwenden: Ihre Genauigkeit %1 liegt außerhalb von %2 bis %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its jitter %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei lässt sich nicht verwenden: Ihr Jitter %1 liegt außerhalb von %2 bis %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its shortest period %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei lässt sich nicht verwenden: Ihre kürzeste Periode %1 liegt außerhalb von %2 bis %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its star&apos;s mass for the fit %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei lässt sich nicht verwenden: Die Sternmasse für die Anpassung darin, %1, liegt außerhalb von %2 bis %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its fold period is shorter than half its shortest period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei lässt sich nicht verwenden: Ihre Faltperiode ist kürzer als die Hälfte ihrer kürzesten Periode.</translation>
     </message>
     <message>
         <source>The file cannot be used: the book has no published measurements of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei lässt sich nicht verwenden: Das Buch hat keine veröffentlichten Messungen von %1.</translation>
     </message>
     <message>
         <source>%1 The run shown is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Die gezeigte Kampagne bleibt erhalten.</translation>
     </message>
     <message>
         <source>The file holds no observing run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Beobachtungskampagne.</translation>
     </message>
     <message>
         <source>Save run</source>
-        <translation type="unfinished"></translation>
+        <translation>Kampagne speichern</translation>
     </message>
     <message>
         <source>Open run</source>
-        <translation type="unfinished"></translation>
+        <translation>Kampagne öffnen</translation>
     </message>
     <message>
         <source>No run can cover two cycles of the longest period, %1 days: a periodogram cannot tell it well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kampagne kann zwei Zyklen der längsten Periode, %1 Tage, abdecken: Ein Periodogramm kann sie nicht gut erkennen.</translation>
     </message>
     <message>
         <source>The run covers less than two cycles of the longest period, %1 days: a periodogram cannot tell it well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kampagne umfasst weniger als zwei Zyklen der längsten Periode, %1 Tage: Ein Periodogramm kann sie nicht gut erkennen.</translation>
     </message>
     <message numerus="yes">
         <source>Observed %n clear nights of the %1 asked for over %2 days, seed %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n klare Nacht von den %1 verlangten über %2 Tage beobachtet, Seed %3.</numerusform>
+            <numerusform>%n klare Nächte von den %1 verlangten über %2 Tage beobachtet, Seed %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n measurements. What orbits it?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Messung. Was umkreist ihn?</numerusform>
+            <numerusform>%1: %n Messungen. Was umkreist ihn?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, published: %n measurements from %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, veröffentlicht: %n Messung aus %2.</numerusform>
+            <numerusform>%1, veröffentlicht: %n Messungen aus %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements of %1 instruments from a saved run.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Messung von %1 Instrumenten aus einer gespeicherten Kampagne gelesen.</numerusform>
+            <numerusform>%n Messungen von %1 Instrumenten aus einer gespeicherten Kampagne gelesen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements from a saved run.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Messung aus einer gespeicherten Kampagne gelesen.</numerusform>
+            <numerusform>%n Messungen aus einer gespeicherten Kampagne gelesen.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: its files are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Seine Dateien fehlen</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2, %n measurements (%3)</source>
         <comment>a star, its instruments, its measurements and their papers</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2, %n Messung (%3)</numerusform>
+            <numerusform>%1: %2, %n Messungen (%3)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (The plan on the left is for the chapter&apos;s star, not these data.)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Der Plan links gilt für den Stern des Kapitels, nicht für diese Daten.)</translation>
     </message>
     <message>
         <source>%1 (The plan on the left is the one these data were made with; Observe uses it on the chapter&apos;s star.)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Mit dem Plan links wurden diese Daten erzeugt; Beobachten wendet ihn auf den Stern des Kapitels an.)</translation>
     </message>
     <message>
         <source>The open chapter&apos;s star has no planet in use: Observe measures a quiet star.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Stern des offenen Kapitels hat keinen Planeten in Gebrauch: Beobachten misst einen ruhigen Stern.</translation>
     </message>
     <message>
         <source>Plan a run on the open chapter&apos;s star and press Observe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plane eine Kampagne für den Stern des offenen Kapitels und drücke Beobachten.</translation>
     </message>
     <message>
         <source>No simulation chapter is open: import measurements or open a mystery star.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Simulationskapitel ist offen: Importiere Messungen oder öffne einen Rätselstern.</translation>
     </message>
     <message numerus="yes">
         <source>Only %n nights were clear: too few for a periodogram. Ask for more nights, a longer run or better weather.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nur %n Nacht war klar: zu wenige für ein Periodogramm. Verlange mehr Nächte, eine längere Kampagne oder besseres Wetter.</numerusform>
+            <numerusform>Nur %n Nächte waren klar: zu wenige für ein Periodogramm. Verlange mehr Nächte, eine längere Kampagne oder besseres Wetter.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file was not read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde nicht gelesen: %1</translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements from %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Messung aus %1 gelesen.</numerusform>
+            <numerusform>%n Messungen aus %1 gelesen.</numerusform>
         </translation>
     </message>
     <message>
         <source>The measurements of %1 were not read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messungen von %1 wurden nicht gelesen: %2</translation>
     </message>
     <message numerus="yes">
         <source>The %n measurements of %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die %n Messung von %1.</numerusform>
+            <numerusform>Die %n Messungen von %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 The measurements shown are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Die gezeigten Messungen bleiben erhalten.</translation>
     </message>
     <message>
         <source>The measurements were not read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messungen wurden nicht gelesen: %1</translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements of %1 instruments from %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Messung von %1 Instrumenten aus %2 gelesen.</numerusform>
+            <numerusform>%n Messungen von %1 Instrumenten aus %2 gelesen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements of %1 instruments from %2 files.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Messung von %1 Instrumenten aus %2 Dateien gelesen.</numerusform>
+            <numerusform>%n Messungen von %1 Instrumenten aus %2 Dateien gelesen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements from %1 files.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Messung aus %1 Dateien gelesen.</numerusform>
+            <numerusform>%n Messungen aus %1 Dateien gelesen.</numerusform>
         </translation>
     </message>
     <message>
         <source>The published measurements of %1 were not read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die veröffentlichten Messungen von %1 wurden nicht gelesen: %2</translation>
     </message>
     <message>
         <source>The measurements were not written: %1.</source>
-        <translation type="unfinished">Die Messungen wurden nicht geschrieben: %1.</translation>
+        <translation>Die Messungen wurden nicht geschrieben: %1.</translation>
     </message>
     <message>
         <source>v less each instrument&apos;s mean (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>v minus Mittelwert des Instruments (m/s)</translation>
     </message>
     <message>
         <source>radial velocity (m/s)</source>
-        <translation type="unfinished">Radialgeschwindigkeit (m/s)</translation>
+        <translation>Radialgeschwindigkeit (m/s)</translation>
     </message>
     <message>
         <source>Data: %1.</source>
         <comment>the papers of the published measurements</comment>
-        <translation type="unfinished"></translation>
+        <translation>Daten: %1.</translation>
     </message>
     <message>
         <source>Working out the periodogram…</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Periodogramm wird berechnet…</translation>
     </message>
     <message>
         <source>The periodogram could not be worked out: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Periodogramm ließ sich nicht berechnen: %1.</translation>
     </message>
     <message>
         <source>The periodogram could not be worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Periodogramm ließ sich nicht berechnen.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <source>The periodogram was cancelled. Press Work out to start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Periodogramm wurde abgebrochen. Drücke Ausrechnen, um es neu zu starten.</translation>
     </message>
     <message>
         <source>Highest peak: %1; false-alarm probability %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchster Peak: %1; Falschalarmwahrscheinlichkeit %2.</translation>
     </message>
     <message>
         <source>No periodogram: every measurement was taken at the same time, so there is no time span in which to look for a period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Periodogramm: Alle Messungen wurden zur selben Zeit gemacht, es gibt also keine Zeitspanne, in der sich eine Periode suchen ließe.</translation>
     </message>
     <message>
         <source>No periodogram yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Periodogramm.</translation>
     </message>
     <message>
         <source>Import measurements: one file, or one per instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen importieren: eine Datei oder eine je Instrument</translation>
     </message>
     <message>
         <source>Measurements (*.csv *.tsv *.txt *.dat *.vels *.rdb);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen (*.csv *.tsv *.txt *.dat *.vels *.rdb);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Save the fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Anpassung speichern</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished">CSV-Dateien (*.csv)</translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Save the residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Residuen speichern</translation>
     </message>
     <message>
         <source>Export measurements</source>
-        <translation type="unfinished">Messungen exportieren</translation>
+        <translation>Messungen exportieren</translation>
     </message>
     <message>
         <source>Printing failed: the printer cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken fehlgeschlagen: Der Drucker lässt sich nicht öffnen.</translation>
     </message>
     <message>
         <source>Printing failed: the printer took no further page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken fehlgeschlagen: Der Drucker hat keine weitere Seite angenommen.</translation>
     </message>
     <message>
         <source>Printing failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken fehlgeschlagen.</translation>
     </message>
 </context>
 <context>
@@ -3975,7 +3975,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>&amp;Magnify:</source>
-        <translation>&amp;Vergrößern:</translation>
+        <translation>&amp;Lupe:</translation>
     </message>
     <message>
         <source>%1  (%2 nm)</source>
@@ -3989,7 +3989,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Line to magnify</source>
-        <translation>Zu vergrößernde Linie</translation>
+        <translation>Linie für die Lupe</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -4009,31 +4009,31 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>How so small a shift is really measured: one line&apos;s centre can be found to a small fraction of a resolution element only from a great deal of light, so thousands of lines are cross-correlated with a reference recorded through the same spectrograph at the same time (an iodine cell, a thorium–argon lamp or a laser frequency comb); the shift that best matches them all is found to a thousandth of an element.</source>
-        <translation>Wie eine so kleine Verschiebung wirklich gemessen wird: Die Mitte einer einzelnen Linie lässt sich nur aus sehr viel Licht auf einen kleinen Bruchteil eines Auflösungselements bestimmen, deshalb werden Tausende von Linien mit einer Referenz kreuzkorreliert, die zur selben Zeit durch denselben Spektrografen aufgenommen wird (eine Iodzelle, eine Thorium-Argon-Lampe oder ein Laser-Frequenzkamm); die Verschiebung, die zu allen am besten passt, wird auf ein Tausendstel eines Elements genau bestimmt.</translation>
+        <translation>Wie man eine so kleine Verschiebung wirklich misst: Die Mitte einer Linie lässt sich nur bei sehr viel Licht auf einen kleinen Bruchteil eines Auflösungselements bestimmen, daher werden Tausende Linien mit einer Referenz kreuzkorreliert, die zugleich durch denselben Spektrografen aufgenommen wird (Iodzelle, Thorium-Argon-Lampe oder Laser-Frequenzkamm); die am besten passende Verschiebung ergibt sich auf ein Tausendstel eines Elements genau.</translation>
     </message>
     <message>
         <source>Magnified around %1</source>
         <comment>a line&apos;s name</comment>
-        <translation>Vergrößert um %1</translation>
+        <translation>Ausschnitt um %1</translation>
     </message>
     <message>
         <source>shift drawn to scale</source>
-        <translation>Verschiebung maßstabsgetreu gezeichnet</translation>
+        <translation>Verschiebung maßstabsgetreu</translation>
     </message>
     <message>
         <source>shift drawn %1 larger; widths not to scale</source>
         <comment>the magnification, such as 100 000×</comment>
-        <translation>Verschiebung %1 größer gezeichnet; Breiten nicht maßstabsgetreu</translation>
+        <translation>Δλ %1 überhöht; Breiten nicht maßstäblich</translation>
     </message>
     <message>
         <source>rest in air %1 nm</source>
         <comment>a line&apos;s rest wavelength</comment>
-        <translation>Ruhewellenlänge in Luft %1 nm</translation>
+        <translation>Ruhelage in Luft %1 nm</translation>
     </message>
     <message>
         <source>rest in air %1, %2 nm</source>
         <comment>the rest wavelengths of a pair of lines</comment>
-        <translation>Ruhewellenlängen in Luft %1, %2 nm</translation>
+        <translation>Ruhelagen in Luft %1, %2 nm</translation>
     </message>
     <message>
         <source>true shift / pm</source>
@@ -4095,11 +4095,11 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>The star is moving away from us, so its light is stretched: every line lies to the red of its rest wavelength, each by the same fraction v/c of its wavelength. As the planet swings the star to and fro, the lines swing with it, in step with the velocity graph.</source>
-        <translation>Der Stern bewegt sich von uns weg, deshalb ist sein Licht gedehnt: Jede Linie liegt auf der roten Seite ihrer Ruhewellenlänge, jede um denselben Bruchteil v/c ihrer Wellenlänge. Während der Planet den Stern hin und her schwingt, schwingen die Linien mit, im Takt des Geschwindigkeitsdiagramms.</translation>
+        <translation>Der Stern entfernt sich von uns, also ist sein Licht gedehnt: Jede Linie ist ins Rote verschoben, jede um denselben Bruchteil v/c ihrer Wellenlänge. Während der Planet den Stern hin und her zieht, schwingen die Linien im Takt des Geschwindigkeitsdiagramms mit.</translation>
     </message>
     <message>
         <source>The star is moving towards us, so its light is squeezed: every line lies to the blue of its rest wavelength, each by the same fraction v/c of its wavelength. As the planet swings the star to and fro, the lines swing with it, in step with the velocity graph.</source>
-        <translation>Der Stern bewegt sich auf uns zu, deshalb ist sein Licht gestaucht: Jede Linie liegt auf der blauen Seite ihrer Ruhewellenlänge, jede um denselben Bruchteil v/c ihrer Wellenlänge. Während der Planet den Stern hin und her schwingt, schwingen die Linien mit, im Takt des Geschwindigkeitsdiagramms.</translation>
+        <translation>Der Stern kommt auf uns zu, also ist sein Licht gestaucht: Jede Linie ist ins Blaue verschoben, jede um denselben Bruchteil v/c ihrer Wellenlänge. Während der Planet den Stern hin und her zieht, schwingen die Linien im Takt des Geschwindigkeitsdiagramms mit.</translation>
     </message>
     <message>
         <source>Following the simulation as it runs.</source>
@@ -4123,24 +4123,24 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>Doppler</source>
         <comment>the title&apos;s first line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Doppler-</translation>
     </message>
     <message>
         <source>spectroscopy</source>
         <comment>the title&apos;s second line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spektroskopie</translation>
     </message>
     <message>
         <source>Finding planets from the wobble of their star</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeten finden am Wackeln ihres Sterns</translation>
     </message>
     <message>
         <source>approaching: lines shift to the blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Annäherung: Linien verschieben sich ins Blaue</translation>
     </message>
     <message>
         <source>receding: lines shift to the red</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernung: Linien verschieben sich ins Rote</translation>
     </message>
 </context>
 <context>
