@@ -2156,7 +2156,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>&amp;Time column</source>
-        <translation>Columna de &amp;tiempo</translation>
+        <translation>&amp;Tiempo</translation>
     </message>
     <message>
         <source>Column of the times</source>
@@ -2164,7 +2164,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>&amp;Velocity column</source>
-        <translation>Columna de &amp;velocidad</translation>
+        <translation>&amp;Velocidad</translation>
     </message>
     <message>
         <source>Column of the velocities</source>
@@ -2172,7 +2172,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>&amp;Error column</source>
-        <translation>Columna de &amp;errores</translation>
+        <translation>&amp;Errores</translation>
     </message>
     <message>
         <source>Column of the errors</source>
@@ -2180,7 +2180,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>I&amp;nstrument column</source>
-        <translation>Columna de &amp;instrumento</translation>
+        <translation>I&amp;nstrumento</translation>
     </message>
     <message>
         <source>Column of the instruments&apos; names</source>
@@ -2188,7 +2188,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>Velocity &amp;unit</source>
-        <translation>&amp;Unidad de velocidad</translation>
+        <translation>&amp;Unidad</translation>
     </message>
     <message>
         <source>Unit of the velocities and errors</source>
