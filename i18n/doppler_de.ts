@@ -1819,7 +1819,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>How a star&apos;s motion shifts the light we receive</source>
-        <translation>Wie die Bewegung eines Sterns das Licht verschiebt, das wir empfangen</translation>
+        <translation>Wie die Bewegung eines Sterns sein Licht verschiebt</translation>
     </message>
     <message>
         <source>The simulation</source>
@@ -1855,7 +1855,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>The star&apos;s radial velocity</source>
-        <translation>Die Radialgeschwindigkeit des Sterns</translation>
+        <translation>Radialgeschwindigkeit des Sterns</translation>
     </message>
     <message>
         <source>time</source>
@@ -1867,7 +1867,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>A planet tugs its star to and fro: the period and size of the swing reveal it.</source>
-        <translation>Ein Planet zieht seinen Stern hin und her: Periode und Größe der Schwankung verraten ihn.</translation>
+        <translation>Ein Planet zieht den Stern hin und her: Periode und Ausschlag verraten ihn.</translation>
     </message>
 </context>
 <context>
