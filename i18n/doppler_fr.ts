@@ -366,7 +366,7 @@
     <message>
         <source>back</source>
         <comment>under the arrow that goes back</comment>
-        <translation type="unfinished">précédente</translation>
+        <translation>retour</translation>
     </message>
 </context>
 <context>
@@ -1813,59 +1813,59 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Doppler spectroscopy</source>
-        <translation type="unfinished">Spectroscopie Doppler</translation>
+        <translation>Spectroscopie Doppler</translation>
     </message>
     <message>
         <source>How a star&apos;s motion shifts the light we receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment le mouvement d&apos;une étoile décale sa lumière</translation>
     </message>
     <message>
         <source>The simulation</source>
-        <translation type="unfinished">La simulation</translation>
+        <translation>La simulation</translation>
     </message>
     <message>
         <source>A star and one planet: reading the velocity curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Une étoile et une planète&#xa0;: lire la courbe de vitesse</translation>
     </message>
     <message>
         <source>How mass, distance, shape and tilt change the signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse, distance, forme, inclinaison&#xa0;: l&apos;effet sur le signal</translation>
     </message>
     <message>
         <source>Untangling the velocity curve of two planets</source>
-        <translation type="unfinished"></translation>
+        <translation>Démêler la courbe de vitesse de deux planètes</translation>
     </message>
     <message>
         <source>Build a planetary system of your own</source>
-        <translation type="unfinished"></translation>
+        <translation>Construisez votre propre système planétaire</translation>
     </message>
     <message>
         <source>Observe, search, fold, fit and weigh, as astronomers do</source>
-        <translation type="unfinished"></translation>
+        <translation>Observer, chercher, replier, ajuster, peser en astronome</translation>
     </message>
     <message>
         <source>An interactive book on finding planets around other stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Un livre interactif sur la découverte d&apos;exoplanètes</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished">Sommaire</translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>The star&apos;s radial velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>La vitesse radiale de l&apos;étoile</translation>
     </message>
     <message>
         <source>time</source>
-        <translation type="unfinished"></translation>
+        <translation>temps</translation>
     </message>
     <message>
         <source>v (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>v (m/s)</translation>
     </message>
     <message>
         <source>A planet tugs its star to and fro: the period and size of the swing reveal it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une planète fait osciller son étoile&#xa0;: la période et l&apos;ampleur la révèlent.</translation>
     </message>
 </context>
 <context>
@@ -2119,21 +2119,21 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>No orbits drawn yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune orbite tirée pour l&apos;instant.</translation>
     </message>
     <message>
         <source>m sin i (Jupiter masses)</source>
-        <translation type="unfinished"></translation>
+        <translation>m sin i (masses de Jupiter)</translation>
     </message>
     <message>
         <source>P (days)</source>
         <comment>the period of an orbit</comment>
-        <translation type="unfinished">P (jours)</translation>
+        <translation>P (jours)</translation>
     </message>
     <message>
         <source>periastron T (days)</source>
         <comment>the time of periastron</comment>
-        <translation type="unfinished"></translation>
+        <translation>périastre T (jours)</translation>
     </message>
 </context>
 <context>
@@ -2449,160 +2449,160 @@ rms %6 m/s, χ² réduit %7</translation>
     <name>Observing plots</name>
     <message numerus="yes">
         <source>%n instruments</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n instrument</numerusform>
+            <numerusform>%n instruments</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
         <comment>instruments not named in the key</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n autre</numerusform>
+            <numerusform>%n autres</numerusform>
         </translation>
     </message>
     <message>
         <source>periodogram</source>
-        <translation type="unfinished"></translation>
+        <translation>périodogramme</translation>
     </message>
     <message>
         <source>window function</source>
-        <translation type="unfinished"></translation>
+        <translation>fonction fenêtre</translation>
     </message>
     <message>
         <source>No measurements yet: plan a run and press Observe, or import a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de mesures&#xa0;: planifiez une campagne et appuyez sur Observer, ou importez un fichier.</translation>
     </message>
     <message>
         <source>phase: time since periastron over the period of %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>phase&#xa0;: temps depuis le périastre divisé par la période de %1 jours</translation>
     </message>
     <message>
         <source>time since the first point, %1 (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>temps depuis le premier point, %1 (jours)</translation>
     </message>
     <message>
         <source>time (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>temps (jours)</translation>
     </message>
     <message>
         <source>The periodogram shows here once there are measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périodogramme s&apos;affiche ici dès qu&apos;il y a des mesures.</translation>
     </message>
     <message>
         <source>period (days)</source>
         <comment>of an orbit</comment>
-        <translation type="unfinished"></translation>
+        <translation>période (jours)</translation>
     </message>
     <message>
         <source>power</source>
         <comment>of a periodogram</comment>
-        <translation type="unfinished"></translation>
+        <translation>puissance</translation>
     </message>
     <message>
         <source>The measurements fold here on the trial period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures se replient ici sur la période d&apos;essai.</translation>
     </message>
     <message>
         <source>phase at a period of %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>phase pour une période de %1 jours</translation>
     </message>
     <message>
         <source>radial velocity (m/s)</source>
-        <translation type="unfinished">vitesse radiale (m/s)</translation>
+        <translation>vitesse radiale (m/s)</translation>
     </message>
     <message>
         <source>v − offset − trend (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>v − décalage − dérive (m/s)</translation>
     </message>
     <message>
         <source>v − offset (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>v − décalage (m/s)</translation>
     </message>
     <message>
         <source>The fit has no planet.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ajustement ne comporte aucune planète.</translation>
     </message>
     <message>
         <source>%1 days, K %2 m/s</source>
         <comment>a fitted planet&apos;s period and semi-amplitude</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 jours, K %2 m/s</translation>
     </message>
     <message numerus="yes">
         <source>The fitted curve of %n planet(s) runs through them, over one orbit: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La courbe ajustée de %n planète passe parmi elles, sur une orbite&#xa0;: %1.</numerusform>
+            <numerusform>La courbe ajustée des %n planètes passe parmi elles, sur une orbite&#xa0;: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The fitted curve of %n planet(s) runs through them: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La courbe ajustée de %n planète passe parmi elles&#xa0;: %1.</numerusform>
+            <numerusform>La courbe ajustée des %n planètes passe parmi elles&#xa0;: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>No measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune mesure.</translation>
     </message>
     <message numerus="yes">
         <source>%n measurements folded on a period of %1 days.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mesure repliée sur une période de %1 jours.</numerusform>
+            <numerusform>%n mesures repliées sur une période de %1 jours.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n measurements folded on a period of %1 days; the highest, %2 m/s, at phase %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mesure repliée sur une période de %1 jours&#xa0;; la plus haute, %2 m/s, à la phase %3.</numerusform>
+            <numerusform>%n mesures repliées sur une période de %1 jours&#xa0;; la plus haute, %2 m/s, à la phase %3.</numerusform>
         </translation>
     </message>
     <message>
         <source>No residuals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résidu.</translation>
     </message>
     <message numerus="yes">
         <source>%n residuals over %1 days; the highest, %2 m/s, at day %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n résidu sur %1 jours&#xa0;; le plus haut, %2 m/s, au jour %3.</numerusform>
+            <numerusform>%n résidus sur %1 jours&#xa0;; le plus haut, %2 m/s, au jour %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n measurements over %1 days; the highest, %2 m/s, at day %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mesure sur %1 jours&#xa0;; la plus haute, %2 m/s, au jour %3.</numerusform>
+            <numerusform>%n mesures sur %1 jours&#xa0;; la plus haute, %2 m/s, au jour %3.</numerusform>
         </translation>
     </message>
     <message>
         <source>plot</source>
         <comment>the name of a picture file of a plot</comment>
-        <translation type="unfinished"></translation>
+        <translation>graphique</translation>
     </message>
     <message>
         <source>No peak: the velocities do not vary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun pic&#xa0;: les vitesses ne varient pas.</translation>
     </message>
     <message>
         <source>The highest peak is at a period of %1 days, power %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus haut pic est à une période de %1 jours, puissance %2.</translation>
     </message>
     <message>
         <source>The residuals show here after a fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les résidus s&apos;affichent ici après un ajustement.</translation>
     </message>
     <message>
         <source>residual (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>résidu (m/s)</translation>
     </message>
     <message>
         <source>Their rms is %1 m/s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leur rms est de %1 m/s.</translation>
     </message>
 </context>
 <context>
@@ -2873,273 +2873,273 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Saved work (*.json);;All files (*)</source>
-        <translation type="unfinished">Travail enregistré (*.json);;Tous les fichiers (*)</translation>
+        <translation>Travail enregistré (*.json);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The file cannot be used: its run length %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne peut pas être utilisé&#xa0;: sa durée de campagne %1 sort de l&apos;intervalle de %2 à %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its precision %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne peut pas être utilisé&#xa0;: sa précision %1 sort de l&apos;intervalle de %2 à %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its jitter %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne peut pas être utilisé&#xa0;: son jitter %1 sort de l&apos;intervalle de %2 à %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its shortest period %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne peut pas être utilisé&#xa0;: sa période minimale %1 sort de l&apos;intervalle de %2 à %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its star&apos;s mass for the fit %1 lies outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne peut pas être utilisé&#xa0;: sa masse de l&apos;étoile pour l&apos;ajustement %1 sort de l&apos;intervalle de %2 à %3.</translation>
     </message>
     <message>
         <source>The file cannot be used: its fold period is shorter than half its shortest period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne peut pas être utilisé&#xa0;: sa période de repliement est inférieure à la moitié de sa période minimale.</translation>
     </message>
     <message>
         <source>The file cannot be used: the book has no published measurements of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne peut pas être utilisé&#xa0;: le livre n&apos;a aucune mesure publiée de %1.</translation>
     </message>
     <message>
         <source>%1 The run shown is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 La campagne affichée est conservée.</translation>
     </message>
     <message>
         <source>The file holds no observing run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune campagne d&apos;observation.</translation>
     </message>
     <message>
         <source>Save run</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la campagne</translation>
     </message>
     <message>
         <source>Open run</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une campagne</translation>
     </message>
     <message>
         <source>No run can cover two cycles of the longest period, %1 days: a periodogram cannot tell it well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune campagne ne peut couvrir deux cycles de la période la plus longue, %1 jours&#xa0;: un périodogramme ne peut pas bien la distinguer.</translation>
     </message>
     <message>
         <source>The run covers less than two cycles of the longest period, %1 days: a periodogram cannot tell it well.</source>
-        <translation type="unfinished"></translation>
+        <translation>La campagne couvre moins de deux cycles de la période la plus longue, %1 jours&#xa0;: un périodogramme ne peut pas bien la distinguer.</translation>
     </message>
     <message numerus="yes">
         <source>Observed %n clear nights of the %1 asked for over %2 days, seed %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nuit claire observée sur les %1 demandées, au cours de %2 jours, graine %3.</numerusform>
+            <numerusform>%n nuits claires observées sur les %1 demandées, au cours de %2 jours, graine %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n measurements. What orbits it?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %n mesure. Qu&apos;est-ce qui tourne autour d&apos;elle&#xa0;?</numerusform>
+            <numerusform>%1&#xa0;: %n mesures. Qu&apos;est-ce qui tourne autour d&apos;elle&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, published: %n measurements from %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, données publiées&#xa0;: %n mesure tirée de %2.</numerusform>
+            <numerusform>%1, données publiées&#xa0;: %n mesures tirées de %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements of %1 instruments from a saved run.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mesure de %1 instruments lue dans une campagne enregistrée.</numerusform>
+            <numerusform>%n mesures de %1 instruments lues dans une campagne enregistrée.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements from a saved run.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mesure lue dans une campagne enregistrée.</numerusform>
+            <numerusform>%n mesures lues dans une campagne enregistrée.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: its files are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ses fichiers sont manquants</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2, %n measurements (%3)</source>
         <comment>a star, its instruments, its measurements and their papers</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %2, %n mesure (%3)</numerusform>
+            <numerusform>%1&#xa0;: %2, %n mesures (%3)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (The plan on the left is for the chapter&apos;s star, not these data.)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Le plan de gauche concerne l&apos;étoile du chapitre, pas ces données.)</translation>
     </message>
     <message>
         <source>%1 (The plan on the left is the one these data were made with; Observe uses it on the chapter&apos;s star.)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Le plan de gauche est celui avec lequel ces données ont été faites&#xa0;; Observer l&apos;applique à l&apos;étoile du chapitre.)</translation>
     </message>
     <message>
         <source>The open chapter&apos;s star has no planet in use: Observe measures a quiet star.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;étoile du chapitre ouvert n&apos;a aucune planète active&#xa0;: Observer mesure une étoile calme.</translation>
     </message>
     <message>
         <source>Plan a run on the open chapter&apos;s star and press Observe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Planifiez une campagne sur l&apos;étoile du chapitre ouvert et appuyez sur Observer.</translation>
     </message>
     <message>
         <source>No simulation chapter is open: import measurements or open a mystery star.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun chapitre de simulation n&apos;est ouvert&#xa0;: importez des mesures ou ouvrez une étoile mystère.</translation>
     </message>
     <message numerus="yes">
         <source>Only %n nights were clear: too few for a periodogram. Ask for more nights, a longer run or better weather.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Seule %n nuit a été claire&#xa0;: trop peu pour un périodogramme. Demandez plus de nuits, une campagne plus longue ou une meilleure météo.</numerusform>
+            <numerusform>Seules %n nuits ont été claires&#xa0;: trop peu pour un périodogramme. Demandez plus de nuits, une campagne plus longue ou une meilleure météo.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file was not read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas été lu&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements from %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mesure lue dans %1.</numerusform>
+            <numerusform>%n mesures lues dans %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The measurements of %1 were not read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures de %1 n&apos;ont pas été lues&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>The %n measurements of %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mesure de %1.</numerusform>
+            <numerusform>Les %n mesures de %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 The measurements shown are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Les mesures affichées sont conservées.</translation>
     </message>
     <message>
         <source>The measurements were not read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures n&apos;ont pas été lues&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements of %1 instruments from %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mesure de %1 instruments lue dans %2.</numerusform>
+            <numerusform>%n mesures de %1 instruments lues dans %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements of %1 instruments from %2 files.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mesure de %1 instruments lue dans %2 fichiers.</numerusform>
+            <numerusform>%n mesures de %1 instruments lues dans %2 fichiers.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n measurements from %1 files.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mesure lue dans %1 fichiers.</numerusform>
+            <numerusform>%n mesures lues dans %1 fichiers.</numerusform>
         </translation>
     </message>
     <message>
         <source>The published measurements of %1 were not read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures publiées de %1 n&apos;ont pas été lues&#xa0;: %2</translation>
     </message>
     <message>
         <source>The measurements were not written: %1.</source>
-        <translation type="unfinished">Les mesures n&apos;ont pas été écrites&#xa0;: %1.</translation>
+        <translation>Les mesures n&apos;ont pas été écrites&#xa0;: %1.</translation>
     </message>
     <message>
         <source>v less each instrument&apos;s mean (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>v moins la moyenne de chaque instrument (m/s)</translation>
     </message>
     <message>
         <source>radial velocity (m/s)</source>
-        <translation type="unfinished">vitesse radiale (m/s)</translation>
+        <translation>vitesse radiale (m/s)</translation>
     </message>
     <message>
         <source>Data: %1.</source>
         <comment>the papers of the published measurements</comment>
-        <translation type="unfinished"></translation>
+        <translation>Données&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Working out the periodogram…</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul du périodogramme…</translation>
     </message>
     <message>
         <source>The periodogram could not be worked out: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périodogramme n&apos;a pas pu être calculé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The periodogram could not be worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périodogramme n&apos;a pas pu être calculé.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé.</translation>
     </message>
     <message>
         <source>The periodogram was cancelled. Press Work out to start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périodogramme a été annulé. Appuyez sur Calculer pour le relancer.</translation>
     </message>
     <message>
         <source>Highest peak: %1; false-alarm probability %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus haut pic&#xa0;: %1&#xa0;; probabilité de fausse alarme %2.</translation>
     </message>
     <message>
         <source>No periodogram: every measurement was taken at the same time, so there is no time span in which to look for a period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de périodogramme&#xa0;: toutes les mesures ont été prises au même instant, il n&apos;y a donc aucun intervalle de temps où chercher une période.</translation>
     </message>
     <message>
         <source>No periodogram yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de périodogramme.</translation>
     </message>
     <message>
         <source>Import measurements: one file, or one per instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des mesures&#xa0;: un fichier, ou un par instrument</translation>
     </message>
     <message>
         <source>Measurements (*.csv *.tsv *.txt *.dat *.vels *.rdb);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesures (*.csv *.tsv *.txt *.dat *.vels *.rdb);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Save the fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;ajustement</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished">Fichiers CSV (*.csv)</translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Save the residuals</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les résidus</translation>
     </message>
     <message>
         <source>Export measurements</source>
-        <translation type="unfinished">Exporter les mesures</translation>
+        <translation>Exporter les mesures</translation>
     </message>
     <message>
         <source>Printing failed: the printer cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;impression a échoué&#xa0;: l&apos;imprimante ne peut pas être ouverte.</translation>
     </message>
     <message>
         <source>Printing failed: the printer took no further page.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;impression a échoué&#xa0;: l&apos;imprimante n&apos;a pas accepté de page supplémentaire.</translation>
     </message>
     <message>
         <source>Printing failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;impression a échoué.</translation>
     </message>
 </context>
 <context>
@@ -4121,24 +4121,24 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>Doppler</source>
         <comment>the title&apos;s first line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spectroscopie</translation>
     </message>
     <message>
         <source>spectroscopy</source>
         <comment>the title&apos;s second line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Doppler</translation>
     </message>
     <message>
         <source>Finding planets from the wobble of their star</source>
-        <translation type="unfinished"></translation>
+        <translation>Des planètes trahies par l&apos;étoile qui oscille</translation>
     </message>
     <message>
         <source>approaching: lines shift to the blue</source>
-        <translation type="unfinished"></translation>
+        <translation>en approche&#xa0;: raies décalées vers le bleu</translation>
     </message>
     <message>
         <source>receding: lines shift to the red</source>
-        <translation type="unfinished"></translation>
+        <translation>en éloignement&#xa0;: raies décalées vers le rouge</translation>
     </message>
 </context>
 <context>
