@@ -3999,7 +3999,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>Line shift Δλ</source>
-        <translation>Desplazamiento de la línea Δλ</translation>
+        <translation>Desplazamiento Δλ</translation>
     </message>
     <message>
         <source>Resolution element</source>
@@ -4007,7 +4007,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>How so small a shift is really measured: one line&apos;s centre can be found to a small fraction of a resolution element only from a great deal of light, so thousands of lines are cross-correlated with a reference recorded through the same spectrograph at the same time (an iodine cell, a thorium–argon lamp or a laser frequency comb); the shift that best matches them all is found to a thousandth of an element.</source>
-        <translation>Cómo se mide de verdad un desplazamiento tan pequeño: el centro de una línea solo se puede hallar con una pequeña fracción de un elemento de resolución si llega muchísima luz, así que miles de líneas se correlacionan con una referencia registrada con el mismo espectrógrafo al mismo tiempo (una celda de yodo, una lámpara de torio-argón o un peine de frecuencias láser); el desplazamiento que mejor encaja con todas ellas se halla con una precisión de una milésima de elemento.</translation>
+        <translation>Cómo se mide en realidad un desplazamiento tan pequeño: el centro de una línea solo se fija a una pequeña fracción de elemento de resolución con muchísima luz, así que miles de líneas se correlacionan con una referencia tomada a la vez con el mismo espectrógrafo (celda de yodo, lámpara de torio–argón o peine de frecuencias láser); el desplazamiento que mejor encaja con todas se halla a una milésima de elemento.</translation>
     </message>
     <message>
         <source>Magnified around %1</source>
@@ -4021,17 +4021,17 @@ rms %6 m/s, χ² reducido %7</translation>
     <message>
         <source>shift drawn %1 larger; widths not to scale</source>
         <comment>the magnification, such as 100 000×</comment>
-        <translation>desplazamiento dibujado %1 mayor; anchuras no a escala</translation>
+        <translation>desplazamiento %1 mayor; anchuras no a escala</translation>
     </message>
     <message>
         <source>rest in air %1 nm</source>
         <comment>a line&apos;s rest wavelength</comment>
-        <translation>en reposo en el aire %1 nm</translation>
+        <translation>reposo en aire %1 nm</translation>
     </message>
     <message>
         <source>rest in air %1, %2 nm</source>
         <comment>the rest wavelengths of a pair of lines</comment>
-        <translation>en reposo en el aire %1, %2 nm</translation>
+        <translation>reposo en aire %1, %2 nm</translation>
     </message>
     <message>
         <source>true shift / pm</source>
@@ -4093,11 +4093,11 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>The star is moving away from us, so its light is stretched: every line lies to the red of its rest wavelength, each by the same fraction v/c of its wavelength. As the planet swings the star to and fro, the lines swing with it, in step with the velocity graph.</source>
-        <translation>La estrella se aleja de nosotros, así que su luz se estira: cada línea está hacia el rojo de su longitud de onda en reposo, cada una en la misma fracción v/c de su longitud de onda. Mientras el planeta hace oscilar la estrella de un lado a otro, las líneas oscilan con ella, al compás de la gráfica de velocidad.</translation>
+        <translation>La estrella se aleja de nosotros, así que su luz se estira: cada línea queda hacia el rojo de su longitud de onda en reposo, en la misma fracción v/c de esta. Cuando el planeta mece la estrella, las líneas oscilan con ella, al compás de la gráfica de velocidad.</translation>
     </message>
     <message>
         <source>The star is moving towards us, so its light is squeezed: every line lies to the blue of its rest wavelength, each by the same fraction v/c of its wavelength. As the planet swings the star to and fro, the lines swing with it, in step with the velocity graph.</source>
-        <translation>La estrella se acerca a nosotros, así que su luz se comprime: cada línea está hacia el azul de su longitud de onda en reposo, cada una en la misma fracción v/c de su longitud de onda. Mientras el planeta hace oscilar la estrella de un lado a otro, las líneas oscilan con ella, al compás de la gráfica de velocidad.</translation>
+        <translation>La estrella se acerca a nosotros, así que su luz se comprime: cada línea queda hacia el azul de su longitud de onda en reposo, en la misma fracción v/c de esta. Cuando el planeta mece la estrella, las líneas oscilan con ella, al compás de la gráfica de velocidad.</translation>
     </message>
     <message>
         <source>Following the simulation as it runs.</source>
