@@ -3,6 +3,7 @@
 #include "TSimpleCase.h"
 
 #include "BookText.h"
+#include "NumberText.h"
 #include "QuestionInput.h"
 #include "RichEditWriter.h"
 #include "TKeyEdit.h"
@@ -338,8 +339,8 @@ std::string TSimpleCase::AcceptedAnswer() {
                         "Mondas's period to three figures, %1 days; answers within %2 days "
                         "count.",
                         "of the orbit")
-            .arg(QString::asprintf("%g", RoundToFigures(Planets[0].Period, 3, true)),
-                 QString::asprintf("%g", PeriodTolerance_days))
+            .arg(FiguresText(RoundToFigures(Planets[0].Period, 3, true), 6),
+                 FiguresText(PeriodTolerance_days, 6))
             .toStdString();
     if (Page == ZeroVelocityQuestionPage)
         return BookText("Chapter 2: The simulation", "“%1” (the third choice).")

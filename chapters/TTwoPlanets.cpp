@@ -3,6 +3,7 @@
 #include "TTwoPlanets.h"
 
 #include "BookText.h"
+#include "NumberText.h"
 #include "PageText.h"
 #include "QuestionInput.h"
 #include "RichEditWriter.h"
@@ -390,10 +391,10 @@ std::string TTwoPlanets::AcceptedAnswer() {
                         "Mondas %1 days (within %2 days) and Vulcan %3 days (within %4 whole "
                         "days), each to three figures.",
                         "periods of the orbits")
-            .arg(QString::asprintf("%g", RoundToFigures(Planets[Mondas].Period, 3, true)),
-                 QString::asprintf("%g", MondasTolerance_days),
-                 QString::asprintf("%g", RoundToFigures(Planets[Vulcan].Period, 3, true)),
-                 QString::asprintf("%g", VulcanTolerance_days))
+            .arg(FiguresText(RoundToFigures(Planets[Mondas].Period, 3, true), 6),
+                 FiguresText(MondasTolerance_days, 6),
+                 FiguresText(RoundToFigures(Planets[Vulcan].Period, 3, true), 6),
+                 FiguresText(VulcanTolerance_days, 6))
             .toStdString();
     if (Page == ParameterQuestionPage)
         return BookText("Chapter 4: Two planets", "planet “%1”, parameter “%2”.")
