@@ -3,7 +3,6 @@
 #include "RichEditWriter.h"
 
 #include "FloatToStr.h"
-#include "TextCodec.h"
 
 #include <QLocale>
 #include <cstring>
@@ -14,14 +13,6 @@
 namespace {
 
 constexpr int kBulletIndent_twips = 200; // 10 points
-
-// The reader's decimal separator as the control's text takes it; a point where the code
-// page has no such character.
-char DecimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    const int byte = point.size() == 1 ? textcodec::toCp1252(point[0].unicode()) : -1;
-    return byte > 0 ? char(byte) : '.';
-}
 
 TRichEditControl& setStyle(TRichEditControl& edit, TFontStyle style, bool on) {
     if (style > fsStrikeOut)
@@ -56,19 +47,14 @@ TRichEditControl& operator<<(TRichEditControl& edit, int value) {
     return edit;
 }
 
-TRichEditControl& operator<<(TRichEditControl& edit, double value) {
-    AnsiString text = FloatToStr(value);
-    if (const std::size_t point = text.find('.'); point != AnsiString::npos)
-        text[point] = DecimalSeparator();
-    edit.ReplaceSel(text);
-    return edit;
-}
-
 QString NumberText(double value) {
     QString text = QString::fromStdString(FloatToStr(value));
-    if (DecimalSeparator() != '.')
-        text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    text.replace(QLatin1Char('.'), QLocale().decimalPoint());
     return text;
+}
+
+TRichEditControl& operator<<(TRichEditControl& edit, double value) {
+    return edit << NumberText(value);
 }
 
 TRichEditControl& operator<<(TRichEditControl& edit, const TFont& font) {
