@@ -39,7 +39,7 @@ struct TStarFit {
 TStarFit Fitted(const char* name, int planets) {
     const rvdata::TRvDataSetReading reading = rvdata::LoadBundledStar("rv", name);
     if (!reading.ok)
-        throw std::runtime_error(reading.message);
+        throw std::runtime_error(reading.message.English());
     TStarFit star{reading.set, {}, {}};
     star.settings.fitJitter = true;
     star.settings.starMass_Solar = star.set.starMass_Solar;

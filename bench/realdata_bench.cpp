@@ -15,7 +15,7 @@ namespace {
 rvdata::TRvDataSet Star(const char* name) {
     const rvdata::TRvDataSetReading reading = rvdata::LoadBundledStar("rv", name);
     if (!reading.ok)
-        throw std::runtime_error(reading.message);
+        throw std::runtime_error(reading.message.English());
     return reading.set;
 }
 

@@ -3,6 +3,7 @@
 #include "BundledDataCredits.h"
 
 #include "BookText.h"
+#include "BookWording.h"
 #include "DataFile.h"
 #include "RegularFile.h"
 #include "model/RvBundle.h"
@@ -73,7 +74,7 @@ AnsiString BundledDataCreditsRtf() {
                     (reading.ok ? StarLine(reading.set)
                                 : "\\b " + Escaped(AnsiString(star.name)) + "\\b0 : " +
                                       Escaped(BookText("About", "its files cannot be read: %1")
-                                                  .arg(QString::fromStdString(reading.message)))) +
+                                                  .arg(BookWording(reading.message)))) +
                     "\\par\n";
         }
     } catch (const EFOpenError& e) {

@@ -3,6 +3,7 @@
 #include "FindingPlanetReadouts.h"
 
 #include "BookText.h"
+#include "BookWording.h"
 #include "NumberText.h"
 #include "model/FitText.h"
 #include "model/PeriodText.h"
@@ -15,8 +16,8 @@ QString Days(double period_days) {
         .arg(FixedText(period_days, PeriodDecimals(period_days)));
 }
 
-QString Probability(double p) { return QString::fromStdString(ProbabilityText(p)); }
+QString Probability(double p) { return BookWording(ProbabilityText(p)); }
 
-QString WithSigma(const fit::TEstimate& x) { return QString::fromStdString(fit::WithUncertainty(x)); }
+QString WithSigma(const fit::TEstimate& x) { return BookWording(fit::WithUncertainty(x)); }
 
 } // namespace findingplanetviews

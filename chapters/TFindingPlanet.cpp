@@ -3,6 +3,7 @@
 #include "TFindingPlanet.h"
 
 #include "BookText.h"
+#include "BookWording.h"
 #include "FindingPlanetQuestions.h"
 #include "FindingPlanetReadouts.h"
 #include "NumberText.h"
@@ -195,9 +196,10 @@ std::string TFindingPlanet::PageFitFailure() const {
         return RealFitFailure();
     if (work_->Running() || !job_ || job_->fits.one.outcome == fit::TFitOutcome::Done)
         return {};
-    return job_->fits.one.message.empty()
-               ? BookText("Chapter 6: Finding a planet", "no fit could be made").toStdString()
-               : job_->fits.one.message;
+    return (job_->fits.one.message.Empty()
+                ? BookText("Chapter 6: Finding a planet", "no fit could be made")
+                : BookWording(job_->fits.one.message))
+        .toStdString();
 }
 
 namespace {

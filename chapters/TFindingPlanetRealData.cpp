@@ -7,6 +7,7 @@
 #include "TFindingPlanet.h"
 
 #include "BookText.h"
+#include "BookWording.h"
 #include "DataFile.h"
 #include "FindingPlanetQuestions.h"
 #include "FindingPlanetReadouts.h"
@@ -79,11 +80,11 @@ TMeasurementSet OfInstrument(const TMeasurementSet& set, int instrument) {
 }
 
 // Why there is no fit to show: it is being made, or what stopped it.
-QString NoFitMessage(bool running, const std::string& why) {
+QString NoFitMessage(bool running, const TWording& why) {
     if (running)
         return BookText("Chapter 6: Finding a planet", "Working out the periodogram and the fit…");
-    return why.empty() ? BookText("Chapter 6: Finding a planet", "No fit could be made.")
-                       : QString::fromStdString(why);
+    return why.Empty() ? BookText("Chapter 6: Finding a planet", "No fit could be made.")
+                       : BookWording(why);
 }
 
 } // namespace
@@ -98,9 +99,10 @@ const fit::TOrbitSolution* TFindingPlanet::RealFit() const {
 std::string TFindingPlanet::RealFitFailure() const {
     if (realWork_->Running() || !realJob_ || realJob_->search.fit.outcome == fit::TFitOutcome::Done)
         return {};
-    return realJob_->search.fit.message.empty()
-               ? BookText("Chapter 6: Finding a planet", "no fit could be made").toStdString()
-               : realJob_->search.fit.message;
+    return (realJob_->search.fit.message.Empty()
+                ? BookText("Chapter 6: Finding a planet", "no fit could be made")
+                : BookWording(realJob_->search.fit.message))
+        .toStdString();
 }
 
 const TPeak& TFindingPlanet::ShownPeak() const {
@@ -114,15 +116,15 @@ void TFindingPlanet::StartRealFit() {
     try {
         reading = rvdata::LoadBundledStar(FindDataFile("rv"), RealStar);
     } catch (const EFOpenError& e) {
-        reading.message = e.what();
+        reading.message = Verbatim(e.what());
     }
     if (!reading.ok) {
         realFault_ =
             BookText("Chapter 6: Finding a planet",
                      "The published measurements of 51 Peg cannot be read: %1", "%1 is the reason")
-                .arg(QString::fromStdString(reading.message))
+                .arg(BookWording(reading.message))
                 .toStdString();
-        job->search.fit.message = realFault_;
+        job->search.fit.message = Verbatim(realFault_);
         return;
     }
     real_ = reading.set;
@@ -160,7 +162,7 @@ void TFindingPlanet::ShowRealData() {
     QString text = BookText("Chapter 6: Finding a planet", "%1, a star of %2 solar masses (%3):",
                             "%1 is the star's name, %3 where its mass is published")
                        .arg(QString::fromStdString(real_.star), FixedText(real_.starMass_Solar, 2),
-                            QString::fromStdString(real_.starMassSource));
+                            BookWording(real_.starMassSource));
     for (std::size_t i = 0; i < InstrumentPlots.size(); ++i) {
         TDataPlot* plot = InstrumentPlots[i];
         if (i >= real_.instruments.size()) {

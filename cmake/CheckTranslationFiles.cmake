@@ -20,7 +20,7 @@ foreach(ts IN LISTS TS_FILES)
   get_filename_component(name ${ts} NAME)
   configure_file(${ts} ${WORK}/${name} COPYONLY)
   execute_process(COMMAND ${LUPDATE} -project ${PROJECT} -ts ${WORK}/${name} -locations none
-                          -tr-function-alias translate+=BookText
+                          -tr-function-alias translate+=BookText,QT_TRANSLATE_NOOP+=Said
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
   if(NOT status EQUAL 0 OR NOT out MATCHES "\\(0 new and")
     string(REGEX MATCH "Found [^\n]*" found "${out}")

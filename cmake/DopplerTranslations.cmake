@@ -7,7 +7,7 @@
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 file(GLOB DOPPLER_TS_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/i18n/*.ts)
 set(translated_sources)
-foreach(folder IN ITEMS app book calculator chapters forms observing platform realsystems
+foreach(folder IN ITEMS app book calculator chapters forms model observing platform realsystems
                         simulation spectrum thisbook widgets)
   file(GLOB found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp
        ${PROJECT_SOURCE_DIR}/${folder}/*.h ${PROJECT_SOURCE_DIR}/${folder}/include/*.h)
@@ -17,4 +17,4 @@ qt_add_translations(doppler
   TS_FILES ${DOPPLER_TS_FILES}
   RESOURCE_PREFIX /i18n
   SOURCES ${translated_sources}
-  LUPDATE_OPTIONS -locations none -tr-function-alias translate+=BookText)
+  LUPDATE_OPTIONS -locations none -tr-function-alias translate+=BookText,QT_TRANSLATE_NOOP+=Said)

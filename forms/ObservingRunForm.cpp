@@ -3,6 +3,7 @@
 #include "ObservingRunForm.h"
 
 #include "BookText.h"
+#include "BookWording.h"
 #include "NumberText.h"
 #include "PictureExport.h"
 #include "SpokenValue.h"
@@ -123,7 +124,8 @@ void DefineObservingRunForm(TObservingRunForm& f) {
     QMenu* mystery = file->addMenu(BookText("Observing run", "Open a &mystery star"));
     for (int k = 0; k < 3; ++k)
         f.mnitMystery[std::size_t(k)] =
-            mystery->addAction(QString("&%1. ").arg(k + 1) + observing::MysteryStars()[std::size_t(k)].name,
+            mystery->addAction(QString("&%1. ").arg(k + 1) +
+                                   BookWording(observing::MysteryStars()[std::size_t(k)].name),
                                [&f, k] { f.OpenMystery(k); });
     file->addSeparator();
     f.mnitPrint =

@@ -17,5 +17,8 @@ doppler_add_fuzzer(measurementscsv_fuzz ${PROJECT_SOURCE_DIR}/fuzz/measurementsc
                    ${_model}/CandidateVetting.cpp ${_model}/KeplerianScan.cpp
                    ${_model}/PlanetInteraction.cpp ${_model}/FitCsv.cpp ${_model}/ProbabilityText.cpp
                    ${PROJECT_SOURCE_DIR}/observing/ObservingDrawing.cpp
+                   ${PROJECT_SOURCE_DIR}/platform/BookWording.cpp
+                   ${PROJECT_SOURCE_DIR}/platform/BookLanguage.cpp
+                   ${PROJECT_SOURCE_DIR}/platform/PseudoLanguage.cpp
                    ${PROJECT_SOURCE_DIR}/simulation/ViewClip.cpp)
 target_link_libraries(measurementscsv_fuzz PRIVATE Qt6::Gui Eigen3::Eigen)

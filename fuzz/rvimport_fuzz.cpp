@@ -20,8 +20,8 @@ namespace {
 
 void CheckReading(const rvdata::TRvDataSetReading& reading) {
     if (!reading.ok) {
-        check(!reading.message.empty(), "a refusal without a message");
-        check(reading.message.find(": ") != std::string::npos, "a refusal naming no file");
+        check(!reading.message.Empty(), "a refusal without a message");
+        check(reading.message.English().find(": ") != std::string::npos, "a refusal naming no file");
         return;
     }
     const auto& rows = reading.set.measurements.data;
@@ -56,13 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(guess.choice.instrument < columns, "a guessed instrument column the table lacks");
         check(!guess.notes.empty(), "a guess that says nothing");
     } else {
-        check((table.line > 0) == table.message.starts_with("line "),
+        check((table.line > 0) == table.message.English().starts_with("line "),
               "the line number and the message disagree");
     }
     const std::vector<rvdata::TRvFile> one = {{"a.vels", text, std::nullopt}};
     const rvdata::TRvDataSetReading reading = rvdata::ReadDataSet(one);
     const rvdata::TRvDataSetReading again = rvdata::ReadDataSet(one);
-    check(again.ok == reading.ok && again.message == reading.message &&
+    check(again.ok == reading.ok && again.message.English() == reading.message.English() &&
               again.set.measurements.data == reading.set.measurements.data,
           "a second reading differs");
     CheckReading(reading);

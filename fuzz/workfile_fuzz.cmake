@@ -8,6 +8,9 @@ find_package(Eigen3 REQUIRED NO_MODULE)
 set(_model ${PROJECT_SOURCE_DIR}/model)
 doppler_add_fuzzer(workfile_fuzz ${PROJECT_SOURCE_DIR}/fuzz/workfile_fuzz.cpp
                    ${PROJECT_SOURCE_DIR}/platform/WorkFile.cpp
+                   ${PROJECT_SOURCE_DIR}/platform/BookWording.cpp
+                   ${PROJECT_SOURCE_DIR}/platform/BookLanguage.cpp
+                   ${PROJECT_SOURCE_DIR}/platform/PseudoLanguage.cpp
                    ${PROJECT_SOURCE_DIR}/platform/RegularFile.cpp
                    ${PROJECT_SOURCE_DIR}/platform/SavedFile.cpp
                    ${PROJECT_SOURCE_DIR}/simulation/SystemJson.cpp

@@ -1735,6 +1735,86 @@ rms %6 m/s, χ² réduit %7</translation>
         <source>Periodogram of the residuals</source>
         <translation>Périodogramme des résidus</translation>
     </message>
+    <message>
+        <source>Is this planet&apos;s orbit circular?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No: the fit&apos;s e is far from 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It may be: nearly round orbits fit too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes: e is exactly 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where does the shaded band, the middle 68 % of the orbits, begin? Compare it with e = 0.1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit&apos;s ± σ takes the orbits that fit for a bell curve about the best one. Those of a weak planet are lopsided, and the best fit pushes e up. The book made this planet&apos;s orbit a circle: e = 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A made-up star of %1 solar masses: %n measurements in %2 days, each ± %3 m/s.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fitting the orbit and drawing the orbits that fit the measurements…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit, as on the Fit tab: P = %1 days, K = %2 m/s, e = %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No orbits could be drawn about this fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The orbits that fit: e from %1 to %2 (the middle 68 %), median %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Converged: %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps).</source>
+        <translation type="unfinished">Convergé&#xa0;: %1 pas de %2 marcheurs, %3 fois le plus long temps d&apos;autocorrélation (%4 pas).</translation>
+    </message>
+    <message>
+        <source>Not converged after %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps): the range is rough.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How sure is e?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fit&apos;s ± σ takes the orbits that fit about as well as the best one to spread like a bell curve about it. For a weak planet they need not. On the right, a made-up star: the book fits its planet as on the Fit tab, then draws thousands of orbits that fit the measurements about as well, as &lt;b&gt;How sure?&lt;/b&gt; in the observing window does, and counts their &lt;i&gt;e&lt;/i&gt; in the histogram.</source>
+        <comment>How sure?: the entry of the observing window&apos;s File menu</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shaded band holds the middle 68 % of the orbits; the red line and bar are the fit&apos;s &lt;i&gt;e&lt;/i&gt; ± σ. An orbit with &lt;i&gt;e&lt;/i&gt; below 0.1 is hardly told from a circle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitted curve of the made-up star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eccentricities of the orbits that fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawing the orbits</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Chapter window</name>
@@ -1984,6 +2064,146 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
 </context>
 <context>
+    <name>Fit notes</name>
+    <message>
+        <source>The eccentricity sits at the model&apos;s bound of %1: the data may want more, and its uncertainty says little.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>strong evidence for the planet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some evidence for the planet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no evidence for the planet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>noise seldom makes such a peak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>noise often makes such a peak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ΔBIC %1 (%2; below −10 is strong), false-alarm probability %3 (%4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ΔBIC %1, false-alarm probability %2. Not evidence for a planet: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished">%1 et %2</translation>
+    </message>
+    <message>
+        <source>No planet of %1 is published at %2: the card lists %3 (%4). A signal the measurements support is not yet a planet: the star&apos;s own surface and the instruments make signals too, so astronomers wait for other measurements before they name one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No planet added: the best period tried, %1 days, fails a test. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 other period was tried and refused too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 other periods were tried and refused too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K is within three uncertainties of zero, so its eccentricity is biased high: noise makes a weak orbit look more eccentric than it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>χ² and BIC not shown: an error of %1 m/s is finer than the arithmetic resolves at these velocities and times (its residual is rounded by about %2 m/s), so they would measure rounding.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 lie near a %3:%4 ratio of periods (%5) and are heavy enough to pull each other&apos;s orbits round within the %6 days of the measurements: a fixed Keplerian orbit cannot follow them. What the fit makes of the turning orbits is an eccentricity worn towards a circle, and power at a harmonic of their periods that looks like one more planet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Fit numbers</name>
+    <message>
+        <source>%1 (fixed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (unconstrained)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Fit refusals</name>
+    <message>
+        <source>No orbit could be fitted: the search started from a period or shape beyond what these measurements can tell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At most four planets can be fitted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At most %1 instruments can be fitted; there are %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitting 1 planet needs at least %2 measurements; there are %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitting %1 planets needs at least %2 measurements; there are %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is left of the velocities does not vary at all, so no period can be sought.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All measurements were taken at the same time, so no period can be sought.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Hidden stars</name>
+    <message>
+        <source>Hidden star 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden star 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden star 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden star 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden star 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden star 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>How sure</name>
     <message>
         <source>How sure?</source>
@@ -2134,6 +2354,137 @@ rms %6 m/s, χ² réduit %7</translation>
         <source>periastron T (days)</source>
         <comment>the time of periastron</comment>
         <translation>périastre T (jours)</translation>
+    </message>
+    <message>
+        <source>their median</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the best fit ± σ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n orbits that fit the measurements: %1 from %2 to %3 (68 % of them), median %4; the best fit %5 ± %6.</source>
+        <comment>%1 is the value&apos;s name</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>time from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>velocity from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>instrument from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time in column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>velocity in column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error in column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>instrument in column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocities in km/s, as the file says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocities in m/s, as the file says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocities in km/s: the errors are about %1, too small for m/s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocities in m/s: the errors are about %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times are JD − 2 400 000, as the column&apos;s name says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times are MJD, as the column&apos;s name says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times are taken as JD − 2 400 000 (about %1), as .rdb tables keep them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times are BJD, as the column&apos;s name says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times are Julian dates (about %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times are taken as MJD (about %1); if they are JD − 2 400 000, choose that scale.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times are taken as days from an epoch of the file&apos;s own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The columns could not be told apart; choose them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns by their names: %1, %2, %3, %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns by their order: %1, %2, %3, %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns by their names: %1, %2, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns by their order: %1, %2, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>comma-separated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>semicolon-separated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>separated by blanks</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2443,6 +2794,56 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>No question has been answered yet.</source>
         <translation>Aucune question n&apos;a encore reçu de réponse.</translation>
+    </message>
+</context>
+<context>
+    <name>Mystery stars</name>
+    <message>
+        <source>omega undefined (circular orbit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>omega %1 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mystery star A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mystery star B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mystery star C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, a star of %2 solar masses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: star of %2 solar masses; %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: period %2 days, K %3 m/s, e %4, %5, a %6 AU, m sin i %7 Jupiter masses</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>%1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished">%1 jours</translation>
+    </message>
+    <message>
+        <source>below 10⁻¹⁶</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3141,6 +3542,10 @@ rms %6 m/s, χ² réduit %7</translation>
         <source>Printing failed.</source>
         <translation>L&apos;impression a échoué.</translation>
     </message>
+    <message>
+        <source>Observing run: %1 nights over %2 days, precision %3 m/s, jitter %4 m/s, observable %5 % of the year, %6 % of nights lost to weather, seed %7</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Orbit fit</name>
@@ -3584,6 +3989,45 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
 </context>
 <context>
+    <name>Real data</name>
+    <message>
+        <source>Its two giants, at 61 and 30 days, lie in a 2:1 resonance and pull each other&apos;s orbits round within the years of these measurements: fixed Keplerian orbits cannot follow them. Fitted so, c comes out nearly circular and a harmonic at 15 days looks like one more planet. Four planets are known; the fit takes four.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large for a table of measurements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 names no star or no file of measurements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 names %2, which is not a file beside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from the data&apos;s system file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from %1, as on the card of real systems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No data come with the book for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Real planetary systems</name>
     <message>
         <source>System</source>
@@ -3777,6 +4221,165 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>Refusals</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time must lie between %1 and %2 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the velocity must lie between %1 and %2 m/s (the speed of light)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the error must be a positive number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the error must lie between %1 m/s and %2 m/s (the speed of light)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB; the book reads up to %1 MB of measurements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows; the book reads up to %1 measurements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds 1 measurement; at least %2 are needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds %1 measurements; at least %2 are needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with it the files hold more than %1 measurements; the book reads up to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with it the files name more than %1 instruments; the book fits up to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an instrument&apos;s name is longer than the %1 bytes the book keeps of a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements span less than %1 days (%2 seconds); a period can only be sought in measurements spread over more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the velocity is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time must be a finite number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the velocity must be a finite number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is written in UTF-16; save it as plain text (UTF-8 or ASCII) and import it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected three columns (time, velocity, error), found %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its times are dates and those of the files before are not; choose the same kind of time for every file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its times are days of an epoch of its own and those of the files before are not; choose the same kind of time for every file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there are %1 measurements; a data set needs at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table has %1 columns; choose the time, velocity and error among them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table has no column %1 for the instrument.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time %1 is not a finite number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the velocity %1 is not a finite number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the error %1 is not a finite number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the error %1 is not above 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time %1 is beyond any date in days; are the times in seconds?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time %1 is no Julian date (those are above %2); choose MJD or days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time %1 is a Julian date, not %2; choose JD or BJD.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the instrument&apos;s name is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line of dashes has %1 columns where the names above have %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 column where the line of names has %2; are its values separated by something else?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 columns where the line of names has %2; are its values separated by something else?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 column where line %3 has %2; are its values separated by something else?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 columns where line %3 has %2; are its values separated by something else?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no rows of measurements.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4363,7 +4966,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation>&lt;b&gt;Séance&#xa0;: &lt;/b&gt;deux séances d&apos;environ 45 minutes&#xa0;: pages 1 à 6 (le périodogramme, les fausses alarmes, les alias, le repliement), puis pages 7 à 12 (l&apos;ajustement, la masse, une deuxième planète, 51 Peg). Prérequis&#xa0;: chapitre 3 (K et m sin i), la notion d&apos;erreur de mesure, une calculatrice.</translation>
+        <translation type="vanished">&lt;b&gt;Séance&#xa0;: &lt;/b&gt;deux séances d&apos;environ 45 minutes&#xa0;: pages 1 à 6 (le périodogramme, les fausses alarmes, les alias, le repliement), puis pages 7 à 12 (l&apos;ajustement, la masse, une deuxième planète, 51 Peg). Prérequis&#xa0;: chapitre 3 (K et m sin i), la notion d&apos;erreur de mesure, une calculatrice.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;let pairs share one seed; after two wrong answers each page gives a hint; on page 8 work out each bracket of the formula on its own first.</source>
@@ -4550,6 +5153,22 @@ rms %6 m/s, χ² réduit %7</translation>
         <source>The teacher&apos;s guide cannot be written to %1: %2.</source>
         <translation>Le guide de l&apos;enseignant ne peut pas être écrit dans %1&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>it may be circular exactly when the middle 68 % of the orbits drawn reach below e = 0.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that a value several σ from 0 cannot be 0, whatever the shape of its spread</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 13 (the fit, the mass, a second planet, 51 Peg, how sure an eccentricity is). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The orbits drawn (the sampler&apos;s seed %1): e from %2 to %3 (the middle 68 %), median %4; the fit&apos;s e %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Velocity graph</name>
@@ -4562,6 +5181,85 @@ rms %6 m/s, χ² réduit %7</translation>
         <source>%1 days</source>
         <comment>one division of the time axis</comment>
         <translation>%1 jours</translation>
+    </message>
+</context>
+<context>
+    <name>Vetting</name>
+    <message>
+        <source>observing once a night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>observing the star when it stands at the same place in the sky each night (a sidereal day)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>observing in the same months each year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A period of %1 is longer than the %2 the measurements cover: they cannot tell such an orbit from a slow drift of the star&apos;s velocity.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its orbit comes out as eccentric as the fit allows (e = %1): a spike through a few measurements, not an orbit they follow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements do not pin its period down (%1 ± %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements do not pin its period of %1 down at all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its K of %1 ± %2 m/s is within three uncertainties of zero.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is an echo of %2, not of the star.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too close to a day: measured once a night, its phase moves less than a turn in a season of observing, so it cannot be told from a slow change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is an echo of planet %2&apos;s %3 through %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is half of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s orbit as its neighbour pulls it round, not a planet of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is half of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s eccentric orbit, not a planet of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a third of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s orbit as its neighbour pulls it round, not a planet of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a third of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s eccentric orbit, not a planet of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noise often makes such a peak (false-alarm probability %1; below 1 % is a peak noise seldom makes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The BIC falls by only %1 with it: a fall of more than 10 is needed to pay for its five parameters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The BIC rises by %1 with it: a fall of more than 10 is needed to pay for its five parameters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is an echo of a stronger signal at %2 through %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

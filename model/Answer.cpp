@@ -2,8 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/Answer.h"
 
-void Refuse(TAnswer& answer, int line, const std::string& cause) {
+void Refuse(TAnswer& answer, int line, TWording cause) {
     answer.ok = false;
     answer.line = line;
-    answer.message = line > 0 ? "line " + std::to_string(line) + ": " + cause : cause;
+    answer.message = line > 0 ? TWording(Said("Refusals", "line %1: %2"))
+                                    .Name(std::to_string(line))
+                                    .Part(std::move(cause))
+                              : std::move(cause);
 }

@@ -7,13 +7,13 @@
 // reading adds to it what it read. A refusal is no programming error: those stop at a
 // precondition instead.
 
-#include <string>
+#include "Wording.h"
 
 struct TAnswer {
     bool ok = false;
-    int line = 0;        // of the fault, 1-based; 0 when the fault is no one line's
-    std::string message; // when not ok: the user's message, "line N: " first when it names one
+    int line = 0;     // of the fault, 1-based; 0 when the fault is no one line's
+    TWording message; // when not ok: the user's message, "line N: " first when it names one
 };
 
 // Marks the answer refused for the cause, found on the given line (0 for none).
-void Refuse(TAnswer& answer, int line, const std::string& cause);
+void Refuse(TAnswer& answer, int line, TWording cause);

@@ -27,9 +27,10 @@ std::string DayCount(double period_days) {
 }
 
 // A length of time with its unit: "1 day", "1.0027 days".
-std::string Days(double period_days) {
+TWording Days(double period_days) {
     const std::string count = DayCount(period_days);
-    return count + (count == "1" ? " day" : " days");
+    return TWording(count == "1" ? Said("Numbers", "%1 day") : Said("Numbers", "%1 days"))
+        .Number(count);
 }
 
 std::string Number(const char* format, double value) {
@@ -41,21 +42,21 @@ std::string Number(const char* format, double value) {
 // A rhythm of observing that echoes a signal: its frequency and how a student would say it.
 struct TRhythm {
     double frequency;
-    std::string how;
+    TSaid how;
 };
 
 const std::vector<TRhythm>& Rhythms() {
     static const std::vector<TRhythm> rhythms = {
-        {1.0 / SolarDay_days, "observing once a night"},
+        {1.0 / SolarDay_days, Said("Vetting", "observing once a night")},
         {1.0 / SiderealDay_days,
-         "observing the star when it stands at the same place in the sky each night (a "
-         "sidereal day)"},
-        {1.0 / Year_days, "observing in the same months each year"},
+         Said("Vetting", "observing the star when it stands at the same place in the sky each "
+                         "night (a sidereal day)")},
+        {1.0 / Year_days, Said("Vetting", "observing in the same months each year")},
     };
     return rhythms;
 }
 
-TVerdict Failed(TCandidateTest test, std::string reason) { return {test, std::move(reason)}; }
+TVerdict Failed(TCandidateTest test, TWording reason) { return {test, std::move(reason)}; }
 
 } // namespace
 
@@ -91,46 +92,60 @@ TVerdict Vet(const TCandidate& candidate) {
 
     if (P > span)
         return Failed(TCandidateTest::LongerThanSpan,
-                      "A period of " + Days(P) + " is longer than the " + Days(span) +
-                          " the measurements cover: they cannot tell such an orbit from a "
-                          "slow drift of the star's velocity.");
+                      TWording(Said("Vetting", "A period of %1 is longer than the %2 the "
+                                               "measurements cover: they cannot tell such an "
+                                               "orbit from a slow drift of the star's velocity."))
+                          .Part(Days(P))
+                          .Part(Days(span)));
     if (planet.eccentricityAtBound)
         return Failed(TCandidateTest::EccentricityAtBound,
-                      "Its orbit comes out as eccentric as the fit allows (e = " +
-                          Number("%.3f", planet.ecc.value) +
-                          "): a spike through a few measurements, not an orbit they follow.");
+                      TWording(Said("Vetting", "Its orbit comes out as eccentric as the fit "
+                                               "allows (e = %1): a spike through a few "
+                                               "measurements, not an orbit they follow."))
+                          .Number(Number("%.3f", planet.ecc.value)));
     if (!(planet.period_days.sigma < MaxPeriodShare * P))
         return Failed(TCandidateTest::LoosePeriod,
                       std::isfinite(planet.period_days.sigma)
-                          ? "The measurements do not pin its period down (" + DayCount(P) + " ± " +
-                                Days(planet.period_days.sigma) + ")."
-                          : "The measurements do not pin its period of " + Days(P) +
-                                " down at all.");
+                          ? TWording(Said("Vetting",
+                                          "The measurements do not pin its period down (%1 ± %2)."))
+                                .Number(DayCount(P))
+                                .Part(Days(planet.period_days.sigma))
+                          : TWording(Said("Vetting",
+                                          "The measurements do not pin its period of %1 down at all."))
+                                .Part(Days(P)));
     if (!(planet.K_mps.value > MinAmplitudeSigmas * planet.K_mps.sigma))
         return Failed(TCandidateTest::WeakAmplitude,
-                      "Its K of " + Number("%.3g", planet.K_mps.value) + " ± " +
-                          Number("%.2g", planet.K_mps.sigma) +
-                          " m/s is within three uncertainties of zero.");
+                      TWording(Said("Vetting",
+                                    "Its K of %1 ± %2 m/s is within three uncertainties of zero."))
+                          .Number(Number("%.3g", planet.K_mps.value))
+                          .Number(Number("%.2g", planet.K_mps.sigma)));
 
     const std::vector<TRhythm>& rhythms = Rhythms();
     for (const TRhythm& r : rhythms)
         if (std::abs(f - r.frequency) < 2.0 * resolution)
             return Failed(TCandidateTest::WindowPeak,
-                          Days(P) + " is an echo of " + r.how + ", not of the star.");
+                          TWording(Said("Vetting", "%1 is an echo of %2, not of the star."))
+                              .Part(Days(P))
+                              .Part(r.how));
     for (const TRhythm& r : rhythms)
         if (r.frequency > 0.5 && std::abs(f - r.frequency) < 1.0 / SeasonLength_days)
             return Failed(TCandidateTest::WindowPeak,
-                          Days(P) + " is too close to a day: measured once a night, its "
-                                    "phase moves less than a turn in a season of observing, so "
-                                    "it cannot be told from a slow change.");
+                          TWording(Said("Vetting",
+                                        "%1 is too close to a day: measured once a night, its "
+                                        "phase moves less than a turn in a season of observing, "
+                                        "so it cannot be told from a slow change."))
+                              .Part(Days(P)));
     for (std::size_t k = 0; k < last; ++k) {
         const double fk = 1.0 / after.planets[k].elements.period_days;
         for (const TRhythm& r : rhythms)
             if (std::abs(f - std::abs(fk - r.frequency)) < resolution ||
                 std::abs(f - (fk + r.frequency)) < resolution)
                 return Failed(TCandidateTest::AliasOfPlanet,
-                              Days(P) + " is an echo of planet " + letters[k] + "'s " +
-                                  Days(1.0 / fk) + " through " + r.how + ".");
+                              TWording(Said("Vetting", "%1 is an echo of planet %2's %3 through %4."))
+                                  .Part(Days(P))
+                                  .Name(letters[k])
+                                  .Part(Days(1.0 / fk))
+                                  .Part(r.how));
     }
     const TInteraction pulled = FindInteraction(*candidate.before);
     for (std::size_t k = 0; k < last; ++k) {
@@ -142,25 +157,41 @@ TVerdict Vet(const TCandidate& candidate) {
         for (int n : {2, 3})
             if (std::abs(f - n * fk) < 2.0 * resolution)
                 return Failed(TCandidateTest::HarmonicOfPlanet,
-                              Days(P) + " is " + (n == 2 ? "half" : "a third") +
-                                  " of planet " + letters[k] + "'s " + Days(1.0 / fk) +
-                                  ": what a fixed orbit leaves of " + letters[k] + "'s " +
-                                  (interacting ? "orbit as its neighbour pulls it round"
-                                               : "eccentric orbit") +
-                                  ", not a planet of its own.");
+                              TWording(n == 2 ? (interacting
+                                    ? Said("Vetting", "%1 is half of planet %2's %3: what a fixed "
+                                                      "orbit leaves of %2's orbit as its neighbour "
+                                                      "pulls it round, not a planet of its own.")
+                                    : Said("Vetting", "%1 is half of planet %2's %3: what a fixed "
+                                                      "orbit leaves of %2's eccentric orbit, not a "
+                                                      "planet of its own."))
+                                                      : (interacting
+                                    ? Said("Vetting", "%1 is a third of planet %2's %3: what a "
+                                                      "fixed orbit leaves of %2's orbit as its "
+                                                      "neighbour pulls it round, not a planet of "
+                                                      "its own.")
+                                    : Said("Vetting", "%1 is a third of planet %2's %3: what a "
+                                                      "fixed orbit leaves of %2's eccentric orbit, "
+                                                      "not a planet of its own.")))
+                                  .Part(Days(P))
+                                  .Name(letters[k])
+                                  .Part(Days(1.0 / fk)));
     }
     if (!(candidate.falseAlarm < MaxFalseAlarm))
         return Failed(TCandidateTest::NoisePeak,
-                      "Noise often makes such a peak (false-alarm probability " +
-                          ProbabilityText(candidate.falseAlarm) +
-                          "; below 1 % is a peak noise seldom makes).");
+                      TWording(Said("Vetting", "Noise often makes such a peak (false-alarm "
+                                               "probability %1; below 1 % is a peak noise "
+                                               "seldom makes)."))
+                          .Part(ProbabilityText(candidate.falseAlarm)));
     if (!(candidate.deltaBic < -BelievedDrop))
         return Failed(TCandidateTest::SmallBicDrop,
-                      (candidate.deltaBic < 0.0
-                           ? "The BIC falls by only " + Number("%.1f", -candidate.deltaBic)
-                           : "The BIC rises by " + Number("%.1f", candidate.deltaBic)) +
-                          " with it: a fall of more than 10 is needed to pay for its five "
-                          "parameters.");
+                      TWording(candidate.deltaBic < 0.0
+                                   ? Said("Vetting", "The BIC falls by only %1 with it: a fall of "
+                                                     "more than 10 is needed to pay for its five "
+                                                     "parameters.")
+                                   : Said("Vetting", "The BIC rises by %1 with it: a fall of more "
+                                                     "than 10 is needed to pay for its five "
+                                                     "parameters."))
+                          .Number(Number("%.1f", std::abs(candidate.deltaBic))));
     // Last, as it costs the most: the echoes of its period through each rhythm, each with the
     // best orbit of the same grid of shapes, so that an eccentric orbit is weighed as one.
     if (!candidate.data.empty()) {
@@ -170,8 +201,11 @@ TVerdict Vet(const TCandidate& candidate) {
             for (double echo : {std::abs(f - r.frequency), f + r.frequency})
                 if (echo > 2.0 * resolution && BestKeplerianAt(left, 1.0 / echo).chiSquare < own)
                     return Failed(TCandidateTest::AliasOfSignal,
-                                  Days(P) + " is an echo of a stronger signal at " +
-                                      Days(1.0 / echo) + " through " + r.how + ".");
+                                  TWording(Said("Vetting", "%1 is an echo of a stronger signal at "
+                                                           "%2 through %3."))
+                                      .Part(Days(P))
+                                      .Part(Days(1.0 / echo))
+                                      .Part(r.how));
     }
     return {};
 }

@@ -30,6 +30,8 @@
 
 #include "model/OrbitFit.h"
 
+#include "Wording.h"
+
 #include <span>
 #include <string>
 #include <vector>
@@ -67,7 +69,7 @@ enum class TCandidateTest {
 
 struct TVerdict {
     TCandidateTest failed = TCandidateTest::None;
-    std::string reason; // in a student's words; empty when believed
+    TWording reason; // in a student's words; empty when believed
     bool Believed() const { return failed == TCandidateTest::None; }
 };
 

@@ -22,9 +22,9 @@ std::string Format(const char* format, int decimals, double value) {
 
 } // namespace
 
-std::string WithUncertainty(const TEstimate& x) {
+TWording WithUncertainty(const TEstimate& x) {
     if (x.fixed)
-        return Format("%.*g", 6, x.value) + " (fixed)";
+        return TWording(Said("Fit numbers", "%1 (fixed)")).Number(Format("%.*g", 6, x.value));
     const double below = x.value - x.low;
     const double above = x.high - x.value;
     // A value whose 1-sigma interval reaches past a bound with nothing beyond the other, or
@@ -33,94 +33,121 @@ std::string WithUncertainty(const TEstimate& x) {
     const bool crossesHigh = x.sigma > above;
     if (!std::isfinite(x.sigma) || (crossesLow && (crossesHigh || std::isinf(above))) ||
         (crossesHigh && std::isinf(below)))
-        return Format("%.*g", 6, x.value) + " (unconstrained)";
+        return TWording(Said("Fit numbers", "%1 (unconstrained)"))
+            .Number(Format("%.*g", 6, x.value));
     if (!(x.sigma > 0.0))
-        return Format("%.*g", 6, x.value);
+        return TWording(Unsaid("%1")).Number(Format("%.*g", 6, x.value));
     const int decimals = std::clamp(1 - static_cast<int>(std::floor(std::log10(x.sigma))), 0, 12);
     if (crossesLow || crossesHigh) {
         // The interval stops at the bound it would cross.
-        return Format("%.*f", decimals, x.value) + " +" +
-               Format("%.*f", decimals, std::min(x.sigma, above)) + " −" +
-               Format("%.*f", decimals, std::min(x.sigma, below));
+        return TWording(Unsaid("%1 +%2 −%3"))
+            .Number(Format("%.*f", decimals, x.value))
+            .Number(Format("%.*f", decimals, std::min(x.sigma, above)))
+            .Number(Format("%.*f", decimals, std::min(x.sigma, below)));
     }
-    return Format("%.*f", decimals, x.value) + " ± " + Format("%.*f", decimals, x.sigma);
+    return TWording(Unsaid("%1 ± %2"))
+        .Number(Format("%.*f", decimals, x.value))
+        .Number(Format("%.*f", decimals, x.sigma));
 }
 
-std::string SigmaDistance(double truth, const TEstimate& fitted) {
+TWording SigmaDistance(double truth, const TEstimate& fitted) {
     if (!(fitted.sigma > 0.0) || std::isinf(fitted.sigma))
-        return "–";
-    return Format("%.*f", 1, std::abs(truth - fitted.value) / fitted.sigma) + "σ";
+        return Unsaid("–");
+    return TWording(Unsaid("%1σ"))
+        .Number(Format("%.*f", 1, std::abs(truth - fitted.value) / fitted.sigma));
 }
 
-std::string BoundNote(const TFittedPlanet& planet) {
+TWording BoundNote(const TFittedPlanet& planet) {
     if (!planet.eccentricityAtBound)
         return {};
-    return "The eccentricity sits at the model's bound of " +
-           Format("%.*f", 2, MaxFitEccentricity) +
-           ": the data may want more, and its uncertainty says little.";
+    return TWording(Said("Fit notes", "The eccentricity sits at the model's bound of %1: the "
+                                      "data may want more, and its uncertainty says little."))
+        .Number(Format("%.*f", 2, MaxFitEccentricity));
 }
 
-std::string EvidenceLine(double deltaBic, double falseAlarm) {
-    const char* verdict = deltaBic < -10.0 ? "strong evidence for the planet"
-                          : deltaBic < -2.0 ? "some evidence for the planet"
-                                            : "no evidence for the planet";
-    const char* peak = falseAlarm < 0.01 ? "noise seldom makes such a peak"
-                                         : "noise often makes such a peak";
-    return "ΔBIC " + Format("%.*f", 1, deltaBic) + " (" + verdict +
-           "; below −10 is strong), false-alarm probability " + ProbabilityText(falseAlarm) +
-           " (" + peak + ").";
+TWording EvidenceLine(double deltaBic, double falseAlarm) {
+    const TSaid verdict = deltaBic < -10.0 ? Said("Fit notes", "strong evidence for the planet")
+                          : deltaBic < -2.0 ? Said("Fit notes", "some evidence for the planet")
+                                            : Said("Fit notes", "no evidence for the planet");
+    const TSaid peak = falseAlarm < 0.01 ? Said("Fit notes", "noise seldom makes such a peak")
+                                         : Said("Fit notes", "noise often makes such a peak");
+    return TWording(Said("Fit notes", "ΔBIC %1 (%2; below −10 is strong), false-alarm "
+                                      "probability %3 (%4)."))
+        .Number(Format("%.*f", 1, deltaBic))
+        .Part(verdict)
+        .Part(ProbabilityText(falseAlarm))
+        .Part(peak);
 }
 
-std::string EvidenceLine(double deltaBic, double falseAlarm, const TVerdict& verdict) {
+TWording EvidenceLine(double deltaBic, double falseAlarm, const TVerdict& verdict) {
     if (verdict.Believed())
         return EvidenceLine(deltaBic, falseAlarm);
-    return "ΔBIC " + Format("%.*f", 1, deltaBic) + ", false-alarm probability " +
-           ProbabilityText(falseAlarm) + ". Not evidence for a planet: " + verdict.reason;
+    return TWording(Said("Fit notes", "ΔBIC %1, false-alarm probability %2. Not evidence for a "
+                                      "planet: %3"))
+        .Number(Format("%.*f", 1, deltaBic))
+        .Part(ProbabilityText(falseAlarm))
+        .Part(verdict.reason);
 }
 
-std::string UnpublishedNote(const TRealSystem& system, const TFittedPlanet& planet) {
+TWording UnpublishedNote(const TRealSystem& system, const TFittedPlanet& planet) {
     const double P = planet.elements.period_days;
-    std::string published;
-    for (std::size_t k = 0; k < system.Planets.size(); ++k) {
-        const TRealPlanet& real = system.Planets[k];
+    std::vector<TWording> published;
+    for (const TRealPlanet& real : system.Planets) {
         if (std::abs(real.Period.Value - P) < PublishedPeriodShare * real.Period.Value)
             return {};
-        published += (k == 0 ? "" : k + 1 == system.Planets.size() ? " and " : ", ") +
-                     real.Letter + " at " + real.Period.Text() + " days";
+        published.push_back(TWording(Said("Fit notes", "%1 at %2 days"))
+                                .Name(real.Letter)
+                                .Number(real.Period.Text()));
     }
+    // "b at 4 days", "b at 4 days and c at 9 days", "b …, c … and d …".
+    TWording list = published.back();
+    for (std::size_t k = published.size() - 1; k-- > 0;)
+        list = TWording(k + 2 == published.size() ? Said("Fit notes", "%1 and %2")
+                                                   : Unsaid("%1, %2"))
+                   .Part(published[k])
+                   .Part(list);
     const std::string& name = system.ShortName.empty() ? system.Name : system.ShortName;
-    return "No planet of " + name + " is published at " + PeriodText(P) + ": the card lists " +
-           published + " (" + system.Planets.front().Source +
-           "). A signal the measurements support is not yet a planet: the star's own surface "
-           "and the instruments make signals too, so astronomers wait for other measurements "
-           "before they name one.";
+    return TWording(Said("Fit notes",
+                         "No planet of %1 is published at %2: the card lists %3 (%4). A signal "
+                         "the measurements support is not yet a planet: the star's own surface "
+                         "and the instruments make signals too, so astronomers wait for other "
+                         "measurements before they name one."))
+        .Name(name)
+        .Part(PeriodText(P))
+        .Part(list)
+        .Name(system.Planets.front().Source);
 }
 
-std::string NoPlanetAdded(const TPlanetSearch& search) {
+TWording NoPlanetAdded(const TPlanetSearch& search) {
     const TOrbitSolution& tried = search.fit.solution;
-    std::string note = "No planet added: the best period tried, " +
-                       Format("%.*g", 5, tried.planets.back().elements.period_days) +
-                       " days, fails a test. " + search.verdict.reason;
-    if (!search.refused.empty())
-        note += " " + std::to_string(search.refused.size()) +
-                (search.refused.size() == 1 ? " other period was" : " other periods were") +
-                " tried and refused too.";
+    TWording note = TWording(Said("Fit notes", "No planet added: the best period tried, %1 days, "
+                                               "fails a test. %2"))
+                        .Number(Format("%.*g", 5, tried.planets.back().elements.period_days))
+                        .Part(search.verdict.reason);
+    if (search.refused.size() == 1)
+        note.Then(Said("Fit notes", "1 other period was tried and refused too."));
+    else if (search.refused.size() > 1)
+        note.Then(TWording(Said("Fit notes", "%1 other periods were tried and refused too."))
+                      .Name(std::to_string(search.refused.size())));
     return note;
 }
 
-std::string EccentricityBiasNote(const TFittedPlanet& planet) {
+TWording EccentricityBiasNote(const TFittedPlanet& planet) {
     if (planet.K_mps.fixed || planet.ecc.fixed ||
         !(planet.K_mps.value < MinAmplitudeSigmas * planet.K_mps.sigma))
         return {};
-    return "K is within three uncertainties of zero, so its eccentricity is biased high: noise "
-           "makes a weak orbit look more eccentric than it is.";
+    return Said("Fit notes", "K is within three uncertainties of zero, so its eccentricity is "
+                             "biased high: noise makes a weak orbit look more eccentric than it "
+                             "is.");
 }
 
-std::string UnresolvedNote(const TUnresolvedResiduals& unresolved) {
-    return "χ² and BIC not shown: an error of " + Format("%.*g", 2, unresolved.error_mps) +
-           " m/s is finer than the arithmetic resolves at these velocities and times (its "
-           "residual is rounded by about " +
-           Format("%.*g", 2, unresolved.rounding_mps) + " m/s), so they would measure rounding.";
+TWording UnresolvedNote(const TUnresolvedResiduals& unresolved) {
+    return TWording(Said("Fit notes",
+                         "χ² and BIC not shown: an error of %1 m/s is finer than the arithmetic "
+                         "resolves at these velocities and times (its residual is rounded by "
+                         "about %2 m/s), so they would measure rounding."))
+        .Number(Format("%.*g", 2, unresolved.error_mps))
+        .Number(Format("%.*g", 2, unresolved.rounding_mps));
 }
 
 } // namespace fit

@@ -14,48 +14,50 @@
 #include "model/PlanetSearch.h"
 #include "model/ResidualRounding.h"
 
+#include "Wording.h"
+
 #include <string>
 
 struct TRealSystem;
 
 namespace fit {
 
-std::string WithUncertainty(const TEstimate& x);
+TWording WithUncertainty(const TEstimate& x);
 
 // |truth - fitted| / sigma to one decimal; "–" when the uncertainty is infinite or 0.
-std::string SigmaDistance(double truth, const TEstimate& fitted);
+TWording SigmaDistance(double truth, const TEstimate& fitted);
 
 // The note shown beside a planet whose eccentricity sits at the model's bound, or an empty
 // text.
-std::string BoundNote(const TFittedPlanet& planet);
+TWording BoundNote(const TFittedPlanet& planet);
 
 // One line on whether an added planet is believable: its delta BIC and the false-alarm
 // probability of the peak it was sought at (as ProbabilityText.h writes it), with what they mean (a delta BIC below -10 is
 // strong evidence, Kass & Raftery 1995, JASA 90, 773; a false-alarm probability below 1 %
 // is a peak noise seldom makes).
-std::string EvidenceLine(double deltaBic, double falseAlarm);
+TWording EvidenceLine(double deltaBic, double falseAlarm);
 
 // The same with the vetting's verdict (CandidateVetting.h): a planet that fails a test is
 // not called evidence; the line names the test it fails.
-std::string EvidenceLine(double deltaBic, double falseAlarm, const TVerdict& verdict);
+TWording EvidenceLine(double deltaBic, double falseAlarm, const TVerdict& verdict);
 
 // What the page says when "one more planet" finds none the data support: the best period
 // tried, the test it fails, and how many others were refused.
-std::string NoPlanetAdded(const TPlanetSearch& search);
+TWording NoPlanetAdded(const TPlanetSearch& search);
 
 // The caution beside a planet whose K lies within MinAmplitudeSigmas uncertainties of zero:
 // noise makes a weak orbit look more eccentric than it is. Empty otherwise.
-std::string EccentricityBiasNote(const TFittedPlanet& planet);
+TWording EccentricityBiasNote(const TFittedPlanet& planet);
 
 // Beside a planet the tests believe at a period where the card's published solution of the
 // star (RealSystems.h) has none, within PublishedPeriodShare: a signal the measurements
 // support is not yet a planet, as the star's surface and the instruments make signals too.
 // Empty where a published planet lies at that period.
 constexpr double PublishedPeriodShare = 0.1;
-std::string UnpublishedNote(const TRealSystem& system, const TFittedPlanet& planet);
+TWording UnpublishedNote(const TRealSystem& system, const TFittedPlanet& planet);
 
 // Why a fit's chi^2 and BIC are not shown when its residuals are not resolved
 // (ResidualRounding.h), in the words of the fit's summary.
-std::string UnresolvedNote(const TUnresolvedResiduals& unresolved);
+TWording UnresolvedNote(const TUnresolvedResiduals& unresolved);
 
 } // namespace fit

@@ -19,12 +19,12 @@ const std::vector<THiddenSystem>& HiddenSystems() {
     // Invented, with amplitudes and periods like those of the first hot Jupiters found, each
     // strong enough to stand out of a season's measurements at the chapter's precision.
     static const std::vector<THiddenSystem> systems = {
-        {"Hidden star 1", 1.05, {Planet(3.524, 58.0, 0.0, 0.0, 1.3)}},
-        {"Hidden star 2", 0.88, {Planet(5.771, 41.0, 0.07, 1.2, 2.0)}},
-        {"Hidden star 3", 1.21, {Planet(8.314, 73.0, 0.21, 4.1, 5.5)}},
-        {"Hidden star 4", 0.95, {Planet(2.862, 96.0, 0.0, 0.0, 0.4), Planet(37.9, 24.0, 0.1, 2.5, 11.0)}},
-        {"Hidden star 5", 1.12, {Planet(11.63, 64.0, 0.32, 0.6, 3.7)}},
-        {"Hidden star 6", 0.79, {Planet(4.387, 35.0, 0.0, 0.0, 2.9), Planet(26.2, 18.0, 0.0, 0.0, 8.0)}},
+        {Said("Hidden stars", "Hidden star 1"), 1.05, {Planet(3.524, 58.0, 0.0, 0.0, 1.3)}},
+        {Said("Hidden stars", "Hidden star 2"), 0.88, {Planet(5.771, 41.0, 0.07, 1.2, 2.0)}},
+        {Said("Hidden stars", "Hidden star 3"), 1.21, {Planet(8.314, 73.0, 0.21, 4.1, 5.5)}},
+        {Said("Hidden stars", "Hidden star 4"), 0.95, {Planet(2.862, 96.0, 0.0, 0.0, 0.4), Planet(37.9, 24.0, 0.1, 2.5, 11.0)}},
+        {Said("Hidden stars", "Hidden star 5"), 1.12, {Planet(11.63, 64.0, 0.32, 0.6, 3.7)}},
+        {Said("Hidden stars", "Hidden star 6"), 0.79, {Planet(4.387, 35.0, 0.0, 0.0, 2.9), Planet(26.2, 18.0, 0.0, 0.0, 8.0)}},
     };
     return systems;
 }

@@ -18,7 +18,7 @@
 namespace observing {
 
 struct THiddenSystem {
-    const char* name;      // the teacher's name for it
+    TSaid name;            // the teacher's name for it
     double starMass_Solar; // stated on the pages
     std::vector<kepler::TRadialVelocityElements> planets; // the strongest signal first
 };

@@ -16,12 +16,6 @@ std::string Decimals(double x) {
     return std::string(buffer, result.ptr);
 }
 
-std::string Between(double low, double high) {
-    return "between " + GroupedDigits(low) + " and " + GroupedDigits(high);
-}
-
-constexpr const char* SpeedOfLightNote = " m/s (the speed of light)";
-
 constexpr double SecondsPerDay = 86'400.0;
 
 } // namespace
@@ -37,70 +31,82 @@ std::string GroupedDigits(double whole) {
     return grouped;
 }
 
-std::string TimeRefusal(double t_days) {
+TWording TimeRefusal(double t_days) {
     if (std::abs(t_days) <= MaxAbsTime_days)
         return {};
-    return "the time must lie " + Between(-MaxAbsTime_days, MaxAbsTime_days) + " days";
+    return TWording(Said("Refusals", "the time must lie between %1 and %2 days"))
+        .Name(GroupedDigits(-MaxAbsTime_days))
+        .Name(GroupedDigits(MaxAbsTime_days));
 }
 
-std::string VelocityRefusal(double v_mps) {
+TWording VelocityRefusal(double v_mps) {
     if (std::abs(v_mps) <= MaxAbsVelocity_mps)
         return {};
-    return "the velocity must lie " + Between(-MaxAbsVelocity_mps, MaxAbsVelocity_mps) +
-           SpeedOfLightNote;
+    return TWording(Said("Refusals",
+                         "the velocity must lie between %1 and %2 m/s (the speed of light)"))
+        .Name(GroupedDigits(-MaxAbsVelocity_mps))
+        .Name(GroupedDigits(MaxAbsVelocity_mps));
 }
 
-std::string ErrorRefusal(double error_mps) {
+TWording ErrorRefusal(double error_mps) {
     if (error_mps >= MinError_mps && error_mps <= MaxError_mps)
         return {};
     if (!(error_mps > 0.0))
-        return "the error must be a positive number";
-    return "the error must lie between " + Decimals(MinError_mps) + " m/s and " +
-           GroupedDigits(MaxError_mps) + SpeedOfLightNote;
+        return Said("Refusals", "the error must be a positive number");
+    return TWording(Said("Refusals",
+                         "the error must lie between %1 m/s and %2 m/s (the speed of light)"))
+        .Number(Decimals(MinError_mps))
+        .Name(GroupedDigits(MaxError_mps));
 }
 
-std::string TooLargeRefusal() {
-    const std::string size = GroupedDigits(double(MaxCsvBytes) / 1e6) + " MB";
-    return "The file is larger than " + size + "; the book reads up to " + size +
-           " of measurements.";
+TWording TooLargeRefusal() {
+    return TWording(Said("Refusals", "The file is larger than %1 MB; the book reads up to %1 MB "
+                                     "of measurements."))
+        .Name(GroupedDigits(double(MaxCsvBytes) / 1e6));
 }
 
-std::string TooManyRowsRefusal() {
-    const std::string rows = GroupedDigits(double(MaxCsvRows));
-    return "The file has more than " + rows + " rows; the book reads up to " + rows +
-           " measurements.";
+TWording TooManyRowsRefusal() {
+    return TWording(Said("Refusals", "The file has more than %1 rows; the book reads up to %1 "
+                                     "measurements."))
+        .Name(GroupedDigits(double(MaxCsvRows)));
 }
 
-std::string TooFewRefusal(std::size_t rows) {
-    return "The file holds " + std::to_string(rows) +
-           (rows == 1 ? " measurement" : " measurements") + "; at least " +
-           std::to_string(MinCsvRows) + " are needed.";
+TWording TooFewRefusal(std::size_t rows) {
+    return TWording(rows == 1 ? Said("Refusals", "The file holds 1 measurement; at least %2 are "
+                                                 "needed.")
+                              : Said("Refusals", "The file holds %1 measurements; at least %2 "
+                                                 "are needed."))
+        .Name(std::to_string(rows))
+        .Name(std::to_string(MinCsvRows));
 }
 
-std::string TooManyMeasurementsRefusal() {
-    const std::string rows = GroupedDigits(double(MaxCsvRows));
-    return "with it the files hold more than " + rows + " measurements; the book reads up to " +
-           rows + ".";
+TWording TooManyMeasurementsRefusal() {
+    return TWording(Said("Refusals", "with it the files hold more than %1 measurements; the "
+                                     "book reads up to %1."))
+        .Name(GroupedDigits(double(MaxCsvRows)));
 }
 
-std::string TooManyInstrumentsRefusal() {
-    const std::string count = std::to_string(MaxInstruments);
-    return "with it the files name more than " + count + " instruments; the book fits up to " +
-           count + ".";
+TWording TooManyInstrumentsRefusal() {
+    return TWording(Said("Refusals", "with it the files name more than %1 instruments; the book "
+                                     "fits up to %1."))
+        .Name(std::to_string(MaxInstruments));
 }
 
-std::string InstrumentNameRefusal() {
-    return "an instrument's name is longer than the " + std::to_string(MaxInstrumentNameBytes) +
-           " bytes the book keeps of a name.";
+TWording InstrumentNameRefusal() {
+    return TWording(Said("Refusals", "an instrument's name is longer than the %1 bytes the book "
+                                     "keeps of a name."))
+        .Name(std::to_string(MaxInstrumentNameBytes));
 }
 
-std::string SpanRefusal(double span_days) {
+TWording SpanRefusal(double span_days) {
     // All at one time is a set the window can show, saying why it has no periodogram.
     if (span_days >= MinSpan_days || span_days == 0.0)
         return {};
-    return "The measurements span less than " + Decimals(MinSpan_days) + " days (" +
-           GroupedDigits(MinSpan_days * SecondsPerDay) +
-           " seconds); a period can only be sought in measurements spread over more.";
+    return TWording(Said("Refusals", "The measurements span less than %1 days (%2 seconds); a "
+                                     "period can only be sought in measurements spread over "
+                                     "more."))
+        .Number(Decimals(MinSpan_days))
+        .Name(GroupedDigits(MinSpan_days * SecondsPerDay));
 }
 
 } // namespace observing

@@ -21,6 +21,8 @@
 // what a saved run keeps, so that whatever the window shows opens again.
 // Units: days, m/s; the refusals state the bounds as these constants hold them.
 
+#include "Wording.h"
+
 #include <cstddef>
 #include <string>
 
@@ -44,23 +46,23 @@ constexpr double MaxError_mps = SpeedOfLight_mps;
 
 // Why a finite value is refused, as a clause that follows "line N: ", or empty when it is
 // accepted.
-std::string TimeRefusal(double t_days);
-std::string VelocityRefusal(double v_mps);
-std::string ErrorRefusal(double error_mps);
+TWording TimeRefusal(double t_days);
+TWording VelocityRefusal(double v_mps);
+TWording ErrorRefusal(double error_mps);
 // A whole number rounded, its digits grouped by threes as the messages write them: "100 000".
 std::string GroupedDigits(double whole);
 
 // Why a whole file is refused, as a sentence: over MaxCsvBytes, over MaxCsvRows rows, or
 // holding that many measurements, fewer than MinCsvRows.
-std::string TooLargeRefusal();
-std::string TooManyRowsRefusal();
-std::string TooFewRefusal(std::size_t rows);
+TWording TooLargeRefusal();
+TWording TooManyRowsRefusal();
+TWording TooFewRefusal(std::size_t rows);
 // Why a data set is refused at the file that brings it over a bound, as a clause that follows
 // "file: ".
-std::string TooManyMeasurementsRefusal();
-std::string TooManyInstrumentsRefusal();
-std::string InstrumentNameRefusal();
+TWording TooManyMeasurementsRefusal();
+TWording TooManyInstrumentsRefusal();
+TWording InstrumentNameRefusal();
 // Why measurements spanning that many days are refused, as a sentence, or empty.
-std::string SpanRefusal(double span_days);
+TWording SpanRefusal(double span_days);
 
 } // namespace observing

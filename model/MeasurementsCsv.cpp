@@ -20,7 +20,11 @@ using textfields::TNumber;
 using textfields::Trimmed;
 
 constexpr std::string_view Header = "time_days,velocity_mps,error_mps";
-constexpr const char* ColumnNames[3] = {"time", "velocity", "error"};
+// Why a column's field is refused: it is no number, or not a finite one.
+constexpr TSaid NotANumber[2] = {Said("Refusals", "the time is not a number"),
+                                 Said("Refusals", "the velocity is not a number")};
+constexpr TSaid NotFinite[2] = {Said("Refusals", "the time must be a finite number"),
+                                Said("Refusals", "the velocity must be a finite number")};
 
 // A tab separates columns here, so an empty field between two tabs is a missing value.
 constexpr std::string_view Separators = ";,\t";
@@ -40,9 +44,9 @@ bool LooksLikeHeader(std::string_view line) {
     return lower != "nan" && lower != "inf";
 }
 
-TCsvReading Refused(int line, const std::string& cause) {
+TCsvReading Refused(int line, TWording cause) {
     TCsvReading reading;
-    Refuse(reading, line, cause);
+    Refuse(reading, line, std::move(cause));
     return reading;
 }
 
@@ -60,8 +64,8 @@ TCsvReading ReadMeasurementsCsv(std::string_view text) {
     if (text.size() > MaxCsvBytes)
         return Refused(0, TooLargeRefusal());
     if (LooksLikeUtf16(text))
-        return Refused(0, "The file is written in UTF-16; save it as plain text (UTF-8 or "
-                          "ASCII) and import it again.");
+        return Refused(0, Said("Refusals", "The file is written in UTF-16; save it as plain "
+                                           "text (UTF-8 or ASCII) and import it again."));
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
     std::vector<TMeasurement> rows;
@@ -88,22 +92,23 @@ TCsvReading ReadMeasurementsCsv(std::string_view text) {
             return Refused(0, TooManyRowsRefusal());
         const std::vector<std::string_view> fields = Fields(line, separator);
         if (fields.size() != 3)
-            return Refused(lineNumber, "expected three columns (time, velocity, error), found " +
-                                           std::to_string(fields.size()));
+            return Refused(lineNumber,
+                           TWording(Said("Refusals", "expected three columns (time, velocity, "
+                                                     "error), found %1"))
+                               .Name(std::to_string(fields.size())));
         double values[3];
         for (int c = 0; c < 3; ++c) {
             const TNumber number = textfields::ReadNumber(fields[c], separator == ';', values[c]);
-            const std::string name = ColumnNames[c];
             if (c == 2 && (number != TNumber::Fine || !(values[c] > 0.0)))
-                return Refused(lineNumber, "the error must be a positive number");
+                return Refused(lineNumber, Said("Refusals", "the error must be a positive number"));
             if (number == TNumber::NotANumber)
-                return Refused(lineNumber, "the " + name + " is not a number");
+                return Refused(lineNumber, NotANumber[c]);
             if (number == TNumber::NotFinite)
-                return Refused(lineNumber, "the " + name + " must be a finite number");
+                return Refused(lineNumber, NotFinite[c]);
         }
-        for (const std::string& refusal :
+        for (const TWording& refusal :
              {TimeRefusal(values[0]), VelocityRefusal(values[1]), ErrorRefusal(values[2])})
-            if (!refusal.empty())
+            if (!refusal.Empty())
                 return Refused(lineNumber, refusal);
         rows.push_back({values[0], values[1], values[2]});
     }
@@ -112,8 +117,8 @@ TCsvReading ReadMeasurementsCsv(std::string_view text) {
     std::stable_sort(rows.begin(), rows.end(), [](const TMeasurement& a, const TMeasurement& b) {
         return a.t_days < b.t_days;
     });
-    if (const std::string refusal = SpanRefusal(rows.back().t_days - rows.front().t_days);
-        !refusal.empty())
+    if (const TWording refusal = SpanRefusal(rows.back().t_days - rows.front().t_days);
+        !refusal.Empty())
         return Refused(0, refusal);
     TCsvReading reading;
     reading.ok = true;

@@ -36,37 +36,42 @@ TObservingPlan Plan(int nights, double runLength, double precision, double jitte
     return plan;
 }
 
+std::string Format(const char* format, double value) {
+    char text[48];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
 // The argument of periastron as the fit's table gives it, 0 to 360 degrees, and none for a
 // circular orbit, which has no periastron.
-std::string OmegaText(const kepler::TRadialVelocityElements& e) {
+TWording OmegaText(const kepler::TRadialVelocityElements& e) {
     if (e.ecc == 0.0)
-        return "omega undefined (circular orbit)";
+        return Said("Mystery stars", "omega undefined (circular orbit)");
     const double turn = 2.0 * std::numbers::pi;
-    char text[48];
-    std::snprintf(text, sizeof text, "omega %.0f degrees",
-                  std::fmod(std::fmod(e.omega_rad, turn) + turn, turn) * 180.0 / std::numbers::pi);
-    return text;
+    return TWording(Said("Mystery stars", "omega %1 degrees"))
+        .Number(Format("%.0f", std::fmod(std::fmod(e.omega_rad, turn) + turn, turn) * 180.0 /
+                                   std::numbers::pi));
 }
 
 } // namespace
 
 const std::vector<TMysteryStar>& MysteryStars() {
     static const std::vector<TMysteryStar> stars = {
-        {"Mystery star A", 1.05, {Planet("A b", 0.11, 0.9, 0.02, 1.0)},
+        {Said("Mystery stars", "Mystery star A"), 1.05, {Planet("A b", 0.11, 0.9, 0.02, 1.0)},
          Plan(45, 90.0, 4.0, 2.0, 0.7, 0.25, 20240611)},
-        {"Mystery star B", 0.92, {Planet("B b", 0.42, 2.6, 0.62, 2.3)},
+        {Said("Mystery stars", "Mystery star B"), 0.92, {Planet("B b", 0.42, 2.6, 0.62, 2.3)},
          Plan(70, 600.0, 6.0, 3.0, 0.6, 0.3, 77100231)},
-        {"Mystery star C", 1.20,
+        {Said("Mystery stars", "Mystery star C"), 1.20,
          {Planet("C b", 0.055, 0.6, 0.0, 0.0), Planet("C c", 0.9, 1.8, 0.15, 4.0)},
          Plan(120, 400.0, 3.0, 2.0, 0.65, 0.2, 5150519)},
     };
     return stars;
 }
 
-std::string Introduction(const TMysteryStar& star) {
-    char text[96];
-    std::snprintf(text, sizeof text, "%s, a star of %.2f solar masses", star.name, star.starMass);
-    return text;
+TWording Introduction(const TMysteryStar& star) {
+    return TWording(Said("Mystery stars", "%1, a star of %2 solar masses"))
+        .Part(star.name)
+        .Number(Format("%.2f", star.starMass));
 }
 
 std::vector<TMeasurement> Observe(const TMysteryStar& star) {
@@ -76,28 +81,29 @@ std::vector<TMeasurement> Observe(const TMysteryStar& star) {
     return Observe(star.plan, elements);
 }
 
-std::string AnswerSheet() {
-    std::string sheet = "Observing run: the mystery stars' answers\n\n";
-    char line[256];
-    for (const TMysteryStar& star : MysteryStars()) {
-        std::snprintf(line, sizeof line, "%s: star of %.2f solar masses; %s\n", star.name,
-                      star.starMass, DescribePlan(star.plan).c_str());
-        sheet += line;
-        for (const TPlanet& planet : star.planets) {
-            const kepler::TRadialVelocityElements e = kepler::ElementsOf(planet, star.starMass);
-            std::snprintf(line, sizeof line,
-                          "  %s: period %.3f days, K %.2f m/s, e %.2f, %s, a %.3f AU, "
-                          "m sin i %.2f Jupiter masses\n",
-                          planet.Name.c_str(), e.period_days, e.K_mps, e.ecc,
-                          OmegaText(e).c_str(), planet.a,
-                          fit::SimulatedMassSinI_Solar(e.period_days, e.K_mps, e.ecc,
-                                                       star.starMass) *
-                              JupiterMassesPerSolarMass);
-            sheet += line;
-        }
-        sheet += '\n';
+std::vector<TWording> AnswerLines(const TMysteryStar& star) {
+    std::vector<TWording> lines{
+        TWording(Said("Mystery stars", "%1: star of %2 solar masses; %3"))
+            .Part(star.name)
+            .Number(Format("%.2f", star.starMass))
+            .Part(DescribePlan(star.plan))};
+    for (const TPlanet& planet : star.planets) {
+        const kepler::TRadialVelocityElements e = kepler::ElementsOf(planet, star.starMass);
+        const double massSinI_Jupiter =
+            fit::SimulatedMassSinI_Solar(e.period_days, e.K_mps, e.ecc, star.starMass) *
+            JupiterMassesPerSolarMass;
+        lines.push_back(TWording(Said("Mystery stars",
+                                      "%1: period %2 days, K %3 m/s, e %4, %5, a %6 AU, m sin i "
+                                      "%7 Jupiter masses"))
+                            .Name(planet.Name)
+                            .Number(Format("%.3f", e.period_days))
+                            .Number(Format("%.2f", e.K_mps))
+                            .Number(Format("%.2f", e.ecc))
+                            .Part(OmegaText(e))
+                            .Number(Format("%.3f", planet.a))
+                            .Number(Format("%.2f", massSinI_Jupiter)));
     }
-    return sheet;
+    return lines;
 }
 
 } // namespace observing

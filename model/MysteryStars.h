@@ -17,7 +17,7 @@
 namespace observing {
 
 struct TMysteryStar {
-    const char* name;           // shown to the student
+    TSaid name;                 // shown to the student
     double starMass;            // solar masses
     std::vector<TPlanet> planets;
     TObservingPlan plan;
@@ -28,12 +28,13 @@ const std::vector<TMysteryStar>& MysteryStars();
 
 // What the student is told with the star's data: "Mystery star A, a star of 1.05 solar
 // masses".
-std::string Introduction(const TMysteryStar& star);
+TWording Introduction(const TMysteryStar& star);
 
 // The star's measurements.
 std::vector<TMeasurement> Observe(const TMysteryStar& star);
 
-// The teacher's answer sheet for every star, plain text, one block a star.
-std::string AnswerSheet();
+// The teacher's answer sheet for the star: a line naming the star and its observing plan,
+// then a line a planet with its true elements.
+std::vector<TWording> AnswerLines(const TMysteryStar& star);
 
 } // namespace observing

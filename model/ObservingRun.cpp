@@ -121,15 +121,22 @@ bool CoversTwoCycles(const TObservingPlan& plan,
     return true;
 }
 
-std::string DescribePlan(const TObservingPlan& plan) {
-    char text[320];
-    std::snprintf(text, sizeof text,
-                  "Observing run: %d nights over %g days, precision %g m/s, jitter %g m/s, "
-                  "observable %g %% of the year, %g %% of nights lost to weather, seed %llu",
-                  plan.nights, plan.runLength_days, plan.precision_mps, plan.jitter_mps,
-                  plan.observableShare * 100.0, plan.weatherLoss * 100.0,
-                  static_cast<unsigned long long>(plan.seed));
-    return text;
+TWording DescribePlan(const TObservingPlan& plan) {
+    const auto g = [](double x) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", x);
+        return std::string(text);
+    };
+    return TWording(Said("Observing run",
+                         "Observing run: %1 nights over %2 days, precision %3 m/s, jitter %4 m/s, "
+                         "observable %5 % of the year, %6 % of nights lost to weather, seed %7"))
+        .Name(std::to_string(plan.nights))
+        .Number(g(plan.runLength_days))
+        .Number(g(plan.precision_mps))
+        .Number(g(plan.jitter_mps))
+        .Number(g(plan.observableShare * 100.0))
+        .Number(g(plan.weatherLoss * 100.0))
+        .Name(std::to_string(plan.seed));
 }
 
 } // namespace observing

@@ -16,6 +16,8 @@
 
 #include "model/Kepler.h"
 
+#include "Wording.h"
+
 #include <cstdint>
 #include <random>
 #include <span>
@@ -55,7 +57,7 @@ bool CoversTwoCycles(const TObservingPlan& plan,
                      std::span<const kepler::TRadialVelocityElements> planets);
 
 // The settings and seed in one line, for a file's comment and the answer sheet.
-std::string DescribePlan(const TObservingPlan& plan);
+TWording DescribePlan(const TObservingPlan& plan);
 
 // One measurement: the time of the measurement, the measured velocity and its stated error,
 // and which instrument made it (0, 1, ... in the order of the data set's instruments; each

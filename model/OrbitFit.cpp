@@ -83,8 +83,9 @@ TFitResult Cancelled() {
 // A start, or every start, whose period or shape no fit can work from.
 TFitResult NoOrbit() {
     TFitResult result;
-    result.message = "No orbit could be fitted: the search started from a period or shape "
-                     "beyond what these measurements can tell.";
+    result.message = Said("Fit refusals", "No orbit could be fitted: the search started from a "
+                                          "period or shape beyond what these measurements can "
+                                          "tell.");
     return result;
 }
 
@@ -132,21 +133,28 @@ int MeasurementsNeeded(int planets, const TFitSettings& settings, int instrument
     return ParameterCount(planets, instruments, settings) + 1;
 }
 
-std::string Refusal(std::span<const TMeasurement> data, int planets, const TFitSettings& settings) {
+TWording Refusal(std::span<const TMeasurement> data, int planets, const TFitSettings& settings) {
     if (planets > MaxFitPlanets)
-        return "At most four planets can be fitted.";
+        return Said("Fit refusals", "At most four planets can be fitted.");
     // The minimiser's and the covariance's decompositions grow with the cube of the
     // parameters and look at no stop request inside: this bound keeps each within a second.
     const int instruments = InstrumentCount(data);
     if (instruments > static_cast<int>(observing::MaxInstruments))
-        return "At most " + std::to_string(observing::MaxInstruments) +
-               " instruments can be fitted; there are " + std::to_string(instruments) + ".";
+        return TWording(Said("Fit refusals",
+                             "At most %1 instruments can be fitted; there are %2."))
+            .Name(std::to_string(observing::MaxInstruments))
+            .Name(std::to_string(instruments));
     const int needed = MeasurementsNeeded(planets, settings, instruments);
     if (data.size() >= static_cast<std::size_t>(needed))
         return {};
-    return "Fitting " + std::to_string(planets) + (planets == 1 ? " planet" : " planets") +
-           " needs at least " + std::to_string(needed) + " measurements; there are " +
-           std::to_string(data.size()) + ".";
+    return TWording(planets == 1
+                        ? Said("Fit refusals", "Fitting 1 planet needs at least %2 "
+                                               "measurements; there are %3.")
+                        : Said("Fit refusals", "Fitting %1 planets needs at least %2 "
+                                               "measurements; there are %3."))
+        .Name(std::to_string(planets))
+        .Name(std::to_string(needed))
+        .Name(std::to_string(data.size()));
 }
 
 TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
@@ -160,7 +168,7 @@ TFitResult FitOneMorePlanet(std::span<const TMeasurement> data,
     const int planets = static_cast<int>(known.size()) + 1;
     TFitResult refused;
     refused.message = Refusal(data, planets, settings);
-    if (!refused.message.empty())
+    if (!refused.message.Empty())
         return refused;
 
     const bool eccentricStarts = !settings.FixedOf(planets - 1).eccentricity;
@@ -220,7 +228,7 @@ TFitResult FitFrom(std::span<const TMeasurement> data,
     const int planets = static_cast<int>(start.size());
     TFitResult refused;
     refused.message = Refusal(data, planets, settings);
-    if (!refused.message.empty())
+    if (!refused.message.Empty())
         return refused;
 
     TFitRun run(data, planets, settings, control, 1 + (settings.fitJitter ? 4 : 0));

@@ -28,6 +28,7 @@
 #include "model/planet.h"
 
 #include "WorkControl.h"
+#include "Wording.h"
 
 #include <limits>
 #include <span>
@@ -119,7 +120,7 @@ enum class TFitOutcome { Done, Cancelled, Refused };
 
 struct TFitResult {
     TFitOutcome outcome = TFitOutcome::Refused;
-    std::string message;     // why a fit was refused
+    TWording message;        // why a fit was refused
     TOrbitSolution solution; // the fit, when Done
 };
 
@@ -133,7 +134,7 @@ int ParameterCount(int planets, int instruments, const TFitSettings& settings);
 int MeasurementsNeeded(int planets, const TFitSettings& settings, int instruments = 1);
 
 // Why a fit of n planets to these measurements cannot be made, or an empty text.
-std::string Refusal(std::span<const TMeasurement> data, int planets,
+TWording Refusal(std::span<const TMeasurement> data, int planets,
                     const TFitSettings& settings);
 
 // Fits the planets of `known` together with one more, whose period starts at

@@ -47,20 +47,26 @@ TInteraction FindInteraction(const TOrbitSolution& solution) {
     return best;
 }
 
-std::string InteractionNote(const TOrbitSolution& solution, const TInteraction& interaction) {
+TWording InteractionNote(const TOrbitSolution& solution, const TInteraction& interaction) {
     if (!interaction.found)
         return {};
     const std::vector<std::string> letters = PlanetLetters(solution);
-    char text[600];
-    std::snprintf(text, sizeof text,
-                  "%s and %s lie near a %d:%d ratio of periods (%.3f) and are heavy enough to "
-                  "pull each other's orbits round within the %.0f days of the measurements: a "
-                  "fixed Keplerian orbit cannot follow them. What the fit makes of the turning "
-                  "orbits is an eccentricity worn towards a circle, and power at a harmonic of "
-                  "their periods that looks like one more planet.",
-                  letters[interaction.inner].c_str(), letters[interaction.outer].c_str(),
-                  interaction.p, interaction.q, interaction.ratio, solution.span_days);
-    return text;
+    char ratio[32], span[32];
+    std::snprintf(ratio, sizeof ratio, "%.3f", interaction.ratio);
+    std::snprintf(span, sizeof span, "%.0f", solution.span_days);
+    return TWording(Said("Fit notes",
+                         "%1 and %2 lie near a %3:%4 ratio of periods (%5) and are heavy enough "
+                         "to pull each other's orbits round within the %6 days of the "
+                         "measurements: a fixed Keplerian orbit cannot follow them. What the fit "
+                         "makes of the turning orbits is an eccentricity worn towards a circle, "
+                         "and power at a harmonic of their periods that looks like one more "
+                         "planet."))
+        .Name(letters[interaction.inner])
+        .Name(letters[interaction.outer])
+        .Name(std::to_string(interaction.p))
+        .Name(std::to_string(interaction.q))
+        .Number(ratio)
+        .Number(span);
 }
 
 } // namespace fit

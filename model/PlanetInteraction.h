@@ -13,6 +13,8 @@
 
 #include "model/OrbitFit.h"
 
+#include "Wording.h"
+
 #include <string>
 
 namespace fit {
@@ -36,6 +38,6 @@ TInteraction FindInteraction(const TOrbitSolution& solution);
 
 // What the page says of it, naming the planets by their letters: that a fixed Keplerian
 // cannot follow the orbits, and what the fit makes of them.
-std::string InteractionNote(const TOrbitSolution& solution, const TInteraction& interaction);
+TWording InteractionNote(const TOrbitSolution& solution, const TInteraction& interaction);
 
 } // namespace fit

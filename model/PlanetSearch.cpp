@@ -143,8 +143,8 @@ bool PeriodogramOf(std::span<const TMeasurement> data, double shortestPeriod_day
         return false;
     }
     if (!search.periodogram.peak.found) {
-        search.fit.message = "What is left of the velocities does not vary at all, so no "
-                             "period can be sought.";
+        search.fit.message = Said("Fit refusals", "What is left of the velocities does not "
+                                                  "vary at all, so no period can be sought.");
         return false;
     }
     return true;
@@ -157,12 +157,12 @@ bool Prepare(std::span<const TMeasurement> data,
              const TFitSettings& settings, const TWorkControl& control, TPlanetSearch& search) {
     PRECONDITION(shortestPeriod_days > 0.0);
     search.fit.message = Refusal(data, static_cast<int>(known.size()) + 1, settings);
-    if (!search.fit.message.empty())
+    if (!search.fit.message.Empty())
         return false;
     const double span = observing::Span(data);
     if (!(span > 0.0)) {
-        search.fit.message = "All measurements were taken at the same time, so no period "
-                             "can be sought.";
+        search.fit.message = Said("Fit refusals", "All measurements were taken at the same "
+                                                  "time, so no period can be sought.");
         return false;
     }
     const TFitResult before = FitFrom(data, known, settings, control.Part(0.0, BeforeShare));

@@ -6,10 +6,11 @@
 // one decimal below ("2.5 × 10⁻⁷", the mantissa rounded before the power is chosen, so that
 // 9.96e-5 reads 1.0 × 10⁻⁴), and as a bound below SmallestProbabilityShown ("below 10⁻¹⁶"):
 // a smaller value claims more than the periodogram's model of the noise (Gaussian, with the
-// errors as stated) can tell, and 0 would claim that noise never makes the peak. UTF-8.
+// errors as stated) can tell, and 0 would claim that noise never makes the peak. UTF-8; a
+// window writes it in its language (Wording.h).
 
-#include <string>
+#include "Wording.h"
 
 constexpr double SmallestProbabilityShown = 1e-16;
 
-std::string ProbabilityText(double p);
+TWording ProbabilityText(double p);

@@ -17,11 +17,12 @@ namespace {
 // GJ 876's giants b (61 days) and c (30 days) are locked in a 2:1 resonance and turn each
 // other's orbits round within the years of the data (Rivera et al. 2010, ApJ 719, 890, fit
 // them with their pulls).
-constexpr const char* Gj876Note =
+constexpr TSaid Gj876Note = Said(
+    "Real data",
     "Its two giants, at 61 and 30 days, lie in a 2:1 resonance and pull each other's orbits "
     "round within the years of these measurements: fixed Keplerian orbits cannot follow them. "
     "Fitted so, c comes out nearly circular and a harmonic at 15 days looks like one more "
-    "planet. Four planets are known; the fit takes four.";
+    "planet. Four planets are known; the fit takes four.");
 
 constexpr TBundledStar Stars[] = {
     {"51 Peg", "51peg.sys"},      {"70 Vir", "70vir.sys"}, {"HD 80606", "HD80606.sys"},
@@ -53,22 +54,23 @@ std::string InstrumentOfBundledFile(const std::string& file) {
 }
 
 // The file's text, or a message saying why it cannot be read.
-bool ReadFile(const std::string& path, std::string& text, std::string& message) {
+bool ReadFile(const std::string& path, std::string& text, TSaid& message) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        message = "cannot be opened.";
+        message = Said("Real data", "%1 cannot be opened.");
         return false;
     }
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     if (size < 0 || static_cast<std::size_t>(size) > observing::MaxCsvBytes) {
-        message = size < 0 ? "cannot be read." : "is too large for a table of measurements.";
+        message = size < 0 ? Said("Real data", "%1 cannot be read.")
+                           : Said("Real data", "%1 is too large for a table of measurements.");
         return false;
     }
     in.seekg(0);
     text.assign(static_cast<std::size_t>(size), '\0');
     if (!in.read(text.data(), size)) {
-        message = "cannot be read.";
+        message = Said("Real data", "%1 cannot be read.");
         return false;
     }
     return true;
@@ -106,28 +108,34 @@ TSystemFile ReadSystemFile(std::string_view text) {
 
 TRvDataSetReading LoadSystem(const std::string& folder, const std::string& systemFile) {
     TRvDataSetReading reading;
-    std::string text, why;
+    std::string text;
+    TSaid why;
     if (!ReadFile(folder + "/" + systemFile, text, why)) {
-        reading.message = systemFile + " " + why;
+        reading.message = TWording(why).Name(systemFile);
         return reading;
     }
     const TSystemFile system = ReadSystemFile(text);
     if (system.name.empty()) {
-        reading.message = systemFile + " names no star or no file of measurements.";
+        reading.message =
+            TWording(Said("Real data", "%1 names no star or no file of measurements."))
+                .Name(systemFile);
         return reading;
     }
     std::vector<TRvFile> files;
     for (const std::string& name : system.files) {
         // A system file names files beside it, never a path elsewhere.
         if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos) {
-            reading.message = systemFile + " names " + name + ", which is not a file beside it.";
+            reading.message =
+                TWording(Said("Real data", "%1 names %2, which is not a file beside it."))
+                    .Name(systemFile)
+                    .Name(name);
             return reading;
         }
         TRvFile file;
         file.name = name;
         file.instrument = InstrumentOfBundledFile(name);
         if (!ReadFile(folder + "/" + name, file.text, why)) {
-            reading.message = name + " " + why;
+            reading.message = TWording(why).Name(name);
             return reading;
         }
         files.push_back(std::move(file));
@@ -136,7 +144,7 @@ TRvDataSetReading LoadSystem(const std::string& folder, const std::string& syste
     if (reading.ok) {
         reading.set.star = system.name;
         reading.set.starMass_Solar = system.starMass_Solar;
-        reading.set.starMassSource = "from the data's system file";
+        reading.set.starMassSource = Said("Real data", "from the data's system file");
     }
     return reading;
 }
@@ -154,12 +162,14 @@ TRvDataSetReading LoadBundledStar(const std::string& folder, std::string_view st
         if (const TRealSystem* system = CardSystem(star); system && reading.ok) {
             reading.set.starMass_Solar = system->StarMass.Value;
             reading.set.starMassSource =
-                "from " + system->Planets.front().Source + ", as on the card of real systems";
+                TWording(Said("Real data", "from %1, as on the card of real systems"))
+                    .Name(system->Planets.front().Source);
         }
         return reading;
     }
     TRvDataSetReading reading;
-    reading.message = "No data come with the book for " + std::string(star) + ".";
+    reading.message =
+        TWording(Said("Real data", "No data come with the book for %1.")).Name(std::string(star));
     return reading;
 }
 

@@ -24,7 +24,7 @@ struct TBundledStar {
     const char* name;
     const char* systemFile;
     // What the menu says of the star's data beyond its files, or none.
-    const char* note = nullptr;
+    TSaid note{};
 };
 std::span<const TBundledStar> BundledStars();
 

@@ -91,10 +91,10 @@ std::vector<std::string> TRvDataSet::Papers() const {
 TRvDataSetReading ReadDataSet(std::span<const TRvFile> files) {
     TRvDataSetReading reading;
     TRvDataSet& set = reading.set;
-    const auto refuse = [&](const std::string& file, const std::string& message, int line = 0) {
+    const auto refuse = [&](TWording file, TWording message, int line = 0) {
         reading.ok = false;
         reading.line = line;
-        reading.message = file + ": " + message;
+        reading.message = TWording(Unsaid("%1: %2")).Part(std::move(file)).Part(std::move(message));
         return reading;
     };
     std::vector<observing::TMeasurement> all;
@@ -103,25 +103,30 @@ TRvDataSetReading ReadDataSet(std::span<const TRvFile> files) {
     for (const TRvFile& file : files) {
         const TRvTableReading table = ReadRvTable(file.text);
         if (!table.ok)
-            return refuse(file.name, table.message, table.line);
+            return refuse(Verbatim(file.name), table.message, table.line);
         TColumnChoice choice;
         if (file.choice) {
             choice = *file.choice;
         } else {
             TColumnGuess guess = GuessColumns(table.table);
             choice = guess.choice;
-            for (std::string& note : guess.notes)
-                set.notes.push_back(file.name + ": " + note);
+            for (TWording& note : guess.notes)
+                set.notes.push_back(
+                    TWording(Unsaid("%1: %2")).Name(file.name).Part(std::move(note)));
         }
         const TRvRowsReading rows = ReadRows(table.table, choice);
         if (!rows.ok)
-            return refuse(file.name, rows.message, rows.line);
+            return refuse(Verbatim(file.name), rows.message, rows.line);
         const bool fileJulian = choice.scale != TTimeScale::Days;
         if (julian && *julian != fileJulian)
-            return refuse(file.name, "its times are " +
-                                         std::string(fileJulian ? "dates" : "days of an epoch of its own") +
-                                         " and those of the files before are not; choose the same "
-                                         "kind of time for every file.");
+            return refuse(Verbatim(file.name),
+                          fileJulian ? Said("Refusals", "its times are dates and those of the "
+                                                        "files before are not; choose the same "
+                                                        "kind of time for every file.")
+                                     : Said("Refusals", "its times are days of an epoch of its "
+                                                        "own and those of the files before are "
+                                                        "not; choose the same kind of time for "
+                                                        "every file."));
         julian = fileJulian;
 
         TRvInstrument meta;
@@ -136,16 +141,16 @@ TRvDataSetReading ReadDataSet(std::span<const TRvFile> files) {
             auto found = indexOf.find(name);
             if (found == indexOf.end()) {
                 if (set.instruments.size() == observing::MaxInstruments)
-                    return refuse(file.name, observing::TooManyInstrumentsRefusal());
+                    return refuse(Verbatim(file.name), observing::TooManyInstrumentsRefusal());
                 TRvInstrument instrument = meta;
                 instrument.name = Unique(name, set.instruments);
                 if (instrument.name.size() > observing::MaxInstrumentNameBytes)
-                    return refuse(file.name, observing::InstrumentNameRefusal());
+                    return refuse(Verbatim(file.name), observing::InstrumentNameRefusal());
                 set.instruments.push_back(instrument);
                 found = indexOf.emplace(name, static_cast<int>(set.instruments.size()) - 1).first;
             }
             if (all.size() == observing::MaxCsvRows)
-                return refuse(file.name, observing::TooManyMeasurementsRefusal());
+                return refuse(Verbatim(file.name), observing::TooManyMeasurementsRefusal());
             ++set.instruments[found->second].count;
             all.push_back({0.0, row.v_mps, row.error_mps, found->second});
             times.push_back(row.t_days);
@@ -154,10 +159,12 @@ TRvDataSetReading ReadDataSet(std::span<const TRvFile> files) {
             set.star = table.table.Header("star");
     }
     if (all.size() < observing::MinCsvRows)
-        return refuse(files.empty() ? std::string("The data set") : files.back().name,
-                      "there are " + std::to_string(all.size()) +
-                          " measurements; a data set needs at least " +
-                          std::to_string(observing::MinCsvRows) + ".");
+        return refuse(files.empty() ? TWording(Said("Refusals", "The data set"))
+                                    : Verbatim(files.back().name),
+                      TWording(Said("Refusals", "there are %1 measurements; a data set needs at "
+                                                "least %2."))
+                          .Name(std::to_string(all.size()))
+                          .Name(std::to_string(observing::MinCsvRows)));
     double first = std::numeric_limits<double>::infinity();
     for (double t : times)
         first = std::min(first, t);
@@ -172,8 +179,8 @@ TRvDataSetReading ReadDataSet(std::span<const TRvFile> files) {
     double last = first;
     for (double t : times)
         last = std::max(last, t);
-    if (const std::string why = observing::SpanRefusal(last - first); !why.empty())
-        return refuse(files.back().name, why);
+    if (const TWording why = observing::SpanRefusal(last - first); !why.Empty())
+        return refuse(Verbatim(files.back().name), why);
     set.measurements.timeOffset_days = first;
     for (const TRvInstrument& instrument : set.instruments)
         set.measurements.instruments.push_back(instrument.name);

@@ -36,10 +36,10 @@ struct TRvDataSet {
     double starMass_Solar = 0.0;    // 0 when no file gives it
     // Where the mass comes from, in a phrase: "from the data's system file", or from the
     // paper the card of real systems takes it from.
-    std::string starMassSource;
+    TWording starMassSource;
     std::vector<TRvInstrument> instruments;
     observing::TMeasurementSet measurements; // each one's instrument indexes instruments
-    std::vector<std::string> notes; // what the import guessed, for each file
+    std::vector<TWording> notes; // what the import guessed, for each file
 
     // The papers of the instruments, each once, in the instruments' order.
     std::vector<std::string> Papers() const;

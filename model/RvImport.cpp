@@ -27,7 +27,13 @@ bool Has(const std::string& name, std::initializer_list<const char*> parts) {
 }
 
 enum TRole { Time, Velocity, Error, Instrument, Roles };
-constexpr const char* RoleNames[Roles] = {"time", "velocity", "error", "instrument"};
+// How the import's notes say where a role's column was found: by its name, or by its place.
+constexpr TSaid RoleFromName[Roles] = {
+    Said("Import", "time from %1"), Said("Import", "velocity from %1"),
+    Said("Import", "error from %1"), Said("Import", "instrument from %1")};
+constexpr TSaid RoleInColumn[Roles] = {
+    Said("Import", "time in column %1"), Said("Import", "velocity in column %1"),
+    Said("Import", "error in column %1"), Said("Import", "instrument in column %1")};
 
 // The role a column's name gives it, or Roles for none. The error is asked first, since its
 // names ("e_rv", "svrad", "rv_err") contain the velocity's.
@@ -65,7 +71,7 @@ std::vector<double> NumbersOf(const TRvTable& table, int column) {
     return numbers;
 }
 
-std::string Quoted(const std::string& s) { return "\u201c" + s + "\u201d"; }
+TWording Quoted(const std::string& s) { return TWording(Said("Import", "\u201c%1\u201d")).Name(s); }
 
 std::string Number(double value) {
     char text[32];
@@ -128,18 +134,20 @@ void GuessVelocityUnit(const TRvTable& table, const std::vector<std::string>& na
     const std::string velocityName = names[choice.velocity] + " " + names[choice.error];
     if (Has(velocityName, {"km/s", "kms", "km_s", "[km"}) || Has(units, {"km/s", "km s"})) {
         choice.unit = TVelocityUnit::KilometresPerSecond;
-        guess.notes.push_back("Velocities in km/s, as the file says.");
+        guess.notes.push_back(Said("Import", "Velocities in km/s, as the file says."));
     } else if (Has(velocityName, {"m/s", "m_s", "[m", "(m"}) || Has(units, {"m/s", "m s"})) {
-        guess.notes.push_back("Velocities in m/s, as the file says.");
+        guess.notes.push_back(Said("Import", "Velocities in m/s, as the file says."));
     } else {
         const double error = Median(NumbersOf(table, choice.error));
         if (error < MaxKilometreError) {
             choice.unit = TVelocityUnit::KilometresPerSecond;
-            guess.notes.push_back("Velocities in km/s: the errors are about " + Number(error) +
-                                  ", too small for m/s.");
+            guess.notes.push_back(TWording(Said("Import", "Velocities in km/s: the errors are "
+                                                          "about %1, too small for m/s."))
+                                      .Number(Number(error)));
         } else {
-            guess.notes.push_back("Velocities in m/s: the errors are about " + Number(error) +
-                                  ".");
+            guess.notes.push_back(
+                TWording(Said("Import", "Velocities in m/s: the errors are about %1."))
+                    .Number(Number(error)));
         }
     }
 }
@@ -153,27 +161,33 @@ void GuessTimeScale(const TRvTable& table, const std::vector<std::string>& names
     const bool relative = time > FirstMjd && time < LastMjd;
     if (Has(timeName, {"rjd"})) {
         choice.scale = TTimeScale::RJD;
-        guess.notes.push_back("Times are JD \u2212 2 400 000, as the column's name says.");
+        guess.notes.push_back(
+            Said("Import", "Times are JD \u2212 2 400 000, as the column's name says."));
     } else if (Has(timeName, {"mjd"})) {
         choice.scale = TTimeScale::MJD;
-        guess.notes.push_back("Times are MJD, as the column's name says.");
+        guess.notes.push_back(Said("Import", "Times are MJD, as the column's name says."));
     } else if (relative && table.format == "rdb") {
         choice.scale = TTimeScale::RJD;
-        guess.notes.push_back("Times are taken as JD \u2212 2 400 000 (about " + Number(time) +
-                              "), as .rdb tables keep them.");
+        guess.notes.push_back(TWording(Said("Import", "Times are taken as JD \u2212 2 400 000 "
+                                                      "(about %1), as .rdb tables keep them."))
+                                  .Number(Number(time)));
     } else if (Has(timeName, {"bjd"}) && time > FirstJulianDate) {
         choice.scale = TTimeScale::BJD;
-        guess.notes.push_back("Times are BJD, as the column's name says.");
+        guess.notes.push_back(Said("Import", "Times are BJD, as the column's name says."));
     } else if (time > FirstJulianDate) {
         choice.scale = TTimeScale::JD;
-        guess.notes.push_back("Times are Julian dates (about " + Number(time) + ").");
+        guess.notes.push_back(
+            TWording(Said("Import", "Times are Julian dates (about %1).")).Number(Number(time)));
     } else if (relative) {
         choice.scale = TTimeScale::MJD;
-        guess.notes.push_back("Times are taken as MJD (about " + Number(time) +
-                              "); if they are JD \u2212 2 400 000, choose that scale.");
+        guess.notes.push_back(TWording(Said("Import", "Times are taken as MJD (about %1); if "
+                                                      "they are JD \u2212 2 400 000, choose that "
+                                                      "scale."))
+                                  .Number(Number(time)));
     } else {
         choice.scale = TTimeScale::Days;
-        guess.notes.push_back("Times are taken as days from an epoch of the file's own.");
+        guess.notes.push_back(
+            Said("Import", "Times are taken as days from an epoch of the file's own."));
     }
 }
 
@@ -193,7 +207,7 @@ TColumnGuess GuessColumns(const TRvTable& table) {
     choice.error = column[Error];
     choice.instrument = column[Instrument];
     if (choice.time < 0 || choice.velocity < 0 || choice.error < 0) {
-        guess.notes.push_back("The columns could not be told apart; choose them.");
+        guess.notes.push_back(Said("Import", "The columns could not be told apart; choose them."));
         choice.time = std::max(choice.time, 0);
         choice.velocity = std::max(choice.velocity, std::min(1, columns - 1));
         choice.error = std::max(choice.error, std::min(2, columns - 1));
@@ -201,16 +215,19 @@ TColumnGuess GuessColumns(const TRvTable& table) {
     }
     const auto describe = [&](TRole role) {
         const int c = column[role];
-        return std::string(RoleNames[role]) + " " +
-               (c < static_cast<int>(table.names.size()) ? "from " + Quoted(table.names[c])
-                                                         : "in column " + std::to_string(c + 1));
+        return c < static_cast<int>(table.names.size())
+                   ? TWording(RoleFromName[role]).Part(Quoted(table.names[c]))
+                   : TWording(RoleInColumn[role]).Name(std::to_string(c + 1));
     };
-    std::string columnsNote =
-        std::string(named ? "Columns by their names: " : "Columns by their order: ") +
-        describe(Time) + ", " + describe(Velocity) + ", " + describe(Error);
+    TWording columnsNote(choice.instrument >= 0
+                             ? (named ? Said("Import", "Columns by their names: %1, %2, %3, %4.")
+                                      : Said("Import", "Columns by their order: %1, %2, %3, %4."))
+                             : (named ? Said("Import", "Columns by their names: %1, %2, %3.")
+                                      : Said("Import", "Columns by their order: %1, %2, %3.")));
+    columnsNote.Part(describe(Time)).Part(describe(Velocity)).Part(describe(Error));
     if (choice.instrument >= 0)
-        columnsNote += ", " + describe(Instrument);
-    guess.notes.push_back(columnsNote + ".");
+        columnsNote.Part(describe(Instrument));
+    guess.notes.push_back(std::move(columnsNote));
     GuessVelocityUnit(table, names, guess);
     GuessTimeScale(table, names, guess);
     return guess;
@@ -219,49 +236,57 @@ TColumnGuess GuessColumns(const TRvTable& table) {
 TRvRowsReading ReadRows(const TRvTable& table, const TColumnChoice& choice) {
     TRvRowsReading reading;
     const int columns = table.Columns();
-    const auto refuse = [&](int line, const std::string& cause) {
+    const auto refuse = [&](int line, TWording cause) {
         reading.rows.clear();
-        Refuse(reading, line, cause);
+        Refuse(reading, line, std::move(cause));
         return reading;
     };
     for (int c : {choice.time, choice.velocity, choice.error})
         if (c < 0 || c >= columns)
-            return refuse(0, "The table has " + std::to_string(columns) +
-                                 " columns; choose the time, velocity and error among them.");
+            return refuse(0, TWording(Said("Refusals", "The table has %1 columns; choose the "
+                                                       "time, velocity and error among them."))
+                                 .Name(std::to_string(columns)));
     if (choice.instrument >= columns)
-        return refuse(0, "The table has no column " + std::to_string(choice.instrument + 1) +
-                             " for the instrument.");
+        return refuse(0, TWording(Said("Refusals", "The table has no column %1 for the "
+                                                   "instrument."))
+                             .Name(std::to_string(choice.instrument + 1)));
     const double scale = choice.unit == TVelocityUnit::KilometresPerSecond ? 1000.0 : 1.0;
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const auto& fields = table.rows[r];
         const int line = table.lines[r];
         TRvRow row;
-        const auto number = [&](int column, const char* what, double& value) {
+        const auto number = [&](int column, TSaid what, double& value) {
             if (ParseNumber(fields[column], table.decimalComma, value))
                 return true;
-            refuse(line, "the " + std::string(what) + " " + Quoted(fields[column]) +
-                             " is not a finite number.");
+            refuse(line, TWording(what).Part(Quoted(fields[column])));
             return false;
         };
-        if (!number(choice.time, "time", row.t_days) ||
-            !number(choice.velocity, "velocity", row.v_mps) ||
-            !number(choice.error, "error", row.error_mps))
+        if (!number(choice.time, Said("Refusals", "the time %1 is not a finite number."),
+                    row.t_days) ||
+            !number(choice.velocity, Said("Refusals", "the velocity %1 is not a finite number."),
+                    row.v_mps) ||
+            !number(choice.error, Said("Refusals", "the error %1 is not a finite number."),
+                    row.error_mps))
             return reading;
         if (!(row.error_mps > 0.0))
-            return refuse(line, "the error " + fields[choice.error] + " is not above 0.");
+            return refuse(line, TWording(Said("Refusals", "the error %1 is not above 0."))
+                                    .Name(fields[choice.error]));
         if (std::abs(row.t_days) > LatestTime_days)
-            return refuse(line, "the time " + fields[choice.time] +
-                                    " is beyond any date in days; are the times in seconds?");
+            return refuse(line, TWording(Said("Refusals", "the time %1 is beyond any date in "
+                                                          "days; are the times in seconds?"))
+                                    .Name(fields[choice.time]));
         const bool julian = choice.scale == TTimeScale::JD || choice.scale == TTimeScale::BJD;
         if (julian && row.t_days < FirstJulianDate)
-            return refuse(line, "the time " + fields[choice.time] +
-                                    " is no Julian date (those are above " +
-                                    observing::GroupedDigits(FirstJulianDate) +
-                                    "); choose MJD or days.");
+            return refuse(line, TWording(Said("Refusals", "the time %1 is no Julian date (those "
+                                                          "are above %2); choose MJD or days."))
+                                    .Name(fields[choice.time])
+                                    .Name(observing::GroupedDigits(FirstJulianDate)));
         if (choice.scale == TTimeScale::MJD || choice.scale == TTimeScale::RJD) {
             if (row.t_days > FirstJulianDate)
-                return refuse(line, "the time " + fields[choice.time] + " is a Julian date, not " +
-                                        ScaleName(choice.scale) + "; choose JD or BJD.");
+                return refuse(line, TWording(Said("Refusals", "the time %1 is a Julian date, not "
+                                                              "%2; choose JD or BJD."))
+                                        .Name(fields[choice.time])
+                                        .Name(ScaleName(choice.scale)));
             row.t_days += choice.scale == TTimeScale::MJD ? MjdToJd_days : RjdToJd_days;
         }
         row.v_mps *= scale;
@@ -269,7 +294,7 @@ TRvRowsReading ReadRows(const TRvTable& table, const TColumnChoice& choice) {
         if (choice.instrument >= 0) {
             row.instrument = fields[choice.instrument];
             if (row.instrument.empty())
-                return refuse(line, "the instrument's name is empty.");
+                return refuse(line, Said("Refusals", "the instrument's name is empty."));
         }
         reading.rows.push_back(std::move(row));
     }

@@ -49,7 +49,7 @@ struct TColumnChoice {
 
 struct TColumnGuess {
     TColumnChoice choice;
-    std::vector<std::string> notes; // what was guessed and why, one sentence each
+    std::vector<TWording> notes; // what was guessed and why, one sentence each
 };
 
 TColumnGuess GuessColumns(const TRvTable& table);

@@ -64,8 +64,8 @@ std::string TRvTable::Header(std::string_view key) const {
 TRvTableReading ReadRvTable(std::string_view text) {
     TRvTableReading reading;
     TRvTable& table = reading.table;
-    const auto refuse = [&](int line, const std::string& cause) {
-        Refuse(reading, line, cause);
+    const auto refuse = [&](int line, TWording cause) {
+        Refuse(reading, line, std::move(cause));
         return reading;
     };
     if (text.size() > observing::MaxCsvBytes)
@@ -100,11 +100,12 @@ TRvTableReading ReadRvTable(std::string_view text) {
             expectDashes = false;
             if (IsDashes(fields)) {
                 if (fields.size() != table.names.size())
-                    return refuse(lineNumber, "the line of dashes has " +
-                                                  std::to_string(fields.size()) +
-                                                  " columns where the names above have " +
-                                                  std::to_string(table.names.size()) + ".");
-                table.format = "rdb";
+                    return refuse(lineNumber,
+                                  TWording(Said("Refusals", "the line of dashes has %1 columns "
+                                                            "where the names above have %2."))
+                                      .Name(std::to_string(fields.size()))
+                                      .Name(std::to_string(table.names.size())));
+                table.format = Verbatim("rdb");
                 continue;
             }
         }
@@ -123,14 +124,24 @@ TRvTableReading ReadRvTable(std::string_view text) {
             table.rows.empty() ? (table.names.empty() ? fields.size() : table.names.size())
                                : table.rows.front().size();
         if (fields.size() != expected) {
-            const std::string where = table.rows.empty()
-                                          ? "the line of names has "
-                                          : "line " + std::to_string(table.lines.front()) + " has ";
-            return refuse(lineNumber,
-                          std::to_string(fields.size()) +
-                              (fields.size() == 1 ? " column" : " columns") + " where " + where +
-                              std::to_string(expected) +
-                              "; are its values separated by something else?");
+            const bool one = fields.size() == 1;
+            TWording where(table.rows.empty()
+                               ? (one ? Said("Refusals", "1 column where the line of names has "
+                                                         "%2; are its values separated by "
+                                                         "something else?")
+                                      : Said("Refusals", "%1 columns where the line of names has "
+                                                         "%2; are its values separated by "
+                                                         "something else?"))
+                               : (one ? Said("Refusals", "1 column where line %3 has %2; are its "
+                                                         "values separated by something else?")
+                                      : Said("Refusals", "%1 columns where line %3 has %2; are "
+                                                         "its values separated by something "
+                                                         "else?")));
+            return refuse(lineNumber, where.Name(std::to_string(fields.size()))
+                                          .Name(std::to_string(expected))
+                                          .Name(std::to_string(table.lines.empty()
+                                                                   ? 0
+                                                                   : table.lines.front())));
         }
         if (table.rows.size() == observing::MaxCsvRows)
             return refuse(0, observing::TooManyRowsRefusal());
@@ -138,11 +149,11 @@ TRvTableReading ReadRvTable(std::string_view text) {
         table.lines.push_back(lineNumber);
     }
     if (table.rows.empty())
-        return refuse(0, "The file holds no rows of measurements.");
-    if (table.format.empty())
-        table.format = separator == ',' ? "comma-separated"
-                       : separator == ';' ? "semicolon-separated"
-                                          : "separated by blanks";
+        return refuse(0, Said("Refusals", "The file holds no rows of measurements."));
+    if (table.format.Empty())
+        table.format = separator == ',' ? Said("Import", "comma-separated")
+                       : separator == ';' ? Said("Import", "semicolon-separated")
+                                          : Said("Import", "separated by blanks");
     reading.ok = true;
     return reading;
 }

@@ -21,7 +21,7 @@
 namespace rvdata {
 
 struct TRvTable {
-    std::string format;                   // "rdb", "comma-separated", ... for the user
+    TWording format;                      // "rdb", "comma-separated", ... for the user
     std::vector<std::string> names;       // of the columns, or empty when the file names none
     std::vector<std::vector<std::string>> rows;
     std::vector<int> lines;               // the 1-based line of each row

@@ -3,6 +3,7 @@
 #include "observing/ObservingDrawing.h"
 
 #include "BookText.h"
+#include "BookWording.h"
 #include "NumberText.h"
 #include "model/PeriodText.h"
 #include "simulation/ViewClip.h"
@@ -517,7 +518,7 @@ double NiceStep(double range, int count) {
 }
 
 QString PeakText(const observing::TPeak& peak) {
-    return QString::fromStdString(PeriodText(peak.period_days));
+    return BookWording(PeriodText(peak.period_days));
 }
 
 void DrawMessage(QPainter& p, const QRectF& area, const QString& message) {

@@ -3,6 +3,7 @@
 #include "observing/RunStatus.h"
 
 #include "BookText.h"
+#include "BookWording.h"
 #include "NumberText.h"
 
 #include <QStringList>
@@ -44,7 +45,7 @@ QString ObservedStatus(std::size_t clear, const TObservingPlan& plan,
 QString MysteryStatus(const TMysteryStar& star, std::size_t measurements) {
     return BookText("Observing run", "%1: %n measurements. What orbits it?", nullptr,
                     int(measurements))
-        .arg(QString::fromStdString(Introduction(star)));
+        .arg(BookWording(Introduction(star)));
 }
 
 QString PublishedStatus(const std::string& star, const TMeasurementSet& set) {

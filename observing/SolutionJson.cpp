@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/SolutionJson.h"
+#include "BookWording.h"
 
 #include "model/MeasurementLimits.h"
 
@@ -122,13 +123,13 @@ TMeasurementSet MeasurementsFromJson(const TWorkFields& f) {
                        row[3].toInt(-1)};
         // Times relative to the earliest span up to twice the bound of one time, as any
         // import's do; the time itself keeps within it.
-        std::string why = TimeRefusal(m.t_days + set.timeOffset_days);
-        if (why.empty())
+        TWording why = TimeRefusal(m.t_days + set.timeOffset_days);
+        if (why.Empty())
             why = VelocityRefusal(m.v_mps);
-        if (why.empty())
+        if (why.Empty())
             why = ErrorRefusal(m.error_mps);
-        if (!why.empty())
-            refuse(": " + QString::fromStdString(why));
+        if (!why.Empty())
+            refuse(": " + BookWording(why));
         if (m.instrument < 0 || double(m.instrument) != row[3].toDouble() ||
             m.instrument >= instruments)
             refuse(" names no instrument of the set");
@@ -137,9 +138,9 @@ TMeasurementSet MeasurementsFromJson(const TWorkFields& f) {
         set.data.push_back(m);
     }
     if (!set.data.empty()) {
-        const std::string why = SpanRefusal(set.data.back().t_days - set.data.front().t_days);
-        if (!why.empty())
-            f.Refuse("rows", QString::fromStdString(why));
+        const TWording why = SpanRefusal(set.data.back().t_days - set.data.front().t_days);
+        if (!why.Empty())
+            f.Refuse("rows", BookWording(why));
     }
     return set;
 }

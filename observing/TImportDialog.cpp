@@ -3,6 +3,7 @@
 #include "observing/TImportDialog.h"
 
 #include "BookText.h"
+#include "BookWording.h"
 #include "forms/ImportDialogForm.h"
 #include "model/RvTable.h"
 
@@ -23,7 +24,7 @@ void TImportDialog::SetFiles(std::vector<TRvFile> files) {
     notes_.clear();
     for (TRvFile& file : files_) {
         tables_.push_back(ReadRvTable(file.text));
-        std::vector<std::string> notes;
+        std::vector<TWording> notes;
         if (tables_.back().ok && !file.choice) {
             TColumnGuess guess = GuessColumns(tables_.back().table);
             file.choice = guess.choice;
@@ -58,7 +59,7 @@ void TImportDialog::ShowFile() {
         Preview->setColumnCount(0);
         NotesLabel->setText(
             BookText("Import measurements", "This file cannot be read as a table: %1")
-                .arg(QString::fromStdString(reading.message)));
+                .arg(BookWording(reading.message)));
         showing_ = false;
         Check();
         return;
@@ -95,9 +96,9 @@ void TImportDialog::ShowFile() {
     InstrumentBox->setCurrentIndex(choice.instrument + 1);
     UnitBox->setCurrentIndex(int(choice.unit));
     ScaleBox->setCurrentIndex(int(choice.scale));
-    QString notes = QString::fromStdString(table.format) + ".";
-    for (const std::string& note : notes_[std::size_t(k)])
-        notes += " " + QString::fromStdString(note);
+    QString notes = BookWording(table.format) + ".";
+    for (const TWording& note : notes_[std::size_t(k)])
+        notes += " " + BookWording(note);
     NotesLabel->setText(notes);
     showing_ = false;
     Check();
@@ -117,7 +118,7 @@ void TImportDialog::ChoiceChange() {
     // What the user chose is no longer a guess.
     notes_[std::size_t(k)].clear();
     NotesLabel->setText(BookText("Import measurements", "%1. The columns and units are as chosen.")
-                            .arg(QString::fromStdString(tables_[std::size_t(k)].table.format)));
+                            .arg(BookWording(tables_[std::size_t(k)].table.format)));
     Check();
 }
 

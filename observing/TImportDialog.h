@@ -51,6 +51,6 @@ private:
 
     std::vector<rvdata::TRvFile> files_;
     std::vector<rvdata::TRvTableReading> tables_;
-    std::vector<std::vector<std::string>> notes_;
+    std::vector<std::vector<TWording>> notes_;
     bool showing_ = false; // the fields are being filled, not chosen
 };

@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "BookText.h"
+#include "BookWording.h"
 #include "DataFile.h"
 #include "Printing.h"
 #include "RegularFile.h"
@@ -99,9 +100,9 @@ void TObservingRunForm::DescribeRealData() {
                                           "its measurements and their papers",
                                           int(reading.set.measurements.data.size()))
                                      .arg(text, instruments.join(", "), papers.join("; ")));
-        if (star.note) {
-            mnitRealData[k]->setToolTip(star.note);
-            mnitRealData[k]->setStatusTip(star.note);
+        if (const QString note = BookWording(star.note); !note.isEmpty()) {
+            mnitRealData[k]->setToolTip(note);
+            mnitRealData[k]->setStatusTip(note);
         }
     }
 }
@@ -292,7 +293,7 @@ bool TObservingRunForm::ImportFile(const QString& path) {
         reading = ReadMeasurementsCsv(
             ReadRegularFile(QFile::encodeName(path).toStdString(), MaxCsvBytes));
         if (!reading.ok)
-            refusal = QString::fromStdString(reading.message);
+            refusal = BookWording(reading.message);
     } catch (const EFOpenError& e) {
         // The system's cause continues the sentence: "…not read: permission denied."
         refusal = QString::fromStdString(e.Cause());
@@ -314,7 +315,7 @@ bool TObservingRunForm::ImportMeasurements(const std::string& csv, const QString
     TCsvReading reading = ReadMeasurementsCsv(csv);
     if (!reading.ok) {
         Refuse(BookText("Observing run", "The measurements of %1 were not read: %2")
-                   .arg(from, QString::fromStdString(reading.message)));
+                   .arg(from, BookWording(reading.message)));
         return false;
     }
     truth_.clear();
@@ -339,7 +340,7 @@ bool TObservingRunForm::ImportDataSet(std::span<const rvdata::TRvFile> files) {
     const rvdata::TRvDataSetReading reading = rvdata::ReadDataSet(files);
     if (!reading.ok) {
         Refuse(BookText("Observing run", "The measurements were not read: %1")
-                   .arg(QString::fromStdString(reading.message)));
+                   .arg(BookWording(reading.message)));
         return false;
     }
     truth_.clear();
@@ -364,8 +365,8 @@ bool TObservingRunForm::ImportDataSet(std::span<const rvdata::TRvFile> files) {
                 : BookText("Observing run", "Read %n measurements from %1 files.", nullptr, count)
                       .arg(files.size());
     }
-    for (const std::string& note : reading.set.notes)
-        status += " " + QString::fromStdString(note);
+    for (const TWording& note : reading.set.notes)
+        status += " " + BookWording(note);
     ShowMeasurements(reading.set.measurements, TSource::Imported, status, &reading.set);
     return true;
 }
@@ -386,11 +387,11 @@ bool TObservingRunForm::OpenRealData(const std::string& star) {
     try {
         reading = rvdata::LoadBundledStar(FindDataFile("rv"), star);
     } catch (const EFOpenError& e) {
-        reading.message = e.Cause();
+        reading.message = Verbatim(e.Cause());
     }
     if (!reading.ok) {
         Refuse(BookText("Observing run", "The published measurements of %1 were not read: %2")
-                   .arg(QString::fromStdString(star), QString::fromStdString(reading.message)));
+                   .arg(QString::fromStdString(star), BookWording(reading.message)));
         return false;
     }
     truth_.clear();
@@ -407,7 +408,7 @@ bool TObservingRunForm::ExportFile(const QString& path) {
     QString comment;
     switch (source_) {
     case TSource::Observed:
-        comment = QString::fromStdString(DescribePlan(Plan()));
+        comment = QString::fromStdString(DescribePlan(Plan()).English());
         break;
     case TSource::Mystery:
         comment = sourceText_.section(':', 0, 0);
@@ -555,7 +556,7 @@ void TObservingRunForm::ShowPeak() {
     } else if (pg) {
         text = BookText("Observing run", "Highest peak: %1; false-alarm probability %2.")
                    .arg(observingdrawing::PeakText(pg->peak),
-                        QString::fromStdString(ProbabilityText(pg->falseAlarm)));
+                        BookWording(ProbabilityText(pg->falseAlarm)));
     } else if (oneTime) {
         text = BookText("Observing run", "No periodogram: every measurement was taken at the same "
                                          "time, so there is no time span in which to look for a "

@@ -3,6 +3,7 @@
 #include "observing/TOrbitFitPage.h"
 
 #include "BookText.h"
+#include "BookWording.h"
 #include "NumberText.h"
 #include "Precondition.h"
 #include "SavedFile.h"
@@ -47,6 +48,7 @@ constexpr int MaxInstrumentColumn = 100; // pixels
 fit::TEstimate InDegrees(const fit::TEstimate& x) { return {x.value * Degrees, x.sigma * Degrees}; }
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(const TWording& text) { return BookWording(text); }
 
 // A posterior's median and 68 % interval, to the decimals of a twentieth of the interval:
 // "56.1 (55.6 to 56.7)".
@@ -78,7 +80,7 @@ struct TOrbitFitPage::TJob {
     double period_days = 0.0; // of a fit at a typed period
     fit::TFitResult result;
     std::optional<TEvidence> evidence;
-    std::string noPlanet; // why "one more planet" added none
+    TWording noPlanet; // why "one more planet" added none
     TPeriodogram residualPeriodogram;
     bool hasPeriodogram = false;
 
@@ -101,7 +103,7 @@ struct TOrbitFitPage::TJob {
             }
             if (result.outcome == fit::TFitOutcome::Done)
                 evidence = TEvidence{search.deltaBic, search.falseAlarm, search.verdict};
-            else if (!noPlanet.empty()) {
+            else if (!noPlanet.Empty()) {
                 work = TWork::Periodogram;
                 shown = search.before;
             }
@@ -328,7 +330,7 @@ void TOrbitFitPage::Finish(const TJob& job, TBackgroundWork::TEnd end, const QSt
                           : BookText("Orbit fit", "Cancelled: the last fit is kept.");
             break;
         case fit::TFitOutcome::Refused:
-            status_ = !job.noPlanet.empty()           ? Text(job.noPlanet)
+            status_ = !job.noPlanet.Empty()           ? Text(job.noPlanet)
                       : job.work == TWork::Periodogram ? QString()
                                                        : Text(job.result.message);
             break;
@@ -485,17 +487,17 @@ void TOrbitFitPage::ShowState() {
         // A published star's planet beyond those its paper reports is no planet yet.
         if (const TRealSystem* card = rvdata::CardSystem(source_.name);
             card && !evidence.isEmpty() && evidence_.back()->verdict.Believed())
-            if (const std::string note = fit::UnpublishedNote(*card, s->planets.back());
-                !note.empty())
+            if (const TWording note = fit::UnpublishedNote(*card, s->planets.back());
+                !note.Empty())
                 evidence += " " + Text(note);
         const std::vector<QString> letters = Letters(*s);
         for (std::size_t j = 0; j < s->planets.size(); ++j)
-            for (const std::string& note :
+            for (const TWording& note :
                  {fit::BoundNote(s->planets[j]), fit::EccentricityBiasNote(s->planets[j])})
-                if (!note.empty())
+                if (!note.Empty())
                     evidence += (evidence.isEmpty() ? "" : " ") + letters[j] + ": " + Text(note);
-        if (const std::string note = fit::InteractionNote(*s, fit::FindInteraction(*s));
-            !note.empty())
+        if (const TWording note = fit::InteractionNote(*s, fit::FindInteraction(*s));
+            !note.Empty())
             evidence += (evidence.isEmpty() ? "" : " ") + Text(note);
     }
     EvidenceLabel->setText(evidence);

@@ -3,6 +3,7 @@
 #include "thisbook/TeacherGuide.h"
 
 #include "BookText.h"
+#include "BookWording.h"
 #include "NumberText.h"
 #include "SavedFile.h"
 #include "book/ChapterTable.h"
@@ -146,10 +147,10 @@ void WriteFit(TGuideWriter& out, std::span<const observing::TMeasurement> data,
                                                    starMass_Solar);
     if (best.outcome != fit::TFitOutcome::Done) {
         out.Para(BookText("Teacher's guide", "Best supported fit:"),
-                 QString::fromStdString(best.message));
+                 BookWording(best.message));
         return;
     }
-    auto s = [](const fit::TEstimate& x) { return QString::fromStdString(fit::WithUncertainty(x)); };
+    auto s = [](const fit::TEstimate& x) { return BookWording(fit::WithUncertainty(x)); };
     QString text =
         BookText("Teacher's guide", "%n planet(s), rms %1 m/s, reduced χ² %2.", nullptr,
                  int(best.solution.planets.size()))
@@ -175,7 +176,7 @@ void WriteHiddenStars(TGuideWriter& out) {
         const std::uint64_t seed = k == 0 ? systems.size() : k;
         out.Heading(BookText("Teacher's guide", "%1 (seed %2), star of %3 solar masses",
                              "a hidden star's name, its seed and its mass")
-                        .arg(star.name)
+                        .arg(BookWording(star.name))
                         .arg(seed)
                         .arg(FixedText(star.starMass_Solar, 2)),
                     11);
@@ -189,14 +190,10 @@ void WriteHiddenStars(TGuideWriter& out) {
 // The answer sheet, a block a star, each followed by the fit its measurements support.
 void WriteMysteryStars(TGuideWriter& out) {
     out.Heading(BookText("Teacher's guide", "The observing run's mystery stars"), 14);
-    const QStringList blocks = QString::fromStdString(observing::AnswerSheet())
-                                   .split("\n\n", Qt::SkipEmptyParts);
-    const auto& stars = observing::MysteryStars();
-    for (std::size_t k = 0; k < stars.size(); ++k) {
-        // The sheet's title comes first, then one block a star.
-        for (const QString& line : blocks.value(qsizetype(k) + 1).split('\n', Qt::SkipEmptyParts))
-            out.Para("", line.trimmed());
-        WriteFit(out, observing::Observe(stars[k]), stars[k].starMass);
+    for (const observing::TMysteryStar& star : observing::MysteryStars()) {
+        for (const TWording& line : observing::AnswerLines(star))
+            out.Para("", BookWording(line));
+        WriteFit(out, observing::Observe(star), star.starMass);
     }
 }
 
@@ -209,8 +206,8 @@ void WritePublishedStars(TGuideWriter& out) {
                           "measurements that come with the book, and the Fit page finds their "
                           "planets one by one."));
     for (const rvdata::TBundledStar& star : rvdata::BundledStars())
-        if (star.note)
-            out.Para(QString(star.name) + ":", star.note);
+        if (const QString note = BookWording(star.note); !note.isEmpty())
+            out.Para(QString(star.name) + ":", note);
 }
 
 // Opens chapter `number` of `book`, its data drawn from `seed` where a seed draws them.

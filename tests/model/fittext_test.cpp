@@ -54,10 +54,10 @@ TEST(FitText, BoundAndEvidenceNotes) {
     EXPECT_EQ(fit::EvidenceLine(-4.3, 0.45),
               "ΔBIC -4.3 (some evidence for the planet; below −10 is strong), false-alarm "
               "probability 45 % (noise often makes such a peak).");
-    EXPECT_NE(fit::EvidenceLine(3.0, 0.9).find("no evidence"), std::string::npos);
+    EXPECT_NE(fit::EvidenceLine(3.0, 0.9).English().find("no evidence"), std::string::npos);
     // A peak far above any noise is bounded, never "probability 0".
     for (double tiny : {0.0, 3e-17})
-        EXPECT_NE(fit::EvidenceLine(-861.4, tiny).find("false-alarm probability below 10⁻¹⁶ "),
+        EXPECT_NE(fit::EvidenceLine(-861.4, tiny).English().find("false-alarm probability below 10⁻¹⁶ "),
                   std::string::npos)
             << tiny;
     // Every window writes a probability so: rounded before its power of ten is chosen.

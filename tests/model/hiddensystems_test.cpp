@@ -36,7 +36,7 @@ TEST(HiddenSystems, ASeedGivesOneStarAndOneRunEverywhere) {
     EXPECT_EQ(ObserveHidden(2024), ObserveHidden(2024));
     EXPECT_NE(ObserveHidden(2024), ObserveHidden(2024 + systems.size())) << "same star, other nights";
     for (const THiddenSystem& star : systems) {
-        SCOPED_TRACE(star.name);
+        SCOPED_TRACE(star.name.pattern);
         EXPECT_GT(star.starMass_Solar, 0.5);
         ASSERT_FALSE(star.planets.empty());
         for (std::size_t i = 1; i < star.planets.size(); ++i)

@@ -127,7 +127,7 @@ TEST(MeasurementsCsv, WrittenDataReadBackExactly) {
     plan.seed = 987654321;
     const std::vector<TMeasurement> data = {
         {0.1234567890123, 12.3456789, 5.0}, {3.3, -0.1, 5.0}, {7.0 / 3.0, 1e-7, 0.75}};
-    const std::string text = WriteMeasurementsCsv(data, 2450000.0, DescribePlan(plan) + "\nmore");
+    const std::string text = WriteMeasurementsCsv(data, 2450000.0, DescribePlan(plan).English() + "\nmore");
     EXPECT_EQ(text.substr(0, text.find('\n')),
               "# Observing run: 40 nights over 60 days, precision 5 m/s, jitter 0 m/s, "
               "observable 100 % of the year, 0 % of nights lost to weather, seed 987654321 more");

@@ -16,7 +16,7 @@ TEST(MysteryStars, EachStarsStrongestPlanetIsFound) {
     EXPECT_GT(stars[1].planets[0].ecc, 0.5);
     EXPECT_EQ(stars[2].planets.size(), 2u);
     for (const TMysteryStar& star : stars) {
-        SCOPED_TRACE(star.name);
+        SCOPED_TRACE(star.name.pattern);
         ASSERT_TRUE(IsValid(star.plan));
         const auto data = Observe(star);
         EXPECT_GE(data.size(), 30u);
@@ -34,7 +34,10 @@ TEST(MysteryStars, EachStarsStrongestPlanetIsFound) {
 }
 
 TEST(MysteryStars, TheAnswerSheetNamesEveryPlanet) {
-    const std::string sheet = AnswerSheet();
+    std::string sheet;
+    for (const TMysteryStar& star : MysteryStars())
+        for (const TWording& line : AnswerLines(star))
+            sheet += line.English() + "\n";
     for (const char* name : {"A b", "B b", "C b", "C c", "seed 20240611"})
         EXPECT_NE(sheet.find(name), std::string::npos) << name;
     // Edge-on, so m sin i is the mass each planet was made with: C's 0.6 and 1.8 as set,

@@ -179,7 +179,7 @@ TEST(PlanetSearch, RefusesWhatTheDataDoNotSupport) {
     const fit::TPlanetSearch alias = fit::FitPlanetAtPeriod(data, {}, 3.0, 0.5, circular);
     ASSERT_EQ(alias.fit.outcome, fit::TFitOutcome::Done);
     EXPECT_EQ(alias.verdict.failed, fit::TCandidateTest::AliasOfSignal) << alias.verdict.reason;
-    EXPECT_NE(alias.verdict.reason.find("echo of a stronger signal at 1.5"), std::string::npos)
+    EXPECT_NE(alias.verdict.reason.English().find("echo of a stronger signal at 1.5"), std::string::npos)
         << alias.verdict.reason;
     const fit::TFitSettings withJitter = [] {
         fit::TFitSettings s;

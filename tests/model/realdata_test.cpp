@@ -132,7 +132,7 @@ TEST_P(PublishedPlanets, AreFoundPlanetByPlanet) {
     EXPECT_EQ(found.oneMore, !star.nothingMore);
     const TRealSystem* card = rvdata::CardSystem(star.name);
     if (found.oneMore && card)
-        EXPECT_NE(fit::UnpublishedNote(*card, found.more).find("No planet of"), std::string::npos);
+        EXPECT_NE(fit::UnpublishedNote(*card, found.more).English().find("No planet of"), std::string::npos);
     for (const TPublishedPlanet& published : star.planets) {
         const double tolerance =
             star.periodTolerance > 0.0 ? star.periodTolerance * published.period_days
@@ -188,7 +188,7 @@ void ExpectSciPysOptimum(const fit::TOrbitSolution& ours,
         EXPECT_NEAR(p->period_days.sigma, theirs.sigmaP, 0.1 * theirs.sigmaP);
         EXPECT_NEAR(p->K_mps.sigma, theirs.sigmaK, 0.1 * theirs.sigmaK);
         EXPECT_NEAR(p->ecc.sigma, theirs.sigmaE, 0.1 * theirs.sigmaE);
-        EXPECT_EQ(fit::EccentricityBiasNote(*p).empty(), theirs.K > 3.0 * theirs.sigmaK);
+        EXPECT_EQ(fit::EccentricityBiasNote(*p).Empty(), theirs.K > 3.0 * theirs.sigmaK);
     }
     ASSERT_EQ(ours.offsets_mps.size(), offsets.size());
     for (std::size_t j = 0; j < offsets.size(); ++j) {

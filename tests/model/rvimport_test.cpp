@@ -24,8 +24,8 @@ rvdata::TRvDataSetReading ReadOne(const std::string& name, const std::string& te
 }
 
 bool NotesSay(const rvdata::TRvDataSet& set, const std::string& words) {
-    for (const std::string& note : set.notes)
-        if (note.find(words) != std::string::npos)
+    for (const TWording& note : set.notes)
+        if (note.English().find(words) != std::string::npos)
             return true;
     return false;
 }

@@ -536,13 +536,13 @@ TEST_F(KeptRunTest, TheLargestImportSavesAndOpensAgain) {
     files.back().text += Row(2451001.0, 1.0, 1.0, name(instruments - 1));
     EXPECT_FALSE(rvdata::ReadDataSet(files).ok);
     EXPECT_EQ(rvdata::ReadDataSet(files).message,
-              files.back().name + ": " + TooManyMeasurementsRefusal());
+              files.back().name + ": " + TooManyMeasurementsRefusal().English());
 
     std::vector<rvdata::TRvFile> many;
     for (int j = 0; j <= instruments; ++j)
         many.push_back(InstrumentFile(name(j), Row(2450000.0 + j, 1.0, 1.0, name(j))));
     EXPECT_EQ(rvdata::ReadDataSet(many).message,
-              many.back().name + ": " + TooManyInstrumentsRefusal());
+              many.back().name + ": " + TooManyInstrumentsRefusal().English());
     many.pop_back();
     EXPECT_TRUE(rvdata::ReadDataSet(many).ok);
 
@@ -551,10 +551,10 @@ TEST_F(KeptRunTest, TheLargestImportSavesAndOpensAgain) {
         "long", Row(2450000.0, 1.0, 1.0, longer) + Row(2450001.0, 2.0, 1.0, longer) +
                     Row(2450002.0, 3.0, 1.0, longer));
     EXPECT_EQ(rvdata::ReadDataSet(std::span(&named, 1)).message,
-              "long.csv: " + InstrumentNameRefusal());
+              "long.csv: " + InstrumentNameRefusal().English());
     // Measurements closer in time than a period can be sought in, from two files.
     const rvdata::TRvFile close[] = {
         InstrumentFile("a", Row(2450000.0, 1.0, 1.0, "A") + Row(2450000.0, 2.0, 1.0, "A")),
         InstrumentFile("b", Row(2450000.0001, 3.0, 1.0, "B"))};
-    EXPECT_EQ(rvdata::ReadDataSet(close).message, "b.csv: " + SpanRefusal(0.0001));
+    EXPECT_EQ(rvdata::ReadDataSet(close).message, "b.csv: " + SpanRefusal(0.0001).English());
 }

@@ -278,9 +278,9 @@ TEST_F(RobotFitTest, ThePrintoutCarriesTheFitTableAndTheResidualsOnceAFitIsShown
     EXPECT_TRUE(text.contains(page.Summary->text().simplified())) << page.Summary->text().toStdString();
     EXPECT_TRUE(page.Summary->text().contains("BIC"));
     const QString offset =
-        "offset " + QString::fromStdString(fit::WithUncertainty(s->offsets_mps[0])) + " m/s";
+        "offset " + QString::fromStdString(fit::WithUncertainty(s->offsets_mps[0]).English()) + " m/s";
     const QString jitter =
-        "jitter " + QString::fromStdString(fit::WithUncertainty(s->jitters_mps[0])) + " m/s";
+        "jitter " + QString::fromStdString(fit::WithUncertainty(s->jitters_mps[0]).English()) + " m/s";
     EXPECT_TRUE(text.contains(offset)) << offset.toStdString() << " in " << text.toStdString();
     EXPECT_TRUE(text.contains(jitter)) << jitter.toStdString();
     EXPECT_TRUE(text.contains("residual (m/s)")) << "the residual plot's axis";
