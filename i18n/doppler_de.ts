@@ -2069,140 +2069,140 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <name>Fit notes</name>
     <message>
         <source>The eccentricity sits at the model&apos;s bound of %1: the data may want more, and its uncertainty says little.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Exzentrizität liegt an der Grenze des Modells von %1: Die Daten wollen vielleicht mehr, und ihre Unsicherheit sagt wenig.</translation>
     </message>
     <message>
         <source>strong evidence for the planet</source>
-        <translation type="unfinished"></translation>
+        <translation>starker Hinweis auf den Planeten</translation>
     </message>
     <message>
         <source>some evidence for the planet</source>
-        <translation type="unfinished"></translation>
+        <translation>gewisser Hinweis auf den Planeten</translation>
     </message>
     <message>
         <source>no evidence for the planet</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Hinweis auf den Planeten</translation>
     </message>
     <message>
         <source>noise seldom makes such a peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschen erzeugt einen solchen Gipfel selten</translation>
     </message>
     <message>
         <source>noise often makes such a peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschen erzeugt einen solchen Gipfel oft</translation>
     </message>
     <message>
         <source>ΔBIC %1 (%2; below −10 is strong), false-alarm probability %3 (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔBIC %1 (%2; unter −10 ist stark), Falschalarmwahrscheinlichkeit %3 (%4).</translation>
     </message>
     <message>
         <source>ΔBIC %1, false-alarm probability %2. Not evidence for a planet: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔBIC %1, Falschalarmwahrscheinlichkeit %2. Kein Hinweis auf einen Planeten: %3</translation>
     </message>
     <message>
         <source>%1 at %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bei %2 Tagen</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished">%1 und %2</translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>No planet of %1 is published at %2: the card lists %3 (%4). A signal the measurements support is not yet a planet: the star&apos;s own surface and the instruments make signals too, so astronomers wait for other measurements before they name one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei %2 ist kein Planet von %1 veröffentlicht: Die Karte nennt %3 (%4). Ein Signal, das die Messungen stützen, ist noch kein Planet: Auch die Oberfläche des Sterns und die Instrumente erzeugen Signale, darum warten Astronomen auf weitere Messungen, bevor sie einen Planeten benennen.</translation>
     </message>
     <message>
         <source>No planet added: the best period tried, %1 days, fails a test. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Planet hinzugefügt: Die beste geprüfte Periode, %1 Tage, besteht einen Test nicht. %2</translation>
     </message>
     <message>
         <source>1 other period was tried and refused too.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 weitere Periode wurde geprüft und ebenfalls abgelehnt.</translation>
     </message>
     <message>
         <source>%1 other periods were tried and refused too.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weitere Perioden wurden geprüft und ebenfalls abgelehnt.</translation>
     </message>
     <message>
         <source>K is within three uncertainties of zero, so its eccentricity is biased high: noise makes a weak orbit look more eccentric than it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>K liegt innerhalb von drei Unsicherheiten bei null, darum ist seine Exzentrizität zu hoch geschätzt: Rauschen lässt eine schwache Bahn exzentrischer aussehen, als sie ist.</translation>
     </message>
     <message>
         <source>χ² and BIC not shown: an error of %1 m/s is finer than the arithmetic resolves at these velocities and times (its residual is rounded by about %2 m/s), so they would measure rounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>χ² und BIC nicht gezeigt: Ein Fehler von %1 m/s ist feiner, als die Rechnung bei diesen Geschwindigkeiten und Zeiten auflöst (sein Residuum wird um etwa %2 m/s gerundet), sie würden also Rundung messen.</translation>
     </message>
     <message>
         <source>%1 and %2 lie near a %3:%4 ratio of periods (%5) and are heavy enough to pull each other&apos;s orbits round within the %6 days of the measurements: a fixed Keplerian orbit cannot follow them. What the fit makes of the turning orbits is an eccentricity worn towards a circle, and power at a harmonic of their periods that looks like one more planet.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 liegen nahe einem Periodenverhältnis von %3:%4 (%5) und sind schwer genug, um ihre Bahnen innerhalb der %6 Tage der Messungen gegenseitig zu drehen: Eine feste Kepler-Bahn kann ihnen nicht folgen. Aus den sich drehenden Bahnen macht die Anpassung eine zum Kreis hin abgeschliffene Exzentrizität und Leistung bei einer Harmonischen ihrer Perioden, die wie ein weiterer Planet aussieht.</translation>
     </message>
 </context>
 <context>
     <name>Fit numbers</name>
     <message>
         <source>%1 (fixed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fest)</translation>
     </message>
     <message>
         <source>%1 (unconstrained)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (unbestimmt)</translation>
     </message>
 </context>
 <context>
     <name>Fit refusals</name>
     <message>
         <source>No orbit could be fitted: the search started from a period or shape beyond what these measurements can tell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Bahn konnte angepasst werden: Die Suche begann bei einer Periode oder Form jenseits dessen, was diese Messungen zeigen können.</translation>
     </message>
     <message>
         <source>At most four planets can be fitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens vier Planeten können angepasst werden.</translation>
     </message>
     <message>
         <source>At most %1 instruments can be fitted; there are %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens %1 Instrumente können angepasst werden; es sind %2.</translation>
     </message>
     <message>
         <source>Fitting 1 planet needs at least %2 measurements; there are %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anpassung von 1 Planeten braucht mindestens %2 Messungen; es sind %3.</translation>
     </message>
     <message>
         <source>Fitting %1 planets needs at least %2 measurements; there are %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anpassung von %1 Planeten braucht mindestens %2 Messungen; es sind %3.</translation>
     </message>
     <message>
         <source>What is left of the velocities does not vary at all, so no period can be sought.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was von den Geschwindigkeiten übrig bleibt, ändert sich gar nicht, also kann keine Periode gesucht werden.</translation>
     </message>
     <message>
         <source>All measurements were taken at the same time, so no period can be sought.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Messungen wurden zur selben Zeit gemacht, also kann keine Periode gesucht werden.</translation>
     </message>
 </context>
 <context>
     <name>Hidden stars</name>
     <message>
         <source>Hidden star 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckter Stern 1</translation>
     </message>
     <message>
         <source>Hidden star 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckter Stern 2</translation>
     </message>
     <message>
         <source>Hidden star 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckter Stern 3</translation>
     </message>
     <message>
         <source>Hidden star 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckter Stern 4</translation>
     </message>
     <message>
         <source>Hidden star 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckter Stern 5</translation>
     </message>
     <message>
         <source>Hidden star 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckter Stern 6</translation>
     </message>
 </context>
 <context>
@@ -2378,115 +2378,115 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <name>Import</name>
     <message>
         <source>time from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit aus %1</translation>
     </message>
     <message>
         <source>velocity from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit aus %1</translation>
     </message>
     <message>
         <source>error from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler aus %1</translation>
     </message>
     <message>
         <source>instrument from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument aus %1</translation>
     </message>
     <message>
         <source>time in column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit in Spalte %1</translation>
     </message>
     <message>
         <source>velocity in column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit in Spalte %1</translation>
     </message>
     <message>
         <source>error in column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in Spalte %1</translation>
     </message>
     <message>
         <source>instrument in column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument in Spalte %1</translation>
     </message>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>Velocities in km/s, as the file says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeiten in km/s, wie die Datei sagt.</translation>
     </message>
     <message>
         <source>Velocities in m/s, as the file says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeiten in m/s, wie die Datei sagt.</translation>
     </message>
     <message>
         <source>Velocities in km/s: the errors are about %1, too small for m/s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeiten in km/s: Die Fehler sind etwa %1, zu klein für m/s.</translation>
     </message>
     <message>
         <source>Velocities in m/s: the errors are about %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeiten in m/s: Die Fehler sind etwa %1.</translation>
     </message>
     <message>
         <source>Times are JD − 2 400 000, as the column&apos;s name says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeiten sind JD − 2 400 000, wie der Name der Spalte sagt.</translation>
     </message>
     <message>
         <source>Times are MJD, as the column&apos;s name says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeiten sind MJD, wie der Name der Spalte sagt.</translation>
     </message>
     <message>
         <source>Times are taken as JD − 2 400 000 (about %1), as .rdb tables keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeiten werden als JD − 2 400 000 genommen (etwa %1), wie .rdb-Tabellen sie führen.</translation>
     </message>
     <message>
         <source>Times are BJD, as the column&apos;s name says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeiten sind BJD, wie der Name der Spalte sagt.</translation>
     </message>
     <message>
         <source>Times are Julian dates (about %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeiten sind julianische Daten (etwa %1).</translation>
     </message>
     <message>
         <source>Times are taken as MJD (about %1); if they are JD − 2 400 000, choose that scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeiten werden als MJD genommen (etwa %1); sind sie JD − 2 400 000, wähle diese Skala.</translation>
     </message>
     <message>
         <source>Times are taken as days from an epoch of the file&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeiten werden als Tage ab einer eigenen Epoche der Datei genommen.</translation>
     </message>
     <message>
         <source>The columns could not be told apart; choose them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalten ließen sich nicht unterscheiden; wähle sie aus.</translation>
     </message>
     <message>
         <source>Columns by their names: %1, %2, %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten nach ihren Namen: %1, %2, %3, %4.</translation>
     </message>
     <message>
         <source>Columns by their order: %1, %2, %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten nach ihrer Reihenfolge: %1, %2, %3, %4.</translation>
     </message>
     <message>
         <source>Columns by their names: %1, %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten nach ihren Namen: %1, %2, %3.</translation>
     </message>
     <message>
         <source>Columns by their order: %1, %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten nach ihrer Reihenfolge: %1, %2, %3.</translation>
     </message>
     <message>
         <source>comma-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>durch Kommas getrennt</translation>
     </message>
     <message>
         <source>semicolon-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>durch Semikolons getrennt</translation>
     </message>
     <message>
         <source>separated by blanks</source>
-        <translation type="unfinished"></translation>
+        <translation>durch Leerzeichen getrennt</translation>
     </message>
 </context>
 <context>
@@ -2802,50 +2802,50 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <name>Mystery stars</name>
     <message>
         <source>omega undefined (circular orbit)</source>
-        <translation type="unfinished"></translation>
+        <translation>omega unbestimmt (Kreisbahn)</translation>
     </message>
     <message>
         <source>omega %1 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>omega %1 Grad</translation>
     </message>
     <message>
         <source>Mystery star A</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselstern A</translation>
     </message>
     <message>
         <source>Mystery star B</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselstern B</translation>
     </message>
     <message>
         <source>Mystery star C</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselstern C</translation>
     </message>
     <message>
         <source>%1, a star of %2 solar masses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ein Stern von %2 Sonnenmassen</translation>
     </message>
     <message>
         <source>%1: star of %2 solar masses; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Stern von %2 Sonnenmassen; %3</translation>
     </message>
     <message>
         <source>%1: period %2 days, K %3 m/s, e %4, %5, a %6 AU, m sin i %7 Jupiter masses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Periode %2 Tage, K %3 m/s, e %4, %5, a %6 AE, m sin i %7 Jupitermassen</translation>
     </message>
 </context>
 <context>
     <name>Numbers</name>
     <message>
         <source>%1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tag</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished">%1 Tage</translation>
+        <translation>%1 Tage</translation>
     </message>
     <message>
         <source>below 10⁻¹⁶</source>
-        <translation type="unfinished"></translation>
+        <translation>unter 10⁻¹⁶</translation>
     </message>
 </context>
 <context>
@@ -3546,7 +3546,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Observing run: %1 nights over %2 days, precision %3 m/s, jitter %4 m/s, observable %5 % of the year, %6 % of nights lost to weather, seed %7</source>
-        <translation type="unfinished"></translation>
+        <translation>Beobachtungskampagne: %1 Nächte über %2 Tage, Genauigkeit %3 m/s, Jitter %4 m/s, beobachtbar %5 % des Jahres, %6 % der Nächte wetterbedingt verloren, Seed %7</translation>
     </message>
 </context>
 <context>
@@ -3994,39 +3994,39 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <name>Real data</name>
     <message>
         <source>Its two giants, at 61 and 30 days, lie in a 2:1 resonance and pull each other&apos;s orbits round within the years of these measurements: fixed Keplerian orbits cannot follow them. Fitted so, c comes out nearly circular and a harmonic at 15 days looks like one more planet. Four planets are known; the fit takes four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine zwei Riesen bei 61 und 30 Tagen liegen in einer 2:1-Resonanz und drehen ihre Bahnen in den Jahren dieser Messungen gegenseitig: Feste Kepler-Bahnen können ihnen nicht folgen. So angepasst, kommt c fast kreisförmig heraus, und eine Harmonische bei 15 Tagen sieht wie ein weiterer Planet aus. Vier Planeten sind bekannt; die Anpassung nimmt vier.</translation>
     </message>
     <message>
         <source>%1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht öffnen.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht lesen.</translation>
     </message>
     <message>
         <source>%1 is too large for a table of measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß für eine Tabelle von Messungen.</translation>
     </message>
     <message>
         <source>%1 names no star or no file of measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nennt keinen Stern oder keine Datei mit Messungen.</translation>
     </message>
     <message>
         <source>%1 names %2, which is not a file beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nennt %2, das keine Datei daneben ist.</translation>
     </message>
     <message>
         <source>from the data&apos;s system file</source>
-        <translation type="unfinished"></translation>
+        <translation>aus der Systemdatei der Daten</translation>
     </message>
     <message>
         <source>from %1, as on the card of real systems</source>
-        <translation type="unfinished"></translation>
+        <translation>aus %1, wie auf der Karte echter Systeme</translation>
     </message>
     <message>
         <source>No data come with the book for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 liegen dem Buch keine Daten bei.</translation>
     </message>
 </context>
 <context>
@@ -4229,159 +4229,159 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <name>Refusals</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>the time must lie between %1 and %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeit muss zwischen %1 und %2 Tagen liegen</translation>
     </message>
     <message>
         <source>the velocity must lie between %1 and %2 m/s (the speed of light)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Geschwindigkeit muss zwischen %1 und %2 m/s liegen (der Lichtgeschwindigkeit)</translation>
     </message>
     <message>
         <source>the error must be a positive number</source>
-        <translation type="unfinished"></translation>
+        <translation>der Fehler muss eine positive Zahl sein</translation>
     </message>
     <message>
         <source>the error must lie between %1 m/s and %2 m/s (the speed of light)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Fehler muss zwischen %1 m/s und %2 m/s liegen (der Lichtgeschwindigkeit)</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB; the book reads up to %1 MB of measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als %1 MB; das Buch liest bis zu %1 MB an Messungen.</translation>
     </message>
     <message>
         <source>The file has more than %1 rows; the book reads up to %1 measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat mehr als %1 Zeilen; das Buch liest bis zu %1 Messungen.</translation>
     </message>
     <message>
         <source>The file holds 1 measurement; at least %2 are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält 1 Messung; mindestens %2 sind nötig.</translation>
     </message>
     <message>
         <source>The file holds %1 measurements; at least %2 are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält %1 Messungen; mindestens %2 sind nötig.</translation>
     </message>
     <message>
         <source>with it the files hold more than %1 measurements; the book reads up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>mit ihr enthalten die Dateien mehr als %1 Messungen; das Buch liest bis zu %1.</translation>
     </message>
     <message>
         <source>with it the files name more than %1 instruments; the book fits up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>mit ihr nennen die Dateien mehr als %1 Instrumente; das Buch passt bis zu %1 an.</translation>
     </message>
     <message>
         <source>an instrument&apos;s name is longer than the %1 bytes the book keeps of a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name eines Instruments ist länger als die %1 Bytes, die das Buch von einem Namen behält.</translation>
     </message>
     <message>
         <source>The measurements span less than %1 days (%2 seconds); a period can only be sought in measurements spread over more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messungen umfassen weniger als %1 Tage (%2 Sekunden); eine Periode lässt sich nur in Messungen suchen, die über mehr Zeit verteilt sind.</translation>
     </message>
     <message>
         <source>the time is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeit ist keine Zahl</translation>
     </message>
     <message>
         <source>the velocity is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Geschwindigkeit ist keine Zahl</translation>
     </message>
     <message>
         <source>the time must be a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeit muss eine endliche Zahl sein</translation>
     </message>
     <message>
         <source>the velocity must be a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Geschwindigkeit muss eine endliche Zahl sein</translation>
     </message>
     <message>
         <source>The file is written in UTF-16; save it as plain text (UTF-8 or ASCII) and import it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist in UTF-16 geschrieben; speichere sie als reinen Text (UTF-8 oder ASCII) und importiere sie erneut.</translation>
     </message>
     <message>
         <source>expected three columns (time, velocity, error), found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>drei Spalten erwartet (Zeit, Geschwindigkeit, Fehler), %1 gefunden</translation>
     </message>
     <message>
         <source>its times are dates and those of the files before are not; choose the same kind of time for every file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Zeiten sind Daten, die der Dateien davor nicht; wähle für jede Datei dieselbe Art von Zeit.</translation>
     </message>
     <message>
         <source>its times are days of an epoch of its own and those of the files before are not; choose the same kind of time for every file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Zeiten sind Tage einer eigenen Epoche, die der Dateien davor nicht; wähle für jede Datei dieselbe Art von Zeit.</translation>
     </message>
     <message>
         <source>The data set</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz</translation>
     </message>
     <message>
         <source>there are %1 measurements; a data set needs at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>es sind %1 Messungen; ein Datensatz braucht mindestens %2.</translation>
     </message>
     <message>
         <source>The table has %1 columns; choose the time, velocity and error among them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle hat %1 Spalten; wähle unter ihnen Zeit, Geschwindigkeit und Fehler.</translation>
     </message>
     <message>
         <source>The table has no column %1 for the instrument.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle hat keine Spalte %1 für das Instrument.</translation>
     </message>
     <message>
         <source>the time %1 is not a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeit %1 ist keine endliche Zahl.</translation>
     </message>
     <message>
         <source>the velocity %1 is not a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Geschwindigkeit %1 ist keine endliche Zahl.</translation>
     </message>
     <message>
         <source>the error %1 is not a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Fehler %1 ist keine endliche Zahl.</translation>
     </message>
     <message>
         <source>the error %1 is not above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Fehler %1 ist nicht größer als 0.</translation>
     </message>
     <message>
         <source>the time %1 is beyond any date in days; are the times in seconds?</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeit %1 liegt jenseits jedes Datums in Tagen; sind die Zeiten in Sekunden?</translation>
     </message>
     <message>
         <source>the time %1 is no Julian date (those are above %2); choose MJD or days.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeit %1 ist kein julianisches Datum (diese liegen über %2); wähle MJD oder Tage.</translation>
     </message>
     <message>
         <source>the time %1 is a Julian date, not %2; choose JD or BJD.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeit %1 ist ein julianisches Datum, nicht %2; wähle JD oder BJD.</translation>
     </message>
     <message>
         <source>the instrument&apos;s name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name des Instruments ist leer.</translation>
     </message>
     <message>
         <source>the line of dashes has %1 columns where the names above have %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile der Striche hat %1 Spalten, wo die Namen darüber %2 haben.</translation>
     </message>
     <message>
         <source>1 column where the line of names has %2; are its values separated by something else?</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Spalte, wo die Zeile der Namen %2 hat; sind ihre Werte durch etwas anderes getrennt?</translation>
     </message>
     <message>
         <source>%1 columns where the line of names has %2; are its values separated by something else?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Spalten, wo die Zeile der Namen %2 hat; sind ihre Werte durch etwas anderes getrennt?</translation>
     </message>
     <message>
         <source>1 column where line %3 has %2; are its values separated by something else?</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Spalte, wo Zeile %3 %2 hat; sind ihre Werte durch etwas anderes getrennt?</translation>
     </message>
     <message>
         <source>%1 columns where line %3 has %2; are its values separated by something else?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Spalten, wo Zeile %3 %2 hat; sind ihre Werte durch etwas anderes getrennt?</translation>
     </message>
     <message>
         <source>The file holds no rows of measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Zeilen mit Messungen.</translation>
     </message>
 </context>
 <context>
@@ -5189,79 +5189,79 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <name>Vetting</name>
     <message>
         <source>observing once a night</source>
-        <translation type="unfinished"></translation>
+        <translation>der Beobachtung einmal pro Nacht</translation>
     </message>
     <message>
         <source>observing the star when it stands at the same place in the sky each night (a sidereal day)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Beobachtung des Sterns, wenn er jede Nacht an derselben Stelle am Himmel steht (ein Sterntag)</translation>
     </message>
     <message>
         <source>observing in the same months each year</source>
-        <translation type="unfinished"></translation>
+        <translation>der Beobachtung in denselben Monaten jedes Jahres</translation>
     </message>
     <message>
         <source>A period of %1 is longer than the %2 the measurements cover: they cannot tell such an orbit from a slow drift of the star&apos;s velocity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Periode von %1 ist länger als die %2, die die Messungen abdecken: Sie können eine solche Bahn nicht von einer langsamen Drift der Geschwindigkeit des Sterns unterscheiden.</translation>
     </message>
     <message>
         <source>Its orbit comes out as eccentric as the fit allows (e = %1): a spike through a few measurements, not an orbit they follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Bahn wird so exzentrisch, wie die Anpassung erlaubt (e = %1): eine Spitze durch wenige Messungen, keine Bahn, der sie folgen.</translation>
     </message>
     <message>
         <source>The measurements do not pin its period down (%1 ± %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messungen legen seine Periode nicht fest (%1 ± %2).</translation>
     </message>
     <message>
         <source>The measurements do not pin its period of %1 down at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messungen legen seine Periode von %1 überhaupt nicht fest.</translation>
     </message>
     <message>
         <source>Its K of %1 ± %2 m/s is within three uncertainties of zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein K von %1 ± %2 m/s liegt innerhalb von drei Unsicherheiten bei null.</translation>
     </message>
     <message>
         <source>%1 is an echo of %2, not of the star.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Echo %2, nicht des Sterns.</translation>
     </message>
     <message>
         <source>%1 is too close to a day: measured once a night, its phase moves less than a turn in a season of observing, so it cannot be told from a slow change.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt zu nahe an einem Tag: Einmal pro Nacht gemessen, rückt seine Phase in einer Beobachtungssaison um weniger als eine Umdrehung vor, daher lässt es sich nicht von einer langsamen Änderung unterscheiden.</translation>
     </message>
     <message>
         <source>%1 is an echo of planet %2&apos;s %3 through %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Echo der %3 von Planet %2 infolge %4.</translation>
     </message>
     <message>
         <source>%1 is half of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s orbit as its neighbour pulls it round, not a planet of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist die Hälfte der %3 von Planet %2: was eine feste Bahn von der Bahn von %2 übrig lässt, während sein Nachbar sie dreht, kein eigener Planet.</translation>
     </message>
     <message>
         <source>%1 is half of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s eccentric orbit, not a planet of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist die Hälfte der %3 von Planet %2: was eine feste Bahn von der exzentrischen Bahn von %2 übrig lässt, kein eigener Planet.</translation>
     </message>
     <message>
         <source>%1 is a third of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s orbit as its neighbour pulls it round, not a planet of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Drittel der %3 von Planet %2: was eine feste Bahn von der Bahn von %2 übrig lässt, während sein Nachbar sie dreht, kein eigener Planet.</translation>
     </message>
     <message>
         <source>%1 is a third of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s eccentric orbit, not a planet of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Drittel der %3 von Planet %2: was eine feste Bahn von der exzentrischen Bahn von %2 übrig lässt, kein eigener Planet.</translation>
     </message>
     <message>
         <source>Noise often makes such a peak (false-alarm probability %1; below 1 % is a peak noise seldom makes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschen erzeugt einen solchen Gipfel oft (Falschalarmwahrscheinlichkeit %1; unter 1 % ist ein Gipfel, den Rauschen selten erzeugt).</translation>
     </message>
     <message>
         <source>The BIC falls by only %1 with it: a fall of more than 10 is needed to pay for its five parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der BIC fällt mit ihm nur um %1: Ein Fall um mehr als 10 ist nötig, um seine fünf Parameter aufzuwiegen.</translation>
     </message>
     <message>
         <source>The BIC rises by %1 with it: a fall of more than 10 is needed to pay for its five parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der BIC steigt mit ihm um %1: Ein Fall um mehr als 10 ist nötig, um seine fünf Parameter aufzuwiegen.</translation>
     </message>
     <message>
         <source>%1 is an echo of a stronger signal at %2 through %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Echo eines stärkeren Signals bei %2 infolge %3.</translation>
     </message>
 </context>
 <context>

@@ -2067,140 +2067,140 @@ rms %6 m/s, χ² reducido %7</translation>
     <name>Fit notes</name>
     <message>
         <source>The eccentricity sits at the model&apos;s bound of %1: the data may want more, and its uncertainty says little.</source>
-        <translation type="unfinished"></translation>
+        <translation>La excentricidad está en el límite del modelo, %1: puede que los datos pidan más, y su incertidumbre dice poco.</translation>
     </message>
     <message>
         <source>strong evidence for the planet</source>
-        <translation type="unfinished"></translation>
+        <translation>indicio fuerte del planeta</translation>
     </message>
     <message>
         <source>some evidence for the planet</source>
-        <translation type="unfinished"></translation>
+        <translation>cierto indicio del planeta</translation>
     </message>
     <message>
         <source>no evidence for the planet</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún indicio del planeta</translation>
     </message>
     <message>
         <source>noise seldom makes such a peak</source>
-        <translation type="unfinished"></translation>
+        <translation>el ruido rara vez produce un pico así</translation>
     </message>
     <message>
         <source>noise often makes such a peak</source>
-        <translation type="unfinished"></translation>
+        <translation>el ruido produce a menudo un pico así</translation>
     </message>
     <message>
         <source>ΔBIC %1 (%2; below −10 is strong), false-alarm probability %3 (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔBIC %1 (%2; por debajo de −10 es fuerte), probabilidad de falsa alarma %3 (%4).</translation>
     </message>
     <message>
         <source>ΔBIC %1, false-alarm probability %2. Not evidence for a planet: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔBIC %1, probabilidad de falsa alarma %2. No es indicio de un planeta: %3</translation>
     </message>
     <message>
         <source>%1 at %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2 días</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished">%1 y %2</translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>No planet of %1 is published at %2: the card lists %3 (%4). A signal the measurements support is not yet a planet: the star&apos;s own surface and the instruments make signals too, so astronomers wait for other measurements before they name one.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún planeta de %1 publicado a %2: la tarjeta da %3 (%4). Una señal que las mediciones respaldan aún no es un planeta: la propia superficie de la estrella y los instrumentos también producen señales, así que los astrónomos esperan otras mediciones antes de nombrar uno.</translation>
     </message>
     <message>
         <source>No planet added: the best period tried, %1 days, fails a test. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún planeta añadido: el mejor periodo probado, %1 días, no pasa una prueba. %2</translation>
     </message>
     <message>
         <source>1 other period was tried and refused too.</source>
-        <translation type="unfinished"></translation>
+        <translation>También se probó y rechazó 1 periodo más.</translation>
     </message>
     <message>
         <source>%1 other periods were tried and refused too.</source>
-        <translation type="unfinished"></translation>
+        <translation>También se probaron y rechazaron %1 periodos más.</translation>
     </message>
     <message>
         <source>K is within three uncertainties of zero, so its eccentricity is biased high: noise makes a weak orbit look more eccentric than it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>K está a menos de tres incertidumbres de cero, así que su excentricidad sale sesgada hacia arriba: el ruido hace que una órbita débil parezca más excéntrica de lo que es.</translation>
     </message>
     <message>
         <source>χ² and BIC not shown: an error of %1 m/s is finer than the arithmetic resolves at these velocities and times (its residual is rounded by about %2 m/s), so they would measure rounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>χ² y BIC no se muestran: un error de %1 m/s es más fino de lo que el cálculo resuelve con estas velocidades y tiempos (su residuo se redondea en unos %2 m/s), así que medirían el redondeo.</translation>
     </message>
     <message>
         <source>%1 and %2 lie near a %3:%4 ratio of periods (%5) and are heavy enough to pull each other&apos;s orbits round within the %6 days of the measurements: a fixed Keplerian orbit cannot follow them. What the fit makes of the turning orbits is an eccentricity worn towards a circle, and power at a harmonic of their periods that looks like one more planet.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2 están cerca de una razón de periodos %3:%4 (%5) y pesan lo bastante para hacer girar sus órbitas mutuamente durante los %6 días de las mediciones: una órbita kepleriana fija no puede seguirlas. De las órbitas que giran, el ajuste saca una excentricidad gastada hacia un círculo y potencia en un armónico de sus periodos que parece un planeta más.</translation>
     </message>
 </context>
 <context>
     <name>Fit numbers</name>
     <message>
         <source>%1 (fixed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fijo)</translation>
     </message>
     <message>
         <source>%1 (unconstrained)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sin restringir)</translation>
     </message>
 </context>
 <context>
     <name>Fit refusals</name>
     <message>
         <source>No orbit could be fitted: the search started from a period or shape beyond what these measurements can tell.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo ajustar ninguna órbita: la búsqueda partió de un periodo o una forma más allá de lo que estas mediciones pueden decir.</translation>
     </message>
     <message>
         <source>At most four planets can be fitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se pueden ajustar como mucho cuatro planetas.</translation>
     </message>
     <message>
         <source>At most %1 instruments can be fitted; there are %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se pueden ajustar como mucho %1 instrumentos; hay %2.</translation>
     </message>
     <message>
         <source>Fitting 1 planet needs at least %2 measurements; there are %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar 1 planeta necesita al menos %2 mediciones; hay %3.</translation>
     </message>
     <message>
         <source>Fitting %1 planets needs at least %2 measurements; there are %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar %1 planetas necesita al menos %2 mediciones; hay %3.</translation>
     </message>
     <message>
         <source>What is left of the velocities does not vary at all, so no period can be sought.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que queda de las velocidades no varía nada, así que no se puede buscar ningún periodo.</translation>
     </message>
     <message>
         <source>All measurements were taken at the same time, so no period can be sought.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las mediciones se tomaron a la vez, así que no se puede buscar ningún periodo.</translation>
     </message>
 </context>
 <context>
     <name>Hidden stars</name>
     <message>
         <source>Hidden star 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella oculta 1</translation>
     </message>
     <message>
         <source>Hidden star 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella oculta 2</translation>
     </message>
     <message>
         <source>Hidden star 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella oculta 3</translation>
     </message>
     <message>
         <source>Hidden star 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella oculta 4</translation>
     </message>
     <message>
         <source>Hidden star 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella oculta 5</translation>
     </message>
     <message>
         <source>Hidden star 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella oculta 6</translation>
     </message>
 </context>
 <context>
@@ -2376,115 +2376,115 @@ rms %6 m/s, χ² reducido %7</translation>
     <name>Import</name>
     <message>
         <source>time from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo de %1</translation>
     </message>
     <message>
         <source>velocity from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>velocidad de %1</translation>
     </message>
     <message>
         <source>error from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error de %1</translation>
     </message>
     <message>
         <source>instrument from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>instrumento de %1</translation>
     </message>
     <message>
         <source>time in column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo en la columna %1</translation>
     </message>
     <message>
         <source>velocity in column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>velocidad en la columna %1</translation>
     </message>
     <message>
         <source>error in column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error en la columna %1</translation>
     </message>
     <message>
         <source>instrument in column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>instrumento en la columna %1</translation>
     </message>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>Velocities in km/s, as the file says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidades en km/s, como dice el archivo.</translation>
     </message>
     <message>
         <source>Velocities in m/s, as the file says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidades en m/s, como dice el archivo.</translation>
     </message>
     <message>
         <source>Velocities in km/s: the errors are about %1, too small for m/s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidades en km/s: los errores son de unos %1, demasiado pequeños para m/s.</translation>
     </message>
     <message>
         <source>Velocities in m/s: the errors are about %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidades en m/s: los errores son de unos %1.</translation>
     </message>
     <message>
         <source>Times are JD − 2 400 000, as the column&apos;s name says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tiempos son JD − 2 400 000, como dice el nombre de la columna.</translation>
     </message>
     <message>
         <source>Times are MJD, as the column&apos;s name says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tiempos son MJD, como dice el nombre de la columna.</translation>
     </message>
     <message>
         <source>Times are taken as JD − 2 400 000 (about %1), as .rdb tables keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tiempos se toman como JD − 2 400 000 (unos %1), como los guardan las tablas .rdb.</translation>
     </message>
     <message>
         <source>Times are BJD, as the column&apos;s name says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tiempos son BJD, como dice el nombre de la columna.</translation>
     </message>
     <message>
         <source>Times are Julian dates (about %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tiempos son fechas julianas (unos %1).</translation>
     </message>
     <message>
         <source>Times are taken as MJD (about %1); if they are JD − 2 400 000, choose that scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tiempos se toman como MJD (unos %1); si son JD − 2 400 000, elige esa escala.</translation>
     </message>
     <message>
         <source>Times are taken as days from an epoch of the file&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tiempos se toman como días desde una época propia del archivo.</translation>
     </message>
     <message>
         <source>The columns could not be told apart; choose them.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron distinguir las columnas; elígelas.</translation>
     </message>
     <message>
         <source>Columns by their names: %1, %2, %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas por sus nombres: %1, %2, %3, %4.</translation>
     </message>
     <message>
         <source>Columns by their order: %1, %2, %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas por su orden: %1, %2, %3, %4.</translation>
     </message>
     <message>
         <source>Columns by their names: %1, %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas por sus nombres: %1, %2, %3.</translation>
     </message>
     <message>
         <source>Columns by their order: %1, %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas por su orden: %1, %2, %3.</translation>
     </message>
     <message>
         <source>comma-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>separado por comas</translation>
     </message>
     <message>
         <source>semicolon-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>separado por puntos y coma</translation>
     </message>
     <message>
         <source>separated by blanks</source>
-        <translation type="unfinished"></translation>
+        <translation>separado por espacios</translation>
     </message>
 </context>
 <context>
@@ -2800,50 +2800,50 @@ rms %6 m/s, χ² reducido %7</translation>
     <name>Mystery stars</name>
     <message>
         <source>omega undefined (circular orbit)</source>
-        <translation type="unfinished"></translation>
+        <translation>omega sin definir (órbita circular)</translation>
     </message>
     <message>
         <source>omega %1 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>omega %1 grados</translation>
     </message>
     <message>
         <source>Mystery star A</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella misteriosa A</translation>
     </message>
     <message>
         <source>Mystery star B</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella misteriosa B</translation>
     </message>
     <message>
         <source>Mystery star C</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella misteriosa C</translation>
     </message>
     <message>
         <source>%1, a star of %2 solar masses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, una estrella de %2 masas solares</translation>
     </message>
     <message>
         <source>%1: star of %2 solar masses; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: estrella de %2 masas solares; %3</translation>
     </message>
     <message>
         <source>%1: period %2 days, K %3 m/s, e %4, %5, a %6 AU, m sin i %7 Jupiter masses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: periodo %2 días, K %3 m/s, e %4, %5, a %6 UA, m sen i %7 masas de Júpiter</translation>
     </message>
 </context>
 <context>
     <name>Numbers</name>
     <message>
         <source>%1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 día</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished">%1 días</translation>
+        <translation>%1 días</translation>
     </message>
     <message>
         <source>below 10⁻¹⁶</source>
-        <translation type="unfinished"></translation>
+        <translation>menos de 10⁻¹⁶</translation>
     </message>
 </context>
 <context>
@@ -3544,7 +3544,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>Observing run: %1 nights over %2 days, precision %3 m/s, jitter %4 m/s, observable %5 % of the year, %6 % of nights lost to weather, seed %7</source>
-        <translation type="unfinished"></translation>
+        <translation>Campaña de observación: %1 noches en %2 días, precisión %3 m/s, jitter %4 m/s, observable el %5 % del año, %6 % de las noches perdidas por el tiempo, semilla %7</translation>
     </message>
 </context>
 <context>
@@ -3992,39 +3992,39 @@ rms %6 m/s, χ² reducido %7</translation>
     <name>Real data</name>
     <message>
         <source>Its two giants, at 61 and 30 days, lie in a 2:1 resonance and pull each other&apos;s orbits round within the years of these measurements: fixed Keplerian orbits cannot follow them. Fitted so, c comes out nearly circular and a harmonic at 15 days looks like one more planet. Four planets are known; the fit takes four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus dos gigantes, a 61 y 30 días, están en resonancia 2:1 y hacen girar sus órbitas mutuamente durante los años de estas mediciones: órbitas keplerianas fijas no pueden seguirlas. Ajustado así, c sale casi circular y un armónico a 15 días parece un planeta más. Se conocen cuatro planetas; el ajuste toma cuatro.</translation>
     </message>
     <message>
         <source>%1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede abrir.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede leer.</translation>
     </message>
     <message>
         <source>%1 is too large for a table of measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande para una tabla de mediciones.</translation>
     </message>
     <message>
         <source>%1 names no star or no file of measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no nombra ninguna estrella o ningún archivo de mediciones.</translation>
     </message>
     <message>
         <source>%1 names %2, which is not a file beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nombra %2, que no es un archivo a su lado.</translation>
     </message>
     <message>
         <source>from the data&apos;s system file</source>
-        <translation type="unfinished"></translation>
+        <translation>según el archivo de sistema de los datos</translation>
     </message>
     <message>
         <source>from %1, as on the card of real systems</source>
-        <translation type="unfinished"></translation>
+        <translation>según %1, como en la tarjeta de sistemas reales</translation>
     </message>
     <message>
         <source>No data come with the book for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El libro no trae datos de %1.</translation>
     </message>
 </context>
 <context>
@@ -4227,159 +4227,159 @@ rms %6 m/s, χ² reducido %7</translation>
     <name>Refusals</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>the time must lie between %1 and %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>el tiempo debe estar entre %1 y %2 días</translation>
     </message>
     <message>
         <source>the velocity must lie between %1 and %2 m/s (the speed of light)</source>
-        <translation type="unfinished"></translation>
+        <translation>la velocidad debe estar entre %1 y %2 m/s (la velocidad de la luz)</translation>
     </message>
     <message>
         <source>the error must be a positive number</source>
-        <translation type="unfinished"></translation>
+        <translation>el error debe ser un número positivo</translation>
     </message>
     <message>
         <source>the error must lie between %1 m/s and %2 m/s (the speed of light)</source>
-        <translation type="unfinished"></translation>
+        <translation>el error debe estar entre %1 m/s y %2 m/s (la velocidad de la luz)</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB; the book reads up to %1 MB of measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo supera los %1 MB; el libro lee hasta %1 MB de mediciones.</translation>
     </message>
     <message>
         <source>The file has more than %1 rows; the book reads up to %1 measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo tiene más de %1 filas; el libro lee hasta %1 mediciones.</translation>
     </message>
     <message>
         <source>The file holds 1 measurement; at least %2 are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene 1 medición; se necesitan al menos %2.</translation>
     </message>
     <message>
         <source>The file holds %1 measurements; at least %2 are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene %1 mediciones; se necesitan al menos %2.</translation>
     </message>
     <message>
         <source>with it the files hold more than %1 measurements; the book reads up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>con él, los archivos contienen más de %1 mediciones; el libro lee hasta %1.</translation>
     </message>
     <message>
         <source>with it the files name more than %1 instruments; the book fits up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>con él, los archivos nombran más de %1 instrumentos; el libro ajusta hasta %1.</translation>
     </message>
     <message>
         <source>an instrument&apos;s name is longer than the %1 bytes the book keeps of a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de un instrumento supera los %1 bytes que el libro guarda de un nombre.</translation>
     </message>
     <message>
         <source>The measurements span less than %1 days (%2 seconds); a period can only be sought in measurements spread over more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las mediciones abarcan menos de %1 días (%2 segundos); solo se puede buscar un periodo en mediciones repartidas en más tiempo.</translation>
     </message>
     <message>
         <source>the time is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>el tiempo no es un número</translation>
     </message>
     <message>
         <source>the velocity is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>la velocidad no es un número</translation>
     </message>
     <message>
         <source>the time must be a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>el tiempo debe ser un número finito</translation>
     </message>
     <message>
         <source>the velocity must be a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>la velocidad debe ser un número finito</translation>
     </message>
     <message>
         <source>The file is written in UTF-16; save it as plain text (UTF-8 or ASCII) and import it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está escrito en UTF-16; guárdalo como texto plano (UTF-8 o ASCII) e impórtalo de nuevo.</translation>
     </message>
     <message>
         <source>expected three columns (time, velocity, error), found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaban tres columnas (tiempo, velocidad, error), se encontraron %1</translation>
     </message>
     <message>
         <source>its times are dates and those of the files before are not; choose the same kind of time for every file.</source>
-        <translation type="unfinished"></translation>
+        <translation>sus tiempos son fechas y los de los archivos anteriores no; elige el mismo tipo de tiempo para cada archivo.</translation>
     </message>
     <message>
         <source>its times are days of an epoch of its own and those of the files before are not; choose the same kind of time for every file.</source>
-        <translation type="unfinished"></translation>
+        <translation>sus tiempos son días desde una época propia y los de los archivos anteriores no; elige el mismo tipo de tiempo para cada archivo.</translation>
     </message>
     <message>
         <source>The data set</source>
-        <translation type="unfinished"></translation>
+        <translation>El conjunto de datos</translation>
     </message>
     <message>
         <source>there are %1 measurements; a data set needs at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>hay %1 mediciones; un conjunto de datos necesita al menos %2.</translation>
     </message>
     <message>
         <source>The table has %1 columns; choose the time, velocity and error among them.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla tiene %1 columnas; elige entre ellas el tiempo, la velocidad y el error.</translation>
     </message>
     <message>
         <source>The table has no column %1 for the instrument.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla no tiene columna %1 para el instrumento.</translation>
     </message>
     <message>
         <source>the time %1 is not a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>el tiempo %1 no es un número finito.</translation>
     </message>
     <message>
         <source>the velocity %1 is not a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>la velocidad %1 no es un número finito.</translation>
     </message>
     <message>
         <source>the error %1 is not a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>el error %1 no es un número finito.</translation>
     </message>
     <message>
         <source>the error %1 is not above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>el error %1 no es mayor que 0.</translation>
     </message>
     <message>
         <source>the time %1 is beyond any date in days; are the times in seconds?</source>
-        <translation type="unfinished"></translation>
+        <translation>el tiempo %1 va más allá de cualquier fecha en días; ¿están los tiempos en segundos?</translation>
     </message>
     <message>
         <source>the time %1 is no Julian date (those are above %2); choose MJD or days.</source>
-        <translation type="unfinished"></translation>
+        <translation>el tiempo %1 no es una fecha juliana (esas superan %2); elige MJD o días.</translation>
     </message>
     <message>
         <source>the time %1 is a Julian date, not %2; choose JD or BJD.</source>
-        <translation type="unfinished"></translation>
+        <translation>el tiempo %1 es una fecha juliana, no %2; elige JD o BJD.</translation>
     </message>
     <message>
         <source>the instrument&apos;s name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del instrumento está vacío.</translation>
     </message>
     <message>
         <source>the line of dashes has %1 columns where the names above have %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea de guiones tiene %1 columnas donde los nombres de encima tienen %2.</translation>
     </message>
     <message>
         <source>1 column where the line of names has %2; are its values separated by something else?</source>
-        <translation type="unfinished"></translation>
+        <translation>1 columna donde la línea de nombres tiene %2; ¿están sus valores separados por otra cosa?</translation>
     </message>
     <message>
         <source>%1 columns where the line of names has %2; are its values separated by something else?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 columnas donde la línea de nombres tiene %2; ¿están sus valores separados por otra cosa?</translation>
     </message>
     <message>
         <source>1 column where line %3 has %2; are its values separated by something else?</source>
-        <translation type="unfinished"></translation>
+        <translation>1 columna donde la línea %3 tiene %2; ¿están sus valores separados por otra cosa?</translation>
     </message>
     <message>
         <source>%1 columns where line %3 has %2; are its values separated by something else?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 columnas donde la línea %3 tiene %2; ¿están sus valores separados por otra cosa?</translation>
     </message>
     <message>
         <source>The file holds no rows of measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene filas de mediciones.</translation>
     </message>
 </context>
 <context>
@@ -5187,79 +5187,79 @@ rms %6 m/s, χ² reducido %7</translation>
     <name>Vetting</name>
     <message>
         <source>observing once a night</source>
-        <translation type="unfinished"></translation>
+        <translation>observar una vez por noche</translation>
     </message>
     <message>
         <source>observing the star when it stands at the same place in the sky each night (a sidereal day)</source>
-        <translation type="unfinished"></translation>
+        <translation>observar la estrella cuando está cada noche en el mismo lugar del cielo (un día sidéreo)</translation>
     </message>
     <message>
         <source>observing in the same months each year</source>
-        <translation type="unfinished"></translation>
+        <translation>observar en los mismos meses cada año</translation>
     </message>
     <message>
         <source>A period of %1 is longer than the %2 the measurements cover: they cannot tell such an orbit from a slow drift of the star&apos;s velocity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un periodo de %1 es más largo que los %2 que cubren las mediciones: no pueden distinguir esa órbita de una deriva lenta de la velocidad de la estrella.</translation>
     </message>
     <message>
         <source>Its orbit comes out as eccentric as the fit allows (e = %1): a spike through a few measurements, not an orbit they follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su órbita sale tan excéntrica como permite el ajuste (e = %1): un pico que pasa por unas pocas mediciones, no una órbita que sigan.</translation>
     </message>
     <message>
         <source>The measurements do not pin its period down (%1 ± %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Las mediciones no fijan su periodo (%1 ± %2).</translation>
     </message>
     <message>
         <source>The measurements do not pin its period of %1 down at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las mediciones no fijan en absoluto su periodo de %1.</translation>
     </message>
     <message>
         <source>Its K of %1 ± %2 m/s is within three uncertainties of zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su K de %1 ± %2 m/s está a menos de tres incertidumbres de cero.</translation>
     </message>
     <message>
         <source>%1 is an echo of %2, not of the star.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un eco de %2, no de la estrella.</translation>
     </message>
     <message>
         <source>%1 is too close to a day: measured once a night, its phase moves less than a turn in a season of observing, so it cannot be told from a slow change.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está demasiado cerca de un día: medida una vez por noche, su fase avanza menos de una vuelta en una temporada de observación, así que no se distingue de un cambio lento.</translation>
     </message>
     <message>
         <source>%1 is an echo of planet %2&apos;s %3 through %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un eco de los %3 del planeta %2 por %4.</translation>
     </message>
     <message>
         <source>%1 is half of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s orbit as its neighbour pulls it round, not a planet of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es la mitad de los %3 del planeta %2: lo que una órbita fija deja de la órbita de %2 mientras su vecino la hace girar, no un planeta propio.</translation>
     </message>
     <message>
         <source>%1 is half of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s eccentric orbit, not a planet of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es la mitad de los %3 del planeta %2: lo que una órbita fija deja de la órbita excéntrica de %2, no un planeta propio.</translation>
     </message>
     <message>
         <source>%1 is a third of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s orbit as its neighbour pulls it round, not a planet of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un tercio de los %3 del planeta %2: lo que una órbita fija deja de la órbita de %2 mientras su vecino la hace girar, no un planeta propio.</translation>
     </message>
     <message>
         <source>%1 is a third of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s eccentric orbit, not a planet of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un tercio de los %3 del planeta %2: lo que una órbita fija deja de la órbita excéntrica de %2, no un planeta propio.</translation>
     </message>
     <message>
         <source>Noise often makes such a peak (false-alarm probability %1; below 1 % is a peak noise seldom makes).</source>
-        <translation type="unfinished"></translation>
+        <translation>El ruido produce a menudo un pico así (probabilidad de falsa alarma %1; por debajo del 1 % es un pico que el ruido rara vez produce).</translation>
     </message>
     <message>
         <source>The BIC falls by only %1 with it: a fall of more than 10 is needed to pay for its five parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El BIC baja solo %1 con él: hace falta una bajada de más de 10 para pagar sus cinco parámetros.</translation>
     </message>
     <message>
         <source>The BIC rises by %1 with it: a fall of more than 10 is needed to pay for its five parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El BIC sube %1 con él: hace falta una bajada de más de 10 para pagar sus cinco parámetros.</translation>
     </message>
     <message>
         <source>%1 is an echo of a stronger signal at %2 through %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un eco de una señal más fuerte a %2 por %3.</translation>
     </message>
 </context>
 <context>

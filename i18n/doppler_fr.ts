@@ -2067,140 +2067,140 @@ rms %6 m/s, χ² réduit %7</translation>
     <name>Fit notes</name>
     <message>
         <source>The eccentricity sits at the model&apos;s bound of %1: the data may want more, and its uncertainty says little.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;excentricité est à la limite du modèle, %1 : les données en voudraient peut-être plus, et son incertitude dit peu de chose.</translation>
     </message>
     <message>
         <source>strong evidence for the planet</source>
-        <translation type="unfinished"></translation>
+        <translation>indice fort en faveur de la planète</translation>
     </message>
     <message>
         <source>some evidence for the planet</source>
-        <translation type="unfinished"></translation>
+        <translation>indice modéré en faveur de la planète</translation>
     </message>
     <message>
         <source>no evidence for the planet</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun indice en faveur de la planète</translation>
     </message>
     <message>
         <source>noise seldom makes such a peak</source>
-        <translation type="unfinished"></translation>
+        <translation>le bruit produit rarement un tel pic</translation>
     </message>
     <message>
         <source>noise often makes such a peak</source>
-        <translation type="unfinished"></translation>
+        <translation>le bruit produit souvent un tel pic</translation>
     </message>
     <message>
         <source>ΔBIC %1 (%2; below −10 is strong), false-alarm probability %3 (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔBIC %1 (%2 ; en dessous de −10, il est fort), probabilité de fausse alarme %3 (%4).</translation>
     </message>
     <message>
         <source>ΔBIC %1, false-alarm probability %2. Not evidence for a planet: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔBIC %1, probabilité de fausse alarme %2. Pas d&apos;indice en faveur d&apos;une planète : %3</translation>
     </message>
     <message>
         <source>%1 at %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2 jours</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished">%1 et %2</translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>No planet of %1 is published at %2: the card lists %3 (%4). A signal the measurements support is not yet a planet: the star&apos;s own surface and the instruments make signals too, so astronomers wait for other measurements before they name one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune planète de %1 n&apos;est publiée à %2 : la fiche donne %3 (%4). Un signal que les mesures soutiennent n&apos;est pas encore une planète : la surface de l&apos;étoile et les instruments produisent aussi des signaux, c&apos;est pourquoi les astronomes attendent d&apos;autres mesures avant d&apos;en nommer une.</translation>
     </message>
     <message>
         <source>No planet added: the best period tried, %1 days, fails a test. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune planète ajoutée : la meilleure période essayée, %1 jours, échoue à un test. %2</translation>
     </message>
     <message>
         <source>1 other period was tried and refused too.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 autre période a été essayée et refusée aussi.</translation>
     </message>
     <message>
         <source>%1 other periods were tried and refused too.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 autres périodes ont été essayées et refusées aussi.</translation>
     </message>
     <message>
         <source>K is within three uncertainties of zero, so its eccentricity is biased high: noise makes a weak orbit look more eccentric than it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>K est à moins de trois incertitudes de zéro, donc son excentricité est surestimée : le bruit fait paraître une orbite faible plus excentrique qu&apos;elle ne l&apos;est.</translation>
     </message>
     <message>
         <source>χ² and BIC not shown: an error of %1 m/s is finer than the arithmetic resolves at these velocities and times (its residual is rounded by about %2 m/s), so they would measure rounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>χ² et BIC non affichés : une erreur de %1 m/s est plus fine que ce que le calcul résout à ces vitesses et à ces dates (son résidu est arrondi d&apos;environ %2 m/s), ils mesureraient donc l&apos;arrondi.</translation>
     </message>
     <message>
         <source>%1 and %2 lie near a %3:%4 ratio of periods (%5) and are heavy enough to pull each other&apos;s orbits round within the %6 days of the measurements: a fixed Keplerian orbit cannot follow them. What the fit makes of the turning orbits is an eccentricity worn towards a circle, and power at a harmonic of their periods that looks like one more planet.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 sont proches d&apos;un rapport de périodes de %3:%4 (%5) et assez lourdes pour faire tourner leurs orbites l&apos;une l&apos;autre pendant les %6 jours des mesures : une orbite képlérienne fixe ne peut pas les suivre. De ces orbites qui tournent, l&apos;ajustement fait une excentricité usée vers un cercle, et une puissance à une harmonique de leurs périodes qui ressemble à une planète de plus.</translation>
     </message>
 </context>
 <context>
     <name>Fit numbers</name>
     <message>
         <source>%1 (fixed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fixe)</translation>
     </message>
     <message>
         <source>%1 (unconstrained)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non contraint)</translation>
     </message>
 </context>
 <context>
     <name>Fit refusals</name>
     <message>
         <source>No orbit could be fitted: the search started from a period or shape beyond what these measurements can tell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune orbite n&apos;a pu être ajustée : la recherche est partie d&apos;une période ou d&apos;une forme au-delà de ce que ces mesures peuvent dire.</translation>
     </message>
     <message>
         <source>At most four planets can be fitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>On peut ajuster au plus quatre planètes.</translation>
     </message>
     <message>
         <source>At most %1 instruments can be fitted; there are %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>On peut ajuster au plus %1 instruments ; il y en a %2.</translation>
     </message>
     <message>
         <source>Fitting 1 planet needs at least %2 measurements; there are %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster 1 planète demande au moins %2 mesures ; il y en a %3.</translation>
     </message>
     <message>
         <source>Fitting %1 planets needs at least %2 measurements; there are %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster %1 planètes demande au moins %2 mesures ; il y en a %3.</translation>
     </message>
     <message>
         <source>What is left of the velocities does not vary at all, so no period can be sought.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui reste des vitesses ne varie pas du tout, on ne peut donc chercher aucune période.</translation>
     </message>
     <message>
         <source>All measurements were taken at the same time, so no period can be sought.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les mesures ont été prises au même moment, on ne peut donc chercher aucune période.</translation>
     </message>
 </context>
 <context>
     <name>Hidden stars</name>
     <message>
         <source>Hidden star 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile cachée 1</translation>
     </message>
     <message>
         <source>Hidden star 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile cachée 2</translation>
     </message>
     <message>
         <source>Hidden star 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile cachée 3</translation>
     </message>
     <message>
         <source>Hidden star 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile cachée 4</translation>
     </message>
     <message>
         <source>Hidden star 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile cachée 5</translation>
     </message>
     <message>
         <source>Hidden star 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile cachée 6</translation>
     </message>
 </context>
 <context>
@@ -2376,115 +2376,115 @@ rms %6 m/s, χ² réduit %7</translation>
     <name>Import</name>
     <message>
         <source>time from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>date tirée de %1</translation>
     </message>
     <message>
         <source>velocity from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vitesse tirée de %1</translation>
     </message>
     <message>
         <source>error from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur tirée de %1</translation>
     </message>
     <message>
         <source>instrument from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>instrument tiré de %1</translation>
     </message>
     <message>
         <source>time in column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>date en colonne %1</translation>
     </message>
     <message>
         <source>velocity in column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vitesse en colonne %1</translation>
     </message>
     <message>
         <source>error in column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur en colonne %1</translation>
     </message>
     <message>
         <source>instrument in column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>instrument en colonne %1</translation>
     </message>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 »</translation>
     </message>
     <message>
         <source>Velocities in km/s, as the file says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesses en km/s, comme l&apos;indique le fichier.</translation>
     </message>
     <message>
         <source>Velocities in m/s, as the file says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesses en m/s, comme l&apos;indique le fichier.</translation>
     </message>
     <message>
         <source>Velocities in km/s: the errors are about %1, too small for m/s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesses en km/s : les erreurs valent environ %1, trop peu pour des m/s.</translation>
     </message>
     <message>
         <source>Velocities in m/s: the errors are about %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesses en m/s : les erreurs valent environ %1.</translation>
     </message>
     <message>
         <source>Times are JD − 2 400 000, as the column&apos;s name says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates sont en JD − 2 400 000, comme l&apos;indique le nom de la colonne.</translation>
     </message>
     <message>
         <source>Times are MJD, as the column&apos;s name says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates sont en MJD, comme l&apos;indique le nom de la colonne.</translation>
     </message>
     <message>
         <source>Times are taken as JD − 2 400 000 (about %1), as .rdb tables keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates sont prises en JD − 2 400 000 (environ %1), comme les tables .rdb les notent.</translation>
     </message>
     <message>
         <source>Times are BJD, as the column&apos;s name says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates sont en BJD, comme l&apos;indique le nom de la colonne.</translation>
     </message>
     <message>
         <source>Times are Julian dates (about %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates sont des dates juliennes (environ %1).</translation>
     </message>
     <message>
         <source>Times are taken as MJD (about %1); if they are JD − 2 400 000, choose that scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates sont prises en MJD (environ %1) ; si elles sont en JD − 2 400 000, choisis cette échelle.</translation>
     </message>
     <message>
         <source>Times are taken as days from an epoch of the file&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates sont prises en jours depuis une époque propre au fichier.</translation>
     </message>
     <message>
         <source>The columns could not be told apart; choose them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les colonnes n&apos;ont pas pu être distinguées ; choisis-les.</translation>
     </message>
     <message>
         <source>Columns by their names: %1, %2, %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes d&apos;après leurs noms : %1, %2, %3, %4.</translation>
     </message>
     <message>
         <source>Columns by their order: %1, %2, %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes d&apos;après leur ordre : %1, %2, %3, %4.</translation>
     </message>
     <message>
         <source>Columns by their names: %1, %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes d&apos;après leurs noms : %1, %2, %3.</translation>
     </message>
     <message>
         <source>Columns by their order: %1, %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes d&apos;après leur ordre : %1, %2, %3.</translation>
     </message>
     <message>
         <source>comma-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>séparé par des virgules</translation>
     </message>
     <message>
         <source>semicolon-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>séparé par des points-virgules</translation>
     </message>
     <message>
         <source>separated by blanks</source>
-        <translation type="unfinished"></translation>
+        <translation>séparé par des espaces</translation>
     </message>
 </context>
 <context>
@@ -2800,50 +2800,50 @@ rms %6 m/s, χ² réduit %7</translation>
     <name>Mystery stars</name>
     <message>
         <source>omega undefined (circular orbit)</source>
-        <translation type="unfinished"></translation>
+        <translation>oméga non défini (orbite circulaire)</translation>
     </message>
     <message>
         <source>omega %1 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>oméga %1 degrés</translation>
     </message>
     <message>
         <source>Mystery star A</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile mystère A</translation>
     </message>
     <message>
         <source>Mystery star B</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile mystère B</translation>
     </message>
     <message>
         <source>Mystery star C</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile mystère C</translation>
     </message>
     <message>
         <source>%1, a star of %2 solar masses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, une étoile de %2 masses solaires</translation>
     </message>
     <message>
         <source>%1: star of %2 solar masses; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : étoile de %2 masses solaires ; %3</translation>
     </message>
     <message>
         <source>%1: period %2 days, K %3 m/s, e %4, %5, a %6 AU, m sin i %7 Jupiter masses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : période %2 jours, K %3 m/s, e %4, %5, a %6 UA, m sin i %7 masses de Jupiter</translation>
     </message>
 </context>
 <context>
     <name>Numbers</name>
     <message>
         <source>%1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jour</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished">%1 jours</translation>
+        <translation>%1 jours</translation>
     </message>
     <message>
         <source>below 10⁻¹⁶</source>
-        <translation type="unfinished"></translation>
+        <translation>moins de 10⁻¹⁶</translation>
     </message>
 </context>
 <context>
@@ -3544,7 +3544,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Observing run: %1 nights over %2 days, precision %3 m/s, jitter %4 m/s, observable %5 % of the year, %6 % of nights lost to weather, seed %7</source>
-        <translation type="unfinished"></translation>
+        <translation>Campagne d&apos;observation : %1 nuits sur %2 jours, précision %3 m/s, jitter %4 m/s, observable %5 % de l&apos;année, %6 % des nuits perdues à cause de la météo, graine %7</translation>
     </message>
 </context>
 <context>
@@ -3992,39 +3992,39 @@ rms %6 m/s, χ² réduit %7</translation>
     <name>Real data</name>
     <message>
         <source>Its two giants, at 61 and 30 days, lie in a 2:1 resonance and pull each other&apos;s orbits round within the years of these measurements: fixed Keplerian orbits cannot follow them. Fitted so, c comes out nearly circular and a harmonic at 15 days looks like one more planet. Four planets are known; the fit takes four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses deux géantes, à 61 et 30 jours, sont en résonance 2:1 et font tourner leurs orbites l&apos;une l&apos;autre pendant les années de ces mesures : des orbites képlériennes fixes ne peuvent pas les suivre. Ajustée ainsi, c paraît presque circulaire et une harmonique à 15 jours ressemble à une planète de plus. Quatre planètes sont connues ; l&apos;ajustement en prend quatre.</translation>
     </message>
     <message>
         <source>%1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être ouvert.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>%1 is too large for a table of measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop grand pour une table de mesures.</translation>
     </message>
     <message>
         <source>%1 names no star or no file of measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne nomme aucune étoile ou aucun fichier de mesures.</translation>
     </message>
     <message>
         <source>%1 names %2, which is not a file beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nomme %2, qui n&apos;est pas un fichier à côté de lui.</translation>
     </message>
     <message>
         <source>from the data&apos;s system file</source>
-        <translation type="unfinished"></translation>
+        <translation>d&apos;après le fichier système des données</translation>
     </message>
     <message>
         <source>from %1, as on the card of real systems</source>
-        <translation type="unfinished"></translation>
+        <translation>d&apos;après %1, comme sur la fiche des systèmes réels</translation>
     </message>
     <message>
         <source>No data come with the book for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le livre ne fournit pas de données pour %1.</translation>
     </message>
 </context>
 <context>
@@ -4227,159 +4227,159 @@ rms %6 m/s, χ² réduit %7</translation>
     <name>Refusals</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>the time must lie between %1 and %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>la date doit être comprise entre %1 et %2 jours</translation>
     </message>
     <message>
         <source>the velocity must lie between %1 and %2 m/s (the speed of light)</source>
-        <translation type="unfinished"></translation>
+        <translation>la vitesse doit être comprise entre %1 et %2 m/s (la vitesse de la lumière)</translation>
     </message>
     <message>
         <source>the error must be a positive number</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;erreur doit être un nombre positif</translation>
     </message>
     <message>
         <source>the error must lie between %1 m/s and %2 m/s (the speed of light)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;erreur doit être comprise entre %1 m/s et %2 m/s (la vitesse de la lumière)</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB; the book reads up to %1 MB of measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dépasse %1 Mo ; le livre lit au plus %1 Mo de mesures.</translation>
     </message>
     <message>
         <source>The file has more than %1 rows; the book reads up to %1 measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a plus de %1 lignes ; le livre lit au plus %1 mesures.</translation>
     </message>
     <message>
         <source>The file holds 1 measurement; at least %2 are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient 1 mesure ; il en faut au moins %2.</translation>
     </message>
     <message>
         <source>The file holds %1 measurements; at least %2 are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient %1 mesures ; il en faut au moins %2.</translation>
     </message>
     <message>
         <source>with it the files hold more than %1 measurements; the book reads up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>avec lui, les fichiers contiennent plus de %1 mesures ; le livre en lit au plus %1.</translation>
     </message>
     <message>
         <source>with it the files name more than %1 instruments; the book fits up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>avec lui, les fichiers nomment plus de %1 instruments ; le livre en ajuste au plus %1.</translation>
     </message>
     <message>
         <source>an instrument&apos;s name is longer than the %1 bytes the book keeps of a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom d&apos;un instrument dépasse les %1 octets que le livre garde d&apos;un nom.</translation>
     </message>
     <message>
         <source>The measurements span less than %1 days (%2 seconds); a period can only be sought in measurements spread over more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures couvrent moins de %1 jours (%2 secondes) ; on ne peut chercher une période que dans des mesures étalées sur plus longtemps.</translation>
     </message>
     <message>
         <source>the time is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>la date n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>the velocity is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>la vitesse n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>the time must be a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>la date doit être un nombre fini</translation>
     </message>
     <message>
         <source>the velocity must be a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>la vitesse doit être un nombre fini</translation>
     </message>
     <message>
         <source>The file is written in UTF-16; save it as plain text (UTF-8 or ASCII) and import it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est écrit en UTF-16 ; enregistre-le en texte brut (UTF-8 ou ASCII) et importe-le à nouveau.</translation>
     </message>
     <message>
         <source>expected three columns (time, velocity, error), found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>trois colonnes attendues (date, vitesse, erreur), %1 trouvées</translation>
     </message>
     <message>
         <source>its times are dates and those of the files before are not; choose the same kind of time for every file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ses dates sont des dates juliennes et celles des fichiers précédents non ; choisis le même type de date pour chaque fichier.</translation>
     </message>
     <message>
         <source>its times are days of an epoch of its own and those of the files before are not; choose the same kind of time for every file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ses dates sont des jours depuis une époque propre et celles des fichiers précédents non ; choisis le même type de date pour chaque fichier.</translation>
     </message>
     <message>
         <source>The data set</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu de données</translation>
     </message>
     <message>
         <source>there are %1 measurements; a data set needs at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a %1 mesures ; un jeu de données en demande au moins %2.</translation>
     </message>
     <message>
         <source>The table has %1 columns; choose the time, velocity and error among them.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table a %1 colonnes ; choisis parmi elles la date, la vitesse et l&apos;erreur.</translation>
     </message>
     <message>
         <source>The table has no column %1 for the instrument.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table n&apos;a pas de colonne %1 pour l&apos;instrument.</translation>
     </message>
     <message>
         <source>the time %1 is not a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>la date %1 n&apos;est pas un nombre fini.</translation>
     </message>
     <message>
         <source>the velocity %1 is not a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>la vitesse %1 n&apos;est pas un nombre fini.</translation>
     </message>
     <message>
         <source>the error %1 is not a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;erreur %1 n&apos;est pas un nombre fini.</translation>
     </message>
     <message>
         <source>the error %1 is not above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;erreur %1 n&apos;est pas supérieure à 0.</translation>
     </message>
     <message>
         <source>the time %1 is beyond any date in days; are the times in seconds?</source>
-        <translation type="unfinished"></translation>
+        <translation>la date %1 dépasse toute date en jours ; les dates sont-elles en secondes ?</translation>
     </message>
     <message>
         <source>the time %1 is no Julian date (those are above %2); choose MJD or days.</source>
-        <translation type="unfinished"></translation>
+        <translation>la date %1 n&apos;est pas une date julienne (celles-ci dépassent %2) ; choisis MJD ou jours.</translation>
     </message>
     <message>
         <source>the time %1 is a Julian date, not %2; choose JD or BJD.</source>
-        <translation type="unfinished"></translation>
+        <translation>la date %1 est une date julienne, pas %2 ; choisis JD ou BJD.</translation>
     </message>
     <message>
         <source>the instrument&apos;s name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de l&apos;instrument est vide.</translation>
     </message>
     <message>
         <source>the line of dashes has %1 columns where the names above have %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne de tirets a %1 colonnes là où les noms au-dessus en ont %2.</translation>
     </message>
     <message>
         <source>1 column where the line of names has %2; are its values separated by something else?</source>
-        <translation type="unfinished"></translation>
+        <translation>1 colonne là où la ligne des noms en a %2 ; ses valeurs sont-elles séparées par autre chose ?</translation>
     </message>
     <message>
         <source>%1 columns where the line of names has %2; are its values separated by something else?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 colonnes là où la ligne des noms en a %2 ; ses valeurs sont-elles séparées par autre chose ?</translation>
     </message>
     <message>
         <source>1 column where line %3 has %2; are its values separated by something else?</source>
-        <translation type="unfinished"></translation>
+        <translation>1 colonne là où la ligne %3 en a %2 ; ses valeurs sont-elles séparées par autre chose ?</translation>
     </message>
     <message>
         <source>%1 columns where line %3 has %2; are its values separated by something else?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 colonnes là où la ligne %3 en a %2 ; ses valeurs sont-elles séparées par autre chose ?</translation>
     </message>
     <message>
         <source>The file holds no rows of measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune ligne de mesures.</translation>
     </message>
 </context>
 <context>
@@ -5187,79 +5187,79 @@ rms %6 m/s, χ² réduit %7</translation>
     <name>Vetting</name>
     <message>
         <source>observing once a night</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;observation une fois par nuit</translation>
     </message>
     <message>
         <source>observing the star when it stands at the same place in the sky each night (a sidereal day)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;observation de l&apos;étoile quand elle se trouve chaque nuit au même endroit du ciel (un jour sidéral)</translation>
     </message>
     <message>
         <source>observing in the same months each year</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;observation pendant les mêmes mois chaque année</translation>
     </message>
     <message>
         <source>A period of %1 is longer than the %2 the measurements cover: they cannot tell such an orbit from a slow drift of the star&apos;s velocity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une période de %1 est plus longue que les %2 que couvrent les mesures : elles ne peuvent pas distinguer une telle orbite d&apos;une lente dérive de la vitesse de l&apos;étoile.</translation>
     </message>
     <message>
         <source>Its orbit comes out as eccentric as the fit allows (e = %1): a spike through a few measurements, not an orbit they follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son orbite sort aussi excentrique que l&apos;ajustement le permet (e = %1) : un pic passant par quelques mesures, pas une orbite qu&apos;elles suivent.</translation>
     </message>
     <message>
         <source>The measurements do not pin its period down (%1 ± %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures ne fixent pas sa période (%1 ± %2).</translation>
     </message>
     <message>
         <source>The measurements do not pin its period of %1 down at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures ne fixent pas du tout sa période de %1.</translation>
     </message>
     <message>
         <source>Its K of %1 ± %2 m/s is within three uncertainties of zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son K de %1 ± %2 m/s est à moins de trois incertitudes de zéro.</translation>
     </message>
     <message>
         <source>%1 is an echo of %2, not of the star.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un écho de %2, pas de l&apos;étoile.</translation>
     </message>
     <message>
         <source>%1 is too close to a day: measured once a night, its phase moves less than a turn in a season of observing, so it cannot be told from a slow change.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop proche d&apos;un jour : mesurée une fois par nuit, sa phase avance de moins d&apos;un tour en une saison d&apos;observation, on ne peut donc pas la distinguer d&apos;un changement lent.</translation>
     </message>
     <message>
         <source>%1 is an echo of planet %2&apos;s %3 through %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un écho des %3 de la planète %2 par %4.</translation>
     </message>
     <message>
         <source>%1 is half of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s orbit as its neighbour pulls it round, not a planet of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est la moitié des %3 de la planète %2 : ce qu&apos;une orbite fixe laisse de l&apos;orbite de %2 que sa voisine fait tourner, pas une planète à part entière.</translation>
     </message>
     <message>
         <source>%1 is half of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s eccentric orbit, not a planet of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est la moitié des %3 de la planète %2 : ce qu&apos;une orbite fixe laisse de l&apos;orbite excentrique de %2, pas une planète à part entière.</translation>
     </message>
     <message>
         <source>%1 is a third of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s orbit as its neighbour pulls it round, not a planet of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le tiers des %3 de la planète %2 : ce qu&apos;une orbite fixe laisse de l&apos;orbite de %2 que sa voisine fait tourner, pas une planète à part entière.</translation>
     </message>
     <message>
         <source>%1 is a third of planet %2&apos;s %3: what a fixed orbit leaves of %2&apos;s eccentric orbit, not a planet of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le tiers des %3 de la planète %2 : ce qu&apos;une orbite fixe laisse de l&apos;orbite excentrique de %2, pas une planète à part entière.</translation>
     </message>
     <message>
         <source>Noise often makes such a peak (false-alarm probability %1; below 1 % is a peak noise seldom makes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bruit produit souvent un tel pic (probabilité de fausse alarme %1 ; en dessous de 1 %, c&apos;est un pic que le bruit produit rarement).</translation>
     </message>
     <message>
         <source>The BIC falls by only %1 with it: a fall of more than 10 is needed to pay for its five parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le BIC ne baisse que de %1 avec elle : il faut une baisse de plus de 10 pour payer ses cinq paramètres.</translation>
     </message>
     <message>
         <source>The BIC rises by %1 with it: a fall of more than 10 is needed to pay for its five parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le BIC augmente de %1 avec elle : il faut une baisse de plus de 10 pour payer ses cinq paramètres.</translation>
     </message>
     <message>
         <source>%1 is an echo of a stronger signal at %2 through %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un écho d&apos;un signal plus fort à %2 par %3.</translation>
     </message>
 </context>
 <context>
