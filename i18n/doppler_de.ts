@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>We start with a simple system: a star of one solar mass (the yellow dot) and a single planet of one Jupiter mass, Mondas (the white dot). The light-blue line is the orbit of Mondas. Its semimajor axis is 5.2 AU and its eccentricity is 0, so Mondas moves on a circle of radius 5.2 AU.</source>
-        <translation>Wir beginnen mit einem einfachen System: einem Stern von einer Sonnenmasse (der gelbe Punkt) und einem einzigen Planeten von einer Jupitermasse, Mondas (der weiße Punkt). Die hellblaue Linie ist die Bahn von Mondas. Ihre große Halbachse beträgt 5,2 AU und ihre Exzentrizität 0, also bewegt sich Mondas auf einem Kreis mit dem Radius 5,2 AU.</translation>
+        <translation>Wir beginnen mit einem einfachen System: einem Stern von einer Sonnenmasse (der gelbe Punkt) und einem Planeten von einer Jupitermasse, Mondas (der weiße Punkt). Die hellblaue Linie ist seine Bahn: große Halbachse 5,2 AU, Exzentrizität 0, also ein Kreis mit dem Radius 5,2 AU. </translation>
     </message>
     <message>
         <source>At first you see the orbit edge-on, so the circle looks like a straight line.</source>
@@ -556,7 +556,7 @@
     <message>
         <source>The graph on the right plots the radial velocity of the star against time. The timescale slider below the graph sets how much time one division of the time axis stands for, as the unit beside the axis says (&lt;i&gt;t&lt;/i&gt; / 1000 days: each division is 1000 days); the graph shows ten divisions. When the curve reaches the end of the displayed time range, the velocity axis is rescaled automatically to fit it; untick &lt;b&gt;Autoscale velocity &lt;/b&gt;to switch this off. The &lt;b&gt;Rescale velocity&lt;/b&gt; button rescales the velocity axis at any time.</source>
         <comment>Autoscale velocity, Rescale velocity: the captions of the check box and the button below the graph</comment>
-        <translation>Das Diagramm rechts zeigt die Radialgeschwindigkeit des Sterns über der Zeit. Der Zeitmaßstab-Regler unter dem Diagramm legt fest, wie viel Zeit ein Teilstrich der Zeitachse bedeutet, wie die Einheit neben der Achse angibt (&lt;i&gt;t&lt;/i&gt; / 1000 Tage: Jeder Teilstrich sind 1000 Tage); das Diagramm zeigt zehn Teilstriche. Erreicht die Kurve das Ende des angezeigten Zeitbereichs, wird die Geschwindigkeitsachse automatisch passend neu skaliert; entferne das Häkchen bei &lt;b&gt;Auto-Skalierung&lt;/b&gt;, um das abzuschalten. Die Schaltfläche &lt;b&gt;Neu skalieren&lt;/b&gt; skaliert die Geschwindigkeitsachse jederzeit neu.</translation>
+        <translation>Das Diagramm rechts zeigt die Radialgeschwindigkeit des Sterns über der Zeit. Der Zeitmaßstab-Regler darunter legt fest, wie viel Zeit ein Teilstrich der Zeitachse bedeutet; die Einheit an der Achse sagt es (&lt;i&gt;t&lt;/i&gt; / 1000 Tage: ein Teilstrich sind 1000 Tage). Das Diagramm zeigt zehn Teilstriche. Erreicht die Kurve das Ende des Zeitbereichs, wird die Geschwindigkeitsachse automatisch neu skaliert; ohne Häkchen bei &lt;b&gt;Auto-Skalierung&lt;/b&gt; geschieht das nicht. &lt;b&gt;Neu skalieren&lt;/b&gt; skaliert die Achse jederzeit neu. </translation>
     </message>
     <message>
         <source>&lt;b&gt;What is the orbital period?&lt;/b&gt;</source>
@@ -686,7 +686,7 @@ die Null kreuzt.</translation>
     <message>
         <source>Press &lt;b&gt;Start&lt;/b&gt;. The masses and the orbit are the same as in the last section, so the radial velocity profile is the same too.</source>
         <comment>Start: the caption of the button</comment>
-        <translation>Drücke &lt;b&gt;Start&lt;/b&gt;. Die Massen und die Bahn sind dieselben wie im letzten Abschnitt, also ist auch das Radialgeschwindigkeitsprofil dasselbe.</translation>
+        <translation>Drücke &lt;b&gt;Start&lt;/b&gt;. Massen und Bahn sind dieselben wie im letzten Abschnitt, also auch das Radialgeschwindigkeitsprofil. </translation>
     </message>
     <message>
         <source>Now click &lt;b&gt;Edit parameters&lt;/b&gt; and, in the window that opens, use the slider to change the inclination of the orbit of Mondas to about 30°.</source>
@@ -1020,12 +1020,12 @@ Masse von Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Give the planets the parameters of a real system, and you will see the work planet hunters do.</source>
-        <translation>Gib den Planeten die Parameter eines echten Systems, und du siehst die Arbeit, die Planetenjäger leisten.</translation>
+        <translation>Gib den Planeten die Parameter eines echten Systems, und du siehst, wie Planetenjäger arbeiten. </translation>
     </message>
     <message>
         <source>Open the card &lt;b&gt;Real planetary systems&lt;/b&gt; from the &lt;b&gt;Tools&lt;/b&gt; menu, choose a system and press &lt;b&gt;Set up&lt;/b&gt;. Or set them yourself: %1 = 90° and &lt;i&gt;m&lt;/i&gt; to the given %2. Set up shortens the velocity arrows to fit the view; the star&apos;s is %3 times a planet&apos;s at the same speed.</source>
         <comment>%1 is the inclination&apos;s symbol, an italic i; %2 the product m sin i; %3 a whole number. Real planetary systems, Tools, Set up: the names of the card, the menu and the card&apos;s button</comment>
-        <translation>Öffne die Karte &lt;b&gt;Echte Planetensysteme&lt;/b&gt; im Menü &lt;b&gt;Werkzeuge&lt;/b&gt;, wähle ein System und drücke &lt;b&gt;Laden&lt;/b&gt;. Oder stelle sie selbst ein: %1 = 90° und &lt;i&gt;m&lt;/i&gt; auf das angegebene %2. „Laden“ verkürzt die Geschwindigkeitspfeile passend zur Ansicht; der des Sterns ist %3-mal so lang wie der eines Planeten bei gleicher Geschwindigkeit.</translation>
+        <translation>Öffne im Menü &lt;b&gt;Werkzeuge&lt;/b&gt; die Karte &lt;b&gt;Echte Planetensysteme&lt;/b&gt;, wähle ein System und drücke &lt;b&gt;Laden&lt;/b&gt;. Oder stelle sie selbst ein: %1 = 90° und &lt;i&gt;m&lt;/i&gt; auf das angegebene %2. „Laden“ kürzt die Geschwindigkeitspfeile passend zur Ansicht; der des Sterns ist %3-mal so lang wie der eines Planeten gleicher Geschwindigkeit. </translation>
     </message>
     <message>
         <source>Challenge other students</source>
@@ -1034,7 +1034,7 @@ Masse von Vulcan.&lt;/i&gt;</translation>
     <message>
         <source>Create a planetary system of your own, then print its velocity curve with &lt;b&gt;Print&lt;/b&gt; in the File menu to send to other students. Can they discover the parameters you chose? &lt;b&gt;Save system&lt;/b&gt; in the File menu keeps your system, so that &lt;b&gt;Open system&lt;/b&gt; can show them the answer later.</source>
         <comment>Print, File, Save system, Open system: the names of the menu and its entries</comment>
-        <translation>Erschaffe ein eigenes Planetensystem und drucke dann seine Geschwindigkeitskurve mit &lt;b&gt;Drucken&lt;/b&gt; im Menü Datei, um sie anderen Schülern zu schicken. Finden sie die Parameter heraus, die du gewählt hast? &lt;b&gt;System speichern&lt;/b&gt; im Menü Datei bewahrt dein System auf, sodass &lt;b&gt;System öffnen&lt;/b&gt; ihnen später die Lösung zeigen kann.</translation>
+        <translation>Erschaffe ein eigenes Planetensystem und drucke seine Geschwindigkeitskurve (&lt;b&gt;Drucken&lt;/b&gt; im Menü Datei) für andere Schüler. Finden sie deine Parameter heraus? &lt;b&gt;System speichern&lt;/b&gt; im Menü Datei sichert dein System, und &lt;b&gt;System öffnen&lt;/b&gt; zeigt ihnen später die Lösung. </translation>
     </message>
     <message>
         <source>Note: the &lt;b&gt;Zoom&lt;/b&gt; slider can hide the animation graphics.</source>
@@ -1524,7 +1524,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>Noise alone makes peaks too: among thousands of trial periods, a sine fits random numbers a little at some of them. The &lt;i&gt;false-alarm probability&lt;/i&gt; is the chance that noise alone would raise a peak as high as the highest one anywhere in the search. Astronomers trust a peak when it is below about 1 %.</source>
         <comment>periods of a signal</comment>
-        <translation>Auch Rauschen allein erzeugt Peaks: Unter Tausenden von Testperioden passt eine Sinuskurve bei einigen ein wenig zu Zufallszahlen. Die &lt;i&gt;Falschalarmwahrscheinlichkeit&lt;/i&gt; ist die Chance, dass Rauschen allein irgendwo in der Suche einen Peak so hoch wie den höchsten erzeugen würde. Astronomen trauen einem Peak, wenn diese Wahrscheinlichkeit unter etwa 1 % liegt.</translation>
+        <translation>Auch Rauschen allein erzeugt Peaks: Unter Tausenden von Testperioden passt eine Sinuskurve bei einigen ein wenig zu Zufallszahlen. Die &lt;i&gt;Falschalarmwahrscheinlichkeit&lt;/i&gt; ist die Chance, dass Rauschen allein irgendwo in der Suche einen so hohen Peak wie den höchsten erzeugt. Astronomen trauen einem Peak, wenn sie unter etwa 1 % liegt. </translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Only 12 nights&lt;/b&gt;, then &lt;b&gt;Noisier instrument&lt;/b&gt;, and watch the false-alarm probability below the plot rise; &lt;b&gt;My run again&lt;/b&gt; brings your own run back.</source>
@@ -1561,7 +1561,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>A planet on an eccentric orbit moves its star in a curve sharper than a sine. On the &lt;b&gt;By hand&lt;/b&gt; tab the points are folded on the period the sliders set, so that one orbit shows: move the period until the points gather into one curve, then the others until the green curve runs through them and the rms is small (Page Up and Page Down move a slider in big steps). On the &lt;b&gt;Fit&lt;/b&gt; tab the book has done it properly: starting from the periodogram&apos;s highest peaks it adjusts &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, the time of periastron and the star&apos;s mean velocity, each point weighed by its error. It also finds the star&apos;s jitter, the scatter the error bars leave unexplained, and adds it to every error, so the reduced χ² comes out near 1.</source>
         <comment>By hand, Fit: the captions of the tabs; Page Up, Page Down: the keys; period of the orbit</comment>
-        <translation>Ein Planet auf einer exzentrischen Bahn bewegt seinen Stern in einer spitzeren Kurve als einer Sinuskurve. Auf der Registerkarte &lt;b&gt;Von Hand&lt;/b&gt; sind die Punkte mit der Periode gefaltet, die die Schieberegler einstellen, sodass ein Umlauf zu sehen ist: Verschiebe die Periode, bis sich die Punkte zu einer Kurve sammeln, dann die anderen Regler, bis die grüne Kurve durch sie läuft und der rms-Wert klein ist (Bild auf und Bild ab bewegen einen Schieberegler in großen Schritten). Auf der Registerkarte &lt;b&gt;Fit&lt;/b&gt; hat das Buch es richtig gemacht: Ausgehend von den höchsten Peaks des Periodogramms passt es &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, die Zeit des Periastrons und die mittlere Geschwindigkeit des Sterns an, jeden Punkt nach seinem Fehler gewichtet. Es bestimmt auch den Jitter des Sterns, die Streuung, die die Fehlerbalken unerklärt lassen, und addiert ihn zu jedem Fehler, sodass das reduzierte χ² nahe 1 herauskommt.</translation>
+        <translation>Eine exzentrische Bahn bewegt den Stern in einer spitzeren Kurve als ein Sinus. Unter &lt;b&gt;Von Hand&lt;/b&gt; sind die Punkte mit der Periode der Regler gefaltet: Verschiebe die Periode, bis die Punkte eine Kurve bilden, dann die anderen Regler, bis die grüne Kurve durch sie läuft und der rms klein ist (Bild auf/ab: große Schritte). Unter &lt;b&gt;Fit&lt;/b&gt; rechnet das Buch: Ab den höchsten Peaks passt es &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, die Periastronzeit und die mittlere Geschwindigkeit an, jeden Punkt nach seinem Fehler gewichtet. Dazu bestimmt es den Jitter des Sterns, die Streuung über die Fehlerbalken hinaus, und addiert ihn zu jedem Fehler: So liegt das reduzierte χ² nahe 1. </translation>
     </message>
     <message>
         <source>Weighing the planet</source>
@@ -1591,12 +1591,12 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>Take the fitted curve away and what is left, the residuals, may hide a second planet. An extra planet always fits the noise a little better, so the book&apos;s one- and two-planet fits are compared by</source>
         <comment>the sentence goes on after the formula below it</comment>
-        <translation>Nimm die angepasste Kurve weg, und was übrig bleibt, die Residuen, kann einen zweiten Planeten verbergen. Ein zusätzlicher Planet passt immer ein wenig besser zum Rauschen, deshalb vergleicht das Buch seine Anpassungen mit einem und mit zwei Planeten anhand von</translation>
+        <translation>Die Residuen, der Rest ohne die angepasste Kurve, können einen zweiten Planeten verbergen. Ein weiterer Planet passt das Rauschen immer etwas besser, deshalb vergleicht das Buch die Fits mit einem und zwei Planeten über </translation>
     </message>
     <message>
         <source>for &lt;i&gt;k&lt;/i&gt; parameters and &lt;i&gt;N&lt;/i&gt; measurements (−2 ln &lt;i&gt;L&lt;/i&gt; is χ² plus a charge for the jitter): the lower, the better. ΔBIC, below the residuals&apos; plot, is the two-planet BIC less the one-planet BIC. The second planet is supported only when it lowers the BIC by more than 10 (ΔBIC below −10); a rise (ΔBIC above 0) means one planet is enough.</source>
         <comment>ends the sentence before the formula above it</comment>
-        <translation>für &lt;i&gt;k&lt;/i&gt; Parameter und &lt;i&gt;N&lt;/i&gt; Messungen (−2 ln &lt;i&gt;L&lt;/i&gt; ist χ² plus ein Aufschlag für den Jitter): je kleiner, desto besser. ΔBIC, unter dem Diagramm der Residuen, ist das BIC mit zwei Planeten minus das BIC mit einem Planeten. Der zweite Planet ist nur gestützt, wenn er das BIC um mehr als 10 senkt (ΔBIC unter −10); ein Anstieg (ΔBIC über 0) bedeutet, dass ein Planet genügt.</translation>
+        <translation>für &lt;i&gt;k&lt;/i&gt; Parameter und &lt;i&gt;N&lt;/i&gt; Messungen (−2 ln &lt;i&gt;L&lt;/i&gt; ist χ² plus ein Aufschlag für den Jitter): je kleiner, desto besser. ΔBIC unter dem Residuendiagramm ist das BIC mit zwei Planeten minus das mit einem. Ein zweiter Planet zählt nur, wenn er das BIC um mehr als 10 senkt (ΔBIC unter −10); ein Anstieg (ΔBIC über 0) heißt, ein Planet genügt. </translation>
     </message>
     <message>
         <source>Real data: 51 Pegasi</source>
@@ -5262,6 +5262,175 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>%1 is an echo of a stronger signal at %2 through %3.</source>
         <translation>%1 ist ein Echo eines stärkeren Signals bei %2 infolge %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Work file</name>
+    <message>
+        <source>is not a whole number of 1 to 18 digits</source>
+        <translation>ist keine ganze Zahl mit 1 bis 18 Ziffern</translation>
+    </message>
+    <message>
+        <source>is none of &quot;none&quot;, &quot;observed&quot;, &quot;imported&quot;, &quot;mystery&quot;, &quot;published&quot;</source>
+        <translation>ist keiner der Werte &quot;none&quot;, &quot;observed&quot;, &quot;imported&quot;, &quot;mystery&quot;, &quot;published&quot;</translation>
+    </message>
+    <message>
+        <source>is empty for published measurements</source>
+        <translation>ist bei veröffentlichten Messungen leer</translation>
+    </message>
+    <message>
+        <source>is given for measurements that are not published</source>
+        <translation>ist bei Messungen angegeben, die nicht veröffentlicht sind</translation>
+    </message>
+    <message>
+        <source>does not list %1 slider positions</source>
+        <translation>listet keine %1 Schiebereglerstellungen auf</translation>
+    </message>
+    <message>
+        <source>position %1 is not a whole number from 0 to %2</source>
+        <translation>Stellung %1 ist keine ganze Zahl von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>are given without enough measurements to fit</source>
+        <translation>sind ohne genug Messungen für eine Anpassung angegeben</translation>
+    </message>
+    <message>
+        <source>does not list %1 planets</source>
+        <translation>listet keine %1 Planeten auf</translation>
+    </message>
+    <message>
+        <source>is below 0</source>
+        <translation>ist kleiner als 0</translation>
+    </message>
+    <message>
+        <source>is below &quot;low&quot;</source>
+        <translation>ist kleiner als &quot;low&quot;</translation>
+    </message>
+    <message>
+        <source>lies outside &quot;low&quot; to &quot;high&quot;</source>
+        <translation>liegt außerhalb von &quot;low&quot; bis &quot;high&quot;</translation>
+    </message>
+    <message>
+        <source>does not list %1 instruments</source>
+        <translation>listet keine %1 Instrumente auf</translation>
+    </message>
+    <message>
+        <source>entry %1 is not a name</source>
+        <translation>Eintrag %1 ist kein Name</translation>
+    </message>
+    <message>
+        <source>row %1 is not four numbers</source>
+        <translation>Zeile %1 sind nicht vier Zahlen</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>row %1 names no instrument of the set</source>
+        <translation>Zeile %1 nennt kein Instrument des Satzes</translation>
+    </message>
+    <message>
+        <source>row %1 is earlier than the row before it</source>
+        <translation>Zeile %1 liegt früher als die Zeile davor</translation>
+    </message>
+    <message>
+        <source>differs from &quot;offsets&quot;[0]</source>
+        <translation>weicht von &quot;offsets&quot;[0] ab</translation>
+    </message>
+    <message>
+        <source>differs from the value of &quot;jitters&quot;[0]</source>
+        <translation>weicht vom Wert von &quot;jitters&quot;[0] ab</translation>
+    </message>
+    <message>
+        <source>The file was not read: %1.</source>
+        <translation>Die Datei wurde nicht gelesen: %1.</translation>
+    </message>
+    <message>
+        <source>The file is not a saved piece of work: it holds more than %1 values, more than any work the book saves.</source>
+        <translation>Die Datei ist keine gespeicherte Arbeit: Sie enthält mehr als %1 Werte, mehr als jede Arbeit, die das Buch speichert.</translation>
+    </message>
+    <message>
+        <source>The file is not a saved piece of work: at byte %1, %2.</source>
+        <translation>Die Datei ist keine gespeicherte Arbeit: bei Byte %1, %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a saved piece of work: it holds no JSON object.</source>
+        <translation>Die Datei ist keine gespeicherte Arbeit: Sie enthält kein JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>The file is not a saved piece of work: its &quot;format&quot; is not &quot;%1&quot;.</source>
+        <translation>Die Datei ist keine gespeicherte Arbeit: Ihr &quot;format&quot; ist nicht &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The file was saved by another version of the book (format version %1; this book reads version %2).</source>
+        <translation>Die Datei wurde von einer anderen Version des Buchs gespeichert (Formatversion %1; dieses Buch liest Version %2).</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>a version number</comment>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>The work was not saved: %1.</source>
+        <translation>Die Arbeit wurde nicht gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be used: &quot;%1&quot; %2.</source>
+        <comment>%1 is a field of the file, %2 what is wrong with it</comment>
+        <translation>Die Datei ist nicht verwendbar: &quot;%1&quot; %2.</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>is %1, outside %2 to %3</source>
+        <translation>ist %1, außerhalb von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>is not a whole number</source>
+        <translation>ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>ist weder true noch false</translation>
+    </message>
+    <message>
+        <source>is not a text</source>
+        <translation>ist kein Text</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <translation>ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>ist keine Liste</translation>
+    </message>
+    <message>
+        <source>has more than %1 entries</source>
+        <translation>hat mehr als %1 Einträge</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>The file cannot be used: &quot;%1&quot; is not an object.</source>
+        <translation>Die Datei ist nicht verwendbar: &quot;%1&quot; ist kein Objekt.</translation>
+    </message>
+    <message>
+        <source>names a chapter twice</source>
+        <translation>nennt ein Kapitel zweimal</translation>
+    </message>
+    <message>
+        <source>lists no answer</source>
+        <translation>listet keine Antwort auf</translation>
     </message>
 </context>
 <context>

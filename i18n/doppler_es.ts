@@ -5263,6 +5263,175 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
 </context>
 <context>
+    <name>Work file</name>
+    <message>
+        <source>is not a whole number of 1 to 18 digits</source>
+        <translation>no es un número entero de 1 a 18 cifras</translation>
+    </message>
+    <message>
+        <source>is none of &quot;none&quot;, &quot;observed&quot;, &quot;imported&quot;, &quot;mystery&quot;, &quot;published&quot;</source>
+        <translation>no es ninguno de &quot;none&quot;, &quot;observed&quot;, &quot;imported&quot;, &quot;mystery&quot;, &quot;published&quot;</translation>
+    </message>
+    <message>
+        <source>is empty for published measurements</source>
+        <translation>está vacío para mediciones publicadas</translation>
+    </message>
+    <message>
+        <source>is given for measurements that are not published</source>
+        <translation>se da para mediciones que no están publicadas</translation>
+    </message>
+    <message>
+        <source>does not list %1 slider positions</source>
+        <translation>no da %1 posiciones de deslizador</translation>
+    </message>
+    <message>
+        <source>position %1 is not a whole number from 0 to %2</source>
+        <translation>la posición %1 no es un número entero de 0 a %2</translation>
+    </message>
+    <message>
+        <source>are given without enough measurements to fit</source>
+        <translation>se dan sin mediciones suficientes para ajustar</translation>
+    </message>
+    <message>
+        <source>does not list %1 planets</source>
+        <translation>no da %1 planetas</translation>
+    </message>
+    <message>
+        <source>is below 0</source>
+        <translation>es menor que 0</translation>
+    </message>
+    <message>
+        <source>is below &quot;low&quot;</source>
+        <translation>es menor que &quot;low&quot;</translation>
+    </message>
+    <message>
+        <source>lies outside &quot;low&quot; to &quot;high&quot;</source>
+        <translation>está fuera de &quot;low&quot; a &quot;high&quot;</translation>
+    </message>
+    <message>
+        <source>does not list %1 instruments</source>
+        <translation>no da %1 instrumentos</translation>
+    </message>
+    <message>
+        <source>entry %1 is not a name</source>
+        <translation>la entrada %1 no es un nombre</translation>
+    </message>
+    <message>
+        <source>row %1 is not four numbers</source>
+        <translation>la fila %1 no son cuatro números</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>fila %1: %2</translation>
+    </message>
+    <message>
+        <source>row %1 names no instrument of the set</source>
+        <translation>la fila %1 no nombra ningún instrumento del conjunto</translation>
+    </message>
+    <message>
+        <source>row %1 is earlier than the row before it</source>
+        <translation>la fila %1 es anterior a la fila de antes</translation>
+    </message>
+    <message>
+        <source>differs from &quot;offsets&quot;[0]</source>
+        <translation>difiere de &quot;offsets&quot;[0]</translation>
+    </message>
+    <message>
+        <source>differs from the value of &quot;jitters&quot;[0]</source>
+        <translation>difiere del valor de &quot;jitters&quot;[0]</translation>
+    </message>
+    <message>
+        <source>The file was not read: %1.</source>
+        <translation>El archivo no se leyó: %1.</translation>
+    </message>
+    <message>
+        <source>The file is not a saved piece of work: it holds more than %1 values, more than any work the book saves.</source>
+        <translation>El archivo no es un trabajo guardado: contiene más de %1 valores, más que cualquier trabajo que guarda el libro.</translation>
+    </message>
+    <message>
+        <source>The file is not a saved piece of work: at byte %1, %2.</source>
+        <translation>El archivo no es un trabajo guardado: en el byte %1, %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a saved piece of work: it holds no JSON object.</source>
+        <translation>El archivo no es un trabajo guardado: no contiene ningún objeto JSON.</translation>
+    </message>
+    <message>
+        <source>The file is not a saved piece of work: its &quot;format&quot; is not &quot;%1&quot;.</source>
+        <translation>El archivo no es un trabajo guardado: su &quot;format&quot; no es &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The file was saved by another version of the book (format version %1; this book reads version %2).</source>
+        <translation>El archivo lo guardó otra versión del libro (versión de formato %1; este libro lee la versión %2).</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>a version number</comment>
+        <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>The work was not saved: %1.</source>
+        <translation>El trabajo no se guardó: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be used: &quot;%1&quot; %2.</source>
+        <comment>%1 is a field of the file, %2 what is wrong with it</comment>
+        <translation>El archivo no se puede usar: &quot;%1&quot; %2.</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>no es un número</translation>
+    </message>
+    <message>
+        <source>is %1, outside %2 to %3</source>
+        <translation>es %1, fuera de %2 a %3</translation>
+    </message>
+    <message>
+        <source>is not a whole number</source>
+        <translation>no es un número entero</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>no es true ni false</translation>
+    </message>
+    <message>
+        <source>is not a text</source>
+        <translation>no es un texto</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <translation>tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>no es una lista</translation>
+    </message>
+    <message>
+        <source>has more than %1 entries</source>
+        <translation>tiene más de %1 entradas</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>no es un objeto</translation>
+    </message>
+    <message>
+        <source>The file cannot be used: &quot;%1&quot; is not an object.</source>
+        <translation>El archivo no se puede usar: &quot;%1&quot; no es un objeto.</translation>
+    </message>
+    <message>
+        <source>names a chapter twice</source>
+        <translation>nombra un capítulo dos veces</translation>
+    </message>
+    <message>
+        <source>lists no answer</source>
+        <translation>no da ninguna respuesta</translation>
+    </message>
+</context>
+<context>
     <name>Worksheet</name>
     <message>
         <source>Doppler spectroscopy: worksheet</source>

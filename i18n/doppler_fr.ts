@@ -5263,6 +5263,175 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
 </context>
 <context>
+    <name>Work file</name>
+    <message>
+        <source>is not a whole number of 1 to 18 digits</source>
+        <translation>n&apos;est pas un nombre entier de 1 à 18 chiffres</translation>
+    </message>
+    <message>
+        <source>is none of &quot;none&quot;, &quot;observed&quot;, &quot;imported&quot;, &quot;mystery&quot;, &quot;published&quot;</source>
+        <translation>n&apos;est aucun de &quot;none&quot;, &quot;observed&quot;, &quot;imported&quot;, &quot;mystery&quot;, &quot;published&quot;</translation>
+    </message>
+    <message>
+        <source>is empty for published measurements</source>
+        <translation>est vide pour des mesures publiées</translation>
+    </message>
+    <message>
+        <source>is given for measurements that are not published</source>
+        <translation>est donné pour des mesures qui ne sont pas publiées</translation>
+    </message>
+    <message>
+        <source>does not list %1 slider positions</source>
+        <translation>ne donne pas %1 positions de curseur</translation>
+    </message>
+    <message>
+        <source>position %1 is not a whole number from 0 to %2</source>
+        <translation>la position %1 n&apos;est pas un nombre entier de 0 à %2</translation>
+    </message>
+    <message>
+        <source>are given without enough measurements to fit</source>
+        <translation>sont donnés sans assez de mesures pour un ajustement</translation>
+    </message>
+    <message>
+        <source>does not list %1 planets</source>
+        <translation>ne donne pas %1 planètes</translation>
+    </message>
+    <message>
+        <source>is below 0</source>
+        <translation>est inférieur à 0</translation>
+    </message>
+    <message>
+        <source>is below &quot;low&quot;</source>
+        <translation>est inférieur à &quot;low&quot;</translation>
+    </message>
+    <message>
+        <source>lies outside &quot;low&quot; to &quot;high&quot;</source>
+        <translation>est en dehors de &quot;low&quot; à &quot;high&quot;</translation>
+    </message>
+    <message>
+        <source>does not list %1 instruments</source>
+        <translation>ne donne pas %1 instruments</translation>
+    </message>
+    <message>
+        <source>entry %1 is not a name</source>
+        <translation>l&apos;entrée %1 n&apos;est pas un nom</translation>
+    </message>
+    <message>
+        <source>row %1 is not four numbers</source>
+        <translation>la ligne %1 n&apos;est pas faite de quatre nombres</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>row %1 names no instrument of the set</source>
+        <translation>la ligne %1 ne nomme aucun instrument du jeu</translation>
+    </message>
+    <message>
+        <source>row %1 is earlier than the row before it</source>
+        <translation>la ligne %1 est antérieure à la ligne précédente</translation>
+    </message>
+    <message>
+        <source>differs from &quot;offsets&quot;[0]</source>
+        <translation>diffère de &quot;offsets&quot;[0]</translation>
+    </message>
+    <message>
+        <source>differs from the value of &quot;jitters&quot;[0]</source>
+        <translation>diffère de la valeur de &quot;jitters&quot;[0]</translation>
+    </message>
+    <message>
+        <source>The file was not read: %1.</source>
+        <translation>Le fichier n&apos;a pas été lu : %1.</translation>
+    </message>
+    <message>
+        <source>The file is not a saved piece of work: it holds more than %1 values, more than any work the book saves.</source>
+        <translation>Le fichier n&apos;est pas un travail enregistré : il contient plus de %1 valeurs, plus que tout travail que le livre enregistre.</translation>
+    </message>
+    <message>
+        <source>The file is not a saved piece of work: at byte %1, %2.</source>
+        <translation>Le fichier n&apos;est pas un travail enregistré : à l&apos;octet %1, %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a saved piece of work: it holds no JSON object.</source>
+        <translation>Le fichier n&apos;est pas un travail enregistré : il ne contient aucun objet JSON.</translation>
+    </message>
+    <message>
+        <source>The file is not a saved piece of work: its &quot;format&quot; is not &quot;%1&quot;.</source>
+        <translation>Le fichier n&apos;est pas un travail enregistré : son &quot;format&quot; n&apos;est pas &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The file was saved by another version of the book (format version %1; this book reads version %2).</source>
+        <translation>Le fichier a été enregistré par une autre version du livre (version de format %1 ; ce livre lit la version %2).</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>a version number</comment>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>The work was not saved: %1.</source>
+        <translation>Le travail n&apos;a pas été enregistré : %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be used: &quot;%1&quot; %2.</source>
+        <comment>%1 is a field of the file, %2 what is wrong with it</comment>
+        <translation>Le fichier est inutilisable : &quot;%1&quot; %2.</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>manque</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>is %1, outside %2 to %3</source>
+        <translation>vaut %1, en dehors de %2 à %3</translation>
+    </message>
+    <message>
+        <source>is not a whole number</source>
+        <translation>n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>n&apos;est ni true ni false</translation>
+    </message>
+    <message>
+        <source>is not a text</source>
+        <translation>n&apos;est pas un texte</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <translation>dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>n&apos;est pas une liste</translation>
+    </message>
+    <message>
+        <source>has more than %1 entries</source>
+        <translation>a plus de %1 entrées</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>n&apos;est pas un objet</translation>
+    </message>
+    <message>
+        <source>The file cannot be used: &quot;%1&quot; is not an object.</source>
+        <translation>Le fichier est inutilisable : &quot;%1&quot; n&apos;est pas un objet.</translation>
+    </message>
+    <message>
+        <source>names a chapter twice</source>
+        <translation>nomme deux fois un chapitre</translation>
+    </message>
+    <message>
+        <source>lists no answer</source>
+        <translation>ne donne aucune réponse</translation>
+    </message>
+</context>
+<context>
     <name>Worksheet</name>
     <message>
         <source>Doppler spectroscopy: worksheet</source>

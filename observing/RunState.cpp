@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/RunState.h"
 
+#include "BookText.h"
+
 #include "WorkFile.h"
 #include "model/ObservingRun.h"
 #include "observing/SolutionJson.h"
@@ -67,18 +69,20 @@ TRunState RunFromJson(const QJsonObject& object) {
     // Anchored at the text's very ends: "$" alone would let a final line break through.
     static const QRegularExpression Digits(QRegularExpression::anchoredPattern("[0-9]{1,18}"));
     if (!Digits.match(s.seed).hasMatch())
-        plan.Refuse("seed", "is not a whole number of 1 to 18 digits");
+        plan.Refuse("seed", BookText("Work file", "is not a whole number of 1 to 18 digits"));
 
     s.source = f.Text("source", 16);
     if (std::find(std::begin(Sources), std::end(Sources), s.source) == std::end(Sources))
-        f.Refuse("source", "is none of \"none\", \"observed\", \"imported\", \"mystery\", "
-                           "\"published\"");
+        f.Refuse("source", BookText("Work file", "is none of \"none\", \"observed\", "
+                                                 "\"imported\", \"mystery\", \"published\""));
     // Files saved before the status line was worded from the run hold it as "status", which
     // is passed over.
     s.star = f.Text("star", 64);
     if ((s.source == "published") == s.star.isEmpty())
-        f.Refuse("star", s.star.isEmpty() ? "is empty for published measurements"
-                                          : "is given for measurements that are not published");
+        f.Refuse("star", s.star.isEmpty()
+                             ? BookText("Work file", "is empty for published measurements")
+                             : BookText("Work file",
+                                        "is given for measurements that are not published"));
     s.set = MeasurementsFromJson(f.Object("measurements"));
     const QJsonArray truth = f.Array("truth", fit::MaxFitPlanets);
     for (qsizetype k = 0; k < truth.size(); ++k)
@@ -89,11 +93,11 @@ TRunState RunFromJson(const QJsonObject& object) {
     s.foldPeriod_days = f.Number("foldPeriod", 1e-3, MaxSavedPeriod_days);
     const QJsonArray byHand = f.Array("byHand", qsizetype(s.byHand.size()));
     if (byHand.size() != qsizetype(s.byHand.size()))
-        f.Refuse("byHand", QString("does not list %1 slider positions").arg(s.byHand.size()));
+        f.Refuse("byHand", BookText("Work file", "does not list %1 slider positions").arg(s.byHand.size()));
     for (qsizetype k = 0; k < byHand.size(); ++k) {
         const int position = byHand.at(k).toInt(-1);
         if (position < 0 || position > SliderPositions || byHand.at(k).toDouble() != position)
-            f.Refuse("byHand", QString("position %1 is not a whole number from 0 to %2")
+            f.Refuse("byHand", BookText("Work file", "position %1 is not a whole number from 0 to %2")
                                    .arg(k + 1)
                                    .arg(SliderPositions));
         s.byHand[std::size_t(k)] = position;
@@ -105,13 +109,13 @@ TRunState RunFromJson(const QJsonObject& object) {
     s.comparing = fitPart.Boolean("comparing");
     const QJsonArray fits = fitPart.Array("fits", fit::MaxFitPlanets);
     if (!fits.isEmpty() && s.set.data.size() < MinCsvRows)
-        fitPart.Refuse("fits", "are given without enough measurements to fit");
+        fitPart.Refuse("fits", BookText("Work file", "are given without enough measurements to fit"));
     const int instruments = fit::InstrumentCount(s.set.data);
     for (qsizetype n = 0; n < fits.size(); ++n) {
         const TWorkFields one = fitPart.Element(fits, "fits", n);
         s.fits.push_back(SolutionFromJson(one, instruments));
         if (s.fits.back().planets.size() != std::size_t(n + 1))
-            one.Refuse("planets", QString("does not list %1 planets").arg(n + 1));
+            one.Refuse("planets", BookText("Work file", "does not list %1 planets").arg(n + 1));
     }
     s.comparing = s.comparing && !s.fits.empty() && !s.truth.empty();
     return s;

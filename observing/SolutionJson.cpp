@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/SolutionJson.h"
+
+#include "BookText.h"
 #include "BookWording.h"
 
 #include "model/MeasurementLimits.h"
@@ -28,14 +30,14 @@ fit::TEstimate EstimateOf(const TWorkFields& f, double limit) {
     e.value = f.Number("value", -limit, limit);
     e.sigma = f.ExtendedNumber("sigma");
     if (!(e.sigma >= 0.0))
-        f.Refuse("sigma", "is below 0");
+        f.Refuse("sigma", BookText("Work file", "is below 0"));
     e.low = f.ExtendedNumber("low");
     e.high = f.ExtendedNumber("high");
     if (!(e.low <= e.high))
-        f.Refuse("high", "is below \"low\"");
+        f.Refuse("high", BookText("Work file", "is below \"low\""));
     // The texts and the interval drawn start from the value inside its own range.
     if (!(e.low <= e.value && e.value <= e.high))
-        f.Refuse("value", "lies outside \"low\" to \"high\"");
+        f.Refuse("value", BookText("Work file", "lies outside \"low\" to \"high\""));
     e.fixed = f.Boolean("fixed");
     return e;
 }
@@ -56,7 +58,7 @@ std::vector<fit::TEstimate> EstimatesFromJson(const TWorkFields& f, const char* 
                                               double limit) {
     const QJsonArray array = f.Array(key, count);
     if (array.size() != count)
-        f.Refuse(key, QString("does not list %1 instruments").arg(count));
+        f.Refuse(key, BookText("Work file", "does not list %1 instruments").arg(count));
     std::vector<fit::TEstimate> list;
     for (qsizetype i = 0; i < array.size(); ++i)
         list.push_back(EstimateOf(f.Element(array, key, i), limit));
@@ -106,19 +108,18 @@ TMeasurementSet MeasurementsFromJson(const TWorkFields& f) {
     for (qsizetype k = 0; k < names.size(); ++k) {
         if (!names.at(k).isString() || names.at(k).toString().isEmpty() ||
             names.at(k).toString().size() > qsizetype(MaxInstrumentNameBytes))
-            f.Refuse("instruments", QString("entry %1 is not a name").arg(k + 1));
+            f.Refuse("instruments", BookText("Work file", "entry %1 is not a name").arg(k + 1));
         set.instruments.push_back(names.at(k).toString().toStdString());
     }
     const int instruments = std::max<int>(1, int(names.size()));
     const QJsonArray rows = f.Array("rows", qsizetype(MaxCsvRows));
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const QJsonArray row = rows.at(i).toArray();
-        const auto refuse = [&](const QString& why) {
-            f.Refuse("rows", QString("row %1%2").arg(i + 1).arg(why));
-        };
+        // "row 3 is not four numbers": the row counted from 1.
+        const auto refuse = [&](const QString& why) { f.Refuse("rows", why.arg(i + 1)); };
         if (row.size() != 4 || !row[0].isDouble() || !row[1].isDouble() || !row[2].isDouble() ||
             !row[3].isDouble())
-            refuse(" is not four numbers");
+            refuse(BookText("Work file", "row %1 is not four numbers"));
         TMeasurement m{row[0].toDouble(), row[1].toDouble(), row[2].toDouble(),
                        row[3].toInt(-1)};
         // Times relative to the earliest span up to twice the bound of one time, as any
@@ -129,12 +130,12 @@ TMeasurementSet MeasurementsFromJson(const TWorkFields& f) {
         if (why.Empty())
             why = ErrorRefusal(m.error_mps);
         if (!why.Empty())
-            refuse(": " + BookWording(why));
+            f.Refuse("rows", BookText("Work file", "row %1: %2").arg(i + 1).arg(BookWording(why)));
         if (m.instrument < 0 || double(m.instrument) != row[3].toDouble() ||
             m.instrument >= instruments)
-            refuse(" names no instrument of the set");
+            refuse(BookText("Work file", "row %1 names no instrument of the set"));
         if (!set.data.empty() && m.t_days < set.data.back().t_days)
-            refuse(" is earlier than the row before it");
+            refuse(BookText("Work file", "row %1 is earlier than the row before it"));
         set.data.push_back(m);
     }
     if (!set.data.empty()) {
@@ -206,10 +207,10 @@ fit::TOrbitSolution SolutionFromJson(const TWorkFields& f, int instruments) {
                a.fixed == b.fixed;
     };
     if (!s.offsets_mps.empty() && !same(s.offset_mps, s.offsets_mps.front()))
-        f.Refuse("offset", "differs from \"offsets\"[0]");
+        f.Refuse("offset", BookText("Work file", "differs from \"offsets\"[0]"));
     s.jitter_mps = f.Number("jitter", 0.0, MaxSavedVelocity_mps);
     if (!s.jitters_mps.empty() && s.jitter_mps != s.jitters_mps.front().value)
-        f.Refuse("jitter", "differs from the value of \"jitters\"[0]");
+        f.Refuse("jitter", BookText("Work file", "differs from the value of \"jitters\"[0]"));
     s.trendOrder = f.Integer("trendOrder", 0, fit::MaxTrendOrder);
     // Bounded so that the curve stays finite over the longest span times allow.
     s.trend_mps_per_day = EstimateFromJson(f, "trend", MaxSavedVelocity_mps);

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "WorkFile.h"
 
+#include "BookText.h"
+
 #include "RegularFile.h"
 #include "SavedFile.h"
 
@@ -52,7 +54,7 @@ QJsonObject ReadWorkFile(const QString& path) {
     try {
         bytes = ReadRegularFile(QFile::encodeName(path).toStdString(), std::size_t(MaxWorkFileBytes));
     } catch (const EFOpenError& e) {
-        throw EWorkFileRefusal("The file was not read: " + CauseClause(e.Cause()) + ".");
+        throw EWorkFileRefusal(BookText("Work file", "The file was not read: %1.").arg(CauseClause(e.Cause())));
     }
     return WorkFileParts(bytes);
 }
@@ -60,32 +62,33 @@ QJsonObject ReadWorkFile(const QString& path) {
 QJsonObject WorkFileParts(const AnsiString& bytes) {
     if (JsonValuesAtLeast(bytes) > MaxWorkFileValues)
         throw EWorkFileRefusal(
-            QString("The file is not a saved piece of work: it holds more than %1 values, more "
-                    "than any work the book saves.")
+            BookText("Work file", "The file is not a saved piece of work: it holds more than %1 "
+                                  "values, more than any work the book saves.")
                 .arg(Grouped(MaxWorkFileValues)));
     QJsonParseError error;
     const QJsonDocument document =
         QJsonDocument::fromJson(QByteArray(bytes.data(), qsizetype(bytes.size())), &error);
     if (error.error != QJsonParseError::NoError)
-        throw EWorkFileRefusal(QString("The file is not a saved piece of work: at byte %1, %2.")
+        throw EWorkFileRefusal(BookText("Work file", "The file is not a saved piece of work: at byte %1, %2.")
                                    .arg(error.offset)
                                    .arg(error.errorString()));
     if (!document.isObject())
-        throw EWorkFileRefusal("The file is not a saved piece of work: it holds no JSON object.");
+        throw EWorkFileRefusal(
+            BookText("Work file", "The file is not a saved piece of work: it holds no JSON object."));
     const QJsonObject root = document.object();
     if (root.value("format").toString() != WorkFormatName)
         throw EWorkFileRefusal(
-            QString("The file is not a saved piece of work: its \"format\" is not \"%1\".")
+            BookText("Work file", "The file is not a saved piece of work: its \"format\" is not \"%1\".")
                 .arg(WorkFormatName));
     const QJsonValue version = root.value("version");
     if (!version.isDouble() || version.toDouble() != WorkFormatVersion)
         throw EWorkFileRefusal(
-            QString("The file was saved by another version of the book (format version %1; "
-                    "this book reads version %2).")
+            BookText("Work file", "The file was saved by another version of the book (format "
+                                  "version %1; this book reads version %2).")
                 // In full: "1.0000001" is not version 1.
                 .arg(version.isDouble()
                          ? QString::number(version.toDouble(), 'g', QLocale::FloatingPointShortest)
-                         : QString("unknown"))
+                         : BookText("Work file", "unknown", "a version number"))
                 .arg(WorkFormatVersion));
     QJsonObject parts = root;
     parts.remove("format");
@@ -102,7 +105,7 @@ QByteArray WorkFileText(const QJsonObject& parts) {
 
 QString WriteWorkFile(const QString& path, const QJsonObject& parts) {
     if (const QString cause = SaveWholeFile(path, WorkFileText(parts)); !cause.isEmpty())
-        return "The work was not saved: " + cause + ".";
+        return BookText("Work file", "The work was not saved: %1.").arg(cause);
     return {};
 }
 
@@ -114,23 +117,25 @@ QString TWorkFields::PathOf(const char* key) const {
 }
 
 void TWorkFields::Refuse(const char* key, const QString& why) const {
-    throw EWorkFileRefusal(QString("The file cannot be used: \"%1\" %2.").arg(PathOf(key), why));
+    throw EWorkFileRefusal(BookText("Work file", "The file cannot be used: \"%1\" %2.",
+                                    "%1 is a field of the file, %2 what is wrong with it")
+                               .arg(PathOf(key), why));
 }
 
 QJsonValue TWorkFields::Field(const char* key) const {
     const QJsonValue value = object_.value(key);
     if (value.isUndefined())
-        Refuse(key, "is missing");
+        Refuse(key, BookText("Work file", "is missing"));
     return value;
 }
 
 double TWorkFields::Number(const char* key, double min, double max) const {
     const QJsonValue value = Field(key);
     if (!value.isDouble())
-        Refuse(key, "is not a number");
+        Refuse(key, BookText("Work file", "is not a number"));
     const double x = value.toDouble();
     if (!(x >= min && x <= max))
-        Refuse(key, QString("is %1, outside %2 to %3").arg(x).arg(min).arg(max));
+        Refuse(key, BookText("Work file", "is %1, outside %2 to %3").arg(x).arg(min).arg(max));
     return x;
 }
 
@@ -149,46 +154,47 @@ double TWorkFields::ExtendedNumber(const char* key) const {
 int TWorkFields::Integer(const char* key, int min, int max) const {
     const double x = Number(key, min, max);
     if (x != std::floor(x))
-        Refuse(key, "is not a whole number");
+        Refuse(key, BookText("Work file", "is not a whole number"));
     return int(x);
 }
 
 bool TWorkFields::Boolean(const char* key) const {
     const QJsonValue value = Field(key);
     if (!value.isBool())
-        Refuse(key, "is not true or false");
+        Refuse(key, BookText("Work file", "is not true or false"));
     return value.toBool();
 }
 
 QString TWorkFields::Text(const char* key, qsizetype maxLength) const {
     const QJsonValue value = Field(key);
     if (!value.isString())
-        Refuse(key, "is not a text");
+        Refuse(key, BookText("Work file", "is not a text"));
     if (value.toString().size() > maxLength)
-        Refuse(key, QString("is longer than %1 characters").arg(maxLength));
+        Refuse(key, BookText("Work file", "is longer than %1 characters").arg(maxLength));
     return value.toString();
 }
 
 QJsonArray TWorkFields::Array(const char* key, qsizetype maxSize) const {
     const QJsonValue value = Field(key);
     if (!value.isArray())
-        Refuse(key, "is not a list");
+        Refuse(key, BookText("Work file", "is not a list"));
     if (value.toArray().size() > maxSize)
-        Refuse(key, QString("has more than %1 entries").arg(maxSize));
+        Refuse(key, BookText("Work file", "has more than %1 entries").arg(maxSize));
     return value.toArray();
 }
 
 TWorkFields TWorkFields::Object(const char* key) const {
     const QJsonValue value = Field(key);
     if (!value.isObject())
-        Refuse(key, "is not an object");
+        Refuse(key, BookText("Work file", "is not an object"));
     return TWorkFields(value.toObject(), PathOf(key));
 }
 
 TWorkFields TWorkFields::Element(const QJsonArray& array, const char* key, qsizetype index) const {
     const QString path = QString("%1[%2]").arg(PathOf(key)).arg(index);
     if (index >= array.size() || !array.at(index).isObject())
-        throw EWorkFileRefusal(QString("The file cannot be used: \"%1\" is not an object.").arg(path));
+        throw EWorkFileRefusal(
+            BookText("Work file", "The file cannot be used: \"%1\" is not an object.").arg(path));
     return TWorkFields(array.at(index).toObject(), path);
 }
 

@@ -4,6 +4,8 @@
 // so that the reader can be tried on its own.
 #include "simulation/SystemState.h"
 
+#include "BookText.h"
+
 #include "WorkFile.h"
 #include "model/planet.h"
 
@@ -38,7 +40,7 @@ TSystemState SystemFromJson(const QJsonObject& object) {
     s.starMass_Solar = f.Number("starMass", MinSavedStarMass_Solar, MaxSavedStarMass_Solar);
     const QJsonArray planets = f.Array("planets", qsizetype(s.planets.size()));
     if (planets.size() != qsizetype(s.planets.size()))
-        f.Refuse("planets", QString("does not list %1 planets").arg(s.planets.size()));
+        f.Refuse("planets", BookText("Work file", "does not list %1 planets").arg(s.planets.size()));
     for (qsizetype k = 0; k < planets.size(); ++k) {
         const TWorkFields p = f.Element(planets, "planets", k);
         TSavedPlanet& saved = s.planets[std::size_t(k)];

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "thisbook/AnswersJson.h"
 
+#include "BookText.h"
+
 #include "WorkFile.h"
 #include "book/ChapterTable.h"
 
@@ -48,7 +50,7 @@ TKeptAnswers AnswersFromJson(const QJsonObject& object) {
         const TWorkFields chapter = f.Element(chapters, "chapters", c);
         const int number = chapter.Integer("number", 1, ChapterTableSize());
         if (kept.chapters.contains(number))
-            chapter.Refuse("number", "names a chapter twice");
+            chapter.Refuse("number", BookText("Work file", "names a chapter twice"));
         TChapterWork& work = kept.chapters[number];
         work.caption = chapter.Text("caption", MaxText).toStdString();
         work.seed = std::uint64_t(chapter.Integer("seed", 0, INT_MAX));
@@ -62,7 +64,7 @@ TKeptAnswers AnswersFromJson(const QJsonObject& object) {
             answered.closed = q.Boolean("closed");
             const QJsonArray attempts = q.Array("attempts", MaxItems);
             if (attempts.isEmpty())
-                q.Refuse("attempts", "lists no answer");
+                q.Refuse("attempts", BookText("Work file", "lists no answer"));
             for (qsizetype a = 0; a < attempts.size(); ++a) {
                 const TWorkFields attempt = q.Element(attempts, "attempts", a);
                 answered.attempts.push_back(
