@@ -15,7 +15,9 @@
 
 namespace {
 
-constexpr std::array<TBookLanguage, 1> Languages{{{"en", "English"}}};
+// Each whole: the test translation_files_are_finished fails while one has an unfinished text.
+constexpr std::array<TBookLanguage, 4> Languages{
+    {{"en", "English"}, {"de", "Deutsch"}, {"fr", "Français"}, {"es", "Español"}}};
 
 QString BookTranslationFile(const QString& code) { return ":/i18n/doppler_" + code + ".qm"; }
 

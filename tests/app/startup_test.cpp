@@ -124,7 +124,8 @@ TEST(StartUp, AZoomLargerThanTheScreenOrALanguageNotSpokenIsRefusedNamingWhatIs)
          {std::pair{QStringList{"--zoom", "150"},
                     "The zoom 150 % does not fit this screen; the largest that fits is 100 %."},
           std::pair{QStringList{"--language=xx"},
-                    "The book does not speak \"xx\"; it speaks en (English)."}}) {
+                    "The book does not speak \"xx\"; it speaks en (English), de (Deutsch), fr "
+                    "(Français), es (Español)."}}) {
         SCOPED_TRACE(refusal);
         QProcess process;
         book.start(process, true, args);
