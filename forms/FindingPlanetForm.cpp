@@ -18,11 +18,14 @@
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QFontInfo>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 
 using namespace questionparts;
 
@@ -32,9 +35,8 @@ namespace {
 constexpr int ViewsLeft = 350, ViewsTop = 10, ViewsWidth = 432, ViewsHeight = 494;
 constexpr int PlotWidth = ViewsWidth - 14;
 
-QWidget* Tab(TFindingPlanet& f, const QString& title) {
-    auto* page = new QWidget;
-    f.Views->addTab(page, title);
+QWidget* Tab(TFindingPlanet& f, const QString& title, QWidget* page = new QWidget) {
+    f.Views->setTabToolTip(f.Views->addTab(page, title), title);
     return page;
 }
 
@@ -86,14 +88,17 @@ void DefineFindingPlanetForm(TFindingPlanet& f) {
     }
     f.RunLabel = Readout(data, QRect(6, 308, PlotWidth - 4, 124));
     f.SeedCaption = new QLabel(BookText("Chapter 6: Finding a planet", "Seed:"), data);
-    f.SeedCaption->setGeometry(6, 438, 40, 24);
+    // The caption as wide as its word, the field and the button beside it moved along.
+    const int seedShift =
+        std::max(0, f.SeedCaption->fontMetrics().horizontalAdvance(f.SeedCaption->text()) - 40);
+    f.SeedCaption->setGeometry(6, 438, 40 + seedShift, 24);
     f.SeedEdit = new QLineEdit(data);
-    f.SeedEdit->setGeometry(48, 436, 70, 26);
+    f.SeedEdit->setGeometry(48 + seedShift, 436, 70, 26);
     f.SeedEdit->setValidator(new QIntValidator(1, int(observing::MaxHiddenSeed), f.SeedEdit));
     f.SeedEdit->setAccessibleName(BookText("Chapter 6: Finding a planet", "Seed"));
     QObject::connect(f.SeedEdit, &QLineEdit::returnPressed, [&f] { f.ObserveButtonClick(); });
     f.ObserveButton = Button(
-        data, QRect(126, 435, 96, 28),
+        data, QRect(126 + seedShift, 435, 96, 28),
         BookText("Chapter 6: Finding a planet", "Observe", "the button that measures the star"),
         [&f] { f.ObserveButtonClick(); });
 
@@ -145,8 +150,8 @@ void DefineFindingPlanetForm(TFindingPlanet& f) {
 
     // The chapter fits the orbit itself; the fit by hand is there to be tried.
     f.ByHandPage = new TFitByHandPage(TFitByHandPage::TFitFromHand{});
-    f.Views->addTab(f.ByHandPage, BookText("Chapter 6: Finding a planet", "By hand",
-                                           "a tab's caption: the fit by hand"));
+    Tab(f, BookText("Chapter 6: Finding a planet", "By hand", "a tab's caption: the fit by hand"),
+        f.ByHandPage);
 
     QWidget* fitted =
         Tab(f, BookText("Chapter 6: Finding a planet", "Fit", "a tab's caption: the orbit's fit"));
@@ -162,6 +167,17 @@ void DefineFindingPlanetForm(TFindingPlanet& f) {
         residuals, QRect(4, 4, PlotWidth, 300),
         BookText("Chapter 6: Finding a planet", "Periodogram of the residuals"));
     f.ResidualLabel = Readout(residuals, QRect(6, 310, PlotWidth - 4, 140));
+
+    // Captions that the bar does not hold side by side are set smaller, by up to two pixels,
+    // and beyond that shortened, each whole in its tab's tooltip, rather than scrolled away.
+    QFont tabFont = f.Views->tabBar()->font();
+    for (int smaller = 0; smaller < 2 && f.Views->tabBar()->sizeHint().width() > ViewsWidth;
+         ++smaller) {
+        tabFont.setPixelSize(QFontInfo(tabFont).pixelSize() - 1);
+        f.Views->tabBar()->setFont(tabFont);
+    }
+    f.Views->setUsesScrollButtons(false);
+    f.Views->setElideMode(Qt::ElideRight);
 
     // The question parts, below the text that asks: three choices or a typed number with its Done button.
     f.ChoiceFaces = std::make_unique<TImageList>(300, 27);

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -104,6 +105,10 @@ void DefineSpectrumForm(TSpectrumForm& f) {
         Arial12);
     f.MeasureNote->setWordWrap(true);
     f.MeasureNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // As high as its lines need, the window taller where they reach its bottom margin.
+    const int noteHeight = std::max(54, f.MeasureNote->heightForWidth(628));
+    f.MeasureNote->setFixedHeight(noteHeight);
+    f.SetClientSize(660, std::max(586, 522 + noteHeight + 8));
 
     QObject::connect(f.LineBox, &QComboBox::currentIndexChanged, [&f] { f.LineBoxChange(); });
     QObject::connect(f.CloseButton, &QPushButton::clicked, [&f] { f.CloseButtonClick(); });

@@ -1025,7 +1025,7 @@ Masse von Vulcan.&lt;/i&gt;</translation>
     <message>
         <source>Open the card &lt;b&gt;Real planetary systems&lt;/b&gt; from the &lt;b&gt;Tools&lt;/b&gt; menu, choose a system and press &lt;b&gt;Set up&lt;/b&gt;. Or set them yourself: %1 = 90° and &lt;i&gt;m&lt;/i&gt; to the given %2. Set up shortens the velocity arrows to fit the view; the star&apos;s is %3 times a planet&apos;s at the same speed.</source>
         <comment>%1 is the inclination&apos;s symbol, an italic i; %2 the product m sin i; %3 a whole number. Real planetary systems, Tools, Set up: the names of the card, the menu and the card&apos;s button</comment>
-        <translation>Öffne im Menü &lt;b&gt;Werkzeuge&lt;/b&gt; die Karte &lt;b&gt;Echte Planetensysteme&lt;/b&gt;, wähle ein System und drücke &lt;b&gt;Laden&lt;/b&gt;. Oder stelle sie selbst ein: %1 = 90° und &lt;i&gt;m&lt;/i&gt; auf das angegebene %2. „Laden“ kürzt die Geschwindigkeitspfeile passend zur Ansicht; der des Sterns ist %3-mal so lang wie der eines Planeten gleicher Geschwindigkeit. </translation>
+        <translation>Öffne im Menü &lt;b&gt;Werkzeuge&lt;/b&gt; die Karte &lt;b&gt;Echte Planetensysteme&lt;/b&gt;, wähle ein System und drücke &lt;b&gt;Laden&lt;/b&gt;. Oder stelle selbst %1 = 90° und &lt;i&gt;m&lt;/i&gt; = angegebenes %2 ein. „Laden“ kürzt die Pfeile für die Ansicht; der des Sterns ist %3-mal so lang wie der eines gleich schnellen Planeten. </translation>
     </message>
     <message>
         <source>Challenge other students</source>
@@ -1591,12 +1591,12 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>Take the fitted curve away and what is left, the residuals, may hide a second planet. An extra planet always fits the noise a little better, so the book&apos;s one- and two-planet fits are compared by</source>
         <comment>the sentence goes on after the formula below it</comment>
-        <translation>Die Residuen, der Rest ohne die angepasste Kurve, können einen zweiten Planeten verbergen. Ein weiterer Planet passt das Rauschen immer etwas besser, deshalb vergleicht das Buch die Fits mit einem und zwei Planeten über </translation>
+        <translation>Die Residuen, der Rest ohne die angepasste Kurve, können einen zweiten Planeten verbergen. Ein Planet mehr passt das Rauschen immer etwas besser, deshalb vergleicht das Buch die Fits mit einem und zwei Planeten über </translation>
     </message>
     <message>
         <source>for &lt;i&gt;k&lt;/i&gt; parameters and &lt;i&gt;N&lt;/i&gt; measurements (−2 ln &lt;i&gt;L&lt;/i&gt; is χ² plus a charge for the jitter): the lower, the better. ΔBIC, below the residuals&apos; plot, is the two-planet BIC less the one-planet BIC. The second planet is supported only when it lowers the BIC by more than 10 (ΔBIC below −10); a rise (ΔBIC above 0) means one planet is enough.</source>
         <comment>ends the sentence before the formula above it</comment>
-        <translation>für &lt;i&gt;k&lt;/i&gt; Parameter und &lt;i&gt;N&lt;/i&gt; Messungen (−2 ln &lt;i&gt;L&lt;/i&gt; ist χ² plus ein Aufschlag für den Jitter): je kleiner, desto besser. ΔBIC unter dem Residuendiagramm ist das BIC mit zwei Planeten minus das mit einem. Ein zweiter Planet zählt nur, wenn er das BIC um mehr als 10 senkt (ΔBIC unter −10); ein Anstieg (ΔBIC über 0) heißt, ein Planet genügt. </translation>
+        <translation>für &lt;i&gt;k&lt;/i&gt; Parameter und &lt;i&gt;N&lt;/i&gt; Messungen (−2 ln &lt;i&gt;L&lt;/i&gt;: χ² plus Aufschlag für den Jitter): je kleiner, desto besser. ΔBIC unter dem Residuendiagramm ist das BIC mit zwei Planeten minus das mit einem. Ein zweiter Planet zählt nur, wenn er das BIC um mehr als 10 senkt (ΔBIC unter −10); ein Anstieg (ΔBIC über 0) heißt, ein Planet genügt. </translation>
     </message>
     <message>
         <source>Real data: 51 Pegasi</source>

@@ -6,7 +6,8 @@
 // holds it, and the window is drawn whole
 // at its device pixels, as it is at one pixel a pixel, and no control stands on another (nor
 // on a text box's text); the same for every dialog. A zoom below 100 % runs on a screen
-// of doubled pixels, the only kind that draws it.
+// of doubled pixels, the only kind that draws it. The language is the one the shared main
+// installs (DOPPLER_TEST_LANGUAGE).
 
 #include "BookFixture.h"
 #include "Zoom.h"
@@ -196,12 +197,15 @@ int TextOverflow(const QTextEdit& box) {
     return std::max({0, height - box.viewport()->height(), width - box.viewport()->width()});
 }
 
-// How far a one-line caption runs past its control, or 0.
+// How far a caption runs past its control, or 0: a one-line caption past its width, a
+// wrapped label's lines past its height.
 int CaptionOverflow(const QWidget& control) {
     QString text;
     int room = control.width();
     if (const auto* label = qobject_cast<const QLabel*>(&control)) {
-        if (label->wordWrap() || label->textFormat() == Qt::RichText || label->text().contains('<'))
+        if (label->wordWrap())
+            return std::max(0, label->heightForWidth(label->width()) - label->height());
+        if (label->textFormat() == Qt::RichText || label->text().contains('<'))
             return 0;
         text = label->text();
         room = label->contentsRect().width() - 2 * label->margin() - label->indent();
@@ -215,6 +219,20 @@ int CaptionOverflow(const QWidget& control) {
     if (text.trimmed().isEmpty() || text.startsWith("   "))
         return 0; // an image face carries it
     return std::max(0, control.fontMetrics().horizontalAdvance(text) - room);
+}
+
+// Every shown caption of `window`'s controls lies inside its control.
+void ExpectCaptionsInside(const QWidget& window, const QWidget& shownIn) {
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&shownIn))
+            continue;
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        EXPECT_EQ(CaptionOverflow(*control), 0)
+            << control->metaObject()->className() << " \""
+            << (label ? label->text() : button ? button->text() : QString()).toStdString()
+            << "\"";
+    }
 }
 
 } // namespace
@@ -244,18 +262,7 @@ TEST_F(BookTest, AtTheZoomEveryPageIsDrawnWholeWithItsTextInsideItsBoxes) {
                 EXPECT_EQ(TextOverflow(*box), 0) << box->objectName().toStdString() << " "
                                                  << box->toPlainText().left(60).toStdString();
             }
-            for (const QWidget* control : chapter()->findChildren<QWidget*>()) {
-                if (!control->isVisibleTo(book))
-                    continue;
-                EXPECT_EQ(CaptionOverflow(*control), 0)
-                    << control->metaObject()->className() << " \""
-                    << (qobject_cast<const QLabel*>(control)
-                            ? qobject_cast<const QLabel*>(control)->text().toStdString()
-                            : qobject_cast<const QAbstractButton*>(control)
-                                  ? qobject_cast<const QAbstractButton*>(control)->text().toStdString()
-                                  : std::string())
-                    << "\"";
-            }
+            ExpectCaptionsInside(*chapter(), *book);
         }
     }
     EXPECT_EQ(pages, 1 + 10 + 15 + 9 + 4 + 12 + 1);
@@ -266,7 +273,7 @@ TEST_F(BookTest, AtTheZoomEveryPageIsDrawnWholeWithItsTextInsideItsBoxes) {
         EXPECT_EQ(grown, 0);
 }
 
-TEST_F(BookTest, AtTheZoomEveryDialogIsDrawnWholeWithNoControlOverAnother) {
+TEST_F(BookTest, AtTheZoomEveryDialogIsDrawnWholeWithItsTextInsideAndNoControlOverAnother) {
     open(3, 6);
     auto* sim = dynamic_cast<TBaseChapter*>(chapter());
     ASSERT_NE(sim, nullptr);
@@ -288,5 +295,6 @@ TEST_F(BookTest, AtTheZoomEveryDialogIsDrawnWholeWithNoControlOverAnother) {
         ASSERT_TRUE(window->isVisible());
         ExpectDrawnWhole(*window, nullptr);
         ExpectNoOverlaps(*window);
+        ExpectCaptionsInside(*window, *window);
     }
 }

@@ -4,9 +4,12 @@
 // window and every Tools window and dialog wholly on it, each either laid out to fit or
 // scrolling its controls, every one of which can be brought into view. The screen is a
 // HiDPI one of 1024 x 768 device pixels at a scale factor of 2 set by the user, unless
-// DOPPLER_TEST_SCREEN names another ("800x600", "1024x768", "1024x768@2").
+// DOPPLER_TEST_SCREEN names another ("800x600", "1024x768", "1024x768@2"), in the language
+// DOPPLER_TEST_LANGUAGE names, English otherwise.
 
 #include "Application.h"
+#include "BookLanguage.h"
+#include "BookText.h"
 #include "GuardedApplication.h"
 #include "Zoom.h"
 #include "book/TAboutBox.h"
@@ -127,6 +130,10 @@ TEST(ScreenFit, TheBookChoosesAZoomAtWhichItAndItsWindowsFitTheScreen) {
     zoom::Apply(percent);
 
     GuardedApplication app(argCount, args);
+    if (const char* language = std::getenv("DOPPLER_TEST_LANGUAGE")) {
+        ASSERT_TRUE(BookLanguageAvailable(language)) << language;
+        UseBookLanguage(language);
+    }
     zoom::RestoreEnvironment();
     if (screen.userFactor > 0)
         EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), QByteArray::number(screen.userFactor))
@@ -140,7 +147,8 @@ TEST(ScreenFit, TheBookChoosesAZoomAtWhichItAndItsWindowsFitTheScreen) {
     EXPECT_NEAR(book->devicePixelRatio(), factor * percent / 100.0, 1e-4);
     ExpectOnScreen(*book, "the book");
     book->ShowZoomLevels();
-    EXPECT_EQ(book->mnitZoomFit->text(), QString("&Fit to screen (%1 %)").arg(percent));
+    EXPECT_EQ(book->mnitZoomFit->text(),
+              BookText("Book window", "&Fit to screen (%1 %)").arg(percent));
     EXPECT_FALSE(book->mnitZoomIn->isEnabled());
     if (screen.userFactor > 0) {
         EXPECT_TRUE(book->mnitZoom[0]->isEnabled()) << "50 % fits and draws at a ratio of 1";
