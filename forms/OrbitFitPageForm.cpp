@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QAbstractItemView>
 #include <QTableWidget>
 
@@ -174,8 +175,17 @@ void DefineOrbitFitPage(TOrbitFitPage& f) {
     f.Summary->setTextFormat(Qt::PlainText);
     f.Summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SpeakReadout(*f.Summary, BookText("Orbit fit", "Fit summary"));
-    f.EvidenceLabel = new QLabel(&f);
-    f.EvidenceLabel->setGeometry(right, BottomTop + 31, rightWidth, 36);
+    // The evidence and the notes beside it can run longer than the room under the summary
+    // (a star's unpublished signal, a longer language): they scroll there, none of it cut.
+    auto* evidenceRoom = new QScrollArea(&f);
+    evidenceRoom->setGeometry(right, BottomTop + 31, rightWidth, 36);
+    evidenceRoom->setFrameShape(QFrame::NoFrame);
+    evidenceRoom->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    evidenceRoom->setWidgetResizable(true);
+    evidenceRoom->viewport()->setAutoFillBackground(false);
+    f.EvidenceLabel = new QLabel;
+    evidenceRoom->setWidget(f.EvidenceLabel);
+    f.EvidenceLabel->setAutoFillBackground(false);
     f.EvidenceLabel->setFont(Arial(11));
     f.EvidenceLabel->setWordWrap(true);
     f.EvidenceLabel->setTextFormat(Qt::PlainText);

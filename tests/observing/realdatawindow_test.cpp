@@ -113,6 +113,12 @@ TEST_F(RealDataWindowTest, APlanetThePaperDoesNotReportIsNoPlanetYet) {
                   !published)
             << page.EvidenceLabel->text().toStdString();
     }
+    // All of the longer note can be read: its label is as tall as its lines, and scrolls.
+    w.show();
+    w.Tabs->setCurrentWidget(w.FitPage);
+    QCoreApplication::processEvents();
+    EXPECT_GE(page.EvidenceLabel->height(),
+              page.EvidenceLabel->heightForWidth(page.EvidenceLabel->width()));
 }
 
 // One planet at a typed period, held circular, with a trend; its evidence beside it; the fit
