@@ -183,6 +183,7 @@ void DefineOrbitFitPage(TOrbitFitPage& f) {
     evidenceRoom->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     evidenceRoom->setWidgetResizable(true);
     evidenceRoom->viewport()->setAutoFillBackground(false);
+    evidenceRoom->setAccessibleName(BookText("Orbit fit", "Evidence for the last planet"));
     f.EvidenceLabel = new QLabel;
     evidenceRoom->setWidget(f.EvidenceLabel);
     f.EvidenceLabel->setAutoFillBackground(false);

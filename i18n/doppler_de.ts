@@ -4968,7 +4968,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation type="vanished">&lt;b&gt;Unterricht: &lt;/b&gt;zwei Unterrichtsstunden von je etwa 45 Minuten: Seiten 1 bis 6 (Periodogramm, Falschalarme, Aliase, Falten), dann Seiten 7 bis 12 (Anpassung, Masse, ein zweiter Planet, 51 Peg). Voraussetzungen: Kapitel 3 (K und m sin i), die Idee von Messfehlern, ein Taschenrechner.</translation>
+        <translation>&lt;b&gt;Unterricht: &lt;/b&gt;zwei Unterrichtsstunden von je etwa 45 Minuten: Seiten 1 bis 6 (Periodogramm, Falschalarme, Aliase, Falten), dann Seiten 7 bis 12 (Anpassung, Masse, ein zweiter Planet, 51 Peg). Voraussetzungen: Kapitel 3 (K und m sin i), die Idee von Messfehlern, ein Taschenrechner.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;let pairs share one seed; after two wrong answers each page gives a hint; on page 8 work out each bracket of the formula on its own first.</source>

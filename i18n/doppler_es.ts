@@ -4966,7 +4966,7 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation type="vanished">&lt;b&gt;Clase: &lt;/b&gt;dos clases de unos 45 minutos: páginas 1 a 6 (el periodograma, las falsas alarmas, los alias, el plegado en fase) y después páginas 7 a 12 (el ajuste, la masa, un segundo planeta, 51 Peg). Requisitos previos: capítulo 3 (K y m sin i), la idea de error de medición, una calculadora.</translation>
+        <translation>&lt;b&gt;Clase: &lt;/b&gt;dos clases de unos 45 minutos: páginas 1 a 6 (el periodograma, las falsas alarmas, los alias, el plegado en fase) y después páginas 7 a 12 (el ajuste, la masa, un segundo planeta, 51 Peg). Requisitos previos: capítulo 3 (K y m sin i), la idea de error de medición, una calculadora.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;let pairs share one seed; after two wrong answers each page gives a hint; on page 8 work out each bracket of the formula on its own first.</source>

@@ -4966,7 +4966,7 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation type="vanished">&lt;b&gt;Séance&#xa0;: &lt;/b&gt;deux séances d&apos;environ 45 minutes&#xa0;: pages 1 à 6 (le périodogramme, les fausses alarmes, les alias, le repliement), puis pages 7 à 12 (l&apos;ajustement, la masse, une deuxième planète, 51 Peg). Prérequis&#xa0;: chapitre 3 (K et m sin i), la notion d&apos;erreur de mesure, une calculatrice.</translation>
+        <translation>&lt;b&gt;Séance&#xa0;: &lt;/b&gt;deux séances d&apos;environ 45 minutes&#xa0;: pages 1 à 6 (le périodogramme, les fausses alarmes, les alias, le repliement), puis pages 7 à 12 (l&apos;ajustement, la masse, une deuxième planète, 51 Peg). Prérequis&#xa0;: chapitre 3 (K et m sin i), la notion d&apos;erreur de mesure, une calculatrice.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;let pairs share one seed; after two wrong answers each page gives a hint; on page 8 work out each bracket of the formula on its own first.</source>
