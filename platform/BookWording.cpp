@@ -21,7 +21,10 @@ QString Translated(const TWording& wording) {
     const std::vector<TWording::TFill>& fills = wording.Fills();
     QString text = QString::fromStdString(
         TWording::Filled(pattern.toStdString(), [&fills](std::size_t k) {
-            PRECONDITION(k < fills.size());
+            // A translation naming a place its English has not (a translator's slip) shows
+            // the place as written rather than stopping the book.
+            if (k >= fills.size())
+                return "%" + std::to_string(k + 1);
             const TWording::TFill& f = fills[k];
             switch (f.kind) {
             case TWording::TKind::Number:

@@ -5,6 +5,7 @@
 
 #include "BookFixture.h"
 #include "BookLanguage.h"
+#include "BookWording.h"
 #include "PseudoLanguage.h"
 
 #include "book/ChapterTable.h"
@@ -12,6 +13,7 @@
 #include "book/TAboutBox.h"
 #include "calculator/TCalculatorForm.h"
 #include "chapters/TFindingPlanet.h"
+#include "model/FitText.h"
 #include "model/HiddenSystems.h"
 #include "model/MysteryStars.h"
 #include "model/RealSystems.h"
@@ -33,6 +35,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QTranslator>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -51,6 +54,30 @@ TEST(PseudoLanguage, LengthensAndAccentsTheWordsAndKeepsWhatIsNotText) {
     EXPECT_FALSE(HasUntranslatedWord(PseudoTranslation("Doppler spectroscopy")));
     EXPECT_TRUE(HasUntranslatedWord(QString::fromUtf8("Fíít to screen")));
     EXPECT_FALSE(HasUntranslatedWord("51 Peg b: 4.23 d, 56 m/s"));
+}
+
+// What the model writes, in German: each pattern translated whole, numbers with a comma,
+// names as they stand; a translation naming a place its English lacks keeps the place.
+TEST(BookWording, TranslatesThePatternsAndWritesTheNumbersInTheLanguage) {
+    class TSlip final : public QTranslator {
+    public:
+        QString translate(const char* context, const char*, const char*, int) const override {
+            return QString(context) == "Slip" ? "%1 und %3" : QString();
+        }
+        bool isEmpty() const override { return false; }
+    } slip;
+    UseBookLanguage("de");
+    QCoreApplication::installTranslator(&slip);
+    EXPECT_EQ(BookWording(fit::EvidenceLine(-4.3, 0.45)),
+              "ΔBIC -4,3 (gewisser Hinweis auf den Planeten; unter −10 ist stark), "
+              "Falschalarmwahrscheinlichkeit 45 % (Rauschen erzeugt einen solchen Gipfel oft).");
+    EXPECT_EQ(BookWording(TWording(Said("Fit notes", "%1 and %2")).Name("v1.5").Number("1.5")),
+              "v1.5 und 1,5");
+    EXPECT_EQ(BookWording(TWording(Said("Slip", "%1 and %2")).Name("a").Name("b")), "a und %3");
+    QCoreApplication::removeTranslator(&slip);
+    UseBookLanguage("en");
+    EXPECT_EQ(BookWording(fit::EvidenceLine(-4.3, 0.45)).toStdString(),
+              fit::EvidenceLine(-4.3, 0.45).English());
 }
 
 class BookInPseudoLanguage : public BookTest {
