@@ -222,6 +222,26 @@ const std::vector<TQuestion>& Questions() {
                            "the fit's m sin i (mass function solved with the star's stated "
                            "mass), within its uncertainty but at least 10 %"),
          QT_TRANSLATE_NOOP("Teacher's guide", "that a planet so close to its star must be small")},
+        {EccentricityPage,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "Is this planet's orbit circular?"),
+         nullptr,
+         {QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "No: the fit's e is far from 0"),
+          QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "It may be: nearly round orbits fit too"),
+          QT_TRANSLATE_NOOP("Chapter 6: Finding a planet", "Yes: e is exactly 0")},
+         -1,
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "Where does the shaded band, the middle 68 % of the orbits, begin? "
+                           "Compare it with e = 0.1."),
+         QT_TRANSLATE_NOOP("Chapter 6: Finding a planet",
+                           "The fit's ± σ takes the orbits that fit for a bell curve about the "
+                           "best one. Those of a weak planet are lopsided, and the best fit "
+                           "pushes e up. The book made this planet's orbit a circle: e = 0."),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "it may be circular exactly when the middle 68 % of the orbits drawn "
+                           "reach below e = 0.1"),
+         QT_TRANSLATE_NOOP("Teacher's guide",
+                           "that a value several σ from 0 cannot be 0, whatever the shape of "
+                           "its spread")},
     };
     return questions;
 }

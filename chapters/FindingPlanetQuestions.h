@@ -17,7 +17,7 @@
 
 namespace findingplanet {
 
-constexpr int PageCount = 12;
+constexpr int PageCount = 13;
 constexpr int ObservePage = 2;
 constexpr int PeakPage = 3;
 constexpr int FalseAlarmPage = 4;
@@ -28,16 +28,28 @@ constexpr int MassPage = 8;
 constexpr int SecondPlanetPage = 9;
 constexpr int RealDataPage = 10;
 constexpr int RealMassPage = 11;
+constexpr int EccentricityPage = 12;
 
 // 51 Peg b's period, days: Butler et al. 2006, ApJ 646, 505 (4.230785 d); the page
 // on real data accepts it within RealPeriodTolerance_days, as the periodogram shows it.
 constexpr double RealPeriod_days = 4.2308;
 constexpr double RealPeriodTolerance_days = 0.01;
 
-// Whether the page's question is judged against the fits.
+// The page on how sure an eccentricity is draws the orbits its star's measurements allow with
+// the sampler of the observing window's "How sure?", from this seed, for at most this many
+// steps: some 2 s on two cores, where the chain converges after 7000.
+constexpr std::uint64_t EccentricitySeed = 1;
+constexpr int EccentricitySteps = 12'000;
+// An orbit whose e is below this is hardly told from a circle. The orbit may be circular when
+// the lowest of the middle 68 % of the orbits drawn lies below it.
+constexpr double NearlyCircular = 0.1;
+constexpr bool MayBeCircular(double lowestOf68_e) { return lowestOf68_e < NearlyCircular; }
+
+// Whether the page's question is judged against the fits (or, on the page on how sure an
+// eccentricity is, the orbits drawn).
 constexpr bool NeedsFit(int page) {
     return page == FitPage || page == MassPage || page == SecondPlanetPage ||
-           page == RealMassPage;
+           page == RealMassPage || page == EccentricityPage;
 }
 
 // Whether a page shows the published data of 51 Peg rather than the student's own run.

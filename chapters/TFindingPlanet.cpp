@@ -29,6 +29,7 @@
 #include "observing/TFitPlot.h"
 #include "observing/TFoldPlot.h"
 #include "observing/TPeriodogramPlot.h"
+#include "observing/TPosteriorPlot.h"
 #include "observing/TResidualPlot.h"
 
 #include <QCheckBox>
@@ -36,6 +37,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <algorithm>
@@ -59,6 +61,10 @@ TFindingPlanet::TFindingPlanet(TCustomBook* owner) : TThisChapter(owner) {
     PageCount = PageTotal = q::PageCount;
     work_ = new TBackgroundWork(this);
     realWork_ = new TBackgroundWork(this);
+    eccentricityWork_ = new TBackgroundWork(this);
+    eccentricityWork_->OnProgress([this](double share) {
+        EccentricityProgress->setValue(int(std::lround(100 * share)));
+    });
     std::random_device device;
     seed_ = 1 + device() % MaxHiddenSeed;
 }
@@ -67,6 +73,7 @@ TFindingPlanet::TFindingPlanet(TCustomBook* owner) : TThisChapter(owner) {
 TFindingPlanet::~TFindingPlanet() {
     work_->Stop();
     realWork_->Stop();
+    eccentricityWork_->Stop();
 }
 
 // ---- the run and its views ----
@@ -253,6 +260,8 @@ void TFindingPlanet::WaitForFits() {
         work_->Wait();
     while (realWork_->Running())
         realWork_->Wait();
+    while (eccentricityWork_->Running())
+        eccentricityWork_->Wait();
 }
 
 void TFindingPlanet::FitsDone() {
@@ -264,7 +273,9 @@ void TFindingPlanet::FitsDone() {
 void TFindingPlanet::EnableAnswers() {
     // The questions on the fit wait for it, so that no attempt is judged against a fit not
     // yet made.
-    const TBackgroundWork* fitting = q::ShowsRealData(Page) ? realWork_ : work_;
+    const TBackgroundWork* fitting = Page == q::EccentricityPage ? eccentricityWork_
+                                     : q::ShowsRealData(Page)     ? realWork_
+                                                                  : work_;
     const bool ready = (!fitting->Running() || !q::NeedsFit(Page)) && !QuestionClosed;
     for (QWidget* w : {static_cast<QWidget*>(AnswerEdit), static_cast<QWidget*>(DoneButton),
                        static_cast<QWidget*>(Choices[0]), static_cast<QWidget*>(Choices[1]),
@@ -381,6 +392,14 @@ void TFindingPlanet::ShowPage() {
     // The views of the published data need their job before anything is shown.
     if (q::ShowsRealData(Page) && !realJob_)
         StartRealFit();
+    // The page on the eccentricity shows a star of its own in place of the views.
+    const bool eccentricity = Page == q::EccentricityPage;
+    if (eccentricity && !eccentricityJob_)
+        StartEccentricityRun();
+    Views->setVisible(!eccentricity);
+    EccentricityPanel->setVisible(eccentricity);
+    if (eccentricity)
+        ShowEccentricity();
     if (!observed_)
         Observe(seed_, {});
     else if (Page != q::FalseAlarmPage && (choice_.fewerNights || choice_.moreNoise))
@@ -479,7 +498,9 @@ void TFindingPlanet::UseChapterSeed(std::uint64_t seed) {
     seed_ = seed;
 }
 
-std::uint64_t TFindingPlanet::DataSeed() const { return q::ShowsRealData(Page) ? 0 : seed_; }
+std::uint64_t TFindingPlanet::DataSeed() const {
+    return q::ShowsRealData(Page) || Page == q::EccentricityPage ? 0 : seed_;
+}
 
 void TFindingPlanet::DoneButtonClick() {
     JudgeAnswer();
@@ -533,6 +554,10 @@ int TFindingPlanet::RightChoice() const {
         return -1;
     if (Page == q::SecondPlanetPage)
         return !work_->Running() && job_ && job_->fits.SecondBelieved() ? 0 : 1;
+    if (Page == q::EccentricityPage) {
+        const posterior::TPosteriorSummary* orbits = EccentricityOrbits();
+        return !orbits ? -1 : q::MayBeCircular(orbits->planets.front().ecc.low) ? 1 : 0;
+    }
     return question->right;
 }
 
@@ -640,8 +665,9 @@ void TFindingPlanet::WriteTeacherNotes(TRichEditControl& t) {
     t << "\n";
     WriteMarked(t, BookText("Teacher's guide",
                             "<b>Lesson: </b>two lessons of about 45 minutes: pages 1 to 6 (the "
-                            "periodogram, false alarms, aliases, folding), then pages 7 to 12 "
-                            "(the fit, the mass, a second planet, 51 Peg). Prerequisites: "
+                            "periodogram, false alarms, aliases, folding), then pages 7 to 13 "
+                            "(the fit, the mass, a second planet, 51 Peg, how sure an "
+                            "eccentricity is). Prerequisites: "
                             "chapter 3 (K and m sin i), the idea of measurement errors, a "
                             "calculator."));
     t << "\n";
@@ -735,9 +761,21 @@ std::string TFindingPlanet::AcceptedAnswer() {
         QT_TRANSLATE_NOOP("Teacher's guide", "%1. For seed %2: “%3”, the first button."),
         QT_TRANSLATE_NOOP("Teacher's guide", "%1. For seed %2: “%3”, the second button."),
         QT_TRANSLATE_NOOP("Teacher's guide", "%1. For seed %2: “%3”, the third button.")};
-    return BookText("Teacher's guide", onButton[button])
-        .arg(accepted, QString::number(seed_),
-             QString::fromStdString(
-                 q::ChoiceCaption(*question, RightChoice(), ownPeak_.period_days)))
-        .toStdString();
+    QString answer = BookText("Teacher's guide", onButton[button])
+                         .arg(accepted, QString::number(seed_),
+                              QString::fromStdString(q::ChoiceCaption(*question, RightChoice(),
+                                                                      ownPeak_.period_days)));
+    // The orbits are the same for every student: the numbers the page shows.
+    if (Page == q::EccentricityPage)
+        if (const posterior::TPosteriorSummary* orbits = EccentricityOrbits()) {
+            const posterior::TInterval& e = orbits->planets.front().ecc;
+            answer += " " + BookText("Teacher's guide",
+                                     "The orbits drawn (the sampler's seed %1): e from %2 to %3 "
+                                     "(the middle 68 %), median %4; the fit's e %5.")
+                                .arg(q::EccentricitySeed)
+                                .arg(FixedText(e.low, 2), FixedText(e.high, 2),
+                                     FixedText(e.median, 2),
+                                     WithSigma(EccentricityFit()->planets.front().ecc));
+        }
+    return answer.toStdString();
 }

@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later AND CC-BY-SA-4.0
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
-// Chapter 6, "Finding a planet": twelve pages on which the student observes a star whose
+// Chapter 6, "Finding a planet": thirteen pages on which the student observes a star whose
 // planet the book keeps hidden (chosen by a seed shown beside the measurements), finds its
 // period with a periodogram, meets false alarms and daily aliases, folds the measurements,
 // fits the orbit by hand and by the book, weighs the planet, asks whether a second one is
 // there, and then does the same with the published velocities of 51 Pegasi from two
-// instruments. Beside the text, where the other chapters have the simulation, the observing
-// run's plots: the measurements, the periodogram, the fold, the fit by hand, the fit and the
-// residuals, unlocked page by page. Every answer that depends on the data is judged against
+// instruments; last, how sure a weak planet's eccentricity is, from the orbits a star's
+// measurements allow. Beside the text, where the other chapters have the simulation, the
+// observing run's plots: the measurements, the periodogram, the fold, the fit by hand, the fit
+// and the residuals, unlocked page by page. Every answer that depends on the data is judged against
 // the numbers the plots and labels show. The fits, each instrument's jitter fitted, run in
-// the background as soon as the measurements are made or the published ones read.
+// the background as soon as the measurements are made or the published ones read; the orbits
+// of the page on the eccentricity are drawn when it is first shown.
 
 #include "book/TThisChapter.h"
 #include "model/HiddenSystems.h"
 #include "model/OrbitFit.h"
+#include "model/OrbitPosterior.h"
 #include "model/Periodogram.h"
 #include "model/RvDataSet.h"
 
@@ -31,6 +34,7 @@ class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class TBackgroundWork;
@@ -40,6 +44,7 @@ class TFitPlot;
 class TFoldPlot;
 class TKeyEdit;
 class TPeriodogramPlot;
+class TPosteriorHistogram;
 class TResidualPlot;
 
 class TFindingPlanet : public TThisChapter {
@@ -73,6 +78,13 @@ public:
     QLabel* FitLabel = nullptr;
     TPeriodogramPlot* ResidualPeriodogramPlot = nullptr;
     QLabel* ResidualLabel = nullptr;
+    // The page on the eccentricity shows, in place of the views, its own star: the fit, the
+    // histogram of the orbits' e and what they say.
+    QWidget* EccentricityPanel = nullptr;
+    TFitPlot* EccentricityFitPlot = nullptr;
+    TPosteriorHistogram* EccentricityPlot = nullptr;
+    QProgressBar* EccentricityProgress = nullptr;
+    QLabel* EccentricityLabel = nullptr;
 
     // The question parts.
     std::unique_ptr<TImageList> ChoiceFaces;
@@ -111,6 +123,10 @@ public:
     const rvdata::TRvDataSet& RealData() const { return real_; }
     const std::string& RealDataFault() const { return realFault_; }
     const fit::TOrbitSolution* RealFit() const;
+    // The fit of the page on the eccentricity and the orbits drawn about it; none while they
+    // are being worked out or when they could not be.
+    const fit::TOrbitSolution* EccentricityFit() const;
+    const posterior::TPosteriorSummary* EccentricityOrbits() const;
     // Waits for the fits in progress (for tests, the gallery and the teacher's guide).
     void WaitForFits();
 
@@ -130,6 +146,7 @@ public:
 private:
     struct TFitJob;
     struct TRealJob;
+    struct TEccentricityJob;
 
     void Observe(std::uint64_t seed, observing::THiddenRunChoice choice);
     void StartFits();
@@ -144,6 +161,8 @@ private:
     void ShowRealFit();
     void StartRealFit();
     void RealFitDone();
+    void StartEccentricityRun();
+    void ShowEccentricity();
     // The highest peak of what the page shows: the student's own run or, once worked out,
     // the published data.
     const observing::TPeak& ShownPeak() const;
@@ -174,6 +193,8 @@ private:
     std::string realFault_;
     std::shared_ptr<TRealJob> realJob_;
     TBackgroundWork* realWork_ = nullptr;
+    std::shared_ptr<TEccentricityJob> eccentricityJob_;
+    TBackgroundWork* eccentricityWork_ = nullptr;
     // Whether the views last showed the published data, so that the fold follows a change.
     bool realShown_ = false;
     // The translated text MissingAnswer last gave, which its caller reads as UTF-8.

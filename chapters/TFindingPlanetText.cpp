@@ -204,6 +204,23 @@ void TFindingPlanet::WritePageText() {
                                 "measurements. Weigh the planet as on page 8 of this chapter.",
                                 "Fit, Data: the captions of the tabs"));
         break;
+    case q::EccentricityPage:
+        t << fsBold << BookText("Chapter 6: Finding a planet", "How sure is e?") >> fsBold
+                                                                                  << "\n\n";
+        WriteMarked(t, BookText("Chapter 6: Finding a planet",
+                                "A fit's ± σ takes the orbits that fit about as well as the best "
+                                "one to spread like a bell curve about it. For a weak planet they "
+                                "need not. On the right, a made-up star: the book fits its planet "
+                                "as on the Fit tab, then draws thousands of orbits that fit the "
+                                "measurements about as well, as <b>How sure?</b> in the observing "
+                                "window does, and counts their <i>e</i> in the histogram.",
+                                "How sure?: the entry of the observing window's File menu"));
+        t << "\n\n";
+        WriteMarked(t, BookText("Chapter 6: Finding a planet",
+                                "The shaded band holds the middle 68 % of the orbits; the red line "
+                                "and bar are the fit's <i>e</i> ± σ. An orbit with <i>e</i> below "
+                                "0.1 is hardly told from a circle."));
+        break;
     case q::PageCount:
         // 51 Pegasi b: Mayor & Queloz 1995, Nature 378, 355.
         t << fsBold << BookText("Chapter 6: Finding a planet", "How planets are found") >>

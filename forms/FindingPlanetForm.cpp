@@ -14,6 +14,7 @@
 #include "observing/TFitPlot.h"
 #include "observing/TFoldPlot.h"
 #include "observing/TPeriodogramPlot.h"
+#include "observing/TPosteriorPlot.h"
 #include "observing/TResidualPlot.h"
 
 #include <QCheckBox>
@@ -22,6 +23,7 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -167,6 +169,25 @@ void DefineFindingPlanetForm(TFindingPlanet& f) {
         residuals, QRect(4, 4, PlotWidth, 300),
         BookText("Chapter 6: Finding a planet", "Periodogram of the residuals"));
     f.ResidualLabel = Readout(residuals, QRect(6, 310, PlotWidth - 4, 140));
+
+    // The page on the eccentricity: its own star in the views' place, without their tabs.
+    f.EccentricityPanel = new QWidget(&f);
+    f.EccentricityPanel->setGeometry(ViewsLeft, ViewsTop, ViewsWidth, ViewsHeight);
+    f.EccentricityPanel->hide();
+    constexpr int PanelPlotWidth = ViewsWidth - 8;
+    f.EccentricityFitPlot =
+        Plot<TFitPlot>(f.EccentricityPanel, QRect(4, 4, PanelPlotWidth, 156),
+                       BookText("Chapter 6: Finding a planet", "Fitted curve of the made-up star"));
+    f.EccentricityPlot = Plot<TPosteriorHistogram>(
+        f.EccentricityPanel, QRect(4, 164, PanelPlotWidth, 176),
+        BookText("Chapter 6: Finding a planet", "Eccentricities of the orbits that fit"));
+    f.EccentricityProgress = new QProgressBar(f.EccentricityPanel);
+    // Below the star's line or two, all the readout holds while the orbits are drawn.
+    f.EccentricityProgress->setGeometry(6, 382, 200, 18);
+    f.EccentricityProgress->setRange(0, 100);
+    f.EccentricityProgress->setAccessibleName(
+        BookText("Chapter 6: Finding a planet", "Drawing the orbits"));
+    f.EccentricityLabel = Readout(f.EccentricityPanel, QRect(6, 344, PanelPlotWidth - 4, 148));
 
     // Captions that the bar does not hold side by side are set smaller, by up to two pixels,
     // and beyond that shortened, each whole in its tab's tooltip, rather than scrolled away.

@@ -1739,83 +1739,83 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>Is this planet&apos;s orbit circular?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist die Bahn dieses Planeten kreisförmig?</translation>
     </message>
     <message>
         <source>No: the fit&apos;s e is far from 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein: das e der Anpassung liegt weit von 0</translation>
     </message>
     <message>
         <source>It may be: nearly round orbits fit too</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht: fast runde Bahnen passen auch</translation>
     </message>
     <message>
         <source>Yes: e is exactly 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja: e ist genau 0</translation>
     </message>
     <message>
         <source>Where does the shaded band, the middle 68 % of the orbits, begin? Compare it with e = 0.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo beginnt das schattierte Band, die mittleren 68 % der Bahnen? Vergleiche es mit e = 0,1.</translation>
     </message>
     <message>
         <source>The fit&apos;s ± σ takes the orbits that fit for a bell curve about the best one. Those of a weak planet are lopsided, and the best fit pushes e up. The book made this planet&apos;s orbit a circle: e = 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ± σ der Anpassung nimmt an, dass die passenden Bahnen wie eine Glockenkurve um die beste streuen. Bei einem schwachen Planeten streuen sie schief, und die beste Anpassung treibt e nach oben. Das Buch hat die Bahn dieses Planeten als Kreis angelegt: e = 0.</translation>
     </message>
     <message numerus="yes">
         <source>A made-up star of %1 solar masses: %n measurements in %2 days, each ± %3 m/s.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ein erfundener Stern von %1 Sonnenmassen: %n Messung in %2 Tagen, jede ± %3 m/s.</numerusform>
+            <numerusform>Ein erfundener Stern von %1 Sonnenmassen: %n Messungen in %2 Tagen, jede ± %3 m/s.</numerusform>
         </translation>
     </message>
     <message>
         <source>Fitting the orbit and drawing the orbits that fit the measurements…</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bahn wird angepasst, und die Bahnen, die zu den Messungen passen, werden gezogen…</translation>
     </message>
     <message>
         <source>The fit, as on the Fit tab: P = %1 days, K = %2 m/s, e = %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anpassung wie auf der Registerkarte Fit: P = %1 Tage, K = %2 m/s, e = %3.</translation>
     </message>
     <message>
         <source>No orbits could be drawn about this fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um diese Anpassung ließen sich keine Bahnen ziehen.</translation>
     </message>
     <message>
         <source>The orbits that fit: e from %1 to %2 (the middle 68 %), median %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die passenden Bahnen: e von %1 bis %2 (die mittleren 68 %), Median %3.</translation>
     </message>
     <message>
         <source>Converged: %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps).</source>
-        <translation type="unfinished">Konvergiert: %1 Schritte von %2 Walkern, das %3-Fache der längsten Autokorrelationszeit (%4 Schritte).</translation>
+        <translation>Konvergiert: %1 Schritte von %2 Walkern, das %3-Fache der längsten Autokorrelationszeit (%4 Schritte).</translation>
     </message>
     <message>
         <source>Not converged after %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps): the range is rough.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht konvergiert nach %1 Schritten von %2 Walkern, dem %3-Fachen der längsten Autokorrelationszeit (%4 Schritte): Der Bereich ist grob.</translation>
     </message>
     <message>
         <source>How sure is e?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie sicher ist e?</translation>
     </message>
     <message>
         <source>A fit&apos;s ± σ takes the orbits that fit about as well as the best one to spread like a bell curve about it. For a weak planet they need not. On the right, a made-up star: the book fits its planet as on the Fit tab, then draws thousands of orbits that fit the measurements about as well, as &lt;b&gt;How sure?&lt;/b&gt; in the observing window does, and counts their &lt;i&gt;e&lt;/i&gt; in the histogram.</source>
         <comment>How sure?: the entry of the observing window&apos;s File menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Das ± σ einer Anpassung nimmt an, dass die Bahnen, die fast so gut passen wie die beste, wie eine Glockenkurve um sie streuen. Bei einem schwachen Planeten muss das nicht so sein. Rechts ein erfundener Stern: Das Buch passt seinen Planeten wie auf der Registerkarte Fit an, zieht dann wie &lt;b&gt;Wie sicher?&lt;/b&gt; im Beobachtungsfenster Tausende Bahnen, die fast ebenso gut zu den Messungen passen, und zählt ihr &lt;i&gt;e&lt;/i&gt; im Histogramm.</translation>
     </message>
     <message>
         <source>The shaded band holds the middle 68 % of the orbits; the red line and bar are the fit&apos;s &lt;i&gt;e&lt;/i&gt; ± σ. An orbit with &lt;i&gt;e&lt;/i&gt; below 0.1 is hardly told from a circle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das schattierte Band enthält die mittleren 68 % der Bahnen; die rote Linie mit Balken ist das &lt;i&gt;e&lt;/i&gt; ± σ der Anpassung. Eine Bahn mit &lt;i&gt;e&lt;/i&gt; unter 0,1 ist kaum von einem Kreis zu unterscheiden.</translation>
     </message>
     <message>
         <source>Fitted curve of the made-up star</source>
-        <translation type="unfinished"></translation>
+        <translation>Angepasste Kurve des erfundenen Sterns</translation>
     </message>
     <message>
         <source>Eccentricities of the orbits that fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Exzentrizitäten der passenden Bahnen</translation>
     </message>
     <message>
         <source>Drawing the orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahnen werden gezogen</translation>
     </message>
 </context>
 <context>
@@ -2359,18 +2359,18 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>their median</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Median</translation>
     </message>
     <message>
         <source>the best fit ± σ</source>
-        <translation type="unfinished"></translation>
+        <translation>beste Anpassung ± σ</translation>
     </message>
     <message numerus="yes">
         <source>%n orbits that fit the measurements: %1 from %2 to %3 (68 % of them), median %4; the best fit %5 ± %6.</source>
         <comment>%1 is the value&apos;s name</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Bahn, die zu den Messungen passt: %1 von %2 bis %3 (68 % davon), Median %4; die beste Anpassung %5 ± %6.</numerusform>
+            <numerusform>%n Bahnen, die zu den Messungen passen: %1 von %2 bis %3 (68 % davon), Median %4; die beste Anpassung %5 ± %6.</numerusform>
         </translation>
     </message>
 </context>
@@ -2879,7 +2879,7 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>phase: time since periastron over the period of %1 days</source>
-        <translation>Phase: Zeit seit dem Periastron geteilt durch die Periode von %1 Tagen</translation>
+        <translation>Phase: Zeit seit dem Periastron durch die Periode von %1 Tagen</translation>
     </message>
     <message>
         <source>time since the first point, %1 (days)</source>
@@ -5157,19 +5157,19 @@ rms %6 m/s, reduziertes χ² %7</translation>
     </message>
     <message>
         <source>it may be circular exactly when the middle 68 % of the orbits drawn reach below e = 0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>sie kann genau dann kreisförmig sein, wenn die mittleren 68 % der gezogenen Bahnen unter e = 0,1 reichen</translation>
     </message>
     <message>
         <source>that a value several σ from 0 cannot be 0, whatever the shape of its spread</source>
-        <translation type="unfinished"></translation>
+        <translation>dass ein Wert mehrere σ von 0 entfernt nicht 0 sein kann, wie auch immer seine Streuung aussieht</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 13 (the fit, the mass, a second planet, 51 Peg, how sure an eccentricity is). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Unterricht: &lt;/b&gt;zwei Unterrichtsstunden von je etwa 45 Minuten: Seiten 1 bis 6 (Periodogramm, Falschalarme, Aliase, Falten), dann Seiten 7 bis 13 (Anpassung, Masse, ein zweiter Planet, 51 Peg, wie sicher eine Exzentrizität ist). Voraussetzungen: Kapitel 3 (K und m sin i), die Idee von Messfehlern, ein Taschenrechner.</translation>
     </message>
     <message>
         <source>The orbits drawn (the sampler&apos;s seed %1): e from %2 to %3 (the middle 68 %), median %4; the fit&apos;s e %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gezogenen Bahnen (Startwert des Samplers %1): e von %2 bis %3 (die mittleren 68 %), Median %4; das e der Anpassung %5.</translation>
     </message>
 </context>
 <context>

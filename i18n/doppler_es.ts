@@ -1737,83 +1737,83 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>Is this planet&apos;s orbit circular?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Es circular la órbita de este planeta?</translation>
     </message>
     <message>
         <source>No: the fit&apos;s e is far from 0</source>
-        <translation type="unfinished"></translation>
+        <translation>No: la e del ajuste está lejos de 0</translation>
     </message>
     <message>
         <source>It may be: nearly round orbits fit too</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede: también valen órbitas casi redondas</translation>
     </message>
     <message>
         <source>Yes: e is exactly 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí: e es exactamente 0</translation>
     </message>
     <message>
         <source>Where does the shaded band, the middle 68 % of the orbits, begin? Compare it with e = 0.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Dónde empieza la franja sombreada, el 68 % central de las órbitas? Compárala con e = 0,1.</translation>
     </message>
     <message>
         <source>The fit&apos;s ± σ takes the orbits that fit for a bell curve about the best one. Those of a weak planet are lopsided, and the best fit pushes e up. The book made this planet&apos;s orbit a circle: e = 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ± σ del ajuste supone que las órbitas que se ajustan se reparten en forma de campana en torno a la mejor. Las de un planeta débil son asimétricas, y el mejor ajuste empuja e hacia arriba. El libro hizo circular la órbita de este planeta: e = 0.</translation>
     </message>
     <message numerus="yes">
         <source>A made-up star of %1 solar masses: %n measurements in %2 days, each ± %3 m/s.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Una estrella inventada de %1 masas solares: %n medición en %2 días, cada una de ± %3 m/s.</numerusform>
+            <numerusform>Una estrella inventada de %1 masas solares: %n mediciones en %2 días, cada una de ± %3 m/s.</numerusform>
         </translation>
     </message>
     <message>
         <source>Fitting the orbit and drawing the orbits that fit the measurements…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la órbita y sorteando las órbitas que se ajustan a las mediciones…</translation>
     </message>
     <message>
         <source>The fit, as on the Fit tab: P = %1 days, K = %2 m/s, e = %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ajuste, como en la pestaña Ajuste: P = %1 días, K = %2 m/s, e = %3.</translation>
     </message>
     <message>
         <source>No orbits could be drawn about this fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo sortear ninguna órbita en torno a este ajuste.</translation>
     </message>
     <message>
         <source>The orbits that fit: e from %1 to %2 (the middle 68 %), median %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las órbitas que se ajustan: e de %1 a %2 (el 68 % central), mediana %3.</translation>
     </message>
     <message>
         <source>Converged: %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps).</source>
-        <translation type="unfinished">Convergido: %1 pasos de %2 caminantes, %3 veces el tiempo de autocorrelación más largo (%4 pasos).</translation>
+        <translation>Convergido: %1 pasos de %2 caminantes, %3 veces el tiempo de autocorrelación más largo (%4 pasos).</translation>
     </message>
     <message>
         <source>Not converged after %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps): the range is rough.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin convergencia tras %1 pasos de %2 caminantes, %3 veces el tiempo de autocorrelación más largo (%4 pasos): el intervalo es aproximado.</translation>
     </message>
     <message>
         <source>How sure is e?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Con qué seguridad se conoce e?</translation>
     </message>
     <message>
         <source>A fit&apos;s ± σ takes the orbits that fit about as well as the best one to spread like a bell curve about it. For a weak planet they need not. On the right, a made-up star: the book fits its planet as on the Fit tab, then draws thousands of orbits that fit the measurements about as well, as &lt;b&gt;How sure?&lt;/b&gt; in the observing window does, and counts their &lt;i&gt;e&lt;/i&gt; in the histogram.</source>
         <comment>How sure?: the entry of the observing window&apos;s File menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>El ± σ de un ajuste supone que las órbitas que se ajustan casi tan bien como la mejor se reparten en forma de campana en torno a ella. En un planeta débil no tiene por qué ser así. A la derecha, una estrella inventada: el libro ajusta su planeta como en la pestaña Ajuste y después, como &lt;b&gt;¿Con qué seguridad?&lt;/b&gt; en la ventana de observación, sortea miles de órbitas que se ajustan casi igual de bien a las mediciones y cuenta su &lt;i&gt;e&lt;/i&gt; en el histograma.</translation>
     </message>
     <message>
         <source>The shaded band holds the middle 68 % of the orbits; the red line and bar are the fit&apos;s &lt;i&gt;e&lt;/i&gt; ± σ. An orbit with &lt;i&gt;e&lt;/i&gt; below 0.1 is hardly told from a circle.</source>
-        <translation type="unfinished"></translation>
+        <translation>La franja sombreada contiene el 68 % central de las órbitas; la línea y la barra rojas son la &lt;i&gt;e&lt;/i&gt; ± σ del ajuste. Una órbita con &lt;i&gt;e&lt;/i&gt; menor que 0,1 apenas se distingue de un círculo.</translation>
     </message>
     <message>
         <source>Fitted curve of the made-up star</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva ajustada de la estrella inventada</translation>
     </message>
     <message>
         <source>Eccentricities of the orbits that fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Excentricidades de las órbitas que se ajustan</translation>
     </message>
     <message>
         <source>Drawing the orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteando las órbitas</translation>
     </message>
 </context>
 <context>
@@ -2357,18 +2357,18 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>their median</source>
-        <translation type="unfinished"></translation>
+        <translation>su mediana</translation>
     </message>
     <message>
         <source>the best fit ± σ</source>
-        <translation type="unfinished"></translation>
+        <translation>mejor ajuste ± σ</translation>
     </message>
     <message numerus="yes">
         <source>%n orbits that fit the measurements: %1 from %2 to %3 (68 % of them), median %4; the best fit %5 ± %6.</source>
         <comment>%1 is the value&apos;s name</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n órbita que se ajusta a las mediciones: %1 de %2 a %3 (el 68 % de ellas), mediana %4; el mejor ajuste %5 ± %6.</numerusform>
+            <numerusform>%n órbitas que se ajustan a las mediciones: %1 de %2 a %3 (el 68 % de ellas), mediana %4; el mejor ajuste %5 ± %6.</numerusform>
         </translation>
     </message>
 </context>
@@ -5155,19 +5155,19 @@ rms %6 m/s, χ² reducido %7</translation>
     </message>
     <message>
         <source>it may be circular exactly when the middle 68 % of the orbits drawn reach below e = 0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>puede ser circular exactamente cuando el 68 % central de las órbitas sorteadas baja de e = 0,1</translation>
     </message>
     <message>
         <source>that a value several σ from 0 cannot be 0, whatever the shape of its spread</source>
-        <translation type="unfinished"></translation>
+        <translation>que un valor a varias σ de 0 no puede ser 0, sea cual sea la forma de su dispersión</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 13 (the fit, the mass, a second planet, 51 Peg, how sure an eccentricity is). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Clase: &lt;/b&gt;dos clases de unos 45 minutos: páginas 1 a 6 (el periodograma, las falsas alarmas, los alias, el plegado en fase) y después páginas 7 a 13 (el ajuste, la masa, un segundo planeta, 51 Peg, con qué seguridad se conoce una excentricidad). Requisitos previos: capítulo 3 (K y m sin i), la idea de error de medición, una calculadora.</translation>
     </message>
     <message>
         <source>The orbits drawn (the sampler&apos;s seed %1): e from %2 to %3 (the middle 68 %), median %4; the fit&apos;s e %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las órbitas sorteadas (semilla del muestreador %1): e de %2 a %3 (el 68 % central), mediana %4; la e del ajuste %5.</translation>
     </message>
 </context>
 <context>

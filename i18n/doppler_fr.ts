@@ -1737,83 +1737,83 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>Is this planet&apos;s orbit circular?</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;orbite de cette planète est-elle circulaire ?</translation>
     </message>
     <message>
         <source>No: the fit&apos;s e is far from 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Non : le e de l&apos;ajustement est loin de 0</translation>
     </message>
     <message>
         <source>It may be: nearly round orbits fit too</source>
-        <translation type="unfinished"></translation>
+        <translation>Peut-être : une orbite quasi ronde convient</translation>
     </message>
     <message>
         <source>Yes: e is exactly 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui : e vaut exactement 0</translation>
     </message>
     <message>
         <source>Where does the shaded band, the middle 68 % of the orbits, begin? Compare it with e = 0.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Où commence la bande ombrée, les 68 % centraux des orbites ? Comparez-la à e = 0,1.</translation>
     </message>
     <message>
         <source>The fit&apos;s ± σ takes the orbits that fit for a bell curve about the best one. Those of a weak planet are lopsided, and the best fit pushes e up. The book made this planet&apos;s orbit a circle: e = 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le ± σ de l&apos;ajustement suppose que les orbites qui conviennent se répartissent en cloche autour de la meilleure. Pour une planète faible, elles sont dissymétriques, et le meilleur ajustement pousse e vers le haut. Le livre a donné à cette planète une orbite circulaire : e = 0.</translation>
     </message>
     <message numerus="yes">
         <source>A made-up star of %1 solar masses: %n measurements in %2 days, each ± %3 m/s.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Une étoile inventée de %1 masse solaire : %n mesure en %2 jours, chacune à ± %3 m/s.</numerusform>
+            <numerusform>Une étoile inventée de %1 masse solaire : %n mesures en %2 jours, chacune à ± %3 m/s.</numerusform>
         </translation>
     </message>
     <message>
         <source>Fitting the orbit and drawing the orbits that fit the measurements…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement de l&apos;orbite et tirage des orbites qui s&apos;ajustent aux mesures…</translation>
     </message>
     <message>
         <source>The fit, as on the Fit tab: P = %1 days, K = %2 m/s, e = %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ajustement, comme dans l&apos;onglet Ajustement : P = %1 jours, K = %2 m/s, e = %3.</translation>
     </message>
     <message>
         <source>No orbits could be drawn about this fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune orbite n&apos;a pu être tirée autour de cet ajustement.</translation>
     </message>
     <message>
         <source>The orbits that fit: e from %1 to %2 (the middle 68 %), median %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les orbites qui conviennent : e de %1 à %2 (les 68 % centraux), médiane %3.</translation>
     </message>
     <message>
         <source>Converged: %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps).</source>
-        <translation type="unfinished">Convergé&#xa0;: %1 pas de %2 marcheurs, %3 fois le plus long temps d&apos;autocorrélation (%4 pas).</translation>
+        <translation>Convergé : %1 pas de %2 marcheurs, %3 fois le plus long temps d&apos;autocorrélation (%4 pas).</translation>
     </message>
     <message>
         <source>Not converged after %1 steps of %2 walkers, %3 times the longest autocorrelation time (%4 steps): the range is rough.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de convergence après %1 pas de %2 marcheurs, %3 fois le plus long temps d&apos;autocorrélation (%4 pas) : l&apos;étendue est approximative.</translation>
     </message>
     <message>
         <source>How sure is e?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle certitude sur e ?</translation>
     </message>
     <message>
         <source>A fit&apos;s ± σ takes the orbits that fit about as well as the best one to spread like a bell curve about it. For a weak planet they need not. On the right, a made-up star: the book fits its planet as on the Fit tab, then draws thousands of orbits that fit the measurements about as well, as &lt;b&gt;How sure?&lt;/b&gt; in the observing window does, and counts their &lt;i&gt;e&lt;/i&gt; in the histogram.</source>
         <comment>How sure?: the entry of the observing window&apos;s File menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le ± σ d&apos;un ajustement suppose que les orbites qui conviennent presque aussi bien que la meilleure se répartissent en cloche autour d&apos;elle. Pour une planète faible, ce n&apos;est pas forcé. À droite, une étoile inventée : le livre ajuste sa planète comme dans l&apos;onglet Ajustement, puis tire, comme &lt;b&gt;Quelle certitude ?&lt;/b&gt; dans la fenêtre d&apos;observation, des milliers d&apos;orbites qui s&apos;ajustent presque aussi bien aux mesures, et compte leur &lt;i&gt;e&lt;/i&gt; dans l&apos;histogramme.</translation>
     </message>
     <message>
         <source>The shaded band holds the middle 68 % of the orbits; the red line and bar are the fit&apos;s &lt;i&gt;e&lt;/i&gt; ± σ. An orbit with &lt;i&gt;e&lt;/i&gt; below 0.1 is hardly told from a circle.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bande ombrée contient les 68 % centraux des orbites ; la ligne et la barre rouges sont le &lt;i&gt;e&lt;/i&gt; ± σ de l&apos;ajustement. Une orbite de &lt;i&gt;e&lt;/i&gt; inférieur à 0,1 se distingue à peine d&apos;un cercle.</translation>
     </message>
     <message>
         <source>Fitted curve of the made-up star</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe ajustée de l&apos;étoile inventée</translation>
     </message>
     <message>
         <source>Eccentricities of the orbits that fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Excentricités des orbites qui conviennent</translation>
     </message>
     <message>
         <source>Drawing the orbits</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirage des orbites</translation>
     </message>
 </context>
 <context>
@@ -2357,18 +2357,18 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>their median</source>
-        <translation type="unfinished"></translation>
+        <translation>leur médiane</translation>
     </message>
     <message>
         <source>the best fit ± σ</source>
-        <translation type="unfinished"></translation>
+        <translation>meilleur ajustement ± σ</translation>
     </message>
     <message numerus="yes">
         <source>%n orbits that fit the measurements: %1 from %2 to %3 (68 % of them), median %4; the best fit %5 ± %6.</source>
         <comment>%1 is the value&apos;s name</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n orbite qui s&apos;ajuste aux mesures : %1 de %2 à %3 (68 % d&apos;entre elles), médiane %4 ; le meilleur ajustement %5 ± %6.</numerusform>
+            <numerusform>%n orbites qui s&apos;ajustent aux mesures : %1 de %2 à %3 (68 % d&apos;entre elles), médiane %4 ; le meilleur ajustement %5 ± %6.</numerusform>
         </translation>
     </message>
 </context>
@@ -5155,19 +5155,19 @@ rms %6 m/s, χ² réduit %7</translation>
     </message>
     <message>
         <source>it may be circular exactly when the middle 68 % of the orbits drawn reach below e = 0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>elle peut être circulaire exactement quand les 68 % centraux des orbites tirées descendent sous e = 0,1</translation>
     </message>
     <message>
         <source>that a value several σ from 0 cannot be 0, whatever the shape of its spread</source>
-        <translation type="unfinished"></translation>
+        <translation>qu&apos;une valeur à plusieurs σ de 0 ne peut valoir 0, quelle que soit la forme de sa dispersion</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 13 (the fit, the mass, a second planet, 51 Peg, how sure an eccentricity is). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Séance : &lt;/b&gt;deux séances d&apos;environ 45 minutes : pages 1 à 6 (le périodogramme, les fausses alarmes, les alias, le repliement), puis pages 7 à 13 (l&apos;ajustement, la masse, une deuxième planète, 51 Peg, la certitude sur une excentricité). Prérequis : chapitre 3 (K et m sin i), la notion d&apos;erreur de mesure, une calculatrice.</translation>
     </message>
     <message>
         <source>The orbits drawn (the sampler&apos;s seed %1): e from %2 to %3 (the middle 68 %), median %4; the fit&apos;s e %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les orbites tirées (graine de l&apos;échantillonneur %1) : e de %2 à %3 (les 68 % centraux), médiane %4 ; le e de l&apos;ajustement %5.</translation>
     </message>
 </context>
 <context>

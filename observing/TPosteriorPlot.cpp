@@ -79,14 +79,18 @@ void Frame(QPainter& p, const QRectF& plot, TRange x, TRange y, const QString& x
                Qt::AlignHCenter, xTitle);
 }
 
+// The draws' histogram over r, their 68 % interval shaded and median dashed, and the fit's
+// value in red; with a sigma, the fit's value ± sigma as a red bar above the bins.
 void Histogram(QPainter& p, const QRectF& plot, const std::vector<double>& x,
-               const posterior::TInterval& interval, double fitted, const QString& title) {
-    const TRange r = RangeOf(x, fitted);
+               const posterior::TInterval& interval, double fitted, const QString& title,
+               TRange r, double sigma = 0.0) {
     std::vector<int> counts(Bins, 0);
     for (double v : x)
         ++counts[std::size_t(std::clamp(int((v - r.lo) / (r.hi - r.lo) * Bins), 0, Bins - 1))];
     const int most = std::max(1, *std::max_element(counts.begin(), counts.end()));
-    const auto X = [&](double v) { return plot.left() + (v - r.lo) / (r.hi - r.lo) * plot.width(); };
+    const auto X = [&](double v) {
+        return plot.left() + (std::clamp(v, r.lo, r.hi) - r.lo) / (r.hi - r.lo) * plot.width();
+    };
     p.fillRect(QRectF(QPointF(X(interval.low), plot.top()), QPointF(X(interval.high), plot.bottom())), Shade);
     p.setPen(QPen(QColor(20, 60, 160), 1.0));
     p.setBrush(QColor(20, 60, 160, 150));
@@ -99,6 +103,13 @@ void Histogram(QPainter& p, const QRectF& plot, const std::vector<double>& x,
     p.drawLine(QPointF(X(interval.median), plot.top()), QPointF(X(interval.median), plot.bottom()));
     p.setPen(QPen(Best, 2.0));
     p.drawLine(QPointF(X(fitted), plot.top()), QPointF(X(fitted), plot.bottom()));
+    if (sigma > 0.0 && std::isfinite(sigma)) {
+        const double y = plot.top() + 0.04 * plot.height();
+        const double from = X(fitted - sigma), to = X(fitted + sigma);
+        p.drawLine(QPointF(from, y), QPointF(to, y));
+        p.drawLine(QPointF(from, y - 4), QPointF(from, y + 4));
+        p.drawLine(QPointF(to, y - 4), QPointF(to, y + 4));
+    }
     Frame(p, plot, r, r, title, {});
 }
 
@@ -169,10 +180,13 @@ void TPosteriorPlot::Draw(QPainter& p, const QRectF& area) const {
         return QRectF(area.left() + left + column * (w + gap), area.top() + top + row * (h + bottom + top), w, h);
     };
     const fit::TFittedPlanet& f = fitted_;
-    Histogram(p, cell(0, 0), draws_.K_mps, intervals_.K_mps, f.elements.K_mps, "K (m/s)");
-    Histogram(p, cell(1, 0), draws_.ecc, intervals_.ecc, f.elements.ecc, "e");
+    Histogram(p, cell(0, 0), draws_.K_mps, intervals_.K_mps, f.elements.K_mps, "K (m/s)",
+              RangeOf(draws_.K_mps, f.elements.K_mps));
+    Histogram(p, cell(1, 0), draws_.ecc, intervals_.ecc, f.elements.ecc, "e",
+              RangeOf(draws_.ecc, f.elements.ecc));
     Histogram(p, cell(2, 0), draws_.massSinI_Jupiter, intervals_.massSinI_Jupiter,
-              f.massSinI_Jupiter.value, BookText("How sure", "m sin i (Jupiter masses)"));
+              f.massSinI_Jupiter.value, BookText("How sure", "m sin i (Jupiter masses)"),
+              RangeOf(draws_.massSinI_Jupiter, f.massSinI_Jupiter.value));
     Pairs(p, cell(0, 1), draws_.K_mps, draws_.ecc, f.elements.K_mps, f.elements.ecc, "K (m/s)", "e");
     Pairs(p, cell(1, 1), draws_.period_days, draws_.K_mps, f.elements.period_days, f.elements.K_mps,
           BookText("How sure", "P (days)", "the period of an orbit"), "K (m/s)");
@@ -186,4 +200,67 @@ void TPosteriorPlot::Draw(QPainter& p, const QRectF& area) const {
     Pairs(p, cell(2, 1), Degrees(draws_.omega_rad), draws_.tPeri_days,
           omega * 180.0 / std::numbers::pi, tPeri, "ω (°)",
           BookText("How sure", "periastron T (days)", "the time of periastron"));
+}
+
+TPosteriorHistogram::TPosteriorHistogram(QWidget* parent) : TObservingPlot(parent) {}
+
+void TPosteriorHistogram::SetDraws(std::vector<double> draws, const posterior::TInterval& interval,
+                                   double fitted, double sigma, double lo, double hi,
+                                   const QString& title) {
+    draws_ = std::move(draws);
+    interval_ = interval;
+    fitted_ = fitted;
+    sigma_ = sigma;
+    lo_ = lo;
+    hi_ = hi > lo ? hi : lo + 1.0;
+    title_ = title;
+    setAccessibleDescription(Description());
+    update();
+}
+
+QString TPosteriorHistogram::Description() const {
+    if (draws_.empty())
+        return BookText("How sure", "No orbits drawn yet.");
+    const double step = (interval_.high - interval_.low) / 20;
+    const int decimals = step > 0.0 ? std::clamp(int(std::ceil(-std::log10(step))), 0, 6) : 3;
+    return BookText("How sure",
+                    "%n orbits that fit the measurements: %1 from %2 to %3 (68 % of them), "
+                    "median %4; the best fit %5 ± %6.",
+                    "%1 is the value's name", int(draws_.size()))
+        .arg(title_, FixedText(interval_.low, decimals), FixedText(interval_.high, decimals),
+             FixedText(interval_.median, decimals), FixedText(fitted_, decimals),
+             FixedText(sigma_, decimals));
+}
+
+void TPosteriorHistogram::Draw(QPainter& p, const QRectF& area) const {
+    p.fillRect(area, Qt::white);
+    if (draws_.empty())
+        return;
+    QFont font("Arial");
+    font.setPixelSize(11);
+    p.setFont(font);
+    const QFontMetricsF metrics(font);
+    // The key along the top: what the shade, the dashed line and the red marks stand for.
+    const double keyY = area.top() + 4, keyHeight = metrics.height();
+    double x = area.left() + 14;
+    const auto key = [&](const QString& text, const std::function<void(const QRectF&)>& mark) {
+        const QRectF swatch(x, keyY + 1, 18, keyHeight - 2);
+        mark(swatch);
+        p.setPen(Qt::black);
+        p.drawText(QPointF(swatch.right() + 4, keyY + metrics.ascent()), text);
+        x = swatch.right() + 4 + metrics.horizontalAdvance(text) + 14;
+    };
+    key(BookText("How sure", "68 % of the orbits"), [&](const QRectF& r) { p.fillRect(r, Shade); });
+    key(BookText("How sure", "their median"), [&](const QRectF& r) {
+        p.setPen(QPen(Qt::black, 1.5, Qt::DashLine));
+        p.drawLine(QPointF(r.center().x(), r.top()), QPointF(r.center().x(), r.bottom()));
+    });
+    key(BookText("How sure", "the best fit ± σ"), [&](const QRectF& r) {
+        p.setPen(QPen(Best, 2.0));
+        p.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
+        p.drawLine(QPointF(r.center().x(), r.top()), QPointF(r.center().x(), r.bottom()));
+    });
+    const QRectF plot(area.left() + 14, keyY + keyHeight + 6, area.width() - 28,
+                      area.height() - (keyHeight + 10) - 2 * metrics.height() - 8);
+    Histogram(p, plot, draws_, interval_, fitted_, title_, {lo_, hi_}, sigma_);
 }

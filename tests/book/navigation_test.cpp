@@ -43,7 +43,7 @@ TEST_F(BookTest, CaptionShowsChapterPageAndTotal) {
 
 TEST_F(BookTest, ForwardFromTheLastChapterPageOpensTheSummaryWhereForwardStops) {
     open(6, -1);
-    EXPECT_EQ(caption(), "Doppler spectroscopy : Finding a planet 12/12");
+    EXPECT_EQ(caption(), "Doppler spectroscopy : Finding a planet 13/13");
     EXPECT_TRUE(nextShown());
     book->PageForward();
     EXPECT_EQ(book->ChapterNumber, 7);
@@ -53,7 +53,7 @@ TEST_F(BookTest, ForwardFromTheLastChapterPageOpensTheSummaryWhereForwardStops) 
     book->PageForward();
     EXPECT_EQ(chapter(), summary) << "nothing happens past the last page";
     book->PageBack();
-    EXPECT_EQ(caption(), "Doppler spectroscopy : Finding a planet 12/12");
+    EXPECT_EQ(caption(), "Doppler spectroscopy : Finding a planet 13/13");
 }
 
 TEST_F(BookTest, BackAcrossChaptersEndsOnTheContentsPage) {

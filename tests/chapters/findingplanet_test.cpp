@@ -11,12 +11,14 @@
 #include "chapters/TFindingPlanet.h"
 #include "model/HiddenSystems.h"
 #include "model/MeasurementsCsv.h"
+#include "model/OrbitPosterior.h"
 #include "observing/TDataPlot.h"
 #include "observing/TFitPlot.h"
 #include "observing/TFitByHandPage.h"
 #include "observing/TFoldPlot.h"
 #include "observing/TObservingRunForm.h"
 #include "observing/TPeriodogramPlot.h"
+#include "observing/TPosteriorPlot.h"
 #include "thisbook/AnswerReport.h"
 
 #include <QFile>
@@ -24,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -95,12 +98,12 @@ TEST_F(FindingPlanetTest, TheChapterStandsBetweenFreeExperimentAndTheSummary) {
     open(Chapter - 1, -1);
     forward();
     ASSERT_NE(current(), nullptr);
-    EXPECT_EQ(caption(), "Doppler spectroscopy : Finding a planet 1/12");
+    EXPECT_EQ(caption(), "Doppler spectroscopy : Finding a planet 1/13");
     open(1);
     book->mnitChapters[Chapter - 1]->trigger();
     ASSERT_NE(current(), nullptr);
     EXPECT_EQ(book->mnitChapters[Chapter - 1]->text(), "&6 Finding a planet");
-    open(Chapter, 12);
+    open(Chapter, 13);
     forward();
     EXPECT_EQ(caption(), "Doppler spectroscopy : Summary 1/1");
 }
@@ -198,7 +201,12 @@ TEST_F(FindingPlanetTest, AStudentReadingTheScreenIsAcceptedOnEveryQuestion) {
         type(weighed(Read(current()->RunLabel, "of")));
         expectAccepted();
         forward();
-        EXPECT_EQ(current()->Page, 12);
+        // Page 12: circular or not, from where the middle 68 % of the orbits begin.
+        current()->WaitForFits();
+        choose(Read(current()->EccentricityLabel, "e from") < 0.1 ? "It may be" : "No");
+        expectAccepted();
+        forward();
+        EXPECT_EQ(current()->Page, 13);
         EXPECT_NE(run().find("Hidden planet: P ="), std::string::npos) << run();
         EXPECT_NE(run().find("Your answers: P = " + std::to_string(peak) + " days, K = "),
                   std::string::npos) << run();
@@ -210,7 +218,8 @@ TEST_F(FindingPlanetTest, AStudentReadingTheScreenIsAcceptedOnEveryQuestion) {
                 ++kept;
             }
         EXPECT_EQ(kept, 8);
-        EXPECT_EQ(current()->Work.size(), 8 * ++runs + 2) << "51 Peg's two are kept once";
+        EXPECT_EQ(current()->Work.size(), 8 * ++runs + 3)
+            << "51 Peg's two and the made-up star's one are kept once";
     }
 }
 
@@ -355,6 +364,43 @@ TEST_F(FindingPlanetTest, ThePublishedDataOf51PegShowAsThePageSays) {
     EXPECT_EQ(current()->FoldPlot->VelocityTitle(), "radial velocity (m/s)");
 }
 
+// The page on the eccentricity: the fit puts e several σ from a circle, while the orbits
+// drawn, converged, reach nearly circular ones; the readout, the histogram and the guide state
+// the same numbers, and the answer judged right is the one they show.
+TEST_F(FindingPlanetTest, TheEccentricityPageJudgesByTheOrbitsItShows) {
+    openPage(findingplanet::EccentricityPage);
+    EXPECT_TRUE(current()->EccentricityProgress->isVisibleTo(current()));
+    EXPECT_FALSE(current()->Choices[0]->isEnabled()) << "no answer before the orbits are drawn";
+    current()->WaitForFits();
+    const fit::TOrbitSolution* fitted = current()->EccentricityFit();
+    const posterior::TPosteriorSummary* orbits = current()->EccentricityOrbits();
+    ASSERT_NE(fitted, nullptr);
+    ASSERT_NE(orbits, nullptr);
+    EXPECT_FALSE(current()->EccentricityProgress->isVisibleTo(current()));
+    const fit::TEstimate& fitE = fitted->planets[0].ecc;
+    const posterior::TInterval& e = orbits->planets[0].ecc;
+    EXPECT_TRUE(orbits->converged);
+    EXPECT_GT(fitE.value, 3 * fitE.sigma) << "the linearised σ rules a circle out";
+    EXPECT_LT(e.low, findingplanet::NearlyCircular) << "the orbits drawn do not";
+    EXPECT_LT(e.median, fitE.value - fitE.sigma);
+
+    const std::string label = current()->EccentricityLabel->text().toStdString();
+    EXPECT_NEAR(Read(current()->EccentricityLabel, "e ="), fitE.value, 0.01);
+    EXPECT_NEAR(Read(current()->EccentricityLabel, "e from"), e.low, 0.005);
+    EXPECT_NEAR(Read(current()->EccentricityLabel, "to"), e.high, 0.005);
+    EXPECT_NEAR(Read(current()->EccentricityLabel, "median"), e.median, 0.005);
+    EXPECT_NE(label.find("Converged: "), std::string::npos) << label;
+    EXPECT_EQ(current()->EccentricityPlot->Draws(), orbits->pairs[0].ecc);
+    EXPECT_NE(current()->AcceptedAnswer().find("It may be: nearly round orbits fit too"),
+              std::string::npos) << current()->AcceptedAnswer();
+
+    choose("No");
+    EXPECT_FALSE(current()->AnswerCorrect);
+    QTest::mouseClick(current()->OKButton, Qt::LeftButton);
+    choose("It may be");
+    expectAccepted();
+}
+
 TEST_F(FindingPlanetTest, DataThatCannotBeFoundAreSaidSoAndTheOtherPagesWork) {
     QTemporaryDir empty;
     SetDataFolders({empty.path().toStdString()});
@@ -379,8 +425,8 @@ TEST_F(FindingPlanetTest, DataThatCannotBeFoundAreSaidSoAndTheOtherPagesWork) {
 TEST_F(FindingPlanetTest, ViewsUnlockPageByPage) {
     // The tabs open on each page, as bits from the Data tab up.
     const int open[] = {0b1, 0b1, 0b11, 0b11, 0b11, 0b111, 0b11111, 0b11111, 0b111111,
-                        0b10111, 0b10111, 0b111111};
-    for (int page = 1; page <= 12; ++page) {
+                        0b10111, 0b10111, 0b111111, 0b111111};
+    for (int page = 1; page <= 13; ++page) {
         SCOPED_TRACE(page);
         openPage(page);
         QTabWidget* views = current()->Views;
@@ -389,6 +435,10 @@ TEST_F(FindingPlanetTest, ViewsUnlockPageByPage) {
             EXPECT_EQ(views->isTabEnabled(tab), bool(open[page - 1] & (1 << tab))) << tab;
         EXPECT_TRUE(views->isTabEnabled(views->currentIndex()));
         EXPECT_EQ(current()->FewerNightsButton->isVisibleTo(current()), page == 4);
+        // The page on the eccentricity shows its own star in the views' place.
+        EXPECT_EQ(views->isVisibleTo(current()), page != findingplanet::EccentricityPage);
+        EXPECT_EQ(current()->EccentricityPanel->isVisibleTo(current()),
+                  page == findingplanet::EccentricityPage);
     }
 }
 
@@ -440,8 +490,8 @@ TEST_F(FindingPlanetTest, ASeedOutsideTheRangeIsRefusedAndTheRunKept) {
 }
 
 // The choices' order follows the seed: every button is right for some seed, and a student
-// who always presses the middle one is right on fewer than half of the choice pages. Page 9
-// is counted right whenever its middle button is either answer the data may make right.
+// who always presses the middle one is right on fewer than half of the choice pages. Pages 9
+// and 12 are counted right whenever the middle button is either answer the data may make right.
 TEST(FindingPlanetChoices, NoButtonIsAlwaysTheRightOne) {
     namespace q = findingplanet;
     int middleRight = 0, asked = 0;
@@ -466,7 +516,7 @@ TEST(FindingPlanetChoices, NoButtonIsAlwaysTheRightOne) {
         }
         EXPECT_EQ(rightSomewhere, (std::array<bool, 3>{true, true, true}));
     }
-    EXPECT_EQ(asked, 5 * 300) << "pages 2, 4, 5, 6 and 9 ask a choice";
+    EXPECT_EQ(asked, 6 * 300) << "pages 2, 4, 5, 6, 9 and 12 ask a choice";
     EXPECT_LT(middleRight, asked / 2);
 }
 

@@ -257,7 +257,7 @@ void ShootFindingPlanet(Gallery& gallery, TThisBook& book) {
                      e = ReadoutNumber(*ch->FitLabel, "e =");
         return K / 28.4 * std::sqrt(1 - e * e) * std::cbrt(P / 365.25) * std::pow(starMass, 2.0 / 3.0);
     };
-    for (int page = 2; page <= 11; ++page) {
+    for (int page = 2; page <= findingplanet::EccentricityPage; ++page) {
         ch->Page = page;
         ch->RefreshPage();
         ch->WaitForFits();
@@ -300,6 +300,11 @@ void ShootFindingPlanet(Gallery& gallery, TThisBook& book) {
             type(ReadoutNumber(*ch->PeakLabel, "Highest peak:"));
             break;
         case 11: type(weigh(ReadoutNumber(*ch->RunLabel, "of"))); break;
+        case 12:
+            choose(ReadoutNumber(*ch->EccentricityLabel, "e from") < findingplanet::NearlyCircular
+                       ? "It may be"
+                       : "No");
+            break;
         }
         gallery.shoot(book, QString("ch6-p%1-answered").arg(page, 2, 10, QChar('0')));
     }
