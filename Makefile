@@ -55,14 +55,15 @@ build: configure
 run: build
 	cd $(BUILD)/app && ./doppler-spectroscopy
 
-# The layout runs in other languages that do not pass yet; make layout-languages runs them.
-LAYOUT_LANGUAGE_LABELS := 'translated-layout|pseudo-language'
+# The layout runs in the test language, which lengthens English by 40 %: a preview of what a
+# new translation would break, not a fault of the book. make layout-languages runs them.
+LAYOUT_LANGUAGE_LABELS := pseudo-language
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 \
 	  -LE $(LAYOUT_LANGUAGE_LABELS)
 
-# The layout checks in German, French, Spanish and the test language: what each breaks.
+# The layout checks in the test language: what a new translation of English's length would break.
 layout-languages: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 \
 	  -L $(LAYOUT_LANGUAGE_LABELS)

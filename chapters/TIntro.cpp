@@ -8,7 +8,7 @@
 
 TIntro::TIntro(TCustomBook* owner) : TThisChapter(owner) {
     SetCaption(BookText("Chapter 1: Doppler spectroscopy", "Doppler spectroscopy").toStdString());
-    TextBox->setGeometry(26, 26, 410, 511);
+    TextBox->setGeometry(26, 26, 410, 484);
     PageCount = PageTotal = 1;
 }
 

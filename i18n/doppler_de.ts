@@ -1591,12 +1591,12 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>Take the fitted curve away and what is left, the residuals, may hide a second planet. An extra planet always fits the noise a little better, so the book&apos;s one- and two-planet fits are compared by</source>
         <comment>the sentence goes on after the formula below it</comment>
-        <translation>Die Residuen, der Rest ohne die angepasste Kurve, können einen zweiten Planeten verbergen. Ein Planet mehr passt das Rauschen immer etwas besser, deshalb vergleicht das Buch die Fits mit einem und zwei Planeten über </translation>
+        <translation>Im Rest ohne die angepasste Kurve, den Residuen, kann ein zweiter Planet stecken. Ein Planet mehr passt das Rauschen immer etwas besser, deshalb vergleicht das Buch die Fits mit einem und zwei Planeten über </translation>
     </message>
     <message>
         <source>for &lt;i&gt;k&lt;/i&gt; parameters and &lt;i&gt;N&lt;/i&gt; measurements (−2 ln &lt;i&gt;L&lt;/i&gt; is χ² plus a charge for the jitter): the lower, the better. ΔBIC, below the residuals&apos; plot, is the two-planet BIC less the one-planet BIC. The second planet is supported only when it lowers the BIC by more than 10 (ΔBIC below −10); a rise (ΔBIC above 0) means one planet is enough.</source>
         <comment>ends the sentence before the formula above it</comment>
-        <translation>für &lt;i&gt;k&lt;/i&gt; Parameter und &lt;i&gt;N&lt;/i&gt; Messungen (−2 ln &lt;i&gt;L&lt;/i&gt;: χ² plus Aufschlag für den Jitter): je kleiner, desto besser. ΔBIC unter dem Residuendiagramm ist das BIC mit zwei Planeten minus das mit einem. Ein zweiter Planet zählt nur, wenn er das BIC um mehr als 10 senkt (ΔBIC unter −10); ein Anstieg (ΔBIC über 0) heißt, ein Planet genügt. </translation>
+        <translation>für &lt;i&gt;k&lt;/i&gt; Parameter und &lt;i&gt;N&lt;/i&gt; Messungen (−2 ln &lt;i&gt;L&lt;/i&gt;: χ² plus Jitter-Aufschlag): je kleiner, desto besser. ΔBIC unter den Residuen ist das BIC mit zwei Planeten minus das mit einem. Ein zweiter Planet zählt nur, senkt er das BIC um mehr als 10 (ΔBIC unter −10); ein Anstieg (ΔBIC über 0) heißt, ein Planet genügt. </translation>
     </message>
     <message>
         <source>Real data: 51 Pegasi</source>

@@ -517,11 +517,11 @@
     </message>
     <message>
         <source>We start with a simple system: a star of one solar mass (the yellow dot) and a single planet of one Jupiter mass, Mondas (the white dot). The light-blue line is the orbit of Mondas. Its semimajor axis is 5.2 AU and its eccentricity is 0, so Mondas moves on a circle of radius 5.2 AU.</source>
-        <translation>Empezamos con un sistema sencillo: una estrella de una masa solar (el punto amarillo) y un único planeta de una masa de Júpiter, Mondas (el punto blanco). La línea azul claro es la órbita de Mondas. Su semieje mayor mide 5,2 AU y su excentricidad es 0, así que Mondas se mueve en una circunferencia de 5,2 AU de radio.</translation>
+        <translation>Empezamos con un sistema sencillo: una estrella de una masa solar (el punto amarillo) y un planeta de una masa de Júpiter, Mondas (el punto blanco). La línea azul claro es su órbita. Su semieje mayor mide 5,2 AU y su excentricidad es 0, así que recorre una circunferencia de 5,2 AU de radio.</translation>
     </message>
     <message>
         <source>At first you see the orbit edge-on, so the circle looks like a straight line.</source>
-        <translation>Al principio ves la órbita de canto, así que la circunferencia parece una línea recta.</translation>
+        <translation>Al principio ves la órbita de canto: la circunferencia parece una recta.</translation>
     </message>
     <message>
         <source>You can turn the view to look at the orbit from any direction: drag the mouse across the black pane, or move the &lt;b&gt;Rotate axes &lt;/b&gt;sliders. The &lt;b&gt;Zoom &lt;/b&gt;slider makes the picture larger or smaller.</source>
@@ -556,7 +556,7 @@
     <message>
         <source>The graph on the right plots the radial velocity of the star against time. The timescale slider below the graph sets how much time one division of the time axis stands for, as the unit beside the axis says (&lt;i&gt;t&lt;/i&gt; / 1000 days: each division is 1000 days); the graph shows ten divisions. When the curve reaches the end of the displayed time range, the velocity axis is rescaled automatically to fit it; untick &lt;b&gt;Autoscale velocity &lt;/b&gt;to switch this off. The &lt;b&gt;Rescale velocity&lt;/b&gt; button rescales the velocity axis at any time.</source>
         <comment>Autoscale velocity, Rescale velocity: the captions of the check box and the button below the graph</comment>
-        <translation>La gráfica de la derecha representa la velocidad radial de la estrella frente al tiempo. El deslizador de escala de tiempo, debajo de la gráfica, fija cuánto tiempo representa una división del eje de tiempo, como indica la unidad junto al eje (&lt;i&gt;t&lt;/i&gt; / 1000 días: cada división son 1000 días); la gráfica muestra diez divisiones. Cuando la curva llega al final del intervalo de tiempo mostrado, el eje de velocidad se reescala automáticamente para que quepa; desmarca &lt;b&gt;Escala automática&lt;/b&gt; para desactivarlo. El botón &lt;b&gt;Reescalar velocidad&lt;/b&gt; reescala el eje de velocidad en cualquier momento.</translation>
+        <translation>La gráfica de la derecha muestra la velocidad radial de la estrella frente al tiempo. El deslizador de escala de tiempo, bajo la gráfica, fija cuánto dura una división del eje de tiempo, como indica la unidad junto al eje (&lt;i&gt;t&lt;/i&gt; / 1000 días: una división son 1000 días); se ven diez divisiones. Cuando la curva llega al final del tiempo mostrado, el eje de velocidad se reescala solo; desmarca &lt;b&gt;Escala automática&lt;/b&gt; para desactivarlo. El botón &lt;b&gt;Reescalar velocidad&lt;/b&gt; lo reescala en cualquier momento.</translation>
     </message>
     <message>
         <source>&lt;b&gt;What is the orbital period?&lt;/b&gt;</source>
@@ -684,12 +684,12 @@ cruce el cero.</translation>
     <message>
         <source>Press &lt;b&gt;Start&lt;/b&gt;. The masses and the orbit are the same as in the last section, so the radial velocity profile is the same too.</source>
         <comment>Start: the caption of the button</comment>
-        <translation>Pulsa &lt;b&gt;Iniciar&lt;/b&gt;. Las masas y la órbita son las mismas que en la sección anterior, así que el perfil de velocidad radial también es el mismo.</translation>
+        <translation>Pulsa &lt;b&gt;Iniciar&lt;/b&gt;. Masas y órbita son las de la sección anterior, así que el perfil de velocidad radial es el mismo.</translation>
     </message>
     <message>
         <source>Now click &lt;b&gt;Edit parameters&lt;/b&gt; and, in the window that opens, use the slider to change the inclination of the orbit of Mondas to about 30°.</source>
         <comment>Edit parameters: the caption of the button</comment>
-        <translation>Ahora haz clic en &lt;b&gt;Editar parámetros&lt;/b&gt; y, en la ventana que se abre, usa el deslizador para cambiar la inclinación de la órbita de Mondas a unos 30°.</translation>
+        <translation>Ahora haz clic en &lt;b&gt;Editar parámetros&lt;/b&gt; y, en la ventana que se abre, lleva con el deslizador la inclinación de la órbita de Mondas a unos 30°.</translation>
     </message>
     <message>
         <source>(Sliders will be enabled when you first need them.)</source>
@@ -1032,7 +1032,7 @@ la masa de Vulcan.&lt;/i&gt;</translation>
     <message>
         <source>Create a planetary system of your own, then print its velocity curve with &lt;b&gt;Print&lt;/b&gt; in the File menu to send to other students. Can they discover the parameters you chose? &lt;b&gt;Save system&lt;/b&gt; in the File menu keeps your system, so that &lt;b&gt;Open system&lt;/b&gt; can show them the answer later.</source>
         <comment>Print, File, Save system, Open system: the names of the menu and its entries</comment>
-        <translation>Crea tu propio sistema planetario y después imprime su curva de velocidad con &lt;b&gt;Imprimir&lt;/b&gt; del menú Archivo para enviarla a otros estudiantes. ¿Pueden descubrir los parámetros que elegiste? &lt;b&gt;Guardar sistema&lt;/b&gt; del menú Archivo conserva tu sistema, para que &lt;b&gt;Abrir sistema&lt;/b&gt; pueda enseñarles la respuesta más tarde.</translation>
+        <translation>Crea tu propio sistema planetario e imprime su curva de velocidad con &lt;b&gt;Imprimir&lt;/b&gt; del menú Archivo para enviarla a otros estudiantes. ¿Descubrirán los parámetros que elegiste? &lt;b&gt;Guardar sistema&lt;/b&gt; del menú Archivo lo conserva, para que &lt;b&gt;Abrir sistema&lt;/b&gt; les enseñe la respuesta más tarde.</translation>
     </message>
     <message>
         <source>Note: the &lt;b&gt;Zoom&lt;/b&gt; slider can hide the animation graphics.</source>
@@ -1559,7 +1559,7 @@ rms %6 m/s, χ² reducido %7</translation>
     <message>
         <source>A planet on an eccentric orbit moves its star in a curve sharper than a sine. On the &lt;b&gt;By hand&lt;/b&gt; tab the points are folded on the period the sliders set, so that one orbit shows: move the period until the points gather into one curve, then the others until the green curve runs through them and the rms is small (Page Up and Page Down move a slider in big steps). On the &lt;b&gt;Fit&lt;/b&gt; tab the book has done it properly: starting from the periodogram&apos;s highest peaks it adjusts &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, the time of periastron and the star&apos;s mean velocity, each point weighed by its error. It also finds the star&apos;s jitter, the scatter the error bars leave unexplained, and adds it to every error, so the reduced χ² comes out near 1.</source>
         <comment>By hand, Fit: the captions of the tabs; Page Up, Page Down: the keys; period of the orbit</comment>
-        <translation>Un planeta en una órbita excéntrica mueve su estrella siguiendo una curva más aguda que una sinusoide. En la pestaña &lt;b&gt;A mano&lt;/b&gt; los puntos se pliegan con el periodo que fijan los deslizadores, de modo que se ve una sola órbita: mueve el periodo hasta que los puntos se reúnan en una sola curva, y después los demás hasta que la curva verde pase por ellos y el rms sea pequeño (Re Pág y Av Pág mueven un deslizador a pasos grandes). En la pestaña &lt;b&gt;Ajuste&lt;/b&gt; el libro lo ha hecho como es debido: partiendo de los picos más altos del periodograma, ajusta &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, el instante del periastro y la velocidad media de la estrella, ponderando cada punto por su error. También halla el jitter de la estrella, la dispersión que las barras de error no explican, y lo añade a cada error, de modo que el χ² reducido sale cerca de 1.</translation>
+        <translation>En una órbita excéntrica la estrella sigue una curva más aguda que una sinusoide. En &lt;b&gt;A mano&lt;/b&gt; los puntos se pliegan con el periodo de los deslizadores: mueve el periodo hasta que formen una sola curva, y después los demás hasta que la curva verde pase por ellos y el rms sea pequeño (Re Pág/Av Pág: pasos grandes). En &lt;b&gt;Ajuste&lt;/b&gt; calcula el libro: desde los picos más altos del periodograma ajusta &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, el instante del periastro y la velocidad media, ponderando cada punto por su error. También halla el jitter de la estrella, la dispersión más allá de las barras de error, y lo añade a cada error: así el χ² reducido sale cerca de 1.</translation>
     </message>
     <message>
         <source>Weighing the planet</source>
@@ -1589,12 +1589,12 @@ rms %6 m/s, χ² reducido %7</translation>
     <message>
         <source>Take the fitted curve away and what is left, the residuals, may hide a second planet. An extra planet always fits the noise a little better, so the book&apos;s one- and two-planet fits are compared by</source>
         <comment>the sentence goes on after the formula below it</comment>
-        <translation>Si quitas la curva ajustada, lo que queda, los residuos, puede esconder un segundo planeta. Un planeta de más siempre se ajusta un poco mejor al ruido, así que los ajustes del libro con uno y con dos planetas se comparan mediante</translation>
+        <translation>Lo que queda sin la curva ajustada, los residuos, puede esconder un segundo planeta. Un planeta de más siempre se ajusta algo mejor al ruido, así que el libro compara sus ajustes con uno y dos planetas mediante</translation>
     </message>
     <message>
         <source>for &lt;i&gt;k&lt;/i&gt; parameters and &lt;i&gt;N&lt;/i&gt; measurements (−2 ln &lt;i&gt;L&lt;/i&gt; is χ² plus a charge for the jitter): the lower, the better. ΔBIC, below the residuals&apos; plot, is the two-planet BIC less the one-planet BIC. The second planet is supported only when it lowers the BIC by more than 10 (ΔBIC below −10); a rise (ΔBIC above 0) means one planet is enough.</source>
         <comment>ends the sentence before the formula above it</comment>
-        <translation>para &lt;i&gt;k&lt;/i&gt; parámetros y &lt;i&gt;N&lt;/i&gt; mediciones (−2 ln &lt;i&gt;L&lt;/i&gt; es χ² más un coste por el jitter): cuanto menor, mejor. ΔBIC, debajo de la gráfica de los residuos, es el BIC con dos planetas menos el BIC con uno. El segundo planeta solo está respaldado cuando reduce el BIC en más de 10 (ΔBIC por debajo de −10); un aumento (ΔBIC por encima de 0) significa que basta con un planeta.</translation>
+        <translation>para &lt;i&gt;k&lt;/i&gt; parámetros y &lt;i&gt;N&lt;/i&gt; mediciones (−2 ln &lt;i&gt;L&lt;/i&gt; es χ² más un coste por el jitter): cuanto menor, mejor. ΔBIC, bajo los residuos, es el BIC con dos planetas menos el BIC con uno. El segundo planeta solo se acepta si reduce el BIC en más de 10 (ΔBIC bajo −10); un aumento (ΔBIC sobre 0) significa que basta uno.</translation>
     </message>
     <message>
         <source>Real data: 51 Pegasi</source>

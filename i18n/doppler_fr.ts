@@ -517,11 +517,11 @@
     </message>
     <message>
         <source>We start with a simple system: a star of one solar mass (the yellow dot) and a single planet of one Jupiter mass, Mondas (the white dot). The light-blue line is the orbit of Mondas. Its semimajor axis is 5.2 AU and its eccentricity is 0, so Mondas moves on a circle of radius 5.2 AU.</source>
-        <translation>Nous commençons par un système simple&#xa0;: une étoile d&apos;une masse solaire (le point jaune) et une seule planète d&apos;une masse de Jupiter, Mondas (le point blanc). La ligne bleu clair est l&apos;orbite de Mondas. Son demi-grand axe vaut 5,2 AU et son excentricité 0&#xa0;: Mondas se déplace donc sur un cercle de rayon 5,2 AU.</translation>
+        <translation>Commençons par un système simple&#xa0;: une étoile d&apos;une masse solaire (le point jaune) et une planète d&apos;une masse de Jupiter, Mondas (le point blanc). La ligne bleu clair est son orbite. Son demi-grand axe vaut 5,2 AU et son excentricité 0&#xa0;: Mondas décrit donc un cercle de 5,2 AU de rayon.</translation>
     </message>
     <message>
         <source>At first you see the orbit edge-on, so the circle looks like a straight line.</source>
-        <translation>Au début, vous voyez l&apos;orbite par la tranche&#xa0;: le cercle ressemble donc à une ligne droite.</translation>
+        <translation>Au début, l&apos;orbite est vue par la tranche&#xa0;: le cercle semble une ligne droite.</translation>
     </message>
     <message>
         <source>You can turn the view to look at the orbit from any direction: drag the mouse across the black pane, or move the &lt;b&gt;Rotate axes &lt;/b&gt;sliders. The &lt;b&gt;Zoom &lt;/b&gt;slider makes the picture larger or smaller.</source>
@@ -556,7 +556,7 @@
     <message>
         <source>The graph on the right plots the radial velocity of the star against time. The timescale slider below the graph sets how much time one division of the time axis stands for, as the unit beside the axis says (&lt;i&gt;t&lt;/i&gt; / 1000 days: each division is 1000 days); the graph shows ten divisions. When the curve reaches the end of the displayed time range, the velocity axis is rescaled automatically to fit it; untick &lt;b&gt;Autoscale velocity &lt;/b&gt;to switch this off. The &lt;b&gt;Rescale velocity&lt;/b&gt; button rescales the velocity axis at any time.</source>
         <comment>Autoscale velocity, Rescale velocity: the captions of the check box and the button below the graph</comment>
-        <translation>Le graphique de droite représente la vitesse radiale de l&apos;étoile en fonction du temps. Le curseur d&apos;échelle de temps sous le graphique fixe la durée que représente une division de l&apos;axe du temps, comme l&apos;indique l&apos;unité à côté de l&apos;axe (&lt;i&gt;t&lt;/i&gt; / 1000 jours&#xa0;: chaque division vaut 1000 jours)&#xa0;; le graphique montre dix divisions. Quand la courbe atteint la fin de l&apos;intervalle de temps affiché, l&apos;axe des vitesses est remis à l&apos;échelle automatiquement&#xa0;; décochez &lt;b&gt;Échelle auto&lt;/b&gt; pour désactiver cette fonction. Le bouton &lt;b&gt;Réajuster vitesse&lt;/b&gt; remet l&apos;axe des vitesses à l&apos;échelle à tout moment.</translation>
+        <translation>Le graphique de droite montre la vitesse radiale de l&apos;étoile au cours du temps. Le curseur d&apos;échelle de temps, sous le graphique, fixe la durée d&apos;une division de l&apos;axe du temps, indiquée par l&apos;unité à côté de l&apos;axe (&lt;i&gt;t&lt;/i&gt; / 1000 jours&#xa0;: une division vaut 1000 jours)&#xa0;; le graphique montre dix divisions. Quand la courbe atteint la fin du temps affiché, l&apos;axe des vitesses se remet à l&apos;échelle tout seul&#xa0;; décochez &lt;b&gt;Échelle auto&lt;/b&gt; pour l&apos;éviter. Le bouton &lt;b&gt;Réajuster vitesse&lt;/b&gt; le fait à tout moment.</translation>
     </message>
     <message>
         <source>&lt;b&gt;What is the orbital period?&lt;/b&gt;</source>
@@ -684,16 +684,16 @@ passe par zéro.</translation>
     <message>
         <source>Press &lt;b&gt;Start&lt;/b&gt;. The masses and the orbit are the same as in the last section, so the radial velocity profile is the same too.</source>
         <comment>Start: the caption of the button</comment>
-        <translation>Appuyez sur &lt;b&gt;Lancer&lt;/b&gt;. Les masses et l&apos;orbite sont les mêmes que dans la section précédente&#xa0;: le profil de vitesse radiale est donc le même aussi.</translation>
+        <translation>Appuyez sur &lt;b&gt;Lancer&lt;/b&gt;. Masses et orbite sont celles de la section précédente&#xa0;: le profil de vitesse radiale est donc le même.</translation>
     </message>
     <message>
         <source>Now click &lt;b&gt;Edit parameters&lt;/b&gt; and, in the window that opens, use the slider to change the inclination of the orbit of Mondas to about 30°.</source>
         <comment>Edit parameters: the caption of the button</comment>
-        <translation>Cliquez maintenant sur &lt;b&gt;Modifier paramètres&lt;/b&gt; et, dans la fenêtre qui s&apos;ouvre, utilisez le curseur pour régler l&apos;inclinaison de l&apos;orbite de Mondas à environ 30°.</translation>
+        <translation>Cliquez ensuite sur &lt;b&gt;Modifier paramètres&lt;/b&gt; et, dans la fenêtre qui s&apos;ouvre, réglez avec le curseur l&apos;inclinaison de l&apos;orbite de Mondas à environ 30°.</translation>
     </message>
     <message>
         <source>(Sliders will be enabled when you first need them.)</source>
-        <translation>(Les curseurs seront activés quand vous en aurez besoin pour la première fois.)</translation>
+        <translation>(Les curseurs s&apos;activent dès que vous en avez besoin.)</translation>
     </message>
     <message>
         <source>The amplitude of the radial velocity is reduced: the maxima and minima are smaller. (Automatic rescaling has been turned off so that you can see this.)</source>
@@ -1018,12 +1018,12 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Give the planets the parameters of a real system, and you will see the work planet hunters do.</source>
-        <translation>Donnez aux planètes les paramètres d&apos;un système réel, et vous verrez le travail que font les chasseurs de planètes.</translation>
+        <translation>Donnez aux planètes les paramètres d&apos;un système réel&#xa0;: voici le travail des chasseurs de planètes.</translation>
     </message>
     <message>
         <source>Open the card &lt;b&gt;Real planetary systems&lt;/b&gt; from the &lt;b&gt;Tools&lt;/b&gt; menu, choose a system and press &lt;b&gt;Set up&lt;/b&gt;. Or set them yourself: %1 = 90° and &lt;i&gt;m&lt;/i&gt; to the given %2. Set up shortens the velocity arrows to fit the view; the star&apos;s is %3 times a planet&apos;s at the same speed.</source>
         <comment>%1 is the inclination&apos;s symbol, an italic i; %2 the product m sin i; %3 a whole number. Real planetary systems, Tools, Set up: the names of the card, the menu and the card&apos;s button</comment>
-        <translation>Ouvrez la fiche &lt;b&gt;Systèmes planétaires réels&lt;/b&gt; depuis le menu &lt;b&gt;Outils&lt;/b&gt;, choisissez un système et appuyez sur &lt;b&gt;Charger&lt;/b&gt;. Ou réglez-les vous-même&#xa0;: %1 = 90° et &lt;i&gt;m&lt;/i&gt; à la valeur de %2 donnée. Charger raccourcit les flèches de vitesse pour qu&apos;elles tiennent dans la vue&#xa0;; celle de l&apos;étoile vaut %3 fois celle d&apos;une planète à la même vitesse.</translation>
+        <translation>Ouvrez la fiche &lt;b&gt;Systèmes planétaires réels&lt;/b&gt; (menu &lt;b&gt;Outils&lt;/b&gt;), choisissez un système, puis &lt;b&gt;Charger&lt;/b&gt;. Ou réglez vous-même %1 = 90° et &lt;i&gt;m&lt;/i&gt; à la valeur de %2. Charger raccourcit les flèches de vitesse à la taille de la vue&#xa0;; celle de l&apos;étoile est %3 fois celle d&apos;une planète de même vitesse.</translation>
     </message>
     <message>
         <source>Challenge other students</source>
@@ -1032,7 +1032,7 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     <message>
         <source>Create a planetary system of your own, then print its velocity curve with &lt;b&gt;Print&lt;/b&gt; in the File menu to send to other students. Can they discover the parameters you chose? &lt;b&gt;Save system&lt;/b&gt; in the File menu keeps your system, so that &lt;b&gt;Open system&lt;/b&gt; can show them the answer later.</source>
         <comment>Print, File, Save system, Open system: the names of the menu and its entries</comment>
-        <translation>Créez votre propre système planétaire, puis imprimez sa courbe de vitesse avec &lt;b&gt;Imprimer&lt;/b&gt; dans le menu Fichier pour l&apos;envoyer à d&apos;autres élèves. Peuvent-ils retrouver les paramètres que vous avez choisis&#xa0;? &lt;b&gt;Enregistrer le système&lt;/b&gt; dans le menu Fichier conserve votre système, afin que &lt;b&gt;Ouvrir un système&lt;/b&gt; puisse leur montrer la réponse plus tard.</translation>
+        <translation>Créez votre système planétaire, puis imprimez sa courbe de vitesse (&lt;b&gt;Imprimer&lt;/b&gt;, menu Fichier) pour d&apos;autres élèves. Retrouveront-ils vos paramètres&#xa0;? &lt;b&gt;Enregistrer le système&lt;/b&gt; dans le menu Fichier le conserve&#xa0;: &lt;b&gt;Ouvrir un système&lt;/b&gt; leur montrera la réponse plus tard.</translation>
     </message>
     <message>
         <source>Note: the &lt;b&gt;Zoom&lt;/b&gt; slider can hide the animation graphics.</source>
@@ -1559,7 +1559,7 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>A planet on an eccentric orbit moves its star in a curve sharper than a sine. On the &lt;b&gt;By hand&lt;/b&gt; tab the points are folded on the period the sliders set, so that one orbit shows: move the period until the points gather into one curve, then the others until the green curve runs through them and the rms is small (Page Up and Page Down move a slider in big steps). On the &lt;b&gt;Fit&lt;/b&gt; tab the book has done it properly: starting from the periodogram&apos;s highest peaks it adjusts &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, the time of periastron and the star&apos;s mean velocity, each point weighed by its error. It also finds the star&apos;s jitter, the scatter the error bars leave unexplained, and adds it to every error, so the reduced χ² comes out near 1.</source>
         <comment>By hand, Fit: the captions of the tabs; Page Up, Page Down: the keys; period of the orbit</comment>
-        <translation>Une planète sur une orbite excentrique déplace son étoile selon une courbe plus pointue qu&apos;une sinusoïde. Dans l&apos;onglet &lt;b&gt;À la main&lt;/b&gt;, les points sont repliés sur la période que règlent les curseurs, de sorte qu&apos;une seule orbite apparaisse&#xa0;: déplacez la période jusqu&apos;à ce que les points se rassemblent en une seule courbe, puis les autres curseurs jusqu&apos;à ce que la courbe verte passe par les points et que le rms soit petit (Pg Préc et Pg Suiv déplacent un curseur à grands pas). Dans l&apos;onglet &lt;b&gt;Ajustement&lt;/b&gt;, le livre l&apos;a fait correctement&#xa0;: en partant des plus hauts pics du périodogramme, il ajuste &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, l&apos;instant du périastre et la vitesse moyenne de l&apos;étoile, chaque point étant pondéré par son erreur. Il trouve aussi le jitter de l&apos;étoile, la dispersion que les barres d&apos;erreur n&apos;expliquent pas, et l&apos;ajoute à chaque erreur&#xa0;: le χ² réduit est alors proche de 1.</translation>
+        <translation>Sur une orbite excentrique, l&apos;étoile suit une courbe plus pointue qu&apos;une sinusoïde. Dans &lt;b&gt;À la main&lt;/b&gt;, les points sont repliés sur la période des curseurs&#xa0;: déplacez la période jusqu&apos;à ce qu&apos;ils forment une seule courbe, puis les autres curseurs jusqu&apos;à ce que la courbe verte passe par eux et que le rms soit petit (Pg Préc/Pg Suiv&#xa0;: grands pas). Dans &lt;b&gt;Ajustement&lt;/b&gt;, le livre calcule&#xa0;: à partir des plus hauts pics, il ajuste &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, l&apos;instant du périastre et la vitesse moyenne, chaque point pondéré par son erreur. Il trouve aussi le jitter de l&apos;étoile, la dispersion au-delà des barres d&apos;erreur, et l&apos;ajoute à chaque erreur&#xa0;: le χ² réduit est alors proche de 1.</translation>
     </message>
     <message>
         <source>Weighing the planet</source>
@@ -1589,12 +1589,12 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>Take the fitted curve away and what is left, the residuals, may hide a second planet. An extra planet always fits the noise a little better, so the book&apos;s one- and two-planet fits are compared by</source>
         <comment>the sentence goes on after the formula below it</comment>
-        <translation>Retirez la courbe ajustée&#xa0;: ce qui reste, les résidus, peut cacher une deuxième planète. Une planète supplémentaire s&apos;ajuste toujours un peu mieux au bruit&#xa0;; les ajustements à une et à deux planètes du livre sont donc comparés par</translation>
+        <translation>Ce qui reste sans la courbe ajustée, les résidus, peut cacher une deuxième planète. Une planète de plus s&apos;ajuste toujours mieux au bruit&#xa0;; le livre compare donc ses ajustements à une et deux planètes par</translation>
     </message>
     <message>
         <source>for &lt;i&gt;k&lt;/i&gt; parameters and &lt;i&gt;N&lt;/i&gt; measurements (−2 ln &lt;i&gt;L&lt;/i&gt; is χ² plus a charge for the jitter): the lower, the better. ΔBIC, below the residuals&apos; plot, is the two-planet BIC less the one-planet BIC. The second planet is supported only when it lowers the BIC by more than 10 (ΔBIC below −10); a rise (ΔBIC above 0) means one planet is enough.</source>
         <comment>ends the sentence before the formula above it</comment>
-        <translation>pour &lt;i&gt;k&lt;/i&gt; paramètres et &lt;i&gt;N&lt;/i&gt; mesures (−2 ln &lt;i&gt;L&lt;/i&gt; est χ² plus un coût pour le jitter)&#xa0;: plus il est bas, mieux c&apos;est. ΔBIC, sous le graphique des résidus, est le BIC à deux planètes moins le BIC à une planète. La deuxième planète n&apos;est retenue que si elle abaisse le BIC de plus de 10 (ΔBIC inférieur à −10)&#xa0;; une hausse (ΔBIC supérieur à 0) signifie qu&apos;une planète suffit.</translation>
+        <translation>pour &lt;i&gt;k&lt;/i&gt; paramètres et &lt;i&gt;N&lt;/i&gt; mesures (−2 ln &lt;i&gt;L&lt;/i&gt;&#xa0;: χ² plus un coût pour le jitter)&#xa0;: plus il est bas, mieux c&apos;est. ΔBIC, sous les résidus, est le BIC à deux planètes moins celui à une. La deuxième planète n&apos;est retenue que si elle abaisse le BIC de plus de 10 (ΔBIC sous −10)&#xa0;; une hausse (ΔBIC au-dessus de 0) dit qu&apos;une planète suffit.</translation>
     </message>
     <message>
         <source>Real data: 51 Pegasi</source>
