@@ -1559,7 +1559,7 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>A planet on an eccentric orbit moves its star in a curve sharper than a sine. On the &lt;b&gt;By hand&lt;/b&gt; tab the points are folded on the period the sliders set, so that one orbit shows: move the period until the points gather into one curve, then the others until the green curve runs through them and the rms is small (Page Up and Page Down move a slider in big steps). On the &lt;b&gt;Fit&lt;/b&gt; tab the book has done it properly: starting from the periodogram&apos;s highest peaks it adjusts &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, the time of periastron and the star&apos;s mean velocity, each point weighed by its error. It also finds the star&apos;s jitter, the scatter the error bars leave unexplained, and adds it to every error, so the reduced χ² comes out near 1.</source>
         <comment>By hand, Fit: the captions of the tabs; Page Up, Page Down: the keys; period of the orbit</comment>
-        <translation>Sur une orbite excentrique, l&apos;étoile suit une courbe plus pointue qu&apos;une sinusoïde. Dans &lt;b&gt;À la main&lt;/b&gt;, les points sont repliés sur la période des curseurs&#xa0;: déplacez la période jusqu&apos;à ce qu&apos;ils forment une seule courbe, puis les autres curseurs jusqu&apos;à ce que la courbe verte passe par eux et que le rms soit petit (Pg Préc/Pg Suiv&#xa0;: grands pas). Dans &lt;b&gt;Ajustement&lt;/b&gt;, le livre calcule&#xa0;: à partir des plus hauts pics, il ajuste &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, l&apos;instant du périastre et la vitesse moyenne, chaque point pondéré par son erreur. Il trouve aussi le jitter de l&apos;étoile, la dispersion au-delà des barres d&apos;erreur, et l&apos;ajoute à chaque erreur&#xa0;: le χ² réduit est alors proche de 1.</translation>
+        <translation>Sur une orbite excentrique, l&apos;étoile suit une courbe plus pointue qu&apos;une sinusoïde. Dans &lt;b&gt;Manuel&lt;/b&gt;, les points sont repliés sur la période des curseurs&#xa0;: déplacez la période jusqu&apos;à ce qu&apos;ils forment une seule courbe, puis les autres curseurs jusqu&apos;à ce que la courbe verte passe par eux et que le rms soit petit (Pg Préc/Pg Suiv&#xa0;: grands pas). Dans &lt;b&gt;Ajustement&lt;/b&gt;, le livre calcule&#xa0;: à partir des plus hauts pics, il ajuste &lt;i&gt;P&lt;/i&gt;, &lt;i&gt;K&lt;/i&gt;, &lt;i&gt;e&lt;/i&gt;, ω, l&apos;instant du périastre et la vitesse moyenne, chaque point pondéré par son erreur. Il trouve aussi le jitter de l&apos;étoile, la dispersion au-delà des barres d&apos;erreur, et l&apos;ajoute à chaque erreur&#xa0;: le χ² réduit est alors proche de 1.</translation>
     </message>
     <message>
         <source>Weighing the planet</source>
@@ -1685,7 +1685,7 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>Fold</source>
         <comment>a tab&apos;s caption</comment>
-        <translation>Repliement</translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Folded measurements</source>
@@ -1711,7 +1711,7 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>By hand</source>
         <comment>a tab&apos;s caption: the fit by hand</comment>
-        <translation>À la main</translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>Fit</source>

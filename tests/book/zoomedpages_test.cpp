@@ -26,6 +26,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -220,6 +221,9 @@ int CaptionOverflow(const QWidget& control) {
                              text.height() + 2 - header->height()});
         }
         return most;
+    } else if (const auto* tabs = qobject_cast<const QTabBar*>(&control)) {
+        // Every tab's whole caption side by side, none shortened.
+        return std::max(0, tabs->sizeHint().width() - tabs->parentWidget()->width());
     } else if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
         text = button->text();
         // The check box and radio button draw their mark before the text.
