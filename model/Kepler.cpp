@@ -20,6 +20,9 @@ constexpr int MaxIterations = 60;
 
 // x reduced to -pi..pi.
 double Wrapped(double x) {
+    // Most callers pass an angle already in range: remainder() is slow.
+    if (x > -Pi && x <= Pi)
+        return x;
     double r = std::remainder(x, TwoPi);
     return r <= -Pi ? r + TwoPi : r;
 }

@@ -141,9 +141,11 @@ double TOrbitPosterior::LogDensity(std::span<const double> free) const {
         const double omega = sqrtE > 0.0 ? std::atan2(p[3], p[2]) : 0.0;
         const double tPeri = reference_days_ - (p[4] - omega) * P / TwoPi;
         for (std::size_t i = 0; i < data_.size(); ++i) {
-            const double dt = std::fmod(data_[i].t_days - tPeri, P);
+            // The orbits since periastron less the nearest whole number: the mean anomaly in
+            // [-pi, pi], without fmod and remainder, a third of a solve's cost.
+            const double cycles = (data_[i].t_days - tPeri) / P;
             const kepler::TEccentricAnomaly E =
-                kepler::SolveKepler(std::remainder(TwoPi * dt / P, TwoPi), e);
+                kepler::SolveKepler(TwoPi * (cycles - std::nearbyint(cycles)), e);
             const double denominator = 1.0 - e * E.cosE;
             const double cosNu = (E.cosE - e) / denominator;
             const double sinNu = root * E.sinE / denominator;
