@@ -97,6 +97,8 @@ TChain Sample(const TLogDensity& logDensity, const std::vector<std::vector<doubl
     const int half = walkers / 2;
     long long accepted = 0;
     std::vector<double> lastTau;
+    int lastLook = 0;
+    double lastNeeded = 0.0;
     chain.positions.reserve(std::size_t(std::min(settings.maxSteps, 4 * settings.checkEvery)) *
                             x.size());
     for (int step = 0; step < settings.maxSteps; ++step) {
@@ -134,13 +136,23 @@ TChain Sample(const TLogDensity& logDensity, const std::vector<std::vector<doubl
         }
         if (chain.steps % settings.checkEvery != 0)
             continue;
+        // A look reworks the whole chain. One that can neither end it nor be the look before
+        // the one that does is left out: tau grows with the chain as a rule, so the last look's
+        // tells when the chain can first be long enough.
+        if (chain.steps + settings.checkEvery <= lastNeeded) {
+            control.Report(std::min(1.0, std::max(double(chain.steps) / settings.maxSteps,
+                                                  double(chain.steps) / lastNeeded)));
+            continue;
+        }
         chain.tau = AutocorrelationTimes(chain);
         const double longest = *std::max_element(chain.tau.begin(), chain.tau.end());
-        bool settled = lastTau.size() == chain.tau.size();
+        bool settled = !lastTau.empty() && lastLook == chain.steps - settings.checkEvery;
         for (std::size_t i = 0; settled && i < chain.tau.size(); ++i)
             settled = std::abs(chain.tau[i] - lastTau[i]) <= settings.tauSettled * chain.tau[i];
         lastTau = chain.tau;
+        lastLook = chain.steps;
         const double needed = settings.convergedLengths * longest;
+        lastNeeded = needed;
         control.Report(std::min(1.0, std::max(double(chain.steps) / settings.maxSteps,
                                               double(chain.steps) / needed)));
         if (settled && chain.steps > needed) {

@@ -23,7 +23,9 @@
 // chains the busiest tau still moves by 2 to 8 % a look at 50 tau, 2 to 4 % at 100 and 1 to
 // 2 % at 130 (the cap), on ups And's by 2 to 3 % at 45 tau; a share of 1 % would wait for
 // the noise and never be met. So tauSettled is 5 %: emcee's example asks 1 % over looks
-// 100 steps apart, and a drift five times as long moves tau five times as far. Units: those
+// 100 steps apart, and a drift five times as long moves tau five times as far. A look that,
+// by the last look's tau, could neither end the chain nor be the look before the one that
+// does is left out: each reworks the whole chain (a fifth of ups And's run). Units: those
 // of the density's parameters; times in steps.
 
 #include "WorkControl.h"
