@@ -25,7 +25,7 @@
 // the noise and never be met. So tauSettled is 5 %: emcee's example asks 1 % over looks
 // 100 steps apart, and a drift five times as long moves tau five times as far. A look that,
 // by the last look's tau, could neither end the chain nor be the look before the one that
-// does is left out: each reworks the whole chain (a fifth of ups And's run). Units: those
+// does is left out: each reworks the whole chain (a seventh of ups And's run). Units: those
 // of the density's parameters; times in steps.
 
 #include "WorkControl.h"
