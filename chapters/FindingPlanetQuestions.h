@@ -37,7 +37,7 @@ constexpr double RealPeriodTolerance_days = 0.01;
 
 // The page on how sure an eccentricity is draws the orbits its star's measurements allow with
 // the sampler of the observing window's "How sure?", from this seed, for at most this many
-// steps: some 2 s on two cores, where the chain converges after 7000.
+// steps: some 2 s on two cores, where the chain converges after 7500.
 constexpr std::uint64_t EccentricitySeed = 1;
 constexpr int EccentricitySteps = 12'000;
 // An orbit whose e is below this is hardly told from a circle. The orbit may be circular when
