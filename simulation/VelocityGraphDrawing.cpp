@@ -5,6 +5,7 @@
 #include "BookText.h"
 #include "NumberText.h"
 #include "oWorldPortPaintBox.h"
+#include "model/planet.h"
 #include "simulation/GraphTrace.h"
 
 #include <cmath>
@@ -20,8 +21,7 @@ constexpr double H = TVelocityGraph::Height;
 constexpr double TimeNumberY = H * 0.5263157894736842;
 // The gap between a vertical grid line and its time number, as a share of the window.
 constexpr double TimeNumberGap = 0.008;
-// The reciprocal of MpsPerAUPerDay.
-constexpr double AUPerDayPerMps = 5.800464037122969e-07;
+constexpr double AUPerDayPerMps = 1.0 / MpsPerAUPerDay;
 
 void Line(oWorldCanvas& world, const oRealPoint& from, const oRealPoint& to) {
     world.MoveTo(from);
