@@ -224,10 +224,25 @@ void ShootQuestions(Gallery& gallery, TThisBook& book) {
     }
 }
 
-// The first number after `label` in one of the chapter's readouts.
+// The first number after `label` in one of the chapter's readouts, written with a point or
+// the book's decimal comma.
 double ReadoutNumber(const QLabel& readout, const QString& label) {
-    const QRegularExpression number(QRegularExpression::escape(label) + R"(\s*(-?[0-9.]+))");
-    return number.match(readout.text()).captured(1).toDouble();
+    const QRegularExpression number(QRegularExpression::escape(label) +
+                                    R"(\s*([-−]?[0-9]+(?:[.,][0-9]+)?))");
+    return number.match(readout.text()).captured(1).replace(',', '.').replace("−", "-").toDouble();
+}
+
+// The number a choice's caption starts with ("1.31 days", "1,31 jours").
+double CaptionNumber(const oBitBtn& b) {
+    return QString::fromStdString(b.Caption()).section(' ', 0, 0).replace(',', '.').toDouble();
+}
+
+// What a student reading a readout looks for before its number `place`: the readout's words
+// (`english`, as the book's language writes it) from the number or line before it.
+QString Before(const char* english, const char* place, const char* note = nullptr, int n = -1) {
+    const QString line =
+        BookText("Chapter 6: Finding a planet", english, note, n).section(place, 0, 0).section('\n', -1);
+    return line.split(QRegularExpression("%[n0-9]")).last().trimmed();
 }
 
 // "Finding a planet" worked through by a student who reads the screen, each question page
@@ -241,17 +256,29 @@ void ShootFindingPlanet(Gallery& gallery, TThisBook& book) {
     ch->SeedEdit->setText("2024");
     ch->ObserveButtonClick();
     ch->WaitForFits();
+    // The button of the page's choice whose English caption starts with `start`, in the
+    // book's language.
     auto choose = [ch](const char* start) {
-        for (oBitBtn* b : ch->Choices)
-            if (QString::fromStdString(b->Caption()).startsWith(start))
-                b->click();
+        const findingplanet::TQuestion* question = findingplanet::QuestionOn(ch->Page);
+        for (int i = 0; question && i < 3; ++i)
+            if (question->choices[std::size_t(i)] &&
+                QString(question->choices[std::size_t(i)]).startsWith(start))
+                for (oBitBtn* b : ch->Choices)
+                    if (b->Caption() == findingplanet::ChoiceCaption(*question, i, 0.0))
+                        b->click();
     };
     auto type = [ch](double value) {
         ch->AnswerEdit->setText(QString::number(value, 'g', 4));
         ch->DoneButtonClick();
     };
-    const double peak = ReadoutNumber(*ch->PeakLabel, "Highest peak:");
-    const double starMass = ReadoutNumber(*ch->RunLabel, "of");
+    const QString highestPeak = Before("Highest peak: %1 (power %2), half width %3 days.\n"
+                                       "False-alarm probability: %4.",
+                                       "%1", "%1 is a period with its unit; power of the periodogram");
+    const double peak = ReadoutNumber(*ch->PeakLabel, highestPeak);
+    const double starMass = ReadoutNumber(
+        *ch->RunLabel, Before("Seed %1: %n measurements in %2 days, each ± %3 m/s; the star, of "
+                              "%4 solar masses, jitters by about %5 m/s.%6",
+                              "%4", "%6 says how the run was made worse, or nothing", 2));
     auto weigh = [ch](double starMass) {
         const double P = ReadoutNumber(*ch->FitLabel, "P ="), K = ReadoutNumber(*ch->FitLabel, "K ="),
                      e = ReadoutNumber(*ch->FitLabel, "e =");
@@ -263,7 +290,7 @@ void ShootFindingPlanet(Gallery& gallery, TThisBook& book) {
         ch->WaitForFits();
         switch (page) {
         case 2: choose("No"); break;
-        case 3: type(ReadoutNumber(*ch->PeakLabel, "Highest peak:")); break;
+        case 3: type(ReadoutNumber(*ch->PeakLabel, highestPeak)); break;
         case 4:
             ch->FewerNightsButtonClick();
             choose("noise alone");
@@ -273,8 +300,7 @@ void ShootFindingPlanet(Gallery& gallery, TThisBook& book) {
             const double alias = 1.0 / std::fabs(1.0 / peak - 1.0);
             oBitBtn* nearest = ch->Choices[0];
             for (oBitBtn* b : ch->Choices)
-                if (std::fabs(std::stod(b->Caption()) - alias) <
-                    std::fabs(std::stod(nearest->Caption()) - alias))
+                if (std::fabs(CaptionNumber(*b) - alias) < std::fabs(CaptionNumber(*nearest) - alias))
                     nearest = b;
             nearest->click();
             ch->WindowBox->setChecked(true);
@@ -292,16 +318,29 @@ void ShootFindingPlanet(Gallery& gallery, TThisBook& book) {
             break;
         case 8: type(weigh(starMass)); break;
         case 9:
-            choose(ReadoutNumber(*ch->ResidualLabel, "BIC(one) =") < -10 ? "Yes: two" : "No");
+            choose(ReadoutNumber(*ch->ResidualLabel,
+                                 Before("BIC with two planets: %1 (the second at %2 days, K = "
+                                        "%3 m/s)\nΔBIC = BIC(two) − BIC(one) = %4: the second "
+                                        "planet lowers the BIC by %5.",
+                                        "%4")) < -10
+                       ? "Yes: two"
+                       : "No");
             break;
         case 10:
             gallery.shoot(book, "ch6-p10-instruments");
             ch->Views->setCurrentIndex(findingplanet::PeriodogramTab);
-            type(ReadoutNumber(*ch->PeakLabel, "Highest peak:"));
+            type(ReadoutNumber(*ch->PeakLabel, highestPeak));
             break;
-        case 11: type(weigh(ReadoutNumber(*ch->RunLabel, "of"))); break;
+        case 11:
+            type(weigh(ReadoutNumber(
+                *ch->RunLabel, Before("%1, a star of %2 solar masses (%3):", "%2",
+                                      "%1 is the star's name, %3 where its mass is published"))));
+            break;
         case 12:
-            choose(ReadoutNumber(*ch->EccentricityLabel, "e from") < findingplanet::NearlyCircular
+            choose(ReadoutNumber(*ch->EccentricityLabel,
+                                 Before("The orbits that fit: e from %1 to %2 (the middle 68 %), "
+                                        "median %3.",
+                                        "%1")) < findingplanet::NearlyCircular
                        ? "It may be"
                        : "No");
             break;
