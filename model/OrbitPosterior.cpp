@@ -144,6 +144,9 @@ double TOrbitPosterior::LogDensity(std::span<const double> free) const {
             // The orbits since periastron less the nearest whole number: the mean anomaly in
             // [-pi, pi], without fmod and remainder, a third of a solve's cost.
             const double cycles = (data_[i].t_days - tPeri) / P;
+            // A proposal's period so short that the count overflows holds no orbit.
+            if (!std::isfinite(cycles))
+                return Nothing;
             const kepler::TEccentricAnomaly E =
                 kepler::SolveKepler(TwoPi * (cycles - std::nearbyint(cycles)), e);
             const double denominator = 1.0 - e * E.cosE;

@@ -133,7 +133,7 @@ TEST(OrbitPosterior, AWellMeasuredPlanetsSpreadIsTheFitsSigma) {
     EXPECT_EQ(posterior.Dimension(), 5 + 2 + 2);
     const std::vector<double> top = posterior.AtMaximum();
     ASSERT_TRUE(std::isfinite(posterior.LogDensity(top)));
-    for (const auto& [index, value] : {std::pair{1, -0.1}, {2, 1.0}, {7, -0.1}}) {
+    for (const auto& [index, value] : {std::pair{1, -0.1}, {2, 1.0}, {7, -0.1}, {0, 1e-310}}) {
         std::vector<double> outside = top;
         outside[std::size_t(index)] = value;
         EXPECT_EQ(posterior.LogDensity(outside), -std::numeric_limits<double>::infinity()) << index;
