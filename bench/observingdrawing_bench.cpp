@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // A repaint of the observing run's data and fold plots with the most measurements a file may
 // hold, at the size the window gives them.
-#include "model/ObservingRun.h"
-#include "model/PhaseFold.h"
+#include "model/observing/ObservingRun.h"
+#include "model/observing/PhaseFold.h"
 #include "observing/ObservingDrawing.h"
 
 #include <QImage>

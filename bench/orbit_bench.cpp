@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // Cost of setting a planet up (the track is rebuilt on every reset) and of stepping it.
 
-#include "model/planet.h"
+#include "model/orbit/planet.h"
 
 #include <benchmark/benchmark.h>
 

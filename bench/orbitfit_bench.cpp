@@ -5,9 +5,9 @@
 // whole "one more planet" step (the residuals' periodogram, fits at its highest peaks and at
 // doubled and halved periods). Medians of repeated runs.
 
-#include "model/OrbitFit.h"
-#include "model/PlanetSearch.h"
-#include "model/RealSystems.h"
+#include "model/fit/OrbitFit.h"
+#include "model/fit/PlanetSearch.h"
+#include "model/simulation/RealSystems.h"
 
 #include <benchmark/benchmark.h>
 

@@ -11,10 +11,10 @@
 // data from it instead (n in a row's name is then only a label):
 // tools/reference/periodogram_timing.py times another library on the same data that way.
 
-#include "model/Kepler.h"
-#include "model/ObservingRun.h"
-#include "model/MeasurementsCsv.h"
-#include "model/Periodogram.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/ObservingRun.h"
+#include "model/observing/MeasurementsCsv.h"
+#include "model/observing/Periodogram.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

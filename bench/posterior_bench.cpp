@@ -13,11 +13,11 @@
 // core (the script's time, taken alone). The chain runs on every core; a machine busy with
 // other work slows it more than its share, as the halves of each step wait for each other.
 
-#include "model/EnsembleSampler.h"
-#include "model/Kepler.h"
-#include "model/OrbitPosterior.h"
-#include "model/PlanetSearch.h"
-#include "model/RvBundle.h"
+#include "model/posterior/EnsembleSampler.h"
+#include "model/orbit/Kepler.h"
+#include "model/posterior/OrbitPosterior.h"
+#include "model/fit/PlanetSearch.h"
+#include "model/rv/RvBundle.h"
 #include "../tests/model/fixtures/PosteriorReference.h"
 
 #include <benchmark/benchmark.h>

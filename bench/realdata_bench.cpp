@@ -5,8 +5,8 @@
 // after another. Each instrument has its offset and its maximum-likelihood jitter. The data
 // are read once, beside the program (the build copies them to rv/).
 
-#include "model/PlanetSearch.h"
-#include "model/RvBundle.h"
+#include "model/fit/PlanetSearch.h"
+#include "model/rv/RvBundle.h"
 
 #include <benchmark/benchmark.h>
 

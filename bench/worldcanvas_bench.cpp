@@ -4,7 +4,7 @@
 // as happens on every redraw while the user drags the view.
 
 #include "TBitmap.h"
-#include "model/planet.h"
+#include "model/orbit/planet.h"
 #include "oWorldCanvas.h"
 
 #include <benchmark/benchmark.h>

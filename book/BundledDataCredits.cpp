@@ -6,7 +6,7 @@
 #include "BookWording.h"
 #include "DataFile.h"
 #include "RegularFile.h"
-#include "model/RvBundle.h"
+#include "model/rv/RvBundle.h"
 
 #include <QString>
 #include <vector>

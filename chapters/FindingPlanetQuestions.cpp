@@ -5,7 +5,7 @@
 #include "BookText.h"
 #include "FindingPlanetReadouts.h"
 #include "NumberText.h"
-#include "model/PeakWidth.h"
+#include "model/observing/PeakWidth.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -7,8 +7,8 @@
 // it, so the two cannot drift. Accepted answers that depend on the student's data are worked
 // out here from the numbers the chapter's views show.
 
-#include "model/OrbitFit.h"
-#include "model/Periodogram.h"
+#include "model/fit/OrbitFit.h"
+#include "model/observing/Periodogram.h"
 
 #include <array>
 #include <cstdint>

@@ -5,7 +5,7 @@
 // decimals as the periodogram labels its peak with, in the book's language; a small
 // probability as a power of ten, a fitted value with its uncertainty.
 
-#include "model/OrbitFit.h"
+#include "model/fit/OrbitFit.h"
 
 #include <QString>
 

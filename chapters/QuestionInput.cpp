@@ -55,7 +55,7 @@ bool ReadAnswer(const QString& text, double& value) {
     return false;
 }
 
-void ReleaseChoices(std::initializer_list<oBitBtn*> choices) {
+void ReleaseChoices(const std::vector<oBitBtn*>& choices) {
     for (oBitBtn* b : choices) {
         b->SetChecked(false);
         TFont font = b->Font();
@@ -78,6 +78,24 @@ void MarkChoice(oBitBtn& chosen, bool right) {
     TFont font = chosen.Font();
     font.Color = RGB(0, 112, 0);
     chosen.SetFont(font);
+}
+
+bool TChoiceQuestion::RightChosen() const {
+    PRECONDITION(right >= 0 && right < int(choices.size()));
+    return choices[std::size_t(right)]->Checked();
+}
+
+QString TChoiceQuestion::Accepted() const {
+    PRECONDITION(right >= 0 && right < 3);
+    const QString caption = choices[std::size_t(right)]->text();
+    switch (right) {
+    case 0:
+        return BookText("Questions", "“%1” (the first choice).").arg(caption);
+    case 1:
+        return BookText("Questions", "“%1” (the second choice).").arg(caption);
+    default:
+        return BookText("Questions", "“%1” (the third choice).").arg(caption);
+    }
 }
 
 int ChosenMeaning(const QComboBox& list) {

@@ -5,11 +5,23 @@
 // number, the reading of that number, the latching of a choice button and the reading of
 // a drop-down choice.
 
-#include <initializer_list>
+#include <vector>
 
 class QComboBox;
 class QString;
 class oBitBtn;
+
+// A question answered by one of its choice buttons, listed in the order the page shows them,
+// with the right one named here once: the judging and the accepted answer of the record and
+// the teacher's guide both read it.
+struct TChoiceQuestion {
+    std::vector<oBitBtn*> choices;
+    int right = 0; // index into choices
+
+    bool RightChosen() const;
+    // "“it decreases” (the first choice)."
+    QString Accepted() const;
+};
 
 // Lets through Backspace and the characters a number is typed with (digits, sign, point
 // or the locale's decimal separator, exponent) and swallows every other key (key = 0).
@@ -23,7 +35,7 @@ bool FilterAnswerKey(char& key);
 bool ReadAnswer(const QString& text, double& value);
 
 // Releases the choice buttons and gives their captions the window-text colour.
-void ReleaseChoices(std::initializer_list<oBitBtn*> choices);
+void ReleaseChoices(const std::vector<oBitBtn*>& choices);
 // Latches the chosen button: its checked face shows, with a red caption.
 void LatchChoice(oBitBtn& chosen);
 // Latches the chosen button once judged: a right answer's caption dark green, a wrong one's

@@ -15,11 +15,11 @@
 // of the page on the eccentricity are drawn when it is first shown.
 
 #include "book/TThisChapter.h"
-#include "model/HiddenSystems.h"
-#include "model/OrbitFit.h"
-#include "model/OrbitPosterior.h"
-#include "model/Periodogram.h"
-#include "model/RvDataSet.h"
+#include "model/observing/HiddenSystems.h"
+#include "model/fit/OrbitFit.h"
+#include "model/posterior/OrbitPosterior.h"
+#include "model/observing/Periodogram.h"
+#include "model/rv/RvDataSet.h"
 
 #include <array>
 #include <memory>

@@ -9,7 +9,7 @@
 #include "FindingPlanetQuestions.h"
 #include "PageText.h"
 #include "RichEditWriter.h"
-#include "model/HiddenSystems.h"
+#include "model/observing/HiddenSystems.h"
 #include "oRichEdit.h"
 
 namespace q = findingplanet;

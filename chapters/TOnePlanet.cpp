@@ -267,7 +267,10 @@ void TOnePlanet::WritePageText() {
     t.SetSelStart(0);
 }
 
-void TOnePlanet::ResetChoices() { ReleaseChoices({QChoice1, QChoice2, QChoice3}); }
+// The one question: what a lighter planet does to the curve's amplitude.
+TChoiceQuestion TOnePlanet::MassQuestion() const { return {{QChoice1, QChoice2, QChoice3}, 0}; }
+
+void TOnePlanet::ResetChoices() { ReleaseChoices(MassQuestion().choices); }
 
 void TOnePlanet::QChoiceClick(oBitBtn* sender) {
     ResetChoices();
@@ -275,7 +278,7 @@ void TOnePlanet::QChoiceClick(oBitBtn* sender) {
     JudgeAnswer();
 }
 
-bool TOnePlanet::IsAnswerCorrect() { return QChoice1->Checked(); }
+bool TOnePlanet::IsAnswerCorrect() { return MassQuestion().RightChosen(); }
 
 void TOnePlanet::WriteHint() {
     if (WrongAnswers <= 1)
@@ -323,8 +326,6 @@ void TOnePlanet::WriteTeacherNotes(TRichEditControl& t) {
 
 std::string TOnePlanet::AcceptedAnswer() {
     if (Page == MassQuestionPage)
-        return BookText("Chapter 3: One planet", "“%1” (the first choice).")
-            .arg(QChoice1->text())
-            .toStdString();
+        return MassQuestion().Accepted().toStdString();
     return {};
 }

@@ -7,13 +7,14 @@
 // them: inclination, mass, semimajor axis, eccentricity, the angles psi and phi, and the
 // star's mass. Page 6 asks how the amplitude changes when the planet's mass decreases.
 
+#include "QuestionInput.h"
 #include "simulation/TBaseChapter.h"
 
 class TOnePlanet : public TBaseChapter {
 public:
     explicit TOnePlanet(TCustomBook* owner);
 
-    oBitBtn* QChoice1 = nullptr; // "it decreases", the right answer
+    oBitBtn* QChoice1 = nullptr; // "it decreases"
     oBitBtn* QChoice2 = nullptr; // "it increases"
     oBitBtn* QChoice3 = nullptr; // "it does not change"
 
@@ -30,6 +31,7 @@ public:
     void QChoiceClick(oBitBtn* sender);
 
 private:
+    TChoiceQuestion MassQuestion() const;
     // Enables the dialog's sliders that the pages up to this one have released.
     void UnlockParameters();
 };

@@ -8,7 +8,7 @@
 #include "RichEditWriter.h"
 #include "TKeyEdit.h"
 #include "forms/SimpleCaseForm.h"
-#include "model/RoundToFigures.h"
+#include "model/text/RoundToFigures.h"
 #include "oRichEdit.h"
 #include "simulation/OrbitView.h"
 
@@ -216,7 +216,17 @@ void TSimpleCase::WritePageText() {
     t.SetSelStart(0);
 }
 
-void TSimpleCase::ResetChoices() { ReleaseChoices({QChoice1, QChoice2, QChoice3}); }
+// Where the star is when the graph crosses zero.
+TChoiceQuestion TSimpleCase::ZeroVelocityQuestion() const {
+    return {{QChoice1, QChoice2, QChoice3}, 2};
+}
+
+// The period the period question wants, to the three figures it is asked for.
+double TSimpleCase::RightPeriod_days() const {
+    return RoundToFigures(Planets[0].Period, 3, true);
+}
+
+void TSimpleCase::ResetChoices() { ReleaseChoices(ZeroVelocityQuestion().choices); }
 
 void TSimpleCase::QChoiceClick(oBitBtn* sender) {
     ResetChoices();
@@ -239,11 +249,10 @@ bool TSimpleCase::IsAnswerCorrect() {
         if (!ReadAnswer(Q7Answer->text(), days))
             return false;
         TypedPeriod_days = days;
-        const double period = RoundToFigures(Planets[0].Period, 3, true);
-        return std::fabs(days - period) <= PeriodTolerance_days;
+        return std::fabs(days - RightPeriod_days()) <= PeriodTolerance_days;
     }
     case ZeroVelocityQuestionPage:
-        return QChoice3->Checked();
+        return ZeroVelocityQuestion().RightChosen();
     default:
         return false;
     }
@@ -253,9 +262,9 @@ void TSimpleCase::WriteHint() {
     oRichEdit& t = *FeedbackBox;
     // A period read in the axis's own unit (thousands of days) is told at once.
     if (Page == PeriodQuestionPage) {
-        const double period = RoundToFigures(Planets[0].Period, 3, true);
         for (const double factor : {1000.0, 0.001}) {
-            if (std::fabs(TypedPeriod_days * factor - period) <= PeriodTolerance_days) {
+            if (std::fabs(TypedPeriod_days * factor - RightPeriod_days()) <=
+                PeriodTolerance_days) {
                 t << "\n";
                 WriteMarked(t, factor > 1 ? BookText("Chapter 2: The simulation",
                                                      "Hint: Your number is 1000 times too "
@@ -339,12 +348,10 @@ std::string TSimpleCase::AcceptedAnswer() {
                         "Mondas's period to three figures, %1 days; answers within %2 days "
                         "count.",
                         "of the orbit")
-            .arg(FiguresText(RoundToFigures(Planets[0].Period, 3, true), 6),
+            .arg(FiguresText(RightPeriod_days(), 6),
                  FiguresText(PeriodTolerance_days, 6))
             .toStdString();
     if (Page == ZeroVelocityQuestionPage)
-        return BookText("Chapter 2: The simulation", "“%1” (the third choice).")
-            .arg(QChoice3->text())
-            .toStdString();
+        return ZeroVelocityQuestion().Accepted().toStdString();
     return {};
 }

@@ -6,6 +6,7 @@
 // and then ask two questions: the orbital period, typed in days (page 7), and when the star's
 // radial velocity is zero, chosen from three buttons (page 8).
 
+#include "QuestionInput.h"
 #include "simulation/TBaseChapter.h"
 
 class QLabel;
@@ -17,7 +18,7 @@ public:
 
     oBitBtn* QChoice1 = nullptr; // "crosses the x axis"
     oBitBtn* QChoice2 = nullptr; // "crosses the y axis"
-    oBitBtn* QChoice3 = nullptr; // "crosses the z axis", the right answer
+    oBitBtn* QChoice3 = nullptr; // "crosses the z axis"
     QLabel* QChoiceIntro = nullptr;
     TKeyEdit* Q7Answer = nullptr; // the period in days
     QLabel* Q7Label = nullptr;
@@ -41,6 +42,8 @@ public:
     void Q7AnswerKeyPress(char& key);
 
 private:
+    TChoiceQuestion ZeroVelocityQuestion() const;
+    double RightPeriod_days() const;
     // The period last judged, days; NaN when the field held no number.
     double TypedPeriod_days = 0.0;
 };

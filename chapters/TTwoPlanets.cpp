@@ -12,8 +12,8 @@
 #include "book/TCustomBook.h"
 #include "book/TNavPanel.h"
 #include "forms/TwoPlanetsForm.h"
-#include "model/RadialSpeed.h"
-#include "model/RoundToFigures.h"
+#include "model/orbit/RadialSpeed.h"
+#include "model/text/RoundToFigures.h"
 #include "oRichEdit.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/TPlanetParamForm.h"
@@ -276,18 +276,21 @@ void TTwoPlanets::VulcanAnswerKeyPress(char& key) {
         JudgeAnswer();
 }
 
+// A planet's period as the period question wants it, to three figures.
+double TTwoPlanets::RightPeriod_days(int planet) const {
+    return RoundToFigures(Planets[planet].Period, 3, true);
+}
+
 bool TTwoPlanets::PeriodsCorrect() {
     if (MondasAnswer->text().isEmpty() || VulcanAnswer->text().isEmpty())
         return false;
     double mondas = 0.0, vulcan = 0.0;
     ReadAnswer(MondasAnswer->text(), mondas);
     ReadAnswer(VulcanAnswer->text(), vulcan);
-    const double pm = RoundToFigures(Planets[Mondas].Period, 3, true);
-    const double pv = RoundToFigures(Planets[Vulcan].Period, 3, true);
-    if (std::fabs(mondas - pm) > MondasTolerance_days)
+    if (std::fabs(mondas - RightPeriod_days(Mondas)) > MondasTolerance_days)
         return false;
     // Whole days count: the difference is cut to an integer before it is compared.
-    return std::fabs(std::trunc(vulcan - pv)) <= VulcanTolerance_days;
+    return std::fabs(std::trunc(vulcan - RightPeriod_days(Vulcan))) <= VulcanTolerance_days;
 }
 
 bool TTwoPlanets::IsAnswerCorrect() {
@@ -339,8 +342,8 @@ void TTwoPlanets::WriteConclusion() {
         t << "\n";
         WriteMarked(t, BookText("Chapter 4: Two planets", "The periods are %1 and %2 days.",
                                 "periods of the orbits")
-                           .arg(NumberText(RoundToFigures(Planets[Mondas].Period, 3, true)),
-                                NumberText(RoundToFigures(Planets[Vulcan].Period, 3, true))));
+                           .arg(NumberText(RightPeriod_days(Mondas)),
+                                NumberText(RightPeriod_days(Vulcan))));
     } else if (Page == ParameterQuestionPage && !AnswerCorrect) {
         WriteMarked(t, BookText("Chapter 4: Two planets",
                                 "The correct answer is the <i>inclination or\nmass of "
@@ -391,9 +394,9 @@ std::string TTwoPlanets::AcceptedAnswer() {
                         "Mondas %1 days (within %2 days) and Vulcan %3 days (within %4 whole "
                         "days), each to three figures.",
                         "periods of the orbits")
-            .arg(FiguresText(RoundToFigures(Planets[Mondas].Period, 3, true), 6),
+            .arg(FiguresText(RightPeriod_days(Mondas), 6),
                  FiguresText(MondasTolerance_days, 6),
-                 FiguresText(RoundToFigures(Planets[Vulcan].Period, 3, true), 6),
+                 FiguresText(RightPeriod_days(Vulcan), 6),
                  FiguresText(VulcanTolerance_days, 6))
             .toStdString();
     if (Page == ParameterQuestionPage)

@@ -70,4 +70,5 @@ private:
     void ShowPeriodQuestion();
     void ShowParameterQuestion();
     bool PeriodsCorrect();
+    double RightPeriod_days(int planet) const;
 };

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 # Fails when the folder table of docs/ARCHITECTURE.md and the tree part ways: every folder of
-# the tree (and every folder of tools/) has a row, and every folder a row names exists, so a
+# the tree (and every folder of tools/ and model/) has a row, and every folder a row names exists, so a
 # maintainer who looks a folder up finds it. Build folders and hidden ones are not the tree's.
 # Run as
 #   cmake -DSOURCE_DIR=<the source tree> -P CheckFolderTable.cmake
@@ -39,8 +39,9 @@ foreach(entry IN LISTS top)
     list(APPEND tree ${entry})
   endif()
 endforeach()
-file(GLOB tools LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/tools/*)
-foreach(entry IN LISTS tools)
+file(GLOB rooms LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/tools/*
+     ${SOURCE_DIR}/model/*)
+foreach(entry IN LISTS rooms)
   if(IS_DIRECTORY ${SOURCE_DIR}/${entry})
     list(APPEND tree ${entry})
   endif()

@@ -13,6 +13,10 @@ foreach(folder IN ITEMS app book calculator chapters forms model observing platf
        ${PROJECT_SOURCE_DIR}/${folder}/*.h ${PROJECT_SOURCE_DIR}/${folder}/include/*.h)
   list(APPEND translated_sources ${found})
 endforeach()
+# The model's units are in rooms of its folder.
+file(GLOB found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/model/*/*.cpp
+     ${PROJECT_SOURCE_DIR}/model/*/*.h)
+list(APPEND translated_sources ${found})
 qt_add_translations(doppler
   TS_FILES ${DOPPLER_TS_FILES}
   RESOURCE_PREFIX /i18n

@@ -7,7 +7,7 @@
 #include "QuestionParts.h"
 #include "TKeyEdit.h"
 #include "chapters/TFindingPlanet.h"
-#include "model/HiddenSystems.h"
+#include "model/observing/HiddenSystems.h"
 #include "oRichEdit.h"
 #include "observing/TDataPlot.h"
 #include "observing/TFitByHandPage.h"

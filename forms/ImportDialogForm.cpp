@@ -4,7 +4,7 @@
 
 #include "Application.h"
 #include "BookText.h"
-#include "model/RvImport.h"
+#include "model/rv/RvImport.h"
 #include "observing/TImportDialog.h"
 
 #include <QComboBox>

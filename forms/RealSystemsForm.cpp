@@ -5,7 +5,7 @@
 #include "Artwork.h"
 #include "realsystems/CardTexts.h"
 #include "realsystems/TRealSystemsForm.h"
-#include "model/RealSystems.h"
+#include "model/simulation/RealSystems.h"
 
 #include "BookText.h"
 #include "NumberText.h"

@@ -3,7 +3,7 @@
 #include "SpectrumForm.h"
 
 #include "book/colourmatch.h"
-#include "model/Spectrum.h"
+#include "model/spectrum/Spectrum.h"
 #include "spectrum/TSpectrumForm.h"
 #include "spectrum/TSpectrumView.h"
 

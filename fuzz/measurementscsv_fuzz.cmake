@@ -6,16 +6,16 @@ find_package(Qt6 REQUIRED COMPONENTS Gui)
 find_package(Eigen3 REQUIRED NO_MODULE)
 set(_model ${PROJECT_SOURCE_DIR}/model)
 doppler_add_fuzzer(measurementscsv_fuzz ${PROJECT_SOURCE_DIR}/fuzz/measurementscsv_fuzz.cpp
-                   ${_model}/MeasurementsCsv.cpp ${_model}/MeasurementLimits.cpp
-                   ${_model}/TextFields.cpp ${_model}/Answer.cpp
-                   ${_model}/Periodogram.cpp ${_model}/ObservingRun.cpp ${_model}/Kepler.cpp
-                   ${_model}/planet.cpp ${_model}/planetname.cpp ${_model}/PhaseFold.cpp
-                   ${_model}/OrbitFit.cpp ${_model}/FitParameters.cpp ${_model}/KeplerResiduals.cpp
-                   ${_model}/FitDescription.cpp
-                   ${_model}/PlanetSearch.cpp ${_model}/PlanetMass.cpp
-                   ${_model}/LeastSquares.cpp ${_model}/Jitter.cpp
-                   ${_model}/CandidateVetting.cpp ${_model}/KeplerianScan.cpp
-                   ${_model}/PlanetInteraction.cpp ${_model}/FitCsv.cpp ${_model}/ProbabilityText.cpp
+                   ${_model}/observing/MeasurementsCsv.cpp ${_model}/observing/MeasurementLimits.cpp
+                   ${_model}/rv/TextFields.cpp ${_model}/text/Answer.cpp
+                   ${_model}/observing/Periodogram.cpp ${_model}/observing/ObservingRun.cpp ${_model}/orbit/Kepler.cpp
+                   ${_model}/orbit/planet.cpp ${_model}/orbit/planetname.cpp ${_model}/observing/PhaseFold.cpp
+                   ${_model}/fit/OrbitFit.cpp ${_model}/fit/FitParameters.cpp ${_model}/fit/KeplerResiduals.cpp
+                   ${_model}/fit/FitDescription.cpp
+                   ${_model}/fit/PlanetSearch.cpp ${_model}/fit/PlanetMass.cpp
+                   ${_model}/fit/LeastSquares.cpp ${_model}/fit/Jitter.cpp
+                   ${_model}/fit/CandidateVetting.cpp ${_model}/fit/KeplerianScan.cpp
+                   ${_model}/fit/PlanetInteraction.cpp ${_model}/fit/FitCsv.cpp ${_model}/text/NumberWriting.cpp
                    ${PROJECT_SOURCE_DIR}/observing/ObservingDrawing.cpp
                    ${PROJECT_SOURCE_DIR}/platform/BookWording.cpp
                    ${PROJECT_SOURCE_DIR}/platform/BookLanguage.cpp

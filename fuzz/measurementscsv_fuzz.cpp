@@ -13,11 +13,11 @@
 
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/LeaksIgnored.h"
-#include "model/MeasurementLimits.h"
-#include "model/MeasurementsCsv.h"
-#include "model/Periodogram.h"
-#include "model/PhaseFold.h"
-#include "model/PlanetSearch.h"
+#include "model/observing/MeasurementLimits.h"
+#include "model/observing/MeasurementsCsv.h"
+#include "model/observing/Periodogram.h"
+#include "model/observing/PhaseFold.h"
+#include "model/fit/PlanetSearch.h"
 #include "observing/ObservingDrawing.h"
 
 #include <QGuiApplication>
@@ -206,7 +206,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         hand.K_mps = 0.0;
         for (const TMeasurement& m : rows)
             hand.K_mps = std::max(hand.K_mps, 2.0 * std::abs(m.v_mps));
-        hand.ecc = fit::MaxFitEccentricity;
+        hand.ecc = MaxEccentricity;
         hand.tPeri_days = hand.period_days;
         const fit::TResidualSpread spread = fit::SpreadAbout(rows, std::span(&hand, 1));
         check(std::isfinite(spread.rms_mps) && std::isfinite(spread.offset_mps),

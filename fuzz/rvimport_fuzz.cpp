@@ -7,7 +7,7 @@
 // guess only names columns the table has; the same bytes read the same way twice.
 
 #include "fuzz/FuzzCheck.h"
-#include "model/RvDataSet.h"
+#include "model/rv/RvDataSet.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -16,11 +16,12 @@ doppler_add_fuzzer(workfile_fuzz ${PROJECT_SOURCE_DIR}/fuzz/workfile_fuzz.cpp
                    ${PROJECT_SOURCE_DIR}/simulation/SystemJson.cpp
                    ${PROJECT_SOURCE_DIR}/observing/RunState.cpp
                    ${PROJECT_SOURCE_DIR}/observing/SolutionJson.cpp
-                   ${_model}/planet.cpp ${_model}/planetname.cpp ${_model}/Kepler.cpp
-                   ${_model}/MeasurementLimits.cpp ${_model}/ObservingRun.cpp
-                   ${_model}/OrbitFit.cpp ${_model}/FitParameters.cpp ${_model}/KeplerResiduals.cpp
-                   ${_model}/FitDescription.cpp
-                   ${_model}/MeasurementsCsv.cpp
-                   ${_model}/TextFields.cpp ${_model}/Answer.cpp ${_model}/Jitter.cpp
-                   ${_model}/LeastSquares.cpp ${_model}/PlanetMass.cpp)
+                   ${_model}/orbit/planet.cpp ${_model}/orbit/planetname.cpp ${_model}/orbit/Kepler.cpp
+                   ${_model}/observing/MeasurementLimits.cpp ${_model}/observing/ObservingRun.cpp
+                   ${_model}/fit/OrbitFit.cpp ${_model}/fit/FitParameters.cpp ${_model}/fit/KeplerResiduals.cpp
+                   ${_model}/fit/FitDescription.cpp
+                   ${_model}/observing/MeasurementsCsv.cpp
+                   ${_model}/rv/TextFields.cpp ${_model}/text/Answer.cpp ${_model}/fit/Jitter.cpp
+                   ${_model}/fit/LeastSquares.cpp ${_model}/fit/PlanetMass.cpp
+                   ${_model}/text/NumberWriting.cpp)
 target_link_libraries(workfile_fuzz PRIVATE Qt6::Widgets Eigen3::Eigen)

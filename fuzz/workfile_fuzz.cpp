@@ -8,7 +8,7 @@
 
 #include "fuzz/FuzzCheck.h"
 #include "WorkFile.h"
-#include "model/planet.h"
+#include "model/orbit/planet.h"
 #include "observing/RunState.h"
 #include "simulation/SystemState.h"
 

@@ -634,10 +634,6 @@ die Null kreuzt.</translation>
         <translation>Umlaufzeit von Mondas auf drei Stellen: %1 Tage; Antworten, die höchstens %2 Tage abweichen, zählen.</translation>
     </message>
     <message>
-        <source>“%1” (the third choice).</source>
-        <translation>„%1“ (die dritte Antwort).</translation>
-    </message>
-    <message>
         <source>crosses the x axis</source>
         <translation>die x-Achse kreuzt</translation>
     </message>
@@ -803,10 +799,6 @@ der Radialgeschwindigkeit?&lt;/b&gt;</translation>
     <message>
         <source>The radial velocity amplitude &lt;i&gt;decreases&lt;/i&gt; as the planet&apos;s mass is decreased.</source>
         <translation>Die Amplitude der Radialgeschwindigkeit &lt;i&gt;nimmt ab&lt;/i&gt;, wenn die Masse des Planeten verringert wird.</translation>
-    </message>
-    <message>
-        <source>“%1” (the first choice).</source>
-        <translation>„%1“ (die erste Antwort).</translation>
     </message>
     <message>
         <source>it decreases</source>
@@ -1257,11 +1249,6 @@ Masse von Vulcan.&lt;/i&gt;</translation>
     <message>
         <source>51 Peg b&apos;s m sin i is %1 Jupiter masses; answers within %2 count.</source>
         <translation>Das m sin i von 51 Peg b ist %1 Jupitermassen; Antworten, die höchstens %2 abweichen, zählen.</translation>
-    </message>
-    <message>
-        <source>%1 days</source>
-        <comment>a period</comment>
-        <translation>%1 Tage</translation>
     </message>
     <message>
         <source>Hidden planet: P = %1 days, K = %2 m/s, e = %3, m sin i = %4 Jupiter masses.</source>
@@ -3981,6 +3968,18 @@ rms %6 m/s, reduziertes χ² %7</translation>
 <context>
     <name>Questions</name>
     <message>
+        <source>“%1” (the first choice).</source>
+        <translation>„%1“ (die erste Antwort).</translation>
+    </message>
+    <message>
+        <source>“%1” (the second choice).</source>
+        <translation>„%1“ (die zweite Antwort).</translation>
+    </message>
+    <message>
+        <source>“%1” (the third choice).</source>
+        <translation>„%1“ (die dritte Antwort).</translation>
+    </message>
+    <message>
         <source>Please type a valid number!</source>
         <translation>Bitte gib eine gültige Zahl ein!</translation>
     </message>
@@ -4967,10 +4966,6 @@ rms %6 m/s, reduziertes χ² %7</translation>
         <translation>Seite %1: %2;</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation>&lt;b&gt;Unterricht: &lt;/b&gt;zwei Unterrichtsstunden von je etwa 45 Minuten: Seiten 1 bis 6 (Periodogramm, Falschalarme, Aliase, Falten), dann Seiten 7 bis 12 (Anpassung, Masse, ein zweiter Planet, 51 Peg). Voraussetzungen: Kapitel 3 (K und m sin i), die Idee von Messfehlern, ein Taschenrechner.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;let pairs share one seed; after two wrong answers each page gives a hint; on page 8 work out each bracket of the formula on its own first.</source>
         <translation>&lt;b&gt;Unterstützung: &lt;/b&gt;Paare einen Seed teilen lassen; nach zwei falschen Antworten gibt jede Seite einen Tipp; auf Seite 8 zuerst jede Klammer der Formel einzeln ausrechnen.</translation>
     </message>
@@ -5333,14 +5328,6 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>row %1 is earlier than the row before it</source>
         <translation>Zeile %1 liegt früher als die Zeile davor</translation>
-    </message>
-    <message>
-        <source>differs from &quot;offsets&quot;[0]</source>
-        <translation>weicht von &quot;offsets&quot;[0] ab</translation>
-    </message>
-    <message>
-        <source>differs from the value of &quot;jitters&quot;[0]</source>
-        <translation>weicht vom Wert von &quot;jitters&quot;[0] ab</translation>
     </message>
     <message>
         <source>The file was not read: %1.</source>

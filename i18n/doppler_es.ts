@@ -632,10 +632,6 @@ cruce el cero.</translation>
         <translation>El periodo de Mondas con tres cifras es de %1 días; se aceptan las respuestas que se desvíen como mucho %2 días.</translation>
     </message>
     <message>
-        <source>“%1” (the third choice).</source>
-        <translation>«%1» (la tercera opción).</translation>
-    </message>
-    <message>
         <source>crosses the x axis</source>
         <translation>cruza el eje x</translation>
     </message>
@@ -801,10 +797,6 @@ de la velocidad radial?&lt;/b&gt;</translation>
     <message>
         <source>The radial velocity amplitude &lt;i&gt;decreases&lt;/i&gt; as the planet&apos;s mass is decreased.</source>
         <translation>La amplitud de la velocidad radial &lt;i&gt;disminuye&lt;/i&gt; al disminuir la masa del planeta.</translation>
-    </message>
-    <message>
-        <source>“%1” (the first choice).</source>
-        <translation>«%1» (la primera opción).</translation>
     </message>
     <message>
         <source>it decreases</source>
@@ -1255,11 +1247,6 @@ la masa de Vulcan.&lt;/i&gt;</translation>
     <message>
         <source>51 Peg b&apos;s m sin i is %1 Jupiter masses; answers within %2 count.</source>
         <translation>El m sin i de 51 Peg b es %1 masas de Júpiter; se aceptan las respuestas que se desvíen como mucho %2.</translation>
-    </message>
-    <message>
-        <source>%1 days</source>
-        <comment>a period</comment>
-        <translation>%1 días</translation>
     </message>
     <message>
         <source>Hidden planet: P = %1 days, K = %2 m/s, e = %3, m sin i = %4 Jupiter masses.</source>
@@ -3979,6 +3966,18 @@ rms %6 m/s, χ² reducido %7</translation>
 <context>
     <name>Questions</name>
     <message>
+        <source>“%1” (the first choice).</source>
+        <translation>«%1» (la primera opción).</translation>
+    </message>
+    <message>
+        <source>“%1” (the second choice).</source>
+        <translation>«%1» (la segunda opción).</translation>
+    </message>
+    <message>
+        <source>“%1” (the third choice).</source>
+        <translation>«%1» (la tercera opción).</translation>
+    </message>
+    <message>
         <source>Please type a valid number!</source>
         <translation>¡Escribe un número válido, por favor!</translation>
     </message>
@@ -4965,10 +4964,6 @@ rms %6 m/s, χ² reducido %7</translation>
         <translation>página %1: %2;</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation>&lt;b&gt;Clase: &lt;/b&gt;dos clases de unos 45 minutos: páginas 1 a 6 (el periodograma, las falsas alarmas, los alias, el plegado en fase) y después páginas 7 a 12 (el ajuste, la masa, un segundo planeta, 51 Peg). Requisitos previos: capítulo 3 (K y m sin i), la idea de error de medición, una calculadora.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;let pairs share one seed; after two wrong answers each page gives a hint; on page 8 work out each bracket of the formula on its own first.</source>
         <translation>&lt;b&gt;Apoyo: &lt;/b&gt;deja que las parejas compartan una semilla; tras dos respuestas incorrectas, cada página da una pista; en la página 8, calcula primero cada paréntesis de la fórmula por separado.</translation>
     </message>
@@ -5331,14 +5326,6 @@ rms %6 m/s, χ² reducido %7</translation>
     <message>
         <source>row %1 is earlier than the row before it</source>
         <translation>la fila %1 es anterior a la fila de antes</translation>
-    </message>
-    <message>
-        <source>differs from &quot;offsets&quot;[0]</source>
-        <translation>difiere de &quot;offsets&quot;[0]</translation>
-    </message>
-    <message>
-        <source>differs from the value of &quot;jitters&quot;[0]</source>
-        <translation>difiere del valor de &quot;jitters&quot;[0]</translation>
     </message>
     <message>
         <source>The file was not read: %1.</source>

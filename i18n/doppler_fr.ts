@@ -632,10 +632,6 @@ passe par zéro.</translation>
         <translation>La période de Mondas à trois chiffres&#xa0;: %1 jours&#xa0;; les réponses à %2 jours près sont acceptées.</translation>
     </message>
     <message>
-        <source>“%1” (the third choice).</source>
-        <translation>«&#xa0;%1&#xa0;» (le troisième choix).</translation>
-    </message>
-    <message>
         <source>crosses the x axis</source>
         <translation>elle traverse l&apos;axe x</translation>
     </message>
@@ -801,10 +797,6 @@ de la vitesse radiale&#xa0;?&lt;/b&gt;</translation>
     <message>
         <source>The radial velocity amplitude &lt;i&gt;decreases&lt;/i&gt; as the planet&apos;s mass is decreased.</source>
         <translation>L&apos;amplitude de la vitesse radiale &lt;i&gt;diminue&lt;/i&gt; quand on diminue la masse de la planète.</translation>
-    </message>
-    <message>
-        <source>“%1” (the first choice).</source>
-        <translation>«&#xa0;%1&#xa0;» (le premier choix).</translation>
     </message>
     <message>
         <source>it decreases</source>
@@ -1255,11 +1247,6 @@ la masse de Vulcan.&lt;/i&gt;</translation>
     <message>
         <source>51 Peg b&apos;s m sin i is %1 Jupiter masses; answers within %2 count.</source>
         <translation>Le m sin i de 51 Peg b vaut %1 masses de Jupiter&#xa0;; les réponses à %2 près sont acceptées.</translation>
-    </message>
-    <message>
-        <source>%1 days</source>
-        <comment>a period</comment>
-        <translation>%1 jours</translation>
     </message>
     <message>
         <source>Hidden planet: P = %1 days, K = %2 m/s, e = %3, m sin i = %4 Jupiter masses.</source>
@@ -3979,6 +3966,18 @@ rms %6 m/s, χ² réduit %7</translation>
 <context>
     <name>Questions</name>
     <message>
+        <source>“%1” (the first choice).</source>
+        <translation>«&#xa0;%1&#xa0;» (le premier choix).</translation>
+    </message>
+    <message>
+        <source>“%1” (the second choice).</source>
+        <translation>«&#xa0;%1&#xa0;» (le deuxième choix).</translation>
+    </message>
+    <message>
+        <source>“%1” (the third choice).</source>
+        <translation>«&#xa0;%1&#xa0;» (le troisième choix).</translation>
+    </message>
+    <message>
         <source>Please type a valid number!</source>
         <translation>Veuillez saisir un nombre valide&#xa0;!</translation>
     </message>
@@ -4965,10 +4964,6 @@ rms %6 m/s, χ² réduit %7</translation>
         <translation>page %1&#xa0;: %2&#xa0;;</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Lesson: &lt;/b&gt;two lessons of about 45 minutes: pages 1 to 6 (the periodogram, false alarms, aliases, folding), then pages 7 to 12 (the fit, the mass, a second planet, 51 Peg). Prerequisites: chapter 3 (K and m sin i), the idea of measurement errors, a calculator.</source>
-        <translation>&lt;b&gt;Séance&#xa0;: &lt;/b&gt;deux séances d&apos;environ 45 minutes&#xa0;: pages 1 à 6 (le périodogramme, les fausses alarmes, les alias, le repliement), puis pages 7 à 12 (l&apos;ajustement, la masse, une deuxième planète, 51 Peg). Prérequis&#xa0;: chapitre 3 (K et m sin i), la notion d&apos;erreur de mesure, une calculatrice.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Support: &lt;/b&gt;let pairs share one seed; after two wrong answers each page gives a hint; on page 8 work out each bracket of the formula on its own first.</source>
         <translation>&lt;b&gt;Soutien&#xa0;: &lt;/b&gt;faites partager une graine par binôme&#xa0;; après deux réponses fausses, chaque page donne un indice&#xa0;; à la page 8, calculez d&apos;abord séparément chaque parenthèse de la formule.</translation>
     </message>
@@ -5331,14 +5326,6 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>row %1 is earlier than the row before it</source>
         <translation>la ligne %1 est antérieure à la ligne précédente</translation>
-    </message>
-    <message>
-        <source>differs from &quot;offsets&quot;[0]</source>
-        <translation>diffère de &quot;offsets&quot;[0]</translation>
-    </message>
-    <message>
-        <source>differs from the value of &quot;jitters&quot;[0]</source>
-        <translation>diffère de la valeur de &quot;jitters&quot;[0]</translation>
     </message>
     <message>
         <source>The file was not read: %1.</source>

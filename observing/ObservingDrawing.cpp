@@ -5,7 +5,7 @@
 #include "BookText.h"
 #include "BookWording.h"
 #include "NumberText.h"
-#include "model/PeriodText.h"
+#include "model/text/NumberWriting.h"
 #include "simulation/ViewClip.h"
 
 #include <QFont>

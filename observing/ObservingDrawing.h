@@ -9,9 +9,9 @@
 // instruments are marked with a symbol and colour each and named in a legend. Axes in the style of the
 // book's graphs: white plot, black frame, aqua grid lines, numbers in Arial.
 
-#include "model/Kepler.h"
-#include "model/Periodogram.h"
-#include "model/PhaseFold.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/Periodogram.h"
+#include "model/observing/PhaseFold.h"
 
 #include "BookText.h"
 

@@ -5,7 +5,7 @@
 #include "BookText.h"
 
 #include "WorkFile.h"
-#include "model/ObservingRun.h"
+#include "model/observing/ObservingRun.h"
 #include "observing/SolutionJson.h"
 #include "observing/TFitByHandPage.h"
 

@@ -8,9 +8,9 @@
 // measurements, which give it exactly. It travels in a work file as the part "observingRun".
 // Units: days, m/s, solar masses.
 
-#include "model/Kepler.h"
-#include "model/MeasurementsCsv.h"
-#include "model/OrbitFit.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/MeasurementsCsv.h"
+#include "model/fit/OrbitFit.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -5,9 +5,9 @@
 // A kept run does not carry the line: it is worked out again from the run, in the same words
 // where the run shows how its measurements were made.
 
-#include "model/Kepler.h"
-#include "model/MysteryStars.h"
-#include "model/ObservingRun.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/MysteryStars.h"
+#include "model/observing/ObservingRun.h"
 #include "observing/RunState.h"
 
 #include <QString>

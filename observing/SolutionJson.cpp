@@ -5,7 +5,8 @@
 #include "BookText.h"
 #include "BookWording.h"
 
-#include "model/MeasurementLimits.h"
+#include "model/fit/PlanetMass.h"
+#include "model/observing/MeasurementLimits.h"
 
 #include <limits>
 
@@ -25,9 +26,9 @@ QJsonObject EstimateToJson(const fit::TEstimate& e) {
 
 // `limit` bounds the value: the curve a solution gives is summed from its elements, offsets
 // and trend, which must stay far from overflowing.
-fit::TEstimate EstimateOf(const TWorkFields& f, double limit) {
+fit::TEstimate EstimateOf(const TWorkFields& f, double min, double max) {
     fit::TEstimate e;
-    e.value = f.Number("value", -limit, limit);
+    e.value = f.Number("value", min, max);
     e.sigma = f.ExtendedNumber("sigma");
     if (!(e.sigma >= 0.0))
         f.Refuse("sigma", BookText("Work file", "is below 0"));
@@ -43,8 +44,8 @@ fit::TEstimate EstimateOf(const TWorkFields& f, double limit) {
 }
 
 fit::TEstimate EstimateFromJson(const TWorkFields& parent, const char* key,
-                                double limit = Largest) {
-    return EstimateOf(parent.Object(key), limit);
+                                double min = -Largest, double max = Largest) {
+    return EstimateOf(parent.Object(key), min, max);
 }
 
 QJsonArray EstimatesToJson(const std::vector<fit::TEstimate>& list) {
@@ -61,8 +62,18 @@ std::vector<fit::TEstimate> EstimatesFromJson(const TWorkFields& f, const char* 
         f.Refuse(key, BookText("Work file", "does not list %1 instruments").arg(count));
     std::vector<fit::TEstimate> list;
     for (qsizetype i = 0; i < array.size(); ++i)
-        list.push_back(EstimateOf(f.Element(array, key, i), limit));
+        list.push_back(EstimateOf(f.Element(array, key, i), -limit, limit));
     return list;
+}
+
+// A fit's periastron is the first after its first measurement: up to a period later.
+constexpr double LatestPeriastron_days = 2 * MaxAbsTime_days + MaxSavedPlanetPeriod_days;
+
+fit::TEstimate InEarthMasses(fit::TEstimate jupiterMasses) {
+    for (double* x : {&jupiterMasses.value, &jupiterMasses.sigma, &jupiterMasses.low,
+                      &jupiterMasses.high})
+        *x *= fit::EarthMassesPerJupiterMass;
+    return jupiterMasses;
 }
 
 } // namespace
@@ -79,11 +90,9 @@ kepler::TRadialVelocityElements ElementsFromJson(const TWorkFields& f) {
     kepler::TRadialVelocityElements e;
     e.period_days = f.Number("period", MinSavedPlanetPeriod_days, MaxSavedPlanetPeriod_days);
     e.K_mps = f.Number("K", 0.0, MaxSavedVelocity_mps);
-    e.ecc = f.Number("ecc", 0.0, fit::MaxFitEccentricity);
+    e.ecc = f.Number("ecc", 0.0, MaxEccentricity);
     e.omega_rad = f.Number("omega", -1e3, 1e3);
-    // A fit's periastron is the first after its first measurement: up to a period later.
-    const double latest = 2 * MaxAbsTime_days + MaxSavedPlanetPeriod_days;
-    e.tPeri_days = f.Number("tPeri", -latest, latest);
+    e.tPeri_days = f.Number("tPeri", -LatestPeriastron_days, LatestPeriastron_days);
     return e;
 }
 
@@ -149,21 +158,17 @@ TMeasurementSet MeasurementsFromJson(const TWorkFields& f) {
 QJsonObject SolutionToJson(const fit::TOrbitSolution& s) {
     QJsonArray planets;
     for (const fit::TFittedPlanet& p : s.planets)
-        planets.append(QJsonObject{{"elements", ElementsToJson(p.elements)},
-                                   {"period", EstimateToJson(p.period_days)},
+        planets.append(QJsonObject{{"period", EstimateToJson(p.period_days)},
                                    {"K", EstimateToJson(p.K_mps)},
                                    {"ecc", EstimateToJson(p.ecc)},
                                    {"omega", EstimateToJson(p.omega_rad)},
                                    {"tPeri", EstimateToJson(p.tPeri_days)},
                                    {"massSinIJupiter", EstimateToJson(p.massSinI_Jupiter)},
-                                   {"massSinIEarth", EstimateToJson(p.massSinI_Earth)},
                                    {"a", EstimateToJson(p.a_AU)},
                                    {"eccentricityAtBound", p.eccentricityAtBound}});
     return {{"planets", planets},
             {"offsets", EstimatesToJson(s.offsets_mps)},
             {"jitters", EstimatesToJson(s.jitters_mps)},
-            {"offset", EstimateToJson(s.offset_mps)},
-            {"jitter", s.jitter_mps},
             {"trendOrder", s.trendOrder},
             {"trend", EstimateToJson(s.trend_mps_per_day)},
             {"curvature", EstimateToJson(s.curvature_mps_per_day2)},
@@ -185,36 +190,36 @@ fit::TOrbitSolution SolutionFromJson(const TWorkFields& f, int instruments) {
     for (qsizetype k = 0; k < planets.size(); ++k) {
         const TWorkFields p = f.Element(planets, "planets", k);
         fit::TFittedPlanet planet;
-        planet.elements = ElementsFromJson(p.Object("elements"));
-        planet.period_days = EstimateFromJson(p, "period");
-        planet.K_mps = EstimateFromJson(p, "K");
-        planet.ecc = EstimateFromJson(p, "ecc");
-        planet.omega_rad = EstimateFromJson(p, "omega");
-        planet.tPeri_days = EstimateFromJson(p, "tPeri");
+        // The elements are the estimates' values, and m sin i in Earth masses the same
+        // mass in other units: each is kept once and the others worked out from it.
+        planet.period_days = EstimateFromJson(
+            p, "period", MinSavedPlanetPeriod_days, MaxSavedPlanetPeriod_days);
+        planet.K_mps = EstimateFromJson(p, "K", 0.0, MaxSavedVelocity_mps);
+        planet.ecc = EstimateFromJson(p, "ecc", 0.0, MaxEccentricity);
+        planet.omega_rad = EstimateFromJson(p, "omega", -1e3, 1e3);
+        planet.tPeri_days = EstimateFromJson(p, "tPeri", -LatestPeriastron_days,
+                                             LatestPeriastron_days);
+        planet.elements = {planet.period_days.value, planet.K_mps.value, planet.ecc.value,
+                           planet.omega_rad.value, planet.tPeri_days.value};
         planet.massSinI_Jupiter = EstimateFromJson(p, "massSinIJupiter");
-        planet.massSinI_Earth = EstimateFromJson(p, "massSinIEarth");
+        planet.massSinI_Earth = InEarthMasses(planet.massSinI_Jupiter);
         planet.a_AU = EstimateFromJson(p, "a");
         planet.eccentricityAtBound = p.Boolean("eccentricityAtBound");
         s.planets.push_back(planet);
     }
     s.offsets_mps = EstimatesFromJson(f, "offsets", instruments, MaxSavedVelocity_mps);
     s.jitters_mps = EstimatesFromJson(f, "jitters", instruments, MaxSavedVelocity_mps);
-    // The first instrument's offset and jitter are kept twice, for readers of the file: the
-    // copies must agree, or the window would show one and fit with the other.
-    s.offset_mps = EstimateFromJson(f, "offset", MaxSavedVelocity_mps);
-    const auto same = [](const fit::TEstimate& a, const fit::TEstimate& b) {
-        return a.value == b.value && a.sigma == b.sigma && a.low == b.low && a.high == b.high &&
-               a.fixed == b.fixed;
-    };
-    if (!s.offsets_mps.empty() && !same(s.offset_mps, s.offsets_mps.front()))
-        f.Refuse("offset", BookText("Work file", "differs from \"offsets\"[0]"));
-    s.jitter_mps = f.Number("jitter", 0.0, MaxSavedVelocity_mps);
-    if (!s.jitters_mps.empty() && s.jitter_mps != s.jitters_mps.front().value)
-        f.Refuse("jitter", BookText("Work file", "differs from the value of \"jitters\"[0]"));
+    // The first instrument's offset and jitter, which the window shows on their own (an
+    // older file's copies of them, "offset" and "jitter", are passed over).
+    if (instruments > 0) {
+        s.offset_mps = s.offsets_mps.front();
+        s.jitter_mps = s.jitters_mps.front().value;
+    }
     s.trendOrder = f.Integer("trendOrder", 0, fit::MaxTrendOrder);
     // Bounded so that the curve stays finite over the longest span times allow.
-    s.trend_mps_per_day = EstimateFromJson(f, "trend", MaxSavedVelocity_mps);
-    s.curvature_mps_per_day2 = EstimateFromJson(f, "curvature", MaxSavedVelocity_mps);
+    s.trend_mps_per_day = EstimateFromJson(f, "trend", -MaxSavedVelocity_mps, MaxSavedVelocity_mps);
+    s.curvature_mps_per_day2 =
+        EstimateFromJson(f, "curvature", -MaxSavedVelocity_mps, MaxSavedVelocity_mps);
     s.referenceTime_days = f.Number("referenceTime", -2 * MaxAbsTime_days, 2 * MaxAbsTime_days);
     s.span_days = f.Number("span", 0.0, 2 * MaxAbsTime_days);
     s.starMass_Solar = f.Number("starMass", 1e-3, 1e3);

@@ -8,9 +8,9 @@
 // OrbitFit.h and MeasurementLimits.h (days, m/s, rad, solar masses).
 
 #include "WorkFile.h"
-#include "model/Kepler.h"
-#include "model/MeasurementsCsv.h"
-#include "model/OrbitFit.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/MeasurementsCsv.h"
+#include "model/fit/OrbitFit.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

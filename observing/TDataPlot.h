@@ -4,8 +4,8 @@
 // The measurements against time with their error bars and, if given, a curve through them
 // (the planets that made them, in red): a widget any page can place and feed.
 
-#include "model/Kepler.h"
-#include "model/MeasurementsCsv.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/MeasurementsCsv.h"
 #include "observing/TObservingPlot.h"
 
 #include <QColor>

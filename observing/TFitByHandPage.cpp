@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "observing/TFitByHandPage.h"
 
-#include "model/OrbitFit.h"
-#include "model/Periodogram.h"
+#include "model/fit/OrbitFit.h"
+#include "model/observing/Periodogram.h"
 #include "observing/TFitPlot.h"
 #include "observing/TOrbitFitPage.h"
 
@@ -148,7 +148,7 @@ double TFitByHandPage::At(int element, int position) const {
     switch (element) {
     case Period: return shortest_days_ * std::pow(longest_days_ / shortest_days_, share);
     case Amplitude: return largestK_mps_ * share;
-    case Eccentricity: return fit::MaxFitEccentricity * share;
+    case Eccentricity: return MaxEccentricity * share;
     case Omega: return 360.0 * share;
     default: return At(Period, Sliders[Period]->value()) * share;
     }

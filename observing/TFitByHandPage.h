@@ -7,8 +7,8 @@
 // mean. "Fit using these" hands the elements on (to the Fit page, which fits from them); a
 // page with nobody to hand them to has no such button. The page lays itself out to its width.
 
-#include "model/Kepler.h"
-#include "model/MeasurementsCsv.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/MeasurementsCsv.h"
 
 #include <QWidget>
 #include <array>

@@ -5,9 +5,9 @@
 // instrument's own) and trend, with their error bars, and the planets' summed curve in green. Without a fit it shows the measurements
 // as they are. The curve may be any planets with an offset (one set by hand, say) or a fit.
 
-#include "model/Kepler.h"
-#include "model/MeasurementsCsv.h"
-#include "model/OrbitFit.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/MeasurementsCsv.h"
+#include "model/fit/OrbitFit.h"
 #include "observing/TObservingPlot.h"
 
 #include <vector>

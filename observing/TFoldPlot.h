@@ -5,8 +5,8 @@
 // shaded; phase 0 is the first measurement. It folds again whenever the measurements or the
 // period change.
 
-#include "model/MeasurementsCsv.h"
-#include "model/PhaseFold.h"
+#include "model/observing/MeasurementsCsv.h"
+#include "model/observing/PhaseFold.h"
 #include "observing/TObservingPlot.h"
 
 #include <string>

@@ -9,8 +9,8 @@
 
 #include "TBackgroundWork.h"
 #include "TForm.h"
-#include "model/EnsembleSampler.h"
-#include "model/OrbitPosterior.h"
+#include "model/posterior/EnsembleSampler.h"
+#include "model/posterior/OrbitPosterior.h"
 
 #include <functional>
 #include <memory>

@@ -5,7 +5,7 @@
 #include "BookText.h"
 #include "BookWording.h"
 #include "forms/ImportDialogForm.h"
-#include "model/RvTable.h"
+#include "model/rv/RvTable.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -8,7 +8,7 @@
 // OK stays disabled until every file can.
 
 #include "TForm.h"
-#include "model/RvDataSet.h"
+#include "model/rv/RvDataSet.h"
 
 #include <vector>
 

@@ -6,7 +6,7 @@
 // painter's rectangle for the printed page. A message set on the plot (work in progress,
 // nothing to show yet) is drawn in place of the picture until it is cleared.
 
-#include "model/ObservingRun.h"
+#include "model/observing/ObservingRun.h"
 
 #include <QString>
 #include <QWidget>

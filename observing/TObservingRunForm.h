@@ -15,10 +15,10 @@
 
 #include "TBackgroundWork.h"
 #include "TForm.h"
-#include "model/Kepler.h"
-#include "model/MeasurementsCsv.h"
-#include "model/Periodogram.h"
-#include "model/RvDataSet.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/MeasurementsCsv.h"
+#include "model/observing/Periodogram.h"
+#include "model/rv/RvDataSet.h"
 #include "observing/RunState.h"
 #include "simulation/SimulationFeed.h"
 

@@ -17,13 +17,13 @@
 // Measured data weigh the planets in the IAU's astronomical unit (PlanetMass.h).
 
 #include "TBackgroundWork.h"
-#include "model/CandidateVetting.h"
-#include "model/FitCsv.h"
-#include "model/Kepler.h"
-#include "model/MeasurementsCsv.h"
-#include "model/OrbitFit.h"
-#include "model/OrbitPosterior.h"
-#include "model/Periodogram.h"
+#include "model/fit/CandidateVetting.h"
+#include "model/fit/FitCsv.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/MeasurementsCsv.h"
+#include "model/fit/OrbitFit.h"
+#include "model/posterior/OrbitPosterior.h"
+#include "model/observing/Periodogram.h"
 
 #include <QString>
 #include <QWidget>

@@ -5,7 +5,7 @@
 // the window function behind it. Without a periodogram it shows the empty axes' message; a
 // message set on it (work in progress) shows instead of the picture.
 
-#include "model/Periodogram.h"
+#include "model/observing/Periodogram.h"
 #include "observing/TObservingPlot.h"
 
 #include <optional>

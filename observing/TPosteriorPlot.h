@@ -7,7 +7,7 @@
 // And the histogram of one value alone (TPosteriorHistogram), over a range its caller gives,
 // with the fit's value and its sigma beside the draws.
 
-#include "model/OrbitPosterior.h"
+#include "model/posterior/OrbitPosterior.h"
 #include "observing/TObservingPlot.h"
 
 class TPosteriorPlot : public TObservingPlot {

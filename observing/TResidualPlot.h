@@ -4,8 +4,8 @@
 // What a fit leaves: each measurement less the fitted curve, with its error bar, against time.
 // Without a fit it says that the residuals show here after one.
 
-#include "model/MeasurementsCsv.h"
-#include "model/OrbitFit.h"
+#include "model/observing/MeasurementsCsv.h"
+#include "model/fit/OrbitFit.h"
 #include "observing/TObservingPlot.h"
 
 #include <vector>

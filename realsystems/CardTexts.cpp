@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "realsystems/CardTexts.h"
 
-#include "model/RealSystems.h"
+#include "model/simulation/RealSystems.h"
 
 #include "BookText.h"
 #include "Precondition.h"

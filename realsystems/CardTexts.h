@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #pragma once
-// The texts of the table of real systems (model/RealSystems.h) that the card shows in the
+// The texts of the table of real systems (model/simulation/RealSystems.h) that the card shows in the
 // book's language: why each system matters, where its values and its star's mass stand in
 // their sources, the Sun's row and the planets that go by their own names. Star names,
 // authors and journals are the same in every language and are not among them.

@@ -5,8 +5,8 @@
 #include "book/TCustomBook.h"
 #include "book/TCustomChapter.h"
 #include "forms/RealSystemsForm.h"
-#include "model/RealSystems.h"
-#include "model/RvBundle.h"
+#include "model/simulation/RealSystems.h"
+#include "model/rv/RvBundle.h"
 #include "simulation/SystemSetUpTarget.h"
 
 #include "BookText.h"

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "simulation/OrbitView.h"
 
-#include "model/Angles.h"
+#include "model/orbit/Angles.h"
 
 #include <cmath>
 

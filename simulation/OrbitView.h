@@ -11,7 +11,7 @@
 // screen; Omega = 0 shows the view from the side with z pointing down the screen.
 
 #include "dimension.h"
-#include "model/vector.h"
+#include "model/orbit/vector.h"
 
 class TOrbitView {
 public:

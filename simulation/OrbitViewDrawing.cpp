@@ -4,7 +4,7 @@
 
 #include "TBitmap.h"
 #include "VectorState.h"
-#include "model/SimulationModel.h"
+#include "model/simulation/SimulationModel.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/OrbitView.h"
 #include "simulation/ViewClip.h"

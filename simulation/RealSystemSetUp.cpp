@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "simulation/RealSystemSetUp.h"
 
-#include "model/RadialSpeed.h"
+#include "model/orbit/RadialSpeed.h"
 #include "simulation/RealSystemView.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "simulation/RealSystemView.h"
 
-#include "model/planet.h"
+#include "model/orbit/planet.h"
 #include "simulation/OrbitView.h"
 
 #include <algorithm>

@@ -5,8 +5,8 @@
 // periods of its fastest planet, the zoom that shows its widest orbit, and the length of
 // the velocity arrows that keeps them within the view.
 
-#include "model/ParamSliders.h"
-#include "model/RealSystems.h"
+#include "model/simulation/ParamSliders.h"
+#include "model/simulation/RealSystems.h"
 
 namespace realview {
 

@@ -9,7 +9,7 @@
 // detaches itself. A window that works with the system itself (the observing run) reads the
 // star's mass and the planets' elements as they are set at the moment.
 
-#include "model/planet.h"
+#include "model/orbit/planet.h"
 
 #include <vector>
 

@@ -7,7 +7,7 @@
 #include "BookText.h"
 
 #include "WorkFile.h"
-#include "model/planet.h"
+#include "model/orbit/planet.h"
 
 #include <QJsonArray>
 

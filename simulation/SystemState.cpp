@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "simulation/SystemState.h"
 
-#include "model/RadialSpeed.h"
-#include "model/planet.h"
+#include "model/orbit/RadialSpeed.h"
+#include "model/orbit/planet.h"
 #include "simulation/TBaseChapter.h"
 #include "simulation/TPlanetParamForm.h"
 

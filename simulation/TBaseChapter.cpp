@@ -7,7 +7,7 @@
 #include "ScreenPlacement.h"
 #include "TBitmap.h"
 #include "forms/BaseChapterForm.h"
-#include "model/RadialSpeed.h"
+#include "model/orbit/RadialSpeed.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/OrbitViewDrawing.h"
 #include "simulation/TPlanetParamForm.h"

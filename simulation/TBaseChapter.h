@@ -18,7 +18,7 @@
 // radial velocity, when the timer starts or stops, and that it closes.
 
 #include "book/TThisChapter.h"
-#include "model/SimulationModel.h"
+#include "model/simulation/SimulationModel.h"
 #include "simulation/GraphAxesPicture.h"
 #include "simulation/GraphTrace.h"
 #include "simulation/OrbitView.h"

@@ -5,7 +5,7 @@
 #include "forms/PlanetParamForm.h"
 #include "Precondition.h"
 #include "book/TCustomBook.h"
-#include "model/ParamSliders.h"
+#include "model/simulation/ParamSliders.h"
 #include "simulation/TBaseChapter.h"
 
 #include "BookText.h"

@@ -13,7 +13,7 @@
 // The world window of time scale n runs from -0.08 x 10^(n+1) to 10^(n+1) days: GraphSpan is
 // 1.08 x 10^(n+1) days and the left edge is -(GraphSpanFactor - 1) x GraphSpan / factor.
 
-#include "model/VelocityTicks.h"
+#include "model/simulation/VelocityTicks.h"
 
 #include <cstdint>
 

@@ -5,7 +5,7 @@
 #include "BookText.h"
 #include "NumberText.h"
 #include "oWorldPortPaintBox.h"
-#include "model/planet.h"
+#include "model/orbit/planet.h"
 #include "simulation/GraphTrace.h"
 
 #include <cmath>

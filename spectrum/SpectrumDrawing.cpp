@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "spectrum/SpectrumDrawing.h"
 
-#include "model/ShiftMagnifier.h"
+#include "model/spectrum/ShiftMagnifier.h"
 
-#include "model/Spectrum.h"
-#include "model/SpectrumText.h"
-#include "model/WavelengthColour.h"
+#include "model/spectrum/Spectrum.h"
+#include "model/spectrum/SpectrumText.h"
+#include "model/spectrum/WavelengthColour.h"
 #include "BookText.h"
 #include "NumberText.h"
 #include "Precondition.h"

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "spectrum/SpectrumReadout.h"
 
-#include "model/Spectrum.h"
-#include "model/SpectrumText.h"
-#include "model/RoundToFigures.h"
+#include "model/spectrum/Spectrum.h"
+#include "model/spectrum/SpectrumText.h"
+#include "model/text/RoundToFigures.h"
 
 #include "BookText.h"
 #include "NumberText.h"

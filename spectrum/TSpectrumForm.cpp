@@ -3,7 +3,7 @@
 #include "spectrum/TSpectrumForm.h"
 
 #include "forms/SpectrumForm.h"
-#include "model/Spectrum.h"
+#include "model/spectrum/Spectrum.h"
 #include "spectrum/SpectrumReadout.h"
 #include "spectrum/TSpectrumView.h"
 

@@ -9,7 +9,7 @@
 // simulation, or while it is stopped, it says so and keeps the last spectrum.
 
 #include "TForm.h"
-#include "model/ShiftMagnifier.h"
+#include "model/spectrum/ShiftMagnifier.h"
 #include "simulation/SimulationFeed.h"
 
 class QComboBox;

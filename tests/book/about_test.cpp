@@ -4,7 +4,7 @@
 #include "book/TAboutBox.h"
 
 #include "DataFile.h"
-#include "model/RealSystems.h"
+#include "model/simulation/RealSystems.h"
 
 #include <QDir>
 #include <QFile>

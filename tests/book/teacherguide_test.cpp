@@ -11,9 +11,9 @@
 #include "chapters/FindingPlanetQuestions.h"
 #include "chapters/TFindingPlanet.h"
 #include "thisbook/TeacherGuide.h"
-#include "model/HiddenSystems.h"
-#include "model/MysteryStars.h"
-#include "model/RvBundle.h"
+#include "model/observing/HiddenSystems.h"
+#include "model/observing/MysteryStars.h"
+#include "model/rv/RvBundle.h"
 
 #include <QFile>
 #include <QProcess>

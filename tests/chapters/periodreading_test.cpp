@@ -9,7 +9,7 @@
 #include "TKeyEdit.h"
 #include "chapters/TSimpleCase.h"
 #include "chapters/TTwoPlanets.h"
-#include "model/RoundToFigures.h"
+#include "model/text/RoundToFigures.h"
 #include "oWorldPortPaintBox.h"
 
 #include <QSlider>

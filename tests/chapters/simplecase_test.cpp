@@ -4,7 +4,7 @@
 
 #include "TKeyEdit.h"
 #include "chapters/TSimpleCase.h"
-#include "model/RoundToFigures.h"
+#include "model/text/RoundToFigures.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "GraphReading.h"
 #include "TKeyEdit.h"
 #include "chapters/TTwoPlanets.h"
-#include "model/RoundToFigures.h"
+#include "model/text/RoundToFigures.h"
 #include "oWorldPortPaintBox.h"
 #include "simulation/TPlanetParamForm.h"
 

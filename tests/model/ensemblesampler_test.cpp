@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/Autocorrelation.h"
-#include "model/EnsembleSampler.h"
-#include "model/Kepler.h"
-#include "model/ObservingRun.h"
-#include "model/OrbitFit.h"
-#include "model/OrbitPosterior.h"
+#include "model/posterior/Autocorrelation.h"
+#include "model/posterior/EnsembleSampler.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/ObservingRun.h"
+#include "model/fit/OrbitFit.h"
+#include "model/posterior/OrbitPosterior.h"
 
 #include <gtest/gtest.h>
 

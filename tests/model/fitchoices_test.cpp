@@ -3,10 +3,10 @@
 // The choices an astronomer makes in a fit: instruments with their own offsets and jitters,
 // a trend, fixed elements, eccentric orbits, a period of one's own for the next planet, and
 // whether a planet is believable.
-#include "model/FitText.h"
-#include "model/Jitter.h"
-#include "model/OrbitFit.h"
-#include "model/PlanetSearch.h"
+#include "model/fit/FitText.h"
+#include "model/fit/Jitter.h"
+#include "model/fit/OrbitFit.h"
+#include "model/fit/PlanetSearch.h"
 
 #include <gtest/gtest.h>
 
@@ -75,8 +75,8 @@ TEST(FitChoices, VeryEccentricOrbitIsNotCappedBelowItsTruth) {
     EXPECT_LT(Sigmas(p.ecc, 0.97), 3.0) << fit::WithUncertainty(p.ecc);
     EXPECT_LT(Sigmas(p.K_mps, 100.0), 3.0) << fit::WithUncertainty(p.K_mps);
     EXPECT_FALSE(p.eccentricityAtBound);
-    EXPECT_LE(p.ecc.value + p.ecc.sigma, fit::MaxFitEccentricity + p.ecc.sigma);
-    EXPECT_EQ(p.ecc.high, fit::MaxFitEccentricity);
+    EXPECT_LE(p.ecc.value + p.ecc.sigma, MaxEccentricity + p.ecc.sigma);
+    EXPECT_EQ(p.ecc.high, MaxEccentricity);
 }
 
 // An orbit more eccentric than the model allows, watched through its periastrons, sits at
@@ -93,7 +93,7 @@ TEST(FitChoices, FitPressedAgainstTheBoundSaysSo) {
     ASSERT_EQ(result.outcome, fit::TFitOutcome::Done);
     const fit::TFittedPlanet& p = result.solution.planets.front();
     EXPECT_TRUE(p.eccentricityAtBound) << p.ecc.value;
-    EXPECT_LT(p.ecc.value, fit::MaxFitEccentricity);
+    EXPECT_LT(p.ecc.value, MaxEccentricity);
 }
 
 // A slow drift (a companion beyond the run) is taken up by the trend, not by the planet; a

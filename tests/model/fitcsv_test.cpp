@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/FitCsv.h"
-#include "model/RvDataSet.h"
+#include "model/fit/FitCsv.h"
+#include "model/rv/RvDataSet.h"
 
 #include <gtest/gtest.h>
 

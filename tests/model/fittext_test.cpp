@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/FitText.h"
-#include "model/ProbabilityText.h"
+#include "model/fit/FitText.h"
+#include "model/text/NumberWriting.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +66,19 @@ TEST(FitText, BoundAndEvidenceNotes) {
     EXPECT_EQ(ProbabilityText(2.54e-7), "2.5 × 10⁻⁷");
     EXPECT_EQ(ProbabilityText(0.047), "4.7 %");
     EXPECT_EQ(ProbabilityText(1.0), "100 %");
+    // The edges: just below the percent range, the smallest value shown and the next below it.
+    EXPECT_EQ(ProbabilityText(0.000999), "1.0 × 10⁻³");
+    EXPECT_EQ(ProbabilityText(1e-16), "1.0 × 10⁻¹⁶");
+    EXPECT_EQ(ProbabilityText(9.9e-17), "below 10⁻¹⁶");
+    EXPECT_EQ(PowerOfTenNumber(3.26e5, 2), "3.26 × 10⁵");
+    // Nothing is written with a minus sign that its figures do not show.
+    EXPECT_EQ(FixedNumber(-0.0, 1), "0.0");
+    EXPECT_EQ(FixedNumber(-0.04, 1), "0.0");
+    EXPECT_EQ(FixedNumber(-0.06, 1), "-0.1");
+    EXPECT_EQ(FiguresNumber(-0.0, 6), "0");
+    EXPECT_EQ(DaysText(1.0), "1 day");
+    EXPECT_EQ(DaysText(1.00274), "1.0027 days");
+    EXPECT_EQ(PeriodText(9.9996), "10.00 days");
 }
 
 // A chi^2 made of rounding is told apart from one of the fit: real data and a precise

@@ -2,13 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The hidden stars of "Finding a planet" and what its pages say of them, for three seeds; the
 // periodogram's peak width and daily aliases; the BIC and the fit the data support.
-#include "model/Bic.h"
-#include "model/HiddenSystems.h"
-#include "model/PeakWidth.h"
-#include "model/PlanetMass.h"
-#include "model/SecondPlanet.h"
-#include "model/SupportedFit.h"
-#include "model/planet.h"
+#include "model/fit/Bic.h"
+#include "model/observing/HiddenSystems.h"
+#include "model/observing/PeakWidth.h"
+#include "model/fit/PlanetMass.h"
+#include "model/fit/SecondPlanet.h"
+#include "model/fit/SupportedFit.h"
+#include "model/orbit/planet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/Kepler.h"
-#include "model/SimulationModel.h"
-#include "model/planet.h"
+#include "model/orbit/Kepler.h"
+#include "model/simulation/SimulationModel.h"
+#include "model/orbit/planet.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/LeastSquares.h"
+#include "model/fit/LeastSquares.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/MeasurementLimits.h"
-#include "model/MeasurementsCsv.h"
+#include "model/observing/MeasurementLimits.h"
+#include "model/observing/MeasurementsCsv.h"
 
 #include "LineEnds.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/Kepler.h"
-#include "model/MysteryStars.h"
-#include "model/Periodogram.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/MysteryStars.h"
+#include "model/observing/Periodogram.h"
 
 #include <gtest/gtest.h>
 

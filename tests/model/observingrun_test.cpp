@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/Kepler.h"
-#include "model/ObservingRun.h"
-#include "model/Periodogram.h"
-#include "model/planet.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/ObservingRun.h"
+#include "model/observing/Periodogram.h"
+#include "model/orbit/planet.h"
 
 #include <algorithm>
 #include <cmath>

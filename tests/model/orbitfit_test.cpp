@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/OrbitFit.h"
-#include "model/Angles.h"
+#include "model/fit/OrbitFit.h"
+#include "model/orbit/Angles.h"
 
-#include "model/Kepler.h"
-#include "model/PlanetMass.h"
-#include "model/planet.h"
+#include "model/orbit/Kepler.h"
+#include "model/fit/PlanetMass.h"
+#include "model/orbit/planet.h"
 
 #include <gtest/gtest.h>
 
@@ -170,7 +170,7 @@ void ExpectSound(const fit::TOrbitSolution& s) {
                                         &p.tPeri_days, &p.massSinI_Jupiter, &p.massSinI_Earth,
                                         &p.a_AU})
             EXPECT_TRUE(sound(*x)) << x->value << " +- " << x->sigma;
-        EXPECT_LT(p.elements.ecc, fit::MaxFitEccentricity);
+        EXPECT_LT(p.elements.ecc, MaxEccentricity);
         EXPECT_GE(p.K_mps.value, 0.0);
     }
 }

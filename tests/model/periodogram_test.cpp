@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/Periodogram.h"
-#include "model/Angles.h"
+#include "model/observing/Periodogram.h"
+#include "model/orbit/Angles.h"
 
 #include "fixtures/LombScargleReference.h"
 

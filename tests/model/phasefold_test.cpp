@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/PhaseFold.h"
+#include "model/observing/PhaseFold.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/planet.h"
-#include "model/starreflex.h"
+#include "model/orbit/planet.h"
+#include "model/orbit/starreflex.h"
 
 #include <array>
 #include <cmath>

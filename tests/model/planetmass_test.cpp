@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/PlanetMass.h"
-#include "model/Angles.h"
+#include "model/fit/PlanetMass.h"
+#include "model/orbit/Angles.h"
 
-#include "model/planet.h"
+#include "model/orbit/planet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/PlanetSearch.h"
+#include "model/fit/PlanetSearch.h"
 
 #include "fixtures/CurveFitReference.h"
-#include "model/Kepler.h"
-#include "model/RealSystems.h"
+#include "model/orbit/Kepler.h"
+#include "model/simulation/RealSystems.h"
 
 #include <gtest/gtest.h>
 

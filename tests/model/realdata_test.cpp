@@ -5,12 +5,12 @@
 // the fits of 51 Peg, ups And and a weak made-up planet agree with SciPy's maximum of the same
 // likelihood (tools/reference/realdata_reference.py).
 #include "fixtures/RealDataReference.h"
-#include "model/FitText.h"
-#include "model/MeasurementsCsv.h"
-#include "model/PlanetInteraction.h"
-#include "model/PlanetSearch.h"
-#include "model/RealSystems.h"
-#include "model/RvBundle.h"
+#include "model/fit/FitText.h"
+#include "model/observing/MeasurementsCsv.h"
+#include "model/fit/PlanetInteraction.h"
+#include "model/fit/PlanetSearch.h"
+#include "model/simulation/RealSystems.h"
+#include "model/rv/RvBundle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/RealSystems.h"
-#include "model/planet.h"
-#include "model/SimulationModel.h"
+#include "model/simulation/RealSystems.h"
+#include "model/orbit/planet.h"
+#include "model/simulation/SimulationModel.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

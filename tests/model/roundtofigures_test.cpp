@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/RoundToFigures.h"
+#include "model/text/RoundToFigures.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/RealSystems.h"
-#include "model/RvBundle.h"
-#include "model/RvDataSet.h"
-#include "model/RvImport.h"
-#include "model/RvTable.h"
+#include "model/simulation/RealSystems.h"
+#include "model/rv/RvBundle.h"
+#include "model/rv/RvDataSet.h"
+#include "model/rv/RvImport.h"
+#include "model/rv/RvTable.h"
 
 #include "LineEnds.h"
 

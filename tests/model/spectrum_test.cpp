@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/ShiftMagnifier.h"
-#include "model/Spectrum.h"
-#include "model/SpectrumText.h"
-#include "model/WavelengthColour.h"
+#include "model/spectrum/ShiftMagnifier.h"
+#include "model/spectrum/Spectrum.h"
+#include "model/spectrum/SpectrumText.h"
+#include "model/spectrum/WavelengthColour.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

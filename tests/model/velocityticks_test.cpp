@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/VelocityTicks.h"
+#include "model/simulation/VelocityTicks.h"
 
-#include "model/planet.h"
+#include "model/orbit/planet.h"
 
 #include <gtest/gtest.h>
 #include <string>

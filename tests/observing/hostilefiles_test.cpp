@@ -6,7 +6,7 @@
 
 #include "FileSizeLimit.h"
 #include "Watchdog.h"
-#include "model/MeasurementLimits.h"
+#include "model/observing/MeasurementLimits.h"
 #include "observing/TFitByHandPage.h"
 #include "observing/TObservingRunForm.h"
 #include "observing/TOrbitFitPage.h"

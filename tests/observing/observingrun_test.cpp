@@ -7,7 +7,7 @@
 
 #include "realsystems/TRealSystemsForm.h"
 #include "chapters/TFreeExperiment.h"
-#include "model/Kepler.h"
+#include "model/orbit/Kepler.h"
 #include "observing/TObservingRunForm.h"
 
 #include <QAction>

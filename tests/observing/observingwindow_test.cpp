@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "../book/BookFixture.h"
 
-#include "model/Kepler.h"
-#include "model/MysteryStars.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/MysteryStars.h"
 #include "observing/TOrbitFitPage.h"
 #include "observing/ObservingDrawing.h"
 #include "simulation/TBaseChapter.h"

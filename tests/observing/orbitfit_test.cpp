@@ -11,7 +11,7 @@
 #include "observing/TObservingRunForm.h"
 #include "observing/TPosteriorPlot.h"
 #include "observing/TFitByHandPage.h"
-#include "model/FitText.h"
+#include "model/fit/FitText.h"
 #include "observing/TOrbitFitPage.h"
 
 #include <QCheckBox>

@@ -2,10 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 // The observing run's plot widgets as a page would place them: fed with the model's types,
 // their readouts match what they were given and their pictures follow their setters.
-#include "model/Kepler.h"
-#include "model/ObservingRun.h"
-#include "model/OrbitFit.h"
-#include "model/Periodogram.h"
+#include "model/orbit/Kepler.h"
+#include "model/observing/ObservingRun.h"
+#include "model/fit/OrbitFit.h"
+#include "model/observing/Periodogram.h"
 #include "observing/TDataPlot.h"
 #include "observing/TFitPlot.h"
 #include "observing/TFoldPlot.h"

@@ -6,8 +6,8 @@
 
 #include "realsystems/TRealSystemsForm.h"
 #include "chapters/TFreeExperiment.h"
-#include "model/RadialSpeed.h"
-#include "model/RealSystems.h"
+#include "model/orbit/RadialSpeed.h"
+#include "model/simulation/RealSystems.h"
 #include "simulation/TPlanetParamForm.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/RealSystems.h"
+#include "model/simulation/RealSystems.h"
 #include "simulation/RealSystemView.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "simulation/SystemState.h"
 
 #include "WorkFile.h"
-#include "model/planetname.h"
+#include "model/orbit/planetname.h"
 
 #include <QJsonArray>
 #include <gtest/gtest.h>

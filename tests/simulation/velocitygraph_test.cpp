@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "simulation/VelocityGraph.h"
 
-#include "model/planet.h"
+#include "model/orbit/planet.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
-#include "model/Spectrum.h"
+#include "model/spectrum/Spectrum.h"
 #include "spectrum/SpectrumDrawing.h"
 
 #include <QImage>

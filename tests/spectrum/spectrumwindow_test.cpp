@@ -3,7 +3,7 @@
 #include "../book/BookFixture.h"
 
 #include "simulation/TBaseChapter.h"
-#include "model/Spectrum.h"
+#include "model/spectrum/Spectrum.h"
 #include "spectrum/SpectrumReadout.h"
 #include "spectrum/TSpectrumForm.h"
 #include "spectrum/TSpectrumView.h"

@@ -4,7 +4,7 @@
 """Writes tests/model/fixtures/PosteriorReference.h: the posterior of the bundled data of
 51 Peg (two instruments, one planet) and ups And (four instruments, three planets) as emcee's
 affine-invariant ensemble sampler draws it, over the book's likelihood and priors
-(model/OrbitPosterior.h): uniform in P > 0, K >= 0, sqrt(e) cos omega and sqrt(e) sin omega
+(model/posterior/OrbitPosterior.h): uniform in P > 0, K >= 0, sqrt(e) cos omega and sqrt(e) sin omega
 inside e < 0.99, the mean longitude, each offset and each jitter s >= 0. It starts from the
 maximum-likelihood fit of realdata_reference.py and runs the book's walkers, to many
 autocorrelation times from a fixed seed; it prints the time a thousand steps take on one core,
