@@ -59,10 +59,7 @@ using namespace findingplanetviews;
 TFindingPlanet::TFindingPlanet(TCustomBook* owner) : TThisChapter(owner) {
     DefineFindingPlanetForm(*this);
     PageCount = PageTotal = q::PageCount;
-    work_ = new TBackgroundWork(this);
-    realWork_ = new TBackgroundWork(this);
-    eccentricityWork_ = new TBackgroundWork(this);
-    eccentricityWork_->OnProgress([this](double share) {
+    eccentricity_.OnProgress([this](double share) {
         EccentricityProgress->setValue(int(std::lround(100 * share)));
     });
     std::random_device device;
@@ -71,9 +68,9 @@ TFindingPlanet::TFindingPlanet(TCustomBook* owner) : TThisChapter(owner) {
 
 // The fits' end must not reach a half-destroyed chapter.
 TFindingPlanet::~TFindingPlanet() {
-    work_->Stop();
-    realWork_->Stop();
-    eccentricityWork_->Stop();
+    fits_.Stop();
+    realFits_.Stop();
+    eccentricity_.Stop();
 }
 
 // ---- the run and its views ----
@@ -198,43 +195,19 @@ const fit::TOrbitSolution* TFindingPlanet::PageFit() const {
     return q::ShowsRealData(Page) ? RealFit() : OnePlanetFit();
 }
 
-std::string TFindingPlanet::PageFitFailure() const {
+QString TFindingPlanet::PageFitFailure() const {
+    const fit::TFitResult* ended = nullptr;
     if (q::ShowsRealData(Page))
-        return RealFitFailure();
-    if (work_->Running() || !job_ || job_->fits.one.outcome == fit::TFitOutcome::Done)
-        return {};
-    return (job_->fits.one.message.Empty()
-                ? BookText("Chapter 6: Finding a planet", "no fit could be made")
-                : BookWording(job_->fits.one.message))
-        .toStdString();
+        ended = EndedRealFit();
+    else if (const TFitJob* job = fits_.Ended())
+        ended = &job->fits.one;
+    return ended && !MadeFit(*ended) ? NoFitText(*ended) : QString();
 }
-
-namespace {
-
-// A reason as the end of "No fit could be made: …": its first letter small unless the next is
-// a capital too (a name), and a full stop.
-std::string AsContinuation(std::string reason) {
-    if (reason.size() > 1 && std::isupper(static_cast<unsigned char>(reason[0])) &&
-        !std::isupper(static_cast<unsigned char>(reason[1])))
-        reason[0] = char(std::tolower(static_cast<unsigned char>(reason[0])));
-    if (!reason.empty() && reason.back() != '.' && reason.back() != '?')
-        reason += '.';
-    return reason;
-}
-
-// "No fit could be made: " and the reason.
-QString NoFitBecause(const std::string& reason) {
-    return BookText("Chapter 6: Finding a planet", "No fit could be made: %1",
-                    "%1 is the reason, ending with a full stop")
-        .arg(QString::fromStdString(AsContinuation(reason)));
-}
-
-} // namespace
 
 std::string TFindingPlanet::AcceptedInWords(const q::TAccepted& accepted) const {
-    const std::string failure = PageFitFailure();
-    return accepted.valid || failure.empty() ? q::AcceptedText(Page, accepted)
-                                             : NoFitBecause(failure).toStdString();
+    const QString failure = PageFitFailure();
+    return accepted.valid || failure.isEmpty() ? q::AcceptedText(Page, accepted)
+                                               : failure.toStdString();
 }
 
 // ---- the fits ----
@@ -243,12 +216,11 @@ void TFindingPlanet::StartFits() {
     auto job = std::make_shared<TFitJob>();
     job->set.data = ObserveHidden(seed_);
     job->starMass_Solar = HiddenSystemFor(seed_).starMass_Solar;
-    job_ = job;
-    work_->Start(
-        [job](TBackgroundWork::TControl& run) {
-            const TWorkControl control = run.Work();
-            job->fits = fit::FitOneAndTwoPlanets(job->set.data, HiddenShortestPeriod_days,
-                                                 job->starMass_Solar, control);
+    fits_.Start(
+        job,
+        [](TFitJob& job, TBackgroundWork::TControl& run) {
+            job.fits = fit::FitOneAndTwoPlanets(job.set.data, HiddenShortestPeriod_days,
+                                                job.starMass_Solar, run.Work());
         },
         [this](TBackgroundWork::TEnd, const QString&) { FitsDone(); });
     ShowFit();
@@ -256,12 +228,9 @@ void TFindingPlanet::StartFits() {
 }
 
 void TFindingPlanet::WaitForFits() {
-    while (work_->Running())
-        work_->Wait();
-    while (realWork_->Running())
-        realWork_->Wait();
-    while (eccentricityWork_->Running())
-        eccentricityWork_->Wait();
+    fits_.Wait();
+    realFits_.Wait();
+    eccentricity_.Wait();
 }
 
 void TFindingPlanet::FitsDone() {
@@ -273,10 +242,10 @@ void TFindingPlanet::FitsDone() {
 void TFindingPlanet::EnableAnswers() {
     // The questions on the fit wait for it, so that no attempt is judged against a fit not
     // yet made.
-    const TBackgroundWork* fitting = Page == q::EccentricityPage ? eccentricityWork_
-                                     : q::ShowsRealData(Page)     ? realWork_
-                                                                  : work_;
-    const bool ready = (!fitting->Running() || !q::NeedsFit(Page)) && !QuestionClosed;
+    const bool fitting = Page == q::EccentricityPage ? eccentricity_.Running()
+                         : q::ShowsRealData(Page)     ? realFits_.Running()
+                                                      : fits_.Running();
+    const bool ready = (!fitting || !q::NeedsFit(Page)) && !QuestionClosed;
     for (QWidget* w : {static_cast<QWidget*>(AnswerEdit), static_cast<QWidget*>(DoneButton),
                        static_cast<QWidget*>(Choices[0]), static_cast<QWidget*>(Choices[1]),
                        static_cast<QWidget*>(Choices[2])})
@@ -284,23 +253,21 @@ void TFindingPlanet::EnableAnswers() {
 }
 
 const fit::TOrbitSolution* TFindingPlanet::OnePlanetFit() const {
-    if (work_->Running() || !job_ || job_->fits.one.outcome != fit::TFitOutcome::Done)
-        return nullptr;
-    return &job_->fits.one.solution;
+    const TFitJob* job = fits_.Ended();
+    return job ? MadeFit(job->fits.one) : nullptr;
 }
 
 const fit::TOrbitSolution* TFindingPlanet::TwoPlanetFit() const {
-    if (work_->Running() || !job_ || job_->fits.two.outcome != fit::TFitOutcome::Done)
-        return nullptr;
-    return &job_->fits.two.solution;
+    const TFitJob* job = fits_.Ended();
+    return job ? MadeFit(job->fits.two) : nullptr;
 }
 
 void TFindingPlanet::ShowFit() {
     if (q::ShowsRealData(Page))
         return ShowRealFit();
     const fit::TOrbitSolution* one = OnePlanetFit();
-    FitPlot->SetMeasurements(job_->set);
-    ResidualPlot->SetMeasurements(job_->set);
+    FitPlot->SetMeasurements(fits_.Job()->set);
+    ResidualPlot->SetMeasurements(fits_.Job()->set);
     FitPlot->SetSolution(one);
     ResidualPlot->SetSolution(one);
     // One orbit, however many the run spans; the residuals stay against time, where a
@@ -309,9 +276,9 @@ void TFindingPlanet::ShowFit() {
     FitPlot->SetTimeTitle({});
     ResidualPlot->SetTimeTitle({});
     const QString message = one ? QString()
-                            : work_->Running()
+                            : fits_.Running()
                                 ? BookText("Chapter 6: Finding a planet", "Fitting the orbit…")
-                                : NoFitBecause(PageFitFailure());
+                                : PageFitFailure();
     FitPlot->SetMessage(message);
     ResidualPlot->SetMessage(message);
     if (!one) {
@@ -343,9 +310,9 @@ void TFindingPlanet::ShowFit() {
 void TFindingPlanet::ShowResiduals() {
     const fit::TOrbitSolution* one = OnePlanetFit();
     if (!one) {
-        const QString message =
-            work_->Running() ? BookText("Chapter 6: Finding a planet", "Fitting the orbit…")
-                             : BookText("Chapter 6: Finding a planet", "No fit could be made.");
+        const QString message = fits_.Running()
+                                    ? BookText("Chapter 6: Finding a planet", "Fitting the orbit…")
+                                    : NoFitText(fits_.Job()->fits.one);
         ResidualPeriodogramPlot->SetMessage(message);
         ResidualLabel->setText(message);
         return;
@@ -353,7 +320,7 @@ void TFindingPlanet::ShowResiduals() {
     std::vector<kepler::TRadialVelocityElements> planets;
     for (const fit::TFittedPlanet& planet : one->planets)
         planets.push_back(planet.elements);
-    const auto residuals = fit::ResidualMeasurements(job_->set.data, planets);
+    const auto residuals = fit::ResidualMeasurements(fits_.Job()->set.data, planets);
     auto pg = std::make_shared<TPeriodogram>();
     Compute(residuals, GridFor(Span(residuals), HiddenShortestPeriod_days), false, *pg);
     ResidualPeriodogramPlot->SetMessage({});
@@ -390,11 +357,11 @@ void TFindingPlanet::ShowResiduals() {
 
 void TFindingPlanet::ShowPage() {
     // The views of the published data need their job before anything is shown.
-    if (q::ShowsRealData(Page) && !realJob_)
+    if (q::ShowsRealData(Page) && !realFits_.Job())
         StartRealFit();
     // The page on the eccentricity shows a star of its own in place of the views.
     const bool eccentricity = Page == q::EccentricityPage;
-    if (eccentricity && !eccentricityJob_)
+    if (eccentricity && !eccentricity_.Job())
         StartEccentricityRun();
     Views->setVisible(!eccentricity);
     EccentricityPanel->setVisible(eccentricity);
@@ -553,7 +520,7 @@ int TFindingPlanet::RightChoice() const {
     if (!question)
         return -1;
     if (Page == q::SecondPlanetPage)
-        return !work_->Running() && job_ && job_->fits.SecondBelieved() ? 0 : 1;
+        return fits_.Ended() && fits_.Ended()->fits.SecondBelieved() ? 0 : 1;
     if (Page == q::EccentricityPage) {
         const posterior::TPosteriorSummary* orbits = EccentricityOrbits();
         return !orbits ? -1 : q::MayBeCircular(orbits->planets.front().ecc.low) ? 1 : 0;
@@ -707,7 +674,7 @@ std::vector<std::pair<std::string, std::string>> TFindingPlanet::ClassAnswers() 
     if (const fit::TOrbitSolution* one = OnePlanetFit())
         if (const fit::TOrbitSolution* two = TwoPlanetFit())
             verdict =
-                (job_->fits.SecondBelieved()
+                (fits_.Ended()->fits.SecondBelieved()
                      ? BookText("Teacher's guide", "yes (ΔBIC %1)", "a second planet is believed")
                      : BookText("Teacher's guide", "no (ΔBIC %1)", "no second planet is believed"))
                     .arg(FixedText(-fit::BicDrop(*one, *two), 1));

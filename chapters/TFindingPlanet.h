@@ -20,6 +20,7 @@
 #include "model/posterior/OrbitPosterior.h"
 #include "model/observing/Periodogram.h"
 #include "model/rv/RvDataSet.h"
+#include "observing/SessionWork.h"
 
 #include <array>
 #include <memory>
@@ -37,7 +38,6 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
-class TBackgroundWork;
 class TDataPlot;
 class TFitByHandPage;
 class TFitPlot;
@@ -168,9 +168,12 @@ private:
     const observing::TPeak& ShownPeak() const;
     // The one-planet fit of what the page shows.
     const fit::TOrbitSolution* PageFit() const;
-    // Why that fit could not be made, once its work has ended without one; empty otherwise.
-    std::string PageFitFailure() const;
-    std::string RealFitFailure() const;
+    // Why that fit could not be made (NoFitText), once its work has ended without one; empty
+    // otherwise.
+    QString PageFitFailure() const;
+    QString NoRealFitText() const;
+    // The search of the published data once it has ended, or null.
+    const fit::TFitResult* EndedRealFit() const;
     // The accepted answer of a question on the fit in words, or why there is none.
     std::string AcceptedInWords(const findingplanet::TAccepted& accepted) const;
     void SetQuestion();
@@ -186,15 +189,12 @@ private:
     // The peak of the student's own run, which the later pages ask about.
     observing::TPeak ownPeak_;
     double ownHalfWidth_days_ = 0.0;
-    std::shared_ptr<TFitJob> job_;
-    TBackgroundWork* work_ = nullptr;
+    TSessionWork<TFitJob> fits_{this};
     bool observed_ = false;
     rvdata::TRvDataSet real_;
     std::string realFault_;
-    std::shared_ptr<TRealJob> realJob_;
-    TBackgroundWork* realWork_ = nullptr;
-    std::shared_ptr<TEccentricityJob> eccentricityJob_;
-    TBackgroundWork* eccentricityWork_ = nullptr;
+    TSessionWork<TRealJob> realFits_{this};
+    TSessionWork<TEccentricityJob> eccentricity_{this};
     // Whether the views last showed the published data, so that the fold follows a change.
     bool realShown_ = false;
     // The translated text MissingAnswer last gave, which its caller reads as UTF-8.

@@ -39,46 +39,43 @@ struct TFindingPlanet::TEccentricityJob {
 using namespace findingplanetviews;
 
 const fit::TOrbitSolution* TFindingPlanet::EccentricityFit() const {
-    if (eccentricityWork_->Running() || !eccentricityJob_ ||
-        eccentricityJob_->search.fit.outcome != fit::TFitOutcome::Done)
-        return nullptr;
-    return &eccentricityJob_->search.fit.solution;
+    const TEccentricityJob* job = eccentricity_.Ended();
+    return job ? MadeFit(job->search.fit) : nullptr;
 }
 
 const posterior::TPosteriorSummary* TFindingPlanet::EccentricityOrbits() const {
-    if (eccentricityWork_->Running() || !eccentricityJob_ || !eccentricityJob_->summary)
-        return nullptr;
-    return &*eccentricityJob_->summary;
+    const TEccentricityJob* job = eccentricity_.Ended();
+    return job && job->summary ? &*job->summary : nullptr;
 }
 
 void TFindingPlanet::StartEccentricityRun() {
     auto job = std::make_shared<TEccentricityJob>();
     job->data = ObserveEccentricityStar();
-    eccentricityJob_ = job;
-    eccentricityWork_->Start(
-        [job](TBackgroundWork::TControl& run) {
+    eccentricity_.Start(
+        job,
+        [](TEccentricityJob& job, TBackgroundWork::TControl& run) {
             const TWorkControl control = run.Work();
             const fit::TFitSettings settings = fit::JitterFitSettings(EccentricityStarMass_Solar);
-            job->search = fit::FitNextPlanet(job->data, {}, HiddenShortestPeriod_days, settings,
+            job.search = fit::FitNextPlanet(job.data, {}, HiddenShortestPeriod_days, settings,
                                              control.Part(0.0, 0.05));
-            if (job->search.fit.outcome != fit::TFitOutcome::Done)
+            if (job.search.fit.outcome != fit::TFitOutcome::Done)
                 return;
-            job->posterior = std::make_unique<posterior::TOrbitPosterior>(
-                job->data, job->search.fit.solution, settings);
-            const posterior::TOrbitPosterior& density = *job->posterior;
+            job.posterior = std::make_unique<posterior::TOrbitPosterior>(
+                job.data, job.search.fit.solution, settings);
+            const posterior::TOrbitPosterior& density = *job.posterior;
             // As many walkers as How sure? sends over as many parameters.
             const int walkers = (std::max(32, 2 * density.Dimension() + 2) + 1) / 2 * 2;
             const auto start = density.StartingBall(walkers, q::EccentricitySeed);
             if (int(start.size()) < walkers)
                 return;
-            job->chain = posterior::Sample(
+            job.chain = posterior::Sample(
                 [&density](std::span<const double> x) { return density.LogDensity(x); }, start,
                 {.walkers = walkers, .maxSteps = q::EccentricitySteps, .checkEvery = 500,
                  .seed = q::EccentricitySeed},
                 control.Part(0.05, 0.95));
             // A chain with no look at its autocorrelation has nothing to be judged by.
-            if (!job->chain.cancelled && job->chain.steps >= 2 && !job->chain.tau.empty())
-                job->summary = posterior::Summarise(density, job->chain);
+            if (!job.chain.cancelled && job.chain.steps >= 2 && !job.chain.tau.empty())
+                job.summary = posterior::Summarise(density, job.chain);
         },
         [this](TBackgroundWork::TEnd, const QString&) {
             if (Page != q::EccentricityPage)
@@ -89,18 +86,19 @@ void TFindingPlanet::StartEccentricityRun() {
 }
 
 void TFindingPlanet::ShowEccentricity() {
-    const bool running = eccentricityWork_->Running();
+    const bool running = eccentricity_.Running();
+    const TEccentricityJob& job = *eccentricity_.Job();
     EccentricityProgress->setVisible(running);
     const fit::TOrbitSolution* fitted = EccentricityFit();
     const posterior::TPosteriorSummary* orbits = EccentricityOrbits();
     const QString star =
         BookText("Chapter 6: Finding a planet",
                  "A made-up star of %1 solar masses: %n measurements in %2 days, each ± %3 m/s.",
-                 nullptr, int(eccentricityJob_->data.size()))
+                 nullptr, int(job.data.size()))
             .arg(FixedText(EccentricityStarMass_Solar, 1))
-            .arg(std::lround(Span(eccentricityJob_->data)))
+            .arg(std::lround(Span(job.data)))
             .arg(FixedText(EccentricityStarPlan().precision_mps, 0));
-    EccentricityFitPlot->SetMeasurements({eccentricityJob_->data, 0.0, {}});
+    EccentricityFitPlot->SetMeasurements({job.data, 0.0, {}});
     EccentricityFitPlot->SetFolded(true);
     EccentricityFitPlot->SetSolution(fitted);
     if (running) {
@@ -113,7 +111,7 @@ void TFindingPlanet::ShowEccentricity() {
         return;
     }
     if (!fitted) {
-        const QString message = BookText("Chapter 6: Finding a planet", "No fit could be made.");
+        const QString message = NoFitText(job.search.fit);
         EccentricityFitPlot->SetMessage(message);
         EccentricityPlot->SetMessage(message);
         EccentricityLabel->setText(star + "\n" + message);
@@ -137,7 +135,7 @@ void TFindingPlanet::ShowEccentricity() {
     EccentricityPlot->SetMessage({});
     EccentricityPlot->SetDraws(orbits->pairs.front().ecc, e, planet.ecc.value, planet.ecc.sigma,
                                0.0, 1.0, "e");
-    const posterior::TChain& chain = eccentricityJob_->chain;
+    const posterior::TChain& chain = job.chain;
     const double longest = orbits->longestTau_steps;
     text += "\n" + BookText("Chapter 6: Finding a planet",
                             "The orbits that fit: e from %1 to %2 (the middle 68 %), median %3.")

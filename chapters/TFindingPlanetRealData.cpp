@@ -79,39 +79,32 @@ TMeasurementSet OfInstrument(const TMeasurementSet& set, int instrument) {
     return one;
 }
 
-// Why there is no fit to show: it is being made, or what stopped it.
-QString NoFitMessage(bool running, const TWording& why) {
-    if (running)
-        return BookText("Chapter 6: Finding a planet", "Working out the periodogram and the fit…");
-    return why.Empty() ? BookText("Chapter 6: Finding a planet", "No fit could be made.")
-                       : BookWording(why);
-}
-
 } // namespace
 
-const fit::TOrbitSolution* TFindingPlanet::RealFit() const {
-    if (realWork_->Running() || !realJob_ ||
-        realJob_->search.fit.outcome != fit::TFitOutcome::Done)
-        return nullptr;
-    return &realJob_->search.fit.solution;
+const fit::TFitResult* TFindingPlanet::EndedRealFit() const {
+    const TRealJob* job = realFits_.Ended();
+    return job ? &job->search.fit : nullptr;
 }
 
-std::string TFindingPlanet::RealFitFailure() const {
-    if (realWork_->Running() || !realJob_ || realJob_->search.fit.outcome == fit::TFitOutcome::Done)
-        return {};
-    return (realJob_->search.fit.message.Empty()
-                ? BookText("Chapter 6: Finding a planet", "no fit could be made")
-                : BookWording(realJob_->search.fit.message))
-        .toStdString();
+const fit::TOrbitSolution* TFindingPlanet::RealFit() const {
+    const fit::TFitResult* ended = EndedRealFit();
+    return ended ? MadeFit(*ended) : nullptr;
+}
+
+// Why there is no fit of the published data to show: it is being made, or what stopped it.
+QString TFindingPlanet::NoRealFitText() const {
+    return realFits_.Running()
+               ? BookText("Chapter 6: Finding a planet", "Working out the periodogram and the fit…")
+               : NoFitText(realFits_.Ended()->search.fit);
 }
 
 const TPeak& TFindingPlanet::ShownPeak() const {
-    return q::ShowsRealData(Page) && RealFit() ? realJob_->search.periodogram.peak : ownPeak_;
+    return q::ShowsRealData(Page) && RealFit() ? realFits_.Ended()->search.periodogram.peak
+                                               : ownPeak_;
 }
 
 void TFindingPlanet::StartRealFit() {
     auto job = std::make_shared<TRealJob>();
-    realJob_ = job;
     rvdata::TRvDataSetReading reading;
     try {
         reading = rvdata::LoadBundledStar(FindDataFile("rv"), RealStar);
@@ -125,19 +118,21 @@ void TFindingPlanet::StartRealFit() {
                 .arg(BookWording(reading.message))
                 .toStdString();
         job->search.fit.message = Verbatim(realFault_);
+        realFits_.Keep(job);
         return;
     }
     real_ = reading.set;
     job->data = real_.measurements.data;
     job->starMass_Solar = real_.starMass_Solar;
-    realWork_->Start(
-        [job](TBackgroundWork::TControl& run) {
+    realFits_.Start(
+        job,
+        [](TRealJob& job, TBackgroundWork::TControl& run) {
             // Measured velocities are weighed in the IAU's astronomical unit, not the
             // simulation's.
-            fit::TFitSettings settings = fit::JitterFitSettings(job->starMass_Solar);
+            fit::TFitSettings settings = fit::JitterFitSettings(job.starMass_Solar);
             settings.astronomicalUnit = fit::TAstronomicalUnit::Iau;
-            job->search = fit::FitNextPlanet(job->data, {}, RealShortestPeriod_days, settings,
-                                             run.Work());
+            job.search =
+                fit::FitNextPlanet(job.data, {}, RealShortestPeriod_days, settings, run.Work());
         },
         [this](TBackgroundWork::TEnd, const QString&) { RealFitDone(); });
 }
@@ -192,12 +187,12 @@ void TFindingPlanet::ShowRealData() {
 void TFindingPlanet::ShowRealPeriodogram() {
     const fit::TOrbitSolution* fitted = RealFit();
     if (!fitted) {
-        const QString message = NoFitMessage(realWork_->Running(), realJob_->search.fit.message);
+        const QString message = NoRealFitText();
         PeriodogramPlot->SetMessage(message);
         PeakLabel->setText(message);
         return;
     }
-    const TPeriodogram& pg = realJob_->search.periodogram;
+    const TPeriodogram& pg = realFits_.Ended()->search.periodogram;
     PeriodogramPlot->SetMessage({});
     PeriodogramPlot->SetPeriodogram(pg);
     PeriodogramPlot->SetShowWindow(false);
@@ -212,7 +207,7 @@ void TFindingPlanet::ShowRealPeriodogram() {
 void TFindingPlanet::ShowRealFit() {
     const fit::TOrbitSolution* fitted = RealFit();
     if (!fitted) {
-        const QString message = NoFitMessage(realWork_->Running(), realJob_->search.fit.message);
+        const QString message = NoRealFitText();
         for (TObservingPlot* plot : {static_cast<TObservingPlot*>(FitPlot),
                                      static_cast<TObservingPlot*>(ResidualPlot),
                                      static_cast<TObservingPlot*>(FoldPlot)})

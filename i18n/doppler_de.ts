@@ -1308,15 +1308,6 @@ Falschalarmwahrscheinlichkeit: %4.</translation>
         <translation>Radialgeschwindigkeit (m/s)</translation>
     </message>
     <message>
-        <source>no fit could be made</source>
-        <translation>es ließ sich keine Anpassung berechnen</translation>
-    </message>
-    <message>
-        <source>No fit could be made: %1</source>
-        <comment>%1 is the reason, ending with a full stop</comment>
-        <translation>Es ließ sich keine Anpassung berechnen: %1</translation>
-    </message>
-    <message>
         <source>Fitting the orbit…</source>
         <translation>Die Bahn wird angepasst…</translation>
     </message>
@@ -1342,10 +1333,6 @@ K = %2 m/s
 e = %3,  ω = %4°
 Jitter des Sterns %5 m/s%8
 rms um die Anpassung %6 m/s, reduziertes χ² %7</translation>
-    </message>
-    <message>
-        <source>No fit could be made.</source>
-        <translation>Es ließ sich keine Anpassung berechnen.</translation>
     </message>
     <message>
         <source>Highest peak of the residuals: %1, false-alarm probability %2.
@@ -3839,6 +3826,15 @@ rms %6 m/s, reduziertes χ² %7</translation>
     <message>
         <source>no true planet</source>
         <translation>kein wahrer Planet</translation>
+    </message>
+    <message>
+        <source>No fit could be made.</source>
+        <translation>Es ließ sich keine Anpassung berechnen.</translation>
+    </message>
+    <message>
+        <source>No fit could be made: %1</source>
+        <comment>%1 is the reason, ending with a full stop</comment>
+        <translation>Es ließ sich keine Anpassung berechnen: %1</translation>
     </message>
 </context>
 <context>

@@ -1306,15 +1306,6 @@ Probabilidad de falsa alarma: %4.</translation>
         <translation>velocidad radial (m/s)</translation>
     </message>
     <message>
-        <source>no fit could be made</source>
-        <translation>no se pudo hacer ningún ajuste</translation>
-    </message>
-    <message>
-        <source>No fit could be made: %1</source>
-        <comment>%1 is the reason, ending with a full stop</comment>
-        <translation>No se pudo hacer ningún ajuste: %1</translation>
-    </message>
-    <message>
         <source>Fitting the orbit…</source>
         <translation>Ajustando la órbita…</translation>
     </message>
@@ -1340,10 +1331,6 @@ K = %2 m/s
 e = %3,  ω = %4°
 el jitter de la estrella %5 m/s%8
 rms respecto al ajuste %6 m/s, χ² reducido %7</translation>
-    </message>
-    <message>
-        <source>No fit could be made.</source>
-        <translation>No se pudo hacer ningún ajuste.</translation>
     </message>
     <message>
         <source>Highest peak of the residuals: %1, false-alarm probability %2.
@@ -3837,6 +3824,15 @@ rms %6 m/s, χ² reducido %7</translation>
     <message>
         <source>no true planet</source>
         <translation>ningún planeta real</translation>
+    </message>
+    <message>
+        <source>No fit could be made.</source>
+        <translation>No se pudo hacer ningún ajuste.</translation>
+    </message>
+    <message>
+        <source>No fit could be made: %1</source>
+        <comment>%1 is the reason, ending with a full stop</comment>
+        <translation>No se pudo hacer ningún ajuste: %1</translation>
     </message>
 </context>
 <context>

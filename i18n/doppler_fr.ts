@@ -1306,15 +1306,6 @@ Probabilité de fausse alarme&#xa0;: %4.</translation>
         <translation>vitesse radiale (m/s)</translation>
     </message>
     <message>
-        <source>no fit could be made</source>
-        <translation>aucun ajustement n&apos;a pu être fait</translation>
-    </message>
-    <message>
-        <source>No fit could be made: %1</source>
-        <comment>%1 is the reason, ending with a full stop</comment>
-        <translation>Aucun ajustement n&apos;a pu être fait&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Fitting the orbit…</source>
         <translation>Ajustement de l&apos;orbite…</translation>
     </message>
@@ -1340,10 +1331,6 @@ K = %2 m/s
 e = %3,  ω = %4°
 le jitter de l&apos;étoile %5 m/s%8
 rms autour de l&apos;ajustement %6 m/s, χ² réduit %7</translation>
-    </message>
-    <message>
-        <source>No fit could be made.</source>
-        <translation>Aucun ajustement n&apos;a pu être fait.</translation>
     </message>
     <message>
         <source>Highest peak of the residuals: %1, false-alarm probability %2.
@@ -3837,6 +3824,15 @@ rms %6 m/s, χ² réduit %7</translation>
     <message>
         <source>no true planet</source>
         <translation>aucune planète vraie</translation>
+    </message>
+    <message>
+        <source>No fit could be made.</source>
+        <translation>Aucun ajustement n&apos;a pu être fait.</translation>
+    </message>
+    <message>
+        <source>No fit could be made: %1</source>
+        <comment>%1 is the reason, ending with a full stop</comment>
+        <translation>Aucun ajustement n&apos;a pu être fait&#xa0;: %1</translation>
     </message>
 </context>
 <context>

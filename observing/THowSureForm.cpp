@@ -64,17 +64,17 @@ struct THowSureForm::TJob {
     posterior::TChain chain;
 };
 
-THowSureForm::THowSureForm(QWidget* parent) : TForm(parent), work_(new TBackgroundWork(this)) {
+THowSureForm::THowSureForm(QWidget* parent) : TForm(parent), work_(this) {
     DefineHowSureForm(*this);
-    work_->OnProgress([this](double share) { Progress->setValue(int(std::lround(100 * share))); });
+    work_.OnProgress([this](double share) { Progress->setValue(int(std::lround(100 * share))); });
 }
 
-THowSureForm::~THowSureForm() { work_->Stop(); }
+THowSureForm::~THowSureForm() { work_.Stop(); }
 
 void THowSureForm::Sample(std::vector<fit::TMeasurement> data, const fit::TOrbitSolution& solution,
                           const fit::TFitSettings& settings, std::vector<std::string> instruments,
                           TSampled sampled) {
-    work_->Stop();
+    work_.Stop();
     sampled_ = std::move(sampled);
     solution_ = solution;
     instruments_ = std::move(instruments);
@@ -108,12 +108,13 @@ void THowSureForm::Sample(std::vector<fit::TMeasurement> data, const fit::TOrbit
     Intervals->setRowCount(0);
     PlanetBox->clear();
     MeaningLabel->clear();
-    work_->Start(
-        [job](TBackgroundWork::TControl& control) {
-            const posterior::TOrbitPosterior& density = *job->posterior;
-            job->chain = posterior::Sample(
+    work_.Start(
+        job,
+        [](TJob& job, TBackgroundWork::TControl& control) {
+            const posterior::TOrbitPosterior& density = *job.posterior;
+            job.chain = posterior::Sample(
                 [&density](std::span<const double> x) { return density.LogDensity(x); },
-                job->start, job->settings, control.Work());
+                job.start, job.settings, control.Work());
         },
         [this, job](TBackgroundWork::TEnd end, const QString& failure) { Finish(*job, end, failure); });
 }
@@ -228,9 +229,9 @@ void THowSureForm::PlanetBoxChange() {
                     solution_.planets[std::size_t(k)]);
 }
 
-void THowSureForm::WaitForSampling() { work_->Wait(); }
+void THowSureForm::WaitForSampling() { work_.Wait(); }
 
-void THowSureForm::CancelButtonClick() { work_->Cancel(); }
+void THowSureForm::CancelButtonClick() { work_.Cancel(); }
 
 bool THowSureForm::SaveChainFile(const QString& path) {
     if (!summary_)
@@ -252,6 +253,6 @@ void THowSureForm::SaveChainButtonClick() {
 }
 
 void THowSureForm::closeEvent(QCloseEvent* event) {
-    work_->Stop();
+    work_.Stop();
     TForm::closeEvent(event);
 }

@@ -9,6 +9,7 @@
 
 #include "TBackgroundWork.h"
 #include "TForm.h"
+#include "observing/SessionWork.h"
 #include "model/posterior/EnsembleSampler.h"
 #include "model/posterior/OrbitPosterior.h"
 
@@ -65,7 +66,7 @@ private:
     void Finish(const TJob& job, TBackgroundWork::TEnd end, const QString& failure);
     void ShowIntervals();
 
-    TBackgroundWork* work_ = nullptr;
+    TSessionWork<TJob> work_;
     fit::TOrbitSolution solution_;
     std::vector<std::string> instruments_;
     std::unique_ptr<posterior::TOrbitPosterior> posterior_;

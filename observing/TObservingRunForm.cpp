@@ -58,11 +58,9 @@ constexpr int SliderSteps = 1000;
 } // namespace
 
 TObservingRunForm::TObservingRunForm(QWidget* owner) : TForm(owner) {
-    // Before the controls, whose first values may already start a periodogram.
-    work_ = new TBackgroundWork(this);
     DefineObservingRunForm(*this);
     FitPage->SetShortestPeriod(ShortestBox->value());
-    work_->OnProgress([this](double share) {
+    periodogram_.OnProgress([this](double share) {
         Progress->setValue(int(std::lround(share * Progress->maximum())));
     });
     NewSeedButtonClick();
@@ -109,7 +107,7 @@ void TObservingRunForm::DescribeRealData() {
 
 TObservingRunForm::~TObservingRunForm() {
     // The work's end must not reach this half-destroyed window.
-    work_->Stop();
+    periodogram_.Stop();
     if (feed_)
         feed_->Detach(this);
 }
@@ -162,7 +160,7 @@ void TObservingRunForm::hideEvent(QHideEvent* e) {
     if (e->spontaneous())
         return; // minimised: the work goes on
     if (Working()) {
-        work_->Stop();
+        periodogram_.Stop();
         stoppedByClose_ = true;
         ShowPeak();
     }
@@ -481,10 +479,18 @@ void TObservingRunForm::ShowMeasurements(TMeasurementSet set, TSource source,
 
 const TPeriodogram* TObservingRunForm::Periodogram() const { return PeriodogramPlot->Periodogram(); }
 
-bool TObservingRunForm::Working() const { return work_->Running(); }
+bool TObservingRunForm::Working() const { return periodogram_.Running(); }
+
+// The work reads its own copy of the measurements and writes its own result.
+struct TObservingRunForm::TPeriodogramJob {
+    std::vector<TMeasurement> data;
+    TFrequencyGrid grid;
+    TPeriodogram result;
+    bool complete = false;
+};
 
 void TObservingRunForm::StartPeriodogram() {
-    work_->Stop();
+    periodogram_.Stop();
     stoppedByClose_ = false;
     PeriodogramPlot->ClearPeriodogram();
     cancelled_ = false;
@@ -494,20 +500,14 @@ void TObservingRunForm::StartPeriodogram() {
         ShowPeak();
         return;
     }
-    // The work reads its own copy of the measurements and writes its own result.
-    struct TJob {
-        std::vector<TMeasurement> data;
-        TFrequencyGrid grid;
-        TPeriodogram result;
-        bool complete = false;
-    };
-    auto job = std::make_shared<TJob>();
+    auto job = std::make_shared<TPeriodogramJob>();
     job->data = view_.data;
     job->grid = GridFor(span, ShortestBox->value());
     const bool quick = double(job->data.size()) * double(job->grid.count) <= ThreadedWork;
-    work_->Start(
-        [job](TBackgroundWork::TControl& control) {
-            job->complete = Compute(job->data, job->grid, true, job->result, control.Work());
+    periodogram_.Start(
+        job,
+        [](TPeriodogramJob& job, TBackgroundWork::TControl& control) {
+            job.complete = Compute(job.data, job.grid, true, job.result, control.Work());
         },
         [this, job](TBackgroundWork::TEnd end, const QString& failure) {
             PeriodogramEnded(end, failure, job->complete ? &job->result : nullptr);
@@ -530,7 +530,7 @@ void TObservingRunForm::PeriodogramEnded(TBackgroundWork::TEnd end, const QStrin
     ShowPeak();
 }
 
-void TObservingRunForm::WaitForPeriodogram() { work_->Wait(); }
+void TObservingRunForm::WaitForPeriodogram() { periodogram_.Wait(); }
 
 void TObservingRunForm::ShowPeak() {
     const bool working = Working();
@@ -604,7 +604,7 @@ void TObservingRunForm::ShortestBoxChange() {
 
 void TObservingRunForm::ComputeButtonClick() { StartPeriodogram(); }
 
-void TObservingRunForm::CancelButtonClick() { work_->Cancel(); }
+void TObservingRunForm::CancelButtonClick() { periodogram_.Cancel(); }
 
 void TObservingRunForm::PeriodSliderChange() {
     if (settingPeriod_)

@@ -20,6 +20,7 @@
 #include "model/observing/Periodogram.h"
 #include "model/rv/RvDataSet.h"
 #include "observing/RunState.h"
+#include "observing/SessionWork.h"
 #include "simulation/SimulationFeed.h"
 
 #include <QString>
@@ -229,7 +230,9 @@ private:
     bool cancelled_ = false;
     bool stoppedByClose_ = false;
     QString failure_; // why the last periodogram could not be worked out
-    TBackgroundWork* work_ = nullptr;
+    struct TPeriodogramJob;
+    // Before the controls, whose first values may already start a periodogram.
+    TSessionWork<TPeriodogramJob> periodogram_{this};
     bool settingPeriod_ = false;
     // The fold period of a run taken from a file: the periodogram's end keeps it rather than
     // moving to the peak.

@@ -129,19 +129,18 @@ struct TOrbitFitPage::TJob {
 };
 
 TOrbitFitPage::TOrbitFitPage(QWidget* parent) : QWidget(parent) {
-    work_ = new TBackgroundWork(this);
     DefineOrbitFitPage(*this);
-    work_->OnProgress([this](double share) { Progress->setValue(int(1000.0 * share)); });
+    work_.OnProgress([this](double share) { Progress->setValue(int(1000.0 * share)); });
     ShowResults();
 }
 
 // The work's end must not reach this half-destroyed page.
-TOrbitFitPage::~TOrbitFitPage() { work_->Stop(); }
+TOrbitFitPage::~TOrbitFitPage() { work_.Stop(); }
 
 void TOrbitFitPage::SetMeasurements(const TMeasurementSet& set,
                                     std::vector<kepler::TRadialVelocityElements> truth,
                                     fit::TAstronomicalUnit unit) {
-    work_->Stop();
+    work_.Stop();
     refitQueued_ = false;
     owed_.reset();
     set_ = set;
@@ -181,7 +180,7 @@ const fit::TOrbitSolution* TOrbitFitPage::Solution() const {
 
 void TOrbitFitPage::RestoreFits(std::vector<fit::TOrbitSolution> fits, bool fitJitter,
                                 double starMass_Solar, bool comparing) {
-    work_->Stop();
+    work_.Stop();
     refitQueued_ = false;
     owed_.reset();
     {
@@ -291,10 +290,10 @@ void TOrbitFitPage::Start(TWork work, std::vector<kepler::TRadialVelocityElement
     if (work != TWork::Periodogram)
         status_ = work == TWork::NextPlanet ? BookText("Orbit fit", "Seeking one more planet...")
                                             : BookText("Orbit fit", "Fitting...");
-    work_->Start([job](TBackgroundWork::TControl& run) { job->Run(run); },
-                 [this, job](TBackgroundWork::TEnd end, const QString& failure) {
-                     Finish(*job, end, failure);
-                 });
+    work_.Start(job, [](TJob& job, TBackgroundWork::TControl& run) { job.Run(run); },
+                [this, job](TBackgroundWork::TEnd end, const QString& failure) {
+                    Finish(*job, end, failure);
+                });
     ShowState();
 }
 
@@ -351,14 +350,13 @@ void TOrbitFitPage::Finish(const TJob& job, TBackgroundWork::TEnd end, const QSt
 
 void TOrbitFitPage::WaitForFit() {
     // A refit queued behind the search runs once it has ended; wait for that too.
-    while (work_->Running())
-        work_->Wait();
+    work_.Wait();
 }
 
 void TOrbitFitPage::Suspend() {
-    if (!work_->Running())
+    if (!work_.Running())
         return;
-    work_->Stop();
+    work_.Stop();
     Progress->setValue(0);
     owed_.reset();
     if (refitQueued_ || working_ == TWork::Refit)
@@ -397,7 +395,7 @@ void TOrbitFitPage::RemovePlanetButtonClick() {
     ShowResults();
 }
 
-void TOrbitFitPage::CancelButtonClick() { work_->Cancel(); }
+void TOrbitFitPage::CancelButtonClick() { work_.Cancel(); }
 
 void TOrbitFitPage::CompareButtonClick() {
     comparing_ = !comparing_;
@@ -418,7 +416,7 @@ void TOrbitFitPage::StarMassBoxChange() { SettingsChanged(); }
 void TOrbitFitPage::SettingsChanged() {
     // A search or a fit from the hand's elements is not thrown away: it ends with the settings
     // it began with, then the fit is redone with the new ones.
-    if (work_->Running() && working_ != TWork::Periodogram && working_ != TWork::Refit) {
+    if (work_.Running() && working_ != TWork::Periodogram && working_ != TWork::Refit) {
         refitQueued_ = true;
         status_ = working_ == TWork::NextPlanet
                       ? BookText("Orbit fit",
@@ -432,7 +430,7 @@ void TOrbitFitPage::SettingsChanged() {
 }
 
 void TOrbitFitPage::ShowState() {
-    const bool working = work_->Running() && working_ != TWork::Periodogram;
+    const bool working = work_.Running() && working_ != TWork::Periodogram;
     const std::size_t planets = fits_.empty() ? 0 : fits_.back().planets.size();
     NextPlanetButton->setEnabled(!working && set_.data.size() >= MinCsvRows &&
                                  planets < static_cast<std::size_t>(fit::MaxFitPlanets));

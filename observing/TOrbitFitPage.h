@@ -17,6 +17,7 @@
 // Measured data weigh the planets in the IAU's astronomical unit (PlanetMass.h).
 
 #include "TBackgroundWork.h"
+#include "observing/SessionWork.h"
 #include "model/fit/CandidateVetting.h"
 #include "model/fit/FitCsv.h"
 #include "model/orbit/Kepler.h"
@@ -114,7 +115,7 @@ public:
     void RestoreFits(std::vector<fit::TOrbitSolution> fits, bool fitJitter, double starMass_Solar,
                      bool comparing);
     const observing::TPeriodogram* ResidualPeriodogram() const;
-    bool Working() const { return work_->Running(); }
+    bool Working() const { return work_.Running(); }
     // Whether a refit waits for the search in progress to end.
     bool RefitQueued() const { return refitQueued_; }
     bool Comparing() const { return comparing_; }
@@ -170,7 +171,7 @@ private:
     double shortestPeriod_days_ = 1.0;
     bool comparing_ = false;
     QString status_;
-    TBackgroundWork* work_ = nullptr;
+    TSessionWork<TJob> work_{this};
     TWork working_ = TWork::Periodogram; // what the work running does
     bool refitQueued_ = false;
     std::optional<TWork> owed_; // stopped by Suspend, to be done again on Resume

@@ -12,6 +12,7 @@
 #include "observing/TPosteriorPlot.h"
 #include "observing/TFitByHandPage.h"
 #include "model/fit/FitText.h"
+#include "observing/SessionWork.h"
 #include "observing/TOrbitFitPage.h"
 
 #include <QCheckBox>
@@ -198,6 +199,14 @@ TEST_F(RobotFitTest, CancelKeepsTheLastFit) {
     page.WaitForFit();
     EXPECT_EQ(page.Solution(), nullptr);
     EXPECT_EQ(page.Results->rowCount(), 0);
+
+    // A fit not made is said so with its reason, as a sentence, wherever it is shown.
+    fit::TFitResult refused;
+    EXPECT_EQ(NoFitText(refused), "No fit could be made.");
+    refused.message = Verbatim("Too few measurements");
+    EXPECT_EQ(NoFitText(refused), "No fit could be made: too few measurements.");
+    refused.message = Verbatim("RMS beyond every error?");
+    EXPECT_EQ(NoFitText(refused), "No fit could be made: RMS beyond every error?");
 }
 
 // By hand: the curve that the sliders set near 51 Peg b's leaves an rms near the noise, one
