@@ -81,21 +81,32 @@ void TFindingPlanet::Observe(std::uint64_t seed, THiddenRunChoice choice) {
         seed_ = seed;
         observed_ = true;
         choice_ = choice;
-        data_ = ObserveHidden(seed_, choice_);
-        Compute(data_, GridFor(Span(data_), HiddenShortestPeriod_days), true, pg_);
-        ownPeak_ = pg_.peak;
-        ownHalfWidth_days_ = PeakHalfWidth_days(pg_);
+        ObserveRun();
+        ownPeak_ = Periodogram().peak;
+        ownHalfWidth_days_ = PeakHalfWidth_days(Periodogram());
         FoldPeriodBox->setValue(ownPeak_.period_days);
-        ByHandPage->SetMeasurements({data_, 0.0});
+        ByHandPage->SetMeasurements({Data(), 0.0});
         StartFits();
     } else if (choice.fewerNights != choice_.fewerNights || choice.moreNoise != choice_.moreNoise) {
         choice_ = choice;
-        data_ = ObserveHidden(seed_, choice_);
-        Compute(data_, GridFor(Span(data_), HiddenShortestPeriod_days), true, pg_);
+        ObserveRun();
     }
     SeedEdit->setText(QString::number(seed_));
     ShowRun();
     ShowPeriodogram();
+}
+
+// The run of the seed and choice set, measured and searched here at once: the chapter's runs
+// are a few dozen nights, far below what would want a thread.
+void TFindingPlanet::ObserveRun() {
+    session_.Observe(ObserveHidden(seed_, choice_), HiddenShortestPeriod_days,
+                     TBackgroundWork::TWhere::Here);
+}
+
+const TPeriodogram& TFindingPlanet::Periodogram() const {
+    const TPeriodogram* pg = session_.Periodogram();
+    PRECONDITION(pg != nullptr);
+    return *pg;
 }
 
 void TFindingPlanet::ShowRun() {
@@ -112,7 +123,7 @@ void TFindingPlanet::ShowRun() {
     const TObservingPlan plan = HiddenPlan(seed_, choice_);
     // The last page reveals the hidden planets: their curve and their elements.
     const bool reveal = Page == q::PageCount && !choice_.fewerNights && !choice_.moreNoise;
-    DataPlot->SetMeasurements({data_, 0.0});
+    DataPlot->SetMeasurements({Data(), 0.0});
     DataPlot->SetCurve(reveal ? star.planets : std::vector<kepler::TRadialVelocityElements>{});
     QString hidden;
     for (const kepler::TRadialVelocityElements& planet : reveal ? star.planets
@@ -154,9 +165,9 @@ void TFindingPlanet::ShowRun() {
     RunLabel->setText(BookText("Chapter 6: Finding a planet",
                                "Seed %1: %n measurements in %2 days, each ± %3 m/s; the star, of "
                                "%4 solar masses, jitters by about %5 m/s.%6",
-                               "%6 says how the run was made worse, or nothing", int(data_.size()))
+                               "%6 says how the run was made worse, or nothing", int(Data().size()))
                           .arg(seed_)
-                          .arg(std::lround(Span(data_)))
+                          .arg(std::lround(Span(Data())))
                           .arg(FixedText(plan.precision_mps, 0), FixedText(star.starMass_Solar, 2),
                                FixedText(plan.jitter_mps, 0), poorer) +
                       hidden);
@@ -166,14 +177,15 @@ void TFindingPlanet::ShowPeriodogram() {
     if (q::ShowsRealData(Page))
         return ShowRealPeriodogram();
     PeriodogramPlot->SetMessage({});
-    PeriodogramPlot->SetPeriodogram(pg_);
+    const TPeriodogram& pg = Periodogram();
+    PeriodogramPlot->SetPeriodogram(pg);
     PeriodogramPlot->SetShowWindow(WindowBox->isChecked());
     QString text = BookText("Chapter 6: Finding a planet",
                             "Highest peak: %1 (power %2), half width %3 days.\n"
                             "False-alarm probability: %4.",
                             "%1 is a period with its unit; power of the periodogram")
-                       .arg(Days(pg_.peak.period_days), FixedText(pg_.peak.power, 2),
-                            FixedText(PeakHalfWidth_days(pg_), 3), Probability(pg_.falseAlarm));
+                       .arg(Days(pg.peak.period_days), FixedText(pg.peak.power, 2),
+                            FixedText(PeakHalfWidth_days(pg), 3), Probability(pg.falseAlarm));
     if (WindowBox->isChecked())
         text += "\n" + BookText("Chapter 6: Finding a planet",
                                 "The grey curve, the window function, is the periodogram of the "
@@ -184,7 +196,7 @@ void TFindingPlanet::ShowPeriodogram() {
 void TFindingPlanet::ShowFold(double period_days) {
     if (!q::ShowsRealData(Page)) {
         FoldPlot->SetMessage({});
-        FoldPlot->SetMeasurements({data_, 0.0});
+        FoldPlot->SetMeasurements({Data(), 0.0});
         FoldPlot->SetVelocityTitle(
             BookText("Chapter 6: Finding a planet", "radial velocity (m/s)", "an axis's title"));
     }
@@ -478,9 +490,9 @@ void TFindingPlanet::DoneButtonClick() {
 std::string TFindingPlanet::MeasurementsCsv() const {
     if (!observed_)
         return {};
-    return WriteMeasurementsCsv(data_, 0.0,
+    return WriteMeasurementsCsv(Data(), 0.0,
                                 "Finding a planet, seed " + std::to_string(seed_) + ": " +
-                                    std::to_string(data_.size()) + " measurements");
+                                    std::to_string(Data().size()) + " measurements");
 }
 
 const char* TFindingPlanet::MissingAnswer() const {

@@ -20,7 +20,7 @@
 #include "model/posterior/OrbitPosterior.h"
 #include "model/observing/Periodogram.h"
 #include "model/rv/RvDataSet.h"
-#include "observing/SessionWork.h"
+#include "observing/ObservingSession.h"
 
 #include <array>
 #include <memory>
@@ -112,8 +112,8 @@ public:
     // The seed of the run shown, 1 to observing::MaxHiddenSeed.
     std::uint64_t Seed() const { return seed_; }
     // The run shown and its periodogram.
-    const std::vector<observing::TMeasurement>& Data() const { return data_; }
-    const observing::TPeriodogram& Periodogram() const { return pg_; }
+    const std::vector<observing::TMeasurement>& Data() const { return session_.Data(); }
+    const observing::TPeriodogram& Periodogram() const;
     // The fits of the student's own run: one planet, and two planets; none while they are
     // being worked out.
     const fit::TOrbitSolution* OnePlanetFit() const;
@@ -149,6 +149,7 @@ private:
     struct TEccentricityJob;
 
     void Observe(std::uint64_t seed, observing::THiddenRunChoice choice);
+    void ObserveRun();
     void StartFits();
     void FitsDone();
     void ShowRun();
@@ -184,8 +185,7 @@ private:
 
     std::uint64_t seed_ = 1;
     observing::THiddenRunChoice choice_;
-    std::vector<observing::TMeasurement> data_;
-    observing::TPeriodogram pg_;
+    TObservingSession session_{this, {}};
     // The peak of the student's own run, which the later pages ask about.
     observing::TPeak ownPeak_;
     double ownHalfWidth_days_ = 0.0;

@@ -60,7 +60,7 @@ constexpr int SliderSteps = 1000;
 TObservingRunForm::TObservingRunForm(QWidget* owner) : TForm(owner) {
     DefineObservingRunForm(*this);
     FitPage->SetShortestPeriod(ShortestBox->value());
-    periodogram_.OnProgress([this](double share) {
+    session_.OnProgress([this](double share) {
         Progress->setValue(int(std::lround(share * Progress->maximum())));
     });
     NewSeedButtonClick();
@@ -107,7 +107,7 @@ void TObservingRunForm::DescribeRealData() {
 
 TObservingRunForm::~TObservingRunForm() {
     // The work's end must not reach this half-destroyed window.
-    periodogram_.Stop();
+    session_.Stop();
     if (feed_)
         feed_->Detach(this);
 }
@@ -160,7 +160,7 @@ void TObservingRunForm::hideEvent(QHideEvent* e) {
     if (e->spontaneous())
         return; // minimised: the work goes on
     if (Working()) {
-        periodogram_.Stop();
+        session_.Stop();
         stoppedByClose_ = true;
         ShowPeak();
     }
@@ -479,58 +479,27 @@ void TObservingRunForm::ShowMeasurements(TMeasurementSet set, TSource source,
 
 const TPeriodogram* TObservingRunForm::Periodogram() const { return PeriodogramPlot->Periodogram(); }
 
-bool TObservingRunForm::Working() const { return periodogram_.Running(); }
-
-// The work reads its own copy of the measurements and writes its own result.
-struct TObservingRunForm::TPeriodogramJob {
-    std::vector<TMeasurement> data;
-    TFrequencyGrid grid;
-    TPeriodogram result;
-    bool complete = false;
-};
+bool TObservingRunForm::Working() const {
+    return session_.State() == TObservingSession::TState::Working;
+}
 
 void TObservingRunForm::StartPeriodogram() {
-    periodogram_.Stop();
     stoppedByClose_ = false;
     PeriodogramPlot->ClearPeriodogram();
-    cancelled_ = false;
-    failure_.clear();
-    const double span = Span(set_.data);
-    if (set_.data.size() < MinCsvRows || !(span > 0.0)) {
-        ShowPeak();
-        return;
-    }
-    auto job = std::make_shared<TPeriodogramJob>();
-    job->data = view_.data;
-    job->grid = GridFor(span, ShortestBox->value());
-    const bool quick = double(job->data.size()) * double(job->grid.count) <= ThreadedWork;
-    periodogram_.Start(
-        job,
-        [](TPeriodogramJob& job, TBackgroundWork::TControl& control) {
-            job.complete = Compute(job.data, job.grid, true, job.result, control.Work());
-        },
-        [this, job](TBackgroundWork::TEnd end, const QString& failure) {
-            PeriodogramEnded(end, failure, job->complete ? &job->result : nullptr);
-        },
-        quick ? TBackgroundWork::TWhere::Here : TBackgroundWork::TWhere::OwnThread);
+    session_.Observe(view_.data, ShortestBox->value());
     ShowPeak();
 }
 
-void TObservingRunForm::PeriodogramEnded(TBackgroundWork::TEnd end, const QString& failure,
-                                         TPeriodogram* result) {
-    if (end == TBackgroundWork::TEnd::Failed) {
-        failure_ = failure;
-    } else if (end == TBackgroundWork::TEnd::Finished && result) {
-        PeriodogramPlot->SetPeriodogram(std::move(*result));
-        SetFoldPeriod(keptFold_.value_or(Periodogram()->peak.period_days));
+void TObservingRunForm::PeriodogramEnded() {
+    if (const TPeriodogram* pg = session_.Periodogram()) {
+        PeriodogramPlot->SetPeriodogram(*pg);
+        SetFoldPeriod(keptFold_.value_or(pg->peak.period_days));
         keptFold_.reset();
-    } else {
-        cancelled_ = true;
     }
     ShowPeak();
 }
 
-void TObservingRunForm::WaitForPeriodogram() { periodogram_.Wait(); }
+void TObservingRunForm::WaitForPeriodogram() { session_.Wait(); }
 
 void TObservingRunForm::ShowPeak() {
     const bool working = Working();
@@ -545,11 +514,11 @@ void TObservingRunForm::ShowPeak() {
     QString text, message;
     if (working) {
         text = message = BookText("Observing run", "Working out the periodogram…");
-    } else if (!failure_.isEmpty()) {
-        text =
-            BookText("Observing run", "The periodogram could not be worked out: %1.").arg(failure_);
+    } else if (session_.State() == TObservingSession::TState::Failed) {
+        text = BookText("Observing run", "The periodogram could not be worked out: %1.")
+                   .arg(session_.Failure());
         message = BookText("Observing run", "The periodogram could not be worked out.");
-    } else if (cancelled_) {
+    } else if (session_.State() == TObservingSession::TState::Cancelled) {
         text = BookText("Observing run", "Cancelled.");
         message = BookText("Observing run",
                            "The periodogram was cancelled. Press Work out to start it again.");
@@ -604,7 +573,7 @@ void TObservingRunForm::ShortestBoxChange() {
 
 void TObservingRunForm::ComputeButtonClick() { StartPeriodogram(); }
 
-void TObservingRunForm::CancelButtonClick() { periodogram_.Cancel(); }
+void TObservingRunForm::CancelButtonClick() { session_.Cancel(); }
 
 void TObservingRunForm::PeriodSliderChange() {
     if (settingPeriod_)

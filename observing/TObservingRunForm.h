@@ -20,7 +20,7 @@
 #include "model/observing/Periodogram.h"
 #include "model/rv/RvDataSet.h"
 #include "observing/RunState.h"
-#include "observing/SessionWork.h"
+#include "observing/ObservingSession.h"
 #include "simulation/SimulationFeed.h"
 
 #include <QString>
@@ -53,10 +53,6 @@ class TPeriodogramPlot;
 
 class TObservingRunForm : public TForm, public TSimulationListener {
 public:
-    // Above this many measurement-frequency pairs (some 10 ms of work) the periodogram is
-    // worked out on its own thread.
-    static constexpr double ThreadedWork = 4e6;
-
     explicit TObservingRunForm(QWidget* owner = nullptr);
     ~TObservingRunForm() override;
 
@@ -210,8 +206,7 @@ private:
                           const rvdata::TRvDataSet* published = nullptr);
     void Refuse(QString refusal);
     void StartPeriodogram();
-    void PeriodogramEnded(TBackgroundWork::TEnd end, const QString& failure,
-                          observing::TPeriodogram* result);
+    void PeriodogramEnded();
     void ShowPeak();
     void ShowFold();
     void SetFoldPeriod(double period_days);
@@ -227,12 +222,10 @@ private:
     TSource source_ = TSource::None;
     QString sourceText_;
     QString fault_; // the last refusal, shown until the next change
-    bool cancelled_ = false;
     bool stoppedByClose_ = false;
-    QString failure_; // why the last periodogram could not be worked out
-    struct TPeriodogramJob;
-    // Before the controls, whose first values may already start a periodogram.
-    TSessionWork<TPeriodogramJob> periodogram_{this};
+    // The measurements on one zero point and their periodogram; before the controls, whose
+    // first values may already start one.
+    TObservingSession session_{this, [this] { PeriodogramEnded(); }};
     bool settingPeriod_ = false;
     // The fold period of a run taken from a file: the periodogram's end keeps it rather than
     // moving to the peak.
