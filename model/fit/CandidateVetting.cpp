@@ -57,17 +57,27 @@ double OwnFalseAlarm(std::span<const TMeasurement> data, const TOrbitSolution& s
     return observing::FalseAlarmProbability(power, maxFrequency_cpd, left);
 }
 
-TVerdict Vet(const TCandidate& candidate) {
-    PRECONDITION(candidate.before && candidate.after && !candidate.after->planets.empty());
-    const TOrbitSolution& after = *candidate.after;
-    const std::size_t last = after.planets.size() - 1;
-    const TFittedPlanet& planet = after.planets[last];
-    const double P = planet.elements.period_days;
-    const double f = 1.0 / P;
-    const double span = after.span_days;
-    const double resolution = 1.0 / span;
-    const std::vector<std::string> letters = PlanetLetters(after);
+namespace {
 
+// What every test of a candidate reads: its planet, the last of the fit with it, and how
+// finely the measurements' span resolves a frequency.
+struct TVetted {
+    explicit TVetted(const TCandidate& c)
+        : candidate(c), after(*c.after), last(after.planets.size() - 1),
+          planet(after.planets[last]), P(planet.elements.period_days), f(1.0 / P),
+          span(after.span_days), resolution(1.0 / span), letters(PlanetLetters(after)) {}
+    const TCandidate& candidate;
+    const TOrbitSolution& after;
+    const std::size_t last;
+    const TFittedPlanet& planet;
+    const double P, f, span, resolution;
+    const std::vector<std::string> letters;
+};
+
+// An orbit the measurements follow: within their span, short of the eccentricity bound, its
+// period and amplitude told by them.
+TVerdict OrbitFollowed(const TVetted& v) {
+    const auto& [candidate, after, last, planet, P, f, span, resolution, letters] = v;
     if (P > span)
         return Failed(TCandidateTest::LongerThanSpan,
                       TWording(Said("Vetting", "A period of %1 is longer than the %2 the "
@@ -97,7 +107,12 @@ TVerdict Vet(const TCandidate& candidate) {
                                     "Its K of %1 ± %2 m/s is within three uncertainties of zero."))
                           .Number(FiguresNumber(planet.K_mps.value, 3))
                           .Number(FiguresNumber(planet.K_mps.sigma, 2)));
+    return {};
+}
 
+// Not the rhythm of the nights or the year itself.
+TVerdict NotTheWindow(const TVetted& v) {
+    const auto& [candidate, after, last, planet, P, f, span, resolution, letters] = v;
     const std::vector<TRhythm>& rhythms = Rhythms();
     for (const TRhythm& r : rhythms)
         if (std::abs(f - r.frequency) < 2.0 * resolution)
@@ -113,6 +128,13 @@ TVerdict Vet(const TCandidate& candidate) {
                                         "phase moves less than a turn in a season of observing, "
                                         "so it cannot be told from a slow change."))
                               .Part(DaysText(P)));
+    return {};
+}
+
+// Not an echo or a harmonic of a planet already fitted.
+TVerdict NotOfAnotherPlanet(const TVetted& v) {
+    const auto& [candidate, after, last, planet, P, f, span, resolution, letters] = v;
+    const std::vector<TRhythm>& rhythms = Rhythms();
     for (std::size_t k = 0; k < last; ++k) {
         const double fk = 1.0 / after.planets[k].elements.period_days;
         for (const TRhythm& r : rhythms)
@@ -154,6 +176,12 @@ TVerdict Vet(const TCandidate& candidate) {
                                   .Name(letters[k])
                                   .Part(DaysText(1.0 / fk)));
     }
+    return {};
+}
+
+// A peak noise seldom makes, and a BIC that pays for five more parameters.
+TVerdict WorthItsParameters(const TVetted& v) {
+    const auto& [candidate, after, last, planet, P, f, span, resolution, letters] = v;
     if (!(candidate.falseAlarm < MaxFalseAlarm))
         return Failed(TCandidateTest::NoisePeak,
                       TWording(Said("Vetting", "Noise often makes such a peak (false-alarm "
@@ -170,6 +198,13 @@ TVerdict Vet(const TCandidate& candidate) {
                                                      "than 10 is needed to pay for its five "
                                                      "parameters."))
                           .Number(FixedNumber(std::abs(candidate.deltaBic), 1)));
+    return {};
+}
+
+// Last, as it costs the most: not an echo of a stronger signal.
+TVerdict NotAnEchoOfASignal(const TVetted& v) {
+    const auto& [candidate, after, last, planet, P, f, span, resolution, letters] = v;
+    const std::vector<TRhythm>& rhythms = Rhythms();
     // Last, as it costs the most: the echoes of its period through each rhythm, each with the
     // best orbit of the same grid of shapes, so that an eccentric orbit is weighed as one.
     if (!candidate.data.empty()) {
@@ -185,6 +220,18 @@ TVerdict Vet(const TCandidate& candidate) {
                                       .Part(DaysText(1.0 / echo))
                                       .Part(r.how));
     }
+    return {};
+}
+
+} // namespace
+
+TVerdict Vet(const TCandidate& candidate) {
+    PRECONDITION(candidate.before && candidate.after && !candidate.after->planets.empty());
+    const TVetted vetted(candidate);
+    for (TVerdict (*test)(const TVetted&) :
+         {OrbitFollowed, NotTheWindow, NotOfAnotherPlanet, WorthItsParameters, NotAnEchoOfASignal})
+        if (TVerdict verdict = test(vetted); !verdict.Believed())
+            return verdict;
     return {};
 }
 
