@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <limits>
 #include <map>
 
 namespace rvdata {
@@ -88,104 +87,126 @@ std::vector<std::string> TRvDataSet::Papers() const {
     return papers;
 }
 
+namespace {
+
+// The measurements of the files read so far, at their own times, and whether those are dates.
+struct TGathered {
+    std::vector<observing::TMeasurement> all;
+    std::vector<double> times;
+    std::optional<bool> julian;
+};
+
+// One file's measurements added to the set, its instruments named; the refusal and its line
+// when it cannot be, an empty wording when it is.
+TWording AddFile(const TRvFile& file, TRvDataSet& set, TGathered& gathered, int& line) {
+    const TRvTableReading table = ReadRvTable(file.text);
+    if (!table.ok) {
+        line = table.line;
+        return table.message;
+    }
+    TColumnChoice choice;
+    if (file.choice) {
+        choice = *file.choice;
+    } else {
+        TColumnGuess guess = GuessColumns(table.table);
+        choice = guess.choice;
+        for (TWording& note : guess.notes)
+            set.notes.push_back(TWording(Unsaid("%1: %2")).Name(file.name).Part(std::move(note)));
+    }
+    const TRvRowsReading rows = ReadRows(table.table, choice);
+    if (!rows.ok) {
+        line = rows.line;
+        return rows.message;
+    }
+    const bool fileJulian = choice.scale != TTimeScale::Days;
+    if (gathered.julian && *gathered.julian != fileJulian)
+        return fileJulian ? Said("Refusals", "its times are dates and those of the "
+                                             "files before are not; choose the same "
+                                             "kind of time for every file.")
+                          : Said("Refusals", "its times are days of an epoch of its "
+                                             "own and those of the files before are "
+                                             "not; choose the same kind of time for "
+                                             "every file.");
+    gathered.julian = fileJulian;
+
+    TRvInstrument meta;
+    meta.file = file.name;
+    meta.reference = ReadableReference(table.table.Header("reference"));
+    meta.bibcode = table.table.Header("bibcode");
+    meta.telescope = table.table.Header("telescope");
+    std::map<std::string, int> indexOf; // this file's instruments by name
+    const std::string fileInstrument = InstrumentOfFile(file, table.table);
+    for (const TRvRow& row : rows.rows) {
+        const std::string name = row.instrument.empty() ? fileInstrument : row.instrument;
+        auto found = indexOf.find(name);
+        if (found == indexOf.end()) {
+            if (set.instruments.size() == observing::MaxInstruments)
+                return observing::TooManyInstrumentsRefusal();
+            TRvInstrument instrument = meta;
+            instrument.name = Unique(name, set.instruments);
+            if (instrument.name.size() > observing::MaxInstrumentNameBytes)
+                return observing::InstrumentNameRefusal();
+            set.instruments.push_back(instrument);
+            found = indexOf.emplace(name, static_cast<int>(set.instruments.size()) - 1).first;
+        }
+        if (gathered.all.size() == observing::MaxCsvRows)
+            return observing::TooManyMeasurementsRefusal();
+        ++set.instruments[found->second].count;
+        gathered.all.push_back({0.0, row.v_mps, row.error_mps, found->second});
+        gathered.times.push_back(row.t_days);
+    }
+    if (set.star.empty())
+        set.star = table.table.Header("star");
+    return {};
+}
+
+// The measurements in time order from the earliest, which sets the time offset; or why their
+// span is too short to seek a period in, as a saved run's reader refuses it.
+TWording PutInTimeOrder(TGathered& gathered, TRvDataSet& set) {
+    std::vector<observing::TMeasurement>& all = gathered.all;
+    const auto [first, last] = std::minmax_element(gathered.times.begin(), gathered.times.end());
+    if (const TWording why = observing::SpanRefusal(*last - *first); !why.Empty())
+        return why;
+    std::vector<std::size_t> order(all.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+        all[i].t_days = gathered.times[i] - *first;
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return all[a].t_days < all[b].t_days; });
+    set.measurements.timeOffset_days = *first;
+    for (const TRvInstrument& instrument : set.instruments)
+        set.measurements.instruments.push_back(instrument.name);
+    for (std::size_t i : order)
+        set.measurements.data.push_back(all[i]);
+    return {};
+}
+
+} // namespace
+
 TRvDataSetReading ReadDataSet(std::span<const TRvFile> files) {
     TRvDataSetReading reading;
-    TRvDataSet& set = reading.set;
     const auto refuse = [&](TWording file, TWording message, int line = 0) {
         reading.ok = false;
         reading.line = line;
         reading.message = TWording(Unsaid("%1: %2")).Part(std::move(file)).Part(std::move(message));
         return reading;
     };
-    std::vector<observing::TMeasurement> all;
-    std::vector<double> times;
-    std::optional<bool> julian;
+    TGathered gathered;
     for (const TRvFile& file : files) {
-        const TRvTableReading table = ReadRvTable(file.text);
-        if (!table.ok)
-            return refuse(Verbatim(file.name), table.message, table.line);
-        TColumnChoice choice;
-        if (file.choice) {
-            choice = *file.choice;
-        } else {
-            TColumnGuess guess = GuessColumns(table.table);
-            choice = guess.choice;
-            for (TWording& note : guess.notes)
-                set.notes.push_back(
-                    TWording(Unsaid("%1: %2")).Name(file.name).Part(std::move(note)));
-        }
-        const TRvRowsReading rows = ReadRows(table.table, choice);
-        if (!rows.ok)
-            return refuse(Verbatim(file.name), rows.message, rows.line);
-        const bool fileJulian = choice.scale != TTimeScale::Days;
-        if (julian && *julian != fileJulian)
-            return refuse(Verbatim(file.name),
-                          fileJulian ? Said("Refusals", "its times are dates and those of the "
-                                                        "files before are not; choose the same "
-                                                        "kind of time for every file.")
-                                     : Said("Refusals", "its times are days of an epoch of its "
-                                                        "own and those of the files before are "
-                                                        "not; choose the same kind of time for "
-                                                        "every file."));
-        julian = fileJulian;
-
-        TRvInstrument meta;
-        meta.file = file.name;
-        meta.reference = ReadableReference(table.table.Header("reference"));
-        meta.bibcode = table.table.Header("bibcode");
-        meta.telescope = table.table.Header("telescope");
-        std::map<std::string, int> indexOf; // this file's instruments by name
-        const std::string fileInstrument = InstrumentOfFile(file, table.table);
-        for (const TRvRow& row : rows.rows) {
-            const std::string name = row.instrument.empty() ? fileInstrument : row.instrument;
-            auto found = indexOf.find(name);
-            if (found == indexOf.end()) {
-                if (set.instruments.size() == observing::MaxInstruments)
-                    return refuse(Verbatim(file.name), observing::TooManyInstrumentsRefusal());
-                TRvInstrument instrument = meta;
-                instrument.name = Unique(name, set.instruments);
-                if (instrument.name.size() > observing::MaxInstrumentNameBytes)
-                    return refuse(Verbatim(file.name), observing::InstrumentNameRefusal());
-                set.instruments.push_back(instrument);
-                found = indexOf.emplace(name, static_cast<int>(set.instruments.size()) - 1).first;
-            }
-            if (all.size() == observing::MaxCsvRows)
-                return refuse(Verbatim(file.name), observing::TooManyMeasurementsRefusal());
-            ++set.instruments[found->second].count;
-            all.push_back({0.0, row.v_mps, row.error_mps, found->second});
-            times.push_back(row.t_days);
-        }
-        if (set.star.empty())
-            set.star = table.table.Header("star");
+        int line = 0;
+        if (TWording why = AddFile(file, reading.set, gathered, line); !why.Empty())
+            return refuse(Verbatim(file.name), std::move(why), line);
     }
-    if (all.size() < observing::MinCsvRows)
+    if (gathered.all.size() < observing::MinCsvRows)
         return refuse(files.empty() ? TWording(Said("Refusals", "The data set"))
                                     : Verbatim(files.back().name),
                       TWording(Said("Refusals", "there are %1 measurements; a data set needs at "
                                                 "least %2."))
-                          .Name(std::to_string(all.size()))
+                          .Name(std::to_string(gathered.all.size()))
                           .Name(std::to_string(observing::MinCsvRows)));
-    double first = std::numeric_limits<double>::infinity();
-    for (double t : times)
-        first = std::min(first, t);
-    std::vector<std::size_t> order(all.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = i;
-        all[i].t_days = times[i] - first;
-    }
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return all[a].t_days < all[b].t_days; });
-    // Measurements too close in time to seek a period in, as a saved run's reader refuses them.
-    double last = first;
-    for (double t : times)
-        last = std::max(last, t);
-    if (const TWording why = observing::SpanRefusal(last - first); !why.Empty())
-        return refuse(Verbatim(files.back().name), why);
-    set.measurements.timeOffset_days = first;
-    for (const TRvInstrument& instrument : set.instruments)
-        set.measurements.instruments.push_back(instrument.name);
-    for (std::size_t i : order)
-        set.measurements.data.push_back(all[i]);
+    if (TWording why = PutInTimeOrder(gathered, reading.set); !why.Empty())
+        return refuse(Verbatim(files.back().name), std::move(why));
     reading.ok = true;
     return reading;
 }
