@@ -59,6 +59,7 @@ TEST_F(ObservingWorkTest, ClosingTheWindowStopsItsWorkAndOpeningItStartsAgain) {
     EXPECT_FALSE(w.FitPage->Working());
     Settle();
     EXPECT_EQ(w.Periodogram(), nullptr) << "no result reaches the closed window";
+    EXPECT_EQ(w.PeakLabel->text(), "No periodogram yet.") << "stopped by closing, not cancelled";
     EXPECT_EQ(w.FitPage->ResidualPeriodogram(), nullptr);
 
     book->mnitObservingRun->trigger();
