@@ -46,10 +46,10 @@ constexpr double MaxFalseAlarm = 0.01;
 constexpr double HarmonicEccentricity = 0.2;
 
 // The solar day, the sidereal day (23 h 56 min 4.0905 s, the Astronomical Almanac) and the
-// Julian year, days: the rhythms of observing from the ground.
+// Julian year (observing::Year_days), days: the rhythms of observing from the ground.
 constexpr double SolarDay_days = 1.0;
 constexpr double SiderealDay_days = 0.99726957;
-constexpr double Year_days = 365.25;
+using observing::Year_days;
 // How long a star is seen at night in a year, about a quarter of it.
 constexpr double SeasonLength_days = Year_days / 4.0;
 

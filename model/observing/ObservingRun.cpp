@@ -14,7 +14,6 @@ namespace observing {
 
 namespace {
 
-constexpr double DaysPerYear = 365.25;
 // The part of a night (days) within which a measurement falls: about eight and a half hours.
 constexpr double NightLength_days = 0.35;
 
@@ -64,8 +63,8 @@ std::uint64_t TDeviates::Below(std::uint64_t n) {
 }
 
 bool IsObservable(long night, double observableShare) {
-    const double dayOfYear = std::fmod(static_cast<double>(night), DaysPerYear);
-    return dayOfYear < observableShare * DaysPerYear;
+    const double dayOfYear = std::fmod(static_cast<double>(night), Year_days);
+    return dayOfYear < observableShare * Year_days;
 }
 
 std::vector<long> ClearNights(const TObservingPlan& plan, TDeviates& deviates) {

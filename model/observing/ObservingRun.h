@@ -26,6 +26,9 @@
 
 namespace observing {
 
+// The Julian year, days (IAU): the year a star's season of observing comes round in.
+constexpr double Year_days = 365.25;
+
 struct TObservingPlan {
     static constexpr int MinNights = 3;
     static constexpr int MaxNights = 500;
