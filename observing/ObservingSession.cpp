@@ -13,13 +13,8 @@ TObservingSession::TObservingSession(QObject* owner, std::function<void()> ended
 
 void TObservingSession::Observe(std::vector<TMeasurement> data, double shortestPeriod_days,
                                 std::optional<TBackgroundWork::TWhere> where) {
-    data_ = std::move(data);
-    where_ = where;
-    Recompute(shortestPeriod_days);
-}
-
-void TObservingSession::Recompute(double shortestPeriod_days) {
     work_.Stop();
+    data_ = std::move(data);
     started_ = false;
     cancelled_ = false;
     failed_ = false;
@@ -46,8 +41,8 @@ void TObservingSession::Recompute(double shortestPeriod_days) {
             if (ended_)
                 ended_();
         },
-        where_.value_or(quick ? TBackgroundWork::TWhere::Here
-                              : TBackgroundWork::TWhere::OwnThread));
+        where.value_or(quick ? TBackgroundWork::TWhere::Here
+                             : TBackgroundWork::TWhere::OwnThread));
 }
 
 void TObservingSession::Stop() {

@@ -30,8 +30,6 @@ public:
     // the shortest period up; `where` forces the pace (Here for runs known to be small).
     void Observe(std::vector<observing::TMeasurement> data, double shortestPeriod_days,
                  std::optional<TBackgroundWork::TWhere> where = std::nullopt);
-    // Works the periodogram out again for the same measurements.
-    void Recompute(double shortestPeriod_days);
     void Cancel() { work_.Cancel(); }
     // Stops the work without telling its end: no periodogram, as before it started.
     void Stop();
@@ -56,7 +54,6 @@ private:
     TSessionWork<TJob> work_;
     std::function<void()> ended_;
     std::vector<observing::TMeasurement> data_;
-    std::optional<TBackgroundWork::TWhere> where_;
     bool started_ = false;
     bool cancelled_ = false;
     bool failed_ = false;

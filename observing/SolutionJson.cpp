@@ -201,7 +201,9 @@ fit::TOrbitSolution SolutionFromJson(const TWorkFields& f, int instruments) {
                                              LatestPeriastron_days);
         planet.elements = {planet.period_days.value, planet.K_mps.value, planet.ecc.value,
                            planet.omega_rad.value, planet.tPeri_days.value};
-        planet.massSinI_Jupiter = EstimateFromJson(p, "massSinIJupiter");
+        // Bounded so that the same mass in Earth masses stays finite.
+        constexpr double heaviest = Largest / fit::EarthMassesPerJupiterMass;
+        planet.massSinI_Jupiter = EstimateFromJson(p, "massSinIJupiter", -heaviest, heaviest);
         planet.massSinI_Earth = InEarthMasses(planet.massSinI_Jupiter);
         planet.a_AU = EstimateFromJson(p, "a");
         planet.eccentricityAtBound = p.Boolean("eccentricityAtBound");

@@ -2,15 +2,20 @@
 // SPDX-FileCopyrightText: 2026 The Doppler spectroscopy book authors
 #include "model/text/NumberWriting.h"
 
+#include "Precondition.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
+// As long as it needs: 1e308 with three decimals is 313 characters.
 std::string Printed(const char* format, int precision, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, precision, value);
+    const int length = std::snprintf(nullptr, 0, format, precision, value);
+    std::string text(std::size_t(length) + 1, '\0');
+    std::snprintf(text.data(), text.size(), format, precision, value);
+    text.resize(std::size_t(length));
     return text;
 }
 
@@ -47,6 +52,7 @@ std::string FiguresNumber(double value, int figures) {
 }
 
 std::string PowerOfTenNumber(double value, int decimals) {
+    PRECONDITION(value > 0.0 && std::isfinite(value));
     int exponent = int(std::floor(std::log10(value)));
     const double scale = std::pow(10.0, decimals);
     double mantissa = std::round(value / std::pow(10.0, exponent) * scale) / scale;

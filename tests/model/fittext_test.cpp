@@ -76,6 +76,7 @@ TEST(FitText, BoundAndEvidenceNotes) {
     EXPECT_EQ(FixedNumber(-0.04, 1), "0.0");
     EXPECT_EQ(FixedNumber(-0.06, 1), "-0.1");
     EXPECT_EQ(FiguresNumber(-0.0, 6), "0");
+    EXPECT_EQ(FixedNumber(1e308, 1).size(), 311u) << "every figure, however many";
     EXPECT_EQ(DaysText(1.0), "1 day");
     EXPECT_EQ(DaysText(1.00274), "1.0027 days");
     EXPECT_EQ(PeriodText(9.9996), "10.00 days");

@@ -299,6 +299,16 @@ TEST_F(KeptRunTest, ARefusedRunIsNamedWithItsReasonAndTheRunShownStays) {
              plan["seed"] = "12\n";
              run["plan"] = plan;
          }), "seed"},
+        {"a mass that would overflow in Earth masses", edited(fits([](QJsonArray& f) {
+             QJsonObject fit = f[0].toObject();
+             QJsonArray planets = fit["planets"].toArray();
+             QJsonObject p = planets[0].toObject();
+             p["massSinIJupiter"] = QJsonObject{{"value", 1e308}, {"sigma", 0.0}, {"low", 0.0},
+                                                {"high", "inf"}, {"fixed", false}};
+             planets[0] = p;
+             fit["planets"] = planets;
+             f[0] = fit;
+         })), "fit.fits[0].planets[0].massSinIJupiter.value"},
         {"an eccentricity beyond its own bound", edited(fits([](QJsonArray& f) {
              QJsonObject fit = f[0].toObject();
              QJsonArray planets = fit["planets"].toArray();
