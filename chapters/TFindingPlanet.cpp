@@ -48,12 +48,6 @@
 using namespace observing;
 namespace q = findingplanet;
 
-struct TFindingPlanet::TFitJob {
-    TMeasurementSet set;
-    double starMass_Solar = 1.0;
-    fit::TOneOrTwoPlanets fits;
-};
-
 using namespace findingplanetviews;
 
 TFindingPlanet::TFindingPlanet(TCustomBook* owner) : TThisChapter(owner) {
@@ -68,7 +62,6 @@ TFindingPlanet::TFindingPlanet(TCustomBook* owner) : TThisChapter(owner) {
 
 // The fits' end must not reach a half-destroyed chapter.
 TFindingPlanet::~TFindingPlanet() {
-    fits_.Stop();
     realFits_.Stop();
     eccentricity_.Stop();
 }
@@ -211,8 +204,8 @@ QString TFindingPlanet::PageFitFailure() const {
     const fit::TFitResult* ended = nullptr;
     if (q::ShowsRealData(Page))
         ended = EndedRealFit();
-    else if (const TFitJob* job = fits_.Ended())
-        ended = &job->fits.one;
+    else if (const TSessionFits::TEnded* own = Fits().Ended())
+        ended = &own->result;
     return ended && !MadeFit(*ended) ? NoFitText(*ended) : QString();
 }
 
@@ -225,22 +218,19 @@ std::string TFindingPlanet::AcceptedInWords(const q::TAccepted& accepted) const 
 // ---- the fits ----
 
 void TFindingPlanet::StartFits() {
-    auto job = std::make_shared<TFitJob>();
-    job->set.data = ObserveHidden(seed_);
-    job->starMass_Solar = HiddenSystemFor(seed_).starMass_Solar;
-    fits_.Start(
-        job,
-        [](TFitJob& job, TBackgroundWork::TControl& run) {
-            job.fits = fit::FitOneAndTwoPlanets(job.set.data, HiddenShortestPeriod_days,
-                                                job.starMass_Solar, run.Work());
-        },
-        [this](TBackgroundWork::TEnd, const QString&) { FitsDone(); });
+    // The student's own run, whatever run the page shows.
+    TSessionFits::TRequest own;
+    own.work = TSessionFits::TWork::OneAndTwo;
+    own.data = ObserveHidden(seed_);
+    own.settings.starMass_Solar = HiddenSystemFor(seed_).starMass_Solar;
+    own.shortestPeriod_days = HiddenShortestPeriod_days;
+    Fits().Start(std::move(own), [this](const TSessionFits::TEnded&) { FitsDone(); });
     ShowFit();
     ShowResiduals();
 }
 
 void TFindingPlanet::WaitForFits() {
-    fits_.Wait();
+    Fits().Wait();
     realFits_.Wait();
     eccentricity_.Wait();
 }
@@ -256,7 +246,7 @@ void TFindingPlanet::EnableAnswers() {
     // yet made.
     const bool fitting = Page == q::EccentricityPage ? eccentricity_.Running()
                          : q::ShowsRealData(Page)     ? realFits_.Running()
-                                                      : fits_.Running();
+                                                      : Fits().Running();
     const bool ready = (!fitting || !q::NeedsFit(Page)) && !QuestionClosed;
     for (QWidget* w : {static_cast<QWidget*>(AnswerEdit), static_cast<QWidget*>(DoneButton),
                        static_cast<QWidget*>(Choices[0]), static_cast<QWidget*>(Choices[1]),
@@ -265,21 +255,27 @@ void TFindingPlanet::EnableAnswers() {
 }
 
 const fit::TOrbitSolution* TFindingPlanet::OnePlanetFit() const {
-    const TFitJob* job = fits_.Ended();
-    return job ? MadeFit(job->fits.one) : nullptr;
+    return Fits().Fits().empty() ? nullptr : &Fits().Fits()[0];
 }
 
 const fit::TOrbitSolution* TFindingPlanet::TwoPlanetFit() const {
-    const TFitJob* job = fits_.Ended();
-    return job ? MadeFit(job->fits.two) : nullptr;
+    return Fits().Fits().size() < 2 ? nullptr : &Fits().Fits()[1];
+}
+
+bool TFindingPlanet::SecondBelieved() const {
+    const fit::TOrbitSolution* one = OnePlanetFit();
+    const fit::TOrbitSolution* two = TwoPlanetFit();
+    return one && two && fit::MorePlanetsBelieved(*one, *two);
 }
 
 void TFindingPlanet::ShowFit() {
     if (q::ShowsRealData(Page))
         return ShowRealFit();
     const fit::TOrbitSolution* one = OnePlanetFit();
-    FitPlot->SetMeasurements(fits_.Job()->set);
-    ResidualPlot->SetMeasurements(fits_.Job()->set);
+    TMeasurementSet own;
+    own.data = Fits().Data();
+    FitPlot->SetMeasurements(own);
+    ResidualPlot->SetMeasurements(own);
     FitPlot->SetSolution(one);
     ResidualPlot->SetSolution(one);
     // One orbit, however many the run spans; the residuals stay against time, where a
@@ -288,7 +284,7 @@ void TFindingPlanet::ShowFit() {
     FitPlot->SetTimeTitle({});
     ResidualPlot->SetTimeTitle({});
     const QString message = one ? QString()
-                            : fits_.Running()
+                            : Fits().Running()
                                 ? BookText("Chapter 6: Finding a planet", "Fitting the orbit…")
                                 : PageFitFailure();
     FitPlot->SetMessage(message);
@@ -322,9 +318,9 @@ void TFindingPlanet::ShowFit() {
 void TFindingPlanet::ShowResiduals() {
     const fit::TOrbitSolution* one = OnePlanetFit();
     if (!one) {
-        const QString message = fits_.Running()
+        const QString message = Fits().Running()
                                     ? BookText("Chapter 6: Finding a planet", "Fitting the orbit…")
-                                    : NoFitText(fits_.Job()->fits.one);
+                                    : NoFitText(Fits().Ended()->result);
         ResidualPeriodogramPlot->SetMessage(message);
         ResidualLabel->setText(message);
         return;
@@ -332,7 +328,7 @@ void TFindingPlanet::ShowResiduals() {
     std::vector<kepler::TRadialVelocityElements> planets;
     for (const fit::TFittedPlanet& planet : one->planets)
         planets.push_back(planet.elements);
-    const auto residuals = fit::ResidualMeasurements(fits_.Job()->set.data, planets);
+    const auto residuals = fit::ResidualMeasurements(Fits().Data(), planets);
     auto pg = std::make_shared<TPeriodogram>();
     Compute(residuals, GridFor(Span(residuals), HiddenShortestPeriod_days), false, *pg);
     ResidualPeriodogramPlot->SetMessage({});
@@ -532,7 +528,7 @@ int TFindingPlanet::RightChoice() const {
     if (!question)
         return -1;
     if (Page == q::SecondPlanetPage)
-        return fits_.Ended() && fits_.Ended()->fits.SecondBelieved() ? 0 : 1;
+        return SecondBelieved() ? 0 : 1;
     if (Page == q::EccentricityPage) {
         const posterior::TPosteriorSummary* orbits = EccentricityOrbits();
         return !orbits ? -1 : q::MayBeCircular(orbits->planets.front().ecc.low) ? 1 : 0;
@@ -686,7 +682,7 @@ std::vector<std::pair<std::string, std::string>> TFindingPlanet::ClassAnswers() 
     if (const fit::TOrbitSolution* one = OnePlanetFit())
         if (const fit::TOrbitSolution* two = TwoPlanetFit())
             verdict =
-                (fits_.Ended()->fits.SecondBelieved()
+                (fit::MorePlanetsBelieved(*one, *two)
                      ? BookText("Teacher's guide", "yes (ΔBIC %1)", "a second planet is believed")
                      : BookText("Teacher's guide", "no (ΔBIC %1)", "no second planet is believed"))
                     .arg(FixedText(-fit::BicDrop(*one, *two), 1));

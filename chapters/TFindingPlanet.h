@@ -144,7 +144,6 @@ public:
     void AnswerEditKeyPress(char& key);
 
 private:
-    struct TFitJob;
     struct TRealJob;
     struct TEccentricityJob;
 
@@ -175,6 +174,11 @@ private:
     QString NoRealFitText() const;
     // The search of the published data once it has ended, or null.
     const fit::TFitResult* EndedRealFit() const;
+    // Whether the student's own run is believed to have a second planet (Bic.h).
+    bool SecondBelieved() const;
+    // The fits of the student's own run, kept by the session whatever run the page shows.
+    TSessionFits& Fits() { return session_.Fits(); }
+    const TSessionFits& Fits() const { return session_.Fits(); }
     // The accepted answer of a question on the fit in words, or why there is none.
     std::string AcceptedInWords(const findingplanet::TAccepted& accepted) const;
     void SetQuestion();
@@ -189,7 +193,6 @@ private:
     // The peak of the student's own run, which the later pages ask about.
     observing::TPeak ownPeak_;
     double ownHalfWidth_days_ = 0.0;
-    TSessionWork<TFitJob> fits_{this};
     bool observed_ = false;
     rvdata::TRvDataSet real_;
     std::string realFault_;

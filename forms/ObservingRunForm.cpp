@@ -282,7 +282,7 @@ void DefineObservingRunForm(TObservingRunForm& f) {
                              BookText("Observing run", "Use the hi&ghest peak"),
                              BookText("Observing run", "Use the highest peak"));
     f.Tabs->addTab(fold, BookText("Observing run", "P&hase fold"));
-    f.FitPage = new TOrbitFitPage;
+    f.FitPage = new TOrbitFitPage(f.Session().Fits());
     f.ByHandPage = new TFitByHandPage(*f.FitPage);
     f.Tabs->addTab(f.ByHandPage, BookText("Observing run", "&By hand"));
     // Every letter of "Fit" already opens something else; Ctrl+Tab reaches it.

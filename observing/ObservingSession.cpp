@@ -9,7 +9,12 @@
 using namespace observing;
 
 TObservingSession::TObservingSession(QObject* owner, std::function<void()> ended)
-    : work_(owner), ended_(std::move(ended)) {}
+    : work_(owner), fits_(owner), ended_(std::move(ended)) {}
+
+TObservingSession::~TObservingSession() {
+    work_.Stop();
+    fits_.Stop();
+}
 
 void TObservingSession::Observe(std::vector<TMeasurement> data, double shortestPeriod_days,
                                 std::optional<TBackgroundWork::TWhere> where) {

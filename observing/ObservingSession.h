@@ -6,8 +6,10 @@
 // periodogram is worked out here when it is quick and on a thread of its own when it would
 // take long (above ThreadedWork measurement-frequency pairs), and the session is always in
 // one of the states a window shows: no periodogram to work out (too few measurements, or all
-// at one time), being worked out, worked out, cancelled, or failed with the reason.
+// at one time), being worked out, worked out, cancelled, or failed with the reason. The
+// session also keeps the fits of its measurements (SessionFits.h).
 
+#include "observing/SessionFits.h"
 #include "observing/SessionWork.h"
 #include "model/observing/Periodogram.h"
 
@@ -25,6 +27,8 @@ public:
     // `ended` is told on the interface thread whenever a periodogram's work ends, worked out
     // or not (at once when it was quick).
     TObservingSession(QObject* owner, std::function<void()> ended);
+    // Stops all its work first, so that no end reaches an owner being destroyed.
+    ~TObservingSession();
 
     // Takes the measurements (one zero point for all) and works out their periodogram from
     // the shortest period up; `where` forces the pace (Here for runs known to be small).
@@ -42,6 +46,8 @@ public:
     const observing::TPeriodogram* Periodogram() const;
     // Why the periodogram could not be worked out, when the state is Failed.
     const QString& Failure() const { return failure_; }
+    TSessionFits& Fits() { return fits_; }
+    const TSessionFits& Fits() const { return fits_; }
 
 private:
     struct TJob {
@@ -52,6 +58,7 @@ private:
     };
 
     TSessionWork<TJob> work_;
+    TSessionFits fits_;
     std::function<void()> ended_;
     std::vector<observing::TMeasurement> data_;
     bool started_ = false;

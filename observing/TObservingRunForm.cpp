@@ -106,8 +106,6 @@ void TObservingRunForm::DescribeRealData() {
 }
 
 TObservingRunForm::~TObservingRunForm() {
-    // The work's end must not reach this half-destroyed window.
-    session_.Stop();
     if (feed_)
         feed_->Detach(this);
 }

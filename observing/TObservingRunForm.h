@@ -169,6 +169,9 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 public:
+    // The run's measurements, their periodogram and their fits.
+    TObservingSession& Session() { return session_; }
+
     // Handlers.
     void ObserveButtonClick();
     void NewSeedButtonClick();

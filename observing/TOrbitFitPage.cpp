@@ -70,86 +70,23 @@ std::vector<QString> Letters(const fit::TOrbitSolution& solution) {
 
 } // namespace
 
-struct TOrbitFitPage::TJob {
-    TWork work = TWork::Periodogram;
-    std::vector<TMeasurement> data;
-    std::vector<kepler::TRadialVelocityElements> known;
-    std::optional<fit::TOrbitSolution> shown; // the fit shown, whose residuals a periodogram takes
-    fit::TFitSettings settings;
-    double shortestPeriod_days = 1.0;
-    double period_days = 0.0; // of a fit at a typed period
-    fit::TFitResult result;
-    std::optional<TEvidence> evidence;
-    TWording noPlanet; // why "one more planet" added none
-    TPeriodogram residualPeriodogram;
-    bool hasPeriodogram = false;
-
-    void Run(TBackgroundWork::TControl& run) {
-        const TWorkControl control = run.Work();
-        if (work == TWork::NextPlanet || work == TWork::AtPeriod) {
-            const fit::TPlanetSearch search =
-                work == TWork::NextPlanet
-                    ? fit::FitNextPlanet(data, known, shortestPeriod_days, settings, control)
-                    : fit::FitPlanetAtPeriod(data, known, period_days, shortestPeriod_days,
-                                             settings, control);
-            result = search.fit;
-            // "One more planet" adds none that fails a test: the page says why and keeps
-            // the fit it had, and the residuals' periodogram of that fit.
-            if (result.outcome == fit::TFitOutcome::Done && work == TWork::NextPlanet &&
-                !search.verdict.Believed()) {
-                noPlanet = fit::NoPlanetAdded(search);
-                result.outcome = fit::TFitOutcome::Refused;
-                result.message = noPlanet;
-            }
-            if (result.outcome == fit::TFitOutcome::Done)
-                evidence = TEvidence{search.deltaBic, search.falseAlarm, search.verdict};
-            else if (!noPlanet.Empty()) {
-                work = TWork::Periodogram;
-                shown = search.before;
-            }
-        } else if (work == TWork::Refit || work == TWork::FromHand) {
-            result = fit::FitFrom(data, known, settings, control);
-        }
-        if (work != TWork::Periodogram) {
-            if (result.outcome != fit::TFitOutcome::Done)
-                return;
-            shown = result.solution;
-        }
-        // What is left for the next planet: the residuals' periodogram, each instrument's
-        // offset and the trend taken off with the planets.
-        const double span = Span(data);
-        if (!(span > 0.0))
-            return;
-        const std::vector<TMeasurement> left =
-            shown ? fit::SolutionResiduals(data, *shown) : rvdata::OnCommonZeroPoint(data);
-        hasPeriodogram = Compute(left, GridFor(span, shortestPeriod_days), false,
-                                 residualPeriodogram,
-                                 TWorkControl{run.StopFlag(), {}});
-    }
-};
-
-TOrbitFitPage::TOrbitFitPage(QWidget* parent) : QWidget(parent) {
+TOrbitFitPage::TOrbitFitPage(TSessionFits& fits, QWidget* parent)
+    : QWidget(parent), fits_(fits) {
     DefineOrbitFitPage(*this);
-    work_.OnProgress([this](double share) { Progress->setValue(int(1000.0 * share)); });
+    fits_.OnProgress([this](double share) { Progress->setValue(int(1000.0 * share)); });
     ShowResults();
 }
-
-// The work's end must not reach this half-destroyed page.
-TOrbitFitPage::~TOrbitFitPage() { work_.Stop(); }
 
 void TOrbitFitPage::SetMeasurements(const TMeasurementSet& set,
                                     std::vector<kepler::TRadialVelocityElements> truth,
                                     fit::TAstronomicalUnit unit) {
-    work_.Stop();
+    fits_.Clear();
     refitQueued_ = false;
     owed_.reset();
     set_ = set;
     truth_ = std::move(truth);
     astronomicalUnit_ = unit;
-    fits_.clear();
     FitChanged();
-    evidence_.clear();
-    fixed_.clear();
     comparing_ = false;
     ResidualPeriodogramPlot->ClearPeriodogram();
     CurvePlot->SetMeasurements(set_);
@@ -162,7 +99,7 @@ void TOrbitFitPage::SetMeasurements(const TMeasurementSet& set,
 
 void TOrbitFitPage::FitFromHand(const kepler::TRadialVelocityElements& start) {
     if (set_.data.size() >= MinCsvRows)
-        Start(TWork::FromHand, {start});
+        Start(TWork::FromHand, start);
 }
 
 void TOrbitFitPage::SetStarMass(double starMass_Solar) {
@@ -174,13 +111,10 @@ void TOrbitFitPage::SetShortestPeriod(double period_days) {
     shortestPeriod_days_ = period_days;
 }
 
-const fit::TOrbitSolution* TOrbitFitPage::Solution() const {
-    return fits_.empty() ? nullptr : &fits_.back();
-}
+const fit::TOrbitSolution* TOrbitFitPage::Solution() const { return fits_.Last(); }
 
 void TOrbitFitPage::RestoreFits(std::vector<fit::TOrbitSolution> fits, bool fitJitter,
                                 double starMass_Solar, bool comparing) {
-    work_.Stop();
     refitQueued_ = false;
     owed_.reset();
     {
@@ -188,12 +122,10 @@ void TOrbitFitPage::RestoreFits(std::vector<fit::TOrbitSolution> fits, bool fitJ
         JitterBox->setChecked(fitJitter);
         StarMassBox->setValue(starMass_Solar);
     }
-    fits_ = std::move(fits);
-    FitChanged();
     // A saved fit keeps neither its evidence nor what was held: none is shown, nothing held.
-    evidence_.assign(fits_.size(), std::nullopt);
-    fixed_.assign(fits_.empty() ? 0 : fits_.back().planets.size(), {});
-    comparing_ = comparing && !truth_.empty() && !fits_.empty();
+    fits_.Restore(std::move(fits));
+    FitChanged();
+    comparing_ = comparing && !truth_.empty() && Solution();
     status_.clear();
     ResidualPeriodogramPlot->ClearPeriodogram();
     if (set_.data.size() >= MinCsvRows)
@@ -211,7 +143,7 @@ fit::TFitSettings TOrbitFitPage::Settings() const {
     settings.astronomicalUnit = astronomicalUnit_;
     settings.fitJitter = JitterBox->isChecked();
     settings.trendOrder = TrendBox->currentIndex();
-    settings.fixed = fixed_;
+    settings.fixed = fits_.Held();
     return settings;
 }
 
@@ -266,81 +198,55 @@ bool TOrbitFitPage::SaveResiduals(const QString& path) {
                 BookText("Orbit fit", "The residuals file was not written: %1."));
 }
 
-void TOrbitFitPage::Start(TWork work, std::vector<kepler::TRadialVelocityElements> start) {
-    auto job = std::make_shared<TJob>();
-    job->work = work;
-    job->data = set_.data;
-    job->known = std::move(start);
-    if (const fit::TOrbitSolution* s = Solution(); s && work != TWork::FromHand)
-        for (const fit::TFittedPlanet& p : s->planets)
-            job->known.push_back(p.elements);
-    if (const fit::TOrbitSolution* s = Solution(); s && work == TWork::Periodogram)
-        job->shown = *s;
-    job->settings = Settings();
-    if (work == TWork::FromHand)
-        job->settings.fixed.clear();
-    if (work == TWork::NextPlanet || work == TWork::AtPeriod) {
-        job->settings.fixed.resize(job->known.size());
-        job->settings.fixed.push_back(NewPlanetHeld(work));
-    }
-    job->period_days = PeriodBox->value();
-    job->shortestPeriod_days = shortestPeriod_days_;
-    working_ = work;
+void TOrbitFitPage::Start(TWork work, std::optional<kepler::TRadialVelocityElements> fromHand) {
+    TSessionFits::TRequest request;
+    request.work = work;
+    request.data = set_.data;
+    request.settings = Settings();
+    request.newPlanetHeld = NewPlanetHeld(work);
+    request.fromHand = std::move(fromHand);
+    request.period_days = PeriodBox->value();
+    request.shortestPeriod_days = shortestPeriod_days_;
     owed_.reset();
     if (work != TWork::Periodogram)
         status_ = work == TWork::NextPlanet ? BookText("Orbit fit", "Seeking one more planet...")
                                             : BookText("Orbit fit", "Fitting...");
-    work_.Start(job, [](TJob& job, TBackgroundWork::TControl& run) { job.Run(run); },
-                [this, job](TBackgroundWork::TEnd end, const QString& failure) {
-                    Finish(*job, end, failure);
-                });
+    fits_.Start(std::move(request),
+                [this](const TSessionFits::TEnded& ended) { Finish(ended); });
     ShowState();
 }
 
-void TOrbitFitPage::Finish(const TJob& job, TBackgroundWork::TEnd end, const QString& failure) {
+void TOrbitFitPage::Finish(const TSessionFits::TEnded& ended) {
     Progress->setValue(0);
-    if (end == TBackgroundWork::TEnd::Failed) {
-        status_ = (job.work == TWork::Periodogram
+    const fit::TFitResult& result = ended.result;
+    if (ended.end == TBackgroundWork::TEnd::Failed) {
+        status_ = (ended.work == TWork::Periodogram
                        ? BookText("Orbit fit", "The residuals' periodogram stopped: %1.")
                        : BookText("Orbit fit", "The fit stopped: %1."))
-                      .arg(failure);
+                      .arg(ended.failure);
     } else {
-        switch (job.result.outcome) {
+        switch (result.outcome) {
         case fit::TFitOutcome::Done:
-            if (job.work == TWork::NextPlanet || job.work == TWork::AtPeriod) {
-                fits_.push_back(job.result.solution);
-                evidence_.push_back(job.evidence);
-                fixed_ = job.settings.fixed;
+            if (ended.work != TWork::Periodogram)
                 FitChanged();
-            } else if (job.work == TWork::Refit && !fits_.empty()) {
-                fits_.back() = job.result.solution;
-                FitChanged();
-            } else if (job.work == TWork::FromHand) {
-                fits_.assign(1, job.result.solution);
-                evidence_.assign(1, std::nullopt);
-                fixed_.clear();
-                FitChanged();
-            }
             status_.clear();
             break;
         case fit::TFitOutcome::Cancelled:
-            status_ = job.work == TWork::Periodogram
+            status_ = ended.work == TWork::Periodogram
                           ? QString()
                           : BookText("Orbit fit", "Cancelled: the last fit is kept.");
             break;
         case fit::TFitOutcome::Refused:
-            status_ = !job.noPlanet.Empty()           ? Text(job.noPlanet)
-                      : job.work == TWork::Periodogram ? QString()
-                                                       : Text(job.result.message);
+            status_ = ended.work == TWork::Periodogram ? QString() : Text(result.message);
             break;
         }
-        if (job.hasPeriodogram)
-            ResidualPeriodogramPlot->SetPeriodogram(job.residualPeriodogram);
+        if (ended.residualPeriodogram)
+            ResidualPeriodogramPlot->SetPeriodogram(*ended.residualPeriodogram);
     }
     // Settings changed during the search: the fit shown follows them.
     if (refitQueued_) {
         refitQueued_ = false;
-        if (!fits_.empty()) {
+        if (Solution()) {
             Start(TWork::Refit);
             return;
         }
@@ -350,21 +256,22 @@ void TOrbitFitPage::Finish(const TJob& job, TBackgroundWork::TEnd end, const QSt
 
 void TOrbitFitPage::WaitForFit() {
     // A refit queued behind the search runs once it has ended; wait for that too.
-    work_.Wait();
+    fits_.Wait();
 }
 
 void TOrbitFitPage::Suspend() {
-    if (!work_.Running())
+    if (!fits_.Running())
         return;
-    work_.Stop();
+    const TWork working = fits_.Work();
+    fits_.Stop();
     Progress->setValue(0);
     owed_.reset();
-    if (refitQueued_ || working_ == TWork::Refit)
+    if (refitQueued_ || working == TWork::Refit)
         owed_ = TWork::Refit;
-    else if (working_ == TWork::Periodogram)
+    else if (working == TWork::Periodogram)
         owed_ = TWork::Periodogram;
     refitQueued_ = false;
-    if (working_ == TWork::NextPlanet || working_ == TWork::AtPeriod || working_ == TWork::FromHand)
+    if (working == TWork::NextPlanet || working == TWork::AtPeriod || working == TWork::FromHand)
         status_ = BookText("Orbit fit", "Cancelled when the window closed: the last fit is kept.");
     ShowResults();
 }
@@ -374,7 +281,7 @@ void TOrbitFitPage::Resume() {
         return;
     const TWork work = *owed_;
     owed_.reset();
-    if (work == TWork::Periodogram || !fits_.empty())
+    if (work == TWork::Periodogram || Solution())
         Start(work);
 }
 
@@ -384,18 +291,16 @@ void TOrbitFitPage::NextPlanetButtonClick() {
 }
 
 void TOrbitFitPage::RemovePlanetButtonClick() {
-    if (fits_.empty())
+    if (!Solution())
         return;
-    fits_.pop_back();
+    fits_.RemoveLast();
     FitChanged();
-    evidence_.pop_back();
-    fixed_.resize(fits_.empty() ? 0 : fits_.back().planets.size());
     status_.clear();
     Start(TWork::Periodogram);
     ShowResults();
 }
 
-void TOrbitFitPage::CancelButtonClick() { work_.Cancel(); }
+void TOrbitFitPage::CancelButtonClick() { fits_.Cancel(); }
 
 void TOrbitFitPage::CompareButtonClick() {
     comparing_ = !comparing_;
@@ -416,22 +321,23 @@ void TOrbitFitPage::StarMassBoxChange() { SettingsChanged(); }
 void TOrbitFitPage::SettingsChanged() {
     // A search or a fit from the hand's elements is not thrown away: it ends with the settings
     // it began with, then the fit is redone with the new ones.
-    if (work_.Running() && working_ != TWork::Periodogram && working_ != TWork::Refit) {
+    const TWork working = fits_.Work();
+    if (fits_.Running() && working != TWork::Periodogram && working != TWork::Refit) {
         refitQueued_ = true;
-        status_ = working_ == TWork::NextPlanet
+        status_ = working == TWork::NextPlanet
                       ? BookText("Orbit fit",
                                  "Seeking one more planet... then refitting with the new settings.")
                       : BookText("Orbit fit", "Fitting... then refitting with the new settings.");
         ShowState();
         return;
     }
-    if (!fits_.empty())
+    if (Solution())
         Start(TWork::Refit);
 }
 
 void TOrbitFitPage::ShowState() {
-    const bool working = work_.Running() && working_ != TWork::Periodogram;
-    const std::size_t planets = fits_.empty() ? 0 : fits_.back().planets.size();
+    const bool working = fits_.Running() && fits_.Work() != TWork::Periodogram;
+    const std::size_t planets = Solution() ? Solution()->planets.size() : 0;
     NextPlanetButton->setEnabled(!working && set_.data.size() >= MinCsvRows &&
                                  planets < static_cast<std::size_t>(fit::MaxFitPlanets));
     AtPeriodButton->setEnabled(NextPlanetButton->isEnabled());
@@ -478,13 +384,12 @@ void TOrbitFitPage::ShowState() {
     QString evidence;
     if (const fit::TOrbitSolution* s = Solution()) {
         // Its delta BIC would measure rounding too.
-        if (!evidence_.empty() && evidence_.back() && !unresolved.any)
-            evidence = Text(fit::EvidenceLine(evidence_.back()->deltaBic,
-                                              evidence_.back()->falseAlarm,
-                                              evidence_.back()->verdict));
+        const auto& added = fits_.Evidence().back();
+        if (added && !unresolved.any)
+            evidence = Text(fit::EvidenceLine(added->deltaBic, added->falseAlarm, added->verdict));
         // A published star's planet beyond those its paper reports is no planet yet.
         if (const TRealSystem* card = rvdata::CardSystem(source_.name);
-            card && !evidence.isEmpty() && evidence_.back()->verdict.Believed())
+            card && !evidence.isEmpty() && added->verdict.Believed())
             if (const TWording note = fit::UnpublishedNote(*card, s->planets.back());
                 !note.Empty())
                 evidence += " " + Text(note);

@@ -7,17 +7,17 @@
 // "Fit at this period" at the period typed, and all planets are refitted together; the new
 // planet may be held circular and the typed period held. Beside the last planet added stand
 // its delta BIC and false-alarm probability with what they mean, and a note on any
-// eccentricity pressed against its bound. The fit and its residuals can be saved as CSV; the work runs on a thread of its own (TBackgroundWork) with progress and
-// Cancel, and a cancelled fit leaves the last one shown. Changing the jitter or the star's mass
-// during a search refits once the search has ended. The page shows the fitted curve over the
+// eccentricity pressed against its bound. The fit and its residuals can be saved as CSV. The
+// fits are the observing session's (SessionFits.h), made on a thread of their own with
+// progress and Cancel; a cancelled fit leaves the last one shown. Changing the jitter or the
+// star's mass during a search refits once the search has ended. The page shows the fitted curve over the
 // measurements (less the fitted offset) with the residuals below it, the residuals'
 // periodogram, and the results with their uncertainties: each planet, lettered in the order
 // it was added (b first), and each instrument by name with its offset and jitter; for a
 // simulated run the true values are shown beside the fitted ones only when asked for.
 // Measured data weigh the planets in the IAU's astronomical unit (PlanetMass.h).
 
-#include "TBackgroundWork.h"
-#include "observing/SessionWork.h"
+#include "observing/SessionFits.h"
 #include "model/fit/CandidateVetting.h"
 #include "model/fit/FitCsv.h"
 #include "model/orbit/Kepler.h"
@@ -48,8 +48,9 @@ class TResidualPlot;
 
 class TOrbitFitPage : public QWidget {
 public:
-    explicit TOrbitFitPage(QWidget* parent = nullptr);
-    ~TOrbitFitPage() override;
+    // Shows and makes `fits`, the observing session's, which outlive the page's work: the
+    // window stops that work before its pages go.
+    explicit TOrbitFitPage(TSessionFits& fits, QWidget* parent = nullptr);
 
     TFitPlot* CurvePlot = nullptr;
     TResidualPlot* ResidualPlot = nullptr;
@@ -109,13 +110,13 @@ public:
     void SetPosterior(std::uint64_t fitNumber, posterior::TPosteriorSummary drawn);
     const posterior::TPosteriorSummary* Posterior() const { return drawn_ ? &*drawn_ : nullptr; }
     // Every fit kept: fits[n - 1] holds n planets.
-    const std::vector<fit::TOrbitSolution>& Fits() const { return fits_; }
+    const std::vector<fit::TOrbitSolution>& Fits() const { return fits_.Fits(); }
     // Shows fits kept earlier for the measurements set last, with the settings they were
     // made with, without fitting again; the residuals' periodogram is worked out afresh.
     void RestoreFits(std::vector<fit::TOrbitSolution> fits, bool fitJitter, double starMass_Solar,
                      bool comparing);
     const observing::TPeriodogram* ResidualPeriodogram() const;
-    bool Working() const { return work_.Running(); }
+    bool Working() const { return fits_.Running(); }
     // Whether a refit waits for the search in progress to end.
     bool RefitQueued() const { return refitQueued_; }
     bool Comparing() const { return comparing_; }
@@ -136,20 +137,11 @@ public:
     void StarMassBoxChange();
 
 private:
-    struct TJob;
-    enum class TWork { Periodogram, NextPlanet, AtPeriod, Refit, FromHand };
-    // How believable the last planet added is.
-    struct TEvidence {
-        double deltaBic = 0.0;
-        double falseAlarm = 1.0;
-        // "One more planet" adds only a believed planet; one at a typed period is added
-        // whatever its verdict, which the evidence line then states.
-        fit::TVerdict verdict;
-    };
+    using TWork = TSessionFits::TWork;
 
-    void Start(TWork work, std::vector<kepler::TRadialVelocityElements> start = {});
+    void Start(TWork work, std::optional<kepler::TRadialVelocityElements> fromHand = {});
     void FitChanged();
-    void Finish(const TJob& job, TBackgroundWork::TEnd end, const QString& failure);
+    void Finish(const TSessionFits::TEnded& ended);
     void SettingsChanged();
     void ShowResults();
     void ShowFitTable();
@@ -164,15 +156,11 @@ private:
     observing::TMeasurementSet set_;
     std::vector<kepler::TRadialVelocityElements> truth_;
     fit::TAstronomicalUnit astronomicalUnit_ = fit::TAstronomicalUnit::Simulation;
-    std::vector<fit::TOrbitSolution> fits_; // fits_[n - 1] holds n planets; the last is shown
-    std::vector<std::optional<TEvidence>> evidence_; // of the planet each fit added
-    std::vector<fit::TFixedElements> fixed_;         // each planet's held elements
+    TSessionFits& fits_; // the session's; the last is shown
     fit::TFitSource source_;
     double shortestPeriod_days_ = 1.0;
     bool comparing_ = false;
     QString status_;
-    TSessionWork<TJob> work_{this};
-    TWork working_ = TWork::Periodogram; // what the work running does
     bool refitQueued_ = false;
     std::optional<TWork> owed_; // stopped by Suspend, to be done again on Resume
     std::uint64_t fitNumber_ = 0;
