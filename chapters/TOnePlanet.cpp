@@ -3,6 +3,7 @@
 #include "TOnePlanet.h"
 
 #include "BookText.h"
+#include "PageQuestion.h"
 #include "PageText.h"
 #include "QuestionInput.h"
 #include "RichEditWriter.h"
@@ -17,6 +18,22 @@
 namespace {
 
 constexpr int MassQuestionPage = 6;
+QString Say(const TQuestionText& text) {
+    return BookText("Chapter 3: One planet", text.text, text.comment);
+}
+
+// The one question: what a lighter planet does to the curve's amplitude.
+const TPageQuestion Questions[] = {
+    {MassQuestionPage,
+     0,
+     QT_TRANSLATE_NOOP3("Chapter 3: One planet", "Make sure %1 is not zero.",
+                        "%1 is the inclination's symbol, an italic i"),
+     {{QT_TRANSLATE_NOOP("Chapter 3: One planet",
+                         "The radial velocity amplitude <i>decreases</i> as the planet's mass is "
+                         "decreased.")}},
+     false,
+     {}},
+};
 // From this page on the "Edit parameters" button opens the dialog.
 constexpr int FirstEditPage = 3;
 
@@ -267,8 +284,9 @@ void TOnePlanet::WritePageText() {
     t.SetSelStart(0);
 }
 
-// The one question: what a lighter planet does to the curve's amplitude.
-TChoiceQuestion TOnePlanet::MassQuestion() const { return {{QChoice1, QChoice2, QChoice3}, 0}; }
+TChoiceQuestion TOnePlanet::MassQuestion() const {
+    return {{QChoice1, QChoice2, QChoice3}, QuestionOn(Questions, MassQuestionPage)->right};
+}
 
 void TOnePlanet::ResetChoices() { ReleaseChoices(MassQuestion().choices); }
 
@@ -281,22 +299,13 @@ void TOnePlanet::QChoiceClick(oBitBtn* sender) {
 bool TOnePlanet::IsAnswerCorrect() { return MassQuestion().RightChosen(); }
 
 void TOnePlanet::WriteHint() {
-    if (WrongAnswers <= 1)
-        return;
-    oRichEdit& t = *FeedbackBox;
-    t << "\n";
-    WriteWithInclination(t, BookText("Chapter 3: One planet", "Make sure %1 is not zero.",
-                                     "%1 is the inclination's symbol, an italic i"));
+    if (const TPageQuestion* question = QuestionOn(Questions, Page); question && WrongAnswers > 1)
+        WriteQuestionHint(*FeedbackBox, Say, *question);
 }
 
 void TOnePlanet::WriteConclusion() {
-    if (!AnswerCorrect) {
-        oRichEdit& t = *FeedbackBox;
-        t << "\n";
-        WriteMarked(t, BookText("Chapter 3: One planet",
-                                "The radial velocity amplitude <i>decreases</i> as the "
-                                "planet's mass is decreased."));
-    }
+    if (const TPageQuestion* question = QuestionOn(Questions, Page))
+        WriteQuestionConclusion(*FeedbackBox, Say, *question, AnswerCorrect);
     ShowNextButton(true);
 }
 

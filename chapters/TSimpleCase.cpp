@@ -4,6 +4,7 @@
 
 #include "BookText.h"
 #include "NumberText.h"
+#include "PageQuestion.h"
 #include "QuestionInput.h"
 #include "RichEditWriter.h"
 #include "TKeyEdit.h"
@@ -28,6 +29,38 @@ constexpr double PeriodTolerance_days = 300.0;
 // turned by about 26° and tilted 63° from the side.
 constexpr int QuestionViewTheta = 45;
 constexpr int QuestionViewTilt = 110;
+
+QString Say(const TQuestionText& text) {
+    return BookText("Chapter 2: The simulation", text.text, text.comment);
+}
+
+// The chapter's questions. The period's conclusion carries the period to two figures and to
+// four; the first question's right answer is the period the chapter works out.
+const TPageQuestion Questions[] = {
+    {PeriodQuestionPage,
+     -1,
+     {QT_TRANSLATE_NOOP("Chapter 2: The simulation",
+                        "Hint: Measure between maxima or minima,\nand note the scale of the "
+                        "time axis.")},
+     {QT_TRANSLATE_NOOP3("Chapter 2: The simulation", "The period to two sig figs is %1 days.",
+                         "of the orbit"),
+      QT_TRANSLATE_NOOP3("Chapter 2: The simulation", "(The precise period is %1 days.)",
+                         "of the orbit")},
+     true,
+     QT_TRANSLATE_NOOP3("Chapter 2: The simulation",
+                        "Mondas's period to three figures, %1 days; answers within %2 days "
+                        "count.",
+                        "of the orbit")},
+    {ZeroVelocityQuestionPage,
+     2,
+     QT_TRANSLATE_NOOP3("Chapter 2: The simulation",
+                        "Hint: Press <b>Stop</b> when the graph\ncrosses zero.",
+                        "Stop: the caption of the button"),
+     {{QT_TRANSLATE_NOOP("Chapter 2: The simulation",
+                         "The correct answer is when it crosses the <i>z</i> axis.")}},
+     false,
+     {}},
+};
 
 // A magnification factor as the pages state it: a whole number.
 int Times(double factor) { return int(std::lround(factor)); }
@@ -218,7 +251,7 @@ void TSimpleCase::WritePageText() {
 
 // Where the star is when the graph crosses zero.
 TChoiceQuestion TSimpleCase::ZeroVelocityQuestion() const {
-    return {{QChoice1, QChoice2, QChoice3}, 2};
+    return {{QChoice1, QChoice2, QChoice3}, QuestionOn(Questions, ZeroVelocityQuestionPage)->right};
 }
 
 // The period the period question wants, to the three figures it is asked for.
@@ -278,41 +311,20 @@ void TSimpleCase::WriteHint() {
             }
         }
     }
-    if (WrongAnswers <= 1)
-        return;
-    if (Page == PeriodQuestionPage) {
-        t << "\n";
-        WriteMarked(t, BookText("Chapter 2: The simulation",
-                                "Hint: Measure between maxima or minima,\nand note the scale "
-                                "of the time axis."));
-    } else if (Page == ZeroVelocityQuestionPage) {
-        t << "\n";
-        WriteMarked(t, BookText("Chapter 2: The simulation",
-                                "Hint: Press <b>Stop</b> when the graph\ncrosses zero.",
-                                "Stop: the caption of the button"));
-        t << "\n";
-    }
+    if (const TPageQuestion* question = QuestionOn(Questions, Page); question && WrongAnswers > 1)
+        WriteQuestionHint(t, Say, *question);
 }
 
 void TSimpleCase::WriteConclusion() {
-    oRichEdit& t = *FeedbackBox;
-    if (Page == PeriodQuestionPage) {
-        const double period = Planets[0].Period;
-        t << "\n";
-        WriteMarked(t, BookText("Chapter 2: The simulation",
-                                "The period to two sig figs is %1 days.", "of the orbit")
-                           .arg(NumberText(RoundToFigures(period, 2, true))));
-        t << "\n";
-        WriteMarked(t, BookText("Chapter 2: The simulation", "(The precise period is %1 days.)",
-                                "of the orbit")
-                           .arg(NumberText(RoundToFigures(period, 4, true))));
-    } else if (Page == ZeroVelocityQuestionPage && !AnswerCorrect) {
-        t << "\n";
-        WriteMarked(t, BookText("Chapter 2: The simulation",
-                                "The correct answer is when it crosses the <i>z</i> axis."));
-    }
-    if (Page == PeriodQuestionPage || Page == ZeroVelocityQuestionPage)
-        ShowNextButton(true);
+    const TPageQuestion* question = QuestionOn(Questions, Page);
+    if (!question)
+        return;
+    const double period = Planets[0].Period;
+    const QStringList numbers[] = {{NumberText(RoundToFigures(period, 2, true))},
+                                   {NumberText(RoundToFigures(period, 4, true))}};
+    WriteQuestionConclusion(*FeedbackBox, Say, *question, AnswerCorrect,
+                            Page == PeriodQuestionPage ? numbers : std::span<const QStringList>{});
+    ShowNextButton(true);
 }
 
 void TSimpleCase::WriteTeacherNotes(TRichEditControl& t) {
@@ -344,12 +356,9 @@ void TSimpleCase::WriteTeacherNotes(TRichEditControl& t) {
 
 std::string TSimpleCase::AcceptedAnswer() {
     if (Page == PeriodQuestionPage)
-        return BookText("Chapter 2: The simulation",
-                        "Mondas's period to three figures, %1 days; answers within %2 days "
-                        "count.",
-                        "of the orbit")
-            .arg(FiguresText(RightPeriod_days(), 6),
-                 FiguresText(PeriodTolerance_days, 6))
+        return QuestionWording(Say, QuestionOn(Questions, Page)->accepted,
+                               {FiguresText(RightPeriod_days(), 6),
+                                FiguresText(PeriodTolerance_days, 6)})
             .toStdString();
     if (Page == ZeroVelocityQuestionPage)
         return ZeroVelocityQuestion().Accepted().toStdString();

@@ -4,6 +4,7 @@
 
 #include "BookText.h"
 #include "NumberText.h"
+#include "PageQuestion.h"
 #include "PageText.h"
 #include "QuestionInput.h"
 #include "RichEditWriter.h"
@@ -48,6 +49,34 @@ constexpr double MondasFar_AU = 10.0;
 // The right answer of page 6: "inclination or mass" of "Vulcan".
 constexpr int RightParameter = int(TTwoPlanets::TParameterItem::InclinationOrMass);
 constexpr int RightPlanet = int(TTwoPlanets::TPlanetItem::Vulcan);
+QString Say(const TQuestionText& text) {
+    return BookText("Chapter 4: Two planets", text.text, text.comment);
+}
+
+// The chapter's questions: both periods (the right ones the chapter works out; the
+// conclusion states them), then which element of which planet changed (the two lists'
+// right items above).
+const TPageQuestion Questions[] = {
+    {PeriodQuestionPage,
+     -1,
+     {QT_TRANSLATE_NOOP("Chapter 4: Two planets", "Hint: Try the largest timescale for Mondas.")},
+     {QT_TRANSLATE_NOOP3("Chapter 4: Two planets", "The periods are %1 and %2 days.",
+                         "periods of the orbits")},
+     true,
+     QT_TRANSLATE_NOOP3("Chapter 4: Two planets",
+                        "Mondas %1 days (within %2 days) and Vulcan %3 days (within %4 whole "
+                        "days), each to three figures.",
+                        "periods of the orbits")},
+    {ParameterQuestionPage,
+     -1,
+     {QT_TRANSLATE_NOOP("Chapter 4: Two planets",
+                        "Hint: Compare the graph with the one on\nthe previous page")},
+     {{QT_TRANSLATE_NOOP("Chapter 4: Two planets",
+                         "The correct answer is the <i>inclination or\nmass of Vulcan.</i>")}},
+     false,
+     {QT_TRANSLATE_NOOP("Chapter 4: Two planets", "planet “%1”, parameter “%2”.")},
+     false},
+};
 
 } // namespace
 
@@ -323,31 +352,17 @@ const char* TTwoPlanets::MissingAnswer() const {
 }
 
 void TTwoPlanets::WriteHint() {
-    if (WrongAnswers <= 1)
-        return;
-    oRichEdit& t = *FeedbackBox;
-    if (Page == PeriodQuestionPage) {
-        t << "\n";
-        WriteMarked(
-            t, BookText("Chapter 4: Two planets", "Hint: Try the largest timescale for Mondas."));
-    } else if (Page == ParameterQuestionPage) {
-        WriteMarked(t, BookText("Chapter 4: Two planets",
-                                "Hint: Compare the graph with the one on\nthe previous page"));
-    }
+    if (const TPageQuestion* question = QuestionOn(Questions, Page); question && WrongAnswers > 1)
+        WriteQuestionHint(*FeedbackBox, Say, *question);
 }
 
 void TTwoPlanets::WriteConclusion() {
-    oRichEdit& t = *FeedbackBox;
-    if (Page == PeriodQuestionPage) {
-        t << "\n";
-        WriteMarked(t, BookText("Chapter 4: Two planets", "The periods are %1 and %2 days.",
-                                "periods of the orbits")
-                           .arg(NumberText(RightPeriod_days(Mondas)),
-                                NumberText(RightPeriod_days(Vulcan))));
-    } else if (Page == ParameterQuestionPage && !AnswerCorrect) {
-        WriteMarked(t, BookText("Chapter 4: Two planets",
-                                "The correct answer is the <i>inclination or\nmass of "
-                                "Vulcan.</i>"));
+    if (const TPageQuestion* question = QuestionOn(Questions, Page)) {
+        const QStringList periods[] = {
+            {NumberText(RightPeriod_days(Mondas)), NumberText(RightPeriod_days(Vulcan))}};
+        WriteQuestionConclusion(*FeedbackBox, Say, *question, AnswerCorrect,
+                                Page == PeriodQuestionPage ? periods
+                                                           : std::span<const QStringList>{});
     }
     ShowNextButton(true);
     if (TCustomBook* book = Book())
@@ -389,19 +404,16 @@ void TTwoPlanets::WriteTeacherNotes(TRichEditControl& t) {
 }
 
 std::string TTwoPlanets::AcceptedAnswer() {
-    if (Page == PeriodQuestionPage)
-        return BookText("Chapter 4: Two planets",
-                        "Mondas %1 days (within %2 days) and Vulcan %3 days (within %4 whole "
-                        "days), each to three figures.",
-                        "periods of the orbits")
-            .arg(FiguresText(RightPeriod_days(Mondas), 6),
-                 FiguresText(MondasTolerance_days, 6),
-                 FiguresText(RightPeriod_days(Vulcan), 6),
-                 FiguresText(VulcanTolerance_days, 6))
-            .toStdString();
-    if (Page == ParameterQuestionPage)
-        return BookText("Chapter 4: Two planets", "planet “%1”, parameter “%2”.")
-            .arg(ItemTextOf(*PlanComboBox, RightPlanet), ItemTextOf(*ParamComboBox, RightParameter))
-            .toStdString();
-    return {};
+    const TPageQuestion* question = QuestionOn(Questions, Page);
+    if (!question)
+        return {};
+    const QStringList numbers =
+        Page == PeriodQuestionPage
+            ? QStringList{FiguresText(RightPeriod_days(Mondas), 6),
+                          FiguresText(MondasTolerance_days, 6),
+                          FiguresText(RightPeriod_days(Vulcan), 6),
+                          FiguresText(VulcanTolerance_days, 6)}
+            : QStringList{ItemTextOf(*PlanComboBox, RightPlanet),
+                          ItemTextOf(*ParamComboBox, RightParameter)};
+    return QuestionWording(Say, question->accepted, numbers).toStdString();
 }

@@ -85,14 +85,14 @@ void TSessionFits::Start(TRequest request, std::function<void(const TEnded&)> en
     }
     job->request = std::move(request);
     job->ended.work = work;
-    work_.Start(job, [](TJob& job, TBackgroundWork::TControl& run) { job.Run(run); },
-                [this, job, ended = std::move(ended)](TBackgroundWork::TEnd end,
-                                                      const QString& failure) {
-                    job->ended.end = end;
-                    job->ended.failure = failure;
-                    Keep(*job);
-                    ended(job->ended);
-                });
+    work_.Start(
+        job, [](TJob& job, TBackgroundWork::TControl& run) { job.Run(run); },
+        [this, job, ended = std::move(ended)](TBackgroundWork::TEnd end, const QString& failure) {
+            job->ended.end = end;
+            job->ended.failure = failure;
+            Keep(*job);
+            ended(job->ended);
+        });
 }
 
 void TSessionFits::Keep(const TJob& job) {

@@ -10,10 +10,10 @@
 // the work ends the fits are updated here before the window is told, so the observing
 // window's Fit page and chapter 6 keep and show them in one way. Units: days, m/s.
 
-#include "observing/SessionWork.h"
 #include "model/fit/CandidateVetting.h"
 #include "model/fit/OrbitFit.h"
 #include "model/observing/Periodogram.h"
+#include "observing/SessionWork.h"
 
 #include <functional>
 #include <optional>
@@ -44,7 +44,7 @@ public:
     struct TEnded {
         TWork work = TWork::Periodogram;
         TBackgroundWork::TEnd end = TBackgroundWork::TEnd::Finished;
-        QString failure;   // why the work failed, when it did
+        QString failure;        // why the work failed, when it did
         fit::TFitResult result; // of the fit sought; for OneAndTwo, of the one planet
         bool noPlanet = false;  // "one more planet" found none it believed; result says why
         // The residuals' periodogram of the fit now shown, when it was worked out.

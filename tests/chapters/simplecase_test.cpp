@@ -201,7 +201,7 @@ TEST_F(SimpleCaseTest, TheChoiceQuestionLatchesTheChosenButton) {
     EXPECT_FALSE(c.QChoice1->Checked());
     EXPECT_EQ(c.QChoice1->Font().Color, clWindowText);
     EXPECT_EQ(feedback(), "\u2717 Your answer is still incorrect.\n\nHint: Press Stop when the graph\n"
-                          "crosses zero.\n");
+                          "crosses zero.");
     c.QChoice1->click();
     EXPECT_EQ(feedback(), "\u2717 Your answer is still incorrect.\n\nThe correct answer is when it "
                           "crosses the z axis.");
