@@ -76,6 +76,8 @@ TEST_F(ObservingWorkTest, ClosingTheBookMidWorkLeavesNoThreadAndNoLateResult) {
     const int before = Threads();
     TObservingRunForm& w = observe(500, 20000, 0.1);
     ASSERT_TRUE(w.Working());
+    w.FitPage->NextPlanetButtonClick(); // the session's fit too is cut off
+    ASSERT_TRUE(w.FitPage->Working());
     EXPECT_GT(Threads(), before);
     Application::SetMainForm(nullptr);
     TForm::Free(access);
