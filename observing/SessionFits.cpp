@@ -36,7 +36,6 @@ void TSessionFits::TJob::Run(TBackgroundWork::TControl& run) {
         // fit it had, and the residuals' periodogram of that fit.
         if (result.outcome == fit::TFitOutcome::Done && r.work == TWork::NextPlanet &&
             !search.verdict.Believed()) {
-            ended.noPlanet = true;
             result.outcome = fit::TFitOutcome::Refused;
             result.message = fit::NoPlanetAdded(search);
             fitted = false;

@@ -33,7 +33,7 @@ public:
     struct TRequest {
         TWork work = TWork::Periodogram;
         std::vector<observing::TMeasurement> data;
-        // The planets' held elements are the ones kept (Held()); a new planet's are these.
+        // Its elements held are set here: the planets' kept (Held()), a new planet's these.
         fit::TFitSettings settings;
         fit::TFixedElements newPlanetHeld;
         std::optional<kepler::TRadialVelocityElements> fromHand; // where FromHand starts
@@ -44,9 +44,10 @@ public:
     struct TEnded {
         TWork work = TWork::Periodogram;
         TBackgroundWork::TEnd end = TBackgroundWork::TEnd::Finished;
-        QString failure;        // why the work failed, when it did
-        fit::TFitResult result; // of the fit sought; for OneAndTwo, of the one planet
-        bool noPlanet = false;  // "one more planet" found none it believed; result says why
+        QString failure; // why the work failed, when it did
+        // Of the fit sought (for OneAndTwo, of the one planet); Refused, saying why, when
+        // "one more planet" found none it believed.
+        fit::TFitResult result;
         // The residuals' periodogram of the fit now shown, when it was worked out.
         std::optional<observing::TPeriodogram> residualPeriodogram;
     };
