@@ -110,6 +110,10 @@ TEST_F(KeptRunTest, ARunSavedOpensWithItsPlanDataAndFits) {
     ASSERT_NE(o.FitPage->Solution(), nullptr);
     EXPECT_EQ(o.FitPage->Solution()->planets.size(), 1u);
     o.FitPage->WaitForFit();
+    // What that fit leaves: the second planet, not the first again.
+    const double second = saved.fits[1].planets[1].period_days.value;
+    ASSERT_NE(o.FitPage->ResidualPeriodogram(), nullptr);
+    EXPECT_NEAR(o.FitPage->ResidualPeriodogram()->peak.period_days, second, 0.05 * second);
 }
 
 TEST_F(KeptRunTest, TheRunFileHoldsTheDocumentedFields) {
