@@ -20,7 +20,6 @@
 #include "model/observing/PhaseFold.h"
 #include "model/fit/PlanetMass.h"
 #include "model/fit/PlanetSearch.h"
-#include "model/fit/SecondPlanet.h"
 #include "model/orbit/planet.h"
 #include "oRichEdit.h"
 #include "observing/ObservingDrawing.h"
